@@ -1,0 +1,30 @@
+# dorvane_library(<name> <sources...> [LIBS <libs...>])
+# A static library for one folder; headers are included from the repository root
+# ("numerics/VEZ_vector.h").
+function(dorvane_library name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    add_library(${name} STATIC ${ARG_UNPARSED_ARGUMENTS})
+    set(scope PUBLIC)
+  else()
+    add_library(${name} INTERFACE)  # headers only, so far
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${name} ${scope} ${PROJECT_SOURCE_DIR})
+  if(ARG_LIBS)
+    target_link_libraries(${name} ${scope} ${ARG_LIBS})
+  endif()
+endfunction()
+
+# dorvane_tests(<target> LABEL <label> SOURCES <files...> LIBS <libs...>)
+# One GoogleTest executable registered with CTest under the folder's label.
+function(dorvane_tests target)
+  cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+  add_test(NAME ${target} COMMAND ${target} WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
+  set_tests_properties(${target} PROPERTIES
+    LABELS "${ARG_LABEL}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=1;DORVANE_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}")
+endfunction()
