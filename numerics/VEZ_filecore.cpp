@@ -1,0 +1,166 @@
+#include "numerics/VEZ_filecore.h"
+
+#include <cctype>
+#include <cmath>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/rtl/Exceptions.h"
+
+bool FitsInBytes(Int64 count, Int64 elemSize, Int64 remaining)
+{
+    return count >= 0 && count <= MaxFileElements && count * elemSize <= remaining;
+}
+
+std::string NativeFileName(const String& fileName)
+{
+    return fileName.ToUtf8();
+}
+
+bool FileExistsNative(const String& fileName)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(NativeFileName(fileName), ec);
+}
+
+bool ReadFileBytes(const String& fileName, std::string& bytes)
+{
+    std::ifstream in(NativeFileName(fileName), std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+static bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool TTextScanner::NextWord(std::string& word)
+{
+    word.clear();
+    while (FPos < FText.size() && IsSpace(FText[FPos])) ++FPos;
+    if (FPos >= FText.size()) return false;
+    while (FPos < FText.size() && !IsSpace(FText[FPos])) word += FText[FPos++];
+    return true;
+}
+
+bool TTextScanner::NextLine(std::string& line)
+{
+    line.clear();
+    if (FPos >= FText.size()) return false;
+    while (FPos < FText.size() && FText[FPos] != '\r' && FText[FPos] != '\n') line += FText[FPos++];
+    if (FPos < FText.size() && FText[FPos] == '\r') ++FPos;
+    if (FPos < FText.size() && FText[FPos] == '\n') ++FPos;
+    return true;
+}
+
+bool TTextScanner::NextChar(char& ch)
+{
+    if (FPos >= FText.size()) return false;
+    ch = FText[FPos++];
+    return true;
+}
+
+bool TTextScanner::OnlyBlanksLeft() const
+{
+    for (size_t i = FPos; i < FText.size(); ++i)
+        if (!IsSpace(FText[i])) return false;
+    return true;
+}
+
+bool ParseFloatText(const std::string& word, double& value)
+{
+    const size_t start = !word.empty() && word[0] == '+' ? 1 : 0;
+    const char* first = word.data() + start;
+    const char* last = word.data() + word.size();
+    const char* digits = first < last && *first == '-' ? first + 1 : first;
+    // Only plain decimal numbers: no infinities, NaNs or hexadecimal forms.
+    if (digits >= last || !(std::isdigit(static_cast<unsigned char>(*digits)) || *digits == '.')) return false;
+    double v = 0;
+    auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::general);
+    if (ec != std::errc() || ptr != last) return false;
+    value = v;
+    return true;
+}
+
+bool ParseIntText(const std::string& word, Integer& value)
+{
+    if (word.empty()) return false;
+    size_t start = word[0] == '+' ? 1 : 0;
+    const char* first = word.data() + start;
+    const char* last = word.data() + word.size();
+    if (first == last || (start == 1 && *first == '-')) return false;
+    Integer v = 0;
+    auto [ptr, ec] = std::from_chars(first, last, v);
+    if (ec != std::errc() || ptr != last) return false;
+    value = v;
+    return true;
+}
+
+Integer RoundToInteger(double value)
+{
+    if (std::isnan(value)) return 0;
+    if (value >= 2147483647.0) return 2147483647;
+    if (value <= -2147483648.0) return -2147483647 - 1;
+    return static_cast<Integer>(std::nearbyint(value));
+}
+
+std::string ShortestFloatText(double value)
+{
+    char buf[64];
+    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    std::string text(buf, ec == std::errc() ? ptr : buf);
+    // Exponent as the runtime writes it: upper-case E, no "+" and no leading zeros.
+    const size_t e = text.find('e');
+    if (e == std::string::npos) {
+        if (text == "inf") return "INF";
+        if (text == "-inf") return "-INF";
+        if (text == "nan" || text == "-nan") return "NAN";
+        return text;
+    }
+    std::string mantissa = text.substr(0, e);
+    std::string exponent = text.substr(e + 1);
+    std::string sign;
+    if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
+        if (exponent[0] == '-') sign = "-";
+        exponent.erase(0, 1);
+    }
+    while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
+    return mantissa + "E" + sign + exponent;
+}
+
+TTextFileWriter::TTextFileWriter(const String& fileName) : FName(fileName)
+{
+    FFile.open(NativeFileName(fileName), std::ios::binary | std::ios::trunc);
+    if (!FFile) throw EInOutError("Cannot create file \"" + fileName + "\"", 2);
+}
+
+void TTextFileWriter::Write(const std::string& text)
+{
+    FFile.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (!FFile) throw EInOutError("Disk write error", 101);
+}
+
+void TTextFileWriter::WriteLine(const std::string& text)
+{
+    Write(text + "\r\n");
+}
+
+void TTextFileWriter::Close()
+{
+    FFile.close();
+    if (FFile.fail()) throw EInOutError("Disk write error", 101);
+}
+
+std::string ToAnsi(const String& text)
+{
+    return Utf16ToCp1252(text.u16());
+}
+
+String FromAnsi(const std::string& bytes)
+{
+    return String(Cp1252ToUtf16(bytes));
+}
