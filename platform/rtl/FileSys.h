@@ -1,0 +1,49 @@
+#pragma once
+// Files, folders and path names.  "/" is the path delimiter; names stored with
+// "\" (program data, older settings) go through NativePath first.
+#include "platform/rtl/UString.h"
+
+inline constexpr char16_t PathDelim = u'/';
+
+bool FileExists(const String& fileName);        // an existing file that is not a folder
+bool DirectoryExists(const String& dir);
+bool CreateDir(const String& dir);              // one level; false when it fails
+bool ForceDirectories(const String& dir);       // every missing level; true when the folder exists after
+bool RemoveDir(const String& dir);              // an empty folder
+bool DeleteFile(const String& fileName);
+bool RenameFile(const String& oldName, const String& newName);
+
+// Name parts.  The path keeps its trailing delimiter, the folder does not
+// (except the root "/"); the extension includes its dot.
+String ExtractFilePath(const String& fileName);
+String ExtractFileDir(const String& fileName);
+String ExtractFileName(const String& fileName);
+String ExtractFileExt(const String& fileName);
+String ChangeFileExt(const String& fileName, const String& extension);
+String IncludeTrailingPathDelimiter(const String& path);
+String ExcludeTrailingPathDelimiter(const String& path);
+
+// The absolute name, relative to the current folder, with "." and ".."
+// resolved by name (links are not followed).
+String ExpandFileName(const String& fileName);
+String GetCurrentDir();
+bool SetCurrentDir(const String& dir);
+
+// The running program's file name and its folder with a trailing "/".
+String ProgramFileName();
+String ProgramDir();
+
+// The temp folder (TMPDIR or /tmp) with a trailing "/"; a new, empty and
+// uniquely named file in it whose name starts with prefix (empty on failure).
+String GetTempDir();
+String GetTempFileName(const String& prefix);
+
+// True when both names lead to the same file: the names are made absolute,
+// links are resolved as far as the path exists, and the results are compared
+// exactly, so names that differ only in letter case are different files.
+bool SameFileName(const String& a, const String& b);
+
+// A stored name made usable here: every "\" becomes "/", and when that name
+// does not exist, each part is looked up without regard to letter case.  The
+// converted name is returned as it is when no match exists.
+String NativePath(const String& storedName);
