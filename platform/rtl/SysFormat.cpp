@@ -1,0 +1,883 @@
+#include "platform/rtl/SysFormat.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <langinfo.h>
+#include <locale.h>
+#include <vector>
+
+#include "platform/rtl/Exceptions.h"
+
+namespace {
+
+constexpr int MaxDigits = 18;  // significant digits of an extended value
+
+std::u16string Ascii(const std::string& s) { return std::u16string(s.begin(), s.end()); }
+
+int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+String SpecialText(const TFloatRec& rec)
+{
+    if (rec.Nan) return "NAN";
+    return rec.Negative ? "-INF" : "INF";
+}
+
+// Exponent text: optional sign, then at least `minDigits` digits.
+std::u16string ExponentText(int exponent, int minDigits, bool plusSign)
+{
+    std::u16string s;
+    if (exponent < 0) s += u'-';
+    else if (plusSign) s += u'+';
+    std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (static_cast<int>(digits.size()) < minDigits)
+        digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
+    return s + Ascii(digits);
+}
+
+// The digit at position i of the record (0-based), '0' past the end.
+char DigitAt(const TFloatRec& rec, int i)
+{
+    return i >= 0 && i < static_cast<int>(rec.Digits.size()) ? rec.Digits[static_cast<size_t>(i)] : '0';
+}
+
+// Integer and fractional digit strings of a fixed-point record with
+// `decimals` digits after the point (integer part empty for |value| < 1).
+void SplitFixed(const TFloatRec& rec, int decimals, std::string& integer, std::string& fraction)
+{
+    integer.clear();
+    fraction.clear();
+    for (int i = 0; i < rec.Exponent; ++i) integer += DigitAt(rec, i);
+    for (int i = 0; i < decimals; ++i) fraction += DigitAt(rec, rec.Exponent + i);
+}
+
+std::u16string Grouped(const std::string& integer, char16_t separator)
+{
+    std::u16string s;
+    const int n = static_cast<int>(integer.size());
+    for (int i = 0; i < n; ++i) {
+        s += static_cast<char16_t>(integer[static_cast<size_t>(i)]);
+        const int left = n - 1 - i;
+        if (separator != 0 && left > 0 && left % 3 == 0) s += separator;
+    }
+    return s;
+}
+
+String GeneralText(const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
+{
+    if (rec.Digits.empty()) return "0";
+    std::u16string s = rec.Negative ? u"-" : u"";
+    const int n = static_cast<int>(rec.Digits.size());
+    if (rec.Exponent > precision || rec.Exponent < -3) {
+        s += static_cast<char16_t>(rec.Digits[0]);
+        if (n > 1) s += settings.DecimalSeparator + Ascii(rec.Digits.substr(1));
+        s += u'E';
+        s += ExponentText(rec.Exponent - 1, expDigits, false);
+    } else if (rec.Exponent <= 0) {
+        s += u'0';
+        s += settings.DecimalSeparator;
+        s += std::u16string(static_cast<size_t>(-rec.Exponent), u'0') + Ascii(rec.Digits);
+    } else {
+        for (int i = 0; i < rec.Exponent; ++i) s += static_cast<char16_t>(DigitAt(rec, i));
+        if (n > rec.Exponent) s += settings.DecimalSeparator + Ascii(rec.Digits.substr(static_cast<size_t>(rec.Exponent)));
+    }
+    return s;
+}
+
+String ExponentFormText(const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
+{
+    std::u16string s = rec.Negative && !rec.Digits.empty() ? u"-" : u"";
+    s += static_cast<char16_t>(DigitAt(rec, 0));
+    if (precision > 1) {
+        s += settings.DecimalSeparator;
+        for (int i = 1; i < precision; ++i) s += static_cast<char16_t>(DigitAt(rec, i));
+    }
+    s += u'E';
+    s += ExponentText(rec.Digits.empty() ? 0 : rec.Exponent - 1, expDigits, true);
+    return s;
+}
+
+// The currency patterns: '$' stands for the currency string, '1' for the number.
+const char* const PositiveCurrency[] = {"$1", "1$", "$ 1", "1 $"};
+const char* const NegativeCurrency[] = {"($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
+                                        "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)"};
+
+String CurrencyText(const std::u16string& number, bool negative, const TFormatSettings& settings)
+{
+    const char* pattern = negative ? NegativeCurrency[Clamp(settings.NegCurrFormat, 0, 15)]
+                                   : PositiveCurrency[Clamp(settings.CurrencyFormat, 0, 3)];
+    std::u16string s;
+    for (const char* p = pattern; *p; ++p) {
+        if (*p == '$') s += settings.CurrencyString.u16();
+        else if (*p == '1') s += number;
+        else s += static_cast<char16_t>(*p);
+    }
+    return s;
+}
+
+// ffFixed / ffNumber / ffCurrency; a value with more than `precision` integer
+// digits is written in the general format, exponent of at least three digits.
+String FixedText(Extended value, TFloatFormat format, int precision, int decimals, const TFormatSettings& settings)
+{
+    decimals = Clamp(decimals, 0, MaxDigits);
+    const TFloatRec rec = FloatToDecimal(value, precision, decimals);
+    if (rec.Exponent > precision) return GeneralText(FloatToDecimal(value, precision, INT_MAX / 2), precision, 3, settings);
+    std::string integer, fraction;
+    SplitFixed(rec, decimals, integer, fraction);
+    if (integer.empty()) integer.push_back('0');
+    std::u16string s = format == ffFixed ? Ascii(integer) : Grouped(integer, settings.ThousandSeparator);
+    if (decimals > 0) s += settings.DecimalSeparator + Ascii(fraction);
+    const bool negative = rec.Negative && !rec.Digits.empty();
+    if (format == ffCurrency) return CurrencyText(s, negative, settings);
+    if (negative) s.insert(0, 1, u'-');
+    return s;
+}
+
+} // namespace
+
+// ---- Settings -----------------------------------------------------------
+
+namespace {
+
+const char* const EnglishMonths[] = {"January", "February", "March", "April", "May", "June", "July",
+                                     "August", "September", "October", "November", "December"};
+const char* const EnglishDays[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+const char* const FrenchMonths[] = {"janvier", "février", "mars", "avril", "mai", "juin", "juillet",
+                                    "août", "septembre", "octobre", "novembre", "décembre"};
+const char* const FrenchShortMonths[] = {"janv.", "févr.", "mars", "avr.", "mai", "juin", "juil.",
+                                         "août", "sept.", "oct.", "nov.", "déc."};
+const char* const FrenchDays[] = {"dimanche", "lundi", "mardi", "mercredi", "jeudi", "vendredi", "samedi"};
+const char* const FrenchShortDays[] = {"dim.", "lun.", "mar.", "mer.", "jeu.", "ven.", "sam."};
+
+// A C time format ("%d/%m/%Y") as a date/time pattern ("dd/mm/yyyy").
+// `separator` (the locale's date or time separator) becomes "/" or ":" so
+// that the pattern follows the settings' separator.
+String PatternFromStrftime(const std::string& c, locale_t loc, char separator, char16_t placeholder)
+{
+    std::u16string s;
+    for (size_t i = 0; i < c.size(); ++i) {
+        const char ch = c[i];
+        if (ch != '%' || i + 1 >= c.size()) {
+            if (ch == separator) s += placeholder;
+            else if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z')) { s += u'"'; s += static_cast<char16_t>(ch); s += u'"'; }
+            else s += Utf8ToUtf16(std::string(1, ch));
+            continue;
+        }
+        char f = c[++i];
+        while ((f == '-' || f == '_' || f == '0' || f == 'E' || f == 'O') && i + 1 < c.size()) f = c[++i];
+        switch (f) {
+        case 'd': s += u"dd"; break;
+        case 'e': s += u"d"; break;
+        case 'm': s += u"mm"; break;
+        case 'b': case 'h': s += u"mmm"; break;
+        case 'B': s += u"mmmm"; break;
+        case 'a': s += u"ddd"; break;
+        case 'A': s += u"dddd"; break;
+        case 'y': s += u"yy"; break;
+        case 'Y': s += u"yyyy"; break;
+        case 'H': case 'k': case 'I': case 'l': s += u"hh"; break;
+        case 'M': s += u"nn"; break;
+        case 'S': s += u"ss"; break;
+        case 'p': case 'P': s += u"ampm"; break;
+        case 'T': s += u"hh:nn:ss"; break;
+        case 'R': s += u"hh:nn"; break;
+        case 'D': s += u"mm/dd/yy"; break;
+        case 'F': s += u"yyyy-mm-dd"; break;
+        case 'r': s += PatternFromStrftime(nl_langinfo_l(T_FMT_AMPM, loc), loc, separator, placeholder).u16(); break;
+        default: break;  // time zone, week numbers ...: not shown
+        }
+    }
+    return s;
+}
+
+// The first character between the fields of a C time format.
+char StrftimeSeparator(const std::string& c, char fallback)
+{
+    for (size_t i = 0; i + 1 < c.size(); ++i) {
+        if (c[i] == '%') { ++i; continue; }
+        return c[i];
+    }
+    return fallback;
+}
+
+char16_t FirstChar(const char* utf8, char16_t fallback)
+{
+    const std::u16string s = Utf8ToUtf16(utf8 ? utf8 : "");
+    return s.empty() ? fallback : s[0];
+}
+
+int LocaleNumber(locale_t loc, nl_item item, int fallback)
+{
+    const char* v = nl_langinfo_l(item, loc);
+    const int n = v ? static_cast<unsigned char>(v[0]) : CHAR_MAX;
+    return n == CHAR_MAX ? fallback : n;
+}
+
+} // namespace
+
+TFormatSettings TFormatSettings::English()
+{
+    TFormatSettings s;
+    s.DecimalSeparator = u'.';
+    s.ThousandSeparator = u',';
+    s.CurrencyString = "$";
+    s.CurrencyFormat = 0;
+    s.NegCurrFormat = 0;
+    s.CurrencyDecimals = 2;
+    s.DateSeparator = u'/';
+    s.TimeSeparator = u':';
+    s.ShortDateFormat = "M/d/yyyy";
+    s.LongDateFormat = "dddd, MMMM d, yyyy";
+    s.ShortTimeFormat = "h:mm AMPM";
+    s.LongTimeFormat = "h:mm:ss AMPM";
+    s.TimeAMString = "AM";
+    s.TimePMString = "PM";
+    for (int m = 1; m <= 12; ++m) {
+        s.LongMonthNames[m] = EnglishMonths[m - 1];
+        s.ShortMonthNames[m] = Copy(s.LongMonthNames[m], 1, 3);
+    }
+    for (int d = 1; d <= 7; ++d) {
+        s.LongDayNames[d] = EnglishDays[d - 1];
+        s.ShortDayNames[d] = Copy(s.LongDayNames[d], 1, 3);
+    }
+    return s;
+}
+
+TFormatSettings TFormatSettings::French()
+{
+    TFormatSettings s;
+    s.DecimalSeparator = u',';
+    s.ThousandSeparator = u' ';
+    s.CurrencyString = "€";
+    s.CurrencyFormat = 3;
+    s.NegCurrFormat = 8;
+    s.CurrencyDecimals = 2;
+    s.DateSeparator = u'/';
+    s.TimeSeparator = u':';
+    s.ShortDateFormat = "dd/MM/yyyy";
+    s.LongDateFormat = "dddd d MMMM yyyy";
+    s.ShortTimeFormat = "HH:mm";
+    s.LongTimeFormat = "HH:mm:ss";
+    s.TimeAMString = "";
+    s.TimePMString = "";
+    for (int m = 1; m <= 12; ++m) {
+        s.LongMonthNames[m] = FrenchMonths[m - 1];
+        s.ShortMonthNames[m] = FrenchShortMonths[m - 1];
+    }
+    for (int d = 1; d <= 7; ++d) {
+        s.LongDayNames[d] = FrenchDays[d - 1];
+        s.ShortDayNames[d] = FrenchShortDays[d - 1];
+    }
+    return s;
+}
+
+TFormatSettings TFormatSettings::FromLocale(const char* localeName)
+{
+    TFormatSettings s = English();
+    locale_t loc = newlocale(LC_ALL_MASK, localeName, static_cast<locale_t>(nullptr));
+    if (loc == static_cast<locale_t>(nullptr)) loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    if (loc == static_cast<locale_t>(nullptr)) return s;
+
+    s.DecimalSeparator = FirstChar(nl_langinfo_l(RADIXCHAR, loc), u'.');
+    s.ThousandSeparator = FirstChar(nl_langinfo_l(THOUSEP, loc), 0);
+    if (s.ThousandSeparator == u'\u00A0' || s.ThousandSeparator == u'\u202F') s.ThousandSeparator = u' ';
+
+    // Currency: CRNCYSTR is the symbol preceded by "-" (before the number),
+    // "+" (after it) or "." (in place of the decimal point).
+    const std::string currency = nl_langinfo_l(CRNCYSTR, loc);
+    s.CurrencyString = currency.size() > 1 ? String(currency.substr(1)) : String();
+    const int digits = LocaleNumber(loc, FRAC_DIGITS, 2);
+    s.CurrencyDecimals = static_cast<Byte>(digits > 18 ? 2 : digits);
+    const bool before = LocaleNumber(loc, P_CS_PRECEDES, 1) == 1;
+    const bool spaced = LocaleNumber(loc, P_SEP_BY_SPACE, 0) == 1;
+    s.CurrencyFormat = static_cast<Byte>((before ? 0 : 1) + (spaced ? 2 : 0));
+    const bool negBefore = LocaleNumber(loc, N_CS_PRECEDES, before ? 1 : 0) == 1;
+    const bool negSpaced = LocaleNumber(loc, N_SEP_BY_SPACE, spaced ? 1 : 0) == 1;
+    const int signPos = LocaleNumber(loc, N_SIGN_POSN, 1);
+    if (signPos == 0) s.NegCurrFormat = negBefore ? (negSpaced ? 14 : 0) : (negSpaced ? 15 : 4);
+    else if (negBefore) s.NegCurrFormat = negSpaced ? (signPos == 2 ? 11 : signPos == 4 ? 12 : 9) : (signPos == 2 ? 3 : signPos == 4 ? 2 : 1);
+    else s.NegCurrFormat = negSpaced ? (signPos == 2 || signPos == 4 ? 10 : signPos == 3 ? 13 : 8) : (signPos == 2 || signPos == 4 ? 7 : signPos == 3 ? 6 : 5);
+
+    const std::string dateFormat = nl_langinfo_l(D_FMT, loc);
+    const std::string timeFormat = nl_langinfo_l(T_FMT, loc);
+    const char dateSep = StrftimeSeparator(dateFormat, '/');
+    const char timeSep = StrftimeSeparator(timeFormat[0] == '%' && timeFormat.size() == 2 && timeFormat[1] == 'T' ? std::string("%H:%M") : timeFormat, ':');
+    s.DateSeparator = static_cast<char16_t>(static_cast<unsigned char>(dateSep));
+    s.TimeSeparator = static_cast<char16_t>(static_cast<unsigned char>(timeSep));
+    s.ShortDateFormat = PatternFromStrftime(dateFormat, loc, dateSep, u'/');
+    s.LongTimeFormat = PatternFromStrftime(timeFormat, loc, timeSep, u':');
+    // The short time is the long one without its seconds.
+    std::u16string shortTime = s.LongTimeFormat.u16();
+    const size_t secs = shortTime.find(u":ss");
+    if (secs != std::u16string::npos) shortTime.erase(secs, 3);
+    s.ShortTimeFormat = String(shortTime);
+    // No long date format in the C locale data: ordered as the short one.
+    const std::u16string& shortDate = s.ShortDateFormat.u16();
+    const size_t dPos = shortDate.find(u'd'), mPos = shortDate.find(u'm'), yPos = shortDate.find(u'y');
+    if (yPos < mPos && yPos < dPos) s.LongDateFormat = "yyyy mmmm d, dddd";
+    else if (dPos < mPos) s.LongDateFormat = "dddd d mmmm yyyy";
+    else s.LongDateFormat = "dddd, mmmm d, yyyy";
+    s.TimeAMString = nl_langinfo_l(AM_STR, loc);
+    s.TimePMString = nl_langinfo_l(PM_STR, loc);
+
+    for (int m = 1; m <= 12; ++m) {
+        s.ShortMonthNames[m] = nl_langinfo_l(static_cast<nl_item>(ABMON_1 + m - 1), loc);
+        s.LongMonthNames[m] = nl_langinfo_l(static_cast<nl_item>(MON_1 + m - 1), loc);
+    }
+    for (int d = 1; d <= 7; ++d) {
+        s.ShortDayNames[d] = nl_langinfo_l(static_cast<nl_item>(ABDAY_1 + d - 1), loc);
+        s.LongDayNames[d] = nl_langinfo_l(static_cast<nl_item>(DAY_1 + d - 1), loc);
+    }
+    freelocale(loc);
+    return s;
+}
+
+TFormatSettings FormatSettings = TFormatSettings::FromLocale();
+
+// ---- Float to text ------------------------------------------------------
+
+TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
+{
+    TFloatRec rec;
+    rec.Negative = std::signbit(value);
+    if (std::isnan(value)) { rec.Nan = true; rec.Negative = false; return rec; }
+    if (std::isinf(value)) { rec.Infinite = true; return rec; }
+    if (value == 0) return rec;
+
+    // The 18 significant digits of |value|, correctly rounded.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, MaxDigits - 1);
+    std::string digits;
+    const char* p = buffer;
+    for (; p < result.ptr && *p != 'e'; ++p)
+        if (*p != '.') digits += *p;
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, exponent);
+    exponent += 1;  // 0.ddd form
+
+    // Decimal rounding, ties away from zero.
+    const int keep = std::min(Clamp(precision, 1, MaxDigits), exponent + decimals);
+    if (keep < 0) return rec;  // rounds to zero
+    const bool up = digits[static_cast<size_t>(keep)] >= '5';
+    digits.resize(static_cast<size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && digits[static_cast<size_t>(i)] == '9') digits[static_cast<size_t>(i--)] = '0';
+        if (i >= 0) ++digits[static_cast<size_t>(i)];
+        else { digits.insert(digits.begin(), '1'); ++exponent; }
+    }
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    if (digits.empty()) return rec;
+    rec.Digits = digits;
+    rec.Exponent = exponent;
+    return rec;
+}
+
+String FloatToStrF(Extended value, TFloatFormat format, int precision, int digits, const TFormatSettings& settings)
+{
+    if (std::isnan(value) || std::isinf(value)) return SpecialText(FloatToDecimal(value, 1, 0));
+    switch (format) {
+    case ffGeneral:
+        precision = Clamp(precision, 2, MaxDigits);
+        return GeneralText(FloatToDecimal(value, precision, INT_MAX / 2), precision, Clamp(digits, 0, 4), settings);
+    case ffExponent:
+        precision = Clamp(precision, 2, MaxDigits);
+        return ExponentFormText(FloatToDecimal(value, precision, INT_MAX / 2), precision, Clamp(digits, 0, 4), settings);
+    default:
+        return FixedText(value, format, Clamp(precision, 2, MaxDigits), digits, settings);
+    }
+}
+
+String FloatToStrF(Extended value, TFloatFormat format, int precision, int digits)
+{
+    return FloatToStrF(value, format, precision, digits, FormatSettings);
+}
+
+String FloatToStr(Extended value, const TFormatSettings& settings)
+{
+    return FloatToStrF(value, ffGeneral, 15, 0, settings);
+}
+
+String FloatToStr(Extended value) { return FloatToStr(value, FormatSettings); }
+
+// ---- FormatFloat --------------------------------------------------------
+
+namespace {
+
+// The sections of a format string, split at ";" outside quotes.
+std::vector<std::u16string> SplitSections(const std::u16string& format)
+{
+    std::vector<std::u16string> sections(1);
+    char16_t quote = 0;
+    for (char16_t c : format) {
+        if (quote) { if (c == quote) quote = 0; }
+        else if (c == u'\'' || c == u'"') quote = c;
+        else if (c == u';' && sections.size() < 3) { sections.emplace_back(); continue; }
+        sections.back() += c;
+    }
+    return sections;
+}
+
+// What one section asks for.
+struct TSectionLayout {
+    int IntCount = 0;      // digit placeholders before the decimal point
+    int MinInt = 0;        // integer digits always written ("0" from the first one on)
+    int FracCount = 0;     // digit placeholders after the decimal point
+    int MinFrac = 0;       // decimals always written (up to the last "0")
+    bool Thousands = false;
+    bool Scientific = false;
+};
+
+TSectionLayout AnalyseSection(const std::u16string& section)
+{
+    TSectionLayout l;
+    bool afterPoint = false;
+    int firstZero = -1;
+    char16_t quote = 0;
+    for (size_t i = 0; i < section.size(); ++i) {
+        const char16_t c = section[i];
+        if (quote) { if (c == quote) quote = 0; continue; }
+        switch (c) {
+        case u'\'': case u'"': quote = c; break;
+        case u'0': case u'#':
+            if (afterPoint) {
+                ++l.FracCount;
+                if (c == u'0') l.MinFrac = l.FracCount;
+            } else {
+                if (c == u'0' && firstZero < 0) firstZero = l.IntCount;
+                ++l.IntCount;
+            }
+            break;
+        case u'.': afterPoint = true; break;
+        case u',': if (!afterPoint) l.Thousands = true; break;
+        case u'E': case u'e':
+            if (i + 1 < section.size() && (section[i + 1] == u'+' || section[i + 1] == u'-')) {
+                l.Scientific = true;
+                i = section.size();  // the rest is the exponent and literals
+            }
+            break;
+        default: break;
+        }
+    }
+    if (firstZero >= 0) l.MinInt = l.IntCount - firstZero;
+    return l;
+}
+
+// Writes the section with the given digits; `exponent` is used by a
+// scientific section.
+std::u16string RenderSection(const std::u16string& section, const TSectionLayout& l, const std::string& integer,
+                             const std::string& fraction, int exponent, const TFormatSettings& settings)
+{
+    std::u16string out;
+    const int n = static_cast<int>(integer.size());
+    int intIndex = 0, fracIndex = 0;
+    bool integerDone = false, afterPoint = false;
+    // All integer digits from position `from` (counted from the right) down to `to`.
+    auto emitInteger = [&](int from, int to) {
+        for (int pos = from; pos >= to; --pos) {
+            if (pos >= n) continue;
+            out += static_cast<char16_t>(integer[static_cast<size_t>(n - 1 - pos)]);
+            if (l.Thousands && pos > 0 && pos % 3 == 0 && settings.ThousandSeparator != 0) out += settings.ThousandSeparator;
+        }
+    };
+    auto finishInteger = [&]() {
+        if (!integerDone) { emitInteger(n - 1, 0); integerDone = true; }
+    };
+    for (size_t i = 0; i < section.size(); ++i) {
+        const char16_t c = section[i];
+        if (c == u'\'' || c == u'"') {
+            const size_t end = section.find(c, i + 1);
+            out += section.substr(i + 1, (end == std::u16string::npos ? section.size() : end) - i - 1);
+            i = end == std::u16string::npos ? section.size() : end;
+            continue;
+        }
+        if ((c == u'0' || c == u'#') && !afterPoint) {
+            const int pos = l.IntCount - 1 - intIndex;
+            if (intIndex == 0) emitInteger(n - 1, pos);  // digits beyond the placeholders come first
+            else emitInteger(pos, pos);
+            if (++intIndex == l.IntCount) integerDone = true;
+            continue;
+        }
+        if ((c == u'0' || c == u'#') && afterPoint) {
+            if (fracIndex < static_cast<int>(fraction.size())) out += static_cast<char16_t>(fraction[static_cast<size_t>(fracIndex)]);
+            ++fracIndex;
+            continue;
+        }
+        if (c == u'.' && !afterPoint) {
+            finishInteger();
+            afterPoint = true;
+            if (!fraction.empty()) out += settings.DecimalSeparator;
+            continue;
+        }
+        if (c == u',') continue;
+        if ((c == u'E' || c == u'e') && l.Scientific && i + 1 < section.size() && (section[i + 1] == u'+' || section[i + 1] == u'-')) {
+            finishInteger();
+            int zeros = 0;
+            size_t j = i + 2;
+            for (; j < section.size() && section[j] == u'0'; ++j) ++zeros;
+            out += c;
+            out += ExponentText(exponent, Clamp(zeros, 0, 4), section[i + 1] == u'+');
+            i = j - 1;
+            afterPoint = true;  // no more digit placeholders
+            continue;
+        }
+        out += c;
+    }
+    finishInteger();
+    return out;
+}
+
+} // namespace
+
+String FormatFloat(const String& format, Extended value, const TFormatSettings& settings)
+{
+    if (format.IsEmpty() || std::isnan(value) || std::isinf(value)) return FloatToStr(value, settings);
+    const std::vector<std::u16string> sections = SplitSections(format.u16());
+
+    size_t index = 0;
+    if (value < 0 && sections.size() >= 2 && !sections[1].empty()) index = 1;
+    if (value == 0 && sections.size() >= 3 && !sections[2].empty()) index = 2;
+    bool sign = value < 0 && index == 0;
+
+    for (;;) {
+        const std::u16string& section = sections[index];
+        const TSectionLayout l = AnalyseSection(section);
+        std::string integer, fraction;
+        int exponent = 0;
+        TFloatRec rec;
+        if (l.Scientific) {
+            const int digits = Clamp(l.IntCount + l.FracCount, 1, MaxDigits);
+            rec = FloatToDecimal(value, digits, INT_MAX / 2);
+            for (int i = 0; i < l.IntCount; ++i) integer += DigitAt(rec, i);
+            for (int i = 0; i < l.FracCount; ++i) fraction += DigitAt(rec, l.IntCount + i);
+            exponent = rec.Digits.empty() ? 0 : rec.Exponent - l.IntCount;
+        } else {
+            rec = FloatToDecimal(value, MaxDigits, l.FracCount);
+            if (rec.Exponent > MaxDigits) return FloatToStr(value, settings);
+            SplitFixed(rec, l.FracCount, integer, fraction);
+            const size_t firstDigit = integer.find_first_not_of('0');
+            integer.erase(0, firstDigit == std::string::npos ? integer.size() : firstDigit);
+            if (static_cast<int>(integer.size()) < l.MinInt) integer.insert(0, static_cast<size_t>(l.MinInt) - integer.size(), '0');
+        }
+        while (static_cast<int>(fraction.size()) > l.MinFrac && fraction.back() == '0') fraction.pop_back();
+
+        // A value that rounds to zero is written by the zero section.
+        if (rec.Digits.empty() && index != 2 && sections.size() >= 3 && !sections[2].empty()) {
+            index = 2;
+            sign = false;
+            continue;
+        }
+        std::u16string text = RenderSection(section, l, integer, fraction, exponent, settings);
+        if (sign && !rec.Digits.empty()) text.insert(0, 1, u'-');
+        return text;
+    }
+}
+
+String FormatFloat(const String& format, Extended value) { return FormatFloat(format, value, FormatSettings); }
+
+// ---- Text to float ------------------------------------------------------
+
+namespace {
+
+// Scans a number at `pos` (0-based): sign, digits, decimal separator, digits,
+// exponent.  Returns the position after it; `ok` is false when no valid
+// number was found there.  `ascii` receives the number in C syntax.
+size_t ScanFloat(const std::u16string& s, size_t pos, char16_t decimal, std::string& ascii, bool& ok)
+{
+    ascii.clear();
+    ok = false;
+    if (pos < s.size() && (s[pos] == u'+' || s[pos] == u'-')) ascii += static_cast<char>(s[pos++]);
+    bool digits = false;
+    while (pos < s.size() && IsDigit(s[pos])) { ascii += static_cast<char>(s[pos++]); digits = true; }
+    if (pos < s.size() && s[pos] == decimal) {
+        ascii += '.';
+        ++pos;
+        while (pos < s.size() && IsDigit(s[pos])) { ascii += static_cast<char>(s[pos++]); digits = true; }
+    }
+    if (!digits) return pos;
+    if (pos < s.size() && (s[pos] == u'E' || s[pos] == u'e')) {
+        ascii += 'e';
+        ++pos;
+        if (pos < s.size() && (s[pos] == u'+' || s[pos] == u'-')) ascii += static_cast<char>(s[pos++]);
+        bool expDigits = false;
+        while (pos < s.size() && IsDigit(s[pos])) { ascii += static_cast<char>(s[pos++]); expDigits = true; }
+        if (!expDigits) return pos;
+    }
+    ok = true;
+    return pos;
+}
+
+bool AsciiToFloat(const std::string& ascii, Extended& value)
+{
+    const char* first = ascii.data();
+    if (*first == '+') ++first;
+    Extended v = 0;
+    const auto r = std::from_chars(first, ascii.data() + ascii.size(), v);
+    if (r.ec != std::errc() || r.ptr != ascii.data() + ascii.size()) return false;
+    value = v;
+    return true;
+}
+
+} // namespace
+
+bool TextToFloat(const String& text, Extended& value, const TFormatSettings& settings)
+{
+    const std::u16string& s = text.u16();
+    size_t pos = 0;
+    while (pos < s.size() && s[pos] == u' ') ++pos;
+    std::string ascii;
+    bool ok = false;
+    pos = ScanFloat(s, pos, settings.DecimalSeparator, ascii, ok);
+    while (pos < s.size() && s[pos] == u' ') ++pos;
+    return ok && pos == s.size() && AsciiToFloat(ascii, value);
+}
+
+bool TryStrToFloat(const String& text, Extended& value, const TFormatSettings& settings)
+{
+    return TextToFloat(text, value, settings);
+}
+
+bool TryStrToFloat(const String& text, Extended& value) { return TextToFloat(text, value, FormatSettings); }
+
+bool TryStrToFloat(const String& text, double& value, const TFormatSettings& settings)
+{
+    Extended v = 0;
+    if (!TextToFloat(text, v, settings) || std::fabs(v) > static_cast<Extended>(__DBL_MAX__)) return false;
+    value = static_cast<double>(v);
+    return true;
+}
+
+bool TryStrToFloat(const String& text, double& value) { return TryStrToFloat(text, value, FormatSettings); }
+
+Extended StrToFloat(const String& text, const TFormatSettings& settings)
+{
+    Extended value = 0;
+    if (!TextToFloat(text, value, settings))
+        throw EConvertError("'" + text + "' is not a valid floating point value");
+    return value;
+}
+
+Extended StrToFloat(const String& text) { return StrToFloat(text, FormatSettings); }
+
+Extended StrToFloatDef(const String& text, Extended defaultValue, const TFormatSettings& settings)
+{
+    Extended value = 0;
+    return TextToFloat(text, value, settings) ? value : defaultValue;
+}
+
+Extended StrToFloatDef(const String& text, Extended defaultValue)
+{
+    return StrToFloatDef(text, defaultValue, FormatSettings);
+}
+
+// ---- Str and Val --------------------------------------------------------
+
+namespace {
+
+String RightAligned(std::u16string s, int width)
+{
+    if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), u' ');
+    return s;
+}
+
+TFormatSettings PointSettings()
+{
+    TFormatSettings s = TFormatSettings::English();
+    s.ThousandSeparator = 0;
+    return s;
+}
+
+} // namespace
+
+String Str(Extended value, int width)
+{
+    const int precision = Clamp(width - 8, 2, MaxDigits);  // one digit and w - 9 decimals
+    const TFloatRec rec = FloatToDecimal(value, precision, INT_MAX / 2);
+    if (rec.Nan || rec.Infinite) return RightAligned(SpecialText(rec).u16(), width);
+    std::u16string s = ExponentFormText(rec, precision, 4, PointSettings()).u16();
+    if (s[0] != u'-') s.insert(0, 1, u' ');
+    return RightAligned(s, width);
+}
+
+String Str(Extended value, int width, int decimals)
+{
+    if (decimals < 0) return Str(value, width);
+    if (std::isnan(value) || std::isinf(value)) return RightAligned(SpecialText(FloatToDecimal(value, 1, 0)).u16(), width);
+    const TFloatRec rec = FloatToDecimal(value, MaxDigits, decimals);
+    std::string integer, fraction;
+    SplitFixed(rec, decimals, integer, fraction);
+    std::u16string s = Ascii(integer.empty() ? "0" : integer);
+    if (decimals > 0) s += u'.' + Ascii(fraction);
+    if (rec.Negative && !rec.Digits.empty()) s.insert(0, 1, u'-');
+    return RightAligned(s, width);
+}
+
+void Val(const String& text, Extended& value, int& code)
+{
+    const std::u16string& s = text.u16();
+    size_t pos = 0;
+    while (pos < s.size() && (s[pos] == u' ' || s[pos] == u'\t')) ++pos;
+    std::string ascii;
+    bool ok = false;
+    pos = ScanFloat(s, pos, u'.', ascii, ok);
+    value = 0;
+    if (ok && pos == s.size() && AsciiToFloat(ascii, value)) { code = 0; return; }
+    value = 0;
+    code = static_cast<int>(pos) + 1;
+}
+
+void Val(const String& text, double& value, int& code)
+{
+    Extended v = 0;
+    Val(text, v, code);
+    if (code == 0 && std::fabs(v) > static_cast<Extended>(__DBL_MAX__)) code = text.Length();
+    value = code == 0 ? static_cast<double>(v) : 0.0;
+}
+
+void Val(const String& text, Integer& value, int& code)
+{
+    const std::u16string& s = text.u16();
+    size_t pos = 0;
+    while (pos < s.size() && (s[pos] == u' ' || s[pos] == u'\t')) ++pos;
+    const bool negative = pos < s.size() && s[pos] == u'-';
+    if (pos < s.size() && (s[pos] == u'+' || s[pos] == u'-')) ++pos;
+    Int64 v = 0;
+    const size_t start = pos;
+    for (; pos < s.size() && IsDigit(s[pos]); ++pos) {
+        v = v * 10 + (s[pos] - u'0');
+        if (v > static_cast<Int64>(INT32_MAX) + (negative ? 1 : 0)) break;
+    }
+    value = 0;
+    if (pos == start || pos != s.size()) { code = static_cast<int>(pos) + 1; return; }
+    value = static_cast<Integer>(negative ? -v : v);
+    code = 0;
+}
+
+// ---- Format -------------------------------------------------------------
+
+namespace {
+
+[[noreturn]] void BadFormat(const String& format)
+{
+    throw EConvertError("Format '" + format + "' invalid or incompatible with argument");
+}
+
+String HexText(UInt64 v)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::u16string s;
+    do { s.insert(0, 1, static_cast<char16_t>(digits[v & 15])); v >>= 4; } while (v);
+    return s;
+}
+
+} // namespace
+
+String Format(const String& format, std::initializer_list<TVarRec> args, const TFormatSettings& settings)
+{
+    const std::u16string& f = format.u16();
+    const TVarRec* const argv = args.begin();
+    const int argc = static_cast<int>(args.size());
+    int next = 0;
+    auto takeArg = [&]() -> const TVarRec& {
+        if (next >= argc) throw EConvertError("No argument for format '" + format + "'");
+        return argv[next++];
+    };
+    // A number in the specifier, or "*" taking an integer argument; -1 when absent.
+    auto number = [&](size_t& i) -> int {
+        if (i < f.size() && f[i] == u'*') {
+            ++i;
+            const TVarRec& a = takeArg();
+            if (a.Kind() != TVarRec::vtInteger && a.Kind() != TVarRec::vtInt64) BadFormat(format);
+            return static_cast<int>(a.AsInt64());
+        }
+        if (i >= f.size() || !IsDigit(f[i])) return -1;
+        int n = 0;
+        while (i < f.size() && IsDigit(f[i])) n = std::min(n * 10 + (f[i++] - u'0'), 1 << 20);
+        return n;
+    };
+
+    std::u16string out;
+    for (size_t i = 0; i < f.size(); ++i) {
+        if (f[i] != u'%') { out += f[i]; continue; }
+        if (++i >= f.size()) BadFormat(format);
+        if (f[i] == u'%') { out += u'%'; continue; }
+
+        int width = number(i);
+        if (i < f.size() && f[i] == u':') {  // argument index
+            if (width < 0) width = 0;
+            next = width;
+            ++i;
+            width = -1;
+        }
+        bool left = false;
+        if (i < f.size() && f[i] == u'-') { left = true; ++i; }
+        if (width < 0) width = number(i);
+        int precision = -1;
+        if (i < f.size() && f[i] == u'.') { ++i; precision = number(i); if (precision < 0) precision = 0; }
+        if (i >= f.size()) BadFormat(format);
+
+        const char16_t type = static_cast<char16_t>(f[i] >= u'A' && f[i] <= u'Z' ? f[i] + 32 : f[i]);
+        const TVarRec& a = takeArg();
+        const bool isInteger = a.Kind() == TVarRec::vtInteger || a.Kind() == TVarRec::vtInt64;
+        std::u16string text;
+        switch (type) {
+        case u'd': case u'u': case u'x': {
+            if (!isInteger) BadFormat(format);
+            Int64 v = a.AsInt64();
+            const bool narrow = a.Kind() == TVarRec::vtInteger;
+            bool negative = false;
+            if (type == u'd') {
+                negative = v < 0;
+                text = Ascii(std::to_string(negative ? -static_cast<UInt64>(v) : static_cast<UInt64>(v)));
+            } else {
+                const UInt64 bits = narrow ? static_cast<UInt64>(static_cast<std::uint32_t>(v)) : static_cast<UInt64>(v);
+                text = type == u'u' ? Ascii(std::to_string(bits)) : HexText(bits).u16();
+            }
+            if (precision > 0 && static_cast<int>(text.size()) < precision)
+                text.insert(0, static_cast<size_t>(precision) - text.size(), u'0');
+            if (negative) text.insert(0, 1, u'-');
+            break;
+        }
+        case u'e': case u'f': case u'g': case u'n': case u'm': {
+            if (a.Kind() != TVarRec::vtExtended) BadFormat(format);
+            const Extended v = a.AsExtended();
+            if (type == u'e') text = FloatToStrF(v, ffExponent, precision < 0 ? 15 : precision, 3, settings).u16();
+            else if (type == u'g') text = FloatToStrF(v, ffGeneral, precision < 0 ? 15 : precision, 3, settings).u16();
+            else {
+                const TFloatFormat ff = type == u'f' ? ffFixed : type == u'n' ? ffNumber : ffCurrency;
+                const int decimals = precision >= 0 ? precision : (type == u'm' ? settings.CurrencyDecimals : 2);
+                text = FloatToStrF(v, ff, MaxDigits, decimals, settings).u16();
+            }
+            break;
+        }
+        case u's':
+            if (a.Kind() != TVarRec::vtString) BadFormat(format);
+            text = a.AsString().u16();
+            if (precision >= 0 && static_cast<int>(text.size()) > precision) text.resize(static_cast<size_t>(precision));
+            break;
+        case u'p': {
+            if (a.Kind() != TVarRec::vtPointer) BadFormat(format);
+            text = HexText(reinterpret_cast<std::uintptr_t>(a.AsPointer())).u16();
+            text.insert(0, sizeof(void*) * 2 - text.size(), u'0');
+            break;
+        }
+        default:
+            BadFormat(format);
+        }
+        if (width > static_cast<int>(text.size())) {
+            const std::u16string pad(static_cast<size_t>(width) - text.size(), u' ');
+            text = left ? text + pad : pad + text;
+        }
+        out += text;
+    }
+    return out;
+}
+
+String Format(const String& format, std::initializer_list<TVarRec> args)
+{
+    return Format(format, args, FormatSettings);
+}
