@@ -51,6 +51,8 @@ void SwapExtendeds(Extended& a, Extended& b) { std::swap(a, b); }
 
 bool AllocationFits(double bytes)
 {
-    static const double physical = static_cast<double>(sysconf(_SC_PHYS_PAGES)) * sysconf(_SC_PAGESIZE);
-    return bytes <= physical;
+    const double small = 64.0 * 1024 * 1024;  // always granted without asking the system
+    if (bytes <= small) return true;
+    double available = static_cast<double>(sysconf(_SC_AVPHYS_PAGES)) * static_cast<double>(sysconf(_SC_PAGESIZE));
+    return bytes <= available;
 }

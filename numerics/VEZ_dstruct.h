@@ -59,7 +59,7 @@ void SwapIntegers(Integer& a, Integer& b);
 void SwapDoubles(double& a, double& b);
 void SwapExtendeds(Extended& a, Extended& b);
 
-// Whether a block of the given size can be allocated at all: false when it exceeds the
-// machine's physical memory, so that such a request is reported as lack of memory
-// instead of being left to the system to fail later.
+// Whether a block of the given size can be allocated: false when a large request
+// exceeds the memory the machine has free, so that it is reported as lack of memory
+// instead of driving the system out of memory while the block is being filled.
 bool AllocationFits(double bytes);
