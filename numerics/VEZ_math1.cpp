@@ -3,12 +3,11 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
-#include <cstdio>
-#include <string>
 
-#include "platform/rtl/Exceptions.h"
 #include "numerics/VEZ_stringl.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/rtl/SysFormat.h"
 
 // ---- Process-wide random generator --------------------------------------------
 
@@ -153,71 +152,6 @@ void NiceTickStep(Integer numTicks, Extended low, Extended high, Extended& first
 
 namespace {
 
-// Text of a value that is not a number or infinite, as the platform writes it.
-String NonFiniteText(Extended value)
-{
-    if (std::isnan(value)) return "Nan";
-    return value < 0 ? "-Inf" : "+Inf";
-}
-
-String PadLeft(const String& text, int width)
-{
-    return text.Length() >= width ? text : StringOfChar(u' ', width - text.Length()) + text;
-}
-
-// Fixed notation, halfway cases rounded away from zero.
-String FixedText(Extended value, int decimals)
-{
-    if (!std::isfinite(value)) return NonFiniteText(value);
-    bool negative = std::signbit(value);
-    Extended magnitude = std::fabs(value);
-    // The exact binary value has a finite decimal expansion; 40 further digits show
-    // whether the value lies exactly halfway between two results.
-    std::string wide(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*Lf", decimals + 40, magnitude)), '\0');
-    std::snprintf(wide.data(), wide.size() + 1, "%.*Lf", decimals + 40, magnitude);
-    std::string tail = wide.substr(wide.size() - 40);
-    std::string digits;
-    if (tail.front() == '5' && tail.find_first_not_of('0', 1) == std::string::npos) {
-        digits = wide.substr(0, wide.size() - 40);
-        if (decimals == 0) digits.pop_back();  // the decimal point
-        // add one unit in the last place
-        int i = static_cast<int>(digits.size()) - 1;
-        for (; i >= 0; --i) {
-            if (digits[static_cast<size_t>(i)] == '.') continue;
-            if (digits[static_cast<size_t>(i)] != '9') {
-                ++digits[static_cast<size_t>(i)];
-                break;
-            }
-            digits[static_cast<size_t>(i)] = '0';
-        }
-        if (i < 0) digits.insert(digits.begin(), '1');
-    } else {
-        digits.resize(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*Lf", decimals, magnitude)));
-        std::snprintf(digits.data(), digits.size() + 1, "%.*Lf", decimals, magnitude);
-    }
-    bool allZero = digits.find_first_not_of("0.") == std::string::npos;
-    return String((negative && !allZero ? "-" : "") + digits);
-}
-
-// Scientific notation in a field of the given width: sign or blank, one digit, the
-// decimal point, as many decimals as the field leaves (at least one), "E", the
-// exponent's sign and four exponent digits.
-String ScientificText(Extended value, int fieldWidth)
-{
-    if (!std::isfinite(value)) return PadLeft(NonFiniteText(value), fieldWidth);
-    int decimals = fieldWidth - 9 > 1 ? fieldWidth - 9 : 1;
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", decimals, std::fabs(value));
-    std::string text(buffer);
-    size_t e = text.find('e');
-    int exponent = std::stoi(text.substr(e + 1));
-    char expDigits[16];
-    std::snprintf(expDigits, sizeof expDigits, "%04d", exponent < 0 ? -exponent : exponent);
-    std::string result = (std::signbit(value) ? "-" : " ") + text.substr(0, e) + "E" +
-                         (exponent < 0 ? "-" : "+") + expDigits;
-    return PadLeft(String(result), fieldWidth);
-}
-
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // "E+0012" → "E+12"; an exponent that needs more than two digits turns the whole
@@ -243,11 +177,9 @@ String FormatFixed(Integer width, Integer decimals, Extended value)
     int field = width < 0 ? -width : width;
     String text;
     if (decimals == -2)
-        text = ShortenExponent(ScientificText(value, field + 2));
-    else if (decimals < 0)
-        text = ScientificText(value, field);
+        text = ShortenExponent(Str(value, field + 2));
     else
-        text = PadLeft(FixedText(value, decimals), field);
+        text = Str(value, field, decimals);
 
     if (width < 0) {
         int i = 1;
