@@ -1,5 +1,6 @@
 #include "platform/rtl/IniFiles.h"
 
+#include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/rtl/Streams.h"
@@ -242,6 +243,54 @@ bool TCustomIniFile::ReadBool(const String& section, const String& ident, bool d
 void TCustomIniFile::WriteBool(const String& section, const String& ident, bool value)
 {
     WriteString(section, ident, value ? "1" : "0");
+}
+
+double TCustomIniFile::ReadConverted(const String& section, const String& ident, double defaultValue,
+                                     TTryConvert convert)
+{
+    const String text = ReadString(section, ident, String());
+    double value = 0;
+    return !text.IsEmpty() && convert(text, value, FormatSettings) ? value : defaultValue;
+}
+
+double TCustomIniFile::ReadFloat(const String& section, const String& ident, double defaultValue)
+{
+    return ReadConverted(section, ident, defaultValue, TryStrToFloat);
+}
+
+void TCustomIniFile::WriteFloat(const String& section, const String& ident, double value)
+{
+    WriteString(section, ident, FloatToStr(value));
+}
+
+TDateTime TCustomIniFile::ReadDate(const String& section, const String& ident, TDateTime defaultValue)
+{
+    return ReadConverted(section, ident, defaultValue, TryStrToDate);
+}
+
+void TCustomIniFile::WriteDate(const String& section, const String& ident, TDateTime value)
+{
+    WriteString(section, ident, DateToStr(value));
+}
+
+TDateTime TCustomIniFile::ReadTime(const String& section, const String& ident, TDateTime defaultValue)
+{
+    return ReadConverted(section, ident, defaultValue, TryStrToTime);
+}
+
+void TCustomIniFile::WriteTime(const String& section, const String& ident, TDateTime value)
+{
+    WriteString(section, ident, TimeToStr(value));
+}
+
+TDateTime TCustomIniFile::ReadDateTime(const String& section, const String& ident, TDateTime defaultValue)
+{
+    return ReadConverted(section, ident, defaultValue, TryStrToDateTime);
+}
+
+void TCustomIniFile::WriteDateTime(const String& section, const String& ident, TDateTime value)
+{
+    WriteString(section, ident, DateTimeToStr(value));
 }
 
 // ---------------------------------------------------------------- TIniFile

@@ -33,6 +33,8 @@ public:
     void SectionNames(TStrings& sections) const;
 };
 
+struct TFormatSettings;
+
 class TCustomIniFile {
 public:
     explicit TCustomIniFile(const String& fileName) : FFileName(fileName) {}
@@ -64,8 +66,24 @@ public:
     bool ReadBool(const String& section, const String& ident, bool defaultValue);
     void WriteBool(const String& section, const String& ident, bool value);
 
+    // Floats, dates and times as the texts of the process-wide FormatSettings
+    // (FloatToStr, DateToStr, TimeToStr, DateTimeToStr); a text that does not
+    // read back gives the default.
+    double ReadFloat(const String& section, const String& ident, double defaultValue);
+    void WriteFloat(const String& section, const String& ident, double value);
+    TDateTime ReadDate(const String& section, const String& ident, TDateTime defaultValue);
+    void WriteDate(const String& section, const String& ident, TDateTime value);
+    TDateTime ReadTime(const String& section, const String& ident, TDateTime defaultValue);
+    void WriteTime(const String& section, const String& ident, TDateTime value);
+    TDateTime ReadDateTime(const String& section, const String& ident, TDateTime defaultValue);
+    void WriteDateTime(const String& section, const String& ident, TDateTime value);
+
 protected:
     String FFileName;
+
+private:
+    using TTryConvert = bool (*)(const String&, double&, const TFormatSettings&);
+    double ReadConverted(const String& section, const String& ident, double defaultValue, TTryConvert convert);
 };
 
 // Every call reads the file; every change writes it back at once (UTF-8; a

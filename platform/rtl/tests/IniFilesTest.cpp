@@ -3,8 +3,10 @@
 #include <functional>
 #include <memory>
 
+#include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFiles.h"
+#include "platform/rtl/SysFormat.h"
 #include "platform/rtl/tests/TempFolder.h"
 
 namespace {
@@ -219,4 +221,33 @@ TEST(MemIniFile, ChangesStayInMemoryUntilUpdateFile)
     EXPECT_FALSE(ini.SectionExists("T"));
     ini.Clear();
     EXPECT_FALSE(ini.SectionExists("S"));
+}
+
+TEST_P(IniFiles, FloatsAndDatesFollowTheFormatSettings)
+{
+    const TFormatSettings saved = FormatSettings;
+    FormatSettings = TFormatSettings::French();
+    auto ini = Open();
+    ini->WriteFloat("Values", "Ratio", 1.5);
+    EXPECT_EQ(ini->ReadString("Values", "Ratio", ""), "1,5");
+    EXPECT_EQ(ini->ReadFloat("values", "ratio", 0), 1.5);
+    ini->WriteString("Values", "Bad", "1.5x");
+    EXPECT_EQ(ini->ReadFloat("Values", "Bad", -2), -2);
+    EXPECT_EQ(ini->ReadFloat("Values", "Missing", -3), -3);
+
+    const TDateTime day = EncodeDate(2026, 12, 10);
+    const TDateTime moment = day + EncodeTime(10, 30, 15, 0);
+    ini->WriteDate("Values", "Day", day);
+    ini->WriteTime("Values", "Time", moment);
+    ini->WriteDateTime("Values", "Moment", moment);
+    EXPECT_EQ(ini->ReadString("Values", "Day", ""), DateToStr(day));
+    EXPECT_EQ(ini->ReadString("Values", "Moment", ""), DateTimeToStr(moment));
+    EXPECT_EQ(ini->ReadDate("Values", "Day", 0), day);
+    EXPECT_NEAR(ini->ReadTime("Values", "Time", 0), moment - day, 1e-9);
+    EXPECT_NEAR(ini->ReadDateTime("Values", "Moment", 0), moment, 1e-9);
+    EXPECT_EQ(ini->ReadDate("Values", "Bad", 7), 7);
+
+    FormatSettings = TFormatSettings::English();
+    EXPECT_EQ(ini->ReadFloat("Values", "Ratio", -1), -1);   // "1,5" is no number here
+    FormatSettings = saved;
 }
