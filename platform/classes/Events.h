@@ -1,22 +1,23 @@
 #pragma once
 // Event closures: an object and one of its member functions, called together.
 //
-// TEvent<Args...> binds any object with a member function void(Args...).  Two
-// closures are equal when they hold the same object and the same member function;
-// all empty closures are equal.  Closures copy freely, test as Assigned, and calling
+// TEvent<Args...> binds an object (a TObject descendant) with a member function
+// void(Args...).  Two closures are equal when they hold the same object and the
+// same member function; all empty closures are equal.  Closures copy freely, test as Assigned, and calling
 // an empty one does nothing.
 //
 // TMethod is the closure without its signature: the object, and TMethodCode (the
 // member function plus the signature it was bound with).  A registry of published
 // methods keeps TMethodCode per method name; TEvent::FromMethod turns such a code
 // with an object back into a callable closure after checking the signature.
+#include <concepts>
 #include <cstddef>
 #include <cstring>
 #include <typeinfo>
+#include <utility>
 
+#include "platform/classes/Object.h"
 #include "platform/rtl/Exceptions.h"
-
-class TObject;
 
 // A member function with its signature erased.
 struct TMethodCode {
@@ -36,7 +37,7 @@ struct TMethodCode {
 
 // An object with a member function, signature erased.
 struct TMethod {
-    void* Data = nullptr;
+    TObject* Data = nullptr;
     TMethodCode Code;
 
     bool IsEmpty() const { return Code.IsEmpty(); }
@@ -55,7 +56,7 @@ public:
     {
         if (!object || !method) return;
         C* target = object;
-        FMethod.Data = ToData(target);
+        FMethod.Data = target;
         FMethod.Code = MakeCode(method);
     }
 
@@ -63,6 +64,7 @@ public:
     template <class C>
     static TMethodCode MakeCode(void (C::*method)(Args...))
     {
+        static_assert(std::derived_from<C, TObject>, "handlers are members of TObject descendants");
         static_assert(sizeof method <= sizeof(TMethodCode::Member), "member function pointer too large");
         TMethodCode code;
         std::memcpy(code.Member, &method, sizeof method);
@@ -72,11 +74,11 @@ public:
     }
 
     // Rebuilds a closure from a type-erased method; a method bound with another
-    // signature raises EInvalidCast.
+    // signature raises EInvalidCast, one without object gives an empty closure.
     static TEvent FromMethod(const TMethod& method)
     {
         TEvent event;
-        if (method.IsEmpty()) return event;
+        if (method.IsEmpty() || !method.Data) return event;
         if (!method.Code.Signature || *method.Code.Signature != typeid(void(Args...)))
             throw EInvalidCast("Invalid class typecast");
         event.FMethod = method;
@@ -84,7 +86,7 @@ public:
     }
 
     const TMethod& Method() const { return FMethod; }
-    void* Data() const { return FMethod.Data; }
+    TObject* Data() const { return FMethod.Data; }
     bool Assigned() const { return !FMethod.IsEmpty(); }
     explicit operator bool() const { return Assigned(); }
 
@@ -98,32 +100,14 @@ public:
     friend bool operator==(const TEvent& a, const TEvent& b) { return a.FMethod == b.FMethod; }
 
 private:
-    using TCaller = void (*)(void*, const unsigned char*, Args...);
+    using TCaller = void (*)(TObject*, const unsigned char*, Args...);
 
     template <class C>
-    static void* ToData(C* object)
-    {
-        if constexpr (std::derived_from<C, TObject>)
-            return static_cast<TObject*>(object);
-        else
-            return object;
-    }
-
-    template <class C>
-    static C* FromData(void* data)
-    {
-        if constexpr (std::derived_from<C, TObject>)
-            return static_cast<C*>(static_cast<TObject*>(data));
-        else
-            return static_cast<C*>(data);
-    }
-
-    template <class C>
-    static void Call(void* data, const unsigned char* member, Args... args)
+    static void Call(TObject* object, const unsigned char* member, Args... args)
     {
         void (C::*method)(Args...);
         std::memcpy(&method, member, sizeof method);
-        (FromData<C>(data)->*method)(std::forward<Args>(args)...);
+        (static_cast<C*>(object)->*method)(std::forward<Args>(args)...);
     }
 
     TMethod FMethod;
