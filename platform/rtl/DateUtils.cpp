@@ -24,6 +24,7 @@ struct TSplit {
 
 TSplit Split(TDateTime dt)
 {
+    if (!(std::fabs(dt) < 1e8)) return TSplit{Int64(1) << 40, 0};  // not a date: decodes as 0/0/0
     TSplit s{Trunc(dt), static_cast<Integer>(Round(std::fabs(static_cast<Extended>(dt) - std::trunc(dt)) * MSecsPerDay))};
     if (s.MSecs >= MSecsPerDay) {
         s.MSecs -= MSecsPerDay;

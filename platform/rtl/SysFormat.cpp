@@ -305,7 +305,7 @@ TFormatSettings TFormatSettings::FromLocale(const char* localeName)
     const std::string dateFormat = nl_langinfo_l(D_FMT, loc);
     const std::string timeFormat = nl_langinfo_l(T_FMT, loc);
     const char dateSep = StrftimeSeparator(dateFormat, '/');
-    const char timeSep = StrftimeSeparator(timeFormat[0] == '%' && timeFormat.size() == 2 && timeFormat[1] == 'T' ? std::string("%H:%M") : timeFormat, ':');
+    const char timeSep = StrftimeSeparator(timeFormat, ':');
     s.DateSeparator = static_cast<char16_t>(static_cast<unsigned char>(dateSep));
     s.TimeSeparator = static_cast<char16_t>(static_cast<unsigned char>(timeSep));
     s.ShortDateFormat = PatternFromStrftime(dateFormat, loc, dateSep, u'/');
@@ -362,7 +362,7 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
     // Decimal rounding, ties away from zero.
     const int keep = std::min(Clamp(precision, 1, MaxDigits), exponent + decimals);
     if (keep < 0) return rec;  // rounds to zero
-    const bool up = digits[static_cast<size_t>(keep)] >= '5';
+    const bool up = keep < static_cast<int>(digits.size()) && digits[static_cast<size_t>(keep)] >= '5';
     digits.resize(static_cast<size_t>(keep));
     if (up) {
         int i = keep - 1;

@@ -113,7 +113,8 @@ String Str(Extended value, int width, int decimals);
 
 // Pascal Val: code 0 on success, else the 1-based position of the first
 // character that does not belong to the number (value is then 0).  Leading
-// blanks are skipped; "." is the decimal point.
+// blanks are skipped; "." is the decimal point.  For a Double a value beyond
+// its range is refused with the code of the text's last character.
 void Val(const String& text, Extended& value, int& code);
 void Val(const String& text, double& value, int& code);
 void Val(const String& text, Integer& value, int& code);

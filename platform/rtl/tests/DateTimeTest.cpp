@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -74,6 +76,13 @@ TEST(DateTime, EncodeAndDecodeTimes)
         DecodeDate(c.value, y, m, d);
         EXPECT_EQ(h * 10000000 + n * 100000 + s * 1000 + ms, c.hour * 10000000 + c.min * 100000 + c.sec * 1000 + c.msec) << c.value;
         EXPECT_EQ(y * 10000 + m * 100 + d, c.year * 10000 + c.month * 100 + c.day) << c.value;
+    }
+    // A value that is no date decodes as zeros instead of failing.
+    for (TDateTime notADate : {1e300, -1e20, std::numeric_limits<double>::quiet_NaN()}) {
+        Word y = 9, m = 9, d = 9;
+        DecodeDate(notADate, y, m, d);
+        EXPECT_EQ(y + m + d, 0);
+        EXPECT_EQ(FormatDateTime("yyyy-mm-dd hh:nn", notADate, English), "0000-00-00 00:00");
     }
     EXPECT_EQ(EncodeTime(6, 0, 0, 0), 0.25);
     EXPECT_DOUBLE_EQ(EncodeTime(23, 59, 59, 999), 86399999.0 / 86400000.0);
