@@ -684,11 +684,11 @@ String RightAligned(std::u16string s, int width)
     return s;
 }
 
-TFormatSettings PointSettings()
+// Str always writes "." as the decimal point.
+const TFormatSettings& PointSettings()
 {
-    TFormatSettings s = TFormatSettings::English();
-    s.ThousandSeparator = 0;
-    return s;
+    static const TFormatSettings settings = TFormatSettings::English();
+    return settings;
 }
 
 } // namespace
