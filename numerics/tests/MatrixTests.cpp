@@ -9,9 +9,14 @@
 
 namespace {
 
-struct Listener {
+struct Listener : TObject {
     int changes = 0;
     std::vector<std::vector<int>> exchanges;
+    void Reset()
+    {
+        changes = 0;
+        exchanges.clear();
+    }
     void Change(TObject*) { ++changes; }
     void Exchange(TObject*, Byte what, Integer i1, Integer i2, Integer first, Integer last)
     {
@@ -30,7 +35,7 @@ protected:
     void SetRows(const Rows& rows)
     {
         mat.SetOnChange(TNotifyEvent());
-        listener = Listener();
+        listener.Reset();
         mat.Resize(static_cast<Integer>(rows[0].size()), static_cast<Integer>(rows.size()));
         for (size_t r = 0; r < rows.size(); ++r)
             for (size_t c = 0; c < rows[r].size(); ++c)
@@ -216,7 +221,7 @@ TEST_F(MatrixTest, SortRowsCarriesTheKeyColumnOutsideTheBlock)
     EXPECT_EQ(listener.exchanges.front()[3], 2);
     EXPECT_EQ(listener.exchanges.front()[4], 3);
 
-    listener = Listener();
+    listener.Reset();
     mat.SortRows(1, true, 1, 2, 3, 2);  // one row: nothing, no event
     mat.SortRows(9, true, 0, 0, 0, 0);  // key column outside the matrix: nothing
     EXPECT_EQ(listener.changes, 0);

@@ -12,9 +12,14 @@
 namespace {
 
 // Counts the events of a vector and records the exchanges its sorts report.
-struct Listener {
+struct Listener : TObject {
     int changes = 0;
     std::vector<std::vector<int>> exchanges;
+    void Reset()
+    {
+        changes = 0;
+        exchanges.clear();
+    }
     void Change(TObject*) { ++changes; }
     void Exchange(TObject*, Byte what, Integer i1, Integer i2, Integer first, Integer last)
     {
@@ -31,7 +36,7 @@ protected:
     void SetValues(const std::vector<double>& values)
     {
         vec.SetOnChange(TNotifyEvent());
-        listener = Listener();
+        listener.Reset();
         vec.Resize(static_cast<Integer>(values.size()));
         for (size_t i = 0; i < values.size(); ++i) vec.SetVal(static_cast<Integer>(i + 1), values[i]);
         vec.SetOnChange(TNotifyEvent(&listener, &Listener::Change));
