@@ -22,3 +22,40 @@ double ScanNumber(const String& text, bool AllowExponent, Integer DecSepMode, In
 
 // "<" as "&lt;", ">" as "&gt;" and every character from code 128 on as "&#code;".
 String XMLEncodeText(const String& text);
+
+// ---- The XML matrix frame ----------------------------------------------------------
+#include <functional>
+#include <vector>
+
+#include "platform/rtl/Streams.h"
+
+// The lines of an XML matrix up to its counts: the declaration (when asked for),
+// an empty line, the comment naming the class, the start tag with sig, vers, dim
+// and id, and one element per count (numcols, numrows, then numplanes for three
+// dimensions).
+std::vector<String> XMLMatrixHead(bool CreateHeader, const String& className, Integer dim, const String& id,
+                                  const std::vector<Integer>& counts);
+// A cell line: <cell ix="c" iy="r">value</cell>, with iz for three indices.
+String XMLCellLine(const std::vector<Integer>& indices, const String& value);
+// Writes lines with CR LF.
+void WriteXMLLines(TStream& out, const std::vector<String>& lines);
+
+// The integer after the opening double quote of an attribute in an attribute
+// text; 0 when the attribute is missing.
+Integer XMLAttributeInt(const String& attributes, const String& name);
+
+// What the XML matrix reader hands to its matrix.
+struct TXMLMatrixTarget {
+    // The identification of the start line that was found (lower case).
+    std::function<void(const String& id)> Started;
+    // Before the first cell, with the remembered counts (columns, rows, layers);
+    // false refuses counts the matrix cannot take, which ends the read with false.
+    std::function<bool(Integer cols, Integer rows, Integer layers)> Size;
+    std::function<void(const String& attributes, const String& contents)> Cell;
+    Integer Cols = 0, Rows = 0, Layers = 0;  // the counts the file does not give
+};
+
+// Finds the first matrix of the given dimension whose identification matches
+// DataID (any when empty; letter case ignored) and reads its counts and cells.
+// True when the end tag was reached.
+bool ReadXMLMatrix(TStream& in, Integer dim, const String& DataID, TXMLMatrixTarget& target);
