@@ -140,3 +140,4 @@ String XMLEncodeText(const String& text)
     }
     return out;
 }
+
