@@ -18,11 +18,13 @@ void TThread::Start()
 {
     if (FStarted.exchange(true))
         throw EThread("Thread already started");
+    std::lock_guard guard(FLock);   // Run waits until FThread is set
     FThread = std::thread(&TThread::Run, this);
 }
 
 void TThread::Run()
 {
+    { std::lock_guard guard(FLock); }
     try {
         Execute();
     } catch (...) {
