@@ -120,6 +120,7 @@ void TCollection::Delete(int Index)
 {
     TCollectionItem* item = Items(Index);
     Notify(item, cnDeleting);
+    RemoveItem(item);  // while the item is still whole
     delete item;
 }
 
@@ -127,7 +128,11 @@ void TCollection::Clear()
 {
     if (FItems.empty()) return;
     BeginUpdate();
-    while (!FItems.empty()) delete FItems.back();
+    while (!FItems.empty()) {
+        TCollectionItem* item = FItems.back();
+        RemoveItem(item);  // while the item is still whole
+        delete item;
+    }
     EndUpdate();
 }
 

@@ -8,6 +8,12 @@
 // Every change to the list or to an item ends in Update(Item) (null Item: the
 // whole collection), except between BeginUpdate and EndUpdate, where the outermost
 // EndUpdate calls Update(nullptr) once.
+//
+// Delete and Clear take an item out of the collection (Notify cnExtracting, the
+// change) before freeing it, so the notification sees the whole item and the item's
+// destructor finds no collection.  An item freed directly leaves its collection
+// from the TCollectionItem destructor, when only that part of it remains: Notify
+// overrides look at such an item through dynamic_cast.
 #include <vector>
 
 #include "platform/classes/Persistent.h"
