@@ -408,8 +408,6 @@ void Write(TextFile& f, char c, int width)
     Write(f, String(Cp1252ToUtf16(std::string(1, c))), width);
 }
 
-void Write(TextFile& f, Int64 value, int width) { Write(f, IntToStr(value), width); }
-
 void Write(TextFile& f, Extended value, int width, int decimals)
 {
     if (decimals >= 0)

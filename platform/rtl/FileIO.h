@@ -80,13 +80,12 @@ void Write(TextFile& f, const String& s, int width = 0);
 void Write(TextFile& f, const char* s, int width = 0);
 void Write(TextFile& f, char16_t c, int width = 0);
 void Write(TextFile& f, char c, int width = 0);
-void Write(TextFile& f, Int64 value, int width);
 // Reals as Str: with decimals >= 0 fixed, else scientific in width (23 when
 // no width is given, as " 1.50000000000000E+0000").
 void Write(TextFile& f, Extended value, int width, int decimals);
 void Write(TextFile& f, bool value) = delete;   // no Boolean text
 template <std::integral T>
-void Write(TextFile& f, T value) { Write(f, static_cast<Int64>(value), 0); }
+void Write(TextFile& f, T value, int width = 0) { Write(f, IntToStr(static_cast<Int64>(value)), width); }
 template <std::floating_point T>
 void Write(TextFile& f, T value, int width = -1, int decimals = -1)
 {

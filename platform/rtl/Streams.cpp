@@ -135,7 +135,7 @@ void TMemoryStream::SaveToFile(const String& fileName) const
 TFileStream::TFileStream(const String& fileName, Word mode) : FFileName(fileName)
 {
     const std::string path = fileName.ToUtf8();
-    if (mode == fmCreate) {
+    if ((mode & fmCreate) == fmCreate) {
         FHandle = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (FHandle < 0)
             throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));

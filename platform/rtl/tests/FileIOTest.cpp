@@ -146,8 +146,10 @@ TEST_F(FileIO, TextWritesCrLfWidthsAndNumbers)
     Write(t, "ab", 5);
     Write(t, u'|');
     Write(t, 42);
-    Write(t, Int64(-7), 4);
+    Write(t, -7, 4);
+    Write(t, Int64(123456789012), 13);
     Writeln(t);
+    Writeln(t, 5u, 3);
     Writeln(t, 3.14159, 8, 2);
     Writeln(t, 1.5);
     Writeln(t, -2.0, 10);
@@ -156,7 +158,8 @@ TEST_F(FileIO, TextWritesCrLfWidthsAndNumbers)
     EXPECT_EQ(IOResult(), 0);
     EXPECT_EQ(Bytes("out.txt"),
               "Joint\r\n"
-              "   ab|42  -7\r\n"
+              "   ab|42  -7 123456789012\r\n"
+              "  5\r\n"
               "    3.14\r\n"
               " 1.50000000000000E+0000\r\n"
               "-2.0E+0000\r\n"

@@ -114,6 +114,13 @@ TEST(FileStream, CreateWriteReopenRead)
     m.SaveToFile(dir / "copy.bin");
     EXPECT_EQ(ReadAllBytes(dir / "copy.bin"), "hello!");
 
+    {
+        TFileStream again(name, fmCreate | fmShareExclusive);   // a share flag does not stop the create
+        EXPECT_EQ(again.Size(), 0);
+        again.WriteBuffer("new", 3);
+    }
+    EXPECT_EQ(ReadAllBytes(dir / "data.bin"), "new");
+
     TFileStream readOnly(name, fmOpenRead);
     EXPECT_THROW(readOnly.WriteBuffer("x", 1), EWriteError);
 }
