@@ -1,0 +1,123 @@
+// Text measuring and rendering with Qt's fonts, without antialiasing.
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/backend/qt/QtSupport.h"
+
+namespace qtbackend {
+
+QFont ToQFont(const TFontSpec& spec)
+{
+    QFont f(QS(spec.Name));
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setKerning(false);
+    f.setBold(spec.Style.Contains(TFontStyle::fsBold));
+    f.setItalic(spec.Style.Contains(TFontStyle::fsItalic));
+    f.setUnderline(spec.Style.Contains(TFontStyle::fsUnderline));
+    f.setStrikeOut(spec.Style.Contains(TFontStyle::fsStrikeOut));
+    if (spec.Pitch == TFontPitch::fpFixed) f.setFixedPitch(true);
+    if (spec.Height < 0) {
+        f.setPixelSize(std::max(1, -spec.Height));   // character (em) height
+    } else {
+        // cell height: scale the em so that ascent plus descent give the height asked for
+        int h = std::max(1, spec.Height);
+        f.setPixelSize(h);
+        QFontMetrics fm(f);
+        int cell = fm.ascent() + fm.descent();
+        if (cell > 0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(double(h) * h / cell))));
+    }
+    return f;
+}
+
+namespace {
+
+class TQtFontEngine : public TFontEngine {
+public:
+    TFontMetrics Metrics(const TFontSpec& spec) override
+    {
+        QFont f = ToQFont(spec);
+        QFontMetrics fm(f);
+        TFontMetrics m;
+        m.Ascent = fm.ascent();
+        m.Descent = fm.descent();
+        m.Height = m.Ascent + m.Descent;
+        m.InternalLeading = std::max(0, m.Height - f.pixelSize());
+        m.ExternalLeading = std::max(0, fm.leading());
+        m.AveCharWidth = fm.averageCharWidth();
+        m.MaxCharWidth = fm.maxWidth();
+        m.Weight = spec.Style.Contains(TFontStyle::fsBold) ? 700 : 400;
+        m.FixedPitch = QFontInfo(f).fixedPitch();
+        return m;
+    }
+
+    Integer TextWidth(const TFontSpec& spec, const String& text) override
+    {
+        return QFontMetrics(ToQFont(spec)).horizontalAdvance(QS(text));
+    }
+
+    TGlyphMask Render(const TFontSpec& spec, const String& text) override
+    {
+        TGlyphMask mask;
+        if (text.IsEmpty()) return mask;
+        QFont f = ToQFont(spec);
+        QFontMetrics fm(f);
+        const int w = fm.horizontalAdvance(QS(text)), h = fm.ascent() + fm.descent();
+        // room for overhangs and any rotation around the reference point
+        const int reach = w + h + fm.maxWidth() + 4;
+        QImage img(2 * reach, 2 * reach, QImage::Format_ARGB32);
+        img.fill(Qt::transparent);
+        {
+            QPainter p(&img);
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setRenderHint(QPainter::TextAntialiasing, false);
+            p.setFont(f);
+            p.setPen(Qt::black);
+            p.translate(reach, reach);
+            if (spec.Orientation) p.rotate(-spec.Orientation / 10.0);
+            p.drawText(0, fm.ascent(), QS(text));
+        }
+        int left = img.width(), top = img.height(), right = -1, bottom = -1;
+        for (int y = 0; y < img.height(); ++y) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+            for (int x = 0; x < img.width(); ++x)
+                if (qAlpha(row[x]) >= 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+        }
+        if (right < 0) return mask;
+        mask.Width = right - left + 1;
+        mask.Height = bottom - top + 1;
+        mask.OriginX = left - reach;
+        mask.OriginY = top - reach;
+        mask.Bits.assign(size_t(mask.Width) * mask.Height, 0);
+        for (int y = 0; y < mask.Height; ++y) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(top + y));
+            for (int x = 0; x < mask.Width; ++x) mask.Bits[size_t(y) * mask.Width + x] = qAlpha(row[left + x]) >= 128;
+        }
+        return mask;
+    }
+
+    std::vector<String> Families() override
+    {
+        std::vector<String> out;
+        for (const QString& family : QFontDatabase::families()) out.push_back(VS(family));
+        return out;
+    }
+};
+
+}  // namespace
+
+TFontEngine& QtFontEngine()
+{
+    static TQtFontEngine engine;
+    return engine;
+}
+
+}  // namespace qtbackend

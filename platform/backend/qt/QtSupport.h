@@ -1,0 +1,32 @@
+#pragma once
+// Conversions between the layer's types and Qt's, for the back end's own files.
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include "platform/graphics/Backend.h"
+
+namespace qtbackend {
+
+inline QString QS(const String& s)
+{
+    return QString::fromUtf16(s.u16().data(), static_cast<qsizetype>(s.u16().size()));
+}
+inline String VS(const QString& s) { return String(std::u16string(reinterpret_cast<const char16_t*>(s.utf16()), size_t(s.size()))); }
+inline QColor QC(TColor c)
+{
+    c = ColorToRGB(c);
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+inline QRect QR(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+
+// The Qt font of a device font: never antialiased, hinted, no kerning.
+QFont ToQFont(const TFontSpec& spec);
+
+// Services registered by InitQtGraphics.
+TFontEngine& QtFontEngine();
+TPrinterBackend& QtPrinterBackend();
+TClipboardBackend& QtClipboardBackend();
+
+}  // namespace qtbackend

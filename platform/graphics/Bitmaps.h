@@ -1,0 +1,159 @@
+#pragma once
+// Pictures: the TGraphic family (bitmap, icon; PNG, JPEG, GIF in Codecs.h, metafile in Metafile.h)
+// and TPicture, which holds any registered graphic and picks the class by file extension.
+#include <memory>
+#include <vector>
+
+#include "platform/classes/Persistent.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Graphics.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
+
+DORVANE_EXCEPTION(EInvalidGraphic, Exception);
+DORVANE_EXCEPTION(EInvalidGraphicOperation, Exception);
+
+class TGraphic : public TPersistent {
+    DECLARE_CLASS(TGraphic, TPersistent)
+public:
+    virtual bool Empty() const = 0;
+    virtual Integer Width() const = 0;
+    virtual Integer Height() const = 0;
+    virtual void SetSize(Integer width, Integer height) = 0;
+    void SetWidth(Integer value) { SetSize(value, Height()); }
+    void SetHeight(Integer value) { SetSize(Width(), value); }
+    virtual void LoadFromStream(TStream& stream) = 0;
+    virtual void SaveToStream(TStream& stream) = 0;
+    void LoadFromFile(const String& fileName);
+    void SaveToFile(const String& fileName);
+    bool Transparent() const { return FTransparent; }
+    virtual void SetTransparent(bool value);
+    bool Modified() const { return FModified; }
+    void SetModified(bool value) { FModified = value; }
+    // Draws the whole picture into the rectangle (logical units of the canvas).
+    virtual void DrawOn(TCanvas& canvas, const TRect& dest) = 0;
+    std::function<void()> OnChange;
+
+protected:
+    void Changed();
+    bool FTransparent = false;
+    bool FModified = false;
+};
+
+enum class TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
+enum class TTransparentMode { tmAuto, tmFixed };
+
+class TBitmap : public TGraphic {
+    DECLARE_CLASS(TBitmap, TGraphic)
+public:
+    TBitmap();
+    TBitmap(Integer width, Integer height, TPixelFormat format = TPixelFormat::pf32bit);
+    ~TBitmap() override;
+    void Assign(TPersistent* source) override;
+    void Assign(const TBitmap& source);
+
+    bool Empty() const override { return FWidth == 0 || FHeight == 0; }
+    Integer Width() const override { return FWidth; }
+    Integer Height() const override { return FHeight; }
+    // Keeps the pixels that still fit; new pixels are white.
+    void SetSize(Integer width, Integer height) override;
+    TPixelFormat PixelFormat() const { return FFormat; }
+    void SetPixelFormat(TPixelFormat value);
+    bool Monochrome() const { return FFormat == TPixelFormat::pf1bit; }
+    void SetMonochrome(bool value);
+    // Colour table of 1, 4 and 8-bit bitmaps, $00RRGGBB entries.
+    const std::vector<Cardinal>& Palette() const { return FPalette; }
+    void SetPalette(const std::vector<Cardinal>& colors);
+
+    TCanvas& Canvas();
+    // Row y (0 = top) in the pixel format's layout: 32-bit B, G, R, A; 24-bit B, G, R;
+    // 15/16-bit words; 8, 4, 1-bit palette indices, most significant bits first.
+    Byte* ScanLine(Integer y);
+    Integer RowBytes() const;
+    // The pixels as 32-bit 0x00RRGGBB (alpha in the top byte), for drawing.
+    bool GetPixels(TPixelBuffer& buffer) const;
+
+    TColor TransparentColor() const;
+    void SetTransparentColor(TColor value);
+    TTransparentMode TransparentMode() const { return FTransparentMode; }
+    void SetTransparentMode(TTransparentMode value) { FTransparentMode = value; }
+    // Turns the bitmap into its mask: black where the colour is not `color`, white where it is.
+    void Mask(TColor color);
+
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) override;
+    void DrawOn(TCanvas& canvas, const TRect& dest) override;
+    // Reads a device-independent bitmap (an info header, colours and rows) from memory; an icon's
+    // image has twice its height and an AND mask after the colour rows.
+    void LoadDib(const Byte* data, size_t size, bool iconImage);
+
+private:
+    class TDevice;
+    int Bits() const;
+    void SyncPixels() const;   // native rows -> 32-bit pixels
+    void SyncNative() const;   // 32-bit pixels -> native rows
+    Cardinal Nearest(Cardinal pixel) const;
+
+    Integer FWidth = 0, FHeight = 0;
+    TPixelFormat FFormat = TPixelFormat::pfDevice;
+    mutable std::vector<Cardinal> FPixels;
+    mutable std::vector<Byte> FNative;
+    mutable bool FPixelsCurrent = true, FNativeCurrent = true;
+    std::vector<Cardinal> FPalette;
+    TColor FTransparentColor = clDefault;
+    TTransparentMode FTransparentMode = TTransparentMode::tmAuto;
+    std::unique_ptr<TDevice> FDevice;
+    std::unique_ptr<TCanvas> FCanvas;
+};
+
+// Icon: an image with per-pixel alpha, read from and written to ".ico" files.
+class TIcon : public TGraphic {
+    DECLARE_CLASS(TIcon, TGraphic)
+public:
+    TIcon();
+    void Assign(TPersistent* source) override;
+    bool Empty() const override { return FImage.Empty(); }
+    Integer Width() const override { return FImage.Width(); }
+    Integer Height() const override { return FImage.Height(); }
+    void SetSize(Integer width, Integer height) override;
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) override;
+    void DrawOn(TCanvas& canvas, const TRect& dest) override;
+    // The image: 32-bit, straight (not premultiplied) alpha in the top byte.
+    TBitmap& Image() { return FImage; }
+
+private:
+    TBitmap FImage;
+};
+
+// Draws a 32-bit bitmap with straight alpha over the canvas (icons, PNG images).
+void DrawWithAlpha(TCanvas& canvas, const TRect& dest, const TBitmap& image);
+
+using TGraphicClass = TClass;
+
+class TPicture : public TPersistent {
+    DECLARE_CLASS(TPicture, TPersistent)
+public:
+    TPicture();
+    ~TPicture() override;
+    void Assign(TPersistent* source) override;
+    TGraphic* Graphic() const { return FGraphic.get(); }
+    void SetGraphic(TGraphic* value);   // copies value
+    TBitmap& Bitmap();                  // replaces another kind of graphic with an empty bitmap
+    Integer Width() const { return FGraphic ? FGraphic->Width() : 0; }
+    Integer Height() const { return FGraphic ? FGraphic->Height() : 0; }
+    // The graphic class by the file's extension; EInvalidGraphic "Unknown picture file extension (.xyz)".
+    void LoadFromFile(const String& fileName);
+    void SaveToFile(const String& fileName);
+    std::function<void()> OnChange;
+
+    static void RegisterFileFormat(const String& extension, const String& description, TGraphicClass graphicClass);
+    static void UnregisterGraphicClass(TGraphicClass graphicClass);
+    static TGraphicClass FileFormat(const String& extension);   // null when none is registered
+    // "All (*.bmp;*.png)|*.bmp;*.png|Bitmaps (*.bmp)|*.bmp|..." for file dialogs.
+    static String GraphicFilter(TGraphicClass graphicClass);
+
+private:
+    void Changed();
+    std::unique_ptr<TGraphic> FGraphic;
+};

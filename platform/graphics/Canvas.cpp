@@ -1,0 +1,967 @@
+#include "platform/graphics/Canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/graphics/Bitmaps.h"
+#include "platform/graphics/Raster.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/RtlMath.h"
+
+// Pixels an operation covers, over a device area: 0 untouched, 1 pen or fill, 2 gap of a styled pen.
+class TCanvas::TCoverage {
+public:
+    explicit TCoverage(const TRect& area) : Area(area), Bits(area.IsEmpty() ? 0 : size_t(area.Width()) * area.Height()) {}
+    void Set(Integer x, Integer y, Byte v = 1)
+    {
+        if (!Area.Contains({x, y})) return;
+        Byte& b = Bits[Index(x, y)];
+        if (b != 1) b = v;
+    }
+    void Span(Integer y, Integer l, Integer r)
+    {
+        if (y < Area.Top || y >= Area.Bottom) return;
+        l = std::max(l, Area.Left);
+        r = std::min(r, Area.Right);
+        for (Integer x = l; x < r; ++x) Bits[Index(x, y)] = 1;
+    }
+    Byte Get(Integer x, Integer y) const { return Area.Contains({x, y}) ? Bits[Index(x, y)] : 0; }
+    void Remove(const TCoverage& other)
+    {
+        for (Integer y = Area.Top; y < Area.Bottom; ++y)
+            for (Integer x = Area.Left; x < Area.Right; ++x)
+                if (other.Get(x, y)) Bits[Index(x, y)] = 0;
+    }
+    TRect Area;
+    std::vector<Byte> Bits;
+
+private:
+    size_t Index(Integer x, Integer y) const { return size_t(y - Area.Top) * Area.Width() + (x - Area.Left); }
+};
+
+namespace {
+using RowFn = std::function<std::pair<Integer, Integer>(Integer)>;
+
+std::pair<Integer, Integer> RoundRectRow(const TRect& box, Integer cw, Integer ch, Integer y)
+{
+    if (box.IsEmpty() || y < box.Top || y >= box.Bottom) return {0, 0};
+    cw = std::min(cw, box.Width());
+    ch = std::min(ch, box.Height());
+    TRect corner;
+    if (y < box.Top + ch / 2) corner = {box.Left, box.Top, box.Left + cw, box.Top + ch};
+    else if (y >= box.Bottom - ch / 2) corner = {box.Left, box.Bottom - ch, box.Left + cw, box.Bottom};
+    else return {box.Left, box.Right};
+    auto s = raster::EllipseRow(corner, y);
+    if (s.first >= s.second) return {0, 0};
+    Integer inset = s.first - box.Left;
+    return {box.Left + inset, box.Right - inset};
+}
+
+RowFn ShapeRows(const TCanvasOp& op, const TRect& box, double sx, double sy)
+{
+    if (op.Kind == TCanvasOp::opRectangle) return [box](Integer y) {
+        return y >= box.Top && y < box.Bottom ? std::pair{box.Left, box.Right} : std::pair{0, 0};
+    };
+    if (op.Kind == TCanvasOp::opRoundRect) {
+        Integer cw = static_cast<Integer>(std::lround(std::abs(op.Param1 * sx)));
+        Integer ch = static_cast<Integer>(std::lround(std::abs(op.Param2 * sy)));
+        return [box, cw, ch](Integer y) { return RoundRectRow(box, cw, ch, y); };
+    }
+    return [box](Integer y) { return raster::EllipseRow(box, y); };
+}
+
+bool InRow(std::pair<Integer, Integer> s, Integer x) { return x >= s.first && x < s.second; }
+
+const std::vector<Integer>& DashPattern(const TPen& pen)
+{
+    static const std::vector<Integer> dash{18, 6}, dot{3, 3}, dashDot{9, 6, 3, 6}, dashDotDot{9, 3, 3, 3, 3, 3},
+        alternate{1, 1}, none{};
+    switch (pen.Style()) {
+    case TPenStyle::psDash: return dash;
+    case TPenStyle::psDot: return dot;
+    case TPenStyle::psDashDot: return dashDot;
+    case TPenStyle::psDashDotDot: return dashDotDot;
+    case TPenStyle::psAlternate: return alternate;
+    case TPenStyle::psUserStyle: return pen.UserPattern();
+    default: return none;
+    }
+}
+}  // namespace
+
+TCanvas::TCanvas() = default;
+TCanvas::TCanvas(TPaintDevice* device) : FDevice(device) {}
+TCanvas::~TCanvas() = default;
+
+void TCanvas::SetDevice(TPaintDevice* device)
+{
+    FDevice = device;
+    FBrushRealized = false;
+}
+
+HDC TCanvas::Handle()
+{
+    Realize();
+    return this;
+}
+
+// As the canvas's own calls do before drawing: the font colour becomes the text colour, and a
+// changed brush sets the background (solid brush: opaque in its colour; others: transparent).
+void TCanvas::Realize()
+{
+    FState.TextColor = FFont.Color();
+    if (FBrushRealized && FRealizedBrush.SameAs(FBrush)) return;
+    FRealizedBrush.Assign(FBrush);
+    FBrushRealized = true;
+    if (FBrush.Style() == TBrushStyle::bsSolid && !FBrush.Bitmap()) {
+        FState.BkColor = FBrush.Color();
+        FState.BkMode = OPAQUE;
+    } else {
+        FState.BkMode = TRANSPARENT;
+    }
+}
+
+// ---------------------------------------------------------------- mapping
+
+double TCanvas::ScaleX() const
+{
+    return FState.WindowExt.cx == 0 ? 1.0 : double(FState.ViewportExt.cx) / FState.WindowExt.cx;
+}
+double TCanvas::ScaleY() const
+{
+    return FState.WindowExt.cy == 0 ? 1.0 : double(FState.ViewportExt.cy) / FState.WindowExt.cy;
+}
+
+TPoint TCanvas::ToDevice(TPoint p) const
+{
+    double x = (p.X - FState.WindowOrg.X) * ScaleX() + FState.ViewportOrg.X;
+    double y = (p.Y - FState.WindowOrg.Y) * ScaleY() + FState.ViewportOrg.Y;
+    return {static_cast<Integer>(std::floor(x * FPlaceSX + FPlaceDX + 0.5)),
+            static_cast<Integer>(std::floor(y * FPlaceSY + FPlaceDY + 0.5))};
+}
+
+TPoint TCanvas::LPtoDP(TPoint p) const { return ToDevice(p); }
+
+TPoint TCanvas::DPtoLP(TPoint p) const
+{
+    double x = ((p.X - FPlaceDX) / FPlaceSX - FState.ViewportOrg.X) / ScaleX() + FState.WindowOrg.X;
+    double y = ((p.Y - FPlaceDY) / FPlaceSY - FState.ViewportOrg.Y) / ScaleY() + FState.WindowOrg.Y;
+    return {static_cast<Integer>(std::floor(x + 0.5)), static_cast<Integer>(std::floor(y + 0.5))};
+}
+
+TRect TCanvas::LPtoDP(const TRect& r) const
+{
+    TPoint a = ToDevice(r.TopLeft()), b = ToDevice(r.BottomRight());
+    return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+}
+
+void TCanvas::SetPlacement(double scaleX, double scaleY, double offsetX, double offsetY)
+{
+    FPlaceSX = scaleX;
+    FPlaceSY = scaleY;
+    FPlaceDX = offsetX;
+    FPlaceDY = offsetY;
+}
+
+int TCanvas::SetMapMode(int mode)
+{
+    int old = FState.MapMode;
+    if (mode < MM_TEXT || mode > MM_ANISOTROPIC) return 0;
+    FState.MapMode = mode;
+    // Fixed modes: window units per inch against the device's pixels per inch; y grows upwards.
+    static const Integer unitsPerInch[] = {0, 0, 254, 2540, 100, 1000, 1440};
+    Integer dpiX = GetDeviceCaps(LOGPIXELSX), dpiY = GetDeviceCaps(LOGPIXELSY);
+    if (mode == MM_TEXT) {
+        FState.WindowExt = FState.ViewportExt = {1, 1};
+    } else if (mode <= MM_TWIPS) {
+        FState.WindowExt = {unitsPerInch[mode], unitsPerInch[mode]};
+        FState.ViewportExt = {dpiX, -dpiY};
+    } else if (old < MM_ISOTROPIC) {
+        // isotropic and anisotropic start from one logical unit per device pixel
+        FState.WindowExt = FState.ViewportExt = {1, 1};
+    }
+    if (mode == MM_ISOTROPIC) ScaleExtents();
+    return old;
+}
+
+// Isotropic mapping keeps one unit the same size on both axes: the larger scale gives way.
+void TCanvas::ScaleExtents()
+{
+    if (FState.MapMode != MM_ISOTROPIC || FState.WindowExt.cx == 0 || FState.WindowExt.cy == 0) return;
+    double sx = std::abs(ScaleX()), sy = std::abs(ScaleY());
+    auto sign = [](Integer v) { return v < 0 ? -1 : 1; };
+    if (sx < sy)
+        FState.ViewportExt.cy = sign(FState.ViewportExt.cy) *
+                                static_cast<Integer>(std::lround(sx * std::abs(FState.WindowExt.cy)));
+    else if (sy < sx)
+        FState.ViewportExt.cx = sign(FState.ViewportExt.cx) *
+                                static_cast<Integer>(std::lround(sy * std::abs(FState.WindowExt.cx)));
+}
+
+TSize TCanvas::SetWindowExt(Integer cx, Integer cy)
+{
+    TSize old = FState.WindowExt;
+    if (FState.MapMode < MM_ISOTROPIC || cx == 0 || cy == 0) return old;
+    FState.WindowExt = {cx, cy};
+    ScaleExtents();
+    return old;
+}
+
+TSize TCanvas::SetViewportExt(Integer cx, Integer cy)
+{
+    TSize old = FState.ViewportExt;
+    if (FState.MapMode < MM_ISOTROPIC || cx == 0 || cy == 0) return old;
+    FState.ViewportExt = {cx, cy};
+    ScaleExtents();
+    return old;
+}
+
+TPoint TCanvas::SetWindowOrg(Integer x, Integer y)
+{
+    TPoint old = FState.WindowOrg;
+    FState.WindowOrg = {x, y};
+    return old;
+}
+
+TPoint TCanvas::SetViewportOrg(Integer x, Integer y)
+{
+    TPoint old = FState.ViewportOrg;
+    FState.ViewportOrg = {x, y};
+    return old;
+}
+
+// ---------------------------------------------------------------- state
+
+int TCanvas::SetBkMode(int mode)
+{
+    int old = FState.BkMode;
+    if (mode == TRANSPARENT || mode == OPAQUE) FState.BkMode = mode;
+    return old;
+}
+
+TColor TCanvas::SetBkColor(TColor color)
+{
+    TColor old = FState.BkColor;
+    FState.BkColor = color;
+    return old;
+}
+
+TColor TCanvas::SetTextColor(TColor color)
+{
+    TColor old = FState.TextColor;
+    FState.TextColor = color;
+    return old;
+}
+
+int TCanvas::SetTextAlign(int align)
+{
+    int old = FState.TextAlign;
+    FState.TextAlign = align;
+    return old;
+}
+
+int TCanvas::SetROP2(int r2)
+{
+    int old = GetROP2();
+    static const TPenMode modes[17] = {TPenMode::pmCopy, TPenMode::pmBlack, TPenMode::pmNotMerge,
+        TPenMode::pmMaskNotPen, TPenMode::pmNotCopy, TPenMode::pmMaskPenNot, TPenMode::pmNot, TPenMode::pmXor,
+        TPenMode::pmNotMask, TPenMode::pmMask, TPenMode::pmNotXor, TPenMode::pmNop, TPenMode::pmMergeNotPen,
+        TPenMode::pmCopy, TPenMode::pmMergePenNot, TPenMode::pmMerge, TPenMode::pmWhite};
+    if (r2 >= 1 && r2 <= 16) FPen.SetMode(modes[r2]);
+    return old;
+}
+
+int TCanvas::GetROP2() const { return raster::PenModeToRop2(FPen.Mode()); }
+
+int TCanvas::SelectClipRgn(const TRegion* region)
+{
+    if (region) FState.Clip = *region;
+    else FState.Clip.reset();
+    return FState.Clip ? FState.Clip->Kind() : SIMPLEREGION;
+}
+
+int TCanvas::ExtSelectClipRgn(const TRegion* region, int mode)
+{
+    if (mode == RGN_COPY || !region) return SelectClipRgn(mode == RGN_COPY ? region : nullptr);
+    TSize size = FDevice ? FDevice->DeviceSize() : TSize{};
+    TRegion current = FState.Clip ? *FState.Clip : TRegion(Rect(0, 0, size.cx, size.cy));
+    current.Combine(*region, mode);
+    FState.Clip = current;
+    return current.Kind();
+}
+
+int TCanvas::IntersectClipRect(Integer l, Integer t, Integer r, Integer b)
+{
+    TRegion rg(LPtoDP(Rect(l, t, r, b)));
+    return ExtSelectClipRgn(&rg, RGN_AND);
+}
+
+int TCanvas::ExcludeClipRect(Integer l, Integer t, Integer r, Integer b)
+{
+    TRegion rg(LPtoDP(Rect(l, t, r, b)));
+    return ExtSelectClipRgn(&rg, RGN_DIFF);
+}
+
+TRect TCanvas::ClipRect()
+{
+    TSize size = FDevice ? FDevice->DeviceSize() : TSize{};
+    TRect r = Rect(0, 0, size.cx, size.cy);
+    if (FState.Clip) IntersectRect(r, r, FState.Clip->BoundingRect());
+    TPoint a = DPtoLP(r.TopLeft()), b = DPtoLP(r.BottomRight());
+    return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+}
+
+int TCanvas::SaveDC()
+{
+    FSaved.push_back({FState, {}, {}, {}});
+    FSaved.back().Pen.Assign(FPen);
+    FSaved.back().Brush.Assign(FBrush);
+    FSaved.back().Font.Assign(FFont);
+    return static_cast<int>(FSaved.size());
+}
+
+bool TCanvas::RestoreDC(int saved)
+{
+    int index = saved < 0 ? static_cast<int>(FSaved.size()) + saved + 1 : saved;
+    if (index < 1 || index > static_cast<int>(FSaved.size())) return false;
+    TSaved& s = FSaved[size_t(index - 1)];
+    FState = s.State;
+    FPen.Assign(s.Pen);
+    FBrush.Assign(s.Brush);
+    FFont.Assign(s.Font);
+    FSaved.resize(size_t(index - 1));
+    FBrushRealized = false;
+    return true;
+}
+
+bool TCanvas::TryLock()
+{
+    if (!FLock.try_lock()) return false;
+    ++FLockCount;
+    return true;
+}
+
+Integer TCanvas::GetDeviceCaps(int index) const
+{
+    if (!FDevice) return index == LOGPIXELSX || index == LOGPIXELSY ? 96 : 0;
+    TSize size = FDevice->DeviceSize();
+    switch (index) {
+    case HORZRES: return size.cx;
+    case VERTRES: return size.cy;
+    case LOGPIXELSX: return FDevice->LogPixelsX();
+    case LOGPIXELSY: return FDevice->LogPixelsY();
+    case HORZSIZE: return MulDiv(size.cx, 254, FDevice->LogPixelsX() * 10);
+    case VERTSIZE: return MulDiv(size.cy, 254, FDevice->LogPixelsY() * 10);
+    case BITSPIXEL: return 32;
+    case PHYSICALWIDTH: return FDevice->PhysicalSize().cx;
+    case PHYSICALHEIGHT: return FDevice->PhysicalSize().cy;
+    case PHYSICALOFFSETX: return FDevice->PhysicalOffset().X;
+    case PHYSICALOFFSETY: return FDevice->PhysicalOffset().Y;
+    default: return 0;
+    }
+}
+
+TFontSpec TCanvas::DeviceFont()
+{
+    TFontSpec s;
+    s.Name = FFont.Name();
+    // font heights are logical units, scaled by the mapping like any other length
+    double scale = std::abs(ScaleY() * FPlaceSY);
+    s.Height = static_cast<Integer>(std::lround(FFont.Height() * scale));
+    if (s.Height == 0) s.Height = FFont.Height() < 0 ? -1 : 1;
+    s.Style = FFont.Style();
+    s.Orientation = FFont.Orientation();
+    s.Pitch = FFont.Pitch();
+    s.Charset = FFont.Charset();
+    return s;
+}
+
+Integer TCanvas::DevicePenWidth() const
+{
+    if (FPen.Width() == 0) return 1;
+    return std::max<Integer>(1, static_cast<Integer>(std::lround(FPen.Width() * std::abs(ScaleX() * FPlaceSX))));
+}
+
+TTextMetric TCanvas::GetTextMetrics()
+{
+    TFontMetrics m = FontEngine().Metrics(DeviceFont());
+    double scale = std::abs(ScaleY() * FPlaceSY);
+    auto logical = [&](Integer v) { return static_cast<Integer>(std::lround(v / scale)); };
+    TTextMetric t;
+    t.tmHeight = logical(m.Height);
+    t.tmAscent = logical(m.Ascent);
+    t.tmDescent = logical(m.Descent);
+    t.tmInternalLeading = logical(m.InternalLeading);
+    t.tmExternalLeading = logical(m.ExternalLeading);
+    t.tmAveCharWidth = logical(m.AveCharWidth);
+    t.tmMaxCharWidth = logical(m.MaxCharWidth);
+    t.tmWeight = m.Weight;
+    t.tmItalic = FFont.Style().Contains(TFontStyle::fsItalic);
+    t.tmUnderlined = FFont.Style().Contains(TFontStyle::fsUnderline);
+    t.tmStruckOut = FFont.Style().Contains(TFontStyle::fsStrikeOut);
+    // low bit set means variable pitch, as the platform has it
+    t.tmPitchAndFamily = m.FixedPitch ? 0 : 1;
+    t.tmCharSet = FFont.Charset();
+    return t;
+}
+
+// ---------------------------------------------------------------- canvas calls
+
+void TCanvas::MoveTo(Integer x, Integer y) { FPenPos = {x, y}; }
+
+void TCanvas::LineTo(Integer x, Integer y)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opLine, .Points = {FPenPos, {x, y}}});
+    FPenPos = {x, y};
+}
+
+void TCanvas::Polyline(const std::vector<TPoint>& points)
+{
+    if (points.empty()) return;
+    Realize();
+    Run({.Kind = TCanvasOp::opPolyline, .Points = points});
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points)
+{
+    if (points.size() < 2) return;
+    Realize();
+    Run({.Kind = TCanvasOp::opPolygon, .Points = points});
+}
+
+void TCanvas::Rectangle(Integer x1, Integer y1, Integer x2, Integer y2)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opRectangle, .Rect = {x1, y1, x2, y2}});
+}
+
+void TCanvas::RoundRect(Integer x1, Integer y1, Integer x2, Integer y2, Integer x3, Integer y3)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opRoundRect, .Rect = {x1, y1, x2, y2}, .Param1 = x3, .Param2 = y3});
+}
+
+void TCanvas::Ellipse(Integer x1, Integer y1, Integer x2, Integer y2)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opEllipse, .Rect = {x1, y1, x2, y2}});
+}
+
+void TCanvas::Arc(Integer x1, Integer y1, Integer x2, Integer y2, Integer x3, Integer y3, Integer x4, Integer y4)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opArc, .Points = {{x3, y3}, {x4, y4}}, .Rect = {x1, y1, x2, y2}});
+}
+
+void TCanvas::Pie(Integer x1, Integer y1, Integer x2, Integer y2, Integer x3, Integer y3, Integer x4, Integer y4)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opPie, .Points = {{x3, y3}, {x4, y4}}, .Rect = {x1, y1, x2, y2}});
+}
+
+void TCanvas::Chord(Integer x1, Integer y1, Integer x2, Integer y2, Integer x3, Integer y3, Integer x4, Integer y4)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opChord, .Points = {{x3, y3}, {x4, y4}}, .Rect = {x1, y1, x2, y2}});
+}
+
+TColor TCanvas::Pixel(Integer x, Integer y)
+{
+    TPixelBuffer buf;
+    if (!GetPixels(buf)) return clNone;
+    TPoint d = ToDevice({x, y});
+    if (d.X < 0 || d.Y < 0 || d.X >= buf.Width || d.Y >= buf.Height) return clNone;
+    return raster::FromPixel(buf.Row(d.Y)[d.X]);
+}
+
+void TCanvas::SetPixel(Integer x, Integer y, TColor color)
+{
+    Run({.Kind = TCanvasOp::opPixel, .Points = {{x, y}}, .Color = color});
+}
+
+void TCanvas::FillRect(const TRect& r)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opFillRect, .Rect = r});
+}
+
+void TCanvas::FillRectColor(const TRect& r, TColor color)
+{
+    Run({.Kind = TCanvasOp::opFillRect, .Rect = r, .Color = color});
+}
+
+// A one-pixel frame in the brush, right and bottom edges exclusive.
+void TCanvas::FrameRect(const TRect& r)
+{
+    if (r.IsEmpty()) return;
+    FillRect({r.Left, r.Top, r.Right, r.Top + 1});
+    FillRect({r.Left, r.Bottom - 1, r.Right, r.Bottom});
+    FillRect({r.Left, r.Top, r.Left + 1, r.Bottom});
+    FillRect({r.Right - 1, r.Top, r.Right, r.Bottom});
+}
+
+void TCanvas::PatBlt(const TRect& r, Cardinal rop)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opStretchBlt, .Rect = r, .Param1 = static_cast<Integer>(rop)});
+}
+
+// Every other pixel of the rectangle's edge inverted, so a second call erases it.
+void TCanvas::DrawFocusRect(const TRect& r)
+{
+    if (r.IsEmpty()) return;
+    TPen saved;
+    saved.Assign(FPen);
+    int bk = SetBkMode(TRANSPARENT);
+    FPen.SetStyle(TPenStyle::psAlternate);
+    FPen.SetMode(TPenMode::pmXor);
+    FPen.SetWidth(0);
+    FPen.SetColor(clWhite);
+    Run({.Kind = TCanvasOp::opPolygon,
+         .Points = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}},
+         .Param1 = 1});
+    FPen.Assign(saved);
+    SetBkMode(bk);
+}
+
+void TCanvas::TextOut(Integer x, Integer y, const String& text)
+{
+    Realize();
+    ExtTextOut(x, y, 0, nullptr, text);
+    if (!(FState.TextAlign & TA_UPDATECP)) FPenPos = {x + TextWidth(text), y};
+}
+
+void TCanvas::TextRect(const TRect& r, Integer x, Integer y, const String& text)
+{
+    Realize();
+    int options = ETO_CLIPPED | (FBrush.Style() != TBrushStyle::bsClear ? ETO_OPAQUE : 0);
+    ExtTextOut(x, y, options, &r, text);
+}
+
+void TCanvas::ExtTextOut(Integer x, Integer y, int options, const TRect* r, const String& text)
+{
+    TCanvasOp op{.Kind = TCanvasOp::opText, .Points = {{x, y}}, .Param1 = options, .Text = text};
+    if (FState.TextAlign & TA_UPDATECP) op.Points[0] = FPenPos;
+    if (r) op.Rect = *r;
+    else op.Param1 &= ~(ETO_OPAQUE | ETO_CLIPPED);
+    Run(op);
+    if (FState.TextAlign & TA_UPDATECP) FPenPos.X += TextWidth(text);
+}
+
+TSize TCanvas::TextExtent(const String& text)
+{
+    TFontSpec spec = DeviceFont();
+    TFontEngine& engine = FontEngine();
+    double sx = std::abs(ScaleX() * FPlaceSX), sy = std::abs(ScaleY() * FPlaceSY);
+    Integer w = engine.TextWidth(spec, text), h = engine.Metrics(spec).Height;
+    return {static_cast<Integer>(std::lround(w / sx)), static_cast<Integer>(std::lround(h / sy))};
+}
+
+void TCanvas::StretchBlt(const TRect& dest, const TBitmap& source, const TRect& sourceRect, Cardinal rop)
+{
+    Realize();
+    Run({.Kind = TCanvasOp::opStretchBlt, .Rect = dest, .Param1 = static_cast<Integer>(rop), .Source = &source,
+         .SourceRect = sourceRect});
+}
+
+void TCanvas::AlphaBlend(const TRect& dest, const TBitmap& source, const TRect& sourceRect, BLENDFUNCTION blend)
+{
+    Run({.Kind = TCanvasOp::opAlphaBlend, .Rect = dest,
+         .Param2 = blend.SourceConstantAlpha | (blend.AlphaFormat << 8), .Source = &source,
+         .SourceRect = sourceRect});
+}
+
+void TCanvas::Draw(Integer x, Integer y, TGraphic& graphic)
+{
+    if (graphic.Empty()) return;
+    graphic.DrawOn(*this, Bounds(x, y, graphic.Width(), graphic.Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& r, TGraphic& graphic)
+{
+    if (graphic.Empty()) return;
+    graphic.DrawOn(*this, r);
+}
+
+void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect)
+{
+    TPixelBuffer buf;
+    if (!source.GetPixels(buf)) return;
+    // the source's pixels in its device units, as a bitmap sharing nothing with the source
+    TRect sr = source.LPtoDP(sourceRect);
+    TBitmap copy;
+    copy.SetPixelFormat(TPixelFormat::pf32bit);
+    copy.SetSize(buf.Width, buf.Height);
+    for (Integer y = 0; y < buf.Height; ++y)
+        std::copy(buf.Row(y), buf.Row(y) + buf.Width, reinterpret_cast<Cardinal*>(copy.ScanLine(y)));
+    StretchBlt(dest, copy, sr, FCopyMode);
+}
+
+void TCanvas::Execute(const TCanvasOp& op) { Run(op); }
+
+// ---------------------------------------------------------------- rasterising
+
+void TCanvas::Run(const TCanvasOp& op)
+{
+    if (!FDevice) return;
+    Changing();
+    TPixelBuffer buf;
+    if (FDevice->GetPixels(buf)) Rasterize(op, buf);
+    else FDevice->Execute(*this, op);
+    Changed();
+}
+
+TRect TCanvas::ClipBounds(const TPixelBuffer& buf) const
+{
+    TRect r = Rect(0, 0, buf.Width, buf.Height);
+    if (FState.Clip) IntersectRect(r, r, FState.Clip->BoundingRect());
+    return r;
+}
+
+namespace {
+void FillRows(TCanvas::TCoverage& cov, const TRect& box, const RowFn& row)
+{
+    for (Integer y = std::max(box.Top, cov.Area.Top); y < std::min(box.Bottom, cov.Area.Bottom); ++y) {
+        auto s = row(y);
+        cov.Span(y, s.first, s.second);
+    }
+}
+
+// Pixels of the shape with a neighbour outside it: a closed outline one pixel thick.
+void OutlineRows(TCanvas::TCoverage& cov, const TRect& box, const RowFn& row,
+                 const std::function<bool(Integer, Integer)>& keep)
+{
+    for (Integer y = std::max(box.Top, cov.Area.Top - 1); y < std::min(box.Bottom, cov.Area.Bottom + 1); ++y) {
+        auto s = row(y), up = row(y - 1), down = row(y + 1);
+        for (Integer x = std::max(s.first, cov.Area.Left - 1); x < std::min(s.second, cov.Area.Right + 1); ++x)
+            if ((x == s.first || x == s.second - 1 || !InRow(up, x) || !InRow(down, x)) && keep(x, y)) cov.Set(x, y);
+    }
+}
+
+TRect Normalized(TPoint a, TPoint b)
+{
+    return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+}
+}  // namespace
+
+// The pen's pixels along a path of device points: thin pens leave out each segment's end pixel
+// (a closed path therefore covers every vertex once); wide pens have round ends and joins.
+void TCanvas::StrokePath(TCoverage& cov, const std::vector<TPoint>& dev, bool closed)
+{
+    if (FPen.Style() == TPenStyle::psClear || dev.empty()) return;
+    const Integer w = DevicePenWidth();
+    const std::vector<Integer>& pattern = w <= 1 ? DashPattern(FPen) : DashPattern(TPen());
+    Integer total = 0;
+    for (Integer v : pattern) total += v;
+    Integer step = 0;
+    auto stamp = [&](Integer x, Integer y) {
+        if (w <= 1) {
+            Byte v = 1;
+            if (total > 0) {
+                Integer pos = step++ % total, run = 0;
+                for (size_t i = 0; i < pattern.size(); ++i) {
+                    run += pattern[i];
+                    if (pos < run) {
+                        v = i % 2 == 0 ? 1 : 2;
+                        break;
+                    }
+                }
+                if (v == 2 && FState.BkMode != OPAQUE) return;
+            }
+            cov.Set(x, y, v);
+            return;
+        }
+        // a disc of the pen's width; an even width centres it between pixels
+        const double r = w / 2.0, centre = w % 2 == 0 ? 0.5 : 0.0;
+        for (Integer dy = -(w - 1) / 2; dy <= w / 2; ++dy)
+            for (Integer dx = -(w - 1) / 2; dx <= w / 2; ++dx)
+                if ((dx - centre) * (dx - centre) + (dy - centre) * (dy - centre) <= r * r) cov.Set(x + dx, y + dy);
+    };
+    size_t n = dev.size();
+    size_t segments = closed ? n : n - 1;
+    for (size_t i = 0; i < segments; ++i) {
+        TPoint a = dev[i], b = dev[(i + 1) % n];
+        raster::LinePixels(a.X, a.Y, b.X, b.Y, stamp);
+        if (w > 1) stamp(b.X, b.Y);
+    }
+}
+
+void TCanvas::DrawOutline(TCoverage& cov, const TCanvasOp& op, const std::vector<TPoint>& dev, const TRect& box)
+{
+    (void)dev;
+    const Integer w = DevicePenWidth();
+    const bool inside = FPen.Style() == TPenStyle::psInsideFrame;
+    TRect outer = box;
+    if (w > 1 && !inside) outer = {box.Left - (w - 1) / 2, box.Top - (w - 1) / 2, box.Right + w / 2, box.Bottom + w / 2};
+    RowFn row = ShapeRows(op, outer, ScaleX() * FPlaceSX, ScaleY() * FPlaceSY);
+    std::function<bool(Integer, Integer)> keep = [](Integer, Integer) { return true; };
+    TPoint s, e;
+    if (op.Kind == TCanvasOp::opArc || op.Kind == TCanvasOp::opPie || op.Kind == TCanvasOp::opChord) {
+        s = ToDevice(op.Points[0]);
+        e = ToDevice(op.Points[1]);
+        keep = [outer, s, e](Integer x, Integer y) { return raster::InSweep(outer, s, e, x + 0.5, y + 0.5); };
+    }
+    if (w <= 1) {
+        OutlineRows(cov, outer, row, keep);
+    } else {
+        TRect inner = {outer.Left + w, outer.Top + w, outer.Right - w, outer.Bottom - w};
+        RowFn innerRow = ShapeRows(op, inner, ScaleX() * FPlaceSX, ScaleY() * FPlaceSY);
+        for (Integer y = std::max(outer.Top, cov.Area.Top); y < std::min(outer.Bottom, cov.Area.Bottom); ++y) {
+            auto o = row(y), i = inner.IsEmpty() ? std::pair{0, 0} : innerRow(y);
+            for (Integer x = o.first; x < o.second; ++x)
+                if (!InRow(i, x) && keep(x, y)) cov.Set(x, y);
+        }
+    }
+    if (op.Kind == TCanvasOp::opPie || op.Kind == TCanvasOp::opChord) {
+        TPoint ps = raster::RadialPoint(box, s), pe = raster::RadialPoint(box, e);
+        TPoint centre{(box.Left + box.Right - 1) / 2, (box.Top + box.Bottom - 1) / 2};
+        if (op.Kind == TCanvasOp::opPie) StrokePath(cov, {pe, centre, ps}, false);
+        else StrokePath(cov, {pe, ps}, false);
+    }
+}
+
+void TCanvas::Rasterize(const TCanvasOp& op, const TPixelBuffer& buf)
+{
+    const TRect clip = ClipBounds(buf);
+    const bool pen = FPen.Style() != TPenStyle::psClear;
+    const Integer w = DevicePenWidth();
+    auto area = [&](TRect r) {
+        InflateRect(r, w + 1, w + 1);
+        IntersectRect(r, r, clip);
+        return r;
+    };
+    std::vector<TPoint> dev;
+    for (const TPoint& p : op.Points) dev.push_back(ToDevice(p));
+
+    switch (op.Kind) {
+    case TCanvasOp::opLine:
+    case TCanvasOp::opPolyline:
+    case TCanvasOp::opPolygon: {
+        TRect bounds = Normalized(dev[0], dev[0]);
+        for (const TPoint& p : dev) UnionRect(bounds, bounds, Normalized(p, {p.X + 1, p.Y + 1}));
+        if (bounds.IsEmpty()) bounds = {dev[0].X, dev[0].Y, dev[0].X + 1, dev[0].Y + 1};
+        if (op.Kind == TCanvasOp::opPolygon && op.Param1 == 0) {
+            TCoverage fill(area(bounds));
+            raster::PolygonSpans(dev, false, [&](Integer y, Integer l, Integer r) { fill.Span(y, l, r); });
+            ApplyBrush(fill, buf, clNone, true);
+        }
+        TCoverage stroke(area(bounds));
+        StrokePath(stroke, dev, op.Kind == TCanvasOp::opPolygon);
+        ApplyPen(stroke, buf);
+        FDevice->Changed(stroke.Area);
+        return;
+    }
+    case TCanvasOp::opRectangle:
+    case TCanvasOp::opRoundRect:
+    case TCanvasOp::opEllipse:
+    case TCanvasOp::opArc:
+    case TCanvasOp::opPie:
+    case TCanvasOp::opChord: {
+        TRect box = LPtoDP(op.Rect);
+        if (box.IsEmpty()) return;   // an empty box draws nothing
+        TRect fillBox = box;
+        if (!pen) {
+            // without a pen the filled area is one pixel smaller at the right and bottom
+            fillBox.Right -= 1;
+            fillBox.Bottom -= 1;
+        }
+        if (op.Kind != TCanvasOp::opArc) {
+            TCoverage fill(area(box));
+            RowFn row = ShapeRows(op, fillBox, ScaleX() * FPlaceSX, ScaleY() * FPlaceSY);
+            FillRows(fill, fillBox, row);
+            if (op.Kind == TCanvasOp::opPie || op.Kind == TCanvasOp::opChord) {
+                TPoint s = dev[0], e = dev[1];
+                TPoint ps = raster::RadialPoint(box, s), pe = raster::RadialPoint(box, e);
+                for (Integer y = fill.Area.Top; y < fill.Area.Bottom; ++y)
+                    for (Integer x = fill.Area.Left; x < fill.Area.Right; ++x) {
+                        if (!fill.Get(x, y)) continue;
+                        bool keep;
+                        if (op.Kind == TCanvasOp::opPie) {
+                            keep = raster::InSweep(box, s, e, x + 0.5, y + 0.5);
+                        } else {
+                            // the side of the chord (from the end point to the start point) the arc is on
+                            double cross = double(ps.X - pe.X) * (y + 0.5 - pe.Y) - double(ps.Y - pe.Y) * (x + 0.5 - pe.X);
+                            keep = cross >= 0;
+                        }
+                        if (!keep) fill.Bits[size_t(y - fill.Area.Top) * fill.Area.Width() + (x - fill.Area.Left)] = 0;
+                    }
+            }
+            if (pen) {
+                TCoverage ring(area(box));
+                DrawOutline(ring, op, dev, box);
+                fill.Remove(ring);
+                ApplyBrush(fill, buf, clNone, true);
+                ApplyPen(ring, buf);
+            } else {
+                ApplyBrush(fill, buf, clNone, true);
+            }
+        } else if (pen) {
+            TCoverage ring(area(box));
+            DrawOutline(ring, op, dev, box);
+            ApplyPen(ring, buf);
+        }
+        FDevice->Changed(area(box));
+        return;
+    }
+    case TCanvasOp::opFillRect: {
+        TPoint a = ToDevice(op.Rect.TopLeft()), b = ToDevice(op.Rect.BottomRight());
+        TRect r{a.X, a.Y, b.X, b.Y};
+        if (r.IsEmpty()) return;
+        TCoverage fill(area(r));
+        for (Integer y = r.Top; y < r.Bottom; ++y) fill.Span(y, r.Left, r.Right);
+        ApplyBrush(fill, buf, op.Color, false);
+        FDevice->Changed(fill.Area);
+        return;
+    }
+    case TCanvasOp::opPixel: {
+        TPoint d = dev[0];
+        if (!clip.Contains(d) || (FState.Clip && !FState.Clip->Contains(d.X, d.Y))) return;
+        buf.Row(d.Y)[d.X] = raster::ToPixel(ColorToRGB(op.Color));
+        FDevice->Changed({d.X, d.Y, d.X + 1, d.Y + 1});
+        return;
+    }
+    case TCanvasOp::opText: RenderText(op, buf); return;
+    case TCanvasOp::opStretchBlt:
+    case TCanvasOp::opAlphaBlend: Blit(op, buf); return;
+    }
+}
+
+namespace {
+bool InClip(const std::optional<TRegion>& clip, Integer x, Integer y) { return !clip || clip->Contains(x, y); }
+}  // namespace
+
+void TCanvas::ApplyPen(TCoverage& cov, const TPixelBuffer& buf)
+{
+    const int rop = raster::PenModeToRop2(FPen.Mode());
+    const Cardinal fg = raster::ToPixel(ColorToRGB(FPen.Color())), bg = raster::ToPixel(ColorToRGB(FState.BkColor));
+    for (Integer y = cov.Area.Top; y < cov.Area.Bottom; ++y) {
+        Cardinal* row = buf.Row(y);
+        for (Integer x = cov.Area.Left; x < cov.Area.Right; ++x) {
+            Byte v = cov.Get(x, y);
+            if (!v || !InClip(FState.Clip, x, y)) continue;
+            row[x] = raster::Rop2(rop, v == 1 ? fg : bg, row[x] & 0xFFFFFF);
+        }
+    }
+}
+
+// The brush over the covered pixels: solid colour, hatch (background by the background mode) or
+// pattern bitmap, aligned to the device origin.  Shapes combine by the pen's raster operation;
+// FillRect copies.
+void TCanvas::ApplyBrush(TCoverage& cov, const TPixelBuffer& buf, TColor solidOverride, bool useRop)
+{
+    if (solidOverride == clNone && FBrush.Style() == TBrushStyle::bsClear && !FBrush.Bitmap()) return;
+    const int rop = useRop ? raster::PenModeToRop2(FPen.Mode()) : 13;
+    const Cardinal fg = raster::ToPixel(ColorToRGB(solidOverride != clNone ? solidOverride : FBrush.Color()));
+    const Cardinal bg = raster::ToPixel(ColorToRGB(FState.BkColor));
+    const Byte* hatch = solidOverride == clNone ? raster::HatchPattern(FBrush.Style()) : nullptr;
+    TPixelBuffer pattern;
+    if (solidOverride == clNone && FBrush.Bitmap()) FBrush.Bitmap()->GetPixels(pattern);
+    for (Integer y = cov.Area.Top; y < cov.Area.Bottom; ++y) {
+        Cardinal* row = buf.Row(y);
+        for (Integer x = cov.Area.Left; x < cov.Area.Right; ++x) {
+            if (!cov.Get(x, y) || !InClip(FState.Clip, x, y)) continue;
+            Cardinal src = fg;
+            if (pattern.Bits && pattern.Width > 0 && pattern.Height > 0) {
+                src = pattern.Row(y % pattern.Height)[x % pattern.Width] & 0xFFFFFF;
+            } else if (hatch) {
+                bool on = hatch[y & 7] & (0x80 >> (x & 7));
+                if (!on && FState.BkMode != OPAQUE) continue;
+                src = on ? fg : bg;
+            }
+            row[x] = raster::Rop2(rop, src, row[x] & 0xFFFFFF);
+        }
+    }
+}
+
+void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
+{
+    TFontSpec spec = DeviceFont();
+    TFontEngine& engine = FontEngine();
+    TFontMetrics m = engine.Metrics(spec);
+    Integer width = engine.TextWidth(spec, op.Text);
+    TPoint ref = ToDevice(op.Points[0]);
+    const int align = FState.TextAlign;
+    double ox = (align & TA_CENTER) == TA_CENTER ? -width / 2 : (align & TA_RIGHT) ? -width : 0;
+    double oy = (align & TA_BASELINE) == TA_BASELINE ? -m.Ascent : (align & TA_BOTTOM) ? -m.Height : 0;
+    const double angle = spec.Orientation * M_PI / 1800.0;
+    const double c = std::cos(angle), s = std::sin(angle);
+    TPoint origin{ref.X + static_cast<Integer>(std::lround(ox * c + oy * s)),
+                  ref.Y + static_cast<Integer>(std::lround(-ox * s + oy * c))};
+    TRect box = Bounds(origin.X, origin.Y, width, m.Height);
+    TRect clipTo = Rect(0, 0, buf.Width, buf.Height);
+    TRect optRect = LPtoDP(op.Rect);
+    if (op.Param1 & ETO_CLIPPED) IntersectRect(clipTo, clipTo, optRect);
+    auto plot = [&](Integer x, Integer y, Cardinal color) {
+        if (clipTo.Contains({x, y}) && InClip(FState.Clip, x, y)) buf.Row(y)[x] = color;
+    };
+    const Cardinal bg = raster::ToPixel(ColorToRGB(FState.BkColor));
+    TRect opaque;
+    if (op.Param1 & ETO_OPAQUE) opaque = optRect;
+    else if (FState.BkMode == OPAQUE && spec.Orientation == 0) opaque = box;
+    for (Integer y = std::max(opaque.Top, 0); y < std::min(opaque.Bottom, buf.Height); ++y)
+        for (Integer x = std::max(opaque.Left, 0); x < std::min(opaque.Right, buf.Width); ++x) plot(x, y, bg);
+    TGlyphMask mask = engine.Render(spec, op.Text);
+    const Cardinal fg = raster::ToPixel(ColorToRGB(FState.TextColor));
+    for (Integer y = 0; y < mask.Height; ++y)
+        for (Integer x = 0; x < mask.Width; ++x)
+            if (mask.Bits[size_t(y) * mask.Width + x]) plot(origin.X + mask.OriginX + x, origin.Y + mask.OriginY + y, fg);
+    TRect touched;
+    UnionRect(touched, box, opaque);
+    UnionRect(touched, touched, Bounds(origin.X + mask.OriginX, origin.Y + mask.OriginY, mask.Width, mask.Height));
+    FDevice->Changed(touched);
+}
+
+// Blits: pattern-only raster operations (no source), stretched copies with a ternary raster
+// operation (nearest source pixel), and alpha blending.  Negative extents mirror.
+void TCanvas::Blit(const TCanvasOp& op, const TPixelBuffer& buf)
+{
+    TPoint a = ToDevice(op.Rect.TopLeft()), b = ToDevice(op.Rect.BottomRight());
+    TRect dest = Normalized(a, b);
+    if (dest.IsEmpty()) return;
+    TRect area;
+    IntersectRect(area, dest, ClipBounds(buf));
+    TPixelBuffer src;
+    if (op.Source && !op.Source->GetPixels(src)) return;
+    const TRect& sr = op.SourceRect;
+    const bool flipX = (b.X < a.X) != (sr.Right < sr.Left), flipY = (b.Y < a.Y) != (sr.Bottom < sr.Top);
+    const Integer sw = std::abs(sr.Width()), sh = std::abs(sr.Height());
+    const Integer sl = std::min(sr.Left, sr.Right), st = std::min(sr.Top, sr.Bottom);
+    const Cardinal brush = raster::ToPixel(ColorToRGB(FBrush.Color()));
+    const Byte* hatch = raster::HatchPattern(FBrush.Style());
+    const bool alpha = op.Kind == TCanvasOp::opAlphaBlend;
+    const Integer constAlpha = op.Param2 & 0xFF;
+    const bool perPixel = (op.Param2 >> 8) & AC_SRC_ALPHA;
+    for (Integer y = area.Top; y < area.Bottom; ++y) {
+        Cardinal* row = buf.Row(y);
+        Integer ry = flipY ? dest.Bottom - 1 - y : y - dest.Top;
+        Integer syy = src.Bits ? st + static_cast<Integer>(Int64{ry} * sh / dest.Height()) : 0;
+        for (Integer x = area.Left; x < area.Right; ++x) {
+            if (!InClip(FState.Clip, x, y)) continue;
+            Cardinal s = 0;
+            if (src.Bits) {
+                Integer rx = flipX ? dest.Right - 1 - x : x - dest.Left;
+                Integer sxx = sl + static_cast<Integer>(Int64{rx} * sw / dest.Width());
+                if (sxx < 0 || syy < 0 || sxx >= src.Width || syy >= src.Height) continue;
+                s = src.Row(syy)[sxx];
+            }
+            if (alpha) {
+                // premultiplied source over destination, scaled by the constant alpha
+                Cardinal d = row[x];
+                Integer sa = perPixel ? Integer((s >> 24) & 0xFF) * constAlpha / 255 : constAlpha;
+                Cardinal out = 0;
+                for (int shift = 0; shift <= 16; shift += 8) {
+                    Integer sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
+                    Integer scaled = perPixel ? sc * constAlpha / 255 : sc * sa / 255;
+                    Integer v = scaled + dc * (255 - sa) / 255;
+                    out |= Cardinal(std::min(v, 255)) << shift;
+                }
+                row[x] = out;
+                continue;
+            }
+            Cardinal p = brush;
+            if (hatch) p = (hatch[y & 7] & (0x80 >> (x & 7))) ? brush : raster::ToPixel(ColorToRGB(FState.BkColor));
+            row[x] = raster::Rop3(static_cast<Cardinal>(op.Param1), p, s & 0xFFFFFF, row[x] & 0xFFFFFF);
+        }
+    }
+    FDevice->Changed(area);
+}

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "platform/graphics/GdiApi.h"
+#include "platform/graphics/Raster.h"
+
+namespace {
+
+class CanvasPixels : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WhiteBitmap(Bmp, 12, 8);
+        C().Pen().SetColor(clBlack);
+        C().Brush().SetColor(clWhite);
+    }
+    TCanvas& C() { return Bmp.Canvas(); }
+    TBitmap Bmp;
+};
+
+TEST_F(CanvasPixels, RectangleOutlinesRightAndBottomExclusive)
+{
+    C().Rectangle(2, 1, 8, 5);
+    EXPECT_EQ(Picture(Bmp, clBlack), "............/"
+                                     "..XXXXXX..../"
+                                     "..X....X..../"
+                                     "..X....X..../"
+                                     "..XXXXXX..../"
+                                     "............/"
+                                     "............/"
+                                     "............");
+}
+
+TEST_F(CanvasPixels, RectangleFillsInsideThePen)
+{
+    C().Brush().SetColor(clRed);
+    C().Rectangle(1, 1, 5, 5);
+    EXPECT_EQ(Picture(Bmp, clRed), "............/"
+                                   "............/"
+                                   "..XX......../"
+                                   "..XX......../"
+                                   "............/"
+                                   "............/"
+                                   "............/"
+                                   "............");
+}
+
+TEST_F(CanvasPixels, EllipseCoversTheCircleOfItsBox)
+{
+    C().Ellipse(1, 1, 6, 6);
+    C().Ellipse(7, 1, 11, 5);
+    EXPECT_EQ(Picture(Bmp, clBlack), "............/"
+                                     "..XXX...XX../"
+                                     ".X...X.X..X./"
+                                     ".X...X.X..X./"
+                                     ".X...X..XX../"
+                                     "..XXX......./"
+                                     "............/"
+                                     "............");
+}
+
+TEST_F(CanvasPixels, LineLeavesOutItsEndPixel)
+{
+    C().MoveTo(0, 0);
+    C().LineTo(6, 0);
+    C().MoveTo(0, 2);
+    C().LineTo(6, 5);
+    C().MoveTo(11, 7);
+    C().LineTo(11, 4);
+    EXPECT_EQ(Picture(Bmp, clBlack), "XXXXXX....../"
+                                     "............/"
+                                     "XX........../"
+                                     "..XX......../"
+                                     "....XX....../"
+                                     "...........X/"
+                                     "...........X/"
+                                     "...........X");
+    EXPECT_EQ(C().PenPos(), Point(11, 4));
+}
+
+TEST_F(CanvasPixels, PolygonFillsByTheAlternateRule)
+{
+    // two overlapping squares drawn as one figure: the overlap is outside by the alternate rule
+    C().Pen().SetStyle(TPenStyle::psClear);
+    C().Brush().SetColor(clBlue);
+    C().Polygon({{0, 0}, {6, 0}, {6, 6}, {3, 6}, {3, 3}, {9, 3}, {9, 8}, {0, 8}});
+    TBitmap& b = Bmp;
+    EXPECT_EQ(b.Canvas().Pixel(1, 1), clBlue);
+    EXPECT_EQ(b.Canvas().Pixel(4, 4), clWhite);
+    EXPECT_EQ(b.Canvas().Pixel(7, 4), clBlue);
+    EXPECT_EQ(b.Canvas().Pixel(1, 7), clBlue);
+}
+
+TEST_F(CanvasPixels, EmptyShapesDrawNothing)
+{
+    C().Brush().SetColor(clRed);
+    C().Pen().SetMode(TPenMode::pmXor);
+    C().Rectangle(3, 3, 3, 7);
+    C().Rectangle(2, 5, 9, 5);
+    C().Ellipse(4, 4, 4, 4);
+    C().RoundRect(1, 1, 1, 6, 2, 2);
+    C().FillRect(Rect(6, 2, 2, 6));
+    C().FrameRect(Rect(5, 5, 5, 5));
+    C().DrawFocusRect(Rect(2, 2, 2, 2));
+    EXPECT_EQ(Picture(Bmp, clWhite).find('.'), std::string::npos);
+}
+
+TEST_F(CanvasPixels, ClipRegionLimitsDrawing)
+{
+    HRGN a = CreateRectRgn(1, 1, 4, 3);
+    HRGN b = CreateRectRgn(6, 4, 8, 6);
+    CombineRgn(a, a, b, RGN_OR);
+    SelectClipRgn(C().Handle(), a);
+    C().Brush().SetColor(clBlack);
+    C().FillRect(Rect(0, 0, 12, 8));
+    C().MoveTo(0, 7);
+    C().LineTo(12, 7);
+    EXPECT_EQ(Picture(Bmp, clBlack), "............/"
+                                     ".XXX......../"
+                                     ".XXX......../"
+                                     "............/"
+                                     "......XX..../"
+                                     "......XX..../"
+                                     "............/"
+                                     "............");
+    DeleteObject(a);
+    DeleteObject(b);
+}
+
+// Every raster operation drawn twice in XOR mode gives back the picture it started from.
+TEST(CanvasXor, XorDrawnTwiceRestoresEveryPixel)
+{
+    TBitmap bmp(40, 30);
+    TPixelBuffer px;
+    bmp.GetPixels(px);
+    for (Integer y = 0; y < 30; ++y)
+        for (Integer x = 0; x < 40; ++x) px.Row(y)[x] = Cardinal(x * 6151 + y * 977) & 0xFFFFFF;
+    std::vector<Cardinal> before(px.Bits, px.Bits + 40 * 30);
+    TCanvas& c = bmp.Canvas();
+    c.Pen().SetMode(TPenMode::pmXor);
+    c.Pen().SetColor(0x3366CC);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    for (int pass = 0; pass < 2; ++pass) {
+        c.MoveTo(1, 2);
+        c.LineTo(37, 25);
+        c.Polyline({{5, 5}, {30, 8}, {12, 27}, {3, 6}});
+        c.Rectangle(4, 4, 33, 22);
+        c.Ellipse(8, 3, 29, 26);
+    }
+    bmp.GetPixels(px);
+    EXPECT_EQ(std::vector<Cardinal>(px.Bits, px.Bits + 40 * 30), before);
+}
+
+TEST(CanvasRaster, BinaryRasterOperations)
+{
+    const Cardinal p = 0x00F0CC, d = 0x0FAA33;
+    struct Case {
+        TPenMode Mode;
+        Cardinal Expected;
+    };
+    for (Case c : {Case{TPenMode::pmBlack, 0}, Case{TPenMode::pmWhite, 0xFFFFFF}, Case{TPenMode::pmNop, d},
+                   Case{TPenMode::pmNot, ~d & 0xFFFFFF}, Case{TPenMode::pmCopy, p},
+                   Case{TPenMode::pmNotCopy, ~p & 0xFFFFFF}, Case{TPenMode::pmMergePenNot, (p | ~d) & 0xFFFFFF},
+                   Case{TPenMode::pmMaskPenNot, p & ~d}, Case{TPenMode::pmMergeNotPen, (~p | d) & 0xFFFFFF},
+                   Case{TPenMode::pmMaskNotPen, ~p & d}, Case{TPenMode::pmMerge, p | d},
+                   Case{TPenMode::pmNotMerge, ~(p | d) & 0xFFFFFF}, Case{TPenMode::pmMask, p & d},
+                   Case{TPenMode::pmNotMask, ~(p & d) & 0xFFFFFF}, Case{TPenMode::pmXor, p ^ d},
+                   Case{TPenMode::pmNotXor, ~(p ^ d) & 0xFFFFFF}})
+        EXPECT_EQ(raster::Rop2(raster::PenModeToRop2(c.Mode), p, d), c.Expected) << static_cast<int>(c.Mode);
+}
+
+TEST(CanvasRaster, TernaryBlitCombinesPatternSourceAndDestination)
+{
+    TBitmap dst(4, 1), src(4, 1);
+    TPixelBuffer d, s;
+    dst.GetPixels(d);
+    src.GetPixels(s);
+    const Cardinal dv[4] = {0x123456, 0xFF00FF, 0x00FF00, 0xA5A5A5}, sv[4] = {0x0F0F0F, 0xFFFFFF, 0x000000, 0x5A5A5A};
+    struct Case {
+        Cardinal Rop;
+        Cardinal (*Expected)(Cardinal p, Cardinal s, Cardinal d);
+    };
+    const Case cases[] = {
+        {SRCCOPY, [](Cardinal, Cardinal s, Cardinal) { return s; }},
+        {SRCAND, [](Cardinal, Cardinal s, Cardinal d) { return s & d; }},
+        {SRCPAINT, [](Cardinal, Cardinal s, Cardinal d) { return s | d; }},
+        {SRCINVERT, [](Cardinal, Cardinal s, Cardinal d) { return s ^ d; }},
+        {MERGECOPY, [](Cardinal p, Cardinal s, Cardinal) { return p & s; }},
+        {0x00B8074A, [](Cardinal p, Cardinal s, Cardinal d) { return ((p ^ d) & s) ^ p; }},   // PSDPxax: source selects D over P
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < 4; ++i) {
+            d.Row(0)[i] = dv[i];
+            s.Row(0)[i] = sv[i];
+        }
+        dst.Canvas().Brush().SetColor(0x336699);   // pixel 0x996633
+        dst.Canvas().StretchBlt(Rect(0, 0, 4, 1), src, Rect(0, 0, 4, 1), c.Rop);
+        dst.GetPixels(d);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(d.Row(0)[i], c.Expected(0x996633, sv[i], dv[i]) & 0xFFFFFF) << std::hex << c.Rop << " " << i;
+    }
+}
+
+TEST_F(CanvasPixels, StyledPenGapsTakeTheBackgroundWhenOpaque)
+{
+    WhiteBitmap(Bmp, 12, 2);
+    C().Pen().SetStyle(TPenStyle::psDot);
+    C().Brush().SetColor(clRed);   // solid brush: opaque background in its colour
+    C().MoveTo(0, 0);
+    C().LineTo(12, 0);
+    C().Brush().SetStyle(TBrushStyle::bsClear);   // transparent: gaps untouched
+    C().MoveTo(0, 1);
+    C().LineTo(12, 1);
+    EXPECT_EQ(Picture(Bmp, clBlack), "XXX...XXX.../XXX...XXX...");
+    EXPECT_EQ(Picture(Bmp, clRed), "...XXX...XXX/............");
+}
+
+TEST_F(CanvasPixels, PenWidthScalesWithTheMappingExceptWidthZero)
+{
+    WhiteBitmap(Bmp, 12, 6);
+    SetMapMode(C().Handle(), MM_ISOTROPIC);
+    SetWindowExtEx(C().Handle(), 1, 1, nullptr);
+    SetViewportExtEx(C().Handle(), 2, 2, nullptr);
+    C().Pen().SetWidth(0);
+    C().MoveTo(0, 0);
+    C().LineTo(6, 0);
+    C().Pen().SetWidth(1);
+    C().MoveTo(0, 1);
+    C().LineTo(5, 1);
+    EXPECT_EQ(Picture(Bmp, clBlack), "XXXXXXXXXXXX/"
+                                     "............/"
+                                     "XXXXXXXXXXXX/"
+                                     "XXXXXXXXXXXX/"
+                                     "............/"
+                                     "............");
+}
+
+TEST(CanvasMapping, IsotropicKeepsUnitsSquare)
+{
+    TBitmap bmp(10, 10);
+    TCanvas& c = bmp.Canvas();
+    c.SetMapMode(MM_ISOTROPIC);
+    c.SetWindowExt(96, 96);
+    c.SetViewportExt(600, 300);
+    EXPECT_EQ(c.ViewportExt(), (TSize{300, 300}));
+    c.SetViewportOrg(50, 20);
+    EXPECT_EQ(c.LPtoDP(Point(96, 192)), Point(350, 620));
+    EXPECT_EQ(c.DPtoLP(Point(350, 620)), Point(96, 192));
+    c.SetMapMode(MM_LOMETRIC);   // tenths of a millimetre, y upwards
+    EXPECT_EQ(c.LPtoDP(Point(254, -254)), Point(96 + 50, 96 + 20));
+}
+
+}  // namespace
