@@ -7,9 +7,12 @@
 // a component outside that tree asks to be told when another one goes away with
 // FreeNotification.
 //
-// C++ note: a destructor runs after the destructors of the derived classes, so
-// virtual calls made while freeing reach this class only.  A derived destructor that
-// wants the csDestroying state during its own work calls Destroying() first.
+// C++ notes: the owner's Notification(opInsert) comes from the TComponent
+// constructor, when only the TComponent part of the new component exists, so it can
+// compare the pointer but not yet ask for the component's class.  A destructor runs
+// after the destructors of the derived classes, so virtual calls made while freeing
+// reach this class only.  A derived destructor that wants the csDestroying state
+// during its own work calls Destroying() first.
 #include <cstdint>
 #include <vector>
 
