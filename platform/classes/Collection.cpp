@@ -161,6 +161,7 @@ void TCollection::Assign(TPersistent* Source)
         TPersistent::Assign(Source);
         return;
     }
+    if (source == this) return;  // clearing first would lose the items
     BeginUpdate();
     try {
         Clear();

@@ -78,7 +78,8 @@ public:
     int UpdateCount() const { return FUpdateCount; }
 
     // From another collection: this one is cleared and gets one item per source
-    // item, each assigned from it, all in one update.
+    // item, each assigned from it, all in one update.  Assigning a collection to
+    // itself changes nothing.
     void Assign(TPersistent* Source) override;
 
     TPersistent* Owner() { return GetOwner(); }

@@ -209,6 +209,11 @@ TEST_F(CollectionTest, AssignCopiesItemsInOneUpdate)
     EXPECT_EQ(copy.Line(1)->Value, 3);
     EXPECT_EQ(copy.Events, (Log{"extracting z(7)", "added (7)", "added (7)", "update all"}));
 
+    copy.Events.clear();
+    copy.Assign(&copy);
+    EXPECT_EQ(copy.Order(), "ab");
+    EXPECT_TRUE(copy.Events.empty());
+
     try {
         copy.Assign(&holder);
         FAIL() << "no error";
