@@ -1,8 +1,48 @@
 // Piecewise-linear profiles along a joint, the slice levels of the pseudo-dynamic method
 // and the mapping of section points to the pixels of a drawing.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "engine/Calcul.h"
 #include "engine/Loads.h"
+#include "numerics/VEZ_matrix.h"
 #include "platform/rtl/RtlMath.h"
+
+namespace {
+
+// x of the upstream face at elevation h: the base line below the heel (when the heel is the
+// higher end of the base), x = 0 up to C, the batter up to E, x = L2 above. Above the crest
+// both faces meet at L2, so the section has no width there.
+double UpstreamFaceX(const TDimension& dim, double h)
+{
+    const TElev& el = dim.Elev;
+    if (h < el.A)
+        return InterpolateLine(h, el.A, 0, el.B, dim.L1);
+    if (h <= el.C)
+        return 0;
+    if (h < el.E)
+        return InterpolateLine(h, el.C, 0, el.E, dim.L2);
+    return dim.L2;
+}
+
+// x of the downstream face at elevation h: the base line below the toe (when the toe is the
+// higher end of the base), x = L1 up to D, then the two inclined faces up to the crest.
+double DownstreamFaceX(const TDimension& dim, double h)
+{
+    const TElev& el = dim.Elev;
+    if (h < el.B)
+        return InterpolateLine(h, el.A, 0, el.B, dim.L1);
+    if (h <= el.D)
+        return dim.L1;
+    if (h <= el.F)
+        return InterpolateLine(h, el.D, dim.L1, el.F, dim.L2 + dim.L3);
+    if (h <= el.G)
+        return InterpolateLine(h, el.F, dim.L2 + dim.L3, el.G, dim.L2 + dim.L4);
+    return dim.L2;
+}
+
+} // namespace
 
 double ProfileValueAt(const TProfile8& x, const TProfile8& p, double s)
 {
@@ -29,6 +69,44 @@ void ProfileResultant(const TProfile8& x, const TProfile8& p, TProfileResultant&
     }
     result.Force = force;
     result.Position = force != 0 ? moment / force : 0;
+}
+
+void DivisionElevations(const TParametres& model, TMatrix& table, int& count)
+{
+    const TElev& el = model.Dim.Elev;
+    std::vector<double> marks = {el.A, el.B, el.C, el.D, el.E, el.F, el.G};
+    double bottom = MinDouble(el.A, el.B);
+    for (double level : {model.Reservoir.NormalUp, model.Reservoir.NormalDn})
+        if (level >= bottom)
+            marks.push_back(level);
+    for (int k = 1; k <= model.NJoints; ++k)
+        marks.push_back(model.Joint.y1[k]);
+    std::sort(marks.begin(), marks.end());
+
+    // Each gap between two distinct marks is cut into equal slices of about h; the table
+    // holds as many rows as that needs.
+    double h = model.ChopraC.Hbarrage / model.ChopraC.tranches;
+    std::vector<double> levels;
+    for (size_t i = 0; i + 1 < marks.size(); ++i) {
+        double e1 = marks[i], e2 = marks[i + 1];
+        if (!(e1 < e2))
+            continue;
+        Int64 n = h > 0 && std::isfinite(h) ? Round((e2 - e1) / h) : 1;
+        if (n < 1)
+            n = 1;
+        for (Int64 s = 0; s < n; ++s)
+            levels.push_back(e1 + (e2 - e1) * s / n);
+    }
+    levels.push_back(marks.back());
+
+    count = static_cast<int>(levels.size());
+    table.Resize(3, count);
+    for (int r = 1; r <= count; ++r) {
+        double level = levels[r - 1];
+        table.SetVal(1, r, level);
+        table.SetVal(2, r, UpstreamFaceX(model.Dim, level));
+        table.SetVal(3, r, DownstreamFaceX(model.Dim, level));
+    }
 }
 
 bool ModelToDrawing(int& px, int& py, int W, int H, const TDimension& dim, double m, double x, double elevation)
