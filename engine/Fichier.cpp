@@ -690,7 +690,7 @@ constexpr size_t MaxFileSize =
 // The whole file; false when it cannot be read or is too big to be a model file.
 bool ReadWholeFile(const String& fileName, std::vector<Byte>& data)
 {
-    int fd = ::open(fileName.ToUtf8().c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(fileName.ToUtf8().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);  // a pipe must not block the reader
     if (fd < 0) return false;
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<size_t>(st.st_size) <= MaxFileSize;

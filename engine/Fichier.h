@@ -43,8 +43,8 @@ public:
 };
 
 // Largest counts a model file may hold; a file with more is refused as a wrong format.
-constexpr Integer MaxFileJoints = 1000;
-constexpr Integer MaxFileJointMaterials = 1000;
+constexpr Integer MaxFileJoints = 10000;
+constexpr Integer MaxFileJointMaterials = 10000;
 constexpr Integer MaxFileMasses = 10000;
 constexpr Integer MaxFileForces = 10000;
 constexpr Integer MaxFileDensityValues = 100000;

@@ -1,5 +1,6 @@
 #include "engine/Fichier.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -584,6 +585,22 @@ TEST_F(ModelFile, MissingFileOrFolderIsWrongFormat)
     EXPECT_FALSE(Host.ProceedFlag());
     ASSERT_EQ(Host.Warnings.size(), 1u);
     EXPECT_EQ(Host.Warnings[0], "Wrong file format!");
+}
+
+TEST_F(ModelFile, FilesThatCannotBeModelsAreNotLoaded)
+{
+    // Far bigger than the largest model the counts allow (a sparse file).
+    const String big = WriteBytes("big.dam", ImageOf(RichModel()));
+    fs::resize_file(FDir / "big.dam", 64u << 20);
+    // A pipe nobody writes to must not block the reader.
+    ASSERT_EQ(::mkfifo((FDir / "pipe.dam").c_str(), 0600), 0);
+    for (const String& name : {big, PathTo("pipe.dam")}) {
+        Host.Warnings.clear();
+        LectureFichier1_0(Host, name);
+        EXPECT_FALSE(Host.ProceedFlag());
+        ASSERT_EQ(Host.Warnings.size(), 1u);
+        EXPECT_EQ(Host.Warnings[0], "Wrong file format!");
+    }
 }
 
 // A host that fails while the model is handed over.
