@@ -253,7 +253,7 @@ Int64 FileSize(TBinaryFile& f)
 
 bool Eof(TBinaryFile& f)
 {
-    if (!IsOpen(f))
+    if (!IsOpen(f) || InOutRes != 0)
         return true;
     return FilePos(f) >= FileSize(f);
 }
@@ -472,18 +472,14 @@ void Readln(TextFile& f)
 
 bool Eof(TextFile& f)
 {
-    if (!IsOpen(f))
-        return true;
-    if (f.State != TFileState::Input)
+    if (!IsOpen(f) || InOutRes != 0 || f.State != TFileState::Input)
         return true;
     return Peek(f) < 0;
 }
 
 bool Eoln(TextFile& f)
 {
-    if (!IsOpen(f))
-        return true;
-    if (f.State != TFileState::Input)
+    if (!IsOpen(f) || InOutRes != 0 || f.State != TFileState::Input)
         return true;
     int c = Peek(f);
     return c < 0 || IsLineEnd(c);

@@ -58,7 +58,7 @@ void BlockWrite(TBinaryFile& f, const void* buffer, Integer count, Integer& coun
 void Seek(TBinaryFile& f, Int64 recNo);
 Int64 FilePos(TBinaryFile& f);     // -1 when the file is not open
 Int64 FileSize(TBinaryFile& f);    // -1 when the file is not open
-bool Eof(TBinaryFile& f);          // true when the file is not open
+bool Eof(TBinaryFile& f);          // true when the file is not open or an error is pending
 
 // ---------------------------------------------------------------- text files
 
@@ -120,5 +120,7 @@ void Readln(TextFile& f, T& value)
     Readln(f);
 }
 
+// Both are true when the file is not open for input or an error is pending,
+// so a loop reading to the end always ends.
 bool Eof(TextFile& f);    // no character left
 bool Eoln(TextFile& f);   // at a line end or at the end of the file

@@ -369,9 +369,13 @@ void TMemIniFile::LoadValues()
     FContent.Lines.clear();
     if (!FileExists(FFileName))
         return;
-    TStringList list;
-    list.LoadFromFile(FFileName, FEncoding);
-    SetStrings(list);
+    TMemoryStream bytes;
+    bytes.LoadFromFile(FFileName);
+    const std::string data(reinterpret_cast<const char*>(bytes.Memory()), static_cast<size_t>(bytes.Size()));
+    // A file that carries the UTF-8 mark is written back in UTF-8.
+    if (data.starts_with("\xEF\xBB\xBF"))
+        FEncoding = TEncoding::UTF8;
+    SetLines(FContent, DecodeText(data, FEncoding));
 }
 
 String TMemIniFile::ReadString(const String& section, const String& ident, const String& defaultValue)

@@ -106,8 +106,9 @@ private:
     void Save(const TIniLines& content) const;
 };
 
-// Reads the file (when it exists) once, in the given encoding (a UTF-8
-// byte-order mark is always honoured); UpdateFile writes it back.
+// Reads the file (when it exists) once, in the given encoding; a file with
+// the UTF-8 byte-order mark is read, and written back, as UTF-8.
+// UpdateFile writes the content to the file.
 class TMemIniFile : public TCustomIniFile {
 public:
     explicit TMemIniFile(const String& fileName, TEncoding encoding = TEncoding::Default);

@@ -237,6 +237,35 @@ TEST_F(FileIO, TextLoopOverLinesWithAnyLineEnd)
     EXPECT_EQ(IOResult(), 0);
 }
 
+TEST_F(FileIO, AnErrorEndsAReadLoop)
+{
+    Put("numbers.txt", "1 2 x 4\r\n5\r\n");
+    TextFile t;
+    AssignFile(t, Name("numbers.txt"));
+    Reset(t);
+    std::vector<Integer> read;
+    int rounds = 0;
+    while (!Eof(t) && ++rounds < 100) {
+        Integer value = -1;
+        Read(t, value);
+        read.push_back(value);
+    }
+    CloseFile(t);
+    EXPECT_EQ(rounds, 3);
+    EXPECT_EQ(read, (std::vector<Integer>{1, 2, 0}));
+    EXPECT_EQ(IOResult(), 106);
+
+    Put("data.bin", "abcdef");
+    TBinaryFile b;
+    AssignFile(b, Name("data.bin"));
+    Reset(b, 2);
+    EXPECT_FALSE(Eof(b));
+    Seek(b, -1);               // error 131, the position stays at the start
+    EXPECT_TRUE(Eof(b));
+    CloseFile(b);
+    EXPECT_EQ(IOResult(), 131);
+}
+
 TEST_F(FileIO, UnclosedTextFileStillWritesItsText)
 {
     {

@@ -219,6 +219,12 @@ TEST(MemIniFile, ChangesStayInMemoryUntilUpdateFile)
     EXPECT_TRUE(TMemIniFile(dir / "other.ini").SectionExists("T"));
     ini.Rename(dir / "m.ini", true);
     EXPECT_FALSE(ini.SectionExists("T"));
+
+    TMemIniFile marked(dir / "m.ini");   // asked for the default encoding, but the file is marked
+    EXPECT_EQ(marked.Encoding(), TEncoding::UTF8);
+    EXPECT_EQ(marked.ReadString("S", "K", ""), "Ω");
+    marked.UpdateFile();
+    EXPECT_EQ(ReadAllBytes(dir / "m.ini"), "\xEF\xBB\xBF[S]\r\nK=Ω\r\n");
     ini.Clear();
     EXPECT_FALSE(ini.SectionExists("S"));
 }
