@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <fstream>
+#include <string>
 #include <utility>
 
 namespace {
@@ -49,10 +51,25 @@ void SwapIntegers(Integer& a, Integer& b) { std::swap(a, b); }
 void SwapDoubles(double& a, double& b) { std::swap(a, b); }
 void SwapExtendeds(Extended& a, Extended& b) { std::swap(a, b); }
 
+namespace {
+
+// Memory the system can hand out without swapping (MemAvailable), else its physical size.
+double AvailableMemory()
+{
+    std::ifstream meminfo("/proc/meminfo");
+    std::string key;
+    double kilobytes;
+    while (meminfo >> key >> kilobytes) {
+        if (key == "MemAvailable:") return kilobytes * 1024;
+        meminfo.ignore(256, '\n');
+    }
+    return static_cast<double>(sysconf(_SC_PHYS_PAGES)) * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+}  // namespace
+
 bool AllocationFits(double bytes)
 {
-    const double small = 64.0 * 1024 * 1024;  // always granted without asking the system
-    if (bytes <= small) return true;
-    double available = static_cast<double>(sysconf(_SC_AVPHYS_PAGES)) * static_cast<double>(sysconf(_SC_PAGESIZE));
-    return bytes <= available;
+    const double small = 64.0 * 1024 * 1024;  // granted without asking the system
+    return bytes <= small || bytes <= AvailableMemory();
 }
