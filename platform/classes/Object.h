@@ -18,6 +18,8 @@
 //     }
 //
 // or, for a class without message handlers, IMPLEMENT_CLASS(TPanel, TControl, NewComponent<TPanel>).
+// The creation function is NewObject<T> (default constructor), NewComponent<T>
+// (owner), NewCollectionItem<T> (collection), or nullptr for an abstract class.
 // A handler continues with the handler of the same message further up the chain by
 // InheritedMessage(StaticClass(), message); the chain ends at DefaultHandler.
 #include <concepts>
@@ -135,15 +137,6 @@ protected:
 private:
     void DispatchFrom(TClass cls, TMessage& message);
 };
-
-// Frees the object and clears the reference first.
-template <class T>
-void FreeAndNil(T*& obj)
-{
-    T* old = obj;
-    obj = nullptr;
-    delete old;
-}
 
 // An object reached through interfaces: the last _Release frees it.
 class TInterfacedObject : public TObject, public virtual IInterface {
