@@ -310,3 +310,12 @@ TEST(MatrixMemory, TooLargeAMatrixRaisesTheComponentMessage)
     EXPECT_EQ(mat.NrOfColumns(), 2);
     EXPECT_EQ(mat.NrOfRows(), 3);
 }
+
+TEST(MatrixAssign, BetweenVectorAndMatrixIsAConversionError)
+{
+    TVector vec(nullptr);
+    TMatrix mat(nullptr);
+    EXPECT_THROW(vec.Assign(&mat), EConvertError);
+    EXPECT_THROW(mat.Assign(&vec), EConvertError);
+    EXPECT_THROW(vec.Assign(nullptr), EConvertError);
+}
