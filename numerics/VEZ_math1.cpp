@@ -110,8 +110,10 @@ void NiceTickStep(Integer numTicks, Extended low, Extended high, Extended& first
         return;
     }
     const Extended direction = low < high ? 1 : -1;
+    // A step too small to move the tick at this magnitude ends the alignment.
     auto alignFirstTick = [&] {
-        while ((low - firstTick) * direction > 0.001L * std::fabs(step)) firstTick += step;
+        while ((low - firstTick) * direction > 0.001L * std::fabs(step) && firstTick + step != firstTick)
+            firstTick += step;
     };
     if (numTicks == 0) {
         step = 1;

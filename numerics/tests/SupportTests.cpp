@@ -74,6 +74,15 @@ TEST(NiceTickStep, TableOfAxes)
     }
 }
 
+TEST(NiceTickStep, EndsForAStepBelowTheResolutionOfTheRange)
+{
+    Extended first, step;
+    Word minor;
+    NiceTickStep(100000, 1e20, std::nextafter(1e20, 2e20), first, step, minor);
+    EXPECT_GT(step, 0);
+    EXPECT_NEAR(double(first), 1e20, 1e5);
+}
+
 struct FormatCase {
     int width, decimals;
     long double value;
