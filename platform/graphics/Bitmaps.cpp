@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 
+#include "platform/graphics/Codecs.h"
 #include "platform/graphics/Raster.h"
 
 IMPLEMENT_CLASS(TGraphic, TPersistent, nullptr)
@@ -626,8 +627,11 @@ struct TFileFormat {
 };
 std::vector<TFileFormat>& FileFormats()
 {
-    static std::vector<TFileFormat> formats = {{"bmp", "Bitmaps", TBitmap::StaticClass()},
-                                               {"ico", "Icons", TIcon::StaticClass()}};
+    static std::vector<TFileFormat> formats = {
+        {"bmp", "Bitmaps", TBitmap::StaticClass()},          {"ico", "Icons", TIcon::StaticClass()},
+        {"png", "Portable Network Graphics", TPngImage::StaticClass()},
+        {"jpg", "JPEG Image File", TJPEGImage::StaticClass()}, {"jpeg", "JPEG Image File", TJPEGImage::StaticClass()},
+        {"gif", "GIF Image", TGIFImage::StaticClass()}};
     return formats;
 }
 String ExtensionOf(const String& fileName)

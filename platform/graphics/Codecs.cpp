@@ -1,0 +1,301 @@
+#include "platform/graphics/Codecs.h"
+
+#include <gif_lib.h>
+#include <png.h>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+// jpeglib.h needs FILE and size_t first
+#include <jpeglib.h>
+
+IMPLEMENT_CLASS(TCodecGraphic, TGraphic, nullptr)
+IMPLEMENT_CLASS(TPngImage, TCodecGraphic, NewObject<TPngImage>)
+IMPLEMENT_CLASS(TJPEGImage, TCodecGraphic, NewObject<TJPEGImage>)
+IMPLEMENT_CLASS(TGIFImage, TCodecGraphic, NewObject<TGIFImage>)
+
+namespace {
+std::vector<Byte> ReadRest(TStream& stream)
+{
+    Int64 size = stream.Size() - stream.Position();
+    if (size < 0 || size > 0x7FFFFFFF) throw EInvalidGraphic("Stream is too large");
+    std::vector<Byte> data(static_cast<size_t>(size));
+    if (size > 0) stream.ReadBuffer(data.data(), static_cast<Integer>(size));
+    return data;
+}
+
+Cardinal* PixelsOf(TBitmap& bmp)
+{
+    TPixelBuffer px;
+    bmp.GetPixels(px);
+    return px.Bits;
+}
+}  // namespace
+
+// ---------------------------------------------------------------- common
+
+TCodecGraphic::TCodecGraphic() { FImage.SetPixelFormat(TPixelFormat::pf32bit); }
+
+void TCodecGraphic::Assign(TPersistent* source)
+{
+    if (auto* c = dynamic_cast<TCodecGraphic*>(source)) {
+        FImage.Assign(c->FImage);
+        FHasAlpha = c->FHasAlpha;
+    } else if (auto* b = dynamic_cast<TBitmap*>(source)) {
+        FImage.Assign(*b);
+        FImage.SetPixelFormat(TPixelFormat::pf32bit);
+        FHasAlpha = false;
+    } else {
+        inherited::Assign(source);
+        return;
+    }
+    Changed();
+}
+
+void TCodecGraphic::AssignTo(TPersistent* dest)
+{
+    if (auto* b = dynamic_cast<TBitmap*>(dest)) b->Assign(FImage);
+    else inherited::AssignTo(dest);
+}
+
+void TCodecGraphic::SetSize(Integer width, Integer height)
+{
+    FImage.SetSize(width, height);
+    Changed();
+}
+
+void TCodecGraphic::DrawOn(TCanvas& canvas, const TRect& dest)
+{
+    if (FHasAlpha) DrawWithAlpha(canvas, dest, FImage);
+    else FImage.DrawOn(canvas, dest);
+}
+
+// ---------------------------------------------------------------- PNG
+
+void TPngImage::LoadFromStream(TStream& stream)
+{
+    std::vector<Byte> data = ReadRest(stream);
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, data.data(), data.size()))
+        throw EInvalidGraphic("The PNG image is not valid");
+    const bool alpha = image.format & PNG_FORMAT_FLAG_ALPHA;
+    image.format = PNG_FORMAT_BGRA;
+    if (image.width > 65535 || image.height > 65535) {
+        png_image_free(&image);
+        throw EInvalidGraphic("The PNG image is not valid");
+    }
+    TBitmap bmp(static_cast<Integer>(image.width), static_cast<Integer>(image.height));
+    if (!png_image_finish_read(&image, nullptr, PixelsOf(bmp), 0, nullptr)) {
+        png_image_free(&image);
+        throw EInvalidGraphic("The PNG image is not valid");
+    }
+    FImage.Assign(bmp);
+    FHasAlpha = alpha;
+    Changed();
+}
+
+void TPngImage::SaveToStream(TStream& stream)
+{
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    image.width = static_cast<png_uint_32>(FImage.Width());
+    image.height = static_cast<png_uint_32>(FImage.Height());
+    image.format = FHasAlpha ? PNG_FORMAT_BGRA : PNG_FORMAT_BGR;
+    std::vector<Byte> rows;
+    const void* buffer = PixelsOf(FImage);
+    if (!FHasAlpha) {
+        rows.reserve(size_t(FImage.Width()) * FImage.Height() * 3);
+        const Cardinal* px = PixelsOf(FImage);
+        for (size_t i = 0; i < size_t(FImage.Width()) * FImage.Height(); ++i)
+            rows.insert(rows.end(), {Byte(px[i]), Byte(px[i] >> 8), Byte(px[i] >> 16)});
+        buffer = rows.data();
+    }
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&image, nullptr, &size, 0, buffer, 0, nullptr))
+        throw EInvalidGraphicOperation("The PNG image could not be written");
+    std::vector<Byte> out(size);
+    if (!png_image_write_to_memory(&image, out.data(), &size, 0, buffer, 0, nullptr))
+        throw EInvalidGraphicOperation("The PNG image could not be written");
+    stream.WriteBuffer(out.data(), static_cast<Integer>(size));
+}
+
+// ---------------------------------------------------------------- JPEG
+
+namespace {
+struct TJpegError {
+    jpeg_error_mgr Manager;
+    std::jmp_buf Jump;
+};
+
+void JpegFail(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<TJpegError*>(info->err)->Jump, 1);
+}
+
+// Decodes into `out` (B, G, R, X); false on a damaged file.  Only plain data lives here, as the
+// library leaves by a long jump.
+bool DecodeJpeg(const Byte* data, size_t size, std::vector<Cardinal>& out, Integer& width, Integer& height)
+{
+    jpeg_decompress_struct info;
+    TJpegError error;
+    info.err = jpeg_std_error(&error.Manager);
+    error.Manager.error_exit = JpegFail;
+    if (setjmp(error.Jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&info);
+    if (info.output_width > 65535 || info.output_height > 65535) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    width = static_cast<Integer>(info.output_width);
+    height = static_cast<Integer>(info.output_height);
+    out.assign(size_t(width) * height, 0);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(out.data() + size_t(info.output_scanline) * width);
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+bool EncodeJpeg(const Cardinal* px, Integer width, Integer height, int quality, bool gray, unsigned char** out,
+                unsigned long* size)
+{
+    jpeg_compress_struct info;
+    TJpegError error;
+    info.err = jpeg_std_error(&error.Manager);
+    error.Manager.error_exit = JpegFail;
+    if (setjmp(error.Jump)) {
+        jpeg_destroy_compress(&info);
+        return false;
+    }
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, out, size);
+    info.image_width = static_cast<JDIMENSION>(width);
+    info.image_height = static_cast<JDIMENSION>(height);
+    info.input_components = 4;
+    info.in_color_space = JCS_EXT_BGRX;
+    jpeg_set_defaults(&info);
+    if (gray) jpeg_set_colorspace(&info, JCS_GRAYSCALE);
+    jpeg_set_quality(&info, quality, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(const_cast<Cardinal*>(px + size_t(info.next_scanline) * width));
+        jpeg_write_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return true;
+}
+}  // namespace
+
+void TJPEGImage::SetCompressionQuality(Integer value) { FQuality = std::clamp<Integer>(value, 1, 100); }
+
+void TJPEGImage::LoadFromStream(TStream& stream)
+{
+    std::vector<Byte> data = ReadRest(stream);
+    std::vector<Cardinal> pixels;
+    Integer w = 0, h = 0;
+    if (!DecodeJpeg(data.data(), data.size(), pixels, w, h)) throw EInvalidGraphic("The JPEG image is not valid");
+    TBitmap bmp(w, h);
+    Cardinal* px = PixelsOf(bmp);
+    for (size_t i = 0; i < pixels.size(); ++i) px[i] = pixels[i] & 0xFFFFFF;
+    FImage.Assign(bmp);
+    FHasAlpha = false;
+    Changed();
+}
+
+void TJPEGImage::SaveToStream(TStream& stream)
+{
+    if (FImage.Empty()) throw EInvalidGraphicOperation("Cannot save an empty JPEG image");
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    bool ok = EncodeJpeg(PixelsOf(FImage), FImage.Width(), FImage.Height(), FQuality, FGrayscale, &out, &size);
+    if (ok) {
+        try {
+            stream.WriteBuffer(out, static_cast<Integer>(size));
+        } catch (...) {
+            std::free(out);
+            throw;
+        }
+    }
+    std::free(out);
+    if (!ok) throw EInvalidGraphicOperation("The JPEG image could not be written");
+}
+
+// ---------------------------------------------------------------- GIF
+
+namespace {
+struct TGifSource {
+    const Byte* Data;
+    size_t Size, Pos;
+};
+
+int GifRead(GifFileType* gif, GifByteType* buffer, int count)
+{
+    auto* src = static_cast<TGifSource*>(gif->UserData);
+    size_t n = std::min(size_t(std::max(count, 0)), src->Size - src->Pos);
+    std::memcpy(buffer, src->Data + src->Pos, n);
+    src->Pos += n;
+    return static_cast<int>(n);
+}
+}  // namespace
+
+void TGIFImage::LoadFromStream(TStream& stream)
+{
+    std::vector<Byte> data = ReadRest(stream);
+    TGifSource src{data.data(), data.size(), 0};
+    int error = 0;
+    GifFileType* gif = DGifOpen(&src, GifRead, &error);
+    if (!gif) throw EInvalidGraphic("The GIF image is not valid");
+    auto fail = [&] {
+        DGifCloseFile(gif, &error);
+        throw EInvalidGraphic("The GIF image is not valid");
+    };
+    if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1 || gif->SWidth <= 0 || gif->SHeight <= 0) fail();
+    const SavedImage& frame = gif->SavedImages[0];
+    const ColorMapObject* map = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
+    if (!map) fail();
+    GraphicsControlBlock gcb;
+    gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+    DGifSavedExtensionToGCB(gif, 0, &gcb);
+    const Integer w = gif->SWidth, h = gif->SHeight;
+    TBitmap bmp(w, h);
+    Cardinal* px = PixelsOf(bmp);
+    const bool transparent = gcb.TransparentColor != NO_TRANSPARENT_COLOR;
+    // outside the frame: transparent, or the background colour
+    Cardinal background = 0;
+    if (!transparent && gif->SColorMap && gif->SBackGroundColor < gif->SColorMap->ColorCount) {
+        const GifColorType& c = gif->SColorMap->Colors[gif->SBackGroundColor];
+        background = 0xFF000000u | Cardinal(c.Red) << 16 | Cardinal(c.Green) << 8 | c.Blue;
+    }
+    std::fill(px, px + size_t(w) * h, background);
+    const GifImageDesc& d = frame.ImageDesc;
+    for (int y = 0; y < d.Height; ++y)
+        for (int x = 0; x < d.Width; ++x) {
+            const int tx = d.Left + x, ty = d.Top + y;
+            if (tx < 0 || ty < 0 || tx >= w || ty >= h) continue;
+            const int index = frame.RasterBits[size_t(y) * d.Width + x];
+            if ((transparent && index == gcb.TransparentColor) || index >= map->ColorCount) continue;
+            const GifColorType& c = map->Colors[index];
+            px[size_t(ty) * w + tx] = 0xFF000000u | Cardinal(c.Red) << 16 | Cardinal(c.Green) << 8 | c.Blue;
+        }
+    DGifCloseFile(gif, &error);
+    if (!transparent)
+        for (size_t i = 0; i < size_t(w) * h; ++i) px[i] &= 0xFFFFFF;
+    FImage.Assign(bmp);
+    FHasAlpha = transparent;
+    Changed();
+}
+
+void TGIFImage::SaveToStream(TStream&) { throw EInvalidGraphicOperation("GIF images cannot be saved"); }

@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <gif_lib.h>
+
+#include <cstdlib>
+
+#include "TestSupport.h"
+#include "platform/graphics/Codecs.h"
+#include "platform/graphics/Raster.h"
+
+namespace {
+
+std::vector<Byte> FileBytes(const String& name)
+{
+    TMemoryStream m;
+    m.LoadFromFile(name);
+    return std::vector<Byte>(m.Memory(), m.Memory() + m.Size());
+}
+
+Cardinal U32(const std::vector<Byte>& b, size_t at) { return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | Cardinal(b[at + 3]) << 24; }
+
+// A picture with every kind of pixel: colours of the default 16-colour table in blocks.
+void Sample(TBitmap& bmp, Integer w, Integer h)
+{
+    static const TColor colors[] = {clBlack, clMaroon, clGreen, clOlive, clNavy, clPurple, clTeal, clSilver,
+                                    clGray, clRed, clLime, clYellow, clBlue, clFuchsia, clAqua, clWhite};
+    bmp.SetPixelFormat(TPixelFormat::pf32bit);
+    bmp.SetSize(w, h);
+    for (Integer y = 0; y < h; ++y)
+        for (Integer x = 0; x < w; ++x) bmp.Canvas().SetPixel(x, y, colors[(x / 2 + y * 3) % 16]);
+}
+
+std::vector<Cardinal> Pixels(const TBitmap& bmp)
+{
+    TPixelBuffer px;
+    bmp.GetPixels(px);
+    std::vector<Cardinal> out;
+    for (Integer y = 0; y < px.Height; ++y)
+        for (Integer x = 0; x < px.Width; ++x) out.push_back(px.Row(y)[x] & 0xFFFFFF);
+    return out;
+}
+
+TEST(BitmapFiles, HeadersOf24And32BitFiles)
+{
+    struct Case {
+        TPixelFormat Format;
+        Word Bits;
+        Cardinal FileSize;
+    };
+    // rows are padded to four bytes: 10 pixels take 32 bytes at 24 bits, 40 at 32 bits
+    for (Case c : {Case{TPixelFormat::pf24bit, 24, 54 + 32 * 7}, Case{TPixelFormat::pf32bit, 32, 54 + 40 * 7},
+                   Case{TPixelFormat::pf8bit, 8, 54 + 1024 + 12 * 7}, Case{TPixelFormat::pf1bit, 1, 54 + 8 + 4 * 7}}) {
+        TBitmap bmp(10, 7, c.Format);
+        String file = TempDir() + "a.bmp";
+        bmp.SaveToFile(file);
+        std::vector<Byte> b = FileBytes(file);
+        ASSERT_EQ(b.size(), c.FileSize);
+        EXPECT_EQ(b[0], 'B');
+        EXPECT_EQ(b[1], 'M');
+        EXPECT_EQ(U32(b, 2), c.FileSize);
+        EXPECT_EQ(U32(b, 6), 0u);
+        EXPECT_EQ(U32(b, 10), c.FileSize - U32(b, 34));   // pixel data offset
+        EXPECT_EQ(U32(b, 14), 40u);
+        EXPECT_EQ(U32(b, 18), 10u);
+        EXPECT_EQ(U32(b, 22), 7u);
+        EXPECT_EQ(b[26] | b[27] << 8, 1);
+        EXPECT_EQ(b[28] | b[29] << 8, c.Bits);
+        EXPECT_EQ(U32(b, 30), 0u);   // uncompressed
+    }
+}
+
+TEST(BitmapFiles, BottomRowComesFirst)
+{
+    TBitmap bmp(1, 2, TPixelFormat::pf24bit);
+    bmp.Canvas().SetPixel(0, 0, clRed);
+    bmp.Canvas().SetPixel(0, 1, clBlue);
+    String file = TempDir() + "b.bmp";
+    bmp.SaveToFile(file);
+    std::vector<Byte> b = FileBytes(file);
+    EXPECT_EQ(std::vector<Byte>(b.begin() + 54, b.end()), (std::vector<Byte>{255, 0, 0, 0, 0, 0, 255, 0}));
+}
+
+TEST(BitmapFiles, RoundTripsEveryPixelFormat)
+{
+    TBitmap source;
+    Sample(source, 13, 5);
+    for (TPixelFormat f : {TPixelFormat::pf4bit, TPixelFormat::pf8bit, TPixelFormat::pf24bit, TPixelFormat::pf32bit,
+                           TPixelFormat::pf16bit}) {
+        TBitmap bmp;
+        bmp.Assign(source);
+        bmp.SetPixelFormat(f);
+        String file = TempDir() + "c.bmp";
+        bmp.SaveToFile(file);
+        TBitmap back;
+        back.LoadFromFile(file);
+        EXPECT_EQ(back.PixelFormat(), f);
+        EXPECT_EQ(Pixels(back), Pixels(bmp)) << static_cast<int>(f);
+        if (f != TPixelFormat::pf16bit) {
+            EXPECT_EQ(Pixels(back), Pixels(source)) << static_cast<int>(f);
+        }
+    }
+}
+
+TEST(BitmapFiles, DamagedFilesAreRefused)
+{
+    TBitmap bmp(4, 4, TPixelFormat::pf24bit);
+    TMemoryStream m;
+    bmp.SaveToStream(m);
+    for (Int64 cut : {Int64(2), Int64(30), m.Size() - 1}) {
+        TMemoryStream part;
+        part.WriteBuffer(m.Memory(), static_cast<Integer>(cut));
+        part.SetPosition(0);
+        TBitmap back;
+        EXPECT_THROW(back.LoadFromStream(part), EInvalidGraphic) << cut;
+    }
+}
+
+TEST(BitmapScanLine, RowsInThePixelFormatsLayout)
+{
+    TBitmap bmp(3, 2, TPixelFormat::pf24bit);
+    Byte* row = bmp.ScanLine(1);
+    row[0] = 0x10;   // blue
+    row[1] = 0x20;   // green
+    row[2] = 0x30;   // red
+    EXPECT_EQ(bmp.Canvas().Pixel(0, 1), 0x102030);
+    bmp.Canvas().SetPixel(2, 1, 0x0A0B0C);
+    EXPECT_EQ(bmp.ScanLine(1)[6], 0x0A);
+    EXPECT_EQ(bmp.ScanLine(1)[8], 0x0C);
+    TBitmap mono(9, 1, TPixelFormat::pf1bit);
+    mono.Canvas().Brush().SetColor(clBlack);
+    mono.Canvas().FillRect(Rect(0, 0, 9, 1));
+    mono.Canvas().SetPixel(1, 0, clWhite);
+    mono.Canvas().SetPixel(8, 0, clWhite);
+    EXPECT_EQ(mono.ScanLine(0)[0], 0x40);
+    EXPECT_EQ(mono.ScanLine(0)[1], 0x80);
+}
+
+TEST(BitmapTransparency, TransparentColourLeavesTheDestination)
+{
+    TBitmap dest;
+    WhiteBitmap(dest, 3, 1);
+    TBitmap sprite(3, 1);
+    sprite.Canvas().SetPixel(0, 0, clFuchsia);
+    sprite.Canvas().SetPixel(1, 0, clNavy);
+    sprite.Canvas().SetPixel(2, 0, clFuchsia);   // bottom-left pixel sets the colour in automatic mode
+    sprite.SetTransparent(true);
+    EXPECT_EQ(sprite.TransparentColor(), clFuchsia);
+    dest.Canvas().Draw(0, 0, sprite);
+    EXPECT_EQ(Picture(dest, clWhite), "X.X");
+    EXPECT_EQ(dest.Canvas().Pixel(1, 0), clNavy);
+}
+
+TEST(PngFiles, RoundTripIsExact)
+{
+    TBitmap source;
+    Sample(source, 17, 9);
+    TPngImage png;
+    png.Assign(&source);
+    String file = TempDir() + "a.png";
+    png.SaveToFile(file);
+    TPicture pic;
+    pic.LoadFromFile(file);
+    ASSERT_TRUE(dynamic_cast<TPngImage*>(pic.Graphic()));
+    TBitmap back;
+    back.Assign(pic.Graphic());
+    EXPECT_EQ(Pixels(back), Pixels(source));
+    std::vector<Byte> b = FileBytes(file);
+    EXPECT_EQ(std::string(b.begin() + 1, b.begin() + 4), "PNG");
+}
+
+TEST(PngFiles, AlphaIsKeptAndBlended)
+{
+    TPngImage png;
+    png.Image().SetSize(3, 1);
+    TPixelBuffer px;
+    png.Image().GetPixels(px);
+    px.Row(0)[0] = 0x00FF0000;   // transparent red
+    px.Row(0)[1] = 0x800000FF;   // half blue
+    px.Row(0)[2] = 0xFF00FF00;   // opaque green
+    png.SetHasAlpha(true);
+    TMemoryStream m;
+    png.SaveToStream(m);
+    m.SetPosition(0);
+    TPngImage back;
+    back.LoadFromStream(m);
+    EXPECT_TRUE(back.HasAlpha());
+    TPixelBuffer bp;
+    back.Image().GetPixels(bp);
+    EXPECT_EQ(std::vector<Cardinal>(bp.Bits, bp.Bits + 3), std::vector<Cardinal>(px.Bits, px.Bits + 3));
+    TBitmap dest;
+    WhiteBitmap(dest, 3, 1);
+    dest.Canvas().Draw(0, 0, back);
+    EXPECT_EQ(dest.Canvas().Pixel(0, 0), clWhite);
+    EXPECT_EQ(dest.Canvas().Pixel(1, 0), 0xFF7F7F);
+    EXPECT_EQ(dest.Canvas().Pixel(2, 0), clLime);
+}
+
+TEST(JpegFiles, RoundTripIsCloseAndQualityChangesTheSize)
+{
+    TBitmap source;
+    WhiteBitmap(source, 32, 32);
+    source.Canvas().Brush().SetColor(0x4080C0);
+    source.Canvas().FillRect(Rect(0, 0, 16, 32));
+    std::vector<Int64> sizes;
+    for (Integer quality : {1, 100}) {
+        TJPEGImage jpg;
+        jpg.Assign(&source);
+        jpg.SetCompressionQuality(quality);
+        TMemoryStream m;
+        jpg.SaveToStream(m);
+        sizes.push_back(m.Size());
+        m.SetPosition(0);
+        TJPEGImage back;
+        back.LoadFromStream(m);
+        ASSERT_EQ(back.Width(), 32);
+        if (quality == 100) {
+            TBitmap b;
+            b.Assign(&back);
+            for (TPoint p : {Point(4, 4), Point(28, 28)}) {
+                Cardinal want = raster::ToPixel(source.Canvas().Pixel(p.X, p.Y)), got = raster::ToPixel(b.Canvas().Pixel(p.X, p.Y));
+                for (int shift : {0, 8, 16}) EXPECT_NEAR(int((want >> shift) & 0xFF), int((got >> shift) & 0xFF), 3);
+            }
+        }
+    }
+    EXPECT_LT(sizes[0], sizes[1]);
+    TJPEGImage jpg;
+    jpg.SetCompressionQuality(0);
+    EXPECT_EQ(jpg.CompressionQuality(), 1);
+    jpg.SetCompressionQuality(101);
+    EXPECT_EQ(jpg.CompressionQuality(), 100);
+}
+
+TEST(GifFiles, FirstFrameWithItsTransparentColour)
+{
+    // a 3 x 1 picture written with the library: red, transparent, blue
+    String file = TempDir() + "a.gif";
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(file.ToUtf8().c_str(), false, &error);
+    ASSERT_TRUE(gif);
+    GifColorType colors[4] = {{255, 0, 0}, {0, 0, 0}, {0, 0, 255}, {0, 0, 0}};
+    ColorMapObject* map = GifMakeMapObject(4, colors);
+    EGifPutScreenDesc(gif, 3, 1, 2, 0, map);
+    GraphicsControlBlock gcb{0, false, 0, 1};
+    GifByteType ext[4];
+    size_t len = EGifGCBToExtension(&gcb, ext);
+    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(len), ext);
+    EGifPutImageDesc(gif, 0, 0, 3, 1, false, nullptr);
+    GifPixelType line[3] = {0, 1, 2};
+    EGifPutLine(gif, line, 3);
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+
+    TPicture pic;
+    pic.LoadFromFile(file);
+    auto* g = dynamic_cast<TGIFImage*>(pic.Graphic());
+    ASSERT_TRUE(g);
+    EXPECT_TRUE(g->HasAlpha());
+    TBitmap dest;
+    WhiteBitmap(dest, 3, 1);
+    dest.Canvas().Draw(0, 0, *g);
+    EXPECT_EQ(dest.Canvas().Pixel(0, 0), clRed);
+    EXPECT_EQ(dest.Canvas().Pixel(1, 0), clWhite);
+    EXPECT_EQ(dest.Canvas().Pixel(2, 0), clBlue);
+}
+
+TEST(PictureFiles, UnknownExtensionIsRefused)
+{
+    TPicture pic;
+    try {
+        pic.LoadFromFile("/tmp/picture.xyz");
+        FAIL();
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), "Unknown picture file extension (.xyz)");
+    }
+    EXPECT_EQ(TPicture::GraphicFilter(TCodecGraphic::StaticClass()),
+              "All (*.png;*.jpg;*.jpeg;*.gif)|*.png;*.jpg;*.jpeg;*.gif|Portable Network Graphics (*.png)|*.png|"
+              "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|GIF Image (*.gif)|*.gif");
+}
+
+}  // namespace
