@@ -3,11 +3,46 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <cmath>
 
 #include "platform/backend/qt/QtSupport.h"
 
 namespace qtbackend {
+
+namespace {
+
+// Ascent and descent as the platform measures them: the font's Windows ascent and descent
+// (OS/2 table) scaled to the em size and rounded; Qt's own values when the table is missing.
+struct TVertical {
+    int Ascent = 0, Descent = 0;
+    double CellPerEm = 0;   // (ascent + descent) / em, 0 when unknown
+};
+
+TVertical Vertical(const QFont& f)
+{
+    TVertical v;
+    QRawFont raw = QRawFont::fromFont(f);
+    QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
+    const double upem = raw.isValid() ? raw.unitsPerEm() : 0;
+    if (os2.size() >= 78 && upem > 0) {
+        auto u16 = [&](int at) { return (Byte(os2[at]) << 8) | Byte(os2[at + 1]); };
+        const int winAscent = u16(74), winDescent = u16(76);
+        if (winAscent + winDescent > 0) {
+            const double px = f.pixelSize();
+            v.Ascent = static_cast<int>(std::lround(winAscent * px / upem));
+            v.Descent = static_cast<int>(std::lround(winDescent * px / upem));
+            v.CellPerEm = (winAscent + winDescent) / upem;
+            return v;
+        }
+    }
+    QFontMetrics fm(f);
+    v.Ascent = fm.ascent();
+    v.Descent = fm.descent();
+    return v;
+}
+
+}  // namespace
 
 QFont ToQFont(const TFontSpec& spec)
 {
@@ -23,12 +58,12 @@ QFont ToQFont(const TFontSpec& spec)
     if (spec.Height < 0) {
         f.setPixelSize(std::max(1, -spec.Height));   // character (em) height
     } else {
-        // cell height: scale the em so that ascent plus descent give the height asked for
-        int h = std::max(1, spec.Height);
+        // cell height: the em that makes ascent plus descent the height asked for
+        const int h = std::max(1, spec.Height);
         f.setPixelSize(h);
-        QFontMetrics fm(f);
-        int cell = fm.ascent() + fm.descent();
-        if (cell > 0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(double(h) * h / cell))));
+        TVertical v = Vertical(f);
+        double perEm = v.CellPerEm > 0 ? v.CellPerEm : double(v.Ascent + v.Descent) / h;
+        if (perEm > 0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(h / perEm))));
     }
     return f;
 }
@@ -41,9 +76,10 @@ public:
     {
         QFont f = ToQFont(spec);
         QFontMetrics fm(f);
+        TVertical v = Vertical(f);
         TFontMetrics m;
-        m.Ascent = fm.ascent();
-        m.Descent = fm.descent();
+        m.Ascent = v.Ascent;
+        m.Descent = v.Descent;
         m.Height = m.Ascent + m.Descent;
         m.InternalLeading = std::max(0, m.Height - f.pixelSize());
         m.ExternalLeading = std::max(0, fm.leading());
@@ -65,6 +101,7 @@ public:
         if (text.IsEmpty()) return mask;
         QFont f = ToQFont(spec);
         QFontMetrics fm(f);
+        const int ascent = Vertical(f).Ascent;
         const int w = fm.horizontalAdvance(QS(text)), h = fm.ascent() + fm.descent();
         // room for overhangs and any rotation around the reference point
         const int reach = w + h + fm.maxWidth() + 4;
@@ -78,7 +115,7 @@ public:
             p.setPen(Qt::black);
             p.translate(reach, reach);
             if (spec.Orientation) p.rotate(-spec.Orientation / 10.0);
-            p.drawText(0, fm.ascent(), QS(text));
+            p.drawText(0, ascent, QS(text));
         }
         int left = img.width(), top = img.height(), right = -1, bottom = -1;
         for (int y = 0; y < img.height(); ++y) {

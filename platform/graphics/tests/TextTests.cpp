@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "platform/graphics/GdiApi.h"
+
+namespace {
+
+class Text : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WhiteBitmap(Bmp, 80, 30);
+        C().Font().SetName("Tahoma");
+        C().Font().SetSize(8);
+        C().Font().SetColor(clBlack);
+    }
+    TCanvas& C() { return Bmp.Canvas(); }
+    TBitmap Bmp;
+};
+
+// Ink pixels (not the background colour) inside and outside a rectangle.
+std::pair<int, int> Ink(TBitmap& bmp, const TRect& r, TColor background)
+{
+    int in = 0, out = 0;
+    for (Integer y = 0; y < bmp.Height(); ++y)
+        for (Integer x = 0; x < bmp.Width(); ++x)
+            if (bmp.Canvas().Pixel(x, y) != background) (r.Contains({x, y}) ? in : out)++;
+    return {in, out};
+}
+
+TEST_F(Text, FontsArePinnedAndMeasurementIsStable)
+{
+    std::vector<String> families = FontEngine().Families();
+    for (const char* name : {"Tahoma", "MS Sans Serif", "Marlett", "Wingdings", "Symbol", "Liberation Sans",
+                             "Liberation Serif", "Liberation Mono"})
+        EXPECT_NE(std::find(families.begin(), families.end(), String(name)), families.end()) << name;
+    EXPECT_EQ(C().Font().Height(), -11);
+    EXPECT_EQ(C().TextWidth("Dam"), 21);
+    EXPECT_EQ(C().TextHeight("Dam"), 13);
+    TTextMetric tm = C().GetTextMetrics();
+    EXPECT_EQ(tm.tmAscent, 11);
+    EXPECT_EQ(tm.tmDescent, 2);
+    EXPECT_EQ(tm.tmInternalLeading, 2);
+    C().Font().SetName("Arial");   // Liberation Sans has Arial's measures
+    EXPECT_EQ(C().TextWidth("Dam"), 21);
+    EXPECT_EQ(C().TextHeight("Dam"), 12);
+}
+
+TEST_F(Text, TextOutDrawsFromTheTopLeftWithAnOpaqueBackground)
+{
+    C().Brush().SetColor(clYellow);
+    C().TextOut(5, 4, "Dam");
+    const TRect box = Bounds(5, 4, 21, 13);
+    auto [notWhite, outside] = Ink(Bmp, box, clWhite);
+    EXPECT_EQ(notWhite, 21 * 13);   // background and letters fill the box exactly
+    EXPECT_EQ(outside, 0);
+    auto [notYellow, around] = Ink(Bmp, box, clYellow);
+    EXPECT_GT(notYellow, 15);       // the letters
+    EXPECT_LT(notYellow, 21 * 13 / 2);
+    EXPECT_EQ(around, 80 * 30 - 21 * 13);
+    EXPECT_EQ(C().PenPos(), Point(26, 4));
+}
+
+TEST_F(Text, TransparentTextLeavesTheBackground)
+{
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    C().TextOut(5, 4, "Dam");
+    auto [in, out] = Ink(Bmp, Bounds(5, 4, 21, 13), clWhite);
+    EXPECT_GT(in, 15);
+    EXPECT_LT(in, 21 * 13 / 2);
+    EXPECT_EQ(out, 0);
+}
+
+TEST_F(Text, TextAlignmentMovesTheReferencePoint)
+{
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    SetTextAlign(C().Handle(), TA_RIGHT | TA_BOTTOM);
+    C().TextOut(40, 20, "Dam");
+    auto [in, out] = Ink(Bmp, Rect(40 - 21, 20 - 13, 40, 20), clWhite);
+    EXPECT_GT(in, 15);
+    EXPECT_EQ(out, 0);
+}
+
+TEST_F(Text, TextRectClipsToItsRectangle)
+{
+    C().Brush().SetColor(clAqua);
+    C().TextRect(Rect(5, 5, 12, 10), 3, 3, "Dam");
+    auto [in, out] = Ink(Bmp, Rect(5, 5, 12, 10), clWhite);
+    EXPECT_EQ(in, 7 * 5);
+    EXPECT_EQ(out, 0);
+}
+
+TEST_F(Text, DrawTextMeasuresWrapsAndAligns)
+{
+    HDC dc = C().Handle();
+    TRect r = Rect(0, 0, 30, 0);
+    EXPECT_EQ(DrawText(dc, "Dam Dam Dam", -1, &r, DT_CALCRECT | DT_WORDBREAK), 3 * 13);
+    EXPECT_EQ(r, Rect(0, 0, 21, 39));
+    r = Rect(0, 0, 200, 0);
+    EXPECT_EQ(DrawText(dc, "Dam\nDam", -1, &r, DT_CALCRECT), 26);
+    EXPECT_EQ(DrawText(dc, "Dam\nDam", -1, &r, DT_CALCRECT | DT_SINGLELINE), 13);
+    r = Rect(0, 0, 200, 0);
+    DrawText(dc, "&Dam", -1, &r, DT_CALCRECT);
+    EXPECT_EQ(r.Width(), 21);
+    DrawText(dc, "&Dam", -1, &r, DT_CALCRECT | DT_NOPREFIX);
+    EXPECT_GT(r.Width(), 21);
+
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    r = Rect(10, 5, 70, 25);
+    EXPECT_EQ(DrawText(dc, "Dam", -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER), 3 + 13);
+    auto [in, out] = Ink(Bmp, Rect(10 + 19, 5 + 3, 10 + 19 + 21, 5 + 3 + 13), clWhite);
+    EXPECT_GT(in, 15);
+    EXPECT_EQ(out, 0);
+}
+
+TEST_F(Text, EndEllipsisShortensToTheWidth)
+{
+    HDC dc = C().Handle();
+    TRect r = Rect(0, 0, 40, 20);
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    DrawText(dc, "Dam stability review", -1, &r, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
+    auto [in, out] = Ink(Bmp, Rect(0, 0, 40, 20), clWhite);
+    EXPECT_GT(in, 10);
+    EXPECT_EQ(out, 0);
+}
+
+}  // namespace
