@@ -1076,7 +1076,7 @@ bool TIntMatrix::ReadFromXMLStream(TStream* InStream, const String& DataID)
         Integer pos = 1;
         SetVal(XMLAttributeInt(attributes, "ix"), XMLAttributeInt(attributes, "iy"), ParseIntegerAt(contents, pos));
     };
-    const bool found = ReadXMLMatrix(*InStream, 2, DataID, target);
+    const bool found = ReadXMLMatrix(XMLInputOf(*InStream), 2, DataID, target);
     if (started) Changed();
     return found;
 }

@@ -397,7 +397,7 @@ bool TMat3D::ReadFromXMLStream(TStream* InStream, const String& DataID)
         SetVal(XMLAttributeInt(attributes, "ix"), XMLAttributeInt(attributes, "iy"), XMLAttributeInt(attributes, "iz"),
                ScanNumber(contents, true, 1, pos));
     };
-    const bool found = ReadXMLMatrix(*InStream, 3, DataID, target);
+    const bool found = ReadXMLMatrix(XMLInputOf(*InStream), 3, DataID, target);
     if (started) Changed();
     return found;
 }

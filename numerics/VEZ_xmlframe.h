@@ -27,6 +27,8 @@ String XMLEncodeText(const String& text);
 #include <functional>
 #include <vector>
 
+#include "numerics/VEZ_stringl.h"
+#include "platform/rtl/FileIO.h"
 #include "platform/rtl/Streams.h"
 
 // The lines of an XML matrix up to its counts: the declaration (when asked for),
@@ -39,6 +41,7 @@ std::vector<String> XMLMatrixHead(bool CreateHeader, const String& className, In
 String XMLCellLine(const std::vector<Integer>& indices, const String& value);
 // Writes lines with CR LF.
 void WriteXMLLines(TStream& out, const std::vector<String>& lines);
+void WriteXMLLines(TextFile& out, const std::vector<String>& lines);
 
 // The integer after the opening double quote of an attribute in an attribute
 // text; 0 when the attribute is missing.
@@ -55,7 +58,17 @@ struct TXMLMatrixTarget {
     Integer Cols = 0, Rows = 0, Layers = 0;  // the counts the file does not give
 };
 
+// Where the XML reader takes its lines and elements from: a stream or an open
+// text file.
+struct TXMLInput {
+    // The next line; endOfInput set when the input has ended.
+    std::function<void(bool& endOfInput, String& line)> ReadLine;
+    std::function<Integer(const TTagList& tags, String& attributes, String& contents)> ReadElement;
+};
+TXMLInput XMLInputOf(TStream& in);
+TXMLInput XMLInputOf(TextFile& in);
+
 // Finds the first matrix of the given dimension whose identification matches
 // DataID (any when empty; letter case ignored) and reads its counts and cells.
 // True when the end tag was reached.
-bool ReadXMLMatrix(TStream& in, Integer dim, const String& DataID, TXMLMatrixTarget& target);
+bool ReadXMLMatrix(const TXMLInput& in, Integer dim, const String& DataID, TXMLMatrixTarget& target);

@@ -35,6 +35,11 @@ void WriteXMLLines(TStream& out, const std::vector<String>& lines)
     for (const String& line : lines) WriteLineToStream(out, line);
 }
 
+void WriteXMLLines(TextFile& out, const std::vector<String>& lines)
+{
+    for (const String& line : lines) Writeln(out, line);
+}
+
 Integer XMLAttributeInt(const String& attributes, const String& name)
 {
     const String text = LowerCase(attributes);
@@ -71,14 +76,41 @@ static bool IsStartLine(const String& line, Integer dim, const String& id)
     return id.IsEmpty() || StartLineId(line) == id;
 }
 
-bool ReadXMLMatrix(TStream& in, Integer dim, const String& DataID, TXMLMatrixTarget& target)
+TXMLInput XMLInputOf(TStream& in)
+{
+    TXMLInput input;
+    input.ReadLine = [&in](bool& endOfInput, String& line) { ReadLineFromStream(in, endOfInput, 0, line); };
+    input.ReadElement = [&in](const TTagList& tags, String& attributes, String& contents) {
+        return ReadXMLElement(in, tags, attributes, contents);
+    };
+    return input;
+}
+
+TXMLInput XMLInputOf(TextFile& in)
+{
+    TXMLInput input;
+    input.ReadLine = [&in](bool& endOfInput, String& line) {
+        line = "";
+        endOfInput = Eof(in);
+        if (endOfInput) return;
+        Read(in, line);
+        Readln(in);
+        endOfInput = Eof(in);
+    };
+    input.ReadElement = [&in](const TTagList& tags, String& attributes, String& contents) {
+        return ReadXMLElementFromText(in, tags, attributes, contents);
+    };
+    return input;
+}
+
+bool ReadXMLMatrix(const TXMLInput& in, Integer dim, const String& DataID, TXMLMatrixTarget& target)
 {
     const String id = LowerCase(DataID);
     bool endOfStream = false;
     bool found = false;
     String line;
     while (!found && !endOfStream) {
-        ReadLineFromStream(in, endOfStream, 0, line);
+        in.ReadLine(endOfStream, line);
         line = LowerCase(line);
         found = IsStartLine(line, dim, id);
     }
@@ -91,7 +123,7 @@ bool ReadXMLMatrix(TStream& in, Integer dim, const String& DataID, TXMLMatrixTar
     bool firstCell = true;
     for (;;) {
         String attributes, contents;
-        const int tag = ReadXMLElement(in, tags, attributes, contents);
+        const Integer tag = in.ReadElement(tags, attributes, contents);
         Integer pos = 1;
         switch (tag) {
         case tNumCols:
