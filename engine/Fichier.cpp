@@ -264,7 +264,7 @@ void Cracking(Io& io, TCracking& r)
     Booleans(io, "Cracking.NoTensionP", r.NoTensionP);
     io.Pad(2);
     io.F64("Cracking.DynamicMagn", r.DynamicMagn);
-    for (int i = 1; i <= NLoadCases; ++i) io.Byte(Indexed("Cracking.UpliftState", i), r.UpliftState[i], 2);
+    for (int i = 1; i <= NLoadCases; ++i) io.U8(Indexed("Cracking.UpliftState", i), r.UpliftState[i], 2);
     io.Bool("Cracking.UpliftInDownStreamClosedCrack", r.UpliftInDownStreamClosedCrack);
     io.Enum("Cracking.RootMethod", r.RootMethod, rmBrent);
     io.Enum("Cracking.RootAccuracy", r.RootAccuracy, raFine);
@@ -358,7 +358,7 @@ void Statistiques(Io& io, TStatistiques& r)
     Doubles(io, "Statistiques.Maximum", r.Maximum);
     Doubles(io, "Statistiques.Minimum", r.Minimum);
     for (int i = 1; i <= NRandomVariables; ++i)
-        io.Byte(Indexed("Statistiques.Distribution", i), r.Distribution[i], 3);
+        io.U8(Indexed("Statistiques.Distribution", i), r.Distribution[i], 3);
     io.Pad(1);
     io.I32("Statistiques.NombreAnalyses", r.NombreAnalyses);
     io.Bool("Statistiques.AnalysesDemandees", r.AnalysesDemandees);
@@ -486,12 +486,12 @@ TParametres WithCountedEntries(const TParametres& model)
 
 class TFileWriter {
 public:
-    explicit TFileWriter(std::vector<::Byte>& out) : FOut(out) {}
+    explicit TFileWriter(std::vector<Byte>& out) : FOut(out) {}
 
     void Bool(const std::string&, bool v) { Put(v ? 1 : 0); }
     template <class E>
-    void Enum(const std::string&, E v, E) { Put(static_cast<::Byte>(v)); }
-    void Byte(const std::string&, ::Byte v, ::Byte) { Put(v); }
+    void Enum(const std::string&, E v, E) { Put(static_cast<Byte>(v)); }
+    void U8(const std::string&, Byte v, Byte) { Put(v); }
     void U16(const std::string&, Word v) { PutLittleEndian(v, 2); }
     void I32(const std::string&, Integer v) { PutLittleEndian(static_cast<Cardinal>(v), 4); }
     void F64(const std::string&, double v)
@@ -504,18 +504,18 @@ public:
     void Str(const std::string&, const ShortString<N>& s)
     {
         Put(s.Len);
-        for (int i = 0; i < N; ++i) Put(i < s.Len ? static_cast<::Byte>(s.Chars[i]) : 0);
+        for (int i = 0; i < N; ++i) Put(i < s.Len ? static_cast<Byte>(s.Chars[i]) : 0);
     }
     void Flags(const std::string& name, const TDataSet& s) { I32(name, static_cast<Integer>(s.ToBits())); }
     void Pad(int n) { FOut.insert(FOut.end(), static_cast<size_t>(n), 0); }
 
 private:
-    void Put(::Byte b) { FOut.push_back(b); }
+    void Put(Byte b) { FOut.push_back(b); }
     void PutLittleEndian(UInt64 v, int bytes)
     {
-        for (int i = 0; i < bytes; ++i) Put(static_cast<::Byte>(v >> (8 * i)));
+        for (int i = 0; i < bytes; ++i) Put(static_cast<Byte>(v >> (8 * i)));
     }
-    std::vector<::Byte>& FOut;
+    std::vector<Byte>& FOut;
 };
 
 // ---- Reader -------------------------------------------------------------------------------------
@@ -529,7 +529,7 @@ public:
 
 class TFileReader {
 public:
-    explicit TFileReader(const std::vector<::Byte>& data) : FData(data) {}
+    explicit TFileReader(const std::vector<Byte>& data) : FData(data) {}
 
     size_t Left() const { return FData.size() - FPos; }
     // Refuses a count outside 0..max or whose records of the given size cannot be in the
@@ -541,18 +541,18 @@ public:
 
     void Bool(const std::string&, bool& v)
     {
-        ::Byte b = Get();
+        Byte b = Get();
         if (b > 1) throw EWrongFormat();
         v = b == 1;
     }
     template <class E>
     void Enum(const std::string&, E& v, E last)
     {
-        ::Byte b = Get();
-        if (b > static_cast<::Byte>(last)) throw EWrongFormat();
+        Byte b = Get();
+        if (b > static_cast<Byte>(last)) throw EWrongFormat();
         v = static_cast<E>(b);
     }
-    void Byte(const std::string&, ::Byte& v, ::Byte max)
+    void U8(const std::string&, Byte& v, Byte max)
     {
         v = Get();
         if (v > max) throw EWrongFormat();
@@ -567,7 +567,7 @@ public:
     template <int N>
     void Str(const std::string&, ShortString<N>& s)
     {
-        ::Byte length = Get();
+        Byte length = Get();
         if (length > N) throw EWrongFormat();
         Need(N);
         s.AssignBytes(std::string(reinterpret_cast<const char*>(FData.data() + FPos), length));
@@ -591,7 +591,7 @@ private:
     {
         if (Left() < n) throw EWrongFormat();
     }
-    ::Byte Get()
+    Byte Get()
     {
         Need(1);
         return FData[FPos++];
@@ -603,7 +603,7 @@ private:
         for (int i = 0; i < bytes; ++i) v |= UInt64{FData[FPos++]} << (8 * i);
         return v;
     }
-    const std::vector<::Byte>& FData;
+    const std::vector<Byte>& FData;
     size_t FPos = 0;
 };
 
@@ -617,7 +617,7 @@ public:
     void Bool(const std::string& name, bool v) { FOut(name, v ? "true" : "false"); }
     template <class E>
     void Enum(const std::string& name, E v, E) { FOut(name, std::to_string(static_cast<int>(v))); }
-    void Byte(const std::string& name, ::Byte v, ::Byte) { FOut(name, std::to_string(v)); }
+    void U8(const std::string& name, Byte v, Byte) { FOut(name, std::to_string(v)); }
     void U16(const std::string& name, Word v) { FOut(name, std::to_string(v)); }
     void I32(const std::string& name, Integer v) { FOut(name, std::to_string(v)); }
     void F64(const std::string& name, double v)
