@@ -15,6 +15,9 @@
 // ComputePostTension and ComputeAppliedForces; then ComputeConcreteInertia,
 // ComputeMassInertia, ComputeHydrodynamicLoads, ComputeSiltDynamicLoads; finally
 // ComputePseudoDynamicLoads for case 0 and then case 1, each for all joints (-1).
+#include <functional>
+#include <string>
+
 #include "engine/Unites.h"
 
 class TMatrix;
@@ -67,3 +70,10 @@ double ModeShape(double yr);
 // loadCase 0: peak accelerations (stress analyses), 1: sustained (stability analyses);
 // joint: one joint index, or -1 for every joint.
 void ComputePseudoDynamicLoads(TParametres& model, Byte loadCase, int joint);
+
+// ---- Listing -----------------------------------------------------------------------------------
+// Every per-joint load of the model as ("JointLoad.Wv[0]", "-4708.8") pairs: for each joint the
+// concrete area above it, the load components, the per-case uplift arrays ("JointLoad.U[1][0]")
+// and the positions, in the record's order; then the modal quantities of the pseudo-dynamic
+// method ("ChopraC.TDam"). Numbers in their shortest exact form.
+void ListJointLoads(const TParametres& model, const std::function<void(const std::string& path, const std::string& value)>& out);
