@@ -460,7 +460,19 @@ TEST_F(ModelFile, VersionBelowOneIsRefused)
 TEST_F(ModelFile, EmptyAndTruncatedFilesAreWrongFormat)
 {
     const std::vector<Byte> whole = ImageOf(RichModel());
-    for (size_t length = 0; length < whole.size(); ++length)
+    // Every length in the head and the counts, a sample of the rest, and one byte before,
+    // at and after the start of every group.
+    std::vector<size_t> lengths;
+    for (size_t length = 0; length < whole.size(); length += length < 64 ? 1 : 13) lengths.push_back(length);
+    const TOffsets& o = Rich;
+    for (size_t start : {o.unites, o.infos, o.gravity, o.dim, o.masses, o.acc, o.coeffSis, o.chopra,
+                         o.concrete, o.foundation, o.upliftCode, o.drainage, o.charges, o.postTension,
+                         o.donnees, o.joints, o.materials, o.reservoir, o.forces, o.cracking,
+                         o.loadCombination, o.combination, o.safety, o.chopraCombination, o.cracks,
+                         o.drainEfficiency, o.statistics, o.densities, o.debris, o.increment, o.end})
+        for (size_t length : {start - 1, start, start + 1})
+            if (length < whole.size()) lengths.push_back(length);
+    for (size_t length : lengths)
         ExpectRefused(std::vector<Byte>(whole.begin(), whole.begin() + static_cast<long>(length)),
                       "Wrong file format!", "first " + std::to_string(length) + " bytes");
 }
