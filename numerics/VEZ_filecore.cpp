@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "numerics/VEZ_math1.h"
+#include "numerics/VEZ_stringl.h"
 #include "platform/rtl/Exceptions.h"
 
 bool FitsInBytes(Int64 count, Int64 elemSize, Int64 remaining)
@@ -163,4 +165,22 @@ std::string ToAnsi(const String& text)
 String FromAnsi(const std::string& bytes)
 {
     return String(Cp1252ToUtf16(bytes));
+}
+
+TElementCRC::TElementCRC(int elementSize) : FSize(elementSize)
+{
+    for (Cardinal& r : FRegisters) r = 0xFFFFFFFFu;
+}
+
+void TElementCRC::Add(const void* element)
+{
+    const auto* bytes = static_cast<const unsigned char*>(element);
+    for (int k = 0; k < FSize; ++k) FRegisters[k] = CRC32Update(bytes[k], FRegisters[k]);
+}
+
+String TElementCRC::Text() const
+{
+    String text;
+    for (int k = 0; k < FSize; ++k) text += HexText(~FRegisters[k], 8);
+    return text;
 }

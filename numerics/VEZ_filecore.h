@@ -72,6 +72,21 @@ private:
     String FName;
 };
 
+// Fingerprint of the elements of a container: one CRC-32 register per byte
+// position of an element (8 for Doubles, 4 for integers), every register
+// starting at FFFFFFFF and fed the little-endian bytes in element order.
+class TElementCRC {
+public:
+    explicit TElementCRC(int elementSize);
+    void Add(const void* element);
+    // The inverted registers as 8 upper-case hexadecimal digits each, register 0 first.
+    String Text() const;
+
+private:
+    int FSize;
+    Cardinal FRegisters[8];
+};
+
 // 8-bit text of a string (Windows-1252) and back.
 std::string ToAnsi(const String& text);
 String FromAnsi(const std::string& bytes);

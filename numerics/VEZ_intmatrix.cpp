@@ -860,15 +860,13 @@ Integer TIntMatrix::FindInSortedColumn(Integer Col, bool ColIsAscending, Integer
 
 String TIntMatrix::CRCofData() const
 {
-    Cardinal crc[4] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
+    TElementCRC crc(sizeof(Integer));
     for (Integer c = 1; c <= FNCol; ++c)
         for (Integer r = 1; r <= FNRow; ++r) {
-            const Cardinal u = static_cast<Cardinal>(GetVal(c, r));
-            for (int k = 0; k < 4; ++k) crc[k] = CRC32Update(static_cast<Byte>(u >> (8 * k)), crc[k]);
+            const Integer v = GetVal(c, r);
+            crc.Add(&v);
         }
-    String text;
-    for (Cardinal c : crc) text += HexText(~c, 8);
-    return text;
+    return crc.Text();
 }
 
 // ---- files -------------------------------------------------------------------------

@@ -447,14 +447,9 @@ bool TIntVector::Histogram(Integer FirstElem, Integer LastElem, Integer FirstBin
 
 String TIntVector::CRCofData() const
 {
-    Cardinal crc[4] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
-    for (Integer v : FVec) {
-        const Cardinal u = static_cast<Cardinal>(v);
-        for (int k = 0; k < 4; ++k) crc[k] = CRC32Update(static_cast<Byte>(u >> (8 * k)), crc[k]);
-    }
-    String text;
-    for (Cardinal c : crc) text += HexText(~c, 8);
-    return text;
+    TElementCRC crc(sizeof(Integer));
+    for (const Integer& v : FVec) crc.Add(&v);
+    return crc.Text();
 }
 
 // ---- files -------------------------------------------------------------------------

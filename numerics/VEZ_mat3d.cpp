@@ -279,18 +279,11 @@ double TMat3D::Percentile(double prob, Integer LowCol, Integer HighCol, Integer 
 
 String TMat3D::CRCofData() const
 {
-    Cardinal crc[8];
-    for (Cardinal& c : crc) c = 0xFFFFFFFFu;
+    TElementCRC crc(sizeof(double));
     for (const auto& plane : Mat)
         for (const auto& row : plane)
-            for (double v : row) {
-                unsigned char bytes[8];
-                std::memcpy(bytes, &v, 8);
-                for (int k = 0; k < 8; ++k) crc[k] = CRC32Update(bytes[k], crc[k]);
-            }
-    String text;
-    for (Cardinal c : crc) text += HexText(~c, 8);
-    return text;
+            for (const double& v : row) crc.Add(&v);
+    return crc.Text();
 }
 
 // ---- files -------------------------------------------------------------------------
