@@ -10,11 +10,22 @@ namespace {
 
 constexpr double DegToRad = std::numbers::pi / 180;
 
-// Writes a force and its position; a zero force gets a zero position.
-void SetLoad(double& force, double& position, double f, double pos)
+struct TLoad {
+    double force = 0;
+    double position = 0;
+};
+
+// A force and its position; a zero force has a zero position.
+TLoad MakeLoad(double force, double position)
 {
-    force = f;
-    position = f == 0 ? 0 : pos;
+    return {force, force == 0 ? 0 : position};
+}
+
+// Writes a load into a force field and its position field.
+void Store(const TLoad& load, double& force, double& position)
+{
+    force = load.force;
+    position = load.position;
 }
 
 // x of the joint line (extended beyond its ends) at elevation y.
@@ -61,31 +72,20 @@ double UpperDownstreamX(const TDimension& dim, double h)
     return InterpolateLine(h, dim.Elev.F, dim.L2 + dim.L3, dim.Elev.G, dim.L2 + dim.L4);
 }
 
-struct TLoad {
-    double force = 0;
-    double position = 0;
-};
-
 // Horizontal water upstream for the level h on the face above the joint elevation e.
 TLoad UpstreamHorizontal(const TParametres& model, double e, double h)
 {
     double gamma = model.Reservoir.WaterWeight;
     double G = model.Dim.Elev.G;
-    TLoad load;
     if (h <= e)
-        return load;
+        return {};
     double d = h - e;
-    if (h <= G) {
-        load.force = gamma * d * d / 2;
-        load.position = e + d / 3;
-        return load;
-    }
+    if (h <= G)
+        return MakeLoad(gamma * d * d / 2, e + d / 3);
     // Overtopping: the hydrostatic force on the face between the joint and the crest.
     double o = h - G;
-    load.force = gamma * (d * d / 2 - o * o / 2);
-    if (load.force != 0)
-        load.position = gamma * ((e + d / 3) * d * d / 2 - (G + o / 3) * o * o / 2) / load.force;
-    return load;
+    double H = gamma * (d * d / 2 - o * o / 2);
+    return MakeLoad(H, H != 0 ? gamma * ((e + d / 3) * d * d / 2 - (G + o / 3) * o * o / 2) / H : 0);
 }
 
 // Weight of the water resting on the inclined upstream face for the level h.
@@ -95,24 +95,18 @@ TLoad UpstreamVertical(const TParametres& model, int j, double e, double h)
     double gamma = model.Reservoir.WaterWeight;
     double C = dim.Elev.C, E = dim.Elev.E;
     double x1 = model.Joint.x1[j];
-    TLoad load;
     if (h <= e || e >= E || dim.L2 == 0 || h <= C)
-        return load;
-    double area = 0, xc = 0, yc = 0;
+        return {};
     if (h <= E) {
+        // The triangle between the batter, the level and the joint (or C below the batter).
         double xh = UpstreamBatterX(dim, h);
         double bottom = e >= C ? e : C;
         double width = e >= C ? xh - x1 : xh;
-        load.force = -gamma * (h - bottom) * width / 2;
-        load.position = x1 + (xh - x1) / 3;
-    } else {
-        VerticalTrapezoid(x1, e <= C ? C : e, h, dim.L2, E, h, area, xc, yc);
-        load.force = -gamma * area;
-        load.position = xc;
+        return MakeLoad(-gamma * (h - bottom) * width / 2, x1 + (xh - x1) / 3);
     }
-    if (load.force == 0)
-        load.position = 0;
-    return load;
+    double area = 0, xc = 0, yc = 0;
+    VerticalTrapezoid(x1, e <= C ? C : e, h, dim.L2, E, h, area, xc, yc);
+    return MakeLoad(-gamma * area, xc);
 }
 
 // Water flowing over the crest for the level h: the overtopping pressure heads at the two
@@ -121,14 +115,12 @@ TLoad CrestOvertopping(const TParametres& model, double h)
 {
     const TDimension& dim = model.Dim;
     const TReservoir& res = model.Reservoir;
-    TLoad load;
     double o = h - dim.Elev.G;
     if (o <= 0)
-        return load;
+        return {};
     double area = 0, xc = 0, yc = 0;
     VerticalTrapezoid(dim.L2, 0, o * res.PressureUp, dim.L2 + dim.L4, 0, o * res.PressureDown, area, xc, yc);
-    SetLoad(load.force, load.position, -res.WaterWeight * area, xc);
-    return load;
+    return MakeLoad(-res.WaterWeight * area, xc);
 }
 
 struct TDownstreamWater {
@@ -156,7 +148,7 @@ TDownstreamWater DownstreamWater(const TParametres& model, int j, double w)
         H = -gamma * (d * d / 2 - o * o / 2);
         yH = IsNotEqual(H, 0) ? gamma * ((y2 + d / 3) * d * d / 2 - (G + o / 3) * o * o / 2) / -H : 0;
     }
-    SetLoad(water.horizontal.force, water.horizontal.position, H, yH);
+    water.horizontal = MakeLoad(H, yH);
 
     // Vertical: the water resting on the inclined downstream faces above the joint end.
     if (w <= D)
@@ -179,7 +171,7 @@ TDownstreamWater DownstreamWater(const TParametres& model, int j, double w)
         if (A1 + A2 != 0)
             xV = (A1 * xc1 + A2 * (x2 - (x2 - X3) / 3)) / (A1 + A2);
     }
-    SetLoad(water.vertical.force, water.vertical.position, V, xV);
+    water.vertical = MakeLoad(V, xV);
     return water;
 }
 
@@ -217,7 +209,7 @@ void ComputeSilt(TParametres& model, int j, double e)
     if (s <= 0)
         return;
     double K = SiltPressureCoefficient(res.SedModel, res.SedAngle * DegToRad);
-    SetLoad(L.Sh[j], L.ySh[j], K * res.SedWeight * s * s / 2, b + s / 3);
+    Store(MakeLoad(K * res.SedWeight * s * s / 2, b + s / 3), L.Sh[j], L.ySh[j]);
 
     // Silt resting on the inclined upstream face.
     double C = dim.Elev.C, E = dim.Elev.E;
@@ -237,7 +229,7 @@ void ComputeSilt(TParametres& model, int j, double e)
     double yb = MaxDouble(MaxDouble(Fup, C), model.Joint.y1[j]);
     double area = 0, xc = 0, yc = 0;
     VerticalTrapezoid(xa, yb, top, xb, MinDouble(top, E), top, area, xc, yc);
-    SetLoad(L.Sv[j], L.xSv[j], -res.SedWeight * area, xc);
+    Store(MakeLoad(-res.SedWeight * area, xc), L.Sv[j], L.xSv[j]);
 }
 
 } // namespace
@@ -401,12 +393,8 @@ void ComputeReservoirLoads(TParametres& model, int j, bool addFloodIncrease)
     TReservoir& res = model.Reservoir;
     Tjointload& L = model.JointLoad;
 
-    TLoad load = UpstreamHorizontal(model, e, res.NormalUp);
-    L.HNu[j] = load.force;
-    L.yHNu[j] = load.position;
-    load = UpstreamVertical(model, j, e, res.NormalUp);
-    L.VNu[j] = load.force;
-    L.xVNu[j] = load.position;
+    Store(UpstreamHorizontal(model, e, res.NormalUp), L.HNu[j], L.yHNu[j]);
+    Store(UpstreamVertical(model, j, e, res.NormalUp), L.VNu[j], L.xVNu[j]);
 
     // The probabilistic run of the flood combination raises the flood level by the sampled
     // increase; the tailwater follows the overtopping in the ratio it had.
@@ -420,26 +408,18 @@ void ComputeReservoirLoads(TParametres& model, int j, bool addFloodIncrease)
         res.FloodDn = res.FloodDn + r * MaxDouble(res.FloodUp - G, 0.0);
     }
 
-    load = UpstreamHorizontal(model, e, res.FloodUp);
-    L.HFu[j] = load.force;
-    L.yHFu[j] = load.position;
-    load = UpstreamVertical(model, j, e, res.FloodUp);
-    L.VFu[j] = load.force;
-    L.xVFu[j] = load.position;
+    Store(UpstreamHorizontal(model, e, res.FloodUp), L.HFu[j], L.yHFu[j]);
+    Store(UpstreamVertical(model, j, e, res.FloodUp), L.VFu[j], L.xVFu[j]);
 
-    load = CrestOvertopping(model, res.NormalUp);
-    L.VNc[j] = load.force;
-    L.xVNc[j] = load.position;
-    load = CrestOvertopping(model, res.FloodUp);
-    L.VFc[j] = load.force;
-    L.xVFc[j] = load.position;
+    Store(CrestOvertopping(model, res.NormalUp), L.VNc[j], L.xVNc[j]);
+    Store(CrestOvertopping(model, res.FloodUp), L.VFc[j], L.xVFc[j]);
 
     // Ice, at the operating level: the part of the sheet above the joint. A sheet of no
     // thickness carries no load (the load per thickness would be undefined).
     L.I[j] = L.yI[j] = 0;
     if (res.IceLoad > 0 && res.IceThickness > 0 && res.NormalUp >= e && res.IceThickness >= res.NormalUp - G) {
         double v = MaxDouble(MinDouble(res.NormalUp - e, res.IceThickness), 0.0);
-        SetLoad(L.I[j], L.yI[j], res.IceLoad * v / res.IceThickness, res.NormalUp - v / 2);
+        Store(MakeLoad(res.IceLoad * v / res.IceThickness, res.NormalUp - v / 2), L.I[j], L.yI[j]);
     }
 
     // Floating debris, at the flood level, applied below the surface.
@@ -453,13 +433,9 @@ void ComputeReservoirLoads(TParametres& model, int j, bool addFloodIncrease)
     ComputeSilt(model, j, e);
 
     TDownstreamWater water = DownstreamWater(model, j, res.NormalDn);
-    L.HNd[j] = water.horizontal.force;
-    L.yHNd[j] = water.horizontal.position;
-    L.VNd[j] = water.vertical.force;
-    L.xVNd[j] = water.vertical.position;
+    Store(water.horizontal, L.HNd[j], L.yHNd[j]);
+    Store(water.vertical, L.VNd[j], L.xVNd[j]);
     water = DownstreamWater(model, j, res.FloodDn);
-    L.HFd[j] = water.horizontal.force;
-    L.yHFd[j] = water.horizontal.position;
-    L.VFd[j] = water.vertical.force;
-    L.xVFd[j] = water.vertical.position;
+    Store(water.horizontal, L.HFd[j], L.yHFd[j]);
+    Store(water.vertical, L.VFd[j], L.xVFd[j]);
 }
