@@ -1,0 +1,150 @@
+#include "engine/Facteurs.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using TLoadArray = DynArray<double> Tjointload::*;
+using TFactorArray = TCaseArray<double> TLoadCombination::*;
+
+// One load of a joint: its force, the position of its line of action and its factor
+// (none for the floating debris, whose factor is DebrisFlottant.LoadCombination).
+struct TLoadTerm {
+    TLoadArray Force;
+    TLoadArray Position;
+    TFactorArray Factor;
+};
+
+using L = Tjointload;
+using C = TLoadCombination;
+
+// Vertical loads, positioned by their abscissa (the uplift is handled apart).
+constexpr TLoadTerm VerticalLoads[] = {
+    {&L::Pc, &L::xPc, &C::P},       {&L::Pv, &L::xPv, &C::P},       {&L::Wv, &L::xW, &C::W},
+    {&L::VNu, &L::xVNu, &C::Hnu},   {&L::VNc, &L::xVNc, &C::Hnu},   {&L::VNd, &L::xVNd, &C::Hnd},
+    {&L::VFu, &L::xVFu, &C::Hfu},   {&L::VFc, &L::xVFc, &C::Hfu},   {&L::VFd, &L::xVFd, &C::Hfd},
+    {&L::Sv, &L::xSv, &C::S},       {&L::FV, &L::xFV, &C::F},       {&L::Mv, &L::xMv, &C::W},
+    {&L::Qv, &L::xQv, &C::QV},      {&L::Mdv, &L::xMdv, &C::QV},    {&L::VDu, &L::xVDu, &C::VDu},
+    {&L::VDd, &L::xVDd, &C::VDd},   {&L::SDv, &L::xSDv, &C::SDv},   {&L::Qvp, &L::xQvp, &C::QVp},
+    {&L::Mdvp, &L::xMdvp, &C::QVp}, {&L::VDup, &L::xVDup, &C::VDup}, {&L::VDdp, &L::xVDdp, &C::VDdp},
+    {&L::SDvp, &L::xSDvp, &C::SDvp}, {&L::EQv, &L::xEQv, &C::EQv},  {&L::Mqv, &L::xMqv, &C::EQv},
+    {&L::EQvp, &L::xEQvp, &C::EQvp}, {&L::Mqvp, &L::xMqvp, &C::EQvp},
+};
+
+// Horizontal loads, positioned by their elevation.
+constexpr TLoadTerm HorizontalLoads[] = {
+    {&L::Ph, &L::yPh, &C::P},         {&L::HNu, &L::yHNu, &C::Hnu},     {&L::HNd, &L::yHNd, &C::Hnd},
+    {&L::HFu, &L::yHFu, &C::Hfu},     {&L::HFd, &L::yHFd, &C::Hfd},     {&L::I, &L::yI, &C::I},
+    {&L::FD, &L::yFD, nullptr},       {&L::Sh, &L::ySh, &C::S},         {&L::FH, &L::yFH, &C::F},
+    {&L::Qh, &L::yQh, &C::QH},        {&L::Mdh, &L::yMdh, &C::QH},      {&L::HDu, &L::yHDu, &C::HDu},
+    {&L::HDd, &L::yHDd, &C::HDd},     {&L::SDh, &L::ySDh, &C::SDh},     {&L::Qhp, &L::yQhp, &C::QHp},
+    {&L::Mdhp, &L::yMdhp, &C::QHp},   {&L::HDup, &L::yHDup, &C::HDup},  {&L::HDdp, &L::yHDdp, &C::HDdp},
+    {&L::SDhp, &L::ySDhp, &C::SDhp},  {&L::EMc, &L::yEMc, &C::EMc},     {&L::EMcp, &L::yEMcp, &C::EMcp},
+};
+
+double Factor(const TParametres& model, const TLoadTerm& term, int k)
+{
+    return term.Factor ? (model.LoadCombination.*term.Factor)[k] : model.DebrisFlottant.LoadCombination[k];
+}
+
+double FactoredForce(const TParametres& model, const TLoadTerm& term, int j, int k)
+{
+    return (model.JointLoad.*term.Force)[j] * Factor(model, term, k);
+}
+
+double Position(const TParametres& model, const TLoadTerm& term, int j)
+{
+    return (model.JointLoad.*term.Position)[j];
+}
+
+// The uplift of the case with its factor.
+double FactoredUplift(const TParametres& model, int j, int k)
+{
+    return model.JointLoad.U[k][j] * model.LoadCombination.U[k];
+}
+
+} // namespace
+
+double FactoredVerticalLoad(const TParametres& model, int j, int k)
+{
+    double sum = 0;
+    for (const TLoadTerm& term : VerticalLoads)
+        sum += FactoredForce(model, term, j, k);
+    return sum;
+}
+
+double FactoredHorizontalLoad(const TParametres& model, int j, int k)
+{
+    double sum = 0;
+    for (const TLoadTerm& term : HorizontalLoads)
+        sum += FactoredForce(model, term, j, k);
+    return sum;
+}
+
+double JointMoment(const TParametres& model, int j, int k, double uc, double yc, double xc)
+{
+    double moment = 0;
+    for (const TLoadTerm& term : VerticalLoads)
+        moment += (xc - Position(model, term, j)) * FactoredForce(model, term, j, k);
+    for (const TLoadTerm& term : HorizontalLoads)
+        moment += (Position(model, term, j) - yc) * FactoredForce(model, term, j, k);
+    const Tjointload& load = model.JointLoad;
+    if (model.UpliftLoad == ulInternal)
+        moment += (uc - load.Xuc[k][j]) * load.Uc[k][j] * model.LoadCombination.U[k];
+    else
+        moment += (uc - load.Xu[k][j]) * FactoredUplift(model, j, k);
+    return moment;
+}
+
+double OverturningSafetyFactor(const TParametres& model, int j, int k, Byte side)
+{
+    const TJoint& joint = model.Joint;
+    double xc = side == 0 ? joint.x1[j] : joint.x2[j];
+    double yc = side == 0 ? joint.y1[j] : joint.y2[j];
+    double reference = side == 0 ? 0 : joint.Length[j];
+
+    double positive = 0, negative = 0;
+    auto add = [&](double contribution) {
+        if (contribution >= 0)
+            positive += contribution;
+        else
+            negative += contribution;
+    };
+    for (const TLoadTerm& term : VerticalLoads) {
+        double contribution = (xc - Position(model, term, j)) * FactoredForce(model, term, j, k);
+        // The weight of the concentrated masses always counts as resisting.
+        if (term.Force == &L::Mv)
+            (side == 0 ? positive : negative) += contribution;
+        else
+            add(contribution);
+    }
+    for (const TLoadTerm& term : HorizontalLoads)
+        add((Position(model, term, j) - yc) * FactoredForce(model, term, j, k));
+    add((reference - model.JointLoad.Xu[k][j]) * FactoredUplift(model, j, k));
+
+    if (side == 0)
+        return negative != 0 ? std::fabs(positive / negative) : 1000;
+    return positive != 0 ? std::fabs(negative / positive) : 1000;
+}
+
+double UpliftingSafetyFactor(const TParametres& model, int j, int k)
+{
+    double theta = model.Joint.Angle[j] * std::numbers::pi / 180;
+    double c = std::cos(theta), s = std::sin(theta);
+
+    double lifting = 0, holding = 0;
+    auto add = [&](double contribution) {
+        if (contribution > 0)
+            lifting += contribution;
+        else
+            holding += contribution;
+    };
+    for (const TLoadTerm& term : VerticalLoads)
+        add(FactoredForce(model, term, j, k) * c);
+    add(FactoredUplift(model, j, k) * c);
+    if (theta != 0)
+        for (const TLoadTerm& term : HorizontalLoads)
+            add(-FactoredForce(model, term, j, k) * s);
+    return lifting != 0 ? std::fabs(holding / lifting) : 1000;
+}

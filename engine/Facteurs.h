@@ -1,0 +1,26 @@
+#pragma once
+// Factored sums of the loads of one joint for one load case: the moment about a point of
+// the joint and the factors of safety against overturning and uplifting. Every load of
+// JointLoad enters multiplied by its factor of LoadCombination for the case (the floating
+// debris by DebrisFlottant.LoadCombination). The first- and higher-mode forces of the
+// pseudo-dynamic method are not part of these sums. All routines only read the model.
+#include "engine/Unites.h"
+
+// Sums of the factored vertical loads (without the uplift) and of the factored horizontal
+// loads of joint j for case k.
+double FactoredVerticalLoad(const TParametres& model, int j, int k);
+double FactoredHorizontalLoad(const TParametres& model, int j, int k);
+
+// Moment of every factored load about (xc, yc); uc is the distance of that point along the
+// joint from its upstream end, the reference of the uplift position. A vertical load V at x
+// contributes (xc - x) V, a horizontal load H at y contributes (y - yc) H: a positive moment
+// turns the section toward downstream. The uplift enters with the crack uplift Uc, Xuc for
+// internal uplift and with U, Xu otherwise.
+double JointMoment(const TParametres& model, int j, int k, double uc, double yc, double xc);
+
+// side 0: about the upstream end, side 1: about the downstream end; 1000 when nothing
+// overturns.
+double OverturningSafetyFactor(const TParametres& model, int j, int k, Byte side);
+
+// Loads resolved along the normal of the joint; 1000 when nothing lifts.
+double UpliftingSafetyFactor(const TParametres& model, int j, int k);
