@@ -341,11 +341,13 @@ void ComputePostTension(TParametres& model, int j)
     L.Ph[j] = -pt.Tension2 * std::cos(a);
     L.Pv[j] = -pt.Tension2 * std::sin(a);
     if (j == 0) {
-        // Where the cable's line meets the line of the base.
-        double x = 0, y = 0;
+        // Where the cable's line meets the line of the base. A cable parallel to the base
+        // never meets it: its force then acts along the cable, at the anchor.
+        double x = pt.Position2, y = pt.Elev;
         const TDimension& dim = model.Dim;
-        IntersectSegments(0, dim.Elev.A, dim.L1, dim.Elev.B, pt.Position2, pt.Elev, pt.Position2 - 100 * std::cos(a),
-                          pt.Elev - 100 * std::sin(a), x, y);
+        if (dim.L1 * std::sin(a) - (dim.Elev.B - dim.Elev.A) * std::cos(a) != 0)
+            IntersectSegments(0, dim.Elev.A, dim.L1, dim.Elev.B, pt.Position2, pt.Elev,
+                              pt.Position2 - 100 * std::cos(a), pt.Elev - 100 * std::sin(a), x, y);
         L.yPh[j] = y;
         L.xPv[j] = x;
     } else {

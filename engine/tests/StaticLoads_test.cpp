@@ -166,14 +166,19 @@ TEST(PostTension, DownstreamCableComponentsAndPositions)
         EXPECT_EQ(v, 0.0);
 }
 
-TEST(PostTension, HorizontalCableStaysFinite)
+TEST(PostTension, HorizontalCableActsAtItsAnchor)
 {
+    // A horizontal cable never crosses a horizontal joint or base: it pulls at its own
+    // elevation, with no vertical component.
     TParametres m = MakeModel(RectangleSection(), {{110, 0}});
     m.PostTension = {0, 0, 500, 0, 115, 10, ptActive};
-    ComputePostTension(m, 1);
-    EXPECT_EQ(m.JointLoad.Ph[1], -500.0);
-    EXPECT_EQ(m.JointLoad.Pv[1], 0.0);
-    EXPECT_EQ(m.JointLoad.xPv[1], 10.0);
+    for (int j : {0, 1}) {
+        ComputePostTension(m, j);
+        EXPECT_EQ(m.JointLoad.Ph[j], -500.0);
+        EXPECT_EQ(m.JointLoad.Pv[j], 0.0);
+        EXPECT_EQ(m.JointLoad.xPv[j], 10.0);
+    }
+    EXPECT_EQ(m.JointLoad.yPh[0], 115.0);
 }
 
 TEST(AppliedForces, SumsAndMoments)
