@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/graphics/Codecs.h"
+#include "platform/graphics/Metafile.h"
 #include "platform/graphics/Raster.h"
 
 IMPLEMENT_CLASS(TGraphic, TPersistent, nullptr)
@@ -631,7 +632,8 @@ std::vector<TFileFormat>& FileFormats()
         {"bmp", "Bitmaps", TBitmap::StaticClass()},          {"ico", "Icons", TIcon::StaticClass()},
         {"png", "Portable Network Graphics", TPngImage::StaticClass()},
         {"jpg", "JPEG Image File", TJPEGImage::StaticClass()}, {"jpeg", "JPEG Image File", TJPEGImage::StaticClass()},
-        {"gif", "GIF Image", TGIFImage::StaticClass()}};
+        {"gif", "GIF Image", TGIFImage::StaticClass()},
+        {"emf", "Enhanced Metafiles", TMetafile::StaticClass()}, {"wmf", "Metafiles", TMetafile::StaticClass()}};
     return formats;
 }
 String ExtensionOf(const String& fileName)

@@ -865,7 +865,8 @@ void TCanvas::ApplyBrush(TCoverage& cov, const TPixelBuffer& buf, TColor solidOv
                 src = pattern.Row(y % pattern.Height)[x % pattern.Width] & 0xFFFFFF;
             } else if (hatch) {
                 bool on = hatch[y & 7] & (0x80 >> (x & 7));
-                if (!on && FState.BkMode != OPAQUE) continue;
+                // shapes leave the hatch's gaps alone in transparent mode; fills always paint them
+                if (!on && useRop && FState.BkMode != OPAQUE) continue;
                 src = on ? fg : bg;
             }
             row[x] = raster::Rop2(rop, src, row[x] & 0xFFFFFF);
