@@ -362,7 +362,7 @@ void TIntMatrix::ArrayToSparse(Integer AllocBy)
 // ---- copying -----------------------------------------------------------------------
 
 void TIntMatrix::CopyFrom(TIntMatrix* MatSource, Integer SourceColLo, Integer SourceRowLo, Integer SourceColHi,
-                          Integer SourceRowHi, Integer DestCol, Integer DestRow)
+                                    Integer SourceRowHi, Integer DestCol, Integer DestRow)
 {
     if (!MatSource) return;
     auto clamp = [](Integer v, Integer n) { return v < 1 ? 1 : (v > n ? n : v); };
@@ -1214,4 +1214,23 @@ bool TIntMatrix::LoadSparseMat(const String& FileName)
         SetVal(col, row, value);
     }
     return n == 0 && !malformed;
+}
+
+// ---- TMatrix from an integer matrix -------------------------------------------------
+
+void TMatrix::CopyFromIntMatrix(TIntMatrix* MatSource, Integer SourceColLo, Integer SourceRowLo, Integer SourceColHi,
+                       Integer SourceRowHi, Integer DestCol, Integer DestRow)
+{
+    if (!MatSource) return;
+    auto clamp = [](Integer v, Integer n) { return v < 1 ? 1 : (v > n ? n : v); };
+    SourceColLo = clamp(SourceColLo, MatSource->NrOfColumns());
+    SourceRowLo = clamp(SourceRowLo, MatSource->NrOfRows());
+    SourceColHi = clamp(SourceColHi, MatSource->NrOfColumns());
+    SourceRowHi = clamp(SourceRowHi, MatSource->NrOfRows());
+    if (SourceRowHi < SourceRowLo) SwapIntegers(SourceRowLo, SourceRowHi);
+    if (SourceColHi < SourceColLo) SwapIntegers(SourceColLo, SourceColHi);
+    for (Integer c = SourceColLo; c <= SourceColHi; ++c)
+        for (Integer r = SourceRowLo; r <= SourceRowHi; ++r)
+            SetVal(c - SourceColLo + DestCol, r - SourceRowLo + DestRow, MatSource->GetVal(c, r));
+    Changed();
 }

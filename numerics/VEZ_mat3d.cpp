@@ -404,3 +404,23 @@ bool TMat3D::LoadFromXMLFile(const String& FName, const String& DataID)
         return false;
     }
 }
+
+// ---- TMatrix from one layer ----------------------------------------------------------
+
+void TMatrix::CopyFrom(TMat3D* MatSource, Integer SourceColLo, Integer SourceRowLo, Integer SourceColHi,
+                       Integer SourceRowHi, Integer SourceLayer, Integer DestCol, Integer DestRow)
+{
+    if (!MatSource) return;
+    auto clamp = [](Integer v, Integer n) { return v < 1 ? 1 : (v > n ? n : v); };
+    SourceColLo = clamp(SourceColLo, MatSource->NrOfColumns());
+    SourceRowLo = clamp(SourceRowLo, MatSource->NrOfRows());
+    SourceColHi = clamp(SourceColHi, MatSource->NrOfColumns());
+    SourceRowHi = clamp(SourceRowHi, MatSource->NrOfRows());
+    SourceLayer = clamp(SourceLayer, MatSource->NrOfLayers());
+    if (SourceRowHi < SourceRowLo) SwapIntegers(SourceRowLo, SourceRowHi);
+    if (SourceColHi < SourceColLo) SwapIntegers(SourceColLo, SourceColHi);
+    for (Integer c = SourceColLo; c <= SourceColHi; ++c)
+        for (Integer r = SourceRowLo; r <= SourceRowHi; ++r)
+            SetVal(c - SourceColLo + DestCol, r - SourceRowLo + DestRow, MatSource->GetVal(c, r, SourceLayer));
+    Changed();
+}

@@ -5,11 +5,24 @@
 #include "chart/VEZ_vezbase.h"
 #include "numerics/VEZ_vector.h"
 #include "platform/classes/Component.h"
+#include "platform/rtl/FileIO.h"
+#include "platform/rtl/Streams.h"
+
+#include <concepts>
+#include <vector>
 
 DORVANE_EXCEPTION(EVEZMatrixError, EVEZError);
 
 // A user distance between two rows: Sender, Row1, Row2, in/out Distance.
 using TOnCalcDistanceEvent = TEvent<TObject*, Integer, Integer, double&>;
+
+class TIntVector;
+class TIntMatrix;
+class TMat3D;
+class TMatSq1ColThread;
+struct TXMLInput;
+// Matrix norms of TMatrix::Norm.
+enum TNormType { ntColwise, ntRowwise, ntSpectral, ntFrobenius };
 
 class TMatrix : public TComponent {
     DECLARE_CLASS(TMatrix, TComponent)
@@ -140,4 +153,122 @@ protected:
     TOnPercentDoneEvent FOnPercentDone;
     TDouble2DArray Mat;  // Mat[c-1][r-1]; max(FNCol, 1) x max(FNRow, 1) after Create and Resize
     bool FirstCell = false;
+
+    // ---- Algebra (VEZ_matrix_algebra.cpp) ----
+public:
+    bool Transpose();
+    // Products into a distinct result; false and nothing done when the shapes do not fit.
+    bool Multiply(TMatrix* MatB, TMatrix* MatRes);
+    bool MultiplyTransposed(TMatrix* MatB, TMatrix* MatRes);
+    bool TransposeAndMultiply(TMatrix* MatB, TMatrix* MatRes);
+    bool Multiply(TVector* VecB, TVector* VecRes);
+    bool TransposeAndMultiply(TVector* VecB, TVector* VecRes);
+    bool EMult(TMatrix* MatB, TMatrix* MatRes);
+    bool Add(TMatrix* MatB);
+    bool Subtract(TMatrix* MatB);
+    void SMult(double Scalar);
+    void SAdd(double Scalar);
+    // MatRes := (A transposed x A) / Norm on NThreads threads (the processors when not
+    // given); false for a missing result or on abort.
+    bool Square(TMatrix* MatRes, double Norm, Integer NThreads);
+    bool Square(TMatrix* MatRes, double Norm);
+    bool LUdecomposition(TMatrix* MatL, TMatrix* MatU, Integer& NumPerm);
+    double Determinant();
+    bool Invert();
+    bool CholeskyDecomp(TMatrix* MatL);
+    bool CalcHatMatrix(TMatrix* HatMat);
+    double Norm(TNormType nt);
+    double Trace() const;
+    bool Balance();
+    void Diff(Integer Order);
+
+    // ---- Files (VEZ_matrix_files.cpp) ----
+    void SaveBinary(const String& FName);
+    // 0 success; -1 format not 1; -2 layers or time slots not 0; -3 the values are
+    // not all in the file; -5 no such file.
+    Integer LoadBinary(const String& FName);
+    bool ReadBinaryHeader(const String& FName, Integer& NrColumns, Integer& NrRows, String& DataID,
+                          Integer& Format) const;
+    void SaveToStream(TMemoryStream*& OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const;
+    void SaveToStream(TFileStream* OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const;
+    bool LoadFromStream(TStream* InStream, bool AdjustMatrixSize);
+    bool StoreOnFile(Integer LoC, Integer LoR, Integer HiC, Integer HiR, const String& FileName) const;
+    bool LoadFromFile(const String& FileName, bool AdjustMatrixSize);
+    bool LoadFromFile(const String& FileName, bool AdjustMatrixSize, bool AutoDetect);
+    void WriteToXMLStream(TStream* OutStream, bool CreateHeader, const String& DataID) const;
+    void WriteToOpenXMLFile(TextFile& OutFile, bool CreateHeader, const String& DataID) const;
+    void SaveAsXMLFile(const String& FName, const String& DataID) const;
+    bool ReadFromXMLStream(TStream* InStream, const String& DataID);
+    bool ReadFromOpenXMLFile(TextFile& InFile, const String& DataID);
+    bool LoadFromXMLFile(const String& FName, const String& DataID);
+    Integer ExportAsASC(const String& FName, Integer Precision, const String& Comment) const;
+    Integer ExportAsASC(const String& FName, Integer Precision, const String& Comment,
+                        const TStr2DArray& CustData) const;
+    Integer ImportASC(const String& FName, String& Comment);
+    Integer ImportASC(const String& FName, String& Comment, TStr2DArray& CustData);
+    String CRCofData() const;
+
+    // ---- Statistics, searches and distances (VEZ_matrix_stat.cpp) ----
+    void MinMax(Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow, double& Minimum,
+                double& Maximum) const;
+    double Sum(Integer LoC, Integer LoR, Integer HiC, Integer HiR) const;
+    void MeanVar(Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow, double& Mean,
+                 double& Variance) const;
+    double GeometricMean(Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow) const;
+    double HarmonicMean(Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow) const;
+    void SkewKurt(Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow, double& Skewness,
+                  double& Kurtosis) const;
+    void SkewKurtSample(Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow, double& Skewness,
+                        double& Kurtosis) const;
+    bool Quartiles(Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow, double& Q1, double& Q2,
+                   double& Q3) const;
+    double Percentile(double prob, Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow) const;
+    double Percentile(double prob, Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow,
+                      Integer SampleSize) const;
+    Integer CountValues(Integer LowCol, Integer HighCol, Integer LowRow, Integer HighRow, double RangeLow,
+                        double RangeHigh) const;
+    bool Histogram(Integer LoX, Integer LoY, Integer HiX, Integer HiY, double FirstBin, double LastBin,
+                   double BinWidth, TIntVector* Histo, Integer& Underflow, Integer& Overflow, Integer& MaxCnt) const;
+    void EdgeVector(TOrientation Orient, TEdgeOp EdgeOp, TVector* DestVec) const;
+    void MeanVec(TDims Dim, TVector* Means) const;
+    void MeanCenterColumns(TVector* Means);
+    void MeanCenterRows(TVector* Means);
+    void StandardizeColumns(TVector* Means, TVector* StdDevs);
+    void StandardizeRows(TVector* Means, TVector* StdDevs);
+    void QNormalizeColumns(double RefQuant, TVector* Medians, TVector* QuantDiffs);
+    void QNormalizeRows(double RefQuant, TVector* Medians, TVector* QuantDiffs);
+    double Correlate(TMatrix* OtherMat) const;
+    void Find(Integer LowCol, Integer HighCol, Integer LowRow, Integer HighRow, double Value, Integer& ColIx,
+              Integer& RowIx) const;
+    Integer FindInSortedColumn(Integer Col, bool ColIsAscending, double Value) const;
+    double DistanceOfObjects(TDistMode Mode, Integer obj1, Integer obj2);
+    // 0, or -1 when DMat is not square, -2 when its columns are not this matrix's rows.
+    Integer CalcDistMat(TDistMode Mode, TMatrix* DMat);
+
+    // ---- Copies from the integer and three-dimensional matrices (VEZ_intmatrix.cpp, VEZ_mat3d.cpp) ----
+    // A template only so that CopyFrom(nullptr, ...) still means the TMatrix source.
+    template <std::same_as<TIntMatrix> T>
+    void CopyFrom(T* MatSource, Integer SourceColLo, Integer SourceRowLo, Integer SourceColHi, Integer SourceRowHi,
+                  Integer DestCol, Integer DestRow)
+    {
+        CopyFromIntMatrix(MatSource, SourceColLo, SourceRowLo, SourceColHi, SourceRowHi, DestCol, DestRow);
+    }
+    void CopyFrom(TMat3D* MatSource, Integer SourceColLo, Integer SourceRowLo, Integer SourceColHi,
+                  Integer SourceRowHi, Integer SourceLayer, Integer DestCol, Integer DestRow);
+
+private:
+    friend class TMatSq1ColThread;
+    void CopyFromIntMatrix(TIntMatrix* MatSource, Integer SourceColLo, Integer SourceRowLo, Integer SourceColHi,
+                           Integer SourceRowHi, Integer DestCol, Integer DestRow);
+    TDoubleArray BlockValues(Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow) const;
+    template <class Fn>
+    void ForEachLine(bool columns, Fn fn);
+    void CenterLines(bool columns, TVector* Means);
+    void StandardizeLines(bool columns, TVector* Means, TVector* StdDevs);
+    void QNormalizeLines(bool columns, double RefQuant, TVector* Medians, TVector* QuantDiffs);
+    void WriteStream(TStream& OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const;
+    std::vector<String> XMLLines(bool CreateHeader, const String& DataID) const;
+    bool ReadXML(const TXMLInput& input, const String& DataID);
+    Integer WriteASC(const String& FName, Integer Precision, const String& Comment, const TStr2DArray* CustData) const;
+    Integer ReadASC(const String& FName, String& Comment, TStr2DArray* CustData);
 };

@@ -4,8 +4,13 @@
 // only errors are allocation failures.
 #include "chart/VEZ_vezbase.h"
 #include "platform/classes/Component.h"
+#include "platform/rtl/Streams.h"
 
 DORVANE_EXCEPTION(EVEZVectorError, EVEZError);
+
+class TIntVector;
+// Rule of TVector::Integrate.
+enum TIntegMethod { imSimple, imTrapezoidal, imSimpson };
 
 class TVector : public TComponent {
     DECLARE_CLASS(TVector, TComponent)
@@ -72,4 +77,56 @@ protected:
     TDoubleArray FVec;  // element k at entry k-1; length FNElem
     TNotifyEvent FOnChange;
     TSortExchgEvent FOnSortExchange;
+
+    // ---- Arithmetic, searches, statistics and random fills (VEZ_vector_stat.cpp) ----
+public:
+    // Element by element; EVEZVectorError when the sizes differ; a missing vector does nothing.
+    void Add(TVector* OtherVec);
+    void Subtract(TVector* OtherVec);
+    void SMult(double scalar);
+    void AbsVal();
+    double DotProduct(TVector* OtherVec) const;
+    // Euclidean length; writing rescales a vector that is not zero to the given length.
+    double Leng() const;
+    void SetLeng(double Value);
+    double EuclideanDistance(TVector* OtherVec) const;
+    double Correlate(TVector* OtherVec, Integer ElemShift) const;
+    double PearsonCorrCoeff(TVector* OtherVec) const;
+    void Standardize(double& mean, double& stddev);
+    void QNormalize(double RefQuant, double& Median, double& QuantDiff);
+    double MeanCenter();
+    Integer Find(Integer LowElem, Integer HighElem, double value) const;
+    Integer FindInSortedVector(bool Ascending, double Value) const;
+    bool IsDichotomous(double& v1, double& v2) const;
+    double Sum(Integer LowElem, Integer HighElem) const;
+    void MeanVar(Integer LowElem, Integer HighElem, double& Mean, double& Variance) const;
+    double GeometricMean(Integer LowElem, Integer HighElem) const;
+    double HarmonicMean(Integer LowElem, Integer HighElem) const;
+    void SkewKurt(Integer LowElem, Integer HighElem, double& Skewness, double& Kurtosis) const;
+    void SkewKurtSample(Integer LowElem, Integer HighElem, double& Skewness, double& Kurtosis) const;
+    double Mode(Integer LowElem, Integer HighElem) const;
+    bool Quartiles(Integer LowElem, Integer HighElem, double& Q1, double& Q2, double& Q3) const;
+    double Percentile(double prob, Integer LowElem, Integer HighElem) const;
+    // False for more than 500 bins or a width that is not positive.
+    bool Histogram(Integer FirstElem, Integer LastElem, double FirstBin, double LastBin, double BinWidth,
+                   TIntVector* Histo, Integer& Underflow, Integer& Overflow, Integer& MaxCnt) const;
+    double Integrate(double BoundLow, double BoundHigh, TIntegMethod Method) const;
+    void FillRandomUniform(double RangeLow, double RangeHigh);
+    void FillRandomGauss(double Mean, double StdDev);
+
+    // ---- Files (VEZ_vector_files.cpp) ----
+    // Stream form: low index, high index and the values as 10-byte extended floats.
+    void SaveToStream(TMemoryStream*& OutStream, Integer LowElem, Integer HighElem) const;
+    void SaveToStream(TFileStream* OutStream, Integer LowElem, Integer HighElem) const;
+    bool LoadFromStream(TStream* InStream, bool AdjustVectorSize);
+    bool StoreOnFile(Integer FirstElem, Integer LastElem, Integer Precision, const String& FileName) const;
+    bool LoadFromFile(const String& FileName, bool AdjustVectorSize);
+    bool LoadFromFile(const String& FileName, bool AdjustVectorSize, bool AutoDetect);
+    Integer ExportAsASC(const String& FName, Integer Precision, const String& Comment) const;
+    Integer ImportASC(const String& FName, String& Comment);
+    String CRCofData() const;
+
+private:
+    TDoubleArray RangeValues(Integer LowElem, Integer HighElem, bool sorted) const;
+    void WriteStream(TStream& OutStream, Integer LowElem, Integer HighElem) const;
 };

@@ -1,0 +1,365 @@
+// Files of TMatrix: the block file, the stream of 10-byte floats, the bounded and
+// plain text layouts, the XML layout, the ASC layout with custom data and the
+// content fingerprint.
+#include <cstring>
+#include <vector>
+
+#include "numerics/VEZ_ascfile.h"
+#include "numerics/VEZ_blockfile.h"
+#include "numerics/VEZ_filecore.h"
+#include "numerics/VEZ_math1.h"
+#include "numerics/VEZ_matrix.h"
+#include "numerics/VEZ_streams.h"
+#include "numerics/VEZ_stringl.h"
+#include "numerics/VEZ_xmlframe.h"
+#include "platform/rtl/RtlMath.h"
+#include "platform/rtl/SysFormat.h"
+
+// ---- block file --------------------------------------------------------------------
+
+void TMatrix::SaveBinary(const String& FName)
+{
+    TBlockFileHeader header;
+    header.NrColumns = FNCol;
+    header.NrRows = FNRow;
+    header.DataID = FDataID;
+    header.Format = BlockFormatDouble;
+    TBlockFileWriter writer(FName, header, sizeof(double));
+    TPercentCounter progress(Int64(FNCol) * FNRow, [this](Integer p) { FOnPercentDone(this, p); });
+    for (Integer c = 0; c < FNCol; ++c)
+        for (Integer r = 0; r < FNRow; ++r) {
+            progress.Step();
+            writer.Add(&Mat[c][r]);
+        }
+    writer.Finish();
+}
+
+Integer TMatrix::LoadBinary(const String& FName)
+{
+    if (!FileExistsNative(FName)) return -5;
+    TBlockFileHeader header;
+    const bool complete = ReadBlockFileHeader(FName, header);
+    if (complete && (header.NrLayers != 0 || header.NrTimeSlots != 0)) return -2;
+    if (!complete || header.Format != BlockFormatDouble) return -1;
+    const Integer cols = Max<Integer>(header.NrColumns, 0);
+    const Integer rows = Max<Integer>(header.NrRows, 0);
+    std::vector<char> data;
+    if (!ReadBlockFileData(FName, Int64(cols) * rows, sizeof(double), data)) return -3;
+    Resize(cols, rows);
+    FDataID = header.DataID;
+    size_t k = 0;
+    for (Integer c = 1; c <= cols; ++c)
+        for (Integer r = 1; r <= rows; ++r) {
+            double v;
+            std::memcpy(&v, &data[k], sizeof v);
+            k += sizeof v;
+            SetVal(c, r, v);
+        }
+    return 0;
+}
+
+bool TMatrix::ReadBinaryHeader(const String& FName, Integer& NrColumns, Integer& NrRows, String& DataID,
+                               Integer& Format) const
+{
+    TBlockFileHeader header;
+    const bool complete = ReadBlockFileHeader(FName, header);
+    NrColumns = header.NrColumns;
+    NrRows = header.NrRows;
+    DataID = header.DataID;
+    Format = header.Format;
+    return complete && header.NrLayers == 0 && header.NrTimeSlots == 0 && header.Format == BlockFormatDouble;
+}
+
+// ---- stream of 10-byte floats ------------------------------------------------------
+
+void TMatrix::WriteStream(TStream& OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const
+{
+    MakeValidColRange(LoC, HiC);
+    MakeValidRowRange(LoR, HiR);
+    WriteExtendedToStream(OutStream, LoR);
+    WriteExtendedToStream(OutStream, HiR);
+    WriteExtendedToStream(OutStream, LoC);
+    WriteExtendedToStream(OutStream, HiC);
+    for (Integer r = LoR; r <= HiR; ++r)
+        for (Integer c = LoC; c <= HiC; ++c) WriteExtendedToStream(OutStream, GetVal(c, r));
+}
+
+void TMatrix::SaveToStream(TMemoryStream*& OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const
+{
+    if (!OutStream) OutStream = new TMemoryStream();
+    WriteStream(*OutStream, LoC, LoR, HiC, HiR);
+}
+
+void TMatrix::SaveToStream(TFileStream* OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const
+{
+    if (OutStream) WriteStream(*OutStream, LoC, LoR, HiC, HiR);
+}
+
+bool TMatrix::LoadFromStream(TStream* InStream, bool AdjustMatrixSize)
+{
+    if (!InStream) return false;
+    bool error = false;
+    Integer b[4];
+    for (Integer& v : b) {
+        const double x = static_cast<double>(ReadExtendedFromStream(*InStream, error));
+        if (error) return false;
+        v = RoundToInteger(x);
+    }
+    const auto [loR, hiR, loC, hiC] = b;
+    // A stream that does not hold the block it announces is corrupt.
+    const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
+    if (hiR < loR || hiC < loC || Int64(Max<Integer>(hiC, 0)) * Max<Integer>(hiR, 0) > MaxFileElements ||
+        !FitsInBytes(count, 10, InStream->Size() - InStream->Position()))
+        return false;
+    if (AdjustMatrixSize) Resize(hiC, hiR);
+    bool result = false;
+    if (FNRow >= hiR && FNCol >= hiC) {
+        result = true;
+        for (Integer r = loR; r <= hiR; ++r)
+            for (Integer c = loC; c <= hiC; ++c) {
+                const double v = static_cast<double>(ReadExtendedFromStream(*InStream, error));
+                if (error)
+                    result = false;
+                else
+                    SetVal(c, r, v);
+            }
+    }
+    Changed();
+    return result;
+}
+
+// ---- text layouts ------------------------------------------------------------------
+
+bool TMatrix::StoreOnFile(Integer LoC, Integer LoR, Integer HiC, Integer HiR, const String& FileName) const
+{
+    MakeValidColRange(LoC, HiC);
+    MakeValidRowRange(LoR, HiR);
+    try {
+        TTextFileWriter f(FileName);
+        try {
+            f.WriteLine(std::to_string(LoR) + " " + std::to_string(HiR));
+            f.WriteLine(std::to_string(LoC) + " " + std::to_string(HiC));
+            for (Integer r = LoR; r <= HiR; ++r) {
+                std::string line;
+                for (Integer c = LoC; c <= HiC; ++c) line += ToAnsi(Str(GetVal(c, r), FPrecis[0], FPrecis[1])) + " ";
+                f.WriteLine(line);
+            }
+            f.Close();
+        } catch (const Exception&) {
+        }
+    } catch (const Exception&) {
+        return false;
+    }
+    return true;
+}
+
+bool TMatrix::LoadFromFile(const String& FileName, bool AdjustMatrixSize)
+{
+    std::string bytes;
+    if (!ReadFileBytes(FileName, bytes)) return false;
+    TTextScanner in(std::move(bytes));
+    std::string word;
+    Integer b[4];
+    for (Integer& v : b)
+        if (!(in.NextWord(word) && ParseIntText(word, v))) return false;
+    const auto [loR, hiR, loC, hiC] = b;
+    const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
+    if (hiR < loR || hiC < loC || Int64(Max<Integer>(hiC, 0)) * Max<Integer>(hiR, 0) > MaxFileElements ||
+        !FitsInBytes(count, 2, Int64(in.Remaining()) + 1))
+        return false;
+    if (AdjustMatrixSize) Resize(hiC, hiR);
+    bool result = false;
+    if (FNRow >= hiR && FNCol >= hiC) {
+        result = true;
+        for (Integer r = loR; r <= hiR; ++r)
+            for (Integer c = loC; c <= hiC && in.NextWord(word); ++c) {
+                double v;
+                if (ParseFloatText(word, v)) SetVal(c, r, v);
+            }
+    }
+    Changed();
+    return result;
+}
+
+bool TMatrix::LoadFromFile(const String& FileName, bool AdjustMatrixSize, bool AutoDetect)
+{
+    if (!AutoDetect) return LoadFromFile(FileName, AdjustMatrixSize);
+    std::string bytes;
+    if (!ReadFileBytes(FileName, bytes)) return false;
+    TTextScanner lines(bytes);
+    std::string line, word;
+    if (!lines.NextLine(line)) return false;
+    Integer cols = 0;
+    TTextScanner first(line);
+    while (first.NextWord(word)) ++cols;
+    Integer rows = 1;
+    while (lines.NextLine(line)) ++rows;
+    if (Int64(cols) * rows > MaxFileElements) return false;
+    if (AdjustMatrixSize) Resize(cols, rows);
+    TTextScanner in(std::move(bytes));
+    for (Integer r = 1; r <= rows; ++r)
+        for (Integer c = 1; c <= cols && in.NextWord(word); ++c) {
+            double v;
+            if (ParseFloatText(word, v)) SetVal(c, r, v);
+        }
+    Changed();
+    return true;
+}
+
+// ---- XML ---------------------------------------------------------------------------
+
+std::vector<String> TMatrix::XMLLines(bool CreateHeader, const String& DataID) const
+{
+    std::vector<String> lines =
+        XMLMatrixHead(CreateHeader, "TMatrix", 2, DataID.IsEmpty() ? FDataID : DataID, {FNCol, FNRow});
+    for (Integer r = 1; r <= FNRow; ++r)
+        for (Integer c = 1; c <= FNCol; ++c) {
+            const double v = GetVal(c, r);
+            if (v != 0) lines.push_back(XMLCellLine({c, r}, ShortestFloatText(v)));
+        }
+    lines.push_back("</matrix>");
+    return lines;
+}
+
+void TMatrix::WriteToXMLStream(TStream* OutStream, bool CreateHeader, const String& DataID) const
+{
+    if (OutStream) WriteXMLLines(*OutStream, XMLLines(CreateHeader, DataID));
+}
+
+void TMatrix::WriteToOpenXMLFile(TextFile& OutFile, bool CreateHeader, const String& DataID) const
+{
+    WriteXMLLines(OutFile, XMLLines(CreateHeader, DataID));
+}
+
+void TMatrix::SaveAsXMLFile(const String& FName, const String& DataID) const
+{
+    TextFile f;
+    AssignFile(f, FName);
+    Rewrite(f);
+    WriteToOpenXMLFile(f, true, DataID);
+    CloseFile(f);
+    if (const int code = IOResult()) throw EInOutError("Cannot write file \"" + FName + "\"", code);
+}
+
+bool TMatrix::ReadXML(const TXMLInput& input, const String& DataID)
+{
+    TXMLMatrixTarget target;
+    target.Cols = FNCol;
+    target.Rows = FNRow;
+    bool started = false;
+    target.Started = [this, &started](const String& id) {
+        started = true;
+        FDataID = id;
+        FirstCell = true;
+    };
+    target.Size = [this](Integer cols, Integer rows, Integer) {
+        FirstCell = false;
+        if (Int64(Max<Integer>(cols, 0)) * Max<Integer>(rows, 0) > MaxFileElements) return false;
+        Resize(cols, rows);
+        return true;
+    };
+    target.Cell = [this](const String& attributes, const String& contents) {
+        Integer pos = 1;
+        SetVal(XMLAttributeInt(attributes, "ix"), XMLAttributeInt(attributes, "iy"), ScanNumber(contents, true, 1, pos));
+    };
+    const bool found = ReadXMLMatrix(input, 2, DataID, target);
+    if (started) Changed();
+    return found;
+}
+
+bool TMatrix::ReadFromXMLStream(TStream* InStream, const String& DataID)
+{
+    return InStream && ReadXML(XMLInputOf(*InStream), DataID);
+}
+
+bool TMatrix::ReadFromOpenXMLFile(TextFile& InFile, const String& DataID)
+{
+    return ReadXML(XMLInputOf(InFile), DataID);
+}
+
+bool TMatrix::LoadFromXMLFile(const String& FName, const String& DataID)
+{
+    try {
+        if (!FileExistsNative(FName)) return false;
+        TextFile f;
+        AssignFile(f, FName);
+        Reset(f);
+        const bool result = IOResult() == 0 && ReadFromOpenXMLFile(f, DataID);
+        CloseFile(f);
+        IOResult();
+        return result;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+// ---- ASC ---------------------------------------------------------------------------
+
+Integer TMatrix::WriteASC(const String& FName, Integer Precision, const String& Comment,
+                          const TStr2DArray* CustData) const
+{
+    try {
+        TTextFileWriter f(FName);
+        WriteASCHeader(f, Comment.IsEmpty() ? "Exported by VEZ TMatrix component: " + FName : Comment, FNCol, FNRow);
+        for (Integer r = 1; r <= FNRow; ++r) {
+            std::string line;
+            for (Integer c = 1; c <= FNCol; ++c) line += "\t" + ToAnsi(FormatFixed(12, Precision, GetVal(c, r)));
+            f.WriteLine(line);
+        }
+        Integer code = 0;
+        if (CustData && CustData->Length() > 0) {
+            if (CustData->Length() != 2)
+                code = -2;
+            else
+                WriteASCCustomData(f, *CustData);
+        }
+        f.Close();
+        return code;
+    } catch (const EInOutError& e) {
+        if (e.ErrorCode == 2) return -1;
+        throw;
+    }
+}
+
+Integer TMatrix::ExportAsASC(const String& FName, Integer Precision, const String& Comment) const
+{
+    return WriteASC(FName, Precision, Comment, nullptr);
+}
+
+Integer TMatrix::ExportAsASC(const String& FName, Integer Precision, const String& Comment,
+                             const TStr2DArray& CustData) const
+{
+    return WriteASC(FName, Precision, Comment, &CustData);
+}
+
+Integer TMatrix::ReadASC(const String& FName, String& Comment, TStr2DArray* CustData)
+{
+    TASCTarget target;
+    target.Resize = [this](Integer cols, Integer rows) { Resize(cols, rows); };
+    target.Store = [this](Integer c, Integer r, double v) { SetVal(c, r, v); };
+    target.Finish = [this](Integer cols, Integer rowsBegun) {
+        SetNrOfRows(rowsBegun);
+        SetNrOfColumns(cols);
+    };
+    return ImportASCFile(FName, Comment, target, CustData);
+}
+
+Integer TMatrix::ImportASC(const String& FName, String& Comment)
+{
+    return ReadASC(FName, Comment, nullptr);
+}
+
+Integer TMatrix::ImportASC(const String& FName, String& Comment, TStr2DArray& CustData)
+{
+    return ReadASC(FName, Comment, &CustData);
+}
+
+// ---- fingerprint -------------------------------------------------------------------
+
+String TMatrix::CRCofData() const
+{
+    TElementCRC crc(sizeof(double));
+    for (Integer c = 0; c < FNCol; ++c)
+        for (Integer r = 0; r < FNRow; ++r) crc.Add(&Mat[c][r]);
+    return crc.Text();
+}

@@ -1,0 +1,159 @@
+// Files of TVector: the stream of 10-byte floats, the number list, the plain list,
+// the ASC layout and the content fingerprint.
+#include <cstring>
+
+#include "numerics/VEZ_ascfile.h"
+#include "numerics/VEZ_filecore.h"
+#include "numerics/VEZ_math1.h"
+#include "numerics/VEZ_streams.h"
+#include "numerics/VEZ_stringl.h"
+#include "numerics/VEZ_vector.h"
+#include "platform/rtl/RtlMath.h"
+#include "platform/rtl/SysFormat.h"
+
+void TVector::WriteStream(TStream& OutStream, Integer LowElem, Integer HighElem) const
+{
+    MakeValidElemRange(LowElem, HighElem);
+    WriteExtendedToStream(OutStream, LowElem);
+    WriteExtendedToStream(OutStream, HighElem);
+    for (Integer k = LowElem; k <= HighElem; ++k) WriteExtendedToStream(OutStream, FVec[k - 1]);
+}
+
+void TVector::SaveToStream(TMemoryStream*& OutStream, Integer LowElem, Integer HighElem) const
+{
+    if (!OutStream) OutStream = new TMemoryStream();
+    WriteStream(*OutStream, LowElem, HighElem);
+}
+
+void TVector::SaveToStream(TFileStream* OutStream, Integer LowElem, Integer HighElem) const
+{
+    if (OutStream) WriteStream(*OutStream, LowElem, HighElem);
+}
+
+bool TVector::LoadFromStream(TStream* InStream, bool AdjustVectorSize)
+{
+    if (!InStream) return false;
+    bool error = false;
+    const Integer low = RoundToInteger(static_cast<double>(ReadExtendedFromStream(*InStream, error)));
+    if (error) return false;
+    const Integer high = RoundToInteger(static_cast<double>(ReadExtendedFromStream(*InStream, error)));
+    if (error) return false;
+    // A stream that does not hold the values it announces, or announces more than
+    // the library's limit, is corrupt: nothing is read from it.
+    const bool plausible = high <= MaxFileElements &&
+                           FitsInBytes(Int64(high) - low + 1, 10, InStream->Size() - InStream->Position());
+    bool result = false;
+    if (plausible) {
+        if (AdjustVectorSize) Resize(high);
+        if (FNElem >= high) {
+            result = true;
+            for (Integer k = low; k <= high; ++k) {
+                const double v = static_cast<double>(ReadExtendedFromStream(*InStream, error));
+                if (error) {
+                    result = false;
+                    break;
+                }
+                SetVal(k, v);
+            }
+        }
+    }
+    Changed();
+    return result;
+}
+
+bool TVector::StoreOnFile(Integer FirstElem, Integer LastElem, Integer Precision, const String& FileName) const
+{
+    if (Precision < -2) Precision = 2;
+    if (Precision > 20) Precision = 20;
+    const int width = Precision == -1 ? 13 : (Precision == -2 ? 26 : 1);
+    if (LastElem < FirstElem) std::swap(FirstElem, LastElem);
+    MakeValidElemRange(FirstElem, LastElem);
+    try {
+        TTextFileWriter f(FileName);
+        try {
+            f.WriteLine(std::to_string(FirstElem) + " " + std::to_string(LastElem));
+            for (Integer k = FirstElem; k <= LastElem; ++k) f.WriteLine(ToAnsi(Str(FVec[k - 1], width, Precision)));
+            f.Close();
+        } catch (const Exception&) {
+        }
+    } catch (const Exception&) {
+        return false;
+    }
+    return true;
+}
+
+bool TVector::LoadFromFile(const String& FileName, bool AdjustVectorSize)
+{
+    std::string bytes;
+    if (!ReadFileBytes(FileName, bytes)) return false;
+    TTextScanner in(std::move(bytes));
+    std::string word;
+    Integer first = 0, last = 0;
+    if (!(in.NextWord(word) && ParseIntText(word, first) && in.NextWord(word) && ParseIntText(word, last)))
+        return false;
+    // Every value takes at least one character and a line end.
+    if (last > MaxFileElements || !FitsInBytes(Int64(last) - first + 1, 2, Int64(in.Remaining()) + 1)) return false;
+    if (AdjustVectorSize) Resize(last);
+    bool result = false;
+    if (FNElem >= last) {
+        result = true;
+        for (Integer k = first; k <= last && in.NextWord(word); ++k) {
+            double v;
+            if (ParseFloatText(word, v)) SetVal(k, v);
+        }
+    }
+    Changed();
+    return result;
+}
+
+bool TVector::LoadFromFile(const String& FileName, bool AdjustVectorSize, bool AutoDetect)
+{
+    if (!AutoDetect) return LoadFromFile(FileName, AdjustVectorSize);
+    std::string bytes;
+    if (!ReadFileBytes(FileName, bytes)) return false;
+    TTextScanner lines(bytes);
+    std::string line;
+    Integer count = 0;
+    while (lines.NextLine(line))
+        if (line.find_first_of("0123456789") != std::string::npos) ++count;
+    if (AdjustVectorSize) Resize(count);
+    TTextScanner in(std::move(bytes));
+    std::string word;
+    for (Integer k = 1; k <= FNElem && in.NextWord(word); ++k) {
+        double v;
+        if (ParseFloatText(word, v)) SetVal(k, v);
+    }
+    Changed();
+    return true;
+}
+
+Integer TVector::ExportAsASC(const String& FName, Integer Precision, const String& Comment) const
+{
+    try {
+        TTextFileWriter f(FName);
+        WriteASCHeader(f, Comment.IsEmpty() ? "Exported by VEZ TVector component: " + FName : Comment, 1, FNElem);
+        for (double v : FVec) f.WriteLine(ToAnsi(FormatFixed(12, Precision, v)));
+        f.Close();
+    } catch (const EInOutError& e) {
+        if (e.ErrorCode == 2) return -1;
+        throw;
+    }
+    return 0;
+}
+
+Integer TVector::ImportASC(const String& FName, String& Comment)
+{
+    TASCTarget target;
+    target.MaxColumns = 1;
+    target.Resize = [this](Integer, Integer rows) { Resize(rows); };
+    target.Store = [this](Integer, Integer row, double v) { SetVal(row, v); };
+    target.Finish = [this](Integer, Integer rowsBegun) { Resize(rowsBegun); };
+    return ImportASCFile(FName, Comment, target, nullptr);
+}
+
+String TVector::CRCofData() const
+{
+    TElementCRC crc(sizeof(double));
+    for (const double& v : FVec) crc.Add(&v);
+    return crc.Text();
+}
