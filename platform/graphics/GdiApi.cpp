@@ -393,8 +393,9 @@ namespace {
 // share with the others) in `bottomRight`.
 void EdgeRing(HDC dc, const TRect& r, UINT sides, TColor topLeft, TColor bottomRight)
 {
-    if (sides & BF_LEFT) dc->FillRectColor(Rect(r.Left, r.Top, r.Left + 1, r.Bottom - 1), topLeft);
-    if (sides & BF_TOP) dc->FillRectColor(Rect(r.Left, r.Top, r.Right - 1, r.Top + 1), topLeft);
+    const Integer bottom = r.Bottom - ((sides & BF_BOTTOM) ? 1 : 0), right = r.Right - ((sides & BF_RIGHT) ? 1 : 0);
+    if (sides & BF_LEFT) dc->FillRectColor(Rect(r.Left, r.Top, r.Left + 1, bottom), topLeft);
+    if (sides & BF_TOP) dc->FillRectColor(Rect(r.Left, r.Top, right, r.Top + 1), topLeft);
     if (sides & BF_RIGHT) dc->FillRectColor(Rect(r.Right - 1, r.Top, r.Right, r.Bottom), bottomRight);
     if (sides & BF_BOTTOM) dc->FillRectColor(Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), bottomRight);
 }

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "TestSupport.h"
+#include "platform/graphics/GdiApi.h"
+
+namespace {
+
+// One letter per pixel for the colours named in `letters`, '?' for others.
+std::string Colors(TBitmap& bmp, const std::map<TColor, char>& letters)
+{
+    std::string out;
+    for (Integer y = 0; y < bmp.Height(); ++y) {
+        if (y) out += '/';
+        for (Integer x = 0; x < bmp.Width(); ++x) {
+            auto it = letters.find(bmp.Canvas().Pixel(x, y));
+            out += it == letters.end() ? '?' : it->second;
+        }
+    }
+    return out;
+}
+
+TEST(DrawEdge, RaisedEdgeRingsAndAdjust)
+{
+    TBitmap bmp;
+    WhiteBitmap(bmp, 6, 4);
+    TRect r = Rect(0, 0, 6, 4);
+    DrawEdge(bmp.Canvas().Handle(), &r, EDGE_RAISED, BF_RECT | BF_ADJUST);
+    EXPECT_EQ(r, Rect(2, 2, 4, 2));
+    const std::map<TColor, char> letters = {{ColorToRGB(cl3DLight), 'L'}, {ColorToRGB(cl3DDkShadow), 'D'},
+                                            {ColorToRGB(clBtnHighlight), 'H'}, {ColorToRGB(clBtnShadow), 'S'}};
+    EXPECT_EQ(Colors(bmp, letters), "LLLLLD/"
+                                    "LHHHSD/"
+                                    "LSSSSD/"
+                                    "DDDDDD");
+    WhiteBitmap(bmp, 4, 3);
+    r = Rect(0, 0, 4, 3);
+    DrawEdge(bmp.Canvas().Handle(), &r, BDR_SUNKENOUTER, BF_TOP | BF_LEFT);
+    EXPECT_EQ(Colors(bmp, letters), "SSSH/"
+                                    "SHHH/"
+                                    "SHHH");
+}
+
+TEST(GradientFill, ColumnsRunFromTheFirstColourToTheSecond)
+{
+    TBitmap bmp;
+    WhiteBitmap(bmp, 4, 2);
+    TRIVERTEX v[2];
+    v[0] = {0, 0, 0, 0, 0, 0};
+    v[1] = {4, 2, 0xFF00, 0xFF00, 0xFF00, 0};
+    GRADIENT_RECT g{0, 1};
+    ASSERT_TRUE(GradientFill(bmp.Canvas().Handle(), v, 2, &g, 1, GRADIENT_FILL_RECT_H));
+    for (Integer y = 0; y < 2; ++y) {
+        EXPECT_EQ(bmp.Canvas().Pixel(0, y), 0x000000);
+        EXPECT_EQ(bmp.Canvas().Pixel(1, y), 0x3F3F3F);
+        EXPECT_EQ(bmp.Canvas().Pixel(2, y), 0x7F7F7F);
+        EXPECT_EQ(bmp.Canvas().Pixel(3, y), 0xBFBFBF);
+    }
+    ASSERT_TRUE(GradientFill(bmp.Canvas().Handle(), v, 2, &g, 1, GRADIENT_FILL_RECT_V));
+    EXPECT_EQ(bmp.Canvas().Pixel(3, 0), 0x000000);
+    EXPECT_EQ(bmp.Canvas().Pixel(3, 1), 0x7F7F7F);
+}
+
+TEST(AlphaBlend, ConstantAlphaMixesSourceAndDestination)
+{
+    TBitmap dest, src;
+    WhiteBitmap(dest, 2, 1);
+    WhiteBitmap(src, 1, 1);
+    src.Canvas().SetPixel(0, 0, clRed);
+    BLENDFUNCTION blend;
+    blend.SourceConstantAlpha = 128;
+    ASSERT_TRUE(AlphaBlend(dest.Canvas().Handle(), 0, 0, 1, 1, src.Canvas().Handle(), 0, 0, 1, 1, blend));
+    EXPECT_EQ(dest.Canvas().Pixel(0, 0), 0x7F7FFF);
+    EXPECT_EQ(dest.Canvas().Pixel(1, 0), clWhite);
+}
+
+TEST(Blits, BitBltCopiesBetweenContextsAndInversionsUndoThemselves)
+{
+    TBitmap a, b;
+    WhiteBitmap(a, 6, 4);
+    WhiteBitmap(b, 6, 4);
+    a.Canvas().SetPixel(1, 1, clRed);
+    a.Canvas().SetPixel(2, 1, clBlue);
+    BitBlt(b.Canvas().Handle(), 3, 2, 2, 1, a.Canvas().Handle(), 1, 1, SRCCOPY);
+    EXPECT_EQ(b.Canvas().Pixel(3, 2), clRed);
+    EXPECT_EQ(b.Canvas().Pixel(4, 2), clBlue);
+    EXPECT_EQ(b.Canvas().Pixel(5, 2), clWhite);
+
+    const std::string before = Picture(b, clWhite);
+    const TRect r = Rect(1, 0, 5, 3);
+    PatBlt(b.Canvas().Handle(), 0, 0, 6, 2, DSTINVERT);
+    EXPECT_EQ(b.Canvas().Pixel(0, 0), clBlack);
+    PatBlt(b.Canvas().Handle(), 0, 0, 6, 2, DSTINVERT);
+    DrawFocusRect(b.Canvas().Handle(), &r);
+    EXPECT_NE(Picture(b, clWhite), before);
+    EXPECT_EQ(b.Canvas().Pixel(1, 0), clBlack);   // every other pixel of the edge, starting at the corner
+    EXPECT_EQ(b.Canvas().Pixel(2, 0), clWhite);
+    DrawFocusRect(b.Canvas().Handle(), &r);
+    InvertRect(b.Canvas().Handle(), &r);
+    InvertRect(b.Canvas().Handle(), &r);
+    EXPECT_EQ(Picture(b, clWhite), before);
+}
+
+TEST(Regions, CombineModes)
+{
+    HRGN a = CreateRectRgn(0, 0, 4, 4), b = CreateRectRgn(2, 2, 6, 6), r = CreateRectRgn(0, 0, 0, 0);
+    struct Case {
+        int Mode;
+        int Kind;
+        TRect Box;
+        bool At11, At33, At55;
+    };
+    for (Case c : {Case{RGN_AND, SIMPLEREGION, Rect(2, 2, 4, 4), false, true, false},
+                   Case{RGN_OR, COMPLEXREGION, Rect(0, 0, 6, 6), true, true, true},
+                   Case{RGN_XOR, COMPLEXREGION, Rect(0, 0, 6, 6), true, false, true},
+                   Case{RGN_DIFF, COMPLEXREGION, Rect(0, 0, 4, 4), true, false, false}}) {
+        EXPECT_EQ(CombineRgn(r, a, b, c.Mode), c.Kind) << c.Mode;
+        TRect box;
+        GetRgnBox(r, &box);
+        EXPECT_EQ(box, c.Box) << c.Mode;
+        EXPECT_EQ(PtInRegion(r, 1, 1), c.At11) << c.Mode;
+        EXPECT_EQ(PtInRegion(r, 3, 3), c.At33) << c.Mode;
+        EXPECT_EQ(PtInRegion(r, 5, 5), c.At55) << c.Mode;
+    }
+    HRGN e = CreateEllipticRgn(0, 0, 10, 10);
+    EXPECT_TRUE(PtInRegion(e, 5, 5));
+    EXPECT_FALSE(PtInRegion(e, 0, 0));
+    for (HRGN h : {a, b, r, e}) DeleteObject(h);
+}
+
+TEST(Regions, ExcludedRectangleStaysUntouched)
+{
+    TBitmap bmp;
+    WhiteBitmap(bmp, 5, 3);
+    ExcludeClipRect(bmp.Canvas().Handle(), 1, 1, 4, 2);
+    bmp.Canvas().Brush().SetColor(clBlack);
+    bmp.Canvas().FillRect(Rect(0, 0, 5, 3));
+    EXPECT_EQ(Picture(bmp, clWhite), "...../.XXX./.....");
+    TRect clip;
+    EXPECT_EQ(GetClipBox(bmp.Canvas().Handle(), &clip), COMPLEXREGION);
+    EXPECT_EQ(clip, Rect(0, 0, 5, 3));
+}
+
+TEST(FrameControl, CheckedBoxShowsItsMark)
+{
+    TBitmap bmp;
+    WhiteBitmap(bmp, 13, 13);
+    TRect r = Rect(0, 0, 13, 13);
+    DrawFrameControl(bmp.Canvas().Handle(), &r, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
+    EXPECT_EQ(bmp.Canvas().Pixel(0, 0), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(bmp.Canvas().Pixel(12, 12), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(bmp.Canvas().Pixel(6, 7), ColorToRGB(clWindowText));
+    EXPECT_EQ(bmp.Canvas().Pixel(3, 3), ColorToRGB(clWindow));
+}
+
+TEST(SaveRestore, StateComesBack)
+{
+    TBitmap bmp(4, 4);
+    HDC dc = bmp.Canvas().Handle();
+    SetBkMode(dc, TRANSPARENT);
+    int saved = SaveDC(dc);
+    SetBkMode(dc, OPAQUE);
+    SetMapMode(dc, MM_ANISOTROPIC);
+    SetViewportOrgEx(dc, 5, 5, nullptr);
+    IntersectClipRect(dc, 0, 0, 1, 1);
+    RestoreDC(dc, saved);
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    EXPECT_EQ(GetMapMode(dc), MM_TEXT);
+    TPoint org;
+    GetViewportOrgEx(dc, &org);
+    EXPECT_EQ(org, Point(0, 0));
+    EXPECT_FALSE(bmp.Canvas().ClipRegion().has_value());
+}
+
+}  // namespace
