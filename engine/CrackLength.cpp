@@ -49,6 +49,18 @@ double ApplyEndRules(double r, bool upstream)
     return r;
 }
 
+// Rules from the residual at the lower end of the searched bracket: no tension where an
+// upstream crack would start means no crack; tension even at the longest downstream crack
+// means a crack through the joint.
+double ApplyResidualRules(double r, bool upstream, bool lowerNegative)
+{
+    if (upstream && lowerNegative)
+        return 0;
+    if (!upstream && !lowerNegative)
+        return -1;
+    return r;
+}
+
 } // namespace
 
 int ReferenceCase(const TParametres& model, int k)
@@ -235,14 +247,15 @@ double SolveCrackLength(TParametres model, int j, int k, int side, bool initiati
         }
         bool lowerNegative = false, lowerNotNegative = false;
         r = ApplyEndRules(BisectCrackRoot(f, tolerance, a, b, lowerNegative, lowerNotNegative), upstream);
-        // No tension at the start of the crack: no crack upstream; tension all along: a
-        // crack through the joint from downstream.
-        if (upstream && lo == 0 && lowerNegative)
-            r = 0;
-        if (!upstream && hi >= ShortestCrack && lowerNotNegative)
-            r = -1;
+        r = ApplyResidualRules(r, upstream, lowerNegative);
     } else {
-        r = ApplyEndRules(BrentCrackRoot(f, tolerance, lo, hi), upstream);
+        // The search itself needs no sign change; an interval without one is decided as the
+        // bisection decides it: no crack, or a crack through the joint.
+        const double atLo = f(lo), atHi = f(hi);
+        if (upstream ? atLo < 0 || atHi >= 0 : atLo >= 0 || atHi <= 0)
+            r = ApplyResidualRules(upstream ? 1 : 0, upstream, atLo < 0);
+        else
+            r = ApplyEndRules(BrentCrackRoot(f, tolerance, lo, hi), upstream);
     }
 
     TUpDownDynamic& crack = joint.CrackLength;

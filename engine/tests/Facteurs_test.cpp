@@ -1,0 +1,98 @@
+#include "engine/Facteurs.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "engine/tests/LoadsTestModel.h"
+
+namespace {
+
+// A horizontal base joint 20 long at elevation 100; every factor of case 1 is 1.
+TParametres FactorModel()
+{
+    TDimension d;
+    d.L1 = 20; d.L2 = 0; d.L3 = 20; d.L4 = 20;
+    d.Elev = {100, 100, 100, 100, 120, 120, 120, 100, 100};
+    TParametres m = MakeModel(d);
+    m.LoadCombination.W[1] = m.LoadCombination.Hnu[1] = m.LoadCombination.U[1] = 1;
+    m.LoadCombination.QV[1] = 1;
+    m.JointLoad.Wv[0] = -1000;
+    m.JointLoad.xW[0] = 10;
+    return m;
+}
+
+TEST(Facteurs, SelfWeightAloneNeitherOverturnsNorLifts)
+{
+    TParametres m = FactorModel();
+    EXPECT_EQ(OverturningSafetyFactor(m, 0, 1, 0), 1000);
+    EXPECT_EQ(OverturningSafetyFactor(m, 0, 1, 1), 1000);
+    EXPECT_EQ(UpliftingSafetyFactor(m, 0, 1), 1000);
+}
+
+TEST(Facteurs, OverturningAboutEachEnd)
+{
+    TParametres m = FactorModel();
+    m.JointLoad.HNu[0] = 300;
+    m.JointLoad.yHNu[0] = 105;
+    EXPECT_NEAR(OverturningSafetyFactor(m, 0, 1, 1), 10000.0 / 1500, 1e-12);
+    EXPECT_EQ(OverturningSafetyFactor(m, 0, 1, 0), 1000);
+    // A load of factor 0 is left out.
+    m.LoadCombination.Hnu[1] = 0;
+    EXPECT_EQ(OverturningSafetyFactor(m, 0, 1, 1), 1000);
+}
+
+TEST(Facteurs, MassWeightAlwaysResists)
+{
+    TParametres m = FactorModel();
+    m.JointLoad.HNu[0] = 300;
+    m.JointLoad.yHNu[0] = 105;
+    // About the toe an upward mass load would overturn; it is summed with the resisting
+    // loads all the same.
+    m.JointLoad.Mv[0] = 50;
+    m.JointLoad.xMv[0] = 5;
+    EXPECT_NEAR(OverturningSafetyFactor(m, 0, 1, 1), (10000.0 - 750) / 1500, 1e-12);
+}
+
+TEST(Facteurs, UpliftOverturnsAboutTheToeFromItsPosition)
+{
+    TParametres m = FactorModel();
+    m.JointLoad.U[1][0] = 400;
+    m.JointLoad.Xu[1][0] = 8;
+    // About the toe: (20 - 8) x 400 overturns against 10000.
+    EXPECT_NEAR(OverturningSafetyFactor(m, 0, 1, 1), 10000.0 / 4800, 1e-12);
+    EXPECT_NEAR(UpliftingSafetyFactor(m, 0, 1), 1000.0 / 400, 1e-12);
+}
+
+TEST(Facteurs, HorizontalLoadsLiftOnlyOnAnInclinedJoint)
+{
+    TParametres m = FactorModel();
+    m.JointLoad.U[1][0] = 400;
+    m.JointLoad.HNu[0] = -300;
+    EXPECT_NEAR(UpliftingSafetyFactor(m, 0, 1), 2.5, 1e-12);
+    m.Joint.Angle[0] = 30;
+    const double c = std::cos(std::numbers::pi / 6), s = 0.5;
+    EXPECT_NEAR(UpliftingSafetyFactor(m, 0, 1), 1000 * c / (400 * c + 300 * s), 1e-9);
+}
+
+TEST(Facteurs, JointMomentAboutTheLigamentCentre)
+{
+    TParametres m = FactorModel();
+    m.JointLoad.HNu[0] = 300;
+    m.JointLoad.yHNu[0] = 105;
+    m.JointLoad.Qv[0] = -100;
+    m.JointLoad.xQv[0] = 2;
+    m.JointLoad.U[1][0] = 400;
+    m.JointLoad.Xu[1][0] = 8;
+    m.JointLoad.Uc[1][0] = 90;
+    m.JointLoad.Xuc[1][0] = 1;
+    // About (12, 100), 12 along the joint: weight (12 - 10)(-1000), inertia (12 - 2)(-100),
+    // water (105 - 100) 300, uplift (12 - 8) 400.
+    EXPECT_NEAR(JointMoment(m, 0, 1, 12, 100, 12), -2000 - 1000 + 1500 + 1600, 1e-9);
+    // Internal uplift takes the crack uplift.
+    m.UpliftLoad = ulInternal;
+    EXPECT_NEAR(JointMoment(m, 0, 1, 12, 100, 12), -2000 - 1000 + 1500 + 990, 1e-9);
+}
+
+} // namespace
