@@ -199,6 +199,29 @@ template <class F> void WithBrush(HDC dc, HBRUSH brush, F fn)
 }
 }  // namespace
 
+HBRUSH GetSysColorBrush(int index)
+{
+    static TBrush brushes[31];
+    if (index < 0 || index > 30) return nullptr;
+    brushes[index].SetColor(clSystemColor | index);
+    return &brushes[index];
+}
+
+HBRUSH CreateSolidBrush(TColor color)
+{
+    auto* brush = new TBrush;
+    brush->SetColor(color);
+    return brush;
+}
+
+bool DeleteObject(HBRUSH brush)
+{
+    // the system colours' brushes are never freed
+    if (!brush || (brush >= GetSysColorBrush(0) && brush <= GetSysColorBrush(30))) return false;
+    delete brush;
+    return true;
+}
+
 int FillRect(HDC dc, const TRect* r, HBRUSH brush)
 {
     if (!r) return 0;

@@ -55,6 +55,11 @@ BOOL PatBlt(HDC dc, Integer x, Integer y, Integer width, Integer height, Cardina
 BOOL AlphaBlend(HDC dest, Integer x, Integer y, Integer width, Integer height, HDC source, Integer sx, Integer sy,
                 Integer sw, Integer sh, BLENDFUNCTION blend);
 
+// Brushes of the system colours (owned by the layer) and of a colour (freed with DeleteObject).
+HBRUSH GetSysColorBrush(int index);
+HBRUSH CreateSolidBrush(TColor color);
+bool DeleteObject(HBRUSH brush);
+
 int FillRect(HDC dc, const TRect* r, HBRUSH brush);
 int FrameRect(HDC dc, const TRect* r, HBRUSH brush);
 BOOL InvertRect(HDC dc, const TRect* r);

@@ -47,8 +47,7 @@ Cardinal GetSysColor(int index)
 TColor ColorToRGB(TColor color)
 {
     if ((color & clSystemColor) == clSystemColor) return static_cast<TColor>(GetSysColor(color & 0xFF));
-    if (color == clNone || color == clDefault) return clBlack;
-    return color & 0xFFFFFF;
+    return color;   // drawing uses the low 24 bits: clNone draws white, clDefault black
 }
 
 namespace {

@@ -80,7 +80,7 @@ constexpr Byte GetRValue(Cardinal c) { return c & 0xFF; }
 constexpr Byte GetGValue(Cardinal c) { return (c >> 8) & 0xFF; }
 constexpr Byte GetBValue(Cardinal c) { return (c >> 16) & 0xFF; }
 Cardinal GetSysColor(int index);          // the fixed desktop scheme of the program
-TColor ColorToRGB(TColor color);          // system colours resolved; clNone/clDefault give black
+TColor ColorToRGB(TColor color);          // system colours resolved, others unchanged
 String ColorToString(TColor color);       // "clRed" or "$00102030"
 bool IdentToColor(const String& ident, TColor& color);
 

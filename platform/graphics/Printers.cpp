@@ -27,6 +27,12 @@ void TPrinter::Refresh()
     FCanvas->Font().SetPixelsPerInch(FInfo->Info.DpiY);
 }
 
+TCanvas& TPrinter::Canvas()
+{
+    if (!FCanvas->Device()) Refresh();
+    return *FCanvas;
+}
+
 void TPrinter::SetOutputFileName(const String& value)
 {
     if (FJob) throw EPrinter("Printing in progress");

@@ -41,7 +41,7 @@ public:
     bool Aborted() const { return FAborted; }
     Integer PageNumber() const { return FPageNumber; }
 
-    TCanvas& Canvas() { return *FCanvas; }
+    TCanvas& Canvas();
     Integer PageWidth() const;    // device pixels of the printable area
     Integer PageHeight() const;
 

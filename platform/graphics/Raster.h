@@ -25,7 +25,7 @@ bool InSweep(const TRect& box, TPoint start, TPoint end, double x, double y);
 TPoint RadialPoint(const TRect& box, TPoint p);
 
 // Pixels are 0x00RRGGBB in 32 bits; TColor is $00BBGGRR.
-inline Cardinal ToPixel(TColor c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+inline Cardinal ToPixel(TColor c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }   // low 24 bits
 inline TColor FromPixel(Cardinal p) { return static_cast<TColor>(((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF)); }
 // Binary raster operation R2_* (1..16) of pen P on destination D.
 Cardinal Rop2(int r2, Cardinal p, Cardinal d);

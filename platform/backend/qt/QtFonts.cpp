@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <cmath>
+#include <map>
 
 #include "platform/backend/qt/QtSupport.h"
 
@@ -19,7 +20,19 @@ struct TVertical {
     double CellPerEm = 0;   // (ascent + descent) / em, 0 when unknown
 };
 
+TVertical Measure(const QFont& f);
+
+// Reading the font's tables is slow: the answers are kept per font and size.
 TVertical Vertical(const QFont& f)
+{
+    static std::map<QString, TVertical> cache;
+    const QString key = f.key();
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.emplace(key, Measure(f)).first;
+    return it->second;
+}
+
+TVertical Measure(const QFont& f)
 {
     TVertical v;
     QRawFont raw = QRawFont::fromFont(f);

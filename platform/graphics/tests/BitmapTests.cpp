@@ -263,6 +263,31 @@ TEST(GifFiles, FirstFrameWithItsTransparentColour)
     EXPECT_EQ(dest.Canvas().Pixel(2, 0), clBlue);
 }
 
+TEST(IconFiles, RoundTripKeepsAlpha)
+{
+    TIcon icon;
+    icon.SetSize(3, 2);
+    TPixelBuffer px;
+    icon.Image().GetPixels(px);
+    px.Row(0)[0] = 0xFFFF0000;   // opaque red (alpha, red, green, blue)
+    px.Row(0)[1] = 0x00000000;
+    px.Row(1)[2] = 0xFF0000FF;   // opaque blue
+    String file = TempDir() + "a.ico";
+    icon.SaveToFile(file);
+    TPicture pic;
+    pic.LoadFromFile(file);
+    auto* back = dynamic_cast<TIcon*>(pic.Graphic());
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->Width(), 3);
+    EXPECT_EQ(back->Height(), 2);
+    TBitmap dest;
+    WhiteBitmap(dest, 3, 2);
+    dest.Canvas().Draw(0, 0, *back);
+    EXPECT_EQ(dest.Canvas().Pixel(0, 0), clRed);
+    EXPECT_EQ(dest.Canvas().Pixel(1, 0), clWhite);
+    EXPECT_EQ(dest.Canvas().Pixel(2, 1), clBlue);
+}
+
 TEST(PictureFiles, UnknownExtensionIsRefused)
 {
     TPicture pic;

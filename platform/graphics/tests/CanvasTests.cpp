@@ -235,6 +235,40 @@ TEST_F(CanvasPixels, PenWidthScalesWithTheMappingExceptWidthZero)
                                      "............");
 }
 
+TEST_F(CanvasPixels, ArcsAndPiesFollowTheEllipse)
+{
+    // an arc whose ends coincide is the whole outline
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    C().Ellipse(1, 1, 6, 6);
+    const std::string ellipse = Picture(Bmp, clBlack);
+    WhiteBitmap(Bmp, 12, 8);
+    C().Arc(1, 1, 6, 6, 6, 3, 6, 3);
+    EXPECT_EQ(Picture(Bmp, clBlack), ellipse);
+    // a quarter pie counter-clockwise from east to north: the upper right quarter
+    WhiteBitmap(Bmp, 12, 8);
+    C().Pen().SetStyle(TPenStyle::psClear);
+    C().Brush().SetColor(clRed);
+    C().Pie(0, 0, 8, 8, 8, 4, 4, 0);
+    EXPECT_EQ(C().Pixel(5, 2), clRed);
+    EXPECT_EQ(C().Pixel(2, 2), clWhite);
+    EXPECT_EQ(C().Pixel(5, 5), clWhite);
+}
+
+TEST_F(CanvasPixels, RectangleWithoutPenFillsOnePixelLess)
+{
+    C().Pen().SetStyle(TPenStyle::psClear);
+    C().Brush().SetColor(clBlack);
+    C().Rectangle(1, 1, 5, 4);
+    EXPECT_EQ(Picture(Bmp, clBlack), "............/"
+                                     ".XXX......../"
+                                     ".XXX......../"
+                                     "............/"
+                                     "............/"
+                                     "............/"
+                                     "............/"
+                                     "............");
+}
+
 TEST(CanvasMapping, IsotropicKeepsUnitsSquare)
 {
     TBitmap bmp(10, 10);

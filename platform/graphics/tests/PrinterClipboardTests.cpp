@@ -29,6 +29,9 @@ TEST(Printer, PrintsPagesIntoAPdfWhosePageShowsTheDrawing)
     const String dir = TempDir();
     TPrinter printer;
     printer.SetOutputFileName(dir + "page.pdf");
+    // before the job the canvas already answers for the printer
+    EXPECT_EQ(printer.Canvas().GetDeviceCaps(LOGPIXELSY), 600);
+    EXPECT_GT(printer.PageWidth(), 4000);
     printer.SetTitle("Dorvane print test");
     EXPECT_THROW(printer.NewPage(), EPrinter);
     printer.BeginDoc();

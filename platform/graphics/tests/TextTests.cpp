@@ -113,6 +113,17 @@ TEST_F(Text, DrawTextMeasuresWrapsAndAligns)
     EXPECT_EQ(out, 0);
 }
 
+TEST_F(Text, TurnedFontRunsUpwards)
+{
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    C().Font().SetOrientation(900);
+    C().TextOut(10, 28, "Dam");
+    // the text runs up from the reference point, its top to the left
+    auto [in, out] = Ink(Bmp, Rect(10 - 1, 28 - 22, 10 + 14, 29), clWhite);
+    EXPECT_GT(in, 15);
+    EXPECT_EQ(out, 0);
+}
+
 TEST_F(Text, EndEllipsisShortensToTheWidth)
 {
     HDC dc = C().Handle();
