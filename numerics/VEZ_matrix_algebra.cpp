@@ -144,31 +144,72 @@ void TMatrix::SAdd(double Scalar)
 
 // ---- cross-product matrix ----------------------------------------------------------
 
-void TMatSq1ColThread::Execute()
+Integer TSquareWork::Take()
+{
+    std::lock_guard<std::mutex> lock(FLock);
+    if (FStopped || FNextColumn > FColumns) return 0;
+    return FNextColumn++;
+}
+
+void TSquareWork::ColumnDone(Integer column)
+{
+    std::lock_guard<std::mutex> lock(FLock);
+    FDone.push_back(column);
+    FSignal.notify_one();
+}
+
+void TSquareWork::WorkerStarted()
+{
+    std::lock_guard<std::mutex> lock(FLock);
+    ++FRunning;
+}
+
+void TSquareWork::WorkerEnded()
+{
+    std::lock_guard<std::mutex> lock(FLock);
+    --FRunning;
+    FSignal.notify_one();
+}
+
+void TSquareWork::Stop()
+{
+    std::lock_guard<std::mutex> lock(FLock);
+    FStopped = true;
+}
+
+bool TSquareWork::WaitForNews(std::vector<Integer>& done)
+{
+    std::unique_lock<std::mutex> lock(FLock);
+    FSignal.wait(lock, [this] { return !FDone.empty() || FRunning == 0; });
+    done.clear();
+    done.swap(FDone);
+    return FRunning > 0;
+}
+
+void TMatSq1ColThread::ComputeColumn()
 {
     const TDouble2DArray& a = SrcMat->Mat;
     TDouble2DArray& res = ResMat->Mat;
     const Integer n = SrcMat->FNCol;
     const Integer m = SrcMat->FNRow;
     const double* colC = a[Column - 1].begin();
+    double* out = res[Column - 1].begin();
     for (Integer k = Column; k <= n; ++k) {
         const double* colK = a[k - 1].begin();
         double sum = 0;
         for (Integer j = 0; j < m; ++j) sum += colC[j] * colK[j];
-        res[Column - 1][k - 1] = sum / Norm;
-        res[k - 1][Column - 1] = sum / Norm;
+        out[k - 1] = sum / Norm;
     }
 }
 
-namespace {
-// The workers of one Square call report here when they have finished, so the
-// calling thread sleeps until there is something to do.
-struct TSquareDone {
-    std::mutex Lock;
-    std::condition_variable Signal;
-    std::vector<int> Slots;  // slots whose worker has finished, not yet collected
-};
-}  // namespace
+void TMatSq1ColThread::Execute()
+{
+    while ((Column = Work->Take()) != 0) {
+        ComputeColumn();
+        Work->ColumnDone(Column);
+    }
+    Work->WorkerEnded();
+}
 
 bool TMatrix::Square(TMatrix* MatRes, double Norm)
 {
@@ -180,59 +221,62 @@ bool TMatrix::Square(TMatrix* MatRes, double Norm, Integer NThreads)
     if (!MatRes) return false;
     const Integer n = FNCol;
     MatRes->Resize(n, n);
-    if (NThreads <= 1) {
-        for (Integer c = 1; c <= n; ++c) {
-            if (ProgressAbort) return false;
-            CountProgressStep();
-            TMatSq1ColThread worker;
-            worker.Column = c;
-            worker.Norm = Norm;
-            worker.SrcMat = this;
-            worker.ResMat = MatRes;
-            worker.Execute();
-        }
-        return true;
-    }
-
-    TSquareDone done;
-    std::vector<std::unique_ptr<TMatSq1ColThread>> slots(static_cast<size_t>(Min(NThreads, n)));
-    Integer nextColumn = 1;
-    int running = 0;
-    auto startWorker = [&](int slot) {
+    // Each column is written by one worker below the diagonal only; the columns
+    // done are mirrored above it at the end, so no two threads share a cache line.
+    std::vector<Integer> doneColumns;
+    auto mirror = [&] {
+        TDouble2DArray& res = MatRes->Mat;
+        for (Integer c : doneColumns)
+            for (Integer k = c + 1; k <= n; ++k) res[k - 1][c - 1] = res[c - 1][k - 1];
+    };
+    TSquareWork work(n);
+    auto makeWorker = [&] {
         auto worker = std::make_unique<TMatSq1ColThread>();
-        worker->Column = nextColumn++;
         worker->Norm = Norm;
         worker->SrcMat = this;
         worker->ResMat = MatRes;
-        worker->OnTerminate = [&done, slot](TThread&) {
-            std::lock_guard<std::mutex> lock(done.Lock);
-            done.Slots.push_back(slot);
-            done.Signal.notify_one();
-        };
-        worker->Start();
-        slots[static_cast<size_t>(slot)] = std::move(worker);
-        ++running;
+        worker->Work = &work;
+        return worker;
     };
-    for (int slot = 0; slot < static_cast<int>(slots.size()); ++slot) startWorker(slot);
 
     bool aborted = false;
-    while (running > 0) {
-        std::vector<int> finished;
-        {
-            std::unique_lock<std::mutex> lock(done.Lock);
-            done.Signal.wait(lock, [&] { return !done.Slots.empty(); });
-            finished.swap(done.Slots);
+    if (NThreads <= 1) {
+        auto worker = makeWorker();
+        while (!aborted && (worker->Column = work.Take()) != 0) {
+            aborted = ProgressAbort;
+            if (aborted) break;
+            CountProgressStep();
+            worker->ComputeColumn();
+            doneColumns.push_back(worker->Column);
         }
+        mirror();
+        return !aborted;
+    }
+
+    std::vector<std::unique_ptr<TMatSq1ColThread>> workers;
+    for (Integer i = 0; i < Min(NThreads, n); ++i) {
+        workers.push_back(makeWorker());
+        work.WorkerStarted();
+        workers.back()->Start();
+    }
+    // The calling thread sleeps until a worker reports a column or its end.
+    std::vector<Integer> done;
+    bool running = !workers.empty();
+    while (running) {
+        running = work.WaitForNews(done);
         if (ProgressHook) ProgressHook(ProgressCounter);
-        aborted = aborted || ProgressAbort;
-        for (int slot : finished) {
-            slots[static_cast<size_t>(slot)]->WaitFor();
-            slots[static_cast<size_t>(slot)].reset();
-            --running;
+        if (ProgressAbort && !aborted) {
+            aborted = true;
+            work.Stop();
+        }
+        for (Integer c : done) {
+            doneColumns.push_back(c);
             ProgressCounter += 1;  // one column done; the hook is called on the next wake-up
-            if (!aborted && nextColumn <= n) startWorker(slot);
         }
     }
+    for (auto& worker : workers) worker->WaitFor();
+    workers.clear();
+    mirror();
     if (ProgressHook) ProgressHook(ProgressCounter);
     return !aborted;
 }
