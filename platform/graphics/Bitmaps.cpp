@@ -101,6 +101,7 @@ public:
         return FOwner.GetPixels(buffer);
     }
     TSize DeviceSize() const override { return {FOwner.FWidth, FOwner.FHeight}; }
+    bool Monochrome() const override { return FOwner.FFormat == TPixelFormat::pf1bit; }
 
 private:
     TBitmap& FOwner;

@@ -310,6 +310,88 @@ TRect TCanvas::ClipRect()
     return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
 }
 
+int TCanvas::SetTextCharacterExtra(int extra)
+{
+    int old = FState.CharExtra;
+    FState.CharExtra = extra;
+    return old;
+}
+
+int TCanvas::SetStretchBltMode(int mode)
+{
+    int old = FState.StretchMode;
+    if (mode >= 1 && mode <= 4) FState.StretchMode = mode;
+    return old;
+}
+
+// ---------------------------------------------------------------- paths
+
+void TCanvas::BeginPath()
+{
+    FPath.clear();
+    FPathOpen = true;
+}
+
+void TCanvas::EndPath() { FPathOpen = false; }
+
+void TCanvas::AbortPath()
+{
+    FPath.clear();
+    FPathOpen = false;
+}
+
+void TCanvas::CloseFigure()
+{
+    if (FPathOpen && !FPath.empty()) FPath.back().Closed = true;
+}
+
+bool TCanvas::AddToPath(const TCanvasOp& op)
+{
+    switch (op.Kind) {
+    case TCanvasOp::opLine:
+        if (FPath.empty() || FPath.back().Closed || !(FPath.back().Points.back() == op.Points[0]))
+            FPath.push_back({{op.Points[0]}, false});
+        FPath.back().Points.push_back(op.Points[1]);
+        return true;
+    case TCanvasOp::opPolyline: FPath.push_back({op.Points, false}); return true;
+    case TCanvasOp::opPolygon: FPath.push_back({op.Points, true}); return true;
+    case TCanvasOp::opRectangle: {
+        const TRect& r = op.Rect;
+        FPath.push_back({{{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}}, true});
+        return true;
+    }
+    default: return false;   // drawn as usual
+    }
+}
+
+void TCanvas::StrokePath()
+{
+    std::vector<TFigure> figures = std::move(FPath);
+    FPath.clear();
+    FPathOpen = false;
+    for (const TFigure& f : figures)
+        Run({.Kind = f.Closed ? TCanvasOp::opPolygon : TCanvasOp::opPolyline, .Points = f.Points, .Param1 = 1});
+}
+
+void TCanvas::FillPath()
+{
+    std::vector<TFigure> figures = std::move(FPath);
+    FPath.clear();
+    FPathOpen = false;
+    const TPenStyle style = FPen.Style();
+    FPen.SetStyle(TPenStyle::psClear);
+    for (const TFigure& f : figures) Run({.Kind = TCanvasOp::opPolygon, .Points = f.Points});
+    FPen.SetStyle(style);
+}
+
+void TCanvas::StrokeAndFillPath()
+{
+    std::vector<TFigure> figures = FPath;
+    FillPath();
+    FPath = std::move(figures);
+    StrokePath();
+}
+
 int TCanvas::SaveDC()
 {
     FSaved.push_back({FState, {}, {}, {}});
@@ -553,15 +635,30 @@ TSize TCanvas::TextExtent(const String& text)
     TFontSpec spec = DeviceFont();
     TFontEngine& engine = FontEngine();
     double sx = std::abs(ScaleX() * FPlaceSX), sy = std::abs(ScaleY() * FPlaceSY);
-    Integer w = engine.TextWidth(spec, text), h = engine.Metrics(spec).Height;
+    Integer w = engine.TextWidth(spec, text) + FState.CharExtra * text.Length(), h = engine.Metrics(spec).Height;
     return {static_cast<Integer>(std::lround(w / sx)), static_cast<Integer>(std::lround(h / sy))};
 }
 
-void TCanvas::StretchBlt(const TRect& dest, const TBitmap& source, const TRect& sourceRect, Cardinal rop)
+void TCanvas::StretchBlt(const TRect& dest, const TBitmap& source, const TRect& sourceRect, Cardinal rop,
+                         TColor sourceBackground)
 {
     Realize();
-    Run({.Kind = TCanvasOp::opStretchBlt, .Rect = dest, .Param1 = static_cast<Integer>(rop), .Source = &source,
-         .SourceRect = sourceRect});
+    Run({.Kind = TCanvasOp::opStretchBlt, .Rect = dest, .Color = sourceBackground, .Param1 = static_cast<Integer>(rop),
+         .Source = &source, .SourceRect = sourceRect});
+}
+
+void TCanvas::BrushCopy(const TRect& dest, const TBitmap& bitmap, const TRect& source, TColor color)
+{
+    TBitmap copy;
+    copy.Assign(bitmap);
+    copy.SetPixelFormat(TPixelFormat::pf32bit);
+    TPixelBuffer px;
+    if (!copy.GetPixels(px)) return;
+    const Cardinal key = raster::ToPixel(ColorToRGB(color)), brush = raster::ToPixel(ColorToRGB(FBrush.Color()));
+    for (Integer y = 0; y < px.Height; ++y)
+        for (Integer x = 0; x < px.Width; ++x)
+            if ((px.Row(y)[x] & 0xFFFFFF) == key) px.Row(y)[x] = brush;
+    StretchBlt(dest, copy, source, SRCCOPY);
 }
 
 void TCanvas::AlphaBlend(const TRect& dest, const TBitmap& source, const TRect& sourceRect, BLENDFUNCTION blend)
@@ -603,6 +700,7 @@ void TCanvas::Execute(const TCanvasOp& op) { Run(op); }
 
 void TCanvas::Run(const TCanvasOp& op)
 {
+    if (FPathOpen && AddToPath(op)) return;
     if (!FDevice) return;
     Changing();
     TPixelBuffer buf;
@@ -879,7 +977,7 @@ void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
     TFontSpec spec = DeviceFont();
     TFontEngine& engine = FontEngine();
     TFontMetrics m = engine.Metrics(spec);
-    Integer width = engine.TextWidth(spec, op.Text);
+    Integer width = engine.TextWidth(spec, op.Text) + FState.CharExtra * op.Text.Length();
     TPoint ref = ToDevice(op.Points[0]);
     const int align = FState.TextAlign;
     double ox = (align & TA_CENTER) == TA_CENTER ? -width / 2 : (align & TA_RIGHT) ? -width : 0;
@@ -901,14 +999,26 @@ void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
     else if (FState.BkMode == OPAQUE && spec.Orientation == 0) opaque = box;
     for (Integer y = std::max(opaque.Top, 0); y < std::min(opaque.Bottom, buf.Height); ++y)
         for (Integer x = std::max(opaque.Left, 0); x < std::min(opaque.Right, buf.Width); ++x) plot(x, y, bg);
-    TGlyphMask mask = engine.Render(spec, op.Text);
+    // with extra spacing every character goes out by itself, further along the baseline
+    std::vector<std::pair<String, Integer>> runs;
+    if (FState.CharExtra == 0) {
+        runs.push_back({op.Text, 0});
+    } else {
+        for (int i = 1; i <= op.Text.Length(); ++i)
+            runs.push_back({Copy(op.Text, i, 1), engine.TextWidth(spec, Copy(op.Text, 1, i - 1)) + FState.CharExtra * (i - 1)});
+    }
     const Cardinal fg = raster::ToPixel(ColorToRGB(FState.TextColor));
-    for (Integer y = 0; y < mask.Height; ++y)
-        for (Integer x = 0; x < mask.Width; ++x)
-            if (mask.Bits[size_t(y) * mask.Width + x]) plot(origin.X + mask.OriginX + x, origin.Y + mask.OriginY + y, fg);
     TRect touched;
     UnionRect(touched, box, opaque);
-    UnionRect(touched, touched, Bounds(origin.X + mask.OriginX, origin.Y + mask.OriginY, mask.Width, mask.Height));
+    for (const auto& [run, advance] : runs) {
+        TGlyphMask mask = engine.Render(spec, run);
+        const Integer ax = origin.X + static_cast<Integer>(std::lround(advance * c)),
+                      ay = origin.Y - static_cast<Integer>(std::lround(advance * s));
+        for (Integer y = 0; y < mask.Height; ++y)
+            for (Integer x = 0; x < mask.Width; ++x)
+                if (mask.Bits[size_t(y) * mask.Width + x]) plot(ax + mask.OriginX + x, ay + mask.OriginY + y, fg);
+        UnionRect(touched, touched, Bounds(ax + mask.OriginX, ay + mask.OriginY, mask.Width, mask.Height));
+    }
     FDevice->Changed(touched);
 }
 
@@ -932,6 +1042,10 @@ void TCanvas::Blit(const TCanvasOp& op, const TPixelBuffer& buf)
     const bool alpha = op.Kind == TCanvasOp::opAlphaBlend;
     const Integer constAlpha = op.Param2 & 0xFF;
     const bool perPixel = (op.Param2 >> 8) & AC_SRC_ALPHA;
+    const bool monoSource = op.Source && op.Source->PixelFormat() == TPixelFormat::pf1bit && !FDevice->Monochrome();
+    const bool monoDest = op.Source && op.Source->PixelFormat() != TPixelFormat::pf1bit && FDevice->Monochrome();
+    const Cardinal text = raster::ToPixel(ColorToRGB(FState.TextColor)), bk = raster::ToPixel(ColorToRGB(FState.BkColor));
+    const Cardinal sourceBk = raster::ToPixel(ColorToRGB(op.Color == clNone ? clWhite : op.Color));
     for (Integer y = area.Top; y < area.Bottom; ++y) {
         Cardinal* row = buf.Row(y);
         Integer ry = flipY ? dest.Bottom - 1 - y : y - dest.Top;
@@ -944,6 +1058,8 @@ void TCanvas::Blit(const TCanvasOp& op, const TPixelBuffer& buf)
                 Integer sxx = sl + static_cast<Integer>(Int64{rx} * sw / dest.Width());
                 if (sxx < 0 || syy < 0 || sxx >= src.Width || syy >= src.Height) continue;
                 s = src.Row(syy)[sxx];
+                if (monoSource) s = (s & 0xFFFFFF) ? bk : text;
+                else if (monoDest) s = (s & 0xFFFFFF) == sourceBk ? 0xFFFFFF : 0;
             }
             if (alpha) {
                 // premultiplied source over destination, scaled by the constant alpha

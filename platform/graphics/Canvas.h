@@ -140,6 +140,19 @@ public:
     int IntersectClipRect(Integer left, Integer top, Integer right, Integer bottom);   // logical
     int ExcludeClipRect(Integer left, Integer top, Integer right, Integer bottom);     // logical
     const std::optional<TRegion>& ClipRegion() const { return FState.Clip; }
+    int SetTextCharacterExtra(int extra);   // pixels added after every character
+    int GetTextCharacterExtra() const { return FState.CharExtra; }
+    int SetStretchBltMode(int mode);        // stretching always takes the nearest pixel
+    int GetStretchBltMode() const { return FState.StretchMode; }
+    // Paths: between BeginPath and EndPath lines, polylines, polygons and rectangles build figures
+    // instead of drawing; StrokePath and FillPath draw them (each figure filled by itself).
+    void BeginPath();
+    void EndPath();
+    void AbortPath();
+    void CloseFigure();
+    void StrokePath();
+    void FillPath();
+    void StrokeAndFillPath();
     int SaveDC();
     bool RestoreDC(int saved);   // negative: relative to the latest
     Integer GetDeviceCaps(int index) const;
@@ -150,7 +163,12 @@ public:
     void FillRectColor(const TRect& r, TColor color);   // no pen, no raster operation
     void PatBlt(const TRect& r, Cardinal rop);
     void InvertRect(const TRect& r) { PatBlt(r, DSTINVERT); }
-    void StretchBlt(const TRect& dest, const class TBitmap& source, const TRect& sourceRect, Cardinal rop);
+    // A monochrome source takes the text colour for black and the background colour for white;
+    // a monochrome destination turns source pixels of sourceBackground white and others black.
+    void StretchBlt(const TRect& dest, const class TBitmap& source, const TRect& sourceRect, Cardinal rop,
+                    TColor sourceBackground = clWhite);
+    // The bitmap's part stretched into dest, its pixels of `color` replaced by the brush.
+    void BrushCopy(const TRect& dest, const class TBitmap& bitmap, const TRect& source, TColor color);
     void AlphaBlend(const TRect& dest, const class TBitmap& source, const TRect& sourceRect, BLENDFUNCTION blend);
     // Pixels of the canvas's raster device in device units (copying from a canvas).
     bool GetPixels(TPixelBuffer& buffer) const { return FDevice && FDevice->GetPixels(buffer); }
@@ -182,6 +200,8 @@ private:
         TColor BkColor = clWhite;
         TColor TextColor = clBlack;
         int TextAlign = 0;
+        int CharExtra = 0;
+        int StretchMode = 3;
         std::optional<TRegion> Clip;
     };
     struct TSaved {
@@ -200,6 +220,13 @@ private:
     void RenderText(const TCanvasOp& op, const TPixelBuffer& buf);
     void Blit(const TCanvasOp& op, const TPixelBuffer& buf);
     TRect ClipBounds(const TPixelBuffer& buf) const;
+    bool AddToPath(const TCanvasOp& op);
+    struct TFigure {
+        std::vector<TPoint> Points;
+        bool Closed = false;
+    };
+    std::vector<TFigure> FPath;
+    bool FPathOpen = false;
     void ScaleExtents();
     double ScaleX() const;
     double ScaleY() const;

@@ -82,6 +82,23 @@ int GetClipRgn(HDC dc, HRGN region)
 }
 
 int SaveDC(HDC dc) { return dc->SaveDC(); }
+int SetTextCharacterExtra(HDC dc, int extra) { return dc->SetTextCharacterExtra(extra); }
+int GetTextCharacterExtra(HDC dc) { return dc->GetTextCharacterExtra(); }
+int SetStretchBltMode(HDC dc, int mode) { return dc->SetStretchBltMode(mode); }
+BOOL BeginPath(HDC dc) { return dc->BeginPath(), true; }
+BOOL EndPath(HDC dc) { return dc->EndPath(), true; }
+BOOL AbortPath(HDC dc) { return dc->AbortPath(), true; }
+BOOL CloseFigure(HDC dc) { return dc->CloseFigure(), true; }
+BOOL StrokePath(HDC dc) { return dc->StrokePath(), true; }
+BOOL FillPath(HDC dc) { return dc->FillPath(), true; }
+BOOL StrokeAndFillPath(HDC dc) { return dc->StrokeAndFillPath(), true; }
+BOOL MoveToEx(HDC dc, Integer x, Integer y, TPoint* old)
+{
+    if (old) *old = dc->PenPos();
+    dc->MoveTo(x, y);
+    return true;
+}
+BOOL LineTo(HDC dc, Integer x, Integer y) { return dc->LineTo(x, y), true; }
 BOOL RestoreDC(HDC dc, int saved) { return dc->RestoreDC(saved); }
 int GetDeviceCaps(HDC dc, int index) { return dc->GetDeviceCaps(index); }
 
@@ -159,7 +176,8 @@ BOOL StretchBlt(HDC dest, Integer x, Integer y, Integer width, Integer height, H
     TBitmap bmp;
     if (!SourceBitmap(source, bmp)) return false;
     TPoint a = source->LPtoDP(Point(sx, sy)), b = source->LPtoDP(Point(sx + sw, sy + sh));
-    dest->StretchBlt(Rect(x, y, x + width, y + height), bmp, Rect(a.X, a.Y, b.X, b.Y), rop);
+    if (source->Device()->Monochrome()) bmp.SetPixelFormat(TPixelFormat::pf1bit);   // keeps its colours' meaning
+    dest->StretchBlt(Rect(x, y, x + width, y + height), bmp, Rect(a.X, a.Y, b.X, b.Y), rop, source->GetBkColor());
     return true;
 }
 
@@ -360,6 +378,12 @@ std::vector<String> BreakLines(HDC dc, const String& text, Integer width, UINT f
 }
 
 }  // namespace
+
+int DrawTextEx(HDC dc, const String& text, int count, TRect* r, UINT format, const void* params)
+{
+    (void)params;   // tab stops and margins are not used by the program
+    return DrawText(dc, text, count, r, format);
+}
 
 int DrawText(HDC dc, const String& text, int count, TRect* r, UINT format)
 {

@@ -38,6 +38,19 @@ int ExcludeClipRect(HDC dc, Integer left, Integer top, Integer right, Integer bo
 int GetClipBox(HDC dc, TRect* r);
 int GetClipRgn(HDC dc, HRGN region);   // 1 and the region (device units) when there is one, else 0
 int SaveDC(HDC dc);
+int SetTextCharacterExtra(HDC dc, int extra);
+int GetTextCharacterExtra(HDC dc);
+enum { BLACKONWHITE = 1, WHITEONBLACK = 2, COLORONCOLOR = 3, HALFTONE = 4 };
+int SetStretchBltMode(HDC dc, int mode);
+BOOL BeginPath(HDC dc);
+BOOL EndPath(HDC dc);
+BOOL AbortPath(HDC dc);
+BOOL CloseFigure(HDC dc);
+BOOL StrokePath(HDC dc);
+BOOL FillPath(HDC dc);
+BOOL StrokeAndFillPath(HDC dc);
+BOOL MoveToEx(HDC dc, Integer x, Integer y, TPoint* old);
+BOOL LineTo(HDC dc, Integer x, Integer y);
 BOOL RestoreDC(HDC dc, int saved);
 int GetDeviceCaps(HDC dc, int index);
 BOOL GetTextMetrics(HDC dc, TTextMetric* tm);
@@ -75,6 +88,7 @@ enum : UINT {
 };
 // Draws or measures (DT_CALCRECT) text in the rectangle; returns the text's height.
 int DrawText(HDC dc, const String& text, int count, TRect* r, UINT format);
+int DrawTextEx(HDC dc, const String& text, int count, TRect* r, UINT format, const void* params);
 
 // DrawEdge edges and flags.
 enum : UINT {

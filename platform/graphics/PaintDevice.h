@@ -23,7 +23,8 @@ struct TCanvasOp {
     TKind Kind = opLine;
     std::vector<TPoint> Points{};   // line ends; polygon vertices; arc start and end; text reference point
     TRect Rect{};                 // box of the shape; destination of blits; clip/opaque box of text
-    TColor Color = clNone;        // opFillRect: fill colour (clNone: the brush); opPixel: the colour
+    TColor Color = clNone;        // opFillRect: fill colour (clNone: the brush); opPixel: the colour;
+                                  // blits: the source's background colour
     Integer Param1 = 0;           // round-rect corner width; text options; blit raster operation
     Integer Param2 = 0;           // round-rect corner height; alpha-blend constant alpha and format
     String Text{};
@@ -46,6 +47,8 @@ public:
     virtual TSize PhysicalSize() const { return DeviceSize(); }
     virtual TPoint PhysicalOffset() const { return {}; }
     virtual bool IsPrinter() const { return false; }
+    // Monochrome raster devices (1-bit bitmaps) take colour blits by the source's background colour.
+    virtual bool Monochrome() const { return false; }
     // A raster device learns which device pixels a drawing touched (a window shows them).
     virtual void Changed(const TRect& deviceArea) { (void)deviceArea; }
 };

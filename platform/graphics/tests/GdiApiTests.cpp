@@ -103,6 +103,51 @@ TEST(Blits, BitBltCopiesBetweenContextsAndInversionsUndoThemselves)
     EXPECT_EQ(Picture(b, clWhite), before);
 }
 
+// The classic transparent blit: a monochrome mask made from the source's background colour,
+// then the mask ANDed and the image (transparent colour blackened) ORed onto the destination.
+TEST(Blits, MonochromeMaskTechnique)
+{
+    TBitmap image(3, 1), mask(3, 1, TPixelFormat::pf1bit), dest;
+    image.Canvas().SetPixel(0, 0, clFuchsia);
+    image.Canvas().SetPixel(1, 0, clNavy);
+    image.Canvas().SetPixel(2, 0, clFuchsia);
+    SetBkColor(image.Canvas().Handle(), clFuchsia);
+    BitBlt(mask.Canvas().Handle(), 0, 0, 3, 1, image.Canvas().Handle(), 0, 0, SRCCOPY);
+    EXPECT_EQ(Picture(mask, clWhite), "X.X");
+    WhiteBitmap(dest, 3, 1);
+    dest.Canvas().Brush().SetColor(clLime);
+    dest.Canvas().FillRect(Rect(0, 0, 3, 1));
+    HDC d = dest.Canvas().Handle();
+    SetBkColor(d, clWhite);
+    SetTextColor(d, clBlack);
+    BitBlt(d, 0, 0, 3, 1, mask.Canvas().Handle(), 0, 0, SRCAND);
+    image.Canvas().Brush().SetColor(clBlack);
+    image.Canvas().BrushCopy(Rect(0, 0, 3, 1), image, Rect(0, 0, 3, 1), clFuchsia);
+    BitBlt(d, 0, 0, 3, 1, image.Canvas().Handle(), 0, 0, SRCPAINT);
+    EXPECT_EQ(dest.Canvas().Pixel(0, 0), clLime);
+    EXPECT_EQ(dest.Canvas().Pixel(1, 0), clNavy);
+    EXPECT_EQ(dest.Canvas().Pixel(2, 0), clLime);
+}
+
+TEST(Paths, StrokedPathDrawsItsFiguresAndFilledPathItsInside)
+{
+    TBitmap a, b;
+    WhiteBitmap(a, 10, 8);
+    WhiteBitmap(b, 10, 8);
+    a.Canvas().Polygon({{1, 1}, {8, 1}, {8, 6}});
+    HDC dc = b.Canvas().Handle();
+    b.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+    BeginPath(dc);
+    MoveToEx(dc, 1, 1, nullptr);
+    LineTo(dc, 8, 1);
+    LineTo(dc, 8, 6);
+    CloseFigure(dc);
+    EndPath(dc);
+    EXPECT_EQ(Picture(b, clWhite).find('.'), std::string::npos);   // nothing drawn yet
+    StrokePath(dc);
+    EXPECT_EQ(Picture(b, clBlack), Picture(a, clBlack));
+}
+
 TEST(Regions, CombineModes)
 {
     HRGN a = CreateRectRgn(0, 0, 4, 4), b = CreateRectRgn(2, 2, 6, 6), r = CreateRectRgn(0, 0, 0, 0);

@@ -113,6 +113,17 @@ TEST_F(Text, DrawTextMeasuresWrapsAndAligns)
     EXPECT_EQ(out, 0);
 }
 
+TEST_F(Text, CharacterExtraWidensTheText)
+{
+    SetTextCharacterExtra(C().Handle(), 2);
+    EXPECT_EQ(C().TextWidth("Dam"), 21 + 6);
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    C().TextOut(5, 4, "Dam");
+    auto [in, out] = Ink(Bmp, Bounds(5, 4, 27, 13), clWhite);
+    EXPECT_GT(in, 15);
+    EXPECT_EQ(out, 0);
+}
+
 TEST_F(Text, TurnedFontRunsUpwards)
 {
     C().Brush().SetStyle(TBrushStyle::bsClear);
