@@ -142,6 +142,7 @@ void TBitmap::Assign(const TBitmap& s)
     FTransparent = s.FTransparent;
     FTransparentColor = s.FTransparentColor;
     FTransparentMode = s.FTransparentMode;
+    FAlphaFormat = s.FAlphaFormat;
     Changed();
 }
 
@@ -325,6 +326,40 @@ void TBitmap::SetTransparentColor(TColor value)
     Changed();
 }
 
+void TBitmap::SetAlphaFormat(TAlphaFormat value)
+{
+    if (value == FAlphaFormat) return;
+    const bool multiply = FAlphaFormat == TAlphaFormat::afDefined && value == TAlphaFormat::afPremultiplied;
+    const bool divide = FAlphaFormat == TAlphaFormat::afPremultiplied && value == TAlphaFormat::afDefined;
+    if ((multiply || divide) && Bits() == 32) {
+        SyncPixels();
+        for (Cardinal& p : FPixels) {
+            const Cardinal a = p >> 24;
+            Cardinal out = a << 24;
+            for (int shift = 0; shift <= 16; shift += 8) {
+                Cardinal v = (p >> shift) & 0xFF;
+                v = multiply ? v * a / 255 : (a ? std::min<Cardinal>(255, v * 255 / a) : 0);
+                out |= v << shift;
+            }
+            p = out;
+        }
+    }
+    FAlphaFormat = value;
+    Changed();
+}
+
+bool TBitmap::SupportsPartialTransparency() const
+{
+    if (Bits() != 32 || Empty()) return false;
+    SyncPixels();
+    bool someAlpha = false, someNotOpaque = false;
+    for (Cardinal p : FPixels) {
+        someAlpha |= (p >> 24) != 0;
+        someNotOpaque |= (p >> 24) != 255;
+    }
+    return someAlpha && someNotOpaque;
+}
+
 void TBitmap::Mask(TColor color)
 {
     SyncPixels();
@@ -341,6 +376,16 @@ void TBitmap::DrawOn(TCanvas& canvas, const TRect& dest)
 {
     if (Empty()) return;
     const TRect all = Rect(0, 0, FWidth, FHeight);
+    if (FAlphaFormat == TAlphaFormat::afDefined && Bits() == 32) {
+        DrawWithAlpha(canvas, dest, *this);
+        return;
+    }
+    if (FAlphaFormat == TAlphaFormat::afPremultiplied && Bits() == 32) {
+        BLENDFUNCTION blend;
+        blend.AlphaFormat = AC_SRC_ALPHA;
+        canvas.AlphaBlend(dest, *this, all, blend);
+        return;
+    }
     if (!FTransparent) {
         canvas.StretchBlt(dest, *this, all, canvas.CopyMode());
         return;

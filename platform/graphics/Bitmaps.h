@@ -42,6 +42,9 @@ protected:
 
 enum class TPixelFormat { pfDevice, pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit, pfCustom };
 enum class TTransparentMode { tmAuto, tmFixed };
+// How the top byte of 32-bit pixels is drawn: ignored, straight alpha, or alpha with the colours
+// already multiplied by it.
+enum class TAlphaFormat { afIgnored, afDefined, afPremultiplied };
 
 class TBitmap : public TGraphic {
     DECLARE_CLASS(TBitmap, TGraphic)
@@ -77,6 +80,11 @@ public:
     void SetTransparentColor(TColor value);
     TTransparentMode TransparentMode() const { return FTransparentMode; }
     void SetTransparentMode(TTransparentMode value) { FTransparentMode = value; }
+    TAlphaFormat AlphaFormat() const { return FAlphaFormat; }
+    // Between afDefined and afPremultiplied the colours are multiplied or divided by the alpha.
+    void SetAlphaFormat(TAlphaFormat value);
+    // 32 bits per pixel with alpha values that are neither all 0 nor all 255.
+    bool SupportsPartialTransparency() const;
     // Turns the bitmap into its mask: black where the colour is not `color`, white where it is.
     void Mask(TColor color);
 
@@ -102,6 +110,7 @@ private:
     std::vector<Cardinal> FPalette;
     TColor FTransparentColor = clDefault;
     TTransparentMode FTransparentMode = TTransparentMode::tmAuto;
+    TAlphaFormat FAlphaFormat = TAlphaFormat::afIgnored;
     std::unique_ptr<TDevice> FDevice;
     std::unique_ptr<TCanvas> FCanvas;
 };

@@ -173,7 +173,8 @@ public:
     // Pixels of the canvas's raster device in device units (copying from a canvas).
     bool GetPixels(TPixelBuffer& buffer) const { return FDevice && FDevice->GetPixels(buffer); }
 
-    // Extra scaling applied after the mapping; a metafile being played uses it to place its picture.
+    // Extra scaling and offset applied after the mapping: a metafile being played places its picture
+    // with it, a windowless control painted on its parent's surface its origin.
     void SetPlacement(double scaleX, double scaleY, double offsetX, double offsetY);
     // Runs an operation as the canvas's own calls do (a metafile being played, a device).
     void Execute(const TCanvasOp& op);

@@ -120,5 +120,22 @@ struct GRADIENT_RECT {
     Cardinal UpperLeft = 0, LowerRight = 0;
 };
 enum : UINT { GRADIENT_FILL_RECT_H = 0, GRADIENT_FILL_RECT_V = 1 };
+// The wide-character names of the text calls.
+inline BOOL TextOutW(HDC dc, Integer x, Integer y, const String& text, int count) { return TextOut(dc, x, y, text, count); }
+inline BOOL ExtTextOutW(HDC dc, Integer x, Integer y, UINT options, const TRect* r, const String& text, int count,
+                        const Integer* dx = nullptr)
+{
+    return ExtTextOut(dc, x, y, options, r, text, count, dx);
+}
+inline int DrawTextW(HDC dc, const String& text, int count, TRect* r, UINT format) { return DrawText(dc, text, count, r, format); }
+inline int DrawTextExW(HDC dc, const String& text, int count, TRect* r, UINT format, const void* params)
+{
+    return DrawTextEx(dc, text, count, r, format, params);
+}
+inline BOOL GetTextExtentPoint32W(HDC dc, const String& text, int count, TSize* size)
+{
+    return GetTextExtentPoint32(dc, text, count, size);
+}
+
 BOOL GradientFill(HDC dc, const TRIVERTEX* vertices, Cardinal count, const GRADIENT_RECT* rects, Cardinal rectCount,
                   UINT mode);

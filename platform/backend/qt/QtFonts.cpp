@@ -116,9 +116,11 @@ public:
         QFontMetrics fm(f);
         const int ascent = Vertical(f).Ascent;
         const int w = fm.horizontalAdvance(QS(text)), h = fm.ascent() + fm.descent();
-        // room for overhangs and any rotation around the reference point
-        const int reach = w + h + fm.maxWidth() + 4;
-        QImage img(2 * reach, 2 * reach, QImage::Format_ARGB32);
+        // room for overhangs (italics) and, for turned text, any rotation around the reference point
+        const int margin = fm.maxWidth() + 4;
+        const int originX = spec.Orientation ? w + h + margin : margin, originY = spec.Orientation ? originX : margin;
+        QImage img(spec.Orientation ? 2 * originX : w + 2 * margin, spec.Orientation ? 2 * originY : h + 2 * margin,
+                   QImage::Format_ARGB32);
         img.fill(Qt::transparent);
         {
             QPainter p(&img);
@@ -126,7 +128,7 @@ public:
             p.setRenderHint(QPainter::TextAntialiasing, false);
             p.setFont(f);
             p.setPen(Qt::black);
-            p.translate(reach, reach);
+            p.translate(originX, originY);
             if (spec.Orientation) p.rotate(-spec.Orientation / 10.0);
             p.drawText(0, ascent, QS(text));
         }
@@ -144,8 +146,8 @@ public:
         if (right < 0) return mask;
         mask.Width = right - left + 1;
         mask.Height = bottom - top + 1;
-        mask.OriginX = left - reach;
-        mask.OriginY = top - reach;
+        mask.OriginX = left - originX;
+        mask.OriginY = top - originY;
         mask.Bits.assign(size_t(mask.Width) * mask.Height, 0);
         for (int y = 0; y < mask.Height; ++y) {
             const QRgb* row = reinterpret_cast<const QRgb*>(img.constScanLine(top + y));

@@ -150,6 +150,29 @@ TEST(BitmapTransparency, TransparentColourLeavesTheDestination)
     EXPECT_EQ(dest.Canvas().Pixel(1, 0), clNavy);
 }
 
+TEST(BitmapAlpha, FormatsMultiplyAndDraw)
+{
+    TBitmap bmp(2, 1);
+    EXPECT_FALSE(bmp.SupportsPartialTransparency());
+    TPixelBuffer px;
+    bmp.GetPixels(px);
+    px.Row(0)[0] = 0x80FF0000;   // half red, straight alpha
+    px.Row(0)[1] = 0x00000000;
+    EXPECT_TRUE(bmp.SupportsPartialTransparency());
+    bmp.SetAlphaFormat(TAlphaFormat::afDefined);
+    TBitmap dest;
+    WhiteBitmap(dest, 2, 1);
+    dest.Canvas().Draw(0, 0, bmp);
+    EXPECT_EQ(dest.Canvas().Pixel(0, 0), 0x7F7FFF);
+    EXPECT_EQ(dest.Canvas().Pixel(1, 0), clWhite);
+    bmp.SetAlphaFormat(TAlphaFormat::afPremultiplied);
+    bmp.GetPixels(px);
+    EXPECT_EQ(px.Row(0)[0], 0x80800000u);
+    WhiteBitmap(dest, 2, 1);
+    dest.Canvas().Draw(0, 0, bmp);
+    EXPECT_EQ(dest.Canvas().Pixel(0, 0), 0x7F7FFF);
+}
+
 TEST(PngFiles, RoundTripIsExact)
 {
     TBitmap source;
