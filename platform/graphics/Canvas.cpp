@@ -784,9 +784,8 @@ void TCanvas::StrokePath(TCoverage& cov, const std::vector<TPoint>& dev, bool cl
     }
 }
 
-void TCanvas::DrawOutline(TCoverage& cov, const TCanvasOp& op, const std::vector<TPoint>& dev, const TRect& box)
+void TCanvas::DrawOutline(TCoverage& cov, const TCanvasOp& op, const TRect& box)
 {
-    (void)dev;
     const Integer w = DevicePenWidth();
     const bool inside = FPen.Style() == TPenStyle::psInsideFrame;
     TRect outer = box;
@@ -886,7 +885,7 @@ void TCanvas::Rasterize(const TCanvasOp& op, const TPixelBuffer& buf)
             }
             if (pen) {
                 TCoverage ring(area(box));
-                DrawOutline(ring, op, dev, box);
+                DrawOutline(ring, op, box);
                 fill.Remove(ring);
                 ApplyBrush(fill, buf, clNone, true);
                 ApplyPen(ring, buf);
@@ -895,7 +894,7 @@ void TCanvas::Rasterize(const TCanvasOp& op, const TPixelBuffer& buf)
             }
         } else if (pen) {
             TCoverage ring(area(box));
-            DrawOutline(ring, op, dev, box);
+            DrawOutline(ring, op, box);
             ApplyPen(ring, buf);
         }
         FDevice->Changed(area(box));

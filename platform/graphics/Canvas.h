@@ -214,7 +214,7 @@ private:
     void Realize();
     void Run(const TCanvasOp& op);
     void Rasterize(const TCanvasOp& op, const TPixelBuffer& buf);
-    void DrawOutline(TCoverage& cov, const TCanvasOp& op, const std::vector<TPoint>& dev, const TRect& box);
+    void DrawOutline(TCoverage& cov, const TCanvasOp& op, const TRect& box);
     void StrokePath(TCoverage& cov, const std::vector<TPoint>& dev, bool closed);
     void ApplyPen(TCoverage& cov, const TPixelBuffer& buf);
     void ApplyBrush(TCoverage& cov, const TPixelBuffer& buf, TColor solidOverride, bool useRop);

@@ -7,7 +7,7 @@
 
 #include "platform/backend/qt/QtPainting.h"
 #include "platform/backend/qt/QtSupport.h"
-#include "platform/rtl/Exceptions.h"
+#include "platform/graphics/Printers.h"
 
 namespace qtbackend {
 
@@ -48,7 +48,8 @@ public:
     {
         Configure(FPrinter, settings);
         FInfo = InfoOf(FPrinter);
-        if (!FPainter.begin(&FPrinter)) throw EInvalidOperation("Printer is not currently printing");
+        if (settings.OutputFileName.IsEmpty() && !FPrinter.isValid()) throw EPrinter("No printer is available");
+        if (!FPainter.begin(&FPrinter)) throw EPrinter("The print job could not be started");
     }
     ~TQtPrintJob() override
     {
