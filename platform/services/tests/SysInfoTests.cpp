@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include "platform/backend/qt/QtServices.h"
+#include "platform/services/ServicesBackend.h"
+#include "platform/services/Sound.h"
+#include "platform/services/SysInfo.h"
+
+TEST(SysInfo, AWindows10WorkstationWithoutThemes)
+{
+    TOSVersionInfoEx info;
+    info.dwMajorVersion = 0;
+    ASSERT_TRUE(GetVersionEx(info));
+    EXPECT_EQ(info.dwMajorVersion, 10u);
+    EXPECT_EQ(info.dwMinorVersion, 0u);
+    EXPECT_EQ(info.dwPlatformId, Cardinal(VER_PLATFORM_WIN32_NT));
+    EXPECT_EQ(info.wProductType, VER_NT_WORKSTATION);
+    EXPECT_EQ(Win32Platform(), 2);
+    struct Case { Integer major, minor; bool atLeast; };
+    for (Case c : {Case{5, 1, true}, Case{6, 2, true}, Case{10, 0, true}, Case{10, 1, false}, Case{11, 0, false}})
+        EXPECT_EQ(CheckWin32Version(c.major, c.minor), c.atLeast) << c.major << "." << c.minor;
+    EXPECT_FALSE(IsThemeActive());
+    EXPECT_FALSE(IsAppThemed());
+    EXPECT_FALSE(ThemeServicesAvailable());
+}
+
+TEST(SysInfo, ClassicMetrics)
+{
+    struct Case { Integer index, value; };
+    for (Case c : {Case{SM_CXVSCROLL, 17}, Case{SM_CYHSCROLL, 17}, Case{SM_CXHSCROLL, 17}, Case{SM_CYVSCROLL, 17},
+                   Case{SM_CXBORDER, 1}, Case{SM_CXEDGE, 2}, Case{SM_CXDOUBLECLK, 4}, Case{SM_CYDOUBLECLK, 4},
+                   Case{SM_CXDRAG, 4}, Case{SM_CXSMICON, 16}, Case{SM_CXICON, 32}, Case{SM_SWAPBUTTON, 0},
+                   Case{SM_REMOTESESSION, 0}, Case{SM_CMONITORS, 1}, Case{9999, 0}})
+        EXPECT_EQ(GetSystemMetrics(c.index), c.value) << c.index;
+    EXPECT_EQ(GetDoubleClickTime(), 500u);
+    Integer smoothing = 1;
+    EXPECT_TRUE(SystemParametersInfo(SPI_GETFONTSMOOTHING, 0, &smoothing));
+    EXPECT_EQ(smoothing, 0);
+}
+
+TEST(SysInfo, ScreenFactsComeFromTheToolkit)
+{
+    InitQtServices();
+    TRect screen = ServicesBackend().ScreenRect();
+    ASSERT_GT(screen.Width(), 0);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), screen.Width());
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), screen.Height());
+    TRect work;
+    EXPECT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work));
+    EXPECT_EQ(work, ServicesBackend().WorkArea());
+}
+
+TEST(Sound, NoDeviceAndNothingPlays)
+{
+    static const Byte wave[] = {'R', 'I', 'F', 'F', 0, 0, 0, 0};
+    EXPECT_EQ(waveOutGetNumDevs(), 0u);
+    EXPECT_FALSE(sndPlaySound(wave, SND_MEMORY | SND_NODEFAULT | SND_ASYNC));
+    EXPECT_TRUE(sndPlaySound(nullptr, SND_MEMORY));
+}
