@@ -181,12 +181,15 @@ TUpliftProfile DiagramBothCracksPastDrainFull(const TDiagramGeometry& g, double 
 // The drain line lies in the downstream crack and is ignored.
 TUpliftProfile DiagramBothCracksDrainDownstream(const TDiagramGeometry& g) { return DiagramBothCracksFull(g); }
 
-// Seismic cases: the usual-case profile pc (heads) with the cracks of the case; f = 1 puts
-// the reservoir heads into open cracks, f = 0 leaves them without pressure.
+// Seismic cases: the usual-case profile pc (heads) with the open cracks of the case; f = 1
+// puts the reservoir heads into open cracks, f = 0 leaves them without pressure. Where a
+// crack is closed (or absent) the usual-case profile applies as it is, up to the joint's end.
 TUpliftProfile DiagramSeismic(const TDiagramGeometry& g, const TUpliftProfile& pc, double f, TClosedCrack closed)
 {
+    const bool upOpen = g.cu > 0 && closed != ccUp;
+    const bool downOpen = g.cd < 0 && closed != ccDown;
     TUpliftProfile profile;
-    if (g.cu > 0 && closed != ccUp) {
+    if (upOpen) {
         profile.Add(0, f * g.hU);
         profile.Add(g.tu, f * UpTipFull(g));
         profile.Add(g.tu, ProfileValueAt(pc.X, pc.P, g.tu));
@@ -195,19 +198,26 @@ TUpliftProfile DiagramSeismic(const TDiagramGeometry& g, const TUpliftProfile& p
         profile.Add(pc.X[1], pc.P[1]);
         profile.IdxUp = 1;
     }
-    bool downCrack = g.cd < 0 && closed != ccDown;
-    // The middle keeps the room the downstream part needs.
-    int room = ProfilePoints - (downCrack ? 3 : 1);
-    for (int i = 1; i <= ProfilePoints; ++i)
-        if (g.tu < pc.X[i] && pc.X[i] < g.td && profile.Count < room)
+    // The usual-case points between the open cracks; the downstream crack keeps its room.
+    const int room = ProfilePoints - (downOpen ? 3 : 0);
+    for (int i = 2; i <= ProfilePoints; ++i) {
+        const bool inside = (!upOpen || pc.X[i] > g.tu) && (!downOpen || pc.X[i] < g.td);
+        const bool repeated = pc.X[i] == profile.X[profile.Count] && pc.P[i] == profile.P[profile.Count];
+        if (inside && !repeated && profile.Count < room)
             profile.Add(pc.X[i], pc.P[i]);
-    if (downCrack) {
+    }
+    if (downOpen) {
         profile.Add(g.td, ProfileValueAt(pc.X, pc.P, g.td));
         profile.Add(g.td, f * g.hD);
         profile.Add(g.L, f * g.hD);
         profile.IdxDown = f == 1 ? profile.Count - 1 : profile.Count - 2;
     } else {
-        profile.Add(pc.X[ProfilePoints], pc.P[ProfilePoints]);
+        // The usual-case profile's end, even when the room ran out before it.
+        if (profile.X[profile.Count] != pc.X[ProfilePoints] || profile.P[profile.Count] != pc.P[ProfilePoints]) {
+            if (profile.Count == ProfilePoints)
+                --profile.Count;
+            profile.Add(pc.X[ProfilePoints], pc.P[ProfilePoints]);
+        }
         profile.IdxDown = profile.Count;
     }
     profile.FillWith(pc.X[ProfilePoints], pc.P[ProfilePoints]);

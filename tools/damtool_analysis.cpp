@@ -8,9 +8,11 @@
 
 namespace {
 
-// A number in its shortest exact form.
+// A number in its shortest exact form; a negative zero (an uncracked downstream end) as 0.
 std::string Number(double v)
 {
+    if (v == 0)
+        v = 0;
     char text[32];
     auto result = std::to_chars(text, text + sizeof text, v);
     return std::string(text, result.ptr);

@@ -218,6 +218,22 @@ TEST(ComputeUplift, SeismicEmptyCrackJumpsToTheUsualHeadAtTheTip)
     EXPECT_NEAR(m.Joint.Pressure.Cr.Up[3][0], Gamma * 17, 1e-9);
 }
 
+TEST(ComputeUplift, SeismicClosedCrackKeepsTheUsualProfile)
+{
+    TParametres m = UpliftModel();
+    // The usual case with a full upstream crack to 6, then a seismic case in which that
+    // crack is closed: the usual profile applies whole, its crack part included.
+    ComputeUplift(m, 0, 1, 0.2, 0, 2);
+    m.Joint.ClosedCrack[3][0] = ccUp;
+    ComputeUplift(m, 0, 3, 0.2, 0, 0);
+    for (int i = 1; i <= 8; ++i) {
+        EXPECT_EQ(At(m, i, 3), At(m, i, 1)) << i;
+        EXPECT_NEAR(Head(m, i, 3), Head(m, i, 1), 1e-12) << i;
+    }
+    EXPECT_NEAR(m.JointLoad.U[3][0], m.JointLoad.U[1][0], 1e-9);
+    EXPECT_NEAR(m.JointLoad.Xu[3][0], m.JointLoad.Xu[1][0], 1e-9);
+}
+
 TEST(ComputeUplift, SeismicCaseWithoutWaterHasNoUplift)
 {
     TParametres m = UpliftModel();
