@@ -57,7 +57,7 @@ double RockWedgeResistance(const TParametres& model, int j, int k, double shear)
     const double top = downstream ? elev.Fdown : elev.Fup;
     const double level = downstream ? (k == 2 ? water.FloodDn : water.NormalDn) : (k == 2 ? water.FloodUp : water.NormalUp);
     const double hw = top - base;
-    const double lw = std::fabs(hw / std::sin(alpha));
+    const double lw = downstream ? hw / std::sin(alpha) : std::fabs(hw / std::sin(alpha));
     const double b = lw * std::cos(alpha);
     double weight = hw * b / 2 * gammaRock;
     if (downstream && elev.D < elev.Fdown) {

@@ -354,7 +354,7 @@ void SeismicProfileArea(const TUpliftProfile& profile, double L, double& area, d
 double DrainPressureRatio(double L, double spacing, double h, double radius)
 {
     // ln(sinh(a)) written so that it stays finite for drains far apart.
-    auto logSinh = [](double a) { return a + std::log1p(-std::exp(-2 * a)) - std::numbers::ln2; };
+    auto logSinh = [](double a) { return a + std::log(-std::expm1(-2 * a)) - std::numbers::ln2; };
     const double pi = std::numbers::pi;
     double g = (logSinh(2 * pi * h / spacing) - logSinh(pi * radius / spacing)) / (2 * pi);
     double ratio = (g - h / spacing) / (g - h * h / (spacing * L));
