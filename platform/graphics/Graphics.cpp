@@ -100,7 +100,7 @@ IMPLEMENT_CLASS(TPen, TPersistent, NewObject<TPen>)
 IMPLEMENT_CLASS(TBrush, TPersistent, NewObject<TBrush>)
 
 TFont::TFont() = default;
-TFont::TFont(const TFont& other) : TPersistent() { Assign(other); }
+TFont::TFont(const TFont& other) : TPersistent(), FPixelsPerInch(other.FPixelsPerInch) { Assign(other); }
 
 void TFont::Assign(TPersistent* source)
 {
@@ -135,7 +135,8 @@ void TFont::Assign(const TFont& source)
     FCharset = source.FCharset;
     FPitch = source.FPitch;
     FOrientation = source.FOrientation;
-    FPixelsPerInch = source.FPixelsPerInch;
+    // a font taken over at another resolution keeps its point size
+    if (FPixelsPerInch != source.FPixelsPerInch) FHeight = -MulDiv(source.Size(), FPixelsPerInch, 72);
     Changed();
 }
 

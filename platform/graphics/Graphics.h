@@ -95,8 +95,9 @@ class TFont : public TPersistent {
     DECLARE_CLASS(TFont, TPersistent)
 public:
     TFont();
-    TFont(const TFont& other);
+    TFont(const TFont& other);   // the copy has the other's resolution too
     TFont& operator=(const TFont& other);
+    // Copies everything but the resolution; at another resolution the point size is kept.
     void Assign(const TFont& source);
     void Assign(TPersistent* source) override;
 
