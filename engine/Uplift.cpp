@@ -426,7 +426,6 @@ void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte 
         const double e = joint.Elev[j];
         bool drainActs = model.Drain && (e <= drainage.GalleryElev ||
                                          (drainage.DrainOver && e <= drainage.MaxElevation));
-        const double undrainedAtDrain = hD + (hU - hD) * Quotient(L - dDr, L);
         TDrainSituation d;
         d.dDr = dDr;
         d.xCu = xCu;
@@ -448,14 +447,15 @@ void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte 
             // The drain lies on the upstream face.
             profile = UndrainedDiagram(g, m + (hU - m) * r, s);
         } else {
-            const double fall = (hU - hD) * Quotient(L - dDr, L);
+            const double undrainedRise = (hU - hD) * Quotient(L - dDr, L);
             switch (drainage.Code) {
             case cFERC: d.hd = m + (hU - m) * Quotient(L - dDr, L) * r; break;
             case cUSBR: d.hd = m + (hU - m) * r; break;
-            default: d.hd = hG <= hD ? hD + fall * r : hG + (fall + hD - hG) * r; break;
+            default: d.hd = hG <= hD ? hD + undrainedRise * r : hG + (undrainedRise + hD - hG) * r; break;
             }
+            // Without an upstream crack the drain head stays below the undrained straight line.
             if (g.tu == 0)
-                d.hd = MinDouble(d.hd, undrainedAtDrain);
+                d.hd = MinDouble(d.hd, hD + undrainedRise);
 
             // Drain heads for an upstream crack before and past the drain line.
             const double q = L - g.tu != 0 ? (L - dDr) / (L - g.tu) : 1;
