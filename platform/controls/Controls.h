@@ -1,0 +1,578 @@
+#pragma once
+// The control bases: TControl (any control), TWinControl (a control with a window of its own,
+// children, focus and keys), TCustomControl (owner drawn through Canvas and Paint) and
+// TGraphicControl (windowless, painted and fed mouse messages by its parent).
+//
+// Messages go WindowProc -> WndProc -> Dispatch (the class's handler table, with
+// InheritedMessage) -> DefaultHandler.  Replacing WindowProc subclasses a control.  The back end
+// delivers every toolkit event through MainWndProc, which hands any exception to the
+// application's handler so that none crosses the toolkit.
+//
+// Painting: an owner-drawn window paints into a persistent 32-bit surface of its own size.
+// Invalidated areas collect in an update region; the paint cycle erases them (WM_ERASEBKGND)
+// and sends WM_PAINT with the canvas clipped to them.  Outside WM_PAINT the control's Canvas
+// draws straight onto the surface, which the window then shows without any invalidation.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/classes/Alignment.h"
+#include "platform/classes/Component.h"
+#include "platform/classes/Events.h"
+#include "platform/controls/Messages.h"
+#include "platform/controls/WindowSystem.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Regions.h"
+
+class TWinControl;
+class TPopupMenu;
+
+// ---------------------------------------------------------------- enumerations
+enum TControlStyleFlag {
+    csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed, csSetCaption, csOpaque,
+    csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents,
+    csDisplayDragImage, csReflector, csActionClient, csMenuEvents, csNeedsBorderPaint, csParentBackground,
+    csGlassPaint
+};
+using TControlStyle = Set<TControlStyleFlag>;
+
+enum TControlStateFlag {
+    csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing, csCreating,
+    csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking, csRecreating
+};
+using TControlState = Set<TControlStateFlag>;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
+enum TAnchorKind { akLeft, akTop, akRight, akBottom };
+using TAnchors = Set<TAnchorKind>;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = Set<TShiftStateFlag>;
+
+enum TBorderStyle { bsNone, bsSingle };
+
+// Standard cursors; positive numbers are cursors registered with the screen.
+constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSizeNESW = -6,
+                  crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10, crHourGlass = -11,
+                  crDrag = -12, crNoDrop = -13, crHSplit = -14, crVSplit = -15, crMultiDrag = -16,
+                  crSQLWait = -17, crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
+                  crSizeAll = -22, crSize = -22;
+
+// Shift state of a key message's KeyData and of a mouse message's key flags.
+TShiftState KeyDataToShiftState(Integer keyData);
+Integer ShiftStateToKeyData(TShiftState shift);
+TShiftState KeysToShiftState(Cardinal keys);
+Cardinal ShiftStateToKeys(TShiftState shift);
+
+// ---------------------------------------------------------------- event types
+using TWndMethod = TEvent<TMessage&>;
+using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, Integer, Integer>;
+using TMouseMoveEvent = TEvent<TObject*, TShiftState, Integer, Integer>;
+using TKeyEvent = TEvent<TObject*, Word&, TShiftState>;
+using TKeyPressEvent = TEvent<TObject*, char16_t&>;
+using TMouseWheelEvent = TEvent<TObject*, TShiftState, Integer, TPoint, bool&>;
+using TContextPopupEvent = TEvent<TObject*, TPoint, bool&>;
+
+// Runs fn; an exception it raises goes to the registered exception handler (the application's
+// HandleException) with sender, and does not propagate.
+void CallProtected(TObject* sender, const std::function<void()>& fn);
+// The handler the application installs; without one, the exception's message is written to
+// the standard error stream.
+void SetExceptionHandler(std::function<void(TObject* sender)> handler);
+
+// ---------------------------------------------------------------- size constraints
+class TSizeConstraints : public TPersistent {
+    DECLARE_CLASS(TSizeConstraints, TPersistent)
+public:
+    explicit TSizeConstraints(class TControl* control = nullptr) : FControl(control) {}
+    Integer MinWidth() const { return FMinWidth; }
+    Integer MinHeight() const { return FMinHeight; }
+    Integer MaxWidth() const { return FMaxWidth; }    // 0: none
+    Integer MaxHeight() const { return FMaxHeight; }
+    void SetMinWidth(Integer v);
+    void SetMinHeight(Integer v);
+    void SetMaxWidth(Integer v);
+    void SetMaxHeight(Integer v);
+    void Assign(TPersistent* source) override;
+    // The size within the constraints.
+    void Apply(Integer& width, Integer& height) const;
+
+private:
+    void Changed();
+    TControl* FControl;
+    Integer FMinWidth = 0, FMinHeight = 0, FMaxWidth = 0, FMaxHeight = 0;
+};
+
+// A surface an owner-drawn window paints into: 32-bit pixels of the window's size.
+class TWindowSurface : public TPaintDevice {
+public:
+    explicit TWindowSurface(TWinControl* owner) : FOwner(owner) {}
+    bool GetPixels(TPixelBuffer& buffer) override;
+    TSize DeviceSize() const override { return {FWidth, FHeight}; }
+    void Changed(const TRect& deviceArea) override;
+    // New size; the pixels that still fit are kept, new ones take `fill`.
+    void Resize(Integer width, Integer height, Cardinal fill);
+    const Cardinal* Bits() const { return FPixels.data(); }
+    Integer Width() const { return FWidth; }
+    Integer Height() const { return FHeight; }
+    // Copies the rows/columns of `area` by dx, dy (scrolling).
+    void Scroll(const TRect& area, Integer dx, Integer dy);
+
+private:
+    TWinControl* FOwner;
+    std::vector<Cardinal> FPixels;
+    Integer FWidth = 0, FHeight = 0;
+};
+
+// A canvas on a control's surface: the client area's origin and clip are set by the owner.
+class TControlCanvas : public TCanvas {
+public:
+    explicit TControlCanvas(class TControl* control) : FControl(control) {}
+    TControl* Control() const { return FControl; }
+    // Points the canvas at the surface, with the client origin at `origin` and clipped to `clip`
+    // (device pixels); a null surface detaches it.
+    void Attach(TWindowSurface* surface, TPoint origin, const TRegion& clip);
+
+private:
+    TControl* FControl;
+};
+
+// ---------------------------------------------------------------- TControl
+class TControl : public TComponent {
+    DECLARE_CLASS(TControl, TComponent)
+public:
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+
+    // ---- messages
+    TWndMethod WindowProc;          // subclassing = replacing it; Perform goes through it
+    virtual void WndProc(TMessage& message);
+    std::intptr_t Perform(Cardinal msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
+    // WindowProc, with any exception handed to the application's handler.
+    void MainWndProc(TMessage& message);
+
+    // ---- geometry (relative to the parent's client area)
+    Integer Left() const { return FLeft; }
+    Integer Top() const { return FTop; }
+    Integer Width() const { return FWidth; }
+    Integer Height() const { return FHeight; }
+    void SetLeft(Integer v) { SetBounds(v, FTop, FWidth, FHeight); }
+    void SetTop(Integer v) { SetBounds(FLeft, v, FWidth, FHeight); }
+    void SetWidth(Integer v) { SetBounds(FLeft, FTop, v, FHeight); }
+    void SetHeight(Integer v) { SetBounds(FLeft, FTop, FWidth, v); }
+    virtual void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
+    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+    virtual TRect ClientRect() const;
+    Integer ClientWidth() const { return ClientRect().Width(); }
+    Integer ClientHeight() const { return ClientRect().Height(); }
+    void SetClientWidth(Integer v);
+    void SetClientHeight(Integer v);
+    virtual TPoint ClientOrigin() const;   // screen position of the client area's top-left
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+    TPoint ClientToParent(TPoint p, TWinControl* AParent = nullptr) const;
+
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign value);
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors value);
+    TSizeConstraints& Constraints() { return FConstraints; }
+    bool AutoSize() const { return FAutoSize; }
+    virtual void SetAutoSize(bool value);
+
+    // ---- tree and state
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* AParent);
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+    // Visible, and so are all its parents.
+    virtual bool Showing() const;
+    TControlStyle ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TControlStyle value) { FControlStyle = value; }
+    TControlState ControlState() const { return FControlState; }
+    void SetControlState(TControlState value) { FControlState = value; }
+    void BringToFront();
+    // The form the control is on: the nearest windowed ancestor (or itself) that is a form
+    // window, else the topmost parent; null for a control without parent that is no window.
+    TWinControl* FormWindow() const;
+
+    // ---- text, colour, font, cursor, hint
+    String Caption() const { return GetText(); }
+    void SetCaption(const String& value) { SetText(value); }
+    virtual String GetText() const;
+    virtual void SetText(const String& value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool value);
+    TFont& Font() { return FFont; }
+    const TFont& Font() const { return FFont; }
+    void SetFont(const TFont& value) { FFont.Assign(value); }
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool value);
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+    const String& Hint() const { return FHint; }
+    void SetHint(const String& value) { FHint = value; }
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool value);
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
+    Integer HelpContext() const { return FHelpContext; }
+    void SetHelpContext(Integer value) { FHelpContext = value; }
+
+    // ---- painting
+    virtual void Invalidate();
+    virtual void Update();
+    virtual void Repaint();
+    void Refresh() { Repaint(); }
+
+    // ---- events
+    TNotifyEvent OnClick, OnDblClick, OnResize;
+    TMouseEvent OnMouseDown, OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TNotifyEvent OnMouseEnter, OnMouseLeave;
+    TContextPopupEvent OnContextPopup;
+
+    virtual void Click();
+    virtual void DblClick();
+
+protected:
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+    virtual void MouseMove(TShiftState Shift, Integer X, Integer Y);
+    virtual void Resize();
+    virtual void Loaded() override;
+    // The size AutoSize would give; false keeps the size.
+    virtual bool CanAutoSize(Integer& NewWidth, Integer& NewHeight);
+    virtual void AdjustSize();
+    // Changes the bounds without notifications; windowed controls also move their window.
+    virtual void UpdateBoundsRect(const TRect& r);
+    void ParentChanged();   // parent font/colour taken over after SetParent
+    virtual void VisibleChanging() {}
+
+    // Message handlers.
+    void WMLButtonDown(TMessage& message);
+    void WMLButtonUp(TMessage& message);
+    void WMLButtonDblClk(TMessage& message);
+    void WMRButtonDown(TMessage& message);
+    void WMRButtonUp(TMessage& message);
+    void WMRButtonDblClk(TMessage& message);
+    void WMMButtonDown(TMessage& message);
+    void WMMButtonUp(TMessage& message);
+    void WMMouseMove(TMessage& message);
+    void WMContextMenu(TMessage& message);
+    void CMEnabledChanged(TMessage& message);
+    void CMVisibleChanged(TMessage& message);
+    void CMFontChanged(TMessage& message);
+    void CMColorChanged(TMessage& message);
+    void CMParentFontChanged(TMessage& message);
+    void CMParentColorChanged(TMessage& message);
+    void CMParentShowHintChanged(TMessage& message);
+    void CMTextChanged(TMessage& message);
+    void CMMouseEnter(TMessage& message);
+    void CMMouseLeave(TMessage& message);
+    void CMHitTest(TMessage& message);
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+    Integer FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+    TWinControl* FParent = nullptr;
+    bool FVisible = true;
+    bool FEnabled = true;
+    TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    TControlState FControlState;
+    String FText;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    TFont FFont;
+    bool FParentFont = true;
+    TCursor FCursor = crDefault;
+    bool FAutoSize = false;
+
+private:
+    void DoMouseDown(TMessage& message, TMouseButton button, TShiftState extra);
+    void DoMouseUp(TMessage& message, TMouseButton button);
+    void FontChanged();
+    friend class TWinControl;
+    friend class TSizeConstraints;
+
+    TAlign FAlign = alNone;
+    TAnchors FAnchors{akLeft, akTop};
+    TSizeConstraints FConstraints{this};
+    String FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TPopupMenu* FPopupMenu = nullptr;
+    Integer FHelpContext = 0;
+    // Distances to the parent's right and bottom edges kept by right/bottom anchors.
+    Integer FAnchorRight = 0, FAnchorBottom = 0;
+    bool FAnchorsKnown = false;
+    bool FSettingFont = false;
+};
+
+using TControlClass = TClass;
+using HWND = TWinControl*;
+
+// Parameters a windowed control gives its window (CreateParams).
+struct TCreateParams {
+    String Caption;
+    Cardinal Style = 0;
+    Cardinal ExStyle = 0;
+    Cardinal WindowClassStyle = 0;
+    TWindowKind Kind = TWindowKind::wkCustom;
+};
+
+// ---------------------------------------------------------------- TWinControl
+class TWinControl : public TControl {
+    DECLARE_CLASS(TWinControl, TControl)
+public:
+    explicit TWinControl(TComponent* AOwner);
+    ~TWinControl() override;
+
+    // ---- window
+    // The control itself, once its window exists (created here when needed).
+    HWND Handle();
+    bool HandleAllocated() const { return FHandle != nullptr; }
+    void HandleNeeded() { Handle(); }
+    TWindowHandle* WindowHandle() const { return FHandle; }   // back-end access
+    void RecreateWnd();
+    void DefaultHandler(TMessage& message) override;
+    void WndProc(TMessage& message) override;
+    // The window's own processing of a message, installed by the back end while it delivers a
+    // toolkit event (the native widget's handling); DefaultHandler runs it once.
+    struct TNativeDefault {
+        Cardinal Msg;
+        std::function<void(TMessage&)> Run;
+        bool Done = false;
+    };
+    void PushNativeDefault(TNativeDefault* d) { FNativeDefaults.push_back(d); }
+    void PopNativeDefault() { FNativeDefaults.pop_back(); }
+
+    // ---- children
+    Integer ControlCount() const { return static_cast<Integer>(FControls.size()); }
+    TControl* Controls(Integer index) const { return FControls.at(index); }
+    void InsertControl(TControl* AControl);
+    void RemoveControl(TControl* AControl);
+    bool ContainsControl(const TControl* control) const;
+    // The visible, enabled child at the client point (windowless children only unless
+    // AllowWinControls), topmost first.
+    TControl* ControlAtPos(TPoint pos, bool AllowDisabled = false, bool AllowWinControls = false) const;
+    TControl* FindChildControl(const String& name) const;
+    void DisableAlign() { ++FAlignLevel; }
+    void EnableAlign();
+    void Realign();
+    void ScrollBy(Integer DeltaX, Integer DeltaY);
+
+    // ---- focus and keys
+    Integer TabOrder() const;
+    void SetTabOrder(Integer value);
+    bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool value);
+    virtual bool CanFocus() const;
+    bool Focused() const;
+    virtual void SetFocus();
+    // The windowed descendants in tab order, depth first.
+    void GetTabOrderList(std::vector<TWinControl*>& list) const;
+    // The next (or previous) focusable control after CurControl among the descendants.
+    TWinControl* FindNextControl(TWinControl* CurControl, bool GoForward, bool CheckTabStop,
+                                 bool CheckParent) const;
+    void SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop);
+    void SelectFirst();
+
+    // ---- painting and borders
+    void Invalidate() override;
+    void InvalidateRect(const TRect& r, bool erase = true);   // client coordinates
+    void Update() override;
+    void Repaint() override;
+    TBrush& Brush() { return FBrush; }
+    TRect ClientRect() const override;
+    TPoint ClientOrigin() const override;
+    // The width of the non-client border on each side (from the window styles).
+    Integer BorderWidthNC() const;
+    // Paints the pending update region now (the back end calls it in its paint event).
+    void PaintPending(bool show = false);
+    // Surface of an owner-drawn window (null for native ones or before the window exists).
+    TWindowSurface* Surface() const { return FSurface.get(); }
+    const TRegion& UpdateRegion() const { return FUpdateRegion; }
+    bool IsOwnerDrawn() const;
+    // Paints the windowless children onto the canvas (clipped to each of them).
+    void PaintControls(TCanvas& canvas, TControl* First = nullptr);
+    // Scrolls the client area's pixels and children; the uncovered area is invalidated.
+    void ScrollWindow(Integer dx, Integer dy, const TRect* area = nullptr);
+
+    // ---- events
+    TNotifyEvent OnEnter, OnExit;
+    TKeyEvent OnKeyDown, OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TMouseWheelEvent OnMouseWheel;
+
+    // The key of a WM_KEYDOWN offered to the form's preview and to KeyDown; true when taken.
+    bool DoKeyDown(TMessage& message);
+    bool DoKeyUp(TMessage& message);
+    bool DoKeyPress(TMessage& message);
+    // True once after a WM_KEYDOWN whose key a dialog key (Tab, Enter, Escape) used up: the
+    // key then produces no WM_CHAR.
+    bool TakeDialogKeyUsed();
+
+    // ---- what forms add (a form is the root of focus and key preview)
+    virtual bool IsFormWindow() const { return false; }
+    virtual bool KeyPreviewActive() const { return false; }
+    // The form's active control changes to `control` (CM_EXIT / CM_ENTER).
+    virtual void SetFocusedControl(TWinControl* control) { (void)control; }
+    // A control inside the form is going away or can no longer have the focus.
+    virtual void ControlGone(TControl* control) { (void)control; }
+    // The toolkit resized a top-level window (the user, the window manager).
+    void WindowResized(Integer width, Integer height);
+
+protected:
+    virtual void CreateParams(TCreateParams& Params);
+    virtual void CreateWnd();
+    virtual void DestroyWnd();
+    virtual void CreateHandle();
+    virtual void DestroyHandle();
+    // Puts the state of the control into its new window (text, font, bounds, visibility).
+    virtual void InitializeWindow();
+    void UpdateBoundsRect(const TRect& r) override;
+    virtual void AlignControls(TControl* AControl, TRect& Rect);
+    virtual void AdjustClientRect(TRect& Rect) { (void)Rect; }
+    void SetChildOrder(TComponent* Child, Integer Order);
+    void AlignControl(TControl* AControl);
+
+    virtual void KeyDown(Word& Key, TShiftState Shift);
+    virtual void KeyUp(Word& Key, TShiftState Shift);
+    virtual void KeyPress(char16_t& Key);
+    virtual void DoEnter();
+    virtual void DoExit();
+    virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
+    // Paints the window: erase + WM_PAINT for the update region.
+    virtual void PaintWindow(TCanvas& canvas);
+    virtual void PaintHandler(TMessage& message);
+    // The canvas on the window's surface (the paint canvas during WM_PAINT).
+    TControlCanvas& WindowCanvas();
+    // Size of the surface: the whole window, or the client area where the toolkit draws the frame.
+    virtual TSize SurfaceSize() const { return {FWidth, FHeight}; }
+
+    void WMPaint(TMessage& message);
+    void WMEraseBkgnd(TMessage& message);
+    void WMNCPaint(TMessage& message);
+    void WMKeyDown(TMessage& message);
+    void WMKeyUp(TMessage& message);
+    void WMChar(TMessage& message);
+    void WMSetFocus(TMessage& message);
+    void WMKillFocus(TMessage& message);
+    void WMMouseWheel(TMessage& message);
+    void WMSize(TMessage& message);
+    void WMGetDlgCode(TMessage& message);
+    void CMEnter(TMessage& message);
+    void CMExit(TMessage& message);
+    void CMEnabledChanged(TMessage& message);
+    void CMVisibleChanged(TMessage& message);
+    void CMFontChanged(TMessage& message);
+    void CMColorChanged(TMessage& message);
+    void CMTextChanged(TMessage& message);
+    void CMShowingChanged(TMessage& message);
+
+    TWindowHandle* FHandle = nullptr;
+    std::vector<TControl*> FControls;       // z-order: later is on top
+    std::vector<TWinControl*> FTabList;     // windowed children in tab order
+    std::unique_ptr<TWindowSurface> FSurface;
+    TRegion FUpdateRegion;
+    bool FErasePending = false;
+    TBrush FBrush;
+    bool FTabStop = false;
+    TControl* FMouseControl = nullptr;      // windowless child under the mouse
+    Integer FAlignLevel = 0;
+    bool FInPaint = false;
+    bool FDialogKeyUsed = false;
+
+private:
+    friend class TControl;
+    friend class TWindowSurface;
+    void RouteMouse(TMessage& message);
+    void ApplyAnchors(TSize oldClient);
+    std::vector<TNativeDefault*> FNativeDefaults;
+    std::unique_ptr<TControlCanvas> FWindowCanvas;
+};
+
+// ---------------------------------------------------------------- TCustomControl
+class TCustomControl : public TWinControl {
+    DECLARE_CLASS(TCustomControl, TWinControl)
+public:
+    explicit TCustomControl(TComponent* AOwner);
+    ~TCustomControl() override;
+    // Inside WM_PAINT: the paint surface clipped to the update region.  Elsewhere: the surface
+    // itself, clipped to the client area; what is drawn shows at once.
+    TCanvas& Canvas();
+
+protected:
+    virtual void Paint();
+    void PaintWindow(TCanvas& canvas) override;
+};
+
+// ---------------------------------------------------------------- TGraphicControl
+class TGraphicControl : public TControl {
+    DECLARE_CLASS(TGraphicControl, TControl)
+public:
+    explicit TGraphicControl(TComponent* AOwner);
+    ~TGraphicControl() override;
+    // During the parent's paint: its paint canvas moved to this control and clipped to it.
+    // Elsewhere: the parent's surface, moved and clipped the same way.
+    TCanvas& Canvas();
+
+protected:
+    virtual void Paint();
+    void WMPaint(TMessage& message);
+
+private:
+    friend class TWinControl;
+    TControlCanvas FCanvas{this};
+    TCanvas* FPaintCanvas = nullptr;
+};
+
+// ---------------------------------------------------------------- capture, focus, posting
+// The control that receives all mouse messages (windowless controls included).
+void SetCaptureControl(TControl* control);
+TControl* GetCaptureControl();
+HWND SetCapture(HWND window);
+HWND GetCapture();
+bool ReleaseCapture();
+// The windowed control that has the keyboard focus, or null.
+HWND GetFocus();
+std::intptr_t SendMessage(HWND window, Cardinal msg, std::intptr_t wParam, std::intptr_t lParam);
+// Queues the message; it is delivered by the event loop (dropped if the window is freed).
+bool PostMessage(HWND window, Cardinal msg, std::intptr_t wParam, std::intptr_t lParam);
+// Delivers the queued messages (the event loop calls it).
+void DeliverPostedMessages();
+bool IsWindow(HWND window);
+bool InvalidateRect(HWND window, const TRect* r, bool erase);
+bool UpdateWindow(HWND window);
+bool ValidateRect(HWND window, const TRect* r);
+// Window timers: WM_TIMER with the id to the window every `elapse` milliseconds.
+std::uintptr_t SetTimer(HWND window, std::uintptr_t id, Cardinal elapse);
+bool KillTimer(HWND window, std::uintptr_t id);
+bool GetCursorPos(TPoint* p);
+// Carets of owner-drawn windows.
+bool CreateCaret(HWND window, Integer width, Integer height);
+bool SetCaretPos(Integer x, Integer y);
+bool ShowCaret(HWND window);
+bool HideCaret(HWND window);
+bool DestroyCaret();
+
+// Mouse state kept by the layer.
+class TMouse {
+public:
+    TPoint CursorPos() const;
+    TControl* Capture() const { return GetCaptureControl(); }
+    void SetCapture(TControl* c) { SetCaptureControl(c); }
+    Integer DragThreshold() const { return 5; }
+};
+extern TMouse* Mouse;

@@ -1,0 +1,31 @@
+#include "platform/controls/WindowSystem.h"
+
+#include "platform/rtl/Exceptions.h"
+
+namespace {
+TWindowSystem* gSystem = nullptr;
+TTimerClock* gClock = nullptr;
+}  // namespace
+
+TWindowSystem& WindowSystem()
+{
+    if (!gSystem) throw EInvalidOperation("No window system");
+    return *gSystem;
+}
+
+void RegisterWindowSystem(TWindowSystem* system) { gSystem = system; }
+bool WindowSystemRegistered() { return gSystem != nullptr; }
+
+void SetTimerClock(TTimerClock* clock) { gClock = clock; }
+
+void StartLayerTimer(const void* key, Cardinal interval, std::function<void()> fire)
+{
+    if (gClock) gClock->Start(key, interval, std::move(fire));
+    else WindowSystem().StartTimer(key, interval, std::move(fire));
+}
+
+void StopLayerTimer(const void* key)
+{
+    if (gClock) gClock->Stop(key);
+    else if (gSystem) gSystem->StopTimer(key);
+}

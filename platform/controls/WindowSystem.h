@@ -1,0 +1,148 @@
+#pragma once
+// What the controls need from the toolkit: windows, painting, focus, capture, cursors, carets,
+// timers, the event loop, menus, message boxes and file dialogs, and the input a test driver
+// feeds in.  The Qt back end registers an implementation at start-up (platform/backend/qt);
+// this header is toolkit-free.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/graphics/Graphics.h"
+#include "platform/rtl/UString.h"
+
+class TWinControl;
+class TMenuItem;
+class TBitmap;
+struct TWindowHandle;   // the toolkit's window, defined by the back end
+
+// What kind of toolkit window backs a windowed control.  Owner-drawn windows paint through the
+// layer into a surface; the others are native widgets whose default window procedure is the
+// widget itself.
+enum class TWindowKind {
+    wkCustom,      // owner-drawn child window
+    wkForm,        // top-level window (owner drawn, with an optional menu bar)
+    wkMDIForm,     // top-level window whose client holds MDI children
+    wkMDIChild,    // document window inside an MDI frame
+    wkHint,        // tool-tip window (owner drawn, no activation)
+    wkEdit,        // native single-line edit
+    wkButton,      // native push button
+    wkToolBar      // native tool bar of buttons bound to menu items
+};
+
+using TCursor = SmallInt;
+
+enum class TMessageBoxIcon { None, Warning, Error, Information, Question };
+
+struct TFileDialogRequest {
+    bool Save = false;
+    String Title;
+    String InitialDir;
+    String FileName;
+    String DefaultExt;
+    std::vector<std::pair<String, String>> Filters;   // description, patterns ("*.dam;*.txt")
+    int FilterIndex = 1;                               // 1-based
+    bool MultiSelect = false;
+    bool OverwritePrompt = false;
+    bool FileMustExist = false;
+};
+struct TFileDialogAnswer {
+    bool Accepted = false;
+    std::vector<String> Files;
+    int FilterIndex = 1;
+};
+
+class TWindowSystem {
+public:
+    virtual ~TWindowSystem() = default;
+
+    // ---- windows
+    virtual TWindowHandle* CreateWindow(TWinControl* control, TWindowKind kind) = 0;
+    virtual void DestroyWindow(TWindowHandle* window) = 0;
+    virtual void SetParent(TWindowHandle* window, TWindowHandle* parent) = 0;
+    // Position in the parent's client area (forms: on the screen, or in the MDI client).
+    virtual void SetBounds(TWindowHandle* window, const TRect& bounds) = 0;
+    virtual void SetVisible(TWindowHandle* window, bool visible) = 0;
+    virtual void SetEnabled(TWindowHandle* window, bool enabled) = 0;
+    virtual void SetText(TWindowHandle* window, const String& text) = 0;
+    virtual String GetText(TWindowHandle* window) = 0;
+    virtual void SetFont(TWindowHandle* window, const TFont& font) = 0;
+    virtual void BringToFront(TWindowHandle* window) = 0;
+    // Shows the given area of an owner-drawn window's surface (device pixels of the window).
+    virtual void ShowArea(TWindowHandle* window, const TRect& area) = 0;
+    // Asks for a paint cycle of an owner-drawn window (it has invalid areas).
+    virtual void SchedulePaint(TWindowHandle* window) = 0;
+    virtual void SetFocus(TWindowHandle* window) = 0;
+    virtual bool HasFocus(TWindowHandle* window) = 0;
+    virtual TPoint ClientToScreen(TWindowHandle* window, TPoint p) = 0;
+    virtual TPoint CursorPos() = 0;
+    virtual void SetCapture(TWindowHandle* window) = 0;   // null: release
+    virtual void SetCursor(TWindowHandle* window, TCursor cursor) = 0;
+    // A cursor image loaded from a resource (a ".cur" file's bytes); the answer is its handle.
+    virtual TCursor RegisterCursor(const std::vector<Byte>& curFile) = 0;
+    virtual void SetScreenCursor(TCursor cursor) = 0;
+    virtual void ShowCaret(TWindowHandle* window, const TRect& caret, bool visible) = 0;
+
+    // ---- top-level windows
+    virtual void SetModal(TWindowHandle* window, bool modal) = 0;
+    virtual void Activate(TWindowHandle* window) = 0;
+    virtual bool IsActive(TWindowHandle* window) = 0;
+    virtual void SetWindowState(TWindowHandle* window, int state) = 0;   // 0 normal, 1 minimized, 2 maximized
+    virtual void SetBorder(TWindowHandle* window, int borderStyle) = 0;  // TFormBorderStyle
+    virtual TRect ScreenRect() = 0;                                      // work area
+    virtual void SetMenuBar(TWindowHandle* window, const std::vector<TMenuItem*>& items) = 0;
+    // Height taken by the menu bar above the client area.
+    virtual int MenuBarHeight(TWindowHandle* window) = 0;
+    // The MDI client (the area of an MDI frame that holds the children).
+    virtual void SetMDIClientRect(TWindowHandle* frame, const TRect& r) = 0;
+    virtual std::vector<TWinControl*> MDIChildren(TWindowHandle* frame) = 0;   // creation order
+    virtual TWinControl* ActiveMDIChild(TWindowHandle* frame) = 0;
+    virtual void ActivateMDIChild(TWindowHandle* child) = 0;
+    virtual void ArrangeMDI(TWindowHandle* frame, int how) = 0;   // 0 cascade, 1 tile horizontally, 2 tile vertically, 3 icons
+    virtual void AddToolButton(TWindowHandle* toolBar, TMenuItem* item) = 0;
+    // Where the tool bar placed the button of the item (tool bar coordinates) and whether it
+    // is enabled.
+    virtual TRect ToolButtonRect(TWindowHandle* toolBar, TMenuItem* item) = 0;
+    virtual bool ToolButtonEnabled(TWindowHandle* toolBar, TMenuItem* item) = 0;
+
+    // ---- menus
+    virtual void MenuItemChanged(TMenuItem* item) = 0;
+    virtual void MenuItemDestroyed(TMenuItem* item) = 0;
+    virtual void PopupMenu(TMenuItem* root, TPoint screen) = 0;
+
+    // ---- event loop
+    // Handles pending events; waits for one first when `wait`.
+    virtual void ProcessEvents(bool wait) = 0;
+    // Makes a waiting ProcessEvents return soon (posted messages, a modal result set).
+    virtual void WakeUp() = 0;
+    virtual void StartTimer(const void* key, Cardinal interval, std::function<void()> fire) = 0;
+    virtual void StopTimer(const void* key) = 0;
+
+    // ---- dialogs
+    virtual int MessageBox(const String& caption, const String& text, TMessageBoxIcon icon,
+                           const std::vector<int>& buttons, int defaultButton) = 0;   // buttons: modal results
+    virtual TFileDialogAnswer FileDialog(const TFileDialogRequest& request) = 0;
+    virtual bool PrintDialog(int& copies) = 0;
+
+    // ---- input and pictures for the test driver
+    enum TMouseAction { maPress, maRelease, maDoubleClick, maMove };
+    virtual void SendMouse(TWindowHandle* window, TMouseAction action, int button, TPoint p, Cardinal shift) = 0;
+    virtual void SendKey(TWindowHandle* window, Word vk, const String& text, Cardinal shift, bool release) = 0;
+    virtual void GrabWindow(TWindowHandle* window, TBitmap& into) = 0;
+};
+
+// The registered window system; EInvalidOperation "No window system" when none is.
+TWindowSystem& WindowSystem();
+void RegisterWindowSystem(TWindowSystem* system);
+bool WindowSystemRegistered();
+
+// Timers run on the window system's timers, or on a clock a test installs (it fires the due
+// timers itself when it is advanced).
+class TTimerClock {
+public:
+    virtual ~TTimerClock() = default;
+    virtual void Start(const void* key, Cardinal interval, std::function<void()> fire) = 0;
+    virtual void Stop(const void* key) = 0;
+};
+void SetTimerClock(TTimerClock* clock);   // null: the window system's timers
+void StartLayerTimer(const void* key, Cardinal interval, std::function<void()> fire);
+void StopLayerTimer(const void* key);
