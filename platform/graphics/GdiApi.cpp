@@ -146,6 +146,58 @@ BOOL ExtTextOut(HDC dc, Integer x, Integer y, UINT options, const TRect* r, cons
     return true;
 }
 
+namespace {
+// Lays out (and, when draw is set, writes) tabbed text; returns the extent.
+Cardinal TabbedText(HDC dc, Integer x, Integer y, const String& text, int tabCount, const Integer* tabStops,
+                    Integer tabOrigin, bool draw)
+{
+    const TTextMetric tm = dc->GetTextMetrics();
+    const Integer defaultStop = std::max<Integer>(1, tm.tmAveCharWidth * 8);
+    // the stop after position `at` (relative to the origin); negative: right-aligned
+    auto nextStop = [&](Integer at) {
+        if (tabCount <= 0 || !tabStops) return (at / defaultStop + 1) * defaultStop;
+        if (tabCount == 1) {
+            const Integer step = std::max<Integer>(1, std::abs(tabStops[0]));
+            return (at / step + 1) * step;
+        }
+        for (int i = 0; i < tabCount; ++i)
+            if (std::abs(tabStops[i]) > at) return tabStops[i];
+        return (at / defaultStop + 1) * defaultStop;
+    };
+    Integer at = x;
+    int start = 1;
+    for (int i = 1; i <= text.Length() + 1; ++i) {
+        if (i <= text.Length() && text[i] != u'\t') continue;
+        String piece = Copy(text, start, i - start);
+        if (draw) dc->ExtTextOut(at, y, 0, nullptr, piece);
+        at += dc->TextWidth(piece);
+        start = i + 1;
+        if (i > text.Length()) break;
+        Integer stop = nextStop(at - tabOrigin);
+        if (stop < 0) {
+            // the text up to the next tab ends at the stop
+            int j = start;
+            while (j <= text.Length() && text[j] != u'\t') ++j;
+            at = std::max(at, tabOrigin - stop - dc->TextWidth(Copy(text, start, j - start)));
+        } else {
+            at = tabOrigin + stop;
+        }
+    }
+    return (Cardinal(at - x) & 0xFFFF) | (Cardinal(tm.tmHeight) << 16);
+}
+}  // namespace
+
+Cardinal TabbedTextOut(HDC dc, Integer x, Integer y, const String& text, int count, int tabCount,
+                       const Integer* tabStops, Integer tabOrigin)
+{
+    return TabbedText(dc, x, y, Counted(text, count), tabCount, tabStops, tabOrigin, true);
+}
+
+Cardinal GetTabbedTextExtent(HDC dc, const String& text, int count, int tabCount, const Integer* tabStops)
+{
+    return TabbedText(dc, 0, 0, Counted(text, count), tabCount, tabStops, 0, false);
+}
+
 // ---------------------------------------------------------------- blits
 
 namespace {

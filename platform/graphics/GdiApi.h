@@ -59,6 +59,14 @@ BOOL TextOut(HDC dc, Integer x, Integer y, const String& text, int count);
 BOOL ExtTextOut(HDC dc, Integer x, Integer y, UINT options, const TRect* r, const String& text, int count,
                 const Integer* dx = nullptr);
 
+// Text with tab characters: each tab goes to the next stop beyond the text so far (stops are
+// measured from tabOrigin; a negative stop right-aligns the following text at it; without stops
+// every 8 average character widths; one stop repeats).  Returns the width in the low 16 bits and
+// the height in the high 16 bits.
+Cardinal TabbedTextOut(HDC dc, Integer x, Integer y, const String& text, int count, int tabCount,
+                       const Integer* tabStops, Integer tabOrigin);
+Cardinal GetTabbedTextExtent(HDC dc, const String& text, int count, int tabCount, const Integer* tabStops);
+
 // Raster operations between device contexts; the source must be a raster device.
 BOOL BitBlt(HDC dest, Integer x, Integer y, Integer width, Integer height, HDC source, Integer sx, Integer sy,
             Cardinal rop);

@@ -124,6 +124,20 @@ TEST_F(Text, CharacterExtraWidensTheText)
     EXPECT_EQ(out, 0);
 }
 
+TEST_F(Text, TabsGoToTheirStops)
+{
+    HDC dc = C().Handle();
+    const Integer stops[2] = {40, -100};
+    // "Dam" at 0, the next at the stop 40, the last right-aligned to end at 100
+    EXPECT_EQ(GetTabbedTextExtent(dc, "Dam\tDam\tDam", -1, 2, stops), (13u << 16) | 100u);
+    EXPECT_EQ(GetTabbedTextExtent(dc, "Dam", -1, 0, nullptr), (13u << 16) | 21u);
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    TabbedTextOut(dc, 0, 0, "Dam\tDam", -1, 2, stops, 0);
+    auto [in, out] = Ink(Bmp, Rect(40, 0, 61, 13), clWhite);
+    EXPECT_GT(in, 15);
+    EXPECT_GT(out, 15);   // the first word
+}
+
 TEST_F(Text, TurnedFontRunsUpwards)
 {
     C().Brush().SetStyle(TBrushStyle::bsClear);
