@@ -6,6 +6,8 @@
 #include "analysis/IncrementalLoads.h"
 #include "analysis/Statistic.h"
 #include "engine/Loads.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FileSys.h"
 #include "platform/rtl/RtlMath.h"
 
 TParametricRuns ParametricRuns(ILongRunHost& host)
@@ -99,7 +101,7 @@ int PercentOf(int done, int total)
 }
 
 TKeptInputs::TKeptInputs(const TParametres& model, int jointMaterial)
-    : FReservoir(model.Reservoir), FAcc(model.Acc), FPostTension(model.PostTension), FDrainage(model.Drainage),
+    : FReservoir(model.Reservoir), FAcc(model.Acc), FChopra(model.ChopraC), FPostTension(model.PostTension), FDrainage(model.Drainage),
       FDebrisForce(model.DebrisFlottant.Force), FMaterialIndex(jointMaterial),
       FLastForceIndex(LastForceIndex(model))
 {
@@ -119,6 +121,7 @@ void TKeptInputs::Restore(TParametres& model) const
 {
     model.Reservoir = FReservoir;
     model.Acc = FAcc;
+    model.ChopraC = FChopra;
     model.PostTension = FPostTension;
     model.Drainage = FDrainage;
     model.DebrisFlottant.Force = FDebrisForce;
@@ -136,4 +139,30 @@ TAccelerations TKeptInputs::ScaledAccelerations(double a) const
     acc.Peak = {a, scaled(FAcc.Peak.vertical), scaled(FAcc.Peak.spectral)};
     acc.Sust = {scaled(FAcc.Sust.horizontal), scaled(FAcc.Sust.vertical), scaled(FAcc.Sust.spectral)};
     return acc;
+}
+
+TStudyTextFile::TStudyTextFile(const String& storedName) : FName(NativePath(storedName))
+{
+    IOResult();  // an error left by someone else must not stop this file
+    AssignFile(FFile, FName);
+    Rewrite(FFile);
+    Check();
+}
+
+void TStudyTextFile::WriteLine(const String& line)
+{
+    Writeln(FFile, line);
+    Check();
+}
+
+void TStudyTextFile::Close()
+{
+    CloseFile(FFile);
+    Check();
+}
+
+void TStudyTextFile::Check()
+{
+    if (const int code = IOResult())
+        throw EInOutError("Cannot write file \"" + FName + "\"", code);
 }

@@ -10,6 +10,7 @@
 
 #include "analysis/AnalysisRun.h"
 #include "engine/Unites.h"
+#include "platform/rtl/FileIO.h"
 #include "platform/rtl/UString.h"
 
 class ILongRunHost {
@@ -85,7 +86,9 @@ double JointResult(const TParametres& model, int q, int c, int j);
 double DownstreamRatio(const TParametres& model, double keptUp, double keptDown);
 
 // The inputs a parametric run may change, kept at its start and put back exactly at its
-// end, also when it is stopped or fails.
+// end, also when it is stopped or fails; with them the modal quantities of the
+// pseudo-dynamic method, which the seismic loads derive from the reservoir and the
+// accelerations.
 class TKeptInputs {
 public:
     // jointMaterial: the material index of the run's joint (-1 when it has none).
@@ -107,6 +110,7 @@ public:
 private:
     TReservoir FReservoir;
     TAccelerations FAcc;
+    TChopraCoeff FChopra;
     TPostTension FPostTension;
     TDrainage FDrainage;
     double FDebrisForce = 0;
@@ -123,3 +127,19 @@ int LastForceIndex(const TParametres& model);
 int JointMaterialIndex(const TParametres& model, int j);
 // The percentage of done out of total steps, rounded; 100 when total is below 1.
 int PercentOf(int done, int total);
+
+// A text file written by a run, under a name stored in the model (relative to the current
+// folder): created or emptied, every line ended by CR LF. A file that cannot be created or
+// written raises EInOutError.
+class TStudyTextFile {
+public:
+    explicit TStudyTextFile(const String& storedName);
+    void WriteLine(const String& line);
+    void Close();
+
+private:
+    void Check();
+
+    String FName;
+    TextFile FFile;
+};

@@ -1,0 +1,121 @@
+#pragma once
+// Helpers of the parametric-run tests: a scratch folder, text files split into lines, the
+// stored inputs of a model, and hosts that stop or fail a run.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/ParametricRun.h"
+#include "engine/Fichier.h"
+#include "numerics/VEZ_math1.h"
+
+// A fresh folder for the files of one test, removed afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        FPath = std::filesystem::temp_directory_path() /
+                ("dorvane-studies-" + std::string(info->test_suite_name()) + "-" + info->name());
+        std::filesystem::remove_all(FPath);
+        std::filesystem::create_directories(FPath);
+    }
+    ~ScratchFolder() { std::filesystem::remove_all(FPath); }
+    std::string operator/(const std::string& name) const { return (FPath / name).string(); }
+    const std::filesystem::path& Path() const { return FPath; }
+
+private:
+    std::filesystem::path FPath;
+};
+
+inline std::string ReadBytes(const std::string& fileName)
+{
+    std::ifstream in(fileName, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The lines of a file whose every line ends with CR LF; a line end without CR fails.
+inline std::vector<std::string> ReadCrLfLines(const std::string& fileName)
+{
+    const std::string bytes = ReadBytes(fileName);
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        const size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << fileName << ": text after the last CR LF";
+            break;
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << fileName << ": a line end other than CR LF";
+    return lines;
+}
+
+// The fields of the numbers written side by side in a line, each `width` characters.
+inline std::vector<double> Columns(const std::string& line, size_t width)
+{
+    EXPECT_EQ(line.size() % width, 0u) << line;
+    std::vector<double> values;
+    for (size_t at = 0; at + width <= line.size(); at += width)
+        values.push_back(std::stod(line.substr(at, width)));
+    return values;
+}
+
+// Every stored input of the model, as the model file lists them.
+inline std::map<std::string, std::string> StoredInputs(const TParametres& model)
+{
+    std::map<std::string, std::string> fields;
+    ListModelFields(model, [&](const std::string& path, const std::string& value) { fields[path] = value; });
+    return fields;
+}
+
+// The model after the analysis run, with the random sequence where a program start puts it.
+inline TParametres Analysed(TParametres model)
+{
+    TSilentAnalysisHost host;
+    RunAnalysis(model, host);
+    RandSeed = 1234;
+    return model;
+}
+
+// A host whose stop button is pressed after `steps` steps.
+class StoppingHost : public TSilentLongRunHost {
+public:
+    explicit StoppingHost(int steps) : FSteps(steps) {}
+    void ProcessPendingEvents() override
+    {
+        if (++Steps == FSteps)
+            Proceed = false;
+    }
+    int Steps = 0;
+
+private:
+    int FSteps;
+};
+
+// A host whose event processing fails at step `steps`, as an engine failure would.
+class FailingHost : public TSilentLongRunHost {
+public:
+    explicit FailingHost(int steps) : FSteps(steps) {}
+    void ProcessPendingEvents() override
+    {
+        if (++Steps == FSteps)
+            throw std::runtime_error("failure in step");
+    }
+    int Steps = 0;
+
+private:
+    int FSteps;
+};
