@@ -407,13 +407,17 @@ void TBitmap::DrawOn(TCanvas& canvas, const TRect& dest)
 
 // ---------------------------------------------------------------- BMP files
 
+// Reads the file image the header announces (the stream may go on after it).
 void TBitmap::LoadFromStream(TStream& stream)
 {
-    std::vector<Byte> data = ReadAll(stream);
-    if (data.size() < 14 + 12 || data[0] != 'B' || data[1] != 'M') throw EInvalidGraphic("Bitmap image is not valid");
-    Cardinal offBits = Get32(&data[10]);
-    LoadDib(data.data() + 14, data.size() - 14, false);
-    (void)offBits;
+    Byte header[14];
+    if (stream.Read(header, 14) != 14 || header[0] != 'B' || header[1] != 'M')
+        throw EInvalidGraphic("Bitmap image is not valid");
+    const Int64 rest = stream.Size() - stream.Position();
+    const Int64 announced = Int64(Get32(header + 2)) - 14;
+    std::vector<Byte> data(static_cast<size_t>(announced > 12 && announced <= rest ? announced : std::max<Int64>(rest, 0)));
+    if (!data.empty()) stream.ReadBuffer(data.data(), static_cast<Integer>(data.size()));
+    LoadDib(data.data(), data.size(), false);
 }
 
 void TBitmap::LoadDib(const Byte* data, size_t size, bool iconImage)

@@ -72,9 +72,30 @@ void TCodecGraphic::DrawOn(TCanvas& canvas, const TRect& dest)
 
 // ---------------------------------------------------------------- PNG
 
+namespace {
+// The PNG file image at the stream's position: the signature and the chunks up to IEND.
+std::vector<Byte> ReadPng(TStream& stream)
+{
+    std::vector<Byte> data(8);
+    if (stream.Read(data.data(), 8) != 8) throw EInvalidGraphic("The PNG image is not valid");
+    for (;;) {
+        Byte head[8];
+        if (stream.Read(head, 8) != 8) throw EInvalidGraphic("The PNG image is not valid");
+        const Cardinal length = Cardinal(head[0]) << 24 | head[1] << 16 | head[2] << 8 | head[3];
+        if (length > 0x7FFFFFF0u - 12 || Int64(length) + 4 > stream.Size() - stream.Position())
+            throw EInvalidGraphic("The PNG image is not valid");
+        const size_t at = data.size();
+        data.resize(at + 8 + length + 4);
+        std::memcpy(data.data() + at, head, 8);
+        stream.ReadBuffer(data.data() + at + 8, static_cast<Integer>(length + 4));
+        if (std::memcmp(head + 4, "IEND", 4) == 0) return data;
+    }
+}
+}  // namespace
+
 void TPngImage::LoadFromStream(TStream& stream)
 {
-    std::vector<Byte> data = ReadRest(stream);
+    std::vector<Byte> data = ReadPng(stream);
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;

@@ -115,6 +115,26 @@ TEST(BitmapFiles, DamagedFilesAreRefused)
     }
 }
 
+TEST(BitmapFiles, PicturesInsideLongerStreamsAreReadToTheirEnd)
+{
+    TBitmap bmp(3, 2, TPixelFormat::pf24bit);
+    TPngImage png;
+    png.Assign(&bmp);
+    TMemoryStream m;
+    bmp.SaveToStream(m);
+    png.SaveToStream(m);
+    m.WriteBuffer("tail", 4);
+    m.SetPosition(0);
+    TBitmap b;
+    b.LoadFromStream(m);
+    TPngImage p;
+    p.LoadFromStream(m);
+    char tail[4];
+    m.ReadBuffer(tail, 4);
+    EXPECT_EQ(std::string(tail, 4), "tail");
+    EXPECT_EQ(p.Width(), 3);
+}
+
 TEST(BitmapScanLine, RowsInThePixelFormatsLayout)
 {
     TBitmap bmp(3, 2, TPixelFormat::pf24bit);
