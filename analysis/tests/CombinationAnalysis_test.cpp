@@ -7,6 +7,7 @@
 #include "analysis/AnalysisRun.h"
 #include "analysis/tests/AnalysisTestModel.h"
 #include "engine/JointAnalysis.h"
+#include "engine/Loads.h"
 #include "engine/Uplift.h"
 
 namespace {
@@ -41,6 +42,29 @@ TEST(AnalyseLoads, CrackLengthMeetsTheNoTensionCondition)
     EXPECT_EQ(j.Compression.Up[1][0], j.CrackLength.Up[1][0]);
     EXPECT_NEAR(j.Stress.normal.Up[1][0], 0, 1e-4 * std::fabs(j.Stress.normal.Down[1][0]));
     EXPECT_LT(j.Stress.normal.Down[1][0], 0);
+}
+
+TEST(AnalyseLoads, InternalUpliftCracksWhereStressAndPressureExceedTheStrength)
+{
+    TParametres m = LoadedModel(true);
+    m.UpliftLoad = ulInternal;
+    m.Cracking.UpliftState[1] = 2;
+    m.Cracking.RootAccuracy = raFine;
+    m.JointMaterials[0].ft = 20;
+    AnalyseLoads(m, 1, 0);
+    const TJoint& j = m.Joint;
+    const double crack = j.CrackLength.Up[1][0];
+    ASSERT_GT(crack, 0.01);
+    ASSERT_LT(crack, 0.9);
+    EXPECT_EQ(j.ClosedCrack[1][0], ccDown);
+    // At the tip the effective stress and the uplift pressure together reach the strength.
+    TProfile8 xs, ps;
+    for (int i = 1; i <= 8; ++i) {
+        xs[i] = j.Pressure.x[i][1][0];
+        ps[i] = j.Pressure.p[i][1][0];
+    }
+    const double tip = ProfileValueAt(xs, ps, crack * j.Length[0]);
+    EXPECT_NEAR(j.Stress.normal.Up[1][0] + tip, 20, 1e-3 * std::fabs(j.Stress.normal.Down[1][0]));
 }
 
 TEST(AnalyseLoads, CrackWithinTheTensileStrengthIsNotSolved)

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "engine/tests/LoadsTestModel.h"
 
@@ -107,6 +110,66 @@ INSTANTIATE_TEST_SUITE_P(
         TDrainedCase{cCDSA, 1, 3, 102, 16, 0, false},
         // A drain 0.5 from the heel counts as on the upstream face: m + (hU - m) r at the heel.
         TDrainedCase{cUSACE, 1, 0.5, 102, 12.5, 0, false}));
+
+// Cracked joints with the drain line 3 from the heel (effectiveness 0.5, gallery below the
+// tailwater): the diagram each crack situation gets.
+struct TCrackedDrainCase {
+    const char* What;
+    TCode Code;
+    double Cu, Cd;
+    Byte State;
+    TCrackOverDrain CrackOver;
+    std::vector<std::pair<double, double>> Points;  // distance, head
+};
+
+class CrackedDrainedUplift : public testing::TestWithParam<TCrackedDrainCase> {};
+
+TEST_P(CrackedDrainedUplift, Diagram)
+{
+    const TCrackedDrainCase& c = GetParam();
+    TParametres m = UpliftModel();
+    m.Drain = true;
+    m.Drainage.Code = c.Code;
+    m.Drainage.Alternative = 2;
+    m.Drainage.K2 = 0.3;
+    m.Drainage.Xdrain = 3;
+    m.Drainage.effectiveness = 0.5;
+    m.Drainage.GalleryElev = 102;
+    m.Drainage.CrackOver = c.CrackOver;
+    ComputeUplift(m, 0, 1, c.Cu, c.Cd, c.State);
+    for (int i = 1; i <= 8; ++i) {
+        const auto& [x, h] = c.Points[std::min<size_t>(i, c.Points.size()) - 1];
+        EXPECT_NEAR(At(m, i), x, 1e-12) << c.What << " point " << i;
+        EXPECT_NEAR(Head(m, i), h, 1e-12) << c.What << " point " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Situations, CrackedDrainedUplift,
+    testing::Values(
+        // Full crack ending before the drain: the drain head of the straight line from the tip,
+        // 5 + 15 x 27 / 28.5 x 0.5.
+        TCrackedDrainCase{"up, before drain", cUSBR, 0.05, 0, 2, cdNotEffective,
+                          {{0, 20}, {1.5, 20}, {3, 5 + 15 * 27 / 28.5 * 0.5}, {30, 5}}},
+        // FERC 1991 with fully effective drains: m + (hU - hD)(a + tu / d (1 - a)), a = 0.45.
+        TCrackedDrainCase{"up, before drain, FERC", cFERC, 0.05, 0, 2, cdFullFull,
+                          {{0, 20}, {1.5, 20}, {3, 15.875}, {30, 5}}},
+        TCrackedDrainCase{"up, past drain, full", cUSBR, 0.2, 0, 2, cdFullFull,
+                          {{0, 20}, {3, 20}, {3, 12.5}, {6, 12.5}, {30, 5}}},
+        TCrackedDrainCase{"up, past drain, decrement", cUSBR, 0.2, 0, 2, cdFullDecrement,
+                          {{0, 20}, {3, 12.5}, {6, 12.5}, {30, 5}}},
+        TCrackedDrainCase{"up, past drain, no drain", cUSBR, 0.2, 0, 2, cdNoDrain, {{0, 20}, {6, 20}, {30, 5}}},
+        TCrackedDrainCase{"up, empty, past drain", cUSBR, 0.2, 0, 0, cdNotEffective,
+                          {{0, 0}, {6, 0}, {6, 5 + 7.5 * (1 - 3.0 / 27)}, {30, 5}}},
+        TCrackedDrainCase{"down, full", cUSBR, 0, -0.5, 2, cdNotEffective, {{0, 20}, {3, 12.5}, {15, 5}, {30, 5}}},
+        TCrackedDrainCase{"down, empty", cUSBR, 0, -0.5, 0, cdNotEffective,
+                          {{0, 20}, {3, 12.5}, {15, 5 + 7.5 * (1 - 12.0 / 27)}, {15, 0}, {30, 0}}},
+        TCrackedDrainCase{"both, drain between", cUSBR, 0.05, -0.5, 2, cdNotEffective,
+                          {{0, 20}, {1.5, 20}, {3, 12.5}, {15, 5}, {30, 5}}},
+        // CDSA, second alternative: the drain head (1 - K2) hD + K2 hU.
+        TCrackedDrainCase{"up, CDSA", cCDSA, 0.05, 0, 2, cdNotEffective, {{0, 20}, {1.5, 20}, {3, 9.5}, {30, 5}}},
+        // Uplift unchanged by the crack.
+        TCrackedDrainCase{"up, unchanged", cUSBR, 0.2, 0, 1, cdNotEffective, {{0, 20}, {3, 12.5}, {30, 5}}}));
 
 TEST(ComputeUplift, DrainedResultantIsTheAreaOfTheDiagram)
 {
