@@ -353,7 +353,7 @@ void SeismicProfileArea(const TUpliftProfile& profile, double L, double& area, d
 
 double DrainPressureRatio(double L, double spacing, double h, double radius)
 {
-    // ln(sinh(a)) written so that it stays finite for drains far apart.
+    // ln(sinh(a)) in a form that stays finite and accurate for drains far apart and thin ones.
     auto logSinh = [](double a) { return a + std::log(-std::expm1(-2 * a)) - std::numbers::ln2; };
     const double pi = std::numbers::pi;
     double g = (logSinh(2 * pi * h / spacing) - logSinh(pi * radius / spacing)) / (2 * pi);
