@@ -46,15 +46,6 @@ QBrush ToQBrush(TCanvas& canvas)
     return QBrush(QC(brush.Color()), styles[static_cast<int>(brush.Style())]);
 }
 
-QImage ToQImage(const TBitmap& bitmap, bool premultiplied)
-{
-    TPixelBuffer px;
-    if (!bitmap.GetPixels(px)) return QImage();
-    return QImage(reinterpret_cast<const uchar*>(px.Bits), px.Width, px.Height, px.Stride * 4,
-                  premultiplied ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32)
-        .copy();
-}
-
 QPointF D(TCanvas& canvas, TPoint p)
 {
     TPoint d = canvas.ToDevice(p);
@@ -91,6 +82,15 @@ void DrawText(QPainter& painter, TCanvas& canvas, const TCanvasOp& op)
 }
 
 }  // namespace
+
+QImage ToQImage(const TBitmap& bitmap, bool premultiplied)
+{
+    TPixelBuffer px;
+    if (!bitmap.GetPixels(px)) return QImage();
+    return QImage(reinterpret_cast<const uchar*>(px.Bits), px.Width, px.Height, px.Stride * 4,
+                  premultiplied ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32)
+        .copy();
+}
 
 void PaintOp(QPainter& painter, TCanvas& canvas, const TCanvasOp& op)
 {

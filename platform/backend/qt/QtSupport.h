@@ -1,7 +1,12 @@
 #pragma once
 // Conversions between the layer's types and Qt's, for the back end's own files.
+//
+// A window surface for the canvas is a TPaintDevice whose GetPixels lends the rows of a
+// QImage::Format_RGB32 image (0x00RRGGBB pixels, the top byte left alone by drawing) and whose
+// Changed shows the touched area; the canvas then draws on it with its own pixel rules.
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -23,6 +28,8 @@ inline QRect QR(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Heigh
 
 // The Qt font of a device font: never antialiased, hinted, no kerning.
 QFont ToQFont(const TFontSpec& spec);
+// A copy of a bitmap's pixels (premultiplied: the top byte is alpha the colours are multiplied by).
+QImage ToQImage(const class TBitmap& bitmap, bool premultiplied);
 
 // Services registered by InitQtGraphics.
 TFontEngine& QtFontEngine();
