@@ -175,10 +175,8 @@ int TCanvas::SetMapMode(int mode)
     } else if (mode <= MM_TWIPS) {
         FState.WindowExt = {unitsPerInch[mode], unitsPerInch[mode]};
         FState.ViewportExt = {dpiX, -dpiY};
-    } else if (old < MM_ISOTROPIC) {
-        // isotropic and anisotropic start from one logical unit per device pixel
-        FState.WindowExt = FState.ViewportExt = {1, 1};
     }
+    // isotropic and anisotropic start from the extents of the mode before
     if (mode == MM_ISOTROPIC) ScaleExtents();
     return old;
 }
