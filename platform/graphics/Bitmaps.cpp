@@ -567,6 +567,27 @@ void TBitmap::SaveToStream(TStream& stream)
     stream.WriteBuffer(out.data(), static_cast<Integer>(out.size()));
 }
 
+void TBitmap::ReadData(TStream& stream)
+{
+    Integer size = 0;
+    stream.ReadBuffer(&size, 4);
+    if (size < 0 || size > stream.Size() - stream.Position()) throw EInvalidGraphic("Bitmap image is not valid");
+    TMemoryStream image;
+    if (size > 0) image.CopyFrom(stream, size);
+    image.SetPosition(0);
+    if (size == 0) SetSize(0, 0);
+    else LoadFromStream(image);
+}
+
+void TBitmap::WriteData(TStream& stream)
+{
+    TMemoryStream image;
+    if (!Empty()) SaveToStream(image);
+    const Integer size = static_cast<Integer>(image.Size());
+    stream.WriteBuffer(&size, 4);
+    if (size > 0) stream.WriteBuffer(image.Memory(), size);
+}
+
 // ---------------------------------------------------------------- alpha drawing, TIcon
 
 void DrawWithAlpha(TCanvas& canvas, const TRect& dest, const TBitmap& image)
@@ -782,6 +803,40 @@ void TPicture::LoadFromFile(const String& fileName)
     FGraphic = std::move(graphic);
     FGraphic->OnChange = [this] { Changed(); };
     Changed();
+}
+
+void TPicture::DefineProperties(TFiler* filer)
+{
+    filer->DefineBinaryProperty(
+        "Data", [this](TStream* s) { ReadData(*s); }, [this](TStream* s) { WriteData(*s); },
+        FGraphic && !FGraphic->Empty());
+}
+
+void TPicture::ReadData(TStream& stream)
+{
+    Byte length = 0;
+    stream.ReadBuffer(&length, 1);
+    std::string name(length, '\0');
+    if (length) stream.ReadBuffer(name.data(), length);
+    const String className = AnsiString::FromBytes(name).ToString();
+    TGraphicClass cls = nullptr;
+    for (auto& f : FileFormats())
+        if (f.Class->ClassNameIs(className)) cls = f.Class;
+    if (!cls) throw EInvalidGraphic("Unknown picture file format " + className);
+    std::unique_ptr<TGraphic> graphic(static_cast<TGraphic*>(cls->Create()));
+    graphic->ReadData(stream);
+    FGraphic = std::move(graphic);
+    FGraphic->OnChange = [this] { Changed(); };
+    Changed();
+}
+
+void TPicture::WriteData(TStream& stream)
+{
+    const std::string name = FGraphic ? AnsiString(FGraphic->ClassName()).Bytes() : std::string();
+    const Byte length = static_cast<Byte>(std::min<size_t>(name.size(), 255));
+    stream.WriteBuffer(&length, 1);
+    if (length) stream.WriteBuffer(name.data(), length);
+    if (FGraphic) FGraphic->WriteData(stream);
 }
 
 void TPicture::SaveToFile(const String& fileName)

@@ -32,6 +32,10 @@ public:
     void SetModified(bool value) { FModified = value; }
     // Draws the whole picture into the rectangle (logical units of the canvas).
     virtual void DrawOn(TCanvas& canvas, const TRect& dest) = 0;
+    // The graphic's bytes inside a picture's "Data" in a form description (its file image here;
+    // a bitmap puts its length in front).
+    virtual void ReadData(TStream& stream) { LoadFromStream(stream); }
+    virtual void WriteData(TStream& stream) { SaveToStream(stream); }
     std::function<void()> OnChange;
 
 protected:
@@ -90,6 +94,8 @@ public:
 
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
+    void ReadData(TStream& stream) override;
+    void WriteData(TStream& stream) override;
     void DrawOn(TCanvas& canvas, const TRect& dest) override;
     // Reads a device-independent bitmap (an info header, colours and rows) from memory; an icon's
     // image has twice its height and an AND mask after the colour rows.
@@ -154,6 +160,10 @@ public:
     // The graphic class by the file's extension; EInvalidGraphic "Unknown picture file extension (.xyz)".
     void LoadFromFile(const String& fileName);
     void SaveToFile(const String& fileName);
+    // "Data" in form descriptions: the graphic's class name (a short string) and its data.
+    void DefineProperties(TFiler* filer) override;
+    void ReadData(TStream& stream);     // EInvalidGraphic for a class that is not registered
+    void WriteData(TStream& stream);
     std::function<void()> OnChange;
 
     static void RegisterFileFormat(const String& extension, const String& description, TGraphicClass graphicClass);

@@ -331,6 +331,24 @@ TEST(IconFiles, RoundTripKeepsAlpha)
     EXPECT_EQ(dest.Canvas().Pixel(2, 1), clBlue);
 }
 
+TEST(PictureData, ClassNameThenTheGraphicsData)
+{
+    TPicture pic;
+    pic.Bitmap().SetSize(2, 2);
+    pic.Bitmap().Canvas().SetPixel(1, 1, clRed);
+    TMemoryStream m;
+    pic.WriteData(m);
+    const Byte* b = m.Memory();
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(b), 8), "\x07TBitmap");
+    const Cardinal size = b[8] | b[9] << 8 | b[10] << 16 | Cardinal(b[11]) << 24;
+    EXPECT_EQ(size + 12, m.Size());
+    m.SetPosition(0);
+    TPicture back;
+    back.ReadData(m);
+    ASSERT_TRUE(dynamic_cast<TBitmap*>(back.Graphic()));
+    EXPECT_EQ(back.Bitmap().Canvas().Pixel(1, 1), clRed);
+}
+
 TEST(PictureFiles, UnknownExtensionIsRefused)
 {
     TPicture pic;
