@@ -14,6 +14,7 @@
 // reach this class only.  A derived destructor that wants the csDestroying state
 // during its own work calls Destroying() first.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/classes/Persistent.h"
@@ -97,6 +98,23 @@ public:
 
     // Called once the form description holding the component has been read.
     virtual void Loaded();  // csLoading off
+
+    // Form descriptions.  GetChildren hands Proc the components written inside this
+    // one; here, when this component is Root, every component it owns that has no
+    // parent (a descendant with children of its own calls this one first).  A
+    // component read inside another one is given that one's GetChildParent with
+    // SetParentComponent, before its properties are read.
+    using TGetChildProc = std::function<void(TComponent* Child)>;
+    virtual void GetChildren(const TGetChildProc& Proc, TComponent* Root)
+    {
+        if (Root != this) return;
+        for (TComponent* component : FComponents)
+            if (!component->HasParent()) Proc(component);
+    }
+    virtual bool HasParent() const { return false; }
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent*) {}
+    virtual TComponent* GetChildParent() { return this; }
 
     // IInterface: components are not counted; they live until freed.
     HResult QueryInterface(const TGUID& iid, void** obj) override;

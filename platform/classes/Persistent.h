@@ -8,6 +8,7 @@
 #include "platform/rtl/Types.h"
 #include "platform/rtl/UString.h"
 
+class TComponent;
 class TFiler;
 class TReader;
 class TWriter;
@@ -56,8 +57,13 @@ public:
     TPersistent* Ancestor() const { return FAncestor; }
     void SetAncestor(TPersistent* Value) { FAncestor = Value; }
 
+    // The root component of the description being read or written (the form).
+    TComponent* Root() const { return FRoot; }
+    void SetRoot(TComponent* Value) { FRoot = Value; }
+
 private:
     TPersistent* FAncestor = nullptr;
+    TComponent* FRoot = nullptr;
 };
 
 class TReader : public TFiler {
@@ -69,6 +75,12 @@ public:
     virtual Extended ReadFloat() = 0;  // integers are accepted
     virtual String ReadString() = 0;
     virtual String ReadIdent() = 0;
+    // A list of values: ReadListBegin, values while not EndOfList, ReadListEnd.
+    virtual void ReadListBegin() = 0;
+    virtual void ReadListEnd() = 0;
+    virtual bool EndOfList() = 0;
+    // One "Name = value" of Instance (published or defined), as in a form description.
+    virtual void ReadProperty(TPersistent* Instance) = 0;
 };
 
 class TWriter : public TFiler {
@@ -80,4 +92,8 @@ public:
     virtual void WriteFloat(Extended Value) = 0;
     virtual void WriteString(const String& Value) = 0;
     virtual void WriteIdent(const String& Value) = 0;
+    virtual void WriteListBegin() = 0;
+    virtual void WriteListEnd() = 0;
+    // The stored published and defined properties of Instance, as in a form description.
+    virtual void WriteProperties(TPersistent* Instance) = 0;
 };
