@@ -1,5 +1,6 @@
 #include "analysis/IncrementalLoads.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/CombinationAnalysis.h"

@@ -1,5 +1,6 @@
 #include "analysis/ParametricRun.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/CombinationAnalysis.h"

@@ -1,5 +1,6 @@
 #include "analysis/Statistic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <numbers>
@@ -36,8 +37,6 @@ const char* const ResultDensityLabels[] = {
     "SSF (res.) PDF     CDF     ", "OSF ->U/S  PDF     CDF     ", "OSF ->D/S  PDF     CDF     ",
     "Uplift SF  PDF     CDF     ", "max comp.  PDF     CDF     ", "Max tens.  PDF     CDF     ",
     "Resultant  PDF     CDF     ", "F. Uplift  PDF     CDF     "};
-
-constexpr int NQuantityCodes = 14;
 
 // The label of code (1..count) in the table; none for a code outside it.
 template <size_t N>

@@ -10,6 +10,7 @@
 
 #include "analysis/tests/StudyModel.h"
 #include "analysis/tests/StudyTestSupport.h"
+#include "numerics/VEZ_statis.h"
 #include "numerics/VEZ_vector.h"
 #include "platform/rtl/FileSys.h"
 
@@ -347,6 +348,44 @@ TEST_F(MonteCarloTest, DensityFilesHaveOneLinePerClassBound)
     // The cumulative probability of every drawn input reaches 1 at its largest value.
     for (size_t r = 0; r < 4; ++r)
         EXPECT_NEAR(std::stod(in[51].substr(r * 28 + 20, 8)), 1.0, 2e-6);
+}
+
+// Each simulation draws every selected row once, in row order, from the process-wide
+// sequence; a log-normal row draws the logarithm.
+TEST_F(MonteCarloTest, DrawOrder)
+{
+    TParametres m = Model(3);
+    RandSeed = 4321;
+    TSilentLongRunHost host;
+    StatisticalAnalyses(m, host);
+    const std::vector<std::string> lines = Lines("Statistic.in");
+
+    const TStatistiques& st = m.Statistiques;
+    TRandGen normal(nullptr), uniform(nullptr), logNormal(nullptr), acceleration(nullptr);
+    for (TRandGen* g : {&normal, &uniform, &logNormal, &acceleration})
+        g->SetResolution(1000);
+    normal.SetLowBorder(400);
+    normal.SetHighBorder(1200);
+    normal.NormalDistri(800, 150);
+    uniform.SetLowBorder(300);
+    uniform.SetHighBorder(700);
+    uniform.UniformDistri();
+    const double s = std::sqrt(std::log(1.5 * 1.5 / (154.0 * 154.0) + 1));
+    logNormal.SetLowBorder(std::log(150.0));
+    logNormal.SetHighBorder(std::log(158.0));
+    logNormal.NormalDistri(std::log(154.0) - s * s / 2, s);
+    acceleration.SetLowBorder(0.05);
+    acceleration.SetHighBorder(0.35);
+    acceleration.NormalDistri(0.2, 0.05);
+    ASSERT_EQ(st.Minimum[7], 0.05);
+    RandSeed = 4321;
+    for (int o = 1; o <= 3; ++o) {
+        const double expected[] = {normal.Random(), uniform.Random(), std::exp(logNormal.Random()),
+                                   acceleration.Random()};
+        const std::vector<double> row = Columns(lines[o], 15);
+        for (size_t r = 0; r < 4; ++r)
+            EXPECT_NEAR(row[r], expected[r], 1e-8 * expected[r]) << o << " " << r;
+    }
 }
 
 TEST_F(MonteCarloTest, InputsAndJointResultsAfterTheRunAreThoseBeforeIt)
