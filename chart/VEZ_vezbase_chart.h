@@ -12,7 +12,7 @@
 // The chart's own exception (layer joins, logarithmic axes, label indices).
 DORVANE_EXCEPTION(EVEZDIzureError, EVEZError);
 
-enum TFrameStyle { fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
+enum TFrameStyle : Byte { fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
 enum TColorScheme { csBWG, csSystem };
 enum TBkgFill { bfSimple, bfStretch, bfTile };
 enum TFigType { ftNoFigs, ftNum, ftTime, ftDateTime, ftUserText };

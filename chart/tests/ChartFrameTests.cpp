@@ -1,0 +1,389 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "ChartTestSupport.h"
+#include "chart/VEZ_dizure.h"
+
+namespace {
+
+class Chart : public ::testing::Test {
+protected:
+    Chart() : D(nullptr) { D.CreateWnd(); }
+    void DeclaredMargins()
+    {
+        D.SetMarginLeft(50);
+        D.SetMarginRight(10);
+        D.SetMarginTop(16);
+        D.SetMarginBottom(32);
+    }
+    TPoint Px(double x, double y, Integer layer = 1)
+    {
+        TPoint p;
+        D.R2M(layer, x, y, p.X, p.Y);
+        return p;
+    }
+    TDIzure D;
+};
+
+TEST_F(Chart, NewChartHasTheStandardLayout)
+{
+    EXPECT_EQ(D.Width(), 280);
+    EXPECT_EQ(D.Height(), 200);
+    EXPECT_EQ(D.MarginLeft(), 50);
+    EXPECT_EQ(D.MarginRight(), 20);
+    EXPECT_EQ(D.MarginTop(), 20);
+    EXPECT_EQ(D.MarginBottom(), 40);
+    EXPECT_EQ(D.GrafBmp().Width(), 211);
+    EXPECT_EQ(D.GrafBmp().Height(), 141);
+    EXPECT_EQ(D.StandardLayout(), rcl_X1Bottom_Y1Left);
+    EXPECT_TRUE(D.Scale1X().Visible());
+    EXPECT_TRUE(D.Scale1Y().Visible());
+    EXPECT_FALSE(D.ScalePropsX(2).Visible());
+    EXPECT_EQ(D.Scale1X().ScaleType(), sctXT);
+    EXPECT_EQ(D.Scale1Y().ScaleType(), sctYR);
+    EXPECT_EQ(D.ScaleControlX(1).Name().ToUtf8(), "RC_FScale_X_1");
+    EXPECT_EQ(D.ScalePropsY(2).ColorScale(), clMaroon);
+    EXPECT_EQ(D.FillColor(), 12632256);
+    EXPECT_EQ(D.CrossHair(3).Layer(), 3);
+    EXPECT_EQ(D.CrossHair(3).LineType(), TPenStyle::psDashDotDot);
+}
+
+TEST_F(Chart, DataAreaAndWorldToPixelWithTheDeclaredMargins)
+{
+    DeclaredMargins();
+    EXPECT_EQ(D.GrafBmp().Width(), 221);
+    EXPECT_EQ(D.GrafBmp().Height(), 153);
+    D.SetRange(1, 0, 0, 10, 1);
+    EXPECT_EQ(Px(0, 0), (TPoint{50, 168}));
+    EXPECT_EQ(Px(10, 1), (TPoint{270, 16}));
+    EXPECT_EQ(Px(5, 0.5), (TPoint{160, 92}));
+    double x, y;
+    D.M2R(1, 270, 16, x, y);
+    EXPECT_DOUBLE_EQ(x, 10);
+    EXPECT_DOUBLE_EQ(y, 1);
+    // Pixels round half to even and far points clamp before rounding.
+    D.SetRange(1, 0, 0, 220, 152);
+    EXPECT_EQ(Px(0.5, 0).X, 50);
+    EXPECT_EQ(Px(1.5, 0).X, 52);
+    EXPECT_EQ(Px(1e300, 0).X, 2147483647);
+    EXPECT_EQ(Px(0, 0, 0), Px(0, 0, 1));   // the layer is clamped to 1..16
+}
+
+TEST_F(Chart, LogarithmicAxes)
+{
+    DeclaredMargins();
+    D.Scale1X().SetRangeLow(1);
+    D.Scale1X().SetRangeHigh(100);
+    D.Scale1X().SetLogarithmic(true);
+    EXPECT_TRUE(D.Scale1X().Logarithmic());
+    EXPECT_EQ(Px(10, 0).X, 160);
+    EXPECT_EQ(Px(0, 0).X, 0);
+    // Before loading the flag is taken whatever the range; the transforms then refuse it.
+    try {
+        D.ScalePropsX(3).SetLogarithmic(true);
+        ADD_FAILURE() << "no error";
+    } catch (const EVEZDIzureError& e) {
+        EXPECT_EQ(e.Message().ToUtf8(), "Logarithmic axis must not be negative.");
+    }
+    D.ScalePropsX(3).SetLogarithmic(false);
+}
+
+TEST_F(Chart, MinimumSize)
+{
+    DeclaredMargins();
+    D.SetBounds(0, 0, 50, 10);
+    EXPECT_EQ(D.Width(), 140);
+    EXPECT_EQ(D.Height(), 68);
+}
+
+TEST_F(Chart, IsometricOnASquareDataArea)
+{
+    D.SetBounds(0, 0, 270, 200);   // data area 200 x 140 ... made square below
+    D.SetMarginBottom(D.Height() - D.MarginTop() - 200);
+    ASSERT_EQ(D.GrafBmp().Width(), D.GrafBmp().Height());
+    D.SetRange(1, 0, 10, 40, 20);
+    D.SetIsometric(true);
+    EXPECT_DOUBLE_EQ(D.Scale1Y().RangeHigh() - D.Scale1Y().RangeLow(), 40);
+    EXPECT_DOUBLE_EQ(D.Scale1Y().Center(), 15);
+}
+
+TEST_F(Chart, ZoomHistoryRing)
+{
+    D.ClearZoomHistory();
+    for (int i = 1; i <= 17; ++i) D.SetRange(1, 0, 0, i, 1);   // 17 more pushes: the ring wraps
+    TRectDouble e;
+    ASSERT_TRUE(D.GetZoomStackEntry(1, 0, e));
+    EXPECT_EQ(e.Right, 17);
+    ASSERT_TRUE(D.GetZoomStackEntry(1, -15, e));
+    EXPECT_EQ(e.Right, 2);
+    EXPECT_FALSE(D.GetZoomStackEntry(1, 1, e));
+    D.ZoomHistory(-15);
+    EXPECT_EQ(D.Scale1X().RangeHigh(), 2);
+    D.ZoomHistory(0);
+    EXPECT_EQ(D.Scale1X().RangeHigh(), 17);
+    D.ZoomHistory(-16);   // outside: nothing
+    EXPECT_EQ(D.Scale1X().RangeHigh(), 17);
+}
+
+TEST_F(Chart, NeverWrittenHistorySlotsLeaveTheRange)
+{
+    D.ClearZoomHistory();
+    D.SetRange(1, 0, 0, 5, 5);
+    D.ZoomHistory(-5);
+    EXPECT_EQ(D.Scale1X().RangeHigh(), 5);
+}
+
+TEST_F(Chart, TicksOfTheActiveLayerCountFromTheLowEnd)
+{
+    D.SetRange(1, 0, 0, 10, 1);
+    D.Scale1X().SetShortTicks(false);
+    D.Paint();
+    ASSERT_GT(D.TickNumX(), 2);
+    EXPECT_EQ(D.GetTickPosX(1), 0);
+    EXPECT_EQ(D.GetTickPosX(D.TickNumX()), 10);
+    EXPECT_EQ(D.GetTickPosX(0), 0);
+    EXPECT_EQ(D.GetTickPosX(D.TickNumX() + 1), 0);
+}
+
+// Collects the chart's information messages.
+std::vector<std::string> Messages;
+
+TEST(ChartSharing, UseDataOfSharesTheListAndRefusesItsLimits)
+{
+    Messages.clear();
+    ChartMessageHook = [](const String& m) { Messages.push_back(m.ToUtf8()); };
+    TDIzure a(nullptr), b(nullptr);
+    b.SetUseDataOf(&b);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], "DIzure: Cannot share data with myself");
+    b.SetUseDataOf(&a);
+    EXPECT_EQ(b.UseDataOf(), &a);
+    b.MoveTo(1.0, 2.0);
+    b.DrawTo(3.0, 4.0);
+    EXPECT_EQ(a.NumItems(), 2);
+    EXPECT_EQ(a.GetItemCount(tkLineto), 1);
+    EXPECT_EQ(a.GetChartItem(1).x, 3);
+    a.MarkAt(5.0, 5.0, 3);
+    EXPECT_EQ(b.NumItems(), 3);
+    a.SetUseDataOf(&b);   // a has users of its own
+    EXPECT_EQ(Messages.back(), "DIzure: Cannot use foreign data. Other DIzures are using my own data.");
+    TDIzure c(nullptr), d(nullptr), e(nullptr), f(nullptr);
+    for (TDIzure* u : {&c, &d, &e}) u->SetUseDataOf(&a);
+    f.SetUseDataOf(&b);   // b uses a: a is the owner, which has four users already
+    EXPECT_EQ(Messages.back(), "DIzure: Max. number of data shares exceeded");
+    EXPECT_EQ(f.UseDataOf(), nullptr);
+    b.ClearGraf();
+    EXPECT_EQ(a.NumItems(), 0);
+    a.MoveTo(0.0, 0.0);   // the owner appends after a user cleared the shared list
+    a.DrawTo(1.0, 1.0);
+    EXPECT_EQ(e.NumItems(), 2);
+    for (TDIzure* u : {&b, &c, &d, &e}) u->SetUseDataOf(nullptr);
+    ChartMessageHook = nullptr;
+}
+
+// ---------------------------------------------------------------- axis properties
+
+TEST(ScaleProps, DefaultsAndRangeRules)
+{
+    TScalePropsHoriz p;
+    EXPECT_EQ(p.RangeLow(), 0);
+    EXPECT_EQ(p.RangeHigh(), 1);
+    EXPECT_EQ(p.MinRange(), 1e-10);
+    EXPECT_EQ(p.DecPlaces(), -2);
+    EXPECT_EQ(p.MinTicks(), 3);
+    EXPECT_FALSE(p.Visible());
+    EXPECT_TRUE(p.ShortTicks());
+    EXPECT_EQ(p.ScaleType(), sctXT);
+    p.SetMinRange(0.5);
+    p.SetRangeHigh(0.3);
+    EXPECT_DOUBLE_EQ(p.RangeLow(), -0.2);
+    EXPECT_DOUBLE_EQ(p.RangeHigh(), 0.3);
+    TScalePropsHoriz q;
+    q.SetMinRange(0.5);
+    q.SetRangeLow(0.8);
+    EXPECT_DOUBLE_EQ(q.RangeLow(), 0.8);
+    EXPECT_DOUBLE_EQ(q.RangeHigh(), 1.3);
+    TScalePropsVert r;
+    r.SetMinRange(10);
+    EXPECT_DOUBLE_EQ(r.RangeLow(), -4.5);
+    EXPECT_DOUBLE_EQ(r.RangeHigh(), 5.5);
+    r.SetMinRange(0);
+    EXPECT_EQ(r.MinRange(), 10);
+    for (auto [in, out] : {std::pair{-4, -3}, {13, 12}, {5, 5}}) {
+        r.SetDecPlaces(in);
+        EXPECT_EQ(r.DecPlaces(), out);
+    }
+}
+
+class TChangeCounter : public TObject {
+public:
+    void Changed(TObject*) { ++Count; }
+    int Count = 0;
+};
+
+TEST(ScaleProps, LogarithmicRefusalsStillNotify)
+{
+    TScalePropsHoriz p;
+    TChangeCounter n;
+    p.OnChange = TNotifyEvent(&n, &TChangeCounter::Changed);
+    p.SetNotYetLoaded(false);
+    p.SetLogarithmic(true);   // range 0..1: refused
+    EXPECT_FALSE(p.Logarithmic());
+    p.SetRangeHigh(100);
+    p.SetRangeLow(1);
+    p.SetLogarithmic(true);
+    EXPECT_TRUE(p.Logarithmic());
+    n.Count = 0;
+    p.SetRangeLow(0);
+    EXPECT_EQ(p.RangeLow(), 1);
+    EXPECT_EQ(n.Count, 1);
+}
+
+TEST(ScaleProps, LocationsGiveScaleTypes)
+{
+    TScalePropsHoriz x;
+    TScalePropsVert y;
+    x.SetScaleLocation(slTop);
+    EXPECT_EQ(x.ScaleType(), sctXB);
+    y.SetScaleLocation(slRight);
+    EXPECT_EQ(y.ScaleType(), sctYL);
+    y.SetScalePos(50);
+    EXPECT_EQ(y.ScalePos(), 50);
+}
+
+TEST(ScaleProps, DateFormatIsCopiedNotShared)
+{
+    TScalePropsHoriz p;
+    TDTLabel other;
+    other.SetDateSeparator(u'/');
+    p.SetDateFormat(other);
+    other.SetDateSeparator(u'.');
+    EXPECT_EQ(p.DateFormat().DateSeparator(), u'/');
+    EXPECT_NE(&p.DateFormat(), &other);
+}
+
+// ---------------------------------------------------------------- joints and background
+
+TEST_F(Chart, JointLayersShareRangesAndRefuseChains)
+{
+    TJointLayers& j = D.JointLayers();
+    for (Integer n = 1; n <= 16; ++n) {
+        EXPECT_EQ(j.XControlledBy(n), n);
+        EXPECT_EQ(j.YControlledBy(n), n);
+    }
+    D.SetRange(1, 3, 0, 7, 1);
+    j.SetXControlledBy(2, 1);
+    EXPECT_EQ(D.ScalePropsX(2).RangeLow(), 3);
+    EXPECT_EQ(D.ScalePropsX(2).RangeHigh(), 7);
+    auto message = [&](auto call) {
+        try {
+            call();
+        } catch (const EVEZDIzureError& e) {
+            return e.Message().ToUtf8();
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(message([&] { j.SetXControlledBy(1, 3); }), "Layer 1 is joined by other layers (2)");
+    EXPECT_EQ(message([&] { j.SetXControlledBy(3, 2); }), "Destination layer 2 is already joined");
+    EXPECT_EQ(message([&] { j.SetXControlledBy(2, 17); }), "Destination layer 17 is out of range");
+    j.SetXControlledBy(5, 1);
+    j.SetYControlledBy(1, 3);
+    EXPECT_EQ(message([&] { j.SetXControlledBy(1, 4); }), "Layer 1 is joined by other layers (2, 5)");
+    // A joined layer's x range follows its master and cannot be set directly.
+    D.SetRange(2, 100, 0, 200, 50);
+    EXPECT_EQ(D.ScalePropsX(2).RangeLow(), 3);
+    EXPECT_EQ(D.ScalePropsY(2).RangeHigh(), 50);
+    D.SetRange(1, 10, 0, 20, 1);
+    EXPECT_EQ(D.ScalePropsX(2).RangeHigh(), 20);
+    j.SetXControlledBy(2, 2);
+    EXPECT_EQ(j.XControlledBy(2), 2);
+}
+
+TEST(BackgroundImage, NameKeepsOnlyTheFileNameWithoutPath)
+{
+    TBakGndImg b;
+    b.SetName("/data/pics/dam.bmp");
+    EXPECT_EQ(b.Name().ToUtf8(), "dam.bmp");
+    b.SetIncludePath(true);
+    EXPECT_EQ(b.Name().ToUtf8(), "dam.bmp");
+    b.SetName("C:\\pics\\x.bmp");
+    EXPECT_EQ(b.Name().ToUtf8(), "C:\\pics\\x.bmp");
+    b.SetIncludePath(false);
+    EXPECT_EQ(b.Name().ToUtf8(), "x.bmp");
+    EXPECT_EQ(b.FillMode(), bfStretch);
+    EXPECT_EQ(b.AreaColor(), 14540253);
+}
+
+TEST(ChartHelpers, ClampAndGridRounding)
+{
+    Integer x = 40000, y = -5;
+    EXPECT_TRUE(ClampCoord(x, y));
+    EXPECT_EQ(x, 30000);
+    EXPECT_EQ(y, -5);
+    x = 10;
+    y = 20;
+    EXPECT_FALSE(ClampCoord(x, y));
+    EXPECT_EQ(GridCeil(2.5), 3);
+    EXPECT_EQ(GridCeil(-2.5), -2);
+    EXPECT_EQ(GridFloor(2.5), 2);
+    EXPECT_EQ(GridFloor(-2.5), -3);
+    EXPECT_EQ(GridMax(1, 2), 2);
+    EXPECT_EQ(GridMin(1, 2), 1);
+}
+
+// ---------------------------------------------------------------- settings objects
+
+TEST(SettingsObjects, CrosshairLayersAndNotifications)
+{
+    TCrossHair ch;
+    TChangeCounter n;
+    ch.OnChange = TNotifyEvent(&n, &TChangeCounter::Changed);
+    for (auto [in, out] : {std::pair{0, 1}, {17, 16}, {-5, 1}, {7, 7}}) {
+        ch.SetLayer(in);
+        EXPECT_EQ(ch.Layer(), out);
+    }
+    n.Count = 0;
+    ch.SetPos(0, 0);
+    EXPECT_EQ(n.Count, 0);
+    ch.SetPos(0, 1);
+    EXPECT_EQ(n.Count, 1);
+    ch.SetColor(ch.Color());
+    EXPECT_EQ(n.Count, 2);
+    TCrossHair copy;
+    copy.Assign(&ch);
+    copy.SetMode(chBoth);
+    EXPECT_EQ(n.Count, 3);   // the copy notifies the same receiver
+}
+
+TEST(SettingsObjects, DateLabelNotifiesOnChangesOnlyExceptOrderAndFormat)
+{
+    TDTLabel f;
+    TChangeCounter n;
+    f.OnChange = TNotifyEvent(&n, &TChangeCounter::Changed);
+    f.SetDateSeparator(f.DateSeparator());
+    EXPECT_EQ(n.Count, 0);
+    f.SetDateOrder(f.DateOrder());
+    EXPECT_EQ(n.Count, 1);
+    f.SetTimeFormat(f.TimeFormat());
+    EXPECT_EQ(n.Count, 2);
+}
+
+TEST(SettingsObjects, TextLabelLayerAndCaption)
+{
+    TTextLabel t;
+    TChangeCounter n;
+    t.OnChange = TNotifyEvent(&n, &TChangeCounter::Changed);
+    t.SetLayer(17);
+    EXPECT_EQ(t.Layer(), 1);
+    EXPECT_EQ(n.Count, 0);
+    t.SetCaption(String(u"A\tB\nC"));
+    EXPECT_EQ(t.Caption().ToUtf8(), "A B\nC");
+    EXPECT_EQ(t.PosX(), 100);
+    EXPECT_EQ(t.ColorBkg(), clSilver);
+    EXPECT_EQ(t.VerticalAlignment(), vaBottom);
+    TTextLabel other;
+    EXPECT_THROW(t.Assign(&other.Font()), EConvertError);
+}
+
+}  // namespace
