@@ -241,6 +241,21 @@ TEST(ComputeUplift, CracksThatMeetCrackTheJointThrough)
     EXPECT_EQ(m.JointLoad.UN[0], 0);
 }
 
+TEST(ComputeUplift, ClosedDownstreamCrackKeepsOnlyItsOpenPart)
+{
+    TParametres m = UpliftModel();
+    m.Joint.CrackLength.Down[1][0] = -0.5;
+    m.Joint.Compression.Down[1][0] = -0.2;
+    ComputeUplift(m, 0, 1, 0, -0.5, 2);
+    EXPECT_NEAR(At(m, 2), 15, 1e-12);
+    m.Cracking.UpliftInDownStreamClosedCrack = true;
+    ComputeUplift(m, 0, 1, 0, -0.5, 2);
+    // The tip of the open part, 0.2 x 30 from the toe, with the toe head.
+    EXPECT_NEAR(At(m, 2), 24, 1e-12);
+    EXPECT_NEAR(Head(m, 2), 5, 1e-12);
+    EXPECT_NEAR(Head(m, 1), 20, 1e-12);
+}
+
 TEST(ComputeUplift, EmptyUpstreamCrackHasNoPressure)
 {
     TParametres m = UpliftModel();
