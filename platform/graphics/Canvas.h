@@ -67,6 +67,8 @@ public:
     bool HandleAllocated() const { return FDevice != nullptr; }
     // The device context; realises pen, brush and font into its state as the drawing calls do.
     HDC Handle();
+    // Forgets what was realised: the next drawing call sets the background from the brush again.
+    void Refresh() { FBrushRealized = false; }
 
     TPen& Pen() { return FPen; }
     TBrush& Brush() { return FBrush; }
