@@ -110,10 +110,11 @@ TKeptInputs::TKeptInputs(const TParametres& model, int jointMaterial)
         FMaterial = model.JointMaterials[FMaterialIndex];
     if (FLastForceIndex >= 0) {
         FLastForce = model.Force.Elem[FLastForceIndex];
-        FMagnitude = std::hypot(FLastForce.HorForce, FLastForce.VertForce);
-        if (FMagnitude > 0) {
-            FCos = FLastForce.HorForce / FMagnitude;
-            FSin = FLastForce.VertForce / FMagnitude;
+        const double h = FLastForce.HorForce, v = FLastForce.VertForce;
+        const double magnitude = std::sqrt(h * h + v * v);
+        if (magnitude > 0) {
+            FCos = h / magnitude;
+            FSin = v / magnitude;
         }
     }
 }

@@ -96,11 +96,9 @@ public:
     void Restore(TParametres& model) const;
 
     const TReservoir& Reservoir() const { return FReservoir; }
-    const TAccelerations& Acc() const { return FAcc; }
     const TPostTension& PostTension() const { return FPostTension; }
     bool HasLastForce() const { return FLastForceIndex >= 0; }
-    // Magnitude of the last applied force and its direction.
-    double ForceMagnitude() const { return FMagnitude; }
+    // Direction of the last applied force.
     double ForceCos() const { return FCos; }
     double ForceSin() const { return FSin; }
     // The other accelerations over the peak horizontal one, for a new peak horizontal
@@ -118,7 +116,7 @@ private:
     TProprietes FMaterial;
     int FLastForceIndex = -1;
     TForce FLastForce;
-    double FMagnitude = 0, FCos = 0, FSin = 0;
+    double FCos = 0, FSin = 0;
 };
 
 // Index of the last applied force in Force.Elem, or -1 when the model has none.
