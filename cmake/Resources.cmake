@@ -9,9 +9,8 @@
 #   type  by extension: .bmp BITMAP, .cur CURSOR, .ico ICON, .strings STRINGTABLE,
 #         anything else (form descriptions .form, .png, .svg ...) RCDATA
 #
-# Two files of one name and type are refused.  For an executable the sources are
-# compiled into it; for a library they are compiled into every program that links
-# it, so the linker never drops a registration.
+# Two files of one name and type are refused.  The registrations are linked into
+# the target when it is an executable, else into every program that links it.
 #
 # The same file, run as a script (cmake -DINPUT= -DOUTPUT= -DNAME= -DTYPE= -P),
 # writes one generated source.
@@ -55,13 +54,15 @@ function(dorvane_resources target folder)
       VERBATIM)
     list(APPEND generated ${out})
   endforeach()
+  # An object library of their own, whose objects go on the link line itself:
+  # the linker never drops a registration, as it would from a static library.
+  add_library(${target}_resources OBJECT ${generated})
+  target_link_libraries(${target}_resources PRIVATE plat_rtl)
   get_target_property(kind ${target} TYPE)
   if(kind STREQUAL "EXECUTABLE")
-    target_sources(${target} PRIVATE ${generated})
-    target_link_libraries(${target} PRIVATE plat_rtl)
+    target_link_libraries(${target} PRIVATE $<TARGET_OBJECTS:${target}_resources> plat_rtl)
   else()
-    target_sources(${target} INTERFACE ${generated})
-    target_link_libraries(${target} INTERFACE plat_rtl)
+    target_link_libraries(${target} INTERFACE $<TARGET_OBJECTS:${target}_resources> plat_rtl)
   endif()
 endfunction()
 

@@ -101,7 +101,9 @@ public:
 
     // Form descriptions.  GetChildren hands Proc the components written inside this
     // one; here, when this component is Root, every component it owns that has no
-    // parent (a descendant with children of its own calls this one first).  A
+    // parent and is not a sub-component, which is written as a part of the
+    // component holding it (a descendant with children of its own calls this one
+    // first).  A
     // component read inside another one is given that one's GetChildParent with
     // SetParentComponent, before its properties are read.
     using TGetChildProc = std::function<void(TComponent* Child)>;
@@ -109,7 +111,7 @@ public:
     {
         if (Root != this) return;
         for (TComponent* component : FComponents)
-            if (!component->HasParent()) Proc(component);
+            if (!component->HasParent() && !component->ComponentStyle().Contains(csSubComponent)) Proc(component);
     }
     virtual bool HasParent() const { return false; }
     virtual TComponent* GetParentComponent() const { return nullptr; }

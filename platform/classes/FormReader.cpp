@@ -310,9 +310,12 @@ void TFormReader::ReadPropValue(TPersistent* instance, const TPropInfo* prop)
         Guard([&] { prop->SetMethod(instance, method); });
         break;
     }
-    case tkStrings:
-        ReadStrings(prop->GetStrings(instance));
+    case tkStrings: {
+        TStrings* strings = prop->GetStrings(instance);
+        if (!strings) PropError("Invalid property value");
+        ReadStrings(strings);
         break;
+    }
     case tkClass:
         ReadClassValue(instance, prop);
         break;

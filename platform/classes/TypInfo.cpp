@@ -229,7 +229,10 @@ bool IsDefaultPropValue(TObject* Instance, const TPropInfo* PropInfo)
     case tkString: return PropInfo->GetStr(Instance).IsEmpty();
     case tkMethod: return PropInfo->GetMethod(Instance).IsEmpty();
     case tkClass: return PropInfo->GetObj(Instance) == nullptr;
-    case tkStrings: return PropInfo->GetStrings(Instance)->Count() == 0;
+    case tkStrings: {
+        TStrings* strings = PropInfo->GetStrings(Instance);
+        return !strings || strings->Count() == 0;
+    }
     default: return false;
     }
 }

@@ -35,10 +35,12 @@ const char* const DesignedForm = R"(object Form1: TTestForm
       item
         Caption = 'first'
         Weight = 2.5
+        Key = 'Z'
       end
       item
         Caption = 'second'
         Weight = 0
+        Key = 'A'
       end
     >
     Lines = (
@@ -82,6 +84,7 @@ const char* const WrittenForm = R"(object Form1: TTestForm
       item
         Caption = 'first'
         Weight = 2.5
+        Key = 'Z'
       end
       item
         Caption = 'second'
@@ -147,6 +150,7 @@ TEST_F(FormStream, ReadsTheTreeThroughTheSettersAndWritesItBackWithoutDefaults)
     EXPECT_EQ(g1.Pen()->Width(), 3);
     ASSERT_EQ(g1.Items()->Count(), 2);
     EXPECT_EQ(dynamic_cast<TItem3*>(g1.Items()->Items(0))->Weight, 2.5);
+    EXPECT_EQ(dynamic_cast<TItem3*>(g1.Items()->Items(0))->Key, 'Z');
     EXPECT_EQ(dynamic_cast<TItem3*>(g1.Items()->Items(1))->Caption, "second");
     EXPECT_EQ(g1.Lines()->Text(), "alpha\r\nbeta\r\n");
     EXPECT_EQ(g1.Buddy(), form->Gadget2);
@@ -201,6 +205,41 @@ TEST_F(FormStream, ARepublishedDefaultDecidesWhatIsWritten)
     EXPECT_EQ(WriteComponentText(&form),
               "object Form1: TTestForm\n  object Quiet: TQuietGadget\n    Left = 0\n    Visible = True\n"
               "    Items = <>\n  end\nend\n");
+}
+
+TEST_F(FormStream, ASubComponentIsStoredAsAPartOfItsHolder)
+{
+    const char* text = "object Holder: TLabelled\n  EditLabel.Left = 3\n  EditLabel.Caption = 'Name:'\n"
+                       "  EditLabel.Items = <>\nend\n";
+    std::unique_ptr<TComponent> root(ReadComponentText(text));
+    auto* holder = dynamic_cast<TLabelled*>(root.get());
+    ASSERT_NE(holder, nullptr);
+    EXPECT_EQ(holder->EditLabel()->Left(), 3);
+    EXPECT_EQ(holder->EditLabel()->Caption(), "Name:");
+    EXPECT_EQ(holder->ComponentCount(), 1);
+    EXPECT_EQ(WriteComponentText(holder), String(text));
+}
+
+TEST_F(FormStream, DefinedListsMayHoldThePropertiesOfObjects)
+{
+    const char* text =
+        "object Bag1: TBag\n"
+        "  Pens = (\n"
+        "    (\n"
+        "      Color = clRed\n"
+        "      Width = 2\n"
+        "    )\n"
+        "    ()\n"
+        "  )\n"
+        "end\n";
+    std::unique_ptr<TComponent> root(ReadComponentText(text));
+    auto* bag = dynamic_cast<TBag*>(root.get());
+    ASSERT_NE(bag, nullptr);
+    ASSERT_EQ(bag->Pens.size(), 2u);
+    EXPECT_EQ(bag->Pens[0]->Color(), 255);
+    EXPECT_EQ(bag->Pens[0]->Width(), 2);
+    EXPECT_EQ(bag->Pens[1]->Width(), 1);
+    EXPECT_EQ(WriteComponentText(bag), String(text));
 }
 
 TEST_F(FormStream, ErrorsNameTheLineAndLeaveNothingLoading)
@@ -258,6 +297,9 @@ TEST_F(FormStream, ErrorsNameTheLineAndLeaveNothingLoading)
     EXPECT_THROW(ReadComponentText("object Form1: TTestForm\n  object Gadget1: TGadget\n    Left = 1\n", &form),
                  EReadError);
     EXPECT_EQ(Log(), std::vector<std::string>());  // no Loaded after a failed read
+
+    // A root made by the read goes with the error.
+    EXPECT_THROW(ReadComponentText("object Form1: TTestForm\n  Title = 1\nend\n"), EReadError);
 }
 
 TEST(FormText, StringsKeepEveryCharacterReadably)

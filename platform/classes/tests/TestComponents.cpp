@@ -70,7 +70,8 @@ TClass TItem3::StaticClass()
                                  [](TMetaClass& m) {
                                      TPublished<TItem3>(&m)
                                          .Property("Caption", &TItem3::Caption)
-                                         .Property("Weight", &TItem3::Weight);
+                                         .Property("Weight", &TItem3::Weight)
+                                         .Property("Key", &TItem3::Key).Default('A');
                                  });
     return &meta;
 }
@@ -185,6 +186,52 @@ TClass TQuietGadget::StaticClass()
     return &meta;
 }
 
+// ---------------------------------------------------------------- holders
+
+TClass TLabelled::StaticClass()
+{
+    static const TMetaClass meta("TLabelled", TComponent::StaticClass(), NewComponent<TLabelled>, [](TMetaClass& m) {
+        TPublished<TLabelled>(&m).Property("EditLabel", &TLabelled::EditLabel, nullptr);
+    });
+    return &meta;
+}
+
+TLabelled::TLabelled(TComponent* AOwner) : TComponent(AOwner), FLabel(new TGadget(this))
+{
+    FLabel->SetName("SubLabel");
+    FLabel->SetSubComponent(true);
+}
+
+IMPLEMENT_CLASS(TBag, TComponent, NewComponent<TBag>)
+
+void TBag::DefineProperties(TFiler* Filer)
+{
+    inherited::DefineProperties(Filer);
+    Filer->DefineProperty(
+        "Pens",
+        [this](TReader* reader) {
+            Pens.clear();
+            reader->ReadListBegin();
+            while (!reader->EndOfList()) {
+                Pens.push_back(std::make_unique<TPen3>());
+                reader->ReadListBegin();
+                while (!reader->EndOfList()) reader->ReadProperty(Pens.back().get());
+                reader->ReadListEnd();
+            }
+            reader->ReadListEnd();
+        },
+        [this](TWriter* writer) {
+            writer->WriteListBegin();
+            for (const auto& pen : Pens) {
+                writer->WriteListBegin();
+                writer->WriteProperties(pen.get());
+                writer->WriteListEnd();
+            }
+            writer->WriteListEnd();
+        },
+        !Pens.empty());
+}
+
 // ---------------------------------------------------------------- forms
 
 TClass TTestForm::StaticClass()
@@ -212,7 +259,7 @@ IMPLEMENT_CLASS(TResFormChild, TResForm, NewComponent<TResFormChild>)
 void RegisterTestClasses()
 {
     RegisterClasses({TGadget::StaticClass(), TQuietGadget::StaticClass(), TTestForm::StaticClass(),
-                     TResForm::StaticClass()});
+                     TResForm::StaticClass(), TLabelled::StaticClass(), TBag::StaticClass()});
     RegisterColorNames();
 }
 

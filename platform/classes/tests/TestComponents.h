@@ -1,5 +1,6 @@
 #pragma once
 // Small published classes shared by the reflection and form-description tests.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ public:
     using TCollectionItem::TCollectionItem;
     String Caption;
     double Weight = 0;
+    char Key = 'A';
 };
 
 class TGadget : public TComponent {
@@ -127,6 +129,27 @@ public:
     void GadgetClick(TObject* Sender) { Clicks.push_back(Sender); }
     void WrongKind(Integer) {}
     void Loaded() override;
+};
+
+// Holds a gadget as a sub-component, stored as a part of the holder.
+class TLabelled : public TComponent {
+    DECLARE_CLASS(TLabelled, TComponent)
+public:
+    explicit TLabelled(TComponent* AOwner);
+    TGadget* EditLabel() const { return FLabel; }
+
+private:
+    TGadget* FLabel;
+};
+
+// Keeps pens in the defined property "Pens": a list holding, for each pen, a
+// list of its properties.
+class TBag : public TComponent {
+    DECLARE_CLASS(TBag, TComponent)
+public:
+    using TComponent::TComponent;
+    std::vector<std::unique_ptr<TPen3>> Pens;
+    void DefineProperties(TFiler* Filer) override;
 };
 
 // Forms whose descriptions are compiled in as resources (TResForm has one,
