@@ -16,6 +16,13 @@ bool FitsInBytes(Int64 count, Int64 elemSize, Int64 remaining)
     return count >= 0 && count <= MaxFileElements && count * elemSize <= remaining;
 }
 
+bool ShapeFits(Int64 cols, Int64 rows, Int64 layers)
+{
+    auto place = [](Int64 n) { return n < 1 ? Int64(1) : n; };
+    return place(cols) <= MaxFileElements && place(rows) <= MaxFileElements && place(layers) <= MaxFileElements &&
+           place(cols) * place(rows) * place(layers) <= MaxFileElements;
+}
+
 std::string NativeFileName(const String& fileName)
 {
     return fileName.ToUtf8();

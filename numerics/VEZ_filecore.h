@@ -12,7 +12,11 @@
 
 // The largest number of elements a reader creates from counts found in a file.
 // Files announcing more are treated as corrupt.
-constexpr Int64 MaxFileElements = Int64(1) << 24;
+constexpr Int64 MaxFileElements = Int64(1) << 22;
+
+// True when a container of this shape (counts below 1 still take one place)
+// stays within the library's limit.
+bool ShapeFits(Int64 cols, Int64 rows, Int64 layers = 1);
 
 // True when count elements of elemSize bytes fit into the remaining bytes.
 bool FitsInBytes(Int64 count, Int64 elemSize, Int64 remaining);

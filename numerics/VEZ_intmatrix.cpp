@@ -899,7 +899,7 @@ Integer TIntMatrix::LoadBinary(const String& FName)
     const Integer cols = Max<Integer>(header.NrColumns, 0);
     const Integer rows = Max<Integer>(header.NrRows, 0);
     std::vector<char> data;
-    if (!ReadBlockFileData(FName, Int64(cols) * rows, sizeof(Integer), data)) return -3;
+    if (!ShapeFits(cols, rows) || !ReadBlockFileData(FName, Int64(cols) * rows, sizeof(Integer), data)) return -3;
     Resize(cols, rows);
     FDataID = header.DataID;
     TPercentCounter progress(Int64(cols) * rows, [this](Integer p) { FOnPercentDone(this, p); });
@@ -963,7 +963,7 @@ bool TIntMatrix::LoadFromStream(TStream* InStream, bool AdjustMatrixSize)
     const auto [loR, hiR, loC, hiC] = bounds;
     // A stream that does not hold the block it announces is corrupt.
     const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
-    if (hiR < loR || hiC < loC || Int64(hiC) * Max<Integer>(hiR, 0) > MaxFileElements ||
+    if (hiR < loR || hiC < loC || !ShapeFits(hiC, hiR) ||
         !FitsInBytes(count, 4, InStream->Size() - InStream->Position()))
         return false;
     if (AdjustMatrixSize) Resize(hiC, hiR);
@@ -1017,7 +1017,7 @@ bool TIntMatrix::LoadFromFile(const String& FileName, bool AdjustMatrixSize)
         if (!(in.NextWord(word) && ParseIntText(word, v))) return false;
     const auto [loR, hiR, loC, hiC] = b;
     const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
-    if (hiR < loR || hiC < loC || Int64(hiC) * Max<Integer>(hiR, 0) > MaxFileElements ||
+    if (hiR < loR || hiC < loC || !ShapeFits(hiC, hiR) ||
         !FitsInBytes(count, 2, Int64(in.Remaining()) + 1))
         return false;
     if (AdjustMatrixSize) Resize(hiC, hiR);
@@ -1066,7 +1066,7 @@ bool TIntMatrix::ReadFromXMLStream(TStream* InStream, const String& DataID)
     };
     target.Size = [this](Integer cols, Integer rows, Integer) {
         FirstCell = false;
-        if (Int64(Max<Integer>(cols, 0)) * Max<Integer>(rows, 0) > MaxFileElements) return false;
+        if (!ShapeFits(cols, rows)) return false;
         Resize(cols, rows);
         return true;
     };

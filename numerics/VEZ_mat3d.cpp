@@ -380,8 +380,7 @@ bool TMat3D::ReadFromXMLStream(TStream* InStream, const String& DataID)
     };
     target.Size = [this](Integer cols, Integer rows, Integer layers) {
         FirstCell = false;
-        if (Int64(Max<Integer>(cols, 1)) * Max<Integer>(rows, 1) * Max<Integer>(layers, 1) > MaxFileElements)
-            return false;
+        if (!ShapeFits(cols, rows, layers)) return false;
         Resize(cols, rows, layers);
         return true;
     };

@@ -44,7 +44,7 @@ Integer TMatrix::LoadBinary(const String& FName)
     const Integer cols = Max<Integer>(header.NrColumns, 0);
     const Integer rows = Max<Integer>(header.NrRows, 0);
     std::vector<char> data;
-    if (!ReadBlockFileData(FName, Int64(cols) * rows, sizeof(double), data)) return -3;
+    if (!ShapeFits(cols, rows) || !ReadBlockFileData(FName, Int64(cols) * rows, sizeof(double), data)) return -3;
     Resize(cols, rows);
     FDataID = header.DataID;
     size_t k = 0;
@@ -108,7 +108,7 @@ bool TMatrix::LoadFromStream(TStream* InStream, bool AdjustMatrixSize)
     const auto [loR, hiR, loC, hiC] = b;
     // A stream that does not hold the block it announces is corrupt.
     const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
-    if (hiR < loR || hiC < loC || Int64(Max<Integer>(hiC, 0)) * Max<Integer>(hiR, 0) > MaxFileElements ||
+    if (hiR < loR || hiC < loC || !ShapeFits(hiC, hiR) ||
         !FitsInBytes(count, 10, InStream->Size() - InStream->Position()))
         return false;
     if (AdjustMatrixSize) Resize(hiC, hiR);
@@ -164,7 +164,7 @@ bool TMatrix::LoadFromFile(const String& FileName, bool AdjustMatrixSize)
         if (!(in.NextWord(word) && ParseIntText(word, v))) return false;
     const auto [loR, hiR, loC, hiC] = b;
     const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
-    if (hiR < loR || hiC < loC || Int64(Max<Integer>(hiC, 0)) * Max<Integer>(hiR, 0) > MaxFileElements ||
+    if (hiR < loR || hiC < loC || !ShapeFits(hiC, hiR) ||
         !FitsInBytes(count, 2, Int64(in.Remaining()) + 1))
         return false;
     if (AdjustMatrixSize) Resize(hiC, hiR);
@@ -194,7 +194,7 @@ bool TMatrix::LoadFromFile(const String& FileName, bool AdjustMatrixSize, bool A
     while (first.NextWord(word)) ++cols;
     Integer rows = 1;
     while (lines.NextLine(line)) ++rows;
-    if (Int64(cols) * rows > MaxFileElements) return false;
+    if (!ShapeFits(cols, rows)) return false;
     if (AdjustMatrixSize) Resize(cols, rows);
     TTextScanner in(std::move(bytes));
     for (Integer r = 1; r <= rows; ++r)
@@ -254,7 +254,7 @@ bool TMatrix::ReadXML(const TXMLInput& input, const String& DataID)
     };
     target.Size = [this](Integer cols, Integer rows, Integer) {
         FirstCell = false;
-        if (Int64(Max<Integer>(cols, 0)) * Max<Integer>(rows, 0) > MaxFileElements) return false;
+        if (!ShapeFits(cols, rows)) return false;
         Resize(cols, rows);
         return true;
     };

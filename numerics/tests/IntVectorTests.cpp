@@ -259,6 +259,6 @@ TEST_F(IntVectorFiles, RandomAndTruncatedInputsNeverCrash)
         if (!bytes.empty()) stream.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
         stream.SetPosition(0);
         target.LoadFromStream(&stream, true);
-        EXPECT_LE(target.NrOfElem(), 1 << 24);
+        EXPECT_LE(target.NrOfElem(), 1 << 22);
     }
 }

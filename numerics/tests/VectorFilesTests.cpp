@@ -203,6 +203,6 @@ TEST_F(VectorFiles, DamagedFilesNeverCrash)
             if (!bytes.empty()) in.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
             in.SetPosition(0);
             target.LoadFromStream(&in, true);
-            EXPECT_LE(target.NrOfElem(), 1 << 24);
+            EXPECT_LE(target.NrOfElem(), 1 << 22);
         });
 }
