@@ -10,6 +10,7 @@
 #include "platform/controls/Menus.h"
 
 TMouse* Mouse = new TMouse;
+std::function<void(TControl*)> MouseOverHook;
 
 namespace {
 
@@ -815,6 +816,7 @@ void TWinControl::WndProc(TMessage& message)
         }
         if (!capture || capture == this) {
             TControl* child = ControlAtPos(MessagePoint(message));
+            if (message.Msg == WM_MOUSEMOVE && MouseOverHook) MouseOverHook(child ? child : this);
             if (message.Msg == WM_MOUSEMOVE && child != FMouseControl) {
                 TControl* old = FMouseControl;
                 FMouseControl = child;
@@ -998,7 +1000,10 @@ void TWinControl::UpdateBoundsRect(const TRect& r)
 
 void TWinControl::WindowResized(Integer width, Integer height)
 {
-    if (width == FWidth && height == FHeight) return;
+    TSize surface = SurfaceSize();
+    if (width == FWidth && height == FHeight && FSurface && FSurface->Width() == surface.cx &&
+        FSurface->Height() == surface.cy)
+        return;
     TRect r = Bounds(FLeft, FTop, width, height);
     TRect oldClient = ClientRect();
     TControl::UpdateBoundsRect(r);

@@ -50,7 +50,9 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = Set<TShiftStateFlag>;
 
-enum TBorderStyle { bsNone, bsSingle };
+// Border styles of forms; a control's TBorderStyle uses the first two.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using TBorderStyle = TFormBorderStyle;
 
 // Standard cursors; positive numbers are cursors registered with the screen.
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSizeNESW = -6,
@@ -566,6 +568,9 @@ bool SetCaretPos(Integer x, Integer y);
 bool ShowCaret(HWND window);
 bool HideCaret(HWND window);
 bool DestroyCaret();
+
+// Told of the control under the mouse on every mouse move (the application's hints).
+extern std::function<void(TControl*)> MouseOverHook;
 
 // Mouse state kept by the layer.
 class TMouse {

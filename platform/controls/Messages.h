@@ -118,6 +118,9 @@ enum : Cardinal {
     DLGC_RADIOBUTTON = 0x0040, DLGC_WANTCHARS = 0x0080, DLGC_STATIC = 0x0100, DLGC_BUTTON = 0x2000
 };
 
+// WM_ACTIVATE states.
+enum : Cardinal { WA_INACTIVE = 0, WA_ACTIVE = 1, WA_CLICKACTIVE = 2 };
+
 // Mouse-message key flags (WParam).
 enum : Cardinal { MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004, MK_CONTROL = 0x0008,
                   MK_MBUTTON = 0x0010 };

@@ -74,6 +74,8 @@ public:
     virtual void SetFocus(TWindowHandle* window) = 0;
     virtual bool HasFocus(TWindowHandle* window) = 0;
     virtual TPoint ClientToScreen(TWindowHandle* window, TPoint p) = 0;
+    // The client size of a top-level or MDI window (inside the toolkit's frame and menu bar).
+    virtual TSize ClientSize(TWindowHandle* window) = 0;
     virtual TPoint CursorPos() = 0;
     virtual void SetCapture(TWindowHandle* window) = 0;   // null: release
     virtual void SetCursor(TWindowHandle* window, TCursor cursor) = 0;
@@ -94,7 +96,7 @@ public:
     virtual int MenuBarHeight(TWindowHandle* window) = 0;
     // The MDI client (the area of an MDI frame that holds the children).
     virtual void SetMDIClientRect(TWindowHandle* frame, const TRect& r) = 0;
-    virtual std::vector<TWinControl*> MDIChildren(TWindowHandle* frame) = 0;   // creation order
+    virtual std::vector<TWinControl*> MDIChildren(TWindowHandle* frame) = 0;   // most recently active first
     virtual TWinControl* ActiveMDIChild(TWindowHandle* frame) = 0;
     virtual void ActivateMDIChild(TWindowHandle* child) = 0;
     virtual void ArrangeMDI(TWindowHandle* frame, int how) = 0;   // 0 cascade, 1 tile horizontally, 2 tile vertically, 3 icons

@@ -1,0 +1,7 @@
+#pragma once
+// Start-up of the Qt back end of the controls and forms (this header is Qt-free).
+//
+// InitQtWindows starts the graphics back end (InitQtGraphics), gives the native widgets the
+// classic "Windows" style and registers the window system with the controls layer.  Calling it
+// again does nothing.
+void InitQtWindows();

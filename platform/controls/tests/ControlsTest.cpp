@@ -1,0 +1,398 @@
+// Control bases on the Qt back end, offscreen: dispatch, painting, mouse, keys, focus, timers.
+#include <gtest/gtest.h>
+
+#include "platform/controls/StdCtrls.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+struct TEnvironment : ::testing::Environment {
+    void SetUp() override { TestInitialize(); }
+};
+const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
+
+constexpr Cardinal UM_PING = WM_USER + 1, UM_OTHER = WM_USER + 2;
+
+// ---------------------------------------------------------------- dispatch
+class TBaseCtl : public TCustomControl {
+    DECLARE_CLASS(TBaseCtl, TCustomControl)
+public:
+    using TCustomControl::TCustomControl;
+    std::string Log;
+    void DefaultHandler(TMessage& m) override
+    {
+        if (m.Msg >= WM_USER) Log += "[default]";
+        TCustomControl::DefaultHandler(m);
+    }
+
+protected:
+    void UmPing(TMessage& m)
+    {
+        Log += "base";
+        m.Result = 1;
+    }
+};
+TClass TBaseCtl::StaticClass()
+{
+    static const TMetaClass meta("TBaseCtl", TCustomControl::StaticClass(), NewComponent<TBaseCtl>,
+                                 [](TMetaClass& m) { m.OnMessage(UM_PING, &TBaseCtl::UmPing); });
+    return &meta;
+}
+
+class TDerivedCtl : public TBaseCtl {
+    DECLARE_CLASS(TDerivedCtl, TBaseCtl)
+public:
+    using TBaseCtl::TBaseCtl;
+
+protected:
+    void UmPing(TMessage& m)
+    {
+        Log += "derived>";
+        InheritedMessage(StaticClass(), m);
+        m.Result += 10;
+    }
+};
+TClass TDerivedCtl::StaticClass()
+{
+    static const TMetaClass meta("TDerivedCtl", TBaseCtl::StaticClass(), NewComponent<TDerivedCtl>,
+                                 [](TMetaClass& m) { m.OnMessage(UM_PING, &TDerivedCtl::UmPing); });
+    return &meta;
+}
+
+// A window-procedure hook: sees every message first, may swallow one.
+class THook : public TObject {
+public:
+    TWndMethod Old;
+    std::string Seen;
+    bool Swallow = false;
+    void Proc(TMessage& m)
+    {
+        if (m.Msg >= WM_USER) Seen += std::to_string(m.Msg - WM_USER);
+        if (!(Swallow && m.Msg == UM_PING)) Old(m);
+    }
+};
+
+TEST(Dispatch, HandlersInheritedCallDefaultHandlerAndSubclassing)
+{
+    TDerivedCtl c(nullptr);
+    EXPECT_EQ(c.Perform(UM_PING), 11);
+    EXPECT_EQ(c.Log, "derived>base");
+    c.Log.clear();
+    EXPECT_EQ(c.Perform(UM_OTHER), 0);
+    EXPECT_EQ(c.Log, "[default]");
+
+    THook hook;
+    hook.Old = c.WindowProc;
+    c.WindowProc = TWndMethod(&hook, &THook::Proc);
+    c.Log.clear();
+    hook.Swallow = true;
+    EXPECT_EQ(c.Perform(UM_PING), 0);
+    EXPECT_EQ(c.Log, "");
+    hook.Swallow = false;
+    EXPECT_EQ(c.Perform(UM_PING), 11);
+    EXPECT_EQ(SendMessage(&c, UM_OTHER, 0, 0), 0);
+    EXPECT_EQ(hook.Seen, "112");
+    c.WindowProc = hook.Old;
+    hook.Seen.clear();
+    c.Perform(UM_PING);
+    EXPECT_EQ(hook.Seen, "");
+}
+
+TEST(Dispatch, PostedMessagesArriveThroughTheLoopAndNotAfterTheWindowIsFreed)
+{
+    auto* a = new TDerivedCtl(nullptr);
+    auto* b = new TDerivedCtl(nullptr);
+    PostMessage(a, UM_PING, 0, 0);
+    PostMessage(b, UM_PING, 0, 0);
+    EXPECT_EQ(a->Log, "");
+    delete b;
+    TestProcess();
+    EXPECT_EQ(a->Log, "derived>base");
+    delete a;
+}
+
+// ---------------------------------------------------------------- a drawn control
+class TPlot : public TCustomControl {
+public:
+    explicit TPlot(TComponent* o) : TCustomControl(o)
+    {
+        SetTabStop(true);
+        SetColor(clWhite);
+    }
+    std::string Keys, Events;
+    TPoint Down{-1, -1};
+    int Clicks = 0, Paints = 0;
+
+protected:
+    void Paint() override
+    {
+        ++Paints;
+        TCanvas& c = Canvas();
+        c.Pen().SetColor(clRed);
+        c.Brush().SetColor(clYellow);
+        c.Rectangle(10, 10, 60, 50);
+    }
+    void MouseDown(TMouseButton b, TShiftState s, Integer x, Integer y) override
+    {
+        Down = {x, y};
+        TCustomControl::MouseDown(b, s, x, y);
+    }
+    void Click() override { ++Clicks; }
+    void KeyDown(Word& key, TShiftState) override
+    {
+        Keys += "d" + std::to_string(key) + ";";
+        if (key == 'Q') key = 0;   // stops only the key-down
+    }
+    void KeyPress(char16_t& k) override
+    {
+        if (k == u'x') k = 0;        // discarded
+        else if (k == u'q') k = u'Q';
+        if (k) Keys += "c" + std::string(1, static_cast<char>(k)) + ";";
+    }
+    void DoEnter() override { Events += Name().ToUtf8() + ".enter;"; }
+    void DoExit() override { Events += Name().ToUtf8() + ".exit;"; }
+};
+
+// Windowless child painted and hit-tested by its parent.
+class TMark : public TGraphicControl {
+public:
+    explicit TMark(TComponent* o) : TGraphicControl(o) {}
+    TPoint Down{-1, -1};
+    int Clicks = 0;
+
+protected:
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(clLime);
+        Canvas().FillRect(Rect(0, 0, Width(), Height()));
+    }
+    void MouseDown(TMouseButton, TShiftState, Integer x, Integer y) override { Down = {x, y}; }
+    void Click() override { ++Clicks; }
+};
+
+class TEvents : public TObject {
+public:
+    std::string Log;
+    void Enter(TObject* s) { Log += static_cast<TComponent*>(s)->Name().ToUtf8() + ".enter;"; }
+    void Exit(TObject* s) { Log += static_cast<TComponent*>(s)->Name().ToUtf8() + ".exit;"; }
+    // A numeric field's filter: digits, '.' becomes ',', Backspace; the rest is discarded.
+    void NumberKey(TObject*, char16_t& k)
+    {
+        if (k == u'.') k = u',';
+        else if (!(k >= u'0' && k <= u'9') && k != 8) k = 0;
+    }
+};
+
+struct FormFixture : ::testing::Test {
+    TForm* Form = nullptr;
+    TPlot* Plot = nullptr;
+    TMark* Mark = nullptr;
+    TEdit* E1 = nullptr;
+    TEdit* E2 = nullptr;
+    TEvents Events;
+    void SetUp() override
+    {
+        Form = new TForm(nullptr);
+        Form->SetName("Form");
+        Form->SetBounds(0, 0, 320, 240);
+        Plot = new TPlot(Form);
+        Plot->SetName("Plot");
+        Plot->SetBounds(10, 10, 200, 120);
+        Plot->SetParent(Form);
+        Mark = new TMark(Form);
+        Mark->SetBounds(150, 60, 20, 20);
+        Mark->SetParent(Plot);
+        E1 = new TEdit(Form);
+        E1->SetName("E1");
+        E1->SetBounds(10, 140, 120, 24);
+        E1->SetParent(Form);
+        E2 = new TEdit(Form);
+        E2->SetName("E2");
+        E2->SetBounds(140, 140, 120, 24);
+        E2->SetParent(Form);
+        for (TWinControl* e : {static_cast<TWinControl*>(E1), static_cast<TWinControl*>(E2)}) {
+            e->OnEnter = TNotifyEvent(&Events, &TEvents::Enter);
+            e->OnExit = TNotifyEvent(&Events, &TEvents::Exit);
+        }
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+};
+
+TEST_F(FormFixture, PaintsThroughCanvasAndParentPaintsWindowlessChild)
+{
+    EXPECT_GE(Plot->Paints, 1);
+    EXPECT_EQ(TestPixel(Plot, 10, 10), clRed);
+    EXPECT_EQ(TestPixel(Plot, 59, 30), clRed);      // right edge at x2 - 1
+    EXPECT_EQ(TestPixel(Plot, 60, 30), clWhite);    // background erased with the control's colour
+    EXPECT_EQ(TestPixel(Plot, 30, 30), clYellow);
+    EXPECT_EQ(TestPixel(Mark, 5, 5), clLime);
+    EXPECT_EQ(TestPixel(Form, 5, 5), ColorToRGB(clBtnFace));
+}
+
+TEST_F(FormFixture, XorOutsidePaintShowsWithoutRepaintAndErasesItself)
+{
+    TestProcess();
+    const int paints = Plot->Paints;
+    TCanvas& c = Plot->Canvas();
+    c.Pen().SetMode(TPenMode::pmXor);
+    c.Pen().SetColor(clWhite);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    c.Rectangle(20, 20, 140, 100);
+    EXPECT_EQ(TestPixel(Plot, 20, 30), clBlue);      // white XOR yellow
+    EXPECT_EQ(TestPixel(Plot, 30, 99), clBlack);     // white XOR white
+    c.Rectangle(20, 20, 140, 100);
+    EXPECT_EQ(TestPixel(Plot, 20, 30), clYellow);
+    EXPECT_EQ(TestPixel(Plot, 30, 99), clWhite);
+    EXPECT_EQ(Plot->Paints, paints);
+    c.Pen().SetMode(TPenMode::pmCopy);
+    c.Brush().SetStyle(TBrushStyle::bsSolid);
+    Plot->Invalidate();
+    TestProcess();
+    TestPixel(Plot, 0, 0);
+    EXPECT_GT(Plot->Paints, paints);
+}
+
+TEST_F(FormFixture, ClicksReachControlAndWindowlessChildWithLocalCoordinates)
+{
+    TestClick(Plot, 30, 40);
+    EXPECT_EQ(Plot->Down, (TPoint{30, 40}));
+    EXPECT_EQ(Plot->Clicks, 1);
+    TestClick(Mark, 5, 7);
+    EXPECT_EQ(Mark->Down, (TPoint{5, 7}));
+    EXPECT_EQ(Mark->Clicks, 1);
+    EXPECT_EQ(Plot->Clicks, 1);
+}
+
+TEST_F(FormFixture, MouseCaptureKeepsMessagesWithThePressedChild)
+{
+    TestMouseDown(Mark, 2, 2);
+    EXPECT_EQ(GetCaptureControl(), Mark);
+    TestMouseUp(Plot, 5, 5);   // released outside the child: still its message, no click there
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    EXPECT_EQ(Mark->Clicks, 0);
+    EXPECT_EQ(Plot->Clicks, 0);
+}
+
+TEST_F(FormFixture, KeyDiscardedAndReplacedOnOwnerDrawnControl)
+{
+    Plot->SetFocus();
+    TestTypeText(Plot, "axq");
+    // 'x' reaches KeyDown but its character is dropped; 'q' becomes 'Q'.
+    EXPECT_EQ(Plot->Keys, "d65;ca;d88;d81;cQ;");
+    Plot->Keys.clear();
+    TestPressKey(Plot, 'Q', {ssShift});   // Key := 0 in KeyDown: the character still comes
+    EXPECT_EQ(Plot->Keys, "d81;cQ;");
+}
+
+TEST_F(FormFixture, KeyDiscardedAndReplacedOnNativeEdit)
+{
+    E1->OnKeyPress = TKeyPressEvent(&Events, &TEvents::NumberKey);
+    E1->SetFocus();
+    TestTypeText(E1, "1a.5x");
+    EXPECT_EQ(E1->Text(), "1,5");
+}
+
+TEST_F(FormFixture, EnterAndExitAcrossTabAndClick)
+{
+    E1->SetFocus();
+    EXPECT_EQ(Form->ActiveControl(), E1);
+    Events.Log.clear();
+    Plot->Events.clear();
+    TestPressKey(E1, VK_TAB);   // E1 -> E2 (the plot comes first in tab order, E2 after E1)
+    EXPECT_EQ(Form->ActiveControl(), E2);
+    EXPECT_EQ(Events.Log, "E1.exit;E2.enter;");
+    EXPECT_EQ(E2->Text(), "");
+    Events.Log.clear();
+    TestClick(E1, 5, 5);
+    EXPECT_EQ(Form->ActiveControl(), E1);
+    EXPECT_EQ(Events.Log, "E2.exit;E1.enter;");
+    Events.Log.clear();
+    TestPressKey(E1, VK_TAB, {ssShift});
+    EXPECT_EQ(Form->ActiveControl(), Plot);
+    EXPECT_EQ(Events.Log, "E1.exit;");
+    EXPECT_EQ(Plot->Events, "Plot.enter;");
+}
+
+TEST_F(FormFixture, ParentFontAndColourPropagate)
+{
+    Plot->SetParentColor(true);
+    EXPECT_EQ(Plot->Color(), clBtnFace);
+    Form->SetColor(clNavy);
+    EXPECT_EQ(Plot->Color(), clNavy);
+    E1->SetColor(clRed);
+    Form->SetColor(clGreen);
+    EXPECT_EQ(E1->Color(), clRed);
+    Form->Font().SetName("Arial");
+    EXPECT_EQ(Plot->Font().Name(), "Arial");
+    Plot->Font().SetHeight(-20);
+    EXPECT_FALSE(Plot->ParentFont());
+    Form->Font().SetName("Tahoma");
+    EXPECT_EQ(Plot->Font().Name(), "Arial");
+}
+
+TEST(Align, TopBottomClientAndAnchors)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* top = new TPlot(&form);
+    top->SetHeight(30);
+    top->SetAlign(alTop);
+    top->SetParent(&form);
+    auto* bottom = new TPlot(&form);
+    bottom->SetHeight(20);
+    bottom->SetAlign(alBottom);
+    bottom->SetParent(&form);
+    auto* client = new TPlot(&form);
+    client->SetAlign(alClient);
+    client->SetParent(&form);
+    auto* anchored = new TPlot(&form);
+    anchored->SetBounds(250, 100, 40, 20);
+    anchored->SetAnchors({akRight, akBottom});
+    anchored->SetParent(&form);
+    form.Show();
+    TestProcess();
+    const Integer w = form.ClientWidth(), h = form.ClientHeight();
+    EXPECT_EQ(top->BoundsRect(), Rect(0, 0, w, 30));
+    EXPECT_EQ(bottom->BoundsRect(), Rect(0, h - 20, w, h));
+    EXPECT_EQ(client->BoundsRect(), Rect(0, 30, w, h - 20));
+    form.SetBounds(0, 0, 400, 260);
+    TestProcess();
+    EXPECT_EQ(anchored->Left(), 350);
+    EXPECT_EQ(anchored->Top(), 160);
+    EXPECT_EQ(client->BoundsRect(), Rect(0, 30, form.ClientWidth(), form.ClientHeight() - 20));
+}
+
+// ---------------------------------------------------------------- timers on the test clock
+class TTicker : public TObject {
+public:
+    std::vector<Cardinal> At;
+    TTestClock* Clock = nullptr;
+    void Tick(TObject*) { At.push_back(Clock->Now()); }
+};
+
+TEST(Timer, TestClockFiresDueTimersInOrder)
+{
+    TTestClock clock;
+    TTicker a, b;
+    a.Clock = b.Clock = &clock;
+    TTimer ta(nullptr), tb(nullptr);
+    ta.SetInterval(30);
+    ta.SetOnTimer(TNotifyEvent(&a, &TTicker::Tick));
+    tb.SetInterval(50);
+    tb.SetOnTimer(TNotifyEvent(&b, &TTicker::Tick));
+    clock.Advance(100);
+    EXPECT_EQ(a.At, (std::vector<Cardinal>{30, 60, 90}));
+    EXPECT_EQ(b.At, (std::vector<Cardinal>{50, 100}));
+    ta.SetEnabled(false);
+    clock.Advance(100);
+    EXPECT_EQ(a.At.size(), 3u);
+    EXPECT_EQ(b.At.size(), 4u);
+}
+
+}  // namespace

@@ -1,0 +1,863 @@
+#include "platform/forms/Forms.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <unistd.h>
+
+#include "platform/controls/StdCtrls.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/graphics/GdiApi.h"
+#include "platform/rtl/FileSys.h"
+#include "platform/rtl/Streams.h"
+
+TApplication* Application = new TApplication(nullptr);
+TScreen* Screen = new TScreen(nullptr);
+
+namespace {
+
+void SetFormModalResult(TWinControl* form, Integer result)
+{
+    if (auto* f = dynamic_cast<TCustomForm*>(form)) f->SetModalResult(result);
+}
+
+bool IsLive(TObject* object, const TCustomForm* form)
+{
+    (void)object;
+    for (Integer i = 0; i < Screen->FormCount(); ++i)
+        if (Screen->Forms(i) == form) return true;
+    return false;
+}
+
+}  // namespace
+
+TCustomForm* GetParentForm(const TControl* Control)
+{
+    if (!Control) return nullptr;
+    return dynamic_cast<TCustomForm*>(Control->FormWindow());
+}
+
+// ---------------------------------------------------------------- TCustomForm
+TClass TCustomForm::StaticClass()
+{
+    static const TMetaClass meta("TCustomForm", TWinControl::StaticClass(), NewComponent<TCustomForm>, [](TMetaClass& m) {
+        m.OnMessage(CM_DIALOGKEY, &TCustomForm::CMDialogKey);
+        m.OnMessage(CM_SHOWINGCHANGED, &TCustomForm::CMShowingChanged);
+        m.OnMessage(CM_RELEASE, &TCustomForm::CMRelease);
+        m.OnMessage(CM_MENUCHANGED, &TCustomForm::CMMenuChanged);
+        m.OnMessage(WM_CLOSE, &TCustomForm::WMClose);
+        m.OnMessage(WM_ACTIVATE, &TCustomForm::WMActivate);
+        m.OnMessage(WM_MDIACTIVATE, &TCustomForm::WMMDIActivate);
+    });
+    return &meta;
+}
+
+IMPLEMENT_CLASS(TForm, TCustomForm, NewComponent<TForm>)
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner)
+{
+    FVisible = false;
+    FParentColor = false;
+    FParentFont = false;
+    FColor = clBtnFace;
+    FBrush.SetColor(FColor);
+    FWidth = 320;
+    FHeight = 240;
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm()
+{
+    Destroying();
+    if (FModal) FModalResult = mrCancel;
+    Screen->RemoveForm(this);
+    if (Application->MainForm() == this) Application->SetMainForm(nullptr);
+    // The MDI children of a frame go before the frame's window does.
+    if (FFormStyle == fsMDIForm && FHandle)
+        for (TWinControl* c : WindowSystem().MDIChildren(FHandle)) delete c;
+    while (!FControls.empty()) delete FControls.back();
+    DestroyHandle();
+}
+
+void TCustomForm::CreateParams(TCreateParams& Params)
+{
+    TWinControl::CreateParams(Params);
+    Params.Style = WS_CLIPCHILDREN;
+    switch (FFormStyle) {
+    case fsMDIForm: Params.Kind = TWindowKind::wkMDIForm; break;
+    case fsMDIChild: Params.Kind = TWindowKind::wkMDIChild; break;
+    default: Params.Kind = TWindowKind::wkForm; break;
+    }
+}
+
+void TCustomForm::InitializeWindow()
+{
+    TWindowSystem& ws = WindowSystem();
+    if (FFormStyle == fsMDIChild) {
+        TCustomForm* frame = Application->MainForm();
+        if (!frame || frame == this || frame->FormStyle() != fsMDIForm)
+            throw EInvalidOperation("Cannot create form. No MDI forms are currently active");
+        frame->HandleNeeded();
+        ws.SetParent(FHandle, frame->WindowHandle());
+    }
+    ws.SetBorder(FHandle, FBorderStyle);
+    TWinControl::InitializeWindow();
+    UpdateMenuBar();
+    Realign();
+}
+
+TRect TCustomForm::ClientRect() const
+{
+    if (FHandle) {
+        TSize s = WindowSystem().ClientSize(FHandle);
+        return Rect(0, 0, s.cx, s.cy);
+    }
+    return Rect(0, 0, FWidth, FHeight);
+}
+
+TSize TCustomForm::SurfaceSize() const
+{
+    TRect r = ClientRect();
+    return {r.Width(), r.Height()};
+}
+
+TCanvas& TCustomForm::Canvas()
+{
+    if (!FInPaint) HandleNeeded();
+    return WindowCanvas();
+}
+
+void TCustomForm::AlignControls(TControl* AControl, TRect& Rect)
+{
+    TWinControl::AlignControls(AControl, Rect);
+    if (FFormStyle == fsMDIForm && FHandle) WindowSystem().SetMDIClientRect(FHandle, Rect);
+}
+
+void TCustomForm::PaintWindow(TCanvas&) { Paint(); }
+void TCustomForm::Paint() { OnPaint(this); }
+
+void TCustomForm::Loaded()
+{
+    TWinControl::Loaded();
+    if (FMenu) UpdateMenuBar();
+}
+
+// ---- showing
+void TCustomForm::Show()
+{
+    SetVisible(true);
+    BringToFront();
+}
+
+void TCustomForm::Hide() { SetVisible(false); }
+
+void TCustomForm::PlaceOnScreen()
+{
+    if (FFormStyle == fsMDIChild) return;
+    TRect screen = WindowSystem().ScreenRect();
+    TCustomForm* main = Application->MainForm();
+    TRect around = screen;
+    if ((FPosition == poMainFormCenter || FPosition == poOwnerFormCenter) && main && main != this && main->Visible())
+        around = main->BoundsRect();
+    if (FPosition == poScreenCenter || FPosition == poDesktopCenter || FPosition == poMainFormCenter ||
+        FPosition == poOwnerFormCenter)
+        SetBounds(around.Left + (around.Width() - FWidth) / 2, around.Top + (around.Height() - FHeight) / 2, FWidth,
+                  FHeight);
+}
+
+void TCustomForm::CMShowingChanged(TMessage&)
+{
+    if (FVisible) {
+        HandleNeeded();
+        if (!FShown) {
+            FShown = true;
+            PlaceOnScreen();
+        }
+        DoShow();
+        if (!FVisible) return;
+        WindowSystem().SetVisible(FHandle, true);
+        if (FWindowState != wsNormal) WindowSystem().SetWindowState(FHandle, FWindowState);
+        WindowSystem().Activate(FHandle);
+        // The window's first focus: the active control, else the first control in tab order.
+        TWinControl* target = FActiveControl && FActiveControl->CanFocus() ? FActiveControl
+                                                                           : FindNextControl(nullptr, true, true, false);
+        if (target) target->SetFocus();
+        if (FFormStyle == fsMDIChild) {
+            if (TCustomForm* frame = Application->MainForm()) frame->UpdateWindowMenu();
+        }
+    } else {
+        DoHide();
+        if (FHandle) WindowSystem().SetVisible(FHandle, false);
+    }
+}
+
+void TCustomForm::DoShow() { OnShow(this); }
+void TCustomForm::DoHide() { OnHide(this); }
+
+void TCustomForm::BringToFront()
+{
+    if (FHandle && FVisible) WindowSystem().Activate(FHandle);
+}
+
+void TCustomForm::SetFormStyle(TFormStyle value)
+{
+    if (value == FFormStyle) return;
+    FFormStyle = value;
+    if (value == fsMDIChild) FVisible = true;
+    RecreateWnd();
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle value)
+{
+    FBorderStyle = value;
+    if (FHandle) WindowSystem().SetBorder(FHandle, value);
+}
+
+void TCustomForm::SetWindowState(TWindowState value)
+{
+    FWindowState = value;
+    if (FHandle && FVisible) WindowSystem().SetWindowState(FHandle, value);
+}
+
+// ---- modal
+TModalResult TCustomForm::ShowModal()
+{
+    if (FVisible || !FEnabled || FModal || FFormStyle == fsMDIChild)
+        throw EInvalidOperation("Cannot make a visible window modal");
+    ReleaseCapture();
+    FModal = true;
+    FModalResult = mrNone;
+    HandleNeeded();
+    WindowSystem().SetModal(FHandle, true);
+    struct TModalGuard {
+        TCustomForm* Form;
+        ~TModalGuard()
+        {
+            if (!IsLive(nullptr, Form)) return;
+            Form->FModal = false;
+            if (Form->FHandle) WindowSystem().SetModal(Form->FHandle, false);
+        }
+    } guard{this};
+    Show();
+    if (Application->ModalHook) {
+        auto hook = Application->ModalHook;
+        CallProtected(this, [&] { hook(this); });
+    }
+    do {
+        while (FModalResult == mrNone && IsLive(nullptr, this) && !Application->Terminated()) Application->HandleMessage();
+        if (!IsLive(nullptr, this)) return mrCancel;
+        if (Application->Terminated()) FModalResult = mrCancel;
+        else CloseModal();
+    } while (FModalResult == mrNone);
+    TModalResult result = FModalResult;
+    Hide();
+    return result;
+}
+
+void TCustomForm::SetModalResult(TModalResult value)
+{
+    FModalResult = value;
+    if (FModal && value != mrNone && WindowSystemRegistered()) WindowSystem().WakeUp();
+}
+
+void TCustomForm::CloseModal()
+{
+    TCloseAction action = caNone;
+    if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+    }
+    if (action == caNone) FModalResult = mrNone;
+    else if (action == caFree) Release();
+}
+
+// ---- closing
+bool TCustomForm::CloseQuery()
+{
+    if (FFormStyle == fsMDIForm && FHandle)
+        for (TWinControl* c : WindowSystem().MDIChildren(FHandle))
+            if (auto* f = dynamic_cast<TCustomForm*>(c); f && !f->CloseQuery()) return false;
+    bool canClose = true;
+    OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::DoClose(TCloseAction& Action) { OnClose(this, Action); }
+
+void TCustomForm::Close()
+{
+    if (FModal) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = FFormStyle == fsMDIChild ? (FBorderIcons.Contains(biMinimize) ? caMinimize : caNone) : caHide;
+    DoClose(action);
+    switch (action) {
+    case caNone: break;
+    case caHide: Hide(); break;
+    case caMinimize: SetWindowState(wsMinimized); break;
+    case caFree: Release(); break;
+    }
+    if (Application->MainForm() == this && action != caNone && action != caMinimize) Application->Terminate();
+}
+
+void TCustomForm::Release() { PostMessage(this, CM_RELEASE, 0, 0); }
+
+void TCustomForm::CMRelease(TMessage&) { delete this; }
+
+void TCustomForm::WMClose(TMessage&) { Close(); }
+
+// ---- focus
+void TCustomForm::SetActiveControl(TWinControl* control)
+{
+    if (control == FActiveControl) return;
+    if (control && (!ContainsControl(control) || control == this))
+        throw EInvalidOperation("Invalid ActiveControl value");
+    if (FVisible && FHandle && control && control->CanFocus()) {
+        control->SetFocus();
+        return;
+    }
+    FActiveControl = control;
+}
+
+void TCustomForm::SetFocusedControl(TWinControl* control)
+{
+    if (control == FFocusedControl) {
+        FActiveControl = control;
+        return;
+    }
+    TWinControl* old = FFocusedControl;
+    FFocusedControl = control;
+    FActiveControl = control;
+    // Exit from the old control up to the first container shared with the new one, then
+    // enter from below that container down to the new control.
+    auto contains = [](TWinControl* a, TControl* b) { return a && b && a->ContainsControl(b); };
+    for (TWinControl* c = old; c && c != this && !contains(c, control); c = c->Parent()) {
+        c->Perform(CM_EXIT);
+        if (FFocusedControl != control) return;   // an OnExit moved the focus elsewhere
+    }
+    std::vector<TWinControl*> enter;
+    for (TWinControl* c = control; c && c != this && !contains(c, old); c = c->Parent()) enter.push_back(c);
+    for (auto it = enter.rbegin(); it != enter.rend(); ++it) {
+        (*it)->Perform(CM_ENTER);
+        if (FFocusedControl != control) return;
+    }
+}
+
+void TCustomForm::ControlGone(TControl* control)
+{
+    auto* w = dynamic_cast<TWinControl*>(control);
+    if (!w) return;
+    if (FFocusedControl && w->ContainsControl(FFocusedControl)) FFocusedControl = nullptr;
+    if (FActiveControl && w->ContainsControl(FActiveControl)) FActiveControl = nullptr;
+}
+
+bool TCustomForm::BroadcastDialogKey(TWinControl* parent, TMessage& message)
+{
+    for (Integer i = 0; i < parent->ControlCount(); ++i) {
+        auto* w = dynamic_cast<TWinControl*>(parent->Controls(i));
+        if (!w || !w->Visible() || !w->Enabled()) continue;
+        TMessage m = message;
+        w->WindowProc(m);
+        if (m.Result != 0) {
+            message.Result = m.Result;
+            return true;
+        }
+        if (BroadcastDialogKey(w, message)) return true;
+    }
+    return false;
+}
+
+void TCustomForm::CMDialogKey(TMessage& message)
+{
+    const Word key = static_cast<Word>(message.WParam);
+    TShiftState shift = KeyDataToShiftState(static_cast<Integer>(message.LParam));
+    if (key == VK_TAB && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt)) {
+        SelectNext(FFocusedControl, !shift.Contains(ssShift), true);
+        message.Result = 1;
+        return;
+    }
+    if (key == VK_RETURN || key == VK_ESCAPE) BroadcastDialogKey(this, message);
+}
+
+void TCustomForm::WMActivate(TMessage& message)
+{
+    const bool active = LoWord(message.WParam) != WA_INACTIVE;
+    if (active == FActive) return;
+    FActive = active;
+    if (active) {
+        Screen->SetActiveForm(this);
+        Activate();
+    } else {
+        Deactivate();
+    }
+}
+
+void TCustomForm::Activate() { OnActivate(this); }
+void TCustomForm::Deactivate() { OnDeactivate(this); }
+
+// ---- menus and MDI
+void TCustomForm::SetMenu(TMainMenu* value)
+{
+    if (FMenu) {
+        FMenu->SetWindowOwner(nullptr);
+        FMenu->RemoveFreeNotification(this);
+    }
+    FMenu = value;
+    if (FMenu) {
+        FMenu->SetWindowOwner(this);
+        FMenu->FreeNotification(this);
+    }
+    UpdateMenuBar();
+    if (FFormStyle == fsMDIChild)
+        if (TCustomForm* frame = Application->MainForm(); frame && frame != this) frame->UpdateMenuBar();
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TWinControl::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == FMenu) {
+        FMenu = nullptr;
+        if (!ComponentState().Contains(csDestroying)) UpdateMenuBar();
+    }
+    if (AComponent == FWindowMenu) {
+        FWindowMenu = nullptr;
+        FWindowItems.clear();
+    }
+    FWindowItems.erase(std::remove(FWindowItems.begin(), FWindowItems.end(), AComponent), FWindowItems.end());
+    if (AComponent == FActiveControl) FActiveControl = nullptr;
+    if (AComponent == FFocusedControl) FFocusedControl = nullptr;
+    if (AComponent == FLastActiveChild) FLastActiveChild = nullptr;
+}
+
+void TCustomForm::CMMenuChanged(TMessage&)
+{
+    if (FFormStyle == fsMDIChild) {
+        if (TCustomForm* frame = Application->MainForm(); frame && frame != this) frame->UpdateMenuBar();
+        return;
+    }
+    UpdateMenuBar();
+}
+
+// The bar shows the form's menu; an MDI frame merges the active child's menu into it.
+void TCustomForm::UpdateMenuBar()
+{
+    if (!FHandle || ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;
+    if (FFormStyle == fsMDIChild) return;
+    std::vector<TMenuItem*> items;
+    if (FMenu) {
+        TCustomForm* child = FFormStyle == fsMDIForm ? ActiveMDIChild() : nullptr;
+        items = FMenu->MergedItems(child ? child->Menu() : nullptr);
+    }
+    WindowSystem().SetMenuBar(FHandle, items);
+}
+
+Integer TCustomForm::MDIChildCount() const
+{
+    return FHandle && FFormStyle == fsMDIForm ? static_cast<Integer>(WindowSystem().MDIChildren(FHandle).size()) : 0;
+}
+
+TCustomForm* TCustomForm::MDIChildren(Integer index) const
+{
+    if (!FHandle || FFormStyle != fsMDIForm) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+    auto list = WindowSystem().MDIChildren(FHandle);
+    if (index < 0 || index >= static_cast<Integer>(list.size()))
+        throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+    return dynamic_cast<TCustomForm*>(list[index]);
+}
+
+TCustomForm* TCustomForm::ActiveMDIChild() const
+{
+    if (!FHandle || FFormStyle != fsMDIForm) return nullptr;
+    return dynamic_cast<TCustomForm*>(WindowSystem().ActiveMDIChild(FHandle));
+}
+
+void TCustomForm::Cascade() { if (FHandle) WindowSystem().ArrangeMDI(FHandle, 0); }
+void TCustomForm::Tile() { if (FHandle) WindowSystem().ArrangeMDI(FHandle, FTileMode == tbHorizontal ? 1 : 2); }
+void TCustomForm::ArrangeIcons() { if (FHandle) WindowSystem().ArrangeMDI(FHandle, 3); }
+
+void TCustomForm::Next()
+{
+    Integer n = MDIChildCount();
+    if (n > 1) WindowSystem().ActivateMDIChild(MDIChildren(n - 1)->WindowHandle());
+}
+
+void TCustomForm::Previous()
+{
+    if (MDIChildCount() > 1) WindowSystem().ActivateMDIChild(MDIChildren(1)->WindowHandle());
+}
+
+void TCustomForm::SetWindowMenu(TMenuItem* value)
+{
+    for (TMenuItem* i : FWindowItems) delete i;
+    FWindowItems.clear();
+    if (FWindowMenu) FWindowMenu->RemoveFreeNotification(this);
+    FWindowMenu = value;
+    if (value) value->FreeNotification(this);
+    UpdateWindowMenu();
+}
+
+namespace {
+// Entry of an MDI child in the frame's window menu.
+class TWindowMenuItem : public TMenuItem {
+public:
+    TWindowMenuItem(TComponent* owner, TCustomForm* child) : TMenuItem(owner), Child(child)
+    {
+        OnClick = TNotifyEvent(this, &TWindowMenuItem::Activate);
+    }
+    void Activate(TObject*)
+    {
+        if (IsLive(nullptr, Child) && Child->WindowHandle()) WindowSystem().ActivateMDIChild(Child->WindowHandle());
+    }
+    TCustomForm* Child;
+};
+}  // namespace
+
+// The children are listed under the window menu as "&1 Caption", ... in creation order, the
+// active one checked.
+void TCustomForm::UpdateWindowMenu()
+{
+    if (!FWindowMenu || ComponentState().Contains(csDestroying)) return;
+    for (TMenuItem* i : FWindowItems) delete i;
+    FWindowItems.clear();
+    if (!FHandle) return;
+    std::vector<TWinControl*> children = WindowSystem().MDIChildren(FHandle);
+    std::vector<TCustomForm*> ordered;
+    for (Integer i = 0; i < Screen->FormCount(); ++i)
+        if (std::find(children.begin(), children.end(), Screen->Forms(i)) != children.end())
+            ordered.push_back(Screen->Forms(i));
+    TCustomForm* active = ActiveMDIChild();
+    if (!ordered.empty()) {
+        auto* line = new TMenuItem(this);
+        line->SetCaption("-");
+        FWindowMenu->Add(line);
+        FWindowItems.push_back(line);
+    }
+    Integer n = 0;
+    for (TCustomForm* child : ordered) {
+        if (!child->Visible()) continue;
+        auto* item = new TWindowMenuItem(this, child);
+        item->SetCaption("&" + IntToStr(++n) + " " + child->Caption());
+        item->SetRadioItem(true);
+        item->SetChecked(child == active);
+        FWindowMenu->Add(item);
+        FWindowItems.push_back(item);
+    }
+}
+
+// Sent to the frame when the active document window changes (LParam: the new one).
+void TCustomForm::WMMDIActivate(TMessage& message)
+{
+    if (FFormStyle != fsMDIForm) return;
+    auto* child = reinterpret_cast<TCustomForm*>(message.LParam);
+    TCustomForm* old = FLastActiveChild;
+    if (old == child) return;
+    FLastActiveChild = child;
+    if (old) old->RemoveFreeNotification(this);
+    if (child) child->FreeNotification(this);
+    UpdateMenuBar();
+    UpdateWindowMenu();
+    if (old && IsLive(nullptr, old)) {
+        old->FActive = false;
+        old->Deactivate();
+    }
+    if (child) {
+        child->FActive = true;
+        Screen->SetActiveForm(child);
+        child->Activate();
+    }
+}
+
+// ---------------------------------------------------------------- THintWindow
+IMPLEMENT_CLASS(THintWindow, TCustomControl, NewComponent<THintWindow>)
+
+THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    FVisible = false;
+    FParentColor = false;
+    FColor = clInfoBk;
+    FFont.SetColor(clInfoText);
+}
+
+void THintWindow::CreateParams(TCreateParams& Params)
+{
+    TCustomControl::CreateParams(Params);
+    Params.Style = WS_POPUP | WS_BORDER;
+    Params.Kind = TWindowKind::wkHint;
+}
+
+TRect THintWindow::CalcHintRect(Integer MaxWidth, const String& AHint)
+{
+    TRect r = Rect(0, 0, MaxWidth, 0);
+    TCanvas& c = Canvas();
+    c.Font().Assign(FFont);
+    DrawText(c.Handle(), AHint, -1, &r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    r.Right += 6;
+    r.Bottom += 2;
+    return r;
+}
+
+void THintWindow::ActivateHint(const TRect& Rect, const String& AHint)
+{
+    SetCaption(AHint);
+    SetBounds(Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
+    SetVisible(true);
+    HandleNeeded();
+    WindowSystem().SetVisible(FHandle, true);
+    Invalidate();
+}
+
+void THintWindow::ReleaseHandle()
+{
+    SetVisible(false);
+    DestroyHandle();
+}
+
+void THintWindow::Paint()
+{
+    TCanvas& c = Canvas();
+    TRect r = ClientRect();
+    c.Brush().SetColor(FColor);
+    c.FillRect(r);
+    c.Pen().SetColor(clBlack);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    c.Rectangle(r);
+    c.Brush().SetStyle(TBrushStyle::bsSolid);
+    c.Font().Assign(FFont);
+    InflateRect(r, -3, -1);
+    c.SetBkMode(TRANSPARENT);
+    DrawText(c.Handle(), Caption(), -1, &r, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+}
+
+// ---------------------------------------------------------------- TApplication
+IMPLEMENT_CLASS(TApplication, TComponent, NewComponent<TApplication>)
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
+{
+    SetExceptionHandler([this](TObject* sender) { HandleException(sender); });
+    SetModalResultHook(&SetFormModalResult);
+    MouseOverHook = [this](TControl* control) { HintMouseMessage(control); };
+}
+
+TApplication::~TApplication()
+{
+    Destroying();
+    if (Application == this) SetExceptionHandler(nullptr);
+}
+
+void TApplication::Run()
+{
+    while (!FTerminated && FMainForm) HandleMessage();
+}
+
+void TApplication::ProcessMessages()
+{
+    WindowSystem().ProcessEvents(false);
+    DeliverPostedMessages();
+}
+
+void TApplication::HandleMessage()
+{
+    WindowSystem().ProcessEvents(true);
+    DeliverPostedMessages();
+    Idle();
+}
+
+void TApplication::Idle()
+{
+    bool done = true;
+    CallProtected(this, [&] { OnIdle(this, done); });
+}
+
+void TApplication::Terminate()
+{
+    FTerminated = true;
+    if (WindowSystemRegistered()) WindowSystem().WakeUp();
+}
+
+void TApplication::HandleException(TObject* Sender)
+{
+    std::exception_ptr current = std::current_exception();
+    if (!current) return;
+    try {
+        std::rethrow_exception(current);
+    } catch (EAbort&) {
+    } catch (Exception& e) {
+        if (OnException.Assigned()) OnException(Sender, e);
+        else ShowException(e);
+    } catch (const std::exception& e) {
+        Exception wrapped(e.what());
+        if (OnException.Assigned()) OnException(Sender, wrapped);
+        else ShowException(wrapped);
+    } catch (...) {
+        Exception wrapped("Unknown exception");
+        if (OnException.Assigned()) OnException(Sender, wrapped);
+        else ShowException(wrapped);
+    }
+}
+
+void TApplication::ShowException(const Exception& E)
+{
+    String text = E.Message();
+    if (!text.IsEmpty() && text[text.Length()] > u'.') text += u'.';
+    MessageBox(text, FTitle, MB_OK | MB_ICONSTOP);
+}
+
+Integer TApplication::MessageBox(const String& Text, const String& Caption, Cardinal Flags)
+{
+    return ::MessageBox(nullptr, Text, Caption.IsEmpty() ? FTitle : Caption, Flags);
+}
+
+bool TApplication::HelpCommand(Word Command, std::intptr_t Data)
+{
+    bool callHelp = true;
+    if (OnHelp.Assigned()) {
+        OnHelp(Command, Data, callHelp);
+        if (!callHelp) return true;
+    }
+    return FHelpViewer ? FHelpViewer(Data) : false;
+}
+
+bool TApplication::HelpContext(std::intptr_t Context) { return HelpCommand(1, Context); }
+
+void TApplication::SetHint(const String& value)
+{
+    if (value == FHint) return;
+    FHint = value;
+    OnHint(this);
+}
+
+void TApplication::HintMouseMessage(TControl* Control)
+{
+    if (Control == FHintControl) return;
+    CancelHint();
+    FHintControl = Control;
+    SetHint(Control ? Control->Hint() : String());
+    if (FShowHint && Control && Control->ShowHint() && !Control->Hint().IsEmpty())
+        StartLayerTimer(this, static_cast<Cardinal>(FHintPause), [this] {
+            StopLayerTimer(this);
+            CallProtected(this, [this] { ShowHintNow(); });
+        });
+}
+
+void TApplication::ShowHintNow()
+{
+    if (!FHintControl) return;
+    if (!FHintWindow) {
+        FHintWindow = new THintWindow(this);
+        FHintWindow->SetColor(FHintColor);
+    }
+    TPoint p = Mouse->CursorPos();
+    TRect r = FHintWindow->CalcHintRect(300, FHintControl->Hint());
+    OffsetRect(r, p.X, p.Y + 20);
+    FHintWindow->ActivateHint(r, FHintControl->Hint());
+    StartLayerTimer(this, static_cast<Cardinal>(FHintHidePause), [this] {
+        StopLayerTimer(this);
+        CancelHint();
+    });
+}
+
+void TApplication::CancelHint()
+{
+    StopLayerTimer(this);
+    if (FHintWindow && FHintWindow->Visible()) FHintWindow->ReleaseHandle();
+    FHintControl = nullptr;
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == FMainForm) FMainForm = nullptr;
+    if (AComponent == FHintWindow) FHintWindow = nullptr;
+    if (AComponent == FHintControl) FHintControl = nullptr;
+}
+
+String TApplication::ExeName() const
+{
+    if (!FExeName.IsEmpty()) return FExeName;
+    char buf[4096];
+    ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    return n > 0 ? String(std::string(buf, static_cast<size_t>(n))) : String();
+}
+
+bool TApplication::Active() const
+{
+    for (Integer i = 0; i < Screen->FormCount(); ++i)
+        if (Screen->Forms(i)->Active()) return true;
+    return false;
+}
+
+void TApplication::BringToFront()
+{
+    if (FMainForm) FMainForm->BringToFront();
+}
+
+void TApplication::Minimize()
+{
+    if (FMainForm) FMainForm->SetWindowState(wsMinimized);
+}
+
+void TApplication::Restore()
+{
+    if (FMainForm) FMainForm->SetWindowState(wsNormal);
+}
+
+// ---------------------------------------------------------------- TScreen
+IMPLEMENT_CLASS(TScreen, TComponent, NewComponent<TScreen>)
+
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+
+Integer TScreen::Width() const { return WindowSystem().ScreenRect().Right; }
+Integer TScreen::Height() const { return WindowSystem().ScreenRect().Bottom; }
+TRect TScreen::WorkAreaRect() const { return WindowSystem().ScreenRect(); }
+
+void TScreen::SetCursor(TCursor value)
+{
+    FCursor = value;
+    WindowSystem().SetScreenCursor(value == crDefault ? crDefault : Cursors(value));
+}
+
+TCursor TScreen::Cursors(Integer index) const
+{
+    for (auto& [i, handle] : FCursors)
+        if (i == index) return handle;
+    return index <= 0 ? static_cast<TCursor>(index) : crDefault;
+}
+
+void TScreen::SetCursors(Integer index, TCursor handle)
+{
+    for (auto& entry : FCursors)
+        if (entry.first == index) {
+            entry.second = handle;
+            return;
+        }
+    FCursors.emplace_back(index, handle);
+}
+
+TWinControl* TScreen::ActiveControl() const { return FActiveForm ? FActiveForm->ActiveControl() : nullptr; }
+
+std::vector<String> TScreen::Fonts() const { return FontEngine().Families(); }
+
+void TScreen::AddForm(TCustomForm* form) { FForms.push_back(form); }
+
+void TScreen::RemoveForm(TCustomForm* form)
+{
+    FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
+    if (FActiveForm == form) FActiveForm = nullptr;
+}
+
+TCursor LoadCursorFromResource(const String& name)
+{
+    const char* types[] = {"CURSOR", "RCDATA"};
+    for (const char* type : types) {
+        if (!ResourceExists(name, type)) continue;
+        TResourceStream stream(name, type);
+        std::vector<Byte> bytes(static_cast<size_t>(stream.Size()));
+        if (!bytes.empty()) stream.ReadBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+        return WindowSystem().RegisterCursor(bytes);
+    }
+    throw EResNotFound("Resource " + name + " not found");
+}

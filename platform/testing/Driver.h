@@ -1,0 +1,71 @@
+#pragma once
+// Test driver: drives windows through the same toolkit event path a user's input takes, answers
+// the next modal form, message box or file dialog, grabs windows to pictures and reads pixels.
+// Coordinates are client coordinates of the control named.
+#include <functional>
+#include <vector>
+
+#include "platform/controls/ExtCtrls.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/Forms.h"
+
+// Starts the Qt back end (offscreen without a display); tests call it once.
+void TestInitialize();
+// Handles what is pending (events, posted messages, paints).
+void TestProcess();
+
+void TestMouseDown(TControl* control, Integer x, Integer y, TMouseButton button = mbLeft, TShiftState shift = {});
+void TestMouseUp(TControl* control, Integer x, Integer y, TMouseButton button = mbLeft, TShiftState shift = {});
+void TestMouseMove(TControl* control, Integer x, Integer y, TShiftState shift = {});
+void TestClick(TControl* control, Integer x, Integer y, TMouseButton button = mbLeft, TShiftState shift = {});
+void TestDoubleClick(TControl* control, Integer x, Integer y);
+// Press at from, moves in `steps` steps, release at to (left button).
+void TestDrag(TControl* control, TPoint from, TPoint to, Integer steps = 4);
+
+// A key as the keyboard gives it (key down with its character, key up) to the control's window.
+void TestPressKey(TWinControl* control, Word vk, TShiftState shift = {});
+// Each character as a key press (letters, digits, space and punctuation).
+void TestTypeText(TWinControl* control, const String& text);
+
+// The next modal form: the callback runs once the form is shown, inside its modal loop.
+void TestAnswerNextModal(std::function<void(TCustomForm* form)> answer);
+// The next modal form: the button with this caption ("&" ignored) is clicked.
+void TestAnswerNextModalWithButton(const String& caption);
+// The next message box answers with this modal result (mrYes, mrOk ...).
+void TestAnswerNextMessageBox(Integer result);
+void TestAnswerNextMessageBox(std::function<Integer(const TMessageBoxRequest&)> answer);
+// The boxes answered so far, in order.
+const std::vector<TMessageBoxRequest>& TestMessageBoxes();
+void TestClearMessageBoxes();
+// The next file dialog: chooses the files (no files: cancels) with the 1-based filter index.
+void TestAnswerNextFileDialog(std::vector<String> files, Integer filterIndex = 1);
+// The last file dialog request seen.
+const TFileDialogRequest& TestLastFileDialog();
+
+// What the window shows, as on the screen (children included).
+void TestGrab(TWinControl* window, TBitmap& into);
+void TestGrabToPng(TWinControl* window, const String& fileName);
+// A pixel of what a control shows (windowless controls through their parent).
+TColor TestPixel(TControl* control, Integer x, Integer y);
+
+// A clock for timers: installed, it replaces the toolkit's timers until freed; Advance fires the
+// timers that fall due, in order of their due times.
+class TTestClock : public TTimerClock {
+public:
+    TTestClock();
+    ~TTestClock() override;
+    void Start(const void* key, Cardinal interval, std::function<void()> fire) override;
+    void Stop(const void* key) override;
+    void Advance(Cardinal milliseconds);
+    Cardinal Now() const { return FNow; }
+
+private:
+    struct TTimerEntry {
+        const void* Key;
+        Cardinal Interval;
+        Cardinal Due;
+        std::function<void()> Fire;
+    };
+    std::vector<TTimerEntry> FTimers;
+    Cardinal FNow = 0;
+};
