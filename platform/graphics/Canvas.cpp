@@ -135,16 +135,16 @@ TPoint TCanvas::ToDevice(TPoint p) const
 {
     double x = (p.X - FState.WindowOrg.X) * ScaleX() + FState.ViewportOrg.X;
     double y = (p.Y - FState.WindowOrg.Y) * ScaleY() + FState.ViewportOrg.Y;
-    return {static_cast<Integer>(std::floor(x * FPlaceSX + FPlaceDX + 0.5)),
-            static_cast<Integer>(std::floor(y * FPlaceSY + FPlaceDY + 0.5))};
+    return {static_cast<Integer>(std::floor(x * FState.PlaceSX + FState.PlaceDX + 0.5)),
+            static_cast<Integer>(std::floor(y * FState.PlaceSY + FState.PlaceDY + 0.5))};
 }
 
 TPoint TCanvas::LPtoDP(TPoint p) const { return ToDevice(p); }
 
 TPoint TCanvas::DPtoLP(TPoint p) const
 {
-    double x = ((p.X - FPlaceDX) / FPlaceSX - FState.ViewportOrg.X) / ScaleX() + FState.WindowOrg.X;
-    double y = ((p.Y - FPlaceDY) / FPlaceSY - FState.ViewportOrg.Y) / ScaleY() + FState.WindowOrg.Y;
+    double x = ((p.X - FState.PlaceDX) / FState.PlaceSX - FState.ViewportOrg.X) / ScaleX() + FState.WindowOrg.X;
+    double y = ((p.Y - FState.PlaceDY) / FState.PlaceSY - FState.ViewportOrg.Y) / ScaleY() + FState.WindowOrg.Y;
     return {static_cast<Integer>(std::floor(x + 0.5)), static_cast<Integer>(std::floor(y + 0.5))};
 }
 
@@ -156,10 +156,10 @@ TRect TCanvas::LPtoDP(const TRect& r) const
 
 void TCanvas::SetPlacement(double scaleX, double scaleY, double offsetX, double offsetY)
 {
-    FPlaceSX = scaleX;
-    FPlaceSY = scaleY;
-    FPlaceDX = offsetX;
-    FPlaceDY = offsetY;
+    FState.PlaceSX = scaleX;
+    FState.PlaceSY = scaleY;
+    FState.PlaceDX = offsetX;
+    FState.PlaceDY = offsetY;
 }
 
 int TCanvas::SetMapMode(int mode)
@@ -445,7 +445,7 @@ TFontSpec TCanvas::DeviceFont()
     TFontSpec s;
     s.Name = FFont.Name();
     // font heights are logical units, scaled by the mapping like any other length
-    double scale = std::abs(ScaleY() * FPlaceSY);
+    double scale = std::abs(ScaleY() * FState.PlaceSY);
     s.Height = static_cast<Integer>(std::lround(FFont.Height() * scale));
     if (s.Height == 0) s.Height = FFont.Height() < 0 ? -1 : 1;
     s.Style = FFont.Style();
@@ -458,13 +458,13 @@ TFontSpec TCanvas::DeviceFont()
 Integer TCanvas::DevicePenWidth() const
 {
     if (FPen.Width() == 0) return 1;
-    return std::max<Integer>(1, static_cast<Integer>(std::lround(FPen.Width() * std::abs(ScaleX() * FPlaceSX))));
+    return std::max<Integer>(1, static_cast<Integer>(std::lround(FPen.Width() * std::abs(ScaleX() * FState.PlaceSX))));
 }
 
 TTextMetric TCanvas::GetTextMetrics()
 {
     TFontMetrics m = FontEngine().Metrics(DeviceFont());
-    double scale = std::abs(ScaleY() * FPlaceSY);
+    double scale = std::abs(ScaleY() * FState.PlaceSY);
     auto logical = [&](Integer v) { return static_cast<Integer>(std::lround(v / scale)); };
     TTextMetric t;
     t.tmHeight = logical(m.Height);
@@ -632,7 +632,7 @@ TSize TCanvas::TextExtent(const String& text)
 {
     TFontSpec spec = DeviceFont();
     TFontEngine& engine = FontEngine();
-    double sx = std::abs(ScaleX() * FPlaceSX), sy = std::abs(ScaleY() * FPlaceSY);
+    double sx = std::abs(ScaleX() * FState.PlaceSX), sy = std::abs(ScaleY() * FState.PlaceSY);
     Integer w = engine.TextWidth(spec, text) + FState.CharExtra * text.Length(), h = engine.Metrics(spec).Height;
     return {static_cast<Integer>(std::lround(w / sx)), static_cast<Integer>(std::lround(h / sy))};
 }
@@ -788,7 +788,7 @@ void TCanvas::DrawOutline(TCoverage& cov, const TCanvasOp& op, const TRect& box)
     const bool inside = FPen.Style() == TPenStyle::psInsideFrame;
     TRect outer = box;
     if (w > 1 && !inside) outer = {box.Left - (w - 1) / 2, box.Top - (w - 1) / 2, box.Right + w / 2, box.Bottom + w / 2};
-    RowFn row = ShapeRows(op, outer, ScaleX() * FPlaceSX, ScaleY() * FPlaceSY);
+    RowFn row = ShapeRows(op, outer, ScaleX() * FState.PlaceSX, ScaleY() * FState.PlaceSY);
     std::function<bool(Integer, Integer)> keep = [](Integer, Integer) { return true; };
     TPoint s, e;
     if (op.Kind == TCanvasOp::opArc || op.Kind == TCanvasOp::opPie || op.Kind == TCanvasOp::opChord) {
@@ -800,7 +800,7 @@ void TCanvas::DrawOutline(TCoverage& cov, const TCanvasOp& op, const TRect& box)
         OutlineRows(cov, outer, row, keep);
     } else {
         TRect inner = {outer.Left + w, outer.Top + w, outer.Right - w, outer.Bottom - w};
-        RowFn innerRow = ShapeRows(op, inner, ScaleX() * FPlaceSX, ScaleY() * FPlaceSY);
+        RowFn innerRow = ShapeRows(op, inner, ScaleX() * FState.PlaceSX, ScaleY() * FState.PlaceSY);
         for (Integer y = std::max(outer.Top, cov.Area.Top); y < std::min(outer.Bottom, cov.Area.Bottom); ++y) {
             auto o = row(y), i = inner.IsEmpty() ? std::pair{0, 0} : innerRow(y);
             for (Integer x = o.first; x < o.second; ++x)
@@ -862,7 +862,7 @@ void TCanvas::Rasterize(const TCanvasOp& op, const TPixelBuffer& buf)
         }
         if (op.Kind != TCanvasOp::opArc) {
             TCoverage fill(area(box));
-            RowFn row = ShapeRows(op, fillBox, ScaleX() * FPlaceSX, ScaleY() * FPlaceSY);
+            RowFn row = ShapeRows(op, fillBox, ScaleX() * FState.PlaceSX, ScaleY() * FState.PlaceSY);
             FillRows(fill, fillBox, row);
             if (op.Kind == TCanvasOp::opPie || op.Kind == TCanvasOp::opChord) {
                 TPoint s = dev[0], e = dev[1];

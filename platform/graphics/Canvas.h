@@ -176,7 +176,7 @@ public:
     bool GetPixels(TPixelBuffer& buffer) const { return FDevice && FDevice->GetPixels(buffer); }
 
     // Extra scaling and offset applied after the mapping: a metafile being played places its picture
-    // with it, a windowless control painted on its parent's surface its origin.
+    // with it, a windowless control painted on its parent's surface its origin.  Saved with SaveDC.
     void SetPlacement(double scaleX, double scaleY, double offsetX, double offsetY);
     // Runs an operation as the canvas's own calls do (a metafile being played, a device).
     void Execute(const TCanvasOp& op);
@@ -206,6 +206,7 @@ private:
         int CharExtra = 0;
         int StretchMode = 3;
         std::optional<TRegion> Clip;
+        double PlaceSX = 1, PlaceSY = 1, PlaceDX = 0, PlaceDY = 0;
     };
     struct TSaved {
         TState State;
@@ -244,7 +245,6 @@ private:
     TCopyMode FCopyMode = cmSrcCopy;
     TState FState;
     std::vector<TSaved> FSaved;
-    double FPlaceSX = 1, FPlaceSY = 1, FPlaceDX = 0, FPlaceDY = 0;
     std::recursive_mutex FLock;
     Integer FLockCount = 0;
 };

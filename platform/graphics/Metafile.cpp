@@ -730,7 +730,6 @@ void TMetafile::DrawOn(TCanvas& canvas, const TRect& dest)
         player.Record(at);
         at += size;
     }
-    canvas.SetPlacement(1, 1, 0, 0);
     canvas.RestoreDC(saved);
     canvas.SetPenPos(penPos);
 }

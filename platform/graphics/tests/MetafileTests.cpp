@@ -129,6 +129,35 @@ TEST(Metafile, StretchDrawScalesThePicture)
         "..................../..................../..................../...................."));
 }
 
+TEST(Metafile, PlayingLeavesTheCanvasAsItWas)
+{
+    TMetafile mf;
+    {
+        TMetafileCanvas mc(mf);
+        mc.SetMapMode(MM_ANISOTROPIC);
+        mc.SetViewportOrg(3, 3);
+        mc.Rectangle(0, 0, 4, 4);
+    }
+    TBitmap bmp;
+    WhiteBitmap(bmp, 20, 20);
+    TCanvas& c = bmp.Canvas();
+    c.SetPlacement(1, 1, 5, 5);   // as a windowless control's origin
+    c.MoveTo(1, 2);
+    c.StretchDraw(Rect(0, 0, 8, 8), mf);
+    EXPECT_EQ(c.GetMapMode(), MM_TEXT);
+    EXPECT_EQ(c.ViewportOrg(), Point(0, 0));
+    EXPECT_EQ(c.PenPos(), Point(1, 2));
+    EXPECT_EQ(c.LPtoDP(Point(0, 0)), Point(5, 5));
+    // the picture went to the control's rectangle, device 5..13, its pen scaled to 2 pixels
+    TPixelBuffer px;
+    bmp.GetPixels(px);
+    EXPECT_EQ(px.Row(4)[4] & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(px.Row(5)[5] & 0xFFFFFF, 0u);
+    EXPECT_EQ(px.Row(13)[13] & 0xFFFFFF, 0u);
+    EXPECT_EQ(px.Row(14)[14] & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(px.Row(9)[9] & 0xFFFFFF, 0xFFFFFFu);
+}
+
 TEST(Metafile, MappingIsRecordedWithTheDrawing)
 {
     // a quarter-size isotropic mapping, as the chart's metafile export sets up
