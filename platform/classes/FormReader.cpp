@@ -131,8 +131,7 @@ TComponent* TFormReader::ReadRootComponent(TComponent* Root)
         ReadComponentBody(Root);
         if (Peek().Kind != TFormTokenKind::EndOfText) Error("End of text expected");
         ResolveFixups();
-        FPropPath = String();
-        for (TComponent* component : FLoaded) Guard([&] { component->Loaded(); });
+        for (TComponent* component : FLoaded) component->Loaded();
     } catch (...) {
         for (TComponent* component : FLoaded) {
             component->ExcludeState(csReading);

@@ -133,6 +133,8 @@ TComponent* ReadComponent(TStream& Stream, TComponent* Root = nullptr);
 // class.  ReadComponentRes reads the resource ResName into Instance (EResNotFound
 // when there is none).  InitInheritedComponent reads the resource of the
 // instance's class, or else of its nearest ancestor below RootAncestor that has
-// one, and tells whether one was found.
+// one, and tells whether one was found.  Both are called on a fully built
+// instance: inside a base-class constructor the object is not yet of its final
+// class, and the derived class's constructor would reset the fields just bound.
 void ReadComponentRes(const String& ResName, TComponent* Instance);
 bool InitInheritedComponent(TComponent* Instance, TClass RootAncestor);

@@ -207,6 +207,26 @@ TEST_F(FormStream, ARepublishedDefaultDecidesWhatIsWritten)
               "    Items = <>\n  end\nend\n");
 }
 
+TEST_F(FormStream, OnlyAPublishedMethodOfTheRootIsWrittenAsAHandler)
+{
+    TTestForm form(nullptr), otherForm(nullptr);
+    form.SetName("Form1");
+    auto* gadget = new TGadget(&form);
+    const char* unbound = "object Form1: TTestForm\n  object TGadget\n    Left = 0\n    Items = <>\n  end\nend\n";
+    gadget->OnClick = TNotifyEvent(&form, &TTestForm::Unpublished);
+    EXPECT_EQ(WriteComponentText(&form), unbound);
+    gadget->OnClick = TNotifyEvent(&otherForm, &TTestForm::GadgetClick);
+    EXPECT_EQ(WriteComponentText(&form), unbound);
+    gadget->OnClick = TNotifyEvent(&form, &TTestForm::GadgetClick);
+    EXPECT_EQ(WriteComponentText(&form), "object Form1: TTestForm\n  object TGadget\n    Left = 0\n    Items = <>\n"
+                                         "    OnClick = GadgetClick\n  end\nend\n");
+    // An unnamed component reads back unnamed.
+    TTestForm back(nullptr);
+    ReadComponentText(WriteComponentText(&form), &back);
+    ASSERT_EQ(back.ComponentCount(), 1);
+    EXPECT_EQ(back.Components(0)->Name(), "");
+}
+
 TEST_F(FormStream, ASubComponentIsStoredAsAPartOfItsHolder)
 {
     const char* text = "object Holder: TLabelled\n  EditLabel.Left = 3\n  EditLabel.Caption = 'Name:'\n"
@@ -240,6 +260,12 @@ TEST_F(FormStream, DefinedListsMayHoldThePropertiesOfObjects)
     EXPECT_EQ(bag->Pens[0]->Width(), 2);
     EXPECT_EQ(bag->Pens[1]->Width(), 1);
     EXPECT_EQ(WriteComponentText(bag), String(text));
+
+    // A published property comes before a defined one of the same name.
+    TBag other(nullptr);
+    ReadComponentText("object Bag2: TBag\n  Tag = 5\nend\n", &other);
+    EXPECT_EQ(other.Tag(), 5);
+    EXPECT_EQ(Log(), std::vector<std::string>());
 }
 
 TEST_F(FormStream, ErrorsNameTheLineAndLeaveNothingLoading)

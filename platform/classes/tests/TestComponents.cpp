@@ -230,6 +230,9 @@ void TBag::DefineProperties(TFiler* Filer)
             writer->WriteListEnd();
         },
         !Pens.empty());
+    Filer->DefineProperty(
+        "Tag", [](TReader* reader) { Log().push_back("defined Tag " + std::to_string(reader->ReadInteger())); },
+        nullptr, false);
 }
 
 // ---------------------------------------------------------------- forms

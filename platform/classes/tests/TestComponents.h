@@ -127,6 +127,7 @@ public:
     std::vector<TObject*> Clicks;
 
     void GadgetClick(TObject* Sender) { Clicks.push_back(Sender); }
+    void Unpublished(TObject*) {}
     void WrongKind(Integer) {}
     void Loaded() override;
 };
@@ -143,7 +144,7 @@ private:
 };
 
 // Keeps pens in the defined property "Pens": a list holding, for each pen, a
-// list of its properties.
+// list of its properties.  It also defines "Tag", which the published Tag hides.
 class TBag : public TComponent {
     DECLARE_CLASS(TBag, TComponent)
 public:
