@@ -9,7 +9,7 @@
 #   type  by extension: .bmp BITMAP, .cur CURSOR, .ico ICON, .strings STRINGTABLE,
 #         anything else (form descriptions .form, .png, .svg ...) RCDATA
 #
-# Two files of one name and type are refused.  The registrations are linked into
+# Called once per target.  Two files of one name and type are refused.  The registrations are linked into
 # the target when it is an executable, else into every program that links it.
 #
 # The same file, run as a script (cmake -DINPUT= -DOUTPUT= -DNAME= -DTYPE= -P),
@@ -27,6 +27,9 @@ function(dorvane_resources target folder)
   foreach(file IN LISTS files)
     get_filename_component(stem "${file}" NAME_WLE)
     get_filename_component(ext "${file}" LAST_EXT)
+    if(stem STREQUAL "")
+      continue()  # hidden files such as .gitkeep
+    endif()
     string(TOUPPER "${stem}" name)
     string(TOLOWER "${ext}" ext)
     if(ext STREQUAL ".bmp")

@@ -1,5 +1,7 @@
 #include "platform/classes/FormParser.h"
 
+#include <string_view>
+
 #include "platform/rtl/Exceptions.h"
 
 namespace {
@@ -46,7 +48,7 @@ public:
                 ReadString(token);
             else if (c == u'{')
                 ReadBinary(token);
-            else if (String(u"=:()[]<>,").u16().find(c) != std::u16string::npos) {
+            else if (std::u16string_view(u"=:()[]<>,").find(c) != std::u16string_view::npos) {
                 token.Kind = TFormTokenKind::Symbol;
                 token.Text = String::FromChar(c);
                 ++FPos;
