@@ -1034,16 +1034,25 @@ bool TIntMatrix::LoadFromFile(const String& FileName, bool AdjustMatrixSize)
     return result;
 }
 
-void TIntMatrix::WriteToXMLStream(TStream* OutStream, bool CreateHeader, const String& DataID) const
+std::vector<String> TIntMatrix::XMLLines(bool CreateHeader, const String& DataID) const
 {
-    if (!OutStream) return;
     std::vector<String> lines =
         XMLMatrixHead(CreateHeader, "TIntMatrix", 2, DataID.IsEmpty() ? FDataID : DataID, {FNCol, FNRow});
     for (Integer r = 1; r <= FNRow; ++r)
         for (Integer c = 1; c <= FNCol; ++c)
             if (GetVal(c, r) != 0) lines.push_back(XMLCellLine({c, r}, IntToStr(GetVal(c, r))));
     lines.push_back("</matrix>");
-    WriteXMLLines(*OutStream, lines);
+    return lines;
+}
+
+void TIntMatrix::WriteToXMLStream(TStream* OutStream, bool CreateHeader, const String& DataID) const
+{
+    if (OutStream) WriteXMLLines(*OutStream, XMLLines(CreateHeader, DataID));
+}
+
+void TIntMatrix::WriteToOpenXMLFile(TextFile& OutFile, bool CreateHeader, const String& DataID) const
+{
+    WriteXMLLines(OutFile, XMLLines(CreateHeader, DataID));
 }
 
 void TIntMatrix::SaveAsXMLFile(const String& FName, const String& DataID) const
@@ -1054,7 +1063,16 @@ void TIntMatrix::SaveAsXMLFile(const String& FName, const String& DataID) const
 
 bool TIntMatrix::ReadFromXMLStream(TStream* InStream, const String& DataID)
 {
-    if (!InStream) return false;
+    return InStream && ReadXML(XMLInputOf(*InStream), DataID);
+}
+
+bool TIntMatrix::ReadFromOpenXMLFile(TextFile& InFile, const String& DataID)
+{
+    return ReadXML(XMLInputOf(InFile), DataID);
+}
+
+bool TIntMatrix::ReadXML(const TXMLInput& input, const String& DataID)
+{
     TXMLMatrixTarget target;
     target.Cols = FNCol;
     target.Rows = FNRow;
@@ -1074,7 +1092,7 @@ bool TIntMatrix::ReadFromXMLStream(TStream* InStream, const String& DataID)
         Integer pos = 1;
         SetVal(XMLAttributeInt(attributes, "ix"), XMLAttributeInt(attributes, "iy"), ParseIntegerAt(contents, pos));
     };
-    const bool found = ReadXMLMatrix(XMLInputOf(*InStream), 2, DataID, target);
+    const bool found = ReadXMLMatrix(input, 2, DataID, target);
     if (started) Changed();
     return found;
 }

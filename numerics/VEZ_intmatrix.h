@@ -136,8 +136,10 @@ public:
     bool StoreOnFile(Integer LoC, Integer LoR, Integer HiC, Integer HiR, const String& FileName) const;
     bool LoadFromFile(const String& FileName, bool AdjustMatrixSize);
     void WriteToXMLStream(TStream* OutStream, bool CreateHeader, const String& DataID) const;
+    void WriteToOpenXMLFile(TextFile& OutFile, bool CreateHeader, const String& DataID) const;
     void SaveAsXMLFile(const String& FName, const String& DataID) const;
     bool ReadFromXMLStream(TStream* InStream, const String& DataID);
+    bool ReadFromOpenXMLFile(TextFile& InFile, const String& DataID);
     bool LoadFromXMLFile(const String& FName, const String& DataID);
     Integer ExportAsASC(const String& FName, const String& Comment) const;
     Integer ExportAsASC(const String& FName, const String& Comment, const TStr2DArray& CustData) const;
@@ -155,6 +157,8 @@ private:
     void ResetSparseStore();
     // The values of a normalised block, column by column, rows ascending.
     TIntArray BlockValues(Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow) const;
+    std::vector<String> XMLLines(bool CreateHeader, const String& DataID) const;
+    bool ReadXML(const TXMLInput& input, const String& DataID);
     void WriteStream(TStream& OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const;
     Integer WriteASC(const String& FName, const String& Comment, const TStr2DArray* CustData) const;
     Integer ReadASC(const String& FName, String& Comment, TStr2DArray* CustData);

@@ -344,9 +344,8 @@ Integer TMat3D::LoadBinary(const String& FName)
     return 0;
 }
 
-void TMat3D::WriteToXMLStream(TStream* OutStream, bool CreateHeader, const String& DataID) const
+std::vector<String> TMat3D::XMLLines(bool CreateHeader, const String& DataID) const
 {
-    if (!OutStream) return;
     std::vector<String> lines =
         XMLMatrixHead(CreateHeader, "TMat3D", 3, DataID.IsEmpty() ? FDataID : DataID, {FNumX, FNumY, FNumZ});
     for (Integer z = 1; z <= FNumZ; ++z)
@@ -356,7 +355,17 @@ void TMat3D::WriteToXMLStream(TStream* OutStream, bool CreateHeader, const Strin
                 if (v != 0) lines.push_back(XMLCellLine({x, y, z}, ShortestFloatText(v)));
             }
     lines.push_back("</matrix>");
-    WriteXMLLines(*OutStream, lines);
+    return lines;
+}
+
+void TMat3D::WriteToXMLStream(TStream* OutStream, bool CreateHeader, const String& DataID) const
+{
+    if (OutStream) WriteXMLLines(*OutStream, XMLLines(CreateHeader, DataID));
+}
+
+void TMat3D::WriteToOpenXMLFile(TextFile& OutFile, bool CreateHeader, const String& DataID) const
+{
+    WriteXMLLines(OutFile, XMLLines(CreateHeader, DataID));
 }
 
 void TMat3D::SaveAsXMLFile(const String& FName, const String& DataID) const
@@ -367,7 +376,16 @@ void TMat3D::SaveAsXMLFile(const String& FName, const String& DataID) const
 
 bool TMat3D::ReadFromXMLStream(TStream* InStream, const String& DataID)
 {
-    if (!InStream) return false;
+    return InStream && ReadXML(XMLInputOf(*InStream), DataID);
+}
+
+bool TMat3D::ReadFromOpenXMLFile(TextFile& InFile, const String& DataID)
+{
+    return ReadXML(XMLInputOf(InFile), DataID);
+}
+
+bool TMat3D::ReadXML(const TXMLInput& input, const String& DataID)
+{
     TXMLMatrixTarget target;
     target.Cols = FNumX;
     target.Rows = FNumY;
@@ -389,7 +407,7 @@ bool TMat3D::ReadFromXMLStream(TStream* InStream, const String& DataID)
         SetVal(XMLAttributeInt(attributes, "ix"), XMLAttributeInt(attributes, "iy"), XMLAttributeInt(attributes, "iz"),
                ScanNumber(contents, true, 1, pos));
     };
-    const bool found = ReadXMLMatrix(XMLInputOf(*InStream), 3, DataID, target);
+    const bool found = ReadXMLMatrix(input, 3, DataID, target);
     if (started) Changed();
     return found;
 }

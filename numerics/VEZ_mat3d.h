@@ -1,6 +1,8 @@
 #pragma once
 // TMat3D: a box of doubles addressed by (column, row, layer), each counted from
 // 1.  A read outside the box gives 0 and a write outside is ignored.
+#include <vector>
+
 #include "numerics/VEZ_matrix.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/Streams.h"
@@ -66,8 +68,10 @@ public:
     // are not all in the file; -5 no such file.
     Integer LoadBinary(const String& FName);
     void WriteToXMLStream(TStream* OutStream, bool CreateHeader, const String& DataID) const;
+    void WriteToOpenXMLFile(TextFile& OutFile, bool CreateHeader, const String& DataID) const;
     void SaveAsXMLFile(const String& FName, const String& DataID) const;
     bool ReadFromXMLStream(TStream* InStream, const String& DataID);
+    bool ReadFromOpenXMLFile(TextFile& InFile, const String& DataID);
     bool LoadFromXMLFile(const String& FName, const String& DataID);
 
 private:
@@ -82,6 +86,8 @@ private:
     template <class Fn>
     void ForBox(Integer LowCol, Integer HighCol, Integer LowRow, Integer HighRow, Integer LowLayer,
                 Integer HighLayer, bool countProgress, Fn fn) const;
+    std::vector<String> XMLLines(bool CreateHeader, const String& DataID) const;
+    bool ReadXML(const TXMLInput& input, const String& DataID);
     TDoubleArray BoxValues(Integer LowCol, Integer HighCol, Integer LowRow, Integer HighRow, Integer LowLayer,
                            Integer HighLayer) const;
 

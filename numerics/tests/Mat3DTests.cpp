@@ -148,6 +148,25 @@ TEST_F(Mat3DFiles, XmlTextRoundTripAndZeroBoxes)
     EXPECT_FALSE(back.LoadFromXMLFile(Path("z.xml"), "other"));
 }
 
+TEST_F(Mat3DFiles, OpenTextFileVariants)
+{
+    TMat3D box(nullptr);
+    FillNumbered(box);
+    TextFile out;
+    AssignFile(out, Path("t.xml"));
+    Rewrite(out);
+    box.WriteToOpenXMLFile(out, false, "t");
+    CloseFile(out);
+    EXPECT_EQ(ReadAll("t.xml").substr(0, 39), "\r\n<!-- TMat3D / VEZ Component Suite -->");
+    TextFile in;
+    AssignFile(in, Path("t.xml"));
+    Reset(in);
+    TMat3D back(nullptr);
+    EXPECT_TRUE(back.ReadFromOpenXMLFile(in, "T"));
+    CloseFile(in);
+    ExpectEqual(box, back);
+}
+
 TEST_F(Mat3DFiles, TwoDimensionalMatricesArePassedOver)
 {
     WriteAll("two.xml",
