@@ -203,7 +203,6 @@ void TCustomForm::SetFormStyle(TFormStyle value)
 {
     if (value == FFormStyle) return;
     FFormStyle = value;
-    if (value == fsMDIChild) FVisible = true;
     RecreateWnd();
 }
 
@@ -491,8 +490,9 @@ void TCustomForm::Previous()
 
 void TCustomForm::SetWindowMenu(TMenuItem* value)
 {
-    for (TMenuItem* i : FWindowItems) delete i;
-    FWindowItems.clear();
+    std::vector<TMenuItem*> old;
+    old.swap(FWindowItems);
+    for (TMenuItem* i : old) delete i;
     if (FWindowMenu) FWindowMenu->RemoveFreeNotification(this);
     FWindowMenu = value;
     if (value) value->FreeNotification(this);
@@ -520,8 +520,9 @@ public:
 void TCustomForm::UpdateWindowMenu()
 {
     if (!FWindowMenu || ComponentState().Contains(csDestroying)) return;
-    for (TMenuItem* i : FWindowItems) delete i;
-    FWindowItems.clear();
+    std::vector<TMenuItem*> old;
+    old.swap(FWindowItems);
+    for (TMenuItem* i : old) delete i;
     if (!FHandle) return;
     std::vector<TWinControl*> children = WindowSystem().MDIChildren(FHandle);
     std::vector<TCustomForm*> ordered;

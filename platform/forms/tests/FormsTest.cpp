@@ -1,0 +1,322 @@
+// Forms on the Qt back end, offscreen: key preview, modal loops, MDI with merged menus and tool
+// buttons, closing, exceptions in handlers, message boxes and file dialogs.
+#include <gtest/gtest.h>
+
+#include "platform/controls/ComCtrls.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+struct TEnvironment : ::testing::Environment {
+    void SetUp() override { TestInitialize(); }
+};
+const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
+
+class THandlers : public TObject {
+public:
+    TCustomForm* Form = nullptr;
+    std::string Log;
+    int Ticks = 0;
+    TButton* Ok = nullptr;
+    bool AllowClose = true;
+    TCloseAction Action = caHide;
+
+    // Enter moves on as Tab does (form-level key preview).
+    void EnterAsTab(TObject*, char16_t& key)
+    {
+        if (key == u'\r') {
+            Form->SelectNext(Form->ActiveControl(), true, true);
+            key = 0;
+        }
+    }
+    void Tick(TObject*)
+    {
+        if (++Ticks == 3) TestClick(Ok, 3, 3);
+    }
+    void Fail(TObject*) { throw EConvertError("'abc' is not a valid floating point value"); }
+    void Count(TObject* s) { Log += static_cast<TComponent*>(s)->Name().ToUtf8() + ";"; }
+    void OnException(TObject* sender, Exception& e)
+    {
+        Log += static_cast<TComponent*>(sender)->Name().ToUtf8() + ":" + e.Message().ToUtf8() + ";";
+    }
+    void CloseQuery(TObject*, bool& canClose)
+    {
+        Log += "query;";
+        canClose = AllowClose;
+        if (!AllowClose) {
+            // Refused once; the user then closes the window.
+            AllowClose = true;
+            PostMessage(Form, WM_CLOSE, 0, 0);
+        }
+    }
+    void Close(TObject*, TCloseAction& action)
+    {
+        Log += "close;";
+        action = Action;
+    }
+    void Destroyed(TObject*) { Log += "destroyed;"; }
+};
+
+TEST(KeyPreview, EnterMovesToTheNextFieldLikeTab)
+{
+    TForm form(nullptr);
+    THandlers h;
+    h.Form = &form;
+    auto* e1 = new TEdit(&form);
+    e1->SetParent(&form);
+    auto* e2 = new TEdit(&form);
+    e2->SetTop(30);
+    e2->SetParent(&form);
+    form.SetKeyPreview(true);
+    form.OnKeyPress = TKeyPressEvent(&h, &THandlers::EnterAsTab);
+    form.Show();
+    TestProcess();
+    EXPECT_EQ(form.ActiveControl(), e1);
+    TestTypeText(e1, "12");
+    TestPressKey(e1, VK_RETURN);
+    EXPECT_EQ(form.ActiveControl(), e2);
+    EXPECT_EQ(e1->Text(), "12");   // the Enter never reached the edit
+    TestTypeText(e2, "3");
+    EXPECT_EQ(e2->Text(), "3");
+}
+
+TEST(Modal, ShowModalReturnsTheClickedButtonsResultWhileATimerFires)
+{
+    TForm dlg(nullptr);
+    THandlers h;
+    h.Ok = new TButton(&dlg);
+    h.Ok->SetCaption("OK");
+    h.Ok->SetModalResult(mrOk);
+    h.Ok->SetParent(&dlg);
+    auto* cancel = new TButton(&dlg);
+    cancel->SetCaption("Cancel");
+    cancel->SetModalResult(mrCancel);
+    cancel->SetLeft(80);
+    cancel->SetParent(&dlg);
+    TTimer timer(nullptr);
+    timer.SetInterval(5);
+    timer.SetOnTimer(TNotifyEvent(&h, &THandlers::Tick));
+    EXPECT_EQ(dlg.ShowModal(), mrOk);
+    EXPECT_GE(h.Ticks, 3);
+    EXPECT_FALSE(dlg.Visible());
+    timer.SetEnabled(false);
+    TestAnswerNextModalWithButton("&Cancel");
+    EXPECT_EQ(dlg.ShowModal(), mrCancel);
+    dlg.Show();
+    EXPECT_THROW(dlg.ShowModal(), EInvalidOperation);
+}
+
+TEST(Modal, CloseQueryCanKeepAModalFormOpen)
+{
+    TForm dlg(nullptr);
+    THandlers h;
+    h.Form = &dlg;
+    dlg.OnCloseQuery = TCloseQueryEvent(&h, &THandlers::CloseQuery);
+    dlg.OnClose = TCloseEvent(&h, &THandlers::Close);
+    h.AllowClose = false;
+    TestAnswerNextModal([](TCustomForm* f) { f->SetModalResult(mrOk); });
+    EXPECT_EQ(dlg.ShowModal(), mrCancel);
+    EXPECT_EQ(h.Log, "query;query;close;");
+}
+
+TEST(Close, CloseActionsHideOrFreeTheForm)
+{
+    THandlers h;
+    auto* form = new TForm(nullptr);
+    form->SetName("Doc");
+    form->OnClose = TCloseEvent(&h, &THandlers::Close);
+    form->OnDestroy = TNotifyEvent(&h, &THandlers::Destroyed);
+    form->Show();
+    form->Close();
+    EXPECT_FALSE(form->Visible());
+    h.Action = caFree;
+    form->Show();
+    form->Close();
+    EXPECT_EQ(Screen->FormCount() > 0, true);
+    const Integer before = Screen->FormCount();
+    TestProcess();   // Release: freed by the loop
+    EXPECT_EQ(Screen->FormCount(), before - 1);
+}
+
+TEST(Exceptions, AnExceptionInOnClickReachesHandleExceptionAndTheProgramGoesOn)
+{
+    TForm form(nullptr);
+    THandlers h;
+    auto* b = new TButton(&form);
+    b->SetName("Compute");
+    b->SetParent(&form);
+    b->OnClick = TNotifyEvent(&h, &THandlers::Fail);
+    form.Show();
+    TestProcess();
+    Application->OnException = TExceptionEvent(&h, &THandlers::OnException);
+    TestClick(b, 5, 5);
+    EXPECT_EQ(h.Log, "Compute:'abc' is not a valid floating point value;");
+    Application->OnException = nullptr;
+    // Without a handler: the standard error box, with a full stop added.
+    TestClearMessageBoxes();
+    TestAnswerNextMessageBox(mrOk);
+    TestClick(b, 5, 5);
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text, "'abc' is not a valid floating point value.");
+    EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Error);
+    b->OnClick = TNotifyEvent(&h, &THandlers::Count);
+    h.Log.clear();
+    TestClick(b, 5, 5);
+    EXPECT_EQ(h.Log, "Compute;");
+}
+
+TEST(MessageBoxes, CaptionsButtonsAndAnswers)
+{
+    struct TCase {
+        TMsgDlgType Type;
+        TMsgDlgButtons Buttons;
+        const char* Caption;
+        std::vector<Integer> Shown;
+        Integer Default;
+    };
+    const TCase cases[] = {
+        {mtWarning, {mbOK}, "Warning", {mrOk}, mrOk},
+        {mtError, {mbOK}, "Error", {mrOk}, mrOk},
+        {mtInformation, {mbOK}, "Information", {mrOk}, mrOk},
+        {mtConfirmation, mbYesNoCancel, "Confirm", {mrYes, mrNo, mrCancel}, mrYes},
+        {mtConfirmation, mbOKCancel, "Confirm", {mrOk, mrCancel}, mrOk},
+    };
+    for (const TCase& c : cases) {
+        TestClearMessageBoxes();
+        TestAnswerNextMessageBox(c.Shown.back());
+        EXPECT_EQ(MessageDlg("Save changes?", c.Type, c.Buttons, 0), c.Shown.back());
+        ASSERT_EQ(TestMessageBoxes().size(), 1u);
+        EXPECT_EQ(TestMessageBoxes()[0].Caption, c.Caption);
+        EXPECT_EQ(TestMessageBoxes()[0].Buttons, c.Shown);
+        EXPECT_EQ(TestMessageBoxes()[0].DefaultButton, c.Default);
+    }
+    TestClearMessageBoxes();
+    TestAnswerNextMessageBox([](const TMessageBoxRequest& r) { return r.Buttons[1]; });
+    EXPECT_EQ(Application->MessageBox("Overwrite?", "", MB_YESNO | MB_ICONQUESTION), IDNO);
+    EXPECT_EQ(TestMessageBoxes()[0].Caption, Application->Title());
+    TestAnswerNextMessageBox(mrOk);
+    ShowMessage("Done");
+    EXPECT_EQ(TestMessageBoxes()[1].Buttons, std::vector<Integer>{mrOk});
+}
+
+TEST(FileDialogs, FiltersAndOneBasedFilterIndex)
+{
+    TOpenDialog open(nullptr);
+    open.SetFilter("Dam files (*.dam)|*.dam|Text files|*.txt;*.lst|All files (*.*)|*.*");
+    open.SetFilterIndex(2);
+    TestAnswerNextFileDialog({"/tmp/a.lst"}, 3);
+    ASSERT_TRUE(open.Execute());
+    const TFileDialogRequest& r = TestLastFileDialog();
+    ASSERT_EQ(r.Filters.size(), 3u);
+    EXPECT_EQ(r.Filters[1].first, "Text files");
+    EXPECT_EQ(r.Filters[1].second, "*.txt;*.lst");
+    EXPECT_EQ(r.FilterIndex, 2);
+    EXPECT_EQ(open.FileName(), "/tmp/a.lst");
+    EXPECT_EQ(open.FilterIndex(), 3);
+    TSaveDialog save(nullptr);
+    save.SetDefaultExt("dam");
+    TestAnswerNextFileDialog({"/tmp/model"}, 1);
+    ASSERT_TRUE(save.Execute());
+    EXPECT_TRUE(TestLastFileDialog().Save);
+    EXPECT_EQ(save.FileName(), "/tmp/model.dam");
+    TestAnswerNextFileDialog({});
+    EXPECT_FALSE(save.Execute());
+    EXPECT_EQ(save.FileName(), "/tmp/model.dam");
+}
+
+// ---------------------------------------------------------------- MDI
+class TDocCommands : public TObject {
+public:
+    int Runs = 0;
+    void Run(TObject*) { ++Runs; }
+};
+
+TMenuItem* AddTop(TMainMenu* menu, const char* caption, Byte group, const char* sub)
+{
+    auto* top = new TMenuItem(menu->Owner());
+    top->SetCaption(caption);
+    top->SetGroupIndex(group);
+    auto* item = new TMenuItem(menu->Owner());
+    item->SetCaption(sub);
+    top->Add(item);
+    menu->Items()->Add(top);
+    return item;
+}
+
+std::vector<String> BarCaptions(TCustomForm* frame)
+{
+    std::vector<String> r;
+    auto* child = frame->ActiveMDIChild();
+    for (TMenuItem* i : frame->Menu()->MergedItems(child ? child->Menu() : nullptr)) r.push_back(i->Caption());
+    return r;
+}
+
+TEST(Mdi, TwoChildrenMergeMenusByGroupIndexAndAToolButtonFollowsItsItem)
+{
+    auto* frame = new TForm(nullptr);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(0, 0, 640, 480);
+    Application->SetMainForm(frame);
+    auto* menu = new TMainMenu(frame);
+    AddTop(menu, "&File", 0, "&Open");
+    TMenuItem* tile = AddTop(menu, "&Window", 9, "&Tile");
+    frame->SetMenu(menu);
+    frame->SetWindowMenu(tile->Parent());
+    auto* bar = new TToolBar(frame);
+    bar->SetParent(frame);
+    frame->Show();
+
+    TDocCommands cmds[2];
+    TMenuItem* start[2];
+    TForm* kids[2];
+    for (int i = 0; i < 2; ++i) {
+        kids[i] = new TForm(frame);
+        kids[i]->SetCaption(i ? "Doc B" : "Doc A");
+        kids[i]->SetFormStyle(fsMDIChild);
+        auto* m = new TMainMenu(kids[i]);
+        start[i] = AddTop(m, i ? "&Analysis B" : "&Analysis A", 5, "&Start analyses");
+        AddTop(m, "&Edit", 0, "&Copy");   // replaces the frame's File menu (group 0)
+        start[i]->OnClick = TNotifyEvent(&cmds[i], &TDocCommands::Run);
+        kids[i]->SetMenu(m);
+        kids[i]->Show();
+        TestProcess();
+    }
+    EXPECT_EQ(frame->MDIChildCount(), 2);
+    EXPECT_EQ(frame->ActiveMDIChild(), kids[1]);
+    EXPECT_EQ(frame->MDIChildren(0), kids[1]);
+    EXPECT_EQ(BarCaptions(frame), (std::vector<String>{"&Edit", "&Analysis B", "&Window"}));
+    kids[0]->Show();   // brings it to the front
+    TestProcess();
+    EXPECT_EQ(frame->ActiveMDIChild(), kids[0]);
+    EXPECT_EQ(BarCaptions(frame), (std::vector<String>{"&Edit", "&Analysis A", "&Window"}));
+    // The window menu lists the children, the active one checked.
+    TMenuItem* window = tile->Parent();
+    ASSERT_EQ(window->Count(), 4);
+    EXPECT_EQ(window->Items(2)->Caption(), "&1 Doc A");
+    EXPECT_TRUE(window->Items(2)->Checked());
+    EXPECT_EQ(window->Items(3)->Caption(), "&2 Doc B");
+
+    bar->AddButton(start[1]);
+    TestProcess();
+    EXPECT_TRUE(bar->ButtonEnabled(0));
+    start[1]->SetEnabled(false);
+    EXPECT_FALSE(bar->ButtonEnabled(0));
+    start[1]->SetEnabled(true);
+    TRect r = bar->ButtonRect(0);
+    TestClick(bar, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    EXPECT_EQ(cmds[1].Runs, 1);
+    EXPECT_EQ(cmds[0].Runs, 0);
+
+    frame->Tile();
+    frame->Cascade();
+    delete kids[1];
+    TestProcess();
+    EXPECT_EQ(frame->MDIChildCount(), 1);
+    EXPECT_EQ(bar->ButtonCount(), 0);   // the button went with its item
+    Application->SetMainForm(nullptr);
+    delete frame;
+    TestProcess();
+}
+
+}  // namespace
