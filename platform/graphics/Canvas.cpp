@@ -135,8 +135,9 @@ TPoint TCanvas::ToDevice(TPoint p) const
 {
     double x = (p.X - FState.WindowOrg.X) * ScaleX() + FState.ViewportOrg.X;
     double y = (p.Y - FState.WindowOrg.Y) * ScaleY() + FState.ViewportOrg.Y;
-    return {static_cast<Integer>(std::floor(x * FState.PlaceSX + FState.PlaceDX + 0.5)),
-            static_cast<Integer>(std::floor(y * FState.PlaceSY + FState.PlaceDY + 0.5))};
+    // device coordinates stay far inside the integer range whatever a picture file holds
+    auto device = [](double v) { return static_cast<Integer>(std::clamp(std::floor(v + 0.5), -1e9, 1e9)); };
+    return {device(x * FState.PlaceSX + FState.PlaceDX), device(y * FState.PlaceSY + FState.PlaceDY)};
 }
 
 TPoint TCanvas::LPtoDP(TPoint p) const { return ToDevice(p); }
@@ -696,8 +697,28 @@ void TCanvas::Execute(const TCanvasOp& op) { Run(op); }
 
 // ---------------------------------------------------------------- rasterising
 
+namespace {
+// Operations with the points their kind needs (a damaged picture file may hold others).
+bool WellFormed(const TCanvasOp& op)
+{
+    switch (op.Kind) {
+    case TCanvasOp::opLine:
+    case TCanvasOp::opArc:
+    case TCanvasOp::opPie:
+    case TCanvasOp::opChord: return op.Points.size() == 2;
+    case TCanvasOp::opPolyline:
+    case TCanvasOp::opPolygon:
+    case TCanvasOp::opPixel:
+    case TCanvasOp::opText: return !op.Points.empty();
+    case TCanvasOp::opAlphaBlend: return op.Source != nullptr;
+    default: return true;
+    }
+}
+}  // namespace
+
 void TCanvas::Run(const TCanvasOp& op)
 {
+    if (!WellFormed(op)) return;
     if (FPathOpen && AddToPath(op)) return;
     if (!FDevice) return;
     Changing();
@@ -777,7 +798,9 @@ void TCanvas::StrokePath(TCoverage& cov, const std::vector<TPoint>& dev, bool cl
     size_t segments = closed ? n : n - 1;
     for (size_t i = 0; i < segments; ++i) {
         TPoint a = dev[i], b = dev[(i + 1) % n];
-        raster::LinePixels(a.X, a.Y, b.X, b.Y, stamp);
+        TRect limit = cov.Area;
+        InflateRect(limit, w, w);
+        raster::LinePixels(a.X, a.Y, b.X, b.Y, stamp, &limit);
         if (w > 1) stamp(b.X, b.Y);
     }
 }
@@ -837,7 +860,7 @@ void TCanvas::Rasterize(const TCanvasOp& op, const TPixelBuffer& buf)
         if (bounds.IsEmpty()) bounds = {dev[0].X, dev[0].Y, dev[0].X + 1, dev[0].Y + 1};
         if (op.Kind == TCanvasOp::opPolygon && op.Param1 == 0) {
             TCoverage fill(area(bounds));
-            raster::PolygonSpans(dev, false, [&](Integer y, Integer l, Integer r) { fill.Span(y, l, r); });
+            raster::PolygonSpans(dev, false, [&](Integer y, Integer l, Integer r) { fill.Span(y, l, r); }, &fill.Area);
             ApplyBrush(fill, buf, clNone, true);
         }
         TCoverage stroke(area(bounds));

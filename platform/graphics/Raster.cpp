@@ -6,12 +6,22 @@
 
 namespace raster {
 
-void LinePixels(Integer x0, Integer y0, Integer x1, Integer y1, const PixelFn& fn)
+void LinePixels(Integer x0, Integer y0, Integer x1, Integer y1, const PixelFn& fn, const TRect* limit)
 {
     const Int64 dx = std::llabs(Int64{x1} - x0), dy = std::llabs(Int64{y1} - y0);
     const Int64 sx = x1 >= x0 ? 1 : -1, sy = y1 >= y0 ? 1 : -1;
     const Int64 n = std::max(dx, dy);
-    for (Int64 i = 0; i < n; ++i) {
+    Int64 first = 0, last = n;   // steps [first, last)
+    if (limit) {
+        // steps whose main coordinate falls inside the limit
+        const bool xMajor = dx >= dy;
+        const Int64 origin = xMajor ? x0 : y0, step = xMajor ? sx : sy;
+        const Int64 lo = xMajor ? limit->Left : limit->Top, hi = xMajor ? limit->Right : limit->Bottom;
+        const Int64 a = (lo - origin) * step, b = (hi - 1 - origin) * step;
+        first = std::max<Int64>(first, std::min(a, b));
+        last = std::min<Int64>(last, std::max(a, b) + 1);
+    }
+    for (Int64 i = first; i < last; ++i) {
         // position along the major axis is exact; the minor one is rounded, halves towards the start
         Int64 minor = (2 * i * std::min(dx, dy) + n - 1) / (2 * n);
         Int64 x = dx >= dy ? i : minor, y = dx >= dy ? minor : i;
@@ -30,13 +40,17 @@ std::pair<Integer, Integer> EllipseRow(const TRect& box, Integer y)
     return l < r ? std::pair{l, r} : std::pair{0, 0};
 }
 
-void PolygonSpans(const std::vector<TPoint>& pts, bool winding, const SpanFn& fn)
+void PolygonSpans(const std::vector<TPoint>& pts, bool winding, const SpanFn& fn, const TRect* limit)
 {
     if (pts.size() < 3) return;
     Integer top = pts[0].Y, bottom = pts[0].Y;
     for (auto& p : pts) {
         top = std::min(top, p.Y);
         bottom = std::max(bottom, p.Y);
+    }
+    if (limit) {
+        top = std::max(top, limit->Top);
+        bottom = std::min(bottom, limit->Bottom);
     }
     std::vector<std::pair<double, int>> xs;
     for (Integer y = top; y < bottom; ++y) {

@@ -12,12 +12,14 @@ namespace raster {
 using SpanFn = std::function<void(Integer y, Integer left, Integer right)>;   // [left, right)
 using PixelFn = std::function<void(Integer x, Integer y)>;
 
-// The pixels of a line from (x0, y0) towards (x1, y1), the end pixel excluded.
-void LinePixels(Integer x0, Integer y0, Integer x1, Integer y1, const PixelFn& fn);
+// The pixels of a line from (x0, y0) towards (x1, y1), the end pixel excluded; with a limit only
+// the part whose position along the main direction lies within it is walked.
+void LinePixels(Integer x0, Integer y0, Integer x1, Integer y1, const PixelFn& fn, const TRect* limit = nullptr);
 // Filled ellipse in the box (right and bottom exclusive): covered [left, right) of row y.
 std::pair<Integer, Integer> EllipseRow(const TRect& box, Integer y);
-// Interior rows of a polygon (alternate or winding rule); vertices are pixel positions.
-void PolygonSpans(const std::vector<TPoint>& points, bool winding, const SpanFn& fn);
+// Interior rows of a polygon (alternate or winding rule); vertices are pixel positions.  With a
+// limit only its rows are produced.
+void PolygonSpans(const std::vector<TPoint>& points, bool winding, const SpanFn& fn, const TRect* limit = nullptr);
 // Angle test for arcs, pies and chords: true when (x, y) lies on the counter-clockwise sweep from
 // the radial through `start` to the radial through `end` of the ellipse in the box.
 bool InSweep(const TRect& box, TPoint start, TPoint end, double x, double y);

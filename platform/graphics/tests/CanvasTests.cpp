@@ -269,6 +269,21 @@ TEST_F(CanvasPixels, RectangleWithoutPenFillsOnePixelLess)
                                      "............");
 }
 
+// Far-away coordinates (as a damaged picture file may hold) cost no more than the visible part.
+TEST(CanvasRaster, HugeCoordinatesAreClippedNotWalked)
+{
+    TBitmap bmp;
+    WhiteBitmap(bmp, 10, 10);
+    TCanvas& c = bmp.Canvas();
+    c.Brush().SetColor(clRed);
+    c.Polygon({{-2000000000, -2000000000}, {2000000000, 0}, {0, 2000000000}});
+    c.MoveTo(-2000000000, 5);
+    c.LineTo(2000000000, 5);
+    c.Execute({.Kind = TCanvasOp::opLine});   // no points: ignored
+    EXPECT_EQ(c.Pixel(5, 5), clBlack);
+    EXPECT_EQ(c.Pixel(5, 2), clRed);
+}
+
 TEST(CanvasMapping, IsotropicKeepsUnitsSquare)
 {
     TBitmap bmp(10, 10);
