@@ -1,4 +1,6 @@
 // Text measuring and rendering with Qt's fonts, without antialiasing.
+#include <algorithm>
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
@@ -68,11 +70,13 @@ QFont ToQFont(const TFontSpec& spec)
     f.setUnderline(spec.Style.Contains(TFontStyle::fsUnderline));
     f.setStrikeOut(spec.Style.Contains(TFontStyle::fsStrikeOut));
     if (spec.Pitch == TFontPitch::fpFixed) f.setFixedPitch(true);
+    // heights beyond any page (a damaged picture file) are limited
+    constexpr int MaxPixels = 4000;
     if (spec.Height < 0) {
-        f.setPixelSize(std::max(1, -spec.Height));   // character (em) height
+        f.setPixelSize(std::clamp(-spec.Height, 1, MaxPixels));   // character (em) height
     } else {
         // cell height: the em that makes ascent plus descent the height asked for
-        const int h = std::max(1, spec.Height);
+        const int h = std::clamp(spec.Height, 1, MaxPixels);
         f.setPixelSize(h);
         TVertical v = Vertical(f);
         double perEm = v.CellPerEm > 0 ? v.CellPerEm : double(v.Ascent + v.Descent) / h;
