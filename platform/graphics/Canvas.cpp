@@ -423,7 +423,7 @@ bool TCanvas::TryLock()
 
 Integer TCanvas::GetDeviceCaps(int index) const
 {
-    if (!FDevice) return index == LOGPIXELSX || index == LOGPIXELSY ? 96 : 0;
+    if (!FDevice) return index == LOGPIXELSX || index == LOGPIXELSY ? 96 : index == ASPECTXY ? 51 : index == ASPECTX || index == ASPECTY ? 36 : 0;
     TSize size = FDevice->DeviceSize();
     switch (index) {
     case HORZRES: return size.cx;
@@ -433,6 +433,10 @@ Integer TCanvas::GetDeviceCaps(int index) const
     case HORZSIZE: return MulDiv(size.cx, 254, FDevice->LogPixelsX() * 10);
     case VERTSIZE: return MulDiv(size.cy, 254, FDevice->LogPixelsY() * 10);
     case BITSPIXEL: return 32;
+    // relative pixel width, height and diagonal: square pixels
+    case ASPECTX:
+    case ASPECTY: return 36;
+    case ASPECTXY: return 51;
     case PHYSICALWIDTH: return FDevice->PhysicalSize().cx;
     case PHYSICALHEIGHT: return FDevice->PhysicalSize().cy;
     case PHYSICALOFFSETX: return FDevice->PhysicalOffset().X;

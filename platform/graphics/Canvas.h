@@ -39,7 +39,8 @@ constexpr TCopyMode cmSrcCopy = SRCCOPY, cmSrcPaint = SRCPAINT, cmSrcAnd = SRCAN
                     cmPatPaint = PATPAINT, cmPatInvert = PATINVERT, cmDstInvert = DSTINVERT,
                     cmBlackness = BLACKNESS, cmWhiteness = WHITENESS;
 // Device capabilities.
-enum { HORZSIZE = 4, VERTSIZE = 6, HORZRES = 8, VERTRES = 10, BITSPIXEL = 12, LOGPIXELSX = 88, LOGPIXELSY = 90,
+enum { HORZSIZE = 4, VERTSIZE = 6, HORZRES = 8, VERTRES = 10, BITSPIXEL = 12, ASPECTX = 40, ASPECTY = 42,
+       ASPECTXY = 44, LOGPIXELSX = 88, LOGPIXELSY = 90,
        PHYSICALWIDTH = 110, PHYSICALHEIGHT = 111, PHYSICALOFFSETX = 112, PHYSICALOFFSETY = 113 };
 // AlphaBlend function: constant alpha in bits 16..23, AC_SRC_ALPHA in bits 24..31.
 constexpr Byte AC_SRC_OVER = 0, AC_SRC_ALPHA = 1;
