@@ -423,24 +423,25 @@ bool TCanvas::TryLock()
 
 Integer TCanvas::GetDeviceCaps(int index) const
 {
-    if (!FDevice) return index == LOGPIXELSX || index == LOGPIXELSY ? 96 : index == ASPECTXY ? 51 : index == ASPECTX || index == ASPECTY ? 36 : 0;
-    TSize size = FDevice->DeviceSize();
+    // without a device the canvas answers as the screen does, with no pixels
+    const TSize size = FDevice ? FDevice->DeviceSize() : TSize{};
+    const Integer dpiX = FDevice ? FDevice->LogPixelsX() : 96, dpiY = FDevice ? FDevice->LogPixelsY() : 96;
     switch (index) {
     case HORZRES: return size.cx;
     case VERTRES: return size.cy;
-    case LOGPIXELSX: return FDevice->LogPixelsX();
-    case LOGPIXELSY: return FDevice->LogPixelsY();
-    case HORZSIZE: return MulDiv(size.cx, 254, FDevice->LogPixelsX() * 10);
-    case VERTSIZE: return MulDiv(size.cy, 254, FDevice->LogPixelsY() * 10);
+    case LOGPIXELSX: return dpiX;
+    case LOGPIXELSY: return dpiY;
+    case HORZSIZE: return MulDiv(size.cx, 254, dpiX * 10);
+    case VERTSIZE: return MulDiv(size.cy, 254, dpiY * 10);
     case BITSPIXEL: return 32;
     // relative pixel width, height and diagonal: square pixels
     case ASPECTX:
     case ASPECTY: return 36;
     case ASPECTXY: return 51;
-    case PHYSICALWIDTH: return FDevice->PhysicalSize().cx;
-    case PHYSICALHEIGHT: return FDevice->PhysicalSize().cy;
-    case PHYSICALOFFSETX: return FDevice->PhysicalOffset().X;
-    case PHYSICALOFFSETY: return FDevice->PhysicalOffset().Y;
+    case PHYSICALWIDTH: return FDevice ? FDevice->PhysicalSize().cx : 0;
+    case PHYSICALHEIGHT: return FDevice ? FDevice->PhysicalSize().cy : 0;
+    case PHYSICALOFFSETX: return FDevice ? FDevice->PhysicalOffset().X : 0;
+    case PHYSICALOFFSETY: return FDevice ? FDevice->PhysicalOffset().Y : 0;
     default: return 0;
     }
 }
