@@ -931,7 +931,8 @@ void TCanvas::Rasterize(const TCanvasOp& op, const TPixelBuffer& buf)
         TRect r{a.X, a.Y, b.X, b.Y};
         if (r.IsEmpty()) return;
         TCoverage fill(area(r));
-        for (Integer y = r.Top; y < r.Bottom; ++y) fill.Span(y, r.Left, r.Right);
+        for (Integer y = std::max(r.Top, fill.Area.Top); y < std::min(r.Bottom, fill.Area.Bottom); ++y)
+            fill.Span(y, r.Left, r.Right);
         ApplyBrush(fill, buf, op.Color, false);
         FDevice->Changed(fill.Area);
         return;

@@ -279,6 +279,10 @@ TEST(CanvasRaster, HugeCoordinatesAreClippedNotWalked)
     c.Polygon({{-2000000000, -2000000000}, {2000000000, 0}, {0, 2000000000}});
     c.MoveTo(-2000000000, 5);
     c.LineTo(2000000000, 5);
+    c.Brush().SetColor(clYellow);
+    c.FillRect(Rect(-2000000000, 8, 2000000000, 2000000000));
+    c.Ellipse(-2000000000, 9, 2000000000, 2000000000);
+    EXPECT_EQ(c.Pixel(0, 8), clYellow);
     c.Execute({.Kind = TCanvasOp::opLine});   // no points: ignored
     EXPECT_EQ(c.Pixel(5, 5), clBlack);
     EXPECT_EQ(c.Pixel(5, 2), clRed);
