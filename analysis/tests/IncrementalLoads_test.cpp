@@ -147,6 +147,28 @@ TEST_F(IncrementalTest, InputsAndJointResultsAfterTheRunAreThoseBeforeIt)
     }
 }
 
+// Seismic #2: every step analyses cases 5 and 6; the safety factors come from case 6, the
+// cracks and the resultant from case 5.
+TEST_F(IncrementalTest, SeismicCombinationsRecordTheirStabilityCaseFactors)
+{
+    TParametres m = Model();
+    m.IncrementLoad.Combination = 5;
+    std::vector<double> stability, stress, position;
+    ObservingHost host([&] {
+        stability.push_back(m.Joint.SafetyFactor.Sliding.Peak[6][3]);
+        stress.push_back(m.Joint.SafetyFactor.Sliding.Peak[5][3]);
+        position.push_back(m.Joint.Resultants.Position[5][3]);
+    });
+    IncrementalLoadAnalysis(m, host);
+    ASSERT_EQ(stability.size(), 21u);
+    const TIncrementalResult& r = m.IncrementalResult;
+    for (int s = 1; s <= 21; ++s) {
+        EXPECT_EQ(r.histogramme[3][s], stability[s - 1]);
+        EXPECT_NE(r.histogramme[3][s], stress[s - 1]);
+        EXPECT_EQ(r.histogramme[10][s], position[s - 1]);
+    }
+}
+
 TEST_F(IncrementalTest, AStoppedRunKeepsTheStepsDone)
 {
     TParametres m = Model();

@@ -507,6 +507,31 @@ TEST_F(MonteCarloTest, StrengthsAloneReanalyseTheJointWithItsCracks)
     EXPECT_GT(peakFactors.size(), 30u);
 }
 
+// Seismic #1: the safety factors are those of the stability case, the cracks and stresses
+// those of the stress case.
+TEST_F(MonteCarloTest, SeismicCombinationsRecordTheirStabilityCaseFactors)
+{
+    TParametres m = Model(30);
+    TStatistiques& st = m.Statistiques;
+    st.Combination = 3;
+    st.Selection[4] = false;  // with the level and the acceleration, the combination is re-run
+    std::vector<double> stability, stress, tension;
+    ObservingHost host([&] {
+        stability.push_back(m.Joint.SafetyFactor.Sliding.Peak[4][3]);
+        stress.push_back(m.Joint.SafetyFactor.Sliding.Peak[3][3]);
+        tension.push_back(MaxDouble(m.Joint.Stress.normal.Up[3][3], m.Joint.Stress.normal.Down[3][3]));
+    });
+    StatisticalAnalyses(m, host);
+    const std::vector<std::string> lines = Lines("Statistic.out");
+    ASSERT_EQ(stability.size(), 30u);
+    for (size_t i = 0; i < 30; ++i) {
+        const std::vector<double> row = Columns(lines[i + 1], 15);
+        EXPECT_NEAR(row[2], stability[i], 1e-8 * stability[i]);
+        EXPECT_GT(std::fabs(row[2] - stress[i]), 1e-3 * stress[i]);
+        EXPECT_NEAR(row[8], tension[i], 1e-7 * std::fabs(tension[i]));  // 8 digits when negative
+    }
+}
+
 TEST_F(MonteCarloTest, NamesAreRelativeToTheCurrentFolder)
 {
     TParametres m = Model(5);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -118,4 +119,14 @@ public:
 
 private:
     int FSteps;
+};
+
+// A host that calls Observe after every step, while the model holds that step's values.
+class ObservingHost : public TSilentLongRunHost {
+public:
+    explicit ObservingHost(std::function<void()> observe) : FObserve(std::move(observe)) {}
+    void ProcessPendingEvents() override { FObserve(); }
+
+private:
+    std::function<void()> FObserve;
 };
