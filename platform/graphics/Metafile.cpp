@@ -16,7 +16,8 @@ namespace {
 // The reference device of recordings: the screen, 96 pixels per inch.
 constexpr Integer RefPixelsX = 1920, RefPixelsY = 1440;
 constexpr Integer RefMillimetresX = 508, RefMillimetresY = 381;
-constexpr Integer HundredthsPerPixel100 = 2540 * 100 / 96;   // hundredths of a millimetre per pixel, times 100
+// Hundredths of a millimetre of a number of reference pixels.
+Integer Hundredths(Integer pixels) { return static_cast<Integer>(std::lround(pixels * 2540.0 / 96)); }
 
 // Object table slots: each kind alternates between two, so the new object is selected before the
 // old one is deleted.
@@ -38,7 +39,7 @@ Cardinal Get32(const std::string& d, size_t at)
     return v;
 }
 
-// A 32-bit bottom-up DIB of the source rectangle of a bitmap: info header then rows.
+// A bitmap as a 32-bit bottom-up DIB: the info header, and the rows returned.
 std::vector<Byte> DibOf(const TBitmap& bmp, U_BITMAPINFOHEADER& header)
 {
     TPixelBuffer px;
@@ -107,8 +108,7 @@ public:
         const TRect b = FTouched ? FBounds : TRect{0, 0, 0, 0};
         const U_RECTL bounds{b.Left, b.Top, b.Right - 1, b.Bottom - 1};   // inclusive, device units
         // the frame in hundredths of a millimetre; its right and bottom lie on the picture's far edges
-        const U_RECTL frame{b.Left * HundredthsPerPixel100 / 100, b.Top * HundredthsPerPixel100 / 100,
-                            b.Right * HundredthsPerPixel100 / 100, b.Bottom * HundredthsPerPixel100 / 100};
+        const U_RECTL frame{Hundredths(b.Left), Hundredths(b.Top), Hundredths(b.Right), Hundredths(b.Bottom)};
         char* rec = U_EMRHEADER_set(bounds, frame, nullptr, 0, nullptr, sizel_set(RefPixelsX, RefPixelsY),
                                     sizel_set(RefMillimetresX, RefMillimetresY), 0);
         std::string out(rec, reinterpret_cast<U_EMR*>(rec)->nSize);
@@ -198,8 +198,8 @@ private:
 
         if (!FPenValid || !FPen.SameAs(c.Pen())) {
             FPen.Assign(c.Pen());
-            static const Cardinal styles[] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
-            U_LOGPEN pen = logpen_set(styles[static_cast<int>(FPen.Style())], U_POINT{int16_t(FPen.Width()), 0},
+            // the pen styles are in the platform's order of pen style codes
+            U_LOGPEN pen = logpen_set(static_cast<uint32_t>(FPen.Style()), U_POINT{int16_t(FPen.Width()), 0},
                                       CR(FPen.Color()));
             Replace(SlotPen, U_EMRCREATEPEN_set(NextSlot(SlotPen), pen));
             FPenValid = true;
@@ -392,8 +392,8 @@ void TMetafile::SetSize(Integer width, Integer height)
     Changed();
 }
 
-Integer TMetafile::MMWidth() const { return FWidth * HundredthsPerPixel100 / 100; }
-Integer TMetafile::MMHeight() const { return FHeight * HundredthsPerPixel100 / 100; }
+Integer TMetafile::MMWidth() const { return Hundredths(FWidth); }
+Integer TMetafile::MMHeight() const { return Hundredths(FHeight); }
 
 // Checks the header and that the records chain up to the end-of-file record.
 void TMetafile::SetData(const std::string& bytes)

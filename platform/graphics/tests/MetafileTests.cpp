@@ -173,6 +173,23 @@ TEST(Metafile, MappingIsRecordedWithTheDrawing)
     EXPECT_EQ(mf.Width(), 10);
 }
 
+TEST(Metafile, SizeSurvivesTheFileForLargePictures)
+{
+    TMetafile mf;
+    {
+        TMetafileCanvas mc(mf);
+        mc.FillRect(Rect(0, 0, 12345, 3000));
+    }
+    EXPECT_EQ(mf.MMWidth(), 326628);   // 12345 pixels at 96 per inch in hundredths of a millimetre
+    TMemoryStream m;
+    mf.SaveToStream(m);
+    m.SetPosition(0);
+    TMetafile back;
+    back.LoadFromStream(m);
+    EXPECT_EQ(back.Width(), 12345);
+    EXPECT_EQ(back.Height(), 3000);
+}
+
 TEST(Metafile, DamagedFilesAreRefused)
 {
     TMetafile mf;
