@@ -223,7 +223,7 @@ TBrush::~TBrush() = default;
 
 void TBrush::SetColor(TColor value)
 {
-    if (FColor == value && !FBitmap) return;
+    if (FColor == value && FStyle != TBrushStyle::bsClear && !FBitmap) return;
     FColor = value;
     FBitmap.reset();
     if (FStyle == TBrushStyle::bsClear) FStyle = TBrushStyle::bsSolid;

@@ -68,6 +68,9 @@ TEST(Brush, ColourMakesAClearBrushSolid)
     b.SetStyle(TBrushStyle::bsClear);
     b.SetColor(clRed);
     EXPECT_EQ(b.Style(), TBrushStyle::bsSolid);
+    b.SetStyle(TBrushStyle::bsClear);
+    b.SetColor(clRed);   // the same colour as before
+    EXPECT_EQ(b.Style(), TBrushStyle::bsSolid);
     b.SetStyle(TBrushStyle::bsCross);
     b.SetColor(clBlue);
     EXPECT_EQ(b.Style(), TBrushStyle::bsCross);

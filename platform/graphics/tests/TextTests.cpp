@@ -149,6 +149,35 @@ TEST_F(Text, TurnedFontRunsUpwards)
     EXPECT_EQ(out, 0);
 }
 
+TEST_F(Text, DrawTextPlacesLinesByItsFlags)
+{
+    HDC dc = C().Handle();
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    struct Case {
+        UINT Flags;
+        TRect Expected;   // where the ink must lie
+    };
+    const TRect r = Rect(4, 2, 76, 28);
+    for (Case c : {Case{DT_SINGLELINE | DT_RIGHT, Rect(76 - 21, 2, 76, 2 + 13)},
+                   Case{DT_SINGLELINE | DT_BOTTOM, Rect(4, 28 - 13, 4 + 21, 28)},
+                   Case{DT_SINGLELINE | DT_CENTER | DT_BOTTOM, Rect(4 + 25, 28 - 13, 4 + 25 + 21, 28)}}) {
+        WhiteBitmap(Bmp, 80, 30);
+        TRect box = r;
+        DrawText(dc, "Dam", -1, &box, c.Flags);
+        auto [in, out] = Ink(Bmp, c.Expected, clWhite);
+        EXPECT_GT(in, 15) << c.Flags;
+        EXPECT_EQ(out, 0) << c.Flags;
+    }
+    // the accelerator's underline: one row under the "D" only
+    WhiteBitmap(Bmp, 80, 30);
+    TRect box = Rect(0, 0, 80, 30);
+    DrawText(dc, "&Dam", -1, &box, 0);
+    const Integer underline = 11 + 1;
+    const Integer dWidth = C().TextWidth("D");
+    for (Integer x = 0; x < dWidth; ++x) EXPECT_EQ(C().Pixel(x, underline), clBlack) << x;
+    EXPECT_EQ(C().Pixel(dWidth + 1, underline), clWhite);
+}
+
 TEST_F(Text, EndEllipsisShortensToTheWidth)
 {
     HDC dc = C().Handle();
