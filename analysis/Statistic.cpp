@@ -471,7 +471,7 @@ void MakeStatistics(TParametres& Param, int count, const TFormatSettings& settin
         WriteValuesFile(st.FichierOutput, Param, results, count, settings, true);
 }
 
-void StatisticalAnalyses(TParametres& Param, ILongRunHost& host)
+void StatisticalAnalyses(TParametres& Param, ILongRunHost& host, const TFormatSettings& settings)
 {
     if (const String problem = RequestProblem(Param); !problem.IsEmpty()) {
         host.ShowRunWarning(problem);
@@ -519,7 +519,7 @@ void StatisticalAnalyses(TParametres& Param, ILongRunHost& host)
 
         kept.Restore(Param);
         RecomputeLoads(Param, flags, j, false);
-        MakeStatistics(Param, o);
+        MakeStatistics(Param, o, settings);
         ReleaseSamples(Param);
         ReanalyseJoint(Param, c, j);
     } catch (...) {

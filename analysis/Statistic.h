@@ -54,4 +54,4 @@ void MakeStatistics(TParametres& Param, int count, const TFormatSettings& settin
 // give no distribution, a scaled quantity whose reference is 0) is reported through
 // ShowRunWarning and changes nothing. A run that fails puts the inputs back, removes
 // daAnalysed (the joint's results no longer belong to them) and raises the failure again.
-void StatisticalAnalyses(TParametres& Param, ILongRunHost& host);
+void StatisticalAnalyses(TParametres& Param, ILongRunHost& host, const TFormatSettings& settings = FormatSettings);
