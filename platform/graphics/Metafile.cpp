@@ -242,9 +242,11 @@ private:
         }
         std::vector<U_RECTL> rects;
         for (const TRect& r : clip->Rects()) rects.push_back(RL(r));
+        if (rects.empty()) rects.push_back({0, 0, 0, 0});   // clipped to nothing
         const TRect b = clip->BoundingRect();
         U_RGNDATAHEADER rdh = rgndataheader_set(static_cast<U_NUM_RECTL>(rects.size()), RL(b));
-        PU_RGNDATA data = rgndata_set(rdh, rects.empty() ? nullptr : rects.data());
+        PU_RGNDATA data = rgndata_set(rdh, rects.data());
+        if (!data) return;
         Add(U_EMREXTSELECTCLIPRGN_set(RGN_COPY, data));
         std::free(data);
     }
@@ -312,9 +314,13 @@ private:
             dx.push_back(static_cast<uint32_t>(w - before));
             before = w;
         }
+        // the library wants buffers even for no characters (a fill in the background colour)
         std::vector<uint16_t> chars(s.begin(), s.end());
-        char* text = emrtext_set(PL(op.Points[0]), static_cast<U_NUM_STR>(chars.size()), 2, chars.data(),
+        chars.push_back(0);
+        dx.push_back(0);
+        char* text = emrtext_set(PL(op.Points[0]), static_cast<U_NUM_STR>(s.size()), 2, chars.data(),
                                  static_cast<uint32_t>(op.Param1), RL(op.Rect), dx.data());
+        if (!text) return;
         Add(U_EMREXTTEXTOUTW_set(bounds, U_GM_COMPATIBLE, 0, 0, reinterpret_cast<PU_EMRTEXT>(text)));
         std::free(text);
     }

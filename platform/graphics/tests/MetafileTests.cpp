@@ -38,6 +38,9 @@ void Scene(TCanvas& c)
     c.Font().SetColor(clMaroon);
     c.Brush().SetColor(clAqua);
     c.TextOut(4, 33, "Dam");
+    const TRect band = Rect(56, 2, 62, 6);
+    c.SetBkColor(clTeal);
+    c.ExtTextOut(56, 2, ETO_OPAQUE, &band, "");   // a fill in the background colour
     TBitmap sprite(2, 2);
     sprite.Canvas().SetPixel(0, 0, clRed);
     sprite.Canvas().SetPixel(1, 1, clBlue);
@@ -46,6 +49,9 @@ void Scene(TCanvas& c)
     SelectClipRgn(c.Handle(), clip);
     c.Brush().SetColor(clPurple);
     c.Ellipse(40, 36, 64, 48);
+    TRegion nothing;
+    SelectClipRgn(c.Handle(), &nothing);
+    c.Rectangle(0, 0, 64, 48);   // clipped away entirely
     SelectClipRgn(c.Handle(), nullptr);
     DeleteObject(clip);
 }
