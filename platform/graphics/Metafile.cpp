@@ -282,6 +282,7 @@ private:
 
     void Blit(const TCanvasOp& op, const U_RECTL& bounds)
     {
+        if (op.Source->Empty()) return;
         U_BITMAPINFOHEADER header;
         std::vector<Byte> bits = DibOf(*op.Source, header);
         U_BITMAPINFO bmi;
