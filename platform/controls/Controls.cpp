@@ -510,6 +510,13 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation)
     if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
 }
 
+TComponent* TControl::GetParentComponent() const { return FParent; }
+
+void TControl::SetParentComponent(TComponent* Value)
+{
+    if (auto* w = dynamic_cast<TWinControl*>(Value)) SetParent(w);
+}
+
 void TControl::Invalidate()
 {
     if (FParent && FVisible) FParent->InvalidateRect(BoundsRect(), !FControlStyle.Contains(csOpaque));
@@ -871,6 +878,13 @@ void TWinControl::RemoveControl(TControl* AControl)
     if (TWinControl* form = FormWindow()) form->ControlGone(AControl);
     AControl->FParent = nullptr;
     if (AControl->Align() != alNone) Realign();
+}
+
+void TWinControl::GetChildren(const TGetChildProc& Proc, TComponent* Root)
+{
+    TComponent::GetChildren(Proc, Root);
+    for (TControl* c : std::vector<TControl*>(FControls))
+        if (c->Owner() == Root) Proc(c);
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const

@@ -19,6 +19,7 @@
 #include "platform/classes/Alignment.h"
 #include "platform/classes/Component.h"
 #include "platform/classes/Events.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/controls/Messages.h"
 #include "platform/controls/WindowSystem.h"
 #include "platform/graphics/Canvas.h"
@@ -53,6 +54,18 @@ using TShiftState = Set<TShiftStateFlag>;
 // Border styles of forms; a control's TBorderStyle uses the first two.
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle;
+
+// Value names of the enumerations for form descriptions.
+const TEnumTypeInfo& TypeInfoOf(TAlign);
+const TEnumTypeInfo& TypeInfoOf(TAnchorKind);
+const TEnumTypeInfo& TypeInfoOf(TFormBorderStyle);
+const TEnumTypeInfo& TypeInfoOf(TFontStyle);
+const TEnumTypeInfo& TypeInfoOf(TFontPitch);
+
+// Registers the controls' classes with the class registry and publishes their properties (and
+// those of the graphics objects they hold: fonts, colours, cursors).  Calling it again does
+// nothing; the application object calls it.
+void RegisterControlClasses();
 
 // Standard cursors; positive numbers are cursors registered with the screen.
 constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSizeNESW = -6,
@@ -231,6 +244,11 @@ public:
     Integer HelpContext() const { return FHelpContext; }
     void SetHelpContext(Integer value) { FHelpContext = value; }
 
+    // ---- form descriptions: a control is read inside its parent
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+
     // ---- painting
     virtual void Invalidate();
     virtual void Update();
@@ -373,6 +391,9 @@ public:
     void EnableAlign();
     void Realign();
     void ScrollBy(Integer DeltaX, Integer DeltaY);
+
+    // Form descriptions: the controls inside this one owned by Root.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
 
     // ---- focus and keys
     Integer TabOrder() const;

@@ -159,6 +159,25 @@ TMenu* TMenuItem::GetParentMenu() const
     return i->FMenu;
 }
 
+TComponent* TMenuItem::GetParentComponent() const
+{
+    if (FParent && !FParent->FParent && FParent->FMenu) return FParent->FMenu;
+    return FParent;
+}
+
+void TMenuItem::SetParentComponent(TComponent* Value)
+{
+    if (FParent) FParent->Remove(this);
+    if (auto* menu = dynamic_cast<TMenu*>(Value)) menu->Items()->Add(this);
+    else if (auto* item = dynamic_cast<TMenuItem*>(Value)) item->Add(this);
+}
+
+void TMenuItem::GetChildren(const TGetChildProc& Proc, TComponent* Root)
+{
+    for (TMenuItem* i : std::vector<TMenuItem*>(FItems))
+        if (i->Owner() == Root) Proc(i);
+}
+
 void TMenuItem::Changed()
 {
     NotifyBackend(this);
@@ -239,6 +258,8 @@ bool TMenu::IsShortCut(Word key, TShiftState shift)
 }
 
 void TMenu::MenuChanged(TMenuItem*) { OnChange(this); }
+
+void TMenu::GetChildren(const TGetChildProc& Proc, TComponent* Root) { FItems->GetChildren(Proc, Root); }
 
 // ---------------------------------------------------------------- TMainMenu
 IMPLEMENT_CLASS(TMainMenu, TMenu, NewComponent<TMainMenu>)

@@ -68,6 +68,13 @@ public:
     void SetHelpContext(Integer value) { FHelpContext = value; }
 
     TNotifyEvent OnClick;
+
+    // Form descriptions: sub-items are read inside their item, entries inside their menu.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+
     // Runs the command: toggles AutoCheck items, then OnClick.
     virtual void Click();
 
@@ -112,6 +119,7 @@ public:
     bool IsShortCut(Word key, TShiftState shift);
     TNotifyEvent OnChange;
     virtual void MenuChanged(TMenuItem* item);
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
 
 private:
     TMenuItem* FItems;
@@ -158,6 +166,8 @@ private:
     TComponent* FPopupComponent = nullptr;
     TPopupAlignment FAlignment = paLeft;
 };
+
+const TEnumTypeInfo& TypeInfoOf(TPopupAlignment);
 
 // Strips the accelerator marks ("&File" -> "File"; "&&" -> "&").
 String StripHotkey(const String& text);

@@ -47,6 +47,7 @@ enum TOpenOption {
     ofEnableIncludeNotify, ofEnableSizing, ofDontAddToRecent, ofForceShowHidden
 };
 using TOpenOptions = Set<TOpenOption>;
+const TEnumTypeInfo& TypeInfoOf(TOpenOption);
 
 class TOpenDialog : public TComponent {
     DECLARE_CLASS(TOpenDialog, TComponent)

@@ -140,6 +140,7 @@ void TCustomForm::Loaded()
 {
     TWinControl::Loaded();
     if (FMenu) UpdateMenuBar();
+    if (FVisible) Perform(CM_SHOWINGCHANGED);
 }
 
 // ---- showing
@@ -167,6 +168,7 @@ void TCustomForm::PlaceOnScreen()
 
 void TCustomForm::CMShowingChanged(TMessage&)
 {
+    if (ComponentState().Contains(csLoading)) return;   // shown once the description is read
     if (FVisible) {
         HandleNeeded();
         if (!FShown) {
@@ -640,6 +642,7 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
     SetExceptionHandler([this](TObject* sender) { HandleException(sender); });
     SetModalResultHook(&SetFormModalResult);
     MouseOverHook = [this](TControl* control) { HintMouseMessage(control); };
+    RegisterFormClasses();
 }
 
 TApplication::~TApplication()

@@ -161,6 +161,16 @@ public:
 
 using TFormClass = TClass;
 
+const TEnumTypeInfo& TypeInfoOf(TFormStyle);
+const TEnumTypeInfo& TypeInfoOf(TPosition);
+const TEnumTypeInfo& TypeInfoOf(TWindowState);
+const TEnumTypeInfo& TypeInfoOf(TBorderIcon);
+const TEnumTypeInfo& TypeInfoOf(TCloseAction);
+
+// Registers the forms' and dialogs' classes (and the controls') for form descriptions; the
+// application object calls it.
+void RegisterFormClasses();
+
 // The form a control is on, or null.
 TCustomForm* GetParentForm(const TControl* Control);
 

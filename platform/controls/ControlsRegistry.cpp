@@ -1,0 +1,226 @@
+// Published properties and class registration of the controls, and of the graphics objects
+// their properties hold (fonts, colours, cursors).
+#include "platform/controls/ComCtrls.h"
+#include "platform/controls/ExtCtrls.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/StdCtrls.h"
+
+const TEnumTypeInfo& TypeInfoOf(TAlign)
+{
+    static const TEnumTypeInfo info("TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient", "alCustom"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TAnchorKind)
+{
+    static const TEnumTypeInfo info("TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}, "TAnchors");
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TFormBorderStyle)
+{
+    static const TEnumTypeInfo info("TFormBorderStyle",
+                                    {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TFontStyle)
+{
+    static const TEnumTypeInfo info("TFontStyle", {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}, "TFontStyles");
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TFontPitch)
+{
+    static const TEnumTypeInfo info("TFontPitch", {"fpDefault", "fpVariable", "fpFixed"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TPopupAlignment)
+{
+    static const TEnumTypeInfo info("TPopupAlignment", {"paLeft", "paRight", "paCenter"});
+    return info;
+}
+
+namespace {
+
+const struct {
+    TCursor Value;
+    const char* Name;
+} CursorNames[] = {
+    {crDefault, "crDefault"}, {crNone, "crNone"}, {crArrow, "crArrow"}, {crCross, "crCross"}, {crIBeam, "crIBeam"},
+    {crSizeNESW, "crSizeNESW"}, {crSizeNS, "crSizeNS"}, {crSizeNWSE, "crSizeNWSE"}, {crSizeWE, "crSizeWE"},
+    {crUpArrow, "crUpArrow"}, {crHourGlass, "crHourGlass"}, {crDrag, "crDrag"}, {crNoDrop, "crNoDrop"},
+    {crHSplit, "crHSplit"}, {crVSplit, "crVSplit"}, {crMultiDrag, "crMultiDrag"}, {crSQLWait, "crSQLWait"},
+    {crNo, "crNo"}, {crAppStart, "crAppStart"}, {crHelp, "crHelp"}, {crHandPoint, "crHandPoint"},
+    {crSizeAll, "crSizeAll"},
+};
+
+const struct {
+    Integer Value;
+    const char* Name;
+} CharsetNames[] = {{ANSI_CHARSET, "ANSI_CHARSET"}, {DEFAULT_CHARSET, "DEFAULT_CHARSET"},
+                    {SYMBOL_CHARSET, "SYMBOL_CHARSET"}, {OEM_CHARSET, "OEM_CHARSET"}};
+
+template <class Table>
+void RegisterNames(const char* typeName, const Table& table)
+{
+    RegisterIntegerConsts(
+        typeName,
+        [&table](const String& ident, Int64& value) {
+            for (const auto& c : table)
+                if (SameText(ident, c.Name)) {
+                    value = c.Value;
+                    return true;
+                }
+            return false;
+        },
+        [&table](Int64 value, String& ident) {
+            for (const auto& c : table)
+                if (c.Value == value) {
+                    ident = c.Name;
+                    return true;
+                }
+            return false;
+        });
+}
+
+void RegisterIdents()
+{
+    RegisterIntegerConsts(
+        "TColor",
+        [](const String& ident, Int64& value) {
+            TColor c;
+            if (!IdentToColor(ident, c)) return false;
+            value = c;
+            return true;
+        },
+        [](Int64 value, String& ident) {
+            String s = ColorToString(static_cast<TColor>(value));
+            if (s.IsEmpty() || s[1] == u'$') return false;
+            ident = s;
+            return true;
+        });
+    RegisterNames("TCursor", CursorNames);
+    RegisterNames("TFontCharset", CharsetNames);
+}
+
+void PublishGraphics()
+{
+    TPublished<TFont>(TFont::StaticClass())
+        .Property("Charset", &TFont::Charset, &TFont::SetCharset).Type("TFontCharset").Default(DEFAULT_CHARSET)
+        .Property("Color", &TFont::Color, &TFont::SetColor).Type("TColor").Default(clWindowText)
+        .Property("Height", &TFont::Height, &TFont::SetHeight)
+        .Property("Name", &TFont::Name, &TFont::SetName)
+        .Property("Pitch", &TFont::Pitch, &TFont::SetPitch).Default(TFontPitch::fpDefault)
+        .Property("Style", &TFont::Style, &TFont::SetStyle).Default(TFontStyles{});
+}
+
+void PublishControls()
+{
+    TPublished<TSizeConstraints>(TSizeConstraints::StaticClass())
+        .Property("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight).Default(0)
+        .Property("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth).Default(0)
+        .Property("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight).Default(0)
+        .Property("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth).Default(0);
+
+    TPublished<TControl>(TControl::StaticClass())
+        .Property("Left", &TControl::Left, &TControl::SetLeft)
+        .Property("Top", &TControl::Top, &TControl::SetTop)
+        .Property("Width", &TControl::Width, &TControl::SetWidth)
+        .Property("Height", &TControl::Height, &TControl::SetHeight)
+        .Property("Align", &TControl::Align, &TControl::SetAlign).Default(alNone)
+        .Property("Anchors", &TControl::Anchors, &TControl::SetAnchors).Default(TAnchors{akLeft, akTop})
+        .Property("AutoSize", &TControl::AutoSize, &TControl::SetAutoSize).Default(false)
+        .Property("Caption", &TControl::Caption, &TControl::SetCaption)
+        .Property("Color", &TControl::Color, &TControl::SetColor).Type("TColor")
+            .Stored([](TControl* c) { return !c->ParentColor(); })
+        .Property("Constraints", [](TControl* c) { return &c->Constraints(); },
+                  [](TControl* c, TSizeConstraints* v) { if (v) c->Constraints().Assign(v); })
+        .Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Type("TCursor").Default(crDefault)
+        .Property("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true)
+        .Property("Font", [](TControl* c) { return &c->Font(); }, [](TControl* c, TFont* v) { if (v) c->SetFont(*v); })
+            .Stored([](TControl* c) { return !c->ParentFont(); })
+        .Property("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext).Default(0)
+        .Property("Hint", [](TControl* c) { return c->Hint(); }, &TControl::SetHint)
+        .Property("ParentColor", &TControl::ParentColor, &TControl::SetParentColor).Default(true)
+        .Property("ParentFont", &TControl::ParentFont, &TControl::SetParentFont).Default(true)
+        .Property("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint).Default(true)
+        .Property("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
+        .Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+            .Stored([](TControl* c) { return !c->ParentShowHint(); })
+        .Property("Visible", &TControl::Visible, &TControl::SetVisible).Default(true)
+        .Property("OnClick", &TControl::OnClick)
+        .Property("OnDblClick", &TControl::OnDblClick)
+        .Property("OnMouseDown", &TControl::OnMouseDown)
+        .Property("OnMouseMove", &TControl::OnMouseMove)
+        .Property("OnMouseUp", &TControl::OnMouseUp)
+        .Property("OnResize", &TControl::OnResize);
+
+    TPublished<TWinControl>(TWinControl::StaticClass())
+        .Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+            .Stored([](TWinControl* w) { return w->Parent() != nullptr; })
+        .Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false)
+        .Property("OnEnter", &TWinControl::OnEnter)
+        .Property("OnExit", &TWinControl::OnExit)
+        .Property("OnKeyDown", &TWinControl::OnKeyDown)
+        .Property("OnKeyPress", &TWinControl::OnKeyPress)
+        .Property("OnKeyUp", &TWinControl::OnKeyUp);
+
+    TPublished<TCustomEdit>(TCustomEdit::StaticClass())
+        .Property("Color").Default(clWindow)
+        .Property("ParentColor").Default(false)
+        .Property("TabStop").Default(true)
+        .Property("Text", [](TCustomEdit* e) { return e->Text(); }, &TCustomEdit::SetText)
+        .Property("OnChange", &TCustomEdit::OnChange);
+
+    TPublished<TButton>(TButton::StaticClass())
+        .Property("TabStop").Default(true)
+        .Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false)
+        .Property("Default", &TButton::Default, &TButton::SetDefault).Default(false)
+        .Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(0);
+
+    TPublished<TMenuItem>(TMenuItem::StaticClass())
+        .Property("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck).Default(false)
+        .Property("Caption", [](TMenuItem* i) { return i->Caption(); }, &TMenuItem::SetCaption)
+        .Property("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).Default(false)
+        .Property("Default", &TMenuItem::Default, &TMenuItem::SetDefault).Default(false)
+        .Property("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).Default(true)
+        .Property("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex).Default(0)
+        .Property("HelpContext", &TMenuItem::HelpContext, &TMenuItem::SetHelpContext).Default(0)
+        .Property("Hint", [](TMenuItem* i) { return i->Hint(); }, &TMenuItem::SetHint)
+        .Property("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex).Default(-1)
+        .Property("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem).Default(false)
+        .Property("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut).Type("TShortCut").Default(0)
+        .Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Default(true)
+        .Property("OnClick", &TMenuItem::OnClick);
+
+    TPublished<TMainMenu>(TMainMenu::StaticClass())
+        .Property("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge).Default(false);
+
+    TPublished<TPopupMenu>(TPopupMenu::StaticClass())
+        .Property("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft)
+        .Property("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true)
+        .Property("OnPopup", &TPopupMenu::OnPopup);
+
+    TPublished<TTimer>(TTimer::StaticClass())
+        .Property("Enabled", &TTimer::Enabled, &TTimer::SetEnabled).Default(true)
+        .Property("Interval", &TTimer::Interval, &TTimer::SetInterval).Default(1000)
+        .Property("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer);
+}
+
+}  // namespace
+
+void RegisterControlClasses()
+{
+    static bool done = false;
+    if (done) return;
+    done = true;
+    RegisterIdents();
+    PublishGraphics();
+    PublishControls();
+    RegisterClasses({TControl::StaticClass(), TWinControl::StaticClass(), TCustomControl::StaticClass(),
+                     TGraphicControl::StaticClass(), TEdit::StaticClass(), TButton::StaticClass(),
+                     TToolBar::StaticClass(), TMenuItem::StaticClass(), TMainMenu::StaticClass(),
+                     TPopupMenu::StaticClass(), TTimer::StaticClass()});
+}
