@@ -6,17 +6,18 @@
 #include "platform/stdctrls/ScrollBars.h"
 
 namespace {
-
-// Text height of a font, measured off screen (rows of a standard list box are this high).
-Integer FontTextHeight(const TFont& font)
+TCanvas& MeasureCanvas(const TFont& font)
 {
     static TBitmap measure;
     if (measure.Empty()) measure.SetSize(1, 1);
     measure.Canvas().Font().Assign(font);
-    return measure.Canvas().TextHeight("0");
+    return measure.Canvas();
 }
-
 }  // namespace
+
+Integer FontTextHeight(const TFont& font) { return MeasureCanvas(font).TextHeight("0"); }
+
+Integer FontTextWidth(const TFont& font, const String& text) { return MeasureCanvas(font).TextWidth(text); }
 
 // ---------------------------------------------------------------- TCustomLabel
 TClass TCustomLabel::StaticClass()

@@ -11,6 +11,10 @@
 
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
+// Measures of a font's text without a window (off screen).
+Integer FontTextHeight(const TFont& font);
+Integer FontTextWidth(const TFont& font, const String& text);
+
 // ---------------------------------------------------------------- TLabel
 class TCustomLabel : public TGraphicControl {
     DECLARE_CLASS(TCustomLabel, TGraphicControl)

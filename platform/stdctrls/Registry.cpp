@@ -1,0 +1,220 @@
+#include "platform/stdctrls/Registry.h"
+
+const TEnumTypeInfo& TypeInfoOf(TAlignment)
+{
+    static const TEnumTypeInfo info("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TBorderStyle)
+{
+    static const TEnumTypeInfo info("TBorderStyle", {"bsNone", "bsSingle"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TTextLayout)
+{
+    static const TEnumTypeInfo info("TTextLayout", {"tlTop", "tlCenter", "tlBottom"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TCheckBoxState)
+{
+    static const TEnumTypeInfo info("TCheckBoxState", {"cbUnchecked", "cbChecked", "cbGrayed"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TListBoxStyle)
+{
+    static const TEnumTypeInfo info("TListBoxStyle", {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TGridOption)
+{
+    static const TEnumTypeInfo info("TGridOption",
+                                    {"goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect",
+                                     "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving",
+                                     "goEditing", "goTabs", "goRowSelect", "goAlwaysShowEditor", "goThumbTracking"},
+                                    "TGridOptions");
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TStatusPanelBevel)
+{
+    static const TEnumTypeInfo info("TStatusPanelBevel", {"pbNone", "pbLowered", "pbRaised"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TStatusPanelStyle)
+{
+    static const TEnumTypeInfo info("TStatusPanelStyle", {"psText", "psOwnerDraw"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TProgressBarOrientation)
+{
+    static const TEnumTypeInfo info("TProgressBarOrientation", {"pbHorizontal", "pbVertical"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TPanelBevel)
+{
+    static const TEnumTypeInfo info("TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TBevelStyle)
+{
+    static const TEnumTypeInfo info("TBevelStyle", {"bsLowered", "bsRaised"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TBevelShape)
+{
+    static const TEnumTypeInfo info("TBevelShape", {"bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine",
+                                                    "bsRightLine", "bsSpacer"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TShapeType)
+{
+    static const TEnumTypeInfo info("TShapeType", {"stRectangle", "stSquare", "stRoundRect", "stRoundSquare",
+                                                   "stEllipse", "stCircle"});
+    return info;
+}
+
+namespace {
+
+void PublishStdCtrls()
+{
+    TPublished<TCustomLabel>(TCustomLabel::StaticClass())
+        .Property("Alignment", &TCustomLabel::Alignment, &TCustomLabel::SetAlignment).Default(taLeftJustify)
+        .Property("AutoSize").Default(true)
+        .Property("FocusControl", &TCustomLabel::FocusControl, &TCustomLabel::SetFocusControl)
+        .Property("Layout", &TCustomLabel::Layout, &TCustomLabel::SetLayout).Default(tlTop)
+        .Property("ShowAccelChar", &TCustomLabel::ShowAccelChar, &TCustomLabel::SetShowAccelChar).Default(true)
+        .Property("Transparent", &TCustomLabel::Transparent, &TCustomLabel::SetTransparent).Default(false)
+        .Property("WordWrap", &TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap).Default(false);
+
+    TPublished<TButtonControl>(TButtonControl::StaticClass())
+        .Property("Alignment", &TButtonControl::Alignment, &TButtonControl::SetAlignment).Default(taRightJustify)
+        .Property("Checked", &TButtonControl::Checked, &TButtonControl::SetChecked).Default(false)
+        .Property("TabStop").Default(true);
+    TPublished<TCustomCheckBox>(TCustomCheckBox::StaticClass())
+        .Property("AllowGrayed", &TCustomCheckBox::AllowGrayed, &TCustomCheckBox::SetAllowGrayed).Default(false)
+        .Property("State", &TCustomCheckBox::State, &TCustomCheckBox::SetState).Default(cbUnchecked);
+
+    TPublished<TCustomListBox>(TCustomListBox::StaticClass())
+        .Property("BorderStyle", &TCustomListBox::BorderStyle, &TCustomListBox::SetBorderStyle).Default(bsSingle)
+        .Property("Color").Default(clWindow)
+        .Property("ExtendedSelect", &TCustomListBox::ExtendedSelect, &TCustomListBox::SetExtendedSelect).Default(true)
+        .Property("ItemHeight", [](TCustomListBox* l) { return l->Style() == lbStandard ? 16 : l->ItemHeight(); },
+                  &TCustomListBox::SetItemHeight).Default(16)
+        .Property("Items", [](TCustomListBox* l) { return &l->Items(); }, nullptr)
+        .Property("MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect).Default(false)
+        .Property("ParentColor").Default(false)
+        .Property("ScrollWidth", &TCustomListBox::ScrollWidth, &TCustomListBox::SetScrollWidth).Default(0)
+        .Property("Sorted", &TCustomListBox::Sorted, &TCustomListBox::SetSorted).Default(false)
+        .Property("Style", &TCustomListBox::Style, &TCustomListBox::SetStyle).Default(lbStandard)
+        .Property("TabStop").Default(true)
+        .Property("OnDrawItem", &TCustomListBox::OnDrawItem)
+        .Property("OnMeasureItem", &TCustomListBox::OnMeasureItem);
+}
+
+void PublishGrids()
+{
+    TPublished<TCustomGrid>(TCustomGrid::StaticClass())
+        .Property("Color").Default(clWindow)
+        .Property("ColCount", &TCustomGrid::ColCount, &TCustomGrid::SetColCount).Default(5)
+        .Property("DefaultColWidth", &TCustomGrid::DefaultColWidth, &TCustomGrid::SetDefaultColWidth).Default(64)
+        .Property("DefaultDrawing", &TCustomGrid::DefaultDrawing, &TCustomGrid::SetDefaultDrawing).Default(true)
+        .Property("DefaultRowHeight", &TCustomGrid::DefaultRowHeight, &TCustomGrid::SetDefaultRowHeight).Default(24)
+        .Property("FixedColor", &TCustomGrid::FixedColor, &TCustomGrid::SetFixedColor).Type("TColor").Default(clBtnFace)
+        .Property("FixedCols", &TCustomGrid::FixedCols, &TCustomGrid::SetFixedCols).Default(1)
+        .Property("FixedRows", &TCustomGrid::FixedRows, &TCustomGrid::SetFixedRows).Default(1)
+        .Property("GridLineWidth", &TCustomGrid::GridLineWidth, &TCustomGrid::SetGridLineWidth).Default(1)
+        .Property("Options", &TCustomGrid::Options, &TCustomGrid::SetOptions)
+            .Default(TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect})
+        .Property("ParentColor").Default(false)
+        .Property("RowCount", &TCustomGrid::RowCount, &TCustomGrid::SetRowCount).Default(5)
+        .Property("TabStop").Default(true)
+        .Property("OnColumnMoved", &TCustomGrid::OnColumnMoved)
+        .Property("OnDrawCell", &TCustomGrid::OnDrawCell)
+        .Property("OnSelectCell", &TCustomGrid::OnSelectCell)
+        .Property("OnTopLeftChanged", &TCustomGrid::OnTopLeftChanged);
+}
+
+void PublishComCtrls()
+{
+    TPublished<TStatusPanel>(TStatusPanel::StaticClass())
+        .Property("Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment).Default(taLeftJustify)
+        .Property("Bevel", &TStatusPanel::Bevel, &TStatusPanel::SetBevel).Default(pbLowered)
+        .Property("Style", &TStatusPanel::Style, &TStatusPanel::SetStyle).Default(psText)
+        .Property("Text", [](TStatusPanel* p) { return p->Text(); }, &TStatusPanel::SetText)
+        .Property("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth).Default(50);
+    TPublished<TStatusBar>(TStatusBar::StaticClass())
+        .Property("Align").Default(alBottom)
+        .Property("Color").Default(clBtnFace)
+        .Property("Panels", [](TStatusBar* s) { return &s->Panels(); }, nullptr)
+        .Property("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel).Default(false)
+        .Property("SimpleText", [](TStatusBar* s) { return s->SimpleText(); }, &TStatusBar::SetSimpleText)
+        .Property("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip).Default(true)
+        .Property("OnDrawPanel", &TStatusBar::OnDrawPanel);
+
+    TPublished<TTabSheet>(TTabSheet::StaticClass())
+        .Property("PageControl", &TTabSheet::PageControl, &TTabSheet::SetPageControl).Stored(false)
+        .Property("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible).Default(true);
+    TPublished<TPageControl>(TPageControl::StaticClass())
+        .Property("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
+        .Property("TabStop").Default(true)
+        .Property("OnChange", &TPageControl::OnChange)
+        .Property("OnChanging", &TPageControl::OnChanging);
+
+    TPublished<TProgressBar>(TProgressBar::StaticClass())
+        .Property("Max", &TProgressBar::Max, &TProgressBar::SetMax).Default(100)
+        .Property("Min", &TProgressBar::Min, &TProgressBar::SetMin).Default(0)
+        .Property("Orientation", &TProgressBar::Orientation, &TProgressBar::SetOrientation).Default(pbHorizontal)
+        .Property("Position", &TProgressBar::Position, &TProgressBar::SetPosition).Default(0)
+        .Property("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth).Default(false)
+        .Property("Step", &TProgressBar::Step, &TProgressBar::SetStep).Default(10);
+}
+
+void PublishExtCtrls()
+{
+    TPublished<TCustomPanel>(TCustomPanel::StaticClass())
+        .Property("Alignment", &TCustomPanel::Alignment, &TCustomPanel::SetAlignment).Default(taCenter)
+        .Property("BevelInner", &TCustomPanel::BevelInner, &TCustomPanel::SetBevelInner).Default(bvNone)
+        .Property("BevelOuter", &TCustomPanel::BevelOuter, &TCustomPanel::SetBevelOuter).Default(bvRaised)
+        .Property("BevelWidth", &TCustomPanel::BevelWidth, &TCustomPanel::SetBevelWidth).Default(1)
+        .Property("BorderStyle", &TCustomPanel::BorderStyle, &TCustomPanel::SetBorderStyle).Default(bsNone)
+        .Property("BorderWidth", &TCustomPanel::BorderWidth, &TCustomPanel::SetBorderWidth).Default(0)
+        .Property("Color").Default(clBtnFace);
+    TPublished<TBevel>(TBevel::StaticClass())
+        .Property("Shape", &TBevel::Shape, &TBevel::SetShape).Default(bsBox)
+        .Property("Style", &TBevel::Style, &TBevel::SetStyle).Default(bsLowered);
+    TPublished<TShape>(TShape::StaticClass())
+        .Property("Shape", &TShape::Shape, &TShape::SetShape).Default(stRectangle);
+    TPublished<TPaintBox>(TPaintBox::StaticClass())
+        .Property("OnPaint", &TPaintBox::OnPaint);
+    TPublished<TImage>(TImage::StaticClass())
+        .Property("Center", &TImage::Center, &TImage::SetCenter).Default(false)
+        .Property("Proportional", &TImage::Proportional, &TImage::SetProportional).Default(false)
+        .Property("Stretch", &TImage::Stretch, &TImage::SetStretch).Default(false)
+        .Property("Transparent", &TImage::Transparent, &TImage::SetTransparent).Default(false);
+    TPublished<TCustomRadioGroup>(TCustomRadioGroup::StaticClass())
+        .Property("Columns", &TCustomRadioGroup::Columns, &TCustomRadioGroup::SetColumns).Default(1)
+        .Property("ItemIndex", &TCustomRadioGroup::ItemIndex, &TCustomRadioGroup::SetItemIndex).Default(-1)
+        .Property("Items", [](TCustomRadioGroup* g) { return &g->Items(); }, nullptr);
+    TPublished<TSplitter>(TSplitter::StaticClass())
+        .Property("MinSize", &TSplitter::MinSize, &TSplitter::SetMinSize).Default(30)
+        .Property("OnMoved", &TSplitter::OnMoved);
+}
+
+}  // namespace
+
+void RegisterStdControlClasses()
+{
+    static bool done = false;
+    if (done) return;
+    done = true;
+    RegisterControlClasses();
+    PublishStdCtrls();
+    PublishGrids();
+    PublishComCtrls();
+    PublishExtCtrls();
+    RegisterClasses({TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
+                     TRadioButton::StaticClass(), TListBox::StaticClass(), TDrawGrid::StaticClass(),
+                     TStringGrid::StaticClass(), TStatusBar::StaticClass(), TStatusPanel::StaticClass(),
+                     TPageControl::StaticClass(), TTabSheet::StaticClass(), TProgressBar::StaticClass(),
+                     TPanel::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),
+                     TImage::StaticClass(), TRadioGroup::StaticClass(), TSplitter::StaticClass()});
+}

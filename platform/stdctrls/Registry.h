@@ -1,0 +1,26 @@
+#pragma once
+// The standard controls in the class registry, with their published properties, so that form
+// descriptions create and fill them by name.  Calls RegisterControlClasses first; calling it
+// again does nothing.
+#include "platform/classes/TypInfo.h"
+#include "platform/stdctrls/ComCtrls.h"
+#include "platform/stdctrls/ExtCtrls.h"
+#include "platform/stdctrls/Grids.h"
+#include "platform/stdctrls/StdCtrls.h"
+
+void RegisterStdControlClasses();
+
+// Value names of the enumerations the standard controls publish.
+const TEnumTypeInfo& TypeInfoOf(TAlignment);
+const TEnumTypeInfo& TypeInfoOf(TBorderStyle);
+const TEnumTypeInfo& TypeInfoOf(TTextLayout);
+const TEnumTypeInfo& TypeInfoOf(TCheckBoxState);
+const TEnumTypeInfo& TypeInfoOf(TListBoxStyle);
+const TEnumTypeInfo& TypeInfoOf(TGridOption);
+const TEnumTypeInfo& TypeInfoOf(TStatusPanelBevel);
+const TEnumTypeInfo& TypeInfoOf(TStatusPanelStyle);
+const TEnumTypeInfo& TypeInfoOf(TProgressBarOrientation);
+const TEnumTypeInfo& TypeInfoOf(TPanelBevel);
+const TEnumTypeInfo& TypeInfoOf(TBevelStyle);
+const TEnumTypeInfo& TypeInfoOf(TBevelShape);
+const TEnumTypeInfo& TypeInfoOf(TShapeType);

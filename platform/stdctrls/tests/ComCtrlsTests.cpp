@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "platform/backend/qt/QtGraphics.h"
+#include "platform/stdctrls/ComCtrls.h"
+#include "platform/stdctrls/tests/FakeWindowSystem.h"
+
+namespace {
+
+struct PageEvents : TObject {
+    std::vector<String> Log;
+    bool Allow = true;
+    TPageControl* Pages = nullptr;
+    void Changing(TObject*, bool& allow)
+    {
+        Log.push_back("changing from " + Pages->ActivePage()->Caption());
+        allow = Allow;
+    }
+    void Changed(TObject*) { Log.push_back("changed to " + Pages->ActivePage()->Caption()); }
+};
+
+struct ComCtrlsTest : ::testing::Test {
+    ComCtrlsTest()
+    {
+        InitQtGraphics();
+        Host.SetBounds(0, 0, 400, 300);
+    }
+    // Pixels of a control's surface inside the client rectangle r that are not `background`.
+    static Integer Inked(TWinControl* c, const TRect& r, TColor background)
+    {
+        const TWindowSurface* s = c->Surface();
+        Integer b = c->BorderWidthNC(), n = 0;
+        Cardinal bg = static_cast<Cardinal>(ColorToRGB(background));
+        for (Integer y = r.Top; y < r.Bottom; ++y)
+            for (Integer x = r.Left; x < r.Right; ++x)
+                if ((s->Bits()[(y + b) * s->Width() + x + b] & 0xFFFFFF) != bg) ++n;
+        return n;
+    }
+    FakeWindows Windows;
+    TCustomControl Host{nullptr};
+};
+
+}  // namespace
+
+TEST_F(ComCtrlsTest, StatusBarPanelsShowTheirTexts)
+{
+    auto* bar = new TStatusBar(&Host);
+    bar->SetParent(&Host);
+    EXPECT_EQ(bar->Align(), alBottom);
+    bar->SetSizeGrip(false);
+    bar->Panels().Add()->SetWidth(100);
+    bar->Panels().Add()->SetWidth(100);
+    Host.HandleNeeded();
+    EXPECT_EQ(bar->PanelRect(0), (TRect{0, 2, 100, 19}));
+    EXPECT_EQ(bar->PanelRect(1), (TRect{102, 2, 400, 19}));   // the last panel takes the rest
+
+    bar->Repaint();
+    TRect inside0{4, 4, 96, 17}, inside1{106, 4, 198, 17};
+    EXPECT_EQ(Inked(bar, inside0, clBtnFace), 0);
+    bar->Panels()[0]->SetText("x = 12.50 m");
+    EXPECT_EQ(bar->Panels()[0]->Text(), String("x = 12.50 m"));
+    bar->Update();   // the change invalidated the bar
+    EXPECT_GT(Inked(bar, inside0, clBtnFace), 10);
+    EXPECT_EQ(Inked(bar, inside1, clBtnFace), 0);
+
+    bar->SetSimpleText("Ready");
+    bar->SetSimplePanel(true);
+    bar->Update();
+    EXPECT_GT(Inked(bar, inside0, clBtnFace), 5);
+    EXPECT_EQ(bar->PanelRect(0), (TRect{0, 2, 400, 19}));
+}
+
+TEST_F(ComCtrlsTest, PageControlSwitchesTabs)
+{
+    auto* pages = new TPageControl(&Host);
+    pages->SetParent(&Host);
+    pages->SetBounds(0, 0, 300, 200);
+    TTabSheet* sheet[3];
+    for (Integer i = 0; i < 3; ++i) {
+        sheet[i] = new TTabSheet(&Host);
+        sheet[i]->SetCaption(i == 0 ? "General" : i == 1 ? "Loads" : "Results");
+        sheet[i]->SetPageControl(pages);
+    }
+    PageEvents events;
+    events.Pages = pages;
+    pages->OnChanging = TTabChangingEvent(&events, &PageEvents::Changing);
+    pages->OnChange = TNotifyEvent(&events, &PageEvents::Changed);
+    Host.HandleNeeded();
+
+    ASSERT_EQ(pages->PageCount(), 3);
+    EXPECT_EQ(pages->ActivePage(), sheet[0]);
+    EXPECT_TRUE(sheet[0]->Visible());
+    EXPECT_FALSE(sheet[1]->Visible());
+    EXPECT_EQ(sheet[0]->BoundsRect(), pages->DisplayRect());
+
+    auto click = [&](Integer tab) {
+        TRect r = pages->TabRect(tab);
+        pages->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(r.Left + 4, r.Top + 4));
+        pages->Perform(WM_LBUTTONUP, 0, MakeLParam(r.Left + 4, r.Top + 4));
+    };
+    click(2);
+    EXPECT_EQ(pages->ActivePageIndex(), 2);
+    EXPECT_TRUE(sheet[2]->Visible());
+    EXPECT_FALSE(sheet[0]->Visible());
+    EXPECT_EQ(events.Log, (std::vector<String>{"changing from General", "changed to Results"}));
+
+    events.Log.clear();
+    events.Allow = false;
+    click(1);
+    EXPECT_EQ(pages->ActivePage(), sheet[2]);
+    EXPECT_EQ(events.Log, (std::vector<String>{"changing from Results"}));
+
+    events.Log.clear();
+    events.Allow = true;
+    pages->SetActivePageIndex(0);   // by program: no events
+    EXPECT_TRUE(events.Log.empty());
+    Word key = VK_TAB;
+    pages->Perform(WM_KEYDOWN, key, ShiftStateToKeyData(TShiftState{ssCtrl}));
+    EXPECT_EQ(pages->ActivePage(), sheet[1]);
+
+    sheet[1]->SetTabVisible(false);
+    EXPECT_EQ(pages->ActivePage(), sheet[2]);
+    EXPECT_EQ(pages->TabRect(1), TRect{});
+    delete sheet[2];
+    EXPECT_EQ(pages->PageCount(), 2);
+    EXPECT_EQ(pages->ActivePage(), sheet[0]);
+}
+
+TEST_F(ComCtrlsTest, ProgressBarKeepsItsPositionInRange)
+{
+    auto* bar = new TProgressBar(&Host);
+    bar->SetParent(&Host);
+    bar->SetBounds(0, 0, 104, 20);
+    Host.HandleNeeded();
+    bar->SetStep(30);
+    bar->StepIt();
+    bar->StepIt();
+    EXPECT_EQ(bar->Position(), 60);
+    bar->StepBy(100);
+    EXPECT_EQ(bar->Position(), 100);
+    bar->SetPosition(-5);
+    EXPECT_EQ(bar->Position(), 0);
+    bar->SetSmooth(true);
+    bar->SetPosition(50);
+    bar->Repaint();
+    // Half of the 100 pixels inside the 1-pixel edge and 1-pixel margin is filled.
+    EXPECT_EQ(Inked(bar, TRect{1, 1, 99, 17}, clBtnFace), 50 * 16);
+}
