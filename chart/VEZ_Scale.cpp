@@ -6,7 +6,7 @@
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/RtlMath.h"
 
-IMPLEMENT_CLASS(TScale, TComponent, NewComponent<TScale>)
+IMPLEMENT_CLASS(TScale, TCustomControl, NewComponent<TScale>)
 
 namespace {
 
@@ -651,11 +651,10 @@ private:
 
 // ---------------------------------------------------------------- TScale
 
-TScale::TScale(TComponent* AOwner) : TComponent(AOwner), FDTFormat(std::make_unique<TDTLabel>())
+TScale::TScale(TComponent* AOwner) : TCustomControl(AOwner), FDTFormat(std::make_unique<TDTLabel>())
 {
     FSuppressPaint = true;
-    FWidth = 400;
-    FHeight = 400;
+    TCustomControl::SetBounds(FLeft, FTop, 400, 400);
     ResetComp();
 }
 
@@ -715,14 +714,16 @@ void TScale::ResetComp()
 
 void TScale::CreateWnd()
 {
+    inherited::CreateWnd();
     FSuppressPaint = false;
 }
 
 void TScale::Loaded()
 {
+    inherited::Loaded();
     CalcTransform();
     FNotYetLoaded = false;
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::Assign(TPersistent* Source)
@@ -774,31 +775,27 @@ void TScale::Assign(TPersistent* Source)
     OnBeforeScaleRendered = src->OnBeforeScaleRendered;
     OnAfterScaleRendered = src->OnAfterScaleRendered;
     FSuppressPaint = src->FSuppressPaint;
-    Repaint();
+    RepaintRule();
 }
 
-void TScale::Repaint()
+void TScale::RepaintRule()
 {
-    // A transparent stand-alone axis would invalidate its window; without a window the
-    // next explicit paint shows it.
     if (!FTransparent || FIsHelper) Paint();
+    else Invalidate();
 }
 
 void TScale::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
 {
-    FLeft = ALeft;
-    FTop = ATop;
-    FWidth = AWidth;
-    FHeight = AHeight;
+    inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
     CalcTransform();
-    Repaint();
+    RepaintRule();
 }
 
-void TScale::SetFrameStyle(TFrameStyle value) { if (FFrameStyle != value) { FFrameStyle = value; Repaint(); } }
-void TScale::SetColorScale(TColor value) { if (FColorFG != value) { FColorFG = value; Repaint(); } }
-void TScale::SetColorBackGnd(TColor value) { if (FColorBG != value) { FColorBG = value; Repaint(); } }
-void TScale::SetShortTicks(bool value) { if (FShortTicks != value) { FShortTicks = value; Repaint(); } }
-void TScale::SetIsHelperComponent(bool value) { if (FIsHelper != value) { FIsHelper = value; Repaint(); } }
+void TScale::SetFrameStyle(TFrameStyle value) { if (FFrameStyle != value) { FFrameStyle = value; RepaintRule(); } }
+void TScale::SetColorScale(TColor value) { if (FColorFG != value) { FColorFG = value; RepaintRule(); } }
+void TScale::SetColorBackGnd(TColor value) { if (FColorBG != value) { FColorBG = value; RepaintRule(); } }
+void TScale::SetShortTicks(bool value) { if (FShortTicks != value) { FShortTicks = value; RepaintRule(); } }
+void TScale::SetIsHelperComponent(bool value) { if (FIsHelper != value) { FIsHelper = value; RepaintRule(); } }
 
 void TScale::SetColorScheme(TColorScheme value)
 {
@@ -806,7 +803,7 @@ void TScale::SetColorScheme(TColorScheme value)
     FColorScheme = value;
     FColGrayLine = value == csSystem ? clBtnShadow : clGray;
     FColWhiteLine = value == csSystem ? clBtnHighlight : clWhite;
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::SetLogarithmic(bool value)
@@ -814,7 +811,7 @@ void TScale::SetLogarithmic(bool value)
     if (!value || FNotYetLoaded || (FRangeLow >= 1e-100 && FRangeHigh >= 1e-100 && FLabelType != ftDateTime))
         FAxLog = value;
     CalcTransform();
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::SetRangeLow(double value)
@@ -822,7 +819,7 @@ void TScale::SetRangeLow(double value)
     FRangeLow = value;
     if (FRangeHigh == value) FRangeHigh = value + 1;
     CalcTransform();
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::SetRangeHigh(double value)
@@ -830,7 +827,7 @@ void TScale::SetRangeHigh(double value)
     FRangeHigh = value;
     if (FRangeLow == value) FRangeLow = value + 1;
     CalcTransform();
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::SetRange(double LowVal, double HighVal)
@@ -838,20 +835,20 @@ void TScale::SetRange(double LowVal, double HighVal)
     FRangeLow = LowVal;
     FRangeHigh = HighVal == LowVal ? LowVal + 1 : HighVal;
     CalcTransform();
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::SetMinTicks(Integer value)
 {
     FNumTicks = value == 0 ? 0 : value < 2 ? 2 : value > 10 ? 10 : value;
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::SetDecPlaces(Integer value)
 {
     FDecPlaces = value < -3 ? -3 : value > 12 ? 12 : value;
     CalcTransform();
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::SetLabelType(TFigType value)
@@ -859,7 +856,7 @@ void TScale::SetLabelType(TFigType value)
     FLabelType = value;
     if (value == ftDateTime) FAxLog = false;
     if (value == ftTime) FDecPlaces = 4;
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::SetScaleType(TScaleType value)
@@ -867,33 +864,33 @@ void TScale::SetScaleType(TScaleType value)
     if (FScaleType == value) return;
     FScaleType = value;
     CalcTransform();
-    Repaint();
+    RepaintRule();
 }
 
-void TScale::SetMarginTop(Integer value) { FMarginTop = std::max(0, value); CalcTransform(); Repaint(); }
-void TScale::SetMarginBottom(Integer value) { FMarginBottom = std::max(0, value); CalcTransform(); Repaint(); }
-void TScale::SetMarginLeft(Integer value) { FMarginLeft = std::max(0, value); CalcTransform(); Repaint(); }
-void TScale::SetMarginRight(Integer value) { FMarginRight = std::max(0, value); CalcTransform(); Repaint(); }
+void TScale::SetMarginTop(Integer value) { FMarginTop = std::max(0, value); CalcTransform(); RepaintRule(); }
+void TScale::SetMarginBottom(Integer value) { FMarginBottom = std::max(0, value); CalcTransform(); RepaintRule(); }
+void TScale::SetMarginLeft(Integer value) { FMarginLeft = std::max(0, value); CalcTransform(); RepaintRule(); }
+void TScale::SetMarginRight(Integer value) { FMarginRight = std::max(0, value); CalcTransform(); RepaintRule(); }
 
 void TScale::SetDateFormat(TDTLabel& value)
 {
     const TNotifyEvent binding = FDTFormat->OnChange;
     FDTFormat->Assign(&value);
     FDTFormat->OnChange = binding;
-    Repaint();
+    RepaintRule();
 }
 
-void TScale::SetCaption(const String& value) { FUnitLabel = value; Repaint(); }
-void TScale::SetUserTickText(const String& value) { FUserTicktext = value; Repaint(); }
-void TScale::SetScaleInscript(const String& value) { FScaleInscript = value; Repaint(); }
-void TScale::SetShowBaseLine(bool value) { FDrawBaseLine = value; Repaint(); }
-void TScale::SetTransparent(bool value) { FTransparent = value; Repaint(); }
-void TScale::SetCaptionPosX(Integer value) { FLblPosX = value; Repaint(); }
-void TScale::SetCaptionPosY(Integer value) { FLblPosY = value; Repaint(); }
-void TScale::SetCaptionAlignment(TAlignment value) { FLblAlign = value; Repaint(); }
-void TScale::SetCaptionAnchor(TScaleUnitAnchor value) { FLblAnchor = value; Repaint(); }
-void TScale::SetForeignCanvasPosX(Integer value) { FForCvPosX = value; Repaint(); }
-void TScale::SetForeignCanvasPosY(Integer value) { FForCvPosY = value; Repaint(); }
+void TScale::SetCaption(const String& value) { FUnitLabel = value; RepaintRule(); }
+void TScale::SetUserTickText(const String& value) { FUserTicktext = value; RepaintRule(); }
+void TScale::SetScaleInscript(const String& value) { FScaleInscript = value; RepaintRule(); }
+void TScale::SetShowBaseLine(bool value) { FDrawBaseLine = value; RepaintRule(); }
+void TScale::SetTransparent(bool value) { FTransparent = value; RepaintRule(); }
+void TScale::SetCaptionPosX(Integer value) { FLblPosX = value; RepaintRule(); }
+void TScale::SetCaptionPosY(Integer value) { FLblPosY = value; RepaintRule(); }
+void TScale::SetCaptionAlignment(TAlignment value) { FLblAlign = value; RepaintRule(); }
+void TScale::SetCaptionAnchor(TScaleUnitAnchor value) { FLblAnchor = value; RepaintRule(); }
+void TScale::SetForeignCanvasPosX(Integer value) { FForCvPosX = value; RepaintRule(); }
+void TScale::SetForeignCanvasPosY(Integer value) { FForCvPosY = value; RepaintRule(); }
 
 void TScale::SetSuppressPaint(bool value)
 {
@@ -904,7 +901,7 @@ void TScale::SetSuppressPaint(bool value)
 
 void TScale::Changed(TObject*)
 {
-    Repaint();
+    RepaintRule();
 }
 
 void TScale::CalcTransform()
@@ -974,19 +971,21 @@ void TScale::ForcePaint()
 
 void TScale::Paint()
 {
-    if (!FVisible || FormLoading() || FSuppressPaint) return;
+    if ((!FVisible && !ComponentState().Contains(csDesigning)) || FormLoading() || FSuppressPaint) return;
     TCanvas* target;
     Integer ox = 0, oy = 0;
     if (FForeignCv) {
         target = FForeignCv;
         ox = FForCvPosX;
         oy = FForCvPosY;
+    } else if (HandleAllocated()) {
+        target = &Canvas();
     } else {
         FSurface.SetPixelFormat(TPixelFormat::pf32bit);
         FSurface.SetSize(FWidth, FHeight);
         target = &FSurface.Canvas();
     }
-    target->Font().Assign(FFont);
+    target->Font().Assign(Font());
     OnBeforeScaleRendered(this, target);
     if (FTransparent) {
         target->Pen().SetColor(FColorFG);
@@ -996,7 +995,7 @@ void TScale::Paint()
     }
     TBitmap bmp(FWidth, FHeight);
     TCanvas& cv = bmp.Canvas();
-    cv.Font().Assign(FFont);
+    cv.Font().Assign(Font());
     cv.Pen().SetColor(FColorBG);
     cv.Brush().SetColor(FColorBG);
     cv.Rectangle(0, 0, FWidth, FHeight);
@@ -1012,7 +1011,7 @@ void TScale::Paint()
 void TScale::DrawAxis(TCanvas& cv, Integer ox, Integer oy)
 {
     if (IsPrinterCanvas(cv)) {
-        const Integer size = FFont.Size();
+        const Integer size = Font().Size();
         cv.Font().SetPixelsPerInch(96);
         cv.Font().SetSize(size);
         cv.Font().SetPixelsPerInch(cv.GetDeviceCaps(LOGPIXELSY));
@@ -1062,13 +1061,15 @@ void TScale::DrawAxis(TCanvas& cv, Integer ox, Integer oy)
 
 void TScale::DblClick()
 {
+    inherited::DblClick();
     if (FMouseAction == maPan) FMouseAction = maZoom;
     else if (FMouseAction == maZoom) FMouseAction = maPan;
 }
 
-void TScale::MouseMove(bool LeftButton, Integer X, Integer Y)
+void TScale::MouseMove(TShiftState Shift, Integer X, Integer Y)
 {
-    if (!LeftButton) return;
+    inherited::MouseMove(Shift, X, Y);
+    if (!Shift.Contains(ssLeft)) return;
     const bool over = IsVertical(FScaleType)
                           ? X > 0 && X < FWidth && Y > FMarginTop && Y < FHeight - FMarginBottom
                           : X > FMarginLeft && X < FWidth - FMarginRight && Y > 0 && Y < FHeight;
@@ -1096,7 +1097,8 @@ void TScale::MouseMove(bool LeftButton, Integer X, Integer Y)
     OnZoomPan(this);
 }
 
-void TScale::MouseUp()
+void TScale::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
+    inherited::MouseUp(Button, Shift, X, Y);
     FLButtonWasDown = false;
 }

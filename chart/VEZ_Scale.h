@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "chart/VEZ_vezbase_chart.h"
-#include "platform/classes/Component.h"
+#include "platform/controls/Controls.h"
 #include "platform/graphics/Bitmaps.h"
 
 enum TScaleUnitAnchor { uaSclTopLft, uaSclCenter, uaSclBotRgt };
@@ -39,26 +39,15 @@ String UserTickField(const String& text, Integer n);
 String ApplyInscript(const String& number, const String& inscript);
 String FormatSeconds(double v, bool withMilliseconds);
 
-class TScale : public TComponent {
-    DECLARE_CLASS(TScale, TComponent)
+class TScale : public TCustomControl {
+    DECLARE_CLASS(TScale, TCustomControl)
 public:
     explicit TScale(TComponent* AOwner);
     ~TScale() override;
     void Assign(TPersistent* Source) override;
     void ResetComp();
-    void Loaded();
-    // Called once the window exists: painting is switched on.
-    void CreateWnd();
-
-    // ---- geometry
-    Integer Left() const { return FLeft; }
-    Integer Top() const { return FTop; }
-    Integer Width() const { return FWidth; }
-    Integer Height() const { return FHeight; }
-    void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool value) { FVisible = value; }
-    TFont& Font() { return FFont; }
+    void Loaded() override;
+    void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
 
     // ---- properties
     TFrameStyle FrameStyle() const { return FFrameStyle; }
@@ -133,16 +122,16 @@ public:
     double GetTickPos(Integer ix) const;   // 1-based; 0 outside 1..NumTicks
     void UseForeignCanvas(TCanvas* ForeignCv, Integer x, Integer y);
     void ForcePaint();
-    void Paint();
+    void Paint() override;
     void Changed(TObject* Sender);
     // The axis's own surface while it has no window: what Paint shows when no foreign
     // canvas is set.
     TBitmap& Surface() { return FSurface; }
 
     // ---- mouse
-    void DblClick();
-    void MouseMove(bool LeftButton, Integer X, Integer Y);
-    void MouseUp();
+    void DblClick() override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
 
     TScaleTickDrawnEvent OnScaleTickDrawn;
     TBeforeTickLabelEvent OnBeforeTickLabel;
@@ -152,14 +141,12 @@ public:
 
 private:
     friend class TAxisPainter;
+    void CreateWnd() override;
     void CalcTransform();
-    void Repaint();
+    void RepaintRule();
     void DrawAxis(TCanvas& cv, Integer ox, Integer oy);
     bool FormLoading() const;
 
-    Integer FLeft = 0, FTop = 0, FWidth = 400, FHeight = 400;
-    bool FVisible = true;
-    TFont FFont;
     TBitmap FSurface;
 
     TFrameStyle FFrameStyle = fsLowered;

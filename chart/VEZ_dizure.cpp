@@ -9,7 +9,13 @@ IMPLEMENT_CLASS(TScalePropsHoriz, TScaleProps, NewObject<TScalePropsHoriz>)
 IMPLEMENT_CLASS(TScalePropsVert, TScaleProps, NewObject<TScalePropsVert>)
 IMPLEMENT_CLASS(TJointLayers, TPersistent, nullptr)
 IMPLEMENT_CLASS(TBakGndImg, TPersistent, NewObject<TBakGndImg>)
-IMPLEMENT_CLASS(TCustomDIzure, TComponent, nullptr)
+TClass TCustomDIzure::StaticClass()
+{
+    static const TMetaClass meta("TCustomDIzure", TCustomControl::StaticClass(), nullptr, [](TMetaClass& m) {
+        m.OnMessage(WM_GETDLGCODE, &TCustomDIzure::WMGetDlgCode);
+    });
+    return &meta;
+}
 IMPLEMENT_CLASS(TDIzure, TCustomDIzure, NewComponent<TDIzure>)
 
 TChartMessageHook ChartMessageHook;
@@ -362,7 +368,7 @@ bool ClampCoord(Integer& x, Integer& y)
 
 // ---------------------------------------------------------------- creation and reset
 
-TCustomDIzure::TCustomDIzure(TComponent* AOwner) : TComponent(AOwner)
+TCustomDIzure::TCustomDIzure(TComponent* AOwner) : TCustomControl(AOwner)
 {
     FSuppressPaint = true;
     FAnnoMode = false;
@@ -380,8 +386,7 @@ TCustomDIzure::TCustomDIzure(TComponent* AOwner) : TComponent(AOwner)
         FScalePropsX[L] = std::make_unique<TScalePropsHoriz>();
         FScalePropsY[L] = std::make_unique<TScalePropsVert>();
     }
-    FWidth = 280;
-    FHeight = 200;
+    TCustomControl::SetBounds(FLeft, FTop, 280, 200);
     RcLRim = 50;
     RcRRim = 10;
     RcTRim = 16;
@@ -408,9 +413,15 @@ TCustomDIzure::~TCustomDIzure()
     for (Integer i = 0; i < FDataUsersNum; ++i) FDataUsers[i]->FUseDataOf = nullptr;
 }
 
-void TCustomDIzure::CreateWnd()
+void TDIzure::CreateWnd()
 {
+    inherited::CreateWnd();
     SetSuppressPaint(false);
+}
+
+void TCustomDIzure::WMGetDlgCode(TMessage& message)
+{
+    message.Result = 3;   // the arrow keys and Tab
 }
 
 void TCustomDIzure::ResetComp()
@@ -454,7 +465,7 @@ void TCustomDIzure::ResetComp()
     FTranspItems = false;
     FTextBkStyle = tbClear;
     FTextAlignment = taCenter;
-    FTextFont.Assign(FFont);
+    FTextFont.Assign(Font());
     RcGridStyle = gsNone;
     RcGridDx = RcGridDy = 0;
     FCaption = String();
@@ -493,7 +504,7 @@ void TCustomDIzure::ResetComp()
         tl.SetColorShadow(clGray);
         tl.SetTransparent(false);
         tl.SetCaption("");
-        tl.SetFont(FFont);
+        tl.SetFont(Font());
         tl.SetVisible(false);
         tl.SetMode(tlOff);
         tl.OnChange = TNotifyEvent(this, &TCustomDIzure::ObjectChanged);
@@ -544,6 +555,7 @@ void TCustomDIzure::ResetComp()
 
 void TCustomDIzure::Loaded()
 {
+    inherited::Loaded();
     for (Integer L = 1; L <= 16; ++L) {
         SyncScaleWithProps(L);
         FScalePropsX[L]->SetNotYetLoaded(false);
@@ -647,16 +659,14 @@ void TCustomDIzure::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integ
     FSuppressPaint = true;
     AHeight = std::max(AHeight, RcTRim + RcBRim + F3DRim + 20);
     AWidth = std::max(AWidth, RcLRim + RcRRim + F3DRim + 80);
-    FLeft = ALeft;
-    FTop = ATop;
-    FWidth = AWidth;
-    FHeight = AHeight;
+    inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
     for (Integer L = 1; L <= 16; ++L) {
         if (FIsometric) RecentreIsometric(L);
         FScaleX[L]->SetBounds(0, 0, FWidth, FHeight);
         FScaleY[L]->SetBounds(0, 0, FWidth, FHeight);
         SyncScaleWithProps(L);
     }
+    inherited::SetBounds(ALeft, ATop, AWidth, AHeight);
     ResizeGrafBmp();
     CalcLayerTransforms();
     FSuppressPaint = saved;

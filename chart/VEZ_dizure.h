@@ -279,23 +279,16 @@ using TBeforeRenderTextEvent = TEvent<TObject*, String&, Integer, bool>;
 using TChartMessageHook = std::function<void(const String&)>;
 extern TChartMessageHook ChartMessageHook;
 
-class TCustomDIzure : public TComponent {
-    DECLARE_CLASS(TCustomDIzure, TComponent)
+class TCustomDIzure : public TCustomControl {
+    DECLARE_CLASS(TCustomDIzure, TCustomControl)
 public:
     explicit TCustomDIzure(TComponent* AOwner);
     ~TCustomDIzure() override;
     void ResetComp();
-    void Loaded();
-    virtual void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
-    // Called once the window exists: painting is switched on.
-    virtual void CreateWnd();
+    void Loaded() override;
+    void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
 
     // ---- geometry
-    Integer Width() const { return FWidth; }
-    Integer Height() const { return FHeight; }
-    bool Visible() const { return FVisible; }
-    void SetVisible(bool value) { FVisible = value; }
-    TFont& Font() { return FFont; }
     // The control's own surface while it has no window: every paint ends there.
     TBitmap& Surface() { return FSurface; }
     Integer MarginLeft() const { return RcLRim; }
@@ -515,7 +508,7 @@ public:
     void CursorHoriz(Integer y);
 
     // ---- painting (VEZ_dizure_paint.cpp)
-    void Paint();
+    void Paint() override;
     void ShowGraf();
     void ShowGrafNewOnly();
     void DrawChartFrame(TCanvas& canvas);
@@ -573,6 +566,10 @@ protected:
     // Repaints when AutoRedraw is set or the chart is being designed.
     void RepaintRule();
 
+    void WMGetDlgCode(TMessage& message);
+    // Shows the chart bitmap (or the data-area bitmap at the margins) on the control.
+    void ShowOnControl(TBitmap& bmp, Integer x, Integer y);
+
 private:
     friend class TItemRenderer;
     void ScalePropsChanged(TObject* Sender);
@@ -602,9 +599,6 @@ private:
     void FitLayer(Integer layer, double Margin, double MinRange, bool xAxis, bool yAxis);
 
     // geometry
-    Integer FLeft = 0, FTop = 0, FWidth = 280, FHeight = 200;
-    bool FVisible = true;
-    TFont FFont;
     TBitmap FSurface;
     Integer RcLRim = 50, RcRRim = 10, RcTRim = 16, RcBRim = 32;
     Integer F3DRim = 0;
@@ -682,4 +676,8 @@ class TDIzure : public TCustomDIzure {
     DECLARE_CLASS(TDIzure, TCustomDIzure)
 public:
     explicit TDIzure(TComponent* AOwner) : TCustomDIzure(AOwner) {}
+
+protected:
+    // Painting is switched on once the window exists.
+    void CreateWnd() override;
 };

@@ -488,9 +488,20 @@ void TCustomDIzure::Paint()
     DrawMouseTrace(FGrafBmp.Canvas(), 0, 0);
     FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
     DrawCrossHairs(0, 0, FChartBmp);
-    FSurface.SetPixelFormat(TPixelFormat::pf32bit);
-    FSurface.SetSize(FWidth, FHeight);
-    FSurface.Canvas().Draw(0, 0, FChartBmp);
+    ShowOnControl(FChartBmp, 0, 0);
+}
+
+void TCustomDIzure::ShowOnControl(TBitmap& bmp, Integer x, Integer y)
+{
+    if (HandleAllocated()) {
+        Canvas().Draw(x, y, bmp);
+        return;
+    }
+    if (FSurface.Width() != FWidth || FSurface.Height() != FHeight) {
+        FSurface.SetPixelFormat(TPixelFormat::pf32bit);
+        FSurface.SetSize(FWidth, FHeight);
+    }
+    FSurface.Canvas().Draw(x, y, bmp);
 }
 
 void TCustomDIzure::DrawChartFrame(TCanvas& canvas)
@@ -523,7 +534,7 @@ void TCustomDIzure::DrawChartFrame(TCanvas& canvas)
         canvas.LineTo(0, 0);
     }
     if (!FCaption.IsEmpty()) {
-        canvas.Font().Assign(FFont);
+        canvas.Font().Assign(Font());
         String caption = FCaption;
         const double allowed = FCaptionTrim / 100.0 * (FChartBmp.Width() - s - RcLRim - RcRRim);
         const Integer width = canvas.TextWidth(caption);
@@ -905,11 +916,7 @@ void TCustomDIzure::ShowGraf()
         CalcLayerTransforms();
         RenderDataArea();
         DrawCrossHairs(RcLRim, RcTRim, FGrafBmp);
-        if (FSurface.Width() != FWidth || FSurface.Height() != FHeight) {
-            FSurface.SetPixelFormat(TPixelFormat::pf32bit);
-            FSurface.SetSize(FWidth, FHeight);
-        }
-        FSurface.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
+        ShowOnControl(FGrafBmp, RcLRim, RcTRim);
     } else {
         Paint();
     }
@@ -924,7 +931,7 @@ void TCustomDIzure::ShowGrafNewOnly()
     if (!FVisible) return;
     RenderItemsToBitmap(FGrafBmp, 0, FLastElemOnShow != 0 ? 1 : 0, false, 0);
     DrawCrossHairs(RcLRim, RcTRim, FGrafBmp);
-    FSurface.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
+    ShowOnControl(FGrafBmp, RcLRim, RcTRim);
     FLastElemOnShow = FNumChartItems - 1;
     PropagateSharedData();
 }
@@ -942,7 +949,7 @@ void TCustomDIzure::CrossHairSetPos(Integer chnum, double x, double y)
     if (ch.Mode() == chOff) return;
     FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
     DrawCrossHairs(0, 0, FChartBmp);
-    FSurface.Canvas().Draw(0, 0, FChartBmp);
+    ShowOnControl(FChartBmp, 0, 0);
 }
 
 void TCustomDIzure::CrossHairSetup(Integer ch, TColor chColor, TCrossHMode Mode, TPenStyle LineType, Integer LineWidth)
@@ -958,7 +965,7 @@ void TCustomDIzure::CrossHairSetup(Integer ch, TColor chColor, TCrossHMode Mode,
     c.OnChange = binding;
     FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
     DrawCrossHairs(0, 0, FChartBmp);
-    FSurface.Canvas().Draw(0, 0, FChartBmp);
+    ShowOnControl(FChartBmp, 0, 0);
 }
 
 double TCustomDIzure::GetCHPosX(Integer chnum) const { return chnum >= 1 && chnum <= 4 ? FCrossHair[chnum]->PosX() : 0; }

@@ -9,7 +9,7 @@ namespace {
 
 class Chart : public ::testing::Test {
 protected:
-    Chart() : D(nullptr) { D.CreateWnd(); }
+    Chart() : D(nullptr) { D.SetSuppressPaint(false); }
     void DeclaredMargins()
     {
         D.SetMarginLeft(50);

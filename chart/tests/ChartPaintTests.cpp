@@ -13,7 +13,7 @@ class Painting : public ::testing::Test {
 protected:
     Painting() : D(nullptr)
     {
-        D.CreateWnd();
+        D.SetSuppressPaint(false);
         D.SetAutoRedraw(false);   // as the program's charts: windows call ShowGraf
         D.Scale1X().SetRangeLow(0);
         D.Scale1X().SetRangeHigh(10);

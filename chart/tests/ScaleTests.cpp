@@ -25,7 +25,7 @@ class Axis : public ::testing::Test {
 protected:
     Axis() : S(nullptr)
     {
-        S.CreateWnd();
+        S.SetSuppressPaint(false);
         S.SetBounds(0, 0, 400, 400);
         S.OnBeforeTickLabel = TBeforeTickLabelEvent(&Log, &TLabelLog::Label);
     }
