@@ -298,8 +298,11 @@ IMPLEMENT_CLASS(TPopupMenu, TMenu, NewComponent<TPopupMenu>)
 
 TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
+std::function<bool(TPopupMenu*, TPoint)> PopupMenuHook;
+
 void TPopupMenu::Popup(Integer X, Integer Y)
 {
     OnPopup(this);
+    if (PopupMenuHook && PopupMenuHook(this, {X, Y})) return;
     WindowSystem().PopupMenu(Items(), {X, Y});
 }

@@ -169,5 +169,8 @@ private:
 
 const TEnumTypeInfo& TypeInfoOf(TPopupAlignment);
 
+// When set, a pop-up menu asks it first; true means it has been answered (a test chose an item).
+extern std::function<bool(TPopupMenu* menu, TPoint screen)> PopupMenuHook;
+
 // Strips the accelerator marks ("&File" -> "File"; "&&" -> "&").
 String StripHotkey(const String& text);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include "platform/classes/FormReader.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/graphics/GdiApi.h"
@@ -68,6 +69,7 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner)
 
 TCustomForm::~TCustomForm()
 {
+    CallProtected(this, [this] { OnDestroy(this); });
     Destroying();
     if (FModal) FModalResult = mrCancel;
     Screen->RemoveForm(this);
@@ -141,6 +143,12 @@ void TCustomForm::Loaded()
     TWinControl::Loaded();
     if (FMenu) UpdateMenuBar();
     if (FVisible) Perform(CM_SHOWINGCHANGED);
+}
+
+void TCustomForm::InitializeForm()
+{
+    InitInheritedComponent(this, TForm::StaticClass());
+    OnCreate(this);
 }
 
 // ---- showing

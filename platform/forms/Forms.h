@@ -34,6 +34,10 @@ public:
     explicit TCustomForm(TComponent* AOwner);
     ~TCustomForm() override;
 
+    // Reads the form's description (the resource named after its class, or after the nearest
+    // ancestor class that has one) and runs OnCreate.  Called once the form is fully built.
+    void InitializeForm();
+
     // ---- showing and closing
     void Show();
     void Hide();
@@ -159,6 +163,20 @@ public:
     explicit TForm(TComponent* AOwner) : TCustomForm(AOwner) {}
 };
 
+// A form of class T owned by AOwner, with its description read and OnCreate run.
+template <class T>
+T* CreateForm(TComponent* AOwner)
+{
+    auto* form = new T(AOwner);
+    try {
+        form->InitializeForm();
+    } catch (...) {
+        delete form;
+        throw;
+    }
+    return form;
+}
+
 using TFormClass = TClass;
 
 const TEnumTypeInfo& TypeInfoOf(TFormStyle);
@@ -192,6 +210,7 @@ public:
     {
         Reference = new T(this);
         if (!FMainForm) FMainForm = Reference;
+        Reference->InitializeForm();
     }
     void Run();
     // Handles the pending events and posted messages, then returns.

@@ -12,6 +12,8 @@ std::deque<std::function<void(TCustomForm*)>> gModalAnswers;
 std::deque<std::function<Integer(const TMessageBoxRequest&)>> gBoxAnswers;
 std::vector<TMessageBoxRequest> gBoxes;
 std::deque<TFileDialogAnswer> gFileAnswers;
+std::deque<String> gPopupAnswers;
+TPoint gLastPopupPoint;
 TFileDialogRequest gLastFileDialog;
 
 // The windowed control that receives a control's mouse input, and the point in its client area.
@@ -60,6 +62,22 @@ void InstallHooks()
         auto answer = gBoxAnswers.front();
         gBoxAnswers.pop_front();
         return answer(r);
+    };
+    PopupMenuHook = [](TPopupMenu* menu, TPoint p) {
+        gLastPopupPoint = p;
+        if (gPopupAnswers.empty()) return false;
+        String path = gPopupAnswers.front();
+        gPopupAnswers.pop_front();
+        TMenuItem* item = menu->Items();
+        while (!path.IsEmpty() && item) {
+            int bar = Pos("|", path);
+            String part = bar ? Copy(path, 1, bar - 1) : path;
+            path = bar ? Copy(path, bar + 1) : String();
+            item = item->Find(part);
+        }
+        if (!item) throw EInvalidOperation("No such item in the pop-up menu");
+        item->Click();
+        return true;
     };
     FileDialogHook = [](const TFileDialogRequest& r) -> std::optional<TFileDialogAnswer> {
         gLastFileDialog = r;
@@ -201,6 +219,10 @@ void TestAnswerNextFileDialog(std::vector<String> files, Integer filterIndex)
 }
 
 const TFileDialogRequest& TestLastFileDialog() { return gLastFileDialog; }
+
+void TestAnswerNextPopup(const String& captionPath) { gPopupAnswers.push_back(captionPath); }
+
+TPoint TestLastPopupPoint() { return gLastPopupPoint; }
 
 void TestGrab(TWinControl* window, TBitmap& into)
 {

@@ -42,6 +42,11 @@ void TestAnswerNextFileDialog(std::vector<String> files, Integer filterIndex = 1
 // The last file dialog request seen.
 const TFileDialogRequest& TestLastFileDialog();
 
+// The next pop-up menu: the item with this caption ("&" ignored; "File|Open" for a sub-item)
+// is chosen.  The screen point the menu was asked for is kept.
+void TestAnswerNextPopup(const String& captionPath);
+TPoint TestLastPopupPoint();
+
 // What the window shows, as on the screen (children included).
 void TestGrab(TWinControl* window, TBitmap& into);
 void TestGrabToPng(TWinControl* window, const String& fileName);

@@ -396,3 +396,58 @@ TEST(Timer, TestClockFiresDueTimersInOrder)
 }
 
 }  // namespace
+
+namespace {
+
+class TMenuLog : public TObject {
+public:
+    std::string Log;
+    void Copy(TObject*) { Log += "copy;"; }
+    void Popup(TObject*) { Log += "popup;"; }
+};
+
+TEST_F(FormFixture, RightClickShowsThePopupMenuAtTheMouse)
+{
+    TMenuLog log;
+    auto* menu = new TPopupMenu(Form);
+    menu->OnPopup = TNotifyEvent(&log, &TMenuLog::Popup);
+    auto* copy = new TMenuItem(Form);
+    copy->SetCaption("&Copy");
+    copy->OnClick = TNotifyEvent(&log, &TMenuLog::Copy);
+    menu->Items()->Add(copy);
+    Plot->SetPopupMenu(menu);
+    TestAnswerNextPopup("Copy");
+    TestClick(Plot, 20, 30, mbRight);
+    EXPECT_EQ(log.Log, "popup;copy;");
+    EXPECT_EQ(TestLastPopupPoint(), Plot->ClientToScreen({20, 30}));
+}
+
+TEST(Menus, ShortcutsAndMergeByGroupIndex)
+{
+    EXPECT_EQ(ShortCutToText(ShortCut('S', {ssCtrl})), "Ctrl+S");
+    EXPECT_EQ(ShortCutToText(ShortCut(VK_DELETE, {ssShift})), "Shift+Del");
+    EXPECT_EQ(ShortCutToText(ShortCut(VK_F5, {})), "F5");
+    EXPECT_EQ(TextToShortCut("Ctrl+S"), ShortCut('S', {ssCtrl}));
+    EXPECT_EQ(StripHotkey("&Save && close"), "Save & close");
+
+    TComponent owner(nullptr);
+    TMainMenu frame(&owner), child(&owner);
+    auto add = [&](TMainMenu& m, const char* caption, Byte group) {
+        auto* i = new TMenuItem(&owner);
+        i->SetCaption(caption);
+        i->SetGroupIndex(group);
+        m.Items()->Add(i);
+        return i;
+    };
+    add(frame, "File", 0);
+    add(frame, "View", 2);
+    add(frame, "Window", 9);
+    add(child, "Edit", 1);
+    add(child, "Chart", 2);
+    add(child, "Chart tools", 2);
+    std::vector<String> captions;
+    for (TMenuItem* i : frame.MergedItems(&child)) captions.push_back(i->Caption());
+    EXPECT_EQ(captions, (std::vector<String>{"File", "Edit", "Chart", "Chart tools", "Window"}));
+}
+
+}  // namespace

@@ -135,8 +135,10 @@ TEST(Close, CloseActionsHideOrFreeTheForm)
     form->Close();
     EXPECT_EQ(Screen->FormCount() > 0, true);
     const Integer before = Screen->FormCount();
+    EXPECT_EQ(h.Log, "close;close;");
     TestProcess();   // Release: freed by the loop
     EXPECT_EQ(Screen->FormCount(), before - 1);
+    EXPECT_EQ(h.Log, "close;close;destroyed;");
 }
 
 TEST(Exceptions, AnExceptionInOnClickReachesHandleExceptionAndTheProgramGoesOn)
