@@ -175,10 +175,15 @@ TDownstreamWater DownstreamWater(const TParametres& model, int j, double w)
     return water;
 }
 
-// Earth-pressure coefficient of the silt for the internal friction angle phi (radians).
-double SiltPressureCoefficient(TSiltModel model, double phi)
+// Earth-pressure coefficient of the silt for the internal friction angle phi (degrees).
+// A friction angle lies in 0..90 degrees exclusive (the reservoir window takes 0.001 to
+// 89.999, the file reader refuses the rest); an angle outside is taken at the nearest end
+// of the window's range, so that the passive and active coefficients, whose denominators
+// vanish at +-90 degrees, stay finite.
+double SiltPressureCoefficient(TSiltModel model, double phiDegrees)
 {
-    double s = std::sin(phi);
+    constexpr double LargestAngle = 89.999;
+    double s = std::sin(MinDouble(MaxDouble(phiDegrees, 0.0), LargestAngle) * DegToRad);
     switch (model) {
     case smAtRest:
         return 1 - s;
@@ -208,7 +213,7 @@ void ComputeSilt(TParametres& model, int j, double e)
     double s = top - b;
     if (s <= 0)
         return;
-    double K = SiltPressureCoefficient(res.SedModel, res.SedAngle * DegToRad);
+    double K = SiltPressureCoefficient(res.SedModel, res.SedAngle);
     Store(MakeLoad(K * res.SedWeight * s * s / 2, b + s / 3), L.Sh[j], L.ySh[j]);
 
     // Silt resting on the inclined upstream face.

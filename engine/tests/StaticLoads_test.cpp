@@ -356,6 +356,37 @@ TEST(Reservoir, SiltByItsFourModels)
     }
 }
 
+TEST(Reservoir, SiltFrictionAngleOutsideItsRangeKeepsTheForceFinite)
+{
+    // Passive silt at 90 degrees would divide by 1 - sin 90 = 0. Angles are taken inside
+    // 0..89.999 degrees: at 89.999, 1 - sin = 1 - cos(0.001 deg) = 1.5230870e-10, so
+    // K = (1 + sin) / (1 - sin) = 1.3131e10 and Sh = 100 K (5 m of silt of 8 kN/m3). An
+    // angle of -90 (active: 2 / 0) is taken as 0: K = 1, Sh = 100.
+    struct Case {
+        TSiltModel model;
+        double angle;
+        double Sh;
+    };
+    const double sinLargest = std::sin(89.999 * M_PI / 180);
+    const double passiveLargest = 100 * (1 + sinLargest) / (1 - sinLargest);
+    EXPECT_NEAR(passiveLargest / 1.3131e12, 1, 1e-4);
+    const Case cases[] = {
+        {smPassive, 90, passiveLargest}, {smPassive, 120, passiveLargest}, {smPassive, 89.999, passiveLargest},
+        {smActive, -90, 100},            {smAtRest, -30, 100},             {smActive, NAN, 100},
+    };
+    for (const Case& c : cases) {
+        TParametres m = MakeModel(RectangleSection());
+        m.Reservoir.Sediment = 105;
+        m.Reservoir.SedWeight = 8;
+        m.Reservoir.SedAngle = c.angle;
+        m.Reservoir.SedModel = c.model;
+        ComputeReservoirLoads(m, 0, false);
+        EXPECT_TRUE(std::isfinite(m.JointLoad.Sh[0])) << c.angle;
+        EXPECT_NEAR(m.JointLoad.Sh[0] / c.Sh, 1, 1e-12) << c.angle;
+        EXPECT_NEAR(m.JointLoad.ySh[0], 100 + 5.0 / 3, Tol) << c.angle;
+    }
+}
+
 TEST(Reservoir, SiltOnTheBatterAndBelowTheFoundation)
 {
     // Batter (0, 100)-(4, 120), silt to 110: the wedge 2 wide, 10 high weighs 8 * 10 = 80.
