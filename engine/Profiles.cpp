@@ -84,8 +84,14 @@ void DivisionElevations(const TParametres& model, TMatrix& table, int& count)
     std::sort(marks.begin(), marks.end());
 
     // Each gap between two distinct marks is cut into equal slices of about h; the table
-    // holds as many rows as that needs.
+    // holds as many rows as that needs. The slices are never finer than the whole span of
+    // the marks cut into MaxSlices, so that a water level far above the crest cannot ask
+    // for an unbounded table; a dam with its levels within ten times its height keeps h.
+    constexpr double MaxSlices = 100000;
     double h = model.ChopraC.Hbarrage / model.ChopraC.tranches;
+    const double span = marks.back() - marks.front();
+    if (h > 0 && span / MaxSlices > h)
+        h = span / MaxSlices;
     std::vector<double> levels;
     for (size_t i = 0; i + 1 < marks.size(); ++i) {
         double e1 = marks[i], e2 = marks[i + 1];

@@ -118,6 +118,22 @@ TEST(DivisionElevations, AsManyRowsAsTheSlicesNeed)
     EXPECT_EQ(l.h.back(), 120.0);
 }
 
+TEST(DivisionElevations, AWaterLevelFarAboveTheCrestKeepsTheTableBounded)
+{
+    // Slices of 20 / 10000 = 2 mm up to a level 1e6 m above the crest would be 5e8 rows.
+    // The slices are made no finer than the span (100 .. 1e6 + 120) cut into 100000:
+    // h = 10.0002 m, so the dam's 20 m are 2 slices and the water above it 99998.
+    TParametres m = MakeModel(RectangleSection());
+    m.ChopraC.Hbarrage = 20;
+    m.ChopraC.tranches = 10000;
+    m.Reservoir.NormalUp = 1e6 + 120;
+    TLevels l = Levels(m);
+    EXPECT_EQ(l.count, 100001);
+    EXPECT_DOUBLE_EQ(l.h[1], 110);
+    EXPECT_EQ(l.h[2], 120.0);
+    EXPECT_EQ(l.h.back(), 1e6 + 120);
+}
+
 TEST(DivisionElevations, SlopingBaseHasNoWidthAtItsLowEnd)
 {
     // Heel at 102, toe at 100: at the toe's elevation the section is a point.
