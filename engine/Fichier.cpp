@@ -782,6 +782,7 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
     Accelerations(in, m.Acc);
     CoefficientSismique(in, m.CoeffSis);
     ChopraCoeff(in, m.ChopraC);
+    in.CheckCount(m.ChopraC.tranches, MaxFileDivisions, 0);
     Concrete(in, m.Concrete);
     Foundation(in, m.Foundation);
     in.Enum("", m.UpliftCode, cFERC1999);
@@ -816,6 +817,9 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
     }
 
     Reservoir(in, m.Reservoir);
+    // A friction angle lies in 0..90 degrees; 90 and more would make the passive silt load
+    // infinite.
+    if (!(m.Reservoir.SedAngle >= 0 && m.Reservoir.SedAngle < 90)) throw EWrongFormat();
     in.CheckCount(m.NForces, MaxFileForces, ForceRecordSize);
     m.Force.count = m.NForces;
     m.Force.Elem.SetLength(m.NForces);

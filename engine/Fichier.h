@@ -48,6 +48,9 @@ constexpr Integer MaxFileJointMaterials = 10000;
 constexpr Integer MaxFileMasses = 10000;
 constexpr Integer MaxFileForces = 10000;
 constexpr Integer MaxFileDensityValues = 100000;
+// Largest number of dam divisions of the pseudo-dynamic method (the input window offers 11
+// to 301); more would only make the slice table huge.
+constexpr Integer MaxFileDivisions = 10000;
 
 // Clears daChanged in the model, then appends the whole file image of the model to the
 // buffer, with the running program's version as head.

@@ -115,6 +115,11 @@ void Poke32(std::vector<Byte>& bytes, size_t offset, Integer v)
     for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<Byte>(static_cast<Cardinal>(v) >> (8 * i));
 }
 
+void Poke64(std::vector<Byte>& bytes, size_t offset, double v)
+{
+    std::memcpy(bytes.data() + offset, &v, 8);
+}
+
 double Peek64(const std::vector<Byte>& bytes, size_t offset)
 {
     double v;
@@ -520,12 +525,42 @@ TEST_F(ModelFile, CountsOutOfBoundsAreWrongFormat)
         {"density count -1", Rich.densities, -1},
         {"density count above the bound", Rich.densities, MaxFileDensityValues + 1},
         {"density count more than the file holds", Rich.densities, 5000},
+        {"ChopraC.tranches -1", Rich.chopra + 144, -1},
+        {"ChopraC.tranches above the bound", Rich.chopra + 144, MaxFileDivisions + 1},
+        {"ChopraC.tranches huge", Rich.chopra + 144, INT_MAX},
     };
     const std::vector<Byte> good = ImageOf(RichModel());
     for (const auto& c : counts) {
         std::vector<Byte> bytes = good;
         Poke32(bytes, c.offset, c.value);
         ExpectRefused(bytes, "Wrong file format!", c.what);
+    }
+}
+
+TEST_F(ModelFile, DivisionsAndFrictionAnglesAtTheirBoundsAreRead)
+{
+    const std::vector<Byte> good = ImageOf(RichModel());
+    for (Integer divisions : {0, 11, 301, MaxFileDivisions}) {
+        std::vector<Byte> bytes = good;
+        Poke32(bytes, Rich.chopra + 144, divisions);
+        ASSERT_TRUE(Read(bytes)) << divisions;
+        EXPECT_EQ(Host.Model.ChopraC.tranches, divisions);
+    }
+    for (double angle : {0.0, 0.001, 89.999}) {
+        std::vector<Byte> bytes = good;
+        Poke64(bytes, Rich.reservoir + 88, angle);
+        ASSERT_TRUE(Read(bytes)) << angle;
+        EXPECT_EQ(Host.Model.Reservoir.SedAngle, angle);
+    }
+}
+
+TEST_F(ModelFile, SiltFrictionAngleThatIsNoAngleIsWrongFormat)
+{
+    const std::vector<Byte> good = ImageOf(RichModel());
+    for (double angle : {90.0, 120.0, -0.001, -90.0, double(NAN), double(INFINITY)}) {
+        std::vector<Byte> bytes = good;
+        Poke64(bytes, Rich.reservoir + 88, angle);
+        ExpectRefused(bytes, "Wrong file format!", "SedAngle " + std::to_string(angle));
     }
 }
 
