@@ -91,7 +91,9 @@ void Summarise(TParametres& model, int index, int count)
     s.histogramme[index] = histogram;
 }
 
-// Label line, then one line per simulation with the sample values.
+// Label line, then one line per simulation with the sample values; with the summary, an
+// empty line and the lines of the mean, deviation, minimum, maximum and probability of
+// failure.
 void WriteValuesFile(const String& name, const TParametres& model, const std::vector<TSummarised>& quantities,
                      int count, const TFormatSettings& settings, bool withSummary)
 {
