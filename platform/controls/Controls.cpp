@@ -757,6 +757,7 @@ void TWinControl::InitializeWindow()
         FUpdateRegion = TRegion(Rect(0, 0, s.cx, s.cy));
         FErasePending = true;
     }
+    UpdateScrollBars();
     ws.SetVisible(FHandle, FVisible && (!FParent || FParent->HandleAllocated()));
 }
 
@@ -999,6 +1000,7 @@ void TWinControl::UpdateBoundsRect(const TRect& r)
     TControl::UpdateBoundsRect(r);
     if (FHandle) WindowSystem().SetBounds(FHandle, r);
     TRect newClient = ClientRect();
+    UpdateScrollBars();
     if (oldClient.Width() != newClient.Width() || oldClient.Height() != newClient.Height()) {
         if (FSurface) {
             TSize s = SurfaceSize();
@@ -1308,7 +1310,40 @@ Integer TWinControl::BorderWidthNC() const
 TRect TWinControl::ClientRect() const
 {
     Integer b = BorderWidthNC();
-    return Rect(0, 0, std::max(FWidth - 2 * b, 0), std::max(FHeight - 2 * b, 0));
+    Integer w = FWidth - 2 * b, h = FHeight - 2 * b;
+    if (HasScrollBar(SB_VERT)) w -= ScrollBarSize;
+    if (HasScrollBar(SB_HORZ)) h -= ScrollBarSize;
+    return Rect(0, 0, std::max(w, 0), std::max(h, 0));
+}
+
+bool TWinControl::TScrollBarState::Visible() const
+{
+    if (!Shown) return false;
+    if (KeepShown) return true;
+    Integer range = Info.nMax - Info.nMin + 1;
+    return Info.nMax > Info.nMin && (Info.nPage == 0 || static_cast<Integer>(Info.nPage) < range);
+}
+
+bool TWinControl::HasScrollBar(int bar) const
+{
+    TCreateParams params;
+    const_cast<TWinControl*>(this)->CreateParams(params);
+    if (params.Kind != TWindowKind::wkCustom) return false;
+    const Cardinal style = bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL;
+    return (params.Style & style) && FScrollBars[bar == SB_VERT ? 1 : 0].Visible();
+}
+
+void TWinControl::UpdateScrollBars()
+{
+    if (!FHandle) return;
+    TRect client = ClientRect();
+    Integer b = BorderWidthNC();
+    OffsetRect(client, b, b);
+    for (int bar : {SB_HORZ, SB_VERT}) {
+        const SCROLLINFO& i = ScrollBarState(bar).Info;
+        WindowSystem().SetScrollBar(FHandle, bar, HasScrollBar(bar), i.nMin, i.nMax, static_cast<int>(i.nPage),
+                                    i.nPos, client);
+    }
 }
 
 TPoint TWinControl::ClientOrigin() const
@@ -1639,6 +1674,103 @@ bool KillTimer(HWND window, std::uintptr_t id)
     if (it == timers.end()) return false;
     StopLayerTimer(&it->first);
     timers.erase(it);
+    return true;
+}
+
+// ---------------------------------------------------------------- scroll bars
+namespace {
+// Applies a change of a bar; the client area may change with the bar's visibility.
+void ScrollBarChanged(HWND window, bool wasShown)
+{
+    TRect before = window->ClientRect();
+    (void)wasShown;
+    window->UpdateScrollBars();
+    TRect after = window->ClientRect();
+    if (before != after) {
+        window->Realign();
+        window->Perform(WM_SIZE, SIZE_RESTORED, MakeLParam(after.Width(), after.Height()));
+        window->Invalidate();
+    }
+}
+
+Integer ClampPos(const SCROLLINFO& i, Integer pos)
+{
+    Integer maxPos = i.nMax - std::max<Integer>(static_cast<Integer>(i.nPage) - 1, 0);
+    return std::max(i.nMin, std::min(pos, std::max(maxPos, i.nMin)));
+}
+}  // namespace
+
+Integer SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, bool)
+{
+    if (!window || !info || bar == SB_CTL) return 0;
+    auto& state = window->ScrollBarState(bar);
+    bool was = window->HasScrollBar(bar);
+    if (info->fMask & SIF_RANGE) {
+        state.Info.nMin = info->nMin;
+        state.Info.nMax = info->nMax;
+    }
+    if (info->fMask & SIF_PAGE)
+        state.Info.nPage = std::min<Cardinal>(info->nPage, static_cast<Cardinal>(std::max(state.Info.nMax - state.Info.nMin + 1, 0)));
+    if (info->fMask & SIF_POS) state.Info.nPos = info->nPos;
+    state.KeepShown = (info->fMask & SIF_DISABLENOSCROLL) != 0;
+    state.Info.nPos = ClampPos(state.Info, state.Info.nPos);
+    ScrollBarChanged(window, was);
+    return state.Info.nPos;
+}
+
+bool GetScrollInfo(HWND window, int bar, SCROLLINFO* info)
+{
+    if (!window || !info || bar == SB_CTL) return false;
+    const SCROLLINFO& i = window->ScrollBarState(bar).Info;
+    if (info->fMask & SIF_RANGE) {
+        info->nMin = i.nMin;
+        info->nMax = i.nMax;
+    }
+    if (info->fMask & SIF_PAGE) info->nPage = i.nPage;
+    if (info->fMask & SIF_POS) info->nPos = i.nPos;
+    if (info->fMask & SIF_TRACKPOS) info->nTrackPos = i.nTrackPos;
+    return true;
+}
+
+Integer SetScrollPos(HWND window, int bar, Integer pos, bool redraw)
+{
+    Integer old = GetScrollPos(window, bar);
+    SCROLLINFO i;
+    i.fMask = SIF_POS;
+    i.nPos = pos;
+    SetScrollInfo(window, bar, &i, redraw);
+    return old;
+}
+
+Integer GetScrollPos(HWND window, int bar)
+{
+    return window && bar != SB_CTL ? window->ScrollBarState(bar).Info.nPos : 0;
+}
+
+bool SetScrollRange(HWND window, int bar, Integer minPos, Integer maxPos, bool redraw)
+{
+    SCROLLINFO i;
+    i.fMask = SIF_RANGE;
+    i.nMin = minPos;
+    i.nMax = maxPos;
+    SetScrollInfo(window, bar, &i, redraw);
+    return window != nullptr;
+}
+
+bool GetScrollRange(HWND window, int bar, Integer* minPos, Integer* maxPos)
+{
+    if (!window || bar == SB_CTL) return false;
+    *minPos = window->ScrollBarState(bar).Info.nMin;
+    *maxPos = window->ScrollBarState(bar).Info.nMax;
+    return true;
+}
+
+bool ShowScrollBar(HWND window, int bar, bool show)
+{
+    if (!window) return false;
+    for (int b : {SB_HORZ, SB_VERT})
+        if (bar == b || bar == SB_BOTH) window->ScrollBarState(b).Shown = show;
+    ScrollBarChanged(window, !show);
     return true;
 }
 

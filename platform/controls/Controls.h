@@ -55,6 +55,20 @@ using TShiftState = Set<TShiftStateFlag>;
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle;
 
+// Scroll-bar state of a window (see SetScrollInfo below).
+struct SCROLLINFO {
+    Cardinal cbSize = sizeof(SCROLLINFO);
+    Cardinal fMask = 0;
+    Integer nMin = 0;
+    Integer nMax = 0;
+    Cardinal nPage = 0;
+    Integer nPos = 0;
+    Integer nTrackPos = 0;
+};
+enum : Cardinal { SIF_RANGE = 0x1, SIF_PAGE = 0x2, SIF_POS = 0x4, SIF_DISABLENOSCROLL = 0x8, SIF_TRACKPOS = 0x10,
+                  SIF_ALL = 0x17 };
+constexpr Integer ScrollBarSize = 17;   // SM_CXVSCROLL, SM_CYHSCROLL
+
 // Value names of the enumerations for form descriptions.
 const TEnumTypeInfo& TypeInfoOf(TAlign);
 const TEnumTypeInfo& TypeInfoOf(TAnchorKind);
@@ -432,6 +446,17 @@ public:
     // Scrolls the client area's pixels and children; the uncovered area is invalidated.
     void ScrollWindow(Integer dx, Integer dy, const TRect* area = nullptr);
 
+    // ---- window scroll bars (SB_HORZ, SB_VERT)
+    struct TScrollBarState {
+        SCROLLINFO Info;
+        bool Shown = true;        // ShowScrollBar
+        bool KeepShown = false;   // SIF_DISABLENOSCROLL
+        bool Visible() const;
+    };
+    TScrollBarState& ScrollBarState(int bar) { return FScrollBars[bar == SB_VERT ? 1 : 0]; }
+    bool HasScrollBar(int bar) const;   // WS_HSCROLL / WS_VSCROLL and the bar is showing
+    void UpdateScrollBars();
+
     // ---- events
     TNotifyEvent OnEnter, OnExit;
     TKeyEvent OnKeyDown, OnKeyUp;
@@ -516,6 +541,7 @@ protected:
     Integer FAlignLevel = 0;
     bool FInPaint = false;
     bool FDialogKeyUsed = false;
+    TScrollBarState FScrollBars[2];
 
 private:
     friend class TControl;
@@ -592,6 +618,17 @@ bool DestroyCaret();
 
 // Told of the control under the mouse on every mouse move (the application's hints).
 extern std::function<void(TControl*)> MouseOverHook;
+
+// Scroll bars of windows with WS_HSCROLL / WS_VSCROLL.  A bar shows while its range is larger
+// than its page (or always with SIF_DISABLENOSCROLL); it takes SM_CXVSCROLL pixels of the client
+// area.  Moving a bar sends WM_HSCROLL / WM_VSCROLL; the position changes only by SetScrollInfo.
+Integer SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, bool redraw);
+bool GetScrollInfo(HWND window, int bar, SCROLLINFO* info);
+Integer SetScrollPos(HWND window, int bar, Integer pos, bool redraw);
+Integer GetScrollPos(HWND window, int bar);
+bool SetScrollRange(HWND window, int bar, Integer minPos, Integer maxPos, bool redraw);
+bool GetScrollRange(HWND window, int bar, Integer* minPos, Integer* maxPos);
+bool ShowScrollBar(HWND window, int bar, bool show);
 
 // Mouse state kept by the layer.
 class TMouse {

@@ -83,6 +83,10 @@ public:
     virtual TCursor RegisterCursor(const std::vector<Byte>& curFile) = 0;
     virtual void SetScreenCursor(TCursor cursor) = 0;
     virtual void ShowCaret(TWindowHandle* window, const TRect& caret, bool visible) = 0;
+    // The window's scroll bar (0 horizontal, 1 vertical): shown or not, its range, page and
+    // position; `client` is the client area (window pixels) the bars stand beside.
+    virtual void SetScrollBar(TWindowHandle* window, int bar, bool visible, int min, int max, int page, int pos,
+                              const TRect& client) = 0;
 
     // ---- top-level windows
     virtual void SetModal(TWindowHandle* window, bool modal) = 0;

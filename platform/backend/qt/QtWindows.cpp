@@ -26,6 +26,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QToolBar>
@@ -51,6 +52,8 @@ struct TWindowHandle {
     QPointer<QMdiSubWindow> Sub;
     QRect Caret;
     bool CaretVisible = false;
+    QPointer<QScrollBar> Bars[2];   // horizontal, vertical
+    bool SyncingBar = false;
     bool ClosingByToolkit = false;
 };
 
@@ -713,6 +716,69 @@ public:
             h->W->update(old);
             h->W->update(h->Caret);
         }
+    }
+
+    void SetScrollBar(TWindowHandle* h, int bar, bool visible, int min, int max, int page, int pos,
+                      const TRect& client) override
+    {
+        if (!h->W) return;
+        const int index = bar == SB_VERT ? 1 : 0;
+        QPointer<QScrollBar>& sb = h->Bars[index];
+        if (!visible) {
+            if (sb) sb->hide();
+            return;
+        }
+        if (!sb) {
+            sb = new QScrollBar(index ? Qt::Vertical : Qt::Horizontal, h->W);
+            sb->setFocusPolicy(Qt::NoFocus);
+            const Cardinal msg = index ? WM_VSCROLL : WM_HSCROLL;
+            QScrollBar* raw = sb;
+            auto send = [h, msg](Word code, int p) {
+                if (!h->Control) return;
+                TMessage m{msg, MakeWParam(code, p), 0, 0};
+                h->Control->MainWndProc(m);
+            };
+            // The bar moves only as the control sets its position; the thumb follows a drag.
+            QObject::connect(raw, &QAbstractSlider::actionTriggered, [h, raw, send, index](int action) {
+                switch (action) {
+                case QAbstractSlider::SliderSingleStepAdd: send(SB_LINEDOWN, 0); break;
+                case QAbstractSlider::SliderSingleStepSub: send(SB_LINEUP, 0); break;
+                case QAbstractSlider::SliderPageStepAdd: send(SB_PAGEDOWN, 0); break;
+                case QAbstractSlider::SliderPageStepSub: send(SB_PAGEUP, 0); break;
+                case QAbstractSlider::SliderToMinimum: send(SB_TOP, 0); break;
+                case QAbstractSlider::SliderToMaximum: send(SB_BOTTOM, 0); break;
+                case QAbstractSlider::SliderMove:
+                    if (h->Control) h->Control->ScrollBarState(index ? SB_VERT : SB_HORZ).Info.nTrackPos = raw->sliderPosition();
+                    send(SB_THUMBTRACK, raw->sliderPosition());
+                    return;
+                default: return;
+                }
+                send(SB_ENDSCROLL, 0);
+            });
+            QObject::connect(raw, &QAbstractSlider::sliderReleased, [raw, send] {
+                send(SB_THUMBPOSITION, raw->sliderPosition());
+                send(SB_ENDSCROLL, 0);
+            });
+            QObject::connect(raw, &QAbstractSlider::valueChanged, [h, raw, index](int value) {
+                if (h->SyncingBar || !h->Control || raw->isSliderDown()) return;
+                const int wanted = h->Control->ScrollBarState(index ? SB_VERT : SB_HORZ).Info.nPos;
+                if (value != wanted) {
+                    h->SyncingBar = true;
+                    raw->setValue(wanted);
+                    h->SyncingBar = false;
+                }
+            });
+        }
+        h->SyncingBar = true;
+        sb->setRange(min, std::max(min, max - std::max(page - 1, 0)));
+        sb->setPageStep(std::max(page, 1));
+        sb->setSingleStep(1);
+        sb->setValue(pos);
+        h->SyncingBar = false;
+        const int size = ScrollBarSize;
+        if (index) sb->setGeometry(client.Right, client.Top, size, client.Height());
+        else sb->setGeometry(client.Left, client.Bottom, client.Width(), size);
+        sb->show();
     }
 
     void SetModal(TWindowHandle* h, bool modal) override

@@ -451,3 +451,55 @@ TEST(Menus, ShortcutsAndMergeByGroupIndex)
 }
 
 }  // namespace
+
+namespace {
+
+// A drawn list that scrolls by lines as its vertical bar asks.
+class TScroller : public TCustomControl {
+public:
+    explicit TScroller(TComponent* o) : TCustomControl(o) {}
+    std::vector<Word> Codes;
+
+protected:
+    void CreateParams(TCreateParams& p) override
+    {
+        TCustomControl::CreateParams(p);
+        p.Style |= WS_VSCROLL | WS_HSCROLL;
+        p.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_VSCROLL) {
+            Codes.push_back(LoWord(m.WParam));
+            if (LoWord(m.WParam) == SB_LINEDOWN) SetScrollPos(this, SB_VERT, GetScrollPos(this, SB_VERT) + 1, true);
+            return;
+        }
+        TCustomControl::WndProc(m);
+    }
+};
+
+TEST_F(FormFixture, ScrollBarsTakeClientSpaceAndMoveOnlyAsTheControlSays)
+{
+    auto* s = new TScroller(Form);
+    s->SetBounds(0, 0, 120, 100);
+    s->SetParent(Form);
+    TestProcess();
+    EXPECT_EQ(s->ClientRect(), Rect(0, 0, 116, 96));   // client edge of 2, no bars yet
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = 99;
+    info.nPage = 10;
+    info.nPos = 95;
+    EXPECT_EQ(SetScrollInfo(s, SB_VERT, &info, true), 90);   // clamped to max - page + 1
+    EXPECT_EQ(s->ClientRect(), Rect(0, 0, 116 - ScrollBarSize, 96));
+    SetScrollPos(s, SB_VERT, 0, true);
+    // A click on the bar's lower arrow: SB_LINEDOWN then SB_ENDSCROLL; the handler moves it.
+    TestClick(s, 116 - ScrollBarSize + 5, 96 - 5);
+    EXPECT_EQ(s->Codes, (std::vector<Word>{SB_LINEDOWN, SB_ENDSCROLL}));
+    EXPECT_EQ(GetScrollPos(s, SB_VERT), 1);
+    ShowScrollBar(s, SB_VERT, false);
+    EXPECT_EQ(s->ClientRect(), Rect(0, 0, 116, 96));
+}
+
+}  // namespace
