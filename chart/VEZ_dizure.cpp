@@ -599,6 +599,151 @@ TTextLabel& TCustomDIzure::TextLabel(Integer n)
     return *FTextLabels[n];
 }
 
+// ---------------------------------------------------------------- copying a chart
+
+namespace {
+
+// A copy of a display list that owns its array, sized in whole steps of allocSize.
+TRcItemContainer CopyList(const TRcItemContainer& list, Integer count, Integer allocSize, Integer& allocated)
+{
+    allocated = allocSize * (count / allocSize + 1);
+    TRcItemContainer copy;
+    copy.SetLength(allocated);
+    for (Integer i = 0; i < count; ++i) copy[i] = list[i];
+    return copy;
+}
+
+}  // namespace
+
+void TCustomDIzure::Assign(TPersistent* Source)
+{
+    auto* src = dynamic_cast<TCustomDIzure*>(Source);
+    if (!src) {
+        inherited::Assign(Source);
+        return;
+    }
+    SetTag(src->Tag());
+    FNumChartItems = src->FNumChartItems;
+    FNumAnnoItems = src->FNumAnnoItems;
+    FAnnoBelowChart = src->FAnnoBelowChart;
+    FAnnoTextOnTop = src->FAnnoTextOnTop;
+    FAnnosVisible = src->FAnnosVisible;
+    FAnnoMode = src->FAnnoMode;
+    FAnnoClassVisib = src->FAnnoClassVisib;
+    FAllocSize = src->FAllocSize;
+    FDataTag = src->FDataTag;
+    RcGridStyle = src->RcGridStyle;
+    FGridColor = src->FGridColor;
+    RcGridDx = src->RcGridDx;
+    RcGridDy = src->RcGridDy;
+    RcLRim = src->RcLRim;
+    RcRRim = src->RcRRim;
+    RcTRim = src->RcTRim;
+    RcBRim = src->RcBRim;
+    F3DRim = src->F3DRim;
+    RcShadowStyle = src->RcShadowStyle;
+    FShadowColor = src->FShadowColor;
+    RcShadowBakCol = src->RcShadowBakCol;
+    RcMouseAction = src->RcMouseAction;
+    FChartColor = src->FChartColor;
+    FChartFrameColor = src->FChartFrameColor;
+    FWindColor = src->FWindColor;
+    RcDataCol = src->RcDataCol;
+    RcFillCol = src->RcFillCol;
+    RcPenStyle = src->RcPenStyle;
+    FStdLayout = src->FStdLayout;
+    RcLineWid = src->RcLineWid;
+    FCaption = src->FCaption;
+    FCaptionPosX = src->FCaptionPosX;
+    FCaptionPosY = src->FCaptionPosY;
+    FCaptionAlignment = src->FCaptionAlignment;
+    FCaptionAnchorHoriz = src->FCaptionAnchorHoriz;
+    FCaptionAnchorVert = src->FCaptionAnchorVert;
+    FCaptionTrim = src->FCaptionTrim;
+    RcClassDefault = src->RcClassDefault;
+    FActiveLayer = src->FActiveLayer;
+    FAvoidDupMarks = src->FAvoidDupMarks;
+    FMinDupMarkDist = src->FMinDupMarkDist;
+    FAutoRedraw = src->FAutoRedraw;
+    FTextBkStyle = src->FTextBkStyle;
+    FTextAlignment = src->FTextAlignment;
+    Fxasp = src->Fxasp;
+    Fyasp = src->Fyasp;
+    FIsometric = src->FIsometric;
+    FTranspItems = src->FTranspItems;
+    FDataContainer = CopyList(src->FDataContainer, src->FNumChartItems, FAllocSize, FNumAllocData);
+    FAnnoContainer = CopyList(src->FAnnoContainer, src->FNumAnnoItems, FAllocSize, FNumAllocAnno);
+    FLongTextsData = src->FLongTextsData;
+    FLongTextsAnno = src->FLongTextsAnno;
+    FNumLongTextsData = src->FNumLongTextsData;
+    FNumLongTextsAnno = src->FNumLongTextsAnno;
+    FSuppressPaint = src->FSuppressPaint;
+    FLastElemOnShow = src->FLastElemOnShow;
+    FItemCount = src->FItemCount;
+    FItClassVisib = src->FItClassVisib;
+    for (Integer L = 1; L <= 16; ++L) {
+        for (bool xAxis : {true, false}) {
+            TScale& s = xAxis ? *FScaleX[L] : *FScaleY[L];
+            s.Assign(xAxis ? src->FScaleX[L].get() : src->FScaleY[L].get());
+            s.UseForeignCanvas(&FChartBmp.Canvas(), 0, 0);
+            s.OnScaleTickDrawn = TScaleTickDrawnEvent(this, &TCustomDIzure::ScaleTickDrawnRelay);
+            s.OnBeforeTickLabel = TBeforeTickLabelEvent(this, &TCustomDIzure::BeforeTickLabelRelay);
+            TScaleProps& p = xAxis ? static_cast<TScaleProps&>(*FScalePropsX[L]) : *FScalePropsY[L];
+            const TNotifyEvent binding = p.OnChange;
+            p.Assign(xAxis ? static_cast<TScaleProps*>(src->FScalePropsX[L].get()) : src->FScalePropsY[L].get());
+            p.OnChange = binding;
+            p.DateFormat().OnChange = TNotifyEvent(this, &TCustomDIzure::ScalePropsChanged);
+        }
+        FLayerVisib[L] = src->FLayerVisib[L];
+        FMouseAffLayer[L] = src->FMouseAffLayer[L];
+        Cpkx[L] = src->Cpkx[L];
+        Cpdx[L] = src->Cpdx[L];
+        Cpky[L] = src->Cpky[L];
+        Cpdy[L] = src->Cpdy[L];
+        FZoomStack[L] = src->FZoomStack[L];
+    }
+    FZStackPoi = src->FZStackPoi;
+    FZoomRange = src->FZoomRange;
+    // The copy owns its lists; it joins no sharing of the source.
+    FBakGndFile->Assign(src->FBakGndFile.get());
+    FBakGndFile->OnChange = TNotifyEvent(this, &TCustomDIzure::ObjectChanged);
+    for (Integer i = 1; i <= 4; ++i) {
+        FCrossHair[i]->Assign(src->FCrossHair[i].get());
+        FCrossHair[i]->OnChange = TNotifyEvent(this, &TCustomDIzure::ObjectChanged);
+    }
+    for (Integer i = 1; i <= 30; ++i) {
+        FTextLabels[i]->Assign(src->FTextLabels[i].get());
+        FTextLabels[i]->OnChange = TNotifyEvent(this, &TCustomDIzure::ObjectChanged);
+    }
+    for (Integer L = 1; L <= 16; ++L) {
+        FJointLayers->SetXControlledBy(L, L);
+        FJointLayers->SetYControlledBy(L, L);
+    }
+    for (Integer L = 1; L <= 16; ++L) {
+        if (src->FJointLayers->XControlledBy(L) != L) FJointLayers->SetXControlledBy(L, src->FJointLayers->XControlledBy(L));
+        if (src->FJointLayers->YControlledBy(L) != L) FJointLayers->SetYControlledBy(L, src->FJointLayers->YControlledBy(L));
+    }
+    FTextFont.Assign(src->FTextFont);
+    OnScalesRendered = src->OnScalesRendered;
+    OnBeforeRenderData = src->OnBeforeRenderData;
+    OnDataRendered = src->OnDataRendered;
+    OnBeforeRendedIzureItem = src->OnBeforeRendedIzureItem;
+    OnScaleTickDrawn = src->OnScaleTickDrawn;
+    OnBeforeTickLabel = src->OnBeforeTickLabel;
+    ResizeGrafBmp();
+    ScalePropsChanged(this);
+    CalcLayerTransforms();
+    Paint();
+}
+
+void TCustomDIzure::AssignTo(TPersistent* Dest)
+{
+    if (auto* dst = dynamic_cast<TCustomDIzure*>(Dest); dst && ClassType()->InheritsFrom(dst->ClassType()))
+        dst->Assign(this);
+    else
+        inherited::AssignTo(Dest);
+}
+
 // ---------------------------------------------------------------- geometry
 
 void TCustomDIzure::ResizeGrafBmp()

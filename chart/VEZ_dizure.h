@@ -287,6 +287,8 @@ public:
     void ResetComp();
     void Loaded() override;
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+    // From another chart: its whole state (lists, layers, axes, settings and handlers).
+    void Assign(TPersistent* Source) override;
 
     // ---- geometry
     // The control's own surface while it has no window: every paint ends there.
@@ -561,6 +563,7 @@ public:
     TBeforeTickLabelEvent OnBeforeTickLabel;
 
 protected:
+    void AssignTo(TPersistent* Dest) override;
     bool Loading() const { return ComponentState().Contains(csLoading); }
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     // Repaints when AutoRedraw is set or the chart is being designed.

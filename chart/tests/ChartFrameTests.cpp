@@ -387,3 +387,37 @@ TEST(SettingsObjects, TextLabelLayerAndCaption)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ChartCopy, AssignCopiesListsRangesAndLayersIntoOwnArrays)
+{
+    TDIzure a(nullptr), b(nullptr);
+    a.SetRange(1, 0, 0, 20, 5);
+    a.SetMarginLeft(70);
+    a.SetDataColor(clRed);
+    a.MoveTo(1.0, 1.0);
+    a.DrawTo(2.0, 2.0);
+    a.Text(1.0, 1.0, 8, "a text longer than fifteen");
+    a.JointLayers().SetXControlledBy(2, 1);
+    b.Assign(&a);
+    EXPECT_EQ(b.NumItems(), 3);
+    EXPECT_EQ(b.NumAllocData(), 1000);
+    EXPECT_EQ(b.GetItemCount(tkLineto), 1);
+    EXPECT_EQ(b.GetDataLongText(2).ToUtf8(), "a text longer than fifteen");
+    EXPECT_EQ(b.Scale1X().RangeHigh(), 20);
+    EXPECT_EQ(b.MarginLeft(), 70);
+    EXPECT_EQ(b.JointLayers().XControlledBy(2), 1);
+    TPoint pa, pb;
+    a.R2M(1, 10, 2.5, pa.X, pa.Y);
+    b.R2M(1, 10, 2.5, pb.X, pb.Y);
+    EXPECT_EQ(pa, pb);
+    b.DrawTo(3.0, 3.0);
+    EXPECT_EQ(a.NumItems(), 3);
+    EXPECT_EQ(a.GetChartItem(2).ItemKind, tkText);
+    // Property changes of the copy reach the copy, not the source.
+    b.Scale1X().SetRangeHigh(40);
+    EXPECT_EQ(a.Scale1X().RangeHigh(), 20);
+}
+
+}  // namespace
