@@ -225,6 +225,33 @@ TEST_F(Axis, MonthTicksOfOneYear)
     EXPECT_EQ(Log.Texts[3], "Jan-2022");
 }
 
+TEST_F(Axis, HourTicksWithTheirDateLines)
+{
+    S.SetLabelType(ftDateTime);
+    const double day = EncodeDate(2021, 3, 14);
+    S.SetRange(day, day + 1);
+    S.SetMinTicks(4);
+    S.SetShortTicks(false);
+    Paint();
+    // Step 6 hours; after each time label the date when the day changes.
+    EXPECT_EQ(Log.Texts, (std::vector<std::string>{"00:00", "14-Mar-2021", "06:00", "12:00", "18:00", "00:00",
+                                                   "15-Mar-2021"}));
+    S.SetShortTicks(true);
+    Paint();
+    EXPECT_EQ(S.NumTicks(), 13);   // every 2 hours
+}
+
+TEST_F(Axis, DayTicks)
+{
+    S.SetLabelType(ftDateTime);
+    S.SetRange(EncodeDate(2021, 1, 1), EncodeDate(2021, 1, 29));
+    S.SetMinTicks(4);   // 7 days per tick
+    S.SetShortTicks(false);
+    Paint();
+    EXPECT_EQ(Log.Texts, (std::vector<std::string>{"01-Jan-2021", "08-Jan-2021", "15-Jan-2021", "22-Jan-2021",
+                                                   "29-Jan-2021"}));
+}
+
 TEST_F(Axis, InvalidAndTooShortDateRangesShowMessages)
 {
     S.SetLabelType(ftDateTime);
