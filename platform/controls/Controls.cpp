@@ -10,7 +10,6 @@
 #include "platform/controls/Menus.h"
 
 TMouse* Mouse = new TMouse;
-std::function<void(TControl*)> MouseOverHook;
 
 namespace {
 
@@ -18,6 +17,12 @@ std::set<const TControl*>& LiveControls()
 {
     static std::set<const TControl*> live;
     return live;
+}
+
+std::function<void(TControl*)>& MouseOverHook()
+{
+    static std::function<void(TControl*)> hook;
+    return hook;
 }
 
 std::function<void(TObject*)>& ExceptionHandler()
@@ -103,6 +108,8 @@ Cardinal ShiftStateToKeys(TShiftState shift)
     if (shift.Contains(ssMiddle)) k |= MK_MBUTTON;
     return k;
 }
+
+void SetMouseOverHook(std::function<void(TControl*)> hook) { MouseOverHook() = std::move(hook); }
 
 void SetExceptionHandler(std::function<void(TObject*)> handler) { ExceptionHandler() = std::move(handler); }
 
@@ -824,7 +831,7 @@ void TWinControl::WndProc(TMessage& message)
         }
         if (!capture || capture == this) {
             TControl* child = ControlAtPos(MessagePoint(message));
-            if (message.Msg == WM_MOUSEMOVE && MouseOverHook) MouseOverHook(child ? child : this);
+            if (message.Msg == WM_MOUSEMOVE && MouseOverHook()) MouseOverHook()(child ? child : this);
             if (message.Msg == WM_MOUSEMOVE && child != FMouseControl) {
                 TControl* old = FMouseControl;
                 FMouseControl = child;
@@ -1413,10 +1420,14 @@ void TWinControl::PaintPending(bool show)
     FErasePending = false;
     Integer b = BorderWidthNC();
     if (b > 0) Perform(WM_NCPAINT);
+    TRect client = ClientRect();
+    OffsetRect(client, b, b);
+    TRegion clip = region;
+    clip.Combine(TRegion(client), RGN_AND);
     TControlCanvas& canvas = WindowCanvas();
     FInPaint = true;
     try {
-        canvas.Attach(FSurface.get(), {b, b}, region);
+        canvas.Attach(FSurface.get(), {b, b}, clip);
         canvas.SetWindowOrg(0, 0);
         if (erase) Perform(WM_ERASEBKGND, reinterpret_cast<std::intptr_t>(&canvas));
         Perform(WM_PAINT, reinterpret_cast<std::intptr_t>(&canvas));

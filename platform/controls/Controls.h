@@ -617,7 +617,7 @@ bool HideCaret(HWND window);
 bool DestroyCaret();
 
 // Told of the control under the mouse on every mouse move (the application's hints).
-extern std::function<void(TControl*)> MouseOverHook;
+void SetMouseOverHook(std::function<void(TControl*)> hook);
 
 // Scroll bars of windows with WS_HSCROLL / WS_VSCROLL.  A bar shows while its range is larger
 // than its page (or always with SIF_DISABLENOSCROLL); it takes SM_CXVSCROLL pixels of the client

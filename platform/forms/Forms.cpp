@@ -649,7 +649,7 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
 {
     SetExceptionHandler([this](TObject* sender) { HandleException(sender); });
     SetModalResultHook(&SetFormModalResult);
-    MouseOverHook = [this](TControl* control) { HintMouseMessage(control); };
+    SetMouseOverHook([this](TControl* control) { HintMouseMessage(control); });
     RegisterFormClasses();
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/controls/StdCtrls.h"
+#include "platform/graphics/Bitmaps.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -500,6 +501,115 @@ TEST_F(FormFixture, ScrollBarsTakeClientSpaceAndMoveOnlyAsTheControlSays)
     EXPECT_EQ(GetScrollPos(s, SB_VERT), 1);
     ShowScrollBar(s, SB_VERT, false);
     EXPECT_EQ(s->ClientRect(), Rect(0, 0, 116, 96));
+}
+
+}  // namespace
+
+namespace {
+
+// Records the component notifications it receives.
+class TNotified : public TCustomControl {
+public:
+    explicit TNotified(TComponent* o) : TCustomControl(o) {}
+    std::string Log;
+
+protected:
+    void CreateParams(TCreateParams& p) override
+    {
+        TCustomControl::CreateParams(p);
+        p.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+    void WndProc(TMessage& m) override
+    {
+        switch (m.Msg) {
+        case CM_ENABLEDCHANGED: Log += "enabled;"; break;
+        case CM_VISIBLECHANGED: Log += "visible;"; break;
+        case CM_TEXTCHANGED: Log += "text;"; break;
+        case CM_FONTCHANGED: Log += "font;"; break;
+        case CM_COLORCHANGED: Log += "color;"; break;
+        case CM_MOUSEENTER: Log += m.LParam ? "child-enter;" : "enter;"; break;
+        case CM_MOUSELEAVE: Log += m.LParam ? "child-leave;" : "leave;"; break;
+        default: break;
+        }
+        TCustomControl::WndProc(m);
+    }
+};
+
+TEST_F(FormFixture, ComponentNotificationsForStateChanges)
+{
+    auto* n = new TNotified(Form);
+    n->SetBounds(220, 10, 80, 60);
+    n->SetParent(Form);
+    EXPECT_EQ(n->Log, "font;color;");   // the parent's font and colour taken over
+    n->Log.clear();
+    n->SetEnabled(false);
+    n->SetEnabled(false);   // no change, no notification
+    n->SetVisible(false);
+    n->SetVisible(true);
+    n->SetCaption("x");
+    n->SetColor(clRed);
+    n->Font().SetHeight(-20);
+    EXPECT_EQ(n->Log, "enabled;visible;visible;text;color;font;");
+}
+
+TEST_F(FormFixture, MouseEnterAndLeaveOfAWindowlessChild)
+{
+    auto* n = new TNotified(Form);
+    n->SetBounds(220, 10, 80, 60);
+    n->SetParent(Form);
+    auto* mark = new TMark(Form);
+    mark->SetBounds(10, 10, 20, 20);
+    mark->SetParent(n);
+    TestProcess();
+    n->Log.clear();
+    TestMouseMove(n, 5, 5);
+    TestMouseMove(n, 15, 15);   // onto the child: the parent hears of it
+    TestMouseMove(n, 40, 40);
+    EXPECT_EQ(n->Log, "child-enter;child-leave;");
+}
+
+TEST_F(FormFixture, ClientEdgeIsPaintedAroundTheClientArea)
+{
+    auto* n = new TNotified(Form);
+    n->SetBounds(220, 10, 80, 60);
+    n->SetColor(clWhite);
+    n->SetParent(Form);
+    TestProcess();
+    EXPECT_EQ(n->ClientRect(), Rect(0, 0, 76, 56));
+    EXPECT_EQ(n->ClientToScreen({0, 0}).X - Form->ClientToScreen({0, 0}).X, 222);
+    TBitmap b;
+    TestGrab(n, b);
+    const Byte* top = b.ScanLine(0);
+    EXPECT_EQ(RGB(top[2], top[1], top[0]), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(TestPixel(n, 0, 0), clWhite);
+}
+
+TEST_F(FormFixture, CaretShowsOverTheSurface)
+{
+    Plot->HandleNeeded();
+    CreateCaret(Plot, 2, 10);
+    SetCaretPos(100, 60);
+    ShowCaret(Plot);
+    EXPECT_EQ(TestPixel(Plot, 100, 65), clBlack);   // white XOR white
+    HideCaret(Plot);
+    EXPECT_EQ(TestPixel(Plot, 100, 65), clWhite);
+    DestroyCaret();
+}
+
+TEST_F(FormFixture, HintAppearsAfterThePauseOverAControlWithShowHint)
+{
+    TTestClock clock;
+    Mark->SetHint("Joint 3");
+    Mark->SetShowHint(true);
+    TestMouseMove(Mark, 3, 3);
+    EXPECT_TRUE(Application->HintWindow() == nullptr || !Application->HintWindow()->Visible());
+    clock.Advance(Application->HintPause());
+    ASSERT_NE(Application->HintWindow(), nullptr);
+    EXPECT_TRUE(Application->HintWindow()->Visible());
+    EXPECT_EQ(Application->HintWindow()->Caption(), "Joint 3");
+    clock.Advance(Application->HintHidePause());
+    EXPECT_FALSE(Application->HintWindow()->Visible());
+    TestMouseMove(Plot, 50, 5);
 }
 
 }  // namespace
