@@ -101,11 +101,10 @@ public:
 
     // Form descriptions.  GetChildren hands Proc the components written inside this
     // one; here, when this component is Root, every component it owns that has no
-    // parent and is not a sub-component, which is written as a part of the
-    // component holding it (a descendant with children of its own calls this one
-    // first).  A
-    // component read inside another one is given that one's GetChildParent with
-    // SetParentComponent, before its properties are read.
+    // parent and is not a sub-component (a sub-component is written as a part of
+    // the component holding it); a descendant with children of its own calls this
+    // one first.  A component read inside another one is given that one's
+    // GetChildParent with SetParentComponent, before its properties are read.
     using TGetChildProc = std::function<void(TComponent* Child)>;
     virtual void GetChildren(const TGetChildProc& Proc, TComponent* Root)
     {
