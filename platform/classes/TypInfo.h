@@ -20,9 +20,13 @@
 //         return &meta;
 //     }
 //
-// A getter is a member function, a data member or a callable taking the object;
-// a setter a member function, a data member, a callable (object, value) or
-// nullptr for a read-only property.  The kind follows the C++ type of the value:
+// A getter is a member function, a data member or a callable taking the object
+// (an overloaded member function needs a cast or a lambda); a setter a member
+// function, a data member, a callable (object, value) or nullptr for a read-only
+// property.  A form class also publishes the methods its events bind to
+// (.Method("ButtonClick", &TMainForm::ButtonClick)) and the fields that receive
+// its components (.Field("Button1", &TMainForm::Button1)).  The kind follows the
+// C++ type of the value:
 //
 //   bool, enumerations        tkEnumeration (names from TypeInfoOf(E), below)
 //   char, char16_t            tkChar, tkWChar
