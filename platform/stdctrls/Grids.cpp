@@ -187,15 +187,15 @@ bool TCustomGrid::NeedsHScroll() const
 {
     Integer total = 0;
     for (Integer w : FColWidths) total += w + FGridLineWidth;
-    Integer width = ClientRect().Width() - (NeedsVScroll() ? ScrollBarSize : 0);
+    Integer width = ClientRect().Width() - (NeedsVScroll() ? ScrollBarThickness : 0);
     return total > width || FTopLeft.X > FFixedCols;
 }
 
 TRect TCustomGrid::GridArea() const
 {
     TRect r = ClientRect();
-    if (NeedsVScroll()) r.Right -= ScrollBarSize;
-    if (NeedsHScroll()) r.Bottom -= ScrollBarSize;
+    if (NeedsVScroll()) r.Right -= ScrollBarThickness;
+    if (NeedsHScroll()) r.Bottom -= ScrollBarThickness;
     return r;
 }
 

@@ -5,11 +5,6 @@ const TEnumTypeInfo& TypeInfoOf(TAlignment)
     static const TEnumTypeInfo info("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
     return info;
 }
-const TEnumTypeInfo& TypeInfoOf(TBorderStyle)
-{
-    static const TEnumTypeInfo info("TBorderStyle", {"bsNone", "bsSingle"});
-    return info;
-}
 const TEnumTypeInfo& TypeInfoOf(TTextLayout)
 {
     static const TEnumTypeInfo info("TTextLayout", {"tlTop", "tlCenter", "tlBottom"});

@@ -12,7 +12,6 @@ void RegisterStdControlClasses();
 
 // Value names of the enumerations the standard controls publish.
 const TEnumTypeInfo& TypeInfoOf(TAlignment);
-const TEnumTypeInfo& TypeInfoOf(TBorderStyle);
 const TEnumTypeInfo& TypeInfoOf(TTextLayout);
 const TEnumTypeInfo& TypeInfoOf(TCheckBoxState);
 const TEnumTypeInfo& TypeInfoOf(TListBoxStyle);

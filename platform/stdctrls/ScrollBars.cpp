@@ -15,7 +15,7 @@ TBarParts Parts(const TRect& bar, bool vertical, Integer pos, Integer page, Inte
 {
     TBarParts parts;
     Integer length = vertical ? bar.Height() : bar.Width();
-    Integer arrow = std::min(ScrollBarSize, length / 2);
+    Integer arrow = std::min(ScrollBarThickness, length / 2);
     parts.First = vertical ? TRect{bar.Left, bar.Top, bar.Right, bar.Top + arrow}
                            : TRect{bar.Left, bar.Top, bar.Left + arrow, bar.Bottom};
     parts.Last = vertical ? TRect{bar.Left, bar.Bottom - arrow, bar.Right, bar.Bottom}

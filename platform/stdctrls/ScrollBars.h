@@ -4,7 +4,7 @@
 // visible part of the range.
 #include "platform/graphics/Canvas.h"
 
-constexpr Integer ScrollBarSize = 17;
+constexpr Integer ScrollBarThickness = 17;
 
 enum TScrollHit { shNone, shLineBack, shLineForward, shPageBack, shPageForward, shThumb };
 

@@ -191,11 +191,13 @@ void TCustomGroupBox::Paint()
     DrawEdge(canvas.Handle(), &frame, EDGE_ETCHED, BF_RECT);
     String text = GetText();
     if (text.IsEmpty()) return;
+    // The caption interrupts the frame: its box is filled first.
     TRect r{8, 0, 0, h};
     DrawText(canvas.Handle(), text, text.Length(), &r, DT_CALCRECT | DT_SINGLELINE);
     r.Right += 2;
-    r.Left -= 0;
+    canvas.FillRect(r);
     if (!Enabled()) canvas.Font().SetColor(clGrayText);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
     DrawText(canvas.Handle(), text, text.Length(), &r, DT_SINGLELINE | DT_CENTER);
 }
 
@@ -552,8 +554,8 @@ void TCustomListBox::SetTopIndex(Integer value)
 TRect TCustomListBox::ListRect() const
 {
     TRect r = ClientRect();
-    if (NeedsVScroll()) r.Right -= ScrollBarSize;
-    if (NeedsHScroll()) r.Bottom -= ScrollBarSize;
+    if (NeedsVScroll()) r.Right -= ScrollBarThickness;
+    if (NeedsHScroll()) r.Bottom -= ScrollBarThickness;
     return r;
 }
 
@@ -571,7 +573,7 @@ bool TCustomListBox::NeedsHScroll() const
     Integer total = 0;
     Integer height = ClientRect().Height();
     for (Integer i = 0; i < Count() && total <= height; ++i) total += RowHeight(i);
-    if (total > height || FTopIndex > 0) width -= ScrollBarSize;
+    if (total > height || FTopIndex > 0) width -= ScrollBarThickness;
     return FHorzExtent > width;
 }
 
@@ -851,7 +853,7 @@ void TCustomListBox::Paint()
     if (NeedsVScroll() && NeedsHScroll()) {
         TRect client = ClientRect();
         canvas.Brush().SetColor(clBtnFace);
-        canvas.FillRect(TRect{client.Right - ScrollBarSize, client.Bottom - ScrollBarSize, client.Right, client.Bottom});
+        canvas.FillRect(TRect{client.Right - ScrollBarThickness, client.Bottom - ScrollBarThickness, client.Right, client.Bottom});
     }
 }
 
@@ -859,10 +861,10 @@ void TCustomListBox::PaintScrollBar(TCanvas& canvas, bool vertical)
 {
     TRect list = ListRect();
     if (vertical)
-        ::PaintScrollBar(canvas, TRect{list.Right, list.Top, list.Right + ScrollBarSize, list.Bottom}, true,
+        ::PaintScrollBar(canvas, TRect{list.Right, list.Top, list.Right + ScrollBarThickness, list.Bottom}, true,
                          FTopIndex, PageRows(FTopIndex), LastTopIndex() + PageRows(LastTopIndex()));
     else
-        ::PaintScrollBar(canvas, TRect{list.Left, list.Bottom, list.Right, list.Bottom + ScrollBarSize}, false,
+        ::PaintScrollBar(canvas, TRect{list.Left, list.Bottom, list.Right, list.Bottom + ScrollBarThickness}, false,
                          FHorzPos, list.Width(), FHorzExtent);
 }
 
@@ -871,7 +873,7 @@ bool TCustomListBox::ScrollBarClick(TPoint p)
     TRect list = ListRect();
     if (NeedsVScroll()) {
         Integer page = PageRows(FTopIndex);
-        switch (ScrollBarHit(TRect{list.Right, list.Top, list.Right + ScrollBarSize, list.Bottom}, true, p, FTopIndex,
+        switch (ScrollBarHit(TRect{list.Right, list.Top, list.Right + ScrollBarThickness, list.Bottom}, true, p, FTopIndex,
                              page, LastTopIndex() + PageRows(LastTopIndex()))) {
         case shNone: break;
         case shLineBack: SetTopIndex(std::max(0, FTopIndex - 1)); return true;
@@ -883,7 +885,7 @@ bool TCustomListBox::ScrollBarClick(TPoint p)
     }
     if (NeedsHScroll()) {
         Integer step = 0;
-        switch (ScrollBarHit(TRect{list.Left, list.Bottom, list.Right, list.Bottom + ScrollBarSize}, false, p,
+        switch (ScrollBarHit(TRect{list.Left, list.Bottom, list.Right, list.Bottom + ScrollBarThickness}, false, p,
                              FHorzPos, list.Width(), FHorzExtent)) {
         case shNone: return false;
         case shLineBack: step = -8; break;
