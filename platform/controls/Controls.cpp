@@ -109,6 +109,23 @@ Cardinal ShiftStateToKeys(TShiftState shift)
     return k;
 }
 
+namespace {
+std::map<Integer, TCursor>& CursorTable()
+{
+    static std::map<Integer, TCursor> table;
+    return table;
+}
+}  // namespace
+
+void SetCursorHandle(Integer index, TCursor handle) { CursorTable()[index] = handle; }
+
+TCursor CursorHandle(Integer index)
+{
+    auto it = CursorTable().find(index);
+    if (it != CursorTable().end()) return it->second;
+    return index <= 0 ? static_cast<TCursor>(index) : crDefault;
+}
+
 void SetMouseOverHook(std::function<void(TControl*)> hook) { MouseOverHook() = std::move(hook); }
 
 void SetExceptionHandler(std::function<void(TObject*)> handler) { ExceptionHandler() = std::move(handler); }
@@ -488,7 +505,7 @@ void TControl::SetCursor(TCursor value)
     if (value == FCursor) return;
     FCursor = value;
     if (auto* w = dynamic_cast<TWinControl*>(this); w && w->HandleAllocated())
-        WindowSystem().SetCursor(w->WindowHandle(), value);
+        WindowSystem().SetCursor(w->WindowHandle(), CursorHandle(value));
 }
 
 void TControl::SetShowHint(bool value)
@@ -756,7 +773,7 @@ void TWinControl::InitializeWindow()
     ws.SetText(FHandle, FText);
     ws.SetFont(FHandle, FFont);
     ws.SetEnabled(FHandle, FEnabled);
-    ws.SetCursor(FHandle, FCursor);
+    ws.SetCursor(FHandle, CursorHandle(FCursor));
     ws.SetBounds(FHandle, BoundsRect());
     if (FSurface) {
         TSize s = SurfaceSize();
@@ -1210,6 +1227,9 @@ void TWinControl::WMKeyDown(TMessage& message)
     FDialogKeyUsed = false;
     if (DoKeyDown(message)) return;
     const Word key = static_cast<Word>(message.WParam);
+    if (key == VK_F1)
+        if (TWinControl* form = FormWindow(); form && form->Perform(WM_HELP, 0, reinterpret_cast<std::intptr_t>(this)) != 0)
+            return;
     Cardinal want = 0;
     switch (key) {
     case VK_TAB: want = DLGC_WANTTAB; break;

@@ -88,6 +88,11 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
                   crSQLWait = -17, crNo = -18, crAppStart = -19, crHelp = -20, crHandPoint = -21,
                   crSizeAll = -22, crSize = -22;
 
+// The screen's cursor table: index (crXXX, or a positive number the program chose) to the
+// window system's cursor handle.  Standard cursors map to themselves.
+void SetCursorHandle(Integer index, TCursor handle);
+TCursor CursorHandle(Integer index);
+
 // Shift state of a key message's KeyData and of a mouse message's key flags.
 TShiftState KeyDataToShiftState(Integer keyData);
 Integer ShiftStateToKeyData(TShiftState shift);

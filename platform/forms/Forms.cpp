@@ -48,6 +48,7 @@ TClass TCustomForm::StaticClass()
         m.OnMessage(WM_CLOSE, &TCustomForm::WMClose);
         m.OnMessage(WM_ACTIVATE, &TCustomForm::WMActivate);
         m.OnMessage(WM_MDIACTIVATE, &TCustomForm::WMMDIActivate);
+        m.OnMessage(WM_HELP, &TCustomForm::WMHelp);
     });
     return &meta;
 }
@@ -581,6 +582,17 @@ void TCustomForm::WMMDIActivate(TMessage& message)
     }
 }
 
+// F1: the help context of the control (or of its nearest parent that has one, else the form's).
+void TCustomForm::WMHelp(TMessage& message)
+{
+    Integer context = 0;
+    for (TControl* c = reinterpret_cast<TControl*>(message.LParam); c && !context; c = c->Parent()) context = c->HelpContext();
+    if (!context) context = HelpContext();
+    if (context == 0) return;
+    Application->HelpContext(context);
+    message.Result = 1;
+}
+
 // ---------------------------------------------------------------- THintWindow
 IMPLEMENT_CLASS(THintWindow, TCustomControl, NewComponent<THintWindow>)
 
@@ -832,22 +844,9 @@ void TScreen::SetCursor(TCursor value)
     WindowSystem().SetScreenCursor(value == crDefault ? crDefault : Cursors(value));
 }
 
-TCursor TScreen::Cursors(Integer index) const
-{
-    for (auto& [i, handle] : FCursors)
-        if (i == index) return handle;
-    return index <= 0 ? static_cast<TCursor>(index) : crDefault;
-}
+TCursor TScreen::Cursors(Integer index) const { return CursorHandle(index); }
 
-void TScreen::SetCursors(Integer index, TCursor handle)
-{
-    for (auto& entry : FCursors)
-        if (entry.first == index) {
-            entry.second = handle;
-            return;
-        }
-    FCursors.emplace_back(index, handle);
-}
+void TScreen::SetCursors(Integer index, TCursor handle) { SetCursorHandle(index, handle); }
 
 TWinControl* TScreen::ActiveControl() const { return FActiveForm ? FActiveForm->ActiveControl() : nullptr; }
 

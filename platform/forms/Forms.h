@@ -130,6 +130,7 @@ protected:
     void WMClose(TMessage& message);
     void WMActivate(TMessage& message);
     void WMMDIActivate(TMessage& message);
+    void WMHelp(TMessage& message);
 
 private:
     void CloseModal();
@@ -333,7 +334,6 @@ private:
     std::vector<TCustomForm*> FForms;
     TCustomForm* FActiveForm = nullptr;
     TCursor FCursor = crDefault;
-    std::vector<std::pair<Integer, TCursor>> FCursors;
 };
 
 // A cursor registered from the program's resources ("CURHAND"): a ".cur" resource of type

@@ -221,13 +221,18 @@ protected:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove: return Mouse(static_cast<QMouseEvent*>(e));
+        case QEvent::MouseMove:
+            // Handled here: a message goes to one window only, never on to the parent.
+            Mouse(static_cast<QMouseEvent*>(e));
+            e->accept();
+            return true;
         case QEvent::Wheel: {
             auto* we = static_cast<QWheelEvent*>(e);
             QPoint g = we->globalPosition().toPoint();
             TMessage m{WM_MOUSEWHEEL, MakeWParam(static_cast<Integer>(MouseKeys(we->buttons(), we->modifiers())), we->angleDelta().y()),
                        MakeLParam(g.x(), g.y()), 0};
             Deliver(ctl, m, [&](TMessage&) { QBase::event(e); });
+            e->accept();
             return true;
         }
         case QEvent::Enter:
@@ -236,11 +241,15 @@ protected:
             Deliver(ctl, m, [&](TMessage&) { QBase::event(e); });
             return true;
         }
-        case QEvent::KeyPress: return Key(static_cast<QKeyEvent*>(e));
+        case QEvent::KeyPress:
+            Key(static_cast<QKeyEvent*>(e));
+            e->accept();
+            return true;
         case QEvent::KeyRelease: {
             auto* ke = static_cast<QKeyEvent*>(e);
             TMessage m{WM_KEYUP, VkFromQt(ke->key()), ShiftStateToKeyData(ModifiersToShift(ke->modifiers())), 0};
             Deliver(ctl, m, [&](TMessage&) { QBase::event(e); });
+            e->accept();
             return true;
         }
         case QEvent::FocusIn:

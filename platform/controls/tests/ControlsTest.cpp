@@ -613,3 +613,29 @@ TEST_F(FormFixture, HintAppearsAfterThePauseOverAControlWithShowHint)
 }
 
 }  // namespace
+
+namespace {
+
+class TDragLog : public TObject {
+public:
+    std::vector<TPoint> Moves;
+    bool LeftHeld = true;
+    void Move(TObject*, TShiftState shift, Integer x, Integer y)
+    {
+        Moves.push_back({x, y});
+        LeftHeld = LeftHeld && shift.Contains(ssLeft);
+    }
+};
+
+TEST_F(FormFixture, DragMovesWithTheButtonHeldAndEndsWithAClickAtTheEnd)
+{
+    TDragLog log;
+    Plot->OnMouseMove = TMouseMoveEvent(&log, &TDragLog::Move);
+    TestDrag(Plot, {10, 10}, {50, 30}, 4);
+    EXPECT_EQ(log.Moves, (std::vector<TPoint>{{20, 15}, {30, 20}, {40, 25}, {50, 30}}));
+    EXPECT_TRUE(log.LeftHeld);
+    EXPECT_EQ(Plot->Down, (TPoint{10, 10}));
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+}
+
+}  // namespace

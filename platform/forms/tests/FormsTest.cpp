@@ -4,6 +4,7 @@
 
 #include "platform/controls/ComCtrls.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/rtl/Streams.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -319,6 +320,60 @@ TEST(Mdi, TwoChildrenMergeMenusByGroupIndexAndAToolButtonFollowsItsItem)
     Application->SetMainForm(nullptr);
     delete frame;
     TestProcess();
+}
+
+}  // namespace
+
+namespace {
+
+class THelpLog : public TObject {
+public:
+    std::vector<std::intptr_t> Contexts;
+    void Help(Word, std::intptr_t data, bool& callHelp)
+    {
+        Contexts.push_back(data);
+        callHelp = false;
+    }
+};
+
+TEST(Help, F1AsksForTheHelpContextOfTheControlOrItsForm)
+{
+    TForm form(nullptr);
+    form.SetHelpContext(100);
+    auto* e1 = new TEdit(&form);
+    e1->SetHelpContext(120);
+    e1->SetParent(&form);
+    auto* e2 = new TEdit(&form);
+    e2->SetTop(30);
+    e2->SetParent(&form);
+    THelpLog log;
+    Application->OnHelp = THelpEvent(&log, &THelpLog::Help);
+    form.Show();
+    TestPressKey(e1, VK_F1);
+    TestPressKey(e2, VK_F1);
+    Application->OnHelp = nullptr;
+    EXPECT_EQ(log.Contexts, (std::vector<std::intptr_t>{120, 100}));
+}
+
+TEST(Cursors, NamedCursorFromResourcesGoesIntoTheScreensTable)
+{
+    EXPECT_THROW(LoadCursorFromResource("CURNOWHERE"), EResNotFound);
+    // A 1x1 cursor file: header, one entry (hot spot 0, 0), a 32-bit image with its masks.
+    std::vector<Byte> cur = {0, 0, 2, 0, 1, 0, 1, 1, 0, 0, 0, 0, 0, 0, 48, 0, 0, 0, 22, 0, 0, 0};
+    const Byte header[] = {40, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 1, 0, 32, 0};
+    cur.insert(cur.end(), std::begin(header), std::end(header));
+    cur.resize(22 + 48, 0);
+    RegisterResource("CURHAND", "CURSOR", cur);
+    const TCursor handle = LoadCursorFromResource("CURHAND");
+    EXPECT_GT(handle, 0);
+    Screen->SetCursors(1, handle);
+    EXPECT_EQ(Screen->Cursors(1), handle);
+    EXPECT_EQ(Screen->Cursors(crHandPoint), crHandPoint);
+    TForm form(nullptr);
+    form.SetCursor(1);
+    form.Show();
+    TestProcess();
+    EXPECT_EQ(form.Cursor(), 1);
 }
 
 }  // namespace
