@@ -491,10 +491,14 @@ void StatisticalAnalyses(TParametres& Param, ILongRunHost& host, const TFormatSe
         CreateSamples(Param, n);
         std::unique_ptr<TRandGen> rand[NRandomVariables + 1];
         TRunFlags flags;
+        // The flood levels follow a drawn flood increase only: without one, the stored
+        // increase of an earlier run would replace the model's flood level.
+        bool drawsFloodIncrease = false;
         for (int r = 1; r <= NRandomVariables; ++r)
             if (st.Selection[r]) {
                 rand[r] = MakeGenerator(Param, r);
                 AddFlags(Param, st.NumeroParametre[r], flags);
+                drawsFloodIncrease |= st.NumeroParametre[r] == qcFloodIncrease;
             }
 
         host.StartTiming();
@@ -509,7 +513,7 @@ void StatisticalAnalyses(TParametres& Param, ILongRunHost& host, const TFormatSe
                     Param.AnalysesStatistiques[StatIndex(StatInputs, r)]->SetVal(o, v);
                     ApplyDrawnValue(Param, st.NumeroParametre[r], v, kept, j);
                 }
-            RecomputeLoads(Param, flags, j, true);
+            RecomputeLoads(Param, flags, j, drawsFloodIncrease);
             AnalyseSimulation(Param, flags, c, j);
             for (int q = 1; q <= NRandomVariables; ++q)
                 if (st.Resultats[q])

@@ -532,6 +532,58 @@ TEST_F(MonteCarloTest, SeismicCombinationsRecordTheirStabilityCaseFactors)
     }
 }
 
+// The flood combination: a drawn flood increase raises the flood level above the normal
+// level by the drawn value in every simulation; other reservoir quantities leave the flood
+// levels of the model as they are.
+TEST_F(MonteCarloTest, FloodLevelsOfTheFloodCombination)
+{
+    for (const bool increase : {true, false}) {
+        TParametres m = Model(20);
+        TStatistiques& st = m.Statistiques;
+        for (int r = 1; r <= NRandomVariables; ++r)
+            st.Selection[r] = false;
+        st.Combination = 2;
+        st.FloodIncrease = 0.5;  // left by an earlier run
+        st.Selection[3] = true;
+        st.NumeroParametre[3] = 8;  // silt elevation
+        st.Distribution[3] = 0;
+        st.Minimum[3] = 105;
+        st.Maximum[3] = 115;
+        if (increase) {
+            st.Selection[6] = true;
+            st.NumeroParametre[6] = 7;
+            st.Distribution[6] = 0;
+            st.Minimum[6] = 1;
+            st.Maximum[6] = 4;
+        }
+        std::vector<double> up, down, increases;
+        ObservingHost host([&] {
+            up.push_back(m.Reservoir.FloodUp);
+            down.push_back(m.Reservoir.FloodDn);
+            increases.push_back(m.Statistiques.FloodIncrease);
+        });
+        StatisticalAnalyses(m, host);
+        ASSERT_EQ(host.Warnings, std::vector<String>{});
+        ASSERT_EQ(up.size(), 20u);
+        for (size_t i = 0; i < up.size(); ++i) {
+            if (increase) {
+                // From the normal level 155 by the increase; above the crest at 160 the
+                // tailwater, 109 in the model, rises by the whole overtopping depth.
+                EXPECT_GE(increases[i], 1);
+                EXPECT_DOUBLE_EQ(up[i], 155 + increases[i]);
+                EXPECT_DOUBLE_EQ(down[i], 109 + std::max(up[i] - 160, 0.0));
+            } else {
+                EXPECT_EQ(up[i], 159);
+                EXPECT_EQ(down[i], 109);
+                EXPECT_EQ(increases[i], 0.5);
+            }
+        }
+        EXPECT_EQ(m.Reservoir.FloodUp, 159);
+        EXPECT_EQ(m.Reservoir.FloodDn, 109);
+        EXPECT_EQ(m.Statistiques.FloodIncrease, increase ? increases.back() : 0.5);
+    }
+}
+
 TEST_F(MonteCarloTest, NamesAreRelativeToTheCurrentFolder)
 {
     TParametres m = Model(5);
