@@ -92,7 +92,8 @@ public:
 
 // Installs the fake for the life of a test fixture.
 struct FakeWindows {
-    FakeWindows() { RegisterWindowSystem(&System); }
-    ~FakeWindows() { RegisterWindowSystem(nullptr); }
+    FakeWindows() : Previous(WindowSystemRegistered() ? &WindowSystem() : nullptr) { RegisterWindowSystem(&System); }
+    ~FakeWindows() { RegisterWindowSystem(Previous); }
+    TWindowSystem* Previous;
     TFakeWindowSystem System;
 };

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "platform/stdctrls/ComCtrls.h"
+#include "platform/stdctrls/StdCtrls.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+struct KeyEvents : TObject {
+    // The decimal point typed as a point becomes the comma of the locale.
+    void DecimalKey(TObject*, char16_t& key)
+    {
+        if (key == u'.') key = u',';
+    }
+};
+
+struct NativeForm : ::testing::Test {
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 320, 200);
+        Edit = new TEdit(Form);
+        Edit->SetBounds(10, 60, 120, 24);
+        Edit->SetParent(Form);
+        Bar = new TToolBar(Form);
+        Bar->SetParent(Form);
+        Menu = new TMainMenu(Form);
+        Save = new TMenuItem(Menu);
+        Save->SetCaption("&Save");
+        Menu->Items()->Add(Save);
+        Bar->AddButton(Save);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+    TForm* Form = nullptr;
+    TEdit* Edit = nullptr;
+    TToolBar* Bar = nullptr;
+    TMainMenu* Menu = nullptr;
+    TMenuItem* Save = nullptr;
+    KeyEvents Events;
+};
+
+}  // namespace
+
+TEST_F(NativeForm, TypingOverASelectionWithAReplacedKey)
+{
+    Edit->OnKeyPress = TKeyPressEvent(&Events, &KeyEvents::DecimalKey);
+    Edit->SetFocus();
+    TestTypeText(Edit, "12345");
+    TestPressKey(Edit, VK_HOME);
+    TestPressKey(Edit, VK_RIGHT);
+    TestPressKey(Edit, VK_RIGHT, {ssShift});
+    TestPressKey(Edit, VK_RIGHT, {ssShift});   // "23" selected
+    TestTypeText(Edit, ".");
+    EXPECT_EQ(Edit->Text(), String("1,45"));
+}
+
+TEST_F(NativeForm, ToolButtonFollowsItsMenuItem)
+{
+    ASSERT_EQ(Bar->ButtonCount(), 1);
+    EXPECT_TRUE(Bar->ButtonEnabled(0));
+    Save->SetEnabled(false);
+    TestProcess();
+    EXPECT_FALSE(Bar->ButtonEnabled(0));
+    Save->SetEnabled(true);
+    TestProcess();
+    EXPECT_TRUE(Bar->ButtonEnabled(0));
+}
