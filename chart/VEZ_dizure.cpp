@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/forms/Dialogs.h"
 #include "platform/rtl/RtlMath.h"
 
 IMPLEMENT_CLASS(TScaleProps, TPersistent, NewObject<TScaleProps>)
@@ -18,13 +19,12 @@ TClass TCustomDIzure::StaticClass()
 }
 IMPLEMENT_CLASS(TDIzure, TCustomDIzure, NewComponent<TDIzure>)
 
-TChartMessageHook ChartMessageHook;
-
 namespace {
 
+// The refusals of data sharing are told in an information box with one OK button.
 void ChartMessage(const String& text)
 {
-    if (ChartMessageHook) ChartMessageHook(text);
+    MessageDlg(text, mtInformation, TMsgDlgButtons{mbOK}, 0);
 }
 
 }  // namespace

@@ -286,10 +286,6 @@ using TCrossHairMoveEvent = TEvent<TObject*, TCrossHair*>;
 // Sender, WhichTextLabel.
 using TTextLabelMoveEvent = TEvent<TObject*, TTextLabel*>;
 
-// How the chart tells the user about refused data sharing (an information box).
-using TChartMessageHook = std::function<void(const String&)>;
-extern TChartMessageHook ChartMessageHook;
-
 class TCustomDIzure : public TCustomControl {
     DECLARE_CLASS(TCustomDIzure, TCustomControl)
 public:

@@ -4,6 +4,8 @@
 
 #include "ChartTestSupport.h"
 #include "chart/VEZ_dizure.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/Forms.h"
 
 namespace {
 
@@ -152,7 +154,11 @@ std::vector<std::string> Messages;
 TEST(ChartSharing, UseDataOfSharesTheListAndRefusesItsLimits)
 {
     Messages.clear();
-    ChartMessageHook = [](const String& m) { Messages.push_back(m.ToUtf8()); };
+    MessageBoxHook = [](const TMessageBoxRequest& r) -> std::optional<Integer> {
+        EXPECT_EQ(r.Buttons, std::vector<Integer>{mrOk});
+        Messages.push_back(r.Text.ToUtf8());
+        return mrOk;
+    };
     TDIzure a(nullptr), b(nullptr);
     b.SetUseDataOf(&b);
     ASSERT_EQ(Messages.size(), 1u);
@@ -179,7 +185,7 @@ TEST(ChartSharing, UseDataOfSharesTheListAndRefusesItsLimits)
     a.DrawTo(1.0, 1.0);
     EXPECT_EQ(e.NumItems(), 2);
     for (TDIzure* u : {&b, &c, &d, &e}) u->SetUseDataOf(nullptr);
-    ChartMessageHook = nullptr;
+    MessageBoxHook = nullptr;
 }
 
 // ---------------------------------------------------------------- axis properties
