@@ -714,6 +714,7 @@ private:
     void AddTracePoint(Integer X, Integer Y);
     void FinishWindow(TMouseButton Button);
     void UpdateMouseCursor(Integer X, Integer Y);
+    void AxesDrawOn(TCanvas& canvas);
     void SetBlackAndWhite(bool on);
     void RenderWholeControl(bool BlkWhite, bool IncludeCrossHairs);
     void RenderDataAreaOnly(TBitmap& bmp, bool BlkWhite, bool IncludeCrossHairs);
