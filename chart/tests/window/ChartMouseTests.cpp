@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include "chart/VEZ_dizure.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+// What the chart's mouse events reported.
+class TMouseLog : public TObject {
+public:
+    void ZoomPan(TObject*) { ++zoomPans; }
+    void MoveInChart(TObject*, bool inChart, TShiftState, double x, double y)
+    {
+        lastInChart = inChart;
+        lastX = x;
+        lastY = y;
+    }
+    void RubberBand(TObject*, Integer layer, double x1, double y1, double x2, double y2)
+    {
+        band = {double(layer), x1, y1, x2, y2};
+    }
+    int zoomPans = 0;
+    bool lastInChart = false;
+    double lastX = 0, lastY = 0;
+    std::vector<double> band;
+};
+
+std::vector<Cardinal> PixelsOf(TBitmap& bmp)
+{
+    TPixelBuffer px;
+    bmp.GetPixels(px);
+    std::vector<Cardinal> out;
+    for (Integer y = 0; y < px.Height; ++y) out.insert(out.end(), px.Row(y), px.Row(y) + px.Width);
+    return out;
+}
+
+// A 290 x 200 chart showing 0..10 on both axes: its data area is 220 x 140 pixels from (50, 20).
+class ChartMouse : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestInitialize();
+        form = std::make_unique<TForm>(nullptr);
+        form->SetBounds(0, 0, 400, 300);
+        chart = new TDIzure(form.get());
+        chart->SetParent(form.get());
+        chart->SetBounds(10, 10, 290, 200);
+        chart->SetRange(1, 0, 0, 10, 10);
+        chart->OnZoomPan = TZoomPanEvent(&log, &TMouseLog::ZoomPan);
+        chart->OnMouseMoveInChart = TMouseMoveInChartEvent(&log, &TMouseLog::MoveInChart);
+        chart->OnRubberBand = TSelectRectEvent(&log, &TMouseLog::RubberBand);
+        form->Show();
+        TestProcess();
+    }
+
+    // Press, a first move that anchors the drag, a move to the end, release.
+    void Drag(TPoint from, TPoint to, TMouseButton button = mbLeft)
+    {
+        TestMouseDown(chart, from.X, from.Y, button);
+        const TShiftState held = button == mbLeft ? TShiftState{ssLeft} : TShiftState{ssRight};
+        TestMouseMove(chart, from.X, from.Y, held);
+        TestMouseMove(chart, to.X, to.Y, held);
+        TestMouseUp(chart, to.X, to.Y, button);
+        TestProcess();
+    }
+
+    void ExpectRange(double xLo, double xHi, double yLo, double yHi)
+    {
+        EXPECT_NEAR(chart->Scale1X().RangeLow(), xLo, 1e-9);
+        EXPECT_NEAR(chart->Scale1X().RangeHigh(), xHi, 1e-9);
+        EXPECT_NEAR(chart->Scale1Y().RangeLow(), yLo, 1e-9);
+        EXPECT_NEAR(chart->Scale1Y().RangeHigh(), yHi, 1e-9);
+    }
+
+    TMouseLog log;
+    std::unique_ptr<TForm> form;
+    TDIzure* chart = nullptr;
+};
+
+TEST_F(ChartMouse, PanMovesTheRangeByTheDraggedDistance)
+{
+    chart->SetMouseAction(maPan);
+    Drag({100, 80}, {122, 80});
+    ExpectRange(-1, 9, 0, 10);
+    EXPECT_EQ(log.zoomPans, 1);
+    // Down by 14 pixels: the y range moves up by one tenth of its span.
+    Drag({100, 80}, {100, 94});
+    ExpectRange(-1, 9, 1, 11);
+}
+
+TEST_F(ChartMouse, PanHorizontalLeavesTheYRange)
+{
+    chart->SetMouseAction(maPanHoriz);
+    Drag({100, 80}, {122, 94});
+    ExpectRange(-1, 9, 0, 10);
+}
+
+TEST_F(ChartMouse, ZoomWindowByPositionGivesAscendingRangesWhicheverWayDrawn)
+{
+    chart->SetMouseAction(maZoomWindPos);
+    double x1, y1, x2, y2;
+    chart->M2R(1, 72, 48, x1, y1);
+    chart->M2R(1, 160, 120, x2, y2);
+    Drag({160, 120}, {72, 48});
+    ExpectRange(x1, x2, y2, y1);
+    EXPECT_EQ(log.zoomPans, 1);
+    EXPECT_EQ(chart->ZoomState(), zsNormal);
+}
+
+TEST_F(ChartMouse, ZoomWindowKeepsTheDrawingDirection)
+{
+    chart->SetMouseAction(maZoomWind);
+    double x1, y1, x2, y2;
+    chart->M2R(1, 72, 48, x1, y1);
+    chart->M2R(1, 160, 120, x2, y2);
+    Drag({160, 120}, {72, 48});
+    // Drawn right to left: the x axis runs backwards; drawn upwards: y stays ascending.
+    ExpectRange(x2, x1, y2, y1);
+}
+
+TEST_F(ChartMouse, RightButtonReleaseDropsTheWindow)
+{
+    chart->SetMouseAction(maZoomWind);
+    TestMouseDown(chart, 72, 48, mbLeft);
+    TestMouseMove(chart, 160, 120, {ssLeft});
+    TestMouseUp(chart, 160, 120, mbRight);
+    TestProcess();
+    ExpectRange(0, 10, 0, 10);
+    EXPECT_EQ(log.zoomPans, 0);
+}
+
+TEST_F(ChartMouse, DragZoomAboutTheCentre)
+{
+    chart->SetMouseAction(maZoomDrag);
+    // 29 pixels right on a 290-pixel control: the x span shrinks to 0.9 of itself.
+    Drag({100, 80}, {129, 80});
+    ExpectRange(0.5, 9.5, 0, 10);
+    // 20 pixels down on a 200-pixel control: the y span grows by a tenth.
+    Drag({100, 80}, {100, 100});
+    ExpectRange(0.5, 9.5, -0.5, 10.5);
+    EXPECT_EQ(log.zoomPans, 2);
+}
+
+TEST_F(ChartMouse, MouseMoveReportsTheWorldPosition)
+{
+    double x, y;
+    chart->M2R(1, 105, 55, x, y);
+    TestMouseMove(chart, 105, 55);
+    EXPECT_TRUE(log.lastInChart);
+    EXPECT_DOUBLE_EQ(log.lastX, x);
+    EXPECT_DOUBLE_EQ(log.lastY, y);
+    EXPECT_DOUBLE_EQ(chart->MousePosX(), x);
+    TestMouseMove(chart, 10, 10);
+    EXPECT_FALSE(log.lastInChart);
+    EXPECT_DOUBLE_EQ(chart->MousePosX(), x);   // kept from the last position inside
+}
+
+TEST_F(ChartMouse, RubberBandLeavesNoTraceOnceReleased)
+{
+    chart->SetMouseAction(maRubberBand);
+    chart->ShowGraf();
+    TestProcess();
+    TBitmap before, during, after;
+    TestGrab(form.get(), before);
+    TestMouseDown(chart, 60, 30);
+    TestMouseMove(chart, 120, 90, {ssLeft});
+    TestMouseMove(chart, 200, 140, {ssLeft});
+    TestProcess();
+    TestGrab(form.get(), during);
+    EXPECT_NE(TestPixel(chart, 130, 85), chart->ChartColor());   // the band crosses here
+    TestMouseUp(chart, 200, 140);
+    TestProcess();
+    TestGrab(form.get(), after);
+    EXPECT_EQ(PixelsOf(before), PixelsOf(after));
+    double x1, y1, x2, y2;
+    chart->M2R(1, 60, 30, x1, y1);
+    chart->M2R(1, 200, 140, x2, y2);
+    EXPECT_EQ(log.band, (std::vector<double>{1, x1, y1, x2, y2}));
+    ExpectRange(0, 10, 0, 10);
+}
+
+TEST_F(ChartMouse, DoubleClickOnTheXAxisTogglesItsMouseAction)
+{
+    chart->Scale1X().SetMouseAction(maPan);
+    TestMouseMove(chart, 150, 175);
+    EXPECT_EQ(chart->DetectScale(150, 175), -1);
+    TestDoubleClick(chart, 150, 175);
+    TestProcess();
+    EXPECT_EQ(chart->Scale1X().MouseAction(), maZoom);
+    ExpectRange(0, 10, 0, 10);
+}
+
+TEST_F(ChartMouse, CursorFollowsTheModeWhenNotFixed)
+{
+    chart->SetMouseCursorFixed(false);
+    chart->SetMouseAction(maPan);
+    TestMouseMove(chart, 100, 80);
+    EXPECT_EQ(chart->Cursor(), TCustomDIzure::ChartCursor(1));
+    chart->SetMouseAction(maNone);
+    TestMouseMove(chart, 101, 80);
+    EXPECT_EQ(chart->Cursor(), crCross);
+    TestMouseMove(chart, 5, 5);
+    EXPECT_EQ(chart->Cursor(), crDefault);
+}
+
+}  // namespace
