@@ -963,12 +963,11 @@ bool TIntMatrix::LoadFromStream(TStream* InStream, bool AdjustMatrixSize)
     const auto [loR, hiR, loC, hiC] = bounds;
     // A stream that does not hold the block it announces is corrupt.
     const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
-    if (hiR < loR || hiC < loC || !ShapeFits(hiC, hiR) ||
-        !FitsInBytes(count, 4, InStream->Size() - InStream->Position()))
-        return false;
-    if (AdjustMatrixSize) Resize(hiC, hiR);
+    const bool plausible = hiR >= loR && hiC >= loC && ShapeFits(hiC, hiR) &&
+                           FitsInBytes(count, 4, InStream->Size() - InStream->Position());
+    if (plausible && AdjustMatrixSize) Resize(hiC, hiR);
     bool result = false;
-    if (FNRow >= hiR && FNCol >= hiC) {
+    if (plausible && FNRow >= hiR && FNCol >= hiC) {
         result = true;
         for (Integer r = loR; r <= hiR; ++r)
             for (Integer c = loC; c <= hiC; ++c) {
