@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "analysis/Statistic.h"
 #include "analysis/tests/StudyModel.h"
 #include "analysis/tests/StudyTestSupport.h"
 
@@ -36,6 +37,15 @@ TEST_F(DamToolStudiesTest, TwoMonteCarloRunsWriteTheSameFiles)
         EXPECT_EQ(ReadBytes(Folder / "second/" + name), first) << name;
     }
     EXPECT_EQ(ReadCrLfLines(Folder / "first/Statistic.in").size(), 501u);
+
+    // The tool draws from where a program start leaves the sequence.
+    TParametres model = Analysed(MonteCarloModel(500));
+    model.Statistiques.FichierInput = Folder / "Statistic.in";
+    model.Statistiques.SauverResultats = model.Statistiques.SauverInputCDF = false;
+    model.Statistiques.SauverOutPutCDF = false;
+    TSilentLongRunHost host;
+    StatisticalAnalyses(model, host);
+    EXPECT_EQ(ReadBytes(Folder / "Statistic.in"), ReadBytes(Folder / "first/Statistic.in"));
 }
 
 TEST_F(DamToolStudiesTest, IncrementalRunWritesOneLinePerStep)

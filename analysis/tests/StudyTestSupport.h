@@ -82,12 +82,16 @@ inline std::map<std::string, std::string> StoredInputs(const TParametres& model)
     return fields;
 }
 
+// The seed as a program start leaves it: 1234 followed by the library's start-up draws.
+// Taken before main, when nothing has drawn yet.
+inline const Cardinal StartupRandSeed = RandSeed;
+
 // The model after the analysis run, with the random sequence where a program start puts it.
 inline TParametres Analysed(TParametres model)
 {
     TSilentAnalysisHost host;
     RunAnalysis(model, host);
-    RandSeed = 1234;
+    RandSeed = StartupRandSeed;
     return model;
 }
 
