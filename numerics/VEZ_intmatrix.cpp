@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <limits>
 #include <new>
 
 #include "numerics/VEZ_ascfile.h"
@@ -759,7 +758,7 @@ bool TIntMatrix::Quartiles(Integer LowCol, Integer LowRow, Integer HighCol, Inte
 double TIntMatrix::Percentile(double prob, Integer LowCol, Integer LowRow, Integer HighCol, Integer HighRow) const
 {
     if (FIsSparse || FNCol == 0 || FNRow == 0) return 0;
-    prob = prob < 0 ? 0 : Min(prob, 100.0);
+    prob = prob > 0 ? Min(prob, 100.0) : 0;
     const TIntArray values = BlockValues(LowCol, LowRow, HighCol, HighRow);
     TDoubleArray work;
     work.SetLength(values.Length());
@@ -772,7 +771,7 @@ double TIntMatrix::Percentile(double prob, Integer LowCol, Integer LowRow, Integ
                               Integer SampleSize) const
 {
     if (FIsSparse || FNCol == 0 || FNRow == 0) return 0;
-    prob = prob < 0 ? 0 : Min(prob, 100.0);
+    prob = prob > 0 ? Min(prob, 100.0) : 0;
     MakeValidColRange(LowCol, HighCol);
     MakeValidRowRange(LowRow, HighRow);
     const Int64 size = Int64(HighCol - LowCol + 1) * (HighRow - LowRow + 1);

@@ -244,7 +244,7 @@ void TMat3D::MeanVar(Integer LowCol, Integer HighCol, Integer LowRow, Integer Hi
 double TMat3D::Percentile(double prob, Integer LowCol, Integer HighCol, Integer LowRow, Integer HighRow,
                           Integer LowLayer, Integer HighLayer) const
 {
-    prob = prob < 0 ? 0 : Min(prob, 100.0);
+    prob = prob > 0 ? Min(prob, 100.0) : 0;
     TDoubleArray values = BoxValues(LowCol, HighCol, LowRow, HighRow, LowLayer, HighLayer);
     const Integer n = values.Length();
     return SelectKthSmallest(values, static_cast<Integer>(Round(Extended(n) * prob / 100)), 0, n - 1);
@@ -259,7 +259,7 @@ double TMat3D::Percentile(double prob, Integer LowCol, Integer HighCol, Integer 
     const Int64 size = Int64(HighCol - LowCol + 1) * (HighRow - LowRow + 1) * (HighLayer - LowLayer + 1);
     if (SampleSize <= 0 || SampleSize >= size)
         return Percentile(prob, LowCol, HighCol, LowRow, HighRow, LowLayer, HighLayer);
-    prob = prob < 0 ? 0 : Min(prob, 100.0);
+    prob = prob > 0 ? Min(prob, 100.0) : 0;
     Randomize();
     TDoubleArray sample;
     try {
