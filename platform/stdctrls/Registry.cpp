@@ -20,6 +20,12 @@ const TEnumTypeInfo& TypeInfoOf(TListBoxStyle)
     static const TEnumTypeInfo info("TListBoxStyle", {"lbStandard", "lbOwnerDrawFixed", "lbOwnerDrawVariable"});
     return info;
 }
+const TEnumTypeInfo& TypeInfoOf(TComboBoxStyle)
+{
+    static const TEnumTypeInfo info("TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList", "csOwnerDrawFixed",
+                                                       "csOwnerDrawVariable"});
+    return info;
+}
 const TEnumTypeInfo& TypeInfoOf(TGridOption)
 {
     static const TEnumTypeInfo info("TGridOption",
@@ -103,6 +109,23 @@ void PublishStdCtrls()
         .Property("TabStop").Default(true)
         .Property("OnDrawItem", &TCustomListBox::OnDrawItem)
         .Property("OnMeasureItem", &TCustomListBox::OnMeasureItem);
+
+    TPublished<TCustomComboBox>(TCustomComboBox::StaticClass())
+        .Property("Color").Default(clWindow)
+        .Property("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount).Default(8)
+        .Property("ItemHeight", &TCustomComboBox::ItemHeight, &TCustomComboBox::SetItemHeight).Default(16)
+        .Property("Items", [](TCustomComboBox* c) { return &c->Items(); }, nullptr)
+        .Property("ItemIndex", &TCustomComboBox::ItemIndex, &TCustomComboBox::SetItemIndex).Default(-1)
+        .Property("ParentColor").Default(false)
+        .Property("Style", &TCustomComboBox::Style, &TCustomComboBox::SetStyle).Default(csDropDown)
+        .Property("TabStop").Default(true)
+        .Property("Text", [](TCustomComboBox* c) { return c->Text(); }, &TCustomComboBox::SetText)
+        .Property("OnChange", &TCustomComboBox::OnChange)
+        .Property("OnCloseUp", &TCustomComboBox::OnCloseUp)
+        .Property("OnDrawItem", &TCustomComboBox::OnDrawItem)
+        .Property("OnDropDown", &TCustomComboBox::OnDropDown)
+        .Property("OnMeasureItem", &TCustomComboBox::OnMeasureItem)
+        .Property("OnSelect", &TCustomComboBox::OnSelect);
 }
 
 void PublishGrids()
@@ -207,7 +230,7 @@ void RegisterStdControlClasses()
     PublishComCtrls();
     PublishExtCtrls();
     RegisterClasses({TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
-                     TRadioButton::StaticClass(), TListBox::StaticClass(), TDrawGrid::StaticClass(),
+                     TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(), TDrawGrid::StaticClass(),
                      TStringGrid::StaticClass(), TStatusBar::StaticClass(), TStatusPanel::StaticClass(),
                      TPageControl::StaticClass(), TTabSheet::StaticClass(), TProgressBar::StaticClass(),
                      TPanel::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),

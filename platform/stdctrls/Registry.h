@@ -15,6 +15,7 @@ const TEnumTypeInfo& TypeInfoOf(TAlignment);
 const TEnumTypeInfo& TypeInfoOf(TTextLayout);
 const TEnumTypeInfo& TypeInfoOf(TCheckBoxState);
 const TEnumTypeInfo& TypeInfoOf(TListBoxStyle);
+const TEnumTypeInfo& TypeInfoOf(TComboBoxStyle);
 const TEnumTypeInfo& TypeInfoOf(TGridOption);
 const TEnumTypeInfo& TypeInfoOf(TStatusPanelBevel);
 const TEnumTypeInfo& TypeInfoOf(TStatusPanelStyle);

@@ -101,6 +101,16 @@ const char* const AllControls = R"(object Form1: TPanel
     DefaultColWidth = 40
     DefaultRowHeight = 16
   end
+  object ComboBox1: TComboBox
+    Left = 8
+    Top = 192
+    Width = 120
+    Style = csDropDownList
+    Items = (
+      'Metric'
+      'Imperial')
+    ItemIndex = 0
+  end
   object ProgressBar1: TProgressBar
     Left = 8
     Top = 170
