@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numbers>
 #include <numeric>
 #include <set>
 
@@ -529,6 +530,67 @@ TEST_F(MonteCarloTest, SeismicCombinationsRecordTheirStabilityCaseFactors)
         EXPECT_NEAR(row[2], stability[i], 1e-8 * stability[i]);
         EXPECT_GT(std::fabs(row[2] - stress[i]), 1e-3 * stress[i]);
         EXPECT_NEAR(row[8], tension[i], 1e-7 * std::fabs(tension[i]));  // 8 digits when negative
+    }
+}
+
+// What a drawn value sets in the model, by quantity code; the model is whole again after
+// the run.
+TEST_F(MonteCarloTest, EachCodePutsItsDrawnValueIntoTheModel)
+{
+    const double degrees = 180 / std::numbers::pi;
+    const struct {
+        Word Code;
+        double Low, High;
+        double (*Field)(const TParametres&);
+        double (*Expected)(double v, double degrees);
+    } cases[] = {
+        {1, 400, 1200, [](const TParametres& m) { return m.JointMaterials[1].ft; }, [](double v, double) { return v; }},
+        {2, 300, 700, [](const TParametres& m) { return m.JointMaterials[1].peak.c; }, [](double v, double) { return v; }},
+        {3, 50, 150, [](const TParametres& m) { return m.JointMaterials[1].residual.c; },
+         [](double v, double) { return v; }},
+        {4, 0.8, 1.2, [](const TParametres& m) { return m.JointMaterials[1].peak.angle; },
+         [](double v, double d) { return std::atan(v) * d; }},
+        {5, 0.6, 0.9, [](const TParametres& m) { return m.JointMaterials[1].residual.angle; },
+         [](double v, double d) { return std::atan(v) * d; }},
+        {6, 150, 158, [](const TParametres& m) { return m.Reservoir.NormalUp; }, [](double v, double) { return v; }},
+        {7, 1, 3, [](const TParametres& m) { return m.Statistiques.FloodIncrease; }, [](double v, double) { return v; }},
+        {8, 105, 115, [](const TParametres& m) { return m.Reservoir.Sediment; }, [](double v, double) { return v; }},
+        {9, 8, 12, [](const TParametres& m) { return m.Reservoir.SedWeight; }, [](double v, double) { return v; }},
+        {10, 0.3, 0.9, [](const TParametres& m) { return m.Drainage.effectiveness; }, [](double v, double) { return v; }},
+        {11, 10, 30, [](const TParametres& m) { return m.DebrisFlottant.Force; }, [](double v, double) { return v; }},
+        {12, 30, 70, [](const TParametres& m) { return m.Reservoir.IceLoad; }, [](double v, double) { return v; }},
+        // The last force (60, -80) keeps its direction.
+        {13, 50, 150, [](const TParametres& m) { return m.Force.Elem[1].VertForce; },
+         [](double v, double) { return v * -0.8; }},
+        // The other accelerations follow the peak horizontal one (0.2): sustained spectral 0.3.
+        {14, 0.1, 0.3, [](const TParametres& m) { return m.Acc.Sust.spectral; },
+         [](double v, double) { return v * 0.3 / 0.2; }},
+    };
+    for (const auto& c : cases) {
+        TParametres m = Model(5);
+        TStatistiques& st = m.Statistiques;
+        for (int r = 1; r <= NRandomVariables; ++r)
+            st.Selection[r] = false;
+        st.Selection[1] = true;
+        st.NumeroParametre[1] = c.Code;
+        st.Distribution[1] = 0;
+        st.Minimum[1] = c.Low;
+        st.Maximum[1] = c.High;
+        const double before = c.Field(m);
+        std::vector<double> drawn, set;
+        ObservingHost host([&] {
+            drawn.push_back(m.AnalysesStatistiques[StatIndex(StatInputs, 1)]->GetVal(static_cast<int>(drawn.size()) + 1));
+            set.push_back(c.Field(m));
+        });
+        StatisticalAnalyses(m, host);
+        ASSERT_EQ(drawn.size(), 5u) << c.Code;
+        for (size_t i = 0; i < drawn.size(); ++i) {
+            EXPECT_GE(drawn[i], c.Low) << c.Code;
+            EXPECT_LT(drawn[i], c.High) << c.Code;
+            EXPECT_DOUBLE_EQ(set[i], c.Expected(drawn[i], degrees)) << c.Code;
+        }
+        // The flood increase keeps its last drawn value.
+        EXPECT_EQ(c.Field(m), c.Code == 7 ? set.back() : before) << c.Code;
     }
 }
 
