@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -117,6 +118,64 @@ TEST_F(IncrementalTest, AnAccelerationSeriesFromZeroWritesZero)
     ASSERT_EQ(lines.size(), 22u);
     EXPECT_EQ(lines[1].substr(0, 13), "0.0          ");
     EXPECT_EQ(lines[2].substr(0, 13), "2.000000E-02 ");
+}
+
+// What a step value sets in the model, by load; the kept levels are 155 / 106 (normal) and
+// 159 / 109 (flood) below the crest at 160, so the tailwater rises by the whole overtopping.
+TEST_F(IncrementalTest, EachLoadPutsItsStepValueIntoTheModel)
+{
+    const struct {
+        int Loading;
+        double S, E, I;
+        std::vector<double> (*Fields)(const TParametres&);
+        std::vector<double> (*Expected)(double v);
+    } cases[] = {
+        {1, 158, 162, 0.2,
+         [](const TParametres& m) { return std::vector<double>{m.Reservoir.NormalUp, m.Reservoir.NormalDn}; },
+         [](double v) { return std::vector<double>{v, 106 + std::max(v - 160, 0.0)}; }},
+        {2, 158, 162, 0.2,
+         [](const TParametres& m) { return std::vector<double>{m.Reservoir.FloodUp, m.Reservoir.FloodDn}; },
+         [](double v) { return std::vector<double>{v, 109 + std::max(v - 160, 0.0)}; }},
+        // Peak 0.2, 0.1, 0.5 and sustained 0.1, 0.05, 0.3 follow the peak horizontal value,
+        // which is at least 1e-5.
+        {3, 0, 0.4, 0.02,
+         [](const TParametres& m) { return std::vector<double>{m.Acc.Peak.horizontal, m.Acc.Sust.spectral}; },
+         [](double v) {
+             const double a = std::max(v, 1e-5);
+             return std::vector<double>{a, a * 0.3 / 0.2};
+         }},
+        // The last force (60, -80) keeps its direction.
+        {4, 0, 240, 12,
+         [](const TParametres& m) { return std::vector<double>{m.Force.Elem[1].HorForce, m.Force.Elem[1].VertForce}; },
+         [](double v) { return std::vector<double>{v * 0.6, v * -0.8}; }},
+        // Only the cable that pulls (Tension 1000, Tension2 0) takes the value.
+        {5, 0, 2000, 100,
+         [](const TParametres& m) { return std::vector<double>{m.PostTension.Tension, m.PostTension.Tension2}; },
+         [](double v) { return std::vector<double>{v, 0}; }},
+        {6, 0, 200, 10, [](const TParametres& m) { return std::vector<double>{m.Reservoir.IceLoad}; },
+         [](double v) { return std::vector<double>{v}; }},
+        {7, 0, 1, 0.05, [](const TParametres& m) { return std::vector<double>{m.Drainage.effectiveness}; },
+         [](double v) { return std::vector<double>{v}; }},
+    };
+    for (const auto& c : cases) {
+        TParametres m = Model();
+        TIncrementLoad& il = m.IncrementLoad;
+        il.Loading = c.Loading;
+        il.StartValue[c.Loading] = c.S;
+        il.EndValue[c.Loading] = c.E;
+        il.IncrementValue[c.Loading] = c.I;
+        const std::vector<double> before = c.Fields(m);
+        std::vector<std::vector<double>> set;
+        ObservingHost host([&] { set.push_back(c.Fields(m)); });
+        IncrementalLoadAnalysis(m, host);
+        ASSERT_EQ(set.size(), 21u) << c.Loading;
+        for (int s = 1; s <= 21; ++s) {
+            const std::vector<double> expected = c.Expected(c.S + (s - 1) * c.I);
+            for (size_t f = 0; f < expected.size(); ++f)
+                EXPECT_DOUBLE_EQ(set[s - 1][f], expected[f]) << c.Loading << " step " << s << " field " << f;
+        }
+        EXPECT_EQ(c.Fields(m), before) << c.Loading;
+    }
 }
 
 TEST_F(IncrementalTest, InputsAndJointResultsAfterTheRunAreThoseBeforeIt)

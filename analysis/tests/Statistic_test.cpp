@@ -545,7 +545,8 @@ TEST_F(MonteCarloTest, EachCodePutsItsDrawnValueIntoTheModel)
         double (*Expected)(double v, double degrees);
     } cases[] = {
         {1, 400, 1200, [](const TParametres& m) { return m.JointMaterials[1].ft; }, [](double v, double) { return v; }},
-        {2, 300, 700, [](const TParametres& m) { return m.JointMaterials[1].peak.c; }, [](double v, double) { return v; }},
+        {2, 300, 700,
+         [](const TParametres& m) { return m.JointMaterials[1].peak.c; }, [](double v, double) { return v; }},
         {3, 50, 150, [](const TParametres& m) { return m.JointMaterials[1].residual.c; },
          [](double v, double) { return v; }},
         {4, 0.8, 1.2, [](const TParametres& m) { return m.JointMaterials[1].peak.angle; },
@@ -553,10 +554,12 @@ TEST_F(MonteCarloTest, EachCodePutsItsDrawnValueIntoTheModel)
         {5, 0.6, 0.9, [](const TParametres& m) { return m.JointMaterials[1].residual.angle; },
          [](double v, double d) { return std::atan(v) * d; }},
         {6, 150, 158, [](const TParametres& m) { return m.Reservoir.NormalUp; }, [](double v, double) { return v; }},
-        {7, 1, 3, [](const TParametres& m) { return m.Statistiques.FloodIncrease; }, [](double v, double) { return v; }},
+        {7, 1, 3,
+         [](const TParametres& m) { return m.Statistiques.FloodIncrease; }, [](double v, double) { return v; }},
         {8, 105, 115, [](const TParametres& m) { return m.Reservoir.Sediment; }, [](double v, double) { return v; }},
         {9, 8, 12, [](const TParametres& m) { return m.Reservoir.SedWeight; }, [](double v, double) { return v; }},
-        {10, 0.3, 0.9, [](const TParametres& m) { return m.Drainage.effectiveness; }, [](double v, double) { return v; }},
+        {10, 0.3, 0.9,
+         [](const TParametres& m) { return m.Drainage.effectiveness; }, [](double v, double) { return v; }},
         {11, 10, 30, [](const TParametres& m) { return m.DebrisFlottant.Force; }, [](double v, double) { return v; }},
         {12, 30, 70, [](const TParametres& m) { return m.Reservoir.IceLoad; }, [](double v, double) { return v; }},
         // The last force (60, -80) keeps its direction.
@@ -579,7 +582,8 @@ TEST_F(MonteCarloTest, EachCodePutsItsDrawnValueIntoTheModel)
         const double before = c.Field(m);
         std::vector<double> drawn, set;
         ObservingHost host([&] {
-            drawn.push_back(m.AnalysesStatistiques[StatIndex(StatInputs, 1)]->GetVal(static_cast<int>(drawn.size()) + 1));
+            const TVector& sample = *m.AnalysesStatistiques[StatIndex(StatInputs, 1)];
+            drawn.push_back(sample.GetVal(static_cast<int>(drawn.size()) + 1));
             set.push_back(c.Field(m));
         });
         StatisticalAnalyses(m, host);
