@@ -294,3 +294,16 @@ TEST_F(IntMatrixFiles, DamagedFilesGiveFailureResults)
     EXPECT_EQ(target.LoadBinary(Path("liar.bin")), -3);
     EXPECT_EQ(target.NrOfColumns(), 1);
 }
+
+TEST(IntMatrix, CopiesIntoAFloatingPointMatrix)
+{
+    auto m = Dense({{1, 2, 3}, {4, 5, 6}});
+    TMatrix target(nullptr);
+    target.Resize(3, 3);
+    target.CopyFrom(m.get(), 2, 1, 9, 2, 1, 2);  // columns 2..3 (9 clamped), rows 1..2
+    EXPECT_EQ(target.GetVal(1, 2), 2);
+    EXPECT_EQ(target.GetVal(2, 3), 6);
+    EXPECT_EQ(target.GetVal(1, 1), 0);
+    target.CopyFrom(static_cast<TIntMatrix*>(nullptr), 1, 1, 1, 1, 1, 1);
+    EXPECT_EQ(target.GetVal(2, 3), 6);
+}

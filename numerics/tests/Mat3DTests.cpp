@@ -203,3 +203,15 @@ TEST_F(Mat3DFiles, DamagedFilesGiveFailureResults)
     EXPECT_FALSE(target.LoadFromXMLFile(Path("huge.xml"), ""));
     EXPECT_EQ(target.NrOfColumns(), 1);
 }
+
+TEST(Mat3D, MatrixCopiesOneLayer)
+{
+    TMat3D box(nullptr);
+    FillNumbered(box);
+    TMatrix target(nullptr);
+    target.Resize(3, 2);
+    target.CopyFrom(&box, 1, 1, 3, 2, 7, 1, 1);  // layer 7 is taken as the last one
+    EXPECT_EQ(target.GetVal(3, 2), 223);
+    target.CopyFrom(&box, 0, 0, 0, 0, 0, 2, 2);  // bounds 0 address (1, 1), layer 0 is layer 1
+    EXPECT_EQ(target.GetVal(2, 2), 111);
+}
