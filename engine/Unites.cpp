@@ -136,11 +136,12 @@ double InterpolateLine(double x, double x1, double y1, double x2, double y2)
 
 namespace {
 
-constexpr double FootInMetres = 0.3048;
-constexpr double MassPerLengthFactor = 1.488163943;
-constexpr double StressMPaFactor = 0.006894757293;
-constexpr double StressKPaFactor = 47.88025898;
-constexpr double DensityFactor = 16.01846337;
+// Held in extended precision, as the conversions compute.
+constexpr Extended FootInMetres = 0.3048L;
+constexpr Extended MassPerLengthFactor = 1.488163943L;
+constexpr Extended StressMPaFactor = 0.006894757293L;
+constexpr Extended StressKPaFactor = 47.88025898L;
+constexpr Extended DensityFactor = 16.01846337L;
 
 // Stores a converted value when it is a finite number and returns it; otherwise the
 // arithmetic failure: returns 0 and leaves the value as it was.
@@ -152,12 +153,12 @@ double StoreResult(double& value, long double result)
     return value;
 }
 
-double ConvertByPower(double& value, Integer n, double f)
+double ConvertByPower(double& value, Integer n, Extended f)
 {
     return StoreResult(value, value / IntPower(f, n));
 }
 
-double ConvertWithGravity(double& value, Integer n, double g, double c)
+double ConvertWithGravity(double& value, Integer n, double g, Extended c)
 {
     if (n == -1) return StoreResult(value, value * (static_cast<long double>(g) * c * FootInMetres));
     return StoreResult(value, value / (static_cast<long double>(g) * c));

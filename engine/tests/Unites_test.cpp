@@ -126,6 +126,36 @@ TEST(UnitConversion, GravityBasedValues)
     EXPECT_NEAR(weight, 1 / 16.01846337, 1e-15);
 }
 
+// The factors are the exact decimals, held in extended precision: for these values a
+// factor rounded to a double first would give a result one unit off in the last place.
+TEST(UnitConversion, FactorsAreExtendedDecimals)
+{
+    struct TCase {
+        const char* what;
+        double (*convert)(double&, Integer);
+        double value;
+        Extended expected;
+    };
+    const TCase cases[] = {
+        {"length", ConvertLength, 150, 150 / 0.3048L},
+        {"mass", ConvertMassPerLength, 1.5, 1.5 / 1.488163943L},
+        {"MPa", ConvertStressMPa, 21.09, 21.09 / 0.006894757293L},
+        {"kPa", ConvertStressKPa, 49.5, 49.5 / 47.88025898L},
+        {"density", ConvertDensity, 3.7, 3.7 / 16.01846337L},
+    };
+    for (const auto& c : cases) {
+        double v = c.value;
+        c.convert(v, 1);
+        EXPECT_EQ(v, static_cast<double>(c.expected)) << c.what;
+    }
+    double force = 21.09;
+    ConvertForcePerLength(force, 1, 9.81);
+    EXPECT_EQ(force, static_cast<double>(21.09 / (Extended{9.81} * 1.488163943L)));
+    force = 1.5;
+    ConvertForcePerLength(force, -1, 32.2);
+    EXPECT_EQ(force, static_cast<double>(1.5 * (Extended{32.2} * 1.488163943L * 0.3048L)));
+}
+
 TEST(UnitConversion, FailureGivesZeroAndKeepsTheValue)
 {
     double v = 1e308;
