@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "ChartTestSupport.h"
+#include "chart/VEZ_dizure.h"
+#include "platform/graphics/Clipbrd.h"
+#include "platform/graphics/GdiApi.h"
+#include "platform/graphics/Printers.h"
+#include "platform/graphics/Raster.h"
+#include "platform/rtl/RtlMath.h"
+
+namespace {
+
+std::vector<Cardinal> PixelsOf(TBitmap& bmp)
+{
+    TPixelBuffer px;
+    bmp.GetPixels(px);
+    std::vector<Cardinal> out;
+    for (Integer y = 0; y < px.Height; ++y)
+        for (Integer x = 0; x < px.Width; ++x) out.push_back(px.Row(y)[x] & 0xFFFFFF);
+    return out;
+}
+
+int DifferentPixels(TBitmap& a, TBitmap& b)
+{
+    const auto pa = PixelsOf(a), pb = PixelsOf(b);
+    if (pa.size() != pb.size()) return -1;
+    int n = 0;
+    for (size_t i = 0; i < pa.size(); ++i) n += pa[i] != pb[i];
+    return n;
+}
+
+class ChartExport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = std::filesystem::temp_directory_path() / ("chartuse-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+        chart.SetName("DIzure1");
+        chart.SetBounds(0, 0, 280, 200);
+        chart.SetRange(1, 0, 0, 10, 10);
+        chart.SetDataColor(clRed);
+        chart.MoveTo(1.0, 1.0);
+        chart.DrawTo(9.0, 8.0);
+        chart.SetDataColor(clBlue);
+        chart.Rectangle(2.0, 5.0, 4.0, 7.0);
+        chart.SetSuppressPaint(false);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    String Path(const char* name) const { return String((dir / name).string().c_str()); }
+
+    TDIzure chart{nullptr};
+    std::filesystem::path dir;
+};
+
+TEST_F(ChartExport, ClipboardBitmapIsTheRenderedChart)
+{
+    chart.Repaint();
+    TBitmap shown;
+    shown.Assign(&chart.Surface());
+    chart.CopyToClipboard(false);
+    TBitmap clip;
+    ASSERT_TRUE(Clipboard().GetPicture(&clip));
+    EXPECT_EQ(clip.Width(), 280);
+    EXPECT_EQ(clip.Height(), 200);
+    EXPECT_EQ(DifferentPixels(shown, clip), 0);
+}
+
+TEST_F(ChartExport, CopyToBitmapTakesTheControlSizeAndIgnoresNone)
+{
+    chart.CopyToBitmap(nullptr, false);
+    TBitmap bmp;
+    chart.CopyToBitmap(&bmp, false);
+    EXPECT_EQ(bmp.Width(), 280);
+    EXPECT_EQ(bmp.Height(), 200);
+    TBitmap area;
+    chart.CopyToBitmapDAOnly(&area, false);
+    EXPECT_EQ(area.Width(), chart.GrafBmp().Width());
+    EXPECT_EQ(area.Height(), chart.GrafBmp().Height());
+}
+
+TEST_F(ChartExport, BlackAndWhiteCopyLeavesTheColoursAlone)
+{
+    chart.SetWindColor(clGray);
+    const TColor axisFont = chart.Scale1X().Font().Color();
+    TBitmap bw;
+    chart.CopyToBitmap(&bw, true);
+    EXPECT_EQ(bw.Canvas().Pixel(2, 2), clWhite);
+    EXPECT_EQ(CountColor(bw, clRed), 0);
+    EXPECT_EQ(chart.WindColor(), clGray);
+    EXPECT_EQ(chart.Scale1X().ColorScale(), clBlack);
+    EXPECT_EQ(chart.Scale1X().Font().Color(), axisFont);
+    TBitmap colour;
+    chart.CopyToBitmap(&colour, false);
+    EXPECT_EQ(colour.Canvas().Pixel(2, 2), clGray);
+    EXPECT_GT(CountColor(colour, clRed), 0);
+}
+
+TEST_F(ChartExport, BitmapFileIsNamedUpToTheFirstDotAndHoldsThePicture)
+{
+    TBitmap expected;
+    chart.CopyToBitmap(&expected, false);
+    chart.CopyToBMP(Path("plot.final.png"), false);
+    ASSERT_TRUE(std::filesystem::exists(dir / "plot.bmp"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "plot.final.png"));
+    TBitmap loaded;
+    loaded.LoadFromFile(Path("plot.bmp"));
+    EXPECT_EQ(DifferentPixels(expected, loaded), 0);
+}
+
+TEST_F(ChartExport, MetafileReplaysToTheSamePicture)
+{
+    TBitmap expected;
+    chart.CopyToBitmap(&expected, false);
+    chart.CopyToWMF(Path("plot.emf"), false);
+    ASSERT_TRUE(std::filesystem::exists(dir / "plot.wmf"));
+    TMetafile mf;
+    mf.LoadFromFile(Path("plot.wmf"));
+    EXPECT_EQ(mf.Width(), 281);   // the zero-length line at (Width, Height) widens the bounds
+    TBitmap replay;
+    WhiteBitmap(replay, 280, 200);
+    mf.DrawOn(replay.Canvas(), Rect(0, 0, mf.Width(), mf.Height()));
+    // The same lines and fills; text may fall a pixel apart.
+    EXPECT_EQ(CountColor(replay, clRed), CountColor(expected, clRed));
+    EXPECT_EQ(CountColor(replay, clBlue), CountColor(expected, clBlue));
+    EXPECT_LT(DifferentPixels(expected, replay), 280 * 200 / 50);
+}
+
+TEST_F(ChartExport, ClipboardMetafile)
+{
+    chart.CopyToClipboardWMF(false);
+    EXPECT_TRUE(Clipboard().HasFormat(CF_ENHMETAFILE));
+    TMetafile mf;
+    ASSERT_TRUE(Clipboard().GetPicture(&mf));
+    EXPECT_FALSE(mf.Empty());
+}
+
+TEST_F(ChartExport, PrintedChartIsAPdfTitledWithTheName)
+{
+    Printer().SetOutputFileName(Path("chart.pdf"));
+    chart.PrintIt(1.0, false);
+    EXPECT_EQ(Printer().Title(), "DIzure1");
+    std::ifstream in(dir / "chart.pdf", std::ios::binary);
+    std::string head(4, '\0');
+    in.read(head.data(), 4);
+    EXPECT_EQ(head, "%PDF");
+    EXPECT_EQ(chart.Scale1X().RangeHigh(), 10);
+}
+
+TEST_F(ChartExport, OpenPrinterPlacesChartsDiagonally)
+{
+    Printer().SetOutputFileName(Path("two.pdf"));
+    Printer().BeginDoc();
+    const Integer X = GetDeviceCaps(Printer().Canvas().Handle(), LOGPIXELSX);
+    Integer x = 100, y = 100;
+    chart.CopyToOpenPrinter(x, y, 1.0, false);
+    EXPECT_EQ(x, 100 + Round(X * 280.0 / 96));
+    EXPECT_EQ(y, 100 + Round(GetDeviceCaps(Printer().Canvas().Handle(), LOGPIXELSY) * 200.0 / 96));
+    chart.CopyToOpenPrinter(x, y, 1.0, true);
+    EXPECT_EQ(x, 100 + 2 * Round(X * 280.0 / 96));
+    Printer().EndDoc();
+    EXPECT_GT(std::filesystem::file_size(dir / "two.pdf"), 100u);
+}
+
+}  // namespace
