@@ -11,11 +11,13 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "chart/VEZ_Scale.h"
 #include "chart/VEZ_vezbase_chart.h"
 #include "platform/classes/Component.h"
 #include "platform/graphics/Bitmaps.h"
+#include "platform/graphics/Metafile.h"
 
 // ---------------------------------------------------------------- axis properties
 
@@ -274,6 +276,15 @@ using TRenderEvent = TEvent<TObject*, TCanvas*, Integer, Integer>;
 using TBeforeRenderItemEvent = TEvent<TObject*, TrcChartItem&, Integer, bool>;
 // Sender, Text (may be changed), Index, IsAnnotation.
 using TBeforeRenderTextEvent = TEvent<TObject*, String&, Integer, bool>;
+
+// Sender, InChart, Shift, rMousePosX, rMousePosY.
+using TMouseMoveInChartEvent = TEvent<TObject*, bool, TShiftState, double, double>;
+// Sender, WhichCrossHair, dx, dy, AllowMove (may be cleared).
+using TBeforeCrossHairMoveEvent = TEvent<TObject*, TCrossHair*, Integer, Integer, bool&>;
+// Sender, WhichCrossHair.
+using TCrossHairMoveEvent = TEvent<TObject*, TCrossHair*>;
+// Sender, WhichTextLabel.
+using TTextLabelMoveEvent = TEvent<TObject*, TTextLabel*>;
 
 class TCustomDIzure : public TCustomControl {
     DECLARE_CLASS(TCustomDIzure, TCustomControl)
@@ -550,6 +561,92 @@ public:
     TrcLayout StandardLayout() const { return FStdLayout; }
     void SetStandardLayout(TrcLayout value);
 
+    // ---- mouse (VEZ_dizure_mouse.cpp)
+    bool MouseCursorFixed() const { return FMCurFixed; }
+    void SetMouseCursorFixed(bool value) { FMCurFixed = value; }
+    bool GetMAffLayer(Integer layer) const { return layer >= 1 && layer <= 16 && FMouseAffLayer[layer]; }
+    void SetMAffLayer(Integer layer, bool value) { if (layer >= 1 && layer <= 16) FMouseAffLayer[layer] = value; }
+    double PanGridDx() const { return FPanGridDx; }
+    void SetPanGridDx(double value) { FPanGridDx = value; }
+    double PanGridDy() const { return FPanGridDy; }
+    void SetPanGridDy(double value) { FPanGridDy = value; }
+    double PanGridOffsX() const { return FPanGridOffsX; }
+    void SetPanGridOffsX(double value) { FPanGridOffsX = value; }
+    double PanGridOffsY() const { return FPanGridOffsY; }
+    void SetPanGridOffsY(double value) { FPanGridOffsY = value; }
+    TColor MouseTraceColor() const { return FColorMTrace; }
+    void SetMouseTraceColor(TColor value) { FColorMTrace = value; }
+    bool MouseTraceInvert() const { return FMTraceInvert; }
+    void SetMouseTraceInvert(bool value) { FMTraceInvert = value; }
+    double MousePosX() const { return FMousePosX; }
+    double MousePosY() const { return FMousePosY; }
+    TZoomState ZoomState() const { return FZoomState; }
+    bool MouseBox(double& xLo, double& yLo, double& xHi, double& yHi);
+    void MouseBoxAbort();
+    Integer DetectScale(Integer CoordX, Integer CoordY) const;
+    // The screen cursors of the mouse modes: 1 hand, 2 zoom window, 3 drag zoom, 4 zoom window by position.
+    static TCursor ChartCursor(Integer index);
+
+    TMouseMoveInChartEvent OnMouseMoveInChart;
+    TZoomPanEvent OnZoomPan;
+    TSelectRectEvent OnRubberBand;
+    TSelectRectEvent OnSelectRect;
+    TBeforeCrossHairMoveEvent OnBeforeCrossHairMove;
+    TCrossHairMoveEvent OnCrossHairMove;
+    TTextLabelMoveEvent OnTextLabelMove;
+
+    // ---- export and printing (VEZ_dizure_export.cpp)
+    void CopyToClipboard(bool BlkWhite, bool IncludeCrossHairs = false);
+    void CopyToClipboardDAOnly(bool BlkWhite, bool IncludeCrossHairs = false);
+    void CopyToBitmap(TBitmap* ABitmap, bool BlkWhite, bool IncludeCrossHairs = false);
+    void CopyToBitmapDAOnly(TBitmap* ABitmap, bool BlkWhite, bool IncludeCrossHairs = false);
+    void CopyToBMP(const String& FName, bool BlkWhite);
+    void CopyToWMF(const String& FName, bool BlkWhite);
+    void CopyToClipboardWMF(bool BlkWhite);
+    void PrintIt(double ScaleF, bool BlkWhite);
+    void CopyToOpenPrinter(Integer& x, Integer& y, double ScaleF, bool BlkWhite);
+
+    // ---- chart files (VEZ_dizure_files.cpp)
+    void SaveData(const String& FName);
+    void SaveAnno(const String& FName);
+    Integer LoadData(const String& FName, bool AppendIt);
+    Integer LoadAnno(const String& FName, bool AppendIt);
+    void SaveDataASC(const String& FName);
+
+    // ---- item queries and bulk edits (VEZ_dizure_query.cpp)
+    Integer SearchDataItem(Integer StartIx, Integer Tag, Integer TagMask, Byte ItemClass, TrcItem ItemKind) const;
+    Integer SearchAnnoItem(Integer StartIx, Integer Tag, Integer TagMask, Byte ItemClass, TrcItem ItemKind) const;
+    Integer CountAnnos(Integer Tag, Integer TagMask, Byte ItemClass, TrcItem ItemKind) const;
+    Integer CountAnnoByClass(const std::vector<Byte>& ClList) const;
+    void FindMinMax(Integer Layer, double RangeLoX, double RangeLoY, double RangeHiX, double RangeHiY, double& MinX,
+                    double& MinY, double& MaxX, double& MaxY) const;
+    Cardinal FindUsedLayers() const;
+    Integer FindNearestItemReal(double mx, double my, TrcItem ItemID, Byte ClassNumber, bool VisLayersOnly,
+                                double& Dist) const;
+    Integer FindNearestItemReal(double mx, double my, TrcItem ItemID, Byte ClassNumber, double& Dist) const
+    {
+        return FindNearestItemReal(mx, my, ItemID, ClassNumber, false, Dist);
+    }
+    Integer FindNearestItemScreen(double mx, double my, TrcItem ItemID, Byte ClassNumber, bool VisLayersOnly,
+                                  double& Dist) const;
+    Integer FindNearestItemScreen(double mx, double my, TrcItem ItemID, Byte ClassNumber, double& Dist) const
+    {
+        return FindNearestItemScreen(mx, my, ItemID, ClassNumber, false, Dist);
+    }
+    Integer FindNearestItemAlongAxis(double pos, TAxis Axis, TrcItem ItemID, Byte ClassNumber, bool VisLayersOnly,
+                                     double& dist) const;
+    Integer FindNearestItemAlongAxis(double pos, TAxis Axis, TrcItem ItemID, Byte ClassNumber, double& dist) const
+    {
+        return FindNearestItemAlongAxis(pos, Axis, ItemID, ClassNumber, false, dist);
+    }
+    void MarkAllItems(TrcItem ItemID, Byte ClassNumber);
+    Integer MarkItemsInWindow(double xLo, double YLo, double XHi, double YHi, TrcItem ItemID, Byte ClassNumber);
+    void ScaleItem(Integer Item, double kx, double dx, double ky, double dy);
+    void ScaleAllItems(double kx, double dx, double ky, double dy);
+    void ScaleSelectedItems(double kx, double dx, double ky, double dy, Byte ClassNumber);
+    void NewColorOfClassItems(TColor Newcol, Byte ClassNumber);
+    void CopyAnnoFrom(TCustomDIzure* SrcChart, const std::vector<Byte>& ClassFilter, bool AppendIt);
+
     TRenderEvent OnScalesRendered;
     TRenderEvent OnBeforeRenderData;
     TRenderEvent OnDataRendered;
@@ -564,6 +661,12 @@ protected:
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     // Repaints when AutoRedraw is set or the chart is being designed.
     void RepaintRule();
+
+    // Mouse handlers (VEZ_dizure_mouse.cpp).
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void DblClick() override;
 
     void WMGetDlgCode(TMessage& message);
     // Shows the chart bitmap (or the data-area bitmap at the margins) on the control.
@@ -596,6 +699,48 @@ private:
     void DrawMouseTrace(TCanvas& canvas, Integer offX, Integer offY);
     void DrawGrid(TCanvas& canvas, Integer offX, Integer offY);
     void FitLayer(Integer layer, double Margin, double MinRange, bool xAxis, bool yAxis);
+
+    // mouse, export and files (VEZ_dizure_mouse.cpp, VEZ_dizure_export.cpp, VEZ_dizure_files.cpp)
+    TCanvas& ControlCanvas();
+    bool InDataArea(Integer X, Integer Y) const;
+    void ClampToDataArea(Integer& X, Integer& Y) const;
+    void StoreAnchors(Integer X, Integer Y);
+    void XorFigure(bool line, Integer x1, Integer y1, Integer x2, Integer y2);
+    bool DragAxes(Integer X, Integer Y);
+    void PanLayers(Integer X, Integer Y);
+    void DragZoomLayers(Integer X, Integer Y);
+    void DragCrossHair(Integer X, Integer Y);
+    void DragTextLabel(Integer X, Integer Y);
+    void AddTracePoint(Integer X, Integer Y);
+    void FinishWindow(TMouseButton Button);
+    void UpdateMouseCursor(Integer X, Integer Y);
+    void AxesDrawOn(TCanvas& canvas);
+    void SetBlackAndWhite(bool on);
+    void RenderWholeControl(bool BlkWhite, bool IncludeCrossHairs);
+    void RenderDataAreaOnly(TBitmap& bmp, bool BlkWhite, bool IncludeCrossHairs);
+    void RenderMetafile(TMetafile& mf, bool BlkWhite, bool forClipboard);
+    void PrintOnCanvas(TCanvas& canvas, Integer originX, Integer originY, double ScaleF, bool BlkWhite);
+    void SaveList(const String& FName, bool annotations);
+    Integer LoadList(const String& FName, bool AppendIt, bool annotations);
+
+    bool FMCurFixed = true;
+    Integer FMAnchorScrX = 0, FMAnchorScrY = 0;
+    std::array<double, 17> FMAnchorRcLoX{}, FMAnchorRcHiX{}, FMAnchorRcLoY{}, FMAnchorRcHiY{};
+    bool LButtonWasDown = false;   // an axis drag is under way
+    bool FDragStarted = false;     // a pan, drag zoom or label/crosshair drag has its anchors
+    TZoomState FZoomState = zsNormal;
+    Integer WindAnchorX = 0, WindAnchorY = 0, WindOldCornerX = 0, WindOldCornerY = 0;
+    TMouseBoxState MouseBoxState = msNormal;
+    Integer MouseBoxX1 = 0, MouseBoxY1 = 0, MouseBoxX2 = 0, MouseBoxY2 = 0;
+    Integer LastMouseX = 0, LastMouseY = 0;
+    double FMousePosX = 0, FMousePosY = 0;
+    bool FWasDblClk = false, MouseMoveActive = false;
+    Integer CHNext = 1, TLNext = 1;
+    double FPanGridDx = 1, FPanGridDy = 1, FPanGridOffsX = 0, FPanGridOffsY = 0;
+    struct TColourBackup {
+        TColor Window, Frame, Chart, Font, Shadow, ShadowBgnd;
+        std::array<TColor, 17> ScalesX, ScalesY, SclFontX, SclFontY;
+    } ColBak{};
 
     // geometry
     TBitmap FSurface;
