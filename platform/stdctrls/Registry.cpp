@@ -110,6 +110,9 @@ void PublishStdCtrls()
         .Property("OnDrawItem", &TCustomListBox::OnDrawItem)
         .Property("OnMeasureItem", &TCustomListBox::OnMeasureItem);
 
+    TPublished<TCustomMaskEdit>(TCustomMaskEdit::StaticClass())
+        .Property("EditMask", [](TCustomMaskEdit* e) { return e->EditMask(); }, &TCustomMaskEdit::SetEditMask);
+
     TPublished<TCustomComboBox>(TCustomComboBox::StaticClass())
         .Property("Color").Default(clWindow)
         .Property("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount).Default(8)
@@ -230,7 +233,7 @@ void RegisterStdControlClasses()
     PublishComCtrls();
     PublishExtCtrls();
     RegisterClasses({TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
-                     TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(), TDrawGrid::StaticClass(),
+                     TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(), TMaskEdit::StaticClass(), TDrawGrid::StaticClass(),
                      TStringGrid::StaticClass(), TStatusBar::StaticClass(), TStatusPanel::StaticClass(),
                      TPageControl::StaticClass(), TTabSheet::StaticClass(), TProgressBar::StaticClass(),
                      TPanel::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),

@@ -6,6 +6,7 @@
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/Grids.h"
+#include "platform/stdctrls/Mask.h"
 #include "platform/stdctrls/StdCtrls.h"
 
 void RegisterStdControlClasses();

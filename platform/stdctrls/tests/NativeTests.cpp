@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/stdctrls/ComCtrls.h"
+#include "platform/stdctrls/Mask.h"
 #include "platform/stdctrls/StdCtrls.h"
 #include "platform/testing/Driver.h"
 
@@ -71,4 +72,23 @@ TEST_F(NativeForm, ToolButtonFollowsItsMenuItem)
     Save->SetEnabled(true);
     TestProcess();
     EXPECT_TRUE(Bar->ButtonEnabled(0));
+}
+
+TEST_F(NativeForm, MaskEditKnowsWhenTheUserChangedItAndResets)
+{
+    auto* edit = new TMaskEdit(Form);
+    edit->SetBounds(150, 60, 120, 24);
+    edit->SetParent(Form);
+    edit->SetText("1.5");
+    TestProcess();
+    EXPECT_FALSE(edit->Modified());
+    edit->SetFocus();
+    TestProcess();
+    TestPressKey(edit, VK_END);
+    TestTypeText(edit, "0");
+    EXPECT_EQ(edit->Text(), String("1.50"));
+    EXPECT_TRUE(edit->Modified());
+    edit->Reset();
+    EXPECT_EQ(edit->Text(), String("1.5"));
+    EXPECT_FALSE(edit->Modified());
 }
