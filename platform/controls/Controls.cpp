@@ -69,6 +69,19 @@ TPoint SurfaceOrigin(const TControl* control, TWinControl*& surfaceOwner)
 }  // namespace
 
 // ---------------------------------------------------------------- helpers
+bool IsAccel(Word VK, const String& Str)
+{
+    for (int i = 1; i < Str.Length(); ++i)
+        if (Str[i] == u'&') {
+            if (Str[i + 1] == u'&') {
+                ++i;
+                continue;
+            }
+            return AnsiUpperCase(String::FromChar(Str[i + 1])) == AnsiUpperCase(String::FromChar(static_cast<char16_t>(VK)));
+        }
+    return false;
+}
+
 TShiftState KeyDataToShiftState(Integer keyData)
 {
     TShiftState s;
@@ -693,6 +706,7 @@ TClass TWinControl::StaticClass()
         m.OnMessage(WM_KEYUP, &TWinControl::WMKeyUp);
         m.OnMessage(WM_SYSKEYUP, &TWinControl::WMKeyUp);
         m.OnMessage(WM_CHAR, &TWinControl::WMChar);
+        m.OnMessage(WM_SYSCHAR, &TWinControl::WMSysChar);
         m.OnMessage(WM_SETFOCUS, &TWinControl::WMSetFocus);
         m.OnMessage(WM_KILLFOCUS, &TWinControl::WMKillFocus);
         m.OnMessage(WM_MOUSEWHEEL, &TWinControl::WMMouseWheel);
@@ -1251,9 +1265,23 @@ void TWinControl::WMKeyUp(TMessage& message)
     if (!DoKeyUp(message)) DefaultHandler(message);
 }
 
+// A character the focused control does not take (no DLGC_WANTCHARS) is offered to the form's
+// controls as an accelerator first.
 void TWinControl::WMChar(TMessage& message)
 {
-    if (!DoKeyPress(message)) DefaultHandler(message);
+    if (DoKeyPress(message)) return;
+    if (!(static_cast<Cardinal>(Perform(WM_GETDLGCODE)) & DLGC_WANTCHARS))
+        if (TWinControl* form = FormWindow(); form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+            return;
+    DefaultHandler(message);
+}
+
+// Alt+character: the form's accelerators.
+void TWinControl::WMSysChar(TMessage& message)
+{
+    if (TWinControl* form = FormWindow(); form && form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+        return;
+    DefaultHandler(message);
 }
 
 void TWinControl::WMSetFocus(TMessage& message)

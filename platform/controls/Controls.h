@@ -93,6 +93,9 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
 void SetCursorHandle(Integer index, TCursor handle);
 TCursor CursorHandle(Integer index);
 
+// True when the caption's accelerator ("&Name": N) is the character (letter case ignored).
+bool IsAccel(Word VK, const String& Str);
+
 // Shift state of a key message's KeyData and of a mouse message's key flags.
 TShiftState KeyDataToShiftState(Integer keyData);
 Integer ShiftStateToKeyData(TShiftState shift);
@@ -520,6 +523,7 @@ protected:
     void WMKeyDown(TMessage& message);
     void WMKeyUp(TMessage& message);
     void WMChar(TMessage& message);
+    void WMSysChar(TMessage& message);
     void WMSetFocus(TMessage& message);
     void WMKillFocus(TMessage& message);
     void WMMouseWheel(TMessage& message);

@@ -52,6 +52,7 @@ TClass TButton::StaticClass()
 {
     static const TMetaClass meta("TButton", TWinControl::StaticClass(), NewComponent<TButton>, [](TMetaClass& m) {
         m.OnMessage(CM_DIALOGKEY, &TButton::CMDialogKey);
+        m.OnMessage(CM_DIALOGCHAR, &TButton::CMDialogChar);
         m.OnMessage(WM_GETDLGCODE, &TButton::WMGetDlgCode);
     });
     return &meta;
@@ -88,6 +89,15 @@ void TButton::CMDialogKey(TMessage& message)
         return;
     }
     InheritedMessage(StaticClass(), message);
+}
+
+// The caption's accelerator clicks the button.
+void TButton::CMDialogChar(TMessage& message)
+{
+    if (IsAccel(static_cast<Word>(message.WParam), Caption()) && CanFocus()) {
+        Click();
+        message.Result = 1;
+    }
 }
 
 void TButton::WMGetDlgCode(TMessage& message) { message.Result = DLGC_BUTTON; }

@@ -42,6 +42,7 @@ public:
 protected:
     void CreateParams(TCreateParams& Params) override;
     void CMDialogKey(TMessage& message);
+    void CMDialogChar(TMessage& message);
     void WMGetDlgCode(TMessage& message);
 
 private:

@@ -129,7 +129,7 @@ public:
     virtual TFileDialogAnswer FileDialog(const TFileDialogRequest& request) = 0;
     virtual bool PrintDialog(int& copies) = 0;
 
-    // ---- input and pictures for the test driver
+    // ---- input and pictures for the test driver (shift: MK_SHIFT, MK_CONTROL, 0x20000000 for Alt)
     enum TMouseAction { maPress, maRelease, maDoubleClick, maMove };
     virtual void SendMouse(TWindowHandle* window, TMouseAction action, int button, TPoint p, Cardinal shift) = 0;
     virtual void SendKey(TWindowHandle* window, Word vk, const String& text, Cardinal shift, bool release) = 0;

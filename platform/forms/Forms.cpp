@@ -42,6 +42,7 @@ TClass TCustomForm::StaticClass()
 {
     static const TMetaClass meta("TCustomForm", TWinControl::StaticClass(), NewComponent<TCustomForm>, [](TMetaClass& m) {
         m.OnMessage(CM_DIALOGKEY, &TCustomForm::CMDialogKey);
+        m.OnMessage(CM_DIALOGCHAR, &TCustomForm::CMDialogChar);
         m.OnMessage(CM_SHOWINGCHANGED, &TCustomForm::CMShowingChanged);
         m.OnMessage(CM_RELEASE, &TCustomForm::CMRelease);
         m.OnMessage(CM_MENUCHANGED, &TCustomForm::CMMenuChanged);
@@ -363,21 +364,24 @@ void TCustomForm::ControlGone(TControl* control)
     if (FActiveControl && w->ContainsControl(FActiveControl)) FActiveControl = nullptr;
 }
 
-bool TCustomForm::BroadcastDialogKey(TWinControl* parent, TMessage& message)
+bool TCustomForm::Broadcast(TWinControl* parent, TMessage& message, bool windowless)
 {
     for (Integer i = 0; i < parent->ControlCount(); ++i) {
-        auto* w = dynamic_cast<TWinControl*>(parent->Controls(i));
-        if (!w || !w->Visible() || !w->Enabled()) continue;
+        TControl* c = parent->Controls(i);
+        auto* w = dynamic_cast<TWinControl*>(c);
+        if ((!w && !windowless) || !c->Visible() || !c->Enabled()) continue;
         TMessage m = message;
-        w->WindowProc(m);
+        c->WindowProc(m);
         if (m.Result != 0) {
             message.Result = m.Result;
             return true;
         }
-        if (BroadcastDialogKey(w, message)) return true;
+        if (w && Broadcast(w, message, windowless)) return true;
     }
     return false;
 }
+
+void TCustomForm::CMDialogChar(TMessage& message) { Broadcast(this, message, true); }
 
 void TCustomForm::CMDialogKey(TMessage& message)
 {
@@ -388,7 +392,7 @@ void TCustomForm::CMDialogKey(TMessage& message)
         message.Result = 1;
         return;
     }
-    if (key == VK_RETURN || key == VK_ESCAPE) BroadcastDialogKey(this, message);
+    if (key == VK_RETURN || key == VK_ESCAPE) Broadcast(this, message, false);
 }
 
 void TCustomForm::WMActivate(TMessage& message)

@@ -124,6 +124,7 @@ protected:
     void AlignControls(TControl* AControl, TRect& Rect) override;
 
     void CMDialogKey(TMessage& message);
+    void CMDialogChar(TMessage& message);
     void CMShowingChanged(TMessage& message);
     void CMRelease(TMessage& message);
     void CMMenuChanged(TMessage& message);
@@ -137,7 +138,8 @@ private:
     void UpdateMenuBar();
     void UpdateWindowMenu();
     void PlaceOnScreen();
-    bool BroadcastDialogKey(TWinControl* parent, TMessage& message);
+    // Offers the message to every visible, enabled control inside parent until one answers.
+    bool Broadcast(TWinControl* parent, TMessage& message, bool windowless);
 
     TFormStyle FFormStyle = fsNormal;
     TFormBorderStyle FBorderStyle = bsSizeable;

@@ -29,9 +29,10 @@ TWinControl* InputWindow(TControl* control, TPoint& p)
     return w;
 }
 
+// Mouse-key flags, with the key data's Alt bit for Alt.
 Cardinal Keys(TShiftState shift)
 {
-    return ShiftStateToKeys(shift);
+    return ShiftStateToKeys(shift) | (shift.Contains(ssAlt) ? 0x20000000u : 0u);
 }
 
 int ButtonIndex(TMouseButton b) { return b == mbRight ? 1 : b == mbMiddle ? 2 : 0; }

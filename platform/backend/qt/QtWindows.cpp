@@ -95,11 +95,13 @@ TShiftState ModifiersToShift(Qt::KeyboardModifiers m)
     return s;
 }
 
+// MK_SHIFT and MK_CONTROL, and the key data's Alt bit.
 Qt::KeyboardModifiers ShiftToModifiers(Cardinal shiftKeys)
 {
     Qt::KeyboardModifiers m;
     if (shiftKeys & MK_SHIFT) m |= Qt::ShiftModifier;
     if (shiftKeys & MK_CONTROL) m |= Qt::ControlModifier;
+    if (shiftKeys & 0x20000000) m |= Qt::AltModifier;
     return m;
 }
 
@@ -314,7 +316,8 @@ protected:
         QString text = ke->key() == Qt::Key_Delete ? QString() : ke->text();
         if (!ctl->TakeDialogKeyUsed()) {
             for (QChar ch : text) {
-                TMessage m{WM_CHAR, ch.unicode(), down.LParam, 0};
+                const bool alt = ke->modifiers() & Qt::AltModifier;
+                TMessage m{alt ? WM_SYSCHAR : WM_CHAR, ch.unicode(), down.LParam, 0};
                 Deliver(ctl, m, [&](TMessage& mm) { passed += QChar(static_cast<char16_t>(mm.WParam)); });
                 if (!self || !H || H->Control != ctl) return true;
             }
@@ -620,6 +623,7 @@ public:
             if (e->text() != QS(text)) e->setText(QS(text));
         } else if (auto* b = qobject_cast<QPushButton*>(h->W)) {
             b->setText(QS(text));
+            b->setShortcut(QKeySequence());   // accelerators go through CM_DIALOGCHAR, not the toolkit
         } else if (h->Outer) {
             h->Outer->setWindowTitle(QS(text));
         }

@@ -377,3 +377,36 @@ TEST(Cursors, NamedCursorFromResourcesGoesIntoTheScreensTable)
 }
 
 }  // namespace
+
+namespace {
+
+class TRunLog : public TObject {
+public:
+    int Runs = 0;
+    void Run(TObject*) { ++Runs; }
+};
+
+TEST(Accelerators, AltAndTheUnderlinedLetterClickTheButton)
+{
+    EXPECT_TRUE(IsAccel('R', "&Run"));
+    EXPECT_TRUE(IsAccel('r', "Start &run"));
+    EXPECT_FALSE(IsAccel('S', "&&Save"));
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    auto* run = new TButton(&form);
+    run->SetCaption("&Run");
+    run->SetTop(40);
+    run->SetParent(&form);
+    TRunLog log;
+    run->OnClick = TNotifyEvent(&log, &TRunLog::Run);
+    form.Show();
+    TestProcess();
+    TestTypeText(edit, "r");          // an edit takes plain characters
+    EXPECT_EQ(log.Runs, 0);
+    TestPressKey(edit, 'R', {ssAlt});
+    EXPECT_EQ(log.Runs, 1);
+    EXPECT_EQ(edit->Text(), "r");
+}
+
+}  // namespace
