@@ -1429,6 +1429,14 @@ void TWinControl::InvalidateRect(const TRect& r, bool erase)
     WindowSystem().SchedulePaint(FHandle);
 }
 
+void TWinControl::ValidateRect(const TRect& r)
+{
+    TRect area = r;
+    Integer b = BorderWidthNC();
+    OffsetRect(area, b, b);
+    FUpdateRegion.Combine(TRegion(area), RGN_DIFF);
+}
+
 void TWinControl::Update()
 {
     if (FHandle && FSurface) PaintPending(true);
@@ -1696,9 +1704,10 @@ bool UpdateWindow(HWND window)
     return true;
 }
 
-bool ValidateRect(HWND window, const TRect*)
+bool ValidateRect(HWND window, const TRect* r)
 {
-    (void)window;
+    if (!window) return false;
+    window->ValidateRect(r ? *r : window->ClientRect());
     return true;
 }
 

@@ -436,6 +436,7 @@ public:
     // ---- painting and borders
     void Invalidate() override;
     void InvalidateRect(const TRect& r, bool erase = true);   // client coordinates
+    void ValidateRect(const TRect& r);                        // no longer needs painting
     void Update() override;
     void Repaint() override;
     TBrush& Brush() { return FBrush; }

@@ -21,9 +21,8 @@ void SetFormModalResult(TWinControl* form, Integer result)
     if (auto* f = dynamic_cast<TCustomForm*>(form)) f->SetModalResult(result);
 }
 
-bool IsLive(TObject* object, const TCustomForm* form)
+bool IsLive(const TCustomForm* form)
 {
-    (void)object;
     for (Integer i = 0; i < Screen->FormCount(); ++i)
         if (Screen->Forms(i) == form) return true;
     return false;
@@ -79,6 +78,7 @@ TCustomForm::~TCustomForm()
     // The MDI children of a frame go before the frame's window does.
     if (FFormStyle == fsMDIForm && FHandle)
         for (TWinControl* c : WindowSystem().MDIChildren(FHandle)) delete c;
+    // The controls go while this is still a form, so that their going reaches ControlGone here.
     while (!FControls.empty()) delete FControls.back();
     DestroyHandle();
 }
@@ -244,7 +244,7 @@ TModalResult TCustomForm::ShowModal()
         TCustomForm* Form;
         ~TModalGuard()
         {
-            if (!IsLive(nullptr, Form)) return;
+            if (!IsLive(Form)) return;
             Form->FModal = false;
             if (Form->FHandle) WindowSystem().SetModal(Form->FHandle, false);
         }
@@ -255,8 +255,8 @@ TModalResult TCustomForm::ShowModal()
         CallProtected(this, [&] { hook(this); });
     }
     do {
-        while (FModalResult == mrNone && IsLive(nullptr, this) && !Application->Terminated()) Application->HandleMessage();
-        if (!IsLive(nullptr, this)) return mrCancel;
+        while (FModalResult == mrNone && IsLive(this) && !Application->Terminated()) Application->HandleMessage();
+        if (!IsLive(this)) return mrCancel;
         if (Application->Terminated()) FModalResult = mrCancel;
         else CloseModal();
     } while (FModalResult == mrNone);
@@ -524,7 +524,7 @@ public:
     }
     void Activate(TObject*)
     {
-        if (IsLive(nullptr, Child) && Child->WindowHandle()) WindowSystem().ActivateMDIChild(Child->WindowHandle());
+        if (IsLive(Child) && Child->WindowHandle()) WindowSystem().ActivateMDIChild(Child->WindowHandle());
     }
     TCustomForm* Child;
 };
@@ -575,7 +575,7 @@ void TCustomForm::WMMDIActivate(TMessage& message)
     if (child) child->FreeNotification(this);
     UpdateMenuBar();
     UpdateWindowMenu();
-    if (old && IsLive(nullptr, old)) {
+    if (old && IsLive(old)) {
         old->FActive = false;
         old->Deactivate();
     }
