@@ -73,7 +73,31 @@ const TEnumTypeInfo& TypeInfoOf(TShapeType)
     return info;
 }
 
+const TEnumTypeInfo& TypeInfoOf(TBitBtnKind)
+{
+    static const TEnumTypeInfo info("TBitBtnKind", {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose",
+                                                    "bkAbort", "bkRetry", "bkIgnore", "bkAll"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TButtonLayout)
+{
+    static const TEnumTypeInfo info("TButtonLayout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"});
+    return info;
+}
+
 namespace {
+
+void PublishButtons()
+{
+    TPublished<TBitBtn>(TBitBtn::StaticClass())
+        .Property("Kind", &TBitBtn::Kind, &TBitBtn::SetKind).Default(bkCustom);
+    TPublished<TSpeedButton>(TSpeedButton::StaticClass())
+        .Property("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp).Default(false)
+        .Property("Down", &TSpeedButton::Down, &TSpeedButton::SetDown).Default(false)
+        .Property("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat).Default(false)
+        .Property("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex).Default(0)
+        .Property("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout).Default(blGlyphLeft);
+}
 
 void PublishStdCtrls()
 {
@@ -229,11 +253,13 @@ void RegisterStdControlClasses()
     done = true;
     RegisterControlClasses();
     PublishStdCtrls();
+    PublishButtons();
     PublishGrids();
     PublishComCtrls();
     PublishExtCtrls();
     RegisterClasses({TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
-                     TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(), TMaskEdit::StaticClass(), TDrawGrid::StaticClass(),
+                     TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(), TMaskEdit::StaticClass(), TBitBtn::StaticClass(),
+                     TSpeedButton::StaticClass(), TDrawGrid::StaticClass(),
                      TStringGrid::StaticClass(), TStatusBar::StaticClass(), TStatusPanel::StaticClass(),
                      TPageControl::StaticClass(), TTabSheet::StaticClass(), TProgressBar::StaticClass(),
                      TPanel::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),

@@ -3,6 +3,7 @@
 // descriptions create and fill them by name.  Calls RegisterControlClasses first; calling it
 // again does nothing.
 #include "platform/classes/TypInfo.h"
+#include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/Grids.h"
@@ -25,3 +26,5 @@ const TEnumTypeInfo& TypeInfoOf(TPanelBevel);
 const TEnumTypeInfo& TypeInfoOf(TBevelStyle);
 const TEnumTypeInfo& TypeInfoOf(TBevelShape);
 const TEnumTypeInfo& TypeInfoOf(TShapeType);
+const TEnumTypeInfo& TypeInfoOf(TBitBtnKind);
+const TEnumTypeInfo& TypeInfoOf(TButtonLayout);

@@ -1,0 +1,192 @@
+#include "platform/stdctrls/Buttons.h"
+
+#include "platform/graphics/GdiApi.h"
+
+// ---------------------------------------------------------------- TBitBtn
+IMPLEMENT_CLASS(TBitBtn, TButton, NewComponent<TBitBtn>)
+
+void TBitBtn::SetKind(TBitBtnKind value)
+{
+    struct TKind { const char* Caption; Integer ModalResult; bool Default, Cancel; };
+    static const TKind kinds[] = {
+        {"", 0, false, false},          {"OK", 1, true, false},       {"Cancel", 2, false, true},
+        {"&Help", 0, false, false},     {"&Yes", 6, true, false},     {"&No", 7, false, true},
+        {"&Close", 11, false, false},   {"Abort", 3, false, true},    {"&Retry", 4, false, false},
+        {"&Ignore", 5, false, false},   {"&All", 8, false, false}};
+    FKind = value;
+    if (value == bkCustom) return;
+    const TKind& k = kinds[value];
+    SetCaption(k.Caption);
+    SetModalResult(k.ModalResult);
+    SetDefault(k.Default);
+    SetCancel(k.Cancel);
+}
+
+// ---------------------------------------------------------------- TSpeedButton
+TClass TSpeedButton::StaticClass()
+{
+    static const TMetaClass meta("TSpeedButton", TGraphicControl::StaticClass(), NewComponent<TSpeedButton>,
+                                 [](TMetaClass& m) {
+                                     m.OnMessage(CM_TEXTCHANGED, &TSpeedButton::CMTextChanged);
+                                     m.OnMessage(CM_MOUSEENTER, &TSpeedButton::CMMouseEnter);
+                                     m.OnMessage(CM_MOUSELEAVE, &TSpeedButton::CMMouseLeave);
+                                 });
+    return &meta;
+}
+
+TSpeedButton::TSpeedButton(TComponent* AOwner) : TGraphicControl(AOwner)
+{
+    // Clicks come from the button's own mouse handling.
+    FControlStyle = {csCaptureMouse, csDoubleClicks, csOpaque};
+    FParentColor = false;
+    FColor = clBtnFace;
+    FWidth = 23;
+    FHeight = 22;
+}
+
+void TSpeedButton::SetDown(bool value)
+{
+    if (FGroupIndex == 0) value = false;
+    if (value == FDown) return;
+    if (FDown && !FAllowAllUp) {
+        // The only down button of its group stays down unless all may be up.
+        bool other = false;
+        if (Parent())
+            for (Integer i = 0; i < Parent()->ControlCount(); ++i)
+                if (auto* b = dynamic_cast<TSpeedButton*>(Parent()->Controls(i)); b && b != this && b->FGroupIndex == FGroupIndex)
+                    other = other || b->FDown;
+        if (!other) return;
+    }
+    FDown = value;
+    FState = value ? bsExclusive : bsUp;
+    Invalidate();
+    if (value && Parent())
+        for (Integer i = 0; i < Parent()->ControlCount(); ++i)
+            if (auto* b = dynamic_cast<TSpeedButton*>(Parent()->Controls(i)); b && b != this && b->FGroupIndex == FGroupIndex && b->FDown) {
+                b->FDown = false;
+                b->FState = bsUp;
+                b->Invalidate();
+            }
+}
+
+void TSpeedButton::SetFlat(bool value)
+{
+    if (FFlat == value) return;
+    FFlat = value;
+    Invalidate();
+}
+
+void TSpeedButton::SetLayout(TButtonLayout value)
+{
+    if (FLayout == value) return;
+    FLayout = value;
+    Invalidate();
+}
+
+void TSpeedButton::Click() { TGraphicControl::Click(); }
+
+void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TGraphicControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft || !Enabled()) return;
+    if (!FDown) {
+        FState = bsPressed;
+        Invalidate();
+    }
+    FDragging = true;
+}
+
+void TSpeedButton::MouseMove(TShiftState Shift, Integer X, Integer Y)
+{
+    TGraphicControl::MouseMove(Shift, X, Y);
+    if (!FDragging) return;
+    TButtonState state = FDown ? bsExclusive : bsUp;
+    if (ClientRect().Contains(TPoint{X, Y}) && !FDown) state = bsPressed;
+    if (state != FState) {
+        FState = state;
+        Invalidate();
+    }
+}
+
+void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TGraphicControl::MouseUp(Button, Shift, X, Y);
+    if (!FDragging || Button != mbLeft) return;
+    FDragging = false;
+    bool inside = ClientRect().Contains(TPoint{X, Y});
+    if (FGroupIndex == 0) {
+        FState = bsUp;
+        Invalidate();
+    } else if (inside) {
+        SetDown(!FDown);
+        FState = FDown ? bsExclusive : bsUp;
+        Invalidate();
+    } else {
+        FState = FDown ? bsExclusive : bsUp;
+        Invalidate();
+    }
+    if (inside) Click();
+}
+
+void TSpeedButton::CMTextChanged(TMessage&) { Invalidate(); }
+
+void TSpeedButton::CMMouseEnter(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    FMouseInControl = true;
+    if (FFlat) Invalidate();
+}
+
+void TSpeedButton::CMMouseLeave(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    FMouseInControl = false;
+    if (FFlat) Invalidate();
+}
+
+// Raised face, sunken when pressed or down; flat buttons show an edge only under the mouse or
+// when down.  The glyph and caption move one pixel down and right while pressed.
+void TSpeedButton::Paint()
+{
+    TCanvas& canvas = Canvas();
+    TRect r = ClientRect();
+    canvas.FillRectColor(r, Color());
+    bool pressed = FState == bsPressed || FState == bsExclusive;
+    if (!FFlat) {
+        TRect edge = r;
+        DrawEdge(canvas.Handle(), &edge, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    } else if (pressed || (FMouseInControl && Enabled())) {
+        TRect edge = r;
+        DrawEdge(canvas.Handle(), &edge, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+    }
+    Integer shift = pressed ? 1 : 0;
+    String text = GetText();
+    Integer gw = FGlyph.Empty() ? 0 : FGlyph.Width(), gh = FGlyph.Empty() ? 0 : FGlyph.Height();
+    canvas.Font().Assign(Font());
+    if (!Enabled()) canvas.Font().SetColor(clGrayText);
+    TRect textRect{0, 0, 0, 0};
+    if (!text.IsEmpty()) DrawText(canvas.Handle(), text, text.Length(), &textRect, DT_CALCRECT | DT_SINGLELINE);
+    Integer tw = textRect.Width(), th = textRect.Height();
+    Integer spacing = gw > 0 && tw > 0 ? 4 : 0;
+    bool horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
+    Integer total = horizontal ? gw + spacing + tw : gh + spacing + th;
+    Integer start = ((horizontal ? Width() : Height()) - total) / 2 + shift;
+    TPoint glyphAt, textAt;
+    if (horizontal) {
+        Integer glyphX = FLayout == blGlyphLeft ? start : start + tw + spacing;
+        Integer textX = FLayout == blGlyphLeft ? start + gw + spacing : start;
+        glyphAt = {glyphX, (Height() - gh) / 2 + shift};
+        textAt = {textX, (Height() - th) / 2 + shift};
+    } else {
+        Integer glyphY = FLayout == blGlyphTop ? start : start + th + spacing;
+        Integer textY = FLayout == blGlyphTop ? start + gh + spacing : start;
+        glyphAt = {(Width() - gw) / 2 + shift, glyphY};
+        textAt = {(Width() - tw) / 2 + shift, textY};
+    }
+    if (gw > 0) canvas.Draw(glyphAt.X, glyphAt.Y, FGlyph);
+    if (!text.IsEmpty()) {
+        TRect t{textAt.X, textAt.Y, textAt.X + tw, textAt.Y + th};
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        DrawText(canvas.Handle(), text, text.Length(), &t, DT_SINGLELINE);
+    }
+}

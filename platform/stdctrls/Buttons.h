@@ -1,0 +1,65 @@
+#pragma once
+// Buttons: the bitmap button (the native push button with a standard kind that sets its caption,
+// modal result and default or cancel role) and the speed button drawn by the layer.
+#include "platform/controls/StdCtrls.h"
+#include "platform/graphics/Bitmaps.h"
+
+enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+
+// The glyph is kept for the program; the native button shows the caption only.
+class TBitBtn : public TButton {
+    DECLARE_CLASS(TBitBtn, TButton)
+public:
+    explicit TBitBtn(TComponent* AOwner) : TButton(AOwner) {}
+    TBitBtnKind Kind() const { return FKind; }
+    void SetKind(TBitBtnKind value);
+    TBitmap& Glyph() { return FGlyph; }
+
+private:
+    TBitBtnKind FKind = bkCustom;
+    TBitmap FGlyph;
+};
+
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+// A windowless button.  Pressed with the mouse it shows down until released; released over it,
+// it clicks.  With a GroupIndex it stays down when clicked and lets the other buttons of its
+// group in the same parent up (a down one comes up again only with AllowAllUp).
+class TSpeedButton : public TGraphicControl {
+    DECLARE_CLASS(TSpeedButton, TGraphicControl)
+public:
+    explicit TSpeedButton(TComponent* AOwner);
+    bool Down() const { return FDown; }
+    void SetDown(bool value);
+    Integer GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(Integer value) { FGroupIndex = value; }
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool value) { FAllowAllUp = value; }
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value);
+    TBitmap& Glyph() { return FGlyph; }
+    TButtonLayout Layout() const { return FLayout; }
+    void SetLayout(TButtonLayout value);
+    void Click() override;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void CMTextChanged(TMessage& message);
+    void CMMouseEnter(TMessage& message);
+    void CMMouseLeave(TMessage& message);
+
+private:
+    enum TButtonState { bsUp, bsPressed, bsExclusive };
+    TButtonState FState = bsUp;
+    bool FDown = false;
+    Integer FGroupIndex = 0;
+    bool FAllowAllUp = false;
+    bool FFlat = false;
+    bool FDragging = false;
+    bool FMouseInControl = false;
+    TBitmap FGlyph;
+    TButtonLayout FLayout = blGlyphLeft;
+};
