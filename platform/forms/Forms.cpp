@@ -249,7 +249,13 @@ TModalResult TCustomForm::ShowModal()
             if (Form->FHandle) WindowSystem().SetModal(Form->FHandle, false);
         }
     } guard{this};
-    Show();
+    try {
+        Show();
+    } catch (...) {
+        // An error in OnShow leaves ShowModal; the form does not stay up.
+        if (IsLive(this)) Hide();
+        throw;
+    }
     if (Application->ModalHook) {
         auto hook = Application->ModalHook;
         CallProtected(this, [&] { hook(this); });

@@ -108,6 +108,20 @@ TEST(Modal, ShowModalReturnsTheClickedButtonsResultWhileATimerFires)
     EXPECT_THROW(dlg.ShowModal(), EInvalidOperation);
 }
 
+TEST(Modal, AnErrorInOnShowLeavesShowModal)
+{
+    TForm dlg(nullptr);
+    dlg.SetName("Export");
+    THandlers h;
+    dlg.OnShow = TNotifyEvent(&h, &THandlers::Fail);
+    EXPECT_THROW(dlg.ShowModal(), EConvertError);
+    EXPECT_FALSE(dlg.Visible());
+    EXPECT_FALSE(dlg.Modal());
+    dlg.OnShow = nullptr;
+    TestAnswerNextModal([](TCustomForm* f) { f->SetModalResult(mrAbort); });
+    EXPECT_EQ(dlg.ShowModal(), mrAbort);
+}
+
 TEST(Modal, CloseQueryCanKeepAModalFormOpen)
 {
     TForm dlg(nullptr);
