@@ -85,6 +85,13 @@ TEST_F(IncrementalTest, FileHoldsTheLoadAndTheRecordedResults)
     EXPECT_EQ(lines[1].substr(0, 13), "1,400000E+02 ");
     EXPECT_EQ(lines[1].size(), 6u * 13);
     EXPECT_EQ(lines[21].substr(0, 13), "1,600000E+02 ");
+    bool negative = false;
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const std::string english = std::regex_replace(lines[i], std::regex(","), ".");
+        EXPECT_EQ(MisshapenNumbers(english, 13, 6), std::vector<std::string>{}) << lines[i];
+        negative |= lines[i].find('-') == 52;  // the compression
+    }
+    EXPECT_TRUE(negative);
     // Recorded values are those of the arrays; results not requested keep one element.
     const TIncrementalResult& r = m.IncrementalResult;
     EXPECT_EQ(r.histogramme[3].Length(), 22);

@@ -283,6 +283,11 @@ TEST_F(MonteCarloTest, PrintedSummaryFollowsFromThePrintedSamples)
     EXPECT_EQ(lines[0].size(), 11u * 15);
     EXPECT_EQ(lines[301], "");
     std::vector<std::vector<double>> samples(11);
+    for (size_t i = 1; i < lines.size(); ++i) {
+        if (i == 301)
+            continue;
+        EXPECT_EQ(MisshapenNumbers(lines[i], 15, 8), std::vector<std::string>{}) << lines[i];
+    }
     for (int i = 1; i <= 300; ++i) {
         const std::vector<double> row = Columns(lines[i], 15);
         for (size_t q = 0; q < 11; ++q)

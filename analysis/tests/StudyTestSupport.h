@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -72,6 +73,22 @@ inline std::vector<double> Columns(const std::string& line, size_t width)
     for (size_t at = 0; at + width <= line.size(); at += width)
         values.push_back(std::stod(line.substr(at, width)));
     return values;
+}
+
+// The fields of `width` characters in a line that do not match the number pattern of the
+// value files: a positive value with `decimals` decimals and a signed exponent of at least
+// two digits, a negative one with a minus sign and one decimal less, each followed by a
+// blank, or zero as "0.0" filled with blanks.
+inline std::vector<std::string> MisshapenNumbers(const std::string& line, size_t width, int decimals)
+{
+    const std::string d = std::to_string(decimals), e = "E[+-][0-9]{2,} ";
+    const std::regex number("[0-9]\\.[0-9]{" + d + "}" + e + "|-[0-9]\\.[0-9]{" + std::to_string(decimals - 1) + "}" + e +
+                            "|0\\.0 {" + std::to_string(width - 3) + "}");
+    std::vector<std::string> wrong;
+    for (size_t at = 0; at < line.size(); at += width)
+        if (!std::regex_match(line.substr(at, width), number))
+            wrong.push_back(line.substr(at, width));
+    return wrong;
 }
 
 // Every stored input of the model, as the model file lists them.
