@@ -85,6 +85,12 @@ const TEnumTypeInfo& TypeInfoOf(TButtonLayout)
     return info;
 }
 
+const TEnumTypeInfo& TypeInfoOf(TUDOrientation)
+{
+    static const TEnumTypeInfo info("TUDOrientation", {"udHorizontal", "udVertical"});
+    return info;
+}
+
 namespace {
 
 void PublishButtons()
@@ -204,6 +210,17 @@ void PublishComCtrls()
         .Property("OnChange", &TPageControl::OnChange)
         .Property("OnChanging", &TPageControl::OnChanging);
 
+    TPublished<TUpDown>(TUpDown::StaticClass())
+        .Property("Associate", &TUpDown::Associate, &TUpDown::SetAssociate)
+        .Property("Increment", &TUpDown::Increment, &TUpDown::SetIncrement).Default(1)
+        .Property("Max", &TUpDown::Max, &TUpDown::SetMax).Default(100)
+        .Property("Min", &TUpDown::Min, &TUpDown::SetMin).Default(0)
+        .Property("Orientation", &TUpDown::Orientation, &TUpDown::SetOrientation).Default(udVertical)
+        .Property("Position", &TUpDown::Position, &TUpDown::SetPosition).Default(0)
+        .Property("Wrap", &TUpDown::Wrap, &TUpDown::SetWrap).Default(false)
+        .Property("OnChanging", &TUpDown::OnChanging)
+        .Property("OnClick", &TUpDown::OnClick);
+
     TPublished<TProgressBar>(TProgressBar::StaticClass())
         .Property("Max", &TProgressBar::Max, &TProgressBar::SetMax).Default(100)
         .Property("Min", &TProgressBar::Min, &TProgressBar::SetMin).Default(0)
@@ -258,10 +275,11 @@ void RegisterStdControlClasses()
     PublishComCtrls();
     PublishExtCtrls();
     RegisterClasses({TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
-                     TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(), TMaskEdit::StaticClass(), TBitBtn::StaticClass(),
-                     TSpeedButton::StaticClass(), TDrawGrid::StaticClass(),
-                     TStringGrid::StaticClass(), TStatusBar::StaticClass(), TStatusPanel::StaticClass(),
-                     TPageControl::StaticClass(), TTabSheet::StaticClass(), TProgressBar::StaticClass(),
-                     TPanel::StaticClass(), TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(),
-                     TImage::StaticClass(), TRadioGroup::StaticClass(), TSplitter::StaticClass()});
+                     TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(),
+                     TMaskEdit::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),
+                     TDrawGrid::StaticClass(), TStringGrid::StaticClass(), TStatusBar::StaticClass(),
+                     TStatusPanel::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
+                     TProgressBar::StaticClass(), TUpDown::StaticClass(), TPanel::StaticClass(),
+                     TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(), TImage::StaticClass(),
+                     TRadioGroup::StaticClass(), TSplitter::StaticClass()});
 }

@@ -28,3 +28,4 @@ const TEnumTypeInfo& TypeInfoOf(TBevelShape);
 const TEnumTypeInfo& TypeInfoOf(TShapeType);
 const TEnumTypeInfo& TypeInfoOf(TBitBtnKind);
 const TEnumTypeInfo& TypeInfoOf(TButtonLayout);
+const TEnumTypeInfo& TypeInfoOf(TUDOrientation);

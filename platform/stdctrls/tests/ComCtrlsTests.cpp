@@ -2,6 +2,7 @@
 
 #include "platform/backend/qt/QtGraphics.h"
 #include "platform/stdctrls/ComCtrls.h"
+#include "platform/stdctrls/StdCtrls.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
 
 namespace {
@@ -144,4 +145,34 @@ TEST_F(ComCtrlsTest, ProgressBarKeepsItsPositionInRange)
     bar->Repaint();
     // Half of the 100 pixels inside the 1-pixel edge and 1-pixel margin is filled.
     EXPECT_EQ(Inked(bar, TRect{1, 1, 99, 17}, clBtnFace), 50 * 16);
+}
+
+TEST_F(ComCtrlsTest, UpDownStepsItsPositionIntoItsAssociate)
+{
+    auto* shown = new TCustomGroupBox(&Host);
+    shown->SetParent(&Host);
+    auto* updown = new TUpDown(&Host);
+    updown->SetParent(&Host);
+    updown->SetBounds(100, 0, 17, 24);
+    updown->SetMin(0);
+    updown->SetMax(3);
+    updown->SetAssociate(shown);
+    EXPECT_EQ(shown->Caption(), String("0"));
+    Host.HandleNeeded();
+    auto press = [&](Integer y) {
+        updown->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, y));
+        updown->Perform(WM_LBUTTONUP, 0, MakeLParam(5, y));
+    };
+    press(3);
+    press(3);
+    EXPECT_EQ(updown->Position(), 2);
+    EXPECT_EQ(shown->Caption(), String("2"));
+    press(3);
+    press(3);   // stops at Max
+    EXPECT_EQ(updown->Position(), 3);
+    updown->SetWrap(true);
+    press(3);   // wraps to Min
+    EXPECT_EQ(updown->Position(), 0);
+    press(20);  // the lower button steps down and wraps to Max
+    EXPECT_EQ(updown->Position(), 3);
 }
