@@ -796,6 +796,22 @@ Integer TIntMatrix::CountValues(Integer LowCol, Integer HighCol, Integer LowRow,
     return count;
 }
 
+// ResultArray[c - 1][r - 1] tells whether element (c, r) lies above the threshold.
+Integer TIntMatrix::Dichotomize(Integer Threshold, TBool2DArray& ResultArray) const
+{
+    Integer count = 0;
+    ResultArray.SetLength(NrOfColumns());
+    for (Integer c = 1; c <= NrOfColumns(); ++c) {
+        ResultArray[c - 1].SetLength(NrOfRows());
+        for (Integer r = 1; r <= NrOfRows(); ++r) {
+            const bool above = GetVal(c, r) > Threshold;
+            ResultArray[c - 1][r - 1] = above;
+            if (above) ++count;
+        }
+    }
+    return count;
+}
+
 Integer TIntMatrix::CountMaskedZeros(Integer LowCol, Integer HighCol, Integer LowRow, Integer HighRow,
                                      Cardinal Bitmask) const
 {

@@ -116,6 +116,7 @@ public:
                       Integer SampleSize) const;
     Integer CountValues(Integer LowCol, Integer HighCol, Integer LowRow, Integer HighRow, Integer RangeLow,
                         Integer RangeHigh) const;
+    Integer Dichotomize(Integer Threshold, TBool2DArray& ResultArray) const;
     Integer CountMaskedZeros(Integer LowCol, Integer HighCol, Integer LowRow, Integer HighRow,
                              Cardinal Bitmask) const;
     void EdgeVector(TOrientation Orient, TEdgeOp EdgeOp, TVector* DestVec) const;

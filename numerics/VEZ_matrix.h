@@ -227,6 +227,7 @@ public:
                       Integer SampleSize) const;
     Integer CountValues(Integer LowCol, Integer HighCol, Integer LowRow, Integer HighRow, double RangeLow,
                         double RangeHigh) const;
+    Integer Dichotomize(double Threshold, TBool2DArray& ResultArray) const;
     bool Histogram(Integer LoX, Integer LoY, Integer HiX, Integer HiY, double FirstBin, double LastBin,
                    double BinWidth, TIntVector* Histo, Integer& Underflow, Integer& Overflow, Integer& MaxCnt) const;
     void EdgeVector(TOrientation Orient, TEdgeOp EdgeOp, TVector* DestVec) const;

@@ -150,6 +150,22 @@ Integer TMatrix::CountValues(Integer LowCol, Integer HighCol, Integer LowRow, In
     return count;
 }
 
+// ResultArray[c - 1][r - 1] tells whether element (c, r) lies above the threshold.
+Integer TMatrix::Dichotomize(double Threshold, TBool2DArray& ResultArray) const
+{
+    Integer count = 0;
+    ResultArray.SetLength(FNCol);
+    for (Integer c = 1; c <= FNCol; ++c) {
+        ResultArray[c - 1].SetLength(FNRow);
+        for (Integer r = 1; r <= FNRow; ++r) {
+            const bool above = GetVal(c, r) > Threshold;
+            ResultArray[c - 1][r - 1] = above;
+            if (above) ++count;
+        }
+    }
+    return count;
+}
+
 bool TMatrix::Histogram(Integer LoX, Integer LoY, Integer HiX, Integer HiY, double FirstBin, double LastBin,
                         double BinWidth, TIntVector* Histo, Integer& Underflow, Integer& Overflow,
                         Integer& MaxCnt) const

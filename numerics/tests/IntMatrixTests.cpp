@@ -307,3 +307,14 @@ TEST(IntMatrix, CopiesIntoAFloatingPointMatrix)
     target.CopyFrom(static_cast<TIntMatrix*>(nullptr), 1, 1, 1, 1, 1, 1);
     EXPECT_EQ(target.GetVal(2, 3), 6);
 }
+
+TEST(IntMatrix, DichotomizeMarksElementsAboveTheThreshold)
+{
+    auto m = Dense({{1, 5, 3}, {7, 3, 2}});
+    TBool2DArray above;
+    EXPECT_EQ(m->Dichotomize(3, above), 2);
+    ASSERT_EQ(above.Length(), 3);
+    EXPECT_TRUE(above[1][0]);   // 5 at column 2, row 1
+    EXPECT_TRUE(above[0][1]);   // 7 at column 1, row 2
+    EXPECT_FALSE(above[2][0]);  // 3 is not above 3
+}

@@ -118,6 +118,15 @@ TEST(MatrixStat, CountingAndHistogram)
     EXPECT_EQ(maxCnt, 2);
     EXPECT_FALSE(m->Histogram(0, 0, 0, 0, 0, 9, 0.01, &histo, under, over, maxCnt));
     EXPECT_EQ(histo.NrOfElem(), 10);
+
+    // Columns first: above[c - 1][r - 1] for element (c, r); equal to the threshold is not above.
+    TBool2DArray above;
+    EXPECT_EQ(m->Dichotomize(4, above), 3);
+    ASSERT_EQ(above.Length(), 3);
+    ASSERT_EQ(above[0].Length(), 2);
+    const bool expected[3][2] = {{false, false}, {true, false}, {true, true}};
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 2; ++r) EXPECT_EQ(above[c][r], expected[c][r]) << c << "," << r;
 }
 
 TEST(MatrixStat, EdgeVectorsMeansAndNormalising)

@@ -48,3 +48,16 @@ TEST(Set, MembersAndBitImage)
     EXPECT_EQ(s - Set<TColourName>{cnRed}, Set<TColourName>{cnBlue});
     EXPECT_TRUE(Set<TColourName>{cnRed} <= s);
 }
+
+TEST(DynArray, BoolElementsAreAddressable)
+{
+    DynArray<DynArray<bool>> grid;
+    grid.SetLength(2);
+    for (auto& column : grid) column.SetLength(3);
+    grid[1][2] = true;
+    bool& cell = grid[0][1];
+    cell = true;
+    EXPECT_TRUE(grid[1][2]);
+    EXPECT_TRUE(grid[0][1]);
+    EXPECT_FALSE(grid[0][0]);
+}
