@@ -816,6 +816,9 @@ private:
     bool FMTraceInvert = true;
 };
 
+// Publishes the chart's properties and registers its classes for form descriptions.
+void RegisterChartClasses();
+
 class TDIzure : public TCustomDIzure {
     DECLARE_CLASS(TDIzure, TCustomDIzure)
 public:
