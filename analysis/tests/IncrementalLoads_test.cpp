@@ -62,6 +62,11 @@ TEST_F(IncrementalTest, OneLinePerStepFromTheFirstValue)
         TSilentLongRunHost host;
         IncrementalLoadAnalysis(m, host, TFormatSettings::English());
 
+        const char* const loads[] = {"Norm. Res.   ", "Flood Res.   ", "Hor. Acc.    ", "App. Force   ",
+                                     "Post-Tension ", "Ice Load     ", "Drain effect."};
+        EXPECT_EQ(Lines()[0], loads[c.Loading - 1] + std::string("U/S crack    D/S crack    SSF (peak)   SSF (res.)   "
+                                                                 "OSF ->U/S    OSF ->D/S    Uplift SF    max comp.    "
+                                                                 "Max tens.    Resultant    "));
         const int steps = static_cast<int>(std::lround(std::fabs((c.E - c.S) / c.I))) + 1;
         const std::vector<double> first = FirstColumn();
         ASSERT_EQ(static_cast<int>(first.size()), steps) << c.Loading;
