@@ -190,6 +190,13 @@ TEST_F(ChartMouse, DoubleClickOnTheXAxisTogglesItsMouseAction)
     ExpectRange(0, 10, 0, 10);
 }
 
+TEST_F(ChartMouse, CursorsComeFromTheResources)
+{
+    const TCursor hand = TCustomDIzure::ChartCursor(1);
+    EXPECT_GT(hand, 0);   // registered, not a standard cursor
+    for (Integer i = 2; i <= 4; ++i) EXPECT_NE(TCustomDIzure::ChartCursor(i), hand);
+}
+
 TEST_F(ChartMouse, CursorFollowsTheModeWhenNotFixed)
 {
     chart->SetMouseCursorFixed(false);
