@@ -558,8 +558,12 @@ bool TCustomDIzure::MouseBox(double& xLo, double& yLo, double& xHi, double& yHi)
     return true;
 }
 
+// Also takes away the rubber bands still on the control, so that no stray XOR figure stays.
 void TCustomDIzure::MouseBoxAbort()
 {
+    if (MouseBoxState == msRectDraw) XorFigure(false, MouseBoxX1, MouseBoxY1, MouseBoxX2, MouseBoxY2);
+    if (FZoomState == zsDrawWin)
+        XorFigure(RcMouseAction == maRubberBand, WindAnchorX, WindAnchorY, WindOldCornerX, WindOldCornerY);
     MouseBoxState = msNormal;
     FZoomState = zsNormal;
 }

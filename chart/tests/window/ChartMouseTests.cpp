@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "chart/VEZ_dizure.h"
 #include "platform/testing/Driver.h"
 
@@ -208,6 +210,86 @@ TEST_F(ChartMouse, CursorFollowsTheModeWhenNotFixed)
     EXPECT_EQ(chart->Cursor(), crCross);
     TestMouseMove(chart, 5, 5);
     EXPECT_EQ(chart->Cursor(), crDefault);
+}
+
+}  // namespace
+
+namespace {
+
+// Mouse events that arrive while MouseBox waits, from a timer of the message loop.
+class TBoxUser : public TObject {
+public:
+    void Act(TObject*)
+    {
+        timer->SetEnabled(false);
+        for (const auto& step : steps) step();
+    }
+    TTimer* timer = nullptr;
+    std::vector<std::function<void()>> steps;
+};
+
+TEST_F(ChartMouse, MouseBoxReturnsTheOrderedWorldRectangle)
+{
+    TBoxUser user;
+    TTimer timer(nullptr);
+    user.timer = &timer;
+    user.steps = {[this] { TestMouseDown(chart, 200, 120); }, [this] { TestMouseMove(chart, 80, 40, {ssLeft}); },
+                  [this] { TestMouseUp(chart, 80, 40); }};
+    timer.SetInterval(1);
+    timer.SetOnTimer(TNotifyEvent(&user, &TBoxUser::Act));
+    timer.SetEnabled(true);
+    double xLo = 0, yLo = 0, xHi = 0, yHi = 0;
+    ASSERT_TRUE(chart->MouseBox(xLo, yLo, xHi, yHi));
+    double x1, y1, x2, y2;
+    chart->M2R(1, 80, 40, x1, y1);
+    chart->M2R(1, 200, 120, x2, y2);
+    EXPECT_EQ(xLo, x1);
+    EXPECT_EQ(xHi, x2);
+    EXPECT_EQ(yLo, y2);
+    EXPECT_EQ(yHi, y1);
+
+    // The right button cancels.
+    user.steps = {[this] { TestMouseDown(chart, 100, 60, mbRight); }};
+    timer.SetEnabled(true);
+    EXPECT_FALSE(chart->MouseBox(xLo, yLo, xHi, yHi));
+}
+
+class TCrossHairLog : public TObject {
+public:
+    void Before(TObject*, TCrossHair*, Integer, Integer, bool& allow) { allow = allowMove; }
+    void Moved(TObject*, TCrossHair* ch) { moved = ch; }
+    bool allowMove = true;
+    TCrossHair* moved = nullptr;
+};
+
+TEST_F(ChartMouse, CrossHairFollowsTheMouseWhenAllowed)
+{
+    TCrossHairLog chLog;
+    chart->CrossHairSetup(2, clBlue, chVert, TPenStyle::psSolid, 1);
+    chart->CrossHairSetPos(2, 5.0, 5.0);
+    chart->OnBeforeCrossHairMove = TBeforeCrossHairMoveEvent(&chLog, &TCrossHairLog::Before);
+    chart->OnCrossHairMove = TCrossHairMoveEvent(&chLog, &TCrossHairLog::Moved);
+    chart->SetMouseAction(maDragCrossH);
+    chLog.allowMove = false;
+    Drag({150, 80}, {190, 80});
+    EXPECT_EQ(chart->GetCHPosX(2), 5.0);
+    chLog.allowMove = true;
+    Drag({150, 80}, {190, 80});
+    double x, y;
+    chart->M2R(chart->CrossHair(2).Layer(), 190, 80, x, y);   // in the crosshair's own layer
+    EXPECT_EQ(chart->GetCHPosX(2), x);
+    EXPECT_EQ(chLog.moved, &chart->CrossHair(2));
+}
+
+TEST_F(ChartMouse, MouseTraceStopsAt5000Points)
+{
+    chart->SetMouseAction(maDrawMTrace);
+    TestMouseDown(chart, 60, 30);
+    for (int i = 0; i < 5001; ++i) TestMouseMove(chart, 60 + i % 200, 30 + i % 100, {ssLeft});
+    TestMouseUp(chart, 60, 30);
+    EXPECT_EQ(chart->NumMTracePoints(), 5000);
+    EXPECT_EQ(chart->GetMTracePoint(5000).Flag, 3);   // XOR segment, and the stroke ends here
+    EXPECT_EQ(chart->GetMTracePoint(0).Flag, 65535);
 }
 
 }  // namespace
