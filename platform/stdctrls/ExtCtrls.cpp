@@ -483,3 +483,102 @@ void TSplitter::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integ
     if (FControl) OnMoved(this);
     FControl = nullptr;
 }
+
+// ---------------------------------------------------------------- TScrollBox
+TClass TScrollBox::StaticClass()
+{
+    static const TMetaClass meta("TScrollBox", TCustomControl::StaticClass(), NewComponent<TScrollBox>,
+                                 [](TMetaClass& m) {
+                                     m.OnMessage(WM_HSCROLL, &TScrollBox::WMHScroll);
+                                     m.OnMessage(WM_VSCROLL, &TScrollBox::WMVScroll);
+                                 });
+    return &meta;
+}
+
+TScrollBox::TScrollBox(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks, csOpaque};
+    FParentColor = false;
+    FColor = clBtnFace;
+    FWidth = 185;
+    FHeight = 41;
+}
+
+void TScrollBox::CreateParams(TCreateParams& Params)
+{
+    TCustomControl::CreateParams(Params);
+    Params.Style |= WS_HSCROLL | WS_VSCROLL;
+    if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TScrollBox::SetBorderStyle(TBorderStyle value)
+{
+    if (FBorderStyle == value) return;
+    FBorderStyle = value;
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TScrollBox::Paint() { Canvas().FillRectColor(ClientRect(), Color()); }
+
+void TScrollBox::Resize()
+{
+    TCustomControl::Resize();
+    UpdateScrollBars();
+}
+
+void TScrollBox::UpdateScrollBars()
+{
+    if (!HandleAllocated()) return;
+    Integer extent[2] = {0, 0};
+    for (Integer i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (!c->Visible()) continue;
+        extent[0] = std::max(extent[0], c->Left() + c->Width() + FPos[0]);
+        extent[1] = std::max(extent[1], c->Top() + c->Height() + FPos[1]);
+    }
+    for (int bar : {SB_HORZ, SB_VERT}) {
+        SCROLLINFO info;
+        info.fMask = SIF_ALL;
+        info.nMin = 0;
+        info.nMax = extent[bar] - 1;
+        info.nPage = static_cast<Cardinal>(bar == SB_HORZ ? ClientWidth() : ClientHeight());
+        info.nPos = FPos[bar];
+        SetScrollInfo(Handle(), bar, &info, true);
+    }
+}
+
+void TScrollBox::ScrollTo(Integer x, Integer y)
+{
+    Integer want[2] = {std::max(0, x), std::max(0, y)};
+    Integer dx = FPos[0] - want[0], dy = FPos[1] - want[1];
+    if (dx == 0 && dy == 0) return;
+    FPos[0] = want[0];
+    FPos[1] = want[1];
+    ScrollBy(dx, dy);
+    UpdateScrollBars();
+}
+
+void TScrollBox::Scrolled(int bar, TMessage& message)
+{
+    TWMScroll scroll{message};
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(Handle(), bar, &info);
+    Integer page = static_cast<Integer>(info.nPage);
+    Integer pos = FPos[bar];
+    switch (scroll.ScrollCode()) {
+    case SB_LINEUP: pos -= 8; break;
+    case SB_LINEDOWN: pos += 8; break;
+    case SB_PAGEUP: pos -= page; break;
+    case SB_PAGEDOWN: pos += page; break;
+    case SB_THUMBPOSITION: case SB_THUMBTRACK: pos = info.nTrackPos; break;
+    case SB_TOP: pos = 0; break;
+    case SB_BOTTOM: pos = info.nMax; break;
+    default: return;
+    }
+    pos = std::clamp(pos, 0, std::max(0, info.nMax + 1 - page));
+    if (bar == SB_HORZ) ScrollTo(pos, FPos[1]); else ScrollTo(FPos[0], pos);
+}
+
+void TScrollBox::WMHScroll(TMessage& message) { Scrolled(SB_HORZ, message); }
+void TScrollBox::WMVScroll(TMessage& message) { Scrolled(SB_VERT, message); }

@@ -204,3 +204,31 @@ private:
     Integer FStartSize = 0;
     Integer FMinSize = 30;
 };
+
+// ---------------------------------------------------------------- TScrollBox
+// A container whose children may reach past its client area: the window's scroll bars show
+// then, and moving them moves the children (the scroll position is how far they moved).
+class TScrollBox : public TCustomControl {
+    DECLARE_CLASS(TScrollBox, TCustomControl)
+public:
+    explicit TScrollBox(TComponent* AOwner);
+    Integer HorzPosition() const { return FPos[0]; }
+    Integer VertPosition() const { return FPos[1]; }
+    void ScrollTo(Integer x, Integer y);
+    // The bars' ranges follow the children.
+    void UpdateScrollBars();
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle value);
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void Paint() override;
+    void Resize() override;
+    void WMHScroll(TMessage& message);
+    void WMVScroll(TMessage& message);
+
+private:
+    void Scrolled(int bar, TMessage& message);
+    Integer FPos[2] = {0, 0};
+    TBorderStyle FBorderStyle = bsSingle;
+};

@@ -256,6 +256,9 @@ void PublishExtCtrls()
         .Property("Columns", &TCustomRadioGroup::Columns, &TCustomRadioGroup::SetColumns).Default(1)
         .Property("ItemIndex", &TCustomRadioGroup::ItemIndex, &TCustomRadioGroup::SetItemIndex).Default(-1)
         .Property("Items", [](TCustomRadioGroup* g) { return &g->Items(); }, nullptr);
+    TPublished<TScrollBox>(TScrollBox::StaticClass())
+        .Property("BorderStyle", &TScrollBox::BorderStyle, &TScrollBox::SetBorderStyle).Default(bsSingle)
+        .Property("Color").Default(clBtnFace);
     TPublished<TSplitter>(TSplitter::StaticClass())
         .Property("MinSize", &TSplitter::MinSize, &TSplitter::SetMinSize).Default(30)
         .Property("OnMoved", &TSplitter::OnMoved);
@@ -281,5 +284,5 @@ void RegisterStdControlClasses()
                      TStatusPanel::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TProgressBar::StaticClass(), TUpDown::StaticClass(), TPanel::StaticClass(),
                      TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(), TImage::StaticClass(),
-                     TRadioGroup::StaticClass(), TSplitter::StaticClass()});
+                     TRadioGroup::StaticClass(), TSplitter::StaticClass(), TScrollBox::StaticClass()});
 }

@@ -2,6 +2,7 @@
 
 #include "platform/backend/qt/QtGraphics.h"
 #include "platform/stdctrls/ComCtrls.h"
+#include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/StdCtrls.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
 
@@ -175,4 +176,30 @@ TEST_F(ComCtrlsTest, UpDownStepsItsPositionIntoItsAssociate)
     EXPECT_EQ(updown->Position(), 0);
     press(20);  // the lower button steps down and wraps to Max
     EXPECT_EQ(updown->Position(), 3);
+}
+
+TEST_F(ComCtrlsTest, ScrollBoxMovesItsChildrenWithItsBars)
+{
+    auto* box = new TScrollBox(&Host);
+    box->SetParent(&Host);
+    box->SetBounds(0, 0, 104, 104);
+    auto* inner = new TPanel(&Host);
+    inner->SetParent(box);
+    inner->SetBounds(0, 0, 300, 400);
+    Host.HandleNeeded();
+    box->UpdateScrollBars();
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(box, SB_VERT, &info));
+    EXPECT_EQ(info.nMax, 399);
+    Integer page = static_cast<Integer>(info.nPage);
+    box->Perform(WM_VSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(box->VertPosition(), page);
+    EXPECT_EQ(inner->Top(), -page);
+    box->Perform(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(box->VertPosition(), 400 - page);
+    box->Perform(WM_HSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(inner->Left(), -8);
+    box->ScrollTo(0, 0);
+    EXPECT_EQ(inner->BoundsRect(), (TRect{0, 0, 300, 400}));
 }
