@@ -6,7 +6,10 @@
 // The unit is split over several files: VEZ_dizure.cpp (axis properties, layer joins,
 // background image, creation, geometry, transforms, zoom history, data sharing),
 // VEZ_dizure_items.cpp (display lists and drawing operations), VEZ_dizure_paint.cpp
-// (painting and item rendering) and VEZ_dizure_range.cpp (ranges, auto-range, layouts).
+// (painting and item rendering), VEZ_dizure_range.cpp (ranges, auto-range, layouts),
+// VEZ_dizure_mouse.cpp (mouse zoom, pan, windows and drags), VEZ_dizure_export.cpp (clipboard,
+// files and printer), VEZ_dizure_files.cpp (chart data files and listing), VEZ_dizure_query.cpp
+// (item queries and bulk edits) and VEZ_dizure_registry.cpp (published properties).
 #include <array>
 #include <cstddef>
 #include <functional>
