@@ -85,6 +85,11 @@ const TEnumTypeInfo& TypeInfoOf(TButtonLayout)
     return info;
 }
 
+const TEnumTypeInfo& TypeInfoOf(TScrollBarKind)
+{
+    static const TEnumTypeInfo info("TScrollBarKind", {"sbHorizontal", "sbVertical"});
+    return info;
+}
 const TEnumTypeInfo& TypeInfoOf(TUDOrientation)
 {
     static const TEnumTypeInfo info("TUDOrientation", {"udHorizontal", "udVertical"});
@@ -139,6 +144,18 @@ void PublishStdCtrls()
         .Property("TabStop").Default(true)
         .Property("OnDrawItem", &TCustomListBox::OnDrawItem)
         .Property("OnMeasureItem", &TCustomListBox::OnMeasureItem);
+
+    TPublished<TScrollBar>(TScrollBar::StaticClass())
+        .Property("Kind", &TScrollBar::Kind, &TScrollBar::SetKind).Default(sbHorizontal)
+        .Property("LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange).Default(1)
+        .Property("Max", &TScrollBar::Max, &TScrollBar::SetMax).Default(100)
+        .Property("Min", &TScrollBar::Min, &TScrollBar::SetMin).Default(0)
+        .Property("PageSize", &TScrollBar::PageSize, &TScrollBar::SetPageSize).Default(0)
+        .Property("Position", &TScrollBar::Position, &TScrollBar::SetPosition).Default(0)
+        .Property("SmallChange", &TScrollBar::SmallChange, &TScrollBar::SetSmallChange).Default(1)
+        .Property("TabStop").Default(true)
+        .Property("OnChange", &TScrollBar::OnChange)
+        .Property("OnScroll", &TScrollBar::OnScroll);
 
     TPublished<TCustomMaskEdit>(TCustomMaskEdit::StaticClass())
         .Property("EditMask", [](TCustomMaskEdit* e) { return e->EditMask(); }, &TCustomMaskEdit::SetEditMask);
@@ -284,5 +301,6 @@ void RegisterStdControlClasses()
                      TStatusPanel::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TProgressBar::StaticClass(), TUpDown::StaticClass(), TPanel::StaticClass(),
                      TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(), TImage::StaticClass(),
-                     TRadioGroup::StaticClass(), TSplitter::StaticClass(), TScrollBox::StaticClass()});
+                     TRadioGroup::StaticClass(), TSplitter::StaticClass(), TScrollBox::StaticClass(),
+                     TScrollBar::StaticClass()});
 }

@@ -29,3 +29,4 @@ const TEnumTypeInfo& TypeInfoOf(TShapeType);
 const TEnumTypeInfo& TypeInfoOf(TBitBtnKind);
 const TEnumTypeInfo& TypeInfoOf(TButtonLayout);
 const TEnumTypeInfo& TypeInfoOf(TUDOrientation);
+const TEnumTypeInfo& TypeInfoOf(TScrollBarKind);

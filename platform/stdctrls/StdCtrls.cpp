@@ -1342,3 +1342,87 @@ void TCustomComboBox::WMKillFocus(TMessage& message)
     InheritedMessage(StaticClass(), message);
     ClosePopup(false);
 }
+
+// ---------------------------------------------------------------- TScrollBar
+IMPLEMENT_CLASS(TScrollBar, TCustomControl, NewComponent<TScrollBar>)
+
+TScrollBar::TScrollBar(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    FControlStyle = {csCaptureMouse, csDoubleClicks, csOpaque};
+    FTabStop = true;
+    FParentColor = false;
+    FColor = clBtnFace;
+    FWidth = 121;
+    FHeight = ScrollBarThickness;
+}
+
+void TScrollBar::SetKind(TScrollBarKind value)
+{
+    if (FKind == value) return;
+    FKind = value;
+    SetBounds(Left(), Top(), Height(), Width());
+    Invalidate();
+}
+
+void TScrollBar::SetParams(Integer APosition, Integer AMin, Integer AMax)
+{
+    if (AMax < AMin) throw EInvalidOperation("Scroll bar property out of range");
+    APosition = std::clamp(APosition, AMin, std::max(AMin, AMax - std::max(FPageSize - 1, 0)));
+    bool changed = APosition != FPosition;
+    FMin = AMin;
+    FMax = AMax;
+    FPosition = APosition;
+    Invalidate();
+    if (changed) OnChange(this);
+}
+
+void TScrollBar::SetPageSize(Integer value)
+{
+    if (FPageSize == value) return;
+    FPageSize = std::max(0, value);
+    SetParams(FPosition, FMin, FMax);
+}
+
+void TScrollBar::Scroll(TScrollCode ScrollCode, Integer& ScrollPos) { OnScroll(this, ScrollCode, ScrollPos); }
+
+void TScrollBar::DoScroll(TScrollCode code, Integer pos)
+{
+    Scroll(code, pos);
+    SetPosition(pos);
+}
+
+void TScrollBar::Paint()
+{
+    bool vertical = FKind == sbVertical;
+    Integer page = std::max(1, FPageSize);
+    ::PaintScrollBar(Canvas(), ClientRect(), vertical, FPosition - FMin, page, FMax - FMin + page);
+}
+
+void TScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    if (CanFocus() && !Focused()) SetFocus();
+    Integer page = std::max(1, FPageSize);
+    switch (ScrollBarHit(ClientRect(), FKind == sbVertical, TPoint{X, Y}, FPosition - FMin, page, FMax - FMin + page)) {
+    case shLineBack: DoScroll(scLineUp, FPosition - FSmallChange); break;
+    case shLineForward: DoScroll(scLineDown, FPosition + FSmallChange); break;
+    case shPageBack: DoScroll(scPageUp, FPosition - FLargeChange); break;
+    case shPageForward: DoScroll(scPageDown, FPosition + FLargeChange); break;
+    default: break;
+    }
+}
+
+void TScrollBar::KeyDown(Word& Key, TShiftState Shift)
+{
+    TCustomControl::KeyDown(Key, Shift);
+    switch (Key) {
+    case VK_UP: case VK_LEFT: DoScroll(scLineUp, FPosition - FSmallChange); break;
+    case VK_DOWN: case VK_RIGHT: DoScroll(scLineDown, FPosition + FSmallChange); break;
+    case VK_PRIOR: DoScroll(scPageUp, FPosition - FLargeChange); break;
+    case VK_NEXT: DoScroll(scPageDown, FPosition + FLargeChange); break;
+    case VK_HOME: DoScroll(scTop, FMin); break;
+    case VK_END: DoScroll(scBottom, FMax); break;
+    default: break;
+    }
+}

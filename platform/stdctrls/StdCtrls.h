@@ -397,3 +397,45 @@ class TComboBox : public TCustomComboBox {
 public:
     explicit TComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {}
 };
+
+// ---------------------------------------------------------------- TScrollBar
+enum TScrollBarKind { sbHorizontal, sbVertical };
+enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+using TScrollEvent = TEvent<TObject*, TScrollCode, Integer&>;
+
+// A scroll bar control drawn by the layer.  A click on an arrow moves by SmallChange, on the
+// track by LargeChange; OnScroll may change the new position, OnChange follows a change.
+class TScrollBar : public TCustomControl {
+    DECLARE_CLASS(TScrollBar, TCustomControl)
+public:
+    explicit TScrollBar(TComponent* AOwner);
+    TScrollBarKind Kind() const { return FKind; }
+    void SetKind(TScrollBarKind value);
+    Integer Min() const { return FMin; }
+    Integer Max() const { return FMax; }
+    Integer Position() const { return FPosition; }
+    void SetMin(Integer value) { SetParams(FPosition, value, FMax); }
+    void SetMax(Integer value) { SetParams(FPosition, FMin, value); }
+    void SetPosition(Integer value) { SetParams(value, FMin, FMax); }
+    void SetParams(Integer APosition, Integer AMin, Integer AMax);
+    Integer SmallChange() const { return FSmallChange; }
+    void SetSmallChange(Integer value) { FSmallChange = value; }
+    Integer LargeChange() const { return FLargeChange; }
+    void SetLargeChange(Integer value) { FLargeChange = value; }
+    Integer PageSize() const { return FPageSize; }
+    void SetPageSize(Integer value);
+
+    TNotifyEvent OnChange;
+    TScrollEvent OnScroll;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    virtual void Scroll(TScrollCode ScrollCode, Integer& ScrollPos);
+
+private:
+    void DoScroll(TScrollCode code, Integer pos);
+    TScrollBarKind FKind = sbHorizontal;
+    Integer FMin = 0, FMax = 100, FPosition = 0, FSmallChange = 1, FLargeChange = 1, FPageSize = 0;
+};
