@@ -642,6 +642,8 @@ public:
     {
         return FindNearestItemAlongAxis(pos, Axis, ItemID, ClassNumber, false, dist);
     }
+    Integer FindNearestAnnoElem(double mx, double my, TrcItem ItemID, Byte ClassNumber, bool VisLayersOnly,
+                                double& Dist);
     void MarkAllItems(TrcItem ItemID, Byte ClassNumber);
     Integer MarkItemsInWindow(double xLo, double YLo, double XHi, double YHi, TrcItem ItemID, Byte ClassNumber);
     void ScaleItem(Integer Item, double kx, double dx, double ky, double dy);
@@ -725,6 +727,8 @@ private:
     void PrintOnCanvas(TCanvas& canvas, Integer originX, Integer originY, double ScaleF, bool BlkWhite);
     void SaveList(const String& FName, bool annotations);
     Integer LoadList(const String& FName, bool AppendIt, bool annotations);
+    TPoint AnnoPoint(const TrcChartItem& it, bool second) const;
+    double AnnoMeasure(const TrcChartItem& it, Integer index, double mx, double my, TPoint m);
 
     bool FMCurFixed = true;
     Integer FMAnchorScrX = 0, FMAnchorScrY = 0;

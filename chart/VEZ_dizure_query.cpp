@@ -2,8 +2,11 @@
 // extents, nearest items, marking, rescaling, recolouring and copying annotations.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include "chart/VEZ_dizure.h"
+#include "numerics/VEZ_math1.h"
+#include "platform/rtl/RtlMath.h"
 
 namespace {
 
@@ -255,4 +258,131 @@ void TCustomDIzure::CopyAnnoFrom(TCustomDIzure* SrcChart, const std::vector<Byte
         FAnnoContainer[FNumAnnoItems++] = it;
     }
     RepaintRule();
+}
+
+// A point of an annotation item in control pixels, by its coordinate mode (pixel coordinates
+// count from the top-left corner of the data area).
+TPoint TCustomDIzure::AnnoPoint(const TrcChartItem& it, bool second) const
+{
+    const double x = second ? it.x2 : it.x, y = second ? it.y2 : it.y;
+    Integer wx = 0, wy = 0;
+    R2M(it.Layer >= 1 && it.Layer <= 16 ? it.Layer : 1, x, y, wx, wy);
+    const Integer sx = static_cast<Integer>(Round(x)) + RcLRim, sy = static_cast<Integer>(Round(y)) + RcTRim;
+    switch (it.CoordMode) {
+    case cmAllScreen: return {sx, sy};
+    case cmWorldMainScreenSec: return second ? TPoint{sx, sy} : TPoint{wx, wy};
+    case cmScreenMainWorldSec: return second ? TPoint{wx, wy} : TPoint{sx, sy};
+    case cmXScreenYWorld: return {sx, wy};
+    case cmXWorldYScreen: return {wx, sy};
+    default: return {wx, wy};
+    }
+}
+
+// The squared pixel distance from m to the drawn shape of an annotation item (for ellipses
+// the world-unit measure); negative when the item cannot be hit.
+double TCustomDIzure::AnnoMeasure(const TrcChartItem& it, Integer index, double mx, double my, TPoint m)
+{
+    auto sq = [](double d) { return d * d; };
+    auto toPoint = [&](TPoint p) { return sq(p.X - m.X) + sq(p.Y - m.Y); };
+    auto toSegment = [&](TPoint a, TPoint b) { return sq(DistanceToSegment(m.X, m.Y, a.X, a.Y, b.X, b.Y)); };
+    auto toRect = [&](Integer x1, Integer y1, Integer x2, Integer y2) {
+        return sq(DistanceToRect(m.X, m.Y, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)));
+    };
+    const TPoint a = AnnoPoint(it, false);
+    switch (it.ItemKind) {
+    case tkMarkAt:
+    case tkLineto: return toPoint(a);
+    case tkLine:
+    case tkArrow:
+    case tkDoubleArrow: return toSegment(a, AnnoPoint(it, true));
+    case tkRect:
+    case tkRectFrame: {
+        const TPoint b = AnnoPoint(it, true);
+        return toRect(a.X, a.Y, b.X, b.Y);
+    }
+    case tk3DBar: {
+        const TPoint b = AnnoPoint(it, true);
+        const double ang = it.Param1 * std::numbers::pi / 180;
+        const Integer dx = static_cast<Integer>(Round(std::cos(ang) * it.Param2));
+        const Integer dy = -static_cast<Integer>(Round(std::sin(ang) * it.Param2));
+        return std::min(toRect(a.X, a.Y, b.X, b.Y), toRect(a.X + dx, a.Y + dy, b.X + dx, b.Y + dy));
+    }
+    case tkEllipse: {
+        const double big = std::max(std::abs(it.x2), std::abs(it.y2));
+        const double small = std::min(std::abs(it.x2), std::abs(it.y2));
+        const double f = std::sqrt(big * big - small * small);
+        const bool alongX = std::abs(it.x2) >= std::abs(it.y2);
+        const double f1x = it.x + (alongX ? f : 0), f1y = it.y + (alongX ? 0 : f);
+        const double f2x = it.x - (alongX ? f : 0), f2y = it.y - (alongX ? 0 : f);
+        const double d = std::hypot(mx - f1x, my - f1y) + std::hypot(mx - f2x, my - f2y) - 2 * big;
+        return std::max(0.0, d);
+    }
+    case tkText:
+    case tkTextOfs: {
+        String text = it.LWid > 0 && it.LWid <= 50 ? FLongTextsAnno[it.LWid] : it.Text.ToString();
+        OnBeforeRenderText(this, text, index, true);
+        TCanvas& cv = FGrafBmp.Canvas();
+        cv.Font().SetName(FTextFont.Name());
+        cv.Font().SetStyle(FTextFont.Style());
+        cv.Font().SetSize(it.Param1);
+        TPoint p = a;
+        if (it.ItemKind == tkTextOfs) {
+            Integer wx = 0, wy = 0;
+            R2M(it.Layer, it.x, it.y, wx, wy);
+            p = {wx + static_cast<Integer>(Round(it.x2)), wy + static_cast<Integer>(Round(it.y2))};
+        }
+        const Integer w = cv.TextWidth(text), lineH = cv.TextHeight(text) + 1;
+        Integer x = p.X;
+        const Integer y = p.Y - lineH / 2;
+        if (it.Param3 == taRightJustify) x -= w;
+        else if (it.Param3 == taCenter) x -= w / 2;
+        return toRect(x, y, x + w, y + lineH);
+    }
+    case tkRectRelPix: return toRect(a.X - it.Param1, a.Y - it.Param2, a.X + it.Param1, a.Y + it.Param2);
+    case tkMarkEBar: {
+        const bool horiz = it.Param1 == 1;
+        TrcChartItem lo = it, hi = it;
+        (horiz ? lo.x : lo.y) -= std::abs(it.x2);
+        (horiz ? hi.x : hi.y) += std::abs(it.y2);
+        return toSegment(AnnoPoint(lo, false), AnnoPoint(hi, false));
+    }
+    case tkLineOffs: {
+        const TPoint b = AnnoPoint(it, true);
+        return toSegment({a.X + it.Param1, a.Y + it.Param2}, {b.X + it.Param1, b.Y + it.Param2});
+    }
+    case tkArc: {
+        const double angle = std::atan2(my - it.y, mx - it.x) * 1e8;
+        if (!(angle > it.Param1 && angle < it.Param2)) return -1;
+        double nx = 0, ny = 0;
+        return sq(DistanceToEllipse(m.X, m.Y, a.X, a.Y, it.x2, it.y2, nx, ny));
+    }
+    case tkLineRelPixOrig:
+        return toSegment(a, {a.X + static_cast<Integer>(Round(it.x2)), a.Y + static_cast<Integer>(Round(it.y2))});
+    case tkCursorVert: return sq(m.X - a.X);
+    case tkCursorHoriz: return sq(m.Y - a.Y);
+    default: return -1;   // moves are never hit
+    }
+}
+
+Integer TCustomDIzure::FindNearestAnnoElem(double mx, double my, TrcItem ItemID, Byte ClassNumber, bool VisLayersOnly,
+                                           double& Dist)
+{
+    double best = NoDistance;
+    Integer found = -1;
+    TPoint m;
+    R2M(FActiveLayer, mx, my, m.X, m.Y);
+    if (ItemID != tkNone)
+        for (Integer i = 0; i < FNumAnnoItems; ++i) {
+            const TrcChartItem& it = FAnnoContainer[i];
+            if (ItemID == tkNotMoveTo && it.ItemKind == tkMoveRelPix) continue;
+            if (!ItemMatches(it, 0, 0, ClassNumber, ItemID)) continue;
+            if (VisLayersOnly && (it.Layer < 1 || it.Layer > 16 || !FLayerVisib[it.Layer])) continue;
+            const double d = AnnoMeasure(it, i, mx, my, m);
+            if (d >= 0 && d < best) {
+                best = d;
+                found = i;
+            }
+        }
+    Dist = std::sqrt(best);
+    return found;
 }

@@ -168,6 +168,26 @@ TEST_F(ChartQueries, ExtentMarkingScalingAndColours)
     EXPECT_NE(c.GetChartItem(1).Color, clGreen);
 }
 
+TEST_F(ChartQueries, NearestAnnotationByItsDrawnShape)
+{
+    c.SetAnnoMode(true);
+    c.MoveTo(0, 0);                        // never hit
+    c.Line(0, 0, 100, 0);                  // pixels from the data area's corner
+    c.Rectangle(2.0, 2.0, 4.0, 4.0);       // world
+    c.CursorVert(8.0);
+    double d = 0;
+    // World (3, 3) lies inside the rectangle.
+    EXPECT_EQ(c.FindNearestAnnoElem(3.0, 3.0, tkEverything, 255, false, d), 2);
+    EXPECT_EQ(d, 0);
+    // Five pixels below the pixel line.
+    double mx, my;
+    c.M2R(1, c.MarginLeft() + 50, c.MarginTop() + 5, mx, my);
+    EXPECT_EQ(c.FindNearestAnnoElem(mx, my, tkEverything, 255, false, d), 1);
+    EXPECT_NEAR(d, 5, 1e-9);
+    EXPECT_EQ(c.FindNearestAnnoElem(7.9, 9.0, tkCursorVert, 255, false, d), 3);
+    EXPECT_EQ(c.FindNearestAnnoElem(3.0, 3.0, tkNone, 255, false, d), -1);
+}
+
 TEST_F(ChartQueries, AnnotationCountsAndCopies)
 {
     TDIzure src{nullptr};
