@@ -564,3 +564,158 @@ void TUpDown::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer
     FPressed = -1;
     Invalidate();
 }
+
+// ---------------------------------------------------------------- TTrackBar
+namespace {
+constexpr Integer ThumbLength = 11, ThumbThickness = 21, ChannelMargin = 8;
+}
+
+TClass TTrackBar::StaticClass()
+{
+    static const TMetaClass meta("TTrackBar", TCustomControl::StaticClass(), NewComponent<TTrackBar>,
+                                 [](TMetaClass& m) { m.OnMessage(WM_GETDLGCODE, &TTrackBar::WMGetDlgCode); });
+    return &meta;
+}
+
+TTrackBar::TTrackBar(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    FControlStyle = {csCaptureMouse, csClickEvents, csOpaque};
+    FTabStop = true;
+    FParentColor = false;
+    FColor = clBtnFace;
+    FWidth = 150;
+    FHeight = 45;
+}
+
+void TTrackBar::SetMin(Integer value)
+{
+    FMin = value;
+    FMax = std::max(FMax, value);
+    SetPosition(FPosition);
+    Invalidate();
+}
+
+void TTrackBar::SetMax(Integer value)
+{
+    FMax = value;
+    FMin = std::min(FMin, value);
+    SetPosition(FPosition);
+    Invalidate();
+}
+
+void TTrackBar::SetPosition(Integer value)
+{
+    value = std::clamp(value, FMin, FMax);
+    if (FPosition == value) return;
+    FPosition = value;
+    Invalidate();
+    OnChange(this);
+}
+
+void TTrackBar::SetFrequency(Integer value)
+{
+    if (FFrequency == value) return;
+    FFrequency = value;
+    Invalidate();
+}
+
+void TTrackBar::SetOrientation(TTrackBarOrientation value)
+{
+    if (FOrientation == value) return;
+    FOrientation = value;
+    SetBounds(Left(), Top(), Height(), Width());
+    Invalidate();
+}
+
+Integer TTrackBar::ChannelLength() const
+{
+    return (FOrientation == trHorizontal ? Width() : Height()) - 2 * ChannelMargin - ThumbLength;
+}
+
+TRect TTrackBar::ThumbRect() const
+{
+    Integer range = std::max(1, FMax - FMin);
+    Integer at = ChannelMargin + static_cast<Integer>(static_cast<Int64>(ChannelLength()) * (FPosition - FMin) / range);
+    return FOrientation == trHorizontal ? TRect{at, 4, at + ThumbLength, 4 + ThumbThickness}
+                                        : TRect{4, at, 4 + ThumbThickness, at + ThumbLength};
+}
+
+Integer TTrackBar::PositionAt(Integer along) const
+{
+    Integer length = std::max(1, ChannelLength());
+    Integer offset = along - ChannelMargin - ThumbLength / 2;
+    Int64 scaled = static_cast<Int64>(offset) * (FMax - FMin);
+    return FMin + static_cast<Integer>((scaled + (scaled >= 0 ? length / 2 : -length / 2)) / length);
+}
+
+void TTrackBar::Paint()
+{
+    TCanvas& canvas = Canvas();
+    canvas.FillRectColor(ClientRect(), Color());
+    bool horizontal = FOrientation == trHorizontal;
+    Integer start = ChannelMargin + ThumbLength / 2, length = ChannelLength();
+    TRect channel = horizontal ? TRect{ChannelMargin, 12, ChannelMargin + length + ThumbLength, 16}
+                               : TRect{12, ChannelMargin, 16, ChannelMargin + length + ThumbLength};
+    DrawEdge(canvas.Handle(), &channel, EDGE_SUNKEN, BF_RECT);
+    canvas.Pen().SetColor(clWindowText);
+    Integer range = std::max(1, FMax - FMin);
+    for (Integer v = FMin; FFrequency > 0 && v <= FMax; v += FFrequency) {
+        Integer at = start + static_cast<Integer>(static_cast<Int64>(length) * (v - FMin) / range);
+        if (horizontal) {
+            canvas.MoveTo(at, 4 + ThumbThickness + 2);
+            canvas.LineTo(at, 4 + ThumbThickness + 5);
+        } else {
+            canvas.MoveTo(4 + ThumbThickness + 2, at);
+            canvas.LineTo(4 + ThumbThickness + 5, at);
+        }
+    }
+    TRect thumb = ThumbRect();
+    DrawEdge(canvas.Handle(), &thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+    if (Focused()) {
+        TRect focus = ClientRect();
+        canvas.DrawFocusRect(focus);
+    }
+}
+
+void TTrackBar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    if (CanFocus() && !Focused()) SetFocus();
+    TRect thumb = ThumbRect();
+    if (thumb.Contains(TPoint{X, Y})) {
+        FDragging = true;
+        return;
+    }
+    Integer along = FOrientation == trHorizontal ? X : Y;
+    Integer thumbStart = FOrientation == trHorizontal ? thumb.Left : thumb.Top;
+    SetPosition(FPosition + (along < thumbStart ? -FPageSize : FPageSize));
+}
+
+void TTrackBar::MouseMove(TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseMove(Shift, X, Y);
+    if (FDragging) SetPosition(PositionAt(FOrientation == trHorizontal ? X : Y));
+}
+
+void TTrackBar::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    FDragging = false;
+}
+
+void TTrackBar::KeyDown(Word& Key, TShiftState Shift)
+{
+    TCustomControl::KeyDown(Key, Shift);
+    switch (Key) {
+    case VK_LEFT: case VK_UP: SetPosition(FPosition - FLineSize); break;
+    case VK_RIGHT: case VK_DOWN: SetPosition(FPosition + FLineSize); break;
+    case VK_PRIOR: SetPosition(FPosition - FPageSize); break;
+    case VK_NEXT: SetPosition(FPosition + FPageSize); break;
+    case VK_HOME: SetPosition(FMin); break;
+    case VK_END: SetPosition(FMax); break;
+    default: break;
+    }
+}
+
+void TTrackBar::WMGetDlgCode(TMessage& message) { message.Result = DLGC_WANTARROWS; }

@@ -241,3 +241,47 @@ private:
     TWinControl* FAssociate = nullptr;
     Integer FPressed = -1;   // 0 first (up/left) button, 1 second
 };
+
+// ---------------------------------------------------------------- TTrackBar
+enum TTrackBarOrientation { trHorizontal, trVertical };
+
+// A thumb on a sunken channel with a tick every Frequency positions.  Arrow keys move it by
+// LineSize, Page Up/Down and clicks beside the thumb by PageSize; dragging the thumb follows the
+// mouse.  OnChange follows every change of Position.
+class TTrackBar : public TCustomControl {
+    DECLARE_CLASS(TTrackBar, TCustomControl)
+public:
+    explicit TTrackBar(TComponent* AOwner);
+    Integer Min() const { return FMin; }
+    void SetMin(Integer value);
+    Integer Max() const { return FMax; }
+    void SetMax(Integer value);
+    Integer Position() const { return FPosition; }
+    void SetPosition(Integer value);
+    Integer Frequency() const { return FFrequency; }
+    void SetFrequency(Integer value);
+    Integer LineSize() const { return FLineSize; }
+    void SetLineSize(Integer value) { FLineSize = value; }
+    Integer PageSize() const { return FPageSize; }
+    void SetPageSize(Integer value) { FPageSize = value; }
+    TTrackBarOrientation Orientation() const { return FOrientation; }
+    void SetOrientation(TTrackBarOrientation value);
+    // The thumb's rectangle in client coordinates.
+    TRect ThumbRect() const;
+    TNotifyEvent OnChange;
+
+protected:
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void WMGetDlgCode(TMessage& message);
+
+private:
+    Integer ChannelLength() const;
+    Integer PositionAt(Integer along) const;
+    Integer FMin = 0, FMax = 10, FPosition = 0, FFrequency = 1, FLineSize = 1, FPageSize = 2;
+    TTrackBarOrientation FOrientation = trHorizontal;
+    bool FDragging = false;
+};

@@ -90,6 +90,11 @@ const TEnumTypeInfo& TypeInfoOf(TScrollBarKind)
     static const TEnumTypeInfo info("TScrollBarKind", {"sbHorizontal", "sbVertical"});
     return info;
 }
+const TEnumTypeInfo& TypeInfoOf(TTrackBarOrientation)
+{
+    static const TEnumTypeInfo info("TTrackBarOrientation", {"trHorizontal", "trVertical"});
+    return info;
+}
 const TEnumTypeInfo& TypeInfoOf(TUDOrientation)
 {
     static const TEnumTypeInfo info("TUDOrientation", {"udHorizontal", "udVertical"});
@@ -238,6 +243,17 @@ void PublishComCtrls()
         .Property("OnChanging", &TUpDown::OnChanging)
         .Property("OnClick", &TUpDown::OnClick);
 
+    TPublished<TTrackBar>(TTrackBar::StaticClass())
+        .Property("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency).Default(1)
+        .Property("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize).Default(1)
+        .Property("Max", &TTrackBar::Max, &TTrackBar::SetMax).Default(10)
+        .Property("Min", &TTrackBar::Min, &TTrackBar::SetMin).Default(0)
+        .Property("Orientation", &TTrackBar::Orientation, &TTrackBar::SetOrientation).Default(trHorizontal)
+        .Property("PageSize", &TTrackBar::PageSize, &TTrackBar::SetPageSize).Default(2)
+        .Property("Position", &TTrackBar::Position, &TTrackBar::SetPosition).Default(0)
+        .Property("TabStop").Default(true)
+        .Property("OnChange", &TTrackBar::OnChange);
+
     TPublished<TProgressBar>(TProgressBar::StaticClass())
         .Property("Max", &TProgressBar::Max, &TProgressBar::SetMax).Default(100)
         .Property("Min", &TProgressBar::Min, &TProgressBar::SetMin).Default(0)
@@ -302,5 +318,5 @@ void RegisterStdControlClasses()
                      TProgressBar::StaticClass(), TUpDown::StaticClass(), TPanel::StaticClass(),
                      TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(), TImage::StaticClass(),
                      TRadioGroup::StaticClass(), TSplitter::StaticClass(), TScrollBox::StaticClass(),
-                     TScrollBar::StaticClass()});
+                     TScrollBar::StaticClass(), TTrackBar::StaticClass()});
 }

@@ -29,4 +29,5 @@ const TEnumTypeInfo& TypeInfoOf(TShapeType);
 const TEnumTypeInfo& TypeInfoOf(TBitBtnKind);
 const TEnumTypeInfo& TypeInfoOf(TButtonLayout);
 const TEnumTypeInfo& TypeInfoOf(TUDOrientation);
+const TEnumTypeInfo& TypeInfoOf(TTrackBarOrientation);
 const TEnumTypeInfo& TypeInfoOf(TScrollBarKind);

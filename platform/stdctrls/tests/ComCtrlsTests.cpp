@@ -203,3 +203,34 @@ TEST_F(ComCtrlsTest, ScrollBoxMovesItsChildrenWithItsBars)
     box->ScrollTo(0, 0);
     EXPECT_EQ(inner->BoundsRect(), (TRect{0, 0, 300, 400}));
 }
+
+TEST_F(ComCtrlsTest, TrackBarFollowsKeysClicksAndTheDraggedThumb)
+{
+    auto* track = new TTrackBar(&Host);
+    track->SetParent(&Host);
+    track->SetBounds(0, 0, 127, 45);   // channel of 100 pixels: one position per 10 pixels
+    Integer changes = 0;
+    struct Counter : TObject {
+        Integer* N;
+        void Changed(TObject*) { ++*N; }
+    } counter;
+    counter.N = &changes;
+    track->OnChange = TNotifyEvent(&counter, &Counter::Changed);
+    Host.HandleNeeded();
+    Word key = VK_RIGHT;
+    track->Perform(WM_KEYDOWN, key);
+    EXPECT_EQ(track->Position(), 1);
+    track->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(100, 14));   // right of the thumb: a page
+    track->Perform(WM_LBUTTONUP, 0, MakeLParam(100, 14));
+    EXPECT_EQ(track->Position(), 3);
+    TRect thumb = track->ThumbRect();
+    EXPECT_EQ(thumb.Left, 8 + 30);
+    track->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(thumb.Left + 5, 14));
+    track->Perform(WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(8 + 5 + 70, 14));
+    track->Perform(WM_LBUTTONUP, 0, MakeLParam(8 + 5 + 70, 14));
+    EXPECT_EQ(track->Position(), 7);
+    key = VK_END;
+    track->Perform(WM_KEYDOWN, key);
+    EXPECT_EQ(track->Position(), 10);
+    EXPECT_EQ(changes, 4);
+}
