@@ -255,6 +255,7 @@ void TCustomDIzure::PanLayers(Integer X, Integer Y)
 {
     const double W = FWidth - RcLRim - RcRRim - F3DRim;
     const double H = FHeight - RcTRim - RcBRim - F3DRim;
+    if (W <= 0 || H <= 0) return;   // no data area to measure the drag against
     const bool moveX = RcMouseAction != maPanVert, moveY = RcMouseAction != maPanHoriz;
     const bool grid = RcMouseAction == maPanGrid;
     for (Integer L = 1; L <= 16; ++L) {
