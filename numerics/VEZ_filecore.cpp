@@ -191,3 +191,65 @@ String TElementCRC::Text() const
     for (int k = 0; k < FSize; ++k) text += HexText(~FRegisters[k], 8);
     return text;
 }
+
+bool WriteTextLinesFile(const String& fileName, const std::vector<std::string>& head, Integer firstRow,
+                        Integer lastRow, const std::function<std::string(Integer row)>& rowText)
+{
+    try {
+        TTextFileWriter f(fileName);
+        try {
+            for (const std::string& line : head) f.WriteLine(line);
+            for (Integer r = firstRow; r <= lastRow; ++r) f.WriteLine(rowText(r));
+            f.Close();
+        } catch (const Exception&) {
+        }
+    } catch (const Exception&) {
+        return false;
+    }
+    return true;
+}
+
+bool ReadVectorTextFile(const String& fileName, const std::function<bool(Integer last)>& fits,
+                        const std::function<void(Integer elem, double value)>& store, bool& filled)
+{
+    std::string bytes;
+    if (!ReadFileBytes(fileName, bytes)) return false;
+    TTextScanner in(std::move(bytes));
+    std::string word;
+    Integer first = 0, last = 0;
+    if (!(in.NextWord(word) && ParseIntText(word, first) && in.NextWord(word) && ParseIntText(word, last)))
+        return false;
+    // Every value takes at least one character and a line end.
+    if (last > MaxFileElements || !FitsInBytes(Int64(last) - first + 1, 2, Int64(in.Remaining()) + 1)) return false;
+    filled = fits(last);
+    if (filled)
+        for (Integer k = first; k <= last && in.NextWord(word); ++k) {
+            double v;
+            if (ParseFloatText(word, v)) store(k, v);
+        }
+    return true;
+}
+
+bool ReadMatrixTextFile(const String& fileName, const std::function<bool(Integer hiC, Integer hiR)>& fits,
+                        const std::function<void(Integer col, Integer row, double value)>& store, bool& filled)
+{
+    std::string bytes;
+    if (!ReadFileBytes(fileName, bytes)) return false;
+    TTextScanner in(std::move(bytes));
+    std::string word;
+    Integer b[4];
+    for (Integer& v : b)
+        if (!(in.NextWord(word) && ParseIntText(word, v))) return false;
+    const auto [loR, hiR, loC, hiC] = b;
+    const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
+    if (hiR < loR || hiC < loC || !ShapeFits(hiC, hiR) || !FitsInBytes(count, 2, Int64(in.Remaining()) + 1))
+        return false;
+    filled = fits(hiC, hiR);
+    if (filled)
+        for (Integer r = loR; r <= hiR; ++r)
+            for (Integer c = loC; c <= hiC && in.NextWord(word); ++c) {
+                double v;
+                if (ParseFloatText(word, v)) store(c, r, v);
+            }
+    return true;
+}

@@ -5,7 +5,9 @@
 // that keep a corrupt file from asking for a huge allocation.
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/rtl/Types.h"
 #include "platform/rtl/UString.h"
@@ -75,6 +77,25 @@ private:
     std::ofstream FFile;
     String FName;
 };
+
+// Writes the head lines and then rowText(row) for firstRow to lastRow, one line
+// each.  False only when the file cannot be created; a write failing later
+// ends the file quietly.
+bool WriteTextLinesFile(const String& fileName, const std::vector<std::string>& head, Integer firstRow,
+                        Integer lastRow, const std::function<std::string(Integer row)>& rowText);
+
+// Reads the bounded vector layout: first and last index, then one value per
+// index.  False when the file cannot be read or its bounds are implausible,
+// with nothing touched.  Otherwise fits(last) sizes the container and tells
+// whether the indices fit; when they do, store receives every number read and
+// filled is set.
+bool ReadVectorTextFile(const String& fileName, const std::function<bool(Integer last)>& fits,
+                        const std::function<void(Integer elem, double value)>& store, bool& filled);
+
+// Reads the bounded matrix layout: low and high row, low and high column, then
+// the rows.  Like ReadVectorTextFile, with fits(highColumn, highRow).
+bool ReadMatrixTextFile(const String& fileName, const std::function<bool(Integer hiC, Integer hiR)>& fits,
+                        const std::function<void(Integer col, Integer row, double value)>& store, bool& filled);
 
 // Fingerprint of the elements of a container: one CRC-32 register per byte
 // position of an element (8 for Doubles, 4 for integers), every register

@@ -1001,51 +1001,26 @@ bool TIntMatrix::StoreOnFile(Integer LoC, Integer LoR, Integer HiC, Integer HiR,
 {
     MakeValidColRange(LoC, HiC);
     MakeValidRowRange(LoR, HiR);
-    try {
-        TTextFileWriter f(FileName);
-        try {
-            f.WriteLine(std::to_string(LoR) + " " + std::to_string(HiR));
-            f.WriteLine(std::to_string(LoC) + " " + std::to_string(HiC));
-            for (Integer r = LoR; r <= HiR; ++r) {
-                std::string line;
-                for (Integer c = LoC; c <= HiC; ++c) line += std::to_string(GetVal(c, r)) + " ";
-                f.WriteLine(line);
-            }
-            f.Close();
-        } catch (const Exception&) {
-        }
-    } catch (const Exception&) {
-        return false;
-    }
-    return true;
+    const std::vector<std::string> head = {std::to_string(LoR) + " " + std::to_string(HiR),
+                                           std::to_string(LoC) + " " + std::to_string(HiC)};
+    return WriteTextLinesFile(FileName, head, LoR, HiR, [&](Integer r) {
+        std::string line;
+        for (Integer c = LoC; c <= HiC; ++c) line += std::to_string(GetVal(c, r)) + " ";
+        return line;
+    });
 }
 
 bool TIntMatrix::LoadFromFile(const String& FileName, bool AdjustMatrixSize)
 {
-    std::string bytes;
-    if (!ReadFileBytes(FileName, bytes)) return false;
-    TTextScanner in(std::move(bytes));
-    std::string word;
-    Integer b[4];
-    for (Integer& v : b)
-        if (!(in.NextWord(word) && ParseIntText(word, v))) return false;
-    const auto [loR, hiR, loC, hiC] = b;
-    const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
-    if (hiR < loR || hiC < loC || !ShapeFits(hiC, hiR) ||
-        !FitsInBytes(count, 2, Int64(in.Remaining()) + 1))
-        return false;
-    if (AdjustMatrixSize) Resize(hiC, hiR);
-    bool result = false;
-    if (FNRow >= hiR && FNCol >= hiC) {
-        result = true;
-        for (Integer r = loR; r <= hiR; ++r)
-            for (Integer c = loC; c <= hiC && in.NextWord(word); ++c) {
-                double v;
-                if (ParseFloatText(word, v)) SetVal(c, r, RoundToInteger(v));
-            }
-    }
+    bool filled = false;
+    const auto fits = [&](Integer hiC, Integer hiR) {
+        if (AdjustMatrixSize) Resize(hiC, hiR);
+        return FNRow >= hiR && FNCol >= hiC;
+    };
+    const auto store = [this](Integer c, Integer r, double v) { SetVal(c, r, RoundToInteger(v)); };
+    if (!ReadMatrixTextFile(FileName, fits, store, filled)) return false;
     Changed();
-    return result;
+    return filled;
 }
 
 std::vector<String> TIntMatrix::XMLLines(bool CreateHeader, const String& DataID) const

@@ -509,43 +509,21 @@ bool TIntVector::StoreOnFile(Integer FirstElem, Integer LastElem, const String& 
 {
     if (LastElem < FirstElem) SwapIntegers(FirstElem, LastElem);
     MakeValidElemRange(FirstElem, LastElem);
-    try {
-        TTextFileWriter f(FileName);
-        try {
-            f.WriteLine(std::to_string(FirstElem) + " " + std::to_string(LastElem));
-            for (Integer k = FirstElem; k <= LastElem; ++k) f.WriteLine(std::to_string(FVec[k - 1]));
-            f.Close();
-        } catch (const Exception&) {
-        }
-    } catch (const Exception&) {
-        return false;
-    }
-    return true;
+    return WriteTextLinesFile(FileName, {std::to_string(FirstElem) + " " + std::to_string(LastElem)}, FirstElem,
+                              LastElem, [this](Integer k) { return std::to_string(FVec[k - 1]); });
 }
 
 bool TIntVector::LoadFromFile(const String& FileName, bool AdjustVectorSize)
 {
-    std::string bytes;
-    if (!ReadFileBytes(FileName, bytes)) return false;
-    TTextScanner in(std::move(bytes));
-    std::string word;
-    Integer first = 0, last = 0;
-    if (!(in.NextWord(word) && ParseIntText(word, first) && in.NextWord(word) && ParseIntText(word, last)))
-        return false;
-    // Every value takes at least one character and a line end.
-    if (last > MaxFileElements || !FitsInBytes(Int64(last) - first + 1, 2, Int64(in.Remaining()) + 1))
-        return false;
-    if (AdjustVectorSize) Resize(last);
-    bool result = false;
-    if (FNElem >= last) {
-        result = true;
-        for (Integer k = first; k <= last && in.NextWord(word); ++k) {
-            double v;
-            if (ParseFloatText(word, v)) SetVal(k, RoundToInteger(v));
-        }
-    }
+    bool filled = false;
+    const auto fits = [&](Integer last) {
+        if (AdjustVectorSize) Resize(last);
+        return FNElem >= last;
+    };
+    const auto store = [this](Integer k, double v) { SetVal(k, RoundToInteger(v)); };
+    if (!ReadVectorTextFile(FileName, fits, store, filled)) return false;
     Changed();
-    return result;
+    return filled;
 }
 
 Integer TIntVector::ExportAsASC(const String& FName, const String& Comment) const

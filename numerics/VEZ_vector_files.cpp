@@ -68,42 +68,21 @@ bool TVector::StoreOnFile(Integer FirstElem, Integer LastElem, Integer Precision
     const int width = Precision == -1 ? 13 : (Precision == -2 ? 26 : 1);
     if (LastElem < FirstElem) std::swap(FirstElem, LastElem);
     MakeValidElemRange(FirstElem, LastElem);
-    try {
-        TTextFileWriter f(FileName);
-        try {
-            f.WriteLine(std::to_string(FirstElem) + " " + std::to_string(LastElem));
-            for (Integer k = FirstElem; k <= LastElem; ++k) f.WriteLine(ToAnsi(Str(FVec[k - 1], width, Precision)));
-            f.Close();
-        } catch (const Exception&) {
-        }
-    } catch (const Exception&) {
-        return false;
-    }
-    return true;
+    return WriteTextLinesFile(FileName, {std::to_string(FirstElem) + " " + std::to_string(LastElem)}, FirstElem,
+                              LastElem, [&](Integer k) { return ToAnsi(Str(FVec[k - 1], width, Precision)); });
 }
 
 bool TVector::LoadFromFile(const String& FileName, bool AdjustVectorSize)
 {
-    std::string bytes;
-    if (!ReadFileBytes(FileName, bytes)) return false;
-    TTextScanner in(std::move(bytes));
-    std::string word;
-    Integer first = 0, last = 0;
-    if (!(in.NextWord(word) && ParseIntText(word, first) && in.NextWord(word) && ParseIntText(word, last)))
-        return false;
-    // Every value takes at least one character and a line end.
-    if (last > MaxFileElements || !FitsInBytes(Int64(last) - first + 1, 2, Int64(in.Remaining()) + 1)) return false;
-    if (AdjustVectorSize) Resize(last);
-    bool result = false;
-    if (FNElem >= last) {
-        result = true;
-        for (Integer k = first; k <= last && in.NextWord(word); ++k) {
-            double v;
-            if (ParseFloatText(word, v)) SetVal(k, v);
-        }
-    }
+    bool filled = false;
+    const auto fits = [&](Integer last) {
+        if (AdjustVectorSize) Resize(last);
+        return FNElem >= last;
+    };
+    const auto store = [this](Integer k, double v) { SetVal(k, v); };
+    if (!ReadVectorTextFile(FileName, fits, store, filled)) return false;
     Changed();
-    return result;
+    return filled;
 }
 
 bool TVector::LoadFromFile(const String& FileName, bool AdjustVectorSize, bool AutoDetect)
