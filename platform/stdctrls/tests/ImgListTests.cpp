@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "platform/backend/qt/QtGraphics.h"
+#include "platform/stdctrls/ImgList.h"
+
+TEST(ImageList, MaskedCellsDrawnNormallyAndDisabled)
+{
+    InitQtGraphics();
+    TImageList images(nullptr);
+    images.SetWidth(4);
+    images.SetHeight(4);
+    TBitmap strip(8, 4);
+    strip.Canvas().FillRectColor(TRect{0, 0, 8, 4}, clFuchsia);
+    strip.Canvas().FillRectColor(TRect{1, 1, 3, 3}, clBlack);   // cell 0: a dark square
+    strip.Canvas().FillRectColor(TRect{4, 0, 8, 4}, clYellow);  // cell 1: all light
+    EXPECT_EQ(images.AddMasked(&strip, clFuchsia), 0);
+    EXPECT_EQ(images.Count(), 2);
+
+    TBitmap target(10, 10);
+    target.Canvas().FillRectColor(TRect{0, 0, 10, 10}, clWhite);
+    images.Draw(target.Canvas(), 2, 2, 0, true);
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(2, 2)), ColorToRGB(clWhite));   // masked: untouched
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(3, 3)), ColorToRGB(clBlack));
+
+    target.Canvas().FillRectColor(TRect{0, 0, 10, 10}, clBlue);
+    images.Draw(target.Canvas(), 2, 2, 0, false);
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(3, 3)), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(5, 5)), ColorToRGB(clBtnHighlight));   // the embossed copy
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(2, 2)), ColorToRGB(clBlue));
+
+    TBitmap one;
+    images.GetBitmap(1, one, clRed);
+    EXPECT_EQ(one.Width(), 4);
+    EXPECT_EQ(ColorToRGB(one.Canvas().Pixel(0, 0)), ColorToRGB(clYellow));
+    images.Delete(0);
+    EXPECT_EQ(images.Count(), 1);
+    EXPECT_THROW(images.Delete(5), EInvalidOperation);
+}
