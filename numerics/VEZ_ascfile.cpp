@@ -3,6 +3,7 @@
 #include "numerics/VEZ_filesys.h"
 #include "numerics/VEZ_stringl.h"
 #include "numerics/VEZ_xmlframe.h"
+#include "platform/rtl/Exceptions.h"
 
 void WriteASCHeader(TTextFileWriter& f, const String& comment, Integer columns, Integer rows)
 {
@@ -22,6 +23,28 @@ void WriteASCCustomData(TTextFileWriter& f, const TStr2DArray& CustData)
         f.WriteLine("<" + key + ">" + ToAnsi(XMLEncodeText(value)) + "</" + key + ">");
     }
     f.WriteLine("</CUSTDATA>");
+}
+
+Integer WriteASCFile(const String& FName, const String& comment, Integer columns, Integer rows,
+                     const std::function<std::string(Integer row)>& rowText, const TStr2DArray* CustData)
+{
+    try {
+        TTextFileWriter f(FName);
+        WriteASCHeader(f, comment, columns, rows);
+        for (Integer r = 1; r <= rows; ++r) f.WriteLine(rowText(r));
+        Integer code = 0;
+        if (CustData && CustData->Length() > 0) {
+            if (CustData->Length() != 2)
+                code = -2;
+            else
+                WriteASCCustomData(f, *CustData);
+        }
+        f.Close();
+        return code;
+    } catch (const EInOutError& e) {
+        if (e.ErrorCode == 2) return -1;
+        throw;
+    }
 }
 
 // Reads one name of the names line or of a row with the token scanner; the name

@@ -14,6 +14,12 @@ void WriteASCHeader(TTextFileWriter& f, const String& comment, Integer columns, 
 // with XMLEncodeText).  Nothing when column 0 has no entries.
 void WriteASCCustomData(TTextFileWriter& f, const TStr2DArray& CustData);
 
+// Writes a whole ASC file: the header, rowText(row) for rows 1 to rows and the
+// custom data when given.  Codes: 0 written; -1 the file cannot be created; -2
+// custom data that is not of two columns (left out, the rows are written).
+Integer WriteASCFile(const String& FName, const String& comment, Integer columns, Integer rows,
+                     const std::function<std::string(Integer row)>& rowText, const TStr2DArray* CustData);
+
 // What an import hands to its container.
 struct TASCTarget {
     Integer MaxColumns = 0;                                          // 0: any number

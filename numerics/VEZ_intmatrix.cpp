@@ -1098,27 +1098,13 @@ bool TIntMatrix::LoadFromXMLFile(const String& FName, const String& DataID)
 
 Integer TIntMatrix::WriteASC(const String& FName, const String& Comment, const TStr2DArray* CustData) const
 {
-    try {
-        TTextFileWriter f(FName);
-        WriteASCHeader(f, Comment.IsEmpty() ? "Exported by VEZ TMatrix component: " + FName : Comment, FNCol, FNRow);
-        for (Integer r = 1; r <= FNRow; ++r) {
-            std::string line;
-            for (Integer c = 1; c <= FNCol; ++c) line += "\t" + std::to_string(GetVal(c, r));
-            f.WriteLine(line);
-        }
-        Integer code = 0;
-        if (CustData && CustData->Length() > 0) {
-            if (CustData->Length() != 2)
-                code = -2;
-            else
-                WriteASCCustomData(f, *CustData);
-        }
-        f.Close();
-        return code;
-    } catch (const EInOutError& e) {
-        if (e.ErrorCode == 2) return -1;
-        throw;
-    }
+    const auto rowText = [this](Integer r) {
+        std::string line;
+        for (Integer c = 1; c <= FNCol; ++c) line += "\t" + std::to_string(GetVal(c, r));
+        return line;
+    };
+    return WriteASCFile(FName, Comment.IsEmpty() ? "Exported by VEZ TMatrix component: " + FName : Comment, FNCol, FNRow,
+                        rowText, CustData);
 }
 
 Integer TIntMatrix::ExportAsASC(const String& FName, const String& Comment) const

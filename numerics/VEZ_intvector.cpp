@@ -528,16 +528,8 @@ bool TIntVector::LoadFromFile(const String& FileName, bool AdjustVectorSize)
 
 Integer TIntVector::ExportAsASC(const String& FName, const String& Comment) const
 {
-    try {
-        TTextFileWriter f(FName);
-        WriteASCHeader(f, Comment.IsEmpty() ? "Exported by VEZ TIntVector component: " + FName : Comment, 1, FNElem);
-        for (Integer v : FVec) f.WriteLine(std::to_string(v));
-        f.Close();
-    } catch (const EInOutError& e) {
-        if (e.ErrorCode == 2) return -1;
-        throw;
-    }
-    return 0;
+    const String comment = Comment.IsEmpty() ? "Exported by VEZ TIntVector component: " + FName : Comment;
+    return WriteASCFile(FName, comment, 1, FNElem, [this](Integer k) { return std::to_string(FVec[k - 1]); }, nullptr);
 }
 
 Integer TIntVector::ImportASC(const String& FName, String& Comment)

@@ -272,27 +272,13 @@ bool TMatrix::LoadFromXMLFile(const String& FName, const String& DataID)
 Integer TMatrix::WriteASC(const String& FName, Integer Precision, const String& Comment,
                           const TStr2DArray* CustData) const
 {
-    try {
-        TTextFileWriter f(FName);
-        WriteASCHeader(f, Comment.IsEmpty() ? "Exported by VEZ TMatrix component: " + FName : Comment, FNCol, FNRow);
-        for (Integer r = 1; r <= FNRow; ++r) {
-            std::string line;
-            for (Integer c = 1; c <= FNCol; ++c) line += "\t" + ToAnsi(FormatFixed(12, Precision, GetVal(c, r)));
-            f.WriteLine(line);
-        }
-        Integer code = 0;
-        if (CustData && CustData->Length() > 0) {
-            if (CustData->Length() != 2)
-                code = -2;
-            else
-                WriteASCCustomData(f, *CustData);
-        }
-        f.Close();
-        return code;
-    } catch (const EInOutError& e) {
-        if (e.ErrorCode == 2) return -1;
-        throw;
-    }
+    const auto rowText = [&](Integer r) {
+        std::string line;
+        for (Integer c = 1; c <= FNCol; ++c) line += "\t" + ToAnsi(FormatFixed(12, Precision, GetVal(c, r)));
+        return line;
+    };
+    return WriteASCFile(FName, Comment.IsEmpty() ? "Exported by VEZ TMatrix component: " + FName : Comment, FNCol, FNRow,
+                        rowText, CustData);
 }
 
 Integer TMatrix::ExportAsASC(const String& FName, Integer Precision, const String& Comment) const

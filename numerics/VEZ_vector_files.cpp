@@ -108,16 +108,8 @@ bool TVector::LoadFromFile(const String& FileName, bool AdjustVectorSize, bool A
 
 Integer TVector::ExportAsASC(const String& FName, Integer Precision, const String& Comment) const
 {
-    try {
-        TTextFileWriter f(FName);
-        WriteASCHeader(f, Comment.IsEmpty() ? "Exported by VEZ TVector component: " + FName : Comment, 1, FNElem);
-        for (double v : FVec) f.WriteLine(ToAnsi(FormatFixed(12, Precision, v)));
-        f.Close();
-    } catch (const EInOutError& e) {
-        if (e.ErrorCode == 2) return -1;
-        throw;
-    }
-    return 0;
+    return WriteASCFile(FName, Comment.IsEmpty() ? "Exported by VEZ TVector component: " + FName : Comment, 1, FNElem,
+                        [&](Integer k) { return ToAnsi(FormatFixed(12, Precision, FVec[k - 1])); }, nullptr);
 }
 
 Integer TVector::ImportASC(const String& FName, String& Comment)
