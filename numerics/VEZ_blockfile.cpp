@@ -106,3 +106,29 @@ bool ReadBlockFileData(const String& fileName, Int64 count, int elementSize, std
     in.read(values.data(), static_cast<std::streamsize>(values.size()));
     return static_cast<size_t>(in.gcount()) == values.size();
 }
+
+bool ReadMatrixBlockHeader(const String& fileName, Integer format, Integer& NrColumns, Integer& NrRows,
+                           String& DataID, Integer& Format)
+{
+    TBlockFileHeader header;
+    const bool complete = ReadBlockFileHeader(fileName, header);
+    NrColumns = header.NrColumns;
+    NrRows = header.NrRows;
+    DataID = header.DataID;
+    Format = header.Format;
+    return complete && header.NrLayers == 0 && header.NrTimeSlots == 0 && header.Format == format;
+}
+
+Integer ReadMatrixBlockFile(const String& fileName, Integer format, int elementSize, TBlockFileHeader& header,
+                            std::vector<char>& data)
+{
+    if (!FileExistsNative(fileName)) return -5;
+    const bool complete = ReadBlockFileHeader(fileName, header);
+    if (complete && (header.NrLayers != 0 || header.NrTimeSlots != 0)) return -2;
+    if (!complete || header.Format != format) return -1;
+    header.NrColumns = Max<Integer>(header.NrColumns, 0);
+    header.NrRows = Max<Integer>(header.NrRows, 0);
+    const Integer cols = header.NrColumns, rows = header.NrRows;
+    if (!ShapeFits(cols, rows) || !ReadBlockFileData(fileName, Int64(cols) * rows, elementSize, data)) return -3;
+    return 0;
+}

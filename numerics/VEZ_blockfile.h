@@ -5,6 +5,7 @@
 // Header block, little-endian: columns, rows, layers, time slots (32-bit each),
 // the identification as a length byte and at most 255 bytes at offset 16, and
 // the element format at offset 272 (1 Doubles, 2 integers).
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <vector>
@@ -63,3 +64,26 @@ bool ReadBlockFileHeader(const String& fileName, TBlockFileHeader& header);
 // bytes); false when the file does not hold them or count is beyond the
 // library's limit.
 bool ReadBlockFileData(const String& fileName, Int64 count, int elementSize, std::vector<char>& values);
+
+// Element index of the data read by ReadBlockFileData.
+template <class T>
+T BlockElement(const std::vector<char>& data, size_t index)
+{
+    T value;
+    std::memcpy(&value, &data[index * sizeof(T)], sizeof value);
+    return value;
+}
+
+// The header of a two-dimensional block file: fills the counts, identification
+// and format as found; true when the header is complete and describes a file
+// without layers and time slots whose elements have the given format.
+bool ReadMatrixBlockHeader(const String& fileName, Integer format, Integer& NrColumns, Integer& NrRows,
+                           String& DataID, Integer& Format);
+
+// Reads a two-dimensional block file whose elements have the given format and
+// size, column by column, into data; header.NrColumns and header.NrRows come
+// back as at least 0.  Codes: 0 read; -5 no such file; -2 a file with layers or
+// time slots; -1 a file of another format or with an incomplete header; -3 data
+// missing or beyond the library's limit.
+Integer ReadMatrixBlockFile(const String& fileName, Integer format, int elementSize, TBlockFileHeader& header,
+                            std::vector<char>& data);

@@ -1,7 +1,6 @@
 #include "numerics/VEZ_intmatrix.h"
 
 #include <cmath>
-#include <cstring>
 #include <new>
 
 #include "numerics/VEZ_ascfile.h"
@@ -906,15 +905,10 @@ void TIntMatrix::SaveBinary(const String& FName)
 
 Integer TIntMatrix::LoadBinary(const String& FName)
 {
-    if (!FileExistsNative(FName)) return -5;
     TBlockFileHeader header;
-    const bool complete = ReadBlockFileHeader(FName, header);
-    if (complete && (header.NrLayers != 0 || header.NrTimeSlots != 0)) return -2;
-    if (!complete || header.Format != BlockFormatInteger) return -1;
-    const Integer cols = Max<Integer>(header.NrColumns, 0);
-    const Integer rows = Max<Integer>(header.NrRows, 0);
     std::vector<char> data;
-    if (!ShapeFits(cols, rows) || !ReadBlockFileData(FName, Int64(cols) * rows, sizeof(Integer), data)) return -3;
+    if (const Integer code = ReadMatrixBlockFile(FName, BlockFormatInteger, sizeof(Integer), header, data)) return code;
+    const Integer cols = header.NrColumns, rows = header.NrRows;
     Resize(cols, rows);
     FDataID = header.DataID;
     TPercentCounter progress(Int64(cols) * rows, [this](Integer p) { FOnPercentDone(this, p); });
@@ -922,10 +916,7 @@ Integer TIntMatrix::LoadBinary(const String& FName)
     for (Integer c = 1; c <= cols; ++c)
         for (Integer r = 1; r <= rows; ++r) {
             progress.Step();
-            Integer v;
-            std::memcpy(&v, &data[k], sizeof v);
-            k += sizeof v;
-            SetVal(c, r, v);
+            SetVal(c, r, BlockElement<Integer>(data, k++));
         }
     return 0;
 }
@@ -933,13 +924,7 @@ Integer TIntMatrix::LoadBinary(const String& FName)
 bool TIntMatrix::ReadBinaryHeader(const String& FName, Integer& NrColumns, Integer& NrRows, String& DataID,
                                   Integer& Format) const
 {
-    TBlockFileHeader header;
-    const bool complete = ReadBlockFileHeader(FName, header);
-    NrColumns = header.NrColumns;
-    NrRows = header.NrRows;
-    DataID = header.DataID;
-    Format = header.Format;
-    return complete && header.NrLayers == 0 && header.NrTimeSlots == 0 && header.Format == BlockFormatInteger;
+    return ReadMatrixBlockHeader(FName, BlockFormatInteger, NrColumns, NrRows, DataID, Format);
 }
 
 void TIntMatrix::WriteStream(TStream& OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const

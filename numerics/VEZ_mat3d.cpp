@@ -1,7 +1,6 @@
 #include "numerics/VEZ_mat3d.h"
 
 #include <cmath>
-#include <cstring>
 #include <new>
 
 #include "numerics/VEZ_blockfile.h"
@@ -338,8 +337,7 @@ Integer TMat3D::LoadBinary(const String& FName)
         for (Integer y = 0; y < ny; ++y)
             for (Integer x = 0; x < nx; ++x) {
                 progress.Step();
-                std::memcpy(&Mat[x][y][z], &data[k], sizeof(double));
-                k += sizeof(double);
+                Mat[x][y][z] = BlockElement<double>(data, k++);
             }
     return 0;
 }

@@ -1,7 +1,6 @@
 // Files of TMatrix: the block file, the stream of 10-byte floats, the bounded and
 // plain text layouts, the XML layout, the ASC layout with custom data and the
 // content fingerprint.
-#include <cstring>
 #include <vector>
 
 #include "numerics/VEZ_ascfile.h"
@@ -36,38 +35,22 @@ void TMatrix::SaveBinary(const String& FName)
 
 Integer TMatrix::LoadBinary(const String& FName)
 {
-    if (!FileExistsNative(FName)) return -5;
     TBlockFileHeader header;
-    const bool complete = ReadBlockFileHeader(FName, header);
-    if (complete && (header.NrLayers != 0 || header.NrTimeSlots != 0)) return -2;
-    if (!complete || header.Format != BlockFormatDouble) return -1;
-    const Integer cols = Max<Integer>(header.NrColumns, 0);
-    const Integer rows = Max<Integer>(header.NrRows, 0);
     std::vector<char> data;
-    if (!ShapeFits(cols, rows) || !ReadBlockFileData(FName, Int64(cols) * rows, sizeof(double), data)) return -3;
+    if (const Integer code = ReadMatrixBlockFile(FName, BlockFormatDouble, sizeof(double), header, data)) return code;
+    const Integer cols = header.NrColumns, rows = header.NrRows;
     Resize(cols, rows);
     FDataID = header.DataID;
     size_t k = 0;
     for (Integer c = 1; c <= cols; ++c)
-        for (Integer r = 1; r <= rows; ++r) {
-            double v;
-            std::memcpy(&v, &data[k], sizeof v);
-            k += sizeof v;
-            SetVal(c, r, v);
-        }
+        for (Integer r = 1; r <= rows; ++r) SetVal(c, r, BlockElement<double>(data, k++));
     return 0;
 }
 
 bool TMatrix::ReadBinaryHeader(const String& FName, Integer& NrColumns, Integer& NrRows, String& DataID,
                                Integer& Format) const
 {
-    TBlockFileHeader header;
-    const bool complete = ReadBlockFileHeader(FName, header);
-    NrColumns = header.NrColumns;
-    NrRows = header.NrRows;
-    DataID = header.DataID;
-    Format = header.Format;
-    return complete && header.NrLayers == 0 && header.NrTimeSlots == 0 && header.Format == BlockFormatDouble;
+    return ReadMatrixBlockHeader(FName, BlockFormatDouble, NrColumns, NrRows, DataID, Format);
 }
 
 // ---- stream of 10-byte floats ------------------------------------------------------
