@@ -931,12 +931,7 @@ void TIntMatrix::WriteStream(TStream& OutStream, Integer LoC, Integer LoR, Integ
 {
     MakeValidColRange(LoC, HiC);
     MakeValidRowRange(LoR, HiR);
-    WriteIntegerToStream(OutStream, LoR);
-    WriteIntegerToStream(OutStream, HiR);
-    WriteIntegerToStream(OutStream, LoC);
-    WriteIntegerToStream(OutStream, HiC);
-    for (Integer r = LoR; r <= HiR; ++r)
-        for (Integer c = LoC; c <= HiC; ++c) WriteIntegerToStream(OutStream, GetVal(c, r));
+    WriteMatrixStream<Integer>(OutStream, LoC, LoR, HiC, HiR, [this](Integer c, Integer r) { return GetVal(c, r); });
 }
 
 void TIntMatrix::SaveToStream(TMemoryStream*& OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const
@@ -953,33 +948,15 @@ void TIntMatrix::SaveToStream(TFileStream* OutStream, Integer LoC, Integer LoR, 
 bool TIntMatrix::LoadFromStream(TStream* InStream, bool AdjustMatrixSize)
 {
     if (!InStream) return false;
-    bool error = false, anyError = false;
-    Integer bounds[4];
-    for (Integer& b : bounds) {
-        b = ReadIntegerFromStream(*InStream, error);
-        anyError = anyError || error;
-    }
-    if (anyError) return false;
-    const auto [loR, hiR, loC, hiC] = bounds;
-    // A stream that does not hold the block it announces is corrupt.
-    const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
-    const bool plausible = hiR >= loR && hiC >= loC && ShapeFits(hiC, hiR) &&
-                           FitsInBytes(count, 4, InStream->Size() - InStream->Position());
-    if (plausible && AdjustMatrixSize) Resize(hiC, hiR);
-    bool result = false;
-    if (plausible && FNRow >= hiR && FNCol >= hiC) {
-        result = true;
-        for (Integer r = loR; r <= hiR; ++r)
-            for (Integer c = loC; c <= hiC; ++c) {
-                const Integer v = ReadIntegerFromStream(*InStream, error);
-                if (error)
-                    result = false;
-                else
-                    SetVal(c, r, v);
-            }
-    }
+    bool filled = false;
+    const auto fits = [&](Integer hiC, Integer hiR) {
+        if (AdjustMatrixSize) Resize(hiC, hiR);
+        return FNRow >= hiR && FNCol >= hiC;
+    };
+    const auto store = [this](Integer c, Integer r, Integer v) { SetVal(c, r, v); };
+    if (!ReadMatrixStream<Integer>(*InStream, fits, store, filled)) return false;
     Changed();
-    return result;
+    return filled;
 }
 
 bool TIntMatrix::StoreOnFile(Integer LoC, Integer LoR, Integer HiC, Integer HiR, const String& FileName) const

@@ -457,9 +457,7 @@ String TIntVector::CRCofData() const
 void TIntVector::WriteStream(TStream& OutStream, Integer LowElem, Integer HighElem) const
 {
     MakeValidElemRange(LowElem, HighElem);
-    WriteIntegerToStream(OutStream, LowElem);
-    WriteIntegerToStream(OutStream, HighElem);
-    for (Integer k = LowElem; k <= HighElem; ++k) WriteIntegerToStream(OutStream, FVec[k - 1]);
+    WriteVectorStream<Integer>(OutStream, LowElem, HighElem, [this](Integer k) { return FVec[k - 1]; });
 }
 
 void TIntVector::SaveToStream(TMemoryStream*& OutStream, Integer LowElem, Integer HighElem) const
@@ -476,33 +474,15 @@ void TIntVector::SaveToStream(TFileStream* OutStream, Integer LowElem, Integer H
 bool TIntVector::LoadFromStream(TStream* InStream, bool AdjustVectorSize)
 {
     if (!InStream) return false;
-    bool error = false;
-    const Integer low = ReadIntegerFromStream(*InStream, error);
-    if (error) return false;
-    const Integer high = ReadIntegerFromStream(*InStream, error);
-    if (error) return false;
-    // A stream that does not hold the values it announces, or announces more than
-    // the library's limit, is corrupt: nothing is read from it.
-    const Int64 count = Int64(high) - low + 1;
-    const bool plausible = high <= MaxFileElements &&
-                           FitsInBytes(count, 4, InStream->Size() - InStream->Position());
-    bool result = false;
-    if (plausible) {
+    bool filled = false;
+    const auto fits = [&](Integer high) {
         if (AdjustVectorSize) Resize(high);
-        if (FNElem >= high) {
-            result = true;
-            for (Integer k = low; k <= high; ++k) {
-                const Integer v = ReadIntegerFromStream(*InStream, error);
-                if (error) {
-                    result = false;
-                    break;
-                }
-                SetVal(k, v);
-            }
-        }
-    }
+        return FNElem >= high;
+    };
+    const auto store = [this](Integer k, Integer v) { SetVal(k, v); };
+    if (!ReadVectorStream<Integer>(*InStream, fits, store, filled)) return false;
     Changed();
-    return result;
+    return filled;
 }
 
 bool TIntVector::StoreOnFile(Integer FirstElem, Integer LastElem, const String& FileName) const

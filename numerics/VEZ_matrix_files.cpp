@@ -59,12 +59,7 @@ void TMatrix::WriteStream(TStream& OutStream, Integer LoC, Integer LoR, Integer 
 {
     MakeValidColRange(LoC, HiC);
     MakeValidRowRange(LoR, HiR);
-    WriteExtendedToStream(OutStream, LoR);
-    WriteExtendedToStream(OutStream, HiR);
-    WriteExtendedToStream(OutStream, LoC);
-    WriteExtendedToStream(OutStream, HiC);
-    for (Integer r = LoR; r <= HiR; ++r)
-        for (Integer c = LoC; c <= HiC; ++c) WriteExtendedToStream(OutStream, GetVal(c, r));
+    WriteMatrixStream<double>(OutStream, LoC, LoR, HiC, HiR, [this](Integer c, Integer r) { return GetVal(c, r); });
 }
 
 void TMatrix::SaveToStream(TMemoryStream*& OutStream, Integer LoC, Integer LoR, Integer HiC, Integer HiR) const
@@ -81,33 +76,15 @@ void TMatrix::SaveToStream(TFileStream* OutStream, Integer LoC, Integer LoR, Int
 bool TMatrix::LoadFromStream(TStream* InStream, bool AdjustMatrixSize)
 {
     if (!InStream) return false;
-    bool error = false;
-    Integer b[4];
-    for (Integer& v : b) {
-        const double x = static_cast<double>(ReadExtendedFromStream(*InStream, error));
-        if (error) return false;
-        v = RoundToInteger(x);
-    }
-    const auto [loR, hiR, loC, hiC] = b;
-    // A stream that does not hold the block it announces is corrupt.
-    const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
-    const bool plausible = hiR >= loR && hiC >= loC && ShapeFits(hiC, hiR) &&
-                           FitsInBytes(count, 10, InStream->Size() - InStream->Position());
-    if (plausible && AdjustMatrixSize) Resize(hiC, hiR);
-    bool result = false;
-    if (plausible && FNRow >= hiR && FNCol >= hiC) {
-        result = true;
-        for (Integer r = loR; r <= hiR; ++r)
-            for (Integer c = loC; c <= hiC; ++c) {
-                const double v = static_cast<double>(ReadExtendedFromStream(*InStream, error));
-                if (error)
-                    result = false;
-                else
-                    SetVal(c, r, v);
-            }
-    }
+    bool filled = false;
+    const auto fits = [&](Integer hiC, Integer hiR) {
+        if (AdjustMatrixSize) Resize(hiC, hiR);
+        return FNRow >= hiR && FNCol >= hiC;
+    };
+    const auto store = [this](Integer c, Integer r, double v) { SetVal(c, r, v); };
+    if (!ReadMatrixStream<double>(*InStream, fits, store, filled)) return false;
     Changed();
-    return result;
+    return filled;
 }
 
 // ---- text layouts ------------------------------------------------------------------

@@ -14,9 +14,7 @@
 void TVector::WriteStream(TStream& OutStream, Integer LowElem, Integer HighElem) const
 {
     MakeValidElemRange(LowElem, HighElem);
-    WriteExtendedToStream(OutStream, LowElem);
-    WriteExtendedToStream(OutStream, HighElem);
-    for (Integer k = LowElem; k <= HighElem; ++k) WriteExtendedToStream(OutStream, FVec[k - 1]);
+    WriteVectorStream<double>(OutStream, LowElem, HighElem, [this](Integer k) { return FVec[k - 1]; });
 }
 
 void TVector::SaveToStream(TMemoryStream*& OutStream, Integer LowElem, Integer HighElem) const
@@ -33,32 +31,15 @@ void TVector::SaveToStream(TFileStream* OutStream, Integer LowElem, Integer High
 bool TVector::LoadFromStream(TStream* InStream, bool AdjustVectorSize)
 {
     if (!InStream) return false;
-    bool error = false;
-    const Integer low = RoundToInteger(static_cast<double>(ReadExtendedFromStream(*InStream, error)));
-    if (error) return false;
-    const Integer high = RoundToInteger(static_cast<double>(ReadExtendedFromStream(*InStream, error)));
-    if (error) return false;
-    // A stream that does not hold the values it announces, or announces more than
-    // the library's limit, is corrupt: nothing is read from it.
-    const bool plausible = high <= MaxFileElements &&
-                           FitsInBytes(Int64(high) - low + 1, 10, InStream->Size() - InStream->Position());
-    bool result = false;
-    if (plausible) {
+    bool filled = false;
+    const auto fits = [&](Integer high) {
         if (AdjustVectorSize) Resize(high);
-        if (FNElem >= high) {
-            result = true;
-            for (Integer k = low; k <= high; ++k) {
-                const double v = static_cast<double>(ReadExtendedFromStream(*InStream, error));
-                if (error) {
-                    result = false;
-                    break;
-                }
-                SetVal(k, v);
-            }
-        }
-    }
+        return FNElem >= high;
+    };
+    const auto store = [this](Integer k, double v) { SetVal(k, v); };
+    if (!ReadVectorStream<double>(*InStream, fits, store, filled)) return false;
     Changed();
-    return result;
+    return filled;
 }
 
 bool TVector::StoreOnFile(Integer FirstElem, Integer LastElem, Integer Precision, const String& FileName) const
