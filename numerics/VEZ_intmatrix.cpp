@@ -1065,8 +1065,8 @@ Integer TIntMatrix::WriteASC(const String& FName, const String& Comment, const T
         for (Integer c = 1; c <= FNCol; ++c) line += "\t" + std::to_string(GetVal(c, r));
         return line;
     };
-    return WriteASCFile(FName, Comment.IsEmpty() ? "Exported by VEZ TMatrix component: " + FName : Comment, FNCol, FNRow,
-                        rowText, CustData);
+    const String comment = Comment.IsEmpty() ? "Exported by VEZ TMatrix component: " + FName : Comment;
+    return WriteASCFile(FName, comment, FNCol, FNRow, rowText, CustData);
 }
 
 Integer TIntMatrix::ExportAsASC(const String& FName, const String& Comment) const

@@ -237,8 +237,8 @@ Integer TMatrix::WriteASC(const String& FName, Integer Precision, const String& 
         for (Integer c = 1; c <= FNCol; ++c) line += "\t" + ToAnsi(FormatFixed(12, Precision, GetVal(c, r)));
         return line;
     };
-    return WriteASCFile(FName, Comment.IsEmpty() ? "Exported by VEZ TMatrix component: " + FName : Comment, FNCol, FNRow,
-                        rowText, CustData);
+    const String comment = Comment.IsEmpty() ? "Exported by VEZ TMatrix component: " + FName : Comment;
+    return WriteASCFile(FName, comment, FNCol, FNRow, rowText, CustData);
 }
 
 Integer TMatrix::ExportAsASC(const String& FName, Integer Precision, const String& Comment) const
