@@ -79,7 +79,9 @@ String FindProgram(const String& name)
         if (end == std::string::npos) end = dirs.size();
         std::string dir = dirs.substr(start, end - start);
         if (dir.empty()) dir = ".";
-        std::string candidate = dir + "/" + n;
+        std::string candidate = dir;
+        candidate += '/';
+        candidate += n;
         if (IsExecutableFile(candidate)) return String(candidate);
         start = end + 1;
     }
