@@ -1027,14 +1027,7 @@ bool TIntMatrix::ReadXML(const TXMLInput& input, const String& DataID)
     TXMLMatrixTarget target;
     target.Cols = FNCol;
     target.Rows = FNRow;
-    bool started = false;
-    target.Started = [this, &started](const String& id) {
-        started = true;
-        FDataID = id;
-        FirstCell = true;
-    };
     target.Size = [this](Integer cols, Integer rows, Integer) {
-        FirstCell = false;
         if (!ShapeFits(cols, rows)) return false;
         Resize(cols, rows);
         return true;
@@ -1043,9 +1036,7 @@ bool TIntMatrix::ReadXML(const TXMLInput& input, const String& DataID)
         Integer pos = 1;
         SetVal(XMLAttributeInt(attributes, "ix"), XMLAttributeInt(attributes, "iy"), ParseIntegerAt(contents, pos));
     };
-    const bool found = ReadXMLMatrix(input, 2, DataID, target);
-    if (started) Changed();
-    return found;
+    return ReadXMLContainer(input, 2, DataID, target, FDataID, FirstCell, [this] { Changed(); });
 }
 
 bool TIntMatrix::LoadFromXMLFile(const String& FName, const String& DataID)

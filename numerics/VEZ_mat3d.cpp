@@ -388,14 +388,7 @@ bool TMat3D::ReadXML(const TXMLInput& input, const String& DataID)
     target.Cols = FNumX;
     target.Rows = FNumY;
     target.Layers = FNumZ;
-    bool started = false;
-    target.Started = [this, &started](const String& id) {
-        started = true;
-        FDataID = id;
-        FirstCell = true;
-    };
     target.Size = [this](Integer cols, Integer rows, Integer layers) {
-        FirstCell = false;
         if (!ShapeFits(cols, rows, layers)) return false;
         Resize(cols, rows, layers);
         return true;
@@ -405,9 +398,7 @@ bool TMat3D::ReadXML(const TXMLInput& input, const String& DataID)
         SetVal(XMLAttributeInt(attributes, "ix"), XMLAttributeInt(attributes, "iy"), XMLAttributeInt(attributes, "iz"),
                ScanNumber(contents, true, 1, pos));
     };
-    const bool found = ReadXMLMatrix(input, 3, DataID, target);
-    if (started) Changed();
-    return found;
+    return ReadXMLContainer(input, 3, DataID, target, FDataID, FirstCell, [this] { Changed(); });
 }
 
 bool TMat3D::LoadFromXMLFile(const String& FName, const String& DataID)

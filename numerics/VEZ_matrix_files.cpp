@@ -180,14 +180,7 @@ bool TMatrix::ReadXML(const TXMLInput& input, const String& DataID)
     TXMLMatrixTarget target;
     target.Cols = FNCol;
     target.Rows = FNRow;
-    bool started = false;
-    target.Started = [this, &started](const String& id) {
-        started = true;
-        FDataID = id;
-        FirstCell = true;
-    };
     target.Size = [this](Integer cols, Integer rows, Integer) {
-        FirstCell = false;
         if (!ShapeFits(cols, rows)) return false;
         Resize(cols, rows);
         return true;
@@ -196,9 +189,7 @@ bool TMatrix::ReadXML(const TXMLInput& input, const String& DataID)
         Integer pos = 1;
         SetVal(XMLAttributeInt(attributes, "ix"), XMLAttributeInt(attributes, "iy"), ScanNumber(contents, true, 1, pos));
     };
-    const bool found = ReadXMLMatrix(input, 2, DataID, target);
-    if (started) Changed();
-    return found;
+    return ReadXMLContainer(input, 2, DataID, target, FDataID, FirstCell, [this] { Changed(); });
 }
 
 bool TMatrix::ReadFromXMLStream(TStream* InStream, const String& DataID)

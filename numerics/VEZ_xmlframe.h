@@ -72,3 +72,11 @@ TXMLInput XMLInputOf(TextFile& in);
 // DataID (any when empty; letter case ignored) and reads its counts and cells.
 // True when the end tag was reached.
 bool ReadXMLMatrix(const TXMLInput& in, Integer dim, const String& DataID, TXMLMatrixTarget& target);
+
+// Reads the first matching matrix into a container through ReadXMLMatrix and
+// looks after the container's state: dataID takes the identification found and
+// firstCell is set when the matrix starts and cleared when its counts come, just
+// before target.Size; changed runs when a matrix was found.  The target's own
+// Started is not used.
+bool ReadXMLContainer(const TXMLInput& in, Integer dim, const String& DataID, TXMLMatrixTarget target,
+                      String& dataID, bool& firstCell, const std::function<void()>& changed);

@@ -152,3 +152,22 @@ bool ReadXMLMatrix(const TXMLInput& in, Integer dim, const String& DataID, TXMLM
         }
     }
 }
+
+bool ReadXMLContainer(const TXMLInput& in, Integer dim, const String& DataID, TXMLMatrixTarget target,
+                      String& dataID, bool& firstCell, const std::function<void()>& changed)
+{
+    bool started = false;
+    target.Started = [&](const String& id) {
+        started = true;
+        dataID = id;
+        firstCell = true;
+    };
+    const auto size = target.Size;
+    target.Size = [&](Integer cols, Integer rows, Integer layers) {
+        firstCell = false;
+        return size(cols, rows, layers);
+    };
+    const bool found = ReadXMLMatrix(in, dim, DataID, target);
+    if (started) changed();
+    return found;
+}
