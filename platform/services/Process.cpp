@@ -77,9 +77,8 @@ String FindProgram(const String& name)
     while (start <= dirs.size()) {
         size_t end = dirs.find(':', start);
         if (end == std::string::npos) end = dirs.size();
-        std::string dir = dirs.substr(start, end - start);
-        if (dir.empty()) dir = ".";
-        std::string candidate = dir;
+        // An empty entry of PATH stands for the current folder.
+        std::string candidate = end > start ? dirs.substr(start, end - start) : std::string(".");
         candidate += '/';
         candidate += n;
         if (IsExecutableFile(candidate)) return String(candidate);
