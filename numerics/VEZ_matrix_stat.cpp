@@ -170,27 +170,10 @@ bool TMatrix::Histogram(Integer LoX, Integer LoY, Integer HiX, Integer HiY, doub
                         double BinWidth, TIntVector* Histo, Integer& Underflow, Integer& Overflow,
                         Integer& MaxCnt) const
 {
-    if (!Histo || !(BinWidth > 0)) return false;
-    const double span = std::fabs(LastBin - FirstBin) / BinWidth;
-    if (!(span < 1000)) return false;
-    const Integer bins = static_cast<Integer>(Round(span)) + 1;
-    if (bins > 500) return false;
-    if (Histo->NrOfElem() != bins) Histo->Resize(static_cast<Integer>(bins));
-    Histo->Clear();
-    Underflow = Overflow = MaxCnt = 0;
-    for (double v : BlockValues(LoX, LoY, HiX, HiY)) {
-        if (!(v >= FirstBin)) {
-            ++Underflow;
-        } else if (v < LastBin + BinWidth) {
-            const Integer bin = static_cast<Integer>(std::floor((v - FirstBin) / BinWidth)) + 1;
-            const Integer count = Histo->GetVal(bin) + 1;
-            Histo->SetVal(bin, count);
-            MaxCnt = Max(MaxCnt, count);
-        } else {
-            ++Overflow;
-        }
-    }
-    return true;
+    const auto forEachValue = [&](const auto& visit) {
+        for (double v : BlockValues(LoX, LoY, HiX, HiY)) visit(v);
+    };
+    return StatHistogram(forEachValue, FirstBin, LastBin, BinWidth, Histo, Underflow, Overflow, MaxCnt);
 }
 
 void TMatrix::EdgeVector(TOrientation Orient, TEdgeOp EdgeOp, TVector* DestVec) const

@@ -7,6 +7,7 @@
 
 #include "platform/classes/DynArray.h"
 
+#include "platform/rtl/RtlMath.h"
 #include "platform/rtl/Types.h"
 
 // Mean and variance: Variance is 1 for fewer than three values, a negative or
@@ -166,4 +167,37 @@ Integer StatFindInSorted(Integer lo, Integer hi, bool ascending, double value, G
             hi = mid;
     }
     return std::fabs(at(lo) - value) < std::fabs(at(hi) - value) ? lo : hi;
+}
+
+// Counts values into histo, an integer vector resized to the bins of BinWidth
+// from FirstBin to LastBin (at most 500) and cleared: a value goes to bin
+// floor((v - FirstBin) / BinWidth) + 1; below FirstBin (and NaN) it counts as
+// underflow, from LastBin + BinWidth on as overflow.  forEachValue(visit) calls
+// visit(v) for every value.  False, with nothing touched, when histo is missing
+// or the bins are not sound.
+template <class Histo, class ForEach>
+bool StatHistogram(ForEach forEachValue, double FirstBin, double LastBin, double BinWidth, Histo* histo,
+                   Integer& Underflow, Integer& Overflow, Integer& MaxCnt)
+{
+    if (!histo || !(BinWidth > 0)) return false;
+    const double span = std::fabs(LastBin - FirstBin) / BinWidth;
+    if (!(span < 1000)) return false;
+    const Integer bins = static_cast<Integer>(Round(span)) + 1;
+    if (bins > 500) return false;
+    if (histo->NrOfElem() != bins) histo->Resize(bins);
+    histo->Clear();
+    Underflow = Overflow = MaxCnt = 0;
+    forEachValue([&](double v) {
+        if (!(v >= FirstBin)) {
+            ++Underflow;
+        } else if (v < LastBin + BinWidth) {
+            const Integer bin = static_cast<Integer>(std::floor((v - FirstBin) / BinWidth)) + 1;
+            const Integer count = histo->GetVal(bin) + 1;
+            histo->SetVal(bin, count);
+            MaxCnt = Max(MaxCnt, count);
+        } else {
+            ++Overflow;
+        }
+    });
+    return true;
 }

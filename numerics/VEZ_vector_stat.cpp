@@ -236,28 +236,10 @@ double TVector::Percentile(double prob, Integer LowElem, Integer HighElem) const
 bool TVector::Histogram(Integer FirstElem, Integer LastElem, double FirstBin, double LastBin, double BinWidth,
                         TIntVector* Histo, Integer& Underflow, Integer& Overflow, Integer& MaxCnt) const
 {
-    if (!Histo || !(BinWidth > 0)) return false;
-    const double span = std::fabs(LastBin - FirstBin) / BinWidth;
-    if (!(span < 1000)) return false;
-    const Integer bins = static_cast<Integer>(Round(span)) + 1;
-    if (bins > 500) return false;
-    if (Histo->NrOfElem() != bins) Histo->Resize(bins);
-    Histo->Clear();
-    Underflow = Overflow = MaxCnt = 0;
-    for (Integer k = FirstElem; k <= LastElem; ++k) {
-        const double v = GetVal(k);
-        if (!(v >= FirstBin)) {
-            ++Underflow;
-        } else if (v < LastBin + BinWidth) {
-            const Integer bin = static_cast<Integer>(std::floor((v - FirstBin) / BinWidth)) + 1;
-            const Integer count = Histo->GetVal(bin) + 1;
-            Histo->SetVal(bin, count);
-            MaxCnt = Max(MaxCnt, count);
-        } else {
-            ++Overflow;
-        }
-    }
-    return true;
+    const auto forEachValue = [&](const auto& visit) {
+        for (Integer k = FirstElem; k <= LastElem; ++k) visit(GetVal(k));
+    };
+    return StatHistogram(forEachValue, FirstBin, LastBin, BinWidth, Histo, Underflow, Overflow, MaxCnt);
 }
 
 double TVector::Integrate(double BoundLow, double BoundHigh, TIntegMethod Method) const
