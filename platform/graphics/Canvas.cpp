@@ -636,10 +636,10 @@ void TCanvas::ExtTextOut(Integer x, Integer y, int options, const TRect* r, cons
 
 TSize TCanvas::TextExtent(const String& text)
 {
-    TFontSpec spec = DeviceFont();
+    TFontSpec fontSpec = DeviceFont();
     TFontEngine& engine = FontEngine();
     double sx = std::abs(ScaleX() * FState.PlaceSX), sy = std::abs(ScaleY() * FState.PlaceSY);
-    Integer w = engine.TextWidth(spec, text) + FState.CharExtra * text.Length(), h = engine.Metrics(spec).Height;
+    Integer w = engine.TextWidth(fontSpec, text) + FState.CharExtra * text.Length(), h = engine.Metrics(fontSpec).Height;
     return {static_cast<Integer>(std::lround(w / sx)), static_cast<Integer>(std::lround(h / sy))};
 }
 
@@ -1000,15 +1000,15 @@ void TCanvas::ApplyBrush(TCoverage& cov, const TPixelBuffer& buf, TColor solidOv
 
 void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
 {
-    TFontSpec spec = DeviceFont();
+    TFontSpec fontSpec = DeviceFont();
     TFontEngine& engine = FontEngine();
-    TFontMetrics m = engine.Metrics(spec);
-    Integer width = engine.TextWidth(spec, op.Text) + FState.CharExtra * op.Text.Length();
+    TFontMetrics m = engine.Metrics(fontSpec);
+    Integer width = engine.TextWidth(fontSpec, op.Text) + FState.CharExtra * op.Text.Length();
     TPoint ref = ToDevice(op.Points[0]);
     const int align = FState.TextAlign;
     double ox = (align & TA_CENTER) == TA_CENTER ? -width / 2 : (align & TA_RIGHT) ? -width : 0;
     double oy = (align & TA_BASELINE) == TA_BASELINE ? -m.Ascent : (align & TA_BOTTOM) ? -m.Height : 0;
-    const double angle = spec.Orientation * M_PI / 1800.0;
+    const double angle = fontSpec.Orientation * M_PI / 1800.0;
     const double c = std::cos(angle), s = std::sin(angle);
     TPoint origin{ref.X + static_cast<Integer>(std::lround(ox * c + oy * s)),
                   ref.Y + static_cast<Integer>(std::lround(-ox * s + oy * c))};
@@ -1022,7 +1022,7 @@ void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
     const Cardinal bg = raster::ToPixel(ColorToRGB(FState.BkColor));
     TRect opaque;
     if (op.Param1 & ETO_OPAQUE) opaque = optRect;
-    else if (FState.BkMode == OPAQUE && spec.Orientation == 0) opaque = box;
+    else if (FState.BkMode == OPAQUE && fontSpec.Orientation == 0) opaque = box;
     for (Integer y = std::max(opaque.Top, 0); y < std::min(opaque.Bottom, buf.Height); ++y)
         for (Integer x = std::max(opaque.Left, 0); x < std::min(opaque.Right, buf.Width); ++x) plot(x, y, bg);
     // with extra spacing every character goes out by itself, further along the baseline
@@ -1031,13 +1031,13 @@ void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
         runs.push_back({op.Text, 0});
     } else {
         for (int i = 1; i <= op.Text.Length(); ++i)
-            runs.push_back({Copy(op.Text, i, 1), engine.TextWidth(spec, Copy(op.Text, 1, i - 1)) + FState.CharExtra * (i - 1)});
+            runs.push_back({Copy(op.Text, i, 1), engine.TextWidth(fontSpec, Copy(op.Text, 1, i - 1)) + FState.CharExtra * (i - 1)});
     }
     const Cardinal fg = raster::ToPixel(ColorToRGB(FState.TextColor));
     TRect touched;
     UnionRect(touched, box, opaque);
     for (const auto& [run, advance] : runs) {
-        TGlyphMask mask = engine.Render(spec, run);
+        TGlyphMask mask = engine.Render(fontSpec, run);
         const Integer ax = origin.X + static_cast<Integer>(std::lround(advance * c)),
                       ay = origin.Y - static_cast<Integer>(std::lround(advance * s));
         for (Integer y = 0; y < mask.Height; ++y)

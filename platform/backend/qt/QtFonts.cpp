@@ -59,24 +59,24 @@ TVertical Measure(const QFont& f)
 
 }  // namespace
 
-QFont ToQFont(const TFontSpec& spec)
+QFont ToQFont(const TFontSpec& fontSpec)
 {
-    QFont f(QS(spec.Name));
+    QFont f(QS(fontSpec.Name));
     f.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     f.setHintingPreference(QFont::PreferFullHinting);
     f.setKerning(false);
-    f.setBold(spec.Style.Contains(TFontStyle::fsBold));
-    f.setItalic(spec.Style.Contains(TFontStyle::fsItalic));
-    f.setUnderline(spec.Style.Contains(TFontStyle::fsUnderline));
-    f.setStrikeOut(spec.Style.Contains(TFontStyle::fsStrikeOut));
-    if (spec.Pitch == TFontPitch::fpFixed) f.setFixedPitch(true);
+    f.setBold(fontSpec.Style.Contains(TFontStyle::fsBold));
+    f.setItalic(fontSpec.Style.Contains(TFontStyle::fsItalic));
+    f.setUnderline(fontSpec.Style.Contains(TFontStyle::fsUnderline));
+    f.setStrikeOut(fontSpec.Style.Contains(TFontStyle::fsStrikeOut));
+    if (fontSpec.Pitch == TFontPitch::fpFixed) f.setFixedPitch(true);
     // heights beyond any page (a damaged picture file) are limited
     constexpr int MaxPixels = 4000;
-    if (spec.Height < 0) {
-        f.setPixelSize(std::clamp(-spec.Height, 1, MaxPixels));   // character (em) height
+    if (fontSpec.Height < 0) {
+        f.setPixelSize(std::clamp(-fontSpec.Height, 1, MaxPixels));   // character (em) height
     } else {
         // cell height: the em that makes ascent plus descent the height asked for
-        const int h = std::clamp(spec.Height, 1, MaxPixels);
+        const int h = std::clamp(fontSpec.Height, 1, MaxPixels);
         f.setPixelSize(h);
         TVertical v = Vertical(f);
         double perEm = v.CellPerEm > 0 ? v.CellPerEm : double(v.Ascent + v.Descent) / h;
@@ -89,9 +89,9 @@ namespace {
 
 class TQtFontEngine : public TFontEngine {
 public:
-    TFontMetrics Metrics(const TFontSpec& spec) override
+    TFontMetrics Metrics(const TFontSpec& fontSpec) override
     {
-        QFont f = ToQFont(spec);
+        QFont f = ToQFont(fontSpec);
         QFontMetrics fm(f);
         TVertical v = Vertical(f);
         TFontMetrics m;
@@ -102,28 +102,28 @@ public:
         m.ExternalLeading = std::max(0, fm.leading());
         m.AveCharWidth = fm.averageCharWidth();
         m.MaxCharWidth = fm.maxWidth();
-        m.Weight = spec.Style.Contains(TFontStyle::fsBold) ? 700 : 400;
+        m.Weight = fontSpec.Style.Contains(TFontStyle::fsBold) ? 700 : 400;
         m.FixedPitch = QFontInfo(f).fixedPitch();
         return m;
     }
 
-    Integer TextWidth(const TFontSpec& spec, const String& text) override
+    Integer TextWidth(const TFontSpec& fontSpec, const String& text) override
     {
-        return QFontMetrics(ToQFont(spec)).horizontalAdvance(QS(text));
+        return QFontMetrics(ToQFont(fontSpec)).horizontalAdvance(QS(text));
     }
 
-    TGlyphMask Render(const TFontSpec& spec, const String& text) override
+    TGlyphMask Render(const TFontSpec& fontSpec, const String& text) override
     {
         TGlyphMask mask;
         if (text.IsEmpty()) return mask;
-        QFont f = ToQFont(spec);
+        QFont f = ToQFont(fontSpec);
         QFontMetrics fm(f);
         const int ascent = Vertical(f).Ascent;
         const int w = fm.horizontalAdvance(QS(text)), h = fm.ascent() + fm.descent();
         // room for overhangs (italics) and, for turned text, any rotation around the reference point
         const int margin = fm.maxWidth() + 4;
-        const int originX = spec.Orientation ? w + h + margin : margin, originY = spec.Orientation ? originX : margin;
-        QImage img(spec.Orientation ? 2 * originX : w + 2 * margin, spec.Orientation ? 2 * originY : h + 2 * margin,
+        const int originX = fontSpec.Orientation ? w + h + margin : margin, originY = fontSpec.Orientation ? originX : margin;
+        QImage img(fontSpec.Orientation ? 2 * originX : w + 2 * margin, fontSpec.Orientation ? 2 * originY : h + 2 * margin,
                    QImage::Format_ARGB32);
         img.fill(Qt::transparent);
         {
@@ -133,7 +133,7 @@ public:
             p.setFont(f);
             p.setPen(Qt::black);
             p.translate(originX, originY);
-            if (spec.Orientation) p.rotate(-spec.Orientation / 10.0);
+            if (fontSpec.Orientation) p.rotate(-fontSpec.Orientation / 10.0);
             p.drawText(0, ascent, QS(text));
         }
         int left = img.width(), top = img.height(), right = -1, bottom = -1;

@@ -59,8 +59,8 @@ double AngleOf(const QRectF& box, QPointF p)
 
 void DrawText(QPainter& painter, TCanvas& canvas, const TCanvasOp& op)
 {
-    TFontSpec spec = canvas.DeviceFont();
-    QFont font = ToQFont(spec);
+    TFontSpec fontSpec = canvas.DeviceFont();
+    QFont font = ToQFont(fontSpec);
     painter.setFont(font);
     QFontMetrics fm(font, painter.device());
     const QString text = QS(op.Text);
@@ -74,7 +74,7 @@ void DrawText(QPainter& painter, TCanvas& canvas, const TCanvasOp& op)
                                                      Qt::IntersectClip);
     if (op.Param1 & ETO_OPAQUE) painter.fillRect(QR(canvas.LPtoDP(op.Rect)), QC(canvas.GetBkColor()));
     painter.translate(ref);
-    painter.rotate(-spec.Orientation / 10.0);
+    painter.rotate(-fontSpec.Orientation / 10.0);
     if (!(op.Param1 & ETO_OPAQUE) && canvas.GetBkMode() == OPAQUE)
         painter.fillRect(QRectF(ox, oy, width, height), QC(canvas.GetBkColor()));
     painter.setPen(QC(canvas.GetTextColor()));

@@ -27,7 +27,7 @@ inline QColor QC(TColor c)
 inline QRect QR(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
 
 // The Qt font of a device font: never antialiased, hinted, no kerning.
-QFont ToQFont(const TFontSpec& spec);
+QFont ToQFont(const TFontSpec& fontSpec);
 // A copy of a bitmap's pixels (premultiplied: the top byte is alpha the colours are multiplied by).
 QImage ToQImage(const class TBitmap& bitmap, bool premultiplied);
 
