@@ -59,6 +59,20 @@ void SwapIntegers(Integer& a, Integer& b);
 void SwapDoubles(double& a, double& b);
 void SwapExtendeds(Extended& a, Extended& b);
 
+// The transpose of a matrix held column by column (m[c][r] for cols x rows
+// entries): t[r][c].  Raises std::bad_alloc when it cannot be allocated.
+template <class Array2D>
+Array2D TransposedColumns(const Array2D& m, Integer cols, Integer rows)
+{
+    Array2D t;
+    t.SetLength(rows);
+    for (Integer r = 0; r < rows; ++r) {
+        t[r].SetLength(cols);
+        for (Integer c = 0; c < cols; ++c) t[r][c] = m[c][r];
+    }
+    return t;
+}
+
 // Whether a block of the given size can be allocated: false when a large request
 // exceeds the memory the machine has free, so that it is reported as lack of memory
 // instead of driving the system out of memory while the block is being filled.

@@ -18,11 +18,7 @@ bool TMatrix::Transpose()
 {
     TDouble2DArray t;
     try {
-        t.SetLength(FNRow);
-        for (Integer r = 0; r < FNRow; ++r) {
-            t[r].SetLength(FNCol);
-            for (Integer c = 0; c < FNCol; ++c) t[r][c] = Mat[c][r];
-        }
+        t = TransposedColumns(Mat, FNCol, FNRow);
     } catch (const std::bad_alloc&) {
         Fail(": not enough memory on heap");
     }
