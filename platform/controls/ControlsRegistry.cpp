@@ -171,6 +171,9 @@ void PublishControls()
         .Property("Color").Default(clWindow)
         .Property("ParentColor").Default(false)
         .Property("TabStop").Default(true)
+        .Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0)
+        .Property("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar).Default(0)
+        .Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly).Default(false)
         .Property("Text", [](TCustomEdit* e) { return e->Text(); }, &TCustomEdit::SetText)
         .Property("OnChange", &TCustomEdit::OnChange);
 

@@ -14,10 +14,42 @@ public:
     // The toolkit reports a change of the text.
     void TextEdited();
 
+    // The EM_* state, read and written through the messages.
+    Integer MaxLength() const { return FOptions.MaxLength; }
+    void SetMaxLength(Integer value);
+    bool ReadOnly() const { return FOptions.ReadOnly; }
+    void SetReadOnly(bool value);
+    char16_t PasswordChar() const { return FOptions.PasswordChar; }
+    void SetPasswordChar(char16_t value);
+    bool Modified();
+    void SetModified(bool value);
+    // The selection; SelStart is the caret when nothing is selected.
+    Integer SelStart();
+    void SetSelStart(Integer value);
+    Integer SelLength();
+    void SetSelLength(Integer value);
+    String SelText();
+    void SetSelText(const String& value);
+    void SelectAll();
+    void ClearSelection() { SetSelText(String()); }
+
+    // The native edit's window procedure for the EM_* messages.
+    void DefaultHandler(TMessage& message) override;
+
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void InitializeWindow() override;
     virtual void Change();
     void WMGetDlgCode(TMessage& message);
+    TEditOptions FOptions;
+
+private:
+    void EditMessage(TMessage& message);
+    void ApplyOptions();
+    // Without a window the control keeps the selection and modified flag itself.
+    Integer FSelStart = 0, FSelEnd = 0;
+    bool FModified = false;
+    TRect FEditRect;   // set by EM_SETRECT; empty: the client area
 };
 
 class TEdit : public TCustomEdit {

@@ -26,10 +26,21 @@ enum class TWindowKind {
     wkHint,        // tool-tip window (owner drawn, no activation)
     wkEdit,        // native single-line edit
     wkButton,      // native push button
-    wkToolBar      // native tool bar of buttons bound to menu items
+    wkToolBar,     // native tool bar of buttons bound to menu items
+    wkMemo         // native multi-line edit
 };
 
 using TCursor = SmallInt;
+
+// What a native edit or memo shows besides its text: the EM_* state the control keeps.
+struct TEditOptions {
+    Integer MaxLength = 0;        // 0: no limit
+    bool ReadOnly = false;
+    char16_t PasswordChar = 0;    // 0: the text is shown
+    TRect TextMargins;            // space left free inside the client area on each side
+    bool WordWrap = true;         // memos only
+    int ScrollBars = 0;           // memos only: TScrollStyle (0 none, 1 horizontal, 2 vertical, 3 both)
+};
 
 enum class TMessageBoxIcon { None, Warning, Error, Information, Question };
 
@@ -109,6 +120,18 @@ public:
     // is enabled.
     virtual TRect ToolButtonRect(TWindowHandle* toolBar, TMenuItem* item) = 0;
     virtual bool ToolButtonEnabled(TWindowHandle* toolBar, TMenuItem* item) = 0;
+
+    // ---- native edits and memos (positions count UTF-16 units of the text)
+    // The selection, start <= end.
+    virtual void GetEditSel(TWindowHandle* edit, Integer& start, Integer& end) = 0;
+    // Selects from start to end and puts the caret at end; end < 0 runs to the end of the text.
+    virtual void SetEditSel(TWindowHandle* edit, Integer start, Integer end) = 0;
+    // Replaces the selection (inserts at the caret when none) by text, as if typed.
+    virtual void ReplaceEditSel(TWindowHandle* edit, const String& text) = 0;
+    // The user changed the text since it was set or the flag was cleared.
+    virtual bool EditModified(TWindowHandle* edit) = 0;
+    virtual void SetEditModified(TWindowHandle* edit, bool modified) = 0;
+    virtual void SetEditOptions(TWindowHandle* edit, const TEditOptions& options) = 0;
 
     // ---- menus
     virtual void MenuItemChanged(TMenuItem* item) = 0;

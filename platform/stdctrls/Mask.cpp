@@ -5,21 +5,8 @@ IMPLEMENT_CLASS(TMaskEdit, TCustomMaskEdit, NewComponent<TMaskEdit>)
 
 void TCustomMaskEdit::SetText(const String& value)
 {
-    FSettingText = true;
-    try {
-        TCustomEdit::SetText(value);
-    } catch (...) {
-        FSettingText = false;
-        throw;
-    }
-    FSettingText = false;
-    FModified = false;
-}
-
-void TCustomMaskEdit::Change()
-{
-    if (!FSettingText) FModified = true;
-    TCustomEdit::Change();
+    TCustomEdit::SetText(value);
+    SetModified(false);
 }
 
 void TCustomMaskEdit::DoEnter()
@@ -30,6 +17,6 @@ void TCustomMaskEdit::DoEnter()
 
 void TCustomMaskEdit::Reset()
 {
-    if (!FModified) return;
+    if (!Modified()) return;
     SetText(FOldValue);
 }

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -28,6 +29,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -543,6 +545,16 @@ public:
             h->W = e;
             break;
         }
+        case TWindowKind::wkMemo: {
+            auto* e = new THost<QPlainTextEdit>(h);
+            e->setFocusPolicy(Qt::ClickFocus);
+            e->setTabChangesFocus(true);
+            QObject::connect(e, &QPlainTextEdit::textChanged, [h] {
+                if (auto* edit = dynamic_cast<TCustomEdit*>(h->Control)) CallProtected(edit, [edit] { edit->TextEdited(); });
+            });
+            h->W = e;
+            break;
+        }
         case TWindowKind::wkButton: {
             auto* b = new THost<QPushButton>(h);
             b->setFocusPolicy(Qt::ClickFocus);
@@ -621,6 +633,9 @@ public:
     {
         if (auto* e = qobject_cast<QLineEdit*>(h->W)) {
             if (e->text() != QS(text)) e->setText(QS(text));
+        } else if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) {
+            const QString plain = MemoText(text);
+            if (m->toPlainText() != plain) m->setPlainText(plain);
         } else if (auto* b = qobject_cast<QPushButton*>(h->W)) {
             b->setText(QS(text));
             b->setShortcut(QKeySequence());   // accelerators go through CM_DIALOGCHAR, not the toolkit
@@ -632,6 +647,7 @@ public:
     String GetText(TWindowHandle* h) override
     {
         if (auto* e = qobject_cast<QLineEdit*>(h->W)) return VS(e->text());
+        if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) return VS(m->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
         if (auto* b = qobject_cast<QPushButton*>(h->W)) return VS(b->text());
         return h->Outer ? VS(h->Outer->windowTitle()) : String();
     }
@@ -909,6 +925,103 @@ public:
     {
         QWidget* b = ToolButton(toolBar, item);
         return b && b->isEnabled();
+    }
+
+    // Memos count a line break as the two characters CR LF, as their text has them; the
+    // document has one.
+    static int MemoPosToDoc(const QPlainTextEdit* m, int pos)
+    {
+        const QString text = m->toPlainText();
+        int doc = 0;
+        for (int win = 0; doc < text.size() && win < pos; ++doc) win += text[doc] == u'\n' ? 2 : 1;
+        return doc;
+    }
+
+    static int MemoPosFromDoc(const QPlainTextEdit* m, int doc)
+    {
+        const QString text = m->toPlainText();
+        return doc + static_cast<int>(text.left(doc).count(u'\n'));
+    }
+
+    static QString MemoText(const String& text)
+    {
+        return QS(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+
+    void GetEditSel(TWindowHandle* h, Integer& start, Integer& end) override
+    {
+        if (auto* e = qobject_cast<QLineEdit*>(h->W)) {
+            start = end = e->cursorPosition();
+            if (e->hasSelectedText()) {
+                start = e->selectionStart();
+                end = e->selectionEnd();
+            }
+        } else if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) {
+            const QTextCursor c = m->textCursor();
+            start = MemoPosFromDoc(m, c.selectionStart());
+            end = MemoPosFromDoc(m, c.selectionEnd());
+        }
+    }
+
+    void SetEditSel(TWindowHandle* h, Integer start, Integer end) override
+    {
+        if (auto* e = qobject_cast<QLineEdit*>(h->W)) {
+            const int length = static_cast<int>(e->text().size());
+            if (end < 0 || end > length) end = length;
+            start = std::clamp(start, 0, length);
+            if (start == end) e->setCursorPosition(end);
+            else e->setSelection(start, end - start);
+        } else if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) {
+            const int length = static_cast<int>(m->toPlainText().size());
+            const int docEnd = end < 0 ? length : MemoPosToDoc(m, end);
+            QTextCursor c = m->textCursor();
+            c.setPosition(MemoPosToDoc(m, std::max(start, 0)));
+            c.setPosition(docEnd, QTextCursor::KeepAnchor);
+            m->setTextCursor(c);
+        }
+    }
+
+    void ReplaceEditSel(TWindowHandle* h, const String& text) override
+    {
+        if (auto* e = qobject_cast<QLineEdit*>(h->W)) e->insert(QS(text));
+        else if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) m->insertPlainText(MemoText(text));
+    }
+
+    bool EditModified(TWindowHandle* h) override
+    {
+        if (auto* e = qobject_cast<QLineEdit*>(h->W)) return e->isModified();
+        if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) return m->document()->isModified();
+        return false;
+    }
+
+    void SetEditModified(TWindowHandle* h, bool modified) override
+    {
+        if (auto* e = qobject_cast<QLineEdit*>(h->W)) e->setModified(modified);
+        else if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) m->document()->setModified(modified);
+    }
+
+    void SetEditOptions(TWindowHandle* h, const TEditOptions& o) override
+    {
+        const QMargins margins(o.TextMargins.Left, o.TextMargins.Top, o.TextMargins.Right, o.TextMargins.Bottom);
+        if (auto* e = qobject_cast<QLineEdit*>(h->W)) {
+            // Changing the limit makes the line edit set its text again, which clears the modified flag.
+            const int limit = o.MaxLength > 0 ? o.MaxLength : 32767;
+            if (e->maxLength() != limit) {
+                const bool modified = e->isModified();
+                e->setMaxLength(limit);
+                e->setModified(modified);
+            }
+            e->setReadOnly(o.ReadOnly);
+            e->setEchoMode(o.PasswordChar ? QLineEdit::Password : QLineEdit::Normal);
+            e->setStyleSheet(o.PasswordChar ? QStringLiteral("QLineEdit { lineedit-password-character: %1 }").arg(int(o.PasswordChar))
+                                            : QString());
+            e->setTextMargins(margins);
+        } else if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) {
+            m->setReadOnly(o.ReadOnly);
+            m->setLineWrapMode(o.WordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+            m->setHorizontalScrollBarPolicy(o.ScrollBars & 1 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+            m->setVerticalScrollBarPolicy(o.ScrollBars & 2 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        }
     }
 
     void MenuItemChanged(TMenuItem* item) override { SyncItem(item); }

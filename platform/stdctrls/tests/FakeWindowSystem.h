@@ -2,6 +2,7 @@
 // A window system for the tests of the controls drawn by the layer: windows are records, owner-drawn
 // windows paint into their surfaces when a test calls Update or Repaint, focus moves with
 // WM_KILLFOCUS / WM_SETFOCUS.  Native widgets are not available here.
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct TFakeWindow {
     String Text;
     TRect Bounds;
     bool Visible = false;
+    Integer SelStart = 0, SelEnd = 0;
+    bool Modified = false;
+    TEditOptions Options;
 };
 
 class TFakeWindowSystem : public TWindowSystem {
@@ -75,6 +79,27 @@ public:
     void AddToolButton(TWindowHandle* toolBar, TMenuItem* item) override { (void)toolBar; (void)item; }
     TRect ToolButtonRect(TWindowHandle* toolBar, TMenuItem* item) override { (void)toolBar; (void)item; return {}; }
     bool ToolButtonEnabled(TWindowHandle* toolBar, TMenuItem* item) override { (void)toolBar; (void)item; return false; }
+    void GetEditSel(TWindowHandle* edit, Integer& start, Integer& end) override { start = Of(edit)->SelStart; end = Of(edit)->SelEnd; }
+    void SetEditSel(TWindowHandle* edit, Integer start, Integer end) override {
+        TFakeWindow* w = Of(edit);
+        const Integer length = w->Text.Length();
+        if (end < 0 || end > length) end = length;
+        start = std::clamp<Integer>(start, 0, length);
+        w->SelStart = std::min(start, end);
+        w->SelEnd = std::max(start, end);
+    }
+    void ReplaceEditSel(TWindowHandle* edit, const String& text) override {
+        TFakeWindow* w = Of(edit);
+        String t = w->Text;
+        Delete(t, w->SelStart + 1, w->SelEnd - w->SelStart);
+        Insert(text, t, w->SelStart + 1);
+        w->Text = t;
+        w->SelStart = w->SelEnd = w->SelStart + text.Length();
+        w->Modified = true;
+    }
+    bool EditModified(TWindowHandle* edit) override { return Of(edit)->Modified; }
+    void SetEditModified(TWindowHandle* edit, bool modified) override { Of(edit)->Modified = modified; }
+    void SetEditOptions(TWindowHandle* edit, const TEditOptions& options) override { Of(edit)->Options = options; }
     void MenuItemChanged(TMenuItem* item) override { (void)item; }
     void MenuItemDestroyed(TMenuItem* item) override { (void)item; }
     void PopupMenu(TMenuItem* root, TPoint screen) override { (void)root; (void)screen; }

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/classes/TypInfo.h"
+#include "platform/stdctrls/StdCtrls.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+struct Counter : TObject {
+    int Changes = 0;
+    void Changed(TObject*) { ++Changes; }
+};
+
+struct EditForm : ::testing::Test {
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 320, 200);
+        Edit = new TEdit(Form);
+        Edit->SetBounds(10, 60, 120, 24);
+        Edit->SetParent(Form);
+        Edit->OnChange = TNotifyEvent(&Events, &Counter::Changed);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+    TForm* Form = nullptr;
+    TEdit* Edit = nullptr;
+    Counter Events;
+};
+
+struct SelCase {
+    Integer Start, End;
+    Integer SelStart, SelLength;
+    const char* SelText;
+};
+const SelCase SelCases[] = {
+    {1, 3, 1, 2, "bc"},   {4, 2, 2, 2, "cd"},       // backwards: the same selection
+    {0, -1, 0, 6, "abcdef"}, {2, 99, 2, 4, "cdef"}, {3, 3, 3, 0, ""},
+    {-1, 0, 6, 0, ""},                              // no selection, caret at its end
+};
+
+// The EM_SETSEL / EM_GETSEL answers, with the window's line edit and without a window.
+void CheckSelections(TEdit* edit)
+{
+    for (const SelCase& c : SelCases) {
+        edit->SelectAll();
+        edit->Perform(EM_SETSEL, c.Start, c.End);
+        Integer start = -1, end = -1;
+        const std::intptr_t r = edit->Perform(EM_GETSEL, reinterpret_cast<std::intptr_t>(&start),
+                                              reinterpret_cast<std::intptr_t>(&end));
+        SCOPED_TRACE(testing::Message() << c.Start << ".." << c.End);
+        EXPECT_EQ(r, MakeLong(start, end));
+        EXPECT_EQ(edit->SelStart(), c.SelStart);
+        EXPECT_EQ(edit->SelLength(), c.SelLength);
+        EXPECT_EQ(edit->SelText(), String(c.SelText));
+    }
+}
+
+}  // namespace
+
+TEST_F(EditForm, SelectionMessagesOnTheLineEdit)
+{
+    Edit->SetText("abcdef");
+    CheckSelections(Edit);
+}
+
+TEST(EditWithoutWindow, SelectionMessagesKeptByTheControl)
+{
+    std::unique_ptr<TEdit> edit(new TEdit(nullptr));
+    edit->SetText("abcdef");
+    CheckSelections(edit.get());
+    EXPECT_FALSE(edit->HandleAllocated());
+}
+
+TEST_F(EditForm, ReplacingTheSelectionAndTypingOverIt)
+{
+    Edit->SetText("1234567");
+    EXPECT_FALSE(Edit->Modified());
+    Edit->SetSelStart(2);
+    Edit->SetSelLength(3);
+    Edit->SetSelText("x");
+    EXPECT_EQ(Edit->Text(), String("12x67"));
+    EXPECT_EQ(Edit->SelStart(), 3);
+    EXPECT_EQ(Edit->SelLength(), 0);
+    Edit->SetFocus();
+    TestProcess();
+    Edit->Perform(EM_SETSEL, 0, 2);
+    TestTypeText(Edit, "9");
+    EXPECT_EQ(Edit->Text(), String("9x67"));
+    EXPECT_TRUE(Edit->Modified());
+    EXPECT_GE(Events.Changes, 2);
+    Edit->SetModified(false);
+    EXPECT_EQ(Edit->Perform(EM_GETMODIFY), 0);
+    Edit->Perform(EM_SETMODIFY, 1);
+    EXPECT_TRUE(Edit->Modified());
+    Edit->SetText("new");
+    EXPECT_FALSE(Edit->Modified());
+}
+
+TEST_F(EditForm, LimitReadOnlyAndPasswordStopOrHideTyping)
+{
+    EXPECT_EQ(Edit->Perform(EM_GETLIMITTEXT), 0x7FFFFFFE);
+    Edit->SetMaxLength(3);
+    EXPECT_EQ(Edit->Perform(EM_GETLIMITTEXT), 3);
+    Edit->SetFocus();
+    TestProcess();
+    TestTypeText(Edit, "12345");
+    EXPECT_EQ(Edit->Text(), String("123"));
+
+    Edit->Perform(EM_SETREADONLY, 1);
+    EXPECT_TRUE(Edit->ReadOnly());
+    Edit->SelectAll();
+    TestTypeText(Edit, "9");
+    EXPECT_EQ(Edit->Text(), String("123"));
+
+    Edit->SetReadOnly(false);
+    Edit->SetPasswordChar(u'*');
+    EXPECT_EQ(Edit->Perform(EM_GETPASSWORDCHAR), u'*');
+    Edit->SetText("");
+    TestTypeText(Edit, "ab");
+    EXPECT_EQ(Edit->Text(), String("ab"));   // hidden on the screen only
+}
+
+TEST_F(EditForm, FormattingRectangleDefaultsToTheClientArea)
+{
+    TRect r;
+    Edit->Perform(EM_GETRECT, 0, reinterpret_cast<std::intptr_t>(&r));
+    EXPECT_EQ(r, Edit->ClientRect());
+    const TRect set = Rect(4, 2, 100, 18);
+    Edit->Perform(EM_SETRECTNP, 0, reinterpret_cast<std::intptr_t>(&set));
+    Edit->Perform(EM_GETRECT, 0, reinterpret_cast<std::intptr_t>(&r));
+    EXPECT_EQ(r, set);
+    Edit->Perform(EM_SETRECT, 0, 0);
+    Edit->Perform(EM_GETRECT, 0, reinterpret_cast<std::intptr_t>(&r));
+    EXPECT_EQ(r, Edit->ClientRect());
+}
+
+TEST(EditProperties, PublishedWithTheirDefaults)
+{
+    TestInitialize();
+    std::unique_ptr<TEdit> edit(new TEdit(nullptr));
+    SetOrdProp(edit.get(), "MaxLength", 8);
+    SetOrdProp(edit.get(), "PasswordChar", u'#');
+    SetOrdProp(edit.get(), "ReadOnly", 1);
+    EXPECT_EQ(edit->MaxLength(), 8);
+    EXPECT_EQ(edit->PasswordChar(), u'#');
+    EXPECT_TRUE(edit->ReadOnly());
+}
