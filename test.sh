@@ -9,6 +9,7 @@ scripts/install-deps
 if [ "${SANITIZE:-0}" = "1" ]; then
   build=build-sanitize
   extra=(-DDORVANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+  export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 else
   build=build
   extra=()

@@ -11,6 +11,13 @@
 #include "numerics/VEZ_stringl.h"
 #include "platform/rtl/Exceptions.h"
 
+Int64 FileBlockCount(Integer loR, Integer hiR, Integer loC, Integer hiC)
+{
+    const Int64 rows = Int64(hiR) - loR + 1, cols = Int64(hiC) - loC + 1;
+    if (rows < 1 || cols < 1 || rows > MaxFileElements || cols > MaxFileElements) return -1;
+    return rows * cols;
+}
+
 bool FitsInBytes(Int64 count, Int64 elemSize, Int64 remaining)
 {
     return count >= 0 && count <= MaxFileElements && count * elemSize <= remaining;
@@ -241,7 +248,7 @@ bool ReadMatrixTextFile(const String& fileName, const std::function<bool(Integer
     for (Integer& v : b)
         if (!(in.NextWord(word) && ParseIntText(word, v))) return false;
     const auto [loR, hiR, loC, hiC] = b;
-    const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
+    const Int64 count = FileBlockCount(loR, hiR, loC, hiC);
     if (hiR < loR || hiC < loC || !ShapeFits(hiC, hiR) || !FitsInBytes(count, 2, Int64(in.Remaining()) + 1))
         return false;
     filled = fits(hiC, hiR);

@@ -20,6 +20,10 @@ constexpr Int64 MaxFileElements = Int64(1) << 22;
 // stays within the library's limit.
 bool ShapeFits(Int64 cols, Int64 rows, Int64 layers = 1);
 
+// Number of elements of the rows loR..hiR by columns loC..hiC read from a file, or -1
+// when a range is empty or longer than MaxFileElements (so the product never overflows).
+Int64 FileBlockCount(Integer loR, Integer hiR, Integer loC, Integer hiC);
+
 // True when count elements of elemSize bytes fit into the remaining bytes.
 bool FitsInBytes(Int64 count, Int64 elemSize, Int64 remaining);
 

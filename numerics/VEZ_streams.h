@@ -125,7 +125,7 @@ bool ReadMatrixStream(TStream& InStream, const std::function<bool(Integer hiC, I
         if (!ReadStreamBound<T>(InStream, v)) return false;
     const auto [loR, hiR, loC, hiC] = b;
     filled = false;
-    const Int64 count = (Int64(hiR) - loR + 1) * (Int64(hiC) - loC + 1);
+    const Int64 count = FileBlockCount(loR, hiR, loC, hiC);
     const bool plausible = hiR >= loR && hiC >= loC && ShapeFits(hiC, hiR) &&
                            FitsInBytes(count, StreamElementSize<T>, InStream.Size() - InStream.Position());
     if (!plausible || !fits(hiC, hiR)) return true;
