@@ -41,11 +41,12 @@ protected:
     void InitializeWindow() override;
     virtual void Change();
     void WMGetDlgCode(TMessage& message);
+    // Hands the options to the window, when there is one.
+    void ApplyOptions();
     TEditOptions FOptions;
 
 private:
     void EditMessage(TMessage& message);
-    void ApplyOptions();
     // Without a window the control keeps the selection and modified flag itself.
     Integer FSelStart = 0, FSelEnd = 0;
     bool FModified = false;

@@ -5,6 +5,11 @@ const TEnumTypeInfo& TypeInfoOf(TAlignment)
     static const TEnumTypeInfo info("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
     return info;
 }
+const TEnumTypeInfo& TypeInfoOf(TScrollStyle)
+{
+    static const TEnumTypeInfo info("TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
+    return info;
+}
 const TEnumTypeInfo& TypeInfoOf(TTextLayout)
 {
     static const TEnumTypeInfo info("TTextLayout", {"tlTop", "tlCenter", "tlBottom"});
@@ -165,6 +170,11 @@ void PublishStdCtrls()
     TPublished<TCustomMaskEdit>(TCustomMaskEdit::StaticClass())
         .Property("EditMask", [](TCustomMaskEdit* e) { return e->EditMask(); }, &TCustomMaskEdit::SetEditMask);
 
+    TPublished<TCustomMemo>(TCustomMemo::StaticClass())
+        .Property("Lines", [](TCustomMemo* m) { return &m->Lines(); }, nullptr)
+        .Property("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars).Default(ssNone)
+        .Property("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap).Default(true);
+
     TPublished<TCustomComboBox>(TCustomComboBox::StaticClass())
         .Property("Color").Default(clWindow)
         .Property("DropDownCount", &TCustomComboBox::DropDownCount, &TCustomComboBox::SetDropDownCount).Default(8)
@@ -312,7 +322,7 @@ void RegisterStdControlClasses()
     PublishExtCtrls();
     RegisterClasses({TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(),
-                     TMaskEdit::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),
+                     TMaskEdit::StaticClass(), TMemo::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),
                      TDrawGrid::StaticClass(), TStringGrid::StaticClass(), TStatusBar::StaticClass(),
                      TStatusPanel::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TProgressBar::StaticClass(), TUpDown::StaticClass(), TPanel::StaticClass(),

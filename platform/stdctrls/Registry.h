@@ -31,3 +31,4 @@ const TEnumTypeInfo& TypeInfoOf(TButtonLayout);
 const TEnumTypeInfo& TypeInfoOf(TUDOrientation);
 const TEnumTypeInfo& TypeInfoOf(TTrackBarOrientation);
 const TEnumTypeInfo& TypeInfoOf(TScrollBarKind);
+const TEnumTypeInfo& TypeInfoOf(TScrollStyle);

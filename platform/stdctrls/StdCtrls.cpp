@@ -1426,3 +1426,107 @@ void TScrollBar::KeyDown(Word& Key, TShiftState Shift)
     default: break;
     }
 }
+
+// ---------------------------------------------------------------- TMemo
+std::vector<Integer> TMemoStrings::LineStarts(const String& text)
+{
+    std::vector<Integer> starts{0};
+    const std::u16string& t = text.u16();
+    for (size_t i = 0; i + 1 < t.size(); ++i)
+        if (t[i] == u'\r' && t[i + 1] == u'\n') starts.push_back(static_cast<Integer>(++i + 1));
+    return starts;
+}
+
+Integer TMemoStrings::Count() const
+{
+    const String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    return static_cast<Integer>(starts.size()) - (starts.back() == text.Length() ? 1 : 0);
+}
+
+String TMemoStrings::Get(Integer index) const
+{
+    if (index < 0 || index >= Count()) RaiseIndexError(index);
+    const String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    const Integer end = index + 1 < static_cast<Integer>(starts.size()) ? starts[index + 1] - 2 : text.Length();
+    return Copy(text, starts[index] + 1, end - starts[index]);
+}
+
+void TMemoStrings::Put(Integer index, const String& s)
+{
+    if (index < 0 || index >= Count()) RaiseIndexError(index);
+    String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    const Integer end = index + 1 < static_cast<Integer>(starts.size()) ? starts[index + 1] - 2 : text.Length();
+    ::Delete(text, starts[index] + 1, end - starts[index]);
+    ::Insert(s, text, starts[index] + 1);
+    FMemo->SetText(text);
+}
+
+// Before an existing line (the empty last one included) the new line goes with its line break;
+// after a last line without one, a line break goes before it.
+void TMemoStrings::Insert(Integer index, const String& s)
+{
+    if (index < 0 || index > Count()) RaiseIndexError(index);
+    String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    if (index < static_cast<Integer>(starts.size())) ::Insert(s + "\r\n", text, starts[index] + 1);
+    else text += "\r\n" + s;
+    FMemo->SetText(text);
+}
+
+void TMemoStrings::Delete(Integer index)
+{
+    if (index < 0 || index >= Count()) RaiseIndexError(index);
+    String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    const Integer end = index + 1 < static_cast<Integer>(starts.size()) ? starts[index + 1] : text.Length();
+    ::Delete(text, starts[index] + 1, end - starts[index]);
+    FMemo->SetText(text);
+}
+
+void TMemoStrings::Clear() { FMemo->SetText(String()); }
+
+void TMemoStrings::SetText(const String& text) { FMemo->SetText(text); }
+
+TClass TCustomMemo::StaticClass()
+{
+    static const TMetaClass meta("TCustomMemo", TCustomEdit::StaticClass(), NewComponent<TCustomMemo>,
+                                 [](TMetaClass& m) { m.OnMessage(WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode); });
+    return &meta;
+}
+
+IMPLEMENT_CLASS(TMemo, TCustomMemo, NewComponent<TMemo>)
+
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner)
+{
+    FControlStyle.Exclude(csFixedHeight);
+    FWidth = 185;
+    FHeight = 89;
+}
+
+void TCustomMemo::CreateParams(TCreateParams& Params)
+{
+    TCustomEdit::CreateParams(Params);
+    Params.Kind = TWindowKind::wkMemo;
+}
+
+void TCustomMemo::SetWordWrap(bool value)
+{
+    FOptions.WordWrap = value;
+    ApplyOptions();
+}
+
+void TCustomMemo::SetScrollBars(TScrollStyle value)
+{
+    FOptions.ScrollBars = value;
+    ApplyOptions();
+}
+
+// A memo keeps Enter and the arrows for itself.
+void TCustomMemo::WMGetDlgCode(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    message.Result |= DLGC_WANTALLKEYS;
+}

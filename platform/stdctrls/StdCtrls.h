@@ -1,8 +1,8 @@
 #pragma once
 // Standard controls drawn by the layer: label, group box, check box and radio button, and the
 // list box with the platform list's message-level behaviour (LB_* messages, owner drawing with
-// fixed and variable row heights, ItemAtPos, TopIndex, horizontal extent, multiple selection).
-// The native edit and push button are those of platform/controls/StdCtrls.h.
+// fixed and variable row heights, ItemAtPos, TopIndex, horizontal extent, multiple selection);
+// the native memo.  The native edit and push button are those of platform/controls/StdCtrls.h.
 #include <vector>
 
 #include "platform/controls/StdCtrls.h"
@@ -438,4 +438,54 @@ private:
     void DoScroll(TScrollCode code, Integer pos);
     TScrollBarKind FKind = sbHorizontal;
     Integer FMin = 0, FMax = 100, FPosition = 0, FSmallChange = 1, FLargeChange = 1, FPageSize = 0;
+};
+
+// ---------------------------------------------------------------- TMemo
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+class TCustomMemo;
+
+// The memo's Lines: the lines of its text, a line break being CR LF.  An empty last line (after
+// a final line break) is not counted, so that lines added one by one each end with a line break.
+class TMemoStrings : public TStrings {
+public:
+    explicit TMemoStrings(TCustomMemo* memo) : FMemo(memo) {}
+    Integer Count() const override;
+    String Get(Integer index) const override;
+    void Put(Integer index, const String& s) override;
+    void Insert(Integer index, const String& s) override;
+    void Delete(Integer index) override;
+    void Clear() override;
+    void SetText(const String& text) override;   // the memo's text as given
+
+private:
+    // Where each line of the text starts; a text ending with a line break has an empty last line.
+    static std::vector<Integer> LineStarts(const String& text);
+    TCustomMemo* FMemo;
+};
+
+// The native multi-line edit: the edit's EM_* messages with positions counting a line break as
+// two characters, word wrap and scroll bars.
+class TCustomMemo : public TCustomEdit {
+    DECLARE_CLASS(TCustomMemo, TCustomEdit)
+public:
+    explicit TCustomMemo(TComponent* AOwner);
+    TStrings& Lines() { return FLines; }
+    bool WordWrap() const { return FOptions.WordWrap; }
+    void SetWordWrap(bool value);
+    TScrollStyle ScrollBars() const { return static_cast<TScrollStyle>(FOptions.ScrollBars); }
+    void SetScrollBars(TScrollStyle value);
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void WMGetDlgCode(TMessage& message);
+
+private:
+    TMemoStrings FLines{this};
+};
+
+class TMemo : public TCustomMemo {
+    DECLARE_CLASS(TMemo, TCustomMemo)
+public:
+    explicit TMemo(TComponent* AOwner) : TCustomMemo(AOwner) {}
 };

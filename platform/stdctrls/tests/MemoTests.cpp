@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/classes/TypInfo.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/stdctrls/Registry.h"
+#include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/tests/FakeWindowSystem.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+struct MemoForm : ::testing::Test {
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 320, 240);
+        Memo = new TMemo(Form);
+        Memo->SetBounds(10, 10, 200, 120);
+        Memo->SetParent(Form);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+    TForm* Form = nullptr;
+    TMemo* Memo = nullptr;
+};
+
+// Lines edited one after the other, with the memo's text after each step.
+void CheckLines(TMemo* memo)
+{
+    TStrings& lines = memo->Lines();
+    EXPECT_EQ(lines.Count(), 0);
+    lines.Add("one");
+    EXPECT_EQ(memo->Text(), String("one\r\n"));
+    lines.Add("two");
+    EXPECT_EQ(memo->Text(), String("one\r\ntwo\r\n"));
+    EXPECT_EQ(lines.Count(), 2);
+    lines.Insert(1, "between");
+    EXPECT_EQ(memo->Text(), String("one\r\nbetween\r\ntwo\r\n"));
+    lines.Put(0, "first");
+    lines.Delete(2);
+    EXPECT_EQ(memo->Text(), String("first\r\nbetween\r\n"));
+    lines.SetText("a\r\nb");
+    EXPECT_EQ(lines.Count(), 2);
+    EXPECT_EQ(lines[1], String("b"));
+    lines.Add("c");   // after a last line without a line break
+    EXPECT_EQ(memo->Text(), String("a\r\nb\r\nc"));
+    lines.Delete(2);
+    EXPECT_EQ(memo->Text(), String("a\r\nb\r\n"));
+    EXPECT_THROW(lines.Get(2), EStringListError);
+    lines.Clear();
+    EXPECT_EQ(lines.Count(), 0);
+}
+
+}  // namespace
+
+TEST_F(MemoForm, LinesOfTheNativeMemo) { CheckLines(Memo); }
+
+TEST(MemoWithoutWindow, LinesOfTheKeptText)
+{
+    std::unique_ptr<TMemo> memo(new TMemo(nullptr));
+    CheckLines(memo.get());
+}
+
+TEST_F(MemoForm, SelectionCountsALineBreakAsTwoCharacters)
+{
+    Memo->SetText("ab\r\ncd\r\nef");
+    Memo->Perform(EM_SETSEL, 4, 9);
+    EXPECT_EQ(Memo->SelText(), String("cd\r\ne"));
+    Memo->SetSelText("X\r\nY");
+    EXPECT_EQ(Memo->Text(), String("ab\r\nX\r\nYf"));
+    EXPECT_EQ(Memo->SelStart(), 8);
+    EXPECT_TRUE(Memo->Modified());
+}
+
+TEST_F(MemoForm, EnterStartsANewLineAndReadOnlyStopsTyping)
+{
+    Memo->SetFocus();
+    TestProcess();
+    TestTypeText(Memo, "ab");
+    TestPressKey(Memo, VK_RETURN);
+    TestTypeText(Memo, "c");
+    EXPECT_EQ(Memo->Text(), String("ab\r\nc"));
+    EXPECT_EQ(Memo->Lines().Count(), 2);
+    Memo->SetReadOnly(true);
+    TestTypeText(Memo, "d");
+    EXPECT_EQ(Memo->Text(), String("ab\r\nc"));
+}
+
+TEST(MemoOptions, WordWrapAndScrollBarsReachTheWindow)
+{
+    RegisterStdControlClasses();
+    FakeWindows fake;
+    std::unique_ptr<TMemo> memo(new TMemo(nullptr));
+    EXPECT_TRUE(memo->WordWrap());
+    SetEnumProp(memo.get(), "ScrollBars", "ssBoth");
+    SetOrdProp(memo.get(), "WordWrap", 0);
+    memo->HandleNeeded();
+    const TEditOptions& o = TFakeWindowSystem::Of(memo->WindowHandle())->Options;
+    EXPECT_FALSE(o.WordWrap);
+    EXPECT_EQ(o.ScrollBars, ssBoth);
+    memo->SetScrollBars(ssVertical);
+    EXPECT_EQ(o.ScrollBars, ssVertical);
+    EXPECT_EQ(TFakeWindowSystem::Of(memo->WindowHandle())->Kind, TWindowKind::wkMemo);
+}
