@@ -919,6 +919,12 @@ void TWinControl::RemoveControl(TControl* AControl)
     if (AControl->Align() != alNone) Realign();
 }
 
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+    if (FControlState.Contains(csAlignmentNeeded)) Realign();
+}
+
 void TWinControl::GetChildren(const TGetChildProc& Proc, TComponent* Root)
 {
     TComponent::GetChildren(Proc, Root);

@@ -416,6 +416,8 @@ public:
 
     // Form descriptions: the controls inside this one owned by Root.
     void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
+    // The alignment asked for while the description was read is done now.
+    void Loaded() override;
 
     // ---- focus and keys
     Integer TabOrder() const;
