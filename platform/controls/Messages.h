@@ -111,6 +111,15 @@ enum : Cardinal {
     CN_KEYUP = CN_BASE + WM_KEYUP, CN_CHAR = CN_BASE + WM_CHAR, CN_NOTIFY = CN_BASE + WM_NOTIFY
 };
 
+// WM_NOTIFY and CN_NOTIFY carry a TNMHdr* in LParam; the codes of the native date picker.
+class TWinControl;
+struct TNMHdr {
+    TWinControl* hwndFrom = nullptr;
+    std::uintptr_t idFrom = 0;
+    Integer code = 0;
+};
+enum : Integer { DTN_FIRST = -760, DTN_DATETIMECHANGE = DTN_FIRST + 1 };
+
 // WM_GETDLGCODE answers.
 enum : Cardinal {
     DLGC_WANTARROWS = 0x0001, DLGC_WANTTAB = 0x0002, DLGC_WANTALLKEYS = 0x0004, DLGC_WANTMESSAGE = 0x0004,

@@ -27,7 +27,8 @@ enum class TWindowKind {
     wkEdit,        // native single-line edit
     wkButton,      // native push button
     wkToolBar,     // native tool bar of buttons bound to menu items
-    wkMemo         // native multi-line edit
+    wkMemo,        // native multi-line edit
+    wkDatePicker   // native date picker with a drop-down calendar; a change is CN_NOTIFY DTN_DATETIMECHANGE
 };
 
 using TCursor = SmallInt;
@@ -132,6 +133,12 @@ public:
     virtual bool EditModified(TWindowHandle* edit) = 0;
     virtual void SetEditModified(TWindowHandle* edit, bool modified) = 0;
     virtual void SetEditOptions(TWindowHandle* edit, const TEditOptions& options) = 0;
+
+    // ---- native date pickers
+    // Shows the date (the whole days of the value) in a FormatDateTime pattern.
+    virtual void SetPickerDate(TWindowHandle* picker, TDateTime date, const String& format) = 0;
+    // The date shown, as whole days.
+    virtual TDateTime PickerDate(TWindowHandle* picker) = 0;
 
     // ---- menus
     virtual void MenuItemChanged(TMenuItem* item) = 0;

@@ -3,6 +3,9 @@
 #include "platform/stdctrls/StdCtrls.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "platform/rtl/DateUtils.h"
 
 // ---------------------------------------------------------------- TStatusPanel
 IMPLEMENT_CLASS(TStatusPanel, TCollectionItem, NewCollectionItem<TStatusPanel>)
@@ -719,3 +722,75 @@ void TTrackBar::KeyDown(Word& Key, TShiftState Shift)
 }
 
 void TTrackBar::WMGetDlgCode(TMessage& message) { message.Result = DLGC_WANTARROWS; }
+
+// ---------------------------------------------------------------- TDateTimePicker
+TClass TDateTimePicker::StaticClass()
+{
+    static const TMetaClass meta("TDateTimePicker", TWinControl::StaticClass(), NewComponent<TDateTimePicker>,
+                                 [](TMetaClass& m) { m.OnMessage(CN_NOTIFY, &TDateTimePicker::CNNotify); });
+    return &meta;
+}
+
+TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner)
+{
+    FTabStop = true;
+    FParentColor = false;
+    FColor = clWindow;
+    FWidth = 186;
+    FHeight = 21;
+    FDateTime = Now();
+}
+
+void TDateTimePicker::CreateParams(TCreateParams& Params)
+{
+    TWinControl::CreateParams(Params);
+    Params.Kind = TWindowKind::wkDatePicker;
+}
+
+void TDateTimePicker::InitializeWindow()
+{
+    TWinControl::InitializeWindow();
+    ShowDate();
+}
+
+void TDateTimePicker::ShowDate()
+{
+    if (FHandle)
+        WindowSystem().SetPickerDate(FHandle, std::trunc(FDateTime),
+                                     FDateFormat == dfLong ? FormatSettings.LongDateFormat : FormatSettings.ShortDateFormat);
+}
+
+void TDateTimePicker::SetDateTime(TDateTime value)
+{
+    FDateTime = value;
+    ShowDate();
+}
+
+TDateTime TDateTimePicker::Date() const { return std::trunc(FDateTime); }
+
+// The day's whole part with the time of DateTime (a fraction's magnitude is the time on either
+// side of the epoch).
+TDateTime TDateTimePicker::WithTime(TDateTime day) const
+{
+    const TDateTime time = std::fabs(FDateTime - std::trunc(FDateTime));
+    day = std::trunc(day);
+    return day < 0 ? day - time : day + time;
+}
+
+void TDateTimePicker::SetDate(TDateTime value) { SetDateTime(WithTime(value)); }
+
+void TDateTimePicker::SetDateFormat(TDTDateFormat value)
+{
+    FDateFormat = value;
+    ShowDate();
+}
+
+void TDateTimePicker::Change() { OnChange(this); }
+
+void TDateTimePicker::CNNotify(TMessage& message)
+{
+    const auto* header = reinterpret_cast<const TNMHdr*>(message.LParam);
+    if (!header || header->code != DTN_DATETIMECHANGE || !FHandle) return;
+    FDateTime = WithTime(WindowSystem().PickerDate(FHandle));
+    Change();
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Common controls drawn by the layer: the status bar with its panels, the page control with its
-// tab sheets and the progress bar.  The native tool bar is that of platform/controls/ComCtrls.h.
+// tab sheets and the progress bar; the native date picker.  The native tool bar is that of
+// platform/controls/ComCtrls.h.
 #include <vector>
 
 #include "platform/classes/Collection.h"
@@ -284,4 +285,35 @@ private:
     Integer FMin = 0, FMax = 10, FPosition = 0, FFrequency = 1, FLineSize = 1, FPageSize = 2;
     TTrackBarOrientation FOrientation = trHorizontal;
     bool FDragging = false;
+};
+
+// ---------------------------------------------------------------- TDateTimePicker
+enum TDTDateFormat { dfShort, dfLong };
+
+// The native date picker with its drop-down calendar.  It shows the date in the short or long
+// date format of FormatSettings; the time of DateTime is kept while the user picks dates.
+// OnChange follows the user's changes, not the program's.
+class TDateTimePicker : public TWinControl {
+    DECLARE_CLASS(TDateTimePicker, TWinControl)
+public:
+    explicit TDateTimePicker(TComponent* AOwner);
+    TDateTime DateTime() const { return FDateTime; }
+    void SetDateTime(TDateTime value);
+    TDateTime Date() const;
+    void SetDate(TDateTime value);
+    TDTDateFormat DateFormat() const { return FDateFormat; }
+    void SetDateFormat(TDTDateFormat value);
+    TNotifyEvent OnChange;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void InitializeWindow() override;
+    virtual void Change();
+    void CNNotify(TMessage& message);
+
+private:
+    void ShowDate();
+    TDateTime WithTime(TDateTime day) const;
+    TDateTime FDateTime = 0;
+    TDTDateFormat FDateFormat = dfShort;
 };

@@ -10,6 +10,11 @@ const TEnumTypeInfo& TypeInfoOf(TScrollStyle)
     static const TEnumTypeInfo info("TScrollStyle", {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"});
     return info;
 }
+const TEnumTypeInfo& TypeInfoOf(TDTDateFormat)
+{
+    static const TEnumTypeInfo info("TDTDateFormat", {"dfShort", "dfLong"});
+    return info;
+}
 const TEnumTypeInfo& TypeInfoOf(TTextLayout)
 {
     static const TEnumTypeInfo info("TTextLayout", {"tlTop", "tlCenter", "tlBottom"});
@@ -253,6 +258,14 @@ void PublishComCtrls()
         .Property("OnChanging", &TUpDown::OnChanging)
         .Property("OnClick", &TUpDown::OnClick);
 
+    TPublished<TDateTimePicker>(TDateTimePicker::StaticClass())
+        .Property("Color").Default(clWindow)
+        .Property("ParentColor").Default(false)
+        .Property("TabStop").Default(true)
+        .Property("Date", &TDateTimePicker::Date, &TDateTimePicker::SetDate).Type("TDate")
+        .Property("DateFormat", &TDateTimePicker::DateFormat, &TDateTimePicker::SetDateFormat).Default(dfShort)
+        .Property("OnChange", &TDateTimePicker::OnChange);
+
     TPublished<TTrackBar>(TTrackBar::StaticClass())
         .Property("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency).Default(1)
         .Property("LineSize", &TTrackBar::LineSize, &TTrackBar::SetLineSize).Default(1)
@@ -322,7 +335,7 @@ void RegisterStdControlClasses()
     PublishExtCtrls();
     RegisterClasses({TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(),
-                     TMaskEdit::StaticClass(), TMemo::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),
+                     TMaskEdit::StaticClass(), TMemo::StaticClass(), TDateTimePicker::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),
                      TDrawGrid::StaticClass(), TStringGrid::StaticClass(), TStatusBar::StaticClass(),
                      TStatusPanel::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
                      TProgressBar::StaticClass(), TUpDown::StaticClass(), TPanel::StaticClass(),

@@ -32,3 +32,4 @@ const TEnumTypeInfo& TypeInfoOf(TUDOrientation);
 const TEnumTypeInfo& TypeInfoOf(TTrackBarOrientation);
 const TEnumTypeInfo& TypeInfoOf(TScrollBarKind);
 const TEnumTypeInfo& TypeInfoOf(TScrollStyle);
+const TEnumTypeInfo& TypeInfoOf(TDTDateFormat);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDateEdit>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QImage>
@@ -43,6 +44,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmaps.h"
+#include "platform/rtl/SysFormat.h"
 
 struct TWindowHandle {
     TWinControl* Control = nullptr;
@@ -555,6 +557,21 @@ public:
             h->W = e;
             break;
         }
+        case TWindowKind::wkDatePicker: {
+            auto* d = new THost<QDateEdit>(h);
+            d->setFocusPolicy(Qt::ClickFocus);
+            d->setCalendarPopup(true);
+            d->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
+            QObject::connect(d, &QDateEdit::dateChanged, [h] {
+                if (TWinControl* c = h->Control) {
+                    TNMHdr header{c, 0, DTN_DATETIMECHANGE};
+                    TMessage m{CN_NOTIFY, 0, reinterpret_cast<std::intptr_t>(&header), 0};
+                    CallProtected(c, [&] { c->MainWndProc(m); });
+                }
+            });
+            h->W = d;
+            break;
+        }
         case TWindowKind::wkButton: {
             auto* b = new THost<QPushButton>(h);
             b->setFocusPolicy(Qt::ClickFocus);
@@ -648,6 +665,7 @@ public:
     {
         if (auto* e = qobject_cast<QLineEdit*>(h->W)) return VS(e->text());
         if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) return VS(m->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+        if (auto* d = qobject_cast<QDateEdit*>(h->W)) return VS(d->text());
         if (auto* b = qobject_cast<QPushButton*>(h->W)) return VS(b->text());
         return h->Outer ? VS(h->Outer->windowTitle()) : String();
     }
@@ -1022,6 +1040,65 @@ public:
             m->setHorizontalScrollBarPolicy(o.ScrollBars & 1 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
             m->setVerticalScrollBarPolicy(o.ScrollBars & 2 ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         }
+    }
+
+    // The FormatDateTime date patterns as the date edit's display format: day, month and year
+    // fields (any case), "/" as the date separator, quoted and other text as it is.
+    static QString DisplayFormat(const String& format, int depth = 0)
+    {
+        const QString f = QS(format);
+        QString out, literal;
+        auto flush = [&] {
+            if (literal.isEmpty()) return;
+            out += u'\'' + QString(literal).replace(u'\'', QStringLiteral("''")) + u'\'';
+            literal.clear();
+        };
+        for (qsizetype i = 0; i < f.size();) {
+            const QChar c = f[i].toLower();
+            qsizetype n = 1;
+            while (i + n < f.size() && f[i + n].toLower() == c) ++n;
+            if (c == u'"' || c == u'\'') {
+                const qsizetype close = f.indexOf(f[i], i + 1);
+                const qsizetype end = close < 0 ? f.size() : close;
+                literal += f.mid(i + 1, end - i - 1);
+                i = end + 1;
+                continue;
+            }
+            if (c == u'd' && n >= 5 && depth == 0) {
+                flush();
+                out += DisplayFormat(n == 5 ? FormatSettings.ShortDateFormat : FormatSettings.LongDateFormat, 1);
+            } else if (c == u'd' || c == u'm') {
+                flush();
+                out += QString(std::min<qsizetype>(n, 4), c == u'd' ? u'd' : u'M');
+            } else if (c == u'y') {
+                flush();
+                out += n <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
+            } else if (c == u'/') {
+                literal += QString(n, QChar(FormatSettings.DateSeparator));
+            } else {
+                literal += f.mid(i, n);
+            }
+            i += n;
+        }
+        flush();
+        return out;
+    }
+
+    static QDate DateEpoch() { return QDate(1899, 12, 30); }
+
+    void SetPickerDate(TWindowHandle* h, TDateTime date, const String& format) override
+    {
+        auto* d = qobject_cast<QDateEdit*>(h->W);
+        if (!d) return;
+        const QSignalBlocker quiet(d);   // the program's change is no user's change
+        d->setDisplayFormat(DisplayFormat(format));
+        d->setDate(DateEpoch().addDays(static_cast<qint64>(date)));
+    }
+
+    TDateTime PickerDate(TWindowHandle* h) override
+    {
+        auto* d = qobject_cast<QDateEdit*>(h->W);
+        return d ? static_cast<TDateTime>(DateEpoch().daysTo(d->date())) : 0;
     }
 
     void MenuItemChanged(TMenuItem* item) override { SyncItem(item); }

@@ -17,6 +17,8 @@ struct TFakeWindow {
     Integer SelStart = 0, SelEnd = 0;
     bool Modified = false;
     TEditOptions Options;
+    TDateTime Date = 0;
+    String DateFormat;
 };
 
 class TFakeWindowSystem : public TWindowSystem {
@@ -100,6 +102,11 @@ public:
     bool EditModified(TWindowHandle* edit) override { return Of(edit)->Modified; }
     void SetEditModified(TWindowHandle* edit, bool modified) override { Of(edit)->Modified = modified; }
     void SetEditOptions(TWindowHandle* edit, const TEditOptions& options) override { Of(edit)->Options = options; }
+    void SetPickerDate(TWindowHandle* picker, TDateTime date, const String& format) override {
+        Of(picker)->Date = date;
+        Of(picker)->DateFormat = format;
+    }
+    TDateTime PickerDate(TWindowHandle* picker) override { return Of(picker)->Date; }
     void MenuItemChanged(TMenuItem* item) override { (void)item; }
     void MenuItemDestroyed(TMenuItem* item) override { (void)item; }
     void PopupMenu(TMenuItem* root, TPoint screen) override { (void)root; (void)screen; }
