@@ -111,7 +111,7 @@ enum : Cardinal {
     CN_KEYUP = CN_BASE + WM_KEYUP, CN_CHAR = CN_BASE + WM_CHAR, CN_NOTIFY = CN_BASE + WM_NOTIFY
 };
 
-// WM_NOTIFY and CN_NOTIFY carry a TNMHdr* in LParam; the codes of the native date picker.
+// WM_NOTIFY and CN_NOTIFY carry a TNMHdr* in LParam (or a record that starts with one).
 class TWinControl;
 struct TNMHdr {
     TWinControl* hwndFrom = nullptr;
@@ -119,6 +119,13 @@ struct TNMHdr {
     Integer code = 0;
 };
 enum : Integer { DTN_FIRST = -760, DTN_DATETIMECHANGE = DTN_FIRST + 1 };
+// The arrow of a tool bar's drop-down button was pressed: the button's menu item comes along.
+class TMenuItem;
+struct TNMToolBar {
+    TNMHdr hdr;
+    TMenuItem* Item = nullptr;
+};
+enum : Integer { TBN_FIRST = -700, TBN_DROPDOWN = TBN_FIRST - 10 };
 
 // WM_GETDLGCODE answers.
 enum : Cardinal {

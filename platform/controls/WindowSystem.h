@@ -121,6 +121,9 @@ public:
     // is enabled.
     virtual TRect ToolButtonRect(TWindowHandle* toolBar, TMenuItem* item) = 0;
     virtual bool ToolButtonEnabled(TWindowHandle* toolBar, TMenuItem* item) = 0;
+    // Gives the item's button a drop-down arrow (or takes it away); a press on the arrow is sent
+    // to the tool bar as CN_NOTIFY TBN_DROPDOWN instead of running the item.
+    virtual void SetToolButtonDropDown(TWindowHandle* toolBar, TMenuItem* item, bool dropDown) = 0;
 
     // ---- native edits and memos (positions count UTF-16 units of the text)
     // The selection, start <= end.

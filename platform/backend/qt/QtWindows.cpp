@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyleFactory>
+#include <QStyleOptionToolButton>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolBar>
@@ -473,6 +474,42 @@ QAction* SyncItem(TMenuItem* item)
     ma->setCheckable(false);
     return ma;
 }
+
+// A press on the arrow of a drop-down tool button goes to the tool bar's control as
+// CN_NOTIFY TBN_DROPDOWN; the rest of the button runs its action as before.
+class TDropDownArrow : public QObject {
+public:
+    TDropDownArrow(QToolButton* button, QToolBar* bar, TMenuItem* item) : QObject(button), FBar(bar), FItem(item) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (!button || e->type() != QEvent::MouseButtonPress) return false;
+        auto* me = static_cast<QMouseEvent*>(e);
+        if (me->button() != Qt::LeftButton || !ArrowRect(button).contains(me->position().toPoint())) return false;
+        TWindowHandle* h = FBar ? HandleOf(FBar) : nullptr;
+        if (!h || !h->Control) return true;
+        TWinControl* bar = h->Control;
+        TNMToolBar info{{bar, 0, TBN_DROPDOWN}, FItem};
+        TMessage m{CN_NOTIFY, 0, reinterpret_cast<std::intptr_t>(&info), 0};
+        CallProtected(bar, [&] { bar->MainWndProc(m); });
+        return true;
+    }
+
+private:
+    static QRect ArrowRect(QToolButton* button)
+    {
+        QStyleOptionToolButton opt;
+        opt.initFrom(button);
+        opt.rect = button->rect();
+        opt.subControls = QStyle::SC_ToolButton | QStyle::SC_ToolButtonMenu;
+        opt.features = QStyleOptionToolButton::MenuButtonPopup;
+        return button->style()->subControlRect(QStyle::CC_ToolButton, &opt, QStyle::SC_ToolButtonMenu, button);
+    }
+    QPointer<QToolBar> FBar;
+    TMenuItem* FItem;
+};
 
 // ---------------------------------------------------------------- the window system
 class TQtWindowSystem : public TWindowSystem {
@@ -943,6 +980,17 @@ public:
     {
         QWidget* b = ToolButton(toolBar, item);
         return b && b->isEnabled();
+    }
+
+    void SetToolButtonDropDown(TWindowHandle* toolBar, TMenuItem* item, bool dropDown) override
+    {
+        auto* button = qobject_cast<QToolButton*>(ToolButton(toolBar, item));
+        if (!button) return;
+        button->setPopupMode(dropDown ? QToolButton::MenuButtonPopup : QToolButton::DelayedPopup);
+        auto* arrow = button->findChild<TDropDownArrow*>(QString(), Qt::FindDirectChildrenOnly);
+        if (dropDown && !arrow) button->installEventFilter(new TDropDownArrow(button, qobject_cast<QToolBar*>(toolBar->W), item));
+        if (!dropDown && arrow) delete arrow;
+        button->updateGeometry();
     }
 
     // Memos count a line break as the two characters CR LF, as their text has them; the

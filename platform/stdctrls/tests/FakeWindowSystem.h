@@ -107,6 +107,7 @@ public:
         Of(picker)->DateFormat = format;
     }
     TDateTime PickerDate(TWindowHandle* picker) override { return Of(picker)->Date; }
+    void SetToolButtonDropDown(TWindowHandle* toolBar, TMenuItem* item, bool dropDown) override { (void)toolBar; (void)item; (void)dropDown; }
     void MenuItemChanged(TMenuItem* item) override { (void)item; }
     void MenuItemDestroyed(TMenuItem* item) override { (void)item; }
     void PopupMenu(TMenuItem* root, TPoint screen) override { (void)root; (void)screen; }

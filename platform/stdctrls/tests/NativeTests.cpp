@@ -92,3 +92,31 @@ TEST_F(NativeForm, MaskEditKnowsWhenTheUserChangedItAndResets)
     EXPECT_EQ(edit->Text(), String("1.5"));
     EXPECT_FALSE(edit->Modified());
 }
+
+TEST_F(NativeForm, DropDownButtonShowsItsMenuUnderTheButton)
+{
+    struct Clicks : TObject {
+        std::vector<String> Names;
+        void Clicked(TObject* sender) { Names.push_back(static_cast<TMenuItem*>(sender)->Caption()); }
+    } clicks;
+    auto* menu = new TPopupMenu(Form);
+    for (const char* caption : {"As &PNG", "As &EMF"}) {
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(caption);
+        item->OnClick = TNotifyEvent(&clicks, &Clicks::Clicked);
+        menu->Items()->Add(item);
+    }
+    Save->OnClick = TNotifyEvent(&clicks, &Clicks::Clicked);
+    Bar->SetButtonDropdown(0, menu);
+    TestProcess();
+    const TRect r = Bar->ButtonRect(0);
+    TestAnswerNextPopup("As EMF");
+    TestClick(Bar, r.Right - 3, (r.Top + r.Bottom) / 2);   // the arrow
+    EXPECT_EQ(clicks.Names, (std::vector<String>{"As &EMF"}));
+    EXPECT_EQ(TestLastPopupPoint(), Bar->ClientToScreen({r.Left, r.Bottom}));
+    TestClick(Bar, r.Left + 4, (r.Top + r.Bottom) / 2);   // the button itself
+    TestProcess();
+    EXPECT_EQ(clicks.Names, (std::vector<String>{"As &EMF", "&Save"}));
+    delete menu;   // the button goes back to a plain one
+    EXPECT_EQ(Bar->ButtonDropdown(0), nullptr);
+}
