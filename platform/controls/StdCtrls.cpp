@@ -128,6 +128,10 @@ void TCustomEdit::EditMessage(TMessage& message)
 {
     TWindowSystem* ws = FHandle ? &WindowSystem() : nullptr;
     message.Result = 0;
+    if (!ws) {   // the text may have been set since the selection was
+        FSelEnd = std::min(FSelEnd, FText.Length());
+        FSelStart = std::min(FSelStart, FSelEnd);
+    }
     switch (message.Msg) {
     case EM_GETSEL: {
         Integer start = FSelStart, end = FSelEnd;

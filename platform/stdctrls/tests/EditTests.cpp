@@ -78,6 +78,10 @@ TEST(EditWithoutWindow, SelectionMessagesKeptByTheControl)
     edit->SetText("abcdef");
     CheckSelections(edit.get());
     EXPECT_FALSE(edit->HandleAllocated());
+    edit->SetText("ab");   // a shorter text: the selection ends with it
+    EXPECT_EQ(edit->SelStart(), 2);
+    edit->SetSelText("c");
+    EXPECT_EQ(edit->Text(), String("abc"));
 }
 
 TEST_F(EditForm, ReplacingTheSelectionAndTypingOverIt)

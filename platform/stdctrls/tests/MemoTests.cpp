@@ -72,6 +72,7 @@ TEST(MemoWithoutWindow, LinesOfTheKeptText)
 TEST_F(MemoForm, SelectionCountsALineBreakAsTwoCharacters)
 {
     Memo->SetText("ab\r\ncd\r\nef");
+    EXPECT_FALSE(Memo->Modified());
     Memo->Perform(EM_SETSEL, 4, 9);
     EXPECT_EQ(Memo->SelText(), String("cd\r\ne"));
     Memo->SetSelText("X\r\nY");
