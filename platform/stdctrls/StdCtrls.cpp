@@ -1428,7 +1428,10 @@ void TScrollBar::KeyDown(Word& Key, TShiftState Shift)
 }
 
 // ---------------------------------------------------------------- TMemo
-std::vector<Integer> TMemoStrings::LineStarts(const String& text)
+namespace {
+
+// Where each line of a memo's text starts; a text ending with a line break has an empty last line.
+std::vector<Integer> LineStarts(const String& text)
 {
     std::vector<Integer> starts{0};
     const std::u16string& t = text.u16();
@@ -1436,6 +1439,14 @@ std::vector<Integer> TMemoStrings::LineStarts(const String& text)
         if (t[i] == u'\r' && t[i + 1] == u'\n') starts.push_back(static_cast<Integer>(++i + 1));
     return starts;
 }
+
+// The line holding the character position.
+Integer LineOf(const std::vector<Integer>& starts, Integer pos)
+{
+    return static_cast<Integer>(std::upper_bound(starts.begin(), starts.end(), pos) - starts.begin()) - 1;
+}
+
+}  // namespace
 
 Integer TMemoStrings::Count() const
 {
@@ -1522,6 +1533,35 @@ void TCustomMemo::SetScrollBars(TScrollStyle value)
 {
     FOptions.ScrollBars = value;
     ApplyOptions();
+}
+
+// A line given as -1 is the caret's line.
+void TCustomMemo::DefaultHandler(TMessage& message)
+{
+    if (message.Msg != EM_GETLINECOUNT && message.Msg != EM_LINEINDEX && message.Msg != EM_LINEFROMCHAR &&
+        message.Msg != EM_LINELENGTH) {
+        TCustomEdit::DefaultHandler(message);
+        return;
+    }
+    const String text = Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    const auto lines = static_cast<Integer>(starts.size());
+    const auto value = static_cast<Integer>(message.WParam);
+    auto lineEnd = [&](Integer line) { return line + 1 < lines ? starts[line + 1] - 2 : text.Length(); };
+    switch (message.Msg) {
+    case EM_GETLINECOUNT: message.Result = lines; break;
+    case EM_LINEINDEX: {
+        const Integer line = value < 0 ? LineOf(starts, SelStart()) : value;
+        message.Result = line < lines ? starts[line] : -1;
+        break;
+    }
+    case EM_LINEFROMCHAR: message.Result = LineOf(starts, value < 0 ? SelStart() : std::min(value, text.Length())); break;
+    default: {   // EM_LINELENGTH
+        const Integer line = LineOf(starts, value < 0 ? SelStart() : std::min(value, text.Length()));
+        message.Result = lineEnd(line) - starts[line];
+        break;
+    }
+    }
 }
 
 // A memo keeps Enter and the arrows for itself.

@@ -459,8 +459,6 @@ public:
     void SetText(const String& text) override;   // the memo's text as given
 
 private:
-    // Where each line of the text starts; a text ending with a line break has an empty last line.
-    static std::vector<Integer> LineStarts(const String& text);
     TCustomMemo* FMemo;
 };
 
@@ -475,6 +473,9 @@ public:
     void SetWordWrap(bool value);
     TScrollStyle ScrollBars() const { return static_cast<TScrollStyle>(FOptions.ScrollBars); }
     void SetScrollBars(TScrollStyle value);
+    // The line messages (EM_GETLINECOUNT, EM_LINEINDEX, EM_LINEFROMCHAR, EM_LINELENGTH), then
+    // the edit's.
+    void DefaultHandler(TMessage& message) override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;

@@ -81,6 +81,24 @@ TEST_F(MemoForm, SelectionCountsALineBreakAsTwoCharacters)
     EXPECT_TRUE(Memo->Modified());
 }
 
+TEST(MemoLines, LineMessagesCountTheEmptyLastLine)
+{
+    std::unique_ptr<TMemo> memo(new TMemo(nullptr));
+    memo->SetText("ab\r\ncde\r\n");
+    EXPECT_EQ(memo->Perform(EM_GETLINECOUNT), 3);
+    EXPECT_EQ(memo->Lines().Count(), 2);
+    struct Case { Cardinal Msg; std::intptr_t WParam; std::intptr_t Result; };
+    const Case cases[] = {
+        {EM_LINEINDEX, 0, 0}, {EM_LINEINDEX, 1, 4}, {EM_LINEINDEX, 2, 9}, {EM_LINEINDEX, 3, -1},
+        {EM_LINEFROMCHAR, 3, 0}, {EM_LINEFROMCHAR, 4, 1}, {EM_LINEFROMCHAR, 9, 2},
+        {EM_LINELENGTH, 0, 2}, {EM_LINELENGTH, 5, 3}, {EM_LINELENGTH, 9, 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(memo->Perform(c.Msg, c.WParam), c.Result) << c.Msg << " " << c.WParam;
+    memo->Perform(EM_SETSEL, 6, 6);   // the caret's line
+    EXPECT_EQ(memo->Perform(EM_LINEINDEX, -1), 4);
+    EXPECT_EQ(memo->Perform(EM_LINELENGTH, -1), 3);
+}
+
 TEST_F(MemoForm, EnterStartsANewLineAndReadOnlyStopsTyping)
 {
     Memo->SetFocus();
