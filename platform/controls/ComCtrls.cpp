@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/graphics/Bitmaps.h"
+
 TClass TToolBar::StaticClass()
 {
     static const TMetaClass meta("TToolBar", TWinControl::StaticClass(), NewComponent<TToolBar>,
@@ -17,6 +19,8 @@ TToolBar::TToolBar(TComponent* AOwner) : TWinControl(AOwner)
 
 TToolBar::~TToolBar()
 {
+    for (TToolButton* button : FToolButtons) button->FToolBar = nullptr;
+    if (FImages) FImages->RemoveFreeNotification(this);
     for (TMenuItem* item : FItems) item->RemoveFreeNotification(this);
     for (TPopupMenu* menu : FDropdowns)
         if (menu) menu->RemoveFreeNotification(this);
@@ -35,6 +39,7 @@ void TToolBar::InitializeWindow()
         WindowSystem().AddToolButton(FHandle, FItems[i]);
         if (FDropdowns[i]) WindowSystem().SetToolButtonDropDown(FHandle, FItems[i], true);
     }
+    for (TToolButton* button : FToolButtons) UpdatePicture(button);
 }
 
 void TToolBar::AddButton(TMenuItem* item)
@@ -70,8 +75,12 @@ void TToolBar::Notification(TComponent* AComponent, TOperation Operation)
 {
     TWinControl::Notification(AComponent, Operation);
     if (Operation != opRemove) return;
+    if (AComponent == FImages) SetImages(nullptr);
     for (size_t i = 0; i < FItems.size();) {
-        if (FItems[i] == AComponent) {
+        // A tool button whose item goes away falls back to its own item itself.
+        const bool ofToolButton = std::any_of(FToolButtons.begin(), FToolButtons.end(),
+                                              [&](TToolButton* b) { return b->MenuItem() == AComponent; });
+        if (FItems[i] == AComponent && !ofToolButton) {
             FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(i));
             FDropdowns.erase(FDropdowns.begin() + static_cast<std::ptrdiff_t>(i));
             continue;
@@ -95,4 +104,194 @@ void TToolBar::CNNotify(TMessage& message)
     const TPoint at = WindowSystem().ClientToScreen(FHandle, {button.Left, button.Bottom});
     menu->SetPopupComponent(this);
     menu->Popup(at.X, at.Y);
+}
+
+void TToolBar::SetImages(TComponent* value)
+{
+    if (FImages == value) return;
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (FImages) FImages->FreeNotification(this);
+    for (TToolButton* button : FToolButtons) UpdatePicture(button);
+}
+
+void TToolBar::GetChildren(const TGetChildProc& Proc, TComponent* Root)
+{
+    TWinControl::GetChildren(Proc, Root);
+    for (TToolButton* button : FToolButtons)
+        if (button->Owner() == Root) Proc(button);
+}
+
+Integer TToolBar::IndexOfItem(const TMenuItem* item) const
+{
+    const auto it = std::find(FItems.begin(), FItems.end(), item);
+    return it == FItems.end() ? -1 : static_cast<Integer>(it - FItems.begin());
+}
+
+void TToolBar::InsertToolButton(TToolButton* button)
+{
+    FToolButtons.push_back(button);
+    AddButton(button->Item());
+    if (button->Style() == tbsDropDown && button->DropdownMenu()) SetButtonDropdown(ButtonCount() - 1, button->DropdownMenu());
+    UpdatePicture(button);
+}
+
+void TToolBar::RemoveToolButton(TToolButton* button)
+{
+    FToolButtons.erase(std::find(FToolButtons.begin(), FToolButtons.end(), button));
+    const Integer index = IndexOfItem(button->Item());
+    if (index < 0) return;
+    SetButtonDropdown(index, nullptr);
+    FItems[index]->RemoveFreeNotification(this);
+    FItems.erase(FItems.begin() + index);
+    FDropdowns.erase(FDropdowns.begin() + index);
+    if (FHandle) RecreateWnd();
+}
+
+// The native bar keeps its buttons by item, so a button showing another item is rebuilt.
+void TToolBar::ToolButtonItemChanged(TMenuItem* oldItem, TMenuItem* newItem)
+{
+    const Integer index = IndexOfItem(oldItem);
+    if (index < 0 || oldItem == newItem) return;
+    oldItem->RemoveFreeNotification(this);
+    FItems[index] = newItem;
+    newItem->FreeNotification(this);
+    if (FHandle) RecreateWnd();
+}
+
+void TToolBar::UpdatePicture(TToolButton* button)
+{
+    if (!FHandle || IndexOfItem(button->Item()) < 0) return;
+    TBitmap picture, disabled;
+    const bool has = FImages && FPictureSource && button->Style() != tbsSeparator &&
+                     FPictureSource(FImages, button->ImageIndex(), true, picture) &&
+                     FPictureSource(FImages, button->ImageIndex(), false, disabled);
+    WindowSystem().SetToolButtonPicture(FHandle, button->Item(), has ? &picture : nullptr, has ? &disabled : nullptr);
+}
+
+// ---------------------------------------------------------------- tool buttons
+
+TClass TToolButton::StaticClass()
+{
+    static const TMetaClass meta("TToolButton", TComponent::StaticClass(), NewComponent<TToolButton>);
+    return &meta;
+}
+
+TToolButton::TToolButton(TComponent* AOwner) : TComponent(AOwner), FOwnItem(std::make_unique<TMenuItem>(nullptr))
+{
+    FOwnItem->OnClick = TNotifyEvent(this, &TToolButton::OwnItemClick);
+}
+
+TToolButton::~TToolButton()
+{
+    SetToolBar(nullptr);
+    if (FMenuItem) FMenuItem->RemoveFreeNotification(this);
+    if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
+}
+
+TMenuItem* TToolButton::Item() const
+{
+    return FMenuItem && FStyle != tbsSeparator ? FMenuItem : FOwnItem.get();
+}
+
+void TToolButton::SetToolBar(TToolBar* value)
+{
+    if (FToolBar == value) return;
+    if (FToolBar) FToolBar->RemoveToolButton(this);
+    FToolBar = value;
+    if (FToolBar) FToolBar->InsertToolButton(this);
+}
+
+TComponent* TToolButton::GetParentComponent() const
+{
+    return FToolBar;
+}
+
+void TToolButton::SetParentComponent(TComponent* Value)
+{
+    SetToolBar(dynamic_cast<TToolBar*>(Value));
+}
+
+void TToolButton::ShowItem(TMenuItem* oldItem)
+{
+    if (!FToolBar) return;
+    FToolBar->ToolButtonItemChanged(oldItem, Item());
+    FToolBar->UpdatePicture(this);
+}
+
+void TToolButton::SetMenuItem(TMenuItem* value)
+{
+    if (FMenuItem == value) return;
+    TMenuItem* old = Item();
+    if (FMenuItem) FMenuItem->RemoveFreeNotification(this);
+    FMenuItem = value;
+    if (FMenuItem) FMenuItem->FreeNotification(this);
+    ShowItem(old);
+}
+
+void TToolButton::SetStyle(TToolButtonStyle value)
+{
+    if (FStyle == value) return;
+    TMenuItem* old = Item();
+    if (FStyle == tbsSeparator || value == tbsSeparator) FOwnItem->SetCaption(value == tbsSeparator ? "-" : "");
+    FStyle = value;
+    FOwnItem->SetAutoCheck(value == tbsCheck);
+    ShowItem(old);
+    SetDropdownMenu(FDropdownMenu);
+}
+
+void TToolButton::SetDropdownMenu(TPopupMenu* value)
+{
+    if (FDropdownMenu != value) {
+        if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
+        FDropdownMenu = value;
+        if (FDropdownMenu) FDropdownMenu->FreeNotification(this);
+    }
+    if (!FToolBar) return;
+    const Integer index = FToolBar->IndexOfItem(Item());
+    if (index >= 0) FToolBar->SetButtonDropdown(index, FStyle == tbsDropDown ? FDropdownMenu : nullptr);
+}
+
+void TToolButton::SetImageIndex(Integer value)
+{
+    FImageIndex = value;
+    if (FToolBar) FToolBar->UpdatePicture(this);
+}
+
+void TToolButton::SetCaption(const String& value)
+{
+    if (FStyle != tbsSeparator) Item()->SetCaption(value);
+}
+
+void TToolButton::SetEnabled(bool value)
+{
+    Item()->SetEnabled(value);
+}
+
+void TToolButton::SetDown(bool value)
+{
+    Item()->SetChecked(value);
+}
+
+// A grouped check button that goes down lets the grouped check buttons beside it go up.
+void TToolButton::OwnItemClick(TObject* Sender)
+{
+    (void)Sender;
+    if (FStyle == tbsCheck && FGrouped && FToolBar) {
+        SetDown(true);
+        const auto& buttons = FToolBar->FToolButtons;
+        const auto self = std::find(buttons.begin(), buttons.end(), this);
+        const auto inGroup = [](const TToolButton* b) { return b->FStyle == tbsCheck && b->FGrouped; };
+        for (auto it = self + 1; it != buttons.end() && inGroup(*it); ++it) (*it)->SetDown(false);
+        for (auto it = self; it != buttons.begin() && inGroup(*(it - 1)); --it) (*(it - 1))->SetDown(false);
+    }
+    if (OnClick) OnClick(this);
+}
+
+void TToolButton::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == FMenuItem) SetMenuItem(nullptr);
+    if (AComponent == FDropdownMenu) SetDropdownMenu(nullptr);
 }

@@ -124,6 +124,10 @@ public:
     // Gives the item's button a drop-down arrow (or takes it away); a press on the arrow is sent
     // to the tool bar as CN_NOTIFY TBN_DROPDOWN instead of running the item.
     virtual void SetToolButtonDropDown(TWindowHandle* toolBar, TMenuItem* item, bool dropDown) = 0;
+    // The picture of the item's button on this bar alone (the item's menu entries keep theirs),
+    // with its look while disabled; null: no picture.
+    virtual void SetToolButtonPicture(TWindowHandle* toolBar, TMenuItem* item, TBitmap* picture,
+                                      TBitmap* disabledPicture) = 0;
 
     // ---- native edits and memos (positions count UTF-16 units of the text)
     // The selection, start <= end.

@@ -15,6 +15,11 @@ const TEnumTypeInfo& TypeInfoOf(TDTDateFormat)
     static const TEnumTypeInfo info("TDTDateFormat", {"dfShort", "dfLong"});
     return info;
 }
+const TEnumTypeInfo& TypeInfoOf(TToolButtonStyle)
+{
+    static const TEnumTypeInfo info("TToolButtonStyle", {"tbsButton", "tbsCheck", "tbsDropDown", "tbsSeparator"});
+    return info;
+}
 const TEnumTypeInfo& TypeInfoOf(TTextLayout)
 {
     static const TEnumTypeInfo info("TTextLayout", {"tlTop", "tlCenter", "tlBottom"});
@@ -221,8 +226,41 @@ void PublishGrids()
         .Property("OnTopLeftChanged", &TCustomGrid::OnTopLeftChanged);
 }
 
+// A tool bar's picture from its image list: the image on the bar's face colour, or its
+// disabled look.
+bool ImageListPicture(TComponent* images, Integer index, bool enabled, TBitmap& picture)
+{
+    const auto* list = dynamic_cast<const TCustomImageList*>(images);
+    if (!list || index < 0 || index >= list->Count()) return false;
+    picture.SetPixelFormat(TPixelFormat::pf32bit);
+    picture.SetSize(list->Width(), list->Height());
+    picture.Canvas().FillRectColor(TRect{0, 0, list->Width(), list->Height()}, clBtnFace);
+    list->Draw(picture.Canvas(), 0, 0, index, enabled);
+    return true;
+}
+
+void PublishToolBar()
+{
+    TPublished<TToolBar>(TToolBar::StaticClass())
+        .Property("Images", [](TToolBar* b) { return dynamic_cast<TCustomImageList*>(b->Images()); },
+                  [](TToolBar* b, TCustomImageList* images) { b->SetImages(images); });
+    TPublished<TToolButton>(TToolButton::StaticClass())
+        .Property("Caption", &TToolButton::Caption, &TToolButton::SetCaption)
+        .Property("DropdownMenu", &TToolButton::DropdownMenu, &TToolButton::SetDropdownMenu)
+        .Property("Down", &TToolButton::Down, &TToolButton::SetDown).Default(false)
+        .Property("Enabled", &TToolButton::Enabled, &TToolButton::SetEnabled).Default(true)
+        .Property("Grouped", &TToolButton::Grouped, &TToolButton::SetGrouped).Default(false)
+        .Property("Hint", &TToolButton::Hint, &TToolButton::SetHint)
+        .Property("ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex).Default(-1)
+        .Property("MenuItem", &TToolButton::MenuItem, &TToolButton::SetMenuItem)
+        .Property("Style", &TToolButton::Style, &TToolButton::SetStyle).Default(tbsButton)
+        .Property("OnClick", &TToolButton::OnClick);
+    TToolBar::SetPictureSource(ImageListPicture);
+}
+
 void PublishComCtrls()
 {
+    PublishToolBar();
     TPublished<TStatusPanel>(TStatusPanel::StaticClass())
         .Property("Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment).Default(taLeftJustify)
         .Property("Bevel", &TStatusPanel::Bevel, &TStatusPanel::SetBevel).Default(pbLowered)
@@ -341,5 +379,5 @@ void RegisterStdControlClasses()
                      TProgressBar::StaticClass(), TUpDown::StaticClass(), TPanel::StaticClass(),
                      TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(), TImage::StaticClass(),
                      TRadioGroup::StaticClass(), TSplitter::StaticClass(), TScrollBox::StaticClass(),
-                     TScrollBar::StaticClass(), TTrackBar::StaticClass()});
+                     TScrollBar::StaticClass(), TTrackBar::StaticClass(), TToolButton::StaticClass()});
 }

@@ -7,6 +7,7 @@
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/Grids.h"
+#include "platform/stdctrls/ImgList.h"
 #include "platform/stdctrls/Mask.h"
 #include "platform/stdctrls/StdCtrls.h"
 
@@ -33,3 +34,4 @@ const TEnumTypeInfo& TypeInfoOf(TTrackBarOrientation);
 const TEnumTypeInfo& TypeInfoOf(TScrollBarKind);
 const TEnumTypeInfo& TypeInfoOf(TScrollStyle);
 const TEnumTypeInfo& TypeInfoOf(TDTDateFormat);
+const TEnumTypeInfo& TypeInfoOf(TToolButtonStyle);

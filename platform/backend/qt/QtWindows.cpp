@@ -511,6 +511,36 @@ private:
     TMenuItem* FItem;
 };
 
+// The picture of one tool button: the button takes its action's icon again whenever the action
+// changes, so the picture is put back after each change.
+class TButtonPicture : public QObject {
+public:
+    TButtonPicture(QToolButton* button, const QIcon& icon) : QObject(button), FIcon(icon) { Apply(button); }
+    void SetIcon(QToolButton* button, const QIcon& icon)
+    {
+        FIcon = icon;
+        Apply(button);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (!button || e->type() != QEvent::ActionChanged) return false;
+        static_cast<QObject*>(button)->event(e);
+        Apply(button);
+        return true;
+    }
+
+private:
+    void Apply(QToolButton* button)
+    {
+        button->setIcon(FIcon);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+    QIcon FIcon;
+};
+
 // ---------------------------------------------------------------- the window system
 class TQtWindowSystem : public TWindowSystem {
 public:
@@ -991,6 +1021,25 @@ public:
         if (dropDown && !arrow) button->installEventFilter(new TDropDownArrow(button, qobject_cast<QToolBar*>(toolBar->W), item));
         if (!dropDown && arrow) delete arrow;
         button->updateGeometry();
+    }
+
+    void SetToolButtonPicture(TWindowHandle* toolBar, TMenuItem* item, TBitmap* picture, TBitmap* disabledPicture) override
+    {
+        auto* button = qobject_cast<QToolButton*>(ToolButton(toolBar, item));
+        if (!button) return;
+        auto* current = button->findChild<TButtonPicture*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!picture) {
+            delete current;
+            button->setIcon(button->defaultAction() ? button->defaultAction()->icon() : QIcon());
+            button->setToolButtonStyle(qobject_cast<QToolBar*>(toolBar->W)->toolButtonStyle());
+            return;
+        }
+        // Opaque pictures: the bitmap's pixels leave the alpha byte empty.
+        const auto pixmap = [](TBitmap& b) { return QPixmap::fromImage(BitmapImage(b).convertToFormat(QImage::Format_ARGB32)); };
+        QIcon icon(pixmap(*picture));
+        icon.addPixmap(pixmap(*disabledPicture), QIcon::Disabled);
+        if (current) current->SetIcon(button, icon);
+        else button->installEventFilter(new TButtonPicture(button, icon));
     }
 
     // Memos count a line break as the two characters CR LF, as their text has them; the

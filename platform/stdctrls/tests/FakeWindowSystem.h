@@ -108,6 +108,7 @@ public:
     }
     TDateTime PickerDate(TWindowHandle* picker) override { return Of(picker)->Date; }
     void SetToolButtonDropDown(TWindowHandle* toolBar, TMenuItem* item, bool dropDown) override { (void)toolBar; (void)item; (void)dropDown; }
+    void SetToolButtonPicture(TWindowHandle* toolBar, TMenuItem* item, TBitmap* picture, TBitmap* disabledPicture) override { (void)toolBar; (void)item; (void)picture; (void)disabledPicture; }
     void MenuItemChanged(TMenuItem* item) override { (void)item; }
     void MenuItemDestroyed(TMenuItem* item) override { (void)item; }
     void PopupMenu(TMenuItem* root, TPoint screen) override { (void)root; (void)screen; }

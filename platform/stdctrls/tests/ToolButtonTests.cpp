@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "platform/classes/FormReader.h"
+#include "platform/stdctrls/Registry.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+const char* const ToolBarForm = R"(object ToolForm: TForm
+  Left = 0
+  Top = 0
+  Width = 320
+  Height = 200
+  object ToolBar1: TToolBar
+    object SaveButton: TToolButton
+      MenuItem = SaveItem
+      ImageIndex = 0
+    end
+    object ExportButton: TToolButton
+      Caption = 'Export'
+      Hint = 'Export the section'
+      ImageIndex = 1
+      Style = tbsDropDown
+      DropdownMenu = ExportMenu
+    end
+    object Separator1: TToolButton
+      Style = tbsSeparator
+    end
+  end
+  object MainMenu1: TMainMenu
+    object SaveItem: TMenuItem
+      Caption = '&Save'
+    end
+  end
+  object ExportMenu: TPopupMenu
+    object PngItem: TMenuItem
+      Caption = 'As &PNG'
+    end
+  end
+end
+)";
+
+struct Clicks : TObject {
+    std::vector<TObject*> Senders;
+    void Clicked(TObject* sender) { Senders.push_back(sender); }
+};
+
+struct ToolButtons : ::testing::Test {
+    void SetUp() override
+    {
+        TestInitialize();
+        RegisterStdControlClasses();
+        Form = new TForm(nullptr);
+        ReadComponentText(ToolBarForm, Form);
+        Bar = dynamic_cast<TToolBar*>(Form->FindComponent("ToolBar1"));
+        Save = dynamic_cast<TMenuItem*>(Form->FindComponent("SaveItem"));
+        Images = new TImageList(Form);
+        for (TColor color : {clRed, clBlue}) {
+            TBitmap image;
+            image.SetPixelFormat(TPixelFormat::pf32bit);
+            image.SetSize(16, 16);
+            image.Canvas().FillRectColor(TRect{0, 0, 16, 16}, color);
+            Images->Add(&image, nullptr);
+        }
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+    TPoint Centre(Integer index)
+    {
+        const TRect r = Bar->ButtonRect(index);
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    TForm* Form = nullptr;
+    TToolBar* Bar = nullptr;
+    TMenuItem* Save = nullptr;
+    TImageList* Images = nullptr;
+    Clicks Events;
+};
+
+}  // namespace
+
+TEST_F(ToolButtons, ReadFromAFormDescriptionAsButtonsOfTheBar)
+{
+    ASSERT_NE(Bar, nullptr);
+    ASSERT_EQ(Bar->ToolButtonCount(), 3);
+    ASSERT_EQ(Bar->ButtonCount(), 3);
+    EXPECT_EQ(Bar->ButtonItem(0), Save);
+    EXPECT_EQ(Bar->ToolButtons(0)->Caption(), String("&Save"));
+    EXPECT_EQ(Bar->ButtonItem(1)->Caption(), String("Export"));
+    EXPECT_EQ(Bar->ButtonItem(1)->Hint(), String("Export the section"));
+    EXPECT_EQ(Bar->ButtonDropdown(1), Form->FindComponent("ExportMenu"));
+    EXPECT_TRUE(Bar->ButtonItem(2)->IsLine());
+    EXPECT_EQ(Bar->ButtonDropdown(2), nullptr);
+}
+
+TEST_F(ToolButtons, BoundButtonFollowsItsItemsEnabled)
+{
+    EXPECT_TRUE(Bar->ButtonEnabled(0));
+    Save->SetEnabled(false);
+    TestProcess();
+    EXPECT_FALSE(Bar->ButtonEnabled(0));
+    EXPECT_FALSE(Bar->ToolButtons(0)->Enabled());
+    Bar->ToolButtons(0)->SetEnabled(true);
+    TestProcess();
+    EXPECT_TRUE(Save->Enabled());
+    EXPECT_TRUE(Bar->ButtonEnabled(0));
+}
+
+TEST_F(ToolButtons, ImageIndexGivesThePictureOfTheBarsImages)
+{
+    Bar->SetImages(Images);
+    TestProcess();
+    const TPoint save = Centre(0);
+    const TRect exportRect = Bar->ButtonRect(1);
+    EXPECT_EQ(TestPixel(Bar, save.X, save.Y), clRed);
+    EXPECT_EQ(TestPixel(Bar, exportRect.Left + 8, (exportRect.Top + exportRect.Bottom) / 2), clBlue);
+    Save->SetEnabled(false);   // the disabled look, not the picture
+    TestProcess();
+    EXPECT_NE(TestPixel(Bar, save.X, save.Y), clRed);
+    Save->SetEnabled(true);
+    TestProcess();
+    EXPECT_EQ(TestPixel(Bar, save.X, save.Y), clRed);
+    delete Images;   // the buttons lose their pictures with the list
+    TestProcess();
+    EXPECT_EQ(Bar->Images(), nullptr);
+    EXPECT_NE(TestPixel(Bar, save.X, save.Y), clRed);
+}
+
+TEST_F(ToolButtons, ClickRunsTheBoundItemOrTheButtonsOwnOnClick)
+{
+    Save->OnClick = TNotifyEvent(&Events, &Clicks::Clicked);
+    TToolButton* exportButton = Bar->ToolButtons(1);
+    exportButton->OnClick = TNotifyEvent(&Events, &Clicks::Clicked);
+    const TPoint save = Centre(0);
+    TestClick(Bar, save.X, save.Y);
+    const TRect r = Bar->ButtonRect(1);
+    TestClick(Bar, r.Left + 4, (r.Top + r.Bottom) / 2);
+    TestProcess();
+    EXPECT_EQ(Events.Senders, (std::vector<TObject*>{Save, exportButton}));
+}
+
+TEST_F(ToolButtons, FreedMenuItemLeavesTheButtonWithItsOwnItem)
+{
+    TToolButton* button = Bar->ToolButtons(0);
+    delete Save;
+    TestProcess();
+    EXPECT_EQ(button->MenuItem(), nullptr);
+    ASSERT_EQ(Bar->ButtonCount(), 3);
+    EXPECT_EQ(Bar->ButtonItem(0), button->Item());
+    EXPECT_TRUE(Bar->ButtonEnabled(0));
+}
