@@ -154,3 +154,26 @@ TEST_F(ToolButtons, FreedMenuItemLeavesTheButtonWithItsOwnItem)
     EXPECT_EQ(Bar->ButtonItem(0), button->Item());
     EXPECT_TRUE(Bar->ButtonEnabled(0));
 }
+
+TEST_F(ToolButtons, GroupedCheckButtonsKeepOneDown)
+{
+    std::vector<TToolButton*> group;
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new TToolButton(Form);
+        button->SetStyle(tbsCheck);
+        button->SetGrouped(true);
+        button->SetCaption("Mode " + IntToStr(i));
+        button->SetToolBar(Bar);
+        group.push_back(button);
+    }
+    ASSERT_EQ(Bar->ButtonCount(), 6);
+    group[0]->Click();
+    group[2]->Click();
+    EXPECT_EQ((std::vector<bool>{group[0]->Down(), group[1]->Down(), group[2]->Down()}),
+              (std::vector<bool>{false, false, true}));
+    group[2]->Click();   // stays down
+    EXPECT_TRUE(group[2]->Down());
+    delete group[1];
+    EXPECT_EQ(Bar->ButtonCount(), 5);
+    EXPECT_EQ(Bar->ButtonItem(4), group[2]->Item());
+}
