@@ -128,6 +128,12 @@ Integer TToolBar::IndexOfItem(const TMenuItem* item) const
     return it == FItems.end() ? -1 : static_cast<Integer>(it - FItems.begin());
 }
 
+// An item may show on several buttons; the bar hears of its end while any of them is left.
+void TToolBar::ForgetItem(TMenuItem* item)
+{
+    if (IndexOfItem(item) < 0) item->RemoveFreeNotification(this);
+}
+
 void TToolBar::InsertToolButton(TToolButton* button)
 {
     FToolButtons.push_back(button);
@@ -142,9 +148,9 @@ void TToolBar::RemoveToolButton(TToolButton* button)
     const Integer index = IndexOfItem(button->Item());
     if (index < 0) return;
     SetButtonDropdown(index, nullptr);
-    FItems[index]->RemoveFreeNotification(this);
     FItems.erase(FItems.begin() + index);
     FDropdowns.erase(FDropdowns.begin() + index);
+    ForgetItem(button->Item());
     if (FHandle) RecreateWnd();
 }
 
@@ -153,9 +159,9 @@ void TToolBar::ToolButtonItemChanged(TMenuItem* oldItem, TMenuItem* newItem)
 {
     const Integer index = IndexOfItem(oldItem);
     if (index < 0 || oldItem == newItem) return;
-    oldItem->RemoveFreeNotification(this);
     FItems[index] = newItem;
     newItem->FreeNotification(this);
+    ForgetItem(oldItem);
     if (FHandle) RecreateWnd();
 }
 

@@ -54,6 +54,7 @@ private:
     void ToolButtonItemChanged(TMenuItem* oldItem, TMenuItem* newItem);
     void UpdatePicture(TToolButton* button);
     Integer IndexOfItem(const TMenuItem* item) const;
+    void ForgetItem(TMenuItem* item);
     std::vector<TMenuItem*> FItems;
     std::vector<TPopupMenu*> FDropdowns;   // per button, null for a plain one
     std::vector<TToolButton*> FToolButtons;

@@ -177,3 +177,14 @@ TEST_F(ToolButtons, GroupedCheckButtonsKeepOneDown)
     EXPECT_EQ(Bar->ButtonCount(), 5);
     EXPECT_EQ(Bar->ButtonItem(4), group[2]->Item());
 }
+
+TEST_F(ToolButtons, ItemOnTwoButtonsOutlivingOneOfThem)
+{
+    Bar->AddButton(Save);   // a plain button of the same item
+    ASSERT_EQ(Bar->ButtonCount(), 4);
+    delete Bar->ToolButtons(0);
+    ASSERT_EQ(Bar->ButtonCount(), 3);
+    EXPECT_EQ(Bar->ButtonItem(2), Save);
+    delete Save;   // the bar still hears of it
+    EXPECT_EQ(Bar->ButtonCount(), 2);
+}
