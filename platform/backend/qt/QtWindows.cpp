@@ -740,11 +740,11 @@ public:
     void SetFont(TWindowHandle* h, const TFont& font) override
     {
         if (!h->W || h->Control->Surface()) return;
-        TFontSpec spec;
-        spec.Name = font.Name();
-        spec.Height = font.Height();
-        spec.Style = font.Style();
-        QFont q = ToQFont(spec);
+        TFontSpec fontSpec;
+        fontSpec.Name = font.Name();
+        fontSpec.Height = font.Height();
+        fontSpec.Style = font.Style();
+        QFont q = ToQFont(fontSpec);
         h->W->setFont(q);
     }
 
