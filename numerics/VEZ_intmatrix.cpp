@@ -536,46 +536,37 @@ void TIntMatrix::SAdd(Integer Scalar)
     Changed();
 }
 
-bool TIntMatrix::Multiply(TIntMatrix* MatB, TIntMatrix* MatRes)
+bool TIntMatrix::WrappedProduct(TIntMatrix* MatB, TIntMatrix* MatRes, bool transposeA, bool transposeB)
 {
-    if (!MatB || !MatRes || FIsSparse || MatB->FIsSparse || MatRes->FIsSparse || FNCol != MatB->FNRow) return false;
-    MatRes->Resize(MatB->FNCol, FNRow);
-    for (Integer c = 1; c <= MatB->FNCol; ++c)
-        for (Integer r = 1; r <= FNRow; ++r) {
+    if (!MatB || !MatRes || FIsSparse || MatB->FIsSparse || MatRes->FIsSparse) return false;
+    const Integer rowsA = transposeA ? FNCol : FNRow, inner = transposeA ? FNRow : FNCol;
+    const Integer innerB = transposeB ? MatB->FNCol : MatB->FNRow, colsB = transposeB ? MatB->FNRow : MatB->FNCol;
+    if (inner != innerB) return false;
+    MatRes->Resize(colsB, rowsA);
+    for (Integer c = 1; c <= colsB; ++c)
+        for (Integer r = 1; r <= rowsA; ++r) {
             Integer sum = 0;
-            for (Integer i = 1; i <= FNCol; ++i) sum = WrapAdd(sum, WrapMul(GetVal(i, r), MatB->GetVal(c, i)));
+            for (Integer k = 1; k <= inner; ++k) {
+                const Integer a = transposeA ? GetVal(r, k) : GetVal(k, r);
+                const Integer b = transposeB ? MatB->GetVal(k, c) : MatB->GetVal(c, k);
+                sum = WrapAdd(sum, WrapMul(a, b));
+            }
             MatRes->SetVal(c, r, sum);
         }
     Changed();
     return true;
 }
 
+bool TIntMatrix::Multiply(TIntMatrix* MatB, TIntMatrix* MatRes) { return WrappedProduct(MatB, MatRes, false, false); }
+
 bool TIntMatrix::MultiplyTransposed(TIntMatrix* MatB, TIntMatrix* MatRes)
 {
-    if (!MatB || !MatRes || FIsSparse || MatB->FIsSparse || MatRes->FIsSparse || FNCol != MatB->FNCol) return false;
-    MatRes->Resize(MatB->FNRow, FNRow);
-    for (Integer c = 1; c <= MatB->FNRow; ++c)
-        for (Integer r = 1; r <= FNRow; ++r) {
-            Integer sum = 0;
-            for (Integer i = 1; i <= FNCol; ++i) sum = WrapAdd(sum, WrapMul(GetVal(i, r), MatB->GetVal(i, c)));
-            MatRes->SetVal(c, r, sum);
-        }
-    Changed();
-    return true;
+    return WrappedProduct(MatB, MatRes, false, true);
 }
 
 bool TIntMatrix::TransposeAndMultiply(TIntMatrix* MatB, TIntMatrix* MatRes)
 {
-    if (!MatB || !MatRes || FIsSparse || MatB->FIsSparse || MatRes->FIsSparse || FNRow != MatB->FNRow) return false;
-    MatRes->Resize(MatB->FNCol, FNCol);
-    for (Integer c = 1; c <= MatB->FNCol; ++c)
-        for (Integer r = 1; r <= FNCol; ++r) {
-            Integer sum = 0;
-            for (Integer k = 1; k <= FNRow; ++k) sum = WrapAdd(sum, WrapMul(GetVal(r, k), MatB->GetVal(c, k)));
-            MatRes->SetVal(c, r, sum);
-        }
-    Changed();
-    return true;
+    return WrappedProduct(MatB, MatRes, true, false);
 }
 
 bool TIntMatrix::Multiply(TIntVector* VecB, TIntVector* VecRes)

@@ -150,6 +150,9 @@ public:
     bool LoadSparseMat(const String& FileName);
 
 private:
+    // MatRes := op(this) x op(MatB), op transposing where asked; sums wrap as 32-bit integers.
+    bool WrappedProduct(TIntMatrix* MatB, TIntMatrix* MatRes, bool transposeA, bool transposeB);
+
     [[noreturn]] void Fail(const String& tail) const;
     bool Inside(Integer Nc, Integer Nr) const { return Nc >= 1 && Nc <= FNCol && Nr >= 1 && Nr <= FNRow; }
     TInt2DArray ResizedStore(Integer columns, Integer rows) const;

@@ -318,3 +318,16 @@ TEST(IntMatrix, DichotomizeMarksElementsAboveTheThreshold)
     EXPECT_TRUE(above[0][1]);   // 7 at column 1, row 2
     EXPECT_FALSE(above[2][0]);  // 3 is not above 3
 }
+
+TEST(IntMatrix, TransposedProducts)
+{
+    auto a = Dense({{1, 2}, {3, 4}, {5, 6}});  // 3 rows, 2 columns
+    TIntMatrix res(nullptr);
+    ASSERT_TRUE(a->MultiplyTransposed(a.get(), &res));  // A x At
+    ExpectEqual(res, *Dense({{5, 11, 17}, {11, 25, 39}, {17, 39, 61}}));
+    ASSERT_TRUE(a->TransposeAndMultiply(a.get(), &res));  // At x A
+    ExpectEqual(res, *Dense({{35, 44}, {44, 56}}));
+    auto b = Dense({{1, 2, 3}});
+    EXPECT_FALSE(a->MultiplyTransposed(b.get(), &res));   // inner counts 2 and 3 differ
+    EXPECT_FALSE(a->TransposeAndMultiply(b.get(), &res));  // rows 3 and 1 differ
+}
