@@ -185,6 +185,11 @@ TEST(SysFormat, Format)
         {"%.3s|%-6s|%6s", {"abcdef", "ab", String("é")}, "abc|ab    |     é", "abc|ab    |     é"},
         {"%p", {reinterpret_cast<const void*>(0x1234)}, "0000000000001234", "0000000000001234"},
         {"Time left = %d sec", {Int64(42)}, "Time left = 42 sec", "Time left = 42 sec"},
+        // values that are no numbers keep their words and fill their field like any other
+        {"%15.8E|%-15.8E|", {Inf, NaN}, "            INF|NAN            |", "            INF|NAN            |"},
+        {"%10.3f %8.6f %7.5f", {-Inf, NaN, Inf}, "      -INF      NAN     INF", "      -INF      NAN     INF"},
+        {"%12g|%6n|%5m", {NaN, -Inf, Inf}, "         NAN|  -INF|  INF", "         NAN|  -INF|  INF"},
+        {"%2.1e", {-Inf}, "-INF", "-INF"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Format(c.format, c.args, English), c.english) << c.format;
