@@ -34,7 +34,8 @@ void FaireHistogramme(const TVector& VectorIn, int idfirst, int idlast, double h
 double ProbabilityOfFailure(const TVector& sample, int count, int q);
 
 // A value of the input and result files: 15 characters, "0.00000000E+00 " for positive
-// values, "-0.0000000E+00 " for negative ones, "0.0" and twelve blanks for zero.
+// values, "-0.0000000E+00 " for negative ones, "0.0" and twelve blanks for zero; "INF",
+// "-INF" or "NAN" right-aligned in the same 15 characters.
 String StatisticNumber(double value, const TFormatSettings& settings);
 
 // The statistics of the first count simulations of every selected input row and result

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <numbers>
 #include <numeric>
@@ -136,6 +137,9 @@ TEST(StatisticTest, NumbersOfTheValueFiles)
         {1234.56789, english, "1.23456789E+03 "},
         {-0.00012, english, "-1.2000000E-04 "},
         {2.5, french, "2,50000000E+00 "},
+        {std::numeric_limits<double>::infinity(), english, "           INF "},
+        {-std::numeric_limits<double>::infinity(), french, "          -INF "},
+        {std::numeric_limits<double>::quiet_NaN(), english, "           NAN "},
     };
     for (const auto& c : cases)
         EXPECT_EQ(StatisticNumber(c.Value, c.Settings).ToUtf8(), c.Text);
