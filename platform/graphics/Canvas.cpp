@@ -643,6 +643,19 @@ TSize TCanvas::TextExtent(const String& text)
     return {static_cast<Integer>(std::lround(w / sx)), static_cast<Integer>(std::lround(h / sy))};
 }
 
+std::vector<Integer> TCanvas::PartialExtents(const String& text)
+{
+    TFontSpec fontSpec = DeviceFont();
+    TFontEngine& engine = FontEngine();
+    const double sx = std::abs(ScaleX() * FState.PlaceSX);
+    std::vector<Integer> extents;
+    for (int i = 1; i <= text.Length(); ++i) {
+        Integer w = engine.TextWidth(fontSpec, Copy(text, 1, i)) + FState.CharExtra * i;
+        extents.push_back(static_cast<Integer>(std::lround(w / sx)));
+    }
+    return extents;
+}
+
 void TCanvas::StretchBlt(const TRect& dest, const TBitmap& source, const TRect& sourceRect, Cardinal rop,
                          TColor sourceBackground)
 {

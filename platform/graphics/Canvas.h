@@ -102,6 +102,8 @@ public:
     TSize TextExtent(const String& text);
     Integer TextWidth(const String& text) { return TextExtent(text).cx; }
     Integer TextHeight(const String& text) { return TextExtent(text).cy; }
+    // The width of each leading part of the text: element i is the extent of characters 1..i+1.
+    std::vector<Integer> PartialExtents(const String& text);
     void Draw(Integer x, Integer y, TGraphic& graphic);
     void StretchDraw(const TRect& r, TGraphic& graphic);
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);

@@ -120,6 +120,20 @@ BOOL GetTextExtentPoint32(HDC dc, const String& text, int count, TSize* size)
     return true;
 }
 
+BOOL GetTextExtentExPoint(HDC dc, const String& text, int count, int maxExtent, int* fit, int* dx, TSize* size)
+{
+    if (!size || count < 0) return false;
+    const String s = Counted(text, count);
+    const std::vector<Integer> extents = dc->PartialExtents(s);
+    if (fit) {
+        *fit = 0;
+        while (*fit < static_cast<int>(extents.size()) && extents[*fit] <= maxExtent) ++*fit;
+    }
+    if (dx) std::copy(extents.begin(), extents.end(), dx);
+    *size = dc->TextExtent(s);
+    return true;
+}
+
 BOOL TextOut(HDC dc, Integer x, Integer y, const String& text, int count)
 {
     dc->ExtTextOut(x, y, 0, nullptr, Counted(text, count));

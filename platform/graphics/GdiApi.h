@@ -55,6 +55,9 @@ BOOL RestoreDC(HDC dc, int saved);
 int GetDeviceCaps(HDC dc, int index);
 BOOL GetTextMetrics(HDC dc, TTextMetric* tm);
 BOOL GetTextExtentPoint32(HDC dc, const String& text, int count, TSize* size);
+// The extent of each leading part of the text in dx (count entries, when given) and of the whole
+// text in size; with fit, the number of leading characters whose extent stays within maxExtent.
+BOOL GetTextExtentExPoint(HDC dc, const String& text, int count, int maxExtent, int* fit, int* dx, TSize* size);
 BOOL TextOut(HDC dc, Integer x, Integer y, const String& text, int count);
 BOOL ExtTextOut(HDC dc, Integer x, Integer y, UINT options, const TRect* r, const String& text, int count,
                 const Integer* dx = nullptr);
@@ -139,6 +142,10 @@ inline int DrawTextW(HDC dc, const String& text, int count, TRect* r, UINT forma
 inline int DrawTextExW(HDC dc, const String& text, int count, TRect* r, UINT format, const void* params)
 {
     return DrawTextEx(dc, text, count, r, format, params);
+}
+inline BOOL GetTextExtentExPointW(HDC dc, const String& text, int count, int maxExtent, int* fit, int* dx, TSize* size)
+{
+    return GetTextExtentExPoint(dc, text, count, maxExtent, fit, dx, size);
 }
 inline BOOL GetTextExtentPoint32W(HDC dc, const String& text, int count, TSize* size)
 {

@@ -190,3 +190,34 @@ TEST_F(Text, EndEllipsisShortensToTheWidth)
 }
 
 }  // namespace
+
+TEST_F(Text, PartialExtentsGrowWithEachCharacterAndTellWhatFits)
+{
+    int dx[3] = {0, 0, 0};
+    TSize size;
+    ASSERT_TRUE(GetTextExtentExPoint(C().Handle(), "Dam", 3, 0, nullptr, dx, &size));
+    EXPECT_EQ(size.cx, 21);
+    EXPECT_EQ(size.cy, 13);
+    EXPECT_EQ(dx[2], 21);   // the whole word
+    EXPECT_LT(0, dx[0]);
+    EXPECT_LT(dx[0], dx[1]);
+    EXPECT_LT(dx[1], dx[2]);
+    EXPECT_EQ(dx[0], C().TextWidth("D"));
+    EXPECT_EQ(dx[1], C().TextWidth("Da"));
+
+    struct Case { int maxExtent, fit; };
+    const Case cases[] = {{0, 0}, {dx[0] - 1, 0}, {dx[0], 1}, {dx[1] - 1, 1}, {dx[1], 2}, {20, 2}, {21, 3}, {500, 3}};
+    for (const Case& c : cases) {
+        int fit = -1;
+        GetTextExtentExPoint(C().Handle(), "Dam", 3, c.maxExtent, &fit, nullptr, &size);
+        EXPECT_EQ(fit, c.fit) << "max " << c.maxExtent;
+    }
+
+    // a shorter count measures only the first characters; character extra counts after each one
+    int two[2] = {0, 0};
+    SetTextCharacterExtra(C().Handle(), 2);
+    GetTextExtentExPoint(C().Handle(), "Dam", 2, 0, nullptr, two, &size);
+    EXPECT_EQ(two[0], dx[0] + 2);
+    EXPECT_EQ(two[1], dx[1] + 4);
+    EXPECT_EQ(size.cx, dx[1] + 4);
+}
