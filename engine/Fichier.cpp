@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
@@ -559,10 +560,12 @@ public:
     }
     void U16(const std::string&, Word& v) { v = static_cast<Word>(GetLittleEndian(2)); }
     void I32(const std::string&, Integer& v) { v = static_cast<Integer>(static_cast<Cardinal>(GetLittleEndian(4))); }
+    // A model holds finite numbers only: NaN or an infinity is no value of a field.
     void F64(const std::string&, double& v)
     {
         UInt64 bits = GetLittleEndian(8);
         std::memcpy(&v, &bits, 8);
+        if (!std::isfinite(v)) throw EWrongFormat();
     }
     template <int N>
     void Str(const std::string&, ShortString<N>& s)
@@ -860,6 +863,7 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
     SetIncrementalDefaults(m.IncrementLoad, m.IncrementalResult);
     if (v > 1999999) {
         Statistiques(in, m.Statistiques);
+        in.CheckCount(m.Statistiques.NombreAnalyses, MaxFileSimulations, 0);
         for (int i = 1; i <= NRandomVariables; ++i) {
             if (m.Statistiques.Distribution[i] != 3) continue;
             Integer& number = m.UserDefinedPDF.number[i];
@@ -867,6 +871,7 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
             in.CheckCount(number, MaxFileDensityValues, 8);
             m.UserDefinedPDF.elem[i].SetLength(number);
             for (int k = 0; k < number; ++k) in.F64("", m.UserDefinedPDF.elem[i][k]);
+            if (!IsUsableDensity(m.UserDefinedPDF.elem[i], number)) throw EWrongFormat();
         }
         DebrisFlottant(in, m.DebrisFlottant);
     }

@@ -48,6 +48,8 @@ constexpr Integer MaxFileJointMaterials = 10000;
 constexpr Integer MaxFileMasses = 10000;
 constexpr Integer MaxFileForces = 10000;
 constexpr Integer MaxFileDensityValues = 100000;
+// Largest number of simulations of a Monte-Carlo study, the most the input window offers.
+constexpr Integer MaxFileSimulations = 10000000;
 // Largest number of dam divisions of the pseudo-dynamic method (the input window offers 11
 // to 301); more would only make the slice table huge.
 constexpr Integer MaxFileDivisions = 10000;

@@ -508,6 +508,18 @@ void SetDefaultParameters(TParametres& m, const TDateSource& today)
     m.Geometry.RockUp = m.Geometry.RockDown = 0;
 }
 
+bool IsUsableDensity(const DynArray<double>& values, Integer number)
+{
+    if (number < 1 || number > values.Length()) return false;
+    bool someAboveZero = false;
+    for (Integer i = 0; i < number; ++i) {
+        const double v = values[i];
+        if (!std::isfinite(v) || v < 0) return false;
+        someAboveZero |= v > 0;
+    }
+    return someAboveZero;
+}
+
 void SetStatisticsDefaults(TStatistiques& s, TDebrisFlottant& debris, TStatResult& statResult,
                            TUserDefinedPDF& userPDF)
 {

@@ -376,6 +376,10 @@ struct TUserDefinedPDF {
     TRangeArray<DynArray<double>, 1, 11> elem;
 };
 
+// A user density can be drawn from when its first `number` ordinates exist, there is at least
+// one, each is a finite number of 0 or more and not all of them are 0.
+bool IsUsableDensity(const DynArray<double>& values, Integer number);
+
 struct TIncrementLoad {
     bool PerformAnalysis = false;
     // 0 none, 1 normal upstream level, 2 flood upstream level, 3 horizontal peak ground

@@ -528,6 +528,9 @@ TEST_F(ModelFile, CountsOutOfBoundsAreWrongFormat)
         {"ChopraC.tranches -1", Rich.chopra + 144, -1},
         {"ChopraC.tranches above the bound", Rich.chopra + 144, MaxFileDivisions + 1},
         {"ChopraC.tranches huge", Rich.chopra + 144, INT_MAX},
+        {"NombreAnalyses -1", Rich.statistics + 500, -1},
+        {"NombreAnalyses above the bound", Rich.statistics + 500, MaxFileSimulations + 1},
+        {"NombreAnalyses 2^31 - 1", Rich.statistics + 500, INT_MAX},
     };
     const std::vector<Byte> good = ImageOf(RichModel());
     for (const auto& c : counts) {
@@ -546,6 +549,12 @@ TEST_F(ModelFile, DivisionsAndFrictionAnglesAtTheirBoundsAreRead)
         ASSERT_TRUE(Read(bytes)) << divisions;
         EXPECT_EQ(Host.Model.ChopraC.tranches, divisions);
     }
+    for (Integer simulations : {0, 1000, MaxFileSimulations}) {
+        std::vector<Byte> bytes = good;
+        Poke32(bytes, Rich.statistics + 500, simulations);
+        ASSERT_TRUE(Read(bytes)) << simulations;
+        EXPECT_EQ(Host.Model.Statistiques.NombreAnalyses, simulations);
+    }
     for (double angle : {0.0, 0.001, 89.999}) {
         std::vector<Byte> bytes = good;
         Poke64(bytes, Rich.reservoir + 88, angle);
@@ -562,6 +571,106 @@ TEST_F(ModelFile, SiltFrictionAngleThatIsNoAngleIsWrongFormat)
         Poke64(bytes, Rich.reservoir + 88, angle);
         ExpectRefused(bytes, "Wrong file format!", "SedAngle " + std::to_string(angle));
     }
+}
+
+TEST_F(ModelFile, NumbersThatAreNotFiniteAreWrongFormat)
+{
+    // One floating-point field of every group; the field is checked to be where the row says
+    // by reading a finite value there first.
+    struct TField {
+        const char* what;
+        size_t offset;
+        double (*value)(const TParametres&);
+    };
+    const TField fields[] = {
+        {"gravity", Rich.gravity, [](const TParametres& m) { return m.gravity; }},
+        {"Infos.date", Rich.infos + 488, [](const TParametres& m) { return double(m.Infos.date); }},
+        {"Dim.Elev.G", Rich.dim + 80, [](const TParametres& m) { return m.Dim.Elev.G; }},
+        {"Masses.Elem[1].VertMass", Rich.masses + MassSize + 24,
+         [](const TParametres& m) { return m.Masses.Elem[1].VertMass; }},
+        {"Acc.Peak.horizontal", Rich.acc + 8, [](const TParametres& m) { return m.Acc.Peak.horizontal; }},
+        {"CoeffSis.Depth.Limit", Rich.coeffSis + 24, [](const TParametres& m) { return m.CoeffSis.Depth.Limit; }},
+        {"ChopraC.Alpha", Rich.chopra + 168, [](const TParametres& m) { return m.ChopraC.Alpha; }},
+        {"Concrete.ft", Rich.concrete + 16, [](const TParametres& m) { return m.Concrete.ft; }},
+        {"Foundation.StrengthFactor", Rich.foundation + 48,
+         [](const TParametres& m) { return m.Foundation.StrengthFactor; }},
+        {"Drainage.K1", Rich.drainage + 8, [](const TParametres& m) { return m.Drainage.K1; }},
+        {"PostTension.Tension", Rich.postTension, [](const TParametres& m) { return m.PostTension.Tension; }},
+        {"Joint.x2[1]", Rich.joints + JointSize + 16, [](const TParametres& m) { return m.Joint.x2[1]; }},
+        {"JointMaterials[1].peak.c", Rich.materials + MaterialSize + 39,
+         [](const TParametres& m) { return m.JointMaterials[1].peak.c; }},
+        {"Reservoir.NormalUp", Rich.reservoir + 8, [](const TParametres& m) { return m.Reservoir.NormalUp; }},
+        {"Force.Elem[1].HorForce", Rich.forces + ForceSize + 16,
+         [](const TParametres& m) { return m.Force.Elem[1].HorForce; }},
+        {"Cracking.InitiationSF[1]", Rich.cracking + 8,
+         [](const TParametres& m) { return m.Cracking.InitiationSF[1]; }},
+        {"LoadCombination.P[1]", Rich.loadCombination, [](const TParametres& m) { return m.LoadCombination.P[1]; }},
+        {"Combination.Usual.D", Rich.combination + 8, [](const TParametres& m) { return m.Combination.Usual.D; }},
+        {"SafetyFactors.Usual.Peak", Rich.safety, [](const TParametres& m) { return m.SafetyFactors.Usual.Peak; }},
+        {"Cracks.Down[2]", Rich.cracks + 2 * CracksSize + 8, [](const TParametres& m) { return m.Cracks.Down[2]; }},
+        {"DrainEfficiency.DrainDiameter", Rich.drainEfficiency + 2,
+         [](const TParametres& m) { return m.DrainEfficiency.DrainDiameter; }},
+        {"Statistiques.Moyenne[1]", Rich.statistics + 40,
+         [](const TParametres& m) { return m.Statistiques.Moyenne[1]; }},
+        {"Statistiques.FloodIncrease", Rich.statistics + 1560,
+         [](const TParametres& m) { return m.Statistiques.FloodIncrease; }},
+        {"UserDefinedPDF.elem[4][1]", Rich.densities + 4 + 8,
+         [](const TParametres& m) { return m.UserDefinedPDF.elem[4][1]; }},
+        {"DebrisFlottant.Force", Rich.debris, [](const TParametres& m) { return m.DebrisFlottant.Force; }},
+        {"IncrementLoad.EndValue[7]", Rich.increment + 64 + 48,
+         [](const TParametres& m) { return m.IncrementLoad.EndValue[7]; }},
+    };
+    const std::vector<Byte> good = ImageOf(RichModel());
+    for (const TField& f : fields) {
+        std::vector<Byte> bytes = good;
+        Poke64(bytes, f.offset, 1234.5);
+        ASSERT_TRUE(Read(bytes)) << f.what;
+        EXPECT_EQ(f.value(Host.Model), 1234.5) << f.what;
+        Host.Model = DefaultModel();
+        Host.Model.Infos.Titre = "Current model";
+        for (double bad : {double(NAN), double(INFINITY), -double(INFINITY)}) {
+            bytes = good;
+            Poke64(bytes, f.offset, bad);
+            ExpectRefused(bytes, "Wrong file format!", std::string(f.what) + " = " + std::to_string(bad));
+        }
+    }
+}
+
+TEST_F(ModelFile, UserDensitiesThatCannotBeDrawnFromAreWrongFormat)
+{
+    struct TDensity {
+        const char* what;
+        Integer number;
+        DynArray<double> values;
+    };
+    const TDensity refused[] = {
+        {"no values", 0, {}},
+        {"all zeros", 3, {0.0, 0.0, 0.0}},
+        {"a negative value", 3, {0.2, -0.5, 0.3}},
+        {"a single zero", 1, {0.0}},
+    };
+    for (const TDensity& d : refused) {
+        TParametres model = RichModel();
+        model.UserDefinedPDF.number[4] = d.number;
+        model.UserDefinedPDF.elem[4] = d.values;
+        ExpectRefused(ImageOf(model), "Wrong file format!", d.what);
+    }
+    const TDensity read[] = {
+        {"one positive value", 1, {0.7}},
+        {"zeros around a peak", 3, {0.0, 1.0, 0.0}},
+    };
+    for (const TDensity& d : read) {
+        TParametres model = RichModel();
+        model.UserDefinedPDF.number[4] = d.number;
+        model.UserDefinedPDF.elem[4] = d.values;
+        ASSERT_TRUE(Read(ImageOf(model))) << d.what;
+        EXPECT_EQ(Host.Model.UserDefinedPDF.number[4], d.number) << d.what;
+    }
+    // A row that does not draw from a user density stores none, whatever it holds.
+    TParametres model = RichModel();
+    model.Statistiques.Distribution[4] = 1;
+    model.UserDefinedPDF.elem[4] = {0.0, 0.0, 0.0};
+    EXPECT_TRUE(Read(ImageOf(model)));
 }
 
 TEST_F(ModelFile, BytesThatAreNoValueOfTheirTypeAreWrongFormat)
