@@ -10,6 +10,7 @@
 #include "engine/Loads.h"
 #include "numerics/VEZ_statis.h"
 #include "numerics/VEZ_vector.h"
+#include "platform/rtl/MemoryStatus.h"
 #include "platform/rtl/RtlMath.h"
 
 namespace {
@@ -159,6 +160,23 @@ enum TQuantityCode {
 
 const char* const NotRun = "Probabilistic analysis not run: ";
 
+// The run keeps every drawn input and every result of every simulation: refused when that
+// storage is more than the memory the program can still take.
+String StorageProblem(const TParametres& model)
+{
+    const TStatistiques& st = model.Statistiques;
+    int samples = 0;
+    for (int i = 1; i <= NRandomVariables; ++i)
+        samples += (st.Selection[i] ? 1 : 0) + (st.Resultats[i] ? 1 : 0);
+    const double megabyte = 1024.0 * 1024.0;
+    const double needed = static_cast<double>(std::max(st.NombreAnalyses, 0)) * samples * sizeof(double);
+    const double available = static_cast<double>(AvailableMemory());
+    if (needed <= available)
+        return String();
+    return NotRun + Format("the %d values of each of its %d samples need %.0f MB of memory, and %.0f MB are available.",
+                           {st.NombreAnalyses, samples, needed / megabyte, available / megabyte});
+}
+
 // Why the request cannot run; empty when it can.
 String RequestProblem(const TParametres& model)
 {
@@ -189,6 +207,9 @@ String RequestProblem(const TParametres& model)
         case 3:
             if (model.UserDefinedPDF.elem[r].Length() < model.UserDefinedPDF.number[r])
                 return NotRun + row + "has a user defined density with fewer points than it announces.";
+            if (!IsUsableDensity(model.UserDefinedPDF.elem[r], model.UserDefinedPDF.number[r]))
+                return NotRun + row +
+                       "has a user defined density without a value above 0, or with a value below 0 or not a number.";
             break;
         }
         if (lo > hi)
@@ -205,7 +226,7 @@ String RequestProblem(const TParametres& model)
             return NotRun + row +
                    "changes the peak horizontal ground acceleration, which is 0, so the other accelerations cannot follow it.";
     }
-    return String();
+    return StorageProblem(model);
 }
 
 // What the drawn quantities make the run recompute for the output joint.

@@ -52,7 +52,8 @@ void MakeStatistics(TParametres& Param, int count, const TFormatSettings& settin
 // analyses the combination for the output joint with the drawn values, makes the
 // statistics and files, puts the inputs back and analyses the joint again. A request
 // that cannot run (no such joint or combination, no histogram class, a row whose values
-// give no distribution, a scaled quantity whose reference is 0) is reported through
+// give no distribution, a scaled quantity whose reference is 0, samples that need more
+// memory than the program can still take) is reported through
 // ShowRunWarning and changes nothing. A run that fails puts the inputs back, removes
 // daAnalysed (the joint's results no longer belong to them) and raises the failure again.
 void StatisticalAnalyses(TParametres& Param, ILongRunHost& host, const TFormatSettings& settings = FormatSettings);

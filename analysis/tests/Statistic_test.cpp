@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -700,6 +701,34 @@ TEST_F(MonteCarloTest, RequestsThatCannotRunChangeNothing)
          },
          "row 2 has a user defined density with fewer points"},
         {[](TParametres& m) {
+             m.Statistiques.Distribution[2] = 3;
+             m.UserDefinedPDF.number[2] = 0;
+             m.UserDefinedPDF.elem[2] = {};
+         },
+         "row 2 has a user defined density without a value above 0"},
+        {[](TParametres& m) {
+             m.Statistiques.Distribution[2] = 3;
+             m.UserDefinedPDF.number[2] = 3;
+             m.UserDefinedPDF.elem[2] = {0, 0, 0};
+         },
+         "row 2 has a user defined density without a value above 0"},
+        {[](TParametres& m) {
+             m.Statistiques.Distribution[2] = 3;
+             m.UserDefinedPDF.number[2] = 3;
+             m.UserDefinedPDF.elem[2] = {0.5, -0.1, 1};
+         },
+         "row 2 has a user defined density without a value above 0, or with a value below 0"},
+        {[](TParametres& m) {
+             m.Statistiques.Distribution[2] = 3;
+             m.UserDefinedPDF.number[2] = 3;
+             m.UserDefinedPDF.elem[2] = {0.5, std::numeric_limits<double>::quiet_NaN(), 1};
+         },
+         "row 2 has a user defined density without a value above 0, or with a value below 0 or not a number."},
+        // 4 inputs and 11 results of 2^31 - 1 simulations: 15 x 16 GiB, more than any machine
+        // running the tests has.
+        {[](TParametres& m) { m.Statistiques.NombreAnalyses = INT_MAX; },
+         "the 2147483647 values of each of its 15 samples need 245760 MB of memory, and "},
+        {[](TParametres& m) {
              m.Statistiques.NumeroParametre[2] = 13;
              m.Force.Elem[1] = {4, 158, 0, 0};
          },
@@ -717,6 +746,8 @@ TEST_F(MonteCarloTest, RequestsThatCannotRunChangeNothing)
         EXPECT_EQ(StoredInputs(m), inputs);
         EXPECT_TRUE(host.Entries.empty());
         EXPECT_FALSE(std::filesystem::exists(Folder / "Statistic.out"));
+        for (const TVectorRef& sample : m.AnalysesStatistiques)
+            EXPECT_EQ(sample, nullptr) << c.Message;
     }
 }
 
