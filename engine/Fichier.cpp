@@ -723,6 +723,26 @@ bool WriteAll(int fd, const std::vector<Byte>& data)
     return true;
 }
 
+// A file the user may not write is kept, as writing it in place would fail. The superuser
+// may write any file, yet a file without any write permission stays read-only for him too.
+bool MayReplace(const fs::path& target)
+{
+    struct stat st {};
+    if (::stat(target.c_str(), &st) != 0) return errno == ENOENT;  // a new file
+    return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 &&
+           (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
+// A renamed file keeps its new name over a power loss only once its folder is on disk too.
+bool SyncFolder(const fs::path& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;  // a file system that cannot sync a folder
+    ::close(fd);
+    return ok;
+}
+
 // The file image goes to a new file beside the target, which then replaces the target.
 bool ReplaceFile(const String& fileName, const std::vector<Byte>& data)
 {
@@ -732,6 +752,7 @@ bool ReplaceFile(const String& fileName, const std::vector<Byte>& data)
         target = fs::canonical(target, ec);
         if (ec) return false;
     }
+    if (!MayReplace(target)) return false;
     static std::atomic<unsigned> serial{0};
     fs::path temp;
     int fd = -1;
@@ -747,8 +768,11 @@ bool ReplaceFile(const String& fileName, const std::vector<Byte>& data)
     bool ok = WriteAll(fd, data) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return SyncFolder(target.parent_path());
 }
 
 // ---- Reading the groups of a file -----------------------------------------------------------------

@@ -59,8 +59,11 @@ constexpr Integer MaxFileDivisions = 10000;
 void EcritureFichier(std::vector<Byte>& file, TParametres& model);
 
 // Writes the model to the file: the image goes to a temporary file in the same folder that
-// replaces the old file only once it is completely written. Returns false when anything
-// failed; the old file is then untouched and the model keeps daChanged as it was.
+// replaces the old file only once it is completely written, and the folder is synced so
+// that the new file keeps its name. A file the user may not write (no write permission, for
+// the superuser too) is not replaced. Returns false when anything failed; the model then
+// keeps daChanged as it was, and the old file is untouched unless only the folder's sync
+// failed.
 bool SaveModelFile(const String& fileName, TParametres& model);
 
 // Reads the file into the host's current model, or shows why not; sets the proceed flag

@@ -820,6 +820,32 @@ TEST_F(ModelFile, SavingReplacesTheFileOnlyWhenComplete)
     EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 1);  // no leftovers
 }
 
+TEST_F(ModelFile, AReadOnlyFileIsNotReplaced)
+{
+    // The tests may run as the superuser, whom permissions do not stop: the file must be kept
+    // by the save itself.
+    const std::vector<Byte> old{1, 2, 3};
+    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read,
+                                 fs::perms::owner_read, fs::perms::none}) {
+        fs::remove_all(FDir);
+        fs::create_directories(FDir);
+        const String path = WriteBytes("model.dam", old);
+        fs::permissions(FDir / "model.dam", mode);
+        fs::create_symlink(FDir / "model.dam", FDir / "link.dam");
+        for (const String& name : {path, PathTo("link.dam")}) {
+            TParametres model = RichModel();
+            model.Donnees.Include(daChanged);
+            EXPECT_FALSE(SaveModelFile(name, model)) << name;
+            EXPECT_TRUE(model.Donnees.Contains(daChanged));
+            std::ifstream in(FDir / "model.dam", std::ios::binary);
+            const std::vector<Byte> kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            EXPECT_EQ(kept, old) << name;
+            EXPECT_EQ(fs::status(FDir / "model.dam").permissions(), mode) << name;
+            EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 2);  // no leftovers
+        }
+    }
+}
+
 TEST_F(ModelFile, AFailedSaveKeepsTheOldFileAndTheChangedFlag)
 {
     // A name so long that no temporary file can be made beside it.
