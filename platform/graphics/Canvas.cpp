@@ -42,21 +42,6 @@ private:
 namespace {
 using RowFn = std::function<std::pair<Integer, Integer>(Integer)>;
 
-std::pair<Integer, Integer> RoundRectRow(const TRect& box, Integer cw, Integer ch, Integer y)
-{
-    if (box.IsEmpty() || y < box.Top || y >= box.Bottom) return {0, 0};
-    cw = std::min(cw, box.Width());
-    ch = std::min(ch, box.Height());
-    TRect corner;
-    if (y < box.Top + ch / 2) corner = {box.Left, box.Top, box.Left + cw, box.Top + ch};
-    else if (y >= box.Bottom - ch / 2) corner = {box.Left, box.Bottom - ch, box.Left + cw, box.Bottom};
-    else return {box.Left, box.Right};
-    auto s = raster::EllipseRow(corner, y);
-    if (s.first >= s.second) return {0, 0};
-    Integer inset = s.first - box.Left;
-    return {box.Left + inset, box.Right - inset};
-}
-
 RowFn ShapeRows(const TCanvasOp& op, const TRect& box, double sx, double sy)
 {
     if (op.Kind == TCanvasOp::opRectangle) return [box](Integer y) {
@@ -65,7 +50,7 @@ RowFn ShapeRows(const TCanvasOp& op, const TRect& box, double sx, double sy)
     if (op.Kind == TCanvasOp::opRoundRect) {
         Integer cw = static_cast<Integer>(std::lround(std::abs(op.Param1 * sx)));
         Integer ch = static_cast<Integer>(std::lround(std::abs(op.Param2 * sy)));
-        return [box, cw, ch](Integer y) { return RoundRectRow(box, cw, ch, y); };
+        return [box, cw, ch](Integer y) { return raster::RoundRectRow(box, cw, ch, y); };
     }
     return [box](Integer y) { return raster::EllipseRow(box, y); };
 }
@@ -323,7 +308,39 @@ int TCanvas::SetStretchBltMode(int mode)
     return old;
 }
 
+int TCanvas::SetPolyFillMode(int mode)
+{
+    int old = FState.PolyFillMode;
+    if (mode == ALTERNATE || mode == WINDING) FState.PolyFillMode = mode;
+    return old;
+}
+
 // ---------------------------------------------------------------- paths
+
+namespace {
+// The outline of a rectangle whose corners are rounded by a cw x ch ellipse (an ellipse when they
+// are the box's size), through the centres of its edge pixels: a closed polygon, clockwise.
+std::vector<TPoint> RoundOutline(const TRect& box, Integer cw, Integer ch)
+{
+    const double rx = (std::min(std::abs(cw), box.Width()) - 1) / 2.0;
+    const double ry = (std::min(std::abs(ch), box.Height()) - 1) / 2.0;
+    const double left = box.Left + rx, right = box.Right - 1 - rx, top = box.Top + ry, bottom = box.Bottom - 1 - ry;
+    const int steps = std::max(2, static_cast<int>(std::ceil((rx + ry) / 2)));
+    const double pi = std::acos(-1.0);
+    struct Corner { double cx, cy, from; };
+    const Corner corners[] = {{left, top, pi}, {right, top, 1.5 * pi}, {right, bottom, 0}, {left, bottom, 0.5 * pi}};
+    std::vector<TPoint> points;
+    for (const Corner& c : corners)
+        for (int i = 0; i <= steps; ++i) {
+            const double a = c.from + 0.5 * pi * i / steps;
+            TPoint p{static_cast<Integer>(std::lround(c.cx + rx * std::cos(a))),
+                     static_cast<Integer>(std::lround(c.cy + ry * std::sin(a)))};
+            if (points.empty() || !(points.back() == p)) points.push_back(p);
+        }
+    if (points.size() > 1 && points.back() == points.front()) points.pop_back();
+    return points;
+}
+}  // namespace
 
 void TCanvas::BeginPath()
 {
@@ -359,6 +376,8 @@ bool TCanvas::AddToPath(const TCanvasOp& op)
         FPath.push_back({{{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}}, true});
         return true;
     }
+    case TCanvasOp::opRoundRect: FPath.push_back({RoundOutline(op.Rect, op.Param1, op.Param2), true}); return true;
+    case TCanvasOp::opEllipse: FPath.push_back({RoundOutline(op.Rect, op.Rect.Width(), op.Rect.Height()), true}); return true;
     default: return false;   // drawn as usual
     }
 }
@@ -381,6 +400,57 @@ void TCanvas::FillPath()
     FPen.SetStyle(TPenStyle::psClear);
     for (const TFigure& f : figures) Run({.Kind = TCanvasOp::opPolygon, .Points = f.Points});
     FPen.SetStyle(style);
+}
+
+bool TCanvas::WidenPath()
+{
+    if (FPathOpen || FPath.empty()) return false;
+    std::vector<std::vector<TPoint>> outlines;
+    TRect bounds;
+    for (const TFigure& f : FPath) {
+        std::vector<TPoint> dev;
+        for (const TPoint& p : f.Points) {
+            dev.push_back(ToDevice(p));
+            UnionRect(bounds, bounds, {dev.back().X, dev.back().Y, dev.back().X + 1, dev.back().Y + 1});
+        }
+        outlines.push_back(std::move(dev));
+    }
+    const Integer w = DevicePenWidth();
+    InflateRect(bounds, w + 1, w + 1);
+    TCoverage stroke(bounds);
+    const TPenStyle style = FPen.Style();
+    if (style == TPenStyle::psClear) FPen.SetStyle(TPenStyle::psSolid);
+    for (size_t i = 0; i < outlines.size(); ++i) StrokePath(stroke, outlines[i], FPath[i].Closed);
+    FPen.SetStyle(style);
+    // the covered pixels become one rectangular figure per run of a row, in logical units
+    FPath.clear();
+    for (Integer y = bounds.Top; y < bounds.Bottom; ++y)
+        for (Integer x = bounds.Left; x < bounds.Right;) {
+            if (!stroke.Get(x, y)) {
+                ++x;
+                continue;
+            }
+            Integer end = x;
+            while (end < bounds.Right && stroke.Get(end, y)) ++end;
+            TPoint a = DPtoLP({x, y}), b = DPtoLP({end, y + 1});
+            FPath.push_back({{{a.X, a.Y}, {b.X, a.Y}, {b.X, b.Y}, {a.X, b.Y}}, true});
+            x = end;
+        }
+    return true;
+}
+
+std::optional<TRegion> TCanvas::PathToRegion()
+{
+    if (FPathOpen || FPath.empty()) return std::nullopt;
+    const bool winding = FState.PolyFillMode == WINDING;
+    TRegion region;
+    for (const TFigure& f : FPath) {
+        std::vector<TPoint> dev;
+        for (const TPoint& p : f.Points) dev.push_back(ToDevice(p));
+        region.Combine(TRegion::Polygon(dev, winding), winding ? RGN_OR : RGN_XOR);
+    }
+    FPath.clear();
+    return region;
 }
 
 void TCanvas::StrokeAndFillPath()
@@ -878,7 +948,7 @@ void TCanvas::Rasterize(const TCanvasOp& op, const TPixelBuffer& buf)
         if (bounds.IsEmpty()) bounds = {dev[0].X, dev[0].Y, dev[0].X + 1, dev[0].Y + 1};
         if (op.Kind == TCanvasOp::opPolygon && op.Param1 == 0) {
             TCoverage fill(area(bounds));
-            raster::PolygonSpans(dev, false, [&](Integer y, Integer l, Integer r) { fill.Span(y, l, r); }, &fill.Area);
+            raster::PolygonSpans(dev, FState.PolyFillMode == WINDING, [&](Integer y, Integer l, Integer r) { fill.Span(y, l, r); }, &fill.Area);
             ApplyBrush(fill, buf, clNone, true);
         }
         TCoverage stroke(area(bounds));

@@ -22,6 +22,7 @@ using HDC = TCanvas*;
 enum { MM_TEXT = 1, MM_LOMETRIC = 2, MM_HIMETRIC = 3, MM_LOENGLISH = 4, MM_HIENGLISH = 5, MM_TWIPS = 6,
        MM_ISOTROPIC = 7, MM_ANISOTROPIC = 8 };
 enum { TRANSPARENT = 1, OPAQUE = 2 };
+enum { ALTERNATE = 1, WINDING = 2 };
 enum { TA_NOUPDATECP = 0, TA_UPDATECP = 1, TA_LEFT = 0, TA_RIGHT = 2, TA_CENTER = 6, TA_TOP = 0, TA_BOTTOM = 8,
        TA_BASELINE = 24 };
 // ExtTextOut options.
@@ -149,8 +150,12 @@ public:
     int GetTextCharacterExtra() const { return FState.CharExtra; }
     int SetStretchBltMode(int mode);        // stretching always takes the nearest pixel
     int GetStretchBltMode() const { return FState.StretchMode; }
-    // Paths: between BeginPath and EndPath lines, polylines, polygons and rectangles build figures
-    // instead of drawing; StrokePath and FillPath draw them (each figure filled by itself).
+    // The rule polygons are filled by: ALTERNATE or WINDING.
+    int SetPolyFillMode(int mode);
+    int GetPolyFillMode() const { return FState.PolyFillMode; }
+    // Paths: between BeginPath and EndPath lines, polylines, polygons, rectangles, rounded rectangles
+    // and ellipses build figures instead of drawing; StrokePath and FillPath draw them (each figure
+    // filled by itself).
     void BeginPath();
     void EndPath();
     void AbortPath();
@@ -158,6 +163,11 @@ public:
     void StrokePath();
     void FillPath();
     void StrokeAndFillPath();
+    // Replaces the closed path by the area its stroke with the current pen would cover.
+    bool WidenPath();
+    // The closed path's inside as a region in device units, by the polygon fill rule; the path is
+    // used up.  None while no closed path exists.
+    std::optional<TRegion> PathToRegion();
     int SaveDC();
     bool RestoreDC(int saved);   // negative: relative to the latest
     Integer GetDeviceCaps(int index) const;
@@ -208,6 +218,7 @@ private:
         int TextAlign = 0;
         int CharExtra = 0;
         int StretchMode = 3;
+        int PolyFillMode = ALTERNATE;
         std::optional<TRegion> Clip;
         double PlaceSX = 1, PlaceSY = 1, PlaceDX = 0, PlaceDY = 0;
     };

@@ -92,6 +92,14 @@ BOOL CloseFigure(HDC dc) { return dc->CloseFigure(), true; }
 BOOL StrokePath(HDC dc) { return dc->StrokePath(), true; }
 BOOL FillPath(HDC dc) { return dc->FillPath(), true; }
 BOOL StrokeAndFillPath(HDC dc) { return dc->StrokeAndFillPath(), true; }
+BOOL WidenPath(HDC dc) { return dc->WidenPath(); }
+HRGN PathToRegion(HDC dc)
+{
+    std::optional<TRegion> region = dc->PathToRegion();
+    return region ? new TRegion(std::move(*region)) : nullptr;
+}
+int SetPolyFillMode(HDC dc, int mode) { return dc->SetPolyFillMode(mode); }
+int GetPolyFillMode(HDC dc) { return dc->GetPolyFillMode(); }
 BOOL MoveToEx(HDC dc, Integer x, Integer y, TPoint* old)
 {
     if (old) *old = dc->PenPos();

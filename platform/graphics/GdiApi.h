@@ -49,6 +49,10 @@ BOOL CloseFigure(HDC dc);
 BOOL StrokePath(HDC dc);
 BOOL FillPath(HDC dc);
 BOOL StrokeAndFillPath(HDC dc);
+BOOL WidenPath(HDC dc);
+HRGN PathToRegion(HDC dc);   // a new region, or none while the device context has no closed path
+int SetPolyFillMode(HDC dc, int mode);
+int GetPolyFillMode(HDC dc);
 BOOL MoveToEx(HDC dc, Integer x, Integer y, TPoint* old);
 BOOL LineTo(HDC dc, Integer x, Integer y);
 BOOL RestoreDC(HDC dc, int saved);

@@ -40,6 +40,21 @@ std::pair<Integer, Integer> EllipseRow(const TRect& box, Integer y)
     return l < r ? std::pair{l, r} : std::pair{0, 0};
 }
 
+std::pair<Integer, Integer> RoundRectRow(const TRect& box, Integer cw, Integer ch, Integer y)
+{
+    if (box.IsEmpty() || y < box.Top || y >= box.Bottom) return {0, 0};
+    cw = std::min(cw, box.Width());
+    ch = std::min(ch, box.Height());
+    TRect corner;
+    if (y < box.Top + ch / 2) corner = {box.Left, box.Top, box.Left + cw, box.Top + ch};
+    else if (y >= box.Bottom - ch / 2) corner = {box.Left, box.Bottom - ch, box.Left + cw, box.Bottom};
+    else return {box.Left, box.Right};
+    auto s = EllipseRow(corner, y);
+    if (s.first >= s.second) return {0, 0};
+    Integer inset = s.first - box.Left;
+    return {box.Left + inset, box.Right - inset};
+}
+
 void PolygonSpans(const std::vector<TPoint>& pts, bool winding, const SpanFn& fn, const TRect* limit)
 {
     if (pts.size() < 3) return;

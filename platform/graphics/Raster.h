@@ -17,6 +17,8 @@ using PixelFn = std::function<void(Integer x, Integer y)>;
 void LinePixels(Integer x0, Integer y0, Integer x1, Integer y1, const PixelFn& fn, const TRect* limit = nullptr);
 // Filled ellipse in the box (right and bottom exclusive): covered [left, right) of row y.
 std::pair<Integer, Integer> EllipseRow(const TRect& box, Integer y);
+// Filled rectangle with corners rounded by a cw x ch ellipse: covered [left, right) of row y.
+std::pair<Integer, Integer> RoundRectRow(const TRect& box, Integer cw, Integer ch, Integer y);
 // Interior rows of a polygon (alternate or winding rule); vertices are pixel positions.  With a
 // limit only its rows are produced.
 void PolygonSpans(const std::vector<TPoint>& points, bool winding, const SpanFn& fn, const TRect* limit = nullptr);

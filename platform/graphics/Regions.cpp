@@ -62,6 +62,17 @@ TRegion TRegion::Ellipse(const TRect& box)
     return r;
 }
 
+TRegion TRegion::RoundRect(const TRect& box, Integer cw, Integer ch)
+{
+    TRegion r;
+    for (Integer y = box.Top; y < box.Bottom; ++y) {
+        auto [l, rt] = raster::RoundRectRow(box, std::abs(cw), std::abs(ch), y);
+        r.AddSpan(y, l, rt);
+    }
+    r.Normalize();
+    return r;
+}
+
 TRegion TRegion::Polygon(const std::vector<TPoint>& points, bool winding)
 {
     TRegion r;
@@ -176,6 +187,11 @@ HRGN CreateRectRgn(Integer l, Integer t, Integer r, Integer b)
 }
 HRGN CreateRectRgnIndirect(const TRect& r) { return CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom); }
 HRGN CreateEllipticRgn(Integer l, Integer t, Integer r, Integer b) { return new TRegion(TRegion::Ellipse({l, t, r, b})); }
+HRGN CreateRoundRectRgn(Integer l, Integer t, Integer r, Integer b, Integer width, Integer height)
+{
+    const TRect box = Rect(std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b));
+    return new TRegion(TRegion::RoundRect(box, width, height));
+}
 HRGN CreatePolygonRgn(const TPoint* points, int count, int fillMode)
 {
     return new TRegion(TRegion::Polygon(std::vector<TPoint>(points, points + count), fillMode == 2));

@@ -13,6 +13,8 @@ public:
     TRegion() = default;
     explicit TRegion(const TRect& r);
     static TRegion Ellipse(const TRect& box);
+    // The rectangle with its corners rounded by an ellipse of cw x ch.
+    static TRegion RoundRect(const TRect& box, Integer cw, Integer ch);
     static TRegion Polygon(const std::vector<TPoint>& points, bool winding);
 
     bool IsEmpty() const { return FBands.empty(); }
@@ -42,6 +44,7 @@ using HRGN = TRegion*;
 HRGN CreateRectRgn(Integer left, Integer top, Integer right, Integer bottom);
 HRGN CreateRectRgnIndirect(const TRect& r);
 HRGN CreateEllipticRgn(Integer left, Integer top, Integer right, Integer bottom);
+HRGN CreateRoundRectRgn(Integer left, Integer top, Integer right, Integer bottom, Integer width, Integer height);
 HRGN CreatePolygonRgn(const TPoint* points, int count, int fillMode);
 int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode);
 int OffsetRgn(HRGN rgn, Integer dx, Integer dy);

@@ -220,3 +220,136 @@ TEST(SaveRestore, StateComesBack)
 }
 
 }  // namespace
+
+namespace {
+// 'X' where the region holds the pixel, rows separated by '/'.
+std::string RegionPicture(HRGN region, Integer width, Integer height)
+{
+    std::string out;
+    for (Integer y = 0; y < height; ++y) {
+        if (y) out += '/';
+        for (Integer x = 0; x < width; ++x) out += PtInRegion(region, x, y) ? 'X' : '.';
+    }
+    return out;
+}
+}  // namespace
+
+TEST(Regions, RoundedRectangleLosesItsCorners)
+{
+    struct Case { Integer w, h; const char* picture; };
+    const Case cases[] = {
+        {0, 0, "XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX"},
+        {4, 4, ".XXXXXX./XXXXXXXX/XXXXXXXX/XXXXXXXX/XXXXXXXX/.XXXXXX."},
+        {8, 6, "..XXXX../.XXXXXX./XXXXXXXX/XXXXXXXX/.XXXXXX./..XXXX.."},
+    };
+    for (const Case& c : cases) {
+        HRGN r = CreateRoundRectRgn(0, 0, 8, 6, c.w, c.h);
+        EXPECT_EQ(RegionPicture(r, 8, 6), c.picture) << c.w << " x " << c.h;
+        DeleteObject(r);
+    }
+    // corners as large as the box make the ellipse
+    HRGN round = CreateRoundRectRgn(0, 0, 8, 6, 8, 6), ellipse = CreateEllipticRgn(0, 0, 8, 6);
+    EXPECT_TRUE(EqualRgn(round, ellipse));
+    DeleteObject(round);
+    DeleteObject(ellipse);
+}
+
+TEST(Paths, PathBecomesARegionByTheFillRule)
+{
+    TBitmap bmp;
+    WhiteBitmap(bmp, 12, 12);
+    HDC dc = bmp.Canvas().Handle();
+    EXPECT_EQ(PathToRegion(dc), nullptr);   // no path
+    BeginPath(dc);
+    bmp.Canvas().Rectangle(1, 1, 7, 5);
+    EXPECT_EQ(PathToRegion(dc), nullptr);   // still open
+    EndPath(dc);
+    HRGN r = PathToRegion(dc);
+    ASSERT_NE(r, nullptr);
+    // the figure runs through the rectangle's edge pixels; its inside leaves out the right and bottom ones
+    EXPECT_EQ(RegionPicture(r, 8, 6), "......../.XXXXX../.XXXXX../.XXXXX../......../........");
+    EXPECT_EQ(PathToRegion(dc), nullptr);   // the path is used up
+    DeleteObject(r);
+
+    // a figure crossing itself: its middle is outside by the alternate rule, inside by winding
+    const std::vector<TPoint> bow = {{0, 0}, {10, 0}, {10, 10}, {3, 10}, {3, 3}, {7, 3}, {7, 7}, {0, 7}};
+    for (int mode : {ALTERNATE, WINDING}) {
+        SetPolyFillMode(dc, mode);
+        BeginPath(dc);
+        bmp.Canvas().Polygon(bow);
+        EndPath(dc);
+        HRGN b = PathToRegion(dc);
+        EXPECT_EQ(PtInRegion(b, 5, 5), mode == WINDING) << mode;
+        EXPECT_TRUE(PtInRegion(b, 1, 1)) << mode;
+        DeleteObject(b);
+    }
+    EXPECT_EQ(SetPolyFillMode(dc, ALTERNATE), WINDING);
+}
+
+TEST(Paths, EllipseInAPathMakesNearlyTheEllipticRegion)
+{
+    TBitmap bmp;
+    WhiteBitmap(bmp, 40, 30);
+    HDC dc = bmp.Canvas().Handle();
+    BeginPath(dc);
+    bmp.Canvas().Ellipse(2, 3, 38, 27);
+    EndPath(dc);
+    HRGN path = PathToRegion(dc), ellipse = CreateEllipticRgn(2, 3, 38, 27), diff = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(path, nullptr);
+    auto count = [](HRGN r) {
+        int n = 0;
+        for (Integer y = 0; y < 30; ++y)
+            for (Integer x = 0; x < 40; ++x) n += PtInRegion(r, x, y);
+        return n;
+    };
+    // as with a rectangle, the path's inside leaves out the outline's right and bottom pixels:
+    // nothing outside the ellipse, at most a pixel along its outline missing
+    CombineRgn(diff, path, ellipse, RGN_DIFF);
+    EXPECT_LE(count(diff), 2);
+    CombineRgn(diff, ellipse, path, RGN_DIFF);
+    EXPECT_LT(count(diff), 70);   // the outline has about 100 pixels
+    EXPECT_TRUE(PtInRegion(path, 20, 15));
+    EXPECT_TRUE(PtInRegion(path, 3, 15));
+    EXPECT_TRUE(PtInRegion(path, 20, 4));
+    EXPECT_FALSE(PtInRegion(path, 4, 5));   // the corner of the box
+    for (HRGN h : {path, ellipse, diff}) DeleteObject(h);
+}
+
+TEST(Paths, WidenedPathCoversWhatItsStrokeWouldPaint)
+{
+    auto trace = [](HDC dc) {
+        BeginPath(dc);
+        MoveToEx(dc, 3, 3, nullptr);
+        LineTo(dc, 14, 3);
+        LineTo(dc, 14, 10);
+        EndPath(dc);
+    };
+    TBitmap stroked, filled;
+    WhiteBitmap(stroked, 18, 14);
+    WhiteBitmap(filled, 18, 14);
+    for (TBitmap* b : {&stroked, &filled}) {
+        b->Canvas().Pen().SetWidth(3);
+        b->Canvas().Brush().SetColor(clBlack);
+        trace(b->Canvas().Handle());
+    }
+    StrokePath(stroked.Canvas().Handle());
+    ASSERT_TRUE(WidenPath(filled.Canvas().Handle()));
+    FillPath(filled.Canvas().Handle());
+    EXPECT_EQ(Picture(filled, clBlack), Picture(stroked, clBlack));
+    EXPECT_NE(Picture(filled, clBlack).find('X'), std::string::npos);
+
+    // as a region: the pen's width around the line, nothing beyond
+    TBitmap bmp;
+    WhiteBitmap(bmp, 18, 14);
+    bmp.Canvas().Pen().SetWidth(3);
+    trace(bmp.Canvas().Handle());
+    WidenPath(bmp.Canvas().Handle());
+    HRGN r = PathToRegion(bmp.Canvas().Handle());
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(PtInRegion(r, 8, 2));
+    EXPECT_TRUE(PtInRegion(r, 8, 4));
+    EXPECT_FALSE(PtInRegion(r, 8, 6));
+    EXPECT_TRUE(PtInRegion(r, 15, 8));
+    EXPECT_FALSE(PtInRegion(r, 8, 0));
+    DeleteObject(r);
+}
