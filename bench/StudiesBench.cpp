@@ -2,6 +2,8 @@
 // run, on the 10-joint study model with every kind of load.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 #include "analysis/AnalysisRun.h"
 #include "analysis/IncrementalLoads.h"
 #include "analysis/Statistic.h"
@@ -55,6 +57,27 @@ void BM_MonteCarloStrengthsOnly(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * Simulations);
 }
 BENCHMARK(BM_MonteCarloStrengthsOnly)->Unit(benchmark::kMillisecond);
+
+// The Monte-Carlo run end to end with its four text files, written into a scratch folder.
+void BM_MonteCarloWithFiles(benchmark::State& state)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "dorvane-bench-montecarlo";
+    std::filesystem::create_directories(folder);
+    TParametres m = MonteCarloModel(Simulations);
+    TStatistiques& st = m.Statistiques;
+    st.FichierInput = (folder / "Statistic.in").string();
+    st.FichierOutput = (folder / "Statistic.out").string();
+    st.FichierInCDF = (folder / "PDF_CDF.in").string();
+    st.FichierOutCDF = (folder / "PDF_CDF.out").string();
+    TSilentAnalysisHost analysisHost;
+    RunAnalysis(m, analysisHost);
+    TSilentLongRunHost host;
+    for (auto _ : state)
+        StatisticalAnalyses(m, host);
+    state.SetItemsProcessed(state.iterations() * Simulations);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_MonteCarloWithFiles)->Unit(benchmark::kMillisecond);
 
 // 2001 steps of the normal upstream level.
 void BM_IncrementalReservoirLevel(benchmark::State& state)
