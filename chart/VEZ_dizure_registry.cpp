@@ -2,7 +2,7 @@
 // defaults, so that a chart is placed and set from a form description.
 #include "chart/VEZ_dizure.h"
 #include "platform/classes/TypInfo.h"
-#include "platform/stdctrls/Registry.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 
 const TEnumTypeInfo& TypeInfoOf(TMouseActMode)
 {

@@ -7,7 +7,7 @@
 #include <map>
 #include <set>
 
-#include "platform/controls/Menus.h"
+#include "platform/stdctrls/Menus.h"
 
 TMouse* Mouse = new TMouse;
 

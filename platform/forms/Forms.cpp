@@ -5,11 +5,11 @@
 #include <unistd.h>
 
 #include "platform/classes/FormReader.h"
-#include "platform/controls/StdCtrls.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/rtl/Streams.h"
+#include "platform/stdctrls/Buttons.h"
 
 TApplication* Application = new TApplication(nullptr);
 TScreen* Screen = new TScreen(nullptr);

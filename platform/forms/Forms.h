@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/controls/Controls.h"
-#include "platform/controls/Menus.h"
+#include "platform/stdctrls/Menus.h"
 
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,

@@ -1,6 +1,7 @@
 // Published properties and class registration of the forms and dialogs.
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Forms.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 
 const TEnumTypeInfo& TypeInfoOf(TFormStyle)
 {
@@ -52,7 +53,7 @@ void RegisterFormClasses()
     static bool done = false;
     if (done) return;
     done = true;
-    RegisterControlClasses();
+    RegisterStdControlClasses();
     TPublished<TCustomForm>(TCustomForm::StaticClass())
         .Property("Color").Default(clBtnFace)
         .Property("ParentColor").Default(false)

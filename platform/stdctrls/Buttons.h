@@ -1,8 +1,37 @@
 #pragma once
-// Buttons: the bitmap button (the native push button with a standard kind that sets its caption,
-// modal result and default or cancel role) and the speed button drawn by the layer.
-#include "platform/controls/StdCtrls.h"
+// Buttons: the native push button (modal result, default and cancel roles), the bitmap button
+// (the push button with a standard kind that sets its caption, modal result and default or
+// cancel role) and the speed button drawn by the layer.
+#include "platform/controls/Controls.h"
 #include "platform/graphics/Bitmaps.h"
+
+class TButton : public TWinControl {
+    DECLARE_CLASS(TButton, TWinControl)
+public:
+    explicit TButton(TComponent* AOwner);
+    Integer ModalResult() const { return FModalResult; }
+    void SetModalResult(Integer value) { FModalResult = value; }
+    bool Default() const { return FDefault; }
+    void SetDefault(bool value) { FDefault = value; }
+    bool Cancel() const { return FCancel; }
+    void SetCancel(bool value) { FCancel = value; }
+    // The parent form's ModalResult := ModalResult (when not 0), then OnClick.
+    void Click() override;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CMDialogKey(TMessage& message);
+    void CMDialogChar(TMessage& message);
+    void WMGetDlgCode(TMessage& message);
+
+private:
+    Integer FModalResult = 0;
+    bool FDefault = false;
+    bool FCancel = false;
+};
+
+// What a form's ModalResult is set through (the forms layer registers it).
+void SetModalResultHook(void (*hook)(TWinControl* form, Integer result));
 
 enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
 

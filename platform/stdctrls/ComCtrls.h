@@ -1,11 +1,10 @@
 #pragma once
 // Common controls drawn by the layer: the status bar with its panels, the page control with its
-// tab sheets and the progress bar; the native date picker.  The native tool bar is that of
-// platform/controls/ComCtrls.h.
+// tab sheets and the progress bar; the native date picker.  The native tool bar is in ToolBar.h.
 #include <vector>
 
 #include "platform/classes/Collection.h"
-#include "platform/controls/ComCtrls.h"
+#include "platform/controls/Controls.h"
 #include "platform/graphics/GdiApi.h"
 
 // ---------------------------------------------------------------- TStatusBar

@@ -4,8 +4,8 @@
 // share (letter case ignored) and selects the added part, so that typing on replaces it.
 #include <vector>
 
-#include "platform/controls/StdCtrls.h"
 #include "platform/services/FileCompletion.h"
+#include "platform/stdctrls/Edits.h"
 
 // The matching names, for a list the caller may show; the edit is left alone when there is
 // nothing to add.

@@ -1,12 +1,6 @@
-#include "platform/controls/StdCtrls.h"
+#include "platform/stdctrls/Edits.h"
 
 #include <algorithm>
-
-namespace {
-void (*gModalResultHook)(TWinControl*, Integer) = nullptr;
-}
-
-void SetModalResultHook(void (*hook)(TWinControl*, Integer)) { gModalResultHook = hook; }
 
 // ---------------------------------------------------------------- TCustomEdit
 TClass TCustomEdit::StaticClass()
@@ -214,57 +208,146 @@ void TCustomEdit::WMGetDlgCode(TMessage& message)
     message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
 }
 
-// ---------------------------------------------------------------- TButton
-TClass TButton::StaticClass()
+// ---------------------------------------------------------------- TMemo
+namespace {
+
+// Where each line of a memo's text starts; a text ending with a line break has an empty last line.
+std::vector<Integer> LineStarts(const String& text)
 {
-    static const TMetaClass meta("TButton", TWinControl::StaticClass(), NewComponent<TButton>, [](TMetaClass& m) {
-        m.OnMessage(CM_DIALOGKEY, &TButton::CMDialogKey);
-        m.OnMessage(CM_DIALOGCHAR, &TButton::CMDialogChar);
-        m.OnMessage(WM_GETDLGCODE, &TButton::WMGetDlgCode);
-    });
+    std::vector<Integer> starts{0};
+    const std::u16string& t = text.u16();
+    for (size_t i = 0; i + 1 < t.size(); ++i)
+        if (t[i] == u'\r' && t[i + 1] == u'\n') starts.push_back(static_cast<Integer>(++i + 1));
+    return starts;
+}
+
+// The line holding the character position.
+Integer LineOf(const std::vector<Integer>& starts, Integer pos)
+{
+    return static_cast<Integer>(std::upper_bound(starts.begin(), starts.end(), pos) - starts.begin()) - 1;
+}
+
+}  // namespace
+
+Integer TMemoStrings::Count() const
+{
+    const String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    return static_cast<Integer>(starts.size()) - (starts.back() == text.Length() ? 1 : 0);
+}
+
+String TMemoStrings::Get(Integer index) const
+{
+    if (index < 0 || index >= Count()) RaiseIndexError(index);
+    const String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    const Integer end = index + 1 < static_cast<Integer>(starts.size()) ? starts[index + 1] - 2 : text.Length();
+    return Copy(text, starts[index] + 1, end - starts[index]);
+}
+
+void TMemoStrings::Put(Integer index, const String& s)
+{
+    if (index < 0 || index >= Count()) RaiseIndexError(index);
+    String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    const Integer end = index + 1 < static_cast<Integer>(starts.size()) ? starts[index + 1] - 2 : text.Length();
+    ::Delete(text, starts[index] + 1, end - starts[index]);
+    ::Insert(s, text, starts[index] + 1);
+    FMemo->SetText(text);
+}
+
+// Before an existing line (the empty last one included) the new line goes with its line break;
+// after a last line without one, a line break goes before it.
+void TMemoStrings::Insert(Integer index, const String& s)
+{
+    if (index < 0 || index > Count()) RaiseIndexError(index);
+    String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    if (index < static_cast<Integer>(starts.size())) ::Insert(s + "\r\n", text, starts[index] + 1);
+    else text += "\r\n" + s;
+    FMemo->SetText(text);
+}
+
+void TMemoStrings::Delete(Integer index)
+{
+    if (index < 0 || index >= Count()) RaiseIndexError(index);
+    String text = FMemo->Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    const Integer end = index + 1 < static_cast<Integer>(starts.size()) ? starts[index + 1] : text.Length();
+    ::Delete(text, starts[index] + 1, end - starts[index]);
+    FMemo->SetText(text);
+}
+
+void TMemoStrings::Clear() { FMemo->SetText(String()); }
+
+void TMemoStrings::SetText(const String& text) { FMemo->SetText(text); }
+
+TClass TCustomMemo::StaticClass()
+{
+    static const TMetaClass meta("TCustomMemo", TCustomEdit::StaticClass(), NewComponent<TCustomMemo>,
+                                 [](TMetaClass& m) { m.OnMessage(WM_GETDLGCODE, &TCustomMemo::WMGetDlgCode); });
     return &meta;
 }
 
-TButton::TButton(TComponent* AOwner) : TWinControl(AOwner)
+IMPLEMENT_CLASS(TMemo, TCustomMemo, NewComponent<TMemo>)
+
+TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner)
 {
-    // Clicks come from the toolkit's button: no csClickEvents, so mouse-up does not click again.
-    FControlStyle = {csSetCaption, csDoubleClicks};
-    FTabStop = true;
-    FWidth = 75;
-    FHeight = 25;
+    FControlStyle.Exclude(csFixedHeight);
+    FWidth = 185;
+    FHeight = 89;
 }
 
-void TButton::CreateParams(TCreateParams& Params)
+void TCustomMemo::CreateParams(TCreateParams& Params)
 {
-    TWinControl::CreateParams(Params);
-    Params.Kind = TWindowKind::wkButton;
+    TCustomEdit::CreateParams(Params);
+    Params.Kind = TWindowKind::wkMemo;
 }
 
-void TButton::Click()
+void TCustomMemo::SetWordWrap(bool value)
 {
-    if (FModalResult != 0 && gModalResultHook)
-        if (TWinControl* form = FormWindow()) gModalResultHook(form, FModalResult);
-    TWinControl::Click();
+    FOptions.WordWrap = value;
+    ApplyOptions();
 }
 
-void TButton::CMDialogKey(TMessage& message)
+void TCustomMemo::SetScrollBars(TScrollStyle value)
 {
-    const Word key = static_cast<Word>(message.WParam);
-    if (((key == VK_RETURN && FDefault) || (key == VK_ESCAPE && FCancel)) && CanFocus()) {
-        Click();
-        message.Result = 1;
+    FOptions.ScrollBars = value;
+    ApplyOptions();
+}
+
+// A line given as -1 is the caret's line.
+void TCustomMemo::DefaultHandler(TMessage& message)
+{
+    if (message.Msg != EM_GETLINECOUNT && message.Msg != EM_LINEINDEX && message.Msg != EM_LINEFROMCHAR &&
+        message.Msg != EM_LINELENGTH) {
+        TCustomEdit::DefaultHandler(message);
         return;
     }
-    InheritedMessage(StaticClass(), message);
-}
-
-// The caption's accelerator clicks the button.
-void TButton::CMDialogChar(TMessage& message)
-{
-    if (IsAccel(static_cast<Word>(message.WParam), Caption()) && CanFocus()) {
-        Click();
-        message.Result = 1;
+    const String text = Text();
+    const std::vector<Integer> starts = LineStarts(text);
+    const auto lines = static_cast<Integer>(starts.size());
+    const auto value = static_cast<Integer>(message.WParam);
+    auto lineEnd = [&](Integer line) { return line + 1 < lines ? starts[line + 1] - 2 : text.Length(); };
+    switch (message.Msg) {
+    case EM_GETLINECOUNT: message.Result = lines; break;
+    case EM_LINEINDEX: {
+        const Integer line = value < 0 ? LineOf(starts, SelStart()) : value;
+        message.Result = line < lines ? starts[line] : -1;
+        break;
+    }
+    case EM_LINEFROMCHAR: message.Result = LineOf(starts, value < 0 ? SelStart() : std::min(value, text.Length())); break;
+    default: {   // EM_LINELENGTH
+        const Integer line = LineOf(starts, value < 0 ? SelStart() : std::min(value, text.Length()));
+        message.Result = lineEnd(line) - starts[line];
+        break;
+    }
     }
 }
 
-void TButton::WMGetDlgCode(TMessage& message) { message.Result = DLGC_BUTTON; }
+// A memo keeps Enter and the arrows for itself.
+void TCustomMemo::WMGetDlgCode(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    message.Result |= DLGC_WANTALLKEYS;
+}

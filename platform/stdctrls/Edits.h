@@ -1,8 +1,9 @@
 #pragma once
-// The native single-line edit and push button the forms and their tests need: the toolkit's
-// line edit and button under the control classes.  Keys reach the edit through KeyDown and
-// KeyPress first, which can discard (Key := 0, Key := #0) or replace them.
+// The native edits: the single-line edit and the memo, the toolkit's line edit and plain-text
+// edit under the control classes.  Keys reach them through KeyDown and KeyPress first, which can
+// discard (Key := 0, Key := #0) or replace them.
 #include "platform/controls/Controls.h"
+#include "platform/rtl/Lists.h"
 
 class TCustomEdit : public TWinControl {
     DECLARE_CLASS(TCustomEdit, TWinControl)
@@ -59,30 +60,53 @@ public:
     explicit TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
 };
 
-class TButton : public TWinControl {
-    DECLARE_CLASS(TButton, TWinControl)
+// ---------------------------------------------------------------- TMemo
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+class TCustomMemo;
+
+// The memo's Lines: the lines of its text, a line break being CR LF.  An empty last line (after
+// a final line break) is not counted, so that lines added one by one each end with a line break.
+class TMemoStrings : public TStrings {
 public:
-    explicit TButton(TComponent* AOwner);
-    Integer ModalResult() const { return FModalResult; }
-    void SetModalResult(Integer value) { FModalResult = value; }
-    bool Default() const { return FDefault; }
-    void SetDefault(bool value) { FDefault = value; }
-    bool Cancel() const { return FCancel; }
-    void SetCancel(bool value) { FCancel = value; }
-    // The parent form's ModalResult := ModalResult (when not 0), then OnClick.
-    void Click() override;
+    explicit TMemoStrings(TCustomMemo* memo) : FMemo(memo) {}
+    Integer Count() const override;
+    String Get(Integer index) const override;
+    void Put(Integer index, const String& s) override;
+    void Insert(Integer index, const String& s) override;
+    void Delete(Integer index) override;
+    void Clear() override;
+    void SetText(const String& text) override;   // the memo's text as given
+
+private:
+    TCustomMemo* FMemo;
+};
+
+// The native multi-line edit: the edit's EM_* messages with positions counting a line break as
+// two characters, word wrap and scroll bars.
+class TCustomMemo : public TCustomEdit {
+    DECLARE_CLASS(TCustomMemo, TCustomEdit)
+public:
+    explicit TCustomMemo(TComponent* AOwner);
+    TStrings& Lines() { return FLines; }
+    bool WordWrap() const { return FOptions.WordWrap; }
+    void SetWordWrap(bool value);
+    TScrollStyle ScrollBars() const { return static_cast<TScrollStyle>(FOptions.ScrollBars); }
+    void SetScrollBars(TScrollStyle value);
+    // The line messages (EM_GETLINECOUNT, EM_LINEINDEX, EM_LINEFROMCHAR, EM_LINELENGTH), then
+    // the edit's.
+    void DefaultHandler(TMessage& message) override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
-    void CMDialogKey(TMessage& message);
-    void CMDialogChar(TMessage& message);
     void WMGetDlgCode(TMessage& message);
 
 private:
-    Integer FModalResult = 0;
-    bool FDefault = false;
-    bool FCancel = false;
+    TMemoStrings FLines{this};
 };
 
-// What a form's ModalResult is set through (the forms layer registers it).
-void SetModalResultHook(void (*hook)(TWinControl* form, Integer result));
+class TMemo : public TCustomMemo {
+    DECLARE_CLASS(TMemo, TCustomMemo)
+public:
+    explicit TMemo(TComponent* AOwner) : TCustomMemo(AOwner) {}
+};

@@ -1,9 +1,8 @@
 #pragma once
 // Extra controls drawn by the layer: panel, bevel, shape, paint box, image, radio group and
-// splitter.  TTimer is that of platform/controls/ExtCtrls.h.
+// splitter.
 #include <vector>
 
-#include "platform/controls/ExtCtrls.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/stdctrls/StdCtrls.h"
 

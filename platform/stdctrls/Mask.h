@@ -1,8 +1,8 @@
 #pragma once
-// The masked edit's shell: the native edit of platform/controls/StdCtrls.h with the state the
+// The masked edit's shell: the native edit of Edits.h with the state the
 // program's edits build on (the mask text and the reset to the text the edit had when it was
 // entered).  A mask is kept but not applied: typing is not filtered by it.
-#include "platform/controls/StdCtrls.h"
+#include "platform/stdctrls/Edits.h"
 
 class TCustomMaskEdit : public TCustomEdit {
     DECLARE_CLASS(TCustomMaskEdit, TCustomEdit)

@@ -1,4 +1,4 @@
-#include "platform/controls/Menus.h"
+#include "platform/stdctrls/Menus.h"
 
 #include <algorithm>
 

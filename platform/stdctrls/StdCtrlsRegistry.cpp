@@ -1,4 +1,4 @@
-#include "platform/stdctrls/Registry.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 
 const TEnumTypeInfo& TypeInfoOf(TAlignment)
 {
@@ -116,7 +116,60 @@ const TEnumTypeInfo& TypeInfoOf(TUDOrientation)
     return info;
 }
 
+const TEnumTypeInfo& TypeInfoOf(TPopupAlignment)
+{
+    static const TEnumTypeInfo info("TPopupAlignment", {"paLeft", "paRight", "paCenter"});
+    return info;
+}
+
 namespace {
+
+void PublishNativeControls()
+{
+    TPublished<TCustomEdit>(TCustomEdit::StaticClass())
+        .Property("Color").Default(clWindow)
+        .Property("ParentColor").Default(false)
+        .Property("TabStop").Default(true)
+        .Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0)
+        .Property("PasswordChar", &TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar).Default(0)
+        .Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly).Default(false)
+        .Property("Text", [](TCustomEdit* e) { return e->Text(); }, &TCustomEdit::SetText)
+        .Property("OnChange", &TCustomEdit::OnChange);
+
+    TPublished<TButton>(TButton::StaticClass())
+        .Property("TabStop").Default(true)
+        .Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false)
+        .Property("Default", &TButton::Default, &TButton::SetDefault).Default(false)
+        .Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult).Default(0);
+
+    TPublished<TMenuItem>(TMenuItem::StaticClass())
+        .Property("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck).Default(false)
+        .Property("Caption", [](TMenuItem* i) { return i->Caption(); }, &TMenuItem::SetCaption)
+        .Property("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).Default(false)
+        .Property("Default", &TMenuItem::Default, &TMenuItem::SetDefault).Default(false)
+        .Property("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).Default(true)
+        .Property("GroupIndex", &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex).Default(0)
+        .Property("HelpContext", &TMenuItem::HelpContext, &TMenuItem::SetHelpContext).Default(0)
+        .Property("Hint", [](TMenuItem* i) { return i->Hint(); }, &TMenuItem::SetHint)
+        .Property("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex).Default(-1)
+        .Property("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem).Default(false)
+        .Property("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut).Type("TShortCut").Default(0)
+        .Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible).Default(true)
+        .Property("OnClick", &TMenuItem::OnClick);
+
+    TPublished<TMainMenu>(TMainMenu::StaticClass())
+        .Property("AutoMerge", &TMainMenu::AutoMerge, &TMainMenu::SetAutoMerge).Default(false);
+
+    TPublished<TPopupMenu>(TPopupMenu::StaticClass())
+        .Property("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft)
+        .Property("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(true)
+        .Property("OnPopup", &TPopupMenu::OnPopup);
+
+    TPublished<TTimer>(TTimer::StaticClass())
+        .Property("Enabled", &TTimer::Enabled, &TTimer::SetEnabled).Default(true)
+        .Property("Interval", &TTimer::Interval, &TTimer::SetInterval).Default(1000)
+        .Property("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer);
+}
 
 void PublishButtons()
 {
@@ -366,12 +419,14 @@ void RegisterStdControlClasses()
     if (done) return;
     done = true;
     RegisterControlClasses();
+    PublishNativeControls();
     PublishStdCtrls();
     PublishButtons();
     PublishGrids();
     PublishComCtrls();
     PublishExtCtrls();
-    RegisterClasses({TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
+    RegisterClasses({TEdit::StaticClass(), TButton::StaticClass(), TToolBar::StaticClass(), TMenuItem::StaticClass(),
+                     TMainMenu::StaticClass(), TPopupMenu::StaticClass(), TTimer::StaticClass(), TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(),
                      TMaskEdit::StaticClass(), TMemo::StaticClass(), TDateTimePicker::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),
                      TDrawGrid::StaticClass(), TStringGrid::StaticClass(), TStatusBar::StaticClass(),

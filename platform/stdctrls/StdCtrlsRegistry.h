@@ -5,11 +5,17 @@
 #include "platform/classes/TypInfo.h"
 #include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/ComCtrls.h"
+#include "platform/stdctrls/ComboBox.h"
+#include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/Grids.h"
 #include "platform/stdctrls/ImgList.h"
+#include "platform/stdctrls/ListBox.h"
 #include "platform/stdctrls/Mask.h"
+#include "platform/stdctrls/Menus.h"
 #include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/Timer.h"
+#include "platform/stdctrls/ToolBar.h"
 
 void RegisterStdControlClasses();
 

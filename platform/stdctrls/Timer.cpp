@@ -1,4 +1,4 @@
-#include "platform/controls/ExtCtrls.h"
+#include "platform/stdctrls/Timer.h"
 
 #include "platform/controls/Controls.h"
 

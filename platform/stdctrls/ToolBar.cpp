@@ -1,4 +1,4 @@
-#include "platform/controls/ComCtrls.h"
+#include "platform/stdctrls/ToolBar.h"
 
 #include <algorithm>
 

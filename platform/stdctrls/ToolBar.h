@@ -8,7 +8,7 @@
 // OnClick.  The bar's Images give the buttons their pictures at their ImageIndex.
 #include <vector>
 
-#include "platform/controls/Menus.h"
+#include "platform/stdctrls/Menus.h"
 
 class TToolButton;
 

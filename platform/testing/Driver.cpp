@@ -3,8 +3,8 @@
 #include <deque>
 
 #include "platform/backend/qt/QtWindows.h"
-#include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Codecs.h"
+#include "platform/stdctrls/Buttons.h"
 
 namespace {
 

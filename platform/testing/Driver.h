@@ -5,9 +5,9 @@
 #include <functional>
 #include <vector>
 
-#include "platform/controls/ExtCtrls.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Forms.h"
+#include "platform/stdctrls/Timer.h"
 
 // Starts the Qt back end (offscreen without a display); tests call it once.
 void TestInitialize();

@@ -41,11 +41,11 @@
 
 #include "platform/backend/qt/QtGraphics.h"
 #include "platform/backend/qt/QtSupport.h"
-#include "platform/controls/ComCtrls.h"
-#include "platform/controls/Menus.h"
-#include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/rtl/SysFormat.h"
+#include "platform/stdctrls/Edits.h"
+#include "platform/stdctrls/Menus.h"
+#include "platform/stdctrls/ToolBar.h"
 
 struct TWindowHandle {
     TWinControl* Control = nullptr;

@@ -1,8 +1,8 @@
 // Control bases on the Qt back end, offscreen: dispatch, painting, mouse, keys, focus, timers.
 #include <gtest/gtest.h>
 
-#include "platform/controls/StdCtrls.h"
 #include "platform/graphics/Bitmaps.h"
+#include "platform/stdctrls/Edits.h"
 #include "platform/testing/Driver.h"
 
 namespace {

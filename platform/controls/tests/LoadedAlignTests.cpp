@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "platform/classes/FormReader.h"
-#include "platform/controls/StdCtrls.h"
+#include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/Edits.h"
 
 TEST(LoadedAlign, AlignedChildrenArePlacedAfterReading)
 {

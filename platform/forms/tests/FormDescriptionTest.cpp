@@ -4,7 +4,7 @@
 #include "platform/classes/Collection.h"
 #include "platform/classes/FormReader.h"
 #include "platform/classes/FormWriter.h"
-#include "platform/controls/StdCtrls.h"
+#include "platform/stdctrls/Buttons.h"
 #include "platform/testing/Driver.h"
 
 namespace {

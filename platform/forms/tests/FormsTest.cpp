@@ -2,9 +2,10 @@
 // buttons, closing, exceptions in handlers, message boxes and file dialogs.
 #include <gtest/gtest.h>
 
-#include "platform/controls/ComCtrls.h"
-#include "platform/controls/StdCtrls.h"
 #include "platform/rtl/Streams.h"
+#include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/Edits.h"
+#include "platform/stdctrls/ToolBar.h"
 #include "platform/testing/Driver.h"
 
 namespace {

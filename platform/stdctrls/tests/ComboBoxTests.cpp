@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/backend/qt/QtGraphics.h"
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/ComboBox.h"
+#include "platform/stdctrls/ListBox.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
 
 namespace {

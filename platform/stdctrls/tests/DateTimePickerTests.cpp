@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/rtl/DateUtils.h"
-#include "platform/stdctrls/Registry.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
 #include "platform/testing/Driver.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/classes/TypInfo.h"
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/Edits.h"
 #include "platform/testing/Driver.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/Exceptions.h"
-#include "platform/stdctrls/Registry.h"
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/Edits.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
 #include "platform/testing/Driver.h"
 

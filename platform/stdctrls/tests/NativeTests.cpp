@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/stdctrls/ComCtrls.h"
+#include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/Mask.h"
-#include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/ToolBar.h"
 #include "platform/testing/Driver.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/classes/FormReader.h"
 #include "platform/graphics/Codecs.h"
 #include "platform/rtl/FileSys.h"
-#include "platform/stdctrls/Registry.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
 
 namespace {

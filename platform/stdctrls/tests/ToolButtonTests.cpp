@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/classes/FormReader.h"
-#include "platform/stdctrls/Registry.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/testing/Driver.h"
 
 namespace {
