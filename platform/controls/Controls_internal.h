@@ -1,0 +1,29 @@
+#pragma once
+// What the kernel's source files share among themselves: the live controls, the capture, the
+// posted messages and the hooks the forms layer sets.  Nothing outside platform/controls uses it.
+#include <deque>
+#include <functional>
+#include <set>
+
+#include "platform/controls/Controls.h"
+
+namespace ControlsKernel {
+
+std::set<const TControl*>& LiveControls();
+std::function<void(TControl*)>& MouseOverHook();
+std::function<void(TObject*)>& ExceptionHandler();
+extern TControl* gCaptureControl;
+
+struct TPosted {
+    HWND Window;
+    TMessage Message;
+};
+std::deque<TPosted>& PostedQueue();
+
+inline bool IsMouseMessage(Cardinal msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
+inline TPoint MessagePoint(const TMessage& m) { return {LoSmall(m.LParam), HiSmall(m.LParam)}; }
+
+// The parent's surface point of a control's client origin.
+TPoint SurfaceOrigin(const TControl* control, TWinControl*& surfaceOwner);
+
+}  // namespace ControlsKernel
