@@ -6,7 +6,10 @@
 TClass TCustomEdit::StaticClass()
 {
     static const TMetaClass meta("TCustomEdit", TWinControl::StaticClass(), NewComponent<TCustomEdit>,
-                                 [](TMetaClass& m) { m.OnMessage(WM_GETDLGCODE, &TCustomEdit::WMGetDlgCode); });
+                                 [](TMetaClass& m) {
+                                     m.OnMessage(WM_GETDLGCODE, &TCustomEdit::WMGetDlgCode);
+                                     m.OnMessage(CM_ENTER, &TCustomEdit::CMEnter);
+                                 });
     return &meta;
 }
 
@@ -206,6 +209,14 @@ void TCustomEdit::EditMessage(TMessage& message)
 void TCustomEdit::WMGetDlgCode(TMessage& message)
 {
     message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
+}
+
+void TCustomEdit::CMEnter(TMessage& message)
+{
+    TCreateParams params;
+    CreateParams(params);
+    if (FAutoSelect && !FControlState.Contains(csLButtonDown) && params.Kind == TWindowKind::wkEdit) SelectAll();
+    InheritedMessage(StaticClass(), message);
 }
 
 // ---------------------------------------------------------------- TMemo

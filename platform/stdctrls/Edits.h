@@ -33,6 +33,9 @@ public:
     void SetSelText(const String& value);
     void SelectAll();
     void ClearSelection() { SetSelText(String()); }
+    // A single-line edit entered other than by a click selects its whole text.
+    bool AutoSelect() const { return FAutoSelect; }
+    void SetAutoSelect(bool value) { FAutoSelect = value; }
 
     // The native edit's window procedure for the EM_* messages.
     void DefaultHandler(TMessage& message) override;
@@ -42,6 +45,7 @@ protected:
     void InitializeWindow() override;
     virtual void Change();
     void WMGetDlgCode(TMessage& message);
+    void CMEnter(TMessage& message);
     // Hands the options to the window, when there is one.
     void ApplyOptions();
     TEditOptions FOptions;
@@ -51,6 +55,7 @@ private:
     // Without a window the control keeps the selection and modified flag itself.
     Integer FSelStart = 0, FSelEnd = 0;
     bool FModified = false;
+    bool FAutoSelect = true;
     TRect FEditRect;   // set by EM_SETRECT; empty: the client area
 };
 

@@ -109,6 +109,42 @@ TEST_F(EditForm, ReplacingTheSelectionAndTypingOverIt)
     EXPECT_FALSE(Edit->Modified());
 }
 
+// Entering a single-line edit selects its text, unless AutoSelect is off or the mouse enters it;
+// a memo keeps its caret.
+TEST_F(EditForm, EnteringSelectsTheWholeTextWithAutoSelect)
+{
+    auto* other = new TEdit(Form);
+    other->SetBounds(10, 100, 120, 24);
+    other->SetParent(Form);
+    auto* memo = new TMemo(Form);
+    memo->SetBounds(150, 10, 120, 80);
+    memo->SetParent(Form);
+    memo->SetText("line");
+    other->SetFocus();
+    TestProcess();
+    Edit->SetText("12345");
+    Edit->SetSelStart(1);
+    EXPECT_TRUE(Edit->AutoSelect());
+    Edit->SetFocus();
+    TestProcess();
+    EXPECT_EQ(Edit->SelStart(), 0);
+    EXPECT_EQ(Edit->SelLength(), 5);
+
+    other->SetFocus();
+    TestProcess();
+    EXPECT_EQ(other->SelLength(), 0);   // nothing to select
+    Edit->SetAutoSelect(false);
+    Edit->SetSelStart(2);
+    Edit->SetFocus();
+    TestProcess();
+    EXPECT_EQ(Edit->SelLength(), 0);
+
+    memo->SetSelStart(1);
+    memo->SetFocus();
+    TestProcess();
+    EXPECT_EQ(memo->SelLength(), 0);
+}
+
 TEST_F(EditForm, LimitReadOnlyAndPasswordStopOrHideTyping)
 {
     EXPECT_EQ(Edit->Perform(EM_GETLIMITTEXT), 0x7FFFFFFE);
