@@ -49,9 +49,11 @@ bool TWinControl::Focused() const { return FHandle && WindowSystem().HasFocus(FH
 void TWinControl::SetFocus()
 {
     HandleNeeded();
+    // The window takes the focus first (its WM_SETFOCUS makes it the form's focused control), so
+    // the control is focused by the time it is entered.
+    if (FHandle) WindowSystem().SetFocus(FHandle);
     TWinControl* form = FormWindow();
-    if (form && form != this) form->SetFocusedControl(this);
-    if (LiveControls().contains(this) && FHandle) WindowSystem().SetFocus(FHandle);
+    if (form && form != this && LiveControls().contains(this)) form->SetFocusedControl(this);
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const

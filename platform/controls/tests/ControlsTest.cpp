@@ -174,7 +174,11 @@ protected:
 class TEvents : public TObject {
 public:
     std::string Log;
-    void Enter(TObject* s) { Log += static_cast<TComponent*>(s)->Name().ToUtf8() + ".enter;"; }
+    void Enter(TObject* s)
+    {
+        auto* control = static_cast<TWinControl*>(s);
+        Log += control->Name().ToUtf8() + (control->Focused() ? ".enter;" : ".enter unfocused;");
+    }
     void Exit(TObject* s) { Log += static_cast<TComponent*>(s)->Name().ToUtf8() + ".exit;"; }
     // A numeric field's filter: digits, '.' becomes ',', Backspace; the rest is discarded.
     void NumberKey(TObject*, char16_t& k)
@@ -299,10 +303,15 @@ TEST_F(FormFixture, KeyDiscardedAndReplacedOnNativeEdit)
     EXPECT_EQ(E1->Text(), "1,5");
 }
 
+// A control entered by the keyboard, the mouse or the program already has the focus.
 TEST_F(FormFixture, EnterAndExitAcrossTabAndClick)
 {
+    Events.Log.clear();
     E1->SetFocus();
     EXPECT_EQ(Form->ActiveControl(), E1);
+    E2->SetFocus();
+    EXPECT_EQ(Events.Log, "E1.enter;E1.exit;E2.enter;");
+    E1->SetFocus();
     Events.Log.clear();
     Plot->Events.clear();
     TestPressKey(E1, VK_TAB);   // E1 -> E2 (the plot comes first in tab order, E2 after E1)
