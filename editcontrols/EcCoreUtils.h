@@ -1,0 +1,41 @@
+#pragma once
+// Small text, file-name and rectangle routines shared by the edit controls, the slider and the
+// glyph drawing, and thin wrappers of window-system calls.  All are stateless.
+#include "platform/controls/Controls.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/rtl/UString.h"
+
+// Blanks are the character 32 only: tabs and other white space stay.
+String StripLeadingBlanks(const String& s);
+String StripTrailingBlanks(const String& s);
+String StripBlanks(const String& s);
+String RemoveChar(const String& s, char16_t c);
+String FillString(char16_t c, Integer n);   // empty for n <= 0
+String RepeatChar(char16_t c, Integer n);
+// Every non-overlapping occurrence, from the left, exact case; replacements are not rescanned.
+String ReplaceAllText(const String& s, const String& find, const String& replacement);
+bool HasAnyChar(const String& s, const String& set);
+// False for an empty name or one holding < > " ? * |.  "/" separates folders here.
+bool IsValidFileName(const String& s);
+
+// Command-line tokens, on 1-based positions of a text (one past the end: the end).
+// Past the first token: a quoted token ends after its closing quote (or at the end); another runs
+// up to the first character at or below the blank, skipping quoted parts inside it.
+Integer SkipToken(const String& text, Integer pos);
+// Past every character at or below the blank.
+Integer SkipBlanks(const String& text, Integer pos);
+// The first token (a quoted one without its first and last characters) and the text after it
+// and its following blanks.
+void FirstToken(const String& text, String& first, String& rest);
+
+// The right and bottom edges count as inside.
+bool PointInRectInclusive(const TRect& r, TPoint p);
+Integer RectExtentX(const TRect& r);
+Integer RectExtentY(const TRect& r);
+
+// The text, or its start followed by "..." cut until it fits the width on the canvas.
+String FitTextWithEllipsis(const String& text, TCanvas& canvas, Integer maxWidth);
+
+std::intptr_t SendWindowMessage(HWND window, Cardinal msg, std::intptr_t wParam, std::intptr_t lParam);
+bool CopyBits(HDC dest, Integer x, Integer y, Integer width, Integer height, HDC source, Integer sx, Integer sy,
+              Cardinal rop);

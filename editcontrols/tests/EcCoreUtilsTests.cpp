@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "editcontrols/EcCoreUtils.h"
+#include "platform/graphics/Bitmaps.h"
+
+namespace {
+
+TEST(EcCoreUtils, BlanksAreOnlyTheSpaceCharacter)
+{
+    EXPECT_EQ(StripBlanks("\t  a b  \t"), String("\t  a b  \t"));
+    EXPECT_EQ(StripBlanks("  a b  "), String("a b"));
+    EXPECT_EQ(StripLeadingBlanks("  a "), String("a "));
+    EXPECT_EQ(StripTrailingBlanks("  a "), String("  a"));
+    EXPECT_EQ(StripBlanks("   "), String());
+    EXPECT_EQ(RemoveChar("a-b-c-", u'-'), String("abc"));
+    EXPECT_EQ(FillString(u'x', 3), String("xxx"));
+    EXPECT_EQ(FillString(u'x', -2), String());
+    EXPECT_EQ(RepeatChar(u'0', 2), String("00"));
+    EXPECT_TRUE(HasAnyChar("abc", "xyc"));
+    EXPECT_FALSE(HasAnyChar("abc", ""));
+}
+
+TEST(EcCoreUtils, ReplaceAllTextNeverRescansItsReplacements)
+{
+    struct Case { const char *S, *Find, *Replacement, *Result; };
+    const Case cases[] = {
+        {"aa", "a", "aa", "aaaa"},
+        {"aaa", "aa", "b", "ba"},
+        {"Abc abc", "abc", "x", "Abc x"},   // exact case
+        {"abc", "", "x", "abc"},
+        {"", "a", "b", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ReplaceAllText(c.S, c.Find, c.Replacement), String(c.Result)) << c.S;
+}
+
+TEST(EcCoreUtils, FileNamesRefuseWildcardsQuotesAndRedirections)
+{
+    EXPECT_TRUE(IsValidFileName("dam.dam"));
+    EXPECT_TRUE(IsValidFileName("/home/engineer/dam 1.dam"));
+    EXPECT_TRUE(IsValidFileName("C:\\dams\\a.dam"));
+    EXPECT_FALSE(IsValidFileName(""));
+    for (const char* bad : {"a<b", "a>b", "a\"b", "a?b", "a*b", "a|b"}) EXPECT_FALSE(IsValidFileName(bad)) << bad;
+}
+
+TEST(EcCoreUtils, FirstTokenOfACommandLine)
+{
+    struct Case { const char *Text, *First, *Rest; };
+    const Case cases[] = {
+        {"", "", ""},
+        {"one two  three", "one", "two  three"},
+        {"\"my dam.dam\"  next", "my dam.dam", "next"},
+        {"\"unclosed quote", "unclosed quot", ""},   // a quoted token loses its first and last characters
+        {"a\"b c\"d e", "a\"b c\"d", "e"},            // quoted parts inside a token
+        {"  lead", "", "lead"},
+        {"x\ty", "x", "y"},
+    };
+    for (const Case& c : cases) {
+        String first, rest;
+        FirstToken(c.Text, first, rest);
+        EXPECT_EQ(first, String(c.First)) << c.Text;
+        EXPECT_EQ(rest, String(c.Rest)) << c.Text;
+    }
+    EXPECT_EQ(SkipBlanks(" \t x", 1), 4);
+    EXPECT_EQ(SkipToken("ab cd", 1), 3);
+}
+
+TEST(EcCoreUtils, RectanglesWithTheirEdges)
+{
+    const TRect r = Rect(2, 3, 10, 8);
+    EXPECT_TRUE(PointInRectInclusive(r, {10, 8}));
+    EXPECT_TRUE(PointInRectInclusive(r, {2, 3}));
+    EXPECT_FALSE(PointInRectInclusive(r, {11, 8}));
+    EXPECT_FALSE(PointInRectInclusive(r, {1, 5}));
+    EXPECT_EQ(RectExtentX(r), 8);
+    EXPECT_EQ(RectExtentY(Rect(0, 9, 0, 4)), 5);
+}
+
+// Widths measured on a bitmap's canvas, whatever the font gives.
+TEST(EcCoreUtils, FitTextWithEllipsisShortensUntilItFits)
+{
+    TBitmap bitmap(10, 10);
+    TCanvas& canvas = bitmap.Canvas();
+    EXPECT_EQ(FitTextWithEllipsis("Reservoir", canvas, 1000), String("Reservoir"));
+    const Integer dots = canvas.TextWidth("...");
+    const String fitted = FitTextWithEllipsis("Reservoir level", canvas, canvas.TextWidth("Reserv") + dots);
+    EXPECT_EQ(fitted, String("Reserv..."));
+    EXPECT_EQ(FitTextWithEllipsis("W", canvas, 1), String("..."));   // one character: after the first step
+}
+
+}  // namespace
