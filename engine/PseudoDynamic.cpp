@@ -2,6 +2,7 @@
 // foundation system with its lengthened period and added damping, first-mode loads from
 // the spectral acceleration, a static correction for the higher modes from the ground
 // acceleration, and their modal combination, integrated over horizontal slices of the dam.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -200,16 +201,115 @@ TSlices ModalAnalysis(TParametres& model, double S, double ag)
     return s;
 }
 
-// Adds the trapezoid of the per-height values q[k], q[k + 1] over slice k to a force and its
-// moment about the ground.
-void AddSlice(const TSlices& s, const std::vector<double>& q, int k, double& force, double& moment)
+// The horizontal forces of the slices above a joint and their moments about the ground:
+// concrete and water of the first mode and of the static correction, and the masses.
+enum TSliceSum { ssEQ1, ssEQs, ssHD1, ssHds, ssMqh1, ssMqhs, SliceForces };
+struct TSliceSums {
+    std::array<double, SliceForces> Force{}, Moment{};
+};
+
+// The force and moment each slice k = 1..n - 1 adds to every joint below it. A slice of
+// the per-height values q[k], q[k + 1] adds their trapezoid and its moment; a slice without
+// force, or without a mass, adds nothing (zeros leave every sum as it is).
+struct TSliceTerms {
+    std::array<std::vector<double>, SliceForces> Force, Moment;
+
+    explicit TSliceTerms(const TSlices& s)
+    {
+        const std::vector<double>* const perHeight[] = {&s.qc1, &s.qcs, &s.qh1, &s.qhs};
+        for (int a = 0; a < SliceForces; ++a) {
+            Force[a].assign(s.n + 1, 0);
+            Moment[a].assign(s.n + 1, 0);
+        }
+        for (int k = 1; k < s.n; ++k) {
+            const double dh = s.h[k + 1] - s.h[k];
+            for (int a = ssEQ1; a <= ssHds; ++a) {
+                const std::vector<double>& q = *perHeight[a];
+                const double F = (q[k] + q[k + 1]) / 2 * dh;
+                if (F == 0)
+                    continue;
+                Force[a][k] = F;
+                Moment[a][k] = dh * (s.h[k] * (q[k] + q[k + 1]) / 2 + dh * (q[k] + 2 * q[k + 1]) / 6);
+            }
+            if (s.m1[k] != 0) {
+                Force[ssMqh1][k] = s.m1[k];
+                Moment[ssMqh1][k] = s.mm1[k];
+            }
+            if (s.ms[k] != 0) {
+                Force[ssMqhs][k] = s.ms[k];
+                Moment[ssMqhs][k] = s.mms[k];
+            }
+        }
+    }
+};
+
+// The first slice above the joint of elevation y: the first k with h[k] >= y (n when none).
+int FirstSliceAbove(const TSlices& s, double y)
 {
-    double dh = s.h[k + 1] - s.h[k];
-    double F = (q[k] + q[k + 1]) / 2 * dh;
-    if (F == 0)
-        return;
-    force += F;
-    moment += dh * (s.h[k] * (q[k] + q[k + 1]) / 2 + dh * (q[k] + 2 * q[k + 1]) / 6);
+    int k = 1, past = s.n;
+    while (k < past) {
+        const int mid = (k + past) / 2;
+        if (s.h[mid] < y)
+            k = mid + 1;
+        else
+            past = mid;
+    }
+    return k;
+}
+
+// Adds a slice's force and moment to the sums of the joints p0..p1 - 1. Only additions, so
+// the wider vector units of the processors that have them give the same sums.
+[[gnu::target_clones("avx2", "default")]] void AddToSums(double* force, double* moment, int p0, int p1, double F,
+                                                       double M)
+{
+    for (int p = p0; p < p1; ++p) {
+        force[p] += F;
+        moment[p] += M;
+    }
+}
+
+// The sums of the slices above each of the given joints, each added from its lowest slice
+// upwards. The joints are taken from the lowest first slice on, so that slice k adds its
+// terms to every joint whose slices have begun: one pass over the slices for all joints.
+std::vector<TSliceSums> SumsAboveJoints(const TParametres& model, const TSlices& s, int first, int last)
+{
+    const TSliceTerms terms(s);
+    const int count = last - first + 1;
+    std::vector<int> start(count), order(count);
+    for (int i = 0; i < count; ++i) {
+        start[i] = FirstSliceAbove(s, model.Joint.y1[first + i]);
+        order[i] = i;
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return start[a] < start[b]; });
+
+    std::array<std::vector<double>, SliceForces> force, moment;
+    for (int a = 0; a < SliceForces; ++a) {
+        force[a].assign(count, 0);
+        moment[a].assign(count, 0);
+    }
+    // Blocks of joints whose sums stay in the cache while the slices pass.
+    constexpr int Block = 256;
+    for (int p0 = 0; p0 < count; p0 += Block) {
+        const int p1 = std::min(p0 + Block, count);
+        int begun = p0;
+        for (int k = start[order[p0]]; k < s.n; ++k) {
+            while (begun < p1 && start[order[begun]] <= k)
+                ++begun;
+            for (int a = 0; a < SliceForces; ++a) {
+                const double F = terms.Force[a][k], M = terms.Moment[a][k];
+                if (F == 0 && M == 0)
+                    continue;
+                AddToSums(force[a].data(), moment[a].data(), p0, begun, F, M);
+            }
+        }
+    }
+    std::vector<TSliceSums> sums(count);
+    for (int p = 0; p < count; ++p)
+        for (int a = 0; a < SliceForces; ++a) {
+            sums[order[p]].Force[a] = force[a][p];
+            sums[order[p]].Moment[a] = moment[a][p];
+        }
+    return sums;
 }
 
 // A lever arm from its moment; a zero force has a zero lever arm.
@@ -218,7 +318,7 @@ void Lever(double force, double& arm)
     arm = Quotient(arm, force);
 }
 
-void JointLoads(TParametres& model, const TSlices& s, bool sustained, double ag, int j)
+void JointLoads(TParametres& model, const TSliceSums& sums, bool sustained, double ag, int j)
 {
     Tjointload& L = model.JointLoad;
     TCaseFields f = FieldsOfCase(L, sustained);
@@ -233,24 +333,10 @@ void JointLoads(TParametres& model, const TSlices& s, bool sustained, double ag,
     f.xMqv[j] = L.xMv[j];
 
     // Horizontal forces of the slices above the joint; the y fields gather moments first.
-    double EQ1 = 0, yEQ1 = 0, EQs = 0, yEQs = 0, HD1 = 0, yHD1 = 0, Hds = 0, yHds = 0;
-    double Mqh1 = 0, yMqh1 = 0, Mqhs = 0, yMqhs = 0;
-    for (int k = 1; k < s.n; ++k) {
-        if (s.h[k] < model.Joint.y1[j])
-            continue;
-        AddSlice(s, s.qc1, k, EQ1, yEQ1);
-        AddSlice(s, s.qcs, k, EQs, yEQs);
-        AddSlice(s, s.qh1, k, HD1, yHD1);
-        AddSlice(s, s.qhs, k, Hds, yHds);
-        if (s.m1[k] != 0) {
-            Mqh1 += s.m1[k];
-            yMqh1 += s.mm1[k];
-        }
-        if (s.ms[k] != 0) {
-            Mqhs += s.ms[k];
-            yMqhs += s.mms[k];
-        }
-    }
+    double EQ1 = sums.Force[ssEQ1], yEQ1 = sums.Moment[ssEQ1], EQs = sums.Force[ssEQs], yEQs = sums.Moment[ssEQs];
+    double HD1 = sums.Force[ssHD1], yHD1 = sums.Moment[ssHD1], Hds = sums.Force[ssHds], yHds = sums.Moment[ssHds];
+    double Mqh1 = sums.Force[ssMqh1], yMqh1 = sums.Moment[ssMqh1];
+    double Mqhs = sums.Force[ssMqhs], yMqhs = sums.Moment[ssMqhs];
     Lever(EQ1, yEQ1);
     Lever(EQs, yEQs);
     Lever(HD1, yHD1);
@@ -344,8 +430,9 @@ void ComputePseudoDynamicLoads(TParametres& model, Byte loadCase, int joint)
     const bool sustained = loadCase == 1;
     const TAcc& acc = sustained ? model.Acc.Sust : model.Acc.Peak;
     TSlices slices = ModalAnalysis(model, acc.spectral, acc.horizontal);
-    if (loadCase > 1)
+    if (loadCase > 1 || first > last)
         return;
+    const std::vector<TSliceSums> sums = SumsAboveJoints(model, slices, first, last);
     for (int j = first; j <= last; ++j)
-        JointLoads(model, slices, sustained, acc.horizontal, j);
+        JointLoads(model, sums[j - first], sustained, acc.horizontal, j);
 }
