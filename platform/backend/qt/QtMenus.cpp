@@ -1,0 +1,115 @@
+// Menus on the toolkit: each menu item is a QAction (a QMenu when it has sub-items) kept in step
+// with the item; main menus become the window's menu bar, pop-up menus show at a screen point.
+#include "platform/backend/qt/QtWindowSystem.h"
+
+namespace qtbackend {
+
+TMenuData* MenuData(TMenuItem* item)
+{
+    return static_cast<TMenuData*>(item->BackendData());
+}
+
+QKeySequence ToKeySequence(TShortCut s)
+{
+    if (s == 0) return QKeySequence();
+    Word key;
+    TShiftState shift;
+    ShortCutToKey(s, key, shift);
+    int k = QtFromVk(key);
+    if (shift.Contains(ssShift)) k |= Qt::SHIFT;
+    if (shift.Contains(ssCtrl)) k |= Qt::CTRL;
+    if (shift.Contains(ssAlt)) k |= Qt::ALT;
+    return QKeySequence(k);
+}
+
+QImage BitmapImage(TBitmap& b)
+{
+    TPixelBuffer px;
+    if (!b.GetPixels(px)) return QImage();
+    return QImage(reinterpret_cast<const uchar*>(px.Bits), px.Width, px.Height, px.Stride * 4, QImage::Format_RGB32).copy();
+}
+
+void ApplyItemState(QAction* a, TMenuItem* item)
+{
+    a->setText(QS(item->Caption()));
+    a->setSeparator(item->IsLine());
+    a->setEnabled(item->Enabled());
+    a->setVisible(item->Visible());
+    a->setCheckable(item->Checked() || item->RadioItem() || item->AutoCheck());
+    a->setChecked(item->Checked());
+    a->setShortcut(ToKeySequence(item->ShortCut()));
+    a->setStatusTip(QS(item->Hint()));
+    a->setToolTip(QS(item->Hint().IsEmpty() ? StripHotkey(item->Caption()) : item->Hint()));
+    QFont f = a->font();
+    f.setBold(item->Default());
+    a->setFont(f);
+    if (item->HasBitmap() && !item->Bitmap()->Empty()) a->setIcon(QIcon(QPixmap::fromImage(BitmapImage(*item->Bitmap()))));
+}
+
+QAction* SyncItem(TMenuItem* item)
+{
+    auto* d = MenuData(item);
+    if (!d) {
+        d = new TMenuData;
+        item->SetBackendData(d);
+    }
+    if (!d->Action) {
+        d->Action = new QAction();
+        QObject::connect(d->Action, &QAction::triggered, [item] {
+            CallProtected(item, [item] {
+                // The toolkit has toggled a checkable action already; the item decides.
+                if (auto* data = MenuData(item); data && data->Action) data->Action->setChecked(item->Checked());
+                item->Click();
+            });
+        });
+    }
+    ApplyItemState(d->Action, item);
+    if (item->Count() == 0) {
+        if (d->Menu) d->Menu->clear();
+        return d->Action;
+    }
+    if (!d->Menu) d->Menu = new QMenu();
+    d->Menu->clear();
+    for (Integer i = 0; i < item->Count(); ++i) d->Menu->addAction(SyncItem(item->Items(i)));
+    QAction* ma = d->Menu->menuAction();
+    ApplyItemState(ma, item);
+    ma->setCheckable(false);
+    return ma;
+}
+
+void TQtWindowSystem::SetMenuBar(TWindowHandle* h, const std::vector<TMenuItem*>& items)
+{
+    if (!h->Main) return;
+    QMenuBar* bar = h->Main->menuBar();
+    bar->clear();
+    for (TMenuItem* item : items) bar->addAction(SyncItem(item));
+    bar->setVisible(!items.empty());
+    if (h->Main->layout()) h->Main->layout()->activate();
+}
+
+int TQtWindowSystem::MenuBarHeight(TWindowHandle* h)
+{
+    return h->Main && h->Main->menuBar()->isVisible() ? h->Main->menuBar()->height() : 0;
+}
+
+void TQtWindowSystem::MenuItemChanged(TMenuItem* item) { SyncItem(item); }
+
+void TQtWindowSystem::MenuItemDestroyed(TMenuItem* item)
+{
+    auto* d = MenuData(item);
+    if (!d) return;
+    if (d->Menu) d->Menu->deleteLater();
+    if (d->Action) d->Action->deleteLater();
+    delete d;
+    item->SetBackendData(nullptr);
+}
+
+void TQtWindowSystem::PopupMenu(TMenuItem* root, TPoint screen)
+{
+    QMenu menu;
+    for (Integer i = 0; i < root->Count(); ++i) menu.addAction(SyncItem(root->Items(i)));
+    menu.exec(QPoint(screen.X, screen.Y));
+    menu.clear();
+}
+
+}  // namespace qtbackend
