@@ -10,6 +10,7 @@
 #include "engine/Loads.h"
 #include "numerics/VEZ_statis.h"
 #include "numerics/VEZ_vector.h"
+#include "platform/rtl/FileIO.h"
 #include "platform/rtl/MemoryStatus.h"
 #include "platform/rtl/RtlMath.h"
 
@@ -148,6 +149,20 @@ void WriteDensityFile(const String& name, const TParametres& model, const std::v
         file.WriteLine(line);
     }
     file.Close();
+}
+
+// The characters of a line from its first one that is not a blank, tab or other control
+// character up to the next such character.
+String FirstWord(const String& line)
+{
+    const std::u16string& s = line.u16();
+    size_t first = 0;
+    while (first < s.size() && s[first] <= u' ')
+        ++first;
+    size_t last = first;
+    while (last < s.size() && s[last] > u' ')
+        ++last;
+    return String(s.substr(first, last - first));
 }
 
 // ---- The Monte-Carlo run -------------------------------------------------------------------
@@ -475,6 +490,45 @@ String StatisticNumber(double value, const TFormatSettings& settings)
     if (!std::isfinite(value))
         return Format("%14.8E ", {value}, settings);
     return FormatFloat("0.00000000E+00 ;-0.0000000E+00 ;0.0            ", value, settings);
+}
+
+String ReadUserDensityFile(const String& fileName, Integer& number, DynArray<double>& values)
+{
+    const String invalidFile = "Invalid file format";
+    TextFile f;
+    AssignFile(f, fileName);
+    Reset(f);
+    if (IOResult() != 0)
+        return invalidFile;
+    Integer n = 0;
+    const bool hasFirstNumber = !Eof(f);
+    Readln(f, n);
+    if (!hasFirstNumber || IOResult() != 0) {
+        CloseFile(f);
+        return invalidFile;
+    }
+    if (n < 10 || n > 4000) {
+        CloseFile(f);
+        return "Invalid number of data points - Aborted";
+    }
+    DynArray<double> read;
+    read.SetLength(n);
+    bool ok = true;
+    for (Integer i = 0; ok && i < n; ++i) {
+        ok = !Eof(f);
+        String line;
+        Readln(f, line);
+        int code = 0;
+        Val(FirstWord(line), read[i], code);
+        ok = ok && code == 0 && std::isfinite(read[i]);
+    }
+    ok = IOResult() == 0 && ok && IsUsableDensity(read, n);
+    CloseFile(f);
+    if (!ok)
+        return invalidFile;
+    number = n;
+    values = read;
+    return String();
 }
 
 void MakeStatistics(TParametres& Param, int count, const TFormatSettings& settings)

@@ -47,6 +47,16 @@ String StatisticNumber(double value, const TFormatSettings& settings);
 // in AnalysesStatistiques.
 void MakeStatistics(TParametres& Param, int count, const TFormatSettings& settings = FormatSettings);
 
+// Reads a user density from its text file: a first line holding the number N of points
+// (the rest of the line skipped), then N lines each beginning with one ordinate (decimal
+// point). Returns the error the probabilistic input window shows, empty when the density
+// was read into number and values: "Invalid file format" for a file that cannot be
+// opened, that has no first number, misses a value or holds one that is no finite number,
+// or whose values cannot be drawn from (all 0, or one below 0); "Invalid number of data
+// points - Aborted" for N below 10 or above 4000. On an error number and values are left
+// as they were.
+String ReadUserDensityFile(const String& fileName, Integer& number, DynArray<double>& values);
+
 // The Monte-Carlo run of Statistiques on the analysed model: draws every selected row
 // Statistiques.NombreAnalyses times (at least once) from the process-wide random sequence,
 // analyses the combination for the output joint with the drawn values, makes the

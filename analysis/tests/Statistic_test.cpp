@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <memory>
 #include <numbers>
@@ -253,6 +254,99 @@ TEST_F(StatisticFilesTest, AFileThatCannotBeWrittenEndsTheStatistics)
     EXPECT_TRUE(std::filesystem::exists(Folder / "in.txt"));
     EXPECT_FALSE(std::filesystem::exists(Folder / "out.txt"));
     EXPECT_EQ(Model.StatResult.moyenne[StatIndex(StatResults, 1)], 0);  // the results were not summarised
+}
+
+// ---- User density files ----------------------------------------------------------------------
+
+// The text of a density file: the count line, then one line per value.
+std::string DensityText(const std::string& count, const std::vector<std::string>& values)
+{
+    std::string text = count + "\r\n";
+    for (const std::string& v : values)
+        text += v + "\r\n";
+    return text;
+}
+
+std::vector<std::string> Repeated(const std::string& value, int times)
+{
+    return std::vector<std::string>(static_cast<size_t>(times), value);
+}
+
+TEST(UserDensityFileTest, DensitiesThatCanBeDrawnFromAreRead)
+{
+    ScratchFolder folder;
+    const std::vector<std::string> ten = {"0", "0.5", "1", "2.5E-1", " 3", "3\tpeak", "2 ", "1.0", ".5", "0"};
+    const struct {
+        const char* What;
+        std::string Text;
+        Integer Number;
+        double Third, Last;
+    } cases[] = {
+        {"ten values, blanks and words after them", DensityText("10", ten), 10, 1, 0},
+        {"the rest of the count line skipped", DensityText("10 points", ten), 10, 1, 0},
+        {"lines ended by LF only", "10\n0\n0.5\n1\n0\n0\n0\n0\n0\n0\n7\n", 10, 1, 7},
+        {"4000 values", DensityText("4000", Repeated("0.25", 4000)), 4000, 0.25, 0.25},
+    };
+    for (const auto& c : cases) {
+        const std::string name = folder / "density.txt";
+        std::ofstream(name, std::ios::binary) << c.Text;
+        Integer number = 0;
+        DynArray<double> values;
+        EXPECT_EQ(ReadUserDensityFile(String(name), number, values), String()) << c.What;
+        EXPECT_EQ(number, c.Number) << c.What;
+        ASSERT_EQ(values.Length(), c.Number) << c.What;
+        EXPECT_EQ(values[2], c.Third) << c.What;
+        EXPECT_EQ(values[c.Number - 1], c.Last) << c.What;
+    }
+}
+
+TEST(UserDensityFileTest, InvalidDensitiesAreRefusedAndTheStoredOneKept)
+{
+    ScratchFolder folder;
+    const std::vector<std::string> nine = Repeated("1", 9);
+    auto withValue = [&](const std::string& value) {
+        std::vector<std::string> values = nine;
+        values.insert(values.begin() + 4, value);
+        return DensityText("10", values);
+    };
+    const char* const invalidFile = "Invalid file format";
+    const char* const invalidCount = "Invalid number of data points - Aborted";
+    const struct {
+        const char* What;
+        std::string Text;
+        const char* Message;
+    } cases[] = {
+        {"an empty file", "", invalidFile},
+        {"a count that is no number", DensityText("ten", nine), invalidFile},
+        {"a count with decimals", DensityText("10.0", Repeated("1", 10)), invalidFile},
+        {"9 points", DensityText("9", nine), invalidCount},
+        {"4001 points", DensityText("4001", Repeated("1", 4001)), invalidCount},
+        {"a negative count", DensityText("-10", nine), invalidCount},
+        {"fewer values than announced", DensityText("10", nine), invalidFile},
+        {"an empty line among the values", withValue(""), invalidFile},
+        {"a value that is no number", withValue("one"), invalidFile},
+        {"a value with a decimal comma", withValue("0,5"), invalidFile},
+        {"a value that is not a number", withValue("NaN"), invalidFile},
+        {"an infinite value", withValue("INF"), invalidFile},
+        {"a value too large for a number", withValue("1E999"), invalidFile},
+        {"a negative value", withValue("-0.1"), invalidFile},
+        {"all values 0", DensityText("10", Repeated("0", 10)), invalidFile},
+    };
+    for (const auto& c : cases) {
+        const std::string name = folder / "density.txt";
+        std::ofstream(name, std::ios::binary) << c.Text;
+        Integer number = 3;
+        DynArray<double> values = {0.2, 0.5, 0.3};
+        const DynArray<double> stored = values;
+        EXPECT_EQ(ReadUserDensityFile(String(name), number, values), String(c.Message)) << c.What;
+        EXPECT_EQ(number, 3) << c.What;
+        EXPECT_TRUE(values.SharesWith(stored)) << c.What;
+    }
+    Integer number = 3;
+    DynArray<double> values = {0.2, 0.5, 0.3};
+    EXPECT_EQ(ReadUserDensityFile(String(folder / "absent.txt"), number, values), String(invalidFile));
+    EXPECT_EQ(ReadUserDensityFile(String(folder.Path().string()), number, values), String(invalidFile));
+    EXPECT_EQ(number, 3);
 }
 
 // ---- The Monte-Carlo run ---------------------------------------------------------------------
