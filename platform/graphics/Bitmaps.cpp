@@ -696,15 +696,47 @@ namespace {
 struct TFileFormat {
     String Extension, Description;
     TGraphicClass Class;
+    TPicture::TFormatTest Test;
 };
+// The first bytes of the stream at its position (fewer at its end); the position is kept.
+std::vector<Byte> Head(TStream& stream, int count)
+{
+    const Int64 at = stream.Position();
+    std::vector<Byte> head(static_cast<size_t>(count));
+    head.resize(static_cast<size_t>(std::max(0, stream.Read(head.data(), count))));
+    stream.SetPosition(at);
+    return head;
+}
+bool Starts(const std::vector<Byte>& head, std::initializer_list<Byte> bytes)
+{
+    return head.size() >= bytes.size() && std::equal(bytes.begin(), bytes.end(), head.begin());
+}
+Cardinal LittleEndian32(const std::vector<Byte>& head, size_t at)
+{
+    return head[at] | head[at + 1] << 8 | head[at + 2] << 16 | static_cast<Cardinal>(head[at + 3]) << 24;
+}
+bool IsBitmapData(TStream& s) { return Starts(Head(s, 2), {'B', 'M'}); }
+bool IsIconData(TStream& s) { return Starts(Head(s, 4), {0, 0, 1, 0}); }
+bool IsPngData(TStream& s) { return Starts(Head(s, 8), {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}); }
+bool IsJpegData(TStream& s) { return Starts(Head(s, 2), {0xFF, 0xD8}); }
+bool IsGifData(TStream& s) { return Starts(Head(s, 3), {'G', 'I', 'F'}); }
+// An enhanced metafile: record 1 (the header) with " EMF" at byte 40.
+bool IsMetafileData(TStream& s)
+{
+    const std::vector<Byte> head = Head(s, 44);
+    return head.size() == 44 && LittleEndian32(head, 0) == 1 && LittleEndian32(head, 40) == 0x464D4520;
+}
 std::vector<TFileFormat>& FileFormats()
 {
     static std::vector<TFileFormat> formats = {
-        {"bmp", "Bitmaps", TBitmap::StaticClass()},          {"ico", "Icons", TIcon::StaticClass()},
-        {"png", "Portable Network Graphics", TPngImage::StaticClass()},
-        {"jpg", "JPEG Image File", TJPEGImage::StaticClass()}, {"jpeg", "JPEG Image File", TJPEGImage::StaticClass()},
-        {"gif", "GIF Image", TGIFImage::StaticClass()},
-        {"emf", "Enhanced Metafiles", TMetafile::StaticClass()}, {"wmf", "Metafiles", TMetafile::StaticClass()}};
+        {"bmp", "Bitmaps", TBitmap::StaticClass(), IsBitmapData},
+        {"ico", "Icons", TIcon::StaticClass(), IsIconData},
+        {"png", "Portable Network Graphics", TPngImage::StaticClass(), IsPngData},
+        {"jpg", "JPEG Image File", TJPEGImage::StaticClass(), IsJpegData},
+        {"jpeg", "JPEG Image File", TJPEGImage::StaticClass(), nullptr},
+        {"gif", "GIF Image", TGIFImage::StaticClass(), IsGifData},
+        {"emf", "Enhanced Metafiles", TMetafile::StaticClass(), IsMetafileData},
+        {"wmf", "Metafiles", TMetafile::StaticClass(), nullptr}};
     return formats;
 }
 String ExtensionOf(const String& fileName)
@@ -722,15 +754,35 @@ String ExtensionOf(const String& fileName)
 TPicture::TPicture() = default;
 TPicture::~TPicture() = default;
 
-void TPicture::RegisterFileFormat(const String& extension, const String& description, TGraphicClass graphicClass)
+void TPicture::RegisterFileFormat(const String& extension, const String& description, TGraphicClass graphicClass,
+                                  TFormatTest test)
 {
     auto& formats = FileFormats();
     for (auto& f : formats)
         if (SameText(f.Extension, extension)) {
-            f = {extension, description, graphicClass};
+            f = {extension, description, graphicClass, std::move(test)};
             return;
         }
-    formats.push_back({extension, description, graphicClass});
+    formats.push_back({extension, description, graphicClass, std::move(test)});
+}
+
+String TPicture::FileFormatDescription(const String& extension)
+{
+    for (auto& f : FileFormats())
+        if (SameText(f.Extension, extension)) return f.Description;
+    return String();
+}
+
+TGraphicClass TPicture::GraphicClassOfStream(TStream& stream)
+{
+    const Int64 at = stream.Position();
+    for (auto& f : FileFormats()) {
+        if (!f.Test) continue;
+        const bool accepted = f.Test(stream);
+        stream.SetPosition(at);
+        if (accepted) return f.Class;
+    }
+    return nullptr;
 }
 
 void TPicture::UnregisterGraphicClass(TGraphicClass graphicClass)
@@ -803,6 +855,22 @@ void TPicture::LoadFromFile(const String& fileName)
     FGraphic = std::move(graphic);
     FGraphic->OnChange = [this] { Changed(); };
     Changed();
+}
+
+void TPicture::LoadFromStream(TStream& stream)
+{
+    TGraphicClass cls = GraphicClassOfStream(stream);
+    if (!cls) throw EInvalidGraphic("Unknown picture format");
+    std::unique_ptr<TGraphic> graphic(static_cast<TGraphic*>(cls->Create()));
+    graphic->LoadFromStream(stream);
+    FGraphic = std::move(graphic);
+    FGraphic->OnChange = [this] { Changed(); };
+    Changed();
+}
+
+void TPicture::SaveToStream(TStream& stream)
+{
+    if (FGraphic) FGraphic->SaveToStream(stream);
 }
 
 void TPicture::DefineProperties(TFiler* filer)

@@ -160,13 +160,27 @@ public:
     // The graphic class by the file's extension; EInvalidGraphic "Unknown picture file extension (.xyz)".
     void LoadFromFile(const String& fileName);
     void SaveToFile(const String& fileName);
+    // Reads a graphic from the stream's position: the first registered format whose test accepts
+    // the data picks the class (bitmaps by "BM", PNG, JPEG, GIF, icons and metafiles by their
+    // signatures); EInvalidGraphic "Unknown picture format" when none does.
+    void LoadFromStream(TStream& stream);
+    // The graphic in its own file format; nothing without a graphic.
+    void SaveToStream(TStream& stream);
     // "Data" in form descriptions: the graphic's class name (a short string) and its data.
     void DefineProperties(TFiler* filer) override;
     void ReadData(TStream& stream);     // EInvalidGraphic for a class that is not registered
     void WriteData(TStream& stream);
     std::function<void()> OnChange;
 
-    static void RegisterFileFormat(const String& extension, const String& description, TGraphicClass graphicClass);
+    // Tells whether a stream, at its position, holds data of the format; the position is restored
+    // by the caller.
+    using TFormatTest = std::function<bool(TStream& stream)>;
+    // A format without test is only chosen by file extension.
+    static void RegisterFileFormat(const String& extension, const String& description, TGraphicClass graphicClass,
+                                   TFormatTest test = nullptr);
+    static String FileFormatDescription(const String& extension);   // "" when none is registered
+    // The class of the first registered format whose test accepts the stream; null when none.
+    static TGraphicClass GraphicClassOfStream(TStream& stream);
     static void UnregisterGraphicClass(TGraphicClass graphicClass);
     static TGraphicClass FileFormat(const String& extension);   // null when none is registered
     // "All (*.bmp;*.png)|*.bmp;*.png|Bitmaps (*.bmp)|*.bmp|..." for file dialogs.

@@ -363,4 +363,51 @@ TEST(PictureFiles, UnknownExtensionIsRefused)
               "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|GIF Image (*.gif)|*.gif");
 }
 
+TEST(PictureStreams, TheDataSignaturePicksTheGraphicClass)
+{
+    // Each picture saved to a stream comes back as its own class, read from the stream's position.
+    TBitmap bmp(3, 2, TPixelFormat::pf24bit);
+    bmp.Canvas().SetPixel(2, 1, clRed);
+    TPngImage png;
+    png.Image().Assign(bmp);
+    TJPEGImage jpeg;
+    jpeg.Image().Assign(bmp);
+    struct Case {
+        TGraphic* Graphic;
+        TClass Expected;
+    } cases[] = {{&bmp, TBitmap::StaticClass()}, {&png, TPngImage::StaticClass()}, {&jpeg, TJPEGImage::StaticClass()}};
+    for (const Case& c : cases) {
+        TMemoryStream m;
+        m.WriteBuffer("xy", 2);
+        c.Graphic->SaveToStream(m);
+        m.SetPosition(2);
+        TPicture pic;
+        pic.LoadFromStream(m);
+        ASSERT_TRUE(pic.Graphic()) << c.Expected->ClassName();
+        EXPECT_EQ(pic.Graphic()->ClassType(), c.Expected);
+        EXPECT_EQ(pic.Width(), 3);
+        TMemoryStream again;
+        pic.SaveToStream(again);
+        again.SetPosition(0);
+        EXPECT_EQ(TPicture::GraphicClassOfStream(again), c.Expected);
+        EXPECT_EQ(again.Position(), 0);
+    }
+}
+
+TEST(PictureStreams, UnknownDataIsRefusedAndRegisteredTestsClaimTheirData)
+{
+    TStringStream text("<svg/>");
+    TPicture pic;
+    EXPECT_THROW(pic.LoadFromStream(text), EInvalidGraphic);
+    EXPECT_EQ(TPicture::GraphicClassOfStream(text), nullptr);
+    // A format registered with a test of its own is asked after the built-in ones.
+    TPicture::RegisterFileFormat("pngtext", "Text pictures", TPngImage::StaticClass(),
+                                 [](TStream& s) { char c = 0; return s.Read(&c, 1) == 1 && c == '<'; });
+    EXPECT_EQ(TPicture::GraphicClassOfStream(text), TPngImage::StaticClass());
+    EXPECT_EQ(text.Position(), 0);
+    EXPECT_EQ(TPicture::FileFormatDescription("PNGTEXT"), "Text pictures");
+    TPicture::RegisterFileFormat("pngtext", "", TBitmap::StaticClass());
+    EXPECT_EQ(TPicture::GraphicClassOfStream(text), nullptr);
+}
+
 }  // namespace
