@@ -36,6 +36,29 @@ struct TRect {
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
+// Floating-point geometry of the drawing layers: 32-bit floats, y growing downwards.
+struct TPointF {
+    float X = 0;
+    float Y = 0;
+    friend bool operator==(const TPointF&, const TPointF&) = default;
+};
+
+struct TSizeF {
+    float cx = 0;
+    float cy = 0;
+    friend bool operator==(const TSizeF&, const TSizeF&) = default;
+};
+
+struct TRectF {
+    float Left = 0;
+    float Top = 0;
+    float Right = 0;
+    float Bottom = 0;
+    float Width() const { return Right - Left; }
+    float Height() const { return Bottom - Top; }
+    friend bool operator==(const TRectF&, const TRectF&) = default;
+};
+
 inline TPoint Point(Integer x, Integer y) { return {x, y}; }
 inline TRect Rect(Integer left, Integer top, Integer right, Integer bottom) { return {left, top, right, bottom}; }
 inline TRect Bounds(Integer left, Integer top, Integer width, Integer height)

@@ -89,4 +89,15 @@ TEST(Rects, Helpers)
     EXPECT_FALSE(PtInRect(Rect(0, 0, 2, 2), Point(2, 1)));
 }
 
+TEST(Rects, FloatRectanglesMeasureFromLeftAndTop)
+{
+    // a rectangle given right to left has a negative width; values are 32-bit floats
+    const TRectF r{10.5f, 2.0f, 0.25f, 4.75f};
+    EXPECT_FLOAT_EQ(r.Width(), -10.25f);
+    EXPECT_FLOAT_EQ(r.Height(), 2.75f);
+    EXPECT_EQ(sizeof(TRectF), 16u);
+    EXPECT_EQ((TPointF{1.0f, 2.0f}), (TPointF{1.0f, 2.0f}));
+    EXPECT_NE((TSizeF{1.0f, 2.0f}), (TSizeF{2.0f, 1.0f}));
+}
+
 }  // namespace
