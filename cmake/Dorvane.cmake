@@ -28,3 +28,19 @@ function(dorvane_tests target)
     LABELS "${ARG_LABEL}"
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=1;DORVANE_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}")
 endfunction()
+
+# The program's data (programdata/ with the user manual printed from its help pages), staged
+# in this folder by the programdata target.
+set(DORVANE_PROGRAMDATA_DIR ${CMAKE_BINARY_DIR}/staged-programdata)
+
+# dorvane_programdata(<target>)
+# Copies the program's data next to the executable on every build, where the program finds
+# "images", "help", "Doc" and "samples" under its own folder.
+function(dorvane_programdata target)
+  add_custom_target(${target}_programdata
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${DORVANE_PROGRAMDATA_DIR} $<TARGET_FILE_DIR:${target}>
+    COMMENT "Program data next to ${target}"
+    VERBATIM)
+  add_dependencies(${target}_programdata programdata)
+  add_dependencies(${target} ${target}_programdata)
+endfunction()

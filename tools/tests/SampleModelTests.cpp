@@ -85,8 +85,9 @@ TEST(SampleModel, AnalysisGivesTheHandComputedLoads)
         EXPECT_NEAR(m.Joint.Volume[s.Joint], s.Area, 1e-9) << s.Joint;
         EXPECT_NEAR(m.JointLoad.Wv[s.Joint], -s.Area * unitWeight, 1e-6) << s.Joint;
     }
-    // Water on the base joint at the operating level: 9.81 x 56^2 / 2 kN per metre.
-    EXPECT_NEAR(std::abs(m.JointLoad.HNu[0]), 9.81 * 56 * 56 / 2, 1e-6);
+    // Water on the base joint at the operating level, pushing downstream: 9.81 x 56^2 / 2 kN
+    // per metre, a third of the depth above the base.
+    EXPECT_NEAR(m.JointLoad.HNu[0], 9.81 * 56 * 56 / 2, 1e-6);
     EXPECT_NEAR(m.JointLoad.yHNu[0], 100 + 56.0 / 3, 1e-9);
 }
 
