@@ -4,7 +4,8 @@
 // page; their chapters are pinned there, the pages before them left for notes.
 //
 // The help pages are ours and use a small part of HTML: h1, h2, p (classes "check" and "nav"),
-// ul, ol, li, table, tr, th, td, b, a and the entities &amp; &lt; &gt; &quot; &le;.
+// ul, ol, li, table, tr, th, td, b, a, img (pictures of the program's "images" folder, side by
+// side in a paragraph of their own) and the entities &amp; &lt; &gt; &quot; &le;.
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -13,7 +14,9 @@
 #include <vector>
 
 #include "platform/backend/qt/QtGraphics.h"
+#include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Printers.h"
+#include "platform/rtl/FileSys.h"
 
 namespace {
 
@@ -43,6 +46,7 @@ struct TBlock {
     std::vector<std::vector<TRun>> Cells;   // a table row
     bool HeaderRow = false;
     std::string Marker;                     // list item: "•" or "3."
+    std::vector<std::string> Pictures;      // a paragraph of pictures: their files
     int Table = -1;                          // rows of one table share the number
 };
 
@@ -79,8 +83,9 @@ std::string DecodeEntities(const std::string& text)
     return out;
 }
 
-// Breaks a page into blocks: the text inside <body>, white space collapsed.
-std::vector<TBlock> ParsePage(const std::string& html, std::string& title)
+// Breaks a page into blocks: the text inside <body>, white space collapsed; picture files are
+// taken relative to the page's folder.
+std::vector<TBlock> ParsePage(const std::string& html, const std::string& dir, std::string& title)
 {
     std::vector<TBlock> blocks;
     const size_t body = html.find("<body>");
@@ -136,6 +141,10 @@ std::vector<TBlock> ParsePage(const std::string& html, std::string& title)
             current->Cells.emplace_back();
             current->HeaderRow = name == "th";
             runs = &current->Cells.back();
+        } else if (name == "img" && current) {
+            const size_t src = tag.find("src=\"");
+            if (src != std::string::npos)
+                current->Pictures.push_back(dir + "/" + tag.substr(src + 5, tag.find('"', src + 5) - src - 5));
         } else if (name == "b") bold = true;
         else if (name == "/b") bold = false;
         else if (name == "/p" || name == "/h1" || name == "/h2" || name == "/li") {
@@ -160,7 +169,7 @@ std::vector<TChapter> ReadChapters(const std::string& dir)
         if (file.size() < 5 || file.substr(file.size() - 5) != ".html") continue;
         TChapter chapter;
         chapter.File = file;
-        chapter.Blocks = ParsePage(ReadFile(dir + "/" + file), chapter.Title);
+        chapter.Blocks = ParsePage(ReadFile(dir + "/" + file), dir, chapter.Title);
         chapters.push_back(std::move(chapter));
     }
     return chapters;
@@ -248,7 +257,8 @@ public:
                 FY += Points(2);
                 break;
             case TBlockKind::Paragraph:
-                Paragraph(block.Runs, 10, false, clBlack, FLeft, FRight);
+                Pictures(block.Pictures);
+                if (!block.Runs.empty()) Paragraph(block.Runs, 10, false, clBlack, FLeft, FRight);
                 FY += Points(6);
                 break;
             case TBlockKind::Check: {
@@ -347,6 +357,33 @@ private:
         std::vector<TRun> styled = runs;
         for (TRun& r : styled) r.Bold = r.Bold || bold;
         for (const auto& line : WrapRuns(styled, pt, right - left)) Line(line, pt, color, left);
+    }
+
+    // Pictures at their size on the screen (96 per inch), side by side while they fit, scaled
+    // down to the width of the text when one alone is wider.
+    void Pictures(const std::vector<std::string>& files)
+    {
+        const Integer gap = Points(8);
+        Integer x = FLeft, rowHeight = 0;
+        for (const std::string& file : files) {
+            TPicture picture;
+            picture.LoadFromFile(NativePath(String(file)));
+            Integer w = picture.Width() * FDpi / 96, h = picture.Height() * FDpi / 96;
+            if (w > FRight - FLeft) {
+                h = h * (FRight - FLeft) / w;
+                w = FRight - FLeft;
+            }
+            if (x > FLeft && x + w > FRight) {
+                FY += rowHeight + gap;
+                x = FLeft;
+                rowHeight = 0;
+            }
+            if (FY + h > FBottom) NewPage();
+            picture.Graphic()->DrawOn(FCanvas, Rect(x, FY, x + w, FY + h));
+            x += w + gap;
+            rowHeight = std::max(rowHeight, h);
+        }
+        if (rowHeight) FY += rowHeight + gap;
     }
 
     // Columns share the width by their text, each at least as wide as its longest word.
