@@ -9,6 +9,10 @@
 #include <iterator>
 
 #include "analysis/AnalysisRun.h"
+#include "analysis/IncrementalLoads.h"
+#include "analysis/ParametricRun.h"
+#include "analysis/Statistic.h"
+#include "numerics/VEZ_vector.h"
 #include "engine/Fichier.h"
 #include "tools/SampleModel.h"
 
@@ -123,6 +127,37 @@ TEST(SampleModel, SafetyFactorsAreFiniteAndSensible)
     // The usual case leaves the base joint uncracked.
     EXPECT_EQ(m.Joint.CrackLength.Up[1][0], 0);
     EXPECT_EQ(m.Joint.CrackLength.Down[1][0], 0);
+}
+
+// The two studies the sample sets up run on its base joint: the Monte-Carlo simulation gives
+// safety factors spread around the deterministic ones, the incremental analysis one step per
+// 0.1 m from 150 m to the crest.
+TEST(SampleModel, StudiesRunOnTheBaseJoint)
+{
+    TParametres m = ReadSample();
+    TSilentAnalysisHost host;
+    RunAnalysis(m, host);
+    const double peak = m.Joint.SafetyFactor.Sliding.Peak[1][0];
+
+    TParametres mc = m;
+    TSilentLongRunHost mcHost;
+    StatisticalAnalyses(mc, mcHost);
+    EXPECT_TRUE(mcHost.Warnings.empty());
+    // Output 3 is the peak sliding factor; its mean lies near the deterministic value.
+    const double mean = mc.StatResult.moyenne[NRandomVariables + 3];
+    EXPECT_TRUE(std::isfinite(mean));
+    EXPECT_NEAR(mean, peak, 0.25 * peak);
+    EXPECT_GT(mc.StatResult.deviation[NRandomVariables + 3], 0);
+
+    TParametres inc = m;
+    TSilentLongRunHost incHost;
+    IncrementalLoadAnalysis(inc, incHost);
+    EXPECT_TRUE(incHost.Warnings.empty());
+    EXPECT_EQ(inc.IncrementLoad.AnalysisSteps, 101);
+    // Raising the reservoir lowers the peak sliding factor of the base joint (result 3).
+    const DynArray<double>& sliding = inc.IncrementalResult.histogramme[3];
+    ASSERT_GE(sliding.Length(), 101);
+    EXPECT_GT(sliding[1], sliding[101]);
 }
 
 }  // namespace
