@@ -340,6 +340,90 @@ TFormatSettings FormatSettings = TFormatSettings::FromLocale();
 
 // ---- Float to text ------------------------------------------------------
 
+namespace {
+
+using UInt128 = unsigned __int128;
+
+constexpr UInt64 Pow10(int n)
+{
+    UInt64 p = 1;
+    while (n-- > 0) p *= 10;
+    return p;
+}
+
+UInt128 Pow10Wide(int n)
+{
+    UInt128 p = 1;
+    while (n-- > 0) p *= 10;
+    return p;
+}
+
+constexpr UInt64 LowestOf18 = Pow10(17), PastOf18 = Pow10(18);
+
+// The 18 significant digits of a double d > 0 rounded to even on its exact binary value,
+// as an integer 10^17 <= digits < 10^18, and the power of ten of its first digit, by
+// integer arithmetic on d = m 2^e: exact wherever m 10^k and 2^-e fit 128 bits (from about
+// 1E-5 to 1E38). False outside.
+bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
+{
+    int e = 0;
+    const double fraction = std::frexp(d, &e);  // d = fraction 2^e, 0.5 <= fraction < 1
+    const UInt64 m = static_cast<UInt64>(std::ldexp(fraction, 53));
+    e -= 53;
+    // The first digit's power, possibly one too low; corrected below.
+    int p = static_cast<int>(std::floor((e + 52) * 0.30102999566398120));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = 17 - p;  // digits = d 10^k
+        UInt128 a, b;
+        if (k >= 0) {
+            if (k > 22 || e < -127 || e > 0) return false;
+            a = static_cast<UInt128>(m) * Pow10Wide(k);
+            b = static_cast<UInt128>(1) << -e;
+        } else {
+            if (k < -38 || e < 0 || e > 74) return false;
+            a = static_cast<UInt128>(m) << e;
+            b = Pow10Wide(-k);
+        }
+        UInt128 q = a / b;
+        const UInt128 r = a - q * b;
+        if (q >= PastOf18) { ++p; continue; }
+        if (q < LowestOf18) { --p; continue; }
+        if (2 * r > b || (2 * r == b && (q & 1) != 0)) ++q;
+        if (q == PastOf18) { q = LowestOf18; ++p; }
+        digits = static_cast<UInt64>(q);
+        power = p;
+        return true;
+    }
+    return false;
+}
+
+// The 18 significant digits of |value| > 0 rounded to even on its exact binary value into
+// digits[0..17], and the power of ten of the first digit.
+void EighteenDigits(Extended value, char* digits, int& power)
+{
+    const Extended a = std::fabs(value);
+    const double d = static_cast<double>(a);
+    UInt64 n = 0;
+    if (a <= static_cast<Extended>(__DBL_MAX__) && static_cast<Extended>(d) == a && EighteenDigitsOfDouble(d, n, power)) {
+        for (int i = MaxDigits - 1; i >= 0; --i) {
+            digits[i] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        }
+        return;
+    }
+    char buffer[64];
+    const auto result = a <= static_cast<Extended>(__DBL_MAX__) && static_cast<Extended>(d) == a
+                            ? std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::scientific, MaxDigits - 1)
+                            : std::to_chars(buffer, buffer + sizeof buffer, a, std::chars_format::scientific, MaxDigits - 1);
+    int count = 0;
+    const char* p = buffer;
+    for (; p < result.ptr && *p != 'e'; ++p)
+        if (*p != '.') digits[count++] = *p;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, power);
+}
+
+} // namespace
+
 TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
 {
     TFloatRec rec;
@@ -348,31 +432,25 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
     if (std::isinf(value)) { rec.Infinite = true; return rec; }
     if (value == 0) return rec;
 
-    // The 18 significant digits of |value|, correctly rounded.
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, MaxDigits - 1);
-    std::string digits;
-    const char* p = buffer;
-    for (; p < result.ptr && *p != 'e'; ++p)
-        if (*p != '.') digits += *p;
+    char digits[MaxDigits + 1];
     int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, exponent);
+    EighteenDigits(value, digits + 1, exponent);
     exponent += 1;  // 0.ddd form
 
-    // Decimal rounding, ties away from zero.
+    // Decimal rounding of the 18 digits, ties away from zero; digits[0] takes a carry.
     const int keep = std::min(Clamp(precision, 1, MaxDigits), exponent + decimals);
     if (keep < 0) return rec;  // rounds to zero
-    const bool up = keep < static_cast<int>(digits.size()) && digits[static_cast<size_t>(keep)] >= '5';
-    digits.resize(static_cast<size_t>(keep));
-    if (up) {
-        int i = keep - 1;
-        while (i >= 0 && digits[static_cast<size_t>(i)] == '9') digits[static_cast<size_t>(i--)] = '0';
-        if (i >= 0) ++digits[static_cast<size_t>(i)];
-        else { digits.insert(digits.begin(), '1'); ++exponent; }
+    digits[0] = '0';
+    if (keep < MaxDigits && digits[keep + 1] >= '5') {
+        int i = keep;
+        while (i >= 1 && digits[i] == '9') digits[i--] = '0';
+        ++digits[i];
     }
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
-    if (digits.empty()) return rec;
-    rec.Digits = digits;
+    int first = 1, last = keep;
+    if (digits[0] == '1') { first = 0; ++exponent; }
+    while (last >= first && digits[last] == '0') --last;
+    if (last < first) return rec;
+    rec.Digits.assign(digits + first, static_cast<size_t>(last - first + 1));
     rec.Exponent = exponent;
     return rec;
 }
