@@ -406,8 +406,9 @@ void DrawPostTension(TCanvas& c)
 // ---- drain behaviour when a crack reaches the drain line ---------------------------------
 
 // A cracked base with the drain line at x = 60 (heel 15, toe 175): the crack runs from the heel
-// to `crackEnd`; `drainHead` is the diagram's head at the drain line and `beforeDrain` how the
-// part before the drain is loaded.
+// to `crackEnd`. A drain that does not work leaves the full head along the crack; one that works
+// holds `drainHead` from the drain line to the crack's end, with the full head (or a head
+// decreasing from it) before the drain.
 enum class TCrackPressure { Full, Decrementing };
 void DrawCrackedDrain(TCanvas& c, Integer crackEnd, Integer drainHead, TCrackPressure beforeDrain, bool drainWorks)
 {
@@ -417,8 +418,12 @@ void DrawCrackedDrain(TCanvas& c, Integer crackEnd, Integer drainHead, TCrackPre
     Line(c, Point(60, 60), Point(60, 16), drainWorks ? WaterLine : Rgb(150, 150, 150), 1, TPenStyle::psDash);
     const Integer full = 55, tail = 12;
     std::vector<TPoint> outline = {Point(15, 60), Point(15, 60 + full)};
-    if (beforeDrain == TCrackPressure::Full) {
+    if (!drainWorks) {
         outline.push_back(Point(crackEnd, 60 + full));
+    } else if (beforeDrain == TCrackPressure::Full) {
+        outline.push_back(Point(60, 60 + full));
+        outline.push_back(Point(60, 60 + drainHead));
+        outline.push_back(Point(crackEnd, 60 + drainHead));
     } else {
         outline.push_back(Point(60, 60 + drainHead));
         outline.push_back(Point(crackEnd, 60 + drainHead));
