@@ -96,6 +96,13 @@ int JointMaterialIndex(const TParametres& model, int j)
     return m >= 0 && m < model.JointMaterials.Length() ? m : -1;
 }
 
+String StudyColumnNumber(const char* mask, int width, double value, const TFormatSettings& settings)
+{
+    if (!std::isfinite(value))
+        return Format("%*E ", {width - 1, value}, settings);
+    return FormatFloat(mask, value, settings);
+}
+
 int PercentOf(int done, int total)
 {
     return total < 1 ? 100 : static_cast<int>(Round(static_cast<double>(done) / total * 100));

@@ -11,6 +11,7 @@
 #include "analysis/AnalysisRun.h"
 #include "engine/Unites.h"
 #include "platform/rtl/FileIO.h"
+#include "platform/rtl/SysFormat.h"
 #include "platform/rtl/UString.h"
 
 class ILongRunHost {
@@ -125,6 +126,11 @@ int LastForceIndex(const TParametres& model);
 int JointMaterialIndex(const TParametres& model, int j);
 // The percentage of done out of total steps, rounded; 100 when total is below 1.
 int PercentOf(int done, int total);
+
+// A number in a column of a study's text file: a finite value as the FormatFloat mask gives
+// it (a blank ends every column of `width` characters); a value that is no number keeps the
+// column, its word ("INF", "-INF", "NAN") right-aligned before that blank.
+String StudyColumnNumber(const char* mask, int width, double value, const TFormatSettings& settings);
 
 // A text file written by a run, under a name stored in the model (relative to the current
 // folder): created or emptied, every line ended by CR LF. A file that cannot be created or

@@ -486,10 +486,7 @@ double ProbabilityOfFailure(const TVector& sample, int count, int q)
 
 String StatisticNumber(double value, const TFormatSettings& settings)
 {
-    // A value that is no number keeps its column: its word right-aligned where a number ends.
-    if (!std::isfinite(value))
-        return Format("%14.8E ", {value}, settings);
-    return FormatFloat("0.00000000E+00 ;-0.0000000E+00 ;0.0            ", value, settings);
+    return StudyColumnNumber("0.00000000E+00 ;-0.0000000E+00 ;0.0            ", 15, value, settings);
 }
 
 String ReadUserDensityFile(const String& fileName, Integer& number, DynArray<double>& values)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "analysis/tests/StudyModel.h"
 #include "analysis/tests/StudyTestSupport.h"
 
@@ -52,6 +54,29 @@ TEST(ParametricRunTest, KeptInputsComeBackExactly)
     m.Force.Elem[1].HorForce = 7;
     kept.Restore(m);
     EXPECT_EQ(StoredInputs(m), inputs);
+}
+
+TEST(ParametricRunTest, EveryNumberOfAStudyFileFillsItsColumn)
+{
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    const TFormatSettings english = TFormatSettings::English();
+    const struct {
+        const char* Mask;
+        int Width;
+        double Value;
+        const char* Text;
+    } cases[] = {
+        {"0.000000E+00 ;-0.00000E+00 ;0.0          ", 13, 2.5, "2.500000E+00 "},
+        {"0.000000E+00 ;-0.00000E+00 ;0.0          ", 13, -2.5, "-2.50000E+00 "},
+        {"0.000000E+00 ;-0.00000E+00 ;0.0          ", 13, 0, "0.0          "},
+        {"0.000000E+00 ;-0.00000E+00 ;0.0          ", 13, inf, "         INF "},
+        {"0.000000E+00 ;-0.00000E+00 ;0.0          ", 13, -inf, "        -INF "},
+        {"0.000000E+00 ;-0.00000E+00 ;0.0          ", 13, nan, "         NAN "},
+        {"0.00000000E+00 ;-0.0000000E+00 ;0.0            ", 15, 0.125, "1.25000000E-01 "},
+        {"0.00000000E+00 ;-0.0000000E+00 ;0.0            ", 15, nan, "           NAN "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(StudyColumnNumber(c.Mask, c.Width, c.Value, english).ToUtf8(), c.Text) << c.Value;
 }
 
 TEST(ParametricRunTest, PercentDone)
