@@ -86,7 +86,7 @@ TEST(ProgramData, EveryHelpContextHasItsOwnPage)
         ASSERT_EQ(page, DataDir + "help/dorvane/" + std::to_string(p.Context) + ".html") << p.Context;
         const std::string html = FileText(page);
         EXPECT_NE(html.find(std::string("<title>") + p.Title + "</title>"), std::string::npos) << p.Context;
-        EXPECT_NE(html.find("<link rel=\"stylesheet\" href=\"dorvane.css\">"), std::string::npos) << p.Context;
+        EXPECT_NE(html.find("<link rel=\"stylesheet\" type=\"text/css\" href=\"dorvane.css\">"), std::string::npos) << p.Context;
     }
 }
 
