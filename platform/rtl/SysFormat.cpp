@@ -1,10 +1,12 @@
 #include "platform/rtl/SysFormat.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <langinfo.h>
 #include <locale.h>
 #include <vector>
@@ -27,16 +29,40 @@ String SpecialText(const TFloatRec& rec)
     return rec.Negative ? "-INF" : "INF";
 }
 
+// A float's text built in place, without allocations on the way; every text the general
+// and exponent forms write fits.
+class TShortText {
+public:
+    void Add(char16_t c) { FText[FLength++] = c; }
+    void Add(const std::string& ascii, size_t from)
+    {
+        for (size_t i = from; i < ascii.size(); ++i) FText[FLength++] = static_cast<char16_t>(ascii[i]);
+    }
+    // Optional sign, then at least `minDigits` digits.
+    void AddExponent(int exponent, int minDigits, bool plusSign)
+    {
+        if (exponent < 0) Add(u'-');
+        else if (plusSign) Add(u'+');
+        char digits[16];
+        int count = 0;
+        unsigned magnitude = exponent < 0 ? 0u - static_cast<unsigned>(exponent) : static_cast<unsigned>(exponent);
+        do { digits[count++] = static_cast<char>('0' + magnitude % 10); magnitude /= 10; } while (magnitude != 0);
+        for (int i = count; i < minDigits; ++i) Add(u'0');
+        while (count > 0) Add(static_cast<char16_t>(digits[--count]));
+    }
+    std::u16string Text() const { return std::u16string(FText, static_cast<size_t>(FLength)); }
+
+private:
+    char16_t FText[64];
+    int FLength = 0;
+};
+
 // Exponent text: optional sign, then at least `minDigits` digits.
 std::u16string ExponentText(int exponent, int minDigits, bool plusSign)
 {
-    std::u16string s;
-    if (exponent < 0) s += u'-';
-    else if (plusSign) s += u'+';
-    std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
-    if (static_cast<int>(digits.size()) < minDigits)
-        digits.insert(0, static_cast<size_t>(minDigits) - digits.size(), '0');
-    return s + Ascii(digits);
+    TShortText s;
+    s.AddExponent(exponent, minDigits, plusSign);
+    return s.Text();
 }
 
 // The digit at position i of the record (0-based), '0' past the end.
@@ -70,35 +96,44 @@ std::u16string Grouped(const std::string& integer, char16_t separator)
 String GeneralText(const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
 {
     if (rec.Digits.empty()) return "0";
-    std::u16string s = rec.Negative ? u"-" : u"";
+    TShortText s;
+    if (rec.Negative) s.Add(u'-');
     const int n = static_cast<int>(rec.Digits.size());
     if (rec.Exponent > precision || rec.Exponent < -3) {
-        s += static_cast<char16_t>(rec.Digits[0]);
-        if (n > 1) s += settings.DecimalSeparator + Ascii(rec.Digits.substr(1));
-        s += u'E';
-        s += ExponentText(rec.Exponent - 1, expDigits, false);
+        s.Add(static_cast<char16_t>(rec.Digits[0]));
+        if (n > 1) {
+            s.Add(settings.DecimalSeparator);
+            s.Add(rec.Digits, 1);
+        }
+        s.Add(u'E');
+        s.AddExponent(rec.Exponent - 1, expDigits, false);
     } else if (rec.Exponent <= 0) {
-        s += u'0';
-        s += settings.DecimalSeparator;
-        s += std::u16string(static_cast<size_t>(-rec.Exponent), u'0') + Ascii(rec.Digits);
+        s.Add(u'0');
+        s.Add(settings.DecimalSeparator);
+        for (int i = rec.Exponent; i < 0; ++i) s.Add(u'0');
+        s.Add(rec.Digits, 0);
     } else {
-        for (int i = 0; i < rec.Exponent; ++i) s += static_cast<char16_t>(DigitAt(rec, i));
-        if (n > rec.Exponent) s += settings.DecimalSeparator + Ascii(rec.Digits.substr(static_cast<size_t>(rec.Exponent)));
+        for (int i = 0; i < rec.Exponent; ++i) s.Add(static_cast<char16_t>(DigitAt(rec, i)));
+        if (n > rec.Exponent) {
+            s.Add(settings.DecimalSeparator);
+            s.Add(rec.Digits, static_cast<size_t>(rec.Exponent));
+        }
     }
-    return s;
+    return s.Text();
 }
 
 String ExponentFormText(const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
 {
-    std::u16string s = rec.Negative && !rec.Digits.empty() ? u"-" : u"";
-    s += static_cast<char16_t>(DigitAt(rec, 0));
+    TShortText s;
+    if (rec.Negative && !rec.Digits.empty()) s.Add(u'-');
+    s.Add(static_cast<char16_t>(DigitAt(rec, 0)));
     if (precision > 1) {
-        s += settings.DecimalSeparator;
-        for (int i = 1; i < precision; ++i) s += static_cast<char16_t>(DigitAt(rec, i));
+        s.Add(settings.DecimalSeparator);
+        for (int i = 1; i < precision; ++i) s.Add(static_cast<char16_t>(DigitAt(rec, i)));
     }
-    s += u'E';
-    s += ExponentText(rec.Digits.empty() ? 0 : rec.Exponent - 1, expDigits, true);
-    return s;
+    s.Add(u'E');
+    s.AddExponent(rec.Digits.empty() ? 0 : rec.Exponent - 1, expDigits, true);
+    return s.Text();
 }
 
 // The currency patterns: '$' stands for the currency string, '1' for the number.
@@ -351,44 +386,58 @@ constexpr UInt64 Pow10(int n)
     return p;
 }
 
-UInt128 Pow10Wide(int n)
+// 10^0 .. 10^38.
+const std::array<UInt128, 39>& Powers10()
 {
-    UInt128 p = 1;
-    while (n-- > 0) p *= 10;
-    return p;
+    static const std::array<UInt128, 39> powers = [] {
+        std::array<UInt128, 39> p{};
+        p[0] = 1;
+        for (size_t n = 1; n < p.size(); ++n) p[n] = p[n - 1] * 10;
+        return p;
+    }();
+    return powers;
 }
 
 constexpr UInt64 LowestOf18 = Pow10(17), PastOf18 = Pow10(18);
 
-// The 18 significant digits of a double d > 0 rounded to even on its exact binary value,
-// as an integer 10^17 <= digits < 10^18, and the power of ten of its first digit, by
+// The 18 significant digits of a normal double d > 0 rounded to even on its exact binary
+// value, as an integer 10^17 <= digits < 10^18, and the power of ten of its first digit, by
 // integer arithmetic on d = m 2^e: exact wherever m 10^k and 2^-e fit 128 bits (from about
 // 1E-5 to 1E38). False outside.
 bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
 {
-    int e = 0;
-    const double fraction = std::frexp(d, &e);  // d = fraction 2^e, 0.5 <= fraction < 1
-    const UInt64 m = static_cast<UInt64>(std::ldexp(fraction, 53));
-    e -= 53;
-    // The first digit's power, possibly one too low; corrected below.
-    int p = static_cast<int>(std::floor((e + 52) * 0.30102999566398120));
+    UInt64 bits = 0;
+    std::memcpy(&bits, &d, sizeof bits);
+    const int field = static_cast<int>(bits >> 52) & 0x7FF;
+    if (field == 0) return false;  // subnormal: far below the range
+    const UInt64 m = (bits & ((UInt64{1} << 52) - 1)) | (UInt64{1} << 52);
+    const int e = field - 1075;
+    // floor((e + 52) log10 2), the first digit's power or one below; corrected below.
+    int p = ((e + 52) * 78913) >> 18;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = 17 - p;  // digits = d 10^k
-        UInt128 a, b;
+        UInt128 q, r, half;
+        bool tie = false;
         if (k >= 0) {
             if (k > 22 || e < -127 || e > 0) return false;
-            a = static_cast<UInt128>(m) * Pow10Wide(k);
-            b = static_cast<UInt128>(1) << -e;
+            const UInt128 a = static_cast<UInt128>(m) * Powers10()[static_cast<size_t>(k)];
+            const int shift = -e;
+            q = a >> shift;
+            r = shift == 0 ? 0 : a & ((static_cast<UInt128>(1) << shift) - 1);
+            half = shift == 0 ? 1 : static_cast<UInt128>(1) << (shift - 1);
+            tie = shift != 0 && r == half;
         } else {
             if (k < -38 || e < 0 || e > 74) return false;
-            a = static_cast<UInt128>(m) << e;
-            b = Pow10Wide(-k);
+            const UInt128 a = static_cast<UInt128>(m) << e;
+            const UInt128 b = Powers10()[static_cast<size_t>(-k)];
+            q = a / b;
+            r = a - q * b;
+            half = b / 2;  // b is even
+            tie = r == half;
         }
-        UInt128 q = a / b;
-        const UInt128 r = a - q * b;
         if (q >= PastOf18) { ++p; continue; }
         if (q < LowestOf18) { --p; continue; }
-        if (2 * r > b || (2 * r == b && (q & 1) != 0)) ++q;
+        if ((r > half && !tie) || (tie && (q & 1) != 0)) ++q;
         if (q == PastOf18) { q = LowestOf18; ++p; }
         digits = static_cast<UInt64>(q);
         power = p;
@@ -551,6 +600,7 @@ std::u16string RenderSection(const std::u16string& section, const TSectionLayout
                              const std::string& fraction, int exponent, const TFormatSettings& settings)
 {
     std::u16string out;
+    out.reserve(section.size() + integer.size() + fraction.size() + 8);
     const int n = static_cast<int>(integer.size());
     int intIndex = 0, fracIndex = 0;
     bool integerDone = false, afterPoint = false;
@@ -609,12 +659,33 @@ std::u16string RenderSection(const std::u16string& section, const TSectionLayout
     return out;
 }
 
+// A format string split into its sections, each with its layout. Studies print thousands
+// of numbers through one format, so the last one parsed is kept.
+struct TParsedFormat {
+    std::u16string Format;
+    std::vector<std::u16string> Sections;
+    std::vector<TSectionLayout> Layouts;
+};
+
+const TParsedFormat& ParsedFormat(const std::u16string& format)
+{
+    thread_local TParsedFormat last;
+    if (last.Layouts.empty() || last.Format != format) {
+        last.Format = format;
+        last.Sections = SplitSections(format);
+        last.Layouts.clear();
+        for (const std::u16string& section : last.Sections) last.Layouts.push_back(AnalyseSection(section));
+    }
+    return last;
+}
+
 } // namespace
 
 String FormatFloat(const String& format, Extended value, const TFormatSettings& settings)
 {
     if (format.IsEmpty() || std::isnan(value) || std::isinf(value)) return FloatToStr(value, settings);
-    const std::vector<std::u16string> sections = SplitSections(format.u16());
+    const TParsedFormat& parsed = ParsedFormat(format.u16());
+    const std::vector<std::u16string>& sections = parsed.Sections;
 
     size_t index = 0;
     if (value < 0 && sections.size() >= 2 && !sections[1].empty()) index = 1;
@@ -623,7 +694,7 @@ String FormatFloat(const String& format, Extended value, const TFormatSettings& 
 
     for (;;) {
         const std::u16string& section = sections[index];
-        const TSectionLayout l = AnalyseSection(section);
+        const TSectionLayout& l = parsed.Layouts[index];
         std::string integer, fraction;
         int exponent = 0;
         TFloatRec rec;
