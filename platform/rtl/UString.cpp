@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cwctype>
+#include <locale.h>
 
 #include "platform/rtl/Exceptions.h"
 
@@ -326,3 +328,26 @@ Int64 StrToInt64(const String& s)
     if (!TryStrToInt64(s, v)) throw EConvertError(u"'" + s + u"' is not a valid integer value");
     return v;
 }
+
+namespace {
+
+// The classes come from the C library's UTF-8 locale, whatever locale the process runs in.
+locale_t UnicodeLocale()
+{
+    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+bool Classify(char16_t ch, int (*test)(wint_t, locale_t))
+{
+    if (ch >= 0xD800 && ch <= 0xDFFF) return false;
+    locale_t locale = UnicodeLocale();
+    return locale && test(static_cast<wint_t>(ch), locale) != 0;
+}
+
+}  // namespace
+
+bool IsCharAlpha(char16_t ch) { return Classify(ch, iswalpha_l); }
+bool IsCharAlphaNumeric(char16_t ch) { return Classify(ch, iswalnum_l); }
+bool IsCharUpper(char16_t ch) { return Classify(ch, iswupper_l); }
+bool IsCharLower(char16_t ch) { return Classify(ch, iswlower_l); }

@@ -141,3 +141,10 @@ Integer StrToIntDef(const String& s, Integer def);
 bool TryStrToInt(const String& s, Integer& value);
 Int64 StrToInt64(const String& s);
 bool TryStrToInt64(const String& s, Int64& value);
+
+// Character classes of one UTF-16 character as the system's Unicode tables give them (letters
+// of every script, decimal digits); a surrogate half is none of them.
+bool IsCharAlpha(char16_t ch);
+bool IsCharAlphaNumeric(char16_t ch);
+bool IsCharUpper(char16_t ch);
+bool IsCharLower(char16_t ch);

@@ -83,3 +83,31 @@ TEST(String, CodePages)
     EXPECT_EQ(String("𝄞").Length(), 2);  // surrogate pair
     EXPECT_EQ(String("𝄞").ToUtf8(), "𝄞");
 }
+
+TEST(UStringTest, CharacterClassesFollowTheUnicodeTables)
+{
+    struct Case {
+        char16_t ch;
+        bool alpha, alphaNumeric, upper, lower;
+    };
+    const Case cases[] = {
+        {u'A', true, true, true, false},
+        {u'z', true, true, false, true},
+        {u'5', false, true, false, false},
+        {u' ', false, false, false, false},
+        {u'_', false, false, false, false},
+        {u'\u00C9', true, true, true, false},   // E acute
+        {u'\u00DF', true, true, false, true},   // sharp s
+        {u'\u03A9', true, true, true, false},   // Greek capital omega
+        {u'\u0436', true, true, false, true},   // Cyrillic small zhe
+        {u'\u4E2D', true, true, false, false},  // a CJK ideograph has no case
+        {u'\u00D7', false, false, false, false},  // multiplication sign
+        {char16_t(0xD800), false, false, false, false},  // surrogate half
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsCharAlpha(c.ch), c.alpha) << int(c.ch);
+        EXPECT_EQ(IsCharAlphaNumeric(c.ch), c.alphaNumeric) << int(c.ch);
+        EXPECT_EQ(IsCharUpper(c.ch), c.upper) << int(c.ch);
+        EXPECT_EQ(IsCharLower(c.ch), c.lower) << int(c.ch);
+    }
+}
