@@ -93,6 +93,13 @@ bool IdentToColor(const String& ident, TColor& color)
     return false;
 }
 
+TColor StringToColor(const String& text)
+{
+    TColor color;
+    if (IdentToColor(text, color)) return color;
+    return static_cast<TColor>(StrToInt(text));
+}
+
 // ---------------------------------------------------------------- font
 
 IMPLEMENT_CLASS(TFont, TPersistent, NewObject<TFont>)

@@ -106,6 +106,9 @@ Cardinal GetSysColor(int index);          // the fixed desktop scheme of the pro
 TColor ColorToRGB(TColor color);          // system colours resolved, others unchanged
 String ColorToString(TColor color);       // "clRed" or "$00102030"
 bool IdentToColor(const String& ident, TColor& color);
+// A colour name ("clRed") or an integer ("$00102030", "255"); EConvertError
+// "'<text>' is not a valid integer value" for anything else.
+TColor StringToColor(const String& text);
 
 // ---------------------------------------------------------------- font
 enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };

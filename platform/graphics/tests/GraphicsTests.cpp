@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/graphics/Graphics.h"
+#include "platform/rtl/Exceptions.h"
 
 namespace {
 
@@ -24,6 +25,15 @@ TEST(Colors, NamesBothWays)
     ASSERT_TRUE(IdentToColor("clskyblue", c));
     EXPECT_EQ(c, clSkyBlue);
     EXPECT_FALSE(IdentToColor("clNothing", c));
+}
+
+TEST(Colors, StringToColorReadsNamesAndNumbers)
+{
+    EXPECT_EQ(StringToColor("clRed"), clRed);
+    EXPECT_EQ(StringToColor("$00102030"), 0x102030);
+    EXPECT_EQ(StringToColor("255"), 255);
+    EXPECT_EQ(StringToColor(ColorToString(clBtnFace)), clBtnFace);
+    EXPECT_THROW(StringToColor("reddish"), EConvertError);
 }
 
 TEST(Font, SizeAndHeightAt96AndOtherResolutions)
