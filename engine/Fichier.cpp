@@ -908,10 +908,9 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
 // Outcome of reading the file into a model image.
 enum class TReadOutcome { Read, OldVersion, WrongFormat };
 
-TReadOutcome ReadFileImage(const String& fileName, TParametres& image)
+// The model of a file image, with its base joint rebuilt from the section.
+TReadOutcome ReadImage(const std::vector<Byte>& data, TParametres& image)
 {
-    std::vector<Byte> data;
-    if (!ReadWholeFile(fileName, data)) return TReadOutcome::WrongFormat;
     try {
         TFileReader in(data);
         TProgramVersion version;
@@ -921,10 +920,20 @@ TReadOutcome ReadFileImage(const String& fileName, TParametres& image)
         in.U16("", version.Build);
         if (version.Number() < 1000000) return TReadOutcome::OldVersion;
         ReadModel(in, version, image);
+        // A section too large for its base joint to have a length is no dam.
+        ComputeBaseJoint(image);
+        if (!std::isfinite(image.Joint.Length[0]) || !std::isfinite(image.Joint.Angle[0])) throw EWrongFormat();
     } catch (const EWrongFormat&) {
         return TReadOutcome::WrongFormat;
     }
     return TReadOutcome::Read;
+}
+
+TReadOutcome ReadFileImage(const String& fileName, TParametres& image)
+{
+    std::vector<Byte> data;
+    if (!ReadWholeFile(fileName, data)) return TReadOutcome::WrongFormat;
+    return ReadImage(data, image);
 }
 
 }  // namespace
@@ -951,7 +960,9 @@ bool SaveModelFile(const String& fileName, TParametres& model)
     try {
         std::vector<Byte> image;
         EcritureFichier(image, model);
-        ok = ReplaceFile(fileName, image);
+        // A file this program could not open again is not written.
+        TParametres readBack;
+        ok = ReadImage(image, readBack) == TReadOutcome::Read && ReplaceFile(fileName, image);
     } catch (const std::exception&) {
         ok = false;
     }
@@ -992,7 +1003,6 @@ void LectureFichier1_0(IDamFileHost& host, const String& fileName)
         image.AnalysesStatistiques = current.AnalysesStatistiques;
         image.StatPDF = current.StatPDF;
         image.StatCDF = current.StatCDF;
-        ComputeBaseJoint(image);
         current = image;
     } catch (const std::exception&) {
         host.ShowWarning("Invalide file format - Error on open!");

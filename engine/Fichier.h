@@ -61,7 +61,8 @@ void EcritureFichier(std::vector<Byte>& file, TParametres& model);
 // Writes the model to the file: the image goes to a temporary file in the same folder that
 // replaces the old file only once it is completely written, and the folder is synced so
 // that the new file keeps its name. A file the user may not write (no write permission, for
-// the superuser too) is not replaced. Returns false when anything failed; the model then
+// the superuser too) is not replaced, and a model whose file could not be read again (a
+// number that is not finite, a count above its bound …) is not written. Returns false when anything failed; the model then
 // keeps daChanged as it was, and the old file is untouched unless only the folder's sync
 // failed.
 bool SaveModelFile(const String& fileName, TParametres& model);

@@ -636,6 +636,35 @@ TEST_F(ModelFile, NumbersThatAreNotFiniteAreWrongFormat)
     }
 }
 
+TEST_F(ModelFile, ASectionTooLargeForItsBaseJointIsWrongFormat)
+{
+    // The base joint runs from (0, A) to (L1, B): its length sqrt(L1^2 + (B - A)^2) must be a number.
+    struct TSection {
+        double L1, A, B;
+        bool read;
+    };
+    const TSection sections[] = {
+        {1e150, 100, 100, true},
+        {1e200, 100, 100, false},
+        {10, -1e308, 1e308, false},
+        {1e-300, 0, 1e-300, true},
+    };
+    const std::vector<Byte> good = ImageOf(RichModel());
+    for (const TSection& c : sections) {
+        std::vector<Byte> bytes = good;
+        Poke64(bytes, Rich.dim, c.L1);
+        Poke64(bytes, Rich.dim + 32, c.A);
+        Poke64(bytes, Rich.dim + 40, c.B);
+        const std::string what = "L1 " + std::to_string(c.L1) + " A " + std::to_string(c.A);
+        if (c.read) {
+            ASSERT_TRUE(Read(bytes)) << what;
+            EXPECT_TRUE(std::isfinite(Host.Model.Joint.Length[0])) << what;
+        } else {
+            ExpectRefused(bytes, "Wrong file format!", what);
+        }
+    }
+}
+
 TEST_F(ModelFile, UserDensitiesThatCannotBeDrawnFromAreWrongFormat)
 {
     struct TDensity {
@@ -843,6 +872,33 @@ TEST_F(ModelFile, AReadOnlyFileIsNotReplaced)
             EXPECT_EQ(fs::status(FDir / "model.dam").permissions(), mode) << name;
             EXPECT_EQ(std::distance(fs::directory_iterator(FDir), fs::directory_iterator()), 2);  // no leftovers
         }
+    }
+}
+
+TEST_F(ModelFile, AModelWhoseFileCouldNotBeOpenedAgainIsNotSaved)
+{
+    struct TChange {
+        const char* what;
+        void (*change)(TParametres&);
+    };
+    const TChange changes[] = {
+        {"a number that is not a number", [](TParametres& m) { m.Concrete.fc = NAN; }},
+        {"an infinite number", [](TParametres& m) { m.Force.Elem[1].HorForce = -INFINITY; }},
+        {"a section too large", [](TParametres& m) { m.Dim.L1 = 1e200; }},
+        {"a silt angle of 90 degrees", [](TParametres& m) { m.Reservoir.SedAngle = 90; }},
+        {"a user density of zeros", [](TParametres& m) { m.UserDefinedPDF.elem[4] = {0.0, 0.0, 0.0}; }},
+        {"too many simulations", [](TParametres& m) { m.Statistiques.NombreAnalyses = INT_MAX; }},
+    };
+    for (const TChange& c : changes) {
+        const String path = WriteBytes("model.dam", {1, 2, 3});
+        TParametres model = RichModel();
+        c.change(model);
+        model.Donnees.Include(daChanged);
+        EXPECT_FALSE(SaveModelFile(path, model)) << c.what;
+        EXPECT_TRUE(model.Donnees.Contains(daChanged)) << c.what;
+        EXPECT_EQ(fs::file_size(FDir / "model.dam"), 3u) << c.what;
+        EXPECT_FALSE(SaveModelFile(PathTo("new.dam"), model)) << c.what;
+        EXPECT_FALSE(fs::exists(FDir / "new.dam")) << c.what;
     }
 }
 
