@@ -734,10 +734,12 @@ bool MayReplace(const fs::path& target)
 }
 
 // A renamed file keeps its new name over a power loss only once its folder is on disk too.
+// False when the folder's sync fails; a folder that cannot be opened for it (no read
+// permission) is left to the system.
 bool SyncFolder(const fs::path& folder)
 {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return true;
     const bool ok = ::fsync(fd) == 0 || errno == EINVAL;  // a file system that cannot sync a folder
     ::close(fd);
     return ok;
