@@ -158,6 +158,28 @@ String GetTempFileName(const String& prefix)
     return String(pattern);
 }
 
+namespace {
+
+String HomeDir()
+{
+    const char* home = ::getenv("HOME");
+    return String(home && *home ? home : "/");
+}
+
+// The folder a base-directory variable names, else the fallback.
+String XdgDir(const char* variable, const String& fallback)
+{
+    const char* value = ::getenv(variable);
+    if (value && value[0] == '/') return IncludeTrailingPathDelimiter(String(value));
+    return IncludeTrailingPathDelimiter(fallback);
+}
+
+}  // namespace
+
+String UserConfigDir() { return XdgDir("XDG_CONFIG_HOME", IncludeTrailingPathDelimiter(HomeDir()) + ".config"); }
+String UserDataDir() { return XdgDir("XDG_DATA_HOME", IncludeTrailingPathDelimiter(HomeDir()) + ".local/share"); }
+String UserRuntimeDir() { return XdgDir("XDG_RUNTIME_DIR", GetTempDir()); }
+
 bool SameFileName(const String& a, const String& b)
 {
     std::error_code ecA, ecB;

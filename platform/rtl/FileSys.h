@@ -38,6 +38,13 @@ String ProgramDir();
 String GetTempDir();
 String GetTempFileName(const String& prefix);
 
+// The user's folders, with a trailing "/": settings ($XDG_CONFIG_HOME, else ~/.config), data
+// ($XDG_DATA_HOME, else ~/.local/share) and the runtime folder of sockets and locks
+// ($XDG_RUNTIME_DIR, else the temp folder).  A variable that holds no absolute path is ignored.
+String UserConfigDir();
+String UserDataDir();
+String UserRuntimeDir();
+
 // True when both names lead to the same file: the names are made absolute,
 // links are resolved as far as the path exists, and the results are compared
 // exactly, so names that differ only in letter case are different files.

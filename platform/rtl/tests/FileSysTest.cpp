@@ -152,3 +152,50 @@ TEST(FileSys, ProgramAndTempFolders)
     DeleteFile(a);
     DeleteFile(b);
 }
+
+namespace {
+
+// Sets an environment variable for one scope and puts the old value back after.
+class EnvScope {
+public:
+    EnvScope(const char* name, const char* value) : FName(name)
+    {
+        const char* old = ::getenv(name);
+        FHad = old != nullptr;
+        if (old) FOld = old;
+        if (value) ::setenv(name, value, 1);
+        else ::unsetenv(name);
+    }
+    ~EnvScope()
+    {
+        if (FHad) ::setenv(FName, FOld.c_str(), 1);
+        else ::unsetenv(FName);
+    }
+
+private:
+    const char* FName;
+    bool FHad = false;
+    std::string FOld;
+};
+
+}  // namespace
+
+TEST(FileSys, UserFoldersFollowTheBaseDirectoryVariables)
+{
+    EnvScope home("HOME", "/home/engineer");
+    {
+        EnvScope config("XDG_CONFIG_HOME", "/srv/cfg");
+        EnvScope data("XDG_DATA_HOME", "/srv/data/");
+        EnvScope runtime("XDG_RUNTIME_DIR", "/run/user/1000");
+        EXPECT_EQ(UserConfigDir(), "/srv/cfg/");
+        EXPECT_EQ(UserDataDir(), "/srv/data/");
+        EXPECT_EQ(UserRuntimeDir(), "/run/user/1000/");
+    }
+    EnvScope config("XDG_CONFIG_HOME", "relative/cfg");   // not absolute: ignored
+    EnvScope data("XDG_DATA_HOME", nullptr);
+    EnvScope runtime("XDG_RUNTIME_DIR", nullptr);
+    EnvScope temp("TMPDIR", "/var/tmp");
+    EXPECT_EQ(UserConfigDir(), "/home/engineer/.config/");
+    EXPECT_EQ(UserDataDir(), "/home/engineer/.local/share/");
+    EXPECT_EQ(UserRuntimeDir(), "/var/tmp/");
+}
