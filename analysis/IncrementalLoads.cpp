@@ -110,7 +110,8 @@ void RecomputeLoads(TParametres& model, int L, int j)
 
 String StepNumber(double value, const TFormatSettings& settings)
 {
-    return StudyColumnNumber("0.000000E+00 ;-0.00000E+00 ;0.0          ", 13, value, settings);
+    static const String mask = "0.000000E+00 ;-0.00000E+00 ;0.0          ";
+    return StudyColumnNumber(mask, 13, value, settings);
 }
 
 void WriteResultsFile(const TParametres& model, const TFormatSettings& settings)

@@ -96,7 +96,7 @@ int JointMaterialIndex(const TParametres& model, int j)
     return m >= 0 && m < model.JointMaterials.Length() ? m : -1;
 }
 
-String StudyColumnNumber(const char* mask, int width, double value, const TFormatSettings& settings)
+String StudyColumnNumber(const String& mask, int width, double value, const TFormatSettings& settings)
 {
     if (!std::isfinite(value))
         return Format("%*E ", {width - 1, value}, settings);

@@ -130,7 +130,7 @@ int PercentOf(int done, int total);
 // A number in a column of a study's text file: a finite value as the FormatFloat mask gives
 // it (a blank ends every column of `width` characters); a value that is no number keeps the
 // column, its word ("INF", "-INF", "NAN") right-aligned before that blank.
-String StudyColumnNumber(const char* mask, int width, double value, const TFormatSettings& settings);
+String StudyColumnNumber(const String& mask, int width, double value, const TFormatSettings& settings);
 
 // A text file written by a run, under a name stored in the model (relative to the current
 // folder): created or emptied, every line ended by CR LF. A file that cannot be created or

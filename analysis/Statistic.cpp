@@ -126,7 +126,7 @@ void WriteValuesFile(const String& name, const TParametres& model, const std::ve
 // Label line, then for each class k = 1..n + 1 the abscissa, the density and the
 // cumulative probability of every quantity.
 void WriteDensityFile(const String& name, const TParametres& model, const std::vector<TSummarised>& quantities,
-                      const char* format, const TFormatSettings& settings)
+                      const String& format, const TFormatSettings& settings)
 {
     const int n = model.Statistiques.nPoints;
     const TStatResult& s = model.StatResult;
@@ -486,7 +486,8 @@ double ProbabilityOfFailure(const TVector& sample, int count, int q)
 
 String StatisticNumber(double value, const TFormatSettings& settings)
 {
-    return StudyColumnNumber("0.00000000E+00 ;-0.0000000E+00 ;0.0            ", 15, value, settings);
+    static const String mask = "0.00000000E+00 ;-0.0000000E+00 ;0.0            ";
+    return StudyColumnNumber(mask, 15, value, settings);
 }
 
 String ReadUserDensityFile(const String& fileName, Integer& number, DynArray<double>& values)

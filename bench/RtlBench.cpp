@@ -38,10 +38,10 @@ static void BM_FormatFloatStudyNumber(benchmark::State& state)
 {
     const std::vector<double> values = StudyValues();
     const TFormatSettings settings = TFormatSettings::English();
+    const String pattern = "0.00000000E+00 ;-0.0000000E+00 ;0.0            ";
     size_t i = 0;
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            FormatFloat("0.00000000E+00 ;-0.0000000E+00 ;0.0            ", values[i++ & 511], settings));
+        benchmark::DoNotOptimize(FormatFloat(pattern, values[i++ & 511], settings));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_FormatFloatStudyNumber);
@@ -50,10 +50,11 @@ static void BM_FormatDensityRow(benchmark::State& state)
 {
     const std::vector<double> values = StudyValues();
     const TFormatSettings settings = TFormatSettings::English();
+    const String format = "%10.3f %8.6f %8.6f";
     size_t i = 0;
     for (auto _ : state) {
         const double x = values[i++ & 511];
-        benchmark::DoNotOptimize(Format("%10.3f %8.6f %8.6f", {x * 1e6, x, 1 - x}, settings));
+        benchmark::DoNotOptimize(Format(format, {x * 1e6, x, 1 - x}, settings));
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <langinfo.h>
 #include <locale.h>
+#include <utility>
 #include <vector>
 
 #include "platform/rtl/Exceptions.h"
@@ -51,19 +52,12 @@ public:
         while (count > 0) Add(static_cast<char16_t>(digits[--count]));
     }
     std::u16string Text() const { return std::u16string(FText, static_cast<size_t>(FLength)); }
+    char16_t* CopyTo(char16_t* to) const { return std::copy(FText, FText + FLength, to); }
 
 private:
     char16_t FText[64];
     int FLength = 0;
 };
-
-// Exponent text: optional sign, then at least `minDigits` digits.
-std::u16string ExponentText(int exponent, int minDigits, bool plusSign)
-{
-    TShortText s;
-    s.AddExponent(exponent, minDigits, plusSign);
-    return s.Text();
-}
 
 // The digit at position i of the record (0-based), '0' past the end.
 char DigitAt(const TFloatRec& rec, int i)
@@ -79,18 +73,6 @@ void SplitFixed(const TFloatRec& rec, int decimals, std::string& integer, std::s
     fraction.clear();
     for (int i = 0; i < rec.Exponent; ++i) integer += DigitAt(rec, i);
     for (int i = 0; i < decimals; ++i) fraction += DigitAt(rec, rec.Exponent + i);
-}
-
-std::u16string Grouped(const std::string& integer, char16_t separator)
-{
-    std::u16string s;
-    const int n = static_cast<int>(integer.size());
-    for (int i = 0; i < n; ++i) {
-        s += static_cast<char16_t>(integer[static_cast<size_t>(i)]);
-        const int left = n - 1 - i;
-        if (separator != 0 && left > 0 && left % 3 == 0) s += separator;
-    }
-    return s;
 }
 
 String GeneralText(const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
@@ -161,15 +143,22 @@ String FixedText(Extended value, TFloatFormat format, int precision, int decimal
     decimals = Clamp(decimals, 0, MaxDigits);
     const TFloatRec rec = FloatToDecimal(value, precision, decimals);
     if (rec.Exponent > precision) return GeneralText(FloatToDecimal(value, precision, INT_MAX / 2), precision, 3, settings);
-    std::string integer, fraction;
-    SplitFixed(rec, decimals, integer, fraction);
-    if (integer.empty()) integer.push_back('0');
-    std::u16string s = format == ffFixed ? Ascii(integer) : Grouped(integer, settings.ThousandSeparator);
-    if (decimals > 0) s += settings.DecimalSeparator + Ascii(fraction);
     const bool negative = rec.Negative && !rec.Digits.empty();
-    if (format == ffCurrency) return CurrencyText(s, negative, settings);
-    if (negative) s.insert(0, 1, u'-');
-    return s;
+    TShortText s;
+    if (negative && format != ffCurrency) s.Add(u'-');
+    if (rec.Exponent <= 0) s.Add(u'0');
+    const char16_t separator = format == ffFixed ? char16_t{0} : settings.ThousandSeparator;
+    for (int i = 0; i < rec.Exponent; ++i) {
+        s.Add(static_cast<char16_t>(DigitAt(rec, i)));
+        const int left = rec.Exponent - 1 - i;
+        if (separator != 0 && left > 0 && left % 3 == 0) s.Add(separator);
+    }
+    if (decimals > 0) {
+        s.Add(settings.DecimalSeparator);
+        for (int i = 0; i < decimals; ++i) s.Add(static_cast<char16_t>(DigitAt(rec, rec.Exponent + i)));
+    }
+    if (format == ffCurrency) return CurrencyText(s.Text(), negative, settings);
+    return s.Text();
 }
 
 } // namespace
@@ -594,22 +583,25 @@ TSectionLayout AnalyseSection(const std::u16string& section)
     return l;
 }
 
-// Writes the section with the given digits; `exponent` is used by a
-// scientific section.
-std::u16string RenderSection(const std::u16string& section, const TSectionLayout& l, const std::string& integer,
-                             const std::string& fraction, int exponent, const TFormatSettings& settings)
+// Writes the section with the given digits, after a minus sign when `negative`; `exponent`
+// is used by a scientific section.
+String RenderSection(const std::u16string& section, const TSectionLayout& l, const std::string& integer,
+                     const std::string& fraction, int exponent, bool negative, const TFormatSettings& settings)
 {
-    std::u16string out;
-    out.reserve(section.size() + integer.size() + fraction.size() + 8);
     const int n = static_cast<int>(integer.size());
+    // Every character of the section writes at most one, except the first integer
+    // placeholder (all leading digits and their separators) and the exponent.
+    std::u16string out(section.size() + static_cast<size_t>(n + n / 3) + fraction.size() + 16, u'\0');
+    char16_t* w = out.data();
+    if (negative) *w++ = u'-';
     int intIndex = 0, fracIndex = 0;
     bool integerDone = false, afterPoint = false;
     // All integer digits from position `from` (counted from the right) down to `to`.
     auto emitInteger = [&](int from, int to) {
         for (int pos = from; pos >= to; --pos) {
             if (pos >= n) continue;
-            out += static_cast<char16_t>(integer[static_cast<size_t>(n - 1 - pos)]);
-            if (l.Thousands && pos > 0 && pos % 3 == 0 && settings.ThousandSeparator != 0) out += settings.ThousandSeparator;
+            *w++ = static_cast<char16_t>(integer[static_cast<size_t>(n - 1 - pos)]);
+            if (l.Thousands && pos > 0 && pos % 3 == 0 && settings.ThousandSeparator != 0) *w++ = settings.ThousandSeparator;
         }
     };
     auto finishInteger = [&]() {
@@ -618,9 +610,9 @@ std::u16string RenderSection(const std::u16string& section, const TSectionLayout
     for (size_t i = 0; i < section.size(); ++i) {
         const char16_t c = section[i];
         if (c == u'\'' || c == u'"') {
-            const size_t end = section.find(c, i + 1);
-            out += section.substr(i + 1, (end == std::u16string::npos ? section.size() : end) - i - 1);
-            i = end == std::u16string::npos ? section.size() : end;
+            const size_t end = std::min(section.find(c, i + 1), section.size());
+            for (size_t k = i + 1; k < end; ++k) *w++ = section[k];
+            i = end;
             continue;
         }
         if ((c == u'0' || c == u'#') && !afterPoint) {
@@ -631,14 +623,14 @@ std::u16string RenderSection(const std::u16string& section, const TSectionLayout
             continue;
         }
         if ((c == u'0' || c == u'#') && afterPoint) {
-            if (fracIndex < static_cast<int>(fraction.size())) out += static_cast<char16_t>(fraction[static_cast<size_t>(fracIndex)]);
+            if (fracIndex < static_cast<int>(fraction.size())) *w++ = static_cast<char16_t>(fraction[static_cast<size_t>(fracIndex)]);
             ++fracIndex;
             continue;
         }
         if (c == u'.' && !afterPoint) {
             finishInteger();
             afterPoint = true;
-            if (!fraction.empty()) out += settings.DecimalSeparator;
+            if (!fraction.empty()) *w++ = settings.DecimalSeparator;
             continue;
         }
         if (c == u',') continue;
@@ -647,15 +639,18 @@ std::u16string RenderSection(const std::u16string& section, const TSectionLayout
             int zeros = 0;
             size_t j = i + 2;
             for (; j < section.size() && section[j] == u'0'; ++j) ++zeros;
-            out += c;
-            out += ExponentText(exponent, Clamp(zeros, 0, 4), section[i + 1] == u'+');
+            *w++ = c;
+            TShortText e;
+            e.AddExponent(exponent, Clamp(zeros, 0, 4), section[i + 1] == u'+');
+            w = e.CopyTo(w);
             i = j - 1;
             afterPoint = true;  // no more digit placeholders
             continue;
         }
-        out += c;
+        *w++ = c;
     }
     finishInteger();
+    out.resize(static_cast<size_t>(w - out.data()));
     return out;
 }
 
@@ -720,9 +715,7 @@ String FormatFloat(const String& format, Extended value, const TFormatSettings& 
             sign = false;
             continue;
         }
-        std::u16string text = RenderSection(section, l, integer, fraction, exponent, settings);
-        if (sign && !rec.Digits.empty()) text.insert(0, 1, u'-');
-        return text;
+        return RenderSection(section, l, integer, fraction, exponent, sign && !rec.Digits.empty(), settings);
     }
 }
 
@@ -950,6 +943,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
     };
 
     std::u16string out;
+    out.reserve(f.size() + 16 * args.size());
     for (size_t i = 0; i < f.size(); ++i) {
         if (f[i] != u'%') { out += f[i]; continue; }
         if (++i >= f.size()) BadFormat(format);
@@ -994,12 +988,12 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
         case u'e': case u'f': case u'g': case u'n': case u'm': {
             if (a.Kind() != TVarRec::vtExtended) BadFormat(format);
             const Extended v = a.AsExtended();
-            if (type == u'e') text = FloatToStrF(v, ffExponent, precision < 0 ? 15 : precision, 3, settings).u16();
-            else if (type == u'g') text = FloatToStrF(v, ffGeneral, precision < 0 ? 15 : precision, 3, settings).u16();
+            if (type == u'e') text = std::move(FloatToStrF(v, ffExponent, precision < 0 ? 15 : precision, 3, settings).u16());
+            else if (type == u'g') text = std::move(FloatToStrF(v, ffGeneral, precision < 0 ? 15 : precision, 3, settings).u16());
             else {
                 const TFloatFormat ff = type == u'f' ? ffFixed : type == u'n' ? ffNumber : ffCurrency;
                 const int decimals = precision >= 0 ? precision : (type == u'm' ? settings.CurrencyDecimals : 2);
-                text = FloatToStrF(v, ff, MaxDigits, decimals, settings).u16();
+                text = std::move(FloatToStrF(v, ff, MaxDigits, decimals, settings).u16());
             }
             break;
         }
@@ -1017,11 +1011,10 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
         default:
             BadFormat(format);
         }
-        if (width > static_cast<int>(text.size())) {
-            const std::u16string pad(static_cast<size_t>(width) - text.size(), u' ');
-            text = left ? text + pad : pad + text;
-        }
+        const size_t pad = width > static_cast<int>(text.size()) ? static_cast<size_t>(width) - text.size() : 0;
+        if (!left) out.append(pad, u' ');
         out += text;
+        if (left) out.append(pad, u' ');
     }
     return out;
 }
