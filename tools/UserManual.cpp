@@ -51,6 +51,7 @@ struct TBlock {
 };
 
 struct TChapter {
+    std::string Part;   // the group of the contents page that the chapter opens, if any
     std::string File, Title;
     std::vector<TBlock> Blocks;
 };
@@ -158,16 +159,25 @@ std::vector<TBlock> ParsePage(const std::string& html, const std::string& dir, s
     return blocks;
 }
 
-// The chapters in the order of the contents page's links.
+// The chapters in the order of the contents page's links; a bold title before a group of
+// links names the part that its first chapter opens.
 std::vector<TChapter> ReadChapters(const std::string& dir)
 {
     const std::string index = ReadFile(dir + "/index.html");
     std::vector<TChapter> chapters;
-    for (size_t at = index.find("href=\""); at != std::string::npos; at = index.find("href=\"", at + 1)) {
-        const size_t end = index.find('"', at + 6);
-        const std::string file = index.substr(at + 6, end - at - 6);
+    std::string part;
+    for (size_t at = index.find_first_of('<'); at != std::string::npos; at = index.find('<', at + 1)) {
+        if (index.compare(at, 3, "<b>") == 0) {
+            part = DecodeEntities(index.substr(at + 3, index.find("</b>", at) - at - 3));
+            continue;
+        }
+        if (index.compare(at, 9, "<a href=\"") != 0) continue;
+        const size_t end = index.find('"', at + 9);
+        const std::string file = index.substr(at + 9, end - at - 9);
         if (file.size() < 5 || file.substr(file.size() - 5) != ".html") continue;
         TChapter chapter;
+        chapter.Part = part;
+        part.clear();
         chapter.File = file;
         chapter.Blocks = ParsePage(ReadFile(dir + "/" + file), dir, chapter.Title);
         chapters.push_back(std::move(chapter));
@@ -228,10 +238,14 @@ public:
     {
         Line({{"Contents", true}}, 16, Heading, FLeft);
         FY += Points(8);
-        SetFont(10, false, clBlack);
         for (size_t c = 0; c < chapters.size(); ++c) {
+            if (!chapters[c].Part.empty()) {
+                FY += Points(4);
+                Line({{chapters[c].Part, true}}, 10, Heading, FLeft);
+            }
+            SetFont(10, false, clBlack);
             const String number = IntToStr(Int64(pages[c]));
-            FCanvas.TextOut(FLeft, FY, String(chapters[c].Title));
+            FCanvas.TextOut(FLeft + Points(10), FY, String(chapters[c].Title));
             FCanvas.TextOut(FRight - FCanvas.TextWidth(number), FY, number);
             FY += LineHeight(10);
         }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <sstream>
 #include <string>
 
 #include "platform/backend/qt/QtGraphics.h"
@@ -149,6 +150,19 @@ TEST(ProgramData, ManualChaptersStartOnTheirPages)
     EXPECT_EQ(firstLine(3), "Dorvane: the main window and the document window");
     EXPECT_EQ(firstLine(62), "Incremental Load Analysis - Output Options");
     EXPECT_EQ(firstLine(61), "This page is left blank for notes.");
+
+    // Every entry of the contents names the page on which its chapter starts.
+    const std::string contents = Shell("pdftotext -layout -f 2 -l 2 '" + manual + "' -");
+    const std::regex entry("^ +(.+?) {2,}([0-9]+)$");
+    int entries = 0;
+    std::istringstream lines(contents);
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch m;
+        if (!std::regex_match(line, m, entry)) continue;
+        ++entries;
+        EXPECT_EQ(firstLine(std::stoi(m[2])), m[1].str()) << line;
+    }
+    EXPECT_EQ(entries, int(std::size(HelpPages)) + 3);   // with units, load cases and the sample
 }
 
 }  // namespace
