@@ -868,6 +868,18 @@ void TPicture::LoadFromStream(TStream& stream)
     Changed();
 }
 
+void TPicture::LoadFromResourceName(HINSTANCE, const String& name)
+{
+    TResourceStream stream(name, RT_RCDATA);
+    LoadFromStream(stream);
+}
+
+void TPicture::LoadFromResourceID(HINSTANCE, Integer id)
+{
+    TResourceStream stream(id, RT_RCDATA);
+    LoadFromStream(stream);
+}
+
 void TPicture::SaveToStream(TStream& stream)
 {
     if (FGraphic) FGraphic->SaveToStream(stream);

@@ -164,6 +164,10 @@ public:
     // the data picks the class (bitmaps by "BM", PNG, JPEG, GIF, icons and metafiles by their
     // signatures); EInvalidGraphic "Unknown picture format" when none does.
     void LoadFromStream(TStream& stream);
+    // The same from a raw-data resource of the module, by name or by number; EResNotFound when
+    // the module has no such resource, and the picture stays as it was.
+    void LoadFromResourceName(HINSTANCE instance, const String& name);
+    void LoadFromResourceID(HINSTANCE instance, Integer id);
     // The graphic in its own file format; nothing without a graphic.
     void SaveToStream(TStream& stream);
     // "Data" in form descriptions: the graphic's class name (a short string) and its data.

@@ -272,6 +272,8 @@ bool ResourceExists(const String& name, const String& type)
     return table.Entries.contains(ResourceKey(name, type));
 }
 
+String ResourceIDName(Integer id) { return "#" + IntToStr(id); }
+
 TResourceStream::TResourceStream(const String& name, const String& type)
 {
     ResourceTable& table = Resources();

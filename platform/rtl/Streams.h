@@ -1,6 +1,7 @@
 #pragma once
 // Byte streams: the abstract TStream and its memory, file, string and resource
 // descendants.  Positions and sizes are in bytes from the start of the stream.
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -111,10 +112,18 @@ bool ResourceExists(const String& name, const String& type);
 
 inline const char* const RT_RCDATA = "RCDATA";
 
+// The module resources are looked up in: always the program itself.
+using HINSTANCE = std::uintptr_t;
+using HMODULE = HINSTANCE;
+inline constexpr HINSTANCE HInstance = 1;
+// A numbered resource is registered under "#" and its number.
+String ResourceIDName(Integer id);
+
 // A read-only stream over a registered resource; EResNotFound
 // "Resource <name> not found" when there is none.
 class TResourceStream : public TMemoryStream {
 public:
     TResourceStream(const String& name, const String& type);
+    TResourceStream(Integer id, const String& type) : TResourceStream(ResourceIDName(id), type) {}
     Integer Write(const void* buffer, Integer count) override;   // raises EStreamError
 };

@@ -411,3 +411,27 @@ TEST(PictureStreams, UnknownDataIsRefusedAndRegisteredTestsClaimTheirData)
 }
 
 }  // namespace
+
+TEST(PictureStreams, ResourcesByNameAndNumber)
+{
+    TBitmap bmp;
+    Sample(bmp, 5, 2);
+    TPngImage png;
+    png.Image().Assign(bmp);
+    TMemoryStream m;
+    png.SaveToStream(m);
+    const std::span<const Byte> bytes(m.Memory(), static_cast<size_t>(m.Size()));
+    RegisterResource("DAMPICTURE", RT_RCDATA, bytes);
+    RegisterResource(ResourceIDName(7), RT_RCDATA, bytes);
+
+    TPicture byName, byNumber;
+    byName.LoadFromResourceName(HInstance, "DamPicture");   // names ignore letter case
+    byNumber.LoadFromResourceID(HInstance, 7);
+    for (TPicture* p : {&byName, &byNumber}) {
+        ASSERT_TRUE(dynamic_cast<TPngImage*>(p->Graphic()));
+        EXPECT_EQ(Pixels(static_cast<TPngImage*>(p->Graphic())->Image()), Pixels(bmp));
+    }
+    EXPECT_THROW(byName.LoadFromResourceName(HInstance, "NOSUCHPICTURE"), EResNotFound);
+    EXPECT_THROW(byName.LoadFromResourceID(HInstance, 8), EResNotFound);
+    EXPECT_TRUE(dynamic_cast<TPngImage*>(byName.Graphic()));   // kept after the failures
+}
