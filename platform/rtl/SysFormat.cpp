@@ -24,7 +24,7 @@ int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
-String SpecialText(const TFloatRec& rec)
+const char* SpecialText(const TFloatRec& rec)
 {
     if (rec.Nan) return "NAN";
     return rec.Negative ? "-INF" : "INF";
@@ -35,6 +35,10 @@ String SpecialText(const TFloatRec& rec)
 class TShortText {
 public:
     void Add(char16_t c) { FText[FLength++] = c; }
+    void Add(const char* ascii)
+    {
+        while (*ascii) FText[FLength++] = static_cast<char16_t>(*ascii++);
+    }
     void Add(const std::string& ascii, size_t from)
     {
         for (size_t i = from; i < ascii.size(); ++i) FText[FLength++] = static_cast<char16_t>(ascii[i]);
@@ -53,6 +57,8 @@ public:
     }
     std::u16string Text() const { return std::u16string(FText, static_cast<size_t>(FLength)); }
     char16_t* CopyTo(char16_t* to) const { return std::copy(FText, FText + FLength, to); }
+    const char16_t* Data() const { return FText; }
+    size_t Length() const { return static_cast<size_t>(FLength); }
 
 private:
     char16_t FText[64];
@@ -75,10 +81,9 @@ void SplitFixed(const TFloatRec& rec, int decimals, std::string& integer, std::s
     for (int i = 0; i < decimals; ++i) fraction += DigitAt(rec, rec.Exponent + i);
 }
 
-String GeneralText(const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
+void GeneralText(TShortText& s, const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
 {
-    if (rec.Digits.empty()) return "0";
-    TShortText s;
+    if (rec.Digits.empty()) { s.Add(u'0'); return; }
     if (rec.Negative) s.Add(u'-');
     const int n = static_cast<int>(rec.Digits.size());
     if (rec.Exponent > precision || rec.Exponent < -3) {
@@ -101,12 +106,10 @@ String GeneralText(const TFloatRec& rec, int precision, int expDigits, const TFo
             s.Add(rec.Digits, static_cast<size_t>(rec.Exponent));
         }
     }
-    return s.Text();
 }
 
-String ExponentFormText(const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
+void ExponentFormText(TShortText& s, const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
 {
-    TShortText s;
     if (rec.Negative && !rec.Digits.empty()) s.Add(u'-');
     s.Add(static_cast<char16_t>(DigitAt(rec, 0)));
     if (precision > 1) {
@@ -115,7 +118,6 @@ String ExponentFormText(const TFloatRec& rec, int precision, int expDigits, cons
     }
     s.Add(u'E');
     s.AddExponent(rec.Digits.empty() ? 0 : rec.Exponent - 1, expDigits, true);
-    return s.Text();
 }
 
 // The currency patterns: '$' stands for the currency string, '1' for the number.
@@ -136,15 +138,19 @@ String CurrencyText(const std::u16string& number, bool negative, const TFormatSe
     return s;
 }
 
-// ffFixed / ffNumber / ffCurrency; a value with more than `precision` integer
-// digits is written in the general format, exponent of at least three digits.
-String FixedText(Extended value, TFloatFormat format, int precision, int decimals, const TFormatSettings& settings)
+// ffFixed / ffNumber / ffCurrency into s, for ffCurrency without the sign, which `negative`
+// then tells. A value with more than `precision` integer digits is written in the general
+// format, exponent of at least three digits: false then.
+bool FixedText(TShortText& s, Extended value, TFloatFormat format, int precision, int decimals,
+               const TFormatSettings& settings, bool& negative)
 {
     decimals = Clamp(decimals, 0, MaxDigits);
     const TFloatRec rec = FloatToDecimal(value, precision, decimals);
-    if (rec.Exponent > precision) return GeneralText(FloatToDecimal(value, precision, INT_MAX / 2), precision, 3, settings);
-    const bool negative = rec.Negative && !rec.Digits.empty();
-    TShortText s;
+    if (rec.Exponent > precision) {
+        GeneralText(s, FloatToDecimal(value, precision, INT_MAX / 2), precision, 3, settings);
+        return false;
+    }
+    negative = rec.Negative && !rec.Digits.empty();
     if (negative && format != ffCurrency) s.Add(u'-');
     if (rec.Exponent <= 0) s.Add(u'0');
     const char16_t separator = format == ffFixed ? char16_t{0} : settings.ThousandSeparator;
@@ -157,8 +163,31 @@ String FixedText(Extended value, TFloatFormat format, int precision, int decimal
         s.Add(settings.DecimalSeparator);
         for (int i = 0; i < decimals; ++i) s.Add(static_cast<char16_t>(DigitAt(rec, rec.Exponent + i)));
     }
-    if (format == ffCurrency) return CurrencyText(s.Text(), negative, settings);
-    return s.Text();
+    return true;
+}
+
+// The text of every format but ffCurrency into s.
+void FloatText(TShortText& s, Extended value, TFloatFormat format, int precision, int digits,
+               const TFormatSettings& settings)
+{
+    if (std::isnan(value) || std::isinf(value)) {
+        s.Add(SpecialText(FloatToDecimal(value, 1, 0)));
+        return;
+    }
+    bool negative = false;
+    switch (format) {
+    case ffGeneral:
+        precision = Clamp(precision, 2, MaxDigits);
+        GeneralText(s, FloatToDecimal(value, precision, INT_MAX / 2), precision, Clamp(digits, 0, 4), settings);
+        break;
+    case ffExponent:
+        precision = Clamp(precision, 2, MaxDigits);
+        ExponentFormText(s, FloatToDecimal(value, precision, INT_MAX / 2), precision, Clamp(digits, 0, 4), settings);
+        break;
+    default:
+        FixedText(s, value, format, Clamp(precision, 2, MaxDigits), digits, settings, negative);
+        break;
+    }
 }
 
 } // namespace
@@ -368,24 +397,22 @@ namespace {
 
 using UInt128 = unsigned __int128;
 
-constexpr UInt64 Pow10(int n)
-{
-    UInt64 p = 1;
-    while (n-- > 0) p *= 10;
-    return p;
-}
+// 10^n for n = 0..19.
+constexpr UInt64 Powers10Narrow[] = {
+    1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL, 100000000ULL, 1000000000ULL,
+    10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL, 100000000000000ULL,
+    1000000000000000ULL, 10000000000000000ULL, 100000000000000000ULL, 1000000000000000000ULL,
+    10000000000000000000ULL};
+
+constexpr UInt64 Pow10(int n) { return Powers10Narrow[n]; }
 
 // 10^0 .. 10^38.
-const std::array<UInt128, 39>& Powers10()
-{
-    static const std::array<UInt128, 39> powers = [] {
-        std::array<UInt128, 39> p{};
-        p[0] = 1;
-        for (size_t n = 1; n < p.size(); ++n) p[n] = p[n - 1] * 10;
-        return p;
-    }();
-    return powers;
-}
+constexpr std::array<UInt128, 39> Powers10 = [] {
+    std::array<UInt128, 39> p{};
+    p[0] = 1;
+    for (size_t n = 1; n < p.size(); ++n) p[n] = p[n - 1] * 10;
+    return p;
+}();
 
 constexpr UInt64 LowestOf18 = Pow10(17), PastOf18 = Pow10(18);
 
@@ -409,7 +436,7 @@ bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
         bool tie = false;
         if (k >= 0) {
             if (k > 22 || e < -127 || e > 0) return false;
-            const UInt128 a = static_cast<UInt128>(m) * Powers10()[static_cast<size_t>(k)];
+            const UInt128 a = static_cast<UInt128>(m) * Powers10[static_cast<size_t>(k)];
             const int shift = -e;
             q = a >> shift;
             r = shift == 0 ? 0 : a & ((static_cast<UInt128>(1) << shift) - 1);
@@ -418,7 +445,7 @@ bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
         } else {
             if (k < -38 || e < 0 || e > 74) return false;
             const UInt128 a = static_cast<UInt128>(m) << e;
-            const UInt128 b = Powers10()[static_cast<size_t>(-k)];
+            const UInt128 b = Powers10[static_cast<size_t>(-k)];
             q = a / b;
             r = a - q * b;
             half = b / 2;  // b is even
@@ -435,29 +462,23 @@ bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
     return false;
 }
 
-// The 18 significant digits of |value| > 0 rounded to even on its exact binary value into
-// digits[0..17], and the power of ten of the first digit.
-void EighteenDigits(Extended value, char* digits, int& power)
+// The 18 significant digits of |value| > 0 rounded to even on its exact binary value, as
+// an integer 10^17 <= digits < 10^18, and the power of ten of the first digit.
+UInt64 EighteenDigits(Extended value, int& power)
 {
     const Extended a = std::fabs(value);
     const double d = static_cast<double>(a);
+    const bool isDouble = a <= static_cast<Extended>(__DBL_MAX__) && static_cast<Extended>(d) == a;
     UInt64 n = 0;
-    if (a <= static_cast<Extended>(__DBL_MAX__) && static_cast<Extended>(d) == a && EighteenDigitsOfDouble(d, n, power)) {
-        for (int i = MaxDigits - 1; i >= 0; --i) {
-            digits[i] = static_cast<char>('0' + n % 10);
-            n /= 10;
-        }
-        return;
-    }
+    if (isDouble && EighteenDigitsOfDouble(d, n, power)) return n;
     char buffer[64];
-    const auto result = a <= static_cast<Extended>(__DBL_MAX__) && static_cast<Extended>(d) == a
-                            ? std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::scientific, MaxDigits - 1)
-                            : std::to_chars(buffer, buffer + sizeof buffer, a, std::chars_format::scientific, MaxDigits - 1);
-    int count = 0;
+    const auto result = isDouble ? std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::scientific, MaxDigits - 1)
+                                 : std::to_chars(buffer, buffer + sizeof buffer, a, std::chars_format::scientific, MaxDigits - 1);
     const char* p = buffer;
     for (; p < result.ptr && *p != 'e'; ++p)
-        if (*p != '.') digits[count++] = *p;
+        if (*p != '.') n = n * 10 + static_cast<UInt64>(*p - '0');
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, power);
+    return n;
 }
 
 } // namespace
@@ -470,15 +491,26 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
     if (std::isinf(value)) { rec.Infinite = true; return rec; }
     if (value == 0) return rec;
 
-    char digits[MaxDigits + 1];
     int exponent = 0;
-    EighteenDigits(value, digits + 1, exponent);
+    UInt64 n = EighteenDigits(value, exponent);
     exponent += 1;  // 0.ddd form
 
-    // Decimal rounding of the 18 digits, ties away from zero; digits[0] takes a carry.
+    // digits[1..18] hold the 18 digits; digits[0] takes a carry.
+    char digits[MaxDigits + 1];
+    digits[0] = '0';
+    for (int half = 0; half < 2; ++half) {
+        auto nine = static_cast<std::uint32_t>(n % 1000000000);
+        n /= 1000000000;
+        for (int i = MaxDigits - 9 * half; i > MaxDigits - 9 * (half + 1); --i) {
+            digits[i] = static_cast<char>('0' + nine % 10);
+            nine /= 10;
+        }
+    }
+
+    // Decimal rounding of the 18 digits to `keep`, ties away from zero: up when the first
+    // digit dropped is 5 or more.
     const int keep = std::min(Clamp(precision, 1, MaxDigits), exponent + decimals);
     if (keep < 0) return rec;  // rounds to zero
-    digits[0] = '0';
     if (keep < MaxDigits && digits[keep + 1] >= '5') {
         int i = keep;
         while (i >= 1 && digits[i] == '9') digits[i--] = '0';
@@ -495,17 +527,15 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
 
 String FloatToStrF(Extended value, TFloatFormat format, int precision, int digits, const TFormatSettings& settings)
 {
-    if (std::isnan(value) || std::isinf(value)) return SpecialText(FloatToDecimal(value, 1, 0));
-    switch (format) {
-    case ffGeneral:
-        precision = Clamp(precision, 2, MaxDigits);
-        return GeneralText(FloatToDecimal(value, precision, INT_MAX / 2), precision, Clamp(digits, 0, 4), settings);
-    case ffExponent:
-        precision = Clamp(precision, 2, MaxDigits);
-        return ExponentFormText(FloatToDecimal(value, precision, INT_MAX / 2), precision, Clamp(digits, 0, 4), settings);
-    default:
-        return FixedText(value, format, Clamp(precision, 2, MaxDigits), digits, settings);
+    TShortText s;
+    if (format == ffCurrency && !std::isnan(value) && !std::isinf(value)) {
+        bool negative = false;
+        if (FixedText(s, value, format, Clamp(precision, 2, MaxDigits), digits, settings, negative))
+            return CurrencyText(s.Text(), negative, settings);
+        return s.Text();
     }
+    FloatText(s, value, format, precision, digits, settings);
+    return s.Text();
 }
 
 String FloatToStrF(Extended value, TFloatFormat format, int precision, int digits)
@@ -665,7 +695,9 @@ struct TParsedFormat {
 const TParsedFormat& ParsedFormat(const std::u16string& format)
 {
     thread_local TParsedFormat last;
-    if (last.Layouts.empty() || last.Format != format) {
+    const bool same = !last.Layouts.empty() && last.Format.size() == format.size() &&
+                      std::memcmp(last.Format.data(), format.data(), format.size() * sizeof(char16_t)) == 0;
+    if (!same) {
         last.Format = format;
         last.Sections = SplitSections(format);
         last.Layouts.clear();
@@ -839,8 +871,10 @@ String Str(Extended value, int width)
 {
     const int precision = Clamp(width - 8, 2, MaxDigits);  // one digit and w - 9 decimals
     const TFloatRec rec = FloatToDecimal(value, precision, INT_MAX / 2);
-    if (rec.Nan || rec.Infinite) return RightAligned(SpecialText(rec).u16(), width);
-    std::u16string s = ExponentFormText(rec, precision, 4, PointSettings()).u16();
+    if (rec.Nan || rec.Infinite) return RightAligned(String(SpecialText(rec)).u16(), width);
+    TShortText text;
+    ExponentFormText(text, rec, precision, 4, PointSettings());
+    std::u16string s = text.Text();
     if (s[0] != u'-') s.insert(0, 1, u' ');
     return RightAligned(s, width);
 }
@@ -848,7 +882,7 @@ String Str(Extended value, int width)
 String Str(Extended value, int width, int decimals)
 {
     if (decimals < 0) return Str(value, width);
-    if (std::isnan(value) || std::isinf(value)) return RightAligned(SpecialText(FloatToDecimal(value, 1, 0)).u16(), width);
+    if (std::isnan(value) || std::isinf(value)) return RightAligned(String(SpecialText(FloatToDecimal(value, 1, 0))).u16(), width);
     const TFloatRec rec = FloatToDecimal(value, MaxDigits, decimals);
     std::string integer, fraction;
     SplitFixed(rec, decimals, integer, fraction);
@@ -914,6 +948,15 @@ String HexText(UInt64 v)
     std::u16string s;
     do { s.insert(0, 1, static_cast<char16_t>(digits[v & 15])); v >>= 4; } while (v);
     return s;
+}
+
+// Appends the text, filled with blanks to `width` on the right (left-aligned) or the left.
+void AppendPadded(std::u16string& out, const char16_t* text, size_t length, int width, bool left)
+{
+    const size_t pad = width > static_cast<int>(length) ? static_cast<size_t>(width) - length : 0;
+    if (!left) out.append(pad, u' ');
+    out.append(text, length);
+    if (left) out.append(pad, u' ');
 }
 
 } // namespace
@@ -988,14 +1031,18 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
         case u'e': case u'f': case u'g': case u'n': case u'm': {
             if (a.Kind() != TVarRec::vtExtended) BadFormat(format);
             const Extended v = a.AsExtended();
-            if (type == u'e') text = std::move(FloatToStrF(v, ffExponent, precision < 0 ? 15 : precision, 3, settings).u16());
-            else if (type == u'g') text = std::move(FloatToStrF(v, ffGeneral, precision < 0 ? 15 : precision, 3, settings).u16());
-            else {
-                const TFloatFormat ff = type == u'f' ? ffFixed : type == u'n' ? ffNumber : ffCurrency;
-                const int decimals = precision >= 0 ? precision : (type == u'm' ? settings.CurrencyDecimals : 2);
-                text = std::move(FloatToStrF(v, ff, MaxDigits, decimals, settings).u16());
+            if (type == u'm') {
+                const int decimals = precision >= 0 ? precision : settings.CurrencyDecimals;
+                text = std::move(FloatToStrF(v, ffCurrency, MaxDigits, decimals, settings).u16());
+                break;
             }
-            break;
+            TShortText number;
+            if (type == u'e' || type == u'g')
+                FloatText(number, v, type == u'e' ? ffExponent : ffGeneral, precision < 0 ? 15 : precision, 3, settings);
+            else
+                FloatText(number, v, type == u'f' ? ffFixed : ffNumber, MaxDigits, precision >= 0 ? precision : 2, settings);
+            AppendPadded(out, number.Data(), number.Length(), width, left);
+            continue;
         }
         case u's':
             if (a.Kind() != TVarRec::vtString) BadFormat(format);
@@ -1011,10 +1058,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
         default:
             BadFormat(format);
         }
-        const size_t pad = width > static_cast<int>(text.size()) ? static_cast<size_t>(width) - text.size() : 0;
-        if (!left) out.append(pad, u' ');
-        out += text;
-        if (left) out.append(pad, u' ');
+        AppendPadded(out, text.data(), text.size(), width, left);
     }
     return out;
 }
