@@ -11,7 +11,7 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "rtltest-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "dorvane-test-XXXXXX").string();
         FPath = ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
     ~TempFolder()
@@ -25,6 +25,21 @@ public:
     // Full path of a name inside the folder.
     std::string operator/(const std::string& name) const { return FPath + "/" + name; }
     const std::string& Path() const { return FPath; }
+    // Makes a file (and the folders on its way) holding text; gives its path.
+    std::string Make(const std::string& name, const std::string& text = "x") const
+    {
+        std::filesystem::path p = std::filesystem::path(FPath) / name;
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p) << text;
+        return p.string();
+    }
+    // Makes a folder inside; gives its path.
+    std::string Folder(const std::string& name) const
+    {
+        std::filesystem::path p = std::filesystem::path(FPath) / name;
+        std::filesystem::create_directories(p);
+        return p.string();
+    }
 
 private:
     std::string FPath;

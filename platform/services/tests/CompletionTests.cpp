@@ -2,7 +2,7 @@
 
 #include "platform/rtl/FileSys.h"
 #include "platform/services/FileCompletion.h"
-#include "platform/services/tests/TempFolder.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 namespace {
 

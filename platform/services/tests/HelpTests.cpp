@@ -3,7 +3,7 @@
 #include "platform/backend/qt/QtServices.h"
 #include "platform/services/HtmlHelp.h"
 #include "platform/services/ServicesBackend.h"
-#include "platform/services/tests/TempFolder.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 namespace {
 

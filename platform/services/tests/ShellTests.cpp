@@ -9,7 +9,7 @@
 
 #include "platform/services/Process.h"
 #include "platform/services/ShellApi.h"
-#include "platform/services/tests/TempFolder.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 namespace {
 

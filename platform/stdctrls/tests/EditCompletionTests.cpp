@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/services/tests/TempFolder.h"
+#include "platform/rtl/tests/TempFolder.h"
 #include "platform/stdctrls/EditCompletion.h"
 
 TEST(EditCompletion, CompletesToTheSharedStartAndSelectsTheAddedPart)
