@@ -16,7 +16,11 @@ TWindowSystem& WindowSystem()
 void RegisterWindowSystem(TWindowSystem* system) { gSystem = system; }
 bool WindowSystemRegistered() { return gSystem != nullptr; }
 
-void SetTimerClock(TTimerClock* clock) { gClock = clock; }
+void SetTimerClock(TTimerClock* clock)
+{
+    gClock = clock;
+    SetTickClock(clock);
+}
 
 void StartLayerTimer(const void* key, Cardinal interval, std::function<void()> fire)
 {

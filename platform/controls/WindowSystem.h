@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/graphics/Graphics.h"
+#include "platform/rtl/Threads.h"
 #include "platform/rtl/UString.h"
 
 class TWinControl;
@@ -179,8 +180,8 @@ void RegisterWindowSystem(TWindowSystem* system);
 bool WindowSystemRegistered();
 
 // Timers run on the window system's timers, or on a clock a test installs (it fires the due
-// timers itself when it is advanced).
-class TTimerClock {
+// timers itself when it is advanced, and GetTickCount reads it).
+class TTimerClock : public TTickClock {
 public:
     virtual ~TTimerClock() = default;
     virtual void Start(const void* key, Cardinal interval, std::function<void()> fire) = 0;

@@ -3,15 +3,26 @@
 #include <time.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/rtl/Exceptions.h"
 
 TThread::~TThread()
 {
-    if (FThread.joinable()) {
-        Terminate();
-        FThread.join();
+    if (!FThread.joinable()) return;
+    if (!FFinished) {
+        std::fputs("A thread was destroyed while its Execute was running; its class must call "
+                   "TerminateAndWaitFor in its destructor.\n", stderr);
+        std::abort();
     }
+    FThread.join();
+}
+
+void TThread::TerminateAndWaitFor()
+{
+    Terminate();
+    WaitFor();
 }
 
 void TThread::Start()
@@ -78,8 +89,15 @@ Int64 MonotonicNanoseconds()
 
 }  // namespace
 
+namespace {
+std::atomic<const TTickClock*> gTickClock = nullptr;
+}  // namespace
+
+void SetTickClock(const TTickClock* clock) { gTickClock = clock; }
+
 Cardinal GetTickCount()
 {
+    if (const TTickClock* clock = gTickClock) return clock->TickCount();
     return static_cast<Cardinal>(static_cast<UInt64>(MonotonicNanoseconds() / 1000000));
 }
 

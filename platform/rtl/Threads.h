@@ -12,14 +12,18 @@
 // A thread is created suspended; Start runs Execute on a new thread.  The
 // terminated flag only asks Execute to stop, which it polls.  An exception
 // that leaves Execute ends the thread and is kept in FatalException.
+//
+// The rule for descendants: Execute must have ended before the descendant's
+// part of the object goes, so a descendant that can be destroyed while its
+// thread runs calls TerminateAndWaitFor (or WaitFor) in its own destructor.
+// The base destructor comes too late for that; finding Execute still running
+// there, it stops the program with a message rather than let Execute go on
+// with a half-destroyed object.
 class TThread {
 public:
     TThread() = default;
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;
-    // A running thread is asked to terminate and waited for.  A descendant
-    // whose Execute uses its own fields terminates and waits in its own
-    // destructor, before those fields go.
     virtual ~TThread();
 
     void Start();                 // EThread when the thread was started before
@@ -31,6 +35,8 @@ public:
     // Waits until Execute has ended (at once when never started) and gives
     // ReturnValue; EThread when a thread waits for itself.
     Integer WaitFor();
+    // Asks Execute to stop and waits until it has ended.
+    void TerminateAndWaitFor();
     Integer ReturnValue() const { return FReturnValue; }
     std::exception_ptr FatalException() const { return FFatalException; }
 
@@ -61,8 +67,18 @@ private:
     std::condition_variable FDone;
 };
 
-// Milliseconds since the system started, wrapping at 2^32.
+// Milliseconds since the system started, wrapping at 2^32; with a tick clock
+// installed, that clock's count.
 Cardinal GetTickCount();
+
+// A clock that stands in for the system's milliseconds (a test's clock, which
+// moves only when the test advances it).
+class TTickClock {
+public:
+    virtual ~TTickClock() = default;
+    virtual Cardinal TickCount() const = 0;
+};
+void SetTickClock(const TTickClock* clock);   // null: the system's clock
 // A monotonic counter and its ticks per second; both always succeed here.
 bool QueryPerformanceCounter(Int64& count);
 bool QueryPerformanceFrequency(Int64& frequency);

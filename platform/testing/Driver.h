@@ -63,6 +63,7 @@ public:
     void Stop(const void* key) override;
     void Advance(Cardinal milliseconds);
     Cardinal Now() const { return FNow; }
+    Cardinal TickCount() const override { return FNow; }
 
 private:
     struct TTimerEntry {

@@ -4,8 +4,6 @@
 
 namespace qtbackend {
 
-namespace {
-
 // A press on the arrow of a drop-down tool button goes to the tool bar's control as
 // CN_NOTIFY TBN_DROPDOWN; the rest of the button runs its action as before.
 class TDropDownArrow : public QObject {
@@ -72,7 +70,14 @@ private:
     QIcon FIcon;
 };
 
-}  // namespace
+// The arrow and the picture of a tool button: the objects are the button's children and go
+// with it; the table forgets the button when it goes.
+TQtWindowSystem::TToolButtonParts& TQtWindowSystem::PartsOf(QToolButton* button)
+{
+    auto [it, added] = FToolButtonParts.try_emplace(button);
+    if (added) QObject::connect(button, &QObject::destroyed, [this, button] { FToolButtonParts.erase(button); });
+    return it->second;
+}
 
 void TQtWindowSystem::AddToolButton(TWindowHandle* toolBar, TMenuItem* item)
 {
@@ -101,9 +106,12 @@ void TQtWindowSystem::SetToolButtonDropDown(TWindowHandle* toolBar, TMenuItem* i
     auto* button = qobject_cast<QToolButton*>(ToolButton(toolBar, item));
     if (!button) return;
     button->setPopupMode(dropDown ? QToolButton::MenuButtonPopup : QToolButton::DelayedPopup);
-    auto* arrow = button->findChild<TDropDownArrow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (dropDown && !arrow) button->installEventFilter(new TDropDownArrow(button, qobject_cast<QToolBar*>(toolBar->W), item));
-    if (!dropDown && arrow) delete arrow;
+    TToolButtonParts& parts = PartsOf(button);
+    if (dropDown && !parts.Arrow) {
+        parts.Arrow = new TDropDownArrow(button, qobject_cast<QToolBar*>(toolBar->W), item);
+        button->installEventFilter(parts.Arrow);
+    }
+    if (!dropDown && parts.Arrow) delete parts.Arrow;
     button->updateGeometry();
 }
 
@@ -111,9 +119,9 @@ void TQtWindowSystem::SetToolButtonPicture(TWindowHandle* toolBar, TMenuItem* it
 {
     auto* button = qobject_cast<QToolButton*>(ToolButton(toolBar, item));
     if (!button) return;
-    auto* current = button->findChild<TButtonPicture*>(QString(), Qt::FindDirectChildrenOnly);
+    TToolButtonParts& parts = PartsOf(button);
     if (!picture) {
-        delete current;
+        delete parts.Picture;
         button->setIcon(button->defaultAction() ? button->defaultAction()->icon() : QIcon());
         button->setToolButtonStyle(qobject_cast<QToolBar*>(toolBar->W)->toolButtonStyle());
         return;
@@ -122,8 +130,12 @@ void TQtWindowSystem::SetToolButtonPicture(TWindowHandle* toolBar, TMenuItem* it
     const auto pixmap = [](TBitmap& b) { return QPixmap::fromImage(BitmapImage(b).convertToFormat(QImage::Format_ARGB32)); };
     QIcon icon(pixmap(*picture));
     icon.addPixmap(pixmap(*disabledPicture), QIcon::Disabled);
-    if (current) current->SetIcon(button, icon);
-    else button->installEventFilter(new TButtonPicture(button, icon));
+    if (parts.Picture) {
+        parts.Picture->SetIcon(button, icon);
+    } else {
+        parts.Picture = new TButtonPicture(button, icon);
+        button->installEventFilter(parts.Picture);
+    }
 }
 
 // Memos count a line break as the two characters CR LF, as their text has them; the

@@ -94,6 +94,9 @@ TMenuData* MenuData(TMenuItem* item);
 QAction* SyncItem(TMenuItem* item);
 QImage BitmapImage(TBitmap& b);
 
+class TDropDownArrow;
+class TButtonPicture;
+
 class TQtWindowSystem : public TWindowSystem {
 public:
     TWindowHandle* CreateWindow(TWinControl* control, TWindowKind kind) override;
@@ -168,6 +171,14 @@ private:
     static QMessageBox::StandardButton StandardButton(int result);
     static QWidget* ToolButton(TWindowHandle* toolBar, TMenuItem* item);
     std::map<const void*, QTimer*> FTimers;
+    // What the back end adds to a native tool button, kept here rather than looked up among the
+    // button's children: the toolkit cannot tell our objects apart by type.
+    struct TToolButtonParts {
+        QPointer<TDropDownArrow> Arrow;
+        QPointer<TButtonPicture> Picture;
+    };
+    std::unordered_map<const QToolButton*, TToolButtonParts> FToolButtonParts;
+    TToolButtonParts& PartsOf(QToolButton* button);
 };
 
 }  // namespace qtbackend

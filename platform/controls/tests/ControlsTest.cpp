@@ -405,6 +405,27 @@ TEST(Timer, TestClockFiresDueTimersInOrder)
     EXPECT_EQ(b.At.size(), 4u);
 }
 
+class TTickReader : public TObject {
+public:
+    std::vector<Cardinal> At;
+    void Tick(TObject*) { At.push_back(GetTickCount()); }
+};
+
+// The program's clock is the test clock while one is installed: a timer's handler reads the time
+// its timer fell due.
+TEST(Timer, GetTickCountFollowsTheTestClock)
+{
+    TTestClock clock;
+    TTickReader reader;
+    TTimer timer(nullptr);
+    timer.SetInterval(40);
+    timer.SetOnTimer(TNotifyEvent(&reader, &TTickReader::Tick));
+    EXPECT_EQ(GetTickCount(), 0u);
+    clock.Advance(100);
+    EXPECT_EQ(reader.At, (std::vector<Cardinal>{40, 80}));
+    EXPECT_EQ(GetTickCount(), 100u);
+}
+
 }  // namespace
 
 namespace {

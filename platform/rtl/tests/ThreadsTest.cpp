@@ -13,6 +13,7 @@ namespace {
 class SumThread : public TThread {
 public:
     explicit SumThread(Integer n) : FN(n) {}
+    ~SumThread() override { TerminateAndWaitFor(); }
     std::atomic<Int64> Sum = 0;
     std::promise<void> Running;
 
@@ -75,6 +76,31 @@ TEST(Thread, DestroyingARunningThreadStopsAndJoinsIt)
     running.wait();
     t.reset();   // must return: the destructor terminates and joins
     SUCCEED();
+}
+
+// A class that leaves its running thread to the base destructor breaks the rule: Execute would
+// go on inside a half-destroyed object, so the program stops with a message instead.
+TEST(ThreadDeathTest, DestroyingARunningThreadWithoutStoppingItStopsTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    struct Careless : TThread {
+        std::promise<void> Running;
+        void Execute() override
+        {
+            Running.set_value();
+            while (!Terminated())
+                std::this_thread::yield();
+        }
+    };
+    EXPECT_DEATH(
+        {
+            auto t = std::make_unique<Careless>();
+            auto running = t->Running.get_future();
+            t->Start();
+            running.wait();
+            t.reset();
+        },
+        "destroyed while its Execute was running");
 }
 
 TEST(Thread, ManyWorkersPolledByTheirFlag)

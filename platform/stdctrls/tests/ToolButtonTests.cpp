@@ -131,6 +131,23 @@ TEST_F(ToolButtons, ImageIndexGivesThePictureOfTheBarsImages)
     EXPECT_NE(TestPixel(Bar, save.X, save.Y), clRed);
 }
 
+// The picture and the drop-down arrow of one button are separate parts: giving the button its
+// picture leaves the arrow dropping the menu down under the button.
+TEST_F(ToolButtons, DropDownButtonWithAPictureStillDropsItsMenu)
+{
+    Bar->SetImages(Images);
+    TestProcess();
+    auto* png = dynamic_cast<TMenuItem*>(Form->FindComponent("PngItem"));
+    png->OnClick = TNotifyEvent(&Events, &Clicks::Clicked);
+    const TRect r = Bar->ButtonRect(1);
+    EXPECT_EQ(TestPixel(Bar, r.Left + 8, (r.Top + r.Bottom) / 2), clBlue);
+    TestAnswerNextPopup("As PNG");
+    TestClick(Bar, r.Right - 4, (r.Top + r.Bottom) / 2);
+    TestProcess();
+    EXPECT_EQ(Events.Senders, (std::vector<TObject*>{png}));
+    EXPECT_EQ(TestLastPopupPoint(), Bar->ClientToScreen({r.Left, r.Bottom}));
+}
+
 TEST_F(ToolButtons, ClickRunsTheBoundItemOrTheButtonsOwnOnClick)
 {
     Save->OnClick = TNotifyEvent(&Events, &Clicks::Clicked);
