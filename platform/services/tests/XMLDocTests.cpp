@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "TempFolder.h"
+#include "platform/rtl/tests/TempFolder.h"
 #include "platform/services/XMLDoc.h"
 
 namespace {
