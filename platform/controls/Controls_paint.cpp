@@ -56,7 +56,8 @@ void TControlCanvas::Attach(TWindowSurface* surface, TPoint origin, const TRegio
     SetDevice(surface);
     if (!surface) return;
     SetViewportOrg(origin.X, origin.Y);
-    SelectClipRgn(&clip);
+    SelectClipRgn(nullptr);
+    SetVisibleRegion(&clip);
 }
 
 void TWinControl::ScrollBy(Integer DeltaX, Integer DeltaY) { ScrollWindow(DeltaX, DeltaY); }

@@ -263,6 +263,12 @@ int TCanvas::SelectClipRgn(const TRegion* region)
     return FState.Clip ? FState.Clip->Kind() : SIMPLEREGION;
 }
 
+void TCanvas::SetVisibleRegion(const TRegion* region)
+{
+    if (region) FVisible = *region;
+    else FVisible.reset();
+}
+
 int TCanvas::ExtSelectClipRgn(const TRegion* region, int mode)
 {
     if (mode == RGN_COPY || !region) return SelectClipRgn(mode == RGN_COPY ? region : nullptr);
@@ -290,6 +296,7 @@ TRect TCanvas::ClipRect()
     TSize size = FDevice ? FDevice->DeviceSize() : TSize{};
     TRect r = Rect(0, 0, size.cx, size.cy);
     if (FState.Clip) IntersectRect(r, r, FState.Clip->BoundingRect());
+    if (FVisible) IntersectRect(r, r, FVisible->BoundingRect());
     TPoint a = DPtoLP(r.TopLeft()), b = DPtoLP(r.BottomRight());
     return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
 }
@@ -820,6 +827,7 @@ TRect TCanvas::ClipBounds(const TPixelBuffer& buf) const
 {
     TRect r = Rect(0, 0, buf.Width, buf.Height);
     if (FState.Clip) IntersectRect(r, r, FState.Clip->BoundingRect());
+    if (FVisible) IntersectRect(r, r, FVisible->BoundingRect());
     return r;
 }
 
@@ -1037,6 +1045,8 @@ namespace {
 bool InClip(const std::optional<TRegion>& clip, Integer x, Integer y) { return !clip || clip->Contains(x, y); }
 }  // namespace
 
+bool TCanvas::Reaches(Integer x, Integer y) const { return InClip(FState.Clip, x, y) && InClip(FVisible, x, y); }
+
 void TCanvas::ApplyPen(TCoverage& cov, const TPixelBuffer& buf)
 {
     const int rop = raster::PenModeToRop2(FPen.Mode());
@@ -1045,7 +1055,7 @@ void TCanvas::ApplyPen(TCoverage& cov, const TPixelBuffer& buf)
         Cardinal* row = buf.Row(y);
         for (Integer x = cov.Area.Left; x < cov.Area.Right; ++x) {
             Byte v = cov.Get(x, y);
-            if (!v || !InClip(FState.Clip, x, y)) continue;
+            if (!v || !Reaches(x, y)) continue;
             row[x] = raster::Rop2(rop, v == 1 ? fg : bg, row[x] & 0xFFFFFF);
         }
     }
@@ -1066,7 +1076,7 @@ void TCanvas::ApplyBrush(TCoverage& cov, const TPixelBuffer& buf, TColor solidOv
     for (Integer y = cov.Area.Top; y < cov.Area.Bottom; ++y) {
         Cardinal* row = buf.Row(y);
         for (Integer x = cov.Area.Left; x < cov.Area.Right; ++x) {
-            if (!cov.Get(x, y) || !InClip(FState.Clip, x, y)) continue;
+            if (!cov.Get(x, y) || !Reaches(x, y)) continue;
             Cardinal src = fg;
             if (pattern.Bits && pattern.Width > 0 && pattern.Height > 0) {
                 src = pattern.Row(y % pattern.Height)[x % pattern.Width] & 0xFFFFFF;
@@ -1100,7 +1110,7 @@ void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
     TRect optRect = LPtoDP(op.Rect);
     if (op.Param1 & ETO_CLIPPED) IntersectRect(clipTo, clipTo, optRect);
     auto plot = [&](Integer x, Integer y, Cardinal color) {
-        if (clipTo.Contains({x, y}) && InClip(FState.Clip, x, y)) buf.Row(y)[x] = color;
+        if (clipTo.Contains({x, y}) && Reaches(x, y)) buf.Row(y)[x] = color;
     };
     const Cardinal bg = raster::ToPixel(ColorToRGB(FState.BkColor));
     TRect opaque;
@@ -1160,7 +1170,7 @@ void TCanvas::Blit(const TCanvasOp& op, const TPixelBuffer& buf)
         Integer ry = flipY ? dest.Bottom - 1 - y : y - dest.Top;
         Integer syy = src.Bits ? st + static_cast<Integer>(Int64{ry} * sh / dest.Height()) : 0;
         for (Integer x = area.Left; x < area.Right; ++x) {
-            if (!InClip(FState.Clip, x, y)) continue;
+            if (!Reaches(x, y)) continue;
             Cardinal s = 0;
             if (src.Bits) {
                 Integer rx = flipX ? dest.Right - 1 - x : x - dest.Left;

@@ -146,6 +146,10 @@ public:
     int IntersectClipRect(Integer left, Integer top, Integer right, Integer bottom);   // logical
     int ExcludeClipRect(Integer left, Integer top, Integer right, Integer bottom);     // logical
     const std::optional<TRegion>& ClipRegion() const { return FState.Clip; }
+    // The device area the canvas may reach at all (a window being painted: its update region),
+    // device units; none: the whole device.  It holds whatever the clip region is, SaveDC does
+    // not keep it, and selecting no clip region leaves it in place.
+    void SetVisibleRegion(const TRegion* region);
     int SetTextCharacterExtra(int extra);   // pixels added after every character
     int GetTextCharacterExtra() const { return FState.CharExtra; }
     int SetStretchBltMode(int mode);        // stretching always takes the nearest pixel
@@ -249,7 +253,9 @@ private:
     double ScaleX() const;
     double ScaleY() const;
 
+    bool Reaches(Integer x, Integer y) const;   // inside the clip and the visible region
     TPaintDevice* FDevice = nullptr;
+    std::optional<TRegion> FVisible;
     TPen FPen;
     TBrush FBrush;
     TFont FFont;

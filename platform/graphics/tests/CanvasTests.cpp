@@ -127,6 +127,37 @@ TEST_F(CanvasPixels, ClipRegionLimitsDrawing)
     DeleteObject(b);
 }
 
+// A window being painted reaches only its update region: a clip region selected inside it, or
+// no clip region at all, never draws outside, and SaveDC / RestoreDC leave it alone.
+TEST_F(CanvasPixels, VisibleRegionHoldsWhateverTheClipRegion)
+{
+    TRegion visible(Rect(2, 1, 10, 6));
+    C().SetVisibleRegion(&visible);
+    C().Brush().SetColor(clBlack);
+    HRGN r = CreateRectRgn(0, 0, 5, 3);
+    SelectClipRgn(C().Handle(), r);
+    C().FillRect(Rect(0, 0, 12, 8));
+    const int saved = C().SaveDC();
+    SelectClipRgn(C().Handle(), nullptr);
+    C().RestoreDC(saved);
+    C().Brush().SetColor(clRed);
+    C().FillRect(Rect(0, 4, 12, 8));
+    SelectClipRgn(C().Handle(), nullptr);
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    C().Rectangle(1, 2, 11, 8);   // only its top edge lies in the visible region
+    EXPECT_EQ(Picture(Bmp, clBlack), "............/"
+                                     "..XXX......./"
+                                     "..XXXXXXXX../"
+                                     "............/"
+                                     "............/"
+                                     "............/"
+                                     "............/"
+                                     "............");
+    EXPECT_EQ(Picture(Bmp, clRed).find('X'), std::string::npos);
+    EXPECT_EQ(C().ClipRect(), Rect(2, 1, 10, 6));
+    DeleteObject(r);
+}
+
 // Every raster operation drawn twice in XOR mode gives back the picture it started from.
 TEST(CanvasXor, XorDrawnTwiceRestoresEveryPixel)
 {
