@@ -1045,6 +1045,16 @@ namespace {
 bool InClip(const std::optional<TRegion>& clip, Integer x, Integer y) { return !clip || clip->Contains(x, y); }
 }  // namespace
 
+// The pattern brush's pixel at a device point (the pattern is aligned to the device origin); a
+// monochrome pattern takes the text colour for its 0 bits (black) and the background colour for
+// its 1 bits (white).
+Cardinal TCanvas::PatternPixel(const TPixelBuffer& pattern, Integer x, Integer y) const
+{
+    const Cardinal p = pattern.Row(y % pattern.Height)[x % pattern.Width] & 0xFFFFFF;
+    if (!FBrush.Bitmap()->Monochrome()) return p;
+    return raster::ToPixel(ColorToRGB(p ? FState.BkColor : FState.TextColor));
+}
+
 bool TCanvas::Reaches(Integer x, Integer y) const { return InClip(FState.Clip, x, y) && InClip(FVisible, x, y); }
 
 void TCanvas::ApplyPen(TCoverage& cov, const TPixelBuffer& buf)
@@ -1079,7 +1089,7 @@ void TCanvas::ApplyBrush(TCoverage& cov, const TPixelBuffer& buf, TColor solidOv
             if (!cov.Get(x, y) || !Reaches(x, y)) continue;
             Cardinal src = fg;
             if (pattern.Bits && pattern.Width > 0 && pattern.Height > 0) {
-                src = pattern.Row(y % pattern.Height)[x % pattern.Width] & 0xFFFFFF;
+                src = PatternPixel(pattern, x, y);
             } else if (hatch) {
                 bool on = hatch[y & 7] & (0x80 >> (x & 7));
                 // shapes leave the hatch's gaps alone in transparent mode; fills always paint them
@@ -1158,6 +1168,8 @@ void TCanvas::Blit(const TCanvasOp& op, const TPixelBuffer& buf)
     const Integer sl = std::min(sr.Left, sr.Right), st = std::min(sr.Top, sr.Bottom);
     const Cardinal brush = raster::ToPixel(ColorToRGB(FBrush.Color()));
     const Byte* hatch = raster::HatchPattern(FBrush.Style());
+    TPixelBuffer pattern;
+    if (FBrush.Bitmap()) FBrush.Bitmap()->GetPixels(pattern);
     const bool alpha = op.Kind == TCanvasOp::opAlphaBlend;
     const Integer constAlpha = op.Param2 & 0xFF;
     const bool perPixel = (op.Param2 >> 8) & AC_SRC_ALPHA;
@@ -1195,7 +1207,8 @@ void TCanvas::Blit(const TCanvasOp& op, const TPixelBuffer& buf)
                 continue;
             }
             Cardinal p = brush;
-            if (hatch) p = (hatch[y & 7] & (0x80 >> (x & 7))) ? brush : raster::ToPixel(ColorToRGB(FState.BkColor));
+            if (pattern.Bits && pattern.Width > 0 && pattern.Height > 0) p = PatternPixel(pattern, x, y);
+            else if (hatch) p = (hatch[y & 7] & (0x80 >> (x & 7))) ? brush : raster::ToPixel(ColorToRGB(FState.BkColor));
             row[x] = raster::Rop3(static_cast<Cardinal>(op.Param1), p, s & 0xFFFFFF, row[x] & 0xFFFFFF);
         }
     }

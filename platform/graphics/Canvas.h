@@ -254,6 +254,7 @@ private:
     double ScaleY() const;
 
     bool Reaches(Integer x, Integer y) const;   // inside the clip and the visible region
+    Cardinal PatternPixel(const TPixelBuffer& pattern, Integer x, Integer y) const;
     TPaintDevice* FDevice = nullptr;
     std::optional<TRegion> FVisible;
     TPen FPen;

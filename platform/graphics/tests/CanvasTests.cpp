@@ -200,6 +200,38 @@ TEST(CanvasRaster, BinaryRasterOperations)
         EXPECT_EQ(raster::Rop2(raster::PenModeToRop2(c.Mode), p, d), c.Expected) << static_cast<int>(c.Mode);
 }
 
+// A monochrome pattern brush paints its 1 bits in the background colour and its 0 bits in the
+// text colour, aligned to the device origin, in a pattern blit and in a fill: the 50 % hatch
+// darkens every other pixel through "destination AND pattern" (0xA000C9).
+TEST_F(CanvasPixels, MonochromePatternBrushTakesTextAndBackgroundColours)
+{
+    TBitmap pattern(8, 8, TPixelFormat::pf1bit);
+    for (Integer y = 0; y < 8; ++y) pattern.ScanLine(y)[0] = y % 2 ? 0x55 : 0xAA;
+    C().Brush().SetBitmap(&pattern);
+    SetBkColor(C().Handle(), clRed);
+    SetTextColor(C().Handle(), clWhite);
+    PatBlt(C().Handle(), 1, 1, 6, 3, 0x00A000C9);
+    EXPECT_EQ(Picture(Bmp, clRed), "............/"
+                                   ".X.X.X....../"
+                                   "..X.X.X...../"
+                                   ".X.X.X....../"
+                                   "............/"
+                                   "............/"
+                                   "............/"
+                                   "............");
+    C().Font().SetColor(clBlue);   // the canvas's text colour
+    C().FillRect(Rect(8, 5, 10, 7));
+    EXPECT_EQ(Picture(Bmp, clBlue), "............/"
+                                    "............/"
+                                    "............/"
+                                    "............/"
+                                    "............/"
+                                    "........X.../"
+                                    ".........X../"
+                                    "............");
+    EXPECT_EQ(C().Pixel(9, 5), clRed);
+}
+
 TEST(CanvasRaster, TernaryBlitCombinesPatternSourceAndDestination)
 {
     TBitmap dst(4, 1), src(4, 1);
