@@ -75,6 +75,8 @@ const TEnumTypeInfo& TypeInfoOf(TAnchorKind);
 const TEnumTypeInfo& TypeInfoOf(TFormBorderStyle);
 const TEnumTypeInfo& TypeInfoOf(TFontStyle);
 const TEnumTypeInfo& TypeInfoOf(TFontPitch);
+const TEnumTypeInfo& TypeInfoOf(TPenStyle);
+const TEnumTypeInfo& TypeInfoOf(TBrushStyle);
 
 // Registers the controls' classes with the class registry and publishes their properties (and
 // those of the graphics objects they hold: fonts, colours, cursors).  Calling it again does

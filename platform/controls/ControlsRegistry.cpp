@@ -33,6 +33,20 @@ const TEnumTypeInfo& TypeInfoOf(TFontPitch)
     return info;
 }
 
+const TEnumTypeInfo& TypeInfoOf(TPenStyle)
+{
+    static const TEnumTypeInfo info("TPenStyle", {"psSolid", "psDash", "psDot", "psDashDot", "psDashDotDot", "psClear",
+                                                  "psInsideFrame", "psUserStyle", "psAlternate"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TBrushStyle)
+{
+    static const TEnumTypeInfo info("TBrushStyle", {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+                                                    "bsBDiagonal", "bsCross", "bsDiagCross"});
+    return info;
+}
+
 namespace {
 
 const struct {

@@ -669,3 +669,12 @@ TEST_F(FormFixture, DragMovesWithTheButtonHeldAndEndsWithAClickAtTheEnd)
 }
 
 }  // namespace
+
+// Pen and brush styles are named in form descriptions in the order of their enumerations.
+TEST(GraphicsObjectNames, PenAndBrushStylesByName)
+{
+    EXPECT_EQ(TypeInfoOf(TPenStyle::psSolid).Value("psInsideFrame"), static_cast<int>(TPenStyle::psInsideFrame));
+    EXPECT_EQ(TypeInfoOf(TPenStyle::psSolid).ValueName(static_cast<int>(TPenStyle::psClear)), String("psClear"));
+    EXPECT_EQ(TypeInfoOf(TBrushStyle::bsSolid).Value("bsDiagCross"), static_cast<int>(TBrushStyle::bsDiagCross));
+    EXPECT_EQ(TypeInfoOf(TBrushStyle::bsSolid).ValueName(static_cast<int>(TBrushStyle::bsClear)), String("bsClear"));
+}
