@@ -70,8 +70,10 @@ void AnalyseJointCase(TParametres& model, int k, int i)
         break;
     }
 
-    // 2. Stresses with the starting cracks.
-    AnalyseJoint(model, i, k, up[i], down[i], false);
+    // 2. Stresses with the starting cracks. From here on only the uplift changes: the other
+    // load sums are kept.
+    TJointLoadSums sums;
+    AnalyseJoint(model, i, k, up[i], down[i], false, sums);
 
     // 3. Allowed tension at each end; an end cracked in the reference case has none.
     const double strength = JointMaterial(model, i).ft;
@@ -93,7 +95,7 @@ void AnalyseJointCase(TParametres& model, int k, int i)
     const double startUp = up[i], startDown = down[i];
     auto solve = [&](TClosedCrack closed, int side) {
         joint.ClosedCrack[k][i] = closed;
-        (side == 1 ? up : down)[i] = SolveCrackLength(model, i, k, side, false, state);
+        (side == 1 ? up : down)[i] = SolveCrackLength(model, i, k, side, false, state, sums);
     };
     if (moment >= 0) {
         const double t1 = joint.Stress.normal.Up[k][i] - fu;
@@ -136,7 +138,7 @@ void AnalyseJointCase(TParametres& model, int k, int i)
     // 7. Uplift with the final cracks; 8. the full analysis.
     if (k <= 2 || state != 1)
         ComputeUplift(model, i, k, up[i], down[i], state);
-    AnalyseJoint(model, i, k, joint.Compression.Up[k][i], joint.Compression.Down[k][i], true);
+    AnalyseJoint(model, i, k, joint.Compression.Up[k][i], joint.Compression.Down[k][i], true, sums);
 }
 
 } // namespace

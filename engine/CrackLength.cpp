@@ -1,12 +1,10 @@
 #include "engine/CrackLength.h"
 
 #include <cmath>
-#include <memory>
 
 #include "engine/JointAnalysis.h"
 #include "engine/Loads.h"
 #include "engine/Uplift.h"
-#include "numerics/VEZ_vector.h"
 
 namespace {
 
@@ -73,19 +71,24 @@ int ReferenceCase(const TParametres& model, int k)
     }
 }
 
-double CrackTipResidual(TParametres& model, int j, int k, double x, Byte mode, bool initiation, bool internal)
+double TCrackResidual::operator()(double x)
 {
-    TJoint& joint = model.Joint;
+    TJoint& joint = FModel.Joint;
+    const int j = FJ, k = FK;
     const double up = joint.CrackLength.Up[k][j], down = joint.CrackLength.Down[k][j];
     const bool upstream = x >= 0;
-    const bool upliftApplies = model.LoadCombination.U[k] != 0 && mode != 1;
+    const bool upliftApplies = FModel.LoadCombination.U[k] != 0 && FMode != 1;
     const bool recompute = upliftApplies && (upstream ? x > up : x < down);
-    if (recompute)
-        ComputeUplift(model, j, k, upstream ? x : up, upstream ? down : x, mode);
-    AnalyseJoint(model, j, k, upstream ? x : up, upstream ? down : x, false);
+    if (recompute) {
+        ComputeUplift(FModel, j, k, upstream ? x : up, upstream ? down : x, FMode);
+        FTrialUplift = true;
+    } else {
+        RestoreUplift();
+    }
+    AnalyseJoint(FModel, j, k, upstream ? x : up, upstream ? down : x, false, FSums);
 
     double tip = 0;
-    if (internal) {
+    if (FInternal) {
         TProfile8 xs, ps;
         for (int i = 1; i <= 8; ++i) {
             xs[i] = joint.Pressure.x[i][k][j];
@@ -95,8 +98,8 @@ double CrackTipResidual(TParametres& model, int j, int k, double x, Byte mode, b
     }
 
     // Inside a crack of the reference case the joint has no tensile strength.
-    double allowable = AllowableTension(model, j, k, initiation);
-    const int reference = ReferenceCase(model, k);
+    double allowable = AllowableTension(FModel, j, k, FInitiation);
+    const int reference = ReferenceCase(FModel, k);
     if (reference > 0) {
         const double known = upstream ? joint.CrackLength.Up[reference][j] : -joint.CrackLength.Down[reference][j];
         const double trial = std::fabs(x);
@@ -104,16 +107,32 @@ double CrackTipResidual(TParametres& model, int j, int k, double x, Byte mode, b
             allowable = 0;
     }
     if (k >= 3 && k <= 6)
-        allowable *= model.Cracking.DynamicMagn;
+        allowable *= FModel.Cracking.DynamicMagn;
 
     const double stress = upstream ? joint.Stress.normal.Up[k][j] : joint.Stress.normal.Down[k][j];
-    if (recompute)
-        ComputeUplift(model, j, k, up, down, mode);
     return stress - allowable + tip;
 }
 
-void BracketCrackRoot(int n, TVector& lows, TVector& highs, int& count, double start, double end,
-                      const TCrackResidual& f, bool& startNotPositive)
+void TCrackResidual::RestoreUplift()
+{
+    if (!FTrialUplift)
+        return;
+    const TJoint& joint = FModel.Joint;
+    ComputeUplift(FModel, FJ, FK, joint.CrackLength.Up[FK][FJ], joint.CrackLength.Down[FK][FJ], FMode);
+    FTrialUplift = false;
+}
+
+double CrackTipResidual(TParametres& model, int j, int k, double x, Byte mode, bool initiation, bool internal)
+{
+    TJointLoadSums sums;
+    TCrackResidual f(model, j, k, mode, initiation, internal, sums);
+    const double r = f(x);
+    f.RestoreUplift();
+    return r;
+}
+
+void BracketCrackRoot(int n, double* lows, double* highs, int& count, double start, double end, TCrackResidual& f,
+                      bool& startNotPositive)
 {
     const double dx = (end - start) / n;
     double previous = f(start);
@@ -123,15 +142,15 @@ void BracketCrackRoot(int n, TVector& lows, TVector& highs, int& count, double s
         const double x = start + i * dx;
         const double current = f(x);
         if (current * previous < 0) {
+            lows[count] = x - dx;
+            highs[count] = x;
             ++count;
-            lows.SetVal(count, x - dx);
-            highs.SetVal(count, x);
         }
         previous = current;
     }
 }
 
-double BisectCrackRoot(const TCrackResidual& f, double tolerance, double a, double b, bool& lowerNegative,
+double BisectCrackRoot(TCrackResidual& f, double tolerance, double a, double b, bool& lowerNegative,
                        bool& lowerNotNegative)
 {
     lowerNegative = lowerNotNegative = true;
@@ -157,7 +176,7 @@ double BisectCrackRoot(const TCrackResidual& f, double tolerance, double a, doub
     return root;
 }
 
-double BrentCrackRoot(const TCrackResidual& f, double tolerance, double lo, double hi)
+double BrentCrackRoot(TCrackResidual& f, double tolerance, double lo, double hi)
 {
     double a = lo, b = hi, c = hi;
     double fa = f(a), fb = f(b), fc = fb;
@@ -212,11 +231,17 @@ double BrentCrackRoot(const TCrackResidual& f, double tolerance, double lo, doub
     return b;
 }
 
-double SolveCrackLength(TParametres model, int j, int k, int side, bool initiation, Byte mode)
+double SolveCrackLength(TParametres& model, int j, int k, int side, bool initiation, Byte mode)
+{
+    TJointLoadSums sums;
+    return SolveCrackLength(model, j, k, side, initiation, mode, sums);
+}
+
+double SolveCrackLength(TParametres& model, int j, int k, int side, bool initiation, Byte mode, TJointLoadSums& sums)
 {
     TJoint& joint = model.Joint;
     const bool upstream = side == 1;
-    const TCrackResidual f{model, j, k, mode, initiation, model.UpliftLoad == ulInternal};
+    TCrackResidual f(model, j, k, mode, initiation, model.UpliftLoad == ulInternal, sums);
     const double tolerance = Tolerance(model.Cracking.RootAccuracy);
 
     // The search interval and a first guess at the drain line, kept inside the interval.
@@ -232,18 +257,17 @@ double SolveCrackLength(TParametres model, int j, int k, int side, bool initiati
 
     double r;
     if (model.Cracking.RootMethod == rmBisection) {
-        const std::unique_ptr<TVector> lows(new TVector(nullptr)), highs(new TVector(nullptr));
-        lows->SetNrOfElem(5);
-        highs->SetNrOfElem(5);
+        constexpr int Steps = 5;
+        double lows[Steps], highs[Steps];
         int count = 0;
         bool startNotPositive = false;
         double a = lo, b = hi;
-        BracketCrackRoot(5, *lows, *highs, count, lo, guess, f, startNotPositive);
+        BracketCrackRoot(Steps, lows, highs, count, lo, guess, f, startNotPositive);
         if (count == 0)
-            BracketCrackRoot(5, *lows, *highs, count, guess, hi, f, startNotPositive);
+            BracketCrackRoot(Steps, lows, highs, count, guess, hi, f, startNotPositive);
         if (count > 0) {
-            a = lows->GetVal(1);
-            b = highs->GetVal(1);
+            a = lows[0];
+            b = highs[0];
         }
         bool lowerNegative = false, lowerNotNegative = false;
         r = ApplyEndRules(BisectCrackRoot(f, tolerance, a, b, lowerNegative, lowerNotNegative), upstream);
@@ -258,6 +282,7 @@ double SolveCrackLength(TParametres model, int j, int k, int side, bool initiati
             r = ApplyEndRules(BrentCrackRoot(f, tolerance, lo, hi), upstream);
     }
 
+    f.RestoreUplift();
     TUpDownDynamic& crack = joint.CrackLength;
     if (upstream) {
         crack.Up[k][j] = r;

@@ -82,19 +82,27 @@ double FactoredHorizontalLoad(const TParametres& model, int j, int k)
     return sum;
 }
 
-double JointMoment(const TParametres& model, int j, int k, double uc, double yc, double xc)
+double LoadMomentWithoutUplift(const TParametres& model, int j, int k, double yc, double xc)
 {
     double moment = 0;
     for (const TLoadTerm& term : VerticalLoads)
         moment += (xc - Position(model, term, j)) * FactoredForce(model, term, j, k);
     for (const TLoadTerm& term : HorizontalLoads)
         moment += (Position(model, term, j) - yc) * FactoredForce(model, term, j, k);
+    return moment;
+}
+
+double UpliftMoment(const TParametres& model, int j, int k, double uc)
+{
     const Tjointload& load = model.JointLoad;
     if (model.UpliftLoad == ulInternal)
-        moment += (uc - load.Xuc[k][j]) * load.Uc[k][j] * model.LoadCombination.U[k];
-    else
-        moment += (uc - load.Xu[k][j]) * FactoredUplift(model, j, k);
-    return moment;
+        return (uc - load.Xuc[k][j]) * load.Uc[k][j] * model.LoadCombination.U[k];
+    return (uc - load.Xu[k][j]) * FactoredUplift(model, j, k);
+}
+
+double JointMoment(const TParametres& model, int j, int k, double uc, double yc, double xc)
+{
+    return LoadMomentWithoutUplift(model, j, k, yc, xc) + UpliftMoment(model, j, k, uc);
 }
 
 double OverturningSafetyFactor(const TParametres& model, int j, int k, Byte side)

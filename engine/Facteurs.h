@@ -17,6 +17,10 @@ double FactoredHorizontalLoad(const TParametres& model, int j, int k);
 // turns the section toward downstream. The uplift enters with the crack uplift Uc, Xuc for
 // internal uplift and with U, Xu otherwise.
 double JointMoment(const TParametres& model, int j, int k, double uc, double yc, double xc);
+// The two parts of JointMoment, which adds the uplift's moment to that of the other loads:
+// only the first depends on (xc, yc), only the second on the cracks.
+double LoadMomentWithoutUplift(const TParametres& model, int j, int k, double yc, double xc);
+double UpliftMoment(const TParametres& model, int j, int k, double uc);
 
 // side 0: about the upstream end, side 1: about the downstream end; 1000 when nothing
 // overturns.

@@ -1,9 +1,8 @@
 #include "engine/JointAnalysis.h"
 
-#include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
-#include <vector>
 
 #include "engine/Calcul.h"
 #include "engine/Facteurs.h"
@@ -97,6 +96,12 @@ const TProprietes& JointMaterial(const TParametres& model, int j)
 
 void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, bool full)
 {
+    TJointLoadSums sums;
+    AnalyseJoint(model, j, k, crUp, crDown, full, sums);
+}
+
+void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, bool full, TJointLoadSums& sums)
+{
     TJoint& joint = model.Joint;
     const Tjointload& load = model.JointLoad;
     const double x1 = joint.x1[j], y1 = joint.y1[j], x2 = joint.x2[j], y2 = joint.y2[j];
@@ -126,10 +131,16 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
     const double u = internal ? 0 : 1;
     const double uk = load.U[k][j], uck = load.Uc[k][j], fU = model.LoadCombination.U[k];
 
-    double v = FactoredVerticalLoad(model, j, k);
-    double h = FactoredHorizontalLoad(model, j, k);
     const double theta = joint.Angle[j] * DegToRad;
-    const double c = std::cos(theta), s = std::sin(theta);
+    if (!sums.Known) {
+        sums.V = FactoredVerticalLoad(model, j, k);
+        sums.H = FactoredHorizontalLoad(model, j, k);
+        sums.Cos = std::cos(theta);
+        sums.Sin = std::sin(theta);
+        sums.Known = true;
+    }
+    double v = sums.V, h = sums.H;
+    const double c = sums.Cos, s = sums.Sin;
     const double ns = v * c - h * s + uk * fU * u + uck * fU * (1 - u);
     const double n = v * c - h * s + uk * fU;
     const double t = h * c + v * s;
@@ -137,7 +148,13 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
     h -= uplift * s;
     v += uplift * c;
 
-    const double m = JointMoment(model, j, k, a, yc, xc);
+    if (!sums.MomentKnown || sums.Xc != xc || sums.Yc != yc) {
+        sums.Moment = LoadMomentWithoutUplift(model, j, k, yc, xc);
+        sums.Xc = xc;
+        sums.Yc = yc;
+        sums.MomentKnown = true;
+    }
+    const double m = sums.Moment + UpliftMoment(model, j, k, a);
     const double mp = internal ? m + uk * fU * (a - load.Xu[k][j]) - uck * fU * (a - load.Xuc[k][j]) : m;
 
     joint.Resultants.Position[k][j] = n == 0 || length == 0 ? 50 : ((xc - x1) - mp / n) / length * 100;
@@ -302,12 +319,22 @@ double SplitCompressionZone(const TProfile8& xs, const TProfile8& ps, bool fromU
     struct TPoint {
         double x = 0, effective = 0, pressure = 0, total = 0;
     };
-    std::vector<TPoint> points = {{xu, su}, {xd, sd}, {xs[1], 0, ps[1]}};
-    for (int i = 2; i <= 8; ++i)
-        points.push_back({xs[i], 0, ps[i]});
-    auto byX = [](const TPoint& a, const TPoint& b) { return a.x < b.x; };
-    std::stable_sort(points.begin(), points.end(), byX);
-    for (TPoint& point : points) {
+    // At most the ten points here and the two added below, kept in the order of x (points
+    // at the same x in the order they came).
+    std::array<TPoint, 12> points;
+    size_t count = 0;
+    auto add = [&](const TPoint& point) {
+        size_t i = count++;
+        for (; i > 0 && points[i - 1].x > point.x; --i)
+            points[i] = points[i - 1];
+        points[i] = point;
+    };
+    add({xu, su});
+    add({xd, sd});
+    for (int i = 1; i <= 8; ++i)
+        add({xs[i], 0, ps[i]});
+    for (size_t i = 0; i < count; ++i) {
+        TPoint& point = points[i];
         if (xu <= point.x && point.x <= xd && point.effective == 0)
             point.effective = xd == xu ? su : InterpolateLine(point.x, xu, su, xd, sd);
         if (point.pressure == 0)
@@ -318,8 +345,8 @@ double SplitCompressionZone(const TProfile8& xs, const TProfile8& ps, bool fromU
     // Where the total stress reaches the threshold, and where it crosses zero.
     double p0 = MinDouble(MaxDouble(InterpolateLine(st, su, xu, sd, xd), xu), xd);
     z = fromUpstream ? xu : xd;
-    const double first = points.front().x, last = points.back().x;
-    for (size_t i = 0; i + 1 < points.size(); ++i) {
+    const double first = points[0].x, last = points[count - 1].x;
+    for (size_t i = 0; i + 1 < count; ++i) {
         const TPoint& a = points[i];
         const TPoint& b = points[i + 1];
         double x = 0, y = 0;
@@ -337,13 +364,12 @@ double SplitCompressionZone(const TProfile8& xs, const TProfile8& ps, bool fromU
     }
     if (xu < z && z < xd)
         zero.x = z;
-    points.push_back(threshold);
-    points.push_back(zero);
-    std::stable_sort(points.begin(), points.end(), byX);
+    add(threshold);
+    add(zero);
 
     n1 = n2 = 0;
     auto lowCompression = [st](double total) { return total >= st && total <= 0; };
-    for (size_t i = 0; i + 1 < points.size(); ++i) {
+    for (size_t i = 0; i + 1 < count; ++i) {
         const TPoint& a = points[i];
         const TPoint& b = points[i + 1];
         if (a.x < xu || b.x > xd)

@@ -20,6 +20,19 @@ const TProprietes& JointMaterial(const TParametres& model, int j);
 // Joint.RockWedge.
 void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, bool full);
 
+// The factored sums of a joint and case that no crack changes: the vertical and horizontal
+// loads without the uplift, the joint's slope, and the moment of the loads but the uplift
+// about the last ligament centre asked for. A crack search keeps one through its trials,
+// while only the uplift changes.
+struct TJointLoadSums {
+    bool Known = false;
+    double V = 0, H = 0, Cos = 0, Sin = 0;
+    bool MomentKnown = false;
+    double Xc = 0, Yc = 0, Moment = 0;
+};
+// AnalyseJoint with the sums kept from the previous call for the same joint and case.
+void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, bool full, TJointLoadSums& sums);
+
 // The parabolic shear distribution over the ligament, tau(t) = A0 + A1 t + A2 t^2 with t
 // measured from the downstream end of the ligament, and its extreme with the extreme's
 // position in per cent of the joint.
