@@ -1,6 +1,7 @@
 #include "engine/Facteurs.h"
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 namespace {
@@ -64,31 +65,63 @@ double FactoredUplift(const TParametres& model, int j, int k)
     return model.JointLoad.U[k][j] * model.LoadCombination.U[k];
 }
 
+// The masses' weight, which always counts as resisting overturning.
+constexpr int MassesWeight = 11;
+static_assert(VerticalLoads[MassesWeight].Force == &L::Mv);
+static_assert(std::size(VerticalLoads) == TFactoredLoads::Verticals);
+static_assert(std::size(HorizontalLoads) == TFactoredLoads::Horizontals);
+
 } // namespace
+
+void FactorLoads(const TParametres& model, int j, int k, TFactoredLoads& loads)
+{
+    for (int i = 0; i < TFactoredLoads::Verticals; ++i) {
+        loads.Vertical[i] = FactoredForce(model, VerticalLoads[i], j, k);
+        loads.X[i] = Position(model, VerticalLoads[i], j);
+    }
+    for (int i = 0; i < TFactoredLoads::Horizontals; ++i) {
+        loads.Horizontal[i] = FactoredForce(model, HorizontalLoads[i], j, k);
+        loads.Y[i] = Position(model, HorizontalLoads[i], j);
+    }
+}
+
+double FactoredVerticalLoad(const TFactoredLoads& loads)
+{
+    double sum = 0;
+    for (double force : loads.Vertical)
+        sum += force;
+    return sum;
+}
+
+double FactoredHorizontalLoad(const TFactoredLoads& loads)
+{
+    double sum = 0;
+    for (double force : loads.Horizontal)
+        sum += force;
+    return sum;
+}
 
 double FactoredVerticalLoad(const TParametres& model, int j, int k)
 {
-    double sum = 0;
-    for (const TLoadTerm& term : VerticalLoads)
-        sum += FactoredForce(model, term, j, k);
-    return sum;
+    TFactoredLoads loads;
+    FactorLoads(model, j, k, loads);
+    return FactoredVerticalLoad(loads);
 }
 
 double FactoredHorizontalLoad(const TParametres& model, int j, int k)
 {
-    double sum = 0;
-    for (const TLoadTerm& term : HorizontalLoads)
-        sum += FactoredForce(model, term, j, k);
-    return sum;
+    TFactoredLoads loads;
+    FactorLoads(model, j, k, loads);
+    return FactoredHorizontalLoad(loads);
 }
 
-double LoadMomentWithoutUplift(const TParametres& model, int j, int k, double yc, double xc)
+double LoadMomentWithoutUplift(const TFactoredLoads& loads, double yc, double xc)
 {
     double moment = 0;
-    for (const TLoadTerm& term : VerticalLoads)
-        moment += (xc - Position(model, term, j)) * FactoredForce(model, term, j, k);
-    for (const TLoadTerm& term : HorizontalLoads)
-        moment += (Position(model, term, j) - yc) * FactoredForce(model, term, j, k);
+    for (int i = 0; i < TFactoredLoads::Verticals; ++i)
+        moment += (xc - loads.X[i]) * loads.Vertical[i];
+    for (int i = 0; i < TFactoredLoads::Horizontals; ++i)
+        moment += (loads.Y[i] - yc) * loads.Horizontal[i];
     return moment;
 }
 
@@ -102,10 +135,19 @@ double UpliftMoment(const TParametres& model, int j, int k, double uc)
 
 double JointMoment(const TParametres& model, int j, int k, double uc, double yc, double xc)
 {
-    return LoadMomentWithoutUplift(model, j, k, yc, xc) + UpliftMoment(model, j, k, uc);
+    TFactoredLoads loads;
+    FactorLoads(model, j, k, loads);
+    return LoadMomentWithoutUplift(loads, yc, xc) + UpliftMoment(model, j, k, uc);
 }
 
 double OverturningSafetyFactor(const TParametres& model, int j, int k, Byte side)
+{
+    TFactoredLoads loads;
+    FactorLoads(model, j, k, loads);
+    return OverturningSafetyFactor(model, loads, j, k, side);
+}
+
+double OverturningSafetyFactor(const TParametres& model, const TFactoredLoads& loads, int j, int k, Byte side)
 {
     const TJoint& joint = model.Joint;
     double xc = side == 0 ? joint.x1[j] : joint.x2[j];
@@ -119,16 +161,15 @@ double OverturningSafetyFactor(const TParametres& model, int j, int k, Byte side
         else
             negative += contribution;
     };
-    for (const TLoadTerm& term : VerticalLoads) {
-        double contribution = (xc - Position(model, term, j)) * FactoredForce(model, term, j, k);
-        // The weight of the concentrated masses always counts as resisting.
-        if (term.Force == &L::Mv)
+    for (int i = 0; i < TFactoredLoads::Verticals; ++i) {
+        double contribution = (xc - loads.X[i]) * loads.Vertical[i];
+        if (i == MassesWeight)
             (side == 0 ? positive : negative) += contribution;
         else
             add(contribution);
     }
-    for (const TLoadTerm& term : HorizontalLoads)
-        add((Position(model, term, j) - yc) * FactoredForce(model, term, j, k));
+    for (int i = 0; i < TFactoredLoads::Horizontals; ++i)
+        add((loads.Y[i] - yc) * loads.Horizontal[i]);
     add((reference - model.JointLoad.Xu[k][j]) * FactoredUplift(model, j, k));
 
     if (side == 0)

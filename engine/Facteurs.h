@@ -6,10 +6,22 @@
 // pseudo-dynamic method are not part of these sums. All routines only read the model.
 #include "engine/Unites.h"
 
+// The factored loads of joint j for case k without the uplift, each with the position of its
+// line of action, in the order every sum below adds them: vertical loads positioned by
+// their abscissa, horizontal loads by their elevation.
+struct TFactoredLoads {
+    static constexpr int Verticals = 26, Horizontals = 21;
+    double Vertical[Verticals], X[Verticals];
+    double Horizontal[Horizontals], Y[Horizontals];
+};
+void FactorLoads(const TParametres& model, int j, int k, TFactoredLoads& loads);
+
 // Sums of the factored vertical loads (without the uplift) and of the factored horizontal
 // loads of joint j for case k.
 double FactoredVerticalLoad(const TParametres& model, int j, int k);
 double FactoredHorizontalLoad(const TParametres& model, int j, int k);
+double FactoredVerticalLoad(const TFactoredLoads& loads);
+double FactoredHorizontalLoad(const TFactoredLoads& loads);
 
 // Moment of every factored load about (xc, yc); uc is the distance of that point along the
 // joint from its upstream end, the reference of the uplift position. A vertical load V at x
@@ -17,14 +29,14 @@ double FactoredHorizontalLoad(const TParametres& model, int j, int k);
 // turns the section toward downstream. The uplift enters with the crack uplift Uc, Xuc for
 // internal uplift and with U, Xu otherwise.
 double JointMoment(const TParametres& model, int j, int k, double uc, double yc, double xc);
-// The two parts of JointMoment, which adds the uplift's moment to that of the other loads:
-// only the first depends on (xc, yc), only the second on the cracks.
-double LoadMomentWithoutUplift(const TParametres& model, int j, int k, double yc, double xc);
+// The two parts of JointMoment, which adds the uplift's moment to that of the other loads.
+double LoadMomentWithoutUplift(const TFactoredLoads& loads, double yc, double xc);
 double UpliftMoment(const TParametres& model, int j, int k, double uc);
 
 // side 0: about the upstream end, side 1: about the downstream end; 1000 when nothing
 // overturns.
 double OverturningSafetyFactor(const TParametres& model, int j, int k, Byte side);
+double OverturningSafetyFactor(const TParametres& model, const TFactoredLoads& loads, int j, int k, Byte side);
 
 // Loads resolved along the normal of the joint; 1000 when nothing lifts.
 double UpliftingSafetyFactor(const TParametres& model, int j, int k);

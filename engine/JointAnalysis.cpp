@@ -133,8 +133,9 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
 
     const double theta = joint.Angle[j] * DegToRad;
     if (!sums.Known) {
-        sums.V = FactoredVerticalLoad(model, j, k);
-        sums.H = FactoredHorizontalLoad(model, j, k);
+        FactorLoads(model, j, k, sums.Loads);
+        sums.V = FactoredVerticalLoad(sums.Loads);
+        sums.H = FactoredHorizontalLoad(sums.Loads);
         sums.Cos = std::cos(theta);
         sums.Sin = std::sin(theta);
         sums.Known = true;
@@ -148,13 +149,7 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
     h -= uplift * s;
     v += uplift * c;
 
-    if (!sums.MomentKnown || sums.Xc != xc || sums.Yc != yc) {
-        sums.Moment = LoadMomentWithoutUplift(model, j, k, yc, xc);
-        sums.Xc = xc;
-        sums.Yc = yc;
-        sums.MomentKnown = true;
-    }
-    const double m = sums.Moment + UpliftMoment(model, j, k, a);
+    const double m = LoadMomentWithoutUplift(sums.Loads, yc, xc) + UpliftMoment(model, j, k, a);
     const double mp = internal ? m + uk * fU * (a - load.Xu[k][j]) - uck * fU * (a - load.Xuc[k][j]) : m;
 
     joint.Resultants.Position[k][j] = n == 0 || length == 0 ? 50 : ((xc - x1) - mp / n) / length * 100;
@@ -171,8 +166,8 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
 
     TShearDistribution distribution;
     ComputeShearDistribution(model, k, j, distribution);
-    joint.SafetyFactor.Overturning.Up[k][j] = OverturningSafetyFactor(model, j, k, 0);
-    joint.SafetyFactor.Overturning.Down[k][j] = OverturningSafetyFactor(model, j, k, 1);
+    joint.SafetyFactor.Overturning.Up[k][j] = OverturningSafetyFactor(model, sums.Loads, j, k, 0);
+    joint.SafetyFactor.Overturning.Down[k][j] = OverturningSafetyFactor(model, sums.Loads, j, k, 1);
     joint.SafetyFactor.Uplifting[k][j] = UpliftingSafetyFactor(model, j, k);
 
     // Crack tips and the ends of the compressed ligament.

@@ -7,6 +7,7 @@
 // Signs: forces along +x point downstream, vertical forces are negative downward; normal
 // forces and stresses are negative in compression. Crack fractions: upstream 0..1,
 // downstream -1..0. Positions along the joint are measured from its upstream end.
+#include "engine/Facteurs.h"
 #include "engine/Loads.h"
 #include "engine/Unites.h"
 
@@ -20,15 +21,13 @@ const TProprietes& JointMaterial(const TParametres& model, int j);
 // Joint.RockWedge.
 void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, bool full);
 
-// The factored sums of a joint and case that no crack changes: the vertical and horizontal
-// loads without the uplift, the joint's slope, and the moment of the loads but the uplift
-// about the last ligament centre asked for. A crack search keeps one through its trials,
-// while only the uplift changes.
+// What no crack changes in the analysis of a joint and case: its factored loads without the
+// uplift, their vertical and horizontal sums and the joint's slope. A crack search keeps
+// them through its trials, while only the uplift changes.
 struct TJointLoadSums {
     bool Known = false;
+    TFactoredLoads Loads;
     double V = 0, H = 0, Cos = 0, Sin = 0;
-    bool MomentKnown = false;
-    double Xc = 0, Yc = 0, Moment = 0;
 };
 // AnalyseJoint with the sums kept from the previous call for the same joint and case.
 void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, bool full, TJointLoadSums& sums);
