@@ -8,6 +8,7 @@
 #include <map>
 
 #include "platform/controls/Controls_internal.h"
+#include "platform/rtl/RtlMath.h"
 #include "platform/stdctrls/Menus.h"
 
 using namespace ControlsKernel;
@@ -447,6 +448,19 @@ void TControl::FontChanged()
 {
     if (!FSettingFont) FParentFont = false;
     Perform(CM_FONTCHANGED);
+}
+
+void TControl::ScaleForPPI(Integer NewPPI)
+{
+    if (NewPPI > 0 && NewPPI != FCurrentPPI) ChangeScale(NewPPI, FCurrentPPI);
+}
+
+void TControl::ChangeScale(Integer M, Integer D)
+{
+    if (M == D || D == 0) return;
+    SetBounds(MulDiv(FLeft, M, D), MulDiv(FTop, M, D), MulDiv(FWidth, M, D), MulDiv(FHeight, M, D));
+    if (!FParentFont) FFont.SetHeight(MulDiv(FFont.Height(), M, D));
+    FCurrentPPI = MulDiv(FCurrentPPI, M, D);
 }
 
 void TControl::SetParentFont(bool value)

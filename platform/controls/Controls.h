@@ -255,6 +255,12 @@ public:
     void SetFont(const TFont& value) { FFont.Assign(value); }
     bool ParentFont() const { return FParentFont; }
     void SetParentFont(bool value);
+
+    // ---- resolution
+    // The pixels per inch the control's position, size and font are given in (the screen's at first).
+    Integer CurrentPPI() const { return FCurrentPPI; }
+    // Rescales the control from CurrentPPI to NewPPI; a windowed control rescales its children too.
+    void ScaleForPPI(Integer NewPPI);
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
     const String& Hint() const { return FHint; }
@@ -301,6 +307,8 @@ protected:
     // Changes the bounds without notifications; windowed controls also move their window.
     virtual void UpdateBoundsRect(const TRect& r);
     void ParentChanged();   // parent font/colour taken over after SetParent
+    // Position, size and (unless it follows the parent) font height times M / D.
+    virtual void ChangeScale(Integer M, Integer D);
     virtual void VisibleChanging() {}
 
     // Message handlers.
@@ -339,6 +347,7 @@ protected:
     bool FParentColor = true;
     TFont FFont;
     bool FParentFont = true;
+    Integer FCurrentPPI = 96;
     TCursor FCursor = crDefault;
     bool FAutoSize = false;
 
@@ -495,6 +504,7 @@ public:
     void WindowResized(Integer width, Integer height);
 
 protected:
+    void ChangeScale(Integer M, Integer D) override;   // and the children
     virtual void CreateParams(TCreateParams& Params);
     virtual void CreateWnd();
     virtual void DestroyWnd();

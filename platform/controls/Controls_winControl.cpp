@@ -9,6 +9,20 @@
 using namespace ControlsKernel;
 
 // ---------------------------------------------------------------- TWinControl
+
+void TWinControl::ChangeScale(Integer M, Integer D)
+{
+    // the children are scaled as they stand, not aligned again in between
+    DisableAlign();
+    try {
+        inherited::ChangeScale(M, D);
+        for (TControl* child : FControls) child->ChangeScale(M, D);
+    } catch (...) {
+        EnableAlign();
+        throw;
+    }
+    EnableAlign();
+}
 TClass TWinControl::StaticClass()
 {
     static const TMetaClass meta("TWinControl", TControl::StaticClass(), NewComponent<TWinControl>, [](TMetaClass& m) {

@@ -55,6 +55,11 @@ public:
     void BringToFront();
 
     // ---- properties
+    // A form designed at PixelsPerInch follows the screen's resolution when Scaled.
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool value) { FScaled = value; }
+    Integer PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(Integer value) { FPixelsPerInch = value > 0 ? value : FPixelsPerInch; }
     TFormStyle FormStyle() const { return FFormStyle; }
     void SetFormStyle(TFormStyle value);
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
@@ -142,6 +147,8 @@ private:
     bool Broadcast(TWinControl* parent, TMessage& message, bool windowless);
 
     TFormStyle FFormStyle = fsNormal;
+    bool FScaled = true;
+    Integer FPixelsPerInch = 96;
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
     TPosition FPosition = poDesigned;

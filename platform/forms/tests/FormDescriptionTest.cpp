@@ -163,6 +163,35 @@ TEST(FormDescription, ReadsSubObjectsCollectionsAndEventsAndWritesBackWithoutDef
     delete form;
 }
 
+TEST(FormDescription, FormsRescaleFromOneResolutionToAnother)
+{
+    auto* form = new TDescribedForm(nullptr);
+    ReadComponentText(std::string(Description).insert(std::string(Description).find("  KeyPreview"),
+                                                      "  PixelsPerInch = 120\n  Scaled = False\n"),
+                      form);
+    EXPECT_EQ(form->PixelsPerInch(), 120);
+    EXPECT_FALSE(form->Scaled());
+    EXPECT_EQ(form->CurrentPPI(), 96);
+
+    // from 96 to 144 pixels per inch everything grows by half, halves rounded away from zero
+    form->ScaleForPPI(144);
+    EXPECT_EQ(form->CurrentPPI(), 144);
+    EXPECT_EQ(form->BoundsRect(), Bounds(150, 120, 480, 300));
+    EXPECT_EQ(form->Font().Height(), -20);
+    EXPECT_EQ(form->Panel->BoundsRect(), Bounds(12, 12, 300, 90));
+    EXPECT_EQ(form->OkButton->BoundsRect(), Bounds(12, 180, 113, 38));
+    EXPECT_EQ(form->OkButton->Font().Height(), -20);   // it follows the form's font
+    EXPECT_TRUE(form->OkButton->ParentFont());
+    EXPECT_EQ(form->OkButton->CurrentPPI(), 144);
+    form->ScaleForPPI(144);   // already there
+    EXPECT_EQ(form->Width(), 480);
+    form->ScaleForPPI(96);
+    EXPECT_EQ(form->BoundsRect(), Bounds(100, 80, 320, 200));
+    EXPECT_EQ(form->Panel->BoundsRect(), Bounds(8, 8, 200, 60));
+    EXPECT_EQ(form->Font().Height(), -13);
+    delete form;
+}
+
 TEST(FormDescription, UnknownPropertyNamesItsLine)
 {
     try {
