@@ -138,12 +138,10 @@ size_t AppendBody(char* data, size_t size, size_t count, void* target)
     return size * count;
 }
 
-// The documents folder from the user's folder settings ($XDG_CONFIG_HOME/user-dirs.dirs).
+// The documents folder from the user's folder settings (user-dirs.dirs in the settings folder).
 String XdgDocumentsDir(const String& home)
 {
-    const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    const String config = configHome && *configHome ? String(configHome) : home + "/.config";
-    const String file = config + "/user-dirs.dirs";
+    const String file = UserConfigDir() + "user-dirs.dirs";
     if (!FileExists(file)) return String();
     TStringList lines;
     lines.LoadFromFile(file);
@@ -177,10 +175,39 @@ float TGxUtils::GetDPIScale(TComponent* AOwner, Integer ADefaultDPI)
     } else if (Application) {
         form = Application->MainForm();
     }
-    if (!form) return 1;
-    // Forms are designed at the screen's resolution and the screen keeps one resolution.
-    const Integer base = ADefaultDPI > 0 ? ADefaultDPI : Screen->PixelsPerInch();
+    if (!form || !form->Scaled()) return 1;
+    const Integer base = ADefaultDPI > 0 ? ADefaultDPI : form->PixelsPerInch();
     return static_cast<float>(Screen->PixelsPerInch()) / static_cast<float>(base);
+}
+
+void TGxUtils::ScaleForDPI(TControl* AControl, Integer ADPI)
+{
+    if (AControl) AControl->ScaleForPPI(ADPI);
+}
+
+namespace {
+// The children's children first, then the child itself.
+void FontsTo96(TWinControl* parent)
+{
+    for (Integer i = 0; i < parent->ControlCount(); ++i) {
+        TControl* child = parent->Controls(i);
+        if (auto* windowed = dynamic_cast<TWinControl*>(child)) FontsTo96(windowed);
+        TFont& font = child->Font();
+        font.SetHeight(TGxUtils::MulDivInt(font.Height(), 96, font.PixelsPerInch()));
+    }
+}
+}  // namespace
+
+void TGxUtils::ScaleForCurrentDPI(TCustomForm* AForm)
+{
+    if (!AForm) return;
+    FontsTo96(AForm);
+    AForm->ScaleForPPI(Screen->PixelsPerInch());
+    if (AForm->ClassNameIs("TGxCustomPopupForm")) {
+        const float scale = GetDPIScale(AForm, 96);
+        AForm->SetBounds(AForm->Left(), AForm->Top(), static_cast<Integer>(std::nearbyint(AForm->Width() * scale)),
+                         static_cast<Integer>(std::nearbyint(AForm->Height() * scale)));
+    }
 }
 
 bool TGxUtils::IsHighDPIScale(TComponent* AOwner, Integer ADefaultDPI) { return GetDPIScale(AOwner, ADefaultDPI) > 1; }
@@ -582,7 +609,7 @@ TPointF TGxUtils::GetMousePos()
     return {static_cast<float>(p.X), static_cast<float>(p.Y)};
 }
 
-HINSTANCE TGxUtils::GetHInstance() { return 1; }
+HINSTANCE TGxUtils::GetHInstance() { return HInstance; }
 
 std::unique_ptr<TResourceStream> TGxUtils::GetResourceStream(const String& AResourceName)
 {

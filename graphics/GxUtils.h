@@ -48,18 +48,20 @@ Cardinal LoWordOf(Cardinal Value);
 Cardinal MakeWordOf(Cardinal A, Cardinal B);   // A or (B shl 8)
 Cardinal MakeLongOf(Cardinal A, Cardinal B);   // A or (B shl 16)
 
-// Where the program's resources are looked up.
-using HINSTANCE = std::uintptr_t;
-
 class TGxUtils {
 public:
     TGxUtils() = delete;
 
     // ---- scaling and fonts
     // Scale of the form that shows AOwner: its screen's pixels per inch over ADefaultDPI (over the
-    // form's design pixels per inch when ADefaultDPI <= 0); 1 without form.
+    // form's design pixels per inch when ADefaultDPI <= 0); 1 without form or for a form that does
+    // not follow the screen's resolution.
     static float GetDPIScale(TComponent* AOwner, Integer ADefaultDPI);
     static bool IsHighDPIScale(TComponent* AOwner, Integer ADefaultDPI);
+    // The control rescaled from its current pixels per inch to ADPI.
+    static void ScaleForDPI(TControl* AControl, Integer ADPI);
+    // The fonts inside the form taken to 96 pixels per inch, then the form rescaled to its screen's.
+    static void ScaleForCurrentDPI(TCustomForm* AForm);
     // Height := -MulDivInt(Round(ASize / 96 * 72), Round(AScaleFactor * 96), 72).
     static void SetFontSize(TFont* AFont, float ASize, float AScaleFactor);
     static void GetFonts(TStrings* FontList);
