@@ -587,32 +587,47 @@ void CheckBox(HDC dc, TRect box, UINT state)
     }
 }
 
+// The 12 x 12 radio button: an outer ring (o) and an inner ring (i), each dark over the upper
+// left half and light over the lower right, around the interior (w); a chosen button shows the
+// dot (k) in the middle.
+const char* const RadioRings[12] = {
+    "....oooo....",
+    "..ooiiiioo..",
+    ".oiiwwwwiio.",
+    ".oiwwwwwwio.",
+    "oiwwwwwwwwio",
+    "oiwwwwwwwwio",
+    "oiwwwwwwwwio",
+    "oiwwwwwwwwio",
+    ".oiwwwwwwio.",
+    ".oiiwwwwiio.",
+    "..ooiiiioo..",
+    "....oooo....",
+};
+const char* const RadioDot[4] = {".kk.", "kkkk", "kkkk", ".kk."};
+
 void RadioButton(HDC dc, const TRect& box, UINT state)
 {
-    TPen pen;
-    TBrush brush;
-    pen.Assign(dc->Pen());
-    brush.Assign(dc->Brush());
-    dc->Pen().SetWidth(1);
-    dc->Pen().SetMode(TPenMode::pmCopy);
-    dc->Pen().SetStyle(TPenStyle::psClear);
     const bool flat = state & (DFCS_FLAT | DFCS_MONO);
-    // outer ring: shadow over the upper left half, highlight over the lower right
-    dc->Brush().SetColor(flat ? clBtnShadow : clBtnHighlight);
-    dc->Ellipse(box.Left, box.Top, box.Right + 1, box.Bottom + 1);
-    if (!flat) {
-        dc->Brush().SetColor(clBtnShadow);
-        dc->Pie(box.Left, box.Top, box.Right + 1, box.Bottom + 1, box.Right, box.Top, box.Left, box.Bottom);
-    }
-    dc->Brush().SetColor((state & (DFCS_INACTIVE | DFCS_PUSHED)) ? clBtnFace : clWindow);
-    dc->Ellipse(box.Left + 2, box.Top + 2, box.Right - 1, box.Bottom - 1);
-    if (state & DFCS_CHECKED) {
-        const Integer cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
-        dc->Brush().SetColor((state & DFCS_INACTIVE) ? clGrayText : clWindowText);
-        dc->Ellipse(cx - 2, cy - 2, cx + 3, cy + 3);
-    }
-    dc->Pen().Assign(pen);
-    dc->Brush().Assign(brush);
+    const TColor interior = (state & (DFCS_INACTIVE | DFCS_PUSHED)) ? clBtnFace : clWindow;
+    const auto put = [dc](Integer x, Integer y, TColor color) { dc->FillRectColor(Rect(x, y, x + 1, y + 1), color); };
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x) {
+            const bool upperLeft = x + y < 11;
+            TColor color;
+            switch (RadioRings[y][x]) {
+            case 'o': color = flat ? clBtnShadow : upperLeft ? clBtnShadow : clBtnHighlight; break;
+            case 'i': color = flat ? interior : upperLeft ? cl3DDkShadow : cl3DLight; break;
+            case 'w': color = interior; break;
+            default: continue;
+            }
+            put(box.Left + x, box.Top + y, color);
+        }
+    if (!(state & DFCS_CHECKED)) return;
+    const TColor dot = (state & DFCS_INACTIVE) ? clGrayText : clWindowText;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            if (RadioDot[y][x] == 'k') put(box.Left + 4 + x, box.Top + 4 + y, dot);
 }
 
 void ScrollButton(HDC dc, TRect r, UINT state)

@@ -200,6 +200,49 @@ TEST(FrameControl, CheckedBoxShowsItsMark)
     EXPECT_EQ(bmp.Canvas().Pixel(3, 3), ColorToRGB(clWindow));
 }
 
+// The check box and radio button glyphs, pixel by pixel in a 13 x 13 box on lime (.): white (W),
+// button shadow (S), dark shadow (D), 3D light (L), button face (F), window text (K), grey text (G).
+TEST(FrameControl, CheckAndRadioGlyphsPixelByPixel)
+{
+    struct Case {
+        const char* Name;
+        UINT State;
+        const char* Picture;
+    };
+    const Case cases[] = {
+        {"check box", DFCS_BUTTONCHECK,
+         "SSSSSSSSSSSSW/SDDDDDDDDDDLW/SDWWWWWWWWWLW/SDWWWWWWWWWLW/SDWWWWWWWWWLW/SDWWWWWWWWWLW/SDWWWWWWWWWLW/"
+         "SDWWWWWWWWWLW/SDWWWWWWWWWLW/SDWWWWWWWWWLW/SDWWWWWWWWWLW/SLLLLLLLLLLLW/WWWWWWWWWWWWW"},
+        {"checked box", DFCS_BUTTONCHECK | DFCS_CHECKED,
+         "SSSSSSSSSSSSW/SDDDDDDDDDDLW/SDWWWWWWWWWLW/SDWWWWWWWKWLW/SDWWWWWWKKWLW/SDWKWWWKKKWLW/SDWKKWKKKWWLW/"
+         "SDWKKKKKWWWLW/SDWWKKKWWWWLW/SDWWWKWWWWWLW/SDWWWWWWWWWLW/SLLLLLLLLLLLW/WWWWWWWWWWWWW"},
+        {"disabled checked box", DFCS_BUTTONCHECK | DFCS_CHECKED | DFCS_INACTIVE,
+         "SSSSSSSSSSSSW/SDDDDDDDDDDLW/SDFFFFFFFFFLW/SDFFFFFFFGFLW/SDFFFFFFGGFLW/SDFGFFFGGGFLW/SDFGGFGGGFFLW/"
+         "SDFGGGGGFFFLW/SDFFGGGFFFFLW/SDFFFGFFFFFLW/SDFFFFFFFFFLW/SLLLLLLLLLLLW/WWWWWWWWWWWWW"},
+        {"radio button", DFCS_BUTTONRADIO,
+         "....SSSS...../..SSDDDDSS.../.SDDWWWWDLW../.SDWWWWWWLW../SDWWWWWWWWLW./SDWWWWWWWWLW./SDWWWWWWWWLW./"
+         "SDWWWWWWWWLW./.SDWWWWWWLW../.SLLWWWWLLW../..WWLLLLWW.../....WWWW...../............."},
+        {"chosen radio button", DFCS_BUTTONRADIO | DFCS_CHECKED,
+         "....SSSS...../..SSDDDDSS.../.SDDWWWWDLW../.SDWWWWWWLW../SDWWWKKWWWLW./SDWWKKKKWWLW./SDWWKKKKWWLW./"
+         "SDWWWKKWWWLW./.SDWWWWWWLW../.SLLWWWWLLW../..WWLLLLWW.../....WWWW...../............."},
+        {"disabled chosen radio button", DFCS_BUTTONRADIO | DFCS_CHECKED | DFCS_INACTIVE,
+         "....SSSS...../..SSDDDDSS.../.SDDFFFFDLW../.SDFFFFFFLW../SDFFFGGFFFLW./SDFFGGGGFFLW./SDFFGGGGFFLW./"
+         "SDFFFGGFFFLW./.SDFFFFFFLW../.SLLFFFFLLW../..WWLLLLWW.../....WWWW...../............."},
+    };
+    const std::map<TColor, char> letters = {
+        {clLime, '.'}, {ColorToRGB(clWindow), 'W'}, {ColorToRGB(clBtnShadow), 'S'}, {ColorToRGB(cl3DDkShadow), 'D'},
+        {ColorToRGB(cl3DLight), 'L'}, {ColorToRGB(clBtnFace), 'F'}, {ColorToRGB(clWindowText), 'K'},
+        {ColorToRGB(clGrayText), 'G'}};
+    for (const Case& c : cases) {
+        TBitmap bmp;
+        bmp.SetSize(13, 13);
+        bmp.Canvas().FillRectColor(Rect(0, 0, 13, 13), clLime);
+        TRect r = Rect(0, 0, 13, 13);
+        DrawFrameControl(bmp.Canvas().Handle(), &r, DFC_BUTTON, c.State);
+        EXPECT_EQ(Colors(bmp, letters), c.Picture) << c.Name;
+    }
+}
+
 TEST(SaveRestore, StateComesBack)
 {
     TBitmap bmp(4, 4);
