@@ -51,7 +51,9 @@ void TCustomGrid::SetColCount(Integer value)
     value = std::max(1, value);
     if (value == ColCount()) return;
     if (value <= FFixedCols) FFixedCols = value - 1;
+    const Integer old = ColCount();
     FColWidths.resize(value, FDefaultColWidth);
+    SizeChanged(old, RowCount());
     ClampCurrent();
     Invalidate();
 }
@@ -61,7 +63,9 @@ void TCustomGrid::SetRowCount(Integer value)
     value = std::max(1, value);
     if (value == RowCount()) return;
     if (value <= FFixedRows) FFixedRows = value - 1;
+    const Integer old = RowCount();
     FRowHeights.resize(value, FDefaultRowHeight);
+    SizeChanged(ColCount(), old);
     ClampCurrent();
     Invalidate();
 }
@@ -583,6 +587,15 @@ void TStringGrid::DrawCell(Integer ACol, Integer ARow, TRect ARect, TGridDrawSta
 {
     if (DefaultDrawing()) Canvas().TextRect(ARect, ARect.Left + 2, ARect.Top + 2, Cells(ACol, ARow));
     TDrawGrid::DrawCell(ACol, ARow, ARect, AState);
+}
+
+// Cells outside the grid's new size go: growing it again shows them empty.
+void TStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount)
+{
+    if (static_cast<Integer>(FColumns.size()) > ColCount()) FColumns.resize(ColCount());
+    for (auto& column : FColumns)
+        if (static_cast<Integer>(column.size()) > RowCount()) column.resize(RowCount());
+    TDrawGrid::SizeChanged(OldColCount, OldRowCount);
 }
 
 void TStringGrid::ColumnMoved(Integer FromIndex, Integer ToIndex)

@@ -85,6 +85,8 @@ public:
     TMovedEvent OnColumnMoved;
 
 protected:
+    // After ColCount or RowCount changed.
+    virtual void SizeChanged(Integer, Integer) {}
     void CreateParams(TCreateParams& Params) override;
     void Paint() override;
     virtual void DrawCell(Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState);
@@ -147,6 +149,7 @@ public:
 protected:
     void DrawCell(Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState) override;
     void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
+    void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
 
 private:
     struct TCell {

@@ -80,6 +80,24 @@ TEST_F(GridTest, CellTextsAndTheirPlaces)
     EXPECT_EQ(inked(Grid->CellRect(3, 3)), 0);
 }
 
+// A grid made smaller forgets the cells it no longer has: made larger again, they are empty.
+TEST_F(GridTest, ShrinkingDropsTheCellsOutside)
+{
+    TObject marker;
+    Grid->SetCells(1, 1, "kept");
+    Grid->SetCells(3, 1, "column 3");
+    Grid->SetCells(1, 4, "row 4");
+    Grid->SetObjects(3, 4, &marker);
+    Grid->SetColCount(3);
+    Grid->SetRowCount(4);
+    Grid->SetColCount(4);
+    Grid->SetRowCount(5);
+    EXPECT_EQ(Grid->Cells(1, 1), String("kept"));
+    EXPECT_EQ(Grid->Cells(3, 1), String());
+    EXPECT_EQ(Grid->Cells(1, 4), String());
+    EXPECT_EQ(Grid->Objects(3, 4), nullptr);
+}
+
 TEST_F(GridTest, SelectionFollowsClicksShiftAndKeys)
 {
     EXPECT_EQ(Grid->Col(), 1);
