@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,31 @@ String ProgramFileName()
 }
 
 String ProgramDir() { return ExtractFilePath(ProgramFileName()); }
+
+namespace {
+// The arguments the kernel keeps for the process, each ended by a zero byte.
+const std::vector<String>& CommandLine()
+{
+    static const std::vector<String> args = [] {
+        std::vector<String> out;
+        std::ifstream in("/proc/self/cmdline", std::ios::binary);
+        std::string arg;
+        while (std::getline(in, arg, '\0'))
+            out.push_back(String(arg));
+        return out;
+    }();
+    return args;
+}
+}  // namespace
+
+Integer ParamCount() { return std::max<Integer>(0, static_cast<Integer>(CommandLine().size()) - 1); }
+
+String ParamStr(Integer index)
+{
+    if (index == 0) return ProgramFileName();
+    if (index < 0 || index >= static_cast<Integer>(CommandLine().size())) return String();
+    return CommandLine()[index];
+}
 
 String GetTempDir()
 {

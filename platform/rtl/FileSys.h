@@ -33,6 +33,11 @@ bool SetCurrentDir(const String& dir);
 String ProgramFileName();
 String ProgramDir();
 
+// The program's command line as it was started: ParamStr(0) is the program's file name,
+// ParamStr(1) .. ParamStr(ParamCount()) its arguments; beyond them, an empty string.
+Integer ParamCount();
+String ParamStr(Integer index);
+
 // The temp folder (TMPDIR or /tmp) with a trailing "/"; a new, empty and
 // uniquely named file in it whose name starts with prefix (empty on failure).
 String GetTempDir();

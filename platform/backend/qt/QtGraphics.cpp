@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 
 #include "platform/backend/qt/QtSupport.h"
+#include "platform/rtl/FileSys.h"
 
 namespace {
 
@@ -35,9 +36,11 @@ void InitQtGraphics()
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
             !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The toolkit gets the program's name only: the arguments are the program's own
+        // (ParamStr), not options for the toolkit.
+        static std::string name = ParamStr(0).ToUtf8();
         static int argc = 1;
-        static char name[] = "dorvane";
-        static char* argv[] = {name, nullptr};
+        static char* argv[] = {name.data(), nullptr};
         new QApplication(argc, argv);
     }
     PinFonts();

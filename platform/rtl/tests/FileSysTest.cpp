@@ -199,3 +199,17 @@ TEST(FileSys, UserFoldersFollowTheBaseDirectoryVariables)
     EXPECT_EQ(UserDataDir(), "/home/engineer/.local/share/");
     EXPECT_EQ(UserRuntimeDir(), "/var/tmp/");
 }
+
+// The command line is the one the test program was started with, as the test framework saw it.
+TEST(FileSys, ParamStrGivesTheRealCommandLine)
+{
+    const std::vector<std::string> argv = ::testing::internal::GetArgvs();
+    ASSERT_FALSE(argv.empty());
+    EXPECT_EQ(ParamCount(), static_cast<Integer>(argv.size()) - 1);
+    EXPECT_EQ(ParamStr(0), ProgramFileName());
+    EXPECT_EQ(ExtractFileName(ParamStr(0)), ExtractFileName(String(argv[0])));
+    for (size_t i = 1; i < argv.size(); ++i)
+        EXPECT_EQ(ParamStr(static_cast<Integer>(i)), String(argv[i])) << i;
+    EXPECT_EQ(ParamStr(ParamCount() + 1), String());
+    EXPECT_EQ(ParamStr(-1), String());
+}
