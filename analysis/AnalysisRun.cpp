@@ -129,8 +129,7 @@ void RunAnalysis(TParametres& model, IAnalysisHost& host, const TParametricRuns&
     AddWhen(host, model, daPseudoStatic, "Pseudo-static - stability analysis");
     host.ProcessPendingEvents();
 
-    ComputePseudoDynamicLoads(model, 0, -1);
-    ComputePseudoDynamicLoads(model, 1, -1);
+    ComputePseudoDynamicLoads(model, -1);
     AddWhen(host, model, daPseudoDynamic, "Pseudo-dynamic - stress analysis");
     AddWhen(host, model, daPseudoDynamic, "Pseudo-dynamic - stability analysis");
     host.ExpandRunSection(0);

@@ -49,8 +49,7 @@ void ComputeSeismicLoads(TParametres& model, int j)
     ComputeMassInertia(model, j);
     ComputeHydrodynamicLoads(model, j, model.CoeffSis.SlopeCorr);
     ComputeSiltDynamicLoads(model, j);
-    ComputePseudoDynamicLoads(model, 0, j);
-    ComputePseudoDynamicLoads(model, 1, j);
+    ComputePseudoDynamicLoads(model, j);
 }
 
 double JointResult(const TParametres& model, int q, int c, int j)

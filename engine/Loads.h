@@ -14,9 +14,10 @@
 // ComputeConcentratedMasses, then ComputeReservoirLoads; after the uplift,
 // ComputePostTension and ComputeAppliedForces; then ComputeConcreteInertia,
 // ComputeMassInertia, ComputeHydrodynamicLoads, ComputeSiltDynamicLoads; finally
-// ComputePseudoDynamicLoads for case 0 and then case 1, each for all joints (-1).
+// ComputePseudoDynamicLoads for case 0 and then case 1 (or both at once), for all joints (-1).
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/Unites.h"
 
@@ -41,6 +42,10 @@ void ProfileResultant(const TProfile8& x, const TProfile8& p, TProfileResultant&
 // Slice levels of the pseudo-dynamic method: count rows of (elevation, upstream face x,
 // downstream face x), ascending; the matrix (column, row) is sized to the rows needed.
 void DivisionElevations(const TParametres& model, TMatrix& table, int& count);
+// The elevations of those rows, and the width of the section at one of them (downstream
+// face x minus upstream face x).
+std::vector<double> DivisionLevels(const TParametres& model);
+double SliceWidth(const TDimension& dim, double h);
 // Pixel of the model point (x, elevation) in a W x H drawing of the section with the
 // relative margin m; true when the pixel lies inside the drawing.
 bool ModelToDrawing(int& px, int& py, int W, int H, const TDimension& dim, double m, double x, double elevation);
@@ -70,6 +75,8 @@ double ModeShape(double yr);
 // loadCase 0: peak accelerations (stress analyses), 1: sustained (stability analyses);
 // joint: one joint index, or -1 for every joint.
 void ComputePseudoDynamicLoads(TParametres& model, Byte loadCase, int joint);
+// Case 0 then case 1, sharing the slices and the fundamental mode.
+void ComputePseudoDynamicLoads(TParametres& model, int joint);
 
 // ---- Listing -----------------------------------------------------------------------------------
 // Every per-joint load of the model as ("JointLoad.Wv[0]", "-4708.8") pairs: for each joint the

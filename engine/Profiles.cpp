@@ -44,6 +44,11 @@ double DownstreamFaceX(const TDimension& dim, double h)
 
 } // namespace
 
+double SliceWidth(const TDimension& dim, double h)
+{
+    return DownstreamFaceX(dim, h) - UpstreamFaceX(dim, h);
+}
+
 double ProfileValueAt(const TProfile8& x, const TProfile8& p, double s)
 {
     for (int i = 1; i <= 7; ++i) {
@@ -71,7 +76,7 @@ void ProfileResultant(const TProfile8& x, const TProfile8& p, TProfileResultant&
     result.Position = force != 0 ? moment / force : 0;
 }
 
-void DivisionElevations(const TParametres& model, TMatrix& table, int& count)
+std::vector<double> DivisionLevels(const TParametres& model)
 {
     const TElev& el = model.Dim.Elev;
     std::vector<double> marks = {el.A, el.B, el.C, el.D, el.E, el.F, el.G};
@@ -104,7 +109,12 @@ void DivisionElevations(const TParametres& model, TMatrix& table, int& count)
             levels.push_back(e1 + (e2 - e1) * s / n);
     }
     levels.push_back(marks.back());
+    return levels;
+}
 
+void DivisionElevations(const TParametres& model, TMatrix& table, int& count)
+{
+    const std::vector<double> levels = DivisionLevels(model);
     count = static_cast<int>(levels.size());
     table.Resize(3, count);
     for (int r = 1; r <= count; ++r) {

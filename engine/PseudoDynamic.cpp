@@ -9,7 +9,6 @@
 
 #include "engine/Loads.h"
 #include "engine/Tables.h"
-#include "numerics/VEZ_matrix.h"
 
 namespace {
 
@@ -45,9 +44,20 @@ struct TSlices {
     std::vector<double> ms, mms;    // the same for the static correction
 };
 
-// Fundamental mode, modal quantities (stored in ChopraC) and the slice loads of one
-// acceleration set (spectral S, ground ag).
-TSlices ModalAnalysis(TParametres& model, double S, double ag)
+// What the accelerations do not change: the slices with their tributary heights o, weights
+// w, mode shape phi and hydrodynamic pressure terms fp (first mode) and f0 (static
+// correction), and the modal quantities of the fundamental mode.
+struct TModalBasis {
+    int n = 0;
+    std::vector<double> h, o, phi, w, fp, f0;
+    std::vector<bool> wet;
+    double zb = 0, Hs = 0, gf = 0, gamma = 0;
+    double M1 = 0, L1 = 0, Mt1 = 0, Lt1 = 0, B1 = 0;
+};
+
+// Fundamental mode of the dam-reservoir-foundation system and the slices; stores the modal
+// quantities in ChopraC.
+TModalBasis ModalBasis(TParametres& model)
 {
     const bool si = model.unites == SI;
     const double g = model.gravity;
@@ -56,26 +66,35 @@ TSlices ModalAnalysis(TParametres& model, double S, double ag)
     TChopraCoeff& cc = model.ChopraC;
 
     const double wc = model.Concrete.mass * (si ? g : 1) / 1000;
-    const double gf = si ? g : 1;
+    TModalBasis s;
+    s.gf = si ? g : 1;
     const double zb = (el.A + el.B) / 2;
     const double Hs = el.G - zb;
+    s.zb = zb;
+    s.Hs = Hs;
     // A dry reservoir (level below the upstream foundation) has no depth, not a negative one.
     const double Hr = MaxDouble(res.NormalUp - el.Fup, 0);
     const double ratio = Quotient(Hr, Hs);
     cc.Hbarrage = Hs;
     cc.Hreservoir = Hr;
 
-    TMatrix table(nullptr);
-    TSlices s;
-    DivisionElevations(model, table, s.n);
+    const std::vector<double> levels = DivisionLevels(model);
+    s.n = static_cast<int>(levels.size());
     const int n = s.n;
-    std::vector<double> b(n + 2), o(n + 2), phi(n + 2), w(n + 2), fp(n + 2), f0(n + 2);
+    std::vector<double> b(n + 2);
     s.h.assign(n + 2, 0);
+    s.o.assign(n + 2, 0);
+    s.phi.assign(n + 2, 0);
+    s.w.assign(n + 2, 0);
+    s.fp.assign(n + 2, 0);
+    s.f0.assign(n + 2, 0);
+    s.wet.assign(n + 2, false);
     for (int i = 1; i <= n; ++i) {
-        s.h[i] = table.GetVal(1, i);
-        b[i] = table.GetVal(3, i) - table.GetVal(2, i);
+        s.h[i] = levels[i - 1];
+        b[i] = SliceWidth(model.Dim, s.h[i]);
     }
     const std::vector<double>& h = s.h;
+    std::vector<double>&o = s.o, &phi = s.phi, &w = s.w, &fp = s.fp, &f0 = s.f0;
 
     // Period ratios and added dampings of reservoir and foundation.
     const double Es = si ? model.Concrete.Ec / 0.006894757 : model.Concrete.Ec;
@@ -131,9 +150,9 @@ TSlices ModalAnalysis(TParametres& model, double S, double ag)
     InterpolatePressureCoefficients(Rw, cc.Alpha, C);
 
     // Hydrodynamic pressure terms of the wet slices.
-    auto wet = [&](int i) { return Hr > 0 && h[i] - el.Fup <= Hr; };
     for (int i = 1; i <= n; ++i) {
-        if (!wet(i))
+        s.wet[i] = Hr > 0 && h[i] - el.Fup <= Hr;
+        if (!s.wet[i])
             continue;
         double y = (h[i] - el.Fup) / Hr;
         if (y <= 0)
@@ -163,9 +182,29 @@ TSlices ModalAnalysis(TParametres& model, double S, double ag)
     cc.B1 = B1;
     cc.Fst = Fst;
 
+    s.gamma = gamma;
+    s.M1 = M1;
+    s.L1 = L1;
+    s.Mt1 = Mt1;
+    s.Lt1 = Lt1;
+    s.B1 = B1;
+    return s;
+}
+
+// The slice loads of one acceleration set (spectral S, ground ag).
+TSlices SliceLoads(const TParametres& model, const TModalBasis& basis, double S, double ag)
+{
+    const int n = basis.n;
+    const std::vector<double>&h = basis.h, &o = basis.o, &phi = basis.phi, &w = basis.w, &fp = basis.fp,
+                        &f0 = basis.f0;
+    const double gamma = basis.gamma, M1 = basis.M1, L1 = basis.L1, B1 = basis.B1;
+    TSlices s;
+    s.n = n;
+    s.h = h;
+
     // First-mode and static-correction forces per unit height. Without a vibrating mass
     // (M1 = 0) there is no first mode and the static correction moves the dam rigidly.
-    const double K1 = -Quotient(Lt1, Mt1) * S;
+    const double K1 = -Quotient(basis.Lt1, basis.Mt1) * S;
     s.qc1.assign(n + 2, 0);
     s.qh1.assign(n + 2, 0);
     s.qcs.assign(n + 2, 0);
@@ -174,7 +213,7 @@ TSlices ModalAnalysis(TParametres& model, double S, double ag)
         s.qc1[i] = Quotient(w[i] * phi[i] * K1, o[i]);
         s.qh1[i] = Quotient(fp[i] * gamma * K1, o[i]);
         s.qcs[i] = Quotient(-ag * w[i] * (1 - Quotient(L1, M1) * phi[i]), o[i]);
-        if (wet(i))
+        if (basis.wet[i])
             s.qhs[i] = Quotient(-ag * (gamma * f0[i] - Quotient(B1, M1) * w[i] * phi[i]), o[i]);
     }
 
@@ -189,8 +228,8 @@ TSlices ModalAnalysis(TParametres& model, double S, double ag)
         for (int i = 1; i < n; ++i) {
             if (!(h[i] < mass.Elev && mass.Elev <= h[i + 1]))
                 continue;
-            double first = ModeShape(Quotient(mass.Elev - zb, Hs)) * mass.HorMass * gf / 1000 * K1;
-            double correction = -ag * mass.HorMass * gf / 1000;
+            double first = ModeShape(Quotient(mass.Elev - basis.zb, basis.Hs)) * mass.HorMass * basis.gf / 1000 * K1;
+            double correction = -ag * mass.HorMass * basis.gf / 1000;
             s.m1[i] += first;
             s.mm1[i] += first * mass.Elev;
             s.ms[i] += correction;
@@ -418,6 +457,20 @@ double ModeShape(double yr)
     return phi < 0 ? 0 : phi > 1 ? 1 : phi;
 }
 
+namespace {
+
+// The loads of one case for the joints first..last from the fundamental mode.
+void CaseLoads(TParametres& model, const TModalBasis& basis, bool sustained, int first, int last)
+{
+    const TAcc& acc = sustained ? model.Acc.Sust : model.Acc.Peak;
+    const TSlices slices = SliceLoads(model, basis, acc.spectral, acc.horizontal);
+    const std::vector<TSliceSums> sums = SumsAboveJoints(model, slices, first, last);
+    for (int j = first; j <= last; ++j)
+        JointLoads(model, sums[j - first], sustained, acc.horizontal, j);
+}
+
+} // namespace
+
 void ComputePseudoDynamicLoads(TParametres& model, Byte loadCase, int joint)
 {
     int first = joint < 0 ? 0 : joint;
@@ -427,12 +480,24 @@ void ComputePseudoDynamicLoads(TParametres& model, Byte loadCase, int joint)
             ClearJointLoads(model.JointLoad, j);
         return;
     }
-    const bool sustained = loadCase == 1;
-    const TAcc& acc = sustained ? model.Acc.Sust : model.Acc.Peak;
-    TSlices slices = ModalAnalysis(model, acc.spectral, acc.horizontal);
+    const TModalBasis basis = ModalBasis(model);
     if (loadCase > 1 || first > last)
         return;
-    const std::vector<TSliceSums> sums = SumsAboveJoints(model, slices, first, last);
-    for (int j = first; j <= last; ++j)
-        JointLoads(model, sums[j - first], sustained, acc.horizontal, j);
+    CaseLoads(model, basis, loadCase == 1, first, last);
+}
+
+void ComputePseudoDynamicLoads(TParametres& model, int joint)
+{
+    int first = joint < 0 ? 0 : joint;
+    int last = joint < 0 ? model.NJoints : MinInteger(joint, model.NJoints);
+    if (!model.Donnees.Contains(daPseudoDynamic)) {
+        for (int j = first; j <= last; ++j)
+            ClearJointLoads(model.JointLoad, j);
+        return;
+    }
+    const TModalBasis basis = ModalBasis(model);
+    if (first > last)
+        return;
+    CaseLoads(model, basis, false, first, last);
+    CaseLoads(model, basis, true, first, last);
 }
