@@ -295,6 +295,28 @@ TEST(GxJSON, WrittenTextReadsBackToTheSameValuesAtAnyIndentation)
     }
 }
 
+TEST(GxJSON, NumbersUseADotUnderAFrenchSettingWhichStaysAsItWas)
+{
+    const TFormatSettings saved = FormatSettings;
+    FormatSettings = TFormatSettings::French();
+    TMemoryStream stream;
+    {
+        TGxJSONWriter w(&stream);
+        w.WriteBeginArray().WriteDouble(1.5).WriteDouble(-1234567.25).WriteEndArray();
+    }
+    stream.SetPosition(0);
+    TGxJSONReader r(&stream);
+    r.ReadBeginArray();
+    const double first = r.ReadDouble(), second = r.ReadDouble();
+    const TFormatSettings after = FormatSettings;
+    FormatSettings = saved;
+    EXPECT_EQ(String(std::string(reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()))), "[1.5,-1234567.25]");
+    EXPECT_EQ(first, 1.5);
+    EXPECT_EQ(second, -1234567.25);
+    EXPECT_EQ(after.DecimalSeparator, u',');
+    EXPECT_EQ(after.ThousandSeparator, TFormatSettings::French().ThousandSeparator);
+}
+
 // Untrusted input: mutated documents either read or fail with the reader's errors, never worse.
 TEST(GxJSON, TenThousandMutatedDocumentsFailCleanly)
 {

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
+#include <thread>
 
 #include "graphics/GxTypes.h"
 #include "graphics/GxUtils.h"
@@ -274,6 +280,89 @@ TEST(GxUtilsDownload, ImagesFromAFileAddress)
     }
     DeleteFile(file);
     DeleteFile(textFile);
+}
+
+// A web server on the loopback address answering a fixed number of requests, one per connection.
+class TLoopbackServer {
+public:
+    explicit TLoopbackServer(int requests)
+    {
+        FSocket = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(FSocket, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        socklen_t length = sizeof address;
+        getsockname(FSocket, reinterpret_cast<sockaddr*>(&address), &length);
+        FPort = ntohs(address.sin_port);
+        listen(FSocket, 4);
+        FThread = std::thread([this, requests] {
+            for (int i = 0; i < requests; ++i) Serve();
+        });
+    }
+    ~TLoopbackServer()
+    {
+        Wait();
+        close(FSocket);
+    }
+    // Until every request is answered.
+    void Wait()
+    {
+        if (FThread.joinable()) FThread.join();
+    }
+    String Address(const char* path) const { return "http://127.0.0.1:" + IntToStr(FPort) + path; }
+    std::string Requests;   // what the clients sent, read after Wait
+    std::string Png;
+
+private:
+    void Serve()
+    {
+        const int client = accept(FSocket, nullptr, nullptr);
+        std::string request;
+        char buffer[1024];
+        while (request.find("\r\n\r\n") == std::string::npos) {
+            const ssize_t n = recv(client, buffer, sizeof buffer, 0);
+            if (n <= 0) break;
+            request.append(buffer, static_cast<size_t>(n));
+        }
+        Requests += request;
+        std::string type = "text/html", status = "200 OK", body = "<html></html>";
+        if (request.find("GET /dot.png") == 0) {
+            type = "Image/PNG";
+            body = Png;
+        } else if (request.find("GET /missing") == 0) {
+            status = "404 Not Found";
+        }
+        const std::string answer = "HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: " +
+                                   std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+        send(client, answer.data(), answer.size(), 0);
+        close(client);
+    }
+    int FSocket = -1;
+    int FPort = 0;
+    std::thread FThread;
+};
+
+TEST(GxUtilsDownload, ImagesFromALoopbackServer)
+{
+    TGxBitmap picture;
+    SmallPicture(picture);
+    TPngImage png;
+    png.Image().Assign(picture.Bitmap());
+    TMemoryStream pngBytes;
+    png.SaveToStream(pngBytes);
+    TLoopbackServer server(3);
+    server.Png.assign(reinterpret_cast<const char*>(pngBytes.Memory()), static_cast<size_t>(pngBytes.Size()));
+    std::unique_ptr<TMemoryStream> image = TGxUtils::DownloadImage(server.Address("/dot.png"));
+    std::unique_ptr<TMemoryStream> page = TGxUtils::DownloadImage(server.Address("/page"));
+    std::unique_ptr<TMemoryStream> missing = TGxUtils::DownloadImage(server.Address("/missing"));
+    server.Wait();
+    EXPECT_EQ(TGxUtils::SaveStreamToHexStr(image.get()), TGxUtils::SaveStreamToHexStr(&pngBytes));
+    EXPECT_EQ(page->Size(), 0);      // no image: nothing kept
+    EXPECT_EQ(missing->Size(), 0);
+    // the program asks as itself and for a fresh copy
+    EXPECT_NE(server.Requests.find("User-Agent: TGxUtils\r\n"), std::string::npos) << server.Requests;
+    EXPECT_NE(server.Requests.find("Pragma: no-cache\r\n"), std::string::npos);
 }
 
 TEST(GxUtilsFiles, SlashesAndFolders)
