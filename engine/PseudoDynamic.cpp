@@ -191,8 +191,9 @@ TModalBasis ModalBasis(TParametres& model)
     return s;
 }
 
-// The slice loads of one acceleration set (spectral S, ground ag).
-TSlices SliceLoads(const TParametres& model, const TModalBasis& basis, double S, double ag)
+// The slice loads of one acceleration set (spectral S, ground ag); the loads per unit height
+// from slice `from` up, those below it are left 0.
+TSlices SliceLoads(const TParametres& model, const TModalBasis& basis, double S, double ag, int from)
 {
     const int n = basis.n;
     const std::vector<double>&h = basis.h, &o = basis.o, &phi = basis.phi, &w = basis.w, &fp = basis.fp,
@@ -209,7 +210,7 @@ TSlices SliceLoads(const TParametres& model, const TModalBasis& basis, double S,
     s.qh1.assign(n + 2, 0);
     s.qcs.assign(n + 2, 0);
     s.qhs.assign(n + 2, 0);
-    for (int i = 1; i <= n; ++i) {
+    for (int i = from; i <= n; ++i) {
         s.qc1[i] = Quotient(w[i] * phi[i] * K1, o[i]);
         s.qh1[i] = Quotient(fp[i] * gamma * K1, o[i]);
         s.qcs[i] = Quotient(-ag * w[i] * (1 - Quotient(L1, M1) * phi[i]), o[i]);
@@ -247,20 +248,20 @@ struct TSliceSums {
     std::array<double, SliceForces> Force{}, Moment{};
 };
 
-// The force and moment each slice k = 1..n - 1 adds to every joint below it. A slice of
+// The force and moment each slice k = from..n - 1 adds to every joint below it. A slice of
 // the per-height values q[k], q[k + 1] adds their trapezoid and its moment; a slice without
 // force, or without a mass, adds nothing (zeros leave every sum as it is).
 struct TSliceTerms {
     std::array<std::vector<double>, SliceForces> Force, Moment;
 
-    explicit TSliceTerms(const TSlices& s)
+    TSliceTerms(const TSlices& s, int from)
     {
         const std::vector<double>* const perHeight[] = {&s.qc1, &s.qcs, &s.qh1, &s.qhs};
         for (int a = 0; a < SliceForces; ++a) {
             Force[a].assign(s.n + 1, 0);
             Moment[a].assign(s.n + 1, 0);
         }
-        for (int k = 1; k < s.n; ++k) {
+        for (int k = from; k < s.n; ++k) {
             const double dh = s.h[k + 1] - s.h[k];
             for (int a = ssEQ1; a <= ssHds; ++a) {
                 const std::vector<double>& q = *perHeight[a];
@@ -282,13 +283,14 @@ struct TSliceTerms {
     }
 };
 
-// The first slice above the joint of elevation y: the first k with h[k] >= y (n when none).
-int FirstSliceAbove(const TSlices& s, double y)
+// The first of the n slices of elevations h[1..n] above the joint of elevation y: the first k
+// with h[k] >= y (n when none).
+int FirstSliceAbove(const std::vector<double>& h, int n, double y)
 {
-    int k = 1, past = s.n;
+    int k = 1, past = n;
     while (k < past) {
         const int mid = (k + past) / 2;
-        if (s.h[mid] < y)
+        if (h[mid] < y)
             k = mid + 1;
         else
             past = mid;
@@ -296,29 +298,43 @@ int FirstSliceAbove(const TSlices& s, double y)
     return k;
 }
 
-// Adds a slice's force and moment to the sums of the joints p0..p1 - 1. Only additions, so
-// the wider vector units of the processors that have them give the same sums.
-[[gnu::target_clones("avx2", "default")]] void AddToSums(double* force, double* moment, int p0, int p1, double F,
-                                                       double M)
+// Adds the terms of slices to the sums f, m of a block of joints whose first slices, in
+// ascending order, are `start`: slice k to every joint whose first slice is k or below. Only
+// additions, so the wider vector units of the processors that have them give the same sums.
+[[gnu::target_clones("avx2", "default")]] void AddSlicesToBlock(const TSliceTerms& terms, int n,
+                                                              const std::vector<int>& start,
+                                                              const std::array<double*, SliceForces>& f,
+                                                              const std::array<double*, SliceForces>& m)
 {
-    for (int p = p0; p < p1; ++p) {
-        force[p] += F;
-        moment[p] += M;
+    const int count = static_cast<int>(start.size());
+    int begun = 0;
+    for (int k = start[0]; k < n; ++k) {
+        while (begun < count && start[begun] <= k)
+            ++begun;
+        for (int a = 0; a < SliceForces; ++a) {
+            const double F = terms.Force[a][k], M = terms.Moment[a][k];
+            if (F == 0 && M == 0)
+                continue;
+            double* const force = f[a];
+            double* const moment = m[a];
+            for (int p = 0; p < begun; ++p) {
+                force[p] += F;
+                moment[p] += M;
+            }
+        }
     }
 }
 
-// The sums of the slices above each of the given joints, each added from its lowest slice
-// upwards. The joints are taken from the lowest first slice on, so that slice k adds its
-// terms to every joint whose slices have begun: one pass over the slices for all joints.
-std::vector<TSliceSums> SumsAboveJoints(const TParametres& model, const TSlices& s, int first, int last)
+// The sums of the slices above each joint, given by its first slice, each added from that
+// slice upwards. The joints are taken from the lowest first slice on, so that slice k adds
+// its terms to every joint whose slices have begun: one pass over the slices for all joints.
+std::vector<TSliceSums> SumsAboveJoints(const TSlices& s, const std::vector<int>& start, int lowest)
 {
-    const TSliceTerms terms(s);
-    const int count = last - first + 1;
-    std::vector<int> start(count), order(count);
-    for (int i = 0; i < count; ++i) {
-        start[i] = FirstSliceAbove(s, model.Joint.y1[first + i]);
+    const TSliceTerms terms(s, lowest);
+    const int count = static_cast<int>(start.size());
+    std::vector<int> order(count);
+    for (int i = 0; i < count; ++i)
         order[i] = i;
-    }
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return start[a] < start[b]; });
 
     std::array<std::vector<double>, SliceForces> force, moment;
@@ -329,18 +345,15 @@ std::vector<TSliceSums> SumsAboveJoints(const TParametres& model, const TSlices&
     // Blocks of joints whose sums stay in the cache while the slices pass.
     constexpr int Block = 256;
     for (int p0 = 0; p0 < count; p0 += Block) {
-        const int p1 = std::min(p0 + Block, count);
-        int begun = p0;
-        for (int k = start[order[p0]]; k < s.n; ++k) {
-            while (begun < p1 && start[order[begun]] <= k)
-                ++begun;
-            for (int a = 0; a < SliceForces; ++a) {
-                const double F = terms.Force[a][k], M = terms.Moment[a][k];
-                if (F == 0 && M == 0)
-                    continue;
-                AddToSums(force[a].data(), moment[a].data(), p0, begun, F, M);
-            }
+        std::vector<int> blockStart;
+        for (int p = p0; p < std::min(p0 + Block, count); ++p)
+            blockStart.push_back(start[order[p]]);
+        std::array<double*, SliceForces> f, m;
+        for (int a = 0; a < SliceForces; ++a) {
+            f[a] = force[a].data() + p0;
+            m[a] = moment[a].data() + p0;
         }
+        AddSlicesToBlock(terms, s.n, blockStart, f, m);
     }
     std::vector<TSliceSums> sums(count);
     for (int p = 0; p < count; ++p)
@@ -463,8 +476,15 @@ namespace {
 void CaseLoads(TParametres& model, const TModalBasis& basis, bool sustained, int first, int last)
 {
     const TAcc& acc = sustained ? model.Acc.Sust : model.Acc.Peak;
-    const TSlices slices = SliceLoads(model, basis, acc.spectral, acc.horizontal);
-    const std::vector<TSliceSums> sums = SumsAboveJoints(model, slices, first, last);
+    // The slices below the lowest joint load none.
+    std::vector<int> start(last - first + 1);
+    int lowest = basis.n;
+    for (int j = first; j <= last; ++j) {
+        start[j - first] = FirstSliceAbove(basis.h, basis.n, model.Joint.y1[j]);
+        lowest = std::min(lowest, start[j - first]);
+    }
+    const TSlices slices = SliceLoads(model, basis, acc.spectral, acc.horizontal, lowest);
+    const std::vector<TSliceSums> sums = SumsAboveJoints(slices, start, lowest);
     for (int j = first; j <= last; ++j)
         JointLoads(model, sums[j - first], sustained, acc.horizontal, j);
 }
