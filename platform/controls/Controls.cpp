@@ -262,6 +262,7 @@ std::intptr_t TControl::Perform(Cardinal msg, std::intptr_t wParam, std::intptr_
 
 void TControl::MainWndProc(TMessage& message)
 {
+    NoteInputState(message);
     CallProtected(this, [&] { WindowProc(message); });
 }
 

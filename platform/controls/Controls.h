@@ -420,6 +420,8 @@ public:
     // AllowWinControls), topmost first.
     TControl* ControlAtPos(TPoint pos, bool AllowDisabled = false, bool AllowWinControls = false) const;
     TControl* FindChildControl(const String& name) const;
+    // Offers the message to each child in turn until one answers it (a result other than 0).
+    void Broadcast(TMessage& message);
     void DisableAlign() { ++FAlignLevel; }
     void EnableAlign();
     void Realign();
@@ -639,6 +641,35 @@ bool SetCaretPos(Integer x, Integer y);
 bool ShowCaret(HWND window);
 bool HideCaret(HWND window);
 bool DestroyCaret();
+
+// Sends WM_CANCELMODE to the window holding the mouse capture, as the system does when a modal
+// window or a message box opens; the window's default handling gives the capture up.
+void CancelMode();
+
+// The state of a key (or mouse button) as the input delivered so far left it: the high bit set
+// (a negative value, 0xFF80) while it is down, the low bit toggled by each press (Caps Lock, Num
+// Lock).  GetKeyboardState fills 256 bytes: 0x80 down, 0x01 toggled.
+SmallInt GetKeyState(int vk);
+SmallInt GetAsyncKeyState(int vk);
+bool GetKeyboardState(Byte* state);
+
+// Looks at the posted messages for the window (null: any) whose id lies in filterMin ..
+// filterMax (both 0: any); PM_REMOVE takes the first found off the queue.  Input the toolkit
+// still holds is not seen: it arrives as messages only when the event loop runs.
+struct TMsg {
+    HWND hwnd = nullptr;
+    Cardinal message = 0;
+    std::intptr_t wParam = 0, lParam = 0;
+    Cardinal time = 0;
+    TPoint pt;
+};
+enum : Cardinal { PM_NOREMOVE = 0, PM_REMOVE = 1 };
+bool PeekMessage(TMsg* msg, HWND window, Cardinal filterMin, Cardinal filterMax, Cardinal remove);
+
+// A hidden window whose messages (sent, posted, its timers) all go to `method`; it has no
+// toolkit window and is never shown.  DeallocateHWnd frees it.
+HWND AllocateHWnd(TWndMethod method);
+void DeallocateHWnd(HWND window);
 
 // Told of the control under the mouse on every mouse move (the application's hints).
 void SetMouseOverHook(std::function<void(TControl*)> hook);

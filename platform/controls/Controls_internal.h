@@ -23,6 +23,9 @@ std::deque<TPosted>& PostedQueue();
 inline bool IsMouseMessage(Cardinal msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
 inline TPoint MessagePoint(const TMessage& m) { return {LoSmall(m.LParam), HiSmall(m.LParam)}; }
 
+// Keeps the key and mouse-button states up to date with an input message being delivered.
+void NoteInputState(const TMessage& message);
+
 // The parent's surface point of a control's client origin.
 TPoint SurfaceOrigin(const TControl* control, TWinControl*& surfaceOwner);
 

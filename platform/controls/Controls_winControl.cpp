@@ -175,6 +175,10 @@ void TWinControl::DefaultHandler(TMessage& message)
         if (FHandle) WindowSystem().SetText(FHandle, String(reinterpret_cast<const char16_t*>(message.LParam)));
         message.Result = 1;
         break;
+    case WM_CANCELMODE:
+        // the window, or a windowless control on it, gives the mouse capture up
+        if (gCaptureControl == this || (gCaptureControl && gCaptureControl->Parent() == this)) SetCaptureControl(nullptr);
+        break;
     default:
         break;
     }

@@ -11,6 +11,7 @@ namespace {
 
 Integer ShowBox(const TMessageBoxRequest& request)
 {
+    CancelMode();   // a press in progress ends before the box takes the input
     if (MessageBoxHook)
         if (std::optional<Integer> answer = MessageBoxHook(request)) return *answer;
     return WindowSystem().MessageBox(request.Caption, request.Text, request.Icon, request.Buttons,

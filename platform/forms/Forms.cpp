@@ -235,6 +235,7 @@ TModalResult TCustomForm::ShowModal()
 {
     if (FVisible || !FEnabled || FModal || FFormStyle == fsMDIChild)
         throw EInvalidOperation("Cannot make a visible window modal");
+    CancelMode();
     ReleaseCapture();
     FModal = true;
     FModalResult = mrNone;
@@ -370,7 +371,7 @@ void TCustomForm::ControlGone(TControl* control)
     if (FActiveControl && w->ContainsControl(FActiveControl)) FActiveControl = nullptr;
 }
 
-bool TCustomForm::Broadcast(TWinControl* parent, TMessage& message, bool windowless)
+bool TCustomForm::OfferToControls(TWinControl* parent, TMessage& message, bool windowless)
 {
     for (Integer i = 0; i < parent->ControlCount(); ++i) {
         TControl* c = parent->Controls(i);
@@ -382,12 +383,12 @@ bool TCustomForm::Broadcast(TWinControl* parent, TMessage& message, bool windowl
             message.Result = m.Result;
             return true;
         }
-        if (w && Broadcast(w, message, windowless)) return true;
+        if (w && OfferToControls(w, message, windowless)) return true;
     }
     return false;
 }
 
-void TCustomForm::CMDialogChar(TMessage& message) { Broadcast(this, message, true); }
+void TCustomForm::CMDialogChar(TMessage& message) { OfferToControls(this, message, true); }
 
 void TCustomForm::CMDialogKey(TMessage& message)
 {
@@ -398,7 +399,7 @@ void TCustomForm::CMDialogKey(TMessage& message)
         message.Result = 1;
         return;
     }
-    if (key == VK_RETURN || key == VK_ESCAPE) Broadcast(this, message, false);
+    if (key == VK_RETURN || key == VK_ESCAPE) OfferToControls(this, message, false);
 }
 
 void TCustomForm::WMActivate(TMessage& message)

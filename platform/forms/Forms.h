@@ -144,7 +144,7 @@ private:
     void UpdateWindowMenu();
     void PlaceOnScreen();
     // Offers the message to every visible, enabled control inside parent until one answers.
-    bool Broadcast(TWinControl* parent, TMessage& message, bool windowless);
+    bool OfferToControls(TWinControl* parent, TMessage& message, bool windowless);
 
     TFormStyle FFormStyle = fsNormal;
     bool FScaled = true;

@@ -60,6 +60,7 @@ const TKeyPair KeyPairs[] = {
     {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, VK_MENU}, {Qt::Key_Period, VK_OEM_PERIOD},
     {Qt::Key_Comma, VK_OEM_COMMA}, {Qt::Key_Minus, VK_OEM_MINUS}, {Qt::Key_Plus, VK_OEM_PLUS},
     {Qt::Key_Pause, VK_PAUSE}, {Qt::Key_Help, VK_HELP}, {Qt::Key_Menu, VK_APPS},
+    {Qt::Key_CapsLock, VK_CAPITAL}, {Qt::Key_NumLock, VK_NUMLOCK}, {Qt::Key_ScrollLock, VK_SCROLL},
 };
 
 Word VkFromQt(int k)

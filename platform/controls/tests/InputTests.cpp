@@ -1,0 +1,205 @@
+// Input state and the message queue: key states, looking into posted messages, hidden windows,
+// cancelling the mouse mode and broadcasting to children.
+#include <gtest/gtest.h>
+
+#include "platform/testing/Driver.h"
+
+namespace {
+
+constexpr Cardinal UM_PING = WM_USER + 11, UM_OTHER = WM_USER + 12;
+
+// Notes what it receives and, inside its handlers, the key states it sees.
+class TProbe : public TCustomControl {
+public:
+    explicit TProbe(TComponent* o) : TCustomControl(o) { SetTabStop(true); }
+    std::string Log;
+    Cardinal Answer = 0;   // the result it gives UM_PING
+    SmallInt KeySeen = 0, ButtonSeen = 0, ShiftSeen = 0;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == UM_PING || m.Msg == UM_OTHER || m.Msg == WM_CANCELMODE) {
+            Log += Name().ToUtf8() + (m.Msg == UM_PING ? ".ping;" : m.Msg == UM_OTHER ? ".other;" : ".cancel;");
+            if (m.Msg == UM_PING) m.Result = Answer;
+        }
+        TCustomControl::WndProc(m);
+    }
+
+protected:
+    void KeyDown(Word& key, TShiftState) override
+    {
+        KeySeen = GetKeyState(key);
+        ShiftSeen = GetKeyState(VK_SHIFT);
+    }
+    void MouseDown(TMouseButton, TShiftState, Integer, Integer) override { ButtonSeen = GetKeyState(VK_LBUTTON); }
+};
+
+class TMarker : public TGraphicControl {
+public:
+    explicit TMarker(TComponent* o) : TGraphicControl(o) {}
+};
+
+struct InputFixture : ::testing::Test {
+    TForm* Form = nullptr;
+    TProbe* A = nullptr;
+    TProbe* B = nullptr;
+    TProbe* C = nullptr;
+    TMarker* Mark = nullptr;
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 300, 200);
+        TProbe** probes[] = {&A, &B, &C};
+        for (int i = 0; i < 3; ++i) {
+            *probes[i] = new TProbe(Form);
+            (*probes[i])->SetName(String(std::string(1, static_cast<char>('A' + i))));
+            (*probes[i])->SetBounds(10 + i * 90, 10, 80, 80);
+            (*probes[i])->SetParent(Form);
+        }
+        Mark = new TMarker(Form);
+        Mark->SetBounds(20, 20, 20, 20);
+        Mark->SetParent(A);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+};
+
+TEST_F(InputFixture, KeyStatesFollowTheInputDelivered)
+{
+    TestPressKey(A, 'K', {ssShift});
+    EXPECT_LT(A->KeySeen, 0);     // down while its key-down is handled
+    EXPECT_LT(A->ShiftSeen, 0);
+    EXPECT_GE(GetKeyState('K'), 0);   // up again afterwards
+
+    // each press of Caps Lock toggles its low bit; the high bit only while it is held
+    const SmallInt before = GetKeyState(VK_CAPITAL) & 1;
+    TestPressKey(A, VK_CAPITAL);
+    EXPECT_EQ(GetKeyState(VK_CAPITAL), SmallInt(before ^ 1));
+    Byte keyboard[256] = {};
+    ASSERT_TRUE(GetKeyboardState(keyboard));
+    EXPECT_EQ(keyboard[VK_CAPITAL], Byte(before ^ 1));
+    TestPressKey(A, VK_CAPITAL);
+    EXPECT_EQ(GetKeyState(VK_CAPITAL), before);
+
+    TestMouseDown(A, 5, 5);
+    EXPECT_LT(A->ButtonSeen, 0);
+    EXPECT_LT(GetAsyncKeyState(VK_LBUTTON), 0);
+    TestMouseUp(A, 5, 5);
+    EXPECT_GE(GetKeyState(VK_LBUTTON), 0);
+}
+
+TEST_F(InputFixture, PeekLooksIntoThePostedMessagesByWindowAndRange)
+{
+    PostMessage(A, UM_PING, 1, 0);
+    PostMessage(B, UM_OTHER, 2, 0);
+    PostMessage(B, UM_PING, 3, 0);
+    TMsg msg;
+    struct Case { HWND Window; Cardinal Min, Max; bool Found; Cardinal Message; std::intptr_t WParam; };
+    const Case cases[] = {
+        {nullptr, 0, 0, true, UM_PING, 1},         // any window, any message: the first
+        {B, 0, 0, true, UM_OTHER, 2},
+        {B, UM_PING, UM_PING, true, UM_PING, 3},
+        {C, 0, 0, false, 0, 0},
+        {nullptr, WM_MOUSEFIRST, WM_MOUSELAST, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        msg = {};
+        EXPECT_EQ(PeekMessage(&msg, c.Window, c.Min, c.Max, PM_NOREMOVE), c.Found) << c.Min;
+        if (!c.Found) continue;
+        EXPECT_EQ(msg.message, c.Message);
+        EXPECT_EQ(msg.wParam, c.WParam);
+    }
+    // taken off the queue, it never arrives
+    ASSERT_TRUE(PeekMessage(&msg, B, UM_PING, UM_PING, PM_REMOVE));
+    TestProcess();
+    EXPECT_EQ(A->Log, "A.ping;");
+    EXPECT_EQ(B->Log, "B.other;");
+}
+
+class TWindowUser : public TObject {
+public:
+    std::string Log;
+    void WndProc(TMessage& m)
+    {
+        Log += std::to_string(m.Msg - WM_USER) + ":" + std::to_string(m.WParam) + ";";
+        m.Result = 7;
+    }
+    void TimerProc(TMessage& m) { Log += m.Msg == WM_TIMER ? "timer" + std::to_string(m.WParam) + ";" : "?;"; }
+};
+
+TEST(HiddenWindows, EveryMessageGoesToTheMethodUntilTheWindowIsFreed)
+{
+    TestInitialize();
+    TWindowUser user;
+    HWND w = AllocateHWnd(TWndMethod(&user, &TWindowUser::WndProc));
+    EXPECT_EQ(SendMessage(w, WM_USER + 1, 5, 0), 7);
+    PostMessage(w, WM_USER + 2, 6, 0);
+    EXPECT_EQ(user.Log, "1:5;");
+    TestProcess();
+    EXPECT_EQ(user.Log, "1:5;2:6;");
+    PostMessage(w, WM_USER + 3, 0, 0);
+    DeallocateHWnd(w);
+    TestProcess();
+    EXPECT_EQ(user.Log, "1:5;2:6;");   // the message posted before it was freed is dropped
+
+    TTestClock clock;
+    HWND t = AllocateHWnd(TWndMethod(&user, &TWindowUser::TimerProc));
+    user.Log.clear();
+    SetTimer(t, 4, 100);
+    clock.Advance(250);
+    EXPECT_EQ(user.Log, "timer4;timer4;");
+    KillTimer(t, 4);
+    DeallocateHWnd(t);
+    clock.Advance(250);
+    EXPECT_EQ(user.Log, "timer4;timer4;");
+}
+
+TEST_F(InputFixture, CancelModeTakesTheCaptureFromItsHolder)
+{
+    CancelMode();   // nobody holds the capture: nothing is sent
+    EXPECT_EQ(A->Log, "");
+    TestMouseDown(B, 5, 5);
+    ASSERT_EQ(GetCaptureControl(), B);
+    CancelMode();
+    EXPECT_EQ(B->Log, "B.cancel;");
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    TestMouseUp(B, 5, 5);
+
+    // a windowless control's capture is its window's: the window hears of it and lets go
+    SetCaptureControl(Mark);
+    CancelMode();
+    EXPECT_EQ(A->Log, "A.cancel;");
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+}
+
+TEST_F(InputFixture, BroadcastStopsAtTheFirstChildThatAnswers)
+{
+    B->Answer = 1;
+    TMessage m{UM_PING, 0, 0, 0};
+    Form->Broadcast(m);
+    EXPECT_EQ(m.Result, 1);
+    EXPECT_EQ(A->Log + B->Log + C->Log, "A.ping;B.ping;");
+    TMessage other{UM_OTHER, 0, 0, 0};
+    Form->Broadcast(other);
+    EXPECT_EQ(C->Log, "C.other;");
+}
+
+}  // namespace
+
+namespace {
+TEST_F(InputFixture, AMessageBoxEndsThePressInProgress)
+{
+    TestMouseDown(C, 5, 5);
+    ASSERT_EQ(GetCaptureControl(), C);
+    TestAnswerNextMessageBox(mrOk);
+    MessageDlg("Crest level changed.", mtInformation, {mbOK}, 0);
+    EXPECT_EQ(C->Log, "C.cancel;");
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    TestMouseUp(C, 5, 5);
+}
+}  // namespace
