@@ -7,6 +7,7 @@
 #include "graphics/GxTypes.h"
 #include "graphics/GxUtils.h"
 #include "platform/classes/Collection.h"
+#include "platform/classes/Generics.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/rtl/SysFormat.h"
@@ -184,7 +185,33 @@ void TGxWriter::Write(TObject* AObject)
         return;
     }
     const TClass cls = AObject->ClassType();
-    if (auto* collection = dynamic_cast<TCollection*>(AObject); collection && TGxPersistence::IsCollection(cls)) {
+    const bool genericList = TGxPersistence::IsGenericList(cls);
+    if (auto* strings = dynamic_cast<TGenericList<String>*>(AObject); strings && genericList) {
+        FWriter->WriteBeginArray();
+        for (int i = 0; i < strings->Count(); ++i) FWriter->WriteString(strings->Items(i));
+        FWriter->WriteEndArray();
+    } else if (auto* integers = dynamic_cast<TGenericList<Integer>*>(AObject); integers && genericList) {
+        FWriter->WriteBeginArray();
+        for (int i = 0; i < integers->Count(); ++i) FWriter->WriteInteger(integers->Items(i));
+        FWriter->WriteEndArray();
+    } else if (auto* doubles = dynamic_cast<TGenericList<double>*>(AObject); doubles && genericList) {
+        FWriter->WriteBeginArray();
+        for (int i = 0; i < doubles->Count(); ++i) FWriter->WriteDouble(doubles->Items(i));
+        FWriter->WriteEndArray();
+    } else if (auto* objects = dynamic_cast<TGenericObjectListBase*>(AObject); objects && genericList) {
+        FWriter->WriteBeginArray();
+        for (int i = 0; i < objects->Count(); ++i) WriteObjectValue(objects->Items(i));
+        FWriter->WriteEndArray();
+    } else if (auto* dictionary = dynamic_cast<TGenericObjectDictionaryBase*>(AObject);
+               dictionary && TGxPersistence::IsGenericDictionary(cls)) {
+        FWriter->WriteBeginArray();
+        for (int i = 0; i < dictionary->Count(); ++i) {
+            FWriter->WriteBeginObject().WriteName(dictionary->Keys(i));
+            WriteObjectValue(dictionary->Values(i));
+            FWriter->WriteEndObject();
+        }
+        FWriter->WriteEndArray();
+    } else if (auto* collection = dynamic_cast<TCollection*>(AObject); collection && TGxPersistence::IsCollection(cls)) {
         FWriter->WriteBeginArray();
         for (int i = 0; i < collection->Count(); ++i) WriteObjectValue(collection->Items(i));
         FWriter->WriteEndArray();
@@ -310,20 +337,39 @@ void TGxReader::Read(TObject* AObject)
         return;
     }
     const TClass cls = AObject->ClassType();
-    if (auto* collection = dynamic_cast<TCollection*>(AObject); collection && TGxPersistence::IsCollection(cls)) {
+    const bool genericList = TGxPersistence::IsGenericList(cls);
+    if (auto* strings = dynamic_cast<TGenericList<String>*>(AObject); strings && genericList) {
+        strings->Clear();
+        ReadArrayElements([&] { strings->Add(FReader->ReadString()); });
+    } else if (auto* doubles = dynamic_cast<TGenericList<double>*>(AObject); doubles && genericList) {
+        doubles->Clear();
+        ReadArrayElements([&] { doubles->Add(FReader->ReadDouble()); });
+    } else if (auto* integers = dynamic_cast<TGenericList<Integer>*>(AObject); integers && genericList) {
+        integers->Clear();
+        ReadArrayElements([&] { integers->Add(FReader->ReadInteger()); });
+    } else if (auto* objects = dynamic_cast<TGenericObjectListBase*>(AObject); objects && genericList) {
+        // the elements must be of the list's item class
+        objects->Clear();
+        ReadArrayElements([&] { objects->Add(ReadObjectValue(objects->ItemClass())); });
+    } else if (auto* dictionary = dynamic_cast<TGenericObjectDictionaryBase*>(AObject);
+               dictionary && TGxPersistence::IsGenericDictionary(cls)) {
+        dictionary->Clear();
+        ReadArrayElements([&] {
+            FReader->ReadBeginObject();
+            while (FReader->HasNext()) {
+                const String key = FReader->ReadName();
+                dictionary->Add(key, ReadObjectValue(dictionary->ItemClass()));
+            }
+            FReader->ReadEndObject();
+        });
+    } else if (auto* collection = dynamic_cast<TCollection*>(AObject); collection && TGxPersistence::IsCollection(cls)) {
         collection->BeginUpdate();
         try {
             collection->Clear();
-            FReader->ReadBeginArray();
-            while (FReader->HasNext()) {
-                if (FReader->IsNull()) {
-                    FReader->ReadNull();
-                    continue;
-                }
+            ReadArrayElements([&] {
                 std::unique_ptr<TObject> object(ReadObjectValue(TObject::StaticClass()));
                 if (auto* persistent = dynamic_cast<TPersistent*>(object.get())) collection->Add()->Assign(persistent);
-            }
-            FReader->ReadEndArray();
+            });
         } catch (...) {
             collection->EndUpdate();
             throw;
@@ -349,6 +395,15 @@ void TGxReader::Read(TObject* AObject)
     }
 }
 
+void TGxReader::ReadArrayElements(const std::function<void()>& AReadElement)
+{
+    FReader->ReadBeginArray();
+    while (FReader->HasNext())
+        if (FReader->IsNull()) FReader->ReadNull();
+        else AReadElement();
+    FReader->ReadEndArray();
+}
+
 TGxObjectArray TGxReader::ReadArray(const String& AName)
 {
     TGxObjectArray result;
@@ -359,11 +414,7 @@ TGxObjectArray TGxReader::ReadArray(const String& AName)
                 FReader->SkipValue();
                 continue;
             }
-            FReader->ReadBeginArray();
-            while (FReader->HasNext())
-                if (FReader->IsNull()) FReader->ReadNull();
-                else result.push_back(ReadObjectValue(TObject::StaticClass()));
-            FReader->ReadEndArray();
+            ReadArrayElements([&] { result.push_back(ReadObjectValue(TObject::StaticClass())); });
         }
         FReader->ReadEndObject();
     } catch (...) {
@@ -433,11 +484,12 @@ void TGxReader::ReadProperty(TObject* AObject, const TPropInfo* AProp)
         }
         strings->BeginUpdate();
         strings->Clear();
-        FReader->ReadBeginArray();
-        while (FReader->HasNext())
-            if (FReader->IsNull()) FReader->ReadNull();
-            else strings->Add(FReader->ReadString());
-        FReader->ReadEndArray();
+        try {
+            ReadArrayElements([&] { strings->Add(FReader->ReadString()); });
+        } catch (...) {
+            strings->EndUpdate();
+            throw;
+        }
         strings->EndUpdate();
         return;
     }
@@ -496,7 +548,8 @@ void TGxReader::ReadClassProperty(TObject* AObject, const TPropInfo* AProp)
 {
     const TClass declared = AProp->PropClass ? AProp->PropClass : AProp->ClassOf ? AProp->ClassOf() : nullptr;
     TObject* held = GetObjectProp(AObject, AProp);
-    if (TGxPersistence::IsCollection(declared) || TGxPersistence::IsBitmap(declared)) {
+    if (TGxPersistence::IsGenericList(declared) || TGxPersistence::IsGenericDictionary(declared) ||
+        TGxPersistence::IsCollection(declared) || TGxPersistence::IsBitmap(declared)) {
         Read(held);
         return;
     }

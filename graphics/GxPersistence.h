@@ -124,6 +124,8 @@ public:
 
 private:
     TObject* ReadObjectValue(TClass ABaseClass);
+    // The elements of an array, its nulls skipped.
+    void ReadArrayElements(const std::function<void()>& AReadElement);
     void ReadTypeMember(String* AClassName);
     void ReadProperties(TObject* AObject);
     void ReadProperty(TObject* AObject, const TPropInfo* AProp);

@@ -3,6 +3,7 @@
 #include "graphics/GxPersistence.h"
 #include "graphics/GxTypes.h"
 #include "platform/classes/Collection.h"
+#include "platform/classes/Generics.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/rtl/SysFormat.h"
 
@@ -138,6 +139,31 @@ TClass TSampleDam::StaticClass()
     return &meta;
 }
 
+// Survey data of a dam in generic lists and a dictionary.
+class TSampleSurvey : public TPersistent {
+    DECLARE_CLASS(TSampleSurvey, TPersistent)
+public:
+    TGenericList<double> Levels;
+    TGenericList<Integer> Counts;
+    TGenericList<String> Names;
+    TGenericObjectList<TSampleMaterial> Materials;
+    TGenericObjectDictionary<TSampleMaterial> ByZone;
+};
+
+TClass TSampleSurvey::StaticClass()
+{
+    static const TMetaClass meta("TSampleSurvey", TPersistent::StaticClass(), NewObject<TSampleSurvey>, [](TMetaClass& m) {
+        using T = TSampleSurvey;
+        TPublished<T>(&m)
+            .Property("Levels", [](T* s) { return &s->Levels; }, nullptr)
+            .Property("Counts", [](T* s) { return &s->Counts; }, nullptr)
+            .Property("Names", [](T* s) { return &s->Names; }, nullptr)
+            .Property("Materials", [](T* s) { return &s->Materials; }, nullptr)
+            .Property("ByZone", [](T* s) { return &s->ByZone; }, nullptr);
+    });
+    return &meta;
+}
+
 // A font that publishes its size in points.
 class TSampleFont : public TFont {
     DECLARE_CLASS(TSampleFont, TFont)
@@ -153,7 +179,7 @@ TClass TSampleFont::StaticClass()
 
 const bool Registered = (RegisterClasses({TSampleBox::StaticClass(), TSampleJoint::StaticClass(),
                                           TSampleMaterial::StaticClass(), TSampleDam::StaticClass(),
-                                          TSampleFont::StaticClass()}),
+                                          TSampleFont::StaticClass(), TSampleSurvey::StaticClass()}),
                          true);
 
 String Save(TObject* object)
@@ -312,6 +338,53 @@ TEST_F(Settings, ADamWithItsJointsPictureAndReferencesReadsBackEqual)
     TGxPersistence::PersistenceRootObject = back;
     const String again = Save(back);
     EXPECT_EQ(again, text);
+}
+
+TEST_F(Settings, GenericListsAndDictionariesReadBackIntoTheSameLists)
+{
+    TSampleSurvey survey;
+    survey.Levels.Add(120.5);
+    survey.Levels.Add(-3e-5);
+    survey.Counts.Add(7);
+    survey.Counts.Add(-2);
+    survey.Names.Add("crest");
+    survey.Names.Add(u"pied \"aval\"");
+    auto* concrete = new TSampleMaterial;
+    concrete->Density = 23.5;
+    survey.Materials.Add(concrete);
+    survey.Materials.Add(nullptr);
+    auto* rock = new TSampleMaterial;
+    rock->Density = 26;
+    survey.ByZone.Add("foundation", rock);
+    survey.ByZone.Add("body", new TSampleMaterial);
+    const String text = Save(&survey);
+    EXPECT_GT(Pos("\"Counts\":[7,-2]", text), 0) << text;
+    EXPECT_GT(Pos("\"Levels\":[120.5,-3E-5]", text), 0) << text;
+    EXPECT_GT(Pos("\"ByZone\":[{\"foundation\":{\"$type\":\"TSampleMaterial\",\"Density\":26,", text), 0) << text;
+    EXPECT_GT(Pos(",null]", text), 0) << text;
+
+    TSampleSurvey back;
+    back.Counts.Add(99);   // replaced, not added to
+    Load(&back, text);
+    ASSERT_EQ(back.Counts.Count(), 2);
+    EXPECT_EQ(back.Counts.Items(1), -2);
+    ASSERT_EQ(back.Levels.Count(), 2);
+    EXPECT_EQ(back.Levels.Items(0), 120.5);
+    EXPECT_EQ(back.Levels.Items(1), -3e-5);
+    ASSERT_EQ(back.Names.Count(), 2);
+    EXPECT_EQ(back.Names.Items(1), String(u"pied \"aval\""));
+    ASSERT_EQ(back.Materials.Count(), 1);   // nulls are skipped
+    EXPECT_EQ(back.Materials.Item(0)->Density, 23.5);
+    ASSERT_EQ(back.ByZone.Count(), 2);
+    EXPECT_EQ(back.ByZone.Keys(0), "foundation");
+    EXPECT_EQ(static_cast<TSampleMaterial*>(back.ByZone.Find("foundation"))->Density, 26);
+
+    // an element of another class than the list's is refused
+    EXPECT_EQ(LoadError(&back, "{\"$type\":\"TSampleSurvey\",\"Materials\":[{\"$type\":\"TSampleBox\"}]}"),
+              "Type \"TSampleBox\" does not inherit from TSampleMaterial");
+    EXPECT_TRUE(TGxPersistence::IsGenericList(TGenericList<Integer>::StaticClass(), "integer"));
+    EXPECT_FALSE(TGxPersistence::IsGenericList(TGenericList<Integer>::StaticClass(), "Double"));
+    EXPECT_TRUE(TGxPersistence::IsGenericDictionary(TGenericObjectDictionary<TSampleMaterial>::StaticClass()));
 }
 
 TEST_F(Settings, ObjectsCreatedByClassName)
