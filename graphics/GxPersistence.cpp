@@ -48,6 +48,14 @@ TColor ColorFromText(const String& text)
     return pair(2) + 256 * pair(4) + 65536 * pair(6);
 }
 
+// The interface the object offers, null when none (no reference is counted).
+template <class I>
+I* Offers(TObject* object)
+{
+    void* intf = nullptr;
+    return object && object->GetInterface(I::IID, &intf) ? static_cast<I*>(intf) : nullptr;
+}
+
 bool IsFontSize(TObject* object, const TPropInfo* prop)
 {
     return dynamic_cast<TFont*>(object) && SameText(prop->Name, "Size");
@@ -132,6 +140,8 @@ TObject* TGxPersistence::CreateObject(const String& AClassName, TClass BaseClass
 void TGxPersistence::SaveSettingsToStream(TObject* AObject, TStream* AStream)
 {
     TGxWriter writer(AStream);
+    writer.SetIOReference(PersistenceIOReference);
+    writer.SetRootObject(PersistenceRootObject);
     writer.OnCustomWriteProperty = [](TObject* o, const String& n, TTypeKind k, TGxJSONWriter& w, bool& can) {
         if (PersistenceOnCustomWriteProperty) PersistenceOnCustomWriteProperty(o, n, k, w, can);
     };
@@ -149,6 +159,8 @@ void TGxPersistence::LoadSettingsFromStream(TObject* AObject, TStream* AStream)
 {
     AStream->SetPosition(0);
     TGxReader reader(AStream);
+    reader.SetIOReference(PersistenceIOReference);
+    reader.SetRootObject(PersistenceRootObject);
     reader.OnCustomReadProperty = [](TObject* o, const String& n, TTypeKind k, TGxJSONReader& r, bool& can) {
         if (PersistenceOnCustomReadProperty) PersistenceOnCustomReadProperty(o, n, k, r, can);
     };
@@ -165,6 +177,12 @@ void TGxPersistence::LoadSettingsFromFile(TObject* AObject, const String& AFileN
 // ---------------------------------------------------------------- writer
 
 TGxWriter::TGxWriter(TStream* AStream) : FWriter(std::make_unique<TGxJSONWriter>(AStream)) {}
+
+void TGxWriter::SetIOReference(TObject* Value)
+{
+    FIOReference = Value;
+    TGxPersistence::PersistenceIOReference = Value;
+}
 
 void TGxWriter::SetRootObject(TObject* Value)
 {
@@ -222,6 +240,8 @@ void TGxWriter::Write(TObject* AObject)
         else if (auto* graphic = dynamic_cast<TGraphic*>(AObject); graphic && !graphic->Empty())
             graphic->SaveToStream(stream);
         FWriter->WriteString(TGxUtils::SaveStreamToHexStr(&stream));
+    } else if (auto* references = Offers<IGxReferencePersistenceIO>(FIOReference); references && references->IsReference(cls)) {
+        FWriter->WriteString(references->GetReference(AObject));
     } else {
         WriteObjectValue(AObject);
     }
@@ -249,8 +269,11 @@ void TGxWriter::WriteObjectValue(TObject* AObject)
 
 void TGxWriter::WriteProperties(TObject* AObject)
 {
+    auto* filter = Offers<IGxPersistenceFilter>(AObject);
     for (const TPropInfo* prop : SortedProperties(AObject->ClassType())) {
-        if (TGxUtils::IndexOfTextInArray(prop->Name, FExcludeProperties) >= 0) continue;
+        if (filter ? !filter->CanSaveProperty(AObject, prop->Name, prop->Kind)
+                   : TGxUtils::IndexOfTextInArray(prop->Name, FExcludeProperties) >= 0)
+            continue;
         bool canWrite = true;
         if (OnCustomWriteProperty) OnCustomWriteProperty(AObject, prop->Name, prop->Kind, *FWriter, canWrite);
         if (!canWrite) continue;
@@ -316,6 +339,12 @@ void TGxWriter::WriteOrdinal(TObject* AObject, const TPropInfo* AProp)
 
 TGxReader::TGxReader(TStream* AStream) : FReader(std::make_unique<TGxJSONReader>(AStream)) {}
 
+void TGxReader::SetIOReference(TObject* Value)
+{
+    FIOReference = Value;
+    TGxPersistence::PersistenceIOReference = Value;
+}
+
 void TGxReader::SetRootObject(TObject* Value)
 {
     FRootObject = Value;
@@ -350,7 +379,12 @@ void TGxReader::Read(TObject* AObject)
     } else if (auto* objects = dynamic_cast<TGenericObjectListBase*>(AObject); objects && genericList) {
         // the elements must be of the list's item class
         objects->Clear();
-        ReadArrayElements([&] { objects->Add(ReadObjectValue(objects->ItemClass())); });
+        auto* references = Offers<IGxReferencePersistenceIO>(FIOReference);
+        ReadArrayElements([&] {
+            TObject* object = ReadObjectValue(ElementClass(objects, objects->ItemClass()));
+            if (references) references->ObjectAdded(object, objects);
+            objects->Add(object);
+        });
     } else if (auto* dictionary = dynamic_cast<TGenericObjectDictionaryBase*>(AObject);
                dictionary && TGxPersistence::IsGenericDictionary(cls)) {
         dictionary->Clear();
@@ -358,7 +392,7 @@ void TGxReader::Read(TObject* AObject)
             FReader->ReadBeginObject();
             while (FReader->HasNext()) {
                 const String key = FReader->ReadName();
-                dictionary->Add(key, ReadObjectValue(dictionary->ItemClass()));
+                dictionary->Add(key, ReadObjectValue(ElementClass(dictionary, dictionary->ItemClass())));
             }
             FReader->ReadEndObject();
         });
@@ -366,9 +400,14 @@ void TGxReader::Read(TObject* AObject)
         collection->BeginUpdate();
         try {
             collection->Clear();
+            auto* factory = Offers<IGxCollectionItemFactory>(collection);
+            const TClass elementClass = ElementClass(collection, TObject::StaticClass());
             ReadArrayElements([&] {
-                std::unique_ptr<TObject> object(ReadObjectValue(TObject::StaticClass()));
-                if (auto* persistent = dynamic_cast<TPersistent*>(object.get())) collection->Add()->Assign(persistent);
+                std::unique_ptr<TObject> object(ReadObjectValue(elementClass));
+                auto* persistent = dynamic_cast<TPersistent*>(object.get());
+                if (!persistent) return;
+                TCollectionItem* item = factory ? factory->AddItem(persistent) : collection->Add();
+                item->Assign(persistent);
             });
         } catch (...) {
             collection->EndUpdate();
@@ -392,6 +431,24 @@ void TGxReader::Read(TObject* AObject)
         ReadTypeMember(nullptr);
         ReadProperties(AObject);
         FReader->ReadEndObject();
+    }
+}
+
+TClass TGxReader::ElementClass(TObject* AList, TClass ADefault)
+{
+    auto* provider = Offers<IGxItemClassProvider>(AList);
+    return provider ? provider->GetItemClass() : ADefault;
+}
+
+void TGxReader::SolveReferences()
+{
+    auto* references = Offers<IGxReferencePersistenceIO>(FIOReference);
+    if (!references) return;
+    for (const auto& reference : FReferences) {
+        TComponent* found = references->FindReference(reference->Id);
+        const TClass declared = reference->Prop->PropClass ? reference->Prop->PropClass : reference->Prop->ClassOf();
+        if (found && !found->InheritsFrom(declared)) throw EInvalidCast("Invalid class typecast");
+        SetObjectProp(reference->Instance, reference->Prop, found);
     }
 }
 
@@ -441,8 +498,12 @@ TObject* TGxReader::ReadObjectValue(TClass ABaseClass)
     String className;
     ReadTypeMember(&className);
     if (className.IsEmpty()) className = ABaseClass->ClassName();
-    std::unique_ptr<TObject> object(TGxPersistence::CreateObject(className, ABaseClass));
-    ReadProperties(object.get());
+    std::unique_ptr<TObject> object;
+    if (!FIOReference) object.reset(TGxPersistence::CreateObject(className, ABaseClass));
+    else if (auto* io = Offers<IGxPersistenceIO>(FIOReference)) object.reset(io->CreateObject(className, ABaseClass));
+    else if (auto* references = Offers<IGxReferencePersistenceIO>(FIOReference))
+        object.reset(references->CreateObject(className, ABaseClass));
+    ReadProperties(object.get());   // the members of an absent object are skipped
     FReader->ReadEndObject();
     return object.release();
 }
@@ -452,7 +513,9 @@ void TGxReader::ReadProperties(TObject* AObject)
     while (FReader->HasNext()) {
         const String name = FReader->ReadName();
         const TPropInfo* prop = AObject ? GetPropInfo(AObject->ClassType(), name) : nullptr;
-        if (!prop || TGxUtils::IndexOfTextInArray(prop->Name, FExcludeProperties) >= 0) {
+        auto* filter = Offers<IGxPersistenceFilter>(AObject);
+        if (!prop || (filter ? !filter->CanLoadProperty(AObject, prop->Name, prop->Kind)
+                             : TGxUtils::IndexOfTextInArray(prop->Name, FExcludeProperties) >= 0)) {
             FReader->SkipValue();
             continue;
         }
@@ -551,6 +614,15 @@ void TGxReader::ReadClassProperty(TObject* AObject, const TPropInfo* AProp)
     if (TGxPersistence::IsGenericList(declared) || TGxPersistence::IsGenericDictionary(declared) ||
         TGxPersistence::IsCollection(declared) || TGxPersistence::IsBitmap(declared)) {
         Read(held);
+        return;
+    }
+    if (auto* references = Offers<IGxReferencePersistenceIO>(FIOReference); references && references->IsReference(declared)) {
+        if (FReader->IsNull()) {
+            FReader->ReadNull();
+            if (!AProp->ReadOnly) SetObjectProp(AObject, AProp, nullptr);
+        } else {
+            FReferences.push_back(std::make_unique<TGxObjectReference>(AObject, AProp, FReader->ReadString()));
+        }
         return;
     }
     bool assignable = TGxPersistence::IsAssignableProperty(AObject, AProp);

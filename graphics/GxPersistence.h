@@ -10,7 +10,9 @@
 
 #include "graphics/GxJSONReader.h"
 #include "graphics/GxJSONWriter.h"
+#include "platform/classes/Collection.h"
 #include "platform/classes/Component.h"
+#include "platform/classes/Interfaces.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
@@ -30,6 +32,54 @@ using TGxReaderCustomReadPropertyEvent = std::function<void(
 using TGxWriterCustomIsAssignablePropertyEvent =
     std::function<void(TObject* AObject, const String& APropertyName, bool& AIsAssignable)>;
 
+// What the persistence asks of the objects it meets; no class of the program offers these, the
+// library's users may.  Objects are created by the reference owner when it offers
+// IGxPersistenceIO (or IGxReferencePersistenceIO).
+struct IGxPersistenceIO : public virtual IInterface {
+    static constexpr TGUID IID = TGUID::Parse("{91DEAFC3-8932-45F4-A3ED-5AAA0C0E9250}");
+    virtual TObject* CreateObject(const String& AClassName, TClass ABaseClass) = 0;
+};
+
+// Objects of the classes it accepts are written as references and resolved by SolveReferences.
+struct IGxReferencePersistenceIO : public virtual IInterface {
+    static constexpr TGUID IID = TGUID::Parse("{11B625F8-447A-4AE5-BB88-5ECDEA979AF7}");
+    virtual TObject* CreateObject(const String& AClassName, TClass ABaseClass) = 0;
+    virtual bool IsReference(TClass AClass) = 0;
+    virtual String GetReference(TObject* AObject) = 0;
+    virtual TComponent* FindReference(const String& AId) = 0;
+    // An object read was added to a list.
+    virtual void ObjectAdded(TObject* AObject, TObject* AList) = 0;
+};
+
+// Asked of the object being written or read: which properties go.
+struct IGxPersistenceFilter : public virtual IInterface {
+    static constexpr TGUID IID = TGUID::Parse("{363F04AF-B8A7-4C47-A2D6-8ED9C44CEFF6}");
+    virtual bool CanSaveProperty(TObject* AObject, const String& APropertyName, TTypeKind APropertyKind) = 0;
+    virtual bool CanLoadProperty(TObject* AObject, const String& APropertyName, TTypeKind APropertyKind) = 0;
+};
+
+// Asked of a list, collection or dictionary being read: the class of its elements.
+struct IGxItemClassProvider : public virtual IInterface {
+    static constexpr TGUID IID = TGUID::Parse("{FAB1D21E-D798-4CE0-B17B-9D75E4456AB4}");
+    virtual TClass GetItemClass() = 0;
+};
+
+// Asked of a collection being read: a new item for an object read.
+struct IGxCollectionItemFactory : public virtual IInterface {
+    static constexpr TGUID IID = TGUID::Parse("{90FDF257-7362-411D-B7F6-E2BEE2265016}");
+    virtual TCollectionItem* AddItem(TObject* AObject) = 0;
+};
+
+// A reference read but not yet resolved.
+class TGxObjectReference {
+public:
+    TGxObjectReference(TObject* AInstance, const TPropInfo* AProp, const String& AId)
+        : Instance(AInstance), Prop(AProp), Id(AId) {}
+    TObject* Instance;
+    const TPropInfo* Prop;
+    String Id;
+};
+
 class TGxPersistence {
 public:
     TGxPersistence() = delete;
@@ -38,6 +88,7 @@ public:
     static inline String PersistenceTypeName = "$type";
     static inline TGxExcludePropertyListArray PersistenceExcludeProperties;
     static inline TObject* PersistenceRootObject = nullptr;
+    static inline TObject* PersistenceIOReference = nullptr;
     static inline TGxWriterCustomWritePropertyEvent PersistenceOnCustomWriteProperty;
     static inline TGxReaderCustomReadPropertyEvent PersistenceOnCustomReadProperty;
 
@@ -84,6 +135,8 @@ public:
     void WriteArray(const String& AName, const TGxObjectArray& AArray);
 
     TGxJSONWriter& JSONWriter() { return *FWriter; }
+    TObject* IOReference() const { return FIOReference; }
+    void SetIOReference(TObject* Value);
     TObject* RootObject() const { return FRootObject; }
     void SetRootObject(TObject* Value);
     const TGxExcludePropertyListArray& ExcludeProperties() const { return FExcludeProperties; }
@@ -98,6 +151,7 @@ private:
     void WriteOrdinal(TObject* AObject, const TPropInfo* AProp);
 
     std::unique_ptr<TGxJSONWriter> FWriter;
+    TObject* FIOReference = TGxPersistence::PersistenceIOReference;
     TObject* FRootObject = TGxPersistence::PersistenceRootObject;
     TGxExcludePropertyListArray FExcludeProperties = TGxPersistence::PersistenceExcludeProperties;
 };
@@ -114,7 +168,12 @@ public:
     // Of an object, the array member AName; its elements are new objects the caller owns.
     TGxObjectArray ReadArray(const String& AName);
 
+    // Sets the properties of the references read to the reference owner's objects.
+    void SolveReferences();
+
     TGxJSONReader& JSONReader() { return *FReader; }
+    TObject* IOReference() const { return FIOReference; }
+    void SetIOReference(TObject* Value);
     TObject* RootObject() const { return FRootObject; }
     void SetRootObject(TObject* Value);
     const TGxExcludePropertyListArray& ExcludeProperties() const { return FExcludeProperties; }
@@ -124,6 +183,8 @@ public:
 
 private:
     TObject* ReadObjectValue(TClass ABaseClass);
+    // The element class of a list being read: its provider's, else ADefault.
+    static TClass ElementClass(TObject* AList, TClass ADefault);
     // The elements of an array, its nulls skipped.
     void ReadArrayElements(const std::function<void()>& AReadElement);
     void ReadTypeMember(String* AClassName);
@@ -132,7 +193,9 @@ private:
     void ReadClassProperty(TObject* AObject, const TPropInfo* AProp);
     void ReadOrdinal(TObject* AObject, const TPropInfo* AProp);
 
+    std::vector<std::unique_ptr<TGxObjectReference>> FReferences;
     std::unique_ptr<TGxJSONReader> FReader;
+    TObject* FIOReference = TGxPersistence::PersistenceIOReference;
     TObject* FRootObject = TGxPersistence::PersistenceRootObject;
     TGxExcludePropertyListArray FExcludeProperties = TGxPersistence::PersistenceExcludeProperties;
 };

@@ -164,6 +164,94 @@ TClass TSampleSurvey::StaticClass()
     return &meta;
 }
 
+// A reference owner: dams are written as "dam:<name>" and found among its own components;
+// objects it creates and list elements it is told of are counted.
+class TSampleRegistry : public TComponent, public IGxReferencePersistenceIO {
+public:
+    using TComponent::TComponent;
+    bool GetInterface(const TGUID& iid, void** obj) override
+    {
+        if (iid == IGxReferencePersistenceIO::IID) return ProvideInterface<IGxReferencePersistenceIO>(this, obj);
+        return TComponent::GetInterface(iid, obj);
+    }
+    HResult QueryInterface(const TGUID& iid, void** obj) override { return TComponent::QueryInterface(iid, obj); }
+    Integer _AddRef() override { return -1; }
+    Integer _Release() override { return -1; }
+    TObject* CreateObject(const String& AClassName, TClass ABaseClass) override
+    {
+        ++Created;
+        return TGxPersistence::CreateObject(AClassName, ABaseClass);
+    }
+    bool IsReference(TClass AClass) override { return AClass->InheritsFrom(TComponent::StaticClass()); }
+    String GetReference(TObject* AObject) override { return "dam:" + static_cast<TComponent*>(AObject)->Name(); }
+    TComponent* FindReference(const String& AId) override { return FindComponent(Copy(AId, 5)); }
+    void ObjectAdded(TObject*, TObject*) override { ++Added; }
+    int Created = 0, Added = 0;
+};
+
+// A link to a dam.
+class TSampleLink : public TPersistent {
+    DECLARE_CLASS(TSampleLink, TPersistent)
+public:
+    TSampleDam* Dam = nullptr;
+};
+
+TClass TSampleLink::StaticClass()
+{
+    static const TMetaClass meta("TSampleLink", TPersistent::StaticClass(), NewObject<TSampleLink>,
+                                 [](TMetaClass& m) { TPublished<TSampleLink>(&m).Property("Dam", &TSampleLink::Dam); });
+    return &meta;
+}
+
+// A box that chooses its own properties: Width is never saved, Caption never loaded.
+class TFilteredBox : public TComponent, public IGxPersistenceFilter {
+    DECLARE_CLASS(TFilteredBox, TComponent)
+public:
+    using TComponent::TComponent;
+    bool GetInterface(const TGUID& iid, void** obj) override
+    {
+        if (iid == IGxPersistenceFilter::IID) return ProvideInterface<IGxPersistenceFilter>(this, obj);
+        return inherited::GetInterface(iid, obj);
+    }
+    HResult QueryInterface(const TGUID& iid, void** obj) override { return TComponent::QueryInterface(iid, obj); }
+    Integer _AddRef() override { return -1; }
+    Integer _Release() override { return -1; }
+    bool CanSaveProperty(TObject*, const String& APropertyName, TTypeKind) override { return APropertyName != "Width"; }
+    bool CanLoadProperty(TObject*, const String& APropertyName, TTypeKind) override { return APropertyName != "Caption"; }
+    Integer Width = 0;
+    String Caption;
+};
+
+TClass TFilteredBox::StaticClass()
+{
+    static const TMetaClass meta("TFilteredBox", TComponent::StaticClass(), NewComponent<TFilteredBox>, [](TMetaClass& m) {
+        TPublished<TFilteredBox>(&m).Property("Width", &TFilteredBox::Width).Property("Caption", &TFilteredBox::Caption);
+    });
+    return &meta;
+}
+
+// A collection that names its item class and makes its items itself.
+class TJointCollection : public TCollection, public IGxItemClassProvider, public IGxCollectionItemFactory {
+public:
+    TJointCollection() : TCollection(TSampleJoint::StaticClass()) {}
+    bool GetInterface(const TGUID& iid, void** obj) override
+    {
+        if (iid == IGxItemClassProvider::IID) return ProvideInterface<IGxItemClassProvider>(this, obj);
+        if (iid == IGxCollectionItemFactory::IID) return ProvideInterface<IGxCollectionItemFactory>(this, obj);
+        return TCollection::GetInterface(iid, obj);
+    }
+    HResult QueryInterface(const TGUID&, void**) override { return E_NOINTERFACE; }
+    Integer _AddRef() override { return -1; }
+    Integer _Release() override { return -1; }
+    TClass GetItemClass() override { return TSampleJoint::StaticClass(); }
+    TCollectionItem* AddItem(TObject*) override
+    {
+        ++Made;
+        return Insert(0);   // newest first
+    }
+    int Made = 0;
+};
+
 // A font that publishes its size in points.
 class TSampleFont : public TFont {
     DECLARE_CLASS(TSampleFont, TFont)
@@ -179,7 +267,8 @@ TClass TSampleFont::StaticClass()
 
 const bool Registered = (RegisterClasses({TSampleBox::StaticClass(), TSampleJoint::StaticClass(),
                                           TSampleMaterial::StaticClass(), TSampleDam::StaticClass(),
-                                          TSampleFont::StaticClass(), TSampleSurvey::StaticClass()}),
+                                          TSampleFont::StaticClass(), TSampleSurvey::StaticClass(),
+                                          TFilteredBox::StaticClass()}),
                          true);
 
 String Save(TObject* object)
@@ -213,6 +302,7 @@ protected:
         TGxPersistence::PersistenceTypeName = "$type";
         TGxPersistence::PersistenceExcludeProperties.clear();
         TGxPersistence::PersistenceRootObject = nullptr;
+        TGxPersistence::PersistenceIOReference = nullptr;
     }
 };
 
@@ -385,6 +475,76 @@ TEST_F(Settings, GenericListsAndDictionariesReadBackIntoTheSameLists)
     EXPECT_TRUE(TGxPersistence::IsGenericList(TGenericList<Integer>::StaticClass(), "integer"));
     EXPECT_FALSE(TGxPersistence::IsGenericList(TGenericList<Integer>::StaticClass(), "Double"));
     EXPECT_TRUE(TGxPersistence::IsGenericDictionary(TGenericObjectDictionary<TSampleMaterial>::StaticClass()));
+}
+
+TEST_F(Settings, ReferenceOwnersFiltersAndItemFactories)
+{
+    TSampleRegistry registry(nullptr);
+    auto* upstream = new TSampleDam(&registry);
+    upstream->SetName("Upstream");
+    TSampleLink link;
+    link.Dam = upstream;
+
+    // written as a reference when the property is not assigned by name
+    TStringStream stream;
+    {
+        TGxWriter writer(&stream);
+        writer.SetIOReference(&registry);
+        writer.OnCustomIsAssignableProperty = [](TObject*, const String& name, bool& assignable) {
+            if (name == "Dam") assignable = false;
+        };
+        writer.Write(&link);
+    }
+    const String text = stream.DataString();
+    EXPECT_EQ(text, "{\"$type\":\"TSampleLink\",\"Dam\":\"dam:Upstream\"}");
+
+    // read as a pending reference, set when the references are solved
+    TSampleLink back;
+    stream.SetPosition(0);
+    TGxReader reader(&stream);
+    reader.SetIOReference(&registry);
+    reader.Read(&back);
+    EXPECT_EQ(back.Dam, nullptr);
+    reader.SolveReferences();
+    EXPECT_EQ(back.Dam, upstream);
+    EXPECT_EQ(TGxPersistence::PersistenceIOReference, &registry);   // the reader's setting is the process's too
+    TGxPersistence::PersistenceIOReference = nullptr;
+
+    // objects made by the reference owner, list elements reported to it
+    TSampleSurvey survey;
+    TStringStream list("{\"$type\":\"TSampleSurvey\",\"Materials\":[{\"$type\":\"TSampleMaterial\"},null,"
+                       "{\"$type\":\"TSampleMaterial\",\"Density\":2}]}");
+    TGxReader listReader(&list);
+    listReader.SetIOReference(&registry);
+    listReader.Read(&survey);
+    EXPECT_EQ(registry.Created, 2);
+    EXPECT_EQ(registry.Added, 2);
+    EXPECT_EQ(survey.Materials.Count(), 2);
+    TGxPersistence::PersistenceIOReference = nullptr;
+
+    // the object's own filter instead of the exclusion list
+    TFilteredBox box(nullptr);
+    box.Width = 5;
+    box.Caption = "kept";
+    TGxPersistence::PersistenceExcludeProperties = {"Caption"};
+    const String boxText = Save(&box);
+    EXPECT_EQ(Pos("Width", boxText), 0) << boxText;
+    EXPECT_GT(Pos("\"Caption\":\"kept\"", boxText), 0) << boxText;
+    Load(&box, "{\"$type\":\"TFilteredBox\",\"Caption\":\"changed\",\"Width\":9}");
+    EXPECT_EQ(box.Caption, "kept");
+    EXPECT_EQ(box.Width, 9);
+
+    // a collection's own item class and items
+    TJointCollection joints;
+    TStringStream items("[{\"$type\":\"TSampleJoint\",\"Angle\":1},{\"$type\":\"TSampleJoint\",\"Angle\":2}]");
+    TGxReader itemsReader(&items);
+    itemsReader.Read(&joints);
+    EXPECT_EQ(joints.Made, 2);
+    ASSERT_EQ(joints.Count(), 2);
+    EXPECT_EQ(static_cast<TSampleJoint*>(joints.Items(0))->Angle, 2);
+    TStringStream wrong("[{\"$type\":\"TSampleMaterial\"}]");
+    TGxReader wrongReader(&wrong);
+    EXPECT_THROW(wrongReader.Read(&joints), EGxReaderException);
 }
 
 TEST_F(Settings, ObjectsCreatedByClassName)
