@@ -65,6 +65,25 @@ bool IsFontSize(TObject* object, const TPropInfo* prop)
 
 // ---------------------------------------------------------------- type predicates
 
+void TGxPersistence::GetEnumValues(TStrings* AValues, const TPropInfo* APropInfo)
+{
+    if (!APropInfo->EnumType) return;
+    for (int i = 0; i < APropInfo->EnumType->Count(); ++i) AValues->Add(APropInfo->EnumType->ValueName(i));
+}
+
+String TGxPersistence::GetEnumName(const TEnumTypeInfo* ATypeInfo, Integer AValue)
+{
+    return ATypeInfo ? ATypeInfo->ValueName(AValue) : String();
+}
+
+const TEnumTypeInfo* TGxPersistence::GetPropInfoDataTypeInfo(const TPropInfo* APropInfo) { return APropInfo->EnumType; }
+
+TClass TGxPersistence::GetPropInfoDataTypeInfoClassType(const TPropInfo* APropInfo)
+{
+    if (APropInfo->Kind != tkClass) return nullptr;
+    return APropInfo->PropClass ? APropInfo->PropClass : APropInfo->ClassOf ? APropInfo->ClassOf() : nullptr;
+}
+
 bool TGxPersistence::IsWriteOnly(const TPropInfo* APropInfo)
 {
     return !APropInfo->GetOrd && !APropInfo->GetFloat && !APropInfo->GetStr && !APropInfo->GetObj &&
@@ -446,7 +465,7 @@ void TGxReader::SolveReferences()
     if (!references) return;
     for (const auto& reference : FReferences) {
         TComponent* found = references->FindReference(reference->Id);
-        const TClass declared = reference->Prop->PropClass ? reference->Prop->PropClass : reference->Prop->ClassOf();
+        const TClass declared = TGxPersistence::GetPropInfoDataTypeInfoClassType(reference->Prop);
         if (found && !found->InheritsFrom(declared)) throw EInvalidCast("Invalid class typecast");
         SetObjectProp(reference->Instance, reference->Prop, found);
     }
@@ -609,7 +628,7 @@ void TGxReader::ReadOrdinal(TObject* AObject, const TPropInfo* AProp)
 
 void TGxReader::ReadClassProperty(TObject* AObject, const TPropInfo* AProp)
 {
-    const TClass declared = AProp->PropClass ? AProp->PropClass : AProp->ClassOf ? AProp->ClassOf() : nullptr;
+    const TClass declared = TGxPersistence::GetPropInfoDataTypeInfoClassType(AProp);
     TObject* held = GetObjectProp(AObject, AProp);
     if (TGxPersistence::IsGenericList(declared) || TGxPersistence::IsGenericDictionary(declared) ||
         TGxPersistence::IsCollection(declared) || TGxPersistence::IsBitmap(declared)) {

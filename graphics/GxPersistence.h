@@ -102,6 +102,16 @@ public:
     // (when given); EGxReaderException otherwise.
     static TObject* CreateObject(const String& AClassName, TClass BaseClass);
 
+    // The names of the values of the property's enumeration (of a set's members) added to AValues.
+    static void GetEnumValues(TStrings* AValues, const TPropInfo* APropInfo);
+    static String GetEnumName(const TEnumTypeInfo* ATypeInfo, Integer AValue);
+    // The enumeration of an ordinal property (tells Boolean properties), null for other kinds.
+    static const TEnumTypeInfo* GetPropInfoDataTypeInfo(const TPropInfo* APropInfo);
+    // The declared class of a class-typed property, null for other kinds.
+    static TClass GetPropInfoDataTypeInfoClassType(const TPropInfo* APropInfo);
+    static String GetPropInfoTypeName(const TPropInfo* APropInfo) { return APropInfo->TypeName; }
+    static TTypeKind GetPropInfoType(const TPropInfo* APropInfo) { return APropInfo->Kind; }
+    static String GetPropInfoName(const TPropInfo* APropInfo) { return APropInfo->Name; }
     static bool IsWriteOnly(const TPropInfo* APropInfo);
     static bool IsReadOnly(const TPropInfo* APropInfo);
     // A class-typed property whose value is absent or a component.

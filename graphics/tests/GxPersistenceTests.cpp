@@ -671,6 +671,25 @@ TEST_F(Settings, TypePredicates)
     EXPECT_TRUE(TGxPersistence::IsColor("TColor"));
     EXPECT_FALSE(TGxPersistence::IsColor("tcolor"));
     EXPECT_TRUE(TGxPersistence::IsFillKind("TGxGraphicsFillKind"));
+
+    // what reflection tells of a property
+    const TPropInfo* kind = GetPropInfo(TSampleDam::StaticClass(), "Kind");
+    const TPropInfo* options = GetPropInfo(TSampleDam::StaticClass(), "Options");
+    TStringList names;
+    TGxPersistence::GetEnumValues(&names, kind);
+    TGxPersistence::GetEnumValues(&names, options);
+    EXPECT_EQ(names.CommaText(), "skGravity,skArch,skButtress,skGravity,skArch,skButtress");
+    EXPECT_EQ(TGxPersistence::GetEnumName(TGxPersistence::GetPropInfoDataTypeInfo(kind), 2), "skButtress");
+    EXPECT_EQ(TGxPersistence::GetPropInfoDataTypeInfo(GetPropInfo(TSampleDam::StaticClass(), "Visible")),
+              &::TypeInfoOf(true));
+    EXPECT_EQ(TGxPersistence::GetPropInfoDataTypeInfoClassType(GetPropInfo(TSampleDam::StaticClass(), "Material")),
+              TSampleMaterial::StaticClass());
+    EXPECT_EQ(TGxPersistence::GetPropInfoDataTypeInfoClassType(kind), nullptr);
+    EXPECT_EQ(TGxPersistence::GetPropInfoTypeName(GetPropInfo(TSampleDam::StaticClass(), "Color")), "TColor");
+    EXPECT_EQ(TGxPersistence::GetPropInfoType(options), tkSet);
+    EXPECT_EQ(TGxPersistence::GetPropInfoName(options), "Options");
+    EXPECT_TRUE(TGxPersistence::IsReadOnly(GetPropInfo(TSampleDam::StaticClass(), "Area")));
+    EXPECT_FALSE(TGxPersistence::IsWriteOnly(GetPropInfo(TSampleDam::StaticClass(), "Area")));
 }
 
 }  // namespace
