@@ -868,7 +868,14 @@ void TScreen::AddForm(TCustomForm* form) { FForms.push_back(form); }
 void TScreen::RemoveForm(TCustomForm* form)
 {
     FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
-    if (FActiveForm == form) FActiveForm = nullptr;
+    if (FActiveForm == form) SetActiveForm(nullptr);
+}
+
+void TScreen::SetActiveForm(TCustomForm* form)
+{
+    if (FActiveForm == form) return;
+    FActiveForm = form;
+    OnActiveFormChange(this);
 }
 
 TCursor LoadCursorFromResource(const String& name)

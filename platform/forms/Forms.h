@@ -264,6 +264,9 @@ public:
     void SetMainForm(TCustomForm* form) { FMainForm = form; }
     const String& Title() const { return FTitle; }
     void SetTitle(const String& value) { FTitle = value; }
+    // The program's help file, as the program names it.
+    const String& HelpFile() const { return FHelpFile; }
+    void SetHelpFile(const String& value) { FHelpFile = value; }
     String ExeName() const;
     void SetExeName(const String& value) { FExeName = value; }
     bool Active() const;
@@ -288,6 +291,7 @@ private:
     bool FTerminated = false;
     TCustomForm* FMainForm = nullptr;
     String FTitle = "Dorvane";
+    String FHelpFile;
     String FExeName;
     String FHint;
     bool FShowHint = true;
@@ -337,7 +341,9 @@ public:
     // Forms register and unregister themselves; the active form is the one last activated.
     void AddForm(TCustomForm* form);
     void RemoveForm(TCustomForm* form);
-    void SetActiveForm(TCustomForm* form) { FActiveForm = form; }
+    // OnActiveFormChange fires when another form (or none) becomes the active one.
+    void SetActiveForm(TCustomForm* form);
+    TNotifyEvent OnActiveFormChange;
 
 private:
     std::vector<TCustomForm*> FForms;

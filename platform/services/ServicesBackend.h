@@ -17,6 +17,8 @@ public:
     // The primary screen and its work area (without panels and docks), in pixels.
     virtual TRect ScreenRect() = 0;
     virtual TRect WorkArea() = 0;
+    // The desktop's warning sound (the terminal bell where it has no other).
+    virtual void Beep() = 0;
 };
 
 // The registered back end; EInvalidOperation "No services back end" when none is.

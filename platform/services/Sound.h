@@ -11,3 +11,8 @@ enum : Cardinal {
 Cardinal waveOutGetNumDevs();
 // False: nothing is played.  Stopping (no sound) succeeds, as there is nothing to stop.
 bool sndPlaySound(const void* sound, Cardinal flags);
+
+// The short warning sound of rejected input or a message: the desktop's bell, whatever the kind
+// asked for (a message box icon value, or 0xFFFFFFFF for the simple beep).  Silent without a back
+// end; always true.
+bool MessageBeep(Cardinal type);

@@ -1,5 +1,6 @@
 #include "platform/backend/qt/QtServices.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -46,6 +47,7 @@ public:
     String HelpPage() override { return FHelp ? VS(FHelp->source().toLocalFile()) : String(); }
     TRect ScreenRect() override { return FromQRect(QGuiApplication::primaryScreen()->geometry()); }
     TRect WorkArea() override { return FromQRect(QGuiApplication::primaryScreen()->availableGeometry()); }
+    void Beep() override { QApplication::beep(); }
 
 private:
     void Show(const QUrl& url)

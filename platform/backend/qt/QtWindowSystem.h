@@ -73,6 +73,10 @@ struct TDepth {
 };
 
 TWindowHandle* HandleOf(const QObject* o);
+// The control whose window holds the widget (its own or one inside it); null for none.
+TWinControl* ControlOfWidget(const QWidget* w);
+// The widget that lost the keyboard focus last.
+extern QPointer<QWidget> gFocusLost;
 Cardinal MouseKeys(Qt::MouseButtons b, Qt::KeyboardModifiers m);
 TShiftState ModifiersToShift(Qt::KeyboardModifiers m);
 Qt::KeyboardModifiers ShiftToModifiers(Cardinal shiftKeys);

@@ -17,6 +17,15 @@ TWindowHandle* HandleOf(const QObject* o)
     return it == gByWidget.end() ? nullptr : it->second;
 }
 
+QPointer<QWidget> gFocusLost;
+
+TWinControl* ControlOfWidget(const QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (TWindowHandle* h = HandleOf(w)) return h->Control;
+    return nullptr;
+}
+
 Cardinal MouseKeys(Qt::MouseButtons b, Qt::KeyboardModifiers m)
 {
     Cardinal k = 0;
@@ -200,7 +209,12 @@ protected:
         }
         case QEvent::FocusIn:
         case QEvent::FocusOut: {
-            TMessage m{e->type() == QEvent::FocusIn ? WM_SETFOCUS : WM_KILLFOCUS, 0, 0, 0};
+            // WM_SETFOCUS names the window that lost the focus, WM_KILLFOCUS the one that gains it
+            const bool in = e->type() == QEvent::FocusIn;
+            TWinControl* other = in ? ControlOfWidget(gFocusLost) : ControlOfWidget(QApplication::focusWidget());
+            if (other == ctl) other = nullptr;
+            if (!in) gFocusLost = this;
+            TMessage m{in ? WM_SETFOCUS : WM_KILLFOCUS, reinterpret_cast<std::intptr_t>(other), 0, 0};
             Deliver(ctl, m, [&](TMessage&) { QBase::event(e); });
             return true;
         }

@@ -203,3 +203,46 @@ TEST_F(InputFixture, AMessageBoxEndsThePressInProgress)
     TestMouseUp(C, 5, 5);
 }
 }  // namespace
+
+namespace {
+class TFocusProbe : public TProbe {
+public:
+    using TProbe::TProbe;
+    std::string Focus;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_SETFOCUS || m.Msg == WM_KILLFOCUS) {
+            auto* other = reinterpret_cast<TWinControl*>(m.WParam);
+            Focus += std::string(m.Msg == WM_SETFOCUS ? "set from " : "kill to ") +
+                     (other ? other->Name().ToUtf8() : std::string("none")) + ";";
+        }
+        TProbe::WndProc(m);
+    }
+};
+
+TEST(FocusMessages, EachNamesTheOtherWindow)
+{
+    TestInitialize();
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto* p = new TFocusProbe(&form);
+    auto* q = new TFocusProbe(&form);
+    p->SetName("P");
+    q->SetName("Q");
+    p->SetBounds(0, 0, 50, 50);
+    q->SetBounds(60, 0, 50, 50);
+    p->SetParent(&form);
+    q->SetParent(&form);
+    form.Show();
+    TestProcess();
+    p->SetFocus();
+    TestProcess();
+    p->Focus.clear();
+    q->SetFocus();
+    TestProcess();
+    p->SetFocus();
+    TestProcess();
+    EXPECT_EQ(p->Focus, "kill to Q;set from Q;");
+    EXPECT_EQ(q->Focus, "set from P;kill to P;");
+}
+}  // namespace

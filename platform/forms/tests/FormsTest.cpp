@@ -425,3 +425,37 @@ TEST(Accelerators, AltAndTheUnderlinedLetterClickTheButton)
 }
 
 }  // namespace
+
+namespace {
+class TActiveLog : public TObject {
+public:
+    std::string Log;
+    void Changed(TObject* sender)
+    {
+        auto* screen = static_cast<TScreen*>(sender);
+        Log += (screen->ActiveForm() ? screen->ActiveForm()->Name().ToUtf8() : std::string("none")) + ";";
+    }
+};
+}  // namespace
+
+TEST(ActiveForm, TheScreenTellsWhenAnotherFormBecomesActive)
+{
+    TActiveLog log;
+    Screen->OnActiveFormChange = TNotifyEvent(&log, &TActiveLog::Changed);
+    {
+        TForm first(nullptr), second(nullptr);
+        first.SetName("First");
+        second.SetName("Second");
+        first.Show();
+        TestProcess();
+        second.Show();
+        TestProcess();
+        WindowSystem().Activate(first.WindowHandle());
+        TestProcess();
+        WindowSystem().Activate(first.WindowHandle());   // already active: no news
+        TestProcess();
+        EXPECT_EQ(Screen->ActiveForm(), &first);
+    }
+    Screen->OnActiveFormChange = nullptr;
+    EXPECT_EQ(log.Log, "First;Second;First;none;");   // the active form's going leaves none
+}

@@ -56,3 +56,30 @@ TEST(Sound, NoDeviceAndNothingPlays)
     EXPECT_FALSE(sndPlaySound(wave, SND_MEMORY | SND_NODEFAULT | SND_ASYNC));
     EXPECT_TRUE(sndPlaySound(nullptr, SND_MEMORY));
 }
+
+namespace {
+// A back end that only counts the bells.
+class TBell : public TServicesBackend {
+public:
+    int Rings = 0;
+    void ShowHelpPage(const String&) override {}
+    void CloseHelp() override {}
+    String HelpPage() override { return String(); }
+    TRect ScreenRect() override { return {}; }
+    TRect WorkArea() override { return {}; }
+    void Beep() override { ++Rings; }
+};
+}  // namespace
+
+TEST(Sound, MessageBeepRingsTheDesktopsBell)
+{
+    TServicesBackend* saved = ServicesBackendRegistered() ? &ServicesBackend() : nullptr;
+    TBell bell;
+    RegisterServicesBackend(&bell);
+    EXPECT_TRUE(MessageBeep(0x30));
+    EXPECT_TRUE(MessageBeep(0xFFFFFFFF));
+    EXPECT_EQ(bell.Rings, 2);
+    RegisterServicesBackend(nullptr);
+    EXPECT_TRUE(MessageBeep(0));   // no back end: silent
+    RegisterServicesBackend(saved);
+}

@@ -52,8 +52,10 @@ public:
         if (Focus == window) return;
         TWindowHandle* old = Focus;
         Focus = window;
-        if (old && Of(old)->Control) Of(old)->Control->Perform(WM_KILLFOCUS);
-        if (Of(window)->Control) Of(window)->Control->Perform(WM_SETFOCUS);
+        TWinControl* lost = old ? Of(old)->Control : nullptr;
+        TWinControl* gained = window ? Of(window)->Control : nullptr;
+        if (lost) lost->Perform(WM_KILLFOCUS, reinterpret_cast<std::intptr_t>(gained));
+        if (gained) gained->Perform(WM_SETFOCUS, reinterpret_cast<std::intptr_t>(lost));
     }
     bool HasFocus(TWindowHandle* window) override { return Focus == window; }
     TPoint ClientToScreen(TWindowHandle* window, TPoint p) override { (void)window; return p; }
