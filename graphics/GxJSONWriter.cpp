@@ -6,7 +6,19 @@
 
 TGxJSONStreamWriter::~TGxJSONStreamWriter()
 {
-    if (!FWriteStream.empty()) FStream->WriteBuffer(FWriteStream.data(), static_cast<Integer>(FWriteStream.size()));
+    try {
+        Flush();
+    } catch (const Exception&) {
+        // no error may leave a destructor
+    }
+}
+
+void TGxJSONStreamWriter::Flush()
+{
+    if (FWriteStream.empty()) return;
+    const std::string text = std::move(FWriteStream);
+    FWriteStream.clear();
+    FStream->WriteBuffer(text.data(), static_cast<Integer>(text.size()));
 }
 
 void TGxJSONStreamWriter::Write(const String& Value) { FWriteStream += Utf16ToCp1252(Value.u16()); }

@@ -11,14 +11,17 @@
 #include "platform/rtl/UString.h"
 
 // Collects the text (code page 1252) and hands it to the target stream, at the stream's position,
-// when it is freed.
+// when it is freed or flushed.
 class TGxJSONStreamWriter {
 public:
     explicit TGxJSONStreamWriter(TStream* AStream) : FStream(AStream) {}
+    // Delivers what is left; a target that fails then loses it (call Flush to hear of failures).
     ~TGxJSONStreamWriter();
     TGxJSONStreamWriter(const TGxJSONStreamWriter&) = delete;
     TGxJSONStreamWriter& operator=(const TGxJSONStreamWriter&) = delete;
     void Write(const String& Value);
+    // Hands the text collected so far to the target; its errors pass to the caller.
+    void Flush();
 
 private:
     TStream* FStream;
@@ -55,6 +58,8 @@ public:
     TGxJSONWriter& WriteDouble(double Value);
     // Checks that the document is complete.
     void Close();
+    // Hands the text written so far to the target stream (else that happens when the writer is freed).
+    void Flush() { FWriter->Flush(); }
     bool Closed() const { return FClosed; }
 
     // Blanks per nesting level; 0 writes compact text.

@@ -165,6 +165,7 @@ void TGxPersistence::SaveSettingsToStream(TObject* AObject, TStream* AStream)
         if (PersistenceOnCustomWriteProperty) PersistenceOnCustomWriteProperty(o, n, k, w, can);
     };
     writer.Write(AObject);
+    writer.JSONWriter().Flush();
 }
 
 void TGxPersistence::SaveSettingsToFile(TObject* AObject, const String& AFileName)

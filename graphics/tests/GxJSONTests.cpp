@@ -207,6 +207,27 @@ TEST(GxJSONWriter, CompactAndIndentedText)
     EXPECT_EQ(write(2), "{\r\n  \"a\": 1,\r\n  \"b\": [\r\n    1,\r\n    2\r\n  ],\r\n  \"e\": {},\r\n  \"f\": []\r\n}");
 }
 
+// A target that refuses to be written.
+class TFullStream : public TMemoryStream {
+public:
+    Integer Write(const void*, Integer) override { return 0; }
+};
+
+TEST(GxJSONWriter, AFailingTargetIsReportedByFlushAndNeverFromTheDestructor)
+{
+    TFullStream full;
+    {
+        TGxJSONWriter writer(&full);
+        writer.WriteBeginArray().WriteEndArray();
+        EXPECT_THROW(writer.Flush(), EWriteError);
+    }
+    {
+        TGxJSONWriter writer(&full);
+        writer.WriteBeginArray();   // delivered, and lost, when the writer goes
+    }
+    EXPECT_EQ(full.Size(), 0);
+}
+
 TEST(GxJSONWriter, ValuesAndEscapes)
 {
     TStringStream stream;
