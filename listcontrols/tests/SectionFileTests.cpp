@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ListTestSupport.h"
+#include "platform/rtl/Lists.h"
+
+namespace {
+
+class SectionFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FDir = std::filesystem::temp_directory_path() / ("dorvane-sections-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(FDir);
+    }
+    void TearDown() override { std::filesystem::remove_all(FDir); }
+    String File(const char* name) const { return String((FDir / name).string().c_str()); }
+    std::vector<String> Lines(const String& file)
+    {
+        TStringList list;
+        list.LoadFromFile(file);
+        std::vector<String> lines;
+        for (Integer i = 0; i < list.Count(); ++i) lines.push_back(list[i]);
+        return lines;
+    }
+    TSectionListFixture f;
+    std::filesystem::path FDir;
+};
+
+TEST_F(SectionFiles, ACheckBoxSectionIsWrittenAndReadBackEqual)
+{
+    TListSection* s = f.AddSection("Joints", {"Joint 1", "Joint 2"});
+    s->SetControlType(scCheckbox);
+    s->SetSubItemCheckState(1, true);
+    s->SetReadOnly(false);
+    s->SetState(lssExpanded);
+    f.AddSection("Loads", {"Uplift"});
+    const String file = File("list.ini");
+    f.List->SaveToFile(file);
+    // A blank line parts the sections, as the ini files of the platform write them.
+    EXPECT_EQ(Lines(file), (std::vector<String>{
+                               "[SECTIONS]", "COUNT=2", "", "[SECTION1]", "CAPTION=Joints", "SUBITEMCOUNT=2", "CONTROL=1",
+                               "RADIO=0", "STATE=0", "READONLY=0", "SORTSHOW=0", "SORTDIR=0", "COLOR=-16777211",
+                               "SUBITEM1=Joint 1", "SUBVAL1=0", "SUBITEM2=Joint 2", "SUBVAL2=1", "", "[SECTION2]",
+                               "CAPTION=Loads", "SUBITEMCOUNT=1", "CONTROL=0", "RADIO=0", "STATE=1", "READONLY=1",
+                               "SORTSHOW=0", "SORTDIR=0", "COLOR=-16777211", "SUBITEM1=Uplift", "SUBVAL1=0"}));
+
+    TSectionListFixture g;
+    g.List->LoadFromFile(file);
+    ASSERT_EQ(g.List->Sections().Count(), 2);
+    TListSection* r = g.List->Sections()[0];
+    EXPECT_EQ(r->Caption(), String("Joints"));
+    EXPECT_EQ(r->ControlType(), scCheckbox);
+    EXPECT_EQ(r->State(), lssExpanded);
+    EXPECT_FALSE(r->ReadOnly());
+    EXPECT_FALSE(r->GetSubItemCheckState(0));
+    EXPECT_TRUE(r->GetSubItemCheckState(1));
+    EXPECT_EQ(g.List->Sections()[1]->State(), lssContracted);
+    EXPECT_EQ(g.Rows(), f.Rows());
+    const String again = File("again.ini");
+    g.List->SaveToFile(again);
+    EXPECT_EQ(Lines(again), Lines(file));
+}
+
+TEST_F(SectionFiles, MissingKeysTakeTheirDefaultsAndOldSectionsStay)
+{
+    const String file = File("old.ini");
+    TStringList text;
+    text.SetText("[SECTIONS]\r\nCOUNT=1\r\n[SECTION1]\r\nCAPTION=C\r\nSUBITEMCOUNT=3\r\nSUBITEM1=b\r\n"
+                 "SUBITEM2=c\r\nSUBITEM3=a\r\nSORTDIR=2\r\n[SECTION2]\r\nCAPTION=stale\r\n");
+    text.SaveToFile(file);
+    f.List->LoadFromFile(file);
+    ASSERT_EQ(f.List->Sections().Count(), 1);
+    TListSection* s = f.List->Sections()[0];
+    EXPECT_EQ(s->State(), lssExpanded);   // no STATE key: open
+    EXPECT_FALSE(s->ReadOnly());          // no READONLY key: editable
+    EXPECT_EQ(f.Rows(), (std::vector<String>{"S:C", "  c", "  b", "  a"}));
+    f.List->SaveToFile(file);
+    TStringList back;
+    back.LoadFromFile(file);
+    EXPECT_GE(back.IndexOf("[SECTION2]"), 0);   // a later, shorter list leaves it in the file
+}
+
+TEST_F(SectionFiles, NameValueFilesAppendOneSectionPerIniSection)
+{
+    const String file = File("values.ini");
+    f.AddSection("A", {"x=1", "y=2", "no key"});
+    f.AddSection("B", {"z=3"});
+    f.List->SaveToInifile(file);
+    EXPECT_EQ(Lines(file), (std::vector<String>{"[A]", "x=1", "y=2", "", "[B]", "z=3"}));
+    f.List->LoadFromInifile(file);
+    ASSERT_EQ(f.List->Sections().Count(), 4);
+    EXPECT_EQ(f.List->Sections()[2]->Caption(), String("A"));
+    EXPECT_EQ(f.List->Sections()[2]->SubItems().Text(), String("x=1\r\ny=2\r\n"));
+    EXPECT_EQ(f.List->Sections()[3]->State(), lssContracted);
+}
+
+TEST_F(SectionFiles, HighlightingWrapsEveryOccurrenceAndRemovesOnlyItsOwnTags)
+{
+    TListSection* s = f.AddSection("Uplift", {"uplift at heel", "no match"});
+    s->SetState(lssExpanded);
+    f.List->HilightInList("lift", false);
+    f.List->MarkInList("heel", true);
+    EXPECT_EQ(s->Caption(), String("Up<hi>lift</hi>"));
+    EXPECT_EQ(f.Rows(), (std::vector<String>{"S:Up<hi>lift</hi>", "  up<hi>lift</hi> at <e>heel</e>", "  no match"}));
+    f.List->UnHilightInList();
+    EXPECT_EQ(f.Rows(), (std::vector<String>{"S:Uplift", "  uplift at <e>heel</e>", "  no match"}));
+    f.List->HiLightInSection(1, "x", false);   // no such section
+    f.List->UnMarkInSubItem(0, 0);
+    EXPECT_EQ(s->SubItems()[0], String("uplift at heel"));
+}
+
+}  // namespace
