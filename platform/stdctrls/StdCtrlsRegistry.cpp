@@ -426,7 +426,8 @@ void RegisterStdControlClasses()
     PublishGrids();
     PublishComCtrls();
     PublishExtCtrls();
-    RegisterClasses({TEdit::StaticClass(), TButton::StaticClass(), TToolBar::StaticClass(), TMenuItem::StaticClass(),
+    PublishCheckListBox();
+    RegisterClasses({TCheckListBox::StaticClass(), TEdit::StaticClass(), TButton::StaticClass(), TToolBar::StaticClass(), TMenuItem::StaticClass(),
                      TMainMenu::StaticClass(), TPopupMenu::StaticClass(), TTimer::StaticClass(), TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(),
                      TMaskEdit::StaticClass(), TMemo::StaticClass(), TDateTimePicker::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),

@@ -4,6 +4,7 @@
 // again does nothing.
 #include "platform/classes/TypInfo.h"
 #include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/CheckLst.h"
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/ComboBox.h"
 #include "platform/stdctrls/Edits.h"
