@@ -29,7 +29,20 @@ const char16_t NumberRanges[][2] = {
 
 // ---------------------------------------------------------------- the SVG document
 
-IMPLEMENT_CLASS(TGxSVGImport, TPersistent, NewObject<TGxSVGImport>)
+TClass TGxSVGImport::StaticClass()
+{
+    static const TMetaClass meta("TGxSVGImport", TPersistent::StaticClass(), NewObject<TGxSVGImport>, [](TMetaClass& m) {
+        using T = TGxSVGImport;
+        TPublished<T>(&m)
+            .Property("GrayScale", &T::GrayScale).Default(false)
+            .Property("CustomFillColor", &T::CustomFillColor).Type("TColor")
+            .Property("CustomStrokeColor", &T::CustomStrokeColor).Type("TColor")
+            .Property("TintColor", &T::TintColor).Type("TColor")
+            .Property("CustomOpacity", &T::CustomOpacity)
+            .Property("RotationAngle", &T::RotationAngle);
+    });
+    return &meta;
+}
 
 namespace {
 [[noreturn]] void Abstract() { throw EAbstractError("Abstract Error"); }
@@ -209,7 +222,19 @@ bool TGxBitmap::HasSVG() const
 
 TGxSVGImport* TGxBitmap::SVG() const { return HasSVG() ? static_cast<TGxSVGBitmap*>(Graphic())->SVG() : nullptr; }
 
-IMPLEMENT_CLASS(TGxScaledBitmap, TCollectionItem, NewCollectionItem<TGxScaledBitmap>)
+TClass TGxScaledBitmap::StaticClass()
+{
+    static const TMetaClass meta("TGxScaledBitmap", TCollectionItem::StaticClass(), NewCollectionItem<TGxScaledBitmap>,
+                                 [](TMetaClass& m) {
+                                     using T = TGxScaledBitmap;
+                                     TPublished<T>(&m)
+                                         .Property("Bitmap", &T::Bitmap, &T::SetBitmap)
+                                         .Property("BitmapName", &T::BitmapName, &T::SetBitmapName)
+                                         .Property("Scale", &T::Scale, &T::SetScale)
+                                         .Stored([](T* item) { return item->Scale() != 1; });
+                                 });
+    return &meta;
+}
 
 TGxScaledBitmap::TGxScaledBitmap(TCollection* Collection)
     : TCollectionItem(Collection), FBitmap(std::make_unique<TGxBitmap>())

@@ -152,6 +152,49 @@ TEST(GxSVGBitmap, SvgPicturesInFormDescriptionsAndJson)
     EXPECT_EQ(Bytes(jsonGraphic->Source()), Arrow);
 }
 
+// A component with bitmaps per display scale.
+class TScaledHolder : public TComponent {
+    DECLARE_CLASS(TScaledHolder, TComponent)
+public:
+    using TComponent::TComponent;
+    TGxScaledBitmaps Bitmaps{this};
+};
+
+TClass TScaledHolder::StaticClass()
+{
+    static const TMetaClass meta("TScaledHolder", TComponent::StaticClass(), NewComponent<TScaledHolder>,
+                                 [](TMetaClass& m) {
+                                     TPublished<TScaledHolder>(&m).Property(
+                                         "Bitmaps", [](TScaledHolder* h) { return &h->Bitmaps; },
+                                         [](TScaledHolder* h, TGxScaledBitmaps* v) { h->Bitmaps.Assign(v); });
+                                 });
+    return &meta;
+}
+
+TEST(GxScaledBitmaps, InFormDescriptionsWithTheirScales)
+{
+    RegisterClass(TScaledHolder::StaticClass());
+    TScaledHolder holder(nullptr);
+    holder.Bitmaps.AddBitmapName("Arrow", 1);
+    TGxBitmap picture;
+    TStringStream text(Arrow);
+    picture.LoadFromStream(text);
+    holder.Bitmaps.AddBitmap(&picture, 1.5f);
+    const std::string description = WriteComponentText(&holder).ToUtf8();
+    EXPECT_NE(description.find("BitmapName = 'Arrow'"), std::string::npos) << description;
+    EXPECT_EQ(description.find("Scale = 1.0"), std::string::npos) << description;   // the default is left out
+    EXPECT_NE(description.find("Scale = 1.5"), std::string::npos) << description;
+    std::unique_ptr<TComponent> back(ReadComponentText(String(description)));
+    auto* holderBack = dynamic_cast<TScaledHolder*>(back.get());
+    ASSERT_TRUE(holderBack);
+    ASSERT_EQ(holderBack->Bitmaps.Count(), 2);
+    EXPECT_EQ(holderBack->Bitmaps.Items(0)->BitmapName(), "Arrow");
+    EXPECT_FLOAT_EQ(holderBack->Bitmaps.Items(1)->Scale(), 1.5f);
+    auto* graphic = dynamic_cast<TGxSVGBitmap*>(holderBack->Bitmaps.Items(1)->Bitmap()->Graphic());
+    ASSERT_TRUE(graphic);
+    EXPECT_EQ(Bytes(graphic->Source()), Arrow);
+}
+
 TEST(GxSVGImport, DocumentOperationsOfTheBaseAreAbstract)
 {
     TGxSVGImport import;
@@ -160,6 +203,12 @@ TEST(GxSVGImport, DocumentOperationsOfTheBaseAreAbstract)
     EXPECT_THROW(import.HasElements(), EAbstractError);
     EXPECT_THROW(import.ElementCount(), EAbstractError);
     EXPECT_THROW(import.LoadFromText("<svg/>"), EAbstractError);
+    // the drawing options are published
+    SetOrdProp(&import, "TintColor", clRed);
+    SetFloatProp(&import, "RotationAngle", 90);
+    EXPECT_EQ(import.TintColor, clRed);
+    EXPECT_FLOAT_EQ(import.RotationAngle, 90);
+    EXPECT_EQ(GetPropInfo(TGxSVGImport::StaticClass(), "GrayScale")->Kind, tkEnumeration);
 }
 
 TEST(GxScaledBitmaps, ItemsByScale)
