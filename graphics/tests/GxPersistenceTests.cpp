@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "graphics/GxGraphicsTypes.h"
 #include "graphics/GxPersistence.h"
 #include "graphics/GxTypes.h"
 #include "platform/classes/Collection.h"
@@ -658,6 +659,32 @@ TEST_F(Settings, FilesHoldTheSameText)
     TMemoryStream onDisk;
     onDisk.LoadFromFile(file);
     EXPECT_EQ(onDisk.Size(), Save(&box).Length());
+}
+
+TEST_F(Settings, AFillReadsBackEqual)
+{
+    TGxGraphicsFill fill(gfkSolid, clWhite, clGray, -1, -1);
+    fill.SetKind(gfkGradient);
+    fill.SetColor(0x102030);
+    fill.SetColorTo(clNone);
+    fill.SetOrientation(gfoHorizontal);
+    fill.SetTextureMode(gtmTile);
+    fill.Texture()->Bitmap().SetSize(2, 2);
+    const String text = Save(&fill);
+    EXPECT_GT(Pos("\"Color\":\"#302010\",\"ColorMirror\":\"gcNull\",\"ColorMirrorTo\":\"gcNull\","
+                  "\"ColorTo\":\"gcNull\",\"Kind\":2,",
+                  text),
+              0)
+        << text;
+    TGxGraphicsFill back(gfkNone, clBlack, clBlack, clBlack, clBlack);
+    Load(&back, text);
+    EXPECT_EQ(back.Kind(), gfkGradient);
+    EXPECT_EQ(back.Color(), 0x102030);
+    EXPECT_EQ(back.ColorTo(), -1);
+    EXPECT_EQ(back.ColorMirror(), -1);
+    EXPECT_EQ(back.Orientation(), gfoHorizontal);
+    EXPECT_EQ(back.TextureMode(), gtmTile);
+    EXPECT_EQ(back.Texture()->Width(), 2);
 }
 
 TEST_F(Settings, TypePredicates)

@@ -84,6 +84,20 @@ TEST(GxUtilsMarkup, EntityTableRowsAndTheirQuirks)
     EXPECT_EQ(TGxUtils::GetMarkupIndex("&bogus;"), -1);
 }
 
+TEST(GxUtilsMarkup, EveryEntityCharacterComesBack)
+{
+    // rows 5 to 86 turn their character into their entity and back (the repeated rows agree)
+    for (int row = 5; row <= 86; ++row) {
+        const String c = TGxUtils::GetSpecialChar(row);
+        const String fixed = TGxUtils::FixMarkup(c, true);
+        EXPECT_NE(fixed, c) << row;
+        EXPECT_EQ(Copy(fixed, 1, 1), "&") << row;
+        EXPECT_EQ(TGxUtils::UnFixMarkup(fixed, true, false), c) << row;
+    }
+    EXPECT_THROW(TGxUtils::GetSpecialChar(87), ERangeError);
+    EXPECT_THROW(TGxUtils::GetSpecialChar(0), ERangeError);
+}
+
 TEST(GxUtilsMarkup, FixAndUnfix)
 {
     EXPECT_EQ(TGxUtils::FixMarkup("a<b & c", false), "a&lt;b &amp; c");
