@@ -648,8 +648,11 @@ void TCustomListBox::KeyDown(Word& Key, TShiftState Shift)
     Integer from = std::max(FCaret, 0);
     Integer to = -1;
     switch (Key) {
-    case VK_UP: to = FCaret < 0 ? 0 : from - 1; break;
-    case VK_DOWN: to = FCaret < 0 ? 0 : from + 1; break;
+    // A list of one column moves with Left and Right as with Up and Down.
+    case VK_UP:
+    case VK_LEFT: to = FCaret < 0 ? 0 : from - 1; break;
+    case VK_DOWN:
+    case VK_RIGHT: to = FCaret < 0 ? 0 : from + 1; break;
     case VK_HOME: to = 0; break;
     case VK_END: to = Count() - 1; break;
     case VK_PRIOR: to = from - PageRows(std::max(0, from - PageRows(from))) ; break;

@@ -140,6 +140,20 @@ TEST_F(ListBoxTest, UserSelectionClicksProgramSelectionDoesNot)
     EXPECT_EQ(List->ItemIndex(), 9);
 }
 
+TEST_F(ListBoxTest, LeftAndRightMoveAsUpAndDown)
+{
+    for (const char* text : {"a", "b", "c"}) List->Items().Add(text);
+    List->SetItemIndex(1);
+    struct Case {
+        Word key;
+        Integer row;
+    } cases[] = {{VK_RIGHT, 2}, {VK_RIGHT, 2}, {VK_LEFT, 1}, {VK_LEFT, 0}, {VK_LEFT, 0}};
+    for (const Case& c : cases) {
+        List->Perform(WM_KEYDOWN, c.key);
+        EXPECT_EQ(List->ItemIndex(), c.row) << c.key;
+    }
+}
+
 TEST_F(ListBoxTest, ExtendedMultipleSelection)
 {
     List->SetMultiSelect(true);
