@@ -26,8 +26,9 @@ void TSectionMemo::KeyDown(Word& Key, TShiftState Shift)
                        (Key == VK_RETURN && !Shift.Contains(ssCtrl));
     if (!leave) return;
     Key = 0;
-    SetVisible(false);
+    // The focus goes back first, so that the editor's exit stores the text; then it hides.
     if (TSectionListBox* list = ListBox()) list->SetFocus();
+    SetVisible(false);
 }
 
 void TSectionMemo::DoExit()
@@ -271,7 +272,10 @@ void TSectionListBox::KeyDown(Word& Key, TShiftState Shift)
         const Integer p = (Key == VK_LEFT || Key == VK_UP) ? i - 1 : i + 1;
         if (OnSubItemClick && p >= 0 && p < count) OnSubItemClick(this, S, p);
     }
-    if (IsArrow(Key) && (i == count - 1 || (i == -1 && (Key == VK_LEFT || Key == VK_UP)))) {
+    // Down from the last sub-item (or an empty section's row) and Up from a section's row cross
+    // into the neighbouring section; Up from the last sub-item moves within its section.
+    const bool back = Key == VK_LEFT || Key == VK_UP;
+    if (IsArrow(Key) && ((i == count - 1 && !back) || (i == -1 && back))) {
         Integer T = S;
         if ((Key == VK_LEFT || Key == VK_UP) && S > 0) T = S - 1;
         if ((Key == VK_RIGHT || Key == VK_DOWN) && S < FSections->Count() - 1) T = S + 1;

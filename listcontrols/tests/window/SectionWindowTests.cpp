@@ -2,4 +2,184 @@
 
 #include "listcontrols/tests/ListTestSupport.h"
 
-TEST(SectionModel, Placeholder) { TSectionListFixture f; EXPECT_EQ(f.List->Items().Count(), 0); }
+namespace {
+
+// What the list tells its window, as lines "SubItemClick 0,3".
+class TListEvents : public TObject {
+public:
+    std::vector<std::string> Lines;
+    String EndText;   // what the end-of-edit handler stores instead, when not empty
+    void Change(TObject*, Integer s, Integer i) { Add("Change", s, i); }
+    void SubItemClick(TObject*, Integer s, Integer i) { Add("SubItemClick", s, i); }
+    void CheckBoxClick(TObject*, Integer s, Integer i) { Add("CheckBoxClick", s, i); }
+    void RadioClick(TObject*, Integer s, Integer i) { Add("RadioClick", s, i); }
+    void SectionClick(TObject*, Integer s) { Add("SectionClick", s, -1); }
+    void Expand(TObject*, Integer s) { Add("Expand", s, -1); }
+    void Contract(TObject*, Integer s) { Add("Contract", s, -1); }
+    void StartEdit(TObject*, Integer s, Integer i, String&) { Add("StartEdit", s, i); }
+    void EndEdit(TObject*, Integer s, Integer i, String& text)
+    {
+        Add("EndEdit", s, i);
+        if (!EndText.IsEmpty()) text = EndText;
+    }
+    void Add(const char* what, Integer s, Integer i)
+    {
+        Lines.push_back(std::string(what) + " " + std::to_string(s) + "," + std::to_string(i));
+    }
+    std::vector<std::string> Take()
+    {
+        std::vector<std::string> lines;
+        lines.swap(Lines);
+        return lines;
+    }
+};
+
+using Lines = std::vector<std::string>;
+
+// A list like the analysis window's: section rows 16 pixels high, sub-item rows 15, sections
+// "Loads:" (4 sub-items) and "Load Combinations:" (3).  Row 0 is at y 0..15 of the client area.
+class SectionWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        f.List->SetSectionHeight(16);
+        f.List->SetSubItemHeight(15);
+        f.List->SetNodeType(ln3D);
+        f.List->OnChange = TSubItemClickEvent(&Events, &TListEvents::Change);
+        f.List->OnSubItemClick = TSubItemClickEvent(&Events, &TListEvents::SubItemClick);
+        f.List->OnCheckBoxClick = TSubItemClickEvent(&Events, &TListEvents::CheckBoxClick);
+        f.List->OnRadioClick = TSubItemClickEvent(&Events, &TListEvents::RadioClick);
+        f.List->OnSectionClick = TContractSectionEvent(&Events, &TListEvents::SectionClick);
+        f.List->OnExpandSection = TExpandSectionEvent(&Events, &TListEvents::Expand);
+        f.List->OnContractSection = TContractSectionEvent(&Events, &TListEvents::Contract);
+        f.List->OnStartEdit = TEditEvent(&Events, &TListEvents::StartEdit);
+        f.List->OnEndEdit = TEditEvent(&Events, &TListEvents::EndEdit);
+        f.AddSection("Loads:", {"Self weight", "Reservoir", "Uplift", "Silt"});
+        f.AddSection("Load Combinations:", {"Usual", "Flood", "Post-seismic"});
+        f.Form->Show();
+        TestProcess();
+    }
+    Integer RowY(Integer row) { return f.List->ItemRect(row).Top + 5; }
+
+    TSectionListFixture f;
+    TListEvents Events;
+};
+
+TEST_F(SectionWindow, ClickingASectionRowOpensItOnReleaseAndClosesItAgain)
+{
+    TestClick(f.List, 8, RowY(0));
+    EXPECT_EQ(f.List->Items().Count(), 6);
+    EXPECT_EQ(Events.Take(), (Lines{"Change 0,-1", "SectionClick 0,-1", "Expand 0,-1"}));
+    TestClick(f.List, 8, RowY(0));
+    EXPECT_EQ(f.List->Items().Count(), 2);
+    EXPECT_EQ(Events.Take(), (Lines{"SectionClick 0,-1", "Contract 0,-1"}));
+    f.List->SetContractDisable(true);
+    TestClick(f.List, 8, RowY(1));
+    TestClick(f.List, 8, RowY(1));   // cannot be closed by the user
+    EXPECT_EQ(f.List->Sections()[1]->State(), lssExpanded);
+}
+
+TEST_F(SectionWindow, ClickingSubItemsFiresChangeOnlyWhenTheSelectionMoves)
+{
+    f.List->Sections()[0]->SetState(lssExpanded);
+    TestClick(f.List, 40, RowY(4));   // sub-item 3 of section 0
+    EXPECT_EQ(Events.Take(), (Lines{"Change 0,3", "SubItemClick 0,3"}));
+    TestClick(f.List, 40, RowY(4));
+    EXPECT_EQ(Events.Take(), (Lines{"SubItemClick 0,3"}));
+    TestClick(f.List, 40, f.List->ClientHeight() - 3);   // below the last row: nothing selected
+    EXPECT_EQ(f.List->ItemIndex(), -1);
+}
+
+TEST_F(SectionWindow, ArrowKeysPredictTheNextSubItemAndCrossIntoTheNextSection)
+{
+    f.List->Sections()[0]->SetState(lssExpanded);
+    f.List->SetItemIndex(3);   // "Uplift"
+    TestPressKey(f.List, VK_DOWN);
+    EXPECT_EQ(Events.Take(), (Lines{"SubItemClick 0,3", "Change 0,3"}));
+    TestPressKey(f.List, VK_DOWN);   // from the last sub-item: section 1 opens, the others close
+    EXPECT_EQ(Events.Take(), (Lines{"SectionClick 1,-1", "Change 1,-1"}));
+    EXPECT_EQ(f.Rows(), (std::vector<String>{"S:Loads:", "S:Load Combinations:", "  Usual", "  Flood",
+                                             "  Post-seismic"}));
+    EXPECT_EQ(f.List->ItemIndex(), 1);
+    TestPressKey(f.List, VK_RIGHT);
+    EXPECT_EQ(f.List->ItemIndex(), 2);
+    TestPressKey(f.List, VK_HOME);
+    EXPECT_EQ(f.List->ItemIndex(), 0);
+    TestPressKey(f.List, VK_END);
+    EXPECT_EQ(f.List->ItemIndex(), 4);
+    Events.Take();
+    TestPressKey(f.List, VK_UP);
+    EXPECT_EQ(Events.Take(), (Lines{"SubItemClick 1,1", "Change 1,1"}));
+}
+
+TEST_F(SectionWindow, SpaceOpensAndClosesTheSelectedSection)
+{
+    f.List->SetItemIndex(1);
+    TestPressKey(f.List, VK_SPACE);
+    EXPECT_EQ(f.List->Sections()[1]->State(), lssExpanded);
+    TestPressKey(f.List, VK_SPACE);
+    EXPECT_EQ(f.List->Sections()[1]->State(), lssContracted);
+}
+
+TEST_F(SectionWindow, CheckBoxesToggleInTheControlZoneOfEditableSections)
+{
+    TListSection* s = f.List->Sections()[1];
+    s->SetControlType(scCheckbox);
+    s->SetState(lssExpanded);
+    TestClick(f.List, 14 + 5, RowY(3));   // 5 pixels right of SubItemIndent, on "Flood"
+    EXPECT_FALSE(s->GetSubItemCheckState(1));   // read-only: nothing toggles
+    Events.Take();
+    s->SetReadOnly(false);
+    TestClick(f.List, 14 + 5, RowY(3));
+    EXPECT_TRUE(s->GetSubItemCheckState(1));
+    EXPECT_EQ(Events.Take(), (Lines{"CheckBoxClick 1,1", "SubItemClick 1,1"}));
+    TestPressKey(f.List, VK_SPACE);
+    EXPECT_FALSE(s->GetSubItemCheckState(1));
+    s->SetControlType(scRadiobutton);
+    f.List->SetItemIndex(4);
+    Events.Take();
+    TestPressKey(f.List, VK_SPACE);
+    EXPECT_EQ(s->RadioIndex(), 2);
+    EXPECT_EQ(Events.Take(), (Lines{"RadioClick 1,2", "SubItemClick 1,2"}));
+}
+
+TEST_F(SectionWindow, EditingInPlaceStoresTheTextOrWhatTheHandlerKeeps)
+{
+    TListSection* s = f.List->Sections()[0];
+    s->SetState(lssExpanded);
+    EXPECT_FALSE(f.List->StartEdit(1));   // read-only
+    s->SetReadOnly(false);
+    f.List->SetItemIndex(2);
+    Events.Take();
+    TestClick(f.List, 40, RowY(2));   // the selected row again: the editor opens on it
+    EXPECT_EQ(Events.Take(), (Lines{"StartEdit 0,2"}));   // counted from 1
+    auto* memo = static_cast<TWinControl*>(f.List->Controls(0));
+    EXPECT_TRUE(memo->Visible());
+    EXPECT_TRUE(memo->Focused());
+    TestTypeText(static_cast<TWinControl*>(f.List->Controls(0)), "Water");
+    TestPressKey(static_cast<TWinControl*>(f.List->Controls(0)), VK_RETURN);
+    EXPECT_EQ(s->SubItems()[1], String("Water"));
+    EXPECT_EQ(f.Rows()[2], String("  Water"));
+    EXPECT_EQ(f.List->ItemIndex(), 2);
+    EXPECT_EQ(Events.Take(), (Lines{"EndEdit 0,2"}));
+    // The window's handler can refuse the edit by putting the old text back.
+    Events.EndText = "Water";
+    f.List->StartEdit(3);
+    TestTypeText(static_cast<TWinControl*>(f.List->Controls(0)), "Nonsense");
+    TestPressKey(static_cast<TWinControl*>(f.List->Controls(0)), VK_RETURN);
+    EXPECT_EQ(s->SubItems()[2], String("Water"));
+    EXPECT_FALSE(f.List->Controls(0)->Visible());
+}
+
+TEST_F(SectionWindow, DraggingATabStopMovesTheColumn)
+{
+    f.List->TabPositions().Add()->SetTabPosition(80);
+    f.List->SetTabPosMove(true);
+    f.List->Sections()[0]->SetState(lssExpanded);
+    TestMouseMove(f.List, 81, RowY(0));   // within 4 pixels of the stop on a section row
+    EXPECT_EQ(f.List->Cursor(), crHSplit);
+    TestDrag(f.List, TPoint{81, RowY(0)}, TPoint{120, RowY(2)});
+    EXPECT_EQ(f.List->TabPositions().GetTabPos(0), 120);
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "listcontrols/slstbox.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+// Two lists side by side: one like the analysis window's (three sections, one open, a sub-item
+// selected) and one with check boxes and tab columns.
+TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
+{
+    TestInitialize();
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 520, 260);
+    auto* analysis = new TSectionListBox(&form);
+    analysis->SetParent(&form);
+    analysis->SetBounds(8, 8, 240, 200);
+    analysis->SetSectionHeight(16);
+    analysis->SetSubItemHeight(15);
+    analysis->SetSectionIndent(16);
+    analysis->SetNodeType(ln3D);
+    for (const char* caption : {"Loads:", "Load Combinations:", "Drains:"}) {
+        TListSection* s = analysis->Sections().Add();
+        s->SetCaption(caption);
+        s->SetItemHeight(15);
+    }
+    for (const char* item : {"Self weight", "Concentrated masses", "Reservoir", "Ice", "Silt", "Uplift"})
+        analysis->Sections()[0]->SubItems().Add(item);
+    for (const char* item : {"Usual", "Flood"}) analysis->Sections()[1]->SubItems().Add(item);
+    analysis->Sections()[0]->SetState(lssExpanded);
+    analysis->SetItemIndex(3);
+
+    auto* options = new TSectionListBox(&form);
+    options->SetParent(&form);
+    options->SetBounds(264, 8, 240, 200);
+    options->SetNodeType(lnFlat);
+    options->TabPositions().Add()->SetTabPosition(110);
+    options->TabPositions().Add()->SetTabPosition(170);
+    TListSection* joints = options->Sections().Add();
+    joints->SetCaption("Joint\tElevation\tAngle");
+    joints->SetControlType(scCheckbox);
+    joints->SetReadOnly(false);
+    joints->SetLines(slVertical);
+    for (const char* item : {"Base\t0.00\t0.0", "Joint 1\t12.50\t0.0", "Joint 2\t25.00\t5.0"})
+        joints->SubItems().Add(item);
+    joints->SetSubItemCheckState(1, true);
+    joints->SetState(lssExpanded);
+    TListSection* cases = options->Sections().Add();
+    cases->SetCaption("Load case");
+    cases->SetControlType(scRadiobutton);
+    cases->SetReadOnly(false);
+    for (const char* item : {"Usual", "Flood", "Post-seismic"}) cases->SubItems().Add(item);
+    cases->SetRadioIndex(1);
+    cases->SetState(lssExpanded);
+
+    form.Show();
+    TestProcess();
+    const std::filesystem::path dir(DORVANE_SCREENSHOT_DIR);
+    std::filesystem::create_directories(dir);
+    TestGrabToPng(&form, String((dir / "lists-sections.png").string().c_str()));
+
+    // Section rows are filled in the button face colour, the selected sub-item in the highlight.
+    EXPECT_EQ(TestPixel(analysis, 150, analysis->ItemRect(0).Top + 3), ColorToRGB(clBtnFace));
+    EXPECT_EQ(TestPixel(analysis, 200, analysis->ItemRect(3).Top + 3), ColorToRGB(clHighlight));
+    EXPECT_EQ(TestPixel(analysis, 200, analysis->ItemRect(2).Top + 3), ColorToRGB(clWindow));
+}
+
+}  // namespace
