@@ -73,12 +73,19 @@ char DigitAt(const TFloatRec& rec, int i)
 
 // Integer and fractional digit strings of a fixed-point record with
 // `decimals` digits after the point (integer part empty for |value| < 1).
+// The `count` digits of the record from position `from` on (none for a count below 1).
+void DigitsOf(const TFloatRec& rec, int from, int count, std::string& digits)
+{
+    digits.assign(static_cast<size_t>(std::max(count, 0)), '0');
+    const int first = std::max(0, -from), past = std::min(count, static_cast<int>(rec.Digits.size()) - from);
+    if (first < past)
+        std::memcpy(&digits[static_cast<size_t>(first)], rec.Digits.data() + from + first, static_cast<size_t>(past - first));
+}
+
 void SplitFixed(const TFloatRec& rec, int decimals, std::string& integer, std::string& fraction)
 {
-    integer.clear();
-    fraction.clear();
-    for (int i = 0; i < rec.Exponent; ++i) integer += DigitAt(rec, i);
-    for (int i = 0; i < decimals; ++i) fraction += DigitAt(rec, rec.Exponent + i);
+    DigitsOf(rec, 0, rec.Exponent, integer);
+    DigitsOf(rec, rec.Exponent, decimals, fraction);
 }
 
 void GeneralText(TShortText& s, const TFloatRec& rec, int precision, int expDigits, const TFormatSettings& settings)
@@ -495,7 +502,7 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
     UInt64 n = EighteenDigits(value, exponent);
     exponent += 1;  // 0.ddd form
 
-    // digits[1..18] hold the 18 digits; digits[0] takes a carry.
+    // digits[1..18] hold the 18 digits, from two halves of nine; digits[0] takes a carry.
     char digits[MaxDigits + 1];
     digits[0] = '0';
     for (int half = 0; half < 2; ++half) {
@@ -613,54 +620,56 @@ TSectionLayout AnalyseSection(const std::u16string& section)
     return l;
 }
 
-// Writes the section with the given digits, after a minus sign when `negative`; `exponent`
-// is used by a scientific section.
-String RenderSection(const std::u16string& section, const TSectionLayout& l, const std::string& integer,
-                     const std::string& fraction, int exponent, bool negative, const TFormatSettings& settings)
+// One step of writing a section, found once per format: literal text, integer digits
+// (all from the highest down to position Pos, or the one at Pos, counted from the right),
+// the decimal point, Count fraction digits from Pos on, or the exponent with at least Pos
+// digits.
+struct TSectionStep {
+    enum TKind { skText, skIntegerFrom, skIntegerAt, skPoint, skFraction, skExponent };
+    TKind Kind = skText;
+    int Pos = 0, Count = 0;
+    std::u16string Text;  // the literal text; the exponent's letter
+    bool Plus = false;    // the exponent's sign is always written
+};
+
+std::vector<TSectionStep> SectionSteps(const std::u16string& section, const TSectionLayout& l)
 {
-    const int n = static_cast<int>(integer.size());
-    // Every character of the section writes at most one, except the first integer
-    // placeholder (all leading digits and their separators) and the exponent.
-    std::u16string out(section.size() + static_cast<size_t>(n + n / 3) + fraction.size() + 16, u'\0');
-    char16_t* w = out.data();
-    if (negative) *w++ = u'-';
+    std::vector<TSectionStep> steps;
     int intIndex = 0, fracIndex = 0;
     bool integerDone = false, afterPoint = false;
-    // All integer digits from position `from` (counted from the right) down to `to`.
-    auto emitInteger = [&](int from, int to) {
-        for (int pos = from; pos >= to; --pos) {
-            if (pos >= n) continue;
-            *w++ = static_cast<char16_t>(integer[static_cast<size_t>(n - 1 - pos)]);
-            if (l.Thousands && pos > 0 && pos % 3 == 0 && settings.ThousandSeparator != 0) *w++ = settings.ThousandSeparator;
-        }
+    auto text = [&](char16_t c) {
+        if (steps.empty() || steps.back().Kind != TSectionStep::skText) steps.push_back({});
+        steps.back().Text += c;
     };
+    auto step = [&](TSectionStep::TKind kind, int pos) { steps.push_back({kind, pos, 0, {}, false}); };
+    // The integer digits not placed yet, all before the point or the exponent.
     auto finishInteger = [&]() {
-        if (!integerDone) { emitInteger(n - 1, 0); integerDone = true; }
+        if (!integerDone) { step(TSectionStep::skIntegerFrom, 0); integerDone = true; }
     };
     for (size_t i = 0; i < section.size(); ++i) {
         const char16_t c = section[i];
         if (c == u'\'' || c == u'"') {
             const size_t end = std::min(section.find(c, i + 1), section.size());
-            for (size_t k = i + 1; k < end; ++k) *w++ = section[k];
+            for (size_t k = i + 1; k < end; ++k) text(section[k]);
             i = end;
             continue;
         }
         if ((c == u'0' || c == u'#') && !afterPoint) {
-            const int pos = l.IntCount - 1 - intIndex;
-            if (intIndex == 0) emitInteger(n - 1, pos);  // digits beyond the placeholders come first
-            else emitInteger(pos, pos);
+            // Digits beyond the placeholders come first.
+            step(intIndex == 0 ? TSectionStep::skIntegerFrom : TSectionStep::skIntegerAt, l.IntCount - 1 - intIndex);
             if (++intIndex == l.IntCount) integerDone = true;
             continue;
         }
         if ((c == u'0' || c == u'#') && afterPoint) {
-            if (fracIndex < static_cast<int>(fraction.size())) *w++ = static_cast<char16_t>(fraction[static_cast<size_t>(fracIndex)]);
+            if (steps.empty() || steps.back().Kind != TSectionStep::skFraction) step(TSectionStep::skFraction, fracIndex);
+            ++steps.back().Count;
             ++fracIndex;
             continue;
         }
         if (c == u'.' && !afterPoint) {
             finishInteger();
             afterPoint = true;
-            if (!fraction.empty()) *w++ = settings.DecimalSeparator;
+            step(TSectionStep::skPoint, 0);
             continue;
         }
         if (c == u',') continue;
@@ -669,27 +678,70 @@ String RenderSection(const std::u16string& section, const TSectionLayout& l, con
             int zeros = 0;
             size_t j = i + 2;
             for (; j < section.size() && section[j] == u'0'; ++j) ++zeros;
-            *w++ = c;
-            TShortText e;
-            e.AddExponent(exponent, Clamp(zeros, 0, 4), section[i + 1] == u'+');
-            w = e.CopyTo(w);
+            steps.push_back({TSectionStep::skExponent, Clamp(zeros, 0, 4), 0, std::u16string(1, c), section[i + 1] == u'+'});
             i = j - 1;
             afterPoint = true;  // no more digit placeholders
             continue;
         }
-        *w++ = c;
+        text(c);
     }
     finishInteger();
+    return steps;
+}
+
+// Writes the section's steps with the given digits, after a minus sign when `negative`;
+// `exponent` is used by a scientific section.
+String RenderSection(const std::u16string& section, const std::vector<TSectionStep>& steps, const TSectionLayout& l,
+                     const std::string& integer, const std::string& fraction, int exponent, bool negative,
+                     const TFormatSettings& settings)
+{
+    const int n = static_cast<int>(integer.size());
+    // The literal text is part of the section; each placeholder writes at most one
+    // character, except the first integer one (all leading digits and their separators) and
+    // the exponent.
+    std::u16string out(section.size() + static_cast<size_t>(n + n / 3) + fraction.size() + 16, u'\0');
+    char16_t* w = out.data();
+    if (negative) *w++ = u'-';
+    // All integer digits from position `from` (counted from the right) down to `to`.
+    auto emitInteger = [&](int from, int to) {
+        for (int pos = from; pos >= to; --pos) {
+            if (pos >= n) continue;
+            *w++ = static_cast<char16_t>(integer[static_cast<size_t>(n - 1 - pos)]);
+            if (l.Thousands && pos > 0 && pos % 3 == 0 && settings.ThousandSeparator != 0) *w++ = settings.ThousandSeparator;
+        }
+    };
+    for (const TSectionStep& step : steps) {
+        switch (step.Kind) {
+        case TSectionStep::skText: w = std::copy(step.Text.begin(), step.Text.end(), w); break;
+        case TSectionStep::skIntegerFrom: emitInteger(n - 1, step.Pos); break;
+        case TSectionStep::skIntegerAt: emitInteger(step.Pos, step.Pos); break;
+        case TSectionStep::skPoint:
+            if (!fraction.empty()) *w++ = settings.DecimalSeparator;
+            break;
+        case TSectionStep::skFraction:
+            for (int i = step.Pos; i < std::min(step.Pos + step.Count, static_cast<int>(fraction.size())); ++i)
+                *w++ = static_cast<char16_t>(fraction[static_cast<size_t>(i)]);
+            break;
+        case TSectionStep::skExponent: {
+            *w++ = step.Text[0];
+            TShortText e;
+            e.AddExponent(exponent, step.Pos, step.Plus);
+            w = e.CopyTo(w);
+            break;
+        }
+        }
+    }
     out.resize(static_cast<size_t>(w - out.data()));
     return out;
 }
 
-// A format string split into its sections, each with its layout. Studies print thousands
-// of numbers through one format, so the last one parsed is kept.
+// A format string split into its sections, each with its layout and steps. Studies print
+// thousands of numbers through one format, so the last one parsed is kept.
 struct TParsedFormat {
     std::u16string Format;
     std::vector<std::u16string> Sections;
     std::vector<TSectionLayout> Layouts;
+    std::vector<std::vector<TSectionStep>> Steps;
 };
 
 const TParsedFormat& ParsedFormat(const std::u16string& format)
@@ -701,7 +753,11 @@ const TParsedFormat& ParsedFormat(const std::u16string& format)
         last.Format = format;
         last.Sections = SplitSections(format);
         last.Layouts.clear();
-        for (const std::u16string& section : last.Sections) last.Layouts.push_back(AnalyseSection(section));
+        last.Steps.clear();
+        for (const std::u16string& section : last.Sections) {
+            last.Layouts.push_back(AnalyseSection(section));
+            last.Steps.push_back(SectionSteps(section, last.Layouts.back()));
+        }
     }
     return last;
 }
@@ -728,8 +784,8 @@ String FormatFloat(const String& format, Extended value, const TFormatSettings& 
         if (l.Scientific) {
             const int digits = Clamp(l.IntCount + l.FracCount, 1, MaxDigits);
             rec = FloatToDecimal(value, digits, INT_MAX / 2);
-            for (int i = 0; i < l.IntCount; ++i) integer += DigitAt(rec, i);
-            for (int i = 0; i < l.FracCount; ++i) fraction += DigitAt(rec, l.IntCount + i);
+            DigitsOf(rec, 0, l.IntCount, integer);
+            DigitsOf(rec, l.IntCount, l.FracCount, fraction);
             exponent = rec.Digits.empty() ? 0 : rec.Exponent - l.IntCount;
         } else {
             rec = FloatToDecimal(value, MaxDigits, l.FracCount);
@@ -747,7 +803,8 @@ String FormatFloat(const String& format, Extended value, const TFormatSettings& 
             sign = false;
             continue;
         }
-        return RenderSection(section, l, integer, fraction, exponent, sign && !rec.Digits.empty(), settings);
+        return RenderSection(section, parsed.Steps[index], l, integer, fraction, exponent, sign && !rec.Digits.empty(),
+                             settings);
     }
 }
 
