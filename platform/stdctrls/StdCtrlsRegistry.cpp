@@ -427,7 +427,8 @@ void RegisterStdControlClasses()
     PublishComCtrls();
     PublishExtCtrls();
     PublishCheckListBox();
-    RegisterClasses({TCheckListBox::StaticClass(), TEdit::StaticClass(), TButton::StaticClass(), TToolBar::StaticClass(), TMenuItem::StaticClass(),
+    PublishGauge();
+    RegisterClasses({TCheckListBox::StaticClass(), TGauge::StaticClass(), TEdit::StaticClass(), TButton::StaticClass(), TToolBar::StaticClass(), TMenuItem::StaticClass(),
                      TMainMenu::StaticClass(), TPopupMenu::StaticClass(), TTimer::StaticClass(), TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(),
                      TMaskEdit::StaticClass(), TMemo::StaticClass(), TDateTimePicker::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),

@@ -8,6 +8,7 @@
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/ComboBox.h"
 #include "platform/stdctrls/Edits.h"
+#include "platform/stdctrls/Gauges.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/Grids.h"
 #include "platform/stdctrls/ImgList.h"

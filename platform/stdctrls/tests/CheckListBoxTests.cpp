@@ -2,23 +2,12 @@
 // move the state on, and the rows show box and text.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "platform/graphics/Codecs.h"
 #include "platform/stdctrls/CheckLst.h"
 #include "platform/testing/Driver.h"
+#include "platform/stdctrls/tests/StdCtrlsTestSupport.h"
 
 namespace {
-
-// build/screenshots/<name>.png of the build tree the test runs from.
-String ScreenshotFile(const std::string& name)
-{
-    std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    while (dir.has_parent_path() && dir != dir.root_path() && !std::filesystem::exists(dir / "CMakeCache.txt"))
-        dir = dir.parent_path();
-    std::filesystem::create_directories(dir / "screenshots");
-    return String((dir / "screenshots" / (name + ".png")).string());
-}
 
 class TChecks : public TObject {
 public:
