@@ -147,6 +147,25 @@ public:
     void SetItems(int Index, TGxGraphicsFillGradientItem* Value) { Items(Index)->Assign(Value); }
     TGxCustomGraphicsFill* Fill() const { return FOwner; }
 
+    // The items in order, for range-for.
+    class TEnumerator {
+    public:
+        TEnumerator(const TGxGraphicsFillGradientItems* AItems, int AIndex) : FItems(AItems), FIndex(AIndex) {}
+        TGxGraphicsFillGradientItem* operator*() const { return FItems->Items(FIndex); }
+        TEnumerator& operator++()
+        {
+            ++FIndex;
+            return *this;
+        }
+        friend bool operator==(const TEnumerator&, const TEnumerator&) = default;
+
+    private:
+        const TGxGraphicsFillGradientItems* FItems;
+        int FIndex;
+    };
+    TEnumerator begin() const { return {this, 0}; }
+    TEnumerator end() const { return {this, Count()}; }
+
 private:
     TGxCustomGraphicsFill* FOwner;
 };

@@ -304,8 +304,13 @@ TGxScaledBitmap* TGxScaledBitmaps::AddBitmapFromFile(const String& FileName, flo
 
 TGxScaledBitmap* TGxScaledBitmaps::AddBitmapFromResource(const String& ResourceName, float Scale)
 {
+    return AddBitmapFromResource(ResourceName, TGxUtils::GetHInstance(), Scale);
+}
+
+TGxScaledBitmap* TGxScaledBitmaps::AddBitmapFromResource(const String& ResourceName, HINSTANCE AInstance, float Scale)
+{
     TGxScaledBitmap* item = Add(Scale);
-    LoadBitmapFromResource(item->Bitmap(), ResourceName);
+    LoadBitmapFromResource(item->Bitmap(), ResourceName, AInstance);
     return item;
 }
 
@@ -378,13 +383,21 @@ TGraphic* GetPictureGraphic(const TPicture* APicture) { return APicture ? APictu
 
 void LoadBitmapFromResource(TGxBitmap* ABitmap, const String& AName)
 {
-    if (std::unique_ptr<TResourceStream> stream = TGxUtils::GetResourceStream(AName)) ABitmap->LoadFromStream(*stream);
+    LoadBitmapFromResource(ABitmap, AName, TGxUtils::GetHInstance());
 }
 
-TGxBitmap* CreateBitmapFromResource(const String& AName)
+void LoadBitmapFromResource(TGxBitmap* ABitmap, const String& AName, HINSTANCE AInstance)
+{
+    if (std::unique_ptr<TResourceStream> stream = TGxUtils::GetResourceStream(AName, AInstance))
+        ABitmap->LoadFromStream(*stream);
+}
+
+TGxBitmap* CreateBitmapFromResource(const String& AName) { return CreateBitmapFromResource(AName, TGxUtils::GetHInstance()); }
+
+TGxBitmap* CreateBitmapFromResource(const String& AName, HINSTANCE AInstance)
 {
     auto bitmap = std::make_unique<TGxBitmap>();
-    LoadBitmapFromResource(bitmap.get(), AName);
+    LoadBitmapFromResource(bitmap.get(), AName, AInstance);
     return bitmap.release();
 }
 

@@ -120,6 +120,7 @@ public:
     TGxScaledBitmap* AddDrawBitmap(TGraphic* Bitmap, float Scale);
     TGxScaledBitmap* AddBitmapFromFile(const String& FileName, float Scale);
     TGxScaledBitmap* AddBitmapFromResource(const String& ResourceName, float Scale);
+    TGxScaledBitmap* AddBitmapFromResource(const String& ResourceName, HINSTANCE AInstance, float Scale);
     TGxScaledBitmap* AddBitmapName(const String& BitmapName, float Scale);
     TGxScaledBitmap* Insert(int Index);
     TGxScaledBitmap* Insert(int Index, float Scale);
@@ -143,7 +144,9 @@ bool IsPictureEmpty(const TPicture* APicture);
 TGraphic* GetPictureGraphic(const TPicture* APicture);
 // A picture from the raw-data resource of that name; unchanged (empty) when there is none.
 void LoadBitmapFromResource(TGxBitmap* ABitmap, const String& AName);
+void LoadBitmapFromResource(TGxBitmap* ABitmap, const String& AName, HINSTANCE AInstance);
 TGxBitmap* CreateBitmapFromResource(const String& AName);
+TGxBitmap* CreateBitmapFromResource(const String& AName, HINSTANCE AInstance);
 
 // Float rectangles; rounding is to the nearest with halves to even.
 bool RectsIntersectEx(const TRectF& A, const TRectF& B);

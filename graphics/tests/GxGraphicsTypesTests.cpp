@@ -176,6 +176,10 @@ TEST(GxFill, UpdatesGroupAnnouncements)
     EXPECT_EQ(item->Color(), clBlue);
     EXPECT_FLOAT_EQ(item->Position(), 0.25f);
     EXPECT_FLOAT_EQ(item->Opacity(), 0.75f);
+    fill.AddGradientItem(clRed, 1, 1);
+    std::vector<TColor> stops;
+    for (TGxGraphicsFillGradientItem* stop : *fill.GradientItems()) stops.push_back(stop->Color());
+    EXPECT_EQ(stops, (std::vector<TColor>{clBlue, clRed}));
 }
 
 TEST(GxFill, FillsAndStrokesCopyEachOther)

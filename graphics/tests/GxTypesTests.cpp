@@ -332,6 +332,9 @@ TEST(GxTypesHelpers, NumbersPicturesAndResources)
     EXPECT_EQ(fromResource->Width(), 3);
     std::unique_ptr<TGxBitmap> missing(CreateBitmapFromResource("GXTYPES_MISSING"));
     EXPECT_EQ(missing->Graphic(), nullptr);
+    TGxScaledBitmaps bitmaps(nullptr);
+    EXPECT_EQ(bitmaps.AddBitmapFromResource("GXTYPES_DOT", HInstance, 2)->Bitmap()->Height(), 2);
+    EXPECT_EQ(bitmaps.AddBitmapFromResource("GXTYPES_MISSING", 3)->Bitmap()->Graphic(), nullptr);
 }
 
 }  // namespace
