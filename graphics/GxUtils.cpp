@@ -15,7 +15,6 @@
 #include "platform/forms/Forms.h"
 #include "platform/graphics/Clipbrd.h"
 #include "platform/graphics/Codecs.h"
-#include "platform/graphics/Metafile.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/rtl/RtlMath.h"
