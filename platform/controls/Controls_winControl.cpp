@@ -88,11 +88,22 @@ void TWinControl::CreateParams(TCreateParams& Params)
     Params.Kind = TWindowKind::wkCustom;
 }
 
+namespace {
+// An owner-drawn push button is a window the program draws, not the toolkit's button.
+TWindowKind WindowKindOf(const TCreateParams& params)
+{
+    if (params.Kind == TWindowKind::wkButton && (params.Style & BS_TYPEMASK) == BS_OWNERDRAW)
+        return TWindowKind::wkCustom;
+    return params.Kind;
+}
+}  // namespace
+
 void TWinControl::CreateWnd()
 {
     FControlState.Include(csCreating);
     TCreateParams params;
     CreateParams(params);
+    params.Kind = WindowKindOf(params);
     FHandle = WindowSystem().CreateWindow(this, params.Kind);
     if (IsOwnerDrawn() && !FSurface) FSurface = std::make_unique<TWindowSurface>(this);
     InitializeWindow();
@@ -103,6 +114,7 @@ bool TWinControl::IsOwnerDrawn() const
 {
     TCreateParams params;
     const_cast<TWinControl*>(this)->CreateParams(params);
+    params.Kind = WindowKindOf(params);
     return params.Kind == TWindowKind::wkCustom || params.Kind == TWindowKind::wkForm ||
            params.Kind == TWindowKind::wkMDIForm || params.Kind == TWindowKind::wkMDIChild ||
            params.Kind == TWindowKind::wkHint;

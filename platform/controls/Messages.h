@@ -162,6 +162,15 @@ enum : Cardinal {
     CS_VREDRAW = 0x0001, CS_HREDRAW = 0x0002, CS_DBLCLKS = 0x0008, CS_SAVEBITS = 0x0800
 };
 
+// Push-button styles and states; owner-draw item kinds, actions and states.
+enum : Cardinal {
+    BS_PUSHBUTTON = 0x0, BS_DEFPUSHBUTTON = 0x1, BS_OWNERDRAW = 0xB, BS_TYPEMASK = 0xF,
+    BST_UNCHECKED = 0x0, BST_CHECKED = 0x1, BST_PUSHED = 0x4, BST_FOCUS = 0x8,
+    ODT_MENU = 1, ODT_LISTBOX = 2, ODT_COMBOBOX = 3, ODT_BUTTON = 4,
+    ODA_DRAWENTIRE = 1, ODA_SELECT = 2, ODA_FOCUS = 4,
+    ODS_SELECTED = 0x1, ODS_GRAYED = 0x2, ODS_DISABLED = 0x4, ODS_CHECKED = 0x8, ODS_FOCUS = 0x10, ODS_DEFAULT = 0x20
+};
+
 // Virtual-key codes.
 enum : Word {
     VK_LBUTTON = 0x01, VK_RBUTTON = 0x02, VK_CANCEL = 0x03, VK_MBUTTON = 0x04, VK_BACK = 0x08, VK_TAB = 0x09,

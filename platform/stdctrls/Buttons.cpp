@@ -15,6 +15,11 @@ TClass TButton::StaticClass()
         m.OnMessage(CM_DIALOGKEY, &TButton::CMDialogKey);
         m.OnMessage(CM_DIALOGCHAR, &TButton::CMDialogChar);
         m.OnMessage(WM_GETDLGCODE, &TButton::WMGetDlgCode);
+        m.OnMessage(BM_SETSTATE, &TButton::BMSetState);
+        m.OnMessage(BM_GETSTATE, &TButton::BMGetState);
+        m.OnMessage(WM_SETFOCUS, &TButton::WMFocusChanged);
+        m.OnMessage(WM_KILLFOCUS, &TButton::WMFocusChanged);
+        m.OnMessage(CM_ENABLEDCHANGED, &TButton::CMEnabledChanged);
     });
     return &meta;
 }
@@ -62,6 +67,109 @@ void TButton::CMDialogChar(TMessage& message)
 }
 
 void TButton::WMGetDlgCode(TMessage& message) { message.Result = DLGC_BUTTON; }
+
+// ---- owner-drawn buttons
+
+bool TButton::IsOwnerDrawnButton()
+{
+    TCreateParams params;
+    CreateParams(params);
+    return (params.Style & BS_TYPEMASK) == BS_OWNERDRAW;
+}
+
+void TButton::SetPushed(bool value)
+{
+    if (value == FPushed) return;
+    FPushed = value;
+    Invalidate();
+}
+
+void TButton::BMSetState(TMessage& message)
+{
+    SetPushed(message.WParam != 0);
+    message.Result = 0;
+}
+
+void TButton::BMGetState(TMessage& message)
+{
+    message.Result = (FPushed ? BST_PUSHED : 0) | (Focused() ? BST_FOCUS : 0);
+}
+
+void TButton::WMFocusChanged(TMessage& message)
+{
+    if (message.Msg == WM_KILLFOCUS) {
+        FSpaceDown = false;
+        if (!FMouseDown) SetPushed(false);
+    }
+    if (IsOwnerDrawnButton()) Invalidate();
+    InheritedMessage(StaticClass(), message);
+}
+
+void TButton::CMEnabledChanged(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (IsOwnerDrawnButton()) Invalidate();
+}
+
+void TButton::PaintWindow(TCanvas& canvas)
+{
+    if (!IsOwnerDrawnButton()) return;
+    TDrawItemStruct item;
+    item.itemState = (FPushed ? ODS_SELECTED : 0) | (Focused() ? ODS_FOCUS : 0) | (Enabled() ? 0 : ODS_DISABLED);
+    item.hwndItem = this;
+    item.hDC = &canvas;
+    item.rcItem = ClientRect();
+    Perform(CN_DRAWITEM, 0, reinterpret_cast<std::intptr_t>(&item));
+}
+
+void TButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    if (Button == mbLeft && IsOwnerDrawnButton() && Enabled()) {
+        if (CanFocus() && !Focused()) SetFocus();
+        FMouseDown = true;
+        SetCaptureControl(this);
+        SetPushed(true);
+    }
+    TWinControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TButton::MouseMove(TShiftState Shift, Integer X, Integer Y)
+{
+    if (FMouseDown) SetPushed(PtInRect(ClientRect(), Point(X, Y)));
+    TWinControl::MouseMove(Shift, X, Y);
+}
+
+void TButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    const bool click = Button == mbLeft && FMouseDown && FPushed;
+    if (Button == mbLeft && FMouseDown) {
+        FMouseDown = false;
+        SetCaptureControl(nullptr);
+        SetPushed(false);
+    }
+    TWinControl::MouseUp(Button, Shift, X, Y);
+    if (click) Click();
+}
+
+void TButton::KeyDown(Word& Key, TShiftState Shift)
+{
+    if (Key == VK_SPACE && IsOwnerDrawnButton() && !FSpaceDown) {
+        FSpaceDown = true;
+        SetPushed(true);
+    }
+    TWinControl::KeyDown(Key, Shift);
+}
+
+void TButton::KeyUp(Word& Key, TShiftState Shift)
+{
+    const bool click = Key == VK_SPACE && FSpaceDown;
+    if (click) {
+        FSpaceDown = false;
+        SetPushed(false);
+    }
+    TWinControl::KeyUp(Key, Shift);
+    if (click) Click();
+}
 
 // ---------------------------------------------------------------- TBitBtn
 IMPLEMENT_CLASS(TBitBtn, TButton, NewComponent<TBitBtn>)

@@ -5,6 +5,31 @@
 #include "platform/controls/Controls.h"
 #include "platform/graphics/Bitmaps.h"
 
+// What an owner-drawn button is asked to draw with CN_DRAWITEM (LParam points at it).
+struct TDrawItemStruct {
+    Cardinal CtlType = ODT_BUTTON;
+    Cardinal CtlID = 0;
+    Cardinal itemID = 0;
+    Cardinal itemAction = ODA_DRAWENTIRE;
+    Cardinal itemState = 0;   // ODS_SELECTED while pushed, ODS_FOCUS with the focus, ODS_DISABLED
+    TWinControl* hwndItem = nullptr;
+    TCanvas* hDC = nullptr;
+    TRect rcItem;
+    std::intptr_t itemData = 0;
+};
+// CN_MEASUREITEM asks an owner-drawn item for its size.
+struct TMeasureItemStruct {
+    Cardinal CtlType = ODT_BUTTON;
+    Cardinal CtlID = 0;
+    Cardinal itemID = 0;
+    Cardinal itemWidth = 0;
+    Cardinal itemHeight = 0;
+    std::intptr_t itemData = 0;
+};
+
+// With BS_OWNERDRAW in its style the button is drawn by its program: every paint sends it
+// CN_DRAWITEM, and the layer keeps the pushed state that mouse and Space key give it (shown as
+// ODS_SELECTED, set by BM_SETSTATE).  It clicks when released over itself, or on Space up.
 class TButton : public TWinControl {
     DECLARE_CLASS(TButton, TWinControl)
 public:
@@ -23,8 +48,23 @@ protected:
     void CMDialogKey(TMessage& message);
     void CMDialogChar(TMessage& message);
     void WMGetDlgCode(TMessage& message);
+    void BMSetState(TMessage& message);
+    void BMGetState(TMessage& message);
+    void WMFocusChanged(TMessage& message);
+    void CMEnabledChanged(TMessage& message);
+    void PaintWindow(TCanvas& canvas) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyUp(Word& Key, TShiftState Shift) override;
+    bool IsOwnerDrawnButton();
+    void SetPushed(bool value);
 
 private:
+    bool FPushed = false;       // shown pushed (owner-drawn buttons)
+    bool FMouseDown = false;    // the left button went down on it
+    bool FSpaceDown = false;
     Integer FModalResult = 0;
     bool FDefault = false;
     bool FCancel = false;

@@ -78,3 +78,87 @@ TEST(BitBtn, KindsGiveCaptionResultAndRole)
     EXPECT_EQ(yes.Caption(), String("&Yes"));
     EXPECT_EQ(yes.ModalResult(), 6);
 }
+
+namespace {
+
+// The colour of a pixel of an owner-drawn window's surface.
+TColor SurfacePixel(TWinControl* c, Integer x, Integer y)
+{
+    TPixelBuffer px;
+    if (!c->Surface() || !c->Surface()->GetPixels(px)) return clNone;
+    const Cardinal p = px.Row(y)[x];
+    return static_cast<TColor>(((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16));
+}
+
+// An owner-drawn button that fills itself red while pushed and green otherwise, and logs the
+// states it is asked to draw in.
+class TDrawnButton : public TButton {
+public:
+    using TButton::TButton;
+    std::vector<Cardinal> States;
+
+protected:
+    void CreateParams(TCreateParams& Params) override
+    {
+        TButton::CreateParams(Params);
+        Params.Style |= BS_OWNERDRAW;
+    }
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg != CN_DRAWITEM) return TButton::WndProc(message);
+        auto* item = reinterpret_cast<TDrawItemStruct*>(message.LParam);
+        States.push_back(item->itemState);
+        item->hDC->Brush().SetColor(item->itemState & ODS_SELECTED ? clRed : clLime);
+        item->hDC->FillRect(item->rcItem);
+        message.Result = 1;
+    }
+};
+
+}  // namespace
+
+TEST(OwnerDrawnButton, DrawsItselfPushedWhileHeldAndClicksOnRelease)
+{
+    InitQtGraphics();
+    FakeWindows windows;
+    Clicks events;
+    TCustomControl host(nullptr);
+    host.SetBounds(0, 0, 100, 50);
+    auto* b = new TDrawnButton(&host);
+    b->SetParent(&host);
+    b->SetBounds(10, 10, 40, 20);
+    b->OnClick = TNotifyEvent(&events, &Clicks::Click);
+    host.HandleNeeded();
+    b->Update();
+    ASSERT_FALSE(b->States.empty());
+    EXPECT_EQ(b->States.back() & ODS_SELECTED, 0u);
+    EXPECT_EQ(SurfacePixel(b, 5, 5), clLime);
+
+    b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 5));
+    b->Update();
+    EXPECT_EQ(b->States.back() & ODS_SELECTED, static_cast<Cardinal>(ODS_SELECTED));
+    EXPECT_EQ(b->Perform(BM_GETSTATE) & BST_PUSHED, static_cast<std::intptr_t>(BST_PUSHED));
+    // dragged off it comes up; released there it does not click
+    b->Perform(WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(60, 5));
+    b->Perform(WM_LBUTTONUP, 0, MakeLParam(60, 5));
+    EXPECT_TRUE(events.Log.empty());
+    b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 5));
+    b->Perform(WM_LBUTTONUP, 0, MakeLParam(5, 5));
+    EXPECT_EQ(events.Log, std::vector<TObject*>{b});
+    b->Update();
+    EXPECT_EQ(b->States.back() & ODS_SELECTED, 0u);
+
+    // BM_SETSTATE shows it pushed without clicking
+    b->Perform(BM_SETSTATE, 1);
+    b->Update();
+    EXPECT_EQ(SurfacePixel(b, 5, 5), clRed);
+    b->Perform(BM_SETSTATE, 0);
+    b->Update();
+    EXPECT_EQ(SurfacePixel(b, 5, 5), clLime);
+
+    // Space: pushed on key down, clicks on key up
+    b->Perform(WM_KEYDOWN, VK_SPACE);
+    b->Update();
+    EXPECT_EQ(b->States.back() & ODS_SELECTED, static_cast<Cardinal>(ODS_SELECTED));
+    b->Perform(WM_KEYUP, VK_SPACE);
+    EXPECT_EQ(events.Log.size(), 2u);
+}
