@@ -15,6 +15,7 @@
 
 class TSectionListBox;
 class TListSection;
+class TEnumTypeInfo;
 
 enum TListSectionState { lssExpanded, lssContracted };
 enum TVAlignment { vtaCenter, vtaTop, vtaBottom };
@@ -27,6 +28,21 @@ enum TActiveSection { asFull, asNodeOnly };
 enum TListNodeType { lnFlat, ln3D, lnGlyph };
 enum TSectionFocus { sfDash, sf3D, sfNone };
 enum TSListScrollStyle { slsNormal, slsFlat, slsEncarta };
+
+// Registers the section list box and its parts with the class registry and publishes their
+// properties (with the standard controls first); calling it again does nothing.
+void RegisterListControlClasses();
+const TEnumTypeInfo& TypeInfoOf(TListSectionState);
+const TEnumTypeInfo& TypeInfoOf(TVAlignment);
+const TEnumTypeInfo& TypeInfoOf(TSectionLines);
+const TEnumTypeInfo& TypeInfoOf(TFontUsage);
+const TEnumTypeInfo& TypeInfoOf(TSectionControlType);
+const TEnumTypeInfo& TypeInfoOf(TSortDirection);
+const TEnumTypeInfo& TypeInfoOf(TTabType);
+const TEnumTypeInfo& TypeInfoOf(TActiveSection);
+const TEnumTypeInfo& TypeInfoOf(TListNodeType);
+const TEnumTypeInfo& TypeInfoOf(TSectionFocus);
+const TEnumTypeInfo& TypeInfoOf(TSListScrollStyle);
 
 class ESectionListBoxError : public Exception {
 public:

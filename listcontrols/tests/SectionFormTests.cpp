@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "ListTestSupport.h"
+#include "platform/classes/FormReader.h"
+
+namespace {
+
+// A list box as the analysis window describes it: one read-only section stored open, the
+// section and sub-item rows 16 and 15 pixels high, 3-D nodes.
+const char* const AnalysisList = R"(object Panel1: TPanel
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 300
+  object SectionListBox: TSectionListBox
+    Left = 8
+    Top = 8
+    Width = 260
+    Height = 200
+    Sections = <
+      item
+        Caption = 'Loads:'
+        State = lssExpanded
+        SubItems = (
+          'Self weight'
+          'Reservoir')
+        ReadOnly = True
+        ItemHeight = 15
+        AutoSize = True
+      end>
+    SectionHeight = 16
+    SectionIndent = 16
+    SubItemHeight = 15
+    NodeType = ln3D
+    SelectionColor = clWhite
+    SelectionTextColor = clBlue
+  end
+end)";
+
+TEST(SectionForms, AListBoxIsReadFromItsFormDescription)
+{
+    TestInitialize();
+    RegisterListControlClasses();
+    std::unique_ptr<TComponent> root(ReadComponentText(AnalysisList));
+    auto* list = dynamic_cast<TSectionListBox*>(root->FindComponent("SectionListBox"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->Sections().Count(), 1);
+    TListSection* s = list->Sections()[0];
+    EXPECT_EQ(s->Caption(), String("Loads:"));
+    EXPECT_EQ(s->State(), lssExpanded);
+    EXPECT_EQ(s->ItemHeight(), 15);
+    EXPECT_EQ(list->NodeType(), ln3D);
+    EXPECT_EQ(list->SelectionColor(), clWhite);
+    EXPECT_EQ(list->Items().Count(), 3);   // the open section's rows
+    EXPECT_EQ(list->Items()[2], String("Reservoir"));
+    EXPECT_EQ(list->Version(), String("2.0.1.0"));
+}
+
+}  // namespace
