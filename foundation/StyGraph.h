@@ -2,9 +2,8 @@
 // The drawing routines every styled control paints with: colour arithmetic, bevel and border
 // frames, shadow frames, small arrows and push-button faces (StyGraph.cpp); bitmaps drawn plain,
 // centred, stretched, tiled, masked, transparent or alpha-blended, disabled and shaded glyph
-// copies and multi-colour gradients (StyGraph_bitmaps.cpp); 3D caption text, measuring and the
-// layout of a glyph beside a caption (StyGraph_text.cpp).  The routines keep no state: they draw
-// on a canvas the caller owns.
+// copies and multi-colour gradients (StyGraph_bitmaps.cpp).  The routines keep no state: they
+// draw on a canvas the caller owns.
 #include <vector>
 
 #include "foundation/StyThemes.h"

@@ -1,0 +1,127 @@
+// Caption, layout and gradient value objects; alignment and the glyph-and-text layout.
+#include <gtest/gtest.h>
+
+#include "FoundationTestSupport.h"
+#include "foundation/StyGraphUtils.h"
+
+namespace {
+
+struct TCounter : TObject {
+    int Count = 0;
+    void Changed(TObject*) { ++Count; }
+};
+
+}  // namespace
+
+TEST(StyValueObjects, AngleOf360IsStoredAsZeroAndNotifiesOnce)
+{
+    TCounter counter;
+    TStyFxCaption fx(nullptr);
+    fx.OnChange = TNotifyEvent(&counter, &TCounter::Changed);
+    fx.SetAngle(360);
+    EXPECT_EQ(fx.Angle(), 0);
+    EXPECT_EQ(counter.Count, 0);   // 360 is 0, which it already was
+    fx.SetAngle(90);
+    fx.SetAngle(90);
+    EXPECT_EQ(counter.Count, 1);
+    fx.SetPosXY(3, 4);
+    EXPECT_EQ(counter.Count, 1);
+    EXPECT_EQ(fx.PosX(), 3);
+    EXPECT_EQ(fx.GetSetStr(), String(u"(None, Rot: 90\uFFFD)"));
+}
+
+TEST(StyValueObjects, ButtonLayoutDefaultsAndCaptionAssignKeepsOrientation)
+{
+    TStyButtonLayout layout(nullptr);
+    EXPECT_EQ(layout.Alignment(), agCenter);
+    EXPECT_EQ(layout.ArrowIndent(), 3);
+    EXPECT_EQ(layout.ArrowSize(), 3);
+    EXPECT_EQ(layout.Spacing(), 2);
+    EXPECT_EQ(layout.AlignText2Glyph(), taRight);
+
+    TSty3DCaption a(nullptr), b(nullptr);
+    a.SetStyle(tdSunken);
+    a.SetOrientation(toBottomRight);
+    b.Assign(&a);
+    EXPECT_EQ(b.Style(), tdSunken);
+    EXPECT_EQ(b.Orientation(), toTopLeft);
+    EXPECT_EQ(b.GetSetStr(), String("(Sunken)"));
+}
+
+TEST(StyValueObjects, GradientRampsOfTwoColoursAndOfStops)
+{
+    TStyGradient g(nullptr);
+    EXPECT_EQ(g.GetSetStr(), String("(Vertical, clBlue - clBlack)"));
+    EXPECT_EQ(g.ColorList().size(), 16u);
+    EXPECT_EQ(g.ColorList().front(), clBlue);
+    EXPECT_EQ(g.ColorList().back(), clBlack);
+    g.SetColors({clRed, clNone, clBlue});
+    g.SetTwoColors(false);
+    // red to "none" in 2 colours, then 8 colours from "none" to blue without the first
+    EXPECT_EQ(g.ColorList().size(), 9u);
+    EXPECT_EQ(g.ColorList().front(), clRed);
+    EXPECT_EQ(g.ColorList().back(), clBlue);
+    EXPECT_EQ(g.GetSetStr(), String("(Vertical, Multi color)"));
+}
+
+TEST(StyValueObjects, ButtonVocabulary)
+{
+    TStyUserButtonStyle style = ubsWin40;
+    bool xp = false;
+    ReadButtonStyleIdent("ubsWinXPTool", style, xp);
+    EXPECT_EQ(style, ubsExplorer);
+    EXPECT_TRUE(xp);
+    xp = false;
+    ReadButtonStyleIdent("ubsFlat", style, xp);
+    EXPECT_EQ(style, ubsFlat);
+    EXPECT_FALSE(xp);
+    EXPECT_EQ(ButtonStyleBorderWidth(ubsWin31 | 0x80), 3);
+    EXPECT_EQ(ButtonStyleBorderWidth(ubsWin40), 2);
+    EXPECT_EQ(ButtonStyleBorderWidth(ubsFlat), 1);
+    EXPECT_TRUE(IsHotButtonStyle(ubsOfficeTransp));
+    EXPECT_FALSE(IsHotButtonStyle(ubsWin40));
+}
+
+TEST(StyLayout, AlignRectPlacesBySize)
+{
+    TRect r;
+    AlignRect(agCenter, Rect(0, 0, 10, 10), Rect(0, 0, 21, 21), r);
+    EXPECT_EQ(r, Rect(5, 5, 15, 15));
+    AlignRect(agBottomRight, Rect(0, 0, 10, 10), Rect(0, 0, 21, 21), r);
+    EXPECT_EQ(r, Rect(11, 11, 21, 21));
+    AlignRect(agTopCenter, Rect(0, 0, 10, 10), Rect(0, 0, 21, 21), r);
+    EXPECT_EQ(r, Rect(5, 0, 15, 10));
+}
+
+TEST(StyLayout, EmptyCaptionMeasuresAsOneSpaceWithItsMargin)
+{
+    TFont font;
+    TRect r = Rect(0, 0, 100, 0);
+    MeasureCaption("", nullptr, r, font, false, false, 1, 0);
+    TBitmap bmp(1, 1);
+    bmp.Canvas().Font().Assign(&font);
+    const TSize s = bmp.Canvas().TextExtent(" ");
+    EXPECT_EQ(r.Width(), s.cx + 4);
+    EXPECT_EQ(r.Height(), s.cy + 4);
+}
+
+TEST(StyLayout, CalculatingPlacesGlyphLeftOfTextAndDrawsNothing)
+{
+    TBitmap bmp;
+    FilledBitmap(bmp, 80, 30, clFuchsia);
+    TBitmap glyph;
+    FilledBitmap(glyph, 10, 8, clRed);
+    TStyButtonLayout layout(nullptr);
+    TRect glyphRect = Rect(0, 0, 10, 8);
+    TStyLayoutRects rects;
+    TStyGlyphTransparency none;
+    DrawGlyphTextLayout(bmp.Canvas(), "OK", nullptr, Rect(0, 0, 80, 30), &glyph.Canvas(), glyphRect, &layout, false,
+                        false, none, TStyDrawTextStyles{dtEnabled, dtCalculate}, 0, rects);
+    for (Integer x = 0; x < 80; ++x) ASSERT_EQ(bmp.Canvas().Pixel(x, 15), clFuchsia) << x;
+    // taRight: the glyph first, the text 2 pixels after it, both centred in the 80 x 30 box
+    EXPECT_EQ(rects.Glyph.Width(), 10);
+    EXPECT_EQ(rects.Text.Left, rects.Glyph.Right + 2 + 1);
+    // the total (glyph, spacing, text) is centred: as much room on the left as on the right
+    EXPECT_LE(std::abs(rects.Glyph.Left - (80 - (rects.Text.Right - 1))), 1);
+    EXPECT_EQ(glyphRect.Left, rects.Union.Left - 2);   // the union grown by 1, then by 1 for calculating
+}
