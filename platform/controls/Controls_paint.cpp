@@ -232,7 +232,13 @@ void TWinControl::PaintPending(bool show)
 void TWinControl::WMEraseBkgnd(TMessage& message)
 {
     auto* canvas = reinterpret_cast<TCanvas*>(message.WParam);
-    if (canvas) canvas->FillRectColor(canvas->ClipRect(), FColor);
+    if (canvas && FBrush.Bitmap()) {
+        // A pattern brush tiles its bitmap from the window's top-left corner.
+        canvas->Brush().Assign(FBrush);
+        canvas->FillRect(canvas->ClipRect());
+    } else if (canvas) {
+        canvas->FillRectColor(canvas->ClipRect(), FColor);
+    }
     message.Result = 1;
 }
 

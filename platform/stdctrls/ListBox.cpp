@@ -528,7 +528,9 @@ void TCustomListBox::Paint()
     }
     canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     canvas.Brush().SetColor(Color());
+    canvas.Brush().SetBitmap(Brush().Bitmap());   // a wallpaper shows below the rows too
     if (top < list.Bottom) canvas.FillRect(TRect{list.Left, top, list.Right, list.Bottom});
+    canvas.Brush().SetBitmap(nullptr);
     if (NeedsVScroll()) PaintScrollBar(canvas, true);
     if (NeedsHScroll()) PaintScrollBar(canvas, false);
     if (NeedsVScroll() && NeedsHScroll()) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/backend/qt/QtGraphics.h"
+#include "platform/graphics/Bitmaps.h"
 #include "platform/stdctrls/ListBox.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
 
@@ -138,6 +139,27 @@ TEST_F(ListBoxTest, UserSelectionClicksProgramSelectionDoesNot)
     EXPECT_GT(List->TopIndex(), 0);   // scrolled so that the last row shows
     Press({5, List->ItemRect(9).Top + 1});
     EXPECT_EQ(List->ItemIndex(), 9);
+}
+
+// A list whose brush holds a bitmap shows it tiled wherever no row paints: a 2 x 1 bitmap red and
+// blue alternates along every line of the empty area below the rows.
+TEST_F(ListBoxTest, ABrushBitmapTilesTheEmptyAreaBelowTheRows)
+{
+    TBitmap wallpaper;
+    wallpaper.SetSize(2, 1);
+    wallpaper.Canvas().SetPixel(0, 0, clRed);
+    wallpaper.Canvas().SetPixel(1, 0, clBlue);
+    List->Brush().SetBitmap(&wallpaper);
+    List->Items().Add("a");
+    List->Repaint();
+    TPixelBuffer px;
+    ASSERT_TRUE(List->Surface()->GetPixels(px));
+    const Integer b = List->BorderWidthNC();
+    const Integer y = b + List->ItemHeight() + 10;
+    auto rgb = [&](Integer x) { return px.Row(y)[x] & 0xFFFFFF; };
+    for (Integer x = b; x < b + 40; ++x) EXPECT_EQ(rgb(x), rgb(x + 2)) << x;
+    EXPECT_NE(rgb(b), rgb(b + 1));
+    EXPECT_TRUE(rgb(b) == 0xFF0000 || rgb(b) == 0x0000FF);
 }
 
 TEST_F(ListBoxTest, LeftAndRightMoveAsUpAndDown)
