@@ -474,6 +474,7 @@ void TSectionListBox::CreateWnd()
     }
     if (!ComponentState().Contains(csLoading) && FSections->Count() > 0) UpdateHorzExtent();
     SetSectionHeight(FSectionHeight);
+    UpdateWallpaperBrush();
 }
 
 void TSectionListBox::Loaded()
@@ -482,6 +483,7 @@ void TSectionListBox::Loaded()
     FOldCursor = Cursor();
     UpdateHorzExtent();
     UpdateItemHeight();
+    UpdateWallpaperBrush();
 }
 
 void TSectionListBox::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
@@ -795,7 +797,7 @@ void TSectionListBox::SetWordWrap(bool value)
 void TSectionListBox::SetWallpaper(const TBitmap& value)
 {
     FWallpaper.Assign(const_cast<TBitmap*>(&value));
-    Invalidate();
+    UpdateWallpaperBrush();
 }
 
 void TSectionListBox::SetOneExpanded(bool value)

@@ -498,6 +498,7 @@ private:
     void DrawNode(TCanvas& canvas, const TRect& row, TListSection* section, Integer h);
     void DrawSortIndicator(TCanvas& canvas, const TRect& row, TListSection* section);
     void DrawTransparentGlyph(TCanvas& canvas, TBitmap& glyph, TColor background, TPoint position);
+    void UpdateWallpaperBrush();
     void DrawTabSplitter(Integer x, Integer top, Integer bottom);
     bool ValidTabStops(std::vector<Integer>& stops, bool rightStops) const;
 

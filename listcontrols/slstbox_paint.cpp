@@ -33,6 +33,20 @@ bool TSectionListBox::ValidTabStops(std::vector<Integer>& stops, bool rightStops
     return true;
 }
 
+// The wallpaper is the brush's bitmap, which the background erase tiles behind all rows.
+void TSectionListBox::UpdateWallpaperBrush()
+{
+    if (!HandleAllocated()) return;
+    Brush().SetBitmap(nullptr);
+    if (FWallpaper.Empty()) {
+        Brush().SetColor(Color());
+    } else {
+        Brush().SetColor(clNone);
+        Brush().SetBitmap(&FWallpaper);
+    }
+    Invalidate();
+}
+
 void TSectionListBox::DrawItem(Integer Index, TRect Rect, TOwnerDrawState State)
 {
     if (FUpdateCount > 0 || FExpandContractBusy) return;

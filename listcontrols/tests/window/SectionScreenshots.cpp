@@ -31,6 +31,18 @@ TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
     for (const char* item : {"Usual", "Flood"}) analysis->Sections()[1]->SubItems().Add(item);
     analysis->Sections()[0]->SetState(lssExpanded);
     analysis->SetItemIndex(3);
+    analysis->SetSelectionColor(clWhite);
+    analysis->SetSelectionTextColor(clBlue);
+    // A wallpaper of 600 x 13 pixels, pale from left to right, so that it tiles without seams.
+    TBitmap wallpaper;
+    wallpaper.SetSize(600, 13);
+    for (Integer x = 0; x < 600; ++x) {
+        const Integer v = 255 - x * 40 / 600;
+        wallpaper.Canvas().Pen().SetColor(static_cast<TColor>(0xFF0000 | (v << 8) | v));
+        wallpaper.Canvas().MoveTo(x, 0);
+        wallpaper.Canvas().LineTo(x, 13);
+    }
+    analysis->SetWallpaper(wallpaper);
 
     auto* options = new TSectionListBox(&form);
     options->SetParent(&form);
@@ -61,10 +73,19 @@ TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
     std::filesystem::create_directories(dir);
     TestGrabToPng(&form, String((dir / "lists-sections.png").string().c_str()));
 
-    // Section rows are filled in the button face colour, the selected sub-item in the highlight.
-    EXPECT_EQ(TestPixel(analysis, 150, analysis->ItemRect(0).Top + 3), ColorToRGB(clBtnFace));
-    EXPECT_EQ(TestPixel(analysis, 200, analysis->ItemRect(3).Top + 3), ColorToRGB(clHighlight));
-    EXPECT_EQ(TestPixel(analysis, 200, analysis->ItemRect(2).Top + 3), ColorToRGB(clWindow));
+    // Over a wallpaper nothing fills the rows: the wallpaper shows on section rows, sub-item rows
+    // and below the last row alike.  Without one, a selected sub-item is filled in the highlight.
+    const Integer x = 200;
+    const TColor paper = wallpaper.Canvas().Pixel(x + 2, 0);
+    EXPECT_EQ(TestPixel(analysis, x, analysis->ItemRect(0).Top + 3), paper);
+    EXPECT_EQ(TestPixel(analysis, x, analysis->ItemRect(2).Top + 3), paper);
+    EXPECT_EQ(TestPixel(analysis, x, analysis->ClientHeight() - 4), paper);
+    options->SetItemIndex(2);
+    options->SetFocus();
+    TestProcess();
+    TestGrabToPng(&form, String((dir / "lists-sections-focused.png").string().c_str()));
+    EXPECT_EQ(TestPixel(options, 230, options->ItemRect(2).Top + 3), ColorToRGB(clHighlight));
+    EXPECT_EQ(TestPixel(options, 230, options->ItemRect(0).Top + 3), ColorToRGB(clBtnFace));
 }
 
 }  // namespace
