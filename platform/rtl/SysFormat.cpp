@@ -39,9 +39,12 @@ public:
     {
         while (*ascii) FText[FLength++] = static_cast<char16_t>(*ascii++);
     }
-    void Add(const std::string& ascii, size_t from)
+    // The digits from..to - 1, '0' past the last one.
+    void Add(const TDigits& digits, size_t from, size_t to)
     {
-        for (size_t i = from; i < ascii.size(); ++i) FText[FLength++] = static_cast<char16_t>(ascii[i]);
+        const size_t last = std::min(to, digits.size());
+        for (size_t i = from; i < last; ++i) FText[FLength++] = static_cast<char16_t>(digits[i]);
+        for (size_t i = std::max(from, last); i < to; ++i) FText[FLength++] = u'0';
     }
     // Optional sign, then at least `minDigits` digits.
     void AddExponent(int exponent, int minDigits, bool plusSign)
@@ -97,7 +100,7 @@ void GeneralText(TShortText& s, const TFloatRec& rec, int precision, int expDigi
         s.Add(static_cast<char16_t>(rec.Digits[0]));
         if (n > 1) {
             s.Add(settings.DecimalSeparator);
-            s.Add(rec.Digits, 1);
+            s.Add(rec.Digits, 1, rec.Digits.size());
         }
         s.Add(u'E');
         s.AddExponent(rec.Exponent - 1, expDigits, false);
@@ -105,12 +108,12 @@ void GeneralText(TShortText& s, const TFloatRec& rec, int precision, int expDigi
         s.Add(u'0');
         s.Add(settings.DecimalSeparator);
         for (int i = rec.Exponent; i < 0; ++i) s.Add(u'0');
-        s.Add(rec.Digits, 0);
+        s.Add(rec.Digits, 0, rec.Digits.size());
     } else {
-        for (int i = 0; i < rec.Exponent; ++i) s.Add(static_cast<char16_t>(DigitAt(rec, i)));
+        s.Add(rec.Digits, 0, static_cast<size_t>(rec.Exponent));
         if (n > rec.Exponent) {
             s.Add(settings.DecimalSeparator);
-            s.Add(rec.Digits, static_cast<size_t>(rec.Exponent));
+            s.Add(rec.Digits, static_cast<size_t>(rec.Exponent), rec.Digits.size());
         }
     }
 }
@@ -121,7 +124,7 @@ void ExponentFormText(TShortText& s, const TFloatRec& rec, int precision, int ex
     s.Add(static_cast<char16_t>(DigitAt(rec, 0)));
     if (precision > 1) {
         s.Add(settings.DecimalSeparator);
-        for (int i = 1; i < precision; ++i) s.Add(static_cast<char16_t>(DigitAt(rec, i)));
+        s.Add(rec.Digits, 1, static_cast<size_t>(precision));
     }
     s.Add(u'E');
     s.AddExponent(rec.Digits.empty() ? 0 : rec.Exponent - 1, expDigits, true);

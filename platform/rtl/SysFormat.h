@@ -3,6 +3,7 @@
 // locale settings, Format, FormatFloat, FloatToStr(F), StrToFloat and the
 // Pascal-style Str/Val of reals.
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -57,6 +58,25 @@ extern TFormatSettings FormatSettings;
 
 enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 
+// Up to 18 decimal digits, held in place.
+class TDigits {
+public:
+    size_t size() const { return FCount; }
+    bool empty() const { return FCount == 0; }
+    char operator[](size_t i) const { return FText[i]; }
+    const char* data() const { return FText; }
+    std::string str() const { return std::string(FText, FCount); }
+    void assign(const char* text, size_t count)
+    {
+        std::memcpy(FText, text, count);
+        FCount = count;
+    }
+
+private:
+    char FText[18] = {};
+    size_t FCount = 0;
+};
+
 // The digits of a value: |value| = 0.Digits x 10^Exponent.  Digits holds no
 // trailing zeros and is empty for zero.  Rounding is decimal, ties away from
 // zero, on the value's 18-digit expansion.
@@ -65,7 +85,7 @@ struct TFloatRec {
     bool Nan = false;
     bool Infinite = false;
     int Exponent = 0;
-    std::string Digits;
+    TDigits Digits;
 };
 // Rounds to at most `precision` significant digits and `decimals` digits
 // after the decimal point.
