@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/graphics/Clipbrd.h"
+
 // ---------------------------------------------------------------- TCustomEdit
 TClass TCustomEdit::StaticClass()
 {
@@ -114,10 +116,46 @@ void TCustomEdit::SetSelText(const String& value)
 
 void TCustomEdit::SelectAll() { Perform(EM_SETSEL, 0, -1); }
 
+namespace {
+TEditUndo* gEditUndo = nullptr;
+}  // namespace
+
+void RegisterEditUndo(TEditUndo* undo) { gEditUndo = undo; }
+
 void TCustomEdit::DefaultHandler(TMessage& message)
 {
     if (message.Msg >= EM_GETSEL && message.Msg <= EM_GETLIMITTEXT) EditMessage(message);
+    else if (message.Msg >= WM_CUT && message.Msg <= WM_UNDO) ClipboardMessage(message);
     else TWinControl::DefaultHandler(message);
+}
+
+// Cut, copy, paste, clear and undo; the text goes through the clipboard as plain text.
+void TCustomEdit::ClipboardMessage(TMessage& message)
+{
+    message.Result = 0;
+    const bool editable = !ReadOnly();
+    switch (message.Msg) {
+    case WM_CUT:
+    case WM_COPY:
+        if (SelLength() > 0 && (message.Msg == WM_COPY || editable)) {
+            Clipboard().SetAsText(SelText());
+            if (message.Msg == WM_CUT) SetSelText(String());
+        }
+        break;
+    case WM_PASTE:
+        if (editable && Clipboard().HasFormat(CF_TEXT)) SetSelText(Clipboard().AsText());
+        break;
+    case WM_CLEAR:
+        if (editable) SetSelText(String());
+        break;
+    case WM_UNDO: {
+        TMessage undo{EM_UNDO, 0, 0, 0};
+        EditMessage(undo);
+        message.Result = undo.Result;
+        break;
+    }
+    default: break;
+    }
 }
 
 // The edit's answers; the state lives in the widget when there is one, else in the control.
@@ -194,6 +232,14 @@ void TCustomEdit::EditMessage(TMessage& message)
         ApplyOptions();
         break;
     case EM_GETPASSWORDCHAR: message.Result = FOptions.PasswordChar; break;
+    case EM_CANUNDO: message.Result = ws && gEditUndo && gEditUndo->CanUndo(FHandle); break;
+    case EM_UNDO:
+        message.Result = ws && gEditUndo && gEditUndo->CanUndo(FHandle);
+        if (message.Result) gEditUndo->Undo(FHandle);
+        break;
+    case EM_EMPTYUNDOBUFFER:
+        if (ws && gEditUndo) gEditUndo->EmptyUndoBuffer(FHandle);
+        break;
     case EM_GETRECT:
         if (message.LParam) *reinterpret_cast<TRect*>(message.LParam) = FEditRect.IsEmpty() ? ClientRect() : FEditRect;
         break;

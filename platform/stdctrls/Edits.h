@@ -5,6 +5,17 @@
 #include "platform/controls/Controls.h"
 #include "platform/rtl/Lists.h"
 
+// Undo of the native edits, from the toolkit: the back end registers it.  Without one (or without
+// a window) nothing can be undone.
+class TEditUndo {
+public:
+    virtual ~TEditUndo() = default;
+    virtual bool CanUndo(TWindowHandle* edit) = 0;
+    virtual void Undo(TWindowHandle* edit) = 0;
+    virtual void EmptyUndoBuffer(TWindowHandle* edit) = 0;
+};
+void RegisterEditUndo(TEditUndo* undo);
+
 class TCustomEdit : public TWinControl {
     DECLARE_CLASS(TCustomEdit, TWinControl)
 public:
@@ -32,7 +43,17 @@ public:
     String SelText();
     void SetSelText(const String& value);
     void SelectAll();
-    void ClearSelection() { SetSelText(String()); }
+    // WM_CLEAR: the selection goes (not into the clipboard); nothing in a read-only edit.
+    void ClearSelection() { Perform(WM_CLEAR); }
+    // The edit's last change taken back (EM_UNDO), whether there is one, and forgetting them all.
+    void Undo() { Perform(EM_UNDO); }
+    bool CanUndo() { return Perform(EM_CANUNDO) != 0; }
+    void ClearUndo() { Perform(EM_EMPTYUNDOBUFFER); }
+    // WM_CUT, WM_COPY, WM_PASTE: the selection as text to the clipboard (cut takes it away),
+    // the clipboard's text in place of the selection; a read-only edit only copies.
+    void CutToClipboard() { Perform(WM_CUT); }
+    void CopyToClipboard() { Perform(WM_COPY); }
+    void PasteFromClipboard() { Perform(WM_PASTE); }
     // A single-line edit entered other than by a click selects its whole text.
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool value) { FAutoSelect = value; }
@@ -52,6 +73,7 @@ protected:
 
 private:
     void EditMessage(TMessage& message);
+    void ClipboardMessage(TMessage& message);
     // Without a window the control keeps the selection and modified flag itself.
     Integer FSelStart = 0, FSelEnd = 0;
     bool FModified = false;

@@ -75,6 +75,8 @@ struct TDepth {
 TWindowHandle* HandleOf(const QObject* o);
 // The control whose window holds the widget (its own or one inside it); null for none.
 TWinControl* ControlOfWidget(const QWidget* w);
+// Registers the native edits' undo with the layer.
+void RegisterQtEditUndo();
 // The widget that lost the keyboard focus last.
 extern QPointer<QWidget> gFocusLost;
 Cardinal MouseKeys(Qt::MouseButtons b, Qt::KeyboardModifiers m);

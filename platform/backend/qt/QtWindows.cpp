@@ -868,4 +868,5 @@ void InitQtWindows()
     if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
     static qtbackend::TQtWindowSystem system;
     RegisterWindowSystem(&system);
+    qtbackend::RegisterQtEditUndo();
 }
