@@ -223,13 +223,14 @@ void AlphaBlendRect(HDC DestDC, const TRect& DestRect, HDC SrcDC, const TRect& S
 
 void DrawDisabledBitmap(TBitmap& Dest, TBitmap& Src, Integer X, Integer Y)
 {
+    // The monochrome copy made with black as its background colour: white where the glyph is
+    // black, black elsewhere.
     TBitmap mono;
     mono.Assign(Src);
-    mono.Canvas().Brush().SetColor(clBlack);
-    mono.SetMonochrome(true);
+    mono.Mask(clBlack);
     Dest.Canvas().Brush().SetColor(Src.TransparentColor());
     Dest.Canvas().FillRect(Rect(0, 0, Dest.Width(), Dest.Height()));
-    // Raster operation $E20746: the brush where the monochrome copy is black, the destination elsewhere.
+    // Raster operation $E20746: the brush where the monochrome copy is white, the destination elsewhere.
     const TRect cell = Rect(0, 0, mono.Width(), mono.Height());
     Dest.Canvas().Brush().SetColor(clBtnHighlight);
     MonoColours(Dest.Canvas(), clBlack, clWhite);
