@@ -80,7 +80,7 @@ TCanvas::~TCanvas() = default;
 void TCanvas::SetDevice(TPaintDevice* device)
 {
     FDevice = device;
-    FBrushRealized = false;
+    FBrushRealized = FFontRealized = false;
 }
 
 HDC TCanvas::Handle()
@@ -89,11 +89,15 @@ HDC TCanvas::Handle()
     return this;
 }
 
-// As the canvas's own calls do before drawing: the font colour becomes the text colour, and a
-// changed brush sets the background (solid brush: opaque in its colour; others: transparent).
+// As the canvas's own calls do before drawing: a changed font's colour becomes the text colour (a
+// colour set on the handle since stays until the font changes), and a changed brush sets the background (solid brush: opaque in its colour; others: transparent).
 void TCanvas::Realize()
 {
-    FState.TextColor = FFont.Color();
+    if (!FFontRealized || !FRealizedFont.SameAs(FFont)) {
+        FState.TextColor = FFont.Color();
+        FRealizedFont.Assign(FFont);
+        FFontRealized = true;
+    }
     if (FBrushRealized && FRealizedBrush.SameAs(FBrush)) return;
     FRealizedBrush.Assign(FBrush);
     FBrushRealized = true;
@@ -487,7 +491,7 @@ bool TCanvas::RestoreDC(int saved)
     FBrush.Assign(s.Brush);
     FFont.Assign(s.Font);
     FSaved.resize(size_t(index - 1));
-    FBrushRealized = false;
+    FBrushRealized = FFontRealized = false;
     return true;
 }
 

@@ -70,7 +70,7 @@ public:
     // The device context; realises pen, brush and font into its state as the drawing calls do.
     HDC Handle();
     // Forgets what was realised: the next drawing call sets the background from the brush again.
-    void Refresh() { FBrushRealized = false; }
+    void Refresh() { FBrushRealized = FFontRealized = false; }
 
     TPen& Pen() { return FPen; }
     TBrush& Brush() { return FBrush; }
@@ -262,6 +262,8 @@ private:
     TFont FFont;
     TBrush FRealizedBrush;
     bool FBrushRealized = false;
+    TFont FRealizedFont;   // a text colour set on the handle stays until the font changes
+    bool FFontRealized = false;
     TPoint FPenPos;
     TCopyMode FCopyMode = cmSrcCopy;
     TState FState;

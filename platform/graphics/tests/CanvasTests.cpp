@@ -211,6 +211,7 @@ TEST_F(CanvasPixels, MonochromePatternBrushTakesTextAndBackgroundColours)
     SetBkColor(C().Handle(), clRed);
     SetTextColor(C().Handle(), clWhite);
     PatBlt(C().Handle(), 1, 1, 6, 3, 0x00A000C9);
+    EXPECT_EQ(Picture(Bmp, clBlack).find('X'), std::string::npos);   // 0 bits leave white alone
     EXPECT_EQ(Picture(Bmp, clRed), "............/"
                                    ".X.X.X....../"
                                    "..X.X.X...../"
