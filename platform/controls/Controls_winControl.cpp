@@ -126,6 +126,7 @@ void TWinControl::InitializeWindow()
     if (FParent && FParent->HandleAllocated()) ws.SetParent(FHandle, FParent->WindowHandle());
     ws.SetText(FHandle, FText);
     ws.SetFont(FHandle, FFont);
+    ws.SetColor(FHandle, FColor);
     ws.SetEnabled(FHandle, FEnabled);
     ws.SetCursor(FHandle, CursorHandle(FCursor));
     ws.SetBounds(FHandle, BoundsRect());
@@ -337,6 +338,7 @@ void TWinControl::CMFontChanged(TMessage& message)
 void TWinControl::CMColorChanged(TMessage& message)
 {
     FBrush.SetColor(FColor);
+    if (FHandle) WindowSystem().SetColor(FHandle, FColor);
     for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_PARENTCOLORCHANGED);
     TControl::CMColorChanged(message);
 }

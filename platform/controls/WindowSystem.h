@@ -79,6 +79,8 @@ public:
     virtual void SetText(TWindowHandle* window, const String& text) = 0;
     virtual String GetText(TWindowHandle* window) = 0;
     virtual void SetFont(TWindowHandle* window, const TFont& font) = 0;
+    // The background of a native edit, memo, combo box or date edit (what WM_CTLCOLOREDIT gives).
+    virtual void SetColor(TWindowHandle* window, TColor color) = 0;
     virtual void BringToFront(TWindowHandle* window) = 0;
     // Shows the given area of an owner-drawn window's surface (device pixels of the window).
     virtual void ShowArea(TWindowHandle* window, const TRect& area) = 0;

@@ -6,6 +6,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCursor>
 #include <QDateEdit>
 #include <QEventLoop>
@@ -114,6 +115,7 @@ public:
     void SetText(TWindowHandle* h, const String& text) override;
     String GetText(TWindowHandle* h) override;
     void SetFont(TWindowHandle* h, const TFont& font) override;
+    void SetColor(TWindowHandle* h, TColor color) override;
     void BringToFront(TWindowHandle* h) override;
     void ShowArea(TWindowHandle* h, const TRect& area) override;
     void SchedulePaint(TWindowHandle* h) override;

@@ -553,6 +553,18 @@ void TQtWindowSystem::SetFont(TWindowHandle* h, const TFont& font)
     h->W->setFont(q);
 }
 
+void TQtWindowSystem::SetColor(TWindowHandle* h, TColor color)
+{
+    if (!h->W || h->Control->Surface()) return;
+    if (!qobject_cast<QLineEdit*>(h->W) && !qobject_cast<QPlainTextEdit*>(h->W) && !qobject_cast<QComboBox*>(h->W) &&
+        !qobject_cast<QAbstractSpinBox*>(h->W))
+        return;
+    const TColor rgb = ColorToRGB(color);
+    QPalette palette = h->W->palette();
+    palette.setColor(QPalette::Base, QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
+    h->W->setPalette(palette);
+}
+
 void TQtWindowSystem::BringToFront(TWindowHandle* h)
 {
     if (h->Outer && (!h->Outer->isWindow() || QGuiApplication::platformName() != "offscreen")) h->Outer->raise();

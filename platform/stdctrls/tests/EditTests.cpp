@@ -145,6 +145,21 @@ TEST_F(EditForm, EnteringSelectsTheWholeTextWithAutoSelect)
     EXPECT_EQ(memo->SelLength(), 0);
 }
 
+// The edit's background is its colour, set before or after its window exists.
+TEST_F(EditForm, EditBackgroundIsItsColour)
+{
+    EXPECT_EQ(TestPixel(Edit, 100, 12), clWhite);
+    Edit->SetColor(clYellow);
+    TestProcess();
+    EXPECT_EQ(TestPixel(Edit, 100, 12), clYellow);
+    auto* later = new TEdit(Form);
+    later->SetColor(clAqua);
+    later->SetBounds(10, 100, 120, 24);
+    later->SetParent(Form);
+    TestProcess();
+    EXPECT_EQ(TestPixel(later, 100, 12), clAqua);
+}
+
 TEST_F(EditForm, LimitReadOnlyAndPasswordStopOrHideTyping)
 {
     EXPECT_EQ(Edit->Perform(EM_GETLIMITTEXT), 0x7FFFFFFE);

@@ -45,6 +45,7 @@ public:
     void SetText(TWindowHandle* window, const String& text) override { Of(window)->Text = text; }
     String GetText(TWindowHandle* window) override { return Of(window)->Text; }
     void SetFont(TWindowHandle* window, const TFont& font) override { (void)window; (void)font; }
+    void SetColor(TWindowHandle* window, TColor color) override { (void)window; (void)color; }
     void BringToFront(TWindowHandle* window) override { (void)window; }
     void ShowArea(TWindowHandle* window, const TRect& area) override { (void)window; (void)area; }
     void SchedulePaint(TWindowHandle* window) override { (void)window; }
