@@ -1,0 +1,51 @@
+#pragma once
+// The per-user registry: keys and string values kept in "registry.ini" under the user's
+// configuration folder ($XDG_CONFIG_HOME/dorvane/).  A key path ("Software\Dorvane\Recent") is
+// a section of the file, its values are the section's keys.  Only the current user's root is
+// writable; look-ups under any other root find nothing.
+#include <cstdint>
+
+#include "platform/rtl/Types.h"
+#include "platform/rtl/UString.h"
+
+using HKEY = std::uintptr_t;
+constexpr HKEY HKEY_CLASSES_ROOT = 0x80000000, HKEY_CURRENT_USER = 0x80000001, HKEY_LOCAL_MACHINE = 0x80000002;
+
+// The file behind the store.
+String RegistryFileName();
+
+class TRegistry {
+public:
+    TRegistry() = default;
+    TRegistry(const TRegistry&) = delete;
+    TRegistry& operator=(const TRegistry&) = delete;
+
+    HKEY RootKey() const { return FRootKey; }
+    void SetRootKey(HKEY value) { CloseKey(); FRootKey = value; }
+    const String& CurrentPath() const { return FCurrentPath; }
+
+    // Opens the key (made when CanCreate); false when it does not exist and may not be made.
+    bool OpenKey(const String& Key, bool CanCreate);
+    bool OpenKeyReadOnly(const String& Key) { return OpenKey(Key, false); }
+    void CloseKey() { FCurrentPath = String(); FOpen = false; }
+    bool KeyExists(const String& Key) const;
+    bool CreateKey(const String& Key);
+    // Deletes the key, its values and every key below it.
+    bool DeleteKey(const String& Key);
+
+    // Values of the open key.
+    bool ValueExists(const String& Name) const;
+    String ReadString(const String& Name) const;   // empty when missing
+    void WriteString(const String& Name, const String& Value);
+    Integer ReadInteger(const String& Name) const;
+    void WriteInteger(const String& Name, Integer Value);
+    bool DeleteValue(const String& Name);
+
+private:
+    // A key relative to the open key unless it starts with a backslash.
+    String FullKey(const String& Key) const;
+    bool IsUserRoot() const { return FRootKey == HKEY_CURRENT_USER; }
+    HKEY FRootKey = HKEY_CURRENT_USER;
+    String FCurrentPath;
+    bool FOpen = false;
+};
