@@ -1,0 +1,381 @@
+// The library's push button: owner drawing of face, glyph and caption, drop-down menu, auto-repeat
+// and mouse tracking on top of the platform button's roles and keyboard.
+#include "foundation/StyCustomButton.h"
+
+#include "platform/classes/TypInfo.h"
+#include "platform/forms/Forms.h"
+
+const TEnumTypeInfo& TypeInfoOf(TStyNormalButtonStyle)
+{
+    static const TEnumTypeInfo info("TStyNormalButtonStyle", {"nbsAutoDetect", "nbsWin31", "nbsWin40"});
+    return info;
+}
+
+TClass TStyCustomButton::StaticClass()
+{
+    static const TMetaClass meta("TStyCustomButton", TButton::StaticClass(), nullptr, [](TMetaClass& m) {
+        m.OnMessage(CN_DRAWITEM, &TStyCustomButton::CNDrawItem);
+        m.OnMessage(CN_MEASUREITEM, &TStyCustomButton::CNMeasureItem);
+        m.OnMessage(CM_MOUSEENTER, &TStyCustomButton::CMMouseEnter);
+        m.OnMessage(CM_MOUSELEAVE, &TStyCustomButton::CMMouseLeave);
+        m.OnMessage(CM_FONTCHANGED, &TStyCustomButton::CMFontChanged);
+        m.OnMessage(WM_ERASEBKGND, &TStyCustomButton::WMEraseBkgnd);
+        m.OnMessage(UM_THEMECHANGED, &TStyCustomButton::UMThemeChanged);
+    });
+    return &meta;
+}
+
+TStyCustomButton::TStyCustomButton(TComponent* AOwner)
+    : TButton(AOwner),
+      FButtonLayout(std::make_unique<TStyButtonLayout>(nullptr)),
+      FFontFx(std::make_unique<TStyFxCaption>(nullptr)),
+      FGlyph(std::make_unique<TStyGlyph>())
+{
+    FControlStyle.Include(csReplicatable);
+    FGlyph->OnChange = TNotifyEvent(this, &TStyCustomButton::GlyphChanged);
+    FGlyph->OnGetBitmap = [this](TObject* sender, TBitmap& b, bool& handled) { GetGlyphBitmap(sender, b, handled); };
+    FButtonLayout->OnChange = TNotifyEvent(this, &TStyCustomButton::FontChanged);
+    FFontFx->OnChange = TNotifyEvent(this, &TStyCustomButton::FontChanged);
+    SetBounds(Left(), Top(), 75, 25);
+}
+
+TStyCustomButton::~TStyCustomButton()
+{
+    StopRepeat();
+    FGlyph->OnChange = TNotifyEvent();
+    FGlyph->OnGetBitmap = nullptr;
+    FButtonLayout->OnChange = TNotifyEvent();
+    FFontFx->OnChange = TNotifyEvent();
+}
+
+void TStyCustomButton::CreateParams(TCreateParams& Params)
+{
+    TButton::CreateParams(Params);
+    Params.Style |= BS_OWNERDRAW;
+}
+
+// ---- properties
+
+void TStyCustomButton::SetButtonStyle(TStyUserButtonStyle value)
+{
+    if (value == FExtStyle) return;
+    FExtStyle = value;
+    const bool explorer = value == ubsFlatUnColored || value == ubsNavigator || value == ubsExplorer;
+    FGlyph->SetStyle(explorer ? gsExplorer : gsStandard);
+    Invalidate();
+}
+
+void TStyCustomButton::SetStyle(TStyNormalButtonStyle value)
+{
+    FStyle = value;
+    SetButtonStyle(value == nbsWin31 ? ubsWin31 : ubsWin40);
+}
+
+void TStyCustomButton::SetNumGlyphs(Integer value)
+{
+    if (ComponentState().Contains(csLoading)) FloadingNumGlyphs = value & 0x7F;
+    else FGlyph->SetNumGlyphs(value);
+}
+
+void TStyCustomButton::SetGlyphKind(TStyGlyphKind value)
+{
+    if (value != FGlyphKind) {
+        FGlyphKind = value;
+        if (value != gkCustom) {
+            auto handler = FGlyph->OnChange;
+            FGlyph->OnChange = TNotifyEvent();
+            FGlyph->Glyph().OnChange = nullptr;
+            FGlyph->Glyph().SetSize(0, 0);
+            FGlyph->Glyph().OnChange = [this] { FGlyph->Changed(true); };
+            FGlyph->OnChange = handler;
+        }
+    }
+    FGlyph->Changed(true);
+}
+
+void TStyCustomButton::SetMultiLine(bool value)
+{
+    if (value == FMultiLine) return;
+    FMultiLine = value;
+    FontChanged(nullptr);
+}
+
+void TStyCustomButton::SetUseCaption(bool value)
+{
+    if (value == FUseCaption) return;
+    FUseCaption = value;
+    FontChanged(nullptr);
+}
+
+void TStyCustomButton::SetThemeMode(TStyThemeMode value)
+{
+    if (value == FThemeMode) return;
+    FThemeMode = value;
+    if (!FThemeGlobalMode) ThemeChanged();
+}
+
+void TStyCustomButton::SetParentThemeMode(bool value)
+{
+    if (value == FParentThemeMode) return;
+    FParentThemeMode = value;
+    ThemeChanged();
+}
+
+void TStyCustomButton::SetThemeGlobalMode(bool value)
+{
+    if (value == FThemeGlobalMode) return;
+    FThemeGlobalMode = value;
+    ThemeChanged();
+}
+
+void TStyCustomButton::SetDropDownMenu(TPopupMenu* value)
+{
+    if (value == FDropDown) return;
+    if (FDropDown) FDropDown->RemoveFreeNotification(this);
+    FDropDown = value;
+    if (FDropDown) FDropDown->FreeNotification(this);
+}
+
+TStyThemeMode TStyCustomButton::EffectiveThemeMode() const { return UseTheme(FThemeMode); }
+
+bool TStyCustomButton::isTransparentSet() const
+{
+    return FExtStyle == ubsExplorer || FExtStyle == ubsExplorerColored || FExtStyle == ubsOfficeTransp || IsThemed();
+}
+
+void TStyCustomButton::ThemeChanged()
+{
+    if (!ComponentState().Contains(csLoading) && !ComponentState().Contains(csReading)) Invalidate();
+}
+
+void TStyCustomButton::FontChanged(TObject* Sender)
+{
+    if (ComponentState().Contains(csLoading)) return;
+    if (Sender == FFontFx.get()) SetParentFont(false);
+    Invalidate();
+}
+
+void TStyCustomButton::GlyphChanged(TObject*)
+{
+    if (!FGlyph->Glyph().Empty()) FGlyphKind = gkCustom;
+    Invalidate();
+}
+
+void TStyCustomButton::GetGlyphBitmap(TObject*, TBitmap& B, bool& AHandled)
+{
+    if (!FGlyph->Glyph().Empty() || FGlyphKind == gkCustom) return;
+    LoadStandardGlyph(&B, FGlyphKind);
+    AHandled = true;
+}
+
+// ---- streaming
+
+void TStyCustomButton::DefineProperties(TFiler* Filer)
+{
+    TButton::DefineProperties(Filer);
+    // Properties of older forms, read and never written.
+    Filer->DefineProperty(
+        "Style",
+        [this](TReader* r) {
+            const String ident = r->ReadIdent();
+            if (ident == String("nbsWin31")) SetButtonStyle(ubsWin31);
+            else if (ident == String("nbsAutoDetect") || ident == String("nbsWin40")) SetButtonStyle(ubsWin40);
+        },
+        nullptr, false);
+    Filer->DefineProperty(
+        "ExtStyle",
+        [this](TReader* r) {
+            TStyUserButtonStyle style = FExtStyle;
+            bool xp = CtlXP();
+            ReadButtonStyleIdent(r->ReadIdent(), style, xp);
+            SetButtonStyle(style);
+            if (xp != CtlXP()) SetCtlXP(xp);
+        },
+        nullptr, false);
+    Filer->DefineProperty("CtlXP", [this](TReader* r) { SetCtlXP(r->ReadBoolean()); }, nullptr, false);
+}
+
+void TStyCustomButton::Loaded()
+{
+    TButton::Loaded();
+    FGlyph->SetNumGlyphs(FloadingNumGlyphs);
+}
+
+void TStyCustomButton::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TButton::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FDropDown) FDropDown = nullptr;
+}
+
+// ---- drawing
+
+bool TStyCustomButton::IsFocused()
+{
+    if (Focused()) return true;
+    if (!Default()) return false;
+    TCustomForm* form = GetParentForm(this);
+    return !form || !dynamic_cast<TButton*>(form->ActiveControl());
+}
+
+TColor TStyCustomButton::GetTextColor() const { return Font().Color(); }
+
+void TStyCustomButton::CNDrawItem(TMessage& message)
+{
+    DrawItem(*reinterpret_cast<const TDrawItemStruct*>(message.LParam));
+    message.Result = 1;
+}
+
+void TStyCustomButton::CNMeasureItem(TMessage& message)
+{
+    auto* item = reinterpret_cast<TMeasureItemStruct*>(message.LParam);
+    item->itemWidth = static_cast<Cardinal>(Width());
+    item->itemHeight = static_cast<Cardinal>(Height());
+    message.Result = 1;
+}
+
+void TStyCustomButton::DrawItem(const TDrawItemStruct& DrawItemStruct)
+{
+    TCanvas& canvas = *DrawItemStruct.hDC;
+    TRect r = ClientRect();
+    if (!Enabled()) FState = bsDisabledUp;
+    else if (DrawItemStruct.itemState & ODS_SELECTED) FState = bsDown;
+    else if (FMouseOver) FState = bsMouseOver;
+    else FState = bsUp;
+
+    Word flags = IsFocused() && Enabled() ? 3 : 1;
+    if (DrawItemStruct.itemState & ODS_FOCUS) flags |= bfDefault;
+    if (FMouseOver) flags |= bfHot;
+    const TStyThemeMode mode = EffectiveThemeMode();
+    if (mode != ttmNone) flags |= bfThemed;
+
+    if (isTransparentSet()) {
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(Color());
+        canvas.FillRect(ClientRect());
+    }
+    DrawButtonFace(canvas, FMouseOver, r, FExtStyle, FState, flags, Color(), mode);
+
+    if (FExtStyle != ubsCombo) {
+        canvas.Font().Assign(&Font());
+        canvas.Font().SetColor(GetTextColor());
+        DrawCaption(canvas, r, 0);
+    } else if (mode == ttmNone) {
+        TStyButtonLayout layout(nullptr);
+        layout.SetArrow(true);
+        layout.SetArrowSize(4);
+        layout.SetArrowIndent(-1);
+        if (FState == bsMouseOver) layout.SetArrowColor(clHighlightText);
+        TStyDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled, dt3DDisabled};
+        TStyGlyphTransparency none;
+        DrawGlyphAndText(canvas, String(), nullptr, r, nullptr, &layout, false, false, none, styles, 0);
+    }
+}
+
+void TStyCustomButton::DrawCaption(TCanvas& aCanvas, TRect R, Cardinal flags)
+{
+    TStyDrawTextStyles styles{Enabled() ? dtEnabled : dtDisabled, dt3DDisabled};
+    FGlyph->DrawButtonGlyphAndText(aCanvas, FUseCaption ? Caption() : String(), FFontFx.get(), R, FState,
+                                   FButtonLayout.get(), styles, FMultiLine, flags);
+}
+
+void TStyCustomButton::WMEraseBkgnd(TMessage& message)
+{
+    if (isTransparentSet()) {
+        message.Result = 1;
+        return;
+    }
+    InheritedMessage(StaticClass(), message);
+}
+
+void TStyCustomButton::UMThemeChanged(TMessage&) { ThemeChanged(); }
+
+void TStyCustomButton::CMFontChanged(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (!ComponentState().Contains(csLoading)) Invalidate();
+}
+
+// ---- mouse, repeat and drop-down
+
+void TStyCustomButton::CMMouseEnter(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (message.LParam || ComponentState().Contains(csDesigning) || FMouseOver) return;
+    FMouseOver = true;
+    Invalidate();
+}
+
+void TStyCustomButton::CMMouseLeave(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (message.LParam || ComponentState().Contains(csDesigning)) return;
+    if (OnMouseExit) OnMouseExit(this);
+    if (FMouseOver) {
+        FMouseOver = false;
+        FState = bsUp;
+        Invalidate();
+    }
+}
+
+void TStyCustomButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TButton::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft || !FRepeatedClick || FTimerID) return;
+    FTimerID = std::make_unique<TTimer>(nullptr);
+    FTimerID->SetInterval(FRepeatDelay);
+    FTimerID->SetOnTimer(TNotifyEvent(this, &TStyCustomButton::RepeatTimerTick));
+    FTimerID->SetEnabled(true);
+}
+
+void TStyCustomButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TButton::MouseUp(Button, Shift, X, Y);
+    if (FRepeatedClick) StopRepeat();
+}
+
+void TStyCustomButton::StopRepeat()
+{
+    if (!FTimerID) return;
+    FTimerID->SetOnTimer(TNotifyEvent());
+    FTimerID->SetEnabled(false);
+    FTimerID.reset();
+}
+
+// The held button shows pushed only while the mouse is over it: off it, the repeats pause.
+void TStyCustomButton::RepeatTimerTick(TObject*)
+{
+    if (Perform(BM_GETSTATE) & BST_PUSHED) RepeatClick();
+}
+
+void TStyCustomButton::RepeatClick()
+{
+    FTimerID->SetInterval(FRepeatInterval);
+    Click();
+}
+
+void TStyCustomButton::Click()
+{
+    if (FDropDown && !FDropped) {
+        if (OnClick) OnClick(this);
+        DropDown();
+        return;
+    }
+    TButton::Click();
+}
+
+void TStyCustomButton::DropDown()
+{
+    if (!FDropDown || FDropped) return;
+    if (!IsFocused() && CanFocus()) SetFocus();
+    Perform(BM_SETSTATE, 1);
+    Repaint();
+    FDropped = true;
+    if (OnDropDown) OnDropDown(this);
+    const TPoint at = FDropDownRight ? ClientToScreen(Point(Width(), FDropDownIndent))
+                                     : ClientToScreen(Point(FDropDownIndent, Height()));
+    FDropDown->Popup(at.X, at.Y);
+    if (GetCaptureControl()) GetCaptureControl()->Perform(WM_CANCELMODE);
+    FDropped = false;
+    FState = bsUp;
+    Perform(BM_SETSTATE, 0);
+}

@@ -1,0 +1,136 @@
+#pragma once
+// The library's push button: the platform button's behaviour (focus, default and cancel roles,
+// modal result, keyboard) painted by the button itself in one of fourteen looks, with a glyph or
+// an image-list image beside a caption of one or more lines, a caption effect, an optional
+// drop-down menu and auto-repeat while held down.
+#include <memory>
+
+#include "foundation/StyGlyph.h"
+#include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/Menus.h"
+#include "platform/stdctrls/Timer.h"
+
+class TCustomImageList;
+
+class TStyCustomButton : public TButton {
+    DECLARE_CLASS(TStyCustomButton, TButton)
+public:
+    explicit TStyCustomButton(TComponent* AOwner);
+    ~TStyCustomButton() override;
+
+    TStyUserButtonStyle ButtonStyle() const { return FExtStyle; }
+    void SetButtonStyle(TStyUserButtonStyle value);
+    TStyNormalButtonStyle Style() const { return FStyle; }
+    void SetStyle(TStyNormalButtonStyle value);
+    TStyButtonLayout& ButtonLayout() { return *FButtonLayout; }
+    TStyFxCaption& FontFX() { return *FFontFx; }
+    TStyGlyph& GlyphObject() { return *FGlyph; }
+    TBitmap& Glyph() { return FGlyph->Glyph(); }
+    void SetGlyph(const TBitmap& value) { FGlyph->SetGlyph(value); }
+    Integer NumGlyphs() const { return FGlyph->NumGlyphs(); }
+    void SetNumGlyphs(Integer value);
+    TStyGlyphKind GlyphKind() const { return FGlyphKind; }
+    void SetGlyphKind(TStyGlyphKind value);
+    bool MultiLine() const { return FMultiLine; }
+    void SetMultiLine(bool value);
+    bool UseCaption() const { return FUseCaption; }
+    void SetUseCaption(bool value);
+    bool RepeatedClick() const { return FRepeatedClick; }
+    void SetRepeatedClick(bool value) { FRepeatedClick = value; }
+    Word RepeatingDelay() const { return FRepeatDelay; }
+    void SetRepeatingDelay(Word value) { FRepeatDelay = value; }
+    Word RepeatingInterval() const { return FRepeatInterval; }
+    void SetRepeatingInterval(Word value) { FRepeatInterval = value; }
+    bool UseGlobalTimer() const { return FUseGlobalTimer; }
+    void SetUseGlobalTimer(bool value) { FUseGlobalTimer = value; }
+    bool HideHint() const { return FHideHint; }
+    void SetHideHint(bool value) { FHideHint = value; }
+    TStyThemeMode ThemeMode() const { return FThemeMode; }
+    void SetThemeMode(TStyThemeMode value);
+    bool ParentThemeMode() const { return FParentThemeMode; }
+    void SetParentThemeMode(bool value);
+    bool ThemeGlobalMode() const { return FThemeGlobalMode; }
+    void SetThemeGlobalMode(bool value);
+    // The platform theme (true) or none (false).
+    bool CtlXP() const { return FThemeMode == ttmPlatform; }
+    void SetCtlXP(bool value) { SetThemeMode(value ? ttmPlatform : ttmNone); }
+    TPopupMenu* DropDownMenu() const { return FDropDown; }
+    void SetDropDownMenu(TPopupMenu* value);
+    Integer DropDownIndent() const { return FDropDownIndent; }
+    void SetDropDownIndent(Integer value) { FDropDownIndent = value; }
+    bool DropDownRight() const { return FDropDownRight; }
+    void SetDropDownRight(bool value) { FDropDownRight = value; }
+    bool Dropped() const { return FDropped; }
+    TStyButtonState State() const { return FState; }
+    bool MouseOver() const { return FMouseOver; }
+    // The theme mode the button draws with: its own resolved by the theme services.
+    TStyThemeMode EffectiveThemeMode() const;
+    bool IsThemed() const { return EffectiveThemeMode() != ttmNone; }
+    // Whether the parent's background shows through (transparent looks, themed faces).
+    bool isTransparentSet() const;
+
+    void Click() override;
+    void DropDown();
+
+    TNotifyEvent OnDropDown;
+    // OnMouseEnter is the control's; this one fires when the mouse leaves.
+    TNotifyEvent OnMouseExit;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void DefineProperties(TFiler* Filer) override;
+    void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+
+    virtual void ThemeChanged();
+    virtual void DrawCaption(TCanvas& aCanvas, TRect R, Cardinal flags);
+    virtual void DrawItem(const TDrawItemStruct& DrawItemStruct);
+    virtual void RepeatClick();
+
+    void CNDrawItem(TMessage& message);
+    void CNMeasureItem(TMessage& message);
+    void CMMouseEnter(TMessage& message);
+    void CMMouseLeave(TMessage& message);
+    void CMFontChanged(TMessage& message);
+    void WMEraseBkgnd(TMessage& message);
+    void UMThemeChanged(TMessage& message);
+
+private:
+    // The focused or the default button (while no other button has the focus).
+    bool IsFocused();
+    TColor GetTextColor() const;
+    void FontChanged(TObject* Sender);
+    void GlyphChanged(TObject* Sender);
+    void GetGlyphBitmap(TObject* Sender, TBitmap& B, bool& AHandled);
+    void RepeatTimerTick(TObject* Sender);
+    void StopRepeat();
+
+    std::unique_ptr<TStyButtonLayout> FButtonLayout;
+    TPopupMenu* FDropDown = nullptr;
+    Integer FDropDownIndent = 0;
+    bool FDropDownRight = false;
+    bool FDropped = false;
+    std::unique_ptr<TStyFxCaption> FFontFx;
+    bool FMouseOver = false;
+    bool FMultiLine = false;
+    bool FRepeatedClick = false;
+    Word FRepeatDelay = 500;
+    Word FRepeatInterval = 100;
+    TStyButtonState FState = bsUp;
+    TStyNormalButtonStyle FStyle = nbsAutoDetect;
+    TStyUserButtonStyle FExtStyle = ubsWin40;
+    std::unique_ptr<TTimer> FTimerID;
+    bool FHideHint = true;
+    bool FUseCaption = true;
+    bool FUseGlobalTimer = false;
+    bool FParentThemeMode = true;
+    TStyThemeMode FThemeMode = ttmPlatform;
+    bool FThemeGlobalMode = false;
+    Integer FloadingNumGlyphs = 1;
+    std::unique_ptr<TStyGlyph> FGlyph;
+    TStyGlyphKind FGlyphKind = gkCustom;
+};
+
+const TEnumTypeInfo& TypeInfoOf(TStyNormalButtonStyle);

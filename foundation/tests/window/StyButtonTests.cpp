@@ -1,0 +1,145 @@
+// The library's push button on shown forms: clicks, keys, default and cancel roles, modal
+// results, auto-repeat on the test clock and multi-line captions.
+#include <gtest/gtest.h>
+
+#include "foundation/StyButton.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+struct TClicks : TObject {
+    int Count = 0;
+    void Click(TObject*) { ++Count; }
+};
+
+class StyButtonWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestInitialize();
+        Form.SetBounds(0, 0, 300, 150);
+        Ok = NewButton(10, "OK");
+        Other = NewButton(100, "Other");
+        Form.Show();
+        TestProcess();
+    }
+    TStyButton* NewButton(Integer left, const char* caption)
+    {
+        auto* b = new TStyButton(&Form);
+        b->SetParent(&Form);
+        b->SetLeft(left);
+        b->SetTop(10);
+        b->SetCaption(caption);
+        b->OnClick = TNotifyEvent(&Clicks, &TClicks::Click);
+        return b;
+    }
+    TClicks Clicks;
+    TForm Form{nullptr};
+    TStyButton* Ok = nullptr;
+    TStyButton* Other = nullptr;
+};
+
+TEST_F(StyButtonWindow, ANewButtonHasItsDefaults)
+{
+    EXPECT_EQ(Ok->Width(), 75);
+    EXPECT_EQ(Ok->Height(), 25);
+    EXPECT_EQ(Ok->ButtonStyle(), ubsWin40);
+    EXPECT_EQ(Ok->ThemeMode(), ttmPlatform);
+    EXPECT_EQ(Ok->EffectiveThemeMode(), ttmNone);   // no visual styles: the classic face
+    EXPECT_EQ(Ok->RepeatingDelay(), 500);
+    EXPECT_EQ(Ok->RepeatingInterval(), 100);
+    EXPECT_TRUE(Ok->HideHint());
+}
+
+TEST_F(StyButtonWindow, ClickAndSpaceClick)
+{
+    TestClick(Ok, 20, 12);
+    EXPECT_EQ(Clicks.Count, 1);
+    EXPECT_TRUE(Ok->Focused());
+    TestPressKey(Ok, VK_SPACE);
+    EXPECT_EQ(Clicks.Count, 2);
+    // pressed and dragged off: no click
+    TestMouseDown(Ok, 20, 12);
+    TestMouseMove(Ok, 200, 12, {ssLeft});
+    TestMouseUp(Ok, 200, 12);
+    EXPECT_EQ(Clicks.Count, 2);
+}
+
+TEST_F(StyButtonWindow, EnterClicksTheDefaultAndEscapeTheCancelButton)
+{
+    Ok->SetDefault(true);
+    Other->SetCancel(true);
+    auto* edit = new TStyButton(&Form);   // a third control holds the focus
+    edit->SetParent(&Form);
+    edit->SetLeft(190);
+    edit->SetTabStop(true);
+    TestProcess();
+    TClicks okClicks, otherClicks;
+    Ok->OnClick = TNotifyEvent(&okClicks, &TClicks::Click);
+    Other->OnClick = TNotifyEvent(&otherClicks, &TClicks::Click);
+    Form.SetActiveControl(edit);
+    TestProcess();
+    TestPressKey(edit, VK_RETURN);
+    EXPECT_EQ(okClicks.Count, 1);
+    TestPressKey(edit, VK_ESCAPE);
+    EXPECT_EQ(otherClicks.Count, 1);
+}
+
+TEST_F(StyButtonWindow, ModalResultClosesAModalForm)
+{
+    TForm dialog(nullptr);
+    dialog.SetBounds(0, 0, 200, 100);
+    auto* ok = new TStyButton(&dialog);
+    ok->SetParent(&dialog);
+    ok->SetCaption("OK");
+    ok->SetModalResult(mrOk);
+    TestAnswerNextModal([ok](TCustomForm*) { TestClick(ok, 10, 10); });
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+}
+
+TEST_F(StyButtonWindow, HeldDownItRepeatsAfterTheDelayThenEveryInterval)
+{
+    TTestClock clock;
+    Ok->SetRepeatedClick(true);
+    TestMouseDown(Ok, 20, 12);
+    clock.Advance(499);
+    EXPECT_EQ(Clicks.Count, 0);
+    clock.Advance(1);
+    EXPECT_EQ(Clicks.Count, 1);   // the first repeat after 500 ms
+    clock.Advance(300);
+    EXPECT_EQ(Clicks.Count, 4);   // then every 100 ms
+    TestMouseMove(Ok, 200, 12, {ssLeft});   // off the button the repeats pause
+    clock.Advance(300);
+    EXPECT_EQ(Clicks.Count, 4);
+    TestMouseMove(Ok, 20, 12, {ssLeft});
+    clock.Advance(100);
+    EXPECT_EQ(Clicks.Count, 5);
+    TestMouseUp(Ok, 20, 12);
+    EXPECT_EQ(Clicks.Count, 6);   // the release clicks once more, as a click does
+    clock.Advance(1000);
+    EXPECT_EQ(Clicks.Count, 6);
+}
+
+TEST_F(StyButtonWindow, ATwoLineBoldCaptionTakesTwoLines)
+{
+    auto* b = NewButton(10, "");
+    b->SetTop(50);
+    b->SetBounds(10, 50, 90, 40);
+    b->SetMultiLine(true);
+    b->Font().SetStyle({TFontStyle::fsBold});
+    b->SetCaption("Step 4:\r\nOutput");
+    TestProcess();
+    // dark text pixels in the upper and in the lower half of the face
+    auto darkRows = [&](Integer from, Integer to) {
+        int n = 0;
+        for (Integer y = from; y < to; ++y)
+            for (Integer x = 6; x < 84; ++x)
+                if ((ColorToRGB(TestPixel(b, x, y)) & 0xFFFFFF) == 0) ++n;
+        return n;
+    };
+    EXPECT_GT(darkRows(5, 19), 10);
+    EXPECT_GT(darkRows(20, 35), 10);
+    EXPECT_EQ(b->GlyphObject().TextRect().Height() > 20, true);
+}
+
+}  // namespace
