@@ -2,8 +2,94 @@
 // The mini-HTML text engine of the list controls: text preparation (character references, line
 // breaks), colour and number readers, the highlight and mark tags, and the renderer that lays
 // a marked-up text out in a rectangle of a canvas, draws it and finds the anchor under a point.
+#include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/UString.h"
+
+class TCustomImageList;
+
+// Named pictures for mini-HTML texts (the picture container): the picture of the first item
+// whose name equals the name without regard to letter case; null when none.
+class IHTMLPictures {
+public:
+    virtual ~IHTMLPictures() = default;
+    virtual TGraphic* FindPicture(const String& Name) = 0;
+};
+
+// Pictures loaded from URLs for mini-HTML texts, kept for later calls: FindPicture compares the
+// URL exactly; AddPicture loads one synchronously ("RES://name", "FILE://path"; other URLs give
+// an empty picture) and keeps it.
+class IHTMLPictureCache {
+public:
+    virtual ~IHTMLPictureCache() = default;
+    virtual TGraphic* FindPicture(const String& ID) = 0;
+    virtual TGraphic* AddPicture(const String& URL) = 0;
+};
+
+enum THTMLBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+
+// What a call of the renderer is asked to do, with the defaults the section list box uses.
+struct THTMLRenderParams {
+    TCustomImageList* ImageList = nullptr;
+    Integer PointX = 0, PointY = 0;
+    Integer FocusedLink = -1;
+    Integer HotLink = -1;
+    Integer ShadowShift = 1;
+    bool HitTestPass = false;
+    bool MeasureOnly = false;
+    bool PrinterOutput = false;
+    bool IsSelected = false;
+    bool BlinkPhase = true;
+    bool HotLinkOnly = true;
+    bool Wrap = true;
+    bool ScaledFonts = true;
+    double PrinterScale = 1.0;
+    TColor LinkColor = 0xFF0000;
+    TColor HotLinkBackColor = clNone;
+    TColor HotLinkTextColor = clNone;
+    TColor ShadowTint = 0x808080;
+    IHTMLPictureCache* PictureCache = nullptr;
+    IHTMLPictures* Pictures = nullptr;
+    Integer ExtraLineSpace = 0;
+    THTMLBiDiMode TextBiDiMode = bdLeftToRight;
+    TColor HiliteBackColor = clHighlight;
+    TColor HiliteTextColor = clHighlightText;
+    TFontStyles HiliteStyle;
+    float DpiScale = 1.0f;
+};
+
+// What the renderer found: the anchor under the point, the visible text, the size of the text.
+struct THTMLRenderResult {
+    String LinkHref;
+    String VisibleText;
+    String LinkTitle;
+    Integer WidestLine = 0;
+    Integer TotalHeight = 0;
+    Integer LinkCount = 0;
+    Integer HitLink = -1;
+    TRect HitLinkRect;
+};
+
+// ---- drawing beyond the canvas's own operations
+// Draws the text (the two UTF-16 units of one emoji) in colour with its box's top-left at
+// (x, y - 2), unless MeasureOnly; returns the canvas font's text height, the emoji's advance.
+Integer DrawColorEmoji(TCanvas& Canvas, Integer x, Integer y, bool MeasureOnly, const String& Text, Integer FontSize);
+// The desktop's icon for a file or folder name, a file type (".pdf") or an icon number: its size
+// in Size, and drawn at (x, y) when Draw (stretched by PrinterScale for a printer).
+void DrawSystemIcon(TCanvas& Canvas, Integer x, Integer y, TSize& Size, double PrinterScale, bool Printer, bool Draw,
+                    bool Large, const String& Name);
+bool IsDirectoryPath(const String& Path);
+// Fills the rectangle in bands from the first to the second colour (horizontal: left to right),
+// each band overlapping the next by a pixel; a frame unless FrameColor is clNone.
+void FillGradientRect(TCanvas& Canvas, TColor First, TColor Second, bool Horizontal, const TRect& R, Integer Bands,
+                      TColor FrameColor);
+void StretchBitmapToCanvas(TCanvas& Canvas, const TRect& R, TBitmap& Bitmap);
+
+// Lays the markup out in Area line by line, measuring each line and then drawing it (or only
+// hit-testing it, or nothing at all when only measuring).  True when the point lies on anchor
+// text within its line's text band, or on an image inside an anchor.
+bool RenderMiniHTML(TCanvas& DrawCanvas, const String& Markup, TRect Area, const THTMLRenderParams& Params,
+                    THTMLRenderResult& Result);
 
 // ---- text preparation and values
 String DecodeNamedEntities(const String& text);

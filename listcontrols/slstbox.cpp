@@ -675,6 +675,15 @@ Integer TSectionListBox::MeasureSubItem(const String& text, bool AutoSize, Integ
 {
     if (!AutoSize || FDestroying || (!HandleAllocated() && !Parent())) return ItemHeight;
     TCanvas& canvas = Canvas();
+    if (Pos("</", text) > 0) {
+        TRect r = RowRect(0);
+        r.Left += FSubItemIndent;
+        THTMLRenderParams params = HTMLParams(false);
+        params.MeasureOnly = true;
+        THTMLRenderResult result;
+        RenderMiniHTML(canvas, text, r, params, result);
+        return result.TotalHeight + 2;
+    }
     TRect r{FSubItemIndent, 0, Width() - VertScrollBarWidth(), ItemHeight};
     Integer height = DrawText(canvas.Handle(), text, -1, &r, DT_CALCRECT | DT_NOPREFIX | static_cast<Cardinal>(FDtStyle));
     Integer gh = canvas.TextHeight("gh");
@@ -855,6 +864,12 @@ void TSectionListBox::SetSubItemIndent(Integer value)
 {
     FSubItemIndent = value;
     Invalidate();
+}
+
+void TSectionListBox::SetPictureContainer(IHTMLPictures* value)
+{
+    FContainer = value;
+    UpdateItemHeight();
 }
 
 void TSectionListBox::SetSectionImages(TCustomImageList* value)

@@ -5,6 +5,7 @@
 // change of a section is forwarded at once as the insertion, deletion or rewrite of its rows, so
 // that the row of section k is the sum over the sections before it of 1 plus, when open, their
 // sub-item count, and sub-item i of an open section k is on row (row of k) + 1 + i.
+#include "listcontrols/GxHTML.h"
 #include "platform/classes/Alignment.h"
 #include "platform/classes/Collection.h"
 #include "platform/stdctrls/Edits.h"
@@ -394,6 +395,12 @@ public:
     void SetSubItemImages(TCustomImageList* value);
     Integer SubItemIndent() const { return FSubItemIndent; }
     void SetSubItemIndent(Integer value);
+    // Named pictures for mini-HTML texts; not owned.
+    IHTMLPictures* PictureContainer() const { return FContainer; }
+    void SetPictureContainer(IHTMLPictures* value);
+    // Pictures loaded from URLs for mini-HTML texts; not owned.
+    IHTMLPictureCache* ImageCache() const { return FImageCache; }
+    void SetImageCache(IHTMLPictureCache* value) { FImageCache = value; }
     TURLSettings& URLSettings() { return FURLSettings; }
     void SetURLSettings(TURLSettings& value) { FURLSettings.Assign(&value); }
     bool ExpandDisable() const { return FExpandDisable; }
@@ -499,6 +506,10 @@ private:
     void DrawSortIndicator(TCanvas& canvas, const TRect& row, TListSection* section);
     void DrawTransparentGlyph(TCanvas& canvas, TBitmap& glyph, TColor background, TPoint position);
     void UpdateWallpaperBrush();
+    THTMLRenderParams HTMLParams(bool selected) const;
+    // The anchor under the point in a mini-HTML row whose text starts `indent` pixels in.
+    bool HitAnchor(Integer row, Integer indent, Integer X, Integer Y, String& anchor);
+    void TrackAnchor(bool hit, const String& anchor);
     void DrawTabSplitter(Integer x, Integer top, Integer bottom);
     bool ValidTabStops(std::vector<Integer>& stops, bool rightStops) const;
 
@@ -519,6 +530,8 @@ private:
     TTabPositionCollection FTabPositions{this};
     TCursor FOldCursor = crDefault;
     TSectionMemo* FMemo = nullptr;
+    IHTMLPictures* FContainer = nullptr;
+    IHTMLPictureCache* FImageCache = nullptr;
     TCustomImageList* FSectionImages = nullptr;
     TCustomImageList* FSubItemImages = nullptr;
     TURLSettings FURLSettings;

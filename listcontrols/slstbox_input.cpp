@@ -151,6 +151,14 @@ void TSectionListBox::MouseDown(TMouseButton Button, TShiftState Shift, Integer 
         ShellExecute(WindowHandle(), "open", text);
         return;
     }
+    String anchor;
+    if (Pos("</", text) > 0 && HitAnchor(row, FSubItemIndent, X, Y, anchor)) {
+        if (Pos("://", anchor) > 0 || Pos("mailto:", anchor) > 0)
+            ShellExecute(nullptr, "open", anchor);
+        else
+            OnAnchorClick(this, row, anchor);
+        return;
+    }
     GetListItemIndex(row, SectionIdx, subitemidx);
     TListSection* section = FSections->Items(SectionIdx);
     const bool controlZone = X > FSubItemIndent && X < FSubItemIndent + 15;
@@ -245,10 +253,41 @@ void TSectionListBox::MouseMove(TShiftState Shift, Integer X, Integer Y)
                     FOldTabPos = FTabPositions.Items(k)->TabPosition() - 2;
                     return;
                 }
-        SetCursor(FOldCursor);
+        if (Pos("</", text) == 0) SetCursor(FOldCursor);
     } else {
         SetCursor(FOldCursor);
         if ((Pos("://", text) > 0 || Pos("mailto:", text) > 0) && Pos("</", text) == 0) SetCursor(crHandPoint);
+    }
+    String anchor;
+    const bool hit = Pos("</", text) > 0 &&
+                     HitAnchor(row, RowIsSection(row) ? FSectionIndent : FSubItemIndent, X, Y, anchor);
+    TrackAnchor(hit, anchor);
+}
+
+bool TSectionListBox::HitAnchor(Integer row, Integer indent, Integer X, Integer Y, String& anchor)
+{
+    TRect r = RowRect(row);
+    r.Left += indent;
+    THTMLRenderParams params = HTMLParams(false);
+    params.HitTestPass = true;
+    params.PointX = X;
+    params.PointY = Y;
+    THTMLRenderResult result;
+    TCanvas& canvas = Canvas();
+    canvas.Font().Assign(Font());
+    const bool hit = RenderMiniHTML(canvas, RowText(row), r, params, result);
+    anchor = result.LinkHref;
+    return hit;
+}
+
+// The hand over an anchor; enter and exit events as the pointer moves onto and off anchors.
+void TSectionListBox::TrackAnchor(bool hit, const String& anchor)
+{
+    if (hit) {
+        SetCursor(crHandPoint);
+        if (anchor != FOldAnchor) OnAnchorEnter(this, 1, anchor);
+        FOldAnchor = anchor;
+        return;
     }
     if (!FOldAnchor.IsEmpty()) {
         OnAnchorExit(this, 1, String());

@@ -33,6 +33,21 @@ bool TSectionListBox::ValidTabStops(std::vector<Integer>& stops, bool rightStops
     return true;
 }
 
+// The settings of every renderer call: selection colours of the platform, blue anchors, grey
+// shadows, the list's wrapping, scale and pictures.
+THTMLRenderParams TSectionListBox::HTMLParams(bool selected) const
+{
+    THTMLRenderParams p;
+    p.ImageList = FSubItemImages;
+    p.IsSelected = selected;
+    p.Wrap = FWordWrap;
+    p.ScaledFonts = FFormScaled;
+    p.DpiScale = FDPIScale;
+    p.Pictures = FContainer;
+    p.PictureCache = FImageCache;
+    return p;
+}
+
 // The wallpaper is the brush's bitmap, which the background erase tiles behind all rows.
 void TSectionListBox::UpdateWallpaperBrush()
 {
@@ -144,10 +159,15 @@ void TSectionListBox::DrawItem(Integer Index, TRect Rect, TOwnerDrawState State)
     }
 
     TSize extent{0, 0};
-    if (!FWallpaper.Empty()) canvas.SetBkMode(TRANSPARENT);
-    if (!FFullFocus && selected && !sectionRow) canvas.Brush().SetColor(FSelectionColor);
-    OnDrawItemProp(this, section, SectionIdx, sectionRow ? -1 : subitemidx, canvas);
-    DrawRowText(canvas, r, text, sectionRow, section, verticalLines, hflags, vflags, h, extent);
+    if (Pos("</", text) > 0) {
+        THTMLRenderResult result;
+        RenderMiniHTML(canvas, text, r, HTMLParams(selected), result);
+    } else {
+        if (!FWallpaper.Empty()) canvas.SetBkMode(TRANSPARENT);
+        if (!FFullFocus && selected && !sectionRow) canvas.Brush().SetColor(FSelectionColor);
+        OnDrawItemProp(this, section, SectionIdx, sectionRow ? -1 : subitemidx, canvas);
+        DrawRowText(canvas, r, text, sectionRow, section, verticalLines, hflags, vflags, h, extent);
+    }
 
     TRect frame = Rect;
     frame.Right += 1;

@@ -199,6 +199,14 @@ TEST_F(SectionModel, RowHeightsComeFromSectionHeightAndTextLines)
     s->SetAutoSize(false);
     f.List->UpdateItemHeight();
     EXPECT_EQ(f.List->Perform(LB_GETITEMHEIGHT, 2, 0), 15);
+    // A mini-HTML text is as high as the renderer lays it out, plus 2.
+    s->SetAutoSize(true);
+    f.List->Canvas().Font().Assign(s->Font());
+    const Integer gh = f.List->Canvas().TextHeight("gh");
+    s->SubItems().Add("<b>Uplift</b> at the heel");
+    s->SubItems().Add("<b>Two</b><br>lines");
+    EXPECT_EQ(f.List->Perform(LB_GETITEMHEIGHT, 3, 0), gh + 2);
+    EXPECT_EQ(f.List->Perform(LB_GETITEMHEIGHT, 4, 0), 2 * gh + 2);
 }
 
 TEST_F(SectionModel, SortingIsOrdinalAndKeepsCheckMarks)

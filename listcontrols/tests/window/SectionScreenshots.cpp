@@ -66,6 +66,12 @@ TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
     for (const char* item : {"Usual", "Flood", "Post-seismic"}) cases->SubItems().Add(item);
     cases->SetRadioIndex(1);
     cases->SetState(lssExpanded);
+    TListSection* notes = options->Sections().Add();
+    notes->SetCaption("Notes");
+    notes->SubItems().Add("<b>Uplift</b> at the <font color=\"clred\">heel</font>");
+    notes->SubItems().Add("Crack <i>length</i> <hi>0.25</hi> of the <u>base</u>");
+    notes->SubItems().Add("See <a href=\"joint:1\">joint 1</a>");
+    notes->SetState(lssExpanded);
 
     form.Show();
     TestProcess();

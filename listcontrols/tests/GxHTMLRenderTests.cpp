@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include "listcontrols/GxHTML.h"
+#include "platform/graphics/PaintDevice.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+// A device that keeps what is drawn on it: each text with its place and the font it was drawn in,
+// and each line and filled shape.
+class TRecordingDevice : public TPaintDevice {
+public:
+    struct TText {
+        String Text;
+        TPoint At;
+        TRect Box;
+        String Font;
+        Integer Height;
+        TFontStyles Style;
+        TColor Color;
+    };
+    std::vector<TText> Texts;
+    std::vector<TCanvasOp> Shapes;
+    void Execute(TCanvas& canvas, const TCanvasOp& op) override
+    {
+        if (op.Kind == TCanvasOp::opText)
+            Texts.push_back({op.Text, op.Points.empty() ? TPoint{} : op.Points[0], op.Rect, canvas.Font().Name(),
+                             canvas.Font().Height(), canvas.Font().Style(), canvas.Font().Color()});
+        else
+            Shapes.push_back(op);
+    }
+    TSize DeviceSize() const override { return {400, 300}; }
+};
+
+class MiniHTML : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestInitialize();
+        Canvas.Font().SetName("Tahoma");
+        Canvas.Font().SetHeight(-11);
+        Gh = Canvas.TextHeight("gh");
+    }
+    bool Render(const String& markup, TRect area = {0, 0, 300, 200})
+    {
+        return RenderMiniHTML(Canvas, markup, area, Params, Result);
+    }
+    const TRecordingDevice::TText& Text(const char* text)
+    {
+        for (const auto& t : Device.Texts)
+            if (t.Text == String(text)) return t;
+        static TRecordingDevice::TText none;
+        ADD_FAILURE() << "no text " << text;
+        return none;
+    }
+    TRecordingDevice Device;
+    TCanvas Canvas{&Device};
+    THTMLRenderParams Params;
+    THTMLRenderResult Result;
+    Integer Gh = 0;
+};
+
+TEST_F(MiniHTML, AnEmptyTextIsOneLineHighAndDrawsNothing)
+{
+    EXPECT_FALSE(Render(""));
+    EXPECT_EQ(Result.TotalHeight, Gh);
+    EXPECT_EQ(Result.WidestLine, 0);
+    EXPECT_TRUE(Device.Texts.empty());
+}
+
+TEST_F(MiniHTML, BreaksMakeLinesAsHighAsTheStartingFont)
+{
+    Render("a<BR>b");
+    ASSERT_EQ(Device.Texts.size(), 2u);
+    EXPECT_EQ(Result.TotalHeight, 2 * Gh);
+    EXPECT_EQ(Text("b").Box.Bottom - Text("a").Box.Bottom, Gh);   // text sits on the line's bottom
+    Params.MeasureOnly = true;
+    Render("a<BR>b");
+    EXPECT_EQ(Result.VisibleText, String("a\rb"));
+    Render("<BR><BR>");
+    EXPECT_EQ(Result.TotalHeight, 2 * Gh);
+}
+
+TEST_F(MiniHTML, StyleTagsByTheirLetters)
+{
+    struct Case {
+        const char* markup;
+        const char* text;
+        TFontStyles style;
+    } cases[] = {
+        {"<b>x</b>", "x", {TFontStyle::fsBold}},
+        {"<B>x</B>", "x", {TFontStyle::fsBold}},
+        {"<BOLD>x", "x", {}},               // "<BO" is the page background
+        {"<BIG>x", "x", {}},
+        {"<i>x</i>", "x", {TFontStyle::fsItalic}},
+        {"<u>x</u>", "x", {TFontStyle::fsUnderline}},
+        {"<s>x</s>", "x", {TFontStyle::fsStrikeOut}},
+        {"<STRONG>x</STRONG>", "x", {TFontStyle::fsBold}},
+        {"<STRIKE>x</STRIKE>", "x", {TFontStyle::fsStrikeOut}},
+        {"&lt;B&gt;x", "<B>x", {}},          // an escaped bracket never opens a tag
+    };
+    for (const Case& c : cases) {
+        Device.Texts.clear();
+        Render(c.markup);
+        ASSERT_FALSE(Device.Texts.empty()) << c.markup;
+        EXPECT_EQ(Device.Texts.back().Text, String(c.text)) << c.markup;
+        EXPECT_EQ(Device.Texts.back().Style, c.style) << c.markup;
+    }
+}
+
+TEST_F(MiniHTML, FontTagsSetFaceSizeAndColourAndTheirEndRestoresThem)
+{
+    Render("<font face=\"Arial\" size=\"3\" color=\"#FF0000\">big</font>small");
+    EXPECT_EQ(Text("big").Font, String("ARIAL"));
+    EXPECT_EQ(Text("big").Color, TColor(0x0000FF));
+    TFont start;
+    start.SetHeight(-11);
+    TFont big;
+    big.SetSize(start.Size() + 4);
+    EXPECT_EQ(Text("big").Height, big.Height());
+    EXPECT_EQ(Text("small").Font, String("Tahoma"));
+    EXPECT_EQ(Text("small").Height, -11);
+    Device.Texts.clear();
+    Render("<FONT color=red>x</FONT><FONT SIZE=\"10\">y</FONT><FONT SIZE=\"0\">z</FONT>");
+    EXPECT_EQ(Text("x").Color, Canvas.Font().Color());   // a value without quotes reads as empty
+    EXPECT_EQ(Text("y").Height, -13);
+    EXPECT_EQ(Text("z").Height, 0);
+}
+
+TEST_F(MiniHTML, ListsIndentAndNumberTheirItems)
+{
+    Render("<OL><LI>one</LI><LI>two</LI></OL><UL><LI>dot</LI></UL>");
+    EXPECT_EQ(Text("1. ").Font, String("Symbol"));
+    EXPECT_EQ(Text("2. ").Box.Top - Text("1. ").Box.Top, Gh);
+    EXPECT_EQ(Text("\xC2\xB7").Font, String("Symbol"));   // the bullet of a first-level list
+    EXPECT_GT(Text("one").Box.Left, Text("1. ").Box.Left);
+    EXPECT_GT(Text("dot").Box.Left, Text("\xC2\xB7").Box.Left);
+}
+
+TEST_F(MiniHTML, HitTestingFindsTheAnchorUnderThePoint)
+{
+    const String markup = "Go <a href=\"joint:3\">to joint</a> now";
+    const Integer goWidth = Canvas.TextWidth("Go ");
+    Params.HitTestPass = true;
+    Params.PointY = Gh / 2;
+    Params.PointX = goWidth + 3;
+    EXPECT_TRUE(Render(markup));
+    EXPECT_EQ(Result.LinkHref, String("joint:3"));
+    EXPECT_EQ(Result.HitLink, 1);
+    EXPECT_TRUE(Device.Texts.empty());   // hit testing draws nothing
+    Params.PointX = 2;
+    EXPECT_FALSE(Render(markup));
+    Params.PointX = goWidth + 3;
+    Params.PointY = 0;   // the top row of the band does not count
+    EXPECT_FALSE(Render(markup));
+}
+
+TEST_F(MiniHTML, AnchorsAreBlueAndUnderlinedOnlyWhenHotUnlessSelected)
+{
+    Render("<a href=\"x\">link</a>");
+    EXPECT_EQ(Text("link").Color, TColor(0xFF0000));
+    EXPECT_FALSE(Text("link").Style.Contains(TFontStyle::fsUnderline));   // no anchor is hot
+    Device.Texts.clear();
+    Params.HotLinkOnly = false;
+    Render("<a href=\"x\">link</a>");
+    EXPECT_TRUE(Text("link").Style.Contains(TFontStyle::fsUnderline));
+    Device.Texts.clear();
+    Params.IsSelected = true;
+    Canvas.Font().SetColor(clWhite);
+    Render("<a href=\"x\">link</a>");
+    EXPECT_EQ(Text("link").Color, clWhite);
+}
+
+TEST_F(MiniHTML, HighlightAndMarkTags)
+{
+    Render("a <hi>b</hi> <e>c</e>");
+    EXPECT_EQ(Text("b").Color, clHighlightText);
+    bool red = false;
+    for (const TCanvasOp& op : Device.Shapes) red = red || (op.Kind == TCanvasOp::opLine || op.Kind == TCanvasOp::opPolyline);
+    EXPECT_TRUE(red);   // the wavy underline
+}
+
+TEST_F(MiniHTML, MeasuringAddsExtraLineSpaceAndLineHeightFactors)
+{
+    Params.MeasureOnly = true;
+    Params.ExtraLineSpace = 3;
+    Render("a<BR>b");
+    EXPECT_EQ(Result.TotalHeight, 2 * (Gh + 3));
+    Params.ExtraLineSpace = 0;
+    Render("<P LINE-HEIGHT=\"2\">a</P>");
+    EXPECT_EQ(Result.TotalHeight, 2 * Gh);
+}
+
+TEST_F(MiniHTML, WrappingBreaksAtBlanksAndAWideWordStandsAlone)
+{
+    Params.MeasureOnly = true;
+    // An area a little wider than "gamma": each word takes a line of its own.
+    const Integer w = Canvas.TextWidth("gamma") + 4;
+    Render("alpha beta gamma", TRect{0, 0, w, 100});
+    EXPECT_EQ(Result.TotalHeight, 3 * Gh);
+    Render("verywideword alpha", TRect{0, 0, w, 100});
+    EXPECT_EQ(Result.TotalHeight, 2 * Gh);   // the wide word stands alone and overflows
+    Params.Wrap = false;
+    Render("alpha beta gamma", TRect{0, 0, w, 100});
+    EXPECT_EQ(Result.TotalHeight, Gh);
+}
+
+}  // namespace
