@@ -1,0 +1,210 @@
+#include "editcontrols/EcExControls.h"
+
+IMPLEMENT_CLASS(TEcExCustomControl, TCustomControl, NewComponent<TEcExCustomControl>)
+IMPLEMENT_CLASS(TEcExGraphicControl, TGraphicControl, NewComponent<TEcExGraphicControl>)
+
+// ---------------------------------------------------------------- shared routines
+Integer ShiftToKeyData(TShiftState Shift)
+{
+    Integer data = 0;
+    if (Shift.Contains(ssAlt)) data |= 0x20000000;
+    if (Shift.Contains(ssCtrl)) data |= 0x10000000;
+    if (Shift.Contains(ssShift)) data |= 0x08000000;
+    return data;
+}
+
+namespace {
+struct TCodeFlag {
+    TDialogCode Code;
+    Cardinal Flag;
+};
+const TCodeFlag CodeFlags[] = {{dcWantAllKeys, DLGC_WANTALLKEYS}, {dcWantArrows, DLGC_WANTARROWS},
+                               {dcWantChars, DLGC_WANTCHARS},     {dcButton, DLGC_BUTTON},
+                               {dcHasSetSel, DLGC_HASSETSEL},     {dcWantTab, DLGC_WANTTAB}};
+}  // namespace
+
+TDialogCodes DlgcToDialogCodes(Cardinal Dlgc)
+{
+    TDialogCodes codes;
+    for (const TCodeFlag& c : CodeFlags)
+        if (Dlgc & c.Flag) codes.Include(c.Code);
+    return codes;
+}
+
+Cardinal DialogCodesToDlgc(TDialogCodes Codes)
+{
+    Cardinal dlgc = 0;
+    for (const TCodeFlag& c : CodeFlags)
+        if (Codes.Contains(c.Code)) dlgc |= c.Flag;
+    return dlgc;
+}
+
+bool DispatchExNotification(TEcExNotifications& target, TMessage& m)
+{
+    auto control = [&] { return reinterpret_cast<TControl*>(m.LParam); };
+    switch (m.Msg) {
+    case CM_DIALOGCHAR:
+        m.Result = target.WantKey(static_cast<Word>(m.WParam), KeyDataToShiftState(static_cast<Integer>(m.LParam)));
+        return true;
+    case CM_HITTEST: m.Result = target.HitTest(LoSmall(m.LParam), HiSmall(m.LParam)); return true;
+    case CM_TEXTCHANGED: target.TextChanged(); return true;
+    case CM_FOCUSCHANGED: target.FocusChanged(control()); return true;
+    case CM_VISIBLECHANGED: target.VisibleChanged(); return true;
+    case CM_ENABLEDCHANGED: target.EnabledChanged(); return true;
+    case CM_COLORCHANGED: target.ColorChanged(); return true;
+    case CM_FONTCHANGED: target.FontChanged(); return true;
+    case CM_PARENTFONTCHANGED: target.ParentFontChanged(); return true;
+    case CM_PARENTCOLORCHANGED: target.ParentColorChanged(); return true;
+    case CM_PARENTSHOWHINTCHANGED: target.ParentShowHintChanged(); return true;
+    case CM_MOUSEENTER: target.MouseEnter(control()); return true;
+    case CM_MOUSELEAVE: target.MouseLeave(control()); return true;
+    case CM_ISTHEMINGEXEMPT: m.Result = 0; return true;
+    default: return false;
+    }
+}
+
+// ---------------------------------------------------------------- TEcExCustomControl
+TEcExCustomControl::TEcExCustomControl(TComponent* AOwner) : TCustomControl(AOwner) {}
+
+std::intptr_t TEcExCustomControl::Forward(Cardinal msg, std::intptr_t wParam, std::intptr_t lParam)
+{
+    TMessage m{msg, wParam, lParam, 0};
+    TCustomControl::WndProc(m);
+    return m.Result;
+}
+
+bool TEcExCustomControl::WantKey(Integer Key, TShiftState Shift)
+{
+    return Forward(CM_DIALOGCHAR, static_cast<Word>(Key), ShiftToKeyData(Shift)) != 0;
+}
+
+bool TEcExCustomControl::PaintBackground(TCanvas&, std::intptr_t)
+{
+    FPaintBackgroundOverridden = false;
+    return false;
+}
+
+void TEcExCustomControl::ParentColorChanged()
+{
+    Forward(CM_PARENTCOLORCHANGED);
+    OnParentColorChanged(this);
+}
+
+// MouseOver is set before the event, and the event fires before the base class hears of it.
+void TEcExCustomControl::MouseEnter(TControl* Control)
+{
+    FMouseOver = true;
+    OnMouseEnter(this);
+    Forward(CM_MOUSEENTER, 0, Ptr(Control));
+}
+
+// MouseOver is cleared first; the event fires once the base class has heard of it.
+void TEcExCustomControl::MouseLeave(TControl* Control)
+{
+    FMouseOver = false;
+    Forward(CM_MOUSELEAVE, 0, Ptr(Control));
+    OnMouseLeave(this);
+}
+
+void TEcExCustomControl::ControlsListChanging(TControl* Control, bool Inserting)
+{
+    if (Inserting) Forward(CM_CONTROLLISTCHANGE, Ptr(Control), 1);
+    else Forward(CM_CONTROLCHANGE, Ptr(Control), 0);
+}
+
+void TEcExCustomControl::ControlsListChanged(TControl* Control, bool Inserting)
+{
+    if (Inserting) Forward(CM_CONTROLCHANGE, Ptr(Control), 1);
+    else Forward(CM_CONTROLLISTCHANGE, Ptr(Control), 0);
+}
+
+void TEcExCustomControl::WndProc(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_MOVE:
+    case WM_SIZE:
+        TCustomControl::WndProc(m);
+        BoundsChanged();
+        return;
+    case WM_SETFOCUS: FocusSet(reinterpret_cast<HWND>(m.WParam)); return;
+    case WM_KILLFOCUS: FocusKilled(reinterpret_cast<HWND>(m.WParam)); return;
+    case WM_ERASEBKGND:
+        if (m.WParam && FPaintBackgroundOverridden) {
+            HDC dc = reinterpret_cast<HDC>(m.WParam);
+            const int saved = dc->SaveDC();
+            bool erased = false;
+            try {
+                erased = PaintBackground(*dc, m.LParam);
+            } catch (...) {
+                dc->RestoreDC(saved);
+                throw;
+            }
+            dc->RestoreDC(saved);
+            if (FPaintBackgroundOverridden) {
+                m.Result = erased ? 1 : 0;
+                return;
+            }
+        }
+        TCustomControl::WndProc(m);
+        return;
+    case WM_GETDLGCODE: {
+        TCustomControl::WndProc(m);
+        TDialogCodes codes = DlgcToDialogCodes(static_cast<Cardinal>(m.Result));
+        codes.Include(dcNative);
+        GetDlgCode(codes);
+        if (!codes.Contains(dcNative)) m.Result = DialogCodesToDlgc(codes);
+        return;
+    }
+    case CM_CURSORCHANGED: CursorChanged(); return;
+    case CM_SHOWINGCHANGED: ShowingChanged(); return;
+    case CM_SHOWHINTCHANGED: ShowHintChanged(); return;
+    case CM_CONTROLLISTCHANGE:
+        if (m.LParam) ControlsListChanging(reinterpret_cast<TControl*>(m.WParam), true);
+        else ControlsListChanged(reinterpret_cast<TControl*>(m.WParam), false);
+        return;
+    case CM_CONTROLCHANGE:
+        if (m.LParam) ControlsListChanged(reinterpret_cast<TControl*>(m.WParam), true);
+        else ControlsListChanging(reinterpret_cast<TControl*>(m.WParam), false);
+        return;
+    default:
+        if (!DispatchExNotification(*this, m)) TCustomControl::WndProc(m);
+    }
+}
+
+// ---------------------------------------------------------------- TEcExGraphicControl
+std::intptr_t TEcExGraphicControl::Forward(Cardinal msg, std::intptr_t wParam, std::intptr_t lParam)
+{
+    TMessage m{msg, wParam, lParam, 0};
+    TGraphicControl::WndProc(m);
+    return m.Result;
+}
+
+bool TEcExGraphicControl::WantKey(Integer Key, TShiftState Shift)
+{
+    return Forward(CM_DIALOGCHAR, static_cast<Word>(Key), ShiftToKeyData(Shift)) != 0;
+}
+
+void TEcExGraphicControl::ParentColorChanged()
+{
+    Forward(CM_PARENTCOLORCHANGED);
+    OnParentColorChanged(this);
+}
+
+void TEcExGraphicControl::MouseEnter(TControl* Control)
+{
+    FMouseOver = true;
+    OnMouseEnter(this);
+    Forward(CM_MOUSEENTER, 0, reinterpret_cast<std::intptr_t>(Control));
+}
+
+void TEcExGraphicControl::MouseLeave(TControl* Control)
+{
+    FMouseOver = false;
+    Forward(CM_MOUSELEAVE, 0, reinterpret_cast<std::intptr_t>(Control));
+    OnMouseLeave(this);
+}
+
+void TEcExGraphicControl::WndProc(TMessage& m)
+{
+    if (!DispatchExNotification(*this, m)) TGraphicControl::WndProc(m);
+}

@@ -1,0 +1,122 @@
+#pragma once
+// The extension layer under the edit controls' own controls: the class library's control
+// notifications turned into overridable operations, mouse enter and leave with a MouseOver flag,
+// dialog-code negotiation as a set, and an erase message painted through a canvas.
+// TEcExCustomControl extends windowed custom controls, TEcExGraphicControl windowless ones.
+#include "platform/controls/Controls.h"
+
+// The dialog codes a control asks for (WM_GETDLGCODE); dcNative keeps the window's own answer.
+enum TDialogCode { dcWantAllKeys, dcWantArrows, dcWantChars, dcButton, dcHasSetSel, dcWantTab, dcNative };
+using TDialogCodes = Set<TDialogCode>;
+
+// Alt 0x20000000, Ctrl 0x10000000, Shift 0x08000000.
+Integer ShiftToKeyData(TShiftState Shift);
+TDialogCodes DlgcToDialogCodes(Cardinal Dlgc);
+Cardinal DialogCodesToDlgc(TDialogCodes Codes);   // dcNative has no window flag
+
+// Theming code asks whether a control wants to be left alone; none of ours does.
+constexpr Cardinal CM_ISTHEMINGEXEMPT = 0xB7D0;
+
+// The notifications both extension classes answer; each default forwards the class library's
+// message to the base class.
+class TEcExNotifications {
+public:
+    virtual ~TEcExNotifications() = default;
+    virtual void TextChanged() = 0;
+    virtual bool WantKey(Integer Key, TShiftState Shift) = 0;
+    virtual bool HitTest(Integer X, Integer Y) = 0;
+    virtual void FocusChanged(TControl* Control) = 0;
+    virtual void VisibleChanged() = 0;
+    virtual void EnabledChanged() = 0;
+    virtual void ColorChanged() = 0;
+    virtual void FontChanged() = 0;
+    virtual void ParentFontChanged() = 0;
+    virtual void ParentColorChanged() = 0;
+    virtual void ParentShowHintChanged() = 0;
+    virtual void MouseEnter(TControl* Control) = 0;
+    virtual void MouseLeave(TControl* Control) = 0;
+};
+
+// Runs the operation of a notification message; false for any other message.
+bool DispatchExNotification(TEcExNotifications& target, TMessage& message);
+
+class TEcExCustomControl : public TCustomControl, public TEcExNotifications {
+    DECLARE_CLASS(TEcExCustomControl, TCustomControl)
+public:
+    explicit TEcExCustomControl(TComponent* AOwner);
+    void WndProc(TMessage& message) override;
+    bool MouseOver() const { return FMouseOver; }
+    bool DotNetHighlighting() const { return FDotNetHighlighting; }
+    void SetDotNetHighlighting(bool value) { FDotNetHighlighting = value; }
+
+    TNotifyEvent OnMouseEnter, OnMouseLeave, OnParentColorChanged;
+
+protected:
+    void TextChanged() override { Forward(CM_TEXTCHANGED); }
+    bool WantKey(Integer Key, TShiftState Shift) override;
+    bool HitTest(Integer X, Integer Y) override { return Forward(CM_HITTEST, 0, MakeLParam(X, Y)) != 0; }
+    virtual void BoundsChanged() {}
+    virtual void GetDlgCode(TDialogCodes& Codes) { (void)Codes; }
+    virtual void FocusSet(HWND PreviousWindow) { Forward(WM_SETFOCUS, reinterpret_cast<std::intptr_t>(PreviousWindow)); }
+    virtual void FocusKilled(HWND NextWindow) { Forward(WM_KILLFOCUS, reinterpret_cast<std::intptr_t>(NextWindow)); }
+    // Paints the background on the erase message's device context; true: erased.  A class that
+    // does not override it erases as its base does.
+    virtual bool PaintBackground(TCanvas& Canvas, std::intptr_t Param);
+
+    void FocusChanged(TControl* Control) override { Forward(CM_FOCUSCHANGED, 0, Ptr(Control)); }
+    void VisibleChanged() override { Forward(CM_VISIBLECHANGED); }
+    void EnabledChanged() override { Forward(CM_ENABLEDCHANGED); }
+    void ColorChanged() override { Forward(CM_COLORCHANGED); }
+    void FontChanged() override { Forward(CM_FONTCHANGED); }
+    void ParentFontChanged() override { Forward(CM_PARENTFONTCHANGED); }
+    void ParentColorChanged() override;
+    void ParentShowHintChanged() override { Forward(CM_PARENTSHOWHINTCHANGED); }
+    void MouseEnter(TControl* Control) override;
+    void MouseLeave(TControl* Control) override;
+    virtual void CursorChanged() { Forward(CM_CURSORCHANGED); }
+    virtual void ShowingChanged() { Forward(CM_SHOWINGCHANGED); }
+    virtual void ShowHintChanged() { Forward(CM_SHOWHINTCHANGED); }
+    virtual void ControlsListChanging(TControl* Control, bool Inserting);
+    virtual void ControlsListChanged(TControl* Control, bool Inserting);
+
+    // A fresh message to the base class's window procedure; its result.
+    std::intptr_t Forward(Cardinal msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
+    static std::intptr_t Ptr(TControl* control) { return reinterpret_cast<std::intptr_t>(control); }
+
+    TColor FHintColor = clDefault;
+    bool FMouseOver = false;
+
+private:
+    bool FDotNetHighlighting = false;
+    bool FPaintBackgroundOverridden = true;
+};
+
+class TEcExGraphicControl : public TGraphicControl, public TEcExNotifications {
+    DECLARE_CLASS(TEcExGraphicControl, TGraphicControl)
+public:
+    explicit TEcExGraphicControl(TComponent* AOwner) : TGraphicControl(AOwner) {}
+    void WndProc(TMessage& message) override;
+    bool MouseOver() const { return FMouseOver; }
+
+    TNotifyEvent OnMouseEnter, OnMouseLeave, OnParentColorChanged;
+
+protected:
+    void TextChanged() override { Forward(CM_TEXTCHANGED); }
+    bool WantKey(Integer Key, TShiftState Shift) override;
+    bool HitTest(Integer X, Integer Y) override { return Forward(CM_HITTEST, 0, MakeLParam(X, Y)) != 0; }
+    void FocusChanged(TControl* Control) override { Forward(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(Control)); }
+    void VisibleChanged() override { Forward(CM_VISIBLECHANGED); }
+    void EnabledChanged() override { Forward(CM_ENABLEDCHANGED); }
+    void ColorChanged() override { Forward(CM_COLORCHANGED); }
+    void FontChanged() override { Forward(CM_FONTCHANGED); }
+    void ParentFontChanged() override { Forward(CM_PARENTFONTCHANGED); }
+    void ParentColorChanged() override;
+    void ParentShowHintChanged() override { Forward(CM_PARENTSHOWHINTCHANGED); }
+    void MouseEnter(TControl* Control) override;
+    void MouseLeave(TControl* Control) override;
+
+    std::intptr_t Forward(Cardinal msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
+
+    TColor FHintColor = clDefault;
+    bool FMouseOver = false;
+};

@@ -1,0 +1,122 @@
+#include "editcontrols/EcLibUtils.h"
+
+#include "editcontrols/EcCoreUtils.h"
+#include "platform/forms/Forms.h"
+#include "platform/graphics/GdiApi.h"
+
+void RegisterEcCursors()
+{
+    if (!Screen) return;
+    Screen->SetCursors(crEcMultiDrag, Screen->Cursors(crMultiDrag));
+    Screen->SetCursors(crEcDrag, Screen->Cursors(crDrag));
+    Screen->SetCursors(crEcMultiDragLink, Screen->Cursors(crMultiDrag));
+    Screen->SetCursors(crEcMultiDragAlt, Screen->Cursors(crMultiDrag));
+}
+
+// Masking in three blits: the destination keeps its pixels where the mask is white (the mask
+// colour), the image keeps its own where the mask is black, and the two are merged.
+void MaskedStretchBlt(HDC DstDC, Integer DstX, Integer DstY, Integer DstW, Integer DstH, HDC SrcDC, Integer SrcX,
+                      Integer SrcY, Integer SrcW, Integer SrcH, TColor MaskColor)
+{
+    TBitmap image(SrcW, SrcH), mask(SrcW, SrcH, TPixelFormat::pf1bit), inverted(SrcW, SrcH, TPixelFormat::pf1bit),
+        work(DstW, DstH);
+    HDC imageDC = image.Canvas().Handle(), maskDC = mask.Canvas().Handle(), invertedDC = inverted.Canvas().Handle(),
+        workDC = work.Canvas().Handle();
+    CopyBits(imageDC, 0, 0, SrcW, SrcH, SrcDC, SrcX, SrcY, SRCCOPY);
+    SetBkColor(imageDC, MaskColor);
+    CopyBits(maskDC, 0, 0, SrcW, SrcH, imageDC, 0, 0, SRCCOPY);
+    CopyBits(invertedDC, 0, 0, SrcW, SrcH, maskDC, 0, 0, NOTSRCCOPY);
+    CopyBits(workDC, 0, 0, DstW, DstH, DstDC, DstX, DstY, SRCCOPY);
+    SetTextColor(workDC, clBlack);
+    SetBkColor(workDC, clWhite);
+    StretchBlt(workDC, 0, 0, DstW, DstH, maskDC, 0, 0, SrcW, SrcH, SRCAND);
+    SetTextColor(imageDC, clBlack);
+    SetBkColor(imageDC, clWhite);
+    CopyBits(imageDC, 0, 0, SrcW, SrcH, invertedDC, 0, 0, SRCAND);
+    StretchBlt(workDC, 0, 0, DstW, DstH, imageDC, 0, 0, SrcW, SrcH, SRCPAINT);
+    CopyBits(DstDC, DstX, DstY, DstW, DstH, workDC, 0, 0, SRCCOPY);
+}
+
+void StretchTransparentBitmap(TCanvas& Canvas, TBitmap& Bitmap, TColor TransparentColor, Integer DstX,
+                              Integer DstY, Integer DstW, Integer DstH, Integer SrcX, Integer SrcY, Integer SrcW,
+                              Integer SrcH)
+{
+    if (Bitmap.Empty()) return;
+    if (DstW < 1 || DstH < 1) {
+        DstW = Bitmap.Width();
+        DstH = Bitmap.Height();
+    }
+    if (SrcW < 1 || SrcH < 1) {
+        SrcX = SrcY = 0;
+        SrcW = Bitmap.Width();
+        SrcH = Bitmap.Height();
+    }
+    if (!Bitmap.Monochrome()) SetStretchBltMode(Canvas.Handle(), COLORONCOLOR);
+    TCanvas& source = Bitmap.Canvas();
+    source.Lock();
+    try {
+        if (TransparentColor == clNone) {
+            StretchBlt(Canvas.Handle(), DstX, DstY, DstW, DstH, source.Handle(), SrcX, SrcY, SrcW, SrcH,
+                       Canvas.CopyMode());
+        } else {
+            TColor mask = TransparentColor == clDefault ? source.Pixel(0, Bitmap.Height() - 1) : TransparentColor;
+            mask = Bitmap.Monochrome() ? clWhite : ColorToRGB(mask);
+            MaskedStretchBlt(Canvas.Handle(), DstX, DstY, DstW, DstH, source.Handle(), SrcX, SrcY, SrcW, SrcH, mask);
+        }
+    } catch (...) {
+        source.Unlock();
+        throw;
+    }
+    source.Unlock();
+}
+
+void DrawTransparentBitmap(TCanvas& Canvas, Integer X, Integer Y, TBitmap& Bitmap, TColor TransparentColor)
+{
+    StretchTransparentBitmap(Canvas, Bitmap, TransparentColor, X, Y, Bitmap.Width(), Bitmap.Height(), 0, 0,
+                             Bitmap.Width(), Bitmap.Height());
+}
+
+void DrawTransparentBitmapRect(TCanvas& Canvas, Integer X, Integer Y, const TRect& Rect, TBitmap& Bitmap,
+                               TColor TransparentColor)
+{
+    StretchTransparentBitmap(Canvas, Bitmap, TransparentColor, X, Y, RectExtentX(Rect), RectExtentY(Rect), Rect.Left,
+                             Rect.Top, RectExtentX(Rect), RectExtentY(Rect));
+}
+
+void CopyBitmapCell(TGraphic* Source, TBitmap* Dest, Integer Cols, Integer Rows, Integer Index)
+{
+    if (!Source || !Dest) return;
+    Cols = std::max(Cols, 1);
+    Rows = std::max(Rows, 1);
+    Index = std::max(Index, 0);
+    const Integer w = Source->Width() / Cols, h = Source->Height() / Rows;
+    Dest->SetSize(w, h);
+    if (auto* bitmap = dynamic_cast<TBitmap*>(Source)) {
+        const Integer x = Index % Cols * w, y = Index / Cols * h;
+        Dest->Canvas().CopyRect(Rect(0, 0, w, h), bitmap->Canvas(), Rect(x, y, x + w, y + h));
+        Dest->SetTransparentColor(bitmap->TransparentColor());
+    } else {
+        Dest->Canvas().Brush().SetColor(clSilver);
+        Dest->Canvas().FillRect(Rect(0, 0, w, h));
+        const Integer x = Index % Cols * w, y = Index / Cols * h;
+        Dest->Canvas().Draw(-x, -y, *Source);
+    }
+    Dest->SetTransparent(Source->Transparent());
+}
+
+TBitmap* CreateCheckerPattern(TColor Color1, TColor Color2)
+{
+    auto* bitmap = new TBitmap(8, 8);
+    for (Integer y = 0; y < 8; ++y)
+        for (Integer x = 0; x < 8; ++x) bitmap->Canvas().SetPixel(x, y, x % 2 == y % 2 ? Color2 : Color1);
+    return bitmap;
+}
+
+bool ReplaceComponentRef(TComponent* Owner, TComponent* NewRef, TComponent*& Ref)
+{
+    if (NewRef == Ref || !Owner) return false;
+    if (Ref) Ref->RemoveFreeNotification(Owner);
+    Ref = NewRef;
+    if (Ref) Ref->FreeNotification(Owner);
+    return true;
+}

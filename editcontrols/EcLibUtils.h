@@ -1,0 +1,33 @@
+#pragma once
+// Drawing and component-reference routines of the edit controls: transparent bitmaps with
+// stretching, a cell of a glyph strip, a checkerboard pattern, the drag cursors the controls
+// register, and references replaced without losing free notifications.
+#include "platform/controls/Controls.h"
+#include "platform/graphics/Bitmaps.h"
+
+// Cursor numbers of the edit controls; the first four are copies of the drag cursors, the hand
+// (372) is never registered, so the screen's default cursor shows for it.
+constexpr TCursor crEcMultiDrag = 368, crEcDrag = 369, crEcMultiDragLink = 370, crEcMultiDragAlt = 371,
+                  crEcHand = 372;
+// Registers the four drag cursors with the screen; the program's start-up calls it.
+void RegisterEcCursors();
+
+// The source rectangle stretched into the destination, its pixels of MaskColor left out.
+void MaskedStretchBlt(HDC DstDC, Integer DstX, Integer DstY, Integer DstW, Integer DstH, HDC SrcDC, Integer SrcX,
+                      Integer SrcY, Integer SrcW, Integer SrcH, TColor MaskColor);
+// A destination size below 1 is the bitmap's, a source size below 1 the whole bitmap.  clNone
+// draws every pixel; clDefault takes the colour of the bottom-left pixel as transparent.
+void StretchTransparentBitmap(TCanvas& Canvas, TBitmap& Bitmap, TColor TransparentColor, Integer DstX,
+                              Integer DstY, Integer DstW, Integer DstH, Integer SrcX, Integer SrcY, Integer SrcW,
+                              Integer SrcH);
+void DrawTransparentBitmap(TCanvas& Canvas, Integer X, Integer Y, TBitmap& Bitmap, TColor TransparentColor);
+void DrawTransparentBitmapRect(TCanvas& Canvas, Integer X, Integer Y, const TRect& Rect, TBitmap& Bitmap,
+                               TColor TransparentColor);
+
+// The cell Index (row by row) of a strip of Cols x Rows cells, into Dest.
+void CopyBitmapCell(TGraphic* Source, TBitmap* Dest, Integer Cols, Integer Rows, Integer Index);
+// 8 x 8: Color2 where row and column have the same parity, else Color1.  The caller owns it.
+TBitmap* CreateCheckerPattern(TColor Color1, TColor Color2);
+
+// Ref := NewRef, moving the owner's free notification; false when nothing changes.
+bool ReplaceComponentRef(TComponent* Owner, TComponent* NewRef, TComponent*& Ref);

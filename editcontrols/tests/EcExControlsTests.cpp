@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editcontrols/EcExControls.h"
+#include "platform/graphics/Bitmaps.h"
+
+namespace {
+
+std::string Log;
+
+// A parent that notes the notifications its children pass up.
+class TLoggingParent : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == CM_MOUSEENTER) Log += "parent hears enter;";
+        if (m.Msg == CM_MOUSELEAVE) Log += "parent hears leave;";
+        TWinControl::WndProc(m);
+    }
+};
+
+class TProbe : public TEcExCustomControl {
+public:
+    using TEcExCustomControl::TEcExCustomControl;
+    TDialogCodes Add, Remove;
+    bool Erases = false;
+    void Entered(TObject*) { Log += MouseOver() ? "enter over;" : "enter not over;"; }
+    void Left(TObject*) { Log += MouseOver() ? "leave over;" : "leave not over;"; }
+
+protected:
+    void GetDlgCode(TDialogCodes& codes) override
+    {
+        for (TDialogCode c : {dcWantAllKeys, dcWantArrows, dcWantChars, dcButton, dcHasSetSel, dcWantTab, dcNative}) {
+            if (Add.Contains(c)) codes.Include(c);
+            if (Remove.Contains(c)) codes.Exclude(c);
+        }
+    }
+};
+
+// Paints its own background in red and says it erased.
+class TRedBackground : public TEcExCustomControl {
+public:
+    using TEcExCustomControl::TEcExCustomControl;
+
+protected:
+    bool PaintBackground(TCanvas& canvas, std::intptr_t) override
+    {
+        canvas.Brush().SetColor(clRed);
+        canvas.FillRect(Rect(0, 0, 4, 4));
+        return true;
+    }
+};
+
+TEST(EcExControls, MouseEnterAndLeaveAroundTheBaseClass)
+{
+    TLoggingParent parent(nullptr);
+    TProbe probe(nullptr);
+    probe.SetParent(&parent);
+    probe.OnMouseEnter = TNotifyEvent(&probe, &TProbe::Entered);
+    probe.OnMouseLeave = TNotifyEvent(&probe, &TProbe::Left);
+    Log.clear();
+    probe.Perform(CM_MOUSEENTER);
+    EXPECT_TRUE(probe.MouseOver());
+    probe.Perform(CM_MOUSELEAVE);
+    EXPECT_FALSE(probe.MouseOver());
+    EXPECT_EQ(Log, "enter over;parent hears enter;parent hears leave;leave not over;");
+    probe.SetParent(nullptr);
+}
+
+TEST(EcExControls, DialogCodesAsASet)
+{
+    EXPECT_EQ(ShiftToKeyData({ssAlt, ssShift}), 0x28000000);
+    EXPECT_EQ(DlgcToDialogCodes(DLGC_WANTARROWS | DLGC_WANTTAB), (TDialogCodes{dcWantArrows, dcWantTab}));
+    EXPECT_EQ(DialogCodesToDlgc({dcWantAllKeys, dcButton, dcNative}), DLGC_WANTALLKEYS | DLGC_BUTTON);
+
+    TProbe probe(nullptr);
+    const std::intptr_t native = probe.Perform(WM_GETDLGCODE);
+    probe.Add = {dcWantArrows};   // the native bit stays: the window's answer is kept
+    EXPECT_EQ(probe.Perform(WM_GETDLGCODE), native);
+    probe.Remove = {dcNative};
+    EXPECT_EQ(probe.Perform(WM_GETDLGCODE), static_cast<std::intptr_t>(native | DLGC_WANTARROWS));
+}
+
+TEST(EcExControls, EraseThroughPaintBackgroundOnlyWhenOverridden)
+{
+    TBitmap bmp(4, 4);
+    TRedBackground red(nullptr);
+    EXPECT_EQ(red.Perform(WM_ERASEBKGND, reinterpret_cast<std::intptr_t>(&bmp.Canvas())), 1);
+    EXPECT_EQ(bmp.Canvas().Pixel(2, 2), clRed);
+    EXPECT_EQ(bmp.Canvas().Brush().Color(), clWhite);   // the erase left the canvas as it found it
+
+    TProbe plain(nullptr);   // erases as its base does
+    TBitmap other(4, 4);
+    TEcExCustomControl base(nullptr);
+    TBitmap reference(4, 4);
+    EXPECT_EQ(plain.Perform(WM_ERASEBKGND, reinterpret_cast<std::intptr_t>(&other.Canvas())),
+              base.Perform(WM_ERASEBKGND, reinterpret_cast<std::intptr_t>(&reference.Canvas())));
+    EXPECT_EQ(other.Canvas().Pixel(2, 2), reference.Canvas().Pixel(2, 2));
+}
+
+}  // namespace
