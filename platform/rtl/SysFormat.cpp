@@ -424,6 +424,15 @@ constexpr std::array<UInt128, 39> Powers10 = [] {
     return p;
 }();
 
+// 10^-6 .. 10^38 as doubles, near enough to guess a first digit's power.
+constexpr std::array<double, 45> Powers10Double = [] {
+    std::array<double, 45> p{};
+    double up = 1;
+    for (int n = 0; n <= 38; ++n, up *= 10) p[static_cast<size_t>(n + 6)] = up;
+    for (int n = 1; n <= 6; ++n) p[static_cast<size_t>(6 - n)] = 1 / p[static_cast<size_t>(6 + n)];
+    return p;
+}();
+
 constexpr UInt64 LowestOf18 = Pow10(17), PastOf18 = Pow10(18);
 
 // The 18 significant digits of a normal double d > 0 rounded to even on its exact binary
@@ -438,8 +447,10 @@ bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
     if (field == 0) return false;  // subnormal: far below the range
     const UInt64 m = (bits & ((UInt64{1} << 52) - 1)) | (UInt64{1} << 52);
     const int e = field - 1075;
-    // floor((e + 52) log10 2), the first digit's power or one below; corrected below.
+    // floor((e + 52) log10 2) is the first digit's power or one below; one comparison with
+    // the next power of ten, rounded as a double, mostly settles it. The loop checks.
     int p = ((e + 52) * 78913) >> 18;
+    if (p >= -6 && p < 38 && d >= Powers10Double[static_cast<size_t>(p + 7)]) ++p;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = 17 - p;  // digits = d 10^k
         UInt128 q, r, half;
@@ -472,15 +483,12 @@ bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
     return false;
 }
 
-// The 18 significant digits of |value| > 0 rounded to even on its exact binary value, as
-// an integer 10^17 <= digits < 10^18, and the power of ten of the first digit.
-UInt64 EighteenDigits(Extended value, int& power)
+// The 18 digits of |a| by the library's exact printing, for the values the integer arithmetic
+// does not reach.
+UInt64 EighteenDigitsByText(Extended a, bool isDouble, int& power)
 {
-    const Extended a = std::fabs(value);
     const double d = static_cast<double>(a);
-    const bool isDouble = a <= static_cast<Extended>(__DBL_MAX__) && static_cast<Extended>(d) == a;
     UInt64 n = 0;
-    if (isDouble && EighteenDigitsOfDouble(d, n, power)) return n;
     char buffer[64];
     const auto result = isDouble ? std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::scientific, MaxDigits - 1)
                                  : std::to_chars(buffer, buffer + sizeof buffer, a, std::chars_format::scientific, MaxDigits - 1);
@@ -491,29 +499,60 @@ UInt64 EighteenDigits(Extended value, int& power)
     return n;
 }
 
+// The 18 significant digits of |value| > 0 rounded to even on its exact binary value, as
+// an integer 10^17 <= digits < 10^18, and the power of ten of the first digit.
+UInt64 EighteenDigits(Extended value, int& power)
+{
+    const Extended a = std::fabs(value);
+    const double d = static_cast<double>(a);
+    const bool isDouble = a <= static_cast<Extended>(__DBL_MAX__) && static_cast<Extended>(d) == a;
+    UInt64 n = 0;
+    if (isDouble && EighteenDigitsOfDouble(d, n, power)) return n;
+    return EighteenDigitsByText(a, isDouble, power);
+}
+
 } // namespace
 
 TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
 {
     TFloatRec rec;
-    rec.Negative = std::signbit(value);
-    if (std::isnan(value)) { rec.Nan = true; rec.Negative = false; return rec; }
-    if (std::isinf(value)) { rec.Infinite = true; return rec; }
-    if (value == 0) return rec;
-
     int exponent = 0;
-    UInt64 n = EighteenDigits(value, exponent);
+    UInt64 n = 0;
+    // Most values are finite doubles other than zero: their tests on the double.
+    const double d = static_cast<double>(value);
+    if (static_cast<Extended>(d) == value && d != 0 && std::isfinite(d)) {
+        rec.Negative = std::signbit(d);
+        if (!EighteenDigitsOfDouble(std::fabs(d), n, exponent)) n = EighteenDigitsByText(std::fabs(value), true, exponent);
+    } else {
+        rec.Negative = std::signbit(value);
+        if (std::isnan(value)) { rec.Nan = true; rec.Negative = false; return rec; }
+        if (std::isinf(value)) { rec.Infinite = true; return rec; }
+        if (value == 0) return rec;
+        n = EighteenDigits(value, exponent);
+    }
     exponent += 1;  // 0.ddd form
 
-    // digits[1..18] hold the 18 digits, from two halves of nine; digits[0] takes a carry.
+    // digits[1..18] hold the 18 digits, from two halves of nine, each cut into a digit and
+    // four pairs (short chains of divisions); digits[0] takes a carry.
+    static constexpr std::array<char, 200> Pairs = [] {
+        std::array<char, 200> pairs{};
+        for (int i = 0; i < 100; ++i) {
+            pairs[static_cast<size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+            pairs[static_cast<size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+        }
+        return pairs;
+    }();
     char digits[MaxDigits + 1];
     digits[0] = '0';
-    for (int half = 0; half < 2; ++half) {
-        auto nine = static_cast<std::uint32_t>(n % 1000000000);
-        n /= 1000000000;
-        for (int i = MaxDigits - 9 * half; i > MaxDigits - 9 * (half + 1); --i) {
-            digits[i] = static_cast<char>('0' + nine % 10);
-            nine /= 10;
+    const auto halves = {static_cast<std::uint32_t>(n / 1000000000), static_cast<std::uint32_t>(n % 1000000000)};
+    char* to = digits + 1;
+    for (const std::uint32_t nine : halves) {
+        const std::uint32_t high = nine / 10000, low = nine % 10000;
+        const std::uint32_t highPairs = high % 10000;
+        *to++ = static_cast<char>('0' + high / 10000);
+        for (const std::uint32_t pair : {highPairs / 100, highPairs % 100, low / 100, low % 100}) {
+            *to++ = Pairs[2 * pair];
+            *to++ = Pairs[2 * pair + 1];
         }
     }
 
