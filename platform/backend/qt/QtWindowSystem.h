@@ -100,6 +100,7 @@ TMenuData* MenuData(TMenuItem* item);
 // The action that shows the item: its sub-menu's action when it has sub-items.
 QAction* SyncItem(TMenuItem* item);
 QImage BitmapImage(TBitmap& b);
+QPalette SystemPalette();
 
 class TDropDownArrow;
 class TButtonPicture;

@@ -147,6 +147,34 @@ void Deliver(TWinControl* control, TMessage& m, std::function<void(TMessage&)> n
     control->PopNativeDefault();
 }
 
+// The native widgets' colours from the layer's system colours, so that they and the controls
+// the layer draws show one face, one frame and one selection.
+QPalette SystemPalette()
+{
+    QPalette p;
+    const auto set = [&p](QPalette::ColorRole role, TColor color) { p.setColor(role, QC(color)); };
+    set(QPalette::Window, clBtnFace);
+    set(QPalette::WindowText, clWindowText);
+    set(QPalette::Button, clBtnFace);
+    set(QPalette::ButtonText, clBtnText);
+    set(QPalette::Base, clWindow);
+    set(QPalette::AlternateBase, clBtnFace);
+    set(QPalette::Text, clWindowText);
+    set(QPalette::Light, clBtnHighlight);
+    set(QPalette::Midlight, cl3DLight);
+    set(QPalette::Mid, clBtnShadow);
+    set(QPalette::Dark, clBtnShadow);
+    set(QPalette::Shadow, cl3DDkShadow);
+    set(QPalette::Highlight, clHighlight);
+    set(QPalette::HighlightedText, clHighlightText);
+    set(QPalette::ToolTipBase, clInfoBk);
+    set(QPalette::ToolTipText, clInfoText);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, QC(clGrayText));
+    p.setColor(QPalette::Disabled, QPalette::Base, QC(clBtnFace));
+    return p;
+}
+
 namespace {
 
 class THostBase {
@@ -878,6 +906,7 @@ void InitQtWindows()
     done = true;
     InitQtGraphics();
     if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
+    QApplication::setPalette(qtbackend::SystemPalette());
     static qtbackend::TQtWindowSystem system;
     RegisterWindowSystem(&system);
     qtbackend::RegisterQtEditUndo();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/Mask.h"
@@ -120,4 +121,21 @@ TEST_F(NativeForm, DropDownButtonShowsItsMenuUnderTheButton)
     EXPECT_EQ(clicks.Names, (std::vector<String>{"As &EMF", "&Save"}));
     delete menu;   // the button goes back to a plain one
     EXPECT_EQ(Bar->ButtonDropdown(0), nullptr);
+}
+
+// Native widgets take the layer's system colours: a push button's face is the button face, its
+// outer lower and right line the dark shadow, as the buttons the layer draws.
+TEST_F(NativeForm, NativeButtonShowsTheSystemColours)
+{
+    auto* button = new TButton(Form);
+    button->SetBounds(150, 60, 80, 25);
+    button->SetParent(Form);
+    TestProcess();
+    TBitmap shot;
+    TestGrab(button, shot);
+    ASSERT_EQ(shot.Width(), 80);
+    EXPECT_EQ(shot.Canvas().Pixel(40, 12), ColorToRGB(clBtnFace));
+    EXPECT_EQ(shot.Canvas().Pixel(40, 24), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(shot.Canvas().Pixel(79, 12), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(shot.Canvas().Pixel(0, 12), ColorToRGB(clBtnHighlight));
 }
