@@ -144,6 +144,10 @@ public:
     virtual void SetEditModified(TWindowHandle* edit, bool modified) = 0;
     virtual void SetEditOptions(TWindowHandle* edit, const TEditOptions& options) = 0;
 
+    // ---- native push buttons
+    // The default button of its window: the toolkit shows its default frame.
+    virtual void SetButtonDefault(TWindowHandle* button, bool isDefault) = 0;
+
     // ---- native date pickers
     // Shows the date (the whole days of the value) in a FormatDateTime pattern.
     virtual void SetPickerDate(TWindowHandle* picker, TDateTime date, const String& format) = 0;

@@ -39,6 +39,28 @@ void TButton::CreateParams(TCreateParams& Params)
     Params.Kind = TWindowKind::wkButton;
 }
 
+void TButton::InitializeWindow()
+{
+    TWinControl::InitializeWindow();
+    if (FDefault) Perform(BM_SETSTYLE, BS_DEFPUSHBUTTON, 1);
+}
+
+void TButton::SetDefault(bool value)
+{
+    if (value == FDefault) return;
+    FDefault = value;
+    if (HandleAllocated()) Perform(BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 1);
+}
+
+void TButton::DefaultHandler(TMessage& message)
+{
+    if (message.Msg == BM_SETSTYLE && HandleAllocated()) {
+        WindowSystem().SetButtonDefault(FHandle, (message.WParam & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+        return;
+    }
+    TWinControl::DefaultHandler(message);
+}
+
 void TButton::Click()
 {
     if (FModalResult != 0 && gModalResultHook)

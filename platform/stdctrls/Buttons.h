@@ -37,14 +37,17 @@ public:
     Integer ModalResult() const { return FModalResult; }
     void SetModalResult(Integer value) { FModalResult = value; }
     bool Default() const { return FDefault; }
-    void SetDefault(bool value) { FDefault = value; }
+    void SetDefault(bool value);
     bool Cancel() const { return FCancel; }
     void SetCancel(bool value) { FCancel = value; }
     // The parent form's ModalResult := ModalResult (when not 0), then OnClick.
     void Click() override;
+    // BM_SETSTYLE: BS_DEFPUSHBUTTON gives the native button the default frame.
+    void DefaultHandler(TMessage& message) override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void InitializeWindow() override;
     void CMDialogKey(TMessage& message);
     void CMDialogChar(TMessage& message);
     void WMGetDlgCode(TMessage& message);

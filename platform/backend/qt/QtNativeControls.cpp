@@ -279,6 +279,11 @@ QString TQtWindowSystem::DisplayFormat(const String& format, int depth)
 
 QDate TQtWindowSystem::DateEpoch() { return QDate(1899, 12, 30); }
 
+void TQtWindowSystem::SetButtonDefault(TWindowHandle* h, bool isDefault)
+{
+    if (auto* b = qobject_cast<QPushButton*>(h->W)) b->setDefault(isDefault);
+}
+
 void TQtWindowSystem::SetPickerDate(TWindowHandle* h, TDateTime date, const String& format)
 {
     auto* d = qobject_cast<QDateEdit*>(h->W);

@@ -26,6 +26,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -155,6 +156,7 @@ public:
     bool EditModified(TWindowHandle* h) override;
     void SetEditModified(TWindowHandle* h, bool modified) override;
     void SetEditOptions(TWindowHandle* h, const TEditOptions& o) override;
+    void SetButtonDefault(TWindowHandle* h, bool isDefault) override;
     void SetPickerDate(TWindowHandle* h, TDateTime date, const String& format) override;
     TDateTime PickerDate(TWindowHandle* h) override;
     void MenuItemChanged(TMenuItem* item) override;

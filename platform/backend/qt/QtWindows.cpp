@@ -147,6 +147,31 @@ void Deliver(TWinControl* control, TMessage& m, std::function<void(TMessage&)> n
     control->PopNativeDefault();
 }
 
+// The toolkit's "Windows" style with the classic default button: a dark line around the button,
+// its raised edge inside.
+class TClassicStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (element != CE_PushButtonBevel || !button || !(button->features & QStyleOptionButton::DefaultButton) ||
+            (button->state & State_Sunken)) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        painter->setPen(button->palette.shadow().color());
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(button->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+        QStyleOptionButton inner = *button;
+        inner.rect = button->rect.adjusted(1, 1, -1, -1);
+        QProxyStyle::drawControl(element, &inner, painter, widget);
+    }
+};
+
 // The native widgets' colours from the layer's system colours, so that they and the controls
 // the layer draws show one face, one frame and one selection.
 QPalette SystemPalette()
@@ -905,7 +930,7 @@ void InitQtWindows()
     if (done) return;
     done = true;
     InitQtGraphics();
-    if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(style);
+    if (QStyle* style = QStyleFactory::create("Windows")) QApplication::setStyle(new qtbackend::TClassicStyle(style));
     QApplication::setPalette(qtbackend::SystemPalette());
     static qtbackend::TQtWindowSystem system;
     RegisterWindowSystem(&system);

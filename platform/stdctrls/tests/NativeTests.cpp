@@ -139,3 +139,40 @@ TEST_F(NativeForm, NativeButtonShowsTheSystemColours)
     EXPECT_EQ(shot.Canvas().Pixel(79, 12), ColorToRGB(cl3DDkShadow));
     EXPECT_EQ(shot.Canvas().Pixel(0, 12), ColorToRGB(clBtnHighlight));
 }
+
+namespace {
+struct ClickCount : TObject {
+    int Clicks = 0;
+    void Clicked(TObject*) { ++Clicks; }
+};
+}  // namespace
+
+// The default button shows the default frame (a dark line around the button) and Enter typed in
+// another control of the form clicks it.
+TEST_F(NativeForm, DefaultButtonShowsItsFrameAndTakesEnter)
+{
+    ClickCount count;
+    auto* ok = new TButton(Form);
+    ok->SetBounds(150, 60, 80, 25);
+    ok->SetParent(Form);
+    ok->OnClick = TNotifyEvent(&count, &ClickCount::Clicked);
+    TestProcess();
+    TBitmap plain;
+    TestGrab(ok, plain);
+    EXPECT_NE(plain.Canvas().Pixel(0, 12), ColorToRGB(cl3DDkShadow));
+    ok->SetDefault(true);
+    TestProcess();
+    TBitmap framed;
+    TestGrab(ok, framed);
+    for (TPoint p : {Point(0, 12), Point(40, 0), Point(79, 12), Point(40, 24)})
+        EXPECT_EQ(framed.Canvas().Pixel(p.X, p.Y), ColorToRGB(cl3DDkShadow)) << p.X << "," << p.Y;
+    Edit->SetFocus();
+    TestProcess();
+    TestPressKey(Edit, VK_RETURN);
+    TestProcess();
+    EXPECT_EQ(count.Clicks, 1);
+    ok->SetDefault(false);
+    TestPressKey(Edit, VK_RETURN);
+    TestProcess();
+    EXPECT_EQ(count.Clicks, 1);
+}
