@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 
 #include "platform/backend/qt/QtSupport.h"
+#include "platform/graphics/ColorGlyphs.h"
 #include "platform/rtl/FileSys.h"
 
 namespace {
@@ -46,4 +47,5 @@ void InitQtGraphics()
     PinFonts();
     RegisterGraphicsBackend({&qtbackend::QtFontEngine(), &qtbackend::QtPrinterBackend(),
                              &qtbackend::QtClipboardBackend()});
+    RegisterColorGlyphEngine(&qtbackend::QtColorGlyphEngine());
 }

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 
+#include "platform/graphics/ColorGlyphs.h"
 #include "platform/graphics/Backend.h"
 
 namespace qtbackend {
@@ -35,5 +36,6 @@ QImage ToQImage(const class TBitmap& bitmap, bool premultiplied);
 TFontEngine& QtFontEngine();
 TPrinterBackend& QtPrinterBackend();
 TClipboardBackend& QtClipboardBackend();
+TColorGlyphEngine& QtColorGlyphEngine();
 
 }  // namespace qtbackend

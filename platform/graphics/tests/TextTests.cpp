@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "platform/graphics/ColorGlyphs.h"
 #include "platform/graphics/GdiApi.h"
 
 namespace {
@@ -221,3 +222,26 @@ TEST_F(Text, PartialExtentsGrowWithEachCharacterAndTellWhatFits)
     EXPECT_EQ(two[1], dx[1] + 4);
     EXPECT_EQ(size.cx, dx[1] + 4);
 }
+
+namespace {
+
+// The grinning face of the colour emoji font keeps its yellow; ordinary text has one colour.
+TEST(ColorText, EmojiKeepTheirColoursOverWhatIsThere)
+{
+    TBitmap bmp;
+    WhiteBitmap(bmp, 40, 30);
+    DrawColorText(bmp.Canvas(), 4, 2, "Noto Color Emoji", 20, String(std::u16string(u"\U0001F600")));
+    Integer yellow = 0, white = 0;
+    for (Integer y = 0; y < 30; ++y)
+        for (Integer x = 0; x < 40; ++x) {
+            const Cardinal p = static_cast<Cardinal>(bmp.Canvas().Pixel(x, y));
+            const Integer r = p & 0xFF, g = (p >> 8) & 0xFF, b = (p >> 16) & 0xFF;
+            yellow += r > 200 && g > 150 && b < 100;
+            white += p == 0xFFFFFF;
+        }
+    EXPECT_GT(yellow, 40);
+    EXPECT_GT(white, 0);   // around the face the bitmap keeps its white
+    EXPECT_EQ(bmp.Canvas().Pixel(0, 0), clWhite);
+}
+
+}  // namespace
