@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "listcontrols/GxHTML.h"
+#include "platform/graphics/ColorGlyphs.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/RtlMath.h"
 
@@ -13,16 +14,7 @@ Integer DrawColorEmoji(TCanvas& Canvas, Integer x, Integer y, bool MeasureOnly, 
 {
     TTextMetric tm;
     GetTextMetrics(Canvas.Handle(), &tm);
-    if (MeasureOnly) return tm.tmHeight;
-    TFont saved;
-    saved.Assign(Canvas.Font());
-    const int mode = Canvas.SetBkMode(TRANSPARENT);
-    Canvas.Font().SetName("Noto Color Emoji");
-    Canvas.Font().SetStyle({});
-    Canvas.Font().SetHeight(-MulDiv(FontSize, 96, 72));
-    Canvas.TextOut(x, y - 2, Text);
-    Canvas.Font().Assign(saved);
-    Canvas.SetBkMode(mode);
+    if (!MeasureOnly) DrawColorText(Canvas, x, y - 2, "Noto Color Emoji", MulDiv(FontSize, 96, 72), Text);
     return tm.tmHeight;
 }
 

@@ -70,7 +70,7 @@ TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
     notes->SetCaption("Notes");
     notes->SubItems().Add("<b>Uplift</b> at the <font color=\"clred\">heel</font>");
     notes->SubItems().Add("Crack <i>length</i> <hi>0.25</hi> of the <u>base</u>");
-    notes->SubItems().Add("See <a href=\"joint:1\">joint 1</a>");
+    notes->SubItems().Add("See <a href=\"joint:1\">joint 1</a> &#128512;</b>");
     notes->SetState(lssExpanded);
 
     form.Show();
