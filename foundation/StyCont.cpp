@@ -1,0 +1,238 @@
+// The wave object with its RIFF check and stream forms, and the wave and string lists.
+#include "foundation/StyCont.h"
+
+#include <cstring>
+
+IMPLEMENT_CLASS(TStyWave, TStyObject, nullptr)
+IMPLEMENT_CLASS(TStyWaveListItem, TStyListItem, NewComponent<TStyWaveListItem>)
+IMPLEMENT_CLASS(TStyWaveList, TStyCustomContainer, NewComponent<TStyWaveList>)
+IMPLEMENT_CLASS(TStyStringListItem, TStyListItem, NewComponent<TStyStringListItem>)
+IMPLEMENT_CLASS(TStyStringList, TStyCustomContainer, NewComponent<TStyStringList>)
+
+namespace {
+const char* const CannotOpen = "Impossible d'ouvrir le fichier %s";
+}
+
+// ---- RIFF check
+
+bool GetWaveInfo(TMemoryStream* Data, TStyWaveInfo& Info)
+{
+    Info = TStyWaveInfo{};
+    if (!Data || Data->Size() == 0) return false;
+    Data->SetPosition(0);
+    auto read = [&](void* buffer, Integer count) {
+        if (Data->Read(buffer, count) != count) {
+            Data->SetPosition(0);
+            throw EStyErrorCheckingWave(String("GetWaveData: ") + CannotOpen);
+        }
+    };
+    auto tag = [&](const char* expected) {
+        char t[4];
+        read(t, 4);
+        return std::memcmp(t, expected, 4) == 0;
+    };
+    bool ok = false;
+    if (tag("RIFF")) {
+        Byte b[4];
+        read(b, 4);
+        const Cardinal size = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<Cardinal>(b[3]) << 24);
+        if (tag("WAVE") && tag("fmt ")) {
+            Byte chunk[4], fmt[12], align[2];
+            read(chunk, 4);
+            read(fmt, 12);
+            read(align, 2);
+            Info.Size = size;
+            Info.Format = (fmt[0] | (fmt[1] << 8)) == 1 ? wfPCM : wfUnknown;
+            const Word channels = fmt[2] | (fmt[3] << 8);
+            Info.Channels = channels == 1 ? cmMono : channels == 2 ? cmStereo : cmUnknown;
+            Info.SampleRate = fmt[4] | (fmt[5] << 8) | (fmt[6] << 16) | (static_cast<Cardinal>(fmt[7]) << 24);
+            Info.BitsCount = static_cast<Word>(align[0] | (align[1] << 8));
+            ok = true;
+        }
+    }
+    if (!ok) Info = TStyWaveInfo{};
+    Data->SetPosition(0);
+    return ok;
+}
+
+// ---- wave object
+
+TStyWave::TStyWave(TPersistent* Owner) : TStyObject(Owner) {}
+TStyWave::~TStyWave() = default;
+
+TStyWaveInfo TStyWave::Info() const
+{
+    TStyWaveInfo info;
+    if (!Empty()) GetWaveInfo(FMemoryWave.get(), info);
+    return info;
+}
+
+void TStyWave::Assign(TPersistent* Source)
+{
+    if (!Source) {
+        FreeWave();
+        return;
+    }
+    auto* source = dynamic_cast<TStyWave*>(Source);
+    if (!source) return TStyObject::Assign(Source);
+    if (source == this) return;
+    FMemoryWave = std::make_unique<TMemoryStream>();
+    if (source->FMemoryWave) {
+        source->FMemoryWave->SetPosition(0);
+        FMemoryWave->CopyFrom(*source->FMemoryWave, 0);
+        FMemoryWave->SetPosition(0);
+    }
+    Change();
+}
+
+void TStyWave::FreeWave()
+{
+    Stop();
+    FMemoryWave.reset();
+    Change();
+}
+
+void TStyWave::LoadBytes(TStream& Source, Int64 Count)
+{
+    if (Source.Size() == 0) {
+        FreeWave();
+        return;
+    }
+    if (Count < 0 || Count > Source.Size() - Source.Position()) throw EReadError("Stream read error");
+    auto data = std::make_unique<TMemoryStream>();
+    data->SetSize(Count);
+    if (Count) Source.ReadBuffer(data->Memory(), static_cast<Integer>(Count));
+    TStyWaveInfo info;
+    if (!GetWaveInfo(data.get(), info)) throw EStyInvalidWave(ClassName() + ": " + CannotOpen);
+    Stop();
+    FMemoryWave = std::move(data);
+    Change();
+}
+
+void TStyWave::LoadFromFile(const String& Filename)
+{
+    TFileStream file(Filename, fmOpenRead | fmShareDenyRead);
+    LoadBytes(file, file.Size());
+}
+
+void TStyWave::LoadFromStream(TStream& Stream) { LoadBytes(Stream, Stream.Size() - Stream.Position()); }
+
+void TStyWave::LoadFromStreamEx(TStream& Stream)
+{
+    const Integer count = ReadLength(Stream);
+    LoadBytes(Stream, count);
+}
+
+void TStyWave::LoadCompressedFromStream(TStream& Stream)
+{
+    TMemoryStream plain;
+    DecompressStreamBlocks(Stream, plain, 0);
+    plain.SetPosition(0);
+    LoadFromStream(plain);
+}
+
+void TStyWave::SaveToStream(TStream& Stream)
+{
+    if (Empty()) return;
+    Stream.WriteBuffer(FMemoryWave->Memory(), static_cast<Integer>(FMemoryWave->Size()));
+}
+
+void TStyWave::SaveToStreamEx(TStream& Stream)
+{
+    WriteInt32(Stream, Size());
+    SaveToStream(Stream);
+}
+
+void TStyWave::SaveCompressedToStream(TStream& Stream)
+{
+    TMemoryStream plain;
+    SaveToStream(plain);
+    plain.SetPosition(0);
+    CompressStreamBlocks(plain, Stream, static_cast<Integer>(plain.Size()), 0);
+}
+
+void TStyWave::SaveToFile(const String& Filename)
+{
+    TFileStream file(Filename, fmCreate);
+    SaveToStream(file);
+}
+
+void TStyWave::DefineProperties(TFiler* Filer)
+{
+    Filer->DefineBinaryProperty(
+        "Data", [this](TStream* s) { LoadFromStreamEx(*s); }, [this](TStream* s) { SaveToStreamEx(*s); },
+        FMemoryWave != nullptr);
+}
+
+bool TStyWave::Play() { return PlaySoundExt(sdAsync); }
+
+bool TStyWave::PlaySoundExt(TStySndPlayMode) { return false; }
+
+// ---- wave list
+
+TStyWaveListItem::TStyWaveListItem(TComponent* AOwner) : TStyListItem(AOwner) {}
+
+void TStyWaveListItem::Assign(TPersistent* Source)
+{
+    auto* source = dynamic_cast<TStyWaveListItem*>(Source);
+    if (!source) return TStyListItem::Assign(Source);
+    AssignHeader(*source);
+    FWave.Assign(&source->FWave);
+}
+
+Byte TStyWaveListItem::GetHeaderFlags() const
+{
+    return TStyListItem::GetHeaderFlags() | (FWave.Empty() ? 0 : hfData);
+}
+
+void TStyWaveListItem::ReadData(TStream& Stream, Byte Flags)
+{
+    if (!(Flags & hfData)) FWave.FreeWave();
+    else if (Flags & hfCompressed) FWave.LoadCompressedFromStream(Stream);
+    else FWave.LoadFromStreamEx(Stream);
+}
+
+void TStyWaveListItem::WriteData(TStream& Stream)
+{
+    if (FWave.Empty()) return;
+    if (Compressed()) FWave.SaveCompressedToStream(Stream);
+    else FWave.SaveToStreamEx(Stream);
+}
+
+TStyWaveList::TStyWaveList(TComponent* AOwner)
+    : TStyCustomContainer(AOwner, icWave, [](TComponent* owner) { return new TStyWaveListItem(owner); })
+{
+}
+
+// ---- string list
+
+TStyStringListItem::TStyStringListItem(TComponent* AOwner) : TStyListItem(AOwner) {}
+
+void TStyStringListItem::Assign(TPersistent* Source)
+{
+    auto* source = dynamic_cast<TStyStringListItem*>(Source);
+    if (!source) return TStyListItem::Assign(Source);
+    AssignHeader(*source);
+    FStrList.Assign(source->FStrList);
+}
+
+Byte TStyStringListItem::GetHeaderFlags() const
+{
+    return TStyListItem::GetHeaderFlags() | (FStrList.Count() ? hfData : 0);
+}
+
+void TStyStringListItem::ReadData(TStream& Stream, Byte Flags)
+{
+    if (Flags & hfData) ReadStringListData(Stream, FStrList, Flags & hfCompressed);
+    else FStrList.Clear();
+}
+
+void TStyStringListItem::WriteData(TStream& Stream)
+{
+    if (FStrList.Count()) WriteStringListData(Stream, FStrList, Compressed());
+}
+
+TStyStringList::TStyStringList(TComponent* AOwner)
+    : TStyCustomContainer(AOwner, icStringList, [](TComponent* owner) { return new TStyStringListItem(owner); })
+{
+}

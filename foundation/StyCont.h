@@ -1,0 +1,123 @@
+#pragma once
+// Sounds and string lists in list containers: the wave object holding one RIFF/WAVE sound in
+// memory, the wave and string list items and lists, and the global container that holds one
+// bitmap, image, string and wave list for the whole program.
+#include <memory>
+
+#include "foundation/StyCustomContainer.h"
+#include "foundation/StyObject.h"
+
+DORVANE_EXCEPTION(EStyInvalidWave, Exception);
+DORVANE_EXCEPTION(EStyErrorCheckingWave, Exception);
+
+enum TStyWaveFormat : Byte { wfUnknown, wfPCM };
+enum TStyChannelMode : Byte { cmUnknown, cmMono, cmStereo };
+enum TStySndPlayMode : Byte { sdSync, sdAsync, sdLoop };
+
+struct TStyWaveInfo {
+    Cardinal Size = 0;   // the RIFF chunk's size field
+    Cardinal SampleRate = 0;
+    TStyChannelMode Channels = cmUnknown;
+    TStyWaveFormat Format = wfUnknown;
+    Word BitsCount = 0;   // the format chunk's block alignment
+};
+
+// Reads the RIFF header at the start of the data: false (record cleared) for no data or a tag
+// that does not match; EStyErrorCheckingWave for a header cut short.  The position is left at 0.
+bool GetWaveInfo(TMemoryStream* Data, TStyWaveInfo& Info);
+
+class TStyWave : public TStyObject {
+    DECLARE_CLASS(TStyWave, TStyObject)
+public:
+    explicit TStyWave(TPersistent* Owner = nullptr);
+    ~TStyWave() override;
+    void Assign(TPersistent* Source) override;
+
+    bool Empty() const { return !FMemoryWave || FMemoryWave->Size() == 0; }
+    Integer Size() const { return Empty() ? 0 : static_cast<Integer>(FMemoryWave->Size()); }
+    TStyWaveInfo Info() const;
+    Cardinal SampleRate() const { return Info().SampleRate; }
+    TStyChannelMode ChannelMode() const { return Info().Channels; }
+    TStyWaveFormat Format() const { return Info().Format; }
+    Word Bits() const { return Info().BitsCount; }
+
+    void FreeWave();
+    void LoadFromFile(const String& Filename);
+    void LoadFromStream(TStream& Stream);
+    void LoadFromStreamEx(TStream& Stream);
+    void LoadCompressedFromStream(TStream& Stream);
+    void SaveToStream(TStream& Stream);
+    void SaveToStreamEx(TStream& Stream);
+    void SaveCompressedToStream(TStream& Stream);
+    void SaveToFile(const String& Filename);
+    void DefineProperties(TFiler* Filer) override;
+
+    // No wave output exists here: playing reports false and raises nothing.
+    bool Play();
+    bool PlaySoundExt(TStySndPlayMode aValue);
+    void Stop() {}
+
+private:
+    void LoadBytes(TStream& Source, Int64 Count);
+    std::unique_ptr<TMemoryStream> FMemoryWave;
+};
+
+class TStyWaveListItem : public TStyListItem {
+    DECLARE_CLASS(TStyWaveListItem, TStyListItem)
+public:
+    explicit TStyWaveListItem(TComponent* AOwner);
+    TStyWave& Wave() { return FWave; }
+    void SetWave(TStyWave& value) { FWave.Assign(&value); }
+    bool GetEmpty() const override { return FWave.Empty(); }
+    void FreeData() override { FWave.FreeWave(); }
+    void Assign(TPersistent* Source) override;
+    Byte GetHeaderFlags() const override;
+
+protected:
+    void ReadData(TStream& Stream, Byte Flags) override;
+    void WriteData(TStream& Stream) override;
+
+private:
+    TStyWave FWave;
+};
+
+class TStyWaveList : public TStyCustomContainer {
+    DECLARE_CLASS(TStyWaveList, TStyCustomContainer)
+public:
+    explicit TStyWaveList(TComponent* AOwner);
+    TStyWaveListItem* GetArrayItem(Integer Index) const { return static_cast<TStyWaveListItem*>(GetItem(Index)); }
+    TStyWaveListItem* GetArrayNameItem(const String& Name) const
+    {
+        return static_cast<TStyWaveListItem*>(GetItemByName(Name));
+    }
+};
+
+class TStyStringListItem : public TStyListItem {
+    DECLARE_CLASS(TStyStringListItem, TStyListItem)
+public:
+    explicit TStyStringListItem(TComponent* AOwner);
+    TStringList& Items() { return FStrList; }
+    void SetItems(const TStrings& value) { FStrList.Assign(value); }
+    bool GetEmpty() const override { return FStrList.Count() == 0; }
+    void FreeData() override { FStrList.Clear(); }
+    void Assign(TPersistent* Source) override;
+    Byte GetHeaderFlags() const override;
+
+protected:
+    void ReadData(TStream& Stream, Byte Flags) override;
+    void WriteData(TStream& Stream) override;
+
+private:
+    TStringList FStrList;
+};
+
+class TStyStringList : public TStyCustomContainer {
+    DECLARE_CLASS(TStyStringList, TStyCustomContainer)
+public:
+    explicit TStyStringList(TComponent* AOwner);
+    TStyStringListItem* GetArrayItem(Integer Index) const { return static_cast<TStyStringListItem*>(GetItem(Index)); }
+    TStyStringListItem* GetArrayNameItem(const String& Name) const
+    {
+        return static_cast<TStyStringListItem*>(GetItemByName(Name));
+    }
+};

@@ -1,0 +1,295 @@
+// List containers: the file and stream forms of each kind, the checks that refuse damaged files,
+// and the list operations.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "FoundationTestSupport.h"
+#include "foundation/StyCont.h"
+#include "foundation/StyImageList.h"
+
+namespace {
+
+std::string TempFile(const std::string& name)
+{
+    const auto dir = std::filesystem::temp_directory_path() / "dorvane-foundation";
+    std::filesystem::create_directories(dir);
+    return (dir / name).string();
+}
+
+std::vector<Byte> FileBytes(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A canonical 44-byte PCM header: 2 channels, 44100 samples per second, 16 bits (block align 4).
+std::vector<Byte> PcmWave()
+{
+    std::vector<Byte> w = {'R', 'I', 'F', 'F', 36, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
+                           1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 2, 0, 4, 0, 16, 0, 'd', 'a', 't', 'a', 0, 0,
+                           0, 0};
+    return w;
+}
+
+void LoadWave(TStyWave& wave, const std::vector<Byte>& bytes)
+{
+    TMemoryStream s;
+    s.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+    s.SetPosition(0);
+    wave.LoadFromStream(s);
+}
+
+// One filled container of each kind, saved to its file.
+struct TSamples {
+    TSamples()
+    {
+        TBitmap a;
+        FilledBitmap(a, 5, 3, clRed);
+        a.Canvas().SetPixel(1, 1, clBlue);
+        auto* b1 = static_cast<TStyBitmapListItem*>(bitmaps.GetItem(bitmaps.Add()));
+        b1->SetBitmap(a);
+        b1->SetDescription("A");
+        auto* b2 = static_cast<TStyBitmapListItem*>(bitmaps.GetItem(bitmaps.Add()));
+        b2->SetBitmap(a);
+        b2->SetIdent(7);
+        b2->SetCompressed(true);
+        b2->SetPixelFormat(spf8bit);
+
+        auto* s1 = strings.GetArrayItem(strings.Add());
+        s1->Items().Add("first line");
+        s1->Items().Add("second");
+        s1->SetDescription("words");
+        auto* s2 = strings.GetArrayItem(strings.Add());
+        s2->SetCompressed(true);
+        for (int i = 0; i < 50; ++i) s2->Items().Add("repeated text repeated text");
+        strings.Add();   // no lines: the header alone
+
+        auto* w1 = waves.GetArrayItem(waves.Add());
+        LoadWave(w1->Wave(), PcmWave());
+        auto* w2 = waves.GetArrayItem(waves.Add());
+        LoadWave(w2->Wave(), PcmWave());
+        w2->SetCompressed(true);
+        waves.Add();
+
+        auto* i1 = images.GetArrayItem(images.Add());
+        i1->SetSize(4, 4);
+        i1->SetMasked(true);
+        TBitmap cell;
+        FilledBitmap(cell, 8, 4, clLime);
+        i1->Add(&cell);
+        i1->Add(&cell);
+        images.Add();   // an empty strip
+    }
+    TStyBitmapList bitmaps{nullptr};
+    TStyStringList strings{nullptr};
+    TStyWaveList waves{nullptr};
+    TStyImageList images{nullptr};
+};
+
+}  // namespace
+
+TEST(StyContainers, AnEmptyContainerFileIsItsSignatureAndACount)
+{
+    TStyBitmapList list(nullptr);
+    const std::string file = TempFile("empty.bml");
+    list.SaveToFile(String(file));
+    EXPECT_EQ(FileBytes(file), (std::vector<Byte>{8, 'S', 'T', 'Y', 'B', 'M', 'L', '3', '0', 0, 0, 0, 0}));
+    TStyStringList strings(nullptr);
+    strings.SaveToFile(String(file));
+    EXPECT_EQ(FileBytes(file)[4], 'S');   // "STYSLL30"
+    EXPECT_EQ(ContainerFileExt(icImageList, true), String(".iml"));
+    EXPECT_EQ(ContainerFileExt(icInvalid, true), String(""));
+}
+
+TEST(StyContainers, ItemHeadersCarryDescriptionAndIdent)
+{
+    TStyBitmapList list(nullptr);
+    static_cast<TStyListItem*>(list.GetItem(list.Add()))->SetDescription("A");
+    list.GetItem(list.Add())->SetIdent(7);
+    const std::string file = TempFile("headers.bml");
+    list.SaveToFile(String(file));
+    // signature, count 2, offsets 21 and 24; then $02 'A' (length 1) and $04 with ident 7
+    EXPECT_EQ(FileBytes(file), (std::vector<Byte>{8, 'S', 'T', 'Y', 'B', 'M', 'L', '3', '0', 2, 0, 0, 0, 21, 0, 0, 0,
+                                                  24, 0, 0, 0, 0x02, 1, 'A', 0x04, 7, 0, 0, 0}));
+}
+
+TEST(StyContainers, EachKindReadsBackWhatItWrote)
+{
+    TSamples s;
+    {
+        const std::string file = TempFile("bitmaps.bml");
+        s.bitmaps.SaveToFile(String(file));
+        TStyBitmapList back(nullptr);
+        back.LoadFromFile(String(file));
+        ASSERT_EQ(back.Count(), 2);
+        EXPECT_EQ(back.GetArrayItem(0)->Description(), String("A"));
+        EXPECT_EQ(back.GetArrayItem(1)->Ident(), 7);
+        EXPECT_TRUE(back.GetArrayItem(1)->Compressed());
+        EXPECT_EQ(back.GetArrayItem(1)->PixelFormat(), spf8bit);
+        for (int i = 0; i < 2; ++i) {
+            TBitmap& b = back.GetArrayItem(i)->Bitmap();
+            EXPECT_EQ(b.Width(), 5);
+            EXPECT_EQ(b.Canvas().Pixel(1, 1), clBlue) << i;
+            EXPECT_EQ(b.Canvas().Pixel(0, 0), clRed) << i;
+        }
+    }
+    {
+        const std::string file = TempFile("strings.sll");
+        s.strings.SaveToFile(String(file));
+        TStyStringList back(nullptr);
+        back.LoadFromFile(String(file));
+        ASSERT_EQ(back.Count(), 3);
+        EXPECT_EQ(back.GetArrayItem(0)->Items().Text(), String("first line\r\nsecond\r\n"));
+        EXPECT_EQ(back.GetArrayItem(1)->Items().Count(), 50);
+        EXPECT_EQ(back.GetArrayItem(2)->Items().Count(), 0);
+        EXPECT_EQ(back.GetArrayNameItem("words"), back.GetArrayItem(0));
+        EXPECT_EQ(back.GetArrayNameItem("Words"), nullptr);   // descriptions compare exactly
+    }
+    {
+        const std::string file = TempFile("waves.wvl");
+        s.waves.SaveToFile(String(file));
+        TStyWaveList back(nullptr);
+        back.LoadFromFile(String(file));
+        ASSERT_EQ(back.Count(), 3);
+        for (int i = 0; i < 2; ++i) {
+            TStyWave& w = back.GetArrayItem(i)->Wave();
+            EXPECT_EQ(w.ChannelMode(), cmStereo);
+            EXPECT_EQ(w.Format(), wfPCM);
+            EXPECT_EQ(w.SampleRate(), 44100u);
+            EXPECT_EQ(w.Bits(), 4);   // the block alignment
+        }
+        EXPECT_TRUE(back.GetArrayItem(2)->Wave().Empty());
+        EXPECT_FALSE(back.GetArrayItem(0)->Wave().Play());   // no sound device
+    }
+    {
+        const std::string file = TempFile("images.iml");
+        s.images.SaveToFile(String(file));
+        TStyImageList back(nullptr);
+        back.LoadFromFile(String(file));
+        ASSERT_EQ(back.Count(), 2);
+        EXPECT_EQ(back.ItemCount(0), 2);   // of each 8-pixel picture only the first 4 columns
+        EXPECT_EQ(back.ItemCount(1), 0);
+        EXPECT_EQ(back.ItemCount(2), -1);
+        EXPECT_TRUE(back.GetArrayItem(0)->Masked());
+        TBitmap image;
+        back.GetArrayItem(0)->GetBitmap(1, image);
+        EXPECT_EQ(image.Canvas().Pixel(2, 2), clLime);
+    }
+    // the stream form has no signature and no offsets
+    TMemoryStream stream;
+    s.strings.SaveToStream(stream);
+    stream.SetPosition(0);
+    TStyStringList back(nullptr);
+    back.LoadFromStream(stream);
+    EXPECT_EQ(back.Count(), 3);
+}
+
+TEST(StyContainers, AFileOfAnotherKindIsRefusedAndTheItemsStay)
+{
+    TSamples s;
+    const std::string file = TempFile("kind.wvl");
+    s.waves.SaveToFile(String(file));
+    try {
+        s.bitmaps.LoadFromFile(String(file));
+        FAIL();
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), String("Impossible d'ouvrir le fichier %s: TStyBitmapList"));
+    }
+    EXPECT_EQ(s.bitmaps.Count(), 2);
+    Integer count = 0;
+    std::vector<Integer> offsets;
+    EXPECT_EQ(ReadContainerIndex(String(file), count, &offsets), icWave);
+    EXPECT_EQ(count, 3);
+    TStyWaveListItem item(nullptr);
+    EXPECT_TRUE(LoadItemFromFile(String(file), icWave, nullptr, item, 1));
+    EXPECT_EQ(item.Wave().SampleRate(), 44100u);
+    EXPECT_THROW(LoadItemFromFile(String(file), icBitmap, nullptr, item, 0), Exception);
+}
+
+TEST(StyContainers, ADescriptionTooLongForItsLengthByteIsRefusedWhenWriting)
+{
+    TStyStringList list(nullptr);
+    list.GetItem(list.Add())->SetDescription(String(std::string(256, 'x')));
+    TMemoryStream stream;
+    EXPECT_THROW(list.SaveToStream(stream), EWriteError);
+    list.GetItem(0)->SetDescription(String(std::string(255, 'x')));
+    TMemoryStream ok;
+    list.SaveToStream(ok);
+    ok.SetPosition(0);
+    TStyStringList back(nullptr);
+    back.LoadFromStream(ok);
+    EXPECT_EQ(back.GetItem(0)->Description().Length(), 255);
+}
+
+TEST(StyContainers, ListOperationsNotifyOnlyOnChange)
+{
+    struct TCounter : TObject {
+        int Count = 0;
+        void Changed(TObject*) { ++Count; }
+    } counter;
+    TStyStringList list(nullptr);
+    for (int i = 0; i < 3; ++i) list.Add();
+    list.OnChange = TNotifyEvent(&counter, &TCounter::Changed);
+    TStyListItem* third = list.GetItem(2);
+    list.Move(2, 2);
+    EXPECT_EQ(counter.Count, 0);
+    list.Move(2, 0);
+    EXPECT_EQ(list.GetItem(0), third);
+    EXPECT_EQ(third->ListIndex(), 0);
+    list.Delete(1);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(counter.Count, 2);
+    TStyStringList copy(nullptr);
+    copy.Assign(&list);
+    EXPECT_EQ(copy.Count(), 2);
+}
+
+TEST(StyContainers, TenThousandDamagedFilesAreRefusedCleanly)
+{
+    TSamples s;
+    struct Kind {
+        TStyCustomContainer* container;
+    };
+    const Kind kinds[] = {{&s.bitmaps}, {&s.strings}, {&s.waves}, {&s.images}};
+    std::mt19937 random(20261210);
+    int refused = 0;
+    for (int round = 0; round < 10000; ++round) {
+        const Kind& kind = kinds[round % 4];
+        TMemoryStream image;
+        kind.container->SaveToFileStream(image);
+        std::vector<Byte> bytes(image.Memory(), image.Memory() + image.Size());
+        // one to four damaged bytes, sometimes a cut or an extension
+        const int damage = 1 + static_cast<int>(random() % 4);
+        for (int d = 0; d < damage; ++d) {
+            const size_t at = random() % bytes.size();
+            switch (random() % 4) {
+            case 0: bytes[at] = static_cast<Byte>(random()); break;
+            case 1: bytes[at] ^= static_cast<Byte>(1u << (random() % 8)); break;
+            case 2: bytes.resize(std::max<size_t>(1, at)); break;
+            default: bytes[at] = static_cast<Byte>(0xFF); break;
+            }
+        }
+        TMemoryStream damaged;
+        damaged.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+        damaged.SetPosition(0);
+        const Integer before = kind.container->Count();
+        try {
+            kind.container->LoadFromFileStream(damaged);
+        } catch (const Exception&) {
+            ++refused;
+            ASSERT_EQ(kind.container->Count(), before) << "round " << round;
+        }
+        // whatever was read, the next round saves it again
+        if (kind.container->Count() == 0) {
+            TSamples fresh;
+            if (kind.container == &s.bitmaps) s.bitmaps.Assign(&fresh.bitmaps);
+            if (kind.container == &s.strings) s.strings.Assign(&fresh.strings);
+            if (kind.container == &s.waves) s.waves.Assign(&fresh.waves);
+            if (kind.container == &s.images) s.images.Assign(&fresh.images);
+        }
+    }
+    EXPECT_GT(refused, 5000);
+}
