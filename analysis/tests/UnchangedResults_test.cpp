@@ -99,6 +99,27 @@ TEST_F(UnchangedResultsTest, MonteCarloStudy)
     ExpectKeptModel("montecarlo.dam", model);
 }
 
+// A Monte-Carlo run that leaves the reservoir as it is: only the tensile strength, the
+// cohesion and the ground acceleration are drawn.
+TEST_F(UnchangedResultsTest, MonteCarloStudyOfTheShaking)
+{
+    TParametres model = MonteCarloModel(300);
+    TStatistiques& st = model.Statistiques;
+    st.Selection[4] = false;
+    st.FichierInput = Folder / "Shaking.in";
+    st.FichierOutput = Folder / "Shaking.out";
+    st.FichierInCDF = Folder / "Shaking_PDF_CDF.in";
+    st.FichierOutCDF = Folder / "Shaking_PDF_CDF.out";
+    model = Analysed(model);
+    RandSeed = 1913;
+    TSilentLongRunHost host;
+    StatisticalAnalyses(model, host, TFormatSettings::English());
+    ASSERT_TRUE(host.Warnings.empty());
+    for (const char* name : {"Shaking.in", "Shaking.out", "Shaking_PDF_CDF.in", "Shaking_PDF_CDF.out"})
+        ExpectKeptFile(name);
+    ExpectKept("shaking.results", ResultsOf(model));
+}
+
 // Incremental runs of the normal upstream level (usual combination) and of the peak
 // ground acceleration (seismic #2, pseudo-dynamic).
 TEST_F(UnchangedResultsTest, IncrementalStudies)
