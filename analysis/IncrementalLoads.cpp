@@ -95,14 +95,15 @@ void ApplyStepValue(TParametres& model, int L, double v, const TKeptInputs& kept
     }
 }
 
-// The loads of joint j that depend on load L.
-void RecomputeLoads(TParametres& model, int L, int j)
+// The loads of joint j that depend on load L; `basis` is the fundamental mode kept through
+// a run of the acceleration.
+void RecomputeLoads(TParametres& model, int L, int j, const TModalBasis* basis)
 {
     switch (L) {
     case ilNormalLevel:
     case ilFloodLevel:
     case ilIceLoad: ComputeReservoirLoads(model, j, false); break;
-    case ilPeakAcceleration: ComputeSeismicLoads(model, j); break;
+    case ilPeakAcceleration: ComputeSeismicLoads(model, j, basis); break;
     case ilLastForce: ComputeAppliedForces(model, j); break;
     case ilPostTension: ComputePostTension(model, j); break;
     }
@@ -165,13 +166,17 @@ void IncrementalLoadAnalysis(TParametres& Param, ILongRunHost& host, const TForm
     int s = 0;
     int recorded = 0;
     try {
+        // Steps of the acceleration leave the fundamental mode as it is: found once.
+        std::shared_ptr<const TModalBasis> basis;
+        if (L == ilPeakAcceleration && Param.Donnees.Contains(daPseudoDynamic))
+            basis = PseudoDynamicBasis(Param);
         AnalyseLoads(Param, 1, j);
         host.StartTiming();
         host.SetProceedFlag(true);
         do {
             ++s;
             ApplyStepValue(Param, L, S + (s - 1) * I, kept);
-            RecomputeLoads(Param, L, j);
+            RecomputeLoads(Param, L, j, basis.get());
             AnalyseCombination(Param, c, j);
             for (int q = 1; q <= NIncrementalResults; ++q)
                 if (il.Resultats[q])
@@ -185,7 +190,7 @@ void IncrementalLoadAnalysis(TParametres& Param, ILongRunHost& host, const TForm
             WriteResultsFile(Param, settings);
 
         kept.Restore(Param);
-        RecomputeLoads(Param, L, j);
+        RecomputeLoads(Param, L, j, basis.get());
         ReanalyseJoint(Param, c, j);
     } catch (...) {
         il.AnalysisSteps = recorded;

@@ -43,13 +43,13 @@ void ReanalyseJoint(TParametres& model, int c, int j)
         AnalyseCombination(model, c, j);
 }
 
-void ComputeSeismicLoads(TParametres& model, int j)
+void ComputeSeismicLoads(TParametres& model, int j, const TModalBasis* basis)
 {
     ComputeConcreteInertia(model, j);
     ComputeMassInertia(model, j);
     ComputeHydrodynamicLoads(model, j, model.CoeffSis.SlopeCorr);
     ComputeSiltDynamicLoads(model, j);
-    ComputePseudoDynamicLoads(model, j);
+    ComputePseudoDynamicLoads(model, j, basis);
 }
 
 double JointResult(const TParametres& model, int q, int c, int j)

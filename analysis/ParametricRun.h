@@ -14,6 +14,8 @@
 #include "platform/rtl/SysFormat.h"
 #include "platform/rtl/UString.h"
 
+struct TModalBasis;
+
 class ILongRunHost {
 public:
     virtual ~ILongRunHost() = default;
@@ -71,8 +73,10 @@ void AnalyseCombination(TParametres& model, int c, int j);
 // The analysis of joint j that ends a run: the usual case, then the combination c.
 void ReanalyseJoint(TParametres& model, int c, int j);
 // The seismic loads of joint j: inertia of concrete and masses, hydrodynamic and silt
-// dynamic loads, the pseudo-dynamic loads of the peak and the sustained accelerations.
-void ComputeSeismicLoads(TParametres& model, int j);
+// dynamic loads, the pseudo-dynamic loads of the peak and the sustained accelerations,
+// from the fundamental mode `basis` a run keeps while it changes only accelerations (none:
+// found again).
+void ComputeSeismicLoads(TParametres& model, int j, const TModalBasis* basis = nullptr);
 
 // Result q (1..11) of joint j for combination c: 1 and 2 the upstream and downstream crack
 // in per cent, 3 to 7 the sliding (peak, residual), overturning (toward upstream,

@@ -365,14 +365,14 @@ void ApplyDrawnValue(TParametres& model, int code, double v, const TKeptInputs& 
 }
 
 // The loads of joint j that the drawn quantities change.
-void RecomputeLoads(TParametres& model, const TRunFlags& flags, int j, bool addFloodIncrease)
+void RecomputeLoads(TParametres& model, const TRunFlags& flags, int j, bool addFloodIncrease, const TModalBasis* basis)
 {
     if (flags.RecomputeReservoir)
         ComputeReservoirLoads(model, j, addFloodIncrease);
     if (flags.RecomputeForces)
         ComputeAppliedForces(model, j);
     if (flags.RecomputeSeismic)
-        ComputeSeismicLoads(model, j);
+        ComputeSeismicLoads(model, j, basis);
 }
 
 // One simulation's analysis of joint j for combination c.
@@ -569,13 +569,19 @@ void StatisticalAnalyses(TParametres& Param, ILongRunHost& host, const TFormatSe
         TRunFlags flags;
         // The flood levels follow a drawn flood increase only: without one, the stored
         // increase of an earlier run would replace the model's flood level.
-        bool drawsFloodIncrease = false;
+        bool drawsFloodIncrease = false, drawsNormalLevel = false;
         for (int r = 1; r <= NRandomVariables; ++r)
             if (st.Selection[r]) {
                 rand[r] = MakeGenerator(Param, r);
                 AddFlags(Param, st.NumeroParametre[r], flags);
                 drawsFloodIncrease |= st.NumeroParametre[r] == qcFloodIncrease;
+                drawsNormalLevel |= st.NumeroParametre[r] == qcNormalLevel;
             }
+        // The fundamental mode follows the reservoir, not the accelerations: found once
+        // when the level is not drawn.
+        std::shared_ptr<const TModalBasis> basis;
+        if (flags.RecomputeSeismic && !drawsNormalLevel && Param.Donnees.Contains(daPseudoDynamic))
+            basis = PseudoDynamicBasis(Param);
 
         host.StartTiming();
         int o = 0;
@@ -589,7 +595,7 @@ void StatisticalAnalyses(TParametres& Param, ILongRunHost& host, const TFormatSe
                     Param.AnalysesStatistiques[StatIndex(StatInputs, r)]->SetVal(o, v);
                     ApplyDrawnValue(Param, st.NumeroParametre[r], v, kept, j);
                 }
-            RecomputeLoads(Param, flags, j, drawsFloodIncrease);
+            RecomputeLoads(Param, flags, j, drawsFloodIncrease, basis.get());
             AnalyseSimulation(Param, flags, c, j);
             for (int q = 1; q <= NRandomVariables; ++q)
                 if (st.Resultats[q])
@@ -600,7 +606,7 @@ void StatisticalAnalyses(TParametres& Param, ILongRunHost& host, const TFormatSe
         } while (host.ProceedFlag());
 
         kept.Restore(Param);
-        RecomputeLoads(Param, flags, j, false);
+        RecomputeLoads(Param, flags, j, false, basis.get());
         MakeStatistics(Param, o, settings);
         ReleaseSamples(Param);
         ReanalyseJoint(Param, c, j);

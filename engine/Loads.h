@@ -16,6 +16,7 @@
 // ComputeMassInertia, ComputeHydrodynamicLoads, ComputeSiltDynamicLoads; finally
 // ComputePseudoDynamicLoads for case 0 and then case 1 (or both at once), for all joints (-1).
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,12 @@ double ModeShape(double yr);
 void ComputePseudoDynamicLoads(TParametres& model, Byte loadCase, int joint);
 // Case 0 then case 1, sharing the slices and the fundamental mode.
 void ComputePseudoDynamicLoads(TParametres& model, int joint);
+// The fundamental mode and the slices: all the method needs but the accelerations, with the
+// pseudo-dynamic coefficients it leaves in ChopraC. A run that changes nothing else keeps
+// one and hands it to ComputePseudoDynamicLoads (none: found again).
+struct TModalBasis;
+std::shared_ptr<const TModalBasis> PseudoDynamicBasis(TParametres& model);
+void ComputePseudoDynamicLoads(TParametres& model, int joint, const TModalBasis* basis);
 
 // ---- Listing -----------------------------------------------------------------------------------
 // Every per-joint load of the model as ("JointLoad.Wv[0]", "-4708.8") pairs: for each joint the

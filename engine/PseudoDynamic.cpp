@@ -4,11 +4,25 @@
 // acceleration, and their modal combination, integrated over horizontal slices of the dam.
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <cmath>
 #include <vector>
 
 #include "engine/Loads.h"
 #include "engine/Tables.h"
+
+// What the accelerations do not change: the slices with their tributary heights o, weights
+// w, mode shape phi and hydrodynamic pressure terms fp (first mode) and f0 (static
+// correction), and the modal quantities of the fundamental mode.
+struct TModalBasis {
+    int n = 0;
+    std::vector<double> h, o, phi, w, fp, f0;
+    std::vector<bool> wet;
+    double zb = 0, Hs = 0, gf = 0, gamma = 0;
+    double M1 = 0, L1 = 0, Mt1 = 0, Lt1 = 0, B1 = 0;
+    // The pseudo-dynamic coefficients of the model once the mode is found.
+    TChopraCoeff ChopraC;
+};
 
 namespace {
 
@@ -42,17 +56,6 @@ struct TSlices {
     std::vector<double> qcs, qhs;   // static correction per unit height: concrete, water
     std::vector<double> m1, mm1;    // first-mode force of the masses in the slice and its moment
     std::vector<double> ms, mms;    // the same for the static correction
-};
-
-// What the accelerations do not change: the slices with their tributary heights o, weights
-// w, mode shape phi and hydrodynamic pressure terms fp (first mode) and f0 (static
-// correction), and the modal quantities of the fundamental mode.
-struct TModalBasis {
-    int n = 0;
-    std::vector<double> h, o, phi, w, fp, f0;
-    std::vector<bool> wet;
-    double zb = 0, Hs = 0, gf = 0, gamma = 0;
-    double M1 = 0, L1 = 0, Mt1 = 0, Lt1 = 0, B1 = 0;
 };
 
 // Fundamental mode of the dam-reservoir-foundation system and the slices; stores the modal
@@ -188,6 +191,7 @@ TModalBasis ModalBasis(TParametres& model)
     s.Mt1 = Mt1;
     s.Lt1 = Lt1;
     s.B1 = B1;
+    s.ChopraC = cc;
     return s;
 }
 
@@ -508,6 +512,16 @@ void ComputePseudoDynamicLoads(TParametres& model, Byte loadCase, int joint)
 
 void ComputePseudoDynamicLoads(TParametres& model, int joint)
 {
+    ComputePseudoDynamicLoads(model, joint, nullptr);
+}
+
+std::shared_ptr<const TModalBasis> PseudoDynamicBasis(TParametres& model)
+{
+    return std::make_shared<const TModalBasis>(ModalBasis(model));
+}
+
+void ComputePseudoDynamicLoads(TParametres& model, int joint, const TModalBasis* kept)
+{
     int first = joint < 0 ? 0 : joint;
     int last = joint < 0 ? model.NJoints : MinInteger(joint, model.NJoints);
     if (!model.Donnees.Contains(daPseudoDynamic)) {
@@ -515,7 +529,12 @@ void ComputePseudoDynamicLoads(TParametres& model, int joint)
             ClearJointLoads(model.JointLoad, j);
         return;
     }
-    const TModalBasis basis = ModalBasis(model);
+    TModalBasis fresh;
+    if (kept)
+        model.ChopraC = kept->ChopraC;
+    else
+        fresh = ModalBasis(model);
+    const TModalBasis& basis = kept ? *kept : fresh;
     if (first > last)
         return;
     CaseLoads(model, basis, false, first, last);
