@@ -10,6 +10,7 @@
 #include "platform/backend/qt/QtGraphics.h"
 #include "platform/backend/qt/QtSupport.h"
 #include "platform/services/ServicesBackend.h"
+#include "platform/services/ShellIcons.h"
 #include "platform/services/ShellApi.h"
 
 namespace qtbackend {
@@ -61,9 +62,14 @@ private:
 }  // namespace
 }  // namespace qtbackend
 
+namespace qtbackend {
+TShellIconProvider& QtShellIconProvider();
+}
+
 void InitQtServices()
 {
     static qtbackend::QtServicesBackend backend;
     InitQtGraphics();
     RegisterServicesBackend(&backend);
+    RegisterShellIconProvider(&qtbackend::QtShellIconProvider());
 }
