@@ -9,6 +9,7 @@
 #include "platform/graphics/ColorGlyphs.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/services/ShellIcons.h"
 
 Integer DrawColorEmoji(TCanvas& Canvas, Integer x, Integer y, bool MeasureOnly, const String& Text, Integer FontSize)
 {
@@ -57,8 +58,24 @@ void FillGradientRect(TCanvas& Canvas, TColor First, TColor Second, bool Horizon
 
 void StretchBitmapToCanvas(TCanvas& Canvas, const TRect& R, TBitmap& Bitmap) { Canvas.StretchDraw(R, Bitmap); }
 
-// No icon theme is reached yet: the icon has no size and nothing is drawn.
-void DrawSystemIcon(TCanvas&, Integer, Integer, TSize& Size, double, bool, bool, bool, const String&)
+// Numbered images of the system lists do not exist on the desktop: a number gives the list's
+// size and draws nothing.
+void DrawSystemIcon(TCanvas& Canvas, Integer x, Integer y, TSize& Size, double PrinterScale, bool Printer, bool Draw,
+                    bool Large, const String& Name)
 {
-    Size = TSize{0, 0};
+    Size = TSize{ShellIconSize(Large), ShellIconSize(Large)};
+    Integer index = 0;
+    TBitmap icon;
+    if (!Draw || Name.IsEmpty() || TryStrToInt(Name, index) || !GetShellIcon(Name, Large, icon)) return;
+    if (Printer) {
+        StretchBitmapToCanvas(Canvas,
+                              TRect{x, y, x + static_cast<Integer>(std::nearbyint(Size.cx * PrinterScale)),
+                                    y + static_cast<Integer>(std::nearbyint(Size.cy * PrinterScale))},
+                              icon);
+        return;
+    }
+    BLENDFUNCTION blend;
+    blend.AlphaFormat = AC_SRC_ALPHA;
+    Canvas.AlphaBlend(TRect{x, y, x + icon.Width(), y + icon.Height()}, icon, TRect{0, 0, icon.Width(), icon.Height()},
+                      blend);
 }

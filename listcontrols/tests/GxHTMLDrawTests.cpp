@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "listcontrols/GxHTML.h"
+#include "platform/backend/qt/QtServices.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -52,6 +53,24 @@ TEST_F(RendererDrawing, GradientBandsOverlapByOnePixel)
     FillGradientRect(c, clRed, clBlue, false, TRect{0, 20, 10, 40}, 0, clBlack);   // no bands: one
     EXPECT_EQ(c.Pixel(0, 20), clBlack);   // the frame
     EXPECT_EQ(c.Pixel(5, 30), clRed);
+}
+
+// Icons of the desktop: a folder's own icon in the small list's size; a number names no icon here.
+TEST_F(RendererDrawing, ShellIconsComeFromTheDesktop)
+{
+    InitQtServices();
+    TSize size;
+    DrawSystemIcon(Bitmap.Canvas(), 4, 4, size, 1.0, false, true, false, "/tmp");
+    EXPECT_EQ(size, (TSize{16, 16}));
+    Integer changed = 0;
+    for (Integer y = 4; y < 20; ++y)
+        for (Integer x = 4; x < 20; ++x) changed += Bitmap.Canvas().Pixel(x, y) != clWhite;
+    EXPECT_GT(changed, 20);
+    DrawSystemIcon(Bitmap.Canvas(), 40, 4, size, 1.0, false, true, true, "3");
+    EXPECT_EQ(size, (TSize{32, 32}));
+    EXPECT_EQ(Bitmap.Canvas().Pixel(50, 14), clWhite);
+    EXPECT_TRUE(IsDirectoryPath("/tmp"));
+    EXPECT_FALSE(IsDirectoryPath("/no/such/folder"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "listcontrols/slstbox.h"
+#include "platform/backend/qt/QtServices.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -12,6 +13,7 @@ namespace {
 TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
 {
     TestInitialize();
+    InitQtServices();
     TForm form(nullptr);
     form.SetBounds(0, 0, 520, 260);
     auto* analysis = new TSectionListBox(&form);
@@ -71,6 +73,7 @@ TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
     notes->SubItems().Add("<b>Uplift</b> at the <font color=\"clred\">heel</font>");
     notes->SubItems().Add("Crack <i>length</i> <hi>0.25</hi> of the <u>base</u>");
     notes->SubItems().Add("See <a href=\"joint:1\">joint 1</a> &#128512;</b>");
+    notes->SubItems().Add("<img src=\"SSYS:report.pdf\"><b>Joint report</b>");
     notes->SetState(lssExpanded);
 
     form.Show();
