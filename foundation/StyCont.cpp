@@ -3,11 +3,14 @@
 
 #include <cstring>
 
+#include "platform/stdctrls/ImgList.h"
+
 IMPLEMENT_CLASS(TStyWave, TStyObject, nullptr)
 IMPLEMENT_CLASS(TStyWaveListItem, TStyListItem, NewComponent<TStyWaveListItem>)
 IMPLEMENT_CLASS(TStyWaveList, TStyCustomContainer, NewComponent<TStyWaveList>)
 IMPLEMENT_CLASS(TStyStringListItem, TStyListItem, NewComponent<TStyStringListItem>)
 IMPLEMENT_CLASS(TStyStringList, TStyCustomContainer, NewComponent<TStyStringList>)
+IMPLEMENT_CLASS(TStyContainer, TStyBaseController, NewComponent<TStyContainer>)
 
 namespace {
 const char* const CannotOpen = "Impossible d'ouvrir le fichier %s";
@@ -235,4 +238,96 @@ void TStyStringListItem::WriteData(TStream& Stream)
 TStyStringList::TStyStringList(TComponent* AOwner)
     : TStyCustomContainer(AOwner, icStringList, [](TComponent* owner) { return new TStyStringListItem(owner); })
 {
+}
+
+// ---- the global container
+
+TStyContainer::TStyContainer(TComponent* AOwner)
+    : TStyBaseController(AOwner),
+      FBitmapList(std::make_unique<TStyBitmapList>(nullptr)),
+      FImageList(std::make_unique<TStyImageList>(nullptr)),
+      FWaveList(std::make_unique<TStyWaveList>(nullptr)),
+      FStringList(std::make_unique<TStyStringList>(nullptr))
+{
+    const TNotifyEvent changed(this, &TStyContainer::ListChanged);
+    FBitmapList->OnChange = changed;
+    FImageList->OnChange = changed;
+    FWaveList->OnChange = changed;
+    FStringList->OnChange = changed;
+}
+
+TStyContainer::~TStyContainer()
+{
+    FBitmapList->OnChange = TNotifyEvent();
+    FImageList->OnChange = TNotifyEvent();
+    FWaveList->OnChange = TNotifyEvent();
+    FStringList->OnChange = TNotifyEvent();
+}
+
+void TStyContainer::ListChanged(TObject* Sender)
+{
+    if (ComponentState().Contains(csDesigning) && this != &GlobalContainer()) {
+        TStyContainer& global = GlobalContainer();
+        if (Sender == FBitmapList.get()) global.SetBitmapList(FBitmapList.get());
+        else if (Sender == FImageList.get()) global.SetImageList(FImageList.get());
+        else if (Sender == FWaveList.get()) global.SetWaveList(FWaveList.get());
+        else if (Sender == FStringList.get()) global.SetStringList(FStringList.get());
+    }
+    Change();
+}
+
+TStyContainer& GlobalContainer()
+{
+    static const std::unique_ptr<TStyContainer> container = std::make_unique<TStyContainer>(nullptr);
+    return *container;
+}
+
+void WriteGlobalListRef(TWriter& Writer, const TObject* List)
+{
+    if (List == &GlobalContainer().BitmapList()) Writer.WriteString("STYBML30");
+    else if (List == &GlobalContainer().ImageList()) Writer.WriteString("STYIML30");
+}
+
+TObject* ReadGlobalListRef(TReader& Reader)
+{
+    const String ref = Reader.ReadString();
+    if (ref == String("STYBML30")) return &GlobalContainer().BitmapList();
+    if (ref == String("STYIML30")) return &GlobalContainer().ImageList();
+    return nullptr;
+}
+
+bool IsGlobalImageList(const TObject* List)
+{
+    return List && (List == &GlobalContainer().BitmapList() || List == &GlobalContainer().ImageList());
+}
+
+bool ImageListValidItem(TObject* List, Integer ListIndex, Integer Index)
+{
+    if (auto* bitmaps = dynamic_cast<TStyBitmapList*>(List)) return bitmaps->IsValidItem(ListIndex, Index);
+    if (auto* images = dynamic_cast<TStyImageList*>(List)) return images->IsValidItem(ListIndex, Index);
+    if (auto* platform = dynamic_cast<TCustomImageList*>(List)) return Index >= 0 && Index < platform->Count();
+    return false;
+}
+
+void GetImageListBitmap(TObject* List, Integer ListIndex, Integer Index, TColor TransColor, TBitmap* Bitmap)
+{
+    if (!List || !Bitmap) return;
+    if (auto* bitmaps = dynamic_cast<TStyBitmapList*>(List)) {
+        if (bitmaps->IsValidItem(ListIndex, Index)) Bitmap->Assign(bitmaps->GetArrayItem(ListIndex)->Bitmap());
+        return;
+    }
+    if (auto* images = dynamic_cast<TStyImageList*>(List)) {
+        if (images->IsValidItem(ListIndex, Index)) images->GetArrayItem(ListIndex)->GetBitmap(Index, *Bitmap);
+        return;
+    }
+    auto* platform = dynamic_cast<TCustomImageList*>(List);
+    if (!platform) return;
+    // A platform list's image on its transparent colour ($FF01FF unless one is given).
+    const TColor colour = TransColor == clNone ? 0xFF01FF : TransColor;
+    Bitmap->SetPixelFormat(TPixelFormat::pf24bit);
+    Bitmap->SetSize(platform->Width(), platform->Height());
+    Bitmap->SetTransparentColor(colour);
+    Bitmap->Canvas().Brush().SetColor(colour);
+    Bitmap->Canvas().FillRect(Rect(0, 0, Bitmap->Width(), Bitmap->Height()));
+    platform->Draw(Bitmap->Canvas(), 0, 0, Index);
 }

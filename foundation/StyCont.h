@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "foundation/StyCustomContainer.h"
+#include "foundation/StyImageList.h"
 #include "foundation/StyObject.h"
 
 DORVANE_EXCEPTION(EStyInvalidWave, Exception);
@@ -121,3 +122,42 @@ public:
         return static_cast<TStyStringListItem*>(GetItemByName(Name));
     }
 };
+
+class TCustomImageList;
+
+// One bitmap list, image list, string list and wave list; writing a list property copies the
+// given list into the container's own.
+class TStyContainer : public TStyBaseController {
+    DECLARE_CLASS(TStyContainer, TStyBaseController)
+public:
+    explicit TStyContainer(TComponent* AOwner);
+    ~TStyContainer() override;
+    TStyBitmapList& BitmapList() { return *FBitmapList; }
+    void SetBitmapList(TStyBitmapList* value) { FBitmapList->Assign(value); }
+    TStyImageList& ImageList() { return *FImageList; }
+    void SetImageList(TStyImageList* value) { FImageList->Assign(value); }
+    TStyWaveList& WaveList() { return *FWaveList; }
+    void SetWaveList(TStyWaveList* value) { FWaveList->Assign(value); }
+    TStyStringList& StringList() { return *FStringList; }
+    void SetStringList(TStyStringList* value) { FStringList->Assign(value); }
+
+private:
+    // A list's change: a design-time container other than the global one mirrors it into the
+    // global container's list of the same kind.
+    void ListChanged(TObject* Sender);
+
+    std::unique_ptr<TStyBitmapList> FBitmapList;
+    std::unique_ptr<TStyImageList> FImageList;
+    std::unique_ptr<TStyWaveList> FWaveList;
+    std::unique_ptr<TStyStringList> FStringList;
+};
+
+// The program's one container, made on first use and kept for the whole run.
+TStyContainer& GlobalContainer();
+// The global bitmap and image lists are written into forms as their signature texts.
+void WriteGlobalListRef(TWriter& Writer, const TObject* List);
+TObject* ReadGlobalListRef(TReader& Reader);
+bool IsGlobalImageList(const TObject* List);
+// Library and platform image lists alike.
+bool ImageListValidItem(TObject* List, Integer ListIndex, Integer Index);
+void GetImageListBitmap(TObject* List, Integer ListIndex, Integer Index, TColor TransColor, TBitmap* Bitmap);

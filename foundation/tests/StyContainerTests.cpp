@@ -9,6 +9,7 @@
 #include "FoundationTestSupport.h"
 #include "foundation/StyCont.h"
 #include "foundation/StyImageList.h"
+#include "platform/stdctrls/ImgList.h"
 
 namespace {
 
@@ -292,4 +293,37 @@ TEST(StyContainers, TenThousandDamagedFilesAreRefusedCleanly)
         }
     }
     EXPECT_GT(refused, 5000);
+}
+
+TEST(StyGlobalContainer, ListsAreCopiedInAndKnownAsGlobal)
+{
+    TSamples s;
+    TStyContainer& global = GlobalContainer();
+    EXPECT_EQ(&global, &GlobalContainer());
+    TStyContainer own(nullptr);
+    own.SetBitmapList(&s.bitmaps);
+    EXPECT_EQ(own.BitmapList().Count(), 2);
+    EXPECT_NE(&own.BitmapList(), &s.bitmaps);   // the container keeps its own list object
+    EXPECT_TRUE(IsGlobalImageList(&global.ImageList()));
+    EXPECT_TRUE(IsGlobalImageList(&global.BitmapList()));
+    EXPECT_FALSE(IsGlobalImageList(&own.ImageList()));
+    EXPECT_FALSE(IsGlobalImageList(nullptr));
+    EXPECT_TRUE(ImageListValidItem(&s.images, 0, 1));
+    EXPECT_FALSE(ImageListValidItem(&s.images, 0, 2));
+    EXPECT_FALSE(ImageListValidItem(nullptr, 0, 0));
+
+    // a platform list's image is drawn on $FF01FF, which becomes the transparent colour
+    TCustomImageList platform(8, 8);
+    TBitmap picture;
+    FilledBitmap(picture, 8, 8, clRed);
+    TBitmap mask;
+    FilledBitmap(mask, 8, 8, clBlack);
+    mask.Canvas().Brush().SetColor(clWhite);
+    mask.Canvas().FillRect(Rect(0, 0, 2, 2));
+    platform.Add(&picture, &mask);
+    TBitmap out;
+    GetImageListBitmap(&platform, 0, 0, clNone, &out);
+    EXPECT_EQ(out.TransparentColor(), 0xFF01FF);
+    EXPECT_EQ(out.Canvas().Pixel(4, 4), clRed);
+    EXPECT_EQ(out.Canvas().Pixel(0, 0), 0xFF01FF);
 }
