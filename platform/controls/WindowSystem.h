@@ -40,6 +40,7 @@ struct TEditOptions {
     bool ReadOnly = false;
     char16_t PasswordChar = 0;    // 0: the text is shown
     TRect TextMargins;            // space left free inside the client area on each side
+    bool Border = true;           // the edit's own frame (a combo box's text box has none)
     bool WordWrap = true;         // memos only
     int ScrollBars = 0;           // memos only: TScrollStyle (0 none, 1 horizontal, 2 vertical, 3 both)
 };

@@ -52,6 +52,9 @@ TClass TCustomComboBox::StaticClass()
                                      m.OnMessage(CN_COMMAND, &TCustomComboBox::CNCommand);
                                      m.OnMessage(WM_GETDLGCODE, &TCustomComboBox::WMGetDlgCode);
                                      m.OnMessage(WM_KILLFOCUS, &TCustomComboBox::WMKillFocus);
+                                     m.OnMessage(WM_SETFOCUS, &TCustomComboBox::WMSetFocus);
+                                     for (Cardinal msg : {CB_GETEDITSEL, CB_SETEDITSEL, CB_LIMITTEXT})
+                                         m.OnMessage(msg, &TCustomComboBox::CBMessage);
                                  });
     return &meta;
 }
@@ -65,9 +68,103 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TCustomControl(AOwner)
     FColor = clWindow;
     FWidth = 145;
     FHeight = 21;
+    UpdateEdit();
 }
 
-TCustomComboBox::~TCustomComboBox() { delete FPopup; }
+TCustomComboBox::~TCustomComboBox()
+{
+    delete FPopup;
+    delete FEdit;
+}
+
+// ---------------------------------------------------------------- the text box
+IMPLEMENT_CLASS(TComboEdit, TCustomEdit, nullptr)
+
+TComboEdit::TComboEdit(TCustomComboBox* combo) : TCustomEdit(nullptr), FCombo(combo)
+{
+    FTabStop = false;
+    FParentColor = false;
+    FOptions.Border = false;
+    SetAutoSelect(false);
+}
+
+void TComboEdit::CreateParams(TCreateParams& Params)
+{
+    TCustomEdit::CreateParams(Params);
+    Params.ExStyle &= ~WS_EX_CLIENTEDGE;
+}
+
+void TComboEdit::Change()
+{
+    TCustomEdit::Change();
+    if (!FCombo->FShowingText) FCombo->EditChanged();
+}
+
+void TComboEdit::KeyDown(Word& Key, TShiftState Shift)
+{
+    FCombo->KeyDown(Key, Shift);
+    if (Key == 0) return;
+    const bool listKey = Key == VK_UP || Key == VK_DOWN || Key == VK_F4 || (FCombo->DroppedDown() &&
+                                                                            (Key == VK_RETURN || Key == VK_ESCAPE));
+    if (listKey) Key = 0;   // worked by the combo box
+    else TCustomEdit::KeyDown(Key, Shift);
+}
+
+void TComboEdit::KeyPress(char16_t& Key)
+{
+    FCombo->KeyPress(Key);
+    if (Key) TCustomEdit::KeyPress(Key);
+}
+
+void TCustomComboBox::UpdateEdit()
+{
+    if (!Editable()) {
+        delete FEdit;
+        FEdit = nullptr;
+        return;
+    }
+    if (!FEdit) {
+        FEdit = new TComboEdit(this);
+        FEdit->SetParent(this);
+        ShowTextInEdit();
+    }
+    FEdit->Font().Assign(Font());
+    FEdit->SetColor(Color());
+    const TRect client = ClientRect();
+    FEdit->SetBounds(client.Left + 2, client.Top + 1, std::max<Integer>(ButtonRect().Left - client.Left - 3, 0),
+                     std::max<Integer>(client.Height() - 2, 0));
+}
+
+void TCustomComboBox::ShowTextInEdit()
+{
+    if (!FEdit || FEdit->Text() == FText) return;
+    FShowingText = true;
+    FEdit->SetText(FText);
+    FShowingText = false;
+}
+
+void TCustomComboBox::EditChanged()
+{
+    FText = FEdit->Text();
+    FItemIndex = FItems.IndexOf(FText);
+    Perform(CN_COMMAND, MakeWParam(0, CBN_EDITCHANGE), 0);
+}
+
+void TCustomComboBox::Resize()
+{
+    TCustomControl::Resize();
+    if (FEdit) UpdateEdit();
+}
+
+void TCustomComboBox::WMSetFocus(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    // the text box takes the keys of an editable combo box, with its text selected
+    if (FEdit && FEdit->CanFocus()) {
+        FEdit->SetFocus();
+        FEdit->SelectAll();
+    }
+}
 
 void TCustomComboBox::CreateParams(TCreateParams& Params)
 {
@@ -93,6 +190,7 @@ void TCustomComboBox::SetItemIndex(Integer value)
     if (FItemIndex == value) return;
     FItemIndex = value;
     FText = value >= 0 ? FItems[value] : String();
+    ShowTextInEdit();
     Invalidate();
 }
 
@@ -102,6 +200,7 @@ void TCustomComboBox::SetText(const String& value)
     Integer i = FItems.IndexOf(value);
     FItemIndex = i;
     if (FStyle == csDropDownList && i < 0) FText = String();
+    ShowTextInEdit();
     Invalidate();
 }
 
@@ -109,6 +208,7 @@ void TCustomComboBox::SetStyle(TComboBoxStyle value)
 {
     if (FStyle == value) return;
     FStyle = value;
+    UpdateEdit();
     Invalidate();
 }
 
@@ -212,6 +312,7 @@ void TCustomComboBox::CNCommand(TMessage& message)
         Click();
         Select();
         break;
+    case CBN_EDITCHANGE: Change(); break;
     case CBN_DROPDOWN: DropDown(); break;
     case CBN_CLOSEUP: CloseUp(); break;
     }
@@ -248,6 +349,22 @@ void TCustomComboBox::CBMessage(TMessage& message)
     case CB_RESETCONTENT:
         FItems.Clear();
         SetItemIndex(-1);
+        break;
+    case CB_GETEDITSEL: {
+        const Integer start = SelStart(), end = start + SelLength();
+        if (message.WParam) *reinterpret_cast<Integer*>(message.WParam) = start;
+        if (message.LParam) *reinterpret_cast<Integer*>(message.LParam) = end;
+        result = MakeLParam(start, end);
+        break;
+    }
+    case CB_SETEDITSEL:
+        if (!FEdit) { result = -1; break; }
+        FEdit->Perform(EM_SETSEL, LoSmall(message.LParam), HiSmall(message.LParam));
+        result = 1;
+        break;
+    case CB_LIMITTEXT:
+        if (FEdit) FEdit->SetMaxLength(index);
+        result = 1;
         break;
     case CB_GETCOUNT: result = FItems.Count(); break;
     case CB_GETCURSEL: result = FItemIndex; break;

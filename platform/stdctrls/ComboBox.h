@@ -1,5 +1,6 @@
 #pragma once
 // The combo box drawn by the layer, with its drop-down list.
+#include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/ListBox.h"
 
 // ---------------------------------------------------------------- TComboBox
@@ -22,11 +23,30 @@ private:
     TCustomComboBox* FCombo;
 };
 
+// The text box of an editable combo box: a native edit without border inside it, left of the
+// button.  What the user types becomes the combo box's text (CBN_EDITCHANGE, OnChange); its
+// keys go to the combo box's key events first, and the arrow keys and F4 work the list.
+class TComboEdit : public TCustomEdit {
+    DECLARE_CLASS(TComboEdit, TCustomEdit)
+public:
+    explicit TComboEdit(TCustomComboBox* combo);
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void Change() override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
+
+private:
+    TCustomComboBox* FCombo;
+};
+
 // A combo box drawn by the layer: the chosen item in a sunken box with the arrow button; the
 // button (or F4, Alt+Down) drops the list down.  A choice by the user sets the text and fires
 // OnClick, then OnSelect (OnChange when OnSelect is not assigned); the arrow keys choose
 // without dropping down.  Choosing by program (ItemIndex, CB_SETCURSEL) fires nothing.
-// The text is not typed in: csDropDown and csSimple show the chosen item like csDropDownList.
+// csDropDown and csSimple have a text box to type in (EditHandle); the others show the chosen
+// item.
 class TCustomComboBox : public TCustomControl {
     DECLARE_CLASS(TCustomComboBox, TCustomControl)
 public:
@@ -48,6 +68,14 @@ public:
     bool DroppedDown() const;
     void SetDroppedDown(bool value);
     Integer DroppedWidth() const { return FDroppedWidth; }
+    // The text box of csDropDown and csSimple; null for the other styles.
+    TCustomEdit* EditHandle() const { return FEdit; }
+    // The selection in the text box (none without one); CB_GETEDITSEL and CB_SETEDITSEL.
+    Integer SelStart() { return FEdit ? FEdit->SelStart() : 0; }
+    void SetSelStart(Integer value) { if (FEdit) FEdit->SetSelStart(value); }
+    Integer SelLength() { return FEdit ? FEdit->SelLength() : 0; }
+    void SetSelLength(Integer value) { if (FEdit) FEdit->SetSelLength(value); }
+    String SelText() { return FEdit ? FEdit->SelText() : String(); }
     // While a row of the drop-down list is drawn, the list's canvas.
     TCanvas& Canvas() { return FDrawCanvas ? *FDrawCanvas : TCustomControl::Canvas(); }
 
@@ -70,9 +98,16 @@ protected:
     void CNCommand(TMessage& message);
     void WMGetDlgCode(TMessage& message);
     void WMKillFocus(TMessage& message);
+    void WMSetFocus(TMessage& message);
+    void Resize() override;
 
 private:
     friend class TComboPopupList;
+    friend class TComboEdit;
+    bool Editable() const { return FStyle == csDropDown || FStyle == csSimple; }
+    void UpdateEdit();       // makes or frees the text box as the style asks, and places it
+    void ShowTextInEdit();   // the combo box's text into its text box, telling no one
+    void EditChanged();      // the user typed in the text box
     class TComboItems : public TStringList {
     public:
         explicit TComboItems(TCustomComboBox* combo) : FCombo(combo) {}
@@ -96,6 +131,8 @@ private:
     Integer FDroppedWidth = 0;
     TComboPopupList* FPopup = nullptr;
     TCanvas* FDrawCanvas = nullptr;
+    TComboEdit* FEdit = nullptr;
+    bool FShowingText = false;
 };
 
 class TComboBox : public TCustomComboBox {

@@ -223,6 +223,7 @@ void TQtWindowSystem::SetEditOptions(TWindowHandle* h, const TEditOptions& o)
             e->setModified(modified);
         }
         e->setReadOnly(o.ReadOnly);
+        e->setFrame(o.Border);
         e->setEchoMode(o.PasswordChar ? QLineEdit::Password : QLineEdit::Normal);
         e->setStyleSheet(o.PasswordChar ? QStringLiteral("QLineEdit { lineedit-password-character: %1 }").arg(int(o.PasswordChar))
                                         : QString());
