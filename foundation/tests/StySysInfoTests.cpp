@@ -1,0 +1,60 @@
+// System facts, the processor's identification and the small text routines.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "foundation/StySysInfo.h"
+
+TEST(StySysInfoTests, LineBreaksAreMadePairs)
+{
+    struct Case {
+        const char16_t* text;
+        const char16_t* normalised;
+    };
+    const Case cases[] = {
+        {u"a\nb", u"a\r\nb"},         {u"a\r\nb", u"a\r\nb"}, {u"a\rb", u"a\r\nb"},
+        {u"\nfirst", u"\nfirst"},     {u"x\n\n", u"x\r\n\r\n"}, {u"", u""},
+    };
+    for (const Case& c : cases) {
+        String result;
+        NormalizeLineBreaks(String(std::u16string(c.text)), result);
+        EXPECT_EQ(result, String(std::u16string(c.normalised))) << String(std::u16string(c.text)).ToUtf8();
+    }
+}
+
+TEST(StySysInfoTests, EnvironmentReferencesAreExpanded)
+{
+    TStySysInfo info(nullptr);
+    EXPECT_TRUE(info.SetEnvironmentValue("DORVANE_TEST_VALUE", "dam"));
+    EXPECT_EQ(info.GetEnvironmentValue("the %DORVANE_TEST_VALUE% site"), String("the dam site"));
+    EXPECT_EQ(info.GetEnvironmentValue("no references"), String(""));
+    EXPECT_EQ(info.GetEnvironmentValue("%DORVANE_NOT_SET_ANYWHERE%"), String(""));
+    bool listed = false;
+    TStrings& env = info.Environment();
+    for (Integer i = 0; i < env.Count(); ++i) listed = listed || env[i] == String("DORVANE_TEST_VALUE=dam");
+    EXPECT_TRUE(listed);
+}
+
+TEST(StySysInfoTests, ProcessorFactsComeFromTheProcessor)
+{
+    TStySysInfo info(nullptr);
+    const TStyCPUInfoObject& cpu = info.ProcessorInfo();
+#if defined(__x86_64__)
+    ASSERT_TRUE(cpu.ExistCPUInfo());
+    EXPECT_EQ(cpu.IDString().Length(), 12);
+    EXPECT_TRUE(cpu.FPU());   // every x86-64 processor has one
+    if (cpu.IDString() != String("AuthenticAMD")) EXPECT_EQ(cpu.CPUName(), String(""));
+#endif
+    EXPECT_GE(info.ProcessorNumber(), 1);
+    EXPECT_GT(info.MemPhysTotal(), 0);
+}
+
+TEST(StySysInfoTests, WritersChangeNothingOutsideTheProgram)
+{
+    TStySysInfo info(nullptr);
+    const bool caps = info.CapsLockState();
+    info.SetCapsLockState(!caps);
+    EXPECT_EQ(info.CapsLockState(), caps);
+    EXPECT_FALSE(info.SetDesktopWallpaper("/tmp/picture.bmp"));
+    ProcessMessagesFor(0);   // returns at once
+}
