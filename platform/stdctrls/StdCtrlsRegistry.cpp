@@ -428,7 +428,8 @@ void RegisterStdControlClasses()
     PublishExtCtrls();
     PublishCheckListBox();
     PublishGauge();
-    RegisterClasses({TCheckListBox::StaticClass(), TGauge::StaticClass(), TEdit::StaticClass(), TButton::StaticClass(), TToolBar::StaticClass(), TMenuItem::StaticClass(),
+    PublishSpinEdit();
+    RegisterClasses({TCheckListBox::StaticClass(), TGauge::StaticClass(), TSpinEdit::StaticClass(), TEdit::StaticClass(), TButton::StaticClass(), TToolBar::StaticClass(), TMenuItem::StaticClass(),
                      TMainMenu::StaticClass(), TPopupMenu::StaticClass(), TTimer::StaticClass(), TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(),
                      TMaskEdit::StaticClass(), TMemo::StaticClass(), TDateTimePicker::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),

@@ -15,6 +15,7 @@
 #include "platform/stdctrls/ListBox.h"
 #include "platform/stdctrls/Mask.h"
 #include "platform/stdctrls/Menus.h"
+#include "platform/stdctrls/Spin.h"
 #include "platform/stdctrls/StdCtrls.h"
 #include "platform/stdctrls/Timer.h"
 #include "platform/stdctrls/ToolBar.h"

@@ -1,0 +1,160 @@
+#include "platform/stdctrls/Spin.h"
+
+#include <algorithm>
+
+#include "platform/classes/TypInfo.h"
+#include "platform/graphics/GdiApi.h"
+#include "platform/rtl/SysFormat.h"
+
+// ---------------------------------------------------------------- TSpinButton
+IMPLEMENT_CLASS(TSpinButton, TCustomControl, NewComponent<TSpinButton>)
+
+TSpinButton::TSpinButton(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    FControlStyle = {csCaptureMouse, csOpaque};
+    FTabStop = false;
+    FWidth = 15;
+    FHeight = 21;
+}
+
+void TSpinButton::Paint()
+{
+    TCanvas& canvas = Canvas();
+    const TRect client = ClientRect();
+    const Integer half = client.Height() / 2;
+    TRect up{client.Left, client.Top, client.Right, client.Top + half};
+    TRect down{client.Left, client.Top + half, client.Right, client.Bottom};
+    const UINT inactive = Enabled() ? 0 : DFCS_INACTIVE;
+    DrawFrameControl(canvas.Handle(), &up, DFC_SCROLL, DFCS_SCROLLUP | inactive | (FPressed == 1 ? DFCS_PUSHED : 0));
+    DrawFrameControl(canvas.Handle(), &down, DFC_SCROLL, DFCS_SCROLLDOWN | inactive | (FPressed == -1 ? DFCS_PUSHED : 0));
+}
+
+void TSpinButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft) return;
+    FPressed = Y < ClientHeight() / 2 ? 1 : -1;
+    Invalidate();
+    if (FPressed == 1) OnUpClick(this);
+    else OnDownClick(this);
+}
+
+void TSpinButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    FPressed = 0;
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- TSpinEdit
+TClass TSpinEdit::StaticClass()
+{
+    static const TMetaClass meta("TSpinEdit", TCustomEdit::StaticClass(), NewComponent<TSpinEdit>,
+                                 [](TMetaClass& m) { m.OnMessage(CM_EXIT, &TSpinEdit::CMExit); });
+    return &meta;
+}
+
+TSpinEdit::TSpinEdit(TComponent* AOwner) : TCustomEdit(AOwner)
+{
+    FWidth = 121;
+    FHeight = 21;
+    FButton = new TSpinButton(nullptr);
+    FButton->OnUpClick = TNotifyEvent(this, &TSpinEdit::UpClick);
+    FButton->OnDownClick = TNotifyEvent(this, &TSpinEdit::DownClick);
+    FButton->SetParent(this);
+    FOptions.TextMargins.Right = FButton->Width();
+    FText = "0";
+    PlaceButton();
+}
+
+TSpinEdit::~TSpinEdit() { delete FButton; }
+
+void TSpinEdit::PlaceButton()
+{
+    const TRect client = ClientRect();
+    FButton->SetBounds(client.Right - FButton->Width(), client.Top, FButton->Width(), client.Height());
+}
+
+void TSpinEdit::Resize()
+{
+    TCustomEdit::Resize();
+    PlaceButton();
+}
+
+Integer TSpinEdit::CheckValue(Integer value) const
+{
+    if (FMaxValue == FMinValue) return value;
+    return std::clamp(value, std::min(FMinValue, FMaxValue), std::max(FMinValue, FMaxValue));
+}
+
+void TSpinEdit::SetMinValue(Integer value)
+{
+    FMinValue = value;
+    if (HandleAllocated() || !Text().IsEmpty()) SetValue(Value());
+}
+
+void TSpinEdit::SetMaxValue(Integer value)
+{
+    FMaxValue = value;
+    if (HandleAllocated() || !Text().IsEmpty()) SetValue(Value());
+}
+
+Integer TSpinEdit::Value() const
+{
+    Integer v = 0;
+    return TryStrToInt(Trim(Text()), v) ? v : FMinValue;
+}
+
+void TSpinEdit::SetValue(Integer value)
+{
+    const String text = IntToStr(CheckValue(value));
+    if (text != Text()) SetText(text);
+}
+
+void TSpinEdit::UpClick(TObject*)
+{
+    if (!ReadOnly()) SetValue(Value() + FIncrement);
+}
+
+void TSpinEdit::DownClick(TObject*)
+{
+    if (!ReadOnly()) SetValue(Value() - FIncrement);
+}
+
+void TSpinEdit::KeyDown(Word& Key, TShiftState Shift)
+{
+    if (Key == VK_UP || Key == VK_DOWN) {
+        if (Key == VK_UP) UpClick(this);
+        else DownClick(this);
+        Key = 0;
+        return;
+    }
+    TCustomEdit::KeyDown(Key, Shift);
+}
+
+// Digits and signs, and the control keys; nothing typed when the editor is off.
+void TSpinEdit::KeyPress(char16_t& Key)
+{
+    TCustomEdit::KeyPress(Key);
+    const bool control = Key != 0 && Key < 32;
+    const bool number = (Key >= u'0' && Key <= u'9') || Key == u'-' || Key == u'+';
+    if (!control && (!number || !FEditorEnabled)) Key = 0;
+}
+
+// Leaving the field brings its number within the limits.
+void TSpinEdit::CMExit(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (CheckValue(Value()) != Value() || Trim(Text()).IsEmpty()) SetValue(Value());
+}
+
+void PublishSpinEdit()
+{
+    TPublished<TSpinEdit>(TSpinEdit::StaticClass())
+        .Property("EditorEnabled", &TSpinEdit::EditorEnabled, &TSpinEdit::SetEditorEnabled).Default(true)
+        .Property("Increment", &TSpinEdit::Increment, &TSpinEdit::SetIncrement).Default(1)
+        .Property("MaxValue", &TSpinEdit::MaxValue, &TSpinEdit::SetMaxValue).Default(0)
+        .Property("MinValue", &TSpinEdit::MinValue, &TSpinEdit::SetMinValue).Default(0)
+        .Property("Value", &TSpinEdit::Value, &TSpinEdit::SetValue).Default(0)
+        .Property("OnChange", &TSpinEdit::OnChange);
+}
