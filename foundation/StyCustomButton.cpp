@@ -3,6 +3,7 @@
 #include "foundation/StyCustomButton.h"
 
 #include "platform/classes/TypInfo.h"
+#include "foundation/StyCont.h"
 #include "platform/forms/Forms.h"
 
 const TEnumTypeInfo& TypeInfoOf(TStyNormalButtonStyle)
@@ -138,9 +139,61 @@ void TStyCustomButton::SetDropDownMenu(TPopupMenu* value)
 
 TStyThemeMode TStyCustomButton::EffectiveThemeMode() const { return UseTheme(FThemeMode); }
 
-bool TStyCustomButton::isTransparentSet() const
+bool TStyCustomButton::isTransparentSet()
 {
     return FExtStyle == ubsExplorer || FExtStyle == ubsExplorerColored || FExtStyle == ubsOfficeTransp || IsThemed();
+}
+
+bool TStyCustomButton::GetInterface(const TGUID& iid, void** obj)
+{
+    if (iid == IStyBackground::IID) return ProvideInterface<IStyBackground>(this, obj);
+    return TButton::GetInterface(iid, obj);
+}
+
+bool TStyCustomButton::BackDrawArea(TCanvas& Canvas, const TRect& Dest, TPoint Src, Word)
+{
+    TBitmap* back = BackBitmap();
+    if (!back) return false;
+    const TPoint at = BackMapPoint(Src);
+    Canvas.CopyRect(Dest, back->Canvas(), Bounds(at.X, at.Y, Dest.Width(), Dest.Height()));
+    return true;
+}
+
+TPoint TStyCustomButton::BackMapPoint(TPoint P)
+{
+    TPoint result;
+    MapPointToParentBack(this, P, result);
+    return result;
+}
+
+void TStyCustomButton::SetImageList(TObject* value)
+{
+    if (value != FImageList) {
+        if (auto* old = dynamic_cast<TComponent*>(FImageList)) old->RemoveFreeNotification(this);
+        FImageList = value;
+        if (auto* list = dynamic_cast<TComponent*>(FImageList)) list->FreeNotification(this);
+        if (FImageList) {
+            FGlyph->Glyph().OnChange = nullptr;
+            FGlyph->Glyph().SetSize(0, 0);
+            FGlyph->Glyph().OnChange = [this] { FGlyph->Changed(true); };
+            FGlyphKind = gkCustom;
+        }
+    }
+    FGlyph->Changed(true);
+}
+
+void TStyCustomButton::SetImageIndex(Integer value)
+{
+    if (value == FIndex) return;
+    FIndex = value;
+    if (FImageList) FGlyph->Changed(false);
+}
+
+void TStyCustomButton::SetListIndex(Integer value)
+{
+    if (value == FListIndex) return;
+    FListIndex = value;
+    if (FImageList) FGlyph->Changed(false);
 }
 
 void TStyCustomButton::ThemeChanged()
@@ -157,15 +210,24 @@ void TStyCustomButton::FontChanged(TObject* Sender)
 
 void TStyCustomButton::GlyphChanged(TObject*)
 {
-    if (!FGlyph->Glyph().Empty()) FGlyphKind = gkCustom;
+    if (!FGlyph->Glyph().Empty()) {
+        FImageList = nullptr;
+        FGlyphKind = gkCustom;
+    }
     Invalidate();
 }
 
+// The picture when the glyph has none: the image list's image, else the standard glyph.
 void TStyCustomButton::GetGlyphBitmap(TObject*, TBitmap& B, bool& AHandled)
 {
-    if (!FGlyph->Glyph().Empty() || FGlyphKind == gkCustom) return;
-    LoadStandardGlyph(&B, FGlyphKind);
-    AHandled = true;
+    if (!FGlyph->Glyph().Empty()) return;
+    if (FImageList && ImageListValidItem(FImageList, FListIndex, FIndex)) {
+        GetImageListBitmap(FImageList, FListIndex, FIndex, clNone, &B);
+        AHandled = true;
+    } else if (FGlyphKind != gkCustom) {
+        LoadStandardGlyph(&B, FGlyphKind);
+        AHandled = true;
+    }
 }
 
 // ---- streaming
@@ -204,7 +266,9 @@ void TStyCustomButton::Loaded()
 void TStyCustomButton::Notification(TComponent* AComponent, TOperation Operation)
 {
     TButton::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FDropDown) FDropDown = nullptr;
+    if (Operation != opRemove) return;
+    if (AComponent == FDropDown) FDropDown = nullptr;
+    if (AComponent == FImageList) SetImageList(nullptr);
 }
 
 // ---- drawing
@@ -248,7 +312,7 @@ void TStyCustomButton::DrawItem(const TDrawItemStruct& DrawItemStruct)
     const TStyThemeMode mode = EffectiveThemeMode();
     if (mode != ttmNone) flags |= bfThemed;
 
-    if (isTransparentSet()) {
+    if (isTransparentSet() && !(BackBitmapCheck() && BackDrawArea(canvas, r, Point(0, 0), 0))) {
         canvas.Brush().SetStyle(TBrushStyle::bsSolid);
         canvas.Brush().SetColor(Color());
         canvas.FillRect(ClientRect());

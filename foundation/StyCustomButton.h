@@ -12,7 +12,7 @@
 
 class TCustomImageList;
 
-class TStyCustomButton : public TButton {
+class TStyCustomButton : public TButton, public IStyBackground {
     DECLARE_CLASS(TStyCustomButton, TButton)
 public:
     explicit TStyCustomButton(TComponent* AOwner);
@@ -66,8 +66,26 @@ public:
     // The theme mode the button draws with: its own resolved by the theme services.
     TStyThemeMode EffectiveThemeMode() const;
     bool IsThemed() const { return EffectiveThemeMode() != ttmNone; }
-    // Whether the parent's background shows through (transparent looks, themed faces).
-    bool isTransparentSet() const;
+    // IStyBackground: the parent's background shows through the transparent looks and themed
+    // faces; the button lends it on from its parent.
+    bool isTransparentSet() override;
+    TBitmap* BackBitmap() override { return GetParentBackBitmap(this); }
+    bool BackBitmapCheck() override { return ParentBackBitmapCheck(this); }
+    bool BackDrawArea(TCanvas& Canvas, const TRect& Dest, TPoint Src, Word Flags) override;
+    TPoint BackMapPoint(TPoint P) override;
+    Cardinal BackBitmapPalette() override { return GetParentBackPalette(this); }
+    void BackUpdate() override { Invalidate(); }
+    TControl* BackControl(Integer) override { return nullptr; }
+    Integer BackControlCount() override { return 0; }
+    bool GetInterface(const TGUID& iid, void** obj) override;
+
+    // The picture of an image list (a library or a platform list) instead of a glyph.
+    TObject* ImageList() const { return FImageList; }
+    void SetImageList(TObject* value);
+    Integer ImageIndex() const { return FIndex; }
+    void SetImageIndex(Integer value);
+    Integer ListIndex() const { return FListIndex; }
+    void SetListIndex(Integer value);
 
     void Click() override;
     void DropDown();
@@ -131,6 +149,9 @@ private:
     Integer FloadingNumGlyphs = 1;
     std::unique_ptr<TStyGlyph> FGlyph;
     TStyGlyphKind FGlyphKind = gkCustom;
+    TObject* FImageList = nullptr;
+    Integer FIndex = 0;
+    Integer FListIndex = 0;
 };
 
 const TEnumTypeInfo& TypeInfoOf(TStyNormalButtonStyle);

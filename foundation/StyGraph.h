@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "foundation/StyThemes.h"
+#include "foundation/intfStyBackGround.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/GdiApi.h"
 
@@ -143,3 +144,15 @@ void SetTransparencyDefault(TStyGlyphTransparency& T, bool Found, Byte Kind);
 bool TransparencyFromAlpha(TStyGlyphTransparency& T, TBitmap* Bitmap, TAlphaFormat AlphaFormat);
 bool TransparencyFromColor(TStyGlyphTransparency& T, TBitmap* Bitmap);
 void SetBitmapAlphaFormat(TBitmap& Bitmap, TAlphaFormat AlphaFormat);
+
+// ---- parent backgrounds (IStyBackground)
+class TControl;
+// The parent's background bitmap: a form's provider's, or the parent's own; nil otherwise.
+TBitmap* GetParentBackBitmap(TControl* Control);
+// Whether the control may paint from its parent's background now.
+bool ParentBackBitmapCheck(TControl* Control);
+// A point of the control in its parent's background bitmap.
+void MapPointToParentBack(TControl* Control, TPoint Point, TPoint& Result);
+Cardinal GetParentBackPalette(TControl* Control);
+// Tells the controls using the control's background that it changed.
+void UpdateBackControls(TControl* Control);

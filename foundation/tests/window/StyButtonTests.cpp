@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/StyButton.h"
+#include "foundation/StyCont.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -143,3 +144,68 @@ TEST_F(StyButtonWindow, ATwoLineBoldCaptionTakesTwoLines)
 }
 
 }  // namespace
+
+namespace {
+
+// A form's background provider: a non-visual component lending a green bitmap with a red band.
+class TBackProvider : public TComponent, public IStyBackground {
+public:
+    explicit TBackProvider(TComponent* owner) : TComponent(owner)
+    {
+        Back.SetPixelFormat(TPixelFormat::pf32bit);
+        Back.SetSize(300, 150);
+        Back.Canvas().Brush().SetColor(clGreen);
+        Back.Canvas().FillRect(Rect(0, 0, 300, 150));
+        Back.Canvas().Brush().SetColor(clRed);
+        Back.Canvas().FillRect(Rect(0, 60, 300, 62));
+    }
+    TBitmap* BackBitmap() override { return &Back; }
+    bool BackBitmapCheck() override { return true; }
+    bool BackDrawArea(TCanvas&, const TRect&, TPoint, Word) override { return false; }
+    bool isTransparentSet() override { return false; }
+    TPoint BackMapPoint(TPoint p) override { return p; }
+    Cardinal BackBitmapPalette() override { return 0; }
+    void BackUpdate() override {}
+    TControl* BackControl(Integer) override { return nullptr; }
+    Integer BackControlCount() override { return 0; }
+    bool GetInterface(const TGUID& iid, void** obj) override
+    {
+        if (iid == IStyBackground::IID) return ProvideInterface<IStyBackground>(this, obj);
+        return TComponent::GetInterface(iid, obj);
+    }
+    TBitmap Back;
+};
+
+}  // namespace
+
+TEST_F(StyButtonWindow, ImageListPictureAndParentBackground)
+{
+    TStyImageList images(nullptr);
+    auto* item = images.GetArrayItem(images.Add());
+    item->SetSize(6, 6);
+    TBitmap red;
+    red.SetPixelFormat(TPixelFormat::pf32bit);
+    red.SetSize(6, 6);
+    red.Canvas().Brush().SetColor(clWhite);   // the bottom-left pixel: the transparent colour
+    red.Canvas().FillRect(Rect(0, 0, 6, 6));
+    red.Canvas().Brush().SetColor(clRed);
+    red.Canvas().FillRect(Rect(1, 1, 5, 5));
+    item->Add(&red);
+    Ok->SetCaption("");
+    Ok->SetImageList(&images);
+    TestProcess();
+    // the 6 x 6 picture in the middle of the 75 x 25 face
+    EXPECT_EQ(TestPixel(Ok, 37, 12), clRed);
+
+    // a transparent look on a form with a background provider paints the form's background
+    EXPECT_FALSE(ParentBackBitmapCheck(Ok));   // no provider yet
+    new TBackProvider(&Form);
+    Other->SetButtonStyle(ubsExplorer);
+    Other->SetTop(50);   // over the red band at y 60..61
+    TestProcess();
+    EXPECT_TRUE(ParentBackBitmapCheck(Other));
+    Other->Invalidate();
+    TestProcess();
+    EXPECT_EQ(TestPixel(Other, 2, 10), clRed);
+    EXPECT_EQ(TestPixel(Other, 2, 3), clGreen);
+}
