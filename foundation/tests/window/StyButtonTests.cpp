@@ -4,6 +4,7 @@
 
 #include "foundation/StyButton.h"
 #include "foundation/StyCont.h"
+#include "platform/classes/FormReader.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -208,4 +209,62 @@ TEST_F(StyButtonWindow, ImageListPictureAndParentBackground)
     TestProcess();
     EXPECT_EQ(TestPixel(Other, 2, 10), clRed);
     EXPECT_EQ(TestPixel(Other, 2, 3), clGreen);
+}
+
+TEST(StyButtonStreaming, OlderFormsSetTheStyleThroughTheirOwnProperties)
+{
+    TestInitialize();
+    RegisterClass(TStyButton::StaticClass());
+    struct Case {
+        const char* properties;
+        TStyUserButtonStyle style;
+        bool ctlXP;
+    };
+    const Case cases[] = {
+        {"ExtStyle = ubsWinXP", ubsWin40, true},
+        {"CtlXP = False\n    ExtStyle = ubsWinXPTool", ubsExplorer, true},
+        {"CtlXP = False\n    ExtStyle = ubsFlat", ubsFlat, false},
+        {"Style = nbsWin31", ubsWin31, true},
+        {"ButtonStyle = ubsOffice\n    MultiLine = True", ubsOffice, true},
+    };
+    for (const Case& c : cases) {
+        TForm form(nullptr);
+        form.SetName("Form1");
+        const std::string text = std::string("object Form1: TForm\n  object Button1: TStyButton\n    ") + c.properties +
+                                 "\n  end\nend\n";
+        ReadComponentText(String(text), &form);
+        auto* b = dynamic_cast<TStyButton*>(form.FindComponent("Button1"));
+        ASSERT_NE(b, nullptr) << c.properties;
+        EXPECT_EQ(b->ButtonStyle(), c.style) << c.properties;
+        EXPECT_EQ(b->CtlXP(), c.ctlXP) << c.properties;
+    }
+}
+
+TEST_F(StyButtonWindow, ADropDownMenuPopsUpUnderTheButtonOnClick)
+{
+    TPopupMenu menu(&Form);
+    auto* item = new TMenuItem(&menu);
+    item->SetCaption("Print");
+    TClicks chosen;
+    item->OnClick = TNotifyEvent(&chosen, &TClicks::Click);
+    menu.Items()->Add(item);
+    Ok->SetDropDownMenu(&menu);
+    Ok->SetDropDownIndent(5);
+    int droppedSeen = 0;
+    struct TWatch : TObject {
+        TStyButton* Button = nullptr;
+        int* Seen = nullptr;
+        void DroppedDown(TObject*) { *Seen += Button->Dropped() ? 1 : 0; }
+    } watch;
+    watch.Button = Ok;
+    watch.Seen = &droppedSeen;
+    Ok->OnDropDown = TNotifyEvent(&watch, &TWatch::DroppedDown);
+    TestAnswerNextPopup("Print");
+    TestClick(Ok, 20, 12);
+    EXPECT_EQ(Clicks.Count, 1);     // OnClick, then the menu
+    EXPECT_EQ(chosen.Count, 1);
+    EXPECT_EQ(droppedSeen, 1);
+    EXPECT_FALSE(Ok->Dropped());
+    EXPECT_EQ(TestLastPopupPoint(), Ok->ClientToScreen(Point(5, 25)));
+    EXPECT_EQ(Ok->Perform(BM_GETSTATE) & BST_PUSHED, 0);
 }
