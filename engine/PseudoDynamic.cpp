@@ -4,8 +4,8 @@
 // acceleration, and their modal combination, integrated over horizontal slices of the dam.
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "engine/Loads.h"

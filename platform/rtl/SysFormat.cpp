@@ -164,14 +164,22 @@ bool FixedText(TShortText& s, Extended value, TFloatFormat format, int precision
     if (negative && format != ffCurrency) s.Add(u'-');
     if (rec.Exponent <= 0) s.Add(u'0');
     const char16_t separator = format == ffFixed ? char16_t{0} : settings.ThousandSeparator;
-    for (int i = 0; i < rec.Exponent; ++i) {
-        s.Add(static_cast<char16_t>(DigitAt(rec, i)));
-        const int left = rec.Exponent - 1 - i;
-        if (separator != 0 && left > 0 && left % 3 == 0) s.Add(separator);
+    if (separator == 0) {
+        if (rec.Exponent > 0) s.Add(rec.Digits, 0, static_cast<size_t>(rec.Exponent));
+    } else {
+        for (int i = 0; i < rec.Exponent; ++i) {
+            s.Add(static_cast<char16_t>(DigitAt(rec, i)));
+            const int left = rec.Exponent - 1 - i;
+            if (left > 0 && left % 3 == 0) s.Add(separator);
+        }
     }
     if (decimals > 0) {
+        // The decimals: zeros down to the first digit, then the digits from there.
         s.Add(settings.DecimalSeparator);
-        for (int i = 0; i < decimals; ++i) s.Add(static_cast<char16_t>(DigitAt(rec, rec.Exponent + i)));
+        const int zeros = std::min(decimals, std::max(0, -rec.Exponent));
+        for (int i = 0; i < zeros; ++i) s.Add(u'0');
+        if (decimals > zeros)
+            s.Add(rec.Digits, static_cast<size_t>(std::max(0, rec.Exponent)), static_cast<size_t>(rec.Exponent + decimals));
     }
     return true;
 }
@@ -407,15 +415,6 @@ namespace {
 
 using UInt128 = unsigned __int128;
 
-// 10^n for n = 0..19.
-constexpr UInt64 Powers10Narrow[] = {
-    1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL, 100000000ULL, 1000000000ULL,
-    10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL, 100000000000000ULL,
-    1000000000000000ULL, 10000000000000000ULL, 100000000000000000ULL, 1000000000000000000ULL,
-    10000000000000000000ULL};
-
-constexpr UInt64 Pow10(int n) { return Powers10Narrow[n]; }
-
 // 10^0 .. 10^38.
 constexpr std::array<UInt128, 39> Powers10 = [] {
     std::array<UInt128, 39> p{};
@@ -433,7 +432,8 @@ constexpr std::array<double, 45> Powers10Double = [] {
     return p;
 }();
 
-constexpr UInt64 LowestOf18 = Pow10(17), PastOf18 = Pow10(18);
+// The range of 18-digit integers.
+constexpr UInt64 LowestOf18 = static_cast<UInt64>(Powers10[17]), PastOf18 = static_cast<UInt64>(Powers10[18]);
 
 // The 18 significant digits of a normal double d > 0 rounded to even on its exact binary
 // value, as an integer 10^17 <= digits < 10^18, and the power of ten of its first digit, by
