@@ -303,8 +303,7 @@ bool IsGlobalImageList(const TObject* List)
 
 bool ImageListValidItem(TObject* List, Integer ListIndex, Integer Index)
 {
-    if (auto* bitmaps = dynamic_cast<TStyBitmapList*>(List)) return bitmaps->IsValidItem(ListIndex, Index);
-    if (auto* images = dynamic_cast<TStyImageList*>(List)) return images->IsValidItem(ListIndex, Index);
+    if (auto* library = dynamic_cast<TStyCustomImageList*>(List)) return library->IsValidItem(ListIndex, Index);
     if (auto* platform = dynamic_cast<TCustomImageList*>(List)) return Index >= 0 && Index < platform->Count();
     return false;
 }
@@ -312,12 +311,8 @@ bool ImageListValidItem(TObject* List, Integer ListIndex, Integer Index)
 void GetImageListBitmap(TObject* List, Integer ListIndex, Integer Index, TColor TransColor, TBitmap* Bitmap)
 {
     if (!List || !Bitmap) return;
-    if (auto* bitmaps = dynamic_cast<TStyBitmapList*>(List)) {
-        if (bitmaps->IsValidItem(ListIndex, Index)) Bitmap->Assign(bitmaps->GetArrayItem(ListIndex)->Bitmap());
-        return;
-    }
-    if (auto* images = dynamic_cast<TStyImageList*>(List)) {
-        if (images->IsValidItem(ListIndex, Index)) images->GetArrayItem(ListIndex)->GetBitmap(Index, *Bitmap);
+    if (auto* library = dynamic_cast<TStyCustomImageList*>(List)) {
+        library->GetBitmapItem(ListIndex, Index, Bitmap);
         return;
     }
     auto* platform = dynamic_cast<TCustomImageList*>(List);

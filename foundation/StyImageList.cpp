@@ -2,9 +2,9 @@
 #include "foundation/StyImageList.h"
 
 IMPLEMENT_CLASS(TStyBitmapListItem, TStyListItem, NewComponent<TStyBitmapListItem>)
-IMPLEMENT_CLASS(TStyBitmapList, TStyCustomContainer, NewComponent<TStyBitmapList>)
+IMPLEMENT_CLASS(TStyBitmapList, TStyCustomImageList, NewComponent<TStyBitmapList>)
 IMPLEMENT_CLASS(TStyImageListItem, TStyListItem, NewComponent<TStyImageListItem>)
-IMPLEMENT_CLASS(TStyImageList, TStyCustomContainer, NewComponent<TStyImageList>)
+IMPLEMENT_CLASS(TStyImageList, TStyCustomImageList, NewComponent<TStyImageList>)
 
 namespace {
 
@@ -65,7 +65,7 @@ void TStyBitmapListItem::WriteData(TStream& Stream)
 }
 
 TStyBitmapList::TStyBitmapList(TComponent* AOwner)
-    : TStyCustomContainer(AOwner, icBitmap, [](TComponent* owner) { return new TStyBitmapListItem(owner); })
+    : TStyCustomImageList(AOwner, icBitmap, [](TComponent* owner) { return new TStyBitmapListItem(owner); })
 {
 }
 
@@ -76,6 +76,11 @@ Integer TStyBitmapList::ItemCount(Integer index) const
 }
 
 bool TStyBitmapList::IsValidItem(Integer index, Integer) const { return ItemCount(index) == 1; }
+
+void TStyBitmapList::GetBitmapItem(Integer index, Integer, TBitmap* tb)
+{
+    if (tb && IsValidItem(index, 0)) tb->Assign(GetArrayItem(index)->Bitmap());
+}
 
 void TStyBitmapList::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer ListIndex, Integer)
 {
@@ -259,7 +264,7 @@ void TStyImageListItem::ReadData(TStream& Stream, Byte Flags)
 }
 
 TStyImageList::TStyImageList(TComponent* AOwner)
-    : TStyCustomContainer(AOwner, icImageList, [](TComponent* owner) { return new TStyImageListItem(owner); })
+    : TStyCustomImageList(AOwner, icImageList, [](TComponent* owner) { return new TStyImageListItem(owner); })
 {
 }
 
@@ -272,4 +277,14 @@ Integer TStyImageList::ItemCount(Integer index) const
 bool TStyImageList::IsValidItem(Integer index, Integer item) const
 {
     return index >= 0 && index < Count() && item >= 0 && item < GetArrayItem(index)->Count();
+}
+
+void TStyImageList::GetBitmapItem(Integer index, Integer item, TBitmap* tb)
+{
+    if (tb && IsValidItem(index, item)) GetArrayItem(index)->GetBitmap(item, *tb);
+}
+
+void TStyImageList::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer ListIndex, Integer Index)
+{
+    if (IsValidItem(ListIndex, Index)) GetArrayItem(ListIndex)->Draw(Canvas, X, Y, Index);
 }

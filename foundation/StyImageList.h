@@ -4,7 +4,7 @@
 // containers with the container-file form.
 #include <vector>
 
-#include "foundation/StyCustomContainer.h"
+#include "foundation/StyCustomImageList.h"
 
 class TStyBitmapListItem : public TStyListItem {
     DECLARE_CLASS(TStyBitmapListItem, TStyListItem)
@@ -28,15 +28,16 @@ private:
     TStySavePixelFormat FPixelFormat = spfDefault;
 };
 
-class TStyBitmapList : public TStyCustomContainer {
-    DECLARE_CLASS(TStyBitmapList, TStyCustomContainer)
+class TStyBitmapList : public TStyCustomImageList {
+    DECLARE_CLASS(TStyBitmapList, TStyCustomImageList)
 public:
     explicit TStyBitmapList(TComponent* AOwner);
     TStyBitmapListItem* GetArrayItem(Integer Index) const { return static_cast<TStyBitmapListItem*>(GetItem(Index)); }
     // One image per item: 1 when it has a bitmap, 0 for none or a bad index.
-    Integer ItemCount(Integer index) const;
-    bool IsValidItem(Integer index, Integer item) const;
-    void Draw(TCanvas& Canvas, Integer X, Integer Y, Integer ListIndex, Integer Index);
+    Integer ItemCount(Integer index) const override;
+    bool IsValidItem(Integer index, Integer item) const override;
+    void GetBitmapItem(Integer index, Integer item, TBitmap* tb) override;
+    void Draw(TCanvas& Canvas, Integer X, Integer Y, Integer ListIndex, Integer Index) override;
 };
 
 // A strip of images of Width x Height; image i at offset i x Width, the strip never wider than
@@ -91,12 +92,14 @@ private:
     bool FMasked = false;
 };
 
-class TStyImageList : public TStyCustomContainer {
-    DECLARE_CLASS(TStyImageList, TStyCustomContainer)
+class TStyImageList : public TStyCustomImageList {
+    DECLARE_CLASS(TStyImageList, TStyCustomImageList)
 public:
     explicit TStyImageList(TComponent* AOwner);
     TStyImageListItem* GetArrayItem(Integer Index) const { return static_cast<TStyImageListItem*>(GetItem(Index)); }
     // The images of an item; -1 for a bad index.
-    Integer ItemCount(Integer index) const;
-    bool IsValidItem(Integer index, Integer item) const;
+    Integer ItemCount(Integer index) const override;
+    bool IsValidItem(Integer index, Integer item) const override;
+    void GetBitmapItem(Integer index, Integer item, TBitmap* tb) override;
+    void Draw(TCanvas& Canvas, Integer X, Integer Y, Integer ListIndex, Integer Index) override;
 };

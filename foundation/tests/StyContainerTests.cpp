@@ -327,3 +327,67 @@ TEST(StyGlobalContainer, ListsAreCopiedInAndKnownAsGlobal)
     EXPECT_EQ(out.Canvas().Pixel(4, 4), clRed);
     EXPECT_EQ(out.Canvas().Pixel(0, 0), 0xFF01FF);
 }
+
+TEST(StyImageLists, StripsGrowByTheirAllocationStepUpToTheirLimit)
+{
+    TStyImageListItem item(nullptr);   // 16 x 16, 4 images at a time
+    TBitmap cell;
+    FilledBitmap(cell, 16, 16, clRed);
+    item.Add(&cell);
+    EXPECT_EQ(item.ImageStrip().Width(), 64);
+    for (int i = 0; i < 4; ++i) item.Add(&cell);
+    EXPECT_EQ(item.ImageStrip().Width(), 128);
+
+    TBitmap tall;
+    FilledBitmap(tall, 16, 32, clRed);
+    try {
+        item.Add(&tall);
+        FAIL();
+    } catch (const EInvalidGraphicOperation& e) {
+        EXPECT_EQ(e.Message(), String("Taille de l'image non valide"));
+    }
+    TBitmap wide;
+    FilledBitmap(wide, 48, 16, clBlue);
+    const Integer index = item.Add(&wide);   // only its first 16 columns are used
+    EXPECT_EQ(item.Count(), 6);
+    TBitmap back;
+    item.GetBitmap(index, back);
+    EXPECT_EQ(back.Width(), 16);
+    EXPECT_EQ(back.Canvas().Pixel(15, 0), clBlue);
+
+    item.Clear();
+    for (int i = 0; i < 2048; ++i) item.Add(nullptr, nullptr);
+    EXPECT_THROW(item.Add(nullptr, nullptr), EInvalidGraphicOperation);   // 2049 x 16 > 32768
+}
+
+TEST(StyImageLists, DeletingTheMiddleImageMovesTheRest)
+{
+    TStyImageListItem item(nullptr);
+    item.SetSize(4, 4);
+    for (TColor c : {clRed, clLime, clBlue}) {
+        TBitmap cell;
+        FilledBitmap(cell, 4, 4, c);
+        item.Add(&cell);
+    }
+    item.Delete(1);
+    ASSERT_EQ(item.Count(), 2);
+    EXPECT_EQ(item.GetImageRect(0).Left, 0);
+    EXPECT_EQ(item.GetImageRect(1).Left, 4);
+    TBitmap second;
+    item.GetBitmap(1, second);
+    EXPECT_EQ(second.Canvas().Pixel(1, 1), clBlue);
+    item.Delete(5);   // past the last: nothing
+    EXPECT_EQ(item.Count(), 2);
+}
+
+TEST(StyImageLists, BadIndexesAndTheCurrentItem)
+{
+    TStyImageList images(nullptr);
+    TStyBitmapList bitmaps(nullptr);
+    EXPECT_EQ(images.ItemCount(0), -1);
+    EXPECT_EQ(bitmaps.ItemCount(0), 0);
+    images.Add();
+    images.SetIndex(0);   // its current value: never raises
+    EXPECT_THROW(images.SetIndex(1), EInvalidGraphicOperation);
+    EXPECT_EQ(images.Index(), 0);
+}
