@@ -35,6 +35,7 @@ DORVANE_EXCEPTION(EInvalidCast, Exception);
 DORVANE_EXCEPTION(EInvalidPointer, Exception);
 DORVANE_EXCEPTION(EAbstractError, Exception);
 DORVANE_EXCEPTION(EOutOfMemory, Exception);
+DORVANE_EXCEPTION(EOutOfResources, EOutOfMemory);   // no timer, handle or window left
 DORVANE_EXCEPTION(EAccessViolation, Exception);
 DORVANE_EXCEPTION(EExternal, Exception);
 DORVANE_EXCEPTION(EIntError, EExternal);
