@@ -18,6 +18,15 @@ TClass TStyButton::StaticClass()
             .Property("UseGlobalTimer", &TStyButton::UseGlobalTimer, &TStyButton::SetUseGlobalTimer).Default(false)
             .Property("HideHint", &TStyButton::HideHint, &TStyButton::SetHideHint).Default(true)
             .Property("NumGlyphs", &TStyButton::NumGlyphs, &TStyButton::SetNumGlyphs).Default(1)
+            .Property("GlyphKind", &TStyButton::GlyphKind, &TStyButton::SetGlyphKind).Default(gkCustom)
+            .Property("ImageIndex", &TStyButton::ImageIndex, &TStyButton::SetImageIndex).Default(0)
+            .Property("ListIndex", &TStyButton::ListIndex, &TStyButton::SetListIndex).Default(0)
+            .Property("ButtonLayout", [](TStyButton* b) { return &b->ButtonLayout(); },
+                      [](TStyButton* b, TStyButtonLayout* v) { b->ButtonLayout().Assign(v); })
+            .Property("FontFX", [](TStyButton* b) { return &b->FontFX(); },
+                      [](TStyButton* b, TStyFxCaption* v) { b->FontFX().Assign(v); })
+            .Property("Glyph", [](TStyButton* b) { return &b->Glyph(); },
+                      [](TStyButton* b, TBitmap* v) { if (v) b->SetGlyph(*v); })
             .Property("OnMouseExit", &TStyButton::OnMouseExit);
     });
     return &meta;

@@ -3,15 +3,8 @@
 
 #include "platform/classes/TypInfo.h"
 
-IMPLEMENT_CLASS(TSty3DCaption, TStyObject, nullptr)
-IMPLEMENT_CLASS(TStyFxCaption, TSty3DCaption, nullptr)
-IMPLEMENT_CLASS(TStyGlyphTextLayout, TStyObject, nullptr)
-IMPLEMENT_CLASS(TStyButtonLayout, TStyGlyphTextLayout, nullptr)
-IMPLEMENT_CLASS(TStyGradient, TStyObject, nullptr)
 
-namespace {
-
-const TEnumTypeInfo& ThreeDStyleInfo()
+const TEnumTypeInfo& TypeInfoOf(TStyThreeDStyle)
 {
     static const TEnumTypeInfo info("TStyThreeDStyle",
                                     {"tdNone", "tdSunken", "tdRaised", "tdSunkenShadow", "tdRaisedShadow",
@@ -20,7 +13,7 @@ const TEnumTypeInfo& ThreeDStyleInfo()
     return info;
 }
 
-const TEnumTypeInfo& GradientStyleInfo()
+const TEnumTypeInfo& TypeInfoOf(TStyGradientStyle)
 {
     static const TEnumTypeInfo info("TStyGradientStyle",
                                     {"gstHorizontal", "gstVertical", "gstSquare", "gstElliptic", "gstTopLeft",
@@ -29,7 +22,124 @@ const TEnumTypeInfo& GradientStyleInfo()
     return info;
 }
 
-}  // namespace
+const TEnumTypeInfo& TypeInfoOf(TStyDisabledStyle)
+{
+    static const TEnumTypeInfo info("TStyDisabledStyle", {"dsAuto", "dsStandard", "ds3d", "dsNone"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyThreeDOrientation)
+{
+    static const TEnumTypeInfo info("TStyThreeDOrientation", {"toBottomLeft", "toBottomRight", "toTopLeft", "toTopRight"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyTextArrange)
+{
+    static const TEnumTypeInfo info("TStyTextArrange", {"taLeft", "taLeftTop", "taRight", "taRightTop", "taTop",
+                                                        "taTopLeft", "taBottom", "taBottomLeft"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyAlignment)
+{
+    static const TEnumTypeInfo info("TStyAlignment", {"agTopLeft", "agTopCenter", "agTopRight", "agCenterLeft",
+                                                      "agCenter", "agCenterRight", "agBottomLeft", "agBottomCenter",
+                                                      "agBottomRight"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyArrowPosition)
+{
+    static const TEnumTypeInfo info("TStyArrowPosition", {"apRightText", "apLeftText", "apRightGlyph", "apLeftGlyph"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyGlyphKind)
+{
+    static const TEnumTypeInfo info("TStyGlyphKind", {"gkCustom", "gkEllipsis", "gkFile", "gkFolder", "gkCalculator",
+                                                      "gkCalender", "gkSearch", "gkColor", "gkFont"});
+    return info;
+}
+
+// ---- published properties
+
+TClass TSty3DCaption::StaticClass()
+{
+    static const TMetaClass meta("TSty3DCaption", TStyObject::StaticClass(), nullptr, [](TMetaClass& m) {
+        TPublished<TSty3DCaption>(&m)
+            .Property("DisabledStyle", &TSty3DCaption::DisabledStyle, &TSty3DCaption::SetDisabledStyle).Default(dsAuto)
+            .Property("LightDepth", &TSty3DCaption::LightDepth, &TSty3DCaption::SetLightDepth).Default(1)
+            .Property("ShadowDepth", &TSty3DCaption::ShadowDepth, &TSty3DCaption::SetShadowDepth).Default(1)
+            .Property("LightColor", &TSty3DCaption::LightColor, &TSty3DCaption::SetLightColor)
+            .Type("TColor")
+            .Default(clBtnHighlight)
+            .Property("ShadowColor", &TSty3DCaption::ShadowColor, &TSty3DCaption::SetShadowColor)
+            .Type("TColor")
+            .Default(clBtnShadow)
+            .Property("Style", &TSty3DCaption::Style, &TSty3DCaption::SetStyle).Default(tdNone)
+            .Property("Orientation", &TSty3DCaption::Orientation, &TSty3DCaption::SetOrientation).Default(toTopLeft)
+            .Property("Tracing", &TSty3DCaption::Tracing, &TSty3DCaption::SetTracing).Default(0);
+    });
+    return &meta;
+}
+
+TClass TStyFxCaption::StaticClass()
+{
+    static const TMetaClass meta("TStyFxCaption", TSty3DCaption::StaticClass(), nullptr, [](TMetaClass& m) {
+        TPublished<TStyFxCaption>(&m)
+            .Property("Angle", &TStyFxCaption::Angle, &TStyFxCaption::SetAngle).Default(0)
+            .Property("PosX", &TStyFxCaption::PosX, &TStyFxCaption::SetPosX).Default(0)
+            .Property("PosY", &TStyFxCaption::PosY, &TStyFxCaption::SetPosY).Default(0);
+    });
+    return &meta;
+}
+
+TClass TStyGlyphTextLayout::StaticClass()
+{
+    static const TMetaClass meta("TStyGlyphTextLayout", TStyObject::StaticClass(), nullptr, [](TMetaClass& m) {
+        TPublished<TStyGlyphTextLayout>(&m)
+            .Property("AlignText2Glyph", &TStyGlyphTextLayout::AlignText2Glyph, &TStyGlyphTextLayout::SetAlignText2Glyph)
+            .Default(taRight)
+            .Property("OffsetX", &TStyGlyphTextLayout::OffsetX, &TStyGlyphTextLayout::SetOffsetX).Default(0)
+            .Property("OffsetY", &TStyGlyphTextLayout::OffsetY, &TStyGlyphTextLayout::SetOffsetY).Default(0)
+            .Property("Spacing", &TStyGlyphTextLayout::Spacing, &TStyGlyphTextLayout::SetSpacing).Default(2)
+            .Property("Alignment", &TStyGlyphTextLayout::Alignment, &TStyGlyphTextLayout::SetAlignment)
+            .Default(agTopLeft);
+    });
+    return &meta;
+}
+
+TClass TStyButtonLayout::StaticClass()
+{
+    static const TMetaClass meta("TStyButtonLayout", TStyGlyphTextLayout::StaticClass(), nullptr, [](TMetaClass& m) {
+        TPublished<TStyButtonLayout>(&m)
+            .Property("Alignment").Default(agCenter)
+            .Property("Arrow", &TStyButtonLayout::Arrow, &TStyButtonLayout::SetArrow).Default(false)
+            .Property("ArrowColor", &TStyButtonLayout::ArrowColor, &TStyButtonLayout::SetArrowColor)
+            .Type("TColor")
+            .Default(clBlack)
+            .Property("ArrowIndent", &TStyButtonLayout::ArrowIndent, &TStyButtonLayout::SetArrowIndent).Default(3)
+            .Property("ArrowPosition", &TStyButtonLayout::ArrowPosition, &TStyButtonLayout::SetArrowPosition)
+            .Default(apRightText)
+            .Property("ArrowSize", &TStyButtonLayout::ArrowSize, &TStyButtonLayout::SetArrowSize).Default(3);
+    });
+    return &meta;
+}
+
+TClass TStyGradient::StaticClass()
+{
+    static const TMetaClass meta("TStyGradient", TStyObject::StaticClass(), nullptr, [](TMetaClass& m) {
+        TPublished<TStyGradient>(&m)
+            .Property("Color", &TStyGradient::Color, &TStyGradient::SetColor).Type("TColor").Default(clBlue)
+            .Property("ColorCount", &TStyGradient::ColorCount, &TStyGradient::SetColorCount).Default(16)
+            .Property("Style", &TStyGradient::Style, &TStyGradient::SetStyle).Default(gstVertical)
+            .Property("EndColor", &TStyGradient::EndColor, &TStyGradient::SetEndColor).Type("TColor").Default(clBlack)
+            .Property("PaletteRealize", &TStyGradient::PaletteRealize, &TStyGradient::SetPaletteRealize).Default(false)
+            .Property("TwoColors", &TStyGradient::TwoColors, &TStyGradient::SetTwoColors).Default(true);
+    });
+    return &meta;
+}
 
 const TEnumTypeInfo& TypeInfoOf(TStyUserButtonStyle)
 {
@@ -66,7 +176,7 @@ void TSty3DCaption::Assign(TPersistent* Source)
 
 String TSty3DCaption::GetSetStr() const
 {
-    return "(" + Copy(ThreeDStyleInfo().ValueName(FStyle), 3, 100) + ")";
+    return "(" + Copy(TypeInfoOf(TStyThreeDStyle{}).ValueName(FStyle), 3, 100) + ")";
 }
 
 TStyFxCaption::TStyFxCaption(TPersistent* AOwner) : TSty3DCaption(AOwner) {}
@@ -85,7 +195,7 @@ void TStyFxCaption::Assign(TPersistent* Source)
 
 String TStyFxCaption::GetSetStr() const
 {
-    String name = Copy(ThreeDStyleInfo().ValueName(FStyle), 3, 100);
+    String name = Copy(TypeInfoOf(TStyThreeDStyle{}).ValueName(FStyle), 3, 100);
     if (name != String("Disabled") && FAngle != 0) name = name + ", Rot: " + IntToStr(FAngle) + String(u"\uFFFD");
     return "(" + name + ")";
 }
@@ -195,7 +305,7 @@ void TStyGradient::Assign(TPersistent* Source)
 String TStyGradient::GetSetStr() const
 {
     const String colours = FTwoColors ? ColorToString(FColor) + " - " + ColorToString(FEndColor) : String("Multi color");
-    return "(" + Copy(GradientStyleInfo().ValueName(FStyle), 4, 100) + ", " + colours + ")";
+    return "(" + Copy(TypeInfoOf(TStyGradientStyle{}).ValueName(FStyle), 4, 100) + ", " + colours + ")";
 }
 
 void TStyGradient::PaintGradient(TCanvas& aCanvas, const TRect& aRect)

@@ -193,6 +193,14 @@ bool IsHotButtonStyle(TStyUserButtonStyle Style);
 Integer ButtonStyleBorderWidth(Byte Style);
 
 const TEnumTypeInfo& TypeInfoOf(TStyUserButtonStyle);
+const TEnumTypeInfo& TypeInfoOf(TStyThreeDStyle);
+const TEnumTypeInfo& TypeInfoOf(TStyGradientStyle);
+const TEnumTypeInfo& TypeInfoOf(TStyDisabledStyle);
+const TEnumTypeInfo& TypeInfoOf(TStyThreeDOrientation);
+const TEnumTypeInfo& TypeInfoOf(TStyTextArrange);
+const TEnumTypeInfo& TypeInfoOf(TStyAlignment);
+const TEnumTypeInfo& TypeInfoOf(TStyArrowPosition);
+const TEnumTypeInfo& TypeInfoOf(TStyGlyphKind);
 
 // ---- caption text, measuring and glyph/text layout (StyGraphUtils_text.cpp)
 

@@ -5,6 +5,7 @@
 #include "foundation/StyButton.h"
 #include "foundation/StyCont.h"
 #include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -267,4 +268,24 @@ TEST_F(StyButtonWindow, ADropDownMenuPopsUpUnderTheButtonOnClick)
     EXPECT_FALSE(Ok->Dropped());
     EXPECT_EQ(TestLastPopupPoint(), Ok->ClientToScreen(Point(5, 25)));
     EXPECT_EQ(Ok->Perform(BM_GETSTATE) & BST_PUSHED, 0);
+}
+
+TEST(StyButtonStreaming, LayoutCaptionEffectAndGlyphKindReadAndWriteBack)
+{
+    TestInitialize();
+    RegisterClass(TStyButton::StaticClass());
+    TForm form(nullptr);
+    form.SetName("Form1");
+    ReadComponentText("object Form1: TForm\n  object Button1: TStyButton\n    GlyphKind = gkFolder\n"
+                      "    ButtonLayout.Alignment = agTopLeft\n    FontFX.Style = tdRaised\n  end\nend\n",
+                      &form);
+    auto* b = dynamic_cast<TStyButton*>(form.FindComponent("Button1"));
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(b->GlyphKind(), gkFolder);
+    EXPECT_EQ(b->ButtonLayout().Alignment(), agTopLeft);
+    EXPECT_EQ(b->FontFX().Style(), tdRaised);
+    const std::string written = WriteComponentText(&form).ToUtf8();
+    EXPECT_NE(written.find("ButtonLayout.Alignment = agTopLeft"), std::string::npos) << written;
+    EXPECT_NE(written.find("FontFX.Style = tdRaised"), std::string::npos) << written;
+    EXPECT_EQ(written.find("Spacing"), std::string::npos) << written;   // defaults stay out
 }
