@@ -391,3 +391,37 @@ TEST(StyImageLists, BadIndexesAndTheCurrentItem)
     EXPECT_THROW(images.SetIndex(1), EInvalidGraphicOperation);
     EXPECT_EQ(images.Index(), 0);
 }
+
+TEST(StyWaves, TheRiffHeaderIsCheckedAndTheStreamFormsKeepTheBytes)
+{
+    TStyWave wave;
+    LoadWave(wave, PcmWave());
+    EXPECT_EQ(wave.Size(), 44);
+    TMemoryStream ex;
+    wave.SaveToStreamEx(ex);
+    ex.SetPosition(0);
+    TStyWave copy;
+    copy.LoadFromStreamEx(ex);
+    TMemoryStream again;
+    copy.SaveToStreamEx(again);
+    ASSERT_EQ(again.Size(), ex.Size());
+    EXPECT_TRUE(std::equal(ex.Memory(), ex.Memory() + ex.Size(), again.Memory()));
+
+    // a chunk other than "fmt " right after "WAVE" is refused and the sound kept
+    std::vector<Byte> bad = PcmWave();
+    bad[12] = 'L';
+    bad[13] = 'I';
+    bad[14] = 'S';
+    bad[15] = 'T';
+    EXPECT_THROW(LoadWave(copy, bad), EStyInvalidWave);
+    EXPECT_EQ(copy.SampleRate(), 44100u);
+    // a header cut short
+    const std::vector<Byte> whole = PcmWave();
+    const std::vector<Byte> cut(whole.begin(), whole.begin() + 30);
+    EXPECT_THROW(LoadWave(copy, cut), EStyErrorCheckingWave);
+
+    copy.Assign(nullptr);
+    EXPECT_TRUE(copy.Empty());
+    EXPECT_EQ(copy.Size(), 0);
+    EXPECT_FALSE(copy.PlaySoundExt(sdSync));
+}
