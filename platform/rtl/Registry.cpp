@@ -127,3 +127,133 @@ bool TRegistry::DeleteValue(const String& Name)
     ini.UpdateFile();
     return true;
 }
+
+void TRegistry::GetKeyNames(TStrings& Strings) const
+{
+    Strings.BeginUpdate();
+    Strings.Clear();
+    if (FOpen && IsUserRoot()) {
+        TMemIniFile ini(RegistryFileName());
+        TStringList sections;
+        ini.ReadSections(sections);
+        const String prefix = FCurrentPath.Length() > 0 ? FCurrentPath + "\\" : String();
+        for (Integer i = 0; i < sections.Count(); ++i) {
+            if (sections[i].Length() <= prefix.Length() || !SameText(Copy(sections[i], 1, prefix.Length()), prefix)) continue;
+            String rest = Copy(sections[i], prefix.Length() + 1);
+            int slash = Pos("\\", rest);
+            String child = slash ? Copy(rest, 1, slash - 1) : rest;
+            bool known = false;
+            for (Integer k = 0; k < Strings.Count() && !known; ++k) known = SameText(Strings[k], child);
+            if (!known) Strings.Add(child);
+        }
+    }
+    Strings.EndUpdate();
+}
+
+void TRegistry::GetValueNames(TStrings& Strings) const
+{
+    Strings.Clear();
+    if (!FOpen || !IsUserRoot()) return;
+    TMemIniFile ini(RegistryFileName());
+    ini.ReadSection(FCurrentPath, Strings);
+}
+
+// ---------------------------------------------------------------- registry as ini file
+
+TRegIniFile::TRegIniFile(HKEY Root, const String& FileName, bool ReadOnly) : FFileName(FileName)
+{
+    SetRootKey(Root);
+    FOpened = OpenKey("\\" + FileName, !ReadOnly);
+}
+
+String TRegIniFile::SectionKey(const String& Section) const
+{
+    const String section = CleanKey(Section);
+    if (section.Length() == 0) return CurrentPath();
+    return CurrentPath().Length() > 0 ? CurrentPath() + "\\" + section : section;
+}
+
+String TRegIniFile::ReadString(const String& Section, const String& Ident, const String& Default) const
+{
+    if (!FOpened) return Default;
+    TRegistry key;
+    key.SetRootKey(RootKey());
+    if (!key.OpenKeyReadOnly("\\" + SectionKey(Section)) || !key.ValueExists(Ident)) return Default;
+    return key.ReadString(Ident);
+}
+
+void TRegIniFile::WriteString(const String& Section, const String& Ident, const String& Value)
+{
+    if (!FOpened) return;
+    TRegistry key;
+    key.SetRootKey(RootKey());
+    if (key.OpenKey("\\" + SectionKey(Section), true)) key.WriteString(Ident, Value);
+}
+
+void TRegIniFile::ReadSection(const String& Section, TStrings& Strings) const
+{
+    TRegistry key;
+    key.SetRootKey(RootKey());
+    if (FOpened && key.OpenKeyReadOnly("\\" + SectionKey(Section))) key.GetValueNames(Strings);
+    else Strings.Clear();
+}
+
+void TRegIniFile::ReadSections(TStrings& Strings) const
+{
+    GetKeyNames(Strings);   // nothing when the key is not open
+}
+
+void TRegIniFile::EraseSection(const String& Section)
+{
+    if (!FOpened) return;
+    TRegistry key;
+    key.SetRootKey(RootKey());
+    key.DeleteKey("\\" + SectionKey(Section));
+}
+
+void TRegIniFile::DeleteKey(const String& Section, const String& Ident)
+{
+    TRegistry key;
+    key.SetRootKey(RootKey());
+    if (key.OpenKey("\\" + SectionKey(Section), false)) key.DeleteValue(Ident);
+}
+
+bool TRegIniFile::SectionExists(const String& Section) const
+{
+    return FOpened && KeyExists("\\" + SectionKey(Section));
+}
+
+TRegistryIniFile::TRegistryIniFile(HKEY Root, const String& FileName, bool ReadOnly)
+    : TCustomIniFile(FileName), FRegIniFile(Root, FileName, ReadOnly)
+{
+}
+
+String TRegistryIniFile::ReadString(const String& section, const String& ident, const String& defaultValue)
+{
+    return FRegIniFile.ReadString(section, ident, defaultValue);
+}
+
+void TRegistryIniFile::WriteString(const String& section, const String& ident, const String& value)
+{
+    FRegIniFile.WriteString(section, ident, value);
+}
+
+void TRegistryIniFile::ReadSection(const String& section, TStrings& strings)
+{
+    FRegIniFile.ReadSection(section, strings);
+}
+
+void TRegistryIniFile::ReadSections(TStrings& strings)
+{
+    FRegIniFile.ReadSections(strings);
+}
+
+void TRegistryIniFile::EraseSection(const String& section)
+{
+    FRegIniFile.EraseSection(section);
+}
+
+void TRegistryIniFile::DeleteKey(const String& section, const String& ident)
+{
+    FRegIniFile.DeleteKey(section, ident);
+}

@@ -5,6 +5,8 @@
 // writable; look-ups under any other root find nothing.
 #include <cstdint>
 
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Lists.h"
 #include "platform/rtl/Types.h"
 #include "platform/rtl/UString.h"
 
@@ -40,6 +42,9 @@ public:
     Integer ReadInteger(const String& Name) const;
     void WriteInteger(const String& Name, Integer Value);
     bool DeleteValue(const String& Name);
+    // The names of the subkeys and of the values of the open key.
+    void GetKeyNames(TStrings& Strings) const;
+    void GetValueNames(TStrings& Strings) const;
 
 private:
     // A key relative to the open key unless it starts with a backslash.
@@ -48,4 +53,44 @@ private:
     HKEY FRootKey = HKEY_CURRENT_USER;
     String FCurrentPath;
     bool FOpen = false;
+};
+
+// The registry seen as an ini file: the sections are the subkeys of the key opened on creation
+// (the empty section is that key itself), the idents their values.  Opened read-only, a missing
+// key is not made and every read answers its default.
+class TRegIniFile : public TRegistry {
+public:
+    TRegIniFile(HKEY Root, const String& FileName, bool ReadOnly = false);
+
+    const String& FileName() const { return FFileName; }
+    String ReadString(const String& Section, const String& Ident, const String& Default) const;
+    void WriteString(const String& Section, const String& Ident, const String& Value);
+    void ReadSection(const String& Section, TStrings& Strings) const;
+    void ReadSections(TStrings& Strings) const;
+    void EraseSection(const String& Section);
+    void DeleteKey(const String& Section, const String& Ident);
+    bool SectionExists(const String& Section) const;
+
+private:
+    String SectionKey(const String& Section) const;
+    String FFileName;
+    bool FOpened = false;
+};
+
+// The registry behind the ini-file interface.
+class TRegistryIniFile : public TCustomIniFile {
+public:
+    TRegistryIniFile(HKEY Root, const String& FileName, bool ReadOnly = false);
+    TRegIniFile& RegIniFile() { return FRegIniFile; }
+
+    String ReadString(const String& section, const String& ident, const String& defaultValue) override;
+    void WriteString(const String& section, const String& ident, const String& value) override;
+    void ReadSection(const String& section, TStrings& strings) override;
+    void ReadSections(TStrings& strings) override;
+    void EraseSection(const String& section) override;
+    void DeleteKey(const String& section, const String& ident) override;
+    void UpdateFile() override {}
+
+private:
+    TRegIniFile FRegIniFile;
 };

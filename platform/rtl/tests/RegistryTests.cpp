@@ -89,3 +89,42 @@ TEST_F(RegistryTest, OnlyTheCurrentUsersRootHoldsKeys)
     EXPECT_FALSE(reg.CreateKey("Software\\Dorvane"));
     EXPECT_EQ(FileText(), "");   // nothing written
 }
+
+TEST_F(RegistryTest, RegistryAsIniFileHasSubkeysForSections)
+{
+    TRegistryIniFile ini(HKEY_CURRENT_USER, "Software\\Dorvane\\");
+    ini.WriteString("Settings", "LastDir", "/home/engineer/dams");
+    ini.WriteInteger("Settings", "FilterIndex", 2);
+    ini.WriteString("", "Version", "2.0.9.1");   // the key itself
+    ini.WriteBool("Recent Files", "Shown", false);
+
+    TRegistryIniFile reader(HKEY_CURRENT_USER, "Software\\Dorvane", true);
+    EXPECT_EQ(reader.ReadString("Settings", "LastDir", "?"), "/home/engineer/dams");
+    EXPECT_EQ(reader.ReadInteger("Settings", "FilterIndex", 1), 2);
+    EXPECT_EQ(reader.ReadInteger("Settings", "Missing", 7), 7);
+    EXPECT_EQ(reader.ReadString("", "Version", ""), "2.0.9.1");
+    EXPECT_FALSE(reader.ReadBool("Recent Files", "Shown", true));
+    TStringList names;
+    reader.ReadSections(names);
+    ASSERT_EQ(names.Count(), 2);
+    EXPECT_EQ(names[0], "Settings");
+    EXPECT_EQ(names[1], "Recent Files");
+    reader.ReadSectionValues("Settings", names);
+    ASSERT_EQ(names.Count(), 2);
+    EXPECT_EQ(names[0], "LastDir=/home/engineer/dams");
+    EXPECT_TRUE(reader.RegIniFile().SectionExists("settings"));
+
+    ini.DeleteKey("Settings", "FilterIndex");
+    EXPECT_FALSE(reader.ValueExists("Settings", "FilterIndex"));
+    ini.EraseSection("Settings");
+    EXPECT_FALSE(reader.RegIniFile().SectionExists("Settings"));
+    EXPECT_TRUE(reader.RegIniFile().SectionExists("Recent Files"));
+
+    // Read-only on a key that does not exist: nothing is made, reads answer their defaults.
+    TRegistryIniFile missing(HKEY_CURRENT_USER, "Software\\Nobody", true);
+    EXPECT_EQ(missing.ReadString("A", "B", "default"), "default");
+    missing.WriteString("A", "B", "x");
+    EXPECT_FALSE(TRegistry().KeyExists("\\Software\\Nobody"));
+    TRegistryIniFile machine(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", true);
+    EXPECT_EQ(machine.ReadString("", "RegisteredOwner", "(none)"), "(none)");
+}
