@@ -1,6 +1,11 @@
 // The application object of the styled-control library: the pool timers it hands out.
 #include "foundation/StyClass.h"
 
+#include "foundation/StyIniCtrl.h"
+#include "foundation/StyStrings.h"
+#include "platform/forms/Forms.h"
+#include "platform/rtl/FileSys.h"
+
 namespace {
 
 constexpr Word FirstTimerIdent = 0xFD00;   // slot i has the identifier $FD00 + i, i = 1 .. 250
@@ -9,11 +14,25 @@ constexpr Word FirstTimerIdent = 0xFD00;   // slot i has the identifier $FD00 + 
 
 IMPLEMENT_CLASS(TStyApplication, TComponent, nullptr)
 
-TStyApplication::TStyApplication(TComponent*) : TComponent(nullptr), FTimerPool(new TStyTimerPool(nullptr, 50)) {}
+TStyApplication::TStyApplication(TComponent*)
+    : TComponent(nullptr), FTimerPool(new TStyTimerPool(nullptr, 50)), FIniCtrl(new TStyIniCtrl(nullptr))
+{
+}
 
 TStyApplication::~TStyApplication()
 {
+    delete FIniCtrl;
     delete FTimerPool;
+}
+
+String TStyApplication::GetDefaultRegPath() const
+{
+    String path = "Software\\";
+    if (!IsBlank(FCompany)) path += AddBackslash(FCompany);
+    const String title = Application ? Application->Title() : String();
+    path += AddBackslash(IsBlank(title) ? ProgramFileName() : title);
+    if (!IsBlank(FVersion)) path += AddBackslash(FVersion);
+    return path;
 }
 
 Integer TStyApplication::FreeTimerSlot() const

@@ -9,6 +9,7 @@
 
 class TTimer;
 class TStyTimerPool;
+class TStyIniCtrl;
 
 // ---------------------------------------------------------------- timer pool
 
@@ -146,10 +147,23 @@ public:
     TStyTimerItem* GetTimer(Word Ident) const;
     TStyTimerPool* Timers() const { return FTimerPool; }
 
+    const String& Company() const { return FCompany; }
+    void SetCompany(const String& Value) { FCompany = Value; }
+    const String& Version() const { return FVersion; }
+    void SetVersion(const String& Value) { FVersion = Value; }
+    // "Software\<company>\<title>\<version>\": the company and version parts only when set, the
+    // program's path when the application has no title.
+    String GetDefaultRegPath() const;
+    // The application's own settings component, with default settings.
+    TStyIniCtrl* Ini() const { return FIniCtrl; }
+
 private:
     Integer FreeTimerSlot() const;
 
+    String FCompany;
+    String FVersion;
     TStyTimerPool* FTimerPool;
+    TStyIniCtrl* FIniCtrl;
     std::array<bool, 250> FTimerSlots{};
 };
 
