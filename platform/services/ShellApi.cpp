@@ -5,6 +5,7 @@
 
 #include "platform/rtl/FileSys.h"
 #include "platform/services/Process.h"
+#include "platform/services/ServicesBackend.h"
 
 namespace {
 
@@ -33,6 +34,11 @@ Integer ShellExecute(TWindowHandle*, const String& verb, const String& file, con
     case EACCES: return SE_ERR_ACCESSDENIED;
     default: return SE_ERR_NOASSOC;
     }
+}
+
+void DragAcceptFiles(TWindowHandle* window, bool accept)
+{
+    if (window) ServicesBackend().AcceptDroppedFiles(window, accept);
 }
 
 Cardinal DragQueryFile(HDROP drop, Cardinal index, char16_t* buffer, Cardinal size)

@@ -41,6 +41,10 @@ struct TDropFiles {
 };
 using HDROP = TDropFiles*;
 
+// A window that accepts files sends itself WM_DROPFILES, WParam the HDROP, for every drop of
+// local files from a file manager; accept false ends it.
+void DragAcceptFiles(TWindowHandle* window, bool accept);
+
 // Index 0xFFFFFFFF: the number of files.  Otherwise, without a buffer: the length of the name
 // (characters, no terminating null); with one: the name copied, cut to size - 1 characters and
 // terminated, and the number of characters copied.  An index past the end answers 0.

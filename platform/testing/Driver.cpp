@@ -2,8 +2,10 @@
 
 #include <deque>
 
+#include "platform/backend/qt/QtServices.h"
 #include "platform/backend/qt/QtWindows.h"
 #include "platform/graphics/Codecs.h"
+#include "platform/services/ServicesBackend.h"
 #include "platform/stdctrls/Buttons.h"
 
 namespace {
@@ -111,6 +113,13 @@ void TestInitialize()
 void TestProcess()
 {
     for (int i = 0; i < 3; ++i) Application->ProcessMessages();
+}
+
+void TestDropFiles(TWinControl* window, const std::vector<String>& files, TPoint point)
+{
+    if (!ServicesBackendRegistered()) InitQtServices();
+    ServicesBackend().DropFiles(window->WindowHandle(), files, point);
+    TestProcess();
 }
 
 void TestMouseDown(TControl* control, Integer x, Integer y, TMouseButton button, TShiftState shift)

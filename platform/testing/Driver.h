@@ -27,6 +27,9 @@ void TestPressKey(TWinControl* control, Word vk, TShiftState shift = {});
 // Each character as a key press (letters, digits, space and punctuation).
 void TestTypeText(TWinControl* control, const String& text);
 
+// Files dropped from a file manager at a client point of the window (which accepts them).
+void TestDropFiles(TWinControl* window, const std::vector<String>& files, TPoint point = TPoint{10, 10});
+
 // The next modal form: the callback runs once the form is shown, inside its modal loop.
 void TestAnswerNextModal(std::function<void(TCustomForm* form)> answer);
 // The next modal form: the button with this caption ("&" ignored) is clicked.

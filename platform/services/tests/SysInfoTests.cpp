@@ -68,6 +68,8 @@ public:
     TRect ScreenRect() override { return {}; }
     TRect WorkArea() override { return {}; }
     void Beep() override { ++Rings; }
+    void AcceptDroppedFiles(TWindowHandle*, bool) override {}
+    void DropFiles(TWindowHandle*, const std::vector<String>&, TPoint) override {}
 };
 }  // namespace
 
