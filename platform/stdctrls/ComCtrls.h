@@ -193,55 +193,6 @@ private:
     TProgressBarOrientation FOrientation = pbHorizontal;
 };
 
-// ---------------------------------------------------------------- TUpDown
-enum TUDOrientation { udHorizontal, udVertical };
-enum TUDBtnType { btNext, btPrev };
-using TUDClickEvent = TEvent<TObject*, TUDBtnType>;
-using TUDChangingEvent = TEvent<TObject*, bool&>;
-
-// Two arrow buttons that step Position by Increment between Min and Max (round with Wrap).  The
-// associated control shows the position as its text.  OnChanging may refuse a step; OnClick
-// follows each step.  Up (or right) is btNext.
-class TUpDown : public TCustomControl {
-    DECLARE_CLASS(TUpDown, TCustomControl)
-public:
-    explicit TUpDown(TComponent* AOwner);
-    SmallInt Min() const { return FMin; }
-    void SetMin(SmallInt value) { FMin = value; SetPosition(FPosition); }
-    SmallInt Max() const { return FMax; }
-    void SetMax(SmallInt value) { FMax = value; SetPosition(FPosition); }
-    SmallInt Position() const { return FPosition; }
-    void SetPosition(SmallInt value);
-    Integer Increment() const { return FIncrement; }
-    void SetIncrement(Integer value) { FIncrement = value; }
-    bool Wrap() const { return FWrap; }
-    void SetWrap(bool value) { FWrap = value; }
-    TUDOrientation Orientation() const { return FOrientation; }
-    void SetOrientation(TUDOrientation value);
-    TWinControl* Associate() const { return FAssociate; }
-    void SetAssociate(TWinControl* value);
-    // One step as a click of the button gives.
-    void Step(TUDBtnType button);
-
-    TUDClickEvent OnClick;
-    TUDChangingEvent OnChanging;
-
-protected:
-    void Paint() override;
-    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
-    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
-
-private:
-    void ShowPosition();
-    SmallInt FMin = 0, FMax = 100, FPosition = 0;
-    Integer FIncrement = 1;
-    bool FWrap = false;
-    TUDOrientation FOrientation = udVertical;
-    TWinControl* FAssociate = nullptr;
-    Integer FPressed = -1;   // 0 first (up/left) button, 1 second
-};
-
 // ---------------------------------------------------------------- TTrackBar
 enum TTrackBarOrientation { trHorizontal, trVertical };
 

@@ -1,5 +1,7 @@
 #include "platform/stdctrls/StdCtrlsRegistry.h"
 
+#include "platform/stdctrls/UpDown.h"
+
 const TEnumTypeInfo& TypeInfoOf(TAlignment)
 {
     static const TEnumTypeInfo info("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});

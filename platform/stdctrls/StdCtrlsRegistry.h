@@ -38,7 +38,6 @@ const TEnumTypeInfo& TypeInfoOf(TBevelShape);
 const TEnumTypeInfo& TypeInfoOf(TShapeType);
 const TEnumTypeInfo& TypeInfoOf(TBitBtnKind);
 const TEnumTypeInfo& TypeInfoOf(TButtonLayout);
-const TEnumTypeInfo& TypeInfoOf(TUDOrientation);
 const TEnumTypeInfo& TypeInfoOf(TTrackBarOrientation);
 const TEnumTypeInfo& TypeInfoOf(TScrollBarKind);
 const TEnumTypeInfo& TypeInfoOf(TScrollStyle);

@@ -4,6 +4,7 @@
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/StdCtrls.h"
+#include "platform/stdctrls/UpDown.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
 
 namespace {

@@ -1,0 +1,96 @@
+#include "platform/stdctrls/UpDown.h"
+
+#include <algorithm>
+
+#include "platform/graphics/GdiApi.h"
+
+IMPLEMENT_CLASS(TUpDown, TCustomControl, NewComponent<TUpDown>)
+
+TUpDown::TUpDown(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    FControlStyle = {csCaptureMouse, csOpaque};
+    FParentColor = false;
+    FColor = clBtnFace;
+    FWidth = 17;
+    FHeight = 25;
+}
+
+void TUpDown::SetPosition(SmallInt value)
+{
+    value = std::clamp(value, std::min(FMin, FMax), std::max(FMin, FMax));
+    if (FPosition == value) return;
+    FPosition = value;
+    ShowPosition();
+}
+
+void TUpDown::SetOrientation(TUDOrientation value)
+{
+    if (FOrientation == value) return;
+    FOrientation = value;
+    Invalidate();
+}
+
+void TUpDown::SetAssociate(TWinControl* value)
+{
+    if (FAssociate) FAssociate->RemoveFreeNotification(this);
+    FAssociate = value;
+    if (value) {
+        value->FreeNotification(this);
+        ShowPosition();
+    }
+}
+
+void TUpDown::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FAssociate) FAssociate = nullptr;
+}
+
+void TUpDown::ShowPosition()
+{
+    if (FAssociate) FAssociate->SetText(IntToStr(FPosition));
+}
+
+void TUpDown::Step(TUDBtnType button)
+{
+    bool allow = true;
+    OnChanging(this, allow);
+    if (!allow) return;
+    Integer low = std::min(FMin, FMax), high = std::max(FMin, FMax);
+    Integer next = FPosition + (button == btNext ? FIncrement : -FIncrement);
+    if (next > high) next = FWrap ? low : high;
+    if (next < low) next = FWrap ? high : low;
+    SetPosition(static_cast<SmallInt>(next));
+    OnClick(this, button);
+}
+
+void TUpDown::Paint()
+{
+    TCanvas& canvas = Canvas();
+    bool vertical = FOrientation == udVertical;
+    TRect first = vertical ? TRect{0, 0, Width(), Height() / 2} : TRect{0, 0, Width() / 2, Height()};
+    TRect second = vertical ? TRect{0, Height() / 2, Width(), Height()} : TRect{Width() / 2, 0, Width(), Height()};
+    UINT disabled = Enabled() ? 0u : UINT(DFCS_INACTIVE);
+    DrawFrameControl(canvas.Handle(), &first, DFC_SCROLL,
+                     (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | (FPressed == 0 ? UINT(DFCS_PUSHED) : 0u) | disabled);
+    DrawFrameControl(canvas.Handle(), &second, DFC_SCROLL,
+                     (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | (FPressed == 1 ? UINT(DFCS_PUSHED) : 0u) | disabled);
+}
+
+void TUpDown::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft || !Enabled()) return;
+    bool vertical = FOrientation == udVertical;
+    FPressed = (vertical ? Y < Height() / 2 : X < Width() / 2) ? 0 : 1;
+    Invalidate();
+    // The upper button steps up, the left one steps down.
+    Step(vertical ? (FPressed == 0 ? btNext : btPrev) : (FPressed == 0 ? btPrev : btNext));
+}
+
+void TUpDown::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    FPressed = -1;
+    Invalidate();
+}
