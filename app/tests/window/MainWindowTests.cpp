@@ -1,0 +1,328 @@
+// The program started headless: opening the sample from the command line, the open dialog, a
+// drop and the recent files; saving, closing with each answer of the save prompt, the unit
+// system, the settings file, and the tool bars following the documents.
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "app/tests/window/AppTestSupport.h"
+#include "platform/rtl/FileSys.h"
+
+namespace {
+
+struct TEnvironment : ::testing::Environment {
+    void SetUp() override { AppTestInitialize(); }
+};
+const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
+
+std::vector<std::string> RecentFiles()
+{
+    std::vector<std::string> names;
+    for (Integer i = 0; i < MainForm->MRUFiles->Files().Count(); ++i)
+        names.push_back(MainForm->MRUFiles->Files().Get(i).ToUtf8());
+    return names;
+}
+
+// The document commands and tool bars as they are enabled and shown.
+struct TCommandState {
+    bool close, save, saveAs, cascade, saveButton, documentBars;
+    bool operator==(const TCommandState&) const = default;
+};
+
+TCommandState Commands()
+{
+    TMainForm* m = MainForm;
+    return {m->FileCloseItem->Enabled(), m->FileSaveItem->Enabled(), m->FileSaveAsItem->Enabled(),
+            m->WindowCascadeItem->Enabled(), m->ToolButtonSave->Enabled(),
+            m->ToolBarInput->Visible() && m->ToolBarAnalysis->Visible() && m->ToolBarParametric->Visible()};
+}
+
+const TCommandState NoDocument{false, false, false, false, false, false};
+const TCommandState SomeDocument{true, true, true, true, true, true};
+
+}  // namespace
+
+TEST(MainWindow, StartsWithTheModelNamedOnTheCommandLine)
+{
+    TRunningProgram program({"{sample}"});
+    ASSERT_EQ(program.Documents(), 1);
+    EXPECT_EQ(program.Active()->Caption(), program.Sample());
+    EXPECT_EQ(RecentFiles(), std::vector<std::string>{program.Sample().ToUtf8()});
+    EXPECT_EQ(CurrentModel.Dim.L1, program.Active()->Param.Dim.L1);
+    EXPECT_TRUE(Commands() == SomeDocument);
+    EXPECT_EQ(program.Main()->Caption(), String("Dorvane"));
+    EXPECT_EQ(program.Main()->ComboUnits->ItemIndex(), static_cast<Integer>(program.Active()->Param.unites));
+    std::filesystem::create_directories(DORVANE_SCREENSHOTS);
+    TestGrabToPng(program.Main(), DORVANE_SCREENSHOTS "/main-window.png");
+}
+
+TEST(MainWindow, CommandLineArgumentsOpenEachFileOrJoinAPathWithBlanks)
+{
+    TempFolder scratch;
+    const std::string spaced = scratch.Folder("dam studies") + "/copy one.dam";
+    std::filesystem::copy_file(PROGRAMDATA_DIR "samples/GravityDam60m.dam", spaced);
+    const std::string spacedDir = scratch.Path() + "/dam";
+    // "/…/dam" "studies/copy" "one.dam": one file split by the shell at its blanks; an argument
+    // without ".dam" after the last name is not used, nor is a lone name without ".dam".
+    TRunningProgram program({spacedDir, "studies/copy", "one.dam", "{sample}", "trailing"});
+    ASSERT_EQ(program.Documents(), 2);
+    EXPECT_EQ(RecentFiles(), (std::vector<std::string>{program.Sample().ToUtf8(), spaced}));
+    EXPECT_TRUE(TestMessageBoxes().empty());
+}
+
+TEST(MainWindow, WithoutDocumentsOnlyTheFrameCommandsAreOffered)
+{
+    TRunningProgram program;
+    EXPECT_EQ(program.Documents(), 0);
+    EXPECT_TRUE(Commands() == NoDocument);
+    EXPECT_EQ(program.Main()->ComboUnits->ItemIndex(), 0);
+    EXPECT_FALSE(program.Main()->Webupdate1->Enabled());
+    // The units list does nothing without a document.
+    program.Main()->ComboUnits->SetItemIndex(1);
+    program.Main()->ComboUnitsChange(program.Main()->ComboUnits);
+    EXPECT_EQ(program.Documents(), 0);
+}
+
+TEST(MainWindow, OpenDialogOpensOnceAndRemembersFolderAndFilter)
+{
+    TRunningProgram program;
+    TestAnswerNextFileDialog({program.Sample()}, 2);
+    program.Main()->FileOpenItem->Click();
+    ASSERT_EQ(program.Documents(), 1);
+    const TFileDialogRequest& request = TestLastFileDialog();
+    EXPECT_FALSE(request.Save);
+    ASSERT_EQ(request.Filters.size(), 2u);
+    EXPECT_EQ(request.Filters[0].first, String("Dorvane files"));
+    EXPECT_EQ(request.Filters[0].second, String("*.dam"));
+    EXPECT_EQ(request.Filters[1].first, String("All files (*.*)"));
+    EXPECT_EQ(request.InitialDir, IncludeTrailingPathDelimiter(String(program.Folder().Path())));
+    EXPECT_EQ(LastDirectory, IncludeTrailingPathDelimiter(String(program.Folder().Path())));
+    EXPECT_EQ(LastFilterIndex, 2);
+    EXPECT_TRUE(Commands() == SomeDocument);
+
+    // The same file again: the reader refuses it, no second window.
+    TestAnswerNextMessageBox(mrOk);
+    TestAnswerNextFileDialog({program.Sample()}, 1);
+    program.Main()->FileOpenItem->Click();
+    EXPECT_EQ(program.Documents(), 1);
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text, String("file already opened!"));
+    EXPECT_EQ(LastFilterIndex, 2);   // not remembered for a refused file
+}
+
+TEST(MainWindow, DroppedFilesOpenWithTheirWholeNames)
+{
+    TRunningProgram program;
+    const std::string longName = program.Folder().Path() + "/" + std::string(250, 'd') + ".dam";   // past 255
+    std::filesystem::copy_file(program.Sample().ToUtf8(), longName);
+    TestDropFiles(program.Main(), {program.Sample(), String(longName)});
+    ASSERT_EQ(program.Documents(), 2);
+    EXPECT_EQ(RecentFiles(), (std::vector<std::string>{longName, program.Sample().ToUtf8()}));
+    EXPECT_EQ(program.Active()->Caption(), String(longName));
+}
+
+TEST(MainWindow, RecentFileOpensOrLeavesTheListWhenItCannotBeRead)
+{
+    TRunningProgram program({"{sample}"});
+    program.Main()->FileCloseItem->Click();
+    TestProcess();
+    ASSERT_EQ(program.Documents(), 0);
+    EXPECT_TRUE(Commands() == NoDocument);
+    // The File menu lists the recent file after a separator at its end.
+    TMenuItem* file = program.Main()->File1;
+    ASSERT_EQ(file->Items(file->Count() - 1)->Caption(), program.Sample());
+    EXPECT_EQ(file->Items(file->Count() - 2)->Caption(), String("-"));
+    file->Items(file->Count() - 1)->Click();
+    EXPECT_EQ(program.Documents(), 1);
+
+    // An open file clicked again is refused by the reader and leaves the list.
+    TestAnswerNextMessageBox(mrOk);
+    program.Main()->MRUFilesClick(program.Main()->MRUFiles, program.Sample());
+    EXPECT_EQ(program.Documents(), 1);
+    EXPECT_TRUE(RecentFiles().empty());
+}
+
+TEST(MainWindow, SaveAsWritesTheModelUnderTheNewNameAndRefusesAnOpenName)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* document = program.Active();
+    document->Param.Donnees.Include(daChanged);
+    document->MakeCurrent();
+    const String copy = program.InFolder("copy.dam");
+    TestAnswerNextFileDialog({copy});
+    program.Main()->FileSaveAsItem->Click();
+    EXPECT_TRUE(TestLastFileDialog().Save);
+    EXPECT_EQ(TestLastFileDialog().Title, String("Save dam model as:"));
+    EXPECT_EQ(TestLastFileDialog().FileName, program.Sample());
+    EXPECT_EQ(TestLastFileDialog().DefaultExt, String("dam"));
+    EXPECT_TRUE(TestLastFileDialog().OverwritePrompt);
+    EXPECT_TRUE(FileExists(copy));
+    EXPECT_EQ(document->Caption(), copy);
+    EXPECT_FALSE(document->Param.Donnees.Contains(daChanged));
+    EXPECT_FALSE(CurrentModel.Donnees.Contains(daChanged));
+    EXPECT_EQ(RecentFiles().front(), copy.ToUtf8());
+
+    // Its own name in other letters is refused.
+    TestAnswerNextMessageBox(mrOk);
+    TestAnswerNextFileDialog({program.InFolder("COPY.DAM")});
+    program.Main()->FileSaveAsItem->Click();
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text, String("File is already in use, change file name"));
+    EXPECT_FALSE(FileExists(program.InFolder("COPY.DAM")));
+
+    // The copy reads back as the model that was saved.
+    program.Main()->FileCloseItem->Click();
+    TestProcess();
+    ASSERT_EQ(program.Documents(), 0);
+    program.Main()->LectureFichier1_0(copy);
+    ASSERT_TRUE(ProceedFlag);
+    EXPECT_EQ(CurrentModel.NJoints, document == nullptr ? 0 : CurrentModel.NJoints);
+}
+
+TEST(MainWindow, ClosingAChangedDocumentAsksAndFollowsTheAnswer)
+{
+    TRunningProgram program;
+    program.Main()->FileNewItem->Click();
+    ASSERT_EQ(program.Documents(), 1);
+    TMDIChild* document = program.Active();
+    EXPECT_EQ(document->Caption(), String("Noname1"));
+    document->Param.Donnees.Include(daChanged);
+
+    // Cancel keeps the window.
+    TestAnswerNextMessageBox(mrCancel);
+    program.Main()->FileCloseItem->Click();
+    TestProcess();
+    ASSERT_EQ(program.Documents(), 1);
+    EXPECT_EQ(TestMessageBoxes().back().Text, String("Save file: Noname1 ?"));
+
+    // Yes on a document without a file asks for a name; cancelling it keeps the window, changed.
+    TestAnswerNextMessageBox(mrYes);
+    TestAnswerNextFileDialog({});
+    program.Main()->FileCloseItem->Click();
+    TestProcess();
+    ASSERT_EQ(program.Documents(), 1);
+    EXPECT_TRUE(program.Active()->Param.Donnees.Contains(daChanged));
+
+    // Yes with a name saves and closes.
+    const String named = program.InFolder("new dam.dam");
+    TestAnswerNextMessageBox(mrYes);
+    TestAnswerNextFileDialog({named});
+    program.Main()->FileCloseItem->Click();
+    TestProcess();
+    EXPECT_EQ(program.Documents(), 0);
+    EXPECT_TRUE(FileExists(named));
+    EXPECT_EQ(RecentFiles().front(), named.ToUtf8());
+    EXPECT_TRUE(Commands() == NoDocument);
+
+    // No closes without saving.
+    program.Main()->FileNewItem->Click();
+    program.Active()->Param.Donnees.Include(daChanged);
+    TestAnswerNextMessageBox(mrNo);
+    program.Main()->FileCloseItem->Click();
+    TestProcess();
+    EXPECT_EQ(program.Documents(), 0);
+
+    // An unchanged document closes without a question.
+    program.Main()->FileNewItem->Click();
+    const size_t boxes = TestMessageBoxes().size();
+    program.Main()->FileCloseItem->Click();
+    TestProcess();
+    EXPECT_EQ(program.Documents(), 0);
+    EXPECT_EQ(TestMessageBoxes().size(), boxes);
+}
+
+TEST(MainWindow, UnitListConvertsTheWholeActiveModel)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* document = program.Active();
+    ASSERT_EQ(document->Param.unites, SI);
+    const double heightMetres = document->Param.Dim.Elev.A - document->Param.Dim.Elev.B;
+    document->Param.Donnees.Include(daAnalysed);
+    program.Main()->ComboUnits->SetItemIndex(1);
+    program.Main()->ComboUnitsChange(program.Main()->ComboUnits);
+    EXPECT_EQ(document->Param.unites, US);
+    EXPECT_NEAR(document->Param.Dim.Elev.A - document->Param.Dim.Elev.B, heightMetres / 0.3048, 1e-6);
+    EXPECT_TRUE(document->Param.Donnees.Contains(daChanged));
+    EXPECT_FALSE(document->Param.Donnees.Contains(daAnalysed));
+    EXPECT_EQ(CurrentModel.unites, US);
+    // The system the model already has changes nothing.
+    document->Param.Donnees.Exclude(daChanged);
+    program.Main()->ComboUnitsChange(program.Main()->ComboUnits);
+    EXPECT_FALSE(document->Param.Donnees.Contains(daChanged));
+}
+
+TEST(MainWindow, SettingsAreWrittenAtExitAndReadAtStart)
+{
+    std::string written;
+    std::string folderPath;
+    {
+        TRunningProgram program({"{sample}"});
+        program.Main()->SetBounds(40, 30, 700, 500);
+        LastDirectory = "/srv/dams/";
+        LastFilterIndex = 2;
+        ASSERT_TRUE(program.Exit());
+        written = program.SettingsText();
+        folderPath = program.Sample().ToUtf8();
+    }
+    for (const std::string line : {"[Window]\nWindow State=0\nTop=30\nLeft=40\nHeight=500\nWidth=700\n",
+                                   "[File]\nLast Directory=/srv/dams/\nFilter Index=2\n"})
+        EXPECT_NE(written.find(line), std::string::npos) << written;
+    EXPECT_NE(written.find("[Recent Files]\nFile1=" + folderPath + "\n"), std::string::npos) << written;
+
+    TRunningProgram again({}, "[Window]\nWindow State=0\nTop=30\nLeft=40\nHeight=500\nWidth=700\n"
+                              "[File]\nLast Directory=/srv/dams/\nFilter Index=2\n"
+                              "[Recent Files]\nFile1=/srv/dams/a.dam\nFile2=/srv/dams/b.dam\n");
+    EXPECT_EQ(LastDirectory, String("/srv/dams/"));
+    EXPECT_EQ(LastFilterIndex, 2);
+    EXPECT_EQ(RecentFiles(), (std::vector<std::string>{"/srv/dams/a.dam", "/srv/dams/b.dam"}));
+    EXPECT_EQ(again.Main()->Left(), 40);
+    EXPECT_EQ(again.Main()->Width(), 700);
+}
+
+TEST(MainWindow, MinimizedExitKeepsThePlacementKeys)
+{
+    TRunningProgram program({}, "[Window]\nWindow State=0\nTop=30\nLeft=40\nHeight=500\nWidth=700\n");
+    program.Main()->SetWindowState(wsMinimized);
+    ASSERT_TRUE(program.Exit());
+    const std::string text = program.SettingsText();
+    EXPECT_NE(text.find("Window State=1\nTop=30\nLeft=40\nHeight=500\nWidth=700\n"), std::string::npos) << text;
+}
+
+TEST(MainWindow, ExitAsksForEveryChangedDocumentLastFirstAndCancelKeepsAll)
+{
+    TRunningProgram program({}, "[Window]\nWindow State=0\nTop=30\nLeft=40\nHeight=500\nWidth=700\n");
+    program.Main()->FileNewItem->Click();
+    program.Main()->FileNewItem->Click();
+    for (Integer i = 0; i < 2; ++i) program.Main()->DocumentWindow(i)->Param.Donnees.Include(daChanged);
+    TestAnswerNextMessageBox(mrNo);
+    TestAnswerNextMessageBox(mrCancel);
+    EXPECT_FALSE(program.Exit());
+    EXPECT_EQ(program.Documents(), 2);
+    ASSERT_EQ(TestMessageBoxes().size(), 2u);
+    EXPECT_EQ(Copy(TestMessageBoxes()[0].Text, 1, 11), String("Save file: "));
+    EXPECT_NE(Pos("\rbefore closing Dorvane?", TestMessageBoxes()[0].Text), 0);
+    EXPECT_EQ(program.SettingsText().find("Filter Index"), std::string::npos);   // nothing written
+}
+
+TEST(MainWindow, SavingAtExitWritesEachDocumentUnderItsOwnName)
+{
+    TRunningProgram program({"{sample}"});
+    const String copy = program.InFolder("second.dam");
+    std::filesystem::copy_file(program.Sample().ToUtf8(), copy.ToUtf8());
+    TestDropFiles(program.Main(), {copy});
+    ASSERT_EQ(program.Documents(), 2);
+    TMDIChild* first = program.Main()->DocumentWindow(0) == program.Active() ? program.Main()->DocumentWindow(1)
+                                                                              : program.Main()->DocumentWindow(0);
+    TMDIChild* active = program.Active();
+    first->Param.Donnees.Include(daChanged);
+    first->Param.Infos.Titre = "Saved at exit";
+    const String activeCaption = active->Caption();
+    TestAnswerNextMessageBox(mrYes);
+    ASSERT_TRUE(program.Exit());
+    // The active document keeps its name; the saved file holds the changed model.
+    EXPECT_EQ(active->Caption(), activeCaption);
+    TDamFileHostHeadless host;
+    LectureFichier1_0(host, first->Caption());
+    ASSERT_TRUE(host.Proceed);
+    EXPECT_EQ(host.Model.Infos.Titre.ToString(), String("Saved at exit"));
+}
