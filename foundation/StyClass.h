@@ -2,9 +2,15 @@
 // The process-wide application object of the styled-control library and its timer pool: many
 // logical timers multiplexed on one system timer that ticks every MinInterval milliseconds.
 #include <array>
+#include <chrono>
+#include <memory>
+#include <vector>
 
 #include "foundation/StyCustomComponent.h"
+#include "foundation/StyProcs.h"
+#include "foundation/StyThemes.h"
 #include "platform/classes/Events.h"
+#include "platform/classes/Set.h"
 #include "platform/rtl/Lists.h"
 
 class TTimer;
@@ -134,11 +140,75 @@ private:
 
 // ---------------------------------------------------------------- application object
 
+class TNamedMapping;
+class TLocalMessageServer;
+
+enum TStyApplicationOption {
+    aoAutoRealizePalette, aoMouseCtrlActive, aoLogAlwaysClear, aoLogException, aoLogHeader, aoLogNr, aoLogTime, aoLogDate
+};
+using TStyApplicationOptions = Set<TStyApplicationOption>;
+enum TStyEditMode { emInsert, emShift, emCtrl, emAlt, emCaps, emNum, emScroll };
+using TStyEditModes = Set<TStyEditMode>;
+enum TStyLogAction { laNone, laClearLog, laBackupLog };
+
+using TStyMaxLogSizeEvent = TEvent<TObject*, const String&, bool&>;      // Sender, LogName, Cancel
+using TStyOnHeaderWrite = TEvent<TObject*, TStringList&>;               // Sender, Target
+using TStyExceptionEvent = TEvent<TObject*, Exception&, bool&>;         // Sender, E, Cancel
+using TStyOnReceiveData = TEvent<TObject*, const void*, Integer>;       // Sender, AData, ASize
+
+// "<name>:" and a line break, then "Invalid owner (<>TForm) or second instance on a form" (0) or
+// "Already one <name> control in this project!" (1); other values give no message.
+class EStyOneInstError : public Exception {
+public:
+    EStyOneInstError(const String& cName, Byte aValue);
+};
+
+// The library's companion of the platform's application object: the log file, the previous
+// running copy of the program and the data sent to it, the pool timers, theme flags, the editors'
+// edit mode and a stopwatch.
 class TStyApplication : public TComponent {
     DECLARE_CLASS(TStyApplication, TComponent)
 public:
-    explicit TStyApplication(TComponent* AOwner);
+    // The instance check runs on the name of the running program (upper-cased file name);
+    // InstanceName replaces it.
+    explicit TStyApplication(TComponent* AOwner, const String& InstanceName = String());
     ~TStyApplication() override;
+
+    // ---- log
+    const String& LogMask() const { return FMask; }
+    void SetLogMask(const String& Value) { FMask = Value; }
+    TStyApplicationOptions Options() const { return FOptions; }
+    void SetOptions(TStyApplicationOptions Value) { FOptions = Value; }
+    const String& LogName() const { return FLogName; }
+    // A blank name is the program's with ".LOG", a blank extension gets ".LOG"; unless the prefix
+    // is ppFixed the file lies in the prefix folder.
+    void SetLogName(const String& Value);
+    TStyPathPrefix LogPrefix() const { return FLogPrefix; }
+    void SetLogPrefix(TStyPathPrefix Value);
+    Integer LogMaxsize() const { return FLogMaxSize; }
+    void SetLogMaxsize(Integer Value) { FLogMaxSize = Value; }
+    TStyLogAction LogMaxAction() const { return FlogAction; }
+    void SetLogMaxAction(TStyLogAction Value) { FlogAction = Value; }
+    // One entry: "#CR" an empty line, "#Line" 80 stars, "#Header" the header; any other text a
+    // numbered line built from LogMask.  A file that cannot be written drops the entry.
+    void LogWrite(const String& aValue);
+    // The exception being handled, with the class and name of Sender.
+    void LogException(TComponent* Sender);
+    void HandleException(TObject* Sender, Exception& E);
+    TStyMaxLogSizeEvent OnMaxLogSize;
+    TStyOnHeaderWrite OnHeaderWrite;
+    TStyExceptionEvent OnException;
+
+    // ---- previous running copy
+    bool IsPrevRunning() const { return FIsPrevRunning; }
+    Cardinal PreviouseAppWin() const { return FPreviouseAppWin; }
+    // The socket on which this copy hears the data later copies send; -1 when none.
+    int MonitorHandle() const;
+    // EInvalidOperation "No previous app instance running." without one; otherwise waits until
+    // the first copy has handled the data.
+    void SendDataToPrevApp(const void* AData, Integer ASize);
+    void RegisterDataReceiver(const TStyOnReceiveData& AReceiver);
+    void UnregisterDataReceiver(const TStyOnReceiveData& AReceiver);
 
     // Pool timers with the identifiers $FD01 .. $FDFA; 0 when all 250 are in use.
     Word AddTimer(Word wInterval, const TNotifyEvent& CallProc);
@@ -157,8 +227,48 @@ public:
     // The application's own settings component, with default settings.
     TStyIniCtrl* Ini() const { return FIniCtrl; }
 
+    // ---- editors, themes, stopwatch, system
+    TStyEditModes EditMode() const { return FEditMode; }
+    void SetEditMode(TStyEditModes Value);
+    TNotifyEvent OnEditModeChange;
+    // Visual styles are not available: the flags read false and the classic drawing runs.
+    bool XPThemesSupported() const;
+    bool UseXPThemes() const;
+    void SetUseXPThemes(bool Value);
+    TStyThemeMode ThemeGlobalMode() const { return FGlobalThemeMode; }
+    void SetThemeGlobalMode(TStyThemeMode Value) { FGlobalThemeMode = Value; }
+    bool GetThemeModeSupported(TStyThemeMode Value) const;
+    void STWStart();
+    Integer STWStop();        // milliseconds since STWStart
+    Extended STWStopExt();    // seconds since STWStart
+    // The program may not shut the system down or log the user off: always false.
+    bool QuitWindows(Byte Mode);
+
 private:
     Integer FreeTimerSlot() const;
+    void CheckPreviousInstance(const String& InstanceName);
+    void ReceiveData(const std::vector<Byte>& Data);
+    void WriteLogLines(const std::vector<String>& Lines, bool Restart);
+    std::vector<String> HeaderLines();
+
+    String FMask = "#tdl";
+    TStyApplicationOptions FOptions{aoMouseCtrlActive, aoLogAlwaysClear, aoLogHeader, aoLogNr};
+    TStyEditModes FEditMode{emInsert};
+    TStyPathPrefix FLogPrefix = ppProgram;
+    String FLogName;
+    Integer FLogMaxSize = -1;
+    Byte FUpdate = 0;
+    Integer FCounter = 0;
+    TStyLogAction FlogAction = laNone;
+    std::chrono::steady_clock::time_point FStartTime{};
+    String FInstanceName;
+    std::unique_ptr<TNamedMapping> FMapping;
+    std::unique_ptr<TLocalMessageServer> FMonitor;
+    bool FIsPrevRunning = false;
+    Cardinal FPreviouseAppWin = 0;
+    std::vector<TStyOnReceiveData> FDataReceivers;
+    bool FUseXPThemes = true;
+    TStyThemeMode FGlobalThemeMode = ttmPlatform;
 
     String FCompany;
     String FVersion;

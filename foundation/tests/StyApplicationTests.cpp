@@ -1,0 +1,184 @@
+// The application object: its log file, the previous running copy and the data sent to it (two
+// processes), the edit mode, the stopwatch and what it refuses.
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "foundation/StyClass.h"
+#include "platform/forms/Forms.h"
+#include "platform/rtl/FileSys.h"
+#include "platform/testing/Driver.h"
+
+extern char** environ;
+
+namespace {
+
+class LogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "dorvane-log-XXXXXX").string();
+        FFolder = ::mkdtemp(pattern.data()) ? pattern : std::string();
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(FFolder, ignored);
+    }
+    std::vector<std::string> LogLines(const String& name) const
+    {
+        std::ifstream in(name.ToUtf8());
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        return lines;
+    }
+    std::string FFolder;
+};
+
+class TReceiver : public TObject {
+public:
+    void First(TObject*, const void* data, Integer size)
+    {
+        Order.push_back("first");
+        Data.assign(static_cast<const char*>(data), static_cast<size_t>(size));
+    }
+    void Second(TObject*, const void*, Integer) { Order.push_back("second"); }
+    void Changed(TObject*) { ++Changes; }
+    std::vector<std::string> Order;
+    std::string Data;
+    int Changes = 0;
+};
+
+}  // namespace
+
+TEST_F(LogTest, FirstWriteEmptiesTheFileAndWritesTheHeader)
+{
+    TStyApplication application(nullptr, "log-test-" + IntToStr(::getpid()));
+    EXPECT_EQ(ExtractFileName(application.LogName()), ExtractFileName(ChangeFileExt(ProgramFileName(), ".LOG")));
+    EXPECT_EQ(ExtractFilePath(application.LogName()), ProgramDir());
+    application.SetLogPrefix(ppFixed);
+    application.SetLogName(String(FFolder + "/dam"));
+    EXPECT_EQ(application.LogName(), String(FFolder + "/dam.LOG"));
+    {
+        std::ofstream old(FFolder + "/dam.LOG");
+        old << "left from an earlier run\n";
+    }
+    application.SetVersion("2.0.9.1");
+    application.LogWrite("Model opened");
+    application.LogWrite("#Line");
+    application.LogWrite("Analysis run");
+    std::vector<std::string> lines = LogLines(application.LogName());
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0], "");
+    EXPECT_EQ(lines[1].rfind("LogFile started: ", 0), 0u);
+    EXPECT_EQ(lines[2], "Application    : " + Application->Title().ToUtf8());
+    EXPECT_EQ(lines[3], "Path/ExeName   : " + ProgramFileName().ToUtf8());
+    EXPECT_EQ(lines[4], "Version        : 2.0.9.1");
+    EXPECT_EQ(lines[5], std::string(80, '*'));
+    EXPECT_EQ(lines[6], "");
+    EXPECT_EQ(lines[7], "Entries:");
+    EXPECT_EQ(lines[8], "00001: Model opened");
+    EXPECT_EQ(lines[9], std::string(80, '*'));
+    EXPECT_EQ(lines[10], "00002: Analysis run");   // the line does not count
+}
+
+TEST_F(LogTest, OversizedLogIsBackedUpAndRestarted)
+{
+    TStyApplication application(nullptr, "log-size-" + IntToStr(::getpid()));
+    application.SetLogPrefix(ppFixed);
+    application.SetLogName(String(FFolder + "/app.LOG"));
+    application.SetOptions(TStyApplicationOptions{aoLogNr});
+    application.SetLogMaxAction(laBackupLog);
+    application.SetLogMaxsize(100);   // below 101: no limit
+    for (int i = 0; i < 10; ++i) application.LogWrite("a fairly long entry of the log");
+    EXPECT_EQ(LogLines(application.LogName()).size(), 10u);
+
+    std::ofstream(FFolder + "/app.l0") << "older backup\n";
+    application.SetLogMaxsize(200);
+    application.LogWrite("over the limit");
+    EXPECT_TRUE(FileExists(String(FFolder + "/app.l1")));
+    std::vector<std::string> lines = LogLines(application.LogName());
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[6], "Entries:");   // a new log starts with its header (no version line)
+    EXPECT_EQ(lines.back(), "00011: over the limit");
+}
+
+TEST(StyApplicationTests, EditModeStopwatchAndRefusals)
+{
+    TStyApplication application(nullptr, "misc-" + IntToStr(::getpid()));
+    TReceiver receiver;
+    application.OnEditModeChange = TNotifyEvent(&receiver, &TReceiver::Changed);
+    EXPECT_EQ(application.EditMode(), TStyEditModes{emInsert});
+    application.SetEditMode(TStyEditModes{emInsert});
+    application.SetEditMode(TStyEditModes{emShift});
+    EXPECT_EQ(receiver.Changes, 1);
+
+    application.STWStart();
+    EXPECT_GE(application.STWStopExt(), 0);
+    EXPECT_GE(application.STWStop(), 0);
+    EXPECT_FALSE(application.QuitWindows(0));
+    EXPECT_FALSE(application.UseXPThemes());
+    application.SetUseXPThemes(true);
+    EXPECT_FALSE(application.UseXPThemes());
+    EXPECT_TRUE(application.GetThemeModeSupported(ttmNone));
+    EXPECT_FALSE(application.GetThemeModeSupported(ttmNative));
+    EXPECT_FALSE(application.IsPrevRunning());
+    EXPECT_THROW(application.SendDataToPrevApp("x", 1), EInvalidOperation);
+
+    EXPECT_EQ(EStyOneInstError("TStyMessageHint", 1).Message(),
+              "TStyMessageHint:\rAlready one TStyMessageHint control in this project!");
+    EXPECT_EQ(EStyOneInstError("THint", 0).Message(), "THint:\rInvalid owner (<>TForm) or second instance on a form");
+    EXPECT_EQ(EStyOneInstError("THint", 2).Message(), "");
+}
+
+// Run by the test below as a second process of the same program.
+TEST(StyApplicationTests, SecondCopySendsItsData)
+{
+    const char* name = std::getenv("DORVANE_FIRST_COPY");
+    if (!name) GTEST_SKIP() << "started by TwoCopies only";
+    TStyApplication second(nullptr, name);
+    ASSERT_TRUE(second.IsPrevRunning());
+    EXPECT_EQ(second.PreviouseAppWin(), static_cast<Cardinal>(::getppid()));
+    second.SendDataToPrevApp("joint 3", 7);
+}
+
+TEST(StyApplicationTests, TwoCopiesTheSecondSeesTheFirstAndItsDataArrives)
+{
+    TTestClock clock;
+    const std::string name = "two-copies-" + std::to_string(::getpid());
+    TStyApplication first(nullptr, String(name));
+    ASSERT_FALSE(first.IsPrevRunning());
+    ASSERT_GE(first.MonitorHandle(), 0);
+    TReceiver receiver;
+    first.RegisterDataReceiver(TStyOnReceiveData(&receiver, &TReceiver::First));
+    first.RegisterDataReceiver(TStyOnReceiveData(&receiver, &TReceiver::Second));
+    first.RegisterDataReceiver(TStyOnReceiveData(&receiver, &TReceiver::Second));   // once only
+
+    ::setenv("DORVANE_FIRST_COPY", name.c_str(), 1);
+    const std::string program = ProgramFileName().ToUtf8();
+    std::string filter = "--gtest_filter=StyApplicationTests.SecondCopySendsItsData";
+    char* argv[] = {const_cast<char*>(program.c_str()), filter.data(), nullptr};
+    pid_t child = 0;
+    ASSERT_EQ(::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv, environ), 0);
+    ::unsetenv("DORVANE_FIRST_COPY");
+
+    // The second copy waits until its data has been handled here.
+    pollfd waiting{first.MonitorHandle(), POLLIN, 0};
+    ASSERT_EQ(::poll(&waiting, 1, 30000), 1);
+    clock.Advance(100);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(receiver.Data, "joint 3");
+    EXPECT_EQ(receiver.Order, (std::vector<std::string>{"second", "first"}));   // last registered first
+    first.UnregisterDataReceiver(TStyOnReceiveData(&receiver, &TReceiver::First));
+    first.UnregisterDataReceiver(TStyOnReceiveData(&receiver, &TReceiver::Second));
+}
