@@ -10,7 +10,9 @@
 #include "foundation/StySysIn.h"
 #include "foundation/StyUnicode.h"
 #include "platform/controls/WindowSystem.h"
+#include "platform/controls/Messages.h"
 #include "platform/forms/Forms.h"
+#include "platform/graphics/Bitmaps.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/rtl/InstanceLink.h"
@@ -293,6 +295,81 @@ Integer TStyApplication::STWStop()
 bool TStyApplication::QuitWindows(Byte)
 {
     return false;
+}
+
+namespace {
+
+// WM_THEMECHANGED to the windowed controls at any depth whose window exists.
+void TellWindowedControls(TWinControl* parent)
+{
+    for (Integer i = 0; i < parent->ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(parent->Controls(i))) {
+            if (child->HandleAllocated()) child->Perform(WM_THEMECHANGED);
+            TellWindowedControls(child);
+        }
+}
+
+}  // namespace
+
+void TStyApplication::DoThemeChange()
+{
+    if (!Screen) return;
+    for (Integer i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* form = Screen->Forms(i);
+        form->Perform(UM_THEMECHANGED);
+        if (!form->Visible()) continue;
+        TMessage message{UM_THEMECHANGED, 0, 0, 0};
+        form->Broadcast(message);
+        TellWindowedControls(form);
+        if (!FStyOnly) form->Perform(WM_THEMECHANGED);
+    }
+}
+
+String TStyApplication::UnicodeTitle() const
+{
+    return Application ? Application->Title() : String();
+}
+
+void TStyApplication::SetUnicodeTitle(const String& Value)
+{
+    if (Application) Application->SetTitle(Value);
+}
+
+TBitmap* TStyApplication::GetBrushBitmap(TColor aColor)
+{
+    if (!FPatternBitmap) {
+        FPatternBitmap = std::make_unique<TBitmap>(8, 8);
+        for (Integer y = 0; y < 8; ++y)
+            for (Integer x = 0; x < 8; ++x) FPatternBitmap->Canvas().SetPixel(x, y, clWhite);
+    }
+    if (aColor != FLastColor) {
+        for (Integer y = 0; y < 8; ++y)
+            for (Integer x = 0; x < 8; ++x)
+                if ((x + y) % 2 == 1) FPatternBitmap->Canvas().SetPixel(x, y, aColor);
+        FLastColor = aColor;
+    }
+    return FPatternBitmap.get();
+}
+
+TBitmap* TStyApplication::PatternBitmap()
+{
+    if (!FMonoPattern) {
+        FMonoPattern = std::make_unique<TBitmap>(8, 8);
+        FMonoPattern->Assign(*GetBrushBitmap(clBlack));
+    }
+    return FMonoPattern.get();
+}
+
+bool InvalidSingleInstance(TComponent* Component, TClass Class, bool AllowDataModule)
+{
+    const bool isForm = Component && Component->InheritsFrom(TCustomForm::StaticClass());
+    const bool isDataModule = Component && Component->ClassNameIs("TDataModule");
+    if (!Component || (!isForm && (!AllowDataModule || !isDataModule))) return true;
+    if (!Class) return false;
+    int count = 0;
+    for (Integer i = 0; i < Component->ComponentCount(); ++i)
+        if (Component->Components(i)->InheritsFrom(Class)) ++count;
+    return count >= 2;
 }
 
 String TStyApplication::GetDefaultRegPath() const

@@ -142,6 +142,7 @@ private:
 
 class TNamedMapping;
 class TLocalMessageServer;
+class TBitmap;
 
 enum TStyApplicationOption {
     aoAutoRealizePalette, aoMouseCtrlActive, aoLogAlwaysClear, aoLogException, aoLogHeader, aoLogNr, aoLogTime, aoLogDate
@@ -243,6 +244,21 @@ public:
     Extended STWStopExt();    // seconds since STWStart
     // The program may not shut the system down or log the user off: always false.
     bool QuitWindows(Byte Mode);
+    bool UseXPThemesStyOnly() const { return FStyOnly; }
+    void SetUseXPThemesStyOnly(bool Value) { FStyOnly = Value; }
+    bool ThemeUseColorProperty() const { return FThemeUseColorProperty; }
+    void SetThemeUseColorProperty(bool Value) { FThemeUseColorProperty = Value; }
+    // Tells every form (1513) and, on visible forms, their controls of a change of theme; the
+    // windowed controls (and, unless UseXPThemesStyOnly, the form) get WM_THEMECHANGED.
+    void DoThemeChange();
+
+    // The platform application's title.
+    String UnicodeTitle() const;
+    void SetUnicodeTitle(const String& Value);
+    // An 8 x 8 checkerboard of aColor and white, drawn again only for another colour; the same
+    // bitmap each time.  PatternBitmap is a copy of the black one of its own.
+    TBitmap* GetBrushBitmap(TColor aColor);
+    TBitmap* PatternBitmap();
 
 private:
     Integer FreeTimerSlot() const;
@@ -268,7 +284,12 @@ private:
     Cardinal FPreviouseAppWin = 0;
     std::vector<TStyOnReceiveData> FDataReceivers;
     bool FUseXPThemes = true;
+    bool FStyOnly = false;
+    bool FThemeUseColorProperty = true;
     TStyThemeMode FGlobalThemeMode = ttmPlatform;
+    std::unique_ptr<TBitmap> FMonoPattern;
+    std::unique_ptr<TBitmap> FPatternBitmap;
+    TColor FLastColor = 0x1FFFFFFF;
 
     String FCompany;
     String FVersion;
@@ -276,6 +297,10 @@ private:
     TStyIniCtrl* FIniCtrl;
     std::array<bool, 250> FTimerSlots{};
 };
+
+// True when component is no form (nor, when allowed, a data module), or when it owns two or
+// more components of that class; false for a nil class.
+bool InvalidSingleInstance(TComponent* Component, TClass Class, bool AllowDataModule);
 
 // The process-wide application object, made on first use.
 TStyApplication* StyApplication();

@@ -14,6 +14,8 @@
 
 #include "foundation/StyClass.h"
 #include "platform/forms/Forms.h"
+#include "platform/graphics/Bitmaps.h"
+#include "platform/stdctrls/Timer.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/testing/Driver.h"
 
@@ -181,4 +183,61 @@ TEST(StyApplicationTests, TwoCopiesTheSecondSeesTheFirstAndItsDataArrives)
     EXPECT_EQ(receiver.Order, (std::vector<std::string>{"second", "first"}));   // last registered first
     first.UnregisterDataReceiver(TStyOnReceiveData(&receiver, &TReceiver::First));
     first.UnregisterDataReceiver(TStyOnReceiveData(&receiver, &TReceiver::Second));
+}
+
+TEST(StyApplicationTests, BrushBitmapIsACheckerboardOfTheColourAndWhite)
+{
+    TStyApplication application(nullptr, "brush-" + IntToStr(::getpid()));
+    TBitmap* bitmap = application.GetBrushBitmap(clRed);
+    EXPECT_EQ(bitmap->Width(), 8);
+    EXPECT_EQ(bitmap->Canvas().Pixel(0, 0), clWhite);
+    EXPECT_EQ(bitmap->Canvas().Pixel(1, 0), clRed);
+    EXPECT_EQ(bitmap->Canvas().Pixel(0, 1), clRed);
+    EXPECT_EQ(bitmap->Canvas().Pixel(7, 7), clWhite);
+    EXPECT_EQ(application.GetBrushBitmap(clBlue), bitmap);   // the same bitmap, drawn again
+    EXPECT_EQ(bitmap->Canvas().Pixel(1, 0), clBlue);
+    TBitmap* pattern = application.PatternBitmap();
+    EXPECT_NE(pattern, bitmap);
+    EXPECT_EQ(pattern->Canvas().Pixel(1, 0), clBlack);
+    EXPECT_EQ(pattern->Canvas().Pixel(0, 0), clWhite);
+}
+
+TEST(StyApplicationTests, SingleInstanceRuleForFormsAndTheirComponents)
+{
+    EXPECT_TRUE(InvalidSingleInstance(nullptr, TComponent::StaticClass(), false));
+    TComponent plain(nullptr);
+    EXPECT_TRUE(InvalidSingleInstance(&plain, TComponent::StaticClass(), true));   // no form
+    TApplication* owner = Application;
+    TForm* form = new TForm(owner);
+    EXPECT_FALSE(InvalidSingleInstance(form, nullptr, false));
+    new TTimer(form);
+    EXPECT_FALSE(InvalidSingleInstance(form, TTimer::StaticClass(), false));
+    new TTimer(form);
+    EXPECT_TRUE(InvalidSingleInstance(form, TTimer::StaticClass(), false));
+    delete form;
+}
+
+namespace {
+
+// Records the theme messages it gets.
+class TThemeWatcher : public TForm {
+public:
+    explicit TThemeWatcher(TComponent* AOwner) : TForm(AOwner) {}
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == UM_THEMECHANGED || message.Msg == WM_THEMECHANGED) Seen.push_back(message.Msg);
+        TForm::WndProc(message);
+    }
+    std::vector<Cardinal> Seen;
+};
+
+}  // namespace
+
+TEST(StyApplicationTests, ThemeChangeReachesEveryForm)
+{
+    TStyApplication application(nullptr, "theme-" + IntToStr(::getpid()));
+    TThemeWatcher* hidden = new TThemeWatcher(Application);
+    application.DoThemeChange();
+    EXPECT_EQ(hidden->Seen, std::vector<Cardinal>{UM_THEMECHANGED});   // a hidden form only hears of it
+    delete hidden;
 }
