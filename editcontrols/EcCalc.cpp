@@ -1,0 +1,221 @@
+// The calculator's arithmetic: digits and operators typed into the display, the pending
+// operation, percentages, square root and reciprocal, memory and the error state.
+#include "editcontrols/EcCalc.h"
+
+#include <cmath>
+
+#include "platform/services/Sound.h"
+
+const char16_t CalcKeys[] = u"0123456789_./*-+Q%R=\bC";
+
+namespace {
+
+constexpr char16_t Backspace = 8;
+constexpr char16_t CtrlC = 3;
+constexpr char16_t CtrlV = 22;
+constexpr char16_t Enter = 13;
+constexpr char16_t Escape = 27;
+
+char16_t UpCase(char16_t c)
+{
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
+
+void Fire(const std::function<void()>& event)
+{
+    if (event) event();
+}
+
+}  // namespace
+
+int CalcKeyTag(char16_t key, char16_t decimalSeparator)
+{
+    if (key == u',' || key == u'.' || key == decimalSeparator) key = u'.';
+    else if (key == Enter) key = u'=';
+    else if (key == Escape) key = u'C';
+    key = UpCase(key);
+    for (int tag = 0; CalcKeys[tag] != 0; ++tag)
+        if (CalcKeys[tag] == key) return tag;
+    return -1;
+}
+
+char16_t CalcButtonChar(TCalcBtnKind kind, char16_t decimalSeparator)
+{
+    if (kind == cbDcm) return decimalSeparator;
+    if (kind >= cbNum0 && kind <= cbClr) return CalcKeys[kind - 1];
+    return 0;
+}
+
+Extended TEcCalcEngine::DisplayValue() const
+{
+    Extended value = 0;
+    if (FStatus == csError || !TryStrToFloat(Trim(FText), value, *FSettings)) return 0;
+    return value;
+}
+
+void TEcCalcEngine::SetDisplayValue(Extended value)
+{
+    const String text = FloatToStrF(value, ffGeneral, DisplayDigits(), 0, *FSettings);
+    if (text == FText) return;
+    SetText(text);
+    Fire(OnDisplayChange);
+}
+
+void TEcCalcEngine::SetText(const String& text)
+{
+    if (text == FText) return;
+    FText = text;
+    Fire(OnTextChange);
+}
+
+void TEcCalcEngine::StartNumber()
+{
+    if (FStatus != csFirst) return;
+    FStatus = csValid;
+    SetText("0");
+}
+
+// The error state: the display shows "Error" until "C" or a new value.
+void TEcCalcEngine::Fail()
+{
+    FStatus = csError;
+    SetText("Error");
+    if (FBeepOnError) MessageBeep(0);
+    Fire(OnError);
+}
+
+void TEcCalcEngine::Refuse()
+{
+    if (FBeepOnError) MessageBeep(0);
+}
+
+void TEcCalcEngine::CalcKeyPress(char16_t key)
+{
+    const int tag = CalcKeyTag(key, FSettings->DecimalSeparator);
+    ProcessKey(tag >= 0 ? CalcButtonChar(static_cast<TCalcBtnKind>(tag + 1), FSettings->DecimalSeparator) : key);
+}
+
+// The pending operation with x, the display value: "%" takes x as a percentage of the operand
+// for "+" and "-" and as a hundredth for "*" and "/".
+void TEcCalcEngine::CompleteOperation(char16_t key)
+{
+    Extended x = DisplayValue();
+    if (key == u'%') {
+        if (FOperator == u'*' || FOperator == u'/') x = x / 100;
+        else if (FOperator == u'+' || FOperator == u'-') x = FOperand * x / 100;
+    }
+    Extended result = 0;
+    switch (FOperator) {
+    case u'+': result = FOperand + x; break;
+    case u'-': result = FOperand - x; break;
+    case u'*': result = FOperand * x; break;
+    case u'/':
+        if (x == 0) return Fail();
+        result = FOperand / x;
+        break;
+    default: return;   // "=" or nothing pending: the display stays
+    }
+    ShowResult(result);
+}
+
+// A result beyond the range of the operand (an overflow to infinity) is an error, as a division
+// by zero is: the calculator never hands on a number it cannot hold.
+void TEcCalcEngine::ShowResult(Extended result)
+{
+    if (!std::isfinite(static_cast<double>(result))) return Fail();
+    SetDisplayValue(result);
+}
+
+void TEcCalcEngine::ProcessKey(char16_t key)
+{
+    key = UpCase(key);
+    if (FStatus == csError && key != u'C') return;
+    if (OnCalcKey) OnCalcKey(key);
+    if (key == 0) return;
+    const char16_t dec = FSettings->DecimalSeparator;
+
+    if (key == u',' || key == u'.' || key == dec) {
+        StartNumber();
+        if (Pos(String::FromChar(dec), FText) == 0) SetText(FText + dec);
+    } else if (key == CtrlC) {
+        Fire(OnCopy);
+    } else if (key == CtrlV) {
+        Fire(OnPaste);
+    } else if (key == Backspace) {
+        StartNumber();
+        if (FText.Length() == 1 || (FText.Length() == 2 && FText[1] == u'-')) SetText("0");
+        else SetText(Copy(FText, 1, FText.Length() - 1));
+    } else if (key == Enter || key == u'%' || key == u'*' || key == u'+' || key == u'-' || key == u'/' || key == u'=') {
+        if (FStatus == csValid) {
+            FStatus = csFirst;
+            CompleteOperation(key);
+        }
+        FOperator = key;
+        FOperand = static_cast<double>(DisplayValue());
+        if (key == Enter || key == u'%' || key == u'=') Fire(OnResult);
+    } else if (key == Escape || key == u'C') {
+        FStatus = csFirst;
+        SetDisplayValue(0);
+        FOperator = u'=';
+    } else if (key >= u'0' && key <= u'9') {
+        StartNumber();
+        if (FText == "0") SetText("");
+        if (Pos("E", FText) > 0) return;
+        const int room = DisplayDigits() + (Pos("-", FText) > 0 ? 1 : 0);
+        if (FText.Length() < room) SetText(FText + key);
+        else Refuse();
+    } else if (key == u'Q' || key == u'R') {
+        if (FStatus == csError) return;
+        FStatus = csFirst;
+        const Extended x = DisplayValue();
+        if ((key == u'Q' && x < 0) || (key == u'R' && x == 0)) return Fail();
+        ShowResult(key == u'Q' ? std::sqrt(x) : 1 / x);
+    } else if (key == u'_') {
+        SetDisplayValue(-DisplayValue());
+    }
+}
+
+void TEcCalcEngine::MemoryPlus()
+{
+    if (FStatus == csError) return;
+    FStatus = csFirst;
+    FMemory += static_cast<double>(DisplayValue());
+}
+
+void TEcCalcEngine::MemoryStore()
+{
+    if (FStatus == csError) return;
+    FStatus = csFirst;
+    FMemory = static_cast<double>(DisplayValue());
+}
+
+void TEcCalcEngine::MemoryRecall()
+{
+    if (FStatus == csError) return;
+    StartNumber();
+    SetDisplayValue(FMemory);
+}
+
+void TEcCalcEngine::MemoryClear()
+{
+    FMemory = 0;
+}
+
+void TEcCalcEngine::LoadValue(const String& text)
+{
+    Extended value = 0;
+    if (!TryStrToFloat(Trim(text), value, *FSettings)) value = 0;
+    SetDisplayValue(value);
+    FStatus = csFirst;
+    FOperator = u'=';
+}
+
+void TEcCalcEngine::PasteText(const String& text)
+{
+    String number = text;
+    if (!FSettings->CurrencyString.IsEmpty())
+        number = StringReplace(number, FSettings->CurrencyString, "", rfReplaceAll);
+    Extended value = 0;
+    if (!TryStrToFloat(Trim(number), value, *FSettings)) value = 0;
+    SetDisplayValue(value);
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The calculator that the numeric edit drops down: a four-function calculator with memory.
+// TEcCalcEngine holds its arithmetic (display text, pending operation, memory), so the
+// computation is checked without a window; the panels around it turn clicks and keys into its
+// characters.
+#include <functional>
+
+#include "platform/rtl/SysFormat.h"
+#include "platform/rtl/Types.h"
+#include "platform/rtl/UString.h"
+
+enum TCalcBtnKind {
+    cbNone, cbNum0, cbNum1, cbNum2, cbNum3, cbNum4, cbNum5, cbNum6, cbNum7, cbNum8, cbNum9,
+    cbSgn, cbDcm, cbDiv, cbMul, cbSub, cbAdd, cbSqr, cbPcnt, cbRev, cbEql, cbBck, cbClr,
+    cbMP, cbMS, cbMR, cbMC, cbOk, cbCancel
+};
+
+enum TCalcPanelLayout { clDialog, clPopup };
+
+// csFirst: the next digit starts a new number; csValid: a number is entered or shown;
+// csError: the display shows the error text.
+enum TEcCalcState { csFirst, csValid, csError };
+
+// The keys that a calculator button stands for, in the order of the buttons' Tag (kind - 1):
+// the digits, "_" sign change, "." decimal, "/", "*", "-", "+", "Q" square root, "%", "R"
+// reciprocal, "=", backspace and "C" clear.
+extern const char16_t CalcKeys[];
+// The button Tag a typed key selects ("," "." and the decimal separator select the decimal key,
+// Enter "=", Esc "C"; letters in either case), -1 for a key no button stands for.
+int CalcKeyTag(char16_t key, char16_t decimalSeparator);
+// The character a click on a key button (cbNum0 .. cbClr) types; the decimal key types the
+// decimal separator.
+char16_t CalcButtonChar(TCalcBtnKind kind, char16_t decimalSeparator);
+
+class TEcCalcEngine {
+public:
+    explicit TEcCalcEngine(const TFormatSettings& settings = FormatSettings) : FSettings(&settings) {}
+
+    // Fired when the display text changes, when the shown number changes, on an error, and after
+    // Enter, "%" or "=".  OnCalcKey may change each key before it is processed (0 drops it).
+    // OnCopy and OnPaste carry Ctrl+C and Ctrl+V to the clipboard.
+    std::function<void()> OnTextChange, OnDisplayChange, OnError, OnResult, OnCopy, OnPaste;
+    std::function<void(char16_t&)> OnCalcKey;
+
+    const String& Text() const { return FText; }
+    TEcCalcState Status() const { return FStatus; }
+    char16_t PendingOperator() const { return FOperator; }
+    double Memory() const { return FMemory; }
+    Byte Precision() const { return FPrecision; }
+    void SetPrecision(Byte precision) { FPrecision = precision; }
+    bool BeepOnError() const { return FBeepOnError; }
+    void SetBeepOnError(bool beep) { FBeepOnError = beep; }
+
+    // The number shown: 0 in the error state and for a text that does not convert.
+    Extended DisplayValue() const;
+    // Shows the number in general format with max(2, Precision) significant digits.
+    void SetDisplayValue(Extended value);
+
+    // A typed key, through the button it selects (Enter as "=", Esc as "C").
+    void CalcKeyPress(char16_t key);
+    // One character of the calculator's input (digits, operators, backspace 8, Ctrl+C 3,
+    // Ctrl+V 22, Enter 13, Esc 27).
+    void ProcessKey(char16_t key);
+
+    // The memory keys: MP adds the display to the memory, MS stores it, MR recalls it (none of
+    // them in the error state), MC clears the memory.
+    void MemoryPlus();
+    void MemoryStore();
+    void MemoryRecall();
+    void MemoryClear();
+
+    // Re-shows the display value in general format ("12," becomes "12").
+    void NormaliseDisplay() { SetDisplayValue(DisplayValue()); }
+    // Loads a value to compute with: the text converted (0 for an empty or bad one), then the
+    // next digit starts a new number and no operation is pending.
+    void LoadValue(const String& text);
+    // The number of a pasted text without its currency string; "0" for text that is no number.
+    void PasteText(const String& text);
+
+private:
+    void SetText(const String& text);
+    void StartNumber();
+    void Fail();
+    void Refuse();
+    void CompleteOperation(char16_t key);
+    void ShowResult(Extended result);
+    int DisplayDigits() const { return FPrecision < 2 ? 2 : FPrecision; }
+
+    const TFormatSettings* FSettings;
+    String FText = "0";
+    TEcCalcState FStatus = csFirst;
+    char16_t FOperator = 0;
+    double FOperand = 0;
+    double FMemory = 0;
+    Byte FPrecision = 15;
+    bool FBeepOnError = true;
+};
