@@ -1,8 +1,18 @@
 #pragma once
-// The document window: one dam model in Param, shown in the main window's document area, with
-// its save prompt on close.  While it is the active window, CurrentModel is a copy of Param.
+// The document window: one dam model in Param, shown in the main window's document area as a
+// scenic picture or a technical drawing, with the menus that open the input dialogs and result
+// windows, the enabling of those commands from the model's flags, the pointer's coordinates in
+// the status bar and the save prompt on close.  While it is the active window, CurrentModel is
+// a copy of Param.
+#include "chart/VEZ_dizure.h"
+#include "editcontrols/Gpshape.h"
 #include "engine/Unites.h"
 #include "platform/forms/Forms.h"
+#include "platform/stdctrls/ExtCtrls.h"
+#include "platform/stdctrls/ImgList.h"
+#include "platform/stdctrls/StdCtrls.h"
+
+enum TZoomMode { zmNone, zmZoom };
 
 class TMDIChild : public TForm {
     DECLARE_CLASS(TMDIChild, TForm)
@@ -12,14 +22,94 @@ public:
 
     String FileDirectory;
     TParametres Param;
+    double DimMax = 0;
+    double dpl = 0;
+    double Elev0 = 0;
+    double x0 = 0;
+    Integer W = 0, H = 0;
+    Integer xc = 0, yc = 0;
+    TZoomMode ZoomMode = zmNone;
 
+    // ---- components of the form description
+    TImage* ImageSky = nullptr;
+    TManyShape* ShapeReservoirUpNormal = nullptr;
+    TManyShape* ShapeReservoirDownFlood = nullptr;
+    TManyShape* ShapeReservoirDownNormal = nullptr;
+    TManyShape* ShapeFoundation3 = nullptr;
+    TManyShape* ShapeFoundation2 = nullptr;
+    TManyShape* ShapeFoundation1 = nullptr;
+    TManyShape* ShapeSediments = nullptr;
+    TManyShape* ShapeIce = nullptr;
+    TImage* DamImage = nullptr;
+    TLabel* LabelNormalDown = nullptr;
+    TLabel* LabelFloodDown = nullptr;
+    TLabel* LabelNormalUp = nullptr;
+    TLabel* LabelFloodUp = nullptr;
+    TManyShape* ShapeReservoirUpFlood = nullptr;
+    TDIzure* CADDraw = nullptr;
+    TImageList* ImageList1 = nullptr;
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* Landscape1 = nullptr;
+    TMenuItem* Technical1 = nullptr;
+    TMenuItem* Parameters1 = nullptr;
+    TMenuItem* GeneralInformation1 = nullptr;
+    TMenuItem* SectionGeometry1 = nullptr;
+    TMenuItem* Masses1 = nullptr;
+    TMenuItem* LiftJointsMaterials1 = nullptr;
+    TMenuItem* LiftJoints1 = nullptr;
+    TMenuItem* PreCracked1 = nullptr;
+    TMenuItem* Reservoir1 = nullptr;
+    TMenuItem* Drainage1 = nullptr;
+    TMenuItem* PostTension1 = nullptr;
+    TMenuItem* AppliedForces1 = nullptr;
+    TMenuItem* PseudoStatic1 = nullptr;
+    TMenuItem* PseudoDynamic1 = nullptr;
+    TMenuItem* Cracking1 = nullptr;
+    TMenuItem* LoadCombinations1 = nullptr;
+    TMenuItem* MonteCarlo1 = nullptr;
+    TMenuItem* Incremental1 = nullptr;
+    TMenuItem* Displacement1 = nullptr;
+    TMenuItem* StartAnalyses1 = nullptr;
+    TMenuItem* Results1 = nullptr;
+    TMenuItem* StabilityDrawings1 = nullptr;
+    TMenuItem* MSExcel1 = nullptr;
+    TMenuItem* GraphicalViews1 = nullptr;
+    TMenuItem* ProbabilisticPlots1 = nullptr;
+    TMenuItem* IncrementalPlots1 = nullptr;
+    TPopupMenu* PopupExcel = nullptr;
+    TPopupMenu* PopupPlots = nullptr;
+    TMenuItem* PlotsStresses1 = nullptr;
+    TMenuItem* PlotsProbabilistic1 = nullptr;
+    TMenuItem* PlotsIncremental1 = nullptr;
+    TPopupMenu* PopupChart = nullptr;
+
+    // ---- handlers
     void FormCreate(TObject* Sender);
     void FormActivate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
+    void FormResize(TObject* Sender);
+    void DamImageMouseMove(TObject* Sender, TShiftState Shift, Integer X, Integer Y);
+    void CADDrawMouseMoveInChart(TObject* Sender, bool InChart, TShiftState Shift, double X, double Y);
+    void Landscape1Click(TObject* Sender);
+    void Technical1Click(TObject* Sender);
+    void None1Click(TObject* Sender);
+    void Pan1Click(TObject* Sender);
+    void Zoom1Click(TObject* Sender);
+    void Fullview1Click(TObject* Sender);
     void UpdateMenuItems();
+
+    // Draws the dam: the scenic picture or the technical drawing, as Param.DrawMode says.
+    void DrawonImage();
 
     // CurrentModel := Param (the model the main window's commands work on).
     void MakeCurrent();
     // Releases the model's arrays and result objects.
     void ReleaseModel();
+
+private:
+    void DrawScenic();
+    void DrawTechnical();
+    // The scenic picture's pixel of a model point.
+    Integer PixelX(double x) const;
+    Integer PixelY(double elevation) const;
 };

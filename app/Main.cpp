@@ -578,6 +578,8 @@ void RegisterProgramClasses()
     static bool done = false;
     if (done) return;
     done = true;
+    RegisterChartClasses();
+    RegisterClasses({TManyShape::StaticClass(), TImage::StaticClass()});
     RegisterClasses({TMainForm::StaticClass(), TSplashScreen::StaticClass(), TAboutBox::StaticClass(),
                      TMDIChild::StaticClass(), TMRUFiles::StaticClass(), TImageList::StaticClass()});
 }

@@ -1,0 +1,186 @@
+// The document window: its commands enabled from the model's flags, the tool buttons bound to
+// its menu items, the pointer's coordinates in the status bar, and the dam drawing.
+#include <cmath>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "app/tests/window/AppTestSupport.h"
+
+namespace {
+struct TEnvironment : ::testing::Environment {
+    void SetUp() override { AppTestInitialize(); }
+};
+const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
+
+TToolButton* Button(const char* name) { return dynamic_cast<TToolButton*>(MainForm->FindComponent(name)); }
+
+String Panel(int index) { return MainForm->StatusBar->Panels()[index]->Text(); }
+}  // namespace
+
+TEST(DocumentWindow, CommandsAreEnabledFromTheModelsInputs)
+{
+    TRunningProgram program;
+    program.Main()->FileNewItem->Click();
+    TMDIChild* d = program.Active();
+    d->Param.Donnees = TDataSet{};
+    struct Case {
+        TDataSet data;
+        bool masses, joints, drainage, start, results;
+    };
+    const Case cases[] = {
+        {{}, false, false, false, false, false},
+        {{daGeometry}, true, false, false, false, false},
+        {{daGeometry, daMaterials}, true, true, false, false, false},
+        {{daGeometry, daResFlood}, true, false, true, false, false},
+        {{daGeometry, daCombination}, true, false, false, true, false},
+        {{daGeometry, daAnalysed}, true, false, false, false, true},
+        {{daAnalysed}, false, false, false, false, false},
+    };
+    for (const Case& c : cases) {
+        d->Param.Donnees = c.data;
+        d->UpdateMenuItems();
+        SCOPED_TRACE(static_cast<int>(&c - cases));
+        EXPECT_TRUE(d->GeneralInformation1->Enabled());
+        EXPECT_TRUE(d->SectionGeometry1->Enabled());
+        EXPECT_EQ(d->Masses1->Enabled(), c.masses);
+        EXPECT_EQ(d->Cracking1->Enabled(), c.masses);
+        EXPECT_EQ(d->LiftJoints1->Enabled(), c.joints);
+        EXPECT_EQ(d->Drainage1->Enabled(), c.drainage);
+        EXPECT_EQ(d->StartAnalyses1->Enabled(), c.start);
+        EXPECT_EQ(d->MonteCarlo1->Enabled(), c.start);
+        EXPECT_EQ(d->Results1->Enabled(), c.results);
+        EXPECT_EQ(d->GraphicalViews1->Enabled(), c.results);
+        EXPECT_EQ(Button("ToolButtonExcel")->Enabled(), c.results);
+        // The bound tool buttons follow their items.
+        EXPECT_EQ(Button("ToolButtonMasses")->Enabled(), c.masses);
+        EXPECT_EQ(Button("ToolButtonStart")->Enabled(), c.start);
+    }
+    // Probabilistic plots need the Monte-Carlo study too.
+    d->Param.Donnees = {daGeometry, daAnalysed};
+    d->Param.Statistiques.AnalysesDemandees = false;
+    d->UpdateMenuItems();
+    EXPECT_FALSE(d->ProbabilisticPlots1->Enabled());
+    EXPECT_FALSE(d->PlotsProbabilistic1->Enabled());
+    d->Param.Statistiques.AnalysesDemandees = true;
+    d->UpdateMenuItems();
+    EXPECT_TRUE(d->ProbabilisticPlots1->Enabled());
+    EXPECT_TRUE(d->PlotsProbabilistic1->Enabled());
+    EXPECT_FALSE(d->Displacement1->Enabled());
+}
+
+TEST(DocumentWindow, ToolButtonsFollowTheActiveDocument)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* first = program.Active();
+    EXPECT_EQ(Button("ToolButtonGeneral")->MenuItem(), first->GeneralInformation1);
+    EXPECT_EQ(Button("ToolButtonDrawings")->MenuItem(), first->StabilityDrawings1);
+    EXPECT_EQ(Button("ToolButtonExcel")->DropdownMenu(), first->PopupExcel);
+    EXPECT_EQ(Button("ToolButtonPlots")->DropdownMenu(), first->PopupPlots);
+    EXPECT_EQ(program.Main()->ComboUnits->ItemIndex(), 0);
+
+    program.Main()->FileNewItem->Click();
+    TMDIChild* second = program.Active();
+    ASSERT_NE(second, first);
+    second->Param.unites = US;
+    second->FormActivate(second);
+    EXPECT_EQ(Button("ToolButtonGeneral")->MenuItem(), second->GeneralInformation1);
+    EXPECT_EQ(Button("ToolButtonMasses")->MenuItem(), second->Masses1);
+    EXPECT_EQ(program.Main()->ComboUnits->ItemIndex(), 1);
+    EXPECT_EQ(CurrentModel.unites, US);
+
+    first->FormActivate(first);
+    EXPECT_EQ(Button("ToolButtonMasses")->MenuItem(), first->Masses1);
+    EXPECT_EQ(program.Main()->ComboUnits->ItemIndex(), 0);
+    EXPECT_EQ(CurrentModel.Dim.L1, first->Param.Dim.L1);
+}
+
+TEST(DocumentWindow, PointerCoordinatesInTheStatusBar)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    // The chart reports world coordinates: three decimals.
+    d->CADDrawMouseMoveInChart(d->CADDraw, true, {}, 12.5, 100.25);
+    EXPECT_EQ(Panel(0), String("x =    12.500 m"));
+    EXPECT_EQ(Panel(1), String("el.   100.250 m"));
+    // Over the picture: the pixel of the upstream heel maps back to about (0, Elev.A).
+    const Integer X = static_cast<Integer>(std::nearbyint(0.15L * d->W)) + d->xc +
+                      static_cast<Integer>(std::nearbyint((0 - d->x0) * d->dpl));
+    const Integer Y = static_cast<Integer>(std::nearbyint(0.85L * d->H)) -
+                      static_cast<Integer>(std::nearbyint((d->Param.Dim.Elev.A - d->Elev0) * d->dpl)) - d->yc;
+    d->DamImageMouseMove(d->DamImage, {}, X, Y);
+    EXPECT_EQ(Panel(0).ToUtf8().substr(0, 4), "x = ");
+    EXPECT_NEAR(std::stod(Panel(0).ToUtf8().substr(4)), 0.0, 1.0 / d->dpl);
+    EXPECT_NEAR(std::stod(Panel(1).ToUtf8().substr(4)), d->Param.Dim.Elev.A, 1.0 / d->dpl);
+    // An imperial model shows feet; a model without a section shows nothing new.
+    d->Param.unites = US;
+    d->CADDrawMouseMoveInChart(d->CADDraw, true, {}, 1, 2);
+    EXPECT_EQ(Panel(0), String("x =     1.000 ft"));
+    d->Param.Donnees.Exclude(daGeometry);
+    d->DamImageMouseMove(d->DamImage, {}, X, Y);
+    EXPECT_EQ(Panel(0), String("x =     1.000 ft"));
+}
+
+TEST(DocumentWindow, ScenicPictureFramesTheSectionAndDrawsItsOutline)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    const TParametres& m = d->Param;
+    // The frame: the dam with its water fills 70 % of the height or of the width, whichever is
+    // smaller, centred in the middle 70 % of the window.
+    const double elev0 = std::min(m.Dim.Elev.A, m.Dim.Elev.B);
+    double top = std::max(m.Dim.Elev.G, m.Reservoir.NormalUp);
+    if (m.Donnees.Contains(daResFlood)) top = std::max(top, m.Reservoir.FloodUp);
+    for (Integer i = 0; i < m.Masses.count; ++i) top = std::max(top, m.Masses.Elem[i].Elev);
+    const double left = std::min(m.Dim.L2, 0.0);
+    const double scale = std::min(0.7 * d->H / (top - elev0), 0.7 * d->W / (m.Dim.L1 - left));
+    EXPECT_EQ(d->W, d->ClientWidth());
+    EXPECT_NEAR(d->dpl, scale, 1e-9);
+    EXPECT_NEAR(d->DimMax, top - elev0, 1e-9);
+    EXPECT_EQ(d->Elev0, elev0);
+    EXPECT_TRUE(d->DamImage->Visible());
+    EXPECT_TRUE(d->ImageSky->Visible());
+    EXPECT_TRUE(d->ShapeReservoirUpNormal->Visible());
+    EXPECT_TRUE(CurrentModel.Charges.Glace);   // ice and an operating level in the model
+
+    // The outline is black at the heel and at the downstream toe, a pixel inside each face.
+    auto pixel = [&](double x, double e) {
+        return TPoint{static_cast<Integer>(std::nearbyint(0.15L * d->W)) + d->xc +
+                          static_cast<Integer>(std::nearbyint((x - left) * scale)),
+                      static_cast<Integer>(std::nearbyint(0.85L * d->H)) -
+                          static_cast<Integer>(std::nearbyint((e - elev0) * scale)) - d->yc};
+    };
+    const TPoint heel = pixel(0, m.Dim.Elev.A), toe = pixel(m.Dim.L1, m.Dim.Elev.B);
+    TBitmap& dam = d->DamImage->Picture().Bitmap();
+    auto at = [&](Integer x, Integer y) {
+        const Byte* row = dam.ScanLine(y);
+        return RGB(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]);
+    };
+    EXPECT_EQ(at(heel.X, heel.Y - 3), clBlack);             // the upstream face
+    EXPECT_EQ(at(toe.X - 3, toe.Y), clBlack);               // the base joint
+    EXPECT_EQ(at(heel.X - 5, heel.Y - 5), TColor(0x00FF00));  // upstream of the dam: transparent
+    EXPECT_EQ(at(toe.X, toe.Y + 5), TColor(0x00FF00));        // below the base: transparent
+    std::filesystem::create_directories(DORVANE_SCREENSHOTS);
+    TestGrabToPng(d, DORVANE_SCREENSHOTS "/document-drawing.png");
+}
+
+TEST(DocumentWindow, TechnicalDrawingHoldsOneOutlineAndOneLinePerJoint)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    d->Technical1Click(d->Technical1);
+    EXPECT_EQ(d->Param.DrawMode, dmTechnical);
+    EXPECT_TRUE(d->CADDraw->Visible());
+    EXPECT_FALSE(d->DamImage->Visible());
+    const double w = d->Param.Dim.L1 - std::min(d->Param.Dim.L2, 0.0);
+    const double span = d->CADDraw->Scale1X().RangeHigh() - d->CADDraw->Scale1X().RangeLow();
+    EXPECT_GE(span, 1.3 * w - 1e-9);
+    EXPECT_EQ(d->CADDraw->Scale1X().DecPlaces(), span <= 2 ? 2 : span <= 20 ? 1 : 0);
+    // Resizing draws again without piling up outlines.
+    d->SetBounds(d->Left(), d->Top(), d->Width() - 40, d->Height() - 30);
+    TestProcess();
+    d->Landscape1Click(d->Landscape1);
+    EXPECT_EQ(d->Param.DrawMode, dmLandScape);
+    EXPECT_FALSE(d->CADDraw->Visible());
+    EXPECT_TRUE(d->DamImage->Visible());
+}
