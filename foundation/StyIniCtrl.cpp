@@ -49,9 +49,11 @@ TFormatSettings FloatTextSettings()
     return settings;
 }
 
+// An empty name stays empty; a name without extension (or with a lone dot) gets this one.
 String WithDefaultExtension(const String& name, const char* extension)
 {
-    if (name.IsEmpty() || !Trim(ExtractFileExt(name)).IsEmpty() && ExtractFileExt(name) != ".") return name;
+    const String current = Trim(ExtractFileExt(name));
+    if (name.IsEmpty() || (!current.IsEmpty() && current != ".")) return name;
     return ChangeFileExt(name, extension);
 }
 
