@@ -421,6 +421,16 @@ TStyTimerItem* TStyApplication::GetTimer(Word Ident) const
     return FTimerPool->GetTimer(Ident);
 }
 
+TCustomStyleServices& CurrentStyleServices()
+{
+    return StyleServices();   // the system style is the only one there is
+}
+
+bool CustomStyleActive()
+{
+    return TStyleManager::IsCustomStyleActive();
+}
+
 TStyApplication* StyApplication()
 {
     static TStyApplication* application = new TStyApplication(nullptr);

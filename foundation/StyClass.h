@@ -12,6 +12,7 @@
 #include "platform/classes/Events.h"
 #include "platform/classes/Set.h"
 #include "platform/rtl/Lists.h"
+#include "platform/services/Themes.h"
 
 class TTimer;
 class TStyTimerPool;
@@ -301,6 +302,10 @@ private:
 // True when component is no form (nor, when allowed, a data module), or when it owns two or
 // more components of that class; false for a nil class.
 bool InvalidSingleInstance(TComponent* Component, TClass Class, bool AllowDataModule);
+
+// The style services the theme code draws through, and whether a custom style is active.
+TCustomStyleServices& CurrentStyleServices();
+bool CustomStyleActive();
 
 // The process-wide application object, made on first use.
 TStyApplication* StyApplication();

@@ -241,3 +241,10 @@ TEST(StyApplicationTests, ThemeChangeReachesEveryForm)
     EXPECT_EQ(hidden->Seen, std::vector<Cardinal>{UM_THEMECHANGED});   // a hidden form only hears of it
     delete hidden;
 }
+
+TEST(StyApplicationTests, NoCustomStyleIsActive)
+{
+    EXPECT_FALSE(CustomStyleActive());
+    EXPECT_EQ(&CurrentStyleServices(), &StyleServices());
+    EXPECT_FALSE(CurrentStyleServices().Available());
+}
