@@ -14,6 +14,26 @@
 
 enum TZoomMode { zmNone, zmZoom };
 
+// A modal window that edits a working copy of the document's model (the input dialogs, the
+// Monte-Carlo and incremental-load settings): the document hands the copy in or the window takes
+// it from CurrentModel when it is created, and on OK the document takes the copy back.
+class IModelDialog {
+public:
+    virtual ~IModelDialog() = default;
+    virtual TParametres& WorkingModel() = 0;
+};
+
+// How a document command hands its model to a window and takes it back.
+struct TModelDialogCommand {
+    const char* DialogClass;    // the window's registered class; a class not registered opens nothing
+    bool Handed;                // the command copies Param into the window (else the window copies CurrentModel)
+    bool RemovesAnalysed;       // on OK, daAnalysed goes with daChanged coming
+    bool Redraws;               // on OK, the dam is drawn again
+};
+
+// The model's input arrays made the model's own (a copy of a model shares them until then).
+void OwnInputArrays(TParametres& model);
+
 class TMDIChild : public TForm {
     DECLARE_CLASS(TMDIChild, TForm)
 public:
@@ -97,6 +117,29 @@ public:
     void Zoom1Click(TObject* Sender);
     void Fullview1Click(TObject* Sender);
     void UpdateMenuItems();
+
+    // ---- commands that open an input window (nothing happens while its window does not exist)
+    void Generalinformations1Click(TObject* Sender);
+    void Geometry(TObject* Sender);
+    void MassesMenuClick(TObject* Sender);
+    void LiftJointsMaterialsMenuClick(TObject* Sender);
+    void LiftjointsMenuClick(TObject* Sender);
+    void PreCrackedlftjointsClick(TObject* Sender);
+    void ReservoirandsiltMenuClick(TObject* Sender);
+    void UpliftPressures1Click(TObject* Sender);
+    void PosttensioningcablesMenuClick(TObject* Sender);
+    void ForcesondownstreamfaceMenuClick(TObject* Sender);
+    void PseudoStaticpropertiesMenuClick(TObject* Sender);
+    void PseudodynamicpropertiesMenuClick(TObject* Sender);
+    void CrackingoptionsMenuClick(TObject* Sender);
+    void LoadCombinationMenuClick(TObject* Sender);
+    void StatisticalAnalysesMenuClick(TObject* Sender);
+    void Parametersensitivity1Click(TObject* Sender);
+    void Displacementanalysis1Click(TObject* Sender);
+    // Opens the window of the command modally on a copy of the model; on OK takes the copy back
+    // into Param, applies the command's flags, makes it the current model, enables the commands
+    // and redraws.  True when the copy was taken back.
+    bool RunModelDialog(const TModelDialogCommand& Command);
 
     // Draws the dam: the scenic picture or the technical drawing, as Param.DrawMode says.
     void DrawonImage();

@@ -184,3 +184,74 @@ TEST(DocumentWindow, TechnicalDrawingHoldsOneOutlineAndOneLinePerJoint)
     EXPECT_FALSE(d->CADDraw->Visible());
     EXPECT_TRUE(d->DamImage->Visible());
 }
+
+namespace {
+// An input window as the dialogs are: it takes its working copy from the current model.
+class TInformationsDlg : public TForm, public IModelDialog {
+    DECLARE_CLASS(TInformationsDlg, TForm)
+public:
+    explicit TInformationsDlg(TComponent* AOwner) : TForm(AOwner), param(CurrentModel) {}
+    TParametres& WorkingModel() override { return param; }
+    TParametres param;
+};
+TClass TInformationsDlg::StaticClass()
+{
+    static const TMetaClass meta("TInformationsDlg", TForm::StaticClass(), NewComponent<TInformationsDlg>);
+    return &meta;
+}
+// A settings window to which the command hands the model.
+class TStatisticDlg : public TForm, public IModelDialog {
+    DECLARE_CLASS(TStatisticDlg, TForm)
+public:
+    explicit TStatisticDlg(TComponent* AOwner) : TForm(AOwner) {}
+    TParametres& WorkingModel() override { return param; }
+    TParametres param;
+};
+TClass TStatisticDlg::StaticClass()
+{
+    static const TMetaClass meta("TStatisticDlg", TForm::StaticClass(), NewComponent<TStatisticDlg>);
+    return &meta;
+}
+}  // namespace
+
+TEST(DocumentWindow, InputWindowsEditACopyThatOnlyOkHandsBack)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    // Without its window the command opens nothing.
+    d->GeneralInformation1->Click();
+    EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
+
+    RegisterClasses({TInformationsDlg::StaticClass(), TStatisticDlg::StaticClass()});
+    const double firstMass = d->Param.Masses.Elem[0].VertMass;
+    auto edit = [](TCustomForm* form, TModalResult result) {
+        TParametres& copy = dynamic_cast<IModelDialog*>(form)->WorkingModel();
+        copy.Infos.Titre = "Edited";
+        copy.Masses.Elem[0].VertMass = -1;   // an element of a listed item
+        form->SetModalResult(result);
+    };
+    TestAnswerNextModal([&](TCustomForm* form) { edit(form, mrCancel); });
+    d->GeneralInformation1->Click();
+    EXPECT_NE(d->Param.Infos.Titre.ToString(), String("Edited"));
+    EXPECT_EQ(d->Param.Masses.Elem[0].VertMass, firstMass);
+    EXPECT_EQ(CurrentModel.Masses.Elem[0].VertMass, firstMass);
+    EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
+
+    TestAnswerNextModal([&](TCustomForm* form) { edit(form, mrOk); });
+    d->GeneralInformation1->Click();
+    EXPECT_EQ(d->Param.Infos.Titre.ToString(), String("Edited"));
+    EXPECT_EQ(d->Param.Masses.Elem[0].VertMass, -1);
+    EXPECT_TRUE(d->Param.Donnees.Contains(daChanged));
+    EXPECT_EQ(CurrentModel.Infos.Titre.ToString(), String("Edited"));
+
+    // The Monte-Carlo settings take the model handed to them and make the results unavailable.
+    d->Param.Donnees.Include(daAnalysed);
+    d->MakeCurrent();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        EXPECT_EQ(dynamic_cast<IModelDialog*>(form)->WorkingModel().Infos.Titre.ToString(), String("Edited"));
+        form->SetModalResult(mrOk);
+    });
+    d->MonteCarlo1->Click();
+    EXPECT_FALSE(d->Param.Donnees.Contains(daAnalysed));
+    EXPECT_FALSE(d->Results1->Enabled());
+}

@@ -1,0 +1,84 @@
+// The document window's commands that open an input window on a copy of the model and take the
+// copy back on OK: the copy owns the arrays it may change, nothing reaches the document before
+// OK, and Cancel hands nothing back.
+#include <memory>
+
+#include "app/Childwin.h"
+#include "app/Main.h"
+#include "platform/classes/TypInfo.h"
+
+namespace {
+
+template <class T>
+void Own(DynArray<T>& a)
+{
+    a.SetLength(a.Length());
+}
+
+}  // namespace
+
+void OwnInputArrays(TParametres& model)
+{
+    TJoint& j = model.Joint;
+    for (DynArray<double>* a : {&j.Elev, &j.x1, &j.x2, &j.y1, &j.y2, &j.Length, &j.Angle, &j.Volume}) Own(*a);
+    Own(j.mat);
+    Own(model.JointMaterials);
+    Own(model.Masses.Elem);
+    Own(model.Force.Elem);
+    Own(model.Cracks.Up);
+    Own(model.Cracks.Down);
+    Own(model.DrainEfficiency.Joint);
+    for (int i = 1; i <= 11; ++i) Own(model.UserDefinedPDF.elem[i]);
+}
+
+bool TMDIChild::RunModelDialog(const TModelDialogCommand& Command)
+{
+    const TClass cls = GetClass(Command.DialogClass);
+    if (!cls || !cls->CanCreate()) return false;
+    std::unique_ptr<TObject> window(cls->Create(Application));
+    auto* form = dynamic_cast<TCustomForm*>(window.get());
+    auto* dialog = dynamic_cast<IModelDialog*>(window.get());
+    if (!form || !dialog) return false;
+    form->InitializeForm();
+    if (Command.Handed) dialog->WorkingModel() = Param;
+    OwnInputArrays(dialog->WorkingModel());
+    if (form->ShowModal() != mrOk) return false;
+    Param = dialog->WorkingModel();
+    Param.Donnees.Include(daChanged);
+    if (Command.RemovesAnalysed) Param.Donnees.Exclude(daAnalysed);
+    MakeCurrent();
+    UpdateMenuItems();
+    if (Command.Redraws) DrawonImage();
+    return true;
+}
+
+void TMDIChild::Generalinformations1Click(TObject*) { RunModelDialog({"TInformationsDlg", false, false, true}); }
+void TMDIChild::Geometry(TObject*) { RunModelDialog({"TDimensionDlg", true, false, true}); }
+void TMDIChild::MassesMenuClick(TObject*) { RunModelDialog({"TMassesDlg", true, false, true}); }
+void TMDIChild::LiftJointsMaterialsMenuClick(TObject*) { RunModelDialog({"TJointMaterialDlg", false, false, true}); }
+
+// Lift joints need a joint material; the joints' end points follow the new elevations.
+void TMDIChild::LiftjointsMenuClick(TObject*)
+{
+    if (Param.NJointMaterials <= 0) return;
+    if (!RunModelDialog({"TJointDlg", false, false, false})) return;
+    ComputeJointEnds(Param);
+    MakeCurrent();
+    DrawonImage();
+}
+
+void TMDIChild::PreCrackedlftjointsClick(TObject*) { RunModelDialog({"TCracksDlg", false, false, true}); }
+void TMDIChild::ReservoirandsiltMenuClick(TObject*) { RunModelDialog({"TReservoirDlg", false, false, true}); }
+void TMDIChild::UpliftPressures1Click(TObject*) { RunModelDialog({"TUpliftPressuresDlg", true, true, true}); }
+void TMDIChild::PosttensioningcablesMenuClick(TObject*) { RunModelDialog({"TPostTensionDlg", false, false, true}); }
+void TMDIChild::ForcesondownstreamfaceMenuClick(TObject*) { RunModelDialog({"TForcesDlg", false, false, true}); }
+void TMDIChild::PseudoStaticpropertiesMenuClick(TObject*)
+{
+    RunModelDialog({"TSeismicCoefficientDlg", false, false, true});
+}
+void TMDIChild::PseudodynamicpropertiesMenuClick(TObject*) { RunModelDialog({"TPseudoDynamicDlg", false, false, true}); }
+void TMDIChild::CrackingoptionsMenuClick(TObject*) { RunModelDialog({"TCrackingDlg", false, false, true}); }
+void TMDIChild::LoadCombinationMenuClick(TObject*) { RunModelDialog({"TLoadsDlg", false, false, false}); }
+void TMDIChild::StatisticalAnalysesMenuClick(TObject*) { RunModelDialog({"TStatisticDlg", true, true, false}); }
+void TMDIChild::Parametersensitivity1Click(TObject*) { RunModelDialog({"TIncrementalLoadDlg", true, false, false}); }
+void TMDIChild::Displacementanalysis1Click(TObject*) {}
