@@ -168,13 +168,19 @@ void TMDIChild::UpdateMenuItems()
         item->SetEnabled(geometry);
     LiftJoints1->SetEnabled(geometry && d.Contains(daMaterials));
     Drainage1->SetEnabled(geometry && (d.Contains(daResNormal) || d.Contains(daResFlood)));
-    for (TMenuItem* item : {MonteCarlo1, Incremental1, StartAnalyses1})
-        item->SetEnabled(geometry && d.Contains(daCombination));
-    for (TMenuItem* item : {Results1, StabilityDrawings1, MSExcel1, GraphicalViews1, PlotsStresses1})
-        item->SetEnabled(results);
-    ProbabilisticPlots1->SetEnabled(analysed && Param.Statistiques.AnalysesDemandees);
+    // The analysis and result windows are offered once the program has them.
+    auto has = [](const char* window) { return GetClass(window) != nullptr; };
+    MonteCarlo1->SetEnabled(geometry && d.Contains(daCombination) && has("TStatisticDlg"));
+    Incremental1->SetEnabled(geometry && d.Contains(daCombination) && has("TIncrementalLoadDlg"));
+    StartAnalyses1->SetEnabled(geometry && d.Contains(daCombination) && has("TProgressDlg"));
+    Results1->SetEnabled(results);
+    StabilityDrawings1->SetEnabled(results && has("TReportEpures"));
+    MSExcel1->SetEnabled(results && has("TExcelDlg"));
+    GraphicalViews1->SetEnabled(results && has("TGraphicsDlg"));
+    PlotsStresses1->SetEnabled(GraphicalViews1->Enabled());
+    ProbabilisticPlots1->SetEnabled(analysed && Param.Statistiques.AnalysesDemandees && has("TGraphStatistics"));
     PlotsProbabilistic1->SetEnabled(ProbabilisticPlots1->Enabled());
-    IncrementalPlots1->SetEnabled(analysed && Param.IncrementLoad.PerformAnalysis);
+    IncrementalPlots1->SetEnabled(analysed && Param.IncrementLoad.PerformAnalysis && has("TGraphIncrementLoad"));
     PlotsIncremental1->SetEnabled(IncrementalPlots1->Enabled());
     if (!MainForm || MainForm->ActiveDocument() != this) return;
     for (const char* name : {"ToolButtonExcel", "ToolButtonPlots"})
