@@ -868,6 +868,12 @@ void TPicture::LoadFromStream(TStream& stream)
     Changed();
 }
 
+void TBitmap::LoadFromResourceName(HINSTANCE, const String& name)
+{
+    TResourceStream stream(name, "BITMAP");
+    LoadFromStream(stream);
+}
+
 void TPicture::LoadFromResourceName(HINSTANCE, const String& name)
 {
     TResourceStream stream(name, RT_RCDATA);

@@ -94,6 +94,9 @@ public:
 
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
+    // A bitmap compiled into the program (a ".bmp" under resources/, type BITMAP) by name;
+    // EResNotFound when there is none, and the bitmap stays as it was.
+    void LoadFromResourceName(HINSTANCE instance, const String& name);
     void ReadData(TStream& stream) override;
     void WriteData(TStream& stream) override;
     void DrawOn(TCanvas& canvas, const TRect& dest) override;

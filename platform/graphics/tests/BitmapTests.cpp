@@ -435,3 +435,17 @@ TEST(PictureStreams, ResourcesByNameAndNumber)
     EXPECT_THROW(byName.LoadFromResourceID(HInstance, 8), EResNotFound);
     EXPECT_TRUE(dynamic_cast<TPngImage*>(byName.Graphic()));   // kept after the failures
 }
+
+TEST(PictureStreams, BitmapResourceByName)
+{
+    static TMemoryStream file;   // the registered bytes stay for the program's life
+    TBitmap bmp;
+    Sample(bmp, 4, 3);
+    bmp.SaveToStream(file);
+    RegisterResource("SLIDERTHUMB", "BITMAP", std::span<const Byte>(file.Memory(), static_cast<size_t>(file.Size())));
+    TBitmap loaded;
+    loaded.LoadFromResourceName(HInstance, "SliderThumb");
+    EXPECT_EQ(Pixels(loaded), Pixels(bmp));
+    EXPECT_THROW(loaded.LoadFromResourceName(HInstance, "NOSUCHBITMAP"), EResNotFound);
+    EXPECT_EQ(Pixels(loaded), Pixels(bmp));
+}
