@@ -548,6 +548,7 @@ protected:
     void WMGetDlgCode(TMessage& message);
     void CMEnter(TMessage& message);
     void CMExit(TMessage& message);
+    void CMFocusChanged(TMessage& message);
     void CMEnabledChanged(TMessage& message);
     void CMVisibleChanged(TMessage& message);
     void CMFontChanged(TMessage& message);

@@ -42,6 +42,7 @@ TClass TWinControl::StaticClass()
         m.OnMessage(WM_GETDLGCODE, &TWinControl::WMGetDlgCode);
         m.OnMessage(CM_ENTER, &TWinControl::CMEnter);
         m.OnMessage(CM_EXIT, &TWinControl::CMExit);
+        m.OnMessage(CM_FOCUSCHANGED, &TWinControl::CMFocusChanged);
         m.OnMessage(CM_ENABLEDCHANGED, &TWinControl::CMEnabledChanged);
         m.OnMessage(CM_VISIBLECHANGED, &TWinControl::CMVisibleChanged);
         m.OnMessage(CM_FONTCHANGED, &TWinControl::CMFontChanged);
@@ -341,6 +342,12 @@ void TWinControl::CMColorChanged(TMessage& message)
     if (FHandle) WindowSystem().SetColor(FHandle, FColor);
     for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_PARENTCOLORCHANGED);
     TControl::CMColorChanged(message);
+}
+
+// The form's focused control changed: every control inside hears of it.
+void TWinControl::CMFocusChanged(TMessage& message)
+{
+    for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_FOCUSCHANGED, 0, message.LParam);
 }
 
 void TWinControl::CMTextChanged(TMessage& message)

@@ -361,6 +361,7 @@ void TCustomForm::SetFocusedControl(TWinControl* control)
         (*it)->Perform(CM_ENTER);
         if (FFocusedControl != control) return;
     }
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(control));   // every control on the form hears
 }
 
 void TCustomForm::ControlGone(TControl* control)

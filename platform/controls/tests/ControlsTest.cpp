@@ -678,3 +678,29 @@ TEST(GraphicsObjectNames, PenAndBrushStylesByName)
     EXPECT_EQ(TypeInfoOf(TBrushStyle::bsSolid).Value("bsDiagCross"), static_cast<int>(TBrushStyle::bsDiagCross));
     EXPECT_EQ(TypeInfoOf(TBrushStyle::bsSolid).ValueName(static_cast<int>(TBrushStyle::bsClear)), String("bsClear"));
 }
+
+namespace {
+// Notes which control the form says has the focus.
+class TFocusWatcher : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    TControl* Heard = nullptr;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == CM_FOCUSCHANGED) Heard = reinterpret_cast<TControl*>(m.LParam);
+        TGraphicControl::WndProc(m);
+    }
+};
+}  // namespace
+
+// A change of the form's focused control reaches every control on the form, windowless ones
+// inside containers included.
+TEST_F(FormFixture, FocusChangeReachesEveryControl)
+{
+    auto* watcher = new TFocusWatcher(Form);
+    watcher->SetParent(Plot);
+    E2->SetFocus();
+    EXPECT_EQ(watcher->Heard, E2);
+    E1->SetFocus();
+    EXPECT_EQ(watcher->Heard, E1);
+}
