@@ -4,6 +4,7 @@
 
 #include "editcontrols/Gpshape.h"
 #include "editcontrols/TextEdit.h"
+#include "editcontrols/EcxSlider.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
 #include "platform/testing/Driver.h"
 
@@ -64,6 +65,19 @@ TEST(EditControlsScreenshots, ShapesEditsAndSlider)
     uplift->Range().SetMinValue(0);
     uplift->Range().SetMaxValue(1);
     uplift->SetValue(150);   // out of range: the alert colour
+    auto* slider = new TEcxSlider(&form);   // the pseudo-dynamic dialog's slider
+    slider->SetParent(&form);
+    slider->SetBounds(10, 230, 321, 40);
+    slider->SetMaxValue(50);
+    slider->SetMinValue(1);
+    slider->SetIncrement(5);
+    slider->SetValue(26);
+    auto* vertical = new TEcxSlider(&form);
+    vertical->SetParent(&form);
+    vertical->SetOrientation(soVertical);
+    vertical->SetBounds(350, 180, 40, 140);
+    vertical->SetValue(30);
+    vertical->SetBevelStyle(bvLowered);
     form.Show();
     TestProcess();
     std::filesystem::create_directories(DORVANE_SCREENSHOTS);
