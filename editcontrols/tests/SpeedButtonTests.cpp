@@ -2,6 +2,7 @@
 
 #include "editcontrols/EcSpeedButton.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
+#include "platform/graphics/GdiApi.h"
 
 namespace {
 
@@ -79,6 +80,64 @@ TEST(EcSpeedButton, InactiveGlyphPixelsTurnGreyExceptTransparentAndFace)
         {ColorToRGB(clBtnFace), ColorToRGB(clBtnFace)},
     };
     for (const Case& c : cases) EXPECT_EQ(GreyPixelColor(c.Color, clFuchsia), c.Grey) << std::hex << c.Color;
+}
+
+}  // namespace
+
+namespace {
+
+// A 16 x 16 glyph in buttons of a few sizes.
+const TPoint Glyph16{16, 16};
+
+TEST(EcButtonLayout, AGlyphAloneIsCentredOrPlacedByItsMargin)
+{
+    TBitmap bmp(100, 50);
+    TCanvas& canvas = bmp.Canvas();
+    // 60 x 24, centred: the free 44 pixels split around the glyph
+    TEcButtonLayout l = CalcButtonLayout(canvas, Rect(0, 0, 60, 24), TPoint{0, 0}, "", blGlyphLeft, -1, -1, false,
+                                         Glyph16, false, DT_CENTER);
+    EXPECT_EQ(l.GlyphPos, (TPoint{22, 4}));
+    EXPECT_EQ(l.TextBounds, Rect(38, 12, 38, 12));   // no caption: an empty box after the glyph
+    // above the text: 30 x 40 centred both ways
+    l = CalcButtonLayout(canvas, Rect(0, 0, 30, 40), TPoint{0, 0}, "", blGlyphTop, -1, -1, false, Glyph16, false,
+                         DT_CENTER);
+    EXPECT_EQ(l.GlyphPos, (TPoint{7, 12}));
+    // glyph on the right, 4 pixels from the edge, in a client at (10, 5) pressed by (1, 1)
+    l = CalcButtonLayout(canvas, Rect(10, 5, 70, 25), TPoint{1, 1}, "", blGlyphRight, 4, -1, false, Glyph16, false,
+                         DT_CENTER);
+    EXPECT_EQ(l.GlyphPos, (TPoint{10 + 40 + 1, 5 + 2 + 1}));
+}
+
+TEST(EcButtonLayout, GlyphLeftWithFreeMarginsSharesTheRoomInThreeParts)
+{
+    TBitmap bmp(100, 50);
+    TCanvas& canvas = bmp.Canvas();
+    const Integer w = canvas.TextWidth("Ab");
+    const Integer h = canvas.TextHeight("Ab");
+    const TEcButtonLayout l = CalcButtonLayout(canvas, Rect(0, 0, 100, 24), TPoint{0, 0}, "Ab", blGlyphLeft, -1, -1,
+                                               false, Glyph16, false, DT_CENTER);
+    const Integer third = (100 - 16 - w) / 3;
+    EXPECT_EQ(l.GlyphPos, (TPoint{third, 4}));
+    EXPECT_EQ(l.TextBounds, Rect(third + 16 + third, (24 - h) / 2, third + 16 + third + w, (24 - h) / 2 + h));
+    EXPECT_EQ(l.Caption, String("Ab"));
+}
+
+TEST(EcButtonLayout, ACaptionIsShortenedLineByLineUnlessWrapped)
+{
+    TBitmap bmp(100, 50);
+    TCanvas& canvas = bmp.Canvas();
+    const String longCaption = "A very long caption indeed";
+    TEcButtonLayout l = CalcButtonLayout(canvas, Rect(0, 0, 40, 20), TPoint{0, 0}, longCaption, blGlyphLeft, -1, -1,
+                                         false, TPoint{0, 0}, false, DT_CENTER);
+    EXPECT_EQ(Copy(l.Caption, l.Caption.Length() - 2, 3), String("..."));
+    EXPECT_LE(canvas.TextWidth(l.Caption), 40);
+    EXPECT_LE(l.TextBounds.Right - l.TextBounds.Left, 40);
+    l = CalcButtonLayout(canvas, Rect(0, 0, 40, 20), TPoint{0, 0}, longCaption, blGlyphLeft, -1, -1, false,
+                         TPoint{0, 0}, true, DT_CENTER);
+    EXPECT_EQ(l.Caption, longCaption);
+    l = CalcButtonLayout(canvas, Rect(0, 0, 200, 20), TPoint{0, 0}, "OK  \r\n", blGlyphLeft, -1, -1, false,
+                         TPoint{0, 0}, false, DT_CENTER);
+    EXPECT_EQ(l.Caption, String("OK"));
 }
 
 }  // namespace
