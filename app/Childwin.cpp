@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/Main.h"
+#include "app/ToolImages.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/SysFormat.h"
 
@@ -109,6 +110,8 @@ TMDIChild::~TMDIChild()
 void TMDIChild::FormCreate(TObject*)
 {
     Param = CurrentModel;
+    AddDocumentToolImages(*ImageList1);
+    MainMenu1->SetImages(ImageList1);
     const String images = TMainForm::ProgramDir + "images/";
     ImageSky->Picture().LoadFromFile(images + "Big sky.bmp");
     for (TManyShape* foundation : {ShapeFoundation1, ShapeFoundation2, ShapeFoundation3})
@@ -129,8 +132,6 @@ void TMDIChild::FormActivate(TObject*)
     MakeCurrent();
     if (!MainForm || ComponentState().Contains(csLoading) || !CADDraw) return;
     MainForm->ComboUnits->SetItemIndex(Param.unites);
-    for (TToolBar* bar : {MainForm->ToolBarInput, MainForm->ToolBarAnalysis, MainForm->ToolBarParametric})
-        bar->SetImages(ImageList1);
     const std::pair<const char*, TMenuItem*> bindings[] = {
         {"ToolButtonGeneral", GeneralInformation1}, {"ToolButtonGeometry", SectionGeometry1},
         {"ToolButtonMasses", Masses1},              {"ToolButtonMaterials", LiftJointsMaterials1},
@@ -147,6 +148,11 @@ void TMDIChild::FormActivate(TObject*)
         excel->SetDropdownMenu(PopupExcel);
     if (auto* plots = dynamic_cast<TToolButton*>(MainForm->FindComponent("ToolButtonPlots")))
         plots->SetDropdownMenu(PopupPlots);
+    // The bars take their pictures from this window's list once their buttons show its items.
+    for (TToolBar* bar : {MainForm->ToolBarInput, MainForm->ToolBarAnalysis, MainForm->ToolBarParametric}) {
+        bar->SetImages(nullptr);
+        bar->SetImages(ImageList1);
+    }
     PlotsStresses1->OnClick = GraphicalViews1->OnClick;
     PlotsProbabilistic1->OnClick = ProbabilisticPlots1->OnClick;
     PlotsIncremental1->OnClick = IncrementalPlots1->OnClick;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "app/Childwin.h"
+#include "app/ToolImages.h"
 #include "engine/Tables.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/FileSys.h"
@@ -146,6 +147,11 @@ void TMainForm::FormCreate(TObject*)
     mHelpFile = ExpandFileName(ProgramDir + "help/dorvane.chm");
     Application->SetHelpFile(mHelpFile);
     SetWindowMenu(Window1);
+    AddFileToolImages(*ImageListActive);
+    AddFileToolImages(*ImageListDisabled);
+    MainMenu1->SetImages(ImageListActive);
+    ToolBarFile->SetImages(nullptr);   // the bar takes its pictures when it is given the list
+    ToolBarFile->SetImages(ImageListActive);
 
     switch (ReadSetting(SectionWindow, "Window State", 0)) {
     case 1: SetWindowState(wsMinimized); break;
