@@ -1,5 +1,7 @@
 #include "editcontrols/EcLibUtils.h"
 
+#include <memory>
+
 #include "editcontrols/EcCoreUtils.h"
 #include "platform/forms/Forms.h"
 #include "platform/graphics/GdiApi.h"
@@ -83,6 +85,70 @@ void DrawTransparentBitmapRect(TCanvas& Canvas, Integer X, Integer Y, const TRec
                              Rect.Top, RectExtentX(Rect), RectExtentY(Rect));
 }
 
+namespace {
+// Brush where the source is 1 (white), destination where it is 0: DSPDxax.
+constexpr Cardinal BrushWhereSourceIsWhite = 0x00E20746;
+
+// The mask's shape pixels in the colour, at (x, y): the text and background colours turn the
+// mask's 0 and 1 bits to black or white (set after the brush, whose realising sets the background).
+void PaintShape(TBitmap& result, TBitmap& mask, TColor color, Integer x, Integer y, TColor text, TColor back)
+{
+    TCanvas& c = result.Canvas();
+    c.Brush().SetColor(color);
+    c.Brush().SetStyle(TBrushStyle::bsSolid);
+    HDC dc = c.Handle();
+    SetTextColor(dc, text);
+    SetBkColor(dc, back);
+    CopyBits(dc, x, y, mask.Width(), mask.Height(), mask.Canvas().Handle(), 0, 0, BrushWhereSourceIsWhite);
+}
+
+TBitmap* Filled(Integer w, Integer h, TColor color)
+{
+    auto* result = new TBitmap(w, h);
+    result->Canvas().Brush().SetColor(color);
+    result->Canvas().FillRect(Rect(0, 0, w, h));
+    return result;
+}
+}  // namespace
+
+TBitmap* CreateDisabledBitmapNewStyle(TBitmap& Bitmap, TColor TransparentColor)
+{
+    const Integer w = Bitmap.Width(), h = Bitmap.Height();
+    std::unique_ptr<TBitmap> drawn(Filled(w, h, clWhite));
+    DrawTransparentBitmap(drawn->Canvas(), 0, 0, Bitmap, TransparentColor);
+    TBitmap mask(w, h, TPixelFormat::pf1bit);   // white stays white, every other pixel is shape
+    SetBkColor(drawn->Canvas().Handle(), clWhite);
+    CopyBits(mask.Canvas().Handle(), 0, 0, w, h, drawn->Canvas().Handle(), 0, 0, SRCCOPY);
+    TBitmap* result = Filled(w, h, TransparentColor);
+    PaintShape(*result, mask, clBtnHighlight, 1, 1, clWhite, clBlack);
+    PaintShape(*result, mask, clBtnShadow, 0, 0, clWhite, clBlack);
+    return result;
+}
+
+TBitmap* CreateDisabledBitmapEx(TBitmap& Bitmap, TColor OutlineColor, TColor BackColor, TColor HighlightColor,
+                                TColor ShadowColor, bool DrawHighlight)
+{
+    const Integer w = Bitmap.Width(), h = Bitmap.Height();
+    TBitmap glyph;
+    glyph.Assign(Bitmap);
+    if (glyph.Monochrome()) {   // a monochrome glyph's shape is its white
+        glyph.SetPixelFormat(TPixelFormat::pf32bit);
+        OutlineColor = clWhite;
+    }
+    TBitmap mask(w, h, TPixelFormat::pf1bit);   // the outline colour's pixels white
+    SetBkColor(glyph.Canvas().Handle(), OutlineColor);
+    CopyBits(mask.Canvas().Handle(), 0, 0, w, h, glyph.Canvas().Handle(), 0, 0, SRCCOPY);
+    TBitmap* result = Filled(w, h, BackColor);
+    if (DrawHighlight) PaintShape(*result, mask, HighlightColor, 1, 1, clBlack, clWhite);
+    PaintShape(*result, mask, ShadowColor, 0, 0, clBlack, clWhite);
+    return result;
+}
+
+TBitmap* CreateDisabledBitmap(TBitmap& Bitmap, TColor OutlineColor)
+{
+    return CreateDisabledBitmapEx(Bitmap, OutlineColor, clBtnFace, clBtnHighlight, clBtnShadow, true);
+}
+
 void CopyBitmapCell(TGraphic* Source, TBitmap* Dest, Integer Cols, Integer Rows, Integer Index)
 {
     if (!Source || !Dest) return;
@@ -110,6 +176,32 @@ TBitmap* CreateCheckerPattern(TColor Color1, TColor Color2)
     for (Integer y = 0; y < 8; ++y)
         for (Integer x = 0; x < 8; ++x) bitmap->Canvas().SetPixel(x, y, x % 2 == y % 2 ? Color2 : Color1);
     return bitmap;
+}
+
+void FollowHotTrackFont(TFont& HotTrackFont, const TFont& Font, TEcTrackFontOptions Options)
+{
+    if (!Options.Contains(hoFollowFont)) return;
+    if (!Options.Contains(hoPreserveCharSet)) HotTrackFont.SetCharset(Font.Charset());
+    if (!Options.Contains(hoPreserveColor)) HotTrackFont.SetColor(Font.Color());
+    if (!Options.Contains(hoPreserveHeight)) HotTrackFont.SetHeight(Font.Height());
+    if (!Options.Contains(hoPreserveName)) HotTrackFont.SetName(Font.Name());
+    if (!Options.Contains(hoPreservePitch)) HotTrackFont.SetPitch(Font.Pitch());
+    if (!Options.Contains(hoPreserveStyle)) HotTrackFont.SetStyle(Font.Style());
+}
+
+bool HotTrackFontDiffers(const TFont& HotTrackFont, const TFont& Font, TEcTrackFontOptions Options)
+{
+    const TFont defaults;
+    const bool follow = Options.Contains(hoFollowFont);
+    const TFont& other = follow ? Font : defaults;
+    auto checked = [&](TEcTrackFontOption o) { return !follow || Options.Contains(o); };
+    return (checked(hoPreserveCharSet) && HotTrackFont.Charset() != other.Charset()) ||
+           (checked(hoPreserveColor) && HotTrackFont.Color() != other.Color()) ||
+           (checked(hoPreserveHeight) && HotTrackFont.Height() != other.Height()) ||
+           (checked(hoPreservePitch) && HotTrackFont.Pitch() != other.Pitch()) ||
+           (checked(hoPreserveStyle) && HotTrackFont.Style() != other.Style()) ||
+           (checked(hoPreserveOrientation) && HotTrackFont.Orientation() != other.Orientation()) ||
+           (checked(hoPreserveName) && HotTrackFont.Name() != other.Name());
 }
 
 bool ReplaceComponentRef(TComponent* Owner, TComponent* NewRef, TComponent*& Ref)

@@ -2,6 +2,7 @@
 // Drawing and component-reference routines of the edit controls: transparent bitmaps with
 // stretching, a cell of a glyph strip, a checkerboard pattern, the drag cursors the controls
 // register, and references replaced without losing free notifications.
+#include "editcontrols/EcTypes.h"
 #include "platform/controls/Controls.h"
 #include "platform/graphics/Bitmaps.h"
 
@@ -24,10 +25,27 @@ void DrawTransparentBitmap(TCanvas& Canvas, Integer X, Integer Y, TBitmap& Bitma
 void DrawTransparentBitmapRect(TCanvas& Canvas, Integer X, Integer Y, const TRect& Rect, TBitmap& Bitmap,
                                TColor TransparentColor);
 
+// Embossed disabled looks of a glyph, drawn through a monochrome mask of its shape with the
+// highlight colour one pixel down and right, then the shadow colour over it.  The caller owns the
+// result.  New style: the shape is every pixel that is not TransparentColor, on TransparentColor.
+TBitmap* CreateDisabledBitmapNewStyle(TBitmap& Bitmap, TColor TransparentColor);
+// The shape is the pixels of OutlineColor, on BackColor.
+TBitmap* CreateDisabledBitmapEx(TBitmap& Bitmap, TColor OutlineColor, TColor BackColor, TColor HighlightColor,
+                                TColor ShadowColor, bool DrawHighlight);
+TBitmap* CreateDisabledBitmap(TBitmap& Bitmap, TColor OutlineColor);
+
 // The cell Index (row by row) of a strip of Cols x Rows cells, into Dest.
 void CopyBitmapCell(TGraphic* Source, TBitmap* Dest, Integer Cols, Integer Rows, Integer Index);
 // 8 x 8: Color2 where row and column have the same parity, else Color1.  The caller owns it.
 TBitmap* CreateCheckerPattern(TColor Color1, TColor Color2);
+
+// With hoFollowFont the hot-track font takes the font's charset, colour, height, name, pitch and
+// style, each unless its preserve option is set.
+void FollowHotTrackFont(TFont& HotTrackFont, const TFont& Font, TEcTrackFontOptions Options);
+// Whether the hot-track font must be stored: with hoFollowFont, it differs from the font in a
+// preserved attribute; without, it differs from a default font in any attribute.  Fonts here
+// have no quality setting, so quality never differs.
+bool HotTrackFontDiffers(const TFont& HotTrackFont, const TFont& Font, TEcTrackFontOptions Options);
 
 // Ref := NewRef, moving the owner's free notification; false when nothing changes.
 bool ReplaceComponentRef(TComponent* Owner, TComponent* NewRef, TComponent*& Ref);

@@ -81,3 +81,60 @@ TEST(EcLibUtils, ReplacingAReferenceMovesTheFreeNotification)
 }
 
 }  // namespace
+
+namespace {
+
+// The hot-track font follows the control's font except where it preserves its own attribute;
+// whether it differs is asked of exactly the preserved attributes.
+TEST(EcLibUtils, HotTrackFontFollowsTheFontExceptWhatItPreserves)
+{
+    TFont font, hot;
+    font.SetName("Arial");
+    font.SetColor(clRed);
+    font.SetHeight(-16);
+    hot.SetColor(clBlue);
+    FollowHotTrackFont(hot, font, {hoPreserveColor});   // without hoFollowFont: nothing
+    EXPECT_EQ(hot.Name(), String("Tahoma"));
+    FollowHotTrackFont(hot, font, {hoFollowFont, hoPreserveColor});
+    EXPECT_EQ(hot.Name(), String("Arial"));
+    EXPECT_EQ(hot.Height(), -16);
+    EXPECT_EQ(hot.Color(), clBlue);
+    EXPECT_TRUE(HotTrackFontDiffers(hot, font, {hoFollowFont, hoPreserveColor}));
+    EXPECT_FALSE(HotTrackFontDiffers(hot, font, {hoFollowFont, hoPreserveHeight}));
+    EXPECT_FALSE(HotTrackFontDiffers(hot, font, {hoFollowFont}));
+    // Not following: any difference from a default font counts.
+    EXPECT_TRUE(HotTrackFontDiffers(hot, font, {}));
+    EXPECT_FALSE(HotTrackFontDiffers(TFont(), font, {}));
+}
+
+}  // namespace
+
+namespace {
+
+// A 4 x 3 glyph with a black two-pixel bar on fuchsia: the disabled look puts the bar in the
+// shadow colour and a highlight copy of it one pixel down and right.
+TEST(EcLibUtils, DisabledBitmapsEmbossTheShape)
+{
+    TBitmap glyph(4, 3);
+    glyph.Canvas().Brush().SetColor(clFuchsia);
+    glyph.Canvas().FillRect(Rect(0, 0, 4, 3));
+    glyph.Canvas().SetPixel(1, 1, clBlack);
+    glyph.Canvas().SetPixel(2, 1, clBlack);
+    const std::vector<std::pair<TColor, char>> inks = {
+        {ColorToRGB(clBtnFace), '.'}, {ColorToRGB(clBtnShadow), 's'}, {ColorToRGB(clBtnHighlight), 'h'},
+        {clFuchsia, 'm'}};
+    std::unique_ptr<TBitmap> classic(CreateDisabledBitmap(glyph, clBlack));
+    EXPECT_EQ(Picture(*classic, inks), "..../"
+                                       ".ss./"
+                                       "..hh");
+    std::unique_ptr<TBitmap> flat(CreateDisabledBitmapEx(glyph, clBlack, clBtnFace, clBtnHighlight, clBtnShadow, false));
+    EXPECT_EQ(Picture(*flat, inks), "..../"
+                                    ".ss./"
+                                    "....");
+    std::unique_ptr<TBitmap> newStyle(CreateDisabledBitmapNewStyle(glyph, clFuchsia));
+    EXPECT_EQ(Picture(*newStyle, inks), "mmmm/"
+                                        "mssm/"
+                                        "mmhh");
+}
+
+}  // namespace
