@@ -216,3 +216,224 @@ TEcButtonLayout CalcButtonLayout(TCanvas& canvas, const TRect& client, TPoint of
                               bounds.Right + textPos.X + shift.X, bounds.Bottom + textPos.Y + shift.Y};
     return result;
 }
+
+// ---------------------------------------------------------------- glyph lists
+
+Integer TEcGlyphList::AllocateIndex()
+{
+    const Integer index = FUsed.OpenBit();
+    if (index >= Count()) {
+        TBitmap empty(Width(), Height());
+        TCustomImageList::Add(&empty, nullptr);
+    }
+    FUsed.SetBits(index, true);
+    ++FCount;
+    return index;
+}
+
+Integer TEcGlyphList::Add(TBitmap* image, TBitmap* mask)
+{
+    const Integer index = AllocateIndex();
+    Replace(index, image, mask);
+    return index;
+}
+
+Integer TEcGlyphList::AddMasked(TBitmap* image, TColor maskColor)
+{
+    const Integer index = AllocateIndex();
+    ReplaceMasked(index, image, maskColor);
+    return index;
+}
+
+void TEcGlyphList::Delete(Integer index)
+{
+    if (index < 0 || index >= FUsed.Size() || !FUsed.Bits(index)) return;
+    FUsed.SetBits(index, false);
+    --FCount;
+}
+
+namespace {
+std::unique_ptr<TEcGlyphCache> GlyphCache;
+}
+
+TEcGlyphCache& TEcGlyphCache::Instance()
+{
+    if (!GlyphCache) GlyphCache = std::make_unique<TEcGlyphCache>();
+    return *GlyphCache;
+}
+
+bool TEcGlyphCache::Exists() { return GlyphCache != nullptr; }
+
+void TEcGlyphCache::FreeIfEmpty()
+{
+    if (GlyphCache && GlyphCache->Empty()) GlyphCache.reset();
+}
+
+TEcGlyphList* TEcGlyphCache::GetList(Integer width, Integer height)
+{
+    for (auto it = FGlyphLists.rbegin(); it != FGlyphLists.rend(); ++it)
+        if ((*it)->Width() == width && (*it)->Height() == height) return it->get();
+    FGlyphLists.push_back(std::make_unique<TEcGlyphList>(width, height));
+    return FGlyphLists.back().get();
+}
+
+void TEcGlyphCache::ReturnList(TEcGlyphList* list)
+{
+    if (!list || list->UsedCount() > 0) return;
+    std::erase_if(FGlyphLists, [list](const std::unique_ptr<TEcGlyphList>& l) { return l.get() == list; });
+}
+
+// ---------------------------------------------------------------- button glyph
+
+TEcxButtonGlyph::TEcxButtonGlyph()
+{
+    FOriginal.OnChange = [this] { GlyphChanged(); };
+}
+
+TEcxButtonGlyph::~TEcxButtonGlyph()
+{
+    FOriginal.OnChange = nullptr;
+    Invalidate();
+    TEcGlyphCache::FreeIfEmpty();
+}
+
+void TEcxButtonGlyph::SetGlyph(TBitmap* value)
+{
+    Invalidate();
+    if (value) {
+        FOriginal.Assign(*value);   // the strip's change event follows
+    } else {
+        FOriginal.SetSize(0, 0);
+        GlyphChanged();
+    }
+}
+
+// A strip of square cells gives its cell count (one cell when it would be more than five).
+void TEcxButtonGlyph::GlyphChanged()
+{
+    Invalidate();
+    if (FOriginal.Height() > 0) {
+        FTransparentColor = static_cast<TColor>(FOriginal.TransparentColor() & ~0x02000000);
+        if (FOriginal.Width() % FOriginal.Height() == 0) {
+            Integer cells = FOriginal.Width() / FOriginal.Height();
+            if (cells > 5) cells = 1;
+            if (cells != 0) FNumGlyphs = cells;
+        }
+    }
+    if (OnChange) OnChange();
+}
+
+void TEcxButtonGlyph::SetNumGlyphs(Integer value)
+{
+    if (value == 0 || value == FNumGlyphs) return;
+    Invalidate();
+    FNumGlyphs = value;
+}
+
+void TEcxButtonGlyph::SetGrayNewStyle(bool value)
+{
+    if (value == FGrayNewStyle) return;
+    FGrayNewStyle = value;
+    Invalidate();
+}
+
+void TEcxButtonGlyph::Invalidate()
+{
+    for (Integer& index : FIndexs) {
+        if (index != -1 && FGlyphList) FGlyphList->Delete(index);
+        index = -1;
+    }
+    if (FGlyphList && TEcGlyphCache::Exists()) TEcGlyphCache::Instance().ReturnList(FGlyphList);
+    FGlyphList = nullptr;
+}
+
+Integer TEcxButtonGlyph::CreateButtonGlyph(TEcButtonState state)
+{
+    if (state == rbsDown && FNumGlyphs < 3) state = rbsUp;
+    if (FIndexs[state] != -1) return FIndexs[state];
+    if (FOriginal.Empty()) return -1;
+
+    const Integer w = FOriginal.Width() / FNumGlyphs;
+    const Integer h = FOriginal.Height();
+    if (w == 0) return -1;
+    if (!FGlyphList) FGlyphList = TEcGlyphCache::Instance().GetList(w, h);
+
+    TBitmap scratch(w, h);
+    scratch.Canvas().Brush().SetColor(clBtnFace);
+    scratch.Canvas().FillRect(Rect(0, 0, w, h));
+    auto copyCell = [&](Integer cell) {
+        scratch.Canvas().CopyRect(Rect(0, 0, w, h), FOriginal.Canvas(), Rect(cell * w, 0, cell * w + w, h));
+    };
+    const Integer ownCell = static_cast<Integer>(state) < FNumGlyphs ? static_cast<Integer>(state) : 0;
+    switch (state) {
+    case rbsDisabled:
+        // One cell: drawn in the image list's embossed look from the up image.
+        if (FNumGlyphs < 2) return FIndexs[state] = CreateButtonGlyph(rbsUp);
+        copyCell(1);
+        break;
+    case rbsInactive:
+        if (FNumGlyphs == 5) {
+            copyCell(4);
+        } else {
+            copyCell(0);
+            for (Integer y = 0; y < h; ++y)
+                for (Integer x = 0; x < w; ++x)
+                    scratch.Canvas().SetPixel(x, y, GreyPixelColor(scratch.Canvas().Pixel(x, y), FTransparentColor));
+        }
+        break;
+    default:
+        copyCell(ownCell);
+        break;
+    }
+    FIndexs[state] = FGlyphList->AddMasked(&scratch, FTransparentColor);
+    return FIndexs[state];
+}
+
+TPoint TEcxButtonGlyph::DrawButtonGlyph(TCanvas& canvas, Integer x, Integer y, TEcButtonState state)
+{
+    const Integer index = CreateButtonGlyph(state);
+    if (index < 0) return TPoint{0, 0};
+    const bool embossed = state == rbsDisabled && FNumGlyphs < 2;
+    FGlyphList->Draw(canvas, x, y, index, !embossed);
+    return TPoint{FGlyphList->Width(), FGlyphList->Height()};
+}
+
+void TEcxButtonGlyph::DrawButtonText(TCanvas& canvas, const String& caption, TRect textBounds,
+                                     TEcButtonState state, Cardinal flags)
+{
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    flags |= (WordWrap ? DT_WORDBREAK : 0) | DT_VCENTER;
+    const TColor textColor = canvas.Font().Color();
+    if (state == rbsDisabled) {
+        TRect shifted{textBounds.Left + 1, textBounds.Top + 1, textBounds.Right + 1, textBounds.Bottom + 1};
+        canvas.Font().SetColor(clBtnHighlight);
+        DrawThemedText(canvas.Handle(), caption, shifted, FPaintOnGlass, flags);
+        canvas.Font().SetColor(clBtnShadow);
+        DrawThemedText(canvas.Handle(), caption, textBounds, FPaintOnGlass, flags);
+        canvas.Font().SetColor(textColor);
+    } else {
+        DrawThemedText(canvas.Handle(), caption, textBounds, FPaintOnGlass, flags);
+    }
+}
+
+TRect TEcxButtonGlyph::Draw(TCanvas& canvas, const TRect& client, TPoint offset, const String& caption,
+                            TButtonLayout layout, Integer margin, Integer spacing, bool popupMark,
+                            TEcButtonState state, Cardinal flags, bool paintOnGlass)
+{
+    FPaintOnGlass = paintOnGlass;
+    const TPoint glyphSize = FOriginal.Empty() ? TPoint{0, 0}
+                                               : TPoint{FOriginal.Width() / FNumGlyphs, FOriginal.Height()};
+    const TEcButtonLayout l = CalcButtonLayout(canvas, client, offset, caption, layout, margin, spacing, popupMark,
+                                               glyphSize, WordWrap, flags);
+    const TPoint drawn = DrawButtonGlyph(canvas, l.GlyphPos.X, l.GlyphPos.Y, state);
+    DrawButtonText(canvas, l.Caption, l.TextBounds, state, flags);
+    if (popupMark) {
+        if (layout != blGlyphLeft && FOriginal.Width() > 0) {
+            DrawPopupMark(canvas, l.GlyphPos.X + drawn.X + 1, l.GlyphPos.Y + drawn.Y / 2, state);
+        } else {
+            const Integer x = l.Caption.IsEmpty() ? (client.Left + client.Right - 7) / 2 : l.TextBounds.Right + 3;
+            DrawPopupMark(canvas, x, l.TextBounds.Top + (l.TextBounds.Bottom - l.TextBounds.Top) / 2, state);
+        }
+    }
+    return l.TextBounds;
+}

@@ -1,7 +1,16 @@
 #pragma once
 // The speed buttons of the edit controls: their states, the classic three-dimensional frames
 // they are drawn with, the drop-down mark and the grey image of an inactive glyph.
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/classes/Alignment.h"
+#include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/rtl/Lists.h"
+#include "platform/stdctrls/ImgList.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/stdctrls/Buttons.h"
 
@@ -42,3 +51,85 @@ struct TEcButtonLayout {
 TEcButtonLayout CalcButtonLayout(TCanvas& canvas, const TRect& client, TPoint offset, const String& caption,
                                  TButtonLayout layout, Integer margin, Integer spacing, bool popupMark,
                                  TPoint glyphSize, bool wordWrap, Cardinal flags);
+
+// An image list whose freed slots are reused before it grows; the glyphs of all buttons of one
+// glyph size share one such list.
+class TEcGlyphList : public TCustomImageList {
+public:
+    TEcGlyphList(Integer width, Integer height) : TCustomImageList(width, height) {}
+    Integer Add(TBitmap* image, TBitmap* mask);
+    Integer AddMasked(TBitmap* image, TColor maskColor);
+    // Frees the slot for reuse; the image stays in the list.
+    void Delete(Integer index);
+    Integer UsedCount() const { return FCount; }
+
+private:
+    Integer AllocateIndex();
+    TBits FUsed;
+    Integer FCount = 0;
+};
+
+// The glyph lists of the process, one per image size.
+class TEcGlyphCache {
+public:
+    // The list of that size (the latest made), made when there is none.
+    TEcGlyphList* GetList(Integer width, Integer height);
+    // Frees the list when none of its slots is in use any more.
+    void ReturnList(TEcGlyphList* list);
+    bool Empty() const { return FGlyphLists.empty(); }
+    // The process's cache, made on first use; FreeGlyphCache frees it when empty.
+    static TEcGlyphCache& Instance();
+    static bool Exists();
+    static void FreeIfEmpty();
+
+private:
+    std::vector<std::unique_ptr<TEcGlyphList>> FGlyphLists;
+};
+
+// The content of a speed button: one cell of a glyph strip (up, disabled, down, latched,
+// inactive), the caption and the drop-down mark, laid out by CalcButtonLayout.  The images of
+// the states are made on first use into the shared glyph list of their size.
+class TEcxButtonGlyph {
+public:
+    TEcxButtonGlyph();
+    ~TEcxButtonGlyph();
+    TEcxButtonGlyph(const TEcxButtonGlyph&) = delete;
+    TEcxButtonGlyph& operator=(const TEcxButtonGlyph&) = delete;
+
+    TBitmap& Glyph() { return FOriginal; }
+    // Drops the made images and copies the strip; its size sets the cell count and its
+    // transparent colour.
+    void SetGlyph(TBitmap* value);
+    Integer NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(Integer value);
+    bool GrayNewStyle() const { return FGrayNewStyle; }
+    void SetGrayNewStyle(bool value);
+    TAlignment Alignment = taCenter;
+    bool WordWrap = false;
+    std::function<void()> OnChange;
+    TCustomImageList* GlyphList() const { return FGlyphList; }
+
+    // The index in the glyph list of the state's image, made when needed; -1 without a strip.
+    Integer CreateButtonGlyph(TEcButtonState state);
+    // Draws the state's image at (x, y) and answers its size ((0, 0) when nothing is drawn).
+    TPoint DrawButtonGlyph(TCanvas& canvas, Integer x, Integer y, TEcButtonState state);
+    void DrawButtonText(TCanvas& canvas, const String& caption, TRect textBounds, TEcButtonState state,
+                        Cardinal flags);
+    // Lays out and draws glyph, caption and mark; answers the caption's rectangle.
+    TRect Draw(TCanvas& canvas, const TRect& client, TPoint offset, const String& caption, TButtonLayout layout,
+               Integer margin, Integer spacing, bool popupMark, TEcButtonState state, Cardinal flags,
+               bool paintOnGlass);
+    // Drops every made image and hands the list back to the cache.
+    void Invalidate();
+
+private:
+    void GlyphChanged();
+
+    TEcGlyphList* FGlyphList = nullptr;
+    bool FGrayNewStyle = false;
+    std::array<Integer, 5> FIndexs{-1, -1, -1, -1, -1};
+    Integer FNumGlyphs = 1;
+    TBitmap FOriginal;
+    TColor FTransparentColor = static_cast<TColor>(0x00FF00FF);
+    bool FPaintOnGlass = false;
+};

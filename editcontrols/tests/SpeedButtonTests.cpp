@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "editcontrols/EcSpeedButton.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
 #include "platform/graphics/GdiApi.h"
@@ -138,6 +140,121 @@ TEST(EcButtonLayout, ACaptionIsShortenedLineByLineUnlessWrapped)
     l = CalcButtonLayout(canvas, Rect(0, 0, 200, 20), TPoint{0, 0}, "OK  \r\n", blGlyphLeft, -1, -1, false,
                          TPoint{0, 0}, false, DT_CENTER);
     EXPECT_EQ(l.Caption, String("OK"));
+}
+
+}  // namespace
+
+namespace {
+
+// A strip of 4 x 4 cells, cell i filled with colors[i] but for its top-left pixel in magenta,
+// the strip's transparent colour.
+std::unique_ptr<TBitmap> Strip(const std::vector<TColor>& colors)
+{
+    const Integer cells = static_cast<Integer>(colors.size());
+    auto strip = std::make_unique<TBitmap>(4 * cells, 4);
+    for (Integer i = 0; i < cells; ++i) {
+        strip->Canvas().Brush().SetColor(colors[static_cast<size_t>(i)]);
+        strip->Canvas().FillRect(Rect(4 * i, 0, 4 * i + 4, 4));
+        strip->Canvas().SetPixel(4 * i, 0, clFuchsia);
+    }
+    strip->SetTransparentColor(clFuchsia);
+    return strip;
+}
+
+// The 4 x 4 glyph drawn on a yellow 4 x 4 bitmap.
+std::string GlyphPicture(TEcxButtonGlyph& glyph, TEcButtonState state)
+{
+    TBitmap bmp(4, 4);
+    bmp.Canvas().Brush().SetColor(clYellow);
+    bmp.Canvas().FillRect(Rect(0, 0, 4, 4));
+    glyph.DrawButtonGlyph(bmp.Canvas(), 0, 0, state);
+    return Picture(bmp, {{clYellow, '.'}, {clRed, 'r'}, {clBlue, 'b'}, {clLime, 'l'}, {clAqua, 'a'}, {clNavy, 'n'},
+                         {static_cast<TColor>(RGB(76, 76, 76)), 'g'}});
+}
+
+TEST(EcxButtonGlyph, SquareCellsOfTheStripGiveTheCellCount)
+{
+    struct Case { Integer Width, Height, Cells; };
+    const Case cases[] = {{32, 16, 2}, {96, 16, 1}, {80, 16, 5}, {16, 16, 1}, {30, 16, 3}};   // 30: not square cells
+    for (const Case& c : cases) {
+        TEcxButtonGlyph glyph;
+        glyph.SetNumGlyphs(3);
+        TBitmap strip(c.Width, c.Height);
+        glyph.SetGlyph(&strip);
+        EXPECT_EQ(glyph.NumGlyphs(), c.Cells) << c.Width << " x " << c.Height;
+    }
+}
+
+TEST(EcxButtonGlyph, EachStateDrawsItsCellWithTheTransparentPixelLeftOut)
+{
+    TEcxButtonGlyph two;
+    int changes = 0;
+    two.OnChange = [&] { ++changes; };
+    auto strip2 = Strip({clRed, clBlue});
+    two.SetGlyph(strip2.get());
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(GlyphPicture(two, rbsUp), ".rrr/rrrr/rrrr/rrrr");
+    EXPECT_EQ(GlyphPicture(two, rbsDisabled), ".bbb/bbbb/bbbb/bbbb");
+    EXPECT_EQ(GlyphPicture(two, rbsDown), ".rrr/rrrr/rrrr/rrrr");       // fewer than 3 cells: the up image
+    EXPECT_EQ(GlyphPicture(two, rbsExclusive), ".rrr/rrrr/rrrr/rrrr");  // no cell of its own: cell 0
+    EXPECT_EQ(GlyphPicture(two, rbsInactive), ".ggg/gggg/gggg/gggg");   // cell 0 in grey
+
+    // one cell: the disabled glyph is the up image embossed, no longer red
+    TEcxButtonGlyph one;
+    auto strip1 = Strip({clRed});
+    one.SetGlyph(strip1.get());
+    EXPECT_EQ(GlyphPicture(one, rbsUp), ".rrr/rrrr/rrrr/rrrr");
+    EXPECT_EQ(GlyphPicture(one, rbsDisabled).find('r'), std::string::npos);
+
+    TEcxButtonGlyph five;
+    auto strip5 = Strip({clRed, clBlue, clLime, clAqua, clNavy});
+    five.SetGlyph(strip5.get());
+    EXPECT_EQ(GlyphPicture(five, rbsDown), ".lll/llll/llll/llll");
+    EXPECT_EQ(GlyphPicture(five, rbsExclusive), ".aaa/aaaa/aaaa/aaaa");
+    EXPECT_EQ(GlyphPicture(five, rbsInactive), ".nnn/nnnn/nnnn/nnnn");
+}
+
+TEST(EcxButtonGlyph, GlyphsOfOneSizeShareOneListThatGoesWithTheLastOfThem)
+{
+    auto strip = Strip({clRed, clBlue});
+    {
+        TEcxButtonGlyph a, b;
+        a.SetGlyph(strip.get());
+        b.SetGlyph(strip.get());
+        a.CreateButtonGlyph(rbsUp);
+        b.CreateButtonGlyph(rbsUp);
+        b.CreateButtonGlyph(rbsDisabled);
+        ASSERT_NE(a.GlyphList(), nullptr);
+        EXPECT_EQ(a.GlyphList(), b.GlyphList());
+        auto* list = static_cast<TEcGlyphList*>(a.GlyphList());
+        EXPECT_EQ(list->UsedCount(), 3);
+        a.Invalidate();                                  // its slot is freed and reused
+        EXPECT_EQ(list->UsedCount(), 2);
+        const Integer count = list->Count();
+        a.CreateButtonGlyph(rbsUp);
+        EXPECT_EQ(list->Count(), count);
+        EXPECT_EQ(list->UsedCount(), 3);
+    }
+    EXPECT_FALSE(TEcGlyphCache::Exists());
+}
+
+TEST(EcxButtonGlyph, ADropDownMarkWithoutGlyphOrCaptionIsCentred)
+{
+    TEcxButtonGlyph glyph;
+    TBitmap bmp(21, 9);
+    bmp.Canvas().Brush().SetColor(clYellow);
+    bmp.Canvas().FillRect(Rect(0, 0, 21, 9));
+    glyph.Draw(bmp.Canvas(), Rect(0, 0, 21, 9), TPoint{0, 0}, "", blGlyphLeft, -1, -1, true, rbsUp, DT_CENTER, false);
+    // x = (0 + 21 - 7) div 2 = 7; the text box is empty at the middle height 4
+    EXPECT_EQ(Picture(bmp, {{clYellow, '.'}, {clBtnText, 't'}}), "...................../"
+                                                               "...................../"
+                                                               "...................../"
+                                                               ".......ttttttt......./"
+                                                               "........ttttt......../"
+                                                               ".........ttt........./"
+                                                               "..........t........../"
+                                                               "...................../"
+                                                               ".....................");
 }
 
 }  // namespace
