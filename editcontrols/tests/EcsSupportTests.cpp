@@ -110,3 +110,24 @@ TEST(EcHotTrackOptions, ChangesReportedOncePerUpdate)
 }
 
 }  // namespace
+
+namespace {
+
+// A value object is named after its owner's path when the owner has one.
+TEST(EcPersistent, NamePathFollowsTheOwner)
+{
+    TComponent form(nullptr);
+    form.SetName("Form1");
+    auto* owner = new TComponent(&form);
+    owner->SetName("Slider1");
+    TEcHotTrackOptions options(owner);
+    options.SetName("HotTrack");
+    EXPECT_EQ(options.Owner(), owner);
+    EXPECT_TRUE(options.ComponentStyle().Contains(csSubComponent));
+    EXPECT_EQ(options.GetNamePath(), String("Slider1.HotTrack"));
+    TEcHotTrackOptions loose(nullptr);
+    loose.SetName("Loose");
+    EXPECT_EQ(loose.GetNamePath(), String("Loose"));
+}
+
+}  // namespace
