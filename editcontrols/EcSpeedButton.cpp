@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editcontrols/EcCoreUtils.h"
+#include "editcontrols/EcLibUtils.h"
 #include "editcontrols/EcThemes.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/stdctrls/ExtCtrls.h"
@@ -367,8 +368,13 @@ Integer TEcxButtonGlyph::CreateButtonGlyph(TEcButtonState state)
     const Integer ownCell = static_cast<Integer>(state) < FNumGlyphs ? static_cast<Integer>(state) : 0;
     switch (state) {
     case rbsDisabled:
-        // One cell: drawn in the image list's embossed look from the up image.
-        if (FNumGlyphs < 2) return FIndexs[state] = CreateButtonGlyph(rbsUp);
+        if (FNumGlyphs < 2) {
+            // One cell: the strip embossed, in the new style or the old black-outline one.
+            std::unique_ptr<TBitmap> disabled(FGrayNewStyle ? CreateDisabledBitmapNewStyle(FOriginal, FTransparentColor)
+                                                            : CreateDisabledBitmap(FOriginal, clBlack));
+            FIndexs[state] = FGlyphList->AddMasked(disabled.get(), FGrayNewStyle ? FTransparentColor : clBtnFace);
+            return FIndexs[state];
+        }
         copyCell(1);
         break;
     case rbsInactive:
@@ -393,8 +399,7 @@ TPoint TEcxButtonGlyph::DrawButtonGlyph(TCanvas& canvas, Integer x, Integer y, T
 {
     const Integer index = CreateButtonGlyph(state);
     if (index < 0) return TPoint{0, 0};
-    const bool embossed = state == rbsDisabled && FNumGlyphs < 2;
-    FGlyphList->Draw(canvas, x, y, index, !embossed);
+    FGlyphList->Draw(canvas, x, y, index);
     return TPoint{FGlyphList->Width(), FGlyphList->Height()};
 }
 

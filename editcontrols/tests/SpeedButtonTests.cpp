@@ -169,7 +169,8 @@ std::string GlyphPicture(TEcxButtonGlyph& glyph, TEcButtonState state)
     bmp.Canvas().FillRect(Rect(0, 0, 4, 4));
     glyph.DrawButtonGlyph(bmp.Canvas(), 0, 0, state);
     return Picture(bmp, {{clYellow, '.'}, {clRed, 'r'}, {clBlue, 'b'}, {clLime, 'l'}, {clAqua, 'a'}, {clNavy, 'n'},
-                         {static_cast<TColor>(RGB(76, 76, 76)), 'g'}});
+                         {static_cast<TColor>(RGB(76, 76, 76)), 'g'},
+                         {clBtnShadow, 's'}, {clBtnHighlight, 'h'}});
 }
 
 TEST(EcxButtonGlyph, SquareCellsOfTheStripGiveTheCellCount)
@@ -199,12 +200,16 @@ TEST(EcxButtonGlyph, EachStateDrawsItsCellWithTheTransparentPixelLeftOut)
     EXPECT_EQ(GlyphPicture(two, rbsExclusive), ".rrr/rrrr/rrrr/rrrr");  // no cell of its own: cell 0
     EXPECT_EQ(GlyphPicture(two, rbsInactive), ".ggg/gggg/gggg/gggg");   // cell 0 in grey
 
-    // one cell: the disabled glyph is the up image embossed, no longer red
+    // one cell: the disabled glyph is embossed; the old style outlines only the black pixels
     TEcxButtonGlyph one;
     auto strip1 = Strip({clRed});
     one.SetGlyph(strip1.get());
     EXPECT_EQ(GlyphPicture(one, rbsUp), ".rrr/rrrr/rrrr/rrrr");
-    EXPECT_EQ(GlyphPicture(one, rbsDisabled).find('r'), std::string::npos);
+    EXPECT_EQ(GlyphPicture(one, rbsDisabled), "..../..../..../....");
+    one.SetGrayNewStyle(true);
+    const std::string embossed = GlyphPicture(one, rbsDisabled);
+    EXPECT_EQ(embossed.find('r'), std::string::npos) << embossed;
+    EXPECT_NE(embossed.find('s'), std::string::npos) << embossed;
 
     TEcxButtonGlyph five;
     auto strip5 = Strip({clRed, clBlue, clLime, clAqua, clNavy});
