@@ -7,7 +7,6 @@
 #include "engine/Tables.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/FileSys.h"
-#include "platform/rtl/IniFiles.h"
 #include "platform/rtl/SysFormat.h"
 #include "platform/services/HtmlHelp.h"
 #include "platform/services/Process.h"
@@ -90,6 +89,7 @@ TClass TMainForm::StaticClass()
             .Field("OpenDialog", &F::OpenDialog)
             .Field("SaveDialog", &F::SaveDialog)
             .Field("MRUFiles", &F::MRUFiles)
+            .Field("StyIniCtrl1", &F::StyIniCtrl1)
             .Field("ImageListActive", &F::ImageListActive)
             .Field("ImageListDisabled", &F::ImageListDisabled);
         m.OnMessage(WM_DROPFILES, &F::AcceptFiles);
@@ -112,26 +112,22 @@ String TMainForm::SettingsFileName() const
 // Each value opens the settings file, reads or writes that value and closes the file again.
 Integer TMainForm::ReadSetting(const String& Section, const String& Key, Integer Default) const
 {
-    TIniFile ini(SettingsFileName());
-    return ini.ReadInteger(Section, Key, Default);
+    return StyIniCtrl1->ReadInteger(Section, Key, Default);
 }
 
 String TMainForm::ReadSetting(const String& Section, const String& Key, const String& Default) const
 {
-    TIniFile ini(SettingsFileName());
-    return ini.ReadString(Section, Key, Default);
+    return StyIniCtrl1->ReadString(Section, Key, Default);
 }
 
 void TMainForm::WriteSetting(const String& Section, const String& Key, Integer Value) const
 {
-    TIniFile ini(SettingsFileName());
-    ini.WriteInteger(Section, Key, Value);
+    StyIniCtrl1->WriteInteger(Section, Key, Value);
 }
 
 void TMainForm::WriteSetting(const String& Section, const String& Key, const String& Value) const
 {
-    TIniFile ini(SettingsFileName());
-    ini.WriteString(Section, Key, Value);
+    StyIniCtrl1->WriteString(Section, Key, Value);
 }
 
 // ---------------------------------------------------------------- creation, showing, closing
@@ -146,6 +142,7 @@ void TMainForm::FormCreate(TObject*)
     Application->OnHelp = THelpEvent(this, &TMainForm::HelpHook);
     mHelpFile = ExpandFileName(ProgramDir + "help/dorvane.chm");
     Application->SetHelpFile(mHelpFile);
+    StyIniCtrl1->SetIniFile(SettingsFileName());
     SetWindowMenu(Window1);
     AddFileToolImages(*ImageListActive);
     AddFileToolImages(*ImageListDisabled);
@@ -585,7 +582,7 @@ void RegisterProgramClasses()
     if (done) return;
     done = true;
     RegisterChartClasses();
-    RegisterClasses({TManyShape::StaticClass(), TImage::StaticClass()});
+    RegisterClasses({TManyShape::StaticClass(), TImage::StaticClass(), TStyIniCtrl::StaticClass()});
     RegisterClasses({TMainForm::StaticClass(), TSplashScreen::StaticClass(), TAboutBox::StaticClass(),
                      TMDIChild::StaticClass(), TMRUFiles::StaticClass(), TImageList::StaticClass()});
 }

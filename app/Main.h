@@ -7,6 +7,7 @@
 
 #include "app/MRUfiles.h"
 #include "engine/Fichier.h"
+#include "foundation/StyIniCtrl.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Forms.h"
 #include "platform/stdctrls/Buttons.h"
@@ -57,6 +58,7 @@ public:
     TOpenDialog* OpenDialog = nullptr;
     TSaveDialog* SaveDialog = nullptr;
     TMRUFiles* MRUFiles = nullptr;
+    TStyIniCtrl* StyIniCtrl1 = nullptr;
     TImageList* ImageListActive = nullptr;
     TImageList* ImageListDisabled = nullptr;
 
