@@ -326,3 +326,38 @@ TEST(MainWindow, SavingAtExitWritesEachDocumentUnderItsOwnName)
     ASSERT_TRUE(host.Proceed);
     EXPECT_EQ(host.Model.Infos.Titre.ToString(), String("Saved at exit"));
 }
+
+TEST(MainWindow, CalculatorMissingIsReported)
+{
+    TRunningProgram program;
+    const char* path = std::getenv("PATH");
+    const std::string saved = path ? path : "";
+    ::setenv("PATH", program.Folder().Path().c_str(), 1);   // no calculator there
+    TestAnswerNextMessageBox(mrOk);
+    program.Main()->Calculator1->Click();
+    ::setenv("PATH", saved.c_str(), 1);
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text, String("Unable to find MS Calculator"));
+}
+
+TEST(MainWindow, MenusCarryTheirShortcutsAndGroups)
+{
+    TRunningProgram program;
+    struct Case {
+        const char* item;
+        const char* shortcut;
+    };
+    const Case cases[] = {{"FileOpenItem", "Ctrl+O"}, {"FileCloseItem", "Ctrl+X"}, {"FileSaveItem", "Ctrl+S"},
+                          {"FileSaveAsItem", "Ctrl+A"}, {"Index1", "F1"}, {"UserManual1", "Ctrl+U"},
+                          {"Webupdate1", "Ctrl+W"}, {"HelpAboutItem", "Ctrl+A"}};
+    for (const Case& c : cases) {
+        auto* item = dynamic_cast<TMenuItem*>(program.Main()->FindComponent(c.item));
+        ASSERT_NE(item, nullptr) << c.item;
+        EXPECT_EQ(ShortCutToText(item->ShortCut()), String(c.shortcut)) << c.item;
+    }
+    EXPECT_EQ(program.Main()->File1->GroupIndex(), 0);
+    EXPECT_EQ(program.Main()->Window1->GroupIndex(), 10);
+    EXPECT_EQ(program.Main()->Help1->GroupIndex(), 11);
+    // Ctrl+A runs Save As: the File menu comes first.
+    EXPECT_EQ(program.Main()->MainMenu1->FindItemByShortCut(ShortCut('A', {ssCtrl})), program.Main()->FileSaveAsItem);
+}
