@@ -442,3 +442,208 @@ TRect TEcxButtonGlyph::Draw(TCanvas& canvas, const TRect& client, TPoint offset,
     }
     return l.TextBounds;
 }
+
+// ---------------------------------------------------------------- speed buttons
+
+TClass TEcCustomSpeedButton::StaticClass()
+{
+    static const TMetaClass meta("TEcCustomSpeedButton", TEcExGraphicControl::StaticClass(), nullptr,
+                                 [](TMetaClass& m) {
+        m.OnMessage(CM_ECBUTTONPRESSED, &TEcCustomSpeedButton::CMButtonPressed);
+    });
+    return &meta;
+}
+IMPLEMENT_CLASS(TEcSpeedButton, TEcCustomSpeedButton, NewComponent<TEcSpeedButton>)
+
+TEcCustomSpeedButton::TEcCustomSpeedButton(TComponent* AOwner) : TEcExGraphicControl(AOwner)
+{
+    // The button clicks from its own release handling.
+    TControlStyle style = ControlStyle();
+    style.Exclude(csClickEvents);
+    SetControlStyle(style);
+    SetBounds(0, 0, 23, 22);
+}
+
+TEcCustomSpeedButton::~TEcCustomSpeedButton() = default;
+
+bool TEcCustomSpeedButton::Inside(Integer x, Integer y) const
+{
+    return x >= 0 && x < ClientWidth() && y >= 0 && y <= ClientHeight();
+}
+
+void TEcCustomSpeedButton::SetDown(bool value)
+{
+    if (FGroupIndex == 0) value = false;
+    if (value == FDown || (FDown && !FAllowAllUp)) return;
+    FDown = value;
+    if (value) {
+        if (FState == rbsUp) Invalidate();
+        FState = rbsExclusive;
+    } else {
+        FState = rbsUp;
+    }
+    Invalidate();
+    if (value) NotifyGroup();
+}
+
+void TEcCustomSpeedButton::SetGroupIndex(Integer value)
+{
+    if (value == FGroupIndex) return;
+    FGroupIndex = value;
+    NotifyGroup();
+}
+
+void TEcCustomSpeedButton::SetAllowAllUp(bool value)
+{
+    if (value == FAllowAllUp) return;
+    FAllowAllUp = value;
+    NotifyGroup();
+}
+
+void TEcCustomSpeedButton::SetAllowTimer(bool value)
+{
+    FAllowTimer = value;
+    if (!value && FRepeatTimer) {
+        FRepeatTimer->SetEnabled(false);
+        delete FRepeatTimer;
+        FRepeatTimer = nullptr;
+    }
+}
+
+void TEcCustomSpeedButton::NotifyGroup()
+{
+    if (FGroupIndex == 0 || !Parent()) return;
+    TMessage message{CM_ECBUTTONPRESSED, FGroupIndex, reinterpret_cast<std::intptr_t>(this), 0};
+    Parent()->Broadcast(message);
+}
+
+// Another button of the group went down: this one goes up, and the group keeps one AllowAllUp.
+void TEcCustomSpeedButton::CMButtonPressed(TMessage& message)
+{
+    auto* sender = reinterpret_cast<TControl*>(message.LParam);
+    auto* other = dynamic_cast<TEcCustomSpeedButton*>(sender);
+    if (message.WParam != FGroupIndex || !Parent() || !Parent()->HandleAllocated() || !other || other == this)
+        return;
+    if (other->FDown && FDown) {
+        FDown = false;
+        FState = rbsUp;
+        Invalidate();
+    }
+    FAllowAllUp = other->FAllowAllUp;
+}
+
+void TEcCustomSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TEcExGraphicControl::MouseDown(Button, Shift, X, Y);
+    if (Button != mbLeft || !Enabled()) return;
+    if (!FDown) {
+        FState = rbsDown;
+        Invalidate();
+    }
+    FDragging = true;
+    if (FAllowTimer) {
+        if (!FRepeatTimer) {
+            FRepeatTimer = new TTimer(this);
+            FRepeatTimer->SetOnTimer(TNotifyEvent(this, &TEcCustomSpeedButton::TimerExpired));
+        }
+        FRepeatTimer->SetInterval(InitPause);
+        FRepeatTimer->SetEnabled(true);
+    }
+}
+
+// The click repeats while the button is held down on it; a failing click stops the repeats.
+void TEcCustomSpeedButton::TimerExpired(TObject*)
+{
+    FRepeatTimer->SetInterval(RepeatInterval);
+    if (FState != rbsDown || GetCaptureControl() != this) return;
+    try {
+        Click();
+    } catch (...) {
+        FRepeatTimer->SetEnabled(false);
+        throw;
+    }
+}
+
+void TEcCustomSpeedButton::MouseMove(TShiftState Shift, Integer X, Integer Y)
+{
+    TEcExGraphicControl::MouseMove(Shift, X, Y);
+    if (!FDragging) return;
+    TEcButtonState state = Inside(X, Y) ? rbsDown : rbsUp;
+    if (FDown) state = rbsExclusive;
+    if (state == FState) return;
+    FState = state;
+    Invalidate();
+}
+
+void TEcCustomSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TEcExGraphicControl::MouseUp(Button, Shift, X, Y);
+    if (FRepeatTimer) FRepeatTimer->SetEnabled(false);
+    if (Button != mbLeft || !FDragging) return;
+    FDragging = false;
+    const bool inside = Inside(X, Y);
+    if (FGroupIndex == 0) {
+        FState = rbsUp;
+        Invalidate();
+    } else if (inside) {
+        SetDown(!FDown);
+    } else if (FDown) {
+        FState = rbsExclusive;
+        Invalidate();
+    }
+    if (inside) Click();
+}
+
+void TEcCustomSpeedButton::Click()
+{
+    if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(ModalResult);
+    TEcExGraphicControl::Click();
+}
+
+Cardinal TEcCustomSpeedButton::AlignmentFlags() const
+{
+    switch (FAlignment) {
+    case taLeftJustify: return DT_LEFT;
+    case taRightJustify: return DT_RIGHT;
+    default: return DT_CENTER;
+    }
+}
+
+// The classic look: the face, the frame of the state (none for an idle flat button), then the
+// content, moved down and right by a pixel while pressed.
+void TEcCustomSpeedButton::Paint()
+{
+    TCanvas& canvas = Canvas();
+    TEcButtonState state = FState;
+    if (!Enabled()) state = rbsDisabled;
+    else if (FState == rbsDisabled) state = FState = (FDown && FGroupIndex != 0) ? rbsExclusive : rbsUp;
+    if (FFlat && state == rbsUp && !MouseOver()) state = rbsInactive;
+
+    TRect r = ClientRect();
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(FFlat && Parent() ? Parent()->Color() : Color());
+    canvas.FillRect(r);
+    if (state == rbsInactive && FState != rbsExclusive)
+        r = TRect{r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
+    else
+        r = DrawSpeedButtonFrame(canvas, r, FState == rbsDown || FState == rbsExclusive, FFlat, FStyle, Color());
+    const bool pressed = FState == rbsDown || FState == rbsExclusive;
+    canvas.Font().Assign(Font());
+    DrawContent(canvas, r, pressed ? TPoint{1, 1} : TPoint{0, 0}, state);
+}
+
+TEcSpeedButton::TEcSpeedButton(TComponent* AOwner) : TEcCustomSpeedButton(AOwner)
+{
+    FGlyph.OnChange = [this] { Invalidate(); };
+}
+
+void TEcSpeedButton::SetNumGlyphs(Integer value)
+{
+    FGlyph.SetNumGlyphs(value > 5 ? 5 : value);
+    Invalidate();
+}
+
+void TEcSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state)
+{
+    FGlyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), false, state, AlignmentFlags(), false);
+}

@@ -6,11 +6,14 @@
 #include <memory>
 #include <vector>
 
+#include "editcontrols/EcExControls.h"
 #include "platform/classes/Alignment.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Lists.h"
 #include "platform/stdctrls/ImgList.h"
+#include "platform/forms/Forms.h"
+#include "platform/stdctrls/Timer.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/stdctrls/Buttons.h"
 
@@ -132,4 +135,98 @@ private:
     TBitmap FOriginal;
     TColor FTransparentColor = static_cast<TColor>(0x00FF00FF);
     bool FPaintOnGlass = false;
+};
+
+// The message a speed button that went down sends to the controls of its parent: WParam its
+// group index, LParam the button.
+constexpr Cardinal CM_ECBUTTONPRESSED = 0xB201;
+
+// A windowless push button: pressed while the left button is held on it, a toggle inside a group
+// (GroupIndex > 0, one button down at a time), repeating its click while held (AllowTimer: after
+// InitPause, then every RepeatInterval milliseconds).  TEcSpeedButton draws a glyph strip and
+// the caption.
+class TEcCustomSpeedButton : public TEcExGraphicControl {
+    DECLARE_CLASS(TEcCustomSpeedButton, TEcExGraphicControl)
+public:
+    explicit TEcCustomSpeedButton(TComponent* AOwner);
+    ~TEcCustomSpeedButton() override;
+
+    TEcButtonState State() const { return FState; }
+    bool Down() const { return FDown; }
+    void SetDown(bool value);
+    Integer GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(Integer value);
+    bool AllowAllUp() const { return FAllowAllUp; }
+    void SetAllowAllUp(bool value);
+    bool AllowTimer() const { return FAllowTimer; }
+    void SetAllowTimer(bool value);
+    Cardinal InitPause = 500;
+    Cardinal RepeatInterval = 100;
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value) { SetAndInvalidate(FFlat, value); }
+    TButtonStyle Style() const { return FStyle; }
+    void SetStyle(TButtonStyle value) { SetAndInvalidate(FStyle, value); }
+    TButtonLayout Layout() const { return FLayout; }
+    void SetLayout(TButtonLayout value) { SetAndInvalidate(FLayout, value); }
+    Integer Margin() const { return FMargin; }
+    void SetMargin(Integer value) { if (value >= -1) SetAndInvalidate(FMargin, value); }
+    Integer Spacing() const { return FSpacing; }
+    void SetSpacing(Integer value) { SetAndInvalidate(FSpacing, value); }
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value) { SetAndInvalidate(FAlignment, value); }
+    TModalResult ModalResult = mrNone;
+
+    void Click() override;
+
+protected:
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void Paint() override;
+    // Draws glyph and caption inside r, moved by offset while pressed.
+    virtual void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) = 0;
+    Cardinal AlignmentFlags() const;
+    void CMButtonPressed(TMessage& message);
+
+private:
+    template <class T>
+    void SetAndInvalidate(T& field, T value)
+    {
+        if (field == value) return;
+        field = value;
+        Invalidate();
+    }
+    bool Inside(Integer x, Integer y) const;
+    void NotifyGroup();
+    void TimerExpired(TObject* Sender);
+
+    TEcButtonState FState = rbsUp;
+    bool FDown = false;
+    bool FDragging = false;
+    Integer FGroupIndex = 0;
+    bool FAllowAllUp = false;
+    bool FAllowTimer = false;
+    bool FFlat = false;
+    TButtonStyle FStyle = bsAutoDetect;
+    TButtonLayout FLayout = blGlyphLeft;
+    Integer FMargin = -1;
+    Integer FSpacing = 4;
+    TAlignment FAlignment = taCenter;
+    TTimer* FRepeatTimer = nullptr;
+};
+
+class TEcSpeedButton : public TEcCustomSpeedButton {
+    DECLARE_CLASS(TEcSpeedButton, TEcCustomSpeedButton)
+public:
+    explicit TEcSpeedButton(TComponent* AOwner);
+    TBitmap& Glyph() { return FGlyph.Glyph(); }
+    void SetGlyph(TBitmap* value) { FGlyph.SetGlyph(value); }
+    Integer NumGlyphs() const { return FGlyph.NumGlyphs(); }
+    void SetNumGlyphs(Integer value);
+
+protected:
+    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) override;
+
+private:
+    TEcxButtonGlyph FGlyph;
 };

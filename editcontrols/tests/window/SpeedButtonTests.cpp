@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "editcontrols/EcSpeedButton.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+struct TClicks : TObject {
+    int Count = 0;
+    void Clicked(TObject*) { ++Count; }
+};
+
+// Four 30 x 24 buttons in a row at y = 10: a plain one repeating while held, and three of
+// group 1.
+struct SpeedButtonForm : ::testing::Test {
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 240, 90);
+        for (int i = 0; i < 4; ++i) {
+            Buttons[i] = new TEcSpeedButton(Form.get());
+            Buttons[i]->SetParent(Form.get());
+            Buttons[i]->SetBounds(10 + 40 * i, 10, 30, 24);
+            Buttons[i]->SetCaption(String::FromChar(static_cast<char16_t>(u'A' + i)));
+            Buttons[i]->OnClick = TNotifyEvent(&Clicks[i], &TClicks::Clicked);
+            if (i > 0) Buttons[i]->SetGroupIndex(1);
+        }
+        Buttons[0]->SetAllowTimer(true);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        Form.reset();
+        TestProcess();
+    }
+    std::unique_ptr<TForm> Form;
+    TEcSpeedButton* Buttons[4] = {};
+    TClicks Clicks[4];
+};
+
+TEST_F(SpeedButtonForm, AClickNeedsTheReleaseOnTheButton)
+{
+    TestClick(Buttons[0], 5, 5);
+    EXPECT_EQ(Clicks[0].Count, 1);
+    EXPECT_EQ(Buttons[0]->State(), rbsUp);
+    TestMouseDown(Buttons[0], 5, 5);
+    EXPECT_EQ(Buttons[0]->State(), rbsDown);
+    TestMouseMove(Buttons[0], 40, 5);
+    EXPECT_EQ(Buttons[0]->State(), rbsUp);
+    TestMouseUp(Buttons[0], 40, 5);
+    EXPECT_EQ(Clicks[0].Count, 1);
+}
+
+TEST_F(SpeedButtonForm, HoldingTheButtonRepeatsAfterHalfASecondThenEveryTenth)
+{
+    TTestClock clock;
+    TestMouseDown(Buttons[0], 5, 5);
+    clock.Advance(499);
+    EXPECT_EQ(Clicks[0].Count, 0);
+    clock.Advance(1);
+    EXPECT_EQ(Clicks[0].Count, 1);
+    clock.Advance(100);
+    EXPECT_EQ(Clicks[0].Count, 2);
+    TestMouseMove(Buttons[0], 40, 5);   // off the button: no repeats
+    clock.Advance(300);
+    EXPECT_EQ(Clicks[0].Count, 2);
+    TestMouseMove(Buttons[0], 5, 5);    // back on it: they resume
+    clock.Advance(100);
+    EXPECT_EQ(Clicks[0].Count, 3);
+    TestMouseUp(Buttons[0], 5, 5);      // and the release clicks once more
+    EXPECT_EQ(Clicks[0].Count, 4);
+    clock.Advance(1000);
+    EXPECT_EQ(Clicks[0].Count, 4);
+}
+
+TEST_F(SpeedButtonForm, OneButtonOfAGroupIsDownAtATime)
+{
+    TestClick(Buttons[1], 5, 5);
+    EXPECT_TRUE(Buttons[1]->Down());
+    EXPECT_EQ(Buttons[1]->State(), rbsExclusive);
+    TestClick(Buttons[2], 5, 5);
+    EXPECT_TRUE(Buttons[2]->Down());
+    EXPECT_FALSE(Buttons[1]->Down());
+    EXPECT_EQ(Buttons[1]->State(), rbsUp);
+    TestClick(Buttons[2], 5, 5);        // AllowAllUp off: the only down button stays down
+    EXPECT_TRUE(Buttons[2]->Down());
+    EXPECT_EQ(Clicks[2].Count, 2);
+    // a latched button released off it stays latched
+    TestMouseDown(Buttons[2], 5, 5);
+    TestMouseMove(Buttons[2], 50, 5);
+    TestMouseUp(Buttons[2], 50, 5);
+    EXPECT_TRUE(Buttons[2]->Down());
+    EXPECT_EQ(Buttons[2]->State(), rbsExclusive);
+    EXPECT_EQ(Clicks[2].Count, 2);
+    // AllowAllUp set on one button reaches the whole group
+    Buttons[1]->SetAllowAllUp(true);
+    EXPECT_TRUE(Buttons[2]->AllowAllUp());
+    EXPECT_TRUE(Buttons[3]->AllowAllUp());
+    EXPECT_FALSE(Buttons[0]->AllowAllUp());
+    TestClick(Buttons[2], 5, 5);
+    EXPECT_FALSE(Buttons[2]->Down());
+}
+
+TEST_F(SpeedButtonForm, AClickGivesTheFormTheButtonsModalResult)
+{
+    Buttons[0]->ModalResult = mrOk;
+    TestClick(Buttons[0], 5, 5);
+    EXPECT_EQ(Form->ModalResult(), mrOk);
+}
+
+// The buttons in their states, written to build/screenshots/editcontrols-speedbuttons.png.
+TEST_F(SpeedButtonForm, Screenshot)
+{
+    Buttons[2]->SetDown(true);
+    Buttons[3]->SetEnabled(false);
+    auto* flat = new TEcSpeedButton(Form.get());
+    flat->SetParent(Form.get());
+    flat->SetBounds(10, 50, 60, 24);
+    flat->SetCaption("Flat");
+    flat->SetFlat(true);
+    auto* old = new TEcSpeedButton(Form.get());
+    old->SetParent(Form.get());
+    old->SetBounds(80, 50, 60, 24);
+    old->SetCaption("Win31");
+    old->SetStyle(bsWin31);
+    TestMouseDown(Buttons[0], 5, 5);
+    TestProcess();
+    std::filesystem::create_directories(DORVANE_SCREENSHOTS);
+    const String file = String(DORVANE_SCREENSHOTS) + "/editcontrols-speedbuttons.png";
+    TestGrabToPng(Form.get(), file);
+    TestMouseUp(Buttons[0], 5, 5);
+    EXPECT_TRUE(std::filesystem::exists(file.ToUtf8()));
+}
+
+}  // namespace
