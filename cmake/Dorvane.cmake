@@ -26,7 +26,7 @@ function(dorvane_tests target)
   add_test(NAME ${target} COMMAND ${target} WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
   set_tests_properties(${target} PROPERTIES
     LABELS "${ARG_LABEL}"
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=1;DORVANE_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_SCALE_FACTOR=1;DORVANE_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR};DORVANE_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots")
 endfunction()
 
 # The program's data (programdata/ with the user manual printed from its help pages), staged

@@ -23,6 +23,7 @@
 #include "platform/controls/Messages.h"
 #include "platform/controls/WindowSystem.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/GdiApi.h"
 #include "platform/graphics/Regions.h"
 
 class TWinControl;
@@ -67,7 +68,6 @@ struct SCROLLINFO {
 };
 enum : Cardinal { SIF_RANGE = 0x1, SIF_PAGE = 0x2, SIF_POS = 0x4, SIF_DISABLENOSCROLL = 0x8, SIF_TRACKPOS = 0x10,
                   SIF_ALL = 0x17 };
-constexpr Integer ScrollBarSize = 17;   // SM_CXVSCROLL, SM_CYHSCROLL
 
 // Value names of the enumerations for form descriptions.
 const TEnumTypeInfo& TypeInfoOf(TAlign);

@@ -126,6 +126,10 @@ enum : UINT {
 };
 BOOL DrawFrameControl(HDC dc, TRect* r, UINT kind, UINT state);
 
+// The width of a vertical scroll bar and the height of a horizontal one, in pixels: the window
+// scroll bars, the scroll bar control and SM_CXVSCROLL all take it.
+constexpr Integer ScrollBarSize = 17;
+
 // Gradients: colours of 16 bits per channel.
 struct TRIVERTEX {
     Integer x = 0, y = 0;

@@ -1,5 +1,6 @@
 #include "platform/services/SysInfo.h"
 
+#include "platform/graphics/GdiApi.h"
 #include "platform/services/ServicesBackend.h"
 
 bool GetVersionEx(TOSVersionInfoEx& info)
@@ -35,7 +36,7 @@ Integer GetSystemMetrics(Integer index)
         return ServicesBackend().WorkArea().Height() - GetSystemMetrics(SM_CYCAPTION);
     case SM_CXVSCROLL: case SM_CYHSCROLL: case SM_CYVTHUMB: case SM_CXHTHUMB:
     case SM_CYVSCROLL: case SM_CXHSCROLL:
-        return 17;
+        return ScrollBarSize;
     case SM_CYCAPTION: return 19;
     case SM_CXBORDER: case SM_CYBORDER: case SM_CXFOCUSBORDER: case SM_CYFOCUSBORDER:
     case SM_MOUSEWHEELPRESENT: case SM_CMONITORS:

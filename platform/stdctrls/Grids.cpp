@@ -22,7 +22,12 @@ std::vector<Integer> DrawOrder(Integer fixed, Integer first, Integer count)
 TClass TCustomGrid::StaticClass()
 {
     static const TMetaClass meta("TCustomGrid", TCustomControl::StaticClass(), nullptr,
-                                 [](TMetaClass& m) { m.OnMessage(WM_GETDLGCODE, &TCustomGrid::WMGetDlgCode); });
+                                 [](TMetaClass& m) {
+                                     m.OnMessage(WM_GETDLGCODE, &TCustomGrid::WMGetDlgCode);
+                                     m.OnMessage(WM_VSCROLL, &TCustomGrid::WMVScroll);
+                                     m.OnMessage(WM_HSCROLL, &TCustomGrid::WMHScroll);
+                                     m.OnMessage(WM_SIZE, &TCustomGrid::WMSize);
+                                 });
     return &meta;
 }
 IMPLEMENT_CLASS(TDrawGrid, TCustomGrid, NewComponent<TDrawGrid>)
@@ -44,6 +49,7 @@ void TCustomGrid::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
     Params.ExStyle |= WS_EX_CLIENTEDGE;
+    Params.Style |= WS_VSCROLL | WS_HSCROLL;
 }
 
 void TCustomGrid::SetColCount(Integer value)
@@ -180,29 +186,6 @@ Integer TCustomGrid::FixedHeight() const
     return h;
 }
 
-bool TCustomGrid::NeedsVScroll() const
-{
-    Integer total = 0;
-    for (Integer h : FRowHeights) total += h + FGridLineWidth;
-    return total > ClientRect().Height() || FTopLeft.Y > FFixedRows;
-}
-
-bool TCustomGrid::NeedsHScroll() const
-{
-    Integer total = 0;
-    for (Integer w : FColWidths) total += w + FGridLineWidth;
-    Integer width = ClientRect().Width() - (NeedsVScroll() ? ScrollBarThickness : 0);
-    return total > width || FTopLeft.X > FFixedCols;
-}
-
-TRect TCustomGrid::GridArea() const
-{
-    TRect r = ClientRect();
-    if (NeedsVScroll()) r.Right -= ScrollBarThickness;
-    if (NeedsHScroll()) r.Bottom -= ScrollBarThickness;
-    return r;
-}
-
 Integer TCustomGrid::ColumnLeft(Integer col) const
 {
     if (col < 0 || col >= ColCount()) return -1;
@@ -286,7 +269,7 @@ Integer TCustomGrid::LastTopRow() const
 {
     Integer room = GridArea().Height() - FixedHeight();
     Integer r = RowCount();
-    while (r > FFixedRows + 1 && room - (FRowHeights[r - 1] + FGridLineWidth) >= 0) room -= FRowHeights[--r] + FGridLineWidth;
+    while (r > FFixedRows && room - (FRowHeights[r - 1] + FGridLineWidth) >= 0) room -= FRowHeights[--r] + FGridLineWidth;
     return std::clamp(r, FFixedRows, RowCount() - 1);
 }
 
@@ -294,7 +277,7 @@ Integer TCustomGrid::LastLeftCol() const
 {
     Integer room = GridArea().Width() - FixedWidth();
     Integer c = ColCount();
-    while (c > FFixedCols + 1 && room - (FColWidths[c - 1] + FGridLineWidth) >= 0) room -= FColWidths[--c] + FGridLineWidth;
+    while (c > FFixedCols && room - (FColWidths[c - 1] + FGridLineWidth) >= 0) room -= FColWidths[--c] + FGridLineWidth;
     return std::clamp(c, FFixedCols, ColCount() - 1);
 }
 
@@ -412,43 +395,58 @@ void TCustomGrid::Paint()
     }
     if (right < area.Right) canvas.FillRectColor(TRect{right, area.Top, area.Right, area.Bottom}, Color());
     if (bottom < area.Bottom) canvas.FillRectColor(TRect{area.Left, bottom, std::min(right, area.Right), area.Bottom}, Color());
-    TRect client = ClientRect();
-    if (NeedsVScroll())
-        PaintScrollBar(canvas, TRect{area.Right, area.Top, client.Right, area.Bottom}, true, FTopLeft.Y - FFixedRows,
-                       VisibleRowCount(), RowCount() - FFixedRows);
-    if (NeedsHScroll())
-        PaintScrollBar(canvas, TRect{area.Left, area.Bottom, area.Right, client.Bottom}, false, FTopLeft.X - FFixedCols,
-                       VisibleColCount(), ColCount() - FFixedCols);
-    if (NeedsVScroll() && NeedsHScroll())
-        canvas.FillRectColor(TRect{area.Right, area.Bottom, client.Right, client.Bottom}, clBtnFace);
 }
 
-bool TCustomGrid::ScrollBarClick(TPoint p)
+void TCustomGrid::Invalidate()
 {
-    TRect area = GridArea();
-    TRect client = ClientRect();
-    auto apply = [](TScrollHit hit, Integer pos, Integer page) {
-        switch (hit) {
-        case shLineBack: return pos - 1;
-        case shLineForward: return pos + 1;
-        case shPageBack: return pos - page;
-        case shPageForward: return pos + page;
-        default: return pos;
-        }
-    };
-    if (NeedsVScroll() && p.X >= area.Right) {
-        TScrollHit hit = ScrollBarHit(TRect{area.Right, area.Top, client.Right, area.Bottom}, true, p,
-                                      FTopLeft.Y - FFixedRows, VisibleRowCount(), RowCount() - FFixedRows);
-        SetTopRow(apply(hit, FTopLeft.Y, std::max(1, VisibleRowCount())));
-        return true;
+    UpdateScrollRanges();
+    TCustomControl::Invalidate();
+}
+
+// The bars count the scrolling rows and columns: positions are the top row and the left column
+// the grid can take, the page the rows or columns its last page shows.  A bar shown or hidden
+// changes the other's room, hence the second round.
+void TCustomGrid::UpdateScrollRanges()
+{
+    if (FUpdatingScrollRanges) return;
+    FUpdatingScrollRanges = true;
+    for (int round = 0; round < 2; ++round) {
+        FTopLeft = {std::clamp(FTopLeft.X, FFixedCols, std::max(FFixedCols, LastLeftCol())),
+                    std::clamp(FTopLeft.Y, FFixedRows, std::max(FFixedRows, LastTopRow()))};
+        SCROLLINFO v;
+        v.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        v.nMin = FFixedRows;
+        v.nMax = RowCount() - 1;
+        v.nPage = static_cast<Cardinal>(RowCount() - LastTopRow());
+        v.nPos = FTopLeft.Y;
+        SetScrollInfo(this, SB_VERT, &v, true);
+        SCROLLINFO h;
+        h.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        h.nMin = FFixedCols;
+        h.nMax = ColCount() - 1;
+        h.nPage = static_cast<Cardinal>(ColCount() - LastLeftCol());
+        h.nPos = FTopLeft.X;
+        SetScrollInfo(this, SB_HORZ, &h, true);
     }
-    if (NeedsHScroll() && p.Y >= area.Bottom) {
-        TScrollHit hit = ScrollBarHit(TRect{area.Left, area.Bottom, area.Right, client.Bottom}, false, p,
-                                      FTopLeft.X - FFixedCols, VisibleColCount(), ColCount() - FFixedCols);
-        SetLeftCol(apply(hit, FTopLeft.X, std::max(1, VisibleColCount())));
-        return true;
-    }
-    return false;
+    FUpdatingScrollRanges = false;
+}
+
+void TCustomGrid::WMVScroll(TMessage& message)
+{
+    const Word code = LoWord(static_cast<Cardinal>(message.WParam));
+    if (code != SB_ENDSCROLL) SetTopRow(ScrollTarget(this, SB_VERT, code, 1, std::max(1, VisibleRowCount())));
+}
+
+void TCustomGrid::WMHScroll(TMessage& message)
+{
+    const Word code = LoWord(static_cast<Cardinal>(message.WParam));
+    if (code != SB_ENDSCROLL) SetLeftCol(ScrollTarget(this, SB_HORZ, code, 1, std::max(1, VisibleColCount())));
+}
+
+void TCustomGrid::WMSize(TMessage& message)
+{
+    UpdateScrollRanges();
+    TCustomControl::WMSize(message);
 }
 
 Integer TCustomGrid::SizingColumn(Integer X, Integer Y) const
@@ -467,21 +465,19 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
 {
     if (Button == mbLeft && !Shift.Contains(ssDouble)) {
         if (CanFocus() && !Focused()) SetFocus();
-        if (!ScrollBarClick(TPoint{X, Y})) {
-            TGridCoord cell = MouseCoord(X, Y);
-            Integer sizing = FOptions.Contains(goColSizing) ? SizingColumn(X, Y) : -1;
-            if (sizing >= 0) {
-                FState = gsColSizing;
-                FSizingCol = sizing;
-                FSizingStart = X - FColWidths[sizing];
-            } else if (cell.Y >= 0 && cell.Y < FFixedRows && cell.X >= FFixedCols && FOptions.Contains(goColMoving)) {
-                FState = gsColMoving;
-                FMoveFrom = cell.X;
-            } else if (cell.X >= FFixedCols && cell.Y >= FFixedRows) {
-                bool extend = Shift.Contains(ssShift) && FOptions.Contains(goRangeSelect);
-                FocusCell(cell.X, cell.Y, !extend);
-                if (FOptions.Contains(goRangeSelect)) FState = gsSelecting;
-            }
+        TGridCoord cell = MouseCoord(X, Y);
+        Integer sizing = FOptions.Contains(goColSizing) ? SizingColumn(X, Y) : -1;
+        if (sizing >= 0) {
+            FState = gsColSizing;
+            FSizingCol = sizing;
+            FSizingStart = X - FColWidths[sizing];
+        } else if (cell.Y >= 0 && cell.Y < FFixedRows && cell.X >= FFixedCols && FOptions.Contains(goColMoving)) {
+            FState = gsColMoving;
+            FMoveFrom = cell.X;
+        } else if (cell.X >= FFixedCols && cell.Y >= FFixedRows) {
+            bool extend = Shift.Contains(ssShift) && FOptions.Contains(goRangeSelect);
+            FocusCell(cell.X, cell.Y, !extend);
+            if (FOptions.Contains(goRangeSelect)) FState = gsSelecting;
         }
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);

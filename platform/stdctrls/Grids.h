@@ -99,8 +99,10 @@ protected:
     bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
     void WMGetDlgCode(TMessage& message);
 
-    // The cell area (client area without the scroll bars).
-    TRect GridArea() const;
+    // The cell area: the client area, which the window scroll bars leave out.
+    TRect GridArea() const { return ClientRect(); }
+    // Changes of the grid invalidate it; the scroll bars follow them here.
+    void Invalidate() override;
 
 private:
     enum TGridState { gsNormal, gsSelecting, gsColSizing, gsColMoving };
@@ -108,8 +110,6 @@ private:
     Integer RowTop(Integer row) const;
     Integer FixedWidth() const;
     Integer FixedHeight() const;
-    bool NeedsVScroll() const;
-    bool NeedsHScroll() const;
     Integer LastTopRow() const;
     Integer LastLeftCol() const;
     void FocusCell(Integer col, Integer row, bool moveAnchor);
@@ -117,7 +117,11 @@ private:
     void SetTopLeft(Integer col, Integer row);
     void ClampCurrent();
     Integer SizingColumn(Integer X, Integer Y) const;   // the column whose right line is at X in a fixed row
-    bool ScrollBarClick(TPoint p);
+    void UpdateScrollRanges();
+    void WMVScroll(TMessage& message);
+    void WMHScroll(TMessage& message);
+    void WMSize(TMessage& message);
+    bool FUpdatingScrollRanges = false;
 
     std::vector<Integer> FColWidths, FRowHeights;
     Integer FFixedCols = 1, FFixedRows = 1;

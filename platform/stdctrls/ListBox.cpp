@@ -79,6 +79,9 @@ TClass TCustomListBox::StaticClass()
                                      m.OnMessage(WM_SETREDRAW, &TCustomListBox::WMSetRedraw);
                                      m.OnMessage(WM_GETDLGCODE, &TCustomListBox::WMGetDlgCode);
                                      m.OnMessage(CM_FONTCHANGED, &TCustomListBox::CMFontChanged);
+                                     m.OnMessage(WM_VSCROLL, &TCustomListBox::WMVScroll);
+                                     m.OnMessage(WM_HSCROLL, &TCustomListBox::WMHScroll);
+                                     m.OnMessage(WM_SIZE, &TCustomListBox::WMSize);
                                  });
     return &meta;
 }
@@ -100,6 +103,7 @@ void TCustomListBox::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
     if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
+    Params.Style |= WS_VSCROLL | WS_HSCROLL;
 }
 
 Integer TCustomListBox::StandardHeight() const { return FontTextHeight(Font()); }
@@ -232,31 +236,7 @@ void TCustomListBox::SetTopIndex(Integer value)
     if (FTopIndex != value) Perform(LB_SETTOPINDEX, value, 0);
 }
 
-TRect TCustomListBox::ListRect() const
-{
-    TRect r = ClientRect();
-    if (NeedsVScroll()) r.Right -= ScrollBarThickness;
-    if (NeedsHScroll()) r.Bottom -= ScrollBarThickness;
-    return r;
-}
-
-bool TCustomListBox::NeedsVScroll() const
-{
-    Integer total = 0;
-    Integer height = ClientRect().Height();
-    for (Integer i = 0; i < Count() && total <= height; ++i) total += RowHeight(i);
-    return total > height || FTopIndex > 0;
-}
-
-bool TCustomListBox::NeedsHScroll() const
-{
-    Integer width = ClientRect().Width();
-    Integer total = 0;
-    Integer height = ClientRect().Height();
-    for (Integer i = 0; i < Count() && total <= height; ++i) total += RowHeight(i);
-    if (total > height || FTopIndex > 0) width -= ScrollBarThickness;
-    return FHorzExtent > width;
-}
+TRect TCustomListBox::ListRect() const { return ClientRect(); }
 
 TRect TCustomListBox::ItemRect(Integer Index) const
 {
@@ -316,7 +296,62 @@ void TCustomListBox::MakeVisible(Integer index)
 
 void TCustomListBox::Changed()
 {
-    if (FRedraw) Invalidate();
+    if (!FRedraw) return;
+    UpdateScrollRanges();
+    Invalidate();
+}
+
+// The vertical bar counts rows from the top one: its page is the rows the last page shows, so that
+// its positions are the top indexes the list can take.  The horizontal bar counts pixels of the
+// horizontal extent.  A bar shown or hidden changes the other's room, hence the second round.
+void TCustomListBox::UpdateScrollRanges()
+{
+    if (FUpdatingScrollRanges) return;
+    FUpdatingScrollRanges = true;
+    for (int round = 0; round < 2; ++round) {
+        FTopIndex = std::min(FTopIndex, LastTopIndex());
+        SCROLLINFO v;
+        v.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        v.nMin = 0;
+        v.nMax = std::max(0, Count() - 1);
+        v.nPage = static_cast<Cardinal>(Count() > 0 ? PageRows(LastTopIndex()) : 0);
+        v.nPos = FTopIndex;
+        SetScrollInfo(this, SB_VERT, &v, true);
+        SCROLLINFO h;
+        h.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        h.nMin = 0;
+        h.nMax = std::max(0, FHorzExtent - 1);
+        h.nPage = static_cast<Cardinal>(std::max(0, ListRect().Width()));
+        FHorzPos = std::clamp(FHorzPos, 0, std::max(0, FHorzExtent - ListRect().Width()));
+        h.nPos = FHorzPos;
+        SetScrollInfo(this, SB_HORZ, &h, true);
+    }
+    FUpdatingScrollRanges = false;
+}
+
+void TCustomListBox::WMVScroll(TMessage& message)
+{
+    const Word code = LoWord(static_cast<Cardinal>(message.WParam));
+    if (code == SB_ENDSCROLL) return;
+    const Integer top = ScrollTarget(this, SB_VERT, code, 1, PageRows(FTopIndex));
+    SetTopIndex(std::clamp(top, 0, LastTopIndex()));
+}
+
+void TCustomListBox::WMHScroll(TMessage& message)
+{
+    const Word code = LoWord(static_cast<Cardinal>(message.WParam));
+    if (code == SB_ENDSCROLL) return;
+    const Integer width = ListRect().Width();
+    const Integer pos = std::clamp(ScrollTarget(this, SB_HORZ, code, 8, width), 0, std::max(0, FHorzExtent - width));
+    if (pos == FHorzPos) return;
+    FHorzPos = pos;
+    Changed();
+}
+
+void TCustomListBox::WMSize(TMessage& message)
+{
+    UpdateScrollRanges();
+    TCustomControl::WMSize(message);
 }
 
 void TCustomListBox::NotifySelChange() { Perform(CN_COMMAND, MakeWParam(0, LBN_SELCHANGE), 0); }
@@ -416,7 +451,6 @@ void TCustomListBox::LBMessage(TMessage& message)
     case LB_GETHORIZONTALEXTENT: result = FHorzExtent; break;
     case LB_SETHORIZONTALEXTENT:
         FHorzExtent = std::max(0, index);
-        if (!NeedsHScroll()) FHorzPos = 0;
         Changed();
         break;
     case LB_GETITEMRECT:
@@ -531,57 +565,6 @@ void TCustomListBox::Paint()
     canvas.Brush().SetBitmap(Brush().Bitmap());   // a wallpaper shows below the rows too
     if (top < list.Bottom) canvas.FillRect(TRect{list.Left, top, list.Right, list.Bottom});
     canvas.Brush().SetBitmap(nullptr);
-    if (NeedsVScroll()) PaintScrollBar(canvas, true);
-    if (NeedsHScroll()) PaintScrollBar(canvas, false);
-    if (NeedsVScroll() && NeedsHScroll()) {
-        TRect client = ClientRect();
-        canvas.Brush().SetColor(clBtnFace);
-        canvas.FillRect(TRect{client.Right - ScrollBarThickness, client.Bottom - ScrollBarThickness, client.Right, client.Bottom});
-    }
-}
-
-void TCustomListBox::PaintScrollBar(TCanvas& canvas, bool vertical)
-{
-    TRect list = ListRect();
-    if (vertical)
-        ::PaintScrollBar(canvas, TRect{list.Right, list.Top, list.Right + ScrollBarThickness, list.Bottom}, true,
-                         FTopIndex, PageRows(FTopIndex), LastTopIndex() + PageRows(LastTopIndex()));
-    else
-        ::PaintScrollBar(canvas, TRect{list.Left, list.Bottom, list.Right, list.Bottom + ScrollBarThickness}, false,
-                         FHorzPos, list.Width(), FHorzExtent);
-}
-
-bool TCustomListBox::ScrollBarClick(TPoint p)
-{
-    TRect list = ListRect();
-    if (NeedsVScroll()) {
-        Integer page = PageRows(FTopIndex);
-        switch (ScrollBarHit(TRect{list.Right, list.Top, list.Right + ScrollBarThickness, list.Bottom}, true, p, FTopIndex,
-                             page, LastTopIndex() + PageRows(LastTopIndex()))) {
-        case shNone: break;
-        case shLineBack: SetTopIndex(std::max(0, FTopIndex - 1)); return true;
-        case shLineForward: SetTopIndex(std::min(LastTopIndex(), FTopIndex + 1)); return true;
-        case shPageBack: SetTopIndex(std::max(0, FTopIndex - page)); return true;
-        case shPageForward: SetTopIndex(std::min(LastTopIndex(), FTopIndex + page)); return true;
-        case shThumb: return true;
-        }
-    }
-    if (NeedsHScroll()) {
-        Integer step = 0;
-        switch (ScrollBarHit(TRect{list.Left, list.Bottom, list.Right, list.Bottom + ScrollBarThickness}, false, p,
-                             FHorzPos, list.Width(), FHorzExtent)) {
-        case shNone: return false;
-        case shLineBack: step = -8; break;
-        case shLineForward: step = 8; break;
-        case shPageBack: step = -list.Width(); break;
-        case shPageForward: step = list.Width(); break;
-        case shThumb: return true;
-        }
-        FHorzPos = std::clamp(FHorzPos + step, 0, std::max(0, FHorzExtent - list.Width()));
-        Changed();
-        return true;
-    }
-    return false;
 }
 
 void TCustomListBox::SelectRow(Integer index, TShiftState shift, bool byMouse)
@@ -615,14 +598,12 @@ void TCustomListBox::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
 {
     if (Button == mbLeft) {
         if (CanFocus() && !Focused()) SetFocus();
-        if (!ScrollBarClick(TPoint{X, Y})) {
-            Integer index = ItemAtPos(TPoint{X, Y}, true);
-            if (Shift.Contains(ssDouble)) {
-                if (index >= 0) Perform(CN_COMMAND, MakeWParam(0, LBN_DBLCLK), 0);
-            } else if (index >= 0) {
-                SelectRow(index, Shift, true);
-                FTracking = !FMultiSelect;
-            }
+        Integer index = ItemAtPos(TPoint{X, Y}, true);
+        if (Shift.Contains(ssDouble)) {
+            if (index >= 0) Perform(CN_COMMAND, MakeWParam(0, LBN_DBLCLK), 0);
+        } else if (index >= 0) {
+            SelectRow(index, Shift, true);
+            FTracking = !FMultiSelect;
         }
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);

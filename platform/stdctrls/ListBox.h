@@ -133,10 +133,12 @@ private:
     Integer PageRows(Integer from) const;
     void Changed();   // repaints unless redrawing is off
     void NotifySelChange();
-    bool NeedsVScroll() const;
-    bool NeedsHScroll() const;
-    void PaintScrollBar(TCanvas& canvas, bool vertical);
-    bool ScrollBarClick(TPoint p);
+    // The window scroll bars follow the rows and the horizontal extent.
+    void UpdateScrollRanges();
+    void WMVScroll(TMessage& message);
+    void WMHScroll(TMessage& message);
+    void WMSize(TMessage& message);
+    bool FUpdatingScrollRanges = false;
 
     TListBoxStrings FItems{this};
     std::vector<TRow> FList;

@@ -15,7 +15,7 @@ TBarParts Parts(const TRect& bar, bool vertical, Integer pos, Integer page, Inte
 {
     TBarParts parts;
     Integer length = vertical ? bar.Height() : bar.Width();
-    Integer arrow = std::min(ScrollBarThickness, length / 2);
+    Integer arrow = std::min(ScrollBarSize, length / 2);
     parts.First = vertical ? TRect{bar.Left, bar.Top, bar.Right, bar.Top + arrow}
                            : TRect{bar.Left, bar.Top, bar.Left + arrow, bar.Bottom};
     parts.Last = vertical ? TRect{bar.Left, bar.Bottom - arrow, bar.Right, bar.Bottom}
@@ -42,6 +42,24 @@ void PaintScrollBar(TCanvas& canvas, const TRect& bar, bool vertical, Integer po
     DrawFrameControl(canvas.Handle(), &parts.First, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive);
     DrawFrameControl(canvas.Handle(), &parts.Last, DFC_SCROLL, (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | inactive);
     if (parts.HasThumb) DrawEdge(canvas.Handle(), &parts.Thumb, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+}
+
+Integer ScrollTarget(HWND window, int bar, Word code, Integer line, Integer page)
+{
+    SCROLLINFO i;
+    i.fMask = SIF_ALL;
+    GetScrollInfo(window, bar, &i);
+    switch (code) {
+    case SB_LINEUP: return i.nPos - line;
+    case SB_LINEDOWN: return i.nPos + line;
+    case SB_PAGEUP: return i.nPos - page;
+    case SB_PAGEDOWN: return i.nPos + page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: return i.nTrackPos;
+    case SB_TOP: return i.nMin;
+    case SB_BOTTOM: return i.nMax;
+    default: return i.nPos;
+    }
 }
 
 TScrollHit ScrollBarHit(const TRect& bar, bool vertical, TPoint p, Integer pos, Integer page, Integer range)

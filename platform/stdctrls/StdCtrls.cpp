@@ -334,7 +334,7 @@ TScrollBar::TScrollBar(TComponent* AOwner) : TCustomControl(AOwner)
     FParentColor = false;
     FColor = clBtnFace;
     FWidth = 121;
-    FHeight = ScrollBarThickness;
+    FHeight = ScrollBarSize;
 }
 
 void TScrollBar::SetKind(TScrollBarKind value)

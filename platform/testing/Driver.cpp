@@ -1,10 +1,12 @@
 #include "platform/testing/Driver.h"
 
+#include <cstdlib>
 #include <deque>
 
 #include "platform/backend/qt/QtServices.h"
 #include "platform/backend/qt/QtWindows.h"
 #include "platform/graphics/Codecs.h"
+#include "platform/rtl/FileSys.h"
 #include "platform/services/ServicesBackend.h"
 #include "platform/stdctrls/Buttons.h"
 
@@ -246,6 +248,17 @@ void TestGrabToPng(TWinControl* window, const String& fileName)
     TPngImage png;
     TestGrab(window, png.Image());
     png.SaveToFile(fileName);
+}
+
+void TestScreenshot(TWinControl* window, const String& name, TBitmap& into)
+{
+    TestGrab(window, into);
+    const char* folder = std::getenv("DORVANE_SCREENSHOTS");
+    const String dir = folder && *folder ? IncludeTrailingPathDelimiter(String(folder)) : GetTempDir();
+    ForceDirectories(dir);
+    TPngImage png;
+    png.Image().Assign(into);
+    png.SaveToFile(dir + name + ".png");
 }
 
 TColor TestPixel(TControl* control, Integer x, Integer y)

@@ -53,6 +53,9 @@ TPoint TestLastPopupPoint();
 // What the window shows, as on the screen (children included).
 void TestGrab(TWinControl* window, TBitmap& into);
 void TestGrabToPng(TWinControl* window, const String& fileName);
+// Grabs the window and writes the picture as <name>.png into the build's screenshots folder
+// (DORVANE_SCREENSHOTS, else the temp folder), for people to look at.
+void TestScreenshot(TWinControl* window, const String& name, TBitmap& into);
 // A pixel of what a control shows (windowless controls through their parent).
 TColor TestPixel(TControl* control, Integer x, Integer y);
 

@@ -1,0 +1,107 @@
+// The list box and the grid scroll with the window scroll bars every windowed control has: the
+// scroll-bar functions read and set them, WM_VSCROLL and WM_HSCROLL move the rows, and a thumb
+// dragged with the mouse takes the rows along.
+#include <gtest/gtest.h>
+
+#include "platform/graphics/Bitmaps.h"
+#include "platform/stdctrls/Grids.h"
+#include "platform/stdctrls/ListBox.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+struct ScrollingForm : ::testing::Test {
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 400, 300);
+        List = new TListBox(Form);
+        List->SetParent(Form);
+        List->SetBounds(8, 8, 120, 100);
+        for (Integer i = 1; i <= 20; ++i) List->Items().Add("Load case " + IntToStr(i));
+        Grid = new TStringGrid(Form);
+        Grid->SetParent(Form);
+        Grid->SetBounds(140, 8, 200, 120);
+        Grid->SetColCount(12);
+        Grid->SetRowCount(30);
+        Grid->SetDefaultColWidth(40);
+        Grid->SetDefaultRowHeight(18);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+    static SCROLLINFO Info(TWinControl* control, int bar)
+    {
+        SCROLLINFO i;
+        i.fMask = SIF_ALL;
+        EXPECT_TRUE(GetScrollInfo(control, bar, &i));
+        return i;
+    }
+    // Puts the thumb at the start, then drags the vertical bar's thumb from just below its top
+    // arrow to the bottom arrow, or the horizontal bar's from right of its left arrow to the right
+    // arrow.
+    static void DragThumbToTheEnd(TWinControl* control, int bar)
+    {
+        control->Perform(bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, SB_TOP, 0);
+        TestProcess();
+        const TRect c = control->ClientRect();
+        if (bar == SB_VERT)
+            TestDrag(control, Point(c.Right + 8, ScrollBarSize + 3), Point(c.Right + 8, c.Bottom - 2), 6);
+        else
+            TestDrag(control, Point(ScrollBarSize + 3, c.Bottom + 8), Point(c.Right - 2, c.Bottom + 8), 6);
+        TestProcess();
+    }
+    TForm* Form = nullptr;
+    TListBox* List = nullptr;
+    TStringGrid* Grid = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ScrollingForm, ListBoxRowsFollowItsWindowScrollBar)
+{
+    // 20 rows of 13 pixels in a client area 96 high: the last page shows 7 of them.
+    SCROLLINFO v = Info(List, SB_VERT);
+    EXPECT_EQ(v.nMin, 0);
+    EXPECT_EQ(v.nMax, 19);
+    EXPECT_EQ(static_cast<Integer>(v.nPage), 96 / List->ItemHeight());
+    EXPECT_EQ(v.nPos, 0);
+    EXPECT_EQ(List->ClientWidth(), 116 - ScrollBarSize);
+    List->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(List->TopIndex(), 1);
+    EXPECT_EQ(GetScrollPos(List, SB_VERT), 1);
+    List->Perform(WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(List->TopIndex(), 1 + static_cast<Integer>(v.nPage));
+    List->SetTopIndex(0);
+    EXPECT_EQ(GetScrollPos(List, SB_VERT), 0);
+    DragThumbToTheEnd(List, SB_VERT);
+    EXPECT_EQ(List->TopIndex(), 20 - static_cast<Integer>(v.nPage));
+    EXPECT_EQ(GetScrollPos(List, SB_VERT), List->TopIndex());
+}
+
+TEST_F(ScrollingForm, GridRowsAndColumnsFollowItsWindowScrollBars)
+{
+    SCROLLINFO v = Info(Grid, SB_VERT), h = Info(Grid, SB_HORZ);
+    EXPECT_EQ(v.nMin, 1);   // below the fixed row
+    EXPECT_EQ(v.nMax, 29);
+    EXPECT_EQ(h.nMin, 1);
+    EXPECT_EQ(h.nMax, 11);
+    EXPECT_EQ(Grid->ClientWidth(), 196 - ScrollBarSize);
+    EXPECT_EQ(Grid->ClientHeight(), 116 - ScrollBarSize);
+    Grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(Grid->TopRow(), 2);
+    Grid->Perform(WM_HSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(Grid->LeftCol(), 2);
+    DragThumbToTheEnd(Grid, SB_VERT);
+    EXPECT_EQ(Grid->TopRow(), 30 - static_cast<Integer>(v.nPage));
+    DragThumbToTheEnd(Grid, SB_HORZ);
+    EXPECT_EQ(Grid->LeftCol(), 12 - static_cast<Integer>(h.nPage));
+    EXPECT_EQ(GetScrollPos(Grid, SB_HORZ), Grid->LeftCol());
+    TBitmap shot;
+    TestScreenshot(Form, "platform-scrolled-list-and-grid", shot);
+}
