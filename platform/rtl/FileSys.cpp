@@ -1,5 +1,6 @@
 #include "platform/rtl/FileSys.h"
 
+#include <fnmatch.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -244,3 +245,34 @@ String NativePath(const String& storedName)
     }
     return FromPath(found);
 }
+
+Integer FindFirst(const String& path, Integer attr, TSearchRec& rec)
+{
+    (void)attr;
+    rec = TSearchRec();
+    const String native = NativePath(path);
+    const std::string folder = ExtractFileDir(native).ToUtf8(), pattern = ExtractFileName(native).ToUtf8();
+    std::error_code error;
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder.empty() ? "." : folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (fnmatch(pattern.c_str(), name.c_str(), FNM_PERIOD) == 0) names.push_back(entry.path().string());
+    }
+    std::sort(names.begin(), names.end(), std::greater<>());   // taken from the back
+    for (const std::string& n : names) rec.Pending.push_back(n);
+    return FindNext(rec);
+}
+
+Integer FindNext(TSearchRec& rec)
+{
+    if (rec.Pending.empty()) return 2;
+    const fs::path p(rec.Pending.back().ToUtf8());
+    rec.Pending.pop_back();
+    std::error_code error;
+    rec.Name = p.filename().string();
+    rec.Attr = fs::is_directory(p, error) ? faDirectory : 0;
+    rec.Size = rec.Attr ? 0 : static_cast<Int64>(fs::file_size(p, error));
+    return 0;
+}
+
+void FindClose(TSearchRec& rec) { rec = TSearchRec(); }

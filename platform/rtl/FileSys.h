@@ -1,6 +1,8 @@
 #pragma once
 // Files, folders and path names.  "/" is the path delimiter; names stored with
 // "\" (program data, older settings) go through NativePath first.
+#include <vector>
+
 #include "platform/rtl/UString.h"
 
 inline constexpr char16_t PathDelim = u'/';
@@ -28,6 +30,21 @@ String ExcludeTrailingPathDelimiter(const String& path);
 String ExpandFileName(const String& fileName);
 String GetCurrentDir();
 bool SetCurrentDir(const String& dir);
+
+// Searching a folder: the names matching the last part of `path` ("*" any run of characters,
+// "?" one character, letter case exact), files and folders alike, in name order.  FindFirst and
+// FindNext give 0 and fill the record while there is a match, 2 when there is none; FindClose
+// forgets the search.
+inline constexpr Integer faDirectory = 0x10, faAnyFile = 0x3F;
+struct TSearchRec {
+    String Name;
+    Int64 Size = 0;
+    Integer Attr = 0;
+    std::vector<String> Pending;   // the matches still to come, full names
+};
+Integer FindFirst(const String& path, Integer attr, TSearchRec& rec);
+Integer FindNext(TSearchRec& rec);
+void FindClose(TSearchRec& rec);
 
 // The running program's file name and its folder with a trailing "/".
 String ProgramFileName();

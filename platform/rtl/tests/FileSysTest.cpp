@@ -213,3 +213,23 @@ TEST(FileSys, ParamStrGivesTheRealCommandLine)
     EXPECT_EQ(ParamStr(ParamCount() + 1), String());
     EXPECT_EQ(ParamStr(-1), String());
 }
+
+// A search lists the matching files and folders of one folder in name order.
+TEST(FileSys, FindFirstAndNextMatchWildcards)
+{
+    TempFolder dir;
+    dir.Make("b.dam", "12345");
+    dir.Make("a.dam");
+    dir.Make("a.txt");
+    dir.Make("c.dam/inside.txt");   // a folder whose name matches
+    TSearchRec rec;
+    std::vector<std::string> found;
+    for (Integer r = FindFirst(String(dir.Path()) + "/*.dam", faAnyFile, rec); r == 0; r = FindNext(rec))
+        found.push_back(rec.Name.ToUtf8() + (rec.Attr & faDirectory ? "/" : ""));
+    FindClose(rec);
+    EXPECT_EQ(found, (std::vector<std::string>{"a.dam", "b.dam", "c.dam/"}));
+    EXPECT_EQ(FindFirst(String(dir.Path()) + "/b.da?", faAnyFile, rec), 0);
+    EXPECT_EQ(rec.Size, 5);
+    EXPECT_EQ(FindFirst(String(dir.Path()) + "/*.xls", faAnyFile, rec), 2);
+    EXPECT_EQ(FindFirst(String(dir.Path()) + "/missing/*", faAnyFile, rec), 2);
+}
