@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/graphics/GdiApi.h"
+#include "platform/rtl/FileSys.h"
 
 String StripLeadingBlanks(const String& s)
 {
@@ -51,6 +52,16 @@ bool HasAnyChar(const String& s, const String& set)
 }
 
 bool IsValidFileName(const String& s) { return !s.IsEmpty() && !HasAnyChar(s, "<>\"?*|"); }
+
+String FoundLongName(const String& path)
+{
+    TSearchRec rec;
+    const String name = FindFirst(path, faAnyFile, rec) == 0 ? rec.Name : String();
+    FindClose(rec);
+    return name;
+}
+
+String FoundShortName(const String& path) { return FoundLongName(path); }
 
 Integer SkipToken(const String& text, Integer pos)
 {

@@ -18,6 +18,11 @@ bool HasAnyChar(const String& s, const String& set);
 // False for an empty name or one holding < > " ? * |.  "/" separates folders here.
 bool IsValidFileName(const String& s);
 
+// The name of the first file or folder matching the path (wildcards allowed); empty when none.
+// There are no 8.3 alternate names here, so the short name is the long one.
+String FoundLongName(const String& path);
+String FoundShortName(const String& path);
+
 // Command-line tokens, on 1-based positions of a text (one past the end: the end).
 // Past the first token: a quoted token ends after its closing quote (or at the end); another runs
 // up to the first character at or below the blank, skipping quoted parts inside it.

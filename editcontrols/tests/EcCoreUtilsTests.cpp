@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "editcontrols/EcCoreUtils.h"
 #include "platform/graphics/Bitmaps.h"
 
@@ -40,6 +43,18 @@ TEST(EcCoreUtils, FileNamesRefuseWildcardsQuotesAndRedirections)
     EXPECT_TRUE(IsValidFileName("C:\\dams\\a.dam"));
     EXPECT_FALSE(IsValidFileName(""));
     for (const char* bad : {"a<b", "a>b", "a\"b", "a?b", "a*b", "a|b"}) EXPECT_FALSE(IsValidFileName(bad)) << bad;
+}
+
+TEST(EcCoreUtils, FoundNamesOfTheFirstMatch)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "dorvane-ecfound";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "Reservoir Levels.dam") << "x";
+    const String folder = dir.string();
+    EXPECT_EQ(FoundLongName(folder + "/Reservoir*.dam"), String("Reservoir Levels.dam"));
+    EXPECT_EQ(FoundShortName(folder + "/Reservoir Levels.dam"), String("Reservoir Levels.dam"));
+    EXPECT_EQ(FoundLongName(folder + "/none*.dam"), String());
+    std::filesystem::remove_all(dir);
 }
 
 TEST(EcCoreUtils, FirstTokenOfACommandLine)
