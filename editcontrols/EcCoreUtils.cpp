@@ -106,6 +106,13 @@ String FitTextWithEllipsis(const String& text, TCanvas& canvas, Integer maxWidth
     return result;
 }
 
+void DropPendingMessage(HWND window, Cardinal msg)
+{
+    TMsg taken;
+    if (PeekMessage(&taken, window, msg, msg, PM_REMOVE) && taken.message == WM_QUIT)
+        PostMessage(nullptr, WM_QUIT, taken.wParam, 0);
+}
+
 std::intptr_t SendWindowMessage(HWND window, Cardinal msg, std::intptr_t wParam, std::intptr_t lParam)
 {
     return SendMessage(window, msg, wParam, lParam);

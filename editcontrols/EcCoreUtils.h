@@ -41,6 +41,9 @@ Integer RectExtentY(const TRect& r);
 // The text, or its start followed by "..." cut until it fits the width on the canvas.
 String FitTextWithEllipsis(const String& text, TCanvas& canvas, Integer maxWidth);
 
+// Takes one pending message of that number for the window off the queue; a quit message taken
+// is posted again with its exit code, so the program still ends.
+void DropPendingMessage(HWND window, Cardinal msg);
 std::intptr_t SendWindowMessage(HWND window, Cardinal msg, std::intptr_t wParam, std::intptr_t lParam);
 bool CopyBits(HDC dest, Integer x, Integer y, Integer width, Integer height, HDC source, Integer sx, Integer sy,
               Cardinal rop);

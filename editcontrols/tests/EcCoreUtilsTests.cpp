@@ -57,6 +57,24 @@ TEST(EcCoreUtils, FoundNamesOfTheFirstMatch)
     std::filesystem::remove_all(dir);
 }
 
+TEST(EcCoreUtils, DropPendingMessageTakesOneOffTheQueue)
+{
+    TWinControl window(nullptr);
+    const Cardinal msg = WM_USER + 7;
+    PostMessage(&window, msg, 1, 0);
+    PostMessage(&window, msg, 2, 0);
+    DropPendingMessage(&window, msg);
+    TMsg left;
+    ASSERT_TRUE(PeekMessage(&left, &window, msg, msg, PM_REMOVE));
+    EXPECT_EQ(left.wParam, 2);
+    EXPECT_FALSE(PeekMessage(&left, &window, msg, msg, PM_NOREMOVE));
+    // the quit message stays pending with its exit code
+    PostMessage(nullptr, WM_QUIT, 3, 0);
+    DropPendingMessage(nullptr, WM_QUIT);
+    ASSERT_TRUE(PeekMessage(&left, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(left.wParam, 3);
+}
+
 TEST(EcCoreUtils, FirstTokenOfACommandLine)
 {
     struct Case { const char *Text, *First, *Rest; };
