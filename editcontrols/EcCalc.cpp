@@ -219,3 +219,88 @@ void TEcCalcEngine::PasteText(const String& text)
     if (!TryStrToFloat(Trim(number), value, *FSettings)) value = 0;
     SetDisplayValue(value);
 }
+
+// ---------------------------------------------------------------- keypad
+
+namespace {
+
+struct TKeyPlace {
+    TCalcBtnKind Kind;
+    Integer Left, Top, Width, Height;
+    const char* Caption;   // digits and the decimal key are captioned by the program
+    TColor FontColor;
+};
+
+// The pop-up layout: digits in a block of three columns, operators to their right, then square
+// root, percent, reciprocal and "=", with backspace and clear under the block.
+const TKeyPlace PopupKeys[] = {
+    {cbNum7, 6, 6, 21, 21, "", clBtnText},    {cbNum8, 29, 6, 21, 21, "", clBtnText},
+    {cbNum9, 52, 6, 21, 21, "", clBtnText},   {cbNum4, 6, 29, 21, 21, "", clBtnText},
+    {cbNum5, 29, 29, 21, 21, "", clBtnText},  {cbNum6, 52, 29, 21, 21, "", clBtnText},
+    {cbNum1, 6, 52, 21, 21, "", clBtnText},   {cbNum2, 29, 52, 21, 21, "", clBtnText},
+    {cbNum3, 52, 52, 21, 21, "", clBtnText},  {cbNum0, 6, 75, 21, 21, "", clBtnText},
+    {cbSgn, 52, 75, 21, 21, "\u00B1", clBtnText}, {cbDcm, 29, 75, 21, 21, "", clBtnText},
+    {cbDiv, 75, 6, 21, 21, "/", clPurple},    {cbMul, 75, 29, 21, 21, "*", clPurple},
+    {cbSub, 75, 52, 21, 21, "-", clPurple},   {cbAdd, 75, 75, 21, 44, "+", clPurple},
+    {cbSqr, 98, 6, 31, 21, "sqrt", clNavy},   {cbPcnt, 98, 29, 31, 21, "%", clNavy},
+    {cbRev, 98, 52, 31, 21, "1/x", clNavy},   {cbEql, 98, 75, 31, 44, "=", clPurple},
+    {cbBck, 29, 98, 44, 21, "<-", clMaroon},  {cbClr, 6, 98, 21, 21, "C", clMaroon},
+};
+
+}  // namespace
+
+IMPLEMENT_CLASS(TEcCalcButton, TEcSpeedButton, nullptr)
+IMPLEMENT_CLASS(TEcCalculatorPanel, TPanel, NewComponent<TEcCalculatorPanel>)
+
+TEcCalcButton::TEcCalcButton(TComponent* AOwner, TCalcBtnKind AKind) : TEcSpeedButton(AOwner), FKind(AKind)
+{
+    SetTag(AKind >= cbNum0 && AKind <= cbClr ? AKind - 1 : -1);
+}
+
+TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner) : TPanel(AOwner), FEngine(FormatSettings)
+{
+    SetColor(clBtnFace);
+    SetParentColor(true);
+    SetBounds(0, 0, 131, 124);
+    Font().SetName("Tahoma");   // the message font of the desktop
+    Font().SetSize(8);
+    Font().SetColor(clWindowText);
+    Font().SetStyle(TFontStyles{TFontStyle::fsBold});
+    SetParentFont(false);
+    SetBevelOuter(bvNone);
+    SetCaption("");
+    for (const TKeyPlace& place : PopupKeys) {
+        auto* button = new TEcCalcButton(this, place.Kind);
+        if (place.Kind >= cbNum0 && place.Kind <= cbNum9)
+            button->SetCaption(String::FromChar(static_cast<char16_t>(u'0' + place.Kind - cbNum0)));
+        else if (place.Kind == cbDcm)
+            button->SetCaption(String::FromChar(FormatSettings.DecimalSeparator));
+        else
+            button->SetCaption(place.Caption);
+        button->SetBounds(place.Left, place.Top, place.Width, place.Height);
+        button->SetStyle(bsNew);
+        button->SetSpacing(-1);   // captions alone: the whole face is theirs ("sqrt" stays whole)
+        button->Font().Assign(Font());
+        button->Font().SetColor(place.FontColor);
+        button->OnClick = TNotifyEvent(this, &TEcCalculatorPanel::ButtonClicked);
+        button->SetParent(this);
+    }
+}
+
+TEcCalcButton* TEcCalculatorPanel::Button(TCalcBtnKind kind) const
+{
+    for (Integer i = 0; i < ControlCount(); ++i)
+        if (auto* button = dynamic_cast<TEcCalcButton*>(Controls(i)); button && button->Kind() == kind) return button;
+    return nullptr;
+}
+
+void TEcCalculatorPanel::ButtonClicked(TObject* Sender)
+{
+    auto* button = static_cast<TEcCalcButton*>(Sender);
+    FEngine.ProcessKey(CalcButtonChar(button->Kind(), FormatSettings.DecimalSeparator));
+}
+
+void TEcCalculatorPanel::CalcKeyPress(char16_t key)
+{
+    FEngine.CalcKeyPress(key);
+}

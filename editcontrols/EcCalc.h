@@ -5,6 +5,9 @@
 // characters.
 #include <functional>
 
+#include "editcontrols/EcSpeedButton.h"
+#include "platform/stdctrls/ExtCtrls.h"
+
 #include "platform/rtl/SysFormat.h"
 #include "platform/rtl/Types.h"
 #include "platform/rtl/UString.h"
@@ -94,4 +97,32 @@ private:
     double FMemory = 0;
     Byte FPrecision = 15;
     bool FBeepOnError = true;
+};
+
+// A key of the calculator: its Tag is the position of its key in CalcKeys (kind - 1), -1 for
+// the memory and dialog keys.
+class TEcCalcButton : public TEcSpeedButton {
+    DECLARE_CLASS(TEcCalcButton, TEcSpeedButton)
+public:
+    TEcCalcButton(TComponent* AOwner, TCalcBtnKind AKind);
+    TCalcBtnKind Kind() const { return FKind; }
+
+private:
+    TCalcBtnKind FKind;
+};
+
+// The keypad of the calculator in its pop-up layout (131 x 124, keys of 21 x 21): clicks and
+// typed keys go to its engine.
+class TEcCalculatorPanel : public TPanel {
+    DECLARE_CLASS(TEcCalculatorPanel, TPanel)
+public:
+    explicit TEcCalculatorPanel(TComponent* AOwner);
+    TEcCalcEngine& Engine() { return FEngine; }
+    // A typed key, as a click of the button it selects.
+    void CalcKeyPress(char16_t key);
+    TEcCalcButton* Button(TCalcBtnKind kind) const;
+
+private:
+    void ButtonClicked(TObject* Sender);
+    TEcCalcEngine FEngine;
 };
