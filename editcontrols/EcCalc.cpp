@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "platform/graphics/Clipbrd.h"
 #include "platform/services/Sound.h"
 
 const char16_t CalcKeys[] = u"0123456789_./*-+Q%R=\bC";
@@ -269,6 +270,8 @@ TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner) : TPanel(AOwner), FEn
     SetParentFont(false);
     SetBevelOuter(bvNone);
     SetCaption("");
+    FEngine.OnCopy = [this] { Copy(); };
+    FEngine.OnPaste = [this] { Paste(); };
     for (const TKeyPlace& place : PopupKeys) {
         auto* button = new TEcCalcButton(this, place.Kind);
         if (place.Kind >= cbNum0 && place.Kind <= cbNum9)
@@ -303,4 +306,14 @@ void TEcCalculatorPanel::ButtonClicked(TObject* Sender)
 void TEcCalculatorPanel::CalcKeyPress(char16_t key)
 {
     FEngine.CalcKeyPress(key);
+}
+
+void TEcCalculatorPanel::Copy()
+{
+    Clipboard().SetAsText(FEngine.Text());
+}
+
+void TEcCalculatorPanel::Paste()
+{
+    if (Clipboard().HasFormat(CF_TEXT)) FEngine.PasteText(Clipboard().AsText());
 }

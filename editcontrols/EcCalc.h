@@ -120,6 +120,9 @@ public:
     TEcCalcEngine& Engine() { return FEngine; }
     // A typed key, as a click of the button it selects.
     void CalcKeyPress(char16_t key);
+    // The display text to the clipboard; a number from the clipboard's text to the display.
+    void Copy();
+    void Paste();
     TEcCalcButton* Button(TCalcBtnKind kind) const;
 
 private:

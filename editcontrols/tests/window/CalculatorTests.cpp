@@ -5,6 +5,7 @@
 
 #include "editcontrols/EcCalc.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
+#include "platform/graphics/Clipbrd.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -67,6 +68,18 @@ TEST_F(CalculatorForm, TypedKeysComputeAsClicksDo)
     for (char16_t key : u"50+10%") if (key) Panel->CalcKeyPress(key);
     EXPECT_EQ(Panel->Engine().Text(), String("55"));
     Panel->CalcKeyPress(27);
+    EXPECT_EQ(Panel->Engine().Text(), String("0"));
+}
+
+TEST_F(CalculatorForm, CtrlCAndCtrlVCopyAndPasteTheDisplay)
+{
+    for (char16_t key : u"12,5\x03") if (key) Panel->CalcKeyPress(key);
+    EXPECT_EQ(Clipboard().AsText(), String("12,5"));
+    Clipboard().SetAsText(" 7,25 \u20AC");
+    Panel->CalcKeyPress(22);
+    EXPECT_EQ(Panel->Engine().Text(), String("7,25"));
+    Clipboard().SetAsText("sept");
+    Panel->CalcKeyPress(22);
     EXPECT_EQ(Panel->Engine().Text(), String("0"));
 }
 
