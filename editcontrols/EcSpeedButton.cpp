@@ -458,10 +458,10 @@ IMPLEMENT_CLASS(TEcSpeedButton, TEcCustomSpeedButton, NewComponent<TEcSpeedButto
 TEcCustomSpeedButton::TEcCustomSpeedButton(TComponent* AOwner) : TEcExGraphicControl(AOwner)
 {
     // The button clicks from its own release handling.
-    TControlStyle style = ControlStyle();
-    style.Exclude(csClickEvents);
-    SetControlStyle(style);
-    SetBounds(0, 0, 23, 22);
+    SetControlStyle(TControlStyle{csCaptureMouse, csOpaque, csDoubleClicks, csReplicatable});
+    SetBounds(0, 0, 25, 25);
+    SetColor(clBtnFace);
+    SetParentColor(false);
 }
 
 TEcCustomSpeedButton::~TEcCustomSpeedButton() = default;
@@ -609,31 +609,59 @@ Cardinal TEcCustomSpeedButton::AlignmentFlags() const
     }
 }
 
-// The classic look: the face, the frame of the state (none for an idle flat button), then the
-// content, moved down and right by a pixel while pressed.
+// The classic look: the face, the frame of the state (none for an idle flat button), the
+// checkerboard of a latched button, then the content, moved down and right by a pixel while
+// pressed.
 void TEcCustomSpeedButton::Paint()
 {
     TCanvas& canvas = Canvas();
-    TEcButtonState state = FState;
-    if (!Enabled()) state = rbsDisabled;
-    else if (FState == rbsDisabled) state = FState = (FDown && FGroupIndex != 0) ? rbsExclusive : rbsUp;
-    if (FFlat && state == rbsUp && !MouseOver()) state = rbsInactive;
+    if (!Enabled()) {
+        FState = rbsDisabled;
+        FDragging = false;
+    } else if (FState == rbsDisabled) {
+        FState = FDown && FGroupIndex != 0 ? rbsExclusive : rbsUp;
+    }
+    TEcButtonState drawState = FFlat && !MouseOver() ? rbsInactive : FState;
 
     TRect r = ClientRect();
     canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     canvas.Brush().SetColor(FFlat && Parent() ? Parent()->Color() : Color());
     canvas.FillRect(r);
-    if (state == rbsInactive && FState != rbsExclusive)
-        r = TRect{r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
-    else
-        r = DrawSpeedButtonFrame(canvas, r, FState == rbsDown || FState == rbsExclusive, FFlat, FStyle, Color());
     const bool pressed = FState == rbsDown || FState == rbsExclusive;
+    if (drawState == rbsInactive && FState != rbsExclusive) {
+        if (FFlat) r = TRect{r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
+    } else {
+        r = DrawSpeedButtonFrame(canvas, r, pressed, FFlat, FStyle, Color());
+    }
+    if (FState == rbsExclusive && (!FFlat || drawState == rbsInactive)) {
+        std::unique_ptr<TBitmap> pattern(CreateCheckerPattern(Color(), clBtnHighlight));
+        canvas.Brush().SetBitmap(pattern.get());
+        canvas.FillRect(TRect{r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1});
+        canvas.Brush().SetBitmap(nullptr);
+    }
+    if (FState == rbsDisabled || !FInactiveGrayed) drawState = FState;
     canvas.Font().Assign(Font());
-    DrawContent(canvas, r, pressed ? TPoint{1, 1} : TPoint{0, 0}, state);
+    DrawContent(canvas, r, pressed ? TPoint{1, 1} : TPoint{0, 0}, drawState);
+}
+
+// A flat button shows its frame while the mouse is over it.
+void TEcCustomSpeedButton::MouseEnter(TControl* Control)
+{
+    const bool wasOver = MouseOver();
+    TEcExGraphicControl::MouseEnter(Control);
+    if (!wasOver && MouseOver() && FFlat && Enabled()) Invalidate();
+}
+
+void TEcCustomSpeedButton::MouseLeave(TControl* Control)
+{
+    const bool wasOver = MouseOver();
+    TEcExGraphicControl::MouseLeave(Control);
+    if (wasOver && !MouseOver() && FFlat && Enabled() && !FDragging) Invalidate();
 }
 
 TEcSpeedButton::TEcSpeedButton(TComponent* AOwner) : TEcCustomSpeedButton(AOwner)
 {
+    FGlyph.SetGrayNewStyle(true);
     FGlyph.OnChange = [this] { Invalidate(); };
 }
 

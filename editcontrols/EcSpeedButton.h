@@ -174,6 +174,9 @@ public:
     void SetSpacing(Integer value) { SetAndInvalidate(FSpacing, value); }
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment value) { SetAndInvalidate(FAlignment, value); }
+    // A flat button draws its glyph grey while the mouse is not over it.
+    bool GrayedInactive() const { return FInactiveGrayed; }
+    void SetGrayedInactive(bool value) { SetAndInvalidate(FInactiveGrayed, value); }
     TModalResult ModalResult = mrNone;
 
     void Click() override;
@@ -183,6 +186,8 @@ protected:
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void Paint() override;
+    void MouseEnter(TControl* Control) override;
+    void MouseLeave(TControl* Control) override;
     // Draws glyph and caption inside r, moved by offset while pressed.
     virtual void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) = 0;
     Cardinal AlignmentFlags() const;
@@ -208,9 +213,10 @@ private:
     bool FAllowTimer = false;
     bool FFlat = false;
     TButtonStyle FStyle = bsAutoDetect;
-    TButtonLayout FLayout = blGlyphLeft;
+    TButtonLayout FLayout = blGlyphTop;
     Integer FMargin = -1;
-    Integer FSpacing = 4;
+    Integer FSpacing = 1;
+    bool FInactiveGrayed = true;
     TAlignment FAlignment = taCenter;
     TTimer* FRepeatTimer = nullptr;
 };

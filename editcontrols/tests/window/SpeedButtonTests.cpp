@@ -113,6 +113,26 @@ TEST_F(SpeedButtonForm, AClickGivesTheFormTheButtonsModalResult)
     EXPECT_EQ(Form->ModalResult(), mrOk);
 }
 
+// A flat button draws no frame until the mouse is over it.
+TEST_F(SpeedButtonForm, AFlatButtonShowsItsFrameWhileTheMouseIsOverIt)
+{
+    Buttons[0]->SetFlat(true);
+    TestProcess();
+    auto topLeft = [&] {
+        TBitmap bmp;
+        TestGrab(Form.get(), bmp);
+        return bmp.Canvas().Pixel(Buttons[0]->Left(), Buttons[0]->Top());
+    };
+    const TColor face = ColorToRGB(Form->Color());
+    EXPECT_EQ(ColorToRGB(topLeft()), face);
+    TestMouseMove(Buttons[0], 5, 5);
+    TestProcess();
+    EXPECT_EQ(ColorToRGB(topLeft()), ColorToRGB(HighlightColorOf(Buttons[0]->Color())));
+    TestMouseMove(Form.get(), 200, 80);
+    TestProcess();
+    EXPECT_EQ(ColorToRGB(topLeft()), face);
+}
+
 // The buttons in their states, written to build/screenshots/editcontrols-speedbuttons.png.
 TEST_F(SpeedButtonForm, Screenshot)
 {
