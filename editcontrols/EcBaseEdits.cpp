@@ -70,6 +70,22 @@ Extended TEcNumberRules::TextValue(const String& text) const
     return StrToFloat(NumberText(text), Settings());
 }
 
+Extended TEcNumberRules::ReadValue(const String& text) const
+{
+    try {
+        return LimitValue(TextValue(text), false);
+    } catch (const EConvertError&) {
+        return MinValue;
+    }
+}
+
+Extended TEcNumberRules::ExitValue(const String& text, bool checkRange) const
+{
+    const Extended value = TextValue(text);
+    if (checkRange) LimitValue(value, true);
+    return LimitValue(value, false);
+}
+
 Extended TEcNumberRules::LimitValue(Extended x, bool raiseError) const
 {
     if (DecimalPlaceRound) {
@@ -141,6 +157,13 @@ String TEcNumberRules::RegroupedText(const String& text) const
     String t = text;
     if (!t.IsEmpty() && t != "-") t = NumberText(t);
     return GroupDigits(t, Pos(",", DisplayFormat) > 0);
+}
+
+bool TEcNumberRules::IsCalculatorKey(char16_t c) const
+{
+    if (c == Settings().ThousandSeparator) return false;
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+    return IsDigit(c) || c == Settings().DecimalSeparator || String("\b\r%*+,-./=CQR_").u16().find(c) != std::u16string::npos;
 }
 
 char16_t TEcNumberRules::TypedChar(char16_t c) const

@@ -32,6 +32,13 @@ public:
     // refused (EConvertError) rather than read with the letter dropped ("1,5E3" is not 1.53).
     Extended TextValue(const String& text) const;
 
+    // The value the program reads from an edit text: converted and limited without error; a
+    // text that does not convert reads as MinValue.  Never raises.
+    Extended ReadValue(const String& text) const;
+    // The value kept when the field is left: converted and limited; with checkRange a text out
+    // of range raises the range message instead of being clamped.
+    Extended ExitValue(const String& text, bool checkRange) const;
+
     // Rounds to DecimalPlaces when DecimalPlaceRound (halves away from zero) and keeps the value
     // in the range: Min = Max no limit; Min < Max both bounds; Min > Max the lower bound alone
     // when Max = 0, the upper bound alone when Min = 0.  With raiseError a value the range
@@ -53,6 +60,9 @@ public:
     // display format groups.
     String RegroupedText(const String& text) const;
 
+    // Whether a key typed into the edit while its calculator is open belongs to the calculator:
+    // digits, operators, Enter, backspace, "C", "Q", "R", "_", "." and "," (unless it groups).
+    bool IsCalculatorKey(char16_t c) const;
     // A typed "." or "," that is not the thousands separator stands for the decimal separator.
     char16_t TypedChar(char16_t c) const;
     // Whether the text stays a number when the selection (0-based start, length) is replaced

@@ -164,6 +164,34 @@ TEST(EcNumberRules, ValueReadBackHasTheEditTextsDecimals)
     EXPECT_EQ(rules.LimitValue(rules.TextValue(rules.EditText(0)), false), 1.0L);   // empty text reads 0
 }
 
+TEST(EcNumberRules, ReadingNeverRaisesWhileLeavingMayRaiseTheRange)
+{
+    TEcNumberRules rules(French);
+    rules.MinValue = -0.0001L;
+    rules.MaxValue = 10;
+    rules.DecimalPlaces = 4;
+    EXPECT_EQ(rules.ReadValue("-5"), -0.0001L);     // typed below the range, read at its bound
+    EXPECT_EQ(rules.ReadValue("12"), 10.0L);
+    EXPECT_EQ(rules.ReadValue("1-2"), -0.0001L);    // no number: the lower bound
+    EXPECT_EQ(rules.ReadValue("1,5E3"), -0.0001L);  // never 1.53
+    EXPECT_EQ(rules.ExitValue("12", false), 10.0L);
+    EXPECT_EQ(rules.ExitValue("2,5", true), 2.5L);
+    EXPECT_THROW(rules.ExitValue("12", true), ERangeError);
+    EXPECT_THROW(rules.ExitValue("1-2", false), EConvertError);
+}
+
+TEST(EcNumberRules, KeysForTheOpenCalculator)
+{
+    const TEcNumberRules french(French), english(English);
+    for (char16_t c : u"0123456789\b\r%*+-/=CQR_cqr.,") {
+        if (c == 0) break;
+        EXPECT_TRUE(french.IsCalculatorKey(c)) << char(c);
+    }
+    EXPECT_FALSE(english.IsCalculatorKey(u','));   // the English thousands separator stays in the edit
+    EXPECT_TRUE(english.IsCalculatorKey(u'.'));
+    for (char16_t c : {u'E', u'a', u' ', char16_t(27)}) EXPECT_FALSE(french.IsCalculatorKey(c)) << int(c);
+}
+
 TEST(EcNumberRules, GroupDigitsGroupsTheIntegerPartOnly)
 {
     struct Case { const char* S; bool Grouping; const char *English, *French; };
