@@ -345,7 +345,7 @@ TEST(UserDensityFileTest, InvalidDensitiesAreRefusedAndTheStoredOneKept)
     Integer number = 3;
     DynArray<double> values = {0.2, 0.5, 0.3};
     EXPECT_EQ(ReadUserDensityFile(String(folder / "absent.txt"), number, values), String(invalidFile));
-    EXPECT_EQ(ReadUserDensityFile(String(folder.Path().string()), number, values), String(invalidFile));
+    EXPECT_EQ(ReadUserDensityFile(String(folder.Path()), number, values), String(invalidFile));
     EXPECT_EQ(number, 3);
 }
 
@@ -768,7 +768,7 @@ TEST_F(MonteCarloTest, NamesAreRelativeToTheCurrentFolder)
     m.Statistiques.FichierOutput = "Statistic.out";
     m.Statistiques.SauverParametres = m.Statistiques.SauverInputCDF = m.Statistiques.SauverOutPutCDF = false;
     const String current = GetCurrentDir();
-    ASSERT_TRUE(SetCurrentDir(Folder.Path().string()));
+    ASSERT_TRUE(SetCurrentDir(Folder.Path()));
     TSilentLongRunHost host;
     StatisticalAnalyses(m, host);
     SetCurrentDir(current);

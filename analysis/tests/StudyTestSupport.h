@@ -17,25 +17,10 @@
 #include "analysis/ParametricRun.h"
 #include "engine/Fichier.h"
 #include "numerics/VEZ_math1.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 // A fresh folder for the files of one test, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        FPath = std::filesystem::temp_directory_path() /
-                ("dorvane-studies-" + std::string(info->test_suite_name()) + "-" + info->name());
-        std::filesystem::remove_all(FPath);
-        std::filesystem::create_directories(FPath);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(FPath); }
-    std::string operator/(const std::string& name) const { return (FPath / name).string(); }
-    const std::filesystem::path& Path() const { return FPath; }
-
-private:
-    std::filesystem::path FPath;
-};
+using ScratchFolder = TempFolder;
 
 inline std::string ReadBytes(const std::string& fileName)
 {
