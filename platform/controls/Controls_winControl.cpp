@@ -76,6 +76,7 @@ void TWinControl::CreateHandle()
 {
     if (FHandle) return;
     if (FParent) FParent->HandleNeeded();
+    if (FHandle) return;   // the parent made its children's windows, this one among them
     CreateWnd();
     for (TControl* c : std::vector<TControl*>(FControls))
         if (auto* w = dynamic_cast<TWinControl*>(c)) w->HandleNeeded();

@@ -5,6 +5,7 @@
 #include "platform/rtl/Streams.h"
 #include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/Edits.h"
+#include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/ToolBar.h"
 #include "platform/testing/Driver.h"
 
@@ -458,4 +459,34 @@ TEST(ActiveForm, TheScreenTellsWhenAnotherFormBecomesActive)
     }
     Screen->OnActiveFormChange = nullptr;
     EXPECT_EQ(log.Log, "First;Second;First;none;");   // the active form's going leaves none
+}
+
+// A panel that wants its window before its form has one gets a single window, and the windowed
+// controls on it show in the form (plain or MDI frame).
+TEST(Forms, WindowedChildOfAPanelShowsWhenThePanelWantsItsWindowFirst)
+{
+    for (TFormStyle style : {fsNormal, fsMDIForm}) {
+        auto* frame = new TForm(nullptr);
+        frame->SetFormStyle(style);
+        frame->SetBounds(0, 0, 400, 300);
+        auto* strip = new TPanel(frame);
+        strip->SetParent(frame);
+        strip->SetAlign(alBottom);
+        strip->SetHeight(30);
+        strip->SetBevelOuter(bvNone);
+        auto* inner = new TPanel(frame);
+        inner->SetParent(strip);
+        inner->SetBevelOuter(bvNone);
+        inner->SetColor(clRed);
+        inner->SetBounds(10, 5, 50, 20);
+        strip->HandleNeeded();   // the strip wants its window before the frame has one
+        frame->Show();
+        TestProcess();
+        TBitmap shot;
+        TestGrab(frame, shot);
+        // the grab holds the frame's menu bar above the client area
+        const Byte* row = shot.ScanLine(shot.Height() - frame->ClientHeight() + strip->Top() + 15);
+        EXPECT_EQ(RGB(row[30 * 4 + 2], row[30 * 4 + 1], row[30 * 4]), clRed) << "form style " << int(style);
+        delete frame;
+    }
 }
