@@ -38,7 +38,6 @@ TClass TMainForm::StaticClass()
         TPublished<F>(&m)
             .Method("FormCreate", &F::FormCreate)
             .Method("FormShow", &F::FormShow)
-            .Method("FormResize", &F::FormResize)
             .Method("FormClose", &F::FormClose)
             .Method("FileNewItemClick", &F::FileNewItemClick)
             .Method("FileOpenItemClick", &F::FileOpenItemClick)
@@ -199,17 +198,6 @@ void TMainForm::FormShow(TObject*)
     else
         ComboUnits->SetItemIndex(0);
     UpdateMenuItems(this);
-}
-
-// The bottom strip: the status bar on the left, the units list right of its label.
-void TMainForm::FormResize(TObject*)
-{
-    if (!StatusBar || !ComboUnits || !BottomPanel) return;
-    const Integer top = BottomPanel->Top();
-    StatusBar->SetBounds(0, top, 205, BottomPanel->Height());
-    ComboUnits->SetBounds(252, top + 2, 160, 21);
-    StatusBar->BringToFront();
-    ComboUnits->BringToFront();
 }
 
 void TMainForm::FormClose(TObject*, TCloseAction& Action)

@@ -71,7 +71,6 @@ public:
     // ---- handlers
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
-    void FormResize(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
     void FileNewItemClick(TObject* Sender);
     void FileOpenItemClick(TObject* Sender);
