@@ -577,6 +577,10 @@ private:
     void ApplyAnchors(TSize oldClient);
     std::vector<TNativeDefault*> FNativeDefaults;
     std::unique_ptr<TControlCanvas> FWindowCanvas;
+    // The region that shapes the window (SetWindowRgn), in window coordinates; none: its rectangle.
+    std::unique_ptr<TRegion> FWindowRegion;
+    friend int SetWindowRgn(TWinControl* window, TRegion* region, bool redraw);
+    friend int GetWindowRgn(TWinControl* window, TRegion* region);
 };
 
 // ---------------------------------------------------------------- TCustomControl
@@ -671,6 +675,27 @@ bool PeekMessage(TMsg* msg, HWND window, Cardinal filterMin, Cardinal filterMax,
 // toolkit window and is never shown.  DeallocateHWnd frees it.
 HWND AllocateHWnd(TWndMethod method);
 void DeallocateHWnd(HWND window);
+
+// Shaped windows: the window takes the region over (it must not be used or freed afterwards)
+// and shows, and is hit, only inside it; null gives the window its rectangle back.  Answers 1, or
+// 0 for no window.  GetWindowRgn copies the shape into region: its kind, ERROR when there is none.
+int SetWindowRgn(HWND window, HRGN region, bool redraw);
+int GetWindowRgn(HWND window, HRGN region);
+
+// Showing and placing windows.  SW_SHOWNOACTIVATE and SW_SHOWNA show a window without taking
+// the activation from the active one (pop-ups, balloons); SWP_NOACTIVATE does the same for
+// SetWindowPos with SWP_SHOWWINDOW.  HWND_TOPMOST and HWND_TOP bring the window to the front.
+// (The other show commands, SW_HIDE = 0 and the showing ones, are those of the shell calls.)
+enum : int { SW_SHOWNOACTIVATE = 4, SW_SHOWNA = 8 };
+enum : Cardinal { SWP_NOSIZE = 0x0001, SWP_NOMOVE = 0x0002, SWP_NOZORDER = 0x0004, SWP_NOACTIVATE = 0x0010,
+                  SWP_SHOWWINDOW = 0x0040, SWP_HIDEWINDOW = 0x0080 };
+inline HWND const HWND_TOP = nullptr;
+inline HWND const HWND_TOPMOST = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
+bool ShowWindow(HWND window, int command);
+// While ShowWindow shows the window without activation: a form then neither activates nor
+// focuses anything.
+bool ShowingWithoutActivation(const TWinControl* window);
+bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer cx, Integer cy, Cardinal flags);
 
 // Told of the control under the mouse on every mouse move (the application's hints).
 void SetMouseOverHook(std::function<void(TControl*)> hook);

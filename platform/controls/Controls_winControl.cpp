@@ -132,6 +132,7 @@ void TWinControl::InitializeWindow()
     ws.SetEnabled(FHandle, FEnabled);
     ws.SetCursor(FHandle, CursorHandle(FCursor));
     ws.SetBounds(FHandle, BoundsRect());
+    if (FWindowRegion && PopupWindows()) PopupWindows()->SetShape(FHandle, FWindowRegion.get());
     if (FSurface) {
         TSize s = SurfaceSize();
         FSurface->Resize(s.cx, s.cy, static_cast<Cardinal>(ColorToRGB(FColor)));

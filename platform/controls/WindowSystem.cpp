@@ -14,6 +14,13 @@ TWindowSystem& WindowSystem()
 }
 
 void RegisterWindowSystem(TWindowSystem* system) { gSystem = system; }
+
+namespace {
+TPopupWindows* gPopups = nullptr;
+}  // namespace
+
+void RegisterPopupWindows(TPopupWindows* popups) { gPopups = popups; }
+TPopupWindows* PopupWindows() { return gPopups; }
 bool WindowSystemRegistered() { return gSystem != nullptr; }
 
 void SetTimerClock(TTimerClock* clock)

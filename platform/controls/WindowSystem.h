@@ -181,6 +181,19 @@ public:
     virtual void GrabWindow(TWindowHandle* window, TBitmap& into) = 0;
 };
 
+// Shapes and inactive showing of windows (pop-ups, balloons): the back end registers it.
+class TRegion;
+class TPopupWindows {
+public:
+    virtual ~TPopupWindows() = default;
+    // The window shows, and takes the mouse, only inside the region (window pixels); null: all.
+    virtual void SetShape(TWindowHandle* window, const TRegion* region) = 0;
+    // Shows the window in front without activating it.
+    virtual void ShowInactive(TWindowHandle* window) = 0;
+};
+void RegisterPopupWindows(TPopupWindows* popups);
+TPopupWindows* PopupWindows();   // null when none is registered
+
 // The registered window system; EInvalidOperation "No window system" when none is.
 TWindowSystem& WindowSystem();
 void RegisterWindowSystem(TWindowSystem* system);

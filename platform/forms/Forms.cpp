@@ -189,6 +189,7 @@ void TCustomForm::CMShowingChanged(TMessage&)
         if (!FVisible) return;
         WindowSystem().SetVisible(FHandle, true);
         if (FWindowState != wsNormal) WindowSystem().SetWindowState(FHandle, FWindowState);
+        if (ShowingWithoutActivation(this)) return;   // a pop-up that leaves the active window active
         WindowSystem().Activate(FHandle);
         // The window's first focus: the active control, else the first control in tab order.
         TWinControl* target = FActiveControl && FActiveControl->CanFocus() ? FActiveControl

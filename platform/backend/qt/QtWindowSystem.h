@@ -79,6 +79,8 @@ TWindowHandle* HandleOf(const QObject* o);
 TWinControl* ControlOfWidget(const QWidget* w);
 // Registers the native edits' undo with the layer.
 void RegisterQtEditUndo();
+// Registers the shapes and inactive showing of windows with the layer.
+void RegisterQtPopupWindows();
 // The widget that lost the keyboard focus last.
 extern QPointer<QWidget> gFocusLost;
 Cardinal MouseKeys(Qt::MouseButtons b, Qt::KeyboardModifiers m);

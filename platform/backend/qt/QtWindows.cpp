@@ -935,4 +935,5 @@ void InitQtWindows()
     static qtbackend::TQtWindowSystem system;
     RegisterWindowSystem(&system);
     qtbackend::RegisterQtEditUndo();
+    qtbackend::RegisterQtPopupWindows();
 }

@@ -1,0 +1,63 @@
+// Shaped windows and windows shown without taking the activation, on the real back end.
+#include <gtest/gtest.h>
+
+#include "platform/services/ShellApi.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+TEST(ShapedWindows, TheWindowKeepsItsRegionUntilGivenAnother)
+{
+    TestInitialize();
+    TForm balloon(nullptr);
+    balloon.SetBounds(100, 100, 120, 60);
+    HRGN probe = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(&balloon, probe), ERROR);   // a plain rectangle: no region
+
+    ASSERT_EQ(SetWindowRgn(&balloon, CreateRoundRectRgn(0, 0, 120, 60, 20, 20), true), 1);
+    EXPECT_EQ(GetWindowRgn(&balloon, probe), COMPLEXREGION);
+    EXPECT_FALSE(PtInRegion(probe, 0, 0));     // the corner is cut away
+    EXPECT_TRUE(PtInRegion(probe, 60, 30));
+    balloon.Show();
+    TestProcess();
+    balloon.RecreateWnd();   // a new window takes the shape again
+    TestProcess();
+    EXPECT_EQ(GetWindowRgn(&balloon, probe), COMPLEXREGION);
+
+    SetWindowRgn(&balloon, nullptr, true);
+    EXPECT_EQ(GetWindowRgn(&balloon, probe), ERROR);
+    EXPECT_EQ(SetWindowRgn(nullptr, CreateRectRgn(0, 0, 4, 4), false), 0);   // no window: the region is freed
+    DeleteObject(probe);
+}
+
+TEST(InactiveWindows, APopUpShownWithoutActivationLeavesTheActiveFormActive)
+{
+    TestInitialize();
+    TForm main(nullptr), balloon(nullptr), dialog(nullptr);
+    main.SetName("Main");
+    main.SetBounds(0, 0, 300, 200);
+    balloon.SetBounds(50, 50, 100, 40);
+    dialog.SetBounds(80, 80, 100, 40);
+    main.Show();
+    TestProcess();
+    ASSERT_EQ(Screen->ActiveForm(), &main);
+
+    ShowWindow(&balloon, SW_SHOWNOACTIVATE);
+    TestProcess();
+    EXPECT_TRUE(balloon.Visible());
+    EXPECT_EQ(Screen->ActiveForm(), &main);
+    EXPECT_TRUE(WindowSystem().IsActive(main.WindowHandle()));
+
+    SetWindowPos(&balloon, HWND_TOPMOST, 60, 70, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    TestProcess();
+    EXPECT_EQ(balloon.BoundsRect(), Bounds(60, 70, 100, 40));
+    EXPECT_EQ(Screen->ActiveForm(), &main);
+
+    ShowWindow(&dialog, SW_SHOW);   // an ordinary show takes the activation
+    TestProcess();
+    EXPECT_EQ(Screen->ActiveForm(), &dialog);
+    ShowWindow(&balloon, SW_HIDE);
+    EXPECT_FALSE(balloon.Visible());
+}
+
+}  // namespace
