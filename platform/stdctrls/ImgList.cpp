@@ -28,7 +28,35 @@ void TCustomImageList::SetHeight(Integer value)
     Clear();
 }
 
-void TCustomImageList::Change() { OnChange(this); }
+TCustomImageList::~TCustomImageList()
+{
+    for (TChangeLink* link : FChangeLinks) link->FSender = nullptr;
+}
+
+TChangeLink::~TChangeLink()
+{
+    if (FSender) FSender->UnRegisterChanges(this);
+}
+
+void TCustomImageList::RegisterChanges(TChangeLink* Value)
+{
+    if (Value->FSender == this) return;
+    if (Value->FSender) Value->FSender->UnRegisterChanges(Value);
+    Value->FSender = this;
+    FChangeLinks.push_back(Value);
+}
+
+void TCustomImageList::UnRegisterChanges(TChangeLink* Value)
+{
+    std::erase(FChangeLinks, Value);
+    if (Value->FSender == this) Value->FSender = nullptr;
+}
+
+void TCustomImageList::Change()
+{
+    for (TChangeLink* link : std::vector<TChangeLink*>(FChangeLinks)) link->OnChange(this);
+    OnChange(this);
+}
 
 void TCustomImageList::CheckIndex(Integer index) const
 {

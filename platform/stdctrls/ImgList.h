@@ -7,11 +7,33 @@
 #include "platform/classes/Events.h"
 #include "platform/graphics/Bitmaps.h"
 
+class TCustomImageList;
+
+// How a control that shows a list's images hears that they changed: registered with the list, the
+// link fires OnChange after each change of the list's images or size.
+class TChangeLink {
+public:
+    TChangeLink() = default;
+    TChangeLink(const TChangeLink&) = delete;
+    TChangeLink& operator=(const TChangeLink&) = delete;
+    ~TChangeLink();
+    TCustomImageList* Sender() const { return FSender; }
+    TNotifyEvent OnChange;
+
+private:
+    friend class TCustomImageList;
+    TCustomImageList* FSender = nullptr;
+};
+
 class TCustomImageList : public TComponent {
     DECLARE_CLASS(TCustomImageList, TComponent)
 public:
     explicit TCustomImageList(TComponent* AOwner);
     TCustomImageList(Integer AWidth, Integer AHeight);
+    ~TCustomImageList() override;
+    // A link is registered with one list at a time; registering it here leaves its former list.
+    void RegisterChanges(TChangeLink* Value);
+    void UnRegisterChanges(TChangeLink* Value);
     Integer Width() const { return FWidth; }
     void SetWidth(Integer value);    // clears the list
     Integer Height() const { return FHeight; }
@@ -50,6 +72,7 @@ private:
     Integer FWidth = 16, FHeight = 16;
     TColor FBkColor = clNone;
     std::vector<TImage> FImages;
+    std::vector<TChangeLink*> FChangeLinks;
 };
 
 class TImageList : public TCustomImageList {

@@ -15,6 +15,7 @@ TToolBar::TToolBar(TComponent* AOwner) : TWinControl(AOwner)
 {
     FHeight = 29;
     SetAlign(alTop);
+    FImageChangeLink.OnChange = TNotifyEvent(this, &TToolBar::ImageListChange);
 }
 
 TToolBar::~TToolBar()
@@ -110,8 +111,15 @@ void TToolBar::SetImages(TComponent* value)
 {
     if (FImages == value) return;
     if (FImages) FImages->RemoveFreeNotification(this);
+    if (TCustomImageList* list = FImageChangeLink.Sender()) list->UnRegisterChanges(&FImageChangeLink);
     FImages = value;
     if (FImages) FImages->FreeNotification(this);
+    if (auto* list = dynamic_cast<TCustomImageList*>(FImages)) list->RegisterChanges(&FImageChangeLink);
+    ImageListChange(FImages);
+}
+
+void TToolBar::ImageListChange(TObject*)
+{
     for (TToolButton* button : FToolButtons) UpdatePicture(button);
 }
 

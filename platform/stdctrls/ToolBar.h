@@ -8,6 +8,7 @@
 // OnClick.  The bar's Images give the buttons their pictures at their ImageIndex.
 #include <vector>
 
+#include "platform/stdctrls/ImgList.h"
 #include "platform/stdctrls/Menus.h"
 
 class TToolButton;
@@ -53,12 +54,14 @@ private:
     // The button now shows another item (its MenuItem bound, freed, or its style changed).
     void ToolButtonItemChanged(TMenuItem* oldItem, TMenuItem* newItem);
     void UpdatePicture(TToolButton* button);
+    void ImageListChange(TObject* Sender);   // the buttons show the list's new pictures
     Integer IndexOfItem(const TMenuItem* item) const;
     void ForgetItem(TMenuItem* item);
     std::vector<TMenuItem*> FItems;
     std::vector<TPopupMenu*> FDropdowns;   // per button, null for a plain one
     std::vector<TToolButton*> FToolButtons;
     TComponent* FImages = nullptr;
+    TChangeLink FImageChangeLink;
     static inline TPictureSource FPictureSource = nullptr;
 };
 

@@ -131,6 +131,39 @@ TEST_F(ToolButtons, ImageIndexGivesThePictureOfTheBarsImages)
     EXPECT_NE(TestPixel(Bar, save.X, save.Y), clRed);
 }
 
+// The bar listens to its list: images added, replaced or cleared after the list was given show on
+// the buttons at once.
+TEST_F(ToolButtons, ChangesOfTheListShowOnTheButtons)
+{
+    auto* later = new TImageList(Form);
+    Bar->SetImages(later);
+    TestProcess();
+    const TPoint save = Centre(0);
+    EXPECT_NE(TestPixel(Bar, save.X, save.Y), clGreen);
+    TBitmap image;
+    image.SetPixelFormat(TPixelFormat::pf32bit);
+    image.SetSize(16, 16);
+    image.Canvas().FillRectColor(TRect{0, 0, 16, 16}, clGreen);
+    later->Add(&image, nullptr);
+    TestProcess();
+    EXPECT_EQ(TestPixel(Bar, save.X, save.Y), clGreen);
+    image.Canvas().FillRectColor(TRect{0, 0, 16, 16}, clYellow);
+    later->Replace(0, &image, nullptr);
+    TestProcess();
+    EXPECT_EQ(TestPixel(Bar, save.X, save.Y), clYellow);
+    Bar->SetImages(Images);   // the former list is no longer heard
+    later->Clear();
+    TestProcess();
+    EXPECT_EQ(TestPixel(Bar, save.X, save.Y), clRed);
+    later->Add(&image, nullptr);
+    delete later;
+    TestProcess();
+    EXPECT_EQ(TestPixel(Bar, save.X, save.Y), clRed);
+    Images->Clear();
+    TestProcess();
+    EXPECT_NE(TestPixel(Bar, save.X, save.Y), clRed);
+}
+
 // The picture and the drop-down arrow of one button are separate parts: giving the button its
 // picture leaves the arrow dropping the menu down under the button.
 TEST_F(ToolButtons, DropDownButtonWithAPictureStillDropsItsMenu)
