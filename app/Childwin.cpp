@@ -148,11 +148,9 @@ void TMDIChild::FormActivate(TObject*)
         excel->SetDropdownMenu(PopupExcel);
     if (auto* plots = dynamic_cast<TToolButton*>(MainForm->FindComponent("ToolButtonPlots")))
         plots->SetDropdownMenu(PopupPlots);
-    // The bars take their pictures from this window's list once their buttons show its items.
-    for (TToolBar* bar : {MainForm->ToolBarInput, MainForm->ToolBarAnalysis, MainForm->ToolBarParametric}) {
-        bar->SetImages(nullptr);
+    // The document tool bars show this window's pictures.
+    for (TToolBar* bar : {MainForm->ToolBarInput, MainForm->ToolBarAnalysis, MainForm->ToolBarParametric})
         bar->SetImages(ImageList1);
-    }
     PlotsStresses1->OnClick = GraphicalViews1->OnClick;
     PlotsProbabilistic1->OnClick = ProbabilisticPlots1->OnClick;
     PlotsIncremental1->OnClick = IncrementalPlots1->OnClick;

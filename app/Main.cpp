@@ -146,8 +146,6 @@ void TMainForm::FormCreate(TObject*)
     AddFileToolImages(*ImageListActive);
     AddFileToolImages(*ImageListDisabled);
     MainMenu1->SetImages(ImageListActive);
-    ToolBarFile->SetImages(nullptr);   // the bar takes its pictures when it is given the list
-    ToolBarFile->SetImages(ImageListActive);
 
     switch (ReadSetting(SectionWindow, "Window State", 0)) {
     case 1: SetWindowState(wsMinimized); break;
