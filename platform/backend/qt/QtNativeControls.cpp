@@ -130,6 +130,8 @@ void TQtWindowSystem::SetToolButtonPicture(TWindowHandle* toolBar, TMenuItem* it
     const auto pixmap = [](TBitmap& b) { return QPixmap::fromImage(BitmapImage(b).convertToFormat(QImage::Format_ARGB32)); };
     QIcon icon(pixmap(*picture));
     icon.addPixmap(pixmap(*disabledPicture), QIcon::Disabled);
+    // The buttons fit the pictures of the bar's list rather than the style's larger icon size.
+    qobject_cast<QToolBar*>(toolBar->W)->setIconSize(QSize(picture->Width(), picture->Height()));
     if (parts.Picture) {
         parts.Picture->SetIcon(button, icon);
     } else {

@@ -164,6 +164,18 @@ TEST_F(ToolButtons, ChangesOfTheListShowOnTheButtons)
     EXPECT_NE(TestPixel(Bar, save.X, save.Y), clRed);
 }
 
+// Buttons fit the list's 16-pixel pictures as the platform's 23 x 22 buttons do, not the style's
+// larger icons, so a bar sized for its buttons shows them all.
+TEST_F(ToolButtons, ButtonsFitTheListsPictures)
+{
+    Bar->SetImages(Images);
+    TestProcess();
+    const TRect save = Bar->ButtonRect(0);
+    EXPECT_LE(save.Width(), 23);
+    EXPECT_LE(save.Height(), 22);
+    EXPECT_GE(save.Width(), 16);
+}
+
 // The picture and the drop-down arrow of one button are separate parts: giving the button its
 // picture leaves the arrow dropping the menu down under the button.
 TEST_F(ToolButtons, DropDownButtonWithAPictureStillDropsItsMenu)
