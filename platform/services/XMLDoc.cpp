@@ -66,6 +66,15 @@ xmlNodePtr OnlyTextChild(xmlNodePtr n)
     return n->children->type == XML_TEXT_NODE || n->children->type == XML_CDATA_SECTION_NODE ? n->children : nullptr;
 }
 
+// A new element of the document; its name must be one a reader accepts.
+xmlNodePtr NewElement(xmlDocPtr doc, const String& name)
+{
+    const std::string utf8 = name.ToUtf8();
+    if (utf8.empty() || xmlValidateName(X(utf8), 0) != 0)
+        throw EXMLDocError("'" + name + "' is not a valid XML element name");
+    return xmlNewDocNode(doc, nullptr, X(utf8), nullptr);
+}
+
 std::shared_ptr<TXMLDocumentData> EmptyDocument(bool indent)
 {
     auto data = std::make_shared<TXMLDocumentData>();
@@ -206,7 +215,7 @@ TXMLNode TXMLNode::AddChild(const String& name)
 {
     xmlNodePtr n = N(FNode);
     if (!n || n->type != XML_ELEMENT_NODE) return TXMLNode();
-    xmlNodePtr child = xmlNewDocNode(n->doc, nullptr, X(name.ToUtf8()), nullptr);
+    xmlNodePtr child = NewElement(n->doc, name);
     xmlAddChild(n, child);
     return TXMLNode(FDoc, child);
 }
@@ -346,7 +355,7 @@ TXMLNode TXMLDocument::DocumentElement() const
 TXMLNode TXMLDocument::AddChild(const String& name)
 {
     if (TXMLNode root = DocumentElement()) return root.AddChild(name);
-    xmlNodePtr root = xmlNewDocNode(FData->Doc, nullptr, X(name.ToUtf8()), nullptr);
+    xmlNodePtr root = NewElement(FData->Doc, name);
     xmlDocSetRootElement(FData->Doc, root);
     return TXMLNode(FData, root);
 }

@@ -24,6 +24,9 @@ private:
     Integer FLine, FLinePos;
 };
 
+// A node the document cannot hold, such as an element whose name is no XML name.
+DORVANE_EXCEPTION(EXMLDocError, Exception);
+
 // The kinds of node, numbered as the document object model numbers them.
 enum TNodeType {
     ntReserved, ntElement, ntAttribute, ntText, ntCData, ntEntityRef, ntEntity, ntProcessingInstr, ntComment,
@@ -61,7 +64,8 @@ public:
     bool HasChildNodes() const;
     TXMLNodeList ChildNodes() const;
     TXMLNode ParentNode() const;
-    // A new element appended as the last child.
+    // A new element appended as the last child; EXMLDocError for a name that is no XML name
+    // (the document could not be read back).
     TXMLNode AddChild(const String& name);
     // Takes the child out of this node; handles on it stay valid but detached.
     void RemoveChild(const TXMLNode& child);
@@ -111,7 +115,8 @@ public:
 
     // The root element; null when the document has none.
     TXMLNode DocumentElement() const;
-    // The document element of that name when there is none yet, else a new child of it.
+    // The document element of that name when there is none yet, else a new child of it;
+    // EXMLDocError for a name that is no XML name.
     TXMLNode AddChild(const String& name);
     // The document's top-level nodes (comments, processing instructions, the root element).
     TXMLNodeList ChildNodes() const;

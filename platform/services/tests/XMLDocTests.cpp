@@ -211,4 +211,66 @@ TEST(XMLDocument, FilesKeepTheirDeclaredEncoding)
     EXPECT_EQ(back.DocumentElement().NodeValue(), "été");
 }
 
+TEST(XMLDocument, SettingsSurviveAFileRoundTrip)
+{
+    TempFolder folder;
+    const String file(folder / "settings.xml");
+    {
+        TXMLDocument doc;
+        doc.SetEncoding("UTF-8");
+        TXMLNode window = doc.AddChild("root").AddChild("Window");
+        window.AddChild("Left").SetText("12");
+        window.AddChild("Caption").SetText("Dam <A> & \"B\" \u00E9");
+        doc.AddChild("Empty");
+        // a name no reader accepts would make the whole file unreadable
+        for (const char* name : {"Recent Files", "", "1st", "a<b"})
+            EXPECT_THROW(window.AddChild(name), EXMLDocError) << name;
+        EXPECT_THROW(TXMLDocument().AddChild("Recent Files"), EXMLDocError);
+        EXPECT_EQ(window.ChildNodes().Count(), 2);
+        doc.SaveToFile(file);
+    }
+    std::ifstream in(file.ToUtf8(), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<root>\n"
+                     "  <Window>\n"
+                     "    <Left>12</Left>\n"
+                     "    <Caption>Dam &lt;A&gt; &amp; \"B\" \xC3\xA9</Caption>\n"
+                     "  </Window>\n"
+                     "  <Empty/>\n"
+                     "</root>\n");
+
+    TXMLDocument doc;
+    doc.LoadFromFile(file);
+    TXMLNode root = doc.DocumentElement();
+    EXPECT_EQ(root.NodeName(), "root");
+    ASSERT_EQ(root.ChildNodes().Count(), 2);
+    TXMLNode window = root.ChildNodes().FindNode("Window");
+    EXPECT_EQ(window.ChildNodes().FindNode("Caption").Text(), "Dam <A> & \"B\" \u00E9");
+    EXPECT_EQ(window.ChildNodes().FindNode("Left").Text(), "12");
+    EXPECT_FALSE(window.ChildNodes().FindNode("left"));   // names are exact
+    EXPECT_EQ(root.ChildNodes().FindNode("Empty").Text(), "");
+    window.SetText("");   // empties the element
+    EXPECT_FALSE(window.HasChildNodes());
+    EXPECT_FALSE(TXMLNode().ChildNodes().FindNode("x"));
+}
+
+TEST(XMLDocument, AFileNeverReadsOtherFiles)
+{
+    TempFolder folder;
+    const std::string secret = folder.Make("secret.txt", "the dam's secret");
+    const std::string hostile = folder.Make("hostile.xml", "<?xml version=\"1.0\"?>\n<!DOCTYPE root [<!ENTITY leak SYSTEM \"file://" +
+                                                              secret + "\">]>\n<root><Key>&leak;</Key></root>\n");
+    TXMLDocument doc;
+    try {
+        doc.LoadFromFile(String(hostile));
+    } catch (const EDOMParseError&) {
+        // refusing the file is fine; reading the other one is not
+    }
+    EXPECT_EQ(doc.XML().ToUtf8().find("dam's secret"), std::string::npos);   // the file's name may stand there
+
+    const std::string broken = folder.Make("broken.xml", "<root><a></root>");
+    EXPECT_THROW(doc.LoadFromFile(String(broken)), EDOMParseError);
+}
+
 }  // namespace
