@@ -207,10 +207,21 @@ void TStyIniCtrl::RecreateStores()
     if (FTarget == itMemIniFile)
         FMemIniFile = std::make_unique<TStyMemIniFile>(GetIniName(), FMemIniUtf8 ? TEncoding::UTF8 : TEncoding::Default);
     if (FTarget == itXml) {
-        FXml = std::make_unique<TXmlDocument>();
-        if (FileExists(GetXmlName())) FXml->LoadFromFile(GetXmlName());
-        else FXml->CreateDocumentElement(GetXmlRootName());
+        if (FileExists(GetXmlName())) {
+            FXml = std::make_unique<TXMLDocument>();
+            FXml->LoadFromFile(GetXmlName());
+        } else {
+            NewXml();
+        }
     }
+}
+
+// An empty settings document: the root element, written as indented UTF-8.
+void TStyIniCtrl::NewXml()
+{
+    FXml = std::make_unique<TXMLDocument>();
+    FXml->SetEncoding("UTF-8");
+    FXml->AddChild(GetXmlRootName());
 }
 
 // ---- virtual operations
@@ -309,25 +320,47 @@ TStyIniCtrl::TStoreAccess TStyIniCtrl::OpenStore(bool ForWriting)
     }
 }
 
-TXmlNode TStyIniCtrl::XmlRoot()
+namespace {
+
+// The child elements of a node, in order; comments and other nodes are no settings.
+std::vector<TXMLNode> ChildElements(const TXMLNode& node)
 {
-    if (!FXml) throw EInvalidOperation("The XML document of " + ClassName() + " does not exist");
-    TXmlNode root = FXml->DocumentElement();
-    return root ? root : FXml->CreateDocumentElement(GetXmlRootName());
+    std::vector<TXMLNode> elements;
+    const TXMLNodeList children = node.ChildNodes();
+    for (Integer i = 0; i < children.Count(); ++i)
+        if (children[i].NodeType() == ntElement) elements.push_back(children[i]);
+    return elements;
 }
 
-TXmlNode TStyIniCtrl::XmlSection(const String& Section, bool Create)
+// The first child element of that name; null when none.
+TXMLNode ChildElement(const TXMLNode& node, const String& name)
 {
-    TXmlNode root = XmlRoot();
-    TXmlNode node = root.ChildNode(Section);
+    for (const TXMLNode& child : ChildElements(node))
+        if (child.NodeName() == name) return child;
+    return TXMLNode();
+}
+
+}  // namespace
+
+TXMLNode TStyIniCtrl::XmlRoot()
+{
+    if (!FXml) throw EInvalidOperation("The XML document of " + ClassName() + " does not exist");
+    TXMLNode root = FXml->DocumentElement();
+    return root ? root : FXml->AddChild(GetXmlRootName());
+}
+
+TXMLNode TStyIniCtrl::XmlSection(const String& Section, bool Create)
+{
+    TXMLNode root = XmlRoot();
+    TXMLNode node = ChildElement(root, Section);
     if (!node && Create) node = root.AddChild(Section);
     return node;
 }
 
-TXmlNode TStyIniCtrl::XmlKey(const String& Section, const String& Ident, bool Create)
+TXMLNode TStyIniCtrl::XmlKey(const String& Section, const String& Ident, bool Create)
 {
-    TXmlNode section = XmlSection(Section, Create);
-    TXmlNode key = section.ChildNode(Ident);
+    TXMLNode section = XmlSection(Section, Create);
+    TXMLNode key = ChildElement(section, Ident);
     if (!key && Create) key = section.AddChild(Ident);
     return key;
 }
@@ -338,7 +371,7 @@ String TStyIniCtrl::ReadString(const String& Section, const String& Ident, const
 {
     const String section = GetSectionName(Section);
     if (FTarget == itXml) {
-        TXmlNode key = XmlKey(section, Ident, false);
+        TXMLNode key = XmlKey(section, Ident, false);
         if (!key) return ADefault;
         return FCoded ? DecodeString(key.Text()) : key.Text();
     }
@@ -362,7 +395,7 @@ Integer TStyIniCtrl::ReadInteger(const String& Section, const String& Ident, Int
 {
     const String section = GetSectionName(Section);
     if (FTarget == itXml) {
-        TXmlNode key = XmlKey(section, Ident, false);
+        TXMLNode key = XmlKey(section, Ident, false);
         return key ? XmlToInteger(key.Text()) : ADefault;
     }
     return OpenStore(false)->ReadInteger(section, Ident, ADefault);
@@ -379,7 +412,7 @@ bool TStyIniCtrl::ReadBool(const String& Section, const String& Ident, bool ADef
 {
     const String section = GetSectionName(Section);
     if (FTarget == itXml) {
-        TXmlNode key = XmlKey(section, Ident, false);
+        TXMLNode key = XmlKey(section, Ident, false);
         return key ? XmlToBool(key.Text()) : ADefault;
     }
     return OpenStore(false)->ReadBool(section, Ident, ADefault);
@@ -401,7 +434,7 @@ void TStyIniCtrl::ReadSection(const String& Section, TStrings& Strings)
     }
     Strings.BeginUpdate();
     Strings.Clear();
-    for (const TXmlNode& key : XmlSection(section, false).ChildNodes()) Strings.Add(key.NodeName());
+    for (const TXMLNode& key : ChildElements(XmlSection(section, false))) Strings.Add(key.NodeName());
     Strings.EndUpdate();
 }
 
@@ -413,7 +446,7 @@ void TStyIniCtrl::ReadSections(TStrings& Strings)
     }
     Strings.BeginUpdate();
     Strings.Clear();
-    for (const TXmlNode& section : XmlRoot().ChildNodes()) Strings.Add(section.NodeName());
+    for (const TXMLNode& section : ChildElements(XmlRoot())) Strings.Add(section.NodeName());
     Strings.EndUpdate();
 }
 
@@ -426,14 +459,14 @@ void TStyIniCtrl::ReadSectionValues(const String& Section, TStrings& Strings)
     }
     Strings.BeginUpdate();
     Strings.Clear();
-    for (const TXmlNode& key : XmlSection(section, false).ChildNodes()) Strings.SetValue(key.NodeName(), key.Text());
+    for (const TXMLNode& key : ChildElements(XmlSection(section, false))) Strings.SetValue(key.NodeName(), key.Text());
     Strings.EndUpdate();
 }
 
 void TStyIniCtrl::EraseSection(const String& Section)
 {
     const String section = GetSectionName(Section);
-    if (FTarget == itXml) XmlSection(section, false).ClearChildNodes();
+    if (FTarget == itXml) XmlSection(section, false).SetText("");   // empties the section
     else OpenStore(true)->EraseSection(section);
 }
 
@@ -567,7 +600,7 @@ String TStyIniCtrl::Counter(Integer Index) const
 void TStyIniCtrl::WriteStringsExt(const String& Section, const String& IdentPrefix, Integer Count,
                                   const TStrings& Strings)
 {
-    if (FTarget == itXml) XmlSection(GetSectionName(Section), true).ClearChildNodes();
+    if (FTarget == itXml) XmlSection(GetSectionName(Section), true).SetText("");
     else EraseSection(Section);
     const Integer n = std::min(Strings.Count(), Count);
     for (Integer i = 0; i < n; ++i) WriteString(Section, IdentPrefix + Counter(i), Strings[i]);
@@ -658,7 +691,7 @@ void TStyIniCtrl::ReadObject(const String& Section, TObject* aValue)
     if (FTarget != itXml) store = std::make_unique<TStoreAccess>(OpenStore(false));
     for (const TPropInfo* info : GetPropList(aValue->ClassType())) {
         if (info->ReadOnly) continue;
-        TXmlNode key;
+        TXMLNode key;
         if (!store) {
             key = XmlKey(section, info->Name, false);
             if (!key) continue;
@@ -693,8 +726,5 @@ void TStyIniCtrl::Load()
 void TStyIniCtrl::Clear()
 {
     if (FMemIniFile) FMemIniFile->Clear();
-    if (FXml) {
-        FXml = std::make_unique<TXmlDocument>();
-        FXml->CreateDocumentElement(GetXmlRootName());
-    }
+    if (FXml) NewXml();
 }

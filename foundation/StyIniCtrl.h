@@ -12,7 +12,7 @@
 #include "platform/graphics/Graphics.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Registry.h"
-#include "platform/rtl/XmlDoc.h"
+#include "platform/services/XMLDoc.h"
 
 class TStyIniCtrl;
 
@@ -94,7 +94,7 @@ public:
 
     // ---- public
     TStyMemIniFile* MemIniFile() const { return FMemIniFile.get(); }
-    TXmlDocument* Xml() const { return FXml.get(); }
+    TXMLDocument* Xml() const { return FXml.get(); }
     // The last resolved section name; writing resolves a name and makes it the last one.
     const String& Section() const { return FLastSection; }
     void SetSection(const String& Value) { GetSectionName(Value); }
@@ -167,9 +167,10 @@ private:
     class TStoreAccess;
     TStoreAccess OpenStore(bool ForWriting);
     void RecreateStores();
-    TXmlNode XmlRoot();
-    TXmlNode XmlSection(const String& Section, bool Create);
-    TXmlNode XmlKey(const String& Section, const String& Ident, bool Create);
+    void NewXml();
+    TXMLNode XmlRoot();
+    TXMLNode XmlSection(const String& Section, bool Create);
+    TXMLNode XmlKey(const String& Section, const String& Ident, bool Create);
     void WriteRaw(const String& Section, const String& Ident, const String& Value);
     String Counter(Integer Index) const;
 
@@ -184,7 +185,7 @@ private:
     TStyRegRootKey FRootKey = rpCurrentUser;
     String FRegPath;
     String FXmlFile;
-    std::unique_ptr<TXmlDocument> FXml;
+    std::unique_ptr<TXMLDocument> FXml;
     bool FAlphaCounter = false;
     Byte FMaxEntries = 16;
     TStyIniTarget FTarget = itRegistry;
