@@ -865,6 +865,21 @@ TWinControl* TScreen::ActiveControl() const { return FActiveForm ? FActiveForm->
 
 std::vector<String> TScreen::Fonts() const { return FontEngine().Families(); }
 
+const std::vector<std::unique_ptr<TMonitor>>& TScreen::MonitorList() const
+{
+    if (FMonitors.empty())
+        for (const TMonitorFacts& facts : MonitorsBackend().Monitors())
+            FMonitors.push_back(std::make_unique<TMonitor>(facts.Handle, static_cast<Integer>(FMonitors.size())));
+    return FMonitors;
+}
+
+TMonitorFacts TMonitor::Facts() const
+{
+    for (const TMonitorFacts& facts : MonitorsBackend().Monitors())
+        if (facts.Handle == FHandle) return facts;
+    return {};
+}
+
 void TScreen::AddForm(TCustomForm* form) { FForms.push_back(form); }
 
 void TScreen::RemoveForm(TCustomForm* form)

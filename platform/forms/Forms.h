@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/controls/Controls.h"
+#include "platform/forms/MonitorsBackend.h"
 #include "platform/stdctrls/Menus.h"
 
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
@@ -319,6 +320,23 @@ protected:
 };
 
 // ---------------------------------------------------------------- screen
+// One display.  Its rectangles are asked of the toolkit each time, so they follow a changed
+// resolution or moved panels; a display that was disconnected answers empty rectangles.
+class TMonitor {
+public:
+    TMonitor(HMONITOR handle, Integer monitorNum) : FHandle(handle), FMonitorNum(monitorNum) {}
+    HMONITOR Handle() const { return FHandle; }
+    Integer MonitorNum() const { return FMonitorNum; }
+    bool Primary() const { return Facts().Primary; }
+    TRect BoundsRect() const { return Facts().Bounds; }
+    TRect WorkareaRect() const { return Facts().WorkArea; }
+
+private:
+    TMonitorFacts Facts() const;
+    HMONITOR FHandle;
+    Integer FMonitorNum;
+};
+
 class TScreen : public TComponent {
     DECLARE_CLASS(TScreen, TComponent)
 public:
@@ -337,6 +355,9 @@ public:
     TCustomForm* ActiveForm() const { return FActiveForm; }
     TWinControl* ActiveControl() const;
     std::vector<String> Fonts() const;
+    // The displays, the primary one first, as they were when the list was first asked for.
+    Integer MonitorCount() const { return static_cast<Integer>(MonitorList().size()); }
+    TMonitor* Monitors(Integer index) const { return MonitorList().at(index).get(); }
 
     // Forms register and unregister themselves; the active form is the one last activated.
     void AddForm(TCustomForm* form);
@@ -346,9 +367,11 @@ public:
     TNotifyEvent OnActiveFormChange;
 
 private:
+    const std::vector<std::unique_ptr<TMonitor>>& MonitorList() const;
     std::vector<TCustomForm*> FForms;
     TCustomForm* FActiveForm = nullptr;
     TCursor FCursor = crDefault;
+    mutable std::vector<std::unique_ptr<TMonitor>> FMonitors;
 };
 
 // A cursor registered from the program's resources ("CURHAND"): a ".cur" resource of type

@@ -21,8 +21,6 @@
 namespace qtbackend {
 namespace {
 
-TRect FromQRect(const QRect& r) { return TRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
-
 // The local files of a drag, in the order the file manager gives them.
 std::vector<String> LocalFiles(const QMimeData* mime)
 {

@@ -26,6 +26,7 @@ inline QColor QC(TColor c)
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 inline QRect QR(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+inline TRect FromQRect(const QRect& r) { return TRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
 
 // The Qt font of a device font: never antialiased, hinted, no kerning.
 QFont ToQFont(const TFontSpec& fontSpec);

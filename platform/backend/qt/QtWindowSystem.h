@@ -81,6 +81,8 @@ TWinControl* ControlOfWidget(const QWidget* w);
 void RegisterQtEditUndo();
 // Registers the shapes and inactive showing of windows with the layer.
 void RegisterQtPopupWindows();
+// Registers the toolkit's screens as the screen's monitors.
+void RegisterQtMonitors();
 // The widget that lost the keyboard focus last.
 extern QPointer<QWidget> gFocusLost;
 Cardinal MouseKeys(Qt::MouseButtons b, Qt::KeyboardModifiers m);

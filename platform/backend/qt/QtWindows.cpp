@@ -936,4 +936,5 @@ void InitQtWindows()
     RegisterWindowSystem(&system);
     qtbackend::RegisterQtEditUndo();
     qtbackend::RegisterQtPopupWindows();
+    qtbackend::RegisterQtMonitors();
 }
