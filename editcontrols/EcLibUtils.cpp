@@ -204,6 +204,17 @@ bool HotTrackFontDiffers(const TFont& HotTrackFont, const TFont& Font, TEcTrackF
            (checked(hoPreserveName) && HotTrackFont.Name() != other.Name());
 }
 
+bool IsForegroundApplication() { return Application->Active(); }
+
+TRect MonitorWorkArea(const TMonitor* Monitor) { return Monitor ? Monitor->WorkareaRect() : TRect(); }
+
+TMonitor* FindMonitor(HMONITOR Handle)
+{
+    for (Integer i = 0; i < Screen->MonitorCount(); ++i)
+        if (Screen->Monitors(i)->Handle() == Handle) return Screen->Monitors(i);
+    return nullptr;
+}
+
 bool ReplaceComponentRef(TComponent* Owner, TComponent* NewRef, TComponent*& Ref)
 {
     if (NewRef == Ref || !Owner) return false;

@@ -4,6 +4,7 @@
 // register, and references replaced without losing free notifications.
 #include "editcontrols/EcTypes.h"
 #include "platform/controls/Controls.h"
+#include "platform/forms/Forms.h"
 #include "platform/graphics/Bitmaps.h"
 
 // Cursor numbers of the edit controls; the first four are copies of the drag cursors, the hand
@@ -46,6 +47,14 @@ void FollowHotTrackFont(TFont& HotTrackFont, const TFont& Font, TEcTrackFontOpti
 // preserved attribute; without, it differs from a default font in any attribute.  Fonts here
 // have no quality setting, so quality never differs.
 bool HotTrackFontDiffers(const TFont& HotTrackFont, const TFont& Font, TEcTrackFontOptions Options);
+
+// Whether one of the program's windows is the active one.
+bool IsForegroundApplication();
+
+// The work area of the monitor (the display without panels and docks); empty without a monitor.
+TRect MonitorWorkArea(const TMonitor* Monitor);
+// The screen's monitor with that handle; null when there is none.
+TMonitor* FindMonitor(HMONITOR Handle);
 
 // Ref := NewRef, moving the owner's free notification; false when nothing changes.
 bool ReplaceComponentRef(TComponent* Owner, TComponent* NewRef, TComponent*& Ref);
