@@ -44,3 +44,21 @@ Integer WideStrPos(const String& Text, const String& Sub)
     if (Text.IsEmpty() || Sub.IsEmpty()) return 0;
     return Pos(Sub, Text);
 }
+
+String ModuleFileName(HMODULE Module) { return Module == 0 || Module == HInstance ? ProgramFileName() : String(); }
+
+bool ReadFixedFileInfo(const String& FileName, TEcsFixedFileInfo& Info)
+{
+    if (FileName.IsEmpty() || ExpandFileName(FileName) != ProgramFileName()) return false;
+    constexpr std::uint32_t MS = (DORVANE_VERSION_MAJOR << 16) | DORVANE_VERSION_MINOR;
+    constexpr std::uint32_t LS = (DORVANE_VERSION_PATCH << 16) | DORVANE_VERSION_TWEAK;
+    Info = TEcsFixedFileInfo();
+    Info.dwSignature = 0xFEEF04BD;
+    Info.dwStrucVersion = 0x00010000;
+    Info.dwFileVersionMS = Info.dwProductVersionMS = MS;
+    Info.dwFileVersionLS = Info.dwProductVersionLS = LS;
+    Info.dwFileFlagsMask = 0x3F;
+    Info.dwFileOS = 0x00040004;   // VOS_NT_WINDOWS32
+    Info.dwFileType = 1;          // VFT_APP
+    return true;
+}

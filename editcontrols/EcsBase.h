@@ -1,6 +1,9 @@
 #pragma once
 // System support routines under the edit controls: the system version check, the locale's
 // separators, file and path queries, and range comparison of wide texts.
+#include <cstdint>
+
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/UString.h"
 
 // True when the system is at least Major.Minor (here the fixed Windows 10 answer of the layer).
@@ -18,3 +21,19 @@ String PathToDisplayPath(const String& Path);
 Integer CompareRangeW(const String* S1, const String* S2, Integer Index, Integer Count, bool CaseSensitive);
 // The first position of Sub in Text; 0 when either is empty or Sub does not occur.
 Integer WideStrPos(const String& Text, const String& Sub);
+
+// The file name of a module: the program's own for 0 and HInstance (it has no other modules);
+// empty for any other handle.
+String ModuleFileName(HMODULE Module);
+
+// The fixed version facts of a file (52 bytes, as version resources hold them).
+struct TEcsFixedFileInfo {
+    std::uint32_t dwSignature = 0, dwStrucVersion = 0;
+    std::uint32_t dwFileVersionMS = 0, dwFileVersionLS = 0, dwProductVersionMS = 0, dwProductVersionLS = 0;
+    std::uint32_t dwFileFlagsMask = 0, dwFileFlags = 0, dwFileOS = 0, dwFileType = 0, dwFileSubtype = 0;
+    std::uint32_t dwFileDateMS = 0, dwFileDateLS = 0;
+};
+static_assert(sizeof(TEcsFixedFileInfo) == 52);
+// Only the program's own file carries version facts: its version as file and product version,
+// an application for a 32-bit system.  False for every other file.
+bool ReadFixedFileInfo(const String& FileName, TEcsFixedFileInfo& Info);

@@ -10,6 +10,7 @@
 #include "editcontrols/EcsBase.h"
 #include "editcontrols/EcsSynch.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
+#include "platform/rtl/FileSys.h"
 
 namespace {
 
@@ -128,6 +129,34 @@ TEST(EcPersistent, NamePathFollowsTheOwner)
     TEcHotTrackOptions loose(nullptr);
     loose.SetName("Loose");
     EXPECT_EQ(loose.GetNamePath(), String("Loose"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EcsModules, TheProgramIsItsOnlyModule)
+{
+    EXPECT_EQ(ModuleFileName(0), ParamStr(0));
+    EXPECT_EQ(ModuleFileName(HInstance), ParamStr(0));
+    EXPECT_EQ(ModuleFileName(HInstance + 1), String());
+}
+
+TEST(EcsModules, TheProgramsFileCarriesVersionTwoZeroNineOne)
+{
+    TEcsFixedFileInfo info;
+    ASSERT_TRUE(ReadFixedFileInfo(ParamStr(0), info));
+    EXPECT_EQ(info.dwSignature, 0xFEEF04BDu);
+    EXPECT_EQ(info.dwFileVersionMS, 0x00020000u);   // 2.0
+    EXPECT_EQ(info.dwFileVersionLS, 0x00090001u);   // .9.1
+    EXPECT_EQ(info.dwProductVersionMS, 0x00020000u);
+    EXPECT_EQ(info.dwProductVersionLS, 0x00090001u);
+    EXPECT_EQ(info.dwFileType, 1u);
+
+    TEcsFixedFileInfo other;
+    EXPECT_FALSE(ReadFixedFileInfo("/bin/sh", other));
+    EXPECT_FALSE(ReadFixedFileInfo("", other));
+    EXPECT_EQ(other.dwSignature, 0u);
 }
 
 }  // namespace
