@@ -41,22 +41,6 @@ String OneLine(const String& value)
     return StringReplace(StringReplace(value, "\r", " ", rfReplaceAll), "\n", " ", rfReplaceAll);
 }
 
-bool IsValidUtf8(const std::string& bytes)
-{
-    size_t i = 0;
-    while (i < bytes.size()) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        size_t extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 9;
-        if (extra == 9 || (extra == 1 && c < 0xC2) || i + extra >= bytes.size())
-            return false;
-        for (size_t k = 1; k <= extra; ++k)
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
-                return false;
-        i += extra + 1;
-    }
-    return true;
-}
-
 void SetLines(TIniLines& content, const String& text)
 {
     TStringList list;
@@ -75,6 +59,22 @@ String JoinLines(const TIniLines& content)
 }
 
 }  // namespace
+
+bool IsValidUtf8(const std::string& bytes)
+{
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        size_t extra = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 9;
+        if (extra == 9 || (extra == 1 && c < 0xC2) || i + extra >= bytes.size())
+            return false;
+        for (size_t k = 1; k <= extra; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += extra + 1;
+    }
+    return true;
+}
 
 // ---------------------------------------------------------------- TIniLines
 

@@ -5,11 +5,15 @@
 // (comments, foreign lines, duplicates, blank lines) is written back as it
 // was.  TIniFile reads the file for every call and writes every change
 // through; TMemIniFile works on its copy in memory until UpdateFile.
+#include <string>
 #include <vector>
 
 #include "platform/rtl/Lists.h"
 #include "platform/rtl/Types.h"
 #include "platform/rtl/UString.h"
+
+// True when the bytes read as UTF-8 (ASCII included).
+bool IsValidUtf8(const std::string& bytes);
 
 // The lines of one ini file and the lookups on them.
 class TIniLines {

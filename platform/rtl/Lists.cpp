@@ -151,7 +151,7 @@ String DecodeText(const std::string& bytes, TEncoding encoding)
     static const std::string bom = "\xEF\xBB\xBF";
     if (bytes.starts_with(bom))
         return String(Utf8ToUtf16(std::string_view(bytes).substr(bom.size())));
-    if (encoding == TEncoding::UTF8)
+    if (encoding == TEncoding::UTF8 || encoding == TEncoding::UTF8NoBOM)
         return String(Utf8ToUtf16(bytes));
     return String(Cp1252ToUtf16(bytes));
 }
@@ -160,6 +160,8 @@ std::string EncodeText(const String& text, TEncoding encoding)
 {
     if (encoding == TEncoding::UTF8)
         return "\xEF\xBB\xBF" + text.ToUtf8();
+    if (encoding == TEncoding::UTF8NoBOM)
+        return text.ToUtf8();
     return Utf16ToCp1252(text.u16());
 }
 

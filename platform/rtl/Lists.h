@@ -62,9 +62,9 @@ private:
 enum TDuplicates { dupIgnore, dupAccept, dupError };
 
 // Text encodings of string-list files: the default is the 8-bit Windows-1252;
-// UTF8 is written with its byte-order mark.  Reading a file that starts with
-// the UTF-8 byte-order mark always decodes UTF-8.
-enum class TEncoding { Default, UTF8 };
+// UTF8 is written with its byte-order mark, UTF8NoBOM without it.  Reading a
+// file that starts with the UTF-8 byte-order mark always decodes UTF-8.
+enum class TEncoding { Default, UTF8, UTF8NoBOM };
 
 String DecodeText(const std::string& bytes, TEncoding encoding);
 std::string EncodeText(const String& text, TEncoding encoding);   // with the BOM for UTF8

@@ -229,6 +229,21 @@ TEST(MemIniFile, ChangesStayInMemoryUntilUpdateFile)
     EXPECT_FALSE(ini.SectionExists("S"));
 }
 
+TEST(MemIniFile, UTF8WithoutMarkIsReadAndWrittenWithoutMark)
+{
+    TempFolder dir;
+    TMemIniFile fresh(dir / "n.ini", TEncoding::UTF8NoBOM);
+    fresh.WriteString("S", "K", "Ω");
+    fresh.UpdateFile();
+    EXPECT_EQ(ReadAllBytes(dir / "n.ini"), "[S]\r\nK=Ω\r\n");
+    TMemIniFile again(dir / "n.ini", TEncoding::UTF8NoBOM);
+    EXPECT_EQ(again.ReadString("S", "K", ""), "Ω");
+    WriteAllBytes(dir / "m.ini", "\xEF\xBB\xBF[S]\r\nK=Á\r\n");
+    TMemIniFile marked(dir / "m.ini", TEncoding::UTF8NoBOM);   // a marked file keeps its mark
+    marked.UpdateFile();
+    EXPECT_EQ(ReadAllBytes(dir / "m.ini"), "\xEF\xBB\xBF[S]\r\nK=Á\r\n");
+}
+
 TEST_P(IniFiles, FloatsAndDatesFollowTheFormatSettings)
 {
     const TFormatSettings saved = FormatSettings;
