@@ -6,6 +6,9 @@
 #include "listcontrols/slstbox.h"
 
 #include "listcontrols/GxHTML.h"
+#include <fstream>
+#include <iterator>
+
 #include "platform/rtl/IniFiles.h"
 
 namespace {
@@ -16,11 +19,22 @@ String SectionFileName(const String& filename)
     return Pos("\\", filename) > 0 || Pos("/", filename) > 0 ? filename : "./" + filename;
 }
 
+// The encoding a section file is read and written back in: UTF-8 for a new file and for one
+// that reads as UTF-8 (with its mark when it had one), else the 8-bit code page.
+TEncoding SectionFileEncoding(const String& filename)
+{
+    std::ifstream file(filename.ToUtf8(), std::ios::binary);
+    if (!file) return TEncoding::UTF8NoBOM;
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return IsValidUtf8(bytes) ? TEncoding::UTF8NoBOM : TEncoding::Default;
+}
+
 }  // namespace
 
 void TSectionListBox::SaveToFile(const String& filename)
 {
-    TMemIniFile ini(SectionFileName(filename));
+    const String name = SectionFileName(filename);
+    TMemIniFile ini(name, SectionFileEncoding(name));
     ini.WriteInteger("SECTIONS", "COUNT", FSections->Count());
     for (Integer i = 0; i < FSections->Count(); ++i) {
         TListSection* section = FSections->Items(i);
@@ -45,7 +59,8 @@ void TSectionListBox::SaveToFile(const String& filename)
 void TSectionListBox::LoadFromFile(const String& filename)
 {
     FSections->Clear();
-    TMemIniFile ini(SectionFileName(filename));
+    const String name = SectionFileName(filename);
+    TMemIniFile ini(name, SectionFileEncoding(name));
     const Integer n = ini.ReadInteger("SECTIONS", "COUNT", 0);
     for (Integer i = 1; i <= n; ++i) {
         const String name = "SECTION" + IntToStr(i);
@@ -71,7 +86,7 @@ void TSectionListBox::LoadFromFile(const String& filename)
 // Sub-items without "=" have no key of their own in this layout and are left out.
 void TSectionListBox::SaveToInifile(const String& filename)
 {
-    TMemIniFile ini(filename);
+    TMemIniFile ini(filename, SectionFileEncoding(filename));
     for (Integer i = 0; i < FSections->Count(); ++i) {
         TListSection* section = FSections->Items(i);
         for (Integer j = 0; j < section->SubItems().Count(); ++j) {
@@ -85,7 +100,7 @@ void TSectionListBox::SaveToInifile(const String& filename)
 
 void TSectionListBox::LoadFromInifile(const String& filename)
 {
-    TMemIniFile ini(filename);
+    TMemIniFile ini(filename, SectionFileEncoding(filename));
     TStringList names;
     ini.ReadSections(names);
     BeginUpdate();

@@ -4,6 +4,7 @@
 
 #include "ListTestSupport.h"
 #include "platform/rtl/Lists.h"
+#include "platform/rtl/Streams.h"
 
 namespace {
 
@@ -80,6 +81,35 @@ TEST_F(SectionFiles, MissingKeysTakeTheirDefaultsAndOldSectionsStay)
     TStringList back;
     back.LoadFromFile(file);
     EXPECT_GE(back.IndexOf("[SECTION2]"), 0);   // a later, shorter list leaves it in the file
+}
+
+std::string Bytes(const String& file)
+{
+    TMemoryStream stream;
+    stream.LoadFromFile(file);
+    return std::string(reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
+}
+
+// New files are UTF-8 without a mark; a file in the 8-bit code page is written back in it.
+TEST_F(SectionFiles, FilesAreWrittenBackInTheEncodingTheyWereReadIn)
+{
+    f.AddSection("\xC3\x89vacuateur", {"d\xC3\xA9" "bit"});
+    const String fresh = File("fresh.ini");
+    f.List->SaveToFile(fresh);
+    EXPECT_EQ(Bytes(fresh).substr(0, 10), "[SECTIONS]");
+    EXPECT_NE(Bytes(fresh).find("CAPTION=\xC3\x89vacuateur"), std::string::npos);
+    TSectionListFixture g;
+    g.List->LoadFromFile(fresh);
+    EXPECT_EQ(g.List->Sections()[0]->Caption(), String("\xC3\x89vacuateur"));
+
+    const String old = File("old.ini");
+    TStringList text;
+    text.SetText("[SECTIONS]\r\nCOUNT=1\r\n[SECTION1]\r\nCAPTION=D\xC3\xA9" "bit\r\n");
+    text.SaveToFile(old, TEncoding::Default);   // "Débit" in Windows-1252: one byte $E9
+    g.List->LoadFromFile(old);
+    EXPECT_EQ(g.List->Sections()[0]->Caption(), String("D\xC3\xA9" "bit"));
+    g.List->SaveToFile(old);
+    EXPECT_NE(Bytes(old).find("CAPTION=D\xE9" "bit"), std::string::npos);
 }
 
 TEST_F(SectionFiles, NameValueFilesAppendOneSectionPerIniSection)
