@@ -692,6 +692,23 @@ BOOL DrawFrameControl(HDC dc, TRect* r, UINT kind, UINT state)
     return true;
 }
 
+std::unique_ptr<TBitmap> LoadBitmap(HINSTANCE instance, UINT name)
+{
+    if (instance != 0 || name != OBM_CHECKBOXES) return nullptr;
+    constexpr Integer cell = 13;
+    const UINT kinds[3] = {DFCS_BUTTONCHECK, DFCS_BUTTONRADIO, DFCS_BUTTON3STATE | DFCS_INACTIVE};
+    const UINT states[4] = {0, DFCS_CHECKED, DFCS_PUSHED, DFCS_PUSHED | DFCS_CHECKED};
+    auto strip = std::make_unique<TBitmap>(4 * cell, 3 * cell);
+    TCanvas& canvas = strip->Canvas();
+    canvas.FillRectColor(Rect(0, 0, strip->Width(), strip->Height()), clBtnFace);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 4; ++column) {
+            TRect r = Bounds(column * cell, row * cell, cell, cell);
+            DrawFrameControl(canvas.Handle(), &r, DFC_BUTTON, kinds[row] | states[column]);
+        }
+    return strip;
+}
+
 BOOL GradientFill(HDC dc, const TRIVERTEX* vertices, Cardinal count, const GRADIENT_RECT* rects, Cardinal rectCount,
                   UINT mode)
 {

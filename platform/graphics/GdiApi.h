@@ -2,8 +2,12 @@
 // The device-context calls the program makes on a canvas's handle (HDC = the canvas itself):
 // state, mapping, clipping, text, blits, and the drawing helpers for edges, frame controls,
 // focus rectangles and gradients.
-#include "platform/graphics/Canvas.h"
+#include <memory>
 
+#include "platform/graphics/Canvas.h"
+#include "platform/rtl/Streams.h"
+
+class TBitmap;
 class TBrush;
 using HBRUSH = const TBrush*;
 using UINT = Cardinal;
@@ -129,6 +133,14 @@ BOOL DrawFrameControl(HDC dc, TRect* r, UINT kind, UINT state);
 // The width of a vertical scroll bar and the height of a horizontal one, in pixels: the window
 // scroll bars, the scroll bar control and SM_CXVSCROLL all take it.
 constexpr Integer ScrollBarSize = 17;
+
+// The system's stock bitmaps.
+enum : UINT { OBM_CHECKBOXES = 32759 };
+// A new copy of a stock bitmap (instance 0); null for another instance or an unknown name.
+// OBM_CHECKBOXES is a strip of 13 x 13 cells on button face, drawn as DrawFrameControl draws
+// them: across plain, checked, pushed, pushed and checked; down check boxes, radio buttons and
+// grayed three-state boxes.
+std::unique_ptr<TBitmap> LoadBitmap(HINSTANCE instance, UINT name);
 
 // Gradients: colours of 16 bits per channel.
 struct TRIVERTEX {

@@ -396,3 +396,42 @@ TEST(Paths, WidenedPathCoversWhatItsStrokeWouldPaint)
     EXPECT_FALSE(PtInRegion(r, 8, 0));
     DeleteObject(r);
 }
+
+namespace {
+
+// The stock check-box strip: 4 x 3 cells of 13 x 13, each the frame control of its place drawn on
+// button face.
+TEST(StockBitmaps, CheckBoxStripHoldsTheFrameControls)
+{
+    std::unique_ptr<TBitmap> strip = LoadBitmap(0, OBM_CHECKBOXES);
+    ASSERT_TRUE(strip);
+    EXPECT_EQ(strip->Width(), 52);
+    EXPECT_EQ(strip->Height(), 39);
+    const UINT kinds[3] = {DFCS_BUTTONCHECK, DFCS_BUTTONRADIO, DFCS_BUTTON3STATE | DFCS_INACTIVE};
+    const UINT states[4] = {0, DFCS_CHECKED, DFCS_PUSHED, DFCS_PUSHED | DFCS_CHECKED};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 4; ++column) {
+            TBitmap cell(13, 13);
+            cell.Canvas().FillRectColor(Rect(0, 0, 13, 13), clBtnFace);
+            TRect r = Rect(0, 0, 13, 13);
+            DrawFrameControl(cell.Canvas().Handle(), &r, DFC_BUTTON, kinds[row] | states[column]);
+            for (Integer y = 0; y < 13; ++y)
+                for (Integer x = 0; x < 13; ++x)
+                    ASSERT_EQ(strip->Canvas().Pixel(column * 13 + x, row * 13 + y), cell.Canvas().Pixel(x, y))
+                        << "cell " << column << "," << row << " pixel " << x << "," << y;
+        }
+    // the check mark and the radio dot are where the eye expects them
+    EXPECT_EQ(strip->Canvas().Pixel(6, 7), ColorToRGB(clWindow));
+    EXPECT_EQ(strip->Canvas().Pixel(13 + 6, 7), ColorToRGB(clWindowText));
+    EXPECT_EQ(strip->Canvas().Pixel(13 + 5, 13 + 5), ColorToRGB(clWindowText));
+    EXPECT_EQ(strip->Canvas().Pixel(13 + 6, 26 + 7), ColorToRGB(clGrayText));
+    EXPECT_EQ(strip->Canvas().Pixel(12, 13 + 12), ColorToRGB(clBtnFace));   // beside the 12-pixel radio button
+}
+
+TEST(StockBitmaps, OnlyTheSystemsKnownBitmaps)
+{
+    EXPECT_FALSE(LoadBitmap(0, 32760));
+    EXPECT_FALSE(LoadBitmap(1, OBM_CHECKBOXES));
+}
+
+}  // namespace
