@@ -13,6 +13,7 @@
 #include "platform/controls/Messages.h"
 #include "platform/forms/Forms.h"
 #include "platform/graphics/Bitmaps.h"
+#include "platform/graphics/GdiApi.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/rtl/InstanceLink.h"
@@ -54,6 +55,10 @@ TStyApplication::TStyApplication(TComponent*, const String& InstanceName) : TCom
     CheckPreviousInstance(InstanceName);
     FTimerPool = new TStyTimerPool(nullptr, 50);
     FIniCtrl = new TStyIniCtrl(nullptr);
+    if (std::unique_ptr<TBitmap> checkBoxes = LoadBitmap(0, OBM_CHECKBOXES)) {
+        FCheckWidth = checkBoxes->Width() / 4;
+        FCheckHeight = checkBoxes->Height() / 3;
+    }
 }
 
 TStyApplication::~TStyApplication()
@@ -191,6 +196,8 @@ void TStyApplication::LogWrite(const String& aValue)
                 RenameFile(FLogName, backup);
                 break;
             }
+            // let the program's windows catch up after the rename; a program without windows has none
+            if (Application && WindowSystemRegistered()) Application->ProcessMessages();
             restart = true;
         }
     }
@@ -358,6 +365,22 @@ TBitmap* TStyApplication::PatternBitmap()
         FMonoPattern->Assign(*GetBrushBitmap(clBlack));
     }
     return FMonoPattern.get();
+}
+
+void TStyApplication::SetCheckBitmap(TBitmap* Value)
+{
+    if (!FCheckBitmap) FCheckBitmap = std::make_unique<TBitmap>();
+    FCheckBitmap->Assign(Value);
+}
+
+Integer TStyApplication::CheckCustomWidth() const
+{
+    return FCheckBitmap ? FCheckBitmap->Width() / 6 : 0;
+}
+
+Integer TStyApplication::CheckCustomHeight() const
+{
+    return FCheckBitmap ? FCheckBitmap->Height() : 0;
 }
 
 bool InvalidSingleInstance(TComponent* Component, TClass Class, bool AllowDataModule)

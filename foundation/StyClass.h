@@ -261,6 +261,25 @@ public:
     TBitmap* GetBrushBitmap(TColor aColor);
     TBitmap* PatternBitmap();
 
+    // ---- check boxes and dialogs
+    // The check-box cell of the system's check-box strip.
+    Integer CheckDefWidth() const { return FCheckWidth; }
+    Integer CheckDefHeight() const { return FCheckHeight; }
+    // A check-box strip of the program's own, six cells across; null until one is set.
+    TBitmap* CheckBitmap() const { return FCheckBitmap.get(); }
+    // Copies Value into the application's own bitmap (null empties it).
+    void SetCheckBitmap(TBitmap* Value);
+    // The cell of CheckBitmap: its width div 6 and its height; 0 without one.
+    Integer CheckCustomWidth() const;
+    Integer CheckCustomHeight() const;
+    // The message-box style object the dialogs use; not owned, null by default.
+    TObject* MsgBox() const { return FMsgBoxStyle; }
+    void SetMsgBox(TObject* Value) { FMsgBoxStyle = Value; }
+    Byte DlgEffectDelay() const { return FEffectDelay; }
+    void SetDlgEffectDelay(Byte Value) { FEffectDelay = Value; }
+    // Programs here carry no manifest asking for themed controls.
+    bool XPManifestAvailable() const { return FManifest; }
+
 private:
     Integer FreeTimerSlot() const;
     void CheckPreviousInstance(const String& InstanceName);
@@ -291,6 +310,12 @@ private:
     std::unique_ptr<TBitmap> FMonoPattern;
     std::unique_ptr<TBitmap> FPatternBitmap;
     TColor FLastColor = 0x1FFFFFFF;
+    std::unique_ptr<TBitmap> FCheckBitmap;
+    TObject* FMsgBoxStyle = nullptr;
+    Byte FEffectDelay = 3;
+    Integer FCheckWidth = 0;
+    Integer FCheckHeight = 0;
+    bool FManifest = false;
 
     String FCompany;
     String FVersion;

@@ -202,6 +202,44 @@ TEST(StyApplicationTests, BrushBitmapIsACheckerboardOfTheColourAndWhite)
     EXPECT_EQ(pattern->Canvas().Pixel(0, 0), clWhite);
 }
 
+// The system's check-box cell, and the cell of a strip of six the program sets: the application
+// keeps a copy of its own.
+TEST(StyApplicationTests, CheckBoxCells)
+{
+    TStyApplication application(nullptr, "check-" + IntToStr(::getpid()));
+    EXPECT_EQ(application.CheckDefWidth(), 13);
+    EXPECT_EQ(application.CheckDefHeight(), 13);
+    EXPECT_EQ(application.CheckBitmap(), nullptr);
+    EXPECT_EQ(application.CheckCustomWidth(), 0);
+    EXPECT_EQ(application.CheckCustomHeight(), 0);
+
+    TBitmap strip(78, 13);
+    strip.Canvas().FillRectColor(Rect(0, 0, 78, 13), clRed);
+    application.SetCheckBitmap(&strip);
+    strip.SetSize(83, 20);
+    strip.Canvas().FillRectColor(Rect(0, 0, 83, 20), clBlue);
+    ASSERT_NE(application.CheckBitmap(), nullptr);
+    EXPECT_NE(application.CheckBitmap(), &strip);
+    EXPECT_EQ(application.CheckBitmap()->Canvas().Pixel(77, 12), clRed);
+    EXPECT_EQ(application.CheckCustomWidth(), 13);
+    EXPECT_EQ(application.CheckCustomHeight(), 13);
+
+    application.SetCheckBitmap(&strip);   // 83 across: the cell is still whole pixels
+    EXPECT_EQ(application.CheckCustomWidth(), 13);
+    EXPECT_EQ(application.CheckCustomHeight(), 20);
+    application.SetCheckBitmap(nullptr);
+    EXPECT_EQ(application.CheckCustomWidth(), 0);
+    EXPECT_EQ(application.CheckCustomHeight(), 0);
+}
+
+TEST(StyApplicationTests, DialogSettingsStartAsTheDialogsExpect)
+{
+    TStyApplication application(nullptr, "dialog-" + IntToStr(::getpid()));
+    EXPECT_EQ(application.DlgEffectDelay(), 3);
+    EXPECT_EQ(application.MsgBox(), nullptr);
+    EXPECT_FALSE(application.XPManifestAvailable());
+}
+
 TEST(StyApplicationTests, SingleInstanceRuleForFormsAndTheirComponents)
 {
     EXPECT_TRUE(InvalidSingleInstance(nullptr, TComponent::StaticClass(), false));
