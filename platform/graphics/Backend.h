@@ -22,6 +22,7 @@ struct TFontMetrics {
     Integer Height = 0, Ascent = 0, Descent = 0, InternalLeading = 0, ExternalLeading = 0;
     Integer AveCharWidth = 0, MaxCharWidth = 0, Weight = 400;
     bool FixedPitch = false;
+    bool TrueType = false;   // an outline (scalable) font, not a bitmap font
 };
 
 // Coverage of rendered text: one byte per pixel (0 or 1, text is never antialiased).

@@ -565,8 +565,8 @@ TTextMetric TCanvas::GetTextMetrics()
     t.tmItalic = FFont.Style().Contains(TFontStyle::fsItalic);
     t.tmUnderlined = FFont.Style().Contains(TFontStyle::fsUnderline);
     t.tmStruckOut = FFont.Style().Contains(TFontStyle::fsStrikeOut);
-    // low bit set means variable pitch, as the platform has it
-    t.tmPitchAndFamily = m.FixedPitch ? 0 : 1;
+    // low bit set means variable pitch, as the platform has it; TMPF_TRUETYPE for outline fonts
+    t.tmPitchAndFamily = (m.FixedPitch ? 0 : 1) | (m.TrueType ? TMPF_TRUETYPE : 0);
     t.tmCharSet = FFont.Charset();
     return t;
 }

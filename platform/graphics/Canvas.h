@@ -49,6 +49,9 @@ struct BLENDFUNCTION {
     Byte BlendOp = AC_SRC_OVER, BlendFlags = 0, SourceConstantAlpha = 255, AlphaFormat = 0;
 };
 
+// tmPitchAndFamily bits: TMPF_TRUETYPE marks an outline font.
+enum : Byte { TMPF_FIXED_PITCH = 0x01, TMPF_VECTOR = 0x02, TMPF_TRUETYPE = 0x04, TMPF_DEVICE = 0x08 };
+
 struct TTextMetric {
     Integer tmHeight = 0, tmAscent = 0, tmDescent = 0, tmInternalLeading = 0, tmExternalLeading = 0;
     Integer tmAveCharWidth = 0, tmMaxCharWidth = 0, tmWeight = 400, tmOverhang = 0;

@@ -103,7 +103,9 @@ public:
         m.AveCharWidth = fm.averageCharWidth();
         m.MaxCharWidth = fm.maxWidth();
         m.Weight = fontSpec.Style.Contains(TFontStyle::fsBold) ? 700 : 400;
-        m.FixedPitch = QFontInfo(f).fixedPitch();
+        const QFontInfo info(f);
+        m.FixedPitch = info.fixedPitch();
+        m.TrueType = QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());
         return m;
     }
 

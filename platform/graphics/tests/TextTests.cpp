@@ -245,3 +245,17 @@ TEST(ColorText, EmojiKeepTheirColoursOverWhatIsThere)
 }
 
 }  // namespace
+
+// Outline fonts carry the TrueType bit in their metrics; the bitmap fonts do not.
+TEST_F(Text, OutlineFontsAreMarkedTrueType)
+{
+    struct Case {
+        const char* name;
+        bool trueType;
+    };
+    for (const Case& c : {Case{"Arial", true}, Case{"Tahoma", true}, Case{"MS Sans Serif", false}}) {
+        TBitmap bmp(4, 4);
+        bmp.Canvas().Font().SetName(c.name);
+        EXPECT_EQ((bmp.Canvas().GetTextMetrics().tmPitchAndFamily & TMPF_TRUETYPE) != 0, c.trueType) << c.name;
+    }
+}
