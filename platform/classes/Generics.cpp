@@ -1,9 +1,10 @@
 // Generic lists and dictionaries of owned objects.
 #include "platform/classes/Generics.h"
+#include "platform/rtl/RtlConsts.h"
 
 #include <memory>
 
-void GenericIndexError(int Index) { throw EListError("List index out of bounds (" + IntToStr(Index) + ")"); }
+void GenericIndexError(int Index) { throw EListError(ListIndexErrorMessage(Index)); }
 
 IMPLEMENT_CLASS(TGenericObjectListBase, TObject, nullptr)
 

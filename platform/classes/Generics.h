@@ -26,7 +26,7 @@ struct TGenericTypeName<String> {
     static const char* Name() { return "string"; }
 };
 
-// Index checks of the generic containers: EListError "List index out of bounds (<index>)".
+// Index checks of the generic containers: EListError "Index de liste hors limites (<index>)".
 void GenericIndexError(int Index);
 
 // A list of values.

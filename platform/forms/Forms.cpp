@@ -8,6 +8,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/FileSys.h"
+#include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/Streams.h"
 #include "platform/stdctrls/Buttons.h"
 
@@ -484,10 +485,10 @@ Integer TCustomForm::MDIChildCount() const
 
 TCustomForm* TCustomForm::MDIChildren(Integer index) const
 {
-    if (!FHandle || FFormStyle != fsMDIForm) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+    if (!FHandle || FFormStyle != fsMDIForm) throw EListError(ListIndexErrorMessage(index));
     auto list = WindowSystem().MDIChildren(FHandle);
     if (index < 0 || index >= static_cast<Integer>(list.size()))
-        throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+        throw EListError(ListIndexErrorMessage(index));
     return dynamic_cast<TCustomForm*>(list[index]);
 }
 

@@ -4,14 +4,13 @@
 #include <functional>
 #include <vector>
 
+#include "platform/rtl/RtlConsts.h"
 #include "platform/rtl/Types.h"
 #include "platform/rtl/UString.h"
 
 class TObject;   // the class layer's root; string lists hold references only
 class TStream;
 
-// The runtime's message for a bad list index; "%d" stands for the index.
-inline const char* const SListIndexError = "Index de liste hors limites (%d)";
 
 // ---------------------------------------------------------------- TList
 

@@ -1,4 +1,5 @@
 #include "platform/services/XMLDoc.h"
+#include "platform/rtl/RtlConsts.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -230,7 +231,7 @@ void TXMLNode::RemoveChild(const TXMLNode& child)
 
 TXMLNode TXMLNodeList::Nodes(Integer index) const
 {
-    if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+    if (index < 0 || index >= Count()) throw EListError(ListIndexErrorMessage(index));
     return TXMLNode(FDoc, FNodes[static_cast<size_t>(index)]);
 }
 

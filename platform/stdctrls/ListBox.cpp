@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/rtl/RtlConsts.h"
 #include "platform/stdctrls/ScrollBars.h"
 #include "platform/stdctrls/StdCtrls.h"
 
@@ -200,7 +201,7 @@ void TCustomListBox::SetItemIndex(Integer value)
 bool TCustomListBox::Selected(Integer index) const
 {
     std::intptr_t r = const_cast<TCustomListBox*>(this)->Perform(LB_GETSEL, index, 0);
-    if (r == LB_ERR) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+    if (r == LB_ERR) throw EListError(ListIndexErrorMessage(index));
     return r != 0;
 }
 
@@ -208,7 +209,7 @@ void TCustomListBox::SetSelected(Integer index, bool value)
 {
     if (FMultiSelect) {
         if (Perform(LB_SETSEL, value, index) == LB_ERR)
-            throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+            throw EListError(ListIndexErrorMessage(index));
     } else if (value) {
         SetItemIndex(index);
     } else if (ItemIndex() == index) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/graphics/Bitmaps.h"
+#include "platform/rtl/RtlConsts.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ TMenuItem::~TMenuItem()
 
 TMenuItem* TMenuItem::Items(Integer index) const
 {
-    if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+    if (index < 0 || index >= Count()) throw EListError(ListIndexErrorMessage(index));
     return FItems[index];
 }
 
@@ -116,7 +117,7 @@ void TMenuItem::Add(TMenuItem* Item) { Insert(Count(), Item); }
 void TMenuItem::Insert(Integer Index, TMenuItem* Item)
 {
     if (Item->FParent) throw EInvalidOperation("Menu inserted twice");
-    if (Index < 0 || Index > Count()) throw EListError("List index out of bounds (" + IntToStr(Index) + ")");
+    if (Index < 0 || Index > Count()) throw EListError(ListIndexErrorMessage(Index));
     FItems.insert(FItems.begin() + Index, Item);
     Item->FParent = this;
     Item->FMenu = FMenu;

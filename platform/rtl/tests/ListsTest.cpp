@@ -4,6 +4,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Lists.h"
+#include "platform/rtl/SysFormat.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/tests/TempFolder.h"
 
@@ -308,4 +309,14 @@ TEST(Bits, GrowOnSetAndFindOpenBit)
     EXPECT_THROW(bits.SetBits(-1, true), EBitsError);
     bits.SetSize(1);
     EXPECT_EQ(bits.OpenBit(), 1);
+}
+
+// The runtime's messages as the program shows them.
+TEST(RtlConsts, MessagesInTheProgramsLanguage)
+{
+    EXPECT_EQ(ListIndexErrorMessage(7), String("Index de liste hors limites (7)"));
+    EXPECT_EQ(String(SOutOfResourcesTimers), String("Pas assez de timers disponibles"));
+    EXPECT_EQ(Format(SInvalidFileName, {String("a?b")}), String("Nom de fichier incorrect - a?b"));
+    EXPECT_EQ(Format(SOutOfRange, {1, 10}), String("La valeur doit être comprise entre 1 et 10"));
+    EXPECT_EQ(String(SUnknownValue), String("(inconnu)"));
 }

@@ -193,3 +193,15 @@ TEST_F(ListBoxTest, ExtendedMultipleSelection)
     EXPECT_TRUE(List->Selected(4));
     EXPECT_EQ(Events.Clicks, 4);
 }
+
+// A row that does not exist is reported with the runtime's message.
+TEST_F(ListBoxTest, MissingRowIsAListIndexError)
+{
+    List->Items().Add("Usual");
+    try {
+        List->Selected(3);
+        FAIL() << "no error";
+    } catch (const EListError& e) {
+        EXPECT_EQ(e.Message(), String("Index de liste hors limites (3)"));
+    }
+}
