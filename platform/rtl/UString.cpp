@@ -351,3 +351,17 @@ bool IsCharAlpha(char16_t ch) { return Classify(ch, iswalpha_l); }
 bool IsCharAlphaNumeric(char16_t ch) { return Classify(ch, iswalnum_l); }
 bool IsCharUpper(char16_t ch) { return Classify(ch, iswupper_l); }
 bool IsCharLower(char16_t ch) { return Classify(ch, iswlower_l); }
+
+namespace {
+char16_t MapCase(char16_t ch, wint_t (*map)(wint_t, locale_t))
+{
+    if (ch >= 0xD800 && ch <= 0xDFFF) return ch;
+    locale_t locale = UnicodeLocale();
+    if (!locale) return ch;
+    const wint_t mapped = map(static_cast<wint_t>(ch), locale);
+    return mapped <= 0xFFFF && (mapped < 0xD800 || mapped > 0xDFFF) ? static_cast<char16_t>(mapped) : ch;
+}
+}  // namespace
+
+char16_t CharToLower(char16_t ch) { return MapCase(ch, towlower_l); }
+char16_t CharToUpper(char16_t ch) { return MapCase(ch, towupper_l); }

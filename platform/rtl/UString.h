@@ -148,3 +148,7 @@ bool IsCharAlpha(char16_t ch);
 bool IsCharAlphaNumeric(char16_t ch);
 bool IsCharUpper(char16_t ch);
 bool IsCharLower(char16_t ch);
+// The lower- and upper-case form of one UTF-16 character by the same tables; the character
+// itself when it has no other case (a surrogate half has none).
+char16_t CharToLower(char16_t ch);
+char16_t CharToUpper(char16_t ch);

@@ -1,3 +1,5 @@
+#include <clocale>
+#include <string>
 #include <gtest/gtest.h>
 
 #include "platform/rtl/Exceptions.h"
@@ -111,3 +113,30 @@ TEST(UStringTest, CharacterClassesFollowTheUnicodeTables)
         EXPECT_EQ(IsCharLower(c.ch), c.lower) << int(c.ch);
     }
 }
+
+namespace {
+
+TEST(UnicodeCase, CharactersOfEveryScriptMapWhateverTheProcessLocale)
+{
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "C");   // the C library's plain case mapping knows ASCII only here
+    struct Case {
+        char16_t ch, lower, upper;
+    };
+    const Case cases[] = {
+        {u'A', u'a', u'A'},
+        {u'\u00C9', u'\u00E9', u'\u00C9'},   // E acute
+        {u'\u03C9', u'\u03C9', u'\u03A9'},   // Greek omega
+        {u'\u0416', u'\u0436', u'\u0416'},   // Cyrillic zhe
+        {u'\u00DF', u'\u00DF', u'\u00DF'},   // sharp s: its capital is two letters
+        {u'7', u'7', u'7'},
+        {char16_t(0xD800), char16_t(0xD800), char16_t(0xD800)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CharToLower(c.ch), c.lower) << int(c.ch);
+        EXPECT_EQ(CharToUpper(c.ch), c.upper) << int(c.ch);
+    }
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace
