@@ -493,17 +493,26 @@ void CaseLoads(TParametres& model, const TModalBasis& basis, bool sustained, int
         JointLoads(model, sums[j - first], sustained, acc.horizontal, j);
 }
 
+// The joints one call loads (all of them for a negative joint). Without pseudo-dynamic input
+// their loads are cleared and there is nothing more to do.
+bool LoadedJoints(TParametres& model, int joint, int& first, int& last)
+{
+    first = joint < 0 ? 0 : joint;
+    last = joint < 0 ? model.NJoints : MinInteger(joint, model.NJoints);
+    if (model.Donnees.Contains(daPseudoDynamic))
+        return true;
+    for (int j = first; j <= last; ++j)
+        ClearJointLoads(model.JointLoad, j);
+    return false;
+}
+
 } // namespace
 
 void ComputePseudoDynamicLoads(TParametres& model, Byte loadCase, int joint)
 {
-    int first = joint < 0 ? 0 : joint;
-    int last = joint < 0 ? model.NJoints : MinInteger(joint, model.NJoints);
-    if (!model.Donnees.Contains(daPseudoDynamic)) {
-        for (int j = first; j <= last; ++j)
-            ClearJointLoads(model.JointLoad, j);
+    int first, last;
+    if (!LoadedJoints(model, joint, first, last))
         return;
-    }
     const TModalBasis basis = ModalBasis(model);
     if (loadCase > 1 || first > last)
         return;
@@ -522,13 +531,9 @@ std::shared_ptr<const TModalBasis> PseudoDynamicBasis(TParametres& model)
 
 void ComputePseudoDynamicLoads(TParametres& model, int joint, const TModalBasis* kept)
 {
-    int first = joint < 0 ? 0 : joint;
-    int last = joint < 0 ? model.NJoints : MinInteger(joint, model.NJoints);
-    if (!model.Donnees.Contains(daPseudoDynamic)) {
-        for (int j = first; j <= last; ++j)
-            ClearJointLoads(model.JointLoad, j);
+    int first, last;
+    if (!LoadedJoints(model, joint, first, last))
         return;
-    }
     TModalBasis fresh;
     if (kept)
         model.ChopraC = kept->ChopraC;
