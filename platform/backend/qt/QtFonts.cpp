@@ -39,10 +39,13 @@ TVertical Measure(const QFont& f)
     TVertical v;
     QRawFont raw = QRawFont::fromFont(f);
     QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
-    const double upem = raw.isValid() ? raw.unitsPerEm() : 0;
+    QByteArray head = raw.isValid() ? raw.fontTable("head") : QByteArray();
+    auto u16 = [](const QByteArray& table, int at) { return (Byte(table[at]) << 8) | Byte(table[at + 1]); };
+    // The OS/2 values are in the font's design units, which the head table gives (for fonts of
+    // embedded bitmaps the toolkit answers the strike's pixel size instead).
+    const double upem = head.size() >= 20 ? u16(head, 18) : 0;
     if (os2.size() >= 78 && upem > 0) {
-        auto u16 = [&](int at) { return (Byte(os2[at]) << 8) | Byte(os2[at + 1]); };
-        const int winAscent = u16(74), winDescent = u16(76);
+        const int winAscent = u16(os2, 74), winDescent = u16(os2, 76);
         if (winAscent + winDescent > 0) {
             const double px = f.pixelSize();
             v.Ascent = static_cast<int>(std::lround(winAscent * px / upem));

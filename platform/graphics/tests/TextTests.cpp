@@ -47,6 +47,22 @@ TEST_F(Text, FontsArePinnedAndMeasurementIsStable)
     EXPECT_EQ(C().TextHeight("Dam"), 12);
 }
 
+TEST_F(Text, EveryPinnedFontHasACellOfAFewPixelsAtEightPoints)
+{
+    // fonts made of embedded bitmaps keep their ascent and descent in design units too
+    for (const char* name : {"Tahoma", "MS Sans Serif", "System", "Symbol", "Marlett", "Wingdings",
+                             "Liberation Sans", "Liberation Mono"}) {
+        C().Font().SetName(name);
+        for (bool bold : {false, true}) {
+            C().Font().SetStyle(bold ? TFontStyles{TFontStyle::fsBold} : TFontStyles{});
+            const TTextMetric tm = C().GetTextMetrics();
+            EXPECT_GE(tm.tmHeight, 10) << name << " bold " << bold;
+            EXPECT_LE(tm.tmHeight, 16) << name << " bold " << bold;
+            EXPECT_EQ(C().TextHeight("Dam"), tm.tmHeight) << name;
+        }
+    }
+}
+
 TEST_F(Text, TextOutDrawsFromTheTopLeftWithAnOpaqueBackground)
 {
     C().Brush().SetColor(clYellow);
