@@ -53,7 +53,6 @@ enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDoub
 using TShiftState = Set<TShiftStateFlag>;
 
 // Border styles of forms; a control's TBorderStyle uses the first two.
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 using TBorderStyle = TFormBorderStyle;
 
 // Scroll-bar state of a window (see SetScrollInfo below).

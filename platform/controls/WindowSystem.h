@@ -65,6 +65,16 @@ struct TFileDialogAnswer {
     int FilterIndex = 1;
 };
 
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
+// The frame of a top-level window: its border style and what its title bar offers.  Without
+// the system menu the title bar shows no box at all.
+struct TWindowFrame {
+    TFormBorderStyle BorderStyle = bsSizeable;
+    bool SystemMenu = true, Minimize = true, Maximize = true, Help = false;
+    bool StayOnTop = false;
+};
+
 class TWindowSystem {
 public:
     virtual ~TWindowSystem() = default;
@@ -109,7 +119,9 @@ public:
     virtual void Activate(TWindowHandle* window) = 0;
     virtual bool IsActive(TWindowHandle* window) = 0;
     virtual void SetWindowState(TWindowHandle* window, int state) = 0;   // 0 normal, 1 minimized, 2 maximized
-    virtual void SetBorder(TWindowHandle* window, int borderStyle) = 0;  // TFormBorderStyle
+    virtual void SetBorder(TWindowHandle* window, const TWindowFrame& frame) = 0;
+    // Whether the window's title bar offers a close box (and Alt+F4) to the user.
+    virtual bool HasCloseBox(TWindowHandle* window) = 0;
     virtual TRect ScreenRect() = 0;                                      // work area
     virtual void SetMenuBar(TWindowHandle* window, const std::vector<TMenuItem*>& items) = 0;
     // Height taken by the menu bar above the client area.

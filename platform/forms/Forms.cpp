@@ -105,7 +105,7 @@ void TCustomForm::InitializeWindow()
         frame->HandleNeeded();
         ws.SetParent(FHandle, frame->WindowHandle());
     }
-    ws.SetBorder(FHandle, FBorderStyle);
+    ApplyFrame();
     TWinControl::InitializeWindow();
     UpdateMenuBar();
     Realign();
@@ -223,7 +223,26 @@ void TCustomForm::SetFormStyle(TFormStyle value)
 void TCustomForm::SetBorderStyle(TFormBorderStyle value)
 {
     FBorderStyle = value;
-    if (FHandle) WindowSystem().SetBorder(FHandle, value);
+    ApplyFrame();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons value)
+{
+    FBorderIcons = value;
+    ApplyFrame();
+}
+
+void TCustomForm::ApplyFrame()
+{
+    if (!FHandle || FFormStyle == fsMDIChild) return;
+    TWindowFrame frame;
+    frame.BorderStyle = FBorderStyle;
+    frame.SystemMenu = FBorderIcons.Contains(biSystemMenu);
+    frame.Minimize = FBorderIcons.Contains(biMinimize);
+    frame.Maximize = FBorderIcons.Contains(biMaximize);
+    frame.Help = FBorderIcons.Contains(biHelp);
+    frame.StayOnTop = FFormStyle == fsStayOnTop;
+    WindowSystem().SetBorder(FHandle, frame);
 }
 
 void TCustomForm::SetWindowState(TWindowState value)

@@ -66,7 +66,7 @@ public:
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle value);
     TBorderIcons BorderIcons() const { return FBorderIcons; }
-    void SetBorderIcons(TBorderIcons value) { FBorderIcons = value; }
+    void SetBorderIcons(TBorderIcons value);
     TPosition Position() const { return FPosition; }
     void SetPosition(TPosition value) { FPosition = value; }
     TWindowState WindowState() const { return FWindowState; }
@@ -141,6 +141,7 @@ protected:
 
 private:
     void CloseModal();
+    void ApplyFrame();   // border style, border icons and stay-on-top to the window
     void UpdateMenuBar();
     void UpdateWindowMenu();
     void PlaceOnScreen();

@@ -117,6 +117,15 @@ void TestProcess()
     for (int i = 0; i < 3; ++i) Application->ProcessMessages();
 }
 
+bool TestClickCloseBox(TCustomForm* form)
+{
+    form->HandleNeeded();
+    if (!WindowSystem().HasCloseBox(form->WindowHandle())) return false;
+    form->Perform(WM_CLOSE, 0, 0);
+    TestProcess();
+    return true;
+}
+
 void TestDropFiles(TWinControl* window, const std::vector<String>& files, TPoint point)
 {
     if (!ServicesBackendRegistered()) InitQtServices();

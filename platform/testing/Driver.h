@@ -28,6 +28,10 @@ void TestPressKey(TWinControl* control, Word vk, TShiftState shift = {});
 void TestTypeText(TWinControl* control, const String& text);
 
 // Files dropped from a file manager at a client point of the window (which accepts them).
+// The user closes the window from its title bar's close box; false (nothing done) when the
+// window's frame offers none.
+bool TestClickCloseBox(TCustomForm* form);
+
 void TestDropFiles(TWinControl* window, const std::vector<String>& files, TPoint point = TPoint{10, 10});
 
 // The next modal form: the callback runs once the form is shown, inside its modal loop.

@@ -140,7 +140,8 @@ public:
     void Activate(TWindowHandle* h) override;
     bool IsActive(TWindowHandle* h) override;
     void SetWindowState(TWindowHandle* h, int state) override;
-    void SetBorder(TWindowHandle* h, int borderStyle) override;
+    void SetBorder(TWindowHandle* h, const TWindowFrame& frame) override;
+    bool HasCloseBox(TWindowHandle* h) override;
     TRect ScreenRect() override;
     void SetMenuBar(TWindowHandle* h, const std::vector<TMenuItem*>& items) override;
     int MenuBarHeight(TWindowHandle* h) override;

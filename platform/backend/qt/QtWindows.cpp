@@ -378,6 +378,8 @@ protected:
         switch (e->type()) {
         case QEvent::Close: {
             e->ignore();
+            // a frame without close box offers the user no way to close it
+            if (e->spontaneous() && !WindowSystem().HasCloseBox(H)) return true;
             TMessage m{WM_CLOSE, 0, 0, 0};
             ctl->MainWndProc(m);
             return true;
@@ -788,18 +790,35 @@ void TQtWindowSystem::SetWindowState(TWindowHandle* h, int state)
     h->Outer->setWindowState(state == 1 ? Qt::WindowMinimized : state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
-void TQtWindowSystem::SetBorder(TWindowHandle* h, int borderStyle)
+void TQtWindowSystem::SetBorder(TWindowHandle* h, const TWindowFrame& frame)
 {
     if (!h->Main || h->Main->isVisible()) return;
-    Qt::WindowFlags flags = Qt::Window;
-    switch (borderStyle) {
-    case bsNone: flags |= Qt::FramelessWindowHint; break;
-    case bsDialog: flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint; break;
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    switch (frame.BorderStyle) {
+    case bsNone: flags = Qt::Window | Qt::FramelessWindowHint; break;
+    case bsDialog: flags |= Qt::Dialog; break;
     case bsToolWindow:
-    case bsSizeToolWin: flags = Qt::Tool; break;
-    default: break;
+    case bsSizeToolWin: flags |= Qt::Tool; break;
+    default: flags |= Qt::Window; break;
     }
+    if (frame.BorderStyle != bsNone && frame.SystemMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        // dialog and tool frames have no minimize and maximize boxes; the help box stands in
+        // their place only
+        const bool sizeBoxes = frame.BorderStyle == bsSingle || frame.BorderStyle == bsSizeable;
+        if (sizeBoxes && frame.Minimize) flags |= Qt::WindowMinimizeButtonHint;
+        if (sizeBoxes && frame.Maximize) flags |= Qt::WindowMaximizeButtonHint;
+        if (frame.Help && !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)))
+            flags |= Qt::WindowContextHelpButtonHint;
+    }
+    if (frame.StayOnTop) flags |= Qt::WindowStaysOnTopHint;
     h->Main->setWindowFlags(flags);
+}
+
+bool TQtWindowSystem::HasCloseBox(TWindowHandle* h)
+{
+    if (h->Sub) return true;   // MDI children always carry their close box
+    return h->Main && h->Main->windowFlags().testFlag(Qt::WindowCloseButtonHint);
 }
 
 TRect TQtWindowSystem::ScreenRect()

@@ -490,3 +490,45 @@ TEST(Forms, WindowedChildOfAPanelShowsWhenThePanelWantsItsWindowFirst)
         delete frame;
     }
 }
+
+TEST(Close, OnlyAFrameWithASystemMenuOffersTheCloseBox)
+{
+    struct TCase {
+        TFormBorderStyle Style;
+        TBorderIcons Icons;
+        bool CloseBox;
+    };
+    const TCase cases[] = {
+        {bsSizeable, {biSystemMenu, biMinimize, biMaximize}, true},
+        {bsDialog, {biSystemMenu}, true},
+        {bsDialog, {}, false},
+        {bsSingle, {biMinimize, biMaximize}, false},   // no system menu, no boxes at all
+        {bsToolWindow, {biSystemMenu}, true},
+        {bsNone, {biSystemMenu}, false},
+    };
+    for (const TCase& c : cases) {
+        TForm form(nullptr);
+        THandlers h;
+        form.OnClose = TCloseEvent(&h, &THandlers::Close);
+        form.SetBorderStyle(c.Style);
+        form.SetBorderIcons(c.Icons);
+        form.Show();
+        TestProcess();
+        EXPECT_EQ(TestClickCloseBox(&form), c.CloseBox) << int(c.Style);
+        EXPECT_EQ(form.Visible(), !c.CloseBox) << int(c.Style);
+        EXPECT_EQ(h.Log, c.CloseBox ? "close;" : "") << int(c.Style);
+    }
+}
+
+TEST(Close, BorderIconsChangedWhileHiddenReachTheWindow)
+{
+    TForm form(nullptr);
+    form.SetFormStyle(fsStayOnTop);
+    form.SetBorderIcons({});
+    form.Show();
+    TestProcess();
+    EXPECT_FALSE(TestClickCloseBox(&form));
+    form.Hide();
+    form.SetBorderIcons({biSystemMenu});
+    EXPECT_TRUE(TestClickCloseBox(&form));
+}

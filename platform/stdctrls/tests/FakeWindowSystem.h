@@ -72,7 +72,8 @@ public:
     void Activate(TWindowHandle* window) override { (void)window; }
     bool IsActive(TWindowHandle* window) override { (void)window; return false; }
     void SetWindowState(TWindowHandle* window, int state) override { (void)window; (void)state; }
-    void SetBorder(TWindowHandle* window, int borderStyle) override { (void)window; (void)borderStyle; }
+    void SetBorder(TWindowHandle* window, const TWindowFrame& frame) override { (void)window; (void)frame; }
+    bool HasCloseBox(TWindowHandle* window) override { (void)window; return true; }
     TRect ScreenRect() override { return TRect{0, 0, 1024, 768}; }
     void SetMenuBar(TWindowHandle* window, const std::vector<TMenuItem*>& items) override { (void)window; (void)items; }
     int MenuBarHeight(TWindowHandle* window) override { (void)window; return 0; }
