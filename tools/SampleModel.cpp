@@ -3,9 +3,8 @@
 // Monte-Carlo and an incremental-load study set up on the base joint.
 #include "tools/SampleModel.h"
 
-#include <cmath>
-
-#include "engine/Tables.h"
+#include "app/LoadsRules.h"
+#include "app/PseudoDynamicRules.h"
 
 namespace {
 
@@ -124,22 +123,6 @@ void SetPostTension(TParametres& m)
     p.Position2 = InterpolateLine(p.Elev, d.Elev.D, d.L1, d.Elev.F, d.L2 + d.L3);
 }
 
-// The fundamental period and damping of the simplified pseudo-dynamic method, as the
-// pseudo-dynamic dialog computes them.
-void ComputeChopraCoefficients(TParametres& m)
-{
-    TChopraCoeff& c = m.ChopraC;
-    const double hs = m.Dim.Elev.G - (m.Dim.Elev.A + m.Dim.Elev.B) / 2;
-    c.Hbarrage = hs;
-    c.Hreservoir = m.Reservoir.NormalUp - m.Dim.Elev.Fup;
-    InitCoefficientTables();
-    InterpolateReservoirFactors(m.Concrete.Ec / 0.006894757, c.Hreservoir / hs, c.Alpha, c.Rr, c.er);
-    InterpolateFoundationFactors(m.Concrete.Ec, m.Foundation.Ef, c.FoundHystDamping, c.Rf, c.ef);
-    c.TDam = 0.38 * hs / std::sqrt(m.Concrete.Ec);
-    c.TDamResFound = c.TDam * c.Rr * c.Rf;
-    c.e = c.e1 / c.Rr / (c.Rf * c.Rf * c.Rf) + c.er + c.ef;
-}
-
 void SetSeismic(TParametres& m)
 {
     m.Acc.ReturnPeriod = 2500;
@@ -217,68 +200,6 @@ void SetIncremental(TParametres& m)
 }
 
 }  // namespace
-
-void ApplyCombinationFactors(TParametres& m)
-{
-    TLoadCombination& f = m.LoadCombination;
-    const TCombinations& c = m.Combination;
-    auto usualLoads = [&](int k, const TUsualCombination& u) {
-        f.W[k] = u.D;
-        f.Hnu[k] = u.Hu;
-        f.Hnd[k] = u.Hd;
-        f.U[k] = u.U;
-        f.S[k] = u.S;
-        f.P[k] = u.P;
-        f.F[k] = u.F;
-        f.I[k] = u.I;
-        m.DebrisFlottant.LoadCombination[k] = 0;
-    };
-    usualLoads(1, c.Usual);
-    usualLoads(7, c.PostSeismic);
-
-    f.W[2] = c.Flood.D;
-    f.Hfu[2] = c.Flood.Hu;
-    f.Hfd[2] = c.Flood.Hd;
-    f.U[2] = c.Flood.U;
-    f.S[2] = c.Flood.S;
-    f.P[2] = c.Flood.P;
-    f.F[2] = c.Flood.F;
-
-    // Case k is the stress analysis of a seismic combination, k + 1 its stability analysis
-    // with the sustained components; s = 1 for the pseudo-static method.
-    auto seismic = [&](int k, const TSeismicCombination& e, TSeismicChoice method) {
-        const TUsualCombination u{e.Selected, e.D, e.Hu, e.Hd, e.U, e.S, e.P, e.F, e.I};
-        usualLoads(k, u);
-        usualLoads(k + 1, u);
-        const double s = method == seStatic ? 1 : 0;
-        for (int stability = 0; stability <= 1; ++stability) {
-            const int kk = k + stability;
-            const double qh = stability ? 0 : e.Qh, qv = stability ? 0 : e.Qv;
-            f.QH[kk] = f.HDu[kk] = s * qh;
-            f.QV[kk] = f.VDu[kk] = s * qv;
-            f.HDd[kk] = f.SDh[kk] = qh;
-            f.VDd[kk] = f.SDv[kk] = qv;
-            f.EMc[kk] = (1 - s) * qh;
-            f.EQv[kk] = (1 - s) * qv;
-            const double qhp = stability ? e.Qh : 0, qvp = stability ? e.Qv : 0;
-            f.QHp[kk] = f.HDup[kk] = s * qhp;
-            f.QVp[kk] = f.VDup[kk] = s * qvp;
-            f.HDdp[kk] = f.SDhp[kk] = qhp;
-            f.VDdp[kk] = f.SDvp[kk] = qvp;
-            f.EMcp[kk] = (1 - s) * qhp;
-            f.EQvp[kk] = (1 - s) * qvp;
-        }
-    };
-    seismic(3, c.Seismic1, m.Charges.Seisme.Seismic1);
-    seismic(5, c.Seismic2, m.Charges.Seisme.Seismic2);
-
-    f.Selected[1] = c.Usual.Selected;
-    f.Selected[2] = c.Flood.Selected;
-    f.Selected[3] = f.Selected[4] = c.Seismic1.Selected;
-    f.Selected[5] = f.Selected[6] = c.Seismic2.Selected;
-    f.Selected[7] = c.PostSeismic.Selected;
-    m.Donnees.Include(daCombination);
-}
 
 TParametres SampleModel()
 {

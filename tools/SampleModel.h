@@ -9,7 +9,3 @@
 //   vertical upstream face from (3, 160) down to (3, 130), upstream batter 0.1 H : 1 V down to
 //   the heel. Lift joints every 10 m from 110 to 150.
 TParametres SampleModel();
-
-// The factor matrix of the seven load cases from the combinations' load factors, as the load
-// combinations dialog writes it on OK.
-void ApplyCombinationFactors(TParametres& model);
