@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "app/Childwin.h"
+#include "app/InputDialogRegistry.h"
 #include "app/ToolImages.h"
 #include "engine/Tables.h"
 #include "platform/classes/TypInfo.h"
@@ -571,6 +572,7 @@ void RegisterProgramClasses()
     RegisterClasses({TManyShape::StaticClass(), TImage::StaticClass(), TStyIniCtrl::StaticClass()});
     RegisterClasses({TMainForm::StaticClass(), TSplashScreen::StaticClass(), TAboutBox::StaticClass(),
                      TMDIChild::StaticClass(), TMRUFiles::StaticClass(), TImageList::StaticClass()});
+    RegisterInputDialogs();
 }
 
 void ProgramStart(const std::function<void()>& WhileSplash)

@@ -1,0 +1,67 @@
+#include "app/InputDialog.h"
+
+#include <algorithm>
+
+#include "platform/classes/TypInfo.h"
+#include "platform/forms/Dialogs.h"
+
+TClass TInputDialog::StaticClass()
+{
+    static const TMetaClass meta("TInputDialog", TForm::StaticClass(), NewComponent<TInputDialog>,
+                                 [](TMetaClass& m) {
+                                     TPublished<TInputDialog>(&m).Method("HelpButtonClick",
+                                                                         &TInputDialog::HelpButtonClick);
+                                 });
+    return &meta;
+}
+
+TInputDialog::TInputDialog(TComponent* AOwner) : TForm(AOwner) {}
+
+void TInputDialog::SetEnterAsTab()
+{
+    FEnterAsTab = true;
+    SetKeyPreview(true);
+}
+
+void TInputDialog::SetEnterOrder(std::vector<TWinControl*> order)
+{
+    FEnterOrder = std::move(order);
+    SetKeyPreview(true);
+}
+
+void TInputDialog::KeyDown(Word& Key, TShiftState Shift)
+{
+    TForm::KeyDown(Key, Shift);
+    if (Key != VK_RETURN) return;
+    // The field Enter was pressed in: the focused control, or the control holding it (the text
+    // box of a combo box).
+    TWinControl* focused = FocusedControl();
+    auto listed = FEnterOrder.end();
+    for (TWinControl* c = focused; c && c != this && listed == FEnterOrder.end(); c = c->Parent())
+        listed = std::find(FEnterOrder.begin(), FEnterOrder.end(), c);
+    if (listed != FEnterOrder.end() && listed + 1 != FEnterOrder.end()) {
+        (*(listed + 1))->SetFocus();
+        Key = 0;
+        return;
+    }
+    if (FEnterAsTab) {
+        // The key data of a Tab without shift keys, with the Tab key's scan code.
+        constexpr std::intptr_t tabScanCode = 0x0F;
+        if (HWND target = GetFocus()) PostMessage(target, WM_KEYDOWN, VK_TAB, ShiftStateToKeyData({}) | (tabScanCode << 16));
+    }
+}
+
+void TInputDialog::Refuse(const String& message)
+{
+    Warn(message);
+    SetModalResult(mrNone);
+}
+
+void TInputDialog::Warn(const String& message) { MessageDlg(message, mtWarning, {mbOK}, 0); }
+
+void TInputDialog::ShowUnits(TUnites u, std::initializer_list<std::pair<TLabel*, TUnitQuantity>> labels)
+{
+    for (const auto& [label, quantity] : labels) label->SetCaption(UnitText(u, quantity));
+}
+
+void TInputDialog::HelpButtonClick(TObject*) { Application->HelpContext(HelpContext()); }

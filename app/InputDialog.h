@@ -1,0 +1,43 @@
+#pragma once
+// What every input dialog does the same way: the Enter key (a Tab, a fixed order of fields, or
+// left to the default button), the warning box of a refused entry that keeps the dialog open,
+// the unit texts of its labels and its Help button.
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "app/UnitTexts.h"
+#include "platform/forms/Forms.h"
+#include "platform/stdctrls/StdCtrls.h"
+
+class TInputDialog : public TForm {
+    DECLARE_CLASS(TInputDialog, TForm)
+public:
+    explicit TInputDialog(TComponent* AOwner);
+
+    // Enter produces a Tab: a Tab key-down goes into the input stream of the focused control, so
+    // the focus moves to the next control in tab order, and the Enter itself is passed on.
+    void SetEnterAsTab();
+    // Enter in one of these controls moves the focus to the next one (the Enter is used up);
+    // in the last one, or in a control not listed, it goes on as it would without the order.
+    void SetEnterOrder(std::vector<TWinControl*> order);
+
+    // A refused entry: the warning box, then the modal result back to none, so the dialog stays
+    // open with its fields as typed.
+    void Refuse(const String& message);
+    // The warning box alone (warning icon, OK button).
+    static void Warn(const String& message);
+
+    // Labels of units written from the model's unit system.
+    static void ShowUnits(TUnites u, std::initializer_list<std::pair<TLabel*, TUnitQuantity>> labels);
+
+    // The Help button: the application's help at the form's help context.
+    void HelpButtonClick(TObject* Sender);
+
+protected:
+    void KeyDown(Word& Key, TShiftState Shift) override;
+
+private:
+    bool FEnterAsTab = false;
+    std::vector<TWinControl*> FEnterOrder;
+};
