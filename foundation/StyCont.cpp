@@ -326,3 +326,27 @@ void GetImageListBitmap(TObject* List, Integer ListIndex, Integer Index, TColor 
     Bitmap->Canvas().FillRect(Rect(0, 0, Bitmap->Width(), Bitmap->Height()));
     platform->Draw(Bitmap->Canvas(), 0, 0, Index);
 }
+
+IMPLEMENT_CLASS(TStyImageListLink, TObject, nullptr)
+
+TStyImageListLink::TStyImageListLink()
+{
+    FPlatformLink.OnChange = TNotifyEvent(this, &TStyImageListLink::ListChanged);
+    FLibraryLink.OnChange = TNotifyEvent(this, &TStyImageListLink::ListChanged);
+}
+
+TStyImageListLink::~TStyImageListLink() { Link(nullptr); }
+
+void TStyImageListLink::Link(TObject* List)
+{
+    if (FPlatformLink.Sender()) FPlatformLink.Sender()->UnRegisterChanges(&FPlatformLink);
+    if (FLibraryLink.Sender()) FLibraryLink.Sender()->UnRegisterChanges(&FLibraryLink);
+    FList = List;
+    if (auto* library = dynamic_cast<TStyBaseController*>(List)) library->RegisterChanges(&FLibraryLink);
+    else if (auto* platform = dynamic_cast<TCustomImageList*>(List)) platform->RegisterChanges(&FPlatformLink);
+}
+
+void TStyImageListLink::ListChanged(TObject*)
+{
+    if (OnChange) OnChange(FList);
+}

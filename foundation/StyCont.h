@@ -7,6 +7,7 @@
 #include "foundation/StyCustomContainer.h"
 #include "foundation/StyImageList.h"
 #include "foundation/StyObject.h"
+#include "platform/stdctrls/ImgList.h"
 
 DORVANE_EXCEPTION(EStyInvalidWave, Exception);
 DORVANE_EXCEPTION(EStyErrorCheckingWave, Exception);
@@ -161,3 +162,22 @@ bool IsGlobalImageList(const TObject* List);
 // Library and platform image lists alike.
 bool ImageListValidItem(TObject* List, Integer ListIndex, Integer Index);
 void GetImageListBitmap(TObject* List, Integer ListIndex, Integer Index, TColor TransColor, TBitmap* Bitmap);
+
+// A control's subscription to the changes of its image list, of the library or of the platform:
+// OnChange fires with the list as Sender after each change of its images.
+class TStyImageListLink : public TObject {
+    DECLARE_CLASS(TStyImageListLink, TObject)
+public:
+    TStyImageListLink();
+    ~TStyImageListLink() override;
+    // Leaves the former list and subscribes to List (null: to none).
+    void Link(TObject* List);
+    TObject* List() const { return FList; }
+    TNotifyEvent OnChange;
+
+private:
+    void ListChanged(TObject* Sender);
+    TObject* FList = nullptr;
+    TChangeLink FPlatformLink;
+    TStyChangeLink FLibraryLink;
+};

@@ -425,3 +425,35 @@ TEST(StyWaves, TheRiffHeaderIsCheckedAndTheStreamFormsKeepTheBytes)
     EXPECT_EQ(copy.Size(), 0);
     EXPECT_FALSE(copy.PlaySoundExt(sdSync));
 }
+
+TEST(StyImageListLinks, ChangesOfEitherKindOfListReachTheLinkUntilItLeaves)
+{
+    struct TCounter : TObject {
+        int Count = 0;
+        TObject* Last = nullptr;
+        void Changed(TObject* Sender)
+        {
+            ++Count;
+            Last = Sender;
+        }
+    } counter;
+    TStyImageListLink link;
+    link.OnChange = TNotifyEvent(&counter, &TCounter::Changed);
+    TCustomImageList platform(8, 8);
+    TStyImageList library(nullptr);
+    link.Link(&platform);
+    TBitmap image(8, 8);
+    platform.Add(&image, nullptr);
+    EXPECT_EQ(counter.Count, 1);
+    EXPECT_EQ(counter.Last, &platform);
+    link.Link(&library);   // leaves the platform list
+    platform.Add(&image, nullptr);
+    EXPECT_EQ(counter.Count, 1);
+    library.Add();
+    EXPECT_EQ(counter.Count, 2);
+    EXPECT_EQ(counter.Last, &library);
+    link.Link(nullptr);
+    library.Add();
+    EXPECT_EQ(counter.Count, 2);
+    EXPECT_EQ(link.List(), nullptr);
+}
