@@ -38,7 +38,7 @@ const TEnumTypeInfo& TypeInfoOf(TStyFrameSide)
 
 TClass TStyBevel::StaticClass()
 {
-    static const TMetaClass meta("TStyBevel", TStyObject::StaticClass(), nullptr, [](TMetaClass& m) {
+    static const TMetaClass meta("TStyBevel", TStyObject::StaticClass(), NewObject<TStyBevel>, [](TMetaClass& m) {
         TPublished<TStyBevel>(&m)
             .Property("StyleInner", &TStyBevel::StyleInner, &TStyBevel::SetStyleInner).Default(bvNone)
             .Property("StyleOuter", &TStyBevel::StyleOuter, &TStyBevel::SetStyleOuter).Default(bvNone)

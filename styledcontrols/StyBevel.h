@@ -15,7 +15,7 @@ const TEnumTypeInfo& TypeInfoOf(TStyFrameSide);
 class TStyBevel : public TStyObject {
     DECLARE_CLASS(TStyBevel, TStyObject)
 public:
-    explicit TStyBevel(TPersistent* AOwner);
+    explicit TStyBevel(TPersistent* AOwner = nullptr);
     void Assign(TPersistent* Source) override;
     // "(Custom)", "(Standard)", "(Edge)" or "(Windows)".
     String GetSetStr() const override;
