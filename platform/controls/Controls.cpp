@@ -136,6 +136,18 @@ TCursor CursorHandle(Integer index)
 
 void SetMouseOverHook(std::function<void(TControl*)> hook) { MouseOverHook() = std::move(hook); }
 
+String GetShortHint(const String& Hint)
+{
+    const int bar = Pos("|", Hint);
+    return bar == 0 ? Hint : Copy(Hint, 1, bar - 1);
+}
+
+String GetLongHint(const String& Hint)
+{
+    const int bar = Pos("|", Hint);
+    return bar == 0 ? Hint : Copy(Hint, bar + 1);
+}
+
 void SetExceptionHandler(std::function<void(TObject*)> handler) { ExceptionHandler() = std::move(handler); }
 
 void CallProtected(TObject* sender, const std::function<void()>& fn)

@@ -699,6 +699,11 @@ bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer c
 // Told of the control under the mouse on every mouse move (the application's hints).
 void SetMouseOverHook(std::function<void(TControl*)> hook);
 
+// A hint "short|long": the part before the bar for the hint window, the part after it for the
+// status line.  A hint without bar is both.
+String GetShortHint(const String& Hint);
+String GetLongHint(const String& Hint);
+
 // Scroll bars of windows with WS_HSCROLL / WS_VSCROLL.  A bar shows while its range is larger
 // than its page (or always with SIF_DISABLENOSCROLL); it takes SM_CXVSCROLL pixels of the client
 // area.  Moving a bar sends WM_HSCROLL / WM_VSCROLL; the position changes only by SetScrollInfo.

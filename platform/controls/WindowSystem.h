@@ -171,6 +171,9 @@ public:
     virtual void MenuItemChanged(TMenuItem* item) = 0;
     virtual void MenuItemDestroyed(TMenuItem* item) = 0;
     virtual void PopupMenu(TMenuItem* root, TPoint screen) = 0;
+    // Shows the item highlighted, as when the pointer rests on it in an open menu or on its
+    // tool button (the test driver's pointer).
+    virtual void HighlightMenuItem(TMenuItem* item) = 0;
 
     // ---- event loop
     // Handles pending events; waits for one first when `wait`.

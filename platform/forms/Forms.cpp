@@ -695,13 +695,18 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
     SetExceptionHandler([this](TObject* sender) { HandleException(sender); });
     SetModalResultHook(&SetFormModalResult);
     SetMouseOverHook([this](TControl* control) { HintMouseMessage(control); });
+    SetMenuSelectHook([this](TMenuItem* item) { SetHint(item ? GetLongHint(item->Hint()) : String()); });
     RegisterFormClasses();
 }
 
 TApplication::~TApplication()
 {
     Destroying();
-    if (Application == this) SetExceptionHandler(nullptr);
+    if (Application == this) {
+        SetExceptionHandler(nullptr);
+        SetMouseOverHook(nullptr);
+        SetMenuSelectHook(nullptr);
+    }
 }
 
 void TApplication::Run()
@@ -791,7 +796,7 @@ void TApplication::HintMouseMessage(TControl* Control)
     if (Control == FHintControl) return;
     CancelHint();
     FHintControl = Control;
-    SetHint(Control ? Control->Hint() : String());
+    SetHint(Control ? GetLongHint(Control->Hint()) : String());
     if (FShowHint && Control && Control->ShowHint() && !Control->Hint().IsEmpty())
         StartLayerTimer(this, static_cast<Cardinal>(FHintPause), [this] {
             StopLayerTimer(this);
@@ -807,9 +812,9 @@ void TApplication::ShowHintNow()
         FHintWindow->SetColor(FHintColor);
     }
     TPoint p = Mouse->CursorPos();
-    TRect r = FHintWindow->CalcHintRect(300, FHintControl->Hint());
+    TRect r = FHintWindow->CalcHintRect(300, GetShortHint(FHintControl->Hint()));
     OffsetRect(r, p.X, p.Y + 20);
-    FHintWindow->ActivateHint(r, FHintControl->Hint());
+    FHintWindow->ActivateHint(r, GetShortHint(FHintControl->Hint()));
     StartLayerTimer(this, static_cast<Cardinal>(FHintHidePause), [this] {
         StopLayerTimer(this);
         CancelHint();

@@ -31,7 +31,20 @@ void NotifyBackend(TMenuItem* item)
     if (item->BackendData() && WindowSystemRegistered()) WindowSystem().MenuItemChanged(item);
 }
 
+std::function<void(TMenuItem*)>& MenuSelectHook()
+{
+    static std::function<void(TMenuItem*)> hook;
+    return hook;
+}
+
 }  // namespace
+
+void SetMenuSelectHook(std::function<void(TMenuItem*)> hook) { MenuSelectHook() = std::move(hook); }
+
+void MenuItemSelected(TMenuItem* item)
+{
+    if (MenuSelectHook()) MenuSelectHook()(item);
+}
 
 TShortCut ShortCut(Word Key, TShiftState Shift)
 {

@@ -12,6 +12,12 @@ constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000, scNone = 
 TShortCut ShortCut(Word Key, TShiftState Shift);
 void ShortCutToKey(TShortCut ShortCut, Word& Key, TShiftState& Shift);
 String ShortCutToText(TShortCut ShortCut);   // "Ctrl+S", "F5", "Shift+Del"
+
+class TMenuItem;
+// Told of the menu item the user highlights (in a menu or on its tool button), and of null when
+// the menus close (the application's status-line hints).
+void SetMenuSelectHook(std::function<void(TMenuItem*)> hook);
+void MenuItemSelected(TMenuItem* item);
 TShortCut TextToShortCut(const String& Text);
 
 class TMenu;

@@ -117,6 +117,12 @@ void TestProcess()
     for (int i = 0; i < 3; ++i) Application->ProcessMessages();
 }
 
+void TestHighlightMenuItem(TMenuItem* item)
+{
+    WindowSystem().HighlightMenuItem(item);
+    TestProcess();
+}
+
 bool TestClickCloseBox(TCustomForm* form)
 {
     form->HandleNeeded();

@@ -28,6 +28,9 @@ void TestPressKey(TWinControl* control, Word vk, TShiftState shift = {});
 void TestTypeText(TWinControl* control, const String& text);
 
 // Files dropped from a file manager at a client point of the window (which accepts them).
+// The pointer rests on a menu item (in its open menu, or on the tool button that shows it).
+void TestHighlightMenuItem(TMenuItem* item);
+
 // The user closes the window from its title bar's close box; false (nothing done) when the
 // window's frame offers none.
 bool TestClickCloseBox(TCustomForm* form);

@@ -38,8 +38,7 @@ void ApplyItemState(QAction* a, TMenuItem* item)
     a->setCheckable(item->Checked() || item->RadioItem() || item->AutoCheck());
     a->setChecked(item->Checked());
     a->setShortcut(ToKeySequence(item->ShortCut()));
-    a->setStatusTip(QS(item->Hint()));
-    a->setToolTip(QS(item->Hint().IsEmpty() ? StripHotkey(item->Caption()) : item->Hint()));
+    a->setToolTip(QS(item->Hint().IsEmpty() ? StripHotkey(item->Caption()) : GetShortHint(item->Hint())));
     QFont f = a->font();
     f.setBold(item->Default());
     a->setFont(f);
@@ -62,13 +61,22 @@ QAction* SyncItem(TMenuItem* item)
                 item->Click();
             });
         });
+        QObject::connect(d->Action, &QAction::hovered, [item] { CallProtected(item, [item] { MenuItemSelected(item); }); });
     }
     ApplyItemState(d->Action, item);
     if (item->Count() == 0) {
         if (d->Menu) d->Menu->clear();
         return d->Action;
     }
-    if (!d->Menu) d->Menu = new QMenu();
+    if (!d->Menu) {
+        d->Menu = new QMenu();
+        // Once the last open menu has closed, no item is highlighted any more.
+        QObject::connect(d->Menu, &QMenu::aboutToHide, [] {
+            QTimer::singleShot(0, [] {
+                if (!QApplication::activePopupWidget()) MenuItemSelected(nullptr);
+            });
+        });
+    }
     d->Menu->clear();
     for (Integer i = 0; i < item->Count(); ++i) d->Menu->addAction(SyncItem(item->Items(i)));
     QAction* ma = d->Menu->menuAction();
@@ -104,12 +112,18 @@ void TQtWindowSystem::MenuItemDestroyed(TMenuItem* item)
     item->SetBackendData(nullptr);
 }
 
+void TQtWindowSystem::HighlightMenuItem(TMenuItem* item)
+{
+    if (auto* d = MenuData(item); d && d->Action) d->Action->hover();
+}
+
 void TQtWindowSystem::PopupMenu(TMenuItem* root, TPoint screen)
 {
     QMenu menu;
     for (Integer i = 0; i < root->Count(); ++i) menu.addAction(SyncItem(root->Items(i)));
     menu.exec(QPoint(screen.X, screen.Y));
     menu.clear();
+    MenuItemSelected(nullptr);
 }
 
 }  // namespace qtbackend

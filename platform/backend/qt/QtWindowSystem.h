@@ -166,6 +166,7 @@ public:
     TDateTime PickerDate(TWindowHandle* h) override;
     void MenuItemChanged(TMenuItem* item) override;
     void MenuItemDestroyed(TMenuItem* item) override;
+    void HighlightMenuItem(TMenuItem* item) override;
     void PopupMenu(TMenuItem* root, TPoint screen) override;
     void ProcessEvents(bool wait) override;
     void WakeUp() override;

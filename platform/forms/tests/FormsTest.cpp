@@ -532,3 +532,35 @@ TEST(Close, BorderIconsChangedWhileHiddenReachTheWindow)
     form.SetBorderIcons({biSystemMenu});
     EXPECT_TRUE(TestClickCloseBox(&form));
 }
+
+class THintLog : public TObject {
+public:
+    std::vector<String> Hints;
+    void Hint(TObject*) { Hints.push_back(Application->Hint()); }
+};
+
+TEST(Hints, TheHighlightedItemsLongHintReachesTheApplication)
+{
+    TForm form(nullptr);
+    auto* menu = new TMainMenu(&form);
+    TMenuItem* open = AddTop(menu, "&File", 0, "&Open");
+    open->SetHint("Open|Opens a model file");
+    TMenuItem* save = new TMenuItem(&form);
+    save->SetCaption("&Save");
+    save->SetHint("Saves the model");
+    open->Parent()->Add(save);
+    form.SetMenu(menu);
+    form.Show();
+    TestProcess();
+
+    THintLog log;
+    TNotifyEvent before = Application->OnHint;
+    Application->OnHint = TNotifyEvent(&log, &THintLog::Hint);
+    TestHighlightMenuItem(open);
+    TestHighlightMenuItem(save);   // a hint without bar is its own long hint
+    MenuItemSelected(nullptr);     // the menus close
+    Application->OnHint = before;
+    EXPECT_EQ(log.Hints, (std::vector<String>{"Opens a model file", "Saves the model", ""}));
+    EXPECT_EQ(GetShortHint("Open|Opens a model file"), "Open");
+    EXPECT_EQ(GetShortHint("Saves the model"), "Saves the model");
+}

@@ -74,6 +74,7 @@ public:
     void SetWindowState(TWindowHandle* window, int state) override { (void)window; (void)state; }
     void SetBorder(TWindowHandle* window, const TWindowFrame& frame) override { (void)window; (void)frame; }
     bool HasCloseBox(TWindowHandle* window) override { (void)window; return true; }
+    void HighlightMenuItem(TMenuItem* item) override { (void)item; }
     TRect ScreenRect() override { return TRect{0, 0, 1024, 768}; }
     void SetMenuBar(TWindowHandle* window, const std::vector<TMenuItem*>& items) override { (void)window; (void)items; }
     int MenuBarHeight(TWindowHandle* window) override { (void)window; return 0; }
