@@ -259,16 +259,36 @@ double LineHeight(double size)
 
 }  // namespace
 
+// The lines a cell's text takes: its own lines, each wrapped at the cell's width (of its merged
+// range) when its style wraps; a character of a 10-point font takes about one unit of width.
+int TWorkbook::TextLines(int row, int col, const String& text, const TCellStyle& style) const
+{
+    double width = ColumnWidth(col);
+    for (const TCellRange& m : FMerges)
+        if (m.Row1 == row && m.Col1 == col)
+            for (int c = col + 1; c <= m.Col2; ++c) width += ColumnWidth(c);
+    const int perLine = std::max(1, static_cast<int>(width * 10 / style.Size));
+    int lines = 0;
+    size_t start = 0;
+    const std::u16string& s = text.u16();
+    while (true) {
+        const size_t end = s.find(u'\n', start);
+        const int length = static_cast<int>((end == std::u16string::npos ? s.size() : end) - start);
+        lines += style.Wrap ? std::max(1, (length + perLine - 1) / perLine) : 1;
+        if (end == std::u16string::npos) return lines;
+        start = end + 1;
+    }
+}
+
 void TWorkbook::AutoFitRow(int row)
 {
     double height = 0;
     for (auto it = FCells.lower_bound({row, 0}); it != FCells.end() && it->first.first == row; ++it) {
         const TCellValue& v = it->second.Value;
         if (v.Kind == TCellValue::cvEmpty) continue;
-        const int lines = v.Kind == TCellValue::cvText
-                              ? 1 + static_cast<int>(std::count(v.Text.u16().begin(), v.Text.u16().end(), u'\n'))
-                              : 1;
-        height = std::max(height, lines * LineHeight(FStyles[it->second.Style].Size));
+        const TCellStyle& style = FStyles[it->second.Style];
+        const int lines = v.Kind == TCellValue::cvText ? TextLines(row, it->first.second, v.Text, style) : 1;
+        height = std::max(height, lines * LineHeight(style.Size));
     }
     if (height == 0)
         FRowHeights.erase(row);

@@ -117,7 +117,7 @@ public:
 
     // Rows "first:last" (or one row) given a height in points.
     void SetRowHeight(const String& rows, double height);
-    // The row's height fitted to the largest font of its values, one line per line of text.
+    // The row's height fitted to its values: the largest font times the most lines a text takes.
     void AutoFitRow(int row);
     // The row's height in points; the default height when none was set.
     double RowHeight(int row) const;
@@ -145,6 +145,7 @@ private:
     friend class TXlsxWriter;
 
     int StyleIndex(const TCellStyle& style);
+    int TextLines(int row, int col, const String& text, const TCellStyle& style) const;
     void MoveCells(const TCellRange& from, int rowOffset, int colOffset);
     void RemoveCells(const TCellRange& block);
     void RemoveMergesTouching(const TCellRange& block);

@@ -157,6 +157,15 @@ TEST(WorkbookTests, RowHeightsAreSetByRangeAndFittedToTheLargestFont)
     EXPECT_DOUBLE_EQ(book.RowHeight(1), 18);
     EXPECT_DOUBLE_EQ(book.RowHeight(3), 12.75);
     for (const char* bad : {"", "0", "3:2", "a:b"}) EXPECT_THROW(book.SetRowHeight(bad, 10), EWorkbookError) << bad;
+
+    // A wrapping cell 10 wide takes 10 characters a line; over a merged pair, 20.
+    book.ReadTemplate("width A:B 10\nstyle wrap wrap\ncell A1 wrap \"twenty-five characters ok\"\n"
+                      "cell A2:B2 wrap \"twenty-five characters ok\"\nmerge A2:B2\n",
+                      "wrap");
+    book.AutoFitRow(1);
+    book.AutoFitRow(2);
+    EXPECT_DOUBLE_EQ(book.RowHeight(1), 3 * 12.75);
+    EXPECT_DOUBLE_EQ(book.RowHeight(2), 2 * 12.75);
 }
 
 TEST(WorkbookTests, TemplateErrorsNameTheFileAndLine)
