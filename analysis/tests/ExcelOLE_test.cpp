@@ -1,0 +1,380 @@
+// The spreadsheet export's workbooks written as .xlsx files and read back by an independent
+// reader (openpyxl): every value at the cell where the sheet's row arithmetic puts it. The
+// expected addresses are worked out by hand in the comments from the templates' layouts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+
+#include "analysis/AnalysisRun.h"
+#include "analysis/ExcelOLE.h"
+#include "analysis/tests/AnalysisTestModel.h"
+#include "engine/Fichier.h"
+#include "platform/rtl/tests/TempFolder.h"
+#include "platform/services/tests/XlsxReadBack.h"
+
+namespace {
+
+const String ProgramData = String(PROGRAM_SOURCE_DIR) + "programdata/";
+
+TXlsxReadBack Export(TParametres& model, TCas request, const TempFolder& folder)
+{
+    TWorkbook book;
+    MakeExcelWorkbook(book, model, request, ProgramData);
+    const std::string file = folder / "export.xlsx";
+    book.SaveAs(file);
+    return ReadXlsxBack(XLSX_DUMP, file);
+}
+
+// The number in a cell, NaN when the cell holds none.
+double Number(const TXlsxReadBack& back, const std::string& address)
+{
+    const auto it = back.Cells.find(address);
+    return it == back.Cells.end() || it->second.Kind != 'n' ? NAN : it->second.Number();
+}
+
+#define EXPECT_CELL_NUMBER(back, address, value) \
+    EXPECT_NEAR(Number(back, address), value, 1e-12 * (1 + std::fabs(value))) << (address)
+
+// Nothing outside the rows and columns a workbook may use.
+void ExpectNothingBeyond(const TXlsxReadBack& back, int lastRow, int lastCol)
+{
+    for (const auto& [address, cell] : back.Cells) {
+        const TCellRange r = ParseCellRange(address);
+        EXPECT_TRUE(r.Row1 <= lastRow && r.Col1 <= lastCol) << address << " holds " << cell.Text;
+    }
+}
+
+// The analysis test dam (two lift joints at 105 and 112, joint 0 the base) with three joint
+// materials, three masses, three forces, drains with the drain formula and every input block.
+TParametres FullInputModel()
+{
+    TParametres m = AnalysisModel();
+    m.Infos.Titre = "Check 2024";
+    m.Infos.Ingenieur = "J. Tremblay";
+    m.Infos.date = 45352;  // 1 March 2024
+    m.NJointMaterials = 2;
+    SizeJointMaterials(m.JointMaterials, 2);
+    m.JointMaterials[0].nom = "Rock";
+    m.JointMaterials[0].fc = 30000;
+    m.JointMaterials[1].nom = "Lift A";
+    m.JointMaterials[1].ft = 1200;
+    m.JointMaterials[2].nom = "Lift B";
+    m.JointMaterials[2].MinStress = 50;
+    m.Joint.mat[1] = 2;
+    m.Joint.mat[2] = 1;
+    m.Cracks.Up[1] = 0.25;
+    m.Cracks.Down[0] = 0.5;
+    m.NMasses = 3;
+    m.Masses.Elem.SetLength(3);
+    for (int i = 0; i < 3; ++i) m.Masses.Elem[i] = {1.0 + i, 110.0 + i, 5.0 * i, 7.0 * i};
+    m.NForces = m.Force.count = 3;
+    m.Force.Elem.SetLength(3);
+    for (int i = 0; i < 3; ++i) m.Force.Elem[i] = {2.0 + i, 115.0 + i, 10.0 + i, -20.0 - i};
+    m.Drain = true;
+    m.Drainage.Code = cUSACE;
+    m.Drainage.Xdrain = 3;
+    m.DrainEfficiency.Activated = true;
+    m.DrainEfficiency.Joint[1] = 0.6;
+    m.DrainEfficiency.Joint[0] = 0.7;
+    m.PostTension = {500, 2, 300, 60, 108, 4, ptPassive};
+    m.CoeffSis.Depth = {false, 0};
+    m.ChopraCombination = ccSRSS;
+    m.ChopraC.FoundHystDamping = 10;
+    for (Tdata flag : {daMasses, daForces, daPostTension, daPseudoDynamic}) m.Donnees.Include(flag);
+    return m;
+}
+
+}  // namespace
+
+TEST(ExcelOLETests, CellRangeLettersTheCornersOfTheBlock)
+{
+    EXPECT_EQ(CellRange(5, 12, 8, 2), "E12:L13");
+    EXPECT_EQ(CellRange(1, 13, 20, 1), "A13:T13");
+    EXPECT_EQ(CellRange(19, 42, 9, 3), "S42:AA44");
+    EXPECT_EQ(CellRange(26, 1, 2, 1), "Z1:AA1");
+}
+
+TEST(ExcelOLETests, InputWorkbookOfAFullModelPutsEveryBlockInPlace)
+{
+    TempFolder folder;
+    TParametres model = FullInputModel();
+    const TXlsxReadBack back = Export(model, caGeometry, folder);
+    ASSERT_TRUE(back.Read);
+    EXPECT_EQ(back["C2"], "s:Check 2024");
+    EXPECT_EQ(back["J2"], "s:J. Tremblay");
+    EXPECT_EQ(back["J4"], "d:2024-03-01T00:00:00");
+    EXPECT_EQ(back["J5"], "s:Metric");
+    EXPECT_CELL_NUMBER(back, "B9", 16);     // L1
+    EXPECT_CELL_NUMBER(back, "B19", 120);   // crest
+    EXPECT_CELL_NUMBER(back, "B24", 2400);  // concrete
+
+    // Materials 0 to 2 on rows 12 to 14 (one row inserted); the base joint's material is shown
+    // as "Base joint" while the model keeps its own name.
+    EXPECT_EQ(back["E12"], "s:Base joint");
+    EXPECT_CELL_NUMBER(back, "F12", 30000);
+    EXPECT_EQ(back["E13"], "s:Lift A");
+    EXPECT_CELL_NUMBER(back, "G13", 1200);
+    EXPECT_EQ(back["E14"], "s:Lift B");
+    EXPECT_CELL_NUMBER(back, "L14", 50);
+    EXPECT_TRUE(back.Merges.count("L13:M13") && back.Merges.count("L14:M14"));
+    EXPECT_EQ(model.JointMaterials[0].nom.ToString(), "Rock");
+
+    // Lift joints from row M + 18 = 20: joint 1, joint 2, then the base.
+    EXPECT_CELL_NUMBER(back, "E20", 1);
+    EXPECT_EQ(back["F20"], "s:Lift B");
+    EXPECT_CELL_NUMBER(back, "G20", 105);
+    EXPECT_CELL_NUMBER(back, "K20", model.Joint.Length[1]);
+    EXPECT_CELL_NUMBER(back, "L20", std::pow(model.Joint.Length[1], 3) / 12);
+    EXPECT_EQ(back["F21"], "s:Lift A");
+    EXPECT_EQ(back["E22"], "s:Base");
+    EXPECT_EQ(back["F22"], "s:Base joint");
+    EXPECT_CELL_NUMBER(back, "K22", 16);
+
+    // Cracks from row M + N + 24 = 28; a crack of 0 shows "-".
+    EXPECT_CELL_NUMBER(back, "G28", 0.25 * model.Joint.Length[1]);
+    EXPECT_CELL_NUMBER(back, "H28", 25);
+    EXPECT_EQ(back["I28"], "s:-");
+    EXPECT_EQ(back["G29"], "s:-");
+    EXPECT_EQ(back["E30"], "s:Base");
+    EXPECT_CELL_NUMBER(back, "I30", 8);
+    EXPECT_CELL_NUMBER(back, "J30", 50);
+
+    // Masses from row M + 2N + 30 = 36.
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_CELL_NUMBER(back, "E" + std::to_string(36 + i), i + 1);
+        EXPECT_CELL_NUMBER(back, "F" + std::to_string(36 + i), 110 + i);
+        EXPECT_CELL_NUMBER(back, "I" + std::to_string(36 + i), 7 * i);
+    }
+
+    // The right part moved from O8 to A42 (T = 40 raised to 42): 34 rows down, 14 columns left.
+    EXPECT_CELL_NUMBER(back, "B43", 9.81);                       // P9
+    EXPECT_CELL_NUMBER(back, "H44", 118);                        // V10
+    EXPECT_CELL_NUMBER(back, "K45", 104);                        // Y11
+    EXPECT_EQ(back["H53"], "s:USACE 1995");                      // V19
+    EXPECT_EQ(back["H51"], "s:From the drain diameter and spacing");  // V17
+    EXPECT_EQ(back["D56"], "s:Uplift pressures are considered as an external load (linearisation of effective stresses)");
+    // Drain efficiency (two rows) from S28: joint 1 and 2, then the base on the left.
+    EXPECT_CELL_NUMBER(back, "E62", 1);
+    EXPECT_CELL_NUMBER(back, "F62", 105);
+    EXPECT_CELL_NUMBER(back, "G62", 0.6);
+    EXPECT_CELL_NUMBER(back, "J62", 2);
+    EXPECT_EQ(back["L62"], "");  // joint 2's efficiency is 0
+    EXPECT_EQ(back["E63"], "s:Base");
+    EXPECT_CELL_NUMBER(back, "G63", 0.7);
+    // Post-tensioning (R33 → D67) and forces from S42 → E76, one row inserted for the third.
+    EXPECT_CELL_NUMBER(back, "D67", 2);
+    EXPECT_EQ(back["D70"], "s:Passive");
+    EXPECT_CELL_NUMBER(back, "K69", 60);
+    for (int i = 0; i < 3; ++i) {
+        const std::string row = std::to_string(76 + i);
+        EXPECT_CELL_NUMBER(back, "E" + row, i + 1);
+        EXPECT_CELL_NUMBER(back, "F" + row, 115 + i);
+        EXPECT_CELL_NUMBER(back, "H" + row, 2 + i);
+        EXPECT_CELL_NUMBER(back, "J" + row, 10 + i);
+        EXPECT_CELL_NUMBER(back, "L" + row, -20 - i);
+        EXPECT_TRUE(back.Merges.count("F" + row + ":G" + row)) << row;
+        EXPECT_TRUE(back.Merges.count("L" + row + ":M" + row)) << row;
+    }
+    // Seismic and cracking blocks, one row lower for the inserted force.
+    EXPECT_CELL_NUMBER(back, "F81", 0.2);    // T46
+    EXPECT_EQ(back["L83"], "s:no limit");    // Z48
+    EXPECT_EQ(back["M83"], "");              // AA48 emptied
+    EXPECT_EQ(back["F85"], "s:Cos²(angle)");
+    EXPECT_EQ(back["F98"], "s:SRSS combination");  // T63
+    EXPECT_CELL_NUMBER(back, "L88", 10);     // Z53 slices
+    EXPECT_CELL_NUMBER(back, "L97", 0.1);    // Z62 damping
+    EXPECT_EQ(back["F106"], "s:Yes");        // T71
+    EXPECT_EQ(back["C109"], "s:Bi-section"); // Q74
+    EXPECT_EQ(back["J107"], "s:ft / 1.000"); // X72
+    EXPECT_CELL_NUMBER(back, "L109", 1.5);   // Z74
+    EXPECT_EQ(back["K109"], "");
+    EXPECT_EQ(back["I111"], "s:Full uplift pressures applied to the crack section");  // W76
+    EXPECT_EQ(back["I115"], "s:No drain effectiveness when crack is beyond drain line");
+    ExpectNothingBeyond(back, 115, 13);
+}
+
+TEST(ExcelOLETests, InputWorkbookOfABareModelKeepsOneRowPerTableAndDropsUnusedBlocks)
+{
+    TempFolder folder;
+    TParametres model = MakeModel(TriangleSection());
+    SizeCracks(model.Cracks, 0);
+    SizeJointMaterials(model.JointMaterials, 0);
+    model.DrainEfficiency.Joint.SetLength(1);
+    model.unites = US;
+    model.Donnees.Include(daGeometry);
+    const TXlsxReadBack back = Export(model, caGeometry, folder);
+    ASSERT_TRUE(back.Read);
+    EXPECT_EQ(back["J5"], "s:Imperial");
+    EXPECT_EQ(back["E12"], "s:Base joint");
+    EXPECT_EQ(back["E13"], "");
+    EXPECT_EQ(back["E18"], "s:Base");  // the one joint row
+    EXPECT_CELL_NUMBER(back, "K18", 16);
+    EXPECT_EQ(back["E19"], "");
+    EXPECT_EQ(back["E24"], "s:Base");  // the one crack row
+    EXPECT_EQ(back["G24"], "s:-");
+    EXPECT_EQ(back["E25"], "");
+    // No masses: the right part lands at row 42; without drains, forces, drain efficiency,
+    // post-tensioning, seismic and cracking only the reservoir block remains.
+    EXPECT_CELL_NUMBER(back, "B43", 9.81);
+    EXPECT_EQ(back["D56"], "s:Uplift pressures are considered as an external load (linearisation of effective stresses)");
+    EXPECT_EQ(back["E48"], "");  // the drainage block went
+    ExpectNothingBeyond(back, 56, 13);
+}
+
+TEST(ExcelOLETests, LoadsWorkbookListsEveryLoadBesideItsArm)
+{
+    TempFolder folder;
+    TParametres model = AnalysisModel();  // two lift joints, pseudo-static, no pseudo-dynamic
+    TSilentAnalysisHost host;
+    RunAnalysis(model, host);
+    const TXlsxReadBack back = Export(model, caLoads, folder);
+    ASSERT_TRUE(back.Read);
+    EXPECT_EQ(back["M5"], "s:Metric");
+    const Tjointload& l = model.JointLoad;
+    // The four pseudo-dynamic tables went (36 rows); each remaining table grew by one row, so
+    // they start at 13, 23, 33, 44 and 54.
+    struct Row {
+        int first;
+        DynArray<double> Tjointload::*load;
+        DynArray<double> Tjointload::*arm;
+        const char* loadColumn;
+        const char* armColumn;
+    };
+    const Row rows[] = {
+        {13, &Tjointload::Wv, &Tjointload::xW, "C", "D"},     {13, &Tjointload::HNu, &Tjointload::yHNu, "G", "H"},
+        {13, &Tjointload::UN, &Tjointload::xUN, "Q", "R"},    {23, &Tjointload::HFu, &Tjointload::yHFu, "G", "H"},
+        {44, &Tjointload::Qh, &Tjointload::yQh, "C", "D"},    {44, &Tjointload::HDu, &Tjointload::yHDu, "K", "L"},
+        {54, &Tjointload::Qhp, &Tjointload::yQhp, "C", "D"},  {54, &Tjointload::HDup, &Tjointload::yHDup, "K", "L"},
+    };
+    for (const Row& r : rows)
+        for (int i = 0; i < 3; ++i) {
+            const int j = (i + 1) % 3;
+            const std::string row = std::to_string(r.first + i);
+            ASSERT_NE((l.*r.load)[j], 0) << r.loadColumn << row;
+            EXPECT_CELL_NUMBER(back, r.loadColumn + row, (l.*r.load)[j]);
+            EXPECT_CELL_NUMBER(back, r.armColumn + row, (l.*r.arm)[j]);
+        }
+    for (int first : {13, 23, 33, 44, 54}) {
+        EXPECT_CELL_NUMBER(back, "A" + std::to_string(first), 1);
+        EXPECT_CELL_NUMBER(back, "B" + std::to_string(first), 105);
+        EXPECT_CELL_NUMBER(back, "B" + std::to_string(first + 1), 112);
+        EXPECT_EQ(back["B" + std::to_string(first + 2)], "s:Base");
+    }
+    // A load of 0 (no masses, no post-tensioning) leaves both its cells empty.
+    EXPECT_EQ(back["E13"], "");
+    EXPECT_EQ(back["F13"], "");
+    EXPECT_EQ(back["C33"], "");
+    ExpectNothingBeyond(back, 56, 22);
+}
+
+TEST(ExcelOLETests, LoadsWorkbookShowsOnlyThePairOfTheModeCombinationRule)
+{
+    TempFolder folder;
+    for (TChopraCombination rule : {ccFirst, ccSRSS, ccAbs}) {
+        TParametres full = AnalysisModel();
+        full.Donnees.Include(daPseudoDynamic);
+        full.ChopraCombination = rule;
+        TSilentAnalysisHost host;
+        RunAnalysis(full, host);
+        const TXlsxReadBack back = Export(full, caLoads, folder);
+        ASSERT_TRUE(back.Read);
+        // Table 4 (pseudo-dynamic, peak) starts at 60 + 5 (the five tables above grew by a row);
+        // its SRSS pair is in S:T, its absolute-value pair in U:V.
+        const double emc = full.JointLoad.EMc[1];
+        ASSERT_NE(emc, 0);
+        auto holdsEMc = [&](const char* address) { return std::fabs(Number(back, address) - emc) < 1e-9 * std::fabs(emc); };
+        EXPECT_EQ(holdsEMc("S65"), rule == ccSRSS) << rule;
+        EXPECT_EQ(holdsEMc("U65"), rule == ccAbs) << rule;
+        EXPECT_EQ(back["S65"].empty(), rule != ccSRSS) << rule;
+        EXPECT_EQ(back["U65"].empty(), rule != ccAbs) << rule;
+        EXPECT_CELL_NUMBER(back, "C65", full.JointLoad.EQ1[1]);
+    }
+}
+
+TEST(ExcelOLETests, ResultsWorkbookPlacesTheTablesOfTheSelectedCases)
+{
+    struct Case {
+        std::vector<int> selected;
+        std::vector<int> stressRows;  // first data row of each selected case's stress table
+    };
+    // Two lift joints: each selected case above adds 2 rows (one per table), each unselected
+    // case above removes its 18 rows.
+    const Case cases[] = {
+        {{1, 2, 3, 4, 5, 6, 7}, {26, 47, 68, 89, 110, 131, 152}},
+        {{7}, {32}},
+        {{2, 5}, {27, 50}},
+        {{}, {}},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        TParametres model = AnalysisModel();
+        TSilentAnalysisHost host;
+        RunAnalysis(model, host);
+        for (int k = 1; k <= 7; ++k)
+            model.LoadCombination.Selected[k] =
+                std::find(c.selected.begin(), c.selected.end(), k) != c.selected.end();
+        const TXlsxReadBack back = Export(model, caResult, folder);
+        ASSERT_TRUE(back.Read);
+        const TJoint& joint = model.Joint;
+        int lastRow = 18;
+        for (size_t i = 0; i < c.selected.size(); ++i) {
+            const int k = c.selected[i], s = c.stressRows[i], t = s + 2 + 8;
+            for (int r = 0; r < 3; ++r) {
+                const int j = (r + 1) % 3;
+                const std::string sr = std::to_string(s + r), tr = std::to_string(t + r);
+                if (j == 0) {
+                    EXPECT_EQ(back["B" + sr], "s:Base");
+                    EXPECT_EQ(back["B" + tr], "s:Base");
+                } else {
+                    EXPECT_CELL_NUMBER(back, "B" + sr, joint.Elev[j]);
+                }
+                EXPECT_CELL_NUMBER(back, "A" + sr, r + 1);
+                EXPECT_CELL_NUMBER(back, "G" + sr, joint.Stress.normal.Up[k][j]);
+                EXPECT_CELL_NUMBER(back, "H" + sr, joint.Stress.normal.Down[k][j]);
+                EXPECT_CELL_NUMBER(back, "I" + sr, 0);  // no required tension factor in this model
+                const double peak = joint.SafetyFactor.Sliding.Peak[k][j];
+                if (peak < 100)
+                    EXPECT_CELL_NUMBER(back, "C" + tr, peak);
+                else
+                    EXPECT_EQ(back["C" + tr], "s:> 100");
+                EXPECT_CELL_NUMBER(back, "H" + tr, joint.Resultants.Normal[k][j]);
+                EXPECT_CELL_NUMBER(back, "L" + tr, model.JointLoad.U[k][j]);
+            }
+            EXPECT_EQ(back["B" + std::to_string(t + 3)], "s:Required") << k;
+            // The title rows of both tables: auto-fitted afterwards to their 12-point font.
+            EXPECT_EQ(back["A" + std::to_string(s - 6)].rfind("s:", 0), 0u) << k;
+            lastRow = t + 3;
+        }
+        // Load factors: usual column D, flood F, seismic #1 H, seismic #2 J, post-seismic L.
+        EXPECT_CELL_NUMBER(back, "D9", 1);
+        EXPECT_EQ(back["D11"], "n:1.0");  // Hnd of the usual case, normal reservoir present
+        EXPECT_EQ(back["F10"], "n:1.0");  // Hfu of the flood case
+        EXPECT_EQ(back["D13"], "");       // silt factor without silt input
+        EXPECT_CELL_NUMBER(back, "H17", 1);  // QH of seismic #1 with pseudo-static input
+        EXPECT_EQ(back["D17"], "");          // the usual case has no seismic factor
+        ExpectNothingBeyond(back, lastRow, 16);
+    }
+}
+
+TEST(ExcelOLETests, DamToolWritesTheWorkbooksOfAModelFile)
+{
+    TempFolder folder;
+    TParametres model = FullInputModel();
+    const std::string dam = folder / "model.dam";
+    ASSERT_TRUE(SaveModelFile(String(dam), model));
+    for (const char* kind : {"input", "loads", "results"}) {
+        const std::string out = folder / (std::string(kind) + ".xlsx");
+        const std::string command = std::string(DAMTOOL) + " workbook '" + dam + "' " + kind + " '" + out + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << kind;
+        const TXlsxReadBack back = ReadXlsxBack(XLSX_DUMP, out);
+        ASSERT_TRUE(back.Read) << kind;
+        EXPECT_EQ(back[kind == std::string("loads") ? "F2" : "C2"], "s:Check 2024") << kind;
+    }
+    // A refused request or an unwritable file leaves no file behind.
+    EXPECT_NE(std::system((std::string(DAMTOOL) + " workbook '" + dam + "' bogus x.xlsx 2>/dev/null").c_str()), 0);
+    const std::string blocked = folder / "no/such/folder/out.xlsx";
+    EXPECT_NE(std::system((std::string(DAMTOOL) + " workbook '" + dam + "' input '" + blocked + "' 2>/dev/null").c_str()), 0);
+    EXPECT_FALSE(std::filesystem::exists(folder / "no"));
+}
