@@ -1,0 +1,54 @@
+#include "analysis/tests/window/AnalysisWindowTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include "analysis/Progress.h"
+#include "engine/Fichier.h"
+#include "platform/backend/qt/QtServices.h"
+
+namespace {
+
+struct TEnvironment : ::testing::Environment {
+    void SetUp() override
+    {
+        TestInitialize();
+        InitQtServices();
+        RegisterAnalysisWindows();
+        // The program's main window stays up behind the modal windows, as in the program.
+        MainWindow = new TForm(nullptr);
+        MainWindow->SetBounds(0, 0, 300, 200);
+        MainWindow->Show();
+        TestProcess();
+    }
+    void TearDown() override { delete MainWindow; }
+    TForm* MainWindow = nullptr;
+};
+const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
+
+constexpr Cardinal WatchMessage = WM_USER + 71;
+
+}  // namespace
+
+TParametres ReadTestModel(const std::string& name)
+{
+    TDamFileHostHeadless host;
+    LectureFichier1_0(host, String(std::string(ANALYSIS_TEST_DATA) + "/" + name));
+    EXPECT_TRUE(host.ProceedFlag()) << name;
+    return host.Model;
+}
+
+TPendingEventsWatcher::TPendingEventsWatcher(std::function<bool()> check) : TWinControl(nullptr), FCheck(std::move(check))
+{
+    PostMessage(this, WatchMessage, 0, 0);
+}
+
+TPendingEventsWatcher::~TPendingEventsWatcher() { Destroying(); }
+
+void TPendingEventsWatcher::WndProc(TMessage& message)
+{
+    if (message.Msg != WatchMessage) {
+        TWinControl::WndProc(message);
+        return;
+    }
+    if (!FCheck()) PostMessage(this, WatchMessage, 0, 0);
+}
