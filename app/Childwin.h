@@ -136,6 +136,9 @@ public:
     void StatisticalAnalysesMenuClick(TObject* Sender);
     void Parametersensitivity1Click(TObject* Sender);
     void Displacementanalysis1Click(TObject* Sender);
+    // The analysis window on a copy of the model, taken back with its results whatever the
+    // window's end.
+    void StartAnalysesMenuClick(TObject* Sender);
     // Opens the window of the command modally on a copy of the model; on OK takes the copy back
     // into Param, applies the command's flags, makes it the current model, enables the commands
     // and redraws.  True when the copy was taken back.

@@ -3,6 +3,7 @@
 // OK, and Cancel hands nothing back.
 #include <memory>
 
+#include "analysis/Progress.h"
 #include "app/Childwin.h"
 #include "app/Main.h"
 #include "platform/classes/TypInfo.h"
@@ -82,3 +83,13 @@ void TMDIChild::LoadCombinationMenuClick(TObject*) { RunModelDialog({"TLoadsDlg"
 void TMDIChild::StatisticalAnalysesMenuClick(TObject*) { RunModelDialog({"TStatisticDlg", true, true, false}); }
 void TMDIChild::Parametersensitivity1Click(TObject*) { RunModelDialog({"TIncrementalLoadDlg", true, false, false}); }
 void TMDIChild::Displacementanalysis1Click(TObject*) {}
+
+void TMDIChild::StartAnalysesMenuClick(TObject*)
+{
+    std::unique_ptr<TProgressDlg> window(CreateForm<TProgressDlg>(Application));
+    window->Param = Param;
+    window->ShowModal();
+    Param = window->Param;
+    MakeCurrent();
+    UpdateMenuItems();
+}

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "analysis/Progress.h"
 #include "app/Childwin.h"
 #include "app/InputDialogRegistry.h"
 #include "app/ToolImages.h"
@@ -573,6 +574,7 @@ void RegisterProgramClasses()
     RegisterClasses({TMainForm::StaticClass(), TSplashScreen::StaticClass(), TAboutBox::StaticClass(),
                      TMDIChild::StaticClass(), TMRUFiles::StaticClass(), TImageList::StaticClass()});
     RegisterInputDialogs();
+    RegisterAnalysisWindows();
 }
 
 void ProgramStart(const std::function<void()>& WhileSplash)

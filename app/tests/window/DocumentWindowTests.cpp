@@ -39,6 +39,15 @@ ANALYSIS_WINDOW(TGraphicsDlg)
 ANALYSIS_WINDOW(TGraphStatistics)
 ANALYSIS_WINDOW(TIncrementalLoadDlg)
 ANALYSIS_WINDOW(TReportEpures)
+
+// The stand-ins of the windows that the program does not register itself.
+void RegisterStandIns()
+{
+    for (TClass window : {TProgressDlg::StaticClass(), TExcelDlg::StaticClass(), TGraphicsDlg::StaticClass(),
+                          TGraphStatistics::StaticClass(), TIncrementalLoadDlg::StaticClass(),
+                          TReportEpures::StaticClass()})
+        if (!GetClass(window->ClassName())) RegisterClass(window);
+}
 }  // namespace
 
 TEST(DocumentWindow, AnalysisAndResultCommandsWaitForTheirWindows)
@@ -52,9 +61,7 @@ TEST(DocumentWindow, AnalysisAndResultCommandsWaitForTheirWindows)
         EXPECT_FALSE(d->StartAnalyses1->Enabled());
         EXPECT_FALSE(d->GraphicalViews1->Enabled());
     }
-    RegisterClasses({TProgressDlg::StaticClass(), TExcelDlg::StaticClass(), TGraphicsDlg::StaticClass(),
-                     TGraphStatistics::StaticClass(), TIncrementalLoadDlg::StaticClass(),
-                     TReportEpures::StaticClass()});
+    RegisterStandIns();
     d->UpdateMenuItems();
     EXPECT_TRUE(d->StartAnalyses1->Enabled());
     EXPECT_TRUE(d->GraphicalViews1->Enabled());
@@ -63,9 +70,7 @@ TEST(DocumentWindow, AnalysisAndResultCommandsWaitForTheirWindows)
 
 TEST(DocumentWindow, CommandsAreEnabledFromTheModelsInputs)
 {
-    RegisterClasses({TProgressDlg::StaticClass(), TExcelDlg::StaticClass(), TGraphicsDlg::StaticClass(),
-                     TGraphStatistics::StaticClass(), TIncrementalLoadDlg::StaticClass(),
-                     TReportEpures::StaticClass()});
+    RegisterStandIns();
     TRunningProgram program;
     program.Main()->FileNewItem->Click();
     TMDIChild* d = program.Active();

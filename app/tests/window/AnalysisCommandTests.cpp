@@ -1,0 +1,54 @@
+// The document window's analysis command: the analysis window on a copy of the model, the
+// results taken back into the document and the current model when the window closes.
+#include <gtest/gtest.h>
+
+#include "analysis/Progress.h"
+#include "app/tests/window/AppTestSupport.h"
+
+namespace {
+struct TEnvironment : ::testing::Environment {
+    void SetUp() override { AppTestInitialize(); }
+};
+const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
+}  // namespace
+
+TEST(AnalysisCommand, StartAnalysesRunsTheWindowAndHandsTheResultsBack)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    ASSERT_TRUE(d->StartAnalyses1->Enabled());
+    EXPECT_FALSE(d->Results1->Enabled());
+    String caption, usualBase;
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* window = dynamic_cast<TProgressDlg*>(form);
+        ASSERT_NE(window, nullptr);
+        caption = window->Caption();
+        window->SectionListBoxSubItemClick(window, 1, 0);
+        usualBase = window->Grid->Cells(5, window->Grid->RowCount() - 1);
+        TestClick(window->OKBtn, 4, 4);
+    });
+    d->StartAnalyses1->Click();
+    EXPECT_EQ(caption, "Incremental Laod Analysis Done");
+    EXPECT_TRUE(d->Param.Donnees.Contains(daAnalysed));
+    EXPECT_TRUE(CurrentModel.Donnees.Contains(daAnalysed));
+    EXPECT_TRUE(d->Results1->Enabled());
+    // The base joint's normal force of the usual combination, as the grid showed it.
+    EXPECT_EQ(Format("%11.3f", {d->Param.Joint.Resultants.Normal[1][0]}), usualBase);
+    EXPECT_NE(d->Param.Joint.Resultants.Normal[1][0], 0);
+}
+
+// Closed by its title bar after the run, the window still hands its results back.
+TEST(AnalysisCommand, ResultsComeBackWhateverTheWindowsEnd)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    d->Param.Statistiques.AnalysesDemandees = false;
+    d->Param.IncrementLoad.PerformAnalysis = false;
+    TestAnswerNextModal([](TCustomForm* form) {
+        EXPECT_EQ(form->Caption(), "Analysis Done");
+        form->Close();
+    });
+    d->StartAnalyses1->Click();
+    EXPECT_TRUE(d->Param.Donnees.Contains(daAnalysed));
+    EXPECT_TRUE(CurrentModel.Donnees.Contains(daAnalysed));
+}
