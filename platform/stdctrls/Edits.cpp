@@ -402,9 +402,16 @@ void TCustomMemo::DefaultHandler(TMessage& message)
     }
 }
 
-// A memo keeps Enter and the arrows for itself.
+// A memo keeps Enter and the arrows for itself, Enter only while it wants returns.
 void TCustomMemo::WMGetDlgCode(TMessage& message)
 {
     InheritedMessage(StaticClass(), message);
     message.Result |= DLGC_WANTALLKEYS;
+    if (!FWantReturns) message.Result &= ~static_cast<std::intptr_t>(DLGC_WANTALLKEYS);
+}
+
+void TCustomMemo::KeyPress(char16_t& Key)
+{
+    TCustomEdit::KeyPress(Key);
+    if (Key == u'\r' && !FWantReturns) Key = 0;
 }

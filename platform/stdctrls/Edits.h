@@ -120,16 +120,21 @@ public:
     void SetWordWrap(bool value);
     TScrollStyle ScrollBars() const { return static_cast<TScrollStyle>(FOptions.ScrollBars); }
     void SetScrollBars(TScrollStyle value);
+    // Without WantReturns, Enter is the form's (its default button) and never starts a new line.
+    bool WantReturns() const { return FWantReturns; }
+    void SetWantReturns(bool value) { FWantReturns = value; }
     // The line messages (EM_GETLINECOUNT, EM_LINEINDEX, EM_LINEFROMCHAR, EM_LINELENGTH), then
     // the edit's.
     void DefaultHandler(TMessage& message) override;
 
 protected:
     void CreateParams(TCreateParams& Params) override;
+    void KeyPress(char16_t& Key) override;
     void WMGetDlgCode(TMessage& message);
 
 private:
     TMemoStrings FLines{this};
+    bool FWantReturns = true;
 };
 
 class TMemo : public TCustomMemo {

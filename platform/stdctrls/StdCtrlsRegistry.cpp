@@ -239,6 +239,7 @@ void PublishStdCtrls()
     TPublished<TCustomMemo>(TCustomMemo::StaticClass())
         .Property("Lines", [](TCustomMemo* m) { return &m->Lines(); }, nullptr)
         .Property("ScrollBars", &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars).Default(ssNone)
+        .Property("WantReturns", &TCustomMemo::WantReturns, &TCustomMemo::SetWantReturns).Default(true)
         .Property("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap).Default(true);
 
     TPublished<TCustomComboBox>(TCustomComboBox::StaticClass())

@@ -4,6 +4,7 @@
 
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
@@ -111,6 +112,34 @@ TEST_F(MemoForm, EnterStartsANewLineAndReadOnlyStopsTyping)
     Memo->SetReadOnly(true);
     TestTypeText(Memo, "d");
     EXPECT_EQ(Memo->Text(), String("ab\r\nc"));
+}
+
+namespace {
+struct TClickCounter : TObject {
+    int Clicks = 0;
+    void Click(TObject*) { ++Clicks; }
+};
+}  // namespace
+
+TEST_F(MemoForm, WithoutWantReturnsEnterGoesToTheDefaultButton)
+{
+    auto* ok = new TButton(Form);
+    ok->SetBounds(220, 10, 75, 25);
+    ok->SetDefault(true);
+    ok->SetParent(Form);
+    TClickCounter counter;
+    ok->OnClick = TNotifyEvent(&counter, &TClickCounter::Click);
+    const int& clicks = counter.Clicks;
+    Memo->SetFocus();
+    TestProcess();
+    TestTypeText(Memo, "ab");
+    TestPressKey(Memo, VK_RETURN);   // a new line, the button untouched
+    EXPECT_EQ(clicks, 0);
+    Memo->SetWantReturns(false);
+    TestPressKey(Memo, VK_RETURN);
+    TestTypeText(Memo, "c");
+    EXPECT_EQ(Memo->Text(), String("ab\r\nc"));
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST(MemoOptions, WordWrapAndScrollBarsReachTheWindow)
