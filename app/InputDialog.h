@@ -8,6 +8,7 @@
 
 #include "app/UnitTexts.h"
 #include "platform/forms/Forms.h"
+#include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/StdCtrls.h"
 
 class TInputDialog : public TForm {

@@ -1,5 +1,6 @@
 #include "app/InputDialogRegistry.h"
 
+#include "app/InformationsDlg.h"
 #include "app/InputDialog.h"
 
 void RegisterInputDialogs()
@@ -9,6 +10,7 @@ void RegisterInputDialogs()
     done = true;
     // One line per dialog, in alphabetical order.
     RegisterClasses({
+        TInformationsDlg::StaticClass(),
         TInputDialog::StaticClass(),
     });
 }
