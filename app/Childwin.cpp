@@ -42,6 +42,9 @@ TClass TMDIChild::StaticClass()
             .Method("Parametersensitivity1Click", &C::Parametersensitivity1Click)
             .Method("Displacementanalysis1Click", &C::Displacementanalysis1Click)
             .Method("StartAnalysesMenuClick", &C::StartAnalysesMenuClick)
+            .Method("ModelParameters1Click", &C::ModelParameters1Click)
+            .Method("Loads2Click", &C::Loads2Click)
+            .Method("Analysisresults1Click", &C::Analysisresults1Click)
             .Field("ImageSky", &C::ImageSky)
             .Field("ShapeReservoirUpNormal", &C::ShapeReservoirUpNormal)
             .Field("ShapeReservoirDownFlood", &C::ShapeReservoirDownFlood)
@@ -145,8 +148,10 @@ void TMDIChild::FormActivate(TObject*)
         {"ToolButtonStart", StartAnalyses1},        {"ToolButtonDrawings", StabilityDrawings1}};
     for (const auto& [button, item] : bindings)
         if (auto* b = dynamic_cast<TToolButton*>(MainForm->FindComponent(button))) b->SetMenuItem(item);
-    if (auto* excel = dynamic_cast<TToolButton*>(MainForm->FindComponent("ToolButtonExcel")))
+    if (auto* excel = dynamic_cast<TToolButton*>(MainForm->FindComponent("ToolButtonExcel"))) {
         excel->SetDropdownMenu(PopupExcel);
+        excel->OnClick = TNotifyEvent(this, &TMDIChild::ExcelToolButtonClick);
+    }
     if (auto* plots = dynamic_cast<TToolButton*>(MainForm->FindComponent("ToolButtonPlots")))
         plots->SetDropdownMenu(PopupPlots);
     // The document tool bars show this window's pictures.

@@ -139,6 +139,13 @@ public:
     // The analysis window on a copy of the model, taken back with its results whatever the
     // window's end.
     void StartAnalysesMenuClick(TObject* Sender);
+    // The spreadsheet export of the model's parameters, loads or analysis results on a copy of
+    // the current model; the dam is drawn again afterwards. The main window's tool button runs
+    // the workbook last chosen from its drop-down menu.
+    void ModelParameters1Click(TObject* Sender);
+    void Loads2Click(TObject* Sender);
+    void Analysisresults1Click(TObject* Sender);
+    void ExcelToolButtonClick(TObject* Sender);
     // Opens the window of the command modally on a copy of the model; on OK takes the copy back
     // into Param, applies the command's flags, makes it the current model, enables the commands
     // and redraws.  True when the copy was taken back.
@@ -153,6 +160,8 @@ public:
     void ReleaseModel();
 
 private:
+    void RunExcelExport(TObject* Sender, int request);
+    int FLastExcelRequest = 0;
     void DrawScenic();
     void DrawTechnical();
     // The scenic picture's pixel of a model point.

@@ -3,6 +3,7 @@
 // OK, and Cancel hands nothing back.
 #include <memory>
 
+#include "analysis/ExcelDlg.h"
 #include "analysis/Progress.h"
 #include "app/Childwin.h"
 #include "app/Main.h"
@@ -93,3 +94,26 @@ void TMDIChild::StartAnalysesMenuClick(TObject*)
     MakeCurrent();
     UpdateMenuItems();
 }
+
+void TMDIChild::RunExcelExport(TObject* Sender, int request)
+{
+    auto* item = dynamic_cast<TMenuItem*>(Sender);
+    if (item && item->Parent() == PopupExcel->Items()) FLastExcelRequest = request;
+    std::unique_ptr<TExcelDlg> window(CreateForm<TExcelDlg>(Application));
+    window->param = CurrentModel;
+    window->Request = static_cast<TCas>(request);
+    window->ProgramFolder = TMainForm::ProgramDir;
+    window->InitialDir = LastDirectory;
+    try {
+        window->ShowModal();
+    } catch (...) {
+        DrawonImage();
+        throw;
+    }
+    DrawonImage();
+}
+
+void TMDIChild::ModelParameters1Click(TObject* Sender) { RunExcelExport(Sender, caGeometry); }
+void TMDIChild::Loads2Click(TObject* Sender) { RunExcelExport(Sender, caLoads); }
+void TMDIChild::Analysisresults1Click(TObject* Sender) { RunExcelExport(Sender, caResult); }
+void TMDIChild::ExcelToolButtonClick(TObject* Sender) { RunExcelExport(Sender, FLastExcelRequest); }

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include "analysis/ExcelDlg.h"
 #include "analysis/Progress.h"
 #include "app/Childwin.h"
 #include "app/InputDialogRegistry.h"
@@ -575,6 +576,7 @@ void RegisterProgramClasses()
                      TMDIChild::StaticClass(), TMRUFiles::StaticClass(), TImageList::StaticClass()});
     RegisterInputDialogs();
     RegisterAnalysisWindows();
+    RegisterExcelClasses();
 }
 
 void ProgramStart(const std::function<void()>& WhileSplash)
