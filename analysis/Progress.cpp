@@ -1,5 +1,8 @@
 #include "analysis/Progress.h"
 
+#include "analysis/Graphiques.h"
+#include "analysis/Memo.h"
+
 #include "chart/VEZ_dizure.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/forms/Dialogs.h"
@@ -215,5 +218,6 @@ void RegisterAnalysisWindows()
     RegisterStdControlClasses();
     RegisterListControlClasses();
     RegisterChartClasses();
-    RegisterClasses({TStySysInfo::StaticClass(), TProgressDlg::StaticClass()});
+    RegisterClasses({TStySysInfo::StaticClass(), TProgressDlg::StaticClass(), TGraphicsDlg::StaticClass(),
+                     TGraphicValue::StaticClass()});
 }

@@ -1,0 +1,140 @@
+// The joint plots window and the joint text report on the test driver.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/Graphiques.h"
+#include "analysis/Memo.h"
+#include "analysis/tests/StudyTestSupport.h"
+#include "analysis/tests/window/AnalysisWindowTestSupport.h"
+
+namespace {
+
+std::vector<std::string> Captions(TSectionListBox* list)
+{
+    std::vector<std::string> captions{list->Sections()[0]->Caption().ToUtf8()};
+    for (Integer i = 0; i < list->Sections()[0]->SubItems().Count(); ++i)
+        captions.push_back(list->Sections()[0]->SubItems()[i].ToUtf8());
+    return captions;
+}
+
+TEST(JointPlotWindow, ListsTheJointsAndTheAnalysedCombinations)
+{
+    TGraphicsDlg* dlg = CreateForm<TGraphicsDlg>(Application);
+    TParametres model = Analysed(ReadTestModel("triangle.dam"));
+    model.LoadCombination.Selected[2] = false;
+    dlg->SetModel(model);
+    EXPECT_EQ(Captions(dlg->JointList), (std::vector<std::string>{"U/S elevation:", " 105.000 m", " 112.000 m", "base"}));
+    EXPECT_EQ(Captions(dlg->CombinationList),
+              (std::vector<std::string>{"Combination:", "Usual", "Seismic #1 - stress", "Seismic #1 - stability",
+                                        "Seismic #2 - stress", "Seismic #2 - stability", "Post-seismic"}));
+    EXPECT_EQ(dlg->DIzure->Scale1Y().Caption(), "Effective stresses (kPa)");
+    EXPECT_EQ(dlg->DIzure->Scale1X().Caption(), " (m)");
+    EXPECT_FALSE(dlg->valuesbutton->Enabled());
+    EXPECT_EQ(dlg->Joint, -1);
+    EXPECT_EQ(dlg->Load, -1);
+    delete dlg;
+    TestProcess();
+}
+
+TEST(JointPlotWindow, ChoosingACombinationAndAJointPlotsThem)
+{
+    TGraphicsDlg* dlg = CreateForm<TGraphicsDlg>(Application);
+    TParametres model = Analysed(ReadTestModel("triangle.dam"));
+    dlg->SetModel(model);
+    dlg->JointListChange(dlg, 0, 2);   // "base"
+    EXPECT_EQ(dlg->Joint, 0);
+    EXPECT_FALSE(dlg->valuesbutton->Enabled());   // no combination yet
+    dlg->CombinationListChange(dlg, 0, 0);        // "Usual"
+    EXPECT_EQ(dlg->Load, 1);
+    EXPECT_TRUE(dlg->valuesbutton->Enabled());
+    const TJoint& joint = model.Joint;
+    EXPECT_EQ(dlg->LabelNormal->Caption(), Format("%9.2f", {joint.Resultants.Normal[1][0]}) + "kN");
+    EXPECT_EQ(dlg->LabelCrackUp->Caption(), Format("%8.3f ", {joint.CrackLength.Up[1][0] * 100}) + "%");
+    EXPECT_EQ(dlg->LabelCrackDown->Caption(), "   0.000 %");
+    // The vertical range holds the largest plotted value: a leading digit rounded up.
+    const double high = dlg->DIzure->Scale1Y().RangeHigh();
+    EXPECT_EQ(dlg->DIzure->Scale1Y().RangeLow(), -high);
+    EXPECT_GE(high, std::fabs(joint.Stress.normal.Down[1][0]));
+    EXPECT_EQ(dlg->DIzure->Scale1X().RangeHigh(), joint.Length[0]);
+    // The section row of the joint list plots the base joint; that of the combinations
+    // clears the combination and leaves the plot.
+    dlg->JointListChange(dlg, 0, 0);
+    EXPECT_EQ(dlg->Joint, 1);
+    dlg->JointListChange(dlg, 0, -1);
+    EXPECT_EQ(dlg->Joint, 0);
+    dlg->CombinationListChange(dlg, 0, -1);
+    EXPECT_EQ(dlg->Load, -1);
+    EXPECT_EQ(dlg->Plotted.GlobalValues.Joint, 0);
+    delete dlg;
+    TestProcess();
+}
+
+TEST(JointPlotWindow, MouseModesAndPositionFigures)
+{
+    TGraphicsDlg* dlg = CreateForm<TGraphicsDlg>(Application);
+    dlg->SetModel(Analysed(ReadTestModel("triangle.dam")));
+    dlg->SpeedButton3Click(dlg);
+    EXPECT_EQ(dlg->DIzure->MouseAction(), maPan);
+    dlg->SpeedButton4Click(dlg);
+    EXPECT_EQ(dlg->DIzure->MouseAction(), maZoomWindPos);
+    dlg->SpeedButton1Click(dlg);
+    EXPECT_EQ(dlg->DIzure->MouseAction(), maNone);
+    dlg->DIzureMouseMoveInChart(dlg, true, {}, 3.14159, -123.46);
+    EXPECT_EQ(dlg->StressValue->Caption(), "  -123.5");
+    EXPECT_EQ(dlg->PositionValue->Caption(), "   3.142");
+    delete dlg;
+    TestProcess();
+}
+
+// The plot of the cracked base joint, then its report from the "Values" button.
+TEST(JointPlotWindow, ValuesButtonOpensTheReportOfThePlot)
+{
+    TGraphicsDlg* dlg = CreateForm<TGraphicsDlg>(Application);
+    dlg->SetModel(Analysed(ReadTestModel("triangle.dam")));
+    std::vector<std::string> report;
+    bool editing = false;
+    TestAnswerNextModal([&](TCustomForm*) {
+        dlg->CombinationListChange(dlg, 0, 0);
+        dlg->JointListChange(dlg, 0, 2);
+        TestProcess();
+        TBitmap picture;
+        TestScreenshot(dlg, "joint-plots", picture);
+        TestAnswerNextModal([&](TCustomForm* form) {
+            auto* memo = dynamic_cast<TGraphicValue*>(form);
+            ASSERT_NE(memo, nullptr);
+            for (Integer i = 0; i < memo->Memo1->Lines().Count(); ++i) report.push_back(memo->Memo1->Lines()[i].ToUtf8());
+            TBitmap shot;
+            TestScreenshot(memo, "joint-report", shot);
+            // The Edit commands follow the memo's selection once it has the focus.
+            memo->Memo1->SetFocus();
+            memo->Memo1->SetSelStart(0);
+            memo->Memo1->SetSelLength(4);
+            bool done = true;
+            memo->UpdateEditCommands(memo, done);
+            EXPECT_EQ(memo->ceCurrent, memo->Memo1);
+            EXPECT_TRUE(memo->Copy1->Enabled());
+            EXPECT_TRUE(memo->Cut1->Enabled());
+            memo->Memo1->SetSelLength(0);
+            memo->UpdateEditCommands(memo, done);
+            EXPECT_FALSE(memo->Copy1->Enabled());
+            editing = true;
+            memo->Close1Click(memo);
+        });
+        TestClick(dlg->valuesbutton, 4, 4);
+        EXPECT_FALSE(Application->OnIdle.Assigned());
+        TestClick(dlg->BitBtn1, 4, 4);
+    });
+    EXPECT_EQ(dlg->ShowModal(), mrOk);
+    EXPECT_TRUE(editing);
+    std::vector<std::string> expected;
+    for (const String& line : JointReportLines(dlg->Plotted, FormatSettings)) expected.push_back(line.ToUtf8());
+    EXPECT_EQ(report, expected);
+    ASSERT_GE(report.size(), 2u);
+    EXPECT_EQ(report[0], "Load combination = usual");
+    EXPECT_EQ(report[1], "Joint number = Base");
+    delete dlg;
+    TestProcess();
+}
+
+}  // namespace
