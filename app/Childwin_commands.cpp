@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "analysis/ExcelDlg.h"
+#include "analysis/Graphiques.h"
 #include "analysis/Progress.h"
 #include "app/Childwin.h"
 #include "app/Main.h"
@@ -117,3 +118,10 @@ void TMDIChild::ModelParameters1Click(TObject* Sender) { RunExcelExport(Sender, 
 void TMDIChild::Loads2Click(TObject* Sender) { RunExcelExport(Sender, caLoads); }
 void TMDIChild::Analysisresults1Click(TObject* Sender) { RunExcelExport(Sender, caResult); }
 void TMDIChild::ExcelToolButtonClick(TObject* Sender) { RunExcelExport(Sender, FLastExcelRequest); }
+
+void TMDIChild::ToolButtonGraphicsClick(TObject*)
+{
+    std::unique_ptr<TGraphicsDlg> window(CreateForm<TGraphicsDlg>(Application));
+    window->SetModel(CurrentModel);
+    window->ShowModal();
+}

@@ -2,6 +2,8 @@
 // results taken back into the document and the current model when the window closes.
 #include <gtest/gtest.h>
 
+#include "analysis/Graphiques.h"
+#include "analysis/Memo.h"
 #include "analysis/Progress.h"
 #include "app/tests/window/AppTestSupport.h"
 
@@ -51,4 +53,36 @@ TEST(AnalysisCommand, ResultsComeBackWhateverTheWindowsEnd)
     d->StartAnalyses1->Click();
     EXPECT_TRUE(d->Param.Donnees.Contains(daAnalysed));
     EXPECT_TRUE(CurrentModel.Donnees.Contains(daAnalysed));
+}
+
+// After the analysis, Results > Plots > Graphical views of joints plots the current model, and
+// "Values" opens the text report of the plot.
+TEST(AnalysisCommand, JointPlotsFromTheResultsMenuAndTheirReport)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    d->Param.Statistiques.AnalysesDemandees = false;
+    d->Param.IncrementLoad.PerformAnalysis = false;
+    TestAnswerNextModal([](TCustomForm* form) { form->Close(); });
+    d->StartAnalyses1->Click();
+    ASSERT_TRUE(d->GraphicalViews1->Enabled());
+    String firstLine, jointLine;
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* plots = dynamic_cast<TGraphicsDlg*>(form);
+        ASSERT_NE(plots, nullptr);
+        plots->CombinationListChange(plots, 0, 1);   // "Flood"
+        plots->JointListChange(plots, 0, 0);         // the first lift joint
+        TestAnswerNextModal([&](TCustomForm* report) {
+            auto* memo = dynamic_cast<TGraphicValue*>(report);
+            ASSERT_NE(memo, nullptr);
+            firstLine = memo->Memo1->Lines()[0];
+            jointLine = memo->Memo1->Lines()[1];
+            report->Close();
+        });
+        TestClick(plots->valuesbutton, 4, 4);
+        form->Close();
+    });
+    d->GraphicalViews1->Click();
+    EXPECT_EQ(firstLine, "Load combination = flood");
+    EXPECT_EQ(jointLine, "Joint number = 1");
 }
