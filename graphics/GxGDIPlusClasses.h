@@ -1,0 +1,590 @@
+#pragma once
+// GDI+ objects bound at run time: each wrapper owns one native GDI+ object and keeps the status of
+// its latest failed call instead of raising.  Matrices, paths, regions, pens and brushes; fonts,
+// string formats and images; the drawing surface; and the start and stop of GDI+ for the process.
+//
+// Conventions: a constructor stores its creation status as it is; every other call returns its
+// status and keeps it only when it is not Ok (SetStatus), so the status field holds the latest
+// failure until GetLastStatus reads (and resets) it.  Value getters start from a default that a
+// failed call leaves.  Objects handed out (Clone, GetBrush, GetImage) belong to the caller.
+#include <memory>
+
+#include "graphics/GxGDIPlusApi.h"
+#include "platform/gdiplus/GdiplusBridge.h"
+
+using TMatrixArray = Single[6];   // m11, m12, m21, m22, dx, dy
+
+class TGPGraphics;
+class TGPImage;
+class TGPImageAttributes;
+class TGPFontCollection;
+
+class TGPMatrix : public TGdiplusBase {
+public:
+    TGPMatrix();
+    TGPMatrix(Single m11, Single m12, Single m21, Single m22, Single dx, Single dy);
+    TGPMatrix(const TGPRectF& rect, const TGPPointF& dstplg);
+    TGPMatrix(const TGPRect& rect, const TGPPoint& dstplg);
+    explicit TGPMatrix(void* ANativeMatrix);
+    ~TGPMatrix() override;
+
+    std::unique_ptr<TGPMatrix> Clone();
+    Status GetElements(TMatrixArray& m);
+    Status SetElements(Single m11, Single m12, Single m21, Single m22, Single dx, Single dy);
+    Single OffsetX();
+    Single OffsetY();
+    Status Reset();
+    Status Multiply(TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status Translate(Single offX, Single offY, MatrixOrder order = MatrixOrderPrepend);
+    Status Scale(Single scaleX, Single scaleY, MatrixOrder order = MatrixOrderPrepend);
+    Status Rotate(Single angle, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateAt(Single angle, const TGPPointF& center, MatrixOrder order = MatrixOrderPrepend);
+    Status Shear(Single shearX, Single shearY, MatrixOrder order = MatrixOrderPrepend);
+    Status Invert();
+    Status TransformPoints(PGPPointF pts, Integer count = 1);
+    Status TransformPoints(PGPPoint pts, Integer count = 1);
+    Status TransformVectors(PGPPointF pts, Integer count = 1);
+    Status TransformVectors(PGPPoint pts, Integer count = 1);
+    bool IsInvertible();
+    bool IsIdentity();
+    bool IsEqual(TGPMatrix* matrix);
+    Status GetLastStatus();
+    void* Native() const { return nativeMatrix; }
+
+protected:
+    Status SetStatus(Status status);
+    void* nativeMatrix = nullptr;
+    Status lastResult = Ok;
+};
+
+class TGPGraphicsPath : public TGdiplusBase {
+public:
+    explicit TGPGraphicsPath(FillMode fillMode = FillModeAlternate);
+    TGPGraphicsPath(const TGPPointF* points, const std::uint8_t* types, Integer count,
+                    FillMode fillMode = FillModeAlternate);
+    TGPGraphicsPath(const TGPPoint* points, const std::uint8_t* types, Integer count,
+                    FillMode fillMode = FillModeAlternate);
+    explicit TGPGraphicsPath(TGPGraphicsPath* path);
+    ~TGPGraphicsPath() override;
+
+    std::unique_ptr<TGPGraphicsPath> Clone();
+    Status Reset();
+    FillMode GetFillMode();
+    Status SetFillMode(FillMode fillmode);
+    Status GetPathData(TPathData& pathData);
+    Status StartFigure();
+    Status CloseFigure();
+    Status CloseAllFigures();
+    Status SetMarker();
+    Status ClearMarkers();
+    Status Reverse();
+    Status GetLastPoint(TGPPointF& lastPoint);
+    Status AddLine(Single x1, Single y1, Single x2, Single y2);
+    Status AddLine(const TGPPointF& pt1, const TGPPointF& pt2);
+    Status AddLines(const TGPPointF* points, Integer count);
+    Status AddArc(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
+    Status AddArc(const TGPRectF& rect, Single startAngle, Single sweepAngle);
+    Status AddBezier(Single x1, Single y1, Single x2, Single y2, Single x3, Single y3, Single x4, Single y4);
+    Status AddBeziers(const TGPPointF* points, Integer count);
+    Status AddCurve(const TGPPointF* points, Integer count);
+    Status AddCurve(const TGPPointF* points, Integer count, Single tension);
+    Status AddClosedCurve(const TGPPointF* points, Integer count);
+    Status AddRectangle(const TGPRectF& rect);
+    Status AddRectangle(const TGPRect& rect);
+    Status AddRectangles(const TGPRectF* rects, Integer count);
+    Status AddEllipse(Single x, Single y, Single width, Single height);
+    Status AddEllipse(const TGPRectF& rect);
+    Status AddPie(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
+    Status AddPolygon(const TGPPointF* points, Integer count);
+    Status AddPolygon(const TGPPoint* points, Integer count);
+    Status AddPath(TGPGraphicsPath* addingPath, bool connect);
+    Status Transform(TGPMatrix* matrix);
+    Status GetBounds(TGPRectF& bounds, TGPMatrix* matrix = nullptr, class TGPPen* pen = nullptr);
+    Status GetBounds(TGPRect& bounds, TGPMatrix* matrix = nullptr, class TGPPen* pen = nullptr);
+    Status Flatten(TGPMatrix* matrix = nullptr, Single flatness = 0.25f);
+    Status Widen(class TGPPen* pen, TGPMatrix* matrix = nullptr, Single flatness = 0.25f);
+    Status Outline(TGPMatrix* matrix = nullptr, Single flatness = 0.25f);
+    Integer GetPointCount();
+    Status GetPathTypes(std::uint8_t* types, Integer count);
+    Status GetPathPoints(PGPPointF points, Integer count);
+    bool IsVisible(Single x, Single y, TGPGraphics* g = nullptr);
+    bool IsOutlineVisible(Single x, Single y, class TGPPen* pen, TGPGraphics* g = nullptr);
+    Status GetLastStatus();
+    void* Native() const { return nativePath; }
+
+protected:
+    TGPGraphicsPath(void* nativePath, Status status);
+    Status SetStatus(Status status);
+    void* nativePath = nullptr;
+    Status lastResult = Ok;
+};
+
+// Not used by the program; kept for the wrapper's completeness.
+class TGPRegion : public TGdiplusBase {
+public:
+    TGPRegion();
+    explicit TGPRegion(const TGPRectF& rect);
+    explicit TGPRegion(const TGPRect& rect);
+    explicit TGPRegion(TGPGraphicsPath* path);
+    explicit TGPRegion(void* ANativeRegion);
+    ~TGPRegion() override;
+
+    std::unique_ptr<TGPRegion> Clone();
+    Status MakeInfinite();
+    Status MakeEmpty();
+    Status Intersect(const TGPRectF& rect);
+    Status Union(const TGPRectF& rect);
+    Status Xor_(const TGPRectF& rect);
+    Status Exclude(const TGPRectF& rect);
+    Status Complement(const TGPRectF& rect);
+    Status Intersect(TGPRegion* region);
+    Status Union(TGPRegion* region);
+    Status Translate(Single dx, Single dy);
+    Status Transform(TGPMatrix* matrix);
+    Status GetBounds(TGPRectF& rect, TGPGraphics* g);
+    bool IsEmpty(TGPGraphics* g);
+    bool IsInfinite(TGPGraphics* g);
+    bool IsEqual(TGPRegion* region, TGPGraphics* g);
+    bool IsVisible(Single x, Single y, TGPGraphics* g = nullptr);
+    Status GetLastStatus();
+    void* Native() const { return nativeRegion; }
+
+protected:
+    Status SetStatus(Status status);
+    Status Combine(const TGPRectF& rect, CombineMode mode);
+    void* nativeRegion = nullptr;
+    Status lastResult = Ok;
+};
+
+class TGPBrush : public TGdiplusBase {
+public:
+    TGPBrush();   // an empty brush that answers NotImplemented
+    TGPBrush(void* ANativeBrush, Status status);
+    ~TGPBrush() override;
+
+    // A plain brush around a copy of the native brush, whatever the subclass, with this
+    // brush's status field.
+    virtual std::unique_ptr<TGPBrush> Clone();
+    BrushType GetType();
+    Status GetLastStatus();
+    void* Native() const { return nativeBrush; }
+
+protected:
+    friend class TGPPen;
+    Status SetStatus(Status status);
+    void* nativeBrush = nullptr;
+    Status lastResult = Ok;
+};
+
+class TGPSolidBrush : public TGPBrush {
+public:
+    explicit TGPSolidBrush(ARGB color);
+    TGPSolidBrush();
+    Status GetColor(ARGB& color);
+    Status SetColor(ARGB color);
+};
+
+class TGPHatchBrush : public TGPBrush {
+public:
+    TGPHatchBrush(HatchStyle hatchStyle, ARGB foreColor, ARGB backColor = 0xFF000000);
+    TGPHatchBrush();
+    HatchStyle GetHatchStyle();
+    Status GetForegroundColor(ARGB& color);
+    Status GetBackgroundColor(ARGB& color);
+};
+
+class TGPTextureBrush : public TGPBrush {
+public:
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode = WrapModeTile);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRectF& dstRect);
+    TGPTextureBrush();
+    Status SetTransform(TGPMatrix* matrix);
+    Status GetTransform(TGPMatrix* matrix);
+    Status ResetTransform();
+    Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status SetWrapMode(WrapMode wrapMode);
+    WrapMode GetWrapMode();
+    std::unique_ptr<TGPImage> GetImage();
+};
+
+class TGPLinearGradientBrush : public TGPBrush {
+public:
+    TGPLinearGradientBrush(const TGPPointF& point1, const TGPPointF& point2, ARGB color1, ARGB color2);
+    TGPLinearGradientBrush(const TGPPoint& point1, const TGPPoint& point2, ARGB color1, ARGB color2);
+    TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
+    TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
+    TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, Single angle,
+                           bool isAngleScalable = false);
+    TGPLinearGradientBrush();   // empty, for a pen's brush
+    Status SetLinearColors(ARGB color1, ARGB color2);
+    Status GetLinearColors(ARGB& color1, ARGB& color2);
+    Status GetRectangle(TGPRectF& rect);
+    Status SetGammaCorrection(bool useGammaCorrection);
+    bool GetGammaCorrection();
+    Integer GetBlendCount();
+    Status SetBlend(const Single* blendFactors, const Single* blendPositions, Integer count);
+    Status GetBlend(Single* blendFactors, Single* blendPositions, Integer count);
+    Integer GetInterpolationColorCount();
+    Status SetInterpolationColors(const ARGB* presetColors, const Single* blendPositions, Integer count);
+    Status GetInterpolationColors(ARGB* presetColors, Single* blendPositions, Integer count);
+    Status SetBlendBellShape(Single focus, Single scale = 1.0f);
+    Status SetBlendTriangularShape(Single focus, Single scale = 1.0f);
+    Status SetTransform(TGPMatrix* matrix);
+    Status GetTransform(TGPMatrix* matrix);
+    Status ResetTransform();
+    Status MultiplyTransform(TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
+    Status SetWrapMode(WrapMode wrapMode);
+    WrapMode GetWrapMode();
+};
+
+class TGPPathGradientBrush : public TGPBrush {
+public:
+    TGPPathGradientBrush(const TGPPointF* points, Integer count, WrapMode wrapMode = WrapModeClamp);
+    TGPPathGradientBrush(const TGPPoint* points, Integer count, WrapMode wrapMode = WrapModeClamp);
+    explicit TGPPathGradientBrush(TGPGraphicsPath* path);
+    TGPPathGradientBrush();
+    Status GetCenterColor(ARGB& color);
+    Status SetCenterColor(ARGB color);
+    Integer GetPointCount();
+    Integer GetSurroundColorCount();
+    Status GetSurroundColors(ARGB* colors, Integer& count);
+    Status SetSurroundColors(const ARGB* colors, Integer& count);
+    Status GetCenterPoint(TGPPointF& point);
+    Status SetCenterPoint(const TGPPointF& point);
+    Status GetRectangle(TGPRectF& rect);
+    Integer GetInterpolationColorCount();
+    Status SetInterpolationColors(const ARGB* presetColors, const Single* blendPositions, Integer count);
+    Status GetInterpolationColors(ARGB* presetColors, Single* blendPositions, Integer count);
+    Status SetBlendBellShape(Single focus, Single scale = 1.0f);
+    Status SetBlendTriangularShape(Single focus, Single scale = 1.0f);
+    Status SetTransform(TGPMatrix* matrix);
+    Status GetTransform(TGPMatrix* matrix);
+    Status ResetTransform();
+    Status MultiplyTransform(TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status GetFocusScales(Single& xScale, Single& yScale);
+    Status SetFocusScales(Single xScale, Single yScale);
+    WrapMode GetWrapMode();
+    Status SetWrapMode(WrapMode wrapMode);
+};
+
+class TGPPen : public TGdiplusBase {
+public:
+    TGPPen(ARGB color, Single width = 1.0f);
+    TGPPen(TGPBrush* brush, Single width = 1.0f);
+    TGPPen(void* ANativePen, Status status);
+    ~TGPPen() override;
+
+    std::unique_ptr<TGPPen> Clone();
+    Status SetWidth(Single width);
+    Single GetWidth();
+    Status SetLineCap(Integer startCap, Integer endCap, Integer dashCap);
+    Status SetStartCap(Integer startCap);
+    Status SetEndCap(Integer endCap);
+    Status SetDashCap(Integer dashCap);
+    Integer GetStartCap();
+    Integer GetEndCap();
+    Integer GetDashCap();
+    Status SetLineJoin(LineJoin lineJoin);
+    LineJoin GetLineJoin();
+    Status SetMiterLimit(Single miterLimit);
+    Single GetMiterLimit();
+    Status SetAlignment(PenAlignment penAlignment);
+    PenAlignment GetAlignment();
+    Status SetTransform(TGPMatrix* matrix);
+    Status GetTransform(TGPMatrix* matrix);
+    Status ResetTransform();
+    Status MultiplyTransform(TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
+    Integer GetPenType();
+    Status SetColor(ARGB color);
+    Status SetBrush(TGPBrush* brush);
+    Status GetColor(ARGB& color);
+    std::unique_ptr<TGPBrush> GetBrush();
+    DashStyle GetDashStyle();
+    Status SetDashStyle(DashStyle dashStyle);
+    Single GetDashOffset();
+    Status SetDashOffset(Single dashOffset);
+    Status SetDashPattern(const Single* dashArray, Integer count);
+    Integer GetDashPatternCount();
+    Status GetDashPattern(Single* dashArray, Integer count);
+    Status SetCompoundArray(const Single* compoundArray, Integer count);
+    Integer GetCompoundArrayCount();
+    Status GetCompoundArray(Single* compoundArray, Integer count);
+    Status GetLastStatus();
+    void* Native() const { return nativePen; }
+
+protected:
+    Status SetStatus(Status status);
+    void* nativePen = nullptr;
+    Status lastResult = Ok;
+};
+
+class TGPFontFamily : public TGdiplusBase {
+public:
+    TGPFontFamily();
+    TGPFontFamily(const String& name, TGPFontCollection* fontCollection = nullptr);
+    TGPFontFamily(void* nativeOrig, Status status);
+    ~TGPFontFamily() override;
+
+    // The process's shared generic families, made on first request (never freed by callers).
+    static TGPFontFamily* GenericSansSerif();
+    static TGPFontFamily* GenericSerif();
+    static TGPFontFamily* GenericMonospace();
+
+    Status GetFamilyName(String& name, Word language = 0);
+    std::unique_ptr<TGPFontFamily> Clone();
+    bool IsAvailable() const { return nativeFamily != nullptr; }
+    bool IsStyleAvailable(Integer style);
+    Word GetEmHeight(Integer style);
+    Word GetCellAscent(Integer style);
+    Word GetCellDescent(Integer style);
+    Word GetLineSpacing(Integer style);
+    Status GetLastStatus();
+    void* Native() const { return nativeFamily; }
+
+protected:
+    friend class TGPFont;
+    Status SetStatus(Status status);
+    void* nativeFamily = nullptr;
+    Status lastResult = Ok;
+};
+
+// Not used by the program: it always stands for the installed fonts.
+class TGPFontCollection : public TGdiplusBase {
+public:
+    TGPFontCollection() = default;
+    Integer GetFamilyCount();
+    Status GetLastStatus() { return lastResult; }   // not reset
+    void* Native() const { return nativeFontCollection; }
+
+protected:
+    void* nativeFontCollection = nullptr;
+    Status lastResult = Ok;
+};
+
+class TGPFont : public TGdiplusBase {
+public:
+    explicit TGPFont(HDC hdc);
+    TGPFont(HDC hdc, const LOGFONTA* logfont);
+    TGPFont(HDC hdc, const LOGFONTW* logfont);
+    TGPFont(TGPFontFamily* family, Single emSize, Integer style = FontStyleRegular, Unit_ unit = UnitPoint);
+    // A family GDI+ does not find, or a style it cannot draw, falls back to the generic sans serif.
+    TGPFont(const String& familyName, Single emSize, Integer style = FontStyleRegular, Unit_ unit = UnitPoint,
+            TGPFontCollection* fontCollection = nullptr);
+    TGPFont(void* font, Status status);
+    ~TGPFont() override;
+
+    std::unique_ptr<TGPFont> Clone();
+    Status GetLogFontW(TGPGraphics* g, LOGFONTW& logfontW);
+    bool IsAvailable() const { return nativeFont != nullptr; }
+    Integer GetStyle();
+    Single GetSize();
+    Unit_ GetUnit();
+    Single GetHeight(TGPGraphics* graphics);
+    Single GetHeight(Single dpi);
+    Status GetFamily(TGPFontFamily* family);
+    Status GetLastStatus() { return lastResult; }   // not reset
+    void* Native() const { return nativeFont; }
+
+protected:
+    Status SetStatus(Status status);
+    void* nativeFont = nullptr;
+    Status lastResult = Ok;
+};
+
+class TGPStringFormat : public TGdiplusBase {
+public:
+    explicit TGPStringFormat(Integer formatFlags = 0, Word language = 0);
+    explicit TGPStringFormat(TGPStringFormat* format);
+    ~TGPStringFormat() override;
+
+    // The process's shared generic formats, made on first request (never freed by callers).
+    static TGPStringFormat* GenericDefault();
+    static TGPStringFormat* GenericTypographic();
+
+    std::unique_ptr<TGPStringFormat> Clone();
+    Status SetFormatFlags(Integer flags);
+    Integer GetFormatFlags();
+    Status SetAlignment(StringAlignment align);
+    StringAlignment GetAlignment();
+    Status SetLineAlignment(StringAlignment align);
+    StringAlignment GetLineAlignment();
+    Status SetHotkeyPrefix(HotkeyPrefix hotkeyPrefix);
+    HotkeyPrefix GetHotkeyPrefix();
+    Status SetTrimming(StringTrimming trimming);
+    StringTrimming GetTrimming();
+    Status SetTabStops(Single firstTabOffset, Integer count, const Single* tabStops);
+    Integer GetTabStopCount();
+    Status SetMeasurableCharacterRanges(Integer rangeCount, const TCharacterRange* ranges);
+    Integer GetMeasurableCharacterRangeCount();
+    Status GetLastStatus();
+    void* Native() const { return nativeFormat; }
+
+protected:
+    TGPStringFormat(void* nativeFormat, Status status);
+    Status SetStatus(Status status);
+    void* nativeFormat = nullptr;
+    Status lastError = Ok;
+};
+
+class TGPImage : public TGdiplusBase {
+public:
+    TGPImage(const String& filename, bool useEmbeddedColorManagement = false);
+    TGPImage(IStream* stream, bool useEmbeddedColorManagement = false);
+    TGPImage(void* ANativeImage, Status status);
+    ~TGPImage() override;
+
+    std::unique_ptr<TGPImage> Clone();
+    ImageType GetType();
+    Cardinal GetWidth();
+    Cardinal GetHeight();
+    Single GetHorizontalResolution();
+    Single GetVerticalResolution();
+    Cardinal GetFlags();
+    Integer GetPixelFormat();
+    Status GetPhysicalDimension(TGPSizeF& size);
+    Status GetBounds(TGPRectF& srcRect, Unit_& srcUnit);
+    std::unique_ptr<TGPImage> GetThumbnailImage(Cardinal thumbWidth, Cardinal thumbHeight,
+                                                ImageAbort callback = nullptr, void* callbackData = nullptr);
+    Status RotateFlip(RotateFlipType rotateFlipType);
+    Status Save(IStream* stream, const void* clsidEncoder, const EncoderParameters* encoderParams = nullptr);
+    Status GetLastStatus();
+    void* Native() const { return nativeImage; }
+
+protected:
+    TGPImage() = default;
+    Status SetStatus(Status status);
+    void* nativeImage = nullptr;
+    Status lastResult = Ok;
+};
+
+class TGPBitmap : public TGPImage {
+public:
+    TGPBitmap(Integer width, Integer height, Integer stride, Integer format, std::uint8_t* scan0);
+    TGPBitmap(Integer width, Integer height, Integer format = PixelFormat32bppARGB);
+    TGPBitmap(Integer width, Integer height, TGPGraphics* target);
+    TGPBitmap(HBITMAP hbm, HPALETTE hpal);
+    TGPBitmap(IStream* stream, bool useEmbeddedColorManagement);
+    explicit TGPBitmap(void* nativeBitmap);
+
+    std::unique_ptr<TGPBitmap> Clone(Integer x, Integer y, Integer width, Integer height, Integer format);
+    std::unique_ptr<TGPBitmap> Clone(Single x, Single y, Single width, Single height, Integer format);
+    // Locks into the published record; libgdiplus's own bookkeeping stays in the wrapper.
+    Status LockBits(const TGPRect& rect, Cardinal flags, Integer format, BitmapData& lockedBitmapData);
+    Status UnlockBits(BitmapData& lockedBitmapData);
+    Status GetPixel(Integer x, Integer y, ARGB& color);
+    Status SetPixel(Integer x, Integer y, ARGB color);
+    Status SetResolution(Single xdpi, Single ydpi);
+    Status GetHBITMAP(ARGB colorBackground, HBITMAP& hbmReturn);
+
+private:
+    std::uint8_t FLockState[160] = {};
+};
+
+class TGPGraphics : public TGdiplusBase {
+public:
+    TGPGraphics(HDC hdc, Integer Dummy1, Integer Dummy2);
+    TGPGraphics(HDC hdc, void* hdevice);
+    explicit TGPGraphics(TGPImage* image);
+    ~TGPGraphics() override;
+
+    void Flush(FlushIntention intention = FlushIntentionFlush);
+    HDC GetHDC();
+    void ReleaseHDC(HDC hdc);
+    Status SetCompositingMode(CompositingMode compositingMode);
+    CompositingMode GetCompositingMode();
+    Status SetCompositingQuality(Integer compositingQuality);
+    Integer GetCompositingQuality();
+    Status SetTextRenderingHint(TextRenderingHint newMode);
+    TextRenderingHint GetTextRenderingHint();
+    Status SetInterpolationMode(Integer interpolationMode);
+    Integer GetInterpolationMode();
+    Status SetSmoothingMode(Integer smoothingMode);
+    Integer GetSmoothingMode();
+    Status SetPixelOffsetMode(Integer pixelOffsetMode);
+    Integer GetPixelOffsetMode();
+    Status SetTransform(TGPMatrix* matrix);
+    Status ResetTransform();
+    Status MultiplyTransform(TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
+    Status GetTransform(TGPMatrix* matrix);
+    Status SetPageUnit(Unit_ unit);
+    Status SetPageScale(Single scale);
+    Single GetDpiX();
+    Single GetDpiY();
+    Status DrawLine(TGPPen* pen, Single x1, Single y1, Single x2, Single y2);
+    Status DrawLine(TGPPen* pen, const TGPPointF& pt1, const TGPPointF& pt2);
+    Status DrawLines(TGPPen* pen, const TGPPointF* points, Integer count);
+    Status DrawArc(TGPPen* pen, Single x, Single y, Single width, Single height, Single startAngle,
+                   Single sweepAngle);
+    Status DrawBezier(TGPPen* pen, Single x1, Single y1, Single x2, Single y2, Single x3, Single y3, Single x4,
+                      Single y4);
+    Status DrawRectangle(TGPPen* pen, Single x, Single y, Single width, Single height);
+    Status DrawRectangle(TGPPen* pen, const TGPRectF& rect);
+    Status DrawEllipse(TGPPen* pen, Single x, Single y, Single width, Single height);
+    Status DrawPie(TGPPen* pen, Single x, Single y, Single width, Single height, Single startAngle,
+                   Single sweepAngle);
+    Status DrawPolygon(TGPPen* pen, const TGPPointF* points, Integer count);
+    Status DrawPath(TGPPen* pen, TGPGraphicsPath* path);
+    Status DrawCurve(TGPPen* pen, const TGPPointF* points, Integer count);
+    Status Clear(ARGB color);
+    Status FillRectangle(TGPBrush* brush, Single x, Single y, Single width, Single height);
+    Status FillRectangle(TGPBrush* brush, const TGPRectF& rect);
+    Status FillPolygon(TGPBrush* brush, const TGPPointF* points, Integer count, FillMode fillMode = FillModeAlternate);
+    Status FillEllipse(TGPBrush* brush, Single x, Single y, Single width, Single height);
+    Status FillPie(TGPBrush* brush, Single x, Single y, Single width, Single height, Single startAngle,
+                   Single sweepAngle);
+    Status FillPath(TGPBrush* brush, TGPGraphicsPath* path);
+    Status FillRegion(TGPBrush* brush, TGPRegion* region);
+    // The text is copied into a zero-terminated buffer of its own.
+    Status DrawString(const String& string_, TGPFont* font, const TGPRectF& layoutRect, TGPStringFormat* stringFormat,
+                      TGPBrush* brush);
+    Status DrawString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin, TGPBrush* brush);
+    Status MeasureString(const String& string_, Integer length, TGPFont* font, const TGPRectF& layoutRect,
+                         TGPStringFormat* stringFormat, TGPRectF& boundingBox, Integer* codepointsFitted = nullptr,
+                         Integer* linesFilled = nullptr);
+    Status MeasureString(const String& string_, Integer length, TGPFont* font, const TGPSizeF& layoutRectSize,
+                         TGPStringFormat* stringFormat, TGPSizeF& size, Integer* codepointsFitted = nullptr,
+                         Integer* linesFilled = nullptr);
+    Status DrawImage(TGPImage* image, Single x, Single y);
+    Status DrawImage(TGPImage* image, const TGPRectF& rect);
+    Status DrawImage(TGPImage* image, Single x, Single y, Single width, Single height);
+    Status DrawImage(TGPImage* image, const TGPPointF* destPoints, Integer count);
+    Status SetClip(TGPGraphics* g, CombineMode combineMode = CombineModeReplace);
+    Status SetClip(const TGPRectF& rect, CombineMode combineMode = CombineModeReplace);
+    Status SetClip(TGPGraphicsPath* path, CombineMode combineMode = CombineModeReplace);
+    Status SetClip(TGPRegion* region, CombineMode combineMode = CombineModeReplace);
+    Status IntersectClip(const TGPRectF& rect);
+    Status ExcludeClip(const TGPRectF& rect);
+    Status ResetClip();
+    Status TranslateClip(Single dx, Single dy);
+    Status GetClipBounds(TGPRectF& rect);
+    bool IsClipEmpty();
+    bool IsVisible(Single x, Single y);
+    bool IsVisible(Single x, Single y, Single width, Single height);
+    Cardinal Save();
+    Status Restore(Cardinal gstate);
+    Status GetLastStatus();
+    void* Native() const { return nativeGraphics; }
+
+protected:
+    Status SetStatus(Status status);
+    void* nativeGraphics = nullptr;
+    Status lastResult = Ok;
+};
+
+// GDI+ for the process: started once when the program starts (after the table is bound) and
+// shut down once at its end, after the shared generic families and formats are freed.  Nothing
+// happens without the library, nor when this code runs inside another program as a library.
+void StartGdiplus();
+void StopGdiplus();
+void FreeSharedGdiplusObjects();
+bool ModuleIsLibrary();
+void InitializeGxGDIPlusClasses();

@@ -1,0 +1,321 @@
+// The run-time-bound GDI+ wrapper: the drawing surface.
+#include "graphics/GxGDIPlusClasses.h"
+
+#include <vector>
+
+namespace {
+void* NativeOf(TGPPen* pen) { return pen ? pen->Native() : nullptr; }
+void* NativeOf(TGPBrush* brush) { return brush ? brush->Native() : nullptr; }
+void* NativeOf(TGPMatrix* matrix) { return matrix ? matrix->Native() : nullptr; }
+void* NativeOf(TGPFont* font) { return font ? font->Native() : nullptr; }
+void* NativeOf(TGPStringFormat* format) { return format ? format->Native() : nullptr; }
+void* NativeOf(TGPImage* image) { return image ? image->Native() : nullptr; }
+}  // namespace
+
+
+TGPGraphics::TGPGraphics(HDC hdc, Integer, Integer) { lastResult = GdipCall(eGdipCreateFromHDC, hdc, &nativeGraphics); }
+TGPGraphics::TGPGraphics(HDC hdc, void* hdevice)
+{
+    lastResult = GdipCall(eGdipCreateFromHDC2, hdc, hdevice, &nativeGraphics);
+}
+TGPGraphics::TGPGraphics(TGPImage* image)
+{
+    if (image) lastResult = GdipCall(eGdipGetImageGraphicsContext, image->Native(), &nativeGraphics);
+}
+TGPGraphics::~TGPGraphics() { GdipCall(eGdipDeleteGraphics, nativeGraphics); }
+
+void TGPGraphics::Flush(FlushIntention intention) { GdipCall(eGdipFlush, nativeGraphics, intention); }
+HDC TGPGraphics::GetHDC()
+{
+    HDC hdc = nullptr;
+    SetStatus(GdipCall(eGdipGetDC, nativeGraphics, &hdc));
+    return hdc;
+}
+void TGPGraphics::ReleaseHDC(HDC hdc) { SetStatus(GdipCall(eGdipReleaseDC, nativeGraphics, hdc)); }
+
+Status TGPGraphics::SetCompositingMode(CompositingMode compositingMode)
+{
+    return SetStatus(GdipCall(eGdipSetCompositingMode, nativeGraphics, compositingMode));
+}
+CompositingMode TGPGraphics::GetCompositingMode()
+{
+    CompositingMode mode = CompositingModeSourceOver;
+    SetStatus(GdipCall(eGdipGetCompositingMode, nativeGraphics, &mode));
+    return mode;
+}
+Status TGPGraphics::SetCompositingQuality(Integer compositingQuality)
+{
+    return SetStatus(GdipCall(eGdipSetCompositingQuality, nativeGraphics, compositingQuality));
+}
+Integer TGPGraphics::GetCompositingQuality()
+{
+    Integer quality = 0;
+    SetStatus(GdipCall(eGdipGetCompositingQuality, nativeGraphics, &quality));
+    return quality;
+}
+Status TGPGraphics::SetTextRenderingHint(TextRenderingHint newMode)
+{
+    return SetStatus(GdipCall(eGdipSetTextRenderingHint, nativeGraphics, newMode));
+}
+TextRenderingHint TGPGraphics::GetTextRenderingHint()
+{
+    TextRenderingHint hint = TextRenderingHintSystemDefault;
+    SetStatus(GdipCall(eGdipGetTextRenderingHint, nativeGraphics, &hint));
+    return hint;
+}
+Status TGPGraphics::SetInterpolationMode(Integer interpolationMode)
+{
+    return SetStatus(GdipCall(eGdipSetInterpolationMode, nativeGraphics, interpolationMode));
+}
+Integer TGPGraphics::GetInterpolationMode()
+{
+    Integer mode = -1;
+    SetStatus(GdipCall(eGdipGetInterpolationMode, nativeGraphics, &mode));
+    return mode;
+}
+Status TGPGraphics::SetSmoothingMode(Integer smoothingMode)
+{
+    return SetStatus(GdipCall(eGdipSetSmoothingMode, nativeGraphics, smoothingMode));
+}
+Integer TGPGraphics::GetSmoothingMode()
+{
+    Integer mode = -1;
+    SetStatus(GdipCall(eGdipGetSmoothingMode, nativeGraphics, &mode));
+    return mode;
+}
+Status TGPGraphics::SetPixelOffsetMode(Integer pixelOffsetMode)
+{
+    return SetStatus(GdipCall(eGdipSetPixelOffsetMode, nativeGraphics, pixelOffsetMode));
+}
+Integer TGPGraphics::GetPixelOffsetMode()
+{
+    Integer mode = -1;
+    SetStatus(GdipCall(eGdipGetPixelOffsetMode, nativeGraphics, &mode));
+    return mode;
+}
+
+Status TGPGraphics::SetTransform(TGPMatrix* matrix)
+{
+    return SetStatus(GdipCall(eGdipSetWorldTransform, nativeGraphics, NativeOf(matrix)));
+}
+Status TGPGraphics::ResetTransform() { return SetStatus(GdipCall(eGdipResetWorldTransform, nativeGraphics)); }
+Status TGPGraphics::MultiplyTransform(TGPMatrix* matrix, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipMultiplyWorldTransform, nativeGraphics, NativeOf(matrix), order));
+}
+Status TGPGraphics::TranslateTransform(Single dx, Single dy, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipTranslateWorldTransform, nativeGraphics, dx, dy, order));
+}
+Status TGPGraphics::ScaleTransform(Single sx, Single sy, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipScaleWorldTransform, nativeGraphics, sx, sy, order));
+}
+Status TGPGraphics::RotateTransform(Single angle, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipRotateWorldTransform, nativeGraphics, angle, order));
+}
+Status TGPGraphics::GetTransform(TGPMatrix* matrix)
+{
+    return SetStatus(GdipCall(eGdipGetWorldTransform, nativeGraphics, NativeOf(matrix)));
+}
+Status TGPGraphics::SetPageUnit(Unit_ unit) { return SetStatus(GdipCall(eGdipSetPageUnit, nativeGraphics, unit)); }
+Status TGPGraphics::SetPageScale(Single scale) { return SetStatus(GdipCall(eGdipSetPageScale, nativeGraphics, scale)); }
+Single TGPGraphics::GetDpiX()
+{
+    Single dpi = 0;
+    SetStatus(GdipCall(eGdipGetDpiX, nativeGraphics, &dpi));
+    return dpi;
+}
+Single TGPGraphics::GetDpiY()
+{
+    Single dpi = 0;
+    SetStatus(GdipCall(eGdipGetDpiY, nativeGraphics, &dpi));
+    return dpi;
+}
+
+Status TGPGraphics::DrawLine(TGPPen* pen, Single x1, Single y1, Single x2, Single y2)
+{
+    return SetStatus(GdipCall(eGdipDrawLine, nativeGraphics, NativeOf(pen), x1, y1, x2, y2));
+}
+Status TGPGraphics::DrawLine(TGPPen* pen, const TGPPointF& pt1, const TGPPointF& pt2)
+{
+    return DrawLine(pen, pt1.X, pt1.Y, pt2.X, pt2.Y);
+}
+Status TGPGraphics::DrawLines(TGPPen* pen, const TGPPointF* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawLines, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::DrawArc(TGPPen* pen, Single x, Single y, Single width, Single height, Single startAngle,
+                            Single sweepAngle)
+{
+    return SetStatus(GdipCall(eGdipDrawArc, nativeGraphics, NativeOf(pen), x, y, width, height, startAngle, sweepAngle));
+}
+Status TGPGraphics::DrawBezier(TGPPen* pen, Single x1, Single y1, Single x2, Single y2, Single x3, Single y3, Single x4,
+                               Single y4)
+{
+    return SetStatus(GdipCall(eGdipDrawBezier, nativeGraphics, NativeOf(pen), x1, y1, x2, y2, x3, y3, x4, y4));
+}
+Status TGPGraphics::DrawRectangle(TGPPen* pen, Single x, Single y, Single width, Single height)
+{
+    return SetStatus(GdipCall(eGdipDrawRectangle, nativeGraphics, NativeOf(pen), x, y, width, height));
+}
+Status TGPGraphics::DrawRectangle(TGPPen* pen, const TGPRectF& rect)
+{
+    return DrawRectangle(pen, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::DrawEllipse(TGPPen* pen, Single x, Single y, Single width, Single height)
+{
+    return SetStatus(GdipCall(eGdipDrawEllipse, nativeGraphics, NativeOf(pen), x, y, width, height));
+}
+Status TGPGraphics::DrawPie(TGPPen* pen, Single x, Single y, Single width, Single height, Single startAngle,
+                            Single sweepAngle)
+{
+    return SetStatus(GdipCall(eGdipDrawPie, nativeGraphics, NativeOf(pen), x, y, width, height, startAngle, sweepAngle));
+}
+Status TGPGraphics::DrawPolygon(TGPPen* pen, const TGPPointF* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawPolygon, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::DrawPath(TGPPen* pen, TGPGraphicsPath* path)
+{
+    return SetStatus(GdipCall(eGdipDrawPath, nativeGraphics, NativeOf(pen), path ? path->Native() : nullptr));
+}
+Status TGPGraphics::DrawCurve(TGPPen* pen, const TGPPointF* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawCurve, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::Clear(ARGB color) { return SetStatus(GdipCall(eGdipGraphicsClear, nativeGraphics, color)); }
+Status TGPGraphics::FillRectangle(TGPBrush* brush, Single x, Single y, Single width, Single height)
+{
+    return SetStatus(GdipCall(eGdipFillRectangle, nativeGraphics, NativeOf(brush), x, y, width, height));
+}
+Status TGPGraphics::FillRectangle(TGPBrush* brush, const TGPRectF& rect)
+{
+    return FillRectangle(brush, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::FillPolygon(TGPBrush* brush, const TGPPointF* points, Integer count, FillMode fillMode)
+{
+    return SetStatus(GdipCall(eGdipFillPolygon, nativeGraphics, NativeOf(brush), points, count, fillMode));
+}
+Status TGPGraphics::FillEllipse(TGPBrush* brush, Single x, Single y, Single width, Single height)
+{
+    return SetStatus(GdipCall(eGdipFillEllipse, nativeGraphics, NativeOf(brush), x, y, width, height));
+}
+Status TGPGraphics::FillPie(TGPBrush* brush, Single x, Single y, Single width, Single height, Single startAngle,
+                            Single sweepAngle)
+{
+    return SetStatus(GdipCall(eGdipFillPie, nativeGraphics, NativeOf(brush), x, y, width, height, startAngle, sweepAngle));
+}
+Status TGPGraphics::FillPath(TGPBrush* brush, TGPGraphicsPath* path)
+{
+    return SetStatus(GdipCall(eGdipFillPath, nativeGraphics, NativeOf(brush), path ? path->Native() : nullptr));
+}
+Status TGPGraphics::FillRegion(TGPBrush* brush, TGPRegion* region)
+{
+    return SetStatus(GdipCall(eGdipFillRegion, nativeGraphics, NativeOf(brush), region ? region->Native() : nullptr));
+}
+
+Status TGPGraphics::DrawString(const String& string_, TGPFont* font, const TGPRectF& layoutRect,
+                               TGPStringFormat* stringFormat, TGPBrush* brush)
+{
+    Integer length = string_.Length();
+    std::vector<char16_t> copy(static_cast<size_t>(length) + 1, u'\0');
+    std::copy(string_.c_str(), string_.c_str() + length, copy.begin());
+    return SetStatus(GdipCall(eGdipDrawString, nativeGraphics, static_cast<const char16_t*>(copy.data()), length,
+                              NativeOf(font), &layoutRect, NativeOf(stringFormat), NativeOf(brush)));
+}
+Status TGPGraphics::DrawString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin,
+                               TGPBrush* brush)
+{
+    TGPRectF layout{origin.X, origin.Y, 0, 0};
+    return SetStatus(GdipCall(eGdipDrawString, nativeGraphics, string_.c_str(), length, NativeOf(font), &layout,
+                              static_cast<void*>(nullptr), NativeOf(brush)));
+}
+Status TGPGraphics::MeasureString(const String& string_, Integer length, TGPFont* font, const TGPRectF& layoutRect,
+                                  TGPStringFormat* stringFormat, TGPRectF& boundingBox, Integer* codepointsFitted,
+                                  Integer* linesFilled)
+{
+    return SetStatus(GdipCall(eGdipMeasureString, nativeGraphics, string_.c_str(), length, NativeOf(font), &layoutRect,
+                              NativeOf(stringFormat), &boundingBox, codepointsFitted, linesFilled));
+}
+Status TGPGraphics::MeasureString(const String& string_, Integer length, TGPFont* font, const TGPSizeF& layoutRectSize,
+                                  TGPStringFormat* stringFormat, TGPSizeF& size, Integer* codepointsFitted,
+                                  Integer* linesFilled)
+{
+    TGPRectF layout{0, 0, layoutRectSize.Width, layoutRectSize.Height};
+    TGPRectF box;
+    Status status = SetStatus(GdipCall(eGdipMeasureString, nativeGraphics, string_.c_str(), length, NativeOf(font),
+                                       &layout, NativeOf(stringFormat), &box, codepointsFitted, linesFilled));
+    if (status == Ok) size = {box.Width, box.Height};
+    return status;
+}
+
+Status TGPGraphics::DrawImage(TGPImage* image, Single x, Single y)
+{
+    return SetStatus(GdipCall(eGdipDrawImage, nativeGraphics, NativeOf(image), x, y));
+}
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPRectF& rect)
+{
+    return DrawImage(image, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::DrawImage(TGPImage* image, Single x, Single y, Single width, Single height)
+{
+    return SetStatus(GdipCall(eGdipDrawImageRect, nativeGraphics, NativeOf(image), x, y, width, height));
+}
+// Three points give a parallelogram, four GDI+'s own choice; anything else is refused.
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPPointF* destPoints, Integer count)
+{
+    if ((count != 3 && count != 4) || !destPoints) return SetStatus(InvalidParameter);
+    return SetStatus(GdipCall(eGdipDrawImagePoints, nativeGraphics, NativeOf(image), destPoints, count));
+}
+
+Status TGPGraphics::SetClip(TGPGraphics* g, CombineMode combineMode)
+{
+    return SetStatus(GdipCall(eGdipSetClipGraphics, nativeGraphics, g ? g->nativeGraphics : nullptr, combineMode));
+}
+Status TGPGraphics::SetClip(const TGPRectF& rect, CombineMode combineMode)
+{
+    return SetStatus(GdipCall(eGdipSetClipRect, nativeGraphics, rect.X, rect.Y, rect.Width, rect.Height, combineMode));
+}
+Status TGPGraphics::SetClip(TGPGraphicsPath* path, CombineMode combineMode)
+{
+    return SetStatus(GdipCall(eGdipSetClipPath, nativeGraphics, path ? path->Native() : nullptr, combineMode));
+}
+Status TGPGraphics::SetClip(TGPRegion* region, CombineMode combineMode)
+{
+    return SetStatus(GdipCall(eGdipSetClipRegion, nativeGraphics, region ? region->Native() : nullptr, combineMode));
+}
+Status TGPGraphics::IntersectClip(const TGPRectF& rect) { return SetClip(rect, CombineModeIntersect); }
+Status TGPGraphics::ExcludeClip(const TGPRectF& rect) { return SetClip(rect, CombineModeExclude); }
+Status TGPGraphics::ResetClip() { return SetStatus(GdipCall(eGdipResetClip, nativeGraphics)); }
+Status TGPGraphics::TranslateClip(Single dx, Single dy)
+{
+    return SetStatus(GdipCall(eGdipTranslateClip, nativeGraphics, dx, dy));
+}
+Status TGPGraphics::GetClipBounds(TGPRectF& rect) { return SetStatus(GdipCall(eGdipGetClipBounds, nativeGraphics, &rect)); }
+bool TGPGraphics::IsClipEmpty()
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipIsClipEmpty, nativeGraphics, &result));
+    return result != 0;
+}
+bool TGPGraphics::IsVisible(Single x, Single y)
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipIsVisiblePoint, nativeGraphics, x, y, &result));
+    return result != 0;
+}
+bool TGPGraphics::IsVisible(Single x, Single y, Single width, Single height)
+{
+    int result = -1;
+    SetStatus(GdipCall(eGdipIsVisibleRect, nativeGraphics, x, y, width, height, &result));
+    return result != 0;
+}
+Cardinal TGPGraphics::Save()
+{
+    Cardinal state = 0;
+    if (SetStatus(GdipCall(eGdipSaveGraphics, nativeGraphics, &state)) != Ok) return 0;
+    return state;
+}
+Status TGPGraphics::Restore(Cardinal gstate) { return SetStatus(GdipCall(eGdipRestoreGraphics, nativeGraphics, gstate)); }

@@ -1,0 +1,472 @@
+// The run-time-bound GDI+ wrapper: font families, fonts, string formats, images and bitmaps, and
+// the shared generic families and formats that the process frees before GDI+ stops.
+#include "graphics/GxGDIPlusClasses.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+// The five shared objects, in the order they are freed.
+TGPFontFamily* SharedSansSerif = nullptr;
+TGPFontFamily* SharedSerif = nullptr;
+TGPFontFamily* SharedMonospace = nullptr;
+TGPStringFormat* SharedTypographic = nullptr;
+TGPStringFormat* SharedDefault = nullptr;
+}  // namespace
+
+void FreeSharedGdiplusObjects()
+{
+    for (TGPFontFamily** family : {&SharedSansSerif, &SharedSerif, &SharedMonospace}) {
+        delete *family;
+        *family = nullptr;
+    }
+    for (TGPStringFormat** format : {&SharedTypographic, &SharedDefault}) {
+        delete *format;
+        *format = nullptr;
+    }
+}
+
+// ---- Font families
+
+TGPFontFamily::TGPFontFamily() = default;
+TGPFontFamily::TGPFontFamily(const String& name, TGPFontCollection* fontCollection)
+{
+    lastResult = GdipCall(eGdipCreateFontFamilyFromName, name.c_str(),
+                          fontCollection ? fontCollection->Native() : nullptr, &nativeFamily);
+}
+TGPFontFamily::TGPFontFamily(void* nativeOrig, Status status) : nativeFamily(nativeOrig), lastResult(status) {}
+TGPFontFamily::~TGPFontFamily() { GdipCall(eGdipDeleteFontFamily, nativeFamily); }
+
+namespace {
+TGPFontFamily* Generic(TGPFontFamily*& shared, TGdiplusEntry getter)
+{
+    if (!shared) {
+        void* handle = nullptr;
+        Status status = GdipCall(getter, &handle);
+        shared = new TGPFontFamily(handle, status);
+    }
+    return shared;
+}
+}  // namespace
+
+TGPFontFamily* TGPFontFamily::GenericSansSerif() { return Generic(SharedSansSerif, eGdipGetGenericFontFamilySansSerif); }
+TGPFontFamily* TGPFontFamily::GenericSerif() { return Generic(SharedSerif, eGdipGetGenericFontFamilySerif); }
+TGPFontFamily* TGPFontFamily::GenericMonospace() { return Generic(SharedMonospace, eGdipGetGenericFontFamilyMonospace); }
+
+// GDI+ fills 32 wide characters; the name ends at the first zero.
+Status TGPFontFamily::GetFamilyName(String& name, Word language)
+{
+    name = String();
+    char16_t buffer[33] = {};
+    Status status = SetStatus(GdipCall(eGdipGetFamilyName, nativeFamily, &buffer[0], language));
+    name = String(std::u16string(buffer, std::find(buffer, buffer + 32, u'\0')));
+    return status;
+}
+std::unique_ptr<TGPFontFamily> TGPFontFamily::Clone()
+{
+    void* copy = nullptr;
+    SetStatus(GdipCall(eGdipCloneFontFamily, nativeFamily, &copy));
+    return std::make_unique<TGPFontFamily>(copy, lastResult);
+}
+bool TGPFontFamily::IsStyleAvailable(Integer style)
+{
+    int result = 0;
+    return SetStatus(GdipCall(eGdipIsStyleAvailable, nativeFamily, style, &result)) == Ok && result != 0;
+}
+Word TGPFontFamily::GetEmHeight(Integer style)
+{
+    Word value = 0;
+    SetStatus(GdipCall(eGdipGetEmHeight, nativeFamily, style, &value));
+    return value;
+}
+Word TGPFontFamily::GetCellAscent(Integer style)
+{
+    Word value = 0;
+    SetStatus(GdipCall(eGdipGetCellAscent, nativeFamily, style, &value));
+    return value;
+}
+Word TGPFontFamily::GetCellDescent(Integer style)
+{
+    Word value = 0;
+    SetStatus(GdipCall(eGdipGetCellDescent, nativeFamily, style, &value));
+    return value;
+}
+Word TGPFontFamily::GetLineSpacing(Integer style)
+{
+    Word value = 0;
+    SetStatus(GdipCall(eGdipGetLineSpacing, nativeFamily, style, &value));
+    return value;
+}
+
+Integer TGPFontCollection::GetFamilyCount()
+{
+    Integer count = 0;
+    lastResult = GdipCall(eGdipGetFontCollectionFamilyCount, nativeFontCollection, &count);
+    return count;
+}
+
+// ---- Fonts
+
+TGPFont::TGPFont(HDC hdc) { lastResult = GdipCall(eGdipCreateFontFromDC, hdc, &nativeFont); }
+TGPFont::TGPFont(HDC hdc, const LOGFONTA* logfont)
+{
+    lastResult = logfont ? GdipCall(eGdipCreateFontFromLogfontA, hdc, logfont, &nativeFont)
+                         : GdipCall(eGdipCreateFontFromDC, hdc, &nativeFont);
+}
+TGPFont::TGPFont(HDC hdc, const LOGFONTW* logfont)
+{
+    lastResult = logfont ? GdipCall(eGdipCreateFontFromLogfontW, hdc, logfont, &nativeFont)
+                         : GdipCall(eGdipCreateFontFromDC, hdc, &nativeFont);
+}
+TGPFont::TGPFont(TGPFontFamily* family, Single emSize, Integer style, Unit_ unit)
+{
+    lastResult = GdipCall(eGdipCreateFont, family ? family->nativeFamily : nullptr, emSize, style, unit, &nativeFont);
+}
+
+TGPFont::TGPFont(const String& familyName, Single emSize, Integer style, Unit_ unit, TGPFontCollection* fontCollection)
+{
+    std::unique_ptr<TGPFontFamily> family(new TGPFontFamily(familyName, fontCollection));
+    lastResult = family->GetLastStatus();
+    void* familyHandle = family->nativeFamily;
+    if (lastResult != Ok) {
+        familyHandle = TGPFontFamily::GenericSansSerif()->nativeFamily;
+        lastResult = TGPFontFamily::GenericSansSerif()->lastResult;
+        if (lastResult != Ok) return;
+    }
+    lastResult = GdipCall(eGdipCreateFont, familyHandle, emSize, style, unit, &nativeFont);
+    if (lastResult != Ok) {
+        lastResult = TGPFontFamily::GenericSansSerif()->lastResult;
+        if (lastResult == Ok)
+            lastResult = GdipCall(eGdipCreateFont, TGPFontFamily::GenericSansSerif()->nativeFamily, emSize, style, unit,
+                                  &nativeFont);
+    }
+}
+TGPFont::TGPFont(void* font, Status status) : nativeFont(font), lastResult(status) {}
+TGPFont::~TGPFont() { GdipCall(eGdipDeleteFont, nativeFont); }
+
+std::unique_ptr<TGPFont> TGPFont::Clone()
+{
+    void* copy = nullptr;
+    SetStatus(GdipCall(eGdipCloneFont, nativeFont, &copy));
+    return std::make_unique<TGPFont>(copy, lastResult);
+}
+Status TGPFont::GetLogFontW(TGPGraphics* g, LOGFONTW& logfontW)
+{
+    return SetStatus(GdipCall(eGdipGetLogFontW, nativeFont, g ? g->Native() : nullptr, &logfontW));
+}
+Integer TGPFont::GetStyle()
+{
+    Integer style = 0;
+    SetStatus(GdipCall(eGdipGetFontStyle, nativeFont, &style));
+    return style;
+}
+Single TGPFont::GetSize()
+{
+    Single size = 0;
+    SetStatus(GdipCall(eGdipGetFontSize, nativeFont, &size));
+    return size;
+}
+Unit_ TGPFont::GetUnit()
+{
+    Unit_ unit = UnitWorld;
+    SetStatus(GdipCall(eGdipGetFontUnit, nativeFont, &unit));
+    return unit;
+}
+Single TGPFont::GetHeight(TGPGraphics* graphics)
+{
+    Single height = 0;
+    SetStatus(GdipCall(eGdipGetFontHeight, nativeFont, graphics ? graphics->Native() : nullptr, &height));
+    return height;
+}
+Single TGPFont::GetHeight(Single dpi)
+{
+    Single height = 0;
+    SetStatus(GdipCall(eGdipGetFontHeightGivenDPI, nativeFont, dpi, &height));
+    return height;
+}
+Status TGPFont::GetFamily(TGPFontFamily* family)
+{
+    if (!family) return SetStatus(InvalidParameter);
+    void* handle = nullptr;
+    Status status = GdipCall(eGdipGetFamily, nativeFont, &handle);
+    family->nativeFamily = handle;
+    family->SetStatus(status);
+    return SetStatus(status);
+}
+
+// ---- String formats
+
+TGPStringFormat::TGPStringFormat(Integer formatFlags, Word language)
+{
+    lastError = GdipCall(eGdipCreateStringFormat, formatFlags, language, &nativeFormat);
+}
+TGPStringFormat::TGPStringFormat(TGPStringFormat* format)
+{
+    lastError = GdipCall(eGdipCloneStringFormat, format ? format->nativeFormat : nullptr, &nativeFormat);
+}
+TGPStringFormat::TGPStringFormat(void* native, Status status) : nativeFormat(native), lastError(status) {}
+TGPStringFormat::~TGPStringFormat() { GdipCall(eGdipDeleteStringFormat, nativeFormat); }
+
+TGPStringFormat* TGPStringFormat::GenericDefault()
+{
+    if (!SharedDefault) {
+        void* handle = nullptr;
+        Status status = GdipCall(eGdipStringFormatGetGenericDefault, &handle);
+        SharedDefault = new TGPStringFormat(handle, status);
+    }
+    return SharedDefault;
+}
+TGPStringFormat* TGPStringFormat::GenericTypographic()
+{
+    if (!SharedTypographic) {
+        void* handle = nullptr;
+        Status status = GdipCall(eGdipStringFormatGetGenericTypographic, &handle);
+        SharedTypographic = new TGPStringFormat(handle, status);
+    }
+    return SharedTypographic;
+}
+
+std::unique_ptr<TGPStringFormat> TGPStringFormat::Clone()
+{
+    void* copy = nullptr;
+    lastError = GdipCall(eGdipCloneStringFormat, nativeFormat, &copy);
+    if (lastError != Ok) return nullptr;
+    return std::unique_ptr<TGPStringFormat>(new TGPStringFormat(copy, Ok));
+}
+Status TGPStringFormat::SetFormatFlags(Integer flags) { return SetStatus(GdipCall(eGdipSetStringFormatFlags, nativeFormat, flags)); }
+Integer TGPStringFormat::GetFormatFlags()
+{
+    Integer flags = 0;
+    SetStatus(GdipCall(eGdipGetStringFormatFlags, nativeFormat, &flags));
+    return flags;
+}
+Status TGPStringFormat::SetAlignment(StringAlignment align)
+{
+    return SetStatus(GdipCall(eGdipSetStringFormatAlign, nativeFormat, align));
+}
+StringAlignment TGPStringFormat::GetAlignment()
+{
+    StringAlignment align = StringAlignmentNear;
+    SetStatus(GdipCall(eGdipGetStringFormatAlign, nativeFormat, &align));
+    return align;
+}
+Status TGPStringFormat::SetLineAlignment(StringAlignment align)
+{
+    return SetStatus(GdipCall(eGdipSetStringFormatLineAlign, nativeFormat, align));
+}
+StringAlignment TGPStringFormat::GetLineAlignment()
+{
+    StringAlignment align = StringAlignmentNear;
+    SetStatus(GdipCall(eGdipGetStringFormatLineAlign, nativeFormat, &align));
+    return align;
+}
+Status TGPStringFormat::SetHotkeyPrefix(HotkeyPrefix hotkeyPrefix)
+{
+    return SetStatus(GdipCall(eGdipSetStringFormatHotkeyPrefix, nativeFormat, hotkeyPrefix));
+}
+HotkeyPrefix TGPStringFormat::GetHotkeyPrefix()
+{
+    HotkeyPrefix prefix = HotkeyPrefixNone;
+    SetStatus(GdipCall(eGdipGetStringFormatHotkeyPrefix, nativeFormat, &prefix));
+    return prefix;
+}
+Status TGPStringFormat::SetTrimming(StringTrimming trimming)
+{
+    return SetStatus(GdipCall(eGdipSetStringFormatTrimming, nativeFormat, trimming));
+}
+StringTrimming TGPStringFormat::GetTrimming()
+{
+    StringTrimming trimming = StringTrimmingNone;
+    SetStatus(GdipCall(eGdipGetStringFormatTrimming, nativeFormat, &trimming));
+    return trimming;
+}
+Status TGPStringFormat::SetTabStops(Single firstTabOffset, Integer count, const Single* tabStops)
+{
+    return SetStatus(GdipCall(eGdipSetStringFormatTabStops, nativeFormat, firstTabOffset, count, tabStops));
+}
+Integer TGPStringFormat::GetTabStopCount()
+{
+    Integer count = 0;
+    SetStatus(GdipCall(eGdipGetStringFormatTabStopCount, nativeFormat, &count));
+    return count;
+}
+Status TGPStringFormat::SetMeasurableCharacterRanges(Integer rangeCount, const TCharacterRange* ranges)
+{
+    return SetStatus(GdipCall(eGdipSetStringFormatMeasurableCharacterRanges, nativeFormat, rangeCount, ranges));
+}
+Integer TGPStringFormat::GetMeasurableCharacterRangeCount()
+{
+    Integer count = 0;
+    SetStatus(GdipCall(eGdipGetStringFormatMeasurableCharacterRangeCount, nativeFormat, &count));
+    return count;
+}
+
+// ---- Images
+
+TGPImage::TGPImage(const String& filename, bool useEmbeddedColorManagement)
+{
+    lastResult = GdipCall(useEmbeddedColorManagement ? eGdipLoadImageFromFileICM : eGdipLoadImageFromFile,
+                          filename.c_str(), &nativeImage);
+}
+TGPImage::TGPImage(IStream* stream, bool useEmbeddedColorManagement)
+{
+    lastResult = GdipCall(useEmbeddedColorManagement ? eGdipLoadImageFromStreamICM : eGdipLoadImageFromStream, stream,
+                          &nativeImage);
+}
+TGPImage::TGPImage(void* ANativeImage, Status status) : nativeImage(ANativeImage), lastResult(status) {}
+TGPImage::~TGPImage() { GdipCall(eGdipDisposeImage, nativeImage); }
+
+std::unique_ptr<TGPImage> TGPImage::Clone()
+{
+    void* copy = nullptr;
+    SetStatus(GdipCall(eGdipCloneImage, nativeImage, &copy));
+    return std::make_unique<TGPImage>(copy, lastResult);
+}
+ImageType TGPImage::GetType()
+{
+    ImageType type = ImageTypeUnknown;
+    SetStatus(GdipCall(eGdipGetImageType, nativeImage, &type));
+    return type;
+}
+Cardinal TGPImage::GetWidth()
+{
+    Cardinal width = 0;
+    SetStatus(GdipCall(eGdipGetImageWidth, nativeImage, &width));
+    return width;
+}
+Cardinal TGPImage::GetHeight()
+{
+    Cardinal height = 0;
+    SetStatus(GdipCall(eGdipGetImageHeight, nativeImage, &height));
+    return height;
+}
+Single TGPImage::GetHorizontalResolution()
+{
+    Single dpi = 0;
+    SetStatus(GdipCall(eGdipGetImageHorizontalResolution, nativeImage, &dpi));
+    return dpi;
+}
+Single TGPImage::GetVerticalResolution()
+{
+    Single dpi = 0;
+    SetStatus(GdipCall(eGdipGetImageVerticalResolution, nativeImage, &dpi));
+    return dpi;
+}
+Cardinal TGPImage::GetFlags()
+{
+    Cardinal flags = 0;
+    SetStatus(GdipCall(eGdipGetImageFlags, nativeImage, &flags));
+    return flags;
+}
+Integer TGPImage::GetPixelFormat()
+{
+    Integer format = 0;
+    SetStatus(GdipCall(eGdipGetImagePixelFormat, nativeImage, &format));
+    return format;
+}
+Status TGPImage::GetPhysicalDimension(TGPSizeF& size)
+{
+    Single width = 0, height = 0;
+    Status status = SetStatus(GdipCall(eGdipGetImageDimension, nativeImage, &width, &height));
+    size = {width, height};
+    return status;
+}
+Status TGPImage::GetBounds(TGPRectF& srcRect, Unit_& srcUnit)
+{
+    srcUnit = UnitWorld;
+    return SetStatus(GdipCall(eGdipGetImageBounds, nativeImage, &srcRect, &srcUnit));
+}
+std::unique_ptr<TGPImage> TGPImage::GetThumbnailImage(Cardinal thumbWidth, Cardinal thumbHeight, ImageAbort callback,
+                                                      void* callbackData)
+{
+    void* thumb = nullptr;
+    SetStatus(GdipCall(eGdipGetImageThumbnail, nativeImage, thumbWidth, thumbHeight, &thumb, callback, callbackData));
+    return std::make_unique<TGPImage>(thumb, lastResult);
+}
+Status TGPImage::RotateFlip(RotateFlipType rotateFlipType)
+{
+    return SetStatus(GdipCall(eGdipImageRotateFlip, nativeImage, rotateFlipType));
+}
+Status TGPImage::Save(IStream* stream, const void* clsidEncoder, const EncoderParameters* encoderParams)
+{
+    return SetStatus(GdipCall(eGdipSaveImageToStream, nativeImage, stream, clsidEncoder, encoderParams));
+}
+
+// ---- Bitmaps
+
+TGPBitmap::TGPBitmap(Integer width, Integer height, Integer stride, Integer format, std::uint8_t* scan0)
+{
+    lastResult = GdipCall(eGdipCreateBitmapFromScan0, width, height, stride, format, scan0, &nativeImage);
+}
+TGPBitmap::TGPBitmap(Integer width, Integer height, Integer format)
+{
+    lastResult = GdipCall(eGdipCreateBitmapFromScan0, width, height, 0, format, static_cast<std::uint8_t*>(nullptr),
+                          &nativeImage);
+}
+TGPBitmap::TGPBitmap(Integer width, Integer height, TGPGraphics* target)
+{
+    lastResult = GdipCall(eGdipCreateBitmapFromGraphics, width, height, target ? target->Native() : nullptr,
+                          &nativeImage);
+}
+TGPBitmap::TGPBitmap(HBITMAP hbm, HPALETTE hpal)
+{
+    lastResult = GdipCall(eGdipCreateBitmapFromHBITMAP, hbm, hpal, &nativeImage);
+}
+TGPBitmap::TGPBitmap(IStream* stream, bool useEmbeddedColorManagement)
+{
+    lastResult = GdipCall(useEmbeddedColorManagement ? eGdipCreateBitmapFromStreamICM : eGdipCreateBitmapFromStream,
+                          stream, &nativeImage);
+}
+TGPBitmap::TGPBitmap(void* nativeBitmap) { nativeImage = nativeBitmap; }
+
+std::unique_ptr<TGPBitmap> TGPBitmap::Clone(Integer x, Integer y, Integer width, Integer height, Integer format)
+{
+    void* copy = nullptr;
+    lastResult = GdipCall(eGdipCloneBitmapAreaI, x, y, width, height, format, nativeImage, &copy);
+    if (lastResult != Ok) return nullptr;
+    return std::make_unique<TGPBitmap>(copy);
+}
+std::unique_ptr<TGPBitmap> TGPBitmap::Clone(Single x, Single y, Single width, Single height, Integer format)
+{
+    void* copy = nullptr;
+    SetStatus(GdipCall(eGdipCloneBitmapArea, x, y, width, height, format, nativeImage, &copy));
+    if (lastResult != Ok) {
+        if (copy) GdipCall(eGdipDisposeImage, copy);
+        return nullptr;
+    }
+    return std::make_unique<TGPBitmap>(copy);
+}
+
+// libgdiplus keeps more than the published record of a lock: the whole of it stays here and
+// the caller gets the published part.
+Status TGPBitmap::LockBits(const TGPRect& rect, Cardinal flags, Integer format, BitmapData& lockedBitmapData)
+{
+    std::memset(FLockState, 0, sizeof FLockState);
+    std::memcpy(FLockState, &lockedBitmapData, sizeof lockedBitmapData);
+    Status status = SetStatus(GdipCall(eGdipBitmapLockBits, nativeImage, &rect, flags, format,
+                                       static_cast<void*>(FLockState)));
+    std::memcpy(&lockedBitmapData, FLockState, sizeof lockedBitmapData);
+    return status;
+}
+Status TGPBitmap::UnlockBits(BitmapData& lockedBitmapData)
+{
+    std::memcpy(FLockState, &lockedBitmapData, sizeof lockedBitmapData);
+    return SetStatus(GdipCall(eGdipBitmapUnlockBits, nativeImage, static_cast<void*>(FLockState)));
+}
+Status TGPBitmap::GetPixel(Integer x, Integer y, ARGB& color)
+{
+    color = 0;
+    return SetStatus(GdipCall(eGdipBitmapGetPixel, nativeImage, x, y, &color));
+}
+Status TGPBitmap::SetPixel(Integer x, Integer y, ARGB color)
+{
+    return SetStatus(GdipCall(eGdipBitmapSetPixel, nativeImage, x, y, color));
+}
+Status TGPBitmap::SetResolution(Single xdpi, Single ydpi)
+{
+    return SetStatus(GdipCall(eGdipBitmapSetResolution, nativeImage, xdpi, ydpi));
+}
+Status TGPBitmap::GetHBITMAP(ARGB colorBackground, HBITMAP& hbmReturn)
+{
+    return SetStatus(GdipCall(eGdipCreateHBITMAPFromBitmap, nativeImage, &hbmReturn, colorBackground));
+}
