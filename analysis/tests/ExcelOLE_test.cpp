@@ -378,3 +378,121 @@ TEST(ExcelOLETests, DamToolWritesTheWorkbooksOfAModelFile)
     EXPECT_NE(std::system((std::string(DAMTOOL) + " workbook '" + dam + "' input '" + blocked + "' 2>/dev/null").c_str()), 0);
     EXPECT_FALSE(std::filesystem::exists(folder / "no"));
 }
+
+TEST(ExcelOLETests, InputWorkbookListsDrainEfficiencyTwoJointsARowAndDropsTheUnusedBlocks)
+{
+    // Four lift joints, only the base material, one mass, one force, drains with the drain
+    // formula; no post-tensioning, seismic or cracking input.
+    TempFolder folder;
+    TParametres m = MakeModel(TriangleSection(), {{104, 0}, {108, 0}, {112, 0}, {116, 0}});
+    SizeCracks(m.Cracks, 4);
+    SizeJointMaterials(m.JointMaterials, 0);
+    m.DrainEfficiency.Joint.SetLength(5);
+    for (int j = 0; j <= 4; ++j) m.DrainEfficiency.Joint[j] = 0.5 + j / 10.0;
+    m.NMasses = 1;
+    m.Masses.Elem.SetLength(1);
+    m.Masses.Elem[0] = {4, 118, 30, 40};
+    m.NForces = m.Force.count = 1;
+    m.Force.Elem.SetLength(1);
+    m.Force.Elem[0] = {6, 117, 50, 60};
+    m.Drain = m.DrainEfficiency.Activated = true;
+    m.Drainage.Code = cCDSA;
+    m.Drainage.Alternative = 2;
+    m.Drainage.K2 = 0.25;
+    const TXlsxReadBack back = Export(m, caGeometry, folder);
+    ASSERT_TRUE(back.Read);
+    EXPECT_EQ(back["E12"], "s:Base joint");
+    // Joints on rows 18 to 22, cracks on 28 to 32, the one mass on 38.
+    EXPECT_CELL_NUMBER(back, "G21", 116);
+    EXPECT_EQ(back["E22"], "s:Base");
+    EXPECT_CELL_NUMBER(back, "E31", 4);
+    EXPECT_EQ(back["E32"], "s:Base");
+    EXPECT_CELL_NUMBER(back, "F38", 118);
+    EXPECT_CELL_NUMBER(back, "I38", 40);
+    EXPECT_EQ(back["E39"], "");
+    // The right part from row 42: drainage with the guideline constant, the drain-efficiency
+    // table on three rows (joints 1 and 2, 3 and 4, then the base alone), the one force.
+    EXPECT_EQ(back["H51"], "s:From the drain diameter and spacing");
+    EXPECT_EQ(back["H53"], "s:CDSA 1995- Alternative 2");
+    EXPECT_EQ(back["H54"], "s:K2 = 0.250");
+    const struct {
+        const char* cell;
+        double value;
+    } efficiencies[] = {{"E62", 1}, {"F62", 104}, {"G62", 0.6}, {"J62", 2}, {"K62", 108}, {"L62", 0.7},
+                        {"E63", 3}, {"F63", 112}, {"G63", 0.8}, {"J63", 4}, {"K63", 116}, {"L63", 0.9},
+                        {"F64", 100}, {"G64", 0.5}};
+    for (const auto& e : efficiencies) EXPECT_CELL_NUMBER(back, e.cell, e.value);
+    EXPECT_EQ(back["E64"], "s:Base");
+    EXPECT_EQ(back["J64"], "");
+    EXPECT_TRUE(back.Merges.count("G63:H63") && back.Merges.count("L63:M63"));
+    EXPECT_CELL_NUMBER(back, "E70", 1);
+    EXPECT_CELL_NUMBER(back, "F70", 117);
+    EXPECT_CELL_NUMBER(back, "L70", 60);
+    ExpectNothingBeyond(back, 70, 13);
+}
+
+TEST(ExcelOLETests, LoadsWorkbookOfADamWithoutLiftJointsKeepsTheBaseRowOfEveryTable)
+{
+    TempFolder folder;
+    TParametres m = MakeModel(TriangleSection());
+    m.JointLoad.Wv[0] = 3766.752;
+    m.JointLoad.xW[0] = 5.333;
+    m.Donnees.Include(daPseudoStatic);
+    const TXlsxReadBack back = Export(m, caLoads, folder);
+    ASSERT_TRUE(back.Read);
+    // Each table lost one row; the tables below the first moved up accordingly.
+    for (int first : {13, 21, 29, 38, 46}) {
+        EXPECT_CELL_NUMBER(back, "A" + std::to_string(first), 1);
+        EXPECT_EQ(back["B" + std::to_string(first)], "s:Base") << first;
+        EXPECT_EQ(back["A" + std::to_string(first + 1)], "") << first;
+    }
+    EXPECT_CELL_NUMBER(back, "C13", 3766.752);
+    EXPECT_CELL_NUMBER(back, "D13", 5.333);
+    EXPECT_EQ(back["E13"], "");
+    ExpectNothingBeyond(back, 46, 22);
+}
+
+// Every selection of load cases, on the workbook in memory: the stress and stability tables of
+// exactly the selected cases, in case order, each holding its own case's results.
+TEST(ExcelOLETests, ResultsWorkbookOfEverySelectionOfCases)
+{
+    const char* const titles[] = {"Usual combination",
+                                  "Flood combination",
+                                  "Seismic #1 combination: stress analysis",
+                                  "Seismic #1 combination: stability analysis",
+                                  "Seismic #2 combination: stress analysis",
+                                  "Seismic #2 combination: stability analysis",
+                                  "Post-seismic combination"};
+    TParametres analysed = AnalysisModel();
+    TSilentAnalysisHost host;
+    RunAnalysis(analysed, host);
+    for (int selection = 0; selection < 128; ++selection) {
+        TParametres model = analysed;
+        std::vector<std::pair<int, bool>> expected;  // case, stress table (else stability)
+        for (int k = 1; k <= 7; ++k) {
+            model.LoadCombination.Selected[k] = (selection >> (k - 1)) & 1;
+            if (!model.LoadCombination.Selected[k]) continue;
+            expected.emplace_back(k, true);
+            expected.emplace_back(k, false);
+        }
+        TWorkbook book;
+        MakeExcelWorkbook(book, model, caResult, ProgramData);
+        std::vector<std::pair<int, bool>> found;
+        for (int row = 19; row <= book.LastRow(); ++row) {
+            const String title = book.Value(row, 1).Text;
+            for (int k = 1; k <= 7; ++k) {
+                if (title != titles[k - 1]) continue;
+                const bool stress = book.Value(row + 1, 1).Text == "Stresses and crack lengths";
+                found.emplace_back(k, stress);
+                const int data = row + 6;
+                EXPECT_EQ(book.Value(data, 1), TCellValue(1)) << selection << " row " << data;
+                EXPECT_EQ(book.Value(data, 2), TCellValue(105.0)) << selection << " row " << data;
+                EXPECT_EQ(book.Value(data + 2, 2), TCellValue("Base")) << selection << " row " << data;
+                const TCellValue value = book.Value(data, stress ? 7 : 8);
+                const double wanted = stress ? model.Joint.Stress.normal.Up[k][1] : model.Joint.Resultants.Normal[k][1];
+                EXPECT_EQ(value, TCellValue(wanted)) << selection << " row " << data;
+            }
+        }
+        EXPECT_EQ(found, expected) << "selection " << selection;
+    }
+}
