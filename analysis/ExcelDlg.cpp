@@ -32,9 +32,20 @@ TExcelDlg::TExcelDlg(TComponent* AOwner) : TForm(AOwner) {}
 TExcelDlg::~TExcelDlg() = default;
 
 // The whole export runs as the window shows. A failure (a template that cannot be read, a file
-// that cannot be written) leaves the showing with its message and no file; cancelling the file
-// dialog closes the window with nothing written.
+// that cannot be written) is shown with its message and closes the window with no file written;
+// so does cancelling the file dialog, without a message.
 void TExcelDlg::FormShow(TObject*)
+{
+    try {
+        Export();
+    } catch (const Exception& e) {
+        FBook.reset();
+        MessageDlg(e.Message(), mtError, {mbOK}, 0);
+        SetModalResult(mrAbort);
+    }
+}
+
+void TExcelDlg::Export()
 {
     {
         std::unique_ptr<TMessageWindowDlg> wait(CreateForm<TMessageWindowDlg>(Application));

@@ -38,6 +38,7 @@ public:
     const TWorkbook* Workbook() const { return FBook.get(); }
 
 private:
+    void Export();
     std::unique_ptr<TWorkbook> FBook;
     String FFileName;
 };

@@ -105,12 +105,7 @@ void TMDIChild::RunExcelExport(TObject* Sender, int request)
     window->Request = static_cast<TCas>(request);
     window->ProgramFolder = TMainForm::ProgramDir;
     window->InitialDir = LastDirectory;
-    try {
-        window->ShowModal();
-    } catch (...) {
-        DrawonImage();
-        throw;
-    }
+    window->ShowModal();
     DrawonImage();
 }
 

@@ -146,20 +146,28 @@ TEST(ExcelExport, AFailedWriteShowsWhyAndLeavesNoFile)
     TRecordedStarts starts;
     const std::string folder = program.Folder() / "missing";
     TestAnswerNextFileDialog({String(folder + "/Loads.xlsx")});
-    try {
-        ExcelItem(d, 1)->Click();
-        ADD_FAILURE() << "the export should fail";
-    } catch (const EWorkbookError& e) {
-        EXPECT_EQ(e.Message().ToUtf8().rfind("Cannot write the workbook \"" + folder + "/Loads.xlsx\": ", 0), 0u)
-            << e.Message();
-    }
+    TestClearMessageBoxes();
+    TestAnswerNextMessageBox(mrOk);
+    ExcelItem(d, 1)->Click();
     TestProcess();
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Error);
+    EXPECT_EQ(TestMessageBoxes()[0].Text.ToUtf8().rfind("Cannot write the workbook \"" + folder + "/Loads.xlsx\": ", 0), 0u)
+        << TestMessageBoxes()[0].Text;
     EXPECT_FALSE(std::filesystem::exists(folder));
     EXPECT_TRUE(starts.Started.empty());
     for (const auto& entry : std::filesystem::directory_iterator(program.Folder().Path()))
         EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
-    // A template that cannot be read fails the same way before any file dialog.
+    for (Integer i = 0; i < Screen->FormCount(); ++i)
+        EXPECT_EQ(dynamic_cast<TExcelDlg*>(Screen->Forms(i)), nullptr) << "the export window was freed";
+
+    // A template that cannot be read fails the same way, before any file dialog.
     std::filesystem::remove(program.Folder() / "Excel/Input.tpl");
-    EXPECT_THROW(ExcelItem(d, 0)->Click(), EWorkbookError);
+    TestClearMessageBoxes();
+    TestAnswerNextMessageBox(mrOk);
+    ExcelItem(d, 0)->Click();
     TestProcess();
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text,
+              "Cannot open the workbook template \"" + program.InFolder("Excel/Input.tpl") + "\"");
 }
