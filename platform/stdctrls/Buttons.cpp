@@ -14,6 +14,7 @@ TClass TButton::StaticClass()
     static const TMetaClass meta("TButton", TWinControl::StaticClass(), NewComponent<TButton>, [](TMetaClass& m) {
         m.OnMessage(CM_DIALOGKEY, &TButton::CMDialogKey);
         m.OnMessage(CM_DIALOGCHAR, &TButton::CMDialogChar);
+        m.OnMessage(CM_FOCUSCHANGED, &TButton::CMFocusChanged);
         m.OnMessage(WM_GETDLGCODE, &TButton::WMGetDlgCode);
         m.OnMessage(BM_SETSTATE, &TButton::BMSetState);
         m.OnMessage(BM_GETSTATE, &TButton::BMGetState);
@@ -42,14 +43,31 @@ void TButton::CreateParams(TCreateParams& Params)
 void TButton::InitializeWindow()
 {
     TWinControl::InitializeWindow();
-    if (FDefault) Perform(BM_SETSTYLE, BS_DEFPUSHBUTTON, 1);
+    FActive = FDefault;
+    if (FActive) Perform(BM_SETSTYLE, BS_DEFPUSHBUTTON, 1);
 }
 
 void TButton::SetDefault(bool value)
 {
     if (value == FDefault) return;
     FDefault = value;
-    if (HandleAllocated()) Perform(BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 1);
+    if (!HandleAllocated()) return;
+    const TWinControl* focused = GetFocus();
+    if (focused && focused->FormWindow() != FormWindow()) focused = nullptr;
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(focused));
+}
+
+// A button with the focus takes Enter and shows the default frame; with none focused the
+// default button does.
+void TButton::CMFocusChanged(TMessage& message)
+{
+    const auto* focused = reinterpret_cast<const TControl*>(message.LParam);
+    const bool active = dynamic_cast<const TButton*>(focused) ? focused == this : FDefault;
+    if (active != FActive) {
+        FActive = active;
+        if (HandleAllocated()) Perform(BM_SETSTYLE, active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 1);
+    }
+    InheritedMessage(StaticClass(), message);
 }
 
 void TButton::DefaultHandler(TMessage& message)
@@ -71,7 +89,7 @@ void TButton::Click()
 void TButton::CMDialogKey(TMessage& message)
 {
     const Word key = static_cast<Word>(message.WParam);
-    if (((key == VK_RETURN && FDefault) || (key == VK_ESCAPE && FCancel)) && CanFocus()) {
+    if (((key == VK_RETURN && FActive) || (key == VK_ESCAPE && FCancel)) && CanFocus()) {
         Click();
         message.Result = 1;
         return;

@@ -37,6 +37,7 @@ public:
     Integer ModalResult() const { return FModalResult; }
     void SetModalResult(Integer value) { FModalResult = value; }
     bool Default() const { return FDefault; }
+    // The default button takes Enter while no other button has the focus.
     void SetDefault(bool value);
     bool Cancel() const { return FCancel; }
     void SetCancel(bool value) { FCancel = value; }
@@ -50,6 +51,7 @@ protected:
     void InitializeWindow() override;
     void CMDialogKey(TMessage& message);
     void CMDialogChar(TMessage& message);
+    void CMFocusChanged(TMessage& message);
     void WMGetDlgCode(TMessage& message);
     void BMSetState(TMessage& message);
     void BMGetState(TMessage& message);
@@ -70,6 +72,8 @@ private:
     bool FSpaceDown = false;
     Integer FModalResult = 0;
     bool FDefault = false;
+    // Enter is this button's: it has the focus, or it is the default and no button has it.
+    bool FActive = false;
     bool FCancel = false;
 };
 

@@ -6,6 +6,7 @@
 #include "foundation/StyCont.h"
 #include "platform/classes/FormReader.h"
 #include "platform/classes/FormWriter.h"
+#include "platform/stdctrls/Edits.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -72,10 +73,9 @@ TEST_F(StyButtonWindow, EnterClicksTheDefaultAndEscapeTheCancelButton)
 {
     Ok->SetDefault(true);
     Other->SetCancel(true);
-    auto* edit = new TStyButton(&Form);   // a third control holds the focus
+    auto* edit = new TEdit(&Form);   // a third control, not a button, holds the focus
     edit->SetParent(&Form);
     edit->SetLeft(190);
-    edit->SetTabStop(true);
     TestProcess();
     TClicks okClicks, otherClicks;
     Ok->OnClick = TNotifyEvent(&okClicks, &TClicks::Click);

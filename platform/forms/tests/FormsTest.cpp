@@ -84,6 +84,47 @@ TEST(KeyPreview, EnterMovesToTheNextFieldLikeTab)
     EXPECT_EQ(e2->Text(), "3");
 }
 
+TEST(DialogKeys, EnterIsTheFocusedButtonsElseTheDefaultButtons)
+{
+    TForm dlg(nullptr);
+    auto* edit = new TEdit(&dlg);
+    edit->SetParent(&dlg);
+    auto button = [&](const char* caption, TModalResult result, Integer left) {
+        auto* b = new TButton(&dlg);
+        b->SetCaption(caption);
+        b->SetModalResult(result);
+        b->SetBounds(left, 40, 75, 25);
+        b->SetParent(&dlg);
+        return b;
+    };
+    TButton* ok = button("OK", mrOk, 0);
+    ok->SetDefault(true);
+    TButton* cancel = button("Cancel", mrCancel, 80);
+    TButton* retry = button("Retry", mrRetry, 160);
+    struct Step {
+        TWinControl* focus;
+        TModalResult result;
+    };
+    const Step steps[] = {{edit, mrOk}, {cancel, mrCancel}, {edit, mrOk}, {ok, mrOk}};
+    for (const Step& s : steps) {
+        TestAnswerNextModal([&](TCustomForm*) {
+            s.focus->SetFocus();
+            TestProcess();
+            TestPressKey(s.focus, VK_RETURN);
+        });
+        EXPECT_EQ(dlg.ShowModal(), s.result) << s.focus->Caption().ToUtf8();
+    }
+    // Made the default while the edit has the focus, another button takes Enter at once.
+    TestAnswerNextModal([&](TCustomForm*) {
+        edit->SetFocus();
+        TestProcess();
+        ok->SetDefault(false);
+        retry->SetDefault(true);
+        TestPressKey(edit, VK_RETURN);
+    });
+    EXPECT_EQ(dlg.ShowModal(), mrRetry);
+}
+
 TEST(Modal, ShowModalReturnsTheClickedButtonsResultWhileATimerFires)
 {
     TForm dlg(nullptr);
