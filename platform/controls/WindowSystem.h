@@ -160,6 +160,9 @@ public:
     // ---- native push buttons
     // The default button of its window: the toolkit shows its default frame.
     virtual void SetButtonDefault(TWindowHandle* button, bool isDefault) = 0;
+    // The picture shown left of the caption, and the one shown while the button is disabled;
+    // none for null.
+    virtual void SetButtonGlyph(TWindowHandle* button, TBitmap* picture, TBitmap* disabledPicture) = 0;
 
     // ---- native date pickers
     // Shows the date (the whole days of the value) in a FormatDateTime pattern.

@@ -1,10 +1,63 @@
 #include "platform/stdctrls/Buttons.h"
 
 #include "platform/graphics/GdiApi.h"
+#include "platform/stdctrls/ImgList.h"
 
 namespace {
 void (*gModalResultHook)(TWinControl*, Integer) = nullptr;
+
+// The pictures of the button kinds, 18 pixels square on an olive background (transparent).
+void DrawKindGlyph(TBitBtnKind kind, TBitmap& glyph)
+{
+    glyph.SetPixelFormat(TPixelFormat::pf32bit);
+    glyph.SetSize(18, 18);
+    TCanvas& c = glyph.Canvas();
+    c.FillRectColor(TRect{0, 0, 18, 18}, clOlive);
+    c.Pen().SetWidth(3);
+    const auto line = [&c](TColor colour, std::vector<TPoint> points) {
+        c.Pen().SetColor(colour);
+        c.Polyline(points);
+    };
+    const auto cross = [&](TColor colour) {
+        line(colour, {{4, 4}, {13, 13}});
+        line(colour, {{13, 4}, {4, 13}});
+    };
+    switch (kind) {
+    case bkOK:
+    case bkYes: line(clGreen, {{3, 9}, {7, 13}, {14, 4}}); break;
+    case bkAll:
+        line(clGreen, {{1, 8}, {4, 11}, {9, 4}});
+        line(clGreen, {{7, 11}, {10, 14}, {16, 6}});
+        break;
+    case bkCancel:
+    case bkNo: cross(clRed); break;
+    case bkAbort:
+        c.Pen().SetWidth(1);
+        c.Pen().SetColor(clMaroon);
+        c.Brush().SetColor(clRed);
+        c.Ellipse(1, 1, 17, 17);
+        c.FillRectColor(TRect{5, 8, 13, 10}, clWhite);
+        break;
+    case bkIgnore: line(clNavy, {{3, 14}, {14, 3}}); break;
+    case bkRetry:
+        line(clGreen, {{13, 5}, {9, 3}, {5, 4}, {3, 8}, {4, 12}, {8, 14}, {12, 13}});
+        line(clGreen, {{10, 5}, {14, 5}, {14, 1}});
+        break;
+    case bkClose:
+        c.Pen().SetWidth(1);
+        c.Pen().SetColor(clBlack);
+        c.Brush().SetColor(clTeal);
+        c.Rectangle(4, 1, 14, 17);
+        c.FillRectColor(TRect{10, 8, 12, 10}, clYellow);
+        break;
+    case bkHelp:
+        line(clNavy, {{5, 6}, {6, 3}, {9, 2}, {12, 3}, {13, 6}, {9, 9}, {9, 12}});
+        c.FillRectColor(TRect{8, 14, 11, 17}, clNavy);
+        break;
+    default: break;
+    }
 }
+}  // namespace
 
 void SetModalResultHook(void (*hook)(TWinControl*, Integer)) { gModalResultHook = hook; }
 
@@ -223,12 +276,63 @@ void TBitBtn::SetKind(TBitBtnKind value)
         {"&Close", 11, false, false},   {"Abort", 3, false, true},    {"&Retry", 4, false, false},
         {"&Ignore", 5, false, false},   {"&All", 8, false, false}};
     FKind = value;
-    if (value == bkCustom) return;
-    const TKind& k = kinds[value];
-    SetCaption(k.Caption);
-    SetModalResult(k.ModalResult);
-    SetDefault(k.Default);
-    SetCancel(k.Cancel);
+    if (value != bkCustom) {
+        const TKind& k = kinds[value];
+        SetCaption(k.Caption);
+        SetModalResult(k.ModalResult);
+        SetDefault(k.Default);
+        SetCancel(k.Cancel);
+    }
+    UpdateGlyph();
+}
+
+TBitBtn::TBitBtn(TComponent* AOwner) : TButton(AOwner)
+{
+    FGlyph.OnChange = [this] { UpdateGlyph(); };
+}
+
+void TBitBtn::SetNumGlyphs(Integer value)
+{
+    FNumGlyphs = std::clamp<Integer>(value, 1, 4);
+    UpdateGlyph();
+}
+
+void TBitBtn::InitializeWindow()
+{
+    TButton::InitializeWindow();
+    UpdateGlyph();
+}
+
+void TBitBtn::UpdateGlyph()
+{
+    if (!FHandle) return;
+    TBitmap kindGlyph;
+    TBitmap* source = &FGlyph;
+    Integer count = FNumGlyphs;
+    if (FGlyph.Empty() && FKind != bkCustom) {
+        DrawKindGlyph(FKind, kindGlyph);
+        source = &kindGlyph;
+        count = 1;
+    }
+    const Integer width = source->Width() / count, height = source->Height();
+    if (width <= 0 || height <= 0) {
+        WindowSystem().SetButtonGlyph(FHandle, nullptr, nullptr);
+        return;
+    }
+    TImageList list(nullptr);
+    list.SetWidth(width);
+    list.SetHeight(height);
+    list.AddMasked(source, source->Canvas().Pixel(0, height - 1));
+    TBitmap picture, disabled;
+    for (TBitmap* b : {&picture, &disabled}) {
+        b->SetPixelFormat(TPixelFormat::pf32bit);
+        b->SetSize(width, height);
+        b->Canvas().FillRectColor(TRect{0, 0, width, height}, clBtnFace);
+    }
+    list.Draw(picture.Canvas(), 0, 0, 0);
+    if (count >= 2) list.Draw(disabled.Canvas(), 0, 0, 1);
+    else list.Draw(disabled.Canvas(), 0, 0, 0, false);
+    WindowSystem().SetButtonGlyph(FHandle, &picture, &disabled);
 }
 
 // ---------------------------------------------------------------- TSpeedButton

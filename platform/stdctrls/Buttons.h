@@ -83,17 +83,29 @@ void SetModalResultHook(void (*hook)(TWinControl* form, Integer result));
 enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
 
 // The glyph is kept for the program; the native button shows the caption only.
+// A push button with a picture left of its caption.  The glyph holds NumGlyphs pictures side by
+// side (up, disabled, clicked, down); the colour of its bottom-left pixel is transparent.  Without
+// a second picture the disabled one is the first embossed.  A button of a kind other than
+// bkCustom shows the kind's own picture while its glyph is empty.
 class TBitBtn : public TButton {
     DECLARE_CLASS(TBitBtn, TButton)
 public:
-    explicit TBitBtn(TComponent* AOwner) : TButton(AOwner) {}
+    explicit TBitBtn(TComponent* AOwner);
     TBitBtnKind Kind() const { return FKind; }
     void SetKind(TBitBtnKind value);
-    TBitmap& Glyph() { return FGlyph; }
+    TBitmap& Glyph() { return FGlyph; }   // changes to it reach the button
+    void SetGlyph(TBitmap* value) { FGlyph.Assign(value); }
+    Integer NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(Integer value);
+
+protected:
+    void InitializeWindow() override;
 
 private:
+    void UpdateGlyph();
     TBitBtnKind FKind = bkCustom;
     TBitmap FGlyph;
+    Integer FNumGlyphs = 1;
 };
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };

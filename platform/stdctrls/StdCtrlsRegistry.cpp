@@ -177,7 +177,8 @@ void PublishNativeControls()
 void PublishButtons()
 {
     TPublished<TBitBtn>(TBitBtn::StaticClass())
-        .Property("Kind", &TBitBtn::Kind, &TBitBtn::SetKind).Default(bkCustom);
+        .Property("Kind", &TBitBtn::Kind, &TBitBtn::SetKind).Default(bkCustom)
+        .Property("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs).Default(1);
     TPublished<TSpeedButton>(TSpeedButton::StaticClass())
         .Property("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp).Default(false)
         .Property("Down", &TSpeedButton::Down, &TSpeedButton::SetDown).Default(false)

@@ -287,6 +287,21 @@ void TQtWindowSystem::SetButtonDefault(TWindowHandle* h, bool isDefault)
     if (auto* b = qobject_cast<QPushButton*>(h->W)) b->setDefault(isDefault);
 }
 
+void TQtWindowSystem::SetButtonGlyph(TWindowHandle* h, TBitmap* picture, TBitmap* disabledPicture)
+{
+    auto* b = qobject_cast<QPushButton*>(h->W);
+    if (!b) return;
+    if (!picture) {
+        b->setIcon(QIcon());
+        return;
+    }
+    const auto pixmap = [](TBitmap& bmp) { return QPixmap::fromImage(BitmapImage(bmp).convertToFormat(QImage::Format_ARGB32)); };
+    QIcon icon(pixmap(*picture));
+    icon.addPixmap(pixmap(*disabledPicture), QIcon::Disabled);
+    b->setIcon(icon);
+    b->setIconSize(QSize(picture->Width(), picture->Height()));
+}
+
 void TQtWindowSystem::SetPickerDate(TWindowHandle* h, TDateTime date, const String& format)
 {
     auto* d = qobject_cast<QDateEdit*>(h->W);

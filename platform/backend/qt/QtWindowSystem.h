@@ -162,6 +162,7 @@ public:
     void SetEditModified(TWindowHandle* h, bool modified) override;
     void SetEditOptions(TWindowHandle* h, const TEditOptions& o) override;
     void SetButtonDefault(TWindowHandle* h, bool isDefault) override;
+    void SetButtonGlyph(TWindowHandle* h, TBitmap* picture, TBitmap* disabledPicture) override;
     void SetPickerDate(TWindowHandle* h, TDateTime date, const String& format) override;
     TDateTime PickerDate(TWindowHandle* h) override;
     void MenuItemChanged(TMenuItem* item) override;

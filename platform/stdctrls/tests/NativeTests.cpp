@@ -176,3 +176,64 @@ TEST_F(NativeForm, DefaultButtonShowsItsFrameAndTakesEnter)
     TestProcess();
     EXPECT_EQ(count.Clicks, 1);
 }
+
+namespace {
+// Pixels of one colour in a picture.
+int CountColour(TBitmap& b, TColor colour)
+{
+    int n = 0;
+    for (Integer y = 0; y < b.Height(); ++y)
+        for (Integer x = 0; x < b.Width(); ++x) n += b.Canvas().Pixel(x, y) == ColorToRGB(colour);
+    return n;
+}
+}  // namespace
+
+// A bit button shows its glyph left of the caption without its transparent colour, the second
+// picture while disabled, and the kind's own picture while its glyph is empty.
+TEST_F(NativeForm, BitButtonShowsItsGlyphLeftOfTheCaption)
+{
+    auto* button = new TBitBtn(Form);
+    button->SetBounds(150, 60, 100, 30);
+    button->SetCaption("Stop");
+    button->SetParent(Form);
+    TBitmap glyph;
+    glyph.SetPixelFormat(TPixelFormat::pf32bit);
+    glyph.SetSize(32, 16);
+    glyph.Canvas().FillRectColor(TRect{0, 0, 32, 16}, clFuchsia);   // bottom-left: transparent
+    glyph.Canvas().FillRectColor(TRect{4, 4, 12, 12}, clRed);       // up
+    glyph.Canvas().FillRectColor(TRect{20, 4, 28, 12}, clBlue);     // disabled
+    button->SetNumGlyphs(2);
+    button->SetGlyph(&glyph);
+    TestProcess();
+    TBitmap shot;
+    TestGrab(button, shot);
+    EXPECT_EQ(CountColour(shot, clRed), 64);
+    EXPECT_EQ(CountColour(shot, clFuchsia), 0);
+    EXPECT_EQ(CountColour(shot, clBlue), 0);
+    Integer redLeft = shot.Width();
+    for (Integer y = 0; y < shot.Height(); ++y)
+        for (Integer x = 0; x < shot.Width(); ++x)
+            if (shot.Canvas().Pixel(x, y) == ColorToRGB(clRed)) redLeft = std::min(redLeft, x);
+    EXPECT_LT(redLeft, 40);   // left of the caption, which is centred with it
+
+    button->SetEnabled(false);
+    TestProcess();
+    TestGrab(button, shot);
+    EXPECT_EQ(CountColour(shot, clRed), 0);
+    EXPECT_EQ(CountColour(shot, clBlue), 64);
+
+    auto* ok = new TBitBtn(Form);
+    ok->SetBounds(150, 100, 100, 30);
+    ok->SetParent(Form);
+    ok->SetKind(bkOK);
+    auto* cancel = new TBitBtn(Form);
+    cancel->SetBounds(150, 140, 100, 30);
+    cancel->SetParent(Form);
+    cancel->SetKind(bkCancel);
+    TestProcess();
+    TestGrab(ok, shot);
+    EXPECT_GT(CountColour(shot, clGreen), 10);
+    TestGrab(cancel, shot);
+    EXPECT_GT(CountColour(shot, clRed), 10);
+    TestScreenshot(Form, "platform-bit-buttons", shot);
+}
