@@ -64,4 +64,11 @@ void TInputDialog::ShowUnits(TUnites u, std::initializer_list<std::pair<TLabel*,
     for (const auto& [label, quantity] : labels) label->SetCaption(UnitText(u, quantity));
 }
 
+void TInputDialog::ShowUnitLabels(TUnites u)
+{
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* label = dynamic_cast<TLabel*>(Components(i)); label && label->Tag() >= 1 && label->Tag() <= uqVelocity + 1)
+            label->SetCaption(UnitText(u, static_cast<TUnitQuantity>(label->Tag() - 1)));
+}
+
 void TInputDialog::HelpButtonClick(TObject*) { Application->HelpContext(HelpContext()); }

@@ -31,6 +31,9 @@ public:
 
     // Labels of units written from the model's unit system.
     static void ShowUnits(TUnites u, std::initializer_list<std::pair<TLabel*, TUnitQuantity>> labels);
+    // Every label of the form whose Tag is 1 + a TUnitQuantity gets that quantity's unit text, so
+    // a form description marks its unit labels with Tag = 1 (length), 6 (stress) ...
+    void ShowUnitLabels(TUnites u);
 
     // The Help button: the application's help at the form's help context.
     void HelpButtonClick(TObject* Sender);

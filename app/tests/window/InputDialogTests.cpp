@@ -154,3 +154,26 @@ TEST(InputDialog, ARefusedOkShowsAWarningAndKeepsTheDialogOpen)
     EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Warning);
     EXPECT_EQ(TestMessageBoxes()[0].Buttons, std::vector<Integer>{mrOk});
 }
+
+TEST(InputDialog, UnitLabelsFollowTheirTagInEitherSystem)
+{
+    TSmallDialog dialog;
+    auto label = [&](std::intptr_t tag) {
+        auto* l = new TLabel(&dialog);
+        l->SetParent(&dialog);
+        l->SetCaption("m");
+        l->SetTag(tag);
+        return l;
+    };
+    TLabel* length = label(1 + uqLength);
+    TLabel* stress = label(1 + uqStress);
+    TLabel* cable = label(1 + uqCableForce);
+    TLabel* plain = label(0);
+    dialog.ShowUnitLabels(US);
+    EXPECT_EQ(length->Caption(), String("ft"));
+    EXPECT_EQ(stress->Caption(), String("ksf"));
+    EXPECT_EQ(cable->Caption(), String("kips"));
+    EXPECT_EQ(plain->Caption(), String("m"));
+    dialog.ShowUnitLabels(SI);
+    EXPECT_EQ(cable->Caption(), String("kN"));
+}
