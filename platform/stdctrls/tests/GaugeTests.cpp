@@ -1,7 +1,11 @@
 // The gauge on the real back end: its percentage, its range, and its bar and text.
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "platform/classes/FormReader.h"
 #include "platform/stdctrls/Gauges.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/testing/Driver.h"
 #include "platform/stdctrls/tests/StdCtrlsTestSupport.h"
 
@@ -32,6 +36,20 @@ TEST(Gauge, PercentDoneFollowsProgressWithinItsRange)
     EXPECT_EQ(gauge.MaxValue(), 1);
     gauge.AddProgress(5);
     EXPECT_EQ(gauge.Progress(), 1);
+}
+
+// A form description names the gauge's colours as colours are named everywhere.
+TEST(Gauge, ColoursReadFromAFormDescriptionByName)
+{
+    RegisterStdControlClasses();
+    std::unique_ptr<TComponent> gauge(ReadComponentText(R"(object Gauge: TGauge
+  ForeColor = clNavy
+  BackColor = $00E0E0E0
+end)"));
+    auto* g = dynamic_cast<TGauge*>(gauge.get());
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->ForeColor(), clNavy);
+    EXPECT_EQ(g->BackColor(), static_cast<TColor>(0xE0E0E0));
 }
 
 // A 102 x 22 gauge with a single border at (10, 10): its face is 100 x 20 from (1, 1).
