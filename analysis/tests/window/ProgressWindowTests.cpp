@@ -96,6 +96,35 @@ TEST(ProgressWindow, RunsInTheFirstActivationAndListsEveryStep)
     TestProcess();
 }
 
+// The window's captions and buttons through the run, as seen whenever the run lets events be
+// handled.
+TEST(ProgressWindow, CaptionsAndButtonsFollowTheRun)
+{
+    TProgressDlg* dlg = CreateForm<TProgressDlg>(Application);
+    dlg->Param = ReadTestModel("sample.dam");
+    std::vector<std::string> states;
+    {
+        TPendingEventsWatcher watcher([&] {
+            const std::string state = dlg->Caption().ToUtf8() + " | " + dlg->OKBtn->Caption().ToUtf8() +
+                                      (dlg->OKBtn->Enabled() ? "" : " (disabled)") +
+                                      (dlg->Gauge->Visible() ? " | gauge" : "") + " | " +
+                                      dlg->ButtonStatistics->Caption().ToUtf8();
+            if (states.empty() || states.back() != state) states.push_back(state);
+            return false;
+        });
+        TestAnswerNextModal([&](TCustomForm*) { TestClick(dlg->OKBtn, 4, 4); });
+        dlg->ShowModal();
+    }   // the watcher goes before the window
+    const std::vector<std::string> expected = {
+        "Analysis in progress | Processing (disabled) | Stop Statistical Analyses",
+        "Probabilistic Analysis in Progress | Done (disabled) | gauge | Stop Statistical Analyses",
+        "Incremental Load Analysis in Progress | Done (disabled) | gauge | Stop Incremental Analysis",
+        "Incremental Laod Analysis Done | Done | Stop Incremental Analysis"};
+    EXPECT_EQ(states, expected);
+    delete dlg;
+    TestProcess();
+}
+
 // Every entry shows its table in the grid, found by its caption.
 TEST(ProgressWindow, ClickingAnEntryFillsTheGridWithItsTable)
 {
