@@ -7,6 +7,7 @@
 #include "analysis/Memo.h"
 #include "analysis/tests/StudyTestSupport.h"
 #include "analysis/tests/window/AnalysisWindowTestSupport.h"
+#include "platform/graphics/Clipbrd.h"
 
 namespace {
 
@@ -66,6 +67,33 @@ TEST(JointPlotWindow, ChoosingACombinationAndAJointPlotsThem)
     dlg->CombinationListChange(dlg, 0, -1);
     EXPECT_EQ(dlg->Load, -1);
     EXPECT_EQ(dlg->Plotted.GlobalValues.Joint, 0);
+    delete dlg;
+    TestProcess();
+}
+
+// A zoom sets the decimal places from the new ranges; "Full view" plots the computed ranges
+// again; "Copy" puts the chart on the clipboard as a picture.
+TEST(JointPlotWindow, ZoomFullViewAndCopy)
+{
+    TGraphicsDlg* dlg = CreateForm<TGraphicsDlg>(Application);
+    dlg->SetModel(Analysed(ReadTestModel("triangle.dam")));
+    dlg->Show();
+    dlg->CombinationListChange(dlg, 0, 0);
+    dlg->JointListChange(dlg, 0, 1);
+    TScaleProps& y = dlg->DIzure->Scale1Y();
+    const double high = y.RangeHigh();
+    EXPECT_EQ(y.DecPlaces(), 1);
+    y.SetRangeLow(-0.02);
+    y.SetRangeHigh(0.03);
+    dlg->DIzureZoomPan(dlg);
+    EXPECT_EQ(y.DecPlaces(), 3);   // a width of 0.05
+    dlg->BitBtn2Click(dlg);
+    EXPECT_EQ(y.RangeLow(), -high);
+    EXPECT_EQ(y.RangeHigh(), high);
+    EXPECT_EQ(y.DecPlaces(), 1);
+    Clipboard().Clear();
+    dlg->BitBtn3Click(dlg);
+    EXPECT_TRUE(Clipboard().HasFormat(CF_BITMAP));
     delete dlg;
     TestProcess();
 }
