@@ -25,7 +25,13 @@ void TInputDialog::SetEnterAsTab()
 
 void TInputDialog::SetEnterOrder(std::vector<TWinControl*> order)
 {
-    FEnterOrder = std::move(order);
+    FEnterOrders.clear();
+    AddEnterOrder(std::move(order));
+}
+
+void TInputDialog::AddEnterOrder(std::vector<TWinControl*> order)
+{
+    FEnterOrders.push_back(std::move(order));
     SetKeyPreview(true);
 }
 
@@ -35,15 +41,15 @@ void TInputDialog::KeyDown(Word& Key, TShiftState Shift)
     if (Key != VK_RETURN) return;
     // The field Enter was pressed in: the focused control, or the control holding it (the text
     // box of a combo box).
-    TWinControl* focused = FocusedControl();
-    auto listed = FEnterOrder.end();
-    for (TWinControl* c = focused; c && c != this && listed == FEnterOrder.end(); c = c->Parent())
-        listed = std::find(FEnterOrder.begin(), FEnterOrder.end(), c);
-    if (listed != FEnterOrder.end() && listed + 1 != FEnterOrder.end()) {
-        (*(listed + 1))->SetFocus();
-        Key = 0;
-        return;
-    }
+    for (TWinControl* c = FocusedControl(); c && c != this; c = c->Parent())
+        for (const std::vector<TWinControl*>& order : FEnterOrders) {
+            auto listed = std::find(order.begin(), order.end(), c);
+            if (listed == order.end()) continue;
+            if (listed + 1 == order.end()) break;
+            (*(listed + 1))->SetFocus();
+            Key = 0;
+            return;
+        }
     if (FEnterAsTab) {
         // The key data of a Tab without shift keys, with the Tab key's scan code.
         constexpr std::intptr_t tabScanCode = 0x0F;

@@ -22,6 +22,8 @@ public:
     // Enter in one of these controls moves the focus to the next one (the Enter is used up);
     // in the last one, or in a control not listed, it goes on as it would without the order.
     void SetEnterOrder(std::vector<TWinControl*> order);
+    // One more order beside those already set (a dialog with two groups of fields).
+    void AddEnterOrder(std::vector<TWinControl*> order);
 
     // A refused entry: the warning box, then the modal result back to none, so the dialog stays
     // open with its fields as typed.
@@ -43,5 +45,5 @@ protected:
 
 private:
     bool FEnterAsTab = false;
-    std::vector<TWinControl*> FEnterOrder;
+    std::vector<std::vector<TWinControl*>> FEnterOrders;
 };

@@ -110,6 +110,26 @@ TEST(InputDialog, EnterFollowsTheFieldOrderThenTheDefaultButtonTakesIt)
     EXPECT_EQ(dialog.OkClicks, 1);
 }
 
+TEST(InputDialog, TwoFieldOrdersStayApart)
+{
+    TSmallDialog dialog;
+    dialog.OK->SetDefault(false);
+    dialog.SetEnterOrder({dialog.Edit[0], dialog.Edit[1]});
+    dialog.AddEnterOrder({dialog.Edit[2], dialog.Cancel});
+    const TModalResult result = RunModal(dialog, [&] {
+        dialog.Edit[2]->SetFocus();
+        TestPressKey(dialog.Edit[2], VK_RETURN);
+        EXPECT_EQ(dialog.FocusedControl(), dialog.Cancel);
+        dialog.Edit[0]->SetFocus();
+        TestPressKey(dialog.Edit[0], VK_RETURN);
+        EXPECT_EQ(dialog.FocusedControl(), dialog.Edit[1]);
+        TestPressKey(dialog.Edit[1], VK_RETURN);   // the end of its order: nothing takes Enter
+        TestProcess();
+        EXPECT_EQ(dialog.FocusedControl(), dialog.Edit[1]);
+    });
+    EXPECT_EQ(result, mrIgnore);
+}
+
 TEST(InputDialog, WithoutEnterHandlingTheDefaultButtonTakesEnter)
 {
     TSmallDialog dialog;
