@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+
+#include <fontconfig/fontconfig.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -59,8 +61,6 @@ GpStatus GdipCreateFont(const void* family, float emSize, int style, int unit, v
 GpStatus GdipGetEmHeight(const void* family, int style, std::uint16_t* height);
 GpStatus GdipGetCellAscent(const void* family, int style, std::uint16_t* ascent);
 GpStatus GdipGetCellDescent(const void* family, int style, std::uint16_t* descent);
-GpStatus GdipNewPrivateFontCollection(void** collection);
-GpStatus GdipPrivateAddFontFile(void* collection, const char16_t* filename);
 GpStatus GdipLoadImageFromDelegate_linux(GetHeaderDelegate getHeader, GetBytesDelegate getBytes,
                                          PutBytesDelegate putBytes, SeekDelegate seek, CloseDelegate close,
                                          SizeDelegate size, void** image);
@@ -274,22 +274,22 @@ GpStatus CreateHICONFromBitmap(void* bitmap, HICON* icon)
 
 // ---- Fonts
 
-// The Wine fonts are not in the system's font configuration; GDI+ finds them in a collection of
-// their own, asked when the installed fonts do not have a family.
-void* LayerFonts()
+// The Wine fonts (Tahoma, MS Sans Serif, ...) are not in the system's font configuration: they
+// are added to it for this process, once, before GDI+ looks a family up, so that GDI+ finds them
+// and its text engine draws with them.
+void RegisterLayerFonts()
 {
-    static void* collection = [] {
-        void* c = nullptr;
-        if (GdipNewPrivateFontCollection(&c) != Ok) return static_cast<void*>(nullptr);
+    static const bool registered = [] {
         std::error_code error;
         std::vector<std::filesystem::path> files;
         for (const auto& entry : std::filesystem::directory_iterator("/usr/share/wine/fonts", error))
             if (entry.path().extension() == ".ttf") files.push_back(entry.path());
         std::sort(files.begin(), files.end());
-        for (const auto& file : files) GdipPrivateAddFontFile(c, String(file.string().c_str()).c_str());
-        return c;
+        for (const auto& file : files)
+            FcConfigAppFontAddFile(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(file.c_str()));
+        return true;
     }();
-    return collection;
+    (void)registered;
 }
 
 // The family with exactly that name (letter case aside) in a collection; GDI+'s own look-up
@@ -309,11 +309,9 @@ GpStatus FamilyNamed(const String& name, void* collection, void** family)
 GpStatus CreateFontFamilyFromName(const char16_t* name, void* collection, void** family)
 {
     if (!name || !family) return InvalidParameter;
+    RegisterLayerFonts();
     if (collection) return GdipCreateFontFamilyFromName(name, collection, family);
-    String mapped = GdiplusFamilyName(String(std::u16string(name)));
-    GpStatus status = FamilyNamed(mapped, nullptr, family);
-    if (status == FontFamilyNotFound && LayerFonts()) status = FamilyNamed(mapped, LayerFonts(), family);
-    return status;
+    return FamilyNamed(GdiplusFamilyName(String(std::u16string(name))), nullptr, family);
 }
 
 // Windows' rule: a negative height is the em height, a positive one the cell height, in device
