@@ -1,0 +1,556 @@
+// The drawing object: creation on a canvas or a bitmap of its own, the state passed once to the
+// back end, shapes decided from the fill and stroke, text, point tests and colour conversions;
+// and the context's conversion of vector paths into back-end paths.
+#include "graphics/GxGraphics.h"
+
+#include <cmath>
+
+#include "graphics/GxGraphics.General.h"
+#include "graphics/GxGraphics.Win.h"
+
+// ---- The context
+
+TCanvas* TGxGraphicsContext::Canvas() const
+{
+    return FGraphics ? FGraphics->Canvas() : nullptr;
+}
+
+// Curves become straight segments of about the flatness: their length estimated from six samples,
+// then sampled again at that many points.
+void* TGxGraphicsContext::ConvertToPath(TGxGraphicsPath* APath, float Flatness)
+{
+    void* path = CreatePath();
+    if (!APath || APath->Count() == 0) return path;
+    float flatness = Flatness > 0.05f ? Flatness : 0.05f;
+    TPointF current;
+    try {
+        for (Integer i = 0; i < APath->Count(); ++i) {
+            TGxGraphicsPathPoint point = APath->Points(i);
+            switch (point.Kind) {
+            case gppMoveTo:
+                PathOpen(path);
+                PathMoveTo(path, point.Point);
+                current = point.Point;
+                break;
+            case gppLineTo:
+                PathLineTo(path, point.Point);
+                current = point.Point;
+                break;
+            case gppCurveTo: {
+                TGxGraphicsPathCubicBezier bezier = {current, point.Point, APath->Points(i + 1).Point,
+                                                     APath->Points(i + 2).Point};
+                i += 2;
+                TGxGraphicsPathPolygon samples = TGxGraphicsPath::CreateBezier(bezier, 6);
+                double length = 0;
+                for (size_t k = 1; k < samples.size(); ++k)
+                    length += std::hypot(samples[k].X - samples[k - 1].X, samples[k].Y - samples[k - 1].Y);
+                auto n = static_cast<Integer>(std::nearbyint(length / flatness));
+                if (n >= 2) {
+                    for (const TPointF& p : TGxGraphicsPath::CreateBezier(bezier, n)) PathLineTo(path, p);
+                } else {
+                    PathLineTo(path, bezier[3]);
+                }
+                current = bezier[3];
+                break;
+            }
+            case gppClose: PathClose(path); break;
+            }
+        }
+    } catch (...) {
+        FreePath(path);
+        throw;
+    }
+    return path;
+}
+
+// ---- Creation
+
+TGxGraphics::TGxGraphics(TCanvas* ACanvas, bool ANative) : TGxGraphics(ANative, ACanvas, nullptr, 1, 1)
+{
+    HighlightColor = 0xFF0000;
+    HighlightTextColor = 0xFFFFFF;
+}
+
+TGxGraphics::TGxGraphics(TCanvas* ACanvas, TContextMaker AMakeContext)
+    : TGxGraphics(false, ACanvas, nullptr, 1, 1, AMakeContext)
+{
+    HighlightColor = 0xFF0000;
+    HighlightTextColor = 0xFFFFFF;
+}
+
+TGxGraphics::TGxGraphics(bool ANative, TCanvas* ACanvas, std::unique_ptr<TBitmap> ABitmap, float AWidth, float AHeight,
+                         TContextMaker AMakeContext)
+    : FActiveCanvas(ABitmap ? &ABitmap->Canvas() : ACanvas), FNative(ANative), FBitmap(std::move(ABitmap))
+{
+    HighlightColor = 0;
+    HighlightTextColor = 0;
+    if (AMakeContext) FContextGeneral = AMakeContext(this);
+    else if (FNative) FContextNative = GetNativeContextClass(this);
+    else FContextGeneral = std::make_unique<TGxGraphicsContextGeneral>(this);
+    Context()->SetSize(AWidth, AHeight);
+    FFill = std::make_unique<TGxGraphicsFill>(gfkSolid, 0xFFFFFF, 0x808080, -1, -1);
+    FFill->OnChanged = TNotifyEvent(this, &TGxGraphics::FillChanged);
+    FStroke = std::make_unique<TGxGraphicsStroke>(gskSolid, 0xC0C0C0);
+    FStroke->OnChanged = TNotifyEvent(this, &TGxGraphics::StrokeChanged);
+    FFont = std::make_unique<TGxGraphicsFont>();
+    FFont->OnChanged = TNotifyEvent(this, &TGxGraphics::FontChanged);
+    InitializeDefaults();
+}
+
+std::unique_ptr<TGxGraphics> TGxGraphics::CreateNative(TCanvas* ACanvas)
+{
+    return std::make_unique<TGxGraphics>(ACanvas, true);
+}
+
+std::unique_ptr<TGxGraphics> TGxGraphics::CreateBitmapCanvas(Integer AWidth, Integer AHeight, bool ANative, bool)
+{
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetPixelFormat(TPixelFormat::pf32bit);
+    bitmap->SetSize(AWidth, AHeight);
+    return std::unique_ptr<TGxGraphics>(
+        new TGxGraphics(ANative, nullptr, std::move(bitmap), static_cast<float>(AWidth), static_cast<float>(AHeight)));
+}
+
+std::unique_ptr<TGxGraphics> TGxGraphics::CreateNativeBitmapCanvas(Integer AWidth, Integer AHeight)
+{
+    return CreateBitmapCanvas(AWidth, AHeight, true, true);
+}
+
+void TGxGraphics::InitializeDefaults()
+{
+    URLColor = 0xFF0000;
+    URLUnderline = true;
+    SetFill(FFill.get());
+    SetStroke(FStroke.get());
+    SetFont(FFont.get());
+}
+
+// The back end goes first: its surface is made on the bitmap's canvas.
+TGxGraphics::~TGxGraphics()
+{
+    FContextNative.reset();
+    FContextGeneral.reset();
+    FFill->OnChanged = TNotifyEvent();
+    FStroke->OnChanged = TNotifyEvent();
+    FFont->OnChanged = TNotifyEvent();
+}
+
+// ---- State
+
+template <typename Apply>
+void TGxGraphics::Update(Apply apply)
+{
+    if (FBlockUpdate > 0) return;
+    struct TBlock {
+        Integer& Count;
+        explicit TBlock(Integer& c) : Count(c) { ++Count; }
+        ~TBlock() { --Count; }
+    } block(FBlockUpdate);
+    apply();
+}
+
+void TGxGraphics::FillChanged(TObject*) { SetFill(FFill.get()); }
+void TGxGraphics::StrokeChanged(TObject*) { SetStroke(FStroke.get()); }
+void TGxGraphics::FontChanged(TObject*) { SetFont(FFont.get()); }
+
+void TGxGraphics::SetFill(TGxGraphicsFill* AFill)
+{
+    Update([&] {
+        Context()->SetFill(AFill);
+        if (AFill != FFill.get()) FFill->Assign(AFill);
+    });
+}
+void TGxGraphics::SetStroke(TGxGraphicsStroke* AStroke)
+{
+    Update([&] {
+        Context()->SetStroke(AStroke);
+        if (AStroke != FStroke.get()) FStroke->Assign(AStroke);
+    });
+}
+void TGxGraphics::SetFont(TGxGraphicsFont* AFont)
+{
+    Update([&] {
+        Context()->SetFont(AFont);
+        if (AFont != FFont.get()) FFont->AssignSource(AFont);
+    });
+}
+void TGxGraphics::SetFillKind(TGxGraphicsFillKind AKind)
+{
+    Update([&] {
+        Context()->SetFillKind(AKind);
+        FFill->SetKind(AKind);
+    });
+}
+void TGxGraphics::SetFillColor(TColor AColor)
+{
+    Update([&] {
+        Context()->SetFillColor(AColor);
+        FFill->SetColor(AColor);
+    });
+}
+void TGxGraphics::SetFontColor(TColor AColor)
+{
+    Update([&] {
+        Context()->SetFontColor(AColor);
+        FFont->SetColor(AColor);
+    });
+}
+void TGxGraphics::SetFontName(const String& AName)
+{
+    Update([&] {
+        Context()->SetFontName(AName);
+        FFont->SetName(AName);
+    });
+}
+void TGxGraphics::SetFontSize(Integer ASize)
+{
+    Update([&] {
+        Context()->SetFontSize(ASize);
+        FFont->SetSize(ASize);
+    });
+}
+void TGxGraphics::SetFontStyles(TFontStyles AStyle)
+{
+    Update([&] {
+        Context()->SetFontStyles(AStyle);
+        FFont->SetStyle(AStyle);
+    });
+}
+void TGxGraphics::SetStrokeKind(TGxGraphicsStrokeKind AKind)
+{
+    Update([&] {
+        Context()->SetStrokeKind(AKind);
+        FStroke->SetKind(AKind);
+    });
+}
+void TGxGraphics::SetStrokeColor(TColor AColor)
+{
+    Update([&] {
+        Context()->SetStrokeColor(AColor);
+        FStroke->SetColor(AColor);
+    });
+}
+void TGxGraphics::SetStrokeWidth(float AWidth)
+{
+    Update([&] {
+        Context()->SetStrokeWidth(AWidth);
+        FStroke->SetWidth(AWidth);
+    });
+}
+
+TGxGraphicsMatrix TGxGraphics::GetMatrix() { return Context()->GetMatrix(); }
+void TGxGraphics::SetMatrix(const TGxGraphicsMatrix& AMatrix) { Context()->SetMatrix(AMatrix); }
+void TGxGraphics::BeginPrinting() { Context()->BeginPrinting(); }
+void TGxGraphics::EndPrinting() { Context()->EndPrinting(); }
+void TGxGraphics::BeginScene() { Context()->BeginScene(); }
+void TGxGraphics::EndScene() { Context()->EndScene(); }
+void TGxGraphics::StartSpecialPen() { Context()->StartSpecialPen(); }
+void TGxGraphics::StopSpecialPen() { Context()->StopSpecialPen(); }
+
+void TGxGraphics::Assign(TGxGraphics* Source)
+{
+    if (!Source) return;
+    FFill->BeginUpdate();
+    FFill->Assign(Source->Fill());
+    FFill->EndUpdate();
+    FStroke->BeginUpdate();
+    FStroke->Assign(Source->Stroke());
+    FStroke->EndUpdate();
+    FFont->BeginUpdate();
+    FFont->AssignSource(Source->Font());
+    FFont->EndUpdate();
+}
+
+TGxGraphicsSaveState* TGxGraphics::SaveState(bool ACanvasOnly)
+{
+    auto* state = new TGxGraphicsSaveState();
+    if (!ACanvasOnly) {
+        state->Fill()->Assign(FFill.get());
+        state->Stroke()->Assign(FStroke.get());
+        state->Font()->AssignSource(FFont.get());
+    }
+    Context()->SaveState(state);
+    return state;
+}
+
+void TGxGraphics::RestoreState(TGxGraphicsSaveState* AState, bool ACanvasOnly)
+{
+    std::unique_ptr<TGxGraphicsSaveState> owned(AState);
+    if (!ACanvasOnly) {
+        SetFill(AState->Fill());
+        SetStroke(AState->Stroke());
+        SetFont(AState->Font());
+    }
+    Context()->RestoreState(AState);
+}
+
+// ---- Shapes
+
+bool TGxGraphics::FillInUse() const
+{
+    return FFill->Color() != -1 && FFill->Kind() != gfkNone;
+}
+
+bool TGxGraphics::StrokeInUse() const
+{
+    return FStroke->Color() != -1 && FStroke->Kind() != gskNone;
+}
+
+void TGxGraphics::DrawLine(const TPointF& AFromPoint, const TPointF& AToPoint, TGxGraphicsModifyPointMode AModeFrom,
+                           TGxGraphicsModifyPointMode AModeTo)
+{
+    if (StrokeInUse()) Context()->DrawLine(FStroke.get(), AFromPoint, AToPoint, AModeFrom, AModeTo);
+}
+
+void TGxGraphics::DrawLine(const TPoint& AFromPoint, const TPoint& AToPoint)
+{
+    DrawLine(TPointF{float(AFromPoint.X), float(AFromPoint.Y)}, TPointF{float(AToPoint.X), float(AToPoint.Y)});
+}
+
+// A texture fill is the picture's to paint; the back ends fill it with nothing.
+void TGxGraphics::DrawPolyline(const TGxGraphicsPathPolygon& APolyline)
+{
+    if (FillInUse()) Context()->FillPolyline(FFill.get(), APolyline);
+    if (StrokeInUse()) Context()->DrawPolyline(FStroke.get(), APolyline);
+}
+
+void TGxGraphics::DrawPolygon(const TGxGraphicsPathPolygon& APolygon)
+{
+    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillPolygon(FFill.get(), APolygon);
+    if (StrokeInUse()) Context()->DrawPolygon(FStroke.get(), APolygon);
+}
+
+void TGxGraphics::DrawPath(TGxGraphicsPath* APath, TGxGraphicsPathDrawMode APathMode)
+{
+    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillPath(FFill.get(), APath, APathMode);
+    if (StrokeInUse()) Context()->DrawPath(FStroke.get(), APath, APathMode);
+}
+
+void TGxGraphics::DrawArc(const TPointF& Center, const TPointF& Radius, float StartAngle, float SweepAngle)
+{
+    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillArc(FFill.get(), Center, Radius, StartAngle, SweepAngle);
+    if (StrokeInUse()) Context()->DrawArc(FStroke.get(), Center, Radius, StartAngle, SweepAngle);
+}
+
+void TGxGraphics::DrawArc(const TPoint& Center, const TPoint& Radius, Integer StartAngle, Integer SweepAngle)
+{
+    DrawArc(TPointF{float(Center.X), float(Center.Y)}, TPointF{float(Radius.X), float(Radius.Y)}, float(StartAngle),
+            float(SweepAngle));
+}
+
+void TGxGraphics::DrawRectangle(double ALeft, double ATop, double ARight, double ABottom, TGxGraphicsSides ASides,
+                                TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
+    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillRect(FFill.get(), r, AModifyRectMode);
+    if (StrokeInUse()) Context()->DrawRect(FStroke.get(), r, ASides, AModifyRectMode);
+}
+
+void TGxGraphics::DrawRectangle(const TRectF& ARect, TGxGraphicsSides ASides, TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, ASides, AModifyRectMode);
+}
+
+void TGxGraphics::DrawRectangle(const TRect& ARect, TGxGraphicsSides ASides, TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, ASides, AModifyRectMode);
+}
+
+void TGxGraphics::DrawRoundRectangle(const TRectF& ARect, float ARounding, TGxGraphicsCorners ACorners,
+                                     TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    if (FillInUse() && FFill->Kind() != gfkTexture)
+        Context()->FillRoundRect(FFill.get(), ARect, ARounding, ACorners, AModifyRectMode);
+    if (StrokeInUse()) Context()->DrawRoundRect(FStroke.get(), ARect, ARounding, ACorners, AModifyRectMode);
+}
+
+void TGxGraphics::DrawEllipse(const TRectF& ARect, TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillEllipse(FFill.get(), ARect, AModifyRectMode);
+    if (StrokeInUse()) Context()->DrawEllipse(FStroke.get(), ARect, AModifyRectMode);
+}
+
+void TGxGraphics::DrawEllipse(const TRect& ARect, TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawEllipse(RectToRectF(ARect), AModifyRectMode);
+}
+
+void TGxGraphics::DrawFocusRectangle(const TRectF& ARect, TColor AColor, TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    Context()->DrawFocusRectangle(FStroke.get(), ARect, AColor, AModifyRectMode);
+}
+
+void TGxGraphics::DrawFocusPath(TGxGraphicsPath* APath, TColor AColor)
+{
+    Context()->DrawFocusPath(FStroke.get(), APath, AColor);
+}
+
+void TGxGraphics::DrawBitmap(TGraphic* ABitmap, const TRectF& ADstRect)
+{
+    if (!ABitmap || ABitmap->Empty()) return;
+    TRectF source{0, 0, float(ABitmap->Width()), float(ABitmap->Height())};
+    Context()->DrawBitmap(ABitmap, source, ADstRect, 1);
+}
+
+void TGxGraphics::ClipRect(const TRectF& ARect) { Context()->ClipRect(ARect); }
+void TGxGraphics::ClipRect(const TRect& ARect) { ClipRect(RectToRectF(ARect)); }
+
+// ---- Text
+
+TRectF TGxGraphics::DoCalculateText(const String& AText, const TRectF& ARect, bool AWordWrapping, bool)
+{
+    TRectF result = ARect;
+    if (std::nearbyint(ARect.Right - ARect.Left) <= 0) {
+        result.Bottom = result.Top;
+        return result;
+    }
+    if (AText.Length() == 0) {
+        result.Right = result.Left;
+        result.Bottom = result.Top;
+        return result;
+    }
+    result = Context()->CalculateText(AText, ARect, AWordWrapping);
+    result.Bottom += 1;
+    return result;
+}
+
+TRectF TGxGraphics::CalculateText(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return DoCalculateText(AText, ARect, AWordWrapping, ASupportHTML);
+}
+
+TRectF TGxGraphics::CalculateText(const String& AText)
+{
+    return CalculateText(AText, TRectF{0, 0, 10000, 10000}, false, true);
+}
+
+TSizeF TGxGraphics::CalculateTextSize(const String& AText)
+{
+    TRectF r = CalculateText(AText);
+    return {r.Right - r.Left, r.Bottom - r.Top};
+}
+
+float TGxGraphics::CalculateTextWidth(const String& AText) { return CalculateTextSize(AText).cx; }
+float TGxGraphics::CalculateTextHeight(const String& AText) { return CalculateTextSize(AText).cy; }
+
+String TGxGraphics::DoDrawText(TRectF ARect, const String& AText, bool AWordWrapping,
+                               TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
+                               TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                               bool ATestAnchor)
+{
+    TColor fillColor = Context()->GetFillColor();
+    Context()->SetFillColor(FFont->Color());
+    if (AMinHeight > -1 && ARect.Bottom - ARect.Top < AMinHeight) ARect.Bottom = ARect.Top + AMinHeight;
+    if (AMinWidth > -1 && ARect.Right - ARect.Left < AMinWidth) ARect.Right = ARect.Left + AMinWidth;
+    ARect = Context()->SetTextAngle(ARect, AAngle);
+    if (!ATestAnchor)
+        Context()->DrawText(AText, ARect, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle);
+    Context()->ResetTextAngle(AAngle);
+    Context()->SetFillColor(fillColor);
+    return String();
+}
+
+String TGxGraphics::DrawText(const TRectF& ARect, const String& AText, bool AWordWrapping,
+                             TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
+                             TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight, bool,
+                             bool ATestAnchor, float, float)
+{
+    return DoDrawText(ARect, AText, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth,
+                      AMinHeight, ATestAnchor);
+}
+
+String TGxGraphics::DrawText(const TPointF& APoint, const String& AText, float AAngle)
+{
+    return DrawText(TRectF{APoint.X, APoint.Y, APoint.X + 10000, APoint.Y + 10000}, AText, false, gtaLeading,
+                    gtaLeading, gttNone, AAngle);
+}
+
+// ---- Point tests
+
+bool TGxGraphics::PointInRect(const TPointF& P, const TRectF& R)
+{
+    return R.Left <= P.X && P.X < R.Right && R.Top <= P.Y && P.Y < R.Bottom;
+}
+
+bool TGxGraphics::PointInRect(const TPoint& P, const TRect& R)
+{
+    return PointInRect(TPointF{float(P.X), float(P.Y)}, RectToRectF(R));
+}
+
+bool TGxGraphics::PointInCircle(const TPointF& P, const TPointF& C, float ARadius)
+{
+    if (ARadius <= 0) return false;
+    double dx = (P.X - C.X) / ARadius, dy = (P.Y - C.Y) / ARadius;
+    return dx * dx + dy * dy <= 1;
+}
+
+bool TGxGraphics::PointInPath(const TPointF& P, TGxGraphicsPath* APath)
+{
+    return APath && APath->IsPointVisible(P);
+}
+
+bool TGxGraphics::PointInPolygon(const TPointF& P, const TGxGraphicsPathPolygon& APolygon)
+{
+    return ::PointInPolygon(P, APolygon);
+}
+
+// ---- Colours
+
+Byte TGxGraphics::GetColorRed(TColor AColor) { return static_cast<Byte>(ColorToRGB(AColor) & 0xFF); }
+Byte TGxGraphics::GetColorGreen(TColor AColor) { return static_cast<Byte>((ColorToRGB(AColor) >> 8) & 0xFF); }
+Byte TGxGraphics::GetColorBlue(TColor AColor) { return static_cast<Byte>((ColorToRGB(AColor) >> 16) & 0xFF); }
+
+String TGxGraphics::ColorToHTML(TColor AColor)
+{
+    return "#" + IntToHex(GetColorRed(AColor), 2) + IntToHex(GetColorGreen(AColor), 2) + IntToHex(GetColorBlue(AColor), 2);
+}
+
+// "#RRGGBB" or its short form "#RGB"; the first character is not looked at.  A part that is not
+// hexadecimal, or missing, raises the conversion error.
+TColor TGxGraphics::HTMLToColor(const String& AHTML)
+{
+    if (AHTML.Length() == 0) return -1;
+    auto part = [&](int index, int length) { return StrToInt("$" + Copy(AHTML, index, length)); };
+    Integer r, g, b;
+    if (AHTML.Length() == 4) {
+        auto doubled = [&](int index) { return StrToInt("$" + Copy(AHTML, index, 1) + Copy(AHTML, index, 1)); };
+        r = doubled(2);
+        g = doubled(3);
+        b = doubled(4);
+    } else {
+        if (AHTML.Length() < 7) StrToInt("$" + Copy(AHTML, 6, 2));   // a missing part
+        r = part(2, 2);
+        g = part(4, 2);
+        b = part(6, 2);
+    }
+    return r + g * 256 + b * 65536;
+}
+
+TColor TGxGraphics::TextToColor(const String& AText)
+{
+    String name = LowerCase(AText);
+    if (Copy(name, 1, 2) == "cl") name = Copy(name, 3, name.Length());
+    if (Copy(name, 1, 3) == "cla") name = Copy(name, 4, name.Length());
+    if (Copy(name, 1, 2) == "gc") name = Copy(name, 3, name.Length());
+    TStringList* list = NamedColorList();
+    if (!list) return 0;
+    int index = list->IndexOf(name);
+    if (index < 0) return 0;
+    return static_cast<TGxGraphicsColorObject*>(list->Objects(index))->Color;
+}
+
+void TGxGraphics::DrawSample(TCanvas* ACanvas, const TRectF& ARect)
+{
+    TGxGraphics g(ACanvas, false);
+    g.Font()->SetName("Courier New");
+    g.Font()->SetSize(20);
+    g.Font()->SetColor(0xFFFFFF);
+    g.Fill()->BeginUpdate();
+    g.Fill()->SetKind(gfkGradient);
+    g.Fill()->SetColor(0x008CFF);
+    g.Fill()->SetColorTo(0xB48246);
+    g.Fill()->EndUpdate();
+    g.Stroke()->SetColor(0x8B0000);
+    g.DrawRectangle(ARect);
+    g.DrawText(ARect, "Sample", false, gtaCenter, gtaCenter, gttNone);
+}

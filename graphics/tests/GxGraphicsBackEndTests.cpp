@@ -1,0 +1,171 @@
+// The two back ends of the drawing object on real pixels: the same scene drawn on the canvas and
+// through GDI+ agrees inside every shape and differs only along anti-aliased edges; GDI+ lands in
+// the canvas's own pixels.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "GraphicsTestSupport.h"
+#include "graphics/GxGraphics.Win.h"
+#include "platform/backend/qt/QtGraphics.h"
+
+namespace {
+struct TQtEnvironment : ::testing::Environment {
+    void SetUp() override { InitQtGraphics(); }
+};
+const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TQtEnvironment);
+
+Cardinal PixelAt(TBitmap& bmp, Integer x, Integer y)
+{
+    TPixelBuffer px;
+    bmp.GetPixels(px);
+    return px.Row(y)[x] & 0xFFFFFF;
+}
+
+int Channel(Cardinal pixel, int shift)
+{
+    return static_cast<int>((pixel >> shift) & 0xFF);
+}
+
+bool Near(Cardinal a, Cardinal b, int tolerance)
+{
+    for (int shift : {0, 8, 16})
+        if (std::abs(Channel(a, shift) - Channel(b, shift)) > tolerance) return false;
+    return true;
+}
+
+// Pixels of a colour other than the background inside a box.
+int InkIn(TBitmap& bmp, const TRect& box, Cardinal background)
+{
+    int ink = 0;
+    for (Integer y = box.Top; y < box.Bottom; ++y)
+        for (Integer x = box.Left; x < box.Right; ++x) ink += PixelAt(bmp, x, y) != background;
+    return ink;
+}
+}  // namespace
+
+TEST(GxGraphicsBackEnds, TheSameSceneAgreesOnBothBackEnds)
+{
+    auto canvas = TGxGraphics::CreateBitmapCanvas(200, 140);
+    auto native = TGxGraphics::CreateNativeBitmapCanvas(200, 140);
+    ASSERT_TRUE(native->Native());
+    native->Context()->SetAntiAliasing(true);
+    DrawDrawingObjectScene(*canvas);
+    DrawDrawingObjectScene(*native);
+    // Pixels well inside the shapes (0x00RRGGBB), exactly; the gradient's middle within a band.
+    struct Probe {
+        const char* what;
+        Integer x, y;
+        Cardinal color;
+        int tolerance;
+    };
+    const Probe probes[] = {
+        {"background", 80, 5, 0xFFFFFF, 0},    {"rectangle", 40, 30, 0xFF0000, 0},
+        {"rectangle's top edge", 40, 10, 0x000000, 0}, {"ellipse", 120, 35, 0x00A000, 0},
+        {"triangle", 40, 100, 0x0000FF, 0},    {"gradient start", 92, 85, 0x000000, 12},
+        {"gradient middle", 140, 85, 0x808080, 16}, {"gradient end", 187, 85, 0xFFFFFF, 12},
+        {"picture", 164, 14, 0xFF00FF, 0},      {"picture", 186, 36, 0xFFFF00, 0},
+        {"below everything", 195, 137, 0xFFFFFF, 0},
+    };
+    for (const Probe& p : probes) {
+        EXPECT_TRUE(Near(PixelAt(*canvas->Bitmap(), p.x, p.y), p.color, p.tolerance))
+            << "canvas " << p.what << " " << std::hex << PixelAt(*canvas->Bitmap(), p.x, p.y);
+        EXPECT_TRUE(Near(PixelAt(*native->Bitmap(), p.x, p.y), p.color, p.tolerance))
+            << "GDI+ " << p.what << " " << std::hex << PixelAt(*native->Bitmap(), p.x, p.y);
+    }
+    // The text is inked inside its box on both, and nothing is drawn right of the shapes.
+    for (TGxGraphics* g : {canvas.get(), native.get()}) {
+        EXPECT_GT(InkIn(*g->Bitmap(), {110, 105, 170, 135}, 0xFFFFFF), 20) << g->Native();
+        EXPECT_EQ(InkIn(*g->Bitmap(), {195, 0, 200, 68}, 0xFFFFFF), 0) << g->Native();
+    }
+    // Away from the shapes' edges the two pictures are the same: count strongly differing pixels
+    // outside two-pixel bands around the outlines (the triangle, the text, the gradient and the
+    // picture, which GDI+ smooths when it stretches it, are left to the probes).
+    auto nearEdge = [](Integer x, Integer y) {
+        auto band = [&](const TRect& r) {
+            return x >= r.Left - 2 && x < r.Right + 2 && y >= r.Top - 2 && y < r.Bottom + 2 &&
+                   !(x >= r.Left + 2 && x < r.Right - 2 && y >= r.Top + 2 && y < r.Bottom - 2);
+        };
+        double ex = (x + 0.5 - 120) / 30, ey = (y + 0.5 - 35) / 25;
+        bool ellipse = std::abs(std::sqrt(ex * ex + ey * ey) - 1) < 0.12;
+        return band({10, 10, 70, 50}) || ellipse || (x >= 158 && x < 195 && y >= 8 && y < 45) ||
+               (x >= 8 && x < 73 && y >= 58 && y < 123) || (x >= 88 && y >= 68);
+    };
+    int differing = 0;
+    for (Integer y = 0; y < 140; ++y)
+        for (Integer x = 0; x < 200; ++x)
+            if (!nearEdge(x, y) && !Near(PixelAt(*canvas->Bitmap(), x, y), PixelAt(*native->Bitmap(), x, y), 8))
+                ++differing;
+    EXPECT_EQ(differing, 0);
+}
+
+TEST(GxGraphicsBackEnds, GdiplusDrawsIntoTheCanvasItIsGiven)
+{
+    // A 30 x 20 white bitmap; a GDI+ drawing object on its canvas fills (5, 5)-(25, 15) red.
+    TBitmap bmp;
+    bmp.SetPixelFormat(TPixelFormat::pf32bit);
+    bmp.SetSize(30, 20);
+    bmp.Canvas().Brush().SetColor(clWhite);
+    bmp.Canvas().FillRect(Rect(0, 0, 30, 20));
+    {
+        TGxGraphics g(&bmp.Canvas(), true);
+        g.BeginScene();
+        g.Stroke()->SetKind(gskNone);
+        g.SetFillColor(0x0000FF);
+        g.DrawRectangle(TRectF{5, 5, 25, 15});
+        g.EndScene();
+    }
+    EXPECT_EQ(PixelAt(bmp, 15, 10), 0xFF0000u);
+    EXPECT_EQ(PixelAt(bmp, 5, 5), 0xFF0000u);
+    EXPECT_EQ(PixelAt(bmp, 4, 5), 0xFFFFFFu);
+    // libgdiplus's aliased fill also takes the pixel column and row at the far edges.
+    EXPECT_EQ(PixelAt(bmp, 26, 10), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(bmp, 15, 16), 0xFFFFFFu);
+    EXPECT_EQ(bmp.Canvas().Pixel(15, 10), TColor(0x0000FF));
+}
+
+TEST(GxGraphicsBackEnds, GdiplusPensBrushesAndFormatsFromTheDrawingState)
+{
+    EXPECT_EQ(ToGPColor(0x0000FF, 1), 0xFFFF0000u);
+    EXPECT_EQ(ToGPColor(0x0000FF, 0.5f), 0x80FF0000u);   // 127.5 rounds to even
+    TGxGraphicsStroke dashed(gskDash, 0x00FF00);
+    dashed.SetWidth(2);
+    auto pen = CreateGPPen(&dashed);
+    EXPECT_EQ(pen->GetDashStyle(), DashStyleDash);
+    EXPECT_EQ(pen->GetWidth(), 2);
+    EXPECT_EQ(pen->GetLineJoin(), LineJoinMiterClipped);
+    EXPECT_EQ(pen->GetMiterLimit(), 4);
+    auto format = CreateGPStringFormat(gtaCenter, gtaTrailing, false, gttWord, true);
+    EXPECT_EQ(format->GetAlignment(), StringAlignmentCenter);
+    EXPECT_EQ(format->GetLineAlignment(), StringAlignmentFar);
+    EXPECT_EQ(format->GetFormatFlags(), 0x5000);
+    EXPECT_EQ(format->GetTrimming(), StringTrimmingWord);
+    EXPECT_EQ(format->GetHotkeyPrefix(), HotkeyPrefixShow);
+    TGxGraphicsFont font;
+    font.SetName("default");
+    font.SetSize(0);
+    auto gpFont = CreateGPFont(&font);
+    EXPECT_EQ(gpFont->GetSize(), 8);
+    TGPFontFamily family;
+    gpFont->GetFamily(&family);
+    String name;
+    family.GetFamilyName(name);
+    EXPECT_EQ(name, String("Liberation Sans"));   // "Arial"
+    // A radial gradient's stops go to GDI+ reversed, measured from the edge.
+    TGxGraphicsFill fill(gfkGradient, 0x0000FF, 0xFF0000, -1, -1);
+    fill.SetGradientType(gfgtRadial);
+    TGPGraphicsPath square;
+    square.AddRectangle(TGPRectF{0, 0, 10, 10});
+    auto brush = CreateGPBrush(&fill, &square);
+    auto* radial = dynamic_cast<TGPPathGradientBrush*>(brush.get());
+    ASSERT_NE(radial, nullptr);
+    ARGB colors[2] = {};
+    Single positions[2] = {};
+    EXPECT_EQ(radial->GetInterpolationColors(colors, positions, 2), Ok);
+    EXPECT_EQ(colors[0], 0xFF0000FFu);
+    EXPECT_EQ(colors[1], 0xFFFF0000u);
+    EXPECT_EQ(positions[0], 0);
+    EXPECT_EQ(positions[1], 1);
+}

@@ -1,0 +1,334 @@
+// The drawing object through a recording back end: its defaults, state passed once, which shapes
+// fill and which stroke, saved states, paths cut into segments; point tests and colour text.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "graphics/GxGraphics.h"
+#include "platform/rtl/Exceptions.h"
+
+namespace {
+
+// A back end that writes down what it is asked, one line per call.
+class TRecordingContext : public TGxGraphicsContext {
+public:
+    using TGxGraphicsContext::TGxGraphicsContext;
+    std::vector<std::string> Calls;
+
+    static std::string Pt(const TPointF& p)
+    {
+        std::ostringstream s;
+        s << p.X << "," << p.Y;
+        return s.str();
+    }
+    static std::string Rc(const TRectF& r) { return Pt({r.Left, r.Top}) + "-" + Pt({r.Right, r.Bottom}); }
+    void Log(const std::string& call) { Calls.push_back(call); }
+
+    void* GetNativeCanvas() override { return nullptr; }
+    void* CreatePath() override { return this; }
+    void FreePath(void*) override {}
+    TColor GetFillColor() override { return FFillColor; }
+    TRectF CalculateText(const String&, const TRectF& r, bool) override { return {r.Left, r.Top, r.Left + 30, r.Top + 12}; }
+    TRectF SetTextAngle(const TRectF& r, float) override { return r; }
+    TGxGraphicsMatrix GetMatrix() override { return MatrixIdentity(); }
+    void Render() override {}
+    void PathOpen(void*) override { Log("open"); }
+    void PathMoveTo(void*, const TPointF& p) override { Log("move " + Pt(p)); }
+    void PathLineTo(void*, const TPointF& p) override { Log("line " + Pt(p)); }
+    void SetScale(float) override {}
+    void PathClose(void*) override { Log("close"); }
+    void ResetClip() override {}
+    void ResetTransform() override {}
+    void ScaleTransform(float, float) override {}
+    void RotateTransform(float) override {}
+    void TranslateTransform(float, float) override {}
+    void SetTextQuality(TGxGraphicsTextQuality) override {}
+    void SetAntiAliasing(bool) override {}
+    void SetShowAcceleratorChar(bool) override {}
+    void SetSize(float w, float h) override { Log("size " + Pt({w, h})); }
+    void ResetTextAngle(float) override {}
+    void BeginScene() override {}
+    void EndScene() override {}
+    void BeginPrinting() override {}
+    void EndPrinting() override {}
+    void StartSpecialPen() override {}
+    void StopSpecialPen() override {}
+    void RestoreState(TGxGraphicsSaveState*) override { Log("restore"); }
+    void SaveState(TGxGraphicsSaveState*) override { Log("save"); }
+    void SetFontSize(Integer) override { Log("font size"); }
+    void SetFontColor(TColor) override { Log("font color"); }
+    void SetFontName(const String&) override { Log("font name"); }
+    void SetFont(TGxGraphicsFont*) override { Log("font"); }
+    void SetFontStyles(TFontStyles) override { Log("font styles"); }
+    void SetMatrix(const TGxGraphicsMatrix&) override {}
+    void SetFill(TGxGraphicsFill* f) override
+    {
+        FFillColor = f->Color();
+        Log("fill");
+    }
+    void SetFillKind(TGxGraphicsFillKind) override { Log("fill kind"); }
+    void SetFillColor(TColor c) override
+    {
+        FFillColor = c;
+        Log("fill color");
+    }
+    void SetStroke(TGxGraphicsStroke*) override { Log("stroke"); }
+    void SetStrokeKind(TGxGraphicsStrokeKind) override { Log("stroke kind"); }
+    void SetStrokeColor(TColor) override { Log("stroke color"); }
+    void SetStrokeWidth(float) override { Log("stroke width"); }
+    void DrawLine(TGxGraphicsStroke*, const TPointF& a, const TPointF& b, TGxGraphicsModifyPointMode,
+                  TGxGraphicsModifyPointMode) override
+    {
+        Log("DrawLine " + Pt(a) + " " + Pt(b));
+    }
+    void DrawPolygon(TGxGraphicsStroke*, const TGxGraphicsPathPolygon& p) override { Log("DrawPolygon " + std::to_string(p.size())); }
+    void FillPolygon(TGxGraphicsFill*, const TGxGraphicsPathPolygon& p) override { Log("FillPolygon " + std::to_string(p.size())); }
+    void DrawPolyline(TGxGraphicsStroke*, const TGxGraphicsPathPolygon& p) override { Log("DrawPolyline " + std::to_string(p.size())); }
+    void FillPolyline(TGxGraphicsFill*, const TGxGraphicsPathPolygon& p) override { Log("FillPolyline " + std::to_string(p.size())); }
+    void FillArc(TGxGraphicsFill*, const TPointF& c, const TPointF&, float, float) override { Log("FillArc " + Pt(c)); }
+    void DrawArc(TGxGraphicsStroke*, const TPointF& c, const TPointF&, float, float) override { Log("DrawArc " + Pt(c)); }
+    void FillRect(TGxGraphicsFill*, const TRectF& r, TGxGraphicsModifyRectMode) override { Log("FillRect " + Rc(r)); }
+    void DrawRect(TGxGraphicsStroke*, const TRectF& r, TGxGraphicsSides s, TGxGraphicsModifyRectMode) override
+    {
+        Log("DrawRect " + Rc(r) + (s == AllSides ? " all" : " some"));
+    }
+    void FillRoundRect(TGxGraphicsFill*, const TRectF& r, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override
+    {
+        Log("FillRoundRect " + Rc(r));
+    }
+    void DrawRoundRect(TGxGraphicsStroke*, const TRectF& r, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override
+    {
+        Log("DrawRoundRect " + Rc(r));
+    }
+    void FillEllipse(TGxGraphicsFill*, const TRectF& r, TGxGraphicsModifyRectMode) override { Log("FillEllipse " + Rc(r)); }
+    void DrawEllipse(TGxGraphicsStroke*, const TRectF& r, TGxGraphicsModifyRectMode) override { Log("DrawEllipse " + Rc(r)); }
+    void DrawBitmap(TGraphic*, const TRectF&, const TRectF& d, float) override { Log("DrawBitmap " + Rc(d)); }
+    void ClipRect(const TRectF& r) override { Log("ClipRect " + Rc(r)); }
+    void ClipPath(TGxGraphicsPath*) override { Log("ClipPath"); }
+    void DrawFocusPath(TGxGraphicsStroke*, TGxGraphicsPath*, TColor) override { Log("DrawFocusPath"); }
+    void DrawFocusRectangle(TGxGraphicsStroke*, const TRectF& r, TColor, TGxGraphicsModifyRectMode) override
+    {
+        Log("DrawFocusRectangle " + Rc(r));
+    }
+    void DrawText(const String& t, const TRectF& r, bool, TGxGraphicsTextAlign, TGxGraphicsTextAlign,
+                  TGxGraphicsTextTrimming, float) override
+    {
+        Log("DrawText " + t.ToUtf8() + " " + Rc(r));
+    }
+    void DrawPath(TGxGraphicsStroke*, TGxGraphicsPath*, TGxGraphicsPathDrawMode) override { Log("DrawPath"); }
+    void FillPath(TGxGraphicsFill*, TGxGraphicsPath*, TGxGraphicsPathDrawMode) override { Log("FillPath"); }
+
+private:
+    TColor FFillColor = clNone;
+};
+
+std::unique_ptr<TGxGraphicsContext> MakeRecording(TGxGraphics* g)
+{
+    return std::make_unique<TRecordingContext>(g);
+}
+
+struct TRecorded {
+    TGxGraphics Graphics{nullptr, MakeRecording};
+    TRecordingContext& Context() { return *static_cast<TRecordingContext*>(Graphics.Context()); }
+    std::vector<std::string> Take()
+    {
+        std::vector<std::string> calls = Context().Calls;
+        Context().Calls.clear();
+        return calls;
+    }
+};
+
+using Calls = std::vector<std::string>;
+
+}  // namespace
+
+TEST(GxGraphics, ANewDrawingObjectStartsFromItsDefaultsAndHandsThemToTheBackEnd)
+{
+    TRecorded r;
+    EXPECT_EQ(r.Take(), (Calls{"size 1,1", "fill", "stroke", "font"}));
+    EXPECT_EQ(r.Graphics.Fill()->Kind(), gfkSolid);
+    EXPECT_EQ(r.Graphics.Fill()->Color(), 0xFFFFFF);
+    EXPECT_EQ(r.Graphics.Fill()->ColorTo(), 0x808080);
+    EXPECT_EQ(r.Graphics.Stroke()->Kind(), gskSolid);
+    EXPECT_EQ(r.Graphics.Stroke()->Color(), 0xC0C0C0);
+    EXPECT_EQ(r.Graphics.Stroke()->Width(), 1);
+    EXPECT_EQ(r.Graphics.HighlightColor, 0xFF0000);
+    EXPECT_EQ(r.Graphics.HighlightTextColor, 0xFFFFFF);
+    EXPECT_EQ(r.Graphics.URLColor, 0xFF0000);
+    EXPECT_TRUE(r.Graphics.URLUnderline);
+    auto own = TGxGraphics::CreateBitmapCanvas(100, 50);
+    EXPECT_EQ(own->Bitmap()->Width(), 100);
+    EXPECT_EQ(own->Bitmap()->Height(), 50);
+    EXPECT_EQ(own->HighlightColor, 0);
+    EXPECT_EQ(own->HighlightTextColor, 0);
+    EXPECT_FALSE(own->Native());
+}
+
+TEST(GxGraphics, EachChangeReachesTheBackEndOnce)
+{
+    TRecorded r;
+    r.Take();
+    r.Graphics.SetFillColor(0x0000FF);
+    EXPECT_EQ(r.Take(), Calls{"fill color"});
+    r.Graphics.Fill()->SetColor(0x00FF00);   // directly: the whole fill
+    EXPECT_EQ(r.Take(), Calls{"fill"});
+    r.Graphics.Stroke()->BeginUpdate();
+    r.Graphics.Stroke()->SetColor(0);
+    r.Graphics.Stroke()->SetWidth(3);
+    r.Graphics.Stroke()->EndUpdate();
+    EXPECT_EQ(r.Take(), Calls{"stroke"});
+    r.Graphics.SetFontSize(12);
+    EXPECT_EQ(r.Take(), Calls{"font size"});
+    EXPECT_EQ(r.Graphics.Font()->Size(), 12);
+}
+
+TEST(GxGraphics, ShapesFillWhenTheFillIsInUseAndStrokeWhenTheStrokeIs)
+{
+    struct Case {
+        const char* name;
+        TColor fill;
+        TGxGraphicsFillKind fillKind;
+        TColor stroke;
+        TGxGraphicsStrokeKind strokeKind;
+        Calls rectangle, ellipse, polyline;
+    };
+    const Case cases[] = {
+        {"both", 0xFF, gfkSolid, 0, gskSolid,
+         {"FillRect 1,2-11,12", "DrawRect 1,2-11,12 all"}, {"FillEllipse 1,2-11,12", "DrawEllipse 1,2-11,12"},
+         {"FillPolyline 3", "DrawPolyline 3"}},
+        {"no fill colour", -1, gfkSolid, 0, gskSolid, {"DrawRect 1,2-11,12 all"}, {"DrawEllipse 1,2-11,12"},
+         {"DrawPolyline 3"}},
+        {"no stroke", 0xFF, gfkSolid, 0, gskNone, {"FillRect 1,2-11,12"}, {"FillEllipse 1,2-11,12"}, {"FillPolyline 3"}},
+        {"fill kind none", 0xFF, gfkNone, -1, gskSolid, {}, {}, {}},
+        {"texture", 0xFF, gfkTexture, 0, gskSolid, {"DrawRect 1,2-11,12 all"}, {"DrawEllipse 1,2-11,12"},
+         {"FillPolyline 3", "DrawPolyline 3"}},
+    };
+    for (const Case& c : cases) {
+        TRecorded r;
+        r.Graphics.Fill()->BeginUpdate();
+        r.Graphics.Fill()->SetColor(c.fill);
+        r.Graphics.Fill()->SetKind(c.fillKind);
+        r.Graphics.Fill()->EndUpdate();
+        r.Graphics.Stroke()->BeginUpdate();
+        r.Graphics.Stroke()->SetColor(c.stroke);
+        r.Graphics.Stroke()->SetKind(c.strokeKind);
+        r.Graphics.Stroke()->EndUpdate();
+        r.Take();
+        r.Graphics.DrawRectangle(TRect{1, 2, 11, 12});
+        EXPECT_EQ(r.Take(), c.rectangle) << c.name;
+        r.Graphics.DrawEllipse(TRectF{1, 2, 11, 12});
+        EXPECT_EQ(r.Take(), c.ellipse) << c.name;
+        r.Graphics.DrawPolyline({{0, 0}, {5, 0}, {5, 5}});
+        EXPECT_EQ(r.Take(), c.polyline) << c.name;
+    }
+    // The focus rectangle is drawn whatever the stroke.
+    TRecorded r;
+    r.Graphics.Stroke()->SetKind(gskNone);
+    r.Take();
+    r.Graphics.DrawFocusRectangle({0, 0, 4, 4}, clBlack);
+    EXPECT_EQ(r.Take(), Calls{"DrawFocusRectangle 0,0-4,4"});
+    r.Graphics.ClipRect(TRect{1, 2, 3, 4});
+    r.Graphics.ClipRect(TRectF{1, 2, 3, 4});
+    EXPECT_EQ(r.Take(), (Calls{"ClipRect 1,2-3,4", "ClipRect 1,2-3,4"}));
+}
+
+TEST(GxGraphics, ASavedStateBringsTheFillBackUnlessOnlyTheCanvasWasSaved)
+{
+    TRecorded r;
+    TGxGraphicsSaveState* state = r.Graphics.SaveState(false);
+    r.Graphics.SetFillColor(0x123456);
+    r.Graphics.RestoreState(state, false);
+    EXPECT_EQ(r.Graphics.Fill()->Color(), 0xFFFFFF);
+    state = r.Graphics.SaveState(true);
+    r.Graphics.SetFillColor(0x123456);
+    r.Graphics.RestoreState(state, true);
+    EXPECT_EQ(r.Graphics.Fill()->Color(), 0x123456);
+}
+
+TEST(GxGraphics, TextIsDrawnInTheFontColourAndMeasuredOneUnitTaller)
+{
+    TRecorded r;
+    EXPECT_EQ(r.Graphics.CalculateText("", TRectF{10, 10, 100, 100}), (TRectF{10, 10, 10, 10}));
+    TRectF narrow = r.Graphics.CalculateText("text", TRectF{0, 0, 0.4f, 50});
+    EXPECT_EQ(narrow.Bottom - narrow.Top, 0);
+    EXPECT_EQ(r.Graphics.CalculateText("text"), (TRectF{0, 0, 30, 13}));
+    EXPECT_EQ(r.Graphics.CalculateTextWidth("text"), 30);
+    r.Graphics.Font()->SetColor(0x0000FF);
+    r.Take();
+    r.Graphics.DrawText(TRectF{0, 0, 50, 20}, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, 50);
+    EXPECT_EQ(r.Take(), (Calls{"fill color", "DrawText Dam 0,0-50,50", "fill color"}));
+    EXPECT_EQ(r.Context().GetFillColor(), 0xFFFFFF);   // put back
+    r.Graphics.DrawText(TRectF{0, 0, 50, 20}, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, -1, true, true);
+    EXPECT_EQ(r.Take(), (Calls{"fill color", "fill color"}));   // an anchor test draws nothing
+}
+
+TEST(GxGraphics, PathsAreCutIntoSegmentsOfTheFlatness)
+{
+    TRecorded r;
+    r.Take();
+    TGxGraphicsPath empty;
+    r.Graphics.Context()->ConvertToPath(&empty, 0.25f);
+    EXPECT_TRUE(r.Take().empty());
+    // A square figure: move, three lines, close.
+    TGxGraphicsPath square;
+    square.MoveTo({0, 0});
+    square.LineTo({4, 0});
+    square.LineTo({4, 4});
+    square.ClosePath();
+    r.Graphics.Context()->ConvertToPath(&square, 0.25f);
+    EXPECT_EQ(r.Take(), (Calls{"open", "move 0,0", "line 4,0", "line 4,4", "close"}));
+    // A straight curve 10 long: 40 segments at 0.25, 200 at any flatness below 0.05.
+    TGxGraphicsPath curve;
+    curve.MoveTo({0, 0});
+    curve.CurveTo({10.0f / 3, 0}, {20.0f / 3, 0}, {10, 0});
+    r.Graphics.Context()->ConvertToPath(&curve, 0.25f);
+    Calls calls = r.Take();
+    ASSERT_EQ(calls.size(), 2u + 40u);
+    EXPECT_EQ(calls[2], "line 0,0");
+    EXPECT_EQ(calls.back(), "line 10,0");
+    r.Graphics.Context()->ConvertToPath(&curve, 0);
+    EXPECT_EQ(r.Take().size(), 2u + 200u);
+    // A curve shorter than 1.5 times the flatness is one line to its end.
+    TGxGraphicsPath tiny;
+    tiny.MoveTo({0, 0});
+    tiny.CurveTo({0.1f, 0}, {0.2f, 0}, {0.3f, 0});
+    tiny.LineTo({1, 1});
+    r.Graphics.Context()->ConvertToPath(&tiny, 0.25f);
+    EXPECT_EQ(r.Take(), (Calls{"open", "move 0,0", "line 0.3,0", "line 1,1"}));
+}
+
+TEST(GxGraphics, PointTests)
+{
+    EXPECT_FALSE(TGxGraphics::PointInRect(TPointF{10, 5}, TRectF{0, 0, 10, 10}));
+    EXPECT_TRUE(TGxGraphics::PointInRect(TPointF{0, 0}, TRectF{0, 0, 10, 10}));
+    EXPECT_TRUE(TGxGraphics::PointInRect(TPoint{9, 9}, TRect{0, 0, 10, 10}));
+    EXPECT_FALSE(TGxGraphics::PointInCircle({0, 0}, {0, 0}, 0));
+    EXPECT_TRUE(TGxGraphics::PointInCircle({3, 3.9f}, {0, 0}, 5));
+    EXPECT_FALSE(TGxGraphics::PointInCircle({3, 4.1f}, {0, 0}, 5));
+    TGxGraphicsPathPolygon square = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    EXPECT_TRUE(TGxGraphics::PointInPolygon({5, 5}, square));
+    EXPECT_FALSE(TGxGraphics::PointInPolygon({15, 5}, square));
+}
+
+TEST(GxGraphics, ColoursAsHTMLTextAndKeywords)
+{
+    EXPECT_EQ(TGxGraphics::ColorToHTML(0x0000FF), String("#FF0000"));
+    EXPECT_EQ(TGxGraphics::ColorToHTML(0x123456), String("#563412"));
+    EXPECT_EQ(TGxGraphics::ColorToHTML(clWindow), TGxGraphics::ColorToHTML(ColorToRGB(clWindow)));
+    struct Case {
+        const char* text;
+        TColor color;
+    };
+    for (const Case& c : {Case{"", -1}, Case{"#FF0000", 0x0000FF}, Case{"#F00", 0x0000FF}, Case{"#F0A", 0xAA00FF},
+                          Case{"#102030xyz", 0x302010}})
+        EXPECT_EQ(TGxGraphics::HTMLToColor(c.text), c.color) << c.text;
+    EXPECT_THROW(TGxGraphics::HTMLToColor("#FF00"), EConvertError);
+    EXPECT_THROW(TGxGraphics::HTMLToColor("#GG0000"), EConvertError);
+    for (const Case& c : {Case{"clRed", 0x0000FF}, Case{"Red", 0x0000FF}, Case{"gcRed", 0x0000FF},
+                          Case{"claRed", 0}, Case{"no such colour", 0}})
+        EXPECT_EQ(TGxGraphics::TextToColor(c.text), c.color) << c.text;
+    EXPECT_EQ(TGxGraphics::TextToColor("clAqua"), TGxGraphics::TextToColor("aqua"));
+    EXPECT_NE(TGxGraphics::TextToColor("aqua"), 0);
+}
