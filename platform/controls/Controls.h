@@ -397,6 +397,9 @@ public:
     void HandleNeeded() { Handle(); }
     TWindowHandle* WindowHandle() const { return FHandle; }   // back-end access
     void RecreateWnd();
+    // Whether the control shows its parent's background behind it (csParentBackground).
+    bool ParentBackground() const { return FControlStyle.Contains(csParentBackground); }
+    virtual void SetParentBackground(bool Value);
     void DefaultHandler(TMessage& message) override;
     void WndProc(TMessage& message) override;
     // The window's own processing of a message, installed by the back end while it delivers a
@@ -632,6 +635,11 @@ bool PostMessage(HWND window, Cardinal msg, std::intptr_t wParam, std::intptr_t 
 // Delivers the queued messages (the event loop calls it).
 void DeliverPostedMessages();
 bool IsWindow(HWND window);
+// A device context on the whole window, its frame included, origin at the window's top-left
+// corner; what is drawn on it shows at once.  Null for a window without a surface of its own.
+// ReleaseDC frees it.
+HDC GetWindowDC(HWND window);
+int ReleaseDC(HWND window, HDC dc);
 bool InvalidateRect(HWND window, const TRect* r, bool erase);
 bool UpdateWindow(HWND window);
 bool ValidateRect(HWND window, const TRect* r);

@@ -287,6 +287,18 @@ bool DestroyCaret()
     return true;
 }
 
+HDC GetWindowDC(HWND window)
+{
+    if (!window || !IsWindow(window) || !window->Surface()) return nullptr;
+    return new TCanvas(window->Surface());
+}
+
+int ReleaseDC(HWND, HDC dc)
+{
+    delete dc;
+    return dc ? 1 : 0;
+}
+
 HWND GetFocus()
 {
     for (const TControl* c : LiveControls())

@@ -173,6 +173,14 @@ void TWinControl::RecreateWnd()
     FControlState.Exclude(csRecreating);
 }
 
+void TWinControl::SetParentBackground(bool Value)
+{
+    if (ParentBackground() == Value) return;
+    if (Value) FControlStyle.Include(csParentBackground);
+    else FControlStyle.Exclude(csParentBackground);
+    Invalidate();
+}
+
 void TWinControl::DefaultHandler(TMessage& message)
 {
     for (auto it = FNativeDefaults.rbegin(); it != FNativeDefaults.rend(); ++it) {
@@ -191,6 +199,15 @@ void TWinControl::DefaultHandler(TMessage& message)
         if (FHandle) WindowSystem().SetText(FHandle, String(reinterpret_cast<const char16_t*>(message.LParam)));
         message.Result = 1;
         break;
+    case WM_NCHITTEST: {
+        // the client area, the frame around it, or nothing of this window
+        const TPoint p = ScreenToClient(Point(LoSmall(message.LParam), HiSmall(message.LParam)));
+        const Integer b = BorderWidthNC();
+        if (ClientRect().Contains(p)) message.Result = HTCLIENT;
+        else if (Rect(-b, -b, FWidth - b, FHeight - b).Contains(p)) message.Result = HTBORDER;
+        else message.Result = HTNOWHERE;
+        break;
+    }
     case WM_CANCELMODE:
         // the window, or a windowless control on it, gives the mouse capture up
         if (gCaptureControl == this || (gCaptureControl && gCaptureControl->Parent() == this)) SetCaptureControl(nullptr);

@@ -143,7 +143,8 @@ enum : Cardinal { MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002, MK_SHIFT = 0x0004, M
 
 // Hit-test answers of WM_NCHITTEST.
 enum : Integer { HTERROR = -2, HTTRANSPARENT = -1, HTNOWHERE = 0, HTCLIENT = 1, HTCAPTION = 2, HTHSCROLL = 6,
-                 HTVSCROLL = 7, HTBORDER = 18 };
+                 HTVSCROLL = 7, HTLEFT = 10, HTRIGHT = 11, HTTOP = 12, HTTOPLEFT = 13, HTTOPRIGHT = 14, HTBOTTOM = 15,
+                 HTBOTTOMLEFT = 16, HTBOTTOMRIGHT = 17, HTBORDER = 18 };
 
 // Scroll-bar codes of WM_HSCROLL / WM_VSCROLL, and scroll-bar kinds.
 enum : Word { SB_LINEUP = 0, SB_LINELEFT = 0, SB_LINEDOWN = 1, SB_LINERIGHT = 1, SB_PAGEUP = 2, SB_PAGELEFT = 2,

@@ -87,6 +87,11 @@ BOOL PatBlt(HDC dc, Integer x, Integer y, Integer width, Integer height, Cardina
 BOOL AlphaBlend(HDC dest, Integer x, Integer y, Integer width, Integer height, HDC source, Integer sx, Integer sy,
                 Integer sw, Integer sh, BLENDFUNCTION blend);
 
+// Indexes of the system colours (clSystemColor | index is the colour).
+enum : int {
+    COLOR_WINDOW = 5, COLOR_WINDOWFRAME = 6, COLOR_WINDOWTEXT = 8, COLOR_HIGHLIGHT = 13, COLOR_BTNFACE = 15,
+    COLOR_BTNSHADOW = 16, COLOR_BTNHIGHLIGHT = 20, COLOR_3DDKSHADOW = 21, COLOR_3DLIGHT = 22
+};
 // Brushes of the system colours (owned by the layer) and of a colour (freed with DeleteObject).
 HBRUSH GetSysColorBrush(int index);
 HBRUSH CreateSolidBrush(TColor color);

@@ -1,0 +1,87 @@
+// The window's frame: drawing on the whole window through its window DC, hit tests of the
+// client area and the frame, and the parent-background style.
+#include <gtest/gtest.h>
+
+#include "platform/graphics/Bitmaps.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+// A white control with the 2-pixel client edge.
+class TFramed : public TCustomControl {
+    DECLARE_CLASS(TFramed, TCustomControl)
+public:
+    explicit TFramed(TComponent* AOwner) : TCustomControl(AOwner) { SetColor(clWhite); }
+
+protected:
+    void CreateParams(TCreateParams& Params) override
+    {
+        TCustomControl::CreateParams(Params);
+        Params.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+};
+IMPLEMENT_CLASS(TFramed, TCustomControl, nullptr)
+
+struct WindowFrame : ::testing::Test {
+    TForm* Form = nullptr;
+    TFramed* Framed = nullptr;
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 200, 120);
+        Framed = new TFramed(Form);
+        Framed->SetBounds(20, 10, 60, 40);
+        Framed->SetParent(Form);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowFrame, TheWindowDCDrawsOverTheFrameAndShowsAtOnce)
+{
+    HDC dc = GetWindowDC(Framed);
+    ASSERT_NE(dc, nullptr);
+    TRect all = Rect(0, 0, Framed->Width(), Framed->Height());
+    FrameRect(dc, &all, GetSysColorBrush(COLOR_HIGHLIGHT));
+    EXPECT_EQ(ReleaseDC(Framed, dc), 1);
+    TBitmap shot;
+    TestGrab(Framed, shot);
+    // the window's corner (frame) and the client's first pixel, two further in
+    EXPECT_EQ(shot.Canvas().Pixel(0, 0), ColorToRGB(clHighlight));
+    EXPECT_EQ(shot.Canvas().Pixel(59, 39), ColorToRGB(clHighlight));
+    EXPECT_EQ(shot.Canvas().Pixel(2, 2), clWhite);
+    TCustomControl windowless(nullptr);   // no window yet: no device context
+    EXPECT_EQ(GetWindowDC(&windowless), nullptr);
+}
+
+TEST_F(WindowFrame, HitTestsTellClientFrameAndOutside)
+{
+    struct Case {
+        TPoint window;   // in window coordinates
+        Integer hit;
+    };
+    const Case cases[] = {{{30, 20}, HTCLIENT}, {{2, 2}, HTCLIENT}, {{1, 20}, HTBORDER}, {{59, 39}, HTBORDER},
+                          {{60, 20}, HTNOWHERE}, {{-1, 5}, HTNOWHERE}};
+    const TPoint origin = Framed->ClientToScreen(Point(-2, -2));
+    for (const Case& c : cases) {
+        const std::intptr_t at = MakeLParam(origin.X + c.window.X, origin.Y + c.window.Y);
+        EXPECT_EQ(Framed->Perform(WM_NCHITTEST, 0, at), c.hit) << c.window.X << "," << c.window.Y;
+    }
+}
+
+TEST_F(WindowFrame, ParentBackgroundIsAControlStyle)
+{
+    EXPECT_FALSE(Framed->ParentBackground());
+    Framed->SetParentBackground(true);
+    EXPECT_TRUE(Framed->ControlStyle().Contains(csParentBackground));
+    Framed->SetParentBackground(false);
+    EXPECT_FALSE(Framed->ControlStyle().Contains(csParentBackground));
+}
