@@ -223,6 +223,35 @@ void DrawJointAngle(TCanvas& c)
     Text(c, 256, 4, "D/S", Ink, 2);
 }
 
+// ---- shear strength models of a joint ----------------------------------------------------
+
+// Shear strength against normal stress: the Mohr-Coulomb line c + sigma tan(phi) from the
+// stress that mobilises the cohesion on; below it model 1 has no cohesion (a step at that
+// stress) and model 2 follows the straight line from the origin.
+void DrawShearModel(TCanvas& c, bool continuous)
+{
+    Background(c, 150, 110);
+    const TPoint origin = Point(18, 92);
+    Arrow(c, origin, Point(142, 92));
+    Arrow(c, origin, Point(18, 6));
+    Text(c, 136, 94, "\xCF\x83n", Ink, 2);   // sigma n
+    Text(c, 22, 2, "\xCF\x84", Ink);         // tau
+    const Integer sm = 70;                    // the stress that mobilises the cohesion
+    auto line = [&](Integer x) { return Point(origin.X + x, origin.Y - 22 - x * 45 / 100); };
+    Line(c, Point(origin.X + sm, origin.Y), Point(origin.X + sm, origin.Y + 4));
+    Line(c, line(sm), Point(origin.X + sm, origin.Y), Ink, 1, TPenStyle::psDot);
+    Line(c, line(sm), line(118), Highlight, 2);
+    if (continuous) {
+        Line(c, origin, line(sm), Highlight, 2);
+    } else {
+        const TPoint frictionOnly = Point(origin.X + sm, origin.Y - sm * 45 / 100);
+        Line(c, origin, frictionOnly, Highlight, 2);
+        Line(c, frictionOnly, line(sm), Highlight, 2);
+    }
+    Line(c, Point(origin.X, origin.Y - 22), Point(origin.X + 4, origin.Y - 22));
+    Text(c, 14, origin.Y - 29, "c", Ink, 2);
+}
+
 // ---- rock passive resistance (metafile) --------------------------------------------------
 
 void DrawRockWedge(TCanvas& c)
@@ -561,6 +590,8 @@ const std::vector<TImage>& Images()
         {"DimAgtB.bmp", 270, 300, [](TCanvas& c) { DrawSection(c, -30); }},
         {"Joint angle sign.bmp", 260, 180, DrawJointAngle},
         {"Roc passive strength.wmf", 0, 0, DrawRockWedge},
+        {"Shear model 1.bmp", 150, 110, [](TCanvas& c) { DrawShearModel(c, false); }},
+        {"Shear model 2.bmp", 150, 110, [](TCanvas& c) { DrawShearModel(c, true); }},
         {"OverTopping.bmp", 300, 220, DrawOvertopping},
         {"No Drain.wmf", 0, 0, DrawNoDrain},
         {"Alternatives CDSA.bmp", 300, 250, DrawCDSA},
