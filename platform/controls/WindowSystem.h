@@ -115,6 +115,10 @@ public:
                               const TRect& client) = 0;
 
     // ---- top-level windows
+    // The icon every top-level window shows (32-bit image with straight alpha); none for null.
+    virtual void SetApplicationIcon(const TBitmap* image) = 0;
+    // Its size, (0, 0) when there is none.
+    virtual TSize ApplicationIconSize() = 0;
     virtual void SetModal(TWindowHandle* window, bool modal) = 0;
     virtual void Activate(TWindowHandle* window) = 0;
     virtual bool IsActive(TWindowHandle* window) = 0;

@@ -696,6 +696,9 @@ TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
     SetModalResultHook(&SetFormModalResult);
     SetMouseOverHook([this](TControl* control) { HintMouseMessage(control); });
     SetMenuSelectHook([this](TMenuItem* item) { SetHint(item ? GetLongHint(item->Hint()) : String()); });
+    FIcon.OnChange = [this] {
+        if (WindowSystemRegistered()) WindowSystem().SetApplicationIcon(FIcon.Empty() ? nullptr : &FIcon.Image());
+    };
     RegisterFormClasses();
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/controls/Controls.h"
+#include "platform/graphics/Bitmaps.h"
 #include "platform/forms/MonitorsBackend.h"
 #include "platform/stdctrls/Menus.h"
 
@@ -266,6 +267,8 @@ public:
     void SetMainForm(TCustomForm* form) { FMainForm = form; }
     const String& Title() const { return FTitle; }
     void SetTitle(const String& value) { FTitle = value; }
+    // The program's icon: the windows' title bars and the task bar show it.
+    TIcon& Icon() { return FIcon; }
     // The program's help file, as the program names it.
     const String& HelpFile() const { return FHelpFile; }
     void SetHelpFile(const String& value) { FHelpFile = value; }
@@ -302,6 +305,7 @@ private:
     TControl* FHintControl = nullptr;
     class THintWindow* FHintWindow = nullptr;
     std::function<bool(std::intptr_t)> FHelpViewer;
+    TIcon FIcon;
 };
 
 // ---------------------------------------------------------------- hint window

@@ -141,6 +141,8 @@ public:
     bool IsActive(TWindowHandle* h) override;
     void SetWindowState(TWindowHandle* h, int state) override;
     void SetBorder(TWindowHandle* h, const TWindowFrame& frame) override;
+    void SetApplicationIcon(const TBitmap* image) override;
+    TSize ApplicationIconSize() override;
     bool HasCloseBox(TWindowHandle* h) override;
     TRect ScreenRect() override;
     void SetMenuBar(TWindowHandle* h, const std::vector<TMenuItem*>& items) override;

@@ -815,6 +815,25 @@ void TQtWindowSystem::SetBorder(TWindowHandle* h, const TWindowFrame& frame)
     h->Main->setWindowFlags(flags);
 }
 
+void TQtWindowSystem::SetApplicationIcon(const TBitmap* image)
+{
+    if (!image) {
+        QApplication::setWindowIcon(QIcon());
+        return;
+    }
+    TPixelBuffer px;
+    if (!image->GetPixels(px)) return;
+    const QImage icon(reinterpret_cast<const uchar*>(px.Bits), px.Width, px.Height, px.Stride * 4, QImage::Format_ARGB32);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.copy())));
+}
+
+TSize TQtWindowSystem::ApplicationIconSize()
+{
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    if (sizes.isEmpty()) return {0, 0};
+    return {sizes.first().width(), sizes.first().height()};
+}
+
 bool TQtWindowSystem::HasCloseBox(TWindowHandle* h)
 {
     if (h->Sub) return true;   // MDI children always carry their close box

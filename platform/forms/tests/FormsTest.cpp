@@ -605,3 +605,14 @@ TEST(Hints, TheHighlightedItemsLongHintReachesTheApplication)
     EXPECT_EQ(GetShortHint("Open|Opens a model file"), "Open");
     EXPECT_EQ(GetShortHint("Saves the model"), "Saves the model");
 }
+
+TEST(Icon, TheApplicationsIconReachesItsWindows)
+{
+    TIcon icon;
+    icon.SetSize(32, 32);
+    icon.Image().Canvas().FillRectColor(TRect{0, 0, 32, 32}, clNavy);
+    Application->Icon().Assign(&icon);
+    EXPECT_EQ(WindowSystem().ApplicationIconSize(), (TSize{32, 32}));
+    Application->Icon().SetSize(0, 0);
+    EXPECT_EQ(WindowSystem().ApplicationIconSize(), (TSize{0, 0}));
+}

@@ -114,6 +114,8 @@ public:
     TDateTime PickerDate(TWindowHandle* picker) override { return Of(picker)->Date; }
     void SetButtonDefault(TWindowHandle*, bool) override {}
     void SetButtonGlyph(TWindowHandle*, TBitmap*, TBitmap*) override {}
+    void SetApplicationIcon(const TBitmap*) override {}
+    TSize ApplicationIconSize() override { return {0, 0}; }
     void SetToolButtonDropDown(TWindowHandle* toolBar, TMenuItem* item, bool dropDown) override { (void)toolBar; (void)item; (void)dropDown; }
     void SetToolButtonPicture(TWindowHandle* toolBar, TMenuItem* item, TBitmap* picture, TBitmap* disabledPicture) override { (void)toolBar; (void)item; (void)picture; (void)disabledPicture; }
     void MenuItemChanged(TMenuItem* item) override { (void)item; }
