@@ -726,6 +726,11 @@ bool IsMetafileData(TStream& s)
     const std::vector<Byte> head = Head(s, 44);
     return head.size() == 44 && LittleEndian32(head, 0) == 1 && LittleEndian32(head, 40) == 0x464D4520;
 }
+bool IsWindowsMetafileData(TStream& s)
+{
+    const std::vector<Byte> head = Head(s, 18);
+    return IsWindowsMetafile(std::string_view(reinterpret_cast<const char*>(head.data()), head.size()));
+}
 std::vector<TFileFormat>& FileFormats()
 {
     static std::vector<TFileFormat> formats = {
@@ -736,7 +741,7 @@ std::vector<TFileFormat>& FileFormats()
         {"jpeg", "JPEG Image File", TJPEGImage::StaticClass(), nullptr},
         {"gif", "GIF Image", TGIFImage::StaticClass(), IsGifData},
         {"emf", "Enhanced Metafiles", TMetafile::StaticClass(), IsMetafileData},
-        {"wmf", "Metafiles", TMetafile::StaticClass(), nullptr}};
+        {"wmf", "Metafiles", TMetafile::StaticClass(), IsWindowsMetafileData}};
     return formats;
 }
 String ExtensionOf(const String& fileName)

@@ -102,10 +102,12 @@ public:
         }
     }
 
+    void SetFrame(const TRect& frame) { FFrame = frame; }
+
     // The finished EMF image: header, records, end of file.
     std::string Finish(TPoint& origin, TSize& size)
     {
-        const TRect b = FTouched ? FBounds : TRect{0, 0, 0, 0};
+        const TRect b = FFrame ? *FFrame : FTouched ? FBounds : TRect{0, 0, 0, 0};
         const U_RECTL bounds{b.Left, b.Top, b.Right - 1, b.Bottom - 1};   // inclusive, device units
         // the frame in hundredths of a millimetre; its right and bottom lie on the picture's far edges
         const U_RECTL frame{Hundredths(b.Left), Hundredths(b.Top), Hundredths(b.Right), Hundredths(b.Bottom)};
@@ -327,6 +329,7 @@ private:
     }
 
     Integer FDpiX, FDpiY;
+    std::optional<TRect> FFrame;
     std::string FRecords;
     size_t FCount = 0;
     TRect FBounds;
@@ -352,6 +355,8 @@ TMetafileCanvas::TMetafileCanvas(TMetafile& metafile, HDC referenceDevice)
 {
     SetDevice(FRecorder.get());
 }
+
+void TMetafileCanvas::SetFrame(const TRect& frame) { FRecorder->SetFrame(frame); }
 
 TMetafileCanvas::~TMetafileCanvas()
 {
@@ -440,7 +445,8 @@ void TMetafile::LoadFromStream(TStream& stream)
     if (size < 0 || size > 0x7FFFFFFF) throw EInvalidGraphic("Metafile is not valid");
     std::string bytes(static_cast<size_t>(size), '\0');
     if (size > 0) stream.ReadBuffer(bytes.data(), static_cast<Integer>(size));
-    SetData(bytes);
+    if (IsWindowsMetafile(bytes)) ReadWindowsMetafile(bytes);
+    else SetData(bytes);
 }
 
 void TMetafile::SaveToStream(TStream& stream)

@@ -1,8 +1,10 @@
 #pragma once
 // Enhanced metafiles: TMetafileCanvas records canvas operations (with the mapping, clipping and
 // drawing tools in force) as EMF records; TMetafile holds the EMF image, saves and loads it as a
-// ".emf" file and replays it on any canvas, scaled into the destination rectangle.
+// ".emf" file and replays it on any canvas, scaled into the destination rectangle.  Windows
+// metafiles (".wmf", placeable or plain) are read by playing their records on a metafile canvas.
 #include <string>
+#include <string_view>
 
 #include "platform/graphics/Bitmaps.h"
 
@@ -26,16 +28,21 @@ public:
     const std::string& Data() const { return FData; }
     void SetData(const std::string& bytes);
 
+    // An enhanced metafile, or a Windows metafile (placeable or plain) taken into enhanced records.
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;
     void DrawOn(TCanvas& canvas, const TRect& dest) override;
 
 private:
     friend class TMetafileCanvas;
+    void ReadWindowsMetafile(const std::string& bytes);   // Metafile_wmf.cpp
     std::string FData;
     Integer FWidth = 0, FHeight = 0;
     TPoint FOrigin;   // the picture's top-left corner in the recording's device units
 };
+
+// A Windows metafile begins with the placeable key or with a metafile header (its first bytes suffice).
+bool IsWindowsMetafile(std::string_view head);
 
 class TMetafileCanvas : public TCanvas {
 public:
@@ -44,6 +51,9 @@ public:
     ~TMetafileCanvas() override;   // closes the recording into the metafile
 
 private:
+    friend class TMetafile;
+    // The picture's frame in device units, instead of the bounds of what was drawn.
+    void SetFrame(const TRect& frame);
     class TRecorder;
     std::unique_ptr<TRecorder> FRecorder;
     TMetafile& FMetafile;

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <uwmf.h>
+
+#include <cstdlib>
+#include <cstring>
 
 #include "TestSupport.h"
 #include "platform/graphics/GdiApi.h"
@@ -207,6 +211,158 @@ TEST(Metafile, DamagedFilesAreRefused)
     for (std::string damaged : {bytes.substr(0, 20), bytes.substr(0, bytes.size() - 4), std::string(100, 'x')}) {
         TMetafile other;
         EXPECT_THROW(other.SetData(damaged), EInvalidGraphic);
+        EXPECT_TRUE(other.Empty());
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A Windows metafile of the given records (each freed): a placeable header giving the picture's size
+// in inches at `unitsPerInch` logical units (a plain header without it), the records, end of file.
+std::string WindowsMetafile(std::vector<char*> records, uint16_t objects, const U_PAIRF* inches = nullptr,
+                            unsigned unitsPerInch = 0)
+{
+    U_PAIRF size = inches ? *inches : U_PAIRF{0, 0};
+    char* header = U_WMRHEADER_set(inches ? &size : nullptr, unitsPerInch);
+    const size_t headerSize = inches ? 40 : 18;
+    std::string out(header, headerSize);
+    std::free(header);
+    records.push_back(U_WMREOF_set());
+    for (char* r : records) {
+        out.append(r, U_wmr_size(reinterpret_cast<U_METARECORD*>(r)));
+        std::free(r);
+    }
+    const size_t at = headerSize - 18;   // the metafile header, after the placeable one
+    const uint32_t words = static_cast<uint32_t>(out.size() - at) / 2;
+    std::memcpy(out.data() + at + 6, &words, 4);
+    std::memcpy(out.data() + at + 10, &objects, 2);
+    return out;
+}
+
+U_RECT16 Rect16(int16_t l, int16_t t, int16_t r, int16_t b) { return U_RECT16{l, t, r, b}; }
+
+void LoadMetafile(TMetafile& mf, const std::string& bytes)
+{
+    TMemoryStream m;
+    m.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+    m.SetPosition(0);
+    mf.LoadFromStream(m);
+}
+
+TEST(Metafile, PlaceableWindowsMetafileDrawsInItsBoxWithItsObjectTable)
+{
+    // a box of 12 x 6 logical units at 48 per inch: a quarter by an eighth of an inch, 24 x 12 pixels
+    const U_PAIRF inches{0.25f, 0.125f};
+    const std::string wmf = WindowsMetafile(
+        {U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC), U_WMRSETWINDOWORG_set(U_POINT16{0, 0}),
+         U_WMRSETWINDOWEXT_set(U_POINT16{12, 6}),
+         U_WMRCREATEPENINDIRECT_set(U_PEN_set(U_PS_SOLID, 0, colorref_set(0, 0, 0))),             // object 0
+         U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_SOLID, colorref_set(0, 0, 0), 0)),      // object 1
+         U_WMRSELECTOBJECT_set(0), U_WMRSELECTOBJECT_set(1), U_WMRRECTANGLE_set(Rect16(1, 1, 4, 3)),
+         U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_SOLID, colorref_set(255, 0, 0), 0)),    // object 2
+         U_WMRSELECTOBJECT_set(2), U_WMRDELETEOBJECT_set(1),
+         U_WMRCREATEPENINDIRECT_set(U_PEN_set(U_PS_SOLID, 0, colorref_set(255, 0, 0))),           // object 1 again
+         U_WMRSELECTOBJECT_set(1), U_WMRRECTANGLE_set(Rect16(7, 2, 11, 5))},
+        3, &inches, 48);
+    TMetafile mf;
+    LoadMetafile(mf, wmf);
+    EXPECT_EQ(mf.Width(), 24);
+    EXPECT_EQ(mf.Height(), 12);
+    TBitmap bmp;
+    WhiteBitmap(bmp, 24, 12);
+    bmp.Canvas().Draw(0, 0, mf);
+    // each logical unit is two pixels: (1,1)-(4,3) black, (7,2)-(11,5) red with the reused slot's red pen
+    EXPECT_EQ(Picture(bmp, clBlack), std::string(
+        "......................../......................../..XXXXXX................/..XXXXXX................/"
+        "..XXXXXX................/..XXXXXX................/......................../......................../"
+        "......................../......................../......................../........................"));
+    EXPECT_EQ(Picture(bmp, clRed), std::string(
+        "......................../......................../......................../......................../"
+        "..............XXXXXXXX../..............XXXXXXXX../..............XXXXXXXX../..............XXXXXXXX../"
+        "..............XXXXXXXX../..............XXXXXXXX../......................../........................"));
+}
+
+TEST(Metafile, PlainWindowsMetafileTakesItsWindowAsThePicture)
+{
+    // no placeable header: the window from (10, 10), 8 x 4 units, is the picture at a pixel a unit
+    const std::string wmf = WindowsMetafile(
+        {U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC), U_WMRSETWINDOWORG_set(U_POINT16{10, 10}),
+         U_WMRSETWINDOWEXT_set(U_POINT16{8, 4}),
+         U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_SOLID, colorref_set(0, 0, 0), 0)), U_WMRSELECTOBJECT_set(0),
+         U_WMRRECTANGLE_set(Rect16(10, 10, 13, 12))},
+        1);
+    TMetafile mf;
+    LoadMetafile(mf, wmf);
+    EXPECT_EQ(mf.Width(), 8);
+    EXPECT_EQ(mf.Height(), 4);
+    TBitmap bmp;
+    WhiteBitmap(bmp, 8, 4);
+    bmp.Canvas().Draw(0, 0, mf);
+    EXPECT_EQ(Picture(bmp, clBlack), std::string("XXX...../XXX...../......../........"));
+}
+
+TEST(Metafile, WindowsMetafileTextIsDrawnInItsFontAndCodePage)
+{
+    U_FONT* font = U_FONT_set(-11, 0, 0, 0, U_FW_NORMAL, 0, 0, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,
+                              U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY, U_DEFAULT_PITCH, const_cast<char*>("Tahoma"));
+    const std::string wmf = WindowsMetafile(
+        {U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC), U_WMRSETWINDOWEXT_set(U_POINT16{60, 20}),
+         U_WMRCREATEFONTINDIRECT_set(font), U_WMRSELECTOBJECT_set(0), U_WMRSETBKMODE_set(U_TRANSPARENT),
+         U_WMRSETTEXTCOLOR_set(colorref_set(0, 0, 255)), U_WMRTEXTOUT_set(U_POINT16{2, 2}, const_cast<char*>("\xC9t\xE9"))},
+        1);
+    std::free(font);
+    TMetafile mf;
+    LoadMetafile(mf, wmf);
+    TBitmap fromFile, direct;
+    WhiteBitmap(fromFile, 60, 20);
+    WhiteBitmap(direct, 60, 20);
+    fromFile.Canvas().Draw(0, 0, mf);
+    TCanvas& c = direct.Canvas();
+    c.Font().SetName("Tahoma");
+    c.Font().SetHeight(-11);
+    c.Font().SetColor(clBlue);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    c.TextOut(2, 2, u"\u00C9t\u00E9");   // the bytes are Windows-1252
+    EXPECT_EQ(Picture(fromFile, clBlue), Picture(direct, clBlue));
+    EXPECT_NE(Picture(direct, clBlue).find('X'), std::string::npos);
+}
+
+TEST(Metafile, WindowsMetafilesAreFoundByContentAndDamagedOnesRefused)
+{
+    const U_PAIRF inches{0.25f, 0.125f};
+    const std::string wmf = WindowsMetafile({U_WMRRECTANGLE_set(Rect16(0, 0, 4, 4))}, 0, &inches, 48);
+    String file = TempDir() + "picture.wmf";
+    {
+        TFileStream f(file, fmCreate);
+        f.WriteBuffer(wmf.data(), static_cast<Integer>(wmf.size()));
+    }
+    TPicture pic;
+    pic.LoadFromFile(file);
+    ASSERT_TRUE(dynamic_cast<TMetafile*>(pic.Graphic()));
+    EXPECT_EQ(pic.Width(), 24);
+    TMemoryStream m;
+    m.WriteBuffer(wmf.data(), static_cast<Integer>(wmf.size()));
+    m.SetPosition(0);
+    EXPECT_EQ(TPicture::GraphicClassOfStream(m), TMetafile::StaticClass());
+
+    // an enhanced metafile under the ".wmf" name still loads
+    TMetafile emf;
+    {
+        TMetafileCanvas mc(emf);
+        mc.Rectangle(0, 0, 7, 5);
+    }
+    emf.SaveToFile(file);
+    pic.LoadFromFile(file);
+    EXPECT_EQ(pic.Width(), 7);
+
+    // a record running past the end, and a placeable header with no box
+    const U_PAIRF none{0, 0};
+    for (const std::string& damaged :
+         {wmf.substr(0, wmf.size() - 10), WindowsMetafile({U_WMRRECTANGLE_set(Rect16(0, 0, 4, 4))}, 0, &none, 48)}) {
+        TMetafile other;
+        EXPECT_THROW(LoadMetafile(other, damaged), EInvalidGraphic);
         EXPECT_TRUE(other.Empty());
     }
 }
