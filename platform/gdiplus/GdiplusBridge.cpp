@@ -9,6 +9,7 @@
 
 #include <fontconfig/fontconfig.h>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ using SizeDelegate = long (*)();
 
 // The libgdiplus functions the bridge draws and decodes with.
 extern "C" {
+GpStatus GdiplusStartup(std::uintptr_t* token, const void* input, void* output);
+void GdiplusShutdown(std::uintptr_t token);
 GpStatus GdipCreateBitmapFromScan0(int width, int height, int stride, int format, std::uint8_t* scan0, void** bitmap);
 GpStatus GdipGetImageGraphicsContext(void* image, void** graphics);
 GpStatus GdipDeleteGraphics(void* graphics);
@@ -70,6 +73,34 @@ GpStatus GdipSaveImageToDelegate_linux(void* image, GetBytesDelegate getBytes, P
 }
 
 namespace {
+
+// ---- Start-up and shut-down
+
+// GDI+ counts its start-ups: each has its own token, and only the shut-down of the last one
+// stops it.  libgdiplus starts once and stops at the first shut-down, so the counting is done here.
+std::set<std::uintptr_t>& LiveTokens()
+{
+    static std::set<std::uintptr_t> tokens;
+    return tokens;
+}
+
+GpStatus Startup(std::uintptr_t* token, const void* input, void* output)
+{
+    static std::uintptr_t lastToken = 0;
+    if (!token || !input) return InvalidParameter;
+    if (LiveTokens().empty()) {
+        GpStatus status = GdiplusStartup(token, input, output);
+        if (status != Ok) return status;
+    }
+    *token = ++lastToken;
+    LiveTokens().insert(*token);
+    return Ok;
+}
+
+void Shutdown(std::uintptr_t token)
+{
+    if (LiveTokens().erase(token) == 1 && LiveTokens().empty()) GdiplusShutdown(token);
+}
 
 // ---- Graphics on a canvas
 
@@ -442,6 +473,8 @@ void* GdiplusBridgeEntry(const char* name)
 {
     // A table made on first use: the binding may run before other static objects are made.
     static const TBridgeEntry entries[] = {
+        {"GdiplusStartup", Entry(Startup)},
+        {"GdiplusShutdown", Entry(Shutdown)},
         {"GdipCreateFromHDC", Entry(CreateFromHDC)},
         {"GdipCreateFromHDC2", Entry(CreateFromHDC2)},
         {"GdipCreateFromHWND", Entry(CreateFromHWND)},

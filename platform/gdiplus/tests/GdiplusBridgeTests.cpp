@@ -28,6 +28,7 @@ int GdipGetFontSize(void* font, float* size);
 int GdipGetFontStyle(void* font, int* style);
 int GdipGetFontUnit(void* font, int* unit);
 int GdipDeleteFont(void* font);
+int GdipCreateFontFamilyFromName(const char16_t* name, void* collection, void** family);
 }
 
 namespace {
@@ -275,4 +276,29 @@ TEST_F(GdiplusBridge, OtherNamesAreLeftToGdiplus)
 {
     EXPECT_EQ(GdiplusBridgeEntry("GdipFillRectangle"), nullptr);
     EXPECT_EQ(GdiplusBridgeEntry("GdipCreatePen1"), nullptr);
+}
+
+TEST_F(GdiplusBridge, GdiplusStopsAtTheShutDownOfItsLastStartUp)
+{
+    auto startup = Bridge<int (*)(std::uintptr_t*, const void*, void*)>("GdiplusStartup");
+    auto shutdown = Bridge<void (*)(std::uintptr_t)>("GdiplusShutdown");
+    auto running = [] {
+        void* family = nullptr;
+        int status = GdipCreateFontFamilyFromName(u"Liberation Sans", nullptr, &family);
+        if (family) GdipDeleteFontFamily(family);
+        return status == 0;
+    };
+    StartupInput input;
+    std::uintptr_t first = 0, second = 0;
+    ASSERT_EQ(startup(&first, &input, nullptr), 0);
+    ASSERT_EQ(startup(&second, &input, nullptr), 0);
+    EXPECT_NE(first, second);
+    shutdown(second);
+    shutdown(second);   // a token shuts down once
+    EXPECT_TRUE(running());
+    shutdown(first);
+    EXPECT_FALSE(running());
+    // GDI+ back on for the rest of the run.
+    GdiplusStartup(&token, &input, nullptr);
+    EXPECT_TRUE(running());
 }
