@@ -1,0 +1,162 @@
+// The statically bound GDI+ wrapper: colours, the status rule, fonts made once per change, text
+// drawn and measured as the tooltip and the picture container use it, picture formats.
+#include <gtest/gtest.h>
+
+#include "graphics/GxGDIP.h"
+#include "platform/backend/qt/QtGraphics.h"
+#include "platform/graphics/Codecs.h"
+
+using namespace GxGDIP;
+
+namespace {
+void White(TBitmap& bmp, Integer width, Integer height)
+{
+    bmp.SetPixelFormat(TPixelFormat::pf32bit);
+    bmp.SetSize(width, height);
+    bmp.Canvas().Brush().SetColor(clWhite);
+    bmp.Canvas().FillRect(Rect(0, 0, width, height));
+}
+
+// The box of the pixels that are not white, or an empty box.
+TRect InkBox(TBitmap& bmp)
+{
+    TRect box{bmp.Width(), bmp.Height(), 0, 0};
+    for (Integer y = 0; y < bmp.Height(); ++y)
+        for (Integer x = 0; x < bmp.Width(); ++x)
+            if (bmp.Canvas().Pixel(x, y) != clWhite) {
+                box.Left = std::min(box.Left, x);
+                box.Top = std::min(box.Top, y);
+                box.Right = std::max(box.Right, x + 1);
+                box.Bottom = std::max(box.Bottom, y + 1);
+            }
+    return box;
+}
+
+TFont Tahoma(Integer size)
+{
+    TFont font;
+    font.SetName("Tahoma");
+    font.SetSize(size);
+    return font;
+}
+}  // namespace
+
+TEST(GxGDIP, ColoursFromOurs)
+{
+    EXPECT_EQ(GxGDIP::MakeColor(255, TColor(0x0000FF)), 0xFFFF0000u);
+    Cardinal face = static_cast<Cardinal>(ColorToRGB(clBtnFace));
+    EXPECT_EQ(GxGDIP::MakeColor(128, clBtnFace),
+              0x80000000u | ((face & 0xFF) << 16) | (face & 0xFF00) | ((face >> 16) & 0xFF));
+    EXPECT_EQ(OpaqueARGB(0x00FF00), 0xFF00FF00u);
+    EXPECT_EQ(GxGDIP::MakeColor(1, 2, 3, 4), 0x01020304u);
+}
+
+TEST(GxGDIP, AFailureIsKeptUntilRead)
+{
+    TGPStringFormat format(0, 0);
+    EXPECT_NE(format.SetAlignment(static_cast<StringAlignment>(7)), Ok);
+    EXPECT_EQ(format.SetLineAlignment(StringAlignmentCenter), Ok);
+    EXPECT_NE(format.LastError(), Ok);
+    TGPMatrix singular(0, 0, 0, 0, 0, 0);
+    Status failure = singular.Invert();
+    EXPECT_NE(failure, Ok);
+    EXPECT_EQ(singular.Translate(1, 1), Ok);
+    EXPECT_EQ(singular.GetLastStatus(), failure);
+    EXPECT_EQ(singular.GetLastStatus(), Ok);
+    EXPECT_EQ(TGPBrush().LastResult(), NotImplemented);
+    TGPImage none(nullptr, InvalidParameter);
+    EXPECT_EQ(none.SaveAdd(nullptr, nullptr), InvalidParameter);
+}
+
+TEST(GxGDIP, FontsAreMadeOncePerChange)
+{
+    TBitmap bmp;
+    White(bmp, 10, 10);
+    TGPGraphics g(bmp.Canvas().Handle());
+    TFont font = Tahoma(8);
+    TGPFont* first = g.MakeFontEx(font);
+    EXPECT_EQ(g.MakeFontEx(font), first);
+    font.SetSize(10);
+    TGPFont* second = g.MakeFontEx(font);
+    EXPECT_EQ(second->GetSize(), 10);
+    EXPECT_EQ(g.MakeFontEx(font), second);
+    // A face that is not installed is made in "Arial" (its Liberation twin) every time.
+    TFont missing;
+    missing.SetName("No Such Face");
+    missing.SetSize(9);
+    auto made = g.MakeFont(missing);
+    TGPFontFamily* family = nullptr;
+    made->GetFamily(family);
+    std::unique_ptr<TGPFontFamily> owned(family);
+    String name;
+    family->GetFamilyName(name);
+    EXPECT_EQ(name, String("Liberation Sans"));
+}
+
+TEST(GxGDIP, TextDrawnAndMeasuredAsTheTooltipDoes)
+{
+    InitQtGraphics();
+    TFont font = Tahoma(10);
+    font.SetColor(clBlack);
+    // The length given does not cut the text: all six letters are drawn.
+    TRect boxes[3];
+    Integer lengths[3] = {-1, 3, 6};
+    for (int i = 0; i < 3; ++i) {
+        TBitmap bmp;
+        White(bmp, 120, 30);
+        {
+            TGPGraphics g(bmp.Canvas().Handle());
+            TGPSolidBrush ink(OpaqueARGB(clBlack));
+            g.DrawString("abcdef", lengths[i], g.MakeFontEx(font), TGPPointF{2, 2}, &ink);
+        }
+        boxes[i] = InkBox(bmp);
+    }
+    EXPECT_GT(boxes[0].Right - boxes[0].Left, 30);
+    EXPECT_EQ(boxes[1], boxes[0]);
+    EXPECT_EQ(boxes[2], boxes[0]);
+    // Measuring only draws nothing and answers the height; a trailing blank measures as "i".
+    TBitmap bmp;
+    White(bmp, 120, 40);
+    TGPGraphics g(bmp.Canvas().Handle());
+    TRect measured{5, 5, 5, 5};
+    Integer height = g.DrawText("ab ", 3, measured, font, 0x400, clNone);
+    TRect asI{5, 5, 5, 5};
+    g.DrawText("abi", 3, asI, font, 0x400, clNone);
+    EXPECT_EQ(measured, asI);
+    EXPECT_EQ(height, measured.Bottom - measured.Top);
+    EXPECT_GT(height, 8);
+    EXPECT_EQ(g.TextHeight("ab", font), height);
+    // With a background colour the measured box, one pixel to the right, is filled.
+    TRect filled{5, 5, 5, 5};
+    g.DrawText("ab", 2, filled, font, 0x400, clYellow);
+    HDC dc = g.GetHDC();   // the canvas, up to date
+    EXPECT_EQ(dc, bmp.Canvas().Handle());
+    g.ReleaseHDC(dc);
+    EXPECT_EQ(bmp.Canvas().Pixel(filled.Left + 1, filled.Top + 1), TColor(clYellow));
+    EXPECT_EQ(bmp.Canvas().Pixel(filled.Left, filled.Top + 1), TColor(clWhite));
+    EXPECT_EQ(InkBox(bmp).Left, filled.Left + 1);
+}
+
+TEST(GxGDIP, PictureFormatsFromTheirBytes)
+{
+    TPngImage png;
+    png.SetSize(4, 3);
+    TMemoryStream pngBytes;
+    png.SaveToStream(pngBytes);
+    pngBytes.SetPosition(0);
+    TGPImage fromPng(&pngBytes, false);
+    EXPECT_EQ(fromPng.GetFormat(), ifPNG);
+    EXPECT_EQ(fromPng.GetWidth(), 4u);
+    EXPECT_EQ(fromPng.GetHeight(), 3u);
+    TBitmap bmp;
+    White(bmp, 5, 2);
+    TMemoryStream bmpBytes;
+    bmp.SaveToStream(bmpBytes);
+    bmpBytes.SetPosition(0);
+    TGPImage fromBmp(&bmpBytes, false);
+    EXPECT_EQ(fromBmp.GetFormat(), ifBMP);
+    TMemoryStream nothing;
+    TGPImage failed(&nothing, false);
+    EXPECT_NE(failed.LastResult(), Ok);
+    EXPECT_EQ(failed.GetFormat(), ifUndefined);
+}
