@@ -356,18 +356,38 @@ void TGxGraphics::DrawRectangle(const TRect& ARect, TGxGraphicsSides ASides, TGx
     DrawRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, ASides, AModifyRectMode);
 }
 
+void TGxGraphics::DrawRoundRectangle(double ALeft, double ATop, double ARight, double ABottom, float ARounding,
+                                     TGxGraphicsCorners ACorners, TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
+    if (FillInUse() && FFill->Kind() != gfkTexture)
+        Context()->FillRoundRect(FFill.get(), r, ARounding, ACorners, AModifyRectMode);
+    if (StrokeInUse()) Context()->DrawRoundRect(FStroke.get(), r, ARounding, ACorners, AModifyRectMode);
+}
+
 void TGxGraphics::DrawRoundRectangle(const TRectF& ARect, float ARounding, TGxGraphicsCorners ACorners,
                                      TGxGraphicsModifyRectMode AModifyRectMode)
 {
-    if (FillInUse() && FFill->Kind() != gfkTexture)
-        Context()->FillRoundRect(FFill.get(), ARect, ARounding, ACorners, AModifyRectMode);
-    if (StrokeInUse()) Context()->DrawRoundRect(FStroke.get(), ARect, ARounding, ACorners, AModifyRectMode);
+    DrawRoundRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, ARounding, ACorners, AModifyRectMode);
+}
+
+void TGxGraphics::DrawRoundRectangle(const TRect& ARect, Integer ARounding, TGxGraphicsCorners ACorners,
+                                     TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawRoundRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, float(ARounding), ACorners, AModifyRectMode);
+}
+
+void TGxGraphics::DrawEllipse(double ALeft, double ATop, double ARight, double ABottom,
+                              TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
+    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillEllipse(FFill.get(), r, AModifyRectMode);
+    if (StrokeInUse()) Context()->DrawEllipse(FStroke.get(), r, AModifyRectMode);
 }
 
 void TGxGraphics::DrawEllipse(const TRectF& ARect, TGxGraphicsModifyRectMode AModifyRectMode)
 {
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillEllipse(FFill.get(), ARect, AModifyRectMode);
-    if (StrokeInUse()) Context()->DrawEllipse(FStroke.get(), ARect, AModifyRectMode);
+    DrawEllipse(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, AModifyRectMode);
 }
 
 void TGxGraphics::DrawEllipse(const TRect& ARect, TGxGraphicsModifyRectMode AModifyRectMode)
@@ -375,9 +395,21 @@ void TGxGraphics::DrawEllipse(const TRect& ARect, TGxGraphicsModifyRectMode AMod
     DrawEllipse(RectToRectF(ARect), AModifyRectMode);
 }
 
+void TGxGraphics::DrawFocusRectangle(double ALeft, double ATop, double ARight, double ABottom, TColor AColor,
+                                     TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
+    Context()->DrawFocusRectangle(FStroke.get(), r, AColor, AModifyRectMode);
+}
+
 void TGxGraphics::DrawFocusRectangle(const TRectF& ARect, TColor AColor, TGxGraphicsModifyRectMode AModifyRectMode)
 {
-    Context()->DrawFocusRectangle(FStroke.get(), ARect, AColor, AModifyRectMode);
+    DrawFocusRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, AColor, AModifyRectMode);
+}
+
+void TGxGraphics::DrawFocusRectangle(const TRect& ARect, TColor AColor, TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawFocusRectangle(RectToRectF(ARect), AColor, AModifyRectMode);
 }
 
 void TGxGraphics::DrawFocusPath(TGxGraphicsPath* APath, TColor AColor)
@@ -433,6 +465,30 @@ TSizeF TGxGraphics::CalculateTextSize(const String& AText)
 float TGxGraphics::CalculateTextWidth(const String& AText) { return CalculateTextSize(AText).cx; }
 float TGxGraphics::CalculateTextHeight(const String& AText) { return CalculateTextSize(AText).cy; }
 
+namespace {
+Integer RoundToEven(float x)
+{
+    return static_cast<Integer>(std::nearbyint(x));
+}
+TRect RoundRectF(const TRectF& r)
+{
+    return {RoundToEven(r.Left), RoundToEven(r.Top), RoundToEven(r.Right), RoundToEven(r.Bottom)};
+}
+}  // namespace
+
+TRect TGxGraphics::CalculateText(const String& AText, const TRect& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return RoundRectF(CalculateText(AText, RectToRectF(ARect), AWordWrapping, ASupportHTML));
+}
+TRect TGxGraphics::CalculateTextInt(const String& AText) { return RoundRectF(CalculateText(AText)); }
+TSize TGxGraphics::CalculateTextSizeInt(const String& AText)
+{
+    TSizeF size = CalculateTextSize(AText);
+    return {RoundToEven(size.cx), RoundToEven(size.cy)};
+}
+Integer TGxGraphics::CalculateTextWidthInt(const String& AText) { return CalculateTextSizeInt(AText).cx; }
+Integer TGxGraphics::CalculateTextHeightInt(const String& AText) { return CalculateTextSizeInt(AText).cy; }
+
 String TGxGraphics::DoDrawText(TRectF ARect, const String& AText, bool AWordWrapping,
                                TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
                                TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
@@ -457,6 +513,13 @@ String TGxGraphics::DrawText(const TRectF& ARect, const String& AText, bool AWor
 {
     return DoDrawText(ARect, AText, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth,
                       AMinHeight, ATestAnchor);
+}
+
+String TGxGraphics::DrawText(const TRect& ARect, const String& AText, bool AWordWrapping,
+                             TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
+                             TGxGraphicsTextTrimming ATrimming, float AAngle)
+{
+    return DrawText(RectToRectF(ARect), AText, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle);
 }
 
 String TGxGraphics::DrawText(const TPointF& APoint, const String& AText, float AAngle)
@@ -487,6 +550,11 @@ bool TGxGraphics::PointInCircle(const TPointF& P, const TPointF& C, float ARadiu
 bool TGxGraphics::PointInPath(const TPointF& P, TGxGraphicsPath* APath)
 {
     return APath && APath->IsPointVisible(P);
+}
+
+bool TGxGraphics::PointInPath(const TPoint& P, TGxGraphicsPath* APath)
+{
+    return PointInPath(TPointF{float(P.X), float(P.Y)}, APath);
 }
 
 bool TGxGraphics::PointInPolygon(const TPointF& P, const TGxGraphicsPathPolygon& APolygon)

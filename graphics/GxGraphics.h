@@ -15,6 +15,7 @@ class TGxGraphics;
 using TGxGraphicsSides = Set<TGxGraphicsSide>;
 using TGxGraphicsCorners = Set<TGxGraphicsCorner>;
 inline const TGxGraphicsSides AllSides = TGxGraphicsSides{gsLeft, gsTop, gsRight, gsBottom};
+inline const TGxGraphicsCorners AllCorners = TGxGraphicsCorners{gcTopLeft, gcTopRight, gcBottomLeft, gcBottomRight};
 
 // The operations every back end implements.
 class TGxGraphicsContext : public TObject {
@@ -188,12 +189,20 @@ public:
                        TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawRectangle(const TRect& ARect, TGxGraphicsSides ASides = AllSides,
                        TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
-    void DrawRoundRectangle(const TRectF& ARect, float ARounding,
-                            TGxGraphicsCorners ACorners = {gcTopLeft, gcTopRight, gcBottomLeft, gcBottomRight},
+    void DrawRoundRectangle(double ALeft, double ATop, double ARight, double ABottom, float ARounding,
+                            TGxGraphicsCorners ACorners = AllCorners, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
+    void DrawRoundRectangle(const TRectF& ARect, float ARounding, TGxGraphicsCorners ACorners = AllCorners,
                             TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
+    void DrawRoundRectangle(const TRect& ARect, Integer ARounding, TGxGraphicsCorners ACorners = AllCorners,
+                            TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
+    void DrawEllipse(double ALeft, double ATop, double ARight, double ABottom,
+                     TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawEllipse(const TRectF& ARect, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawEllipse(const TRect& ARect, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
+    void DrawFocusRectangle(double ALeft, double ATop, double ARight, double ABottom, TColor AColor,
+                            TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawFocusRectangle(const TRectF& ARect, TColor AColor, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
+    void DrawFocusRectangle(const TRect& ARect, TColor AColor, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawFocusPath(TGxGraphicsPath* APath, TColor AColor);
     // The whole picture stretched into the rectangle.
     void DrawBitmap(TGraphic* ABitmap, const TRectF& ADstRect);
@@ -208,17 +217,27 @@ public:
     TSizeF CalculateTextSize(const String& AText);
     float CalculateTextWidth(const String& AText);
     float CalculateTextHeight(const String& AText);
+    // The same in whole pixels, rounded to the nearest (halves to even).
+    TRect CalculateText(const String& AText, const TRect& ARect, bool AWordWrapping = false, bool ASupportHTML = true);
+    TRect CalculateTextInt(const String& AText);
+    TSize CalculateTextSizeInt(const String& AText);
+    Integer CalculateTextWidthInt(const String& AText);
+    Integer CalculateTextHeightInt(const String& AText);
     String DrawText(const TRectF& ARect, const String& AText, bool AWordWrapping = false,
                     TGxGraphicsTextAlign AHorizontalAlign = gtaLeading, TGxGraphicsTextAlign AVerticalAlign = gtaLeading,
                     TGxGraphicsTextTrimming ATrimming = gttNone, float AAngle = 0, float AMinWidth = -1,
                     float AMinHeight = -1, bool ASupportHTML = true, bool ATestAnchor = false, float AX = -1,
                     float AY = -1);
+    String DrawText(const TRect& ARect, const String& AText, bool AWordWrapping = false,
+                    TGxGraphicsTextAlign AHorizontalAlign = gtaLeading, TGxGraphicsTextAlign AVerticalAlign = gtaLeading,
+                    TGxGraphicsTextTrimming ATrimming = gttNone, float AAngle = 0);
     String DrawText(const TPointF& APoint, const String& AText, float AAngle = 0);
 
     static bool PointInRect(const TPointF& P, const TRectF& R);
     static bool PointInRect(const TPoint& P, const TRect& R);
     static bool PointInCircle(const TPointF& P, const TPointF& C, float ARadius);
     static bool PointInPath(const TPointF& P, TGxGraphicsPath* APath);
+    static bool PointInPath(const TPoint& P, TGxGraphicsPath* APath);
     static bool PointInPolygon(const TPointF& P, const TGxGraphicsPathPolygon& APolygon);
 
     // Colours: parts of the RGB value (system colours resolved), "#RRGGBB" text both ways, keywords.

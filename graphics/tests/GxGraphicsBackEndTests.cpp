@@ -169,3 +169,156 @@ TEST(GxGraphicsBackEnds, GdiplusPensBrushesAndFormatsFromTheDrawingState)
     EXPECT_EQ(positions[0], 0);
     EXPECT_EQ(positions[1], 1);
 }
+
+namespace {
+// 'X' where the pixel has the ink, '.' elsewhere; rows separated by '/'.
+std::string Picture(TBitmap& bmp, Cardinal ink)
+{
+    std::string out;
+    for (Integer y = 0; y < bmp.Height(); ++y) {
+        if (y) out += '/';
+        for (Integer x = 0; x < bmp.Width(); ++x) out += PixelAt(bmp, x, y) == ink ? 'X' : '.';
+    }
+    return out;
+}
+}  // namespace
+
+TEST(GxGraphicsBackEnds, CanvasOutlinesTakeTheLastPixelInsideTheRectangle)
+{
+    // A 7 x 5 white bitmap: the rectangle (1, 1)-(6, 4) outlined with a one-pixel black pen.
+    auto g = TGxGraphics::CreateBitmapCanvas(7, 5);
+    g->SetFillColor(clWhite);
+    g->Stroke()->SetKind(gskNone);
+    g->DrawRectangle(TRectF{0, 0, 7, 5});
+    g->Fill()->SetColor(-1);
+    g->Stroke()->BeginUpdate();
+    g->Stroke()->SetKind(gskSolid);
+    g->Stroke()->SetColor(clBlack);
+    g->Stroke()->EndUpdate();
+    g->DrawRectangle(TRectF{1, 1, 6, 4});
+    EXPECT_EQ(Picture(*g->Bitmap(), 0x000000), "......."
+                                               "/.XXXXX."
+                                               "/.X...X."
+                                               "/.XXXXX."
+                                               "/.......");
+    // Two sides only: each is a line that leaves out its end pixel, which the right side drew.
+    g->SetFillColor(clWhite);
+    g->Stroke()->SetKind(gskNone);
+    g->DrawRectangle(TRectF{0, 0, 7, 5});
+    g->SetFillColor(-1);
+    g->Stroke()->SetKind(gskSolid);
+    g->DrawRectangle(TRectF{1, 1, 6, 4}, {gsLeft, gsBottom});
+    EXPECT_EQ(Picture(*g->Bitmap(), 0x000000), "......."
+                                               "/.X....."
+                                               "/.X....."
+                                               "/.XXXX.."
+                                               "/.......");
+}
+
+TEST(GxGraphicsBackEnds, CanvasTextTurnedAQuarterRunsDownTheRectangle)
+{
+    // "Dam" at 90 degrees, centred both ways in (10, 10)-(50, 110): taller than wide ink.
+    auto g = TGxGraphics::CreateBitmapCanvas(60, 120);
+    g->Stroke()->SetKind(gskNone);
+    g->DrawRectangle(TRectF{0, 0, 60, 120});
+    g->Font()->SetColor(clBlack);
+    g->DrawText(TRectF{10, 10, 50, 110}, "Dam", false, gtaCenter, gtaCenter, gttNone, 90);
+    TRect ink{60, 120, 0, 0};
+    for (Integer y = 0; y < 120; ++y)
+        for (Integer x = 0; x < 60; ++x)
+            if (PixelAt(*g->Bitmap(), x, y) == 0) {
+                ink.Left = std::min(ink.Left, x);
+                ink.Top = std::min(ink.Top, y);
+                ink.Right = std::max(ink.Right, x + 1);
+                ink.Bottom = std::max(ink.Bottom, y + 1);
+            }
+    EXPECT_GT(ink.Bottom - ink.Top, ink.Right - ink.Left);
+    EXPECT_NEAR((ink.Top + ink.Bottom) / 2.0, 60, 4);
+    EXPECT_NEAR((ink.Left + ink.Right) / 2.0, 30, 4);
+}
+
+TEST(GxGraphicsBackEnds, GdiplusTurnsTextAboutTheRectangleAndDrawsDashesWithoutSmoothing)
+{
+    auto g = TGxGraphics::CreateNativeBitmapCanvas(120, 120);
+    TGxGraphicsContext* context = g->Context();
+    auto* surface = static_cast<TGPGraphics*>(context->NativeCanvas());
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(context->SetTextAngle(TRectF{0, 0, 100, 20}, 30), (TRectF{-50, -10, 50, 10}));
+    context->ResetTextAngle(30);
+    EXPECT_EQ(context->SetTextAngle(TRectF{0, 0, 20, 100}, 30), (TRectF{-50, -10, 50, 10}));
+    context->ResetTextAngle(30);
+    EXPECT_EQ(context->GetMatrix().m31, 0);   // the turn is undone
+    context->SetAntiAliasing(true);
+    g->Stroke()->SetKind(gskDash);
+    g->DrawLine(TPointF{0, 0}, TPointF{100, 100});
+    EXPECT_EQ(surface->GetSmoothingMode(), SmoothingModeAntiAlias);
+    // After the scene ends, nothing reaches the pixels until a new size is set.
+    g->EndScene();
+    EXPECT_EQ(context->NativeCanvas(), nullptr);
+    g->Stroke()->SetKind(gskNone);
+    g->SetFillColor(0x0000FF);
+    g->DrawRectangle(TRectF{10, 10, 50, 50});
+    EXPECT_NE(PixelAt(*g->Bitmap(), 30, 30), 0xFF0000u);
+}
+
+TEST(GxGraphicsBackEnds, GdiplusGradientStopsFromTheCollection)
+{
+    TGxGraphicsFill fill(gfkGradient, 0, 0, -1, -1);
+    fill.SetGradientMode(gfgmCollection);
+    fill.AddGradientItem(0x0000FF, 0.2f, 1);
+    fill.AddGradientItem(0xFF0000, 0.8f, 1);
+    TGPGraphicsPath area;
+    area.AddRectangle(TGPRectF{0, 0, 10, 10});
+    auto brush = CreateGPBrush(&fill, &area);
+    auto* linear = dynamic_cast<TGPLinearGradientBrush*>(brush.get());
+    ASSERT_NE(linear, nullptr);
+    ASSERT_EQ(linear->GetInterpolationColorCount(), 4);
+    ARGB colors[4] = {};
+    Single positions[4] = {};
+    linear->GetInterpolationColors(colors, positions, 4);
+    const ARGB red = 0xFFFF0000, blue = 0xFF0000FF;
+    EXPECT_EQ(colors[0], red);
+    EXPECT_EQ(colors[1], red);
+    EXPECT_EQ(colors[2], blue);
+    EXPECT_EQ(colors[3], blue);
+    EXPECT_FLOAT_EQ(positions[0], 0);
+    EXPECT_FLOAT_EQ(positions[1], 0.2f);
+    EXPECT_FLOAT_EQ(positions[2], 0.8f);
+    EXPECT_FLOAT_EQ(positions[3], 1);
+    // No fill and texture fills paint nothing visible.
+    for (TGxGraphicsFillKind kind : {gfkNone, gfkTexture}) {
+        TGxGraphicsFill transparent(kind, 0x0000FF, 0, -1, -1);
+        ARGB color = 1;
+        auto solid = CreateGPBrush(&transparent, &area);
+        static_cast<TGPSolidBrush*>(solid.get())->GetColor(color);
+        EXPECT_EQ(color >> 24, 0u) << kind;
+    }
+}
+
+TEST(GxGraphicsBackEnds, RoundRectanglesAndArcsOnBothBackEnds)
+{
+    // A 60 x 40 rectangle at (10, 10) with corners rounded by 12, filled blue and outlined black,
+    // and the upper half of a circle of radius 15 about (100, 40), outlined: its corners and the
+    // circle's lower half stay white, its middle is blue.
+    for (bool native : {false, true}) {
+        auto g = TGxGraphics::CreateBitmapCanvas(130, 60, native);
+        g->Stroke()->SetKind(gskNone);
+        g->SetFillColor(clWhite);
+        g->DrawRectangle(TRectF{0, 0, 130, 60});
+        g->Stroke()->BeginUpdate();
+        g->Stroke()->SetKind(gskSolid);
+        g->Stroke()->SetColor(clBlack);
+        g->Stroke()->EndUpdate();
+        g->SetFillColor(0xFF0000);
+        g->DrawRoundRectangle(TRectF{10, 10, 70, 50}, 12);
+        g->SetFillColor(-1);
+        g->DrawArc(TPointF{100, 40}, TPointF{15, 15}, 180, 180);
+        TBitmap& bmp = *g->Bitmap();
+        EXPECT_EQ(PixelAt(bmp, 40, 30), 0x0000FFu) << native;
+        EXPECT_EQ(PixelAt(bmp, 11, 11), 0xFFFFFFu) << native;
+        EXPECT_EQ(PixelAt(bmp, 68, 48), 0xFFFFFFu) << native;
+        EXPECT_EQ(PixelAt(bmp, 10, 30), 0x000000u) << native;   // the straight left side
+        EXPECT_GT(InkIn(bmp, {84, 24, 117, 40}, 0xFFFFFF), 20) << native;
+        EXPECT_EQ(InkIn(bmp, {84, 43, 117, 60}, 0xFFFFFF), 0) << native;
+    }
+}

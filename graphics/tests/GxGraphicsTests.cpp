@@ -227,7 +227,7 @@ TEST(GxGraphics, ShapesFillWhenTheFillIsInUseAndStrokeWhenTheStrokeIs)
     TRecorded r;
     r.Graphics.Stroke()->SetKind(gskNone);
     r.Take();
-    r.Graphics.DrawFocusRectangle({0, 0, 4, 4}, clBlack);
+    r.Graphics.DrawFocusRectangle(TRectF{0, 0, 4, 4}, clBlack);
     EXPECT_EQ(r.Take(), Calls{"DrawFocusRectangle 0,0-4,4"});
     r.Graphics.ClipRect(TRect{1, 2, 3, 4});
     r.Graphics.ClipRect(TRectF{1, 2, 3, 4});
