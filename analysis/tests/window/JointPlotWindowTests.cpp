@@ -88,6 +88,9 @@ TEST(JointPlotWindow, ZoomFullViewAndCopy)
     dlg->DIzureZoomPan(dlg);
     EXPECT_EQ(y.DecPlaces(), 3);   // a width of 0.05
     dlg->BitBtn2Click(dlg);
+    TestProcess();
+    TBitmap picture;   // the uncracked joint with its shear curve
+    TestScreenshot(dlg, "joint-plots-uncracked", picture);
     EXPECT_EQ(y.RangeLow(), -high);
     EXPECT_EQ(y.RangeHigh(), high);
     EXPECT_EQ(y.DecPlaces(), 1);
