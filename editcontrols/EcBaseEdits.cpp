@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "editcontrols/EcCalc.h"
 #include "platform/rtl/Exceptions.h"
 
 namespace {
@@ -191,3 +192,320 @@ bool TEcNumberRules::AcceptsChar(const String& text, int selStart, int selLength
     if (!TextToFloat(candidate, value, Settings())) return false;
     return !(MinValue >= 0 && MaxValue > 0 && value < 0);
 }
+
+// ---------------------------------------------------------------- TEcCustomNumEdit
+TClass TEcCustomNumEdit::StaticClass()
+{
+    static const TMetaClass meta("TEcCustomNumEdit", TEcCustomComboEdit::StaticClass(), nullptr, [](TMetaClass& m) {
+        m.OnMessage(WM_PASTE, &TEcCustomNumEdit::WMPaste);
+    });
+    return &meta;
+}
+
+TEcCustomNumEdit::TEcCustomNumEdit(TComponent* AOwner) : TEcCustomComboEdit(AOwner)
+{
+    FControlStyle.Exclude(csSetCaption);
+    TEcCustomComboEdit::SetAlignment(taRightJustify);
+    RefreshText();
+    SetImageKind(ikDefault);
+}
+
+void TEcCustomNumEdit::SetWindowText(const String& text)
+{
+    TEcCustomComboEdit::SetText(text);
+}
+
+Extended TEcCustomNumEdit::Value()
+{
+    if (!ComponentState().Contains(csDesigning)) {
+        try {
+            ReadEditValue();
+        } catch (const EConvertError&) {
+            FValue = FRules.MinValue;
+        }
+    }
+    return FValue;
+}
+
+void TEcCustomNumEdit::SetValue(Extended value)
+{
+    FValue = FRules.LimitValue(value, false);
+    RefreshText();
+    Invalidate();
+}
+
+void TEcCustomNumEdit::SetMinValue(Extended value)
+{
+    if (value == FRules.MinValue) return;
+    FRules.MinValue = value;
+    SetValue(FValue);
+}
+
+void TEcCustomNumEdit::SetMaxValue(Extended value)
+{
+    if (value == FRules.MaxValue) return;
+    FRules.MaxValue = value;
+    SetValue(FValue);
+}
+
+void TEcCustomNumEdit::SetDecimalPlaces(Cardinal value)
+{
+    if (value == FRules.DecimalPlaces) return;
+    FRules.DecimalPlaces = value;
+    FRules.DisplayFormat = FRules.EditFormat();
+    SetValue(FValue);
+}
+
+void TEcCustomNumEdit::SetDecimalPlacesAlwaysShown(bool value)
+{
+    if (value == FRules.DecimalPlacesAlwaysShown) return;
+    FRules.DecimalPlacesAlwaysShown = value;
+    FRules.DisplayFormat = FRules.EditFormat();
+    SetValue(FValue);
+}
+
+void TEcCustomNumEdit::SetDecimalPlaceRound(bool value)
+{
+    if (value == FRules.DecimalPlaceRound) return;
+    FRules.DecimalPlaceRound = value;
+    SetValue(FValue);
+    if (FFocused && FFormatOnEditing) RegroupEditText();
+}
+
+void TEcCustomNumEdit::SetDisplayFormat(const String& value)
+{
+    if (value == FRules.DisplayFormat) return;
+    FRules.DisplayFormat = value;
+    Invalidate();
+    RefreshText();
+}
+
+void TEcCustomNumEdit::SetFormatOnEditing(bool value)
+{
+    if (value == FFormatOnEditing) return;
+    FFormatOnEditing = value;
+    if (!FFocused) return;
+    if (value) {
+        RegroupEditText();
+    } else {
+        try {
+            ReadEditValue();
+        } catch (const EConvertError&) {
+        }
+        RefreshText();
+    }
+}
+
+void TEcCustomNumEdit::SetZeroEmpty(bool value)
+{
+    if (value == FRules.ZeroEmpty) return;
+    FRules.ZeroEmpty = value;
+    RefreshText();
+}
+
+void TEcCustomNumEdit::SetAlignment(TAlignment value)
+{
+    TEcCustomComboEdit::SetAlignment(value);
+}
+
+void TEcCustomNumEdit::SetBeepOnError(bool value)
+{
+    if (value == BeepOnError()) return;
+    TEcCustomComboEdit::SetBeepOnError(value);
+    ApplyPopupSettings();
+}
+
+void TEcCustomNumEdit::SetText(const String& value)
+{
+    if (ComponentState().Contains(csLoading)) return SetWindowText(value);
+    FValue = FRules.LimitValue(FRules.TextValue(value), false);
+    RefreshText();
+    Invalidate();
+}
+
+String TEcCustomNumEdit::DisplayText() const
+{
+    if (FPopup && FPopupVisible) return FPopup->GetPopupText();
+    if (FFocused) return Text();
+    return FRules.DisplayText(FValue);
+}
+
+void TEcCustomNumEdit::RefreshText()
+{
+    const bool modified = Modified();
+    const bool formatting = FFormatting;
+    FFormatting = true;
+    SetWindowText(FRules.EditText(FValue));
+    FFormatting = formatting;
+    SetModified(modified);
+}
+
+void TEcCustomNumEdit::Reset()
+{
+    RefreshText();
+    SelectAll();
+}
+
+void TEcCustomNumEdit::ReadEditValue()
+{
+    FValue = FRules.LimitValue(FRules.TextValue(Text()), false);
+}
+
+void TEcCustomNumEdit::RegroupEditText()
+{
+    FFormatting = true;
+    const bool modified = Modified();
+    const String before = Text();
+    const Integer selStart = SelStart();
+    const String after = FRules.RegroupedText(before);
+    SetWindowText(after);
+    if (Focused()) SetSelStart(std::max(0, selStart + after.Length() - before.Length()));
+    SetModified(modified);
+    FFormatting = false;
+}
+
+void TEcCustomNumEdit::SetFocusedState(bool focused)
+{
+    if (focused == FFocused) return;
+    FFocused = focused;
+    Invalidate();
+    FFormatting = true;
+    RefreshText();
+    FFormatting = false;
+}
+
+void TEcCustomNumEdit::KeyPress(char16_t& Key)
+{
+    if (PopupVisible() && FRules.IsCalculatorKey(Key)) {
+        FPopup->PopupKeyPress(Key);
+        Key = 0;
+        return;
+    }
+    Key = FRules.TypedChar(Key);
+    TEcCustomComboEdit::KeyPress(Key);
+    if (Key == 0) return;
+    if (Key < 32) {
+        if (Key == 27) {
+            RefreshText();
+            SelectAll();
+            Key = 0;
+        }
+        return;
+    }
+    if (!FRules.AcceptsChar(Text(), SelStart(), SelLength(), Key)) {
+        ErrorBeep();
+        Key = 0;
+    }
+}
+
+void TEcCustomNumEdit::WMPaste(TMessage& message)
+{
+    const String text = Text();
+    const bool modified = Modified();
+    if (DirectInput() && !ReadOnly()) InheritedMessage(StaticClass(), message);
+    try {
+        ReadEditValue();
+    } catch (const EConvertError&) {
+        FFormatting = true;
+        SetWindowText(text);
+        FFormatting = false;
+        SetModified(modified);
+        SelectAll();
+        if (CanFocus()) SetFocus();
+        ErrorBeep();
+    }
+}
+
+void TEcCustomNumEdit::DoEnter()
+{
+    SetFocusedState(true);
+    if (FFormatOnEditing) RegroupEditText();
+    TEcCustomComboEdit::DoEnter();
+    if (AutoSelect() && !ControlState().Contains(csLButtonDown)) SelectAll();
+}
+
+void TEcCustomNumEdit::DoExit()
+{
+    try {
+        if (!ComponentState().Contains(csDesigning) && FCheckOnExit)
+            FRules.LimitValue(FRules.TextValue(Text()), true);
+        ReadEditValue();
+    } catch (...) {
+        SelectAll();
+        if (CanFocus()) SetFocus();
+        throw;
+    }
+    SetFocusedState(false);
+    SetSelStart(0);
+    TEcCustomComboEdit::DoExit();
+}
+
+void TEcCustomNumEdit::Change()
+{
+    if (FFormatting) return;
+    if (FFormatOnEditing && FFocused && !PopupVisible()) RegroupEditText();
+    TEcCustomComboEdit::Change();
+}
+
+void TEcCustomNumEdit::WritePopupValue(const String& value)
+{
+    TEcCustomComboEdit::WritePopupValue(value.IsEmpty() ? value : FRules.NumberText(value));
+}
+
+void TEcCustomNumEdit::AcceptPopupValue(const String& value)
+{
+    TEcCustomComboEdit::AcceptPopupValue(value);
+    Extended x = 0;
+    if (!TextToFloat(value, x, FRules.Settings())) x = 0;
+    SetValue(FRules.LimitValue(x, false));
+}
+
+void TEcCustomNumEdit::Loaded()
+{
+    TEcCustomComboEdit::Loaded();
+    SetValue(FValue);
+}
+
+// ---------------------------------------------------------------- TEcCustomCalcEdit
+IMPLEMENT_CLASS(TEcCustomCalcEdit, TEcCustomNumEdit, nullptr)
+
+TEcCustomCalcEdit::TEcCustomCalcEdit(TComponent* AOwner) : TEcCustomNumEdit(AOwner)
+{
+    FControlStyle.Exclude(csAcceptsControls);
+    SetPopup(new TEcPopupCalculator(this));
+    ApplyPopupSettings();
+    ApplyButtonGlyph();
+}
+
+TEcCustomCalcEdit::~TEcCustomCalcEdit()
+{
+    if (FPopup) FPopup->OnCloseUp = TCloseUpEvent();
+}
+
+void TEcCustomCalcEdit::ApplyPopupSettings()
+{
+    if (auto* calculator = dynamic_cast<TEcPopupCalculator*>(FPopup)) calculator->SetPopupSettings(15, BeepOnError());
+}
+
+// While the calculator is open its display is the edit's window text.
+void TEcCustomCalcEdit::PopupTextChanged()
+{
+    if (!FPopup) return;
+    FFormatting = !FEnablePopupChange;
+    SetWindowText(FPopup->GetPopupText());
+    FFormatting = false;
+    TEcCustomNumEdit::PopupTextChanged();
+}
+
+void TEcCustomCalcEdit::FireChange()
+{
+    TEcCustomNumEdit::FireChange();
+    if (PopupVisible() && FEnablePopupChange) OnChange(this);
+}
+
+void TEcCustomCalcEdit::LoadDefaultGlyph(TBitmap& into) const
+{
+    (void)into;
+}
+
+IMPLEMENT_CLASS(TEcCalcEdit, TEcCustomCalcEdit, NewComponent<TEcCalcEdit>)

@@ -1,8 +1,9 @@
 #pragma once
-// The numbers of the numeric edit: how its text is normalised, converted, rounded, limited to
-// the range, formatted for editing and for display, grouped while typing, and which keystrokes
-// keep it a number.  Every routine takes the locale settings it works under, so the rules are
-// checked without a window.
+// The numeric edit of the input dialogs and the numbers behind it: how its text is normalised,
+// converted, rounded, limited to the range, formatted for editing and for display, grouped while
+// typing, and which keystrokes keep it a number.  TEcNumberRules takes the locale settings it
+// works under, so the rules are checked without a window; TEcCalcEdit is the control.
+#include "editcontrols/EcToolEdit.h"
 #include "platform/rtl/SysFormat.h"
 #include "platform/rtl/Types.h"
 #include "platform/rtl/UString.h"
@@ -72,4 +73,112 @@ public:
 
 private:
     const TFormatSettings* FSettings;
+};
+
+// The numeric logic of the edit: a value kept in the range, shown in DisplayFormat while the edit
+// does not have the focus and in the edit format while it has it; only keystrokes that keep the
+// text a number get through.
+class TEcCustomNumEdit : public TEcCustomComboEdit {
+    DECLARE_CLASS(TEcCustomNumEdit, TEcCustomComboEdit)
+public:
+    explicit TEcCustomNumEdit(TComponent* AOwner);
+
+    // Reading re-reads the edit text (so the value has at most DecimalPlaces decimals); a text
+    // that does not convert reads MinValue.  Writing limits the value silently and rewrites the
+    // text.
+    Extended Value();
+    void SetValue(Extended value);
+    Integer AsInteger() { return static_cast<Integer>(Value()); }
+    void SetAsInteger(Integer value) { SetValue(value); }
+    Extended MinValue() const { return FRules.MinValue; }
+    void SetMinValue(Extended value);
+    Extended MaxValue() const { return FRules.MaxValue; }
+    void SetMaxValue(Extended value);
+    Cardinal DecimalPlaces() const { return FRules.DecimalPlaces; }
+    void SetDecimalPlaces(Cardinal value);
+    bool DecimalPlacesAlwaysShown() const { return FRules.DecimalPlacesAlwaysShown; }
+    void SetDecimalPlacesAlwaysShown(bool value);
+    bool DecimalPlaceRound() const { return FRules.DecimalPlaceRound; }
+    void SetDecimalPlaceRound(bool value);
+    const String& DisplayFormat() const { return FRules.DisplayFormat; }
+    void SetDisplayFormat(const String& value);
+    String EditFormat() const { return FRules.EditFormat(); }
+    bool FormatOnEditing() const { return FFormatOnEditing; }
+    void SetFormatOnEditing(bool value);
+    bool ZeroEmpty() const { return FRules.ZeroEmpty; }
+    void SetZeroEmpty(bool value);
+    // Leaving the edit with a value out of the range raises the range message instead of
+    // limiting the value silently.
+    bool CheckOnExit() const { return FCheckOnExit; }
+    void SetCheckOnExit(bool value) { FCheckOnExit = value; }
+    void SetAlignment(TAlignment value) override;
+    void SetBeepOnError(bool value) override;
+    const TEcNumberRules& Rules() const { return FRules; }
+
+    // Writing the text by program converts it (EConvertError when it is no number), limits the
+    // value and rewrites the text in the edit format.
+    void SetText(const String& value) override;
+    // What the edit shows while it does not have the focus, or the calculator's text while it is
+    // open.
+    String DisplayText() const;
+    // The window text made again from the value.
+    virtual void RefreshText();
+    void Clear() { SetText(String()); }
+    void Reset() override;
+
+protected:
+    void KeyPress(char16_t& Key) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Change() override;
+    void AcceptPopupValue(const String& value) override;
+    // The calculator starts from the edit's number, grouping and all ("1 234,5" is 1234.5).
+    void WritePopupValue(const String& value) override;
+    void Loaded() override;
+    // Hands the calculator its precision and beep setting.
+    virtual void ApplyPopupSettings() {}
+    void WMPaste(TMessage& message);
+
+    // The value taken from the edit text, limited without error; EConvertError when the text
+    // is no number.
+    void ReadEditValue();
+    void RegroupEditText();
+    void SetFocusedState(bool focused);
+    void SetWindowText(const String& text);
+
+    TEcNumberRules FRules;
+    Extended FValue = 0;
+    bool FFocused = false;
+    bool FFormatting = false;
+
+private:
+    bool FFormatOnEditing = false;
+    bool FCheckOnExit = false;
+};
+
+// The numeric edit with its calculator, dropped down by the button or the click key.
+class TEcCustomCalcEdit : public TEcCustomNumEdit {
+    DECLARE_CLASS(TEcCustomCalcEdit, TEcCustomNumEdit)
+public:
+    explicit TEcCustomCalcEdit(TComponent* AOwner);
+    ~TEcCustomCalcEdit() override;
+    // Changes made in the calculator fire OnChange too.
+    bool EnablePopupChange() const { return FEnablePopupChange; }
+    void SetEnablePopupChange(bool value) { FEnablePopupChange = value; }
+
+protected:
+    void ApplyPopupSettings() override;
+    void PopupTextChanged() override;
+    void FireChange() override;
+    void LoadDefaultGlyph(TBitmap& into) const override;
+
+private:
+    bool FEnablePopupChange = false;
+};
+
+// The numeric edit of the input dialogs, as their form descriptions name it.
+class TEcCalcEdit : public TEcCustomCalcEdit {
+    DECLARE_CLASS(TEcCalcEdit, TEcCustomCalcEdit)
+public:
+    explicit TEcCalcEdit(TComponent* AOwner) : TEcCustomCalcEdit(AOwner) {}
 };

@@ -317,3 +317,58 @@ void TEcCalculatorPanel::Paste()
 {
     if (Clipboard().HasFormat(CF_TEXT)) FEngine.PasteText(Clipboard().AsText());
 }
+
+// ---------------------------------------------------------------- pop-up
+IMPLEMENT_CLASS(TEcPopupCalculator, TEcPopupWindow, nullptr)
+
+TEcPopupCalculator::TEcPopupCalculator(TComponent* AOwner) : TEcPopupWindow(AOwner)
+{
+    SetBounds(0, 0, 137, 127);
+    SetColor(clBtnFace);
+    FCalcPanel = new TEcCalculatorPanel(this);
+    FCalcPanel->SetAlign(alClient);
+    FCalcPanel->SetBevelOuter(bvRaised);
+    FCalcPanel->SetParent(this);
+    FCalcPanel->Engine().OnTextChange = [this] { DisplayChanged(); };
+    FCalcPanel->Engine().OnResult = [this] { Result(); };
+}
+
+void TEcPopupCalculator::DisplayChanged()
+{
+    if (auto* edit = dynamic_cast<TEcCustomComboEdit*>(Editor()); edit && edit->PopupVisible()) PopupTextChanged();
+}
+
+void TEcPopupCalculator::Result()
+{
+    TEcCalcEngine& engine = FCalcPanel->Engine();
+    if (engine.Status() == csError) return;
+    engine.NormaliseDisplay();
+    CloseUp(true);
+}
+
+String TEcPopupCalculator::ReadValue()
+{
+    TEcCalcEngine& engine = FCalcPanel->Engine();
+    if (engine.Status() == csError) {
+        if (engine.BeepOnError()) MessageBeep(0);
+        return "0";
+    }
+    engine.NormaliseDisplay();
+    return engine.Text();
+}
+
+void TEcPopupCalculator::WriteValue(const String& value)
+{
+    FCalcPanel->Engine().LoadValue(value);
+}
+
+void TEcPopupCalculator::PopupKeyPress(char16_t& Key)
+{
+    FCalcPanel->CalcKeyPress(Key);
+}
+
+void TEcPopupCalculator::SetPopupSettings(Byte precision, bool beepOnError)
+{
+    FCalcPanel->Engine().SetPrecision(std::max<Byte>(2, precision));
+    FCalcPanel->Engine().SetBeepOnError(beepOnError);
+}

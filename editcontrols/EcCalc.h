@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "editcontrols/EcSpeedButton.h"
+#include "editcontrols/EcToolEdit.h"
 #include "platform/stdctrls/ExtCtrls.h"
 
 #include "platform/rtl/SysFormat.h"
@@ -128,4 +129,28 @@ public:
 private:
     void ButtonClicked(TObject* Sender);
     TEcCalcEngine FEngine;
+};
+
+// The calculator a numeric edit drops down (137 x 127): its keypad takes the keys typed into the
+// edit, mirrors its display into the edit, and a result (Enter, "%", "=") closes it with
+// acceptance.
+class TEcPopupCalculator : public TEcPopupWindow {
+    DECLARE_CLASS(TEcPopupCalculator, TEcPopupWindow)
+public:
+    explicit TEcPopupCalculator(TComponent* AOwner);
+    TEcCalculatorPanel* CalcPanel() const { return FCalcPanel; }
+    // The display as a number's text; "0" (with a beep) in the error state.
+    String ReadValue() override;
+    // Shows the number of the text (0 for an empty text or one that does not convert), ready
+    // for a new computation.
+    void WriteValue(const String& value) override;
+    String GetPopupText() const override { return FCalcPanel->Engine().Text(); }
+    void PopupKeyPress(char16_t& Key) override;
+    // Precision (at least 2 digits) and beep of the keypad.
+    void SetPopupSettings(Byte precision, bool beepOnError);
+
+private:
+    void DisplayChanged();
+    void Result();
+    TEcCalculatorPanel* FCalcPanel;
 };

@@ -19,8 +19,6 @@ String StripTrailingBlanks(const String& s)
     return Copy(s, 1, n);
 }
 
-String StripBlanks(const String& s) { return StripLeadingBlanks(StripTrailingBlanks(s)); }
-
 String RemoveChar(const String& s, char16_t c)
 {
     String result;

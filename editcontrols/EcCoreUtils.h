@@ -8,7 +8,9 @@
 // Blanks are the character 32 only: tabs and other white space stay.
 String StripLeadingBlanks(const String& s);
 String StripTrailingBlanks(const String& s);
-String StripBlanks(const String& s);
+// The numerical library strips blanks by the same rule under the same name; inline, so that a
+// program linking both keeps a single one.
+inline String StripBlanks(const String& s) { return StripLeadingBlanks(StripTrailingBlanks(s)); }
 String RemoveChar(const String& s, char16_t c);
 String FillString(char16_t c, Integer n);   // empty for n <= 0
 String RepeatChar(char16_t c, Integer n);

@@ -1,9 +1,62 @@
 #include "editcontrols/EditControlsRegistry.h"
 
+#include "editcontrols/EcBaseEdits.h"
 #include "editcontrols/EcxSlider.h"
 #include "editcontrols/Gpshape.h"
 #include "editcontrols/TextEdit.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/stdctrls/StdCtrlsRegistry.h"
+
+namespace {
+
+// The combo edit's published side, as its descendants publish it.
+void PublishComboEdit()
+{
+    using E = TEcCustomComboEdit;
+    TPublished<E>(E::StaticClass())
+        .Property("Alignment", &E::Alignment, &E::SetAlignment).Default(taLeftJustify)
+        .Property("AlwaysEnableButton", &E::AlwaysEnableButton, &E::SetAlwaysEnableButton).Default(false)
+        .Property("BeepOnError", &E::BeepOnError, &E::SetBeepOnError).Default(true)
+        .Property("ButtonFlat", &E::ButtonFlat, &E::SetButtonFlat).Default(false)
+        .Property("ButtonHint", &E::ButtonHint, &E::SetButtonHint)
+        .Property("ButtonWidth", &E::ButtonWidth, &E::SetButtonWidth).Default(21)
+        .Property("ClickKey", &E::ClickKey, &E::SetClickKey).Type("TShortCut").Default(32808)
+        .Property("DirectInput", &E::DirectInput, &E::SetDirectInput).Default(true)
+        .Property("DisabledColor", &E::DisabledColor, &E::SetDisabledColor).Type("TColor").Default(clWindow)
+        .Property("DisabledTextColor", &E::DisabledTextColor, &E::SetDisabledTextColor).Type("TColor").Default(clGrayText)
+        .Property("ImageKind", &E::ImageKind, &E::SetImageKind).Default(ikCustom)
+        .Property("NumGlyphs", &E::NumGlyphs, &E::SetNumGlyphs).Default(1)
+        .Property("PopupAlign", &E::PopupAlign, &E::SetPopupAlign).Default(epaRight)
+        .Property("ReadOnly", &E::ReadOnly, &E::SetReadOnly).Default(false)
+        .Property("ShowButton", &E::ShowButton, &E::SetShowButton).Default(true)
+        .Property("OnButtonClick", &E::OnButtonClick)
+        .Property("OnPopupShown", &E::OnPopupShown)
+        .Property("OnPopupHidden", &E::OnPopupHidden);
+}
+
+void PublishNumEdit()
+{
+    using E = TEcCustomNumEdit;
+    TPublished<E>(E::StaticClass())
+        .Property("Alignment", &E::Alignment, &E::SetAlignment).Default(taRightJustify)
+        .Property("CheckOnExit", &E::CheckOnExit, &E::SetCheckOnExit).Default(false)
+        .Property("DecimalPlaceRound", &E::DecimalPlaceRound, &E::SetDecimalPlaceRound).Default(false)
+        .Property("DecimalPlaces", &E::DecimalPlaces, &E::SetDecimalPlaces).Default(2)
+        .Property("DecimalPlacesAlwaysShown", &E::DecimalPlacesAlwaysShown, &E::SetDecimalPlacesAlwaysShown).Default(false)
+        .Property("DisplayFormat", [](E* e) { return e->DisplayFormat(); }, &E::SetDisplayFormat)
+        .Property("FormatOnEditing", &E::FormatOnEditing, &E::SetFormatOnEditing).Default(false)
+        .Property("ImageKind", &E::ImageKind, &E::SetImageKind).Default(ikDefault)
+        .Property("MaxValue", &E::MaxValue, &E::SetMaxValue)
+        .Property("MinValue", &E::MinValue, &E::SetMinValue)
+        .Property("ZeroEmpty", &E::ZeroEmpty, &E::SetZeroEmpty).Default(true)
+        .Property("Value", &E::Value, &E::SetValue)
+        .Property("Text", [](E* e) { return e->Text(); }, &E::SetText);
+    TPublished<TEcCustomCalcEdit>(TEcCustomCalcEdit::StaticClass())
+        .Property("EnablePopupChange", &TEcCustomCalcEdit::EnablePopupChange, &TEcCustomCalcEdit::SetEnablePopupChange)
+        .Default(false);
+}
+
+}  // namespace
 
 void RegisterEditControlClasses()
 {
@@ -11,5 +64,8 @@ void RegisterEditControlClasses()
     if (done) return;
     done = true;
     RegisterStdControlClasses();
-    RegisterClasses({TExtendEdit::StaticClass(), TManyShape::StaticClass(), TEcxSlider::StaticClass()});
+    PublishComboEdit();
+    PublishNumEdit();
+    RegisterClasses({TExtendEdit::StaticClass(), TManyShape::StaticClass(), TEcxSlider::StaticClass(),
+                     TEcCalcEdit::StaticClass()});
 }

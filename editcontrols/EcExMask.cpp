@@ -1,0 +1,39 @@
+// The masked edit of the combo edits: clipboard messages filtered by the edit's command set.
+#include "editcontrols/EcExMask.h"
+
+#include "platform/services/Sound.h"
+
+IMPLEMENT_CLASS(TEcExCustomMaskEdit, TCustomMaskEdit, nullptr)
+
+namespace {
+
+// The command a clipboard or undo message stands for; false for any other message.
+bool ClipboardCommandOf(Cardinal msg, TEcClipboardCommand& command)
+{
+    switch (msg) {
+    case WM_COPY: command = caCopy; return true;
+    case WM_CUT: command = caCut; return true;
+    case WM_PASTE: command = caPaste; return true;
+    case WM_CLEAR: command = caClear; return true;
+    case WM_UNDO:
+    case EM_UNDO: command = caUndo; return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+void TEcExCustomMaskEdit::WndProc(TMessage& message)
+{
+    TEcClipboardCommand command;
+    if (ClipboardCommandOf(message.Msg, command) && !FClipboardCommands.Contains(command)) {
+        message.Result = 1;
+        return;
+    }
+    TCustomMaskEdit::WndProc(message);
+}
+
+void TEcExCustomMaskEdit::ErrorBeep() const
+{
+    if (FBeepOnError) MessageBeep(0);
+}

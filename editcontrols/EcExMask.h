@@ -1,0 +1,28 @@
+#pragma once
+// TEcExCustomMaskEdit: the masked edit under the combo edits, with the clipboard commands it lets
+// through and the beep of rejected input.
+#include "editcontrols/EcTypes.h"
+#include "platform/stdctrls/Mask.h"
+
+class TEcExCustomMaskEdit : public TCustomMaskEdit {
+    DECLARE_CLASS(TEcExCustomMaskEdit, TCustomMaskEdit)
+public:
+    explicit TEcExCustomMaskEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {}
+
+    // Undo, cut, copy, paste and clear messages reach the edit only for the commands in the set;
+    // the others answer 1 and do nothing.
+    TEcClipboardCommands ClipboardCommands() const { return FClipboardCommands; }
+    virtual void SetClipboardCommands(TEcClipboardCommands value) { FClipboardCommands = value; }
+    bool BeepOnError() const { return FBeepOnError; }
+    virtual void SetBeepOnError(bool value) { FBeepOnError = value; }
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    // The warning sound of a refused key or paste, when BeepOnError.
+    void ErrorBeep() const;
+
+private:
+    TEcClipboardCommands FClipboardCommands{caCopy, caCut, caPaste, caClear, caUndo};
+    bool FBeepOnError = true;
+};

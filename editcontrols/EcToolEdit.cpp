@@ -1,0 +1,488 @@
+// The combo edit: its button and holder, the keys and clicks that open and close its pop-up,
+// where the pop-up opens, and how its value comes back into the edit.
+#include "editcontrols/EcToolEdit.h"
+
+#include <algorithm>
+
+#include "platform/classes/TypInfo.h"
+
+const TEnumTypeInfo& TypeInfoOf(TPopupAlign)
+{
+    static const TEnumTypeInfo info("TPopupAlign", {"epaRight", "epaLeft"});
+    return info;
+}
+const TEnumTypeInfo& TypeInfoOf(TEcImageKind)
+{
+    static const TEnumTypeInfo info("TEcImageKind", {"ikCustom", "ikDefault", "ikDropDown", "ikEllipsis", "ikDatePicker"});
+    return info;
+}
+
+// ---------------------------------------------------------------- TEcPopupWindow
+IMPLEMENT_CLASS(TEcPopupWindow, TEcExCustomControl, nullptr)
+
+TEcPopupWindow::TEcPopupWindow(TComponent* AOwner)
+    : TEcExCustomControl(AOwner), FEditor(dynamic_cast<TWinControl*>(AOwner))
+{
+    FVisible = false;
+    FTabStop = false;
+    FControlStyle.Include(csAcceptsControls);
+}
+
+void TEcPopupWindow::CreateParams(TCreateParams& Params)
+{
+    TEcExCustomControl::CreateParams(Params);
+    Params.Style = WS_POPUP | WS_CLIPCHILDREN | WS_BORDER;
+    Params.ExStyle = WS_EX_TOOLWINDOW;
+    Params.Kind = TWindowKind::wkHint;   // shown in front, never activated
+}
+
+void TEcPopupWindow::Show(TPoint origin)
+{
+    SetWindowPos(this, HWND_TOP, origin.X, origin.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetVisible(true);
+}
+
+void TEcPopupWindow::Hide()
+{
+    ShowWindow(this, 0);
+    SetVisible(false);
+}
+
+void TEcPopupWindow::CloseUp(bool accept)
+{
+    OnCloseUp(this, accept);
+}
+
+void TEcPopupWindow::InvalidateEditor()
+{
+    if (!FEditor || !FEditor->HandleAllocated()) return;
+    TRect r = FEditor->ClientRect();
+    if (auto* combo = dynamic_cast<TEcCustomComboEdit*>(FEditor)) {
+        if (combo->ButtonHolder()->Visible()) r.Right -= combo->ButtonHolder()->Width();
+        r.Bottom += 1;
+    }
+    FEditor->InvalidateRect(r, false);
+    FEditor->Update();
+}
+
+void TEcPopupWindow::PopupTextChanged()
+{
+    if (auto* combo = dynamic_cast<TEcCustomComboEdit*>(FEditor)) combo->PopupTextChanged();
+    InvalidateEditor();
+}
+
+// ---------------------------------------------------------------- TEcEditButton
+IMPLEMENT_CLASS(TEcEditButton, TEcSpeedButton, nullptr)
+
+TEcEditButton::TEcEditButton(TComponent* AOwner) : TEcSpeedButton(AOwner)
+{
+    SetParentShowHint(true);
+}
+
+TEcCustomComboEdit* TEcEditButton::Edit() const { return dynamic_cast<TEcCustomComboEdit*>(Owner()); }
+
+void TEcEditButton::SetPopupVisible(bool value)
+{
+    if (value == FPopupVisible) return;
+    FPopupVisible = value;
+    Invalidate();
+}
+
+void TEcEditButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TEcCustomComboEdit* edit = Edit();
+    if (Button == mbLeft && edit) {
+        if (edit->PopupVisible()) {
+            edit->ClosePopup(FStandard);
+            FNoAction = true;
+        } else if (edit->TabStop() && edit->CanFocus() && !edit->Focused()) {
+            edit->SetFocus();
+        }
+    }
+    TEcSpeedButton::MouseDown(Button, Shift, X, Y);
+}
+
+void TEcEditButton::Click()
+{
+    if (FNoAction) {
+        FNoAction = false;
+        return;
+    }
+    TEcSpeedButton::Click();
+}
+
+// Drawn pressed while the pop-up is open.
+void TEcEditButton::Paint()
+{
+    if (!FPopupVisible) return TEcSpeedButton::Paint();
+    TCanvas& canvas = Canvas();
+    TRect r = ClientRect();
+    canvas.Brush().SetColor(clBtnFace);
+    canvas.FillRect(r);
+    r = DrawSpeedButtonFrame(canvas, r, true, Flat(), Style(), clBtnFace);
+    DrawContent(canvas, r, TPoint{1, 1}, rbsDown);
+}
+
+// ---------------------------------------------------------------- TEcBtnWinControl
+IMPLEMENT_CLASS(TEcBtnWinControl, TWinControl, nullptr)
+
+TEcBtnWinControl::TEcBtnWinControl(TComponent* AOwner) : TWinControl(AOwner)
+{
+    FControlStyle.Include(csAcceptsControls);
+    FTabStop = false;
+}
+
+// ---------------------------------------------------------------- TEcCustomComboEdit
+TClass TEcCustomComboEdit::StaticClass()
+{
+    static const TMetaClass meta("TEcCustomComboEdit", TEcExCustomMaskEdit::StaticClass(), nullptr, [](TMetaClass& m) {
+        m.OnMessage(CM_ECCLOSEPOPUP, &TEcCustomComboEdit::WMClosePopup);
+    });
+    return &meta;
+}
+
+TEcCustomComboEdit::TEcCustomComboEdit(TComponent* AOwner) : TEcExCustomMaskEdit(AOwner)
+{
+    FHeight = 21;
+    FControlStyle.Include(csCaptureMouse);
+    FBtnControl = new TEcBtnWinControl(this);
+    FBtnControl->SetBounds(0, 0, 21, 17);
+    FBtnControl->SetAlign(alCustom);
+    FBtnControl->SetParent(this);
+    FButton = new TEcEditButton(this);
+    FButton->SetBounds(0, 0, 21, 17);
+    FButton->SetAlign(alClient);
+    FButton->SetParent(FBtnControl);
+    FButton->OnClick = TNotifyEvent(this, &TEcCustomComboEdit::ButtonClicked);
+}
+
+TEcCustomComboEdit::~TEcCustomComboEdit()
+{
+    if (FPopup) FPopup->OnCloseUp = TCloseUpEvent();
+    FButton->OnClick = TNotifyEvent();
+}
+
+void TEcCustomComboEdit::CreateParams(TCreateParams& Params)
+{
+    TEcExCustomMaskEdit::CreateParams(Params);
+    Params.Style |= WS_CLIPCHILDREN;
+}
+
+void TEcCustomComboEdit::CreateWnd()
+{
+    TEcExCustomMaskEdit::CreateWnd();
+    UpdateEditRect();
+}
+
+// The holder sits at the right edge inside the edit's frame, the button's width wide.
+void TEcCustomComboEdit::AlignControls(TControl* AControl, TRect& Rect)
+{
+    if (FBtnControl && FBtnControl->Visible()) {
+        const Integer width = FBtnControl->Width();
+        const TRect client = ClientRect();
+        FBtnControl->SetBounds(client.Right - width, 0, width, client.Height());
+    }
+    TEcExCustomMaskEdit::AlignControls(AControl, Rect);
+    UpdateEditRect();
+}
+
+void TEcCustomComboEdit::UpdateEditRect()
+{
+    if (!HandleAllocated()) return;
+    const Integer reserved = FBtnControl && FBtnControl->Visible() ? FBtnControl->Width() : 0;
+    TRect r = ClientRect();
+    r.Right -= reserved;
+    Perform(EM_SETRECTNP, 0, reinterpret_cast<std::intptr_t>(&r));
+}
+
+Integer TEcCustomComboEdit::ButtonWidth() const
+{
+    return FBtnControl->Visible() ? FBtnControl->Width() : FSavedButtonWidth;
+}
+
+void TEcCustomComboEdit::SetButtonWidth(Integer value)
+{
+    if (!FBtnControl->Visible()) {
+        FSavedButtonWidth = value;
+        return;
+    }
+    if (value == FBtnControl->Width()) return;
+    if (value < 2) {
+        FSavedButtonWidth = FBtnControl->Width();
+        FBtnControl->SetVisible(false);
+    } else {
+        FBtnControl->SetWidth(value);
+    }
+    Realign();
+    UpdateEditRect();
+}
+
+void TEcCustomComboEdit::SetShowButton(bool value)
+{
+    if (value == FBtnControl->Visible()) return;
+    if (value) {
+        FBtnControl->SetWidth(std::max(FSavedButtonWidth, 2));
+        FBtnControl->SetVisible(true);
+    } else {
+        FSavedButtonWidth = FBtnControl->Width();
+        FBtnControl->SetVisible(false);
+    }
+    Realign();
+    UpdateEditRect();
+}
+
+void TEcCustomComboEdit::SetGlyph(TBitmap* value)
+{
+    FButton->SetGlyph(value);
+    FImageKind = ikCustom;
+}
+
+void TEcCustomComboEdit::SetImageKind(TEcImageKind value)
+{
+    if (value == FImageKind) return;
+    FImageKind = value;
+    ApplyButtonGlyph();
+}
+
+// The default image of an ikDefault edit, its button at least the image's width + 6.
+void TEcCustomComboEdit::ApplyButtonGlyph()
+{
+    if (FImageKind != ikDefault) return;
+    TBitmap glyph;
+    LoadDefaultGlyph(glyph);
+    if (glyph.Empty()) return;
+    FButton->SetGlyph(&glyph);
+    FButton->SetNumGlyphs(1);
+    if (ButtonWidth() < glyph.Width() + 6) SetButtonWidth(glyph.Width() + 6);
+}
+
+void TEcCustomComboEdit::SetDirectInput(bool value)
+{
+    FDirectInput = value;
+    ApplyReadOnly();
+}
+
+void TEcCustomComboEdit::SetReadOnly(bool value)
+{
+    if (value == FReadOnly) return;
+    FReadOnly = value;
+    ApplyReadOnly();
+}
+
+void TEcCustomComboEdit::SetAlwaysEnableButton(bool value)
+{
+    FAlwaysEnableButton = value;
+    ApplyReadOnly();
+}
+
+void TEcCustomComboEdit::ApplyReadOnly()
+{
+    FButton->SetEnabled(Enabled() && (!FReadOnly || FAlwaysEnableButton));
+    TEcExCustomMaskEdit::SetReadOnly(FReadOnly || !FDirectInput);
+}
+
+void TEcCustomComboEdit::SetDisabledColor(TColor value)
+{
+    if (value == FDisabledColor) return;
+    FDisabledColor = value;
+    if (!Enabled()) Invalidate();
+}
+
+void TEcCustomComboEdit::SetDisabledTextColor(TColor value)
+{
+    if (value == FDisabledTextColor) return;
+    FDisabledTextColor = value;
+    if (!Enabled()) Invalidate();
+}
+
+void TEcCustomComboEdit::SetAlignment(TAlignment value)
+{
+    if (value == FAlignment) return;
+    FAlignment = value;
+    Invalidate();
+}
+
+void TEcCustomComboEdit::SelectAll()
+{
+    if (FDirectInput) TEcExCustomMaskEdit::SelectAll();
+}
+
+void TEcCustomComboEdit::ButtonClicked(TObject*)
+{
+    if (FReadOnly && !FAlwaysEnableButton) return;
+    DoClick();
+}
+
+void TEcCustomComboEdit::DoClick()
+{
+    OnButtonClick(this);
+    if (PopupVisible()) ClosePopup(true);
+    else OpenPopup(true);
+}
+
+void TEcCustomComboEdit::KeyDown(Word& Key, TShiftState Shift)
+{
+    TEcExCustomMaskEdit::KeyDown(Key, Shift);
+    TShiftState keyShift;
+    for (TShiftStateFlag flag : {ssShift, ssCtrl, ssAlt})
+        if (Shift.Contains(flag)) keyShift.Include(flag);
+    if (Key != 0 && FClickKey != scNone && ShortCut(Key, keyShift) == FClickKey && ButtonWidth() > 0) {
+        DoClick();
+        Key = 0;
+    }
+}
+
+void TEcCustomComboEdit::KeyPress(char16_t& Key)
+{
+    if (PopupVisible() && (Key == u'\r' || Key == 27 || Key == 10)) {
+        ClosePopup(Key != 27);
+        Key = 0;
+        return;
+    }
+    TEcExCustomMaskEdit::KeyPress(Key);
+    if (Key == u'\t' || Key == 10) Key = 0;
+}
+
+void TEcCustomComboEdit::DoExit()
+{
+    if (PopupVisible()) PostClosePopup(false);
+    TEcExCustomMaskEdit::DoExit();
+}
+
+void TEcCustomComboEdit::Change()
+{
+    FireChange();
+}
+
+void TEcCustomComboEdit::FireChange()
+{
+    if (PopupVisible()) OnPopupChange(this);
+    else OnChange(this);
+}
+
+// ---- the pop-up
+void TEcCustomComboEdit::SetPopup(TEcPopupWindow* popup)
+{
+    FPopup = popup;
+    if (FPopup) FPopup->OnCloseUp = TCloseUpEvent(this, &TEcCustomComboEdit::PopupCloseUp);
+}
+
+void TEcCustomComboEdit::PopupCloseUp(TObject*, bool accept)
+{
+    ClosePopup(accept);
+}
+
+namespace {
+
+// The work area of the monitor showing a screen point; the primary one's when none does.
+TRect WorkAreaAt(TPoint p)
+{
+    for (Integer i = 0; i < Screen->MonitorCount(); ++i) {
+        const TRect bounds = Screen->Monitors(i)->BoundsRect();
+        if (PtInRect(bounds, p)) return Screen->Monitors(i)->WorkareaRect();
+    }
+    return Screen->WorkAreaRect();
+}
+
+}  // namespace
+
+TPoint TEcCustomComboEdit::PopupOrigin(TSize popupSize) const
+{
+    const TPoint corner = ClientToScreen(TPoint{0, 0});
+    const TRect area = WorkAreaAt(corner);
+    TPoint p;
+    p.Y = corner.Y + Height();
+    if (p.Y + popupSize.cy > area.Bottom) p.Y = corner.Y - popupSize.cy;
+    if (FPopupAlign == epaRight) {
+        p.X = corner.X + Width() - popupSize.cx;
+        if (p.X < area.Left) p.X = corner.X;
+    } else {
+        p.X = corner.X;
+        if (p.X + popupSize.cx > area.Right) p.X = corner.X + Width() - popupSize.cx;
+    }
+    if (p.X < area.Left) p.X = area.Left;
+    if (p.X + popupSize.cx > area.Right) p.X = area.Right - popupSize.cx;
+    return p;
+}
+
+void TEcCustomComboEdit::OpenPopup(bool disableTyping)
+{
+    if (FPopupVisible || (FReadOnly)) return;
+    BeforePopup();
+    if (!FPopup) return;
+    const TPoint origin = PopupOrigin(TSize{FPopup->Width(), FPopup->Height()});
+    WritePopupValue(Text());
+    if (CanFocus()) SetFocus();
+    ShowPopupWindow(origin);
+    FButton->SetPopupVisible(true);
+    FPopupVisible = true;
+    if (disableTyping) TEcExCustomMaskEdit::SetReadOnly(true);
+}
+
+void TEcCustomComboEdit::ShowPopupWindow(TPoint origin)
+{
+    FPopup->Show(origin);
+    OnPopupShown(this);
+}
+
+void TEcCustomComboEdit::HidePopupWindow()
+{
+    FPopup->Hide();
+    OnPopupHidden(this);
+}
+
+void TEcCustomComboEdit::ClosePopup(bool accept)
+{
+    if (!FPopup || !FPopupVisible) return;
+    if (GetCaptureControl()) CancelMode();
+    String value;
+    try {
+        value = ReadPopupValue();
+        FButton->SetPopupVisible(false);
+        HidePopupWindow();
+    } catch (...) {
+        FPopupVisible = false;
+        throw;
+    }
+    FPopupVisible = false;
+    TCustomForm* form = GetParentForm(this);
+    if (CanFocus() && form && form->Visible()) SetFocus();
+    ApplyReadOnly();
+    Invalidate();
+    if (accept && CanAcceptPopupValue() && !FReadOnly) {
+        try {
+            AcceptPopupValue(value);
+        } catch (...) {
+            RejectPopupValue();
+            throw;
+        }
+        if (Focused()) SelectAll();
+    } else {
+        RejectPopupValue();
+    }
+}
+
+void TEcCustomComboEdit::AcceptPopupValue(const String& value)
+{
+    if (value != Text()) {
+        TEcExCustomMaskEdit::SetText(value);
+        SetModified(true);
+    }
+    OnPopupValueAccepted(this);
+}
+
+void TEcCustomComboEdit::PopupTextChanged()
+{
+    if (FPopup) FPopup->Invalidate();
+}
+
+void TEcCustomComboEdit::PostClosePopup(bool accept)
+{
+    if (ComponentState().Contains(csDestroying)) return;
+    PostMessage(this, CM_ECCLOSEPOPUP, accept ? 1 : 0, 0);
+}
+
+void TEcCustomComboEdit::WMClosePopup(TMessage& message)
+{
+    ClosePopup(message.WParam != 0);
+}

@@ -1,0 +1,203 @@
+#pragma once
+// The combo edit: a single-line edit with a button at its right edge that drops down a pop-up
+// window under the edit (the calculator of the numeric edit, the file dialog of the file-name
+// edit), with the keys and clicks that open, accept and cancel it.
+#include "editcontrols/EcExControls.h"
+#include "editcontrols/EcExMask.h"
+#include "editcontrols/EcSpeedButton.h"
+#include "platform/stdctrls/Menus.h"
+
+class TEcCustomComboEdit;
+
+enum TPopupAlign { epaRight, epaLeft };
+enum TEcImageKind { ikCustom, ikDefault, ikDropDown, ikEllipsis, ikDatePicker };
+const TEnumTypeInfo& TypeInfoOf(TPopupAlign);
+const TEnumTypeInfo& TypeInfoOf(TEcImageKind);
+
+// Sender, and whether the pop-up's value is accepted.
+using TCloseUpEvent = TEvent<TObject*, bool>;
+
+// The borderless window a combo edit drops down.  It never takes the activation: the edit keeps
+// the focus and hands it the keys it wants.
+class TEcPopupWindow : public TEcExCustomControl {
+    DECLARE_CLASS(TEcPopupWindow, TEcExCustomControl)
+public:
+    explicit TEcPopupWindow(TComponent* AOwner);
+    // The value shown, as text, and loading one (empty: none).
+    virtual String ReadValue() = 0;
+    virtual void WriteValue(const String& value) = 0;
+    // What the edit shows while the pop-up is open; empty: the edit's own text.
+    virtual String GetPopupText() const { return String(); }
+    // A key typed into the edit while the pop-up is open.
+    virtual void PopupKeyPress(char16_t& Key) { (void)Key; }
+    // Shows the window at a screen point without activating it; Hide takes it away.
+    virtual void Show(TPoint origin);
+    void Hide();
+    // Asks the owner to close the pop-up, accepting its value or not.
+    virtual void CloseUp(bool accept);
+    TWinControl* Editor() const { return FEditor; }
+    TCloseUpEvent OnCloseUp;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    // Repaints the editor's text area at once (the edit less its button).
+    void InvalidateEditor();
+    // The pop-up's text changed: the editor is told and its text area repainted.
+    void PopupTextChanged();
+
+private:
+    TWinControl* FEditor;
+};
+
+// The button of a combo edit.  A press while the pop-up is open closes it (accepting when
+// Standard) and swallows the click that follows.
+class TEcEditButton : public TEcSpeedButton {
+    DECLARE_CLASS(TEcEditButton, TEcSpeedButton)
+public:
+    explicit TEcEditButton(TComponent* AOwner);
+    bool PopupVisible() const { return FPopupVisible; }
+    void SetPopupVisible(bool value);
+    bool Standard() const { return FStandard; }
+    void SetStandard(bool value) { FStandard = value; }
+    void Click() override;
+
+protected:
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void Paint() override;
+
+private:
+    TEcCustomComboEdit* Edit() const;
+    bool FNoAction = false;
+    bool FPopupVisible = false;
+    bool FStandard = true;
+};
+
+// The small window inside the edit that holds the button.
+class TEcBtnWinControl : public TWinControl {
+    DECLARE_CLASS(TEcBtnWinControl, TWinControl)
+public:
+    explicit TEcBtnWinControl(TComponent* AOwner);
+};
+
+class TEcCustomComboEdit : public TEcExCustomMaskEdit {
+    DECLARE_CLASS(TEcCustomComboEdit, TEcExCustomMaskEdit)
+public:
+    explicit TEcCustomComboEdit(TComponent* AOwner);
+    ~TEcCustomComboEdit() override;
+
+    TEcEditButton* Button() const { return FButton; }
+    TWinControl* ButtonHolder() const { return FBtnControl; }
+    TEcPopupWindow* Popup() const { return FPopup; }
+
+    // The key that acts as a click of the button (Alt+Down); no key with ButtonWidth 0.
+    TShortCut ClickKey() const { return FClickKey; }
+    void SetClickKey(TShortCut value) { FClickKey = value; }
+    // Width of the button; below 2 the button is hidden (ShowButton brings the width back).
+    Integer ButtonWidth() const;
+    void SetButtonWidth(Integer value);
+    bool ShowButton() const { return FBtnControl->Visible(); }
+    void SetShowButton(bool value);
+    bool ButtonFlat() const { return FButton->Flat(); }
+    void SetButtonFlat(bool value) { FButton->SetFlat(value); }
+    String ButtonHint() const { return FButton->Hint(); }
+    void SetButtonHint(const String& value) { FButton->SetHint(value); }
+    TBitmap& Glyph() { return FButton->Glyph(); }
+    void SetGlyph(TBitmap* value);
+    Integer NumGlyphs() const { return FButton->NumGlyphs(); }
+    void SetNumGlyphs(Integer value) { FButton->SetNumGlyphs(std::min(value, 5)); }
+    TEcImageKind ImageKind() const { return FImageKind; }
+    void SetImageKind(TEcImageKind value);
+    bool DirectInput() const { return FDirectInput; }
+    void SetDirectInput(bool value);
+    // Read-only edits take no typing and disable the button unless AlwaysEnableButton.
+    bool ReadOnly() const { return FReadOnly; }
+    virtual void SetReadOnly(bool value);
+    bool AlwaysEnableButton() const { return FAlwaysEnableButton; }
+    void SetAlwaysEnableButton(bool value);
+    TPopupAlign PopupAlign() const { return FPopupAlign; }
+    void SetPopupAlign(TPopupAlign value) { FPopupAlign = value; }
+    TColor DisabledColor() const { return FDisabledColor; }
+    void SetDisabledColor(TColor value);
+    TColor DisabledTextColor() const { return FDisabledTextColor; }
+    void SetDisabledTextColor(TColor value);
+    TAlignment Alignment() const { return FAlignment; }
+    virtual void SetAlignment(TAlignment value);
+
+    bool PopupVisible() const { return FPopup && FPopupVisible; }
+    // The button's action: OnButtonClick, then the pop-up closed with acceptance when open,
+    // else opened with typing disabled.
+    void DoClick();
+    // Selects the whole text, only when typing is allowed.
+    void SelectAll();
+
+    TNotifyEvent OnButtonClick, OnPopupShown, OnPopupHidden, OnPopupChange, OnPopupValueAccepted;
+
+    // Opens the pop-up under (or above) the edit, inside the monitor's work area, loaded with the
+    // edit's text; with disableTyping the edit is read-only while it is open.
+    virtual void OpenPopup(bool disableTyping);
+    // Closes the pop-up, accepting its value or giving it up.
+    virtual void ClosePopup(bool accept);
+    // Closes the pop-up after the message being handled.
+    void PostClosePopup(bool accept);
+    // Where the pop-up opens, in screen coordinates, for a pop-up of that size.
+    TPoint PopupOrigin(TSize popupSize) const;
+
+protected:
+    void CreateParams(TCreateParams& Params) override;
+    void CreateWnd() override;
+    void AlignControls(TControl* AControl, TRect& Rect) override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
+    void KeyPress(char16_t& Key) override;
+    void DoExit() override;
+    void Change() override;
+
+    // The hooks of opening and closing the pop-up.
+    virtual void BeforePopup() {}
+    virtual void WritePopupValue(const String& value) { FPopup->WriteValue(value); }
+    virtual String ReadPopupValue() { return FPopup ? FPopup->ReadValue() : String(); }
+    virtual void ShowPopupWindow(TPoint origin);
+    virtual void HidePopupWindow();
+    virtual bool CanAcceptPopupValue() { return true; }
+    virtual void AcceptPopupValue(const String& value);
+    virtual void RejectPopupValue() { Reset(); }
+    // The text of the open pop-up changed.
+    virtual void PopupTextChanged();
+    // OnPopupChange while the pop-up is open, else OnChange.
+    virtual void FireChange();
+    // The default image of the class for ikDefault (-1: none) and its bitmap.
+    virtual Integer DefaultImageIndex() const { return -1; }
+    virtual void LoadDefaultGlyph(TBitmap& into) const { (void)into; }
+    // The text rectangle beside the button.
+    void UpdateEditRect();
+    void SetPopup(TEcPopupWindow* popup);
+    void PopupCloseUp(TObject* Sender, bool accept);
+    void WMClosePopup(TMessage& message);
+    void WMNCHitTest(TMessage& message);
+    void CMCancelMode(TMessage& message);
+    void ApplyReadOnly();
+    void ApplyButtonGlyph();
+
+    TEcPopupWindow* FPopup = nullptr;
+    bool FPopupVisible = false;
+
+private:
+    friend class TEcPopupWindow;
+    void ButtonClicked(TObject* Sender);
+
+    TEcEditButton* FButton;
+    TEcBtnWinControl* FBtnControl;
+    TShortCut FClickKey = 32808;   // Alt+Down
+    bool FReadOnly = false;
+    bool FDirectInput = true;
+    bool FAlwaysEnableButton = false;
+    TPopupAlign FPopupAlign = epaRight;
+    TColor FDisabledColor = clWindow;
+    TColor FDisabledTextColor = clGrayText;
+    TEcImageKind FImageKind = ikCustom;
+    Integer FSavedButtonWidth = 21;
+    TAlignment FAlignment = taLeftJustify;
+};
+
+// The private message with which a combo edit closes its pop-up after the current message
+// (WParam: accept).
+constexpr Cardinal CM_ECCLOSEPOPUP = 0xB206;
