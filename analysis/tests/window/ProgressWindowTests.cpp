@@ -178,6 +178,15 @@ TEST(ProgressWindow, SelectionChangeFillsOnlyTheFirstFourteenEntriesOfTheFirstTw
         EXPECT_EQ(dlg->LabelSummary->Caption(), "Summary of Monte-Carlo");
         dlg->SectionListBoxSubItemClick(dlg, 5, 0);   // no such section: nothing
         EXPECT_EQ(dlg->LabelSummary->Caption(), "Summary of Monte-Carlo");
+        // The fifteenth entry of the loads shows its table on a click only.
+        TListSection* loads = dlg->SectionListBox->Sections()[0];
+        ASSERT_EQ(loads->SubItems().Count(), 13);
+        loads->SubItems().Add("Applied forces");
+        loads->SubItems().Add("Pseudo-dynamic - stability analysis");
+        dlg->SectionListBoxChange(dlg, 0, 14);
+        EXPECT_EQ(dlg->LabelSummary->Caption(), "Summary of Monte-Carlo");
+        dlg->SectionListBoxSubItemClick(dlg, 0, 14);
+        EXPECT_EQ(dlg->LabelSummary->Caption(), "Pseudo-dynamic - stability analysis");
         TestClick(dlg->OKBtn, 4, 4);
     });
     dlg->ShowModal();
