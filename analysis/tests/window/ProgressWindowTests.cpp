@@ -237,6 +237,30 @@ TEST(ProgressWindow, StopButtonInterruptsTheMonteCarloRun)
     TestProcess();
 }
 
+// A run that fails (here the Monte-Carlo results file cannot be written) ends with the failure
+// reported; the window stays open until closed and hands back its copy without daAnalysed.
+TEST(ProgressWindow, FailedRunReportsAndLeavesTheWindowOpen)
+{
+    TProgressDlg* dlg = CreateForm<TProgressDlg>(Application);
+    TParametres model = ReadTestModel("sample.dam");
+    model.Statistiques.SauverResultats = true;
+    model.Statistiques.FichierOutput = "/nonexistent-dorvane-folder/Statistic.out";
+    dlg->Param = model;
+    TestClearMessageBoxes();
+    TestAnswerNextMessageBox(mrOk);
+    TestAnswerNextModal([&](TCustomForm*) {
+        EXPECT_EQ(TestMessageBoxes().size(), 1u);
+        EXPECT_EQ(dlg->Caption(), "Probabilistic Analysis in Progress");
+        EXPECT_FALSE(dlg->OKBtn->Enabled());
+        EXPECT_FALSE(dlg->Running());
+        dlg->Close();
+    });
+    EXPECT_EQ(dlg->ShowModal(), mrCancel);
+    EXPECT_FALSE(dlg->Param.Donnees.Contains(daAnalysed));
+    delete dlg;
+    TestProcess();
+}
+
 // The time left: the time spent per percent times the percents left, every second.
 TEST(ProgressWindow, TimeLeftFromTheTimeSpentPerPercent)
 {
