@@ -400,6 +400,10 @@ public:
     // Whether the control shows its parent's background behind it (csParentBackground).
     bool ParentBackground() const { return FControlStyle.Contains(csParentBackground); }
     virtual void SetParentBackground(bool Value);
+    // The sunken 3-D look of the control's frame (true) or a flat one; a change sends
+    // CM_CTL3DCHANGED to the control and CM_PARENTCTL3DCHANGED to its children.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool Value);
     void DefaultHandler(TMessage& message) override;
     void WndProc(TMessage& message) override;
     // The window's own processing of a message, installed by the back end while it delivers a
@@ -566,6 +570,7 @@ protected:
     bool FErasePending = false;
     TBrush FBrush;
     bool FTabStop = false;
+    bool FCtl3D = true;
     TControl* FMouseControl = nullptr;      // windowless child under the mouse
     Integer FAlignLevel = 0;
     bool FInPaint = false;

@@ -181,6 +181,14 @@ void TWinControl::SetParentBackground(bool Value)
     Invalidate();
 }
 
+void TWinControl::SetCtl3D(bool Value)
+{
+    if (FCtl3D == Value) return;
+    FCtl3D = Value;
+    Perform(CM_CTL3DCHANGED);
+    for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_PARENTCTL3DCHANGED);
+}
+
 void TWinControl::DefaultHandler(TMessage& message)
 {
     for (auto it = FNativeDefaults.rbegin(); it != FNativeDefaults.rend(); ++it) {

@@ -85,3 +85,28 @@ TEST_F(WindowFrame, ParentBackgroundIsAControlStyle)
     Framed->SetParentBackground(false);
     EXPECT_FALSE(Framed->ControlStyle().Contains(csParentBackground));
 }
+
+TEST_F(WindowFrame, Ctl3DChangesAreToldToTheControlAndItsChildren)
+{
+    struct TLogged : TFramed {
+        using TFramed::TFramed;
+        std::string Log;
+        void WndProc(TMessage& m) override
+        {
+            if (m.Msg == CM_CTL3DCHANGED) Log += Name().ToUtf8() + ":ctl3d;";
+            if (m.Msg == CM_PARENTCTL3DCHANGED) Log += Name().ToUtf8() + ":parent;";
+            TFramed::WndProc(m);
+        }
+    };
+    auto* outer = new TLogged(Form);
+    outer->SetName("Outer");
+    outer->SetParent(Form);
+    auto* inner = new TLogged(Form);
+    inner->SetName("Inner");
+    inner->SetParent(outer);
+    EXPECT_TRUE(outer->Ctl3D());
+    outer->SetCtl3D(true);   // unchanged
+    outer->SetCtl3D(false);
+    EXPECT_EQ(outer->Log, "Outer:ctl3d;");
+    EXPECT_EQ(inner->Log, "Inner:parent;");
+}
