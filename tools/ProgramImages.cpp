@@ -307,6 +307,62 @@ void DrawOvertopping(TCanvas& c)
     Text(c, 292, 6, "Crest overtopping", Ink, 2);
 }
 
+// ---- floating debris ---------------------------------------------------------------------
+
+// Debris held against the upstream face: the force FD at h1 below the reservoir surface, and no
+// debris load once the reservoir stands h2 above the crest.
+void DrawFloatingDebris(TCanvas& c)
+{
+    Background(c, 300, 210);
+    Rock(c, {Point(0, 190), Point(300, 190)}, 210);
+    const TPoint heel = Point(110, 190), crestUp = Point(110, 70), crestDown = Point(145, 70), toe = Point(250, 190);
+    Water(c, {Point(0, 100), Point(110, 100), Point(110, 190), Point(0, 190)});
+    FillPolygon(c, {heel, toe, crestDown, crestUp}, ConcreteFill, Ink);
+    WaterSurface(c, 8, 60, 100);
+    // The debris: logs floating against the face.
+    c.Brush().SetColor(RockHatch);
+    SetPen(c, Ink);
+    c.Ellipse(64, 94, 108, 104);
+    c.Ellipse(74, 100, 106, 109);
+    c.Brush().SetColor(Paper);
+    Arrow(c, Point(30, 124), Point(108, 124), Highlight, 2);
+    Text(c, 8, 128, "FD", Highlight, 0, true);
+    Dimension(c, Point(58, 100), Point(58, 124), "h1", Ink, Point(-16, -7));
+    // The highest level at which the debris still loads the dam.
+    Line(c, Point(110, 40), Point(200, 40), WaterLine, 1, TPenStyle::psDash);
+    Line(c, Point(145, 70), Point(200, 70), Ink, 1, TPenStyle::psDot);
+    Dimension(c, Point(190, 40), Point(190, 70), "h2", Ink, Point(18, -7));
+    Text(c, 104, 20, "no debris load", WaterLine, 2);
+    Text(c, 104, 34, "above this level", WaterLine, 2);
+    Text(c, 8, 160, "Floating debris", Ink, 0, true);
+}
+
+// ---- drain effectiveness -----------------------------------------------------------------
+
+// A lift joint seen from above: the row of drains of diameter d at spacing s, a distance z from
+// the upstream face, on a joint of length T.
+void DrawDrainSpacing(TCanvas& c)
+{
+    Background(c, 280, 210);
+    const Integer up = 40, down = 250, top = 30, bottom = 150, drainX = 100;
+    FillPolygon(c, {Point(up, top), Point(down, top), Point(down, bottom), Point(up, bottom)}, ConcreteFill, Ink);
+    Line(c, Point(up, top), Point(up, bottom), WaterLine, 3);
+    Text(c, up - 4, 4, "U/S face", WaterLine, 1);
+    Text(c, down, 4, "D/S face", Ink, 1);
+    Line(c, Point(drainX, top), Point(drainX, bottom), Ink, 1, TPenStyle::psDot);
+    c.Brush().SetColor(Paper);
+    SetPen(c, Ink);
+    for (Integer y = top + 20; y < bottom; y += 40) c.Ellipse(drainX - 6, y - 6, drainX + 7, y + 7);
+    Dimension(c, Point(drainX + 24, top + 20), Point(drainX + 24, top + 60), "s", Highlight, Point(10, -7));
+    Line(c, Point(drainX, top + 20), Point(drainX + 28, top + 20), Ink, 1, TPenStyle::psDot);
+    Line(c, Point(drainX, top + 60), Point(drainX + 28, top + 60), Ink, 1, TPenStyle::psDot);
+    Text(c, drainX + 12, top + 74, "d", Highlight, 0, true);
+    Dimension(c, Point(up, bottom + 10), Point(drainX, bottom + 10), "z", Highlight, Point(0, 1));
+    Dimension(c, Point(up, bottom + 34), Point(down, bottom + 34), "T", Highlight, Point(0, 1));
+    Text(c, 176, 92, "lift joint", Ink, 1);
+    Text(c, 176, 106, "(plan view)", Ink, 1);
+}
+
 // ---- uplift diagrams ---------------------------------------------------------------------
 
 // The common frame of the uplift pictures: a dam with the reservoir on both sides, its base from
@@ -593,6 +649,8 @@ const std::vector<TImage>& Images()
         {"Shear model 1.bmp", 150, 110, [](TCanvas& c) { DrawShearModel(c, false); }},
         {"Shear model 2.bmp", 150, 110, [](TCanvas& c) { DrawShearModel(c, true); }},
         {"OverTopping.bmp", 300, 220, DrawOvertopping},
+        {"Floating debris.bmp", 300, 210, DrawFloatingDebris},
+        {"Drain spacing.bmp", 280, 210, DrawDrainSpacing},
         {"No Drain.wmf", 0, 0, DrawNoDrain},
         {"Alternatives CDSA.bmp", 300, 250, DrawCDSA},
         {"Alternatives USACE.bmp", 300, 250, DrawUSACE},
