@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/Main.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/forms/Dialogs.h"
 
@@ -45,8 +46,10 @@ void TInputDialog::KeyDown(Word& Key, TShiftState Shift)
         for (const std::vector<TWinControl*>& order : FEnterOrders) {
             auto listed = std::find(order.begin(), order.end(), c);
             if (listed == order.end()) continue;
-            if (listed + 1 == order.end()) break;
-            (*(listed + 1))->SetFocus();
+            // A field that cannot take the focus now (disabled) is passed over.
+            auto next = std::find_if(listed + 1, order.end(), [](TWinControl* w) { return w->CanFocus(); });
+            if (next == order.end()) break;
+            (*next)->SetFocus();
             Key = 0;
             return;
         }
@@ -75,6 +78,30 @@ void TInputDialog::ShowUnitLabels(TUnites u)
     for (int i = 0; i < ComponentCount(); ++i)
         if (auto* label = dynamic_cast<TLabel*>(Components(i)); label && label->Tag() >= 1 && label->Tag() <= uqVelocity + 1)
             label->SetCaption(UnitText(u, static_cast<TUnitQuantity>(label->Tag() - 1)));
+}
+
+void TInputDialog::PlaceSymbol(TLabel* label, TLabel* symbol, const String& before)
+{
+    TCanvas& c = label->Canvas();
+    c.Font().Assign(&label->Font());
+    const String caption = label->Caption();
+    Integer gapEnd = before.Length();
+    while (gapEnd < caption.Length() && caption[gapEnd + 1] == u' ') ++gapEnd;   // the blanks after `before`
+    const Integer textLeft = label->Alignment() == taRightJustify ? label->Width() - c.TextWidth(caption) : 0;
+    const Integer gapLeft = textLeft + c.TextWidth(before);
+    const Integer gapWidth = c.TextWidth(Copy(caption, before.Length() + 1, gapEnd - before.Length()));
+    TCanvas& s = symbol->Canvas();
+    s.Font().Assign(&symbol->Font());
+    symbol->SetLeft(label->Left() + gapLeft + (gapWidth - s.TextWidth(symbol->Caption())) / 2);
+}
+
+void TInputDialog::ShowPicture(TImage* image, const String& fileName)
+{
+    try {
+        image->Picture().LoadFromFile(TMainForm::ProgramDir + "images/" + fileName);
+    } catch (const Exception&) {
+        image->Picture().Assign(nullptr);
+    }
 }
 
 void TInputDialog::HelpButtonClick(TObject*) { Application->HelpContext(HelpContext()); }

@@ -9,6 +9,7 @@
 #include "app/UnitTexts.h"
 #include "platform/forms/Forms.h"
 #include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/StdCtrls.h"
 
 class TInputDialog : public TForm {
@@ -19,8 +20,9 @@ public:
     // Enter produces a Tab: a Tab key-down goes into the input stream of the focused control, so
     // the focus moves to the next control in tab order, and the Enter itself is passed on.
     void SetEnterAsTab();
-    // Enter in one of these controls moves the focus to the next one (the Enter is used up);
-    // in the last one, or in a control not listed, it goes on as it would without the order.
+    // Enter in one of these controls moves the focus to the next one that can take it (the Enter
+    // is used up); in the last one, or in a control not listed, it goes on as it would without
+    // the order.
     void SetEnterOrder(std::vector<TWinControl*> order);
     // One more order beside those already set (a dialog with two groups of fields).
     void AddEnterOrder(std::vector<TWinControl*> order);
@@ -36,6 +38,12 @@ public:
     // Every label of the form whose Tag is 1 + a TUnitQuantity gets that quantity's unit text, so
     // a form description marks its unit labels with Tag = 1 (length), 6 (stress) ...
     void ShowUnitLabels(TUnites u);
+
+    // Centres a label written in the symbol font (a Greek letter) in the blank gap of another
+    // label's caption that follows the text `before`.
+    static void PlaceSymbol(TLabel* label, TLabel* symbol, const String& before);
+    // A picture of the program's "images" folder; a missing or unreadable file leaves it empty.
+    static void ShowPicture(TImage* image, const String& fileName);
 
     // The Help button: the application's help at the form's help context.
     void HelpButtonClick(TObject* Sender);

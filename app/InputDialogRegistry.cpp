@@ -2,12 +2,14 @@
 
 #include "app/InformationsDlg.h"
 #include "app/InputDialog.h"
+#include "editcontrols/EditControlsRegistry.h"
 
 void RegisterInputDialogs()
 {
     static bool done = false;
     if (done) return;
     done = true;
+    RegisterEditControlClasses();   // the numeric edits of the forms
     // One line per dialog, in alphabetical order.
     RegisterClasses({
         TInformationsDlg::StaticClass(),

@@ -36,10 +36,10 @@ std::array<String, 2> TUpliftRules::Notes() const
 
 String TUpliftRules::Picture(bool drain) const
 {
-    if (!drain) return "images\\No Drain.wmf";
+    if (!drain) return "No Drain.wmf";
     const Integer i = Guideline();
     if (i < 0) return String();
-    return "images\\" + String(UpliftGuidelines[i].Picture);
+    return UpliftGuidelines[i].Picture;
 }
 
 String TUpliftRules::ApplyOk(const TUpliftEntries& e)

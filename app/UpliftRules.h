@@ -41,8 +41,8 @@ public:
     // The two note lines under the guideline: external load and effective stresses, or internal
     // load and total stresses; empty for a code without an entry.
     std::array<String, 2> Notes() const;
-    // The picture beside the fields: the undrained section, or the drained pressure diagrams of
-    // the guideline; empty for a code without an entry.
+    // The picture beside the fields, in the program's "images" folder: the undrained section, or
+    // the drained pressure diagrams of the guideline; empty for a code without an entry.
     String Picture(bool drain) const;
     // With drainage, the CDSA guideline asks for its two distribution alternatives, the others
     // for the drains' effectiveness.

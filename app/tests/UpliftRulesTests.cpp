@@ -37,11 +37,11 @@ TEST(UpliftRules, GuidelineGivesCodeAndUpliftLoad)
     const char* external = "Uplift pressures are considered as an external load.";
     const char* internal = "Uplift pressures are considered as an internal load.";
     const Case cases[] = {
-        {"CDSA 1995", cCDSA, ulExternal, "images\\Alternatives CDSA.bmp", external},
-        {"USACE 1995", cUSACE, ulExternal, "images\\Alternatives USACE.bmp", external},
-        {"FERC 1999", cFERC1999, ulExternal, "images\\Alternatives USACE.bmp", external},
-        {"FERC 1991", cFERC, ulInternal, "images\\Alternatives USACE.bmp", internal},
-        {"USBR 1987", cUSBR, ulExternal, "images\\Alternatives USBR.bmp", external},
+        {"CDSA 1995", cCDSA, ulExternal, "Alternatives CDSA.bmp", external},
+        {"USACE 1995", cUSACE, ulExternal, "Alternatives USACE.bmp", external},
+        {"FERC 1999", cFERC1999, ulExternal, "Alternatives USACE.bmp", external},
+        {"FERC 1991", cFERC, ulInternal, "Alternatives USACE.bmp", internal},
+        {"USBR 1987", cUSBR, ulExternal, "Alternatives USBR.bmp", external},
     };
     ASSERT_EQ(UpliftGuidelines.size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -56,7 +56,7 @@ TEST(UpliftRules, GuidelineGivesCodeAndUpliftLoad)
         EXPECT_EQ(m.Drainage.Code, c.code);
         EXPECT_EQ(rules.Guideline(), static_cast<Integer>(i));
         EXPECT_EQ(rules.Picture(true), String(c.picture));
-        EXPECT_EQ(rules.Picture(false), String("images\\No Drain.wmf"));
+        EXPECT_EQ(rules.Picture(false), String("No Drain.wmf"));
         EXPECT_EQ(rules.Notes()[0], String(c.note1));
         EXPECT_EQ(rules.ShowsAlternatives(), c.code == cCDSA);
         rules.ApplyOk(Drained(static_cast<Integer>(i)));
