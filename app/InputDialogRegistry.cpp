@@ -1,5 +1,6 @@
 #include "app/InputDialogRegistry.h"
 
+#include "app/ForcesDlg.h"
 #include "app/InformationsDlg.h"
 #include "app/InputDialog.h"
 #include "editcontrols/EditControlsRegistry.h"
@@ -12,6 +13,8 @@ void RegisterInputDialogs()
     RegisterEditControlClasses();   // the numeric edits of the forms
     // One line per dialog, in alphabetical order.
     RegisterClasses({
+        TForceEdition::StaticClass(),
+        TForcesDlg::StaticClass(),
         TInformationsDlg::StaticClass(),
         TInputDialog::StaticClass(),
     });
