@@ -3,6 +3,7 @@
 #include "app/ForcesDlg.h"
 #include "app/InformationsDlg.h"
 #include "app/InputDialog.h"
+#include "app/PostTensionDlg.h"
 #include "editcontrols/EditControlsRegistry.h"
 
 void RegisterInputDialogs()
@@ -17,5 +18,6 @@ void RegisterInputDialogs()
         TForcesDlg::StaticClass(),
         TInformationsDlg::StaticClass(),
         TInputDialog::StaticClass(),
+        TPostTensionDlg::StaticClass(),
     });
 }
