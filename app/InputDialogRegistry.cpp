@@ -4,6 +4,7 @@
 #include "app/InformationsDlg.h"
 #include "app/InputDialog.h"
 #include "app/PostTensionDlg.h"
+#include "app/SeismicCoefficientDlg.h"
 #include "editcontrols/EditControlsRegistry.h"
 
 void RegisterInputDialogs()
@@ -19,5 +20,6 @@ void RegisterInputDialogs()
         TInformationsDlg::StaticClass(),
         TInputDialog::StaticClass(),
         TPostTensionDlg::StaticClass(),
+        TSeismicCoefficientDlg::StaticClass(),
     });
 }
