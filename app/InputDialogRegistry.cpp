@@ -4,6 +4,7 @@
 #include "app/InformationsDlg.h"
 #include "app/InputDialog.h"
 #include "app/PostTensionDlg.h"
+#include "app/ReservoirDlg.h"
 #include "app/SeismicCoefficientDlg.h"
 #include "editcontrols/EditControlsRegistry.h"
 
@@ -20,6 +21,7 @@ void RegisterInputDialogs()
         TInformationsDlg::StaticClass(),
         TInputDialog::StaticClass(),
         TPostTensionDlg::StaticClass(),
+        TReservoirDlg::StaticClass(),
         TSeismicCoefficientDlg::StaticClass(),
     });
 }
