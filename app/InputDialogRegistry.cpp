@@ -6,6 +6,7 @@
 #include "app/PostTensionDlg.h"
 #include "app/ReservoirDlg.h"
 #include "app/SeismicCoefficientDlg.h"
+#include "app/UpliftPressuresDlg.h"
 #include "editcontrols/EditControlsRegistry.h"
 
 void RegisterInputDialogs()
@@ -16,6 +17,7 @@ void RegisterInputDialogs()
     RegisterEditControlClasses();   // the numeric edits of the forms
     // One line per dialog, in alphabetical order.
     RegisterClasses({
+        TDrainDlg::StaticClass(),
         TForceEdition::StaticClass(),
         TForcesDlg::StaticClass(),
         TInformationsDlg::StaticClass(),
@@ -23,5 +25,6 @@ void RegisterInputDialogs()
         TPostTensionDlg::StaticClass(),
         TReservoirDlg::StaticClass(),
         TSeismicCoefficientDlg::StaticClass(),
+        TUpliftPressuresDlg::StaticClass(),
     });
 }
