@@ -192,6 +192,35 @@ Status TGPGraphics::GetLastStatus()
     return s;
 }
 
+Status TGPCustomLineCap::SetStatus(Status status)
+{
+    if (status != Ok) lastResult = status;
+    return status;
+}
+Status TGPCustomLineCap::GetLastStatus()
+{
+    Status s = lastResult;
+    lastResult = Ok;
+    return s;
+}
+Status TGPImageAttributes::SetStatus(Status status)
+{
+    if (status != Ok) lastResult = status;
+    return status;
+}
+Status TGPImageAttributes::GetLastStatus()
+{
+    Status s = lastResult;
+    lastResult = Ok;
+    return s;
+}
+Status TGPCachedBitmap::GetLastStatus()
+{
+    Status s = lastResult;
+    lastResult = Ok;
+    return s;
+}
+
 // ---- Matrices
 
 

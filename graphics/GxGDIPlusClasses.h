@@ -8,6 +8,7 @@
 // failure until GetLastStatus reads (and resets) it.  Value getters start from a default that a
 // failed call leaves.  Objects handed out (Clone, GetBrush, GetImage) belong to the caller.
 #include <memory>
+#include <vector>
 
 #include "graphics/GxGDIPlusApi.h"
 #include "platform/gdiplus/GdiplusBridge.h"
@@ -270,6 +271,36 @@ public:
     Status SetWrapMode(WrapMode wrapMode);
 };
 
+// Not used by the program; kept for the wrapper's completeness.
+class TGPCustomLineCap : public TGdiplusBase {
+public:
+    TGPCustomLineCap(TGPGraphicsPath* fillPath, TGPGraphicsPath* strokePath, Integer baseCap = LineCapFlat,
+                     Single baseInset = 0);
+    TGPCustomLineCap() = default;
+    TGPCustomLineCap(void* ANativeCap, Status status) : nativeCap(ANativeCap), lastResult(status) {}
+    ~TGPCustomLineCap() override;
+    std::unique_ptr<TGPCustomLineCap> Clone();
+    Status SetStrokeCap(Integer strokeCap);
+    Status SetStrokeCaps(Integer startCap, Integer endCap);
+    Status GetStrokeCaps(Integer& startCap, Integer& endCap);
+    Status SetStrokeJoin(LineJoin lineJoin);
+    LineJoin GetStrokeJoin();
+    Status SetBaseCap(Integer baseCap);
+    Integer GetBaseCap();
+    Status SetBaseInset(Single inset);
+    Single GetBaseInset();
+    Status SetWidthScale(Single widthScale);
+    Single GetWidthScale();
+    Status GetLastStatus();
+    void* Native() const { return nativeCap; }
+
+protected:
+    friend class TGPPen;
+    Status SetStatus(Status status);
+    void* nativeCap = nullptr;
+    Status lastResult = Ok;
+};
+
 class TGPPen : public TGdiplusBase {
 public:
     TGPPen(ARGB color, Single width = 1.0f);
@@ -289,6 +320,11 @@ public:
     Integer GetDashCap();
     Status SetLineJoin(LineJoin lineJoin);
     LineJoin GetLineJoin();
+    Status SetCustomStartCap(TGPCustomLineCap* customCap);
+    Status SetCustomEndCap(TGPCustomLineCap* customCap);
+    // GDI+ writes the cap's handle field itself.
+    Status GetCustomStartCap(TGPCustomLineCap* customCap);
+    Status GetCustomEndCap(TGPCustomLineCap* customCap);
     Status SetMiterLimit(Single miterLimit);
     Single GetMiterLimit();
     Status SetAlignment(PenAlignment penAlignment);
@@ -349,6 +385,7 @@ public:
 
 protected:
     friend class TGPFont;
+    friend class TGPFontCollection;
     Status SetStatus(Status status);
     void* nativeFamily = nullptr;
     Status lastResult = Ok;
@@ -359,6 +396,7 @@ class TGPFontCollection : public TGdiplusBase {
 public:
     TGPFontCollection() = default;
     Integer GetFamilyCount();
+    Status GetFamilies(Integer numSought, std::vector<TGPFontFamily*>& gpfamilies, Integer& numFound);
     Status GetLastStatus() { return lastResult; }   // not reset
     void* Native() const { return nativeFontCollection; }
 
@@ -420,6 +458,10 @@ public:
     StringTrimming GetTrimming();
     Status SetTabStops(Single firstTabOffset, Integer count, const Single* tabStops);
     Integer GetTabStopCount();
+    Status GetTabStops(Integer count, Single& firstTabOffset, Single* tabStops);
+    Status SetDigitSubstitution(Word language, StringDigitSubstitute substitute);
+    Word GetDigitSubstitutionLanguage();
+    StringDigitSubstitute GetDigitSubstitutionMethod();
     Status SetMeasurableCharacterRanges(Integer rangeCount, const TCharacterRange* ranges);
     Integer GetMeasurableCharacterRangeCount();
     Status GetLastStatus();
@@ -486,16 +528,79 @@ private:
     std::uint8_t FLockState[160] = {};
 };
 
+// Not used by the program; kept for the wrapper's completeness.  Each Set method switches its
+// adjustment on with its values, each Clear method off.
+class TGPImageAttributes : public TGdiplusBase {
+public:
+    TGPImageAttributes();
+    TGPImageAttributes(void* imageAttr, Status status) : nativeImageAttr(imageAttr), lastResult(status) {}
+    ~TGPImageAttributes() override;
+    std::unique_ptr<TGPImageAttributes> Clone();
+    Status SetToIdentity(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status Reset(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status SetColorMatrix(const ColorMatrix& colorMatrix, ColorMatrixFlags mode = ColorMatrixFlagsDefault,
+                          ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status ClearColorMatrix(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status SetThreshold(Single threshold, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status ClearThreshold(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status SetGamma(Single gamma, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status ClearGamma(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status SetNoOp(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status ClearNoOp(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status SetColorKey(ARGB colorLow, ARGB colorHigh, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status ClearColorKey(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status SetOutputChannel(ColorChannelFlags channelFlags, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status ClearOutputChannel(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status SetRemapTable(Cardinal mapSize, const ColorMap* map, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status ClearRemapTable(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status SetBrushRemapTable(Cardinal mapSize, const ColorMap* map);
+    Status ClearBrushRemapTable();
+    Status SetWrapMode(WrapMode wrap, ARGB color = 0xFF000000, bool clamp = false);
+    Status GetLastStatus();
+    void* Native() const { return nativeImageAttr; }
+
+protected:
+    Status SetStatus(Status status);
+    void* nativeImageAttr = nullptr;
+    Status lastResult = Ok;
+};
+
+// Not used by the program (and not in libgdiplus, whose missing entry answers NotImplemented).
+class TGPCachedBitmap : public TGdiplusBase {
+public:
+    TGPCachedBitmap(TGPBitmap* bitmap, TGPGraphics* graphics);
+    ~TGPCachedBitmap() override;
+    Status GetLastStatus();
+    void* Native() const { return nativeCachedBitmap; }
+
+protected:
+    void* nativeCachedBitmap = nullptr;
+    Status lastResult = Ok;
+};
+
 class TGPGraphics : public TGdiplusBase {
 public:
     TGPGraphics(HDC hdc, Integer Dummy1, Integer Dummy2);
     TGPGraphics(HDC hdc, void* hdevice);
+    TGPGraphics(void* hwnd, bool icm);
     explicit TGPGraphics(TGPImage* image);
+    static std::unique_ptr<TGPGraphics> FromHDC(HDC hdc);
+    static std::unique_ptr<TGPGraphics> FromHDC(HDC hdc, void* hdevice);
+    static std::unique_ptr<TGPGraphics> FromHWND(void* hwnd, bool icm = false);
+    static std::unique_ptr<TGPGraphics> FromImage(TGPImage* image);
     ~TGPGraphics() override;
 
     void Flush(FlushIntention intention = FlushIntentionFlush);
     HDC GetHDC();
     void ReleaseHDC(HDC hdc);
+    Status SetRenderingOrigin(Integer x, Integer y);
+    Status GetRenderingOrigin(Integer& x, Integer& y);
+    Status SetTextContrast(Cardinal contrast);
+    Cardinal GetTextContrast();
+    Unit_ GetPageUnit();
+    Single GetPageScale();
+    Status TransformPoints(CoordinateSpace destSpace, CoordinateSpace srcSpace, TGPPointF* pts, Integer count);
+    Status GetNearestColor(ARGB& color);
     Status SetCompositingMode(CompositingMode compositingMode);
     CompositingMode GetCompositingMode();
     Status SetCompositingQuality(Integer compositingQuality);
@@ -534,6 +639,13 @@ public:
     Status DrawPolygon(TGPPen* pen, const TGPPointF* points, Integer count);
     Status DrawPath(TGPPen* pen, TGPGraphicsPath* path);
     Status DrawCurve(TGPPen* pen, const TGPPointF* points, Integer count);
+    Status DrawCurve(TGPPen* pen, const TGPPointF* points, Integer count, Single tension);
+    Status DrawClosedCurve(TGPPen* pen, const TGPPointF* points, Integer count);
+    Status DrawBeziers(TGPPen* pen, const TGPPointF* points, Integer count);
+    Status DrawRectangles(TGPPen* pen, const TGPRectF* rects, Integer count);
+    Status FillRectangles(TGPBrush* brush, const TGPRectF* rects, Integer count);
+    Status FillClosedCurve(TGPBrush* brush, const TGPPointF* points, Integer count);
+    Status FillClosedCurve(TGPBrush* brush, const TGPPointF* points, Integer count, FillMode fillMode, Single tension);
     Status Clear(ARGB color);
     Status FillRectangle(TGPBrush* brush, Single x, Single y, Single width, Single height);
     Status FillRectangle(TGPBrush* brush, const TGPRectF& rect);
@@ -557,6 +669,17 @@ public:
     Status DrawImage(TGPImage* image, const TGPRectF& rect);
     Status DrawImage(TGPImage* image, Single x, Single y, Single width, Single height);
     Status DrawImage(TGPImage* image, const TGPPointF* destPoints, Integer count);
+    Status DrawImage(TGPImage* image, const TGPRectF& destRect, Single srcx, Single srcy, Single srcwidth,
+                     Single srcheight, Unit_ srcUnit, TGPImageAttributes* imageAttributes = nullptr,
+                     ImageAbort callback = nullptr, void* callbackData = nullptr);
+    Status DrawCachedBitmap(TGPCachedBitmap* cb, Integer x, Integer y);
+    // Each region receives the box of one measurable character range.
+    Status MeasureCharacterRanges(const String& string_, Integer length, TGPFont* font, const TGPRectF& layoutRect,
+                                  TGPStringFormat* stringFormat, Integer regionCount, TGPRegion* const* regions);
+    Status DrawDriverString(const std::uint16_t* text, Integer length, TGPFont* font, TGPBrush* brush,
+                            const TGPPointF* positions, Integer flags, TGPMatrix* matrix);
+    Status MeasureDriverString(const std::uint16_t* text, Integer length, TGPFont* font, const TGPPointF* positions,
+                               Integer flags, TGPMatrix* matrix, TGPRectF& boundingBox);
     Status SetClip(TGPGraphics* g, CombineMode combineMode = CombineModeReplace);
     Status SetClip(const TGPRectF& rect, CombineMode combineMode = CombineModeReplace);
     Status SetClip(TGPGraphicsPath* path, CombineMode combineMode = CombineModeReplace);
@@ -565,12 +688,21 @@ public:
     Status ExcludeClip(const TGPRectF& rect);
     Status ResetClip();
     Status TranslateClip(Single dx, Single dy);
+    Status GetClip(TGPRegion* region);
     Status GetClipBounds(TGPRectF& rect);
+    Status GetVisibleClipBounds(TGPRectF& rect);
     bool IsClipEmpty();
+    bool IsVisibleClipEmpty();
+    Status IntersectClip(TGPRegion* region);
+    Status ExcludeClip(TGPRegion* region);
     bool IsVisible(Single x, Single y);
     bool IsVisible(Single x, Single y, Single width, Single height);
     Cardinal Save();
     Status Restore(Cardinal gstate);
+    Cardinal BeginContainer(const TGPRectF& dstrect, const TGPRectF& srcrect, Unit_ unit);
+    Cardinal BeginContainer();
+    Status EndContainer(Cardinal state);
+    Status AddMetafileComment(const std::uint8_t* data, Cardinal sizeData);
     Status GetLastStatus();
     void* Native() const { return nativeGraphics; }
 

@@ -355,6 +355,71 @@ Status TGPPathGradientBrush::SetWrapMode(WrapMode wrapMode)
     return SetStatus(GdipCall(eGdipSetPathGradientWrapMode, nativeBrush, wrapMode));
 }
 
+// ---- Custom line caps
+
+TGPCustomLineCap::TGPCustomLineCap(TGPGraphicsPath* fillPath, TGPGraphicsPath* strokePath, Integer baseCap,
+                                   Single baseInset)
+{
+    lastResult = GdipCall(eGdipCreateCustomLineCap, fillPath ? fillPath->Native() : nullptr,
+                          strokePath ? strokePath->Native() : nullptr, baseCap, baseInset, &nativeCap);
+}
+TGPCustomLineCap::~TGPCustomLineCap() { GdipCall(eGdipDeleteCustomLineCap, nativeCap); }
+std::unique_ptr<TGPCustomLineCap> TGPCustomLineCap::Clone()
+{
+    void* copy = nullptr;
+    SetStatus(GdipCall(eGdipCloneCustomLineCap, nativeCap, &copy));
+    if (lastResult != Ok) {
+        if (copy) GdipCall(eGdipDeleteCustomLineCap, copy);
+        return nullptr;
+    }
+    return std::make_unique<TGPCustomLineCap>(copy, lastResult);
+}
+Status TGPCustomLineCap::SetStrokeCap(Integer strokeCap) { return SetStrokeCaps(strokeCap, strokeCap); }
+Status TGPCustomLineCap::SetStrokeCaps(Integer startCap, Integer endCap)
+{
+    return SetStatus(GdipCall(eGdipSetCustomLineCapStrokeCaps, nativeCap, startCap, endCap));
+}
+Status TGPCustomLineCap::GetStrokeCaps(Integer& startCap, Integer& endCap)
+{
+    startCap = 0;
+    endCap = 0;
+    return SetStatus(GdipCall(eGdipGetCustomLineCapStrokeCaps, nativeCap, &startCap, &endCap));
+}
+Status TGPCustomLineCap::SetStrokeJoin(LineJoin lineJoin)
+{
+    return SetStatus(GdipCall(eGdipSetCustomLineCapStrokeJoin, nativeCap, lineJoin));
+}
+LineJoin TGPCustomLineCap::GetStrokeJoin()
+{
+    LineJoin join = LineJoinMiter;
+    SetStatus(GdipCall(eGdipGetCustomLineCapStrokeJoin, nativeCap, &join));
+    return join;
+}
+Status TGPCustomLineCap::SetBaseCap(Integer baseCap) { return SetStatus(GdipCall(eGdipSetCustomLineCapBaseCap, nativeCap, baseCap)); }
+Integer TGPCustomLineCap::GetBaseCap()
+{
+    Integer cap = 0;
+    SetStatus(GdipCall(eGdipGetCustomLineCapBaseCap, nativeCap, &cap));
+    return cap;
+}
+Status TGPCustomLineCap::SetBaseInset(Single inset) { return SetStatus(GdipCall(eGdipSetCustomLineCapBaseInset, nativeCap, inset)); }
+Single TGPCustomLineCap::GetBaseInset()
+{
+    Single inset = 0;
+    SetStatus(GdipCall(eGdipGetCustomLineCapBaseInset, nativeCap, &inset));
+    return inset;
+}
+Status TGPCustomLineCap::SetWidthScale(Single widthScale)
+{
+    return SetStatus(GdipCall(eGdipSetCustomLineCapWidthScale, nativeCap, widthScale));
+}
+Single TGPCustomLineCap::GetWidthScale()
+{
+    Single scale = 0;
+    SetStatus(GdipCall(eGdipGetCustomLineCapWidthScale, nativeCap, &scale));
+    return scale;
+}
+
 // ---- Pens
 
 TGPPen::TGPPen(ARGB color, Single width) { lastResult = GdipCall(eGdipCreatePen1, color, width, UnitWorld, &nativePen); }
@@ -409,6 +474,24 @@ LineJoin TGPPen::GetLineJoin()
     LineJoin join = LineJoinMiter;
     SetStatus(GdipCall(eGdipGetPenLineJoin, nativePen, &join));
     return join;
+}
+Status TGPPen::SetCustomStartCap(TGPCustomLineCap* customCap)
+{
+    return SetStatus(GdipCall(eGdipSetPenCustomStartCap, nativePen, customCap ? customCap->nativeCap : nullptr));
+}
+Status TGPPen::SetCustomEndCap(TGPCustomLineCap* customCap)
+{
+    return SetStatus(GdipCall(eGdipSetPenCustomEndCap, nativePen, customCap ? customCap->nativeCap : nullptr));
+}
+Status TGPPen::GetCustomStartCap(TGPCustomLineCap* customCap)
+{
+    if (!customCap) return SetStatus(InvalidParameter);
+    return SetStatus(GdipCall(eGdipGetPenCustomStartCap, nativePen, &customCap->nativeCap));
+}
+Status TGPPen::GetCustomEndCap(TGPCustomLineCap* customCap)
+{
+    if (!customCap) return SetStatus(InvalidParameter);
+    return SetStatus(GdipCall(eGdipGetPenCustomEndCap, nativePen, &customCap->nativeCap));
 }
 Status TGPPen::SetMiterLimit(Single miterLimit) { return SetStatus(GdipCall(eGdipSetPenMiterLimit, nativePen, miterLimit)); }
 Single TGPPen::GetMiterLimit()

@@ -18,10 +18,21 @@ TGPGraphics::TGPGraphics(HDC hdc, void* hdevice)
 {
     lastResult = GdipCall(eGdipCreateFromHDC2, hdc, hdevice, &nativeGraphics);
 }
+TGPGraphics::TGPGraphics(void* hwnd, bool icm)
+{
+    lastResult = GdipCall(icm ? eGdipCreateFromHWNDICM : eGdipCreateFromHWND, hwnd, &nativeGraphics);
+}
 TGPGraphics::TGPGraphics(TGPImage* image)
 {
     if (image) lastResult = GdipCall(eGdipGetImageGraphicsContext, image->Native(), &nativeGraphics);
 }
+std::unique_ptr<TGPGraphics> TGPGraphics::FromHDC(HDC hdc) { return std::make_unique<TGPGraphics>(hdc, 0, 0); }
+std::unique_ptr<TGPGraphics> TGPGraphics::FromHDC(HDC hdc, void* hdevice)
+{
+    return std::make_unique<TGPGraphics>(hdc, hdevice);
+}
+std::unique_ptr<TGPGraphics> TGPGraphics::FromHWND(void* hwnd, bool icm) { return std::make_unique<TGPGraphics>(hwnd, icm); }
+std::unique_ptr<TGPGraphics> TGPGraphics::FromImage(TGPImage* image) { return std::make_unique<TGPGraphics>(image); }
 TGPGraphics::~TGPGraphics() { GdipCall(eGdipDeleteGraphics, nativeGraphics); }
 
 void TGPGraphics::Flush(FlushIntention intention) { GdipCall(eGdipFlush, nativeGraphics, intention); }
@@ -33,6 +44,41 @@ HDC TGPGraphics::GetHDC()
 }
 void TGPGraphics::ReleaseHDC(HDC hdc) { SetStatus(GdipCall(eGdipReleaseDC, nativeGraphics, hdc)); }
 
+Status TGPGraphics::SetRenderingOrigin(Integer x, Integer y)
+{
+    return SetStatus(GdipCall(eGdipSetRenderingOrigin, nativeGraphics, x, y));
+}
+Status TGPGraphics::GetRenderingOrigin(Integer& x, Integer& y)
+{
+    return SetStatus(GdipCall(eGdipGetRenderingOrigin, nativeGraphics, &x, &y));
+}
+Status TGPGraphics::SetTextContrast(Cardinal contrast)
+{
+    return SetStatus(GdipCall(eGdipSetTextContrast, nativeGraphics, contrast));
+}
+Cardinal TGPGraphics::GetTextContrast()
+{
+    Cardinal contrast = 0;
+    SetStatus(GdipCall(eGdipGetTextContrast, nativeGraphics, &contrast));
+    return contrast;
+}
+Unit_ TGPGraphics::GetPageUnit()
+{
+    Unit_ unit = UnitWorld;
+    SetStatus(GdipCall(eGdipGetPageUnit, nativeGraphics, &unit));
+    return unit;
+}
+Single TGPGraphics::GetPageScale()
+{
+    Single scale = 0;
+    SetStatus(GdipCall(eGdipGetPageScale, nativeGraphics, &scale));
+    return scale;
+}
+Status TGPGraphics::TransformPoints(CoordinateSpace destSpace, CoordinateSpace srcSpace, TGPPointF* pts, Integer count)
+{
+    return SetStatus(GdipCall(eGdipTransformPoints, nativeGraphics, destSpace, srcSpace, pts, count));
+}
+Status TGPGraphics::GetNearestColor(ARGB& color) { return SetStatus(GdipCall(eGdipGetNearestColor, nativeGraphics, &color)); }
 Status TGPGraphics::SetCompositingMode(CompositingMode compositingMode)
 {
     return SetStatus(GdipCall(eGdipSetCompositingMode, nativeGraphics, compositingMode));
@@ -185,6 +231,36 @@ Status TGPGraphics::DrawCurve(TGPPen* pen, const TGPPointF* points, Integer coun
 {
     return SetStatus(GdipCall(eGdipDrawCurve, nativeGraphics, NativeOf(pen), points, count));
 }
+Status TGPGraphics::DrawCurve(TGPPen* pen, const TGPPointF* points, Integer count, Single tension)
+{
+    return SetStatus(GdipCall(eGdipDrawCurve2, nativeGraphics, NativeOf(pen), points, count, tension));
+}
+Status TGPGraphics::DrawClosedCurve(TGPPen* pen, const TGPPointF* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawClosedCurve, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::DrawBeziers(TGPPen* pen, const TGPPointF* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawBeziers, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::DrawRectangles(TGPPen* pen, const TGPRectF* rects, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawRectangles, nativeGraphics, NativeOf(pen), rects, count));
+}
+Status TGPGraphics::FillRectangles(TGPBrush* brush, const TGPRectF* rects, Integer count)
+{
+    return SetStatus(GdipCall(eGdipFillRectangles, nativeGraphics, NativeOf(brush), rects, count));
+}
+Status TGPGraphics::FillClosedCurve(TGPBrush* brush, const TGPPointF* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipFillClosedCurve, nativeGraphics, NativeOf(brush), points, count));
+}
+// GDI+ takes the tension before the fill mode.
+Status TGPGraphics::FillClosedCurve(TGPBrush* brush, const TGPPointF* points, Integer count, FillMode fillMode,
+                                    Single tension)
+{
+    return SetStatus(GdipCall(eGdipFillClosedCurve2, nativeGraphics, NativeOf(brush), points, count, tension, fillMode));
+}
 Status TGPGraphics::Clear(ARGB color) { return SetStatus(GdipCall(eGdipGraphicsClear, nativeGraphics, color)); }
 Status TGPGraphics::FillRectangle(TGPBrush* brush, Single x, Single y, Single width, Single height)
 {
@@ -270,6 +346,44 @@ Status TGPGraphics::DrawImage(TGPImage* image, const TGPPointF* destPoints, Inte
     return SetStatus(GdipCall(eGdipDrawImagePoints, nativeGraphics, NativeOf(image), destPoints, count));
 }
 
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPRectF& destRect, Single srcx, Single srcy, Single srcwidth,
+                              Single srcheight, Unit_ srcUnit, TGPImageAttributes* imageAttributes,
+                              ImageAbort callback, void* callbackData)
+{
+    return SetStatus(GdipCall(eGdipDrawImageRectRect, nativeGraphics, NativeOf(image), destRect.X, destRect.Y,
+                              destRect.Width, destRect.Height, srcx, srcy, srcwidth, srcheight, srcUnit,
+                              imageAttributes ? imageAttributes->Native() : nullptr, callback, callbackData));
+}
+Status TGPGraphics::DrawCachedBitmap(TGPCachedBitmap* cb, Integer x, Integer y)
+{
+    return SetStatus(GdipCall(eGdipDrawCachedBitmap, nativeGraphics, cb ? cb->Native() : nullptr, x, y));
+}
+
+// A count below one is refused without keeping it.
+Status TGPGraphics::MeasureCharacterRanges(const String& string_, Integer length, TGPFont* font,
+                                           const TGPRectF& layoutRect, TGPStringFormat* stringFormat,
+                                           Integer regionCount, TGPRegion* const* regions)
+{
+    if (regionCount < 1) return InvalidParameter;
+    std::vector<void*> handles;
+    for (Integer i = 0; i < regionCount; ++i) handles.push_back(regions[i] ? regions[i]->Native() : nullptr);
+    return SetStatus(GdipCall(eGdipMeasureCharacterRanges, nativeGraphics, string_.c_str(), length, NativeOf(font),
+                              &layoutRect, NativeOf(stringFormat), regionCount, handles.data()));
+}
+Status TGPGraphics::DrawDriverString(const std::uint16_t* text, Integer length, TGPFont* font, TGPBrush* brush,
+                                     const TGPPointF* positions, Integer flags, TGPMatrix* matrix)
+{
+    return SetStatus(GdipCall(eGdipDrawDriverString, nativeGraphics, text, length, NativeOf(font), NativeOf(brush),
+                              positions, flags, NativeOf(matrix)));
+}
+Status TGPGraphics::MeasureDriverString(const std::uint16_t* text, Integer length, TGPFont* font,
+                                        const TGPPointF* positions, Integer flags, TGPMatrix* matrix,
+                                        TGPRectF& boundingBox)
+{
+    return SetStatus(GdipCall(eGdipMeasureDriverString, nativeGraphics, text, length, NativeOf(font), positions, flags,
+                              NativeOf(matrix), &boundingBox));
+}
+
 Status TGPGraphics::SetClip(TGPGraphics* g, CombineMode combineMode)
 {
     return SetStatus(GdipCall(eGdipSetClipGraphics, nativeGraphics, g ? g->nativeGraphics : nullptr, combineMode));
@@ -293,7 +407,23 @@ Status TGPGraphics::TranslateClip(Single dx, Single dy)
 {
     return SetStatus(GdipCall(eGdipTranslateClip, nativeGraphics, dx, dy));
 }
+Status TGPGraphics::GetClip(TGPRegion* region)
+{
+    return SetStatus(GdipCall(eGdipGetClip, nativeGraphics, region ? region->Native() : nullptr));
+}
 Status TGPGraphics::GetClipBounds(TGPRectF& rect) { return SetStatus(GdipCall(eGdipGetClipBounds, nativeGraphics, &rect)); }
+Status TGPGraphics::GetVisibleClipBounds(TGPRectF& rect)
+{
+    return SetStatus(GdipCall(eGdipGetVisibleClipBounds, nativeGraphics, &rect));
+}
+bool TGPGraphics::IsVisibleClipEmpty()
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipIsVisibleClipEmpty, nativeGraphics, &result));
+    return result != 0;
+}
+Status TGPGraphics::IntersectClip(TGPRegion* region) { return SetClip(region, CombineModeIntersect); }
+Status TGPGraphics::ExcludeClip(TGPRegion* region) { return SetClip(region, CombineModeExclude); }
 bool TGPGraphics::IsClipEmpty()
 {
     int result = 0;
@@ -319,3 +449,20 @@ Cardinal TGPGraphics::Save()
     return state;
 }
 Status TGPGraphics::Restore(Cardinal gstate) { return SetStatus(GdipCall(eGdipRestoreGraphics, nativeGraphics, gstate)); }
+Cardinal TGPGraphics::BeginContainer(const TGPRectF& dstrect, const TGPRectF& srcrect, Unit_ unit)
+{
+    Cardinal state = 0;
+    SetStatus(GdipCall(eGdipBeginContainer, nativeGraphics, &dstrect, &srcrect, unit, &state));
+    return state;
+}
+Cardinal TGPGraphics::BeginContainer()
+{
+    Cardinal state = 0;
+    SetStatus(GdipCall(eGdipBeginContainer2, nativeGraphics, &state));
+    return state;
+}
+Status TGPGraphics::EndContainer(Cardinal state) { return SetStatus(GdipCall(eGdipEndContainer, nativeGraphics, state)); }
+Status TGPGraphics::AddMetafileComment(const std::uint8_t* data, Cardinal sizeData)
+{
+    return SetStatus(GdipCall(eGdipComment, nativeGraphics, sizeData, data));
+}

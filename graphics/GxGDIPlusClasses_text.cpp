@@ -105,6 +105,24 @@ Integer TGPFontCollection::GetFamilyCount()
     return count;
 }
 
+// The families are copied into the caller's family objects; the array must hold numSought.
+Status TGPFontCollection::GetFamilies(Integer numSought, std::vector<TGPFontFamily*>& gpfamilies, Integer& numFound)
+{
+    if (numSought < 1 || gpfamilies.empty()) {
+        lastResult = InvalidParameter;
+        return InvalidParameter;
+    }
+    numFound = 0;
+    std::vector<void*> handles(static_cast<size_t>(numSought));
+    lastResult = GdipCall(eGdipGetFontCollectionFamilyList, nativeFontCollection, numSought, handles.data(), &numFound);
+    if (lastResult == Ok) {
+        Integer count = std::min<Integer>(numFound, static_cast<Integer>(gpfamilies.size()));
+        for (Integer i = 0; i < count; ++i)
+            GdipCall(eGdipCloneFontFamily, handles[static_cast<size_t>(i)], &gpfamilies[static_cast<size_t>(i)]->nativeFamily);
+    }
+    return lastResult;
+}
+
 // ---- Fonts
 
 TGPFont::TGPFont(HDC hdc) { lastResult = GdipCall(eGdipCreateFontFromDC, hdc, &nativeFont); }
@@ -290,6 +308,27 @@ Integer TGPStringFormat::GetTabStopCount()
     SetStatus(GdipCall(eGdipGetStringFormatTabStopCount, nativeFormat, &count));
     return count;
 }
+Status TGPStringFormat::GetTabStops(Integer count, Single& firstTabOffset, Single* tabStops)
+{
+    return SetStatus(GdipCall(eGdipGetStringFormatTabStops, nativeFormat, count, &firstTabOffset, tabStops));
+}
+Status TGPStringFormat::SetDigitSubstitution(Word language, StringDigitSubstitute substitute)
+{
+    return SetStatus(GdipCall(eGdipSetStringFormatDigitSubstitution, nativeFormat, language, substitute));
+}
+Word TGPStringFormat::GetDigitSubstitutionLanguage()
+{
+    Word language = 0;
+    SetStatus(GdipCall(eGdipGetStringFormatDigitSubstitution, nativeFormat, &language,
+                       static_cast<StringDigitSubstitute*>(nullptr)));
+    return language;
+}
+StringDigitSubstitute TGPStringFormat::GetDigitSubstitutionMethod()
+{
+    StringDigitSubstitute method = StringDigitSubstituteUser;
+    SetStatus(GdipCall(eGdipGetStringFormatDigitSubstitution, nativeFormat, static_cast<Word*>(nullptr), &method));
+    return method;
+}
 Status TGPStringFormat::SetMeasurableCharacterRanges(Integer rangeCount, const TCharacterRange* ranges)
 {
     return SetStatus(GdipCall(eGdipSetStringFormatMeasurableCharacterRanges, nativeFormat, rangeCount, ranges));
@@ -470,3 +509,106 @@ Status TGPBitmap::GetHBITMAP(ARGB colorBackground, HBITMAP& hbmReturn)
 {
     return SetStatus(GdipCall(eGdipCreateHBITMAPFromBitmap, nativeImage, &hbmReturn, colorBackground));
 }
+
+// ---- Image attributes
+
+TGPImageAttributes::TGPImageAttributes() { lastResult = GdipCall(eGdipCreateImageAttributes, &nativeImageAttr); }
+TGPImageAttributes::~TGPImageAttributes() { GdipCall(eGdipDisposeImageAttributes, nativeImageAttr); }
+std::unique_ptr<TGPImageAttributes> TGPImageAttributes::Clone()
+{
+    void* copy = nullptr;
+    SetStatus(GdipCall(eGdipCloneImageAttributes, nativeImageAttr, &copy));
+    return std::make_unique<TGPImageAttributes>(copy, lastResult);
+}
+Status TGPImageAttributes::SetToIdentity(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesToIdentity, nativeImageAttr, type_));
+}
+Status TGPImageAttributes::Reset(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipResetImageAttributes, nativeImageAttr, type_));
+}
+
+namespace {
+constexpr int Enable = -1, Disable = 0;
+}  // namespace
+
+Status TGPImageAttributes::SetColorMatrix(const ColorMatrix& colorMatrix, ColorMatrixFlags mode, ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesColorMatrix, nativeImageAttr, type_, Enable, &colorMatrix,
+                              static_cast<const ColorMatrix*>(nullptr), mode));
+}
+Status TGPImageAttributes::ClearColorMatrix(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesColorMatrix, nativeImageAttr, type_, Disable,
+                              static_cast<const ColorMatrix*>(nullptr), static_cast<const ColorMatrix*>(nullptr),
+                              ColorMatrixFlagsDefault));
+}
+Status TGPImageAttributes::SetThreshold(Single threshold, ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesThreshold, nativeImageAttr, type_, Enable, threshold));
+}
+Status TGPImageAttributes::ClearThreshold(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesThreshold, nativeImageAttr, type_, Disable, Single(0)));
+}
+Status TGPImageAttributes::SetGamma(Single gamma, ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesGamma, nativeImageAttr, type_, Enable, gamma));
+}
+Status TGPImageAttributes::ClearGamma(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesGamma, nativeImageAttr, type_, Disable, Single(0)));
+}
+Status TGPImageAttributes::SetNoOp(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesNoOp, nativeImageAttr, type_, Enable));
+}
+Status TGPImageAttributes::ClearNoOp(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesNoOp, nativeImageAttr, type_, Disable));
+}
+Status TGPImageAttributes::SetColorKey(ARGB colorLow, ARGB colorHigh, ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesColorKeys, nativeImageAttr, type_, Enable, colorLow, colorHigh));
+}
+Status TGPImageAttributes::ClearColorKey(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesColorKeys, nativeImageAttr, type_, Disable, ARGB(0), ARGB(0)));
+}
+Status TGPImageAttributes::SetOutputChannel(ColorChannelFlags channelFlags, ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesOutputChannel, nativeImageAttr, type_, Enable, channelFlags));
+}
+Status TGPImageAttributes::ClearOutputChannel(ColorAdjustType type_)
+{
+    return SetStatus(
+        GdipCall(eGdipSetImageAttributesOutputChannel, nativeImageAttr, type_, Disable, ColorChannelFlagsLast));
+}
+Status TGPImageAttributes::SetRemapTable(Cardinal mapSize, const ColorMap* map, ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesRemapTable, nativeImageAttr, type_, Enable, mapSize, map));
+}
+Status TGPImageAttributes::ClearRemapTable(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesRemapTable, nativeImageAttr, type_, Disable, Cardinal(0),
+                              static_cast<const ColorMap*>(nullptr)));
+}
+Status TGPImageAttributes::SetBrushRemapTable(Cardinal mapSize, const ColorMap* map)
+{
+    return SetRemapTable(mapSize, map, ColorAdjustTypeBrush);
+}
+Status TGPImageAttributes::ClearBrushRemapTable() { return ClearRemapTable(ColorAdjustTypeBrush); }
+Status TGPImageAttributes::SetWrapMode(WrapMode wrap, ARGB color, bool clamp)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesWrapMode, nativeImageAttr, wrap, color, static_cast<int>(clamp)));
+}
+
+// ---- Cached bitmaps
+
+TGPCachedBitmap::TGPCachedBitmap(TGPBitmap* bitmap, TGPGraphics* graphics)
+{
+    lastResult = GdipCall(eGdipCreateCachedBitmap, bitmap ? bitmap->Native() : nullptr,
+                          graphics ? graphics->Native() : nullptr, &nativeCachedBitmap);
+}
+TGPCachedBitmap::~TGPCachedBitmap() { GdipCall(eGdipDeleteCachedBitmap, nativeCachedBitmap); }

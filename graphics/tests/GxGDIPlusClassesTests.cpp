@@ -193,3 +193,57 @@ TEST(GxGDIPlusClasses, FontsFallBackToTheGenericSansSerif)
     EXPECT_EQ(name, String("Tahoma"));
     EXPECT_EQ(tahoma.GetStyle(), FontStyleBold);
 }
+
+TEST(GxGDIPlusClasses, ObjectsTheProgramDoesNotUseStillAnswer)
+{
+    // A font collection refuses to look for no family and touches nothing.
+    TGPFontCollection installed;
+    std::vector<TGPFontFamily*> none;
+    Integer found = 7;
+    EXPECT_EQ(installed.GetFamilies(0, none, found), InvalidParameter);
+    EXPECT_EQ(found, 7);
+    // A measured layout size is left as it was when the call fails.
+    TGPGraphics nowhere(static_cast<TGPImage*>(nullptr));
+    TGPSizeF size{3, 4};
+    EXPECT_NE(nowhere.MeasureString("Dam", 3, nullptr, TGPSizeF{100, 100}, nullptr, size), Ok);
+    EXPECT_EQ(size.Width, 3);
+    EXPECT_EQ(size.Height, 4);
+    // Character ranges need at least one region; the refusal is not kept.
+    TGPBitmap target(8, 8);
+    TGPGraphics g(&target);
+    EXPECT_EQ(g.MeasureCharacterRanges("Dam", 3, nullptr, TGPRectF{0, 0, 50, 20}, nullptr, 0, nullptr),
+              InvalidParameter);
+    EXPECT_EQ(g.GetLastStatus(), Ok);
+    // Entries the library lacks answer NotImplemented.
+    std::uint8_t comment[2] = {1, 2};
+    EXPECT_EQ(g.AddMetafileComment(comment, 2), NotImplemented);
+    TGPCachedBitmap cached(&target, &g);
+    EXPECT_EQ(cached.GetLastStatus(), NotImplemented);
+    EXPECT_EQ(g.DrawCachedBitmap(&cached, 0, 0), NotImplemented);
+    g.GetLastStatus();
+    // An empty text is drawn with length 0.
+    TGPSolidBrush brush(0xFF000000);
+    TGPFont font("Liberation Sans", 8);
+    EXPECT_EQ(g.DrawString("", &font, TGPRectF{0, 0, 8, 8}, nullptr, &brush), Ok);
+    // Custom caps, image attributes and containers.
+    TGPGraphicsPath arrow;
+    TGPPointF head[3] = {{-2, -2}, {0, 0}, {2, -2}};
+    arrow.AddLines(head, 3);
+    TGPCustomLineCap cap(nullptr, &arrow);
+    EXPECT_EQ(cap.GetLastStatus(), Ok);
+    EXPECT_EQ(cap.SetStrokeCaps(1, 2), Ok);
+    Integer start = -1, end = -1;
+    EXPECT_EQ(cap.GetStrokeCaps(start, end), Ok);
+    EXPECT_EQ(start, 1);
+    EXPECT_EQ(end, 2);
+    TGPPen pen(0xFF000000, 1);
+    EXPECT_EQ(pen.SetCustomEndCap(&cap), Ok);
+    EXPECT_EQ(pen.GetCustomEndCap(nullptr), InvalidParameter);
+    TGPImageAttributes attributes;
+    EXPECT_EQ(attributes.GetLastStatus(), Ok);
+    EXPECT_EQ(attributes.SetColorKey(0xFF000000, 0xFF101010), Ok);
+    EXPECT_EQ(attributes.ClearColorKey(), Ok);
+    EXPECT_NE(attributes.Clone(), nullptr);
+    Cardinal state = g.BeginContainer();
+    EXPECT_EQ(g.EndContainer(state), Ok);
+}
