@@ -76,7 +76,14 @@ TEST(ReservoirDlg, FieldsKeepTheirBoundsAndCancelLeavesTheModel)
     TestAnswerNextModal([&](TCustomForm* form) {
         EXPECT_FALSE(TestClickCloseBox(form));   // no close box
         // Metric: the water weight with three decimals at most.
-        EXPECT_EQ(DialogControl<TEcCalcEdit>(form, "EditWaterWeight")->DisplayText(), String("9.807"));
+        auto* weight = DialogControl<TEcCalcEdit>(form, "EditWaterWeight");
+        EXPECT_EQ(weight->DisplayText(), String("9.807"));
+        // Enter acts as Tab, and no default button closes the dialog.
+        weight->SetFocus();
+        TestPressKey(weight, VK_RETURN);
+        TestProcess();
+        EXPECT_EQ(form->FocusedControl(), form->FindComponent("EditUOres"));
+        EXPECT_TRUE(form->Modal());
         auto* level = DialogControl<TEcCalcEdit>(form, "EditUFres");
         EnterText(level, "90");
         EXPECT_EQ(level->Value(), 100);   // below the heel: the heel's elevation
