@@ -76,12 +76,12 @@ void TForceEdition::RadioGroup1Click(TObject*)
     if (f.ElevationIsCrest) EditElevation->SetValue(CurrentModel.Dim.Elev.G);
     EditPositionX->SetMinValue(f.PositionMin);
     EditPositionX->SetMaxValue(f.PositionMax);
-    for (TControl* c : {static_cast<TControl*>(EditElevation), static_cast<TControl*>(LabelElevation),
-                        static_cast<TControl*>(LabelElevationUnit)})
-        c->SetEnabled(f.ElevationEnabled);
-    for (TControl* c : {static_cast<TControl*>(EditPositionX), static_cast<TControl*>(LabelPositionX),
-                        static_cast<TControl*>(LabelPositionXUnit)})
-        c->SetEnabled(f.PositionEnabled);
+    // A disabled field takes its labels with it.
+    auto enable = [](std::initializer_list<TControl*> controls, bool on) {
+        for (TControl* c : controls) c->SetEnabled(on);
+    };
+    enable({EditElevation, LabelElevation, LabelElevationUnit}, f.ElevationEnabled);
+    enable({EditPositionX, LabelPositionX, LabelPositionXUnit}, f.PositionEnabled);
     TEcCalcEdit* focus = f.FocusOnPosition ? EditPositionX : EditElevation;
     if (Visible() && focus->CanFocus()) focus->SetFocus();
 }

@@ -74,6 +74,12 @@ TEST(ForcesDlg, AZeroForceKeepsTheEditorOpen)
     TestAnswerNextModal([&](TCustomForm* list) {
         TestAnswerNextModal([&](TCustomForm* editor) {
             ChooseLocation(editor, flCrest);   // the elevation becomes the crest's
+            auto* position = DialogControl<TEcCalcEdit>(editor, "EditPositionX");
+            EXPECT_FALSE(DialogControl<TEcCalcEdit>(editor, "EditElevation")->Enabled());
+            EXPECT_FALSE(DialogControl<TLabel>(editor, "LabelElevation")->Enabled());
+            EXPECT_EQ(editor->FocusedControl(), position);
+            EnterText(position, "50");
+            EXPECT_EQ(position->Value(), 11);   // pulled to the crest's downstream end, L2 + L4
             TestAnswerNextMessageBox(mrOk);
             ClickButton(editor, "OKButton");
             EXPECT_TRUE(editor->Modal());
