@@ -54,7 +54,7 @@ TEST(ForcesDlg, AForceAddedOnTheUpstreamFaceReachesTheModel)
         DialogScreenshot(list, "forces");
         ClickButton(list, "OKButton");
     });
-    d->ForcesondownstreamfaceMenuClick(d->AppliedForces1);
+    d->AppliedForces1->Click();
     ASSERT_EQ(d->Param.NForces, 1);
     EXPECT_EQ(d->Param.Force.count, 1);
     EXPECT_DOUBLE_EQ(d->Param.Force.Elem[0].PosX, 2);   // on the face at 120: 3 x (120 - 100) / 30
@@ -91,7 +91,7 @@ TEST(ForcesDlg, AZeroForceKeepsTheEditorOpen)
         EXPECT_EQ(DialogControl<TListBox>(list, "ListBox")->Count(), 0);
         ClickButton(list, "OKButton");
     });
-    d->ForcesondownstreamfaceMenuClick(d->AppliedForces1);
+    d->AppliedForces1->Click();
     ASSERT_EQ(TestMessageBoxes().size(), 1u);
     EXPECT_EQ(TestMessageBoxes()[0].Text, String("Force is zero!"));
     EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Warning);
@@ -120,7 +120,7 @@ TEST(ForcesDlg, CancelAfterAnEditLeavesTheDocumentsForces)
         EXPECT_EQ(lines->Items()[1], String("(x:  20.000, el: 120.000) (H:     0.0, V:   -75.0)"));
         ClickButton(list, "CancelButton");
     });
-    d->ForcesondownstreamfaceMenuClick(d->AppliedForces1);
+    d->AppliedForces1->Click();
     EXPECT_EQ(d->Param.Force.Elem[1].VertForce, -50);
     EXPECT_EQ(CurrentModel.Force.Elem[1].VertForce, -50);
     EXPECT_EQ(d->Param.Donnees, flags);
@@ -141,7 +141,7 @@ TEST(ForcesDlg, RemovingEveryForceClearsTheFlag)
         EXPECT_FALSE(DialogControl<TButton>(list, "ButtonRemove")->Enabled());
         ClickButton(list, "OKButton");
     });
-    d->ForcesondownstreamfaceMenuClick(d->AppliedForces1);
+    d->AppliedForces1->Click();
     EXPECT_EQ(d->Param.NForces, 0);
     EXPECT_EQ(d->Param.Force.count, 0);
     EXPECT_FALSE(d->Param.Donnees.Contains(daForces));

@@ -29,7 +29,7 @@ TEST(PostTensionDlg, OkStoresTheCablesAndPlacesTheAnchorOnTheFace)
         TestClick(DialogControl<TRadioButton>(form, "RadioPassive"), 6, 8);
         ClickButton(form, "OKButton");
     });
-    d->PosttensioningcablesMenuClick(d->PostTension1);
+    d->PostTension1->Click();
     const TPostTension& p = d->Param.PostTension;
     EXPECT_EQ(p.Tension, 2000);
     EXPECT_EQ(p.Tension2, 800);
@@ -58,7 +58,7 @@ TEST(PostTensionDlg, AnchorsOffTheDamAreRefusedWithTheirMessages)
         EXPECT_EQ(elevation->Value(), 100);
         ClickButton(form, "CancelButton");
     });
-    d->PosttensioningcablesMenuClick(d->PostTension1);
+    d->PostTension1->Click();
     ASSERT_EQ(TestMessageBoxes().size(), 2u);
     EXPECT_EQ(TestMessageBoxes()[0].Text, String("Cable out of the crest; maximum value =    8.000"));
     EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Warning);
@@ -85,7 +85,7 @@ TEST(PostTensionDlg, EnterFollowsTheCablesToOk)
         EXPECT_EQ(form->FocusedControl(), form->FindComponent("OKButton"));
         ClickButton(form, "CancelButton");
     });
-    d->PosttensioningcablesMenuClick(d->PostTension1);
+    d->PostTension1->Click();
 }
 
 TEST(PostTensionDlg, AnImperialModelShowsKips)
@@ -101,5 +101,5 @@ TEST(PostTensionDlg, AnImperialModelShowsKips)
         EXPECT_EQ(DialogControl<TLabel>(form, "LabelElevationUnit")->Caption(), String("ft"));
         ClickButton(form, "CancelButton");
     });
-    d->PosttensioningcablesMenuClick(d->PostTension1);
+    d->PostTension1->Click();
 }

@@ -46,7 +46,7 @@ TEST(ReservoirDlg, LevelsDebrisAndOvertoppingReachTheModel)
         DialogScreenshot(form, "reservoir-overtopping");
         ClickButton(form, "OKButton");
     });
-    d->ReservoirandsiltMenuClick(d->Reservoir1);
+    d->Reservoir1->Click();
     const TReservoir& r = d->Param.Reservoir;
     EXPECT_EQ(r.NormalUp, 100);
     EXPECT_EQ(r.NormalDn, 100);
@@ -95,7 +95,7 @@ TEST(ReservoirDlg, FieldsKeepTheirBoundsAndCancelLeavesTheModel)
         EXPECT_DOUBLE_EQ(static_cast<double>(angle->Value()), 0.001);
         ClickButton(form, "CancelButton");
     });
-    d->ReservoirandsiltMenuClick(d->Reservoir1);
+    d->Reservoir1->Click();
     EXPECT_EQ(d->Param.Reservoir.FloodUp, 159);
     EXPECT_EQ(d->Param.Reservoir.SedAngle, 30);
     EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
@@ -115,5 +115,5 @@ TEST(ReservoirDlg, AnImperialModelShowsFeetAndFiveDecimalsOfWaterWeight)
         EXPECT_EQ(DialogControl<TEcCalcEdit>(form, "EditWaterWeight")->DisplayText(), String("0.06243"));
         ClickButton(form, "CancelButton");
     });
-    d->ReservoirandsiltMenuClick(d->Reservoir1);
+    d->Reservoir1->Click();
 }

@@ -37,7 +37,7 @@ TEST(SeismicCoefficientDlg, AnAccelerationReachesTheModel)
         EnterText(DialogControl<TEcCalcEdit>(form, "EditBaseAcc"), "0.3");
         ClickButton(form, "OKButton");
     });
-    d->PseudoStaticpropertiesMenuClick(d->PseudoStatic1);
+    d->PseudoStatic1->Click();
     EXPECT_EQ(d->Param.Acc.Peak.horizontal, 0.3);
     EXPECT_EQ(d->Param.Acc.Peak.vertical, 0.17);
     EXPECT_EQ(d->Param.Acc.ReturnPeriod, 2500);
@@ -66,7 +66,7 @@ TEST(SeismicCoefficientDlg, NoAccelerationAndAPeriodOfZero)
         TestClick(compressibility, 6, 8);
         ClickButton(form, "OKButton");
     });
-    d->PseudoStaticpropertiesMenuClick(d->PseudoStatic1);
+    d->PseudoStatic1->Click();
     EXPECT_FALSE(d->Param.Charges.Seisme.PseudoStatic);
     EXPECT_FALSE(d->Param.Donnees.Contains(daPseudoStatic));
     EXPECT_EQ(d->Param.Acc.ReturnPeriod, 1);
@@ -77,7 +77,7 @@ TEST(SeismicCoefficientDlg, NoAccelerationAndAPeriodOfZero)
         EXPECT_DOUBLE_EQ(static_cast<double>(DialogControl<TEcCalcEdit>(form, "EditPeriod")->Value()), 0.01);
         ClickButton(form, "CancelButton");
     });
-    d->PseudoStaticpropertiesMenuClick(d->PseudoStatic1);
+    d->PseudoStatic1->Click();
 }
 
 TEST(SeismicCoefficientDlg, CancelLeavesTheModel)
@@ -90,7 +90,7 @@ TEST(SeismicCoefficientDlg, CancelLeavesTheModel)
         TestClick(DialogControl<TRadioButton>(form, "RadioLimit"), 6, 8);
         TestPressKey(DialogControl<TRadioButton>(form, "RadioLimit"), VK_ESCAPE);
     });
-    d->PseudoStaticpropertiesMenuClick(d->PseudoStatic1);
+    d->PseudoStatic1->Click();
     EXPECT_EQ(d->Param.Acc.Peak.horizontal, 0.25);
     EXPECT_FALSE(d->Param.CoeffSis.Depth.IsLimit);
     EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
@@ -134,7 +134,7 @@ TEST(SeismicCoefficientDlg, WestergaardFieldsFollowTheirChoicesAndEnterOrder)
         EXPECT_EQ(form->FocusedControl(), form->FindComponent("EditVertAcc"));
         ClickButton(form, "OKButton");
     });
-    d->PseudoStaticpropertiesMenuClick(d->PseudoStatic1);
+    d->PseudoStatic1->Click();
     EXPECT_TRUE(d->Param.CoeffSis.WaterCompressibility);
     EXPECT_FALSE(d->Param.CoeffSis.Depth.IsLimit);
     EXPECT_EQ(d->Param.CoeffSis.Depth.Limit, 60);   // no limit keeps the field's value

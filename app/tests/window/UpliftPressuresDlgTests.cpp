@@ -54,7 +54,7 @@ TEST(UpliftPressuresDlg, TheGuidelineGivesTheUpliftLoadAndTheCrackingWarning)
         TestAnswerNextMessageBox(mrOk);
         ClickButton(form, "OKButton");
     });
-    d->UpliftPressures1Click(d->Drainage1);
+    d->Drainage1->Click();
     EXPECT_EQ(d->Param.UpliftCode, cFERC);
     EXPECT_EQ(d->Param.Drainage.Code, cFERC);
     EXPECT_EQ(d->Param.UpliftLoad, ulInternal);
@@ -85,7 +85,7 @@ TEST(UpliftPressuresDlg, WithoutDrainageOnlyTheFlagAndTheCodeChange)
         ChooseGuideline(form, 1);   // "USACE 1995"
         ClickButton(form, "OKButton");
     });
-    d->UpliftPressures1Click(d->Drainage1);
+    d->Drainage1->Click();
     EXPECT_FALSE(d->Param.Drain);
     EXPECT_FALSE(d->Param.Donnees.Contains(daDrain));
     EXPECT_EQ(d->Param.UpliftCode, cUSACE);
@@ -139,7 +139,7 @@ TEST(UpliftPressuresDlg, GalleryAndDrainEffectivenessSubDialog)
         TestAnswerNextMessageBox(mrOk);   // USACE expects another cracking option than the sample's
         ClickButton(form, "OKButton");
     });
-    d->UpliftPressures1Click(d->Drainage1);
+    d->Drainage1->Click();
     EXPECT_TRUE(d->Param.Drainage.DrainOver);
     EXPECT_EQ(d->Param.Drainage.GalleryElev, 105);
     EXPECT_EQ(d->Param.Drainage.MaxElevation, 105);
@@ -160,12 +160,12 @@ TEST(UpliftPressuresDlg, CancelAndAModelWithoutAGuidelineEntry)
         EnterText(DialogControl<TEcCalcEdit>(form, "EditDrainPosition"), "8");
         TestPressKey(DialogControl<TEcCalcEdit>(form, "EditDrainPosition"), VK_ESCAPE);
     });
-    d->UpliftPressures1Click(d->Drainage1);
+    d->Drainage1->Click();
     EXPECT_EQ(d->Param.Drainage.Xdrain, 6);
     EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
     TestClearMessageBoxes();
     TestAnswerNextModal([&](TCustomForm* form) { ClickButton(form, "OKButton"); });
-    d->UpliftPressures1Click(d->Drainage1);
+    d->Drainage1->Click();
     EXPECT_EQ(d->Param.Drainage.Code, cANCOLD);
     EXPECT_EQ(d->Param.UpliftCode, cANCOLD);
     EXPECT_TRUE(TestMessageBoxes().empty());
