@@ -1,0 +1,124 @@
+// The joint-materials dialog and its material editor opened from the document window on the
+// sample model: one lift-joint material, "Lift joint", used by the five lift joints.
+#include <gtest/gtest.h>
+
+#include "app/AddMaterialDlg2.h"
+#include "app/JointMaterialDlg.h"
+#include "app/tests/window/DialogTestSupport.h"
+
+namespace {
+struct TEnvironment : ::testing::Environment {
+    void SetUp() override { AppTestInitialize(); }
+};
+const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
+
+double FieldValue(TCustomForm* form, const char* name)
+{
+    return static_cast<double>(DialogControl<TEcCalcEdit>(form, name)->Value());
+}
+}  // namespace
+
+TEST(JointMaterialDlg, ACreatedMaterialStartsFromTheBaseJointAndReachesTheModel)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    const TProprietes base = d->Param.JointMaterials[0];
+    TestAnswerNextModal([&](TCustomForm* form) {
+        EXPECT_EQ(form->Caption(), String("Material Properties"));
+        auto* list = DialogControl<TListBox>(form, "ListBox");
+        EXPECT_EQ(list->Items().Count(), 1);
+        DialogScreenshot(form, "jointmaterials");
+        TestAnswerNextModal([&](TCustomForm* editor) {
+            EXPECT_EQ(FieldValue(editor, "EditJointfc"), base.fc);
+            EXPECT_EQ(FieldValue(editor, "EditjointAngle"), base.peak.angle);
+            DialogScreenshot(editor, "addmaterial");
+            EnterText(DialogControl<TCustomEdit>(editor, "EditName"), "Grout");
+            EnterText(DialogControl<TCustomEdit>(editor, "EditJointcPeak"), "450");
+            ClickButton(editor, "OKButton");
+        });
+        ClickButton(form, "ButtonAdd");
+        EXPECT_EQ(list->Items().Count(), 2);
+        ClickButton(form, "OKButton");
+    });
+    d->LiftJointsMaterials1->Click();
+    ASSERT_EQ(d->Param.NJointMaterials, 2);
+    const TProprietes& grout = d->Param.JointMaterials[2];
+    EXPECT_EQ(grout.nom.ToString(), String("Grout"));
+    EXPECT_EQ(grout.id, 2);
+    EXPECT_EQ(grout.peak.c, 450);
+    EXPECT_EQ(grout.residual.angle, base.residual.angle);
+    EXPECT_TRUE(d->Param.Donnees.Contains(daMaterials));
+    EXPECT_TRUE(d->Param.Donnees.Contains(daChanged));
+}
+
+TEST(JointMaterialDlg, TheEditorRefusesADuplicateNameAndAPeakAngleBelowTheResidual)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    TestClearMessageBoxes();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        TestAnswerNextModal([&](TCustomForm* editor) {
+            EnterText(DialogControl<TCustomEdit>(editor, "EditName"), "Lift joint");
+            TestAnswerNextMessageBox(mrOk);
+            ClickButton(editor, "OKButton");
+            EXPECT_TRUE(editor->Modal());
+            EnterText(DialogControl<TCustomEdit>(editor, "EditName"), "Other");
+            EnterText(DialogControl<TCustomEdit>(editor, "EditjointAngle"), "30");
+            EnterText(DialogControl<TCustomEdit>(editor, "EditJointResidual"), "35");
+            TestAnswerNextMessageBox(mrOk);
+            ClickButton(editor, "OKButton");
+            EXPECT_TRUE(editor->Modal());
+            TestPressKey(DialogControl<TWinControl>(editor, "EditName"), VK_ESCAPE);
+        });
+        ClickButton(form, "ButtonAdd");
+        EXPECT_EQ(DialogControl<TListBox>(form, "ListBox")->Items().Count(), 1);
+        ClickButton(form, "CancelButton");
+    });
+    d->LiftJointsMaterials1->Click();
+    ASSERT_EQ(TestMessageBoxes().size(), 2u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text, String("Duplicate material name!"));
+    EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Warning);
+    EXPECT_EQ(TestMessageBoxes()[1].Text, String("Peak friction angle lower than Residual friction angle!"));
+    EXPECT_EQ(d->Param.NJointMaterials, 1);
+    EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
+}
+
+TEST(JointMaterialDlg, AMaterialInUseStaysAndEditsAreLostOnCancel)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    const double peakC = d->Param.JointMaterials[1].peak.c;
+    TestClearMessageBoxes();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* list = DialogControl<TListBox>(form, "ListBox");
+        TestClick(list, 5, 5);
+        TestAnswerNextModal([&](TCustomForm* editor) {
+            EXPECT_EQ(editor->Caption(), String("Change material properties"));
+            EnterText(DialogControl<TCustomEdit>(editor, "EditJointcPeak"), "1");
+            ClickButton(editor, "OKButton");
+        });
+        ClickButton(form, "ButtonChange");
+        TestClick(list, 5, 5);
+        TestAnswerNextMessageBox(mrOk);
+        ClickButton(form, "ButtonRemove");
+        EXPECT_EQ(list->Items().Count(), 1);
+        // The rock's fields follow the check box.
+        auto* check = DialogControl<TCheckBox>(form, "CheckBoxPassiveStrength");
+        DialogControl<TPageControl>(form, "PageControl1")->SetActivePageIndex(2);
+        TestClick(check, 6, 8);
+        EXPECT_TRUE(check->Checked());
+        EXPECT_TRUE(DialogControl<TWinControl>(form, "EditRocMass")->Enabled());
+        DialogScreenshot(form, "jointmaterials-rock");
+        TestClick(check, 6, 8);
+        EXPECT_FALSE(DialogControl<TWinControl>(form, "EditRocMass")->Enabled());
+        DialogControl<TPageControl>(form, "PageControl1")->SetActivePageIndex(1);
+        DialogScreenshot(form, "jointmaterials-base");
+        ClickButton(form, "CancelButton");
+    });
+    d->LiftJointsMaterials1->Click();
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text,
+              String("Material Lift joint is used by at least one joint.\rRemove all related joints before deleting this material"));
+    EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Information);
+    EXPECT_EQ(d->Param.JointMaterials[1].peak.c, peakC);
+}
