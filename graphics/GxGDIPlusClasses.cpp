@@ -407,6 +407,14 @@ Status TGPGraphicsPath::AddLine(Single x1, Single y1, Single x2, Single y2)
     return SetStatus(GdipCall(eGdipAddPathLine, nativePath, x1, y1, x2, y2));
 }
 Status TGPGraphicsPath::AddLine(const TGPPointF& pt1, const TGPPointF& pt2) { return AddLine(pt1.X, pt1.Y, pt2.X, pt2.Y); }
+Status TGPGraphicsPath::AddLine(Integer x1, Integer y1, Integer x2, Integer y2)
+{
+    return SetStatus(GdipCall(eGdipAddPathLineI, nativePath, x1, y1, x2, y2));
+}
+Status TGPGraphicsPath::AddLines(const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipAddPathLine2I, nativePath, points, count));
+}
 Status TGPGraphicsPath::AddLines(const TGPPointF* points, Integer count)
 {
     return SetStatus(GdipCall(eGdipAddPathLine2, nativePath, points, count));
@@ -418,6 +426,16 @@ Status TGPGraphicsPath::AddArc(Single x, Single y, Single width, Single height, 
 Status TGPGraphicsPath::AddArc(const TGPRectF& rect, Single startAngle, Single sweepAngle)
 {
     return AddArc(rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+Status TGPGraphicsPath::AddArc(const TGPRect& rect, Single startAngle, Single sweepAngle)
+{
+    return SetStatus(GdipCall(eGdipAddPathArcI, nativePath, rect.X, rect.Y, rect.Width, rect.Height, startAngle,
+                              sweepAngle));
+}
+Status TGPGraphicsPath::AddBezier(const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3,
+                                  const TGPPointF& pt4)
+{
+    return AddBezier(pt1.X, pt1.Y, pt2.X, pt2.Y, pt3.X, pt3.Y, pt4.X, pt4.Y);
 }
 Status TGPGraphicsPath::AddBezier(Single x1, Single y1, Single x2, Single y2, Single x3, Single y3, Single x4, Single y4)
 {
@@ -434,6 +452,15 @@ Status TGPGraphicsPath::AddCurve(const TGPPointF* points, Integer count)
 Status TGPGraphicsPath::AddCurve(const TGPPointF* points, Integer count, Single tension)
 {
     return SetStatus(GdipCall(eGdipAddPathCurve2, nativePath, points, count, tension));
+}
+Status TGPGraphicsPath::AddCurve(const TGPPointF* points, Integer count, Integer offset, Integer numberOfSegments,
+                                 Single tension)
+{
+    return SetStatus(GdipCall(eGdipAddPathCurve3, nativePath, points, count, offset, numberOfSegments, tension));
+}
+Status TGPGraphicsPath::AddClosedCurve(const TGPPointF* points, Integer count, Single tension)
+{
+    return SetStatus(GdipCall(eGdipAddPathClosedCurve2, nativePath, points, count, tension));
 }
 Status TGPGraphicsPath::AddClosedCurve(const TGPPointF* points, Integer count)
 {
@@ -456,6 +483,10 @@ Status TGPGraphicsPath::AddEllipse(Single x, Single y, Single width, Single heig
     return SetStatus(GdipCall(eGdipAddPathEllipse, nativePath, x, y, width, height));
 }
 Status TGPGraphicsPath::AddEllipse(const TGPRectF& rect) { return AddEllipse(rect.X, rect.Y, rect.Width, rect.Height); }
+Status TGPGraphicsPath::AddEllipse(const TGPRect& rect)
+{
+    return SetStatus(GdipCall(eGdipAddPathEllipseI, nativePath, rect.X, rect.Y, rect.Width, rect.Height));
+}
 Status TGPGraphicsPath::AddPie(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle)
 {
     return SetStatus(GdipCall(eGdipAddPathPie, nativePath, x, y, width, height, startAngle, sweepAngle));
@@ -472,6 +503,24 @@ Status TGPGraphicsPath::AddPath(TGPGraphicsPath* addingPath, bool connect)
 {
     return SetStatus(GdipCall(eGdipAddPathPath, nativePath, addingPath ? addingPath->nativePath : nullptr,
                               static_cast<int>(connect)));
+}
+Status TGPGraphicsPath::AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style,
+                                  Single emSize, const TGPPointF& origin, TGPStringFormat* format)
+{
+    return AddString(string_, length, family, style, emSize, TGPRectF{origin.X, origin.Y, 0, 0}, format);
+}
+Status TGPGraphicsPath::AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style,
+                                  Single emSize, const TGPRectF& layoutRect, TGPStringFormat* format)
+{
+    return SetStatus(GdipCall(eGdipAddPathString, nativePath, string_.c_str(), length,
+                              family ? family->Native() : nullptr, style, emSize, &layoutRect,
+                              format ? format->Native() : nullptr));
+}
+Status TGPGraphicsPath::Warp(const TGPPointF* destPoints, Integer count, const TGPRectF& srcRect, TGPMatrix* matrix,
+                             WarpMode warpMode, Single flatness)
+{
+    return SetStatus(GdipCall(eGdipWarpPath, nativePath, matrix ? matrix->Native() : nullptr, destPoints, count,
+                              srcRect.X, srcRect.Y, srcRect.Width, srcRect.Height, warpMode, flatness));
 }
 Status TGPGraphicsPath::Transform(TGPMatrix* matrix)
 {
@@ -514,6 +563,24 @@ Status TGPGraphicsPath::GetPathPoints(PGPPointF points, Integer count)
 {
     return SetStatus(GdipCall(eGdipGetPathPoints, nativePath, points, count));
 }
+Status TGPGraphicsPath::GetPathPoints(PGPPoint points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipGetPathPointsI, nativePath, points, count));
+}
+bool TGPGraphicsPath::IsVisible(const TGPPointF& point, TGPGraphics* g) { return IsVisible(point.X, point.Y, g); }
+bool TGPGraphicsPath::IsVisible(Integer x, Integer y, TGPGraphics* g)
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipIsVisiblePathPointI, nativePath, x, y, g ? g->Native() : nullptr, &result));
+    return result != 0;
+}
+bool TGPGraphicsPath::IsOutlineVisible(Integer x, Integer y, TGPPen* pen, TGPGraphics* g)
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipIsOutlineVisiblePathPointI, nativePath, x, y, pen ? pen->Native() : nullptr,
+                       g ? g->Native() : nullptr, &result));
+    return result != 0;
+}
 bool TGPGraphicsPath::IsVisible(Single x, Single y, TGPGraphics* g)
 {
     int result = 0;
@@ -537,6 +604,10 @@ TGPRegion::TGPRegion(TGPGraphicsPath* path)
 {
     lastResult = GdipCall(eGdipCreateRegionPath, path ? path->Native() : nullptr, &nativeRegion);
 }
+TGPRegion::TGPRegion(const std::uint8_t* regionData, Integer size)
+{
+    lastResult = GdipCall(eGdipCreateRegionRgnData, regionData, size, &nativeRegion);
+}
 TGPRegion::TGPRegion(void* ANativeRegion) : nativeRegion(ANativeRegion) {}
 TGPRegion::~TGPRegion() { GdipCall(eGdipDeleteRegion, nativeRegion); }
 std::unique_ptr<TGPRegion> TGPRegion::Clone()
@@ -556,15 +627,51 @@ Status TGPRegion::Union(const TGPRectF& rect) { return Combine(rect, CombineMode
 Status TGPRegion::Xor_(const TGPRectF& rect) { return Combine(rect, CombineModeXor); }
 Status TGPRegion::Exclude(const TGPRectF& rect) { return Combine(rect, CombineModeExclude); }
 Status TGPRegion::Complement(const TGPRectF& rect) { return Combine(rect, CombineModeComplement); }
-Status TGPRegion::Intersect(TGPRegion* region)
+Status TGPRegion::Combine(TGPRegion* region, CombineMode mode)
 {
-    return SetStatus(GdipCall(eGdipCombineRegionRegion, nativeRegion, region ? region->nativeRegion : nullptr,
-                              CombineModeIntersect));
+    return SetStatus(GdipCall(eGdipCombineRegionRegion, nativeRegion, region ? region->nativeRegion : nullptr, mode));
 }
-Status TGPRegion::Union(TGPRegion* region)
+Status TGPRegion::Combine(TGPGraphicsPath* path, CombineMode mode)
 {
-    return SetStatus(GdipCall(eGdipCombineRegionRegion, nativeRegion, region ? region->nativeRegion : nullptr,
-                              CombineModeUnion));
+    return SetStatus(GdipCall(eGdipCombineRegionPath, nativeRegion, path ? path->Native() : nullptr, mode));
+}
+Status TGPRegion::Intersect(TGPRegion* region) { return Combine(region, CombineModeIntersect); }
+Status TGPRegion::Union(TGPRegion* region) { return Combine(region, CombineModeUnion); }
+Status TGPRegion::Xor_(TGPRegion* region) { return Combine(region, CombineModeXor); }
+Status TGPRegion::Exclude(TGPRegion* region) { return Combine(region, CombineModeExclude); }
+Status TGPRegion::Complement(TGPRegion* region) { return Combine(region, CombineModeComplement); }
+Status TGPRegion::Intersect(TGPGraphicsPath* path) { return Combine(path, CombineModeIntersect); }
+Status TGPRegion::Union(TGPGraphicsPath* path) { return Combine(path, CombineModeUnion); }
+Status TGPRegion::Xor_(TGPGraphicsPath* path) { return Combine(path, CombineModeXor); }
+Status TGPRegion::Exclude(TGPGraphicsPath* path) { return Combine(path, CombineModeExclude); }
+Status TGPRegion::Complement(TGPGraphicsPath* path) { return Combine(path, CombineModeComplement); }
+Cardinal TGPRegion::GetDataSize()
+{
+    Cardinal size = 0;
+    SetStatus(GdipCall(eGdipGetRegionDataSize, nativeRegion, &size));
+    return size;
+}
+Status TGPRegion::GetData(std::uint8_t* buffer, Cardinal bufferSize, Cardinal* sizeFilled)
+{
+    return SetStatus(GdipCall(eGdipGetRegionData, nativeRegion, buffer, bufferSize, sizeFilled));
+}
+Status TGPRegion::Translate(Integer dx, Integer dy) { return SetStatus(GdipCall(eGdipTranslateRegionI, nativeRegion, dx, dy)); }
+bool TGPRegion::IsVisible(const TGPRectF& rect, TGPGraphics* g)
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipIsVisibleRegionRect, nativeRegion, rect.X, rect.Y, rect.Width, rect.Height,
+                       g ? g->Native() : nullptr, &result));
+    return result != 0;
+}
+Integer TGPRegion::GetRegionScansCount(TGPMatrix* matrix)
+{
+    Cardinal count = 0;
+    SetStatus(GdipCall(eGdipGetRegionScansCount, nativeRegion, &count, matrix ? matrix->Native() : nullptr));
+    return static_cast<Integer>(count);
+}
+Status TGPRegion::GetRegionScans(TGPMatrix* matrix, TGPRectF* rects, Integer& count)
+{
+    return SetStatus(GdipCall(eGdipGetRegionScans, nativeRegion, rects, &count, matrix ? matrix->Native() : nullptr));
 }
 Status TGPRegion::Translate(Single dx, Single dy) { return SetStatus(GdipCall(eGdipTranslateRegion, nativeRegion, dx, dy)); }
 Status TGPRegion::Transform(TGPMatrix* matrix)

@@ -82,23 +82,37 @@ public:
     Status GetLastPoint(TGPPointF& lastPoint);
     Status AddLine(Single x1, Single y1, Single x2, Single y2);
     Status AddLine(const TGPPointF& pt1, const TGPPointF& pt2);
+    Status AddLine(Integer x1, Integer y1, Integer x2, Integer y2);
     Status AddLines(const TGPPointF* points, Integer count);
+    Status AddLines(const TGPPoint* points, Integer count);
     Status AddArc(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
     Status AddArc(const TGPRectF& rect, Single startAngle, Single sweepAngle);
+    Status AddArc(const TGPRect& rect, Single startAngle, Single sweepAngle);
     Status AddBezier(Single x1, Single y1, Single x2, Single y2, Single x3, Single y3, Single x4, Single y4);
+    Status AddBezier(const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3, const TGPPointF& pt4);
     Status AddBeziers(const TGPPointF* points, Integer count);
     Status AddCurve(const TGPPointF* points, Integer count);
     Status AddCurve(const TGPPointF* points, Integer count, Single tension);
+    Status AddCurve(const TGPPointF* points, Integer count, Integer offset, Integer numberOfSegments, Single tension);
     Status AddClosedCurve(const TGPPointF* points, Integer count);
+    Status AddClosedCurve(const TGPPointF* points, Integer count, Single tension);
     Status AddRectangle(const TGPRectF& rect);
     Status AddRectangle(const TGPRect& rect);
     Status AddRectangles(const TGPRectF* rects, Integer count);
     Status AddEllipse(Single x, Single y, Single width, Single height);
     Status AddEllipse(const TGPRectF& rect);
+    Status AddEllipse(const TGPRect& rect);
     Status AddPie(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
     Status AddPolygon(const TGPPointF* points, Integer count);
     Status AddPolygon(const TGPPoint* points, Integer count);
     Status AddPath(TGPGraphicsPath* addingPath, bool connect);
+    // An origin becomes the layout rectangle (origin.X, origin.Y, 0, 0).
+    Status AddString(const String& string_, Integer length, class TGPFontFamily* family, Integer style, Single emSize,
+                     const TGPPointF& origin, class TGPStringFormat* format);
+    Status AddString(const String& string_, Integer length, class TGPFontFamily* family, Integer style, Single emSize,
+                     const TGPRectF& layoutRect, class TGPStringFormat* format);
+    Status Warp(const TGPPointF* destPoints, Integer count, const TGPRectF& srcRect, TGPMatrix* matrix = nullptr,
+                WarpMode warpMode = WarpModePerspective, Single flatness = 0.25f);
     Status Transform(TGPMatrix* matrix);
     Status GetBounds(TGPRectF& bounds, TGPMatrix* matrix = nullptr, class TGPPen* pen = nullptr);
     Status GetBounds(TGPRect& bounds, TGPMatrix* matrix = nullptr, class TGPPen* pen = nullptr);
@@ -108,8 +122,12 @@ public:
     Integer GetPointCount();
     Status GetPathTypes(std::uint8_t* types, Integer count);
     Status GetPathPoints(PGPPointF points, Integer count);
+    Status GetPathPoints(PGPPoint points, Integer count);
     bool IsVisible(Single x, Single y, TGPGraphics* g = nullptr);
+    bool IsVisible(const TGPPointF& point, TGPGraphics* g = nullptr);
+    bool IsVisible(Integer x, Integer y, TGPGraphics* g = nullptr);
     bool IsOutlineVisible(Single x, Single y, class TGPPen* pen, TGPGraphics* g = nullptr);
+    bool IsOutlineVisible(Integer x, Integer y, class TGPPen* pen, TGPGraphics* g = nullptr);
     Status GetLastStatus();
     void* Native() const { return nativePath; }
 
@@ -127,6 +145,7 @@ public:
     explicit TGPRegion(const TGPRectF& rect);
     explicit TGPRegion(const TGPRect& rect);
     explicit TGPRegion(TGPGraphicsPath* path);
+    TGPRegion(const std::uint8_t* regionData, Integer size);
     explicit TGPRegion(void* ANativeRegion);
     ~TGPRegion() override;
 
@@ -140,19 +159,35 @@ public:
     Status Complement(const TGPRectF& rect);
     Status Intersect(TGPRegion* region);
     Status Union(TGPRegion* region);
+    Status Xor_(TGPRegion* region);
+    Status Exclude(TGPRegion* region);
+    Status Complement(TGPRegion* region);
+    Status Intersect(TGPGraphicsPath* path);
+    Status Union(TGPGraphicsPath* path);
+    Status Xor_(TGPGraphicsPath* path);
+    Status Exclude(TGPGraphicsPath* path);
+    Status Complement(TGPGraphicsPath* path);
+    Cardinal GetDataSize();
+    Status GetData(std::uint8_t* buffer, Cardinal bufferSize, Cardinal* sizeFilled = nullptr);
     Status Translate(Single dx, Single dy);
+    Status Translate(Integer dx, Integer dy);
     Status Transform(TGPMatrix* matrix);
     Status GetBounds(TGPRectF& rect, TGPGraphics* g);
     bool IsEmpty(TGPGraphics* g);
     bool IsInfinite(TGPGraphics* g);
     bool IsEqual(TGPRegion* region, TGPGraphics* g);
     bool IsVisible(Single x, Single y, TGPGraphics* g = nullptr);
+    bool IsVisible(const TGPRectF& rect, TGPGraphics* g = nullptr);
+    Integer GetRegionScansCount(TGPMatrix* matrix);
+    Status GetRegionScans(TGPMatrix* matrix, TGPRectF* rects, Integer& count);
     Status GetLastStatus();
     void* Native() const { return nativeRegion; }
 
 protected:
     Status SetStatus(Status status);
     Status Combine(const TGPRectF& rect, CombineMode mode);
+    Status Combine(TGPRegion* region, CombineMode mode);
+    Status Combine(TGPGraphicsPath* path, CombineMode mode);
     void* nativeRegion = nullptr;
     Status lastResult = Ok;
 };
@@ -410,6 +445,8 @@ public:
     explicit TGPFont(HDC hdc);
     TGPFont(HDC hdc, const LOGFONTA* logfont);
     TGPFont(HDC hdc, const LOGFONTW* logfont);
+    // The logical font of a platform font, else the device context's own.
+    TGPFont(HDC hdc, TFont* hfont);
     TGPFont(TGPFontFamily* family, Single emSize, Integer style = FontStyleRegular, Unit_ unit = UnitPoint);
     // A family GDI+ does not find, or a style it cannot draw, falls back to the generic sans serif.
     TGPFont(const String& familyName, Single emSize, Integer style = FontStyleRegular, Unit_ unit = UnitPoint,
@@ -418,6 +455,7 @@ public:
     ~TGPFont() override;
 
     std::unique_ptr<TGPFont> Clone();
+    Status GetLogFontA(TGPGraphics* g, LOGFONTA& logfontA);
     Status GetLogFontW(TGPGraphics* g, LOGFONTW& logfontW);
     bool IsAvailable() const { return nativeFont != nullptr; }
     Integer GetStyle();
@@ -494,7 +532,29 @@ public:
     std::unique_ptr<TGPImage> GetThumbnailImage(Cardinal thumbWidth, Cardinal thumbHeight,
                                                 ImageAbort callback = nullptr, void* callbackData = nullptr);
     Status RotateFlip(RotateFlipType rotateFlipType);
+    Status Save(const String& filename, const void* clsidEncoder, const EncoderParameters* encoderParams = nullptr);
     Status Save(IStream* stream, const void* clsidEncoder, const EncoderParameters* encoderParams = nullptr);
+    Status SaveAdd(const EncoderParameters* encoderParams);
+    Status SaveAdd(TGPImage* newImage, const EncoderParameters* encoderParams);
+    Status GetRawFormat(std::uint8_t (&format)[16]);
+    Integer GetPaletteSize();
+    Status GetPalette(ColorPalette* palette, Integer size);
+    Status SetPalette(const ColorPalette* palette);
+    Cardinal GetFrameDimensionsCount();
+    Status GetFrameDimensionsList(std::uint8_t (*dimensionIDs)[16], Cardinal count);
+    Cardinal GetFrameCount(const std::uint8_t (&dimensionID)[16]);
+    Status SelectActiveFrame(const std::uint8_t (&dimensionID)[16], Cardinal frameIndex);
+    Cardinal GetPropertyCount();
+    Status GetPropertyIdList(Cardinal numOfProperty, Cardinal* list);
+    Cardinal GetPropertyItemSize(Cardinal propId);
+    Status GetPropertyItem(Cardinal propId, Cardinal propSize, PropertyItem* buffer);
+    Status GetPropertySize(Cardinal& totalBufferSize, Cardinal& numProperties);
+    Status RemovePropertyItem(Cardinal propId);
+    Status SetPropertyItem(const PropertyItem& item);
+    Cardinal GetEncoderParameterListSize(const void* clsidEncoder);
+    Status GetEncoderParameterList(const void* clsidEncoder, Cardinal size, EncoderParameters* buffer);
+    static std::unique_ptr<TGPImage> FromFile(const String& filename, bool useEmbeddedColorManagement = false);
+    static std::unique_ptr<TGPImage> FromStream(IStream* stream, bool useEmbeddedColorManagement = false);
     Status GetLastStatus();
     void* Native() const { return nativeImage; }
 
@@ -512,7 +572,13 @@ public:
     TGPBitmap(Integer width, Integer height, TGPGraphics* target);
     TGPBitmap(HBITMAP hbm, HPALETTE hpal);
     TGPBitmap(IStream* stream, bool useEmbeddedColorManagement);
+    TGPBitmap(const String& filename, bool useEmbeddedColorManagement);
+    TGPBitmap(HICON hicon, Integer Dummy1);
     explicit TGPBitmap(void* nativeBitmap);
+    static std::unique_ptr<TGPBitmap> FromFile(const String& filename, bool useEmbeddedColorManagement = false);
+    static std::unique_ptr<TGPBitmap> FromStream(IStream* stream, bool useEmbeddedColorManagement = false);
+    static std::unique_ptr<TGPBitmap> FromHBITMAP(HBITMAP hbm, HPALETTE hpal);
+    static std::unique_ptr<TGPBitmap> FromHICON(HICON hicon);
 
     std::unique_ptr<TGPBitmap> Clone(Integer x, Integer y, Integer width, Integer height, Integer format);
     std::unique_ptr<TGPBitmap> Clone(Single x, Single y, Single width, Single height, Integer format);
@@ -523,6 +589,7 @@ public:
     Status SetPixel(Integer x, Integer y, ARGB color);
     Status SetResolution(Single xdpi, Single ydpi);
     Status GetHBITMAP(ARGB colorBackground, HBITMAP& hbmReturn);
+    Status GetHICON(HICON& hicon);
 
 private:
     std::uint8_t FLockState[160] = {};

@@ -136,6 +136,15 @@ TGPFont::TGPFont(HDC hdc, const LOGFONTW* logfont)
     lastResult = logfont ? GdipCall(eGdipCreateFontFromLogfontW, hdc, logfont, &nativeFont)
                          : GdipCall(eGdipCreateFontFromDC, hdc, &nativeFont);
 }
+TGPFont::TGPFont(HDC hdc, TFont* hfont)
+{
+    if (hfont) {
+        LOGFONTW logfont = LogFontOf(*hfont);
+        lastResult = GdipCall(eGdipCreateFontFromLogfontW, hdc, static_cast<const LOGFONTW*>(&logfont), &nativeFont);
+    } else {
+        lastResult = GdipCall(eGdipCreateFontFromDC, hdc, &nativeFont);
+    }
+}
 TGPFont::TGPFont(TGPFontFamily* family, Single emSize, Integer style, Unit_ unit)
 {
     lastResult = GdipCall(eGdipCreateFont, family ? family->nativeFamily : nullptr, emSize, style, unit, &nativeFont);
@@ -167,6 +176,10 @@ std::unique_ptr<TGPFont> TGPFont::Clone()
     void* copy = nullptr;
     SetStatus(GdipCall(eGdipCloneFont, nativeFont, &copy));
     return std::make_unique<TGPFont>(copy, lastResult);
+}
+Status TGPFont::GetLogFontA(TGPGraphics* g, LOGFONTA& logfontA)
+{
+    return SetStatus(GdipCall(eGdipGetLogFontA, nativeFont, g ? g->Native() : nullptr, &logfontA));
 }
 Status TGPFont::GetLogFontW(TGPGraphics* g, LOGFONTW& logfontW)
 {
@@ -426,6 +439,103 @@ Status TGPImage::RotateFlip(RotateFlipType rotateFlipType)
 {
     return SetStatus(GdipCall(eGdipImageRotateFlip, nativeImage, rotateFlipType));
 }
+std::unique_ptr<TGPImage> TGPImage::FromFile(const String& filename, bool useEmbeddedColorManagement)
+{
+    return std::make_unique<TGPImage>(filename, useEmbeddedColorManagement);
+}
+std::unique_ptr<TGPImage> TGPImage::FromStream(IStream* stream, bool useEmbeddedColorManagement)
+{
+    return std::make_unique<TGPImage>(stream, useEmbeddedColorManagement);
+}
+Status TGPImage::Save(const String& filename, const void* clsidEncoder, const EncoderParameters* encoderParams)
+{
+    return SetStatus(GdipCall(eGdipSaveImageToFile, nativeImage, filename.c_str(), clsidEncoder, encoderParams));
+}
+Status TGPImage::SaveAdd(const EncoderParameters* encoderParams)
+{
+    return SetStatus(GdipCall(eGdipSaveAdd, nativeImage, encoderParams));
+}
+Status TGPImage::SaveAdd(TGPImage* newImage, const EncoderParameters* encoderParams)
+{
+    if (!newImage) return SetStatus(InvalidParameter);
+    return SetStatus(GdipCall(eGdipSaveAddImage, nativeImage, newImage->nativeImage, encoderParams));
+}
+Status TGPImage::GetRawFormat(std::uint8_t (&format)[16])
+{
+    return SetStatus(GdipCall(eGdipGetImageRawFormat, nativeImage, &format[0]));
+}
+Integer TGPImage::GetPaletteSize()
+{
+    Integer size = 0;
+    SetStatus(GdipCall(eGdipGetImagePaletteSize, nativeImage, &size));
+    return size;
+}
+Status TGPImage::GetPalette(ColorPalette* palette, Integer size)
+{
+    return SetStatus(GdipCall(eGdipGetImagePalette, nativeImage, palette, size));
+}
+Status TGPImage::SetPalette(const ColorPalette* palette) { return SetStatus(GdipCall(eGdipSetImagePalette, nativeImage, palette)); }
+Cardinal TGPImage::GetFrameDimensionsCount()
+{
+    Cardinal count = 0;
+    SetStatus(GdipCall(eGdipImageGetFrameDimensionsCount, nativeImage, &count));
+    return count;
+}
+Status TGPImage::GetFrameDimensionsList(std::uint8_t (*dimensionIDs)[16], Cardinal count)
+{
+    return SetStatus(GdipCall(eGdipImageGetFrameDimensionsList, nativeImage, dimensionIDs, count));
+}
+Cardinal TGPImage::GetFrameCount(const std::uint8_t (&dimensionID)[16])
+{
+    Cardinal count = 0;
+    SetStatus(GdipCall(eGdipImageGetFrameCount, nativeImage, &dimensionID[0], &count));
+    return count;
+}
+Status TGPImage::SelectActiveFrame(const std::uint8_t (&dimensionID)[16], Cardinal frameIndex)
+{
+    return SetStatus(GdipCall(eGdipImageSelectActiveFrame, nativeImage, &dimensionID[0], frameIndex));
+}
+Cardinal TGPImage::GetPropertyCount()
+{
+    Cardinal count = 0;
+    SetStatus(GdipCall(eGdipGetPropertyCount, nativeImage, &count));
+    return count;
+}
+Status TGPImage::GetPropertyIdList(Cardinal numOfProperty, Cardinal* list)
+{
+    return SetStatus(GdipCall(eGdipGetPropertyIdList, nativeImage, numOfProperty, list));
+}
+Cardinal TGPImage::GetPropertyItemSize(Cardinal propId)
+{
+    Cardinal size = 0;
+    SetStatus(GdipCall(eGdipGetPropertyItemSize, nativeImage, propId, &size));
+    return size;
+}
+Status TGPImage::GetPropertyItem(Cardinal propId, Cardinal propSize, PropertyItem* buffer)
+{
+    return SetStatus(GdipCall(eGdipGetPropertyItem, nativeImage, propId, propSize, buffer));
+}
+Status TGPImage::GetPropertySize(Cardinal& totalBufferSize, Cardinal& numProperties)
+{
+    totalBufferSize = 0;
+    numProperties = 0;
+    return SetStatus(GdipCall(eGdipGetPropertySize, nativeImage, &totalBufferSize, &numProperties));
+}
+Status TGPImage::RemovePropertyItem(Cardinal propId) { return SetStatus(GdipCall(eGdipRemovePropertyItem, nativeImage, propId)); }
+Status TGPImage::SetPropertyItem(const PropertyItem& item)
+{
+    return SetStatus(GdipCall(eGdipSetPropertyItem, nativeImage, &item));
+}
+Cardinal TGPImage::GetEncoderParameterListSize(const void* clsidEncoder)
+{
+    Cardinal size = 0;
+    SetStatus(GdipCall(eGdipGetEncoderParameterListSize, nativeImage, clsidEncoder, &size));
+    return size;
+}
+Status TGPImage::GetEncoderParameterList(const void* clsidEncoder, Cardinal size, EncoderParameters* buffer)
+{
+    return SetStatus(GdipCall(eGdipGetEncoderParameterList, nativeImage, clsidEncoder, size, buffer));
+}
 Status TGPImage::Save(IStream* stream, const void* clsidEncoder, const EncoderParameters* encoderParams)
 {
     return SetStatus(GdipCall(eGdipSaveImageToStream, nativeImage, stream, clsidEncoder, encoderParams));
@@ -456,7 +566,23 @@ TGPBitmap::TGPBitmap(IStream* stream, bool useEmbeddedColorManagement)
     lastResult = GdipCall(useEmbeddedColorManagement ? eGdipCreateBitmapFromStreamICM : eGdipCreateBitmapFromStream,
                           stream, &nativeImage);
 }
+TGPBitmap::TGPBitmap(const String& filename, bool useEmbeddedColorManagement)
+{
+    lastResult = GdipCall(useEmbeddedColorManagement ? eGdipCreateBitmapFromFileICM : eGdipCreateBitmapFromFile,
+                          filename.c_str(), &nativeImage);
+}
+TGPBitmap::TGPBitmap(HICON hicon, Integer) { lastResult = GdipCall(eGdipCreateBitmapFromHICON, hicon, &nativeImage); }
 TGPBitmap::TGPBitmap(void* nativeBitmap) { nativeImage = nativeBitmap; }
+std::unique_ptr<TGPBitmap> TGPBitmap::FromFile(const String& filename, bool useEmbeddedColorManagement)
+{
+    return std::make_unique<TGPBitmap>(filename, useEmbeddedColorManagement);
+}
+std::unique_ptr<TGPBitmap> TGPBitmap::FromStream(IStream* stream, bool useEmbeddedColorManagement)
+{
+    return std::make_unique<TGPBitmap>(stream, useEmbeddedColorManagement);
+}
+std::unique_ptr<TGPBitmap> TGPBitmap::FromHBITMAP(HBITMAP hbm, HPALETTE hpal) { return std::make_unique<TGPBitmap>(hbm, hpal); }
+std::unique_ptr<TGPBitmap> TGPBitmap::FromHICON(HICON hicon) { return std::make_unique<TGPBitmap>(hicon, 0); }
 
 std::unique_ptr<TGPBitmap> TGPBitmap::Clone(Integer x, Integer y, Integer width, Integer height, Integer format)
 {
@@ -509,6 +635,7 @@ Status TGPBitmap::GetHBITMAP(ARGB colorBackground, HBITMAP& hbmReturn)
 {
     return SetStatus(GdipCall(eGdipCreateHBITMAPFromBitmap, nativeImage, &hbmReturn, colorBackground));
 }
+Status TGPBitmap::GetHICON(HICON& hicon) { return SetStatus(GdipCall(eGdipCreateHICONFromBitmap, nativeImage, &hicon)); }
 
 // ---- Image attributes
 

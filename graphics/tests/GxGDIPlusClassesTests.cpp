@@ -247,3 +247,37 @@ TEST(GxGDIPlusClasses, ObjectsTheProgramDoesNotUseStillAnswer)
     Cardinal state = g.BeginContainer();
     EXPECT_EQ(g.EndContainer(state), Ok);
 }
+
+TEST(GxGDIPlusClasses, RegionsTextPathsAndLogicalFonts)
+{
+    // A region keeps its shape through its data.
+    TGPRegion square(TGPRectF{0, 0, 10, 10});
+    square.Exclude(TGPRectF{0, 0, 5, 10});
+    Cardinal size = square.GetDataSize();
+    ASSERT_GT(size, 0u);
+    std::vector<std::uint8_t> data(size);
+    EXPECT_EQ(square.GetData(data.data(), size), Ok);
+    TGPRegion copy(data.data(), static_cast<Integer>(size));
+    EXPECT_TRUE(copy.IsVisible(7, 5));
+    EXPECT_FALSE(copy.IsVisible(2, 5));
+    // A text outline has points inside its layout.
+    TGPGraphicsPath text;
+    TGPFontFamily family("Liberation Sans");
+    EXPECT_EQ(text.AddString("Dam", 3, &family, FontStyleRegular, 20, TGPPointF{0, 0}, nullptr), Ok);
+    EXPECT_GT(text.GetPointCount(), 10);
+    TGPRectF bounds;
+    text.GetBounds(bounds);
+    EXPECT_GT(bounds.Width, 20);
+    // A platform font by its logical font, and back.
+    TFont font;
+    font.SetName("Arial");
+    font.SetHeight(-13);
+    TGPFont fromFont(nullptr, &font);
+    EXPECT_EQ(fromFont.GetLastStatus(), Ok);
+    EXPECT_EQ(fromFont.GetSize(), 13);
+    LOGFONTA logfont;
+    TGPBitmap target(4, 4);
+    TGPGraphics g(&target);   // libgdiplus wants a surface to convert the size
+    EXPECT_EQ(fromFont.GetLogFontA(&g, logfont), Ok);
+    EXPECT_STREQ(logfont.lfFaceName, "Liberation Sans");
+}

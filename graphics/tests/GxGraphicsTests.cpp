@@ -297,6 +297,12 @@ TEST(GxGraphics, PathsAreCutIntoSegmentsOfTheFlatness)
     tiny.LineTo({1, 1});
     r.Graphics.Context()->ConvertToPath(&tiny, 0.25f);
     EXPECT_EQ(r.Take(), (Calls{"open", "move 0,0", "line 0.3,0", "line 1,1"}));
+    // A curve without its two following points is refused by the path's point accessor.
+    TGxGraphicsPath broken;
+    broken.MoveTo({0, 0});
+    broken.CurveTo({1, 0}, {2, 0}, {3, 0});
+    broken.PathData().pop_back();
+    EXPECT_THROW(r.Graphics.Context()->ConvertToPath(&broken, 0.25f), EListError);
 }
 
 TEST(GxGraphics, PointTests)
