@@ -103,3 +103,19 @@ TEST(DimensionDlg, AFoundationBelowTheBaseIsRefusedAndCancelKeepsTheModel)
     EXPECT_EQ(d->Param.Dim.Elev.Fup, before.Dim.Elev.Fup);
     EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
 }
+
+TEST(DimensionDlg, AnImperialModelShowsImperialUnits)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    d->Param.unites = US;
+    d->MakeCurrent();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelL1Unit")->Caption(), String("ft"));
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelElevRockDownUnit")->Caption(), String("ft"));
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelGravityUnit")->Caption(), String(u"ft/s²"));
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelWeightUnit")->Caption(), String(u"lb/ft³"));
+        ClickButton(form, "CancelButton");
+    });
+    d->SectionGeometry1->Click();
+}

@@ -101,3 +101,18 @@ TEST(JointDlg, EnterWalksTheGroupAndRunsItsCommandInTheMaterialList)
     EXPECT_EQ(d->Param.NJoints, 6);
     EXPECT_EQ(d->Param.Joint.Elev[1], 157);
 }
+
+TEST(JointDlg, AnImperialModelShowsFeet)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    d->Param.unites = US;
+    d->MakeCurrent();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelFirstUnit")->Caption(), String("ft"));
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelAng1Unit")->Caption(), String("deg"));
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelElevationColumn")->Caption(), String("U/S elev. (ft)"));
+        ClickButton(form, "CancelButton");
+    });
+    d->LiftJoints1->Click();
+}

@@ -122,3 +122,23 @@ TEST(JointMaterialDlg, AMaterialInUseStaysAndEditsAreLostOnCancel)
     EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Information);
     EXPECT_EQ(d->Param.JointMaterials[1].peak.c, peakC);
 }
+
+TEST(JointMaterialDlg, AnImperialModelShowsImperialUnits)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    d->Param.unites = US;
+    d->MakeCurrent();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelEditRockfcUnit")->Caption(), String("ksf"));
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelEditPeakMinStressUnit")->Caption(), String("ksf"));
+        EXPECT_EQ(DialogControl<TLabel>(form, "LabelEditRocMassUnit")->Caption(), String(u"lb/ft³"));
+        TestAnswerNextModal([](TCustomForm* editor) {
+            EXPECT_EQ(DialogControl<TLabel>(editor, "LabelEditJointfcUnit")->Caption(), String("ksf"));
+            ClickButton(editor, "CancelButton");
+        });
+        ClickButton(form, "ButtonAdd");
+        ClickButton(form, "CancelButton");
+    });
+    d->LiftJointsMaterials1->Click();
+}
