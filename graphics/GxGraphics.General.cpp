@@ -72,28 +72,33 @@ private:
 
 TColor TGxGraphicsContextGeneral::GetFillColor()
 {
+    if (!Canvas()) return clNone;
     return Canvas()->Brush().Color();
 }
 
 void TGxGraphicsContextGeneral::SetFill(TGxGraphicsFill* AFill)
 {
+    if (!Canvas()) return;
     Canvas()->Brush().SetColor(AFill->Color());
     SetFillKind(AFill->Kind());
 }
 
 void TGxGraphicsContextGeneral::SetFillKind(TGxGraphicsFillKind AKind)
 {
+    if (!Canvas()) return;
     if (AKind == gfkNone) Canvas()->Brush().SetStyle(TBrushStyle::bsClear);
     else if (AKind != gfkTexture) Canvas()->Brush().SetStyle(TBrushStyle::bsSolid);
 }
 
 void TGxGraphicsContextGeneral::SetFillColor(TColor AColor)
 {
+    if (!Canvas()) return;
     Canvas()->Brush().SetColor(AColor);
 }
 
 void TGxGraphicsContextGeneral::SetStroke(TGxGraphicsStroke* AStroke)
 {
+    if (!Canvas()) return;
     Canvas()->Pen().SetColor(AStroke->Color());
     Canvas()->Pen().SetWidth(RoundF(AStroke->Width()));
     Canvas()->Pen().SetStyle(PenStyleOf(AStroke->Kind()));
@@ -101,51 +106,72 @@ void TGxGraphicsContextGeneral::SetStroke(TGxGraphicsStroke* AStroke)
 
 void TGxGraphicsContextGeneral::SetStrokeKind(TGxGraphicsStrokeKind AKind)
 {
+    if (!Canvas()) return;
     Canvas()->Pen().SetStyle(PenStyleOf(AKind));
 }
 
 void TGxGraphicsContextGeneral::SetStrokeColor(TColor AColor)
 {
+    if (!Canvas()) return;
     Canvas()->Pen().SetColor(AColor);
 }
 
 void TGxGraphicsContextGeneral::SetStrokeWidth(float AWidth)
 {
+    if (!Canvas()) return;
     Canvas()->Pen().SetWidth(RoundF(AWidth));
 }
 
 void TGxGraphicsContextGeneral::SetFont(TGxGraphicsFont* AFont)
 {
+    if (!Canvas()) return;
     Canvas()->Font().Assign(AFont);
 }
-void TGxGraphicsContextGeneral::SetFontSize(Integer ASize) { Canvas()->Font().SetSize(ASize); }
-void TGxGraphicsContextGeneral::SetFontColor(TColor AColor) { Canvas()->Font().SetColor(AColor); }
-void TGxGraphicsContextGeneral::SetFontName(const String& AName) { Canvas()->Font().SetName(AName); }
-void TGxGraphicsContextGeneral::SetFontStyles(TFontStyles AStyle) { Canvas()->Font().SetStyle(AStyle); }
+void TGxGraphicsContextGeneral::SetFontSize(Integer ASize)
+{
+    if (Canvas()) Canvas()->Font().SetSize(ASize);
+}
+void TGxGraphicsContextGeneral::SetFontColor(TColor AColor)
+{
+    if (Canvas()) Canvas()->Font().SetColor(AColor);
+}
+void TGxGraphicsContextGeneral::SetFontName(const String& AName)
+{
+    if (Canvas()) Canvas()->Font().SetName(AName);
+}
+void TGxGraphicsContextGeneral::SetFontStyles(TFontStyles AStyle)
+{
+    if (Canvas()) Canvas()->Font().SetStyle(AStyle);
+}
 
 void TGxGraphicsContextGeneral::PathMoveTo(void*, const TPointF& APoint)
 {
+    if (!Canvas()) return;
     Canvas()->MoveTo(RoundF(APoint.X), RoundF(APoint.Y));
 }
 
 void TGxGraphicsContextGeneral::PathLineTo(void*, const TPointF& APoint)
 {
+    if (!Canvas()) return;
     Canvas()->LineTo(RoundF(APoint.X), RoundF(APoint.Y));
 }
 
 void TGxGraphicsContextGeneral::PathClose(void*)
 {
+    if (!Canvas()) return;
     Canvas()->CloseFigure();
 }
 
 void TGxGraphicsContextGeneral::SaveState(TGxGraphicsSaveState* AState)
 {
+    if (!Canvas()) return;
     Canvas()->Refresh();
     AState->SaveDC = Canvas()->SaveDC();
 }
 
 void TGxGraphicsContextGeneral::RestoreState(TGxGraphicsSaveState* AState)
 {
+    if (!Canvas()) return;
     Canvas()->RestoreDC(AState->SaveDC);
     AState->SaveDC = 0;
     Canvas()->Refresh();
@@ -153,6 +179,7 @@ void TGxGraphicsContextGeneral::RestoreState(TGxGraphicsSaveState* AState)
 
 void TGxGraphicsContextGeneral::ClipRect(const TRectF& ARect)
 {
+    if (!Canvas()) return;
     TRect r = RoundRect(ARect);
     Canvas()->IntersectClipRect(r.Left, r.Top, r.Right, r.Bottom);
 }
@@ -164,6 +191,7 @@ void TGxGraphicsContextGeneral::ClipPath(TGxGraphicsPath* APath)
 
 TRectF TGxGraphicsContextGeneral::CalculateText(const String& AText, const TRectF& ARect, bool AWordWrapping)
 {
+    if (!Canvas()) return {};
     TRect r = RoundRect(ARect);
     UINT flags = DT_CALCRECT | (AWordWrapping ? DT_WORDBREAK : DT_SINGLELINE);
     if (!FShowAcceleratorChar) flags |= DT_NOPREFIX;
@@ -175,6 +203,7 @@ void TGxGraphicsContextGeneral::DrawText(const String& AText, const TRectF& ARec
                                          TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
                                          TGxGraphicsTextTrimming ATrimming, float AAngle)
 {
+    if (!Canvas()) return;
     TClearBrush clear(*Canvas());
     TRect r = RoundRect(ARect);
     UINT flags = AWordWrapping ? DT_WORDBREAK : DT_SINGLELINE;
@@ -203,6 +232,7 @@ void TGxGraphicsContextGeneral::DrawText(const String& AText, const TRectF& ARec
 void TGxGraphicsContextGeneral::DrawRotatedText(const TRect& R, TGxGraphicsTextAlign AHorizontalAlign,
                                                 TGxGraphicsTextAlign AVerticalAlign, float AAngle, const String& AText)
 {
+    if (!Canvas()) return;
     TFont& font = Canvas()->Font();
     Integer orientation = font.Orientation();
     font.SetOrientation(RoundF(AAngle * -10.0));
@@ -229,24 +259,28 @@ void TGxGraphicsContextGeneral::DrawRotatedText(const TRect& R, TGxGraphicsTextA
 void TGxGraphicsContextGeneral::DrawLine(TGxGraphicsStroke*, const TPointF& AFromPoint, const TPointF& AToPoint,
                                          TGxGraphicsModifyPointMode, TGxGraphicsModifyPointMode)
 {
+    if (!Canvas()) return;
     Canvas()->MoveTo(RoundF(AFromPoint.X), RoundF(AFromPoint.Y));
     Canvas()->LineTo(RoundF(AToPoint.X), RoundF(AToPoint.Y));
 }
 
 void TGxGraphicsContextGeneral::DrawPolygon(TGxGraphicsStroke*, const TGxGraphicsPathPolygon& APolygon)
 {
+    if (!Canvas()) return;
     TClearBrush clear(*Canvas());
     Canvas()->Polygon(RoundPoints(APolygon));
 }
 
 void TGxGraphicsContextGeneral::DrawPolyline(TGxGraphicsStroke*, const TGxGraphicsPathPolygon& APolyline)
 {
+    if (!Canvas()) return;
     TClearBrush clear(*Canvas());
     Canvas()->Polyline(RoundPoints(APolyline));
 }
 
 void TGxGraphicsContextGeneral::FillPolygon(TGxGraphicsFill*, const TGxGraphicsPathPolygon& APolygon)
 {
+    if (!Canvas()) return;
     TClearPen clear(*Canvas());
     Canvas()->Polygon(RoundPoints(APolygon));
 }
@@ -261,6 +295,7 @@ void TGxGraphicsContextGeneral::FillPolyline(TGxGraphicsFill* AFill, const TGxGr
 // end angle to the start angle: the clockwise sweep on screen.
 void TGxGraphicsContextGeneral::CanvasArc(const TPointF& c, const TPointF& r, float AStartAngle, float ASweepAngle)
 {
+    if (!Canvas()) return;
     auto at = [&](double degrees) {
         double a = degrees * Pi / 180.0;
         return TPoint{static_cast<Integer>(std::floor(c.X + r.X * std::cos(a))),
@@ -275,6 +310,7 @@ void TGxGraphicsContextGeneral::CanvasArc(const TPointF& c, const TPointF& r, fl
 void TGxGraphicsContextGeneral::DrawArc(TGxGraphicsStroke*, const TPointF& ACenter, const TPointF& ARadius,
                                         float AStartAngle, float ASweepAngle)
 {
+    if (!Canvas()) return;
     TClearBrush clear(*Canvas());
     CanvasArc(ACenter, ARadius, AStartAngle, ASweepAngle);
 }
@@ -283,6 +319,7 @@ void TGxGraphicsContextGeneral::DrawArc(TGxGraphicsStroke*, const TPointF& ACent
 void TGxGraphicsContextGeneral::FillArc(TGxGraphicsFill*, const TPointF& c, const TPointF& r, float AStartAngle,
                                         float ASweepAngle)
 {
+    if (!Canvas()) return;
     TClearPen clear(*Canvas());
     auto at = [&](double degrees) {
         double a = degrees * Pi / 180.0;
@@ -297,6 +334,7 @@ void TGxGraphicsContextGeneral::FillArc(TGxGraphicsFill*, const TPointF& c, cons
 
 void TGxGraphicsContextGeneral::FillRect(TGxGraphicsFill* AFill, const TRectF& ARect, TGxGraphicsModifyRectMode)
 {
+    if (!Canvas()) return;
     TRect r = RoundRect(ARect);
     TClearPen clearPen(*Canvas());
     TGxGraphicsFill* fill = AFill;
@@ -329,6 +367,7 @@ void TGxGraphicsContextGeneral::FillRect(TGxGraphicsFill* AFill, const TRectF& A
 void TGxGraphicsContextGeneral::DrawRect(TGxGraphicsStroke* AStroke, const TRectF& ARect, TGxGraphicsSides ASides,
                                          TGxGraphicsModifyRectMode)
 {
+    if (!Canvas()) return;
     TRect r = RoundRect(ARect);
     auto line = [&](Integer x1, Integer y1, Integer x2, Integer y2) {
         DrawLine(AStroke, {float(x1), float(y1)}, {float(x2), float(y2)}, gcpmNone, gcpmNone);
@@ -342,6 +381,7 @@ void TGxGraphicsContextGeneral::DrawRect(TGxGraphicsStroke* AStroke, const TRect
 void TGxGraphicsContextGeneral::DrawRoundRect(TGxGraphicsStroke*, const TRectF& ARect, float ARounding,
                                               TGxGraphicsCorners ACorners, TGxGraphicsModifyRectMode)
 {
+    if (!Canvas()) return;
     TRect r = RoundRect(ARect);
     Integer f = RoundF(ARounding);
     TClearBrush clear(*Canvas());
@@ -394,6 +434,7 @@ void TGxGraphicsContextGeneral::DrawRoundRect(TGxGraphicsStroke*, const TRectF& 
 void TGxGraphicsContextGeneral::FillRoundRect(TGxGraphicsFill* AFill, const TRectF& ARect, float ARounding,
                                               TGxGraphicsCorners ACorners, TGxGraphicsModifyRectMode)
 {
+    if (!Canvas()) return;
     TRect r = RoundRect(ARect);
     TRect inner{r.Left, r.Top, r.Right - 1, r.Bottom - 1};
     TGxGraphicsFill* fill = AFill;
@@ -426,18 +467,21 @@ void TGxGraphicsContextGeneral::FillRoundRect(TGxGraphicsFill* AFill, const TRec
 
 void TGxGraphicsContextGeneral::DrawEllipse(TGxGraphicsStroke*, const TRectF& ARect, TGxGraphicsModifyRectMode)
 {
+    if (!Canvas()) return;
     TClearBrush clear(*Canvas());
     Canvas()->Ellipse(RoundRect(ARect));
 }
 
 void TGxGraphicsContextGeneral::FillEllipse(TGxGraphicsFill*, const TRectF& ARect, TGxGraphicsModifyRectMode)
 {
+    if (!Canvas()) return;
     TClearPen clear(*Canvas());
     Canvas()->Ellipse(RoundRect(ARect));
 }
 
 void TGxGraphicsContextGeneral::DrawBitmap(TGraphic* ABitmap, const TRectF&, const TRectF& ADstRect, float)
 {
+    if (!Canvas()) return;
     if (!ABitmap) return;
     Integer left = RoundF(ADstRect.Left), top = RoundF(ADstRect.Top);
     Canvas()->StretchDraw(Bounds(left, top, RoundF(ADstRect.Width()), RoundF(ADstRect.Height())), *ABitmap);
@@ -446,6 +490,7 @@ void TGxGraphicsContextGeneral::DrawBitmap(TGraphic* ABitmap, const TRectF&, con
 // The focus pen: dotted on a printer, every other pixel on the screen.
 void TGxGraphicsContextGeneral::StartSpecialPen()
 {
+    if (!Canvas()) return;
     FOldPenStyle = Canvas()->Pen().Style();
     FOldPenWidth = Canvas()->Pen().Width();
     Canvas()->Pen().SetStyle(FPrinting ? TPenStyle::psDot : TPenStyle::psAlternate);
@@ -454,12 +499,14 @@ void TGxGraphicsContextGeneral::StartSpecialPen()
 
 void TGxGraphicsContextGeneral::StopSpecialPen()
 {
+    if (!Canvas()) return;
     Canvas()->Pen().SetStyle(FOldPenStyle);
     Canvas()->Pen().SetWidth(FOldPenWidth);
 }
 
 void TGxGraphicsContextGeneral::DrawFocusPath(TGxGraphicsStroke* AStroke, TGxGraphicsPath* APath, TColor AColor)
 {
+    if (!Canvas()) return;
     TClearBrush clear(*Canvas());
     Canvas()->Pen().SetColor(AColor);
     StartSpecialPen();
@@ -470,6 +517,7 @@ void TGxGraphicsContextGeneral::DrawFocusPath(TGxGraphicsStroke* AStroke, TGxGra
 void TGxGraphicsContextGeneral::DrawFocusRectangle(TGxGraphicsStroke*, const TRectF& ARect, TColor AColor,
                                                    TGxGraphicsModifyRectMode)
 {
+    if (!Canvas()) return;
     TClearBrush clear(*Canvas());
     Canvas()->Pen().SetColor(AColor);
     StartSpecialPen();
@@ -480,6 +528,7 @@ void TGxGraphicsContextGeneral::DrawFocusRectangle(TGxGraphicsStroke*, const TRe
 void TGxGraphicsContextGeneral::DrawPath(TGxGraphicsStroke* AStroke, TGxGraphicsPath* APath,
                                          TGxGraphicsPathDrawMode APathMode)
 {
+    if (!Canvas()) return;
     if (!APath) return;
     if (APathMode == pdmPath) {
         Canvas()->BeginPath();
@@ -498,6 +547,7 @@ void TGxGraphicsContextGeneral::DrawPath(TGxGraphicsStroke* AStroke, TGxGraphics
 void TGxGraphicsContextGeneral::FillPath(TGxGraphicsFill* AFill, TGxGraphicsPath* APath,
                                          TGxGraphicsPathDrawMode APathMode)
 {
+    if (!Canvas()) return;
     if (!APath) return;
     if (APathMode == pdmPath) {
         Canvas()->BeginPath();

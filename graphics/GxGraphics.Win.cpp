@@ -227,6 +227,7 @@ void TGxGraphicsContextWin::SetSize(float AWidth, float AHeight)
 {
     FContextSize = {AWidth, AHeight};
     DestroyGraphics();
+    if (!Canvas()) return;   // nothing to draw on
     FGPGraphics = std::make_unique<TGPGraphics>(Canvas()->Handle(), 0, 0);
     FSaveGP = FGPGraphics->Save();
 }

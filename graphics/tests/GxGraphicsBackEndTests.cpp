@@ -322,3 +322,16 @@ TEST(GxGraphicsBackEnds, RoundRectanglesAndArcsOnBothBackEnds)
         EXPECT_EQ(InkIn(bmp, {84, 43, 117, 60}, 0xFFFFFF), 0) << native;
     }
 }
+
+TEST(GxGraphicsBackEnds, WithoutACanvasNothingIsDrawnAndNothingBreaks)
+{
+    for (bool native : {false, true}) {
+        TGxGraphics g(nullptr, native);
+        g.BeginScene();
+        g.DrawRectangle(TRectF{0, 0, 10, 10});
+        g.DrawEllipse(TRectF{0, 0, 10, 10});
+        g.DrawText(TRectF{0, 0, 50, 20}, "Dam");
+        EXPECT_EQ(g.CalculateText("Dam", TRectF{0, 0, 50, 20}).Right, 0) << native;
+        g.EndScene();
+    }
+}
