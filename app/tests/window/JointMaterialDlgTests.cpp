@@ -29,6 +29,8 @@ TEST(JointMaterialDlg, ACreatedMaterialStartsFromTheBaseJointAndReachesTheModel)
         EXPECT_EQ(list->Items().Count(), 1);
         DialogScreenshot(form, "jointmaterials");
         TestAnswerNextModal([&](TCustomForm* editor) {
+            EXPECT_EQ(editor->Caption(), String("Material Properties"));
+            EXPECT_EQ(editor->HelpContext(), 450);
             EXPECT_EQ(FieldValue(editor, "EditJointfc"), base.fc);
             EXPECT_EQ(FieldValue(editor, "EditjointAngle"), base.peak.angle);
             DialogScreenshot(editor, "addmaterial");

@@ -41,6 +41,7 @@ TEST(MassesDlg, AMassAddedInTheEditorReachesTheModelOnOk)
         DialogScreenshot(form, "masses");
         TestAnswerNextModal([](TCustomForm* editor) {
             EXPECT_EQ(editor->Caption(), String("Add a mass"));
+            EXPECT_EQ(editor->HelpContext(), 620);
             DialogScreenshot(editor, "addmass");
             EnterText(DialogControl<TCustomEdit>(editor, "EditPosX"), "12.5");
             EnterText(DialogControl<TCustomEdit>(editor, "EditElev"), "158");
