@@ -552,6 +552,7 @@ protected:
     void WMMouseWheel(TMessage& message);
     void WMSize(TMessage& message);
     void WMGetDlgCode(TMessage& message);
+    void WMSetCursor(TMessage& message);
     void CMEnter(TMessage& message);
     void CMExit(TMessage& message);
     void CMFocusChanged(TMessage& message);
@@ -652,6 +653,10 @@ bool ValidateRect(HWND window, const TRect* r);
 std::uintptr_t SetTimer(HWND window, std::uintptr_t id, Cardinal elapse);
 bool KillTimer(HWND window, std::uintptr_t id);
 bool GetCursorPos(TPoint* p);
+// The cursor (a handle of Screen->Cursors) shown over the window that answers WM_SETCURSOR; the
+// one before is answered.  GetCursor answers the one last set.
+TCursor SetCursor(TCursor cursor);
+TCursor GetCursor();
 // Carets of owner-drawn windows.
 bool CreateCaret(HWND window, Integer width, Integer height);
 bool SetCaretPos(Integer x, Integer y);
@@ -711,6 +716,15 @@ bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer c
 
 // Told of the control under the mouse on every mouse move (the application's hints).
 void SetMouseOverHook(std::function<void(TControl*)> hook);
+
+// What the window system does with mouse input (msg: WM_MOUSEMOVE .. WM_MBUTTONDBLCLK) arriving
+// at a window at a screen point: unless a window holds the capture, it asks the window where the
+// point lies (WM_NCHITTEST; HTTRANSPARENT passes the input to the parent), lets it choose the
+// cursor (WM_SETCURSOR) and, off the client area, sends the non-client message (WM_NCMOUSEMOVE ..
+// with the hit in wParam, the screen point in lParam) instead of the client one.  A press on
+// HTCAPTION or a sizing edge moves or sizes the window with the mouse until the release.
+// Answers the window that takes the client message, null when none does.
+TWinControl* MouseInputWindow(TWinControl* window, Cardinal msg, TPoint screen);
 
 // A hint "short|long": the part before the bar for the hint window, the part after it for the
 // status line.  A hint without bar is both.

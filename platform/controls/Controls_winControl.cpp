@@ -40,6 +40,7 @@ TClass TWinControl::StaticClass()
         m.OnMessage(WM_MOUSEWHEEL, &TWinControl::WMMouseWheel);
         m.OnMessage(WM_SIZE, &TWinControl::WMSize);
         m.OnMessage(WM_GETDLGCODE, &TWinControl::WMGetDlgCode);
+        m.OnMessage(WM_SETCURSOR, &TWinControl::WMSetCursor);
         m.OnMessage(CM_ENTER, &TWinControl::CMEnter);
         m.OnMessage(CM_EXIT, &TWinControl::CMExit);
         m.OnMessage(CM_FOCUSCHANGED, &TWinControl::CMFocusChanged);
@@ -216,6 +217,8 @@ void TWinControl::DefaultHandler(TMessage& message)
         else message.Result = HTNOWHERE;
         break;
     }
+    case WM_SETCURSOR:
+    case WM_NCLBUTTONDOWN: DefaultMouseFrame(this, message); break;
     case WM_CANCELMODE:
         // the window, or a windowless control on it, gives the mouse capture up
         if (gCaptureControl == this || (gCaptureControl && gCaptureControl->Parent() == this)) SetCaptureControl(nullptr);

@@ -298,12 +298,21 @@ protected:
         default: break;
         }
         QPoint local = me->position().toPoint();
-        // With the capture on another window, that window gets the message.
+        const QPoint global = me->globalPosition().toPoint();
+        // With the capture on another window, that window gets the message; otherwise the
+        // window system's hit test decides which window, if any, gets a client message.
         HWND target = ctl;
         if (HWND capture = GetCapture(); capture && capture != ctl && capture->HandleAllocated() &&
                                          capture->WindowHandle()->W) {
-            local = capture->WindowHandle()->W->mapFromGlobal(me->globalPosition().toPoint());
+            local = capture->WindowHandle()->W->mapFromGlobal(global);
             target = capture;
+        } else {
+            target = MouseInputWindow(ctl, msg, {global.x(), global.y()});
+            if (!target) return true;
+            if (target != ctl) {
+                if (!target->HandleAllocated() || !target->WindowHandle()->W) return true;
+                local = target->WindowHandle()->W->mapFromGlobal(global);
+            }
         }
         const Integer border = target->BorderWidthNC();
         TMessage m{msg, static_cast<std::intptr_t>(MouseKeys(me->buttons(), me->modifiers())),
