@@ -31,6 +31,26 @@ Status GdipTranslateMatrix(void* matrix, Single dx, Single dy, int order);
 Status GdipScaleMatrix(void* matrix, Single sx, Single sy, int order);
 Status GdipRotateMatrix(void* matrix, Single angle, int order);
 Status GdipInvertMatrix(void* matrix);
+Status GdipShearMatrix(void* matrix, Single sx, Single sy, int order);
+Status GdipTransformMatrixPointsI(void* matrix, TGPPoint* points, int count);
+Status GdipVectorTransformMatrixPoints(void* matrix, TGPPointF* points, int count);
+Status GdipVectorTransformMatrixPointsI(void* matrix, TGPPoint* points, int count);
+Status GdipCreateTexture(void* image, int wrap, void** brush);
+Status GdipCreateTexture2(void* image, int wrap, Single x, Single y, Single width, Single height, void** brush);
+Status GdipResetTextureTransform(void* brush);
+Status GdipTranslateTextureTransform(void* brush, Single dx, Single dy, int order);
+Status GdipScaleTextureTransform(void* brush, Single sx, Single sy, int order);
+Status GdipRotateTextureTransform(void* brush, Single angle, int order);
+Status GdipSetTextureWrapMode(void* brush, int wrap);
+Status GdipGetTextureWrapMode(void* brush, int* wrap);
+Status GdipGetTextureImage(void* brush, void** image);
+Status GdipAddPathRectangleI(void* path, int x, int y, int width, int height);
+Status GdipAddPathPolygonI(void* path, const TGPPoint* points, int count);
+Status GdipAddPathCurve(void* path, const TGPPointF* points, int count);
+Status GdipAddPathCurve2(void* path, const TGPPointF* points, int count, Single tension);
+Status GdipAddPathString(void* path, const char16_t* text, int length, void* family, int style, Single emSize,
+                         const TGPRectF* layout, void* format);
+Status GdipDrawBeziers(void* graphics, void* pen, const TGPPointF* points, int count);
 Status GdipTransformMatrixPoints(void* matrix, TGPPointF* points, int count);
 Status GdipIsMatrixInvertible(void* matrix, int* result);
 Status GdipIsMatrixIdentity(void* matrix, int* result);
@@ -365,7 +385,23 @@ TStatus TGPMatrix::RotateAt(Single angle, const TGPPointF& center, MatrixOrder o
     SetStatus(GdipRotateMatrix(nativeMatrix, angle, order));
     return SetStatus(GdipTranslateMatrix(nativeMatrix, center.X, center.Y, order));
 }
+TStatus TGPMatrix::Shear(Single shearX, Single shearY, MatrixOrder order)
+{
+    return SetStatus(GdipShearMatrix(nativeMatrix, shearX, shearY, order));
+}
 TStatus TGPMatrix::Invert() { return SetStatus(GdipInvertMatrix(nativeMatrix)); }
+TStatus TGPMatrix::TransformPoints(TGPPoint* pts, Integer count)
+{
+    return SetStatus(GdipTransformMatrixPointsI(nativeMatrix, pts, count));
+}
+TStatus TGPMatrix::TransformVectors(TGPPointF* pts, Integer count)
+{
+    return SetStatus(GdipVectorTransformMatrixPoints(nativeMatrix, pts, count));
+}
+TStatus TGPMatrix::TransformVectors(TGPPoint* pts, Integer count)
+{
+    return SetStatus(GdipVectorTransformMatrixPointsI(nativeMatrix, pts, count));
+}
 TStatus TGPMatrix::TransformPoints(TGPPointF* pts, Integer count)
 {
     return SetStatus(GdipTransformMatrixPoints(nativeMatrix, pts, count));
@@ -455,6 +491,46 @@ HatchStyle TGPHatchBrush::GetHatchStyle()
 }
 TStatus TGPHatchBrush::GetForegroundColor(ARGB& color) { return SetStatus(GdipGetHatchForegroundColor(nativeBrush, &color)); }
 TStatus TGPHatchBrush::GetBackgroundColor(ARGB& color) { return SetStatus(GdipGetHatchBackgroundColor(nativeBrush, &color)); }
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode)
+{
+    lastResult = GdipCreateTexture(image ? image->Native() : nullptr, wrapMode, &nativeBrush);
+}
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRectF& dstRect)
+    : TGPTextureBrush(image, wrapMode, dstRect.X, dstRect.Y, dstRect.Width, dstRect.Height)
+{
+}
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Single dstX, Single dstY, Single dstWidth,
+                                 Single dstHeight)
+{
+    lastResult = GdipCreateTexture2(image ? image->Native() : nullptr, wrapMode, dstX, dstY, dstWidth, dstHeight,
+                                    &nativeBrush);
+}
+TStatus TGPTextureBrush::ResetTransform() { return SetStatus(GdipResetTextureTransform(nativeBrush)); }
+TStatus TGPTextureBrush::TranslateTransform(Single dx, Single dy, MatrixOrder order)
+{
+    return SetStatus(GdipTranslateTextureTransform(nativeBrush, dx, dy, order));
+}
+TStatus TGPTextureBrush::ScaleTransform(Single sx, Single sy, MatrixOrder order)
+{
+    return SetStatus(GdipScaleTextureTransform(nativeBrush, sx, sy, order));
+}
+TStatus TGPTextureBrush::RotateTransform(Single angle, MatrixOrder order)
+{
+    return SetStatus(GdipRotateTextureTransform(nativeBrush, angle, order));
+}
+TStatus TGPTextureBrush::SetWrapMode(WrapMode wrapMode) { return SetStatus(GdipSetTextureWrapMode(nativeBrush, wrapMode)); }
+WrapMode TGPTextureBrush::GetWrapMode()
+{
+    int wrap = 0;
+    SetStatus(GdipGetTextureWrapMode(nativeBrush, &wrap));
+    return WrapMode(wrap);
+}
+std::unique_ptr<TGPImage> TGPTextureBrush::GetImage()
+{
+    void* image = nullptr;
+    TStatus status = SetStatus(GdipGetTextureImage(nativeBrush, &image));
+    return std::make_unique<TGPImage>(image, status);
+}
 TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPointF& point1, const TGPPointF& point2, ARGB color1,
                                                ARGB color2)
 {
@@ -492,7 +568,7 @@ std::unique_ptr<TGPBrush> TGPPen::GetBrush()
     switch (GetPenType()) {
     case 0: brush = std::make_unique<TGPSolidBrush>(); break;
     case 1: brush = std::make_unique<TGPHatchBrush>(); break;
-    case 2: brush = std::make_unique<TGPBrush>(nullptr, Ok); break;
+    case 2: brush = std::make_unique<TGPTextureBrush>(); break;
     case 3: brush = std::make_unique<TGPBrush>(); break;
     case 4: brush = std::make_unique<TGPLinearGradientBrush>(); break;
     default: return nullptr;
@@ -626,6 +702,35 @@ TStatus TGPGraphicsPath::AddLines(const TGPPointF* points, Integer count)
 TStatus TGPGraphicsPath::AddRectangle(const TGPRectF& rect)
 {
     return SetStatus(GdipAddPathRectangle(nativePath, rect.X, rect.Y, rect.Width, rect.Height));
+}
+TStatus TGPGraphicsPath::AddRectangle(const TGPRect& rect)
+{
+    return SetStatus(GdipAddPathRectangleI(nativePath, rect.X, rect.Y, rect.Width, rect.Height));
+}
+TStatus TGPGraphicsPath::AddEllipse(const TGPRectF& rect) { return AddEllipse(rect.X, rect.Y, rect.Width, rect.Height); }
+TStatus TGPGraphicsPath::AddPolygon(const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipAddPathPolygonI(nativePath, points, count));
+}
+TStatus TGPGraphicsPath::AddCurve(const TGPPointF* points, Integer count)
+{
+    return SetStatus(GdipAddPathCurve(nativePath, points, count));
+}
+TStatus TGPGraphicsPath::AddCurve(const TGPPointF* points, Integer count, Single tension)
+{
+    return SetStatus(GdipAddPathCurve2(nativePath, points, count, tension));
+}
+// The caller's length is passed on.
+TStatus TGPGraphicsPath::AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style,
+                                   Single emSize, const TGPRectF& layoutRect, TGPStringFormat* format)
+{
+    return SetStatus(GdipAddPathString(nativePath, string_.c_str(), length, family ? family->Native() : nullptr, style,
+                                       emSize, &layoutRect, format ? format->Native() : nullptr));
+}
+TStatus TGPGraphicsPath::AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style,
+                                   Single emSize, const TGPPointF& origin, TGPStringFormat* format)
+{
+    return AddString(string_, length, family, style, emSize, TGPRectF{origin.X, origin.Y, 0, 0}, format);
 }
 TStatus TGPGraphicsPath::AddEllipse(Single x, Single y, Single width, Single height)
 {
@@ -891,6 +996,18 @@ TStatus TGPGraphics::DrawRectangle(TGPPen* pen, const TGPRectF& rect)
 {
     return SetStatus(GdipDrawRectangle(nativeGraphics, NativeOf(pen), rect.X, rect.Y, rect.Width, rect.Height));
 }
+TStatus TGPGraphics::DrawRectangle(TGPPen* pen, Single x, Single y, Single width, Single height)
+{
+    return DrawRectangle(pen, TGPRectF{x, y, width, height});
+}
+TStatus TGPGraphics::DrawEllipse(TGPPen* pen, const TGPRectF& rect)
+{
+    return DrawEllipse(pen, rect.X, rect.Y, rect.Width, rect.Height);
+}
+TStatus TGPGraphics::DrawBeziers(TGPPen* pen, const TGPPointF* points, Integer count)
+{
+    return SetStatus(GdipDrawBeziers(nativeGraphics, NativeOf(pen), points, count));
+}
 TStatus TGPGraphics::DrawEllipse(TGPPen* pen, Single x, Single y, Single width, Single height)
 {
     return SetStatus(GdipDrawEllipse(nativeGraphics, NativeOf(pen), x, y, width, height));
@@ -921,6 +1038,10 @@ TStatus TGPGraphics::FillRectangle(TGPBrush* brush, Single x, Single y, Single w
 TStatus TGPGraphics::FillEllipse(TGPBrush* brush, Single x, Single y, Single width, Single height)
 {
     return SetStatus(GdipFillEllipse(nativeGraphics, NativeOf(brush), x, y, width, height));
+}
+TStatus TGPGraphics::FillEllipse(TGPBrush* brush, const TGPRectF& rect)
+{
+    return FillEllipse(brush, rect.X, rect.Y, rect.Width, rect.Height);
 }
 TStatus TGPGraphics::FillPolygon(TGPBrush* brush, const TGPPointF* points, Integer count, FillMode fillMode)
 {

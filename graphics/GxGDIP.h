@@ -54,8 +54,12 @@ public:
     TStatus Scale(Single scaleX, Single scaleY, MatrixOrder order = MatrixOrderPrepend);
     TStatus Rotate(Single angle, MatrixOrder order = MatrixOrderPrepend);
     TStatus RotateAt(Single angle, const TGPPointF& center, MatrixOrder order = MatrixOrderPrepend);
+    TStatus Shear(Single shearX, Single shearY, MatrixOrder order = MatrixOrderPrepend);
     TStatus Invert();
     TStatus TransformPoints(TGPPointF* pts, Integer count = 1);
+    TStatus TransformPoints(TGPPoint* pts, Integer count = 1);
+    TStatus TransformVectors(TGPPointF* pts, Integer count = 1);
+    TStatus TransformVectors(TGPPoint* pts, Integer count = 1);
     bool IsInvertible();
     bool IsIdentity();
     TStatus GetLastStatus();
@@ -121,6 +125,23 @@ public:
     HatchStyle GetHatchStyle();
     TStatus GetForegroundColor(ARGB& color);
     TStatus GetBackgroundColor(ARGB& color);
+};
+
+class TGPImage;
+
+class TGPTextureBrush : public TGPBrush {
+public:
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode = WrapModeTile);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRectF& dstRect);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Single dstX, Single dstY, Single dstWidth, Single dstHeight);
+    TGPTextureBrush() : TGPBrush(nullptr, Ok) {}
+    TStatus ResetTransform();
+    TStatus TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    TStatus ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    TStatus RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
+    TStatus SetWrapMode(WrapMode wrapMode);
+    WrapMode GetWrapMode();
+    std::unique_ptr<TGPImage> GetImage();
 };
 
 class TGPLinearGradientBrush : public TGPBrush {
@@ -208,11 +229,20 @@ public:
     TStatus AddLine(const TGPPointF& pt1, const TGPPointF& pt2);
     TStatus AddLines(const TGPPointF* points, Integer count);
     TStatus AddRectangle(const TGPRectF& rect);
+    TStatus AddRectangle(const TGPRect& rect);
     TStatus AddEllipse(Single x, Single y, Single width, Single height);
+    TStatus AddEllipse(const TGPRectF& rect);
     TStatus AddArc(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
     TStatus AddArc(const TGPRectF& rect, Single startAngle, Single sweepAngle);
     TStatus AddPie(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
     TStatus AddPolygon(const TGPPointF* points, Integer count);
+    TStatus AddPolygon(const TGPPoint* points, Integer count);
+    TStatus AddCurve(const TGPPointF* points, Integer count);
+    TStatus AddCurve(const TGPPointF* points, Integer count, Single tension);
+    TStatus AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style, Single emSize,
+                      const TGPRectF& layoutRect, TGPStringFormat* format);
+    TStatus AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style, Single emSize,
+                      const TGPPointF& origin, TGPStringFormat* format);
     TStatus AddBezier(const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3, const TGPPointF& pt4);
     TStatus LastResult() const { return lastResult; }
     void* Native() const { return nativePath; }
@@ -304,14 +334,18 @@ public:
     TStatus ResetClip();
     TStatus DrawLine(TGPPen* pen, Single x1, Single y1, Single x2, Single y2);
     TStatus DrawRectangle(TGPPen* pen, const TGPRectF& rect);
+    TStatus DrawRectangle(TGPPen* pen, Single x, Single y, Single width, Single height);
     TStatus DrawEllipse(TGPPen* pen, Single x, Single y, Single width, Single height);
+    TStatus DrawEllipse(TGPPen* pen, const TGPRectF& rect);
     TStatus DrawArc(TGPPen* pen, Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
     TStatus DrawBezier(TGPPen* pen, const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3,
                        const TGPPointF& pt4);
+    TStatus DrawBeziers(TGPPen* pen, const TGPPointF* points, Integer count);
     TStatus DrawPath(TGPPen* pen, TGPGraphicsPath* path);
     TStatus FillRectangle(TGPBrush* brush, const TGPRectF& rect);
     TStatus FillRectangle(TGPBrush* brush, Single x, Single y, Single width, Single height);
     TStatus FillEllipse(TGPBrush* brush, Single x, Single y, Single width, Single height);
+    TStatus FillEllipse(TGPBrush* brush, const TGPRectF& rect);
     TStatus FillPolygon(TGPBrush* brush, const TGPPointF* points, Integer count, FillMode fillMode = FillModeAlternate);
     TStatus FillPath(TGPBrush* brush, TGPGraphicsPath* path);
     TStatus DrawImage(TGPImage* image, Single x, Single y);

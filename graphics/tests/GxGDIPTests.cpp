@@ -160,3 +160,30 @@ TEST(GxGDIP, PictureFormatsFromTheirBytes)
     EXPECT_NE(failed.LastResult(), Ok);
     EXPECT_EQ(failed.GetFormat(), ifUndefined);
 }
+
+TEST(GxGDIP, ABalloonOfLinesAndArcsIsFilledAndOutlinedOnTheCanvas)
+{
+    // A 40 x 30 balloon at (5, 5): straight top and bottom, rounded ends of radius 15 (a
+    // stadium), filled light yellow and outlined black, as the tooltip draws it.
+    TBitmap bmp;
+    White(bmp, 60, 40);
+    {
+        TGPGraphics g(bmp.Canvas().Handle());
+        g.SetSmoothingMode(SmoothingModeAntiAlias);
+        TGPGraphicsPath balloon(FillModeAlternate);
+        balloon.AddLine(20, 5, 30, 5);
+        balloon.AddArc(15, 5, 30, 30, 270, 180);
+        balloon.AddLine(30, 35, 20, 35);
+        balloon.AddArc(5, 5, 30, 30, 90, 180);
+        balloon.CloseFigure();
+        TGPSolidBrush fill(OpaqueARGB(TColor(0xE1FFFF)));
+        TGPPen pen(OpaqueARGB(clBlack), 1);
+        EXPECT_EQ(g.FillPath(&fill, &balloon), Ok);
+        EXPECT_EQ(g.DrawPath(&pen, &balloon), Ok);
+        EXPECT_EQ(g.GetLastStatus(), Ok);
+    }
+    EXPECT_EQ(bmp.Canvas().Pixel(25, 20), TColor(0xE1FFFF));
+    EXPECT_EQ(bmp.Canvas().Pixel(6, 6), TColor(clWhite));     // outside the rounded corner
+    EXPECT_EQ(bmp.Canvas().Pixel(55, 20), TColor(clWhite));
+    EXPECT_NE(bmp.Canvas().Pixel(25, 5), TColor(clWhite));    // the top line
+}
