@@ -144,3 +144,35 @@ TEST(JointMaterialDlg, AnImperialModelShowsImperialUnits)
     });
     d->LiftJointsMaterials1->Click();
 }
+
+TEST(JointMaterialDlg, EnterMovesToTheNextFieldInBothDialogs)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        // On the base joint's page the hidden "Create a material" does not take the Enter.
+        DialogControl<TPageControl>(form, "PageControl1")->SetActivePageIndex(1);
+        auto* fc = DialogControl<TWinControl>(form, "EditRockfc");
+        fc->SetFocus();
+        TestPressKey(fc, VK_RETURN);
+        TestProcess();
+        EXPECT_EQ(form->FocusedControl(), DialogControl<TWinControl>(form, "EditRockft"));
+        EXPECT_TRUE(form->Modal());
+        // In the material editor Enter walks the fields and leaves the editor open.
+        DialogControl<TPageControl>(form, "PageControl1")->SetActivePageIndex(0);
+        TestAnswerNextModal([&](TCustomForm* editor) {
+            auto* name = DialogControl<TWinControl>(editor, "EditName");
+            name->SetFocus();
+            TestTypeText(name, "Grout");
+            TestPressKey(name, VK_RETURN);
+            TestProcess();
+            EXPECT_EQ(editor->FocusedControl(), DialogControl<TWinControl>(editor, "EditJointfc"));
+            EXPECT_TRUE(editor->Modal());
+            ClickButton(editor, "CancelButton");
+        });
+        ClickButton(form, "ButtonAdd");
+        ClickButton(form, "CancelButton");
+    });
+    d->LiftJointsMaterials1->Click();
+    EXPECT_EQ(d->Param.NJointMaterials, 1);
+}
