@@ -51,6 +51,23 @@ Status GdipAddPathCurve2(void* path, const TGPPointF* points, int count, Single 
 Status GdipAddPathString(void* path, const char16_t* text, int length, void* family, int style, Single emSize,
                          const TGPRectF* layout, void* format);
 Status GdipDrawBeziers(void* graphics, void* pen, const TGPPointF* points, int count);
+Status GdipCreateImageAttributes(void** attributes);
+Status GdipCloneImageAttributes(void* attributes, void** clone);
+Status GdipDisposeImageAttributes(void* attributes);
+Status GdipSetImageAttributesToIdentity(void* attributes, int type);
+Status GdipResetImageAttributes(void* attributes, int type);
+Status GdipSetImageAttributesColorMatrix(void* attributes, int type, int enable, const ColorMatrix* matrix,
+                                         const ColorMatrix* gray, int flags);
+Status GdipSetImageAttributesThreshold(void* attributes, int type, int enable, Single threshold);
+Status GdipSetImageAttributesGamma(void* attributes, int type, int enable, Single gamma);
+Status GdipSetImageAttributesNoOp(void* attributes, int type, int enable);
+Status GdipSetImageAttributesColorKeys(void* attributes, int type, int enable, ARGB low, ARGB high);
+Status GdipSetImageAttributesOutputChannel(void* attributes, int type, int enable, int flags);
+Status GdipSetImageAttributesOutputChannelColorProfile(void* attributes, int type, int enable,
+                                                       const char16_t* filename);
+Status GdipSetImageAttributesRemapTable(void* attributes, int type, int enable, Cardinal size, const ColorMap* map);
+Status GdipSetImageAttributesWrapMode(void* attributes, int wrap, ARGB color, int clamp);
+Status GdipGetImageAttributesAdjustedPalette(void* attributes, ColorPalette* palette, int type);
 Status GdipTransformMatrixPoints(void* matrix, TGPPointF* points, int count);
 Status GdipIsMatrixInvertible(void* matrix, int* result);
 Status GdipIsMatrixIdentity(void* matrix, int* result);
@@ -314,9 +331,17 @@ GXGDIP_SET_STATUS(TGPGraphicsPath, lastResult)
 GXGDIP_SET_STATUS(TGPRegion, lastResult)
 GXGDIP_SET_STATUS(TGPImage, lastResult)
 GXGDIP_SET_STATUS(TGPGraphics, lastResult)
+GXGDIP_SET_STATUS(TGPImageAttributes, lastResult)
 #undef GXGDIP_SET_STATUS
 
 TStatus TGPMatrix::GetLastStatus()
+{
+    TStatus s = lastResult;
+    lastResult = Ok;
+    return s;
+}
+
+TStatus TGPImageAttributes::GetLastStatus()
 {
     TStatus s = lastResult;
     lastResult = Ok;
@@ -839,6 +864,112 @@ TStatus TGPImage::SaveAdd(TGPImage* newImage, const EncoderParameters* encoderPa
 {
     if (!newImage) return SetStatus(InvalidParameter);
     return SetStatus(GdipSaveAddImage(nativeImage, newImage->nativeImage, encoderParams));
+}
+
+// ---- Image attributes
+
+namespace {
+constexpr int Enable = -1, Disable = 0;
+}  // namespace
+
+TGPImageAttributes::TGPImageAttributes() { lastResult = GdipCreateImageAttributes(&nativeImageAttr); }
+TGPImageAttributes::~TGPImageAttributes() { GdipDisposeImageAttributes(nativeImageAttr); }
+std::unique_ptr<TGPImageAttributes> TGPImageAttributes::Clone()
+{
+    void* copy = nullptr;
+    if (SetStatus(GdipCloneImageAttributes(nativeImageAttr, &copy)) != Ok) return nullptr;
+    return std::make_unique<TGPImageAttributes>(copy, Ok);
+}
+TStatus TGPImageAttributes::SetToIdentity(ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesToIdentity(nativeImageAttr, type_));
+}
+TStatus TGPImageAttributes::Reset(ColorAdjustType type_) { return SetStatus(GdipResetImageAttributes(nativeImageAttr, type_)); }
+TStatus TGPImageAttributes::SetColorMatrix(const ColorMatrix& colorMatrix, ColorMatrixFlags mode, ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesColorMatrix(nativeImageAttr, type_, Enable, &colorMatrix, nullptr, mode));
+}
+TStatus TGPImageAttributes::ClearColorMatrix(ColorAdjustType type_)
+{
+    return SetStatus(
+        GdipSetImageAttributesColorMatrix(nativeImageAttr, type_, Disable, nullptr, nullptr, ColorMatrixFlagsDefault));
+}
+TStatus TGPImageAttributes::SetColorMatrices(const ColorMatrix& colorMatrix, const ColorMatrix& grayMatrix,
+                                             ColorMatrixFlags mode, ColorAdjustType type_)
+{
+    return SetStatus(
+        GdipSetImageAttributesColorMatrix(nativeImageAttr, type_, Enable, &colorMatrix, &grayMatrix, mode));
+}
+TStatus TGPImageAttributes::ClearColorMatrices(ColorAdjustType type_) { return ClearColorMatrix(type_); }
+TStatus TGPImageAttributes::SetThreshold(Single threshold, ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesThreshold(nativeImageAttr, type_, Enable, threshold));
+}
+TStatus TGPImageAttributes::ClearThreshold(ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesThreshold(nativeImageAttr, type_, Disable, 0));
+}
+TStatus TGPImageAttributes::SetGamma(Single gamma, ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesGamma(nativeImageAttr, type_, Enable, gamma));
+}
+TStatus TGPImageAttributes::ClearGamma(ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesGamma(nativeImageAttr, type_, Disable, 0));
+}
+TStatus TGPImageAttributes::SetNoOp(ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesNoOp(nativeImageAttr, type_, Enable));
+}
+TStatus TGPImageAttributes::ClearNoOp(ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesNoOp(nativeImageAttr, type_, Disable));
+}
+TStatus TGPImageAttributes::SetColorKey(ARGB colorLow, ARGB colorHigh, ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesColorKeys(nativeImageAttr, type_, Enable, colorLow, colorHigh));
+}
+TStatus TGPImageAttributes::ClearColorKey(ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesColorKeys(nativeImageAttr, type_, Disable, 0, 0));
+}
+TStatus TGPImageAttributes::SetOutputChannel(ColorChannelFlags channelFlags, ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesOutputChannel(nativeImageAttr, type_, Enable, channelFlags));
+}
+TStatus TGPImageAttributes::ClearOutputChannel(ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesOutputChannel(nativeImageAttr, type_, Disable, ColorChannelFlagsLast));
+}
+TStatus TGPImageAttributes::SetOutputChannelColorProfile(const String& colorProfileFilename, ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesOutputChannelColorProfile(nativeImageAttr, type_, Enable,
+                                                                     colorProfileFilename.c_str()));
+}
+TStatus TGPImageAttributes::ClearOutputChannelColorProfile(ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesOutputChannelColorProfile(nativeImageAttr, type_, Disable, nullptr));
+}
+TStatus TGPImageAttributes::SetRemapTable(Cardinal mapSize, const ColorMap* map, ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesRemapTable(nativeImageAttr, type_, Enable, mapSize, map));
+}
+TStatus TGPImageAttributes::ClearRemapTable(ColorAdjustType type_)
+{
+    return SetStatus(GdipSetImageAttributesRemapTable(nativeImageAttr, type_, Disable, 0, nullptr));
+}
+TStatus TGPImageAttributes::SetBrushRemapTable(Cardinal mapSize, const ColorMap* map)
+{
+    return SetRemapTable(mapSize, map, ColorAdjustTypeBrush);
+}
+TStatus TGPImageAttributes::ClearBrushRemapTable() { return ClearRemapTable(ColorAdjustTypeBrush); }
+TStatus TGPImageAttributes::SetWrapMode(WrapMode wrap, ARGB color, bool clamp)
+{
+    return SetStatus(GdipSetImageAttributesWrapMode(nativeImageAttr, wrap, color, clamp));
+}
+TStatus TGPImageAttributes::GetAdjustedPalette(ColorPalette* colorPalette, ColorAdjustType colorAdjustType)
+{
+    return SetStatus(GdipGetImageAttributesAdjustedPalette(nativeImageAttr, colorPalette, colorAdjustType));
 }
 
 // ---- The drawing surface

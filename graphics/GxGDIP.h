@@ -295,6 +295,51 @@ protected:
     TStatus loadStatus = Ok;   // never written
 };
 
+// Colour adjustments for drawing pictures; each Set method switches one on with its values, each
+// Clear method off.
+class TGPImageAttributes : public TGdiplusBase {
+public:
+    TGPImageAttributes();
+    TGPImageAttributes(void* native, TStatus status) : nativeImageAttr(native), lastResult(status) {}
+    ~TGPImageAttributes() override;
+    std::unique_ptr<TGPImageAttributes> Clone();
+    TStatus SetToIdentity(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus Reset(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetColorMatrix(const ColorMatrix& colorMatrix, ColorMatrixFlags mode = ColorMatrixFlagsDefault,
+                           ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus ClearColorMatrix(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetColorMatrices(const ColorMatrix& colorMatrix, const ColorMatrix& grayMatrix,
+                             ColorMatrixFlags mode = ColorMatrixFlagsDefault,
+                             ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus ClearColorMatrices(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetThreshold(Single threshold, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus ClearThreshold(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetGamma(Single gamma, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus ClearGamma(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetNoOp(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus ClearNoOp(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetColorKey(ARGB colorLow, ARGB colorHigh, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus ClearColorKey(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetOutputChannel(ColorChannelFlags channelFlags, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus ClearOutputChannel(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetOutputChannelColorProfile(const String& colorProfileFilename,
+                                         ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus ClearOutputChannelColorProfile(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetRemapTable(Cardinal mapSize, const ColorMap* map, ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus ClearRemapTable(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    TStatus SetBrushRemapTable(Cardinal mapSize, const ColorMap* map);
+    TStatus ClearBrushRemapTable();
+    TStatus SetWrapMode(WrapMode wrap, ARGB color = 0xFF000000, bool clamp = false);
+    TStatus GetAdjustedPalette(ColorPalette* colorPalette, ColorAdjustType colorAdjustType);
+    TStatus GetLastStatus();
+    void* Native() const { return nativeImageAttr; }
+
+protected:
+    TStatus SetStatus(TStatus status);
+    void* nativeImageAttr = nullptr;
+    TStatus lastResult = Ok;
+};
+
 class TGPGraphics : public TGdiplusBase {
 public:
     explicit TGPGraphics(HDC hdc);

@@ -66,6 +66,11 @@ TEST(GxGDIP, AFailureIsKeptUntilRead)
     EXPECT_EQ(TGPBrush().LastResult(), NotImplemented);
     TGPImage none(nullptr, InvalidParameter);
     EXPECT_EQ(none.SaveAdd(nullptr, nullptr), InvalidParameter);
+    TGPImageAttributes attributes;
+    EXPECT_EQ(attributes.SetGamma(1.5f), Ok);
+    EXPECT_EQ(attributes.ClearGamma(), Ok);
+    EXPECT_NE(attributes.Clone(), nullptr);
+    EXPECT_EQ(attributes.GetLastStatus(), Ok);
 }
 
 TEST(GxGDIP, FontsAreMadeOncePerChange)
