@@ -2,6 +2,8 @@
 #include "app/JointRules.h"
 
 #include <cmath>
+#include <set>
+#include <string>
 
 #include "engine/Calcul.h"
 #include "numerics/VEZ_matrix.h"
@@ -75,13 +77,6 @@ bool TJointRules::OutsideDam(double e) const
     return (IsGreaterOrEqual(d.A, e) && IsGreaterOrEqual(d.B, e)) || IsLessOrEqual(d.G, e);
 }
 
-bool TJointRules::Refused(double e, const std::vector<TRow>& rows) const
-{
-    const String key = ElevationKey(e);
-    for (const TRow& r : rows)
-        if (ElevationKey(r.Elev) == key) return true;
-    return OutsideDam(e);
-}
 
 void TJointRules::Generate(const TGenerationRange& range, double angle, Integer materialPosition)
 {
@@ -90,8 +85,12 @@ void TJointRules::Generate(const TGenerationRange& range, double angle, Integer 
     if (!(increment > 0 && end > start && increment <= end - start)) return;
     const double material = FComboMaterialIds[materialPosition];
     std::vector<TRow> rows = ExistingRows();
+    // The elevations present, as "%10.3f" gives them: a candidate equal to one is a duplicate.
+    std::set<std::string> present;
+    for (const TRow& r : rows) present.insert(ElevationKey(r.Elev).ToUtf8());
     for (double e = start; e <= end + increment / 2; e += increment)
-        if (!Refused(e, rows)) rows.push_back({e, material, angle, 0, 0, 0, 0});
+        if (!OutsideDam(e) && present.insert(ElevationKey(e).ToUtf8()).second)
+            rows.push_back({e, material, angle, 0, 0, 0, 0});
     Rebuild(rows, true);
 }
 

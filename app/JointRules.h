@@ -50,7 +50,6 @@ private:
         double Elev, Material, Angle, CrackUp, CrackDown, OutputJoint, IncrementJoint;
     };
     std::vector<TRow> ExistingRows() const;
-    bool Refused(double elevation, const std::vector<TRow>& rows) const;
     bool OutsideDam(double elevation) const;
     // The joints of the model from the rows, which are sorted highest first when asked.
     void Rebuild(std::vector<TRow> rows, bool sort);

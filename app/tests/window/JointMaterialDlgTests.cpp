@@ -34,7 +34,7 @@ TEST(JointMaterialDlg, ACreatedMaterialStartsFromTheBaseJointAndReachesTheModel)
             EXPECT_EQ(FieldValue(editor, "EditJointfc"), base.fc);
             EXPECT_EQ(FieldValue(editor, "EditjointAngle"), base.peak.angle);
             DialogScreenshot(editor, "addmaterial");
-            EnterText(DialogControl<TCustomEdit>(editor, "EditName"), "Grout");
+            EnterText(DialogControl<TCustomEdit>(editor, "EditName"), "Grout joints");   // stored cut to 10
             EnterText(DialogControl<TCustomEdit>(editor, "EditJointcPeak"), "450");
             ClickButton(editor, "OKButton");
         });
@@ -45,7 +45,7 @@ TEST(JointMaterialDlg, ACreatedMaterialStartsFromTheBaseJointAndReachesTheModel)
     d->LiftJointsMaterials1->Click();
     ASSERT_EQ(d->Param.NJointMaterials, 2);
     const TProprietes& grout = d->Param.JointMaterials[2];
-    EXPECT_EQ(grout.nom.ToString(), String("Grout"));
+    EXPECT_EQ(grout.nom.ToString(), String("Grout join"));
     EXPECT_EQ(grout.id, 2);
     EXPECT_EQ(grout.peak.c, 450);
     EXPECT_EQ(grout.residual.angle, base.residual.angle);
