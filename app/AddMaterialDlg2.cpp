@@ -1,9 +1,7 @@
 #include "app/AddMaterialDlg2.h"
 
 #include "app/JointMaterialRules.h"
-#include "app/Main.h"
 #include "platform/classes/TypInfo.h"
-#include "platform/rtl/FileSys.h"
 
 TClass TAddMaterialDlg2::StaticClass()
 {
@@ -42,9 +40,7 @@ TShearCurve CurveOf(const TRadioGroup* radio) { return radio->ItemIndex() == 1 ?
 
 void ShowShearModel(const TRadioGroup* radio, TImage* image)
 {
-    const String file = TMainForm::ProgramDir + (radio->ItemIndex() == 1 ? "images/Shear model 2.bmp"
-                                                                          : "images/Shear model 1.bmp");
-    if (FileExists(file)) image->Picture().LoadFromFile(file);
+    TInputDialog::ShowPicture(image, radio->ItemIndex() == 1 ? "Shear model 2.bmp" : "Shear model 1.bmp");
 }
 
 void TAddMaterialDlg2::RadioModelClick(TObject*)

@@ -3,7 +3,6 @@
 #include "app/Main.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/forms/Dialogs.h"
-#include "platform/rtl/FileSys.h"
 
 TClass TDimensionDlg::StaticClass()
 {
@@ -80,8 +79,7 @@ void TDimensionDlg::ShowSection()
 
 void TDimensionDlg::ShowPicture()
 {
-    const String file = TMainForm::ProgramDir + "images/" + SectionPicture(param4.Dim.Elev.A, param4.Dim.Elev.B);
-    if (FileExists(file)) Image1->Picture().LoadFromFile(file);
+    ShowPicture(Image1, SectionPicture(param4.Dim.Elev.A, param4.Dim.Elev.B));
 }
 
 // The model is handed in after creation: the fields are filled when the dialog shows, and only

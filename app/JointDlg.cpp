@@ -2,7 +2,6 @@
 
 #include "app/Main.h"
 #include "platform/classes/TypInfo.h"
-#include "platform/rtl/FileSys.h"
 
 TClass TJointDlg::StaticClass()
 {
@@ -48,8 +47,7 @@ TJointDlg::TJointDlg(TComponent* AOwner) : TInputDialog(AOwner), param(CurrentMo
 
 void TJointDlg::FormCreate(TObject*)
 {
-    const String picture = TMainForm::ProgramDir + "images/Joint angle sign.bmp";
-    if (FileExists(picture)) Image1->Picture().LoadFromFile(picture);
+    ShowPicture(Image1, "Joint angle sign.bmp");
     FRules.emplace(param);
     ShowUnitLabels(param.unites);
     LabelElevationColumn->SetCaption("U/S elev. (" + UnitText(param.unites, uqLength) + ")");

@@ -5,7 +5,6 @@
 #include "app/Main.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/forms/Dialogs.h"
-#include "platform/rtl/FileSys.h"
 
 TClass TJointMaterialDlg::StaticClass()
 {
@@ -89,8 +88,7 @@ void TJointMaterialDlg::FormCreate(TObject*)
     EditRocFailureAngle->SetValue(rock.FailureAngle);
     EditStrengthFactor->SetValue(rock.StrengthFactor);
     EnableRock();
-    const String picture = TMainForm::ProgramDir + "images/Roc passive strength.wmf";
-    if (FileExists(picture)) ImageRock->Picture().LoadFromFile(picture);
+    ShowPicture(ImageRock, "Roc passive strength.wmf");
     SetEnterAsTab();
 }
 
