@@ -77,7 +77,7 @@ void TDimensionDlg::ShowSection()
     for (int f = efA; f <= efI; ++f) ElevationEdit(static_cast<TElevationField>(f))->SetValue(elevations[f]);
 }
 
-void TDimensionDlg::ShowPicture()
+void TDimensionDlg::ShowSectionPicture()
 {
     ShowPicture(Image1, SectionPicture(param4.Dim.Elev.A, param4.Dim.Elev.B));
 }
@@ -87,7 +87,7 @@ void TDimensionDlg::ShowPicture()
 void TDimensionDlg::FormShow(TObject*)
 {
     FRules.reset();
-    ShowPicture();
+    ShowSectionPicture();
     ShowUnitLabels(param4.unites);
     ShowSection();
     EditGravity->SetValue(param4.gravity);
@@ -117,7 +117,7 @@ void TDimensionDlg::ElevationExit(TObject* Sender)
         if (Sender != edit) continue;
         FRules->LeaveElevation(static_cast<TElevationField>(f), ValueOf(edit));
         ShowSection();
-        if (f == efA || f == efB) ShowPicture();
+        if (f == efA || f == efB) ShowSectionPicture();
     }
 }
 

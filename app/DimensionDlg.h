@@ -56,7 +56,7 @@ private:
     TDimension Fields() const;
     // The section fields from the copy.
     void ShowSection();
-    void ShowPicture();
+    void ShowSectionPicture();
     TEcCalcEdit* ElevationEdit(TElevationField f) const;
 
     std::optional<TDimensionRules> FRules;
