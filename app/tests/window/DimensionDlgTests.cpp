@@ -119,3 +119,23 @@ TEST(DimensionDlg, AnImperialModelShowsImperialUnits)
     });
     d->SectionGeometry1->Click();
 }
+
+TEST(DimensionDlg, EnterLeavesTheFieldSoItsOrderIsKeptBeforeOk)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* a = DialogControl<TCustomEdit>(form, "EditElevA");
+        a->SetFocus();
+        a->SelectAll();
+        TestTypeText(a, "140");
+        TestPressKey(a, VK_RETURN);
+        TestProcess();
+        EXPECT_TRUE(form->Modal());
+        EXPECT_EQ(form->FocusedControl(), DialogControl<TWinControl>(form, "EditElevB"));
+        EXPECT_EQ(static_cast<double>(DialogControl<TEcCalcEdit>(form, "EditElevE")->Value()), 140);
+        ClickButton(form, "CancelButton");
+    });
+    d->SectionGeometry1->Click();
+    EXPECT_EQ(d->Param.Dim.Elev.A, 100);
+}

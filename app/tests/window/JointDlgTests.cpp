@@ -94,6 +94,19 @@ TEST(JointDlg, EnterWalksTheGroupAndRunsItsCommandInTheMaterialList)
         TestPressKey(combo, VK_RETURN);   // Create
         TestProcess();
         EXPECT_EQ(DialogControl<TListBox>(form, "ListBox")->Items().Count(), 6);
+        // Create gave the default role back to OK; the material list of the other group takes it.
+        EXPECT_FALSE(DialogControl<TButton>(form, "ButtonSingle")->Default());
+        EXPECT_TRUE(DialogControl<TButton>(form, "OKButton")->Default());
+        DialogControl<TWinControl>(form, "ComboBoxMaterial1")->SetFocus();
+        TestProcess();
+        EXPECT_TRUE(DialogControl<TButton>(form, "ButtonMultiple")->Default());
+        // Enter in a field takes it from Generate and moves on.
+        auto* first = DialogControl<TWinControl>(form, "EditFirst");
+        first->SetFocus();
+        TestPressKey(first, VK_RETURN);
+        TestProcess();
+        EXPECT_FALSE(DialogControl<TButton>(form, "ButtonMultiple")->Default());
+        EXPECT_EQ(form->FocusedControl(), DialogControl<TWinControl>(form, "EditLast"));
         EXPECT_TRUE(form->Modal());
         ClickButton(form, "OKButton");
     });
