@@ -48,10 +48,10 @@ void TAddMassDlg::FormShow(TObject*) { EditPosX->SetFocus(); }
 
 void TAddMassDlg::FieldExit(TObject*)
 {
-    Position = static_cast<double>(EditPosX->Value());
-    Elevation = static_cast<double>(EditElev->Value());
-    Horizontal = static_cast<double>(EditHorMass->Value());
-    Vertical = static_cast<double>(EditVertMass->Value());
+    Position = ValueOf(EditPosX);
+    Elevation = ValueOf(EditElev);
+    Horizontal = ValueOf(EditHorMass);
+    Vertical = ValueOf(EditVertMass);
 }
 
 void TAddMassDlg::OKButtonClick(TObject* Sender) { FieldExit(Sender); }

@@ -33,7 +33,6 @@ TClass TAddMaterialDlg2::StaticClass()
 }
 
 namespace {
-double ValueOf(TEcCalcEdit* edit) { return static_cast<double>(edit->Value()); }
 Integer OptionOf(TShearCurve curve) { return curve == scContinue ? 1 : 0; }
 TShearCurve CurveOf(const TRadioGroup* radio) { return radio->ItemIndex() == 1 ? scContinue : scNonContinue; }
 }  // namespace

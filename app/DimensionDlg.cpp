@@ -41,10 +41,6 @@ TClass TDimensionDlg::StaticClass()
     return &meta;
 }
 
-namespace {
-double ValueOf(const TEcCalcEdit* edit) { return static_cast<double>(const_cast<TEcCalcEdit*>(edit)->Value()); }
-}  // namespace
-
 TEcCalcEdit* TDimensionDlg::ElevationEdit(TElevationField f) const
 {
     TEcCalcEdit* const edits[] = {EditElevA, EditElevB, EditElevC, EditElevD, EditElevE,
@@ -52,7 +48,7 @@ TEcCalcEdit* TDimensionDlg::ElevationEdit(TElevationField f) const
     return edits[f];
 }
 
-TDimension TDimensionDlg::Fields() const
+TDimension TDimensionDlg::Fields()
 {
     TDimension d;
     d.L1 = ValueOf(EditL1);

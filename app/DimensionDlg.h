@@ -53,7 +53,7 @@ public:
 
 private:
     // The thirteen section fields as they stand.
-    TDimension Fields() const;
+    TDimension Fields();
     // The section fields from the copy.
     void ShowSection();
     void ShowSectionPicture();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/UnitTexts.h"
+#include "editcontrols/EcBaseEdits.h"
 #include "platform/forms/Forms.h"
 #include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/ExtCtrls.h"
@@ -44,6 +45,9 @@ public:
     static void PlaceSymbol(TLabel* label, TLabel* symbol, const String& before);
     // A picture of the program's "images" folder; a missing or unreadable file leaves it empty.
     static void ShowPicture(TImage* image, const String& fileName);
+
+    // A numeric field's value as the model stores it.
+    static double ValueOf(TEcCalcEdit* edit) { return static_cast<double>(edit->Value()); }
 
     // The Help button: the application's help at the form's help context.
     void HelpButtonClick(TObject* Sender);

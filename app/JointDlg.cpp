@@ -39,10 +39,6 @@ TClass TJointDlg::StaticClass()
     return &meta;
 }
 
-namespace {
-double ValueOf(TEcCalcEdit* edit) { return static_cast<double>(edit->Value()); }
-}  // namespace
-
 TJointDlg::TJointDlg(TComponent* AOwner) : TInputDialog(AOwner), param(CurrentModel) {}
 
 void TJointDlg::FormCreate(TObject*)

@@ -55,10 +55,6 @@ TClass TJointMaterialDlg::StaticClass()
     return &meta;
 }
 
-namespace {
-double ValueOf(TEcCalcEdit* edit) { return static_cast<double>(edit->Value()); }
-}  // namespace
-
 TJointMaterialDlg::TJointMaterialDlg(TComponent* AOwner) : TInputDialog(AOwner), param(CurrentModel) {}
 
 void TJointMaterialDlg::FormCreate(TObject*)
