@@ -32,10 +32,8 @@ TClass TAddMaterialDlg2::StaticClass()
     return &meta;
 }
 
-namespace {
-Integer OptionOf(TShearCurve curve) { return curve == scContinue ? 1 : 0; }
-TShearCurve CurveOf(const TRadioGroup* radio) { return radio->ItemIndex() == 1 ? scContinue : scNonContinue; }
-}  // namespace
+Integer ShearModelItem(TShearCurve curve) { return curve == scContinue ? 1 : 0; }
+TShearCurve ShearModelOf(const TRadioGroup* radio) { return radio->ItemIndex() == 1 ? scContinue : scNonContinue; }
 
 void ShowShearModel(const TRadioGroup* radio, TImage* image)
 {
@@ -67,11 +65,11 @@ void TAddMaterialDlg2::Init(const TParametres& materials, const std::vector<Stri
     EditJointcPeak->SetValue(m.peak.c);
     EditjointAngle->SetValue(m.peak.angle);
     EditJointPeakMinStress->SetValue(m.peak.MinStress);
-    RadioPeak2->SetItemIndex(OptionOf(m.peak.ShearCurve));
+    RadioPeak2->SetItemIndex(ShearModelItem(m.peak.ShearCurve));
     EditJointcRes->SetValue(m.residual.c);
     EditJointResidual->SetValue(m.residual.angle);
     EditJointResidualMinStress->SetValue(m.residual.MinStress);
-    RadioResidual2->SetItemIndex(OptionOf(m.residual.ShearCurve));
+    RadioResidual2->SetItemIndex(ShearModelItem(m.residual.ShearCurve));
     RadioModelClick(this);
     SetEnterAsTab();
 }
@@ -82,9 +80,9 @@ TProprietes TAddMaterialDlg2::Material() const
     m.nom = EditName->Text();
     m.fc = ValueOf(EditJointfc);
     m.ft = ValueOf(editJointft);
-    m.peak = {ValueOf(EditjointAngle), ValueOf(EditJointcPeak), ValueOf(EditJointPeakMinStress), CurveOf(RadioPeak2)};
+    m.peak = {ValueOf(EditjointAngle), ValueOf(EditJointcPeak), ValueOf(EditJointPeakMinStress), ShearModelOf(RadioPeak2)};
     m.residual = {ValueOf(EditJointResidual), ValueOf(EditJointcRes), ValueOf(EditJointResidualMinStress),
-                  CurveOf(RadioResidual2)};
+                  ShearModelOf(RadioResidual2)};
     return m;
 }
 

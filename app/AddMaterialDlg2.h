@@ -12,7 +12,10 @@
 #include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/ExtCtrls.h"
 
-// The picture of the shear strength model a radio group has chosen ("Option 1" or "Option 2").
+// The shear strength model of a radio group: "Option 1" (item 0) is scNonContinue, "Option 2"
+// (item 1) scContinue; and the picture of the model it has chosen.
+Integer ShearModelItem(TShearCurve curve);
+TShearCurve ShearModelOf(const TRadioGroup* radio);
 void ShowShearModel(const TRadioGroup* radio, TImage* image);
 
 class TAddMaterialDlg2 : public TInputDialog {

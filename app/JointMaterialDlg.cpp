@@ -70,11 +70,11 @@ void TJointMaterialDlg::FormCreate(TObject*)
     EditRockc->SetValue(base.peak.c);
     EditRockAngle->SetValue(base.peak.angle);
     EditPeakMinStress->SetValue(base.peak.MinStress);
-    RadioPeak->SetItemIndex(base.peak.ShearCurve == scContinue ? 1 : 0);
+    RadioPeak->SetItemIndex(ShearModelItem(base.peak.ShearCurve));
     EditRockcRes->SetValue(base.residual.c);
     EditRockResidual->SetValue(base.residual.angle);
     EditResidualMinStress->SetValue(base.residual.MinStress);
-    RadioResidual->SetItemIndex(base.residual.ShearCurve == scContinue ? 1 : 0);
+    RadioResidual->SetItemIndex(ShearModelItem(base.residual.ShearCurve));
     RadioModelClick(this);
     const TFoundation& rock = param.Foundation;
     CheckBoxPassiveStrength->SetChecked(rock.ShearStrength);
@@ -158,9 +158,9 @@ void TJointMaterialDlg::OKButtonClick(TObject*)
     base.fc = ValueOf(EditRockfc);
     base.ft = ValueOf(EditRockft);
     base.peak = {ValueOf(EditRockAngle), ValueOf(EditRockc), ValueOf(EditPeakMinStress),
-                 RadioPeak->ItemIndex() == 1 ? scContinue : scNonContinue};
+                 ShearModelOf(RadioPeak)};
     base.residual = {ValueOf(EditRockResidual), ValueOf(EditRockcRes), ValueOf(EditResidualMinStress),
-                     RadioResidual->ItemIndex() == 1 ? scContinue : scNonContinue};
+                     ShearModelOf(RadioResidual)};
     TFoundation rock = param.Foundation;
     rock.ShearStrength = CheckBoxPassiveStrength->Checked();
     rock.UnitMass = ValueOf(EditRocMass);

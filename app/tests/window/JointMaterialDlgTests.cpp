@@ -36,6 +36,8 @@ TEST(JointMaterialDlg, ACreatedMaterialStartsFromTheBaseJointAndReachesTheModel)
             DialogScreenshot(editor, "addmaterial");
             EnterText(DialogControl<TCustomEdit>(editor, "EditName"), "Grout joints");   // stored cut to 10
             EnterText(DialogControl<TCustomEdit>(editor, "EditJointcPeak"), "450");
+            EXPECT_EQ(DialogControl<TRadioGroup>(editor, "RadioPeak2")->ItemIndex(), 1);   // the base's Option 2
+            DialogControl<TRadioGroup>(editor, "RadioPeak2")->SetItemIndex(0);
             ClickButton(editor, "OKButton");
         });
         ClickButton(form, "ButtonAdd");
@@ -49,6 +51,8 @@ TEST(JointMaterialDlg, ACreatedMaterialStartsFromTheBaseJointAndReachesTheModel)
     EXPECT_EQ(grout.id, 2);
     EXPECT_EQ(grout.peak.c, 450);
     EXPECT_EQ(grout.residual.angle, base.residual.angle);
+    EXPECT_EQ(grout.peak.ShearCurve, scNonContinue);     // "Option 1"
+    EXPECT_EQ(grout.residual.ShearCurve, scContinue);    // "Option 2", as the base joint's
     EXPECT_TRUE(d->Param.Donnees.Contains(daMaterials));
     EXPECT_TRUE(d->Param.Donnees.Contains(daChanged));
 }
