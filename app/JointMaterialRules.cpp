@@ -83,10 +83,10 @@ void TJointMaterialRules::Change(Integer position, const TProprietes& values)
     if (id < 1 || id >= FModel.JointMaterials.Length()) return;
     Own(FModel.JointMaterials);
     TProprietes& m = FModel.JointMaterials[id];
-    const TString10 name = m.nom;
-    m = values;
-    m.id = id;
-    m.nom = name;
+    m.fc = values.fc;
+    m.ft = values.ft;
+    m.peak = values.peak;
+    m.residual = values.residual;
 }
 
 bool TJointMaterialRules::InUse(Integer id) const

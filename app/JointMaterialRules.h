@@ -42,7 +42,8 @@ public:
     TParametres CopyForCreation() const;
     // The editor's materials taken back after a creation.
     void TakeCreated(const TParametres& editorCopy);
-    // The values of the material at the list position replaced (its name and id kept).
+    // The editor's values (strengths and both shear strengths) given to the material at the list
+    // position; its name, id and everything else it holds are kept.
     void Change(Integer position, const TProprietes& values);
     // Removes the selected materials that no lift joint uses, then renumbers the rest in list
     // order and the joints' references with them.  The names of the selected materials kept

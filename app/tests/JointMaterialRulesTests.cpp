@@ -115,7 +115,10 @@ TEST(JointMaterialRules, ChangeKeepsTheNameAndOkWritesTheBaseJointAndTheRock)
     values.fc = 25000;
     values.peak.angle = 45;
     values.residual.ShearCurve = scContinue;
+    m.JointMaterials[3].InUse = true;
     rules.Change(2, values);
+    EXPECT_TRUE(m.JointMaterials[3].InUse);
+    EXPECT_EQ(m.JointMaterials[3].residual.ShearCurve, scContinue);
     EXPECT_EQ(m.JointMaterials[3].nom.ToString(), String("M3"));
     EXPECT_EQ(m.JointMaterials[3].id, 3);
     EXPECT_EQ(m.JointMaterials[3].fc, 25000);
