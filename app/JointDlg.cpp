@@ -89,7 +89,8 @@ void TJointDlg::ListBoxClick(TObject*) { ButtonRemove->SetEnabled(ListBox->SelCo
 void TJointDlg::ButtonMultipleClick(TObject*)
 {
     LastGenerationRange = {ValueOf(EditFirst), ValueOf(EditLast), ValueOf(EditInc)};
-    FRules->Generate(LastGenerationRange, ValueOf(EditAng1), ComboBoxMaterial1->ItemIndex());
+    if (!FRules->Generate(LastGenerationRange, ValueOf(EditAng1), ComboBoxMaterial1->ItemIndex()))
+        Warn(TooManyJointsMessage);
     FillList();
     MakeDefault(nullptr);
     EditFirst->SetFocus();

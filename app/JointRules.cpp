@@ -12,6 +12,7 @@
 TGenerationRange LastGenerationRange;
 
 const char* const JointNotWithinDamMessage = "Lift joint is not within dam!";
+const char* const TooManyJointsMessage = "Too many lift joints: the increment gives more than 2000 elevations.";
 
 String JointLine(double elevation, const String& materialName)
 {
@@ -78,11 +79,12 @@ bool TJointRules::OutsideDam(double e) const
 }
 
 
-void TJointRules::Generate(const TGenerationRange& range, double angle, Integer materialPosition)
+bool TJointRules::Generate(const TGenerationRange& range, double angle, Integer materialPosition)
 {
-    if (materialPosition < 0 || materialPosition >= static_cast<Integer>(FComboMaterialIds.size())) return;
+    if (materialPosition < 0 || materialPosition >= static_cast<Integer>(FComboMaterialIds.size())) return true;
     const double start = range.Start, end = range.End, increment = range.Increment;
-    if (!(increment > 0 && end > start && increment <= end - start)) return;
+    if (!(increment > 0 && end > start && increment <= end - start)) return true;
+    if ((end - start) / increment + 1 > MaxGeneratedJoints) return false;
     const double material = FComboMaterialIds[materialPosition];
     std::vector<TRow> rows = ExistingRows();
     // The elevations present, as "%10.3f" gives them: a candidate equal to one is a duplicate.
@@ -92,6 +94,7 @@ void TJointRules::Generate(const TGenerationRange& range, double angle, Integer 
         if (!OutsideDam(e) && present.insert(ElevationKey(e).ToUtf8()).second)
             rows.push_back({e, material, angle, 0, 0, 0, 0});
     Rebuild(rows, true);
+    return true;
 }
 
 TJointCreation TJointRules::Create(double elevation, double angle, Integer materialPosition)

@@ -18,6 +18,11 @@ enum TJointCreation { jcCreated, jcDuplicate, jcOutsideDam };
 // "Lift joint is not within dam!"
 extern const char* const JointNotWithinDamMessage;
 
+// A generation gives at most this many elevations; a range and increment that would give more (a
+// mistyped increment) are refused with TooManyJointsMessage rather than filling the memory.
+constexpr Integer MaxGeneratedJoints = 2000;
+extern const char* const TooManyJointsMessage;
+
 // A list line: the elevation formatted "%9.3f   " followed by the material's name.
 String JointLine(double elevation, const String& materialName);
 
@@ -35,8 +40,9 @@ public:
     // Joints every increment from the start up to the end (half an increment of slack) with the
     // angle and the material at that list position; nothing unless increment > 0, end > start and
     // increment <= end - start.  An elevation already present (at three decimals), at or below
-    // both base corners or at or above the crest is skipped.
-    void Generate(const TGenerationRange& range, double angle, Integer materialPosition);
+    // both base corners or at or above the crest is skipped.  False (nothing generated) when the
+    // range holds more than MaxGeneratedJoints elevations.
+    bool Generate(const TGenerationRange& range, double angle, Integer materialPosition);
     // One joint; a duplicate elevation or one outside the dam is refused.
     TJointCreation Create(double elevation, double angle, Integer materialPosition);
     // Removes the joints whose line is selected; the joints below move up.

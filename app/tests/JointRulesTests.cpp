@@ -61,6 +61,17 @@ TEST(JointRules, GenerationKeepsInsideTheDamHighestFirst)
     }
 }
 
+TEST(JointRules, AMistypedIncrementGeneratingThousandsOfJointsIsRefused)
+{
+    TParametres m = Dam();
+    TJointRules rules(m);
+    EXPECT_FALSE(rules.Generate({96, 119, 0.01}, 0, 0));   // 2 301 elevations
+    EXPECT_EQ(m.NJoints, 0);
+    EXPECT_TRUE(rules.Generate({96, 115.99, 0.01}, 0, 0));   // 2 000 elevations
+    EXPECT_EQ(m.NJoints, 2000);
+    EXPECT_EQ(String(TooManyJointsMessage), String("Too many lift joints: the increment gives more than 2000 elevations."));
+}
+
 TEST(JointRules, ElevationsWithinAMicrometreOfTheCrestOrTheBaseAreRefused)
 {
     TParametres m = Dam();
