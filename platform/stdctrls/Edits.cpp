@@ -252,6 +252,20 @@ void TCustomEdit::EditMessage(TMessage& message)
     }
 }
 
+TRect TCustomEdit::CustomTextRect()
+{
+    const TRect client = ClientRect();
+    const Integer f = EditFrameWidth();
+    TRect r = Rect(client.Left + f, client.Top + f, client.Right - f, client.Bottom - f);
+    if (!FEditRect.IsEmpty()) {
+        r.Left += std::max(FEditRect.Left, 0);
+        r.Top += std::max(FEditRect.Top, 0);
+        r.Right -= std::max(client.Right - FEditRect.Right, 0);
+        r.Bottom -= std::max(client.Bottom - FEditRect.Bottom, 0);
+    }
+    return r;
+}
+
 void TCustomEdit::WMGetDlgCode(TMessage& message)
 {
     message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;

@@ -61,6 +61,15 @@ public:
     // The native edit's window procedure for the EM_* messages.
     void DefaultHandler(TMessage& message) override;
 
+    // An edit whose control has csCustomPaint in its state draws its text itself: after the
+    // native painting, PaintWindow draws on a canvas of the client area, and what it draws inside
+    // CustomTextRect is shown in place of the native text there.
+    void PaintCustomText(TCanvas& canvas) { PaintWindow(canvas); }
+    // The text area inside the edit's frame, less the margins the edit rectangle leaves.
+    TRect CustomTextRect();
+    // Width of the frame the native edit draws inside its client area (0 without border).
+    Integer EditFrameWidth() const { return FOptions.Border ? 2 : 0; }
+
 protected:
     void CreateParams(TCreateParams& Params) override;
     void InitializeWindow() override;

@@ -351,12 +351,36 @@ protected:
         return true;
     }
 
+    // The text of an edit drawn by its control, over the native painting.
+    void PaintCustomText(TWinControl* ctl)
+    {
+        auto* edit = dynamic_cast<TCustomEdit*>(ctl);
+        if (!edit) return;
+        TBitmap picture(std::max(this->width(), 1), std::max(this->height(), 1));
+        TRect r;
+        CallProtected(edit, [&] {
+            edit->PaintCustomText(picture.Canvas());
+            r = edit->CustomTextRect();
+        });
+        IntersectRect(r, r, Rect(0, 0, picture.Width(), picture.Height()));
+        if (r.IsEmpty()) return;
+        QImage area(r.Width(), r.Height(), QImage::Format_RGB32);
+        for (Integer y = 0; y < r.Height(); ++y) {
+            const Byte* row = picture.ScanLine(r.Top + y) + r.Left * 4;
+            auto* line = reinterpret_cast<QRgb*>(area.scanLine(y));
+            for (Integer x = 0; x < r.Width(); ++x) line[x] = qRgb(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]);
+        }
+        QPainter p(this);
+        p.drawImage(QPoint(r.Left, r.Top), area);
+    }
+
     bool Paint(QPaintEvent* pe)
     {
         TWinControl* ctl = H->Control;
         if (!ctl->Surface()) {
             TMessage m{WM_PAINT, 0, 0, 0};
             Deliver(ctl, m, [&](TMessage&) { QBase::event(pe); });
+            if (H && H->Control && ctl->ControlState().Contains(csCustomPaint)) PaintCustomText(ctl);
             return true;
         }
         CallProtected(ctl, [&] { ctl->PaintPending(false); });

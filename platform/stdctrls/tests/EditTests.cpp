@@ -209,3 +209,47 @@ TEST(EditProperties, PublishedWithTheirDefaults)
     EXPECT_EQ(edit->PasswordChar(), u'#');
     EXPECT_TRUE(edit->ReadOnly());
 }
+
+namespace {
+
+// An edit that draws its own text area: red, while it asks for it.
+struct SelfPaintedEdit : TEdit {
+    explicit SelfPaintedEdit(TComponent* owner) : TEdit(owner) {}
+    void PaintOwnText(bool on)
+    {
+        if (on) FControlState.Include(csCustomPaint);
+        else FControlState.Exclude(csCustomPaint);
+        Invalidate();
+    }
+    void PaintWindow(TCanvas& canvas) override
+    {
+        canvas.Brush().SetColor(clRed);
+        canvas.FillRect(ClientRect());
+    }
+};
+
+TEST_F(EditForm, AnEditWithCustomPaintShowsWhatItDrawsInsideItsTextArea)
+{
+    auto* edit = new SelfPaintedEdit(Form);
+    edit->SetBounds(10, 100, 120, 24);
+    edit->SetParent(Form);
+    TRect margins = Rect(0, 0, 120 - 30, 24);   // 30 pixels kept free at the right
+    edit->Perform(EM_SETRECTNP, 0, reinterpret_cast<std::intptr_t>(&margins));
+    TestProcess();
+    EXPECT_EQ(edit->CustomTextRect(), Rect(2, 2, 88, 22));   // inside the two-pixel frame
+    EXPECT_NE(TestPixel(edit, 10, 12), clRed);                // the native edit alone
+
+    edit->PaintOwnText(true);
+    TestProcess();
+    EXPECT_EQ(TestPixel(edit, 2, 2), clRed);
+    EXPECT_EQ(TestPixel(edit, 87, 21), clRed);
+    EXPECT_NE(TestPixel(edit, 88, 12), clRed);   // the kept margin
+    EXPECT_NE(TestPixel(edit, 1, 12), clRed);    // the frame
+    EXPECT_NE(TestPixel(edit, 10, 22), clRed);
+
+    edit->PaintOwnText(false);
+    TestProcess();
+    EXPECT_NE(TestPixel(edit, 10, 12), clRed);
+}
+
+}  // namespace
