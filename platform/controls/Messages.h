@@ -164,6 +164,8 @@ enum : Cardinal {
     WS_EX_TOPMOST = 0x00000008, WS_EX_TRANSPARENT = 0x00000020,
     CS_VREDRAW = 0x0001, CS_HREDRAW = 0x0002, CS_DBLCLKS = 0x0008, CS_SAVEBITS = 0x0800
 };
+// Edit styles: the text alignment (ES_LEFT, ES_CENTER, ES_RIGHT) and the multi-line style.
+enum : Cardinal { ES_LEFT = 0, ES_CENTER = 1, ES_RIGHT = 2, ES_ALIGNMASK = 3, ES_MULTILINE = 4 };
 
 // Push-button styles and states; owner-draw item kinds, actions and states.
 enum : Cardinal {

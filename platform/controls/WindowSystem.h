@@ -43,6 +43,7 @@ struct TEditOptions {
     bool Border = true;           // the edit's own frame (a combo box's text box has none)
     bool WordWrap = true;         // memos only
     int ScrollBars = 0;           // memos only: TScrollStyle (0 none, 1 horizontal, 2 vertical, 3 both)
+    Cardinal Alignment = 0;       // single-line edits: ES_LEFT, ES_CENTER or ES_RIGHT of the window style
 };
 
 enum class TMessageBoxIcon { None, Warning, Error, Information, Question };

@@ -54,6 +54,9 @@ void TCustomEdit::ApplyOptions()
 {
     if (!FHandle) return;
     TEditOptions o = FOptions;
+    TCreateParams params;
+    CreateParams(params);
+    o.Alignment = params.Style & ES_ALIGNMASK;
     if (!FEditRect.IsEmpty()) {
         const TRect c = ClientRect();
         o.TextMargins = Rect(std::max(FEditRect.Left, 0), std::max(FEditRect.Top, 0),

@@ -230,6 +230,10 @@ void TQtWindowSystem::SetEditOptions(TWindowHandle* h, const TEditOptions& o)
         e->setStyleSheet(o.PasswordChar ? QStringLiteral("QLineEdit { lineedit-password-character: %1 }").arg(int(o.PasswordChar))
                                         : QString());
         e->setTextMargins(margins);
+        const Qt::Alignment horizontal = o.Alignment == ES_RIGHT    ? Qt::AlignRight
+                                         : o.Alignment == ES_CENTER ? Qt::AlignHCenter
+                                                                    : Qt::AlignLeft;
+        e->setAlignment(horizontal | Qt::AlignVCenter);
     } else if (auto* m = qobject_cast<QPlainTextEdit*>(h->W)) {
         m->setReadOnly(o.ReadOnly);
         m->setLineWrapMode(o.WordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);

@@ -253,3 +253,50 @@ TEST_F(EditForm, AnEditWithCustomPaintShowsWhatItDrawsInsideItsTextArea)
 }
 
 }  // namespace
+
+namespace {
+
+// An edit whose window style aligns its text.
+struct AlignedEdit : TEdit {
+    explicit AlignedEdit(TComponent* owner) : TEdit(owner) {}
+    Cardinal Style = ES_LEFT;
+    void SetStyle(Cardinal style)
+    {
+        Style = style;
+        ApplyOptions();
+    }
+    void CreateParams(TCreateParams& Params) override
+    {
+        TEdit::CreateParams(Params);
+        Params.Style |= Style;
+    }
+};
+
+// Whether some pixel of the columns [from, to) of the edit's middle row range is dark (text).
+bool HasText(TControl* edit, Integer from, Integer to)
+{
+    for (Integer x = from; x < to; ++x)
+        for (Integer y = 6; y < 18; ++y)
+            if (TestPixel(edit, x, y) == clBlack) return true;
+    return false;
+}
+
+TEST_F(EditForm, TheWindowStyleAlignsTheText)
+{
+    auto* edit = new AlignedEdit(Form);
+    edit->SetBounds(10, 100, 120, 24);
+    edit->SetParent(Form);
+    edit->SetText("88");
+    TestProcess();
+    struct Case { Cardinal Style; bool Left, Middle, Right; };
+    const Case cases[] = {{ES_LEFT, true, false, false}, {ES_CENTER, false, true, false}, {ES_RIGHT, false, false, true}};
+    for (const Case& c : cases) {
+        edit->SetStyle(c.Style);
+        TestProcess();
+        EXPECT_EQ(HasText(edit, 2, 30), c.Left) << c.Style;
+        EXPECT_EQ(HasText(edit, 45, 75), c.Middle) << c.Style;
+        EXPECT_EQ(HasText(edit, 90, 118), c.Right) << c.Style;
+    }
+}
+
+}  // namespace
