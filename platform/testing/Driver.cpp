@@ -265,15 +265,47 @@ void TestGrabToPng(TWinControl* window, const String& fileName)
     png.SaveToFile(fileName);
 }
 
-void TestScreenshot(TWinControl* window, const String& name, TBitmap& into)
+void TestGrabWithPopups(TWinControl* window, const std::vector<TWinControl*>& popups, TBitmap& into)
 {
     TestGrab(window, into);
+    // The grab of a form holds its frame above the client area.
+    const Integer frameTop = dynamic_cast<TCustomForm*>(window) ? into.Height() - window->ClientHeight() : 0;
+    const TPoint origin = window->ClientToScreen(TPoint{0, 0});
+    for (TWinControl* popup : popups) {
+        if (!popup->Visible()) continue;
+        TBitmap picture;
+        TestGrab(popup, picture);
+        const TPoint at = popup->Parent() ? popup->Parent()->ClientToScreen(popup->BoundsRect().TopLeft())
+                                          : popup->BoundsRect().TopLeft();
+        into.Canvas().Draw(at.X - origin.X, at.Y - origin.Y + frameTop, picture);
+    }
+}
+
+namespace {
+
+// Writes the picture as <name>.png into the build's screenshots folder.
+void SaveScreenshot(TBitmap& picture, const String& name)
+{
     const char* folder = std::getenv("DORVANE_SCREENSHOTS");
     const String dir = folder && *folder ? IncludeTrailingPathDelimiter(String(folder)) : GetTempDir();
     ForceDirectories(dir);
     TPngImage png;
-    png.Image().Assign(into);
+    png.Image().Assign(picture);
     png.SaveToFile(dir + name + ".png");
+}
+
+}  // namespace
+
+void TestScreenshot(TWinControl* window, const std::vector<TWinControl*>& popups, const String& name, TBitmap& into)
+{
+    TestGrabWithPopups(window, popups, into);
+    SaveScreenshot(into, name);
+}
+
+void TestScreenshot(TWinControl* window, const String& name, TBitmap& into)
+{
+    TestGrab(window, into);
+    SaveScreenshot(into, name);
 }
 
 TColor TestPixel(TControl* control, Integer x, Integer y)

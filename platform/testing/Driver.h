@@ -63,6 +63,10 @@ void TestGrabToPng(TWinControl* window, const String& fileName);
 // Grabs the window and writes the picture as <name>.png into the build's screenshots folder
 // (DORVANE_SCREENSHOTS, else the temp folder), for people to look at.
 void TestScreenshot(TWinControl* window, const String& name, TBitmap& into);
+// The same with pop-up windows (drop-downs, balloons) drawn over it where the screen shows them.
+void TestScreenshot(TWinControl* window, const std::vector<TWinControl*>& popups, const String& name, TBitmap& into);
+// What the window shows with the pop-ups over it, as on the screen.
+void TestGrabWithPopups(TWinControl* window, const std::vector<TWinControl*>& popups, TBitmap& into);
 // A pixel of what a control shows (windowless controls through their parent).
 TColor TestPixel(TControl* control, Integer x, Integer y);
 

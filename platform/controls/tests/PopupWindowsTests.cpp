@@ -61,3 +61,29 @@ TEST(InactiveWindows, APopUpShownWithoutActivationLeavesTheActiveFormActive)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(InactiveWindows, AScreenshotShowsThePopUpsOverTheWindow)
+{
+    TestInitialize();
+    TForm main(nullptr), balloon(nullptr);
+    main.SetBounds(0, 0, 200, 150);
+    main.SetColor(clWhite);
+    balloon.SetBounds(0, 0, 40, 30);
+    balloon.SetColor(clRed);
+    balloon.SetBorderStyle(bsNone);
+    main.Show();
+    TestProcess();
+    const TPoint client = main.ClientToScreen(TPoint{0, 0});
+    SetWindowPos(&balloon, HWND_TOPMOST, client.X + 50, client.Y + 60, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    TestProcess();
+    TBitmap picture;
+    TestGrabWithPopups(&main, {&balloon}, picture);
+    const Integer top = picture.Height() - main.ClientHeight();
+    EXPECT_EQ(picture.Canvas().Pixel(70, top + 70), clRed);    // inside the pop-up
+    EXPECT_EQ(picture.Canvas().Pixel(30, top + 70), clWhite);  // beside it
+    EXPECT_EQ(picture.Canvas().Pixel(70, top + 95), clWhite);  // below it
+}
+
+}  // namespace
