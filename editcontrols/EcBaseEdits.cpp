@@ -208,6 +208,7 @@ TEcCustomNumEdit::TEcCustomNumEdit(TComponent* AOwner) : TEcCustomComboEdit(AOwn
     TEcCustomComboEdit::SetAlignment(taRightJustify);
     RefreshText();
     SetImageKind(ikDefault);
+    UpdateTextPainting();
 }
 
 void TEcCustomNumEdit::SetWindowText(const String& text)
@@ -284,6 +285,7 @@ void TEcCustomNumEdit::SetFormatOnEditing(bool value)
 {
     if (value == FFormatOnEditing) return;
     FFormatOnEditing = value;
+    ApplyOptions();
     if (!FFocused) return;
     if (value) {
         RegroupEditText();
@@ -306,6 +308,11 @@ void TEcCustomNumEdit::SetZeroEmpty(bool value)
 void TEcCustomNumEdit::SetAlignment(TAlignment value)
 {
     TEcCustomComboEdit::SetAlignment(value);
+}
+
+Cardinal TEcCustomNumEdit::EditAlignmentStyle() const
+{
+    return FFormatOnEditing ? TEcCustomComboEdit::EditAlignmentStyle() : ES_LEFT;
 }
 
 void TEcCustomNumEdit::SetBeepOnError(bool value)
@@ -368,7 +375,7 @@ void TEcCustomNumEdit::SetFocusedState(bool focused)
 {
     if (focused == FFocused) return;
     FFocused = focused;
-    Invalidate();
+    UpdateTextPainting();
     FFormatting = true;
     RefreshText();
     FFormatting = false;
@@ -503,9 +510,16 @@ void TEcCustomCalcEdit::FireChange()
     if (PopupVisible() && FEnablePopupChange) OnChange(this);
 }
 
+// The calculator picture of the button, read once; fuchsia is its transparent colour.
 void TEcCustomCalcEdit::LoadDefaultGlyph(TBitmap& into) const
 {
-    (void)into;
+    static TBitmap* glyph = [] {
+        auto* b = new TBitmap;
+        b->LoadFromResourceName(HInstance, "EcCustomNumEditBUTTONGLYPH");
+        b->SetTransparentColor(clFuchsia);
+        return b;
+    }();
+    into.Assign(*glyph);
 }
 
 IMPLEMENT_CLASS(TEcCalcEdit, TEcCustomCalcEdit, NewComponent<TEcCalcEdit>)

@@ -137,6 +137,13 @@ protected:
     void Loaded() override;
     // Hands the calculator its precision and beep setting.
     virtual void ApplyPopupSettings() {}
+    // Unfocused, or with the calculator open, the edit draws DisplayText itself (left-aligned
+    // while the calculator is open); focused, the native edit shows the window text, aligned by
+    // Alignment with FormatOnEditing, else left.
+    bool OwnTextPainted() const override { return !FFocused || PopupVisible() || !Enabled(); }
+    String PaintedText() const override { return DisplayText(); }
+    TAlignment PaintedAlignment() const override { return PopupVisible() ? taLeftJustify : Alignment(); }
+    Cardinal EditAlignmentStyle() const override;
     void WMPaste(TMessage& message);
 
     // The value taken from the edit text, limited without error; EConvertError when the text

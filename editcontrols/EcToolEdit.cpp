@@ -137,6 +137,7 @@ TClass TEcCustomComboEdit::StaticClass()
 {
     static const TMetaClass meta("TEcCustomComboEdit", TEcExCustomMaskEdit::StaticClass(), nullptr, [](TMetaClass& m) {
         m.OnMessage(CM_ECCLOSEPOPUP, &TEcCustomComboEdit::WMClosePopup);
+        m.OnMessage(CM_ENABLEDCHANGED, &TEcCustomComboEdit::CMEnabledChanged);
     });
     return &meta;
 }
@@ -165,7 +166,16 @@ TEcCustomComboEdit::~TEcCustomComboEdit()
 void TEcCustomComboEdit::CreateParams(TCreateParams& Params)
 {
     TEcExCustomMaskEdit::CreateParams(Params);
-    Params.Style |= WS_CLIPCHILDREN;
+    Params.Style |= WS_CLIPCHILDREN | EditAlignmentStyle();
+}
+
+Cardinal TEcCustomComboEdit::EditAlignmentStyle() const
+{
+    switch (FAlignment) {
+    case taRightJustify: return ES_RIGHT;
+    case taCenter: return ES_CENTER;
+    default: return ES_LEFT;
+    }
 }
 
 void TEcCustomComboEdit::CreateWnd()
@@ -174,13 +184,15 @@ void TEcCustomComboEdit::CreateWnd()
     UpdateEditRect();
 }
 
-// The holder sits at the right edge inside the edit's frame, the button's width wide.
+// The holder sits at the right edge inside the edit's frame, the button's width wide; the text
+// ends a pixel before it.
 void TEcCustomComboEdit::AlignControls(TControl* AControl, TRect& Rect)
 {
     if (FBtnControl && FBtnControl->Visible()) {
         const Integer width = FBtnControl->Width();
+        const Integer frame = EditFrameWidth();
         const TRect client = ClientRect();
-        FBtnControl->SetBounds(client.Right - width, 0, width, client.Height());
+        FBtnControl->SetBounds(client.Right - frame - width, frame, width, std::max(client.Height() - 2 * frame, 0));
     }
     TEcExCustomMaskEdit::AlignControls(AControl, Rect);
     UpdateEditRect();
@@ -189,10 +201,46 @@ void TEcCustomComboEdit::AlignControls(TControl* AControl, TRect& Rect)
 void TEcCustomComboEdit::UpdateEditRect()
 {
     if (!HandleAllocated()) return;
-    const Integer reserved = FBtnControl && FBtnControl->Visible() ? FBtnControl->Width() : 0;
+    const Integer reserved = FBtnControl && FBtnControl->Visible() ? FBtnControl->Width() + 1 : 0;
     TRect r = ClientRect();
     r.Right -= reserved;
     Perform(EM_SETRECTNP, 0, reinterpret_cast<std::intptr_t>(&r));
+}
+
+void TEcCustomComboEdit::UpdateTextPainting()
+{
+    if (OwnTextPainted()) FControlState.Include(csCustomPaint);
+    else FControlState.Exclude(csCustomPaint);
+    Invalidate();
+}
+
+// The text drawn by the edit: on the edit's colour in the font's, or on DisabledColor in
+// DisabledTextColor while disabled, aligned in the text area.
+void TEcCustomComboEdit::PaintWindow(TCanvas& canvas)
+{
+    if (ComponentState().Contains(csDestroying)) return;
+    const TRect area = CustomTextRect();
+    canvas.Font().Assign(Font());
+    canvas.Brush().SetColor(Enabled() ? Color() : FDisabledColor);
+    canvas.FillRect(area);
+    if (!Enabled()) canvas.Font().SetColor(FDisabledTextColor);
+    canvas.SetBkMode(TRANSPARENT);
+    TRect r = area;
+    InflateRect(r, -1, 0);
+    Cardinal flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    switch (PaintedAlignment()) {
+    case taRightJustify: flags |= DT_RIGHT; break;
+    case taCenter: flags |= DT_CENTER; break;
+    default: break;
+    }
+    DrawText(canvas.Handle(), PaintedText(), -1, &r, flags);
+}
+
+void TEcCustomComboEdit::CMEnabledChanged(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    ApplyReadOnly();
+    UpdateTextPainting();
 }
 
 Integer TEcCustomComboEdit::ButtonWidth() const
@@ -299,6 +347,7 @@ void TEcCustomComboEdit::SetAlignment(TAlignment value)
 {
     if (value == FAlignment) return;
     FAlignment = value;
+    ApplyOptions();
     Invalidate();
 }
 
@@ -417,6 +466,7 @@ void TEcCustomComboEdit::OpenPopup(bool disableTyping)
     FButton->SetPopupVisible(true);
     FPopupVisible = true;
     if (disableTyping) TEcExCustomMaskEdit::SetReadOnly(true);
+    UpdateTextPainting();
 }
 
 void TEcCustomComboEdit::ShowPopupWindow(TPoint origin)
@@ -445,6 +495,7 @@ void TEcCustomComboEdit::ClosePopup(bool accept)
         throw;
     }
     FPopupVisible = false;
+    UpdateTextPainting();
     TCustomForm* form = GetParentForm(this);
     if (CanFocus() && form && form->Visible()) SetFocus();
     ApplyReadOnly();

@@ -169,6 +169,17 @@ protected:
     virtual void LoadDefaultGlyph(TBitmap& into) const { (void)into; }
     // The text rectangle beside the button.
     void UpdateEditRect();
+    // Whether the edit draws its text itself rather than the native edit (disabled here), the
+    // text it then draws and how it aligns it.
+    virtual bool OwnTextPainted() const { return !Enabled(); }
+    virtual String PaintedText() const { return Text(); }
+    virtual TAlignment PaintedAlignment() const { return FAlignment; }
+    // Switches the edit's own painting on or off as OwnTextPainted says, and repaints.
+    void UpdateTextPainting();
+    void PaintWindow(TCanvas& canvas) override;
+    // The alignment of the native edit's text (ES_LEFT, ES_CENTER, ES_RIGHT).
+    virtual Cardinal EditAlignmentStyle() const;
+    void CMEnabledChanged(TMessage& message);
     void SetPopup(TEcPopupWindow* popup);
     void PopupCloseUp(TObject* Sender, bool accept);
     void WMClosePopup(TMessage& message);
