@@ -3,6 +3,7 @@
 #include "styledcontrols/StyStyleMan.h"
 
 #include "foundation/StyObject.h"
+#include "styledcontrols/StyCustomControl.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/controls/Controls.h"
 #include "platform/graphics/Bitmaps.h"
@@ -363,17 +364,23 @@ void TStyStyleManager::ApplyStyle(TComponent* AComponent, const String& AStyleNa
 void TStyStyleManager::ApplyValues(TObject* AObject, const TStrings& Values)
 {
     auto* object = dynamic_cast<TStyObject*>(AObject);
+    auto* styled = dynamic_cast<TStyBaseCustomControl*>(AObject);
     auto* control = dynamic_cast<TControl*>(AObject);
+    auto end = [&] {
+        if (object) object->EndUpdate(true);
+        if (styled) styled->EndUpdate(true);
+        else if (control) control->Invalidate();
+    };
     if (object) object->BeginUpdate();
+    if (styled) styled->BeginUpdate();
     try {
         for (Integer i = 0; i < Values.Count(); ++i)
             if (Values.Names(i) != ReservedKey) ApplyValue(AObject, Values.Names(i), ValueAt(Values, i));
     } catch (...) {
-        if (object) object->EndUpdate(true);
+        end();
         throw;
     }
-    if (object) object->EndUpdate(true);
-    if (control) control->Invalidate();
+    end();
 }
 
 void TStyStyleManager::ApplyValue(TObject* AObject, const String& AKey, const String& AValue)
