@@ -281,8 +281,15 @@ void TEcCustomComboEdit::SetShowButton(bool value)
 
 void TEcCustomComboEdit::SetGlyph(TBitmap* value)
 {
-    FButton->SetGlyph(value);
     FImageKind = ikCustom;
+    FButton->SetGlyph(value);
+    FButton->SetNumGlyphs(FNumGlyphs);
+}
+
+void TEcCustomComboEdit::SetNumGlyphs(Integer value)
+{
+    FNumGlyphs = std::clamp(value, 1, 5);
+    if (FImageKind == ikCustom) FButton->SetNumGlyphs(FNumGlyphs);
 }
 
 void TEcCustomComboEdit::SetImageKind(TEcImageKind value)

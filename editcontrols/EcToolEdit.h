@@ -103,8 +103,9 @@ public:
     void SetButtonHint(const String& value) { FButton->SetHint(value); }
     TBitmap& Glyph() { return FButton->Glyph(); }
     void SetGlyph(TBitmap* value);
-    Integer NumGlyphs() const { return FButton->NumGlyphs(); }
-    void SetNumGlyphs(Integer value) { FButton->SetNumGlyphs(std::min(value, 5)); }
+    // Cells of the custom glyph (at most 5); the default image of ikDefault has one.
+    Integer NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(Integer value);
     TEcImageKind ImageKind() const { return FImageKind; }
     void SetImageKind(TEcImageKind value);
     bool DirectInput() const { return FDirectInput; }
@@ -206,6 +207,7 @@ private:
     TColor FDisabledTextColor = clGrayText;
     TEcImageKind FImageKind = ikCustom;
     Integer FSavedButtonWidth = 21;
+    Integer FNumGlyphs = 1;
     TAlignment FAlignment = taLeftJustify;
 };
 

@@ -51,11 +51,27 @@ struct CalcEditForm : ::testing::Test {
     TEdit* Other = nullptr;
 };
 
+// Whether the columns [from, to) of the edit's text rows hold a dark (text) pixel.
+bool ShowsText(TControl* edit, Integer from, Integer to)
+{
+    for (Integer x = from; x < to; ++x)
+        for (Integer y = 5; y < 16; ++y)
+            if (TestPixel(edit, x, y) == clBlack) return true;
+    return false;
+}
+
 TEST_F(CalcEditForm, ZeroLeavesTheWindowTextEmptyAndShowsZeroUnfocused)
 {
     Edit->SetValue(0);
     EXPECT_EQ(Edit->Text(), String(""));
     EXPECT_EQ(Edit->DisplayText(), String("0"));
+    TestProcess();
+    // the 140-pixel edit less its 21-pixel button: "0" drawn right-aligned before the button
+    EXPECT_TRUE(ShowsText(Edit, 100, 116));
+    EXPECT_FALSE(ShowsText(Edit, 3, 90));
+    Enter();
+    EXPECT_FALSE(ShowsText(Edit, 8, 116));   // focused: the empty window text (the caret at the left)
+    Leave();
     Edit->SetMinValue(1);
     Edit->SetMaxValue(10);
     EXPECT_EQ(Edit->Value(), 1.0L);   // an empty text reads 0, limited to the range
@@ -200,6 +216,8 @@ TEST(CalcEditDescription, AFormDescriptionCreatesTheEditWithItsSettings)
     ASSERT_NE(angle, nullptr);
     EXPECT_EQ(angle->ClickKey(), 113);
     EXPECT_EQ(angle->ButtonWidth(), 26);
+    EXPECT_EQ(angle->NumGlyphs(), 2);
+    EXPECT_EQ(angle->Button()->NumGlyphs(), 1);   // the calculator picture stays whole
     EXPECT_EQ(angle->Alignment(), taLeftJustify);
     EXPECT_EQ(angle->DecimalPlaces(), 7u);
     EXPECT_EQ(angle->DisplayFormat(), String(",0.###"));
