@@ -53,7 +53,13 @@ void TWinControl::SetFocus()
     // the control is focused by the time it is entered.
     if (FHandle) WindowSystem().SetFocus(FHandle);
     TWinControl* form = FormWindow();
-    if (form && form != this && LiveControls().contains(this)) form->SetFocusedControl(this);
+    if (!form || form == this || !LiveControls().contains(this)) return;
+    // In the active window the toolkit moved the focus at once and the form heard of it.  When the
+    // window did not keep the focus there, an exit handler refused the change and took the focus
+    // back: the form is not told again.  Elsewhere (a window not yet active) the form is told here.
+    const bool active = form->HandleAllocated() && WindowSystem().IsActive(form->WindowHandle());
+    if (active && FHandle && !WindowSystem().HasFocus(FHandle)) return;
+    form->SetFocusedControl(this);
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const

@@ -59,6 +59,13 @@ public:
         action = Action;
     }
     void Destroyed(TObject*) { Log += "destroyed;"; }
+    // An exit handler that refuses to let the focus go: it takes it back and raises.
+    void RefuseExit(TObject* s)
+    {
+        Log += "exit;";
+        static_cast<TWinControl*>(s)->SetFocus();
+        throw EConvertError("Value must be between 0 and 10");
+    }
 };
 
 TEST(KeyPreview, EnterMovesToTheNextFieldLikeTab)
@@ -224,6 +231,32 @@ TEST(Exceptions, AnExceptionInOnClickReachesHandleExceptionAndTheProgramGoesOn)
     h.Log.clear();
     TestClick(b, 5, 5);
     EXPECT_EQ(h.Log, "Compute;");
+}
+
+TEST(Exceptions, AnExitHandlerThatRaisesKeepsTheFocusAndIsAskedOnce)
+{
+    TForm form(nullptr);
+    THandlers h;
+    auto* first = new TEdit(&form);
+    first->SetParent(&form);
+    auto* second = new TEdit(&form);
+    second->SetTop(30);
+    second->SetParent(&form);
+    form.Show();
+    TestProcess();
+    first->SetFocus();
+    TestProcess();
+    first->OnExit = TNotifyEvent(&h, &THandlers::RefuseExit);
+    TestClearMessageBoxes();
+    TestAnswerNextMessageBox(mrOk);
+    TestPressKey(first, VK_TAB);
+    EXPECT_EQ(h.Log, "exit;");
+    EXPECT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(form.ActiveControl(), first);
+    EXPECT_TRUE(first->Focused());
+    first->OnExit = nullptr;
+    TestPressKey(first, VK_TAB);
+    EXPECT_EQ(form.ActiveControl(), second);
 }
 
 TEST(MessageBoxes, CaptionsButtonsAndAnswers)
