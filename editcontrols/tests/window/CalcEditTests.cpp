@@ -117,15 +117,23 @@ TEST_F(CalcEditForm, LeavingOutOfRangeWithCheckOnExitRaisesTheRangeMessageAndKee
     Edit->SetDecimalPlaces(3);
     Edit->SetMaxValue(10);
     Edit->SetCheckOnExit(true);
-    Enter();
-    TestTypeText(Edit, "12");
-    TestClearMessageBoxes();
-    TestAnswerNextMessageBox(mrOk);
-    TestClick(Other, 5, 5);   // the user leaves the field   // the user leaves the field
-    ASSERT_EQ(TestMessageBoxes().size(), 1u);
-    EXPECT_EQ(TestMessageBoxes()[0].Text, String("Value must be between 0,000 and 10,000."));
-    EXPECT_TRUE(Edit->Focused());
-    EXPECT_EQ(Edit->Text(), String("12"));
+    for (const bool byTab : {true, false}) {
+        Enter();
+        TestTypeText(Edit, "12");
+        TestClearMessageBoxes();
+        TestAnswerNextMessageBox(mrOk);
+        if (byTab) TestPressKey(Edit, VK_TAB);   // the user leaves the field
+        else TestClick(Other, 5, 5);
+        ASSERT_EQ(TestMessageBoxes().size(), 1u) << byTab;
+        EXPECT_EQ(TestMessageBoxes()[0].Text, String("Value must be between 0,000 and 10,000."));
+        EXPECT_TRUE(Edit->Focused());
+        EXPECT_EQ(Edit->Text(), String("12"));
+        EXPECT_EQ(Edit->SelLength(), 2);   // all selected for the correction
+    }
+    TestTypeText(Edit, "9");
+    TestPressKey(Edit, VK_TAB);
+    EXPECT_FALSE(Edit->Focused());
+    EXPECT_EQ(Edit->Value(), 9.0L);
 }
 
 TEST_F(CalcEditForm, FormatOnEditingGroupsTheDigitsWhileTyping)
