@@ -293,7 +293,7 @@ void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AH
     FAnchorsKnown = false;
     if (FParent) {
         if (!dynamic_cast<TWinControl*>(this)) Invalidate();
-        if (FAlign != alNone) FParent->Realign();
+        FParent->ChildPlacementChanged(this);
     }
     if (old.Width() != AWidth || old.Height() != AHeight) Resize();
 }
@@ -395,7 +395,7 @@ void TControl::SetVisible(bool value)
     VisibleChanging();
     FVisible = value;
     Perform(CM_VISIBLECHANGED, value);
-    if (FParent && FAlign != alNone) FParent->Realign();
+    if (FParent) FParent->ChildPlacementChanged(this);
 }
 
 void TControl::SetEnabled(bool value)

@@ -525,6 +525,11 @@ protected:
     virtual void AdjustClientRect(TRect& Rect) { (void)Rect; }
     void SetChildOrder(TComponent* Child, Integer Order);
     void AlignControl(TControl* AControl);
+    // A child was shown, hidden, moved or sized: aligned children are placed again.
+    virtual void ChildPlacementChanged(TControl* child)
+    {
+        if (child->Align() != alNone) Realign();
+    }
 
     virtual void KeyDown(Word& Key, TShiftState Shift);
     virtual void KeyUp(Word& Key, TShiftState Shift);
@@ -657,6 +662,8 @@ bool GetCursorPos(TPoint* p);
 // one before is answered.  GetCursor answers the one last set.
 TCursor SetCursor(TCursor cursor);
 TCursor GetCursor();
+// The screen point of the mouse input last delivered, x in the low word, y in the high word.
+Cardinal GetMessagePos();
 // Carets of owner-drawn windows.
 bool CreateCaret(HWND window, Integer width, Integer height);
 bool SetCaretPos(Integer x, Integer y);

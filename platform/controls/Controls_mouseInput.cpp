@@ -96,6 +96,8 @@ TCursor SetCursor(TCursor cursor)
 
 TCursor GetCursor() { return gCursor; }
 
+Cardinal GetMessagePos() { return static_cast<Cardinal>(MakeLParam(gMousePoint.X, gMousePoint.Y)); }
+
 // The window under the mouse shows its own cursor, or that of the windowless control at the
 // point; without one, the window system's choice.
 void TWinControl::WMSetCursor(TMessage& message)

@@ -433,7 +433,8 @@ void RegisterStdControlClasses()
     PublishCheckListBox();
     PublishGauge();
     PublishSpinEdit();
-    RegisterClasses({TCheckListBox::StaticClass(), TGauge::StaticClass(), TSpinEdit::StaticClass(), TEdit::StaticClass(), TButton::StaticClass(), TToolBar::StaticClass(), TMenuItem::StaticClass(),
+    PublishControlBar();
+    RegisterClasses({TControlBar::StaticClass(), TCheckListBox::StaticClass(), TGauge::StaticClass(), TSpinEdit::StaticClass(), TEdit::StaticClass(), TButton::StaticClass(), TToolBar::StaticClass(), TMenuItem::StaticClass(),
                      TMainMenu::StaticClass(), TPopupMenu::StaticClass(), TTimer::StaticClass(), TLabel::StaticClass(), TGroupBox::StaticClass(), TCheckBox::StaticClass(),
                      TRadioButton::StaticClass(), TListBox::StaticClass(), TComboBox::StaticClass(),
                      TMaskEdit::StaticClass(), TMemo::StaticClass(), TDateTimePicker::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),

@@ -7,6 +7,7 @@
 #include "platform/stdctrls/CheckLst.h"
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/ComboBox.h"
+#include "platform/stdctrls/ControlBar.h"
 #include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/Gauges.h"
 #include "platform/stdctrls/ExtCtrls.h"
