@@ -13,6 +13,7 @@
 #include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/ComboBox.h"
+#include "platform/stdctrls/ControlBar.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/ImgList.h"
 #include "platform/stdctrls/StdCtrls.h"
@@ -45,7 +46,7 @@ public:
     TMenuItem* WindowMinimizeItem = nullptr;
     TMenuItem* Help1 = nullptr;
     TMenuItem* Webupdate1 = nullptr;
-    TPanel* ControlBar1 = nullptr;
+    TControlBar* ControlBar1 = nullptr;
     TToolBar* ToolBarFile = nullptr;
     TToolBar* ToolBarInput = nullptr;
     TToolBar* ToolBarAnalysis = nullptr;
