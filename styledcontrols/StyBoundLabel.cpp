@@ -1,0 +1,43 @@
+// The bound label asks its owner to place it whenever its size changes.
+#include "styledcontrols/StyBoundLabel.h"
+
+TClass TStyBoundLabel::StaticClass()
+{
+    static const TMetaClass meta("TStyBoundLabel", TStyCustomSimpleLabel::StaticClass(), nullptr, [](TMetaClass& m) {
+        TPublished<TStyBoundLabel>(&m).Property("Alignment").Default(agCenterLeft);
+    });
+    return &meta;
+}
+
+TStyBoundLabel::TStyBoundLabel(TComponent* AOwner) : TStyCustomSimpleLabel(AOwner)
+{
+    SetName("SubLabel");
+    FAlignment = agCenterLeft;
+    SetSubComponent(true);
+    if (AOwner) SetCaption(AOwner->Name());
+}
+
+void TStyBoundLabel::AskOwnerToPlace()
+{
+    auto* owner = dynamic_cast<TWinControl*>(Owner());
+    if (owner && owner->HandleAllocated()) owner->Perform(UM_PLACEBOUNDLABEL);
+}
+
+void TStyBoundLabel::CorrectBounds()
+{
+    TStyCustomSimpleLabel::CorrectBounds();
+    AskOwnerToPlace();
+}
+
+void TStyBoundLabel::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
+{
+    const bool resized = AWidth != Width() || AHeight != Height();
+    TStyCustomSimpleLabel::SetBounds(ALeft, ATop, AWidth, AHeight);
+    const TComponentState state = ComponentState();
+    // the owner's placing moves the label: no second request from inside it
+    if (resized && !AutoSize() && !FSizing && !state.Contains(csLoading) && !state.Contains(csReading)) {
+        FSizing = true;
+        AskOwnerToPlace();
+        FSizing = false;
+    }
+}

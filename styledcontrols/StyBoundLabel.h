@@ -1,0 +1,19 @@
+#pragma once
+// The label an edit or combo box owns as its "SubLabel" and places beside itself.
+#include "styledcontrols/StyCustomSimpleLabel.h"
+
+// Sent to the owner's window: place the bound label by your LabelPosition.
+constexpr Cardinal UM_PLACEBOUNDLABEL = 1516;
+
+class TStyBoundLabel : public TStyCustomSimpleLabel {
+    DECLARE_CLASS(TStyBoundLabel, TStyCustomSimpleLabel)
+public:
+    // Named "SubLabel", centred left, captioned with the owner's name.
+    explicit TStyBoundLabel(TComponent* AOwner);
+    void CorrectBounds() override;
+    void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+
+private:
+    void AskOwnerToPlace();
+    bool FSizing = false;
+};
