@@ -682,9 +682,10 @@ SmallInt GetKeyState(int vk);
 SmallInt GetAsyncKeyState(int vk);
 bool GetKeyboardState(Byte* state);
 
-// Looks at the posted messages for the window (null: any) whose id lies in filterMin ..
-// filterMax (both 0: any); PM_REMOVE takes the first found off the queue.  Input the toolkit
-// still holds is not seen: it arrives as messages only when the event loop runs.
+// Looks at the messages waiting for the window (null: any) whose id lies in filterMin ..
+// filterMax (both 0: any): the posted ones first, then the input held for delivery (the
+// characters of a key press while its key-down is handled); PM_REMOVE takes the first found
+// away, so that it never arrives.  Input the toolkit has not passed on yet is not seen.
 struct TMsg {
     HWND hwnd = nullptr;
     Cardinal message = 0;
@@ -694,6 +695,10 @@ struct TMsg {
 };
 enum : Cardinal { PM_NOREMOVE = 0, PM_REMOVE = 1 };
 bool PeekMessage(TMsg* msg, HWND window, Cardinal filterMin, Cardinal filterMax, Cardinal remove);
+// For the back end: input of one toolkit event held while the message before it is handled
+// (PeekMessage sees it), and taken back, in order, for delivery; false when none is left.
+void HoldInput(HWND window, const TMessage& message);
+bool TakeHeldInput(HWND window, TMessage& message);
 
 // A hidden window whose messages (sent, posted, its timers) all go to `method`; it has no
 // toolkit window and is never shown.  DeallocateHWnd frees it.

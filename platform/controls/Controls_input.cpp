@@ -3,6 +3,7 @@
 // hidden windows that receive messages for an object.
 #include "platform/controls/Controls.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/controls/Controls_internal.h"
@@ -88,18 +89,37 @@ bool GetKeyboardState(Byte* state)
     return true;
 }
 
+std::deque<TPosted>& HeldInput()
+{
+    static std::deque<TPosted> held;
+    return held;
+}
+
 bool PeekMessage(TMsg* msg, HWND window, Cardinal filterMin, Cardinal filterMax, Cardinal remove)
 {
-    auto& queue = PostedQueue();
     const bool anyId = filterMin == 0 && filterMax == 0;
-    for (auto it = queue.begin(); it != queue.end(); ++it) {
-        if (window && it->Window != window) continue;
-        if (!anyId && (it->Message.Msg < filterMin || it->Message.Msg > filterMax)) continue;
-        if (msg) *msg = {it->Window, it->Message.Msg, it->Message.WParam, it->Message.LParam, 0, {}};
-        if (remove & PM_REMOVE) queue.erase(it);
-        return true;
+    for (std::deque<TPosted>* queue : {&PostedQueue(), &HeldInput()}) {
+        for (auto it = queue->begin(); it != queue->end(); ++it) {
+            if (window && it->Window != window) continue;
+            if (!anyId && (it->Message.Msg < filterMin || it->Message.Msg > filterMax)) continue;
+            if (msg) *msg = {it->Window, it->Message.Msg, it->Message.WParam, it->Message.LParam, 0, {}};
+            if (remove & PM_REMOVE) queue->erase(it);
+            return true;
+        }
     }
     return false;
+}
+
+void HoldInput(HWND window, const TMessage& message) { HeldInput().push_back({window, message}); }
+
+bool TakeHeldInput(HWND window, TMessage& message)
+{
+    auto& held = HeldInput();
+    auto it = std::find_if(held.begin(), held.end(), [window](const TPosted& p) { return p.Window == window; });
+    if (it == held.end()) return false;
+    message = it->Message;
+    held.erase(it);
+    return true;
 }
 
 void CancelMode()

@@ -330,16 +330,25 @@ protected:
         QPointer<QWidget> self(this);
         bool keyDownPassed = false;
         TMessage down{WM_KEYDOWN, VkFromQt(ke->key()), ShiftStateToKeyData(ModifiersToShift(ke->modifiers())), 0};
+        // the characters wait while the key-down is handled: PeekMessage sees them and may take them
+        const QString text = ke->key() == Qt::Key_Delete ? QString() : ke->text();
+        for (QChar ch : text)
+            HoldInput(ctl, {ke->modifiers() & Qt::AltModifier ? WM_SYSCHAR : WM_CHAR, ch.unicode(), down.LParam, 0});
+        const auto dropHeld = [ctl] {
+            for (TMessage m; TakeHeldInput(ctl, m);) {}
+        };
         Deliver(ctl, down, [&](TMessage&) { keyDownPassed = true; });
-        if (!self || !H || H->Control != ctl) return true;
+        if (!self || !H || H->Control != ctl) {
+            dropHeld();
+            return true;
+        }
         QString passed;
-        QString text = ke->key() == Qt::Key_Delete ? QString() : ke->text();
-        if (!ctl->TakeDialogKeyUsed()) {
-            for (QChar ch : text) {
-                const bool alt = ke->modifiers() & Qt::AltModifier;
-                TMessage m{alt ? WM_SYSCHAR : WM_CHAR, ch.unicode(), down.LParam, 0};
-                Deliver(ctl, m, [&](TMessage& mm) { passed += QChar(static_cast<char16_t>(mm.WParam)); });
-                if (!self || !H || H->Control != ctl) return true;
+        if (ctl->TakeDialogKeyUsed()) dropHeld();
+        for (TMessage m; TakeHeldInput(ctl, m);) {
+            Deliver(ctl, m, [&](TMessage& mm) { passed += QChar(static_cast<char16_t>(mm.WParam)); });
+            if (!self || !H || H->Control != ctl) {
+                dropHeld();
+                return true;
             }
         }
         if (keyDownPassed && passed == text) return QBase::event(ke);

@@ -121,6 +121,40 @@ TEST_F(InputFixture, PeekLooksIntoThePostedMessagesByWindowAndRange)
     EXPECT_EQ(B->Log, "B.other;");
 }
 
+// On Enter, looks for the character that follows the key and takes it away; notes what it
+// found and the characters it is given.
+class TEnterSwallower : public TCustomControl {
+public:
+    explicit TEnterSwallower(TComponent* o) : TCustomControl(o) { SetTabStop(true); }
+    std::string Seen, Typed;
+
+protected:
+    void KeyDown(Word& key, TShiftState) override
+    {
+        TMsg msg;
+        if (key != VK_RETURN) return;
+        if (PeekMessage(&msg, this, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE)) Seen += "keydown;";
+        if (PeekMessage(&msg, this, WM_CHAR, WM_CHAR, PM_NOREMOVE)) Seen += "char " + std::to_string(msg.wParam) + ";";
+        if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) Seen += "taken " + std::to_string(msg.wParam) + ";";
+    }
+    void KeyPress(char16_t& key) override { Typed += static_cast<char>(key); }
+};
+
+TEST_F(InputFixture, PeekSeesTheCharactersOfTheKeyBeingHandledAndCanTakeThem)
+{
+    auto* s = new TEnterSwallower(Form);
+    s->SetBounds(10, 100, 50, 50);
+    s->SetParent(Form);
+    TestProcess();
+    TestPressKey(s, 'Q');
+    TestPressKey(s, VK_RETURN);
+    TestPressKey(s, 'W');
+    EXPECT_EQ(s->Seen, "char 13;taken 13;");
+    EXPECT_EQ(s->Typed, "qw");   // Enter's character never arrived
+    TMsg msg;
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE));   // nothing is left held
+}
+
 class TWindowUser : public TObject {
 public:
     std::string Log;
