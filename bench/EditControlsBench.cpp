@@ -1,8 +1,10 @@
 // Typing into the numeric edit: each key through the keystroke check and the regrouping of the
-// text, as with FormatOnEditing under a French locale.
+// text, as with FormatOnEditing under a French locale; the rules alone, then the control on a
+// shown form.
 #include <benchmark/benchmark.h>
 
 #include "editcontrols/EcBaseEdits.h"
+#include "platform/testing/Driver.h"
 
 namespace {
 
@@ -25,5 +27,41 @@ void TypeTenThousandKeysIntoANumericEdit(benchmark::State& state)
     }
 }
 BENCHMARK(TypeTenThousandKeysIntoANumericEdit);
+
+}  // namespace
+
+namespace {
+
+// The same keys into a focused numeric edit on a shown form: each one a key press through the
+// toolkit, the control's keystroke filter, the window text and its regrouping.
+void TypeTenThousandKeysIntoTheNumericEditControl(benchmark::State& state)
+{
+    TestInitialize();
+    const TFormatSettings saved = FormatSettings;
+    FormatSettings = TFormatSettings::French();
+    {
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 200, 80);
+        auto* edit = new TEcCalcEdit(&form);
+        edit->SetParent(&form);
+        edit->SetDecimalPlaces(3);
+        edit->SetDisplayFormat(",0.###");
+        edit->SetFormatOnEditing(true);
+        form.Show();
+        edit->SetFocus();
+        TestProcess();
+        const String number = "-1234567.891";
+        for (auto _ : state) {
+            for (int round = 0; round < 10000 / 12; ++round) {
+                edit->SelectAll();
+                TestTypeText(edit, number);
+            }
+            benchmark::DoNotOptimize(edit->Text());
+        }
+    }
+    TestProcess();
+    FormatSettings = saved;
+}
+BENCHMARK(TypeTenThousandKeysIntoTheNumericEditControl)->Unit(benchmark::kMillisecond);
 
 }  // namespace
