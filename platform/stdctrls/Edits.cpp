@@ -48,6 +48,10 @@ void TCustomEdit::InitializeWindow()
     TWinControl::InitializeWindow();
     ApplyOptions();
     if (FModified) WindowSystem().SetEditModified(FHandle, true);
+    // The new window keeps the selection the control held (at first none: the text shows from
+    // its start).
+    const Integer length = FText.Length();
+    WindowSystem().SetEditSel(FHandle, std::min(FSelStart, length), std::min(FSelEnd, length));
 }
 
 void TCustomEdit::ApplyOptions()

@@ -300,3 +300,26 @@ TEST_F(EditForm, TheWindowStyleAlignsTheText)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditForm, AWindowMadeForATextShowsItFromItsStart)
+{
+    auto* edit = new TEdit(Form);
+    edit->SetBounds(10, 100, 60, 24);
+    edit->SetText("/home/dam/model files/gravity.dam");   // longer than the edit is wide
+    edit->SetParent(Form);
+    TestProcess();
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_EQ(edit->SelLength(), 0);
+    auto* kept = new TEdit(Form);
+    kept->SetText("12345");
+    kept->SetSelStart(2);
+    kept->SetSelLength(2);
+    kept->SetParent(Form);
+    TestProcess();
+    EXPECT_EQ(kept->SelStart(), 2);   // a selection made before the window exists stays
+    EXPECT_EQ(kept->SelLength(), 2);
+}
+
+}  // namespace
