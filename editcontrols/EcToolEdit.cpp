@@ -11,6 +11,14 @@ const TEnumTypeInfo& TypeInfoOf(TPopupAlign)
     static const TEnumTypeInfo info("TPopupAlign", {"epaRight", "epaLeft"});
     return info;
 }
+const TEnumTypeInfo& TypeInfoOf(TEcAutoCompleteOption)
+{
+    static const TEnumTypeInfo info("TEcAutoCompleteOption", {"acoAutoSuggest", "acoAutoAppend", "acoSearch",
+                                                               "acoFilterPrefixes", "acoUseTab", "acoUpDownKeyDropsList",
+                                                               "acoRTLReading"},
+                                    "TEcAutoCompleteOptions");
+    return info;
+}
 const TEnumTypeInfo& TypeInfoOf(TEcImageKind)
 {
     static const TEnumTypeInfo info("TEcImageKind", {"ikCustom", "ikDefault", "ikDropDown", "ikEllipsis", "ikDatePicker"});

@@ -5,11 +5,19 @@
 #include "editcontrols/EcExControls.h"
 #include "editcontrols/EcExMask.h"
 #include "editcontrols/EcSpeedButton.h"
+#include "platform/forms/Dialogs.h"
 #include "platform/stdctrls/Menus.h"
 
 class TEcCustomComboEdit;
 
 enum TPopupAlign { epaRight, epaLeft };
+// How the edit completes what is typed: acoAutoAppend completes a file name in place (the added
+// part selected); the shell's suggestion list and the other options have no effect here.
+enum TEcAutoCompleteOption {
+    acoAutoSuggest, acoAutoAppend, acoSearch, acoFilterPrefixes, acoUseTab, acoUpDownKeyDropsList, acoRTLReading
+};
+using TEcAutoCompleteOptions = Set<TEcAutoCompleteOption>;
+const TEnumTypeInfo& TypeInfoOf(TEcAutoCompleteOption);
 enum TEcImageKind { ikCustom, ikDefault, ikDropDown, ikEllipsis, ikDatePicker };
 const TEnumTypeInfo& TypeInfoOf(TPopupAlign);
 const TEnumTypeInfo& TypeInfoOf(TEcImageKind);
@@ -214,3 +222,107 @@ private:
 // The private message with which a combo edit closes its pop-up after the current message
 // (WParam: accept).
 constexpr Cardinal CM_ECCLOSEPOPUP = 0xB206;
+
+// ---------------------------------------------------------------- file-name edits
+DORVANE_EXCEPTION(EComboEditError, EEcLibException);
+
+enum TEcAutoCompleteFileOption { acfFileSystem, acfFileSysDirs, acfURLHistory, acfURLMRU };
+using TEcAutoCompleteFileOptions = Set<TEcAutoCompleteFileOption>;
+const TEnumTypeInfo& TypeInfoOf(TEcAutoCompleteFileOption);
+enum TFileDialogKind { dkOpen, dkSave, dkOpenPicture, dkSavePicture };
+const TEnumTypeInfo& TypeInfoOf(TFileDialogKind);
+
+// Sender, the name the dialog starts from or gave, and whether it runs (or was accepted).
+using TExecOpenDialogEvent = TEvent<TObject*, String&, bool&>;
+
+// What the file and folder edits share: files dropped from a file manager, in-place completion
+// of typed paths, the events around the dialog.
+class TEcFileDirEdit : public TEcCustomComboEdit {
+    DECLARE_CLASS(TEcFileDirEdit, TEcCustomComboEdit)
+public:
+    explicit TEcFileDirEdit(TComponent* AOwner);
+    bool AcceptFiles() const { return FAcceptFiles; }
+    void SetAcceptFiles(bool value);
+    TEcAutoCompleteOptions AutoCompleteOptions() const { return FAutoCompleteOptions; }
+    void SetAutoCompleteOptions(TEcAutoCompleteOptions value) { FAutoCompleteOptions = value; }
+    TEcAutoCompleteFileOptions AutoCompleteFileOptions() const { return FAutoCompleteFileOptions; }
+    void SetAutoCompleteFileOptions(TEcAutoCompleteFileOptions value) { FAutoCompleteFileOptions = value; }
+
+    TNotifyEvent OnDropFiles;
+    TExecOpenDialogEvent OnBeforeDialog, OnAfterDialog;
+
+protected:
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    void KeyPress(char16_t& Key) override;
+    void Change() override;
+    virtual void TakeDroppedName(const String& name) = 0;
+    virtual void ClearDroppedNames() {}
+    void WMDropFiles(TMessage& message);
+
+    bool FMultipleDirs = false;
+
+private:
+    bool FAcceptFiles = true;
+    TEcAutoCompleteOptions FAutoCompleteOptions{acoAutoSuggest};
+    TEcAutoCompleteFileOptions FAutoCompleteFileOptions{acfFileSystem};
+    bool FCompleteTyped = false;
+};
+
+// The edit of a file name, whose button runs the open or save dialog.  Names with blanks are
+// shown between double quotes (AddQuotes) and read back without them.
+class TEcFilenameEdit : public TEcFileDirEdit {
+    DECLARE_CLASS(TEcFilenameEdit, TEcFileDirEdit)
+public:
+    explicit TEcFilenameEdit(TComponent* AOwner);
+    ~TEcFilenameEdit() override;
+
+    // The trimmed text without one pair of surrounding double quotes (AddQuotes), an existing
+    // folder with its trailing separator.  Writing checks the name: EComboEditError "Nom de
+    // fichier incorrect - %s" for a name no file can have; an empty name clears the edit.
+    String FileName() const;
+    void SetFileName(const String& value);
+    bool AddQuotes() const { return FAddQuotes; }
+    void SetAddQuotes(bool value) { FAddQuotes = value; }
+    TFileDialogKind DialogKind() const { return FDialogKind; }
+    void SetDialogKind(TFileDialogKind value);
+    TOpenDialog& Dialog() const { return *FDialog; }
+    String DefaultExt() const { return FDialog->DefaultExt(); }
+    void SetDefaultExt(const String& value) { FDialog->SetDefaultExt(value); }
+    String Filter() const { return FDialog->Filter(); }
+    void SetFilter(const String& value) { FDialog->SetFilter(value); }
+    Integer FilterIndex() const { return FDialog->FilterIndex(); }
+    void SetFilterIndex(Integer value) { FDialog->SetFilterIndex(value); }
+    String InitialDir() const { return FDialog->InitialDir(); }
+    void SetInitialDir(const String& value) { FDialog->SetInitialDir(value); }
+    String DialogTitle() const { return FDialog->Title(); }
+    void SetDialogTitle(const String& value) { FDialog->SetTitle(value); }
+    TOpenOptions DialogOptions() const { return FDialog->Options(); }
+    void SetDialogOptions(TOpenOptions value);
+    // The files chosen in the dialog or dropped, when several may be.
+    const std::vector<String>& DialogFiles() const { return FDialogFiles; }
+    // The long and short forms of FileName (here the same): the first matching entry's name.
+    String LongFileName() const;
+    String ShortFileName() const;
+
+    // Runs the dialog from the current name (OnBeforeDialog may change it or cancel); a chosen
+    // file becomes the text.
+    void OpenPopup(bool disableTyping) override;
+
+protected:
+    void TakeDroppedName(const String& name) override;
+    void ClearDroppedNames() override { FDialogFiles.clear(); }
+    void LoadDefaultGlyph(TBitmap& into) const override;
+
+private:
+    TOpenDialog* FDialog;
+    TFileDialogKind FDialogKind = dkOpen;
+    bool FAddQuotes = true;
+    std::vector<String> FDialogFiles;
+};
+
+// A name shown in the edit: between double quotes when it holds a blank and is not quoted yet.
+String QuoteFileName(const String& s);
+// The name an edit text stands for: trimmed, one pair of surrounding double quotes removed (when
+// strip), an existing folder with its trailing separator.
+String RealFileName(const String& s, bool strip);

@@ -56,6 +56,31 @@ void PublishNumEdit()
         .Default(false);
 }
 
+void PublishFilenameEdit()
+{
+    using E = TEcFileDirEdit;
+    TPublished<E>(E::StaticClass())
+        .Property("AutoCompleteOptions", &E::AutoCompleteOptions, &E::SetAutoCompleteOptions)
+        .Default(TEcAutoCompleteOptions{acoAutoSuggest})
+        .Property("AutoCompleteFileOptions", &E::AutoCompleteFileOptions, &E::SetAutoCompleteFileOptions)
+        .Default(TEcAutoCompleteFileOptions{acfFileSystem})
+        .Property("ImageKind", &E::ImageKind, &E::SetImageKind).Default(ikDefault)
+        .Property("OnBeforeDialog", &E::OnBeforeDialog)
+        .Property("OnAfterDialog", &E::OnAfterDialog)
+        .Property("OnDropFiles", &E::OnDropFiles);
+    using F = TEcFilenameEdit;
+    TPublished<F>(F::StaticClass())
+        .Property("AddQuotes", &F::AddQuotes, &F::SetAddQuotes).Default(true)
+        .Property("DefaultExt", &F::DefaultExt, &F::SetDefaultExt)
+        .Property("DialogKind", &F::DialogKind, &F::SetDialogKind).Default(dkOpen)
+        .Property("DialogOptions", &F::DialogOptions, &F::SetDialogOptions).Default(TOpenOptions{ofHideReadOnly})
+        .Property("DialogTitle", &F::DialogTitle, &F::SetDialogTitle)
+        .Property("FileName", &F::FileName, &F::SetFileName)
+        .Property("Filter", &F::Filter, &F::SetFilter)
+        .Property("FilterIndex", &F::FilterIndex, &F::SetFilterIndex).Default(1)
+        .Property("InitialDir", &F::InitialDir, &F::SetInitialDir);
+}
+
 }  // namespace
 
 void RegisterEditControlClasses()
@@ -66,6 +91,7 @@ void RegisterEditControlClasses()
     RegisterStdControlClasses();
     PublishComboEdit();
     PublishNumEdit();
+    PublishFilenameEdit();
     RegisterClasses({TExtendEdit::StaticClass(), TManyShape::StaticClass(), TEcxSlider::StaticClass(),
-                     TEcCalcEdit::StaticClass()});
+                     TEcCalcEdit::StaticClass(), TEcFilenameEdit::StaticClass()});
 }

@@ -1,10 +1,11 @@
 // The numeric edits, the calculator they drop down and speed buttons, written to
-// build/screenshots/editcontrols-edits.png for people to look at.
+// build/screenshots/editcontrols-edits.png for people to look at, with file-name edits.
 #include <gtest/gtest.h>
 
 #include "editcontrols/EcBaseEdits.h"
 #include "editcontrols/EcCalc.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
+#include "platform/backend/qt/QtServices.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -25,6 +26,7 @@ TEcCalcEdit* NumericEdit(TForm& form, Integer top, Extended value, const String&
 TEST(EditsScreenshots, NumericEditsAndTheirCalculator)
 {
     TestInitialize();
+    InitQtServices();
     TSettingsScope scope(TFormatSettings::French());
     TForm form(nullptr);
     form.SetBounds(0, 0, 330, 320);
@@ -46,6 +48,13 @@ TEST(EditsScreenshots, NumericEditsAndTheirCalculator)
             button->SetDown(true);
         }
         if (i == 2) button->SetEnabled(false);
+    }
+    for (Integer i = 0; i < 2; ++i) {
+        auto* file = new TEcFilenameEdit(&form);
+        file->SetParent(&form);
+        file->SetBounds(160, 50 + i * 30, 160, 21);
+        file->SetFileName(i == 0 ? "/home/dam/model files/gravity.dam" : "/home/dam/results.txt");
+        file->SetEnabled(i == 0);
     }
     form.Show();
     TestProcess();

@@ -1,0 +1,174 @@
+// The file-name edit: names quoted and read back, invalid names refused, the open dialog its
+// button runs, files dropped on it, and a pasted line break.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "editcontrols/EcToolEdit.h"
+#include "editcontrols/EditControlsRegistry.h"
+#include "platform/backend/qt/QtServices.h"
+#include "platform/classes/FormReader.h"
+#include "platform/graphics/Clipbrd.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+// A folder "edits" in the temp folder holding "in data.dam" and a folder "runs".
+struct Files {
+    Files()
+    {
+        std::filesystem::create_directories(Root / "runs");
+        std::ofstream(Root / "in data.dam") << "x";
+    }
+    ~Files() { std::filesystem::remove_all(Root); }
+    String Path(const char* name) const { return String((Root / name).string().c_str()); }
+    std::filesystem::path Root = std::filesystem::temp_directory_path() / "dorvane-filename-edit";
+};
+
+TEST(FileNames, QuotingAndReadingBack)
+{
+    Files files;
+    const String data = files.Path("in data.dam"), runs = files.Path("runs");
+    struct Case { String Text; bool Strip; String Read; };
+    const Case cases[] = {
+        {"\"" + data + "\"", true, data},                // a quoted existing file
+        {data, true, data},                              // unquoted: the whole name, blank and all
+        {"  /out/my results.txt ", true, "/out/my results.txt"},   // a new output file keeps its name
+        {"\"/out/my results.txt\"", true, "/out/my results.txt"},
+        {"\"/out/my results.txt\"", false, "\"/out/my results.txt\""},
+        {runs, true, runs + "/"},                        // an existing folder gets its separator
+        {"\"" + runs + "\"", true, runs + "/"},
+        {"\"", true, "\""},                              // a lone quote is no pair
+        {"", true, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(RealFileName(c.Text, c.Strip), c.Read) << c.Text.ToUtf8();
+
+    struct Quote { const char *Name, *Shown; };
+    const Quote quotes[] = {
+        {"/data/in.dam", "/data/in.dam"},
+        {"/data files/in.dam", "\"/data files/in.dam\""},
+        {"\"/data files/in.dam\"", "\"/data files/in.dam\""},   // already quoted
+    };
+    for (const Quote& q : quotes) EXPECT_EQ(QuoteFileName(q.Name), String(q.Shown)) << q.Name;
+}
+
+// A form with a file-name edit and an edit that takes the focus.
+struct FilenameEditForm : ::testing::Test {
+    void SetUp() override
+    {
+        TestInitialize();
+        InitQtServices();   // dropped files
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 400, 120);
+        Edit = new TEcFilenameEdit(Form.get());
+        Edit->SetBounds(10, 10, 300, 21);
+        Edit->SetParent(Form.get());
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        Form.reset();
+        TestProcess();
+    }
+    Files Folder;
+    std::unique_ptr<TForm> Form;
+    TEcFilenameEdit* Edit = nullptr;
+};
+
+TEST_F(FilenameEditForm, WrittenNamesAreQuotedCheckedAndReadBack)
+{
+    Edit->SetFileName("/data files/in.dam");
+    EXPECT_EQ(Edit->Text(), String("\"/data files/in.dam\""));
+    EXPECT_EQ(Edit->FileName(), String("/data files/in.dam"));
+    for (const char* bad : {"/data/a|b.dam", "/data/*.dam", "in<.dam", "a?b", "a\"b"}) {
+        try {
+            Edit->SetFileName(bad);
+            ADD_FAILURE() << bad;
+        } catch (const EComboEditError& e) {
+            EXPECT_EQ(e.Message(), "Nom de fichier incorrect - " + String(bad));
+        }
+        EXPECT_EQ(Edit->Text(), String("\"/data files/in.dam\""));   // unchanged
+    }
+    Edit->SetFileName("");
+    EXPECT_EQ(Edit->Text(), String(""));
+    Edit->SetAddQuotes(false);
+    Edit->SetFileName("/data files/in.dam");
+    EXPECT_EQ(Edit->Text(), String("/data files/in.dam"));
+}
+
+TEST_F(FilenameEditForm, TheButtonRunsTheOpenDialogAndTheChosenFileFillsTheEdit)
+{
+    const String data = Folder.Path("in data.dam");
+    Edit->SetFileName(Folder.Path("runs") + "/old.dam");
+    TestAnswerNextFileDialog({data});
+    TestClick(Edit->Button(), 5, 5);
+    const TFileDialogRequest& asked = TestLastFileDialog();
+    EXPECT_FALSE(asked.Save);
+    EXPECT_EQ(asked.Title, String("Browse"));
+    EXPECT_EQ(asked.InitialDir, Folder.Path("runs"));   // the folder of the name shown
+    EXPECT_EQ(asked.FileName, String("old.dam"));
+    ASSERT_EQ(asked.Filters.size(), 1u);
+    EXPECT_EQ(asked.Filters[0].first, String("All files (*.*)"));
+    EXPECT_EQ(asked.Filters[0].second, String("*.*"));
+    EXPECT_EQ(Edit->Text(), "\"" + data + "\"");
+    EXPECT_EQ(Edit->FileName(), data);
+    EXPECT_TRUE(Edit->Modified());
+    EXPECT_TRUE(Edit->Focused());
+
+    TestAnswerNextFileDialog({});   // cancelled: nothing changes
+    TestClick(Edit->Button(), 5, 5);
+    EXPECT_EQ(Edit->FileName(), data);
+
+    Edit->SetDialogKind(dkSave);
+    TestAnswerNextFileDialog({Folder.Path("runs") + "/new results.txt"});
+    TestClick(Edit->Button(), 5, 5);
+    EXPECT_TRUE(TestLastFileDialog().Save);
+    EXPECT_EQ(Edit->FileName(), Folder.Path("runs") + "/new results.txt");
+}
+
+TEST_F(FilenameEditForm, ADroppedFileBecomesTheName)
+{
+    const String data = Folder.Path("in data.dam");
+    TestDropFiles(Edit, {data, Folder.Path("runs")});
+    EXPECT_EQ(Edit->FileName(), data);   // the first one
+    EXPECT_TRUE(Edit->DialogFiles().empty());
+}
+
+TEST_F(FilenameEditForm, APastedLineBreakEndsTheName)
+{
+    Clipboard().SetAsText("/data/in.dam\r\n/data/other.dam");
+    Edit->SetFocus();
+    Edit->PasteFromClipboard();
+    EXPECT_EQ(Edit->Text(), String("/data/in.dam"));
+}
+
+TEST(FilenameEditDescription, TheAnalysisOptionsDialogsEditIsReadByName)
+{
+    TestInitialize();
+    RegisterEditControlClasses();
+    std::unique_ptr<TComponent> root(ReadComponentText(R"(object Panel1: TPanel
+  Width = 300
+  Height = 60
+  object InputFile: TEcFilenameEdit
+    Left = 8
+    Top = 8
+    Width = 280
+    Height = 21
+    Filter = 'Dam files (*.dam)|*.dam'
+    DialogKind = dkSave
+    DefaultExt = 'dam'
+  end
+end)"));
+    auto* edit = dynamic_cast<TEcFilenameEdit*>(root->FindComponent("InputFile"));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->DialogKind(), dkSave);
+    EXPECT_EQ(edit->Filter(), String("Dam files (*.dam)|*.dam"));
+    EXPECT_EQ(edit->DefaultExt(), String("dam"));
+    EXPECT_EQ(edit->DialogTitle(), String("Browse"));
+    EXPECT_TRUE(edit->AddQuotes());
+}
+
+}  // namespace
