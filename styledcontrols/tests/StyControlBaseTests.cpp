@@ -1,0 +1,64 @@
+// The windowed base without a window: the parent's published theme mode found by reflection,
+// and the properties older forms stored.
+#include <gtest/gtest.h>
+
+#include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
+#include "styledcontrols/StyCustomControl.h"
+
+namespace {
+
+// A renderer of the native mode that is switched on; it draws nothing.
+class TTestRenderer : public TStyThemeRenderer {
+public:
+    bool On = true;
+    bool Enabled() const override { return On; }
+    void SetEnabled(bool Value) override { On = Value; }
+    String GetThemeRendererName() const override { return "Test renderer"; }
+    bool ActivateDefaultTheme(const String&, bool) override { return true; }
+};
+
+}  // namespace
+
+TEST(StyControlBase, TheParentsPublishedThemeModeIsFollowed)
+{
+    static TTestRenderer renderer;   // lives as long as the theme services
+    StyThemeServices().RegisterThemeRenderer(&renderer);
+    StyThemeServices().SelectThemeRenderer("Test renderer");
+    renderer.On = true;
+
+    TStyCustomControl parent(nullptr);
+    parent.SetThemeMode(ttmNative);
+    TStyCustomControl child(nullptr);
+    child.SetThemeMode(ttmNone);
+    child.SetParent(&parent);
+    EXPECT_EQ(child.EffectiveThemeMode(), ttmNative);   // the parent's "ThemeMode"
+    child.SetParentThemeMode(false);
+    EXPECT_EQ(child.EffectiveThemeMode(), ttmNone);
+    child.SetParentThemeMode(true);
+    child.SetParent(nullptr);
+
+    TCustomControl plain(nullptr);   // publishes no "ThemeMode": the child's own mode
+    TStyCustomControl other(nullptr);
+    other.SetThemeMode(ttmNative);
+    other.SetParent(&plain);
+    EXPECT_EQ(other.EffectiveThemeMode(), ttmNative);
+    other.SetParent(nullptr);
+    renderer.On = false;
+    EXPECT_EQ(other.EffectiveThemeMode(), ttmNone);
+}
+
+TEST(StyControlBase, OlderFormsSetTheLookByCtlXPAndGlobalListsByReference)
+{
+    TStyCustomControl control(nullptr);
+    ReadComponentText("object Edit1: TStyCustomControl\n  CtlXP = False\nend\n", &control);
+    EXPECT_EQ(control.ThemeMode(), ttmNone);
+
+    control.SetImageList(&GlobalContainer().ImageList());
+    const std::string text = WriteComponentText(&control).ToUtf8();
+    EXPECT_NE(text.find("Internal = 'STYIML30'"), std::string::npos) << text;
+    EXPECT_EQ(text.find("CtlXP"), std::string::npos) << text;   // read, never written
+    TStyCustomControl back(nullptr);
+    ReadComponentText(String(text), &back);
+    EXPECT_EQ(back.ImageList(), &GlobalContainer().ImageList());
+}
