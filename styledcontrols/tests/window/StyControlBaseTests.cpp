@@ -196,3 +196,20 @@ TEST_F(StyControlBase, SizingAndMovingHitsUnlessLocked)
     EXPECT_EQ(hit(2, 20), HTCLIENT);
     EXPECT_EQ(hit(50, 20), HTCLIENT);
 }
+
+// A flat control's frame is two rings of the button face on the window; entering it draws the
+// normal sunken border instead (its outer edge in the shadow colour).
+TEST_F(StyControlBase, FlatAndNormalBordersOnTheWindow)
+{
+    ASSERT_FALSE(B->Focused());   // the form gave A the focus
+    B->SetColor(clWhite);
+    B->SetFlat(true);
+    B->Invalidate();
+    TestProcess();
+    EXPECT_EQ(TestPixel(B, 0, 0), ColorToRGB(clBtnFace));
+    EXPECT_EQ(TestPixel(B, 1, 1), ColorToRGB(clBtnFace));
+    EXPECT_EQ(TestPixel(B, 2, 2), clWhite);
+    B->SetFocus();
+    TestProcess();
+    EXPECT_EQ(TestPixel(B, 0, 0), ColorToRGB(clBtnShadow));
+}
