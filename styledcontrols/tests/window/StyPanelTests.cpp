@@ -178,3 +178,17 @@ TEST_F(StyPanels, ATransparentPanelShowsTheParentsPixels)
         delete p;
     }
 }
+
+TEST_F(StyPanels, AtDesignTimeAFramelessPanelShowsTheDashedFrame)
+{
+    TCountedPanel* p = Panel(Rect(10, 10, 70, 50));
+    p->SetColor(clWhite);
+    p->SetDesigning(true);
+    p->Invalidate();
+    TestProcess();
+    EXPECT_EQ(TestPixel(p, 0, 0), ColorToRGB(clBtnShadow));
+    p->Bevel()->SetStyleOuter(bvLowered);   // a frame of its own: no design frame
+    TestProcess();
+    EXPECT_EQ(TestPixel(p, 0, 0), ColorToRGB(clBtnShadow));   // the lowered bevel's shadow
+    EXPECT_EQ(TestPixel(p, 59, 39), ColorToRGB(clBtnHighlight));
+}
