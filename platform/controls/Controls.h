@@ -726,6 +726,10 @@ bool ShowWindow(HWND window, int command);
 bool ShowingWithoutActivation(const TWinControl* window);
 bool SetWindowPos(HWND window, HWND insertAfter, Integer x, Integer y, Integer cx, Integer cy, Cardinal flags);
 
+// A spin or arrow button held down repeats its step: first after ButtonRepeatDelay
+// milliseconds, then every ButtonRepeatInterval, while the pointer stays on the button.
+constexpr Cardinal ButtonRepeatDelay = 400, ButtonRepeatInterval = 100;
+
 // Told of the control under the mouse on every mouse move (the application's hints).
 void SetMouseOverHook(std::function<void(TControl*)> hook);
 

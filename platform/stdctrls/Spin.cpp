@@ -17,6 +17,8 @@ TSpinButton::TSpinButton(TComponent* AOwner) : TCustomControl(AOwner)
     FHeight = 21;
 }
 
+TSpinButton::~TSpinButton() { KillTimer(this, 1); }
+
 void TSpinButton::Paint()
 {
     TCanvas& canvas = Canvas();
@@ -25,8 +27,22 @@ void TSpinButton::Paint()
     TRect up{client.Left, client.Top, client.Right, client.Top + half};
     TRect down{client.Left, client.Top + half, client.Right, client.Bottom};
     const UINT inactive = Enabled() ? 0 : DFCS_INACTIVE;
-    DrawFrameControl(canvas.Handle(), &up, DFC_SCROLL, DFCS_SCROLLUP | inactive | (FPressed == 1 ? DFCS_PUSHED : 0));
-    DrawFrameControl(canvas.Handle(), &down, DFC_SCROLL, DFCS_SCROLLDOWN | inactive | (FPressed == -1 ? DFCS_PUSHED : 0));
+    const int shown = FOver ? FPressed : 0;
+    DrawFrameControl(canvas.Handle(), &up, DFC_SCROLL, DFCS_SCROLLUP | inactive | (shown == 1 ? DFCS_PUSHED : 0));
+    DrawFrameControl(canvas.Handle(), &down, DFC_SCROLL, DFCS_SCROLLDOWN | inactive | (shown == -1 ? DFCS_PUSHED : 0));
+}
+
+// 1 on the upper button, -1 on the lower one, 0 off both.
+int TSpinButton::ButtonAt(Integer X, Integer Y) const
+{
+    if (!ClientRect().Contains(Point(X, Y))) return 0;
+    return Y < ClientHeight() / 2 ? 1 : -1;
+}
+
+void TSpinButton::Click()
+{
+    if (FPressed == 1) OnUpClick(this);
+    else OnDownClick(this);
 }
 
 void TSpinButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
@@ -34,16 +50,39 @@ void TSpinButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft) return;
     FPressed = Y < ClientHeight() / 2 ? 1 : -1;
+    FOver = true;
     Invalidate();
-    if (FPressed == 1) OnUpClick(this);
-    else OnDownClick(this);
+    SetTimer(this, 1, ButtonRepeatDelay);
+    Click();
+}
+
+void TSpinButton::MouseMove(TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseMove(Shift, X, Y);
+    const bool over = FPressed != 0 && ButtonAt(X, Y) == FPressed;
+    if (over == FOver) return;
+    FOver = over;
+    Invalidate();
 }
 
 void TSpinButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseUp(Button, Shift, X, Y);
+    KillTimer(this, 1);
     FPressed = 0;
+    FOver = false;
     Invalidate();
+}
+
+// The held button repeats, faster after the first time.
+void TSpinButton::WndProc(TMessage& message)
+{
+    if (message.Msg == WM_TIMER && message.WParam == 1) {
+        SetTimer(this, 1, ButtonRepeatInterval);
+        if (FPressed != 0 && FOver) Click();
+        return;
+    }
+    TCustomControl::WndProc(message);
 }
 
 // ---------------------------------------------------------------- TSpinEdit

@@ -5,20 +5,26 @@
 #include "platform/stdctrls/Edits.h"
 
 // Two stacked buttons drawn by the layer; a press on the upper one fires OnUpClick, on the lower
-// one OnDownClick.
+// one OnDownClick, and again while it is held (ButtonRepeatDelay, ButtonRepeatInterval).
 class TSpinButton : public TCustomControl {
     DECLARE_CLASS(TSpinButton, TCustomControl)
 public:
     explicit TSpinButton(TComponent* AOwner);
+    ~TSpinButton() override;
     TNotifyEvent OnUpClick, OnDownClick;
 
 protected:
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void WndProc(TMessage& message) override;
 
 private:
-    int FPressed = 0;   // 1 the upper button is down, -1 the lower one, 0 neither
+    int ButtonAt(Integer X, Integer Y) const;
+    void Click();
+    int FPressed = 0;     // 1 the upper button is down, -1 the lower one, 0 neither
+    bool FOver = false;   // the pointer is on the pressed button
 };
 
 class TSpinEdit : public TCustomEdit {

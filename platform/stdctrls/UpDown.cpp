@@ -15,6 +15,8 @@ TUpDown::TUpDown(TComponent* AOwner) : TCustomControl(AOwner)
     FHeight = 25;
 }
 
+TUpDown::~TUpDown() { KillTimer(this, 1); }
+
 void TUpDown::SetPosition(SmallInt value)
 {
     value = std::clamp(value, std::min(FMin, FMax), std::max(FMin, FMax));
@@ -71,26 +73,63 @@ void TUpDown::Paint()
     TRect first = vertical ? TRect{0, 0, Width(), Height() / 2} : TRect{0, 0, Width() / 2, Height()};
     TRect second = vertical ? TRect{0, Height() / 2, Width(), Height()} : TRect{Width() / 2, 0, Width(), Height()};
     UINT disabled = Enabled() ? 0u : UINT(DFCS_INACTIVE);
+    const Integer shown = FOver ? FPressed : -1;
     DrawFrameControl(canvas.Handle(), &first, DFC_SCROLL,
-                     (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | (FPressed == 0 ? UINT(DFCS_PUSHED) : 0u) | disabled);
+                     (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | (shown == 0 ? UINT(DFCS_PUSHED) : 0u) | disabled);
     DrawFrameControl(canvas.Handle(), &second, DFC_SCROLL,
-                     (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | (FPressed == 1 ? UINT(DFCS_PUSHED) : 0u) | disabled);
+                     (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | (shown == 1 ? UINT(DFCS_PUSHED) : 0u) | disabled);
+}
+
+// 0 on the first (up or left) button, 1 on the second, -1 off both.
+Integer TUpDown::ButtonAt(Integer X, Integer Y) const
+{
+    if (!ClientRect().Contains(Point(X, Y))) return -1;
+    return (FOrientation == udVertical ? Y < Height() / 2 : X < Width() / 2) ? 0 : 1;
+}
+
+// The upper button steps up, the left one steps down.
+void TUpDown::StepPressed()
+{
+    const bool vertical = FOrientation == udVertical;
+    Step(vertical ? (FPressed == 0 ? btNext : btPrev) : (FPressed == 0 ? btPrev : btNext));
 }
 
 void TUpDown::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft || !Enabled()) return;
-    bool vertical = FOrientation == udVertical;
-    FPressed = (vertical ? Y < Height() / 2 : X < Width() / 2) ? 0 : 1;
+    FPressed = ButtonAt(X, Y) == 1 ? 1 : 0;
+    FOver = true;
     Invalidate();
-    // The upper button steps up, the left one steps down.
-    Step(vertical ? (FPressed == 0 ? btNext : btPrev) : (FPressed == 0 ? btPrev : btNext));
+    SetTimer(this, 1, ButtonRepeatDelay);
+    StepPressed();
+}
+
+void TUpDown::MouseMove(TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseMove(Shift, X, Y);
+    const bool over = FPressed >= 0 && ButtonAt(X, Y) == FPressed;
+    if (over == FOver) return;
+    FOver = over;
+    Invalidate();
 }
 
 void TUpDown::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseUp(Button, Shift, X, Y);
+    KillTimer(this, 1);
     FPressed = -1;
+    FOver = false;
     Invalidate();
+}
+
+// The held button repeats, faster after the first time.
+void TUpDown::WndProc(TMessage& message)
+{
+    if (message.Msg == WM_TIMER && message.WParam == 1) {
+        SetTimer(this, 1, ButtonRepeatInterval);
+        if (FPressed >= 0 && FOver && Enabled()) StepPressed();
+        return;
+    }
+    TCustomControl::WndProc(message);
 }

@@ -10,11 +10,13 @@ using TUDChangingEvent = TEvent<TObject*, bool&>;
 
 // Two arrow buttons that step Position by Increment between Min and Max (round with Wrap).  The
 // associated control shows the position as its text.  OnChanging may refuse a step; OnClick
-// follows each step.  Up (or right) is btNext.
+// follows each step.  Up (or right) is btNext.  A held button steps again and again
+// (ButtonRepeatDelay, ButtonRepeatInterval).
 class TUpDown : public TCustomControl {
     DECLARE_CLASS(TUpDown, TCustomControl)
 public:
     explicit TUpDown(TComponent* AOwner);
+    ~TUpDown() override;
     SmallInt Min() const { return FMin; }
     void SetMin(SmallInt value) { FMin = value; SetPosition(FPosition); }
     SmallInt Max() const { return FMax; }
@@ -38,17 +40,22 @@ public:
 protected:
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WndProc(TMessage& message) override;
 
 private:
     void ShowPosition();
+    Integer ButtonAt(Integer X, Integer Y) const;
+    void StepPressed();
     SmallInt FMin = 0, FMax = 100, FPosition = 0;
     Integer FIncrement = 1;
     bool FWrap = false;
     TUDOrientation FOrientation = udVertical;
     TWinControl* FAssociate = nullptr;
     Integer FPressed = -1;   // 0 first (up/left) button, 1 second
+    bool FOver = false;      // the pointer is on the pressed button
 };
 
 const TEnumTypeInfo& TypeInfoOf(TUDOrientation);

@@ -6,6 +6,7 @@
 #include "platform/stdctrls/StdCtrls.h"
 #include "platform/stdctrls/UpDown.h"
 #include "platform/stdctrls/tests/FakeWindowSystem.h"
+#include "platform/testing/Driver.h"
 
 namespace {
 
@@ -177,6 +178,25 @@ TEST_F(ComCtrlsTest, UpDownStepsItsPositionIntoItsAssociate)
     EXPECT_EQ(updown->Position(), 0);
     press(20);  // the lower button steps down and wraps to Max
     EXPECT_EQ(updown->Position(), 3);
+}
+
+TEST_F(ComCtrlsTest, UpDownHeldRepeatsOnTheTestClockUntilReleased)
+{
+    TTestClock clock;
+    auto* updown = new TUpDown(&Host);
+    updown->SetParent(&Host);
+    updown->SetBounds(100, 0, 17, 24);
+    updown->SetMax(50);
+    Host.HandleNeeded();
+    updown->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 3));
+    EXPECT_EQ(updown->Position(), 1);
+    clock.Advance(399);
+    EXPECT_EQ(updown->Position(), 1);
+    clock.Advance(201);   // the first repeat at 400 ms, the next at 500 and 600
+    EXPECT_EQ(updown->Position(), 4);
+    updown->Perform(WM_LBUTTONUP, 0, MakeLParam(5, 3));
+    clock.Advance(1000);
+    EXPECT_EQ(updown->Position(), 4);
 }
 
 TEST_F(ComCtrlsTest, ScrollBoxMovesItsChildrenWithItsBars)

@@ -1,6 +1,8 @@
 // The spin edit on the real back end: limits, stepping by buttons and keys, typing.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/stdctrls/Spin.h"
 #include "platform/stdctrls/tests/StdCtrlsTestSupport.h"
 #include "platform/testing/Driver.h"
@@ -69,6 +71,32 @@ TEST_F(SpinForm, ButtonsAndArrowKeysStepWithinTheLimits)
     Spin->SetMaxValue(0);
     Spin->SetValue(-7);
     EXPECT_EQ(Spin->Value(), -7);
+}
+
+TEST_F(SpinForm, AHeldButtonRepeatsItsStepWhileThePointerStaysOnIt)
+{
+    TTestClock clock;
+    TSpinButton* button = Spin->Button();
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        Integer value;
+    } steps[] = {
+        {"press: one step at once", [&] { TestMouseDown(button, 7, 3); }, 55},
+        {"held 399 ms", [&] { clock.Advance(399); }, 55},
+        {"held 400 ms: the first repeat", [&] { clock.Advance(1); }, 60},
+        {"then one every 100 ms", [&] { clock.Advance(300); }, 75},
+        {"pointer off the button", [&] { TestMouseMove(button, 30, 3, {ssLeft}); }, 75},
+        {"no steps while off", [&] { clock.Advance(500); }, 75},
+        {"pointer back", [&] { TestMouseMove(button, 7, 3, {ssLeft}); }, 75},
+        {"steps again", [&] { clock.Advance(100); }, 80},
+        {"release", [&] { TestMouseUp(button, 7, 3); }, 80},
+        {"nothing after the release", [&] { clock.Advance(1000); }, 80},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(Spin->Value(), s.value) << s.what;
+    }
 }
 
 TEST_F(SpinForm, TypedNumbersAreBroughtWithinTheLimitsOnLeaving)
