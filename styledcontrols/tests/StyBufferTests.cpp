@@ -160,7 +160,9 @@ TEST(StyBuffers, StreamsRoundTripWithTheSignature)
     TStyDynLIFOBuffer back;
     back.LoadFromStream(stream);
     EXPECT_EQ(Contents(back), (std::vector<Integer>{1, 2, 3}));
-    EXPECT_EQ(ValueOf(back.Get()), 3);   // the same top
+    void* top = back.Get();   // the same top, now ours
+    EXPECT_EQ(ValueOf(top), 3);
+    std::free(top);
     stream.SetPosition(0);
     TStyList list;
     list.LoadFromStream(stream);
