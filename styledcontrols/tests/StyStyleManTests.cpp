@@ -116,6 +116,11 @@ TEST(StyStyleManager, ValuesAreWrittenAsTextAndStylesErasedByPrefix)
     manager.ReadPropValue("Red", "Ratio", "Double", ratio);
     EXPECT_EQ(ratio, 0.25);
     EXPECT_EQ(manager.StyleNames().Count(), 4);
+    manager.RenameStyle("Red", "Blue");   // its state variant and "Redder" go along
+    TStringList renamed;
+    manager.GetStyleNames(renamed);
+    EXPECT_EQ(renamed.CommaText(), String("(Default),Blue,Blue|Warn,Blueder"));
+    manager.RenameStyle("Blue", "Red");
     manager.EraseStyle("Red");
     TStringList names;
     manager.GetStyleNames(names);
