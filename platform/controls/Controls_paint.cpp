@@ -209,7 +209,7 @@ void TWinControl::PaintPending(bool show)
     FUpdateRegion = TRegion();
     FErasePending = false;
     Integer b = BorderWidthNC();
-    if (b > 0) Perform(WM_NCPAINT);
+    if (b > 0 || (HasScrollBar(SB_HORZ) && HasScrollBar(SB_VERT))) Perform(WM_NCPAINT);
     TRect client = ClientRect();
     OffsetRect(client, b, b);
     TRegion clip = region;
@@ -242,15 +242,20 @@ void TWinControl::WMEraseBkgnd(TMessage& message)
     message.Result = 1;
 }
 
+// The frame, and the corner between two window scroll bars in the face colour.
 void TWinControl::WMNCPaint(TMessage&)
 {
     if (!FSurface) return;
     TCreateParams params;
     CreateParams(params);
     TCanvas canvas(FSurface.get());
-    TRect r = Rect(0, 0, FWidth, FHeight);
     FInPaint = true;
-    if (params.ExStyle & WS_EX_CLIENTEDGE) {
+    const Integer b = BorderWidthNC();
+    if (HasScrollBar(SB_HORZ) && HasScrollBar(SB_VERT)) {
+        const TRect client = ClientRect();
+        canvas.FillRectColor(Bounds(b + client.Width(), b + client.Height(), ScrollBarSize, ScrollBarSize), clBtnFace);
+    }
+    if (b > 0 && (params.ExStyle & WS_EX_CLIENTEDGE)) {
         canvas.Pen().SetColor(clBtnShadow);
         canvas.MoveTo(0, FHeight - 1);
         canvas.LineTo(0, 0);
@@ -265,9 +270,9 @@ void TWinControl::WMNCPaint(TMessage&)
         canvas.Pen().SetColor(cl3DLight);
         canvas.LineTo(FWidth - 2, FHeight - 2);
         canvas.LineTo(0, FHeight - 2);
-    } else {
+    } else if (b > 0) {
         canvas.Brush().SetColor(clWindowFrame);
-        canvas.FrameRect(r);
+        canvas.FrameRect(Rect(0, 0, FWidth, FHeight));
     }
     FInPaint = false;
 }
