@@ -88,6 +88,7 @@ void TWinControl::ApplyAnchors(TSize oldClient)
 void TWinControl::UpdateBoundsRect(const TRect& r)
 {
     TRect oldClient = ClientRect();
+    const bool moved = r.Left != FLeft || r.Top != FTop;
     TControl::UpdateBoundsRect(r);
     if (FHandle) WindowSystem().SetBounds(FHandle, r);
     TRect newClient = ClientRect();
@@ -102,6 +103,11 @@ void TWinControl::UpdateBoundsRect(const TRect& r)
         if (!ComponentState().Contains(csLoading)) ApplyAnchors({oldClient.Width(), oldClient.Height()});
         Realign();
         Perform(WM_SIZE, SIZE_RESTORED, MakeLParam(newClient.Width(), newClient.Height()));
+    }
+    // a window that moved hears of its client area's new place in its parent
+    if (moved && FHandle) {
+        const Integer b = BorderWidthNC();
+        Perform(WM_MOVE, 0, MakeLParam(FLeft + b, FTop + b));
     }
 }
 

@@ -110,3 +110,26 @@ TEST_F(WindowFrame, Ctl3DChangesAreToldToTheControlAndItsChildren)
     EXPECT_EQ(outer->Log, "Outer:ctl3d;");
     EXPECT_EQ(inner->Log, "Inner:parent;");
 }
+
+TEST_F(WindowFrame, AMovedWindowHearsOfItsClientAreasNewPlace)
+{
+    struct TMoved : TFramed {
+        using TFramed::TFramed;
+        std::vector<std::pair<Integer, Integer>> Moves;
+        void WndProc(TMessage& m) override
+        {
+            if (m.Msg == WM_MOVE) Moves.push_back({LoSmall(m.LParam), HiSmall(m.LParam)});
+            TFramed::WndProc(m);
+        }
+    };
+    auto* w = new TMoved(Form);
+    w->SetBounds(5, 5, 40, 30);
+    w->SetParent(Form);
+    TestProcess();
+    w->Moves.clear();
+    w->SetBounds(5, 5, 50, 30);    // resized only
+    EXPECT_TRUE(w->Moves.empty());
+    w->SetBounds(12, 20, 50, 30);  // the client area lies 2 pixels inside the edge
+    ASSERT_EQ(w->Moves.size(), 1u);
+    EXPECT_EQ(w->Moves[0], (std::pair<Integer, Integer>{14, 22}));
+}
