@@ -213,3 +213,23 @@ TEST_F(StyControlBase, FlatAndNormalBordersOnTheWindow)
     TestProcess();
     EXPECT_EQ(TestPixel(B, 0, 0), ColorToRGB(clBtnShadow));
 }
+
+// A move the user starts on the move area (the caption hit) ends with OnMove once the window
+// has moved; a move by the program alone does not report one.
+TEST_F(StyControlBase, AUserMoveReportsOnMove)
+{
+    struct TMoves : TObject {
+        int Count = 0;
+        void Moved(TObject*) { ++Count; }
+    } moves;
+    B->OnMove = TNotifyEvent(&moves, &TMoves::Moved);
+    B->SetLeft(160);
+    EXPECT_EQ(moves.Count, 0);
+    B->SetAllowMove(true);
+    const TPoint s = B->ClientToScreen(Point(50, 20));
+    EXPECT_EQ(B->Perform(WM_NCHITTEST, 0, MakeLParam(s.X, s.Y)), HTCAPTION);
+    B->SetLeft(170);
+    EXPECT_EQ(moves.Count, 1);
+    B->SetLeft(180);
+    EXPECT_EQ(moves.Count, 1);
+}
