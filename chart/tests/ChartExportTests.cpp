@@ -11,6 +11,7 @@
 #include "platform/graphics/Printers.h"
 #include "platform/graphics/Raster.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 namespace {
 
@@ -37,8 +38,6 @@ class ChartExport : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir = std::filesystem::temp_directory_path() / ("chartuse-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
         chart.SetName("DIzure1");
         chart.SetBounds(0, 0, 280, 200);
         chart.SetRange(1, 0, 0, 10, 10);
@@ -49,11 +48,11 @@ protected:
         chart.Rectangle(2.0, 5.0, 4.0, 7.0);
         chart.SetSuppressPaint(false);
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
     String Path(const char* name) const { return String((dir / name).string().c_str()); }
 
     TDIzure chart{nullptr};
-    std::filesystem::path dir;
+    TempFolder folder;
+    std::filesystem::path dir{folder.Path()};
 };
 
 TEST_F(ChartExport, ClipboardBitmapIsTheRenderedChart)

@@ -4,31 +4,22 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "ChartTestSupport.h"
 #include "chart/VEZ_dizure.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 namespace {
 
 bool SameItem(const TrcChartItem& a, const TrcChartItem& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-std::string ReadAll(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 class ChartFiles : public ::testing::Test {
 protected:
-    void SetUp() override { std::filesystem::create_directories(dir); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
     String Path(const char* name) const { return String((dir / name).string().c_str()); }
 
-    std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("chartuse-files-" + std::to_string(::getpid()));
+    TempFolder folder;
+    std::filesystem::path dir{folder.Path()};
     TDIzure a{nullptr}, b{nullptr};
 };
 
@@ -42,7 +33,7 @@ TEST_F(ChartFiles, SavedAndLoadedDataGiveTheSameDisplayList)
     a.Text(3.0, 3.0, 8, "end");
     a.Arc(0.0, 0.0, 2.0, 1.0, 0.5, 2.5);
     a.SaveData(Path("data.bin"));
-    const std::string bytes = ReadAll(dir / "data.bin");
+    const std::string bytes = ReadAllBytes((dir / "data.bin").string());
     ASSERT_EQ(bytes.size(), 104u * 7 + 22);   // header, six items, one long text with CR LF
     EXPECT_EQ(bytes.substr(70, 13), std::string("\x0c[DATAFORMAT]"));
     EXPECT_EQ(bytes.substr(bytes.size() - 22), "a text of twenty chr\r\n");
@@ -83,7 +74,7 @@ TEST_F(ChartFiles, EmptyListAndDamagedCounts)
     EXPECT_EQ(b.LoadData(Path("empty.bin"), false), 0);
     EXPECT_EQ(b.NumItems(), 0);
     // A header that promises more records than the file holds.
-    std::string bytes = ReadAll(dir / "empty.bin");
+    std::string bytes = ReadAllBytes((dir / "empty.bin").string());
     const Integer many = 1000000;
     std::memcpy(bytes.data() + 88, &many, 4);
     std::ofstream(dir / "bad.bin", std::ios::binary) << bytes;
@@ -97,7 +88,7 @@ TEST_F(ChartFiles, ListingDescribesEveryItem)
     a.MarkAt(1.5, 2.0, 4);
     a.Arc(0.0, 0.0, 2.0, 1.0, 0.5, -1.0);
     a.SaveDataASC(Path("list.txt"));
-    const std::string text = ReadAll(dir / "list.txt");
+    const std::string text = ReadAllBytes((dir / "list.txt").string());
     EXPECT_NE(text.find("\r\n------ item 0 ------\r\n  elemtype: tkMarkAt\r\n startpnt: [1.5000/2.0000]\r\n endpoint: [0.0000/0.0000]\r\n      tag: 00000000"), std::string::npos);
     EXPECT_NE(text.find(" marktype: 4"), std::string::npos);
     EXPECT_NE(text.find("------ item 1 ------"), std::string::npos);

@@ -1,22 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "ListTestSupport.h"
 #include "platform/rtl/Lists.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 namespace {
 
 class SectionFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        FDir = std::filesystem::temp_directory_path() / ("dorvane-sections-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(FDir);
-    }
-    void TearDown() override { std::filesystem::remove_all(FDir); }
-    String File(const char* name) const { return String((FDir / name).string().c_str()); }
+    String File(const char* name) const { return String(FFolder / name); }
     std::vector<String> Lines(const String& file)
     {
         TStringList list;
@@ -26,7 +19,7 @@ protected:
         return lines;
     }
     TSectionListFixture f;
-    std::filesystem::path FDir;
+    TempFolder FFolder;
 };
 
 TEST_F(SectionFiles, ACheckBoxSectionIsWrittenAndReadBackEqual)

@@ -5,33 +5,13 @@
 #include <memory>
 #include <random>
 
+#include "NumFileFixture.h"
 #include "numerics/VEZ_intvector.h"
 
 namespace {
 
 // A folder of its own for the files of one test, removed afterwards.
-class IntVectorFiles : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        FDir = std::filesystem::temp_directory_path() /
-               ("numperi_iv_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(FDir);
-    }
-    void TearDown() override { std::filesystem::remove_all(FDir); }
-    String Path(const char* name) const { return String((FDir / name).string()); }
-    std::string ReadAll(const char* name) const
-    {
-        std::ifstream in(FDir / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    void WriteAll(const char* name, const std::string& bytes) const
-    {
-        std::ofstream(FDir / name, std::ios::binary) << bytes;
-    }
-    std::filesystem::path FDir;
-};
+class IntVectorFiles : public NumFileTest {};
 
 std::unique_ptr<TIntVector> MakeVector(std::initializer_list<Integer> values)
 {
