@@ -1,0 +1,128 @@
+// The Qt back end's own translations: keys between virtual-key codes and the toolkit's, toolkit
+// mouse events into client-coordinate messages past a window's frame, the layer's cursors into
+// the toolkit's shapes, and the surface of an owner-drawn window shown pixel for pixel.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/backend/qt/QtWindowSystem.h"
+#include "platform/testing/Driver.h"
+
+using namespace qtbackend;
+
+namespace {
+
+TEST(QtBackend, KeysTranslateBothWays)
+{
+    struct Case {
+        Word vk;
+        int qt;
+    } cases[] = {
+        {'A', Qt::Key_A},          {'Z', Qt::Key_Z},           {'0', Qt::Key_0},         {'9', Qt::Key_9},
+        {VK_RETURN, Qt::Key_Return}, {VK_ESCAPE, Qt::Key_Escape}, {VK_TAB, Qt::Key_Tab},  {VK_BACK, Qt::Key_Backspace},
+        {VK_DELETE, Qt::Key_Delete}, {VK_INSERT, Qt::Key_Insert}, {VK_HOME, Qt::Key_Home}, {VK_END, Qt::Key_End},
+        {VK_PRIOR, Qt::Key_PageUp}, {VK_NEXT, Qt::Key_PageDown}, {VK_LEFT, Qt::Key_Left}, {VK_RIGHT, Qt::Key_Right},
+        {VK_UP, Qt::Key_Up},       {VK_DOWN, Qt::Key_Down},    {VK_F1, Qt::Key_F1},      {VK_F12, Qt::Key_F12},
+        {VK_SPACE, Qt::Key_Space},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(QtFromVk(c.vk), c.qt) << c.vk;
+        EXPECT_EQ(VkFromQt(c.qt), c.vk) << c.vk;
+    }
+}
+
+// A window with a sunken frame of two pixels that notes its presses and paints a pattern.
+class TFramed : public TCustomControl {
+public:
+    explicit TFramed(TComponent* o) : TCustomControl(o) {}
+    std::string Log;
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TCustomControl::CreateParams(params);
+        params.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+    void MouseDown(TMouseButton, TShiftState shift, Integer x, Integer y) override
+    {
+        Log += std::to_string(x) + "," + std::to_string(y) + (shift.Contains(ssShift) ? " shift;" : ";");
+    }
+    // a blue cell at (3, 2) on white
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(clWhite);
+        Canvas().FillRect(ClientRect());
+        Canvas().SetPixel(3, 2, clBlue);
+    }
+};
+
+struct QtBackendForm : ::testing::Test {
+    TForm* Form = nullptr;
+    TFramed* Framed = nullptr;
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 200, 120);
+        Framed = new TFramed(Form);
+        Framed->SetBounds(20, 20, 60, 40);
+        Framed->SetParent(Form);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+    QWidget* Widget(TWinControl* c) { return c->WindowHandle()->W; }
+};
+
+TEST_F(QtBackendForm, ToolkitMousePressesArriveInClientCoordinatesPastTheFrame)
+{
+    ASSERT_EQ(Framed->BorderWidthNC(), 2);
+    QWidget* w = Widget(Framed);
+    const QPoint local(7, 5);   // the frame is two pixels: client (5, 3)
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(local), QPointF(w->mapToGlobal(local)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(local), QPointF(w->mapToGlobal(local)), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+    EXPECT_EQ(Framed->Log, "5,3 shift;");
+}
+
+TEST_F(QtBackendForm, CursorsBecomeTheToolkitsShapes)
+{
+    QWidget* w = Widget(Framed);
+    struct Case {
+        TCursor cursor;
+        Qt::CursorShape shape;
+    } cases[] = {
+        {crHandPoint, Qt::PointingHandCursor}, {crIBeam, Qt::IBeamCursor},  {crSizeWE, Qt::SizeHorCursor},
+        {crSizeAll, Qt::SizeAllCursor},        {crHourGlass, Qt::WaitCursor}, {crCross, Qt::CrossCursor},
+    };
+    for (const Case& c : cases) {
+        Framed->SetCursor(c.cursor);
+        TestMouseMove(Framed, 10, 10);
+        EXPECT_TRUE(w->testAttribute(Qt::WA_SetCursor)) << c.cursor;
+        EXPECT_EQ(w->cursor().shape(), c.shape) << c.cursor;
+    }
+    // no cursor of its own: the toolkit's default
+    Framed->SetCursor(crDefault);
+    TestMouseMove(Framed, 10, 10);
+    EXPECT_FALSE(w->testAttribute(Qt::WA_SetCursor));
+}
+
+TEST_F(QtBackendForm, TheSurfaceIsShownPixelForPixel)
+{
+    const QImage shown = Widget(Framed)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(shown.width(), 60);
+    ASSERT_EQ(shown.height(), 40);
+    // the blue cell at client (3, 2) sits past the two-pixel frame
+    EXPECT_EQ(QColor(shown.pixel(5, 4)), QColor(0, 0, 255));
+    EXPECT_EQ(QColor(shown.pixel(4, 4)), QColor(255, 255, 255));
+    EXPECT_EQ(QColor(shown.pixel(0, 0)), QC(clBtnShadow));   // the frame's outer dark line
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// The test driver's own promises: the test clock fires due timers in order and drives the tick
+// count, the next modal form and message box are answered and recorded, input reaches controls in
+// their own coordinates, and pixels are read as the window shows them.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/stdctrls/StdCtrlsRegistry.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+TEST(TestClock, FiresTheDueTimersInOrderOfTheirDueTimes)
+{
+    TestInitialize();
+    std::string log;
+    int a = 0, b = 0;
+    {
+        TTestClock clock;
+        StartLayerTimer(&a, 30, [&] { log += "a" + std::to_string(clock.Now()) + " "; });
+        StartLayerTimer(&b, 50, [&] { log += "b" + std::to_string(clock.Now()) + " "; });
+        clock.Advance(29);
+        EXPECT_EQ(log, "");
+        clock.Advance(71);
+        EXPECT_EQ(log, "a30 b50 a60 a90 b100 ");
+        EXPECT_EQ(GetTickCount(), 100u);
+        StopLayerTimer(&a);
+        clock.Advance(100);
+        EXPECT_EQ(log, "a30 b50 a60 a90 b100 b150 b200 ");
+        StopLayerTimer(&b);
+    }
+}
+
+// Notes the mouse presses it gets, in its own coordinates, and paints itself red.
+class TMarker : public TGraphicControl {
+public:
+    explicit TMarker(TComponent* o) : TGraphicControl(o) {}
+    std::string Log;
+
+protected:
+    void MouseDown(TMouseButton, TShiftState shift, Integer x, Integer y) override
+    {
+        Log += std::to_string(x) + "," + std::to_string(y) + (shift.Contains(ssShift) ? " shift;" : ";");
+    }
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(clRed);
+        Canvas().FillRect(ClientRect());
+    }
+};
+
+struct DriverForm : ::testing::Test {
+    TForm* Form = nullptr;
+    TMarker* Marker = nullptr;
+    TEdit* Edit = nullptr;
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 240, 160);
+        Marker = new TMarker(Form);
+        Marker->SetBounds(40, 30, 20, 10);
+        Marker->SetParent(Form);
+        Edit = new TEdit(Form);
+        Edit->SetBounds(10, 100, 100, 21);
+        Edit->SetParent(Form);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+};
+
+TEST_F(DriverForm, InputReachesControlsInTheirOwnCoordinates)
+{
+    TestClick(Marker, 3, 4);
+    TestClick(Marker, 19, 9, mbLeft, {ssShift});
+    EXPECT_EQ(Marker->Log, "3,4;19,9 shift;");
+    Edit->SetFocus();
+    TestTypeText(Edit, "Dam 1.5");
+    EXPECT_EQ(Edit->Text(), String("Dam 1.5"));
+}
+
+TEST_F(DriverForm, PixelsAreReadAsTheWindowShowsThem)
+{
+    // the windowless marker through its form, in its own coordinates and in the form's
+    EXPECT_EQ(ColorToRGB(TestPixel(Marker, 0, 0)), ColorToRGB(clRed));
+    EXPECT_EQ(ColorToRGB(TestPixel(Marker, 19, 9)), ColorToRGB(clRed));
+    EXPECT_EQ(ColorToRGB(TestPixel(Form, 60, 40)), ColorToRGB(Form->Color()));
+    EXPECT_EQ(ColorToRGB(TestPixel(Form, 59, 39)), ColorToRGB(clRed));
+    TBitmap shot;
+    TestGrab(Edit, shot);
+    EXPECT_EQ(shot.Width(), 100);
+    EXPECT_EQ(shot.Height(), 21);
+}
+
+TEST_F(DriverForm, TheNextMessageBoxAndModalFormAreAnsweredAndRecorded)
+{
+    TestClearMessageBoxes();
+    TestAnswerNextMessageBox(mrNo);
+    EXPECT_EQ(MessageDlg("Save the dam?", mtConfirmation, mbYesNo, 0), mrNo);
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text, String("Save the dam?"));
+    EXPECT_EQ(TestMessageBoxes()[0].Caption, String("Confirm"));
+
+    auto* dialog = new TForm(nullptr);
+    bool shown = false;
+    TestAnswerNextModal([&](TCustomForm* f) {
+        shown = f == dialog && f->Visible();
+        f->SetModalResult(mrOk);
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_TRUE(shown);
+    delete dialog;
+}
+
+}  // namespace
