@@ -450,23 +450,27 @@ TRect WorkAreaAt(TPoint p)
 
 }  // namespace
 
+TPoint PopupPlacement(const TRect& editBounds, TSize popupSize, const TRect& workArea, TPopupAlign align)
+{
+    TPoint p;
+    p.Y = editBounds.Bottom;
+    if (p.Y + popupSize.cy > workArea.Bottom) p.Y = editBounds.Top - popupSize.cy;
+    if (align == epaRight) {
+        p.X = editBounds.Right - popupSize.cx;
+        if (p.X < workArea.Left) p.X = editBounds.Left;
+    } else {
+        p.X = editBounds.Left;
+        if (p.X + popupSize.cx > workArea.Right) p.X = editBounds.Right - popupSize.cx;
+    }
+    if (p.X < workArea.Left) p.X = workArea.Left;
+    if (p.X + popupSize.cx > workArea.Right) p.X = workArea.Right - popupSize.cx;
+    return p;
+}
+
 TPoint TEcCustomComboEdit::PopupOrigin(TSize popupSize) const
 {
     const TPoint corner = ClientToScreen(TPoint{0, 0});
-    const TRect area = WorkAreaAt(corner);
-    TPoint p;
-    p.Y = corner.Y + Height();
-    if (p.Y + popupSize.cy > area.Bottom) p.Y = corner.Y - popupSize.cy;
-    if (FPopupAlign == epaRight) {
-        p.X = corner.X + Width() - popupSize.cx;
-        if (p.X < area.Left) p.X = corner.X;
-    } else {
-        p.X = corner.X;
-        if (p.X + popupSize.cx > area.Right) p.X = corner.X + Width() - popupSize.cx;
-    }
-    if (p.X < area.Left) p.X = area.Left;
-    if (p.X + popupSize.cx > area.Right) p.X = area.Right - popupSize.cx;
-    return p;
+    return PopupPlacement(Bounds(corner.X, corner.Y, Width(), Height()), popupSize, WorkAreaAt(corner), FPopupAlign);
 }
 
 void TEcCustomComboEdit::OpenPopup(bool disableTyping)

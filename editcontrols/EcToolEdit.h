@@ -22,6 +22,12 @@ enum TEcImageKind { ikCustom, ikDefault, ikDropDown, ikEllipsis, ikDatePicker };
 const TEnumTypeInfo& TypeInfoOf(TPopupAlign);
 const TEnumTypeInfo& TypeInfoOf(TEcImageKind);
 
+// Where a pop-up of that size opens for an edit at editBounds (screen coordinates): below the
+// edit, above it when it would pass the work area's bottom; epaRight aligns the right edges
+// (falling back to the left edges when the pop-up would pass the area's left), epaLeft the left
+// edges (the right ones when it would pass the area's right); then kept inside the work area.
+TPoint PopupPlacement(const TRect& editBounds, TSize popupSize, const TRect& workArea, TPopupAlign align);
+
 // Sender, and whether the pop-up's value is accepted.
 using TCloseUpEvent = TEvent<TObject*, bool>;
 
