@@ -556,6 +556,10 @@ void TControl::Loaded()
 
 void TControl::DoMouseDown(TMessage& message, TMouseButton button, TShiftState extra)
 {
+    if (button == mbLeft && !(extra.Contains(ssDouble))) {
+        if (TWinControl* form = FormWindow()) form->SendCancelMode(this);
+        if (!LiveControls().contains(this)) return;
+    }
     DefaultHandler(message);
     if (button == mbLeft && FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);
     TPoint p = MessagePoint(message);

@@ -506,6 +506,9 @@ public:
     virtual bool KeyPreviewActive() const { return false; }
     // The form's active control changes to `control` (CM_EXIT / CM_ENTER).
     virtual void SetFocusedControl(TWinControl* control) { (void)control; }
+    // A left press on a control of the window: a form sends CM_CANCELMODE (LParam the control
+    // pressed) to its active control, so that an open drop-down there closes.
+    virtual void SendCancelMode(TControl* Sender) { (void)Sender; }
     // A control inside the form is going away or can no longer have the focus.
     virtual void ControlGone(TControl* control) { (void)control; }
     // The toolkit resized a top-level window (the user, the window manager).

@@ -385,6 +385,11 @@ void TCustomForm::SetFocusedControl(TWinControl* control)
     Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(control));   // every control on the form hears
 }
 
+void TCustomForm::SendCancelMode(TControl* Sender)
+{
+    if (FActiveControl) FActiveControl->Perform(CM_CANCELMODE, 0, reinterpret_cast<std::intptr_t>(Sender));
+}
+
 void TCustomForm::ControlGone(TControl* control)
 {
     auto* w = dynamic_cast<TWinControl*>(control);

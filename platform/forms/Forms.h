@@ -110,6 +110,7 @@ public:
     bool IsFormWindow() const override { return true; }
     bool KeyPreviewActive() const override { return FKeyPreview; }
     void SetFocusedControl(TWinControl* control) override;
+    void SendCancelMode(TControl* Sender) override;
     void ControlGone(TControl* control) override;
     TRect ClientRect() const override;
     bool Showing() const override { return FVisible; }

@@ -259,6 +259,41 @@ TEST(Exceptions, AnExitHandlerThatRaisesKeepsTheFocusAndIsAskedOnce)
     EXPECT_EQ(form.ActiveControl(), second);
 }
 
+// An edit that notes who pressed the mouse elsewhere on its form while it was the active control.
+struct CancelModeEdit : TEdit {
+    explicit CancelModeEdit(TComponent* owner) : TEdit(owner) {}
+    std::vector<TControl*> Senders;
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == CM_CANCELMODE) Senders.push_back(reinterpret_cast<TControl*>(message.LParam));
+        TEdit::WndProc(message);
+    }
+};
+
+TEST(CancelMode, ALeftPressTellsTheActiveControlWhichControlWasPressed)
+{
+    TForm form(nullptr);
+    auto* edit = new CancelModeEdit(&form);
+    edit->SetParent(&form);
+    auto* panel = new TPanel(&form);
+    panel->SetBounds(0, 40, 100, 40);
+    panel->SetParent(&form);
+    auto* label = new TLabel(&form);
+    label->SetBounds(5, 5, 40, 15);
+    label->SetCaption("Label");
+    label->SetParent(panel);
+    form.Show();
+    TestProcess();
+    edit->SetFocus();
+    TestProcess();
+    TestClick(panel, 60, 20);
+    TestClick(label, 3, 3);
+    TestClick(panel, 60, 20, mbRight);   // only the left button
+    ASSERT_EQ(edit->Senders.size(), 2u);
+    EXPECT_EQ(edit->Senders[0], panel);
+    EXPECT_EQ(edit->Senders[1], label);
+}
+
 TEST(MessageBoxes, CaptionsButtonsAndAnswers)
 {
     struct TCase {
