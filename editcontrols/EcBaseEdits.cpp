@@ -433,6 +433,12 @@ void TEcCustomNumEdit::DoEnter()
 
 void TEcCustomNumEdit::DoExit()
 {
+    // The calculator's display in the window text is no value typed: leaving gives it up first.
+    if (PopupVisible()) {
+        ++FInCMExit;
+        ClosePopup(false);
+        --FInCMExit;
+    }
     try {
         if (!ComponentState().Contains(csDesigning) && FCheckOnExit)
             FRules.LimitValue(FRules.TextValue(Text()), true);

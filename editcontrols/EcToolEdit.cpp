@@ -146,6 +146,7 @@ TClass TEcCustomComboEdit::StaticClass()
     static const TMetaClass meta("TEcCustomComboEdit", TEcExCustomMaskEdit::StaticClass(), nullptr, [](TMetaClass& m) {
         m.OnMessage(CM_ECCLOSEPOPUP, &TEcCustomComboEdit::WMClosePopup);
         m.OnMessage(CM_ENABLEDCHANGED, &TEcCustomComboEdit::CMEnabledChanged);
+        m.OnMessage(CM_CANCELMODE, &TEcCustomComboEdit::CMCancelMode);
     });
     return &meta;
 }
@@ -516,7 +517,7 @@ void TEcCustomComboEdit::ClosePopup(bool accept)
     FPopupVisible = false;
     UpdateTextPainting();
     TCustomForm* form = GetParentForm(this);
-    if (CanFocus() && form && form->Visible()) SetFocus();
+    if (FInCMExit == 0 && CanFocus() && form && form->Visible()) SetFocus();
     ApplyReadOnly();
     Invalidate();
     if (accept && CanAcceptPopupValue() && !FReadOnly) {
@@ -550,6 +551,23 @@ void TEcCustomComboEdit::PostClosePopup(bool accept)
 {
     if (ComponentState().Contains(csDestroying)) return;
     PostMessage(this, CM_ECCLOSEPOPUP, accept ? 1 : 0, 0);
+}
+
+void TEcCustomComboEdit::CMCancelMode(TMessage& message)
+{
+    auto* sender = reinterpret_cast<TControl*>(message.LParam);
+    const bool ours = sender == this || sender == FButton || sender == FBtnControl ||
+                      (FPopup && (sender == FPopup || FPopup->ContainsControl(sender)));
+    if (!ours) ClosePopup(false);
+}
+
+void TEcCustomComboEdit::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    if (Button == mbLeft && FPopup) {
+        if (CanFocus() && !Focused()) SetFocus();
+        ClosePopup(false);
+    }
+    TEcExCustomMaskEdit::MouseDown(Button, Shift, X, Y);
 }
 
 void TEcCustomComboEdit::WMClosePopup(TMessage& message)

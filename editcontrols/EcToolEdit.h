@@ -198,13 +198,17 @@ protected:
     void SetPopup(TEcPopupWindow* popup);
     void PopupCloseUp(TObject* Sender, bool accept);
     void WMClosePopup(TMessage& message);
-    void WMNCHitTest(TMessage& message);
+    // A press on another control of the form closes the pop-up without accepting its value.
     void CMCancelMode(TMessage& message);
+    // A left press in the edit while the pop-up is open closes it without accepting.
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void ApplyReadOnly();
     void ApplyButtonGlyph();
 
     TEcPopupWindow* FPopup = nullptr;
     bool FPopupVisible = false;
+    // Depth of the exit notification: a pop-up closed while the focus leaves does not take it back.
+    Integer FInCMExit = 0;
 
 private:
     friend class TEcPopupWindow;

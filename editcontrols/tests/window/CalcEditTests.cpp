@@ -190,6 +190,31 @@ TEST_F(CalcEditForm, AClickOnTheButtonOfTheOpenCalculatorAcceptsItsValue)
     EXPECT_EQ(Edit->Value(), 6.0L);
 }
 
+TEST_F(CalcEditForm, APressOutsideOrInTheEditClosesTheCalculatorWithoutChange)
+{
+    auto* label = new TLabel(Form.get());
+    label->SetBounds(200, 10, 60, 15);
+    label->SetCaption("Angle");
+    label->SetParent(Form.get());
+    Edit->SetValue(4);
+    for (const bool onLabel : {true, false}) {
+        TestClick(Edit->Button(), 5, 5);
+        ASSERT_TRUE(Edit->PopupVisible());
+        TestTypeText(Edit, "7");
+        if (onLabel) TestClick(label, 3, 3);
+        else TestClick(Edit, 10, 10);
+        EXPECT_FALSE(Edit->PopupVisible()) << onLabel;
+        EXPECT_EQ(Edit->Value(), 4.0L) << onLabel;
+    }
+    TestClick(Edit->Button(), 5, 5);
+    TestTypeText(Edit, "7");
+    Leave();   // the focus goes elsewhere and stays there
+    TestProcess();
+    EXPECT_FALSE(Edit->PopupVisible());
+    EXPECT_TRUE(Other->Focused());
+    EXPECT_EQ(Edit->Value(), 4.0L);
+}
+
 // An angle of friction between 0.001 and 89.999 degrees, as an input dialog describes it.
 const char* const Description = R"(object Panel1: TPanel
   Left = 0
