@@ -38,11 +38,15 @@ bool IsMetafileHeader(std::string_view d)
            (Get16(d, 4) == 0x100 || Get16(d, 4) == 0x300);
 }
 
-// The records of a metafile: [at, at + size) each, up to the end-of-file record.
+// A record of a metafile, copied with zeros after it, so that reading the fixed fields of a record
+// too short for its type stays inside the copy (and reads zeros).
 struct TWmfRecord {
-    const char* Data;
+    static constexpr size_t Padding = 64;
+    TWmfRecord(const char* data, size_t size) : Bytes(data, size), Size(size) { Bytes.append(Padding, '\0'); }
+    const char* Data() const { return Bytes.data(); }
+    uint8_t Type() const { return reinterpret_cast<const U_METARECORD*>(Data())->iType; }
+    std::string Bytes;
     size_t Size;
-    uint8_t Type() const { return reinterpret_cast<const U_METARECORD*>(Data)->iType; }
 };
 
 // Plays the records on the canvas: objects in the metafile's table (a new one takes the first free
@@ -54,7 +58,7 @@ public:
 
     void Play(const TWmfRecord& r)
     {
-        const char* d = r.Data;
+        const char* d = r.Data();
         U_POINT16 p{}, q{};
         U_RECT16 box{};
         U_COLORREF color{};
@@ -187,7 +191,7 @@ private:
 
     bool Inside(const TWmfRecord& r, const char* p, Integer count) const
     {
-        return p && count >= 0 && p >= r.Data && p + count <= r.Data + r.Size;
+        return p && count >= 0 && p >= r.Data() && p + count <= r.Data() + r.Size;
     }
 
     static String Decode(const char* text, int16_t length)
@@ -234,17 +238,17 @@ private:
         const char* p = nullptr;
         switch (r.Type()) {
         case U_WMR_CREATEPENINDIRECT:
-            if (U_WMRCREATEPENINDIRECT_get(r.Data, &o.P)) o.Kind = TObject::Pen;
+            if (U_WMRCREATEPENINDIRECT_get(r.Data(), &o.P)) o.Kind = TObject::Pen;
             break;
         case U_WMR_CREATEBRUSHINDIRECT:
-            if (U_WMRCREATEBRUSHINDIRECT_get(r.Data, &p) && Inside(r, p, sizeof(U_WLOGBRUSH))) {
+            if (U_WMRCREATEBRUSHINDIRECT_get(r.Data(), &p) && Inside(r, p, sizeof(U_WLOGBRUSH))) {
                 std::memcpy(&o.B, p, sizeof o.B);
                 o.Kind = TObject::Brush;
             }
             break;
         case U_WMR_CREATEFONTINDIRECT:
-            if (U_WMRCREATEFONTINDIRECT_get(r.Data, &p) && Inside(r, p, offsetof(U_FONT, FaceName))) {
-                o.F.assign(p, r.Data + r.Size);
+            if (U_WMRCREATEFONTINDIRECT_get(r.Data(), &p) && Inside(r, p, offsetof(U_FONT, FaceName))) {
+                o.F.assign(p, r.Data() + r.Size);
                 o.F.push_back('\0');   // the face name ends inside the copy
                 o.Kind = TObject::Font;
             }
@@ -294,7 +298,7 @@ private:
         uint16_t count = 0;
         const char* data = nullptr;
         std::vector<TPoint> points;
-        if (!U_WMRPOLYLINE_get(r.Data, &count, &data) || !Inside(r, data, Integer(count) * 4)) return points;
+        if (!U_WMRPOLYLINE_get(r.Data(), &count, &data) || !Inside(r, data, Integer(count) * 4)) return points;
         for (uint16_t i = 0; i < count; ++i)
             points.push_back({static_cast<int16_t>(Get16({data, size_t(count) * 4}, i * 4)),
                               static_cast<int16_t>(Get16({data, size_t(count) * 4}, i * 4 + 2))});
@@ -306,7 +310,7 @@ private:
         uint16_t polygons = 0;
         const uint16_t* counts = nullptr;
         const char* data = nullptr;
-        if (!U_WMRPOLYPOLYGON_get(r.Data, &polygons, &counts, &data) ||
+        if (!U_WMRPOLYPOLYGON_get(r.Data(), &polygons, &counts, &data) ||
             !Inside(r, reinterpret_cast<const char*>(counts), Integer(polygons) * 2))
             return;
         const char* at = data;
@@ -335,7 +339,7 @@ private:
         if (!Inside(r, dib, 0)) return;
         TBitmap bmp;
         try {
-            bmp.LoadDib(reinterpret_cast<const Byte*>(dib), size_t(r.Data + r.Size - dib), false);
+            bmp.LoadDib(reinterpret_cast<const Byte*>(dib), size_t(r.Data() + r.Size - dib), false);
         } catch (const EInvalidGraphic&) {
             return;
         }
@@ -356,11 +360,11 @@ std::vector<TWmfRecord> Records(const std::string& bytes, size_t at)
     std::vector<TWmfRecord> records;
     const char* end = bytes.data() + bytes.size();
     while (at < bytes.size()) {
-        const size_t size = U_WMRRECSAFE_get(bytes.data() + at, end);
+        const size_t size = bytes.size() - at < 6 ? 0 : U_WMRRECSAFE_get(bytes.data() + at, end);
         if (size < 6) throw EInvalidGraphic("Metafile is not valid");
-        TWmfRecord r{bytes.data() + at, size};
+        TWmfRecord r(bytes.data() + at, size);
         if (r.Type() == U_WMR_EOF) break;
-        records.push_back(r);
+        records.push_back(std::move(r));
         at += size;
     }
     return records;
@@ -393,8 +397,8 @@ void TMetafile::ReadWindowsMetafile(const std::string& bytes)
     } else {
         U_POINT16 origin{}, extent{};
         for (const TWmfRecord& r : records) {
-            if (r.Type() == U_WMR_SETWINDOWORG && !hasBox) U_WMRSETWINDOWORG_get(r.Data, &origin);
-            if (r.Type() == U_WMR_SETWINDOWEXT && U_WMRSETWINDOWEXT_get(r.Data, &extent)) {
+            if (r.Type() == U_WMR_SETWINDOWORG && !hasBox) U_WMRSETWINDOWORG_get(r.Data(), &origin);
+            if (r.Type() == U_WMR_SETWINDOWEXT && U_WMRSETWINDOWEXT_get(r.Data(), &extent)) {
                 hasBox = true;
                 break;
             }

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <random>
 
 #include "TestSupport.h"
 #include "platform/graphics/GdiApi.h"
@@ -364,6 +365,56 @@ TEST(Metafile, WindowsMetafilesAreFoundByContentAndDamagedOnesRefused)
         TMetafile other;
         EXPECT_THROW(LoadMetafile(other, damaged), EInvalidGraphic);
         EXPECT_TRUE(other.Empty());
+    }
+}
+
+TEST(Metafile, DamagedWindowsMetafilesLoadOrAreRefusedButNeverReadAstray)
+{
+    // every kind of record the reader plays, then copies cut short and with bytes changed
+    const U_PAIRF inches{0.5f, 0.5f};
+    U_FONT* font = U_FONT_set(-11, 0, 0, 0, U_FW_BOLD, 1, 0, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,
+                              U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY, U_DEFAULT_PITCH, const_cast<char*>("Arial"));
+    const U_POINT16 points[3] = {{1, 1}, {20, 5}, {8, 20}};
+    const uint16_t counts[2] = {3, 3};
+    const U_POINT16 twoPolygons[6] = {{1, 1}, {20, 5}, {8, 20}, {2, 2}, {3, 9}, {9, 3}};
+    int16_t dx[3] = {5, 5, 5};
+    const std::string good = WindowsMetafile(
+        {U_WMRSETMAPMODE_set(U_MM_ANISOTROPIC), U_WMRSETWINDOWEXT_set(U_POINT16{24, 24}),
+         U_WMRCREATEPENINDIRECT_set(U_PEN_set(U_PS_DASH, 1, colorref_set(0, 0, 128))),
+         U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_HATCHED, colorref_set(0, 128, 0), U_HS_CROSS)),
+         U_WMRCREATEFONTINDIRECT_set(font), U_WMRSELECTOBJECT_set(0), U_WMRSELECTOBJECT_set(1), U_WMRSELECTOBJECT_set(2),
+         U_WMRSAVEDC_set(), U_WMRINTERSECTCLIPRECT_set(Rect16(0, 0, 20, 20)), U_WMRPOLYLINE_set(3, points),
+         U_WMRPOLYGON_set(3, points), U_WMRPOLYPOLYGON_set(2, counts, twoPolygons),
+         U_WMRELLIPSE_set(Rect16(2, 2, 10, 10)), U_WMRROUNDRECT_set(4, 4, Rect16(3, 3, 12, 12)),
+         U_WMRARC_set(U_POINT16{0, 5}, U_POINT16{5, 0}, Rect16(0, 0, 10, 10)),
+         U_WMRPIE_set(U_POINT16{0, 5}, U_POINT16{5, 0}, Rect16(0, 0, 10, 10)),
+         U_WMRCHORD_set(U_POINT16{0, 5}, U_POINT16{5, 0}, Rect16(0, 0, 10, 10)), U_WMRRESTOREDC_set(-1),
+         U_WMRMOVETO_set(U_POINT16{0, 0}), U_WMRLINETO_set(U_POINT16{23, 23}),
+         U_WMRSETPIXEL_set(colorref_set(255, 0, 0), U_POINT16{5, 5}),
+         U_WMRPATBLT_set(U_POINT16{1, 1}, U_POINT16{3, 3}, U_PATCOPY),
+         U_WMREXTTEXTOUT_set(U_POINT16{2, 12}, 3, U_ETO_OPAQUE, const_cast<char*>("abc"), dx, Rect16(2, 12, 20, 20)),
+         U_WMRDELETEOBJECT_set(1)},
+        3, &inches, 48);
+    std::free(font);
+    {
+        TMetafile mf;
+        LoadMetafile(mf, good);
+        EXPECT_EQ(mf.Width(), 48);
+    }
+    std::mt19937 gen(2024);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes = good;
+        bytes.resize(gen() % (bytes.size() + 1));
+        for (int k = 0; k < 4 && !bytes.empty(); ++k) bytes[gen() % bytes.size()] = static_cast<char>(gen());
+        TMetafile mf;
+        try {
+            LoadMetafile(mf, bytes);
+            TBitmap bmp;
+            WhiteBitmap(bmp, 48, 48);
+            bmp.Canvas().StretchDraw(Rect(0, 0, 48, 48), mf);
+        } catch (const EInvalidGraphic&) {
+            EXPECT_TRUE(mf.Empty());
+        }
     }
 }
 
