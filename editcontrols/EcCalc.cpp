@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "editcontrols/EcLibUtils.h"
 #include "platform/graphics/Clipbrd.h"
 #include "platform/services/Sound.h"
 
@@ -227,26 +228,47 @@ namespace {
 
 struct TKeyPlace {
     TCalcBtnKind Kind;
-    Integer Left, Top, Width, Height;
-    const char* Caption;   // digits and the decimal key are captioned by the program
+    TPoint Dialog, Popup;   // Left, Top; -1: no key in that layout
+    const char* Caption;    // digits and the decimal key are captioned by the program
+    Integer GlyphCell;      // the cell of the dialog's glyph strip shown instead of the caption, -1 none
     TColor FontColor;
 };
 
-// The pop-up layout: digits in a block of three columns, operators to their right, then square
-// root, percent, reciprocal and "=", with backspace and clear under the block.
-const TKeyPlace PopupKeys[] = {
-    {cbNum7, 6, 6, 21, 21, "", clBtnText},    {cbNum8, 29, 6, 21, 21, "", clBtnText},
-    {cbNum9, 52, 6, 21, 21, "", clBtnText},   {cbNum4, 6, 29, 21, 21, "", clBtnText},
-    {cbNum5, 29, 29, 21, 21, "", clBtnText},  {cbNum6, 52, 29, 21, 21, "", clBtnText},
-    {cbNum1, 6, 52, 21, 21, "", clBtnText},   {cbNum2, 29, 52, 21, 21, "", clBtnText},
-    {cbNum3, 52, 52, 21, 21, "", clBtnText},  {cbNum0, 6, 75, 21, 21, "", clBtnText},
-    {cbSgn, 52, 75, 21, 21, "\u00B1", clBtnText}, {cbDcm, 29, 75, 21, 21, "", clBtnText},
-    {cbDiv, 75, 6, 21, 21, "/", clPurple},    {cbMul, 75, 29, 21, 21, "*", clPurple},
-    {cbSub, 75, 52, 21, 21, "-", clPurple},   {cbAdd, 75, 75, 21, 44, "+", clPurple},
-    {cbSqr, 98, 6, 31, 21, "sqrt", clNavy},   {cbPcnt, 98, 29, 31, 21, "%", clNavy},
-    {cbRev, 98, 52, 31, 21, "1/x", clNavy},   {cbEql, 98, 75, 31, 44, "=", clPurple},
-    {cbBck, 29, 98, 44, 21, "<-", clMaroon},  {cbClr, 6, 98, 21, 21, "C", clMaroon},
+// The digits in a block of three columns, operators to their right, then square root, percent,
+// reciprocal and "="; backspace and clear under the block (pop-up) or above it (dialog), the
+// memory keys at the dialog's left and its OK and Cancel keys at the top.
+const TKeyPlace KeyPlaces[] = {
+    {cbNum7, {47, 32}, {6, 6}, "", -1, clBtnText},     {cbNum8, {85, 32}, {29, 6}, "", -1, clBtnText},
+    {cbNum9, {123, 32}, {52, 6}, "", -1, clBtnText},   {cbNum4, {47, 56}, {6, 29}, "", -1, clBtnText},
+    {cbNum5, {85, 56}, {29, 29}, "", -1, clBtnText},   {cbNum6, {123, 56}, {52, 29}, "", -1, clBtnText},
+    {cbNum1, {47, 80}, {6, 52}, "", -1, clBtnText},    {cbNum2, {85, 80}, {29, 52}, "", -1, clBtnText},
+    {cbNum3, {123, 80}, {52, 52}, "", -1, clBtnText},  {cbNum0, {47, 104}, {6, 75}, "", -1, clBtnText},
+    {cbSgn, {85, 104}, {52, 75}, "\u00B1", 2, clBtnText}, {cbDcm, {123, 104}, {29, 75}, "", -1, clBtnText},
+    {cbDiv, {161, 32}, {75, 6}, "/", -1, clPurple},    {cbMul, {161, 56}, {75, 29}, "*", 3, clPurple},
+    {cbSub, {161, 80}, {75, 52}, "-", 4, clPurple},    {cbAdd, {161, 104}, {75, 75}, "+", 5, clPurple},
+    {cbSqr, {199, 32}, {98, 6}, "sqrt", -1, clNavy},   {cbPcnt, {199, 56}, {98, 29}, "%", -1, clNavy},
+    {cbRev, {199, 80}, {98, 52}, "1/x", -1, clNavy},   {cbEql, {199, 104}, {98, 75}, "=", -1, clPurple},
+    {cbBck, {145, 6}, {29, 98}, "<-", -1, clMaroon},   {cbClr, {191, 6}, {6, 98}, "C", -1, clMaroon},
+    {cbMP, {5, 104}, {-1, -1}, "MP", -1, clNavy},      {cbMS, {5, 80}, {-1, -1}, "MS", -1, clNavy},
+    {cbMR, {5, 56}, {-1, -1}, "MR", -1, clNavy},       {cbMC, {5, 32}, {-1, -1}, "MC", -1, clNavy},
+    {cbOk, {47, 6}, {-1, -1}, "", 1, clBtnText},       {cbCancel, {85, 6}, {-1, -1}, "", 0, clBtnText},
 };
+
+// The size of a key: 21 x 21 in the pop-up (taller "+" and "=", wider operators on the right and
+// backspace), 36 x 22 in the dialog (wider backspace and clear).
+TSize KeySize(TCalcBtnKind kind, TCalcPanelLayout layout)
+{
+    if (layout == clDialog) return (kind == cbBck || kind == cbClr) ? TSize{44, 22} : TSize{36, 22};
+    switch (kind) {
+    case cbAdd: return {21, 44};
+    case cbSqr:
+    case cbPcnt:
+    case cbRev: return {31, 21};
+    case cbEql: return {31, 44};
+    case cbBck: return {44, 21};
+    default: return {21, 21};
+    }
+}
 
 }  // namespace
 
@@ -258,11 +280,13 @@ TEcCalcButton::TEcCalcButton(TComponent* AOwner, TCalcBtnKind AKind) : TEcSpeedB
     SetTag(AKind >= cbNum0 && AKind <= cbClr ? AKind - 1 : -1);
 }
 
-TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner) : TPanel(AOwner), FEngine(FormatSettings)
+TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALayout)
+    : TPanel(AOwner), FEngine(FormatSettings)
 {
     SetColor(clBtnFace);
     SetParentColor(true);
-    SetBounds(0, 0, 131, 124);
+    if (ALayout == clDialog) SetBounds(0, 0, 240, 129);
+    else SetBounds(0, 0, 131, 124);
     Font().SetName("Tahoma");   // the message font of the desktop
     Font().SetSize(8);
     Font().SetColor(clWindowText);
@@ -272,7 +296,11 @@ TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner) : TPanel(AOwner), FEn
     SetCaption("");
     FEngine.OnCopy = [this] { Copy(); };
     FEngine.OnPaste = [this] { Paste(); };
-    for (const TKeyPlace& place : PopupKeys) {
+    TBitmap strip;
+    if (ALayout == clDialog) strip.LoadFromResourceName(HInstance, "EcCalculatorPanelBUTTONS");
+    for (const TKeyPlace& place : KeyPlaces) {
+        const TPoint at = ALayout == clDialog ? place.Dialog : place.Popup;
+        if (at.X < 0) continue;
         auto* button = new TEcCalcButton(this, place.Kind);
         if (place.Kind >= cbNum0 && place.Kind <= cbNum9)
             button->SetCaption(String::FromChar(static_cast<char16_t>(u'0' + place.Kind - cbNum0)));
@@ -280,13 +308,36 @@ TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner) : TPanel(AOwner), FEn
             button->SetCaption(String::FromChar(FormatSettings.DecimalSeparator));
         else
             button->SetCaption(place.Caption);
-        button->SetBounds(place.Left, place.Top, place.Width, place.Height);
+        if (ALayout == clDialog && place.GlyphCell >= 0) {
+            TBitmap cell;
+            CopyBitmapCell(&strip, &cell, 6, 1, place.GlyphCell);
+            button->SetGlyph(&cell);
+            button->SetCaption("");
+        }
+        const TSize size = KeySize(place.Kind, ALayout);
+        button->SetBounds(at.X, at.Y, size.cx, size.cy);
         button->SetStyle(bsNew);
         button->SetSpacing(-1);   // captions alone: the whole face is theirs ("sqrt" stays whole)
         button->Font().Assign(Font());
         button->Font().SetColor(place.FontColor);
         button->OnClick = TNotifyEvent(this, &TEcCalculatorPanel::ButtonClicked);
         button->SetParent(this);
+    }
+    if (ALayout == clDialog) {
+        FMemoryPanel = new TPanel(this);
+        FMemoryPanel->SetBounds(6, 7, 34, 20);
+        FMemoryPanel->SetBevelOuter(bvNone);
+        FMemoryPanel->SetBevelInner(bvLowered);
+        FMemoryPanel->SetCaption("");
+        FMemoryPanel->SetParent(this);
+        FMemoryLabel = new TLabel(this);
+        FMemoryLabel->SetBounds(3, 3, 26, 14);
+        FMemoryLabel->SetAlignment(taCenter);
+        FMemoryLabel->SetAutoSize(false);
+        FMemoryLabel->Font().Assign(Font());
+        FMemoryLabel->Font().SetStyle(TFontStyles{});
+        FMemoryLabel->SetCaption("");
+        FMemoryLabel->SetParent(FMemoryPanel);
     }
 }
 
@@ -300,7 +351,24 @@ TEcCalcButton* TEcCalculatorPanel::Button(TCalcBtnKind kind) const
 void TEcCalculatorPanel::ButtonClicked(TObject* Sender)
 {
     auto* button = static_cast<TEcCalcButton*>(Sender);
-    FEngine.ProcessKey(CalcButtonChar(button->Kind(), FormatSettings.DecimalSeparator));
+    switch (button->Kind()) {
+    case cbMP: FEngine.MemoryPlus(); break;
+    case cbMS: FEngine.MemoryStore(); break;
+    case cbMR: FEngine.MemoryRecall(); break;
+    case cbMC: FEngine.MemoryClear(); break;
+    case cbOk:
+        if (FEngine.Status() == csError) {
+            if (FEngine.BeepOnError()) MessageBeep(0);
+            return;
+        }
+        FEngine.NormaliseDisplay();
+        OnOk(this);
+        return;
+    case cbCancel: OnCancel(this); return;
+    default: FEngine.ProcessKey(CalcButtonChar(button->Kind(), FormatSettings.DecimalSeparator)); return;
+    }
+    // "M" while something is in the memory.
+    if (FMemoryLabel) FMemoryLabel->SetCaption(FEngine.Memory() != 0 ? "M" : "");
 }
 
 void TEcCalculatorPanel::CalcKeyPress(char16_t key)

@@ -8,6 +8,7 @@
 #include "editcontrols/EcSpeedButton.h"
 #include "editcontrols/EcToolEdit.h"
 #include "platform/stdctrls/ExtCtrls.h"
+#include "platform/stdctrls/StdCtrls.h"
 
 #include "platform/rtl/SysFormat.h"
 #include "platform/rtl/Types.h"
@@ -112,12 +113,17 @@ private:
     TCalcBtnKind FKind;
 };
 
-// The keypad of the calculator in its pop-up layout (131 x 124, keys of 21 x 21): clicks and
-// typed keys go to its engine.
+// The keypad of the calculator: the pop-up layout (131 x 124, keys of 21 x 21) or the dialog
+// layout (240 x 129, keys of 36 x 22, with memory keys, a memory indicator and OK and Cancel):
+// clicks and typed keys go to its engine.
 class TEcCalculatorPanel : public TPanel {
     DECLARE_CLASS(TEcCalculatorPanel, TPanel)
 public:
-    explicit TEcCalculatorPanel(TComponent* AOwner);
+    explicit TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALayout = clPopup);
+    // OK (outside the error state, after the display is normalised) and Cancel of the dialog layout.
+    TNotifyEvent OnOk, OnCancel;
+    // The memory indicator of the dialog layout: "M" while the memory holds a number.
+    TLabel* MemoryLabel() const { return FMemoryLabel; }
     TEcCalcEngine& Engine() { return FEngine; }
     // A typed key, as a click of the button it selects.
     void CalcKeyPress(char16_t key);
@@ -129,6 +135,8 @@ public:
 private:
     void ButtonClicked(TObject* Sender);
     TEcCalcEngine FEngine;
+    TPanel* FMemoryPanel = nullptr;
+    TLabel* FMemoryLabel = nullptr;
 };
 
 // The calculator a numeric edit drops down (137 x 127): its keypad takes the keys typed into the

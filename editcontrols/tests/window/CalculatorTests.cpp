@@ -83,6 +83,58 @@ TEST_F(CalculatorForm, CtrlCAndCtrlVCopyAndPasteTheDisplay)
     EXPECT_EQ(Panel->Engine().Text(), String("0"));
 }
 
+struct Counter : TObject {
+    int Ok = 0, Cancel = 0;
+    void Oked(TObject*) { ++Ok; }
+    void Cancelled(TObject*) { ++Cancel; }
+};
+
+// The dialog layout on a form: memory keys with their indicator, OK and Cancel with their
+// pictures; written to build/screenshots/editcontrols-calculator-dialog.png.
+TEST(CalculatorDialog, MemoryKeysTheIndicatorOkAndCancel)
+{
+    TestInitialize();
+    TSettingsScope scope(TFormatSettings::English());
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 260, 150);
+    auto* panel = new TEcCalculatorPanel(&form, clDialog);
+    panel->SetParent(&form);
+    Counter counter;
+    panel->OnOk = TNotifyEvent(&counter, &Counter::Oked);
+    panel->OnCancel = TNotifyEvent(&counter, &Counter::Cancelled);
+    form.Show();
+    TestProcess();
+    EXPECT_EQ(panel->BoundsRect(), Rect(0, 0, 240, 129));
+    struct Place { TCalcBtnKind Kind; TRect Bounds; const char* Caption; };
+    const Place places[] = {
+        {cbNum7, Rect(47, 32, 83, 54), "7"}, {cbClr, Rect(191, 6, 235, 28), "C"}, {cbBck, Rect(145, 6, 189, 28), "<-"},
+        {cbMC, Rect(5, 32, 41, 54), "MC"},   {cbOk, Rect(47, 6, 83, 28), ""},     {cbAdd, Rect(161, 104, 197, 126), ""},
+    };
+    for (const Place& p : places) {
+        TEcCalcButton* button = panel->Button(p.Kind);
+        ASSERT_NE(button, nullptr) << p.Kind;
+        EXPECT_EQ(button->BoundsRect(), p.Bounds) << p.Kind;
+        EXPECT_EQ(button->Caption(), String(p.Caption)) << p.Kind;
+    }
+    EXPECT_FALSE(panel->Button(cbAdd)->Glyph().Empty());   // "+" shows its picture
+
+    auto click = [&](TCalcBtnKind kind) { TestClick(panel->Button(kind), 5, 5); };
+    for (TCalcBtnKind kind : {cbNum1, cbNum2, cbMS}) click(kind);
+    EXPECT_EQ(panel->MemoryLabel()->Caption(), String("M"));
+    for (TCalcBtnKind kind : {cbNum3, cbMP, cbClr, cbMR}) click(kind);
+    EXPECT_EQ(panel->Engine().Text(), String("15"));
+    click(cbMC);
+    EXPECT_EQ(panel->MemoryLabel()->Caption(), String(""));
+    for (TCalcBtnKind kind : {cbNum1, cbDiv, cbNum0, cbEql, cbOk}) click(kind);   // no OK in the error state
+    EXPECT_EQ(counter.Ok, 0);
+    for (TCalcBtnKind kind : {cbClr, cbNum4, cbOk, cbCancel}) click(kind);
+    EXPECT_EQ(counter.Ok, 1);
+    EXPECT_EQ(counter.Cancel, 1);
+
+    TBitmap picture;
+    TestScreenshot(&form, "editcontrols-calculator-dialog", picture);
+}
+
 // The keypad, written to build/screenshots/editcontrols-calculator.png.
 TEST_F(CalculatorForm, Screenshot)
 {
