@@ -26,8 +26,9 @@ inline TPoint MessagePoint(const TMessage& m) { return {LoSmall(m.LParam), HiSma
 // Keeps the key and mouse-button states up to date with an input message being delivered.
 void NoteInputState(const TMessage& message);
 
-// The window system's default handling of WM_SETCURSOR and WM_NCLBUTTONDOWN.
-void DefaultMouseFrame(TWinControl* window, TMessage& message);
+// The window system's default handling of WM_SETCURSOR (with the window's class cursor) and
+// WM_NCLBUTTONDOWN.
+void DefaultMouseFrame(TWinControl* window, TMessage& message, TCursor classCursor);
 
 // The parent's surface point of a control's client origin.
 TPoint SurfaceOrigin(const TControl* control, TWinControl*& surfaceOwner);

@@ -118,15 +118,17 @@ void TWinControl::WMSetCursor(TMessage& message)
 // The window system's answers: the parent may choose the cursor first; else the class cursor in
 // the client area, the sizing cursors on the edges.  A press on the caption or an edge starts
 // moving or sizing the window.
-void ControlsKernel::DefaultMouseFrame(TWinControl* window, TMessage& message)
+void ControlsKernel::DefaultMouseFrame(TWinControl* window, TMessage& message, TCursor classCursor)
 {
     if (message.Msg == WM_SETCURSOR) {
         if (window->Parent() && window->Parent()->Perform(WM_SETCURSOR, message.WParam, message.LParam)) {
             message.Result = 1;
             return;
         }
-        ::SetCursor(FrameCursor(LoSmall(message.LParam)));
-        message.Result = LoSmall(message.LParam) == HTCLIENT ? 0 : 1;
+        const Integer hit = LoSmall(message.LParam);
+        if (reinterpret_cast<TWinControl*>(message.WParam) != window) return;   // asked for a child's cursor
+        ::SetCursor(hit == HTCLIENT ? classCursor : FrameCursor(hit));
+        message.Result = 1;
     } else if (message.Msg == WM_NCLBUTTONDOWN && MovesOrSizes(static_cast<Integer>(message.WParam))) {
         gSizeMove = {window, static_cast<Integer>(message.WParam), {LoSmall(message.LParam), HiSmall(message.LParam)},
                      window->BoundsRect()};

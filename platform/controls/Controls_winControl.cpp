@@ -217,8 +217,15 @@ void TWinControl::DefaultHandler(TMessage& message)
         else message.Result = HTNOWHERE;
         break;
     }
-    case WM_SETCURSOR:
-    case WM_NCLBUTTONDOWN: DefaultMouseFrame(this, message); break;
+    case WM_SETCURSOR: {
+        // the class cursor: the I-beam over text entry, the arrow elsewhere
+        TCreateParams params;
+        CreateParams(params);
+        const bool text = params.Kind == TWindowKind::wkEdit || params.Kind == TWindowKind::wkMemo;
+        DefaultMouseFrame(this, message, text ? crIBeam : crDefault);
+        break;
+    }
+    case WM_NCLBUTTONDOWN: DefaultMouseFrame(this, message, crDefault); break;
     case WM_CANCELMODE:
         // the window, or a windowless control on it, gives the mouse capture up
         if (gCaptureControl == this || (gCaptureControl && gCaptureControl->Parent() == this)) SetCaptureControl(nullptr);

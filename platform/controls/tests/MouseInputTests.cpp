@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/stdctrls/Edits.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -160,7 +161,10 @@ TEST_F(MouseInputFixture, TheWindowUnderTheMouseChoosesTheCursor)
     mark->SetBounds(10, 130, 20, 20);
     mark->SetCursor(crCross);
     mark->SetParent(Form);
-    Probe->SetCursor(crIBeam);
+    auto* edit = new TEdit(Form);
+    edit->SetBounds(100, 130, 60, 21);
+    edit->SetParent(Form);
+    Probe->SetCursor(crHelp);
     Probe->Hit = HTRIGHT;
     Probe->Area = Rect(95, 0, 100, 80);
     TestProcess();
@@ -171,7 +175,8 @@ TEST_F(MouseInputFixture, TheWindowUnderTheMouseChoosesTheCursor)
         TPoint at;
         TCursor shown;
     } cases[] = {
-        {"own cursor", Probe, {10, 10}, crIBeam},
+        {"own cursor", Probe, {10, 10}, crHelp},
+        {"text entry's class cursor", edit, {5, 5}, crIBeam},
         {"sizing edge", Probe, {97, 10}, crSizeWE},
         {"windowless control's cursor", Form, {15, 135}, crCross},
         {"the form's own (none)", Form, {100, 180}, crDefault},
