@@ -46,10 +46,18 @@ void TControlBar::SyncBands()
     if (FDragged && !isChild(FDragged)) FDragged = nullptr;
     for (Integer i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
-        if (BandOf(c)) continue;
-        FBands.push_back({c, std::max<Integer>(c->Top() - BandMargin, 0) / FRowSize,
-                          std::max<Integer>(c->Left() - BandLeft, 0), {}});
+        if (!BandOf(c)) FBands.push_back({c, RowAt(c->Top()), std::max<Integer>(c->Left() - BandLeft, 0), {}});
     }
+}
+
+// The row of a child whose top is there: the visible row at that height, or a new row below the
+// others.
+Integer TControlBar::RowAt(Integer top) const
+{
+    const std::vector<Integer> rows = VisibleRows();
+    const size_t row = static_cast<size_t>(std::max<Integer>(top - BandMargin, 0) / FRowSize);
+    if (row < rows.size()) return rows[row];
+    return rows.empty() ? 0 : rows.back() + 1;
 }
 
 // A child moved by the program takes its band to the row and the place its bounds give.
@@ -57,9 +65,7 @@ void TControlBar::FollowChild(TBand& band)
 {
     const TControl* c = band.Control;
     if (!c->Visible() || c->BoundsRect() == band.Placed) return;
-    const std::vector<Integer> rows = VisibleRows();
-    const size_t row = static_cast<size_t>(std::max<Integer>(c->Top() - BandMargin, 0) / FRowSize);
-    band.Row = row < rows.size() ? rows[row] : rows.back() + 1;
+    band.Row = RowAt(c->Top());
     band.Left = std::max<Integer>(c->Left() - BandLeft, 0);
 }
 
@@ -190,7 +196,8 @@ void TControlBar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
 void TControlBar::MouseMove(TShiftState Shift, Integer X, Integer Y)
 {
     SyncBands();
-    if (TBand* band = FDragged ? BandOf(FDragged) : nullptr) MoveBand(*band, {X, Y});
+    TBand* band = FDragged ? BandOf(FDragged) : nullptr;
+    if (band && FDragged->Visible()) MoveBand(*band, {X, Y});
     TCustomControl::MouseMove(Shift, X, Y);
 }
 

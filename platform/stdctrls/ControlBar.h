@@ -45,6 +45,7 @@ private:
         TRect Placed;   // where the bar last put the child
     };
     void FollowChild(TBand& band);
+    Integer RowAt(Integer top) const;
     void SyncBands();
     void LayOut();
     std::vector<Integer> VisibleRows() const;
