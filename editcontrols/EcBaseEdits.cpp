@@ -409,7 +409,7 @@ void TEcCustomNumEdit::WMPaste(TMessage& message)
 {
     const String text = Text();
     const bool modified = Modified();
-    if (DirectInput() && !ReadOnly()) InheritedMessage(StaticClass(), message);
+    InheritedMessage(StaticClass(), message);
     try {
         ReadEditValue();
     } catch (const EConvertError&) {

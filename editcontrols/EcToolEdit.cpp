@@ -19,6 +19,12 @@ const TEnumTypeInfo& TypeInfoOf(TEcAutoCompleteOption)
                                     "TEcAutoCompleteOptions");
     return info;
 }
+const TEnumTypeInfo& TypeInfoOf(TEcClipboardCommand)
+{
+    static const TEnumTypeInfo info("TEcClipboardCommand", {"caCopy", "caCut", "caPaste", "caClear", "caUndo"},
+                                    "TEcClipboardCommands");
+    return info;
+}
 const TEnumTypeInfo& TypeInfoOf(TEcImageKind)
 {
     static const TEnumTypeInfo info("TEcImageKind", {"ikCustom", "ikDefault", "ikDropDown", "ikEllipsis", "ikDatePicker"});
@@ -147,6 +153,7 @@ TClass TEcCustomComboEdit::StaticClass()
         m.OnMessage(CM_ECCLOSEPOPUP, &TEcCustomComboEdit::WMClosePopup);
         m.OnMessage(CM_ENABLEDCHANGED, &TEcCustomComboEdit::CMEnabledChanged);
         m.OnMessage(CM_CANCELMODE, &TEcCustomComboEdit::CMCancelMode);
+        m.OnMessage(WM_PASTE, &TEcCustomComboEdit::WMPaste);
     });
     return &meta;
 }
@@ -385,13 +392,44 @@ void TEcCustomComboEdit::DoClick()
     else OpenPopup(true);
 }
 
+void TEcCustomComboEdit::SetClipboardCommands(TEcClipboardCommands value)
+{
+    if (FReadOnly) value = value * TEcClipboardCommands{caCopy};
+    TEcExCustomMaskEdit::SetClipboardCommands(value);
+}
+
+void TEcCustomComboEdit::SetGroupIndex(Integer value)
+{
+    if (value == FGroupIndex) return;
+    FGroupIndex = value;
+    ClearGroup();
+}
+
+// The other combo edits of the owner in the same group are emptied.
+void TEcCustomComboEdit::ClearGroup()
+{
+    if (FGroupIndex == -1 || !Owner()) return;
+    for (Integer i = 0; i < Owner()->ComponentCount(); ++i) {
+        auto* other = dynamic_cast<TEcCustomComboEdit*>(Owner()->Components(i));
+        if (other && other != this && other->FGroupIndex == FGroupIndex && other->Name() != Name())
+            other->TEcExCustomMaskEdit::SetText(String());
+    }
+}
+
+void TEcCustomComboEdit::WMPaste(TMessage& message)
+{
+    ClearGroup();
+    if (FDirectInput && !FReadOnly) InheritedMessage(StaticClass(), message);
+}
+
 void TEcCustomComboEdit::KeyDown(Word& Key, TShiftState Shift)
 {
+    ClearGroup();
     TEcExCustomMaskEdit::KeyDown(Key, Shift);
     TShiftState keyShift;
     for (TShiftStateFlag flag : {ssShift, ssCtrl, ssAlt})
         if (Shift.Contains(flag)) keyShift.Include(flag);
-    if (Key != 0 && FClickKey != scNone && ShortCut(Key, keyShift) == FClickKey && ButtonWidth() > 0) {
+    if (Key != 0 && FClickKey != scNone && ShortCut(Key, keyShift) == FClickKey && FBtnControl->Visible()) {
         DoClick();
         Key = 0;
     }

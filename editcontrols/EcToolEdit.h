@@ -18,6 +18,7 @@ enum TEcAutoCompleteOption {
 };
 using TEcAutoCompleteOptions = Set<TEcAutoCompleteOption>;
 const TEnumTypeInfo& TypeInfoOf(TEcAutoCompleteOption);
+const TEnumTypeInfo& TypeInfoOf(TEcClipboardCommand);
 enum TEcImageKind { ikCustom, ikDefault, ikDropDown, ikEllipsis, ikDatePicker };
 const TEnumTypeInfo& TypeInfoOf(TPopupAlign);
 const TEnumTypeInfo& TypeInfoOf(TEcImageKind);
@@ -137,6 +138,12 @@ public:
     void SetDisabledTextColor(TColor value);
     TAlignment Alignment() const { return FAlignment; }
     virtual void SetAlignment(TAlignment value);
+    // Edits of one owner sharing a group index (not -1) exclude each other: typing or pasting into
+    // one, or giving it the group, empties the others.
+    Integer GroupIndex() const { return FGroupIndex; }
+    void SetGroupIndex(Integer value);
+    // A read-only edit lets only copying through.
+    void SetClipboardCommands(TEcClipboardCommands value) override;
 
     bool PopupVisible() const { return FPopup && FPopupVisible; }
     // The button's action: OnButtonClick, then the pop-up closed with acceptance when open,
@@ -195,6 +202,9 @@ protected:
     // The alignment of the native edit's text (ES_LEFT, ES_CENTER, ES_RIGHT).
     virtual Cardinal EditAlignmentStyle() const;
     void CMEnabledChanged(TMessage& message);
+    // Pasting goes to the edit only while typing is allowed.
+    void WMPaste(TMessage& message);
+    void ClearGroup();
     void SetPopup(TEcPopupWindow* popup);
     void PopupCloseUp(TObject* Sender, bool accept);
     void WMClosePopup(TMessage& message);
@@ -226,6 +236,7 @@ private:
     TEcImageKind FImageKind = ikCustom;
     Integer FSavedButtonWidth = 21;
     Integer FNumGlyphs = 1;
+    Integer FGroupIndex = -1;
     TAlignment FAlignment = taLeftJustify;
 };
 

@@ -21,6 +21,8 @@ void PublishComboEdit()
         .Property("ButtonHint", &E::ButtonHint, &E::SetButtonHint)
         .Property("ButtonWidth", &E::ButtonWidth, &E::SetButtonWidth).Default(21)
         .Property("ClickKey", &E::ClickKey, &E::SetClickKey).Type("TShortCut").Default(32808)
+        .Property("ClipboardCommands", &E::ClipboardCommands, &E::SetClipboardCommands)
+        .Default(TEcClipboardCommands{caCopy, caCut, caPaste, caClear, caUndo})
         .Property("DirectInput", &E::DirectInput, &E::SetDirectInput).Default(true)
         .Property("DisabledColor", &E::DisabledColor, &E::SetDisabledColor).Type("TColor").Default(clWindow)
         .Property("DisabledTextColor", &E::DisabledTextColor, &E::SetDisabledTextColor).Type("TColor").Default(clGrayText)
@@ -78,6 +80,7 @@ void PublishFilenameEdit()
         .Property("FileName", &F::FileName, &F::SetFileName)
         .Property("Filter", &F::Filter, &F::SetFilter)
         .Property("FilterIndex", &F::FilterIndex, &F::SetFilterIndex).Default(1)
+        .Property("GroupIndex", &F::GroupIndex, &F::SetGroupIndex).Default(-1)
         .Property("InitialDir", &F::InitialDir, &F::SetInitialDir);
 }
 

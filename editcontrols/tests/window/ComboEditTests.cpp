@@ -1,0 +1,109 @@
+// The combo edit's button and keys: the click key, a hidden button, read-only edits, typing only
+// through the pop-up, clipboard commands and groups of edits that exclude each other.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "editcontrols/EcBaseEdits.h"
+#include "platform/backend/qt/QtServices.h"
+#include "platform/graphics/Clipbrd.h"
+#include "platform/testing/Driver.h"
+
+namespace {
+
+struct ComboEditForm : ::testing::Test {
+    void SetUp() override
+    {
+        TestInitialize();
+        InitQtServices();
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 300, 150);
+        Calc = new TEcCalcEdit(Form.get());
+        Calc->SetName("Calc");
+        Calc->SetBounds(10, 10, 120, 21);
+        Calc->SetClickKey(VK_F2);
+        Calc->SetParent(Form.get());
+        for (Integer i = 0; i < 2; ++i) {
+            Files[i] = new TEcFilenameEdit(Form.get());
+            Files[i]->SetName(i == 0 ? "Input" : "Output");
+            Files[i]->SetBounds(10, 50 + 30 * i, 200, 21);
+            Files[i]->SetParent(Form.get());
+        }
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        Form.reset();
+        TestProcess();
+    }
+    std::unique_ptr<TForm> Form;
+    TEcCalcEdit* Calc = nullptr;
+    TEcFilenameEdit* Files[2] = {};
+};
+
+TEST_F(ComboEditForm, TheClickKeyOpensThePopUpOnlyWhileTheButtonShows)
+{
+    Calc->SetFocus();
+    TestProcess();
+    Calc->SetButtonWidth(0);
+    EXPECT_FALSE(Calc->ShowButton());
+    TestPressKey(Calc, VK_F2);
+    EXPECT_FALSE(Calc->PopupVisible());
+    Calc->SetShowButton(true);
+    EXPECT_EQ(Calc->ButtonWidth(), 21);   // the width it had
+    TestPressKey(Calc, VK_F2);
+    EXPECT_TRUE(Calc->PopupVisible());
+    TestPressKey(Calc, VK_F2);            // a second press accepts and closes
+    EXPECT_FALSE(Calc->PopupVisible());
+    Calc->SetButtonWidth(1);              // below 2: hidden
+    EXPECT_FALSE(Calc->ButtonHolder()->Visible());
+}
+
+TEST_F(ComboEditForm, AReadOnlyEditDisablesItsButtonUnlessAlwaysEnabled)
+{
+    Calc->SetReadOnly(true);
+    EXPECT_FALSE(Calc->Button()->Enabled());
+    TestClick(Calc->Button(), 5, 5);
+    EXPECT_FALSE(Calc->PopupVisible());
+    Calc->SetClipboardCommands(TEcClipboardCommands{caCopy, caPaste});
+    EXPECT_EQ(Calc->ClipboardCommands(), TEcClipboardCommands{caCopy});
+    EXPECT_TRUE(Files[0]->Button()->Enabled());   // the file-name edit always enables it
+    Files[0]->SetReadOnly(true);
+    EXPECT_TRUE(Files[0]->Button()->Enabled());
+}
+
+TEST_F(ComboEditForm, WithoutDirectInputOnlyThePopUpChangesTheText)
+{
+    Files[0]->SetFileName("/data/in.dam");
+    Files[0]->SetDirectInput(false);
+    Files[0]->SetFocus();
+    TestProcess();
+    Clipboard().SetAsText("/data/other.dam");
+    Files[0]->PasteFromClipboard();
+    TestTypeText(Files[0], "x");
+    EXPECT_EQ(Files[0]->Text(), String("/data/in.dam"));
+    TestAnswerNextFileDialog({"/data/chosen.dam"});
+    TestClick(Files[0]->Button(), 5, 5);
+    EXPECT_EQ(Files[0]->FileName(), String("/data/chosen.dam"));
+}
+
+TEST_F(ComboEditForm, EditsOfOneGroupExcludeEachOther)
+{
+    Files[0]->SetFileName("/data/in.dam");
+    Files[1]->SetFileName("/data/out.dam");
+    Files[0]->SetGroupIndex(1);
+    Files[1]->SetGroupIndex(1);   // joining the group empties the other
+    EXPECT_EQ(Files[0]->Text(), String(""));
+    Files[0]->SetFocus();
+    TestProcess();
+    TestTypeText(Files[0], "a");
+    EXPECT_EQ(Files[0]->Text(), String("a"));
+    EXPECT_EQ(Files[1]->Text(), String(""));
+    Files[1]->SetFileName("/data/out.dam");
+    Files[1]->SetGroupIndex(2);
+    TestTypeText(Files[0], "b");
+    EXPECT_EQ(Files[1]->Text(), String("/data/out.dam"));   // another group
+}
+
+}  // namespace
