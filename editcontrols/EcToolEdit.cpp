@@ -137,6 +137,26 @@ void TEcEditButton::Paint()
     DrawContent(canvas, r, TPoint{1, 1}, rbsDown);
 }
 
+// ---------------------------------------------------------------- TEcCustomComboEditDataConnector
+IMPLEMENT_CLASS(TEcCustomComboEditDataConnector, TEcFieldDataConnector, nullptr)
+
+void TEcCustomComboEditDataConnector::RecordChanged()
+{
+    if (FField.IsValid()) {
+        FEdit->SetReadOnly(!FField.CanModify());
+        FEdit->TCustomMaskEdit::SetText(FField.AsString());
+    } else {
+        FEdit->TCustomMaskEdit::SetText(String());
+        FEdit->SetReadOnly(true);
+    }
+}
+
+void TEcCustomComboEditDataConnector::WriteRecord()
+{
+    FField.SetAsString(FEdit->Text());
+    FEdit->TCustomMaskEdit::SetText(FField.AsString());
+}
+
 // ---------------------------------------------------------------- TEcBtnWinControl
 IMPLEMENT_CLASS(TEcBtnWinControl, TWinControl, nullptr)
 
@@ -171,6 +191,7 @@ TEcCustomComboEdit::TEcCustomComboEdit(TComponent* AOwner) : TEcExCustomMaskEdit
     FButton->SetAlign(alClient);
     FButton->SetParent(FBtnControl);
     FButton->OnClick = TNotifyEvent(this, &TEcCustomComboEdit::ButtonClicked);
+    FDataConnector = std::make_unique<TEcCustomComboEditDataConnector>(this);
 }
 
 TEcCustomComboEdit::~TEcCustomComboEdit()
@@ -443,17 +464,20 @@ void TEcCustomComboEdit::KeyPress(char16_t& Key)
         return;
     }
     TEcExCustomMaskEdit::KeyPress(Key);
+    if (Key == 27) FDataConnector->Reset();
     if (Key == u'\t' || Key == 10) Key = 0;
 }
 
 void TEcCustomComboEdit::DoExit()
 {
     if (PopupVisible()) PostClosePopup(false);
+    FDataConnector->UpdateRecord();
     TEcExCustomMaskEdit::DoExit();
 }
 
 void TEcCustomComboEdit::Change()
 {
+    FDataConnector->Modify();
     FireChange();
 }
 

@@ -2,6 +2,7 @@
 // The combo edit: a single-line edit with a button at its right edge that drops down a pop-up
 // window under the edit (the calculator of the numeric edit, the file dialog of the file-name
 // edit), with the keys and clicks that open, accept and cancel it.
+#include "editcontrols/EcDataSourceIntf.h"
 #include "editcontrols/EcExControls.h"
 #include "editcontrols/EcExMask.h"
 #include "editcontrols/EcSpeedButton.h"
@@ -87,6 +88,21 @@ private:
     bool FStandard = true;
 };
 
+// The combo edit's link to a field: the field's text shown (read-only when the field cannot be
+// changed), the edit's text written back.
+class TEcCustomComboEditDataConnector : public TEcFieldDataConnector {
+    DECLARE_CLASS(TEcCustomComboEditDataConnector, TEcFieldDataConnector)
+public:
+    explicit TEcCustomComboEditDataConnector(TEcCustomComboEdit* edit) : FEdit(edit) {}
+
+protected:
+    void RecordChanged() override;
+    void WriteRecord() override;
+
+private:
+    TEcCustomComboEdit* FEdit;
+};
+
 // The small window inside the edit that holds the button.
 class TEcBtnWinControl : public TWinControl {
     DECLARE_CLASS(TEcBtnWinControl, TWinControl)
@@ -146,6 +162,8 @@ public:
     void SetClipboardCommands(TEcClipboardCommands value) override;
 
     bool PopupVisible() const { return FPopup && FPopupVisible; }
+    // The edit's link to a data field (inactive unless a source is attached).
+    TEcFieldDataConnector& DataConnector() const { return *FDataConnector; }
     // The button's action: OnButtonClick, then the pop-up closed with acceptance when open,
     // else opened with typing disabled.
     void DoClick();
@@ -226,6 +244,7 @@ private:
 
     TEcEditButton* FButton;
     TEcBtnWinControl* FBtnControl;
+    std::unique_ptr<TEcFieldDataConnector> FDataConnector;
     TShortCut FClickKey = 32808;   // Alt+Down
     bool FReadOnly = false;
     bool FDirectInput = true;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "editcontrols/EcBaseEdits.h"
+#include "editcontrols/tests/EditControlsTestSource.h"
 #include "platform/backend/qt/QtServices.h"
 #include "platform/graphics/Clipbrd.h"
 #include "platform/testing/Driver.h"
@@ -104,6 +105,36 @@ TEST_F(ComboEditForm, EditsOfOneGroupExcludeEachOther)
     Files[1]->SetGroupIndex(2);
     TestTypeText(Files[0], "b");
     EXPECT_EQ(Files[1]->Text(), String("/data/out.dam"));   // another group
+}
+
+TEST_F(ComboEditForm, AnAttachedFieldIsShownEditedWrittenBackAndReloaded)
+{
+    TTestRecordSource source;
+    source.Values = {{"Path", "/data/in.dam"}, {"Locked", "/data/fixed.dam"}};
+    source.ReadOnlyFields = {"Locked"};
+    TEcFilenameEdit* edit = Files[0];
+    edit->DataConnector().SetDataField("Path");
+    edit->DataConnector().SetDataSource(&source);
+    EXPECT_EQ(edit->Text(), String("/data/in.dam"));
+    EXPECT_FALSE(edit->ReadOnly());
+    edit->SetFocus();
+    TestProcess();
+    edit->SelectAll();
+    TestTypeText(edit, "/data/new.dam");
+    EXPECT_EQ(source.Values["Path"], "/data/in.dam");   // not yet written
+    EXPECT_TRUE(edit->DataConnector().Modified());
+    Files[1]->SetFocus();   // leaving writes it back
+    TestProcess();
+    EXPECT_EQ(source.Values["Path"], "/data/new.dam");
+    edit->SetFocus();
+    TestProcess();
+    TestTypeText(edit, "x");
+    TestPressKey(edit, VK_ESCAPE);   // reloaded from the record
+    EXPECT_EQ(edit->Text(), String("/data/new.dam"));
+    edit->DataConnector().SetDataField("Locked");
+    EXPECT_EQ(edit->Text(), String("/data/fixed.dam"));
+    EXPECT_TRUE(edit->ReadOnly());
+    edit->DataConnector().SetDataSource(nullptr);
 }
 
 }  // namespace
