@@ -738,11 +738,12 @@ void SetMouseOverHook(std::function<void(TControl*)> hook);
 
 // What the window system does with mouse input (msg: WM_MOUSEMOVE .. WM_MBUTTONDBLCLK) arriving
 // at a window at a screen point: unless a window holds the capture, it asks the window where the
-// point lies (WM_NCHITTEST; HTTRANSPARENT passes the input to the parent), lets it choose the
-// cursor (WM_SETCURSOR) and, off the client area, sends the non-client message (WM_NCMOUSEMOVE ..
-// with the hit in wParam, the screen point in lParam) instead of the client one.  A press on
-// HTCAPTION or a sizing edge moves or sizes the window with the mouse until the release.
-// Answers the window that takes the client message, null when none does.
+// point lies (WM_NCHITTEST; HTTRANSPARENT passes the input to the window beneath: a sibling lower
+// in the z-order at the point, else the parent), lets it choose the cursor (WM_SETCURSOR) and,
+// off the client area, sends the non-client message (WM_NCMOUSEMOVE .. with the hit in wParam,
+// the screen point in lParam) instead of the client one.  A press on HTCAPTION or a sizing edge
+// moves or sizes the window with the mouse until the release.  Answers the window that takes the
+// client message, null when none does.
 TWinControl* MouseInputWindow(TWinControl* window, Cardinal msg, TPoint screen);
 
 // A hint "short|long": the part before the bar for the hint window, the part after it for the

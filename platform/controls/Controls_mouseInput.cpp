@@ -55,6 +55,39 @@ TCursor FrameCursor(Integer hit)
     }
 }
 
+// The deepest visible, enabled window at a screen point inside the window.
+TWinControl* DeepestWindowAt(TWinControl* window, TPoint screen)
+{
+    for (;;) {
+        const TPoint p = window->ScreenToClient(screen);
+        TWinControl* child = nullptr;
+        for (Integer i = window->ControlCount() - 1; i >= 0 && !child; --i) {
+            auto* c = dynamic_cast<TWinControl*>(window->Controls(i));
+            if (c && c->Visible() && c->Enabled() && c->BoundsRect().Contains(p)) child = c;
+        }
+        if (!child) return window;
+        window = child;
+    }
+}
+
+// The window beneath a transparent one at the point: a sibling lower in the z-order there, else
+// the parent.
+TWinControl* WindowBeneath(TWinControl* window, TPoint screen)
+{
+    TWinControl* parent = window->Parent();
+    if (!parent) return nullptr;
+    const TPoint p = parent->ScreenToClient(screen);
+    bool below = false;
+    for (Integer i = parent->ControlCount() - 1; i >= 0; --i) {
+        TControl* c = parent->Controls(i);
+        auto* sibling = dynamic_cast<TWinControl*>(c);
+        if (below && sibling && sibling->Visible() && sibling->Enabled() && sibling->BoundsRect().Contains(p))
+            return DeepestWindowAt(sibling, screen);
+        below = below || c == window;
+    }
+    return parent;
+}
+
 }  // namespace
 
 TWinControl* MouseInputWindow(TWinControl* window, Cardinal msg, TPoint screen)
@@ -73,7 +106,7 @@ TWinControl* MouseInputWindow(TWinControl* window, Cardinal msg, TPoint screen)
     if (GetCapture() || msg == WM_MOUSEWHEEL) return window;
     const std::intptr_t at = MakeLParam(screen.X, screen.Y);
     Integer hit = HTNOWHERE;
-    for (; window; window = window->Parent()) {
+    for (; window; window = WindowBeneath(window, screen)) {
         hit = static_cast<Integer>(window->Perform(WM_NCHITTEST, 0, at));
         if (hit != HTTRANSPARENT) break;
     }

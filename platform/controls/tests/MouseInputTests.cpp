@@ -114,6 +114,22 @@ TEST_F(MouseInputFixture, TheHitTestDecidesWhichMessageAndWhichWindow)
     }
 }
 
+TEST_F(MouseInputFixture, ATransparentWindowPassesTheInputToTheSiblingBeneath)
+{
+    // a transparent window over the right half of the probe and beyond it
+    auto* glass = new THitProbe(Form);
+    glass->SetBounds(100, 30, 100, 60);   // form client 100..200 x 30..90
+    glass->SetParent(Form);
+    glass->Hit = HTTRANSPARENT;
+    glass->Area = Rect(0, 0, 100, 60);
+    TestProcess();
+    TestClick(glass, 10, 20);   // over the probe: its client (60, 10)
+    TestClick(glass, 80, 20);   // beside the probe: the form's (180, 50)
+    EXPECT_EQ(glass->Log, "");
+    EXPECT_EQ(Probe->Log, "down 60,10;");
+    EXPECT_EQ(Form->Log, "form down 180,50;");
+}
+
 TEST_F(MouseInputFixture, PressOnTheCaptionMovesTheWindowAndAnEdgeSizesIt)
 {
     // the top 10 pixels are a caption, the bottom-right corner a sizing grip
