@@ -1,8 +1,8 @@
 #pragma once
 // The window system on Qt widgets, as the back end's window files share it: the toolkit side of a
 // window handle, the conversions of toolkit input into messages, and TQtWindowSystem, whose
-// methods live by area in QtWindows.cpp (windows, MDI, timers, test input), QtNativeControls.cpp
-// (edits, tool bar, date picker), QtMenus.cpp and QtDialogs.cpp.
+// methods live by area in QtWindows.cpp (windows, MDI), QtEventLoop.cpp (event loop, timers, test
+// input), QtNativeControls.cpp (edits, tool bar, date picker), QtMenus.cpp and QtDialogs.cpp.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>

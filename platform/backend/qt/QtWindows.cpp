@@ -1,7 +1,7 @@
 // The window system on Qt widgets: owner-drawn windows show the layer's surfaces, native
 // widgets sit under the controls, and every toolkit event becomes a message sent through the
 // control's MainWndProc, with the widget's own handling as the message's default.  This file
-// holds the windows, MDI, timers and test input.
+// holds the windows and MDI; the event loop, timers and test input are in QtEventLoop.cpp.
 #include "platform/backend/qt/QtWindows.h"
 
 #include "platform/backend/qt/QtWindowSystem.h"
@@ -922,84 +922,6 @@ void TQtWindowSystem::ArrangeMDI(TWindowHandle* frame, int how)
     if (!frame->Mdi) return;
     if (how == 0) frame->Mdi->cascadeSubWindows();
     else if (how == 1 || how == 2) frame->Mdi->tileSubWindows();
-}
-
-void TQtWindowSystem::ProcessEvents(bool wait)
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents(wait ? QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents
-                                         : QEventLoop::AllEvents);
-    if (gEventDepth == 0) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void TQtWindowSystem::WakeUp()
-{
-    if (auto* d = QCoreApplication::eventDispatcher()) d->wakeUp();
-}
-
-void TQtWindowSystem::StartTimer(const void* key, Cardinal interval, std::function<void()> fire)
-{
-    StopTimer(key);
-    auto* t = new QTimer();
-    t->setInterval(static_cast<int>(interval));
-    QObject::connect(t, &QTimer::timeout, [fire] { fire(); });
-    FTimers[key] = t;
-    t->start();
-}
-
-void TQtWindowSystem::StopTimer(const void* key)
-{
-    auto it = FTimers.find(key);
-    if (it == FTimers.end()) return;
-    it->second->stop();
-    it->second->deleteLater();
-    FTimers.erase(it);
-}
-
-void TQtWindowSystem::SendMouse(TWindowHandle* h, TMouseAction action, int button, TPoint p, Cardinal shift)
-{
-    if (!h->W) return;
-    const Integer border = h->Control ? h->Control->BorderWidthNC() : 0;
-    QPoint local(p.X + border, p.Y + border);
-    QWidget* target = h->W;
-    if (QWidget* child = h->W->childAt(local)) {
-        local = child->mapFrom(h->W, local);
-        target = child;
-    }
-    const Qt::MouseButton b = button == 1 ? Qt::RightButton : button == 2 ? Qt::MiddleButton : Qt::LeftButton;
-    QEvent::Type type = QEvent::MouseMove;
-    Qt::MouseButtons held = Qt::NoButton;
-    switch (action) {
-    case maPress: type = QEvent::MouseButtonPress; held = b; break;
-    case maRelease: type = QEvent::MouseButtonRelease; break;
-    case maDoubleClick: type = QEvent::MouseButtonDblClick; held = b; break;
-    case maMove: held = (shift & MK_LBUTTON) ? Qt::LeftButton : Qt::NoButton; break;
-    }
-    // A press gives the focus as a click would.
-    if (type == QEvent::MouseButtonPress && (target->focusPolicy() & Qt::ClickFocus)) target->setFocus(Qt::MouseFocusReason);
-    QMouseEvent ev(type, QPointF(local), QPointF(target->mapToGlobal(local)), action == maMove ? Qt::NoButton : b,
-                   held, ShiftToModifiers(shift));
-    QApplication::sendEvent(target, &ev);
-}
-
-void TQtWindowSystem::SendKey(TWindowHandle* h, Word vk, const String& text, Cardinal shift, bool release)
-{
-    if (!h->W) return;
-    QKeyEvent ev(release ? QEvent::KeyRelease : QEvent::KeyPress, QtFromVk(vk), ShiftToModifiers(shift), QS(text));
-    QApplication::sendEvent(h->W, &ev);
-}
-
-void TQtWindowSystem::GrabWindow(TWindowHandle* h, TBitmap& into)
-{
-    QWidget* w = h->Kind == TWindowKind::wkForm || h->Kind == TWindowKind::wkMDIForm || h->Kind == TWindowKind::wkMDIChild
-                     ? h->Outer.data()
-                     : h->W.data();
-    if (!w) return;
-    QImage img = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    into.SetPixelFormat(TPixelFormat::pf32bit);
-    into.SetSize(img.width(), img.height());
-    for (int y = 0; y < img.height(); ++y)
-        std::memcpy(into.ScanLine(y), img.constScanLine(y), static_cast<size_t>(img.width()) * 4);
 }
 
 }  // namespace qtbackend
