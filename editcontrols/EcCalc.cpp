@@ -371,8 +371,15 @@ void TEcCalculatorPanel::ButtonClicked(TObject* Sender)
     if (FMemoryLabel) FMemoryLabel->SetCaption(FEngine.Memory() != 0 ? "M" : "");
 }
 
+// A typed key is a click from code of the button it selects; a key no button stands for goes
+// straight to the engine.
 void TEcCalculatorPanel::CalcKeyPress(char16_t key)
 {
+    const int tag = CalcKeyTag(key, FormatSettings.DecimalSeparator);
+    for (Integer i = 0; tag >= 0 && i < ControlCount(); ++i) {
+        auto* button = dynamic_cast<TEcCalcButton*>(Controls(i));
+        if (button && button->Tag() == tag) return button->ButtonClick();
+    }
     FEngine.CalcKeyPress(key);
 }
 

@@ -534,6 +534,7 @@ void TEcCustomSpeedButton::CMButtonPressed(TMessage& message)
 
 void TEcCustomSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
+    if (FMenuTracking) return;
     TEcExGraphicControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft || !Enabled()) return;
     if (!FDown) {
@@ -541,6 +542,19 @@ void TEcCustomSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Int
         Invalidate();
     }
     FDragging = true;
+    if (FDropDownMenu && FDropDownMenu->AutoPopup()) {
+        FMenuTracking = true;
+        try {
+            DropDown(false);
+            FinishPress(X, Y);
+            // The press that closed the menu does not press the button again.
+            if (Parent()) DropPendingMessage(Parent(), WM_LBUTTONDOWN);
+        } catch (...) {
+            FMenuTracking = false;
+            throw;
+        }
+        FMenuTracking = false;
+    }
     if (FAllowTimer) {
         if (!FRepeatTimer) {
             FRepeatTimer = new TTimer(this);
@@ -548,6 +562,68 @@ void TEcCustomSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Int
         }
         FRepeatTimer->SetInterval(InitPause);
         FRepeatTimer->SetEnabled(true);
+    }
+}
+
+const TEnumTypeInfo& TypeInfoOf(TEcDropDownMenuPos)
+{
+    static const TEnumTypeInfo info("TEcDropDownMenuPos", {"dmpBottom", "dmpRight"});
+    return info;
+}
+
+TPoint DropDownMenuPoint(TEcDropDownMenuPos position, TPopupAlignment alignment, Integer width, Integer height)
+{
+    if (alignment == paCenter) return {width / 2, height};
+    if (position == dmpBottom) return alignment == paRight ? TPoint{width + 1, height} : TPoint{-1, height};
+    return alignment == paRight ? TPoint{-1, -1} : TPoint{width, -1};
+}
+
+bool TEcCustomSpeedButton::DropDown(bool forced)
+{
+    if (ComponentState().Contains(csDesigning) || !FDropDownMenu || !(forced || FDropDownMenu->AutoPopup()))
+        return false;
+    if (TCustomForm* form = GetParentForm(this)) form->SendCancelMode(this);
+    FDropDownMenu->SetPopupComponent(this);
+    const TPoint at = ClientToScreen(DropDownMenuPoint(FMenuPosition, FDropDownMenu->Alignment(), Width(), Height()));
+    FDropDownMenu->Popup(at.X, at.Y);
+    return true;
+}
+
+void TEcCustomSpeedButton::SetDropDownMenu(TPopupMenu* value)
+{
+    if (value == FDropDownMenu) return;
+    if (FDropDownMenu) FDropDownMenu->RemoveFreeNotification(this);
+    FDropDownMenu = value;
+    if (FDropDownMenu) FDropDownMenu->FreeNotification(this);
+    if (FMarkDropDown) Invalidate();
+}
+
+void TEcCustomSpeedButton::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TEcExGraphicControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FDropDownMenu) FDropDownMenu = nullptr;
+}
+
+void TEcCustomSpeedButton::ButtonClick()
+{
+    if (FMenuTracking || !Enabled() || (FDropDownMenu && FDropDownMenu->AutoPopup())) return;
+    if (FState == rbsUp) {
+        FState = rbsDown;
+        Repaint();
+    }
+    try {
+        if (FGroupIndex == 0) Click();
+    } catch (...) {
+        FState = rbsUp;
+        Invalidate();
+        throw;
+    }
+    FState = rbsUp;
+    if (FGroupIndex != 0) {
+        SetDown(!FDown);
+        Click();
+    } else {
+        Invalidate();
     }
 }
 
@@ -579,9 +655,14 @@ void TEcCustomSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integ
 {
     TEcExGraphicControl::MouseUp(Button, Shift, X, Y);
     if (FRepeatTimer) FRepeatTimer->SetEnabled(false);
-    if (Button != mbLeft || !FDragging) return;
+    if (Button == mbLeft) FinishPress(X, Y);
+}
+
+void TEcCustomSpeedButton::FinishPress(Integer x, Integer y)
+{
+    if (!FDragging) return;
     FDragging = false;
-    const bool inside = Inside(X, Y);
+    const bool inside = Inside(x, y);
     if (FGroupIndex == 0) {
         FState = rbsUp;
         Invalidate();
@@ -591,7 +672,7 @@ void TEcCustomSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integ
         FState = rbsExclusive;
         Invalidate();
     }
-    if (inside) Click();
+    if (inside && !FMenuTracking) Click();
 }
 
 void TEcCustomSpeedButton::Click()
@@ -673,5 +754,6 @@ void TEcSpeedButton::SetNumGlyphs(Integer value)
 
 void TEcSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state)
 {
-    FGlyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), false, state, AlignmentFlags(), false);
+    FGlyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), ShowsDropDownMark(), state, AlignmentFlags(),
+                false);
 }

@@ -16,6 +16,7 @@
 #include "platform/stdctrls/Timer.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/Menus.h"
 
 // The states a speed button is drawn in; a glyph strip holds one cell per state in this order.
 enum TEcButtonState { rbsUp, rbsDisabled, rbsDown, rbsExclusive, rbsInactive };
@@ -137,6 +138,12 @@ private:
     bool FPaintOnGlass = false;
 };
 
+// Where a speed button drops its menu: under it or at its right.
+enum TEcDropDownMenuPos { dmpBottom, dmpRight };
+const TEnumTypeInfo& TypeInfoOf(TEcDropDownMenuPos);
+// The client point at which a button of that size drops its menu, for the menu's alignment.
+TPoint DropDownMenuPoint(TEcDropDownMenuPos position, TPopupAlignment alignment, Integer width, Integer height);
+
 // The message a speed button that went down sends to the controls of its parent: WParam its
 // group index, LParam the button.
 constexpr Cardinal CM_ECBUTTONPRESSED = 0xB201;
@@ -178,8 +185,20 @@ public:
     bool GrayedInactive() const { return FInactiveGrayed; }
     void SetGrayedInactive(bool value) { SetAndInvalidate(FInactiveGrayed, value); }
     TModalResult ModalResult = mrNone;
+    // The menu a press drops (when its AutoPopup is on), with a drop-down mark when MarkDropDown.
+    TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
+    void SetDropDownMenu(TPopupMenu* value);
+    bool MarkDropDown() const { return FMarkDropDown; }
+    void SetMarkDropDown(bool value) { SetAndInvalidate(FMarkDropDown, value); }
+    TEcDropDownMenuPos MenuPosition() const { return FMenuPosition; }
+    void SetMenuPosition(TEcDropDownMenuPos value) { FMenuPosition = value; }
 
     void Click() override;
+    // A click from code: the button drawn pressed, then clicked (a group button toggles); nothing
+    // while disabled, while a menu press runs or with a menu that drops by itself.
+    void ButtonClick();
+    // Drops the menu now; true when one was shown.
+    bool CheckBtnMenuDropDown() { return DropDown(true); }
 
 protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
@@ -192,6 +211,8 @@ protected:
     virtual void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) = 0;
     Cardinal AlignmentFlags() const;
     void CMButtonPressed(TMessage& message);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    bool ShowsDropDownMark() const { return FMarkDropDown && FDropDownMenu; }
 
 private:
     template <class T>
@@ -203,6 +224,9 @@ private:
     }
     bool Inside(Integer x, Integer y) const;
     void NotifyGroup();
+    bool DropDown(bool forced);
+    // The release of the left button at (x, y): the state, a group button's Down and the click.
+    void FinishPress(Integer x, Integer y);
     void TimerExpired(TObject* Sender);
 
     TEcButtonState FState = rbsUp;
@@ -219,6 +243,10 @@ private:
     bool FInactiveGrayed = true;
     TAlignment FAlignment = taCenter;
     TTimer* FRepeatTimer = nullptr;
+    TPopupMenu* FDropDownMenu = nullptr;
+    bool FMarkDropDown = true;
+    TEcDropDownMenuPos FMenuPosition = dmpBottom;
+    bool FMenuTracking = false;
 };
 
 class TEcSpeedButton : public TEcCustomSpeedButton {

@@ -157,4 +157,52 @@ TEST_F(SpeedButtonForm, Screenshot)
     EXPECT_TRUE(std::filesystem::exists(file.ToUtf8()));
 }
 
+TEST_F(SpeedButtonForm, APressDropsTheMenuUnderTheButtonInsteadOfClicking)
+{
+    auto* menu = new TPopupMenu(Form.get());
+    TClicks chosen;
+    for (const char* caption : {"Open", "Save"}) {
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(caption);
+        if (String(caption) == "Save") item->OnClick = TNotifyEvent(&chosen, &TClicks::Clicked);
+        menu->Items()->Add(item);
+    }
+    Buttons[0]->SetDropDownMenu(menu);
+    TestAnswerNextPopup("Save");
+    TestClick(Buttons[0], 5, 5);
+    EXPECT_EQ(chosen.Count, 1);
+    EXPECT_EQ(Clicks[0].Count, 0);                     // the press dropped the menu, no click
+    EXPECT_EQ(Buttons[0]->State(), rbsUp);
+    EXPECT_EQ(TestLastPopupPoint(), Buttons[0]->ClientToScreen(TPoint{-1, 24}));   // under its left edge
+    Buttons[0]->ButtonClick();                         // a menu that drops by itself: nothing
+    EXPECT_EQ(Clicks[0].Count, 0);
+    delete menu;
+    EXPECT_EQ(Buttons[0]->DropDownMenu(), nullptr);
+    TestClick(Buttons[0], 5, 5);
+    EXPECT_EQ(Clicks[0].Count, 1);
+}
+
+TEST_F(SpeedButtonForm, AClickFromCodeClicksAndTogglesAGroupButton)
+{
+    Buttons[0]->ButtonClick();
+    EXPECT_EQ(Clicks[0].Count, 1);
+    EXPECT_EQ(Buttons[0]->State(), rbsUp);
+    Buttons[2]->ButtonClick();
+    EXPECT_TRUE(Buttons[2]->Down());
+    EXPECT_EQ(Clicks[2].Count, 1);
+    Buttons[1]->SetEnabled(false);
+    Buttons[1]->ButtonClick();
+    EXPECT_EQ(Clicks[1].Count, 0);
+}
+
+TEST(DropDownMenuPoint, ByPositionAndAlignment)
+{
+    struct Case { TEcDropDownMenuPos Position; TPopupAlignment Alignment; TPoint At; };
+    const Case cases[] = {
+        {dmpBottom, paLeft, {-1, 24}}, {dmpBottom, paRight, {31, 24}}, {dmpBottom, paCenter, {15, 24}},
+        {dmpRight, paLeft, {30, -1}},  {dmpRight, paRight, {-1, -1}},  {dmpRight, paCenter, {15, 24}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DropDownMenuPoint(c.Position, c.Alignment, 30, 24), c.At) << c.Position << c.Alignment;
+}
+
 }  // namespace
