@@ -98,23 +98,6 @@ TEST_F(GridTest, ShrinkingDropsTheCellsOutside)
     EXPECT_EQ(Grid->Objects(3, 4), nullptr);
 }
 
-TEST_F(GridTest, TheCornerBetweenTheScrollBarsHasTheFaceColour)
-{
-    // 20 columns and 30 rows do not fit: both bars show, 17 pixels each, the corner at their meeting
-    Grid->SetColCount(20);
-    Grid->SetRowCount(30);
-    ASSERT_TRUE(Grid->HasScrollBar(SB_HORZ) && Grid->HasScrollBar(SB_VERT));
-    Grid->Repaint();
-    const TRect client = Grid->ClientRect();
-    const Integer b = Grid->BorderWidthNC();
-    HDC dc = GetWindowDC(Grid);
-    ASSERT_NE(dc, nullptr);
-    for (TPoint p : {Point(b + client.Right, b + client.Bottom), Point(b + client.Right + 16, b + client.Bottom + 16),
-                     Point(b + client.Right + 8, b + client.Bottom + 8)})
-        EXPECT_EQ(ColorToRGB(dc->Pixel(p.X, p.Y)), ColorToRGB(clBtnFace)) << p.X << "," << p.Y;
-    ReleaseDC(Grid, dc);
-}
-
 TEST_F(GridTest, SelectionFollowsClicksShiftAndKeys)
 {
     EXPECT_EQ(Grid->Col(), 1);

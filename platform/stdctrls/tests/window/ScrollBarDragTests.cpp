@@ -105,3 +105,12 @@ TEST_F(ScrollingForm, GridRowsAndColumnsFollowItsWindowScrollBars)
     TBitmap shot;
     TestScreenshot(Form, "platform-scrolled-list-and-grid", shot);
 }
+
+TEST_F(ScrollingForm, TheCornerBetweenTheGridsBarsShowsTheFaceColour)
+{
+    // the grid shows both bars, 17 pixels each; the square where they meet is the face colour
+    ASSERT_TRUE(Grid->HasScrollBar(SB_HORZ) && Grid->HasScrollBar(SB_VERT));
+    const TRect c = Grid->ClientRect();
+    for (TPoint p : {Point(c.Right, c.Bottom), Point(c.Right + 8, c.Bottom + 8), Point(c.Right + 16, c.Bottom + 16)})
+        EXPECT_EQ(ColorToRGB(TestPixel(Grid, p.X, p.Y)), ColorToRGB(clBtnFace)) << p.X << "," << p.Y;
+}
