@@ -462,9 +462,16 @@ TEcCustomSpeedButton::TEcCustomSpeedButton(TComponent* AOwner) : TEcExGraphicCon
     SetBounds(0, 0, 25, 25);
     SetColor(clBtnFace);
     SetParentColor(false);
+    FollowHotTrackFont(FHotTrackFont, Font(), FHotTrackFontOptions);
+    FHotTrackOptions.OnChanged = TNotifyEvent(this, &TEcCustomSpeedButton::HotTrackOptionsChanged);
 }
 
 TEcCustomSpeedButton::~TEcCustomSpeedButton() = default;
+
+void TEcCustomSpeedButton::HotTrackOptionsChanged(TObject*)
+{
+    if (FHotTrack) Invalidate();
+}
 
 bool TEcCustomSpeedButton::Inside(Integer x, Integer y) const
 {
@@ -722,28 +729,68 @@ void TEcCustomSpeedButton::Paint()
     }
     if (FState == rbsDisabled || !FInactiveGrayed) drawState = FState;
     canvas.Font().Assign(Font());
+    if (FHotTrack && ((FHotTrackOptions.Enabled() && FDown) || Hovered())) PaintHotTrack(canvas, r);
     DrawContent(canvas, r, pressed ? TPoint{1, 1} : TPoint{0, 0}, drawState);
 }
 
-// A flat button shows its frame while the mouse is over it.
+void TEcCustomSpeedButton::PaintHotTrack(TCanvas& canvas, const TRect&)
+{
+    canvas.Font().Assign(FHotTrackFont);
+    if (!FHotTrackOptions.Enabled()) return;
+    std::unique_ptr<TBitmap> pattern;
+    if (FDown) {
+        pattern.reset(CreateCheckerPattern(FHotTrackOptions.Color(), clWindow));
+        canvas.Brush().SetBitmap(pattern.get());
+    } else {
+        canvas.Brush().SetColor(FHotTrackOptions.Color());
+    }
+    if (FHotTrackOptions.FrameVisible()) {
+        const TColor pen = canvas.Pen().Color();
+        canvas.Pen().SetColor(FHotTrackOptions.FrameColor());
+        canvas.Rectangle(TRect{0, 0, Width(), Height()});
+        canvas.Pen().SetColor(pen);
+    } else {
+        const TRect c = ClientRect();
+        const Integer dy = FFlat ? 1 : 2;
+        canvas.FillRect(TRect{c.Left + 1, c.Top + dy, c.Right - 1, c.Bottom - dy});
+    }
+    canvas.Brush().SetBitmap(nullptr);
+}
+
+void TEcCustomSpeedButton::SetHotTrackFontOptions(TEcTrackFontOptions value)
+{
+    if (value == FHotTrackFontOptions) return;
+    FHotTrackFontOptions = value;
+    FollowHotTrackFont(FHotTrackFont, Font(), FHotTrackFontOptions);
+}
+
+void TEcCustomSpeedButton::FontChanged()
+{
+    TEcExGraphicControl::FontChanged();
+    FollowHotTrackFont(FHotTrackFont, Font(), FHotTrackFontOptions);
+    Invalidate();
+}
+
+// A flat or hot-tracking button changes its look while the mouse is over it.
 void TEcCustomSpeedButton::MouseEnter(TControl* Control)
 {
     const bool wasOver = MouseOver();
     TEcExGraphicControl::MouseEnter(Control);
-    if (!wasOver && MouseOver() && FFlat && Enabled()) Invalidate();
+    if (!wasOver && MouseOver() && (FFlat || FHotTrack) && Enabled()) Invalidate();
 }
 
 void TEcCustomSpeedButton::MouseLeave(TControl* Control)
 {
     const bool wasOver = MouseOver();
     TEcExGraphicControl::MouseLeave(Control);
-    if (wasOver && !MouseOver() && FFlat && Enabled() && !FDragging) Invalidate();
+    if (wasOver && !MouseOver() && (FFlat || FHotTrack) && Enabled() && !FDragging) Invalidate();
 }
 
 TEcSpeedButton::TEcSpeedButton(TComponent* AOwner) : TEcCustomSpeedButton(AOwner)
 {
     FGlyph.SetGrayNewStyle(true);
     FGlyph.OnChange = [this] { Invalidate(); };
+    FHotTrackGlyph.OnChange = [this] { Invalidate(); };
 }
 
 void TEcSpeedButton::SetNumGlyphs(Integer value)
@@ -754,6 +801,15 @@ void TEcSpeedButton::SetNumGlyphs(Integer value)
 
 void TEcSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state)
 {
+    if (HotTrack() && Hovered() && !FHotTrackGlyph.Glyph().Empty()) {
+        FHotTrackGlyph.Alignment = FGlyph.Alignment;
+        FHotTrackGlyph.WordWrap = FGlyph.WordWrap;
+        FHotTrackGlyph.SetGrayNewStyle(FGlyph.GrayNewStyle());
+        FHotTrackGlyph.SetNumGlyphs(FGlyph.NumGlyphs());
+        FHotTrackGlyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), ShowsDropDownMark(), state,
+                            AlignmentFlags(), false);
+        return;
+    }
     FGlyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), ShowsDropDownMark(), state, AlignmentFlags(),
                 false);
 }

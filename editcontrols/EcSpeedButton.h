@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editcontrols/EcExControls.h"
+#include "editcontrols/EcHotTrackPersistent.h"
 #include "platform/classes/Alignment.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Canvas.h"
@@ -194,6 +195,18 @@ public:
     void SetMenuPosition(TEcDropDownMenuPos value) { FMenuPosition = value; }
 
     void Click() override;
+    // Hover effects: the caption in HotTrackFont (which follows Font but for the attributes
+    // HotTrackFontOptions keep), a fill and frame by HotTrackOptions, the hover glyph.
+    bool HotTrack() const { return FHotTrack; }
+    void SetHotTrack(bool value) { FHotTrack = value; }
+    TFont& HotTrackFont() { return FHotTrackFont; }
+    void SetHotTrackFont(const TFont& value) { FHotTrackFont.Assign(value); }
+    TEcTrackFontOptions HotTrackFontOptions() const { return FHotTrackFontOptions; }
+    void SetHotTrackFontOptions(TEcTrackFontOptions value);
+    TEcHotTrackOptions& HotTrackOptions() { return FHotTrackOptions; }
+    // Under the mouse, or held down: the hover look.
+    bool Hovered() const { return MouseOver() || FDragging; }
+
     // A click from code: the button drawn pressed, then clicked (a group button toggles); nothing
     // while disabled, while a menu press runs or with a menu that drops by itself.
     void ButtonClick();
@@ -213,6 +226,10 @@ protected:
     void CMButtonPressed(TMessage& message);
     void Notification(TComponent* AComponent, TOperation Operation) override;
     bool ShowsDropDownMark() const { return FMarkDropDown && FDropDownMenu; }
+    void FontChanged() override;
+    // The hover fill and frame over the face r (after the frame was drawn).
+    void PaintHotTrack(TCanvas& canvas, const TRect& r);
+    void HotTrackOptionsChanged(TObject* Sender);
 
 private:
     template <class T>
@@ -244,6 +261,10 @@ private:
     TAlignment FAlignment = taCenter;
     TTimer* FRepeatTimer = nullptr;
     TPopupMenu* FDropDownMenu = nullptr;
+    bool FHotTrack = false;
+    TFont FHotTrackFont;
+    TEcTrackFontOptions FHotTrackFontOptions{hoFollowFont, hoPreserveColor, hoPreserveStyle};
+    TEcHotTrackOptions FHotTrackOptions{this};
     bool FMarkDropDown = true;
     TEcDropDownMenuPos FMenuPosition = dmpBottom;
     bool FMenuTracking = false;
@@ -253,6 +274,9 @@ class TEcSpeedButton : public TEcCustomSpeedButton {
     DECLARE_CLASS(TEcSpeedButton, TEcCustomSpeedButton)
 public:
     explicit TEcSpeedButton(TComponent* AOwner);
+    // The glyph drawn instead while hovered with HotTrack.
+    TBitmap& HotTrackGlyph() { return FHotTrackGlyph.Glyph(); }
+    void SetHotTrackGlyph(TBitmap* value) { FHotTrackGlyph.SetGlyph(value); }
     TBitmap& Glyph() { return FGlyph.Glyph(); }
     void SetGlyph(TBitmap* value) { FGlyph.SetGlyph(value); }
     Integer NumGlyphs() const { return FGlyph.NumGlyphs(); }
@@ -263,4 +287,5 @@ protected:
 
 private:
     TEcxButtonGlyph FGlyph;
+    TEcxButtonGlyph FHotTrackGlyph;
 };

@@ -133,6 +133,31 @@ TEST_F(SpeedButtonForm, AFlatButtonShowsItsFrameWhileTheMouseIsOverIt)
     EXPECT_EQ(ColorToRGB(topLeft()), face);
 }
 
+TEST_F(SpeedButtonForm, AHotTrackingButtonFillsItsFaceAndTakesItsHoverFontUnderTheMouse)
+{
+    TEcSpeedButton* b = Buttons[0];
+    b->SetHotTrack(true);
+    b->HotTrackOptions().SetEnabled(true);
+    b->HotTrackOptions().SetColor(clYellow);
+    b->HotTrackFont().SetColor(clRed);
+    b->Font().SetSize(10);   // the hover font follows the size, keeps its colour
+    EXPECT_EQ(b->HotTrackFont().Size(), 10);
+    EXPECT_EQ(b->HotTrackFont().Color(), clRed);
+    TestProcess();
+    // The 30 x 24 button's face inside its two-pixel frame, away from the caption.
+    EXPECT_NE(ColorToRGB(TestPixel(b, 3, 3)), ColorToRGB(clYellow));
+    TestMouseMove(b, 5, 5);
+    TestProcess();
+    EXPECT_EQ(ColorToRGB(TestPixel(b, 3, 3)), ColorToRGB(clYellow));
+    b->HotTrackOptions().SetFrameVisible(true);
+    b->HotTrackOptions().SetFrameColor(clBlue);
+    TestProcess();
+    EXPECT_EQ(ColorToRGB(TestPixel(b, 0, 0)), ColorToRGB(clBlue));
+    TestMouseMove(Form.get(), 200, 80);
+    TestProcess();
+    EXPECT_NE(ColorToRGB(TestPixel(b, 3, 3)), ColorToRGB(clYellow));
+}
+
 // The buttons in their states, written to build/screenshots/editcontrols-speedbuttons.png.
 TEST_F(SpeedButtonForm, Screenshot)
 {
