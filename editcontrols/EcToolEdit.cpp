@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/classes/TypInfo.h"
+#include "platform/services/SysInfo.h"
 
 const TEnumTypeInfo& TypeInfoOf(TPopupAlign)
 {
@@ -300,6 +301,7 @@ void TEcCustomComboEdit::SetButtonWidth(Integer value)
     }
     Realign();
     UpdateEditRect();
+    if (FImageKind == ikEllipsis) ApplyButtonGlyph();
 }
 
 void TEcCustomComboEdit::SetShowButton(bool value)
@@ -336,16 +338,64 @@ void TEcCustomComboEdit::SetImageKind(TEcImageKind value)
     ApplyButtonGlyph();
 }
 
-// The default image of an ikDefault edit, its button at least the image's width + 6.
+namespace {
+
+// A glyph of that size on the transparent fuchsia.
+TBitmap* BlankGlyph(Integer width, Integer height)
+{
+    auto* glyph = new TBitmap(width, height);
+    glyph->Canvas().Brush().SetColor(clFuchsia);
+    glyph->Canvas().FillRect(Rect(0, 0, width, height));
+    glyph->SetTransparentColor(clFuchsia);
+    return glyph;
+}
+
+// The ellipsis of a button that wide: three 2 x 2 dots at y = 1, the gap between them
+// (width - 6) / 2 within 1..3, the row centred.
+TBitmap* EllipsisGlyph(Integer buttonWidth)
+{
+    const Integer width = std::max(1, buttonWidth - 6);
+    TBitmap* glyph = BlankGlyph(width, 4);
+    const Integer gap = std::clamp((width - 6) / 2, 1, 3);
+    glyph->Canvas().Brush().SetColor(clBlack);
+    for (Integer i = 0, x = (width - 6 - 2 * gap) / 2; i < 3; ++i, x += 2 + gap)
+        glyph->Canvas().FillRect(Rect(x, 1, x + 2, 3));
+    return glyph;
+}
+
+// The arrow of a drop-down button: a downward triangle 7 pixels wide and 4 high.
+TBitmap* ComboArrowGlyph()
+{
+    TBitmap* glyph = BlankGlyph(7, 4);
+    glyph->Canvas().Brush().SetColor(clBlack);
+    for (Integer y = 0; y < 4; ++y) glyph->Canvas().FillRect(Rect(y, y, 7 - y, y + 1));
+    return glyph;
+}
+
+}  // namespace
+
+// The glyph of the image kinds the edit draws itself: the class's default image (the button at
+// least its width + 6), the ellipsis, the drop-down arrow (the button a scroll bar wide).
 void TEcCustomComboEdit::ApplyButtonGlyph()
 {
-    if (FImageKind != ikDefault) return;
-    TBitmap glyph;
-    LoadDefaultGlyph(glyph);
-    if (glyph.Empty()) return;
-    FButton->SetGlyph(&glyph);
+    std::unique_ptr<TBitmap> glyph;
+    switch (FImageKind) {
+    case ikDefault:
+        glyph = std::make_unique<TBitmap>();
+        LoadDefaultGlyph(*glyph);
+        if (glyph->Empty()) return;
+        if (ButtonWidth() < glyph->Width() + 6) SetButtonWidth(glyph->Width() + 6);
+        break;
+    case ikEllipsis: glyph.reset(EllipsisGlyph(ButtonWidth())); break;
+    case ikDropDown:
+    case ikDatePicker:
+        glyph.reset(ComboArrowGlyph());
+        SetButtonWidth(GetSystemMetrics(SM_CXVSCROLL));
+        break;
+    case ikCustom: return;
+    }
+    FButton->SetGlyph(glyph.get());
     FButton->SetNumGlyphs(1);
-    if (ButtonWidth() < glyph.Width() + 6) SetButtonWidth(glyph.Width() + 6);
 }
 
 void TEcCustomComboEdit::SetDirectInput(bool value)

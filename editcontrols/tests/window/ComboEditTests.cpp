@@ -137,4 +137,31 @@ TEST_F(ComboEditForm, AnAttachedFieldIsShownEditedWrittenBackAndReloaded)
     edit->DataConnector().SetDataSource(nullptr);
 }
 
+// The glyph as text: "X" black, "." the transparent fuchsia, rows separated by "/".
+std::string GlyphPicture(TBitmap& glyph)
+{
+    std::string out;
+    for (Integer y = 0; y < glyph.Height(); ++y) {
+        if (y) out += '/';
+        for (Integer x = 0; x < glyph.Width(); ++x) {
+            const TColor c = glyph.Canvas().Pixel(x, y);
+            out += c == clBlack ? 'X' : c == clFuchsia ? '.' : '?';
+        }
+    }
+    return out;
+}
+
+TEST_F(ComboEditForm, TheEllipsisAndTheDropDownArrowAreDrawnToTheButtonsSize)
+{
+    TEcFilenameEdit* edit = Files[0];
+    edit->SetImageKind(ikEllipsis);   // a 21-pixel button: 15 x 4, gaps of 3
+    EXPECT_EQ(GlyphPicture(edit->Button()->Glyph()),
+              ".............../.XX...XX...XX../.XX...XX...XX../...............");
+    edit->SetButtonWidth(12);          // 6 x 4: gaps of 1, the row starting at -1
+    EXPECT_EQ(GlyphPicture(edit->Button()->Glyph()), "....../X.XX.X/X.XX.X/......");
+    edit->SetImageKind(ikDropDown);
+    EXPECT_EQ(edit->ButtonWidth(), 17);   // a scroll bar wide
+    EXPECT_EQ(GlyphPicture(edit->Button()->Glyph()), "XXXXXXX/.XXXXX./..XXX../...X...");
+}
+
 }  // namespace
