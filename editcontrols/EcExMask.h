@@ -16,6 +16,10 @@ public:
     bool BeepOnError() const { return FBeepOnError; }
     virtual void SetBeepOnError(bool value) { FBeepOnError = value; }
 
+    // The grey text an enabled, writable, unfocused and empty edit shows in place of its text.
+    const String& TextHint() const { return FTextHint; }
+    virtual void SetTextHint(const String& value) { FTextHint = value; }
+
     void WndProc(TMessage& message) override;
 
 protected:
@@ -25,4 +29,5 @@ protected:
 private:
     TEcClipboardCommands FClipboardCommands{caCopy, caCut, caPaste, caClear, caUndo};
     bool FBeepOnError = true;
+    String FTextHint;
 };

@@ -245,6 +245,17 @@ void TEcCustomComboEdit::UpdateEditRect()
     Perform(EM_SETRECTNP, 0, reinterpret_cast<std::intptr_t>(&r));
 }
 
+bool TEcCustomComboEdit::ShowsTextHint() const
+{
+    return Enabled() && !FReadOnly && !Focused() && !TextHint().IsEmpty() && Text().IsEmpty();
+}
+
+void TEcCustomComboEdit::SetTextHint(const String& value)
+{
+    TEcExCustomMaskEdit::SetTextHint(value);
+    UpdateTextPainting();
+}
+
 void TEcCustomComboEdit::UpdateTextPainting()
 {
     if (OwnTextPainted()) FControlState.Include(csCustomPaint);
@@ -262,6 +273,7 @@ void TEcCustomComboEdit::PaintWindow(TCanvas& canvas)
     canvas.Brush().SetColor(Enabled() ? Color() : FDisabledColor);
     canvas.FillRect(area);
     if (!Enabled()) canvas.Font().SetColor(FDisabledTextColor);
+    else if (ShowsTextHint()) canvas.Font().SetColor(clGrayText);
     canvas.SetBkMode(TRANSPARENT);
     TRect r = area;
     InflateRect(r, -1, 0);
@@ -409,6 +421,7 @@ void TEcCustomComboEdit::SetReadOnly(bool value)
     if (value == FReadOnly) return;
     FReadOnly = value;
     ApplyReadOnly();
+    UpdateTextPainting();
 }
 
 void TEcCustomComboEdit::SetAlwaysEnableButton(bool value)
@@ -518,16 +531,24 @@ void TEcCustomComboEdit::KeyPress(char16_t& Key)
     if (Key == u'\t' || Key == 10) Key = 0;
 }
 
+void TEcCustomComboEdit::DoEnter()
+{
+    TEcExCustomMaskEdit::DoEnter();
+    if (!TextHint().IsEmpty()) UpdateTextPainting();
+}
+
 void TEcCustomComboEdit::DoExit()
 {
     if (PopupVisible()) PostClosePopup(false);
     FDataConnector->UpdateRecord();
     TEcExCustomMaskEdit::DoExit();
+    if (!TextHint().IsEmpty()) UpdateTextPainting();
 }
 
 void TEcCustomComboEdit::Change()
 {
     FDataConnector->Modify();
+    if (!TextHint().IsEmpty()) UpdateTextPainting();
     FireChange();
 }
 

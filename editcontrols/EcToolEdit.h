@@ -160,6 +160,7 @@ public:
     void SetGroupIndex(Integer value);
     // A read-only edit lets only copying through.
     void SetClipboardCommands(TEcClipboardCommands value) override;
+    void SetTextHint(const String& value) override;
 
     bool PopupVisible() const { return FPopup && FPopupVisible; }
     // The edit's link to a data field (inactive unless a source is attached).
@@ -188,6 +189,7 @@ protected:
     void AlignControls(TControl* AControl, TRect& Rect) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyPress(char16_t& Key) override;
+    void DoEnter() override;
     void DoExit() override;
     void Change() override;
 
@@ -211,9 +213,10 @@ protected:
     void UpdateEditRect();
     // Whether the edit draws its text itself rather than the native edit (disabled here), the
     // text it then draws and how it aligns it.
-    virtual bool OwnTextPainted() const { return !Enabled(); }
-    virtual String PaintedText() const { return Text(); }
+    virtual bool OwnTextPainted() const { return !Enabled() || ShowsTextHint(); }
+    virtual String PaintedText() const { return ShowsTextHint() ? TextHint() : Text(); }
     virtual TAlignment PaintedAlignment() const { return FAlignment; }
+    bool ShowsTextHint() const;
     // Switches the edit's own painting on or off as OwnTextPainted says, and repaints.
     void UpdateTextPainting();
     void PaintWindow(TCanvas& canvas) override;

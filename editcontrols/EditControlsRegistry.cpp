@@ -31,6 +31,7 @@ void PublishComboEdit()
         .Property("PopupAlign", &E::PopupAlign, &E::SetPopupAlign).Default(epaRight)
         .Property("ReadOnly", &E::ReadOnly, &E::SetReadOnly).Default(false)
         .Property("ShowButton", &E::ShowButton, &E::SetShowButton).Default(true)
+        .Property("TextHint", [](E* e) { return e->TextHint(); }, &E::SetTextHint)
         .Property("OnButtonClick", &E::OnButtonClick)
         .Property("OnPopupShown", &E::OnPopupShown)
         .Property("OnPopupHidden", &E::OnPopupHidden);

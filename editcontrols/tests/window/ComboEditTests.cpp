@@ -164,4 +164,33 @@ TEST_F(ComboEditForm, TheEllipsisAndTheDropDownArrowAreDrawnToTheButtonsSize)
     EXPECT_EQ(GlyphPicture(edit->Button()->Glyph()), "XXXXXXX/.XXXXX./..XXX../...X...");
 }
 
+// Whether the text area of the 200-pixel edit (less its button) shows a pixel of that colour.
+bool Shows(TControl* edit, TColor color, Integer from = 8)
+{
+    for (Integer x = from; x < 170; ++x)
+        for (Integer y = 4; y < 17; ++y)
+            if (ColorToRGB(TestPixel(edit, x, y)) == ColorToRGB(color)) return true;
+    return false;
+}
+
+TEST_F(ComboEditForm, AnEmptyUnfocusedEditShowsItsTextHintInGrey)
+{
+    TEcFilenameEdit* edit = Files[0];
+    edit->SetTextHint("Choose the model file");
+    TestProcess();
+    EXPECT_TRUE(Shows(edit, clGrayText));
+    edit->SetFocus();
+    TestProcess();
+    EXPECT_FALSE(Shows(edit, clGrayText));   // focused: the hint goes
+    TestTypeText(edit, "a");
+    Files[1]->SetFocus();
+    TestProcess();
+    EXPECT_FALSE(Shows(edit, clGrayText));   // a text: no hint
+    EXPECT_TRUE(Shows(edit, clBlack, 3));
+    edit->SetText("");
+    edit->SetReadOnly(true);
+    TestProcess();
+    EXPECT_FALSE(Shows(edit, clGrayText));   // read-only: no hint
+}
+
 }  // namespace
