@@ -425,15 +425,36 @@ TRect TEcxButtonGlyph::Draw(TCanvas& canvas, const TRect& client, TPoint offset,
                             TButtonLayout layout, Integer margin, Integer spacing, bool popupMark,
                             TEcButtonState state, Cardinal flags, bool paintOnGlass)
 {
+    return DrawEx(canvas, client, offset, caption, layout, margin, spacing, popupMark, nullptr, -1, state, flags,
+                  paintOnGlass);
+}
+
+namespace {
+
+bool UsableImage(const TCustomImageList* images, Integer index)
+{
+    return images && images->Width() > 0 && index >= 0 && index < images->Count();
+}
+
+}  // namespace
+
+TRect TEcxButtonGlyph::DrawEx(TCanvas& canvas, const TRect& client, TPoint offset, const String& caption,
+                              TButtonLayout layout, Integer margin, Integer spacing, bool popupMark,
+                              TCustomImageList* images, Integer imageIndex, TEcButtonState state, Cardinal flags,
+                              bool paintOnGlass)
+{
     FPaintOnGlass = paintOnGlass;
-    const TPoint glyphSize = FOriginal.Empty() ? TPoint{0, 0}
-                                               : TPoint{FOriginal.Width() / FNumGlyphs, FOriginal.Height()};
+    const bool fromList = UsableImage(images, imageIndex);
+    TPoint glyphSize{0, 0};
+    if (fromList) glyphSize = {images->Width(), images->Height()};
+    else if (!FOriginal.Empty()) glyphSize = {FOriginal.Width() / FNumGlyphs, FOriginal.Height()};
     const TEcButtonLayout l = CalcButtonLayout(canvas, client, offset, caption, layout, margin, spacing, popupMark,
                                                glyphSize, WordWrap, flags);
-    const TPoint drawn = DrawButtonGlyph(canvas, l.GlyphPos.X, l.GlyphPos.Y, state);
+    const TPoint drawn = fromList ? DrawButtonImage(canvas, l.GlyphPos.X, l.GlyphPos.Y, state, *images, imageIndex)
+                                  : DrawButtonGlyph(canvas, l.GlyphPos.X, l.GlyphPos.Y, state);
     DrawButtonText(canvas, l.Caption, l.TextBounds, state, flags);
     if (popupMark) {
-        if (layout != blGlyphLeft && FOriginal.Width() > 0) {
+        if (layout != blGlyphLeft && (FOriginal.Width() > 0 || fromList)) {
             DrawPopupMark(canvas, l.GlyphPos.X + drawn.X + 1, l.GlyphPos.Y + drawn.Y / 2, state);
         } else {
             const Integer x = l.Caption.IsEmpty() ? (client.Left + client.Right - 7) / 2 : l.TextBounds.Right + 3;
@@ -441,6 +462,31 @@ TRect TEcxButtonGlyph::Draw(TCanvas& canvas, const TRect& client, TPoint offset,
         }
     }
     return l.TextBounds;
+}
+
+// An image of the list in the state: the list's own disabled drawing, a grey image for an
+// inactive flat button, else the image itself.
+TPoint TEcxButtonGlyph::DrawButtonImage(TCanvas& canvas, Integer x, Integer y, TEcButtonState state,
+                                        const TCustomImageList& images, Integer index)
+{
+    if (!UsableImage(&images, index)) return {0, 0};
+    if (state == rbsDisabled) {
+        images.Draw(canvas, x, y, index, false);
+    } else if (state == rbsInactive) {
+        TBitmap scratch(images.Width(), images.Height());
+        scratch.Canvas().Brush().SetColor(clBtnFace);
+        scratch.Canvas().FillRect(Rect(0, 0, images.Width(), images.Height()));
+        images.Draw(scratch.Canvas(), 0, 0, index);
+        for (Integer py = 0; py < scratch.Height(); ++py)
+            for (Integer px = 0; px < scratch.Width(); ++px)
+                scratch.Canvas().SetPixel(px, py, GreyPixelColor(scratch.Canvas().Pixel(px, py), clBtnFace));
+        scratch.SetTransparentColor(clBtnFace);
+        scratch.SetTransparent(true);
+        canvas.Draw(x, y, scratch);
+    } else {
+        images.Draw(canvas, x, y, index);
+    }
+    return {images.Width(), images.Height()};
 }
 
 // ---------------------------------------------------------------- speed buttons
@@ -812,4 +858,54 @@ void TEcSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset,
     }
     FGlyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), ShowsDropDownMark(), state, AlignmentFlags(),
                 false);
+}
+
+// ---------------------------------------------------------------- TEcImageSpeedButton
+IMPLEMENT_CLASS(TEcImageSpeedButton, TEcCustomSpeedButton, NewComponent<TEcImageSpeedButton>)
+
+TEcImageSpeedButton::TEcImageSpeedButton(TComponent* AOwner) : TEcCustomSpeedButton(AOwner)
+{
+    FGlyph.SetGrayNewStyle(true);
+}
+
+void TEcImageSpeedButton::SetImages(TCustomImageList* value)
+{
+    if (value == FImages) return;
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (FImages) FImages->FreeNotification(this);
+    else FImageIndex = -1;
+    Invalidate();
+}
+
+void TEcImageSpeedButton::SetImageIndex(Integer value)
+{
+    if (value == FImageIndex) return;
+    FImageIndex = value;
+    if (!ShowsHotTrackImage()) Invalidate();
+}
+
+void TEcImageSpeedButton::SetHotTrackImageIndex(Integer value)
+{
+    if (value == FHotTrackImageIndex) return;
+    const bool showing = ShowsHotTrackImage();
+    FHotTrackImageIndex = value;
+    if (showing || ShowsHotTrackImage()) Invalidate();
+}
+
+void TEcImageSpeedButton::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TEcCustomSpeedButton::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FImages) {
+        FImages = nullptr;
+        FImageIndex = -1;
+    }
+}
+
+void TEcImageSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state)
+{
+    const Integer index = ShowsHotTrackImage() ? FHotTrackImageIndex : FImageIndex;
+    FGlyph.Alignment = Alignment();
+    FGlyph.DrawEx(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), ShowsDropDownMark(), FImages, index, state,
+                  AlignmentFlags(), false);
 }

@@ -120,6 +120,13 @@ public:
     TPoint DrawButtonGlyph(TCanvas& canvas, Integer x, Integer y, TEcButtonState state);
     void DrawButtonText(TCanvas& canvas, const String& caption, TRect textBounds, TEcButtonState state,
                         Cardinal flags);
+    // Lays out and draws an image of the list (when the index is one of its images, else the
+    // strip's), the caption and the mark; answers the caption's rectangle.
+    TRect DrawEx(TCanvas& canvas, const TRect& client, TPoint offset, const String& caption, TButtonLayout layout,
+                 Integer margin, Integer spacing, bool popupMark, TCustomImageList* images, Integer imageIndex,
+                 TEcButtonState state, Cardinal flags, bool paintOnGlass);
+    TPoint DrawButtonImage(TCanvas& canvas, Integer x, Integer y, TEcButtonState state, const TCustomImageList& images,
+                           Integer index);
     // Lays out and draws glyph, caption and mark; answers the caption's rectangle.
     TRect Draw(TCanvas& canvas, const TRect& client, TPoint offset, const String& caption, TButtonLayout layout,
                Integer margin, Integer spacing, bool popupMark, TEcButtonState state, Cardinal flags,
@@ -288,4 +295,30 @@ protected:
 private:
     TEcxButtonGlyph FGlyph;
     TEcxButtonGlyph FHotTrackGlyph;
+};
+
+// A speed button that draws an image of an image list (HotTrackImageIndex while hovered with
+// HotTrack, when not -1).
+class TEcImageSpeedButton : public TEcCustomSpeedButton {
+    DECLARE_CLASS(TEcImageSpeedButton, TEcCustomSpeedButton)
+public:
+    explicit TEcImageSpeedButton(TComponent* AOwner);
+    TCustomImageList* Images() const { return FImages; }
+    // A list set to none leaves no image chosen.
+    void SetImages(TCustomImageList* value);
+    Integer ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(Integer value);
+    Integer HotTrackImageIndex() const { return FHotTrackImageIndex; }
+    void SetHotTrackImageIndex(Integer value);
+
+protected:
+    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    bool ShowsHotTrackImage() const { return HotTrack() && Hovered() && FHotTrackImageIndex != -1; }
+    TEcxButtonGlyph FGlyph;
+    TCustomImageList* FImages = nullptr;
+    Integer FImageIndex = -1;
+    Integer FHotTrackImageIndex = 0;
 };

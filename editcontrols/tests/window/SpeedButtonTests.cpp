@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "editcontrols/EcSpeedButton.h"
+#include "platform/stdctrls/ImgList.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -218,6 +219,39 @@ TEST_F(SpeedButtonForm, AClickFromCodeClicksAndTogglesAGroupButton)
     Buttons[1]->SetEnabled(false);
     Buttons[1]->ButtonClick();
     EXPECT_EQ(Clicks[1].Count, 0);
+}
+
+TEST_F(SpeedButtonForm, AnImageButtonShowsItsImageAndTheHoverImageUnderTheMouse)
+{
+    // A list of two 8 x 8 images, red then blue, and a 30 x 24 button whose centre (15, 12)
+    // lies inside the image drawn at (11, 8).
+    auto* images = new TCustomImageList(8, 8);
+    for (TColor color : {clRed, clBlue}) {
+        TBitmap picture(8, 8);
+        picture.Canvas().Brush().SetColor(color);
+        picture.Canvas().FillRect(Rect(0, 0, 8, 8));
+        images->Add(&picture, nullptr);
+    }
+    auto* button = new TEcImageSpeedButton(Form.get());
+    button->SetParent(Form.get());
+    button->SetBounds(10, 50, 30, 24);
+    button->SetImages(images);
+    button->SetImageIndex(1);
+    TestProcess();
+    EXPECT_EQ(ColorToRGB(TestPixel(button, 15, 12)), ColorToRGB(clBlue));
+    button->SetHotTrack(true);   // the hover image index starts at 0, not -1
+    TestMouseMove(button, 5, 5);
+    TestProcess();
+    EXPECT_EQ(ColorToRGB(TestPixel(button, 15, 12)), ColorToRGB(clRed));
+    button->SetHotTrackImageIndex(-1);
+    TestProcess();
+    EXPECT_EQ(ColorToRGB(TestPixel(button, 15, 12)), ColorToRGB(clBlue));
+    button->SetEnabled(false);
+    TestProcess();
+    EXPECT_NE(ColorToRGB(TestPixel(button, 15, 12)), ColorToRGB(clBlue));   // drawn disabled
+    delete images;
+    EXPECT_EQ(button->Images(), nullptr);
+    EXPECT_EQ(button->ImageIndex(), -1);
 }
 
 TEST(DropDownMenuPoint, ByPositionAndAlignment)
