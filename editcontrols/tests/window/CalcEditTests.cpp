@@ -8,6 +8,7 @@
 #include "editcontrols/EditControlsRegistry.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
 #include "platform/classes/FormReader.h"
+#include "platform/stdctrls/Buttons.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -213,6 +214,30 @@ TEST_F(CalcEditForm, APressOutsideOrInTheEditClosesTheCalculatorWithoutChange)
     EXPECT_FALSE(Edit->PopupVisible());
     EXPECT_TRUE(Other->Focused());
     EXPECT_EQ(Edit->Value(), 4.0L);
+}
+
+TEST_F(CalcEditForm, EnterAndEscapeReachTheDialogsDefaultAndCancelButtons)
+{
+    auto* ok = new TButton(Form.get());
+    ok->SetBounds(200, 150, 75, 25);
+    ok->SetCaption("OK");
+    ok->SetDefault(true);
+    ok->SetModalResult(mrOk);
+    ok->SetParent(Form.get());
+    auto* cancel = new TButton(Form.get());
+    cancel->SetBounds(200, 180, 75, 25);
+    cancel->SetCaption("Cancel");
+    cancel->SetCancel(true);
+    cancel->SetModalResult(mrCancel);
+    cancel->SetParent(Form.get());
+    Enter();
+    TestTypeText(Edit, "5");
+    TestPressKey(Edit, VK_RETURN);
+    EXPECT_EQ(Form->ModalResult(), mrOk);
+    EXPECT_EQ(Edit->Value(), 5.0L);
+    Form->SetModalResult(mrNone);
+    TestPressKey(Edit, VK_ESCAPE);
+    EXPECT_EQ(Form->ModalResult(), mrCancel);
 }
 
 // An angle of friction between 0.001 and 89.999 degrees, as an input dialog describes it.
