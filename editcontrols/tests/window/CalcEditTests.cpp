@@ -262,6 +262,12 @@ const char* const Description = R"(object Panel1: TPanel
     MinValue = 0.001
     Value = 123.45678
   end
+  object Locked: TEcCalcEdit
+    Left = 8
+    Top = 40
+    ReadOnly = True
+    TextHint = 'none'
+  end
 end)";
 
 TEST(CalcEditDescription, AFormDescriptionCreatesTheEditWithItsSettings)
@@ -285,6 +291,11 @@ TEST(CalcEditDescription, AFormDescriptionCreatesTheEditWithItsSettings)
     EXPECT_EQ(angle->Value(), 89.999L);   // limited to the range
     EXPECT_EQ(angle->DisplayText(), String("89.999"));
     EXPECT_EQ(FindClass("TEcCalcEdit"), TEcCalcEdit::StaticClass());
+    auto* locked = dynamic_cast<TEcCalcEdit*>(root->FindComponent("Locked"));
+    ASSERT_NE(locked, nullptr);
+    EXPECT_TRUE(locked->ReadOnly());
+    EXPECT_FALSE(locked->Button()->Enabled());   // the combo edit's read-only, not the plain edit's
+    EXPECT_EQ(locked->TextHint(), String("none"));
 }
 
 }  // namespace
