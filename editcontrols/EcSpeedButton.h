@@ -291,6 +291,7 @@ public:
 
 protected:
     void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) override;
+    TEcxButtonGlyph& ButtonGlyph() { return FGlyph; }
 
 private:
     TEcxButtonGlyph FGlyph;

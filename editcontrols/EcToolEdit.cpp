@@ -158,6 +158,15 @@ void TEcCustomComboEditDataConnector::WriteRecord()
     FEdit->TCustomMaskEdit::SetText(FField.AsString());
 }
 
+void TEcEditButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state)
+{
+    TEcCustomComboEdit* edit = Edit();
+    if (!edit || edit->ImageKind() != ikCustom || !edit->Images() || edit->ImageIndex() < 0)
+        return TEcSpeedButton::DrawContent(canvas, r, offset, state);
+    ButtonGlyph().DrawEx(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), false, edit->Images(),
+                         edit->ImageIndex(), state, AlignmentFlags(), false);
+}
+
 // ---------------------------------------------------------------- TEcBtnWinControl
 IMPLEMENT_CLASS(TEcBtnWinControl, TWinControl, nullptr)
 
@@ -335,6 +344,28 @@ void TEcCustomComboEdit::SetGlyph(TBitmap* value)
     FImageKind = ikCustom;
     FButton->SetGlyph(value);
     FButton->SetNumGlyphs(FNumGlyphs);
+}
+
+void TEcCustomComboEdit::SetImages(TCustomImageList* value)
+{
+    if (value == FImages) return;
+    if (FImages) FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (FImages) FImages->FreeNotification(this);
+    FButton->Invalidate();
+}
+
+void TEcCustomComboEdit::SetImageIndex(Integer value)
+{
+    if (value == FImageIndex) return;
+    FImageIndex = value;
+    FButton->Invalidate();
+}
+
+void TEcCustomComboEdit::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TEcExCustomMaskEdit::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FImages) SetImages(nullptr);
 }
 
 void TEcCustomComboEdit::SetNumGlyphs(Integer value)

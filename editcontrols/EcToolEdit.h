@@ -80,6 +80,8 @@ public:
 protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void Paint() override;
+    // The edit's image of its list (ikCustom with Images and an ImageIndex), else the glyph.
+    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) override;
 
 private:
     TEcCustomComboEdit* Edit() const;
@@ -137,6 +139,11 @@ public:
     // Cells of the custom glyph (at most 5); the default image of ikDefault has one.
     Integer NumGlyphs() const { return FNumGlyphs; }
     void SetNumGlyphs(Integer value);
+    // The button's image of a list, for ikCustom (-1: the glyph).
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
+    Integer ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(Integer value);
     TEcImageKind ImageKind() const { return FImageKind; }
     void SetImageKind(TEcImageKind value);
     bool DirectInput() const { return FDirectInput; }
@@ -161,6 +168,7 @@ public:
     // A read-only edit lets only copying through.
     void SetClipboardCommands(TEcClipboardCommands value) override;
     void SetTextHint(const String& value) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     bool PopupVisible() const { return FPopup && FPopupVisible; }
     // The edit's link to a data field (inactive unless a source is attached).
@@ -259,6 +267,8 @@ private:
     Integer FSavedButtonWidth = 21;
     Integer FNumGlyphs = 1;
     Integer FGroupIndex = -1;
+    TCustomImageList* FImages = nullptr;
+    Integer FImageIndex = -1;
     TAlignment FAlignment = taLeftJustify;
 };
 

@@ -8,6 +8,7 @@
 #include "editcontrols/tests/EditControlsTestSource.h"
 #include "platform/backend/qt/QtServices.h"
 #include "platform/graphics/Clipbrd.h"
+#include "platform/stdctrls/ImgList.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -191,6 +192,27 @@ TEST_F(ComboEditForm, AnEmptyUnfocusedEditShowsItsTextHintInGrey)
     edit->SetReadOnly(true);
     TestProcess();
     EXPECT_FALSE(Shows(edit, clGrayText));   // read-only: no hint
+}
+
+TEST_F(ComboEditForm, ACustomButtonShowsTheImageOfItsList)
+{
+    TCustomImageList images(8, 8);
+    TBitmap red(8, 8);
+    red.Canvas().Brush().SetColor(clRed);
+    red.Canvas().FillRect(Rect(0, 0, 8, 8));
+    images.Add(&red, nullptr);
+    TEcFilenameEdit* edit = Files[0];
+    edit->SetImageKind(ikCustom);
+    edit->SetImages(&images);
+    edit->SetImageIndex(0);
+    TestProcess();
+    TEcEditButton* button = edit->Button();
+    const TPoint centre{button->Width() / 2, button->Height() / 2};
+    EXPECT_EQ(ColorToRGB(TestPixel(button, centre.X, centre.Y)), ColorToRGB(clRed));
+    edit->SetImageIndex(-1);   // back to its glyph
+    TestProcess();
+    EXPECT_NE(ColorToRGB(TestPixel(button, centre.X, centre.Y)), ColorToRGB(clRed));
+    edit->SetImages(nullptr);
 }
 
 }  // namespace
