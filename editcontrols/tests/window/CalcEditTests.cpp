@@ -144,6 +144,11 @@ TEST_F(CalcEditForm, FormatOnEditingGroupsTheDigitsWhileTyping)
     TestTypeText(Edit, "1234567");
     EXPECT_EQ(Edit->Text(), String("1 234 567"));
     EXPECT_EQ(Edit->SelStart(), Edit->Text().Length());
+    Edit->SetClickKey(VK_F2);
+    TestPressKey(Edit, VK_F2);   // the calculator reads the grouped number
+    EXPECT_EQ(Edit->DisplayText(), String("1234567"));
+    TestPressKey(Edit, VK_RETURN);
+    EXPECT_EQ(Edit->Text(), String("1 234 567"));
     Leave();
     EXPECT_EQ(Edit->Value(), 1234567.0L);
 }
@@ -163,6 +168,11 @@ TEST_F(CalcEditForm, TheClickKeyOpensTheCalculatorAndAResultComesBack)
     EXPECT_FALSE(Edit->PopupVisible());
     EXPECT_EQ(Edit->Value(), 36.0L);
     EXPECT_EQ(Edit->Text(), String("36"));
+    TestPressKey(Edit, VK_F2);   // the calculator starts from the edit's number
+    TestTypeText(Edit, "*2");
+    TestPressKey(Edit, VK_RETURN);
+    EXPECT_FALSE(Edit->PopupVisible());
+    EXPECT_EQ(Edit->Value(), 72.0L);
 }
 
 TEST_F(CalcEditForm, TheButtonOpensTheCalculatorAndEscapeClosesItWithoutChange)
