@@ -496,6 +496,7 @@ TClass TEcCustomSpeedButton::StaticClass()
     static const TMetaClass meta("TEcCustomSpeedButton", TEcExGraphicControl::StaticClass(), nullptr,
                                  [](TMetaClass& m) {
         m.OnMessage(CM_ECBUTTONPRESSED, &TEcCustomSpeedButton::CMButtonPressed);
+        m.OnMessage(WM_LBUTTONDBLCLK, &TEcCustomSpeedButton::WMLButtonDblClk);
     });
     return &meta;
 }
@@ -808,6 +809,22 @@ void TEcCustomSpeedButton::SetHotTrackFontOptions(TEcTrackFontOptions value)
     if (value == FHotTrackFontOptions) return;
     FHotTrackFontOptions = value;
     FollowHotTrackFont(FHotTrackFont, Font(), FHotTrackFontOptions);
+}
+
+bool TEcCustomSpeedButton::WantKey(Integer Key, TShiftState Shift)
+{
+    if (IsAccel(static_cast<Word>(Key), Caption()) && Enabled() && Shift.Contains(ssAlt)) {
+        Click();
+        return true;
+    }
+    return TEcExGraphicControl::WantKey(Key, Shift);
+}
+
+void TEcCustomSpeedButton::WMLButtonDblClk(TMessage& message)
+{
+    if (FMenuTracking) return;
+    InheritedMessage(StaticClass(), message);
+    if (FDown) DblClick();
 }
 
 void TEcCustomSpeedButton::FontChanged()

@@ -234,6 +234,10 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     bool ShowsDropDownMark() const { return FMarkDropDown && FDropDownMenu; }
     void FontChanged() override;
+    // Alt and the caption's underlined letter click an enabled button.
+    bool WantKey(Integer Key, TShiftState Shift) override;
+    // A double click on a latched button is a double click (OnDblClick); on others a press.
+    void WMLButtonDblClk(TMessage& message);
     // The hover fill and frame over the face r (after the frame was drawn).
     void PaintHotTrack(TCanvas& canvas, const TRect& r);
     void HotTrackOptionsChanged(TObject* Sender);

@@ -214,8 +214,7 @@ protected:
     virtual void PopupTextChanged();
     // OnPopupChange while the pop-up is open, else OnChange.
     virtual void FireChange();
-    // The default image of the class for ikDefault (-1: none) and its bitmap.
-    virtual Integer DefaultImageIndex() const { return -1; }
+    // The default image of the class for ikDefault (none here).
     virtual void LoadDefaultGlyph(TBitmap& into) const { (void)into; }
     // The text rectangle beside the button.
     void UpdateEditRect();

@@ -254,6 +254,28 @@ TEST_F(SpeedButtonForm, AnImageButtonShowsItsImageAndTheHoverImageUnderTheMouse)
     EXPECT_EQ(button->ImageIndex(), -1);
 }
 
+TEST_F(SpeedButtonForm, AltAndTheUnderlinedLetterClickTheButton)
+{
+    Buttons[0]->SetCaption("&Apply");
+    TestPressKey(Form.get(), 'A', TShiftState{ssAlt});
+    EXPECT_EQ(Clicks[0].Count, 1);
+    TestPressKey(Form.get(), 'A');   // without Alt: no click
+    Buttons[0]->SetEnabled(false);
+    TestPressKey(Form.get(), 'A', TShiftState{ssAlt});
+    EXPECT_EQ(Clicks[0].Count, 1);
+}
+
+TEST_F(SpeedButtonForm, ADoubleClickCountsOnALatchedButtonOnly)
+{
+    TClicks doubles[4];
+    for (int i : {0, 2}) Buttons[i]->OnDblClick = TNotifyEvent(&doubles[i], &TClicks::Clicked);
+    TestDoubleClick(Buttons[0], 5, 5);
+    EXPECT_EQ(doubles[0].Count, 0);
+    Buttons[2]->SetDown(true);
+    TestDoubleClick(Buttons[2], 5, 5);
+    EXPECT_EQ(doubles[2].Count, 1);
+}
+
 TEST(DropDownMenuPoint, ByPositionAndAlignment)
 {
     struct Case { TEcDropDownMenuPos Position; TPopupAlignment Alignment; TPoint At; };
