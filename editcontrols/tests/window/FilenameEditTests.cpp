@@ -137,6 +137,51 @@ TEST_F(FilenameEditForm, ADroppedFileBecomesTheName)
     EXPECT_TRUE(Edit->DialogFiles().empty());
 }
 
+// Dialog events that rename the starting file, or refuse the dialog.
+struct DialogEvents : TObject {
+    std::vector<std::string> Log;
+    bool Refuse = false;
+    void Before(TObject*, String& name, bool& action)
+    {
+        Log.push_back("before " + name.ToUtf8());
+        name = "/data/start.dam";
+        action = !Refuse;
+    }
+    void After(TObject*, String& name, bool& action)
+    {
+        Log.push_back("after " + name.ToUtf8() + (action ? " chosen" : " cancelled"));
+    }
+};
+
+TEST_F(FilenameEditForm, TheDialogEventsSeeAndChangeTheName)
+{
+    DialogEvents events;
+    Edit->OnBeforeDialog = TExecOpenDialogEvent(&events, &DialogEvents::Before);
+    Edit->OnAfterDialog = TExecOpenDialogEvent(&events, &DialogEvents::After);
+    Edit->SetFileName("/data/in.dam");
+    TestAnswerNextFileDialog({"/data/chosen.dam"});
+    TestClick(Edit->Button(), 5, 5);
+    EXPECT_EQ(TestLastFileDialog().FileName, String("/data/start.dam"));   // no such folder: the whole name
+    EXPECT_EQ(Edit->FileName(), String("/data/chosen.dam"));
+    events.Refuse = true;
+    TestClick(Edit->Button(), 5, 5);   // refused: no dialog, nothing after
+    const std::vector<std::string> expected = {"before /data/in.dam", "after /data/chosen.dam chosen",
+                                               "before /data/chosen.dam"};
+    EXPECT_EQ(events.Log, expected);
+}
+
+TEST_F(FilenameEditForm, WithMultipleSelectionEveryDroppedFileIsKept)
+{
+    const String data = Folder.Path("in data.dam"), runs = Folder.Path("runs");
+    Edit->SetDialogOptions(TOpenOptions{ofHideReadOnly, ofAllowMultiSelect});
+    TestDropFiles(Edit, {data, runs});
+    EXPECT_EQ(Edit->FileName(), data);   // the first one names the edit
+    const std::vector<String> kept = {data, runs};
+    EXPECT_EQ(Edit->DialogFiles(), kept);
+    Edit->SetDialogOptions(TOpenOptions{ofHideReadOnly});
+    EXPECT_TRUE(Edit->DialogFiles().empty());
+}
+
 TEST_F(FilenameEditForm, APastedLineBreakEndsTheName)
 {
     Clipboard().SetAsText("/data/in.dam\r\n/data/other.dam");
