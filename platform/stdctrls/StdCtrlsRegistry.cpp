@@ -343,16 +343,16 @@ void PublishComCtrls()
         .Property("OnChange", &TPageControl::OnChange)
         .Property("OnChanging", &TPageControl::OnChanging);
 
-    TPublished<TUpDown>(TUpDown::StaticClass())
-        .Property("Associate", &TUpDown::Associate, &TUpDown::SetAssociate)
-        .Property("Increment", &TUpDown::Increment, &TUpDown::SetIncrement).Default(1)
-        .Property("Max", &TUpDown::Max, &TUpDown::SetMax).Default(100)
-        .Property("Min", &TUpDown::Min, &TUpDown::SetMin).Default(0)
-        .Property("Orientation", &TUpDown::Orientation, &TUpDown::SetOrientation).Default(udVertical)
-        .Property("Position", &TUpDown::Position, &TUpDown::SetPosition).Default(0)
-        .Property("Wrap", &TUpDown::Wrap, &TUpDown::SetWrap).Default(false)
-        .Property("OnChanging", &TUpDown::OnChanging)
-        .Property("OnClick", &TUpDown::OnClick);
+    TPublished<TCustomUpDown>(TCustomUpDown::StaticClass())
+        .Property("Associate", &TCustomUpDown::Associate, &TCustomUpDown::SetAssociate)
+        .Property("Increment", &TCustomUpDown::Increment, &TCustomUpDown::SetIncrement).Default(1)
+        .Property("Max", &TCustomUpDown::Max, &TCustomUpDown::SetMax).Default(100)
+        .Property("Min", &TCustomUpDown::Min, &TCustomUpDown::SetMin).Default(0)
+        .Property("Orientation", &TCustomUpDown::Orientation, &TCustomUpDown::SetOrientation).Default(udVertical)
+        .Property("Position", &TCustomUpDown::Position, &TCustomUpDown::SetPosition).Default(0)
+        .Property("Wrap", &TCustomUpDown::Wrap, &TCustomUpDown::SetWrap).Default(false)
+        .Property("OnChanging", &TCustomUpDown::OnChanging)
+        .Property("OnClick", &TCustomUpDown::OnClick);
 
     TPublished<TDateTimePicker>(TDateTimePicker::StaticClass())
         .Property("Color").Default(clWindow)
@@ -440,7 +440,7 @@ void RegisterStdControlClasses()
                      TMaskEdit::StaticClass(), TMemo::StaticClass(), TDateTimePicker::StaticClass(), TBitBtn::StaticClass(), TSpeedButton::StaticClass(),
                      TDrawGrid::StaticClass(), TStringGrid::StaticClass(), TStatusBar::StaticClass(),
                      TStatusPanel::StaticClass(), TPageControl::StaticClass(), TTabSheet::StaticClass(),
-                     TProgressBar::StaticClass(), TUpDown::StaticClass(), TPanel::StaticClass(),
+                     TProgressBar::StaticClass(), TCustomUpDown::StaticClass(), TPanel::StaticClass(),
                      TBevel::StaticClass(), TShape::StaticClass(), TPaintBox::StaticClass(), TImage::StaticClass(),
                      TRadioGroup::StaticClass(), TSplitter::StaticClass(), TScrollBox::StaticClass(),
                      TScrollBar::StaticClass(), TTrackBar::StaticClass(), TToolButton::StaticClass()});

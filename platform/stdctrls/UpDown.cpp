@@ -4,9 +4,9 @@
 
 #include "platform/graphics/GdiApi.h"
 
-IMPLEMENT_CLASS(TUpDown, TCustomControl, NewComponent<TUpDown>)
+IMPLEMENT_CLASS(TCustomUpDown, TCustomControl, NewComponent<TCustomUpDown>)
 
-TUpDown::TUpDown(TComponent* AOwner) : TCustomControl(AOwner)
+TCustomUpDown::TCustomUpDown(TComponent* AOwner) : TCustomControl(AOwner)
 {
     FControlStyle = {csCaptureMouse, csOpaque};
     FParentColor = false;
@@ -15,9 +15,9 @@ TUpDown::TUpDown(TComponent* AOwner) : TCustomControl(AOwner)
     FHeight = 25;
 }
 
-TUpDown::~TUpDown() { KillTimer(this, 1); }
+TCustomUpDown::~TCustomUpDown() { KillTimer(this, 1); }
 
-void TUpDown::SetPosition(SmallInt value)
+void TCustomUpDown::SetPosition(SmallInt value)
 {
     value = std::clamp(value, std::min(FMin, FMax), std::max(FMin, FMax));
     if (FPosition == value) return;
@@ -25,14 +25,14 @@ void TUpDown::SetPosition(SmallInt value)
     ShowPosition();
 }
 
-void TUpDown::SetOrientation(TUDOrientation value)
+void TCustomUpDown::SetOrientation(TUDOrientation value)
 {
     if (FOrientation == value) return;
     FOrientation = value;
     Invalidate();
 }
 
-void TUpDown::SetAssociate(TWinControl* value)
+void TCustomUpDown::SetAssociate(TWinControl* value)
 {
     if (FAssociate) FAssociate->RemoveFreeNotification(this);
     FAssociate = value;
@@ -42,18 +42,18 @@ void TUpDown::SetAssociate(TWinControl* value)
     }
 }
 
-void TUpDown::Notification(TComponent* AComponent, TOperation Operation)
+void TCustomUpDown::Notification(TComponent* AComponent, TOperation Operation)
 {
     TCustomControl::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FAssociate) FAssociate = nullptr;
 }
 
-void TUpDown::ShowPosition()
+void TCustomUpDown::ShowPosition()
 {
     if (FAssociate) FAssociate->SetText(IntToStr(FPosition));
 }
 
-void TUpDown::Step(TUDBtnType button)
+void TCustomUpDown::Step(TUDBtnType button)
 {
     bool allow = true;
     OnChanging(this, allow);
@@ -66,7 +66,7 @@ void TUpDown::Step(TUDBtnType button)
     OnClick(this, button);
 }
 
-void TUpDown::Paint()
+void TCustomUpDown::Paint()
 {
     TCanvas& canvas = Canvas();
     bool vertical = FOrientation == udVertical;
@@ -81,20 +81,20 @@ void TUpDown::Paint()
 }
 
 // 0 on the first (up or left) button, 1 on the second, -1 off both.
-Integer TUpDown::ButtonAt(Integer X, Integer Y) const
+Integer TCustomUpDown::ButtonAt(Integer X, Integer Y) const
 {
     if (!ClientRect().Contains(Point(X, Y))) return -1;
     return (FOrientation == udVertical ? Y < Height() / 2 : X < Width() / 2) ? 0 : 1;
 }
 
 // The upper button steps up, the left one steps down.
-void TUpDown::StepPressed()
+void TCustomUpDown::StepPressed()
 {
     const bool vertical = FOrientation == udVertical;
     Step(vertical ? (FPressed == 0 ? btNext : btPrev) : (FPressed == 0 ? btPrev : btNext));
 }
 
-void TUpDown::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+void TCustomUpDown::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft || !Enabled()) return;
@@ -105,7 +105,7 @@ void TUpDown::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integ
     StepPressed();
 }
 
-void TUpDown::MouseMove(TShiftState Shift, Integer X, Integer Y)
+void TCustomUpDown::MouseMove(TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseMove(Shift, X, Y);
     const bool over = FPressed >= 0 && ButtonAt(X, Y) == FPressed;
@@ -114,7 +114,7 @@ void TUpDown::MouseMove(TShiftState Shift, Integer X, Integer Y)
     Invalidate();
 }
 
-void TUpDown::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+void TCustomUpDown::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseUp(Button, Shift, X, Y);
     KillTimer(this, 1);
@@ -124,7 +124,7 @@ void TUpDown::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer
 }
 
 // The held button repeats, faster after the first time.
-void TUpDown::WndProc(TMessage& message)
+void TCustomUpDown::WndProc(TMessage& message)
 {
     if (message.Msg == WM_TIMER && message.WParam == 1) {
         SetTimer(this, 1, ButtonRepeatInterval);

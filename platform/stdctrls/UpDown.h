@@ -1,6 +1,7 @@
 #pragma once
-// The up-down control: two arrow buttons that step a position.  It has a header of its own, as
-// its name is also that of the dam model's crack record, which most of the program includes.
+// The up-down control: two arrow buttons that step a position.  The class goes by its base-class
+// name, TCustomUpDown: TUpDown is the dam model's crack record, and two classes of one name in one
+// program would share (and break) each other's destructors.
 #include "platform/stdctrls/StdCtrls.h"
 
 enum TUDOrientation { udHorizontal, udVertical };
@@ -12,11 +13,11 @@ using TUDChangingEvent = TEvent<TObject*, bool&>;
 // associated control shows the position as its text.  OnChanging may refuse a step; OnClick
 // follows each step.  Up (or right) is btNext.  A held button steps again and again
 // (ButtonRepeatDelay, ButtonRepeatInterval).
-class TUpDown : public TCustomControl {
-    DECLARE_CLASS(TUpDown, TCustomControl)
+class TCustomUpDown : public TCustomControl {
+    DECLARE_CLASS(TCustomUpDown, TCustomControl)
 public:
-    explicit TUpDown(TComponent* AOwner);
-    ~TUpDown() override;
+    explicit TCustomUpDown(TComponent* AOwner);
+    ~TCustomUpDown() override;
     SmallInt Min() const { return FMin; }
     void SetMin(SmallInt value) { FMin = value; SetPosition(FPosition); }
     SmallInt Max() const { return FMax; }

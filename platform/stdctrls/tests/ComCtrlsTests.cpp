@@ -154,7 +154,7 @@ TEST_F(ComCtrlsTest, UpDownStepsItsPositionIntoItsAssociate)
 {
     auto* shown = new TCustomGroupBox(&Host);
     shown->SetParent(&Host);
-    auto* updown = new TUpDown(&Host);
+    auto* updown = new TCustomUpDown(&Host);
     updown->SetParent(&Host);
     updown->SetBounds(100, 0, 17, 24);
     updown->SetMin(0);
@@ -183,7 +183,7 @@ TEST_F(ComCtrlsTest, UpDownStepsItsPositionIntoItsAssociate)
 TEST_F(ComCtrlsTest, UpDownHeldRepeatsOnTheTestClockUntilReleased)
 {
     TTestClock clock;
-    auto* updown = new TUpDown(&Host);
+    auto* updown = new TCustomUpDown(&Host);
     updown->SetParent(&Host);
     updown->SetBounds(100, 0, 17, 24);
     updown->SetMax(50);
