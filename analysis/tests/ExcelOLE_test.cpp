@@ -11,6 +11,7 @@
 #include "analysis/ExcelOLE.h"
 #include "analysis/tests/AnalysisTestModel.h"
 #include "engine/Fichier.h"
+#include "engine/JointAnalysis.h"
 #include "platform/rtl/tests/TempFolder.h"
 #include "platform/services/tests/XlsxReadBack.h"
 
@@ -84,6 +85,41 @@ TParametres FullInputModel()
     m.ChopraC.FoundHystDamping = 10;
     for (Tdata flag : {daMasses, daForces, daPostTension, daPseudoDynamic}) m.Donnees.Include(flag);
     return m;
+}
+
+// A model file of the analysis tests, analysed as the analysis window does.
+TParametres AnalysedTestModel(const std::string& name)
+{
+    TDamFileHostHeadless host;
+    LectureFichier1_0(host, String(std::string(ANALYSIS_TEST_DATA) + "/" + name));
+    EXPECT_TRUE(host.ProceedFlag()) << name;
+    TSilentAnalysisHost analysis;
+    RunAnalysis(host.Model, analysis);
+    return host.Model;
+}
+
+std::string Address(int column, int row) { return ColumnLetters(column).ToUtf8() + std::to_string(row); }
+
+// What a cell must hold: a number, a text, or nothing (Kind 0).
+struct TExpected {
+    char Kind = 0;
+    double Value = 0;
+    std::string Text;
+};
+TExpected Num(double value) { return {'n', value, ""}; }
+TExpected Txt(const std::string& text) { return {'s', 0, text}; }
+// A number when `shown`, else an empty cell.
+TExpected NumIf(bool shown, double value) { return shown ? Num(value) : TExpected(); }
+
+void ExpectCell(const TXlsxReadBack& back, int column, int row, const TExpected& e)
+{
+    const std::string address = Address(column, row);
+    if (e.Kind == 'n')
+        EXPECT_CELL_NUMBER(back, address, e.Value);
+    else if (e.Kind == 's')
+        EXPECT_EQ(back[address], "s:" + e.Text) << address;
+    else
+        EXPECT_EQ(back[address], "") << address;
 }
 
 }  // namespace
@@ -494,5 +530,170 @@ TEST(ExcelOLETests, ResultsWorkbookOfEverySelectionOfCases)
             }
         }
         EXPECT_EQ(found, expected) << "selection " << selection;
+    }
+}
+
+// The sample dam (five lift joints, every load family) and the cracked triangular dam: every
+// load of every table beside its lever arm, at the row where the growing tables put it.
+TEST(ExcelOLETests, LoadsWorkbookHoldsEveryLoadAndArmOfEveryJointInItsCell)
+{
+    using L = Tjointload;
+    using TArray = DynArray<double> Tjointload::*;
+    struct TPair {
+        TArray Load, Arm;
+    };
+    // The nine tables from the top of the sheet down, as the template lays them out for one
+    // lift joint; the two mode-combination pairs are columns S:T (SRSS) and U:V (absolute).
+    struct TTable {
+        int TemplateRow;
+        bool PseudoStatic, PseudoDynamic;
+        std::vector<TPair> Pairs;
+    };
+    const TTable tables[] = {
+        {13, false, false,
+         {{&L::Wv, &L::xW}, {&L::Mv, &L::xMv}, {&L::HNu, &L::yHNu}, {&L::VNu, &L::xVNu}, {&L::HNd, &L::yHNd},
+          {&L::VNd, &L::xVNd}, {&L::VNc, &L::xVNc}, {&L::UN, &L::xUN}, {&L::I, &L::yI}}},
+        {22, false, false,
+         {{&L::Sh, &L::ySh}, {&L::Sv, &L::xSv}, {&L::HFu, &L::yHFu}, {&L::VFu, &L::xVFu}, {&L::HFd, &L::yHFd},
+          {&L::VFd, &L::xVFd}, {&L::VFc, &L::xVFc}, {&L::UF, &L::xUF}}},
+        {31, false, false, {{&L::Pc, &L::xPc}, {&L::Pv, &L::xPv}, {&L::Ph, &L::yPh}, {&L::FH, &L::yFH}, {&L::FV, &L::xFV}}},
+        {41, true, false,
+         {{&L::Qh, &L::yQh}, {&L::Qv, &L::xQv}, {&L::Mdh, &L::yMdh}, {&L::Mdv, &L::xMdv}, {&L::HDu, &L::yHDu},
+          {&L::VDu, &L::xVDu}, {&L::HDd, &L::yHDd}, {&L::VDd, &L::xVDd}, {&L::SDh, &L::ySDh}, {&L::SDv, &L::xSDv}}},
+        {50, true, false,
+         {{&L::Qhp, &L::yQhp}, {&L::Qvp, &L::xQvp}, {&L::Mdhp, &L::yMdhp}, {&L::Mdvp, &L::xMdvp},
+          {&L::HDup, &L::yHDup}, {&L::VDup, &L::xVDup}, {&L::HDdp, &L::yHDdp}, {&L::VDdp, &L::xVDdp},
+          {&L::SDhp, &L::ySDhp}, {&L::SDvp, &L::xSDvp}}},
+        {60, false, true,
+         {{&L::EQ1, &L::yEQ1}, {&L::HD1, &L::yHD1}, {&L::Mqh1, &L::yMqh1}, {&L::EM1, &L::yEM1}, {&L::EQs, &L::yEQs},
+          {&L::Hds, &L::yHds}, {&L::Mqhs, &L::yMqhs}, {&L::EMs, &L::yEMs}, {&L::EMc, &L::yEMc}, {&L::EMc, &L::yEMc}}},
+        {69, false, true,
+         {{&L::EQv, &L::xEQv}, {&L::VDu, &L::xVDu}, {&L::VDd, &L::xVDd}, {&L::Mdv, &L::xMdv}, {&L::SDv, &L::xSDv},
+          {&L::HDd, &L::yHDd}, {&L::SDh, &L::ySDh}}},
+        {78, false, true,
+         {{&L::EQ1p, &L::yEQ1p}, {&L::HD1p, &L::yHD1p}, {&L::Mqh1p, &L::yMqh1p}, {&L::EM1p, &L::yEM1p},
+          {&L::EQsp, &L::yEQsp}, {&L::Hdsp, &L::yHdsp}, {&L::Mqhsp, &L::yMqhsp}, {&L::EMsp, &L::yEMsp},
+          {&L::EMcp, &L::yEMcp}, {&L::EMcp, &L::yEMcp}}},
+        {87, false, true,
+         {{&L::EQvp, &L::xEQvp}, {&L::VDup, &L::xVDup}, {&L::VDdp, &L::xVDdp}, {&L::Mdvp, &L::xMdvp},
+          {&L::SDvp, &L::xSDvp}, {&L::HDdp, &L::yHDdp}, {&L::SDhp, &L::ySDhp}}},
+    };
+    TempFolder folder;
+    for (const char* name : {"sample.dam", "triangle.dam"}) {
+        TParametres model = AnalysedTestModel(name);
+        const TXlsxReadBack back = Export(model, caLoads, folder);
+        ASSERT_TRUE(back.Read) << name;
+        const int N = model.NJoints;
+        const Tjointload& l = model.JointLoad;
+        // Each table above grew by N - 1 rows; a missing family took its 9 rows away.
+        int shift = 0, lastRow = 0, shown = 0;
+        for (const TTable& t : tables) {
+            if ((t.PseudoStatic && !model.Donnees.Contains(daPseudoStatic)) ||
+                (t.PseudoDynamic && !model.Donnees.Contains(daPseudoDynamic))) {
+                shift -= 9;
+                continue;
+            }
+            ++shown;
+            const int first = t.TemplateRow + shift;
+            for (int r = 1; r <= N + 1; ++r) {
+                const int j = r % (N + 1), row = first + r - 1;
+                ExpectCell(back, 1, row, Num(r));
+                ExpectCell(back, 2, row, j == 0 ? Txt("Base") : Num(model.Joint.Elev[j]));
+                for (size_t p = 0; p < t.Pairs.size(); ++p) {
+                    const int column = 3 + 2 * static_cast<int>(p);
+                    const double load = (l.*t.Pairs[p].Load)[j];
+                    bool written = load != 0 || (t.TemplateRow == 13 && p == 0);
+                    // The two mode-combination pairs of the pseudo-dynamic horizontal tables.
+                    const bool modePairs = t.PseudoDynamic && t.Pairs.size() == 10;
+                    if (modePairs && column == 19) written = written && model.ChopraCombination == ccSRSS;
+                    if (modePairs && column == 21) written = written && model.ChopraCombination == ccAbs;
+                    ExpectCell(back, column, row, NumIf(written, load));
+                    ExpectCell(back, column + 1, row, NumIf(written, (l.*t.Pairs[p].Arm)[j]));
+                }
+                for (int column = 3 + 2 * static_cast<int>(t.Pairs.size()); column <= 22; ++column)
+                    ExpectCell(back, column, row, {});
+            }
+            shift += N - 1;
+            lastRow = first + N;
+        }
+        EXPECT_EQ(shown, std::string(name) == "sample.dam" ? 9 : 5);
+        ExpectNothingBeyond(back, lastRow + 1, 22);
+    }
+}
+
+// Every column of the stress and stability tables and the required factors below each
+// stability table, for every case of the sample dam and of the cracked triangular dam.
+TEST(ExcelOLETests, ResultsWorkbookHoldsEveryColumnOfEveryTableInItsCell)
+{
+    TempFolder folder;
+    for (const char* name : {"sample.dam", "triangle.dam"}) {
+        TParametres model = AnalysedTestModel(name);
+        TParametres check = model;   // for the shear distributions, computed apart
+        const TXlsxReadBack back = Export(model, caResult, folder);
+        ASSERT_TRUE(back.Read) << name;
+        const int N = model.NJoints;
+        const TJoint& joint = check.Joint;
+        auto factor = [](double value) { return value < 100 ? Num(value) : Txt("> 100"); };
+        bool cracked = false;
+        int p = 0, q = 0;
+        for (int k = 1; k <= 7; ++k) {
+            if (!model.LoadCombination.Selected[k]) {
+                ++q;
+                continue;
+            }
+            const int s = 19 * k + 7 - 18 * q + 2 * (N - 1) * p, t = s + N + 8;
+            ++p;
+            const TFactors& required = k == 1   ? model.SafetyFactors.Usual
+                                       : k == 2 ? model.SafetyFactors.Flood
+                                       : k <= 4 ? model.SafetyFactors.Seismic1
+                                       : k <= 6 ? model.SafetyFactors.Seismic2
+                                                : model.SafetyFactors.PostSeismic;
+            for (int r = 1; r <= N + 1; ++r) {
+                const int j = r % (N + 1);
+                const TExpected elevation = j == 0 ? Txt("Base") : Num(joint.Elev[j]);
+                const double up = joint.CrackLength.Up[k][j], down = joint.CrackLength.Down[k][j];
+                const double length = joint.Length[j];
+                cracked = cracked || up != 0 || down != 0;
+                const TProprietes& material = model.JointMaterials[joint.mat[j]];
+                TShearDistribution shear;
+                const bool sheared = joint.Resultants.Shear[k][j] != 0;
+                if (sheared) ComputeShearDistribution(check, k, j, shear);
+                const TExpected stress[14] = {Num(r),
+                                              elevation,
+                                              NumIf(up != 0, up * 100),
+                                              NumIf(up != 0, up * length),
+                                              NumIf(down != 0, -down * 100),
+                                              NumIf(down != 0, -down * length),
+                                              Num(joint.Stress.normal.Up[k][j]),
+                                              Num(joint.Stress.normal.Down[k][j]),
+                                              Num(required.Tension * material.ft),
+                                              Num(-required.Compression * material.fc),
+                                              NumIf(sheared, joint.Stress.shear.Up[k][j]),
+                                              NumIf(sheared, shear.Extreme),
+                                              NumIf(sheared, shear.Position),
+                                              NumIf(sheared, joint.Stress.shear.Down[k][j])};
+                for (int c = 1; c <= 14; ++c) ExpectCell(back, c, s + r - 1, stress[c - 1]);
+                const TSafetyFactor& sf = joint.SafetyFactor;
+                const double uplift = model.JointLoad.U[k][j];
+                const TExpected stability[13] = {Num(r),
+                                                 elevation,
+                                                 factor(sf.Sliding.Peak[k][j]),
+                                                 factor(sf.Sliding.Residual[k][j]),
+                                                 factor(sf.Overturning.Up[k][j]),
+                                                 factor(sf.Overturning.Down[k][j]),
+                                                 factor(sf.Uplifting[k][j]),
+                                                 Num(joint.Resultants.Normal[k][j]),
+                                                 Num(joint.Resultants.Shear[k][j]),
+                                                 Num(joint.Resultants.Moment[k][j]),
+                                                 Num(joint.Resultants.Position[k][j]),
+                                                 NumIf(uplift != 0, uplift),
+                                                 NumIf(uplift != 0, joint.RockWedge[k][j])};
+                for (int c = 1; c <= 13; ++c) ExpectCell(back, c, t + r - 1, stability[c - 1]);
+            }
+            const double requiredRow[5] = {required.Peak, required.Residual, required.Overturning,
+                                           required.Overturning, required.Uplifting};
+            for (int c = 3; c <= 7; ++c) ExpectCell(back, c, t + N + 1, Num(requiredRow[c - 3]));
+        }
+        EXPECT_TRUE(cracked || std::string(name) != "triangle.dam") << name;
     }
 }
