@@ -142,6 +142,46 @@ TEST(LoadTable, StaticLoadTablesWithTheirTitlesAndFormats)
     EXPECT_EQ(LoadTable(m, 4, English).ColCount, 9);
 }
 
+// The two tables the sample dam has no entry for: applied forces and floating debris.
+TEST(LoadTable, AppliedForcesAndFloatingDebrisTables)
+{
+    TParametres m = ThreeJoints();
+    m.unites = US;
+    m.JointLoad.FH[1] = 12.346;
+    m.JointLoad.yFH[1] = 110.5;
+    m.JointLoad.FV[0] = -7.5;
+    m.JointLoad.xFV[0] = 2.25;
+    m.JointLoad.FD[2] = 40;
+    m.JointLoad.yFD[2] = 118.125;
+    struct Table {
+        int n;
+        const char* caption;
+        std::vector<std::vector<std::string>> columns;   // rows 0 to 5 of each column
+    } tables[] = {
+        {10,
+         "Applied forces",
+         {{"   Joint", " Elevation", "    (ft)", "    105.000", "    112.000", "      Base"},
+          {"  Force (h)", "     Fh", "    (kip)", "      12.35", "       0.00", "       0.00"},
+          {"  Apply at", "  elevation", "    (ft)", "    110.500", "      0.000", "      0.000"},
+          {"  Force (v)", "     Fv", "    (kip)", "       0.00", "       0.00", "      -7.50"},
+          {"  Apply at", " position x", "    (ft)", "      0.000", "      0.000", "      2.250"}}},
+        {15,
+         "Summary of FLoating Debris",
+         {{"   Joint", " Elevation", "    (ft)", "    105.000", "    112.000", "      Base"},
+          {"   Debris", "     Fd", "    (kip)", "       0.00", "      40.00", "       0.00"},
+          {"  Apply at", "  elevation", "    (ft)", "      0.000", "    118.125", "      0.000"}}},
+    };
+    for (const Table& table : tables) {
+        const TResultTable t = LoadTable(m, table.n, English);
+        EXPECT_EQ(t.Caption, table.caption);
+        EXPECT_EQ(t.ColCount, static_cast<Integer>(table.columns.size()));
+        EXPECT_EQ(t.RowCount, 6);
+        for (size_t col = 0; col < table.columns.size(); ++col)
+            for (size_t row = 0; row < table.columns[col].size(); ++row)
+                EXPECT_EQ(t.Cell(col, row).ToUtf8(), table.columns[col][row]) << table.n << ": " << col << "," << row;
+    }
+}
+
 TEST(LoadTable, SeismicBlocksFollowTheInputs)
 {
     TParametres m = ThreeJoints();
