@@ -7,6 +7,7 @@
 #include "analysis/Memo.h"
 #include "analysis/tests/StudyTestSupport.h"
 #include "analysis/tests/window/AnalysisWindowTestSupport.h"
+#include "engine/JointAnalysis.h"
 #include "platform/graphics/Clipbrd.h"
 
 namespace {
@@ -69,6 +70,101 @@ TEST(JointPlotWindow, ChoosingACombinationAndAJointPlotsThem)
     EXPECT_EQ(dlg->Plotted.GlobalValues.Joint, 0);
     delete dlg;
     TestProcess();
+}
+
+// The chart's drawing list as "kind colour width x y" lines; the resultant arrow's points,
+// which depend on the chart's pixels, as "arrow" lines.
+std::vector<std::string> DrawingList(TDIzure* chart, Integer firstArrowItem, Integer arrowItems)
+{
+    std::vector<std::string> lines;
+    for (Integer i = 0; i < chart->NumItems(); ++i) {
+        const TrcChartItem item = chart->GetChartItem(i);
+        if (i >= firstArrowItem && i < firstArrowItem + arrowItems) {
+            lines.push_back("arrow");
+            continue;
+        }
+        const char* kind = item.ItemKind == tkMoveTo ? "move" : item.ItemKind == tkLineto ? "line" : item.ItemKind == tkMarkAt ? "mark" : "other";
+        lines.push_back(Format("%s %.6x %d %.6f %.6f", {String(kind), static_cast<Integer>(item.Color),
+                                                        item.ItemKind == tkMarkAt ? item.Param3 : item.LWid, item.x, item.y})
+                            .ToUtf8());
+    }
+    return lines;
+}
+
+std::string Item(const char* kind, TColor color, Integer width, double x, double y)
+{
+    return Format("%s %.6x %d %.6f %.6f", {String(kind), static_cast<Integer>(color), width, x, y}).ToUtf8();
+}
+
+// The plot of a cracked and of an uncracked joint, item by item: the joint line, the normal
+// stresses over the compressed part, the factored uplift downwards, the shear curve of the
+// uncracked joint, the resultant arrow ending at its point, the cracks and the third points.
+TEST(JointPlotWindow, DrawsEveryItemOfThePlotInItsColourAndWidth)
+{
+    const TParametres model = Analysed(ReadTestModel("triangle.dam"));
+    for (const int j : {0, 2}) {
+        TGraphicsDlg* dlg = CreateForm<TGraphicsDlg>(Application);
+        dlg->SetModel(model);
+        dlg->Show();
+        dlg->CombinationListChange(dlg, 0, 0);
+        dlg->JointListChange(dlg, 0, j == 0 ? 2 : 1);
+        const int k = 1;
+        const TJoint& joint = model.Joint;
+        const double L = joint.Length[j], f = model.LoadCombination.U[k];
+        const double up = joint.CrackLength.Up[k][j], down = joint.CrackLength.Down[k][j];
+        const double xu = joint.Compression.Up[k][j] * L, xd = (1 + joint.Compression.Down[k][j]) * L;
+        std::vector<std::string> expected = {
+            Item("move", 0xC0C0C0, 3, 0, 0), Item("line", 0xC0C0C0, 3, L, 0),
+            Item("move", clBlack, 2, xu, 0), Item("line", clBlack, 2, xu, joint.Stress.normal.Up[k][j]),
+            Item("line", clBlack, 2, xd, joint.Stress.normal.Down[k][j]), Item("line", clBlack, 2, xd, 0)};
+        ASSERT_NE(model.JointLoad.U[k][j], 0);
+        for (int p = 1; p <= 8; ++p)
+            expected.push_back(Item(p == 1 ? "move" : "line", 0xFF0000, 2, joint.Pressure.x[p][k][j], -joint.Pressure.p[p][k][j] * f));
+        expected.push_back(Item("line", 0xFF0000, 2, L, 0));
+        const bool uncracked = up == 0 && down == 0;
+        EXPECT_EQ(uncracked, j == 2);
+        if (uncracked) {
+            TParametres copy = model;
+            TShearDistribution tau;
+            ComputeShearDistribution(copy, k, j, tau);
+            expected.push_back(Item("move", 0x008000, 2, L, 0));
+            for (int p = 0; p <= 10; ++p) {
+                const double t = p * L / 10;
+                expected.push_back(Item("line", 0x008000, 2, L - t, tau.A0 + tau.A1 * t + tau.A2 * t * t));
+            }
+            expected.push_back(Item("line", 0x008000, 2, 0, 0));
+        }
+        const Integer arrowStart = static_cast<Integer>(expected.size());
+        for (int i = 0; i < 5; ++i) expected.push_back("arrow");
+        if (up > 0) {
+            expected.push_back(Item("move", 0x0000FF, 3, 0, 0));
+            expected.push_back(Item("line", 0x0000FF, 3, up * L, 0));
+        }
+        expected.push_back(Item("mark", clBlack, 6, L / 3, 0));
+        expected.push_back(Item("mark", clBlack, 6, 2 * L / 3, 0));
+        EXPECT_EQ(DrawingList(dlg->DIzure, arrowStart, 5), expected) << "joint " << j;
+
+        // The arrow: from its tail to the resultant's point on the joint, then its head.
+        const double x0 = joint.Resultants.Position[k][j] / 100 * L;
+        const TrcChartItem tail = dlg->DIzure->GetChartItem(arrowStart), tip = dlg->DIzure->GetChartItem(arrowStart + 1);
+        EXPECT_EQ(tail.ItemKind, tkMoveTo);
+        EXPECT_EQ(tip.ItemKind, tkLineto);
+        EXPECT_DOUBLE_EQ(tip.x, x0);
+        EXPECT_EQ(tip.y, 0);
+        // A compressive resultant (N < 0) comes from above the joint, leaning downstream
+        // with a positive shear.
+        ASSERT_LT(joint.Resultants.Normal[k][j], 0);
+        EXPECT_GT(tail.y, 0);
+        EXPECT_LT(tail.x, x0);
+        const TrcChartItem last = dlg->DIzure->GetChartItem(arrowStart + 4);
+        EXPECT_DOUBLE_EQ(last.x, x0);
+        EXPECT_EQ(last.y, 0);
+        // Crosshairs hidden; the uplift scale as wide as the chart's left margin.
+        for (Integer n = 1; n <= 4; ++n) EXPECT_EQ(dlg->DIzure->CrossHair(n).Mode(), chOff) << n;
+        EXPECT_EQ(dlg->PanelScale2->Width(), dlg->DIzure->MarginLeft());
+        delete dlg;
+        TestProcess();
+    }
 }
 
 // A zoom sets the decimal places from the new ranges; "Full view" plots the computed ranges
