@@ -228,9 +228,19 @@ TEST(ProgressWindow, StopButtonInterruptsTheMonteCarloRun)
     EXPECT_GE(stoppedAt, 10);
     EXPECT_LT(stoppedAt, 100);
     // Every input as before the runs; the incremental run records the steps it made.
-    for (const auto& [path, value] : StoredInputs(dlg->Param))
-        if (path != "IncrementLoad.AnalysisSteps") EXPECT_EQ(value, inputs.at(path)) << path;
+    for (const auto& [path, value] : StoredInputs(dlg->Param)) {
+        if (path != "IncrementLoad.AnalysisSteps") {
+            EXPECT_EQ(value, inputs.at(path)) << path;
+        }
+    }
     EXPECT_EQ(dlg->Param.IncrementLoad.AnalysisSteps, 101);
+    // The analysis itself is complete: the copy handed back holds its results.
+    EXPECT_TRUE(dlg->Param.Donnees.Contains(daAnalysed));
+    const TParametres analysed = Analysed(model);
+    EXPECT_NE(analysed.Joint.Resultants.Normal[1][0], 0);
+    for (int k = 1; k <= 7; ++k)
+        for (Integer j = 0; j <= model.NJoints; ++j)
+            EXPECT_EQ(dlg->Param.Joint.Resultants.Normal[k][j], analysed.Joint.Resultants.Normal[k][j]) << k << "," << j;
     EXPECT_EQ(ListedEntries(dlg).back(),
               (std::vector<std::string>{"Parametric Analysis:", "Monte-Carlo simulation", "Incremental Load Analysis"}));
     delete dlg;
