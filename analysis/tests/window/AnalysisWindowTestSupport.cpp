@@ -37,6 +37,20 @@ TParametres ReadTestModel(const std::string& name)
     return host.Model;
 }
 
+void ClickListEntry(TSectionListBox* list, Integer section, Integer subitem)
+{
+    for (Integer row = 0; row < list->Count(); ++row) {
+        Integer s = -1, i = -1;
+        if (!list->GetListItemIndex(row, s, i) || s != section || i != subitem) continue;
+        if (list->ItemRect(row).Bottom > list->ClientHeight()) list->SetTopIndex(row);
+        TestProcess();
+        const TRect r = list->ItemRect(row);
+        TestClick(list, r.Left + 40, (r.Top + r.Bottom) / 2);
+        return;
+    }
+    ADD_FAILURE() << "no row for entry " << section << "," << subitem;
+}
+
 TPendingEventsWatcher::TPendingEventsWatcher(std::function<bool()> check) : TWinControl(nullptr), FCheck(std::move(check))
 {
     PostMessage(this, WatchMessage, 0, 0);

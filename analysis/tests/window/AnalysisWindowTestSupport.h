@@ -6,11 +6,16 @@
 #include <string>
 
 #include "engine/Unites.h"
+#include "listcontrols/slstbox.h"
 #include "platform/forms/Forms.h"
 #include "platform/testing/Driver.h"
 
 // A model of tests/data, read as the program reads it.
 TParametres ReadTestModel(const std::string& name);
+
+// Clicks the row of entry `subitem` (-1: the section's own row) of section `section` of a
+// section list, scrolled into view.
+void ClickListEntry(TSectionListBox* list, Integer section, Integer subitem);
 
 // Calls `check` each time pending events are handled (once per handling, as a posted message)
 // until it returns true.

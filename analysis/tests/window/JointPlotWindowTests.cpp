@@ -222,8 +222,13 @@ TEST(JointPlotWindow, ValuesButtonOpensTheReportOfThePlot)
     std::vector<std::string> report;
     bool editing = false;
     TestAnswerNextModal([&](TCustomForm*) {
-        dlg->CombinationListChange(dlg, 0, 0);
-        dlg->JointListChange(dlg, 0, 2);
+        // A click on "Usual" and on "base" in the lists.
+        ClickListEntry(dlg->CombinationList, 0, 0);
+        EXPECT_EQ(dlg->Load, 1);
+        EXPECT_FALSE(dlg->valuesbutton->Enabled());
+        ClickListEntry(dlg->JointList, 0, 2);
+        EXPECT_EQ(dlg->Joint, 0);
+        ASSERT_TRUE(dlg->valuesbutton->Enabled());
         TestProcess();
         TBitmap picture;
         TestScreenshot(dlg, "joint-plots", picture);

@@ -23,22 +23,6 @@ std::vector<std::vector<std::string>> ListedEntries(TProgressDlg* dlg)
     return entries;
 }
 
-// Clicks the row of entry `subitem` of section `section`, scrolled into view.
-void ClickEntry(TProgressDlg* dlg, Integer section, Integer subitem)
-{
-    TSectionListBox* list = dlg->SectionListBox;
-    for (Integer row = 0; row < list->Count(); ++row) {
-        Integer s = -1, i = -1;
-        if (!list->GetListItemIndex(row, s, i) || s != section || i != subitem) continue;
-        if (list->ItemRect(row).Bottom > list->ClientHeight()) list->SetTopIndex(row);
-        TestProcess();
-        const TRect r = list->ItemRect(row);
-        TestClick(list, r.Left + 40, (r.Top + r.Bottom) / 2);
-        return;
-    }
-    ADD_FAILURE() << "no row for entry " << section << "," << subitem;
-}
-
 // The grid as lines of tab-separated cells.
 std::vector<std::string> GridLines(TStringGrid* grid)
 {
@@ -146,7 +130,7 @@ TEST(ProgressWindow, ClickingAnEntryFillsTheGridWithItsTable)
         for (Integer s = 0; s < sections.Count(); ++s)
             for (Integer i = 0; i < sections[s]->SubItems().Count(); ++i) {
                 const String caption = sections[s]->SubItems()[i];
-                ClickEntry(dlg, s, i);
+                ClickListEntry(dlg->SectionListBox, s, i);
                 TResultTable expected;
                 ASSERT_TRUE(ResultTableOfEntry(dlg->Param, caption, FormatSettings, expected));
                 EXPECT_EQ(dlg->LabelSummary->Caption(), expected.Caption) << caption;
