@@ -162,6 +162,21 @@ TEST(JointPlotWindow, DrawsEveryItemOfThePlotInItsColourAndWidth)
         // Crosshairs hidden; the uplift scale as wide as the chart's left margin.
         for (Integer n = 1; n <= 4; ++n) EXPECT_EQ(dlg->DIzure->CrossHair(n).Mode(), chOff) << n;
         EXPECT_EQ(dlg->PanelScale2->Width(), dlg->DIzure->MarginLeft());
+        // The scale labels the lower half of the vertical axis only, as the pressures of the
+        // downward uplift diagram: its blue ticks and figures start just above the zero line.
+        TBitmap& scale = dlg->UpliftScale->Picture().Bitmap();
+        Integer px = 0, zero = 0;
+        dlg->DIzure->R2M(1, 0, 0, px, zero);
+        Integer firstBlue = -1, lastBlue = -1;
+        for (Integer y = 0; y < scale.Height(); ++y)
+            for (Integer x = 0; x < scale.Width(); ++x)
+                if (scale.Canvas().Pixel(x, y) == clBlue) {
+                    if (firstBlue < 0) firstBlue = y;
+                    lastBlue = y;
+                }
+        EXPECT_GE(firstBlue, zero - std::abs(dlg->DIzure->Font().Height()));
+        EXPECT_LT(firstBlue, zero);
+        EXPECT_GT(lastBlue, (zero + scale.Height()) / 2);
         delete dlg;
         TestProcess();
     }
