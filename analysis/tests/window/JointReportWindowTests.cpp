@@ -73,6 +73,36 @@ TEST(JointReportWindow, SavesTheTextAsShownAndOpensAnotherFile)
     EXPECT_EQ(opened, (std::vector<std::string>{"alpha", "beta"}));
 }
 
+// A file that cannot be read: its error is shown by the program's error report and the memo
+// keeps the report.
+TEST(JointReportWindow, AFileThatCannotBeOpenedLeavesTheReport)
+{
+    ScratchFolder folder;
+    const std::string missing = (std::filesystem::path(folder.Path()) / "missing.txt").string();
+    TJointPlotValues values;
+    values.GlobalValues.Load = 2;
+    TGraphicValue* report = ReportOf(values);
+    std::vector<std::string> before, after;
+    TestClearMessageBoxes();
+    TestAnswerNextModal([&](TCustomForm*) {
+        before = MemoLines(report);
+        TestAnswerNextFileDialog({String(missing)});
+        TestAnswerNextMessageBox(mrOk);
+        TestPressKey(report->Memo1, 'O', {ssCtrl});
+        TestProcess();
+        after = MemoLines(report);
+        report->Close();
+    });
+    report->ShowModal();
+    delete report;
+    TestProcess();
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_NE(TestMessageBoxes()[0].Text.ToUtf8().find("missing.txt"), std::string::npos) << TestMessageBoxes()[0].Text;
+    ASSERT_FALSE(before.empty());
+    EXPECT_EQ(before[0], "Load combination = flood");
+    EXPECT_EQ(after, before);
+}
+
 // Ctrl+C, Ctrl+X, Ctrl+Z and Ctrl+V on the memo; the Edit menu follows the selection, the
 // clipboard and the undo buffer when the program is idle.
 TEST(JointReportWindow, EditCommandsAndTheirShortcuts)
