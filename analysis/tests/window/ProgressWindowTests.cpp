@@ -231,6 +231,41 @@ TEST(ProgressWindow, StopButtonInterruptsTheMonteCarloRun)
     TestProcess();
 }
 
+// The stop button pressed during the basic analysis only clears the go-on flag: the analysis
+// goes on, and the Monte-Carlo run that follows sets the flag again and runs to its end.
+TEST(ProgressWindow, StopDuringTheBasicAnalysisDoesNotStopTheLaterRuns)
+{
+    TProgressDlg* dlg = CreateForm<TProgressDlg>(Application);
+    dlg->Param = ReadTestModel("sample.dam");
+    bool pressed = false;
+    Int64 lastMonteCarloPercent = -1;
+    {
+        TPendingEventsWatcher watcher([&] {
+            if (!pressed && dlg->Caption() == "Analysis in progress") {
+                EXPECT_TRUE(dlg->ButtonStatistics->Visible());
+                TestClick(dlg->ButtonStatistics, 4, 4);
+                EXPECT_FALSE(dlg->ProceedFlag());
+                EXPECT_EQ(dlg->LabelTime->Caption(), "Analyses interupted");
+                pressed = true;
+            }
+            if (dlg->Caption() == "Probabilistic Analysis in Progress") lastMonteCarloPercent = dlg->Gauge->Progress();
+            return false;
+        });
+        TestAnswerNextModal([&](TCustomForm*) {
+            EXPECT_EQ(dlg->Caption(), "Incremental Laod Analysis Done");
+            TestClick(dlg->OKBtn, 4, 4);
+        });
+        EXPECT_EQ(dlg->ShowModal(), mrOk);
+    }   // the watcher goes before the window
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(lastMonteCarloPercent, 100);
+    EXPECT_TRUE(dlg->Param.Donnees.Contains(daAnalysed));
+    EXPECT_EQ(ListedEntries(dlg).back(),
+              (std::vector<std::string>{"Parametric Analysis:", "Monte-Carlo simulation", "Incremental Load Analysis"}));
+    delete dlg;
+    TestProcess();
+}
+
 // A run that fails (here the Monte-Carlo results file cannot be written) ends with the failure
 // reported; the window stays open until closed and hands back its copy without daAnalysed.
 TEST(ProgressWindow, FailedRunReportsAndLeavesTheWindowOpen)
