@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Raster.h"
@@ -353,6 +354,89 @@ std::vector<TPoint> RoundOutline(const TRect& box, Integer cw, Integer ch)
 }
 }  // namespace
 
+namespace {
+// The letters of a text placed as the device draws them: each mask with the device point of its
+// pixel (0, 0); `box` receives the text's unrotated box.  With extra spacing every character goes
+// out by itself, further along the baseline.
+struct TTextMask {
+    TGlyphMask Mask;
+    TPoint At;
+};
+std::vector<TTextMask> PlaceText(const TFontSpec& font, const String& text, TPoint ref, int align, int charExtra,
+                                 TRect& box)
+{
+    TFontEngine& engine = FontEngine();
+    const TFontMetrics m = engine.Metrics(font);
+    const Integer width = engine.TextWidth(font, text) + charExtra * text.Length();
+    const double ox = (align & TA_CENTER) == TA_CENTER ? -width / 2 : (align & TA_RIGHT) ? -width : 0;
+    const double oy = (align & TA_BASELINE) == TA_BASELINE ? -m.Ascent : (align & TA_BOTTOM) ? -m.Height : 0;
+    const double angle = font.Orientation * M_PI / 1800.0;
+    const double c = std::cos(angle), s = std::sin(angle);
+    const TPoint origin{ref.X + static_cast<Integer>(std::lround(ox * c + oy * s)),
+                        ref.Y + static_cast<Integer>(std::lround(-ox * s + oy * c))};
+    box = Bounds(origin.X, origin.Y, width, m.Height);
+    std::vector<std::pair<String, Integer>> runs;
+    if (charExtra == 0) {
+        runs.push_back({text, 0});
+    } else {
+        for (int i = 1; i <= text.Length(); ++i)
+            runs.push_back({Copy(text, i, 1), engine.TextWidth(font, Copy(text, 1, i - 1)) + charExtra * (i - 1)});
+    }
+    std::vector<TTextMask> masks;
+    for (const auto& [run, advance] : runs) {
+        TGlyphMask mask = engine.Render(font, run);
+        const TPoint at{origin.X + static_cast<Integer>(std::lround(advance * c)) + mask.OriginX,
+                        origin.Y - static_cast<Integer>(std::lround(advance * s)) + mask.OriginY};
+        masks.push_back({std::move(mask), at});
+    }
+    return masks;
+}
+
+// The outlines of a mask's pixels: closed polygons along the pixel edges that part set pixels
+// from clear ones, in device units with corners at pixel corners, each going round with the set
+// pixels on its right.  Filled by the alternate rule they cover exactly the set pixels.
+std::vector<std::vector<TPoint>> MaskOutlines(const TGlyphMask& mask, TPoint at)
+{
+    auto set = [&](Integer x, Integer y) {
+        return x >= 0 && y >= 0 && x < mask.Width && y < mask.Height && mask.Bits[size_t(y) * mask.Width + x];
+    };
+    // every edge between a set and a clear pixel, by its start corner
+    std::multimap<std::pair<Integer, Integer>, TPoint> edges;
+    for (Integer y = 0; y < mask.Height; ++y)
+        for (Integer x = 0; x < mask.Width; ++x) {
+            if (!set(x, y)) continue;
+            if (!set(x, y - 1)) edges.insert({{x, y}, TPoint{x + 1, y}});
+            if (!set(x + 1, y)) edges.insert({{x + 1, y}, TPoint{x + 1, y + 1}});
+            if (!set(x, y + 1)) edges.insert({{x + 1, y + 1}, TPoint{x, y + 1}});
+            if (!set(x - 1, y)) edges.insert({{x, y + 1}, TPoint{x, y}});
+        }
+    std::vector<std::vector<TPoint>> outlines;
+    while (!edges.empty()) {
+        auto edge = edges.begin();
+        const TPoint start{edge->first.first, edge->first.second};
+        std::vector<TPoint> corners{start};
+        TPoint p = start;
+        while (edge != edges.end()) {
+            const TPoint next = edge->second;
+            edges.erase(edge);
+            // a corner where the outline goes straight on is left out
+            if (corners.size() >= 2) {
+                const TPoint a = corners[corners.size() - 2], b = corners.back();
+                if ((b.X - a.X) * (next.Y - b.Y) == (b.Y - a.Y) * (next.X - b.X)) corners.pop_back();
+            }
+            corners.push_back(next);
+            p = next;
+            if (p == start) break;
+            edge = edges.find({p.X, p.Y});
+        }
+        corners.pop_back();   // the start again
+        for (TPoint& c : corners) c = {c.X + at.X, c.Y + at.Y};
+        outlines.push_back(std::move(corners));
+    }
+    return outlines;
+}
+}  // namespace
+
 void TCanvas::BeginPath()
 {
     FPath.clear();
@@ -389,6 +473,17 @@ bool TCanvas::AddToPath(const TCanvasOp& op)
     }
     case TCanvasOp::opRoundRect: FPath.push_back({RoundOutline(op.Rect, op.Param1, op.Param2), true}); return true;
     case TCanvasOp::opEllipse: FPath.push_back({RoundOutline(op.Rect, op.Rect.Width(), op.Rect.Height()), true}); return true;
+    case TCanvasOp::opText: {
+        // the outlines of the letters, as the text would be drawn
+        TRect box;
+        for (const TTextMask& m : PlaceText(DeviceFont(), op.Text, ToDevice(op.Points[0]), FState.TextAlign,
+                                            FState.CharExtra, box))
+            for (std::vector<TPoint>& outline : MaskOutlines(m.Mask, m.At)) {
+                for (TPoint& p : outline) p = DPtoLP(p);
+                FPath.push_back({std::move(outline), true});
+            }
+        return true;
+    }
     default: return false;   // drawn as usual
     }
 }
@@ -1107,19 +1202,10 @@ void TCanvas::ApplyBrush(TCoverage& cov, const TPixelBuffer& buf, TColor solidOv
 
 void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
 {
-    TFontSpec fontSpec = DeviceFont();
-    TFontEngine& engine = FontEngine();
-    TFontMetrics m = engine.Metrics(fontSpec);
-    Integer width = engine.TextWidth(fontSpec, op.Text) + FState.CharExtra * op.Text.Length();
-    TPoint ref = ToDevice(op.Points[0]);
-    const int align = FState.TextAlign;
-    double ox = (align & TA_CENTER) == TA_CENTER ? -width / 2 : (align & TA_RIGHT) ? -width : 0;
-    double oy = (align & TA_BASELINE) == TA_BASELINE ? -m.Ascent : (align & TA_BOTTOM) ? -m.Height : 0;
-    const double angle = fontSpec.Orientation * M_PI / 1800.0;
-    const double c = std::cos(angle), s = std::sin(angle);
-    TPoint origin{ref.X + static_cast<Integer>(std::lround(ox * c + oy * s)),
-                  ref.Y + static_cast<Integer>(std::lround(-ox * s + oy * c))};
-    TRect box = Bounds(origin.X, origin.Y, width, m.Height);
+    const TFontSpec fontSpec = DeviceFont();
+    TRect box;
+    const std::vector<TTextMask> masks =
+        PlaceText(fontSpec, op.Text, ToDevice(op.Points[0]), FState.TextAlign, FState.CharExtra, box);
     TRect clipTo = Rect(0, 0, buf.Width, buf.Height);
     TRect optRect = LPtoDP(op.Rect);
     if (op.Param1 & ETO_CLIPPED) IntersectRect(clipTo, clipTo, optRect);
@@ -1132,25 +1218,14 @@ void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
     else if (FState.BkMode == OPAQUE && fontSpec.Orientation == 0) opaque = box;
     for (Integer y = std::max(opaque.Top, 0); y < std::min(opaque.Bottom, buf.Height); ++y)
         for (Integer x = std::max(opaque.Left, 0); x < std::min(opaque.Right, buf.Width); ++x) plot(x, y, bg);
-    // with extra spacing every character goes out by itself, further along the baseline
-    std::vector<std::pair<String, Integer>> runs;
-    if (FState.CharExtra == 0) {
-        runs.push_back({op.Text, 0});
-    } else {
-        for (int i = 1; i <= op.Text.Length(); ++i)
-            runs.push_back({Copy(op.Text, i, 1), engine.TextWidth(fontSpec, Copy(op.Text, 1, i - 1)) + FState.CharExtra * (i - 1)});
-    }
     const Cardinal fg = raster::ToPixel(ColorToRGB(FState.TextColor));
     TRect touched;
     UnionRect(touched, box, opaque);
-    for (const auto& [run, advance] : runs) {
-        TGlyphMask mask = engine.Render(fontSpec, run);
-        const Integer ax = origin.X + static_cast<Integer>(std::lround(advance * c)),
-                      ay = origin.Y - static_cast<Integer>(std::lround(advance * s));
-        for (Integer y = 0; y < mask.Height; ++y)
-            for (Integer x = 0; x < mask.Width; ++x)
-                if (mask.Bits[size_t(y) * mask.Width + x]) plot(ax + mask.OriginX + x, ay + mask.OriginY + y, fg);
-        UnionRect(touched, touched, Bounds(ax + mask.OriginX, ay + mask.OriginY, mask.Width, mask.Height));
+    for (const TTextMask& m : masks) {
+        for (Integer y = 0; y < m.Mask.Height; ++y)
+            for (Integer x = 0; x < m.Mask.Width; ++x)
+                if (m.Mask.Bits[size_t(y) * m.Mask.Width + x]) plot(m.At.X + x, m.At.Y + y, fg);
+        UnionRect(touched, touched, Bounds(m.At.X, m.At.Y, m.Mask.Width, m.Mask.Height));
     }
     FDevice->Changed(touched);
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <optional>
 
 #include "TestSupport.h"
 #include "platform/graphics/GdiApi.h"
@@ -146,6 +148,53 @@ TEST(Paths, StrokedPathDrawsItsFiguresAndFilledPathItsInside)
     EXPECT_EQ(Picture(b, clWhite).find('.'), std::string::npos);   // nothing drawn yet
     StrokePath(dc);
     EXPECT_EQ(Picture(b, clBlack), Picture(a, clBlack));
+}
+
+// Text drawn while a path is open adds the outlines of its letters: the path's inside is exactly
+// the pixels that the text sets when drawn, and the path stroked runs along their edges.
+TEST(Paths, TextAddsTheOutlinesOfItsLetters)
+{
+    TBitmap drawn, traced;
+    WhiteBitmap(drawn, 60, 24);
+    WhiteBitmap(traced, 60, 24);
+    for (TBitmap* b : {&drawn, &traced}) {
+        b->Canvas().Font().SetHeight(-16);
+        b->Canvas().Font().SetStyle({TFontStyle::fsBold});
+        SetBkMode(b->Canvas().Handle(), TRANSPARENT);
+    }
+    TextOut(drawn.Canvas().Handle(), 4, 2, "Bo8", 3);
+    auto inText = [&](Integer x, Integer y) {
+        return x >= 0 && y >= 0 && x < 60 && y < 24 && drawn.Canvas().Pixel(x, y) == clBlack;
+    };
+    HDC dc = traced.Canvas().Handle();
+    BeginPath(dc);
+    TextOut(dc, 4, 2, "Bo8", 3);
+    EndPath(dc);
+    EXPECT_EQ(Picture(traced, clWhite).find('.'), std::string::npos);   // nothing drawn yet
+    const std::optional<TRegion> inside = traced.Canvas().PathToRegion();
+    ASSERT_TRUE(inside.has_value());
+    int set = 0;
+    for (Integer y = 0; y < 24; ++y)
+        for (Integer x = 0; x < 60; ++x) {
+            EXPECT_EQ(inside->Contains(x, y), inText(x, y)) << x << "," << y;
+            set += inText(x, y);
+        }
+    EXPECT_GT(set, 60);
+
+    // each stroked pixel lies on a corner that a set and a clear pixel of the text share
+    BeginPath(dc);
+    TextOut(dc, 4, 2, "Bo8", 3);
+    EndPath(dc);
+    StrokePath(dc);
+    int stroked = 0;
+    for (Integer y = 0; y < 24; ++y)
+        for (Integer x = 0; x < 60; ++x) {
+            if (traced.Canvas().Pixel(x, y) != clBlack) continue;
+            ++stroked;
+            const bool corner[4] = {inText(x - 1, y - 1), inText(x, y - 1), inText(x - 1, y), inText(x, y)};
+            EXPECT_TRUE(std::count(corner, corner + 4, true) % 4 != 0) << x << "," << y;
+        }
+    EXPECT_GT(stroked, 30);
 }
 
 TEST(Regions, CombineModes)
