@@ -215,8 +215,14 @@ void DrawCaptionText(TCanvas& Canvas, const String& Text, TSty3DCaption* Caption
         layer(-S, -S, c);
         break;
     case tdOutline:
-        // The layer has no text outlines: the text is drawn at the outline's place.
+        // the letters' outlines, stroked with a pen as wide as the shadow is deep
+        BeginPath(dc);
         layer(S / 2, S / 2, c);
+        EndPath(dc);
+        Canvas.Pen().SetStyle(TPenStyle::psSolid);
+        Canvas.Pen().SetColor(c);
+        Canvas.Pen().SetWidth(S);
+        StrokePath(dc);
         break;
     case tdExtrude:
     case tdExtrudeEnh: {

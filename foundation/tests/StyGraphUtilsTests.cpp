@@ -125,3 +125,39 @@ TEST(StyLayout, CalculatingPlacesGlyphLeftOfTextAndDrawsNothing)
     EXPECT_LE(std::abs(rects.Glyph.Left - (80 - (rects.Text.Right - 1))), 1);
     EXPECT_EQ(glyphRect.Left, rects.Union.Left - 2);   // the union grown by 1, then by 1 for calculating
 }
+
+// Outlined text: the letters' edges stroked with a one-pixel pen, their inside left alone.
+// Checked against the same text drawn plainly.
+TEST(StyCaptionText, OutlinedTextStrokesTheEdgesOfTheLetters)
+{
+    TBitmap plain, outlined;
+    for (TBitmap* b : {&plain, &outlined}) {
+        FilledBitmap(*b, 40, 30, clWhite);
+        b->Canvas().Font().SetHeight(-24);
+        b->Canvas().Font().SetStyle({TFontStyle::fsBold});
+        b->Canvas().Font().SetColor(clBlack);
+    }
+    const TRect box = Rect(2, 2, 40, 30);
+    DrawCaptionText(plain.Canvas(), "H", nullptr, box, DT_SINGLELINE, {dtEnabled}, nullptr);
+    TSty3DCaption caption(nullptr);
+    caption.SetStyle(tdOutline);
+    caption.SetShadowDepth(1);   // pen width 1, the text moved by 1 div 2 = 0
+    DrawCaptionText(outlined.Canvas(), "H", &caption, box, DT_SINGLELINE, {dtEnabled}, nullptr);
+
+    auto inText = [&](Integer x, Integer y) {
+        return x >= 0 && y >= 0 && x < 40 && y < 30 && plain.Canvas().Pixel(x, y) == clBlack;
+    };
+    int edge = 0, inside = 0;
+    for (Integer y = 0; y < 30; ++y)
+        for (Integer x = 0; x < 40; ++x) {
+            const bool dark = outlined.Canvas().Pixel(x, y) == clBlack;
+            if (inText(x, y) && !dark) ++inside;
+            if (!dark) continue;
+            ++edge;
+            // an edge pixel lies on a corner that a letter pixel and a background pixel share
+            const int around = inText(x - 1, y - 1) + inText(x, y - 1) + inText(x - 1, y) + inText(x, y);
+            EXPECT_TRUE(around > 0 && around < 4) << x << "," << y;
+        }
+    EXPECT_GT(inside, 20);   // the strokes' inner halves stay clear
+    EXPECT_GT(edge, 40);
+}
