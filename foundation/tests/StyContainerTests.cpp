@@ -210,6 +210,78 @@ TEST(StyContainers, AFileOfAnotherKindIsRefusedAndTheItemsStay)
     EXPECT_THROW(LoadItemFromFile(String(file), icBitmap, nullptr, item, 0), Exception);
 }
 
+// A string-list file of one item "ab" and the same file with one field damaged: the whole
+// signature, the count, the offset and the data lengths are each checked against the file.
+TEST(StyContainers, EachFieldOfAFileIsCheckedBeforeTheItemsAreReplaced)
+{
+    const std::vector<Byte> good = {8,   'S', 'T', 'Y', 'S', 'L', 'L', '3', '0',   // signature
+                                    1,   0,   0,   0,                              // one item
+                                    17,  0,   0,   0,                              // at offset 17
+                                    0x08,                                          // data follows
+                                    4,   0,   0,   0,   'a', 'b', '\r', '\n'};     // text of 4 bytes
+    struct Case {
+        const char* what;
+        size_t at;
+        std::vector<Byte> bytes;   // written over the good file from `at`; empty: the file is cut at `at`
+        bool signature;            // refused as a file of another kind
+    };
+    const Case cases[] = {
+        {"length byte 7", 0, {7}, true},
+        {"length byte 255", 0, {255}, true},
+        {"length byte 0", 0, {0}, true},
+        {"last signature letter", 8, {'1'}, true},
+        {"signature cut short", 5, {}, true},
+        {"count past the file", 9, {100, 0, 0, 0}, false},
+        {"negative count", 9, {0xFF, 0xFF, 0xFF, 0xFF}, false},
+        {"count without a table", 13, {}, false},
+        {"offset inside the table", 13, {16, 0, 0, 0}, false},
+        {"offset past the file", 13, {26, 0, 0, 0}, false},
+        {"text length past the file", 18, {5, 0, 0, 0}, false},
+        {"negative text length", 18, {0xFF, 0xFF, 0xFF, 0x7F}, false},
+        {"description length past the file", 17, {0x0A, 200}, false},
+    };
+    // Checked against the writer: the good file is what a string list writes.
+    TStyStringList source(nullptr);
+    source.GetArrayItem(source.Add())->Items().Add("ab");
+    TMemoryStream written;
+    source.SaveToFileStream(written);
+    ASSERT_EQ(std::vector<Byte>(written.Memory(), written.Memory() + written.Size()), good);
+
+    for (const Case& c : cases) {
+        std::vector<Byte> bytes = good;
+        if (c.bytes.empty()) bytes.resize(c.at);
+        else std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(c.at));
+        TMemoryStream damaged;
+        damaged.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+        damaged.SetPosition(0);
+        TStyStringList list(nullptr);
+        list.GetArrayItem(list.Add())->Items().Add("kept");
+        try {
+            list.LoadFromFileStream(damaged);
+            ADD_FAILURE() << c.what << ": read";
+        } catch (const EReadError&) {
+            EXPECT_FALSE(c.signature) << c.what;
+        } catch (const Exception& e) {
+            EXPECT_TRUE(c.signature) << c.what;
+            EXPECT_EQ(e.Message(), String("Impossible d'ouvrir le fichier %s: TStyStringList")) << c.what;
+        }
+        ASSERT_EQ(list.Count(), 1) << c.what;
+        EXPECT_EQ(list.GetArrayItem(0)->Items().Text(), String("kept\r\n")) << c.what;
+
+        // the index routines refuse the same files
+        const std::string file = TempFile("damaged.sll");
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<std::streamsize>(bytes.size()));
+        TStyStringListItem item(nullptr);
+        if (c.signature) {
+            Integer count = -1;
+            EXPECT_EQ(ReadContainerIndex(String(file), count, nullptr), icInvalid) << c.what;
+            EXPECT_EQ(count, 0) << c.what;
+        }
+        EXPECT_THROW(LoadItemFromFile(String(file), icStringList, nullptr, item, 0), Exception) << c.what;
+    }
+}
+
 TEST(StyContainers, ADescriptionTooLongForItsLengthByteIsRefusedWhenWriting)
 {
     TStyStringList list(nullptr);
