@@ -37,6 +37,7 @@ TStyCustomButton::TStyCustomButton(TComponent* AOwner)
     FGlyph->OnGetBitmap = [this](TObject* sender, TBitmap& b, bool& handled) { GetGlyphBitmap(sender, b, handled); };
     FButtonLayout->OnChange = TNotifyEvent(this, &TStyCustomButton::FontChanged);
     FFontFx->OnChange = TNotifyEvent(this, &TStyCustomButton::FontChanged);
+    FChangeLink.OnChange = TNotifyEvent(this, &TStyCustomButton::ImageListChanged);
     SetBounds(Left(), Top(), 75, 25);
 }
 
@@ -47,6 +48,8 @@ TStyCustomButton::~TStyCustomButton()
     FGlyph->OnGetBitmap = nullptr;
     FButtonLayout->OnChange = TNotifyEvent();
     FFontFx->OnChange = TNotifyEvent();
+    FChangeLink.OnChange = TNotifyEvent();
+    FChangeLink.Link(nullptr);
 }
 
 void TStyCustomButton::CreateParams(TCreateParams& Params)
@@ -166,12 +169,13 @@ TPoint TStyCustomButton::BackMapPoint(TPoint P)
     return result;
 }
 
-void TStyCustomButton::SetImageList(TObject* value)
+void TStyCustomButton::SetImageList(TComponent* value)
 {
     if (value != FImageList) {
-        if (auto* old = dynamic_cast<TComponent*>(FImageList)) old->RemoveFreeNotification(this);
+        if (FImageList) FImageList->RemoveFreeNotification(this);
         FImageList = value;
-        if (auto* list = dynamic_cast<TComponent*>(FImageList)) list->FreeNotification(this);
+        FChangeLink.Link(FImageList);
+        if (FImageList) FImageList->FreeNotification(this);
         if (FImageList) {
             FGlyph->Glyph().OnChange = nullptr;
             FGlyph->Glyph().SetSize(0, 0);
@@ -181,6 +185,8 @@ void TStyCustomButton::SetImageList(TObject* value)
     }
     FGlyph->Changed(true);
 }
+
+void TStyCustomButton::ImageListChanged(TObject*) { FGlyph->Changed(false); }
 
 void TStyCustomButton::SetImageIndex(Integer value)
 {
@@ -235,6 +241,10 @@ void TStyCustomButton::GetGlyphBitmap(TObject*, TBitmap& B, bool& AHandled)
 void TStyCustomButton::DefineProperties(TFiler* Filer)
 {
     TButton::DefineProperties(Filer);
+    // A list of the global container is written as its reference, not by name.
+    Filer->DefineProperty(
+        "Internal", [this](TReader* r) { SetImageList(dynamic_cast<TComponent*>(ReadGlobalListRef(*r))); },
+        [this](TWriter* w) { WriteGlobalListRef(*w, FImageList); }, IsGlobalImageList(FImageList));
     // Properties of older forms, read and never written.
     Filer->DefineProperty(
         "Style",

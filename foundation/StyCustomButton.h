@@ -5,6 +5,7 @@
 // drop-down menu and auto-repeat while held down.
 #include <memory>
 
+#include "foundation/StyCont.h"
 #include "foundation/StyGlyph.h"
 #include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/Menus.h"
@@ -80,8 +81,10 @@ public:
     bool GetInterface(const TGUID& iid, void** obj) override;
 
     // The picture of an image list (a library or a platform list) instead of a glyph.
-    TObject* ImageList() const { return FImageList; }
-    void SetImageList(TObject* value);
+    TComponent* ImageList() const { return FImageList; }
+    void SetImageList(TComponent* value);
+    // A list of the form's own (not of the global container) is stored by name with its index.
+    bool OwnImageList() const { return FImageList && !IsGlobalImageList(FImageList); }
     Integer ImageIndex() const { return FIndex; }
     void SetImageIndex(Integer value);
     Integer ListIndex() const { return FListIndex; }
@@ -121,6 +124,7 @@ private:
     TColor GetTextColor() const;
     void FontChanged(TObject* Sender);
     void GlyphChanged(TObject* Sender);
+    void ImageListChanged(TObject* Sender);
     void GetGlyphBitmap(TObject* Sender, TBitmap& B, bool& AHandled);
     void RepeatTimerTick(TObject* Sender);
     void StopRepeat();
@@ -149,7 +153,8 @@ private:
     Integer FloadingNumGlyphs = 1;
     std::unique_ptr<TStyGlyph> FGlyph;
     TStyGlyphKind FGlyphKind = gkCustom;
-    TObject* FImageList = nullptr;
+    TComponent* FImageList = nullptr;
+    TStyImageListLink FChangeLink;   // the list's changes refresh the picture
     Integer FIndex = 0;
     Integer FListIndex = 0;
 };

@@ -198,6 +198,15 @@ TEST_F(StyButtonWindow, ImageListPictureAndParentBackground)
     TestProcess();
     // the 6 x 6 picture in the middle of the 75 x 25 face
     EXPECT_EQ(TestPixel(Ok, 37, 12), clRed);
+    // a change of the list shows at once: a blue strip moved to the front
+    auto* second = images.GetArrayItem(images.Add());
+    second->SetSize(6, 6);
+    red.Canvas().Brush().SetColor(clBlue);
+    red.Canvas().FillRect(Rect(1, 1, 5, 5));
+    second->Add(&red);
+    images.Move(1, 0);
+    TestProcess();
+    EXPECT_EQ(TestPixel(Ok, 37, 12), clBlue);
 
     // a transparent look on a form with a background provider paints the form's background
     EXPECT_FALSE(ParentBackBitmapCheck(Ok));   // no provider yet
@@ -288,4 +297,45 @@ TEST(StyButtonStreaming, LayoutCaptionEffectAndGlyphKindReadAndWriteBack)
     EXPECT_NE(written.find("ButtonLayout.Alignment = agTopLeft"), std::string::npos) << written;
     EXPECT_NE(written.find("FontFX.Style = tdRaised"), std::string::npos) << written;
     EXPECT_EQ(written.find("Spacing"), std::string::npos) << written;   // defaults stay out
+}
+
+// A list of the form is stored by name with the index; a list of the global container by its
+// reference, and neither its name nor the index.
+TEST(StyButtonStreaming, ImageListsByNameOrByGlobalReference)
+{
+    TestInitialize();
+    RegisterClass(TStyButton::StaticClass());
+    RegisterClass(TStyImageList::StaticClass());
+    TForm form(nullptr);
+    form.SetName("Form1");
+    auto* images = new TStyImageList(&form);
+    images->SetName("Images1");
+    auto* b = new TStyButton(&form);
+    b->SetName("Button1");
+    b->SetParent(&form);
+    b->SetImageList(images);
+    b->SetImageIndex(2);
+    std::string written = WriteComponentText(&form).ToUtf8();
+    EXPECT_NE(written.find("ImageList = Images1"), std::string::npos) << written;
+    EXPECT_NE(written.find("ImageIndex = 2"), std::string::npos) << written;
+    EXPECT_EQ(written.find("Internal"), std::string::npos) << written;
+    {
+        TForm back(nullptr);
+        ReadComponentText(String(written), &back);
+        auto* read = dynamic_cast<TStyButton*>(back.FindComponent("Button1"));
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->ImageList(), back.FindComponent("Images1"));
+        EXPECT_EQ(read->ImageIndex(), 2);
+    }
+
+    b->SetImageList(&GlobalContainer().ImageList());
+    written = WriteComponentText(&form).ToUtf8();
+    EXPECT_NE(written.find("Internal = 'STYIML30'"), std::string::npos) << written;
+    EXPECT_EQ(written.find("ImageList ="), std::string::npos) << written;
+    EXPECT_EQ(written.find("ImageIndex"), std::string::npos) << written;
+    TForm back(nullptr);
+    ReadComponentText(String(written), &back);
+    auto* read = dynamic_cast<TStyButton*>(back.FindComponent("Button1"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->ImageList(), &GlobalContainer().ImageList());
 }
