@@ -22,6 +22,17 @@ TEST(StySysInfoTests, LineBreaksAreMadePairs)
     }
 }
 
+TEST(StySysInfoTests, ClipboardTextWithAndWithoutPairedLineBreaks)
+{
+    String text;
+    SetClipboardText("crest\nheel", true);
+    GetClipboardText(text);
+    EXPECT_EQ(text, String("crest\r\nheel"));
+    SetClipboardText("crest\nheel", false);
+    GetClipboardText(text);
+    EXPECT_EQ(text, String("crest\nheel"));
+}
+
 TEST(StySysInfoTests, EnvironmentReferencesAreExpanded)
 {
     TStySysInfo info(nullptr);
