@@ -62,3 +62,13 @@ TEST(StyControlBase, OlderFormsSetTheLookByCtlXPAndGlobalListsByReference)
     ReadComponentText(String(text), &back);
     EXPECT_EQ(back.ImageList(), &GlobalContainer().ImageList());
 }
+
+// The private messages keep their numbers: forms and controls of other units send them by number.
+TEST(StyControlBase, TheLibraryMessagesKeepTheirNumbers)
+{
+    const std::pair<Cardinal, Cardinal> messages[] = {
+        {UM_OPAQUECHANGED, 1504}, {UM_PARENTBACKCHANGED, 1505}, {UM_AFTERENTER, 1506}, {UM_AFTEREXIT, 1507},
+        {UM_BEVELCHANGED, 1508},  {UM_BACKCHANGED, 1511},       {UM_THEMECHANGED, 1513},
+    };
+    for (const auto& [message, number] : messages) EXPECT_EQ(message, number);
+}
