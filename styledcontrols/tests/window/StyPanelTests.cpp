@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/graphics/Codecs.h"
+#include "platform/graphics/GdiApi.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StyCustomPanel.h"
 
@@ -155,6 +156,24 @@ TEST_F(StyPanels, AFramedPanelWithItsSizeGripIsExact)
     EXPECT_EQ(TestPixel(p, 0, 0), ColorToRGB(clBtnHighlight));
     EXPECT_EQ(TestPixel(p, 59, 0), ColorToRGB(clBtnShadow));
     EXPECT_EQ(p->Bevel()->BevelExtend(), 4);
+    // across row 10: the raised outer bevel, the 2-pixel border ring, the lowered inner bevel and
+    // the white client area (W white, the highlight colour; F face; S shadow)
+    ASSERT_EQ(ColorToRGB(clBtnHighlight), clWhite);
+    std::string row;
+    for (Integer x = 0; x < 60; ++x) {
+        const TColor c = TestPixel(p, x, 10);
+        row += c == clWhite ? 'W' : c == ColorToRGB(clBtnFace) ? 'F' : c == ColorToRGB(clBtnShadow) ? 'S' : '?';
+    }
+    EXPECT_EQ(row, "WFFS" + std::string(52, 'W') + "WFFS");
+    // the grip: the platform's size grip in the 17 x 17 scroll-bar square at the bevel's inner corner
+    TBitmap grip(17, 17);
+    TRect square = Rect(0, 0, 17, 17);
+    DrawFrameControl(grip.Canvas().Handle(), &square, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
+    for (Integer y = 0; y < 17; ++y)
+        for (Integer x = 0; x < 17; ++x)
+            ASSERT_EQ(TestPixel(p, 39 + x, 19 + y), ColorToRGB(grip.Canvas().Pixel(x, y))) << x << "," << y;
+    EXPECT_EQ(TestPixel(p, 38, 30), clWhite);
+    EXPECT_EQ(TestPixel(p, 50, 18), clWhite);
 }
 
 TEST_F(StyPanels, ATransparentPanelShowsTheParentsPixels)
