@@ -1,29 +1,14 @@
 // The push buttons in each state, with and without glyphs: build/screenshots/foundation-buttons.png.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "foundation/StyButton.h"
 #include "platform/testing/Driver.h"
-
-namespace {
-
-String ScreenshotFile(const std::string& name)
-{
-    std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    while (dir.has_parent_path() && dir != dir.root_path() && !std::filesystem::exists(dir / "CMakeCache.txt"))
-        dir = dir.parent_path();
-    std::filesystem::create_directories(dir / "screenshots");
-    return String((dir / "screenshots" / (name + ".png")).string());
-}
-
-}  // namespace
 
 TEST(StyButtonScreenshots, ButtonsInEachState)
 {
     TestInitialize();
     TForm form(nullptr);
-    form.SetBounds(0, 0, 420, 190);
+    form.SetBounds(0, 0, 420, 135);
     form.SetCaption("Buttons");
     struct Row {
         const char* caption;
@@ -74,9 +59,8 @@ TEST(StyButtonScreenshots, ButtonsInEachState)
     buttons[5]->SetButtonStyle(ubsFlat);
     buttons[5]->Perform(CM_MOUSEENTER);
     TestProcess();
-    TestGrabToPng(&form, ScreenshotFile("foundation-buttons"));
     TBitmap shot;
-    TestGrab(&form, shot);
+    TestScreenshot(&form, "foundation-buttons", shot);
     EXPECT_GT(shot.Width(), 400);
     // a pressed classic face: black outer frame, grey inner frame
     const TPoint pressed = buttons[2]->ClientToScreen(Point(0, 0));

@@ -100,9 +100,14 @@ TEST(StyledControlsScreenshots, BevelsPanelsAndLabels)
     multi->SetAlignment(agCenter);
     multi->SetTransparent(false);
     multi->SetColor(clWhite);
-    auto* literal = Caption(&form, "A && B without accelerator", 200, 260);
+    auto* literal = Caption(&form, "Rock & concrete, no accelerator", 200, 260);
     literal->SetShowAccelChar(false);
     literal->CorrectBounds();
+    auto* outlined = Caption(&form, "Outlined", 200, 280);
+    outlined->Font().SetHeight(-22);
+    outlined->Font().SetStyle({TFontStyle::fsBold});
+    outlined->Font3D()->SetStyle(tdOutline);
+    outlined->Font3D()->SetShadowDepth(1);
 
     form.Show();
     TestProcess();
