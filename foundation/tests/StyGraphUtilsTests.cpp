@@ -161,3 +161,89 @@ TEST(StyCaptionText, OutlinedTextStrokesTheEdgesOfTheLetters)
     EXPECT_GT(inside, 20);   // the strokes' inner halves stay clear
     EXPECT_GT(edge, 40);
 }
+
+// Each 3D style is its layers of plain text, each moved from the one before and drawn in its
+// colour; a disabled caption takes the grey text colour and, with the 3D disabled look, the
+// sunken layers.  Checked against the layers drawn one by one as plain text.
+TEST(StyCaptionText, ThreeDStylesAreTheirLayersOfPlainText)
+{
+    struct Layer {
+        Integer dx, dy;   // from the layer before
+        TColor color;
+    };
+    struct Case {
+        TStyThreeDStyle style;
+        TStyDisabledStyle disabledStyle;
+        bool enabled;
+        std::vector<Layer> layers;
+    };
+    // light depth 1 and shadow depth 2, light colour yellow, shadow colour blue, text red
+    const TColor light = clYellow, shadow = clBlue, text = clRed;
+    const Case cases[] = {
+        {tdNone, dsAuto, true, {{0, 0, text}}},
+        {tdRaised, dsAuto, true, {{0, 0, light}, {1, 1, text}}},
+        {tdSunken, dsAuto, true, {{1, 1, light}, {-1, -1, text}}},
+        {tdShadow, dsAuto, true, {{2, 2, shadow}, {-2, -2, text}}},
+        {tdSunkenShadow, dsAuto, true, {{0, 0, shadow}, {3, 3, light}, {-1, -1, text}}},
+        {tdRaisedShadow, dsAuto, true, {{3, 3, shadow}, {-3, -3, light}, {1, 1, text}}},
+        {tdExtrude, dsAuto, true, {{1, 1, shadow}, {1, 1, shadow}, {0, 0, text}}},   // top-left orientation
+        {tdRaised, dsStandard, false, {{0, 0, light}, {1, 1, clGrayText}}},
+        {tdRaised, ds3d, false, {{1, 1, light}, {-1, -1, clGrayText}}},
+        {tdRaised, dsNone, false, {{0, 0, light}, {1, 1, text}}},
+    };
+    const TRect box = Rect(4, 4, 60, 24);
+    for (const Case& c : cases) {
+        TBitmap drawn, expected;
+        for (TBitmap* b : {&drawn, &expected}) {
+            FilledBitmap(*b, 64, 28, clWhite);
+            b->Canvas().Font().SetHeight(-13);
+            b->Canvas().Font().SetColor(text);
+            b->Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+        }
+        TSty3DCaption caption(nullptr);
+        caption.SetStyle(c.style);
+        caption.SetDisabledStyle(c.disabledStyle);
+        caption.SetLightDepth(1);
+        caption.SetShadowDepth(2);
+        caption.SetLightColor(light);
+        caption.SetShadowColor(shadow);
+        caption.SetOrientation(toTopLeft);
+        DrawCaptionText(drawn.Canvas(), "Dam", &caption, box, DT_SINGLELINE,
+                        c.enabled ? TStyDrawTextStyles{dtEnabled} : TStyDrawTextStyles{dtDisabled}, nullptr);
+        TRect r = box;
+        for (const Layer& l : c.layers) {
+            OffsetRect(r, l.dx, l.dy);
+            expected.Canvas().Font().SetColor(l.color);
+            DrawCaptionText(expected.Canvas(), "Dam", nullptr, r, DT_SINGLELINE, {dtEnabled}, nullptr);
+        }
+        const TLegend legend = {{'.', clWhite}, {'y', light}, {'b', shadow}, {'r', text}, {'g', clGrayText}};
+        EXPECT_EQ(Picture(drawn, legend), Picture(expected, legend)) << "style " << int(c.style) << " disabled style "
+                                                                    << int(c.disabledStyle);
+        EXPECT_NE(Picture(drawn, legend).find_first_of("rg"), std::string::npos);   // the text itself shows
+    }
+}
+
+// A caption turned by 90 degrees runs upwards: its pixels stand taller than they are wide.
+TEST(StyCaptionText, ATurnedCaptionRunsUpwards)
+{
+    auto extent = [](Integer angle) {
+        TBitmap bmp;
+        FilledBitmap(bmp, 80, 80, clWhite);
+        bmp.Canvas().Font().SetHeight(-13);
+        bmp.Canvas().Font().SetColor(clBlack);
+        TStyFxCaption fx(nullptr);
+        fx.SetAngle(angle);
+        TRect r = Rect(0, 0, 80, 80);
+        MeasureCaptionOnCanvas(bmp.Canvas(), "Spillway", &fx, r, bmp.Canvas().Font(), false, false, 0, 0);
+        DrawCaptionText(bmp.Canvas(), "Spillway", &fx, Rect(0, 0, 80, 80), 0, {dtEnabled}, nullptr);
+        TRect ink;
+        for (Integer y = 0; y < 80; ++y)
+            for (Integer x = 0; x < 80; ++x)
+                if (bmp.Canvas().Pixel(x, y) == clBlack) UnionRect(ink, ink, Rect(x, y, x + 1, y + 1));
+        return ink;
+    };
+    const TRect flat = extent(0), turned = extent(90);
+    EXPECT_GT(flat.Width(), flat.Height());
+    EXPECT_GT(turned.Height(), turned.Width());
+    EXPECT_NEAR(turned.Height(), flat.Width(), 2);
+}
