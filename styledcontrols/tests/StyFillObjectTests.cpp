@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "StyledTestSupport.h"
+#include "platform/graphics/Codecs.h"
 #include "platform/stdctrls/ImgList.h"
 #include "styledcontrols/StyBitmapEffectObject.h"
 #include "styledcontrols/StyShadow.h"
@@ -82,6 +83,43 @@ TEST(StyFillObject, BitmapsPlacedTiledAndStretched)
         TBitmap bmp;
         FilledBitmap(bmp, 5, 2, clFuchsia);
         EXPECT_TRUE(fill.FillCanvas(bmp.Canvas(), Rect(0, 0, 5, 2), clBlack)) << c.name;
+        EXPECT_EQ(Picture(bmp, FillLegend()), c.picture) << c.name;
+    }
+}
+
+// The other kinds of fill over a 4 x 1 area on black (the inner fill): the pattern brush, a PNG
+// stretched (and not tiled), a two-colour gradient, a bitmap stretched or centred.
+TEST(StyFillObject, PatternPngGradientStretchedAndCentredFills)
+{
+    struct Case {
+        const char* name;
+        TStyFillStyle style;
+        TStyTileMode mode;
+        const char* picture;
+    };
+    const Case cases[] = {
+        {"pattern brush", sfBrushBitmap, tmNone, "RBRB"}, {"png stretched", sfPng, tmStretch, "RRBB"},
+        {"png placed", sfPng, tmNone, "RRBB"},             {"png tiled: nothing", sfPng, tmTile, "...."},
+        {"gradient", sfGradient, tmNone, "RRBB"},          {"bitmap stretched", sfBitmap, tmStretch, "RRBB"},
+        {"bitmap centred", sfBitmap, tmCenter, "KRBK"},
+    };
+    for (const Case& c : cases) {
+        TStyFillObject fill;
+        TBitmap picture;
+        TwoColourBitmap(picture);
+        fill.SetBitmap(&picture);
+        TPngImage png;
+        png.Image().Assign(&picture);
+        fill.SetPng(&png);
+        fill.Gradient()->SetColor(clRed);
+        fill.Gradient()->SetEndColor(clBlue);
+        fill.Gradient()->SetColorCount(2);
+        fill.Gradient()->SetStyle(gstHorizontal);
+        fill.SetStyle(c.style);
+        fill.SetTileMode(c.mode);
+        TBitmap bmp;
+        FilledBitmap(bmp, 4, 1, clFuchsia);
+        EXPECT_TRUE(fill.FillCanvas(bmp.Canvas(), Rect(0, 0, 4, 1), clBlack)) << c.name;
         EXPECT_EQ(Picture(bmp, FillLegend()), c.picture) << c.name;
     }
 }
