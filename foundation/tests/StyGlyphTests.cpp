@@ -3,6 +3,7 @@
 
 #include "FoundationTestSupport.h"
 #include "foundation/StyGlyph.h"
+#include "platform/rtl/Streams.h"
 
 namespace {
 
@@ -92,4 +93,11 @@ TEST(StyGlyphTests, StandardGlyphsComeFromTheStrip)
     EXPECT_EQ(folder.Canvas().Pixel(2, 5), clYellow);     // inside the folder
     EXPECT_EQ(ellipsis.Canvas().Pixel(1, 8), clBlack);    // the first dot
     LoadStandardGlyph(nullptr, gkFile);                   // nothing to load into
+    // the strip itself: eight 13 x 14 cells in 16 colours
+    TBitmap strip;
+    TResourceStream stream("StyBMPGLYPH", "BITMAP");
+    strip.LoadFromStream(stream);
+    EXPECT_EQ(strip.Width(), 104);
+    EXPECT_EQ(strip.Height(), 14);
+    EXPECT_EQ(strip.PixelFormat(), TPixelFormat::pf4bit);
 }
