@@ -72,3 +72,21 @@ TEST(StyControlBase, TheLibraryMessagesKeepTheirNumbers)
     };
     for (const auto& [message, number] : messages) EXPECT_EQ(message, number);
 }
+
+// The window clips its children and is not redrawn whole when it is sized.
+TEST(StyControlBase, TheWindowClipsItsChildrenAndIsNotRedrawnWholeOnSizing)
+{
+    struct TProbe : TStyCustomControl {
+        using TStyCustomControl::TStyCustomControl;
+        TCreateParams Params()
+        {
+            TCreateParams p;
+            p.WindowClassStyle = CS_VREDRAW | CS_HREDRAW;
+            CreateParams(p);
+            return p;
+        }
+    } probe(nullptr);
+    const TCreateParams p = probe.Params();
+    EXPECT_NE(p.Style & WS_CLIPCHILDREN, 0u);
+    EXPECT_EQ(p.WindowClassStyle & (CS_VREDRAW | CS_HREDRAW), 0u);
+}
