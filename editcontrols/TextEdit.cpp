@@ -1,6 +1,9 @@
 #include "editcontrols/TextEdit.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/RtlMath.h"
@@ -119,6 +122,31 @@ void TExtendEdit::SetDecimalPlaces(TDecWidth value)
     RefreshShownText();
 }
 
+namespace {
+
+// The most decimals the fixed notation writes.
+constexpr int MaxDecimals = 18;
+
+// v in fixed notation, 15 significant digits and `decimals` decimals, never with an exponent:
+// ParseNumber takes an exponent's digits and sign into the number ("1E-5" would read -15).
+// Beyond 15 integer digits, where the fixed notation turns to the exponent, the digits are
+// followed by zeros.
+String PositionalText(double v, int decimals)
+{
+    const String fixed = FloatToStrF(v, ffFixed, 15, decimals, FormatSettings);
+    if (!std::isfinite(v) || Pos("E", fixed) == 0) return fixed;
+    char scientific[32];   // d.dddddddddddddde+XXX
+    std::snprintf(scientific, sizeof scientific, "%.14e", std::fabs(v));
+    const int exponent = std::atoi(scientific + 17);
+    std::string digits = scientific[0] + std::string(scientific + 2, 14) + std::string(static_cast<size_t>(exponent - 14), '0');
+    if (v < 0) digits.insert(0, 1, '-');
+    String text(digits);
+    if (decimals > 0) text += String::FromChar(FormatSettings.DecimalSeparator) + StringOfChar(u'0', decimals);
+    return text;
+}
+
+}  // namespace
+
 double TExtendEdit::ParseNumber(const String& text) const
 {
     const bool negative = (Pos("(", text) > 0 && Pos(")", text) > 0) || Pos("-", text) > 0;
@@ -149,7 +177,10 @@ double TExtendEdit::Value()
 
 void TExtendEdit::SetValue(double x)
 {
-    if (FEditStyle != esGeneral) SetText(FloatToStr(x, FormatSettings));
+    if (FEditStyle != esGeneral) {
+        const String text = FloatToStr(x, FormatSettings);
+        SetText(Pos("E", text) > 0 ? PositionalText(x, MaxDecimals) : text);
+    }
     RefreshShownText();
 }
 
@@ -168,13 +199,13 @@ void TExtendEdit::RangeCheck()
     SetColor(FOORError && FAlertData.Active() && FEditStyle != esGeneral ? FAlertData.Color() : FRangeData.Color());
 }
 
-String TExtendEdit::FixedText(double v) const { return FloatToStrF(v, ffFixed, 15, FDecPlaces, FormatSettings); }
+String TExtendEdit::FixedText(double v) const { return PositionalText(v, FDecPlaces); }
 
 // A whole number as the integer style shows it; one beyond 64 bits keeps its digits.
 static String TruncatedText(double v)
 {
     if (std::fabs(v) < 9.2e18) return IntToStr(Trunc(v));
-    return FloatToStrF(v, ffFixed, 15, 0, FormatSettings);
+    return PositionalText(v, 0);
 }
 
 void TExtendEdit::RefreshShownText()

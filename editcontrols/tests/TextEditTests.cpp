@@ -122,6 +122,34 @@ TEST_F(ExtendEdit, UnfocusedTextFollowsTheStyleAndDecimalPlaces)
     }
 }
 
+// A value too small or too large for the fixed notation of 15 digits is still written in digits:
+// an exponent's digits and sign would be read into the number ("1E-5" as -15).
+TEST_F(ExtendEdit, TinyAndHugeValuesReadBackAsWritten)
+{
+    struct Case { TEditType Style; Integer Decimals; double Written, Read; const char *French, *English; };
+    const Case cases[] = {
+        {esFloat, 9, 0.00001, 0.00001, "0,000010000", "0.000010000"},
+        {esFloat, 9, -0.00005, -0.00005, "-0,000050000", "-0.000050000"},
+        {esFloat, 3, 0.00001, 0, "0,000", "0.000"},
+        {esFloat, 3, 5.551115123125783e-17, 0, "0,000", "0.000"},
+        {esFloat, 1, 1e20, 1e20, "100000000000000000000,0", "100000000000000000000.0"},
+        {esFloat, 0, -2.5e16, -2.5e16, "-25000000000000000", "-25000000000000000"},
+        {esInteger, 0, 1e20, 1e20, "100000000000000000000", "100000000000000000000"},
+        {esPercentage, 5, 0.00005, 0.0000005, "0,00005%", "0.00005%"},
+    };
+    for (const bool french : {true, false}) {
+        TSettingsScope scope(french ? TFormatSettings::French() : TFormatSettings::English());
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << (french ? "French " : "English ") << c.Written << " style " << c.Style);
+            Edit.SetEditStyle(c.Style);
+            Edit.SetDecimalPlaces(c.Decimals);
+            Edit.SetValue(c.Written);
+            EXPECT_EQ(Edit.Text(), String(french ? c.French : c.English));
+            EXPECT_DOUBLE_EQ(Edit.Value(), c.Read);
+        }
+    }
+}
+
 TEST_F(ExtendEdit, GeneralStyleKeepsItsTextAndReadsZero)
 {
     Edit.SetText("12 apples");
