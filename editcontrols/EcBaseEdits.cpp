@@ -20,10 +20,21 @@ String TrimBlanks(const String& s)
     return Copy(s, first, last - first + 1);
 }
 
+// The thousands separator of the text; where it is the blank, the no-break and narrow no-break
+// spaces that other programs group digits with count as one.
+bool IsThousandSeparator(char16_t c, char16_t thou)
+{
+    return thou != 0 && (c == thou || (thou == u' ' && (c == u'\u00A0' || c == u'\u202F')));
+}
+
+// What normalising a number text keeps besides signs, digits and separators.
+enum class TKept { Everything, Number, NumberAndExponent };
+
 // Blanks around and thousands separators removed, "." and "," made the decimal separator where
-// neither is a separator of the locale; "" becomes "0" and "-" becomes "-0".  With keepNumberOnly
-// every character that cannot belong to a number is dropped.
-String NormaliseNumber(const String& s, const TFormatSettings& fs, bool keepNumberOnly)
+// neither is a separator of the locale; "" becomes "0" and "-" becomes "-0".  Unless everything
+// is kept, every character that cannot belong to a number is dropped, the exponent letter with
+// NumberAndExponent excepted.
+String NormaliseNumber(const String& s, const TFormatSettings& fs, TKept kept)
 {
     const char16_t dec = fs.DecimalSeparator;
     const char16_t thou = fs.ThousandSeparator;
@@ -31,10 +42,12 @@ String NormaliseNumber(const String& s, const TFormatSettings& fs, bool keepNumb
     String result;
     for (int i = 1; i <= trimmed.Length(); ++i) {
         char16_t c = trimmed[i];
-        if (thou != dec && thou != 0 && c == thou) continue;
+        if (thou != dec && IsThousandSeparator(c, thou)) continue;
         if (c == u'.' && dec != u'.' && thou != u'.') c = dec;
         if (c == u',' && dec != u',' && thou != u',') c = dec;
-        if (keepNumberOnly && !(c == u'+' || c == u'-' || IsDigit(c) || c == dec || (thou != 0 && c == thou))) continue;
+        const bool number = c == u'+' || c == u'-' || IsDigit(c) || c == dec || (thou != 0 && c == thou);
+        const bool exponent = kept == TKept::NumberAndExponent && (c == u'E' || c == u'e');
+        if (kept != TKept::Everything && !number && !exponent) continue;
         result += c;
     }
     if (result.IsEmpty()) return "0";
@@ -61,10 +74,20 @@ int Sign(Extended x)
 
 String TEcNumberRules::NumberText(const String& s) const
 {
-    return NormaliseNumber(s, Settings(), true);
+    return NormaliseNumber(s, Settings(), TKept::Number);
+}
+
+String TEcNumberRules::ConvertibleText(const String& s) const
+{
+    return NormaliseNumber(s, Settings(), TKept::NumberAndExponent);
 }
 
 Extended TEcNumberRules::TextValue(const String& text) const
+{
+    return StrToFloat(ConvertibleText(text), Settings());
+}
+
+Extended TEcNumberRules::TypedValue(const String& text) const
 {
     if (HasExponentLetter(text))
         throw EConvertError(Format("'%s' is not a valid floating point value", {text}));
@@ -156,7 +179,7 @@ String TEcNumberRules::GroupDigits(const String& s, bool grouping) const
 String TEcNumberRules::RegroupedText(const String& text) const
 {
     String t = text;
-    if (!t.IsEmpty() && t != "-") t = NumberText(t);
+    if (!t.IsEmpty() && t != "-") t = ConvertibleText(t);
     return GroupDigits(t, Pos(",", DisplayFormat) > 0);
 }
 
@@ -178,7 +201,7 @@ bool TEcNumberRules::AcceptsChar(const String& text, int selStart, int selLength
     String candidate = text;
     Delete(candidate, selStart + 1, selLength);
     Insert(String::FromChar(c), candidate, selStart + 1);
-    candidate = NormaliseNumber(candidate, Settings(), false);
+    candidate = NormaliseNumber(candidate, Settings(), TKept::Everything);
 
     const char16_t dec = Settings().DecimalSeparator;
     const int point = Pos(String::FromChar(dec), candidate);
@@ -411,7 +434,7 @@ void TEcCustomNumEdit::WMPaste(TMessage& message)
     const bool modified = Modified();
     InheritedMessage(StaticClass(), message);
     try {
-        ReadEditValue();
+        FValue = FRules.LimitValue(FRules.TypedValue(Text()), false);
     } catch (const EConvertError&) {
         FFormatting = true;
         SetWindowText(text);
@@ -462,7 +485,7 @@ void TEcCustomNumEdit::Change()
 
 void TEcCustomNumEdit::WritePopupValue(const String& value)
 {
-    TEcCustomComboEdit::WritePopupValue(value.IsEmpty() ? value : FRules.NumberText(value));
+    TEcCustomComboEdit::WritePopupValue(value.IsEmpty() ? value : FRules.ConvertibleText(value));
 }
 
 void TEcCustomNumEdit::AcceptPopupValue(const String& value)

@@ -29,9 +29,15 @@ public:
     // and thousands separators removed, "." and "," made the decimal separator, every other
     // character dropped; "" reads "0" and "-" reads "-0".
     String NumberText(const String& s) const;
-    // The value of an edit text: NumberText converted.  A text with an exponent letter is
-    // refused (EConvertError) rather than read with the letter dropped ("1,5E3" is not 1.53).
+    // NumberText that keeps the exponent letter: the edit writes a value beyond the digits of
+    // its format with an exponent ("1E20"), and its own text reads back as that value.
+    String ConvertibleText(const String& s) const;
+    // The value of an edit text: ConvertibleText converted (EConvertError when it is no number).
     Extended TextValue(const String& text) const;
+    // The value of a text the user pasted: NumberText converted, but a text with an exponent
+    // letter is refused (EConvertError), for NumberText would drop the letter and read "1,5E3"
+    // as 1.53.  The keystroke filter lets no exponent be typed either.
+    Extended TypedValue(const String& text) const;
 
     // The value the program reads from an edit text: converted and limited without error; a
     // text that does not convert reads as MinValue.  Never raises.

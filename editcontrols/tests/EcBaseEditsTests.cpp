@@ -30,18 +30,59 @@ TEST(EcNumberRules, NumberTextKeepsOnlyWhatTheConversionReads)
     }
 }
 
-TEST(EcNumberRules, TextValueRefusesAnExponentInsteadOfJoiningItsDigits)
+TEST(EcNumberRules, NoBreakSpacesGroupDigitsWhereTheThousandsSeparatorIsABlank)
 {
-    const TEcNumberRules french(French);
-    EXPECT_EQ(french.TextValue("1 234,568"), 1234.568L);
-    EXPECT_EQ(french.TextValue("1.5"), 1.5L);
-    EXPECT_EQ(french.TextValue(""), 0.0L);
-    EXPECT_EQ(TEcNumberRules(English).TextValue("-1,234.5"), -1234.5L);
+    for (const char* s : {"1\u00a0234,5", "1\u202f234,5", "1 234,5"})
+        EXPECT_EQ(TEcNumberRules(French).NumberText(s), String("1234,5")) << s;
+    EXPECT_EQ(TEcNumberRules(English).NumberText("1\u00a0234.5"), String("1234.5"));   // dropped as a letter is
+}
+
+TEST(EcNumberRules, PastedTextWithAnExponentIsRefusedInsteadOfJoiningItsDigits)
+{
+    const TEcNumberRules french(French), english(English);
+    EXPECT_EQ(french.TypedValue("1 234,568"), 1234.568L);
+    EXPECT_EQ(french.TypedValue("1.5"), 1.5L);
+    EXPECT_EQ(french.TypedValue("12 m"), 12.0L);
+    EXPECT_EQ(french.TypedValue(""), 0.0L);
+    EXPECT_EQ(english.TypedValue("-1,234.5"), -1234.5L);
     for (const char* text : {"1,5E3", "2e1", "1E"}) {
-        EXPECT_THROW(french.TextValue(text), EConvertError) << text;
-        EXPECT_THROW(TEcNumberRules(English).TextValue(text), EConvertError) << text;
+        EXPECT_THROW(french.TypedValue(text), EConvertError) << text;
+        EXPECT_THROW(english.TypedValue(text), EConvertError) << text;
     }
-    EXPECT_THROW(french.TextValue("1-2"), EConvertError);
+    EXPECT_THROW(french.TypedValue("1-2"), EConvertError);
+}
+
+TEST(EcNumberRules, TextValueReadsTheEditsOwnTextsExponentAndAll)
+{
+    const TEcNumberRules french(French), english(English);
+    EXPECT_EQ(french.TextValue("1 234,568"), 1234.568L);
+    EXPECT_EQ(french.TextValue(""), 0.0L);
+    EXPECT_EQ(english.TextValue("-1,234.5"), -1234.5L);
+    EXPECT_EQ(french.TextValue("1,5E25"), 1.5e25L);
+    EXPECT_EQ(english.TextValue("-1.5E25"), -1.5e25L);
+    EXPECT_EQ(french.ConvertibleText(" 1,5E+25 m"), String("1,5E+25"));
+    for (const char* text : {"1E", "1-2", "E5"}) EXPECT_THROW(french.TextValue(text), EConvertError) << text;
+}
+
+// Beyond 18 digits the format writes an exponent; reading, leaving, regrouping and the calculator
+// take the number as written, where dropping the letter would read 1E20 as 120.
+TEST(EcNumberRules, AValueBeyondTheDigitsOfTheFormatReadsBackFromItsText)
+{
+    for (const TFormatSettings* settings : {&English, &French}) {
+        TEcNumberRules rules(*settings);
+        rules.MinValue = -1e100L;
+        rules.MaxValue = 1e100L;
+        rules.DecimalPlaces = 3;
+        rules.DisplayFormat = ",0.###";
+        for (const Extended value : {1e20L, -1.5e25L, 1e100L}) {
+            const String text = rules.EditText(value);
+            SCOPED_TRACE(text.ToUtf8());
+            EXPECT_GT(Pos("E", text), 0);
+            EXPECT_DOUBLE_EQ(static_cast<double>(rules.ReadValue(text)), static_cast<double>(value));
+            EXPECT_DOUBLE_EQ(static_cast<double>(rules.ExitValue(text, true)), static_cast<double>(value));
+            EXPECT_EQ(rules.RegroupedText(text), text);
+        }
+    }
 }
 
 TEST(EcNumberRules, LimitValueAppliesTheThreeRangeCases)
@@ -50,8 +91,9 @@ TEST(EcNumberRules, LimitValueAppliesTheThreeRangeCases)
     const Case cases[] = {
         // both bounds 0: no range, negatives included
         {0, 0, -7, -7}, {0, 0, 1e100L, 1e100L},
-        // Min < Max: both bounds
-        {1, 10, 0.5L, 1}, {1, 10, 10.5L, 10}, {1, 10, 5, 5}, {-0.0001L, 10, 12, 10}, {-0.0001L, 10, -5, -0.0001L},
+        // Min < Max: both bounds, each one inside
+        {1, 10, 0.5L, 1}, {1, 10, 10.5L, 10}, {1, 10, 5, 5}, {1, 10, 1, 1}, {1, 10, 10, 10},
+        {-0.0001L, 10, 12, 10}, {-0.0001L, 10, -5, -0.0001L}, {-89.999L, 89.999L, -90, -89.999L},
         // Min > Max with Max 0: the lower bound alone
         {5, 0, 3, 5}, {5, 0, 1000, 1000}, {0.001L, 0, -2, 0.001L},
         // Min > Max with Min 0: the upper bound alone
@@ -60,10 +102,12 @@ TEST(EcNumberRules, LimitValueAppliesTheThreeRangeCases)
         {3, -2, 7, 7}, {3, -2, -9, -9},
     };
     for (const Case& c : cases) {
-        TEcNumberRules rules(English);
-        rules.MinValue = c.Min;
-        rules.MaxValue = c.Max;
-        EXPECT_EQ(rules.LimitValue(c.X, false), c.Expected) << c.Min << ".." << c.Max << ": " << c.X;
+        for (const TFormatSettings* settings : {&English, &French}) {
+            TEcNumberRules rules(*settings);
+            rules.MinValue = c.Min;
+            rules.MaxValue = c.Max;
+            EXPECT_EQ(rules.LimitValue(c.X, false), c.Expected) << c.Min << ".." << c.Max << ": " << c.X;
+        }
     }
 }
 
@@ -79,13 +123,15 @@ TEST(EcNumberRules, DecimalPlaceRoundTakesHalvesAwayFromZeroWithItsBias)
         {3, 1234.56789L, 1234.568L},
     };
     for (const Case& c : cases) {
-        TEcNumberRules rules(English);
-        rules.DecimalPlaces = c.Places;
-        EXPECT_EQ(rules.LimitValue(c.X, false), c.X);   // no rounding unless asked
-        rules.DecimalPlaceRound = true;
-        // exact within the precision of the power of ten
-        EXPECT_NEAR(static_cast<double>(rules.LimitValue(c.X, false)), static_cast<double>(c.Expected), 1e-12)
-            << c.X << " to " << c.Places << " decimals";
+        for (const TFormatSettings* settings : {&English, &French}) {
+            TEcNumberRules rules(*settings);
+            rules.DecimalPlaces = c.Places;
+            EXPECT_EQ(rules.LimitValue(c.X, false), c.X);   // no rounding unless asked
+            rules.DecimalPlaceRound = true;
+            // exact within the precision of the power of ten
+            EXPECT_NEAR(static_cast<double>(rules.LimitValue(c.X, false)), static_cast<double>(c.Expected), 1e-12)
+                << c.X << " to " << c.Places << " decimals";
+        }
     }
 }
 
@@ -116,10 +162,12 @@ TEST(EcNumberRules, EditFormatShowsTheDecimalPlaces)
         {0, false, "0"}, {0, true, "0"}, {2, false, ",0.##"}, {7, false, ",0.#######"}, {3, true, ",0.000"},
     };
     for (const Case& c : cases) {
-        TEcNumberRules rules;
-        rules.DecimalPlaces = c.Places;
-        rules.DecimalPlacesAlwaysShown = c.AlwaysShown;
-        EXPECT_EQ(rules.EditFormat(), String(c.Format)) << c.Places;
+        for (const TFormatSettings* settings : {&English, &French}) {   // format strings take "." and ","
+            TEcNumberRules rules(*settings);
+            rules.DecimalPlaces = c.Places;
+            rules.DecimalPlacesAlwaysShown = c.AlwaysShown;
+            EXPECT_EQ(rules.EditFormat(), String(c.Format)) << c.Places;
+        }
     }
 }
 
@@ -173,7 +221,7 @@ TEST(EcNumberRules, ReadingNeverRaisesWhileLeavingMayRaiseTheRange)
     EXPECT_EQ(rules.ReadValue("-5"), -0.0001L);     // typed below the range, read at its bound
     EXPECT_EQ(rules.ReadValue("12"), 10.0L);
     EXPECT_EQ(rules.ReadValue("1-2"), -0.0001L);    // no number: the lower bound
-    EXPECT_EQ(rules.ReadValue("1,5E3"), -0.0001L);  // never 1.53
+    EXPECT_EQ(rules.ReadValue("1,5E3"), 10.0L);     // 1500 limited, never 1.53
     EXPECT_EQ(rules.ExitValue("12", false), 10.0L);
     EXPECT_EQ(rules.ExitValue("2,5", true), 2.5L);
     EXPECT_THROW(rules.ExitValue("12", true), ERangeError);
@@ -288,6 +336,8 @@ TEST(EcNumberRules, AcceptsCharKeepsTheTextANumberUnderFrenchSettings)
         {"12,5", 4, 0, u',', false},
         {"1 234", 5, 0, u'5', true},
         {"1 234,567", 9, 0, u'8', false},
+        {"1\u00a0234", 5, 0, u'5', true},   // a pasted no-break space groups as the blank does
+        {"1\u202f234,5", 7, 0, u'6', true},
         {"1,5", 3, 0, u'E', false},
         {"1,5", 3, 0, u'e', false},
     });

@@ -8,6 +8,7 @@
 #include "editcontrols/EditControlsRegistry.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
 #include "platform/classes/FormReader.h"
+#include "platform/graphics/Clipbrd.h"
 #include "platform/stdctrls/Buttons.h"
 #include "platform/testing/Driver.h"
 
@@ -97,6 +98,30 @@ TEST_F(CalcEditForm, TypingOverASelectionKeepsANumber)
     EXPECT_EQ(Edit->Text(), String("4,251"));
     Leave();
     EXPECT_EQ(Edit->Value(), 4.251L);
+}
+
+// A paste replaces the selection; a text that is no number, or that holds an exponent (read
+// without its letter, "1,5E3" would be 1.53), is taken back whole.
+TEST_F(CalcEditForm, APasteThatIsNoNumberIsTakenBack)
+{
+    struct Case { const char* Clip; const char* Text; Extended Value; };
+    const Case cases[] = {
+        {"1,5E3", "4", 4}, {"2e1", "4", 4}, {"1-2", "4", 4},
+        {"1\u00a0234,5", "1\u00a0234,5", 1234.5L},   // copied from a French text elsewhere
+        {"2.5", "2.5", 2.5L},
+    };
+    Edit->SetDecimalPlaces(3);
+    for (const Case& c : cases) {
+        Edit->SetValue(4);
+        Enter();
+        ASSERT_EQ(Edit->SelLength(), 1);
+        Clipboard().SetAsText(c.Clip);
+        Edit->PasteFromClipboard();
+        EXPECT_EQ(Edit->Text(), String(c.Text)) << c.Clip;
+        EXPECT_EQ(Edit->Value(), c.Value) << c.Clip;
+        Leave();
+        EXPECT_EQ(Edit->Value(), c.Value) << c.Clip;
+    }
 }
 
 TEST_F(CalcEditForm, LeavingLimitsTheValueAndReformatsTheText)
