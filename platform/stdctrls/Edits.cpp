@@ -129,11 +129,45 @@ TEditUndo* gEditUndo = nullptr;
 
 void RegisterEditUndo(TEditUndo* undo) { gEditUndo = undo; }
 
+namespace {
+
+// The clipboard message of a key-down (Ctrl+X, Ctrl+C, Ctrl+V, Shift+Delete, Ctrl+Insert,
+// Shift+Insert), 0 for other keys.
+Cardinal ClipboardKeyMessage(const TMessage& keyDown)
+{
+    const TShiftState shift = KeyDataToShiftState(static_cast<Integer>(keyDown.LParam));
+    const auto key = static_cast<Word>(keyDown.WParam);
+    if (shift == TShiftState{ssCtrl}) {
+        switch (key) {
+        case 'X': return WM_CUT;
+        case 'C':
+        case VK_INSERT: return WM_COPY;
+        case 'V': return WM_PASTE;
+        default: return 0;
+        }
+    }
+    if (shift == TShiftState{ssShift} && key == VK_DELETE) return WM_CUT;
+    if (shift == TShiftState{ssShift} && key == VK_INSERT) return WM_PASTE;
+    return 0;
+}
+
+// The characters Ctrl+C, Ctrl+V and Ctrl+X type.
+bool IsClipboardChar(std::intptr_t c) { return c == 3 || c == 22 || c == 24; }
+
+}  // namespace
+
 void TCustomEdit::DefaultHandler(TMessage& message)
 {
-    if (message.Msg >= EM_GETSEL && message.Msg <= EM_GETLIMITTEXT) EditMessage(message);
-    else if (message.Msg >= WM_CUT && message.Msg <= WM_UNDO) ClipboardMessage(message);
-    else TWinControl::DefaultHandler(message);
+    if (message.Msg >= EM_GETSEL && message.Msg <= EM_GETLIMITTEXT) return EditMessage(message);
+    if (message.Msg >= WM_CUT && message.Msg <= WM_UNDO) return ClipboardMessage(message);
+    if (message.Msg == WM_KEYDOWN) {
+        if (const Cardinal clipboard = ClipboardKeyMessage(message)) {
+            Perform(clipboard);
+            return;
+        }
+    }
+    if (message.Msg == WM_CHAR && IsClipboardChar(message.WParam)) return;   // done by its key-down
+    TWinControl::DefaultHandler(message);
 }
 
 // Cut, copy, paste, clear and undo; the text goes through the clipboard as plain text.

@@ -58,7 +58,9 @@ public:
     bool AutoSelect() const { return FAutoSelect; }
     void SetAutoSelect(bool value) { FAutoSelect = value; }
 
-    // The native edit's window procedure for the EM_* messages.
+    // The native edit's window procedure for the EM_* messages.  The keyboard's cut, copy and
+    // paste (Ctrl+X, Ctrl+C, Ctrl+V, Shift+Delete, Ctrl+Insert, Shift+Insert) reach the edit as
+    // WM_CUT, WM_COPY and WM_PASTE, so a control that answers those answers the keys too.
     void DefaultHandler(TMessage& message) override;
 
     // An edit whose control has csCustomPaint in its state draws its text itself: after the

@@ -1,6 +1,9 @@
 // Undo and the clipboard in the native edit and memo, on the real back end.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "platform/graphics/Clipbrd.h"
 #include "platform/stdctrls/Edits.h"
 #include "platform/testing/Driver.h"
@@ -94,6 +97,55 @@ TEST_F(EditsForm, CutCopyPasteAndClearGoThroughTheClipboard)
         e->ClearSelection();
         EXPECT_EQ(e->Text(), "upstream ");
         e->SetReadOnly(false);
+    }
+}
+
+// A window procedure in front of the edit's: it notes the clipboard messages and, when asked,
+// keeps WM_PASTE from the edit.
+struct TClipboardHook : TObject {
+    TWndMethod Inherited;
+    std::vector<Cardinal> Seen;
+    bool RefusePaste = false;
+    void Proc(TMessage& m)
+    {
+        if (m.Msg >= WM_CUT && m.Msg <= WM_PASTE) Seen.push_back(m.Msg);
+        if (!(RefusePaste && m.Msg == WM_PASTE)) Inherited(m);
+    }
+};
+
+TEST_F(EditsForm, TheKeyboardsCutCopyAndPasteAreTheEditsMessages)
+{
+    for (TCustomEdit* e : {static_cast<TCustomEdit*>(Edit), static_cast<TCustomEdit*>(Memo)}) {
+        TClipboardHook hook;
+        hook.Inherited = e->WindowProc;
+        e->WindowProc = TWndMethod(&hook, &TClipboardHook::Proc);
+        e->SetFocus();
+        e->SetText("upstream face");
+        struct Step { Integer SelStart, SelLength; Word Key; TShiftState Shift; Cardinal Msg; const char *Text, *Clip; };
+        const Step steps[] = {
+            {0, 8, 'C', {ssCtrl}, WM_COPY, "upstream face", "upstream"},
+            {9, 4, 'X', {ssCtrl}, WM_CUT, "upstream ", "face"},
+            {0, 0, 'V', {ssCtrl}, WM_PASTE, "faceupstream ", "face"},
+            {0, 4, VK_INSERT, {ssCtrl}, WM_COPY, "faceupstream ", "face"},
+            {4, 8, VK_INSERT, {ssShift}, WM_PASTE, "faceface ", "face"},
+            {4, 5, VK_DELETE, {ssShift}, WM_CUT, "face", "face "},
+        };
+        for (const Step& step : steps) {
+            e->SetSelStart(step.SelStart);
+            e->SetSelLength(step.SelLength);
+            hook.Seen.clear();
+            TestPressKey(e, step.Key, step.Shift);
+            EXPECT_EQ(hook.Seen, std::vector<Cardinal>{step.Msg}) << e->ClassName() << " " << step.Key;
+            EXPECT_EQ(e->Text(), step.Text) << e->ClassName() << " " << step.Key;
+            EXPECT_EQ(Clipboard().AsText(), step.Clip) << e->ClassName() << " " << step.Key;
+        }
+        // a control that answers WM_PASTE decides what the keys paste
+        hook.RefusePaste = true;
+        for (const auto& [key, shift] : {std::pair<Word, TShiftState>{'V', {ssCtrl}}, {VK_INSERT, {ssShift}}}) {
+            TestPressKey(e, key, shift);
+            EXPECT_EQ(e->Text(), "face") << e->ClassName() << " " << key;
+        }
+        e->WindowProc = hook.Inherited;
     }
 }
 
