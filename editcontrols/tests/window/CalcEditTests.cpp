@@ -100,8 +100,8 @@ TEST_F(CalcEditForm, TypingOverASelectionKeepsANumber)
     EXPECT_EQ(Edit->Value(), 4.251L);
 }
 
-// A paste replaces the selection; a text that is no number, or that holds an exponent (read
-// without its letter, "1,5E3" would be 1.53), is taken back whole.
+// A paste, by the keyboard or by program, replaces the selection; a text that is no number, or
+// that holds an exponent (read without its letter, "1,5E3" would be 1.53), is taken back whole.
 TEST_F(CalcEditForm, APasteThatIsNoNumberIsTakenBack)
 {
     struct Case { const char* Clip; const char* Text; Extended Value; };
@@ -111,16 +111,19 @@ TEST_F(CalcEditForm, APasteThatIsNoNumberIsTakenBack)
         {"2.5", "2.5", 2.5L},
     };
     Edit->SetDecimalPlaces(3);
-    for (const Case& c : cases) {
-        Edit->SetValue(4);
-        Enter();
-        ASSERT_EQ(Edit->SelLength(), 1);
-        Clipboard().SetAsText(c.Clip);
-        Edit->PasteFromClipboard();
-        EXPECT_EQ(Edit->Text(), String(c.Text)) << c.Clip;
-        EXPECT_EQ(Edit->Value(), c.Value) << c.Clip;
-        Leave();
-        EXPECT_EQ(Edit->Value(), c.Value) << c.Clip;
+    for (const bool byKey : {true, false}) {
+        for (const Case& c : cases) {
+            Edit->SetValue(4);
+            Enter();
+            ASSERT_EQ(Edit->SelLength(), 1);
+            Clipboard().SetAsText(c.Clip);
+            if (byKey) TestPressKey(Edit, 'V', {ssCtrl});
+            else Edit->PasteFromClipboard();
+            EXPECT_EQ(Edit->Text(), String(c.Text)) << c.Clip << " " << byKey;
+            EXPECT_EQ(Edit->Value(), c.Value) << c.Clip << " " << byKey;
+            Leave();
+            EXPECT_EQ(Edit->Value(), c.Value) << c.Clip << " " << byKey;
+        }
     }
 }
 
