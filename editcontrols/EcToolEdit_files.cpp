@@ -142,11 +142,13 @@ String TEcFilenameEdit::FileName() const
     return RealFileName(Text(), FAddQuotes);
 }
 
+// A name stored with "\" separators is written with "/".
 void TEcFilenameEdit::SetFileName(const String& value)
 {
-    if (!value.IsEmpty() && !IsValidFileName(RealFileName(value, FAddQuotes)))
+    const String name = StringReplace(value, "\\", "/", rfReplaceAll);
+    if (!name.IsEmpty() && !IsValidFileName(RealFileName(name, FAddQuotes)))
         throw EComboEditError(Format(SInvalidFileName, {value}));
-    SetText(FAddQuotes ? QuoteFileName(value) : value);
+    SetText(FAddQuotes ? QuoteFileName(name) : name);
     if (!Focused()) SetSelStart(0);   // the start of a long path in view
     ClearDroppedNames();
 }

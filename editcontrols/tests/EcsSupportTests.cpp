@@ -34,6 +34,7 @@ TEST(EcsBase, PathQueries)
     EXPECT_TRUE(PathIsDirectory(folder));
     EXPECT_FALSE(PathIsFile(folder));
     EXPECT_TRUE(PathIsFile(file));
+    EXPECT_TRUE(PathIsFile(StringReplace(file, "/", "\\", rfReplaceAll)));   // a stored name's separators
     EXPECT_FALSE(PathIsDirectory(file));
     EXPECT_FALSE(PathIsFile(""));
     EXPECT_FALSE(PathIsDirectory(folder + "/missing"));

@@ -92,6 +92,9 @@ TEST_F(FilenameEditForm, WrittenNamesAreQuotedCheckedAndReadBack)
         }
         EXPECT_EQ(Edit->Text(), String("\"/data files/in.dam\""));   // unchanged
     }
+    Edit->SetFileName("\\data files\\in.dam");   // stored with the other separator
+    EXPECT_EQ(Edit->Text(), String("\"/data files/in.dam\""));
+    EXPECT_EQ(Edit->FileName(), String("/data files/in.dam"));
     Edit->SetFileName("");
     EXPECT_EQ(Edit->Text(), String(""));
     Edit->SetAddQuotes(false);
@@ -127,6 +130,25 @@ TEST_F(FilenameEditForm, TheButtonRunsTheOpenDialogAndTheChosenFileFillsTheEdit)
     TestClick(Edit->Button(), 5, 5);
     EXPECT_TRUE(TestLastFileDialog().Save);
     EXPECT_EQ(Edit->FileName(), Folder.Path("runs") + "/new results.txt");
+}
+
+// With in-place completion a typed start of a name is completed to the name the folder holds,
+// the added part selected so that typing on replaces it; without it the text is as typed.
+TEST_F(FilenameEditForm, ATypedNameIsCompletedInPlaceWhenAskedFor)
+{
+    const String folder = String(Folder.Root.string().c_str()) + "/";
+    Edit->SetFocus();
+    TestProcess();
+    for (const bool append : {false, true}) {
+        Edit->SetAutoCompleteOptions(append ? TEcAutoCompleteOptions{acoAutoAppend} : TEcAutoCompleteOptions{acoAutoSuggest});
+        Edit->SetText(folder);
+        Edit->SetSelStart(folder.Length());
+        TestTypeText(Edit, "i");
+        EXPECT_EQ(Edit->Text(), folder + (append ? "in data.dam" : "i")) << append;
+        EXPECT_EQ(Edit->SelText(), String(append ? "n data.dam" : "")) << append;
+    }
+    TestTypeText(Edit, "x");   // typed over the completion: no name starts so
+    EXPECT_EQ(Edit->Text(), folder + "ix");
 }
 
 TEST_F(FilenameEditForm, ADroppedFileBecomesTheName)
