@@ -80,19 +80,39 @@ void TInputDialog::ShowUnitLabels(TUnites u)
             label->SetCaption(UnitText(u, static_cast<TUnitQuantity>(label->Tag() - 1)));
 }
 
-void TInputDialog::PlaceSymbol(TLabel* label, TLabel* symbol, const String& before)
+namespace {
+
+// The symbol's left edge: the centre of the blanks after `before` in a caption drawn in `font`
+// from `textLeft`, measured on the symbol's canvas.
+Integer SymbolLeft(const String& caption, TFont& font, Integer textLeft, TLabel* symbol, const String& before)
 {
-    TCanvas& c = label->Canvas();
-    c.Font().Assign(&label->Font());
-    const String caption = label->Caption();
+    TCanvas& c = symbol->Canvas();
+    c.Font().Assign(&font);
     Integer gapEnd = before.Length();
     while (gapEnd < caption.Length() && caption[gapEnd + 1] == u' ') ++gapEnd;   // the blanks after `before`
-    const Integer textLeft = label->Alignment() == taRightJustify ? label->Width() - c.TextWidth(caption) : 0;
     const Integer gapLeft = textLeft + c.TextWidth(before);
     const Integer gapWidth = c.TextWidth(Copy(caption, before.Length() + 1, gapEnd - before.Length()));
-    TCanvas& s = symbol->Canvas();
-    s.Font().Assign(&symbol->Font());
-    symbol->SetLeft(label->Left() + gapLeft + (gapWidth - s.TextWidth(symbol->Caption())) / 2);
+    c.Font().Assign(&symbol->Font());
+    return gapLeft + (gapWidth - c.TextWidth(symbol->Caption())) / 2;
+}
+
+}  // namespace
+
+void TInputDialog::PlaceSymbol(TLabel* label, TLabel* symbol, const String& before)
+{
+    const String caption = label->Caption();
+    TCanvas& c = label->Canvas();
+    c.Font().Assign(&label->Font());
+    const Integer textLeft = label->Alignment() == taRightJustify ? label->Width() - c.TextWidth(caption) : 0;
+    symbol->SetLeft(label->Left() + SymbolLeft(caption, label->Font(), textLeft, symbol, before));
+}
+
+void TInputDialog::PlaceSymbol(TGroupBox* group, TLabel* symbol, const String& before)
+{
+    // A group box draws its caption from 9 pixels in.
+    constexpr Integer captionLeft = 9;
+    symbol->SetLeft(SymbolLeft(group->Caption(), group->Font(), captionLeft, symbol, before));
+    symbol->SetTop(0);
 }
 
 void TInputDialog::ShowPicture(TImage* image, const String& fileName)

@@ -43,6 +43,8 @@ public:
     // Centres a label written in the symbol font (a Greek letter) in the blank gap of another
     // label's caption that follows the text `before`.
     static void PlaceSymbol(TLabel* label, TLabel* symbol, const String& before);
+    // The same in the caption of a group box; the symbol is the group's child at its top.
+    static void PlaceSymbol(TGroupBox* group, TLabel* symbol, const String& before);
     // A picture of the program's "images" folder; a missing or unreadable file leaves it empty.
     static void ShowPicture(TImage* image, const String& fileName);
 
