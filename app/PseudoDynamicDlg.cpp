@@ -90,6 +90,9 @@ void TPseudoDynamicDlg::FormCreate(TObject*)
         else
             PlaceSymbol(static_cast<TLabel*>(caption), symbol, p.Before);
     }
+    // The number box beside the slider is the box alone, as wide as the control.
+    NumLabNf->SetLeftSpace(0);
+    NumLabNf->SetLabelWidth(NumLabNf->Width());
     SetEnterOrder({EditReturnPeriod, EditHPGA, EditVPGA, EditHPSA, EditHSA, EditVSA, EditHSSA, OKButton});
     AddEnterOrder({SpinNumber, EditEs, EditDamDamping, OKButton});
     AddEnterOrder({EditResRef, EditVelocity, OKButton});
