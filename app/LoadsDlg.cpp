@@ -83,6 +83,14 @@ void TLoadsDlg::ShowBoxes(const TCombinationBoxes& boxes)
     RadioSeismic2->SetEnabled(boxes.PostSeismicEnabled[1]);
     if (boxes.PostSeismic == 1) RadioSeismic1->SetChecked(true);
     if (boxes.PostSeismic == 2) RadioSeismic2->SetChecked(true);
+    // A hidden page does not stay shown: the first ticked combination's page is.
+    TTabSheet* active = PageControl1->ActivePage();
+    if (!active || !active->TabVisible())
+        for (TTabSheet* page : Pages)
+            if (page->TabVisible()) {
+                PageControl1->SetActivePage(page);
+                break;
+            }
     FShowing = false;
 }
 

@@ -132,6 +132,7 @@ TEST(LoadsDlg, TheCombinationBoxesFollowEachOther)
             EXPECT_FALSE(PageShown(form, page)) << page;
         Click(form, "CheckBoxUsual");
         EXPECT_TRUE(PageShown(form, "TabUsual"));
+        EXPECT_EQ(DialogControl<TPageControl>(form, "PageControl1")->ActivePage(), DialogControl<TTabSheet>(form, "TabUsual"));
         EXPECT_TRUE(Box(form, "CheckBoxFlood")->Enabled());
         // Only seismic #2 with the post-seismic case: it follows seismic #2.
         Click(form, "CheckBoxSeismic2");
