@@ -118,8 +118,10 @@ void TCrackingDlg::StrengthButtonClick(TObject* Sender)
     EnableFactorFields();
     // The factor button gives its field the focus.
     for (int p = 0; p < CrackingPages; ++p) {
-        if (Sender == RadioSFI[p] && EditSFInitiation[p]->CanFocus()) EditSFInitiation[p]->SetFocus();
-        if (Sender == RadioSFP[p] && EditSFPropagation[p]->CanFocus()) EditSFPropagation[p]->SetFocus();
+        if (Sender == RadioSFI[p] && RadioSFI[p]->Checked() && EditSFInitiation[p]->CanFocus())
+            EditSFInitiation[p]->SetFocus();
+        if (Sender == RadioSFP[p] && RadioSFP[p]->Checked() && EditSFPropagation[p]->CanFocus())
+            EditSFPropagation[p]->SetFocus();
     }
 }
 

@@ -167,3 +167,27 @@ TEST(CrackingDlg, CancelLeavesTheModelAndEnterMovesOn)
     EXPECT_EQ(d->Param.Drainage.CrackOver, cdNoDrain);
     EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
 }
+
+TEST(CrackingDlg, OptionTwoSatisfiesTheUsaceGuidelineOfTheUpliftDialog)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        ShowPage(form, "PageControl1", "TabDrainage");
+        Click(form, "RadioOption2");
+        ClickButton(form, "OKButton");
+    });
+    d->Cracking1->Click();
+    EXPECT_EQ(d->Param.Drainage.CrackOver, cdNotEffective);
+    TestClearMessageBoxes();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* guideline = DialogControl<TComboBox>(form, "ComboBoxGuideline");
+        guideline->SetItemIndex(1);   // "USACE 1995"
+        guideline->OnChange(guideline);
+        TestProcess();
+        ClickButton(form, "OKButton");
+    });
+    d->Drainage1->Click();
+    EXPECT_EQ(d->Param.Drainage.Code, cUSACE);
+    EXPECT_TRUE(TestMessageBoxes().empty());
+}
