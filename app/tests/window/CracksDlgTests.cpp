@@ -109,7 +109,14 @@ TEST(CracksDlg, CancelAfterSetLeavesTheDocumentsCracks)
     TMDIChild* d = program.Active();
     TestAnswerNextModal([&](TCustomForm* form) {
         ClickLine(form, 0);
-        EnterText(DialogControl<TEcCalcEdit>(form, "EditUpLength"), "3");
+        auto* up = DialogControl<TEcCalcEdit>(form, "EditUpLength");
+        EnterText(up, "3");
+        // Enter moves on as Tab does and keeps the dialog.
+        up->SetFocus();
+        TestPressKey(up, VK_RETURN);
+        TestProcess();
+        EXPECT_NE(form->FocusedControl(), up);
+        EXPECT_TRUE(form->Modal());
         ClickButton(form, "SetButton");
         TestPressKey(DialogControl<TListBox>(form, "ListBox"), VK_ESCAPE);
     });
