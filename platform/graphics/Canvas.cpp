@@ -1,4 +1,5 @@
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/CanvasHook.h"
 
 #include <algorithm>
 #include <cmath>
@@ -910,10 +911,13 @@ bool WellFormed(const TCanvasOp& op)
 }
 }  // namespace
 
+std::function<void(TCanvas& canvas, const TCanvasOp& op)> CanvasOperationHook;
+
 void TCanvas::Run(const TCanvasOp& op)
 {
     if (!WellFormed(op)) return;
     if (FPathOpen && AddToPath(op)) return;
+    if (CanvasOperationHook) CanvasOperationHook(*this, op);
     if (!FDevice) return;
     Changing();
     TPixelBuffer buf;

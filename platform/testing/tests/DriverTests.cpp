@@ -1,14 +1,55 @@
 // The test driver's own promises: the test clock fires due timers in order and drives the tick
 // count, the next modal form and message box are answered and recorded, input reaches controls in
-// their own coordinates, and pixels are read as the window shows them.
+// their own coordinates, pixels are read as the window shows them, and canvases' drawings are
+// recorded with their pens and brushes.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "platform/stdctrls/StdCtrlsRegistry.h"
+#include "platform/testing/CanvasRecording.h"
 #include "platform/testing/Driver.h"
 
 namespace {
+
+TEST(CanvasRecording, KeepsEveryDrawingInOrderWithItsPenAndBrush)
+{
+    TestInitialize();
+    TBitmap bitmap;
+    bitmap.SetSize(40, 30);
+    TCanvas& c = bitmap.Canvas();
+    c.Pen().SetColor(clRed);
+    c.Pen().SetWidth(2);
+    c.MoveTo(1, 2);
+    c.LineTo(10, 12);   // before the recording: not kept
+    std::vector<TRecordedDrawing> kept;
+    {
+        TCanvasRecording recording;
+        c.LineTo(20, 5);
+        c.Brush().SetColor(clBlue);
+        c.Brush().SetStyle(TBrushStyle::bsSolid);
+        c.Pen().SetWidth(1);
+        c.Polygon({{0, 0}, {5, 0}, {5, 5}});
+        c.Brush().SetStyle(TBrushStyle::bsClear);
+        c.TextOut(3, 4, "F");
+        kept = recording.Drawings();
+    }
+    c.LineTo(0, 0);   // after it: not kept either
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[0].Op.Kind, TCanvasOp::opLine);
+    EXPECT_EQ(kept[0].Op.Points, (std::vector<TPoint>{{10, 12}, {20, 5}}));
+    EXPECT_EQ(kept[0].PenColor, clRed);
+    EXPECT_EQ(kept[0].PenWidth, 2);
+    EXPECT_EQ(kept[1].Op.Kind, TCanvasOp::opPolygon);
+    EXPECT_EQ(kept[1].Op.Points, (std::vector<TPoint>{{0, 0}, {5, 0}, {5, 5}}));
+    EXPECT_EQ(kept[1].PenWidth, 1);
+    EXPECT_EQ(kept[1].BrushColor, clBlue);
+    EXPECT_EQ(kept[1].BrushStyle, TBrushStyle::bsSolid);
+    EXPECT_EQ(kept[2].Op.Kind, TCanvasOp::opText);
+    EXPECT_EQ(kept[2].Op.Text, String("F"));
+    EXPECT_EQ(kept[2].Op.Points.front(), (TPoint{3, 4}));
+    EXPECT_EQ(kept[2].BrushStyle, TBrushStyle::bsClear);
+}
 
 TEST(TestClock, FiresTheDueTimersInOrderOfTheirDueTimes)
 {
