@@ -361,3 +361,53 @@ TEST(MainWindow, MenusCarryTheirShortcutsAndGroups)
     // Ctrl+A runs Save As: the File menu comes first.
     EXPECT_EQ(program.Main()->MainMenu1->FindItemByShortCut(ShortCut('A', {ssCtrl})), program.Main()->FileSaveAsItem);
 }
+
+TEST(MainWindow, ExitWithANameDialogCancelledKeepsTheProgramAndTheDocument)
+{
+    TRunningProgram program;
+    program.Main()->FileNewItem->Click();
+    program.Active()->Param.Donnees.Include(daChanged);
+    TestAnswerNextMessageBox(mrYes);
+    TestAnswerNextFileDialog({});
+    EXPECT_FALSE(program.Exit());
+    ASSERT_EQ(program.Documents(), 1);
+    EXPECT_EQ(program.Active()->Caption(), String("Noname1"));
+    EXPECT_TRUE(program.Active()->Param.Donnees.Contains(daChanged));
+    EXPECT_EQ(program.SettingsText().find("Window State"), std::string::npos);   // nothing written
+}
+
+TEST(MainWindow, AFileThatCannotBeWrittenIsReportedAndTheModelStaysChanged)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* document = program.Active();
+    document->Param.Donnees.Include(daChanged);
+    document->MakeCurrent();
+    const String unwritable = program.InFolder("no such folder/copy.dam");
+    const std::vector<std::string> recent = RecentFiles();
+
+    // Save As into a folder that does not exist.
+    TestAnswerNextMessageBox(mrOk);
+    TestAnswerNextFileDialog({unwritable});
+    program.Main()->FileSaveAsItem->Click();
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text, "Unable to write the file " + unwritable + "\rThe model is not saved.");
+    EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Error);
+    EXPECT_EQ(document->Caption(), program.Sample());
+    EXPECT_TRUE(document->Param.Donnees.Contains(daChanged));
+    EXPECT_TRUE(CurrentModel.Donnees.Contains(daChanged));
+    EXPECT_EQ(RecentFiles(), recent);
+
+    // A folder where its own file was: Save reports it, and Exit with Yes keeps the program.
+    std::filesystem::remove(program.Sample().ToUtf8());
+    std::filesystem::create_directory(program.Sample().ToUtf8());
+    TestAnswerNextMessageBox(mrOk);
+    program.Main()->FileSaveItem->Click();
+    ASSERT_EQ(TestMessageBoxes().size(), 2u);
+    EXPECT_EQ(TestMessageBoxes()[1].Text, "Unable to write the file " + program.Sample() + "\rThe model is not saved.");
+    EXPECT_TRUE(document->Param.Donnees.Contains(daChanged));
+    TestAnswerNextMessageBox(mrYes);
+    TestAnswerNextMessageBox(mrOk);
+    EXPECT_FALSE(program.Exit());
+    EXPECT_EQ(program.Documents(), 1);
+    EXPECT_TRUE(document->Param.Donnees.Contains(daChanged));
+}
