@@ -174,25 +174,34 @@ void TMainForm::FormCreate(TObject*)
 
 // Command-line arguments: each one that names an existing ".dam" file opens alone; the others
 // are put together with blanks (a path with blanks split by the shell) until they name a file.
+// A gathered ".dam" name that comes to no file is read once all the same, so the reader says why.
 void TMainForm::FormShow(TObject*)
 {
     DragAcceptFiles(WindowHandle(), true);
-    String gathered;
+    String gathered, unread;
+    auto readUnread = [&] {
+        if (!unread.IsEmpty()) OpenFile(unread, true);
+        unread = String();
+    };
     for (const String& argument : CommandLineArguments) {
         const bool damName = Pos(".dam", argument) > 0;
         if (damName && FileExists(argument)) {
+            readUnread();
             gathered = String();
             OpenFile(argument, true);
             continue;
         }
         gathered = gathered.IsEmpty() ? argument : gathered + " " + argument;
-        if (damName && FileExists(gathered)) {
+        if (!damName) continue;
+        if (FileExists(gathered)) {
+            unread = String();
             OpenFile(gathered, true);
             gathered = String();
+        } else {
+            unread = gathered;
         }
     }
-    // A ".dam" name that never came to an existing file is read once, so the reader says why.
-    if (Pos(".dam", gathered) > 0) OpenFile(gathered, true);
+    readUnread();
 
     if (TMDIChild* active = ActiveDocument())
         ComboUnits->SetItemIndex(active->Param.unites);

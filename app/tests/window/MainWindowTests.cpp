@@ -411,3 +411,15 @@ TEST(MainWindow, AFileThatCannotBeWrittenIsReportedAndTheModelStaysChanged)
     EXPECT_EQ(program.Documents(), 1);
     EXPECT_TRUE(document->Param.Donnees.Contains(daChanged));
 }
+
+TEST(MainWindow, ANameThatCannotBeReadIsReportedAndTheNextArgumentOpensAlone)
+{
+    TempFolder scratch;
+    const std::string missing = scratch.Path() + "/missing.dam";
+    TestAnswerNextMessageBox(mrOk);
+    TRunningProgram program({missing, "{sample}", "extra"});
+    ASSERT_EQ(program.Documents(), 1);
+    EXPECT_EQ(program.Active()->Caption(), program.Sample());
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text, String("Wrong file format!"));
+}
