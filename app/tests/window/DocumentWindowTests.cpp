@@ -2,6 +2,8 @@
 // its menu items, the pointer's coordinates in the status bar, and the dam drawing.
 #include <cmath>
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -293,4 +295,112 @@ TEST(DocumentWindow, InputWindowsEditACopyThatOnlyOkHandsBack)
     d->MonteCarlo1->Click();
     EXPECT_FALSE(d->Param.Donnees.Contains(daAnalysed));
     EXPECT_FALSE(d->Results1->Enabled());
+}
+
+namespace {
+// Two applied forces on the downstream face: one pushing downstream and down, one upstream.
+void AddForces(TParametres& m)
+{
+    m.NForces = m.Force.count = 2;
+    m.Force.Elem = {{11, 160, 500, -300}, {30, 126, -200, 0}};
+    m.Donnees.Include(daForces);
+}
+
+// The dam picture's pixels, row after row.
+std::vector<Cardinal> DamPixels(TMDIChild* d)
+{
+    TBitmap& dam = d->DamImage->Picture().Bitmap();
+    std::vector<Cardinal> pixels;
+    for (Integer y = 0; y < dam.Height(); ++y) {
+        const auto* row = reinterpret_cast<const Cardinal*>(dam.ScanLine(y));
+        pixels.insert(pixels.end(), row, row + dam.Width());
+    }
+    return pixels;
+}
+}  // namespace
+
+// A value from a file that would put an item at an infinite pixel leaves that item out: the
+// picture is the one drawn without the item.
+TEST(DocumentWindow, ItemsWithoutAScaleAreLeftOutOfThePicture)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    AddForces(d->Param);
+    const TParametres sample = d->Param;
+    struct Case {
+        const char* item;
+        std::function<void(TParametres&)> zero, without;
+    };
+    const Case cases[] = {
+        {"masses with no concrete mass",   // the mass below the crest, so the frame stays
+         [](TParametres& m) {
+             m.Concrete.mass = 0;
+             m.Masses.Elem = m.Masses.Elem.Copy();
+             m.Masses.Elem[0].Elev = 150;
+         },
+         [](TParametres& m) { m.Masses.count = 0; }},
+        {"forces of no size",
+         [](TParametres& m) {
+             m.Force.Elem = m.Force.Elem.Copy();
+             for (TForce& f : m.Force.Elem) f.HorForce = f.VertForce = 0;
+         },
+         [](TParametres& m) { m.Donnees.Exclude(daForces); }},
+        {"a cable at an angle of 0", [](TParametres& m) { m.PostTension.Angle = 0; },
+         [](TParametres& m) { m.PostTension.Tension2 = 0; }},
+    };
+    ASSERT_GT(sample.Masses.count, 0);
+    ASSERT_GT(sample.PostTension.Tension2, 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        d->Param = sample;
+        c.without(d->Param);
+        d->DrawonImage();
+        const std::vector<Cardinal> expected = DamPixels(d);
+        d->Param = sample;
+        c.zero(d->Param);
+        ASSERT_NO_THROW(d->DrawonImage());
+        EXPECT_TRUE(d->DamImage->Visible());
+        EXPECT_TRUE(DamPixels(d) == expected);
+    }
+    // A section of no height and no width has nothing to scale: no picture, no error.
+    d->Param = sample;
+    d->Param.Dim = TDimension{};
+    d->Param.Masses.count = 0;
+    d->Param.Reservoir.NormalUp = d->Param.Reservoir.FloodUp = 0;
+    ASSERT_NO_THROW(d->DrawonImage());
+    EXPECT_FALSE(d->DamImage->Visible());
+}
+
+// The document's arrays and the current model's are never one storage that either releases or
+// rewrites in place: opening, converting and closing another document leave a model whole.
+TEST(DocumentWindow, DocumentsKeepTheirOwnArrays)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* sample = program.Active();
+    const TParametres original = sample->Param;
+    const std::vector<double> heights(original.Joint.Elev.begin(), original.Joint.Elev.end());
+    const Integer materials = original.JointMaterials.Length();
+
+    program.Main()->FileNewItem->Click();
+    TMDIChild* fresh = program.Active();
+    ASSERT_NE(fresh, sample);
+    EXPECT_FALSE(fresh->Param.Joint.Elev.SharesWith(sample->Param.Joint.Elev));
+    EXPECT_FALSE(fresh->Param.JointMaterials.SharesWith(sample->Param.JointMaterials));
+    fresh->Param.unites = SI;
+    program.Main()->ComboUnits->SetItemIndex(1);
+    program.Main()->ComboUnitsChange(program.Main()->ComboUnits);
+    EXPECT_EQ(fresh->Param.unites, US);
+    EXPECT_EQ(std::vector<double>(sample->Param.Joint.Elev.begin(), sample->Param.Joint.Elev.end()), heights);
+    EXPECT_EQ(sample->Param.JointMaterials.Length(), materials);
+    EXPECT_EQ(sample->Param.Masses.Elem[0].PosX, original.Masses.Elem[0].PosX);
+
+    // The sample made current, then closed: the current model it leaves keeps every element.
+    sample->FormActivate(sample);
+    ASSERT_EQ(CurrentModel.NJoints, original.NJoints);
+    sample->Close();
+    TestProcess();
+    ASSERT_EQ(program.Documents(), 1);
+    EXPECT_EQ(std::vector<double>(CurrentModel.Joint.Elev.begin(), CurrentModel.Joint.Elev.end()), heights);
+    EXPECT_EQ(CurrentModel.JointMaterials.Length(), materials);
+    EXPECT_EQ(CurrentModel.Masses.Elem.Length(), original.Masses.Elem.Length());
 }
