@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tests/window/AppTestSupport.h"
+#include "platform/testing/CanvasRecording.h"
 
 namespace {
 struct TEnvironment : ::testing::Environment {
@@ -403,4 +404,97 @@ TEST(DocumentWindow, DocumentsKeepTheirOwnArrays)
     EXPECT_EQ(std::vector<double>(CurrentModel.Joint.Elev.begin(), CurrentModel.Joint.Elev.end()), heights);
     EXPECT_EQ(CurrentModel.JointMaterials.Length(), materials);
     EXPECT_EQ(CurrentModel.Masses.Elem.Length(), original.Masses.Elem.Length());
+}
+
+// The scenic picture of the sample with two forces, as drawn on the dam bitmap, against the
+// positions worked out here from the section: the lift joints and the outline, the arrows of the
+// forces, the water levels' shapes.
+TEST(DocumentWindow, ScenicDrawingPutsJointsOutlineArrowsAndWaterWhereTheModelSays)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    AddForces(d->Param);
+    std::vector<TRecordedDrawing> drawn;
+    {
+        TCanvasRecording recording;
+        d->DrawonImage();
+        drawn = recording.Drawings();
+    }
+    // The sample's section, as the positions below take it.
+    const TElev& e = d->Param.Dim.Elev;
+    ASSERT_TRUE(d->Param.Dim.L1 == 47 && d->Param.Dim.L2 == 3 && d->Param.Dim.L3 == 8 && d->Param.Dim.L4 == 8);
+    ASSERT_TRUE(e.A == 100 && e.B == 100 && e.C == 100 && e.D == 102 && e.E == 130 && e.F == 150 && e.G == 160);
+    const Integer W = d->ClientWidth(), H = d->ClientHeight();
+    auto N = [](long double v) { return static_cast<Integer>(std::nearbyint(v)); };
+    // The frame: the hoist on the crest (161 m) is the highest thing drawn over the base (100 m),
+    // the base (47 m) the widest.
+    const double elev0 = 100, x0 = 0, dimMax = 161 - 100;
+    const double dpl = std::min(0.7L * H / dimMax, 0.7L * W / (47 - x0));
+    const Integer xc = N(0.7L * W - 47 * dpl) / 2, yc = N(0.7L * H - dpl * dimMax) / 2;
+    auto X = [&](double x, Integer shift = 0) { return N(0.15L * W) + xc + N((x - x0) * dpl + shift); };
+    auto Y = [&](double e) { return N(0.85L * H) - N((e - elev0) * dpl) - yc; };
+    ASSERT_NEAR(d->dpl, dpl, 1e-12);
+
+    // Black lines of width 1: the lift joints, one pixel inside each face, then the outline.
+    // The upstream face runs from (0, 100) to (3, 130), then straight up; the downstream face
+    // from (47, 102) to (11, 150), then straight up.
+    std::vector<std::vector<TPoint>> expected;
+    for (int j = 1; j <= 5; ++j) {
+        const double e = 100 + 10 * j;
+        const double up = e <= 130 ? 3 * (e - 100) / 30 : 3;
+        const double down = 47 - 36 * (e - 102) / 48;
+        expected.push_back({{X(up, 1), Y(e)}, {X(down, -1), Y(e)}});
+    }
+    const TPoint outline[] = {{X(0), Y(100)},  {X(47), Y(100)}, {X(47), Y(102)}, {X(11), Y(150)},
+                              {X(11), Y(160)}, {X(3), Y(160)},  {X(3), Y(130)},  {X(0), Y(100)}, {X(0), Y(100)}};
+    for (int i = 0; i + 1 < 9; ++i) expected.push_back({outline[i], outline[i + 1]});
+    std::vector<std::vector<TPoint>> thinBlack;
+    for (const TRecordedDrawing& r : drawn)
+        if (r.Op.Kind == TCanvasOp::opLine && r.PenColor == clBlack && r.PenWidth == 1) thinBlack.push_back(r.Op.Points);
+    EXPECT_EQ(thinBlack, expected);
+
+    // The forces: stems of width 2 scaled on the largest component (500), filled arrow heads and
+    // the values at the stems' ends.
+    const Integer s = std::min(W, H);
+    const Integer xf1 = X(11), yf1 = Y(160), xe1 = xf1 + N(0.15L * s * 500 / 500), ye1 = yf1 - N(0.15L * s * 300 / 500);
+    const Integer xf2 = X(30), yf2 = Y(126), xe2 = xf2 + N(0.15L * s * 200 / 500);
+    const std::vector<std::vector<TPoint>> stems = {
+        {{xf1, yf1}, {xf1, ye1}}, {{xf1, yf1}, {xe1, yf1}}, {{xf2, yf2}, {xf2, yf2}}, {{xf2, yf2}, {xe2, yf2}}};
+    const std::vector<std::vector<TPoint>> heads = {
+        {{xe1, yf1}, {xe1 - 8, yf1 - 3}, {xe1 - 8, yf1 + 3}},   // pushing downstream
+        {{xf1, yf1}, {xf1 + 3, yf1 - 8}, {xf1 - 3, yf1 - 8}},   // pushing down
+        {{xf2, yf2}, {xf2 + 8, yf2 - 3}, {xf2 + 8, yf2 + 3}}};  // pushing upstream
+    std::vector<std::vector<TPoint>> drawnStems, drawnHeads;
+    std::vector<String> texts;
+    for (const TRecordedDrawing& r : drawn) {
+        if (r.Op.Kind == TCanvasOp::opLine && r.PenColor == clBlack && r.PenWidth == 2) drawnStems.push_back(r.Op.Points);
+        if (r.Op.Kind == TCanvasOp::opPolygon && r.BrushColor == clBlack) drawnHeads.push_back(r.Op.Points);
+        if (r.Op.Kind == TCanvasOp::opText) texts.push_back(r.Op.Text);
+    }
+    EXPECT_EQ(drawnStems, stems);
+    EXPECT_EQ(drawnHeads, heads);
+    EXPECT_EQ(texts, (std::vector<String>{"  500.00", " -300.00", " -200.00"}));
+
+    // The water: each level's shape from its line down to the foundation surface (100 m).
+    EXPECT_EQ(d->ShapeReservoirUpNormal->Top(), Y(156));
+    EXPECT_EQ(d->ShapeReservoirUpNormal->Height(), Y(100) - Y(156) + 1);
+    EXPECT_EQ(d->ShapeReservoirUpNormal->Width(), X(3) + 1);
+    EXPECT_EQ(d->ShapeReservoirUpFlood->Top(), Y(159));
+    EXPECT_EQ(d->ShapeReservoirDownNormal->Top(), Y(104));
+    EXPECT_EQ(d->ShapeReservoirDownNormal->Left(), X(11));
+    EXPECT_EQ(d->ShapeReservoirDownFlood->Top(), Y(108));
+    EXPECT_EQ(d->ShapeSediments->Top(), Y(112));
+    EXPECT_EQ(d->ShapeIce->Top(), Y(156));
+    EXPECT_EQ(d->ShapeIce->Height(), N(0.6 * dpl));
+
+    // A few pixels: the middle of the third joint and a point on the vertical stem are black;
+    // a point just above the joint is concrete, not cut out.
+    TBitmap& dam = d->DamImage->Picture().Bitmap();
+    auto at = [&](Integer x, Integer y) {
+        const Byte* row = dam.ScanLine(y);
+        return RGB(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]);
+    };
+    EXPECT_EQ(at((X(3) + X(23)) / 2, Y(130)), clBlack);
+    EXPECT_EQ(at(xf1, (yf1 + ye1) / 2), clBlack);
+    EXPECT_NE(at((X(3) + X(23)) / 2, Y(130) - 3), TColor(0x00FF00));
 }
