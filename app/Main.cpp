@@ -546,6 +546,7 @@ TClass TAboutBox::StaticClass()
             .Method("MailLinkClick", &A::MailLinkClick)
             .Method("DownloadsLinkClick", &A::DownloadsLinkClick)
             .Method("PictureButtonClick", &A::PictureButtonClick)
+            .Field("ProgramIcon", &A::ProgramIcon)
             .Field("ProductName", &A::ProductName)
             .Field("Version", &A::Version)
             .Field("MailLink", &A::MailLink)
@@ -556,7 +557,19 @@ TClass TAboutBox::StaticClass()
     return &meta;
 }
 
-void TAboutBox::FormCreate(TObject*) { Version->SetCaption(VersionText()); }
+// The program's picture as the icon (its white drawn transparent) and, larger, on the button.
+void TAboutBox::FormCreate(TObject*)
+{
+    Version->SetCaption(VersionText());
+    TBitmap& icon = ProgramIcon->Picture().Bitmap();
+    DrawProgramPicture(icon, ProgramIcon->Width());
+    icon.SetTransparentColor(clWhite);
+    icon.SetTransparentMode(TTransparentMode::tmFixed);
+    icon.SetTransparent(true);
+    TBitmap picture;
+    DrawProgramPicture(picture, 72);
+    PictureButton->SetGlyph(&picture);
+}
 
 void TAboutBox::FormKeyDown(TObject*, Word& Key, TShiftState)
 {

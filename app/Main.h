@@ -154,11 +154,12 @@ class TAboutBox : public TForm {
     DECLARE_CLASS(TAboutBox, TForm)
 public:
     explicit TAboutBox(TComponent* AOwner) : TForm(AOwner) {}
+    TImage* ProgramIcon = nullptr;
     TLabel* ProductName = nullptr;
     TLabel* Version = nullptr;
     TLabel* MailLink = nullptr;
     TLabel* DownloadsLink = nullptr;
-    TButton* PictureButton = nullptr;
+    TBitBtn* PictureButton = nullptr;
     TButton* OKButton = nullptr;
     void FormCreate(TObject* Sender);
     void FormKeyDown(TObject* Sender, Word& Key, TShiftState Shift);

@@ -1,5 +1,6 @@
 #include "app/ToolImages.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -225,4 +226,23 @@ void AddDocumentToolImages(TCustomImageList& list)
             Line(c, 12, 5, 14, 3);
         },
     });
+}
+
+void DrawProgramPicture(TBitmap& into, Integer size)
+{
+    into.SetSize(size, size);
+    TCanvas& c = into.Canvas();
+    c.FillRectColor(TRect{0, 0, size, size}, Paper);
+    // Drawn on a grid of 16 x 16 cells, scaled to the picture.
+    auto at = [size](double x, double y) {
+        return TPoint{static_cast<Integer>(x * size / 16), static_cast<Integer>(y * size / 16)};
+    };
+    Pen(c, Navy, std::max<Integer>(1, size / 48));
+    Fill(c, Water);
+    c.Polygon({at(0.5, 4), at(5, 4), at(5, 13), at(0.5, 13)});
+    Pen(c, Dark, std::max<Integer>(1, size / 32));
+    Fill(c, Concrete);
+    c.Polygon({at(5, 1.5), at(8, 1.5), at(8, 4.5), at(14.5, 13), at(5, 13)});
+    Fill(c, 0x3060A0);
+    c.Rectangle(at(0.5, 13).X, at(0.5, 13).Y, at(15.5, 15).X, at(15.5, 15).Y);
 }

@@ -39,6 +39,12 @@ TEST(AboutBox, ShowsTheVersionAndClosesWithOkOrEscape)
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->Caption(), String("About Dorvane"));
         EXPECT_EQ(box->Version->Caption(), String("Version 2.0.9 - November 10, 2022"));
+        // The program's picture: the icon with its white transparent, larger on the button.
+        TBitmap& icon = box->ProgramIcon->Picture().Bitmap();
+        EXPECT_EQ(icon.Width(), 32);
+        EXPECT_TRUE(icon.Transparent());
+        EXPECT_EQ(icon.TransparentColor(), clWhite);
+        EXPECT_EQ(box->PictureButton->Glyph().Width(), 72);
         TestGrabToPng(box, DORVANE_SCREENSHOTS "/about-box.png");
         TestPressKey(box, VK_ESCAPE);
     });
