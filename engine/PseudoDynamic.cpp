@@ -245,47 +245,58 @@ TSlices SliceLoads(const TParametres& model, const TModalBasis& basis, double S,
     return s;
 }
 
-// The horizontal forces of the slices above a joint and their moments about the ground:
-// concrete and water of the first mode and of the static correction, and the masses.
-enum TSliceSum { ssEQ1, ssEQs, ssHD1, ssHds, ssMqh1, ssMqhs, SliceForces };
+// Four numbers added lane by lane: one vector addition on processors that have them, each
+// lane rounded exactly as the scalar addition would round it. Aligned as a double, so that
+// any array of them serves.
+using TFour = double __attribute__((vector_size(4 * sizeof(double)), aligned(sizeof(double))));
+
+// The horizontal forces of the slices above a joint and their moments about the ground, in
+// groups of four: the forces of the concrete and the water of the first mode and of the
+// static correction (EQ1, EQs, HD1, Hds), their moments in the same order, and the masses
+// (Mqh1 and Mqhs, then their moments).
+enum TSliceSum { ssEQ1, ssEQs, ssHD1, ssHds };
+enum TMassSum { msMqh1, msMqhs, msMqh1Moment, msMqhsMoment };
 struct TSliceSums {
-    std::array<double, SliceForces> Force{}, Moment{};
+    TFour Force{}, Moment{}, Masses{};
 };
 
-// The force and moment each slice k = from..n - 1 adds to every joint below it. A slice of
-// the per-height values q[k], q[k + 1] adds their trapezoid and its moment; a slice without
-// force, or without a mass, adds nothing (zeros leave every sum as it is).
-struct TSliceTerms {
-    std::array<std::vector<double>, SliceForces> Force, Moment;
+// The force and moment one slice adds to every joint below it. A slice of the per-height
+// values q[k], q[k + 1] adds their trapezoid and its moment; a slice without force, or
+// without a mass, adds zeros, which leave every sum as it is (the sums start at +0, so none
+// is ever -0).
+struct TSliceTerm : TSliceSums {
+    bool HasMasses = false;
+};
 
-    TSliceTerms(const TSlices& s, int from)
-    {
-        const std::vector<double>* const perHeight[] = {&s.qc1, &s.qcs, &s.qh1, &s.qhs};
-        for (int a = 0; a < SliceForces; ++a) {
-            Force[a].assign(s.n + 1, 0);
-            Moment[a].assign(s.n + 1, 0);
+// The terms of the slices k = from..n - 1.
+std::vector<TSliceTerm> SliceTerms(const TSlices& s, int from)
+{
+    const std::vector<double>* const perHeight[] = {&s.qc1, &s.qcs, &s.qh1, &s.qhs};
+    std::vector<TSliceTerm> terms(s.n + 1);
+    for (int k = from; k < s.n; ++k) {
+        TSliceTerm& term = terms[k];
+        const double dh = s.h[k + 1] - s.h[k];
+        for (int a = ssEQ1; a <= ssHds; ++a) {
+            const std::vector<double>& q = *perHeight[a];
+            const double F = (q[k] + q[k + 1]) / 2 * dh;
+            if (F == 0)
+                continue;
+            term.Force[a] = F;
+            term.Moment[a] = dh * (s.h[k] * (q[k] + q[k + 1]) / 2 + dh * (q[k] + 2 * q[k + 1]) / 6);
         }
-        for (int k = from; k < s.n; ++k) {
-            const double dh = s.h[k + 1] - s.h[k];
-            for (int a = ssEQ1; a <= ssHds; ++a) {
-                const std::vector<double>& q = *perHeight[a];
-                const double F = (q[k] + q[k + 1]) / 2 * dh;
-                if (F == 0)
-                    continue;
-                Force[a][k] = F;
-                Moment[a][k] = dh * (s.h[k] * (q[k] + q[k + 1]) / 2 + dh * (q[k] + 2 * q[k + 1]) / 6);
-            }
-            if (s.m1[k] != 0) {
-                Force[ssMqh1][k] = s.m1[k];
-                Moment[ssMqh1][k] = s.mm1[k];
-            }
-            if (s.ms[k] != 0) {
-                Force[ssMqhs][k] = s.ms[k];
-                Moment[ssMqhs][k] = s.mms[k];
-            }
+        if (s.m1[k] != 0) {
+            term.Masses[msMqh1] = s.m1[k];
+            term.Masses[msMqh1Moment] = s.mm1[k];
+            term.HasMasses = true;
+        }
+        if (s.ms[k] != 0) {
+            term.Masses[msMqhs] = s.ms[k];
+            term.Masses[msMqhsMoment] = s.mms[k];
+            term.HasMasses = true;
         }
     }
-};
+    return terms;
+}
 
 // The first of the n slices of elevations h[1..n] above the joint of elevation y: the first k
 // with h[k] >= y (n when none).
@@ -302,30 +313,25 @@ int FirstSliceAbove(const std::vector<double>& h, int n, double y)
     return k;
 }
 
-// Adds the terms of slices to the sums f, m of a block of joints whose first slices, in
-// ascending order, are `start`: slice k to every joint whose first slice is k or below. Only
-// additions, so the wider vector units of the processors that have them give the same sums.
-[[gnu::target_clones("avx2", "default")]] void AddSlicesToBlock(const TSliceTerms& terms, int n,
-                                                              const std::vector<int>& start,
-                                                              const std::array<double*, SliceForces>& f,
-                                                              const std::array<double*, SliceForces>& m)
+// Adds the terms of slices to the sums of a block of joints whose first slices, in
+// ascending order, are `start`: slice k to every joint whose first slice is k or below, so
+// that each joint's sums are added from its first slice upwards.
+[[gnu::target_clones("avx2", "default")]] void AddSlicesToBlock(const std::vector<TSliceTerm>& terms, int n,
+                                                              const std::vector<int>& start, TSliceSums* sums)
 {
     const int count = static_cast<int>(start.size());
     int begun = 0;
     for (int k = start[0]; k < n; ++k) {
         while (begun < count && start[begun] <= k)
             ++begun;
-        for (int a = 0; a < SliceForces; ++a) {
-            const double F = terms.Force[a][k], M = terms.Moment[a][k];
-            if (F == 0 && M == 0)
-                continue;
-            double* const force = f[a];
-            double* const moment = m[a];
-            for (int p = 0; p < begun; ++p) {
-                force[p] += F;
-                moment[p] += M;
-            }
+        const TSliceTerm& term = terms[k];
+        for (int p = 0; p < begun; ++p) {
+            sums[p].Force += term.Force;
+            sums[p].Moment += term.Moment;
         }
+        if (term.HasMasses)
+            for (int p = 0; p < begun; ++p)
+                sums[p].Masses += term.Masses;
     }
 }
 
@@ -334,37 +340,26 @@ int FirstSliceAbove(const std::vector<double>& h, int n, double y)
 // its terms to every joint whose slices have begun: one pass over the slices for all joints.
 std::vector<TSliceSums> SumsAboveJoints(const TSlices& s, const std::vector<int>& start, int lowest)
 {
-    const TSliceTerms terms(s, lowest);
+    const std::vector<TSliceTerm> terms = SliceTerms(s, lowest);
     const int count = static_cast<int>(start.size());
     std::vector<int> order(count);
     for (int i = 0; i < count; ++i)
         order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return start[a] < start[b]; });
 
-    std::array<std::vector<double>, SliceForces> force, moment;
-    for (int a = 0; a < SliceForces; ++a) {
-        force[a].assign(count, 0);
-        moment[a].assign(count, 0);
-    }
     // Blocks of joints whose sums stay in the cache while the slices pass.
     constexpr int Block = 256;
+    std::vector<TSliceSums> sorted(count);
+    std::vector<int> blockStart;
     for (int p0 = 0; p0 < count; p0 += Block) {
-        std::vector<int> blockStart;
+        blockStart.clear();
         for (int p = p0; p < std::min(p0 + Block, count); ++p)
             blockStart.push_back(start[order[p]]);
-        std::array<double*, SliceForces> f, m;
-        for (int a = 0; a < SliceForces; ++a) {
-            f[a] = force[a].data() + p0;
-            m[a] = moment[a].data() + p0;
-        }
-        AddSlicesToBlock(terms, s.n, blockStart, f, m);
+        AddSlicesToBlock(terms, s.n, blockStart, sorted.data() + p0);
     }
     std::vector<TSliceSums> sums(count);
     for (int p = 0; p < count; ++p)
-        for (int a = 0; a < SliceForces; ++a) {
-            sums[order[p]].Force[a] = force[a][p];
-            sums[order[p]].Moment[a] = moment[a][p];
-        }
+        sums[order[p]] = sorted[p];
     return sums;
 }
 
@@ -391,8 +386,8 @@ void JointLoads(TParametres& model, const TSliceSums& sums, bool sustained, doub
     // Horizontal forces of the slices above the joint; the y fields gather moments first.
     double EQ1 = sums.Force[ssEQ1], yEQ1 = sums.Moment[ssEQ1], EQs = sums.Force[ssEQs], yEQs = sums.Moment[ssEQs];
     double HD1 = sums.Force[ssHD1], yHD1 = sums.Moment[ssHD1], Hds = sums.Force[ssHds], yHds = sums.Moment[ssHds];
-    double Mqh1 = sums.Force[ssMqh1], yMqh1 = sums.Moment[ssMqh1];
-    double Mqhs = sums.Force[ssMqhs], yMqhs = sums.Moment[ssMqhs];
+    double Mqh1 = sums.Masses[msMqh1], yMqh1 = sums.Masses[msMqh1Moment];
+    double Mqhs = sums.Masses[msMqhs], yMqhs = sums.Masses[msMqhsMoment];
     Lever(EQ1, yEQ1);
     Lever(EQs, yEQs);
     Lever(HD1, yHD1);
