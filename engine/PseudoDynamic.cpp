@@ -336,9 +336,11 @@ int FirstSliceAbove(const std::vector<double>& h, int n, double y)
 }
 
 // The sums of the slices above each joint, given by its first slice, each added from that
-// slice upwards. The joints are taken from the lowest first slice on, so that slice k adds
-// its terms to every joint whose slices have begun: one pass over the slices for all joints.
-std::vector<TSliceSums> SumsAboveJoints(const TSlices& s, const std::vector<int>& start, int lowest)
+// slice upwards and handed to `use` with the joint's place in `start`. The joints are taken
+// from the lowest first slice on, in blocks whose sums stay in the cache while the slices
+// pass: slice k adds its terms to every joint of the block whose slices have begun.
+template <class TUse>
+void SumsAboveJoints(const TSlices& s, const std::vector<int>& start, int lowest, TUse use)
 {
     const std::vector<TSliceTerm> terms = SliceTerms(s, lowest);
     const int count = static_cast<int>(start.size());
@@ -347,20 +349,19 @@ std::vector<TSliceSums> SumsAboveJoints(const TSlices& s, const std::vector<int>
         order[i] = i;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return start[a] < start[b]; });
 
-    // Blocks of joints whose sums stay in the cache while the slices pass.
     constexpr int Block = 256;
-    std::vector<TSliceSums> sorted(count);
+    std::vector<TSliceSums> sums(Block);
     std::vector<int> blockStart;
     for (int p0 = 0; p0 < count; p0 += Block) {
+        const int size = std::min(Block, count - p0);
         blockStart.clear();
-        for (int p = p0; p < std::min(p0 + Block, count); ++p)
+        for (int p = p0; p < p0 + size; ++p)
             blockStart.push_back(start[order[p]]);
-        AddSlicesToBlock(terms, s.n, blockStart, sorted.data() + p0);
+        std::fill_n(sums.begin(), size, TSliceSums{});
+        AddSlicesToBlock(terms, s.n, blockStart, sums.data());
+        for (int p = 0; p < size; ++p)
+            use(order[p0 + p], sums[p]);
     }
-    std::vector<TSliceSums> sums(count);
-    for (int p = 0; p < count; ++p)
-        sums[order[p]] = sorted[p];
-    return sums;
 }
 
 // A lever arm from its moment; a zero force has a zero lever arm.
@@ -483,9 +484,9 @@ void CaseLoads(TParametres& model, const TModalBasis& basis, bool sustained, int
         lowest = std::min(lowest, start[j - first]);
     }
     const TSlices slices = SliceLoads(model, basis, acc.spectral, acc.horizontal, lowest);
-    const std::vector<TSliceSums> sums = SumsAboveJoints(slices, start, lowest);
-    for (int j = first; j <= last; ++j)
-        JointLoads(model, sums[j - first], sustained, acc.horizontal, j);
+    SumsAboveJoints(slices, start, lowest, [&](int joint, const TSliceSums& sums) {
+        JointLoads(model, sums, sustained, acc.horizontal, first + joint);
+    });
 }
 
 // The joints one call loads (all of them for a negative joint). Without pseudo-dynamic input
