@@ -245,19 +245,21 @@ TSlices SliceLoads(const TParametres& model, const TModalBasis& basis, double S,
     return s;
 }
 
-// Four numbers added lane by lane: one vector addition on processors that have them, each
-// lane rounded exactly as the scalar addition would round it. Aligned as a double, so that
-// any array of them serves.
+// Eight or four numbers added lane by lane: one vector addition on processors that have
+// them, each lane rounded exactly as the scalar addition would round it. Aligned as a double,
+// so that any array of them serves.
+using TEight = double __attribute__((vector_size(8 * sizeof(double)), aligned(sizeof(double))));
 using TFour = double __attribute__((vector_size(4 * sizeof(double)), aligned(sizeof(double))));
 
-// The horizontal forces of the slices above a joint and their moments about the ground, in
-// groups of four: the forces of the concrete and the water of the first mode and of the
-// static correction (EQ1, EQs, HD1, Hds), their moments in the same order, and the masses
-// (Mqh1 and Mqhs, then their moments).
-enum TSliceSum { ssEQ1, ssEQs, ssHD1, ssHds };
+// The horizontal forces of the slices above a joint and their moments about the ground: the
+// forces of the concrete and the water of the first mode and of the static correction (EQ1,
+// EQs, HD1, Hds) followed by their moments, and apart the masses (Mqh1 and Mqhs, then their
+// moments).
+enum TSliceSum { ssEQ1, ssEQs, ssHD1, ssHds, MomentLane };
 enum TMassSum { msMqh1, msMqhs, msMqh1Moment, msMqhsMoment };
 struct TSliceSums {
-    TFour Force{}, Moment{}, Masses{};
+    TEight Loads{};
+    TFour Masses{};
 };
 
 // The force and moment one slice adds to every joint below it. A slice of the per-height
@@ -281,8 +283,8 @@ std::vector<TSliceTerm> SliceTerms(const TSlices& s, int from)
             const double F = (q[k] + q[k + 1]) / 2 * dh;
             if (F == 0)
                 continue;
-            term.Force[a] = F;
-            term.Moment[a] = dh * (s.h[k] * (q[k] + q[k + 1]) / 2 + dh * (q[k] + 2 * q[k + 1]) / 6);
+            term.Loads[a] = F;
+            term.Loads[MomentLane + a] = dh * (s.h[k] * (q[k] + q[k + 1]) / 2 + dh * (q[k] + 2 * q[k + 1]) / 6);
         }
         if (s.m1[k] != 0) {
             term.Masses[msMqh1] = s.m1[k];
@@ -316,7 +318,7 @@ int FirstSliceAbove(const std::vector<double>& h, int n, double y)
 // Adds the terms of slices to the sums of a block of joints whose first slices, in
 // ascending order, are `start`: slice k to every joint whose first slice is k or below, so
 // that each joint's sums are added from its first slice upwards.
-[[gnu::target_clones("avx2", "default")]] void AddSlicesToBlock(const std::vector<TSliceTerm>& terms, int n,
+[[gnu::target_clones("avx512f", "avx2", "default")]] void AddSlicesToBlock(const std::vector<TSliceTerm>& terms, int n,
                                                               const std::vector<int>& start, TSliceSums* sums)
 {
     const int count = static_cast<int>(start.size());
@@ -325,10 +327,8 @@ int FirstSliceAbove(const std::vector<double>& h, int n, double y)
         while (begun < count && start[begun] <= k)
             ++begun;
         const TSliceTerm& term = terms[k];
-        for (int p = 0; p < begun; ++p) {
-            sums[p].Force += term.Force;
-            sums[p].Moment += term.Moment;
-        }
+        for (int p = 0; p < begun; ++p)
+            sums[p].Loads += term.Loads;
         if (term.HasMasses)
             for (int p = 0; p < begun; ++p)
                 sums[p].Masses += term.Masses;
@@ -385,8 +385,9 @@ void JointLoads(TParametres& model, const TSliceSums& sums, bool sustained, doub
     f.xMqv[j] = L.xMv[j];
 
     // Horizontal forces of the slices above the joint; the y fields gather moments first.
-    double EQ1 = sums.Force[ssEQ1], yEQ1 = sums.Moment[ssEQ1], EQs = sums.Force[ssEQs], yEQs = sums.Moment[ssEQs];
-    double HD1 = sums.Force[ssHD1], yHD1 = sums.Moment[ssHD1], Hds = sums.Force[ssHds], yHds = sums.Moment[ssHds];
+    const TEight& loads = sums.Loads;
+    double EQ1 = loads[ssEQ1], yEQ1 = loads[MomentLane + ssEQ1], EQs = loads[ssEQs], yEQs = loads[MomentLane + ssEQs];
+    double HD1 = loads[ssHD1], yHD1 = loads[MomentLane + ssHD1], Hds = loads[ssHds], yHds = loads[MomentLane + ssHds];
     double Mqh1 = sums.Masses[msMqh1], yMqh1 = sums.Masses[msMqh1Moment];
     double Mqhs = sums.Masses[msMqhs], yMqhs = sums.Masses[msMqhsMoment];
     Lever(EQ1, yEQ1);
