@@ -27,7 +27,6 @@ void TestPressKey(TWinControl* control, Word vk, TShiftState shift = {});
 // Each character as a key press (letters, digits, space and punctuation).
 void TestTypeText(TWinControl* control, const String& text);
 
-// Files dropped from a file manager at a client point of the window (which accepts them).
 // The pointer rests on a menu item (in its open menu, or on the tool button that shows it).
 void TestHighlightMenuItem(TMenuItem* item);
 
@@ -35,6 +34,7 @@ void TestHighlightMenuItem(TMenuItem* item);
 // window's frame offers none.
 bool TestClickCloseBox(TCustomForm* form);
 
+// Files dropped from a file manager at a client point of the window (which accepts them).
 void TestDropFiles(TWinControl* window, const std::vector<String>& files, TPoint point = TPoint{10, 10});
 
 // The next modal form: the callback runs once the form is shown, inside its modal loop.
