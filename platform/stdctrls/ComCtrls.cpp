@@ -160,7 +160,7 @@ void TStatusBar::Paint()
         }
     }
     if (FSizeGrip) {
-        TRect grip{Width() - 17, Height() - 17, Width(), Height()};
+        TRect grip{Width() - ScrollBarSize, Height() - ScrollBarSize, Width(), Height()};
         DrawFrameControl(canvas.Handle(), &grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
     }
 }

@@ -226,7 +226,7 @@ void TCustomComboBox::SetDroppedDown(bool value) { Perform(CB_SHOWDROPDOWN, valu
 TRect TCustomComboBox::ButtonRect() const
 {
     TRect c = ClientRect();
-    return TRect{c.Right - 17, c.Top, c.Right, c.Bottom};
+    return TRect{c.Right - ScrollBarSize, c.Top, c.Right, c.Bottom};
 }
 
 void TCustomComboBox::MeasureItem(Integer Index, Integer& Height) { OnMeasureItem(this, Index, Height); }

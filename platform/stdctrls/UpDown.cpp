@@ -11,8 +11,9 @@ TCustomUpDown::TCustomUpDown(TComponent* AOwner) : TCustomControl(AOwner)
     FControlStyle = {csCaptureMouse, csOpaque};
     FParentColor = false;
     FColor = clBtnFace;
-    FWidth = 17;
-    FHeight = 25;
+    // as wide as a scroll bar, one and a half times as high
+    FWidth = ScrollBarSize;
+    FHeight = ScrollBarSize + ScrollBarSize / 2;
 }
 
 TCustomUpDown::~TCustomUpDown() { KillTimer(this, 1); }
