@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 #include "platform/graphics/Codecs.h"
 #include "platform/graphics/Raster.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 namespace {
 
@@ -48,10 +49,11 @@ TEST(BitmapFiles, HeadersOf24And32BitFiles)
         Cardinal FileSize;
     };
     // rows are padded to four bytes: 10 pixels take 32 bytes at 24 bits, 40 at 32 bits
+    TempFolder folder;
     for (Case c : {Case{TPixelFormat::pf24bit, 24, 54 + 32 * 7}, Case{TPixelFormat::pf32bit, 32, 54 + 40 * 7},
                    Case{TPixelFormat::pf8bit, 8, 54 + 1024 + 12 * 7}, Case{TPixelFormat::pf1bit, 1, 54 + 8 + 4 * 7}}) {
         TBitmap bmp(10, 7, c.Format);
-        String file = TempDir() + "a.bmp";
+        const String file = folder / "a.bmp";
         bmp.SaveToFile(file);
         std::vector<Byte> b = FileBytes(file);
         ASSERT_EQ(b.size(), c.FileSize);
@@ -74,7 +76,8 @@ TEST(BitmapFiles, BottomRowComesFirst)
     TBitmap bmp(1, 2, TPixelFormat::pf24bit);
     bmp.Canvas().SetPixel(0, 0, clRed);
     bmp.Canvas().SetPixel(0, 1, clBlue);
-    String file = TempDir() + "b.bmp";
+    TempFolder folder;
+    const String file = folder / "b.bmp";
     bmp.SaveToFile(file);
     std::vector<Byte> b = FileBytes(file);
     EXPECT_EQ(std::vector<Byte>(b.begin() + 54, b.end()), (std::vector<Byte>{255, 0, 0, 0, 0, 0, 255, 0}));
@@ -84,12 +87,13 @@ TEST(BitmapFiles, RoundTripsEveryPixelFormat)
 {
     TBitmap source;
     Sample(source, 13, 5);
+    TempFolder folder;
     for (TPixelFormat f : {TPixelFormat::pf4bit, TPixelFormat::pf8bit, TPixelFormat::pf24bit, TPixelFormat::pf32bit,
                            TPixelFormat::pf16bit}) {
         TBitmap bmp;
         bmp.Assign(source);
         bmp.SetPixelFormat(f);
-        String file = TempDir() + "c.bmp";
+        const String file = folder / "c.bmp";
         bmp.SaveToFile(file);
         TBitmap back;
         back.LoadFromFile(file);
@@ -199,7 +203,8 @@ TEST(PngFiles, RoundTripIsExact)
     Sample(source, 17, 9);
     TPngImage png;
     png.Assign(&source);
-    String file = TempDir() + "a.png";
+    TempFolder folder;
+    const String file = folder / "a.png";
     png.SaveToFile(file);
     TPicture pic;
     pic.LoadFromFile(file);
@@ -276,7 +281,8 @@ TEST(JpegFiles, RoundTripIsCloseAndQualityChangesTheSize)
 TEST(GifFiles, FirstFrameWithItsTransparentColour)
 {
     // a 3 x 1 picture written with the library: red, transparent, blue
-    String file = TempDir() + "a.gif";
+    TempFolder folder;
+    const String file = folder / "a.gif";
     int error = 0;
     GifFileType* gif = EGifOpenFileName(file.ToUtf8().c_str(), false, &error);
     ASSERT_TRUE(gif);
@@ -315,7 +321,8 @@ TEST(IconFiles, RoundTripKeepsAlpha)
     px.Row(0)[0] = 0xFFFF0000;   // opaque red (alpha, red, green, blue)
     px.Row(0)[1] = 0x00000000;
     px.Row(1)[2] = 0xFF0000FF;   // opaque blue
-    String file = TempDir() + "a.ico";
+    TempFolder folder;
+    const String file = folder / "a.ico";
     icon.SaveToFile(file);
     TPicture pic;
     pic.LoadFromFile(file);

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/graphics/Metafile.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 namespace {
 
@@ -95,7 +96,8 @@ TEST(Metafile, SavedAsEmfAndLoadedBackReplaysTheSame)
         TMetafileCanvas mc(mf);
         Scene(mc);
     }
-    String file = TempDir() + "scene.emf";
+    TempFolder folder;
+    const String file = folder / "scene.emf";
     mf.SaveToFile(file);
     TMemoryStream raw;
     raw.LoadFromFile(file);
@@ -334,7 +336,8 @@ TEST(Metafile, WindowsMetafilesAreFoundByContentAndDamagedOnesRefused)
 {
     const U_PAIRF inches{0.25f, 0.125f};
     const std::string wmf = WindowsMetafile({U_WMRRECTANGLE_set(Rect16(0, 0, 4, 4))}, 0, &inches, 48);
-    String file = TempDir() + "picture.wmf";
+    TempFolder folder;
+    const String file = folder / "picture.wmf";
     {
         TFileStream f(file, fmCreate);
         f.WriteBuffer(wmf.data(), static_cast<Integer>(wmf.size()));

@@ -10,6 +10,7 @@
 #include "platform/graphics/Codecs.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/graphics/Printers.h"
+#include "platform/rtl/tests/TempFolder.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ std::string Shell(const std::string& command)
 
 TEST(Printer, PrintsPagesIntoAPdfWhosePageShowsTheDrawing)
 {
-    const String dir = TempDir();
+    TempFolder folder;
+    const String dir = String(folder.Path()) + "/";
     TPrinter printer;
     printer.SetOutputFileName(dir + "page.pdf");
     // before the job the canvas already answers for the printer

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "platform/backend/qt/QtGraphics.h"
 #include "platform/graphics/Raster.h"
 
@@ -34,14 +32,4 @@ void WhiteBitmap(TBitmap& bmp, Integer width, Integer height)
     bmp.SetSize(width, height);
     bmp.Canvas().Brush().SetColor(clWhite);
     bmp.Canvas().FillRect(Rect(0, 0, width, height));
-}
-
-String TempDir()
-{
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "dorvane-graphics" /
-                                (std::string(info->test_suite_name()) + "." + info->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return String(dir.string() + "/");
 }

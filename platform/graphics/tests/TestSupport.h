@@ -8,5 +8,3 @@
 std::string Picture(TBitmap& bmp, TColor ink);
 // A white 32-bit bitmap.
 void WhiteBitmap(TBitmap& bmp, Integer width, Integer height);
-// A folder for the test's files, emptied first.
-String TempDir();
