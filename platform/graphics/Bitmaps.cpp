@@ -7,6 +7,7 @@
 #include "platform/graphics/Codecs.h"
 #include "platform/graphics/Metafile.h"
 #include "platform/graphics/Raster.h"
+#include "platform/rtl/RtlConsts.h"
 
 IMPLEMENT_CLASS(TGraphic, TPersistent, nullptr)
 IMPLEMENT_CLASS(TBitmap, TGraphic, NewObject<TBitmap>)
@@ -412,7 +413,7 @@ void TBitmap::LoadFromStream(TStream& stream)
 {
     Byte header[14];
     if (stream.Read(header, 14) != 14 || header[0] != 'B' || header[1] != 'M')
-        throw EInvalidGraphic("Bitmap image is not valid");
+        throw EInvalidGraphic(SInvalidBitmap);
     const Int64 rest = stream.Size() - stream.Position();
     const Int64 announced = Int64(Get32(header + 2)) - 14;
     std::vector<Byte> data(static_cast<size_t>(announced > 12 && announced <= rest ? announced : std::max<Int64>(rest, 0)));
@@ -422,7 +423,7 @@ void TBitmap::LoadFromStream(TStream& stream)
 
 void TBitmap::LoadDib(const Byte* data, size_t size, bool iconImage)
 {
-    auto invalid = [] { throw EInvalidGraphic("Bitmap image is not valid"); };
+    auto invalid = [] { throw EInvalidGraphic(SInvalidBitmap); };
     if (size < 12) invalid();
     const Cardinal headerSize = Get32(data);
     if (headerSize > size || (headerSize != 12 && headerSize < 40)) invalid();
@@ -571,7 +572,7 @@ void TBitmap::ReadData(TStream& stream)
 {
     Integer size = 0;
     stream.ReadBuffer(&size, 4);
-    if (size < 0 || size > stream.Size() - stream.Position()) throw EInvalidGraphic("Bitmap image is not valid");
+    if (size < 0 || size > stream.Size() - stream.Position()) throw EInvalidGraphic(SInvalidBitmap);
     TMemoryStream image;
     if (size > 0) image.CopyFrom(stream, size);
     image.SetPosition(0);
