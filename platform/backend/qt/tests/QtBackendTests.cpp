@@ -1,6 +1,7 @@
 // The Qt back end's own translations: keys between virtual-key codes and the toolkit's, toolkit
 // mouse events into client-coordinate messages past a window's frame, the layer's cursors into
-// the toolkit's shapes, and the surface of an owner-drawn window shown pixel for pixel.
+// the toolkit's shapes, the surface of an owner-drawn window shown pixel for pixel, and a form's
+// frame into the toolkit window's flags.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -123,6 +124,45 @@ TEST_F(QtBackendForm, TheSurfaceIsShownPixelForPixel)
     EXPECT_EQ(QColor(shown.pixel(5, 4)), QColor(0, 0, 255));
     EXPECT_EQ(QColor(shown.pixel(4, 4)), QColor(255, 255, 255));
     EXPECT_EQ(QColor(shown.pixel(0, 0)), QC(clBtnShadow));   // the frame's outer dark line
+}
+
+// A form's border style, border icons and stay-on-top style become the flags of its toolkit window:
+// the boxes need the system menu, dialogs and tool windows carry no minimize or maximize box and
+// show the help box in their place.
+TEST(QtBackend, BorderIconsAndStayOnTopReachTheToolkitWindow)
+{
+    TestInitialize();
+    struct Case {
+        TFormBorderStyle Style;
+        TBorderIcons Icons;
+        TFormStyle FormStyle;
+        Qt::WindowFlags Shown;      // each of these flags set
+        Qt::WindowFlags NotShown;   // none of these
+    };
+    const Qt::WindowFlags close = Qt::WindowCloseButtonHint, min = Qt::WindowMinimizeButtonHint,
+                          max = Qt::WindowMaximizeButtonHint, help = Qt::WindowContextHelpButtonHint,
+                          top = Qt::WindowStaysOnTopHint;
+    const Case cases[] = {
+        {bsSizeable, {biSystemMenu, biMinimize, biMaximize}, fsNormal, close | min | max, help | top},
+        {bsSizeable, {biSystemMenu, biMinimize}, fsNormal, close | min, max | help | top},
+        {bsSizeable, {biMinimize, biMaximize}, fsNormal, {}, close | min | max | help},
+        {bsSingle, {biSystemMenu, biMaximize, biHelp}, fsNormal, close | max, min | help},
+        {bsDialog, {biSystemMenu, biMinimize, biMaximize, biHelp}, fsNormal, close | help, min | max | top},
+        {bsDialog, {}, fsStayOnTop, top, close | min | max | help},
+        {bsToolWindow, {biSystemMenu}, fsStayOnTop, close | top, min | max},
+    };
+    for (const Case& c : cases) {
+        TForm form(nullptr);
+        form.SetBorderStyle(c.Style);
+        form.SetBorderIcons(c.Icons);
+        form.SetFormStyle(c.FormStyle);
+        form.Show();
+        TestProcess();
+        const Qt::WindowFlags flags = form.WindowHandle()->Main->windowFlags();
+        const auto row = static_cast<int>(&c - cases);
+        EXPECT_EQ(flags & c.Shown, c.Shown) << "row " << row;
+        EXPECT_EQ(flags & c.NotShown, Qt::WindowFlags()) << "row " << row;
+    }
 }
 
 }  // namespace
