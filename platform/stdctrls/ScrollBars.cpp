@@ -21,9 +21,11 @@ TBarParts Parts(const TRect& bar, bool vertical, Integer pos, Integer page, Inte
     parts.Last = vertical ? TRect{bar.Left, bar.Bottom - arrow, bar.Right, bar.Bottom}
                           : TRect{bar.Right - arrow, bar.Top, bar.Right, bar.Bottom};
     Integer track = length - 2 * arrow;
-    if (track < 8 || page >= range || range <= 0) return parts;
-    Integer size = std::max(8, track * page / range);
-    Integer start = arrow + (track - size) * std::clamp(pos, 0, range - page) / std::max(1, range - page);
+    if (track < ScrollBarThumbMin || page >= range || range <= 0) return parts;
+    // the thumb's length shows the visible part; its place is rounded to the nearest pixel
+    Integer size = std::max(ScrollBarThumbMin, track * page / range);
+    Integer span = track - size, steps = std::max(1, range - page);
+    Integer start = arrow + (2 * std::clamp(pos, 0, range - page) * span + steps) / (2 * steps);
     parts.Thumb = vertical ? TRect{bar.Left, bar.Top + start, bar.Right, bar.Top + start + size}
                            : TRect{bar.Left + start, bar.Top, bar.Left + start + size, bar.Bottom};
     parts.HasThumb = true;
@@ -35,9 +37,10 @@ TBarParts Parts(const TRect& bar, bool vertical, Integer pos, Integer page, Inte
 void PaintScrollBar(TCanvas& canvas, const TRect& bar, bool vertical, Integer pos, Integer page, Integer range)
 {
     TBarParts parts = Parts(bar, vertical, pos, page, range);
-    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-    canvas.Brush().SetColor(cl3DLight);
-    canvas.FillRect(bar);
+    // the track: a checker of the highlight and the face, the highlight where x + y is odd
+    canvas.FillRectColor(bar, clBtnFace);
+    for (Integer y = bar.Top; y < bar.Bottom; ++y)
+        for (Integer x = bar.Left + 1 - (y - bar.Top) % 2; x < bar.Right; x += 2) canvas.SetPixel(x, y, clBtnHighlight);
     UINT inactive = parts.HasThumb ? 0u : UINT(DFCS_INACTIVE);
     DrawFrameControl(canvas.Handle(), &parts.First, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive);
     DrawFrameControl(canvas.Handle(), &parts.Last, DFC_SCROLL, (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | inactive);

@@ -5,6 +5,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/controls/Controls.h"
 
+// The shortest a thumb gets, in pixels; the window scroll bars take it too.
+constexpr Integer ScrollBarThumbMin = 8;
 
 enum TScrollHit { shNone, shLineBack, shLineForward, shPageBack, shPageForward, shThumb };
 

@@ -375,8 +375,7 @@ void TScrollBar::DoScroll(TScrollCode code, Integer pos)
 void TScrollBar::Paint()
 {
     bool vertical = FKind == sbVertical;
-    Integer page = std::max(1, FPageSize);
-    ::PaintScrollBar(Canvas(), ClientRect(), vertical, FPosition - FMin, page, FMax - FMin + page);
+    ::PaintScrollBar(Canvas(), ClientRect(), vertical, FPosition - FMin, std::max(1, FPageSize), FMax - FMin + 1);
 }
 
 void TScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
@@ -384,8 +383,7 @@ void TScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, In
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft) return;
     if (CanFocus() && !Focused()) SetFocus();
-    Integer page = std::max(1, FPageSize);
-    switch (ScrollBarHit(ClientRect(), FKind == sbVertical, TPoint{X, Y}, FPosition - FMin, page, FMax - FMin + page)) {
+    switch (ScrollBarHit(ClientRect(), FKind == sbVertical, TPoint{X, Y}, FPosition - FMin, std::max(1, FPageSize), FMax - FMin + 1)) {
     case shLineBack: DoScroll(scLineUp, FPosition - FSmallChange); break;
     case shLineForward: DoScroll(scLineDown, FPosition + FSmallChange); break;
     case shPageBack: DoScroll(scPageUp, FPosition - FLargeChange); break;

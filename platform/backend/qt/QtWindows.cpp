@@ -5,6 +5,7 @@
 #include "platform/backend/qt/QtWindows.h"
 
 #include "platform/backend/qt/QtWindowSystem.h"
+#include "platform/stdctrls/ScrollBars.h"
 
 namespace qtbackend {
 
@@ -147,14 +148,22 @@ void Deliver(TWinControl* control, TMessage& m, std::function<void(TMessage&)> n
     control->PopNativeDefault();
 }
 
-// The toolkit's "Windows" style with the classic default button: a dark line around the button,
-// its raised edge inside.
+// The toolkit's "Windows" style with the classic default button (a dark line around the button,
+// its raised edge inside), and scroll bars as the layer's scroll bar control shows them: as thick,
+// with the arrows and the thumb drawn by the layer's frame controls.
 class TClassicStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_ScrollBarExtent) return ScrollBarSize;
+        if (metric == PM_ScrollBarSliderMin) return ScrollBarThumbMin;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
     {
+        if (DrawScrollBarPart(element, option, painter)) return;
         const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
         if (element != CE_PushButtonBevel || !button || !(button->features & QStyleOptionButton::DefaultButton) ||
             (button->state & State_Sunken)) {
@@ -169,6 +178,27 @@ public:
         QStyleOptionButton inner = *button;
         inner.rect = button->rect.adjusted(1, 1, -1, -1);
         QProxyStyle::drawControl(element, &inner, painter, widget);
+    }
+
+private:
+    // An arrow or the thumb of a scroll bar, unless pressed (the toolkit shows a pressed arrow).
+    static bool DrawScrollBarPart(ControlElement element, const QStyleOption* option, QPainter* painter)
+    {
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        const bool arrow = element == CE_ScrollBarAddLine || element == CE_ScrollBarSubLine;
+        if (!bar || (!arrow && element != CE_ScrollBarSlider) || (option->state & State_Sunken) || option->rect.isEmpty())
+            return false;
+        TBitmap part(option->rect.width(), option->rect.height());
+        TRect r = Rect(0, 0, part.Width(), part.Height());
+        if (arrow) {
+            const bool forward = element == CE_ScrollBarAddLine, horizontal = bar->orientation == Qt::Horizontal;
+            const UINT kind = horizontal ? (forward ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT) : (forward ? DFCS_SCROLLDOWN : DFCS_SCROLLUP);
+            DrawFrameControl(part.Canvas().Handle(), &r, DFC_SCROLL, kind | ((option->state & State_Enabled) ? 0u : UINT(DFCS_INACTIVE)));
+        } else {
+            DrawEdge(part.Canvas().Handle(), &r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+        }
+        painter->drawImage(option->rect.topLeft(), BitmapImage(part));
+        return true;
     }
 };
 

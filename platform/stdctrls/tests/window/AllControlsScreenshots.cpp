@@ -1,6 +1,6 @@
 // The standard controls together on a shown form of the real back end: the native ones (edit,
 // memo, push buttons) beside the ones the layer draws, with the window scroll bars of a list box
-// and a grid that hold more than they show.
+// and a grid that hold more than they show and a scroll bar control that looks as they do.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -111,6 +111,14 @@ const char* const AllControls = R"(object AllControlsForm: TForm
       'Metric'
       'Imperial')
     ItemIndex = 0
+  end
+  object ScrollBar1: TScrollBar
+    Left = 8
+    Top = 220
+    Width = 120
+    Max = 13
+    PageSize = 4
+    Position = 3
   end
   object ProgressBar1: TProgressBar
     Left = 8

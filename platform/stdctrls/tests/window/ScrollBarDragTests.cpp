@@ -1,11 +1,12 @@
 // The list box and the grid scroll with the window scroll bars every windowed control has: the
 // scroll-bar functions read and set them, WM_VSCROLL and WM_HSCROLL move the rows, and a thumb
-// dragged with the mouse takes the rows along.
+// dragged with the mouse takes the rows along.  The scroll bar control looks as a window's.
 #include <gtest/gtest.h>
 
 #include "platform/graphics/Bitmaps.h"
 #include "platform/stdctrls/Grids.h"
 #include "platform/stdctrls/ListBox.h"
+#include "platform/stdctrls/StdCtrls.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -113,4 +114,68 @@ TEST_F(ScrollingForm, TheCornerBetweenTheGridsBarsShowsTheFaceColour)
     const TRect c = Grid->ClientRect();
     for (TPoint p : {Point(c.Right, c.Bottom), Point(c.Right + 8, c.Bottom + 8), Point(c.Right + 16, c.Bottom + 16)})
         EXPECT_EQ(ColorToRGB(TestPixel(Grid, p.X, p.Y)), ColorToRGB(clBtnFace)) << p.X << "," << p.Y;
+}
+
+namespace {
+// A window with scroll bars in its style that paints nothing of its own.
+class TBareWindow : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TCustomControl::CreateParams(params);
+        params.Style |= WS_HSCROLL | WS_VSCROLL;
+    }
+};
+}  // namespace
+
+// A scroll bar control and a window's scroll bar with the same length, range, page and position
+// show the same pixels: arrows, track and thumb.
+TEST(ScrollBarLook, TheScrollBarControlLooksAsAWindowsScrollBar)
+{
+    TestInitialize();
+    struct Case {
+        bool Vertical;
+        Integer Length, Units, Page, Pos;
+    };
+    const Case cases[] = {
+        {false, 120, 14, 4, 0}, {false, 120, 14, 4, 2}, {false, 120, 14, 4, 10}, {false, 97, 100, 7, 33},
+        {false, 120, 50, 0, 49}, {true, 90, 20, 5, 7}, {true, 60, 3, 1, 1},
+    };
+    for (const Case& c : cases) {
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 300, 200);
+        auto* control = new TScrollBar(&form);
+        control->SetParent(&form);
+        control->SetKind(c.Vertical ? sbVertical : sbHorizontal);
+        control->SetBounds(8, 8, c.Vertical ? ScrollBarSize : c.Length, c.Vertical ? c.Length : ScrollBarSize);
+        control->SetPageSize(c.Page);
+        control->SetParams(c.Pos, 0, c.Units - 1);
+        auto* window = new TBareWindow(&form);
+        window->SetParent(&form);
+        // the bar runs along the window's right or bottom edge
+        window->SetBounds(150, 8, c.Vertical ? 40 : c.Length, c.Vertical ? c.Length : 40);
+        SCROLLINFO info;
+        info.fMask = SIF_ALL;
+        info.nMin = 0;
+        info.nMax = c.Units - 1;
+        info.nPage = static_cast<UINT>(c.Page);
+        info.nPos = c.Pos;
+        SetScrollInfo(window, c.Vertical ? SB_VERT : SB_HORZ, &info, true);
+        form.Show();
+        TestProcess();
+        const Integer dx = c.Vertical ? 40 - ScrollBarSize : 0, dy = c.Vertical ? 0 : 40 - ScrollBarSize;
+        TBitmap drawn, shown;
+        TestGrab(control, drawn);
+        TestGrab(window, shown);
+        ASSERT_EQ(drawn.Width(), control->Width());
+        Integer differ = 0;
+        for (Integer y = 0; y < control->Height(); ++y)
+            for (Integer x = 0; x < control->Width(); ++x)
+                differ += drawn.Canvas().Pixel(x, y) != shown.Canvas().Pixel(dx + x, dy + y);
+        EXPECT_EQ(differ, 0) << (c.Vertical ? "vertical " : "horizontal ") << c.Length << " long, " << c.Units
+                             << " units, page " << c.Page << ", at " << c.Pos;
+    }
 }
