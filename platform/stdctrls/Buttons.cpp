@@ -185,7 +185,7 @@ void TButton::BMSetState(TMessage& message)
 
 void TButton::BMGetState(TMessage& message)
 {
-    message.Result = (FPushed ? BST_PUSHED : 0) | (Focused() ? BST_FOCUS : 0);
+    message.Result = (FPushed ? UINT(BST_PUSHED) : 0u) | (Focused() ? UINT(BST_FOCUS) : 0u);
 }
 
 void TButton::WMFocusChanged(TMessage& message)
@@ -208,7 +208,7 @@ void TButton::PaintWindow(TCanvas& canvas)
 {
     if (!IsOwnerDrawnButton()) return;
     TDrawItemStruct item;
-    item.itemState = (FPushed ? ODS_SELECTED : 0) | (Focused() ? ODS_FOCUS : 0) | (Enabled() ? 0 : ODS_DISABLED);
+    item.itemState = (FPushed ? Cardinal(ODS_SELECTED) : 0u) | (Focused() ? Cardinal(ODS_FOCUS) : 0u) | (Enabled() ? 0u : Cardinal(ODS_DISABLED));
     item.hwndItem = this;
     item.hDC = &canvas;
     item.rcItem = ClientRect();

@@ -26,10 +26,10 @@ void TSpinButton::Paint()
     const Integer half = client.Height() / 2;
     TRect up{client.Left, client.Top, client.Right, client.Top + half};
     TRect down{client.Left, client.Top + half, client.Right, client.Bottom};
-    const UINT inactive = Enabled() ? 0 : DFCS_INACTIVE;
+    const UINT inactive = Enabled() ? 0u : UINT(DFCS_INACTIVE);
     const int shown = FOver ? FPressed : 0;
-    DrawFrameControl(canvas.Handle(), &up, DFC_SCROLL, DFCS_SCROLLUP | inactive | (shown == 1 ? DFCS_PUSHED : 0));
-    DrawFrameControl(canvas.Handle(), &down, DFC_SCROLL, DFCS_SCROLLDOWN | inactive | (shown == -1 ? DFCS_PUSHED : 0));
+    DrawFrameControl(canvas.Handle(), &up, DFC_SCROLL, DFCS_SCROLLUP | inactive | (shown == 1 ? UINT(DFCS_PUSHED) : 0u));
+    DrawFrameControl(canvas.Handle(), &down, DFC_SCROLL, DFCS_SCROLLDOWN | inactive | (shown == -1 ? UINT(DFCS_PUSHED) : 0u));
 }
 
 // 1 on the upper button, -1 on the lower one, 0 off both.
