@@ -2,10 +2,8 @@
 // move the state on, and the rows show box and text.
 #include <gtest/gtest.h>
 
-#include "platform/graphics/Codecs.h"
 #include "platform/stdctrls/CheckLst.h"
 #include "platform/testing/Driver.h"
-#include "platform/stdctrls/tests/StdCtrlsTestSupport.h"
 
 namespace {
 
@@ -91,10 +89,7 @@ TEST_F(CheckListFixture, RowsShowTheBoxLeftOfTheText)
     List->SetItemIndex(1);
     TestProcess();
     TBitmap shot;
-    TestGrab(Form, shot);
-    TPngImage png;
-    png.Image().Assign(shot);
-    png.SaveToFile(ScreenshotFile("platform-checklistbox"));
+    TestScreenshot(Form, "platform-checklistbox", shot);
     // the list starts at (10, 10) of the form's client area; a 13-pixel box with a white inside
     // at x 1 .. 13 of each row, its check mark dark on row 0 only
     auto pixel = [&](Integer x, Integer y) { return TestPixel(List, x, y); };

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/stdctrls/ComboBox.h"
-#include "platform/stdctrls/tests/StdCtrlsTestSupport.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -102,7 +101,8 @@ TEST_F(ComboForm, TheTextBoxCanBeSubclassedAndItsSelectionIsTheCombos)
     EXPECT_EQ(start, 2);
     EXPECT_EQ(end, 5);
     EXPECT_EQ(Combo->SelText(), "ncr");
-    TestGrabToPng(Form, ScreenshotFile("platform-combobox-editable"));
+    TBitmap shot;
+    TestScreenshot(Form, "platform-combobox-editable", shot);
     edit->WindowProc = Events.EditProc;
 }
 

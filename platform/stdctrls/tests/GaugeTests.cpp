@@ -7,7 +7,6 @@
 #include "platform/stdctrls/Gauges.h"
 #include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/testing/Driver.h"
-#include "platform/stdctrls/tests/StdCtrlsTestSupport.h"
 
 namespace {
 
@@ -105,7 +104,8 @@ TEST_F(GaugeFixture, BarCoversItsShareAndTheTextChangesColourOnIt)
         }
     EXPECT_GT(white, 5);
     EXPECT_GT(navy, 5);
-    TestGrabToPng(Form, ScreenshotFile("platform-gauge"));
+    TBitmap shot;
+    TestScreenshot(Form, "platform-gauge", shot);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "platform/stdctrls/Spin.h"
-#include "platform/stdctrls/tests/StdCtrlsTestSupport.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -64,7 +63,8 @@ TEST_F(SpinForm, ButtonsAndArrowKeysStepWithinTheLimits)
     Spin->SetValue(250);
     TestClick(button, 7, 3);
     EXPECT_EQ(Spin->Value(), 250);
-    TestGrabToPng(Form, ScreenshotFile("platform-spinedit"));
+    TBitmap shot;
+    TestScreenshot(Form, "platform-spinedit", shot);
 
     // equal limits: none
     Spin->SetMinValue(0);
