@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/backend/qt/QtGraphics.h"
 #include "platform/stdctrls/Buttons.h"
-#include "platform/stdctrls/tests/FakeWindowSystem.h"
+#include "platform/testing/Driver.h"
 
 namespace {
 
@@ -14,7 +13,7 @@ struct Clicks : TObject {
 struct SpeedButtons : ::testing::Test {
     SpeedButtons()
     {
-        InitQtGraphics();
+        TestInitialize();
         Host.SetBounds(0, 0, 200, 100);
         for (Integer i = 0; i < 3; ++i) {
             B[i] = new TSpeedButton(&Host);
@@ -23,7 +22,8 @@ struct SpeedButtons : ::testing::Test {
             B[i]->SetGroupIndex(1);
             B[i]->OnClick = TNotifyEvent(&Events, &Clicks::Click);
         }
-        Host.HandleNeeded();
+        Host.Show();
+        TestProcess();
     }
     void ClickOn(TSpeedButton* b)
     {
@@ -31,9 +31,8 @@ struct SpeedButtons : ::testing::Test {
         Host.Perform(WM_LBUTTONDOWN, MK_LBUTTON, at);
         Host.Perform(WM_LBUTTONUP, 0, at);
     }
-    FakeWindows Windows;
     Clicks Events;
-    TCustomControl Host{nullptr};
+    TForm Host{nullptr};
     TSpeedButton* B[3] = {};
 };
 
@@ -81,15 +80,6 @@ TEST(BitBtn, KindsGiveCaptionResultAndRole)
 
 namespace {
 
-// The colour of a pixel of an owner-drawn window's surface.
-TColor SurfacePixel(TWinControl* c, Integer x, Integer y)
-{
-    TPixelBuffer px;
-    if (!c->Surface() || !c->Surface()->GetPixels(px)) return clNone;
-    const Cardinal p = px.Row(y)[x];
-    return static_cast<TColor>(((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16));
-}
-
 // An owner-drawn button that fills itself red while pushed and green otherwise, and logs the
 // states it is asked to draw in.
 class TDrawnButton : public TButton {
@@ -118,20 +108,19 @@ protected:
 
 TEST(OwnerDrawnButton, DrawsItselfPushedWhileHeldAndClicksOnRelease)
 {
-    InitQtGraphics();
-    FakeWindows windows;
+    TestInitialize();
     Clicks events;
-    TCustomControl host(nullptr);
+    TForm host(nullptr);
     host.SetBounds(0, 0, 100, 50);
     auto* b = new TDrawnButton(&host);
     b->SetParent(&host);
     b->SetBounds(10, 10, 40, 20);
     b->OnClick = TNotifyEvent(&events, &Clicks::Click);
-    host.HandleNeeded();
-    b->Update();
+    host.Show();
+    TestProcess();
     ASSERT_FALSE(b->States.empty());
     EXPECT_EQ(b->States.back() & ODS_SELECTED, 0u);
-    EXPECT_EQ(SurfacePixel(b, 5, 5), clLime);
+    EXPECT_EQ(TestPixel(b, 5, 5), clLime);
 
     b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 5));
     b->Update();
@@ -150,10 +139,10 @@ TEST(OwnerDrawnButton, DrawsItselfPushedWhileHeldAndClicksOnRelease)
     // BM_SETSTATE shows it pushed without clicking
     b->Perform(BM_SETSTATE, 1);
     b->Update();
-    EXPECT_EQ(SurfacePixel(b, 5, 5), clRed);
+    EXPECT_EQ(TestPixel(b, 5, 5), clRed);
     b->Perform(BM_SETSTATE, 0);
     b->Update();
-    EXPECT_EQ(SurfacePixel(b, 5, 5), clLime);
+    EXPECT_EQ(TestPixel(b, 5, 5), clLime);
 
     // Space: pushed on key down, clicks on key up
     b->Perform(WM_KEYDOWN, VK_SPACE);

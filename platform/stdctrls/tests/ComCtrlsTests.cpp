@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "platform/backend/qt/QtGraphics.h"
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/StdCtrls.h"
 #include "platform/stdctrls/UpDown.h"
-#include "platform/stdctrls/tests/FakeWindowSystem.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -25,22 +23,22 @@ struct PageEvents : TObject {
 struct ComCtrlsTest : ::testing::Test {
     ComCtrlsTest()
     {
-        InitQtGraphics();
+        TestInitialize();
         Host.SetBounds(0, 0, 400, 300);
+        Host.Show();
+        TestProcess();
     }
-    // Pixels of a control's surface inside the client rectangle r that are not `background`.
+    // Pixels the control shows inside its client rectangle r that are not `background`.
     static Integer Inked(TWinControl* c, const TRect& r, TColor background)
     {
-        const TWindowSurface* s = c->Surface();
+        TBitmap shot;
+        TestGrab(c, shot);
         Integer b = c->BorderWidthNC(), n = 0;
-        Cardinal bg = static_cast<Cardinal>(ColorToRGB(background));
         for (Integer y = r.Top; y < r.Bottom; ++y)
-            for (Integer x = r.Left; x < r.Right; ++x)
-                if ((s->Bits()[(y + b) * s->Width() + x + b] & 0xFFFFFF) != bg) ++n;
+            for (Integer x = r.Left; x < r.Right; ++x) n += ColorToRGB(shot.Canvas().Pixel(x + b, y + b)) != ColorToRGB(background);
         return n;
     }
-    FakeWindows Windows;
-    TCustomControl Host{nullptr};
+    TForm Host{nullptr};
 };
 
 }  // namespace

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/backend/qt/QtGraphics.h"
 #include "platform/stdctrls/Grids.h"
-#include "platform/stdctrls/tests/FakeWindowSystem.h"
+#include "platform/testing/Driver.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ struct GridEvents : TObject {
 struct GridTest : ::testing::Test {
     GridTest()
     {
-        InitQtGraphics();
+        TestInitialize();
         Host.SetBounds(0, 0, 400, 300);
         Grid = new TStringGrid(&Host);
         Grid->SetParent(&Host);
@@ -30,7 +29,8 @@ struct GridTest : ::testing::Test {
         Grid->OnDrawCell = TDrawCellEvent(&Events, &GridEvents::Draw);
         Grid->OnSelectCell = TSelectCellEvent(&Events, &GridEvents::Select);
         Grid->OnColumnMoved = TMovedEvent(&Events, &GridEvents::ColumnMoved);
-        Host.HandleNeeded();
+        Host.Show();
+        TestProcess();
     }
     // The middle of a cell, 41 pixels per column and 19 per row with the grid lines.
     static TPoint At(Integer col, Integer row) { return {col * 41 + 20, row * 19 + 9}; }
@@ -39,9 +39,8 @@ struct GridTest : ::testing::Test {
         Grid->Perform(WM_LBUTTONDOWN, MK_LBUTTON | keys, MakeLParam(p.X, p.Y));
         Grid->Perform(WM_LBUTTONUP, keys, MakeLParam(p.X, p.Y));
     }
-    FakeWindows Windows;
     GridEvents Events;
-    TCustomControl Host{nullptr};
+    TForm Host{nullptr};
     TStringGrid* Grid = nullptr;
 };
 
@@ -61,19 +60,20 @@ TEST_F(GridTest, CellTextsAndTheirPlaces)
     EXPECT_EQ(row, 3);
     EXPECT_EQ(Grid->MouseCoord(199, 5), (TGridCoord{-1, -1}));   // right of the last column
 
+    Events.Drawn.clear();
     Grid->Repaint();
     // Every visible cell is drawn once, the fixed ones marked so.
     EXPECT_EQ(Events.Drawn.size(), 20u);
     for (const auto& [cell, state] : Events.Drawn)
         EXPECT_EQ(state.Contains(gdFixed), cell.X == 0 || cell.Y == 0) << cell.X << "," << cell.Y;
-    // The text is written inside its cell.
-    const TWindowSurface* surface = Grid->Surface();
-    ASSERT_NE(surface, nullptr);
+    // The text is written inside its cell, as the window shows it.
+    TBitmap shot;
+    TestGrab(Grid, shot);
     auto inked = [&](const TRect& r) {
         Integer n = 0;
         for (Integer y = r.Top; y < r.Bottom; ++y)
             for (Integer x = r.Left; x < r.Right; ++x)
-                if ((surface->Bits()[(y + 2) * surface->Width() + x + 2] & 0xFFFFFF) == 0) ++n;   // black text, 2-pixel edge
+                if (ColorToRGB(shot.Canvas().Pixel(x + 2, y + 2)) == clBlack) ++n;   // black text, 2-pixel edge
         return n;
     };
     EXPECT_GT(inked(Grid->CellRect(2, 3)), 5);

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/backend/qt/QtGraphics.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/stdctrls/ListBox.h"
-#include "platform/stdctrls/tests/FakeWindowSystem.h"
+#include "platform/testing/Driver.h"
 
 namespace {
 
@@ -24,22 +23,22 @@ struct Recorder : TObject {
 struct ListBoxTest : ::testing::Test {
     ListBoxTest()
     {
-        InitQtGraphics();
+        TestInitialize();
         Host.SetBounds(0, 0, 300, 300);
         List = new TListBox(&Host);
         List->SetParent(&Host);
         List->SetBounds(10, 10, 120, 100);   // client 116 x 96 inside the sunken edge
         List->OnClick = TNotifyEvent(&Events, &Recorder::Click);
-        Host.HandleNeeded();
+        Host.Show();
+        TestProcess();
     }
     void Press(TPoint p, Cardinal keys = MK_LBUTTON)
     {
         List->Perform(WM_LBUTTONDOWN, keys, MakeLParam(p.X, p.Y));
         List->Perform(WM_LBUTTONUP, keys & ~MK_LBUTTON, MakeLParam(p.X, p.Y));
     }
-    FakeWindows Windows;
     Recorder Events;
-    TCustomControl Host{nullptr};
+    TForm Host{nullptr};
     TListBox* List = nullptr;
 };
 
@@ -151,15 +150,15 @@ TEST_F(ListBoxTest, ABrushBitmapTilesTheEmptyAreaBelowTheRows)
     wallpaper.Canvas().SetPixel(1, 0, clBlue);
     List->Brush().SetBitmap(&wallpaper);
     List->Items().Add("a");
-    List->Repaint();
-    TPixelBuffer px;
-    ASSERT_TRUE(List->Surface()->GetPixels(px));
+    TestProcess();
+    TBitmap shot;
+    TestGrab(List, shot);   // the window with its edge
     const Integer b = List->BorderWidthNC();
     const Integer y = b + List->ItemHeight() + 10;
-    auto rgb = [&](Integer x) { return px.Row(y)[x] & 0xFFFFFF; };
+    auto rgb = [&](Integer x) { return ColorToRGB(shot.Canvas().Pixel(x, y)); };
     for (Integer x = b; x < b + 40; ++x) EXPECT_EQ(rgb(x), rgb(x + 2)) << x;
     EXPECT_NE(rgb(b), rgb(b + 1));
-    EXPECT_TRUE(rgb(b) == 0xFF0000 || rgb(b) == 0x0000FF);
+    EXPECT_TRUE(rgb(b) == clRed || rgb(b) == clBlue);
 }
 
 TEST_F(ListBoxTest, LeftAndRightMoveAsUpAndDown)
