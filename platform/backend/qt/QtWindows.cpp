@@ -864,7 +864,7 @@ void TQtWindowSystem::SetWindowState(TWindowHandle* h, int state)
 
 void TQtWindowSystem::SetBorder(TWindowHandle* h, const TWindowFrame& frame)
 {
-    if (!h->Main || h->Main->isVisible()) return;
+    if (!h->Main) return;
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     switch (frame.BorderStyle) {
     case bsNone: flags = Qt::Window | Qt::FramelessWindowHint; break;
@@ -884,7 +884,11 @@ void TQtWindowSystem::SetBorder(TWindowHandle* h, const TWindowFrame& frame)
             flags |= Qt::WindowContextHelpButtonHint;
     }
     if (frame.StayOnTop) flags |= Qt::WindowStaysOnTopHint;
+    if (flags == h->Main->windowFlags()) return;
+    // the toolkit hides a window whose flags change; a shown one is shown again with its new frame
+    const bool shown = h->Main->isVisible();
     h->Main->setWindowFlags(flags);
+    if (shown) h->Main->show();
 }
 
 void TQtWindowSystem::SetApplicationIcon(const TBitmap* image)

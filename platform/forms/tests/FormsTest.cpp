@@ -642,6 +642,28 @@ TEST(Close, BorderIconsChangedWhileHiddenReachTheWindow)
     EXPECT_TRUE(TestClickCloseBox(&form));
 }
 
+TEST(Close, BorderIconsChangedWhileShownReachTheShownWindow)
+{
+    TForm form(nullptr);
+    THandlers h;
+    form.OnClose = TCloseEvent(&h, &THandlers::Close);
+    form.SetBorderIcons({});
+    form.Show();
+    TestProcess();
+    form.SetBorderIcons({biSystemMenu});
+    TestProcess();
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(h.Log, "");
+    EXPECT_TRUE(TestClickCloseBox(&form));
+    EXPECT_EQ(h.Log, "close;");
+    form.Show();
+    TestProcess();
+    form.SetBorderIcons({});
+    TestProcess();
+    EXPECT_TRUE(form.Visible());
+    EXPECT_FALSE(TestClickCloseBox(&form));
+}
+
 class THintLog : public TObject {
 public:
     std::vector<String> Hints;
