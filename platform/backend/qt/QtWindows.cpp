@@ -160,6 +160,21 @@ public:
         if (metric == PM_ScrollBarSliderMin) return ScrollBarThumbMin;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+    // A sunken two-pixel frame (edits, memos) is the client edge: its inner lower and right line
+    // is the 3D light, where the toolkit draws the face.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (element != PE_Frame || !frame || frame->lineWidth != 2 || !(option->state & State_Sunken)) return;
+        const QRect& r = option->rect;
+        const QPoint inner[3] = {{r.left() + 1, r.bottom() - 1}, {r.right() - 1, r.bottom() - 1}, {r.right() - 1, r.top() + 1}};
+        painter->save();
+        painter->setPen(option->palette.midlight().color());
+        painter->drawPolyline(inner, 3);
+        painter->restore();
+    }
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
     {

@@ -140,6 +140,28 @@ TEST_F(NativeForm, NativeButtonShowsTheSystemColours)
     EXPECT_EQ(shot.Canvas().Pixel(0, 12), ColorToRGB(clBtnHighlight));
 }
 
+// A native edit shows the sunken client edge of the layer's system colours: the button shadow
+// outside, the dark shadow inside it along the top and left, the 3D light and the highlight along
+// the bottom and right, the window colour within.
+TEST_F(NativeForm, NativeEditShowsTheSystemColours)
+{
+    TBitmap shot;
+    TestGrab(Edit, shot);
+    ASSERT_EQ(shot.Width(), 120);
+    const Integer w = shot.Width(), h = shot.Height();
+    struct Case {
+        TPoint At;
+        TColor Colour;
+    };
+    const Case cases[] = {
+        {Point(60, 0), clBtnShadow},      {Point(0, 12), clBtnShadow},      {Point(60, 1), cl3DDkShadow},
+        {Point(1, 12), cl3DDkShadow},     {Point(60, h - 1), clBtnHighlight}, {Point(w - 1, 12), clBtnHighlight},
+        {Point(60, h - 2), cl3DLight},    {Point(w - 2, 12), cl3DLight},    {Point(w - 6, h / 2), clWindow},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ColorToRGB(shot.Canvas().Pixel(c.At.X, c.At.Y)), ColorToRGB(c.Colour)) << c.At.X << "," << c.At.Y;
+}
+
 namespace {
 struct ClickCount : TObject {
     int Clicks = 0;
