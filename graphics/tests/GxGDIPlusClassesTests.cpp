@@ -60,6 +60,74 @@ TEST(GxGDIPlusClasses, FailuresAreKeptUntilReadAndSuccessesDoNotClearThem)
     }
 }
 
+TEST(GxGDIPlusClasses, AKeptFailureIsReturnedByTheCallsThatAnswerWithTheStatusFieldAndClearedByThoseThatStoreAlways)
+{
+    // Each row: a failure the layer makes without asking GDI+ (kept), then a call that GDI+
+    // answers Ok; what that call returns, and what the status field holds afterwards.
+    struct Case {
+        const char* name;
+        std::function<Status()> fail;
+        std::function<Status()> then;
+        Status thenReturns;
+        std::function<Status()> lastStatus;
+        Status kept;
+    };
+    TGPPen pen(0xFF102030, 1);
+    TGPLinearGradientBrush linear(TGPRectF{0, 0, 10, 10}, 0xFF000000, 0xFFFFFFFF, LinearGradientModeHorizontal);
+    TGPPointF square[4] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    TGPPathGradientBrush radial(square, 4);
+    TGPStringFormat format;
+    Integer four = 4;
+    ARGB color = 0x12345678, color2 = 0x12345678;
+    ARGB surround[4] = {0xFF000000, 0xFF000000, 0xFF000000, 0xFF000000};
+    auto penFails = [&] { return pen.GetCompoundArray(nullptr, 0); };
+    auto linearFails = [&] { return linear.SetInterpolationColors(nullptr, nullptr, 0); };
+    auto radialFails = [&] { return radial.GetSurroundColors(nullptr, four); };
+    const Case cases[] = {
+        // Calls whose result is the status field: the kept failure comes back from a call that succeeded.
+        {"pen colour", penFails, [&] { return pen.GetColor(color); }, InvalidParameter,
+         [&] { return pen.GetLastStatus(); }, InvalidParameter},
+        {"gradient colours", linearFails, [&] { return linear.GetLinearColors(color, color2); }, InvalidParameter,
+         [&] { return linear.GetLastStatus(); }, InvalidParameter},
+        {"centre colour read", radialFails, [&] { return radial.GetCenterColor(color); }, InvalidParameter,
+         [&] { return radial.GetLastStatus(); }, InvalidParameter},
+        {"centre colour set", radialFails, [&] { return radial.SetCenterColor(0xFF00FF00); }, InvalidParameter,
+         [&] { return radial.GetLastStatus(); }, InvalidParameter},
+        {"surround colours set", radialFails, [&] { return radial.SetSurroundColors(surround, four); },
+         InvalidParameter, [&] { return radial.GetLastStatus(); }, InvalidParameter},
+        // Calls that keep: they return their own Ok and leave the failure in the field.
+        {"pen width", penFails, [&] { return pen.SetWidth(2); }, Ok, [&] { return pen.GetLastStatus(); },
+         InvalidParameter},
+        // Calls that store unconditionally: their Ok replaces the kept failure.
+        {"pen clone", penFails, [&] { return pen.Clone() ? Ok : GenericError; }, Ok,
+         [&] { return pen.GetLastStatus(); }, Ok},
+        {"string format clone", [&] { return format.SetAlignment(static_cast<StringAlignment>(7)); },
+         [&] { return format.Clone() ? Ok : GenericError; }, Ok, [&] { return format.GetLastStatus(); }, Ok},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.fail(), InvalidParameter) << c.name;
+        EXPECT_EQ(c.then(), c.thenReturns) << c.name;
+        EXPECT_EQ(c.lastStatus(), c.kept) << c.name;
+        c.lastStatus();
+    }
+    // A call answering with a kept failure leaves its outputs alone; once read, it writes them.
+    linear.SetInterpolationColors(nullptr, nullptr, 0);
+    color = color2 = 0x12345678;
+    linear.GetLinearColors(color, color2);
+    EXPECT_EQ(color, 0x12345678u);
+    linear.GetLastStatus();
+    EXPECT_EQ(linear.GetLinearColors(color, color2), Ok);
+    EXPECT_EQ(color, 0xFF000000u);
+    EXPECT_EQ(color2, 0xFFFFFFFFu);
+    pen.GetCompoundArray(nullptr, 0);
+    color = 0;
+    pen.GetColor(color);
+    EXPECT_EQ(color, 0u);
+    pen.GetLastStatus();
+    EXPECT_EQ(pen.GetColor(color), Ok);
+    EXPECT_EQ(color, 0xFF102030u);
+}
+
 TEST(GxGDIPlusClasses, ClonesFollowTheirClassesRules)
 {
     // A matrix with a kept failure clones to nil; once the failure is read it clones.
