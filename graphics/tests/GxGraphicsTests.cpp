@@ -2,10 +2,12 @@
 // fill and which stroke, saved states, paths cut into segments; point tests and colour text.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "GraphicsTestSupport.h"
 #include "graphics/GxGraphics.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -303,6 +305,22 @@ TEST(GxGraphics, PathsAreCutIntoSegmentsOfTheFlatness)
     broken.CurveTo({1, 0}, {2, 0}, {3, 0});
     broken.PathData().pop_back();
     EXPECT_THROW(r.Graphics.Context()->ConvertToPath(&broken, 0.25f), EListError);
+}
+
+// The scene both back ends are compared on, as the back end is asked to draw it: each shape
+// filled and then outlined where the stroke is in use, in the scene's own coordinates.
+TEST(GxGraphics, TheComparedSceneReachesTheBackEndAsItsShapes)
+{
+    TRecorded r;
+    r.Take();
+    DrawDrawingObjectScene(r.Graphics);
+    Calls drawn;
+    for (const std::string& call : r.Take())
+        if (std::isupper(static_cast<unsigned char>(call[0]))) drawn.push_back(call);
+    EXPECT_EQ(drawn, (Calls{"FillRect 0,0-200,140", "FillRect 10,10-70,50", "DrawRect 10,10-70,50 all",
+                            "FillEllipse 90,10-150,60", "DrawEllipse 90,10-150,60", "FillPolygon 3",
+                            "DrawPolygon 3", "FillRect 90,70-190,100", "DrawText Dam 90,105-190,135",
+                            "DrawBitmap 160,10-192,42"}));
 }
 
 TEST(GxGraphics, PointTests)
