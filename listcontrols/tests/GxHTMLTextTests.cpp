@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "listcontrols/GxHTML.h"
 
 namespace {
@@ -78,6 +80,35 @@ TEST(MarkupText, Colours)
                  {"clbtnface", 0xFF00000F},    {"cl3ddkshadow", 0xFF000015}, {"clinfobk", 0xFF000018},
                  {"clRed", 0},                 {"nocolour", 0}};
     for (const Name& n : names) EXPECT_EQ(static_cast<Cardinal>(ColorFromName(n.name)), n.colour) << n.name;
+}
+
+// The forty colour names, each with its colour (system colours as $FF0000nn).
+TEST(MarkupText, TheColourNameTable)
+{
+    struct Name {
+        const char* name;
+        Cardinal colour;
+    } names[] = {
+        {"clred", 0x0000FF},           {"clblack", 0x000000},          {"clblue", 0xFF0000},
+        {"clgreen", 0x008000},         {"claqua", 0xFFFF00},           {"clyellow", 0x00FFFF},
+        {"clfuchsia", 0xFF00FF},       {"clwhite", 0xFFFFFF},          {"cllime", 0x00FF00},
+        {"clsilver", 0xC0C0C0},        {"clgray", 0x808080},           {"clolive", 0x008080},
+        {"clnavy", 0x800000},          {"clpurple", 0x800080},         {"clteal", 0x808000},
+        {"clmaroon", 0x000080},        {"clbackground", 0xFF000001},   {"clactivecaption", 0xFF000002},
+        {"clinactivecaption", 0xFF000003}, {"clmenu", 0xFF000004},     {"clwindow", 0xFF000005},
+        {"clwindowframe", 0xFF000006}, {"clmenutext", 0xFF000007},     {"clwindowtext", 0xFF000008},
+        {"clcaptiontext", 0xFF000009}, {"clactiveborder", 0xFF00000A}, {"clinactiveborder", 0xFF00000B},
+        {"clappworkspace", 0xFF00000C}, {"clhighlight", 0xFF00000D},   {"clhighlighttext", 0xFF00000E},
+        {"clbtnface", 0xFF00000F},     {"clbtnshadow", 0xFF000010},    {"clgraytext", 0xFF000011},
+        {"clbtntext", 0xFF000012},     {"clinactivecaptiontext", 0xFF000013}, {"clbtnhighlight", 0xFF000014},
+        {"cl3ddkshadow", 0xFF000015},  {"cl3dlight", 0xFF000016},      {"clinfotext", 0xFF000017},
+        {"clinfobk", 0xFF000018},
+    };
+    static_assert(std::size(names) == 40);
+    for (const Name& n : names) EXPECT_EQ(static_cast<Cardinal>(ColorFromName(n.name)), n.colour) << n.name;
+    // Exact lower-case names only; anything else is black.
+    for (const char* other : {"clRed", "CLBLUE", "red", "clred ", "clnone", ""})
+        EXPECT_EQ(ColorFromName(other), 0) << other;
 }
 
 TEST(MarkupText, HighlightTagsGoAroundVisibleText)
