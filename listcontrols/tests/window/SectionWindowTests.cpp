@@ -8,7 +8,10 @@ namespace {
 class TListEvents : public TObject {
 public:
     std::vector<std::string> Lines;
-    String EndText;   // what the end-of-edit handler stores instead, when not empty
+    String EndText;     // what the end-of-edit handler stores instead, when not empty
+    bool KeepOld = false;   // the end-of-edit handler puts back the text the edit started from
+    String StartText;
+    String Anchor;
     void Change(TObject*, Integer s, Integer i) { Add("Change", s, i); }
     void SubItemClick(TObject*, Integer s, Integer i) { Add("SubItemClick", s, i); }
     void CheckBoxClick(TObject*, Integer s, Integer i) { Add("CheckBoxClick", s, i); }
@@ -16,11 +19,21 @@ public:
     void SectionClick(TObject*, Integer s) { Add("SectionClick", s, -1); }
     void Expand(TObject*, Integer s) { Add("Expand", s, -1); }
     void Contract(TObject*, Integer s) { Add("Contract", s, -1); }
-    void StartEdit(TObject*, Integer s, Integer i, String&) { Add("StartEdit", s, i); }
+    void StartEdit(TObject*, Integer s, Integer i, String& text)
+    {
+        Add("StartEdit", s, i);
+        StartText = text;
+    }
     void EndEdit(TObject*, Integer s, Integer i, String& text)
     {
         Add("EndEdit", s, i);
         if (!EndText.IsEmpty()) text = EndText;
+        if (KeepOld) text = StartText;
+    }
+    void AnchorClick(TObject*, Integer row, String anchor)
+    {
+        Add("AnchorClick", row, -1);
+        Anchor = anchor;
     }
     void Add(const char* what, Integer s, Integer i)
     {
@@ -54,6 +67,7 @@ protected:
         f.List->OnContractSection = TContractSectionEvent(&Events, &TListEvents::Contract);
         f.List->OnStartEdit = TEditEvent(&Events, &TListEvents::StartEdit);
         f.List->OnEndEdit = TEditEvent(&Events, &TListEvents::EndEdit);
+        f.List->OnAnchorClick = TAnchorClick(&Events, &TListEvents::AnchorClick);
         f.AddSection("Loads:", {"Self weight", "Reservoir", "Uplift", "Silt"});
         f.AddSection("Load Combinations:", {"Usual", "Flood", "Post-seismic"});
         f.Form->Show();
@@ -169,6 +183,44 @@ TEST_F(SectionWindow, EditingInPlaceStoresTheTextOrWhatTheHandlerKeeps)
     TestPressKey(static_cast<TWinControl*>(f.List->Controls(0)), VK_RETURN);
     EXPECT_EQ(s->SubItems()[2], String("Water"));
     EXPECT_FALSE(f.List->Controls(0)->Visible());
+    // Cancelled: leaving the editor always stores, so the window cancels by putting back the text
+    // the edit started from.
+    Events.EndText = String();
+    Events.KeepOld = true;
+    f.List->StartEdit(4);
+    TestTypeText(static_cast<TWinControl*>(f.List->Controls(0)), "Nonsense");
+    TestPressKey(static_cast<TWinControl*>(f.List->Controls(0)), VK_DOWN);   // leaves a one-line editor
+    EXPECT_EQ(s->SubItems()[3], String("Silt"));
+    EXPECT_EQ(f.Rows()[4], String("  Silt"));
+    EXPECT_FALSE(f.List->Controls(0)->Visible());
+    EXPECT_EQ(f.List->ItemIndex(), 4);
+}
+
+TEST_F(SectionWindow, PlusAndMinusNeitherOpenNorCloseSections)
+{
+    // Sections open and close by click, Space and the arrows at their edges only.
+    f.List->SetItemIndex(0);
+    for (Word key : {Word(VK_ADD), Word(VK_OEM_PLUS)}) TestPressKey(f.List, key);
+    EXPECT_EQ(f.List->Sections()[0]->State(), lssContracted);
+    f.List->Sections()[0]->SetState(lssExpanded);
+    f.List->SetItemIndex(0);
+    for (Word key : {Word(VK_SUBTRACT), Word(VK_OEM_MINUS)}) TestPressKey(f.List, key);
+    EXPECT_EQ(f.List->Sections()[0]->State(), lssExpanded);
+    EXPECT_EQ(f.List->Items().Count(), 6);
+}
+
+// A row text far longer than any text buffer is hit-tested whole: the anchor at its end of a
+// 5 000-character link is found and handed over in full.
+TEST_F(SectionWindow, ALongRowIsHitTestedWhole)
+{
+    const String target = "target-" + StringOfChar(u'x', 5000);
+    TListSection* s = f.List->Sections()[0];
+    s->SubItems().Add("<a href=\"" + target + "\">Report</a>");
+    s->SetState(lssExpanded);
+    Events.Take();
+    TestClick(f.List, 14 + 20 + 6, RowY(5));   // on "Report", drawn from SubItemIndent
+    EXPECT_EQ(Events.Take(), (Lines{"AnchorClick 5,-1"}));
+    EXPECT_EQ(Events.Anchor, target);
 }
 
 TEST_F(SectionWindow, DraggingATabStopMovesTheColumn)
