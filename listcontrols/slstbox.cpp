@@ -16,6 +16,8 @@ constexpr std::intptr_t CheckMask = 0xF0000;
 std::intptr_t ObjectValue(const TStrings& list, Integer i) { return reinterpret_cast<std::intptr_t>(list.GetObject(i)); }
 TObject* AsObject(std::intptr_t value) { return reinterpret_cast<TObject*>(value); }
 
+bool IsRichText(const String& text) { return Pos("{\\", text) == 1; }
+
 }  // namespace
 
 // ---------------------------------------------------------------- TSectionListStrings
@@ -453,6 +455,7 @@ TSectionListBox::TSectionListBox(TComponent* AOwner) : TCustomListBox(AOwner)
     FSectionFont.OnChange = [this] { RepaintUnlessUpdating(); };
     FURLSettings.OnChange = TNotifyEvent(this, &TSectionListBox::URLSettingsChanged);
     FMemo = new TSectionMemo(this);
+    FRichEdit = new TRichEdit(this);
 }
 
 TSectionListBox::~TSectionListBox()
@@ -471,6 +474,11 @@ void TSectionListBox::CreateWnd()
         FMemo->SetVisible(false);
         FMemo->SetParent(this);
         FMemo->SetBounds(0, 0, 0, 0);
+    }
+    if (FRichEdit->Parent() != this) {
+        FRichEdit->SetVisible(false);
+        FRichEdit->SetParent(this);
+        FRichEdit->SetBounds(0, 0, 0, 0);
     }
     if (!ComponentState().Contains(csLoading) && FSections->Count() > 0) UpdateHorzExtent();
     SetSectionHeight(FSectionHeight);
@@ -637,7 +645,38 @@ bool TSectionListBox::SetSelection(Integer SectionIdx, Integer subitemidx)
 
 String TSectionListBox::GetSectionSubItem(Integer SectionIdx, Integer subitemidx) const
 {
-    return GetRichSectionSubItem(SectionIdx, subitemidx);
+    return PlainRowText(GetRichSectionSubItem(SectionIdx, subitemidx));
+}
+
+String TSectionListBox::PlainRowText(const String& text) const
+{
+    if (!IsRichText(text)) return text;
+    const_cast<TSectionListBox*>(this)->StringToRich(text, *FRichEdit);
+    return FRichEdit->Text();
+}
+
+void TSectionListBox::StringToRich(const String& s, TRichEdit& richeditor)
+{
+    if (s.IsEmpty()) {
+        richeditor.Clear();
+        return;
+    }
+    TMemoryStream stream;
+    for (char16_t ch : s.u16()) {
+        const Byte b = static_cast<Byte>(ch & 0xFF);
+        stream.WriteBuffer(&b, 1);
+    }
+    stream.SetPosition(0);
+    richeditor.LoadFromStream(stream);
+}
+
+String TSectionListBox::RichToString(TRichEdit& richeditor)
+{
+    TMemoryStream stream;
+    richeditor.SaveToStream(stream);
+    std::u16string s;
+    for (Int64 k = 0; k < stream.Size(); ++k) s += static_cast<char16_t>(stream.Memory()[k]);
+    return String(s);
 }
 
 String TSectionListBox::GetRichSectionSubItem(Integer SectionIdx, Integer subitemidx) const
@@ -675,6 +714,7 @@ Integer TSectionListBox::MeasureSubItem(const String& text, bool AutoSize, Integ
 {
     if (!AutoSize || FDestroying || (!HandleAllocated() && !Parent())) return ItemHeight;
     TCanvas& canvas = Canvas();
+    if (IsRichText(text)) return MeasureSubItem(PlainRowText(text), AutoSize, ItemHeight);
     if (Pos("</", text) > 0) {
         TRect r = RowRect(0);
         r.Left += FSubItemIndent;

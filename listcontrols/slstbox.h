@@ -11,6 +11,7 @@
 #include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/ImgList.h"
 #include "platform/stdctrls/ListBox.h"
+#include "platform/stdctrls/RichEdit.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/services/Themes.h"
 
@@ -315,6 +316,10 @@ public:
     bool SetSelection(Integer SectionIdx, Integer subitemidx);
     String GetSectionSubItem(Integer SectionIdx, Integer subitemidx) const;
     String GetRichSectionSubItem(Integer SectionIdx, Integer subitemidx) const;
+    // Rich-text rows: a text starting with "{\" is RTF, held one byte per character.
+    void StringToRich(const String& s, TRichEdit& richeditor);
+    String RichToString(TRichEdit& richeditor);
+    void RichPaint(TCanvas& Canvas, const TRect& ARect, const String& s, bool sel);
     void FocusSection(TListSection* section) { section->Focus(); }
     bool HasScrollBar();
     virtual String GetItemString(TListSection* section, Integer Index);
@@ -487,6 +492,8 @@ private:
     TRect RowRect(Integer row);
 
     Integer MeasureSubItem(const String& text, bool AutoSize, Integer ItemHeight);
+    // The plain text of an RTF row (through the hidden rich edit); any other text as it is.
+    String PlainRowText(const String& text) const;
     Integer SubItemRowHeight(TListSection* section, const String& text);
     void UseSectionFont(TCanvas& canvas, TListSection* section);
     void RepaintUnlessUpdating();
@@ -530,6 +537,7 @@ private:
     TTabPositionCollection FTabPositions{this};
     TCursor FOldCursor = crDefault;
     TSectionMemo* FMemo = nullptr;
+    TRichEdit* FRichEdit = nullptr;
     IHTMLPictures* FContainer = nullptr;
     IHTMLPictureCache* FImageCache = nullptr;
     TCustomImageList* FSectionImages = nullptr;

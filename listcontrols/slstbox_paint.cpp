@@ -4,6 +4,8 @@
 // here, so the classic drawing runs.
 #include "listcontrols/slstbox.h"
 
+#include <cmath>
+
 #include "platform/graphics/GdiApi.h"
 
 namespace {
@@ -159,7 +161,9 @@ void TSectionListBox::DrawItem(Integer Index, TRect Rect, TOwnerDrawState State)
     }
 
     TSize extent{0, 0};
-    if (Pos("</", text) > 0) {
+    if (Pos("{\\", text) == 1) {
+        RichPaint(canvas, r, text, selected);
+    } else if (Pos("</", text) > 0) {
         THTMLRenderResult result;
         RenderMiniHTML(canvas, text, r, HTMLParams(selected), result);
     } else {
@@ -321,6 +325,21 @@ void TSectionListBox::DrawNode(TCanvas& canvas, const TRect& row, TListSection* 
         break;
     }
     }
+}
+
+// An RTF row through the hidden rich edit: selected, its first 255 characters turn white on the
+// selection colour; the row's rectangle goes to the rich edit in twips.
+void TSectionListBox::RichPaint(TCanvas& Canvas, const TRect& ARect, const String& s, bool sel)
+{
+    StringToRich(s, *FRichEdit);
+    if (sel) FRichEdit->SetCharColor(0, 255, clWhite);
+    FRichEdit->SetBackgroundColor(sel ? FSelectionColor : Color());
+    const double px = Canvas.GetDeviceCaps(LOGPIXELSX), py = Canvas.GetDeviceCaps(LOGPIXELSY);
+    const Integer left = static_cast<Integer>(std::lround(ARect.Left / px * 1440));
+    const Integer top = static_cast<Integer>(std::lround(ARect.Top / py * 1440));
+    const TRect twips{left, top, left + static_cast<Integer>(std::lround(ARect.Width() / px * 1440)),
+                      top + static_cast<Integer>(std::lround(ARect.Height() / py * 1440))};
+    FRichEdit->FormatRange(Canvas, twips, 0, -1, true);
 }
 
 void TSectionListBox::DrawTransparentGlyph(TCanvas& canvas, TBitmap& glyph, TColor background, TPoint position)

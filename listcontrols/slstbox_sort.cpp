@@ -135,7 +135,7 @@ void TSectionListBox::UpdateHorzExtent()
     for (Integer row = 0; row < RowCount(); ++row) {
         TListSection* section = GetItemSection(row);
         if (section && section->EndEllipsis()) continue;
-        String text = RowText(row);
+        String text = PlainRowText(RowText(row));
         if (Pos("</", text) > 0) text = String();
         const Integer cr = Pos("\r", text);
         if (cr > 0) text = Copy(text, 1, cr);

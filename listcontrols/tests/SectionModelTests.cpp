@@ -251,4 +251,33 @@ TEST_F(SectionModel, HorizontalExtentFollowsTheWidestRow)
     EXPECT_EQ(f.List->Perform(LB_GETHORIZONTALEXTENT, 0, 0), 0);
 }
 
+// RTF rows: measured, counted for the horizontal extent and read back by their plain text; the
+// stored text stays RTF and comes back through the rich edit byte for byte.
+TEST_F(SectionModel, RichTextRowsGoByTheirPlainText)
+{
+    const String rtf = "{\\rtf1{\\fonttbl{\\f0 Tahoma;}}\\f0\\fs16 {\\b Uplift}\\par at the heel}";
+    TListSection* s = f.AddSection("A", {"one line"});
+    s->SetItemHeight(15);
+    s->SubItems().Add(rtf);
+    s->SetState(lssExpanded);
+    EXPECT_EQ(f.List->Perform(LB_GETITEMHEIGHT, 2, 0), 30);   // two paragraphs, two lines
+    EXPECT_EQ(f.List->GetSectionSubItem(0, 1), String("Uplift\r\nat the heel"));
+    EXPECT_EQ(f.List->GetRichSectionSubItem(0, 1), rtf);
+    EXPECT_EQ(f.List->GetSectionSubItem(0, 0), String("one line"));
+    // Only the plain text widens the list: a long RTF header alone does not.
+    s->SubItems().Add("{\\rtf1{\\fonttbl{\\f0 Tahoma;}{\\f1 Courier New;}{\\f2 Times New Roman;}"
+                      "{\\f3 Arial;}{\\f4 Verdana;}{\\f5 Symbol;}}\\f0 x}");
+    EXPECT_EQ(f.List->Perform(LB_GETHORIZONTALEXTENT, 0, 0), 0);
+    // The rich edit's RTF one byte per character, and back.
+    TRichEdit rich(nullptr);
+    f.List->StringToRich("{\\rtf1 Caf\\'e9\\par}", rich);
+    EXPECT_EQ(String(rich.RichText()), String(u"Caf\u00E9\r"));
+    const String again = f.List->RichToString(rich);
+    EXPECT_EQ(Pos("Caf\\'e9", again), Pos("Caf", again));
+    f.List->StringToRich(again, rich);
+    EXPECT_EQ(String(rich.RichText()), String(u"Caf\u00E9\r"));
+    f.List->StringToRich("", rich);
+    EXPECT_TRUE(rich.RichText().empty());
+}
+
 }  // namespace

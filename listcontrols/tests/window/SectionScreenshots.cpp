@@ -9,16 +9,16 @@
 namespace {
 
 // Two lists side by side: one like the analysis window's (three sections, one open, a sub-item
-// selected) and one with check boxes and tab columns.
+// selected) and one with check boxes, tab columns, mini-HTML and rich text.
 TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
 {
     TestInitialize();
     InitQtServices();
     TForm form(nullptr);
-    form.SetBounds(0, 0, 520, 260);
+    form.SetBounds(0, 0, 520, 246);
     auto* analysis = new TSectionListBox(&form);
     analysis->SetParent(&form);
-    analysis->SetBounds(8, 8, 240, 200);
+    analysis->SetBounds(8, 8, 240, 230);
     analysis->SetSectionHeight(16);
     analysis->SetSubItemHeight(15);
     analysis->SetSectionIndent(16);
@@ -48,7 +48,7 @@ TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
 
     auto* options = new TSectionListBox(&form);
     options->SetParent(&form);
-    options->SetBounds(264, 8, 240, 200);
+    options->SetBounds(264, 8, 240, 230);
     options->SetNodeType(lnFlat);
     options->TabPositions().Add()->SetTabPosition(110);
     options->TabPositions().Add()->SetTabPosition(170);
@@ -74,6 +74,8 @@ TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
     notes->SubItems().Add("Crack <i>length</i> <hi>0.25</hi> of the <u>base</u>");
     notes->SubItems().Add("See <a href=\"joint:1\">joint 1</a> &#128512;</b>");
     notes->SubItems().Add("<img src=\"SSYS:report.pdf\"><b>Joint report</b>");
+    notes->SubItems().Add("{\\rtf1{\\fonttbl{\\f0 Tahoma;}}{\\colortbl ;\\red192\\green0\\blue0;}\\f0\\fs16 "
+                          "Sliding: {\\b safety factor} {\\cf1 1.52}}");
     notes->SetState(lssExpanded);
 
     form.Show();
@@ -89,6 +91,15 @@ TEST(SectionScreenshots, SectionListsLookLikeClassicDesktopLists)
     EXPECT_EQ(TestPixel(analysis, x, analysis->ItemRect(0).Top + 3), paper);
     EXPECT_EQ(TestPixel(analysis, x, analysis->ItemRect(2).Top + 3), paper);
     EXPECT_EQ(TestPixel(analysis, x, analysis->ClientHeight() - 4), paper);
+    // The rich-text row shows its red number.
+    const TRect rich = options->ItemRect(options->Items().Count() - 1);
+    Integer red = 0;
+    for (Integer y = rich.Top; y < rich.Bottom; ++y)
+        for (Integer px = rich.Left; px < rich.Right; ++px) {
+            const TColor c = TestPixel(options, px, y);
+            red += (c & 0xFF) > 150 && ((c >> 8) & 0xFF) < 90 && ((c >> 16) & 0xFF) < 90;
+        }
+    EXPECT_GT(red, 5);
     options->SetItemIndex(2);
     options->SetFocus();
     TestProcess();
