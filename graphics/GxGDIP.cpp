@@ -18,6 +18,30 @@ struct TGuid {
 }  // namespace
 
 extern "C" {
+Status GdipCreateMatrix3(const TGPRectF* rect, const TGPPointF* dstplg, void** matrix);
+Status GdipCreateMatrix3I(const TGPRect* rect, const TGPPoint* dstplg, void** matrix);
+Status GdipCreatePath2(const TGPPointF* points, const std::uint8_t* types, int count, int fillMode, void** path);
+Status GdipGetPathTypes(void* path, std::uint8_t* types, int count);
+Status GdipAddPathCurve3(void* path, const TGPPointF* points, int count, int offset, int numberOfSegments,
+                         Single tension);
+Status GdipAddPathBezierI(void* path, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+Status GdipCreateTexture2I(void* image, int wrap, int x, int y, int width, int height, void** brush);
+Status GdipCreateTextureIA(void* image, void* attributes, Single x, Single y, Single width, Single height,
+                           void** brush);
+Status GdipCreateTextureIAI(void* image, void* attributes, int x, int y, int width, int height, void** brush);
+Status GdipCreateLineBrushI(const TGPPoint* point1, const TGPPoint* point2, ARGB color1, ARGB color2, int wrap,
+                            void** brush);
+Status GdipCreateLineBrushFromRectI(const TGPRect* rect, ARGB color1, ARGB color2, int mode, int wrap, void** brush);
+Status GdipCreateLineBrushFromRectWithAngleI(const TGPRect* rect, ARGB color1, ARGB color2, Single angle,
+                                             int isAngleScalable, int wrap, void** brush);
+Status GdipGetCompositingQuality(void* graphics, int* quality);
+Status GdipMultiplyWorldTransform(void* graphics, void* matrix, int order);
+Status GdipDrawEllipseI(void* graphics, void* pen, int x, int y, int width, int height);
+Status GdipFillEllipseI(void* graphics, void* brush, int x, int y, int width, int height);
+Status GdipFillPolygonI(void* graphics, void* brush, const TGPPoint* points, int count, int fillMode);
+Status GdipDrawImageI(void* graphics, void* image, int x, int y);
+Status GdipDrawImageRectI(void* graphics, void* image, int x, int y, int width, int height);
+Status GdipSaveImageToFile(void* image, const char16_t* filename, const void* encoder, const void* params);
 void* GdipAlloc(std::size_t size);
 void GdipFree(void* p);
 Status GdipCreateMatrix(void** matrix);
@@ -362,6 +386,14 @@ TGPMatrix::TGPMatrix(Single m11, Single m12, Single m21, Single m22, Single dx, 
 {
     lastResult = GdipCreateMatrix2(m11, m12, m21, m22, dx, dy, &nativeMatrix);
 }
+TGPMatrix::TGPMatrix(const TGPRectF& rect, const TGPPointF& dstplg)
+{
+    lastResult = GdipCreateMatrix3(&rect, &dstplg, &nativeMatrix);
+}
+TGPMatrix::TGPMatrix(const TGPRect& rect, const TGPPoint& dstplg)
+{
+    lastResult = GdipCreateMatrix3I(&rect, &dstplg, &nativeMatrix);
+}
 TGPMatrix::~TGPMatrix() { GdipDeleteMatrix(nativeMatrix); }
 std::unique_ptr<TGPMatrix> TGPMatrix::Clone()
 {
@@ -524,6 +556,28 @@ TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRe
     : TGPTextureBrush(image, wrapMode, dstRect.X, dstRect.Y, dstRect.Width, dstRect.Height)
 {
 }
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRect& dstRect)
+    : TGPTextureBrush(image, wrapMode, dstRect.X, dstRect.Y, dstRect.Width, dstRect.Height)
+{
+}
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Integer dstX, Integer dstY, Integer dstWidth,
+                                 Integer dstHeight)
+{
+    lastResult = GdipCreateTexture2I(image ? image->Native() : nullptr, wrapMode, dstX, dstY, dstWidth, dstHeight,
+                                     &nativeBrush);
+}
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, const TGPRectF& dstRect, TGPImageAttributes* imageAttributes)
+{
+    lastResult = GdipCreateTextureIA(image ? image->Native() : nullptr,
+                                     imageAttributes ? imageAttributes->Native() : nullptr, dstRect.X, dstRect.Y,
+                                     dstRect.Width, dstRect.Height, &nativeBrush);
+}
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, const TGPRect& dstRect, TGPImageAttributes* imageAttributes)
+{
+    lastResult = GdipCreateTextureIAI(image ? image->Native() : nullptr,
+                                      imageAttributes ? imageAttributes->Native() : nullptr, dstRect.X, dstRect.Y,
+                                      dstRect.Width, dstRect.Height, &nativeBrush);
+}
 TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Single dstX, Single dstY, Single dstWidth,
                                  Single dstHeight)
 {
@@ -560,6 +614,21 @@ TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPointF& point1, const TG
                                                ARGB color2)
 {
     lastResult = GdipCreateLineBrush(&point1, &point2, color1, color2, WrapModeTile, &nativeBrush);
+}
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPPoint& point1, const TGPPoint& point2, ARGB color1,
+                                               ARGB color2)
+{
+    lastResult = GdipCreateLineBrushI(&point1, &point2, color1, color2, WrapModeTile, &nativeBrush);
+}
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, LinearGradientMode mode)
+{
+    lastResult = GdipCreateLineBrushFromRectI(&rect, color1, color2, mode, WrapModeTile, &nativeBrush);
+}
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, Single angle,
+                                               bool isAngleScalable)
+{
+    lastResult = GdipCreateLineBrushFromRectWithAngleI(&rect, color1, color2, angle, isAngleScalable, WrapModeTile,
+                                                       &nativeBrush);
 }
 TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, LinearGradientMode mode)
 {
@@ -698,6 +767,14 @@ TStatus TGPFont::GetFamily(TGPFontFamily*& family)
 // ---- Paths and regions
 
 TGPGraphicsPath::TGPGraphicsPath(FillMode fillMode) { lastResult = GdipCreatePath(fillMode, &nativePath); }
+TGPGraphicsPath::TGPGraphicsPath(const TGPPointF* points, const std::uint8_t* types, Integer count, FillMode fillMode)
+{
+    lastResult = GdipCreatePath2(points, types, count, fillMode, &nativePath);
+}
+TStatus TGPGraphicsPath::GetPathTypes(std::uint8_t* types, Integer count)
+{
+    return SetStatus(GdipGetPathTypes(nativePath, types, count));
+}
 TGPGraphicsPath::~TGPGraphicsPath() { GdipDeletePath(nativePath); }
 Integer TGPGraphicsPath::GetPointCount()
 {
@@ -745,6 +822,11 @@ TStatus TGPGraphicsPath::AddCurve(const TGPPointF* points, Integer count, Single
 {
     return SetStatus(GdipAddPathCurve2(nativePath, points, count, tension));
 }
+TStatus TGPGraphicsPath::AddCurve(const TGPPointF* points, Integer count, Integer offset, Integer numberOfSegments,
+                                  Single tension)
+{
+    return SetStatus(GdipAddPathCurve3(nativePath, points, count, offset, numberOfSegments, tension));
+}
 // The caller's length is passed on.
 TStatus TGPGraphicsPath::AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style,
                                    Single emSize, const TGPRectF& layoutRect, TGPStringFormat* format)
@@ -773,13 +855,26 @@ TStatus TGPGraphicsPath::AddPie(Single x, Single y, Single width, Single height,
 {
     return SetStatus(GdipAddPathPie(nativePath, x, y, width, height, startAngle, sweepAngle));
 }
+TStatus TGPGraphicsPath::AddPie(const TGPRectF& rect, Single startAngle, Single sweepAngle)
+{
+    return AddPie(rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
 TStatus TGPGraphicsPath::AddPolygon(const TGPPointF* points, Integer count)
 {
     return SetStatus(GdipAddPathPolygon(nativePath, points, count));
 }
 TStatus TGPGraphicsPath::AddBezier(const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3, const TGPPointF& pt4)
 {
-    return SetStatus(GdipAddPathBezier(nativePath, pt1.X, pt1.Y, pt2.X, pt2.Y, pt3.X, pt3.Y, pt4.X, pt4.Y));
+    return AddBezier(pt1.X, pt1.Y, pt2.X, pt2.Y, pt3.X, pt3.Y, pt4.X, pt4.Y);
+}
+TStatus TGPGraphicsPath::AddBezier(Single x1, Single y1, Single x2, Single y2, Single x3, Single y3, Single x4,
+                                   Single y4)
+{
+    return SetStatus(GdipAddPathBezier(nativePath, x1, y1, x2, y2, x3, y3, x4, y4));
+}
+TStatus TGPGraphicsPath::AddBezier(const TGPPoint& pt1, const TGPPoint& pt2, const TGPPoint& pt3, const TGPPoint& pt4)
+{
+    return SetStatus(GdipAddPathBezierI(nativePath, pt1.X, pt1.Y, pt2.X, pt2.Y, pt3.X, pt3.Y, pt4.X, pt4.Y));
 }
 
 TGPRegion::TGPRegion(const TGPRectF& rect) { lastResult = GdipCreateRegionRect(&rect, &nativeRegion); }
@@ -856,6 +951,10 @@ std::unique_ptr<TGPImage> TGPImage::GetThumbnailImage(Cardinal thumbWidth, Cardi
     return std::make_unique<TGPImage>(thumb, status);
 }
 TStatus TGPImage::RotateFlip(RotateFlipType rotateFlipType) { return SetStatus(GdipImageRotateFlip(nativeImage, rotateFlipType)); }
+TStatus TGPImage::Save(const String& filename, const void* clsidEncoder, const EncoderParameters* encoderParams)
+{
+    return SetStatus(GdipSaveImageToFile(nativeImage, filename.u16().c_str(), clsidEncoder, encoderParams));
+}
 TStatus TGPImage::Save(IStream* stream, const void* clsidEncoder, const EncoderParameters* encoderParams)
 {
     return SetStatus(SaveImageToStream(nativeImage, stream, clsidEncoder, encoderParams));
@@ -1089,6 +1188,16 @@ TStatus TGPGraphics::SetCompositingQuality(Integer compositingQuality)
 {
     return SetStatus(GdipSetCompositingQuality(nativeGraphics, compositingQuality));
 }
+Integer TGPGraphics::GetCompositingQuality()
+{
+    int quality = 0;
+    SetStatus(GdipGetCompositingQuality(nativeGraphics, &quality));
+    return quality;
+}
+TStatus TGPGraphics::MultiplyTransform(TGPMatrix* matrix, MatrixOrder order)
+{
+    return SetStatus(GdipMultiplyWorldTransform(nativeGraphics, matrix ? matrix->Native() : nullptr, order));
+}
 TStatus TGPGraphics::SetTransform(TGPMatrix* matrix)
 {
     return SetStatus(GdipSetWorldTransform(nativeGraphics, matrix ? matrix->Native() : nullptr));
@@ -1118,6 +1227,7 @@ TStatus TGPGraphics::ExcludeClip(const TGPRectF& rect)
 {
     return SetStatus(GdipSetClipRect(nativeGraphics, rect.X, rect.Y, rect.Width, rect.Height, CombineModeExclude));
 }
+TStatus TGPGraphics::ExcludeClip(TGPRegion* region) { return SetClip(region, CombineModeExclude); }
 TStatus TGPGraphics::ResetClip() { return SetStatus(GdipResetClip(nativeGraphics)); }
 TStatus TGPGraphics::DrawLine(TGPPen* pen, Single x1, Single y1, Single x2, Single y2)
 {
@@ -1142,6 +1252,23 @@ TStatus TGPGraphics::DrawBeziers(TGPPen* pen, const TGPPointF* points, Integer c
 TStatus TGPGraphics::DrawEllipse(TGPPen* pen, Single x, Single y, Single width, Single height)
 {
     return SetStatus(GdipDrawEllipse(nativeGraphics, NativeOf(pen), x, y, width, height));
+}
+TStatus TGPGraphics::DrawEllipse(TGPPen* pen, Integer x, Integer y, Integer width, Integer height)
+{
+    return SetStatus(GdipDrawEllipseI(nativeGraphics, NativeOf(pen), x, y, width, height));
+}
+TStatus TGPGraphics::DrawEllipse(TGPPen* pen, const TGPRect& rect)
+{
+    return DrawEllipse(pen, rect.X, rect.Y, rect.Width, rect.Height);
+}
+TStatus TGPGraphics::DrawArc(TGPPen* pen, const TGPRectF& rect, Single startAngle, Single sweepAngle)
+{
+    return DrawArc(pen, rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+TStatus TGPGraphics::DrawBezier(TGPPen* pen, Single x1, Single y1, Single x2, Single y2, Single x3, Single y3,
+                                Single x4, Single y4)
+{
+    return DrawBezier(pen, TGPPointF{x1, y1}, TGPPointF{x2, y2}, TGPPointF{x3, y3}, TGPPointF{x4, y4});
 }
 TStatus TGPGraphics::DrawArc(TGPPen* pen, Single x, Single y, Single width, Single height, Single startAngle,
                              Single sweepAngle)
@@ -1174,6 +1301,18 @@ TStatus TGPGraphics::FillEllipse(TGPBrush* brush, const TGPRectF& rect)
 {
     return FillEllipse(brush, rect.X, rect.Y, rect.Width, rect.Height);
 }
+TStatus TGPGraphics::FillEllipse(TGPBrush* brush, Integer x, Integer y, Integer width, Integer height)
+{
+    return SetStatus(GdipFillEllipseI(nativeGraphics, NativeOf(brush), x, y, width, height));
+}
+TStatus TGPGraphics::FillEllipse(TGPBrush* brush, const TGPRect& rect)
+{
+    return FillEllipse(brush, rect.X, rect.Y, rect.Width, rect.Height);
+}
+TStatus TGPGraphics::FillPolygon(TGPBrush* brush, const TGPPoint* points, Integer count, FillMode fillMode)
+{
+    return SetStatus(GdipFillPolygonI(nativeGraphics, NativeOf(brush), points, count, fillMode));
+}
 TStatus TGPGraphics::FillPolygon(TGPBrush* brush, const TGPPointF* points, Integer count, FillMode fillMode)
 {
     return SetStatus(GdipFillPolygon(nativeGraphics, NativeOf(brush), points, count, fillMode));
@@ -1189,6 +1328,15 @@ TStatus TGPGraphics::DrawImage(TGPImage* image, Single x, Single y)
 TStatus TGPGraphics::DrawImage(TGPImage* image, const TGPRectF& rect)
 {
     return DrawImageRect(image, rect.X, rect.Y, rect.Width, rect.Height);
+}
+TStatus TGPGraphics::DrawImage(TGPImage* image, const TGPPointF& point) { return DrawImage(image, point.X, point.Y); }
+TStatus TGPGraphics::DrawImage(TGPImage* image, Integer x, Integer y)
+{
+    return SetStatus(GdipDrawImageI(nativeGraphics, image ? image->Native() : nullptr, x, y));
+}
+TStatus TGPGraphics::DrawImageRect(TGPImage* image, Integer x, Integer y, Integer width, Integer height)
+{
+    return SetStatus(GdipDrawImageRectI(nativeGraphics, image ? image->Native() : nullptr, x, y, width, height));
 }
 TStatus TGPGraphics::DrawImageRect(TGPImage* image, Single x, Single y, Single width, Single height)
 {

@@ -42,6 +42,10 @@ class TGPMatrix : public TGdiplusBase {
 public:
     TGPMatrix();
     TGPMatrix(Single m11, Single m12, Single m21, Single m22, Single dx, Single dy);
+    // The matrix taking the rectangle to the parallelogram of three corners (top-left, top-right,
+    // bottom-left) held from dstplg on.
+    TGPMatrix(const TGPRectF& rect, const TGPPointF& dstplg);
+    TGPMatrix(const TGPRect& rect, const TGPPoint& dstplg);
     ~TGPMatrix() override;
     std::unique_ptr<TGPMatrix> Clone();
     TStatus GetElements(Single (&m)[6]);
@@ -128,12 +132,17 @@ public:
 };
 
 class TGPImage;
+class TGPImageAttributes;
 
 class TGPTextureBrush : public TGPBrush {
 public:
     TGPTextureBrush(TGPImage* image, WrapMode wrapMode = WrapModeTile);
     TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRectF& dstRect);
     TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Single dstX, Single dstY, Single dstWidth, Single dstHeight);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRect& dstRect);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Integer dstX, Integer dstY, Integer dstWidth, Integer dstHeight);
+    TGPTextureBrush(TGPImage* image, const TGPRectF& dstRect, TGPImageAttributes* imageAttributes);
+    TGPTextureBrush(TGPImage* image, const TGPRect& dstRect, TGPImageAttributes* imageAttributes);
     TGPTextureBrush() : TGPBrush(nullptr, Ok) {}
     TStatus ResetTransform();
     TStatus TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
@@ -149,6 +158,9 @@ public:
     TGPLinearGradientBrush(const TGPPointF& point1, const TGPPointF& point2, ARGB color1, ARGB color2);
     TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
     TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, Single angle, bool isAngleScalable = false);
+    TGPLinearGradientBrush(const TGPPoint& point1, const TGPPoint& point2, ARGB color1, ARGB color2);
+    TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
+    TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, Single angle, bool isAngleScalable = false);
     TGPLinearGradientBrush() : TGPBrush(nullptr, Ok) {}
     TStatus SetGammaCorrection(bool useGammaCorrection);
     TStatus SetInterpolationColors(const ARGB* presetColors, const Single* blendPositions, Integer count);
@@ -219,9 +231,13 @@ protected:
 class TGPGraphicsPath : public TGdiplusBase {
 public:
     explicit TGPGraphicsPath(FillMode fillMode = FillModeAlternate);
+    TGPGraphicsPath(const TGPPointF* points, const std::uint8_t* types, Integer count,
+                    FillMode fillMode = FillModeAlternate);
+    explicit TGPGraphicsPath(void* native) : nativePath(native) {}
     ~TGPGraphicsPath() override;
     Integer GetPointCount();
     TStatus GetPathPoints(TGPPointF* points, Integer count);
+    TStatus GetPathTypes(std::uint8_t* types, Integer count);
     TStatus GetBounds(TGPRectF& bounds);
     TStatus Reset();
     TStatus CloseFigure();
@@ -235,15 +251,19 @@ public:
     TStatus AddArc(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
     TStatus AddArc(const TGPRectF& rect, Single startAngle, Single sweepAngle);
     TStatus AddPie(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
+    TStatus AddPie(const TGPRectF& rect, Single startAngle, Single sweepAngle);
     TStatus AddPolygon(const TGPPointF* points, Integer count);
     TStatus AddPolygon(const TGPPoint* points, Integer count);
     TStatus AddCurve(const TGPPointF* points, Integer count);
     TStatus AddCurve(const TGPPointF* points, Integer count, Single tension);
+    TStatus AddCurve(const TGPPointF* points, Integer count, Integer offset, Integer numberOfSegments, Single tension);
     TStatus AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style, Single emSize,
                       const TGPRectF& layoutRect, TGPStringFormat* format);
     TStatus AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style, Single emSize,
                       const TGPPointF& origin, TGPStringFormat* format);
     TStatus AddBezier(const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3, const TGPPointF& pt4);
+    TStatus AddBezier(Single x1, Single y1, Single x2, Single y2, Single x3, Single y3, Single x4, Single y4);
+    TStatus AddBezier(const TGPPoint& pt1, const TGPPoint& pt2, const TGPPoint& pt3, const TGPPoint& pt4);
     TStatus LastResult() const { return lastResult; }
     void* Native() const { return nativePath; }
 
@@ -284,6 +304,7 @@ public:
     std::unique_ptr<TGPImage> GetThumbnailImage(Cardinal thumbWidth, Cardinal thumbHeight);
     TStatus RotateFlip(RotateFlipType rotateFlipType);
     TStatus Save(IStream* stream, const void* clsidEncoder, const EncoderParameters* encoderParams = nullptr);
+    TStatus Save(const String& filename, const void* clsidEncoder, const EncoderParameters* encoderParams = nullptr);
     TStatus SaveAdd(TGPImage* newImage, const EncoderParameters* encoderParams);
     TStatus LastResult() const { return lastResult; }
     void* Native() const { return nativeImage; }
@@ -368,6 +389,8 @@ public:
     TStatus SetSmoothingMode(Integer smoothingMode);
     Integer GetSmoothingMode();
     TStatus SetCompositingQuality(Integer compositingQuality);
+    Integer GetCompositingQuality();
+    TStatus MultiplyTransform(TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
     TStatus SetTransform(TGPMatrix* matrix);
     TStatus TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
     TStatus RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
@@ -376,12 +399,18 @@ public:
     TStatus SetClip(TGPRegion* region, CombineMode combineMode = CombineModeReplace);
     TStatus SetClip(TGPGraphicsPath* path, CombineMode combineMode = CombineModeReplace);
     TStatus ExcludeClip(const TGPRectF& rect);
+    TStatus ExcludeClip(TGPRegion* region);
     TStatus ResetClip();
     TStatus DrawLine(TGPPen* pen, Single x1, Single y1, Single x2, Single y2);
     TStatus DrawRectangle(TGPPen* pen, const TGPRectF& rect);
     TStatus DrawRectangle(TGPPen* pen, Single x, Single y, Single width, Single height);
     TStatus DrawEllipse(TGPPen* pen, Single x, Single y, Single width, Single height);
     TStatus DrawEllipse(TGPPen* pen, const TGPRectF& rect);
+    TStatus DrawEllipse(TGPPen* pen, Integer x, Integer y, Integer width, Integer height);
+    TStatus DrawEllipse(TGPPen* pen, const TGPRect& rect);
+    TStatus DrawArc(TGPPen* pen, const TGPRectF& rect, Single startAngle, Single sweepAngle);
+    TStatus DrawBezier(TGPPen* pen, Single x1, Single y1, Single x2, Single y2, Single x3, Single y3, Single x4,
+                       Single y4);
     TStatus DrawArc(TGPPen* pen, Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle);
     TStatus DrawBezier(TGPPen* pen, const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3,
                        const TGPPointF& pt4);
@@ -391,10 +420,16 @@ public:
     TStatus FillRectangle(TGPBrush* brush, Single x, Single y, Single width, Single height);
     TStatus FillEllipse(TGPBrush* brush, Single x, Single y, Single width, Single height);
     TStatus FillEllipse(TGPBrush* brush, const TGPRectF& rect);
+    TStatus FillEllipse(TGPBrush* brush, Integer x, Integer y, Integer width, Integer height);
+    TStatus FillEllipse(TGPBrush* brush, const TGPRect& rect);
+    TStatus FillPolygon(TGPBrush* brush, const TGPPoint* points, Integer count, FillMode fillMode = FillModeAlternate);
     TStatus FillPolygon(TGPBrush* brush, const TGPPointF* points, Integer count, FillMode fillMode = FillModeAlternate);
     TStatus FillPath(TGPBrush* brush, TGPGraphicsPath* path);
     TStatus DrawImage(TGPImage* image, Single x, Single y);
     TStatus DrawImage(TGPImage* image, const TGPRectF& rect);
+    TStatus DrawImage(TGPImage* image, const TGPPointF& point);
+    TStatus DrawImage(TGPImage* image, Integer x, Integer y);
+    TStatus DrawImageRect(TGPImage* image, Integer x, Integer y, Integer width, Integer height);
     TStatus DrawImageRect(TGPImage* image, Single x, Single y, Single width, Single height);
     TStatus MeasureString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin,
                           TGPStringFormat* stringFormat, TGPRectF& boundingBox);

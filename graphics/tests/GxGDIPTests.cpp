@@ -2,6 +2,8 @@
 // drawn and measured as the tooltip and the picture container use it, picture formats.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "graphics/GxGDIP.h"
 #include "platform/backend/qt/QtGraphics.h"
 #include "platform/graphics/Codecs.h"
@@ -191,4 +193,89 @@ TEST(GxGDIP, ABalloonOfLinesAndArcsIsFilledAndOutlinedOnTheCanvas)
     EXPECT_EQ(bmp.Canvas().Pixel(6, 6), TColor(clWhite));     // outside the rounded corner
     EXPECT_EQ(bmp.Canvas().Pixel(55, 20), TColor(clWhite));
     EXPECT_NE(bmp.Canvas().Pixel(25, 5), TColor(clWhite));    // the top line
+}
+
+// The Integer forms draw what their Single twins draw; the other constructors make their objects.
+TEST(GxGDIP, IntegerFormsDrawAsTheirSingleTwins)
+{
+    using TDraw = std::function<TStatus(TGPGraphics&)>;
+    TGPPen pen(OpaqueARGB(clBlack), 1);
+    TGPSolidBrush brush(OpaqueARGB(TColor(0x0000FF)));
+    TBitmap picture;
+    White(picture, 6, 6);
+    picture.Canvas().Brush().SetColor(clBlue);
+    picture.Canvas().FillRect(Rect(0, 0, 3, 3));
+    TMemoryStream bytes;
+    picture.SaveToStream(bytes);
+    bytes.SetPosition(0);
+    TGPImage image(&bytes);
+    const TGPPointF triangleF[3] = {{4, 30}, {20, 4}, {36, 30}};
+    const TGPPoint triangle[3] = {{4, 30}, {20, 4}, {36, 30}};
+    struct Case {
+        const char* name;
+        TDraw single, integer;
+    } cases[] = {
+        {"ellipse", [&](TGPGraphics& g) { return g.DrawEllipse(&pen, 4.0f, 4.0f, 30.0f, 20.0f); },
+         [&](TGPGraphics& g) { return g.DrawEllipse(&pen, TGPRect{4, 4, 30, 20}); }},
+        {"filled ellipse", [&](TGPGraphics& g) { return g.FillEllipse(&brush, TGPRectF{4, 4, 30, 20}); },
+         [&](TGPGraphics& g) { return g.FillEllipse(&brush, 4, 4, 30, 20); }},
+        {"polygon", [&](TGPGraphics& g) { return g.FillPolygon(&brush, triangleF, 3); },
+         [&](TGPGraphics& g) { return g.FillPolygon(&brush, triangle, 3); }},
+        {"picture", [&](TGPGraphics& g) { return g.DrawImage(&image, TGPPointF{5, 7}); },
+         [&](TGPGraphics& g) { return g.DrawImage(&image, Integer(5), Integer(7)); }},
+        {"stretched picture", [&](TGPGraphics& g) { return g.DrawImageRect(&image, 2.0f, 2.0f, 24.0f, 24.0f); },
+         [&](TGPGraphics& g) { return g.DrawImageRect(&image, 2, 2, 24, 24); }},
+        {"arc", [&](TGPGraphics& g) { return g.DrawArc(&pen, 4, 4, 30, 20, 0, 180); },
+         [&](TGPGraphics& g) { return g.DrawArc(&pen, TGPRectF{4, 4, 30, 20}, 0, 180); }},
+    };
+    for (const Case& c : cases) {
+        TBitmap a, b;
+        White(a, 40, 34);
+        White(b, 40, 34);
+        {
+            TGPGraphics g(a.Canvas().Handle());
+            EXPECT_EQ(c.single(g), Ok) << c.name;
+        }
+        {
+            TGPGraphics g(b.Canvas().Handle());
+            EXPECT_EQ(c.integer(g), Ok) << c.name;
+        }
+        EXPECT_GT(InkBox(a).Right, InkBox(a).Left) << c.name;
+        for (Integer y = 0; y < 34; ++y)
+            for (Integer x = 0; x < 40; ++x)
+                ASSERT_EQ(a.Canvas().Pixel(x, y), b.Canvas().Pixel(x, y)) << c.name << " at " << x << "," << y;
+    }
+    // The constructors of the other forms.
+    const TGPPoint corners[3] = {{5, 5}, {15, 5}, {5, 25}};   // the square moved by (5, 5), twice as high
+    TGPMatrix fromRect(TGPRect{0, 0, 10, 10}, corners[0]);
+    TGPPointF p{10, 10};
+    fromRect.TransformPoints(&p);
+    EXPECT_EQ(fromRect.GetLastStatus(), Ok);
+    EXPECT_NEAR(p.X, 15, 1e-4);
+    EXPECT_NEAR(p.Y, 25, 1e-4);
+    TGPLinearGradientBrush byPoints(TGPPoint{0, 0}, TGPPoint{10, 0}, 0xFF000000, 0xFFFFFFFF);
+    TGPLinearGradientBrush byRect(TGPRect{0, 0, 10, 10}, 0xFF000000, 0xFFFFFFFF, LinearGradientModeVertical);
+    TGPLinearGradientBrush byAngle(TGPRect{0, 0, 10, 10}, 0xFF000000, 0xFFFFFFFF, 45.0f);
+    TGPTextureBrush tiles(&image, WrapModeTile, TGPRect{0, 0, 3, 3});
+    TGPTextureBrush withAttributes(&image, TGPRectF{0, 0, 3, 3}, nullptr);
+    for (TGPBrush* b : std::initializer_list<TGPBrush*>{&byPoints, &byRect, &byAngle, &tiles, &withAttributes})
+        EXPECT_EQ(b->LastResult(), Ok);
+    const std::uint8_t types[3] = {0, 1, 0x81};
+    TGPGraphicsPath fromPoints(triangleF, types, 3);
+    std::uint8_t back[3] = {};
+    EXPECT_EQ(fromPoints.GetPathTypes(back, 3), Ok);
+    EXPECT_EQ(back[2], 0x81);
+    EXPECT_EQ(fromPoints.AddCurve(triangleF, 3, 0, 2, 0.5f), Ok);
+    EXPECT_EQ(fromPoints.AddBezier(TGPPoint{0, 0}, TGPPoint{1, 1}, TGPPoint{2, 1}, TGPPoint{3, 0}), Ok);
+    EXPECT_EQ(fromPoints.AddPie(TGPRectF{0, 0, 10, 10}, 0, 90), Ok);
+    TBitmap canvas;
+    White(canvas, 8, 8);
+    TGPGraphics g(canvas.Canvas().Handle());
+    g.SetCompositingQuality(2);
+    EXPECT_EQ(g.GetCompositingQuality(), 2);
+    TGPMatrix twice(2, 0, 0, 2, 0, 0);
+    EXPECT_EQ(g.MultiplyTransform(&twice), Ok);
+    TGPRegion corner(TGPRectF{0, 0, 4, 4});
+    EXPECT_EQ(g.ExcludeClip(&corner), Ok);
+    EXPECT_EQ(g.GetLastStatus(), Ok);
 }
