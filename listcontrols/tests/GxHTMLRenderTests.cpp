@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "listcontrols/GxHTML.h"
+#include "platform/stdctrls/ImgList.h"
 #include "platform/graphics/PaintDevice.h"
 #include "platform/testing/Driver.h"
 
@@ -18,16 +19,22 @@ public:
         Integer Height;
         TFontStyles Style;
         TColor Color;
+        TColor Brush;   // clNone when the brush is clear
     };
     std::vector<TText> Texts;
     std::vector<TCanvasOp> Shapes;
+    std::vector<TColor> ShapePens;   // the pen of each shape
     void Execute(TCanvas& canvas, const TCanvasOp& op) override
     {
-        if (op.Kind == TCanvasOp::opText)
+        if (op.Kind == TCanvasOp::opText) {
+            const bool clear = canvas.Brush().Style() == TBrushStyle::bsClear;
             Texts.push_back({op.Text, op.Points.empty() ? TPoint{} : op.Points[0], op.Rect, canvas.Font().Name(),
-                             canvas.Font().Height(), canvas.Font().Style(), canvas.Font().Color()});
-        else
+                             canvas.Font().Height(), canvas.Font().Style(), canvas.Font().Color(),
+                             clear ? clNone : canvas.Brush().Color()});
+        } else {
             Shapes.push_back(op);
+            ShapePens.push_back(canvas.Pen().Color());
+        }
     }
     TSize DeviceSize() const override { return {400, 300}; }
 };
@@ -203,6 +210,85 @@ TEST_F(MiniHTML, WrappingBreaksAtBlanksAndAWideWordStandsAlone)
     Params.Wrap = false;
     Render("alpha beta gamma", TRect{0, 0, w, 100});
     EXPECT_EQ(Result.TotalHeight, Gh);
+}
+
+// One sample of each tag family that the tests above leave out, laid out on the recording device.
+TEST_F(MiniHTML, EachTagFamilyLaysOutAsItSays)
+{
+    // A rule: a red line across the whole area one pixel under its line, the text after it below.
+    Render("a<HR COLOR=\"#FF0000\">b");
+    ASSERT_EQ(Device.Shapes.size(), 1u);
+    EXPECT_EQ(Device.Shapes[0].Kind, TCanvasOp::opLine);
+    EXPECT_EQ(Device.Shapes[0].Points[0].X, 0);
+    EXPECT_EQ(Device.Shapes[0].Points[1].X, 300);
+    EXPECT_EQ(Device.Shapes[0].Points[0].Y, Device.Shapes[0].Points[1].Y);
+    EXPECT_EQ(Device.ShapePens[0], TColor(0x0000FF));
+    EXPECT_GT(Text("b").Box.Top, Text("a").Box.Top);
+    // Subscript lower, superscript higher than the line's text.
+    Device.Texts.clear();
+    Render("x<SUB>2</SUB> y<SUP>3</SUP>");
+    EXPECT_GT(Text("2").Box.Bottom, Text("x").Box.Bottom);
+    EXPECT_LT(Text("3").Box.Bottom, Text("y").Box.Bottom);
+    // A shadow: the text once more in the tint, one pixel down and right, drawn first.
+    Device.Texts.clear();
+    Render("<SHAD>s</SHAD>");
+    ASSERT_EQ(Device.Texts.size(), 2u);
+    EXPECT_EQ(Device.Texts[0].Color, TColor(0x808080));
+    EXPECT_EQ(Device.Texts[0].Box.Left, Device.Texts[1].Box.Left + 1);
+    // A tab and an offset move the text to the given x.
+    Device.Texts.clear();
+    Render("a<IND x=\"60\">b");
+    EXPECT_EQ(Text("b").Box.Left, 60);
+    Device.Texts.clear();
+    Render("<OFS x=\"40\">c");
+    EXPECT_EQ(Text("c").Box.Left, 40);
+    // A paragraph aligned right ends at the area's right edge; one with a background fills its line.
+    Device.Texts.clear();
+    Device.Shapes.clear();
+    Render("<P ALIGN=\"RIGHT\">r</P>");
+    EXPECT_EQ(Text("r").Box.Left, 300 - Canvas.TextWidth("r"));
+    Device.Shapes.clear();
+    Render("<P BGCOLOR=\"#00FF00\">g</P>");
+    ASSERT_FALSE(Device.Shapes.empty());
+    EXPECT_EQ(Device.Shapes[0].Rect.Left, 0);
+    EXPECT_EQ(Device.Shapes[0].Rect.Right, 300);
+    // A span's background and a font's BGCOLOR under the text; hidden text is not drawn at all.
+    Device.Texts.clear();
+    Render("<SPAN style=\"background-color:#00FF00\">s</SPAN><FONT bgcolor=\"#FF0000\">f</FONT><Z>z</Z>!");
+    EXPECT_EQ(Text("s").Brush, TColor(0x00FF00));
+    EXPECT_EQ(Text("f").Brush, TColor(0x0000FF));
+    for (const auto& t : Device.Texts) EXPECT_NE(t.Text, String("z"));
+    EXPECT_EQ(Text("!").Box.Left, Text("f").Box.Left + Canvas.TextWidth("f"));
+    // The page background fills the whole area from two pixels left of it.
+    Device.Shapes.clear();
+    Render("<BODY BGCOLOR=\"#0000FF\">t", TRect{10, 10, 110, 60});
+    ASSERT_FALSE(Device.Shapes.empty());
+    EXPECT_EQ(Device.Shapes[0].Rect, (TRect{8, 10, 110, 60}));
+    // An image of the image list: 16 x 16 on a line higher than it, drawn at the line's bottom
+    // and taking its width and 2 pixels.
+    TImageList images(nullptr);
+    images.SetWidth(16);
+    images.SetHeight(16);
+    for (int k = 0; k < 3; ++k) {
+        TBitmap picture;
+        picture.SetSize(16, 16);
+        images.Add(&picture, nullptr);
+    }
+    Params.ImageList = &images;
+    Canvas.Font().SetHeight(-20);
+    const Integer t = Canvas.TextHeight("gh");
+    Device.Texts.clear();
+    Device.Shapes.clear();
+    Render("<IMG SRC=\"IDX:2\">x");
+    EXPECT_EQ(Text("x").Box.Left, 18);
+    Integer top = 1000, left = 1000;
+    for (const TCanvasOp& op : Device.Shapes)
+        if (op.Kind == TCanvasOp::opPixel) {
+            top = std::min(top, op.Points[0].Y);
+            left = std::min(left, op.Points[0].X);
+        }
+    EXPECT_EQ(top, t - 16);   // the image sits on the line's bottom
+    EXPECT_EQ(left, 0);
 }
 
 }  // namespace
