@@ -443,7 +443,10 @@ void TURLSettings::SetURLFull(bool value)
 TClass TSectionListBox::StaticClass()
 {
     static const TMetaClass meta("TSectionListBox", TCustomListBox::StaticClass(), NewComponent<TSectionListBox>,
-                                 [](TMetaClass& m) { m.OnMessage(CN_COMMAND, &TSectionListBox::CNCommand); });
+                                 [](TMetaClass& m) {
+                                     m.OnMessage(CN_COMMAND, &TSectionListBox::CNCommand);
+                                     m.OnMessage(WM_VSCROLL, &TSectionListBox::WMVScroll);
+                                 });
     return &meta;
 }
 
@@ -759,6 +762,18 @@ void TSectionListBox::MeasureItem(Integer Index, Integer& Height)
     auto reported = static_cast<Integer>(Perform(LB_GETITEMHEIGHT, Index, 0));
     Height = reported == LB_ERR ? SectionHeight() : reported;
     if (Height == 0) Height = 14;
+}
+
+// Dragging the thumb scrolls only with ScrollTrack; otherwise the list moves when it is released.
+// A wallpaper that is not one row high does not tile with the rows, so it is painted anew.
+void TSectionListBox::WMVScroll(TMessage& message)
+{
+    if (LoWord(static_cast<Cardinal>(message.WParam)) == SB_THUMBTRACK && !FScrollTrack) {
+        message.Result = 0;
+        return;
+    }
+    InheritedMessage(StaticClass(), message);
+    if (!FWallpaper.Empty() && FWallpaper.Height() != FSubItemHeight && FUpdateCount == 0) Invalidate();
 }
 
 // ---- selection, update bracket, content

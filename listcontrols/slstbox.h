@@ -473,6 +473,7 @@ protected:
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void CNCommand(TMessage& message);
+    void WMVScroll(TMessage& message);
 
 private:
     friend class TListSection;

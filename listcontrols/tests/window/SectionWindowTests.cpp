@@ -234,4 +234,69 @@ TEST_F(SectionWindow, DraggingATabStopMovesTheColumn)
     EXPECT_EQ(f.List->TabPositions().GetTabPos(0), 120);
 }
 
+// URLs are shown underlined in the URL colour; without URLFull the scheme goes, and "mailto:" too.
+TEST_F(SectionWindow, URLsAreShownUnderlinedWithoutTheirScheme)
+{
+    struct Case {
+        const char* text;
+        const char* shown;
+        bool full;
+    } cases[] = {{"https://dam.example/report", "dam.example/report", false},
+                 {"mailto:lab@dam.example", "lab@dam.example", false},
+                 {"https://dam.example/report", "https://dam.example/report", true}};
+    f.List->URLSettings().SetURLAware(true);
+    TListSection* s = f.List->Sections()[0];
+    s->SetState(lssExpanded);
+    TCanvas& canvas = f.List->Canvas();
+    canvas.Font().Assign(f.List->Font());
+    for (const Case& c : cases) {
+        f.List->URLSettings().SetURLFull(c.full);
+        s->SubItems().Put(0, c.text);
+        TestProcess();
+        const TRect row = f.List->ItemRect(1);
+        Integer right = 0, widestRun = 0;
+        for (Integer y = row.Top; y < row.Bottom; ++y) {
+            Integer run = 0;
+            for (Integer x = row.Left; x < row.Right; ++x)
+                if (TestPixel(f.List, x, y) == TColor(0xFF0000)) {
+                    right = std::max(right, x + 1);
+                    widestRun = std::max(widestRun, ++run);
+                } else {
+                    run = 0;
+                }
+        }
+        const Integer width = canvas.TextWidth(c.shown);
+        EXPECT_NEAR(right, 14 + width, 3) << c.text;
+        EXPECT_GE(widestRun, width - 2) << c.text;   // the underline
+    }
+}
+
+// Dragging the thumb moves the list only with ScrollTrack; without it the list follows on release.
+TEST_F(SectionWindow, ThumbTrackingScrollsOnlyWithScrollTrack)
+{
+    TListSection* s = f.AddSection("Joints:", {});
+    for (Integer k = 0; k < 40; ++k) s->SubItems().Add("Joint " + IntToStr(k));
+    s->SetState(lssExpanded);
+    TestProcess();
+    // The thumb dragged to row 10, as the scroll bar reports it.
+    auto thumb = [&](Word code) {
+        f.List->ScrollBarState(SB_VERT).Info.nTrackPos = 10;
+        f.List->Perform(WM_VSCROLL, MakeWParam(code, 10), 0);
+    };
+    f.List->SetScrollTrack(false);
+    thumb(SB_THUMBTRACK);
+    EXPECT_EQ(f.List->TopIndex(), 0);
+    thumb(SB_THUMBPOSITION);
+    EXPECT_EQ(f.List->TopIndex(), 10);
+    f.List->SetTopIndex(0);
+    f.List->SetScrollTrack(true);
+    thumb(SB_THUMBTRACK);
+    EXPECT_EQ(f.List->TopIndex(), 10);
+    // The flat scroll bars of other systems are not here: their settings are kept and change nothing.
+    f.List->SetScrollStyle(slsFlat);
+    f.List->SetScrollColor(clRed);
+    EXPECT_EQ(f.List->ScrollStyle(), slsFlat);
+    EXPECT_TRUE(f.List->HasScrollBar());
+}
+
 }  // namespace
