@@ -280,4 +280,23 @@ TEST_F(SectionModel, RichTextRowsGoByTheirPlainText)
     EXPECT_TRUE(rich.RichText().empty());
 }
 
+// Inside an update bracket rows still come and go, but the horizontal extent waits for the
+// outermost EndUpdate; an EndUpdate too many does nothing.
+TEST_F(SectionModel, TheUpdateBracketDefersTheHorizontalExtent)
+{
+    TListSection* s = f.AddSection("A", {});
+    s->SetState(lssExpanded);
+    f.List->BeginUpdate();
+    f.List->BeginUpdate();
+    s->SubItems().Add(String(StringOfChar(u'W', 60)));
+    EXPECT_EQ(f.Rows().size(), 2u);
+    EXPECT_EQ(f.List->Perform(LB_GETHORIZONTALEXTENT, 0, 0), 0);
+    f.List->EndUpdate();
+    EXPECT_EQ(f.List->Perform(LB_GETHORIZONTALEXTENT, 0, 0), 0);
+    f.List->EndUpdate();
+    EXPECT_GT(f.List->Perform(LB_GETHORIZONTALEXTENT, 0, 0), 200);
+    f.List->EndUpdate();
+    EXPECT_EQ(f.List->UpdateCount(), 0);
+}
+
 }  // namespace
