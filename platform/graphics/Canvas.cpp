@@ -1018,7 +1018,11 @@ void TCanvas::DrawOutline(TCoverage& cov, const TCanvasOp& op, const TRect& box)
         e = ToDevice(op.Points[1]);
         keep = [outer, s, e](Integer x, Integer y) { return raster::InSweep(outer, s, e, x + 0.5, y + 0.5); };
     }
-    if (w <= 1) {
+    if (w <= 1 && op.Kind == TCanvasOp::opRectangle && !DashPattern(FPen).empty()) {
+        // a styled thin pen runs its pattern around the rectangle from the top-left corner
+        StrokePath(cov, {{box.Left, box.Top}, {box.Right - 1, box.Top}, {box.Right - 1, box.Bottom - 1},
+                         {box.Left, box.Bottom - 1}}, true);
+    } else if (w <= 1) {
         OutlineRows(cov, outer, row, keep);
     } else {
         TRect inner = {outer.Left + w, outer.Top + w, outer.Right - w, outer.Bottom - w};

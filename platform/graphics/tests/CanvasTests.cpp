@@ -279,6 +279,21 @@ TEST_F(CanvasPixels, StyledPenGapsTakeTheBackgroundWhenOpaque)
     EXPECT_EQ(Picture(Bmp, clRed), "...XXX...XXX/............");
 }
 
+TEST_F(CanvasPixels, ARectangleOutlinedWithAStyledPenRunsThePatternAroundIt)
+{
+    // The alternate pen takes every other pixel, starting at the top-left corner and going round.
+    WhiteBitmap(Bmp, 10, 6);
+    C().Pen().SetStyle(TPenStyle::psAlternate);
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    C().Rectangle(1, 1, 9, 5);
+    EXPECT_EQ(Picture(Bmp, clBlack), "........../"
+                                     ".X.X.X.X../"
+                                     "........X./"
+                                     ".X......../"
+                                     "..X.X.X.X./"
+                                     "..........");
+}
+
 TEST_F(CanvasPixels, PenWidthScalesWithTheMappingExceptWidthZero)
 {
     WhiteBitmap(Bmp, 12, 6);
