@@ -215,6 +215,58 @@ TEST(GxGraphicsBackEnds, CanvasOutlinesTakeTheLastPixelInsideTheRectangle)
                                                "/.......");
 }
 
+TEST(GxGraphicsBackEnds, CanvasFocusRectanglesClippingAndTextAlignment)
+{
+    // The focus rectangle of (1, 1)-(9, 5) on a white 10 x 6 bitmap: the cosmetic pen takes every
+    // other pixel along the outline, whatever the stroke.
+    auto g = TGxGraphics::CreateBitmapCanvas(10, 6);
+    g->Stroke()->SetKind(gskNone);
+    g->SetFillColor(clWhite);
+    g->DrawRectangle(TRectF{0, 0, 10, 6});
+    g->DrawFocusRectangle(TRectF{1, 1, 9, 5}, clBlack);
+    EXPECT_EQ(Picture(*g->Bitmap(), 0x000000), ".........."
+                                               "/.X.X.X.X.."
+                                               "/........X."
+                                               "/.X........"
+                                               "/..X.X.X.X."
+                                               "/..........");
+    // A clip keeps a fill of everything inside (3, 2)-(7, 4).
+    g->SetFillColor(clWhite);
+    g->DrawRectangle(TRectF{0, 0, 10, 6});
+    g->ClipRect(TRect{3, 2, 7, 4});
+    g->SetFillColor(clBlack);
+    g->DrawRectangle(TRectF{0, 0, 10, 6});
+    EXPECT_EQ(Picture(*g->Bitmap(), 0x000000), ".........."
+                                               "/.........."
+                                               "/...XXXX..."
+                                               "/...XXXX..."
+                                               "/.........."
+                                               "/..........");
+    // Text to the left, centre and right of a wide rectangle, in the canvas's text flags.
+    struct Case {
+        TGxGraphicsTextAlign align;
+        Integer inkLeftMin, inkLeftMax;
+    };
+    for (const Case& c : {Case{gtaLeading, 0, 3}, Case{gtaCenter, 90, 140}, Case{gtaTrailing, 180, 240}}) {
+        auto t = TGxGraphics::CreateBitmapCanvas(240, 20);
+        t->Stroke()->SetKind(gskNone);
+        t->SetFillColor(clWhite);
+        t->DrawRectangle(TRectF{0, 0, 240, 20});
+        t->Font()->SetColor(clBlack);
+        t->DrawText(TRectF{0, 0, 240, 20}, "Dam", false, c.align, gtaCenter);
+        Integer left = 240, right = 0;
+        for (Integer y = 0; y < 20; ++y)
+            for (Integer x = 0; x < 240; ++x)
+                if (PixelAt(*t->Bitmap(), x, y) != 0xFFFFFF) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+        EXPECT_GE(left, c.inkLeftMin) << c.align;
+        EXPECT_LE(left, c.inkLeftMax) << c.align;
+        if (c.align == gtaTrailing) EXPECT_GE(right, 236);
+    }
+}
+
 TEST(GxGraphicsBackEnds, CanvasTextTurnedAQuarterRunsDownTheRectangle)
 {
     // "Dam" at 90 degrees, centred both ways in (10, 10)-(50, 110): taller than wide ink.
