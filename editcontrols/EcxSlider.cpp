@@ -1,4 +1,5 @@
 #include "editcontrols/EcxSlider.h"
+#include "platform/rtl/RtlConsts.h"
 
 #include <algorithm>
 
@@ -246,7 +247,7 @@ void TEcCustomSlider::SetRange(Integer minValue, Integer maxValue)
 void TEcCustomSlider::SetIncrement(Integer value)
 {
     if (!Reading() && !(value > 0 && value <= FMaxValue - FMinValue))
-        throw EEcLibException(Format("La valeur doit être comprise entre %d et %d", {1, FMaxValue - FMinValue}));
+        throw EEcLibException(Format(SOutOfRange, {1, FMaxValue - FMinValue}));
     if (value <= 0 || value == FIncrement) return;
     FIncrement = value;
     SetValue(FValue);

@@ -1,6 +1,7 @@
 // The timer pool: logical timers on one system timer of MinInterval milliseconds, and the
 // TStyTimer that controls create on the pool or on a timer of their own.
 #include "foundation/StyClass.h"
+#include "platform/rtl/RtlConsts.h"
 
 #include <vector>
 
@@ -12,7 +13,6 @@
 namespace {
 
 const char* const SIntervalNotCompatible = "Interval not compatible with MinInterval property!";
-const char* const SOutOfTimers = "Pas assez de timers disponibles";
 constexpr Integer GlobalTimerStep = 50;
 
 }  // namespace
@@ -246,7 +246,7 @@ void TStyTimer::CreateTimer()
     if (FGlobalTimer) {
         Integer interval = (FInterval + GlobalTimerStep - 1) / GlobalTimerStep * GlobalTimerStep;
         FTimerID = StyApplication()->AddTimer(static_cast<Word>(interval), TNotifyEvent(this, &TStyTimer::DoTimer));
-        if (FTimerID == 0) throw EOutOfResources(SOutOfTimers);
+        if (FTimerID == 0) throw EOutOfResources(SOutOfResourcesTimers);
         StyApplication()->GetTimer(FTimerID)->SetEnabled(FEnabled);
     } else {
         FTimer = new TTimer(nullptr);

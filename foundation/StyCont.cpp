@@ -1,5 +1,6 @@
 // The wave object with its RIFF check and stream forms, and the wave and string lists.
 #include "foundation/StyCont.h"
+#include "platform/rtl/RtlConsts.h"
 
 #include <cstring>
 
@@ -13,7 +14,6 @@ IMPLEMENT_CLASS(TStyStringList, TStyCustomContainer, NewComponent<TStyStringList
 IMPLEMENT_CLASS(TStyContainer, TStyBaseController, NewComponent<TStyContainer>)
 
 namespace {
-const char* const CannotOpen = "Impossible d'ouvrir le fichier %s";
 }
 
 // ---- RIFF check
@@ -26,7 +26,7 @@ bool GetWaveInfo(TMemoryStream* Data, TStyWaveInfo& Info)
     auto read = [&](void* buffer, Integer count) {
         if (Data->Read(buffer, count) != count) {
             Data->SetPosition(0);
-            throw EStyErrorCheckingWave(String("GetWaveData: ") + CannotOpen);
+            throw EStyErrorCheckingWave(String("GetWaveData: ") + SFOpenError);
         }
     };
     auto tag = [&](const char* expected) {
@@ -106,7 +106,7 @@ void TStyWave::LoadBytes(TStream& Source, Int64 Count)
     data->SetSize(Count);
     if (Count) Source.ReadBuffer(data->Memory(), static_cast<Integer>(Count));
     TStyWaveInfo info;
-    if (!GetWaveInfo(data.get(), info)) throw EStyInvalidWave(ClassName() + ": " + CannotOpen);
+    if (!GetWaveInfo(data.get(), info)) throw EStyInvalidWave(ClassName() + ": " + SFOpenError);
     Stop();
     FMemoryWave = std::move(data);
     Change();

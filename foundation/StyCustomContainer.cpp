@@ -1,6 +1,7 @@
 // The list-container base: items with their record header, the container's list operations and
 // its file and stream forms, and the field routines of the item kinds.
 #include "foundation/StyCustomContainer.h"
+#include "platform/rtl/RtlConsts.h"
 
 #include <algorithm>
 
@@ -9,7 +10,6 @@ IMPLEMENT_CLASS(TStyCustomContainer, TStyBaseController, nullptr)
 
 namespace {
 
-const char* const CannotOpen = "Impossible d'ouvrir le fichier %s";
 
 TStySignature Signature(const char* text)
 {
@@ -75,7 +75,7 @@ Integer PixelFormatCode(TStySavePixelFormat Format)
 
 void BitmapToDIBStream(TMemoryStream& Stream, TBitmap& Bitmap, Integer FormatCode)
 {
-    if (Bitmap.Empty()) throw Exception("Image de bitmap non valide");
+    if (Bitmap.Empty()) throw Exception(SInvalidBitmap);
     TBitmap copy;
     copy.Assign(Bitmap);
     TPixelFormat format = TPixelFormat::pf24bit;
@@ -208,7 +208,7 @@ bool LoadItemFromFile(const String& FileName, TStyListItemClassType Kind, const 
     if (!List) {
         Integer count = 0;
         if (ReadContainerIndex(FileName, count, &offsets) != Kind)
-            throw Exception(String(CannotOpen) + ": " + FileName);
+            throw Exception(String(SFOpenError) + ": " + FileName);
         List = &offsets;
     }
     if (Index < 0 || Index >= static_cast<Integer>(List->size())) return false;
@@ -351,7 +351,7 @@ void TStyCustomContainer::Detach(TStyListItem* item)
 
 TStyListItem* TStyCustomContainer::GetItem(Integer Index) const
 {
-    if (Index < 0 || Index >= Count()) throw EListError("Index de liste hors limites (" + IntToStr(Index) + ")");
+    if (Index < 0 || Index >= Count()) throw EListError(ListIndexErrorMessage(Index));
     return FList[Index];
 }
 
@@ -479,7 +479,7 @@ void TStyCustomContainer::LoadFromFileStream(TStream& Stream)
     // The signature is compared whole: its length byte and its eight characters.
     TStySignature head{};
     if (Stream.Read(head.data(), 9) != 9 || head != ContainerSignature(FListType))
-        throw Exception(String(CannotOpen) + ": " + ClassName());
+        throw Exception(String(SFOpenError) + ": " + ClassName());
     ReadContainer(Stream, true);
 }
 

@@ -1,5 +1,6 @@
 // The image-list base: the current item.
 #include "foundation/StyCustomImageList.h"
+#include "platform/rtl/RtlConsts.h"
 
 IMPLEMENT_CLASS(TStyCustomImageList, TStyCustomContainer, nullptr)
 
@@ -7,6 +8,6 @@ void TStyCustomImageList::SetIndex(Integer value)
 {
     if (value == FIndex) return;
     // The message's placeholder stays as it is.
-    if (value >= Count()) throw EInvalidGraphicOperation("Index de liste hors limites (%d)");
+    if (value >= Count()) throw EInvalidGraphicOperation(SListIndexError);
     FIndex = value;
 }

@@ -1,5 +1,6 @@
 // Bitmap lists and image lists with their item records.
 #include "foundation/StyImageList.h"
+#include "platform/rtl/RtlConsts.h"
 
 IMPLEMENT_CLASS(TStyBitmapListItem, TStyListItem, NewComponent<TStyBitmapListItem>)
 IMPLEMENT_CLASS(TStyBitmapList, TStyCustomImageList, NewComponent<TStyBitmapList>)
@@ -30,7 +31,7 @@ TStySavePixelFormat PixelFormatOfFlags(Byte flags)
     return spfDefault;
 }
 
-[[noreturn]] void InvalidSize() { throw EInvalidGraphicOperation("Taille de l'image non valide"); }
+[[noreturn]] void InvalidSize() { throw EInvalidGraphicOperation(SInvalidImageSize); }
 
 }  // namespace
 
@@ -137,7 +138,7 @@ Integer TStyImageListItem::AllocateSlot()
 {
     if (FImage.Width() < FUsed + FWidth) {
         const Integer width = FImage.Width() + FAllocBy * FWidth;
-        if (width > MaxStripWidth) throw EInvalidGraphicOperation("Trop d'images");
+        if (width > MaxStripWidth) throw EInvalidGraphicOperation(STooManyImages);
         FImage.SetSize(width, FHeight);
         if (FMasked) FMask.SetSize(width, FHeight);
     }

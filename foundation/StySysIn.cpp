@@ -1,5 +1,6 @@
 // System-information routines over the platform's facts.
 #include "foundation/StySysIn.h"
+#include "platform/rtl/RtlConsts.h"
 
 #include <sys/stat.h>
 
@@ -16,7 +17,6 @@
 
 namespace {
 
-const char* const SUnknown = "(inconnu)";
 
 const char* const OSNames[18] = {
     "Windows 95", "Windows 98", "Windows ME", "Windows NT", "Windows 2000", "Windows XP", "Windows 2003 Server",
@@ -195,7 +195,7 @@ String DriveTypeName(Cardinal DriveType)
     case DRIVE_REMOTE: return "remote (network) drive";
     case DRIVE_CDROM: return "CD-ROM";
     case DRIVE_RAMDISK: return "ramdisk";
-    default: return SUnknown;
+    default: return SUnknownValue;
     }
 }
 
@@ -232,7 +232,7 @@ String CurrentVersionValue(const String& Name)
     TRegistry registry;
     registry.SetRootKey(HKEY_LOCAL_MACHINE);
     String key = String("\\SOFTWARE\\Microsoft\\") + (IsWinNT ? "Windows NT" : "Windows") + "\\CurrentVersion";
-    if (!registry.OpenKeyReadOnly(key)) return SUnknown;
+    if (!registry.OpenKeyReadOnly(key)) return SUnknownValue;
     return registry.ReadString(Name);
 }
 
@@ -244,13 +244,13 @@ String RegisteredOwner() { return CurrentVersionValue("RegisteredOwner"); }
 String ComputerName()
 {
     String name = GetComputerName();
-    return name.IsEmpty() ? String(SUnknown) : name;
+    return name.IsEmpty() ? String(SUnknownValue) : name;
 }
 
 String UserName()
 {
     String name = GetUserName();
-    return name.IsEmpty() ? String(SUnknown) : name;
+    return name.IsEmpty() ? String(SUnknownValue) : name;
 }
 
 Cardinal SystemLanguageID()
