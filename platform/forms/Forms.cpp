@@ -812,21 +812,40 @@ void TApplication::HintMouseMessage(TControl* Control)
         });
 }
 
+// The control hears of the hint first (CM_HINTSHOW) and may change it or refuse it.
 void TApplication::ShowHintNow()
 {
     if (!FHintControl) return;
-    if (!FHintWindow) {
-        FHintWindow = new THintWindow(this);
-        FHintWindow->SetColor(FHintColor);
-    }
-    TPoint p = Mouse->CursorPos();
-    TRect r = FHintWindow->CalcHintRect(300, GetShortHint(FHintControl->Hint()));
-    OffsetRect(r, p.X, p.Y + 20);
-    FHintWindow->ActivateHint(r, GetShortHint(FHintControl->Hint()));
+    const TPoint p = Mouse->CursorPos();
+    THintInfo info;
+    info.HintControl = FHintControl;
+    info.HintWindowClass = THintWindow::StaticClass();
+    info.HintPos = TPoint{p.X, p.Y + 20};
+    info.HintMaxWidth = 300;
+    info.HintColor = FHintColor;
+    info.CursorPos = FHintControl->ScreenToClient(p);
+    info.HintStr = GetShortHint(FHintControl->Hint());
+    if (FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&info)) != 0 || info.HintStr.IsEmpty())
+        return;
+    UseHintWindowClass(info.HintWindowClass);
+    FHintWindow->SetColor(info.HintColor);
+    TRect r = FHintWindow->CalcHintRect(info.HintMaxWidth, info.HintStr);
+    OffsetRect(r, info.HintPos.X, info.HintPos.Y);
+    FHintWindow->ActivateHint(r, info.HintStr);
     StartLayerTimer(this, static_cast<Cardinal>(FHintHidePause), [this] {
         StopLayerTimer(this);
         CancelHint();
     });
+}
+
+// The hint window is made again when a hint asks for another class; a class that is no hint
+// window gives the plain one.
+void TApplication::UseHintWindowClass(THintWindowClass cls)
+{
+    if (!cls || !cls->InheritsFrom(THintWindow::StaticClass()) || !cls->CanCreate()) cls = THintWindow::StaticClass();
+    if (FHintWindow && FHintWindow->ClassType() == cls) return;
+    delete FHintWindow;
+    FHintWindow = static_cast<THintWindow*>(cls->Create(this));
 }
 
 void TApplication::CancelHint()

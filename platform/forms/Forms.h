@@ -294,6 +294,7 @@ public:
 private:
     void Idle();
     void ShowHintNow();
+    void UseHintWindowClass(TClass cls);
     bool FTerminated = false;
     TCustomForm* FMainForm = nullptr;
     String FTitle = "Dorvane";
@@ -309,7 +310,23 @@ private:
     TIcon FIcon;
 };
 
-// ---------------------------------------------------------------- hint window
+// ---------------------------------------------------------------- hints
+// A class reference to THintWindow or a descendant.
+using THintWindowClass = TClass;
+
+// The hint about to be shown for a control.  The control receives it with CM_HINTSHOW (LParam:
+// the record) and may change the text, the colour, the window's place and the window class;
+// a non-zero answer shows no hint.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    THintWindowClass HintWindowClass = nullptr;
+    TPoint HintPos;              // top-left corner of the hint window, screen coordinates
+    Integer HintMaxWidth = 0;    // the text is wrapped at this width
+    TColor HintColor = clInfoBk;
+    TPoint CursorPos;            // the mouse, client coordinates of the control
+    String HintStr;
+};
+
 class THintWindow : public TCustomControl {
     DECLARE_CLASS(THintWindow, TCustomControl)
 public:
