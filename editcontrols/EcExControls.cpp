@@ -39,6 +39,31 @@ Cardinal DialogCodesToDlgc(TDialogCodes Codes)
     return dlgc;
 }
 
+void ResolveHintColor(THintInfo& HintInfo, TControl* Control, TColor HintColor)
+{
+    if (HintColor == clNone) {
+        HintInfo.HintColor = Application->HintColor();
+    } else if (HintColor == clDefault) {
+        if (TWinControl* parent = Control->Parent()) {
+            THintInfo copy = HintInfo;
+            parent->Perform(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&copy));
+            HintInfo.HintColor = copy.HintColor;
+        }
+    } else {
+        HintInfo.HintColor = HintColor;
+    }
+}
+
+// The hint's colour and window class as this control asks, then the base class decides.
+template <class Control>
+static bool ShowOwnHint(Control& control, THintInfo& HintInfo, TColor hintColor, THintWindowClass windowClass,
+                        std::intptr_t (Control::*forward)(Cardinal, std::intptr_t, std::intptr_t))
+{
+    ResolveHintColor(HintInfo, &control, hintColor);
+    if (windowClass) HintInfo.HintWindowClass = windowClass;
+    return (control.*forward)(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&HintInfo)) != 0;
+}
+
 bool DispatchExNotification(TEcExNotifications& target, TMessage& m)
 {
     auto control = [&] { return reinterpret_cast<TControl*>(m.LParam); };
@@ -56,6 +81,7 @@ bool DispatchExNotification(TEcExNotifications& target, TMessage& m)
     case CM_PARENTFONTCHANGED: target.ParentFontChanged(); return true;
     case CM_PARENTCOLORCHANGED: target.ParentColorChanged(); return true;
     case CM_PARENTSHOWHINTCHANGED: target.ParentShowHintChanged(); return true;
+    case CM_HINTSHOW: m.Result = target.HintShow(*reinterpret_cast<THintInfo*>(m.LParam)); return true;
     case CM_MOUSEENTER: target.MouseEnter(control()); return true;
     case CM_MOUSELEAVE: target.MouseLeave(control()); return true;
     case CM_ISTHEMINGEXEMPT: m.Result = 0; return true;
@@ -88,6 +114,11 @@ void TEcExCustomControl::ParentColorChanged()
 {
     Forward(CM_PARENTCOLORCHANGED);
     OnParentColorChanged(this);
+}
+
+bool TEcExCustomControl::HintShow(THintInfo& HintInfo)
+{
+    return ShowOwnHint(*this, HintInfo, FHintColor, FHintWindowClass, &TEcExCustomControl::Forward);
 }
 
 // MouseOver is set before the event, and the event fires before the base class hears of it.
@@ -188,6 +219,11 @@ void TEcExGraphicControl::ParentColorChanged()
 {
     Forward(CM_PARENTCOLORCHANGED);
     OnParentColorChanged(this);
+}
+
+bool TEcExGraphicControl::HintShow(THintInfo& HintInfo)
+{
+    return ShowOwnHint(*this, HintInfo, FHintColor, FHintWindowClass, &TEcExGraphicControl::Forward);
 }
 
 void TEcExGraphicControl::MouseEnter(TControl* Control)

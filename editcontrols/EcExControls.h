@@ -3,7 +3,7 @@
 // notifications turned into overridable operations, mouse enter and leave with a MouseOver flag,
 // dialog-code negotiation as a set, and an erase message painted through a canvas.
 // TEcExCustomControl extends windowed custom controls, TEcExGraphicControl windowless ones.
-#include "platform/controls/Controls.h"
+#include "platform/forms/Forms.h"
 
 // The dialog codes a control asks for (WM_GETDLGCODE); dcNative keeps the window's own answer.
 enum TDialogCode { dcWantAllKeys, dcWantArrows, dcWantChars, dcButton, dcHasSetSel, dcWantTab, dcNative };
@@ -13,6 +13,11 @@ using TDialogCodes = Set<TDialogCode>;
 Integer ShiftToKeyData(TShiftState Shift);
 TDialogCodes DlgcToDialogCodes(Cardinal Dlgc);
 Cardinal DialogCodesToDlgc(TDialogCodes Codes);   // dcNative has no window flag
+
+// The colour of a control's hint from its own hint colour: clNone gives the application's hint
+// colour, clDefault the colour its parent gives the hint (unchanged without a parent), any other
+// value itself.
+void ResolveHintColor(THintInfo& HintInfo, TControl* Control, TColor HintColor);
 
 // Theming code asks whether a control wants to be left alone; none of ours does.
 constexpr Cardinal CM_ISTHEMINGEXEMPT = 0xB7D0;
@@ -33,6 +38,8 @@ public:
     virtual void ParentFontChanged() = 0;
     virtual void ParentColorChanged() = 0;
     virtual void ParentShowHintChanged() = 0;
+    // The hint about to show; true: no hint.
+    virtual bool HintShow(THintInfo& HintInfo) = 0;
     virtual void MouseEnter(TControl* Control) = 0;
     virtual void MouseLeave(TControl* Control) = 0;
 };
@@ -71,6 +78,7 @@ protected:
     void ParentFontChanged() override { Forward(CM_PARENTFONTCHANGED); }
     void ParentColorChanged() override;
     void ParentShowHintChanged() override { Forward(CM_PARENTSHOWHINTCHANGED); }
+    bool HintShow(THintInfo& HintInfo) override;
     void MouseEnter(TControl* Control) override;
     void MouseLeave(TControl* Control) override;
     virtual void CursorChanged() { Forward(CM_CURSORCHANGED); }
@@ -84,6 +92,7 @@ protected:
     static std::intptr_t Ptr(TControl* control) { return reinterpret_cast<std::intptr_t>(control); }
 
     TColor FHintColor = clDefault;
+    THintWindowClass FHintWindowClass = nullptr;   // when set, the window class of this control's hints
     bool FMouseOver = false;
 
 private:
@@ -112,11 +121,13 @@ protected:
     void ParentFontChanged() override { Forward(CM_PARENTFONTCHANGED); }
     void ParentColorChanged() override;
     void ParentShowHintChanged() override { Forward(CM_PARENTSHOWHINTCHANGED); }
+    bool HintShow(THintInfo& HintInfo) override;
     void MouseEnter(TControl* Control) override;
     void MouseLeave(TControl* Control) override;
 
     std::intptr_t Forward(Cardinal msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
 
     TColor FHintColor = clDefault;
+    THintWindowClass FHintWindowClass = nullptr;   // when set, the window class of this control's hints
     bool FMouseOver = false;
 };

@@ -26,6 +26,11 @@ public:
     using TEcExCustomControl::TEcExCustomControl;
     TDialogCodes Add, Remove;
     bool Erases = false;
+    void SetHintLook(TColor color, THintWindowClass windowClass)
+    {
+        FHintColor = color;
+        FHintWindowClass = windowClass;
+    }
     void Entered(TObject*) { Log += MouseOver() ? "enter over;" : "enter not over;"; }
     void Left(TObject*) { Log += MouseOver() ? "leave over;" : "leave not over;"; }
 
@@ -38,6 +43,23 @@ protected:
         }
     }
 };
+
+class TGraphicProbe : public TEcExGraphicControl {
+public:
+    using TEcExGraphicControl::TEcExGraphicControl;
+    void SetHintLook(TColor color, THintWindowClass windowClass)
+    {
+        FHintColor = color;
+        FHintWindowClass = windowClass;
+    }
+};
+
+class TOtherHintWindow : public THintWindow {
+    DECLARE_CLASS(TOtherHintWindow, THintWindow)
+public:
+    using THintWindow::THintWindow;
+};
+IMPLEMENT_CLASS(TOtherHintWindow, THintWindow, NewComponent<TOtherHintWindow>)
 
 // Paints its own background in red and says it erased.
 class TRedBackground : public TEcExCustomControl {
@@ -98,6 +120,61 @@ TEST(EcExControls, EraseThroughPaintBackgroundOnlyWhenOverridden)
     EXPECT_EQ(plain.Perform(WM_ERASEBKGND, reinterpret_cast<std::intptr_t>(&other.Canvas())),
               base.Perform(WM_ERASEBKGND, reinterpret_cast<std::intptr_t>(&reference.Canvas())));
     EXPECT_EQ(other.Canvas().Pixel(2, 2), reference.Canvas().Pixel(2, 2));
+}
+
+// A control inside a panel inside a window: each asks its parent for the hint colour while its
+// own is clDefault; the window, a plain control, leaves the colour the hint system proposed.
+TEST(EcExControls, TheHintTakesTheControlsColourAndWindowClass)
+{
+    const TColor appColour = Application->HintColor();
+    const TColor proposed = clLime;
+    struct Case {
+        const char* Name;
+        TColor Own, Panel;
+        bool Parented;
+        TColor Shown;
+    };
+    const Case cases[] = {
+        {"own colour", clRed, clYellow, true, clRed},
+        {"application's colour", clNone, clYellow, true, appColour},
+        {"the panel's colour", clDefault, clYellow, true, clYellow},
+        {"the panel's application colour", clDefault, clNone, true, appColour},
+        {"up to the window, which keeps it", clDefault, clDefault, true, proposed},
+        {"no parent keeps it", clDefault, clYellow, false, proposed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TWinControl window(nullptr);
+        TProbe panel(nullptr);
+        panel.SetParent(&window);
+        panel.SetHintLook(c.Panel, nullptr);
+        TProbe windowed(nullptr);
+        TGraphicProbe windowless(nullptr);
+        windowed.SetHintLook(c.Own, nullptr);
+        windowless.SetHintLook(c.Own, nullptr);
+        for (TControl* control : {static_cast<TControl*>(&windowed), static_cast<TControl*>(&windowless)}) {
+            if (c.Parented) control->SetParent(&panel);
+            THintInfo info;
+            info.HintColor = proposed;
+            info.HintWindowClass = THintWindow::StaticClass();
+            EXPECT_EQ(control->Perform(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&info)), 0);
+            EXPECT_EQ(info.HintColor, c.Shown);
+            EXPECT_EQ(info.HintWindowClass, THintWindow::StaticClass());   // none of its own: unchanged
+            control->SetParent(nullptr);
+        }
+        panel.SetParent(nullptr);
+    }
+
+    TProbe windowed(nullptr);
+    TGraphicProbe windowless(nullptr);
+    windowed.SetHintLook(clRed, TOtherHintWindow::StaticClass());
+    windowless.SetHintLook(clRed, TOtherHintWindow::StaticClass());
+    for (TControl* control : {static_cast<TControl*>(&windowed), static_cast<TControl*>(&windowless)}) {
+        THintInfo info;
+        info.HintWindowClass = THintWindow::StaticClass();
+        control->Perform(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&info));
+        EXPECT_EQ(info.HintWindowClass, TOtherHintWindow::StaticClass());
+    }
 }
 
 }  // namespace
