@@ -34,3 +34,98 @@ std::vector<String> CompleteEditFileName(TCustomEdit& edit, TCompletionKind kind
     edit.Perform(EM_SETSEL, caret, shared);
     return names;
 }
+
+// ---------------------------------------------------------------- TFileNameSuggestions
+IMPLEMENT_CLASS(TFileNameSuggestions, TCustomListBox, nullptr)
+
+TFileNameSuggestions::TFileNameSuggestions(TCustomEdit* edit) : TCustomListBox(edit), FEdit(edit)
+{
+    FVisible = false;
+    FTabStop = false;
+    SetBorderStyle(bsNone);
+}
+
+void TFileNameSuggestions::CreateParams(TCreateParams& Params)
+{
+    TCustomListBox::CreateParams(Params);
+    Params.Style = WS_POPUP | WS_BORDER;
+    Params.Kind = TWindowKind::wkHint;   // in front of its window, never activated
+}
+
+void TFileNameSuggestions::Suggest(TCompletionKind kind)
+{
+    const String typed = Copy(FEdit->Text(), 1, FEdit->SelStart());
+    const std::vector<String> names = CompleteFileName(typed, kind);
+    if (names.empty() || (names.size() == 1 && names.front() == typed) || !FEdit->HandleAllocated()) {
+        CloseUp();
+        return;
+    }
+    Font().Assign(FEdit->Font());
+    Items().BeginUpdate();
+    Items().Clear();
+    for (const String& name : names) Items().Add(name);
+    Items().EndUpdate();
+    SetItemIndex(-1);
+    // As wide as the edit, its top edge on the edit's bottom edge, at most MaxRows rows high.
+    const Integer rows = std::min<Integer>(static_cast<Integer>(names.size()), MaxRows);
+    const TPoint at = FEdit->ClientToScreen(TPoint{-FEdit->BorderWidthNC(), FEdit->Height() - FEdit->BorderWidthNC()});
+    SetBounds(at.X, at.Y, FEdit->Width(), rows * ItemHeight() + 2);
+    SetTopIndex(0);
+    if (!Visible()) {
+        SetWindowPos(this, HWND_TOP, at.X, at.Y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        SetVisible(true);
+    }
+    Invalidate();
+}
+
+void TFileNameSuggestions::CloseUp()
+{
+    if (!Visible()) return;
+    ShowWindow(this, 0);
+    SetVisible(false);
+}
+
+bool TFileNameSuggestions::EditKeyDown(Word Key)
+{
+    if (!DroppedDown()) return false;
+    switch (Key) {
+    case VK_DOWN: SetItemIndex(std::min(ItemIndex() + 1, Items().Count() - 1)); return true;
+    case VK_UP: SetItemIndex(ItemIndex() <= 0 ? -1 : ItemIndex() - 1); return true;   // above the first: none
+    case VK_RETURN:
+        if (ItemIndex() < 0) {
+            CloseUp();
+            return false;
+        }
+        Take(ItemIndex());
+        break;
+    case VK_ESCAPE: CloseUp(); break;
+    default: return false;
+    }
+    // Enter and Escape used here do not reach the edit or its window as characters.
+    TMsg pending;
+    PeekMessage(&pending, FEdit, WM_CHAR, WM_CHAR, PM_REMOVE);
+    return true;
+}
+
+// A click chooses a name without taking the focus from the edit.
+void TFileNameSuggestions::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    if (Button == mbLeft) SetItemIndex(ItemAtPos(TPoint{X, Y}, true));
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TFileNameSuggestions::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+{
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    const Integer index = ItemAtPos(TPoint{X, Y}, true);
+    if (Button == mbLeft && index >= 0) Take(index);
+}
+
+// The name becomes the edit's text, the caret after it; the edit hears of the change.
+void TFileNameSuggestions::Take(Integer index)
+{
+    const String name = Items()[index];
+    CloseUp();
+    FEdit->SetText(name);
+    FEdit->SetSelStart(name.Length());
+}
