@@ -12,8 +12,9 @@
 class TEcCustomComboEdit;
 
 enum TPopupAlign { epaRight, epaLeft };
-// How the edit completes what is typed: acoAutoAppend completes a file name in place (the added
-// part selected); the shell's suggestion list and the other options have no effect here.
+// How the edit completes what is typed: acoAutoSuggest proposes the matching file names in a
+// list under the edit, acoAutoAppend completes a file name in place (the added part selected);
+// the other options have no effect here.
 enum TEcAutoCompleteOption {
     acoAutoSuggest, acoAutoAppend, acoSearch, acoFilterPrefixes, acoUseTab, acoUpDownKeyDropsList, acoRTLReading
 };
@@ -299,6 +300,8 @@ public:
     void SetAutoCompleteOptions(TEcAutoCompleteOptions value) { FAutoCompleteOptions = value; }
     TEcAutoCompleteFileOptions AutoCompleteFileOptions() const { return FAutoCompleteFileOptions; }
     void SetAutoCompleteFileOptions(TEcAutoCompleteFileOptions value) { FAutoCompleteFileOptions = value; }
+    // The list of proposed names (null until the first proposal).
+    class TFileNameSuggestions* Suggestions() const { return FSuggestions; }
 
     TNotifyEvent OnDropFiles;
     TExecOpenDialogEvent OnBeforeDialog, OnAfterDialog;
@@ -306,11 +309,13 @@ public:
 protected:
     void CreateWnd() override;
     void DestroyWnd() override;
+    void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyPress(char16_t& Key) override;
     void Change() override;
     virtual void TakeDroppedName(const String& name) = 0;
     virtual void ClearDroppedNames() {}
     void WMDropFiles(TMessage& message);
+    void WMKillFocus(TMessage& message);
 
     bool FMultipleDirs = false;
 
@@ -318,7 +323,8 @@ private:
     bool FAcceptFiles = true;
     TEcAutoCompleteOptions FAutoCompleteOptions{acoAutoSuggest};
     TEcAutoCompleteFileOptions FAutoCompleteFileOptions{acfFileSystem};
-    bool FCompleteTyped = false;
+    char16_t FTypedKey = 0;                          // the key whose text change is awaited
+    TFileNameSuggestions* FSuggestions = nullptr;   // the list of proposed names, owned
 };
 
 // The edit of a file name, whose button runs the open or save dialog.  Names with blanks are

@@ -54,6 +54,7 @@ TClass TEcFileDirEdit::StaticClass()
 {
     static const TMetaClass meta("TEcFileDirEdit", TEcCustomComboEdit::StaticClass(), nullptr, [](TMetaClass& m) {
         m.OnMessage(WM_DROPFILES, &TEcFileDirEdit::WMDropFiles);
+        m.OnMessage(WM_KILLFOCUS, &TEcFileDirEdit::WMKillFocus);
     });
     return &meta;
 }
@@ -79,6 +80,7 @@ void TEcFileDirEdit::CreateWnd()
 
 void TEcFileDirEdit::DestroyWnd()
 {
+    if (FSuggestions) FSuggestions->CloseUp();
     if (FAcceptFiles && HandleAllocated()) DragAcceptFiles(WindowHandle(), false);
     TEcCustomComboEdit::DestroyWnd();
 }
@@ -99,14 +101,33 @@ void TEcFileDirEdit::WMDropFiles(TMessage& message)
     DragFinish(drop);
 }
 
-// A typed character asks for the in-place completion of the path once it is in the text.
+// The list of proposed names goes away with the focus.
+void TEcFileDirEdit::WMKillFocus(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (FSuggestions) FSuggestions->CloseUp();
+}
+
+// While the list of proposed names is down, the arrows, Enter and Escape work it.
+void TEcFileDirEdit::KeyDown(Word& Key, TShiftState Shift)
+{
+    if (FSuggestions && FSuggestions->EditKeyDown(Key)) {
+        Key = 0;
+        return;
+    }
+    TEcCustomComboEdit::KeyDown(Key, Shift);
+}
+
+// A typed character, or a backspace, asks for the completion of the path once it is in the text.
 void TEcFileDirEdit::KeyPress(char16_t& Key)
 {
     TEcCustomComboEdit::KeyPress(Key);
-    FCompleteTyped = Key >= 32 && FAutoCompleteOptions.Contains(acoAutoAppend);
+    FTypedKey = Key >= 32 || Key == u'\b' ? Key : 0;
 }
 
-// A text holding a line break keeps its first line.
+// A text holding a line break keeps its first line.  A typed text is completed in place
+// (acoAutoAppend, not after a backspace) and the names it may become are proposed in a list
+// under the edit (acoAutoSuggest).
 void TEcFileDirEdit::Change()
 {
     const String text = Text();
@@ -116,10 +137,15 @@ void TEcFileDirEdit::Change()
             return;
         }
     }
-    if (FCompleteTyped) {
-        FCompleteTyped = false;
-        const bool dirs = FAutoCompleteFileOptions.Contains(acfFileSysDirs);
-        CompleteEditFileName(*this, dirs ? TCompletionKind::ckFoldersOnly : TCompletionKind::ckFilesAndFolders);
+    if (const char16_t typed = FTypedKey) {
+        FTypedKey = 0;
+        const TCompletionKind kind =
+            FAutoCompleteFileOptions.Contains(acfFileSysDirs) ? TCompletionKind::ckFoldersOnly : TCompletionKind::ckFilesAndFolders;
+        if (typed != u'\b' && FAutoCompleteOptions.Contains(acoAutoAppend)) CompleteEditFileName(*this, kind);
+        if (FAutoCompleteOptions.Contains(acoAutoSuggest)) {
+            if (!FSuggestions) FSuggestions = new TFileNameSuggestions(this);
+            FSuggestions->Suggest(kind);
+        }
     }
     TEcCustomComboEdit::Change();
 }

@@ -11,6 +11,7 @@
 #include "platform/backend/qt/QtServices.h"
 #include "platform/classes/FormReader.h"
 #include "platform/graphics/Clipbrd.h"
+#include "platform/stdctrls/EditCompletion.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -149,6 +150,60 @@ TEST_F(FilenameEditForm, ATypedNameIsCompletedInPlaceWhenAskedFor)
     }
     TestTypeText(Edit, "x");   // typed over the completion: no name starts so
     EXPECT_EQ(Edit->Text(), folder + "ix");
+}
+
+// By default the names a typed start may become drop down in a list under the edit; the arrows
+// and Enter take one, Escape closes the list and keeps the typed text, and so does leaving the
+// edit.
+TEST_F(FilenameEditForm, TheNamesATypedStartMayBecomeAreProposedInAList)
+{
+    const String folder = String(Folder.Root.string().c_str()) + "/";
+    std::ofstream(Folder.Root / "index.txt") << "x";
+    auto* other = new TEdit(Form.get());
+    other->SetBounds(10, 50, 100, 21);
+    other->SetParent(Form.get());
+    Edit->SetFocus();
+    TestProcess();
+    auto typeStart = [&](const char* start) {
+        Edit->SetText(folder);
+        Edit->SetSelStart(folder.Length());
+        TestTypeText(Edit, start);
+    };
+    auto dropped = [&] { return Edit->Suggestions() && Edit->Suggestions()->DroppedDown(); };
+
+    typeStart("in");
+    ASSERT_TRUE(dropped());
+    TStrings& names = Edit->Suggestions()->Items();
+    ASSERT_EQ(names.Count(), 2);
+    EXPECT_EQ(names[0], folder + "in data.dam");
+    EXPECT_EQ(names[1], folder + "index.txt");
+    EXPECT_EQ(Edit->Text(), folder + "in");   // nothing added in place
+    TestPressKey(Edit, VK_BACK);                 // a shorter start: the list follows
+    EXPECT_EQ(names.Count(), 2);
+    TestTypeText(Edit, "nd");
+    EXPECT_EQ(names.Count(), 1);
+    TestPressKey(Edit, VK_DOWN);
+    TestPressKey(Edit, VK_RETURN);
+    EXPECT_EQ(Edit->Text(), folder + "index.txt");
+    EXPECT_FALSE(dropped());
+
+    typeStart("in");
+    TestPressKey(Edit, VK_DOWN);
+    TestPressKey(Edit, VK_ESCAPE);   // the list closes, the typed text stays
+    EXPECT_FALSE(dropped());
+    EXPECT_EQ(Edit->Text(), folder + "in");
+
+    typeStart("r");
+    ASSERT_TRUE(dropped());
+    other->SetFocus();
+    TestProcess();
+    EXPECT_FALSE(dropped());
+    EXPECT_EQ(Edit->Text(), folder + "r");
+
+    Edit->SetFocus();
+    Edit->SetAutoCompleteOptions({});   // no completion: no list
+    typeStart("in");
+    EXPECT_FALSE(dropped());
 }
 
 TEST_F(FilenameEditForm, ADroppedFileBecomesTheName)
