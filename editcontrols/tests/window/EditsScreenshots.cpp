@@ -1,11 +1,16 @@
 // The numeric edits, the calculator they drop down and speed buttons, written to
-// build/screenshots/editcontrols-edits.png for people to look at, with file-name edits.
+// build/screenshots/editcontrols-edits.png for people to look at, with file-name edits; the list
+// of proposed names under a file-name edit, to build/screenshots/editcontrols-autosuggest.png.
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "editcontrols/EcBaseEdits.h"
 #include "editcontrols/EcCalc.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
 #include "platform/backend/qt/QtServices.h"
+#include "platform/stdctrls/EditCompletion.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -73,6 +78,41 @@ TEST(EditsScreenshots, NumericEditsAndTheirCalculator)
     TestScreenshot(&form, {left->Popup()}, "editcontrols-edits", picture);
     EXPECT_EQ(left->Popup()->Width(), 137);
     EXPECT_EQ(left->Popup()->Height(), 127);
+}
+
+// A folder of model files; "gravity s" typed in the file-name edit proposes the three sections,
+// the second chosen with the arrow key.
+TEST(EditsScreenshots, TheNamesProposedUnderAFileNameEdit)
+{
+    TestInitialize();
+    const std::filesystem::path root = std::filesystem::temp_directory_path() / "dorvane-models";
+    std::filesystem::create_directories(root);
+    for (const char* name : {"gravity section 1.dam", "gravity section 2.dam", "gravity spillway.dam", "uplift.txt"})
+        std::ofstream(root / name) << "x";
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 330, 150);
+    form.SetCaption("Model file");
+    auto* file = new TEcFilenameEdit(&form);
+    file->SetParent(&form);
+    file->SetBounds(10, 10, 300, 21);
+    form.Show();
+    TestProcess();
+    file->SetFocus();
+    const String folder = String(root.string().c_str()) + "/";
+    file->SetText(folder);
+    file->SetSelStart(folder.Length());
+    TestTypeText(file, "gravity s");
+    TestPressKey(file, VK_DOWN);
+    TestPressKey(file, VK_DOWN);
+    TestProcess();
+    ASSERT_NE(file->Suggestions(), nullptr);
+    ASSERT_TRUE(file->Suggestions()->DroppedDown());
+    EXPECT_EQ(file->Suggestions()->Items().Count(), 3);
+
+    TBitmap picture;
+    TestScreenshot(&form, {file->Suggestions()}, "editcontrols-autosuggest", picture);
+    EXPECT_EQ(TestPixel(file->Suggestions(), 5, file->Suggestions()->ItemRect(1).Top + 1), ColorToRGB(clHighlight));
+    std::filesystem::remove_all(root);
 }
 
 }  // namespace
