@@ -54,14 +54,10 @@ void ResolveHintColor(THintInfo& HintInfo, TControl* Control, TColor HintColor)
     }
 }
 
-// The hint's colour and window class as this control asks, then the base class decides.
-template <class Control>
-static bool ShowOwnHint(Control& control, THintInfo& HintInfo, TColor hintColor, THintWindowClass windowClass,
-                        std::intptr_t (Control::*forward)(Cardinal, std::intptr_t, std::intptr_t))
+void ApplyOwnHintLook(THintInfo& HintInfo, TControl* Control, TColor HintColor, THintWindowClass WindowClass)
 {
-    ResolveHintColor(HintInfo, &control, hintColor);
-    if (windowClass) HintInfo.HintWindowClass = windowClass;
-    return (control.*forward)(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&HintInfo)) != 0;
+    ResolveHintColor(HintInfo, Control, HintColor);
+    if (WindowClass) HintInfo.HintWindowClass = WindowClass;
 }
 
 bool DispatchExNotification(TEcExNotifications& target, TMessage& m)
@@ -118,7 +114,8 @@ void TEcExCustomControl::ParentColorChanged()
 
 bool TEcExCustomControl::HintShow(THintInfo& HintInfo)
 {
-    return ShowOwnHint(*this, HintInfo, FHintColor, FHintWindowClass, &TEcExCustomControl::Forward);
+    ApplyOwnHintLook(HintInfo, this, FHintColor, FHintWindowClass);
+    return Forward(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&HintInfo)) != 0;
 }
 
 // MouseOver is set before the event, and the event fires before the base class hears of it.
@@ -223,7 +220,8 @@ void TEcExGraphicControl::ParentColorChanged()
 
 bool TEcExGraphicControl::HintShow(THintInfo& HintInfo)
 {
-    return ShowOwnHint(*this, HintInfo, FHintColor, FHintWindowClass, &TEcExGraphicControl::Forward);
+    ApplyOwnHintLook(HintInfo, this, FHintColor, FHintWindowClass);
+    return Forward(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&HintInfo)) != 0;
 }
 
 void TEcExGraphicControl::MouseEnter(TControl* Control)

@@ -18,6 +18,9 @@ Cardinal DialogCodesToDlgc(TDialogCodes Codes);   // dcNative has no window flag
 // colour, clDefault the colour its parent gives the hint (unchanged without a parent), any other
 // value itself.
 void ResolveHintColor(THintInfo& HintInfo, TControl* Control, TColor HintColor);
+// A control's own look for its hint: its colour as ResolveHintColor gives it, and its hint-window
+// class when it has one.
+void ApplyOwnHintLook(THintInfo& HintInfo, TControl* Control, TColor HintColor, THintWindowClass WindowClass);
 
 // Theming code asks whether a control wants to be left alone; none of ours does.
 constexpr Cardinal CM_ISTHEMINGEXEMPT = 0xB7D0;

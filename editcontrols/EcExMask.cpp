@@ -30,7 +30,19 @@ void TEcExCustomMaskEdit::WndProc(TMessage& message)
         message.Result = 1;
         return;
     }
+    if (message.Msg == CM_HINTSHOW) {
+        message.Result = HintShow(*reinterpret_cast<THintInfo*>(message.LParam));
+        return;
+    }
     TCustomMaskEdit::WndProc(message);
+}
+
+bool TEcExCustomMaskEdit::HintShow(THintInfo& HintInfo)
+{
+    ApplyOwnHintLook(HintInfo, this, FHintColor, FHintWindowClass);
+    TMessage m{CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&HintInfo), 0};
+    TCustomMaskEdit::WndProc(m);
+    return m.Result != 0;
 }
 
 void TEcExCustomMaskEdit::ErrorBeep() const

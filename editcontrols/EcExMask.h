@@ -1,6 +1,7 @@
 #pragma once
 // TEcExCustomMaskEdit: the masked edit under the combo edits, with the clipboard commands it lets
-// through and the beep of rejected input.
+// through, the beep of rejected input and the control's own hint colour and hint-window class.
+#include "editcontrols/EcExControls.h"
 #include "editcontrols/EcTypes.h"
 #include "platform/stdctrls/Mask.h"
 
@@ -25,6 +26,11 @@ public:
 protected:
     // The warning sound of a refused key or paste, when BeepOnError.
     void ErrorBeep() const;
+    // The hint about to show takes this edit's colour and window class; true: no hint.
+    virtual bool HintShow(THintInfo& HintInfo);
+
+    TColor FHintColor = clDefault;
+    THintWindowClass FHintWindowClass = nullptr;   // when set, the window class of this edit's hints
 
 private:
     TEcClipboardCommands FClipboardCommands{caCopy, caCut, caPaste, caClear, caUndo};

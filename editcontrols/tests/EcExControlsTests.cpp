@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editcontrols/EcExControls.h"
+#include "editcontrols/EcExMask.h"
 #include "platform/graphics/Bitmaps.h"
 
 namespace {
@@ -47,6 +48,16 @@ protected:
 class TGraphicProbe : public TEcExGraphicControl {
 public:
     using TEcExGraphicControl::TEcExGraphicControl;
+    void SetHintLook(TColor color, THintWindowClass windowClass)
+    {
+        FHintColor = color;
+        FHintWindowClass = windowClass;
+    }
+};
+
+class TMaskEditProbe : public TEcExCustomMaskEdit {
+public:
+    using TEcExCustomMaskEdit::TEcExCustomMaskEdit;
     void SetHintLook(TColor color, THintWindowClass windowClass)
     {
         FHintColor = color;
@@ -150,9 +161,12 @@ TEST(EcExControls, TheHintTakesTheControlsColourAndWindowClass)
         panel.SetHintLook(c.Panel, nullptr);
         TProbe windowed(nullptr);
         TGraphicProbe windowless(nullptr);
+        TMaskEditProbe edit(nullptr);
         windowed.SetHintLook(c.Own, nullptr);
         windowless.SetHintLook(c.Own, nullptr);
-        for (TControl* control : {static_cast<TControl*>(&windowed), static_cast<TControl*>(&windowless)}) {
+        edit.SetHintLook(c.Own, nullptr);
+        for (TControl* control : {static_cast<TControl*>(&windowed), static_cast<TControl*>(&windowless),
+                                  static_cast<TControl*>(&edit)}) {
             if (c.Parented) control->SetParent(&panel);
             THintInfo info;
             info.HintColor = proposed;
@@ -167,9 +181,12 @@ TEST(EcExControls, TheHintTakesTheControlsColourAndWindowClass)
 
     TProbe windowed(nullptr);
     TGraphicProbe windowless(nullptr);
+    TMaskEditProbe edit(nullptr);
     windowed.SetHintLook(clRed, TOtherHintWindow::StaticClass());
     windowless.SetHintLook(clRed, TOtherHintWindow::StaticClass());
-    for (TControl* control : {static_cast<TControl*>(&windowed), static_cast<TControl*>(&windowless)}) {
+    edit.SetHintLook(clRed, TOtherHintWindow::StaticClass());
+    for (TControl* control : {static_cast<TControl*>(&windowed), static_cast<TControl*>(&windowless),
+                              static_cast<TControl*>(&edit)}) {
         THintInfo info;
         info.HintWindowClass = THintWindow::StaticClass();
         control->Perform(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&info));
