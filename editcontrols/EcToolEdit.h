@@ -297,7 +297,7 @@ public:
     bool AcceptFiles() const { return FAcceptFiles; }
     void SetAcceptFiles(bool value);
     TEcAutoCompleteOptions AutoCompleteOptions() const { return FAutoCompleteOptions; }
-    void SetAutoCompleteOptions(TEcAutoCompleteOptions value) { FAutoCompleteOptions = value; }
+    void SetAutoCompleteOptions(TEcAutoCompleteOptions value);
     TEcAutoCompleteFileOptions AutoCompleteFileOptions() const { return FAutoCompleteFileOptions; }
     void SetAutoCompleteFileOptions(TEcAutoCompleteFileOptions value) { FAutoCompleteFileOptions = value; }
     // The list of proposed names (null until the first proposal).

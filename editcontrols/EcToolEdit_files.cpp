@@ -72,6 +72,13 @@ void TEcFileDirEdit::SetAcceptFiles(bool value)
     if (HandleAllocated()) DragAcceptFiles(WindowHandle(), value);
 }
 
+// Options without the proposals take an open list of proposed names away.
+void TEcFileDirEdit::SetAutoCompleteOptions(TEcAutoCompleteOptions value)
+{
+    FAutoCompleteOptions = value;
+    if (FSuggestions && !value.Contains(acoAutoSuggest)) FSuggestions->CloseUp();
+}
+
 void TEcFileDirEdit::CreateWnd()
 {
     TEcCustomComboEdit::CreateWnd();

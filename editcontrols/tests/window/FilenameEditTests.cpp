@@ -201,7 +201,10 @@ TEST_F(FilenameEditForm, TheNamesATypedStartMayBecomeAreProposedInAList)
     EXPECT_EQ(Edit->Text(), folder + "r");
 
     Edit->SetFocus();
-    Edit->SetAutoCompleteOptions({});   // no completion: no list
+    typeStart("in");
+    ASSERT_TRUE(dropped());
+    Edit->SetAutoCompleteOptions({acoAutoAppend});   // no proposals: the list goes, none comes
+    EXPECT_FALSE(dropped());
     typeStart("in");
     EXPECT_FALSE(dropped());
 }
