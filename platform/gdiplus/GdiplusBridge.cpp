@@ -102,6 +102,12 @@ void Shutdown(std::uintptr_t token)
     if (LiveTokens().erase(token) == 1 && LiveTokens().empty()) GdiplusShutdown(token);
 }
 
+// libgdiplus ends fontconfig (FcFini) when GDI+ shuts down, while the toolkit and cairo go on
+// using fontconfig's caches in this process; fontconfig aborts when it is ended with caches still
+// in use.  The process keeps fontconfig until it exits: this definition stands in for the
+// library's for every caller in the program.
+extern "C" void FcFini() {}
+
 // ---- Graphics on a canvas
 
 // A graphics drawing into a canvas: the GDI+ bitmap over the canvas's pixels (the clip box of

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include <fontconfig/fontconfig.h>
+
 #include "platform/backend/qt/QtGraphics.h"
 #include "platform/gdiplus/GdiplusBridge.h"
 #include "platform/graphics/Codecs.h"
@@ -276,6 +278,23 @@ TEST_F(GdiplusBridge, OtherNamesAreLeftToGdiplus)
 {
     EXPECT_EQ(GdiplusBridgeEntry("GdipFillRectangle"), nullptr);
     EXPECT_EQ(GdiplusBridgeEntry("GdipCreatePen1"), nullptr);
+}
+
+// The toolkit and cairo keep using fontconfig's configuration and caches for the whole run: GDI+
+// shutting down must leave them as they are (ending fontconfig under them aborts the program).
+TEST_F(GdiplusBridge, ShuttingDownLeavesFontconfigToTheRestOfTheProgram)
+{
+    FcConfig* before = FcConfigReference(nullptr);   // held, as the toolkit holds it
+    ASSERT_NE(before, nullptr);
+    auto startup = Bridge<int (*)(std::uintptr_t*, const void*, void*)>("GdiplusStartup");
+    auto shutdown = Bridge<void (*)(std::uintptr_t)>("GdiplusShutdown");
+    StartupInput input;
+    std::uintptr_t mine = 0;
+    ASSERT_EQ(startup(&mine, &input, nullptr), 0);
+    shutdown(mine);
+    EXPECT_EQ(FcConfigGetCurrent(), before);
+    FcConfigDestroy(before);
+    GdiplusStartup(&token, &input, nullptr);
 }
 
 TEST_F(GdiplusBridge, GdiplusStopsAtTheShutDownOfItsLastStartUp)
