@@ -139,6 +139,7 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
         sums.Cos = std::cos(theta);
         sums.Sin = std::sin(theta);
         sums.Known = true;
+        sums.MomentKnown = false;
     }
     double v = sums.V, h = sums.H;
     const double c = sums.Cos, s = sums.Sin;
@@ -149,7 +150,15 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
     h -= uplift * s;
     v += uplift * c;
 
-    const double m = LoadMomentWithoutUplift(sums.Loads, yc, xc) + UpliftMoment(model, j, k, a);
+    // The ligament's centre moves only with a crack that closes; the moment of the loads
+    // about it is kept while it stays.
+    if (!sums.MomentKnown || xc != sums.MomentXc || yc != sums.MomentYc) {
+        sums.Moment = LoadMomentWithoutUplift(sums.Loads, yc, xc);
+        sums.MomentXc = xc;
+        sums.MomentYc = yc;
+        sums.MomentKnown = true;
+    }
+    const double m = sums.Moment + UpliftMoment(model, j, k, a);
     const double mp = internal ? m + uk * fU * (a - load.Xu[k][j]) - uck * fU * (a - load.Xuc[k][j]) : m;
 
     joint.Resultants.Position[k][j] = n == 0 || length == 0 ? 50 : ((xc - x1) - mp / n) / length * 100;
