@@ -278,7 +278,6 @@ TUpliftProfile UpCrackPastDrain(const TDiagramGeometry& g, const TDrainSituation
 
 TUpliftProfile DrainedDiagram(const TDiagramGeometry& g, const TDrainSituation& d, Byte s)
 {
-    const TUpliftProfile base = DiagramDrained(g, d.hd);
     // Is the upstream tip before the drain, and the downstream tip upstream of it?
     bool upBefore = d.GuidelineTable ? g.tu <= d.dDr : d.xCu <= d.Xdrain;
     bool downUpstreamOfDrain = d.GuidelineTable ? d.xCd < d.Xdrain : d.xCd <= d.Xdrain;
@@ -310,7 +309,7 @@ TUpliftProfile DrainedDiagram(const TDiagramGeometry& g, const TDrainSituation& 
             switch (d.CrackOver) {
             case cdFullFull: return DiagramBothCracksPastDrainFull(g, d.hd);
             case cdFullDecrement: return DiagramBothCracksPastDrainDecrement(g, d.hd);
-            case cdNoDrain: return d.GuidelineTable ? base : DiagramBothCracksFull(g);
+            case cdNoDrain: return d.GuidelineTable ? DiagramDrained(g, d.hd) : DiagramBothCracksFull(g);
             case cdNotEffective: return DiagramBothCracksFull(g);
             }
         }
@@ -320,7 +319,7 @@ TUpliftProfile DrainedDiagram(const TDiagramGeometry& g, const TDrainSituation& 
     case csNone:
         break;
     }
-    return base;
+    return DiagramDrained(g, d.hd);
 }
 
 // Area under the heads and the distance of its centroid from the upstream end.
@@ -408,21 +407,22 @@ void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte 
     g.hD = hD;
 
     const double gamma = reservoir.WaterWeight;
-    TUpliftProfile profile;
-    double area = 0, position = 0;
-    if (k >= 3 && k <= 6) {
-        if (hU > 0 || hD > 0) {
-            TUpliftProfile usual;
-            for (int i = 1; i <= ProfilePoints; ++i) {
-                usual.X[i] = joint.Pressure.x[i][1][j];
-                usual.P[i] = Quotient(joint.Pressure.p[i][1][j], gamma);
-            }
-            profile = DiagramSeismic(g, usual, s == 2 ? 1 : 0, joint.ClosedCrack[k][j]);
-            SeismicProfileArea(profile, g.L, area, position);
-        } else {
-            profile.IdxUp = profile.IdxDown = 1;
+    const bool seismic = k >= 3 && k <= 6;
+    // The diagram is built in place: each table returns its profile.
+    auto seismicDiagram = [&]() -> TUpliftProfile {
+        if (!(hU > 0 || hD > 0)) {
+            TUpliftProfile none;
+            none.IdxUp = none.IdxDown = 1;
+            return none;
         }
-    } else {
+        TUpliftProfile usual;
+        for (int i = 1; i <= ProfilePoints; ++i) {
+            usual.X[i] = joint.Pressure.x[i][1][j];
+            usual.P[i] = Quotient(joint.Pressure.p[i][1][j], gamma);
+        }
+        return DiagramSeismic(g, usual, s == 2 ? 1 : 0, joint.ClosedCrack[k][j]);
+    };
+    auto staticDiagram = [&]() -> TUpliftProfile {
         const double e = joint.Elev[j];
         bool drainActs = model.Drain && (e <= drainage.GalleryElev ||
                                          (drainage.DrainOver && e <= drainage.MaxElevation));
@@ -432,49 +432,51 @@ void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte 
         d.xCd = xCd;
         d.Xdrain = drainage.Xdrain;
         d.CrackOver = drainage.CrackOver;
-        if (!drainActs || drainage.Code == cANCOLD) {
-            profile = UndrainedDiagram(g, hU, s);
-        } else if (drainage.Code == cCDSA) {
+        if (!drainActs || drainage.Code == cANCOLD)
+            return UndrainedDiagram(g, hU, s);
+        if (drainage.Code == cCDSA) {
             if (drainage.Alternative != 1 && drainage.Alternative != 2)
                 drainage.Alternative = 1;
-            if (drainage.Alternative == 1) {
-                profile = UndrainedDiagram(g, drainage.K1 * hU, s);
-            } else {
-                d.hd = MaxDouble(0, (1 - drainage.K2) * hD + drainage.K2 * hU);
-                profile = DrainedDiagram(g, d, s);
-            }
-        } else if (drainage.Code != cUSBR && std::fabs(Quotient(dDr, hU)) <= 0.05) {
-            // The drain lies on the upstream face.
-            profile = UndrainedDiagram(g, m + (hU - m) * r, s);
-        } else {
-            const double undrainedRise = (hU - hD) * Quotient(L - dDr, L);
-            switch (drainage.Code) {
-            case cFERC: d.hd = m + (hU - m) * Quotient(L - dDr, L) * r; break;
-            case cUSBR: d.hd = m + (hU - m) * r; break;
-            default: d.hd = hG <= hD ? hD + undrainedRise * r : hG + (undrainedRise + hD - hG) * r; break;
-            }
-            // Without an upstream crack the drain head stays below the undrained straight line.
-            if (g.tu == 0)
-                d.hd = MinDouble(d.hd, hD + undrainedRise);
-
-            // Drain heads for an upstream crack before and past the drain line.
-            const double q = L - g.tu != 0 ? (L - dDr) / (L - g.tu) : 1;
-            const double a = Quotient((L - dDr) * r, L);
-            const double decrement = m + (hU - hD) * (a + Quotient(g.tu, dDr) * (1 - a));
-            const double notEffective =
-                hG <= hD ? hD + (hU - hD) * q * r : hG + ((hU - hD) * q + hD - hG) * r;
-            switch (drainage.CrackOver) {
-            case cdNotEffective: d.hdBefore = notEffective; break;
-            case cdFullFull: d.hdBefore = drainage.Code == cFERC ? decrement : notEffective; break;
-            case cdFullDecrement: d.hdBefore = decrement; break;
-            case cdNoDrain: d.hdBefore = hD + (hU - hD) * q; break;
-            }
-            d.hdPast = m + (hU - m) * r;
-            d.GuidelineTable = true;
-            profile = DrainedDiagram(g, d, s);
+            if (drainage.Alternative == 1)
+                return UndrainedDiagram(g, drainage.K1 * hU, s);
+            d.hd = MaxDouble(0, (1 - drainage.K2) * hD + drainage.K2 * hU);
+            return DrainedDiagram(g, d, s);
         }
+        if (drainage.Code != cUSBR && std::fabs(Quotient(dDr, hU)) <= 0.05) {
+            // The drain lies on the upstream face.
+            return UndrainedDiagram(g, m + (hU - m) * r, s);
+        }
+        const double undrainedRise = (hU - hD) * Quotient(L - dDr, L);
+        switch (drainage.Code) {
+        case cFERC: d.hd = m + (hU - m) * Quotient(L - dDr, L) * r; break;
+        case cUSBR: d.hd = m + (hU - m) * r; break;
+        default: d.hd = hG <= hD ? hD + undrainedRise * r : hG + (undrainedRise + hD - hG) * r; break;
+        }
+        // Without an upstream crack the drain head stays below the undrained straight line.
+        if (g.tu == 0)
+            d.hd = MinDouble(d.hd, hD + undrainedRise);
+
+        // Drain heads for an upstream crack before and past the drain line.
+        const double q = L - g.tu != 0 ? (L - dDr) / (L - g.tu) : 1;
+        const double a = Quotient((L - dDr) * r, L);
+        const double decrement = m + (hU - hD) * (a + Quotient(g.tu, dDr) * (1 - a));
+        const double notEffective = hG <= hD ? hD + (hU - hD) * q * r : hG + ((hU - hD) * q + hD - hG) * r;
+        switch (drainage.CrackOver) {
+        case cdNotEffective: d.hdBefore = notEffective; break;
+        case cdFullFull: d.hdBefore = drainage.Code == cFERC ? decrement : notEffective; break;
+        case cdFullDecrement: d.hdBefore = decrement; break;
+        case cdNoDrain: d.hdBefore = hD + (hU - hD) * q; break;
+        }
+        d.hdPast = m + (hU - m) * r;
+        d.GuidelineTable = true;
+        return DrainedDiagram(g, d, s);
+    };
+    const TUpliftProfile profile = seismic ? seismicDiagram() : staticDiagram();
+    double area = 0, position = 0;
+    if (!seismic)
         ProfileArea(profile, area, position);
-    }
+    else if (hU > 0 || hD > 0)
+        SeismicProfileArea(profile, g.L, area, position);
 
     // Store the diagram and its resultants.
     if (cu == 0 && cd == 0 && drainage.Code == cUSBR) {
