@@ -125,6 +125,32 @@ double LoadMomentWithoutUplift(const TFactoredLoads& loads, double yc, double xc
     return moment;
 }
 
+void CollectMomentTerms(const TFactoredLoads& loads, TMomentTerms& terms)
+{
+    terms.Verticals = terms.Horizontals = 0;
+    for (int i = 0; i < TFactoredLoads::Verticals; ++i)
+        if (loads.Vertical[i] != 0 || !std::isfinite(loads.X[i])) {
+            terms.Vertical[terms.Verticals] = loads.Vertical[i];
+            terms.X[terms.Verticals++] = loads.X[i];
+        }
+    for (int i = 0; i < TFactoredLoads::Horizontals; ++i)
+        if (loads.Horizontal[i] != 0 || !std::isfinite(loads.Y[i])) {
+            terms.Horizontal[terms.Horizontals] = loads.Horizontal[i];
+            terms.Y[terms.Horizontals++] = loads.Y[i];
+        }
+}
+
+double LoadMomentWithoutUplift(const TMomentTerms& terms, double yc, double xc)
+{
+    // A sum that starts at +0 stays the same when a +0 or -0 is added to it.
+    double moment = 0;
+    for (int i = 0; i < terms.Verticals; ++i)
+        moment += (xc - terms.X[i]) * terms.Vertical[i];
+    for (int i = 0; i < terms.Horizontals; ++i)
+        moment += (terms.Y[i] - yc) * terms.Horizontal[i];
+    return moment;
+}
+
 double UpliftMoment(const TParametres& model, int j, int k, double uc)
 {
     const Tjointload& load = model.JointLoad;

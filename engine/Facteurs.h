@@ -31,6 +31,16 @@ double FactoredHorizontalLoad(const TFactoredLoads& loads);
 double JointMoment(const TParametres& model, int j, int k, double uc, double yc, double xc);
 // The two parts of JointMoment, which adds the uplift's moment to that of the other loads.
 double LoadMomentWithoutUplift(const TFactoredLoads& loads, double yc, double xc);
+// The loads that can add to such a moment about a point of finite coordinates, in their
+// order: those with a force, or with a position that is not finite. The others add a zero.
+struct TMomentTerms {
+    int Verticals = 0, Horizontals = 0;
+    double Vertical[TFactoredLoads::Verticals], X[TFactoredLoads::Verticals];
+    double Horizontal[TFactoredLoads::Horizontals], Y[TFactoredLoads::Horizontals];
+};
+void CollectMomentTerms(const TFactoredLoads& loads, TMomentTerms& terms);
+// LoadMomentWithoutUplift from the collected terms, to the bit, for finite xc and yc.
+double LoadMomentWithoutUplift(const TMomentTerms& terms, double yc, double xc);
 double UpliftMoment(const TParametres& model, int j, int k, double uc);
 
 // side 0: about the upstream end, side 1: about the downstream end; 1000 when nothing

@@ -138,6 +138,7 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
         sums.H = FactoredHorizontalLoad(sums.Loads);
         sums.Cos = std::cos(theta);
         sums.Sin = std::sin(theta);
+        CollectMomentTerms(sums.Loads, sums.Terms);
         sums.Known = true;
         sums.MomentKnown = false;
     }
@@ -153,7 +154,8 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
     // The ligament's centre moves only with a crack that closes; the moment of the loads
     // about it is kept while it stays.
     if (!sums.MomentKnown || xc != sums.MomentXc || yc != sums.MomentYc) {
-        sums.Moment = LoadMomentWithoutUplift(sums.Loads, yc, xc);
+        sums.Moment = std::isfinite(xc) && std::isfinite(yc) ? LoadMomentWithoutUplift(sums.Terms, yc, xc)
+                                                             : LoadMomentWithoutUplift(sums.Loads, yc, xc);
         sums.MomentXc = xc;
         sums.MomentYc = yc;
         sums.MomentKnown = true;

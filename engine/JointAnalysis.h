@@ -23,11 +23,13 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
 
 // What no crack changes in the analysis of a joint and case: its factored loads without the
 // uplift, their vertical and horizontal sums and the joint's slope. A crack search keeps
-// them through its trials, while only the uplift changes; so too the moment of the loads
-// about the last centre of the ligament (MomentXc, MomentYc).
+// them through its trials, while only the uplift changes; so too the loads that add to a
+// moment and the moment of the loads about the last centre of the ligament (MomentXc,
+// MomentYc).
 struct TJointLoadSums {
     bool Known = false;
     TFactoredLoads Loads;
+    TMomentTerms Terms;
     double V = 0, H = 0, Cos = 0, Sin = 0;
     bool MomentKnown = false;
     double MomentXc = 0, MomentYc = 0, Moment = 0;

@@ -96,3 +96,40 @@ TEST(Facteurs, JointMomentAboutTheLigamentCentre)
 }
 
 } // namespace
+
+// The collected terms give the moment of every load to the bit: loads without a force are
+// left out, a zero force at an infinite position is kept (it makes the moment NaN).
+TEST(Facteurs, MomentFromTheCollectedTermsIsTheMomentOfEveryLoad)
+{
+    struct TCase {
+        const char* Name;
+        double ZeroForce, FarPosition;
+    };
+    const TCase cases[] = {
+        {"positive zero", 0.0, 3.0},
+        {"negative zero", -0.0, 3.0},
+        {"zero force far away", 0.0, INFINITY},
+    };
+    for (const TCase& c : cases) {
+        TFactoredLoads loads{};
+        for (int i = 0; i < TFactoredLoads::Verticals; ++i) {
+            loads.Vertical[i] = i % 3 == 0 ? -1000.0 / (i + 7) : c.ZeroForce;
+            loads.X[i] = 0.1 * i + 1.0 / 3;
+        }
+        for (int i = 0; i < TFactoredLoads::Horizontals; ++i) {
+            loads.Horizontal[i] = i % 4 == 1 ? 700.0 / (i + 3) : c.ZeroForce;
+            loads.Y[i] = 5.0 / (i + 1);
+        }
+        loads.X[2] = c.FarPosition;
+        TMomentTerms terms;
+        CollectMomentTerms(loads, terms);
+        const double expected = LoadMomentWithoutUplift(loads, 1.7, 2.9);
+        const double moment = LoadMomentWithoutUplift(terms, 1.7, 2.9);
+        if (std::isnan(expected))
+            EXPECT_TRUE(std::isnan(moment)) << c.Name;
+        else
+            EXPECT_EQ(moment, expected) << c.Name;
+        EXPECT_LT(terms.Verticals + terms.Horizontals, TFactoredLoads::Verticals + TFactoredLoads::Horizontals)
+            << c.Name;
+    }
+}
