@@ -205,6 +205,13 @@ double OverturningSafetyFactor(const TParametres& model, const TFactoredLoads& l
 
 double UpliftingSafetyFactor(const TParametres& model, int j, int k)
 {
+    TFactoredLoads loads;
+    FactorLoads(model, j, k, loads);
+    return UpliftingSafetyFactor(model, loads, j, k);
+}
+
+double UpliftingSafetyFactor(const TParametres& model, const TFactoredLoads& loads, int j, int k)
+{
     double theta = model.Joint.Angle[j] * std::numbers::pi / 180;
     double c = std::cos(theta), s = std::sin(theta);
 
@@ -215,11 +222,11 @@ double UpliftingSafetyFactor(const TParametres& model, int j, int k)
         else
             holding += contribution;
     };
-    for (const TLoadTerm& term : VerticalLoads)
-        add(FactoredForce(model, term, j, k) * c);
+    for (double force : loads.Vertical)
+        add(force * c);
     add(FactoredUplift(model, j, k) * c);
     if (theta != 0)
-        for (const TLoadTerm& term : HorizontalLoads)
-            add(-FactoredForce(model, term, j, k) * s);
+        for (double force : loads.Horizontal)
+            add(-force * s);
     return lifting != 0 ? std::fabs(holding / lifting) : 1000;
 }

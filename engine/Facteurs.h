@@ -50,3 +50,4 @@ double OverturningSafetyFactor(const TParametres& model, const TFactoredLoads& l
 
 // Loads resolved along the normal of the joint; 1000 when nothing lifts.
 double UpliftingSafetyFactor(const TParametres& model, int j, int k);
+double UpliftingSafetyFactor(const TParametres& model, const TFactoredLoads& loads, int j, int k);

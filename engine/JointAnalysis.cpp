@@ -179,7 +179,7 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
     ComputeShearDistribution(model, k, j, distribution);
     joint.SafetyFactor.Overturning.Up[k][j] = OverturningSafetyFactor(model, sums.Loads, j, k, 0);
     joint.SafetyFactor.Overturning.Down[k][j] = OverturningSafetyFactor(model, sums.Loads, j, k, 1);
-    joint.SafetyFactor.Uplifting[k][j] = UpliftingSafetyFactor(model, j, k);
+    joint.SafetyFactor.Uplifting[k][j] = UpliftingSafetyFactor(model, sums.Loads, j, k);
 
     // Crack tips and the ends of the compressed ligament.
     const double xu = length * joint.CrackLength.Up[k][j];
