@@ -128,13 +128,16 @@ double LoadMomentWithoutUplift(const TFactoredLoads& loads, double yc, double xc
 void CollectMomentTerms(const TFactoredLoads& loads, TMomentTerms& terms)
 {
     terms.Verticals = terms.Horizontals = 0;
+    terms.MassesWeight = -1;
     for (int i = 0; i < TFactoredLoads::Verticals; ++i)
-        if (loads.Vertical[i] != 0 || !std::isfinite(loads.X[i])) {
+        if (loads.Vertical[i] != 0 || !WithinMomentTermReach(loads.X[i])) {
+            if (i == MassesWeight)
+                terms.MassesWeight = terms.Verticals;
             terms.Vertical[terms.Verticals] = loads.Vertical[i];
             terms.X[terms.Verticals++] = loads.X[i];
         }
     for (int i = 0; i < TFactoredLoads::Horizontals; ++i)
-        if (loads.Horizontal[i] != 0 || !std::isfinite(loads.Y[i])) {
+        if (loads.Horizontal[i] != 0 || !WithinMomentTermReach(loads.Y[i])) {
             terms.Horizontal[terms.Horizontals] = loads.Horizontal[i];
             terms.Y[terms.Horizontals++] = loads.Y[i];
         }
@@ -173,7 +176,18 @@ double OverturningSafetyFactor(const TParametres& model, int j, int k, Byte side
     return OverturningSafetyFactor(model, loads, j, k, side);
 }
 
-double OverturningSafetyFactor(const TParametres& model, const TFactoredLoads& loads, int j, int k, Byte side)
+namespace {
+
+// Loads as the overturning factor adds them: count forces with their positions, masses the
+// index of the masses' weight among the verticals (-1 when it is not among them).
+struct TLoadList {
+    const double* Forces;
+    const double* Positions;
+    int Count;
+};
+
+double OverturningFactor(const TParametres& model, TLoadList verticals, int masses, TLoadList horizontals, int j,
+                         int k, Byte side)
 {
     const TJoint& joint = model.Joint;
     double xc = side == 0 ? joint.x1[j] : joint.x2[j];
@@ -187,20 +201,41 @@ double OverturningSafetyFactor(const TParametres& model, const TFactoredLoads& l
         else
             negative += contribution;
     };
-    for (int i = 0; i < TFactoredLoads::Verticals; ++i) {
-        double contribution = (xc - loads.X[i]) * loads.Vertical[i];
-        if (i == MassesWeight)
+    for (int i = 0; i < verticals.Count; ++i) {
+        double contribution = (xc - verticals.Positions[i]) * verticals.Forces[i];
+        if (i == masses)
             (side == 0 ? positive : negative) += contribution;
         else
             add(contribution);
     }
-    for (int i = 0; i < TFactoredLoads::Horizontals; ++i)
-        add((loads.Y[i] - yc) * loads.Horizontal[i]);
+    for (int i = 0; i < horizontals.Count; ++i)
+        add((horizontals.Positions[i] - yc) * horizontals.Forces[i]);
     add((reference - model.JointLoad.Xu[k][j]) * FactoredUplift(model, j, k));
 
     if (side == 0)
         return negative != 0 ? std::fabs(positive / negative) : 1000;
     return positive != 0 ? std::fabs(negative / positive) : 1000;
+}
+
+} // namespace
+
+double OverturningSafetyFactor(const TParametres& model, const TFactoredLoads& loads, int j, int k, Byte side)
+{
+    return OverturningFactor(model, {loads.Vertical, loads.X, TFactoredLoads::Verticals}, MassesWeight,
+                             {loads.Horizontal, loads.Y, TFactoredLoads::Horizontals}, j, k, side);
+}
+
+double OverturningSafetyFactor(const TParametres& model, const TFactoredLoads& loads, const TMomentTerms& terms,
+                               int j, int k, Byte side)
+{
+    // Both sums start at +0 and stay the same when a +0 or -0 is added to them.
+    const TJoint& joint = model.Joint;
+    const bool within = WithinMomentTermReach(side == 0 ? joint.x1[j] : joint.x2[j]) &&
+                        WithinMomentTermReach(side == 0 ? joint.y1[j] : joint.y2[j]);
+    if (!within)
+        return OverturningSafetyFactor(model, loads, j, k, side);
+    return OverturningFactor(model, {terms.Vertical, terms.X, terms.Verticals}, terms.MassesWeight,
+                             {terms.Horizontal, terms.Y, terms.Horizontals}, j, k, side);
 }
 
 double UpliftingSafetyFactor(const TParametres& model, int j, int k)

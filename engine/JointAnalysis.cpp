@@ -154,8 +154,8 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
     // The ligament's centre moves only with a crack that closes; the moment of the loads
     // about it is kept while it stays.
     if (!sums.MomentKnown || xc != sums.MomentXc || yc != sums.MomentYc) {
-        sums.Moment = std::isfinite(xc) && std::isfinite(yc) ? LoadMomentWithoutUplift(sums.Terms, yc, xc)
-                                                             : LoadMomentWithoutUplift(sums.Loads, yc, xc);
+        const bool within = WithinMomentTermReach(xc) && WithinMomentTermReach(yc);
+        sums.Moment = within ? LoadMomentWithoutUplift(sums.Terms, yc, xc) : LoadMomentWithoutUplift(sums.Loads, yc, xc);
         sums.MomentXc = xc;
         sums.MomentYc = yc;
         sums.MomentKnown = true;
@@ -177,8 +177,8 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
 
     TShearDistribution distribution;
     ComputeShearDistribution(model, k, j, distribution);
-    joint.SafetyFactor.Overturning.Up[k][j] = OverturningSafetyFactor(model, sums.Loads, j, k, 0);
-    joint.SafetyFactor.Overturning.Down[k][j] = OverturningSafetyFactor(model, sums.Loads, j, k, 1);
+    joint.SafetyFactor.Overturning.Up[k][j] = OverturningSafetyFactor(model, sums.Loads, sums.Terms, j, k, 0);
+    joint.SafetyFactor.Overturning.Down[k][j] = OverturningSafetyFactor(model, sums.Loads, sums.Terms, j, k, 1);
     joint.SafetyFactor.Uplifting[k][j] = UpliftingSafetyFactor(model, sums.Loads, j, k);
 
     // Crack tips and the ends of the compressed ligament.

@@ -133,3 +133,26 @@ TEST(Facteurs, MomentFromTheCollectedTermsIsTheMomentOfEveryLoad)
             << c.Name;
     }
 }
+
+// The overturning factors from the collected terms are those of every load, with and
+// without the masses' weight, about either end.
+TEST(Facteurs, OverturningFromTheCollectedTermsIsThatOfEveryLoad)
+{
+    for (double masses : {0.0, -250.0}) {
+        TParametres m = FactorModel();
+        m.JointLoad.HNu[0] = 300;
+        m.JointLoad.yHNu[0] = 107.3;
+        m.JointLoad.Mv[0] = masses;
+        m.JointLoad.xMv[0] = 14.1;
+        m.JointLoad.U[1][0] = -90;
+        m.JointLoad.Xu[1][0] = 6.7;
+        TFactoredLoads loads;
+        FactorLoads(m, 0, 1, loads);
+        TMomentTerms terms;
+        CollectMomentTerms(loads, terms);
+        EXPECT_EQ(terms.MassesWeight >= 0, masses != 0);
+        for (Byte side : {0, 1})
+            EXPECT_EQ(OverturningSafetyFactor(m, loads, terms, 0, 1, side), OverturningSafetyFactor(m, loads, 0, 1, side))
+                << masses << " side " << int(side);
+    }
+}
