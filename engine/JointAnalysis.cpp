@@ -202,6 +202,7 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
     const double p = model.LoadCombination.P[k];
     const bool active = model.PostTension.PostTensionType == ptActive;
     const bool limitEquilibrium = model.SFComputations == sfLimitEquilibrium;
+    const double tanTheta = std::tan(theta);
 
     auto slidingFactor = [&](const Tanglec& strength) {
         // The cohesion zone: from the crack tip to where the compression reaches MinStress.
@@ -219,7 +220,7 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
         const double tanPhi = std::tan(strength.angle * DegToRad);
         const double tanApparent = std::tan(ApparentFrictionAngle(strength) * DegToRad);
         const double cohesion = strength.c * cohesionLength;
-        const double shearFriction = cohesion / ((1 - tanPhi * std::tan(theta)) * c) +
+        const double shearFriction = cohesion / ((1 - tanPhi * tanTheta) * c) +
                                      std::tan(strength.angle * DegToRad + theta) * std::fabs(v) + rockWedge;
         const double limit = tanPhi * std::fabs(n2) + tanApparent * std::fabs(n1) + rockWedge * c + cohesion;
         double resisting, driving, none;
