@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/GxGraphicsSVGEngine.h"
 #include "graphics/GxUtils.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/Exceptions.h"
@@ -65,6 +66,7 @@ IMPLEMENT_CLASS(TGxSVGBitmap, TGraphic, NewObject<TGxSVGBitmap>)
 
 TGxSVGBitmap::TGxSVGBitmap()
 {
+    InitializeGxGraphicsSVGEngine();
     if (TClass document = GetClass("TGxGraphicsSVGImport"); document && document->InheritsFrom(TGxSVGImport::StaticClass()))
         FSVG.reset(static_cast<TGxSVGImport*>(document->Create()));
 }
