@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "GraphicsRecorder.h"
 #include "graphics/GxGraphicsSVGEngine.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -394,123 +395,6 @@ TEST(SVGHostile, ThePictureTypeSwallowsBrokenDocuments)
 
 namespace {
 
-// A back end that writes down the filled and outlined paths with their paint, their bounds in
-// whole units, the clips and the texts; every other call does nothing.
-class TSVGRecorder : public TGxGraphicsContext {
-public:
-    using TGxGraphicsContext::TGxGraphicsContext;
-    std::vector<std::string> Calls;
-
-    static std::string Bounds(TGxGraphicsPath* path)
-    {
-        const TRectF b = path->GetBounds();
-        std::ostringstream s;
-        s << std::lround(b.Left) << "," << std::lround(b.Top) << "-" << std::lround(b.Right) << ","
-          << std::lround(b.Bottom);
-        return s.str();
-    }
-    static std::string Hex(TColor c)
-    {
-        char text[16];
-        std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(c) & 0xFFFFFF);
-        return text;
-    }
-    void FillPath(TGxGraphicsFill* f, TGxGraphicsPath* p, TGxGraphicsPathDrawMode) override
-    {
-        std::ostringstream s;
-        s << "fill " << Bounds(p);
-        if (f->Kind() == gfkGradient) {
-            s << " gradient " << (f->GradientType() == gfgtRadial ? "radial" : "linear") << " angle "
-              << f->GradientAngle() << " centre " << f->GradientCenterPoint().X << "," << f->GradientCenterPoint().Y;
-            for (auto* item : *f->GradientItems()) s << " " << Hex(item->Color()) << "@" << item->Position();
-        } else {
-            s << " " << Hex(f->Color());
-        }
-        if (f->Opacity() != 1) s << " opacity " << f->Opacity();
-        Calls.push_back(s.str());
-    }
-    void DrawPath(TGxGraphicsStroke* st, TGxGraphicsPath* p, TGxGraphicsPathDrawMode) override
-    {
-        std::ostringstream s;
-        s << "stroke " << Bounds(p) << " " << Hex(st->Color()) << " width " << st->Width();
-        Calls.push_back(s.str());
-    }
-    void ClipPath(TGxGraphicsPath* p) override { Calls.push_back("clip " + Bounds(p)); }
-    void DrawText(const String& t, const TRectF& r, bool, TGxGraphicsTextAlign, TGxGraphicsTextAlign,
-                  TGxGraphicsTextTrimming, float) override
-    {
-        std::ostringstream s;
-        s << "text " << t.ToUtf8() << " at " << r.Left << "," << r.Top;
-        Calls.push_back(s.str());
-    }
-    TRectF CalculateText(const String&, const TRectF& r, bool) override { return {r.Left, r.Top, r.Left + 30, r.Top + 10}; }
-
-    void* GetNativeCanvas() override { return nullptr; }
-    void* CreatePath() override { return nullptr; }
-    void FreePath(void*) override {}
-    TColor GetFillColor() override { return 0; }
-    TRectF SetTextAngle(const TRectF& r, float) override { return r; }
-    TGxGraphicsMatrix GetMatrix() override { return FMatrix; }
-    void SetMatrix(const TGxGraphicsMatrix& m) override { FMatrix = m; }
-    void Render() override {}
-    void PathOpen(void*) override {}
-    void PathMoveTo(void*, const TPointF&) override {}
-    void PathLineTo(void*, const TPointF&) override {}
-    void SetScale(float) override {}
-    void PathClose(void*) override {}
-    void ResetClip() override {}
-    void ResetTransform() override {}
-    void ScaleTransform(float, float) override {}
-    void RotateTransform(float) override {}
-    void TranslateTransform(float, float) override {}
-    void SetTextQuality(TGxGraphicsTextQuality) override {}
-    void SetAntiAliasing(bool) override {}
-    void SetShowAcceleratorChar(bool) override {}
-    void SetSize(float, float) override {}
-    void ResetTextAngle(float) override {}
-    void BeginScene() override {}
-    void EndScene() override {}
-    void BeginPrinting() override {}
-    void EndPrinting() override {}
-    void StartSpecialPen() override {}
-    void StopSpecialPen() override {}
-    void RestoreState(TGxGraphicsSaveState*) override {}
-    void SaveState(TGxGraphicsSaveState*) override {}
-    void SetFontSize(Integer) override {}
-    void SetFontColor(TColor) override {}
-    void SetFontName(const String&) override {}
-    void SetFont(TGxGraphicsFont*) override {}
-    void SetFontStyles(TFontStyles) override {}
-    void SetFill(TGxGraphicsFill*) override {}
-    void SetFillKind(TGxGraphicsFillKind) override {}
-    void SetFillColor(TColor) override {}
-    void SetStroke(TGxGraphicsStroke*) override {}
-    void SetStrokeKind(TGxGraphicsStrokeKind) override {}
-    void SetStrokeColor(TColor) override {}
-    void SetStrokeWidth(float) override {}
-    void DrawLine(TGxGraphicsStroke*, const TPointF&, const TPointF&, TGxGraphicsModifyPointMode,
-                  TGxGraphicsModifyPointMode) override {}
-    void DrawPolygon(TGxGraphicsStroke*, const TGxGraphicsPathPolygon&) override {}
-    void FillPolygon(TGxGraphicsFill*, const TGxGraphicsPathPolygon&) override {}
-    void DrawPolyline(TGxGraphicsStroke*, const TGxGraphicsPathPolygon&) override {}
-    void FillPolyline(TGxGraphicsFill*, const TGxGraphicsPathPolygon&) override {}
-    void FillArc(TGxGraphicsFill*, const TPointF&, const TPointF&, float, float) override {}
-    void DrawArc(TGxGraphicsStroke*, const TPointF&, const TPointF&, float, float) override {}
-    void FillRect(TGxGraphicsFill*, const TRectF&, TGxGraphicsModifyRectMode) override {}
-    void DrawRect(TGxGraphicsStroke*, const TRectF&, TGxGraphicsSides, TGxGraphicsModifyRectMode) override {}
-    void FillRoundRect(TGxGraphicsFill*, const TRectF&, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override {}
-    void DrawRoundRect(TGxGraphicsStroke*, const TRectF&, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override {}
-    void FillEllipse(TGxGraphicsFill*, const TRectF&, TGxGraphicsModifyRectMode) override {}
-    void DrawEllipse(TGxGraphicsStroke*, const TRectF&, TGxGraphicsModifyRectMode) override {}
-    void DrawBitmap(TGraphic*, const TRectF&, const TRectF&, float) override {}
-    void ClipRect(const TRectF&) override {}
-    void DrawFocusPath(TGxGraphicsStroke*, TGxGraphicsPath*, TColor) override {}
-    void DrawFocusRectangle(TGxGraphicsStroke*, const TRectF&, TColor, TGxGraphicsModifyRectMode) override {}
-
-private:
-    TGxGraphicsMatrix FMatrix = MatrixIdentity();
-};
-
 using Calls = std::vector<std::string>;
 
 // The document drawn into the rectangle through a recording drawing object, with the options
@@ -518,13 +402,11 @@ using Calls = std::vector<std::string>;
 template <typename Options>
 Calls Recorded(const std::string& text, const TRectF& rect, Options options)
 {
-    TGxGraphics g(nullptr, [](TGxGraphics* owner) -> std::unique_ptr<TGxGraphicsContext> {
-        return std::make_unique<TSVGRecorder>(owner);
-    });
+    TGxGraphics g(nullptr, MakeGraphicsRecorder);
     const auto svg = Load(text);
     options(*svg);
     svg->Draw(g, rect, false, false);
-    return static_cast<TSVGRecorder*>(g.Context())->Calls;
+    return static_cast<TGraphicsRecorder*>(g.Context())->Calls;
 }
 
 Calls Recorded(const std::string& text, const TRectF& rect = {0, 0, 10, 10})

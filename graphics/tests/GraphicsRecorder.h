@@ -1,0 +1,168 @@
+#pragma once
+// The drawing-object back end that the SVG and mini-HTML tests draw through: it writes down what
+// is drawn, one line per call, with its paint and geometry.
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "graphics/GxGraphics.h"
+
+// A back end that writes down the filled and outlined paths with their paint, their bounds in
+// whole units, clips, texts, filled rectangles and ellipses, lines and pictures; every other call
+// does nothing.
+class TGraphicsRecorder : public TGxGraphicsContext {
+public:
+    using TGxGraphicsContext::TGxGraphicsContext;
+    std::vector<std::string> Calls;
+
+    static std::string Bounds(TGxGraphicsPath* path)
+    {
+        const TRectF b = path->GetBounds();
+        std::ostringstream s;
+        s << std::lround(b.Left) << "," << std::lround(b.Top) << "-" << std::lround(b.Right) << ","
+          << std::lround(b.Bottom);
+        return s.str();
+    }
+    static std::string Hex(TColor c)
+    {
+        char text[16];
+        std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(c) & 0xFFFFFF);
+        return text;
+    }
+    void FillPath(TGxGraphicsFill* f, TGxGraphicsPath* p, TGxGraphicsPathDrawMode) override
+    {
+        std::ostringstream s;
+        s << "fill " << Bounds(p);
+        if (f->Kind() == gfkGradient) {
+            s << " gradient " << (f->GradientType() == gfgtRadial ? "radial" : "linear") << " angle "
+              << f->GradientAngle() << " centre " << f->GradientCenterPoint().X << "," << f->GradientCenterPoint().Y;
+            for (auto* item : *f->GradientItems()) s << " " << Hex(item->Color()) << "@" << item->Position();
+        } else {
+            s << " " << Hex(f->Color());
+        }
+        if (f->Opacity() != 1) s << " opacity " << f->Opacity();
+        Calls.push_back(s.str());
+    }
+    void DrawPath(TGxGraphicsStroke* st, TGxGraphicsPath* p, TGxGraphicsPathDrawMode) override
+    {
+        std::ostringstream s;
+        s << "stroke " << Bounds(p) << " " << Hex(st->Color()) << " width " << st->Width();
+        Calls.push_back(s.str());
+    }
+    void ClipPath(TGxGraphicsPath* p) override { Calls.push_back("clip " + Bounds(p)); }
+    void DrawText(const String& t, const TRectF& r, bool, TGxGraphicsTextAlign, TGxGraphicsTextAlign,
+                  TGxGraphicsTextTrimming, float) override
+    {
+        std::ostringstream s;
+        s << "text " << t.ToUtf8() << " at " << r.Left << "," << r.Top;
+        if (LogFonts) {
+            TGxGraphicsFont* f = Graphics()->Font();
+            s << " " << Hex(f->Color()) << " " << std::abs(f->Height()) << "px";
+            for (auto [style, letter] : {std::pair{TFontStyle::fsBold, 'b'}, {TFontStyle::fsItalic, 'i'},
+                                         {TFontStyle::fsUnderline, 'u'}, {TFontStyle::fsStrikeOut, 's'}})
+                if (f->Style().Contains(style)) s << " " << letter;
+        }
+        Calls.push_back(s.str());
+    }
+    // Every character 6 wide, every text 10 high, or with LogFonts as high as its font in pixels.
+    TRectF CalculateText(const String& t, const TRectF& r, bool) override
+    {
+        const float h = LogFonts ? static_cast<float>(std::abs(Graphics()->Font()->Height())) : 10;
+        return {r.Left, r.Top, r.Left + (LogFonts ? 6.0f * static_cast<float>(t.Length()) : 30), r.Top + h};
+    }
+    void FillRect(TGxGraphicsFill* f, const TRectF& r, TGxGraphicsModifyRectMode) override
+    {
+        std::ostringstream s;
+        s << "rect " << r.Left << "," << r.Top << "-" << r.Right << "," << r.Bottom << " " << Hex(f->Color());
+        Calls.push_back(s.str());
+    }
+    void FillEllipse(TGxGraphicsFill* f, const TRectF& r, TGxGraphicsModifyRectMode) override
+    {
+        std::ostringstream s;
+        s << "ellipse " << r.Left << "," << r.Top << "-" << r.Right << "," << r.Bottom << " " << Hex(f->Color());
+        Calls.push_back(s.str());
+    }
+    void DrawLine(TGxGraphicsStroke* st, const TPointF& a, const TPointF& b, TGxGraphicsModifyPointMode,
+                  TGxGraphicsModifyPointMode) override
+    {
+        std::ostringstream s;
+        s << "line " << a.X << "," << a.Y << "-" << b.X << "," << b.Y << " " << Hex(st->Color());
+        Calls.push_back(s.str());
+    }
+    void DrawBitmap(TGraphic*, const TRectF&, const TRectF& d, float) override
+    {
+        std::ostringstream s;
+        s << "picture " << d.Left << "," << d.Top << "-" << d.Right << "," << d.Bottom;
+        Calls.push_back(s.str());
+    }
+    bool LogFonts = false;
+
+    void* GetNativeCanvas() override { return nullptr; }
+    void* CreatePath() override { return nullptr; }
+    void FreePath(void*) override {}
+    TColor GetFillColor() override { return 0; }
+    TRectF SetTextAngle(const TRectF& r, float) override { return r; }
+    TGxGraphicsMatrix GetMatrix() override { return FMatrix; }
+    void SetMatrix(const TGxGraphicsMatrix& m) override { FMatrix = m; }
+    void Render() override {}
+    void PathOpen(void*) override {}
+    void PathMoveTo(void*, const TPointF&) override {}
+    void PathLineTo(void*, const TPointF&) override {}
+    void SetScale(float) override {}
+    void PathClose(void*) override {}
+    void ResetClip() override {}
+    void ResetTransform() override {}
+    void ScaleTransform(float, float) override {}
+    void RotateTransform(float) override {}
+    void TranslateTransform(float, float) override {}
+    void SetTextQuality(TGxGraphicsTextQuality) override {}
+    void SetAntiAliasing(bool) override {}
+    void SetShowAcceleratorChar(bool) override {}
+    void SetSize(float, float) override {}
+    void ResetTextAngle(float) override {}
+    void BeginScene() override {}
+    void EndScene() override {}
+    void BeginPrinting() override {}
+    void EndPrinting() override {}
+    void StartSpecialPen() override {}
+    void StopSpecialPen() override {}
+    void RestoreState(TGxGraphicsSaveState*) override {}
+    void SaveState(TGxGraphicsSaveState*) override {}
+    void SetFontSize(Integer) override {}
+    void SetFontColor(TColor) override {}
+    void SetFontName(const String&) override {}
+    void SetFont(TGxGraphicsFont*) override {}
+    void SetFontStyles(TFontStyles) override {}
+    void SetFill(TGxGraphicsFill*) override {}
+    void SetFillKind(TGxGraphicsFillKind) override {}
+    void SetFillColor(TColor) override {}
+    void SetStroke(TGxGraphicsStroke*) override {}
+    void SetStrokeKind(TGxGraphicsStrokeKind) override {}
+    void SetStrokeColor(TColor) override {}
+    void SetStrokeWidth(float) override {}
+    void DrawPolygon(TGxGraphicsStroke*, const TGxGraphicsPathPolygon&) override {}
+    void FillPolygon(TGxGraphicsFill*, const TGxGraphicsPathPolygon&) override {}
+    void DrawPolyline(TGxGraphicsStroke*, const TGxGraphicsPathPolygon&) override {}
+    void FillPolyline(TGxGraphicsFill*, const TGxGraphicsPathPolygon&) override {}
+    void FillArc(TGxGraphicsFill*, const TPointF&, const TPointF&, float, float) override {}
+    void DrawArc(TGxGraphicsStroke*, const TPointF&, const TPointF&, float, float) override {}
+    void DrawRect(TGxGraphicsStroke*, const TRectF&, TGxGraphicsSides, TGxGraphicsModifyRectMode) override {}
+    void FillRoundRect(TGxGraphicsFill*, const TRectF&, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override {}
+    void DrawRoundRect(TGxGraphicsStroke*, const TRectF&, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override {}
+    void DrawEllipse(TGxGraphicsStroke*, const TRectF&, TGxGraphicsModifyRectMode) override {}
+    void ClipRect(const TRectF&) override {}
+    void DrawFocusPath(TGxGraphicsStroke*, TGxGraphicsPath*, TColor) override {}
+    void DrawFocusRectangle(TGxGraphicsStroke*, const TRectF&, TColor, TGxGraphicsModifyRectMode) override {}
+
+private:
+    TGxGraphicsMatrix FMatrix = MatrixIdentity();
+};
+
+
+inline std::unique_ptr<TGxGraphicsContext> MakeGraphicsRecorder(TGxGraphics* AGraphics)
+{
+    return std::make_unique<TGraphicsRecorder>(AGraphics);
+}
