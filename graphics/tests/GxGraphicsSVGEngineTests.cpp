@@ -553,3 +553,30 @@ TEST(SVGDrawing, RenderedPicturesMatchTheirGeometryWithinAPixel)
     EXPECT_EQ(wrong, 0);
     EXPECT_LT(edge, 64 * 64 / 4);
 }
+
+TEST(SVGGlyphs, TheSixButtonGlyphsAreBlackShapesInTheirViewBoxes)
+{
+    // a point on the shape and one beside it, in view-box units
+    struct Case {
+        const char* resource;
+        float size;
+        TPointF on, off;
+    } cases[] = {
+        {"GxGRAPHICSCLOSESVG", 47.971f, {24, 24}, {24, 5}},     {"GxGRAPHICSCLOSESVG", 47.971f, {5, 5}, {5, 24}},
+        {"GxGRAPHICSDOWNSVG", 330, {165, 225}, {165, 100}},      {"GxGRAPHICSEXPANDSVG", 330, {165, 225}, {165, 100}},
+        {"GxGRAPHICSUPSVG", 330, {165, 105}, {165, 230}},        {"GxGRAPHICSRIGHTSVG", 330, {225, 165}, {100, 165}},
+        {"GxGRAPHICSLEFTSVG", 330, {105, 165}, {230, 165}},
+    };
+    for (const Case& c : cases) {
+        TResourceStream resource(c.resource, RT_RCDATA);
+        TGxGraphicsSVGImport svg;
+        svg.LoadFromStream(resource);
+        EXPECT_EQ(svg.ViewRect, (TRectF{0, 0, c.size, c.size})) << c.resource;
+        TGxBitmap* picture = svg.GenerateBitmap(66, 66);
+        ASSERT_TRUE(picture && picture->Graphic()) << c.resource;
+        const float k = 66 / c.size;
+        TCanvas& canvas = picture->Bitmap().Canvas();
+        EXPECT_EQ(canvas.Pixel(static_cast<int>(c.on.X * k), static_cast<int>(c.on.Y * k)), clBlack) << c.resource;
+        EXPECT_NE(canvas.Pixel(static_cast<int>(c.off.X * k), static_cast<int>(c.off.Y * k)), clBlack) << c.resource;
+    }
+}
