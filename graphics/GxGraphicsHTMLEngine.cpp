@@ -102,7 +102,7 @@ float XValue(const U16& tag)
     if (x == U16::npos) return 0;
     U16 digits;
     for (size_t i = x + 1; i < tag.size(); ++i)
-        if (IsDigit(tag[i])) digits += tag[i];
+        if (IsDigit(tag[i]) && digits.size() < 6) digits += tag[i];
         else if (!digits.empty()) break;
     return digits.empty() ? 0 : static_cast<float>(std::stol(std::string(digits.begin(), digits.end())));
 }

@@ -97,7 +97,8 @@ Integer RGBComponent(std::string_view s)
     auto read = [](std::string_view digits, int base) {
         long long value = 0;
         for (char c : digits) {
-            const int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(c) - 'a' + 10;
+            const int u = static_cast<unsigned char>(c);
+            const int d = std::isdigit(u) ? u - '0' : std::isalpha(u) ? std::tolower(u) - 'a' + 10 : 99;
             if (d < 0 || d >= base) return -1LL;
             value = std::min<long long>(value * base + d, 1'000'000);
         }

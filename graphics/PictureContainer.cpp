@@ -215,6 +215,7 @@ void THTMLPicture::LoadPicture()
         Integer n = 0;
         ForEachFrameMarker([&](Int64 p) {
             if (++n < FFrame) return true;
+            if (p + 12 >= SizeOf(FDatastream)) return false;   // a descriptor cut short
             FFrameXPos = static_cast<Word>(WordAt(FDatastream, p + 9));
             FFrameYPos = static_cast<Word>(WordAt(FDatastream, p + 11));
             return false;

@@ -59,6 +59,15 @@ TEST(HTMLPicture, AnimatedGifFramesTheirDelaysAndPositions)
     gif.FramePrev();
     EXPECT_EQ(gif.Frame(), 3);
 
+    // a file cut short inside the last frame's descriptor reads no position from beyond its end
+    std::vector<Byte> cut = Gif({10});
+    cut.resize(19 + 11);
+    THTMLPicture truncated;
+    Load(truncated, cut);
+    EXPECT_EQ(truncated.FrameCount(), 1);
+    truncated.SetFrame(1);
+    EXPECT_EQ(truncated.FrameXPos(), 0);
+
     THTMLPicture short4;
     Load(short4, std::string("GIF8"));
     EXPECT_FALSE(short4.IsGIF());
