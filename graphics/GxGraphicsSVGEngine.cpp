@@ -34,6 +34,19 @@ bool ReadPlainNumber(const std::string& s, float& value)
     return true;
 }
 
+// The parts of a text between blanks (and other control characters), empty parts dropped.
+std::vector<std::string> Words(const std::string& text)
+{
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : text + " ")
+        if (static_cast<unsigned char>(c) <= ' ') {
+            if (!word.empty()) words.push_back(word);
+            word.clear();
+        } else word += c;
+    return words;
+}
+
 TGxGraphicsSVGElementType TypeOfName(const String& name)
 {
     static const std::pair<const char*, TGxGraphicsSVGElementType> kinds[] = {
@@ -165,18 +178,9 @@ void TGxGraphicsSVGImport::LoadFromText(const String& AText)
     TRectF viewBox = EmptyViewRect;
     if (root.HasAttribute("viewBox")) {
         std::vector<float> parts;
-        for (const std::string& part : [&] {
-                 std::vector<std::string> words;
-                 std::string word;
-                 for (char c : root.Attribute("viewBox").ToUtf8() + " ")
-                     if (static_cast<unsigned char>(c) <= ' ') {
-                         if (!word.empty()) words.push_back(word);
-                         word.clear();
-                     } else word += c;
-                 return words;
-             }()) {
+        for (const std::string& word : Words(root.Attribute("viewBox").ToUtf8())) {
             float v = 0;
-            parts.push_back(ReadPlainNumber(part, v) ? v : 0);
+            parts.push_back(ReadPlainNumber(word, v) ? v : 0);
         }
         if (parts.size() == 4) viewBox = {parts[0], parts[1], parts[0] + parts[2], parts[1] + parts[3]};
     } else if (root.HasAttribute("width") && root.HasAttribute("height")) {
@@ -330,15 +334,10 @@ void TGxGraphicsSVGImport::ParseElement(const TXMLNode& ANode, TGxGraphicsSVGEle
             else spaced += c;
         }
         std::vector<float> values;
-        std::string word;
-        for (char c : spaced + " ")
-            if (static_cast<unsigned char>(c) <= ' ') {
-                if (!word.empty()) {
-                    float v = 0;
-                    values.push_back(ReadPlainNumber(word, v) ? v : 0);
-                }
-                word.clear();
-            } else word += c;
+        for (const std::string& word : Words(spaced)) {
+            float v = 0;
+            values.push_back(ReadPlainNumber(word, v) ? v : 0);
+        }
         if (values.size() % 2 != 0) break;
         E.Paths().push_back(std::make_unique<TGxGraphicsPath>());
         TGxGraphicsPath& path = *E.Paths().back();
