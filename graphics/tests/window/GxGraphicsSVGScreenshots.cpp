@@ -1,6 +1,6 @@
 // SVG pictures on a shown form: a dam section drawn through the canvas back end and as an SVG
-// picture through GDI+, a drawing of arcs, a gradient and text, and the section again in grey
-// and turned a quarter.
+// picture through GDI+, a drawing of arcs, a gradient and text, the section again in grey and
+// turned a quarter, and below them the six button glyphs.
 #include <gtest/gtest.h>
 
 #include "graphics/GxGraphicsSVGEngine.h"
@@ -56,6 +56,27 @@ private:
     TGxSVGBitmap FSVG;
 };
 
+// Paints the six button glyphs of the program's resources side by side, 24 pixels square.
+class TGlyphPainter : public TObject {
+public:
+    explicit TGlyphPainter(TPaintBox* ABox) : FBox(ABox) {}
+    void Paint(TObject*)
+    {
+        const char* names[] = {"GxGRAPHICSCLOSESVG", "GxGRAPHICSDOWNSVG", "GxGRAPHICSUPSVG",
+                               "GxGRAPHICSRIGHTSVG", "GxGRAPHICSLEFTSVG", "GxGRAPHICSEXPANDSVG"};
+        for (int i = 0; i < 6; ++i) {
+            TResourceStream resource(names[i], RT_RCDATA);
+            TGxGraphicsSVGImport svg;
+            svg.LoadFromStream(resource);
+            const float x = 4 + i * 36.0f;
+            svg.Draw(FBox->Canvas(), TRectF{x, 4, x + 24, 28}, true);
+        }
+    }
+
+private:
+    TPaintBox* FBox;
+};
+
 struct SVGForm : ::testing::Test {
     void SetUp() override
     {
@@ -63,7 +84,7 @@ struct SVGForm : ::testing::Test {
         Form = new TForm(nullptr);
         Form->SetCaption("SVG pictures");
         Form->SetClientWidth(4 * 136 + 8);
-        Form->SetClientHeight(168);
+        Form->SetClientHeight(204);
         struct {
             const char* caption;
             const char* text;
@@ -85,6 +106,11 @@ struct SVGForm : ::testing::Test {
                                                         views[i].rotation);
             Boxes[i]->OnPaint = TNotifyEvent(Painters[i].get(), &TSVGPainter::Paint);
         }
+        Glyphs = new TPaintBox(Form);
+        Glyphs->SetParent(Form);
+        Glyphs->SetBounds(8, 168, 220, 32);
+        GlyphPainter = std::make_unique<TGlyphPainter>(Glyphs);
+        Glyphs->OnPaint = TNotifyEvent(GlyphPainter.get(), &TGlyphPainter::Paint);
         Form->Show();
         TestProcess();
     }
@@ -96,6 +122,8 @@ struct SVGForm : ::testing::Test {
     TForm* Form = nullptr;
     TPaintBox* Boxes[4] = {};
     std::unique_ptr<TSVGPainter> Painters[4];
+    TPaintBox* Glyphs = nullptr;
+    std::unique_ptr<TGlyphPainter> GlyphPainter;
 };
 
 }  // namespace
@@ -113,4 +141,6 @@ TEST_F(SVGForm, DocumentsAreDrawnOnBothBackEndsAndWithTheirOptions)
     }
     // grey: the water Round(0.3 x 58 + 0.6 x 127 + 0.1 x 192) = 113, turned to the top
     EXPECT_EQ(TestPixel(Boxes[3], 64, 13), TColor(0x717171));
+    // the middle of the close cross
+    EXPECT_EQ(TestPixel(Glyphs, 16, 16), clBlack);
 }
