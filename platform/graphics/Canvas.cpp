@@ -1239,8 +1239,111 @@ void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
 }
 
 // Blits: pattern-only raster operations (no source), stretched copies with a ternary raster
-// operation (nearest source pixel), and alpha blending.  Negative extents mirror.
+// operation (nearest source pixel), and alpha blending.  Negative extents mirror.  The common
+// copies go row by row; everything else pixel by pixel, with the same pixels.
 void TCanvas::Blit(const TCanvasOp& op, const TPixelBuffer& buf)
+{
+    if (!BlitRows(op, buf)) BlitByPixel(op, buf);
+}
+
+namespace {
+using TSpans = std::vector<std::pair<Integer, Integer>>;
+
+// Keeps the parts of the spans [left, right) that lie in row y of the region; no region keeps all.
+void ClipSpans(TSpans& spans, const std::optional<TRegion>& region, Integer y, TSpans& scratch)
+{
+    if (!region) return;
+    scratch.clear();
+    for (const TRegion::Band& band : region->Bands()) {
+        if (y < band.Top || y >= band.Bottom) continue;
+        for (auto [left, right] : spans)
+            for (auto [bandLeft, bandRight] : band.Spans) {
+                const Integer l = std::max(left, bandLeft), r = std::min(right, bandRight);
+                if (l < r) scratch.emplace_back(l, r);
+            }
+        break;
+    }
+    spans.swap(scratch);
+}
+
+// One destination span from its source row: `columns` holds each pixel's source column, -1 where
+// the source has none (the pixel stays).
+template <typename Combine>
+void CombineSpan(Cardinal* row, const Cardinal* from, const Integer* columns, Integer count, Combine combine)
+{
+    for (Integer i = 0; i < count; ++i)
+        if (columns[i] >= 0) row[i] = combine(from[columns[i]] & 0xFFFFFF, row[i] & 0xFFFFFF) & 0xFFFFFF;
+}
+
+// Whether a ternary raster operation's result depends on the pattern: its truth table (bit
+// 4p + 2s + d) differs between p = 1 and p = 0.
+bool UsesPattern(Cardinal rop)
+{
+    const Cardinal table = (rop >> 16) & 0xFF;
+    return (table >> 4) != (table & 0x0F);
+}
+}  // namespace
+
+// A source copied or stretched with a raster operation whose pattern plays no part or is the
+// solid brush, with no alpha and no monochrome conversion: each destination column's source
+// column is worked out once, the clip is taken a row of spans at a time, and the usual copies
+// combine without the general truth table.  False when the blit is not of that kind.
+bool TCanvas::BlitRows(const TCanvasOp& op, const TPixelBuffer& buf)
+{
+    if (op.Kind != TCanvasOp::opStretchBlt || !op.Source) return false;
+    const Cardinal rop = static_cast<Cardinal>(op.Param1);
+    const bool sourceMono = op.Source->PixelFormat() == TPixelFormat::pf1bit;
+    if (sourceMono != FDevice->Monochrome()) return false;
+    if (UsesPattern(rop) && (FBrush.Bitmap() || raster::HatchPattern(FBrush.Style()))) return false;
+
+    TPoint a = ToDevice(op.Rect.TopLeft()), b = ToDevice(op.Rect.BottomRight());
+    TRect dest = Normalized(a, b);
+    if (dest.IsEmpty()) return true;
+    TRect area;
+    IntersectRect(area, dest, ClipBounds(buf));
+    TPixelBuffer src;
+    if (!op.Source->GetPixels(src)) return true;
+    const TRect& sr = op.SourceRect;
+    const bool flipX = (b.X < a.X) != (sr.Right < sr.Left), flipY = (b.Y < a.Y) != (sr.Bottom < sr.Top);
+    const Integer sw = std::abs(sr.Width()), sh = std::abs(sr.Height());
+    const Integer sl = std::min(sr.Left, sr.Right), st = std::min(sr.Top, sr.Bottom);
+
+    std::vector<Integer> columns;
+    for (Integer x = area.Left; x < area.Right; ++x) {
+        const Integer rx = flipX ? dest.Right - 1 - x : x - dest.Left;
+        const Integer sx = sl + static_cast<Integer>(Int64{rx} * sw / dest.Width());
+        columns.push_back(sx >= 0 && sx < src.Width ? sx : -1);
+    }
+    const Cardinal brush = raster::ToPixel(ColorToRGB(FBrush.Color()));
+    TSpans spans, scratch;
+    for (Integer y = area.Top; y < area.Bottom; ++y) {
+        const Integer ry = flipY ? dest.Bottom - 1 - y : y - dest.Top;
+        const Integer sy = st + static_cast<Integer>(Int64{ry} * sh / dest.Height());
+        if (sy < 0 || sy >= src.Height) continue;
+        spans.assign(1, {area.Left, area.Right});
+        ClipSpans(spans, FState.Clip, y, scratch);
+        ClipSpans(spans, FVisible, y, scratch);
+        const Cardinal* from = src.Row(sy);
+        for (auto [left, right] : spans) {
+            Cardinal* row = buf.Row(y) + left;
+            const Integer* cols = columns.data() + (left - area.Left);
+            const Integer count = right - left;
+            switch ((rop >> 16) & 0xFF) {
+            case 0xCC: CombineSpan(row, from, cols, count, [](Cardinal s, Cardinal) { return s; }); break;
+            case 0x88: CombineSpan(row, from, cols, count, [](Cardinal s, Cardinal d) { return s & d; }); break;
+            case 0xEE: CombineSpan(row, from, cols, count, [](Cardinal s, Cardinal d) { return s | d; }); break;
+            case 0x66: CombineSpan(row, from, cols, count, [](Cardinal s, Cardinal d) { return s ^ d; }); break;
+            default:
+                CombineSpan(row, from, cols, count,
+                            [rop, brush](Cardinal s, Cardinal d) { return raster::Rop3(rop, brush, s, d); });
+            }
+        }
+    }
+    FDevice->Changed(area);
+    return true;
+}
+
+void TCanvas::BlitByPixel(const TCanvasOp& op, const TPixelBuffer& buf)
 {
     TPoint a = ToDevice(op.Rect.TopLeft()), b = ToDevice(op.Rect.BottomRight());
     TRect dest = Normalized(a, b);

@@ -244,6 +244,9 @@ private:
     void ApplyBrush(TCoverage& cov, const TPixelBuffer& buf, TColor solidOverride, bool useRop);
     void RenderText(const TCanvasOp& op, const TPixelBuffer& buf);
     void Blit(const TCanvasOp& op, const TPixelBuffer& buf);
+    bool BlitRows(const TCanvasOp& op, const TPixelBuffer& buf);
+    void BlitByPixel(const TCanvasOp& op, const TPixelBuffer& buf);
+    friend struct TCanvasBlitProbe;   // the tests compare the two blit paths
     TRect ClipBounds(const TPixelBuffer& buf) const;
     bool AddToPath(const TCanvasOp& op);
     struct TFigure {
