@@ -547,6 +547,7 @@ TWindowHandle* TQtWindowSystem::CreateWindow(TWinControl* control, TWindowKind k
         sub->H = h;
         sub->setWidget(host);
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        sub->setWindowIcon(QApplication::windowIcon());   // the toolkit's own picture otherwise
         h->W = host;
         h->Sub = sub;
         h->Outer = sub;
@@ -906,16 +907,21 @@ void TQtWindowSystem::SetBorder(TWindowHandle* h, const TWindowFrame& frame)
     if (shown) h->Main->show();
 }
 
+// Top-level windows take the application's icon from the toolkit; document windows inside a
+// frame are given it, the ones open included.
 void TQtWindowSystem::SetApplicationIcon(const TBitmap* image)
 {
-    if (!image) {
-        QApplication::setWindowIcon(QIcon());
-        return;
-    }
+    QIcon icon;
     TPixelBuffer px;
-    if (!image->GetPixels(px)) return;
-    const QImage icon(reinterpret_cast<const uchar*>(px.Bits), px.Width, px.Height, px.Stride * 4, QImage::Format_ARGB32);
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.copy())));
+    if (image) {
+        if (!image->GetPixels(px)) return;
+        const QImage picture(reinterpret_cast<const uchar*>(px.Bits), px.Width, px.Height, px.Stride * 4,
+                             QImage::Format_ARGB32);
+        icon = QIcon(QPixmap::fromImage(picture.copy()));
+    }
+    QApplication::setWindowIcon(icon);
+    for (const auto& [widget, h] : gByWidget)
+        if (h->Sub && widget == h->Sub.data()) h->Sub->setWindowIcon(icon);
 }
 
 TSize TQtWindowSystem::ApplicationIconSize()

@@ -706,3 +706,48 @@ TEST(Icon, TheApplicationsIconReachesItsWindows)
     Application->Icon().SetSize(0, 0);
     EXPECT_EQ(WindowSystem().ApplicationIconSize(), (TSize{0, 0}));
 }
+
+// Document windows inside a frame show the program's icon in their title bars, the ones open when
+// the icon changes included.
+TEST(Icon, DocumentWindowsShowTheApplicationsIcon)
+{
+    auto setIcon = [](TColor color) {
+        TIcon icon;
+        icon.SetSize(32, 32);
+        icon.Image().Canvas().FillRectColor(TRect{0, 0, 32, 32}, color);
+        for (Integer y = 0; y < 32; ++y)   // opaque: straight alpha 255
+            for (Integer x = 0; x < 32; ++x) icon.Image().ScanLine(y)[x * 4 + 3] = 0xFF;
+        Application->Icon().Assign(&icon);
+    };
+    auto* frame = new TForm(nullptr);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(0, 0, 400, 300);
+    TCustomForm* mainBefore = Application->MainForm();
+    Application->SetMainForm(frame);
+    frame->Show();
+    auto pixelsOf = [frame](TColor color) {
+        TestProcess();
+        TBitmap shot;
+        TestGrab(frame, shot);
+        int count = 0;
+        for (Integer y = 0; y < shot.Height(); ++y) {
+            const Byte* row = shot.ScanLine(y);
+            for (Integer x = 0; x < shot.Width(); ++x)
+                count += RGB(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]) == color;
+        }
+        return count;
+    };
+    setIcon(clFuchsia);
+    auto* child = new TForm(frame);
+    child->SetCaption("Doc");
+    child->SetFormStyle(fsMDIChild);
+    child->SetBounds(10, 10, 200, 150);
+    child->Show();
+    EXPECT_GE(pixelsOf(clFuchsia), 100);   // a title-bar icon of at least 10 x 10 pixels
+    setIcon(clLime);
+    EXPECT_EQ(pixelsOf(clFuchsia), 0);
+    EXPECT_GE(pixelsOf(clLime), 100);
+    Application->SetMainForm(mainBefore);
+    delete frame;
+    Application->Icon().SetSize(0, 0);
+}
