@@ -170,6 +170,7 @@ void TMainForm::FormCreate(TObject*)
     Screen->OnActiveFormChange = TNotifyEvent(this, &TMainForm::UpdateMenuItems);
     InitCoefficientTables();
     UpdateMenuItems(this);
+    DragAcceptFiles(WindowHandle(), true);
 }
 
 // Command-line arguments: each one that names an existing ".dam" file opens alone; the others
@@ -177,7 +178,6 @@ void TMainForm::FormCreate(TObject*)
 // A gathered ".dam" name that comes to no file is read once all the same, so the reader says why.
 void TMainForm::FormShow(TObject*)
 {
-    DragAcceptFiles(WindowHandle(), true);
     String gathered, unread;
     auto readUnread = [&] {
         if (!unread.IsEmpty()) OpenFile(unread, true);
