@@ -1,12 +1,16 @@
 // The program started headless: opening the sample from the command line, the open dialog, a
 // drop and the recent files; saving, closing with each answer of the save prompt, the unit
 // system, the settings file, and the tool bars following the documents.
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
 #include "app/tests/window/AppTestSupport.h"
 #include "platform/rtl/FileSys.h"
+#include "platform/services/Process.h"
+#include "platform/services/ServicesBackend.h"
 
 namespace {
 
@@ -35,6 +39,15 @@ TCommandState Commands()
     return {m->FileCloseItem->Enabled(), m->FileSaveItem->Enabled(), m->FileSaveAsItem->Enabled(),
             m->WindowCascadeItem->Enabled(), m->ToolButtonSave->Enabled(),
             m->ToolBarInput->Visible() && m->ToolBarAnalysis->Visible() && m->ToolBarParametric->Visible()};
+}
+
+// Chooses a main-window menu command by its item's name.
+void ClickMenuItem(TMainForm* main, const char* name)
+{
+    auto* item = dynamic_cast<TMenuItem*>(main->FindComponent(name));
+    ASSERT_NE(item, nullptr) << name;
+    item->Click();
+    TestProcess();
 }
 
 const TCommandState NoDocument{false, false, false, false, false, false};
@@ -422,4 +435,56 @@ TEST(MainWindow, ANameThatCannotBeReadIsReportedAndTheNextArgumentOpensAlone)
     EXPECT_EQ(program.Active()->Caption(), program.Sample());
     ASSERT_EQ(TestMessageBoxes().size(), 1u);
     EXPECT_EQ(TestMessageBoxes()[0].Text, String("Wrong file format!"));
+}
+
+TEST(MainWindow, HelpIndexShowsTheMainWindowsPageAndTheManualGoesToTheDesktopsReader)
+{
+    TRunningProgram program;
+    const std::filesystem::path folder(program.Folder().Path());
+    std::filesystem::create_directories(folder / "help" / "dorvane");
+    std::filesystem::copy_file(std::filesystem::path(PROGRAMDATA_DIR) / "help" / "dorvane" / "10.html",
+                               folder / "help" / "dorvane" / "10.html");
+    std::filesystem::create_directories(folder / "Doc");
+    std::ofstream(folder / "Doc" / "Dorvane User Manual.pdf") << "%PDF-1.4\n";
+
+    ClickMenuItem(program.Main(), "Index1");
+    EXPECT_EQ(ServicesBackend().HelpPage(), program.InFolder("help/dorvane/10.html"));   // the main window's context
+    ServicesBackend().CloseHelp();
+
+    std::vector<std::vector<String>> started;
+    const TProcessStarter previous = SetProcessStarter([&started](const std::vector<String>& argv, const String&) {
+        started.push_back(argv);
+        return 0;
+    });
+    ClickMenuItem(program.Main(), "UserManual1");
+    SetProcessStarter(previous);
+    EXPECT_EQ(started, (std::vector<std::vector<String>>{{"xdg-open", program.InFolder("Doc/Dorvane User Manual.pdf")}}));
+}
+
+TEST(MainWindow, WindowMenuTilesAndCascadesTheDocuments)
+{
+    TRunningProgram program({"{sample}"});
+    const String copy = program.InFolder("second.dam");
+    std::filesystem::copy_file(program.Sample().ToUtf8(), copy.ToUtf8());
+    TestDropFiles(program.Main(), {copy});
+    ASSERT_EQ(program.Documents(), 2);
+    TMDIChild* a = program.Main()->DocumentWindow(0);
+    TMDIChild* b = program.Main()->DocumentWindow(1);
+    a->SetWindowState(wsMaximized);
+    TestProcess();
+
+    // tiled: a maximised document is restored, the two share the frame's width, one pixel apart at most
+    for (const char* item : {"WindowTileItem", "TileHorizontal1"}) {
+        ClickMenuItem(program.Main(), item);
+        EXPECT_EQ(a->WindowState(), wsNormal) << item;
+        EXPECT_EQ(a->Height(), b->Height()) << item;
+        EXPECT_LE(std::abs(a->Width() - b->Width()), 2) << item;
+        EXPECT_LE(a->Width() + b->Width(), program.Main()->ClientWidth()) << item;
+        EXPECT_GT(a->Width() + b->Width(), program.Main()->ClientWidth() - 10) << item;
+    }
+    // cascaded: one size for both, smaller than the frame
+    ClickMenuItem(program.Main(), "WindowCascadeItem");
+    EXPECT_EQ(a->Width(), b->Width());
+    EXPECT_EQ(a->Height(), b->Height());
+    EXPECT_LT(a->Width(), program.Main()->ClientWidth());
 }
