@@ -601,6 +601,28 @@ void RegisterProgramClasses()
     RegisterExcelClasses();
 }
 
+namespace {
+// The program's icon on every window: its picture with the white around it see-through.
+void SetProgramIcon()
+{
+    constexpr Integer size = 32;
+    TBitmap picture;
+    DrawProgramPicture(picture, size);
+    TPixelBuffer px;
+    if (!picture.GetPixels(px)) return;
+    TIcon icon;
+    icon.SetSize(size, size);
+    for (Integer y = 0; y < size; ++y) {
+        auto* row = reinterpret_cast<Cardinal*>(icon.Image().ScanLine(y));
+        for (Integer x = 0; x < size; ++x) {
+            const Cardinal p = px.Row(y)[x] & 0xFFFFFF;
+            row[x] = p == 0xFFFFFF ? 0 : p | 0xFF000000;
+        }
+    }
+    Application->Icon().Assign(&icon);
+}
+}  // namespace
+
 void ProgramStart(const std::function<void()>& WhileSplash)
 {
     RegisterProgramClasses();
@@ -609,6 +631,7 @@ void ProgramStart(const std::function<void()>& WhileSplash)
     splash->Update();
     Application->Initialize();
     Application->SetTitle("Dorvane");
+    SetProgramIcon();
     Application->SetHelpFile(String());
     Application->CreateForm(MainForm);
     while (!splash->CloseQuery()) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tests/window/AppTestSupport.h"
+#include "platform/controls/WindowSystem.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/services/Process.h"
 #include "platform/services/ServicesBackend.h"
@@ -64,6 +65,7 @@ TEST(MainWindow, StartsWithTheModelNamedOnTheCommandLine)
     EXPECT_EQ(CurrentModel.Dim.L1, program.Active()->Param.Dim.L1);
     EXPECT_TRUE(Commands() == SomeDocument);
     EXPECT_EQ(program.Main()->Caption(), String("Dorvane"));
+    EXPECT_EQ(WindowSystem().ApplicationIconSize(), (TSize{32, 32}));   // the program's icon on its windows
     EXPECT_EQ(program.Main()->ComboUnits->ItemIndex(), static_cast<Integer>(program.Active()->Param.unites));
     std::filesystem::create_directories(DORVANE_SCREENSHOTS);
     TestGrabToPng(program.Main(), DORVANE_SCREENSHOTS "/main-window.png");
