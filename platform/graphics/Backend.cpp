@@ -16,6 +16,13 @@ template <class T> T& Require(T* service, const char* what)
 }
 }  // namespace
 
+std::vector<Integer> TFontEngine::PartialWidths(const TFontSpec& font, const String& text)
+{
+    std::vector<Integer> widths;
+    for (int i = 1; i <= text.Length(); ++i) widths.push_back(TextWidth(font, Copy(text, 1, i)));
+    return widths;
+}
+
 void RegisterGraphicsBackend(const TGraphicsBackend& backend) { Registered() = backend; }
 TFontEngine& FontEngine() { return Require(Registered().Fonts, "font engine"); }
 TPrinterBackend& PrinterBackend() { return Require(Registered().Printers, "printer service"); }

@@ -38,6 +38,8 @@ public:
     virtual ~TFontEngine() = default;
     virtual TFontMetrics Metrics(const TFontSpec& font) = 0;
     virtual Integer TextWidth(const TFontSpec& font, const String& text) = 0;
+    // The width of each leading part of the text (1, 2, ... characters), as TextWidth measures it.
+    virtual std::vector<Integer> PartialWidths(const TFontSpec& font, const String& text);
     virtual TGlyphMask Render(const TFontSpec& font, const String& text) = 0;
     virtual std::vector<String> Families() = 0;
 };

@@ -825,10 +825,10 @@ std::vector<Integer> TCanvas::PartialExtents(const String& text)
     TFontSpec fontSpec = DeviceFont();
     TFontEngine& engine = FontEngine();
     const double sx = std::abs(ScaleX() * FState.PlaceSX);
-    std::vector<Integer> extents;
-    for (int i = 1; i <= text.Length(); ++i) {
-        Integer w = engine.TextWidth(fontSpec, Copy(text, 1, i)) + FState.CharExtra * i;
-        extents.push_back(static_cast<Integer>(std::lround(w / sx)));
+    std::vector<Integer> extents = engine.PartialWidths(fontSpec, text);
+    for (size_t i = 0; i < extents.size(); ++i) {
+        const Integer w = extents[i] + FState.CharExtra * static_cast<Integer>(i + 1);
+        extents[i] = static_cast<Integer>(std::lround(w / sx));
     }
     return extents;
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
+#include <QTextLayout>
 #include <cmath>
 #include <map>
 
@@ -115,6 +116,21 @@ public:
     Integer TextWidth(const TFontSpec& fontSpec, const String& text) override
     {
         return QFontMetrics(ToQFont(fontSpec)).horizontalAdvance(QS(text));
+    }
+
+    // One layout of the whole text gives every leading part's advance, in a time that grows with
+    // the text's length (an editor measures its text after each key).
+    std::vector<Integer> PartialWidths(const TFontSpec& fontSpec, const String& text) override
+    {
+        std::vector<Integer> widths;
+        if (text.IsEmpty()) return widths;
+        QTextLayout layout(QS(text), ToQFont(fontSpec));
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        widths.reserve(static_cast<size_t>(text.Length()));
+        for (int i = 1; i <= text.Length(); ++i) widths.push_back(static_cast<Integer>(std::lround(line.cursorToX(i))));
+        return widths;
     }
 
     TGlyphMask Render(const TFontSpec& fontSpec, const String& text) override

@@ -239,6 +239,18 @@ TEST_F(Text, PartialExtentsGrowWithEachCharacterAndTellWhatFits)
     EXPECT_EQ(size.cx, dx[1] + 4);
 }
 
+TEST_F(Text, PartialExtentsOfALongLineAreThoseOfItsLeadingParts)
+{
+    // (inside a ligature such as "fi" the position between its letters is shared out evenly)
+    const String line = "Uplift under the heel of the dam: 1.25 MPa, WAVE 0.75 m; iii ||| WWW AV To";
+    const Integer n = line.Length();
+    std::vector<int> dx(static_cast<size_t>(n));
+    TSize size;
+    ASSERT_TRUE(GetTextExtentExPoint(C().Handle(), line, n, 0, nullptr, dx.data(), &size));
+    for (Integer i = 1; i <= n; ++i) EXPECT_EQ(dx[static_cast<size_t>(i - 1)], C().TextWidth(Copy(line, 1, i))) << i;
+    EXPECT_EQ(size.cx, dx.back());
+}
+
 namespace {
 
 // The grinning face of the colour emoji font keeps its yellow; ordinary text has one colour.
