@@ -1,0 +1,324 @@
+// The custom edit: its text layout (measuring, position and pixel mapping, horizontal scrolling),
+// the text painter, the password mask, the cue banner and the automatic height.
+#include "styledcontrols/StyCustomEdit.h"
+
+#include "platform/graphics/GdiApi.h"
+#include "platform/rtl/Exceptions.h"
+
+// ---------------------------------------------------------------- TStyEditTextLayout
+
+void TStyEditTextLayout::Invalidate(TStyEditChanges AChanges)
+{
+    if (AChanges.Contains(euTextLayout)) FValid = {};
+    if (AChanges.Contains(euCursorAppearance)) FValid.Exclude(tsCaret);
+    if (AChanges.Contains(euCursorChanged)) FCaretIntoView = true;
+}
+
+void TStyEditTextLayout::Invalidate(TStyEditChanges AChanges, const String& AText, bool ACheckSpell)
+{
+    FText = AText;
+    FCheckSpell = ACheckSpell;
+    FValid = {};
+    Invalidate(AChanges);
+}
+
+// Measures the displayed text with the editor's font and the 3D font's character spacing.
+void TStyEditTextLayout::ValidateLayout()
+{
+    if (FValid.Contains(tsLayout)) return;
+    TCanvas& c = FEdit->Canvas();
+    c.Font().Assign(FEdit->EffectiveFont());
+    const int oldExtra = SetTextCharacterExtra(c.Handle(), FEdit->Font3D()->Tracing());
+    FTextDX.assign(static_cast<size_t>(FText.Length()), 0);
+    const BOOL ok = GetTextExtentExPoint(c.Handle(), FText, FText.Length(), 0, nullptr, FTextDX.data(), &FTextSize);
+    SetTextCharacterExtra(c.Handle(), oldExtra);
+    if (!ok) throw EOSError("A call to an OS function failed");
+    FValid.Include(tsLayout);
+}
+
+Integer TStyEditTextLayout::Offset(Integer p)
+{
+    ValidateLayout();
+    const Integer length = FText.Length();
+    if (length == 0 || p < 2) return 1;
+    return FTextDX[static_cast<size_t>(std::min(p - 2, length - 1))] + 1;
+}
+
+Integer TStyEditTextLayout::Width()
+{
+    ValidateLayout();
+    return FTextSize.cx;
+}
+
+Integer TStyEditTextLayout::CharPosToX(Integer APos)
+{
+    const Integer offset = ScrollOffset();
+    return offset + FEdit->TextRect().Left + Offset(APos);
+}
+
+// The character whose nearer edge lies next to X; a tie goes to the left edge.
+Integer TStyEditTextLayout::GetCharNear(Integer X)
+{
+    const Integer x = X - FEdit->TextRect().Left - ScrollOffset() + 1;
+    const Integer length = FText.Length();
+    for (Integer i = 1; i <= length; ++i) {
+        const Integer c = FTextDX[static_cast<size_t>(i - 1)];
+        if (c > x) {
+            const Integer b = i == 1 ? 0 : FTextDX[static_cast<size_t>(i - 2)];
+            return c - x < x - b ? i + 1 : i;
+        }
+    }
+    return length + 1;
+}
+
+// Keeps the caret in view (a quarter of the width inside the edge it left by) while the text is
+// wider than the text rectangle; a text that fits stands by the editor's alignment.
+void TStyEditTextLayout::ValidateCaret()
+{
+    ValidateLayout();
+    if (FValid.Contains(tsCaret)) return;
+    const TRect& r = FEdit->TextRect();
+    const Integer W = r.Width(), T = FTextSize.cx;
+    Integer offset = FScrollOffset;
+    if (T > W) {
+        if (FCaretIntoView) {
+            const Integer c = Offset(FEdit->CurrentChar()) - 1 + r.Left + offset;
+            if (c < r.Left) offset = r.Left + W / 4 + offset - c;
+            else if (c >= r.Right) offset = offset + r.Right - c - W / 4;
+        }
+        offset = std::max(std::min(offset, 0), W - T);
+    } else {
+        switch (FEdit->Alignment()) {
+        case taLeftJustify: offset = 0; break;
+        case taRightJustify: offset = W - T; break;
+        case taCenter: offset = (W - T) / 2; break;
+        }
+    }
+    FCaretIntoView = false;
+    FValid.Include(tsCaret);
+    if (offset != FScrollOffset) {
+        FScrollOffset = offset;
+        if (FScrolled) *FScrolled = true;
+    }
+}
+
+Integer TStyEditTextLayout::ScrollOffset()
+{
+    ValidateCaret();
+    return FScrollOffset;
+}
+
+Integer TStyEditTextLayout::GetCaretPos(bool& ARedraw, bool& AScrolled)
+{
+    FRedraw = &ARedraw;
+    FScrolled = &AScrolled;
+    ValidateCaret();
+    FRedraw = FScrolled = nullptr;
+    return FScrollOffset + FEdit->TextRect().Left + Offset(FEdit->CurrentChar()) - 1;
+}
+
+// ---------------------------------------------------------------- TStyCustomEdit
+
+TClass TStyCustomEdit::StaticClass()
+{
+    static const TMetaClass meta("TStyCustomEdit", TStyBaseEdit::StaticClass(), nullptr, [](TMetaClass& m) {
+        m.OnMessage(CM_FONTCHANGED, &TStyCustomEdit::CMFontChanged);
+        m.OnMessage(UM_BEVELCHANGED, &TStyCustomEdit::UMBevelChanged);
+        m.OnMessage(EM_GETPASSWORDCHAR, &TStyCustomEdit::EMGetPasswordChar);
+        m.OnMessage(EM_SETPASSWORDCHAR, &TStyCustomEdit::EMSetPasswordChar);
+        TPublished<TStyCustomEdit>(&m)
+            .Property("AutoSize", &TStyCustomEdit::AutoSize, &TStyCustomEdit::SetAutoSize)
+            .Default(false)
+            .Property("CueBanner", &TStyCustomEdit::CueBanner, &TStyCustomEdit::SetCueBanner)
+            .Property("DraggingAllowed", &TStyCustomEdit::DraggingAllowed, &TStyCustomEdit::SetDraggingAllowed)
+            .Default(true)
+            .Property("CharCase", &TStyCustomEdit::CharCase, &TStyCustomEdit::SetCharCase)
+            .Default(ecNormal)
+            .Property("Font3D", &TStyCustomEdit::Font3D, &TStyCustomEdit::SetFont3D)
+            .Property("MaxLength", &TStyCustomEdit::MaxLength, &TStyCustomEdit::SetMaxLength)
+            .Default(0)
+            .Property("HideSelection", &TStyCustomEdit::HideSelection, &TStyCustomEdit::SetHideSelection)
+            .Default(true)
+            .Property("AutoSelect", &TStyCustomEdit::AutoSelect, &TStyCustomEdit::SetAutoSelect)
+            .Default(false)
+            .Property("OEMConvert", &TStyCustomEdit::OEMConvert, &TStyCustomEdit::SetOEMConvert)
+            .Default(false)
+            .Property("Options", &TStyCustomEdit::Options, &TStyCustomEdit::SetOptions)
+            .Default(TStyEditOptions{eoAllowCopy, eoAllowCut, eoAllowPaste})
+            .Property("ParentFont").Default(true);
+    });
+    return &meta;
+}
+
+TStyCustomEdit::TStyCustomEdit(TComponent* AOwner)
+    : TStyBaseEdit(AOwner), FDisplayText(std::make_unique<TStyEditTextLayout>(this))
+{
+    FCursor2EndOnSelectAll = true;
+}
+
+TStyCustomEdit::~TStyCustomEdit() { Destroying(); }
+
+void TStyCustomEdit::SetPasswordChar(char16_t Value)
+{
+    FPasswordChar = Value;
+    NotifyChange(euTextChanged, 1);
+}
+
+void TStyCustomEdit::SetAutoSize(bool Value)
+{
+    if (Value == FAutoSize) return;
+    FAutoSize = Value;
+    if (HandleAllocated()) AdjustHeight();
+}
+
+void TStyCustomEdit::SetCueBanner(const String& Value)
+{
+    if (Value == FCueBanner) return;
+    FCueBanner = Value;
+    Invalidate();
+}
+
+void TStyCustomEdit::GetDisplayText(String& S, bool& ACheckSpell)
+{
+    if (FPasswordChar == 0) return;
+    S = StringOfChar(FPasswordChar, FText.Length());
+    ACheckSpell = false;
+}
+
+void TStyCustomEdit::PointFromChar(Integer APos, Integer& X, Integer& Y)
+{
+    X = FDisplayText->CharPosToX(APos);
+    Y = FTextRect.Top;
+}
+
+void TStyCustomEdit::TextAssigned()
+{
+    BeginUpdate();
+    SetSelStart(1);
+    SetSelLength(0);
+    NotifyChange(euTextChanged, 1);
+    EndUpdate();
+}
+
+void TStyCustomEdit::GetCaretXY(Integer& X, Integer& Y, bool& AScrolled, bool& ARedraw)
+{
+    X = FDisplayText->GetCaretPos(ARedraw, AScrolled);
+    Y = FTextRect.Top;
+}
+
+void TStyCustomEdit::DoChanges(TStyEditChanges AChanges, Integer At)
+{
+    TStyBaseEdit::DoChanges(AChanges, At);
+    if (AChanges.Contains(euTextChanged)) {
+        FIsEmpty = false;
+        String s = FText;
+        bool checkSpell = true;
+        GetDisplayText(s, checkSpell);
+        FDisplayText->Invalidate(AChanges, s, checkSpell);
+    } else {
+        FDisplayText->Invalidate(AChanges);
+    }
+}
+
+// Up and Down move like Left and Right on the one line.
+void TStyCustomEdit::KeyProcessing(Word& Key)
+{
+    if (Key == VK_UP) Key = VK_LEFT;
+    else if (Key == VK_DOWN) Key = VK_RIGHT;
+    TStyBaseEdit::KeyProcessing(Key);
+}
+
+void TStyCustomEdit::PaintTextWith(TCanvas& Canvas, TStyEditTextLayout& ALayout)
+{
+    const bool own = &ALayout == FDisplayText.get();
+    if (!Focused() && IsTextEmpty() && !FCueBanner.IsEmpty() && own) {
+        PaintCueBanner(Canvas);
+        return;
+    }
+    Canvas.Font().Assign(EffectiveFont());
+    const int oldExtra = Canvas.SetTextCharacterExtra(FFont3D->Tracing());
+    TRect r = FTextRect;
+    OffsetRect(r, ALayout.ScrollOffset(), 0);
+    const bool enabled = own ? Enabled() && !FIsEmpty : Enabled();
+    const TStyDrawTextStyles styles{enabled ? dtEnabled : dtDisabled};
+    BeforePaintText(Canvas);
+    Canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    DrawCaptionText(Canvas, ALayout.Text(), FFont3D.get(), r, 0x80000004, styles, nullptr);
+    if (own && FSelLength > 0 && !SelectionHidden()) {
+        Canvas.Font().SetColor(FHighTextColor);
+        Canvas.Brush().SetColor(FHighBackColor);
+        const int saved = Canvas.SaveDC();
+        try {
+            const Integer x1 = ALayout.CharPosToX(FSelStart) - 1, x2 = ALayout.CharPosToX(FSelStart + FSelLength);
+            Canvas.IntersectClipRect(x1, FTextRect.Top, x2, FTextRect.Top + GetRowHeight());
+            Canvas.FillRect(FTextRect);
+            Canvas.Brush().SetStyle(TBrushStyle::bsClear);
+            DrawCaptionText(Canvas, ALayout.Text(), FFont3D.get(), r, 0x80000004, styles, nullptr);
+        } catch (...) {
+            Canvas.RestoreDC(saved);
+            throw;
+        }
+        Canvas.RestoreDC(saved);
+    }
+    Canvas.SetTextCharacterExtra(oldExtra);
+}
+
+void TStyCustomEdit::PaintCueBanner(TCanvas& Canvas)
+{
+    const int oldMode = Canvas.SetBkMode(TRANSPARENT);
+    Canvas.Font().Assign(EffectiveFont());
+    Canvas.Handle();   // the font in place, so that the grey below is not replaced by its colour
+    const TColor oldColor = Canvas.SetTextColor(TColor(0x808080));
+    Canvas.ExtTextOut(FTextRect.Left, FTextRect.Top, ETO_CLIPPED, &FTextRect, FCueBanner);
+    Canvas.SetTextColor(oldColor);
+    Canvas.SetBkMode(oldMode);
+}
+
+// With AutoSize the height follows the row height: a quarter more, plus the frame.
+void TStyCustomEdit::AdjustHeight()
+{
+    BeginUpdate();
+    Canvas().Font().Assign(EffectiveFont());
+    if (FAutoSize) {
+        const Integer row = GetRowHeight() * 5 / 4;
+        const Integer h = EffectiveBevel()->Mode() == bmWindows ? row + 5 : row + 2 * EffectiveBevel()->BevelExtend();
+        SetBounds(Left(), Top(), std::max(Width(), 30), h);
+    }
+    EndUpdate();
+}
+
+void TStyCustomEdit::CorrectWidth()
+{
+    Canvas().Font().Assign(EffectiveFont());
+    TRect q = Rect(0, 0, 0, 0);
+    MeasureCaptionOnCanvas(Canvas(), "Q", FFont3D.get(), q, Canvas().Font(), false, false, 0, 0);
+    SetBounds(Left(), Top(), FDisplayText->Width() + q.Width(), Height());
+}
+
+void TStyCustomEdit::CMFontChanged(TMessage& message)
+{
+    BeginUpdate();
+    InheritedMessage(StaticClass(), message);
+    AdjustHeight();
+    EndUpdate();
+}
+
+void TStyCustomEdit::UMBevelChanged(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    AdjustHeight();
+}
+
+void TStyCustomEdit::EMGetPasswordChar(TMessage& message) { message.Result = FPasswordChar; }
+void TStyCustomEdit::EMSetPasswordChar(TMessage& message)
+{
+    SetPasswordChar(static_cast<char16_t>(message.WParam & 0xFFFF));
+}
+
+void TStyCustomEdit::Loaded()
+{
+    BeginUpdate();
+    TStyBaseEdit::Loaded();
+    AdjustHeight();
+    EndUpdate();
+}

@@ -1,0 +1,103 @@
+#pragma once
+// The concrete single-line styled editor: a text layout that measures the displayed text, maps
+// cursor positions to pixels and scrolls horizontally, the text painter with its selection
+// highlight, a password character, a grey cue banner while the editor is empty and unfocused, and
+// a height that can follow the font.
+#include <vector>
+
+#include "styledcontrols/StyBaseEdit.h"
+
+class TStyCustomEdit;
+
+enum TStyEditTextState { tsLayout, tsCaret };
+using TStyEditTextStatus = Set<TStyEditTextState>;
+
+// The displayed text of an editor (its text or the password mask) laid out on one line.
+class TStyEditTextLayout {
+public:
+    explicit TStyEditTextLayout(TStyCustomEdit* AOwner) : FEdit(AOwner) {}
+
+    void Invalidate(TStyEditChanges AChanges);
+    void Invalidate(TStyEditChanges AChanges, const String& AText, bool ACheckSpell);
+    void ScheduleCaretIntoView() { FCaretIntoView = true; }
+    // The client x of the left edge of the character at APos (1 = the text's start).
+    Integer CharPosToX(Integer APos);
+    // The cursor position nearest to a client x.
+    Integer GetCharNear(Integer X);
+    // The caret's client x; ARedraw and AScrolled are set when the view had to change.
+    Integer GetCaretPos(bool& ARedraw, bool& AScrolled);
+    // The horizontal scroll, 0 or negative, added to every x.
+    Integer ScrollOffset();
+    Integer Width();
+    const String& Text() const { return FText; }
+    bool CheckSpell() const { return FCheckSpell; }
+
+private:
+    void ValidateLayout();
+    void ValidateCaret();
+    // x of position p relative to the text's left edge before scrolling, plus 1.
+    Integer Offset(Integer p);
+
+    TStyCustomEdit* FEdit;
+    TStyEditTextStatus FValid;
+    bool FCaretIntoView = false;
+    bool* FRedraw = nullptr;
+    bool* FScrolled = nullptr;
+    String FText;
+    std::vector<Integer> FTextDX;
+    TSize FTextSize;
+    bool FCheckSpell = true;
+    Integer FScrollOffset = 0;
+};
+
+class TStyCustomEdit : public TStyBaseEdit {
+    DECLARE_CLASS(TStyCustomEdit, TStyBaseEdit)
+public:
+    explicit TStyCustomEdit(TComponent* AOwner);
+    ~TStyCustomEdit() override;
+
+    char16_t PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(char16_t Value);
+    void SetAutoSize(bool Value) override;
+    const String& CueBanner() const { return FCueBanner; }
+    void SetCueBanner(const String& Value);
+    Integer CustomButtonWidth() const { return FCustomButtonWidth; }
+    TStyEditTextLayout& Layout() { return *FDisplayText; }
+    // The width becomes the text's width plus that of "Q".
+    virtual void CorrectWidth();
+
+protected:
+    virtual void GetDisplayText(String& S, bool& ACheckSpell);
+    virtual void BeforePaintText(TCanvas& Canvas) { (void)Canvas; }
+    virtual void AdjustHeight();
+    virtual bool IsTextEmpty() { return FText.IsEmpty(); }
+    virtual void PaintCueBanner(TCanvas& Canvas);
+    // The text painter, also for descendants with a layout of their own.
+    void PaintTextWith(TCanvas& Canvas, TStyEditTextLayout& ALayout);
+
+    Integer CharFromPoint(TPoint P) override { return FDisplayText->GetCharNear(P.X); }
+    void PointFromChar(Integer APos, Integer& X, Integer& Y) override;
+    void TextAssigned() override;
+    void GetCaretXY(Integer& X, Integer& Y, bool& AScrolled, bool& ARedraw) override;
+    void PaintText(TCanvas& Canvas) override { PaintTextWith(Canvas, *FDisplayText); }
+    void DoChanges(TStyEditChanges AChanges, Integer At) override;
+    bool CanDragText() override { return FPasswordChar == 0 && TStyBaseEdit::CanDragText(); }
+    bool NeedsRepaintOnExit() override { return TStyBaseEdit::NeedsRepaintOnExit() || !FCueBanner.IsEmpty(); }
+    bool NeedsRepaintOnEnter() override { return !FCueBanner.IsEmpty(); }
+    void KeyProcessing(Word& Key) override;
+    void Loaded() override;
+
+    void CMFontChanged(TMessage& message);
+    void UMBevelChanged(TMessage& message);
+    void EMGetPasswordChar(TMessage& message);
+    void EMSetPasswordChar(TMessage& message);
+
+    char16_t FPasswordChar = 0;
+    std::unique_ptr<TStyEditTextLayout> FDisplayText;
+    Integer FCustomButtonWidth = 16;
+    String FCueBanner;
+    // Set by descendants, cleared on every text change: the text is drawn disabled.
+    bool FIsEmpty = false;
+
+    friend class TStyEditTextLayout;
+};
