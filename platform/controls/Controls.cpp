@@ -136,6 +136,23 @@ TCursor CursorHandle(Integer index)
 
 void SetMouseOverHook(std::function<void(TControl*)> hook) { MouseOverHook() = std::move(hook); }
 
+namespace {
+std::function<bool(TWinControl*, Word)>& KeyPreviewHook()
+{
+    static std::function<bool(TWinControl*, Word)> hook;
+    return hook;
+}
+}  // namespace
+
+void SetKeyPreviewHook(std::function<bool(TWinControl*, Word)> hook) { KeyPreviewHook() = std::move(hook); }
+
+bool PreviewKey(TWinControl* window, Word key)
+{
+    // A copy: the hook may remove itself.
+    auto hook = KeyPreviewHook();
+    return hook && hook(window, key);
+}
+
 String GetShortHint(const String& Hint)
 {
     const int bar = Pos("|", Hint);

@@ -735,6 +735,11 @@ constexpr Cardinal ButtonRepeatDelay = 400, ButtonRepeatInterval = 100;
 
 // Told of the control under the mouse on every mouse move (the application's hints).
 void SetMouseOverHook(std::function<void(TControl*)> hook);
+// Told of every key pressed, with the window it goes to, before that window sees it; answering
+// true swallows the key (a balloon that a key press dismisses).  One hook at a time; null removes it.
+void SetKeyPreviewHook(std::function<bool(TWinControl*, Word)> hook);
+// Asks the hook about a key press: true when it swallowed the key.  The back end calls it.
+bool PreviewKey(TWinControl* window, Word key);
 
 // What the window system does with mouse input (msg: WM_MOUSEMOVE .. WM_MBUTTONDBLCLK) arriving
 // at a window at a screen point: unless a window holds the capture, it asks the window where the

@@ -375,6 +375,7 @@ protected:
         QPointer<QWidget> self(this);
         bool keyDownPassed = false;
         TMessage down{WM_KEYDOWN, VkFromQt(ke->key()), ShiftStateToKeyData(ModifiersToShift(ke->modifiers())), 0};
+        if (PreviewKey(ctl, static_cast<Word>(down.WParam))) return true;
         // the characters wait while the key-down is handled: PeekMessage sees them and may take them
         const QString text = ke->key() == Qt::Key_Delete ? QString() : ke->text();
         for (QChar ch : text)

@@ -280,3 +280,25 @@ TEST(FocusMessages, EachNamesTheOtherWindow)
     EXPECT_EQ(q->Focus, "set from P;kill to P;");
 }
 }  // namespace
+
+TEST_F(InputFixture, TheKeyPreviewHookSeesEachKeyFirstAndMaySwallowIt)
+{
+    std::vector<std::pair<TWinControl*, Word>> seen;
+    bool swallow = true;
+    SetKeyPreviewHook([&](TWinControl* window, Word key) {
+        seen.push_back({window, key});
+        return swallow;
+    });
+    A->SetFocus();
+    TestPressKey(A, 'X');
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].first, A);
+    EXPECT_EQ(seen[0].second, 'X');
+    EXPECT_EQ(A->KeySeen, 0) << "a swallowed key never reaches the window";
+    swallow = false;
+    TestPressKey(A, 'Y');
+    EXPECT_NE(A->KeySeen, 0);
+    SetKeyPreviewHook(nullptr);
+    TestPressKey(A, 'Z');
+    EXPECT_EQ(seen.size(), 2u);
+}
