@@ -277,7 +277,15 @@ void TestGrabWithPopups(TWinControl* window, const std::vector<TWinControl*>& po
         TestGrab(popup, picture);
         const TPoint at = popup->Parent() ? popup->Parent()->ClientToScreen(popup->BoundsRect().TopLeft())
                                           : popup->BoundsRect().TopLeft();
-        into.Canvas().Draw(at.X - origin.X, at.Y - origin.Y + frameTop, picture);
+        const Integer x = at.X - origin.X, y = at.Y - origin.Y + frameTop;
+        // A shaped window shows only inside its region, as on the screen.
+        TRegion shape;
+        if (GetWindowRgn(popup, &shape) == ERROR) {
+            into.Canvas().Draw(x, y, picture);
+            continue;
+        }
+        for (const TRect& r : shape.Rects())
+            into.Canvas().CopyRect({x + r.Left, y + r.Top, x + r.Right, y + r.Bottom}, picture.Canvas(), r);
     }
 }
 

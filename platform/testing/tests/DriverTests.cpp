@@ -159,3 +159,42 @@ TEST_F(DriverForm, TheNextMessageBoxAndModalFormAreAnsweredAndRecorded)
 }
 
 }  // namespace
+
+namespace {
+
+// A pop-up painted red all over.
+class TRedPopup : public TCustomControl {
+public:
+    explicit TRedPopup(TComponent* o) : TCustomControl(o) {}
+
+protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TCustomControl::CreateParams(params);
+        params.Style = WS_POPUP;
+    }
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(clRed);
+        Canvas().FillRect(ClientRect());
+    }
+};
+
+}  // namespace
+
+TEST_F(DriverForm, AShapedPopUpShowsOnlyInsideItsRegion)
+{
+    auto* popup = new TRedPopup(Form);
+    const TPoint at = Form->ClientToScreen({20, 20});
+    popup->SetBounds(at.X, at.Y, 40, 40);
+    popup->HandleNeeded();
+    SetWindowRgn(popup, new TRegion(TRegion::Ellipse({0, 0, 40, 40})), true);
+    ShowWindow(popup, SW_SHOWNOACTIVATE);
+    popup->SetVisible(true);
+    TestProcess();
+    TBitmap shot;
+    TestGrabWithPopups(Form, {popup}, shot);
+    const Integer frameTop = shot.Height() - Form->ClientHeight();
+    EXPECT_EQ(ColorToRGB(shot.Canvas().Pixel(40, frameTop + 40)), ColorToRGB(clRed)) << "the ellipse's centre";
+    EXPECT_EQ(ColorToRGB(shot.Canvas().Pixel(21, frameTop + 21)), ColorToRGB(Form->Color())) << "outside, at a corner";
+}
