@@ -286,6 +286,8 @@ void TCustomComboBox::Select()
 
 void TCustomComboBox::DropDown() { OnDropDown(this); }
 
+TWinControl* TCustomComboBox::ListWindow() const { return FPopup; }
+
 void TCustomComboBox::CloseUp() { OnCloseUp(this); }
 
 void TCustomComboBox::ChooseByUser(Integer index)

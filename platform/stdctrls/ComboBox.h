@@ -68,6 +68,9 @@ public:
     bool DroppedDown() const;
     void SetDroppedDown(bool value);
     Integer DroppedWidth() const { return FDroppedWidth; }
+    // The drop-down list's own window (what the combo box information gives as its list), made
+    // when the list first drops down; null before.  Its WindowProc may be replaced.
+    TWinControl* ListWindow() const;
     // The text box of csDropDown and csSimple; null for the other styles.
     TCustomEdit* EditHandle() const { return FEdit; }
     // The selection in the text box (none without one); CB_GETEDITSEL and CB_SETEDITSEL.

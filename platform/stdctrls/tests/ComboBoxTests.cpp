@@ -108,3 +108,15 @@ TEST_F(ComboTest, OwnerDrawnThroughTheDelegate)
     list->Repaint();
     EXPECT_EQ(Events.Log, (std::vector<String>{"draw 0", "draw 1", "draw 2"}));
 }
+
+TEST_F(ComboTest, TheListWindowIsKnownOnceDroppedDown)
+{
+    EXPECT_EQ(Combo->ListWindow(), nullptr);
+    Combo->SetDroppedDown(true);
+    TWinControl* list = Combo->ListWindow();
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->Visible());
+    Combo->SetDroppedDown(false);
+    EXPECT_EQ(Combo->ListWindow(), list) << "the same window serves the next drop-down";
+    EXPECT_FALSE(list->Visible());
+}
