@@ -1,0 +1,3 @@
+#include "styledcontrols/StyComboBox.h"
+
+IMPLEMENT_CLASS(TStyComboBox, TStyCustomComboBox, NewComponent<TStyComboBox>)

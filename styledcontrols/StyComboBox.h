@@ -1,0 +1,9 @@
+#pragma once
+// The published styled combo box, with the old forms' "CtlXP" switch.
+#include "styledcontrols/StyCustomComboBox.h"
+
+class TStyComboBox : public TStyCustomComboBox {
+    DECLARE_CLASS(TStyComboBox, TStyCustomComboBox)
+public:
+    explicit TStyComboBox(TComponent* AOwner) : TStyCustomComboBox(AOwner) {}
+};
