@@ -1,6 +1,7 @@
 #include "styledcontrols/StyHTMLUnit.h"
 
 #include <algorithm>
+#include <memory>
 #include <cstdlib>
 
 #include "foundation/StyGraph.h"
@@ -674,7 +675,7 @@ void TStyHTMLRender::TParser::ApplyTag(String name, std::vector<String>& params)
     } else if (name == "/ul" || name == "/ol") {
         if (C->FItemType != hitBreak) CloseC();
         --FLevel;
-        Integer w = NewItem(hitUL, *C)->GetWidth();
+        Integer w = std::unique_ptr<TStyHTMLItem>(NewItem(hitUL, *C))->GetWidth();   // measured only
         C->FIndent -= w;
         if (!D.FArray.empty() && D.FArray.back()->FItemType == hitBreak) {
             delete D.FArray.back();
