@@ -513,6 +513,10 @@ public:
     virtual void ControlGone(TControl* control) { (void)control; }
     // The toolkit resized a top-level window (the user, the window manager).
     void WindowResized(Integer width, Integer height);
+    // The toolkit moved a document window inside its frame (tiling, cascading, the user).
+    void WindowMoved(Integer left, Integer top);
+    // The toolkit minimised (1), maximised (2) or restored (0) a document window.
+    virtual void WindowStateChanged(Integer state) { (void)state; }
 
 protected:
     void ChangeScale(Integer M, Integer D) override;   // and the children

@@ -111,6 +111,14 @@ void TWinControl::UpdateBoundsRect(const TRect& r)
     }
 }
 
+void TWinControl::WindowMoved(Integer left, Integer top)
+{
+    if (left == FLeft && top == FTop) return;
+    TControl::UpdateBoundsRect(Bounds(left, top, FWidth, FHeight));
+    const Integer b = BorderWidthNC();
+    Perform(WM_MOVE, 0, MakeLParam(FLeft + b, FTop + b));
+}
+
 void TWinControl::WindowResized(Integer width, Integer height)
 {
     TSize surface = SurfaceSize();

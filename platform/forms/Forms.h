@@ -112,6 +112,7 @@ public:
     void SetFocusedControl(TWinControl* control) override;
     void SendCancelMode(TControl* Sender) override;
     void ControlGone(TControl* control) override;
+    void WindowStateChanged(Integer state) override { FWindowState = static_cast<TWindowState>(state); }
     TRect ClientRect() const override;
     bool Showing() const override { return FVisible; }
 

@@ -463,30 +463,63 @@ TEST(MainWindow, HelpIndexShowsTheMainWindowsPageAndTheManualGoesToTheDesktopsRe
     EXPECT_EQ(started, (std::vector<std::vector<String>>{{"xdg-open", program.InFolder("Doc/Dorvane User Manual.pdf")}}));
 }
 
+// The sample and a copy of it open in two document windows, the first maximised.
+struct TTwoDocuments {
+    TRunningProgram Program{{"{sample}"}};
+    TMDIChild* A = nullptr;
+    TMDIChild* B = nullptr;
+    TTwoDocuments()
+    {
+        const String copy = Program.InFolder("second.dam");
+        std::filesystem::copy_file(Program.Sample().ToUtf8(), copy.ToUtf8());
+        TestDropFiles(Program.Main(), {copy});
+        A = Program.Main()->DocumentWindow(0);
+        B = Program.Main()->DocumentWindow(1);
+        A->SetWindowState(wsMaximized);
+        TestProcess();
+    }
+};
+
 TEST(MainWindow, WindowMenuTilesAndCascadesTheDocuments)
 {
-    TRunningProgram program({"{sample}"});
-    const String copy = program.InFolder("second.dam");
-    std::filesystem::copy_file(program.Sample().ToUtf8(), copy.ToUtf8());
-    TestDropFiles(program.Main(), {copy});
-    ASSERT_EQ(program.Documents(), 2);
-    TMDIChild* a = program.Main()->DocumentWindow(0);
-    TMDIChild* b = program.Main()->DocumentWindow(1);
-    a->SetWindowState(wsMaximized);
-    TestProcess();
+    TTwoDocuments docs;
+    ASSERT_EQ(docs.Program.Documents(), 2);
+    TMDIChild* a = docs.A;
+    TMDIChild* b = docs.B;
+    const Integer frameWidth = docs.Program.Main()->ClientWidth();
 
-    // tiled: a maximised document is restored, the two share the frame's width, one pixel apart at most
-    for (const char* item : {"WindowTileItem", "TileHorizontal1"}) {
-        ClickMenuItem(program.Main(), item);
+    // tiled: a maximised document is restored; Tile Vertical puts the two side by side, sharing the
+    // frame's width, Tile Horizontal one above the other at its full width; neither overlaps the other
+    for (const auto& [item, sideBySide] : {std::pair{"WindowTileItem", true}, std::pair{"TileHorizontal1", false}}) {
+        ClickMenuItem(docs.Program.Main(), item);
         EXPECT_EQ(a->WindowState(), wsNormal) << item;
-        EXPECT_EQ(a->Height(), b->Height()) << item;
-        EXPECT_LE(std::abs(a->Width() - b->Width()), 2) << item;
-        EXPECT_LE(a->Width() + b->Width(), program.Main()->ClientWidth()) << item;
-        EXPECT_GT(a->Width() + b->Width(), program.Main()->ClientWidth() - 10) << item;
+        TMDIChild* first = sideBySide ? (a->Left() < b->Left() ? a : b) : (a->Top() < b->Top() ? a : b);
+        TMDIChild* second = first == a ? b : a;
+        if (sideBySide) {
+            EXPECT_EQ(a->Top(), 0) << item;
+            EXPECT_EQ(b->Top(), 0) << item;
+            EXPECT_EQ(a->Height(), b->Height()) << item;
+            EXPECT_EQ(first->Left(), 0) << item;
+            EXPECT_EQ(second->Left(), first->Left() + first->Width()) << item;
+            EXPECT_LE(std::abs(a->Width() - b->Width()), 1) << item;
+            EXPECT_EQ(a->Width() + b->Width(), frameWidth) << item;
+        } else {
+            EXPECT_EQ(a->Left(), 0) << item;
+            EXPECT_EQ(b->Left(), 0) << item;
+            EXPECT_EQ(a->Width(), frameWidth) << item;
+            EXPECT_EQ(b->Width(), frameWidth) << item;
+            EXPECT_EQ(first->Top(), 0) << item;
+            EXPECT_EQ(second->Top(), first->Top() + first->Height()) << item;
+            EXPECT_LE(std::abs(a->Height() - b->Height()), 1) << item;
+        }
     }
-    // cascaded: one size for both, smaller than the frame
-    ClickMenuItem(program.Main(), "WindowCascadeItem");
+    // cascaded: one size for both, smaller than the frame, one offset down and right from the other
+    ClickMenuItem(docs.Program.Main(), "WindowCascadeItem");
     EXPECT_EQ(a->Width(), b->Width());
     EXPECT_EQ(a->Height(), b->Height());
-    EXPECT_LT(a->Width(), program.Main()->ClientWidth());
+    EXPECT_LT(a->Width(), frameWidth);
+    TMDIChild* upper = a->Top() < b->Top() ? a : b;
+    TMDIChild* lower = upper == a ? b : a;
+    EXPECT_GT(lower->Top(), upper->Top());
+    EXPECT_GT(lower->Left(), upper->Left());
 }

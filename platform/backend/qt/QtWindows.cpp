@@ -480,6 +480,26 @@ protected:
             ctl->MainWndProc(m);
             return true;
         }
+        case QEvent::Move:
+        case QEvent::Resize:
+            // a document window's frame, minimised to its title bar too, is the form's bounds
+            QBase::event(e);
+            if (H->Kind == TWindowKind::wkMDIChild) {
+                const QRect at = this->geometry();
+                CallProtected(ctl, [&] {
+                    if (e->type() == QEvent::Move) ctl->WindowMoved(at.x(), at.y());
+                    else ctl->WindowResized(at.width(), at.height());
+                });
+            }
+            return true;
+        case QEvent::WindowStateChange:
+            QBase::event(e);
+            if (H->Kind == TWindowKind::wkMDIChild) {
+                const Qt::WindowStates state = this->windowState();
+                const Integer now = state & Qt::WindowMinimized ? 1 : state & Qt::WindowMaximized ? 2 : 0;
+                CallProtected(ctl, [&] { ctl->WindowStateChanged(now); });
+            }
+            return true;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             // Keys of a window without focused control go to the form.
@@ -876,7 +896,13 @@ bool TQtWindowSystem::IsActive(TWindowHandle* h) { return h->Outer && h->Outer->
 void TQtWindowSystem::SetWindowState(TWindowHandle* h, int state)
 {
     if (!h->Outer) return;
+    // The toolkit activates a document window it minimises, but a disabled one it leaves alone:
+    // minimising an inactive document window keeps the frame's list of its windows in order.
+    const bool inactive = state == 1 && h->Sub && h->Sub->mdiArea() && h->Sub->mdiArea()->activeSubWindow() != h->Sub &&
+                          h->Sub->isEnabled();
+    if (inactive) h->Sub->setEnabled(false);
     h->Outer->setWindowState(state == 1 ? Qt::WindowMinimized : state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
+    if (inactive) h->Sub->setEnabled(true);
 }
 
 void TQtWindowSystem::SetBorder(TWindowHandle* h, const TWindowFrame& frame)
@@ -973,11 +999,42 @@ void TQtWindowSystem::ActivateMDIChild(TWindowHandle* child)
     if (child->Sub && child->Sub->mdiArea()) child->Sub->mdiArea()->setActiveSubWindow(child->Sub);
 }
 
+// Tiling puts the shown document windows that are not minimised, the most recently active first,
+// one above the other at the frame's full width (1) or side by side at its full height (2), above
+// the row of minimised windows; arranging icons lines the minimised ones up along the bottom,
+// left to right, in rows upwards when one row is full.
 void TQtWindowSystem::ArrangeMDI(TWindowHandle* frame, int how)
 {
-    if (!frame->Mdi) return;
-    if (how == 0) frame->Mdi->cascadeSubWindows();
-    else if (how == 1 || how == 2) frame->Mdi->tileSubWindows();
+    QMdiArea* mdi = frame->Mdi;
+    if (!mdi) return;
+    if (how == 0) {
+        mdi->cascadeSubWindows();
+        return;
+    }
+    std::vector<QMdiSubWindow*> open, icons;
+    const auto subs = mdi->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+        if ((*it)->isVisible()) ((*it)->isMinimized() ? icons : open).push_back(*it);
+    const QSize area = mdi->viewport()->size();
+    if (how == 3) {
+        int x = 0, y = area.height() - (icons.empty() ? 0 : icons.front()->height());
+        for (QMdiSubWindow* sw : icons) {
+            if (x > 0 && x + sw->width() > area.width()) {
+                x = 0;
+                y -= sw->height();
+            }
+            sw->move(x, y);
+            x += sw->width();
+        }
+        return;
+    }
+    const int n = static_cast<int>(open.size());
+    const int w = area.width(), h = area.height() - (icons.empty() ? 0 : icons.front()->height());
+    for (int i = 0; i < n; ++i) {
+        if (open[i]->isMaximized()) open[i]->showNormal();
+        open[i]->setGeometry(how == 1 ? QRect(0, h * i / n, w, h * (i + 1) / n - h * i / n)
+                                      : QRect(w * i / n, 0, w * (i + 1) / n - w * i / n, h));
+    }
 }
 
 }  // namespace qtbackend

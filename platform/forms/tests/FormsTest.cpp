@@ -447,6 +447,112 @@ TEST(Mdi, TwoChildrenMergeMenusByGroupIndexAndAToolButtonFollowsItsItem)
     TestProcess();
 }
 
+// Where the WM_MOVE messages of a window said its client area went.
+class TMoveLog : public TObject {
+public:
+    TWndMethod Old;
+    std::vector<TPoint> Places;
+    void Proc(TMessage& m)
+    {
+        if (m.Msg == WM_MOVE) Places.push_back({LoSmall(m.LParam), HiSmall(m.LParam)});
+        Old(m);
+    }
+};
+
+// The frame's windows in its own order, the most recently active first.
+std::vector<TCustomForm*> DocumentWindows(TCustomForm* frame)
+{
+    std::vector<TCustomForm*> list;
+    for (Integer i = 0; i < frame->MDIChildCount(); ++i) list.push_back(frame->MDIChildren(i));
+    return list;
+}
+
+TEST(Mdi, ArrangingPlacesTheDocumentWindowsAndTellsEachItsPlaceAndState)
+{
+    auto* frame = new TForm(nullptr);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(0, 0, 640, 480);
+    TCustomForm* mainBefore = Application->MainForm();
+    Application->SetMainForm(frame);
+    frame->Show();
+    TMoveLog logs[3];
+    std::vector<TForm*> kids;
+    for (int i = 0; i < 3; ++i) {
+        kids.push_back(new TForm(frame));
+        kids[i]->SetFormStyle(fsMDIChild);
+        kids[i]->SetBounds(20 * i, 20 * i, 200, 150);
+        kids[i]->Show();
+        logs[i].Old = kids[i]->WindowProc;
+        kids[i]->WindowProc = TWndMethod(&logs[i], &TMoveLog::Proc);
+    }
+    kids[0]->SetWindowState(wsMaximized);
+    TestProcess();
+    const Integer areaWidth = frame->ClientWidth(), areaHeight = frame->ClientHeight();
+    const auto placeHeard = [&](TCustomForm* w) {
+        const auto i = std::find(kids.begin(), kids.end(), w) - kids.begin();
+        const Integer b = w->BorderWidthNC();
+        const TPoint place{w->Left() + b, w->Top() + b};
+        return logs[i].Places.empty() ? place == TPoint{20 * Integer(i) + b, 20 * Integer(i) + b}
+                                      : logs[i].Places.back() == place;
+    };
+
+    // tbHorizontal: one above the other at full width; tbVertical: side by side at full height
+    for (TTileMode mode : {tbHorizontal, tbVertical}) {
+        frame->SetTileMode(mode);
+        frame->Tile();
+        TestProcess();
+        const bool stacked = mode == tbHorizontal;
+        Integer next = 0;
+        for (TCustomForm* w : DocumentWindows(frame)) {
+            EXPECT_EQ(w->WindowState(), wsNormal) << stacked;
+            EXPECT_EQ(stacked ? w->Left() : w->Top(), 0) << stacked;
+            EXPECT_EQ(stacked ? w->Width() : w->Height(), stacked ? areaWidth : areaHeight) << stacked;
+            EXPECT_EQ(stacked ? w->Top() : w->Left(), next) << stacked;
+            EXPECT_NEAR(stacked ? w->Height() : w->Width(), (stacked ? areaHeight : areaWidth) / 3, 1) << stacked;
+            EXPECT_TRUE(placeHeard(w)) << stacked;
+            next += stacked ? w->Height() : w->Width();
+        }
+        EXPECT_EQ(next, stacked ? areaHeight : areaWidth) << stacked;
+    }
+
+    // cascaded: one size, each window down and to the right of the one before
+    frame->Cascade();
+    TestProcess();
+    std::vector<TCustomForm*> cascaded{kids.begin(), kids.end()};
+    std::sort(cascaded.begin(), cascaded.end(), [](auto* a, auto* b) { return a->Top() < b->Top(); });
+    for (size_t i = 1; i < cascaded.size(); ++i) {
+        EXPECT_GT(cascaded[i]->Left(), cascaded[i - 1]->Left());
+        EXPECT_GT(cascaded[i]->Top(), cascaded[i - 1]->Top());
+        EXPECT_EQ(cascaded[i]->Width(), cascaded[0]->Width());
+        EXPECT_EQ(cascaded[i]->Height(), cascaded[0]->Height());
+        EXPECT_TRUE(placeHeard(cascaded[i]));
+    }
+
+    // minimising each window, last to first, keeps the frame's order and minimises them all
+    const std::vector<TCustomForm*> before = DocumentWindows(frame);
+    for (Integer i = frame->MDIChildCount() - 1; i >= 0; --i) {
+        frame->MDIChildren(i)->SetWindowState(wsMinimized);
+        TestProcess();
+        EXPECT_EQ(DocumentWindows(frame), before) << i;
+    }
+    for (TForm* w : kids) EXPECT_EQ(w->WindowState(), wsMinimized);
+
+    // arranged icons: a row along the bottom, left to right in the frame's order
+    kids[1]->SetBounds(100, 50, kids[1]->Width(), kids[1]->Height());
+    frame->ArrangeIcons();
+    TestProcess();
+    Integer left = 0;
+    for (TCustomForm* w : DocumentWindows(frame)) {
+        EXPECT_EQ(w->Left(), left);
+        EXPECT_EQ(w->Top() + w->Height(), areaHeight);
+        EXPECT_TRUE(placeHeard(w));
+        left += w->Width();
+    }
+    Application->SetMainForm(mainBefore);
+    delete frame;
+    TestProcess();
+}
+
 }  // namespace
 
 namespace {
