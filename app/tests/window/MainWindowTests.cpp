@@ -523,3 +523,22 @@ TEST(MainWindow, WindowMenuTilesAndCascadesTheDocuments)
     EXPECT_GT(lower->Top(), upper->Top());
     EXPECT_GT(lower->Left(), upper->Left());
 }
+
+TEST(MainWindow, WindowMenuMinimizesAllDocumentsAndArrangesTheirIcons)
+{
+    TTwoDocuments docs;
+    ASSERT_EQ(docs.Program.Documents(), 2);
+    ClickMenuItem(docs.Program.Main(), "WindowTileItem");
+    ClickMenuItem(docs.Program.Main(), "WindowCascadeItem");
+    ClickMenuItem(docs.Program.Main(), "WindowMinimizeItem");
+    EXPECT_EQ(docs.A->WindowState(), wsMinimized);
+    EXPECT_EQ(docs.B->WindowState(), wsMinimized);
+
+    // an icon moved away goes back into the row along the bottom
+    docs.B->SetBounds(120, 40, docs.B->Width(), docs.B->Height());
+    ClickMenuItem(docs.Program.Main(), "WindowArrangeItem");
+    EXPECT_EQ(docs.A->Top(), docs.B->Top());
+    EXPECT_EQ(std::min(docs.A->Left(), docs.B->Left()), 0);
+    EXPECT_EQ(std::abs(docs.A->Left() - docs.B->Left()), docs.A->Width());
+    EXPECT_GT(docs.A->Top(), docs.Program.Main()->ClientHeight() / 2);
+}
