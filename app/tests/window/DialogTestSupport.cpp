@@ -1,6 +1,13 @@
 #include "app/tests/window/DialogTestSupport.h"
 
 #include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/ComCtrls.h"
+
+void ShowPage(TCustomForm* form, const char* page)
+{
+    DialogControl<TPageControl>(form, "PageControl1")->SetActivePage(DialogControl<TTabSheet>(form, page));
+    TestProcess();
+}
 
 void ClickButton(TCustomForm* form, const char* name)
 {

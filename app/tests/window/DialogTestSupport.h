@@ -18,5 +18,7 @@ T* DialogControl(TCustomForm* form, const char* name)
 void ClickButton(TCustomForm* form, const char* name);
 // Focuses the field, replaces its text by typing and leaves it with Tab (its OnExit runs).
 void EnterText(TCustomEdit* edit, const String& text);
+// Shows the tab sheet of that name in the dialog's "PageControl1".
+void ShowPage(TCustomForm* form, const char* page);
 // build/screenshots/dialog-<name>.png
 void DialogScreenshot(TCustomForm* form, const char* name);

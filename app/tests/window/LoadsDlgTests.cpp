@@ -14,12 +14,6 @@ struct TEnvironment : ::testing::Environment {
 };
 const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
 
-void ShowPage(TCustomForm* form, const char* page)
-{
-    DialogControl<TPageControl>(form, "PageControl1")->SetActivePage(DialogControl<TTabSheet>(form, page));
-    TestProcess();
-}
-
 TCheckBox* Box(TCustomForm* form, const char* name) { return DialogControl<TCheckBox>(form, name); }
 void Click(TCustomForm* form, const char* name)
 {

@@ -12,11 +12,6 @@ struct TEnvironment : ::testing::Environment {
 };
 const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
 
-void ShowPage(TCustomForm* form, const char* page)
-{
-    DialogControl<TPageControl>(form, "PageControl1")->SetActivePage(DialogControl<TTabSheet>(form, page));
-    TestProcess();
-}
 }  // namespace
 
 // The sample: heel and toe at A = B = 100, upstream rock at H = 100; operating levels 156 and

@@ -12,11 +12,6 @@ struct TEnvironment : ::testing::Environment {
 };
 const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
 
-void ShowPage(TCustomForm* form, const char* page)
-{
-    DialogControl<TPageControl>(form, "PageControl1")->SetActivePage(DialogControl<TTabSheet>(form, page));
-    TestProcess();
-}
 }  // namespace
 
 TEST(SeismicCoefficientDlg, AnAccelerationReachesTheModel)
