@@ -8,14 +8,14 @@
 #include <utility>
 #include <vector>
 
-#include "graphics/GxGraphics.h"
+#include "QuietGraphicsContext.h"
 
 // A back end that writes down the filled and outlined paths with their paint, their bounds in
 // whole units, clips, texts, filled rectangles and ellipses, lines and pictures; every other call
 // does nothing.
-class TGraphicsRecorder : public TGxGraphicsContext {
+class TGraphicsRecorder : public TQuietGraphicsContext {
 public:
-    using TGxGraphicsContext::TGxGraphicsContext;
+    using TQuietGraphicsContext::TQuietGraphicsContext;
     std::vector<std::string> Calls;
 
     static std::string Bounds(TGxGraphicsPath* path)
@@ -100,67 +100,15 @@ public:
     }
     bool LogFonts = false;
 
-    void* GetNativeCanvas() override { return nullptr; }
-    void* CreatePath() override { return nullptr; }
-    void FreePath(void*) override {}
-    TColor GetFillColor() override { return 0; }
-    TRectF SetTextAngle(const TRectF& r, float) override { return r; }
-    TGxGraphicsMatrix GetMatrix() override { return FMatrix; }
-    void SetMatrix(const TGxGraphicsMatrix& m) override { FMatrix = m; }
-    void Render() override {}
-    void PathOpen(void*) override {}
-    void PathMoveTo(void*, const TPointF&) override {}
-    void PathLineTo(void*, const TPointF&) override {}
-    void SetScale(float) override {}
-    void PathClose(void*) override {}
-    void ResetClip() override {}
-    void ResetTransform() override {}
-    void ScaleTransform(float, float) override {}
-    void RotateTransform(float) override {}
-    void TranslateTransform(float, float) override {}
-    void SetTextQuality(TGxGraphicsTextQuality) override {}
-    void SetAntiAliasing(bool) override {}
-    void SetShowAcceleratorChar(bool) override {}
-    void SetSize(float, float) override {}
-    void ResetTextAngle(float) override {}
-    void BeginScene() override {}
-    void EndScene() override {}
-    void BeginPrinting() override {}
-    void EndPrinting() override {}
-    void StartSpecialPen() override {}
-    void StopSpecialPen() override {}
-    void RestoreState(TGxGraphicsSaveState*) override {}
-    void SaveState(TGxGraphicsSaveState*) override {}
-    void SetFontSize(Integer) override {}
-    void SetFontColor(TColor) override {}
-    void SetFontName(const String&) override {}
-    void SetFont(TGxGraphicsFont*) override {}
-    void SetFontStyles(TFontStyles) override {}
-    void SetFill(TGxGraphicsFill*) override {}
-    void SetFillKind(TGxGraphicsFillKind) override {}
-    void SetFillColor(TColor) override {}
-    void SetStroke(TGxGraphicsStroke*) override {}
-    void SetStrokeKind(TGxGraphicsStrokeKind) override {}
-    void SetStrokeColor(TColor) override {}
-    void SetStrokeWidth(float) override {}
-    void DrawPolygon(TGxGraphicsStroke*, const TGxGraphicsPathPolygon&) override {}
-    void FillPolygon(TGxGraphicsFill*, const TGxGraphicsPathPolygon&) override {}
-    void DrawPolyline(TGxGraphicsStroke*, const TGxGraphicsPathPolygon&) override {}
-    void FillPolyline(TGxGraphicsFill*, const TGxGraphicsPathPolygon&) override {}
+    // The other shapes are not written down.
     void FillArc(TGxGraphicsFill*, const TPointF&, const TPointF&, float, float) override {}
     void DrawArc(TGxGraphicsStroke*, const TPointF&, const TPointF&, float, float) override {}
     void DrawRect(TGxGraphicsStroke*, const TRectF&, TGxGraphicsSides, TGxGraphicsModifyRectMode) override {}
     void FillRoundRect(TGxGraphicsFill*, const TRectF&, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override {}
     void DrawRoundRect(TGxGraphicsStroke*, const TRectF&, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override {}
     void DrawEllipse(TGxGraphicsStroke*, const TRectF&, TGxGraphicsModifyRectMode) override {}
-    void ClipRect(const TRectF&) override {}
-    void DrawFocusPath(TGxGraphicsStroke*, TGxGraphicsPath*, TColor) override {}
     void DrawFocusRectangle(TGxGraphicsStroke*, const TRectF&, TColor, TGxGraphicsModifyRectMode) override {}
-
-private:
-    TGxGraphicsMatrix FMatrix = MatrixIdentity();
 };
-
 
 inline std::unique_ptr<TGxGraphicsContext> MakeGraphicsRecorder(TGxGraphics* AGraphics)
 {

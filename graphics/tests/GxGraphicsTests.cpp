@@ -8,15 +8,16 @@
 #include <vector>
 
 #include "GraphicsTestSupport.h"
+#include "QuietGraphicsContext.h"
 #include "graphics/GxGraphics.h"
 #include "platform/rtl/Exceptions.h"
 
 namespace {
 
 // A back end that writes down what it is asked, one line per call.
-class TRecordingContext : public TGxGraphicsContext {
+class TRecordingContext : public TQuietGraphicsContext {
 public:
-    using TGxGraphicsContext::TGxGraphicsContext;
+    using TQuietGraphicsContext::TQuietGraphicsContext;
     std::vector<std::string> Calls;
 
     static std::string Pt(const TPointF& p)
@@ -28,35 +29,15 @@ public:
     static std::string Rc(const TRectF& r) { return Pt({r.Left, r.Top}) + "-" + Pt({r.Right, r.Bottom}); }
     void Log(const std::string& call) { Calls.push_back(call); }
 
-    void* GetNativeCanvas() override { return nullptr; }
     void* CreatePath() override { return this; }
-    void FreePath(void*) override {}
     TColor GetFillColor() override { return FFillColor; }
     TRectF CalculateText(const String&, const TRectF& r, bool) override { return {r.Left, r.Top, r.Left + 30, r.Top + 12}; }
-    TRectF SetTextAngle(const TRectF& r, float) override { return r; }
     TGxGraphicsMatrix GetMatrix() override { return MatrixIdentity(); }
-    void Render() override {}
     void PathOpen(void*) override { Log("open"); }
     void PathMoveTo(void*, const TPointF& p) override { Log("move " + Pt(p)); }
     void PathLineTo(void*, const TPointF& p) override { Log("line " + Pt(p)); }
-    void SetScale(float) override {}
     void PathClose(void*) override { Log("close"); }
-    void ResetClip() override {}
-    void ResetTransform() override {}
-    void ScaleTransform(float, float) override {}
-    void RotateTransform(float) override {}
-    void TranslateTransform(float, float) override {}
-    void SetTextQuality(TGxGraphicsTextQuality) override {}
-    void SetAntiAliasing(bool) override {}
-    void SetShowAcceleratorChar(bool) override {}
     void SetSize(float w, float h) override { Log("size " + Pt({w, h})); }
-    void ResetTextAngle(float) override {}
-    void BeginScene() override {}
-    void EndScene() override {}
-    void BeginPrinting() override {}
-    void EndPrinting() override {}
-    void StartSpecialPen() override {}
-    void StopSpecialPen() override {}
     void RestoreState(TGxGraphicsSaveState*) override { Log("restore"); }
     void SaveState(TGxGraphicsSaveState*) override { Log("save"); }
     void SetFontSize(Integer) override { Log("font size"); }
