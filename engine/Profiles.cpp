@@ -7,6 +7,7 @@
 #include "engine/Calcul.h"
 #include "engine/Loads.h"
 #include "numerics/VEZ_matrix.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/RtlMath.h"
 
 namespace {
@@ -127,20 +128,17 @@ void DivisionElevations(const TParametres& model, TMatrix& table, int& count)
 
 bool ModelToDrawing(int& px, int& py, int W, int H, const TDimension& dim, double m, double x, double elevation)
 {
-    double ymin = MinDouble(dim.Elev.A, dim.Elev.B);
-    double xmin = MinDouble(0, dim.L2);
-    double height = dim.Elev.G - ymin;
-    double width = dim.L1 - xmin;
-    // The section keeps its aspect ratio inside the margins; a flat or empty section has
-    // no scale along its missing dimension.
-    double scaleY = height > 0 ? (1 - 2 * m) * H / height : 0;
-    double scaleX = width > 0 ? (1 - 2 * m) * W / width : 0;
-    double scale = scaleY > 0 && scaleX > 0 ? MinDouble(scaleX, scaleY) : MaxDouble(scaleX, scaleY);
-    // Margin plus half the room the scaled section leaves, then the point.
-    Int64 marginX = Round(m * W), marginY = Round(m * H);
-    Int64 freeX = (W - 2 * marginX - Round(width * scale)) / 2;
-    Int64 freeY = (H - 2 * marginY - Round(height * scale)) / 2;
-    px = static_cast<int>(marginX + freeX + Round((x - xmin) * scale));
-    py = static_cast<int>(H - marginY - freeY - Round((elevation - ymin) * scale));
+    // The section's extent, from (xmin, ymin) to (L1, G), fitted into the W x H box inside the
+    // margins at one scale f for both directions, centred, the box W div 2 right of the left edge.
+    const double ymin = MinDouble(dim.Elev.A, dim.Elev.B);
+    const double xmin = MinDouble(dim.L2, 0);
+    const double dy = dim.Elev.G - ymin, dx = dim.L1 - xmin;
+    if (dx == 0 || dy == 0) throw EZeroDivide("Floating point division by zero");
+    const double r = 1 - 2 * m;
+    const double f = MinDouble(r * H / dy, r * W / dx);
+    const Int64 ox = Round(r * W - dx * f) / 2;
+    const Int64 oy = Round(r * H - dy * f) / 2;
+    px = static_cast<int>(Round(W * m) + ox + Round((x - xmin) * f) + W / 2);
+    py = static_cast<int>(Round((1 - m) * H) - Round((elevation - ymin) * f) - oy);
     return px > 0 && px <= W && py > 0 && py <= H;
 }

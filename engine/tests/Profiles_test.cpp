@@ -2,6 +2,7 @@
 
 #include "engine/Loads.h"
 #include "engine/tests/LoadsTestModel.h"
+#include "platform/rtl/Exceptions.h"
 #include "numerics/VEZ_matrix.h"
 
 namespace {
@@ -150,20 +151,50 @@ TEST(DivisionElevations, SlopingBaseHasNoWidthAtItsLowEnd)
     EXPECT_DOUBLE_EQ(l.xDown[1], 10);
 }
 
-TEST(ModelToDrawing, KeepsTheAspectRatioInsideTheMargins)
+TEST(ModelToDrawing, KeepsTheAspectRatioInsideTheMarginsRightOfHalfTheWidth)
 {
-    // 10 x 20 section in 100 x 100 pixels with 10 % margins: scale min(80/20, 80/10) = 4,
-    // so the section is 40 x 80 pixels, centred horizontally.
+    // The 10 x 20 section (heel at elevation 100, crest at 120) in a W x H box: the scale f is the
+    // smaller of (1 - 2m) H / 20 and (1 - 2m) W / 10; the section is centred in the box, and the
+    // box lies W div 2 pixels right of the drawing's left edge.
     TDimension d = RectangleSection();
+    struct Case {
+        int W, H;
+        double m, x, elevation;
+        int px, py;
+        bool inside;
+    };
+    const Case cases[] = {
+        // f = 4: margins 10, 80 - 40 = 40 free pixels across, 20 on each side; box from 50.
+        {100, 100, 0.1, 0, 100, 10 + 20 + 0 + 50, 90, true},
+        {100, 100, 0.1, 10, 120, 10 + 20 + 40 + 50, 90 - 80, false},
+        {100, 100, 0.1, 5, 110, 10 + 20 + 20 + 50, 90 - 40, true},
+        // W = 101: 80.8 - 40 = 40.8 rounds to 41, and half of it is 20, truncated.
+        {101, 100, 0.1, 0, 100, 10 + 20 + 0 + 50, 90, true},
+        // m = 0.125, f = 3.75: 12.5 rounds to 12, 37.5 to 38 (ties to even), 87.5 to 88.
+        {100, 100, 0.125, 0, 100, 12 + 19 + 0 + 50, 88, true},
+        {100, 100, 0.125, 10, 120, 12 + 19 + 38 + 50, 88 - 75, false},
+        // Left of the section and above it: outside.
+        {100, 100, 0.1, -20, 110, 10 + 20 - 80 + 50, 50, false},
+        {100, 100, 0.1, 5, 150, 10 + 20 + 20 + 50, 90 - 200, false},
+    };
+    for (const Case& c : cases) {
+        int px = 0, py = 0;
+        EXPECT_EQ(ModelToDrawing(px, py, c.W, c.H, d, c.m, c.x, c.elevation), c.inside) << c.W << " " << c.m << " " << c.x;
+        EXPECT_EQ(px, c.px) << c.W << " " << c.m << " " << c.x << "," << c.elevation;
+        EXPECT_EQ(py, c.py) << c.W << " " << c.m << " " << c.x << "," << c.elevation;
+    }
+}
+
+// A section without width or height has no scale: the failure reaches the caller.
+TEST(ModelToDrawing, ADegenerateSectionFails)
+{
+    TDimension flat = RectangleSection();
+    flat.Elev.G = 100;
+    TDimension thin = RectangleSection();
+    thin.L1 = 0;
     int px = 0, py = 0;
-    EXPECT_TRUE(ModelToDrawing(px, py, 100, 100, d, 0.1, 0, 100));
-    EXPECT_EQ(px, 30);
-    EXPECT_EQ(py, 90);
-    EXPECT_TRUE(ModelToDrawing(px, py, 100, 100, d, 0.1, 10, 120));
-    EXPECT_EQ(px, 70);
-    EXPECT_EQ(py, 10);
-    EXPECT_FALSE(ModelToDrawing(px, py, 100, 100, d, 0.1, -20, 110));
-    EXPECT_FALSE(ModelToDrawing(px, py, 100, 100, d, 0.1, 5, 150));
+    EXPECT_THROW(ModelToDrawing(px, py, 100, 100, flat, 0.1, 0, 100), EZeroDivide);
+    EXPECT_THROW(ModelToDrawing(px, py, 100, 100, thin, 0.1, 0, 100), EZeroDivide);
 }
 
 } // namespace
