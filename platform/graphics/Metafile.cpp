@@ -353,6 +353,8 @@ TMetafileCanvas::TMetafileCanvas(TMetafile& metafile, HDC referenceDevice)
                                             referenceDevice ? referenceDevice->GetDeviceCaps(LOGPIXELSY) : 96)),
       FMetafile(metafile)
 {
+    // A picture given a size before the recording keeps that size, whatever is drawn.
+    if (metafile.Width() > 0 && metafile.Height() > 0) SetFrame(Rect(0, 0, metafile.Width(), metafile.Height()));
     SetDevice(FRecorder.get());
 }
 

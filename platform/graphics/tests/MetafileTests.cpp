@@ -203,6 +203,35 @@ TEST(Metafile, SizeSurvivesTheFileForLargePictures)
     EXPECT_EQ(back.Height(), 3000);
 }
 
+// A picture sized before its recording keeps its size: a drawing that leaves margins empty, or
+// runs past the edges, does not change it.
+TEST(Metafile, SizeSetBeforeTheRecordingIsThePicturesFrame)
+{
+    struct Case {
+        TRect drawn;
+    };
+    const Case cases[] = {{Rect(10, 10, 20, 20)}, {Rect(-5, 30, 90, 70)}};
+    for (const Case& c : cases) {
+        TMetafile mf;
+        mf.SetSize(64, 48);
+        {
+            TMetafileCanvas mc(mf);
+            mc.Brush().SetColor(clRed);
+            mc.FillRect(c.drawn);
+        }
+        EXPECT_EQ(mf.Width(), 64) << c.drawn.Left;
+        EXPECT_EQ(mf.Height(), 48) << c.drawn.Left;
+        // Replayed at its own size, the red square stays where it was drawn.
+        TBitmap replayed;
+        WhiteBitmap(replayed, 64, 48);
+        replayed.Canvas().Draw(0, 0, mf);
+        const TRect inside = c.drawn.Left < 0 ? Rect(0, 30, 64, 48) : c.drawn;
+        EXPECT_EQ(replayed.Canvas().Pixel(inside.Left, inside.Top), clRed) << c.drawn.Left;
+        EXPECT_EQ(replayed.Canvas().Pixel(inside.Right - 1, inside.Bottom - 1), clRed) << c.drawn.Left;
+        EXPECT_EQ(replayed.Canvas().Pixel(5, 5), clWhite) << c.drawn.Left;
+    }
+}
+
 TEST(Metafile, DamagedFilesAreRefused)
 {
     TMetafile mf;
