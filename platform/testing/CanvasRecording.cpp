@@ -5,8 +5,10 @@
 TCanvasRecording::TCanvasRecording()
 {
     CanvasOperationHook = [this](TCanvas& canvas, const TCanvasOp& op) {
-        FDrawings.push_back({op, canvas.Pen().Color(), canvas.Pen().Width(), canvas.Brush().Color(),
-                             canvas.Brush().Style()});
+        const TFont& font = canvas.Font();
+        FDrawings.push_back({op, canvas.Pen().Color(), canvas.Pen().Width(), canvas.Pen().Style(),
+                             canvas.Brush().Color(), canvas.Brush().Style(), font.Name(), font.Size(), font.Style(),
+                             font.Color()});
     };
 }
 

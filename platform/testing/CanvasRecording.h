@@ -1,6 +1,6 @@
 #pragma once
-// A record of what canvases draw: every drawing operation of every canvas, in order, with the pen
-// and brush it was drawn with, from the recording's creation until it is freed.
+// A record of what canvases draw: every drawing operation of every canvas, in order, with the pen,
+// brush and font it was drawn with, from the recording's creation until it is freed.
 #include <vector>
 
 #include "platform/graphics/Canvas.h"
@@ -9,8 +9,13 @@ struct TRecordedDrawing {
     TCanvasOp Op;
     TColor PenColor;
     Integer PenWidth;
+    TPenStyle PenStyle;
     TColor BrushColor;
     TBrushStyle BrushStyle;
+    String FontName;
+    Integer FontSize;
+    TFontStyles FontStyle;
+    TColor FontColor;
 };
 
 class TCanvasRecording {

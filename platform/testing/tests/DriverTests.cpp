@@ -31,6 +31,11 @@ TEST(CanvasRecording, KeepsEveryDrawingInOrderWithItsPenAndBrush)
         c.Pen().SetWidth(1);
         c.Polygon({{0, 0}, {5, 0}, {5, 5}});
         c.Brush().SetStyle(TBrushStyle::bsClear);
+        c.Pen().SetStyle(TPenStyle::psDot);
+        c.Font().SetName("Arial");
+        c.Font().SetSize(12);
+        c.Font().SetStyle(TFontStyles{TFontStyle::fsBold, TFontStyle::fsItalic});
+        c.Font().SetColor(clMaroon);
         c.TextOut(3, 4, "F");
         kept = recording.Drawings();
     }
@@ -48,6 +53,12 @@ TEST(CanvasRecording, KeepsEveryDrawingInOrderWithItsPenAndBrush)
     EXPECT_EQ(kept[2].Op.Kind, TCanvasOp::opText);
     EXPECT_EQ(kept[2].Op.Text, String("F"));
     EXPECT_EQ(kept[2].Op.Points.front(), (TPoint{3, 4}));
+    EXPECT_EQ(kept[2].PenStyle, TPenStyle::psDot);
+    EXPECT_EQ(kept[1].PenStyle, TPenStyle::psSolid);
+    EXPECT_EQ(kept[2].FontName, String("Arial"));
+    EXPECT_EQ(kept[2].FontSize, 12);
+    EXPECT_EQ(kept[2].FontStyle, (TFontStyles{TFontStyle::fsBold, TFontStyle::fsItalic}));
+    EXPECT_EQ(kept[2].FontColor, clMaroon);
     EXPECT_EQ(kept[2].BrushStyle, TBrushStyle::bsClear);
 }
 
