@@ -65,20 +65,22 @@ const TColor UpliftColor = 0xFF0000;  // blue ($BBGGRR)
 const TColor ShearColor = 0x008000;   // green
 const TColor CrackColor = 0x0000FF;   // red
 
-// The pictures of the mouse-mode buttons, 16 x 16 on the button face: an arrow (no action), a
-// four-way cross (pan) and a magnifying glass (zoom).
-void DrawModeGlyph(TBitmap& glyph, int mode)
+String UnitText(TUnites unites, const char* si, const char* us) { return unites == SI ? String(si) : String(us); }
+
+}  // namespace
+
+void DrawMouseActionGlyph(TBitmap& glyph, TMouseActMode action)
 {
     glyph.SetSize(16, 16);
     TCanvas& c = glyph.Canvas();
     c.FillRectColor(TRect{0, 0, 16, 16}, clBtnFace);
     c.Pen().SetColor(clBlack);
     c.Brush().SetColor(clBlack);
-    switch (mode) {
-    case 0:
+    switch (action) {
+    case maNone:
         c.Polygon({{4, 2}, {4, 13}, {7, 10}, {9, 14}, {11, 13}, {9, 9}, {13, 9}});
         break;
-    case 1:
+    case maPan:
         c.MoveTo(8, 1);
         c.LineTo(8, 15);
         c.MoveTo(1, 8);
@@ -87,6 +89,14 @@ void DrawModeGlyph(TBitmap& glyph, int mode)
         c.Polygon({{8, 14}, {5, 11}, {11, 11}});
         c.Polygon({{1, 8}, {4, 5}, {4, 11}});
         c.Polygon({{14, 8}, {11, 5}, {11, 11}});
+        break;
+    case maZoomDrag:
+        c.Brush().SetStyle(TBrushStyle::bsClear);
+        c.Pen().SetStyle(TPenStyle::psDot);
+        c.Rectangle(1, 1, 15, 12);
+        c.Pen().SetStyle(TPenStyle::psSolid);
+        c.Brush().SetStyle(TBrushStyle::bsSolid);
+        c.Polygon({{9, 7}, {9, 15}, {11, 13}, {14, 15}});
         break;
     default:
         c.Brush().SetColor(clWhite);
@@ -98,18 +108,15 @@ void DrawModeGlyph(TBitmap& glyph, int mode)
     }
 }
 
-String UnitText(TUnites unites, const char* si, const char* us) { return unites == SI ? String(si) : String(us); }
-
-}  // namespace
-
 void TGraphicsDlg::FormCreate(TObject*)
 {
     DIzure->Scale1X().SetMinTicks(3);
     DIzure->Scale1Y().SetMinTicks(3);
     DIzure->Scale1Y().SetMinRange(1e-10);
     for (Integer n = 1; n <= 4; ++n) DIzure->CrossHair(n).SetMode(chOff);
-    for (int mode = 0; mode < 3; ++mode)
-        DrawModeGlyph((mode == 0 ? SpeedButton1 : mode == 1 ? SpeedButton3 : SpeedButton4)->Glyph(), mode);
+    DrawMouseActionGlyph(SpeedButton1->Glyph(), maNone);
+    DrawMouseActionGlyph(SpeedButton3->Glyph(), maPan);
+    DrawMouseActionGlyph(SpeedButton4->Glyph(), maZoomWindPos);
     FormResize(this);
 }
 

@@ -13,6 +13,10 @@
 #include "platform/stdctrls/ExtCtrls.h"
 #include "platform/stdctrls/StdCtrls.h"
 
+// The 16 x 16 picture of a mouse-action speed button of the result charts: an arrow (no
+// action), a dotted frame with an arrow (drag zoom), a four-way cross (pan) or a magnifying glass.
+void DrawMouseActionGlyph(TBitmap& glyph, TMouseActMode action);
+
 class TGraphicsDlg : public TForm {
     DECLARE_CLASS(TGraphicsDlg, TForm)
 public:
