@@ -1,5 +1,7 @@
 #include "analysis/Progress.h"
 
+#include "analysis/GraphIncrement.h"
+#include "analysis/GraphStatistic.h"
 #include "analysis/Graphiques.h"
 #include "analysis/Memo.h"
 
@@ -235,5 +237,6 @@ void RegisterAnalysisWindows()
     RegisterListControlClasses();
     RegisterChartClasses();
     RegisterClasses({TStySysInfo::StaticClass(), TProgressDlg::StaticClass(), TGraphicsDlg::StaticClass(),
-                     TGraphicValue::StaticClass()});
+                     TGraphicValue::StaticClass(), TGraphStatistics::StaticClass(),
+                     TGraphIncrementLoad::StaticClass()});
 }

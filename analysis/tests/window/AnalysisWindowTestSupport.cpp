@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/AnalysisRun.h"
+#include "analysis/ParametricRun.h"
 #include "analysis/Progress.h"
 #include "engine/Fichier.h"
 #include "platform/backend/qt/QtServices.h"
@@ -35,6 +37,22 @@ TParametres ReadTestModel(const std::string& name)
     LectureFichier1_0(host, String(std::string(ANALYSIS_TEST_DATA) + "/" + name));
     EXPECT_TRUE(host.ProceedFlag()) << name;
     return host.Model;
+}
+
+const TParametres& StudiedSample()
+{
+    static const TParametres model = [] {
+        TParametres m = ReadTestModel("sample.dam");
+        TStatistiques& st = m.Statistiques;
+        st.SauverParametres = st.SauverResultats = st.SauverInputCDF = st.SauverOutPutCDF = false;
+        m.IncrementLoad.SauverResultats = false;
+        TSilentAnalysisHost host;
+        TSilentLongRunHost runs;
+        RunAnalysis(m, host, ParametricRuns(runs));
+        EXPECT_TRUE(runs.Warnings.empty());
+        return m;
+    }();
+    return model;
 }
 
 void ClickListEntry(TSectionListBox* list, Integer section, Integer subitem)

@@ -12,6 +12,8 @@
 
 // A model of tests/data, read as the program reads it.
 TParametres ReadTestModel(const std::string& name);
+// The sample model analysed with its Monte-Carlo and incremental-load runs, writing no files.
+const TParametres& StudiedSample();
 
 // Clicks the row of entry `subitem` (-1: the section's own row) of section `section` of a
 // section list, scrolled into view.
