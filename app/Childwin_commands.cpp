@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "analysis/ExcelDlg.h"
+#include "analysis/GraphIncrement.h"
+#include "analysis/GraphStatistic.h"
 #include "analysis/Graphiques.h"
 #include "analysis/Progress.h"
 #include "app/Childwin.h"
@@ -118,5 +120,23 @@ void TMDIChild::ToolButtonGraphicsClick(TObject*)
 {
     std::unique_ptr<TGraphicsDlg> window(CreateForm<TGraphicsDlg>(Application));
     window->SetModel(CurrentModel);
+    window->ShowModal();
+}
+
+// The plots of the last Monte-Carlo run, on a copy of the model with its results.
+void TMDIChild::ProbabilisticPlots1Click(TObject*)
+{
+    std::unique_ptr<TGraphStatistics> window(CreateForm<TGraphStatistics>(Application));
+    window->param = Param;
+    window->ShowModal();
+}
+
+// The curves of the last incremental-load run: its settings, its curves (shared) and the units.
+void TMDIChild::IncrementalPlots1Click(TObject*)
+{
+    std::unique_ptr<TGraphIncrementLoad> window(CreateForm<TGraphIncrementLoad>(Application));
+    window->IncrementLoad = Param.IncrementLoad;
+    window->IncrementalResult = Param.IncrementalResult;
+    window->Unites = Param.unites;
     window->ShowModal();
 }

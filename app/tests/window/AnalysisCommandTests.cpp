@@ -2,6 +2,8 @@
 // results taken back into the document and the current model when the window closes.
 #include <gtest/gtest.h>
 
+#include "analysis/GraphIncrement.h"
+#include "analysis/GraphStatistic.h"
 #include "analysis/Graphiques.h"
 #include "analysis/Memo.h"
 #include "analysis/Progress.h"
@@ -85,4 +87,57 @@ TEST(AnalysisCommand, JointPlotsFromTheResultsMenuAndTheirReport)
     d->GraphicalViews1->Click();
     EXPECT_EQ(firstLine, "Load combination = flood");
     EXPECT_EQ(jointLine, "Joint number = 1");
+}
+
+// After a run with the Monte-Carlo and incremental studies, the results menu opens the plots
+// of both on the document's model: a quantity chosen in the probabilistic plots switches
+// between its density and its distribution, a curve checked in the incremental plots is drawn.
+TEST(AnalysisCommand, StudyPlotsFromTheResultsMenu)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    TStatistiques& st = d->Param.Statistiques;
+    st.SauverParametres = st.SauverResultats = st.SauverInputCDF = st.SauverOutPutCDF = false;
+    d->Param.IncrementLoad.SauverResultats = false;
+    TestAnswerNextModal([](TCustomForm* form) { form->Close(); });
+    d->StartAnalyses1->Click();
+    ASSERT_TRUE(d->ProbabilisticPlots1->Enabled());
+    ASSERT_TRUE(d->IncrementalPlots1->Enabled());
+
+    const int index = (2 - 1) * 11 + 3;   // the results' peak sliding safety factor
+    double density = -1, distribution = -1;
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* plots = dynamic_cast<TGraphStatistics*>(form);
+        ASSERT_NE(plots, nullptr);
+        EXPECT_EQ(plots->Caption(), "Probabilistic Analyses - Monte-Carlo simulations");
+        TStrings& outputs = plots->SectionListBox->Sections()[1]->SubItems();
+        for (Integer i = 0; i < outputs.Count(); ++i)
+            if (outputs[i] == "Sliding SF (Peak)") plots->SectionListBoxSubItemClick(plots, 1, i);
+        ASSERT_FALSE(plots->ChartEmpty);
+        density = plots->y->GetVal(1);
+        TestClick(plots->RadioGroupCDF->Buttons(1), 4, 6);
+        distribution = plots->y->GetVal(plots->y->NrOfElem());
+        TestClick(plots->Button2, 4, 4);
+    });
+    d->ProbabilisticPlots1->Click();
+    EXPECT_EQ(density, d->Param.StatResult.histogramme[index]->GetVal(1));
+    EXPECT_NEAR(distribution, 1, 1e-9);
+
+    bool drawn = false;
+    String axis;
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* plots = dynamic_cast<TGraphIncrementLoad*>(form);
+        ASSERT_NE(plots, nullptr);
+        axis = plots->DIzure->Scale1X().Caption();
+        for (int q = 1; q <= 10; ++q)
+            if (plots->CheckListBox->ItemEnabled(q - 1)) {
+                TestClick(plots->CheckListBox, 7, (q - 1) * 18 + 9);
+                break;
+            }
+        drawn = !plots->ChartEmpty;
+        TestClick(plots->Button1, 4, 4);
+    });
+    d->IncrementalPlots1->Click();
+    EXPECT_TRUE(drawn);
+    EXPECT_EQ(axis, IncrementedLoadCaption(d->Param.IncrementLoad.Loading, d->Param.unites));
 }
