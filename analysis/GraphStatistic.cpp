@@ -118,7 +118,9 @@ void TGraphStatistics::FormShow(TObject*)
 
 void TGraphStatistics::SectionListBoxSubItemClick(TObject*, Integer sectionidx, Integer subitemidx)
 {
-    if (sectionidx < 0 || sectionidx > 1 || subitemidx < 0 || subitemidx >= NRandomVariables) return;
+    if (sectionidx < 0 || sectionidx >= SectionListBox->Sections().Count() || subitemidx < 0 ||
+        subitemidx >= SectionListBox->Sections()[sectionidx]->SubItems().Count() || subitemidx >= NRandomVariables)
+        return;
     Section = sectionidx + 1;
     id = sectionidx == 0 ? InputSelection[subitemidx] : OutputSelection[subitemidx];
     ChartEmpty = false;

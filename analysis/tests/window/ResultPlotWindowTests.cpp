@@ -72,6 +72,13 @@ TEST(ProbabilisticPlots, ListsTheStudiedQuantitiesAndPlotsTheChosenOne)
         EXPECT_EQ(w->LabelStDev->Caption(), Format("%12.7e", {m.StatResult.deviation[index]}));
         EXPECT_EQ(w->LabelFailure->Caption(), Format("%12.7e", {m.StatResult.performance[index]}));
         EXPECT_EQ(w->DIzure->Scale1Y().RangeLow(), 0);
+        EXPECT_EQ(w->DIzure->Scale1X().DecPlaces(), SpanDecimalPlaces(w->maxX - w->MinX, 1));
+        EXPECT_EQ(w->DIzure->Scale1Y().DecPlaces(), SpanDecimalPlaces(w->maxY - w->MinY, 1));
+        // A zoom to a tenth of the range shows one more decimal place than a plot of that span.
+        w->DIzure->Scale1X().SetRangeLow(w->MinX);
+        w->DIzure->Scale1X().SetRangeHigh(w->MinX + 0.05);
+        w->DIzureZoomPan(w->DIzure);
+        EXPECT_EQ(w->DIzure->Scale1X().DecPlaces(), 3);
 
         // The distribution: a density of total 1 sums up to 1 at the maximum.
         TestClick(w->RadioGroupCDF->Buttons(1), 4, 6);

@@ -10,6 +10,7 @@
 #include "analysis/Metafile.h"
 #include "analysis/tests/window/AnalysisWindowTestSupport.h"
 #include "engine/Loads.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/SysFormat.h"
 #include "platform/testing/CanvasRecording.h"
@@ -304,6 +305,14 @@ TEST(StabilityDrawing, CracksAndLargeFactorsInTheTables)
     EXPECT_NE(std::find_if(cracks.begin(), cracks.end(),
                            [&](const TRecordedDrawing& d) { return d.Op.Points == std::vector<TPoint>{end, quarter}; }),
               cracks.end());
+}
+
+// A section without height gives no picture: the failure reaches the caller.
+TEST(StabilityDrawing, ADegenerateSectionGivesNoPicture)
+{
+    TParametres m = Sample().m;
+    m.Dim.Elev.G = std::min(m.Dim.Elev.A, m.Dim.Elev.B);
+    EXPECT_THROW(BuildStabilityDrawing(m, 1, Width, Height, FontSize, false, true, true, true), EZeroDivide);
 }
 
 TEST(StabilityDrawing, TitlesByCaseAndView)
