@@ -1,7 +1,9 @@
 // The custom edit: its text layout (measuring, position and pixel mapping, horizontal scrolling),
-// the text painter, the password mask, the cue banner and the automatic height.
+// the text painter, the password mask, the cue banner, the automatic height and the embedded
+// buttons.
 #include "styledcontrols/StyCustomEdit.h"
 
+#include "platform/classes/FormReader.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -151,12 +153,19 @@ TClass TStyCustomEdit::StaticClass()
 }
 
 TStyCustomEdit::TStyCustomEdit(TComponent* AOwner)
-    : TStyBaseEdit(AOwner), FDisplayText(std::make_unique<TStyEditTextLayout>(this))
+    : TStyBaseEdit(AOwner),
+      FDisplayText(std::make_unique<TStyEditTextLayout>(this)),
+      FCustomButtons(std::make_unique<TStySpecialButtons>(this, true))
 {
     FCursor2EndOnSelectAll = true;
+    FCustomXP = IsThemed();
 }
 
-TStyCustomEdit::~TStyCustomEdit() { Destroying(); }
+TStyCustomEdit::~TStyCustomEdit()
+{
+    Destroying();
+    FCustomButtons.reset();
+}
 
 void TStyCustomEdit::SetPasswordChar(char16_t Value)
 {
@@ -282,7 +291,7 @@ void TStyCustomEdit::AdjustHeight()
     if (FAutoSize) {
         const Integer row = GetRowHeight() * 5 / 4;
         const Integer h = EffectiveBevel()->Mode() == bmWindows ? row + 5 : row + 2 * EffectiveBevel()->BevelExtend();
-        SetBounds(Left(), Top(), std::max(Width(), 30), h);
+        SetBounds(Left(), Top(), std::max(Width(), FCustomButtons->Count() * FCustomButtonWidth + 30), h);
     }
     EndUpdate();
 }
@@ -320,5 +329,109 @@ void TStyCustomEdit::Loaded()
     BeginUpdate();
     TStyBaseEdit::Loaded();
     AdjustHeight();
+    UpdateButtonsTheme();
     EndUpdate();
+}
+
+// ---------------------------------------------------------------- embedded buttons
+
+void TStyCustomEdit::SetCustomButtonWidth(Integer Value)
+{
+    if (Value == FCustomButtonWidth) return;
+    FCustomButtonWidth = Value;
+    if (Parent()) Perform(WM_SIZE, 0, 0);
+}
+
+void TStyCustomEdit::SetCustomButtonsStyle(TStyUserButtonStyle Value)
+{
+    if (Value == FCustomButtonStyle) return;
+    FCustomButtonStyle = Value;
+    if (!ComponentState().Contains(csLoading) && HandleAllocated() && !IsUpdating()) Perform(WM_SIZE, 0, 0);
+}
+
+void TStyCustomEdit::SetCustomButtonParentCtlXP(bool Value)
+{
+    if (Value == FCustomXP) return;
+    FCustomXP = Value;
+    if (Value)
+        for (int i = 0; i < FCustomButtons->Count(); ++i) FCustomButtons->Items(i)->SetThemeMode(ThemeMode());
+    ThemeChanged();
+}
+
+void TStyCustomEdit::UpdateButtonsTheme()
+{
+    for (int i = 0; i < FCustomButtons->Count(); ++i) {
+        TStySpecialButton* item = FCustomButtons->Items(i);
+        if (FCustomXP) item->SetThemeMode(ThemeMode());
+        else item->Btn()->Perform(WM_THEMECHANGED, 0, 0);
+    }
+}
+
+void TStyCustomEdit::ThemeChanged()
+{
+    TStyBaseEdit::ThemeChanged();
+    if (FCustomButtons) UpdateButtonsTheme();
+}
+
+// The buttons take the editor's list; an index the list has no image for becomes -1.
+void TStyCustomEdit::ImageListChanged()
+{
+    TStyBaseEdit::ImageListChanged();
+    for (int i = 0; i < FCustomButtons->Count(); ++i) {
+        TStySpecialButton* item = FCustomButtons->Items(i);
+        if (!ImageListValidItem(FImageList, item->ListIndex(), item->ImageIndex())) item->SetImageIndex(-1);
+        item->SetImageList(FImageList);
+    }
+}
+
+void TStyCustomEdit::DoBtnClick(TObject* Btn, Integer index) { OnBtnClick(this, Btn, index); }
+
+void TStyCustomEdit::BtnClick(Integer index)
+{
+    if (index >= 0 && index < FCustomButtons->Count()) FCustomButtons->Items(index)->Btn()->Click();
+}
+
+// The buttons take their width out of the paint rectangle at either end; with a frame that is not
+// the platform's plain one, a further pixel on each side.
+void TStyCustomEdit::AdjustPaintRect()
+{
+    if (FCustomButtons->Count() > 0) {
+        FPaintRect.Left += FCustomButtons->LeftCount() * FCustomButtonWidth;
+        FPaintRect.Right -= FCustomButtons->RightCount() * FCustomButtonWidth;
+        if (EffectiveBevel()->Mode() != bmWindows || IsThemed()) InflateRect(FPaintRect, -1, 0);
+    }
+    SetBorders();
+}
+
+void TStyCustomEdit::SetBorders()
+{
+    const bool framed = EffectiveBevel()->Mode() != bmWindows || IsThemed();
+    const Integer w = FCustomButtonWidth;
+    Integer xLeft = FPaintRect.Left - FCustomButtons->LeftCount() * w, xRight = FPaintRect.Right;
+    const Integer top = framed ? FPaintRect.Top + 1 : 0;
+    const Integer height = framed ? FPaintRect.Height() - 2 : FPaintRect.Height();
+    for (int i = 0; i < FCustomButtons->Count(); ++i) {
+        TStySpeedButton* b = FCustomButtons->Items(i)->Btn();
+        b->SetButtonStyle(FCustomButtonStyle);
+        Integer& x = FCustomButtons->Items(i)->Alignment() == taRightJustify ? xRight : xLeft;
+        b->SetBounds(x, top, w, height);
+        x += w;
+    }
+}
+
+void TStyCustomEdit::DefineProperties(TFiler* Filer)
+{
+    TStyBaseEdit::DefineProperties(Filer);
+    // The button look of older forms, with the theme flag it used to carry.
+    Filer->DefineProperty(
+        "CustomButtonStyle",
+        [this](TReader* r) {
+            TStyUserButtonStyle style = FCustomButtonStyle;
+            bool xp = FCustomButtons->Count() > 0 && FCustomButtons->Items(0)->CtlXP();
+            ReadButtonStyleIdent(r->ReadIdent(), style, xp);
+            SetCustomButtonsStyle(style);
+            if (FCustomButtons->Count() > 0 && xp != FCustomButtons->Items(0)->CtlXP())
+                FCustomButtons->Items(0)->SetCtlXP(xp);
+        },
+        nullptr, false);
 }

@@ -2,12 +2,15 @@
 // The concrete single-line styled editor: a text layout that measures the displayed text, maps
 // cursor positions to pixels and scrolls horizontally, the text painter with its selection
 // highlight, a password character, a grey cue banner while the editor is empty and unfocused, and
-// a height that can follow the font.
+// a height that can follow the font, and small buttons embedded at either end.
 #include <vector>
 
 #include "styledcontrols/StyBaseEdit.h"
+#include "styledcontrols/StySBtn.h"
 
 class TStyCustomEdit;
+
+using TStyOnBtnClick = TEvent<TObject*, TObject*, Integer>;
 
 enum TStyEditTextState { tsLayout, tsCaret };
 using TStyEditTextStatus = Set<TStyEditTextState>;
@@ -62,6 +65,21 @@ public:
     const String& CueBanner() const { return FCueBanner; }
     void SetCueBanner(const String& Value);
     Integer CustomButtonWidth() const { return FCustomButtonWidth; }
+    void SetCustomButtonWidth(Integer Value);
+    TStySpecialButtons& CustomButtons() { return *FCustomButtons; }
+    void SetCustomButtons(TStySpecialButtons* Value) { FCustomButtons->Assign(Value); }
+    TStyUserButtonStyle CustomButtonsStyle() const { return FCustomButtonStyle; }
+    virtual void SetCustomButtonsStyle(TStyUserButtonStyle Value);
+    // The buttons follow the editor's theme mode.
+    bool CustomButtonParentCtlXP() const { return FCustomXP; }
+    void SetCustomButtonParentCtlXP(bool Value);
+    // Clicks the button with that index (0-based); any other index does nothing.
+    void BtnClick(Integer index);
+    // Places the buttons at the ends of the paint rectangle.
+    void SetBorders();
+    // The buttons' clicks arrive here and fire OnBtnClick.
+    virtual void DoBtnClick(TObject* Btn, Integer index);
+    TStyOnBtnClick OnBtnClick;
     TStyEditTextLayout& Layout() { return *FDisplayText; }
     // The width becomes the text's width plus that of "Q".
     virtual void CorrectWidth();
@@ -72,6 +90,7 @@ protected:
     virtual void AdjustHeight();
     virtual bool IsTextEmpty() { return FText.IsEmpty(); }
     virtual void PaintCueBanner(TCanvas& Canvas);
+    virtual void UpdateButtonsTheme();
     // The text painter, also for descendants with a layout of their own.
     void PaintTextWith(TCanvas& Canvas, TStyEditTextLayout& ALayout);
 
@@ -86,6 +105,10 @@ protected:
     bool NeedsRepaintOnEnter() override { return !FCueBanner.IsEmpty(); }
     void KeyProcessing(Word& Key) override;
     void Loaded() override;
+    void AdjustPaintRect() override;
+    void ThemeChanged() override;
+    void ImageListChanged() override;
+    void DefineProperties(TFiler* Filer) override;
 
     void CMFontChanged(TMessage& message);
     void UMBevelChanged(TMessage& message);
@@ -94,7 +117,10 @@ protected:
 
     char16_t FPasswordChar = 0;
     std::unique_ptr<TStyEditTextLayout> FDisplayText;
+    std::unique_ptr<TStySpecialButtons> FCustomButtons;
     Integer FCustomButtonWidth = 16;
+    TStyUserButtonStyle FCustomButtonStyle = ubsIntegrated;
+    bool FCustomXP = true;
     String FCueBanner;
     // Set by descendants, cleared on every text change: the text is drawn disabled.
     bool FIsEmpty = false;
