@@ -9,7 +9,7 @@ TEST(StyEditScreenshots, PlainSelectedPasswordCueBannerAndDisabled)
 {
     TestInitialize();
     TForm form(nullptr);
-    form.SetBounds(0, 0, 330, 200);
+    form.SetBounds(0, 0, 330, 230);
     form.SetCaption("Styled edits");
     struct Row {
         const char* label;
@@ -26,6 +26,13 @@ TEST(StyEditScreenshots, PlainSelectedPasswordCueBannerAndDisabled)
         {"Password", "secret", [](TStyCustomEdit& e) { e.SetPasswordChar(u'*'); }},
         {"Cue banner", "", [](TStyCustomEdit& e) { e.SetCueBanner("Friction angle in degrees"); }},
         {"Disabled", "Uplift 0.5", [](TStyCustomEdit& e) { e.SetEnabled(false); }},
+        {"Buttons", "C:\\dams\\crest.dvn", [](TStyCustomEdit& e) {
+             e.CustomButtons().Add()->Btn()->SetGlyphKind(gkFolder);
+             e.CustomButtons().Add()->SetCaption("...");
+             TStySpecialButton* clear = e.CustomButtons().Add();
+             clear->SetCaption("x");
+             clear->SetAlignment(taLeftJustify);
+         }},
         {"Scrolled", "Normal water level 152.40 m, flood level 155.10 m", [](TStyCustomEdit& e) {
              e.SetCurrentChar(e.GetLength() + 1);
          }},
