@@ -551,6 +551,11 @@ void TStyBaseGraphicButton::DropDown()
     const TPoint at = FDropDownRight ? ClientToScreen(Point(Width(), FDropDownIndent))
                                      : ClientToScreen(Point(FDropDownIndent, Height()));
     FDropDown->Popup(at.X, at.Y);
+    // The clicks that closed the menu are not for the button (mouse messages up to the
+    // horizontal wheel, 0x020E).
+    TMsg pending;
+    while (PeekMessage(&pending, nullptr, WM_MOUSEFIRST, 0x020E, PM_REMOVE)) {
+    }
     if (TControl* capture = GetCaptureControl()) capture->Perform(WM_CANCELMODE);
     DoStateChange(bsMouseOver, false);
 }

@@ -183,9 +183,9 @@ Integer TStySpecialButtons::CountOf(TLeftRight Alignment) const
 }
 
 // The editor lays its buttons out again once its pending messages are handled.
-void TStySpecialButtons::Update(TCollectionItem* Item)
+void TStySpecialButtons::Update(TCollectionItem*)
 {
-    if (OnChange) OnChange(Item);
+    OnChange(this);
     if (FInform && dynamic_cast<TStyCustomEdit*>(FOwner) && FOwner->HandleAllocated())
         PostMessage(FOwner->Handle(), WM_SIZE, 0, 0);
 }

@@ -3,6 +3,7 @@
 // clock, the drop-down menu and its part, and the PNG picture.
 #include <gtest/gtest.h>
 
+#include "foundation/StyGraph.h"
 #include "platform/stdctrls/Menus.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StySpeedButton.h"
@@ -330,6 +331,63 @@ TEST_F(StyButtons, PngPictureIsDrawnWherePictureGoes)
     TestProcess();
     EXPECT_EQ(b->GlyphRect().Left, g.Left + 1);
     EXPECT_EQ(b->GlyphRect().Top, g.Top + 1);
+}
+
+TEST_F(StyButtons, AutoSizeTakesThePictureWidthAndTheSpacing)
+{
+    auto* b = Make<TStySpeedButton>(10);
+    b->SetCtlXP(false);
+    b->SetGlyphKind(gkEllipsis);   // the standard glyphs are 13 pixels wide
+    b->SetAutoSize(true);
+    b->Repaint();
+    TestProcess();
+    EXPECT_EQ(b->Width(), 13 + 2 * b->ButtonLayout().Spacing());
+}
+
+// The face of a 35-pixel button with a 12-pixel drop-down part, composed here from the drawing
+// routines with the geometry the button must use, against what the form shows.
+TEST_F(StyButtons, SplitFaceGeometryAndArrow)
+{
+    TPopupMenu menu(nullptr);
+    auto* b = Make<TStySpeedButton>(10);
+    b->SetCtlXP(false);
+    b->SetDropDownMenu(&menu);
+    b->SetDropDownCombo(true);
+    b->SetBounds(10, 10, 35, 22);
+    struct Row {
+        const char* name;
+        TStyButtonState state;
+        TStyButtonState main, part;   // the state each face is drawn in
+    };
+    const Row rows[] = {
+        {"up", bsUp, bsUp, bsUp},
+        {"held", bsDown, bsDown, bsUp},
+        {"menu open", bsDropDownOpen, bsUp, bsDropDownOpen},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        b->DoStateChange(r.state, true);
+        TestProcess();
+        TBitmap expected(35, 22);
+        TCanvas& c = expected.Canvas();
+        c.Brush().SetColor(b->Color());
+        c.FillRect(Rect(0, 0, 35, 22));
+        TRect main = Rect(0, 0, 24, 22), part = Rect(23, 0, 35, 22);
+        DrawButtonFace(c, false, main, ubsWin40, r.main, 0x0005 | bfSplit, b->Color(), ttmNone);
+        DrawButtonFace(c, false, part, ubsWin40, r.part, 0x0005 | bfSplit | bfSplitDropDown, b->Color(), ttmNone);
+        DrawArrow(c, 27, 9, 3, clBlack, true, true);
+        TBitmap shot;
+        TestGrab(Form, shot);
+        const Integer top = shot.Height() - Form->ClientHeight();
+        Integer differing = 0;
+        for (Integer y = 0; y < 22; ++y)
+            for (Integer x = 0; x < 35; ++x)
+                differing += shot.Canvas().Pixel(10 + x, top + 10 + y) != c.Pixel(x, y);
+        EXPECT_EQ(differing, 0);
+        // The arrow's top row runs from x 27 to 31, its tip at (29, 11).
+        for (const TPoint p : {Point(27, 9), Point(31, 9), Point(29, 11)})
+            EXPECT_EQ(shot.Canvas().Pixel(10 + p.X, top + 10 + p.Y), clBlack);
+    }
 }
 
 } // namespace

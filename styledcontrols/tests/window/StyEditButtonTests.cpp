@@ -161,4 +161,18 @@ TEST_F(StyEditButtons, AutoSizeLeavesRoomForTheButtons)
     EXPECT_EQ(Edit->Width(), 2 * 16 + 30);
 }
 
+TEST_F(StyEditButtons, ButtonsFollowTheEditorsThemeWhenAskedTo)
+{
+    TStySpecialButton* item = Add(taRightJustify);
+    Edit->SetCustomButtonParentCtlXP(false);
+    Edit->SetThemeMode(ttmPlatform);
+    EXPECT_EQ(item->ThemeMode(), ttmNone) << "left alone";
+    Edit->SetCustomButtonParentCtlXP(true);
+    EXPECT_EQ(item->ThemeMode(), ttmPlatform);
+    EXPECT_EQ(item->Btn()->ThemeMode(), ttmPlatform);
+    Edit->SetThemeMode(ttmNone);
+    EXPECT_EQ(item->Btn()->ThemeMode(), ttmNone);
+    EXPECT_FALSE(item->CtlXP());
+}
+
 } // namespace
