@@ -214,9 +214,10 @@ void TStyBaseGraphicButton::GetGlyphBitmap(TObject*, TBitmap& B, bool& AHandled)
 }
 
 // A font that cannot be turned keeps the caption upright; a turned caption needs a font that can.
+// (A change of the button's own font already ends ParentFont; one that comes from the parent
+// keeps it.)
 void TStyBaseGraphicButton::FontChanged(TObject* Sender)
 {
-    if (Sender == &Font()) SetParentFont(false);
     if (ComponentState().Contains(csLoading)) return;
     Canvas().Font().Assign(&Font());
     if (FFontFx->Angle() != 0 && !IsTrueTypeFont(Canvas())) {

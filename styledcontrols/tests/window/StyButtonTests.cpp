@@ -333,6 +333,18 @@ TEST_F(StyButtons, PngPictureIsDrawnWherePictureGoes)
     EXPECT_EQ(b->GlyphRect().Top, g.Top + 1);
 }
 
+TEST_F(StyButtons, FontFollowsTheParentUntilSetOnTheButton)
+{
+    auto* b = Make<TStySpeedButton>(10);
+    Form->Font().SetSize(14);
+    EXPECT_EQ(b->Font().Size(), 14);
+    EXPECT_TRUE(b->ParentFont());
+    b->Font().SetSize(9);
+    EXPECT_FALSE(b->ParentFont());
+    Form->Font().SetSize(11);
+    EXPECT_EQ(b->Font().Size(), 9);
+}
+
 TEST_F(StyButtons, AutoSizeTakesThePictureWidthAndTheSpacing)
 {
     auto* b = Make<TStySpeedButton>(10);
