@@ -397,7 +397,6 @@ void TStyBaseGraphicButton::MouseDown(TMouseButton Button, TShiftState Shift, In
             s = bsMouseOver;
         } else if (FDropDown && (!FUsed || inPart)) {
             DropDown();
-            s = FState;
         } else {
             FPrepareDrag = true;
             if (FOldState == bsOptionSet && FState == bsMouseOver && FGroupIndex != 0) {

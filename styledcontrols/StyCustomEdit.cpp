@@ -161,11 +161,7 @@ TStyCustomEdit::TStyCustomEdit(TComponent* AOwner)
     FCustomXP = IsThemed();
 }
 
-TStyCustomEdit::~TStyCustomEdit()
-{
-    Destroying();
-    FCustomButtons.reset();
-}
+TStyCustomEdit::~TStyCustomEdit() { Destroying(); }
 
 void TStyCustomEdit::SetPasswordChar(char16_t Value)
 {
@@ -370,7 +366,7 @@ void TStyCustomEdit::UpdateButtonsTheme()
 void TStyCustomEdit::ThemeChanged()
 {
     TStyBaseEdit::ThemeChanged();
-    if (FCustomButtons) UpdateButtonsTheme();
+    UpdateButtonsTheme();
 }
 
 // The buttons take the editor's list; an index the list has no image for becomes -1.

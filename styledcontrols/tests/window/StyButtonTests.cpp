@@ -264,6 +264,7 @@ TEST_F(StyButtons, DropDownMenuOpensFromTheButtonOrItsPart)
     b->OnDropDown = TNotifyEvent(&Log, &TButtonLog::DropDown);
 
     TestAnswerNextPopup("Upstream face");
+    Move(b, 5, 5);
     Down(b, 5, 5);
     Up(b, 5, 5);
     EXPECT_EQ(seen, (std::vector<String>{"DropDownOpen"}));
