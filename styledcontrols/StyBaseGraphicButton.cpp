@@ -524,8 +524,6 @@ void TStyBaseGraphicButton::DoMouseExit()
 
 // ---------------------------------------------------------------- clicks, repeat, drop-down
 
-void TStyBaseGraphicButton::Click() { TStyBaseGraphicControl::Click(); }
-
 void TStyBaseGraphicButton::RepeatClick()
 {
     if (FTimerID[1]) FTimerID[1]->SetInterval(FRepeatingInterval);

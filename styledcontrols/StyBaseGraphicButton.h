@@ -96,7 +96,6 @@ public:
     TStyTimer* RepeatTimer() const { return FTimerID[1].get(); }
 
     void DoStateChange(TStyButtonState NewState, bool ForceUpdate);
-    void Click() override;
     // Opens the drop-down menu; the call returns when the menu has closed.
     void DropDown();
     void EndRepeatedClick();

@@ -10,10 +10,12 @@ TEST(StyButtonScreenshots, LooksStatesPicturesAndDropDownPart)
 {
     TestInitialize();
     TForm form(nullptr);
-    form.SetBounds(0, 0, 470, 250);
+    form.SetBounds(0, 0, 420, 280);
     form.SetCaption("Styled buttons");
-    const TStyUserButtonStyle looks[] = {ubsWin31, ubsWin40, ubsFlat, ubsExplorerColored, ubsIntegrated, ubsOffice};
-    const char* lookNames[] = {"Win 3.1", "Win 4.0", "Flat", "Explorer", "Integrated", "Office"};
+    // The last row is the default button, drawn through the platform theme.
+    const TStyUserButtonStyle looks[] = {ubsWin31, ubsWin40, ubsFlat, ubsExplorerColored, ubsIntegrated, ubsOffice,
+                                         ubsWin40};
+    const char* lookNames[] = {"Win 3.1", "Win 4.0", "Flat", "Explorer", "Integrated", "Office", "Themed"};
     const TStyButtonState states[] = {bsUp, bsMouseOver, bsDown, bsOptionSet, bsDisabledUp};
     const char* stateNames[] = {"Up", "Hot", "Down", "Set", "Disabled"};
     for (int s = 0; s < 5; ++s) {
@@ -22,7 +24,7 @@ TEST(StyButtonScreenshots, LooksStatesPicturesAndDropDownPart)
         l->SetCaption(stateNames[s]);
         l->SetParent(&form);
     }
-    for (int row = 0; row < 6; ++row) {
+    for (int row = 0; row < 7; ++row) {
         const Integer y = 24 + row * 28;
         auto* l = new TStyCustomSimpleLabel(&form);
         l->SetBounds(10, y + 5, 78, 15);
@@ -30,7 +32,7 @@ TEST(StyButtonScreenshots, LooksStatesPicturesAndDropDownPart)
         l->SetParent(&form);
         for (int s = 0; s < 5; ++s) {
             auto* b = new TStySpeedButton(&form);
-            b->SetCtlXP(false);
+            b->SetCtlXP(row == 6);
             b->SetButtonStyle(looks[row]);
             b->SetBounds(90 + 60 * s, y, 54, 24);
             b->SetCaption("Dam");
@@ -42,7 +44,7 @@ TEST(StyButtonScreenshots, LooksStatesPicturesAndDropDownPart)
         }
     }
     // Pictures: a standard glyph, a PNG beside a caption, and a button with a drop-down part.
-    const Integer y = 24 + 6 * 28 + 6;
+    const Integer y = 24 + 7 * 28 + 6;
     auto* folder = new TStySpeedButton(&form);
     folder->SetCtlXP(false);
     folder->SetGlyphKind(gkFolder);

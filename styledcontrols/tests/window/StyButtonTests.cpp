@@ -249,6 +249,14 @@ TEST_F(StyButtons, DropDownPartWidensTheButton)
     EXPECT_EQ(b->Width(), 45);
     b->SetDropDownCombo(false);
     EXPECT_EQ(b->Width(), 25);
+
+    // Read from a form, the width is the stored one.
+    auto* read = Make<TStySpeedButton>(100);
+    read->IncludeState(csLoading);
+    read->SetWidth(45);
+    read->SetDropDownCombo(true);
+    read->SetDropDownComboWidth(20);
+    EXPECT_EQ(read->Width(), 45);
 }
 
 TEST_F(StyButtons, DropDownMenuOpensFromTheButtonOrItsPart)
