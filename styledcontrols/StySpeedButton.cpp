@@ -2,6 +2,7 @@
 #include "styledcontrols/StySpeedButton.h"
 
 #include "platform/classes/TypInfo.h"
+#include "styledcontrols/StyCustomControl.h"
 
 TClass TStySpeedButton::StaticClass()
 {
@@ -25,7 +26,18 @@ TClass TStySpeedButton::StaticClass()
             .Property("DropDownCombo", &B::DropDownCombo, &B::SetDropDownCombo).Default(false)
             .Property("DropDownComboWidth", &B::DropDownComboWidth, &B::SetDropDownComboWidth).Default(12)
             .Property("DropDownIndent", &B::DropDownIndent, &B::SetDropDownIndent).Default(0)
-            .Property("DropDownRight", &B::DropDownRight, &B::SetDropDownRight).Default(false);
+            .Property("DropDownRight", &B::DropDownRight, &B::SetDropDownRight).Default(false)
+            .Property("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
+            .Property("ThemeMode", &B::ThemeMode, &B::SetThemeMode).Default(ttmPlatform)
+            .Property("ImageList", &B::ImageList, &B::SetImageList)
+            .Property("ImageIndex", &B::ImageIndex, &B::SetImageIndex).Default(0)
+            .Property("ListIndex", &B::ListIndex, &B::SetListIndex).Default(0)
+            .Property("ButtonLayout", [](B* b) { return &b->ButtonLayout(); },
+                      [](B* b, TStyButtonLayout* v) { b->SetButtonLayout(v); })
+            .Property("FontFX", [](B* b) { return &b->FontFX(); }, [](B* b, TStyFxCaption* v) { b->SetFontFX(v); })
+            .Property("Glyph", [](B* b) { return &b->Glyph(); }, [](B* b, TBitmap* v) { b->SetGlyph(v); })
+            .Property("PngGlyph", [](B* b) { return &b->PngGlyph(); }, [](B* b, TPngImage* v) { b->SetPngGlyph(v); })
+            .Property("OnDropDown", &B::OnDropDown);
     });
     return &meta;
 }

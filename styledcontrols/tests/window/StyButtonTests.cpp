@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/StyGraph.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/stdctrls/Menus.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StySpeedButton.h"
@@ -87,6 +88,22 @@ TEST_F(StyButtons, NewButtonsStartWithTheirDefaults)
     EXPECT_FALSE(s->AllowTransparency());
     EXPECT_FALSE(s->UnColorMain());
     EXPECT_EQ(s->ControlStyle(), (TControlStyle{csCaptureMouse, csDoubleClicks, csReplicatable}));
+}
+
+// A new button stores nothing but what differs from its published defaults.
+TEST_F(StyButtons, PublishedPropertiesOfTheSpeedButton)
+{
+    auto* b = Make<TStySpeedButton>(10);
+    for (const char* name : {"ButtonStyle", "GroupIndex", "Pressed", "AllowAllUp", "GlyphKind", "NumGlyphs",
+                             "RepeatedClick", "RepeatingDelay", "RepeatingInterval", "DropDownCombo",
+                             "DropDownComboWidth", "ThemeMode", "HideHint", "UseGlobalTimer", "UsePngGlyph"}) {
+        const TPropInfo* info = GetPropInfo(b, name);
+        ASSERT_NE(info, nullptr) << name;
+        EXPECT_TRUE(IsDefaultPropValue(b, info)) << name;
+    }
+    EXPECT_EQ(GetOrdProp(b, "DropDownComboWidth"), 12);
+    b->SetRepeatingDelay(300);
+    EXPECT_FALSE(IsDefaultPropValue(b, GetPropInfo(b, "RepeatingDelay")));
 }
 
 // Each row: a mouse step on the button at (x, y), then the state and the clicks so far.
@@ -176,12 +193,16 @@ TEST_F(StyButtons, HeldRepeatingButtonClicksOnTheTestClock)
 TEST_F(StyButtons, HoverTimerEndsTheHoverLookWhenTheCursorIsElsewhere)
 {
     auto* b = Make<TStySpeedButton>(10);
+    // The screen's cursor stays where it is; the form moves away from it when needed.
     TPoint cursor;
     GetCursorPos(&cursor);
-    const TPoint at = b->ClientToScreen(Point(0, 0));
-    ASSERT_FALSE(cursor.X >= at.X && cursor.X <= at.X + b->Width() && cursor.Y >= at.Y &&
-                 cursor.Y <= at.Y + b->Height())
-        << "the real cursor must be away from the button";
+    const auto cursorOnButton = [&] {
+        const TPoint at = b->ClientToScreen(Point(0, 0));
+        return cursor.X >= at.X && cursor.X <= at.X + b->Width() && cursor.Y >= at.Y && cursor.Y <= at.Y + b->Height();
+    };
+    if (cursorOnButton()) Form->SetLeft(Form->Left() + 100);
+    TestProcess();
+    ASSERT_FALSE(cursorOnButton());
     Move(b, 5, 5);
     EXPECT_EQ(b->State(), bsMouseOver);
     ASSERT_NE(b->HoverTimer(), nullptr);
