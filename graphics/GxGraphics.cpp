@@ -4,9 +4,12 @@
 #include "graphics/GxGraphics.h"
 
 #include <cmath>
+#include <vector>
 
 #include "graphics/GxGraphics.General.h"
 #include "graphics/GxGraphics.Win.h"
+#include "graphics/GxGraphicsHTMLEngine.h"
+#include "graphics/GxUtils.h"
 
 // ---- The context
 
@@ -429,7 +432,42 @@ void TGxGraphics::ClipRect(const TRect& ARect) { ClipRect(RectToRectF(ARect)); }
 
 // ---- Text
 
-TRectF TGxGraphics::DoCalculateText(const String& AText, const TRectF& ARect, bool AWordWrapping, bool)
+namespace {
+// The lines of a mini-HTML text split at "<BR/>" in the spelling of its first occurrence, the
+// empty last part dropped; no lines when the text has none.
+std::vector<String> OptimizedHTMLLines(const String& AText)
+{
+    const std::u16string text = AText.u16(), upper = UpperCase(AText).u16();
+    if (upper.find(u"<BR>") == std::u16string::npos && upper.find(u"<BR/>") == std::u16string::npos) return {};
+    const size_t first = upper.find(u"<BR/>");
+    if (first == std::u16string::npos) return {};
+    const std::u16string tag = text.substr(first, 5);
+    std::vector<String> lines;
+    size_t at = 0;
+    for (size_t next = text.find(tag); next != std::u16string::npos; next = text.find(tag, at)) {
+        lines.emplace_back(text.substr(at, next - at));
+        at = next + tag.size();
+    }
+    if (at < text.size()) lines.emplace_back(text.substr(at));
+    return lines;
+}
+}  // namespace
+
+TGxHTMLOptions TGxGraphics::HTMLOptions(bool AWordWrapping) const
+{
+    TGxHTMLOptions options;
+    options.AWordWrap = AWordWrapping;
+    options.AURLColor = URLColor;
+    options.AURLUnderline = URLUnderline;
+    options.APictureContainer = PictureContainer;
+    options.AImageList = ImageList;
+    options.AHighlightColor = HighlightColor;
+    options.AHighlightTextColor = HighlightTextColor;
+    options.AHighlightFontStyles = HighlightFontStyle;
+    return options;
+}
+
+TRectF TGxGraphics::DoCalculateText(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML)
 {
     TRectF result = ARect;
     if (std::nearbyint(ARect.Right - ARect.Left) <= 0) {
@@ -441,6 +479,13 @@ TRectF TGxGraphics::DoCalculateText(const String& AText, const TRectF& ARect, bo
         result.Bottom = result.Top;
         return result;
     }
+    if (ASupportHTML && TGxUtils::IsHTML(AText)) {
+        TGxHTMLOptions options = HTMLOptions(AWordWrapping);
+        options.ACalculateOnly = true;
+        TGxHTMLResult measured;
+        DrawGraphicsHTML(*this, AText, ARect, options, measured);
+        return {ARect.Left, ARect.Top, ARect.Left + measured.AWidth, ARect.Top + measured.AHeight + 1};
+    }
     result = Context()->CalculateText(AText, ARect, AWordWrapping);
     result.Bottom += 1;
     return result;
@@ -448,6 +493,16 @@ TRectF TGxGraphics::DoCalculateText(const String& AText, const TRectF& ARect, bo
 
 TRectF TGxGraphics::CalculateText(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML)
 {
+    if (OptimizedHTMLDrawing && TGxUtils::IsHTML(AText)) {
+        const std::vector<String> lines = OptimizedHTMLLines(AText);
+        if (!lines.empty()) {
+            TRectF result = ARect;
+            result.Bottom = ARect.Top;
+            for (const String& line : lines)
+                result.Bottom += DoCalculateText(line, ARect, AWordWrapping, ASupportHTML).Height();
+            return result;
+        }
+    }
     return DoCalculateText(AText, ARect, AWordWrapping, ASupportHTML);
 }
 
@@ -489,30 +544,90 @@ TSize TGxGraphics::CalculateTextSizeInt(const String& AText)
 Integer TGxGraphics::CalculateTextWidthInt(const String& AText) { return CalculateTextSizeInt(AText).cx; }
 Integer TGxGraphics::CalculateTextHeightInt(const String& AText) { return CalculateTextSizeInt(AText).cy; }
 
-String TGxGraphics::DoDrawText(TRectF ARect, const String& AText, bool AWordWrapping,
-                               TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
-                               TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
-                               bool ATestAnchor)
+String TGxGraphics::DoDrawText(TRectF ARect, const String& AText, String& AControlID, String& AControlValue,
+                               String& AControlType, bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                               TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                               float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX,
+                               float AY)
 {
     TColor fillColor = Context()->GetFillColor();
     Context()->SetFillColor(FFont->Color());
     if (AMinHeight > -1 && ARect.Bottom - ARect.Top < AMinHeight) ARect.Bottom = ARect.Top + AMinHeight;
     if (AMinWidth > -1 && ARect.Right - ARect.Left < AMinWidth) ARect.Right = ARect.Left + AMinWidth;
     ARect = Context()->SetTextAngle(ARect, AAngle);
-    if (!ATestAnchor)
+    String anchor;
+    if (ASupportHTML && TGxUtils::IsHTML(AText)) {
+        TGxHTMLOptions options = HTMLOptions(AWordWrapping);
+        options.ACalculateOnly = true;
+        TGxHTMLResult measured;
+        DrawGraphicsHTML(*this, AText, ARect, options, measured);
+        const float w = measured.AWidth + 1, h = measured.AHeight + 1;
+        TRectF box = ARect;
+        if (!AWordWrapping || measured.ALineCount < 2) {
+            auto place = [](TGxGraphicsTextAlign align, float from, float to, float size) {
+                return align == gtaLeading ? from : align == gtaCenter ? from + (to - from - size) / 2 : to - size;
+            };
+            box.Left = place(AHorizontalAlign, ARect.Left, ARect.Right, w);
+            box.Top = place(AVerticalAlign, ARect.Top, ARect.Bottom, h);
+            box.Right = box.Left + w;
+            box.Bottom = box.Top + h;
+        }
+        options.ACalculateOnly = false;
+        options.AHitTestOnly = ATestAnchor;
+        options.AMouseX = static_cast<Integer>(std::nearbyint(AX));
+        options.AMouseY = static_cast<Integer>(std::nearbyint(AY));
+        options.AControlID = AControlID;
+        TGxHTMLResult drawn;
+        TGxGraphicsSaveState* state = SaveState(true);
+        ClipRect(ARect);
+        const bool hit = DrawGraphicsHTML(*this, AText, box, options, drawn);
+        RestoreState(state, true);
+        if (hit) {
+            anchor = drawn.AAnchor;
+            AControlID = drawn.AControlID;
+            AControlValue = drawn.AControlValue;
+            AControlType = drawn.AControlType;
+        }
+    } else if (!ATestAnchor) {
         Context()->DrawText(AText, ARect, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle);
+    }
     Context()->ResetTextAngle(AAngle);
     Context()->SetFillColor(fillColor);
-    return String();
+    return anchor;
+}
+
+String TGxGraphics::DrawText(const TRectF& ARect, const String& AText, String& AControlID, String& AControlValue,
+                             String& AControlType, bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                             TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                             float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    if (OptimizedHTMLDrawing && !ATestAnchor && TGxUtils::IsHTML(AText)) {
+        const std::vector<String> lines = OptimizedHTMLLines(AText);
+        if (!lines.empty()) {
+            TRectF running = ARect;
+            for (const String& line : lines) {
+                const TRectF r = CalculateText(line, running, AWordWrapping, ASupportHTML);
+                DoDrawText(TRectF{r.Left, r.Top, r.Right + 1, r.Bottom}, line, AControlID, AControlValue, AControlType,
+                           AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth, AMinHeight,
+                           ASupportHTML, ATestAnchor, AX, AY);
+                running.Top += r.Height();
+                running.Bottom += r.Height();
+            }
+            return String();
+        }
+    }
+    return DoDrawText(ARect, AText, AControlID, AControlValue, AControlType, AWordWrapping, AHorizontalAlign,
+                      AVerticalAlign, ATrimming, AAngle, AMinWidth, AMinHeight, ASupportHTML, ATestAnchor, AX, AY);
 }
 
 String TGxGraphics::DrawText(const TRectF& ARect, const String& AText, bool AWordWrapping,
                              TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
-                             TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight, bool,
-                             bool ATestAnchor, float, float)
+                             TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                             bool ASupportHTML, bool ATestAnchor, float AX, float AY)
 {
-    return DoDrawText(ARect, AText, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth,
-                      AMinHeight, ATestAnchor);
+    String controlID, controlValue, controlType;
+    return DrawText(ARect, AText, controlID, controlValue, controlType, AWordWrapping, AHorizontalAlign,
+                    AVerticalAlign, ATrimming, AAngle, AMinWidth, AMinHeight, ASupportHTML, ATestAnchor, AX, AY);
 }
 
 String TGxGraphics::DrawText(const TRect& ARect, const String& AText, bool AWordWrapping,
@@ -522,10 +637,11 @@ String TGxGraphics::DrawText(const TRect& ARect, const String& AText, bool AWord
     return DrawText(RectToRectF(ARect), AText, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle);
 }
 
-String TGxGraphics::DrawText(const TPointF& APoint, const String& AText, float AAngle)
+String TGxGraphics::DrawText(const TPointF& APoint, const String& AText, float AAngle, bool ASupportHTML,
+                             bool ATestAnchor, float AX, float AY)
 {
     return DrawText(TRectF{APoint.X, APoint.Y, APoint.X + 10000, APoint.Y + 10000}, AText, false, gtaLeading,
-                    gtaLeading, gttNone, AAngle);
+                    gtaLeading, gttNone, AAngle, -1, -1, ASupportHTML, ATestAnchor, AX, AY);
 }
 
 // ---- Point tests

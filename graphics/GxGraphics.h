@@ -5,12 +5,28 @@
 // context draws either on the platform canvas (TGxGraphicsContextGeneral) or through GDI+
 // (TGxGraphicsContextWin); coordinates are device units of the canvas, angles degrees clockwise.
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "graphics/GxGraphicsTypes.h"
+#include "graphics/GxTypes.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Canvas.h"
 
 class TGxGraphics;
+class TPictureContainer;
+class TCustomImageList;
+struct TGxHTMLOptions;
+
+// The colours of the drawn button glyphs and of buttons that adapt to the style, shared by every
+// drawing object: 0 (black) until SetDefaultGraphicColors gives them the program's style.
+inline TColor StyleGlyphColor = 0;
+inline TColor StyleFocusedBorderColor = 0;
+inline TColor StyleFocusedFaceColor = 0;
+inline TColor StyleDisabledBorderColor = 0;
+inline TColor StyleDisabledFaceColor = 0;
+inline TColor StyleNormalBorderColor = 0;
+inline TColor StyleNormalFaceColor = 0;
 
 using TGxGraphicsSides = Set<TGxGraphicsSide>;
 using TGxGraphicsCorners = Set<TGxGraphicsCorner>;
@@ -145,6 +161,9 @@ public:
     bool OptimizedHTMLDrawing = false;
     TColor URLColor = 0xFF0000;
     bool URLUnderline = true;
+    // Pictures named by mini-HTML and by the named-picture routines; neither is owned.
+    TPictureContainer* PictureContainer = nullptr;
+    TCustomImageList* ImageList = nullptr;
 
     TGxGraphicsMatrix GetMatrix();
     void SetMatrix(const TGxGraphicsMatrix& AMatrix);
@@ -206,11 +225,87 @@ public:
     void DrawFocusPath(TGxGraphicsPath* APath, TColor AColor);
     // The whole picture stretched into the rectangle.
     void DrawBitmap(TGraphic* ABitmap, const TRectF& ADstRect);
+
+    // Pictures placed in a rectangle by four flags, always in this order: keep the proportions,
+    // scale to the target, centre in it, keep the natural size centred.  A TGxBitmap holding an
+    // SVG document is drawn as vectors; nil pictures draw nothing.
+    void DrawBitmap(const TRectF& ARect, TPicture* ABitmap, bool AAspectRatio, bool AStretch, bool ACenter,
+                    bool ACropping);
+    void DrawBitmap(double ALeft, double ATop, double ARight, double ABottom, TPicture* ABitmap, bool AAspectRatio,
+                    bool AStretch, bool ACenter, bool ACropping);
+    void DrawBitmap(const TRect& ARect, TPicture* ABitmap, bool AAspectRatio, bool AStretch, bool ACenter,
+                    bool ACropping);
+    // At natural size with its top-left at the point.
+    void DrawBitmap(float ALeft, float ATop, TPicture* ABitmap);
+    void DrawBitmap(Integer ALeft, Integer ATop, TPicture* ABitmap);
+    // The part ASource of the picture, placed in ADestination by the flags.
+    void DrawBitmapPart(const TRectF& ASource, const TRectF& ADestination, TPicture* ABitmap, bool AAspectRatio,
+                        bool AStretch, bool ACenter, bool ACropping);
+    void DrawBitmapPart(double ASourceLeft, double ASourceTop, double ASourceRight, double ASourceBottom,
+                        double ADestinationLeft, double ADestinationTop, double ADestinationRight,
+                        double ADestinationBottom, TPicture* ABitmap, bool AAspectRatio, bool AStretch, bool ACenter,
+                        bool ACropping);
+    void DrawBitmapPart(const TRect& ASource, const TRect& ADestination, TPicture* ABitmap, bool AAspectRatio,
+                        bool AStretch, bool ACenter, bool ACropping);
+    // The part as a new picture of the caller's; nil for an empty rectangle or an SVG picture.
+    std::unique_ptr<TGxBitmap> DrawBitmapPartSync(double ASourceLeft, double ASourceTop, double ASourceRight,
+                                                  double ASourceBottom, double ADestinationLeft,
+                                                  double ADestinationTop, double ADestinationRight,
+                                                  double ADestinationBottom, TPicture* ABitmap, bool AAspectRatio,
+                                                  bool AStretch, bool ACenter, bool ACropping);
+    // Where DrawBitmap puts the picture; (0, 0, 0, 0) for nil.
+    TRectF GetBitmapDrawRectangle(const TRectF& ARect, TPicture* ABitmap, bool AAspectRatio, bool AStretch,
+                                  bool ACenter, bool ACropping);
+    TRectF GetBitmapDrawRectangle(double ALeft, double ATop, double ARight, double ABottom, TPicture* ABitmap,
+                                  bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping);
+    TRect GetBitmapDrawRectangle(const TRect& ARect, TPicture* ABitmap, bool AAspectRatio, bool AStretch,
+                                 bool ACenter, bool ACropping);
+    // The drawn size of an AOriginalWidth x AOriginalHeight picture in an ANewWidth x ANewHeight target.
+    static void GetAspectSize(float& AWidth, float& AHeight, float AOriginalWidth, float AOriginalHeight,
+                              float ANewWidth, float ANewHeight, bool AAspectRatio, bool AStretch, bool ACropping);
+    // The container's picture named AName, with AApplyScale first the one named AName_<scale>; the
+    // container keeps it until its next look-up.
+    static TPicture* GetBitmapFromPictureContainer(TPictureContainer* APictureContainer, const String& AName,
+                                                   bool AApplyScale, float AScale);
+    void DrawBitmapWithName(const TRectF& ARect, const String& ABitmapName, bool AApplyScale, float AScale,
+                            bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping);
+    void DrawBitmapWithName(const TRect& ARect, const String& ABitmapName, bool AApplyScale, float AScale,
+                            bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping);
+    // The collection's picture for the scale (the display's when AScale is 0 or less).
+    void DrawScaledBitmap(const TRectF& ARect, TGxScaledBitmaps* ABitmaps, float AScale, bool AAspectRatio,
+                          bool AStretch, bool ACenter, bool ACropping);
+    void DrawScaledBitmap(const TRect& ARect, TGxScaledBitmaps* ABitmaps, float AScale, bool AAspectRatio,
+                          bool AStretch, bool ACenter, bool ACropping);
+    static TPicture* GetScaledBitmap(TGxScaledBitmaps* ABitmaps, float AScale, TPictureContainer* APictureContainer);
+
+    // Control glyphs.  They leave the fill and stroke as they set them; AScaleFactor sizes the
+    // drawn glyphs of the close, expander, compact and drop-down buttons only.
+    void DrawCheckBox(const TRectF& ARect, bool AChecked, bool AFocused, bool AEnabled, float AScaleFactor = 1);
+    void DrawRadioButton(const TRectF& ARect, bool AChecked, bool AFocused, bool AEnabled, float AScaleFactor = 1);
+    void DrawButton(const TRectF& ARect, bool ADown, bool AFocused, bool AEnabled, bool AAdaptToStyle,
+                    float AScaleFactor = 1);
+    void DrawCloseButton(const TRectF& ARect, bool ADown, bool AFocused, bool AEnabled, bool AAdaptToStyle,
+                         float AScaleFactor = 1);
+    void DrawExpanderButton(const TRectF& ARect, TGxGraphicsExpanderState AState, bool ADown, bool AFocused,
+                            bool AEnabled, bool AAdaptToStyle, float AScaleFactor = 1);
+    void DrawCompactButton(const TRectF& ARect, TGxGraphicsCompactState AState, bool ADown, bool AFocused,
+                           bool AEnabled, bool AAdaptToStyle, float AScaleFactor = 1);
+    void DrawDropDownButton(const TRectF& ARect, bool ADown, bool AFocused, bool AEnabled, bool ACenter,
+                            bool AAdaptToStyle, float AScaleFactor = 1);
+    // The trough, the bar for AValue of AMax and, with AShowText, the percentage through AFormat
+    // (one floating-point argument) centred on it.
+    void DrawProgressBar(const TRectF& ARect, float AValue, const String& AFormat, float AMax, TColor AColor,
+                         TColor ATextColor, bool AShowText, bool AEnabled, float AScaleFactor = 1);
+    // Gives the style colours the program's style.
+    static void SetDefaultGraphicColors();
     void ClipRect(const TRectF& ARect);
     void ClipRect(const TRect& ARect);
 
     // Text: measured from the rectangle's top-left; drawn with alignment, wrapping, trimming and
-    // an angle.  Mini-HTML is measured and drawn as plain text.
+    // an angle.  With ASupportHTML a text with "</", "/>" or "<BR>" is mini-HTML, laid out by the
+    // mini-HTML engine; drawing it returns the target of the anchor under (AX, AY), and with
+    // ATestAnchor only that is done.  With OptimizedHTMLDrawing such a text is taken line by line
+    // at its "<BR/>" tags.
     TRectF CalculateText(const String& AText, const TRectF& ARect, bool AWordWrapping = false,
                          bool ASupportHTML = true);
     TRectF CalculateText(const String& AText);
@@ -228,10 +323,16 @@ public:
                     TGxGraphicsTextTrimming ATrimming = gttNone, float AAngle = 0, float AMinWidth = -1,
                     float AMinHeight = -1, bool ASupportHTML = true, bool ATestAnchor = false, float AX = -1,
                     float AY = -1);
+    // The same, also giving the ID, VALUE and TYPE of the mini-HTML control under (AX, AY).
+    String DrawText(const TRectF& ARect, const String& AText, String& AControlID, String& AControlValue,
+                    String& AControlType, bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                    TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                    float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY);
     String DrawText(const TRect& ARect, const String& AText, bool AWordWrapping = false,
                     TGxGraphicsTextAlign AHorizontalAlign = gtaLeading, TGxGraphicsTextAlign AVerticalAlign = gtaLeading,
                     TGxGraphicsTextTrimming ATrimming = gttNone, float AAngle = 0);
-    String DrawText(const TPointF& APoint, const String& AText, float AAngle = 0);
+    String DrawText(const TPointF& APoint, const String& AText, float AAngle = 0, bool ASupportHTML = true,
+                    bool ATestAnchor = false, float AX = -1, float AY = -1);
 
     static bool PointInRect(const TPointF& P, const TRectF& R);
     static bool PointInRect(const TPoint& P, const TRect& R);
@@ -251,19 +352,30 @@ public:
 
 protected:
     virtual TRectF DoCalculateText(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML);
-    virtual String DoDrawText(TRectF ARect, const String& AText, bool AWordWrapping,
-                              TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
-                              TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
-                              bool ATestAnchor);
+    virtual String DoDrawText(TRectF ARect, const String& AText, String& AControlID, String& AControlValue,
+                              String& AControlType, bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                              TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                              float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX,
+                              float AY);
 
 private:
     TGxGraphics(bool ANative, TCanvas* ACanvas, std::unique_ptr<TBitmap> ABitmap, float AWidth, float AHeight,
                 TContextMaker AMakeContext = nullptr);
     void InitializeDefaults();
+    // The mini-HTML settings of the text operations: this object's colours, pictures and links.
+    TGxHTMLOptions HTMLOptions(bool AWordWrapping) const;
     void FillChanged(TObject* Sender);
     void StrokeChanged(TObject* Sender);
     void FontChanged(TObject* Sender);
     bool FillInUse() const;
+    // The part of a raster picture copied onto a bitmap of the part's size.
+    std::unique_ptr<TGxBitmap> CopyBitmapPart(const TRectF& ASource, TPicture* ABitmap);
+    // A button glyph: the SVG resource drawn into ASVGTarget, or with AAdaptToStyle the lines
+    // (bitmap coordinates) drawn in the glyph colour on a transparent ASize x ASize bitmap that is
+    // centred in ABitmapTarget.
+    void DrawButtonGlyph(const TRectF& ASVGTarget, const TRectF& ABitmapTarget, const String& AResource,
+                         bool AAdaptToStyle, Integer ASize, float ALineWidth,
+                         const std::vector<std::pair<TPointF, TPointF>>& ALines);
     bool StrokeInUse() const;
     // Passes one change to the back end, unless a change is being passed already.
     template <typename Apply>

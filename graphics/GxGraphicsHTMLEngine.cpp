@@ -6,10 +6,12 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "graphics/GxUtils.h"
 #include "graphics/PictureContainer.h"
 #include "platform/rtl/FileSys.h"
+#include "platform/stdctrls/ImgList.h"
 
 namespace {
 
@@ -131,12 +133,20 @@ struct TState {
     TColor HighlightKeptColor = 0;
     TFontStyles HighlightKeptStyles;
     float XOffset = -1;
+    TColor ParagraphColor = -1;   // the background of the open paragraph, outlining its further lines
+};
+
+// A picture at the left or right edge that the following lines flow beside.
+struct TFloat {
+    float Width = 0, Height = 0;
+    bool Right = false;
 };
 
 struct TLine {
     size_t End = 0;
     float Width = 0, Height = 0, SubOffset = 0, SupOffset = 0, Indent = 0;
     TGxGraphicsTextAlign Align = gtaLeading;
+    std::vector<TFloat> Floats;   // the floating pictures met by the measuring pass
 };
 
 class THTMLLayout {
@@ -151,6 +161,7 @@ public:
     TGxHTMLResult& R;
     TState Entry;
     TColor EntryFill = 0;
+    TRectF Area;   // the whole layout rectangle
     float H = 0;   // height of "gh" at the start of the line
     Integer DrawnAnchors = 0;   // anchors met by the drawing pass so far
     bool OnAnchor = false;
@@ -178,6 +189,9 @@ private:
     void DrawRun(const String& run, float x, float w, float h, const TRectF& box, const TLine& line, TState& s);
     bool Picture(const U16& tag, const U16& upper, float& x, const TRectF& box, bool drawing, TLine& line,
                  const TState& s);
+    bool Control(const U16& tag, const U16& upper, float& x, const TRectF& box, bool drawing, TLine& line, bool any);
+    void AreaBackground(const U16& tag, const U16& upper);
+    TGraphic* NamedPicture(const U16& src, std::unique_ptr<THTMLPicture>& loaded) const;
     void Tag(const U16& tag, float& x, const TRectF& box, bool drawing, TState& s, TLine& line, bool& endLine,
              bool& itemSeen);
 };
@@ -215,13 +229,11 @@ void THTMLLayout::DrawRun(const String& run, float x, float w, float h, const TR
     }
 }
 
-bool THTMLLayout::Picture(const U16& tag, const U16& upper, float& x, const TRectF& box, bool drawing, TLine& line,
-                          const TState& s)
+// A picture by address: a name in the picture container, "FILE://" and a path, or Base64 data
+// after "DATA:" and "BASE64,"; one loaded here is kept in `loaded`.
+TGraphic* THTMLLayout::NamedPicture(const U16& src, std::unique_ptr<THTMLPicture>& loaded) const
 {
-    const U16 src = Attribute(tag, upper, u"SRC", 3);
     const U16 srcUpper = Upper(src);
-    std::unique_ptr<THTMLPicture> loaded;
-    TGraphic* picture = nullptr;
     if (const size_t b64 = srcUpper.find(u"BASE64,"); srcUpper.find(u"DATA:") != U16::npos && b64 != U16::npos) {
         TPicture decoded;
         TGxUtils::LoadBitmapFromBase64(String(src.substr(b64 + 7)), &decoded, false);
@@ -236,30 +248,160 @@ bool THTMLLayout::Picture(const U16& tag, const U16& upper, float& x, const TRec
             loaded->LoadFromFile(file);
         }
     } else if (src.find(u':') == U16::npos && O.APictureContainer) {
-        picture = O.APictureContainer->FindPicture(String(src));
+        return O.APictureContainer->FindPicture(String(src));
     }
-    if (loaded) picture = loaded.get();
-    if (!picture || picture->Empty() || picture->Width() <= 0 || picture->Height() <= 0) return true;
+    return loaded.get();
+}
+
+bool THTMLLayout::Picture(const U16& tag, const U16& upper, float& x, const TRectF& box, bool drawing, TLine& line,
+                          const TState& s)
+{
+    const U16 src = Attribute(tag, upper, u"SRC", 3);
+    std::unique_ptr<THTMLPicture> loaded;
+    TBitmap listed;   // an image of the image list
+    TGraphic* picture = nullptr;
+    float pw = 0, ph = 0;
+    bool fromList = false;
+    if (Upper(src).rfind(u"IDX:", 0) == 0) {
+        const Integer n = StrToIntDef(Trim(String(src.substr(4))), -1);
+        if (!O.AImageList || n < 0 || n >= O.AImageList->Count()) return true;
+        // transparent pixels in a colour of their own that the picture leaves out
+        constexpr TColor Transparent = 0xFF00FF;
+        O.AImageList->GetBitmap(n, listed, Transparent);
+        listed.SetTransparentMode(TTransparentMode::tmFixed);
+        listed.SetTransparentColor(Transparent);
+        listed.SetTransparent(true);
+        picture = &listed;
+        const float scale = TGxUtils::GetDPIScale(nullptr, -1);
+        pw = std::nearbyint(static_cast<float>(O.AImageList->Width()) * scale);
+        ph = std::nearbyint(static_cast<float>(O.AImageList->Height()) * scale);
+        fromList = true;
+    } else {
+        picture = NamedPicture(src, loaded);
+        if (!picture || picture->Empty() || picture->Width() <= 0 || picture->Height() <= 0) return true;
+        pw = static_cast<float>(picture->Width());
+        ph = static_cast<float>(picture->Height());
+    }
 
     const U16 ws = Attribute(tag, upper, u"WIDTH", 3), hs = Attribute(tag, upper, u"HEIGHT", 3);
-    const float pw = static_cast<float>(picture->Width()), ph = static_cast<float>(picture->Height());
     const float aw = ws.empty() ? 0 : static_cast<float>(StrToIntDef(String(ws), 0));
     const float ah = hs.empty() ? 0 : static_cast<float>(StrToIntDef(String(hs), 0));
     float w = pw, h = ph;
-    if (!ws.empty() && !hs.empty()) w = aw, h = ah;
-    else if (!ws.empty()) w = aw, h = std::nearbyint(ph * aw / pw);
-    else if (!hs.empty()) h = ah, w = std::nearbyint(pw * ah / ph);
+    if (!fromList) {
+        if (!ws.empty() && !hs.empty()) w = aw, h = ah;
+        else if (!ws.empty()) w = aw, h = std::nearbyint(ph * aw / pw);
+        else if (!hs.empty()) h = ah, w = std::nearbyint(pw * ah / ph);
+    }
+    const bool draw = drawing && !O.AHitTestOnly && !(fromList && O.ANoImageListDraw);
+
+    const U16 floating = Upper(Attribute(tag, upper, u"FLOAT", 3));
+    if (!fromList && (floating == u"LEFT" || floating == u"RIGHT")) {
+        // at the edge from the line's top; this line's text starts beside a left one
+        const bool right = floating == u"RIGHT";
+        const TRectF at = right ? TRectF{box.Right - w, box.Top, box.Right, box.Top + h}
+                                : TRectF{box.Left, box.Top, box.Left + w, box.Top + h};
+        if (draw) G.DrawBitmap(picture, at);
+        if (!drawing) {
+            line.Floats.push_back({w + 2, h, right});
+            if (s.InAnchor && MouseIn(at)) R.AAnchor = s.AnchorTarget;
+        }
+        if (!right && x <= box.Left) x = box.Left + w + 2;
+        return true;
+    }
 
     const float available = box.Width();
     if (O.AWordWrap && x > box.Left && x - box.Left + w >= available + 1 && w < available) return false;
     line.Height = std::max(line.Height, h);
-    if (drawing && !O.AHitTestOnly) {
-        const float bottom = box.Top + line.Height;
-        G.DrawBitmap(picture, TRectF{x, bottom - h, x + w, bottom});
+    float top = box.Top + line.Height - h;   // at the bottom of the line
+    if (fromList) {
+        const U16 align = Upper(Attribute(tag, upper, u"ALIGN", 3));
+        if (align == u"TOP") top = box.Top;
+        else if (align == u"MIDDLE") top = box.Top + (line.Height - h) / 2;
     }
+    if (draw) G.DrawBitmap(picture, TRectF{x, top, x + w, top + h});
     if (!drawing && s.InAnchor && MouseIn(TRectF{x, box.Top, x + w, box.Top + h})) R.AAnchor = s.AnchorTarget;
     x += w + 2;
     return true;
+}
+
+// A control: check box, radio button, button, or an edit, password or combo box that only takes
+// space.  The line ends before one that does not fit.
+bool THTMLLayout::Control(const U16& tag, const U16& upper, float& x, const TRectF& box, bool drawing, TLine& line,
+                          bool any)
+{
+    constexpr size_t After = 8;
+    const U16 type = Upper(Attribute(tag, upper, u"TYPE", After));
+    const U16 widthText = Attribute(tag, upper, u"WIDTH", After);
+    const bool mark = type == u"CHECK" || type == u"RADIO";
+    if (widthText.empty() && !mark) return true;
+    const Integer height = StrToIntDef(String(Attribute(tag, upper, u"HEIGHT", After)), 25);
+    const float lineHeight = height > 25 ? static_cast<float>(height - 2) : mark ? 16.0f : 23.0f;
+    float w = 0, h = 0;
+    if (mark) {
+        w = h = std::nearbyint(static_cast<float>(O.AScale) * 16) + 2;
+    } else {
+        w = static_cast<float>(StrToIntDef(String(widthText), 0));
+        h = type == u"BUTTON" ? 22 : type == u"COMBO" ? 25 : Measure("gh").cy + 10;
+    }
+    if (O.AWordWrap && any && x - box.Left + w >= box.Width() + 1 && w < box.Width()) return false;
+    line.Height = std::max(line.Height, lineHeight);
+    const float top = box.Top + (line.Height - h) / 2;
+    const TRectF r{x, top, x + w, top + h};
+    const String id(Attribute(tag, upper, u"ID", After)), value(Attribute(tag, upper, u"VALUE", After));
+    if (MouseIn(r) || (O.AHitTestOnly && !id.IsEmpty() && id == O.AControlID)) {
+        R.AAnchor = "ctrl";
+        R.AControlRect = r;
+        R.AControlID = id;
+        R.AControlValue = value;
+        R.AControlType = String(type);
+        if (drawing) OnAnchor = true;
+    }
+    if (drawing && !O.AHitTestOnly) {
+        const bool focused = O.AControlFocus && id == O.AFocusedControlID;
+        const bool checked = UpperCase(value) == "TRUE";
+        if (type == u"CHECK") G.DrawCheckBox(r, checked, focused, true, static_cast<float>(O.AScale));
+        else if (type == u"RADIO") G.DrawRadioButton(r, checked, focused, true, static_cast<float>(O.AScale));
+        else if (type == u"BUTTON") {
+            G.DrawButton(r, false, focused, true, false, static_cast<float>(O.AScale));
+            G.DrawText(r, value, false, gtaCenter, gtaCenter, gttNone, 0, -1, -1, false);
+        }
+    }
+    x += w + 2;
+    return true;
+}
+
+// The area background: pictures tiled and in the top corners, or one colour over the rectangle.
+void THTMLLayout::AreaBackground(const U16& tag, const U16& upper)
+{
+    constexpr size_t After = 5;
+    std::unique_ptr<THTMLPicture> loaded;
+    if (TGraphic* tile = NamedPicture(Attribute(tag, upper, u"BACKGROUND", After), loaded);
+        tile && !tile->Empty() && tile->Width() > 0 && tile->Height() > 0) {
+        const float w = static_cast<float>(tile->Width()), h = static_cast<float>(tile->Height());
+        for (float y = Area.Top; y < Area.Bottom; y += h)
+            for (float x = Area.Left; x < Area.Right; x += w) G.DrawBitmap(tile, TRectF{x, y, x + w, y + h});
+    }
+    for (const char16_t* corner : {u"BGTOPLEFT", u"BGTOPRIGHT"}) {
+        std::unique_ptr<THTMLPicture> cornerLoaded;
+        TGraphic* picture = NamedPicture(Attribute(tag, upper, corner, After), cornerLoaded);
+        if (!picture || picture->Empty()) continue;
+        const float w = static_cast<float>(picture->Width()), h = static_cast<float>(picture->Height());
+        const float left = corner[4] == u'L' ? Area.Left : Area.Right - w;
+        G.DrawBitmap(picture, TRectF{left, Area.Top, left + w, Area.Top + h});
+    }
+    const TColor color = ColorOf(Attribute(tag, upper, u"BGCOLOR", After));
+    const TColor colorTo = ColorOf(Attribute(tag, upper, u"BGCOLORTO", After));
+    if (colorTo != -1) {
+        G.Stroke()->SetColor(colorTo);
+    } else if (color != -1) {
+        G.Stroke()->BeginUpdate();
+        G.Stroke()->SetKind(gskSolid);
+        G.Stroke()->SetColor(color);
+        G.Stroke()->EndUpdate();
+        G.SetFillColor(color);
+        G.Fill()->SetKind(gfkSolid);
+        G.DrawRectangle(Area);
+    }
 }
 
 void THTMLLayout::Tag(const U16& tag, float& x, const TRectF& box, bool drawing, TState& s, TLine& line,
@@ -295,6 +437,9 @@ void THTMLLayout::Tag(const U16& tag, float& x, const TRectF& box, bool drawing,
         s.PendingBackground = -1;
         if (!O.ASelected) s.Color = s.AnchorKeptColor;
     } else if (is(u"<BL")) s.Blink = true;
+    else if (is(u"<BO")) {
+        if (draw && !O.ASelected) AreaBackground(tag, upper);
+    }
     else if (is(u"<BR")) {
         if (!drawing) R.APlainText += "\r";
         endLine = true;
@@ -359,13 +504,22 @@ void THTMLLayout::Tag(const U16& tag, float& x, const TRectF& box, bool drawing,
         const U16 align = Upper(Attribute(tag, upper, u"ALIGN", 2));
         line.Align = align == u"RIGHT" ? gtaTrailing : align == u"CENTER" ? gtaCenter : gtaLeading;
         line.Indent = static_cast<float>(StrToIntDef(String(Attribute(tag, upper, u"INDENT", 2)), 0));
-        if (const TColor c = ColorOf(Attribute(tag, upper, u"BGCOLOR", 2));
-            c != -1 && draw && Attribute(tag, upper, u"BGCOLORTO", 2).empty()) {
-            G.Stroke()->SetKind(gskNone);
-            G.SetFillColor(c);
-            G.DrawRectangle(TRectF{box.Left, box.Top, box.Right, box.Top + line.Height});
+        const TColor c = ColorOf(Attribute(tag, upper, u"BGCOLOR", 2));
+        const TColor colorTo = ColorOf(Attribute(tag, upper, u"BGCOLORTO", 2));
+        if (c != -1 && colorTo == -1) {
+            s.ParagraphColor = c;
+            if (draw) {
+                G.Stroke()->SetKind(gskNone);
+                G.SetFillColor(c);
+                G.DrawRectangle(TRectF{box.Left, box.Top, box.Right, box.Top + line.Height});
+            }
+        } else if (colorTo != -1 && draw) {
+            G.Stroke()->SetColor(colorTo);
         }
-    } else if (is(u"</P") || is(u"</L")) endLine = true;
+    } else if (is(u"</P")) {
+        s.ParagraphColor = -1;
+        endLine = true;
+    } else if (is(u"</L")) endLine = true;
     else if (is(u"<SUB>")) s.Sub = true;
     else if (is(u"<SUP>")) s.Sup = true;
     else if (is(u"</SU")) s.Sub = s.Sup = false;
@@ -420,6 +574,18 @@ void THTMLLayout::RenderLine(const U16& text, size_t start, size_t stop, const T
                              TLine& line)
 {
     ApplyFont(s);
+    if (drawing && !O.AHitTestOnly && s.ParagraphColor != -1) {
+        // a further line of a paragraph with a background is outlined in it
+        const TGxGraphicsFillKind kind = G.Fill()->Kind();
+        G.Fill()->SetKind(gfkNone);
+        G.Stroke()->BeginUpdate();
+        G.Stroke()->SetKind(gskSolid);
+        G.Stroke()->SetColor(s.ParagraphColor);
+        G.Stroke()->SetWidth(1);
+        G.Stroke()->EndUpdate();
+        G.DrawRectangle(TRectF{box.Left, box.Top, box.Right, box.Top + line.Height});
+        G.Fill()->SetKind(kind);
+    }
     float x = box.Left + (s.XOffset >= 0 ? s.XOffset : 0);
     const float available = box.Width();
     bool itemSeen = false, any = false;
@@ -431,8 +597,10 @@ void THTMLLayout::RenderLine(const U16& text, size_t start, size_t stop, const T
             const U16 tag = text.substr(at, end - at);
             const U16 upper = Upper(tag);
             if (upper.rfind(u"<L", 0) == 0 && (itemSeen || any)) break;   // a list item starts a line
-            if (upper.rfind(u"<IM", 0) == 0) {
-                if (!s.Hidden && !Picture(tag, upper, x, box, drawing, line, s)) break;
+            if (upper.rfind(u"<IM", 0) == 0 || upper.rfind(u"<C", 0) == 0) {
+                const bool placed = s.Hidden || (upper[1] == u'I' ? Picture(tag, upper, x, box, drawing, line, s)
+                                                                  : Control(tag, upper, x, box, drawing, line, any));
+                if (!placed) break;
                 any = true;
                 at = end;
                 continue;
@@ -538,7 +706,14 @@ bool DrawGraphicsHTML(TGxGraphics& AGraphics, const String& AText, const TRectF&
     layout.EntryFill = fillColor;
 
     const U16 text = PrepareGraphicsHTML(AText).u16();
+    layout.Area = ARect;
     TRectF box = ARect;
+    // floating pictures with the bottom of the space they take
+    struct TActiveFloat {
+        TFloat Float;
+        float Bottom;
+    };
+    std::vector<TActiveFloat> floats;
     size_t at = 0;
     auto trimFrom = [&](size_t i) {
         while (i < text.size() && text[i] == u' ') ++i;
@@ -551,7 +726,16 @@ bool DrawGraphicsHTML(TGxGraphics& AGraphics, const String& AText, const TRectF&
         layout.DrawnAnchors = AResult.AAnchorCount;
         AGraphics.Font()->Assign(&entryFont);
         TLine line;
+        // the line flows beside the floating pictures it lies next to
+        std::erase_if(floats, [&](const TActiveFloat& f) { return f.Bottom <= box.Top; });
+        box.Left = ARect.Left;
+        box.Right = ARect.Right;
+        for (const TActiveFloat& f : floats) {
+            if (f.Float.Right) box.Right -= f.Float.Width;
+            else box.Left += f.Float.Width;
+        }
         layout.RenderLine(text, at, text.size(), box, false, state, line);
+        for (const TFloat& f : line.Floats) floats.push_back({f, box.Top + f.Height});
         {
             // height of "gh" in the font of the line's start
             TState probe = lineStart;

@@ -19,10 +19,16 @@ struct TGxHTMLOptions {
     bool ABlinkPhase = true;
     bool AHoverOnly = false;              // anchor styles only on the hovered anchor
     bool AWordWrap = false;
+    bool ANoImageListDraw = false;        // image-list pictures take space but are not drawn
+    bool AControlFocus = false;           // the control whose ID is AFocusedControlID is drawn focused
+    String AFocusedControlID;
+    double AScale = 1;                    // size factor of controls
+    String AControlID;                    // with AHitTestOnly, the control of this ID counts as hit
     TColor AURLColor = 0xFF0000;
     TColor AHoverColor = -1, AHoverFontColor = -1, AShadowColor = -1;
     Integer ALineSpacing = 0;
     TPictureContainer* APictureContainer = nullptr;
+    TCustomImageList* AImageList = nullptr;   // pictures addressed by "IDX:" and an index
     bool AURLUnderline = true;
     TColor AHighlightColor = -1, AHighlightTextColor = -1;
     TFontStyles AHighlightFontStyles;
@@ -38,11 +44,13 @@ struct TGxHTMLResult {
     Integer AAnchorCount = 0;
     Integer AMouseAnchor = -1;
     TRectF AHoverRect{0, 0, 0, 0};
+    TRectF AControlRect{0, 0, 0, 0};   // the control under the mouse point, its ID, VALUE and TYPE
+    String AControlID, AControlValue, AControlType;
     Integer ALineCount = 0;
 };
 
 // Measures (and, unless ACalculateOnly, draws) AText in ARect; true when the mouse point lies on
-// an anchor.  The drawing object's font, fill and stroke are as before afterwards.
+// an anchor or a control.  The drawing object's font, fill and stroke are as before afterwards.
 bool DrawGraphicsHTML(TGxGraphics& AGraphics, const String& AText, const TRectF& ARect, const TGxHTMLOptions& AOptions,
                       TGxHTMLResult& AResult);
 // The markup as the layout reads it: entities decoded, line breaks made tags.
