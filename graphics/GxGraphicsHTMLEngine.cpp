@@ -85,12 +85,24 @@ U16 DecodeNumericEntities(const U16& s)
     return out;
 }
 
+bool IsNameChar(char16_t c) { return IsDigit(c) || (c >= u'A' && c <= u'Z') || c == u'-' || c == u'_'; }
+
 // The value of an attribute: the text between the first two double quotes after its name, the
-// name searched in the upper-cased tag after column `after`; empty when absent.
+// name searched in the upper-cased tag after column `after` as a whole word followed by "=" (so
+// that ID is not found in WIDTH); an empty name takes the first quoted value; empty when absent.
 U16 Attribute(const U16& tag, const U16& upper, const char16_t* name, size_t after)
 {
-    const size_t at = upper.find(name, std::min(after, upper.size()));
-    if (at == U16::npos) return {};
+    const U16 key(name);
+    size_t at = std::min(after, upper.size());
+    if (!key.empty()) {
+        for (at = upper.find(key, at); at != U16::npos; at = upper.find(key, at + 1)) {
+            size_t next = at + key.size();
+            while (next < upper.size() && upper[next] == u' ') ++next;
+            const bool wordStart = !IsNameChar(key[0]) || at == 0 || !IsNameChar(upper[at - 1]);
+            if (wordStart && next < upper.size() && upper[next] == u'=') break;
+        }
+        if (at == U16::npos) return {};
+    }
     const size_t open = tag.find(u'"', at);
     if (open == U16::npos) return {};
     const size_t close = tag.find(u'"', open + 1);

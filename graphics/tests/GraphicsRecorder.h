@@ -11,8 +11,8 @@
 #include "QuietGraphicsContext.h"
 
 // A back end that writes down the filled and outlined paths with their paint, their bounds in
-// whole units, clips, texts, filled rectangles and ellipses, lines and pictures; every other call
-// does nothing.
+// whole units, clips, texts, filled rectangles and ellipses, lines and pictures, and when asked
+// outlined rectangles and ellipses; every other call does nothing.
 class TGraphicsRecorder : public TQuietGraphicsContext {
 public:
     using TQuietGraphicsContext::TQuietGraphicsContext;
@@ -90,6 +90,7 @@ public:
     {
         std::ostringstream s;
         s << "line " << a.X << "," << a.Y << "-" << b.X << "," << b.Y << " " << Hex(st->Color());
+        if (LogFrames) s << " width " << st->Width();
         Calls.push_back(s.str());
     }
     void DrawBitmap(TGraphic*, const TRectF&, const TRectF& d, float) override
@@ -98,16 +99,34 @@ public:
         s << "picture " << d.Left << "," << d.Top << "-" << d.Right << "," << d.Bottom;
         Calls.push_back(s.str());
     }
+    // Outlined rectangles and ellipses with their pen, and the pen width of lines.
+    void DrawRect(TGxGraphicsStroke* st, const TRectF& r, TGxGraphicsSides, TGxGraphicsModifyRectMode) override
+    {
+        Frame("frame", st, r);
+    }
+    void DrawEllipse(TGxGraphicsStroke* st, const TRectF& r, TGxGraphicsModifyRectMode) override
+    {
+        Frame("ring", st, r);
+    }
     bool LogFonts = false;
+    bool LogFrames = false;
 
     // The other shapes are not written down.
     void FillArc(TGxGraphicsFill*, const TPointF&, const TPointF&, float, float) override {}
     void DrawArc(TGxGraphicsStroke*, const TPointF&, const TPointF&, float, float) override {}
-    void DrawRect(TGxGraphicsStroke*, const TRectF&, TGxGraphicsSides, TGxGraphicsModifyRectMode) override {}
     void FillRoundRect(TGxGraphicsFill*, const TRectF&, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override {}
     void DrawRoundRect(TGxGraphicsStroke*, const TRectF&, float, TGxGraphicsCorners, TGxGraphicsModifyRectMode) override {}
-    void DrawEllipse(TGxGraphicsStroke*, const TRectF&, TGxGraphicsModifyRectMode) override {}
     void DrawFocusRectangle(TGxGraphicsStroke*, const TRectF&, TColor, TGxGraphicsModifyRectMode) override {}
+
+private:
+    void Frame(const char* what, TGxGraphicsStroke* st, const TRectF& r)
+    {
+        if (!LogFrames) return;
+        std::ostringstream s;
+        s << what << " " << r.Left << "," << r.Top << "-" << r.Right << "," << r.Bottom << " " << Hex(st->Color())
+          << " width " << st->Width();
+        Calls.push_back(s.str());
+    }
 };
 
 inline std::unique_ptr<TGxGraphicsContext> MakeGraphicsRecorder(TGxGraphics* AGraphics)

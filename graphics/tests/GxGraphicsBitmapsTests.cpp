@@ -14,42 +14,10 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-// The recorder that also writes down outlined rectangles and ellipses with their pen.
-class TFrameRecorder : public TGraphicsRecorder {
-public:
-    using TGraphicsRecorder::TGraphicsRecorder;
-    void DrawRect(TGxGraphicsStroke* st, const TRectF& r, TGxGraphicsSides, TGxGraphicsModifyRectMode) override
-    {
-        Frame("frame", st, r);
-    }
-    void DrawEllipse(TGxGraphicsStroke* st, const TRectF& r, TGxGraphicsModifyRectMode) override
-    {
-        Frame("ring", st, r);
-    }
-    void DrawLine(TGxGraphicsStroke* st, const TPointF& a, const TPointF& b, TGxGraphicsModifyPointMode,
-                  TGxGraphicsModifyPointMode) override
-    {
-        std::ostringstream s;
-        s << "line " << a.X << "," << a.Y << "-" << b.X << "," << b.Y << " " << Hex(st->Color()) << " width "
-          << st->Width();
-        Calls.push_back(s.str());
-    }
-
-private:
-    void Frame(const char* what, TGxGraphicsStroke* st, const TRectF& r)
-    {
-        std::ostringstream s;
-        s << what << " " << r.Left << "," << r.Top << "-" << r.Right << "," << r.Bottom << " " << Hex(st->Color())
-          << " width " << st->Width();
-        Calls.push_back(s.str());
-    }
-};
-
 struct TRecorded {
-    TGxGraphics Graphics{nullptr, [](TGxGraphics* g) -> std::unique_ptr<TGxGraphicsContext> {
-                             return std::make_unique<TFrameRecorder>(g);
-                         }};
-    Calls& Recorded() { return static_cast<TFrameRecorder*>(Graphics.Context())->Calls; }
+    TGxGraphics Graphics{nullptr, MakeGraphicsRecorder};
+    TRecorded() { static_cast<TGraphicsRecorder*>(Graphics.Context())->LogFrames = true; }
+    Calls& Recorded() { return static_cast<TGraphicsRecorder*>(Graphics.Context())->Calls; }
     Calls Take()
     {
         Calls taken = Recorded();

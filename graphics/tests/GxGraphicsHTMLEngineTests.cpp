@@ -3,9 +3,12 @@
 // tests, word wrapping and highlighting.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "GraphicsRecorder.h"
 #include "graphics/GxGraphicsHTMLEngine.h"
 #include "graphics/PictureContainer.h"
+#include "platform/stdctrls/ImgList.h"
 
 namespace {
 
@@ -161,4 +164,84 @@ TEST(GxGraphicsHTMLEngine, HighlightTagsEncloseEachOccurrenceInTheMarkup)
     EXPECT_EQ(HilightHTMLText("<B>abc</B>", "b", "HI", true), String("<B>a<HI>b</HI>c</B>"));
     EXPECT_EQ(HilightHTMLText("Dam dam", "DAM", "HI", false), String("<HI>Dam</HI> <HI>dam</HI>"));
     EXPECT_EQ(HilightHTMLText("Dam dam", "DAM", "HI", true), String("Dam dam"));
+}
+
+TEST(GxGraphicsHTMLEngine, ControlsAreDrawnAsGlyphsAndHitTested)
+{
+    TRecordedHTML r;
+    r.Recorder().LogFrames = true;
+    const String text = "<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"true\">x"
+                        "<CONTROL TYPE=\"BUTTON\" WIDTH=\"40\" ID=\"b\" VALUE=\"Run\">"
+                        "<CONTROL TYPE=\"EDIT\" ID=\"e\"><CONTROL TYPE=\"EDIT\" WIDTH=\"30\" ID=\"e2\">y";
+    r.Graphics.Font()->SetColor(0);
+    const Calls calls = r.Draw(text);
+    // line height 23 for a button; the check box 18 square and the button 22 high centred in it
+    const TRectF check{0, 2.5f, 18, 20.5f};
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "frame 1,3.5-17,19.5 000000 width 1"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "line 4.2,6.7-12.8,15.3 000000 width 2"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "frame 26,0.5-66,22.5 A9A9A9 width 1"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "text Run at 26,0.5 000000 11px"), calls.end());
+    // the edit without width takes no space, the one with a width only space
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "text y at 100,11 000000 11px"), calls.end());
+
+    TGxHTMLOptions options;
+    options.AMouseX = 30;
+    options.AMouseY = 10;
+    r.Draw(text, {0, 0, 500, 200}, options);
+    EXPECT_TRUE(r.OnAnchor);
+    EXPECT_EQ(r.Result.AAnchor, String("ctrl"));
+    EXPECT_EQ(r.Result.AControlID, String("b"));
+    EXPECT_EQ(r.Result.AControlValue, String("Run"));
+    EXPECT_EQ(r.Result.AControlType, String("BUTTON"));
+    EXPECT_EQ(r.Result.AControlRect, (TRectF{26, 0.5f, 66, 22.5f}));
+    options.AMouseX = 5;
+    r.Draw(text, {0, 0, 500, 200}, options);
+    EXPECT_EQ(r.Result.AControlRect, check);
+    EXPECT_EQ(r.Result.AControlValue, String("true"));
+}
+
+TEST(GxGraphicsHTMLEngine, AreaBackgroundsAndParagraphsPaintTheirColours)
+{
+    TRecordedHTML r;
+    r.Recorder().LogFrames = true;
+    EXPECT_EQ(r.Draw("<BODY BGCOLOR=\"#FF0000\">x", {0, 0, 100, 50})[0], "rect 0,0-100,50 0000FF");
+    TGxHTMLOptions selected;
+    selected.ASelected = true;
+    EXPECT_NE(r.Draw("<BODY BGCOLOR=\"#FF0000\">x", {0, 0, 100, 50}, selected)[0], "rect 0,0-100,50 0000FF");
+    // the first line of the paragraph is filled, each further one outlined, until its end
+    const Calls calls = r.Draw("<P BGCOLOR=\"#00FF00\">one<BR>two<BR>three</P>four", {0, 0, 100, 200});
+    EXPECT_EQ(calls[0], "rect 0,0-100,12 00FF00");
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(),
+                            [](const std::string& c) { return c.rfind("frame", 0) == 0 && c.find("00FF00") != std::string::npos; }),
+              2);
+}
+
+TEST(GxGraphicsHTMLEngine, ImageListPicturesAndFloatingPictures)
+{
+    TRecordedHTML r;
+    TCustomImageList images(16, 16);
+    TBitmap strip(32, 16);
+    images.Add(&strip, nullptr);
+    TGxHTMLOptions options;
+    options.AImageList = &images;
+    EXPECT_EQ(r.Draw("<IMG SRC=\"IDX:1\">a<IMG SRC=\"IDX:2\">", {0, 0, 500, 200}, options)[0], "picture 0,0-16,16");
+    EXPECT_EQ(r.Result.AWidth, 16 + 2 + 6 + 2);
+    options.ANoImageListDraw = true;
+    EXPECT_EQ(r.Draw("<IMG SRC=\"IDX:0\">a", {0, 0, 500, 200}, options)[0].rfind("text a at 18,", 0), 0u);
+
+    // a left floating picture 20 x 30: the lines beside it start 22 further right
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items()->Add();
+    item->SetName("pier");
+    TStringStream svg("<svg width='20' height='30' viewBox='0 0 20 30'><rect width='20' height='30'/></svg>");
+    static_cast<THTMLPicture*>(item->Picture())->LoadFromStream(svg);
+    ASSERT_EQ(item->Picture()->Height(), 30);
+    TGxHTMLOptions floating;
+    floating.APictureContainer = &container;
+    const Calls calls = r.Draw("<IMG SRC=\"pier\" FLOAT=\"LEFT\">one<BR>two<BR>three<BR>four", {0, 0, 500, 200}, floating);
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls[0], "picture 0,0-20,30");
+    EXPECT_EQ(calls[1].rfind("text one at 22,", 0), 0u) << calls[1];
+    EXPECT_EQ(calls[2].rfind("text two at 22,", 0), 0u) << calls[2];
+    EXPECT_EQ(calls[3].rfind("text three at 0,", 0), 0u) << calls[3];   // below the picture
 }

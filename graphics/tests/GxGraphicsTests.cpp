@@ -337,3 +337,48 @@ TEST(GxGraphics, ColoursAsHTMLTextAndKeywords)
     EXPECT_EQ(TGxGraphics::TextToColor("clAqua"), TGxGraphics::TextToColor("aqua"));
     EXPECT_NE(TGxGraphics::TextToColor("aqua"), 0);
 }
+
+// Mini-HTML goes to the mini-HTML engine, which measures each run as the back end does (30 x 12,
+// one more in height from the drawing object) and adds a quarter of the tallest run above and
+// below the line and 2 to its width.
+TEST(GxGraphics, MiniHTMLIsMeasuredAndDrawnByTheMiniHTMLEngine)
+{
+    TRecorded r;
+    EXPECT_EQ(r.Graphics.CalculateText("<B>Dam</B>"), (TRectF{0, 0, 32, 13 + 6.5f + 1}));
+    EXPECT_EQ(r.Graphics.CalculateText("<B>Dam</B>", TRectF{0, 0, 100, 100}, false, false), (TRectF{0, 0, 30, 13}));
+    r.Take();
+    // centred: the measured 33 x 20.5 in the middle of (0, 0, 100, 40), clipped to the rectangle
+    r.Graphics.DrawText(TRectF{0, 0, 100, 40}, "<B>Dam</B>", false, gtaCenter, gtaCenter);
+    Calls drawn;
+    for (const std::string& call : r.Take())
+        if (call.rfind("ClipRect", 0) == 0 || call.rfind("DrawText", 0) == 0 || call == "save" || call == "restore")
+            drawn.push_back(call);
+    EXPECT_EQ(drawn, (Calls{"save", "ClipRect 0,0-100,40", "DrawText Dam 33.5,9.75-63.5,22.75", "restore"}));
+
+    // an anchor test draws nothing and answers the anchor under the point
+    const String linked = "<A href=\"crest\">Dam</A> toe";
+    EXPECT_EQ(r.Graphics.DrawText(TRectF{0, 0, 200, 40}, linked, false, gtaLeading, gtaLeading, gttNone, 0, -1, -1,
+                                  true, true, 10, 10),
+              String("crest"));
+    EXPECT_EQ(r.Graphics.DrawText(TRectF{0, 0, 200, 40}, linked, false, gtaLeading, gtaLeading, gttNone, 0, -1, -1,
+                                  true, true, 45, 10),
+              String());
+    for (const std::string& call : r.Take()) EXPECT_EQ(call.rfind("DrawText", 0), std::string::npos) << call;
+}
+
+TEST(GxGraphics, OptimizedDrawingTakesMiniHTMLLineByLineAtItsFirstBreakTagsSpelling)
+{
+    TRecorded r;
+    r.Graphics.OptimizedHTMLDrawing = true;
+    // "one" and "two" (the empty last part dropped), each 13 high, in the rectangle's width
+    EXPECT_EQ(r.Graphics.CalculateText("one<br/>two<br/>", TRectF{0, 0, 100, 100}), (TRectF{0, 0, 100, 26}));
+    r.Take();
+    EXPECT_EQ(r.Graphics.DrawText(TRectF{0, 0, 100, 100}, "one<br/>two<br/>"), String());
+    Calls drawn;
+    for (const std::string& call : r.Take())
+        if (call.rfind("DrawText", 0) == 0) drawn.push_back(call);
+    EXPECT_EQ(drawn, (Calls{"DrawText one 0,0-31,13", "DrawText two 0,13-31,26"}));
+    // another spelling is not split; "<BR>" alone takes the ordinary way through the engine
+    EXPECT_EQ(r.Graphics.CalculateText("one<br/>two<BR/>", TRectF{0, 0, 100, 100}).Height(), 13 + 19.5f + 1);
+    EXPECT_EQ(r.Graphics.CalculateText("one<BR>two", TRectF{0, 0, 100, 100}).Height(), 2 * 19.5f + 1);
+}
