@@ -1,6 +1,6 @@
 // Mini-HTML text on a shown form, drawn through the canvas back end: styled runs, fonts and
 // colours, an anchor under the mouse, a bullet list, a highlight, a rule, a picture from the
-// container and a wrapped paragraph.
+// container, a wrapped paragraph and a paragraph with a background holding controls.
 #include <gtest/gtest.h>
 
 #include "graphics/GxGraphicsHTMLEngine.h"
@@ -18,7 +18,10 @@ const char* const Sample =
     "See <A href=\"joints\">lift joints</A> and <A href=\"uplift\">uplift</A>.<HR COLOR=\"#808080\">"
     "<UL><LI>Sliding <HI>factor</HI> 1.52<UL><LI>base joint</UL>"
     "<LI TYPE=\"SQUARE\" COLOR=\"#C00000\">Overturning <IMG SRC=\"dam\" WIDTH=\"24\"> resultant in the third</UL>"
-    "<P ALIGN=\"CENTER\">The section is stable for every load combination checked here.</P>";
+    "<P ALIGN=\"CENTER\">The section is stable for every load combination checked here.</P>"
+    "<P BGCOLOR=\"#F8F0E8\"><CONTROL TYPE=\"CHECK\" VALUE=\"TRUE\" ID=\"uplift\"> Uplift "
+    "<CONTROL TYPE=\"RADIO\" VALUE=\"TRUE\" ID=\"drained\"> Drained "
+    "<CONTROL TYPE=\"BUTTON\" WIDTH=\"64\" ID=\"run\" VALUE=\"Check\"></P>";
 
 class THTMLPainter : public TObject {
 public:
@@ -67,10 +70,10 @@ TEST(GxGraphicsHTMLScreenshots, TheSampleShowsEveryTagFamily)
     auto* form = new TForm(nullptr);
     form->SetCaption("Mini-HTML");
     form->SetClientWidth(360);
-    form->SetClientHeight(196);
+    form->SetClientHeight(228);
     auto* box = new TPaintBox(form);
     box->SetParent(form);
-    box->SetBounds(0, 0, 360, 196);
+    box->SetBounds(0, 0, 360, 228);
     THTMLPainter painter(box);
     box->OnPaint = TNotifyEvent(&painter, &THTMLPainter::Paint);
     form->Show();
@@ -79,7 +82,7 @@ TEST(GxGraphicsHTMLScreenshots, TheSampleShowsEveryTagFamily)
     TestScreenshot(form, "graphics-minihtml", shot);
     EXPECT_EQ(painter.Result.AAnchorCount, 2);
     EXPECT_EQ(painter.Result.AAnchor, String("joints"));   // the mouse rests on the first anchor
-    EXPECT_LE(painter.Result.AHeight, 196);
+    EXPECT_LE(painter.Result.AHeight, 228);
     delete form;
     TestProcess();
 }
