@@ -34,7 +34,7 @@ inline const TGxGraphicsSides AllSides = TGxGraphicsSides{gsLeft, gsTop, gsRight
 inline const TGxGraphicsCorners AllCorners = TGxGraphicsCorners{gcTopLeft, gcTopRight, gcBottomLeft, gcBottomRight};
 
 // The operations every back end implements.
-class TGxGraphicsContext : public TObject {
+class TGxGraphicsContext : public TObject, public TGxJSONOperations<TGxGraphicsContext> {
 public:
     explicit TGxGraphicsContext(TGxGraphics* AGraphics) : FGraphics(AGraphics) {}
     ~TGxGraphicsContext() override = default;
@@ -133,7 +133,7 @@ private:
 
 // The one drawing object: a current fill, stroke and font, one back end, optionally a bitmap of
 // its own to draw into.
-class TGxGraphics : public TObject {
+class TGxGraphics : public TObject, public TGxJSONOperations<TGxGraphics> {
 public:
     TGxGraphics(TCanvas* ACanvas, bool ANative = false);
     // Over a back end of the caller's making (a recording one, for instance).

@@ -44,7 +44,7 @@ void SVGPathData(const String& AText, TGxGraphicsSVGElementPathList& APaths);
 
 // ---------------------------------------------------------------- the document model
 
-class TGxGraphicsSVGElement : public TObject {
+class TGxGraphicsSVGElement : public TObject, public TGxJSONOperations<TGxGraphicsSVGElement> {
 public:
     TGxGraphicsSVGElement() = default;
     ~TGxGraphicsSVGElement() override;

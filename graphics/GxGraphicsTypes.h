@@ -407,7 +407,7 @@ private:
 
 // ---------------------------------------------------------------- named colours
 
-class TGxGraphicsColorObject : public TObject {
+class TGxGraphicsColorObject : public TObject, public TGxJSONOperations<TGxGraphicsColorObject> {
 public:
     explicit TGxGraphicsColorObject(TColor AColor) : Color(AColor) {}
     TColor Color;

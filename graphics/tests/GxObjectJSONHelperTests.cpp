@@ -4,7 +4,10 @@
 
 #include <cstdio>
 
-#include "graphics/GxObjectJSONHelper.h"
+#include "graphics/GxGraphics.h"
+#include "graphics/GxGraphicsSVGEngine.h"
+#include "graphics/GxPersistence.h"
+#include "graphics/GxTypes.h"
 #include "platform/rtl/Exceptions.h"
 
 namespace {
@@ -85,4 +88,36 @@ TEST(GxObjectJSONHelper, StreamsAndFilesCarryTheObject)
     TGxObjectJSONHelper::LoadFromJSONFile(&fromFile, file);
     EXPECT_EQ(fromFile.Station, String("Crest"));
     std::remove(file.ToUtf8().c_str());
+}
+
+namespace {
+// A gauge that offers the operations itself, as the library's classes do.
+class TOwnGauge : public TCrestGauge, public TGxJSONOperations<TOwnGauge> {};
+}  // namespace
+
+TEST(GxObjectJSONHelper, ClassesOfferTheOperationsOnThemselves)
+{
+    TOwnGauge gauge;
+    gauge.Reading = 5;
+    gauge.Station = "Gallery";
+    EXPECT_EQ(gauge.JSON(), TGxObjectJSONHelper::ToJSON(&gauge));
+    EXPECT_FALSE(Contains(gauge.ToJSON({"Station"}), "Station"));
+    TOwnGauge copy;
+    copy.SetJSON(gauge.JSON());
+    EXPECT_EQ(copy.Reading, 5);
+    EXPECT_EQ(copy.Station, String("Gallery"));
+    TMemoryStream stream;
+    gauge.Reading = 6;
+    gauge.SaveToJSONStream(&stream);
+    copy.LoadFromJSONStream(&stream);
+    EXPECT_EQ(copy.Reading, 6);
+
+    // the library's own classes hand themselves over in the same way
+    TGxGraphicsColorObject colour(0x00FF00);
+    EXPECT_EQ(colour.ToJSON(), TGxObjectJSONHelper::ToJSON(&colour));
+    TGxGraphicsSVGElement element;
+    EXPECT_EQ(element.JSON(), TGxObjectJSONHelper::ToJSON(&element));
+    std::unique_ptr<TGxGraphics> graphics = TGxGraphics::CreateBitmapCanvas(4, 4);
+    EXPECT_EQ(graphics->ToJSON(), TGxObjectJSONHelper::ToJSON(graphics.get()));
+    EXPECT_EQ(graphics->Context()->ToJSON(), TGxObjectJSONHelper::ToJSON(graphics->Context()));
 }

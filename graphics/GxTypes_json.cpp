@@ -1,8 +1,8 @@
-// The per-object JSON operations over JSON persistence.
-#include "graphics/GxObjectJSONHelper.h"
-
+// The JSON operations every object of the library offers, over JSON persistence.
 #include <utility>
 
+#include "graphics/GxPersistence.h"
+#include "graphics/GxTypes.h"
 #include "graphics/GxUtils.h"
 
 namespace {
