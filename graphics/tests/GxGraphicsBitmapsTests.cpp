@@ -9,6 +9,7 @@
 #include "GraphicsRecorder.h"
 #include "graphics/GxGraphics.h"
 #include "graphics/PictureContainer.h"
+#include "platform/rtl/SysFormat.h"
 
 namespace {
 
@@ -153,6 +154,17 @@ TEST(GxGraphicsBitmaps, NamedPicturesAreLookedUpWithTheScaleFirst)
     EXPECT_EQ(width("logo", true, 2), 8);
     EXPECT_EQ(width("logo", false, 2), 0);
     EXPECT_EQ(width("", true, 2), 0);
+    {
+        // the scale is written in the process's number format
+        const TFormatSettings saved = FormatSettings;
+        FormatSettings.DecimalSeparator = u',';
+        TPictureItem* comma = container.Items()->Add();
+        comma->SetName("icon_1,5");
+        TStringStream svg("<svg viewBox='0 0 7 7'><rect width='1' height='1'/></svg>");
+        static_cast<THTMLPicture*>(comma->Picture())->LoadFromStream(svg);
+        EXPECT_EQ(width("icon", true, 1.5f), 7);
+        FormatSettings = saved;
+    }
     EXPECT_EQ(TGxGraphics::GetBitmapFromPictureContainer(nullptr, "icon", true, 1.5f), nullptr);
 
     TRecorded r;

@@ -198,6 +198,15 @@ TEST(GxGraphicsHTMLEngine, ControlsAreDrawnAsGlyphsAndHitTested)
     r.Draw(text, {0, 0, 500, 200}, options);
     EXPECT_EQ(r.Result.AControlRect, check);
     EXPECT_EQ(r.Result.AControlValue, String("true"));
+
+    // a hit test finds the control of the asked ID wherever the point is, and draws nothing
+    options.AMouseX = options.AMouseY = -1;
+    options.AHitTestOnly = true;
+    options.AControlID = "e2";
+    EXPECT_TRUE(r.Draw(text, {0, 0, 500, 200}, options).empty());
+    EXPECT_TRUE(r.OnAnchor);
+    EXPECT_EQ(r.Result.AControlType, String("EDIT"));
+    EXPECT_EQ(r.Result.AControlRect.Left, 68);
 }
 
 TEST(GxGraphicsHTMLEngine, AreaBackgroundsAndParagraphsPaintTheirColours)
