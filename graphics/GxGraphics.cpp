@@ -438,7 +438,6 @@ namespace {
 std::vector<String> OptimizedHTMLLines(const String& AText)
 {
     const std::u16string text = AText.u16(), upper = UpperCase(AText).u16();
-    if (upper.find(u"<BR>") == std::u16string::npos && upper.find(u"<BR/>") == std::u16string::npos) return {};
     const size_t first = upper.find(u"<BR/>");
     if (first == std::u16string::npos) return {};
     const std::u16string tag = text.substr(first, 5);
