@@ -437,17 +437,17 @@ namespace {
 // empty last part dropped; no lines when the text has none.
 std::vector<String> OptimizedHTMLLines(const String& AText)
 {
-    const std::u16string text = AText.u16(), upper = UpperCase(AText).u16();
+    const std::u16string upper = UpperCase(AText).u16();
     const size_t first = upper.find(u"<BR/>");
     if (first == std::u16string::npos) return {};
-    const std::u16string tag = text.substr(first, 5);
+    const String tag = Copy(AText, static_cast<Integer>(first) + 1, 5);
     std::vector<String> lines;
-    size_t at = 0;
-    for (size_t next = text.find(tag); next != std::u16string::npos; next = text.find(tag, at)) {
-        lines.emplace_back(text.substr(at, next - at));
-        at = next + tag.size();
+    String rest = AText;
+    for (Integer next = Pos(tag, rest); next > 0; next = Pos(tag, rest)) {
+        lines.push_back(Copy(rest, 1, next - 1));
+        rest = Copy(rest, next + tag.Length(), rest.Length());
     }
-    if (at < text.size()) lines.emplace_back(text.substr(at));
+    if (!rest.IsEmpty()) lines.push_back(rest);
     return lines;
 }
 }  // namespace
