@@ -253,4 +253,12 @@ TEST(GxGraphicsHTMLEngine, ImageListPicturesAndFloatingPictures)
     EXPECT_EQ(calls[1].rfind("text one at 22,", 0), 0u) << calls[1];
     EXPECT_EQ(calls[2].rfind("text two at 22,", 0), 0u) << calls[2];
     EXPECT_EQ(calls[3].rfind("text three at 0,", 0), 0u) << calls[3];   // below the picture
+
+    // one floating right keeps the lines beside it off its width; the area background tiles a
+    // picture over the rectangle and puts others in its top corners
+    const Calls right = r.Draw("<IMG SRC=\"pier\" FLOAT=\"RIGHT\">one", {0, 0, 100, 200}, floating);
+    EXPECT_EQ(right[0], "picture 80,0-100,30");
+    const Calls area = r.Draw("<BODY BACKGROUND=\"pier\" BGTOPRIGHT=\"pier\">x", {0, 0, 50, 40}, floating);
+    EXPECT_EQ(area, (Calls{"picture 0,0-20,30", "picture 20,0-40,30", "picture 40,0-60,30", "picture 0,30-20,60",
+                           "picture 20,30-40,60", "picture 40,30-60,60", "picture 30,0-50,30", "text x at 0,0 000008 11px"}));
 }
