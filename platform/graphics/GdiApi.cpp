@@ -138,7 +138,8 @@ BOOL GetTextExtentExPoint(HDC dc, const String& text, int count, int maxExtent, 
         while (*fit < static_cast<int>(extents.size()) && extents[*fit] <= maxExtent) ++*fit;
     }
     if (dx) std::copy(extents.begin(), extents.end(), dx);
-    *size = dc->TextExtent(s);
+    // the whole text's extent is that of its last character: no second measuring of a long text
+    *size = {extents.empty() ? 0 : extents.back(), dc->TextExtent(String()).cy};
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRawFont>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <cmath>
 #include <map>
@@ -91,6 +92,12 @@ QFont ToQFont(const TFontSpec& fontSpec)
 
 namespace {
 
+bool SameFont(const TFontSpec& a, const TFontSpec& b)
+{
+    return a.Name == b.Name && a.Height == b.Height && a.Style == b.Style && a.Orientation == b.Orientation &&
+           a.Pitch == b.Pitch && a.Charset == b.Charset;
+}
+
 class TQtFontEngine : public TFontEngine {
 public:
     TFontMetrics Metrics(const TFontSpec& fontSpec) override
@@ -118,18 +125,66 @@ public:
         return QFontMetrics(ToQFont(fontSpec)).horizontalAdvance(QS(text));
     }
 
-    // One layout of the whole text gives every leading part's advance, in a time that grows with
-    // the text's length (an editor measures its text after each key).
+    // The advance of every leading part.  A layout finds a cursor's x by adding up the advances
+    // before it, so one layout of a long text would take a time growing with the square of its
+    // length: the text is laid out in pieces instead, each ending after a space or, in a long run
+    // without one, at the first cluster boundary 64 characters on.  Kerning is off, so the pieces
+    // add up to the whole; only text with right-to-left characters, whose order the whole line
+    // decides, is laid out at once.  An editor measures its whole text after every key: the
+    // pieces of the last text measured that lie before the first change are taken over.
     std::vector<Integer> PartialWidths(const TFontSpec& fontSpec, const String& text) override
     {
         std::vector<Integer> widths;
         if (text.IsEmpty()) return widths;
-        QTextLayout layout(QS(text), ToQFont(fontSpec));
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        layout.endLayout();
-        widths.reserve(static_cast<size_t>(text.Length()));
-        for (int i = 1; i <= text.Length(); ++i) widths.push_back(static_cast<Integer>(std::lround(line.cursorToX(i))));
+        const QString s = QS(text);
+        const QFont font = ToQFont(fontSpec);
+        const bool rightToLeft = std::any_of(s.begin(), s.end(), [](QChar c) {
+            const QChar::Direction d = c.direction();
+            return d == QChar::DirR || d == QChar::DirAL || d == QChar::DirRLE || d == QChar::DirRLO || d == QChar::DirRLI;
+        });
+        if (rightToLeft) {
+            QTextLayout layout(s, font);
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            for (int i = 1; i <= s.size(); ++i) widths.push_back(static_cast<Integer>(std::lround(line.cursorToX(i))));
+            return widths;
+        }
+        // the pieces that end before the first character that differs stay
+        size_t kept = 0;
+        if (SameFont(FLast.Font, fontSpec)) {
+            const qsizetype common = std::mismatch(s.begin(), s.end(), FLast.Text.begin(), FLast.Text.end()).first - s.begin();
+            while (kept < FLast.Ends.size() && FLast.Ends[kept] < common) ++kept;
+        } else {
+            FLast.Font = fontSpec;
+        }
+        FLast.Ends.resize(kept);
+        qsizetype start = kept > 0 ? FLast.Ends.back() : 0;
+        FLast.Xs.resize(static_cast<size_t>(start));
+        FLast.Text = s;
+        constexpr qsizetype LongRun = 64;
+        QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, s);
+        qreal before = start > 0 ? FLast.Xs.back() : 0;
+        while (start < s.size()) {
+            qsizetype end = start + 1;
+            while (end < s.size() && s[end - 1] != u' ') {
+                if (end - start >= LongRun) {
+                    clusters.setPosition(end);
+                    if (clusters.isAtBoundary()) break;
+                }
+                ++end;
+            }
+            QTextLayout layout(s.mid(start, end - start), font);
+            layout.beginLayout();
+            const QTextLine line = layout.createLine();
+            layout.endLayout();
+            for (qsizetype i = 1; i <= end - start; ++i) FLast.Xs.push_back(before + line.cursorToX(static_cast<int>(i)));
+            before = FLast.Xs.back();
+            FLast.Ends.push_back(end);
+            start = end;
+        }
+        widths.reserve(FLast.Xs.size());
+        for (qreal x : FLast.Xs) widths.push_back(static_cast<Integer>(std::lround(x)));
         return widths;
     }
 
@@ -187,6 +242,16 @@ public:
         for (const QString& family : QFontDatabase::families()) out.push_back(VS(family));
         return out;
     }
+
+private:
+    // The last text measured in pieces: the x after each of its characters and where each piece ends.
+    struct TMeasured {
+        TFontSpec Font;
+        QString Text;
+        std::vector<qreal> Xs;
+        std::vector<qsizetype> Ends;
+    };
+    TMeasured FLast;
 };
 
 }  // namespace

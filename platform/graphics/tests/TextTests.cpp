@@ -251,6 +251,44 @@ TEST_F(Text, PartialExtentsOfALongLineAreThoseOfItsLeadingParts)
     EXPECT_EQ(size.cx, dx.back());
 }
 
+// An editor measures its whole text after every key; the extents of each edited text are those
+// of the same text measured after an unrelated one, and a long run without spaces (a password's
+// mask) is measured like its leading parts.
+TEST_F(Text, PartialExtentsOfAnEditedTextAreThoseOfTheTextMeasuredAfresh)
+{
+    auto extents = [&](const String& s) {
+        std::vector<int> dx(static_cast<size_t>(s.Length()));
+        TSize size;
+        EXPECT_TRUE(GetTextExtentExPoint(C().Handle(), s, s.Length(), 0, nullptr, dx.data(), &size));
+        EXPECT_EQ(size.cx, dx.empty() ? 0 : dx.back());
+        EXPECT_EQ(size.cy, 13);
+        return dx;
+    };
+    const String line = "Normal water level 152.40 m, flood level 155.10 m, crest 156.00 m";
+    struct Case {
+        const char* Name;
+        String Edited;
+    };
+    const Case cases[] = {
+        {"a letter at the end", line + "x"},
+        {"a word at the start", "Dam: " + line},
+        {"a space taken out", Copy(line, 1, 12) + Copy(line, 14, line.Length())},
+        {"a letter before a space", Copy(line, 1, 27) + "s" + Copy(line, 28, line.Length())},
+        {"the end cut off", Copy(line, 1, 30)},
+        {"a ligature split", Copy(line, 1, 30) + "i" + Copy(line, 31, line.Length())},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        extents("x");
+        const std::vector<int> fresh = extents(c.Edited);
+        extents(line);
+        EXPECT_EQ(extents(c.Edited), fresh);
+    }
+    const String mask(300, u'*');
+    const std::vector<int> dx = extents(mask);
+    for (Integer i : {1, 63, 64, 65, 200, 300}) EXPECT_EQ(dx[static_cast<size_t>(i - 1)], C().TextWidth(Copy(mask, 1, i))) << i;
+}
+
 namespace {
 
 // The grinning face of the colour emoji font keeps its yellow; ordinary text has one colour.
