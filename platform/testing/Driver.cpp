@@ -212,6 +212,13 @@ void TestTypeText(TWinControl* control, const String& text)
     }
 }
 
+void TestCommitInputMethodText(TWinControl* control, const String& text)
+{
+    control->HandleNeeded();
+    SendInputMethodText(control->WindowHandle(), text);
+    TestProcess();
+}
+
 void TestAnswerNextModal(std::function<void(TCustomForm*)> answer) { gModalAnswers.push_back(std::move(answer)); }
 
 void TestAnswerNextModalWithButton(const String& caption)

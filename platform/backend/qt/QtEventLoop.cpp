@@ -1,6 +1,7 @@
 // The window system's event loop and timers on the toolkit's, and the input and grabs the test
 // driver asks for, sent through the toolkit as a user's would be.
 #include "platform/backend/qt/QtWindowSystem.h"
+#include "platform/backend/qt/QtWindows.h"
 
 namespace qtbackend {
 
@@ -83,3 +84,11 @@ void TQtWindowSystem::GrabWindow(TWindowHandle* h, TBitmap& into)
 }
 
 }  // namespace qtbackend
+
+void SendInputMethodText(TWindowHandle* h, const String& text)
+{
+    if (!h->W) return;
+    QInputMethodEvent ev;
+    ev.setCommitString(qtbackend::QS(text));
+    QApplication::sendEvent(h->W, &ev);
+}

@@ -298,6 +298,7 @@ protected:
             Key(static_cast<QKeyEvent*>(e));
             e->accept();
             return true;
+        case QEvent::InputMethod: return InputMethodText(static_cast<QInputMethodEvent*>(e));
         case QEvent::KeyRelease: {
             auto* ke = static_cast<QKeyEvent*>(e);
             TMessage m{WM_KEYUP, VkFromQt(ke->key()), ShiftStateToKeyData(ModifiersToShift(ke->modifiers())), 0};
@@ -404,6 +405,25 @@ protected:
         }
         ke->accept();
         return true;
+    }
+
+    // The text an input method commits arrives as one WM_CHAR per UTF-16 unit; the widget then
+    // gets the characters that passed (the composition still under way goes to it unchanged).
+    bool InputMethodText(QInputMethodEvent* ie)
+    {
+        TWinControl* ctl = H->Control;
+        QPointer<QWidget> self(this);
+        const QString text = ie->commitString();
+        QString passed;
+        for (QChar ch : text) {
+            TMessage m{WM_CHAR, ch.unicode(), 1, 0};
+            Deliver(ctl, m, [&](TMessage& mm) { passed += QChar(static_cast<char16_t>(mm.WParam)); });
+            if (!self || !H || H->Control != ctl) return true;
+        }
+        if (passed == text) return QBase::event(ie);
+        QInputMethodEvent filtered(ie->preeditString(), ie->attributes());
+        filtered.setCommitString(passed);
+        return QBase::event(&filtered);
     }
 
     // The text of an edit drawn by its control, over the native painting.
@@ -521,6 +541,7 @@ TWindowHandle* TQtWindowSystem::CreateWindow(TWinControl* control, TWindowKind k
     case TWindowKind::wkCustom: {
         auto* w = new THost<QWidget>(h);
         w->setAttribute(Qt::WA_OpaquePaintEvent);
+        w->setAttribute(Qt::WA_InputMethodEnabled);   // committed text arrives as characters
         w->setMouseTracking(true);
         w->setFocusPolicy(Qt::NoFocus);
         h->W = w;

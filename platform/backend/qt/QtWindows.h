@@ -5,3 +5,8 @@
 // classic "Windows" style and registers the window system with the controls layer.  Calling it
 // again does nothing.
 void InitQtWindows();
+
+struct TWindowHandle;
+class String;
+// For the test driver: the input method commits a finished text to the window.
+void SendInputMethodText(TWindowHandle* window, const String& text);

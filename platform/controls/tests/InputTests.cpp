@@ -2,6 +2,7 @@
 // cancelling the mouse mode and broadcasting to children.
 #include <gtest/gtest.h>
 
+#include "platform/stdctrls/Edits.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -139,6 +140,41 @@ protected:
     }
     void KeyPress(char16_t& key) override { Typed += static_cast<char>(key); }
 };
+
+// Notes every character it is given; as an edit's key handler, refuses "x".
+class TCharacterLog : public TCustomControl {
+public:
+    explicit TCharacterLog(TComponent* o) : TCustomControl(o) { SetTabStop(true); }
+    std::u16string Units;
+    void RefuseX(TObject*, char16_t& key)
+    {
+        if (key == u'x') key = 0;
+    }
+
+protected:
+    void KeyPress(char16_t& key) override { Units += key; }
+};
+
+// Text an input method commits arrives as characters, one UTF-16 unit each (a character beyond
+// the first plane as its two halves); a native edit receives the characters its control let pass.
+TEST_F(InputFixture, InputMethodTextArrivesAsCharacters)
+{
+    auto* log = new TCharacterLog(Form);
+    log->SetBounds(10, 100, 50, 50);
+    log->SetParent(Form);
+    TestProcess();
+    TestCommitInputMethodText(log, u"\u00e9t\u00e9 \U0001F30A");
+    EXPECT_EQ(log->Units, std::u16string({0x00E9, u't', 0x00E9, u' ', 0xD83C, 0xDF0A}));
+
+    auto* edit = new TEdit(Form);
+    edit->SetBounds(80, 100, 80, 21);
+    edit->SetParent(Form);
+    edit->OnKeyPress = TKeyPressEvent(log, &TCharacterLog::RefuseX);
+    TestProcess();
+    edit->SetFocus();
+    TestCommitInputMethodText(edit, u"\u00e9xa");
+    EXPECT_EQ(edit->Text(), String(u"\u00e9a"));
+}
 
 TEST_F(InputFixture, PeekSeesTheCharactersOfTheKeyBeingHandledAndCanTakeThem)
 {
