@@ -3,6 +3,8 @@
 // buttons.
 #include "styledcontrols/StyCustomEdit.h"
 
+#include <algorithm>
+
 #include "platform/classes/FormReader.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/Exceptions.h"
@@ -56,6 +58,24 @@ Integer TStyEditTextLayout::CharPosToX(Integer APos)
 {
     const Integer offset = ScrollOffset();
     return offset + FEdit->TextRect().Left + Offset(APos);
+}
+
+void TStyEditTextLayout::CharsBetween(Integer ALeft, Integer ARight, Integer& AFirst, Integer& ACount, Integer& AX)
+{
+    const Integer origin = ScrollOffset() + FEdit->TextRect().Left;
+    if (!std::is_sorted(FTextDX.begin(), FTextDX.end())) {   // right-to-left runs: all of it
+        AFirst = 1;
+        ACount = FText.Length();
+        AX = origin;
+        return;
+    }
+    // character i spans from FTextDX[i - 2] (0 for the first) to FTextDX[i - 1]
+    auto after = [&](Integer x) {
+        return static_cast<Integer>(std::upper_bound(FTextDX.begin(), FTextDX.end(), x - origin) - FTextDX.begin()) + 1;
+    };
+    AFirst = after(ALeft);
+    ACount = std::max(0, std::min(after(ARight - 1), FText.Length()) - AFirst + 1);
+    AX = origin + Offset(AFirst) - 1;
 }
 
 // The character whose nearer edge lies next to X; a tie goes to the left edge.
@@ -242,13 +262,19 @@ void TStyCustomEdit::PaintTextWith(TCanvas& Canvas, TStyEditTextLayout& ALayout)
     }
     Canvas.Font().Assign(EffectiveFont());
     const int oldExtra = Canvas.SetTextCharacterExtra(FFont3D->Tracing());
+    // Only the characters over the text rectangle are written, and those a row's height beside
+    // it (overhanging letters, the layers of a 3D font): a long text costs no more than a short one.
+    const Integer margin = GetRowHeight();
+    Integer first = 1, count = 0, x = 0;
+    ALayout.CharsBetween(FTextRect.Left - margin, FTextRect.Right + margin, first, count, x);
+    const String shown = ::Copy(ALayout.Text(), first, count);
     TRect r = FTextRect;
-    OffsetRect(r, ALayout.ScrollOffset(), 0);
+    OffsetRect(r, x - FTextRect.Left, 0);
     const bool enabled = own ? Enabled() && !FIsEmpty : Enabled();
     const TStyDrawTextStyles styles{enabled ? dtEnabled : dtDisabled};
     BeforePaintText(Canvas);
     Canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    DrawCaptionText(Canvas, ALayout.Text(), FFont3D.get(), r, 0x80000004, styles, nullptr);
+    DrawCaptionText(Canvas, shown, FFont3D.get(), r, 0x80000004, styles, nullptr);
     if (own && FSelLength > 0 && !SelectionHidden()) {
         Canvas.Font().SetColor(FHighTextColor);
         Canvas.Brush().SetColor(FHighBackColor);
@@ -258,7 +284,7 @@ void TStyCustomEdit::PaintTextWith(TCanvas& Canvas, TStyEditTextLayout& ALayout)
             Canvas.IntersectClipRect(x1, FTextRect.Top, x2, FTextRect.Top + GetRowHeight());
             Canvas.FillRect(FTextRect);
             Canvas.Brush().SetStyle(TBrushStyle::bsClear);
-            DrawCaptionText(Canvas, ALayout.Text(), FFont3D.get(), r, 0x80000004, styles, nullptr);
+            DrawCaptionText(Canvas, shown, FFont3D.get(), r, 0x80000004, styles, nullptr);
         } catch (...) {
             Canvas.RestoreDC(saved);
             throw;

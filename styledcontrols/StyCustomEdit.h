@@ -33,6 +33,9 @@ public:
     Integer ScrollOffset();
     Integer Width();
     const String& Text() const { return FText; }
+    // The characters with any part between the client x values ALeft and ARight (ACount 0 when
+    // none), and the client x at which the first of them starts.
+    void CharsBetween(Integer ALeft, Integer ARight, Integer& AFirst, Integer& ACount, Integer& AX);
     bool CheckSpell() const { return FCheckSpell; }
 
 private:
