@@ -143,7 +143,7 @@ Integer TStyEditTextLayout::GetCaretPos(bool& ARedraw, bool& AScrolled)
 
 TClass TStyCustomEdit::StaticClass()
 {
-    static const TMetaClass meta("TStyCustomEdit", TStyBaseEdit::StaticClass(), nullptr, [](TMetaClass& m) {
+    static const TMetaClass meta("TStyCustomEdit", TStyBaseEdit::StaticClass(), NewComponent<TStyCustomEdit>, [](TMetaClass& m) {
         m.OnMessage(CM_FONTCHANGED, &TStyCustomEdit::CMFontChanged);
         m.OnMessage(UM_BEVELCHANGED, &TStyCustomEdit::UMBevelChanged);
         m.OnMessage(EM_GETPASSWORDCHAR, &TStyCustomEdit::EMGetPasswordChar);
@@ -245,12 +245,45 @@ void TStyCustomEdit::DoChanges(TStyEditChanges AChanges, Integer At)
     }
 }
 
-// Up and Down move like Left and Right on the one line.
+// Up and Down move like Left and Right on the one line; Enter may teach the auto-completion.
 void TStyCustomEdit::KeyProcessing(Word& Key)
 {
     if (Key == VK_UP) Key = VK_LEFT;
     else if (Key == VK_DOWN) Key = VK_RIGHT;
     TStyBaseEdit::KeyProcessing(Key);
+    if (Key == VK_RETURN && FAutoComplete && FAutoComplete->AddUnknownOn().Contains(aaControlReturn))
+        FAutoComplete->Add(this, FText);
+}
+
+void TStyCustomEdit::SetAutoComplete(TStyEditAutoComplete* Value)
+{
+    if (Value == FAutoComplete) return;
+    if (FAutoComplete) FAutoComplete->RemoveFreeNotification(this);
+    FAutoComplete = Value;
+    if (FAutoComplete) FAutoComplete->FreeNotification(this);
+}
+
+// With inline completion, Backspace takes the completed tail and the letter before it.
+bool TStyCustomEdit::ExtendSelectionOnBackspace()
+{
+    return FAutoComplete && FAutoComplete->Enabled() && FAutoComplete->Mode().Contains(amText);
+}
+
+void TStyCustomEdit::AfterChange()
+{
+    if (FAutoComplete) FAutoComplete->AutoCompleteText(this, FText);
+}
+
+void TStyCustomEdit::FocusLost()
+{
+    TStyBaseEdit::FocusLost();
+    if (FAutoComplete && FAutoComplete->AddUnknownOn().Contains(aaControlExit)) FAutoComplete->Add(this, FText);
+}
+
+void TStyCustomEdit::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TStyBaseEdit::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FAutoComplete) FAutoComplete = nullptr;
 }
 
 void TStyCustomEdit::PaintTextWith(TCanvas& Canvas, TStyEditTextLayout& ALayout)

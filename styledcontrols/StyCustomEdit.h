@@ -7,6 +7,7 @@
 
 #include "styledcontrols/StyBaseEdit.h"
 #include "styledcontrols/StySBtn.h"
+#include "styledcontrols/StyEditAutoComplete.h"
 
 class TStyCustomEdit;
 
@@ -84,6 +85,9 @@ public:
     virtual void DoBtnClick(TObject* Btn, Integer index);
     TStyOnBtnClick OnBtnClick;
     TStyEditTextLayout& Layout() { return *FDisplayText; }
+    // The linked auto-completion component (not owned; a freed one is unlinked).
+    TStyEditAutoComplete* AutoComplete() const { return FAutoComplete; }
+    void SetAutoComplete(TStyEditAutoComplete* Value);
     // The width becomes the text's width plus that of "Q".
     virtual void CorrectWidth();
 
@@ -103,6 +107,10 @@ protected:
     void GetCaretXY(Integer& X, Integer& Y, bool& AScrolled, bool& ARedraw) override;
     void PaintText(TCanvas& Canvas) override { PaintTextWith(Canvas, *FDisplayText); }
     void DoChanges(TStyEditChanges AChanges, Integer At) override;
+    bool ExtendSelectionOnBackspace() override;
+    void AfterChange() override;
+    void FocusLost() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     bool CanDragText() override { return FPasswordChar == 0 && TStyBaseEdit::CanDragText(); }
     bool NeedsRepaintOnExit() override { return TStyBaseEdit::NeedsRepaintOnExit() || !FCueBanner.IsEmpty(); }
     bool NeedsRepaintOnEnter() override { return !FCueBanner.IsEmpty(); }
@@ -124,6 +132,7 @@ protected:
     Integer FCustomButtonWidth = 16;
     TStyUserButtonStyle FCustomButtonStyle = ubsIntegrated;
     bool FCustomXP = true;
+    TStyEditAutoComplete* FAutoComplete = nullptr;
     String FCueBanner;
     // Set by descendants, cleared on every text change: the text is drawn disabled.
     bool FIsEmpty = false;
