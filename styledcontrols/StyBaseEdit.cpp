@@ -28,7 +28,12 @@ TClass TStyBaseEdit::StaticClass()
         m.OnMessage(CM_FONTCHANGED, &TStyBaseEdit::CMFontChanged);
         m.OnMessage(CM_ENABLEDCHANGED, &TStyBaseEdit::CMEnabledChanged);
         for (Cardinal msg = EM_GETSEL; msg <= EM_CHARFROMPOS; ++msg) m.OnMessage(msg, &TStyBaseEdit::EditMessage);
+        m.OnMessage(UM_PLACEBOUNDLABEL, &TStyBaseEdit::UMPlaceBoundLabel);
+        m.OnMessage(CM_VISIBLECHANGED, &TStyBaseEdit::CMVisibleChanged);
         TPublished<TStyBaseEdit>(&m)
+            .Property("Validator", &TStyBaseEdit::Validator, &TStyBaseEdit::SetValidator)
+            .Property("ValidationMsgString", &TStyBaseEdit::ValidationMsgString, &TStyBaseEdit::SetValidationMsgString)
+            .Property("OnValidationError", &TStyBaseEdit::OnValidationError)
             .Property("UseGlobalTimer", &TStyBaseEdit::UseGlobalTimer, &TStyBaseEdit::SetUseGlobalTimer)
             .Default(false)
             .Property("FocusOnMouseAbove", &TStyBaseEdit::FocusOnMouseAbove, &TStyBaseEdit::SetFocusOnMouseAbove)
@@ -55,6 +60,12 @@ const TEnumTypeInfo& TypeInfoOf(TStyEditOption)
 {
     static const TEnumTypeInfo info("TStyEditOption", {"eoNarrowHeight", "eoSuppressDefaultMenu", "eoUserLocale",
                                                        "eoAllowCopy", "eoAllowCut", "eoAllowPaste"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TLabelPosition)
+{
+    static const TEnumTypeInfo info("TLabelPosition", {"lpAbove", "lpBelow", "lpLeft", "lpRight"});
     return info;
 }
 

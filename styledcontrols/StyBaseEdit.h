@@ -11,9 +11,11 @@
 #include "foundation/StyGraphUtils.h"
 #include "foundation/StyStrings.h"
 #include "platform/classes/Alignment.h"
+#include "styledcontrols/StyBoundLabel.h"
 #include "styledcontrols/StyCaret.h"
 #include "styledcontrols/StyCustomPanel.h"
 #include "styledcontrols/StyDynLIFOBuffer.h"
+#include "styledcontrols/StyVldBase.h"
 
 class TPopupMenu;
 
@@ -42,6 +44,11 @@ enum TStySearchStart { stTop, stBottom, stCursor };
 enum TStySearchDirection { sdUp, sdDown };
 
 using TStyTextChangeEvent = TEvent<TObject*, Integer>;   // Sender, At
+using TStyValidationErrorEvent = TEvent<TObject*, Integer>;   // Sender, ErrorLevel
+
+// Where the bound label stands beside its editor.
+enum TLabelPosition { lpAbove, lpBelow, lpLeft, lpRight };
+const TEnumTypeInfo& TypeInfoOf(TLabelPosition);
 
 // One text replacement as the user had it: the selection before, what was there and what came.
 struct TStyUndoRecord {
@@ -53,11 +60,35 @@ struct TStyUndoRecord {
     Integer current = 0;
 };
 
-class TStyBaseEdit : public TStyCustomBevelPanel {
+class TStyBaseEdit : public TStyCustomBevelPanel, public IStyValidatedControl {
     DECLARE_CLASS(TStyBaseEdit, TStyCustomBevelPanel)
 public:
     explicit TStyBaseEdit(TComponent* AOwner);
     ~TStyBaseEdit() override;
+
+    // ---- the bound label and the validator
+    // Gives the editor its label (once): owned by the editor, pointing its focus at it.
+    void SetupEditLabel();
+    TStyBoundLabel* EditLabel() const { return FEditLabel; }
+    TLabelPosition LabelPosition() const { return FLabelPosition; }
+    void SetLabelPosition(TLabelPosition Value);
+    Integer LabelSpacing() const { return FLabelSpacing; }
+    void SetLabelSpacing(Integer Value);
+    // The label takes the editor's width (above, below) or height (left, right).
+    bool LabelSync() const { return FLabelSync; }
+    void SetLabelSync(bool Value);
+    TStyValidationEntity* Validator() const { return FValidator; }
+    void SetValidator(TStyValidationEntity* Value);
+    const String& ValidationMsgString() const { return FValidationMsgString; }
+    void SetValidationMsgString(const String& Value) { FValidationMsgString = Value; }
+    bool ErrorIndication() const { return FErrorIndication; }
+    // The validator's verdict: a level above 0 marks the editor and fires OnValidationError.
+    void RespondToError(Integer ErrorLevel) override;
+    virtual bool SupportsDefaultIndication() { return false; }
+    String GetValidatedText() override;
+    void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+    void SetParent(TWinControl* AParent) override;
+    TStyValidationErrorEvent OnValidationError;
 
     // ---- change notification
     void BeginUpdate() { TStyCustomBevelPanel::BeginUpdate(); }
@@ -188,7 +219,8 @@ protected:
     virtual void UpdateScrollBars() {}
     virtual void DoChanges(TStyEditChanges AChanges, Integer At) { (void)AChanges, (void)At; }
     virtual void BeforeChange() {}
-    virtual void DoChange() { OnChange(this); }
+    // OnChange, then the validator checks the new text.
+    virtual void DoChange();
     virtual void AfterChange() {}
     virtual void AdjustInsertText(Integer APos, String& S) { (void)APos, (void)S; }
     virtual void TextDeleted(Integer APos, const String& S) { (void)APos, (void)S; }
@@ -223,6 +255,8 @@ protected:
     void Loaded() override;
     void WndProc(TMessage& message) override;
     void DestroyWnd() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    bool GetInterface(const TGUID& iid, void** obj) override;
 
     void WMEraseBkgnd(TMessage& message);
     void WMGetDlgCode(TMessage& message);
@@ -239,6 +273,8 @@ protected:
     void CMFontChanged(TMessage& message);
     void CMEnabledChanged(TMessage& message);
     void EditMessage(TMessage& message);
+    void UMPlaceBoundLabel(TMessage& message);
+    void CMVisibleChanged(TMessage& message);
 
     TStyEditUpdateState FUpdState;
     std::unique_ptr<TBitmap> FBuffer;
@@ -299,6 +335,13 @@ protected:
     bool FSearching = false;
     bool FIsPasting = false;
     bool FFocusFromMouse = false;
+    TStyBoundLabel* FEditLabel = nullptr;   // owned by the editor as a component
+    TLabelPosition FLabelPosition = lpAbove;
+    Integer FLabelSpacing = 3;
+    bool FLabelSync = false;
+    TStyValidationEntity* FValidator = nullptr;
+    String FValidationMsgString;
+    bool FErrorIndication = false;
 
 private:
     void ProcessChanges();
@@ -322,4 +365,5 @@ private:
     void MenuSelectAll(TObject*) { SelectAll(); }
     void SetFlag(bool& Field, bool Value);
     void MakeBuffer();
+    void PlaceEditLabel();
 };

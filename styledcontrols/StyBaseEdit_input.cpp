@@ -501,6 +501,7 @@ void TStyBaseEdit::CMFontChanged(TMessage& message)
 void TStyBaseEdit::CMEnabledChanged(TMessage& message)
 {
     InheritedMessage(StaticClass(), message);
+    if (FEditLabel) FEditLabel->SetEnabled(Enabled());
     NotifyChange(euTextAppearance);
 }
 
@@ -519,6 +520,7 @@ void TStyBaseEdit::Loaded()
     BeginUpdate();
     TStyCustomBevelPanel::Loaded();
     UpdateRects();
+    PlaceEditLabel();
     NotifyChange(euTextLayout);
     EndUpdate();
 }

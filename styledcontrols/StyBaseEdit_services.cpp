@@ -318,3 +318,116 @@ void TStyBaseEdit::EditMessage(TMessage& message)
     default: break;   // the rest is ignored or answers 0
     }
 }
+
+// ---------------------------------------------------------------- bound label and validator
+
+void TStyBaseEdit::SetupEditLabel()
+{
+    if (FEditLabel) return;
+    FEditLabel = new TStyBoundLabel(this);
+    FEditLabel->FreeNotification(this);
+    FEditLabel->SetFocusControl(this);
+    FEditLabel->SetParent(Parent());
+    PlaceEditLabel();
+}
+
+void TStyBaseEdit::SetLabelPosition(TLabelPosition Value)
+{
+    FLabelPosition = Value;
+    PlaceEditLabel();
+}
+
+void TStyBaseEdit::SetLabelSpacing(Integer Value)
+{
+    FLabelSpacing = Value;
+    PlaceEditLabel();
+}
+
+void TStyBaseEdit::SetLabelSync(bool Value)
+{
+    FLabelSync = Value;
+    PlaceEditLabel();
+}
+
+// The label beside the editor by LabelPosition and LabelSpacing; with LabelSync as wide (above,
+// below) or as high (left, right) as the editor.
+void TStyBaseEdit::PlaceEditLabel()
+{
+    if (!FEditLabel || ComponentState().Contains(csLoading)) return;
+    Integer w = FEditLabel->Width(), h = FEditLabel->Height();
+    const bool vertical = FLabelPosition == lpAbove || FLabelPosition == lpBelow;
+    if (FLabelSync) (vertical ? w : h) = vertical ? Width() : Height();
+    TPoint at;
+    switch (FLabelPosition) {
+    case lpAbove: at = {Left(), Top() - h - FLabelSpacing}; break;
+    case lpBelow: at = {Left(), Top() + Height() + FLabelSpacing}; break;
+    case lpLeft: at = {Left() - w - FLabelSpacing, Top()}; break;
+    case lpRight: at = {Left() + Width() + FLabelSpacing, Top()}; break;
+    }
+    FEditLabel->SetBounds(at.X, at.Y, w, h);
+}
+
+void TStyBaseEdit::UMPlaceBoundLabel(TMessage&) { PlaceEditLabel(); }
+
+void TStyBaseEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
+{
+    TStyCustomBevelPanel::SetBounds(ALeft, ATop, AWidth, AHeight);
+    PlaceEditLabel();
+}
+
+// The label goes to the editor's parent and shows there.
+void TStyBaseEdit::SetParent(TWinControl* AParent)
+{
+    TStyCustomBevelPanel::SetParent(AParent);
+    if (!FEditLabel) return;
+    FEditLabel->SetParent(AParent);
+    FEditLabel->SetVisible(true);
+    PlaceEditLabel();
+}
+
+void TStyBaseEdit::CMVisibleChanged(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (FEditLabel) FEditLabel->SetVisible(Visible());
+}
+
+void TStyBaseEdit::SetValidator(TStyValidationEntity* Value)
+{
+    if (Value == FValidator) return;
+    if (FValidator) FValidator->RemoveFreeNotification(this);
+    FValidator = Value;
+    if (FValidator) FValidator->FreeNotification(this);
+}
+
+void TStyBaseEdit::RespondToError(Integer ErrorLevel)
+{
+    FErrorIndication = ErrorLevel > 0;
+    if (ErrorLevel > 0) OnValidationError(this, ErrorLevel);
+}
+
+String TStyBaseEdit::GetValidatedText()
+{
+    String s;
+    GetValidationText(s);
+    return s;
+}
+
+void TStyBaseEdit::DoChange()
+{
+    OnChange(this);
+    if (FValidator) FValidator->Validate(this);
+}
+
+void TStyBaseEdit::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TStyCustomBevelPanel::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == FEditLabel) FEditLabel = nullptr;
+    if (AComponent == FValidator) FValidator = nullptr;
+}
+
+bool TStyBaseEdit::GetInterface(const TGUID& iid, void** obj)
+{
+    if (iid == IStyValidatedControl::IID) return ProvideInterface<IStyValidatedControl>(this, obj);
+    return TStyCustomBevelPanel::GetInterface(iid, obj);
+}

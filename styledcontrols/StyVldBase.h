@@ -8,6 +8,8 @@
 struct IStyValidatedControl : public virtual IInterface {
     static constexpr TGUID IID = TGUID::Parse("{6A3C2E55-9D4B-4C1F-8E27-51B0C3D9A711}");
     virtual String GetValidatedText() = 0;
+    // The validator's verdict: 0 for a valid value, above 0 for the level of the failure.
+    virtual void RespondToError(Integer ErrorLevel) = 0;
 };
 
 class TStyValidationEntity : public TStyCustomComponent {

@@ -1,0 +1,171 @@
+// The styled edit's companions on a shown form: the bound label it places beside itself, the
+// validator that checks each change, and the form descriptions that create the edit and its
+// auto-completion by name.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/classes/FormReader.h"
+#include "platform/testing/Driver.h"
+#include "styledcontrols/StyCustomEdit.h"
+#include "styledcontrols/StyEditRegistry.h"
+
+namespace {
+
+// A 120 x 21 edit at (60, 50) of a form.
+struct StyEditCompanions : ::testing::Test {
+    TForm* Form = nullptr;
+    TStyCustomEdit* Edit = nullptr;
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 300, 160);
+        Edit = new TStyCustomEdit(Form);
+        Edit->SetName("Crest");
+        Edit->SetBounds(60, 50, 120, 21);
+        Edit->SetParent(Form);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+};
+
+// Finds a text without digits invalid (level 2) and tells the edit; notes what it was given.
+class TDigitsValidator : public TStyValidationEntity {
+public:
+    using TStyValidationEntity::TStyValidationEntity;
+    std::vector<std::string> Seen;
+    Integer Validate(IStyValidatedControl* Sender, bool) override
+    {
+        const String text = Sender->GetValidatedText();
+        Seen.push_back(text.ToUtf8());
+        const bool digits = std::any_of(text.u16().begin(), text.u16().end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+        Sender->RespondToError(digits ? 0 : 2);
+        return digits ? 0 : 2;
+    }
+    String GetMessage(IStyValidatedControl*, Integer) override { return "A height is a number"; }
+};
+
+class TErrorLog : public TObject {
+public:
+    std::vector<Integer> Levels;
+    void Note(TObject*, Integer level) { Levels.push_back(level); }
+};
+
+}  // namespace
+
+TEST_F(StyEditCompanions, TheBoundLabelStandsBesideTheEditorAndFollowsIt)
+{
+    Edit->SetupEditLabel();
+    TStyBoundLabel* label = Edit->EditLabel();
+    ASSERT_NE(label, nullptr);
+    Edit->SetupEditLabel();   // once only
+    EXPECT_EQ(Edit->EditLabel(), label);
+    EXPECT_EQ(label->Owner(), Edit);
+    EXPECT_EQ(label->Parent(), Form);
+    EXPECT_EQ(label->FocusControl(), Edit);
+    EXPECT_EQ(label->Caption(), "Crest");
+    label->SetAutoSize(false);
+    label->SetBounds(0, 0, 40, 13);
+
+    struct Case {
+        TLabelPosition Position;
+        bool Sync;
+        TRect Bounds;
+    };
+    const Case cases[] = {
+        {lpAbove, false, Bounds(60, 50 - 13 - 3, 40, 13)},  {lpBelow, false, Bounds(60, 50 + 21 + 3, 40, 13)},
+        {lpLeft, false, Bounds(60 - 40 - 3, 50, 40, 13)},   {lpRight, false, Bounds(60 + 120 + 3, 50, 40, 13)},
+        {lpAbove, true, Bounds(60, 50 - 13 - 3, 120, 13)},  {lpRight, true, Bounds(60 + 120 + 3, 50, 120, 21)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.Position) * 2 + c.Sync);
+        label->SetBounds(0, 0, 40, 13);
+        Edit->SetLabelPosition(c.Position);
+        Edit->SetLabelSync(c.Sync);
+        EXPECT_EQ(label->BoundsRect(), c.Bounds);
+    }
+    Edit->SetLabelSync(false);
+    Edit->SetLabelPosition(lpAbove);
+    Edit->SetLabelSpacing(6);
+    Edit->SetBounds(80, 90, 120, 21);   // the label moves with the editor
+    EXPECT_EQ(label->BoundsRect().TopLeft(), (TPoint{80, 90 - label->Height() - 6}));
+    Edit->SetVisible(false);
+    EXPECT_FALSE(label->Visible());
+    Edit->SetVisible(true);
+    EXPECT_TRUE(label->Visible());
+    Edit->SetEnabled(false);
+    EXPECT_FALSE(label->Enabled());
+    delete label;   // the editor forgets a freed label
+    EXPECT_EQ(Edit->EditLabel(), nullptr);
+    Edit->SetBounds(60, 50, 120, 21);
+}
+
+TEST_F(StyEditCompanions, TheValidatorChecksEveryChangeAndAFailureIsReported)
+{
+    auto* validator = new TDigitsValidator(Form);
+    TErrorLog errors;
+    Edit->OnValidationError = TStyValidationErrorEvent(&errors, &TErrorLog::Note);
+    Edit->SetValidator(validator);
+    Edit->SetFocus();
+    TestTypeText(Edit, "h1");
+    EXPECT_EQ(validator->Seen, (std::vector<std::string>{"h", "h1"}));
+    EXPECT_FALSE(Edit->ErrorIndication());
+    EXPECT_EQ(errors.Levels, std::vector<Integer>{2});   // "h" had no digit
+    TestPressKey(Edit, VK_BACK);
+    EXPECT_TRUE(Edit->ErrorIndication());
+    EXPECT_EQ(errors.Levels, (std::vector<Integer>{2, 2}));
+    delete validator;   // a freed validator is unlinked
+    EXPECT_EQ(Edit->Validator(), nullptr);
+    TestTypeText(Edit, "x");
+    EXPECT_EQ(Edit->Text(), "hx");
+}
+
+TEST(StyEditForms, AFormDescriptionCreatesTheEditAndItsCompletionByName)
+{
+    TestInitialize();
+    RegisterStyledEditClasses();
+    std::unique_ptr<TComponent> root(ReadComponentText(R"(object Survey: TForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 100
+  object Places: TStyStringList
+  end
+  object Completion: TStyEditAutoComplete
+    CaseSensitive = False
+    StringList = Places
+    Mode = [amText, amPopup]
+    AddUnknownOn = [aaControlReturn]
+    IsExact = True
+  end
+  object Town: TStyCustomEdit
+    Left = 8
+    Top = 8
+    Width = 140
+    Height = 21
+    CueBanner = 'Nearest town'
+    MaxLength = 30
+    Options = [eoAllowCopy]
+  end
+end)"));
+    auto* town = dynamic_cast<TStyCustomEdit*>(root->FindComponent("Town"));
+    ASSERT_NE(town, nullptr);
+    EXPECT_EQ(town->CueBanner(), "Nearest town");
+    EXPECT_EQ(town->MaxLength(), 30);
+    EXPECT_EQ(town->Options(), TStyEditOptions{eoAllowCopy});
+    EXPECT_EQ(town->BoundsRect(), Bounds(8, 8, 140, 21));
+    auto* completion = dynamic_cast<TStyEditAutoComplete*>(root->FindComponent("Completion"));
+    ASSERT_NE(completion, nullptr);
+    EXPECT_FALSE(completion->CaseSensitive());
+    EXPECT_EQ(completion->StringList(), root->FindComponent("Places"));
+    EXPECT_EQ(completion->Mode(), (TStyAutoCompleteModes{amText, amPopup}));
+    EXPECT_EQ(completion->AddUnknownOn(), TStyAutoCompleteAddOns{aaControlReturn});
+    EXPECT_TRUE(completion->IsExact());
+}
