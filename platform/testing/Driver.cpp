@@ -1,4 +1,5 @@
 #include "platform/testing/Driver.h"
+#include "platform/testing/InputMethod.h"
 
 #include <cstdlib>
 #include <deque>

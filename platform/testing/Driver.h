@@ -27,9 +27,6 @@ void TestPressKey(TWinControl* control, Word vk, TShiftState shift = {});
 // Each character as a key press (letters, digits, space and punctuation).
 void TestTypeText(TWinControl* control, const String& text);
 
-// The input method commits a finished text (a composed word, say) to the control's window.
-void TestCommitInputMethodText(TWinControl* control, const String& text);
-
 // The pointer rests on a menu item (in its open menu, or on the tool button that shows it).
 void TestHighlightMenuItem(TMenuItem* item);
 

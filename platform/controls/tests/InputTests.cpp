@@ -4,6 +4,7 @@
 
 #include "platform/stdctrls/Edits.h"
 #include "platform/testing/Driver.h"
+#include "platform/testing/InputMethod.h"
 
 namespace {
 
