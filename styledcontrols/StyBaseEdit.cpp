@@ -29,6 +29,7 @@ TClass TStyBaseEdit::StaticClass()
         m.OnMessage(CM_ENABLEDCHANGED, &TStyBaseEdit::CMEnabledChanged);
         for (Cardinal msg = EM_GETSEL; msg <= EM_CHARFROMPOS; ++msg) m.OnMessage(msg, &TStyBaseEdit::EditMessage);
         m.OnMessage(UM_PLACEBOUNDLABEL, &TStyBaseEdit::UMPlaceBoundLabel);
+        m.OnMessage(UM_GETSPELLLINK, &TStyBaseEdit::UMGetSpellLink);
         m.OnMessage(CM_VISIBLECHANGED, &TStyBaseEdit::CMVisibleChanged);
         TPublished<TStyBaseEdit>(&m)
             .Property("Validator", &TStyBaseEdit::Validator, &TStyBaseEdit::SetValidator)

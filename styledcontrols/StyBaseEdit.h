@@ -15,9 +15,13 @@
 #include "styledcontrols/StyCaret.h"
 #include "styledcontrols/StyCustomPanel.h"
 #include "styledcontrols/StyDynLIFOBuffer.h"
+#include "styledcontrols/StySpellBase.h"
 #include "styledcontrols/StyVldBase.h"
 
 class TPopupMenu;
+
+// Asked of an editor, answers its spell link (TStySpellLink*, null for none).
+constexpr Cardinal UM_GETSPELLLINK = 0xB15E;
 
 enum TStyEditChange : Word {
     euScrbarParams, euScrbarShowing, euCursorAppearance, euCursorChanged, euTextAppearance, euTextLayout,
@@ -86,6 +90,8 @@ public:
     void RespondToError(Integer ErrorLevel) override;
     virtual bool SupportsDefaultIndication() { return false; }
     String GetValidatedText() override;
+    // The link to a spell checker the program may add (null until a descendant gives its host).
+    TStySpellLink* SpellLink() const { return FSpellLink.get(); }
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
     void SetParent(TWinControl* AParent) override;
     TStyValidationErrorEvent OnValidationError;
@@ -236,6 +242,8 @@ protected:
     virtual void FocusGained();
     virtual void FocusLost();
 
+    // The spell link is built on the descendant's host, which it takes over.
+    void CreateSpellLink(TStySpellHost* AHost) { FSpellLink = std::make_unique<TStySpellLink>(this, AHost); }
     void RebuildCaret();
     void UpdateRects();
     void PaintContents();
@@ -274,6 +282,7 @@ protected:
     void CMEnabledChanged(TMessage& message);
     void EditMessage(TMessage& message);
     void UMPlaceBoundLabel(TMessage& message);
+    void UMGetSpellLink(TMessage& message) { message.Result = reinterpret_cast<std::intptr_t>(FSpellLink.get()); }
     void CMVisibleChanged(TMessage& message);
 
     TStyEditUpdateState FUpdState;
@@ -342,6 +351,7 @@ protected:
     TStyValidationEntity* FValidator = nullptr;
     String FValidationMsgString;
     bool FErrorIndication = false;
+    std::unique_ptr<TStySpellLink> FSpellLink;
 
 private:
     void ProcessChanges();

@@ -211,6 +211,7 @@ void TStyBaseEdit::FillDefaultMenu()
     add("&Delete", selection, &TStyBaseEdit::MenuDelete);
     add("-", true, nullptr);
     add("Select all", !FText.IsEmpty(), &TStyBaseEdit::MenuSelectAll);
+    if (FSpellLink) FSpellLink->FillPopupMenu(items, 0, nullptr);
 }
 
 // Without a menu of its own the editor offers its default menu for the right click.

@@ -22,6 +22,7 @@ void TStyEditTextLayout::Invalidate(TStyEditChanges AChanges, const String& ATex
 {
     FText = AText;
     FCheckSpell = ACheckSpell;
+    FHideCaretError = true;
     FValid = {};
     Invalidate(AChanges);
 }
@@ -122,6 +123,77 @@ void TStyEditTextLayout::ValidateCaret()
         FScrollOffset = offset;
         if (FScrolled) *FScrolled = true;
     }
+    // the spelling error under the caret is hidden once after a text change
+    bool redraw = false;
+    FEdit->SpellLink()->InvalidateCaret(FHideCaretError, redraw);
+    FHideCaretError = false;
+    if (redraw && FRedraw) *FRedraw = true;
+}
+
+void TStyEditTextLayout::GetSpellText(const char16_t*& AText, Integer& ALength, Integer& APosOffset)
+{
+    AText = FText.c_str();
+    ALength = FText.Length();
+    APosOffset = 1;
+}
+
+void TStyEditTextLayout::GetSpellArea(Integer AStart, Integer ACount, Integer& X1, Integer& X2)
+{
+    X1 = Offset(AStart);
+    X2 = Offset(AStart + ACount) - 1;
+}
+
+// ---------------------------------------------------------------- TStyEditSpellHost
+
+void TStyEditSpellHost::Changed(TStySpellChange AChange)
+{
+    FEdit->NotifyChange(AChange == lcSettings ? euSpellSettings : euTextAppearance);
+}
+
+bool TStyEditSpellHost::GetFragment(const Integer* APrev, Integer& AFragmentId)
+{
+    AFragmentId = APrev ? *APrev + 1 : 0;
+    return AFragmentId == 0;
+}
+
+void TStyEditSpellHost::GetCaret(Integer& AFragmentId, Integer& ACaret)
+{
+    AFragmentId = 0;
+    ACaret = FEdit->CurrentChar();
+}
+
+void TStyEditSpellHost::GetText(Integer, const char16_t*& AText, Integer& ALength, Integer& APosOffset)
+{
+    FEdit->FDisplayText->GetSpellText(AText, ALength, APosOffset);
+}
+
+void TStyEditSpellHost::ReplaceText(Integer, Integer AStart, Integer ACount, const String& S)
+{
+    FEdit->Replace(AStart, ACount, S);
+}
+
+void TStyEditSpellHost::GetLayout(Integer, Integer, TStyAreaAdder& AErrors)
+{
+    Integer start = 0, count = 0, x1 = 0, x2 = 0;
+    while (AErrors.Next(start, count)) {
+        FEdit->FDisplayText->GetSpellArea(start, count, x1, x2);
+        AErrors.AddArea(x1, x2);
+    }
+}
+
+void TStyEditSpellHost::SelectError(Integer, Integer AStart, Integer ACount)
+{
+    FEdit->BeginUpdate();
+    FEdit->SetCurrentChar(AStart);
+    FEdit->SetSelStart(AStart);
+    FEdit->SetSelLength(ACount);
+    FEdit->EndUpdate();
+}
+
+void TStyEditSpellHost::Invalidate(TStyEditChanges AChanges)
+{
+    if (AChanges.Contains(euTextChanged) || AChanges.Contains(euSpellSettings)) FLink->Invalidate(liErrors);
+    else if (AChanges.Contains(euTextLayout)) FLink->Invalidate(liAreas);
 }
 
 Integer TStyEditTextLayout::ScrollOffset()
@@ -175,13 +247,19 @@ TClass TStyCustomEdit::StaticClass()
 TStyCustomEdit::TStyCustomEdit(TComponent* AOwner)
     : TStyBaseEdit(AOwner),
       FDisplayText(std::make_unique<TStyEditTextLayout>(this)),
-      FCustomButtons(std::make_unique<TStySpecialButtons>(this, true))
+      FCustomButtons(std::make_unique<TStySpecialButtons>(this, true)),
+      FSpellHost(new TStyEditSpellHost(this))
 {
     FCursor2EndOnSelectAll = true;
     FCustomXP = IsThemed();
+    CreateSpellLink(FSpellHost);
 }
 
-TStyCustomEdit::~TStyCustomEdit() { Destroying(); }
+TStyCustomEdit::~TStyCustomEdit()
+{
+    Destroying();
+    FSpellLink.reset();   // its host reaches into the layout
+}
 
 void TStyCustomEdit::SetPasswordChar(char16_t Value)
 {
@@ -243,6 +321,7 @@ void TStyCustomEdit::DoChanges(TStyEditChanges AChanges, Integer At)
     } else {
         FDisplayText->Invalidate(AChanges);
     }
+    FSpellHost->Invalidate(AChanges);
 }
 
 // Up and Down move like Left and Right on the one line; Enter may teach the auto-completion.
@@ -324,6 +403,9 @@ void TStyCustomEdit::PaintTextWith(TCanvas& Canvas, TStyEditTextLayout& ALayout)
         }
         Canvas.RestoreDC(saved);
     }
+    if (own && ALayout.CheckSpell())
+        FSpellLink->DrawErrors(Canvas.Handle(), 0, 0, FTextRect.Left + ALayout.ScrollOffset(),
+                               GetRowHeight() + FTextRect.Top - 2, nullptr);
     Canvas.SetTextCharacterExtra(oldExtra);
 }
 

@@ -38,6 +38,10 @@ public:
     // none), and the client x at which the first of them starts.
     void CharsBetween(Integer ALeft, Integer ARight, Integer& AFirst, Integer& ACount, Integer& AX);
     bool CheckSpell() const { return FCheckSpell; }
+    // The displayed text for the spell link, positions counting from 1.
+    void GetSpellText(const char16_t*& AText, Integer& ALength, Integer& APosOffset);
+    // The x range, from the text's left edge, of AStart and the ACount characters after it.
+    void GetSpellArea(Integer AStart, Integer ACount, Integer& X1, Integer& X2);
 
 private:
     void ValidateLayout();
@@ -55,6 +59,25 @@ private:
     TSize FTextSize;
     bool FCheckSpell = true;
     Integer FScrollOffset = 0;
+    bool FHideCaretError = false;
+};
+
+// What the spell link asks of a custom edit: its text is one fragment, numbered 0.
+class TStyEditSpellHost : public TStySpellHost {
+public:
+    explicit TStyEditSpellHost(TStyCustomEdit* AEdit) : FEdit(AEdit) {}
+    void Changed(TStySpellChange AChange) override;
+    bool GetFragment(const Integer* APrev, Integer& AFragmentId) override;
+    void GetCaret(Integer& AFragmentId, Integer& ACaret) override;
+    void GetText(Integer AFragmentId, const char16_t*& AText, Integer& ALength, Integer& APosOffset) override;
+    void ReplaceText(Integer AFragmentId, Integer AStart, Integer ACount, const String& S) override;
+    void GetLayout(Integer AFragmentId, Integer ATag, TStyAreaAdder& AErrors) override;
+    void SelectError(Integer AFragmentId, Integer AStart, Integer ACount) override;
+    // Text and spell settings changes cost the link its errors, layout changes their places.
+    void Invalidate(TStyEditChanges AChanges);
+
+private:
+    TStyCustomEdit* FEdit;
 };
 
 class TStyCustomEdit : public TStyBaseEdit {
@@ -133,9 +156,11 @@ protected:
     TStyUserButtonStyle FCustomButtonStyle = ubsIntegrated;
     bool FCustomXP = true;
     TStyEditAutoComplete* FAutoComplete = nullptr;
+    TStyEditSpellHost* FSpellHost;   // owned by the spell link
     String FCueBanner;
     // Set by descendants, cleared on every text change: the text is drawn disabled.
     bool FIsEmpty = false;
 
     friend class TStyEditTextLayout;
+    friend class TStyEditSpellHost;
 };

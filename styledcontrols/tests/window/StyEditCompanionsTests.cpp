@@ -52,6 +52,31 @@ public:
     String GetMessage(IStyValidatedControl*, Integer) override { return "A height is a number"; }
 };
 
+// Knows "dam" and "crest", offers "height" for "hieght", and notes the marks it is asked to draw.
+class TTwoWordChecker : public TStySpellBase {
+public:
+    TTwoWordChecker() : TStySpellBase(nullptr) {}
+    std::vector<std::pair<Integer, Integer>> Drawn;
+    TPoint At;
+    bool IsActive() override { return true; }
+    void GetWordSeparators(String& S) override { S = String(); }
+    bool CheckWord(const char16_t* AWord) override
+    {
+        const std::u16string w(AWord);
+        return w == u"dam" || w == u"crest";
+    }
+    void DrawErrors(HDC, Integer X, Integer Y, const TRect*, TStySpellAreas& AAreas) override
+    {
+        At = {X, Y};
+        Integer x1 = 0, x2 = 0;
+        while (AAreas.Next(x1, x2)) Drawn.push_back({x1, x2});
+    }
+    void GetSuggestions(const char16_t* AWord, TStrings& AResult) override
+    {
+        if (std::u16string(AWord) == u"hieght") AResult.Add("height");
+    }
+};
+
 class TErrorLog : public TObject {
 public:
     std::vector<Integer> Levels;
@@ -125,6 +150,34 @@ TEST_F(StyEditCompanions, TheValidatorChecksEveryChangeAndAFailureIsReported)
     EXPECT_EQ(Edit->Validator(), nullptr);
     TestTypeText(Edit, "x");
     EXPECT_EQ(Edit->Text(), "hx");
+}
+
+TEST_F(StyEditCompanions, TheSpellLinkMarksMisspeltWordsAndItsSuggestionsReplaceThem)
+{
+    EXPECT_EQ(Edit->Perform(UM_GETSPELLLINK), reinterpret_cast<std::intptr_t>(Edit->SpellLink()));
+    TTwoWordChecker checker;
+    Edit->SpellLink()->SetSpellChecker(&checker);
+    Edit->SetText("dam hieght crest");
+    Edit->SetFocus();
+    Edit->Invalidate();
+    TestProcess();
+    TBitmap bmp(1, 1);
+    bmp.Canvas().Font().Assign(Edit->Font());
+    auto width = [&](const char* s) { return bmp.Canvas().TextWidth(s); };
+    ASSERT_FALSE(checker.Drawn.empty());
+    // from the left edge of "hieght" to the last pixel of its last letter, from the text's left edge
+    EXPECT_EQ(checker.Drawn.back(), (std::pair<Integer, Integer>{width("dam ") + 1, width("dam hieght")}));
+    const TRect r = Edit->TextRect();
+    bmp.Canvas().Font().Assign(Edit->Font());
+    EXPECT_EQ(checker.At, (TPoint{r.Left, r.Top + bmp.Canvas().TextHeight("Gg") - 2}));
+
+    // the caret on the word: the context menu offers the suggestion, which replaces it
+    const Integer onWord = r.Left + width("dam hi");
+    TestClick(Edit, onWord, 8);
+    TestAnswerNextPopup("height");
+    TestClick(Edit, onWord, 8, mbRight);
+    EXPECT_EQ(Edit->Text(), "dam height crest");
+    Edit->SpellLink()->SetSpellChecker(nullptr);
 }
 
 TEST(StyEditForms, AFormDescriptionCreatesTheEditAndItsCompletionByName)
