@@ -216,3 +216,24 @@ TEST_F(StyAutoComplete, FreedPartnersAreForgotten)
     TestTypeText(Edit, "y");
     EXPECT_EQ(Edit->Text(), "Paxy");
 }
+
+// build/screenshots/styled-edit-completion.png: the candidates for "Par" under the editor, the
+// second one chosen with the arrow.
+TEST_F(StyAutoComplete, ThePopUpListIsShownUnderTheEditor)
+{
+    Completion->SetMode({amPopup});
+    TestTypeText(Edit, "Par");
+    TestPressKey(Edit, VK_DOWN);
+    TestPressKey(Edit, VK_DOWN);
+    ASSERT_TRUE(Dropped());
+    TBitmap shot;
+    TestScreenshot(Form, {Completion->PopupList()}, "styled-edit-completion", shot);
+    // the first row on the window's colour, the chosen second one highlighted
+    TCustomListBox* list = Completion->PopupList();
+    auto pixel = [&](Integer row) {
+        const TPoint at = Form->ScreenToClient(list->ClientToScreen(TPoint{list->ClientWidth() - 3, list->ItemRect(row).Top + 2}));
+        return shot.Canvas().Pixel(at.X, at.Y + Form->Height() - Form->ClientHeight());
+    };
+    EXPECT_EQ(pixel(0), ColorToRGB(clWindow));
+    EXPECT_EQ(pixel(1), ColorToRGB(clHighlight));
+}
