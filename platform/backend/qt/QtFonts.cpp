@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <cmath>
 #include <map>
+#include <mutex>
 
 #include "platform/backend/qt/QtSupport.h"
 
@@ -151,6 +152,7 @@ public:
             return widths;
         }
         // the pieces that end before the first character that differs stay
+        const std::lock_guard<std::mutex> lock(FLastLock);   // pictures may be measured off the main thread
         size_t kept = 0;
         if (SameFont(FLast.Font, fontSpec)) {
             const qsizetype common = std::mismatch(s.begin(), s.end(), FLast.Text.begin(), FLast.Text.end()).first - s.begin();
@@ -252,6 +254,7 @@ private:
         std::vector<qsizetype> Ends;
     };
     TMeasured FLast;
+    std::mutex FLastLock;
 };
 
 }  // namespace
