@@ -62,6 +62,10 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner)
 TWinControl::~TWinControl()
 {
     Destroying();
+    // The form forgets this control (and its children) as its focused one while it is still a
+    // windowed control: by the time the base destructor runs it is only a TControl.
+    if (FParent)
+        if (TWinControl* form = FormWindow(); form && form != this) form->ControlGone(this);
     // Children go first, so that no toolkit widget dies with ours while its control lives.
     while (!FControls.empty()) delete FControls.back();
     DestroyHandle();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/stdctrls/ComboBox.h"
+#include "platform/stdctrls/Buttons.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -107,3 +108,20 @@ TEST_F(ComboForm, TheTextBoxCanBeSubclassedAndItsSelectionIsTheCombos)
 }
 
 }  // namespace
+
+// Switching a focused combo box to a style without text box frees the box that had the focus:
+// the form must forget it, so that focusing another control afterwards is safe.
+TEST_F(ComboForm, FreeingTheFocusedTextBoxLeavesTheFormNoFreedControl)
+{
+    auto* other = new TButton(Form);
+    other->SetBounds(10, 50, 75, 25);
+    other->SetParent(Form);
+    Combo->SetFocus();
+    TestProcess();
+    ASSERT_EQ(Form->ActiveControl(), Combo->EditHandle());
+    Combo->SetStyle(csDropDownList);
+    EXPECT_TRUE(Form->ActiveControl() == nullptr || Form->ActiveControl() == Combo);
+    other->SetFocus();
+    TestProcess();
+    EXPECT_EQ(Form->ActiveControl(), other);
+}
