@@ -634,6 +634,8 @@ void TCustomForm::WMHelp(TMessage& message)
 // ---------------------------------------------------------------- THintWindow
 IMPLEMENT_CLASS(THintWindow, TCustomControl, NewComponent<THintWindow>)
 
+THintWindowClass HintWindowClass = THintWindow::StaticClass();
+
 THintWindow::THintWindow(TComponent* AOwner) : TCustomControl(AOwner)
 {
     FVisible = false;
@@ -819,7 +821,7 @@ void TApplication::ShowHintNow()
     const TPoint p = Mouse->CursorPos();
     THintInfo info;
     info.HintControl = FHintControl;
-    info.HintWindowClass = THintWindow::StaticClass();
+    info.HintWindowClass = HintWindowClass;
     info.HintPos = TPoint{p.X, p.Y + 20};
     info.HintMaxWidth = 300;
     info.HintColor = FHintColor;

@@ -314,6 +314,9 @@ private:
 // ---------------------------------------------------------------- hints
 // A class reference to THintWindow or a descendant.
 using THintWindowClass = TClass;
+// The class of the window every hint shows in unless its control asks for another one; a hint
+// component may put its own in (THintWindow at start).
+extern THintWindowClass HintWindowClass;
 
 // The hint about to be shown for a control.  The control receives it with CM_HINTSHOW (LParam:
 // the record) and may change the text, the colour, the window's place and the window class;

@@ -113,6 +113,21 @@ TEST_F(HintForm, TheControlChangesTextColourPlaceAndWindowClass)
     EXPECT_EQ(w->Color(), Application->HintColor());
 }
 
+TEST_F(HintForm, TheApplicationsHintWindowClassIsWhatControlsAreOffered)
+{
+    HintWindowClass = TFramedHintWindow::StaticClass();
+    THintWindow* w = RestOnPanel();
+    HintWindowClass = THintWindow::StaticClass();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(Panel->Offered.HintWindowClass, TFramedHintWindow::StaticClass());
+    EXPECT_EQ(w->ClassType(), TFramedHintWindow::StaticClass());
+
+    TestMouseMove(Form.get(), 250, 150);
+    w = RestOnPanel();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->ClassType(), THintWindow::StaticClass()) << "the plain window once the class is put back";
+}
+
 TEST_F(HintForm, ANonZeroAnswerOrAnEmptyTextShowsNoHint)
 {
     const std::function<std::intptr_t(THintInfo&)> answers[] = {
