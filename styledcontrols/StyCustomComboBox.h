@@ -5,13 +5,15 @@
 #include <memory>
 
 #include "foundation/StyClass.h"
-#include "platform/stdctrls/ComboBox.h"
+#include "styledcontrols/StyThemedComboBox.h"
 #include "styledcontrols/StyVldBase.h"
 
 enum TStyValidatedListValue : Byte { vlvText, vlvIndex };
 
-class TStyCustomComboBox : public TCustomComboBox {
-    DECLARE_CLASS(TStyCustomComboBox, TCustomComboBox)
+using TStyValidationErrorEvent = TEvent<TObject*, Integer>;
+
+class TStyCustomComboBox : public TStyThemedComboBox, public IStyValidatedControl {
+    DECLARE_CLASS(TStyCustomComboBox, TStyThemedComboBox)
 public:
     explicit TStyCustomComboBox(TComponent* AOwner);
     ~TStyCustomComboBox() override;
@@ -40,19 +42,54 @@ public:
     void SetValidatedValue(TStyValidatedListValue Value) { FValidatedValue = Value; }
     // The text a validator checks: the text, or the item index in decimals.
     String ValidationText() const;
+    String GetValidatedText() override { return ValidationText(); }
+    TStyValidationEntity* Validator() const { return FValidator; }
+    void SetValidator(TStyValidationEntity* Value);
+    const String& ValidationMsgString() const { return FValidationMsgString; }
+    void SetValidationMsgString(const String& Value) { FValidationMsgString = Value; }
+    // The validator's verdict: above 0 marks the box in error and tells OnValidationError.
+    void RespondToError(Integer ErrorLevel);
+    bool ErrorIndication() const { return FErrorIndication; }
+    bool SupportsDefaultIndication() const { return false; }
+    // Whether the flat look shows now (the three-dimensional one otherwise).
+    bool FlatLookShown() const;
 
     TNotifyEvent OnEditClick;
+    TStyValidationErrorEvent OnValidationError;
 
 protected:
     void KeyDown(Word& Key, TShiftState Shift) override;
     void Select() override;
+    void Change() override;
+    // OnSelect, then the validator.
+    virtual void DoSelect();
     void DrawItem(Integer Index, TRect Rect, TOwnerDrawState State) override;
     void WndProc(TMessage& Message) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    void MouseEntered() override;
+    void MouseLeft() override;
+    void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     void SearchTimer(TObject* Sender);
     void UpdateMRU();
     void FreeTimer() { FTimer.reset(); }
+    void Validate();
+    void ExitHandling();
+    void PaintFlatFrame();
+    void EditWndProc(TMessage& Message);
+    void HookEdit();
+    // The list of an MRU box: rows 4 pixels higher than ItemHeight.
+    void HeightenListRows();
+
+    TWndMethod FEditProc;
+    TCustomEdit* FHookedEdit = nullptr;
+    bool FFocused = false;
+    bool FRepaint = false;
+    TStyValidationEntity* FValidator = nullptr;
+    String FValidationMsgString;
+    bool FErrorIndication = false;
 
     std::unique_ptr<TStyTimer> FTimer;
     bool FKeyed = false;

@@ -1,7 +1,9 @@
 // The styled combo box: choosing by keys and mouse, incremental search on the test clock, the
-// most recently used block; build/screenshots/styled-combo.png.
+// most recently used block, the classic button, the flat frame, the bound label, the validator
+// and the form description; build/screenshots/styled-combo.png.
 #include <gtest/gtest.h>
 
+#include "platform/classes/FormReader.h"
 #include "platform/stdctrls/ListBox.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StyComboBox.h"
@@ -105,6 +107,7 @@ TEST_F(StyCombo, TheMostRecentlyUsedBlock)
         Combo->SetDroppedDown(true);
         TestProcess();
         auto* list = static_cast<TCustomListBox*>(PopupList());
+        EXPECT_EQ(list->ItemRect(0).Height(), Combo->ItemHeight() + 4) << "rows 4 pixels higher";
         TestClick(list, 10, list->ItemRect(i).Top + 3);
     };
     choose("x");
@@ -120,6 +123,149 @@ TEST_F(StyCombo, TheMostRecentlyUsedBlock)
     Combo->SetMRUList(false);
     EXPECT_EQ(Combo->Items().Count(), 3);
     EXPECT_EQ(Combo->MRUCount(), 0);
+}
+
+// The drop-down button is the classic one (no theme here): raised, sunk while the mouse holds it.
+TEST_F(StyCombo, TheClassicButtonIsPushedWhileTheMouseHoldsIt)
+{
+    EXPECT_FALSE(Combo->IsThemed());
+    EXPECT_TRUE(Combo->CtlXP());
+    const Integer x = Combo->ClientWidth() - Combo->ButtonWidth() / 2, top = 2;
+    EXPECT_EQ(TestPixel(Combo, Combo->ClientWidth() - Combo->ButtonWidth() + 1, top), ColorToRGB(clBtnHighlight)) << "raised: light top-left";
+    TestMouseDown(Combo, x, 8);
+    EXPECT_TRUE(Combo->Pressed());
+    EXPECT_EQ(TestPixel(Combo, Combo->ClientWidth() - Combo->ButtonWidth(), top), ColorToRGB(clBtnShadow)) << "pushed: dark top-left";
+    TestMouseUp(Combo, x, 8);
+    EXPECT_FALSE(Combo->Pressed());
+    Combo->SetDroppedDown(false);
+    TestProcess();
+    Combo->SetCtlXP(false);
+    EXPECT_EQ(Combo->ThemeMode(), ttmNone);
+}
+
+// Flat: two rings of the face colour around one of the window colour while the mouse is away and
+// the box has no focus; the sunken frame otherwise.
+TEST_F(StyCombo, TheFlatFrameShowsWhileTheBoxIsIdle)
+{
+    auto* other = new TStyComboBox(Form);
+    other->SetBounds(20, 80, 160, 22);
+    other->SetParent(Form);
+    other->SetFocus();
+    Combo->SetFlat(true);
+    TestProcess();
+    ASSERT_TRUE(Combo->FlatLookShown()) << Combo->Focused() << Combo->MouseAbove();
+    TBitmap shot;
+    TestScreenshot(Form, "styled-combo-flat", shot);
+    const TPoint at = Combo->BoundsRect().TopLeft();
+    EXPECT_EQ(shot.Canvas().Pixel(at.X + 10, at.Y), ColorToRGB(clBtnFace));
+    EXPECT_EQ(shot.Canvas().Pixel(at.X + 10, at.Y + 1), ColorToRGB(clBtnFace));
+    EXPECT_EQ(shot.Canvas().Pixel(at.X + 10, at.Y + 2), ColorToRGB(clWindow));
+    Combo->SetFocus();
+    TestProcess();
+    EXPECT_FALSE(Combo->FlatLookShown());
+    TestGrab(Form, shot);
+    EXPECT_EQ(shot.Canvas().Pixel(at.X + 10, at.Y), ColorToRGB(clBtnShadow)) << "sunken";
+}
+
+TEST_F(StyCombo, TheBoundLabelStandsBesideTheBox)
+{
+    Combo->SetupEditLabel();
+    TStyBoundLabel* label = Combo->EditLabel();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Parent(), Form);
+    EXPECT_EQ(label->FocusControl(), Combo);
+    const Integer h = label->Height(), w = label->Width();
+    struct TCase {
+        TLabelPosition position;
+        TPoint at;
+    } cases[] = {
+        {lpAbove, {20, 20 - h - 3}},
+        {lpBelow, {20, 20 + 22 + 3}},
+        {lpLeft, {20 - w - 3, 20}},
+        {lpRight, {20 + 160 + 3, 20}},
+    };
+    for (const auto& c : cases) {
+        Combo->SetLabelPosition(c.position);
+        EXPECT_EQ(label->Left(), c.at.X) << int(c.position);
+        EXPECT_EQ(label->Top(), c.at.Y) << int(c.position);
+    }
+    Combo->SetLeft(40);
+    EXPECT_EQ(label->Left(), 40 + 160 + 3) << "it follows the box";
+    Combo->Hide();
+    EXPECT_FALSE(label->Visible());
+}
+
+namespace {
+
+// Refuses every text but "Normal" with level 2.
+class TNormalOnly : public TStyValidationEntity {
+public:
+    using TStyValidationEntity::TStyValidationEntity;
+    Integer Validate(IStyValidatedControl* Sender, bool) override { return Sender->GetValidatedText() == "Normal" ? 0 : 2; }
+    String GetMessage(IStyValidatedControl*, Integer) override { return "Normal only"; }
+};
+
+struct TErrorLog : TObject {
+    std::vector<Integer> Levels;
+    void Error(TObject*, Integer level) { Levels.push_back(level); }
+};
+
+}  // namespace
+
+TEST_F(StyCombo, AChoiceIsValidatedAndAClickOnTheTextBoxTold)
+{
+    for (const char* s : {"Normal", "Uniform"}) Combo->Items().Add(s);
+    TNormalOnly validator(Form);
+    TErrorLog errors;
+    Combo->SetValidator(&validator);
+    Combo->OnValidationError = TStyValidationErrorEvent(&errors, &TErrorLog::Error);
+    Combo->SetItemIndex(0);
+    Combo->SetFocus();
+    TestPressKey(Combo, VK_DOWN);
+    EXPECT_TRUE(Combo->ErrorIndication());
+    ASSERT_FALSE(errors.Levels.empty());
+    EXPECT_EQ(errors.Levels.back(), 2);
+    TestPressKey(Combo, VK_UP);
+    EXPECT_FALSE(Combo->ErrorIndication());
+    Combo->SetValidatedValue(vlvIndex);
+    EXPECT_EQ(Combo->GetValidatedText(), "0");
+
+    Integer clicks = 0;
+    struct TClicks : TObject {
+        Integer* Count;
+        void Click(TObject*) { ++*Count; }
+    } counter;
+    counter.Count = &clicks;
+    Combo->OnEditClick = TNotifyEvent(&counter, &TClicks::Click);
+    Combo->SetStyle(csDropDown);
+    ASSERT_NE(Combo->EditHandle(), nullptr);
+    TestClick(Combo->EditHandle(), 5, 5);
+    EXPECT_EQ(clicks, 1);
+    Combo->SetValidator(nullptr);
+}
+
+TEST_F(StyCombo, AFormDescriptionSetsThePublishedProperties)
+{
+    RegisterClasses({TStyComboBox::StaticClass()});
+    TComponent* read = ReadComponentText("object Method: TStyComboBox\n"
+                                         "  DropDownWidth = 180\n"
+                                         "  Flat = True\n"
+                                         "  Interval = 900\n"
+                                         "  MRUMax = 3\n"
+                                         "  Search = True\n"
+                                         "  ThemeMode = ttmNone\n"
+                                         "  ValidatedValue = vlvIndex\n"
+                                         "  CtlXP = False\n"
+                                         "end\n");
+    std::unique_ptr<TStyComboBox> combo(dynamic_cast<TStyComboBox*>(read));
+    ASSERT_TRUE(combo);
+    EXPECT_EQ(combo->DropDownWidth(), 180);
+    EXPECT_TRUE(combo->Flat());
+    EXPECT_EQ(combo->Interval(), 900);
+    EXPECT_EQ(combo->MRUMax(), 3);
+    EXPECT_TRUE(combo->Search());
+    EXPECT_EQ(combo->ThemeMode(), ttmNone);
+    EXPECT_EQ(combo->ValidatedValue(), vlvIndex);
 }
 
 TEST_F(StyCombo, ADroppedDownListScreenshot)
