@@ -2,16 +2,80 @@
 
 #include <algorithm>
 
+#include "foundation/StySysInfo.h"
+
 IMPLEMENT_CLASS(TStyBaseHint, TStyCustomComponent, nullptr)
 IMPLEMENT_CLASS(TStyBaseHintWindow, THintWindow, nullptr)
-IMPLEMENT_CLASS(TStyCustomHTMLHint, TStyBaseHint, NewComponent<TStyCustomHTMLHint>)
-IMPLEMENT_CLASS(TStyCustomHTMLHintWindow, TStyBaseHintWindow, nullptr)
+IMPLEMENT_CLASS(TStyHintBevel, TStyBevel, nullptr)
+IMPLEMENT_CLASS(TStyCustomHint, TStyBaseHint, NewComponent<TStyCustomHint>)
+IMPLEMENT_CLASS(TStyCustomHintWindow, TStyBaseHintWindow, NewComponent<TStyCustomHintWindow>)
+IMPLEMENT_CLASS(TStyCustomHTMLHint, TStyCustomHint, NewComponent<TStyCustomHTMLHint>)
+IMPLEMENT_CLASS(TStyCustomHTMLHintWindow, TStyBaseHintWindow, NewComponent<TStyCustomHTMLHintWindow>)
+
+namespace {
+TStyBaseHint* gHookInForce = nullptr;    // the component whose window class the hints use
+TStyBaseHint* gCreatingWith = nullptr;   // the component a window being made belongs to
+}
+
+// ---------------------------------------------------------------- base hint
 
 TStyBaseHint::TStyBaseHint(TComponent* AOwner) : TStyCustomComponent(AOwner) {}
 
 TStyBaseHint::~TStyBaseHint()
 {
+    FEnabled = false;
+    ApplyEnabled();
     while (!FWindows.empty()) delete FWindows.back();
+}
+
+TStyBaseHint* TStyBaseHint::HookInForce() { return gHookInForce; }
+
+void TStyBaseHint::Loaded()
+{
+    TStyCustomComponent::Loaded();
+    ApplyEnabled();
+}
+
+void TStyBaseHint::SetEnabled(bool Value)
+{
+    if (Value == FEnabled) return;
+    FEnabled = Value;
+    ApplyEnabled();
+}
+
+// The application's hint window class follows the enabled component: enabling one disables the
+// one in force; disabling puts back the class that was replaced.  The application makes its hint
+// window again for the next hint.
+void TStyBaseHint::ApplyEnabled()
+{
+    if (FEnabled == FHookEnabled || !CanHook()) return;
+    Application->CancelHint();
+    if (FEnabled) {
+        if (ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;
+        if (gHookInForce && gHookInForce != this) gHookInForce->SetEnabled(false);
+        gHookInForce = this;
+        FOldHintClass = HintWindowClass;
+        HintWindowClass = GetHintWindowClass();
+    } else {
+        if (gHookInForce == this) gHookInForce = nullptr;
+        if (FOldHintClass) HintWindowClass = FOldHintClass;
+        FOldHintClass = nullptr;
+    }
+    const bool show = Application->ShowHint();
+    Application->SetShowHint(false);
+    Application->SetShowHint(show);
+    FHookEnabled = FEnabled;
+}
+
+void TStyBaseHint::ApplyEnabledAgain()
+{
+    if (FHookEnabled) {
+        const bool enabled = FEnabled;
+        FEnabled = false;
+        ApplyEnabled();
+        FEnabled = enabled;
+    }
+    ApplyEnabled();
 }
 
 Integer TStyBaseHint::RealMaxWidth() const
@@ -21,9 +85,26 @@ Integer TStyBaseHint::RealMaxWidth() const
 }
 
 TStyBaseHintWindow::TStyBaseHintWindow(TComponent* AOwner, TStyBaseHint* AHintControl)
-    : THintWindow(AOwner), FHintControl(AHintControl), FIsCustom(AHintControl != nullptr)
+    : THintWindow(AOwner)
 {
+    if (!AHintControl) AHintControl = gCreatingWith;
+    FIsCustom = AHintControl != nullptr;
+    FHintControl = AHintControl ? AHintControl : TStyBaseHint::HookInForce();
     if (FHintControl) FHintControl->FWindows.push_back(this);
+}
+
+TStyBaseHintWindow* TStyBaseHintWindow::CreateCustom(TClass WindowClass, TComponent* AOwner, TStyBaseHint* AHintControl)
+{
+    gCreatingWith = AHintControl;
+    TObject* window = nullptr;
+    try {
+        window = WindowClass->Create(AOwner);
+    } catch (...) {
+        gCreatingWith = nullptr;
+        throw;
+    }
+    gCreatingWith = nullptr;
+    return static_cast<TStyBaseHintWindow*>(window);
 }
 
 TStyBaseHintWindow::~TStyBaseHintWindow()
@@ -32,16 +113,142 @@ TStyBaseHintWindow::~TStyBaseHintWindow()
     FHintControl = nullptr;
 }
 
-TStyCustomHTMLHint::TStyCustomHTMLHint(TComponent* AOwner) : TStyBaseHint(AOwner)
+// ---------------------------------------------------------------- plain hint
+
+TStyHintBevel::TStyHintBevel(TPersistent* AOwner) : TStyBevel(AOwner) { SetStyleOuter(bvLowered); }
+
+TStyCustomHint::TStyCustomHint(TComponent* AOwner, bool Hookable) : TStyBaseHint(AOwner)
 {
-    FFont.SetName("Tahoma");
-    FFont.SetHeight(-11);
+    FFont.SetName("MS Sans Serif");
+    FFont.SetSize(8);
     FFont.SetColor(clInfoText);
+    if (Hookable) ApplyEnabledAgain();
+}
+
+TStyCustomHint::~TStyCustomHint() = default;
+
+TClass TStyCustomHint::GetHintWindowClass() const { return TStyCustomHintWindow::StaticClass(); }
+
+// The screen's hint font is the system's: Tahoma of 8 points, whose bold face is a true one.
+const TFont& TStyCustomHint::GetHintFont() const
+{
+    static const TFont screenHintFont = [] {
+        TFont f;
+        f.SetName("Tahoma");
+        f.SetHeight(-11);
+        f.SetColor(clInfoText);
+        return f;
+    }();
+    return FUseFont ? screenHintFont : FFont;
+}
+
+void TStyCustomHint::Assign(TPersistent* Source)
+{
+    auto* source = dynamic_cast<TStyCustomHint*>(Source);
+    if (!source) {
+        TStyBaseHint::Assign(Source);
+        return;
+    }
+    FBevel.Assign(&source->FBevel);
+    FColor = source->FColor;
+    FFont3D.Assign(&source->FFont3D);
+    FMaxWidth = source->FMaxWidth;
+    FFont.Assign(source->FFont);
+    FUseFont = source->FUseFont;
+}
+
+void TStyCustomHint::ShowHint(const String& Msg, Integer x, Integer y, Word ms)
+{
+    TStyBaseHintWindow* window = TStyBaseHintWindow::CreateCustom(GetHintWindowClass(), this, this);
+    window->ActivateHint({x, y, -1, -1}, Msg);
+    ProcessMessagesFor(ms);
+    delete window;
+}
+
+void TStyCustomHint::ShowControlHint(const String& Msg, TControl* aControl, Word ms)
+{
+    if (!aControl || !aControl->Visible() || !aControl->Parent()) return;
+    const TRect b = aControl->BoundsRect();
+    const TPoint p = aControl->Parent()->ClientToScreen({b.Left + b.Width() / 2, b.Top + b.Height() / 2});
+    ShowHint(Msg.IsEmpty() ? aControl->Hint() : Msg, p.X, p.Y, ms);
+}
+
+TStyCustomHintWindow::TStyCustomHintWindow(TComponent* AOwner, TStyBaseHint* AHintControl)
+    : TStyBaseHintWindow(AOwner, AHintControl)
+{
+    Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+}
+
+void TStyCustomHintWindow::CreateParams(TCreateParams& Params)
+{
+    TStyBaseHintWindow::CreateParams(Params);
+    Params.Style = WS_POPUP | WS_DISABLED;
+    Params.WindowClassStyle |= CS_DROPSHADOW;
+}
+
+void TStyCustomHintWindow::CalcTextRect(const String& Text, TRect& Rect)
+{
+    TStyCustomHint* hint = Hint();
+    TFont font;
+    font.Assign(hint->GetHintFont());
+    const TRect inner = hint->Bevel().ClientRect({0, 0, 100, 100});
+    MeasureCaption(Text, &hint->Font3D(), Rect, font, true, !hint->HideAccelChar(), inner.Left,
+                   hint->HideAccelChar() ? DT_NOPREFIX : 0);
+}
+
+void TStyCustomHintWindow::ActivateHint(const TRect& Rect, const String& AHint)
+{
+    TStyCustomHint* hint = Hint();
+    if (!hint) {
+        TStyBaseHintWindow::ActivateHint(Rect, AHint);
+        return;
+    }
+    SetColor(hint->Color());
+    TRect r{0, 0, hint->RealMaxWidth(), 0};
+    CalcTextRect(AHint, r);
+    OffsetRect(r, Rect.Left, Rect.Top);
+    r.Right += 6;
+    r.Bottom += 2;
+    TStyBaseHintWindow::ActivateHint(r, AHint);
+}
+
+void TStyCustomHintWindow::Paint()
+{
+    TStyCustomHint* hint = Hint();
+    if (!hint) {
+        TStyBaseHintWindow::Paint();
+        return;
+    }
+    TCanvas& c = Canvas();
+    c.Brush().SetStyle(TBrushStyle::bsSolid);
+    c.Brush().SetColor(hint->Color());
+    c.FillRect(ClientRect());
+    TRect r = hint->Bevel().PaintBevel(c, ClientRect(), true);
+    OffsetRect(r, 2, 2);
+    c.Font().Assign(hint->GetHintFont());
+    DrawHintText(c, Caption(), r);
+}
+
+void TStyCustomHintWindow::DrawHintText(TCanvas& Canvas, const String& Text, const TRect& Rect)
+{
+    TStyCustomHint* hint = Hint();
+    Canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    TStyDrawTextStyles styles;
+    styles.Include(Enabled() ? dtEnabled : dtDisabled);
+    DrawCaptionText(Canvas, Text, &hint->Font3D(), Rect, DT_WORDBREAK | (hint->HideAccelChar() ? DT_NOPREFIX : 0),
+                    styles, nullptr);
+}
+
+// ---------------------------------------------------------------- HTML hint
+
+TStyCustomHTMLHint::TStyCustomHTMLHint(TComponent* AOwner, bool Hookable) : TStyCustomHint(AOwner, Hookable)
+{
+    if (Hookable) ApplyEnabledAgain();
 }
 
 TStyCustomHTMLHint::~TStyCustomHTMLHint() = default;
 
-const TFont& TStyCustomHTMLHint::GetHintFont() const { return FFont; }
+TClass TStyCustomHTMLHint::GetHintWindowClass() const { return TStyCustomHTMLHintWindow::StaticClass(); }
 
 TStyCustomHTMLHintWindow::TStyCustomHTMLHintWindow(TComponent* AOwner, TStyBaseHint* AHintControl)
     : TStyBaseHintWindow(AOwner, AHintControl)
@@ -51,6 +258,7 @@ TStyCustomHTMLHintWindow::TStyCustomHTMLHintWindow(TComponent* AOwner, TStyBaseH
     if (TStyCustomHTMLHint* hint = HTMLHint()) {
         FRender.OnVariableNeeded = hint->OnVariableNeeded;
         FRender.OnImageNeeded = hint->OnImageNeeded;
+        FRender.OnImageNeededEx = hint->OnImageNeededEx;
         FHintFont.Assign(hint->GetHintFont());
     }
     FRender.SetDoubleBuffered(false);

@@ -733,11 +733,11 @@ void TStyHTMLRender::TParser::ApplyTag(String name, std::vector<String>& params)
         CloseC();
         TStyHTMLItem* img = NewItem(hitBitmap, *C);
         img->FText = src;
-        TBitmap* picture = nullptr;
-        R.OnImageNeeded(&R, src, picture);
+        TPicture picture;
+        R.RequestPicture(src, picture);
         img->FTransparent = LowerCase(AttrValue(params, "transparent")) != "solid";
-        img->FWidth = static_cast<Word>(StrToIntDef(AttrValue(params, "width"), picture ? picture->Width() : 0));
-        img->FHeight = static_cast<Word>(StrToIntDef(AttrValue(params, "height"), picture ? picture->Height() : 0));
+        img->FWidth = static_cast<Word>(StrToIntDef(AttrValue(params, "width"), picture.Width()));
+        img->FHeight = static_cast<Word>(StrToIntDef(AttrValue(params, "height"), picture.Height()));
         D.FArray.push_back(img);
     } else if (name == "a") {
         if (params.empty()) return;
@@ -816,6 +816,22 @@ void TStyHTMLRender::TParser::ApplyTag(String name, std::vector<String>& params)
 }
 
 // ---------------------------------------------------------------- render
+
+void TStyHTMLRender::RequestPicture(const String& Src, TPicture& Picture)
+{
+    TBitmap* bitmap = nullptr;
+    OnImageNeeded(this, Src, bitmap);
+    if (bitmap) {
+        Picture.Bitmap().Assign(bitmap);
+        return;
+    }
+    if (!OnImageNeededEx) return;
+    try {
+        OnImageNeededEx(this, Src, &Picture);
+    } catch (const Exception&) {
+        Picture.SetGraphic(nullptr);
+    }
+}
 
 TStyHTMLRender::TStyHTMLRender()
 {
@@ -990,10 +1006,18 @@ void TStyHTMLRender::DrawTextEx(TCanvas& ACanvas, TPoint ASrcPoint, const TRect&
                 break;
             }
             case hitBitmap: {
-                TBitmap* picture = nullptr;
-                OnImageNeeded(this, item->FText, picture);
-                TRect box{x, y + lineHeight + data->FLineGap - item->FHeight, x + item->FWidth, y + lineHeight + data->FLineGap};
-                if (picture) canvas->StretchDraw(Moved(box, origin), *picture);
+                TPicture picture;
+                RequestPicture(item->FText, picture);
+                auto* bitmap = dynamic_cast<TBitmap*>(picture.Graphic());
+                if (bitmap && bitmap->Transparent() && !bitmap->Empty()) {
+                    // Its bottom-left pixel's colour is see-through.
+                    const Integer w = item->FWidth, h = item->FHeight - data->FLineGap;
+                    DrawTransparentBitmap(canvas->Handle(), *bitmap, origin.X + x, origin.Y + y + data->FLineGap,
+                                          {0, 0, w, h}, bitmap->Canvas().Pixel(0, bitmap->Height() - 1));
+                } else if (picture.Graphic()) {
+                    TRect box{x, y + lineHeight + data->FLineGap - item->FHeight, x + item->FWidth, y + lineHeight + data->FLineGap};
+                    canvas->StretchDraw(Moved(box, origin), *picture.Graphic());
+                }
                 x += item->FWidth + 1;
                 break;
             }

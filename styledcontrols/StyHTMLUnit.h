@@ -149,6 +149,7 @@ public:
 };
 
 using TStyHTMLImageNeededEvent = TEvent<TObject*, const String&, TBitmap*&>;
+using TStyHTMLImageNeededExEvent = TEvent<TObject*, const String&, TPicture*>;
 using TStyHTMLVariableNeededEvent = TEvent<TObject*, const String&, String&>;
 using TStyHTMLTagFoundEvent = TEvent<TObject*, String&, TStyHTMLItem*&, std::vector<String>&, bool, bool>;
 using TStyHTMLInputItemChangedEvent = TEvent<TObject*, TStyHTMLInputItem*>;
@@ -192,9 +193,13 @@ public:
     void SetControl(TControl* Value) { FHook.SetControl(Value); }
     TCanvas& Canvas() { return FBitmap.Canvas(); }
     void Change() { OnChange(this); }
+    // The picture of an img tag: OnImageNeeded's bitmap when it gives one, else what
+    // OnImageNeededEx puts into Picture (a failing handler leaves it empty).
+    virtual void RequestPicture(const String& Src, TPicture& Picture);
 
     TNotifyEvent OnChange;
     TStyHTMLImageNeededEvent OnImageNeeded;
+    TStyHTMLImageNeededExEvent OnImageNeededEx;
     TStyHTMLVariableNeededEvent OnVariableNeeded;
     TStyHTMLTagFoundEvent OnTagFound;
     TStyHTMLInputItemChangedEvent OnInputItemChecked;

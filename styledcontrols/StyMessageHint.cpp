@@ -1,11 +1,91 @@
 #include "styledcontrols/StyMessageHint.h"
 
-IMPLEMENT_CLASS(TStyMessageHint, TStyCustomShapeHint, NewComponent<TStyMessageHint>)
+#include "styledcontrols/StyCustomControl.h"
+
+const TEnumTypeInfo& TypeInfoOf(TStyHintStyle)
+{
+    static const TEnumTypeInfo info("TStyHintStyle",
+                                    {"hsRect", "hsRoundRect", "hsEllipse", "hsNoseRect", "hsNoseRoundRect", "hsNoseEllipse"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyHintPosition)
+{
+    static const TEnumTypeInfo info("TStyHintPosition", {"hpAboveLeft", "hpAboveRight", "hpBelowLeft", "hpBelowRight"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyHintOption)
+{
+    static const TEnumTypeInfo info("TStyHintOption",
+                                    {"hoShowTitle", "hoShowCloseButton", "hoShowIcon", "hoRightAngledNose"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyHintCloseBtnType)
+{
+    static const TEnumTypeInfo info("TStyHintCloseBtnType", {"hcbCustom", "hcbToolTip", "hcbToolWindow"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyHintHtml)
+{
+    static const TEnumTypeInfo info("TStyHintHtml", {"hhAuto", "hhYes"});
+    return info;
+}
+
+// What a form description may set of a message hint.
+TClass TStyMessageHint::StaticClass()
+{
+    static const TMetaClass meta("TStyMessageHint", TStyCustomShapeHint::StaticClass(), NewComponent<TStyMessageHint>,
+                                 [](TMetaClass& m) {
+        using C = TStyMessageHint;
+        TPublished<C>(&m)
+            .Property("AllowMultipleHints", &C::AllowMultipleHints, &C::SetAllowMultipleHints)
+            .Property("BorderColor", &C::BorderColor, &C::SetBorderColor).Type("TColor").Default(clBlack)
+            .Property("CloseBtnType", &C::CloseBtnType, &C::SetCloseBtnType).Default(hcbToolTip)
+            .Property("CloseBtnStyle", &C::CloseBtnStyle, &C::SetCloseBtnStyle).Default(ubsWin40)
+            .Property("Color", &C::Color, &C::SetColor).Type("TColor").Default(clInfoBk)
+            .Property("DefaultTitle", [](C* c) { return c->DefaultTitle(); }, &C::SetDefaultTitle)
+            .Property("Distance", &C::Distance, &C::SetDistance).Default(1)
+            .Property("EnableHtml", &C::EnableHtml, &C::SetEnableHtml).Default(hhAuto)
+            .Property("Enabled", &C::Enabled, &C::SetEnabled).Default(true)
+            .Property("Font", [](C* c) { return &c->Font(); }, [](C* c, TFont* f) { c->Font().Assign(f); })
+            .Property("Font3D", [](C* c) { return &c->Font3D(); }, [](C* c, TSty3DCaption* f) { c->Font3D().Assign(f); })
+            .Property("Gradient", [](C* c) { return &c->Gradient(); }, [](C* c, TStyGradient* g) { c->Gradient().Assign(g); })
+            .Property("HideAccelChar", &C::HideAccelChar, &C::SetHideAccelChar).Default(true)
+            .Property("LinkColor", &C::LinkColor, &C::SetLinkColor).Type("TColor").Default(TColor(0xFF0000))
+            .Property("MaxWidth", &C::MaxWidth, &C::SetMaxWidth).Default(-4)
+            .Property("NoseAngleWidth", &C::NoseAngleWidth, &C::SetNoseAngleWidth).Default(25)
+            .Property("NoseLength", &C::NoseLength, &C::SetNoseLength).Default(25)
+            .Property("NoseWidth", &C::NoseWidth, &C::SetNoseWidth).Default(25)
+            .Property("Options", &C::Options, &C::SetOptions).Default(TStyHintOptions{})
+            .Property("Position", &C::Position, &C::SetPosition).Default(hpAboveRight)
+            .Property("RoundRectWidth", &C::RoundRectWidth, &C::SetRoundRectWidth).Default(18)
+            .Property("SetCapture", &C::SetCapture, &C::SetSetCapture).Default(true)
+            .Property("Shadow", [](C* c) { return &c->Shadow(); }, [](C* c, TStyShadow* s) { c->Shadow().Assign(s); })
+            .Property("Style", &C::Style, &C::SetStyle).Default(hsNoseRoundRect)
+            .Property("ThemeGlobalMode", &C::ThemeGlobalMode, &C::SetThemeGlobalMode).Default(false)
+            .Property("ThemeMode", &C::ThemeMode, &C::SetThemeMode).Default(ttmPlatform)
+            .Property("TitleFont", [](C* c) { return &c->TitleFont(); }, [](C* c, TFont* f) { c->TitleFont().Assign(f); })
+            .Property("TitleFont3D", [](C* c) { return &c->TitleFont3D(); },
+                      [](C* c, TSty3DCaption* f) { c->TitleFont3D().Assign(f); })
+            .Property("UseGradient", &C::UseGradient, &C::SetUseGradient).Default(false)
+            .Property("UseScreenHintFont", &C::UseScreenHintFont, &C::SetUseScreenHintFont).Default(true)
+            .Property("UseSystemShadow", &C::UseSystemShadow, &C::SetUseSystemShadow).Default(false)
+            .Property("OnCloseHintWindow", &C::OnCloseHintWindow)
+            .Property("OnHide", &C::OnHide)
+            .Property("OnShow", &C::OnShow);
+    });
+    return &meta;
+}
 IMPLEMENT_CLASS(TStyMessageHintWindow, TStyShapeHintWindow, nullptr)
 
-TStyMessageHint::TStyMessageHint(TComponent* AOwner) : TStyCustomShapeHint(AOwner) {}
+TStyMessageHint::TStyMessageHint(TComponent* AOwner) : TStyCustomShapeHint(AOwner, false) {}
 
 TStyMessageHint::~TStyMessageHint() { HideMessages(-1); }
+
+TClass TStyMessageHint::GetHintWindowClass() const { return TStyMessageHintWindow::StaticClass(); }
 
 void TStyMessageHint::SetAllowMultipleHints(bool Value)
 {

@@ -14,6 +14,7 @@ public:
     ~TStyMessageHint() override;
 
     bool CanHook() const override { return false; }
+    TClass GetHintWindowClass() const override;
     bool SetCapture() const { return FSetCapture; }
     void SetSetCapture(bool Value) { FSetCapture = Value; }
     bool AllowMultipleHints() const { return FAllowMultipleHints; }

@@ -1,0 +1,116 @@
+// Hint components: the application's hint window class while one is enabled, one component at a
+// time; a hint shown by the component at a control's centre; the plain framed hint window;
+// build/screenshots/styled-hint.png.
+#include <gtest/gtest.h>
+
+#include "platform/stdctrls/Edits.h"
+#include "platform/testing/Driver.h"
+#include "styledcontrols/StyCustomHint.h"
+
+namespace {
+
+// A plain hint window that keeps what it was asked to show.
+class TKeptHintWindow : public TStyCustomHintWindow {
+    DECLARE_CLASS(TKeptHintWindow, TStyCustomHintWindow)
+public:
+    using TStyCustomHintWindow::TStyCustomHintWindow;
+    static inline TRect Shown;
+    static inline String Text;
+    static inline TStyBaseHint* Owner = nullptr;
+    void ActivateHint(const TRect& Rect, const String& AHint) override
+    {
+        Shown = Rect;
+        Text = AHint;
+        Owner = HintControl();
+        TStyCustomHintWindow::ActivateHint(Rect, AHint);
+    }
+};
+IMPLEMENT_CLASS(TKeptHintWindow, TStyCustomHintWindow, NewComponent<TKeptHintWindow>)
+
+class TKeptHint : public TStyCustomHint {
+public:
+    using TStyCustomHint::TStyCustomHint;
+    TClass GetHintWindowClass() const override { return TKeptHintWindow::StaticClass(); }
+};
+
+struct StyHint : ::testing::Test {
+    TForm* Form = nullptr;
+    void SetUp() override
+    {
+        TestInitialize();
+        Form = new TForm(nullptr);
+        Form->SetBounds(100, 100, 300, 160);
+        Form->Show();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+    }
+};
+
+}  // namespace
+
+TEST_F(StyHint, OneEnabledComponentAtATimeGivesTheHintWindowClass)
+{
+    ASSERT_EQ(HintWindowClass, THintWindow::StaticClass());
+    auto* first = new TStyCustomHint(Form);
+    EXPECT_EQ(HintWindowClass, TStyCustomHintWindow::StaticClass());
+    EXPECT_EQ(TStyBaseHint::HookInForce(), first);
+    auto* second = new TStyCustomHTMLHint(Form);
+    EXPECT_EQ(HintWindowClass, TStyCustomHTMLHintWindow::StaticClass());
+    EXPECT_FALSE(first->Enabled()) << "the second disabled the first";
+    second->SetEnabled(false);
+    EXPECT_EQ(HintWindowClass, THintWindow::StaticClass()) << "the platform's own, not the first component's";
+    EXPECT_EQ(TStyBaseHint::HookInForce(), nullptr);
+    second->SetEnabled(true);
+    delete second;
+    EXPECT_EQ(HintWindowClass, THintWindow::StaticClass()) << "destroying disables";
+    delete first;
+}
+
+TEST_F(StyHint, AControlHintShowsAtItsCentre)
+{
+    auto* panel = new TEdit(Form);
+    panel->SetBounds(40, 30, 100, 50);
+    panel->SetHint("Joint 3");
+    panel->SetParent(Form);
+    TKeptHint hint(Form);
+    hint.SetEnabled(false);
+    Application->Terminate();   // no waiting: the message pump ends at once
+    hint.ShowControlHint("", panel, 500);
+    Application->ResetTerminated();
+    const TPoint centre = Form->ClientToScreen({40 + 50, 30 + 25});
+    EXPECT_EQ(TKeptHintWindow::Shown.TopLeft(), centre);
+    EXPECT_EQ(TKeptHintWindow::Text, "Joint 3");
+    EXPECT_EQ(TKeptHintWindow::Owner, &hint) << "the window belongs to the component";
+    EXPECT_TRUE(hint.Windows().empty()) << "and is freed afterwards";
+
+    TKeptHintWindow::Text = String();
+    panel->Hide();
+    hint.ShowControlHint("", panel, 500);
+    EXPECT_EQ(TKeptHintWindow::Text, String()) << "a hidden control shows nothing";
+}
+
+// The plain window: the component's colour and font inside a lowered bevel.
+TEST_F(StyHint, ThePlainWindowIsAFramedText)
+{
+    TStyCustomHint hint(Form);
+    hint.SetEnabled(false);
+    hint.SetColor(clYellow);
+    EXPECT_EQ(hint.Bevel().StyleOuter(), bvLowered);
+    auto* window = static_cast<TStyCustomHintWindow*>(TStyBaseHintWindow::CreateCustom(hint.GetHintWindowClass(), &hint, &hint));
+    window->ActivateHint({150, 150, -1, -1}, "Crack length: 2.35 m");
+    TestProcess();
+    EXPECT_EQ(window->Color(), clYellow);
+    TCanvas& c = window->Canvas();
+    c.Font().Assign(hint.GetHintFont());
+    EXPECT_GT(window->Width(), c.TextWidth("Crack length: 2.35 m") + 6);
+    EXPECT_EQ(TestPixel(window, 0, 0), ColorToRGB(clBtnShadow)) << "the lowered bevel's dark edge";
+    EXPECT_EQ(TestPixel(window, window->Width() - 2, window->Height() / 2), ColorToRGB(clYellow));
+    TBitmap shot;
+    TestScreenshot(Form, {window}, "styled-hint", shot);
+    delete window;
+    EXPECT_TRUE(hint.Windows().empty());
+}
