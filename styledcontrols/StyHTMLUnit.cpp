@@ -7,6 +7,10 @@
 #include "foundation/StyGraph.h"
 #include "foundation/StyUnicode.h"
 #include "platform/graphics/GdiApi.h"
+#include "platform/rtl/SysFormat.h"
+#include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/Edits.h"
+#include "platform/stdctrls/StdCtrls.h"
 
 namespace {
 
@@ -321,7 +325,8 @@ public:
 private:
     TStyHTMLItem* NewItem(TStyHTMLItemType type, const TStyHTMLItem& from)
     {
-        TStyHTMLItem* item = type == hitInput ? new TStyHTMLInputItem(&D)
+        TStyHTMLItem* item = type == hitInput     ? new TStyHTMLInputItem(&D)
+                             : type == hitControl ? new TStyHTMLControlItem(&D)
                              : (type == hitSoftBreak || type == hitBreak || type == hitPara || type == hitLI ||
                                 type == hitUL || type == hitOL)
                                  ? new TStyHTMLBreakItem(&D, type)
@@ -811,11 +816,164 @@ void TStyHTMLRender::TParser::ApplyTag(String name, std::vector<String>& params)
         var->SetText(value);
         D.FArray.push_back(var);
         C->SetText(" ");
+    } else if (name == "control") {
+        const String cls = AttrValue(params, "vclclass");
+        if (cls.IsEmpty()) return;
+        CloseC();
+        auto* item = static_cast<TStyHTMLControlItem*>(NewItem(hitControl, *C));
+        std::vector<std::pair<String, String>> attributes;
+        for (const String& p : params) {
+            const Integer eq = Pos("=", p);
+            if (eq <= 1) continue;
+            const String key = Copy(p, 1, eq - 1);
+            if (!SameText(key, "vclclass")) attributes.push_back({key, AttrValue(params, key)});
+        }
+        item->CreateControl(LowerCase(cls), attributes);
+        D.FArray.push_back(item);
+        D.FControlsArray.push_back(item);
     }
-    // "html" and the embedded "control" are recognised and draw nothing here.
+    // "html" is recognised and draws nothing here.
+}
+
+// ---------------------------------------------------------------- embedded controls
+
+namespace {
+
+// The classes the control tag may name.
+const bool gControlClassesRegistered = [] {
+    RegisterClasses({TEdit::StaticClass(), TButton::StaticClass(), TCheckBox::StaticClass(), TRadioButton::StaticClass()});
+    return true;
+}();
+
+// Sets one published property from its text: colours by name, "#" and a decimal number, other
+// numbers, enumeration names, floats, sets and strings.
+void SetPropertyText(TObject* Instance, const TPropInfo* Prop, const String& Value)
+{
+    switch (Prop->Kind) {
+    case tkInteger: case tkInt64: case tkChar: case tkWChar: {
+        TColor color = 0;
+        if (SameText(Copy(Value, 1, 2), "cl") && IdentToColor(Value, color)) SetOrdProp(Instance, Prop, color);
+        else if (Copy(Value, 1, 1) == "#") SetOrdProp(Instance, Prop, StrToInt64(Copy(Value, 2)));
+        else SetOrdProp(Instance, Prop, StrToInt64(Value));
+        break;
+    }
+    case tkEnumeration: SetEnumProp(Instance, Prop, Value); break;
+    case tkFloat: SetFloatProp(Instance, Prop, StrToFloat(Value)); break;
+    case tkSet: SetSetProp(Instance, Prop, Value); break;
+    case tkString: SetStrProp(Instance, Prop, Value); break;
+    default: break;
+    }
+}
+
+// The text of a published property, colours by their names.
+String PropertyText(TObject* Instance, const TPropInfo* Prop)
+{
+    switch (Prop->Kind) {
+    case tkInteger: case tkInt64: case tkChar: case tkWChar: {
+        const Int64 v = GetOrdProp(Instance, Prop);
+        if (Prop->TypeName == "TColor" && Pos("cl", ColorToString(static_cast<TColor>(v))) == 1)
+            return ColorToString(static_cast<TColor>(v));
+        return IntToStr(v);
+    }
+    case tkEnumeration: return GetEnumProp(Instance, Prop);
+    case tkFloat: return FloatToStr(GetFloatProp(Instance, Prop));
+    case tkSet: return GetSetProp(Instance, Prop);
+    case tkString: return GetStrProp(Instance, Prop);
+    default: return {};
+    }
+}
+
+}  // namespace
+
+TStyHTMLControlItem::~TStyHTMLControlItem() { FreeControl(); }
+
+void TStyHTMLControlItem::FreeControl()
+{
+    if (FControlHook.Control() != FControl) FControl = nullptr;   // its owner freed it already
+    FControlHook.SetControl(nullptr);
+    if (FControl && (!FControl->Visible() || FControl->Parent())) delete FControl;
+    FControl = nullptr;
+}
+
+void TStyHTMLControlItem::CreateControl(const String& ClassName, const std::vector<std::pair<String, String>>& Attributes)
+{
+    TStyHTMLRender* render = FOwner->Render();
+    if (!SameText(ClassName, FControlClass)) {
+        FreeControl();
+        FControlClass = ClassName;
+        TControl* host = render ? render->Control() : nullptr;
+        TClass cls = GetClass(ClassName);
+        if (host && cls && cls->InheritsFrom(TControl::StaticClass())) {
+            FControl = static_cast<TControl*>(cls->Create(host));
+            FControl->SetVisible(false);
+            FControl->SetBounds(0, 0, FControl->Width(), FControl->Height());
+            auto* windowed = dynamic_cast<TWinControl*>(host);
+            FControl->SetParent(windowed ? windowed : host->Parent());
+            FControlHook.SetControl(FControl);
+        }
+    }
+    FControlPropList = Attributes;
+    if (!FControl) return;
+    FWidth = static_cast<Word>(FControl->Width());
+    FHeight = static_cast<Word>(FControl->Height());
+    Integer w = 0, h = 0;
+    auto attr = [&](const char* name) -> const String* {
+        for (const auto& [key, value] : Attributes)
+            if (SameText(key, name)) return &value;
+        return nullptr;
+    };
+    if (const String* width = attr("width"); width && TryStrToInt(*width, w)) {
+        FWidth = static_cast<Word>(w);
+        FControl->SetWidth(w);
+        if (const String* height = attr("height"); height && TryStrToInt(*height, h)) {
+            FHeight = static_cast<Word>(h);
+            FControl->SetHeight(h);
+        }
+    }
+    for (const auto& [key, value] : Attributes) {
+        const TPropInfo* prop = GetPropInfo(FControl, key);
+        if (!prop || prop->ReadOnly) continue;
+        try {
+            SetPropertyText(FControl, prop, value);
+        } catch (const Exception&) {
+            // a value the property does not take is left out
+        }
+    }
+    if (auto* windowed = dynamic_cast<TWinControl*>(FControl)) windowed->SetTabStop(false);
+    if (render) render->OnControlCreated(render, FControl);
+}
+
+String TStyHTMLControlItem::GetItemHTML() const
+{
+    String s = "<control vclclass=\"" + FControlClass + "\" ";
+    for (const auto& [key, value] : FControlPropList) {
+        const TPropInfo* prop = FControl ? GetPropInfo(FControl, key) : nullptr;
+        if (prop) s += key + "=\"" + PropertyText(FControl, prop) + "\" ";
+    }
+    return s + ">";
 }
 
 // ---------------------------------------------------------------- render
+
+// An embedded control goes where its item lies: in its owner, moved by the document's offsets, or
+// else beside the host control in the host's parent.
+void TStyHTMLRender::PlaceControl(TStyHTMLControlItem& Item, const TRect& Box)
+{
+    TControl* control = Item.Control();
+    if (!control) return;
+    Integer x = 0, y = 0;
+    OnAdjustControlPosition(this, control, FData->FAuxData, x, y);
+    if (auto* owner = dynamic_cast<TWinControl*>(control->Owner())) {
+        control->SetParent(owner);
+        control->SetBounds(x + Box.Left + FData->FHOffset, y + Box.Top + FData->FVOffset, control->Width(), control->Height());
+    } else if (TControl* host = Control(); host && host->Parent()) {
+        control->SetParent(host->Parent());
+        control->SetBounds(host->Left() + x + Box.Left, host->Top() + y + Box.Top, control->Width(), control->Height());
+    }
+    bool visible = true;
+    OnSetControlVisibility(this, control, FData->FAuxData, visible);
+    control->SetVisible(visible);
+}
 
 void TStyHTMLRender::RequestPicture(const String& Src, TPicture& Picture)
 {
@@ -1033,6 +1191,12 @@ void TStyHTMLRender::DrawTextEx(TCanvas& ACanvas, TPoint ASrcPoint, const TRect&
             case hitInput: {
                 TRect box{x, y + lineHeight + data->FLineGap - item->FHeight, x + item->FWidth, y + lineHeight + data->FLineGap};
                 static_cast<TStyHTMLInputItem*>(item)->PaintTo(*canvas, Moved(box, origin));
+                x += item->FWidth;
+                break;
+            }
+            case hitControl: {
+                TRect box{x, y + lineHeight + data->FLineGap - item->FHeight, x + item->FWidth, y + lineHeight + data->FLineGap};
+                PlaceControl(*static_cast<TStyHTMLControlItem*>(item), box);
                 x += item->FWidth;
                 break;
             }

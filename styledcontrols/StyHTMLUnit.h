@@ -102,6 +102,27 @@ public:
     String FValue;
 };
 
+// A control embedded by the control tag: made by its class name, its published properties set
+// from the tag's attributes.  The item owns it while it has no parent or stays hidden.
+class TStyHTMLControlItem : public TStyHTMLItem {
+public:
+    explicit TStyHTMLControlItem(TStyHTMLData* Owner) : TStyHTMLItem(Owner, hitControl) {}
+    ~TStyHTMLControlItem() override;
+    String GetItemHTML() const override;
+    TControl* Control() const { return FControl; }
+    // Makes (or keeps) the control of ClassName with the render's host control as owner, sets its
+    // properties from Attributes (name=value) and takes its size.
+    void CreateControl(const String& ClassName, const std::vector<std::pair<String, String>>& Attributes);
+
+    TStyHookComponent FControlHook{nullptr};
+    String FControlClass;
+    std::vector<std::pair<String, String>> FControlPropList;
+    TControl* FControl = nullptr;
+
+private:
+    void FreeControl();
+};
+
 class TStyHTMLData : public TObject {
 public:
     explicit TStyHTMLData(TStyHTMLRender* Render = nullptr) : FRender(Render) {}
@@ -145,6 +166,7 @@ public:
     TSize FTextSize;
     TStyHTMLInputItem* FActiveItem = nullptr;
     Integer FHOffset = 0, FVOffset = 0;
+    void* FAuxData = nullptr;   // handed to the embedded controls' events
     Integer TabWidth = 20;
 };
 
@@ -153,6 +175,9 @@ using TStyHTMLImageNeededExEvent = TEvent<TObject*, const String&, TPicture*>;
 using TStyHTMLVariableNeededEvent = TEvent<TObject*, const String&, String&>;
 using TStyHTMLTagFoundEvent = TEvent<TObject*, String&, TStyHTMLItem*&, std::vector<String>&, bool, bool>;
 using TStyHTMLInputItemChangedEvent = TEvent<TObject*, TStyHTMLInputItem*>;
+using TStyHTMLControlPositionNeededEvent = TEvent<TObject*, TControl*, void*, Integer&, Integer&>;
+using TStyHTMLControlVisibilityNeededEvent = TEvent<TObject*, TControl*, void*, bool&>;
+using TStyHTMLControlCreatedEvent = TEvent<TObject*, TControl*>;
 
 class TStyHTMLRender : public TObject {
 public:
@@ -204,6 +229,9 @@ public:
     TStyHTMLTagFoundEvent OnTagFound;
     TStyHTMLInputItemChangedEvent OnInputItemChecked;
     TStyHTMLInputItemChangedEvent OnInputItemTextChanged;
+    TStyHTMLControlPositionNeededEvent OnAdjustControlPosition;
+    TStyHTMLControlVisibilityNeededEvent OnSetControlVisibility;
+    TStyHTMLControlCreatedEvent OnControlCreated;
 
     // The entity table: name and character, in table order.
     static const std::vector<std::pair<const char*, char16_t>>& Entities();
@@ -221,6 +249,8 @@ private:
     TStyHookComponent FHook{nullptr};
     TStyHTMLData FIntData{this};
     TStyHTMLData* FData = &FIntData;
+    void PlaceControl(TStyHTMLControlItem& Item, const TRect& Box);
+
     TBitmap FBitmap{1, 1};
     TBitmap FBuffer;
     bool FDoubleBuffered = true;
