@@ -48,7 +48,7 @@ void TStyBaseHint::SetEnabled(bool Value)
 // window again for the next hint.
 void TStyBaseHint::ApplyEnabled()
 {
-    if (FEnabled == FHookEnabled || !CanHook()) return;
+    if (FEnabled == FHookEnabled || !CanHook() || !Application) return;
     Application->CancelHint();
     if (FEnabled) {
         if (ComponentState().Contains(csLoading) || ComponentState().Contains(csDestroying)) return;

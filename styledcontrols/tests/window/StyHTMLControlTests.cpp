@@ -10,6 +10,13 @@ namespace {
 
 struct TCreatedLog : TObject {
     std::vector<TControl*> Created;
+    bool Show = true;
+    void Adjust(TObject*, TControl*, void* data, Integer& x, Integer& y)
+    {
+        x = 7;
+        y = *static_cast<Integer*>(data);
+    }
+    void Visibility(TObject*, TControl*, void*, bool& visible) { visible = Show; }
     void ControlCreated(TObject*, TControl* c) { Created.push_back(c); }
     void Picture(TObject*, const String& src, TPicture* picture)
     {
@@ -90,6 +97,26 @@ TEST_F(StyHTMLControl, TheHostMayGoBeforeTheItem)
     delete Form;
     Form = nullptr;
     Render.Data()->ClearArray();
+}
+
+// The host may move the control and decide whether it shows; the document's offsets add.
+TEST_F(StyHTMLControl, TheHostPlacesAndShowsTheControl)
+{
+    Integer down = 3;
+    Render.Data()->FAuxData = &down;
+    Render.OnAdjustControlPosition = TStyHTMLControlPositionNeededEvent(&Log, &TCreatedLog::Adjust);
+    Render.OnSetControlVisibility = TStyHTMLControlVisibilityNeededEvent(&Log, &TCreatedLog::Visibility);
+    Render.PrepareText("<html><control vclclass=\"TButton\" width=60 height=20>", 300, false);
+    Render.Data()->FHOffset = 10;
+    Render.Data()->FVOffset = 4;
+    TControl* button = static_cast<TStyHTMLControlItem*>(ItemOf(hitControl))->Control();
+    ASSERT_NE(button, nullptr);
+    Log.Show = false;
+    TBitmap page(300, 60);
+    Render.DrawText(page.Canvas(), {0, 0}, {0, 0, 300, 60}, clNone);
+    EXPECT_FALSE(button->Visible());
+    EXPECT_EQ(button->Left(), 7 + 0 + 10);
+    EXPECT_EQ(button->Top(), 3 + Render.Data()->TextSize().cy - 20 + 4);
 }
 
 TEST_F(StyHTMLControl, AClassNobodyRegisteredMakesNoControl)
