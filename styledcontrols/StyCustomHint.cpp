@@ -326,7 +326,14 @@ void TStyCustomHTMLHintWindow::ActivateHint(const TRect& Rect, const String& AHi
     SetBounds(r.Left, r.Top, r.Width(), r.Height());
     HandleNeeded();
     SetWindowPos(this, HWND_TOPMOST, r.Left, r.Top, r.Width(), r.Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    if (!FShownTold) DoShowHint();
     Invalidate();
+}
+
+void TStyCustomHTMLHintWindow::ReleaseHandle()
+{
+    if (FShownTold) DoHideHint();
+    TStyBaseHintWindow::ReleaseHandle();
 }
 
 void TStyCustomHTMLHintWindow::PaintHintText(const TRect& Rect)

@@ -176,6 +176,8 @@ public:
 
     virtual void DoShowHint();
     virtual void DoHideHint();
+    // Hides the window, telling the component (OnHide) when it was shown.
+    void ReleaseHandle() override;
 
 protected:
     virtual void PaintHintText(const TRect& Rect);

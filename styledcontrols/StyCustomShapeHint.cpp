@@ -212,7 +212,6 @@ void TStyShapeHintWindow::ActivateHint(const TRect& Rect, const String& AHint)
 void TStyShapeHintWindow::ReleaseHandle()
 {
     const bool shown = HandleAllocated();
-    if (shown) DoHideHint();
     TStyCustomHTMLHintWindow::ReleaseHandle();
     if (TStyCustomShapeHint* hint = ShapeHint(); hint && shown) hint->OnCloseHintWindow(hint);
 }
@@ -298,8 +297,8 @@ void TStyShapeHintWindow::PaintShape()
         SetVisible(true);
         ShowWindow(this, SW_SHOWNOACTIVATE);
         SetWindowPos(this, HWND_TOPMOST, bounds.Left, bounds.Top, W, H, SWP_NOACTIVATE);
-        DoShowHint();
     }
+    if (!FShownTold) DoShowHint();
     Invalidate();
 }
 

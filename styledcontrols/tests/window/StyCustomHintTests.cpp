@@ -114,3 +114,27 @@ TEST_F(StyHint, ThePlainWindowIsAFramedText)
     delete window;
     EXPECT_TRUE(hint.Windows().empty());
 }
+
+// An HTML hint window tells its component when it shows and when it hides, once each.
+TEST_F(StyHint, TheHTMLWindowTellsShowingAndHiding)
+{
+    struct TLog : TObject {
+        std::vector<String> Events;
+        void Show(TObject*) { Events.push_back("show"); }
+        void Hide(TObject*) { Events.push_back("hide"); }
+    } log;
+    TStyCustomHTMLHint hint(Form);
+    hint.SetEnabled(false);
+    hint.OnShow = TNotifyEvent(&log, &TLog::Show);
+    hint.OnHide = TNotifyEvent(&log, &TLog::Hide);
+    auto* window = static_cast<TStyCustomHTMLHintWindow*>(
+        TStyBaseHintWindow::CreateCustom(hint.GetHintWindowClass(), &hint, &hint));
+    const TRect r = window->CalcHintRect(300, "<html><b>Sliding</b> at joint 3");
+    EXPECT_TRUE(window->IsHTML());
+    window->ActivateHint({150, 150, 150 + r.Width(), 150 + r.Height()}, "<html><b>Sliding</b> at joint 3");
+    window->ActivateHint({150, 150, 150 + r.Width(), 150 + r.Height()}, "<html><b>Sliding</b> at joint 3");
+    window->ReleaseHandle();
+    window->ReleaseHandle();
+    EXPECT_EQ(log.Events, (std::vector<String>{"show", "hide"}));
+    delete window;
+}
