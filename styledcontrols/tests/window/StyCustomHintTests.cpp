@@ -1,11 +1,12 @@
 // Hint components: the application's hint window class while one is enabled, one component at a
-// time; a hint shown by the component at a control's centre; the plain framed hint window;
+// time, so that a control's tooltip shows as a balloon; a hint shown by the component at a
+// control's centre; the plain framed hint window;
 // build/screenshots/styled-hint.png.
 #include <gtest/gtest.h>
 
 #include "platform/stdctrls/Edits.h"
 #include "platform/testing/Driver.h"
-#include "styledcontrols/StyCustomHint.h"
+#include "styledcontrols/StyCustomShapeHint.h"
 
 namespace {
 
@@ -137,4 +138,28 @@ TEST_F(StyHint, TheHTMLWindowTellsShowingAndHiding)
     window->ReleaseHandle();
     EXPECT_EQ(log.Events, (std::vector<String>{"show", "hide"}));
     delete window;
+}
+
+// With a shape hint enabled, a control's tooltip shows as a balloon pointing at the mouse.
+TEST_F(StyHint, AControlsTooltipShowsInTheEnabledComponentsWindow)
+{
+    auto* edit = new TEdit(Form);
+    edit->SetBounds(20, 20, 120, 22);
+    edit->SetHint("Crest level");
+    edit->SetShowHint(true);
+    edit->SetParent(Form);
+    TStyCustomShapeHint balloons(Form);
+    TTestClock clock;
+    TestMouseMove(edit, 10, 10);
+    clock.Advance(Application->HintPause());
+    auto* w = dynamic_cast<TStyShapeHintWindow*>(Application->HintWindow());
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->HintControl(), &balloons);
+    EXPECT_FALSE(w->IsCustom());
+    EXPECT_TRUE(w->Visible());
+    EXPECT_EQ(w->Caption(), "Crest level");
+    TRegion shape;
+    EXPECT_NE(GetWindowRgn(w, &shape), 0) << "a shaped window";
+    EXPECT_EQ(w->Origin(), Mouse->CursorPos());
+    TestMouseMove(Form, 250, 120);
 }
