@@ -7,12 +7,6 @@
 
 IMPLEMENT_CLASS(TStyThemedComboBox, TCustomComboBox, NewComponent<TStyThemedComboBox>)
 
-const TEnumTypeInfo& TypeInfoOf(TLabelPosition)
-{
-    static const TEnumTypeInfo info("TLabelPosition", {"lpAbove", "lpBelow", "lpLeft", "lpRight"});
-    return info;
-}
-
 TStyThemedComboBox::TStyThemedComboBox(TComponent* AOwner) : TCustomComboBox(AOwner)
 {
     FBtnWidth = GetSystemMetrics(SM_CXVSCROLL);
