@@ -28,7 +28,8 @@ enum TSortDirection { sdNone, sdAscending, sdDescending };
 enum TTabType { tableft, tabright };
 enum TActiveSection { asFull, asNodeOnly };
 enum TListNodeType { lnFlat, ln3D, lnGlyph };
-enum TSectionFocus { sfDash, sf3D, sfNone };
+// Scoped: the styled fill styles use the name sfNone too.
+enum class TSectionFocus { sfDash, sf3D, sfNone };
 enum TSListScrollStyle { slsNormal, slsFlat, slsEncarta };
 
 // Registers the section list box and its parts with the class registry and publishes their
@@ -551,7 +552,7 @@ private:
     TColor FSectionColor = clBtnFace;
     TActiveSection FActiveSection = asFull;
     TListNodeType FNodeType = lnFlat;
-    TSectionFocus FSectionFocus = sfDash;
+    TSectionFocus FSectionFocus = TSectionFocus::sfDash;
     TSListScrollStyle FScrollStyle = slsNormal;
     TColor FScrollColor = clNone;
     Integer FScrollWidth = 17;

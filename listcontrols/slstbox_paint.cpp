@@ -176,7 +176,7 @@ void TSectionListBox::DrawItem(Integer Index, TRect Rect, TOwnerDrawState State)
     TRect frame = Rect;
     frame.Right += 1;
     if (sectionRow) {
-        const Integer width = focused && FSectionFocus == sf3D ? 3 : 1;
+        const Integer width = focused && FSectionFocus == TSectionFocus::sf3D ? 3 : 1;
         canvas.Pen().SetWidth(1);
         for (Integer k = 0; k < width; ++k) {
             canvas.Pen().SetColor(clWhite);
@@ -196,7 +196,7 @@ void TSectionListBox::DrawItem(Integer Index, TRect Rect, TOwnerDrawState State)
     if (sectionRow && section->SortShow() && section->State() == lssExpanded) DrawSortIndicator(canvas, Rect, section);
     if (sectionRow && !section->Fixed()) DrawNode(canvas, Rect, section, h);
 
-    if (focused && !(sectionRow && section->Fixed()) && FWallpaper.Empty() && (!sectionRow || FSectionFocus != sf3D)) {
+    if (focused && !(sectionRow && section->Fixed()) && FWallpaper.Empty() && (!sectionRow || FSectionFocus != TSectionFocus::sf3D)) {
         TRect fr{Rect.Left + 1, Rect.Top + 1, Rect.Right - 1, Rect.Bottom - 1};
         if (!FFullFocus) {
             Integer top = Rect.Top + (rowHeight - extent.cy) / 2;
@@ -204,7 +204,7 @@ void TSectionListBox::DrawItem(Integer Index, TRect Rect, TOwnerDrawState State)
             if (section->VAlignment() == vtaBottom) top = Rect.Bottom - extent.cy;
             fr = TRect{r.Left - 1, top, r.Left + extent.cx + 1, top + extent.cy};
         }
-        if (!sectionRow || FSectionFocus != sfNone) {
+        if (!sectionRow || FSectionFocus != TSectionFocus::sfNone) {
             canvas.Brush().SetColor(Color());
             canvas.Font().SetColor(clBlack);
             canvas.DrawFocusRect(fr);
