@@ -3,6 +3,7 @@
 #include "analysis/GraphIncrement.h"
 #include "analysis/GraphStatistic.h"
 #include "analysis/Graphiques.h"
+#include "analysis/IncrementalLoadDlg.h"
 #include "analysis/Memo.h"
 
 #include "chart/VEZ_dizure.h"
@@ -239,4 +240,5 @@ void RegisterAnalysisWindows()
     RegisterClasses({TStySysInfo::StaticClass(), TProgressDlg::StaticClass(), TGraphicsDlg::StaticClass(),
                      TGraphicValue::StaticClass(), TGraphStatistics::StaticClass(),
                      TGraphIncrementLoad::StaticClass()});
+    RegisterIncrementalLoadClasses();
 }

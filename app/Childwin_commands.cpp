@@ -7,6 +7,7 @@
 #include "analysis/GraphIncrement.h"
 #include "analysis/GraphStatistic.h"
 #include "analysis/Graphiques.h"
+#include "analysis/IncrementalLoadDlg.h"
 #include "analysis/Progress.h"
 #include "app/Childwin.h"
 #include "app/Main.h"
@@ -85,7 +86,20 @@ void TMDIChild::PseudodynamicpropertiesMenuClick(TObject*) { RunModelDialog({"TP
 void TMDIChild::CrackingoptionsMenuClick(TObject*) { RunModelDialog({"TCrackingDlg", false, false, true}); }
 void TMDIChild::LoadCombinationMenuClick(TObject*) { RunModelDialog({"TLoadsDlg", false, false, false}); }
 void TMDIChild::StatisticalAnalysesMenuClick(TObject*) { RunModelDialog({"TStatisticDlg", true, true, false}); }
-void TMDIChild::Parametersensitivity1Click(TObject*) { RunModelDialog({"TIncrementalLoadDlg", true, false, false}); }
+
+// The incremental-load settings on a copy of the model; OK hands the copy back, the results of
+// the last analysis staying available.
+void TMDIChild::Parametersensitivity1Click(TObject*)
+{
+    std::unique_ptr<TIncrementalLoadDlg> window(CreateForm<TIncrementalLoadDlg>(Application));
+    window->param = Param;
+    window->ProgramFolder = TMainForm::ProgramDir;
+    if (window->ShowModal() != mrOk) return;
+    Param = window->param;
+    Param.Donnees.Include(daChanged);
+    MakeCurrent();
+    UpdateMenuItems();
+}
 void TMDIChild::Displacementanalysis1Click(TObject*) {}
 
 void TMDIChild::StartAnalysesMenuClick(TObject*)
