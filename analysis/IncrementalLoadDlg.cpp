@@ -82,11 +82,13 @@ void RegisterIncrementalLoadClasses()
                      TIncrementalOptionsDlg::StaticClass()});
 }
 
-// The balloon shows below right of the edit's centre, one at a time.
+// The balloon shows below right of the edit's centre, one at a time, each of its lines whole
+// (up to half the screen's width).
 TIncrementalLoadDlg::TIncrementalLoadDlg(TComponent* AOwner)
     : TForm(AOwner), ProgramFolder(ProgramDir()), StyMessage(new TStyMessageHint(this))
 {
     StyMessage->SetPosition(hpBelowRight);
+    StyMessage->SetMaxWidth(-2);
 }
 
 void TIncrementalLoadDlg::FormShow(TObject*)
