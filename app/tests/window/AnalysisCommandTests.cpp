@@ -5,6 +5,7 @@
 #include "analysis/GraphIncrement.h"
 #include "analysis/GraphStatistic.h"
 #include "analysis/Graphiques.h"
+#include "analysis/IncrementalLoadDlg.h"
 #include "analysis/Memo.h"
 #include "analysis/Progress.h"
 #include "app/tests/window/AppTestSupport.h"
@@ -140,4 +141,83 @@ TEST(AnalysisCommand, StudyPlotsFromTheResultsMenu)
     d->IncrementalPlots1->Click();
     EXPECT_TRUE(drawn);
     EXPECT_EQ(axis, IncrementedLoadCaption(d->Param.IncrementLoad.Loading, d->Param.unites));
+}
+
+// An incremental study set up in its input window: the normal level rising 10 m in 0.5 m steps,
+// handed to the document on OK, run by the analysis window and plotted from the results menu.
+TEST(AnalysisCommand, IncrementalStudyFromItsInputWindowToItsPlots)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    d->Param.Statistiques.AnalysesDemandees = false;
+    d->Param.IncrementLoad.PerformAnalysis = false;
+    d->Param.IncrementLoad.SauverResultats = false;
+    d->UpdateMenuItems();
+    ASSERT_TRUE(d->Incremental1->Enabled());
+    const double normal = d->Param.Reservoir.NormalUp;
+    // Cancel hands nothing back.
+    TestAnswerNextModal([](TCustomForm* form) {
+        auto* w = dynamic_cast<TIncrementalLoadDlg*>(form);
+        ASSERT_NE(w, nullptr);
+        TestClick(w->CheckBox, 4, 8);
+        TestClick(w->Button2, 4, 4);
+    });
+    d->Incremental1->Click();
+    TestProcess();
+    EXPECT_FALSE(d->Param.IncrementLoad.PerformAnalysis);
+    EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
+    auto type = [](TWinControl* edit, const String& text) {
+        edit->SetFocus();
+        dynamic_cast<TCustomEdit*>(edit)->SelectAll();
+        TestTypeText(edit, text);
+    };
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* w = dynamic_cast<TIncrementalLoadDlg*>(form);
+        ASSERT_NE(w, nullptr);
+        TestClick(w->CheckBox, 4, 8);
+        w->CombinationBox->SetFocus();
+        TestPressKey(w->CombinationBox, VK_HOME);   // "Usual Combination"
+        EXPECT_EQ(w->CombinationBox->Text(), "Usual Combination");
+        EXPECT_EQ(w->LoadingBox->Items().IndexOf("Normal Upstream Reservoir Elevation"), 0);
+        w->LoadingBox->SetFocus();
+        TestPressKey(w->LoadingBox, VK_HOME);
+        type(w->EditStart, FloatToStr(normal - 10));
+        type(w->EditEnd, FloatToStr(normal));
+        type(w->EditIncrement, "0.5");
+        w->JointBox->SetFocus();
+        TestPressKey(w->JointBox, VK_END);   // the base joint
+        TestClick(w->Button1, 4, 4);
+    });
+    d->Incremental1->Click();
+    const TIncrementLoad& il = d->Param.IncrementLoad;
+    EXPECT_TRUE(d->Param.Donnees.Contains(daChanged));
+    EXPECT_TRUE(il.PerformAnalysis);
+    EXPECT_EQ(il.Combination, 1);
+    EXPECT_EQ(il.Loading, 1);
+    EXPECT_EQ(il.JointNumber, 0);
+    EXPECT_DOUBLE_EQ(il.IncrementValue[1], 0.5);
+    EXPECT_TRUE(CurrentModel.IncrementLoad.PerformAnalysis);
+
+    TestProcess();   // what the program handles before the user's next command
+    TestAnswerNextModal([](TCustomForm* form) { form->Close(); });
+    d->StartAnalyses1->Click();
+    EXPECT_EQ(d->Param.IncrementLoad.AnalysisSteps, 21);   // 10 / 0.5 increments
+
+    double first = 0, last = 0;
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* plots = dynamic_cast<TGraphIncrementLoad*>(form);
+        ASSERT_NE(plots, nullptr);
+        for (int q = 1; q <= 10; ++q)
+            if (plots->CheckListBox->ItemEnabled(q - 1)) {
+                TestClick(plots->CheckListBox, 7, (q - 1) * 18 + 9);
+                break;
+            }
+        EXPECT_FALSE(plots->ChartEmpty);
+        first = plots->x[1];
+        last = plots->x[21];
+        TestClick(plots->Button1, 4, 4);
+    });
+    d->IncrementalPlots1->Click();
+    EXPECT_DOUBLE_EQ(first, normal - 10);
+    EXPECT_DOUBLE_EQ(last, normal);
 }
