@@ -3,11 +3,13 @@
 #include <memory>
 
 #include "analysis/IncrementalOptions.h"
+#include "analysis/StatisticOptions.h"
 #include "editcontrols/EditControlsRegistry.h"
 #include "foundation/StyButton.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/rtl/FileSys.h"
+#include "platform/rtl/SysFormat.h"
 #include "styledcontrols/StyMessageHint.h"
 
 namespace {
@@ -79,7 +81,7 @@ void RegisterIncrementalLoadClasses()
 {
     RegisterEditControlClasses();
     RegisterClasses({TStyButton::StaticClass(), TIncrementalLoadDlg::StaticClass(),
-                     TIncrementalOptionsDlg::StaticClass()});
+                     TIncrementalOptionsDlg::StaticClass(), TStatisticOptionsDlg::StaticClass()});
 }
 
 // The balloon shows below right of the edit's centre, one at a time, each of its lines whole

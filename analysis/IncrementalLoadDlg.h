@@ -55,6 +55,6 @@ private:
 // The list text of an incremented load (code 0..7).
 String IncrementedLoadName(Integer code);
 
-// Registers the incremental-load input and options windows and their controls for their form
-// descriptions.
+// Registers the incremental-load input and options windows, the Monte-Carlo output options and
+// their controls for their form descriptions.
 void RegisterIncrementalLoadClasses();
