@@ -1,7 +1,8 @@
 #pragma once
 // The output options of the incremental-load analysis: which results each step records and
 // whether, and under which name, the run writes its text file. The window edits its own copy of
-// the incremental settings; its opener takes the copy back only on OK.
+// the incremental settings; its opener takes the copy back only on OK. Beside it, what the
+// analysis input windows share: the user manual and Enter turned into a Tab.
 #include "editcontrols/EcToolEdit.h"
 #include "engine/Unites.h"
 #include "platform/forms/Forms.h"

@@ -2,6 +2,8 @@
 // results taken back into the document and the current model when the window closes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "analysis/GraphIncrement.h"
 #include "analysis/GraphStatistic.h"
 #include "analysis/Graphiques.h"
@@ -9,6 +11,7 @@
 #include "analysis/Memo.h"
 #include "analysis/Progress.h"
 #include "app/tests/window/AppTestSupport.h"
+#include "platform/services/ServicesBackend.h"
 
 namespace {
 struct TEnvironment : ::testing::Environment {
@@ -155,15 +158,23 @@ TEST(AnalysisCommand, IncrementalStudyFromItsInputWindowToItsPlots)
     d->UpdateMenuItems();
     ASSERT_TRUE(d->Incremental1->Enabled());
     const double normal = d->Param.Reservoir.NormalUp;
-    // Cancel hands nothing back.
-    TestAnswerNextModal([](TCustomForm* form) {
+    // Help shows the window's page; Cancel hands nothing back.
+    const std::filesystem::path help = std::filesystem::path(program.Folder().Path()) / "help" / "dorvane";
+    std::filesystem::create_directories(help);
+    std::filesystem::copy_file(std::filesystem::path(PROGRAMDATA_DIR) / "help" / "dorvane" / "850.html", help / "850.html");
+    String page;
+    TestAnswerNextModal([&page](TCustomForm* form) {
         auto* w = dynamic_cast<TIncrementalLoadDlg*>(form);
         ASSERT_NE(w, nullptr);
+        TestClick(w->Button3, 4, 4);
+        page = ServicesBackend().HelpPage();
+        ServicesBackend().CloseHelp();
         TestClick(w->CheckBox, 4, 8);
         TestClick(w->Button2, 4, 4);
     });
     d->Incremental1->Click();
     TestProcess();
+    EXPECT_EQ(page, program.InFolder("help/dorvane/850.html"));
     EXPECT_FALSE(d->Param.IncrementLoad.PerformAnalysis);
     EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
     auto type = [](TWinControl* edit, const String& text) {
