@@ -138,14 +138,4 @@ TEST(StatisticOptions, EnterAtTheWindowMovesToTheNextControl)
     });
 }
 
-TEST(StatisticOptionsScreenshots, OutputOptions)
-{
-    WithWindow(ThreeJointWindow(Settings()), [](TStatisticOptionsDlg* w) {
-        TBitmap picture;
-        TestScreenshot(w, "probabilistic-options", picture);
-        EXPECT_EQ(w->ClientWidth(), 636);
-        EXPECT_EQ(w->ClientHeight(), 496);
-    });
-}
-
 }  // namespace
