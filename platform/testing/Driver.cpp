@@ -177,6 +177,13 @@ void TestDrag(TControl* control, TPoint from, TPoint to, Integer steps)
     TestMouseUp(control, to.X, to.Y);
 }
 
+void TestMouseWheel(TWinControl* control, Integer x, Integer y, Integer notches, TShiftState shift)
+{
+    control->HandleNeeded();
+    WindowSystem().SendWheel(control->WindowHandle(), TPoint{x, y}, notches * 120, Keys(shift));
+    TestProcess();
+}
+
 void TestPressKey(TWinControl* control, Word vk, TShiftState shift)
 {
     String text;

@@ -22,6 +22,9 @@ void TestDoubleClick(TControl* control, Integer x, Integer y);
 // Press at from, moves in `steps` steps, release at to (left button).
 void TestDrag(TControl* control, TPoint from, TPoint to, Integer steps = 4);
 
+// The wheel turned by `notches` (positive away from the user) with the pointer at (x, y).
+void TestMouseWheel(TWinControl* control, Integer x, Integer y, Integer notches, TShiftState shift = {});
+
 // A key as the keyboard gives it (key down with its character, key up) to the control's window.
 void TestPressKey(TWinControl* control, Word vk, TShiftState shift = {});
 // Each character as a key press (letters, digits, space and punctuation).

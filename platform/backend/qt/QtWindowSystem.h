@@ -180,6 +180,7 @@ public:
     bool PrintDialog(int& copies) override;
     void SendMouse(TWindowHandle* h, TMouseAction action, int button, TPoint p, Cardinal shift) override;
     void SendKey(TWindowHandle* h, Word vk, const String& text, Cardinal shift, bool release) override;
+    void SendWheel(TWindowHandle* h, TPoint p, int delta, Cardinal shift) override;
     void GrabWindow(TWindowHandle* h, TBitmap& into) override;
 
 private:

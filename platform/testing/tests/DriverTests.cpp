@@ -136,6 +136,25 @@ TEST_F(DriverForm, InputReachesControlsInTheirOwnCoordinates)
     EXPECT_EQ(Edit->Text(), String("Dam 1.5"));
 }
 
+// Notes the wheel turns its window hears of.
+struct TWheelLog : TObject {
+    std::vector<Integer> Turns;
+    void Wheel(TObject*, TShiftState, Integer delta, TPoint, bool& handled)
+    {
+        Turns.push_back(delta);
+        handled = true;
+    }
+};
+
+TEST_F(DriverForm, TheWheelReachesTheWindowUnderThePointerWithItsDirection)
+{
+    TWheelLog log;
+    Edit->OnMouseWheel = TMouseWheelEvent(&log, &TWheelLog::Wheel);
+    TestMouseWheel(Edit, 5, 5, 1);
+    TestMouseWheel(Edit, 5, 5, -2);
+    EXPECT_EQ(log.Turns, (std::vector<Integer>{120, -240}));
+}
+
 TEST_F(DriverForm, PixelsAreReadAsTheWindowShowsThem)
 {
     // the windowless marker through its form, in its own coordinates and in the form's
