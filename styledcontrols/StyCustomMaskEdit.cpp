@@ -381,11 +381,10 @@ void TStyCustomMaskEdit::DoChange()
 
 void TStyCustomMaskEdit::TextChanged()
 {
-    const String old = FOldText;
+    // A minus sign typed before a zero stays: "-0" is on its way to a negative number.
     const String pure = AsString();
-    const bool oldMinus = !old.IsEmpty() && old[1] == u'-';
     auto keepMinus = [&](String s) {
-        if (oldMinus && (s.IsEmpty() || s[1] != u'-') && pure.Length() >= 1 && pure[1] == u'-') s = "-" + s;
+        if (!pure.IsEmpty() && pure[1] == u'-' && (s.IsEmpty() || s[1] != u'-')) s = "-" + s;
         return s;
     };
     switch (FMaskType) {

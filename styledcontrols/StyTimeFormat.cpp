@@ -120,11 +120,12 @@ String TStyTimeFormat::TimeToStr(Word H, Word M, Word S) const
     return s;
 }
 
+// The signs are found without regard to case, as the user types them.
 void TStyTimeFormat::RemoveAMPM(String& text, String& sign) const
 {
     const String lower = AnsiLowerCase(text);
     for (const String* candidate : {&FAMSign, &FPMSign}) {
-        const Integer at = candidate->IsEmpty() ? 0 : Pos(*candidate, lower);
+        const Integer at = candidate->IsEmpty() ? 0 : Pos(AnsiLowerCase(*candidate), lower);
         if (at > 0) {
             Delete(text, at, candidate->Length());
             sign = *candidate;

@@ -1,0 +1,329 @@
+// The typed masked edit on a shown form under the "English" and "French" settings: typing into
+// each kind of number with zero replacement and the sign toggle, the rendering of values, the
+// readers with their errors, character masks, and stepping dates and times.
+#include <gtest/gtest.h>
+
+#include "platform/testing/Driver.h"
+#include "styledcontrols/StyCustomMaskEdit.h"
+
+namespace {
+
+// Counts validation errors and range errors, and notes the characters the key press dispatch saw.
+struct TEditLog : TObject {
+    Integer Errors = 0;
+    String Keys;
+    std::vector<double> Ranges;   // lower, upper, value of each range error
+    void Error(TObject*) { ++Errors; }
+    void Key(TObject*, char16_t& c) { Keys += c; }
+    void Range(TObject*, double lower, double upper, Extended& value)
+    {
+        Ranges.insert(Ranges.end(), {lower, upper, static_cast<double>(value)});
+    }
+};
+
+// A 160 x 21 masked edit at (10, 10) of a form, with a second edit to take the focus.
+struct StyMaskEdits : ::testing::Test {
+    TFormatSettings Saved = FormatSettings;
+    TForm* Form = nullptr;
+    TStyCustomMaskEdit* Edit = nullptr;
+    TStyCustomMaskEdit* Other = nullptr;
+    TEditLog Log;
+    void SetUp() override
+    {
+        TestInitialize();
+        SetClock([] { return EncodeDate(2024, 3, 1) + EncodeTime(9, 0, 0, 0); });
+        StyApplication()->SetEditMode({emInsert});
+    }
+    void Make(bool french, TStyMaskType type)
+    {
+        delete Form;
+        FormatSettings = french ? TFormatSettings::French() : TFormatSettings::English();
+        Form = new TForm(nullptr);
+        Form->SetBounds(0, 0, 260, 120);
+        Edit = new TStyCustomMaskEdit(Form);
+        Edit->SetBounds(10, 10, 160, 21);
+        Edit->SetParent(Form);
+        Other = new TStyCustomMaskEdit(Form);
+        Other->SetBounds(10, 50, 160, 21);
+        Other->SetParent(Form);
+        Edit->SetMaskType(type);
+        Edit->OnValidationError = TNotifyEvent(&Log, &TEditLog::Error);
+        Edit->OnKeyPress = TKeyPressEvent(&Log, &TEditLog::Key);
+        Edit->OnRangeError = TStyOnRangeError(&Log, &TEditLog::Range);
+        Form->Show();
+        Edit->SetFocus();
+        TestProcess();
+    }
+    void TearDown() override
+    {
+        delete Form;
+        TestProcess();
+        FormatSettings = Saved;
+        ResetClock();
+        StyApplication()->SetEditMode({emInsert});
+    }
+    void Type(const String& text) { TestTypeText(Edit, text); }
+    void Key(Word vk, TShiftState shift = {}) { TestPressKey(Edit, vk, shift); }
+    void Leave()
+    {
+        Other->SetFocus();
+        TestProcess();
+    }
+};
+
+}  // namespace
+
+TEST_F(StyMaskEdits, TypingNumbersReplacesTheLeadingZeroAndTogglesTheSign)
+{
+    struct Case {
+        bool french;
+        TStyMaskType type;
+        double value;    // shown first, caret at the end
+        const char* typed;
+        const char* text;
+    };
+    const Case cases[] = {
+        {false, meInteger, 0, "7", "7"},          // not 07
+        {false, meInteger, 0, "72", "72"},
+        {false, meInteger, 0, "-", "-0"},         // the sign of a zero waits for the digits
+        {false, meInteger, 0, "-5", "-5"},
+        {false, meInteger, 12, "-", "-12"},       // the sign wherever the caret stands
+        {false, meInteger, -12, "-", "12"},
+        {false, meInteger, 12, "x.3", "123"},     // no letters, no separator
+        {false, meWord, 0, "-4", "4"},            // no sign at all
+        {false, meFloat, 0, "2.5", "2.5"},
+        {true, meFloat, 0, "2,5", "2,5"},
+        {true, meFloat, 0, "2.5", "25"},          // the English separator is no separator here
+        {false, meFloat, 1.5, ".7", "1.57"},      // one separator only
+        {false, meFloat, 0, "-3", "-3"},
+        {true, meInteger, 0, "1234", "1234"},
+    };
+    for (const Case& c : cases) {
+        Make(c.french, c.type);
+        Edit->SetValue(c.value);
+        Key(VK_END);
+        Type(c.typed);
+        EXPECT_EQ(Edit->Text(), c.text) << c.typed << " on " << c.value << (c.french ? " French" : " English");
+    }
+}
+
+TEST_F(StyMaskEdits, RefusedCharactersStillReachTheKeyPressEvent)
+{
+    Make(false, meInteger);
+    Edit->SetValue(255);
+    Edit->SetNumberBase(16);
+    EXPECT_EQ(Edit->Text(), "FF");
+    Key(VK_END);
+    Type("ag");   // a is a digit of base 16 and shows in capitals, G is not
+    EXPECT_EQ(Edit->Text(), "FFA");
+    EXPECT_EQ(Log.Keys, "AG");
+    EXPECT_EQ(Edit->AsInteger(), 0xFFA);
+}
+
+TEST_F(StyMaskEdits, ValuesShowByTheMaskTypeAndTheLocale)
+{
+    struct Case {
+        bool french;
+        TStyMaskType type;
+        double value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {false, meInteger, 2.7, "2"},         {false, meInteger, -2.7, "-2"},
+        {false, meWord, -5, "5"},             {false, meFloat, 2.50, "2.5"},
+        {false, meFloat, 3.0, "3"},           {true, meFloatFixed, 3.0, "3,0"},
+        {false, meFloatNumber, -987654, "-987,654.0"},
+        {true, meFloatNumber, -987654, "-987 654,0"},
+        {false, meCurrency, -2468.25, "($2,468.25)"},
+        {true, meCurrency, -2468.25, "-2 468,25 \u20AC"},
+        {true, meCurrency, 1.239, "1,23 \u20AC"},   // cut, not rounded
+        {true, meDate, EncodeDate(2024, 2, 29), "29/02/2024"},
+        {false, meDate, EncodeDate(2024, 2, 29), "2/29/2024"},
+        {true, meTime, EncodeTime(7, 5, 0, 0), "07:05"},
+        {false, meTime, EncodeTime(19, 5, 0, 0), "7:05 pm"},   // the edit's own signs
+        {true, meDateTime, EncodeDate(2024, 2, 29) + EncodeTime(7, 5, 0, 0), "29/02/2024 07:05"},
+    };
+    for (const Case& c : cases) {
+        Make(c.french, c.type);
+        Edit->SetValue(c.value);
+        EXPECT_EQ(Edit->Text(), c.text) << c.text;
+    }
+}
+
+TEST_F(StyMaskEdits, ReadersConvertTheTextAndRefuseTheWrongKind)
+{
+    // Eleven signed digits: the text is read as it stands.
+    Make(false, meMask);
+    Edit->SetMask("###########");
+    struct Case {
+        const char* text;
+        Integer value;
+        Integer errors;
+    };
+    const Case cases[] = {{"2147483647", 2147483647, 0}, {"-2147483647", -2147483647, 0},
+                          {"2147483648", 0, 1},          {"-2147483648", 0, 1}};
+    for (const Case& c : cases) {
+        Edit->SetText(c.text);
+        Log.Errors = 0;
+        EXPECT_EQ(Edit->AsInteger(), c.value) << c.text;
+        EXPECT_EQ(Log.Errors, c.errors) << c.text;
+        EXPECT_EQ(Edit->Text(), c.text);
+    }
+    // Switching a text that reads as no integer shows 0.
+    Edit->SetMaskType(meInteger);
+    EXPECT_EQ(Edit->Text(), "0");
+    EXPECT_EQ(Log.Errors, 2);
+    EXPECT_EQ(Edit->AsInt64(), 0);
+
+    struct Wrong {
+        TStyMaskType type;
+        const char* message;
+        void (*read)(TStyCustomMaskEdit&);
+    };
+    const Wrong wrong[] = {
+        {meWord, "No Integer entered", [](TStyCustomMaskEdit& e) { e.AsInteger(); }},
+        {meInteger, "No Word entered", [](TStyCustomMaskEdit& e) { e.AsCardinal(); }},
+        {meDate, "No float entered", [](TStyCustomMaskEdit& e) { e.AsFloat(); }},
+        {meTime, "No date entered", [](TStyCustomMaskEdit& e) { e.AsDate(); }},
+        {meDate, "No time entered", [](TStyCustomMaskEdit& e) { e.AsTime(); }},
+        {meInteger, "No datetime entered", [](TStyCustomMaskEdit& e) { e.AsDateTime(); }},
+    };
+    for (const Wrong& w : wrong) {
+        Edit->SetMaskType(w.type);
+        try {
+            w.read(*Edit);
+            ADD_FAILURE() << w.message;
+        } catch (const EStyWrongDataType& e) {
+            EXPECT_EQ(e.Message(), w.message);
+        }
+    }
+}
+
+TEST_F(StyMaskEdits, LeavingWithTheRangeCheckKeepsTheValueWithinItsBounds)
+{
+    Make(false, meInteger);
+    Edit->SetMinValue(0);
+    Edit->SetMaxValue(100);
+    Edit->SetRangeCheck(true);
+    Edit->SetValue(150);
+    Leave();
+    EXPECT_EQ(Edit->Text(), "100");
+    EXPECT_EQ(Log.Ranges, (std::vector<double>{0, 100, 150}));
+}
+
+TEST_F(StyMaskEdits, ACharacterMaskSkipsItsLiteralsAndChecksItsRequiredPositions)
+{
+    Make(false, meMask);
+    Edit->SetMask("!00\\-00");
+    EXPECT_EQ(Edit->Text(), "__-__");
+    Edit->SetCurrentChar(1);
+    Type("1a23");   // the letter is refused, the literal skipped
+    EXPECT_EQ(Edit->Text(), "12-3_");
+    EXPECT_EQ(Edit->UnMaskedText(), "123");
+    Leave();
+    EXPECT_TRUE(Other->Focused());   // the required first digit is there
+
+    Edit->SetUnMaskedText("1234");
+    EXPECT_EQ(Edit->Text(), "12-34");
+    EXPECT_EQ(Edit->FormatTextByMask("12", u' '), "12-  ");
+    Edit->SetText("_2-34");
+    Edit->SetFocus();
+    TestProcess();
+    Leave();   // the required position is empty: back to it, selected
+    EXPECT_TRUE(Edit->Focused());
+    EXPECT_EQ(Edit->SelStart(), 1);
+    EXPECT_EQ(Edit->SelLength(), 1);
+}
+
+TEST_F(StyMaskEdits, DeletingFromAMaskPutsItsBlanksBack)
+{
+    Make(false, meMask);
+    Edit->SetMask("\\(000\\)");
+    EXPECT_EQ(Edit->Text(), "(___)");
+    Edit->SetCurrentChar(2);
+    Type("q9");
+    EXPECT_EQ(Edit->Text(), "(9__)");
+    Edit->SetText("(123)");
+    Edit->SetCurrentChar(3);
+    Key(VK_BACK);
+    EXPECT_EQ(Edit->Text(), "(_23)");
+    Edit->SelectAll();
+    Key(VK_DELETE);
+    EXPECT_EQ(Edit->Text(), "(___)");
+    Edit->SetMask("r0");   // a user rule without a handler takes nothing
+    Edit->SetCurrentChar(1);
+    Type("a");
+    EXPECT_EQ(Edit->Text(), "__");
+}
+
+TEST_F(StyMaskEdits, ArrowsStepTheDateFieldAtTheCaret)
+{
+    struct Case {
+        TDateTime date;
+        Integer caret;   // 1 day, 4 month, 7 year
+        Word key;
+        const char* text;
+    };
+    const Case cases[] = {
+        {EncodeDate(2023, 12, 31), 1, VK_UP, "01/01/2024"},
+        {EncodeDate(2024, 2, 28), 1, VK_UP, "29/02/2024"},     // a leap year
+        {EncodeDate(2023, 2, 28), 1, VK_UP, "01/03/2023"},
+        {EncodeDate(2024, 1, 31), 4, VK_UP, "29/02/2024"},     // the day cut to the month's end
+        {EncodeDate(2023, 1, 31), 4, VK_UP, "28/02/2023"},
+        {EncodeDate(2024, 1, 15), 4, VK_DOWN, "15/12/2023"},   // December of the year before
+        {EncodeDate(2023, 12, 15), 4, VK_UP, "15/01/2024"},
+        {EncodeDate(2024, 2, 29), 7, VK_UP, "28/02/2025"},     // 29 February in a common year: the 28th
+        {EncodeDate(2024, 2, 29), 7, VK_DOWN, "28/02/2023"},
+        {EncodeDate(2020, 2, 29), 7, VK_UP, "28/02/2021"},
+    };
+    for (const Case& c : cases) {
+        Make(true, meDate);
+        Edit->SetValue(c.date);
+        Edit->SetCurrentChar(c.caret);
+        Key(c.key);
+        EXPECT_EQ(Edit->Text(), c.text) << c.caret << " " << c.text;
+        EXPECT_EQ(Edit->CurrentChar(), c.caret) << c.text;
+        EXPECT_EQ(Log.Errors, 0) << c.text;
+    }
+    Make(true, meDate);
+    Edit->SetValue(EncodeDate(2024, 3, 1));
+    Edit->SetCurrentChar(1);
+    TestMouseWheel(Edit, 20, 10, 1);   // the wheel steps the field too
+    EXPECT_EQ(Edit->Text(), "02/03/2024");
+    Key(VK_BACK);   // nothing to delete in a date
+    EXPECT_EQ(Edit->Text(), "02/03/2024");
+    Key(VK_RIGHT);
+    EXPECT_EQ(Edit->CurrentChar(), 4);
+}
+
+TEST_F(StyMaskEdits, ArrowsStepTheTimeAndTheSignTogglesAfterOneOClock)
+{
+    Make(false, meTime);
+    TStyTimeFormat* t = Edit->TimeSettings();
+    t->SetAMSign("AM");
+    t->SetPMSign("PM");
+    t->SetFormat(tfCustom);
+    t->SetFormatStr("hh:mm t");
+    struct Case {
+        Word h, m;
+        Integer caret;
+        const char* text;
+    };
+    const Case cases[] = {
+        {11, 30, 7, "11:30 PM"},   // on the sign
+        {0, 30, 7, "12:30 AM"},    // before 00:59 the sign stays
+        {23, 30, 7, "11:30 AM"},
+        {11, 59, 4, "12:00 PM"},   // a minute
+        {23, 0, 1, "12:00 AM"},    // an hour, round the clock
+    };
+    for (const Case& c : cases) {
+        Edit->SetValue(EncodeTime(c.h, c.m, 0, 0));
+        Edit->SetCurrentChar(c.caret);
+        Key(VK_UP);
+        EXPECT_EQ(Edit->Text(), c.text) << c.text;
+    }
+    Edit->SetValue(EncodeTime(11, 30, 0, 0));
+    Edit->SetCurrentChar(6);
+    Key(VK_BACK);   // a time text deletes as any text
+    EXPECT_EQ(Edit->Text(), "11:3 AM");
+}
