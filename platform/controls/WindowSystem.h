@@ -201,8 +201,6 @@ public:
     enum TMouseAction { maPress, maRelease, maDoubleClick, maMove };
     virtual void SendMouse(TWindowHandle* window, TMouseAction action, int button, TPoint p, Cardinal shift) = 0;
     virtual void SendKey(TWindowHandle* window, Word vk, const String& text, Cardinal shift, bool release) = 0;
-    // A turn of the wheel by delta (120 a notch, positive away from the user) at a client point.
-    virtual void SendWheel(TWindowHandle* window, TPoint p, int delta, Cardinal shift) = 0;
     virtual void GrabWindow(TWindowHandle* window, TBitmap& into) = 0;
 };
 

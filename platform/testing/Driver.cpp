@@ -6,6 +6,7 @@
 
 #include "platform/backend/qt/QtServices.h"
 #include "platform/backend/qt/QtWindows.h"
+#include "platform/controls/WheelInput.h"
 #include "platform/graphics/Codecs.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/services/ServicesBackend.h"
@@ -180,7 +181,7 @@ void TestDrag(TControl* control, TPoint from, TPoint to, Integer steps)
 void TestMouseWheel(TWinControl* control, Integer x, Integer y, Integer notches, TShiftState shift)
 {
     control->HandleNeeded();
-    WindowSystem().SendWheel(control->WindowHandle(), TPoint{x, y}, notches * 120, Keys(shift));
+    if (WheelInput()) WheelInput()->SendWheel(control->WindowHandle(), TPoint{x, y}, notches * 120, Keys(shift));
     TestProcess();
 }
 

@@ -70,16 +70,6 @@ void TQtWindowSystem::SendKey(TWindowHandle* h, Word vk, const String& text, Car
     QApplication::sendEvent(h->W, &ev);
 }
 
-void TQtWindowSystem::SendWheel(TWindowHandle* h, TPoint p, int delta, Cardinal shift)
-{
-    if (!h->W) return;
-    const Integer border = h->Control ? h->Control->BorderWidthNC() : 0;
-    const QPoint local(p.X + border, p.Y + border);
-    QWheelEvent ev(QPointF(local), QPointF(h->W->mapToGlobal(local)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                   ShiftToModifiers(shift), Qt::NoScrollPhase, false);
-    QApplication::sendEvent(h->W, &ev);
-}
-
 void TQtWindowSystem::GrabWindow(TWindowHandle* h, TBitmap& into)
 {
     QWidget* w = h->Kind == TWindowKind::wkForm || h->Kind == TWindowKind::wkMDIForm || h->Kind == TWindowKind::wkMDIChild

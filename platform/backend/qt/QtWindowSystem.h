@@ -81,6 +81,8 @@ TWinControl* ControlOfWidget(const QWidget* w);
 void RegisterQtEditUndo();
 // Registers the shapes and inactive showing of windows with the layer.
 void RegisterQtPopupWindows();
+// Registers wheel turns as the toolkit's wheel events.
+void RegisterQtWheelInput();
 // Registers the toolkit's screens as the screen's monitors.
 void RegisterQtMonitors();
 // The widget that lost the keyboard focus last.
@@ -180,7 +182,6 @@ public:
     bool PrintDialog(int& copies) override;
     void SendMouse(TWindowHandle* h, TMouseAction action, int button, TPoint p, Cardinal shift) override;
     void SendKey(TWindowHandle* h, Word vk, const String& text, Cardinal shift, bool release) override;
-    void SendWheel(TWindowHandle* h, TPoint p, int delta, Cardinal shift) override;
     void GrabWindow(TWindowHandle* h, TBitmap& into) override;
 
 private:

@@ -1072,5 +1072,6 @@ void InitQtWindows()
     RegisterWindowSystem(&system);
     qtbackend::RegisterQtEditUndo();
     qtbackend::RegisterQtPopupWindows();
+    qtbackend::RegisterQtWheelInput();
     qtbackend::RegisterQtMonitors();
 }

@@ -130,7 +130,6 @@ public:
     bool PrintDialog(int& copies) override { (void)copies; return false; }
     void SendMouse(TWindowHandle* window, TMouseAction action, int button, TPoint p, Cardinal shift) override { (void)window; (void)action; (void)button; (void)p; (void)shift; }
     void SendKey(TWindowHandle* window, Word vk, const String& text, Cardinal shift, bool release) override { (void)window; (void)vk; (void)text; (void)shift; (void)release; }
-    void SendWheel(TWindowHandle* window, TPoint p, int delta, Cardinal shift) override { (void)window; (void)p; (void)delta; (void)shift; }
     void GrabWindow(TWindowHandle* window, TBitmap& into) override { (void)window; (void)into; }
 };
 
