@@ -2,6 +2,7 @@
 // change, typing rules per kind, character masks, and stepping dates and times.
 #include "styledcontrols/StyCustomMaskEdit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -29,7 +30,6 @@ const String NonZeroDigits = "123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 String Sep(char16_t c) { return String::FromChar(c); }
 
 bool IsFloatType(TStyMaskType t) { return t == meFloat || t == meFloatFixed || t == meFloatNumber; }
-bool IsDateTimeType(TStyMaskType t) { return t == meDate || t == meTime || t == meDateTime; }
 
 }  // namespace
 
@@ -290,7 +290,7 @@ TDateTime TStyCustomMaskEdit::AsTime()
 
 TDateTime TStyCustomMaskEdit::AsDateTime()
 {
-    if (!IsDateTimeType(FMaskType)) throw EStyWrongDataType("No datetime entered");
+    if (!IsDateOrTime()) throw EStyWrongDataType("No datetime entered");
     if (FMaskType == meDate) return AsDate();
     if (FMaskType == meTime) return AsTime();
     return AsDate() + AsTime();
@@ -546,7 +546,7 @@ void TStyCustomMaskEdit::KeyPress(char16_t& Key)
             case meMask: accepted = AcceptMaskChar(Key); break;
             case meDate:
             case meTime:
-            case meDateTime: accepted = false; break;
+            case meDateTime: accepted = AcceptDateTimeChar(Key); break;
             default: break;
             }
         }
@@ -561,9 +561,35 @@ void TStyCustomMaskEdit::KeyPress(char16_t& Key)
 
 // ---------------------------------------------------------------- edit permission and filters
 
+// The caret's step after a refused deletion: Backspace one to the left, Delete stays, others one
+// to the right.
+void TStyCustomMaskEdit::StepCaretAfterRefusal()
+{
+    const Integer step = FCommandKey == VK_BACK ? -1 : FCommandKey == VK_DELETE ? 0 : 1;
+    const Integer c = std::clamp(FCurrentChar + step, 1, std::max(1, GetLength()));
+    SetCurrentChar(c);
+    SetSelStart(c);
+}
+
 bool TStyCustomMaskEdit::CanChangeText(const String& S)
 {
     if (!TStyCustomEdit::CanChangeText(S)) return false;
+    // Fixed, grouped and currency texts keep their separator and a digit before it.
+    const bool separated = FMaskType == meFloatFixed || FMaskType == meFloatNumber || FMaskType == meCurrency;
+    if (separated && S.IsEmpty() && FSelLength == 1 && FCurrentChar <= GetLength() + 1) {
+        const char16_t delim = FMaskType == meCurrency ? FCurSet->FractionDelim() : FDecimalDelim;
+        const Integer sep = Pos(String::FromChar(delim), FText);
+        const bool lastIntegerDigit = sep > 1 && FSelStart == sep - 1 &&
+                                      (FSelStart == 1 || !(FText[FSelStart - 1] >= u'1' && FText[FSelStart - 1] <= u'9'));
+        if (lastIntegerDigit && FText[FSelStart] != u'0') {
+            FText[FSelStart] = u'0';
+            NotifyChange(euTextChanged, FSelStart);
+        }
+        if (lastIntegerDigit || (sep > 0 && FSelStart == sep)) {
+            StepCaretAfterRefusal();
+            return false;
+        }
+    }
     const String suffix = VisibleSuffix();
     const bool numeric = FMaskType == meInteger || IsFloatType(FMaskType);
     if (numeric && !S.IsEmpty() && !suffix.IsEmpty() && !AsString().IsEmpty() &&
@@ -667,7 +693,7 @@ void TStyCustomMaskEdit::KeyProcessing(Word& Key)
         if (FSelStart + FSelLength > limit) SetSelLength(std::max(0, limit - FSelStart));
         if (Key == VK_DELETE && FSelLength == 0 && FCurrentChar >= limit) return;
     }
-    if (IsDateTimeType(FMaskType)) {
+    if (IsDateOrTime()) {
         switch (Key) {
         case VK_HOME:
         case VK_END: return;
@@ -706,7 +732,7 @@ void TStyCustomMaskEdit::KeyProcessing(Word& Key)
 bool TStyCustomMaskEdit::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos)
 {
     if (TStyCustomEdit::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
-    if (!IsDateTimeType(FMaskType) || FReadOnly) return false;
+    if (!IsDateOrTime() || FReadOnly) return false;
     StepDateTime(WheelDelta > 0 ? 1 : -1);
     return true;
 }
@@ -770,292 +796,6 @@ void TStyCustomMaskEdit::ForceMaskValidation()
     Perform(WM_SETFOCUS, 0, 0);
 }
 
-// ---------------------------------------------------------------- character masks
-
-bool TStyCustomMaskEdit::MaskElement(Integer p, char16_t& c, bool& literal, bool& required) const
-{
-    Integer position = 0;
-    char16_t cls = 0;
-    for (Integer i = 1; i <= FMask.Length(); ++i) {
-        required = FMask[i] == u'!';
-        if (required && ++i > FMask.Length()) break;
-        literal = FMask[i] == u'\\';
-        if (literal && ++i > FMask.Length()) break;
-        c = FMask[i];
-        if (!literal && Pos(Sep(c), "aAb09crv18#*") == 0) c = cls;   // an unescaped literal takes the class before it
-        if (!literal) cls = c;
-        if (++position == p) return true;
-    }
-    c = u' ', literal = true, required = false;
-    return false;
-}
-
-String TStyCustomMaskEdit::EmptyMaskText() const
-{
-    String s;
-    char16_t c = 0;
-    bool literal = false, required = false;
-    for (Integer p = 1; MaskElement(p, c, literal, required); ++p) s += literal ? c : FBlankChar;
-    return s;
-}
-
-bool TStyCustomMaskEdit::StrictlyValid(char16_t ch, Integer p)
-{
-    char16_t c = 0;
-    bool literal = false, required = false;
-    if (!MaskElement(p, c, literal, required)) return false;
-    if (literal) return ch == c;
-    const char16_t low = ch & 0xFF;
-    switch (c) {
-    case u'a': return IsCharAlpha(ch) && IsCharLower(ch);
-    case u'A': return IsCharAlpha(ch) && IsCharUpper(ch);
-    case u'b': return IsCharAlpha(ch);
-    case u'0': return ch >= u'0' && ch <= u'9';
-    case u'9': return ch >= u'1' && ch <= u'9';
-    case u'c': return IsCharAlphaNumeric(ch);
-    case u'r': {
-        bool ok = false;
-        OnUserRule(this, ok, ch, p);
-        return ok;
-    }
-    case u'v': return low == u'+' || low == u'-';
-    case u'1': return low == u'0' || low == u'1';
-    case u'8': return low == u' ' || (low >= u'0' && low <= u'9');
-    case u'#': return low == u'+' || low == u'-' || (low >= u'0' && low <= u'9');
-    case u'*': return low == u'+' || low == u'-' || (low >= u'1' && low <= u'9');
-    default: return false;
-    }
-}
-
-bool TStyCustomMaskEdit::LenientlyValid(char16_t c, Integer p)
-{
-    return c == FBlankChar || (c == u' ' && SpaceIsBlank()) || StrictlyValid(c, p);
-}
-
-bool TStyCustomMaskEdit::ValidMaskText(const String& s)
-{
-    if (s.Length() > EmptyMaskText().Length()) return false;
-    for (Integer i = 1; i <= s.Length(); ++i)
-        if (!LenientlyValid(s[i], i)) return false;
-    return true;
-}
-
-bool TStyCustomMaskEdit::AcceptMaskChar(char16_t& ch)
-{
-    TStyEditModes mode = StyApplication()->EditMode();
-    mode.Exclude(emInsert);
-    StyApplication()->SetEditMode(mode);
-    for (;;) {
-        if (LenientlyValid(ch, FSelStart)) return true;
-        char16_t c = 0;
-        bool literal = false, required = false;
-        MaskElement(FCurrentChar, c, literal, required);
-        if (FCurrentChar > GetLength() || ch == 8 || !literal) return false;
-        SetCurrentChar(FCurrentChar + 1);
-        SetSelStart(FCurrentChar);
-    }
-}
-
-void TStyCustomMaskEdit::ClearMaskPositions(Integer start, Integer count)
-{
-    String s = FText;
-    const String empty = EmptyMaskText();
-    for (Integer p = start; p < start + count && p <= s.Length(); ++p) {
-        char16_t c = 0;
-        bool literal = false, required = false;
-        MaskElement(p, c, literal, required);
-        s[p] = FSuppressBlankCharOnDelete ? c : empty[p];
-    }
-    SetTextKeepCaret(s);
-}
-
-String TStyCustomMaskEdit::UnMaskedText()
-{
-    const String pure = AsString();
-    if (FMaskType != meMask) return pure;
-    const String empty = EmptyMaskText();
-    String s;
-    for (Integer i = 1; i <= pure.Length(); ++i)
-        if (i > empty.Length() || pure[i] != empty[i]) s += pure[i];
-    return s;
-}
-
-String TStyCustomMaskEdit::FormatTextByMask(const String& AUnMaskedText, char16_t ABlankCharAs)
-{
-    if (FMaskType != meMask) return AUnMaskedText;
-    const String empty = EmptyMaskText();
-    String s;
-    Integer g = 1;
-    Integer p = 1;
-    for (; p <= empty.Length() && g <= AUnMaskedText.Length(); ++p) {
-        if (empty[p] == FBlankChar || AUnMaskedText[g] == empty[p]) s += AUnMaskedText[g++];
-        else s += empty[p];
-    }
-    for (; p <= empty.Length(); ++p) s += ABlankCharAs != 0 && empty[p] == FBlankChar ? ABlankCharAs : empty[p];
-    return s;
-}
-
-void TStyCustomMaskEdit::SetMask(const String& Value)
-{
-    if (Value == FMask) return;
-    BeginUpdate();
-    FMask = Value;
-    if (FMaskType == meMask) SetText(EmptyMaskText());
-    MaskChanged();
-    EndUpdate();
-}
-
-void TStyCustomMaskEdit::SetBlankChar(char16_t Value)
-{
-    if (Value == FBlankChar) return;
-    FBlankChar = Value;
-    if (FMaskType == meMask) SetText(EmptyMaskText());
-}
-
-// ---------------------------------------------------------------- dates and times
-
-bool TStyCustomMaskEdit::InTimePart(Integer p)
-{
-    return FMaskType == meTime || (FMaskType == meDateTime && p >= FDateSet->DateLength(AsString()));
-}
-
-Integer TStyCustomMaskEdit::NextEditChar()
-{
-    dep = 0, dep_spc = false;
-    const String s = AsString();
-    switch (FMaskType) {
-    case meMask: {
-        const Integer length = EmptyMaskText().Length();
-        Integer p = FCurrentChar;
-        char16_t c = 0;
-        bool literal = false, required = false;
-        while (p < length && MaskElement(p, c, literal, required) && literal) ++p;
-        return p;
-    }
-    case meDate: return FDateSet->NextEditPos(FCurrentChar, s);
-    case meTime: return FTimeSet->NextEditPos(FCurrentChar, s);
-    case meDateTime: {
-        const Integer dateLength = FDateSet->DateLength(s);
-        if (FCurrentChar < dateLength) {
-            const Integer p = FDateSet->NextEditPos(FCurrentChar, s);
-            if (p != FCurrentChar) return p;
-        }
-        const Integer offset = FTimeSet->SetOffset(dateLength);
-        const Integer p = FTimeSet->NextEditPos(std::max(FCurrentChar, dateLength + 1), s);
-        FTimeSet->SetOffset(offset);
-        return p;
-    }
-    default: return 1;
-    }
-}
-
-Integer TStyCustomMaskEdit::PrevEditChar()
-{
-    dep = 0, dep_spc = false;
-    const String s = AsString();
-    switch (FMaskType) {
-    case meMask: {
-        Integer p = FCurrentChar;
-        char16_t c = 0;
-        bool literal = false, required = false;
-        while (p > 1 && MaskElement(p, c, literal, required) && literal) --p;
-        return p;
-    }
-    case meDate: return FDateSet->PrevEditPos(FCurrentChar, s);
-    case meTime: return FTimeSet->PrevEditPos(FCurrentChar, s);
-    case meDateTime: {
-        const Integer dateLength = FDateSet->DateLength(s);
-        if (FCurrentChar > dateLength) {
-            const Integer offset = FTimeSet->SetOffset(dateLength);
-            const Integer p = FTimeSet->PrevEditPos(FCurrentChar, s);
-            FTimeSet->SetOffset(offset);
-            if (p != FCurrentChar) return p;
-            return FDateSet->CurrentStart(dateLength - 1, s);
-        }
-        return FDateSet->PrevEditPos(FCurrentChar, s);
-    }
-    default: return 1;
-    }
-}
-
-// The field at the caret moves by one step: days, months (with the day kept within the month),
-// years (29 February becomes 28 February in a common year), hours, minutes, seconds, or the
-// AM/PM sign.  The caret stays at the start of the field.
-void TStyCustomMaskEdit::StepDateTime(Integer step)
-{
-    if (FReadOnly || !IsDateTimeType(FMaskType)) return;
-    dep = 0, dep_spc = false, dep_help = 0;
-    const String s = AsString();
-    const Integer caret = FCurrentChar;
-    if (!InTimePart(caret)) {
-        TDateTime date = AsDate();
-        const Integer type = FDateSet->CurrentType(caret, s);
-        Word y = 0, m = 0, d = 0;
-        DecodeDate(date, y, m, d);
-        Integer year = y, month = m, day = d;
-        if (type == 1 || type == 2) {
-            date += step;
-        } else {
-            if (type >= 11 && type <= 14) {
-                month += step;
-                if (month == 13) month = 1, ++year;
-                if (month == 0) month = 12, --year;
-            } else if (type >= 21 && type <= 24) {
-                year += step;
-            }
-            day = std::min(day, TStyDateFormat::LastMonthDay(year, month));
-            if (!TryEncodeDate(static_cast<Word>(year), static_cast<Word>(month), static_cast<Word>(day), date)) {
-                DoError();
-                date = 0;
-            }
-            if (type < 11) date = 0;
-        }
-        if (FMaskType == meDate) SetValue(date);
-        else SetTextWithSuffix(FDateSet->DateToStr(date) + ::Copy(s, FDateSet->DateLength(s)));
-    } else {
-        const Integer offset = FTimeSet->SetOffset(FMaskType == meDateTime ? FDateSet->DateLength(s) : 0);
-        const Integer type = FTimeSet->CurrentType(caret, s);
-        const Integer start = FTimeSet->CurrentStart(caret, s), length = FTimeSet->CurrentLength(caret, s);
-        FTimeSet->SetOffset(offset);
-        TDateTime t = AsTime();
-        if (type == 1 || type == 2) t += step / 24.0;
-        else if (type == 11 || type == 12) t += step / 1440.0;
-        else if (type == 21 || type == 22) t += step / 86400.0;
-        else if (type == 31 && t > 0.040972222222) t += ::Copy(s, start, length) == FTimeSet->AMSign() ? 0.5 : -0.5;
-        if (t < 0) t += 1;
-        t -= std::floor(t);
-        if (FMaskType == meTime) SetValue(t);
-        else SetTextWithSuffix(::Copy(s, 1, FDateSet->DateLength(s)) + FTimeSet->TimeToStr(t));
-    }
-    SetCurrentChar(caret);
-    const String now = AsString();
-    if (InTimePart(caret)) {
-        const Integer offset = FTimeSet->SetOffset(FMaskType == meDateTime ? FDateSet->DateLength(now) : 0);
-        const Integer start = FTimeSet->CurrentStart(caret, now);
-        FTimeSet->SetOffset(offset);
-        if (start > 0) SetCurrentChar(start);
-    } else {
-        const Integer start = FDateSet->CurrentStart(caret, now);
-        if (start > 0) SetCurrentChar(start);
-    }
-}
-
-void TStyCustomMaskEdit::FormatChanging(TObject*)
-{
-    try {
-        if (FMaskType == meDate) FSavedDateTime = AsDate();
-        else if (FMaskType == meTime) FSavedDateTime = AsTime();
-        else if (FMaskType == meDateTime) FSavedDateTime = AsDateTime();
-    } catch (const Exception&) {
-        FSavedDateTime = 0;
-    }
-}
-
-void TStyCustomMaskEdit::RestoreDateTime()
-{
-    if (IsDateTimeType(FMaskType)) SetValue(FSavedDateTime);
-}
-
 // ---------------------------------------------------------------- streaming
 
 void TStyCustomMaskEdit::Loaded()
@@ -1068,7 +808,7 @@ void TStyCustomMaskEdit::Loaded()
         if (i > 1 || !IsDigitOfBase(FText[1])) FText[i] = FDecimalDelim;
     }
     if (FMaskType == meMask && !ValidMaskText(FText)) FText = EmptyMaskText();
-    if (IsDateTimeType(FMaskType)) FUserSelect = false;
+    if (IsDateOrTime()) FUserSelect = false;
     if (FCurSet->SystemDefaults() == cmSystem) {
         const double amount = FMaskType == meCurrency ? AsCurrency() : 0;
         FCurSet->LoadDefaults();
@@ -1099,7 +839,7 @@ void TStyCustomMaskEdit::DefineProperties(TFiler* Filer)
         "DateTime",
         [this](TReader* r) {
             const double v = static_cast<double>(r->ReadFloat());
-            if (IsDateTimeType(FMaskType)) SetValue(v);
+            if (IsDateOrTime()) SetValue(v);
         },
         nullptr, false);
 }

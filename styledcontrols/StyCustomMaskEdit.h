@@ -123,6 +123,7 @@ protected:
     // Replaces the text and puts the caret back where it stood.
     void SetTextKeepCaret(const String& s);
     void DoChange() override;
+    void DoChanges(TStyEditChanges AChanges, Integer At) override;
     void KeyPress(char16_t& Key) override;
     void KeyProcessing(Word& Key) override;
     bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) override;
@@ -166,6 +167,7 @@ private:
     double ReadNumber();
     bool IsDigitOfBase(char16_t c) const;
     void ToggleSign();
+    void StepCaretAfterRefusal();
     void ZeroReplacement(char16_t ch);
     bool AcceptNumberChar(char16_t ch);
     bool AcceptMaskChar(char16_t& ch);
@@ -175,7 +177,12 @@ private:
     bool LenientlyValid(char16_t c, Integer p);
     bool ValidMaskText(const String& s);
     void ClearMaskPositions(Integer start, Integer count);
-    void TypeDateDigit(char16_t ch);
+    bool IsDateOrTime() const { return FMaskType == meDate || FMaskType == meTime || FMaskType == meDateTime; }
+    // Separators move to the next field, digits go into the field; true hands the character on.
+    bool AcceptDateTimeChar(char16_t ch);
+    // The field at position p of the date or time part: its kind, start and end.
+    TStyPatInfo FieldAt(Integer p, bool& time);
+    void TypeDateTimeDigit(char16_t ch);
     void StepDateTime(Integer step);
     bool InTimePart(Integer p);
     void FormatChanging(TObject* Sender);
@@ -183,4 +190,6 @@ private:
     void SettingsChanged(TObject* Sender) { (void)Sender, Invalidate(); }
 
     bool FNormalising = false;
+    bool FPlacingCaret = false;
+    bool FTypingDigit = false;
 };

@@ -128,8 +128,9 @@ void TStySpinButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
     if (Button != mbLeft || !Enabled()) return;
     BuildRegions();
     Shift.Include(ssLeft);
+    // A part fires when the press changed it to pressed; one that only lost its hot state does not.
     for (TStySingleSpinButton p : PartOrder)
-        if (UpdatePartState(p, Shift, X, Y)) FirePart(p);
+        if (UpdatePartState(p, Shift, X, Y) && *FStates[p] == bpsPressed) FirePart(p);
     if (!FTimerId)
         FTimerId = std::make_unique<TStyTimer>(static_cast<Word>(FInterval + 200),
                                                TNotifyEvent(this, &TStySpinButton::TimerTick), true, FUseGlobalTimer);

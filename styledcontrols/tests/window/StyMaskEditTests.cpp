@@ -323,7 +323,108 @@ TEST_F(StyMaskEdits, ArrowsStepTheTimeAndTheSignTogglesAfterOneOClock)
         EXPECT_EQ(Edit->Text(), c.text) << c.text;
     }
     Edit->SetValue(EncodeTime(11, 30, 0, 0));
-    Edit->SetCurrentChar(6);
-    Key(VK_BACK);   // a time text deletes as any text
-    EXPECT_EQ(Edit->Text(), "11:3 AM");
+    Edit->SetCurrentChar(6);   // the caret goes to the minutes' start and selects them
+    EXPECT_EQ(Edit->CurrentChar(), 4);
+    EXPECT_EQ(Edit->SelLength(), 2);
+    Key(VK_BACK);   // a time text deletes as any text: here the selected minutes
+    EXPECT_EQ(Edit->Text(), "11: AM");
+}
+
+TEST_F(StyMaskEdits, DigitsTypedIntoADateFieldKeepItAValidDate)
+{
+    struct Case {
+        Integer caret;   // 1 day, 4 month, 7 year of 24/12/2021
+        const char* typed;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1, "3", "3 /12/2021"},     // a padding space waits for the second digit
+        {1, "31", "31/12/2021"},
+        {1, "314", "14/12/2021"},   // no day 314: the last two digits
+        {1, "35", "5 /12/2021"},    // no day 35: the 5 alone
+        {1, "09", "09/12/2021"},
+        {4, "05", "24/05/2021"},
+        {4, "12", "24/12/2021"},
+        {4, "13", "24/3 /2021"},    // no month 13
+        {7, "1999", "24/12/1999"},
+        {7, "19991", "24/12/1"},    // a fifth digit starts the year again
+    };
+    for (const Case& c : cases) {
+        Make(true, meDate);
+        Edit->SetValue(EncodeDate(2021, 12, 24));
+        Edit->SetCurrentChar(c.caret);
+        Type(c.typed);
+        EXPECT_EQ(Edit->Text(), c.text) << c.caret << " " << c.typed;
+    }
+}
+
+TEST_F(StyMaskEdits, MonthNamesTakeTheirNumberDigitByDigit)
+{
+    Make(false, meDate);
+    Edit->DateSettings()->SetFormatStr("dd MMMM yyyy");
+    Edit->DateSettings()->SetFormat(dfCustom);
+    Edit->SetValue(EncodeDate(2021, 3, 5));
+    EXPECT_EQ(Edit->Text(), "05 March 2021");
+    const char* typed[][2] = {{"12", "05 December 2021"}, {"15", "05 December 2021"}, {"3", "05 March 2021"}};
+    for (const auto& t : typed) {
+        Edit->SetCurrentChar(4);
+        Type(t[0]);
+        EXPECT_EQ(Edit->Text(), t[1]) << t[0];
+    }
+}
+
+TEST_F(StyMaskEdits, ATypedTwentyNinthOfFebruaryStaysOnlyInALeapYear)
+{
+    struct Case {
+        const char* typed;   // over 24/12/2021, the separators moving on to the next field
+        const char* text;
+    };
+    const Case cases[] = {{"29/02/2024", "29/02/2024"}, {"29/02/2023", "28/02/2023"}, {"29/02/2000", "29/02/2000"},
+                          {"29/02/1900", "28/02/1900"}};
+    for (const Case& c : cases) {
+        Make(true, meDate);
+        Edit->SetValue(EncodeDate(2021, 12, 24));
+        Edit->SetCurrentChar(1);
+        Type(c.typed);
+        Leave();
+        EXPECT_EQ(Edit->Text(), c.text) << c.typed;
+    }
+}
+
+TEST_F(StyMaskEdits, FixedGroupedAndCurrencyTextsKeepTheirShapeWhileTyping)
+{
+    struct Case {
+        bool french;
+        TStyMaskType type;
+        double value;
+        Integer caret;
+        const char* typed;   // "<" is Backspace
+        const char* text;
+    };
+    const Case cases[] = {
+        {false, meFloatFixed, 0, 1, "7", "7.0"},       // the zero before the separator gives way
+        {false, meFloatFixed, 7, 3, "5", "7.5"},
+        {true, meFloatFixed, 7, 3, "5", "7,5"},
+        {false, meFloatFixed, 7.5, 2, "<", "0.5"},     // the last digit before the separator becomes 0
+        {false, meFloatFixed, 7.5, 3, "<", "7.5"},     // the separator stays
+        {false, meFloatFixed, 17.5, 3, "<", "1.5"},
+        {false, meFloatFixed, 7.5, 4, "-", "-7.5"},
+        {false, meFloatNumber, 1234, 1, "9", "91,234.0"},
+        {true, meFloatNumber, 1234, 1, "9", "91 234,0"},
+        {false, meCurrency, 0, 1, "7", "$7.00"},
+        {false, meCurrency, 0, 1, "75", "$75.00"},
+        {false, meCurrency, 75, 3, "-", "($75.00)"},   // the sign toggles into the negative pattern
+        {true, meCurrency, 0, 1, "7", "7,00 \u20AC"},
+        {true, meCurrency, 75, 2, "-", "-75,00 \u20AC"},
+    };
+    for (const Case& c : cases) {
+        Make(c.french, c.type);
+        Edit->SetValue(c.value);
+        Edit->SetCurrentChar(c.caret);
+        for (char ch : std::string(c.typed)) {
+            if (ch == '<') Key(VK_BACK);
+            else Type(String::FromChar(static_cast<char16_t>(ch)));
+        }
+        EXPECT_EQ(Edit->Text(), c.text) << c.typed << " at " << c.caret << " on " << c.value;
+    }
 }
