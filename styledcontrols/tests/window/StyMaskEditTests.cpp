@@ -3,6 +3,7 @@
 // readers with their errors, character masks, and stepping dates and times.
 #include <gtest/gtest.h>
 
+#include "platform/classes/FormReader.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StyCustomMaskEdit.h"
 
@@ -426,5 +427,40 @@ TEST_F(StyMaskEdits, FixedGroupedAndCurrencyTextsKeepTheirShapeWhileTyping)
             else Type(String::FromChar(static_cast<char16_t>(ch)));
         }
         EXPECT_EQ(Edit->Text(), c.text) << c.typed << " at " << c.caret << " on " << c.value;
+    }
+}
+
+TEST_F(StyMaskEdits, EqualSeparatorsAreReportedAndTheEditIsStillMade)
+{
+    TFormatSettings same = TFormatSettings::English();
+    same.ThousandSeparator = u'.';
+    FormatSettings = same;
+    TestClearMessageBoxes();
+    TestAnswerNextMessageBox(mrOk);
+    TStyCustomMaskEdit edit(nullptr);
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text, "Decimal and thousand separators must differ!");
+    edit.SetMaskType(meInteger);
+    EXPECT_EQ(edit.Text(), "0");
+}
+
+TEST_F(StyMaskEdits, OlderFormsGiveTheValueOrTheDateTimeByTheKindOfText)
+{
+    struct Case {
+        TStyMaskType type;
+        const char* entry;
+        const char* text;
+    };
+    const Case cases[] = {
+        {meDate, "DateTime = 45351", "29/02/2024"},   // 29 February 2024
+        {meDate, "Value = 45351", "29/02/2024"},
+        {meInteger, "Value = 12", "12"},
+        {meFloatFixed, "Value = 2.5", "2,5"},
+        {meMask, "DateTime = 45351", ""},             // not a date: ignored
+    };
+    for (const Case& c : cases) {
+        Make(true, c.type);
+        ReadComponentText(String("object Edit1: TStyCustomMaskEdit\n  ") + c.entry + "\nend\n", Edit);
+        EXPECT_EQ(Edit->Text(), c.text) << c.entry;
     }
 }
