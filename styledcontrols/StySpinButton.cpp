@@ -164,7 +164,7 @@ void TStySpinButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, 
 void TStySpinButton::MouseLeave() { MouseMove({}, -1 - Left(), -1 - Top()); }
 
 // While the mouse is held on the control the pressed parts fire again; a handler that raises
-// ends the repetition.
+// ends the repetition (the timer is stopped, not freed, as its own tick is running).
 void TStySpinButton::TimerTick(TObject*)
 {
     FTimerId->SetInterval(FInterval);
@@ -173,7 +173,7 @@ void TStySpinButton::TimerTick(TObject*)
         for (TStySingleSpinButton p : {sbUp, sbDown, sbRight, sbLeft})
             if (*FStates[p] == bpsPressed) FirePart(p);
     } catch (...) {
-        FTimerId.reset();
+        FTimerId->SetEnabled(false);
         throw;
     }
 }

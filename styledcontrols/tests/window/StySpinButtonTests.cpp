@@ -9,7 +9,12 @@ namespace {
 
 struct TClickLog : TObject {
     std::string Parts;
-    void Top(TObject*) { Parts += "u"; }
+    bool Raise = false;
+    void Top(TObject*)
+    {
+        Parts += "u";
+        if (Raise) throw Exception("The drawing is not ready");
+    }
     void Bottom(TObject*) { Parts += "d"; }
 };
 
@@ -87,4 +92,18 @@ TEST_F(StySpinButtons, ADisabledHalfNeitherFiresNorRepeats)
     Button->Perform(CM_ENABLEDCHANGED, 2, bpsNormal);
     TestClick(Button, 1, 1);
     EXPECT_EQ(Log.Parts, "du");
+}
+
+TEST_F(StySpinButtons, AHandlerThatRaisesDuringTheRepeatEndsIt)
+{
+    TestMouseDown(Button, 1, 1);
+    Log.Raise = true;
+    TestAnswerNextMessageBox(mrOk);   // the program reports the error
+    try {
+        Clock->Advance(300);   // the first repetition raises
+    } catch (const Exception&) {
+    }
+    Clock->Advance(1000);
+    TestMouseUp(Button, 1, 1);
+    EXPECT_EQ(Log.Parts, "uu");
 }
