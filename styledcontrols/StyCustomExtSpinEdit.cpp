@@ -248,6 +248,13 @@ void TStyCustomExtSpinEdit::CMEnabledChanged(TMessage& message)
     if (FSpinBtn) FSpinBtn->SetEnabled(Enabled());
 }
 
+// The button takes the edit's theme mode before the edit redraws itself.
+void TStyCustomExtSpinEdit::ThemeChanged()
+{
+    if (FSpinBtn) FSpinBtn->SetThemeMode(ThemeMode());
+    TStyCustomMaskEdit::ThemeChanged();
+}
+
 void TStyCustomExtSpinEdit::MouseMove(TShiftState Shift, Integer X, Integer Y)
 {
     TStyCustomMaskEdit::MouseMove(Shift, X, Y);

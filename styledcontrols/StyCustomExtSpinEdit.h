@@ -64,6 +64,7 @@ protected:
     void AdjustPaintRect() override;
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void DoMouseExit() override;
+    void ThemeChanged() override;
     void CMEnabledChanged(TMessage& message);
 
     // The value read from the text by the number type.

@@ -256,7 +256,6 @@ void TStySpinButton::Paint()
         ComponentState().Contains(csDestroying) || parent->ComponentState().Contains(csLoading) ||
         parent->ComponentState().Contains(csDestroying))
         return;
-    if (!Enabled()) FDragging = false;
     BuildRegions();
     const Integer w = Width(), h = Height();
     const bool halves = FSpinButtons.Contains(sbUp) && FSpinButtons.Contains(sbDown) &&

@@ -63,7 +63,6 @@ private:
     TStySpinButtonState FDown = sbUpper, FLastDown = sbUpper;
     TStyExtSpinBtnStyle FExtStyle = seSpinEdit;
     bool FSkew = true;
-    bool FDragging = false;
     TStySpinButtons FSpinButtons{sbUp};
     TStyBorderStyle FBorderStyle = lsSingleRaised;
     TStyButtonPartState FUpBtnState = bpsNormal, FDnBtnState = bpsNormal, FRBtnState = bpsNormal,

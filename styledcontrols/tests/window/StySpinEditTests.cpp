@@ -283,6 +283,20 @@ TEST_F(StySpinEdits, StepsAndSuffixReadBackAsTheyShow)
     EXPECT_EQ(Edit->Text(), "100 px");   // 125 is above the default upper bound 100
 }
 
+TEST_F(StySpinEdits, TheButtonFollowsTheEditsThemeModeAndEnabling)
+{
+    for (TStyThemeMode mode : {ttmNative, ttmNone, ttmPlatform}) {
+        Edit->SetThemeMode(mode);
+        EXPECT_EQ(Button()->ThemeMode(), mode);
+    }
+    Edit->SetEnabled(false);
+    EXPECT_FALSE(Button()->Enabled());
+    EXPECT_EQ(Button()->PartState(sbUp), bpsDisabled);
+    Edit->SetEnabled(true);
+    EXPECT_TRUE(Button()->Enabled());
+    EXPECT_EQ(Button()->PartState(sbDown), bpsNormal);
+}
+
 TEST(StySpinEditForms, PropertiesArriveInTheirStoredOrder)
 {
     TestInitialize();
