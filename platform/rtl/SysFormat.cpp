@@ -423,12 +423,22 @@ constexpr std::array<UInt128, 39> Powers10 = [] {
     return p;
 }();
 
-// 10^-6 .. 10^38 as doubles, near enough to guess a first digit's power.
-constexpr std::array<double, 45> Powers10Double = [] {
-    std::array<double, 45> p{};
+// 5^0 .. 5^32: a mantissa of 53 bits times any of them fits 128 bits.
+constexpr std::array<UInt128, 33> Powers5 = [] {
+    std::array<UInt128, 33> p{};
+    p[0] = 1;
+    for (size_t n = 1; n < p.size(); ++n) p[n] = p[n - 1] * 5;
+    return p;
+}();
+
+// 10^-20 .. 10^38 as doubles, near enough to guess a first digit's power.
+constexpr int LowestPower10Double = -20;
+constexpr std::array<double, 59> Powers10Double = [] {
+    std::array<double, 59> p{};
     double up = 1;
-    for (int n = 0; n <= 38; ++n, up *= 10) p[static_cast<size_t>(n + 6)] = up;
-    for (int n = 1; n <= 6; ++n) p[static_cast<size_t>(6 - n)] = 1 / p[static_cast<size_t>(6 + n)];
+    for (int n = 0; n <= 38; ++n, up *= 10) p[static_cast<size_t>(n - LowestPower10Double)] = up;
+    for (int n = 1; n <= -LowestPower10Double; ++n)
+        p[static_cast<size_t>(-LowestPower10Double - n)] = 1 / p[static_cast<size_t>(-LowestPower10Double + n)];
     return p;
 }();
 
@@ -437,8 +447,8 @@ constexpr UInt64 LowestOf18 = static_cast<UInt64>(Powers10[17]), PastOf18 = stat
 
 // The 18 significant digits of a normal double d > 0 rounded to even on its exact binary
 // value, as an integer 10^17 <= digits < 10^18, and the power of ten of its first digit, by
-// integer arithmetic on d = m 2^e: exact wherever m 10^k and 2^-e fit 128 bits (from about
-// 1E-5 to 1E38). False outside.
+// integer arithmetic on d = m 2^e: d 10^k = m 5^k 2^(e + k), exact wherever m 5^k or m 2^e
+// fits 128 bits (from about 1E-15 to 1E38). False outside.
 bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
 {
     UInt64 bits = 0;
@@ -450,19 +460,28 @@ bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
     // floor((e + 52) log10 2) is the first digit's power or one below; one comparison with
     // the next power of ten, rounded as a double, mostly settles it. The loop checks.
     int p = ((e + 52) * 78913) >> 18;
-    if (p >= -6 && p < 38 && d >= Powers10Double[static_cast<size_t>(p + 7)]) ++p;
+    if (p > LowestPower10Double && p < 38 && d >= Powers10Double[static_cast<size_t>(p + 1 - LowestPower10Double)]) ++p;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = 17 - p;  // digits = d 10^k
         UInt128 q, r, half;
         bool tie = false;
         if (k >= 0) {
-            if (k > 22 || e < -127 || e > 0) return false;
-            const UInt128 a = static_cast<UInt128>(m) * Powers10[static_cast<size_t>(k)];
-            const int shift = -e;
-            q = a >> shift;
-            r = shift == 0 ? 0 : a & ((static_cast<UInt128>(1) << shift) - 1);
-            half = shift == 0 ? 1 : static_cast<UInt128>(1) << (shift - 1);
-            tie = shift != 0 && r == half;
+            if (k >= static_cast<int>(Powers5.size())) return false;
+            const UInt128 a = static_cast<UInt128>(m) * Powers5[static_cast<size_t>(k)];
+            const int shift = -(e + k);
+            if (shift <= 0) {
+                // A whole number: a is below 2^60 for the first digits' powers that lead here.
+                if (k > 3 || shift < -60) return false;
+                q = a << -shift;
+                r = 0;
+                half = 1;
+            } else {
+                if (shift > 127) return false;
+                q = a >> shift;
+                r = a & ((static_cast<UInt128>(1) << shift) - 1);
+                half = static_cast<UInt128>(1) << (shift - 1);
+                tie = r == half;
+            }
         } else {
             if (k < -38 || e < 0 || e > 74) return false;
             const UInt128 a = static_cast<UInt128>(m) << e;
@@ -532,8 +551,29 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
     }
     exponent += 1;  // 0.ddd form
 
-    // digits[1..18] hold the 18 digits, from two halves of nine, each cut into a digit and
-    // four pairs (short chains of divisions); digits[0] takes a carry.
+    // Decimal rounding of the 18 digits to `keep`, ties away from zero: up when the first
+    // digit dropped is 5 or more, that is when the part dropped is at least half a unit.
+    const int keep = std::min(Clamp(precision, 1, MaxDigits), exponent + decimals);
+    if (keep < 0) return rec;  // rounds to zero
+    int count = MaxDigits;
+    if (keep < MaxDigits) {
+        const UInt64 unit = static_cast<UInt64>(Powers10[static_cast<size_t>(MaxDigits - keep)]);
+        const UInt64 kept = n / unit;
+        n = kept + (n - kept * unit >= unit / 2 ? 1 : 0);
+        count = keep;
+        if (n == static_cast<UInt64>(Powers10[static_cast<size_t>(keep)])) {  // 9...9 rounded up
+            n = 1;
+            count = 1;
+            ++exponent;
+        }
+    }
+    if (n == 0) return rec;
+    while (n % 10 == 0) {
+        n /= 10;
+        --count;
+    }
+
+    // The digits from the last one back, two at a time, eight at a time in 32 bits.
     static constexpr std::array<char, 200> Pairs = [] {
         std::array<char, 200> pairs{};
         for (int i = 0; i < 100; ++i) {
@@ -542,34 +582,28 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
         }
         return pairs;
     }();
-    char digits[MaxDigits + 1];
-    digits[0] = '0';
-    const auto halves = {static_cast<std::uint32_t>(n / 1000000000), static_cast<std::uint32_t>(n % 1000000000)};
-    char* to = digits + 1;
-    for (const std::uint32_t nine : halves) {
-        const std::uint32_t high = nine / 10000, low = nine % 10000;
-        const std::uint32_t highPairs = high % 10000;
-        *to++ = static_cast<char>('0' + high / 10000);
-        for (const std::uint32_t pair : {highPairs / 100, highPairs % 100, low / 100, low % 100}) {
-            *to++ = Pairs[2 * pair];
-            *to++ = Pairs[2 * pair + 1];
-        }
+    auto pairAt = [](char* to, std::uint32_t pair) { std::memcpy(to, &Pairs[2 * pair], 2); };
+    char digits[MaxDigits];
+    char* to = digits + count;
+    while (n >= 100000000) {
+        const auto eight = static_cast<std::uint32_t>(n % 100000000);
+        n /= 100000000;
+        const std::uint32_t high = eight / 10000, low = eight % 10000;
+        to -= 8;
+        pairAt(to, high / 100);
+        pairAt(to + 2, high % 100);
+        pairAt(to + 4, low / 100);
+        pairAt(to + 6, low % 100);
     }
-
-    // Decimal rounding of the 18 digits to `keep`, ties away from zero: up when the first
-    // digit dropped is 5 or more.
-    const int keep = std::min(Clamp(precision, 1, MaxDigits), exponent + decimals);
-    if (keep < 0) return rec;  // rounds to zero
-    if (keep < MaxDigits && digits[keep + 1] >= '5') {
-        int i = keep;
-        while (i >= 1 && digits[i] == '9') digits[i--] = '0';
-        ++digits[i];
+    auto rest = static_cast<std::uint32_t>(n);
+    while (rest >= 100) {
+        to -= 2;
+        pairAt(to, rest % 100);
+        rest /= 100;
     }
-    int first = 1, last = keep;
-    if (digits[0] == '1') { first = 0; ++exponent; }
-    while (last >= first && digits[last] == '0') --last;
-    if (last < first) return rec;
-    rec.Digits.assign(digits + first, static_cast<size_t>(last - first + 1));
+    if (rest >= 10) pairAt(to - 2, rest);
+    else *--to = static_cast<char>('0' + rest);
+    rec.Digits.assign(digits, static_cast<size_t>(count));
     rec.Exponent = exponent;
     return rec;
 }

@@ -1,7 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cfloat>
+#include <charconv>
+#include <climits>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysFormat.h"
@@ -157,6 +166,98 @@ TEST(SysFormat, FloatTextOfHardTiesAndExtremeExponents)
         EXPECT_EQ(FloatToStrF(c.value, ffExponent, 18, 4, English), c.exponent18) << c.floatToStr;
         EXPECT_EQ(Format("%10.3f|%g|%.17e", {c.value, c.value, c.value}, English), c.formatted) << c.floatToStr;
         EXPECT_EQ(Str(c.value, 28), c.str28) << c.floatToStr;
+    }
+}
+
+// The digits of FloatToDecimal against the library's exact printing of the value to 18
+// digits (ties to even), rounded here as text to the digits asked for (ties away from zero),
+// over every precision and a range of decimals, on random bit patterns, random extended
+// values, powers of ten and of two, and decimal ties.
+namespace {
+
+// The 18 digits of |value|, ties to even, and the power of ten of the first one.
+struct TExactDigits {
+    std::string Digits;
+    int Power = 0;
+};
+
+TExactDigits ExactDigits(Extended value)
+{
+    char text[64];
+    const auto printed = std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::scientific, 17);
+    TExactDigits exact;
+    const char* p = text;
+    for (; p < printed.ptr && *p != 'e'; ++p)
+        if (*p != '.') exact.Digits += *p;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), printed.ptr, exact.Power);
+    return exact;
+}
+
+// The digits and exponent (0.ddd form) FloatToDecimal gives, from the exact digits.
+std::pair<std::string, int> ExpectedDecimal(const TExactDigits& exact, int precision, int decimals)
+{
+    int exponent = exact.Power + 1;
+    const int keep = std::min(std::clamp(precision, 1, 18), exponent + decimals);
+    if (keep < 0) return {};
+    std::string kept = "0" + exact.Digits.substr(0, static_cast<size_t>(keep));
+    if (keep < 18 && exact.Digits[static_cast<size_t>(keep)] >= '5') {
+        size_t i = kept.size() - 1;
+        while (kept[i] == '9') kept[i--] = '0';
+        ++kept[i];
+    }
+    if (kept[0] == '1') ++exponent;
+    else kept.erase(0, 1);
+    kept.erase(kept.find_last_not_of('0') + 1);
+    if (kept.empty()) return {};
+    return {kept, exponent};
+}
+
+std::vector<Extended> DecimalTestValues()
+{
+    std::vector<Extended> values = {1, 0.5, 0.125, 2.5, 0.0005, 99.96L, 999999999999999.5, 1e17, 1e18, 1e38, 1e39,
+                                    0.99999999999999999L, 9.9999999999999999L, DBL_MIN, DBL_MAX, DBL_TRUE_MIN,
+                                    LDBL_MIN, LDBL_MAX, LDBL_TRUE_MIN};
+    for (int n = -330; n <= 330; ++n) {
+        values.push_back(std::pow(10.0, n));
+        values.push_back(std::pow(10.0L, static_cast<Extended>(n)));
+    }
+    // m 2^n with few significant bits: exact decimal ties at the 19th digit and beyond.
+    for (int n = -130; n <= 130; ++n)
+        for (const double m : {1.0, 3.0, 5.0, 12345.0, 4503599627370497.0, 9007199254740991.0})
+            values.push_back(std::ldexp(m, n));
+    for (int i = -1000; i <= 1000; ++i) {
+        values.push_back(i + 0.5);
+        values.push_back(i * 0.0005L);
+    }
+    std::mt19937_64 random(20261211);
+    for (int i = 0; i < 1000; ++i) {
+        const UInt64 bits = random();
+        double d = 0;
+        std::memcpy(&d, &bits, sizeof d);
+        if (std::isfinite(d)) values.push_back(d);
+        values.push_back(std::pow(10.0, std::uniform_real_distribution<double>(-30, 30)(random)));
+        values.push_back(std::ldexp(static_cast<Extended>(random() | (UInt64{1} << 63)),
+                                    static_cast<int>(random() % 32000) - 16000 - 63));
+    }
+    std::erase_if(values, [](Extended v) { return !std::isfinite(v); });  // powers beyond a double's range
+    return values;
+}
+
+} // namespace
+
+TEST(SysFormat, FloatToDecimalAgreesWithTheExactExpansion)
+{
+    for (const Extended magnitude : DecimalTestValues()) {
+        const TExactDigits exact = ExactDigits(magnitude);
+        for (const Extended value : {magnitude, -magnitude})
+            for (int precision = 0; precision <= 19; ++precision)
+                for (const int decimals : {-3, 0, 1, 2, 3, 6, 9, 18, INT_MAX / 2}) {
+                    const TFloatRec rec = FloatToDecimal(value, precision, decimals);
+                    const auto [digits, exponent] = ExpectedDecimal(exact, precision, decimals);
+                    ASSERT_EQ(rec.Digits.str(), digits) << static_cast<double>(value) << " " << precision << " " << decimals;
+                    ASSERT_EQ(rec.Exponent, exponent) << static_cast<double>(value) << " " << precision << " " << decimals;
+                    ASSERT_EQ(rec.Negative, std::signbit(value));
+                }
     }
 }
 
