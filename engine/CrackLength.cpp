@@ -80,7 +80,7 @@ double TCrackResidual::operator()(double x)
     const bool upliftApplies = FModel.LoadCombination.U[k] != 0 && FMode != 1;
     const bool recompute = upliftApplies && (upstream ? x > up : x < down);
     if (recompute) {
-        ComputeUplift(FModel, j, k, upstream ? x : up, upstream ? down : x, FMode);
+        ComputeTrialUplift(upstream ? x : up, upstream ? down : x);
         FTrialUplift = true;
     } else {
         RestoreUplift();
@@ -118,8 +118,19 @@ void TCrackResidual::RestoreUplift()
     if (!FTrialUplift)
         return;
     const TJoint& joint = FModel.Joint;
-    ComputeUplift(FModel, FJ, FK, joint.CrackLength.Up[FK][FJ], joint.CrackLength.Down[FK][FJ], FMode);
+    ComputeTrialUplift(joint.CrackLength.Up[FK][FJ], joint.CrackLength.Down[FK][FJ]);
     FTrialUplift = false;
+}
+
+void TCrackResidual::ComputeTrialUplift(double cu, double cd)
+{
+    if (FK < 3 || FK > 6) {
+        ComputeUplift(FModel, FJ, FK, cu, cd, FMode);
+        return;
+    }
+    if (!FUsual)
+        FUsual = UsualUplift(FModel, FJ);
+    ComputeUplift(FModel, FJ, FK, cu, cd, FMode, *FUsual);
 }
 
 double CrackTipResidual(TParametres& model, int j, int k, double x, Byte mode, bool initiation, bool internal)

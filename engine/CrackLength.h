@@ -2,8 +2,11 @@
 // Crack-length solution: how far a crack runs from the upstream face (side 1) or from the
 // downstream face (side 2) of a joint for one load case, as the crack fraction at which the
 // normal stress at the crack tip has fallen to the allowable tension.
+#include <optional>
+
 #include "engine/JointAnalysis.h"
 #include "engine/Unites.h"
+#include "engine/Uplift.h"
 
 // The case whose cracks case k starts from: 1 for cases 2, 3 and 5, k - 1 for cases 4 and
 // 6, the stress case of the seismic combination named by Charges.PostSeismic for case 7;
@@ -36,6 +39,10 @@ private:
     bool FInitiation, FInternal;
     TJointLoadSums& FSums;
     bool FTrialUplift = false;
+    // The usual-case diagram a seismic case starts from: the same for every trial.
+    std::optional<TUsualUplift> FUsual;
+
+    void ComputeTrialUplift(double cu, double cd);
 };
 
 // Scans [start, end] in n steps and stores every step over which f changes sign (strictly)

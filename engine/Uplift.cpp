@@ -184,7 +184,7 @@ TUpliftProfile DiagramBothCracksDrainDownstream(const TDiagramGeometry& g) { ret
 // Seismic cases: the usual-case profile pc (heads) with the open cracks of the case; f = 1
 // puts the reservoir heads into open cracks, f = 0 leaves them without pressure. Where a
 // crack is closed (or absent) the usual-case profile applies as it is, up to the joint's end.
-TUpliftProfile DiagramSeismic(const TDiagramGeometry& g, const TUpliftProfile& pc, double f, TClosedCrack closed)
+TUpliftProfile DiagramSeismic(const TDiagramGeometry& g, const TUsualUplift& pc, double f, TClosedCrack closed)
 {
     const bool upOpen = g.cu > 0 && closed != ccUp;
     const bool downOpen = g.cd < 0 && closed != ccDown;
@@ -360,7 +360,23 @@ double DrainPressureRatio(double L, double spacing, double h, double radius)
     return std::isfinite(ratio) ? ratio : 1;
 }
 
+TUsualUplift UsualUplift(const TParametres& model, int j)
+{
+    TUsualUplift usual;
+    const TPressure& pressure = model.Joint.Pressure;
+    for (int i = 1; i <= ProfilePoints; ++i) {
+        usual.X[i] = pressure.x[i][1][j];
+        usual.P[i] = Quotient(pressure.p[i][1][j], model.Reservoir.WaterWeight);
+    }
+    return usual;
+}
+
 void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s)
+{
+    ComputeUplift(model, j, k, cu, cd, s, k >= 3 && k <= 6 ? UsualUplift(model, j) : TUsualUplift{});
+}
+
+void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s, const TUsualUplift& usual)
 {
     TJoint& joint = model.Joint;
     Tjointload& load = model.JointLoad;
@@ -374,14 +390,6 @@ void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte 
     const double hU = MaxDouble(0, upLevel - y1);
     const double hD = MaxDouble(0, downLevel - y2);
     const double drainAlong = Quotient(drainage.Xdrain - x1, x2 - x1);
-    const double yD = y1 + (y2 - y1) * drainAlong;
-    const double dDr = std::hypot(drainage.Xdrain - x1, yD - y1);
-    const double hG = MaxDouble(0, drainage.GalleryElev - yD);
-    const DynArray<double>& perJoint = model.DrainEfficiency.Joint;
-    const double effectiveness = model.DrainEfficiency.Activated ? (j < perJoint.Length() ? perJoint[j] : 0)
-                                                                 : drainage.effectiveness;
-    const double r = 1 - effectiveness;
-    const double m = MaxDouble(hG, hD);
 
     // Crack arguments: cracks that meet crack the joint through; a downstream crack that
     // closes again keeps only its open part.
@@ -415,14 +423,17 @@ void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte 
             none.IdxUp = none.IdxDown = 1;
             return none;
         }
-        TUpliftProfile usual;
-        for (int i = 1; i <= ProfilePoints; ++i) {
-            usual.X[i] = joint.Pressure.x[i][1][j];
-            usual.P[i] = Quotient(joint.Pressure.p[i][1][j], gamma);
-        }
         return DiagramSeismic(g, usual, s == 2 ? 1 : 0, joint.ClosedCrack[k][j]);
     };
     auto staticDiagram = [&]() -> TUpliftProfile {
+        const double yD = y1 + (y2 - y1) * drainAlong;
+        const double dDr = std::hypot(drainage.Xdrain - x1, yD - y1);
+        const double hG = MaxDouble(0, drainage.GalleryElev - yD);
+        const DynArray<double>& perJoint = model.DrainEfficiency.Joint;
+        const double effectiveness = model.DrainEfficiency.Activated ? (j < perJoint.Length() ? perJoint[j] : 0)
+                                                                     : drainage.effectiveness;
+        const double r = 1 - effectiveness;
+        const double m = MaxDouble(hG, hD);
         const double e = joint.Elev[j];
         bool drainActs = model.Drain && (e <= drainage.GalleryElev ||
                                          (drainage.DrainOver && e <= drainage.MaxElevation));

@@ -1,5 +1,6 @@
 #pragma once
 // Uplift pressures along a joint and the drain formula.
+#include "engine/Loads.h"
 #include "engine/Unites.h"
 
 // Builds the uplift diagram of joint j for case k (1..7) from the reservoir levels of the
@@ -11,6 +12,15 @@
 // uncracked usual and flood cases UN / xUN and UF / xUF. The seismic cases derive their
 // diagram from the usual-case profile. May reset Drainage.Alternative to 1.
 void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s);
+
+// The usual-case diagram of a joint in heads, from which the seismic cases build theirs.
+struct TUsualUplift {
+    TProfile8 X, P;
+};
+TUsualUplift UsualUplift(const TParametres& model, int j);
+// ComputeUplift of a seismic case (3..6) from the joint's usual-case diagram, which a crack
+// search takes once for all its trials.
+void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s, const TUsualUplift& usual);
 
 // Pressure ratio at a drain line at distance h along a joint of length L from the drain
 // spacing and radius; the drain effectiveness is 1 minus it. 1 (no effectiveness) when the
