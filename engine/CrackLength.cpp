@@ -124,13 +124,9 @@ void TCrackResidual::RestoreUplift()
 
 void TCrackResidual::ComputeTrialUplift(double cu, double cd)
 {
-    if (FK < 3 || FK > 6) {
-        ComputeUplift(FModel, FJ, FK, cu, cd, FMode);
-        return;
-    }
-    if (!FUsual)
-        FUsual = UsualUplift(FModel, FJ);
-    ComputeUplift(FModel, FJ, FK, cu, cd, FMode, *FUsual);
+    if (!FUpliftBasis)
+        FUpliftBasis = UpliftBasis(FModel, FJ, FK);
+    ComputeUplift(FModel, FJ, FK, cu, cd, FMode, *FUpliftBasis);
 }
 
 double CrackTipResidual(TParametres& model, int j, int k, double x, Byte mode, bool initiation, bool internal)

@@ -39,8 +39,8 @@ private:
     bool FInitiation, FInternal;
     TJointLoadSums& FSums;
     bool FTrialUplift = false;
-    // The usual-case diagram a seismic case starts from: the same for every trial.
-    std::optional<TUsualUplift> FUsual;
+    // What the uplift of every trial shares.
+    std::optional<TUpliftBasis> FUpliftBasis;
 
     void ComputeTrialUplift(double cu, double cd);
 };

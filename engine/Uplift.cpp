@@ -184,7 +184,7 @@ TUpliftProfile DiagramBothCracksDrainDownstream(const TDiagramGeometry& g) { ret
 // Seismic cases: the usual-case profile pc (heads) with the open cracks of the case; f = 1
 // puts the reservoir heads into open cracks, f = 0 leaves them without pressure. Where a
 // crack is closed (or absent) the usual-case profile applies as it is, up to the joint's end.
-TUpliftProfile DiagramSeismic(const TDiagramGeometry& g, const TUsualUplift& pc, double f, TClosedCrack closed)
+TUpliftProfile DiagramSeismic(const TDiagramGeometry& g, const TUpliftBasis& pc, double f, TClosedCrack closed)
 {
     const bool upOpen = g.cu > 0 && closed != ccUp;
     const bool downOpen = g.cd < 0 && closed != ccDown;
@@ -360,23 +360,25 @@ double DrainPressureRatio(double L, double spacing, double h, double radius)
     return std::isfinite(ratio) ? ratio : 1;
 }
 
-TUsualUplift UsualUplift(const TParametres& model, int j)
+TUpliftBasis UpliftBasis(const TParametres& model, int j, int k)
 {
-    TUsualUplift usual;
-    const TPressure& pressure = model.Joint.Pressure;
-    for (int i = 1; i <= ProfilePoints; ++i) {
-        usual.X[i] = pressure.x[i][1][j];
-        usual.P[i] = Quotient(pressure.p[i][1][j], model.Reservoir.WaterWeight);
-    }
-    return usual;
+    TUpliftBasis basis;
+    const TJoint& joint = model.Joint;
+    basis.Length = std::hypot(joint.x2[j] - joint.x1[j], joint.y2[j] - joint.y1[j]);
+    if (k >= 3 && k <= 6)
+        for (int i = 1; i <= ProfilePoints; ++i) {
+            basis.X[i] = joint.Pressure.x[i][1][j];
+            basis.P[i] = Quotient(joint.Pressure.p[i][1][j], model.Reservoir.WaterWeight);
+        }
+    return basis;
 }
 
 void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s)
 {
-    ComputeUplift(model, j, k, cu, cd, s, k >= 3 && k <= 6 ? UsualUplift(model, j) : TUsualUplift{});
+    ComputeUplift(model, j, k, cu, cd, s, UpliftBasis(model, j, k));
 }
 
-void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s, const TUsualUplift& usual)
+void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s, const TUpliftBasis& basis)
 {
     TJoint& joint = model.Joint;
     Tjointload& load = model.JointLoad;
@@ -404,7 +406,7 @@ void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte 
         cd = joint.Compression.Down[k][j];
 
     TDiagramGeometry g;
-    g.L = std::hypot(x2 - x1, y2 - y1);
+    g.L = basis.Length;
     g.tu = cu * g.L;
     g.td = (1 + cd) * g.L;
     g.xd = g.L * drainAlong;
@@ -423,7 +425,7 @@ void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte 
             none.IdxUp = none.IdxDown = 1;
             return none;
         }
-        return DiagramSeismic(g, usual, s == 2 ? 1 : 0, joint.ClosedCrack[k][j]);
+        return DiagramSeismic(g, basis, s == 2 ? 1 : 0, joint.ClosedCrack[k][j]);
     };
     auto staticDiagram = [&]() -> TUpliftProfile {
         const double yD = y1 + (y2 - y1) * drainAlong;

@@ -13,14 +13,17 @@
 // diagram from the usual-case profile. May reset Drainage.Alternative to 1.
 void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s);
 
-// The usual-case diagram of a joint in heads, from which the seismic cases build theirs.
-struct TUsualUplift {
+// What the uplift of every crack trial of joint j and case k shares: the joint's length
+// between its end points and, for the seismic cases (3..6), the usual-case diagram in heads
+// from which they build theirs.
+struct TUpliftBasis {
+    double Length = 0;
     TProfile8 X, P;
 };
-TUsualUplift UsualUplift(const TParametres& model, int j);
-// ComputeUplift of a seismic case (3..6) from the joint's usual-case diagram, which a crack
-// search takes once for all its trials.
-void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s, const TUsualUplift& usual);
+TUpliftBasis UpliftBasis(const TParametres& model, int j, int k);
+// ComputeUplift with the basis of the joint and case at hand, as a crack search keeps it
+// for all its trials.
+void ComputeUplift(TParametres& model, int j, int k, double cu, double cd, Byte s, const TUpliftBasis& basis);
 
 // Pressure ratio at a drain line at distance h along a joint of length L from the drain
 // spacing and radius; the drain effectiveness is 1 minus it. 1 (no effectiveness) when the
