@@ -1,6 +1,9 @@
 #include "engine/JointAnalysis.h"
 
 #include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
 #include <cmath>
 #include <numbers>
 
@@ -21,12 +24,32 @@ double ArcTanDegrees(double num, double den)
 
 double Quotient(double a, double b) { return b != 0 ? a / b : 0; }
 
+// tan(x) of a friction angle. A model's few materials bring the same angles back for every
+// joint and case, so the last ones asked for are kept, by their exact bits.
+double FrictionTan(double x)
+{
+    struct TKnown {
+        std::uint64_t Bits = 0;  // +0, whose tangent is +0
+        double Tan = 0;
+    };
+    thread_local std::array<TKnown, 4> known;
+    thread_local size_t next = 0;
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    for (const TKnown& k : known)
+        if (k.Bits == bits)
+            return k.Tan;
+    const double tan = std::tan(x);
+    known[next] = {bits, tan};
+    next = (next + 1) % known.size();
+    return tan;
+}
+
 // Friction angle that, on the line through the origin, gives the strength of a material
 // whose cohesion is mobilised from the stress MinStress on.
 double ApparentFrictionAngle(const Tanglec& strength)
 {
     if (strength.ShearCurve == scContinue && strength.MinStress > 0)
-        return std::atan((strength.MinStress * std::tan(strength.angle * DegToRad) + strength.c) /
+        return std::atan((strength.MinStress * FrictionTan(strength.angle * DegToRad) + strength.c) /
                          strength.MinStress) /
                DegToRad;
     return strength.angle;
@@ -42,7 +65,7 @@ double RockWedgeResistance(const TParametres& model, int j, int k, double shear)
     const TElev& elev = model.Dim.Elev;
     const TReservoir& water = model.Reservoir;
     const double gammaRock = rock.UnitMass * (model.unites == SI ? model.gravity : 1) / 1000;
-    const double phi = std::atan(std::tan(rock.Angle * DegToRad) * rock.StrengthFactor);
+    const double phi = std::atan(FrictionTan(rock.Angle * DegToRad) * rock.StrengthFactor);
     const double cohesion = rock.cohesion * rock.StrengthFactor;
     const double gammaWater = water.WaterWeight;
 
@@ -217,8 +240,8 @@ void AnalyseJoint(TParametres& model, int j, int k, double crUp, double crDown, 
         if (crackedThrough)
             cohesionLength = 0;
 
-        const double tanPhi = std::tan(strength.angle * DegToRad);
-        const double tanApparent = std::tan(ApparentFrictionAngle(strength) * DegToRad);
+        const double tanPhi = FrictionTan(strength.angle * DegToRad);
+        const double tanApparent = FrictionTan(ApparentFrictionAngle(strength) * DegToRad);
         const double cohesion = strength.c * cohesionLength;
         const double shearFriction = cohesion / ((1 - tanPhi * tanTheta) * c) +
                                      std::tan(strength.angle * DegToRad + theta) * std::fabs(v) + rockWedge;
