@@ -583,8 +583,7 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
         return pairs;
     }();
     auto pairAt = [](char* to, std::uint32_t pair) { std::memcpy(to, &Pairs[2 * pair], 2); };
-    char digits[MaxDigits];
-    char* to = digits + count;
+    char* to = rec.Digits.resize(static_cast<size_t>(count)) + count;
     while (n >= 100000000) {
         const auto eight = static_cast<std::uint32_t>(n % 100000000);
         n /= 100000000;
@@ -603,7 +602,6 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
     }
     if (rest >= 10) pairAt(to - 2, rest);
     else *--to = static_cast<char>('0' + rest);
-    rec.Digits.assign(digits, static_cast<size_t>(count));
     rec.Exponent = exponent;
     return rec;
 }

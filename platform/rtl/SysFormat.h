@@ -3,7 +3,6 @@
 // locale settings, Format, FormatFloat, FloatToStr(F), StrToFloat and the
 // Pascal-style Str/Val of reals.
 #include <cstddef>
-#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -66,10 +65,11 @@ public:
     char operator[](size_t i) const { return FText[i]; }
     const char* data() const { return FText; }
     std::string str() const { return std::string(FText, FCount); }
-    void assign(const char* text, size_t count)
+    // Room for `count` digits (at most 18), which the caller writes.
+    char* resize(size_t count)
     {
-        std::memcpy(FText, text, count);
         FCount = count;
+        return FText;
     }
 
 private:
