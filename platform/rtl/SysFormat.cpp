@@ -151,7 +151,7 @@ String CurrencyText(const std::u16string& number, bool negative, const TFormatSe
 // ffFixed / ffNumber / ffCurrency into s, for ffCurrency without the sign, which `negative`
 // then tells. A value with more than `precision` integer digits is written in the general
 // format, exponent of at least three digits: false then.
-bool FixedText(TShortText& s, Extended value, TFloatFormat format, int precision, int decimals,
+bool FixedText(TShortText& s, const Extended& value, TFloatFormat format, int precision, int decimals,
                const TFormatSettings& settings, bool& negative)
 {
     decimals = Clamp(decimals, 0, MaxDigits);
@@ -185,7 +185,7 @@ bool FixedText(TShortText& s, Extended value, TFloatFormat format, int precision
 }
 
 // The text of every format but ffCurrency into s.
-void FloatText(TShortText& s, Extended value, TFloatFormat format, int precision, int digits,
+void FloatText(TShortText& s, const Extended& value, TFloatFormat format, int precision, int digits,
                const TFormatSettings& settings)
 {
     if (std::isnan(value) || std::isinf(value)) {
@@ -532,7 +532,7 @@ UInt64 EighteenDigits(Extended value, int& power)
 
 } // namespace
 
-TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
+TFloatRec FloatToDecimal(const Extended& value, int precision, int decimals)
 {
     TFloatRec rec;
     int exponent = 0;
@@ -606,7 +606,7 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals)
     return rec;
 }
 
-String FloatToStrF(Extended value, TFloatFormat format, int precision, int digits, const TFormatSettings& settings)
+String FloatToStrF(const Extended& value, TFloatFormat format, int precision, int digits, const TFormatSettings& settings)
 {
     TShortText s;
     if (format == ffCurrency && !std::isnan(value) && !std::isinf(value)) {
@@ -619,17 +619,17 @@ String FloatToStrF(Extended value, TFloatFormat format, int precision, int digit
     return s.Text();
 }
 
-String FloatToStrF(Extended value, TFloatFormat format, int precision, int digits)
+String FloatToStrF(const Extended& value, TFloatFormat format, int precision, int digits)
 {
     return FloatToStrF(value, format, precision, digits, FormatSettings);
 }
 
-String FloatToStr(Extended value, const TFormatSettings& settings)
+String FloatToStr(const Extended& value, const TFormatSettings& settings)
 {
     return FloatToStrF(value, ffGeneral, 15, 0, settings);
 }
 
-String FloatToStr(Extended value) { return FloatToStr(value, FormatSettings); }
+String FloatToStr(const Extended& value) { return FloatToStr(value, FormatSettings); }
 
 // ---- FormatFloat --------------------------------------------------------
 
@@ -838,7 +838,7 @@ const TParsedFormat& ParsedFormat(const std::u16string& format)
 
 } // namespace
 
-String FormatFloat(const String& format, Extended value, const TFormatSettings& settings)
+String FormatFloat(const String& format, const Extended& value, const TFormatSettings& settings)
 {
     if (format.IsEmpty() || std::isnan(value) || std::isinf(value)) return FloatToStr(value, settings);
     const TParsedFormat& parsed = ParsedFormat(format.u16());
@@ -882,7 +882,7 @@ String FormatFloat(const String& format, Extended value, const TFormatSettings& 
     }
 }
 
-String FormatFloat(const String& format, Extended value) { return FormatFloat(format, value, FormatSettings); }
+String FormatFloat(const String& format, const Extended& value) { return FormatFloat(format, value, FormatSettings); }
 
 // ---- Text to float ------------------------------------------------------
 
@@ -1161,7 +1161,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
         }
         case u'e': case u'f': case u'g': case u'n': case u'm': {
             if (a.Kind() != TVarRec::vtExtended) BadFormat(format);
-            const Extended v = a.AsExtended();
+            const Extended& v = a.AsExtended();
             if (type == u'm') {
                 const int decimals = precision >= 0 ? precision : settings.CurrencyDecimals;
                 text = std::move(FloatToStrF(v, ffCurrency, MaxDigits, decimals, settings).u16());

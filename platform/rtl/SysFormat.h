@@ -89,7 +89,7 @@ struct TFloatRec {
 };
 // Rounds to at most `precision` significant digits and `decimals` digits
 // after the decimal point.
-TFloatRec FloatToDecimal(Extended value, int precision, int decimals);
+TFloatRec FloatToDecimal(const Extended& value, int precision, int decimals);
 
 // ffGeneral: shortest text of `precision` digits, scientific when the value
 //   needs more than `precision` integer digits or is below 0.0001; `digits`
@@ -98,18 +98,18 @@ TFloatRec FloatToDecimal(Extended value, int precision, int decimals);
 //   exponent digits.
 // ffFixed, ffNumber (grouped), ffCurrency: `digits` decimals; a value with more
 //   than `precision` integer digits is written as ffGeneral.
-String FloatToStrF(Extended value, TFloatFormat format, int precision, int digits);
-String FloatToStrF(Extended value, TFloatFormat format, int precision, int digits,
+String FloatToStrF(const Extended& value, TFloatFormat format, int precision, int digits);
+String FloatToStrF(const Extended& value, TFloatFormat format, int precision, int digits,
                    const TFormatSettings& settings);
-String FloatToStr(Extended value);  // ffGeneral, 15 digits
-String FloatToStr(Extended value, const TFormatSettings& settings);
+String FloatToStr(const Extended& value);  // ffGeneral, 15 digits
+String FloatToStr(const Extended& value, const TFormatSettings& settings);
 
 // Format strings: "0" digit always written, "#" digit when significant, "."
 // decimal point, "," (before the point) groups by thousands, "E+"/"E-"/"e+"/
 // "e-" followed by "0"s for scientific notation, '...' and "..." literals,
 // up to three sections "positive;negative;zero".  Ties round away from zero.
-String FormatFloat(const String& format, Extended value);
-String FormatFloat(const String& format, Extended value, const TFormatSettings& settings);
+String FormatFloat(const String& format, const Extended& value);
+String FormatFloat(const String& format, const Extended& value, const TFormatSettings& settings);
 
 // Text to number with the settings' decimal separator: blanks around, a sign,
 // digits, the separator, digits, an optional exponent.  No thousands
@@ -167,7 +167,7 @@ public:
 
     TKind Kind() const { return FKind; }
     Int64 AsInt64() const { return FInt; }
-    Extended AsExtended() const { return FFloat; }
+    const Extended& AsExtended() const { return FFloat; }
     const String& AsString() const { return FString; }
     const void* AsPointer() const { return FPointer; }
 
