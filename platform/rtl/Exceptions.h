@@ -62,6 +62,7 @@ DORVANE_EXCEPTION(EComponentError, Exception);
 DORVANE_EXCEPTION(EPropertyError, Exception);
 DORVANE_EXCEPTION(EThread, Exception);
 DORVANE_EXCEPTION(EIniFileException, Exception);
+DORVANE_EXCEPTION(EAssertionFailed, Exception);
 
 // I/O error with the runtime's numeric code (2 file not found, 5 access denied,
 // 100 read beyond end of file, 101 disk write error, 103 file not open ...).
