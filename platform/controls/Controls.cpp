@@ -693,6 +693,7 @@ TCustomControl::~TCustomControl() = default;
 
 TCanvas& TCustomControl::Canvas()
 {
+    if (FPaintCopyCanvas) return *FPaintCopyCanvas;
     if (!FInPaint) HandleNeeded();
     return WindowCanvas();
 }

@@ -589,6 +589,10 @@ protected:
     bool FInPaint = false;
     bool FDialogKeyUsed = false;
     TScrollBarState FScrollBars[2];
+    // While the control paints itself onto a device context that is not its own (a child that
+    // looks transparent asks its parent for the picture beneath it): that context, which Canvas()
+    // hands out meanwhile.
+    TCanvas* FPaintCopyCanvas = nullptr;
 
 private:
     friend class TControl;

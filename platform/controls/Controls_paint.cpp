@@ -290,8 +290,23 @@ void TWinControl::PaintHandler(TMessage& message)
 {
     auto* canvas = reinterpret_cast<TCanvas*>(message.WParam);
     if (!canvas) return;
-    PaintWindow(*canvas);
-    PaintControls(*canvas);
+    // A device context of another window: the control paints onto it, not onto its own surface.
+    TCanvas* const outer = FPaintCopyCanvas;
+    const bool copy = canvas != FWindowCanvas.get();
+    if (copy) {
+        FPaintCopyCanvas = canvas;
+        FControlState.Include(csPaintCopy);
+    }
+    try {
+        PaintWindow(*canvas);
+        PaintControls(*canvas);
+    } catch (...) {
+        FPaintCopyCanvas = outer;
+        if (!outer) FControlState.Exclude(csPaintCopy);
+        throw;
+    }
+    FPaintCopyCanvas = outer;
+    if (!outer) FControlState.Exclude(csPaintCopy);
 }
 
 void TWinControl::PaintWindow(TCanvas&) {}

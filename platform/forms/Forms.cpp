@@ -128,6 +128,7 @@ TSize TCustomForm::SurfaceSize() const
 
 TCanvas& TCustomForm::Canvas()
 {
+    if (FPaintCopyCanvas) return *FPaintCopyCanvas;
     if (!FInPaint) HandleNeeded();
     return WindowCanvas();
 }

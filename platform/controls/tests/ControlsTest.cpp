@@ -240,6 +240,31 @@ TEST_F(FormFixture, PaintsThroughCanvasAndParentPaintsWindowlessChild)
     EXPECT_EQ(TestPixel(Form, 5, 5), ColorToRGB(clBtnFace));
 }
 
+// A window asked to paint onto another window's device context (the picture beneath a child
+// that looks transparent) paints there, its windowless children included, and leaves its own
+// surface alone.
+TEST_F(FormFixture, PaintingOntoAForeignDeviceContextDrawsThereAndNotOnTheSurface)
+{
+    TestProcess();
+    TBitmap picture;
+    picture.SetPixelFormat(TPixelFormat::pf32bit);
+    picture.SetSize(200, 120);
+    picture.Canvas().Brush().SetColor(clBlue);
+    picture.Canvas().FillRect(Rect(0, 0, 200, 120));
+    Plot->Canvas().Brush().SetColor(clBlack);   // outside painting: straight onto the surface
+    Plot->Canvas().FillRect(Rect(0, 0, 200, 120));
+    const int paints = Plot->Paints;
+    Plot->Perform(WM_ERASEBKGND, reinterpret_cast<std::intptr_t>(picture.Canvas().Handle()));
+    Plot->Perform(WM_PAINT, reinterpret_cast<std::intptr_t>(picture.Canvas().Handle()));
+    EXPECT_EQ(Plot->Paints, paints + 1);
+    EXPECT_EQ(picture.Canvas().Pixel(10, 10), TColor(clRed));
+    EXPECT_EQ(picture.Canvas().Pixel(30, 30), TColor(clYellow));
+    EXPECT_EQ(picture.Canvas().Pixel(100, 100), TColor(clWhite));   // erased in the control's colour
+    EXPECT_EQ(picture.Canvas().Pixel(155, 65), TColor(clLime));     // the windowless child
+    EXPECT_EQ(TestPixel(Plot, 30, 30), TColor(clBlack));            // the surface kept what it had
+    EXPECT_FALSE(Plot->ControlState().Contains(csPaintCopy));
+}
+
 TEST_F(FormFixture, XorOutsidePaintShowsWithoutRepaintAndErasesItself)
 {
     TestProcess();
