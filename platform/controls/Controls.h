@@ -603,6 +603,8 @@ private:
     std::unique_ptr<TControlCanvas> FWindowCanvas;
     // The region that shapes the window (SetWindowRgn), in window coordinates; none: its rectangle.
     std::unique_ptr<TRegion> FWindowRegion;
+    // Hands the shape, cut to the window's rectangle, to the window system.
+    void ApplyWindowShape();
     friend int SetWindowRgn(TWinControl* window, TRegion* region, bool redraw);
     friend int GetWindowRgn(TWinControl* window, TRegion* region);
 };

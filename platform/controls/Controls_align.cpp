@@ -89,8 +89,10 @@ void TWinControl::UpdateBoundsRect(const TRect& r)
 {
     TRect oldClient = ClientRect();
     const bool moved = r.Left != FLeft || r.Top != FTop;
+    const Integer oldWidth = FWidth, oldHeight = FHeight;
     TControl::UpdateBoundsRect(r);
     if (FHandle) WindowSystem().SetBounds(FHandle, r);
+    if (FWindowRegion && (r.Width() != oldWidth || r.Height() != oldHeight)) ApplyWindowShape();
     TRect newClient = ClientRect();
     UpdateScrollBars();
     if (oldClient.Width() != newClient.Width() || oldClient.Height() != newClient.Height()) {

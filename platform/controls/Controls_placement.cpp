@@ -11,10 +11,22 @@ int SetWindowRgn(HWND window, HRGN region, bool redraw)
     std::unique_ptr<TRegion> owned(region);   // the window owns the region from now on
     if (!window || !LiveControls().contains(window)) return 0;
     window->FWindowRegion = std::move(owned);
-    if (window->HandleAllocated() && PopupWindows())
-        PopupWindows()->SetShape(window->WindowHandle(), window->FWindowRegion.get());
+    window->ApplyWindowShape();
     if (redraw) window->Invalidate();
     return 1;
+}
+
+// A window shows nothing outside its rectangle, whatever its region holds there.
+void TWinControl::ApplyWindowShape()
+{
+    if (!FHandle || !PopupWindows()) return;
+    if (!FWindowRegion) {
+        PopupWindows()->SetShape(FHandle, nullptr);
+        return;
+    }
+    TRegion shown = *FWindowRegion;
+    shown.Combine(TRegion(Rect(0, 0, FWidth, FHeight)), RGN_AND);
+    PopupWindows()->SetShape(FHandle, &shown);
 }
 
 int GetWindowRgn(HWND window, HRGN region)

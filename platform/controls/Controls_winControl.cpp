@@ -137,7 +137,7 @@ void TWinControl::InitializeWindow()
     ws.SetEnabled(FHandle, FEnabled);
     ws.SetCursor(FHandle, CursorHandle(FCursor));
     ws.SetBounds(FHandle, BoundsRect());
-    if (FWindowRegion && PopupWindows()) PopupWindows()->SetShape(FHandle, FWindowRegion.get());
+    if (FWindowRegion) ApplyWindowShape();
     if (FSurface) {
         TSize s = SurfaceSize();
         FSurface->Resize(s.cx, s.cy, static_cast<Cardinal>(ColorToRGB(FColor)));

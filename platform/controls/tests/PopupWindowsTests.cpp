@@ -87,3 +87,38 @@ TEST(InactiveWindows, AScreenshotShowsThePopUpsOverTheWindow)
 }
 
 }  // namespace
+
+namespace {
+
+// A control filled with one colour.
+class TSwatch : public TCustomControl {
+public:
+    TSwatch(TComponent* owner, TColor color) : TCustomControl(owner) { SetColor(color); }
+};
+
+// A shaped child whose region reaches past its rectangle shows nothing there: the sibling beneath
+// keeps its own picture.
+TEST(ShapedWindows, ARegionBeyondTheWindowShowsNothingOutsideIt)
+{
+    TestInitialize();
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 150);
+    auto* below = new TSwatch(&form, clLime);
+    below->SetBounds(10, 40, 100, 40);
+    below->SetParent(&form);
+    auto* shaped = new TSwatch(&form, clRed);
+    shaped->SetBounds(10, 10, 100, 30);
+    shaped->SetParent(&form);
+    form.Show();
+    TestProcess();
+    SetWindowRgn(shaped, CreateRectRgn(0, 10, 100, 60), true);   // 30 rows inside, 20 below
+    TestProcess();
+    EXPECT_EQ(TestPixel(&form, 50, 15), ColorToRGB(clBtnFace));   // cut away above the region
+    EXPECT_EQ(TestPixel(&form, 50, 30), TColor(clRed));
+    EXPECT_EQ(TestPixel(&form, 50, 50), TColor(clLime));           // the sibling, not the region
+    shaped->SetHeight(45);   // a taller window shows the region's rows that now fall inside it
+    TestProcess();
+    EXPECT_EQ(TestPixel(&form, 50, 50), TColor(clRed));
+}
+
+}  // namespace
