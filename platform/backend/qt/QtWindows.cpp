@@ -301,7 +301,9 @@ protected:
         case QEvent::InputMethod: return InputMethodText(static_cast<QInputMethodEvent*>(e));
         case QEvent::KeyRelease: {
             auto* ke = static_cast<QKeyEvent*>(e);
-            TMessage m{WM_KEYUP, VkFromQt(ke->key()), ShiftStateToKeyData(ModifiersToShift(ke->modifiers())), 0};
+            // a key-up says the key was down before (bit 30) and is going up (bit 31)
+            const std::intptr_t upBits = std::intptr_t(3) << 30;
+            TMessage m{WM_KEYUP, VkFromQt(ke->key()), ShiftStateToKeyData(ModifiersToShift(ke->modifiers())) | upBits, 0};
             Deliver(ctl, m, [&](TMessage&) { QBase::event(e); });
             e->accept();
             return true;

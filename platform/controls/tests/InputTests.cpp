@@ -17,8 +17,10 @@ public:
     std::string Log;
     Cardinal Answer = 0;   // the result it gives UM_PING
     SmallInt KeySeen = 0, ButtonSeen = 0, ShiftSeen = 0;
+    std::intptr_t KeyUpData = 0;   // lParam of the last WM_KEYUP
     void WndProc(TMessage& m) override
     {
+        if (m.Msg == WM_KEYUP) KeyUpData = m.LParam;
         if (m.Msg == UM_PING || m.Msg == UM_OTHER || m.Msg == WM_CANCELMODE) {
             Log += Name().ToUtf8() + (m.Msg == UM_PING ? ".ping;" : m.Msg == UM_OTHER ? ".other;" : ".cancel;");
             if (m.Msg == UM_PING) m.Result = Answer;
@@ -93,6 +95,16 @@ TEST_F(InputFixture, KeyStatesFollowTheInputDelivered)
     EXPECT_LT(GetAsyncKeyState(VK_LBUTTON), 0);
     TestMouseUp(A, 5, 5);
     EXPECT_GE(GetKeyState(VK_LBUTTON), 0);
+}
+
+// A key-up says that the key was down before (bit 30) and is going up (bit 31), beside the
+// shift state.
+TEST_F(InputFixture, AKeyUpCarriesThePreviousStateAndTransitionBits)
+{
+    TestPressKey(A, VK_TAB, {ssShift});
+    EXPECT_NE(A->KeyUpData & (std::intptr_t(1) << 30), 0);
+    EXPECT_NE(A->KeyUpData & (std::intptr_t(1) << 31), 0);
+    EXPECT_EQ(KeyDataToShiftState(static_cast<Integer>(A->KeyUpData)), TShiftState{ssShift});
 }
 
 TEST_F(InputFixture, PeekLooksIntoThePostedMessagesByWindowAndRange)
