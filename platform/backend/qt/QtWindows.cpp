@@ -738,6 +738,12 @@ void TQtWindowSystem::SetFont(TWindowHandle* h, const TFont& font)
     fontSpec.Style = font.Style();
     QFont q = ToQFont(fontSpec);
     h->W->setFont(q);
+    // an edit writes its text in its font's colour
+    if (!qobject_cast<QLineEdit*>(h->W) && !qobject_cast<QPlainTextEdit*>(h->W)) return;
+    const TColor rgb = ColorToRGB(font.Color());
+    QPalette palette = h->W->palette();
+    palette.setColor(QPalette::Text, QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
+    h->W->setPalette(palette);
 }
 
 void TQtWindowSystem::SetColor(TWindowHandle* h, TColor color)

@@ -160,6 +160,28 @@ TEST_F(EditForm, EditBackgroundIsItsColour)
     EXPECT_EQ(TestPixel(later, 100, 12), clAqua);
 }
 
+// The text is written in the font's colour, given before or after the window exists.
+TEST_F(EditForm, EditTextIsInItsFontsColour)
+{
+    auto inkOf = [](TEdit* edit, TColor color) {
+        Integer n = 0;
+        for (Integer y = 0; y < edit->ClientHeight(); ++y)
+            for (Integer x = 0; x < 60; ++x) n += TestPixel(edit, x, y) == color;
+        return n;
+    };
+    Edit->SetText("MMMM");
+    Edit->Font().SetColor(clRed);
+    TestProcess();
+    EXPECT_GT(inkOf(Edit, clRed), 10);
+    auto* later = new TEdit(Form);
+    later->Font().SetColor(clBlue);
+    later->SetText("MMMM");
+    later->SetBounds(10, 100, 120, 24);
+    later->SetParent(Form);
+    TestProcess();
+    EXPECT_GT(inkOf(later, clBlue), 10);
+}
+
 TEST_F(EditForm, LimitReadOnlyAndPasswordStopOrHideTyping)
 {
     EXPECT_EQ(Edit->Perform(EM_GETLIMITTEXT), 0x7FFFFFFE);
