@@ -53,6 +53,8 @@ TClass TCustomComboBox::StaticClass()
                                      m.OnMessage(WM_GETDLGCODE, &TCustomComboBox::WMGetDlgCode);
                                      m.OnMessage(WM_KILLFOCUS, &TCustomComboBox::WMKillFocus);
                                      m.OnMessage(WM_SETFOCUS, &TCustomComboBox::WMSetFocus);
+                                     m.OnMessage(CM_COLORCHANGED, &TCustomComboBox::CMColorChanged);
+                                     m.OnMessage(CM_FONTCHANGED, &TCustomComboBox::CMFontChanged);
                                      for (Cardinal msg : {CB_GETEDITSEL, CB_SETEDITSEL, CB_LIMITTEXT})
                                          m.OnMessage(msg, &TCustomComboBox::CBMessage);
                                  });
@@ -164,6 +166,18 @@ void TCustomComboBox::WMSetFocus(TMessage& message)
         FEdit->SetFocus();
         FEdit->SelectAll();
     }
+}
+
+void TCustomComboBox::CMColorChanged(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (FEdit) FEdit->SetColor(Color());
+}
+
+void TCustomComboBox::CMFontChanged(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (FEdit) FEdit->Font().Assign(Font());
 }
 
 void TCustomComboBox::CreateParams(TCreateParams& Params)
@@ -474,4 +488,19 @@ void TCustomComboBox::WMKillFocus(TMessage& message)
 {
     InheritedMessage(StaticClass(), message);
     ClosePopup(false);
+}
+
+bool GetComboBoxInfo(HWND combo, COMBOBOXINFO* info)
+{
+    auto* box = dynamic_cast<TCustomComboBox*>(combo);
+    if (!box || !info) return false;
+    info->hwndCombo = box;
+    info->hwndItem = box->FEdit;
+    info->hwndList = box->FPopup;
+    info->rcButton = box->ButtonRect();
+    const TRect client = box->ClientRect();
+    info->rcItem = box->FEdit ? box->FEdit->BoundsRect() : TRect{client.Left + 1, client.Top + 1, info->rcButton.Left - 1,
+                                                                 client.Bottom - 1};
+    info->stateButton = box->DroppedDown() ? 0x8 : 0;   // STATE_SYSTEM_PRESSED while the list shows
+    return true;
 }

@@ -7,6 +7,7 @@
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
 
 class TCustomComboBox;
+struct COMBOBOXINFO;
 
 // The drop-down list of a combo box: a list box in a window of its own above the others.
 class TComboPopupList : public TCustomListBox {
@@ -102,11 +103,14 @@ protected:
     void WMGetDlgCode(TMessage& message);
     void WMKillFocus(TMessage& message);
     void WMSetFocus(TMessage& message);
+    void CMColorChanged(TMessage& message);   // the text box follows the box's colour and font
+    void CMFontChanged(TMessage& message);
     void Resize() override;
 
 private:
     friend class TComboPopupList;
     friend class TComboEdit;
+    friend bool GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
     bool Editable() const { return FStyle == csDropDown || FStyle == csSimple; }
     void UpdateEdit();       // makes or frees the text box as the style asks, and places it
     void ShowTextInEdit();   // the combo box's text into its text box, telling no one
@@ -137,6 +141,18 @@ private:
     TComboEdit* FEdit = nullptr;
     bool FShowingText = false;
 };
+
+// What the combo box information query answers: the box's window, its text box (csDropDown and
+// csSimple; null for the other styles), its drop-down list (null until it first drops down), the
+// rectangle of the chosen item's text and that of the button, in client coordinates.  cbSize is
+// the size of the caller's record; false for a window that is no combo box.
+struct COMBOBOXINFO {
+    Cardinal cbSize = 0;
+    TRect rcItem, rcButton;
+    Cardinal stateButton = 0;
+    HWND hwndCombo = nullptr, hwndItem = nullptr, hwndList = nullptr;
+};
+bool GetComboBoxInfo(HWND combo, COMBOBOXINFO* info);
 
 class TComboBox : public TCustomComboBox {
     DECLARE_CLASS(TComboBox, TCustomComboBox)

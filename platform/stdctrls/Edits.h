@@ -16,6 +16,15 @@ public:
 };
 void RegisterEditUndo(TEditUndo* undo);
 
+// The record of EM_SHOWBALLOONTIP (LParam): structure size, title, text and icon (0 none,
+// 1 information, 2 warning, 3 error).  The edits here show no balloon tips: the message and
+// EM_HIDEBALLOONTIP get the answer 0 and change nothing.
+struct EDITBALLOONTIP {
+    Cardinal cbStruct = 0;
+    String pszTitle, pszText;
+    Integer ttiIcon = 0;
+};
+
 class TCustomEdit : public TWinControl {
     DECLARE_CLASS(TCustomEdit, TWinControl)
 public:

@@ -125,3 +125,41 @@ TEST_F(ComboForm, FreeingTheFocusedTextBoxLeavesTheFormNoFreedControl)
     TestProcess();
     EXPECT_EQ(Form->ActiveControl(), other);
 }
+
+namespace {
+
+// The information query names the box's text box and, once dropped down, its list.
+TEST_F(ComboForm, TheInformationQueryNamesTheTextBoxAndTheList)
+{
+    COMBOBOXINFO info;
+    info.cbSize = 52;
+    ASSERT_TRUE(GetComboBoxInfo(Combo, &info));
+    EXPECT_EQ(info.hwndCombo, Combo);
+    EXPECT_EQ(info.hwndItem, Combo->EditHandle());
+    EXPECT_EQ(info.hwndList, nullptr);
+    EXPECT_EQ(info.rcButton, Rect(Combo->ClientWidth() - 17, 0, Combo->ClientWidth(), Combo->ClientHeight()));
+    Combo->SetDroppedDown(true);
+    ASSERT_TRUE(GetComboBoxInfo(Combo, &info));
+    EXPECT_EQ(info.hwndList, Combo->ListWindow());
+    Combo->SetDroppedDown(false);
+    Combo->SetStyle(csDropDownList);
+    ASSERT_TRUE(GetComboBoxInfo(Combo, &info));
+    EXPECT_EQ(info.hwndItem, nullptr);   // no text box to type in
+    EXPECT_FALSE(GetComboBoxInfo(Form, &info));
+}
+
+// The text box takes on the box's colour and font, as an edit inside a combo box does.
+TEST_F(ComboForm, TheTextBoxFollowsTheBoxsColourAndFont)
+{
+    Combo->SetColor(TColor(0x444444));
+    Combo->Font().SetColor(clWhite);
+    Combo->Font().SetStyle(TFontStyles{TFontStyle::fsBold});
+    TCustomEdit* edit = Combo->EditHandle();
+    EXPECT_EQ(edit->Color(), TColor(0x444444));
+    EXPECT_EQ(edit->Font().Color(), TColor(clWhite));
+    EXPECT_TRUE(edit->Font().Style().Contains(TFontStyle::fsBold));
+    TestProcess();
+    EXPECT_EQ(TestPixel(edit, edit->ClientWidth() - 3, 3), TColor(0x444444));
+}
+
+}  // namespace
