@@ -1,6 +1,7 @@
 // Published properties and class registration of the forms and dialogs.
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Forms.h"
+#include "platform/forms/Frames.h"
 #include "platform/stdctrls/StdCtrlsRegistry.h"
 
 const TEnumTypeInfo& TypeInfoOf(TFormStyle)
@@ -96,5 +97,6 @@ void RegisterFormClasses()
         .Property("Copies", &TPrintDialog::Copies, &TPrintDialog::SetCopies).Default(1);
 
     RegisterClasses({TCustomForm::StaticClass(), TForm::StaticClass(), THintWindow::StaticClass(),
-                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TPrintDialog::StaticClass()});
+                     TOpenDialog::StaticClass(), TSaveDialog::StaticClass(), TPrintDialog::StaticClass(),
+                     TFrame::StaticClass()});
 }
