@@ -19,6 +19,31 @@ String GxStyleDisplayName(TGxStyle style)
     return names[style];
 }
 
+String VersionText(Cardinal VersionNr)
+{
+    return IntToStr((VersionNr >> 24) & 0xFF) + "." + IntToStr((VersionNr >> 16) & 0xFF) + "." +
+           IntToStr((VersionNr >> 8) & 0xFF) + "." + IntToStr(VersionNr & 0xFF);
+}
+
+const TEnumTypeInfo& TypeInfoOf(TGxStyle)
+{
+    static const TEnumTypeInfo info(
+        "TGxStyle", {"tsOffice2003Blue", "tsOffice2003Silver", "tsOffice2003Olive", "tsOffice2003Classic",
+                     "tsOffice2007Luna", "tsOffice2007Obsidian", "tsWindowsXP", "tsWhidbey", "tsCustom",
+                     "tsOffice2007Silver", "tsWindowsVista", "tsWindows7", "tsTerminal", "tsOffice2010Blue",
+                     "tsOffice2010Silver", "tsOffice2010Black", "tsWindows8", "tsOffice2013White",
+                     "tsOffice2013LightGray", "tsOffice2013Gray", "tsWindows10", "tsOffice2016White",
+                     "tsOffice2016Gray", "tsOffice2016Black", "tsOffice2019White", "tsOffice2019Gray",
+                     "tsOffice2019Black"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TMetroStyle)
+{
+    static const TEnumTypeInfo info("TMetroStyle", {"msLight", "msDark"});
+    return info;
+}
+
 // The common controls library here is of the version 6 family.
 bool IsComCtl6() { return true; }
 

@@ -14,10 +14,14 @@ enum TGxStyle : Byte {
     tsOffice2019White, tsOffice2019Gray, tsOffice2019Black
 };
 constexpr Integer GxStyleCount = 27;
+// A component's version number (one byte per part, major highest) as text: "2.0.0.6".
+String VersionText(Cardinal VersionNr);
 // The name under which a styler lists the style; empty for tsWhidbey.
 String GxStyleDisplayName(TGxStyle style);
 
 enum TMetroStyle { msLight, msDark };
+const TEnumTypeInfo& TypeInfoOf(TGxStyle);
+const TEnumTypeInfo& TypeInfoOf(TMetroStyle);
 enum TBalloonType { btNone, btInfo, btWarning, btError };
 
 struct TColorTone {
@@ -64,5 +68,8 @@ TColorTones DefaultColorTones();
 bool SameFont(const TFont& a, const TFont& b);
 // The DPI factor of a control (1.0 at 96 dots per inch).
 float GetControlDPIScale(TControl* AControl, TCanvas* ACanvas);
+// The style of the form that holds the component (or is it): that of its first enabled form
+// styler whose style is not tsCustom; Default when there is none.
+TGxStyle GetOwnerFormStyle(TComponent* AComponent, TGxStyle Default);
 // An application-wide custom look (a style other than the system's) is in force.
 bool IsCustomStyleActive(const TCustomStyleServices& Services, bool Designing);

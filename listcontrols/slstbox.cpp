@@ -522,12 +522,7 @@ Integer TSectionListBox::Scaled(Integer size) const
     return static_cast<Integer>(std::nearbyint(static_cast<double>(size) * FDPIScale));
 }
 
-String TSectionListBox::Version() const
-{
-    Cardinal v = GetVersionNr();
-    return IntToStr((v >> 24) & 0xFF) + "." + IntToStr((v >> 16) & 0xFF) + "." + IntToStr((v >> 8) & 0xFF) + "." +
-           IntToStr(v & 0xFF);
-}
+String TSectionListBox::Version() const { return VersionText(GetVersionNr()); }
 
 Integer TSectionListBox::VertScrollBarWidth() const { return GetSystemMetrics(SM_CXVSCROLL); }
 

@@ -1,7 +1,10 @@
 // Published properties of the section list box, its sections and tab stops, with their declared
-// defaults, so that the result windows' form descriptions create and fill them by name.
+// defaults, so that the result windows' form descriptions create and fill them by name; the combo
+// box, the tooltip and the stylers publish theirs from their own units.
 #include "listcontrols/slstbox.h"
 
+#include "listcontrols/GxAppStyler.h"
+#include "listcontrols/GxCombo.h"
 #include "platform/stdctrls/StdCtrlsRegistry.h"
 
 const TEnumTypeInfo& TypeInfoOf(TListSectionState)
@@ -169,6 +172,8 @@ void RegisterListControlClasses()
     if (done) return;
     done = true;
     RegisterStdControlClasses();
+    RegisterGxComboClasses();
+    RegisterGxStylerClasses();
     PublishSection();
     PublishListBox();
     RegisterClasses({TSectionListBox::StaticClass(), TListSection::StaticClass(), TTabPositionItem::StaticClass()});
