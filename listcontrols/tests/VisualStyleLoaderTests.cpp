@@ -68,7 +68,9 @@ TEST(VisualStyleLoaders, AMissingEntryPointRaisesTheAssertionOfItsCheck)
     for (const Case& c : cases) {
         EXPECT_EQ(LoadMessage(c.api, c.library), c.message) << c.library;
         EXPECT_TRUE(c.api.UxThemeLoaded());
-        if (c.boundBefore >= 0) EXPECT_NE(c.api.Entry(c.boundBefore), nullptr) << c.message;
+        if (c.boundBefore >= 0) {
+            EXPECT_NE(c.api.Entry(c.boundBefore), nullptr) << c.message;
+        }
         c.api.Unload();
         EXPECT_FALSE(c.api.UxThemeLoaded());
     }

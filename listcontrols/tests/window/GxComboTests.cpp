@@ -259,6 +259,23 @@ TEST_F(ComboFixture, WithoutVisualStylesTheButtonIsClassic)
     EXPECT_EQ(Combo->Version(), String("2.0.0.6"));
 }
 
+// Custom button colours: the hot colour while the mouse is over the button zone (the rightmost
+// 17 pixels), the plain one before.
+TEST_F(ComboFixture, TheButtonTakesItsHotColourUnderTheMouse)
+{
+    Combo->ButtonColor = clWhite;
+    Combo->ButtonColorHot = clYellow;
+    Combo->ButtonTextColor = clBlack;
+    Combo->ButtonBorderColor = clGray;
+    const Integer x = Combo->ClientWidth() - 4, y = 3;
+    TestMouseMove(Combo, 60, 8);
+    TestProcess();
+    EXPECT_EQ(TestPixel(Combo, x, y), TColor(clWhite));
+    TestMouseMove(Combo, Combo->Width() - 6, 8);
+    TestProcess();
+    EXPECT_EQ(TestPixel(Combo, x, y), TColor(clYellow));
+}
+
 // The balloon tip goes to the edit child as the platform's balloon message.
 class TBalloonSpy : public TObject {
 public:
