@@ -260,7 +260,7 @@ TEST_F(ComboFixture, WithoutVisualStylesTheButtonIsClassic)
 }
 
 // Custom button colours: the hot colour while the mouse is over the button zone (the rightmost
-// 17 pixels), the plain one before.
+// 17 pixels), the plain one elsewhere on the box.
 TEST_F(ComboFixture, TheButtonTakesItsHotColourUnderTheMouse)
 {
     Combo->ButtonColor = clWhite;
@@ -274,6 +274,9 @@ TEST_F(ComboFixture, TheButtonTakesItsHotColourUnderTheMouse)
     TestMouseMove(Combo, Combo->Width() - 6, 8);
     TestProcess();
     EXPECT_EQ(TestPixel(Combo, x, y), TColor(clYellow));
+    TestMouseMove(Combo, Combo->Width() - 20, 8);   // between the text box and the button
+    TestProcess();
+    EXPECT_EQ(TestPixel(Combo, x, y), TColor(clWhite));
 }
 
 // The balloon tip goes to the edit child as the platform's balloon message.
