@@ -64,12 +64,6 @@ const TEnumTypeInfo& TypeInfoOf(TStyEditOption)
     return info;
 }
 
-const TEnumTypeInfo& TypeInfoOf(TLabelPosition)
-{
-    static const TEnumTypeInfo info("TLabelPosition", {"lpAbove", "lpBelow", "lpLeft", "lpRight"});
-    return info;
-}
-
 const TEnumTypeInfo& TypeInfoOf(TEditCharCase)
 {
     static const TEnumTypeInfo info("TEditCharCase", {"ecNormal", "ecUpperCase", "ecLowerCase"});

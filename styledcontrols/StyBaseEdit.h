@@ -50,10 +50,6 @@ enum TStySearchDirection { sdUp, sdDown };
 using TStyTextChangeEvent = TEvent<TObject*, Integer>;   // Sender, At
 using TStyValidationErrorEvent = TEvent<TObject*, Integer>;   // Sender, ErrorLevel
 
-// Where the bound label stands beside its editor.
-enum TLabelPosition { lpAbove, lpBelow, lpLeft, lpRight };
-const TEnumTypeInfo& TypeInfoOf(TLabelPosition);
-
 // One text replacement as the user had it: the selection before, what was there and what came.
 struct TStyUndoRecord {
     String newText;

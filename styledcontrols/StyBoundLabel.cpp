@@ -9,6 +9,12 @@ TClass TStyBoundLabel::StaticClass()
     return &meta;
 }
 
+const TEnumTypeInfo& TypeInfoOf(TLabelPosition)
+{
+    static const TEnumTypeInfo info("TLabelPosition", {"lpAbove", "lpBelow", "lpLeft", "lpRight"});
+    return info;
+}
+
 TStyBoundLabel::TStyBoundLabel(TComponent* AOwner) : TStyCustomSimpleLabel(AOwner)
 {
     SetName("SubLabel");

@@ -5,6 +5,10 @@
 // Sent to the owner's window: place the bound label by your LabelPosition.
 constexpr Cardinal UM_PLACEBOUNDLABEL = 1516;
 
+// Where a bound label stands beside its editor or combo box.
+enum TLabelPosition : Byte { lpAbove, lpBelow, lpLeft, lpRight };
+const TEnumTypeInfo& TypeInfoOf(TLabelPosition);
+
 class TStyBoundLabel : public TStyCustomSimpleLabel {
     DECLARE_CLASS(TStyBoundLabel, TStyCustomSimpleLabel)
 public:

@@ -7,9 +7,6 @@
 #include "platform/stdctrls/ComboBox.h"
 #include "styledcontrols/StyBoundLabel.h"
 
-enum TLabelPosition : Byte { lpAbove, lpBelow, lpLeft, lpRight };
-const TEnumTypeInfo& TypeInfoOf(TLabelPosition);
-
 class TStyThemedComboBox : public TCustomComboBox {
     DECLARE_CLASS(TStyThemedComboBox, TCustomComboBox)
 public:
