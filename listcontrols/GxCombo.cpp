@@ -9,7 +9,7 @@
 #include "platform/services/SysInfo.h"
 #include "platform/stdctrls/StdCtrlsRegistry.h"
 
-const TEnumTypeInfo& TypeInfoOf(TLabelPosition)
+const TEnumTypeInfo& TypeInfoOf(TGxCustomCombo::TLabelPosition)
 {
     static const TEnumTypeInfo info(
         "TLabelPosition", {"lpLeftTop", "lpLeftCenter", "lpLeftBottom", "lpTopLeft", "lpBottomLeft", "lpLeftTopLeft",
@@ -528,7 +528,7 @@ void RegisterGxComboClasses()
         .Property("FocusFontColor", &C::FocusFontColor, &C::SetFocusFontColor).Type("TColor").Default(clNone)
         .Property("FocusLabel", &C::FocusLabel, &C::SetFocusLabel).Default(false)
         .Property("LabelCaption", [](C* c) { return c->LabelCaption(); }, &C::SetLabelCaption)
-        .Property("LabelPosition", &C::LabelPosition, &C::SetLabelPosition).Default(lpLeftTop)
+        .Property("LabelPosition", &C::LabelPosition, &C::SetLabelPosition).Default(TGxCustomCombo::lpLeftTop)
         .Property("LabelMargin", &C::LabelMargin, &C::SetLabelMargin).Default(4)
         .Property("LabelTransparent", &C::LabelTransparent, &C::SetLabelTransparent).Default(false)
         .Property("LabelAlwaysEnabled", &C::LabelAlwaysEnabled, &C::SetLabelAlwaysEnabled).Default(false)

@@ -9,16 +9,16 @@
 #include "platform/stdctrls/ComboBox.h"
 #include "platform/stdctrls/StdCtrls.h"
 
-enum TLabelPosition : Byte {
-    lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
-    lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight,
-    lpBottomRight
-};
-const TEnumTypeInfo& TypeInfoOf(TLabelPosition);
-
 class TGxCustomCombo : public TCustomComboBox, public IGxStyle {
     DECLARE_CLASS(TGxCustomCombo, TCustomComboBox)
 public:
+    // Where the label stands beside the box: the class's own positions, apart from the styled
+    // controls' TLabelPosition.
+    enum TLabelPosition : Byte {
+        lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
+        lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight,
+        lpBottomRight
+    };
     explicit TGxCustomCombo(TComponent* AOwner);
     ~TGxCustomCombo() override;
 
@@ -201,6 +201,7 @@ private:
     bool FDesignCreate = false;
     bool FLabelFontEqual = true;
 };
+const TEnumTypeInfo& TypeInfoOf(TGxCustomCombo::TLabelPosition);
 
 class TGxComboBox : public TGxCustomCombo {
     DECLARE_CLASS(TGxComboBox, TGxCustomCombo)

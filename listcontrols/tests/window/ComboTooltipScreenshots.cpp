@@ -31,7 +31,7 @@ TEST(ComboTooltipScreenshots, CombosAndTheirValidationTip)
         box->SetButtonWidth(17);
         for (const char* c : {"Usual", "Flood", "Seismic #1 - stress analysis", "Post-seismic"}) box->Items().Add(c);
         box->SetItemIndex(0);
-        box->SetLabelPosition(lpLeftCenter);
+        box->SetLabelPosition(TGxCustomCombo::lpLeftCenter);
         box->SetLabelCaption(label);
         return box;
     };

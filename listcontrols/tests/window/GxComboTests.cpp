@@ -183,7 +183,7 @@ TEST_F(ComboFixture, FocusColourComesAndGoesWithTheFocus)
 
 TEST_F(ComboFixture, TheLabelStandsWhereItsPositionSays)
 {
-    Combo->SetLabelPosition(lpLeftCenter);
+    Combo->SetLabelPosition(TGxCustomCombo::lpLeftCenter);
     Combo->SetLabelCaption("Combination:");
     TLabel* label = Combo->ComboLabel();
     ASSERT_NE(label, nullptr);
@@ -193,13 +193,13 @@ TEST_F(ComboFixture, TheLabelStandsWhereItsPositionSays)
     const Integer w = measure.Canvas().TextWidth("Combination:");
     EXPECT_EQ(label->Left(), 82 - w - 4);
     EXPECT_EQ(label->Top(), 15 + (21 - label->Height()) / 2);
-    Combo->SetLabelPosition(lpTopLeft);
+    Combo->SetLabelPosition(TGxCustomCombo::lpTopLeft);
     EXPECT_EQ(label->Left(), 82);
     EXPECT_EQ(label->Top(), 15 - label->Height() - 4);
-    Combo->SetLabelPosition(lpRightTop);
+    Combo->SetLabelPosition(TGxCustomCombo::lpRightTop);
     EXPECT_EQ(label->Left(), 82 + 150 + 4);
     // Aligned to the top with the label on its left, the box moves right by the label and margin.
-    Combo->SetLabelPosition(lpLeftTop);
+    Combo->SetLabelPosition(TGxCustomCombo::lpLeftTop);
     Combo->SetAlign(alTop);
     EXPECT_EQ(Combo->Left(), label->Width() + 4);
     Combo->SetVisible(false);
