@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
+#include "foundation/StySysInfo.h"
 #include "platform/classes/Persistent.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/rtl/RtlMath.h"
@@ -401,6 +403,7 @@ void TStyCustomMaskEdit::TextChanged()
         if (FMaxLength > 0) s = ::Copy(s, 1, FMaxLength);
         if (s.Length() > 1) s = keepMinus(s);
         if (s != pure) SetTextKeepCaret(s + VisibleSuffix());
+        if (FMaskType == meFloatNumber && std::exchange(FPlaceCaret, false)) PlaceCaretAfterEdit();
         break;
     }
     case meCurrency: {
@@ -415,6 +418,7 @@ void TStyCustomMaskEdit::TextChanged()
             NotifyChanges({euTextLayout, euTextAppearance, euCursorAppearance});
             FMinus = false;
         }
+        if (std::exchange(FPlaceCaret, false)) PlaceCaretAfterEdit();
         break;
     }
     case meMask:
@@ -577,8 +581,7 @@ bool TStyCustomMaskEdit::CanChangeText(const String& S)
     // Fixed, grouped and currency texts keep their separator and a digit before it.
     const bool separated = FMaskType == meFloatFixed || FMaskType == meFloatNumber || FMaskType == meCurrency;
     if (separated && S.IsEmpty() && FSelLength == 1 && FCurrentChar <= GetLength() + 1) {
-        const char16_t delim = FMaskType == meCurrency ? FCurSet->FractionDelim() : FDecimalDelim;
-        const Integer sep = Pos(String::FromChar(delim), FText);
+        const Integer sep = Pos(Sep(DecimalDelimOfType()), FText);
         const bool lastIntegerDigit = sep > 1 && FSelStart == sep - 1 &&
                                       (FSelStart == 1 || !(FText[FSelStart - 1] >= u'1' && FText[FSelStart - 1] <= u'9'));
         if (lastIntegerDigit && FText[FSelStart] != u'0') {
@@ -590,12 +593,44 @@ bool TStyCustomMaskEdit::CanChangeText(const String& S)
             return false;
         }
     }
+    if (separated && !S.IsEmpty() && FCurrentChar <= GetLength() && !CanOverwrite(S)) return false;
     const String suffix = VisibleSuffix();
     const bool numeric = FMaskType == meInteger || IsFloatType(FMaskType);
     if (numeric && !S.IsEmpty() && !suffix.IsEmpty() && !AsString().IsEmpty() &&
         !(FSelStart == 1 && FSelLength == GetLength())) {
         const Integer inside = GetLength() - suffix.Length() + 1 + (StyApplication()->EditMode().Contains(emInsert) ? 1 : 0);
         if (FCurrentChar >= inside) return false;
+    }
+    FEditedText = S;
+    FEditedAt = FCurrentChar;
+    return true;
+}
+
+// Overwriting a separated number: the separator is stepped over, a minus sign typed into a currency
+// text takes the place of the symbol (the re-rendering puts the sign where the pattern wants it),
+// and the characters around a currency amount are not overwritten by digits.
+bool TStyCustomMaskEdit::CanOverwrite(const String& S)
+{
+    if (StyApplication()->EditMode().Contains(emInsert) && !FForceOverwriteMode) return true;
+    const Integer sep = Pos(Sep(DecimalDelimOfType()), FText);
+    auto moveTo = [this](Integer at) {
+        SetCurrentChar(at);
+        SetSelStart(at);
+        SetSelLength(0);
+    };
+    if (FMaskType == meCurrency && S == "-") {
+        const Integer symbol = FCurSet->Symbol().IsEmpty() ? 0 : Pos(FCurSet->Symbol(), FText);
+        if (symbol > 0) moveTo(symbol);
+        return true;
+    }
+    if (FCurrentChar == sep) {
+        moveTo(std::min(FCurrentChar + (FCommandKey == VK_BACK ? -1 : 1), GetLength() + 1));
+        return FCurrentChar <= GetLength();
+    }
+    const char16_t at = FText[FCurrentChar];
+    if (FMaskType == meCurrency && FCurrentChar < sep && !(at >= u'0' && at <= u'9')) {
+        StepCaretAfterRefusal();
+        return false;
     }
     return true;
 }
@@ -634,30 +669,50 @@ void TStyCustomMaskEdit::AdjustInsertText(Integer APos, String& S)
         break;
     }
     case meMask: {
-        String candidate = FText;
-        ::Insert(S, candidate, APos);
-        if (FIsPasting) candidate = ::Copy(candidate, 1, EmptyMaskText().Length());
-        if (!ValidMaskText(candidate)) S = String();
+        FitIntoMask(FText, APos, FIsPasting, S);
         break;
     }
     default: break;
     }
 }
 
-void TStyCustomMaskEdit::BeforeChange()
+Integer TStyCustomMaskEdit::GroupDelimsBeforeCaret() const
 {
-    FTDelims = 0;
+    const char16_t group = FMaskType == meCurrency ? FCurSet->GroupDelim() : FThousandDelim;
+    Integer count = 0;
     for (Integer i = 1; i < FCurrentChar && i <= GetLength(); ++i)
-        if (FText[i] == FThousandDelim) ++FTDelims;
+        if (FText[i] == group) ++count;
+    return count;
 }
+
+void TStyCustomMaskEdit::BeforeChange() { FTDelims = GroupDelimsBeforeCaret(); }
 
 void TStyCustomMaskEdit::AfterChange()
 {
-    if (FMaskType != meFloatNumber) return;
-    Integer delims = 0;
-    for (Integer i = 1; i < FCurrentChar && i <= GetLength(); ++i)
-        if (FText[i] == FThousandDelim) ++delims;
-    if (delims > FTDelims && !FIsDeleting) SetCurrentChar(std::min(FCurrentChar + delims - FTDelims, GetLength() + 1));
+    // The caret is placed once the text has been rendered again.
+    FPlaceCaret = (FMaskType == meFloatNumber || FMaskType == meCurrency) && FUpdState.Changes.Contains(euTextChanged);
+}
+
+// After an edit of a grouped or currency text: the caret keeps its place among the digits when
+// group delimiters come or go, and a currency caret left of the amount goes behind its first digit.
+void TStyCustomMaskEdit::PlaceCaretAfterEdit()
+{
+    auto moveTo = [this](Integer at) {
+        at = std::clamp(at, 1, GetLength() + 1);
+        SetCurrentChar(at);
+        SetSelStart(at);
+    };
+    if (FMaskType == meCurrency) {
+        const Integer first = FCurSet->firstDigitPos(Round(static_cast<Extended>(AsCurrency()) * 10000));
+        const Integer symbolLength = FCurSet->Symbol().Length();
+        if (first >= FCurrentChar && !FIsDeleting) moveTo(first + symbolLength);
+        const Integer sep = Pos(Sep(FCurSet->FractionDelim()), FText);
+        if (!FIsDeleting && !FEditedText.IsEmpty() && !FCurSet->Symbol().IsEmpty() &&
+            FEditedText[1] == FCurSet->Symbol()[1] && FEditedAt <= sep)
+            moveTo(first + symbolLength - 1);
+    }
+    const Integer delims = GroupDelimsBeforeCaret();
+    if (FIsDeleting || delims > FTDelims) moveTo(FSelStart + delims - FTDelims);
 }
 
 void TStyCustomMaskEdit::GetDeletionText(String& S)
@@ -678,8 +733,23 @@ void TStyCustomMaskEdit::CutToClipboard()
 void TStyCustomMaskEdit::PasteFromClipboard()
 {
     const String suffix = VisibleSuffix();
-    if (suffix.IsEmpty() || FSelStart + FSelLength <= GetLength() - suffix.Length() + 1)
-        TStyCustomEdit::PasteFromClipboard();
+    if (!suffix.IsEmpty() && FSelStart + FSelLength > GetLength() - suffix.Length() + 1) return;
+    // Pasting into a character mask overwrites as many positions as it brings characters; a text
+    // the mask refuses leaves the edit as it was.
+    if (FMaskType == meMask && FOptions.Contains(eoAllowPaste)) {
+        String text;
+        GetClipboardText(text);
+        const bool grown = FSelLength == 0;
+        if (grown) SetSelLength(std::min(text.Length(), GetLength() - FSelStart + 1));
+        String rest = FText;
+        ::Delete(rest, FSelStart, FSelLength);
+        FitIntoMask(rest, FSelStart, true, text);
+        if (text.IsEmpty()) {
+            if (grown) SetSelLength(0);
+            return;
+        }
+    }
+    TStyCustomEdit::PasteFromClipboard();
 }
 
 // ---------------------------------------------------------------- keys

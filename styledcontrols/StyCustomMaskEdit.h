@@ -168,6 +168,10 @@ private:
     bool IsDigitOfBase(char16_t c) const;
     void ToggleSign();
     void StepCaretAfterRefusal();
+    char16_t DecimalDelimOfType() const { return FMaskType == meCurrency ? FCurSet->FractionDelim() : FDecimalDelim; }
+    bool CanOverwrite(const String& S);
+    Integer GroupDelimsBeforeCaret() const;
+    void PlaceCaretAfterEdit();
     void ZeroReplacement(char16_t ch);
     bool AcceptNumberChar(char16_t ch);
     bool AcceptMaskChar(char16_t& ch);
@@ -176,6 +180,9 @@ private:
     bool StrictlyValid(char16_t c, Integer p);
     bool LenientlyValid(char16_t c, Integer p);
     bool ValidMaskText(const String& s);
+    // S as it may go into Text at At: cut to the room the mask leaves when pasting, emptied when the
+    // result would not be a text of the mask.
+    void FitIntoMask(String Text, Integer At, bool Pasting, String& S);
     void ClearMaskPositions(Integer start, Integer count);
     bool IsDateOrTime() const { return FMaskType == meDate || FMaskType == meTime || FMaskType == meDateTime; }
     // Separators move to the next field, digits go into the field; true hands the character on.
@@ -192,4 +199,8 @@ private:
     bool FNormalising = false;
     bool FPlacingCaret = false;
     bool FTypingDigit = false;
+    // The last edit the base editor asked for: its text and the caret before it.
+    String FEditedText;
+    Integer FEditedAt = 0;
+    bool FPlaceCaret = false;
 };

@@ -3,6 +3,8 @@
 // with and without its literals.
 #include "styledcontrols/StyCustomMaskEdit.h"
 
+#include <algorithm>
+
 bool TStyCustomMaskEdit::MaskElement(Integer p, char16_t& c, bool& literal, bool& required) const
 {
     Integer position = 0;
@@ -69,6 +71,13 @@ bool TStyCustomMaskEdit::ValidMaskText(const String& s)
     for (Integer i = 1; i <= s.Length(); ++i)
         if (!LenientlyValid(s[i], i)) return false;
     return true;
+}
+
+void TStyCustomMaskEdit::FitIntoMask(String Text, Integer At, bool Pasting, String& S)
+{
+    if (Pasting) S = ::Copy(S, 1, std::max(0, EmptyMaskText().Length() - Text.Length()));
+    ::Insert(S, Text, At);
+    if (!ValidMaskText(Text)) S = String();
 }
 
 bool TStyCustomMaskEdit::AcceptMaskChar(char16_t& ch)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/classes/FormReader.h"
+#include "platform/graphics/Clipbrd.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StyCustomMaskEdit.h"
 
@@ -427,6 +428,105 @@ TEST_F(StyMaskEdits, FixedGroupedAndCurrencyTextsKeepTheirShapeWhileTyping)
             else Type(String::FromChar(static_cast<char16_t>(ch)));
         }
         EXPECT_EQ(Edit->Text(), c.text) << c.typed << " at " << c.caret << " on " << c.value;
+    }
+}
+
+TEST_F(StyMaskEdits, OverwritingStepsOverTheSeparatorAndKeepsTheCurrencyShape)
+{
+    struct Case {
+        bool french;
+        TStyMaskType type;
+        double value;
+        Integer caret;
+        const char* typed;
+        const char* text;
+        Integer caretAfter;
+    };
+    const Case cases[] = {
+        {false, meFloatFixed, 7.5, 2, "9", "7.9", 4},          // the separator is stepped over
+        {true, meFloatNumber, 7.5, 2, "9", "7,9", 4},
+        {false, meCurrency, 7.5, 2, "9", "$9.50", 3},          // a digit over a digit
+        {false, meCurrency, 7.5, 3, "9", "$7.90", 5},          // over the separator: the next digit
+        {true, meCurrency, 7.5, 2, "9", "7,90 \u20AC", 4},
+        {false, meCurrency, 7.5, 1, "9", "$7.50", 2},          // the symbol stays, the caret moves on
+        {false, meCurrency, 1234, 3, "9", "$1,234.00", 4},     // and so does a group delimiter
+        {false, meCurrency, -7.5, 1, "9", "($7.50)", 2},
+        {false, meCurrency, 7.5, 2, "-", "($7.50)", 4},        // the sign takes the symbol's place
+        {false, meCurrency, 7.5, 3, "-", "($7.50)", 4},
+        {true, meCurrency, 7.5, 1, "-", "-7,50 \u20AC", 7},
+        {true, meCurrency, -7.5, 2, "-", "7,50 \u20AC", 7},
+    };
+    for (const Case& c : cases) {
+        Make(c.french, c.type);
+        Edit->SetValue(c.value);
+        Edit->SetCurrentChar(c.caret);
+        StyApplication()->SetEditMode({});
+        Type(c.typed);
+        EXPECT_EQ(Edit->Text(), c.text) << c.typed << " at " << c.caret << " on " << c.value;
+        EXPECT_EQ(Edit->CurrentChar(), c.caretAfter) << c.typed << " at " << c.caret << " on " << c.value;
+        EXPECT_EQ(Edit->SelStart(), Edit->CurrentChar());
+        StyApplication()->SetEditMode({emInsert});
+    }
+}
+
+TEST_F(StyMaskEdits, TheCaretKeepsItsPlaceAmongTheDigitsOfAGroupedOrCurrencyText)
+{
+    struct Case {
+        bool french;
+        TStyMaskType type;
+        double value;
+        Integer caret;
+        const char* typed;   // "<" is Backspace, ">" is Delete
+        const char* text;
+        Integer caretAfter;
+    };
+    const Case cases[] = {
+        {false, meFloatNumber, 999, 4, "9", "9,999.0", 6},      // a delimiter came in left of the caret
+        {true, meFloatNumber, 999, 4, "9", "9 999,0", 6},
+        {false, meFloatNumber, 1234567, 4, ">", "124,567.0", 3},   // one went away
+        {false, meFloatNumber, 1234567, 5, "<", "124,567.0", 3},
+        {false, meCurrency, 999, 5, "9", "$9,999.00", 7},
+        {false, meCurrency, 0, 1, "7", "$7.00", 3},             // behind the first digit
+        {false, meCurrency, 75, 1, "1", "$175.00", 3},          // typed before the symbol
+        {false, meCurrency, 75, 2, "$", "$75.00", 2},           // the symbol typed again
+        {true, meCurrency, 75, 1, "1", "175,00 \u20AC", 2},
+    };
+    for (const Case& c : cases) {
+        Make(c.french, c.type);
+        Edit->SetValue(c.value);
+        Edit->SetCurrentChar(c.caret);
+        for (char ch : std::string(c.typed)) {
+            if (ch == '<') Key(VK_BACK);
+            else if (ch == '>') Key(VK_DELETE);
+            else Type(String::FromChar(static_cast<char16_t>(ch)));
+        }
+        EXPECT_EQ(Edit->Text(), c.text) << c.typed << " at " << c.caret << " on " << c.value;
+        EXPECT_EQ(Edit->CurrentChar(), c.caretAfter) << c.typed << " at " << c.caret << " on " << c.value;
+    }
+}
+
+TEST_F(StyMaskEdits, PastingIntoAMaskOverwritesAsManyPositionsAsItBrings)
+{
+    struct Case {
+        Integer caret;
+        const char* pasted;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1, "12", "12-__"},
+        {1, "12-34", "12-34"},
+        {4, "56", "__-56"},
+        {4, "567", "__-56"},    // cut at the end of the mask
+        {1, "1a", "__-__"},     // not a text of the mask: refused
+        {3, "7", "__-__"},      // a digit on the literal
+    };
+    for (const Case& c : cases) {
+        Make(false, meMask);
+        Edit->SetMask("00\\-00");
+        Edit->SetCurrentChar(c.caret);
+        Clipboard().SetAsText(c.pasted);
+        Edit->PasteFromClipboard();
+        EXPECT_EQ(Edit->Text(), c.text) << c.pasted << " at " << c.caret;
     }
 }
 
