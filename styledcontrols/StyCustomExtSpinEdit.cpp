@@ -20,6 +20,19 @@ TClass TStyCustomExtSpinEdit::StaticClass()
             .Property("CheckOnExitOnly", &TStyCustomExtSpinEdit::CheckOnExitOnly,
                       &TStyCustomExtSpinEdit::SetCheckOnExitOnly)
             .Default(false)
+            .Property(
+                "CustomButtons", [](TStyCustomExtSpinEdit* e) { return &e->CustomButtons(); },
+                [](TStyCustomExtSpinEdit* e, TStySpecialButtons* v) { e->SetCustomButtons(v); })
+            .Stored([](TStyCustomExtSpinEdit* e) { return e->CustomButtons().Count() > 0; })
+            .Property("CustomButtonsStyle", &TStyCustomExtSpinEdit::CustomButtonsStyle,
+                      &TStyCustomExtSpinEdit::SetCustomButtonsStyle)
+            .Default(ubsIntegrated)
+            .Property("CustomButtonWidth", &TStyCustomExtSpinEdit::CustomButtonWidth,
+                      &TStyCustomExtSpinEdit::SetCustomButtonWidth)
+            .Default(16)
+            .Property("CustomButtonParentCtlXP", &TStyCustomExtSpinEdit::CustomButtonParentCtlXP,
+                      &TStyCustomExtSpinEdit::SetCustomButtonParentCtlXP)
+            .Default(true)
             .Property("ForceOverwriteMode", &TStyCustomExtSpinEdit::ForceOverwriteMode,
                       &TStyCustomExtSpinEdit::SetForceOverwriteMode)
             .Default(false)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StySpinEdit.h"
 
@@ -328,4 +329,39 @@ TEST(StySpinEditForms, PropertiesArriveInTheirStoredOrder)
         if (c.bevel == bmStandard && String(c.body).ToUtf8().find("BorderStyle") != std::string::npos)
             EXPECT_EQ(spin->Bevel()->StandardStyle(), lsNone);
     }
+}
+
+TEST(StySpinEditForms, TheEmbeddedButtonsAreStoredWithTheSpinEdit)
+{
+    TestInitialize();
+    RegisterClasses({TStySpinEdit::StaticClass()});
+    const String text = "object Form1: TForm\n"
+                        "  object Spin: TStySpinEdit\n"
+                        "    CustomButtons = <\n"
+                        "      item\n"
+                        "      end\n"
+                        "      item\n"
+                        "      end>\n"
+                        "    CustomButtonsStyle = ubsFlat\n"
+                        "    CustomButtonWidth = 20\n"
+                        "    CustomButtonParentCtlXP = False\n"
+                        "  end\n"
+                        "end\n";
+    std::unique_ptr<TComponent> root(ReadComponentText(text));
+    auto* spin = dynamic_cast<TStySpinEdit*>(root->FindComponent("Spin"));
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(spin->CustomButtons().Count(), 2);
+    EXPECT_EQ(spin->CustomButtonsStyle(), ubsFlat);
+    EXPECT_EQ(spin->CustomButtonWidth(), 20);
+    EXPECT_FALSE(spin->CustomButtonParentCtlXP());
+
+    const std::string written = WriteComponentText(root.get()).ToUtf8();
+    for (const char* entry : {"CustomButtons = <", "CustomButtonsStyle = ubsFlat", "CustomButtonWidth = 20",
+                              "CustomButtonParentCtlXP = False"})
+        EXPECT_NE(written.find(entry), std::string::npos) << entry << " in\n" << written;
+
+    TStySpinEdit plain(nullptr);   // the defaults are left out
+    plain.SetCustomButtonParentCtlXP(true);
+    const std::string alone = WriteComponentText(&plain).ToUtf8();
+    EXPECT_EQ(alone.find("CustomButton"), std::string::npos) << alone;
 }
