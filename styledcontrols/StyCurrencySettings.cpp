@@ -6,7 +6,32 @@
 #include "platform/rtl/RtlMath.h"
 #include "platform/rtl/SysFormat.h"
 
-IMPLEMENT_CLASS(TStyCurrencySettings, TStyObject, nullptr)
+const TEnumTypeInfo& TypeInfoOf(TStyCurrencyMode)
+{
+    static const TEnumTypeInfo info("TStyCurrencyMode", {"cmSystem", "cmUser"});
+    return info;
+}
+
+// Settings that follow the locale are taken from it again when a form is loaded, so only
+// settings made by hand are stored.
+TClass TStyCurrencySettings::StaticClass()
+{
+    static const TMetaClass meta("TStyCurrencySettings", TStyObject::StaticClass(), nullptr, [](TMetaClass& m) {
+        auto byHand = [](TStyCurrencySettings* c) { return c->SystemDefaults() == cmUser; };
+        TPublished<TStyCurrencySettings>(&m)
+            .Property("SystemDefaults", &TStyCurrencySettings::SystemDefaults, &TStyCurrencySettings::SetSystemDefaults)
+            .Stored(byHand)
+            .Property("PositiveFormatStr", &TStyCurrencySettings::PositiveFormatStr,
+                      &TStyCurrencySettings::SetPositiveFormatStr)
+            .Stored(byHand)
+            .Property("NegativeFormatStr", &TStyCurrencySettings::NegativeFormatStr,
+                      &TStyCurrencySettings::SetNegativeFormatStr)
+            .Stored(byHand)
+            .Property("Symbol", &TStyCurrencySettings::Symbol, &TStyCurrencySettings::SetSymbol)
+            .Stored(byHand);
+    });
+    return &meta;
+}
 
 namespace {
 

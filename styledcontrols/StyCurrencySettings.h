@@ -4,8 +4,10 @@
 // amounts, taken from the locale or set by hand.  Amounts are 64-bit integers holding the amount
 // times 10000.
 #include "foundation/StyObject.h"
+#include "platform/classes/TypInfo.h"
 
 enum TStyCurrencyMode { cmSystem, cmUser };
+const TEnumTypeInfo& TypeInfoOf(TStyCurrencyMode);
 
 class TStyCurrencySettings : public TStyObject {
     DECLARE_CLASS(TStyCurrencySettings, TStyObject)

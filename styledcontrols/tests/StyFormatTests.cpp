@@ -2,6 +2,7 @@
 // amounts as text and back, dates and times with their fields, and number text in any base.
 #include <gtest/gtest.h>
 
+#include "platform/classes/TypInfo.h"
 #include "platform/rtl/DateUtils.h"
 #include "styledcontrols/StyCustomMaskEdit.h"
 
@@ -103,6 +104,27 @@ TEST_F(Settings, CurrencySettingsOfTheUserStayUntilTheLocaleIsAskedForAgain)
     copy.Assign(&cur);
     EXPECT_EQ(copy.SystemDefaults(), cmUser);
     EXPECT_EQ(copy.toStr(-12345), "(\u20AC1.23)");
+}
+
+TEST_F(Settings, OnlyCurrencySettingsMadeByHandAreStored)
+{
+    Use(TFormatSettings::French());
+    TStyCurrencySettings cur(nullptr);
+    const char* names[] = {"SystemDefaults", "PositiveFormatStr", "NegativeFormatStr", "Symbol"};
+    std::vector<std::string> published;
+    for (const TPropInfo* p : GetPropList(TStyCurrencySettings::StaticClass())) published.push_back(p->Name.ToUtf8());
+    ASSERT_GE(published.size(), 4u);   // the settings' own come last
+    EXPECT_EQ(std::vector<std::string>(published.end() - 4, published.end()),
+              std::vector<std::string>(std::begin(names), std::end(names)));
+    for (bool byHand : {false, true}) {
+        cur.SetSystemDefaults(byHand ? cmUser : cmSystem);
+        for (const char* name : names)
+            EXPECT_EQ(IsStoredProp(&cur, GetPropInfo(&cur, name)), byHand) << name << (byHand ? " by hand" : " locale");
+    }
+    SetStrProp(&cur, "Symbol", "CHF");
+    SetStrProp(&cur, "NegativeFormatStr", "-\u00A4 1,1");
+    EXPECT_EQ(cur.toStr(-12345), "-CHF 1,23");
+    EXPECT_EQ(GetOrdProp(&cur, "SystemDefaults"), cmUser);
 }
 
 TEST_F(Settings, DatesAreReadFieldByFieldWhateverTheSeparators)
