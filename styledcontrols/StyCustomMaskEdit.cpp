@@ -520,7 +520,32 @@ bool TStyCustomMaskEdit::AcceptNumberChar(char16_t ch)
     }
 }
 
+bool TStyCustomMaskEdit::IsAmountChar(char16_t c) const
+{
+    return Pos(Sep(c), Alphabet) > 0 || c == FCurSet->FractionDelim();
+}
+
+// A minus sign typed into a currency text moves the number within its pattern; the caret stays on
+// the same digit (counted among the digits and the separator), or goes to the first one.
 void TStyCustomMaskEdit::KeyPress(char16_t& Key)
+{
+    Integer n = 0;
+    if (FMaskType == meCurrency && Key == u'-' && FSelLength == 0) {
+        const bool onAmount = FCurrentChar <= GetLength() && (IsAmountChar(FText[FCurrentChar]) || FText[FCurrentChar] == u'-');
+        n = onAmount ? 0 : 1;
+        for (Integer i = 1; onAmount && i <= FCurrentChar; ++i)
+            if (IsAmountChar(FText[i])) ++n;
+    }
+    HandleKeyPress(Key);
+    for (Integer i = 1, seen = 0; n > 0 && i <= GetLength(); ++i)
+        if (IsAmountChar(FText[i]) && ++seen == n) {
+            SetCurrentChar(i);
+            SetSelStart(i);
+            break;
+        }
+}
+
+void TStyCustomMaskEdit::HandleKeyPress(char16_t& Key)
 {
     BeginUpdate();
     try {

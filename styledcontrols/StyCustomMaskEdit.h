@@ -174,6 +174,8 @@ private:
     void PlaceCaretAfterEdit();
     void ZeroReplacement(char16_t ch);
     bool AcceptNumberChar(char16_t ch);
+    bool IsAmountChar(char16_t c) const;
+    void HandleKeyPress(char16_t& Key);
     bool AcceptMaskChar(char16_t& ch);
     // Mask queries: the element of position p (class character, literal flag, required flag).
     bool MaskElement(Integer p, char16_t& c, bool& literal, bool& required) const;

@@ -451,10 +451,10 @@ TEST_F(StyMaskEdits, OverwritingStepsOverTheSeparatorAndKeepsTheCurrencyShape)
         {false, meCurrency, 7.5, 1, "9", "$7.50", 2},          // the symbol stays, the caret moves on
         {false, meCurrency, 1234, 3, "9", "$1,234.00", 4},     // and so does a group delimiter
         {false, meCurrency, -7.5, 1, "9", "($7.50)", 2},
-        {false, meCurrency, 7.5, 2, "-", "($7.50)", 4},        // the sign takes the symbol's place
-        {false, meCurrency, 7.5, 3, "-", "($7.50)", 4},
-        {true, meCurrency, 7.5, 1, "-", "-7,50 \u20AC", 7},
-        {true, meCurrency, -7.5, 2, "-", "7,50 \u20AC", 7},
+        {false, meCurrency, 7.5, 2, "-", "($7.50)", 3},        // the sign takes the symbol's place,
+        {false, meCurrency, 7.5, 3, "-", "($7.50)", 4},        // the caret stays on its character
+        {true, meCurrency, 7.5, 1, "-", "-7,50 \u20AC", 2},
+        {true, meCurrency, -7.5, 2, "-", "7,50 \u20AC", 1},
     };
     for (const Case& c : cases) {
         Make(c.french, c.type);
@@ -490,6 +490,9 @@ TEST_F(StyMaskEdits, TheCaretKeepsItsPlaceAmongTheDigitsOfAGroupedOrCurrencyText
         {false, meCurrency, 75, 1, "1", "$175.00", 3},          // typed before the symbol
         {false, meCurrency, 75, 2, "$", "$75.00", 2},           // the symbol typed again
         {true, meCurrency, 75, 1, "1", "175,00 \u20AC", 2},
+        {false, meCurrency, 75, 3, "-", "($75.00)", 4},         // a sign: the caret stays on its digit
+        {false, meCurrency, 75, 1, "-", "($75.00)", 3},         // or goes to the first one
+        {true, meCurrency, -75, 3, "-", "75,00 \u20AC", 2},
     };
     for (const Case& c : cases) {
         Make(c.french, c.type);
