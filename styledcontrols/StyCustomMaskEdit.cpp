@@ -539,8 +539,7 @@ void TStyCustomMaskEdit::KeyPress(char16_t& Key)
     HandleKeyPress(Key);
     for (Integer i = 1, seen = 0; n > 0 && i <= GetLength(); ++i)
         if (IsAmountChar(FText[i]) && ++seen == n) {
-            SetCurrentChar(i);
-            SetSelStart(i);
+            MoveCaretTo(i);
             break;
         }
 }
@@ -595,9 +594,13 @@ void TStyCustomMaskEdit::HandleKeyPress(char16_t& Key)
 void TStyCustomMaskEdit::StepCaretAfterRefusal()
 {
     const Integer step = FCommandKey == VK_BACK ? -1 : FCommandKey == VK_DELETE ? 0 : 1;
-    const Integer c = std::clamp(FCurrentChar + step, 1, std::max(1, GetLength()));
-    SetCurrentChar(c);
-    SetSelStart(c);
+    MoveCaretTo(std::clamp(FCurrentChar + step, 1, std::max(1, GetLength())));
+}
+
+void TStyCustomMaskEdit::MoveCaretTo(Integer At)
+{
+    SetCurrentChar(std::clamp(At, 1, GetLength() + 1));
+    SetSelStart(FCurrentChar);
 }
 
 bool TStyCustomMaskEdit::CanChangeText(const String& S)
@@ -638,19 +641,16 @@ bool TStyCustomMaskEdit::CanOverwrite(const String& S)
 {
     if (StyApplication()->EditMode().Contains(emInsert) && !FForceOverwriteMode) return true;
     const Integer sep = Pos(Sep(DecimalDelimOfType()), FText);
-    auto moveTo = [this](Integer at) {
-        SetCurrentChar(at);
-        SetSelStart(at);
+    const bool minus = FMaskType == meCurrency && S == "-";
+    if (minus || FCurrentChar == sep) {
         SetSelLength(0);
-    };
-    if (FMaskType == meCurrency && S == "-") {
+        if (!minus) {
+            MoveCaretTo(FCurrentChar + 1);
+            return FCurrentChar <= GetLength();
+        }
         const Integer symbol = FCurSet->Symbol().IsEmpty() ? 0 : Pos(FCurSet->Symbol(), FText);
-        if (symbol > 0) moveTo(symbol);
+        if (symbol > 0) MoveCaretTo(symbol);
         return true;
-    }
-    if (FCurrentChar == sep) {
-        moveTo(std::min(FCurrentChar + (FCommandKey == VK_BACK ? -1 : 1), GetLength() + 1));
-        return FCurrentChar <= GetLength();
     }
     const char16_t at = FText[FCurrentChar];
     if (FMaskType == meCurrency && FCurrentChar < sep && !(at >= u'0' && at <= u'9')) {
@@ -722,22 +722,17 @@ void TStyCustomMaskEdit::AfterChange()
 // group delimiters come or go, and a currency caret left of the amount goes behind its first digit.
 void TStyCustomMaskEdit::PlaceCaretAfterEdit()
 {
-    auto moveTo = [this](Integer at) {
-        at = std::clamp(at, 1, GetLength() + 1);
-        SetCurrentChar(at);
-        SetSelStart(at);
-    };
     if (FMaskType == meCurrency) {
         const Integer first = FCurSet->firstDigitPos(Round(static_cast<Extended>(AsCurrency()) * 10000));
         const Integer symbolLength = FCurSet->Symbol().Length();
-        if (first >= FCurrentChar && !FIsDeleting) moveTo(first + symbolLength);
+        if (first >= FCurrentChar && !FIsDeleting) MoveCaretTo(first + symbolLength);
         const Integer sep = Pos(Sep(FCurSet->FractionDelim()), FText);
         if (!FIsDeleting && !FEditedText.IsEmpty() && !FCurSet->Symbol().IsEmpty() &&
             FEditedText[1] == FCurSet->Symbol()[1] && FEditedAt <= sep)
-            moveTo(first + symbolLength - 1);
+            MoveCaretTo(first + symbolLength - 1);
     }
     const Integer delims = GroupDelimsBeforeCaret();
-    if (FIsDeleting || delims > FTDelims) moveTo(FSelStart + delims - FTDelims);
+    if (FIsDeleting || delims > FTDelims) MoveCaretTo(FSelStart + delims - FTDelims);
 }
 
 void TStyCustomMaskEdit::GetDeletionText(String& S)

@@ -168,6 +168,8 @@ private:
     bool IsDigitOfBase(char16_t c) const;
     void ToggleSign();
     void StepCaretAfterRefusal();
+    // Caret and selection start to At, kept within the text.
+    void MoveCaretTo(Integer At);
     char16_t DecimalDelimOfType() const { return FMaskType == meCurrency ? FCurSet->FractionDelim() : FDecimalDelim; }
     bool CanOverwrite(const String& S);
     Integer GroupDelimsBeforeCaret() const;
