@@ -7,10 +7,14 @@ namespace qtbackend {
 
 void TQtWindowSystem::ProcessEvents(bool wait)
 {
+    if (gEventDepth == 0) DeleteRetiredWidgets();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(wait ? QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents
                                          : QEventLoop::AllEvents);
-    if (gEventDepth == 0) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (gEventDepth == 0) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DeleteRetiredWidgets();
+    }
 }
 
 void TQtWindowSystem::WakeUp()

@@ -74,6 +74,13 @@ struct TDepth {
     ~TDepth() { --gEventDepth; }
 };
 
+// The toolkit widgets of freed windows are deleted by ProcessEvents when none of its events is
+// being handled, before it reports anything more: while it reports an activation change it
+// still holds the window losing the activation, which the handlers of the window gaining it
+// may outlive by handling what is pending.
+void RetireWidget(QWidget* w);
+void DeleteRetiredWidgets();
+
 TWindowHandle* HandleOf(const QObject* o);
 // The control whose window holds the widget (its own or one inside it); null for none.
 TWinControl* ControlOfWidget(const QWidget* w);

@@ -7,6 +7,9 @@
 #include "platform/backend/qt/QtWindowSystem.h"
 #include "platform/stdctrls/ScrollBars.h"
 
+#include <utility>
+#include <vector>
+
 namespace qtbackend {
 
 std::unordered_map<const QObject*, TWindowHandle*> gByWidget;
@@ -19,6 +22,18 @@ TWindowHandle* HandleOf(const QObject* o)
 }
 
 QPointer<QWidget> gFocusLost;
+
+namespace {
+std::vector<QPointer<QWidget>> gRetired;
+}
+
+void RetireWidget(QWidget* w) { gRetired.emplace_back(w); }
+
+void DeleteRetiredWidgets()
+{
+    const std::vector<QPointer<QWidget>> retired = std::exchange(gRetired, {});
+    for (const QPointer<QWidget>& w : retired) delete w.data();
+}
 
 TWinControl* ControlOfWidget(const QWidget* w)
 {
@@ -668,7 +683,7 @@ void TQtWindowSystem::DestroyWindow(TWindowHandle* h)
     if (QWidget* outer = h->Outer) {
         outer->hide();
         outer->setParent(nullptr);
-        outer->deleteLater();
+        RetireWidget(outer);
     }
     delete h;
 }

@@ -37,6 +37,11 @@ public:
     {
         if (++Ticks == 3) TestClick(Ok, 3, 3);
     }
+    void Pump(TObject*)
+    {
+        Log += "pump;";
+        Application->ProcessMessages();
+    }
     void Fail(TObject*) { throw EConvertError("'abc' is not a valid floating point value"); }
     void Count(TObject* s) { Log += static_cast<TComponent*>(s)->Name().ToUtf8() + ";"; }
     void OnException(TObject* sender, Exception& e)
@@ -183,6 +188,35 @@ TEST(Modal, CloseQueryCanKeepAModalFormOpen)
     TestAnswerNextModal([](TCustomForm* f) { f->SetModalResult(mrOk); });
     EXPECT_EQ(dlg.ShowModal(), mrCancel);
     EXPECT_EQ(h.Log, "query;query;close;");
+}
+
+// A dialog freed right after its modal showing, and the next one shown at once with nothing
+// handled in between; the next one handles what is pending as soon as it is active, as a
+// window that starts its work on activation does.
+TEST(Modal, TheNextModalFormShowsRightAfterTheLastOneIsFreed)
+{
+    TForm owner(nullptr);
+    owner.SetBounds(0, 0, 300, 200);
+    owner.Show();
+    TestProcess();
+    THandlers h;
+    for (TModalResult result : {mrOk, mrCancel}) {
+        auto* first = new TForm(nullptr);
+        auto* button = new TButton(first);
+        button->SetModalResult(result);
+        button->SetParent(first);
+        TestAnswerNextModal([button](TCustomForm*) {
+            button->SetFocus();
+            TestClick(button, 4, 4);
+        });
+        EXPECT_EQ(first->ShowModal(), result);
+        delete first;
+        TForm next(nullptr);
+        next.OnActivate = TNotifyEvent(&h, &THandlers::Pump);
+        TestAnswerNextModal([](TCustomForm* f) { f->SetModalResult(mrOk); });
+        EXPECT_EQ(next.ShowModal(), mrOk);
+    }
+    EXPECT_EQ(h.Log, "pump;pump;");
 }
 
 TEST(Close, CloseActionsHideOrFreeTheForm)
