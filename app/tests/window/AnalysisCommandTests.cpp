@@ -209,7 +209,6 @@ TEST(AnalysisCommand, IncrementalStudyFromItsInputWindowToItsPlots)
     EXPECT_DOUBLE_EQ(il.IncrementValue[1], 0.5);
     EXPECT_TRUE(CurrentModel.IncrementLoad.PerformAnalysis);
 
-    TestProcess();   // what the program handles before the user's next command
     TestAnswerNextModal([](TCustomForm* form) { form->Close(); });
     d->StartAnalyses1->Click();
     EXPECT_EQ(d->Param.IncrementLoad.AnalysisSteps, 21);   // 10 / 0.5 increments
