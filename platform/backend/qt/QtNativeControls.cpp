@@ -70,6 +70,20 @@ private:
     QIcon FIcon;
 };
 
+// The pointer leaving a tool button takes the button's hint back: the application's hint is
+// empty until the pointer rests on something else that has one.
+class THintOnLeave : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Leave) MenuItemSelected(nullptr);
+        return false;
+    }
+};
+
 // The arrow and the picture of a tool button: the objects are the button's children and go
 // with it; the table forgets the button when it goes.
 TQtWindowSystem::TToolButtonParts& TQtWindowSystem::PartsOf(QToolButton* button)
@@ -83,7 +97,9 @@ void TQtWindowSystem::AddToolButton(TWindowHandle* toolBar, TMenuItem* item)
 {
     if (auto* t = qobject_cast<QToolBar*>(toolBar->W)) {
         SyncItem(item);
-        t->addAction(MenuData(item)->Action);
+        QAction* action = MenuData(item)->Action;
+        t->addAction(action);
+        if (QWidget* button = t->widgetForAction(action)) button->installEventFilter(new THintOnLeave(button));
     }
 }
 

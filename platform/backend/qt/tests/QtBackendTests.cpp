@@ -1,12 +1,14 @@
 // The Qt back end's own translations: keys between virtual-key codes and the toolkit's, toolkit
 // mouse events into client-coordinate messages past a window's frame, the layer's cursors into
-// the toolkit's shapes, the surface of an owner-drawn window shown pixel for pixel, and a form's
-// frame into the toolkit window's flags.
+// the toolkit's shapes, the surface of an owner-drawn window shown pixel for pixel, a form's
+// frame into the toolkit window's flags, and the pointer entering and leaving tool buttons.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/backend/qt/QtWindowSystem.h"
+#include "platform/stdctrls/ToolBar.h"
 #include "platform/testing/Driver.h"
 
 using namespace qtbackend;
@@ -124,6 +126,44 @@ TEST_F(QtBackendForm, TheSurfaceIsShownPixelForPixel)
     EXPECT_EQ(QColor(shown.pixel(5, 4)), QColor(0, 0, 255));
     EXPECT_EQ(QColor(shown.pixel(4, 4)), QColor(255, 255, 255));
     EXPECT_EQ(QColor(shown.pixel(0, 0)), QC(clBtnShadow));   // the frame's outer dark line
+}
+
+// The pointer entering a tool button shows its long hint as the application's hint; leaving
+// it, for another button or for nothing, takes the hint back.
+TEST_F(QtBackendForm, ToolButtonHintsLastWhileThePointerIsOnTheButton)
+{
+    auto* bar = new TToolBar(Form);
+    bar->SetParent(Form);
+    for (const char* hint : {"Open|Opens a dam model", "Save|Saves the model"}) {
+        auto* button = new TToolButton(Form);
+        button->SetCaption(Copy(hint, 1, 4));
+        button->SetHint(hint);
+        button->SetToolBar(bar);
+    }
+    TestProcess();
+    std::vector<QToolButton*> buttons;   // the bar's own extension button has no action
+    for (QToolButton* b : Widget(bar)->findChildren<QToolButton*>())
+        if (b->defaultAction()) buttons.push_back(b);
+    ASSERT_EQ(buttons.size(), 2u);
+    const auto enter = [](QWidget* w) {
+        QEnterEvent e(QPointF(2, 2), QPointF(2, 2), QPointF(w->mapToGlobal(QPoint(2, 2))));
+        QApplication::sendEvent(w, &e);
+    };
+    const auto leave = [](QWidget* w) {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(w, &e);
+    };
+    enter(buttons[0]);
+    EXPECT_EQ(Application->Hint(), "Opens a dam model");
+    leave(buttons[0]);
+    EXPECT_EQ(Application->Hint(), "");
+    enter(buttons[1]);
+    EXPECT_EQ(Application->Hint(), "Saves the model");
+    leave(buttons[1]);
+    enter(buttons[0]);
+    EXPECT_EQ(Application->Hint(), "Opens a dam model");
+    leave(buttons[0]);
+    EXPECT_EQ(Application->Hint(), "");
 }
 
 // A form's border style, border icons and stay-on-top style become the flags of its toolkit window:
