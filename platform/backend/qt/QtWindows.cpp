@@ -590,6 +590,7 @@ TWindowHandle* TQtWindowSystem::CreateWindow(TWinControl* control, TWindowKind k
             h->Mdi = mdi;
             QObject::connect(mdi, &QMdiArea::subWindowActivated, [h](QMdiSubWindow* sw) {
                 if (!h->Control) return;
+                TDepth depth;   // the toolkit may be amid an activation change
                 TWindowHandle* child = sw ? HandleOf(sw) : nullptr;
                 TMessage m{WM_MDIACTIVATE, 0, reinterpret_cast<std::intptr_t>(child ? child->Control : nullptr), 0};
                 h->Control->MainWndProc(m);
