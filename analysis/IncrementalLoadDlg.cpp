@@ -10,6 +10,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/rtl/SysFormat.h"
+#include "styledcontrols/StyComboBox.h"
 #include "styledcontrols/StyMessageHint.h"
 
 namespace {
@@ -81,7 +82,8 @@ void RegisterIncrementalLoadClasses()
 {
     RegisterEditControlClasses();
     RegisterClasses({TStyButton::StaticClass(), TIncrementalLoadDlg::StaticClass(),
-                     TIncrementalOptionsDlg::StaticClass(), TStatisticOptionsDlg::StaticClass()});
+                     TIncrementalOptionsDlg::StaticClass(), TStatisticOptionsDlg::StaticClass(),
+                     TStyComboBox::StaticClass()});
 }
 
 // The balloon shows below right of the edit's centre, one at a time, each of its lines whole

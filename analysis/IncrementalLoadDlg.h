@@ -56,5 +56,5 @@ private:
 String IncrementedLoadName(Integer code);
 
 // Registers the incremental-load input and options windows, the Monte-Carlo output options and
-// their controls for their form descriptions.
+// the controls of the analysis input windows for their form descriptions.
 void RegisterIncrementalLoadClasses();

@@ -5,6 +5,7 @@
 #include "analysis/Graphiques.h"
 #include "analysis/IncrementalLoadDlg.h"
 #include "analysis/Memo.h"
+#include "analysis/StatisticDlg.h"
 
 #include "chart/VEZ_dizure.h"
 #include "platform/classes/TypInfo.h"
@@ -241,4 +242,5 @@ void RegisterAnalysisWindows()
                      TGraphicValue::StaticClass(), TGraphStatistics::StaticClass(),
                      TGraphIncrementLoad::StaticClass()});
     RegisterIncrementalLoadClasses();
+    RegisterStatisticClasses();
 }

@@ -9,6 +9,7 @@
 #include "analysis/Graphiques.h"
 #include "analysis/IncrementalLoadDlg.h"
 #include "analysis/Progress.h"
+#include "analysis/StatisticDlg.h"
 #include "app/Childwin.h"
 #include "app/Main.h"
 #include "platform/classes/TypInfo.h"
@@ -85,7 +86,20 @@ void TMDIChild::PseudoStaticpropertiesMenuClick(TObject*)
 void TMDIChild::PseudodynamicpropertiesMenuClick(TObject*) { RunModelDialog({"TPseudoDynamicDlg", false, false, true}); }
 void TMDIChild::CrackingoptionsMenuClick(TObject*) { RunModelDialog({"TCrackingDlg", false, false, true}); }
 void TMDIChild::LoadCombinationMenuClick(TObject*) { RunModelDialog({"TLoadsDlg", false, false, false}); }
-void TMDIChild::StatisticalAnalysesMenuClick(TObject*) { RunModelDialog({"TStatisticDlg", true, true, false}); }
+
+// The Monte-Carlo settings on a copy of the model; OK hands the copy back, and the model needs a
+// new analysis.
+void TMDIChild::StatisticalAnalysesMenuClick(TObject*)
+{
+    std::unique_ptr<TStatisticDlg> window(CreateForm<TStatisticDlg>(Application));
+    window->param = Param;
+    if (window->ShowModal() != mrOk) return;
+    Param = window->param;
+    Param.Donnees.Include(daChanged);
+    Param.Donnees.Exclude(daAnalysed);
+    MakeCurrent();
+    UpdateMenuItems();
+}
 
 // The incremental-load settings on a copy of the model; OK hands the copy back, the results of
 // the last analysis staying available.
