@@ -196,6 +196,7 @@ void RegisterStatisticClasses()
 // the screen's width).
 TStatisticDlg::TStatisticDlg(TComponent* AOwner) : TForm(AOwner), StyMessageHint(new TStyMessageHint(this))
 {
+    StyMessageHint->SetName("StyMessageHint");
     StyMessageHint->SetPosition(hpBelowRight);
     StyMessageHint->SetMaxWidth(-2);
     StyMessageHint->Font().SetName("Arial");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "analysis/GraphIncrement.h"
 #include "analysis/GraphStatistic.h"
@@ -10,7 +11,10 @@
 #include "analysis/IncrementalLoadDlg.h"
 #include "analysis/Memo.h"
 #include "analysis/Progress.h"
+#include "analysis/Statistic.h"
+#include "analysis/StatisticDlg.h"
 #include "app/tests/window/AppTestSupport.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/services/ServicesBackend.h"
 
 namespace {
@@ -230,4 +234,124 @@ TEST(AnalysisCommand, IncrementalStudyFromItsInputWindowToItsPlots)
     d->IncrementalPlots1->Click();
     EXPECT_DOUBLE_EQ(first, normal - 10);
     EXPECT_DOUBLE_EQ(last, normal);
+}
+
+// A Monte-Carlo study set up in its input window: the tensile strength drawn from a normal law
+// (first refused for its null deviation), the peak cohesion from a density read from a file,
+// 2000 simulations of the usual combination; handed to the document on OK, run by the analysis
+// window and plotted from the results menu.
+TEST(AnalysisCommand, MonteCarloStudyFromItsInputWindowToItsPlots)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    TStatistiques& stored = d->Param.Statistiques;
+    stored.AnalysesDemandees = false;
+    stored.SauverParametres = stored.SauverResultats = stored.SauverInputCDF = stored.SauverOutPutCDF = false;
+    for (int r = 1; r <= NRandomVariables; ++r) stored.Selection[r] = false;
+    d->Param.IncrementLoad.PerformAnalysis = false;
+    d->Param.LoadCombination.Selected[1] = true;
+    d->UpdateMenuItems();
+    ASSERT_TRUE(d->MonteCarlo1->Enabled());
+    // A density rising then falling over the cohesion's range, one value per line.
+    const String density = program.InFolder("cohesion.pdf");
+    {
+        std::ofstream out(density.ToUtf8());
+        out << "12\n";
+        for (double v : {0.0, 0.1, 0.3, 0.6, 0.9, 1.0, 1.0, 0.9, 0.6, 0.3, 0.1, 0.0}) out << v << "\n";
+    }
+    auto type = [](TEcCalcEdit* edit, const String& text) {
+        edit->SetFocus();
+        edit->SelectAll();
+        TestTypeText(edit, text);
+    };
+    auto choose = [](TCustomComboBox* box, Integer index) {
+        box->SetFocus();
+        TestPressKey(box, VK_HOME);
+        for (Integer i = 0; i < index; ++i) TestPressKey(box, VK_DOWN);
+    };
+    bool refused = false, balloon = false;
+    TestClearMessageBoxes();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* w = dynamic_cast<TStatisticDlg*>(form);
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(w->CheckBox12->Checked());
+        TestClick(w->CheckBox12, 4, 8);
+        TestClick(w->RowBoxes[1], 4, 8);
+        choose(w->Quantities[1], 1);   // tensile strength
+        choose(w->Distributions[1], 1);   // normal
+        type(w->Means[1], "250");
+        type(w->Deviations[1], "0");
+        type(w->Lows[1], "200");
+        type(w->Highs[1], "300");
+        TestClick(w->RowBoxes[2], 4, 8);
+        choose(w->Quantities[2], 2);   // peak cohesion
+        type(w->Lows[2], "50");
+        type(w->Highs[2], "150");
+        TestAnswerNextFileDialog({density});
+        choose(w->Distributions[2], 3);
+        EXPECT_EQ(w->Distributions[2]->Text(), "User defined");
+        SetOrdProp(w->FindComponent("StySpinEdit1"), "Value", 2000);
+        choose(w->ComboLoad, 0);
+        EXPECT_EQ(w->ComboLoad->Text(), "Usual");
+        // The mouse over the tensile strength's list shows the balloon of its warning (each
+        // balloon window belongs to the component); a click and the mouse over the window's
+        // surface end it.
+        TComponent* hint = w->FindComponent("StyMessageHint");
+        ASSERT_NE(hint, nullptr);
+        TestMouseMove(w->Quantities[1], 10, 5);
+        balloon = hint->ComponentCount() == 1;
+        TestClick(w, 400, 30);
+        TestMouseMove(w, 400, 30);
+        EXPECT_EQ(hint->ComponentCount(), 0);
+        TestAnswerNextMessageBox(mrOk);
+        TestClick(w->ButtonOk, 4, 4);
+        refused = w->ModalResult() == mrNone && TestMessageBoxes().size() == 1;
+        type(w->Deviations[1], "20");
+        TestClick(w->ButtonOk, 4, 4);
+    });
+    d->MonteCarlo1->Click();
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(balloon);
+    ASSERT_EQ(TestMessageBoxes().size(), 1u);
+    EXPECT_EQ(TestMessageBoxes()[0].Text.ToUtf8().rfind("Illegal values \r", 0), 0u);
+    const TStatistiques& st = d->Param.Statistiques;
+    EXPECT_TRUE(d->Param.Donnees.Contains(daChanged));
+    EXPECT_FALSE(d->Param.Donnees.Contains(daAnalysed));
+    EXPECT_TRUE(st.AnalysesDemandees);
+    EXPECT_EQ(st.NombreAnalyses, 2000);
+    EXPECT_EQ(st.Combination, 1);
+    EXPECT_TRUE(st.Selection[1] && st.Selection[2]);
+    EXPECT_EQ(st.NumeroParametre[2], 2);
+    EXPECT_EQ(st.Distribution[2], 3);
+    EXPECT_EQ(d->Param.UserDefinedPDF.number[2], 12);
+    EXPECT_EQ(CurrentModel.Statistiques.NombreAnalyses, 2000);
+
+    TestProcess();   // what the program handles before the user's next command
+    TestAnswerNextModal([](TCustomForm* form) { form->Close(); });
+    d->StartAnalyses1->Click();
+    ASSERT_TRUE(d->ProbabilisticPlots1->Enabled());
+
+    // The drawn cohesions: their density, then their distribution, which ends at 1.
+    const int index = StatIndex(StatInputs, 2);
+    double density0 = -1, distribution = -1, low = 0, high = 0;
+    TestProcess();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* plots = dynamic_cast<TGraphStatistics*>(form);
+        ASSERT_NE(plots, nullptr);
+        TStrings& inputs = plots->SectionListBox->Sections()[0]->SubItems();
+        ASSERT_EQ(inputs.Count(), 2);
+        plots->SectionListBoxSubItemClick(plots, 0, 1);
+        ASSERT_FALSE(plots->ChartEmpty);
+        density0 = plots->y->GetVal(1);
+        TestClick(plots->RadioGroupCDF->Buttons(1), 4, 6);
+        distribution = plots->y->GetVal(plots->y->NrOfElem());
+        TestClick(plots->Button2, 4, 4);
+    });
+    d->ProbabilisticPlots1->Click();
+    EXPECT_EQ(density0, d->Param.StatResult.histogramme[index]->GetVal(1));
+    EXPECT_NEAR(distribution, 1, 1e-9);
+    low = d->Param.StatResult.minimum[index];
+    high = d->Param.StatResult.maximum[index];
+    EXPECT_GE(low, 50);
+    EXPECT_LE(high, 150);
 }
