@@ -188,18 +188,17 @@ TClass TStatisticDlg::StaticClass()
 void RegisterStatisticClasses()
 {
     RegisterIncrementalLoadClasses();
-    RegisterClasses({TStySpinEdit::StaticClass(), TOpenDialog::StaticClass(),
-                     TStatisticDlg::StaticClass(), TStatisticOptionsDlg::StaticClass()});
+    RegisterClasses({TStySpinEdit::StaticClass(), TOpenDialog::StaticClass(), TStatisticDlg::StaticClass()});
 }
 
 // One balloon at a time, below right of the list's centre, each of its lines whole (up to half
-// the screen's width).
+// the screen's width), its title in Arial.
 TStatisticDlg::TStatisticDlg(TComponent* AOwner) : TForm(AOwner), StyMessageHint(new TStyMessageHint(this))
 {
     StyMessageHint->SetName("StyMessageHint");
     StyMessageHint->SetPosition(hpBelowRight);
     StyMessageHint->SetMaxWidth(-2);
-    StyMessageHint->Font().SetName("Arial");
+    StyMessageHint->TitleFont().SetName("Arial");
 }
 
 template <class T>
@@ -281,11 +280,9 @@ void TStatisticDlg::CheckBoxClick(TObject* Sender)
     const int r = RowOf(Sender, RowBoxes);
     if (r == 0) return;
     const bool on = RowBoxes[r]->Checked();
-    Quantities[r]->SetEnabled(on);
-    for (TWinControl* control : {static_cast<TWinControl*>(Means[r]), static_cast<TWinControl*>(Deviations[r]),
-                                 static_cast<TWinControl*>(Lows[r]), static_cast<TWinControl*>(Highs[r]),
-                                 static_cast<TWinControl*>(Distributions[r])})
-        control->SetEnabled(on);
+    const std::initializer_list<TWinControl*> row = {Quantities[r], Means[r], Deviations[r], Lows[r], Highs[r],
+                                                     Distributions[r]};
+    for (TWinControl* control : row) control->SetEnabled(on);
     if (on && Means[r]->CanFocus()) Means[r]->SetFocus();
     CheckIfOneIsSelected();
 }

@@ -494,6 +494,7 @@ TEST(StatisticInput, TheMouseOverAQuantityShowsItsWarning)
         EXPECT_EQ(hint->Position(), hpBelowRight);
         EXPECT_EQ(hint->MaxWidth(), -2);
         EXPECT_FALSE(hint->AllowMultipleHints());
+        EXPECT_EQ(hint->TitleFont().Name(), "Arial");
         TestMouseMove(w->Quantities[2], 10, 5);   // the peak cohesion: no warning
         TestMouseMove(w, 400, 30);
         EXPECT_FALSE(hint->IsDisplaying());

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/StatisticDlg.h"
 #include "app/tests/window/AppTestSupport.h"
 #include "platform/testing/CanvasRecording.h"
 
@@ -238,33 +239,10 @@ TEST(DocumentWindow, TechnicalDrawingHoldsOneOutlineAndOneLinePerJoint)
     EXPECT_TRUE(d->DamImage->Visible());
 }
 
-namespace {
-// A settings window to which the command hands the model.
-class TStatisticDlg : public TForm, public IModelDialog {
-    DECLARE_CLASS(TStatisticDlg, TForm)
-public:
-    explicit TStatisticDlg(TComponent* AOwner) : TForm(AOwner) {}
-    TParametres& WorkingModel() override { return param; }
-    TParametres param;
-};
-TClass TStatisticDlg::StaticClass()
-{
-    static const TMetaClass meta("TStatisticDlg", TForm::StaticClass(), NewComponent<TStatisticDlg>);
-    return &meta;
-}
-}  // namespace
-
 TEST(DocumentWindow, InputWindowsEditACopyThatOnlyOkHandsBack)
 {
     TRunningProgram program({"{sample}"});
     TMDIChild* d = program.Active();
-    // Without its window the command opens nothing.
-    if (GetClass("TStatisticDlg") == nullptr) {
-        d->StatisticalAnalysesMenuClick(d->MonteCarlo1);
-        EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
-    }
-
-    RegisterClasses({TStatisticDlg::StaticClass()});
     const double firstMass = d->Param.Masses.Elem[0].VertMass;
     auto edit = [](TCustomForm* form, TModalResult result) {
         TParametres& copy = dynamic_cast<IModelDialog*>(form)->WorkingModel();
@@ -290,7 +268,9 @@ TEST(DocumentWindow, InputWindowsEditACopyThatOnlyOkHandsBack)
     d->Param.Donnees.Include(daAnalysed);
     d->MakeCurrent();
     TestAnswerNextModal([&](TCustomForm* form) {
-        EXPECT_EQ(dynamic_cast<IModelDialog*>(form)->WorkingModel().Infos.Titre.ToString(), String("Edited"));
+        auto* w = dynamic_cast<TStatisticDlg*>(form);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->param.Infos.Titre.ToString(), String("Edited"));
         form->SetModalResult(mrOk);
     });
     d->MonteCarlo1->Click();
