@@ -105,6 +105,7 @@ TEST(StatisticInput, OpensOnTheModelsStudy)
     WithInputWindow(m, [&](TStatisticDlg* w) {
         EXPECT_EQ(w->Caption(), "Probabilistic Analyses");
         EXPECT_EQ(w->HelpContext(), 830);
+        EXPECT_FALSE(w->KeyPreview());   // Enter keeps its ordinary effect in the controls
         EXPECT_EQ(w->ClientWidth(), 778);
         EXPECT_EQ(w->ClientHeight(), 521);
         const std::vector<String> quantities = {
