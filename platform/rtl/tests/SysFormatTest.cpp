@@ -361,6 +361,20 @@ TEST(SysFormat, Format)
     EXPECT_EQ(Format("%p", {&marker}).Length(), 16);
 }
 
+// Texts longer than the few hundred characters a number line has: literal text, a wide field
+// and a long literal section, each compared with the same text put together piece by piece.
+TEST(SysFormat, LongTextsAreWrittenWhole)
+{
+    const std::string words(250, 'w');
+    struct Case { String actual; std::string expected; };
+    const Case cases[] = {
+        {Format(String(words + " %d " + words), {7}, English), words + " 7 " + words},
+        {Format("%300.2f|%-300s|", {1.5, "a"}, English), std::string(296, ' ') + "1.50|a" + std::string(299, ' ') + "|"},
+        {FormatFloat(String("'" + words + "'0.00;'" + words + "'-0.0"), -2.25, English), words + "-2.3"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.actual.ToUtf8(), c.expected);
+}
+
 TEST(SysFormat, FormatRejectsBadFormatsAndArguments)
 {
     struct Case { const char* format; std::initializer_list<TVarRec> args; const char* message; };
