@@ -5,6 +5,7 @@
 #include "analysis/Graphiques.h"
 #include "analysis/IncrementalLoadDlg.h"
 #include "analysis/Memo.h"
+#include "analysis/ReportEpures.h"
 #include "analysis/StatisticDlg.h"
 
 #include "chart/VEZ_dizure.h"
@@ -243,4 +244,5 @@ void RegisterAnalysisWindows()
                      TGraphIncrementLoad::StaticClass()});
     RegisterIncrementalLoadClasses();
     RegisterStatisticClasses();
+    RegisterReportEpuresClasses();
 }

@@ -148,6 +148,7 @@ public:
     void ExcelToolButtonClick(TObject* Sender);
     // The joint plots of the current model.
     void ToolButtonGraphicsClick(TObject* Sender);
+    void StabilityDrawings1Click(TObject* Sender);
     void ProbabilisticPlots1Click(TObject* Sender);
     void IncrementalPlots1Click(TObject* Sender);
     // Opens the window of the command modally on a copy of the model; on OK takes the copy back

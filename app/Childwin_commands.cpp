@@ -6,6 +6,7 @@
 #include "analysis/ExcelDlg.h"
 #include "analysis/GraphIncrement.h"
 #include "analysis/GraphStatistic.h"
+#include "analysis/ReportEpures.h"
 #include "analysis/Graphiques.h"
 #include "analysis/IncrementalLoadDlg.h"
 #include "analysis/Progress.h"
@@ -148,6 +149,14 @@ void TMDIChild::ToolButtonGraphicsClick(TObject*)
 {
     std::unique_ptr<TGraphicsDlg> window(CreateForm<TGraphicsDlg>(Application));
     window->SetModel(CurrentModel);
+    window->ShowModal();
+}
+
+// The stability drawings of the current model with its results.
+void TMDIChild::StabilityDrawings1Click(TObject*)
+{
+    std::unique_ptr<TReportEpures> window(CreateForm<TReportEpures>(Application));
+    window->param = CurrentModel;
     window->ShowModal();
 }
 

@@ -11,10 +11,12 @@
 #include "analysis/IncrementalLoadDlg.h"
 #include "analysis/Memo.h"
 #include "analysis/Progress.h"
+#include "analysis/ReportEpures.h"
 #include "analysis/Statistic.h"
 #include "analysis/StatisticDlg.h"
 #include "app/tests/window/AppTestSupport.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/stdctrls/ExtCtrls.h"
 #include "platform/services/ServicesBackend.h"
 
 namespace {
@@ -95,6 +97,34 @@ TEST(AnalysisCommand, JointPlotsFromTheResultsMenuAndTheirReport)
     d->GraphicalViews1->Click();
     EXPECT_EQ(firstLine, "Load combination = flood");
     EXPECT_EQ(jointLine, "Joint number = 1");
+}
+
+// After the analysis, Results > Stability drawings shows the current model's drawings, the
+// tool button too.
+TEST(AnalysisCommand, StabilityDrawingsFromTheResultsMenu)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    d->Param.Statistiques.AnalysesDemandees = false;
+    d->Param.IncrementLoad.PerformAnalysis = false;
+    EXPECT_FALSE(d->StabilityDrawings1->Enabled());
+    TestAnswerNextModal([](TCustomForm* form) { form->Close(); });
+    d->StartAnalyses1->Click();
+    ASSERT_TRUE(d->StabilityDrawings1->Enabled());
+    String caption;
+    bool drawn = false, analysed = false;
+    TestAnswerNextModal([&](TCustomForm* form) {
+        auto* window = dynamic_cast<TReportEpures*>(form);
+        ASSERT_NE(window, nullptr);
+        caption = window->ComboBoxCombinaison->Text();
+        drawn = window->Image1->Picture().Graphic() != nullptr;
+        analysed = window->param.Donnees.Contains(daAnalysed);
+        TestClick(dynamic_cast<TControl*>(window->FindComponent("ButtonClose")), 4, 4);
+    });
+    d->StabilityDrawings1->Click();
+    EXPECT_EQ(caption, "Usual Combination [Stress analysis]");
+    EXPECT_TRUE(drawn);
+    EXPECT_TRUE(analysed);
 }
 
 // After a run with the Monte-Carlo and incremental studies, the results menu opens the plots
