@@ -143,6 +143,7 @@ void TReportEpures::ButtonSaveClick(TObject*)
     DrawingBitmap()->SaveToFile(fileName);
 }
 
+// A failed job is abandoned, so the printer is free for the next one.
 void TReportEpures::ButtonPrintClick(TObject*)
 {
     TPrinter& printer = Printer();
@@ -150,15 +151,11 @@ void TReportEpures::ButtonPrintClick(TObject*)
         printer.SetOrientation(TPrinterOrientation::poLandscape);
         printer.SetTitle("Image Dorvane");
         printer.BeginDoc();
-        try {
-            const TRect page(1, 1, printer.PageWidth(), printer.PageHeight());
-            if (TGraphic* picture = Image1->Picture().Graphic()) printer.Canvas().StretchDraw(page, *picture);
-        } catch (...) {
-            printer.Abort();
-            throw;
-        }
+        if (TGraphic* picture = Image1->Picture().Graphic())
+            printer.Canvas().StretchDraw(TRect(1, 1, printer.PageWidth(), printer.PageHeight()), *picture);
         printer.EndDoc();
     } catch (const Exception&) {
+        if (printer.Printing()) printer.Abort();
         MessageDlg("Printing Error.  Check printer availability.", mtError, {mbOK}, 0);
     }
 }
