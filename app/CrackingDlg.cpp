@@ -142,7 +142,7 @@ void TCrackingDlg::SelectDrainOption(TCrackOverDrain option)
     for (int i = 0; i < 4; ++i) {
         const bool selected = DrainOptions[i] == option;
         if (selected) RadioOption[i]->SetChecked(true);
-        PanelOption[i]->SetBevelOuter(selected ? bvRaised : bvNone);
+        PanelOption[i]->SetBevelOuter(selected ? TPanelBevel::bvRaised : TPanelBevel::bvNone);
     }
 }
 

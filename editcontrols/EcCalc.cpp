@@ -292,7 +292,7 @@ TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALay
     Font().SetColor(clWindowText);
     Font().SetStyle(TFontStyles{TFontStyle::fsBold});
     SetParentFont(false);
-    SetBevelOuter(bvNone);
+    SetBevelOuter(TPanelBevel::bvNone);
     SetCaption("");
     FEngine.OnCopy = [this] { Copy(); };
     FEngine.OnPaste = [this] { Paste(); };
@@ -326,8 +326,8 @@ TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALay
     if (ALayout == clDialog) {
         FMemoryPanel = new TPanel(this);
         FMemoryPanel->SetBounds(6, 7, 34, 20);
-        FMemoryPanel->SetBevelOuter(bvNone);
-        FMemoryPanel->SetBevelInner(bvLowered);
+        FMemoryPanel->SetBevelOuter(TPanelBevel::bvNone);
+        FMemoryPanel->SetBevelInner(TPanelBevel::bvLowered);
         FMemoryPanel->SetCaption("");
         FMemoryPanel->SetParent(this);
         FMemoryLabel = new TLabel(this);
@@ -402,7 +402,7 @@ TEcPopupCalculator::TEcPopupCalculator(TComponent* AOwner) : TEcPopupWindow(AOwn
     SetColor(clBtnFace);
     FCalcPanel = new TEcCalculatorPanel(this);
     FCalcPanel->SetAlign(alClient);
-    FCalcPanel->SetBevelOuter(bvRaised);
+    FCalcPanel->SetBevelOuter(TPanelBevel::bvRaised);
     FCalcPanel->SetParent(this);
     FCalcPanel->Engine().OnTextChange = [this] { DisplayChanged(); };
     FCalcPanel->Engine().OnResult = [this] { Result(); };

@@ -10,6 +10,7 @@
 #include "platform/classes/TypInfo.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysFormat.h"
 
@@ -43,7 +44,7 @@ TClass TEcxSlider::StaticClass()
             return std::pair{[i](S* s) { return &s->Image(i); }, [i](S* s, TBitmap* v) { s->SetImage(i, v); }};
         };
         TPublished<S> p(&m);
-        p.Property("BevelStyle", &S::BevelStyle, &S::SetBevelStyle).Default(bvNone);
+        p.Property("BevelStyle", &S::BevelStyle, &S::SetBevelStyle).Default(TPanelBevel::bvNone);
         for (auto [name, index] : {std::pair{"ImageHThumb", siHThumb}, std::pair{"ImageHRuler", siHRuler},
                                    std::pair{"ImageVThumb", siVThumb}, std::pair{"ImageVRuler", siVRuler}}) {
             auto [get, set] = image(index);
@@ -100,7 +101,7 @@ Integer TEcCustomSlider::ThumbH() const { return FImages[FOrientation == soHoriz
 void TEcCustomSlider::GetSliderRect(TRect& Rect)
 {
     Rect = ClientRect();
-    if (FBevelStyle != bvNone) InflateRect(Rect, -FBevelWidth, -FBevelWidth);
+    if (FBevelStyle != TPanelBevel::bvNone) InflateRect(Rect, -FBevelWidth, -FBevelWidth);
 }
 
 Integer TEcCustomSlider::RulerLength() const
@@ -545,8 +546,8 @@ void TEcCustomSlider::Paint()
         pressed = !Enabled();
     }
     TRect r = ClientRect();
-    if (FBevelStyle != bvNone) {
-        const bool lowered = FBevelStyle == bvLowered;
+    if (FBevelStyle != TPanelBevel::bvNone) {
+        const bool lowered = FBevelStyle == TPanelBevel::bvLowered;
         const TColor topLeft = lowered ? clBtnShadow : clBtnHighlight, bottomRight = lowered ? clBtnHighlight : clBtnShadow;
         for (Integer i = 0; i < FBevelWidth; ++i) {
             canvas.Pen().SetColor(topLeft);

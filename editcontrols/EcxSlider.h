@@ -115,7 +115,7 @@ private:
     TRect FPointsRect;
     TSliderOrientation FOrientation = soHorizontal;
     TSliderOptions FOptions{soShowFocus, soShowPoints, soSmooth};
-    TBevelCut FBevelStyle = bvNone;
+    TBevelCut FBevelStyle = TPanelBevel::bvNone;
     Integer FBevelWidth = 1;
     Integer FMinValue = 0, FMaxValue = 100;
     Integer FIncrement = 10;

@@ -93,7 +93,7 @@ void TCustomPanel::SetBorderStyle(TBorderStyle value)
 void TCustomPanel::AdjustClientRect(TRect& Rect)
 {
     TCustomControl::AdjustClientRect(Rect);
-    Integer inset = FBorderWidth + (FBevelOuter != bvNone ? FBevelWidth : 0) + (FBevelInner != bvNone ? FBevelWidth : 0);
+    Integer inset = FBorderWidth + (FBevelOuter != TPanelBevel::bvNone ? FBevelWidth : 0) + (FBevelInner != TPanelBevel::bvNone ? FBevelWidth : 0);
     Rect = TRect{Rect.Left + inset, Rect.Top + inset, Rect.Right - inset, Rect.Bottom - inset};
 }
 
@@ -103,12 +103,12 @@ void TCustomPanel::Paint()
     TCanvas& canvas = Canvas();
     TRect rect = ClientRect();
     auto bevel = [&](TPanelBevel b) {
-        if (b == bvNone) return;
-        if (b == bvSpace) {
+        if (b == TPanelBevel::bvNone) return;
+        if (b == TPanelBevel::bvSpace) {
             rect = TRect{rect.Left + FBevelWidth, rect.Top + FBevelWidth, rect.Right - FBevelWidth, rect.Bottom - FBevelWidth};
             return;
         }
-        Frame3D(canvas, rect, b == bvLowered ? clBtnShadow : clBtnHighlight, b == bvLowered ? clBtnHighlight : clBtnShadow,
+        Frame3D(canvas, rect, b == TPanelBevel::bvLowered ? clBtnShadow : clBtnHighlight, b == TPanelBevel::bvLowered ? clBtnHighlight : clBtnShadow,
                 FBevelWidth);
     };
     bevel(FBevelOuter);

@@ -7,7 +7,8 @@
 #include "platform/stdctrls/StdCtrls.h"
 
 // ---------------------------------------------------------------- TPanel
-enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+// Scoped: the styled controls' bevel styles use the same names.
+enum class TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 
 // Outer bevel, border, inner bevel, then the caption centred (by Alignment) in what is left.
 class TCustomPanel : public TCustomControl {
@@ -37,7 +38,7 @@ protected:
 private:
     void Changed();
     TAlignment FAlignment = taCenter;
-    TPanelBevel FBevelInner = bvNone, FBevelOuter = bvRaised;
+    TPanelBevel FBevelInner = TPanelBevel::bvNone, FBevelOuter = TPanelBevel::bvRaised;
     Integer FBevelWidth = 1, FBorderWidth = 0;
     TBorderStyle FBorderStyle = bsNone;
 };

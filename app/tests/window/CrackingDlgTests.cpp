@@ -125,7 +125,7 @@ TEST(CrackingDlg, APictureOrItsFrameSelectsTheDrainOption)
         ShowPage(form, "PageControl1", "TabDrainage");
         auto raised = [&](int option) {
             const char* const panels[] = {"PanelOption1", "PanelOption2", "PanelOption3", "PanelOption4"};
-            return DialogControl<TPanel>(form, panels[option - 1])->BevelOuter() == bvRaised;
+            return DialogControl<TPanel>(form, panels[option - 1])->BevelOuter() == TPanelBevel::bvRaised;
         };
         EXPECT_TRUE(DialogControl<TRadioButton>(form, "RadioOption1")->Checked());
         EXPECT_TRUE(raised(1));

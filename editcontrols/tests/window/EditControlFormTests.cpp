@@ -14,7 +14,7 @@
 namespace {
 
 // A load factor, the reservoir water drawn as a gradient triangle and the pseudo-dynamic slider
-// whose horizontal thumb the user replaced (the "UserImages" byte: bit 0).
+// whose horizontal thumb the user replaced (the "UserImages" byte: bit 0), in a lowered bevel.
 const char* const Description = R"(object Panel1: TPanel
   Left = 0
   Top = 0
@@ -51,6 +51,7 @@ const char* const Description = R"(object Panel1: TPanel
     Increment = 5
     MaxValue = 40
     Value = 26
+    BevelStyle = bvLowered
     UserImages = {01}
   end
 end)";
@@ -87,6 +88,7 @@ TEST(EditControlForms, ReadsTheEditTheShapeAndTheSliderByClassName)
     EXPECT_EQ(periods->Increment(), 5);
     EXPECT_EQ(periods->Value(), 26);
     EXPECT_EQ(periods->UserImages(), TSliderImages{siHThumb});
+    EXPECT_EQ(periods->BevelStyle(), TPanelBevel::bvLowered);
     EXPECT_EQ(periods->Parent(), root.get());
 }
 

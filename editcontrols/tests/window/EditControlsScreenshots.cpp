@@ -77,7 +77,7 @@ TEST(EditControlsScreenshots, ShapesEditsAndSlider)
     vertical->SetOrientation(soVertical);
     vertical->SetBounds(350, 180, 40, 140);
     vertical->SetValue(30);
-    vertical->SetBevelStyle(bvLowered);
+    vertical->SetBevelStyle(TPanelBevel::bvLowered);
     form.Show();
     TestProcess();
     std::filesystem::create_directories(DORVANE_SCREENSHOTS);

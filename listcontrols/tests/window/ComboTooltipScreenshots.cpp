@@ -22,7 +22,7 @@ TEST(ComboTooltipScreenshots, CombosAndTheirValidationTip)
     auto* band = new TPanel(&form);
     band->SetParent(&form);
     band->SetBounds(0, 124, 520, 33);
-    band->SetBevelOuter(bvNone);
+    band->SetBevelOuter(TPanelBevel::bvNone);
     band->SetColor(clBlack);
     auto add = [&](TWinControl* parent, Integer top, const char* label) {
         auto* box = new TGxComboBox(&form);

@@ -722,10 +722,10 @@ TEST(Forms, WindowedChildOfAPanelShowsWhenThePanelWantsItsWindowFirst)
         strip->SetParent(frame);
         strip->SetAlign(alBottom);
         strip->SetHeight(30);
-        strip->SetBevelOuter(bvNone);
+        strip->SetBevelOuter(TPanelBevel::bvNone);
         auto* inner = new TPanel(frame);
         inner->SetParent(strip);
-        inner->SetBevelOuter(bvNone);
+        inner->SetBevelOuter(TPanelBevel::bvNone);
         inner->SetColor(clRed);
         inner->SetBounds(10, 5, 50, 20);
         strip->HandleNeeded();   // the strip wants its window before the frame has one
