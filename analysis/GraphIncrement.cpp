@@ -190,27 +190,13 @@ double TGraphIncrementLoad::NearestCurveValueAt(double X, double Y) const
 void TGraphIncrementLoad::DIzureMouseMoveInChart(TObject*, bool, TShiftState, double rMousePosX, double rMousePosY)
 {
     if (ChartEmpty) return;
-    TCrossHair& cross = DIzure->CrossHair(1);
-    double shown = rMousePosY;
-    if (CheckBoxTracking->Checked()) {
-        shown = NearestCurveValueAt(rMousePosX, rMousePosY);
-        cross.SetMode(chBoth);
-        cross.SetLineType(TPenStyle::psDashDot);
-        cross.SetColor(clMaroon);
-        cross.SetPos(rMousePosX, shown);
-        DIzure->ShowGraf();
-    } else if (cross.Mode() == chBoth) {
-        cross.SetMode(chOff);
-        DIzure->ShowGraf();
-    }
-    StatusBar1->Panels()[0]->SetText(Format("X = %8.4f", {rMousePosX}));
-    StatusBar1->Panels()[1]->SetText(Format("Y = %8.5f", {shown}));
+    const bool tracking = CheckBoxTracking->Checked();
+    ShowChartPosition(*DIzure, *StatusBar1, tracking, rMousePosX, tracking ? NearestCurveValueAt(rMousePosX, rMousePosY) : rMousePosY);
 }
 
 void TGraphIncrementLoad::DIzureZoomPan(TObject*)
 {
-    for (TScaleProps* scale : {static_cast<TScaleProps*>(&DIzure->Scale1X()), static_cast<TScaleProps*>(&DIzure->Scale1Y())})
-        scale->SetDecPlaces(SpanDecimalPlaces(scale->RangeHigh() - scale->RangeLow(), 2));
+    SetZoomDecimalPlaces(*DIzure);
 }
 
 void TGraphIncrementLoad::Button2Click(TObject*) { DIzure->CopyToClipboard(false); }

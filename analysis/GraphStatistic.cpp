@@ -77,6 +77,29 @@ Integer SpanDecimalPlaces(double span, Integer extra)
     return static_cast<Integer>(std::abs(Round(std::log10(span)))) + extra;
 }
 
+void ShowChartPosition(TDIzure& Chart, TStatusBar& Bar, bool Tracking, double X, double Y)
+{
+    TCrossHair& cross = Chart.CrossHair(1);
+    if (Tracking) {
+        cross.SetMode(chBoth);
+        cross.SetLineType(TPenStyle::psDashDot);
+        cross.SetColor(clMaroon);
+        cross.SetPos(X, Y);
+        Chart.ShowGraf();
+    } else if (cross.Mode() == chBoth) {
+        cross.SetMode(chOff);
+        Chart.ShowGraf();
+    }
+    Bar.Panels()[0]->SetText(Format("X = %8.4f", {X}));
+    Bar.Panels()[1]->SetText(Format("Y = %8.5f", {Y}));
+}
+
+void SetZoomDecimalPlaces(TDIzure& Chart)
+{
+    for (TScaleProps* scale : {static_cast<TScaleProps*>(&Chart.Scale1X()), static_cast<TScaleProps*>(&Chart.Scale1Y())})
+        scale->SetDecPlaces(SpanDecimalPlaces(scale->RangeHigh() - scale->RangeLow(), 2));
+}
+
 Integer TGraphStatistics::Points() const { return param.Statistiques.nPoints; }
 
 void TGraphStatistics::FormCreate(TObject*)
@@ -192,27 +215,13 @@ double TGraphStatistics::CurveValueAt(double X) const
 void TGraphStatistics::DIzureMouseMoveInChart(TObject*, bool, TShiftState, double rMousePosX, double rMousePosY)
 {
     if (ChartEmpty) return;
-    TCrossHair& cross = DIzure->CrossHair(1);
-    double shown = rMousePosY;
-    if (CheckBoxTracking->Checked()) {
-        shown = CurveValueAt(rMousePosX);
-        cross.SetMode(chBoth);
-        cross.SetLineType(TPenStyle::psDashDot);
-        cross.SetColor(clMaroon);
-        cross.SetPos(rMousePosX, shown);
-        DIzure->ShowGraf();
-    } else if (cross.Mode() == chBoth) {
-        cross.SetMode(chOff);
-        DIzure->ShowGraf();
-    }
-    StatusBar1->Panels()[0]->SetText(Format("X = %8.4f", {rMousePosX}));
-    StatusBar1->Panels()[1]->SetText(Format("Y = %8.5f", {shown}));
+    const bool tracking = CheckBoxTracking->Checked();
+    ShowChartPosition(*DIzure, *StatusBar1, tracking, rMousePosX, tracking ? CurveValueAt(rMousePosX) : rMousePosY);
 }
 
 void TGraphStatistics::DIzureZoomPan(TObject*)
 {
-    for (TScaleProps* scale : {static_cast<TScaleProps*>(&DIzure->Scale1X()), static_cast<TScaleProps*>(&DIzure->Scale1Y())})
-        scale->SetDecPlaces(SpanDecimalPlaces(scale->RangeHigh() - scale->RangeLow(), 2));
+    SetZoomDecimalPlaces(*DIzure);
 }
 
 void TGraphStatistics::SpeedButton5Click(TObject*)

@@ -84,3 +84,9 @@ String StatisticOutputName(Integer quantity);
 // Decimal places of a chart axis showing a span of data: |log10(span)| rounded, plus `extra`,
 // when the span is below 1 and not 0; 1 otherwise.
 Integer SpanDecimalPlaces(double span, Integer extra);
+
+// Shared by the result plots. The crosshair follows (X, Y) while tracking is on and is put away
+// when it is off; the status bar's first two panels show the position.
+void ShowChartPosition(TDIzure& Chart, TStatusBar& Bar, bool Tracking, double X, double Y);
+// After a zoom or a pan each axis shows two more decimal places than its span needs.
+void SetZoomDecimalPlaces(TDIzure& Chart);
