@@ -84,3 +84,25 @@ void TPendingEventsWatcher::WndProc(TMessage& message)
     }
     if (!FCheck()) PostMessage(this, WatchMessage, 0, 0);
 }
+
+std::vector<String> Items(TCustomComboBox* box)
+{
+    std::vector<String> items;
+    for (Integer i = 0; i < box->Items().Count(); ++i) items.push_back(box->Items()[i]);
+    return items;
+}
+
+void Choose(TCustomComboBox* box, Integer index)
+{
+    box->SetFocus();
+    TestPressKey(box, VK_HOME);
+    for (Integer i = 0; i < index; ++i) TestPressKey(box, VK_DOWN);
+    TestProcess();
+}
+
+void TypeValue(TEcCalcEdit* edit, const String& text)
+{
+    edit->SetFocus();
+    edit->SelectAll();
+    TestTypeText(edit, text);
+}

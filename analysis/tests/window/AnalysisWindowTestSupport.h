@@ -4,16 +4,47 @@
 // handled.
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "editcontrols/EcBaseEdits.h"
 #include "engine/Unites.h"
 #include "listcontrols/slstbox.h"
 #include "platform/forms/Forms.h"
+#include "platform/stdctrls/ComboBox.h"
 #include "platform/testing/Driver.h"
 
 // A model of tests/data, read as the program reads it.
 TParametres ReadTestModel(const std::string& name);
 // The sample model analysed with its Monte-Carlo and incremental-load runs, writing no files.
 const TParametres& StudiedSample();
+
+// Shows an input window of class `T` on `model`, runs `act` inside its showing and closes it when
+// `act` left it open; answers the modal result it closed with and hands the window's model back in
+// `after`.
+template <class T>
+TModalResult WithModalInputWindow(const TParametres& model, const std::function<void(T*)>& act, TParametres* after)
+{
+    auto* window = CreateForm<T>(Application);
+    window->param = model;
+    TestAnswerNextModal([&](TCustomForm*) {
+        TestProcess();
+        act(window);
+        TestProcess();
+        if (window->ModalResult() == mrNone) window->Close();
+    });
+    const TModalResult result = window->ShowModal();
+    if (after) *after = window->param;
+    delete window;
+    TestProcess();
+    return result;
+}
+
+// The entries of a drop-down list.
+std::vector<String> Items(TCustomComboBox* box);
+// The user chooses entry `index` of a drop-down list with the keyboard.
+void Choose(TCustomComboBox* box, Integer index);
+// The user replaces the text of a numeric edit.
+void TypeValue(TEcCalcEdit* edit, const String& text);
 
 // Clicks the row of entry `subitem` (-1: the section's own row) of section `section` of a
 // section list, scrolled into view.

@@ -48,48 +48,10 @@ TParametres StudyModel()
     return m;
 }
 
-// Shows the input window on `model`, runs `act` inside its showing and closes it when `act` left
-// it open; answers the modal result it closed with.
 TModalResult WithInputWindow(const TParametres& model, const std::function<void(TStatisticDlg*)>& act,
                              TParametres* after = nullptr)
 {
-    auto* window = CreateForm<TStatisticDlg>(Application);
-    window->param = model;
-    TestAnswerNextModal([&](TCustomForm*) {
-        TestProcess();
-        act(window);
-        TestProcess();
-        if (window->ModalResult() == mrNone) window->Close();
-    });
-    const TModalResult result = window->ShowModal();
-    if (after) *after = window->param;
-    delete window;
-    TestProcess();
-    return result;
-}
-
-std::vector<String> Items(TCustomComboBox* box)
-{
-    std::vector<String> items;
-    for (Integer i = 0; i < box->Items().Count(); ++i) items.push_back(box->Items()[i]);
-    return items;
-}
-
-// The user chooses entry `index` of a drop-down list with the keyboard.
-void Choose(TCustomComboBox* box, Integer index)
-{
-    box->SetFocus();
-    TestPressKey(box, VK_HOME);
-    for (Integer i = 0; i < index; ++i) TestPressKey(box, VK_DOWN);
-    TestProcess();
-}
-
-// The user replaces the text of a numeric edit.
-void TypeValue(TEcCalcEdit* edit, const String& text)
-{
-    edit->SetFocus();
-    edit->SelectAll();
-    TestTypeText(edit, text);
+    return WithModalInputWindow<TStatisticDlg>(model, act, after);
 }
 
 bool RowEnabled(TStatisticDlg* w, int r)
