@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Dorvane and runs every test.  SANITIZE=1 builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer in a separate folder and runs the same tests.
+# UndefinedBehaviorSanitizer in a separate folder and runs the same tests, except the window
+# tests of the folders above the platform.
 set -euo pipefail
 cd "$(dirname "$0")"
 
