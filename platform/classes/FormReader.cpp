@@ -122,13 +122,39 @@ TComponent* TFormReader::ReadRootComponent(TComponent* Root)
     if (created) Root = CreateComponent(className, line);
     SetRoot(Root);
     try {
-        Root->IncludeState(csLoading);
-        Root->IncludeState(csReading);
-        FLoaded.push_back(Root);
-        FPath = name.IsEmpty() ? className : name;
+        ReadTree(Root, name.IsEmpty() ? className : name, line, [&] { Guard([&] { NameRoot(name); }); });
+    } catch (...) {
+        if (created) delete Root;
+        throw;
+    }
+    return Root;
+}
+
+void TFormReader::ReadSubComponent(TComponent* Instance, TComponent* LookupRoot)
+{
+    String name, className;
+    int line = 0;
+    ReadHeader(name, className, line);
+    if (!SameText(className, Instance->ClassName()))
+        throw EReadError("Line " + IntToStr(line) + ": " + Instance->Name() + " is a " + Instance->ClassName() +
+                         ", not a " + className);
+    SetRoot(LookupRoot);
+    ReadTree(Instance, Instance->Name(), line, [] {});
+}
+
+// Reads the body of top and everything in it, resolves the references and gives
+// Loaded; on an error nothing read is left loading.
+template <class F>
+void TFormReader::ReadTree(TComponent* top, const String& path, int line, F prepare)
+{
+    try {
+        top->IncludeState(csLoading);
+        top->IncludeState(csReading);
+        FLoaded.push_back(top);
+        FPath = path;
         FPropLine = line;
-        Guard([&] { NameRoot(name); });
-        ReadComponentBody(Root);
+        prepare();
+        ReadComponentBody(top);
         if (Peek().Kind != TFormTokenKind::EndOfText) Error("End of text expected");
         ResolveFixups();
         for (TComponent* component : FLoaded) component->Loaded();
@@ -137,10 +163,8 @@ TComponent* TFormReader::ReadRootComponent(TComponent* Root)
             component->ExcludeState(csReading);
             component->ExcludeState(csLoading);
         }
-        if (created) delete Root;
         throw;
     }
-    return Root;
 }
 
 void TFormReader::ReadHeader(String& name, String& className, int& line)
@@ -533,11 +557,26 @@ TComponent* ReadComponentText(const String& Text, TComponent* Root)
     return reader.ReadRootComponent(Root);
 }
 
-TComponent* ReadComponent(TStream& Stream, TComponent* Root)
+namespace {
+
+String StreamText(TStream& Stream)
 {
     std::string bytes(static_cast<size_t>(Stream.Size() - Stream.Position()), '\0');
     Stream.ReadBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
-    return ReadComponentText(String(bytes), Root);
+    return String(bytes);
+}
+
+}  // namespace
+
+TComponent* ReadComponent(TStream& Stream, TComponent* Root)
+{
+    return ReadComponentText(StreamText(Stream), Root);
+}
+
+void ReadSubComponent(TStream& Stream, TComponent* Instance, TComponent* LookupRoot)
+{
+    TFormReader reader(StreamText(Stream));
+    reader.ReadSubComponent(Instance, LookupRoot);
 }
 
 void ReadComponentRes(const String& ResName, TComponent* Instance)

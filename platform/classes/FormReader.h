@@ -61,6 +61,12 @@ public:
     // when another component of the owner has it.  Returns the root.
     TComponent* ReadRootComponent(TComponent* Root);
 
+    // Reads the description of a sub-component into Instance itself, which keeps
+    // its name; the description must name Instance's class.  Components and
+    // events are looked up in LookupRoot, the form its owner belongs to, and
+    // Instance is given Loaded at the end.
+    void ReadSubComponent(TComponent* Instance, TComponent* LookupRoot);
+
     // TFiler: while ReadProperty looks for a name that no published property
     // has, the instance's DefineProperties is asked for it.
     void DefineProperty(const String& Name, TReaderProc ReadData, TWriterProc WriteData, bool HasData) override;
@@ -98,6 +104,8 @@ private:
     [[noreturn]] void PropError(const String& what) const;
 
     void ReadHeader(String& name, String& className, int& line);
+    template <class F>
+    void ReadTree(TComponent* top, const String& path, int line, F prepare);
     void ReadComponentBody(TComponent* component);
     void ReadChild(TComponent* parent);
     void ReadPropValue(TPersistent* instance, const TPropInfo* prop);
@@ -128,6 +136,10 @@ private:
 // A whole description as text or as UTF-8 bytes from the stream's position.
 TComponent* ReadComponentText(const String& Text, TComponent* Root = nullptr);
 TComponent* ReadComponent(TStream& Stream, TComponent* Root = nullptr);
+
+// A sub-component kept as its own description inside a binary value of its
+// owner's description: read from the stream's position into Instance.
+void ReadSubComponent(TStream& Stream, TComponent* Instance, TComponent* LookupRoot);
 
 // Resources: a form description is the RCDATA resource named after the form's
 // class.  ReadComponentRes reads the resource ResName into Instance (EResNotFound

@@ -81,6 +81,12 @@ void TFormWriter::WriteRootComponent(TComponent* Root)
     WriteComponent(Root);
 }
 
+void TFormWriter::WriteSubComponent(TComponent* Instance, TComponent* LookupRoot)
+{
+    SetRoot(LookupRoot);
+    WriteComponent(Instance);
+}
+
 void TFormWriter::WriteComponent(TComponent* component)
 {
     component->IncludeState(csWriting);
@@ -310,8 +316,24 @@ String WriteComponentText(TComponent* Root)
     return writer.Text();
 }
 
+namespace {
+
+void WriteText(TStream& Stream, const String& Text)
+{
+    std::string bytes = Text.ToUtf8();
+    Stream.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+}
+
+}  // namespace
+
 void WriteComponent(TStream& Stream, TComponent* Root)
 {
-    std::string text = WriteComponentText(Root).ToUtf8();
-    Stream.WriteBuffer(text.data(), static_cast<Integer>(text.size()));
+    WriteText(Stream, WriteComponentText(Root));
+}
+
+void WriteSubComponent(TStream& Stream, TComponent* Instance, TComponent* LookupRoot)
+{
+    TFormWriter writer;
+    writer.WriteSubComponent(Instance, LookupRoot);
+    WriteText(Stream, writer.Text());
 }

@@ -24,6 +24,9 @@ public:
     TFormWriter() = default;
 
     void WriteRootComponent(TComponent* Root);
+    // The description of a sub-component alone, with components and events
+    // named as LookupRoot, the form its owner belongs to, knows them.
+    void WriteSubComponent(TComponent* Instance, TComponent* LookupRoot);
     const String& Text() const { return FText; }
 
     // TFiler
@@ -72,3 +75,5 @@ String FormFloat(Extended Value, TFloatType Type);
 
 String WriteComponentText(TComponent* Root);
 void WriteComponent(TStream& Stream, TComponent* Root);  // UTF-8 text at the stream's position
+// A sub-component as its own description, for a binary value of its owner's.
+void WriteSubComponent(TStream& Stream, TComponent* Instance, TComponent* LookupRoot);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -238,6 +239,82 @@ TEST_F(FormStream, ASubComponentIsStoredAsAPartOfItsHolder)
     EXPECT_EQ(holder->EditLabel()->Caption(), "Name:");
     EXPECT_EQ(holder->ComponentCount(), 1);
     EXPECT_EQ(WriteComponentText(holder), String(text));
+}
+
+namespace {
+
+// The lines of a binary value holding Text, as the writer lays them out.
+std::string HexLines(const std::string& text, int indent)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string lines;
+    for (size_t i = 0; i < text.size(); i += 32) {
+        lines += std::string(indent, ' ');
+        for (size_t j = i; j < std::min(text.size(), i + 32); ++j) {
+            lines += digits[static_cast<unsigned char>(text[j]) >> 4];
+            lines += digits[static_cast<unsigned char>(text[j]) & 15];
+        }
+        lines += '\n';
+    }
+    return lines;
+}
+
+std::string HolderForm(const std::string& label)
+{
+    return "object Form1: TTestForm\n  object Gadget1: TGadget\n    Left = 0\n    Items = <>\n  end\n"
+           "  object Holder1: TBinaryLabelled\n    SubLabel = {\n" +
+           HexLines(label, 6) + "    }\n  end\nend\n";
+}
+
+}  // namespace
+
+TEST_F(FormStream, ASubComponentKeptAsItsOwnDescriptionIsReadInPlaceAndWrittenBack)
+{
+    const std::string label = "object SubLabel: TGadget\n  Left = 0\n  Caption = 'Name:'\n  Items = <>\n  Buddy = Gadget1\n"
+                              "  OnClick = GadgetClick\nend\n";
+    const std::string text = HolderForm(label);
+    std::unique_ptr<TComponent> root(ReadComponentText(String(text)));
+    auto* form = dynamic_cast<TTestForm*>(root.get());
+    auto* holder = dynamic_cast<TBinaryLabelled*>(form->FindComponent("Holder1"));
+    ASSERT_NE(holder, nullptr);
+    TGadget* sub = holder->EditLabel();
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->Owner(), holder);
+    EXPECT_EQ(holder->ComponentCount(), 1);
+    EXPECT_EQ(sub->Name(), "SubLabel");
+    EXPECT_EQ(sub->Caption(), "Name:");
+    EXPECT_EQ(sub->Buddy(), form->Gadget1);
+    sub->OnClick(sub);
+    EXPECT_EQ(form->Clicks, std::vector<TObject*>{sub});
+    EXPECT_FALSE(AnyLoading(form));
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), "Loaded SubLabel"), 1);
+    EXPECT_EQ(WriteComponentText(form).ToUtf8(), text);
+
+    TBinaryLabelled bare(nullptr);
+    EXPECT_EQ(WriteComponentText(&bare), "object TBinaryLabelled\nend\n");
+}
+
+TEST_F(FormStream, ASubComponentsDescriptionMustNameItsClassAndItsComponents)
+{
+    struct Case {
+        std::string label;
+        const char* message;
+    } cases[] = {
+        {"object SubLabel: TQuietGadget\nend\n", "Line 1: SubLabel is a TGadget, not a TQuietGadget"},
+        {"object SubLabel: TGadget\n  Buddy = Ghost\nend\n",
+         "Line 2: Error reading SubLabel.Buddy: Component Ghost not found"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TTestForm form(nullptr);
+        try {
+            ReadComponentText(String(HolderForm(c.label)), &form);
+            ADD_FAILURE() << "no error";
+        } catch (EReadError& e) {
+            EXPECT_EQ(e.Message(), c.message);
+        }
+        EXPECT_FALSE(AnyLoading(&form));
+    }
 }
 
 TEST_F(FormStream, DefinedListsMayHoldThePropertiesOfObjects)

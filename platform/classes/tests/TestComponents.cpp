@@ -1,5 +1,7 @@
 #include "TestComponents.h"
 
+#include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
 #include "platform/rtl/Streams.h"
 
 namespace testcomponents {
@@ -202,6 +204,29 @@ TLabelled::TLabelled(TComponent* AOwner) : TComponent(AOwner), FLabel(new TGadge
     FLabel->SetSubComponent(true);
 }
 
+IMPLEMENT_CLASS(TBinaryLabelled, TComponent, NewComponent<TBinaryLabelled>)
+
+TBinaryLabelled::TBinaryLabelled(TComponent* AOwner) : TComponent(AOwner) {}
+
+TGadget* TBinaryLabelled::MakeLabel()
+{
+    if (!FLabel) {
+        FLabel = new TGadget(this);
+        FLabel->SetName("SubLabel");
+        FLabel->SetSubComponent(true);
+    }
+    return FLabel;
+}
+
+void TBinaryLabelled::DefineProperties(TFiler* Filer)
+{
+    inherited::DefineProperties(Filer);
+    TComponent* lookupRoot = Filer->Root();
+    Filer->DefineBinaryProperty(
+        "SubLabel", [this, lookupRoot](TStream* s) { ReadSubComponent(*s, MakeLabel(), lookupRoot); },
+        [this, lookupRoot](TStream* s) { WriteSubComponent(*s, FLabel, lookupRoot); }, FLabel != nullptr);
+}
+
 IMPLEMENT_CLASS(TBag, TComponent, NewComponent<TBag>)
 
 void TBag::DefineProperties(TFiler* Filer)
@@ -262,7 +287,7 @@ IMPLEMENT_CLASS(TResFormChild, TResForm, NewComponent<TResFormChild>)
 void RegisterTestClasses()
 {
     RegisterClasses({TGadget::StaticClass(), TQuietGadget::StaticClass(), TTestForm::StaticClass(),
-                     TResForm::StaticClass(), TLabelled::StaticClass(), TBag::StaticClass()});
+                     TResForm::StaticClass(), TLabelled::StaticClass(), TBinaryLabelled::StaticClass(), TBag::StaticClass()});
     RegisterColorNames();
 }
 

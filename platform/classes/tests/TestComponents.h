@@ -143,6 +143,20 @@ private:
     TGadget* FLabel;
 };
 
+// Holds a gadget as a sub-component kept as its own description in the binary
+// value "SubLabel", present once the label is made.
+class TBinaryLabelled : public TComponent {
+    DECLARE_CLASS(TBinaryLabelled, TComponent)
+public:
+    explicit TBinaryLabelled(TComponent* AOwner);
+    TGadget* EditLabel() const { return FLabel; }
+    void DefineProperties(TFiler* Filer) override;
+
+private:
+    TGadget* MakeLabel();
+    TGadget* FLabel = nullptr;  // owned as a component
+};
+
 // Keeps pens in the defined property "Pens": a list holding, for each pen, a
 // list of its properties.  It also defines "Tag", which the published Tag hides.
 class TBag : public TComponent {
