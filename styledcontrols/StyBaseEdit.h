@@ -257,6 +257,7 @@ protected:
     void DoMouseEnter() override;
     void DoMouseExit() override;
     void Loaded() override;
+    void DefineProperties(TFiler* Filer) override;
     void WndProc(TMessage& message) override;
     void DestroyWnd() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;

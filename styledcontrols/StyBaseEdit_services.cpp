@@ -322,6 +322,16 @@ void TStyBaseEdit::EditMessage(TMessage& message)
 
 // ---------------------------------------------------------------- bound label and validator
 
+// The bound label is kept in the description as its own description.
+void TStyBaseEdit::DefineProperties(TFiler* Filer)
+{
+    TStyCustomBevelPanel::DefineProperties(Filer);
+    DefineBoundLabel(Filer, FEditLabel, [this] {
+        SetupEditLabel();
+        return FEditLabel;
+    });
+}
+
 void TStyBaseEdit::SetupEditLabel()
 {
     if (FEditLabel) return;

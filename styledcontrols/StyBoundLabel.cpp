@@ -1,6 +1,9 @@
 // The bound label asks its owner to place it whenever its size changes.
 #include "styledcontrols/StyBoundLabel.h"
 
+#include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
+
 TClass TStyBoundLabel::StaticClass()
 {
     static const TMetaClass meta("TStyBoundLabel", TStyCustomSimpleLabel::StaticClass(), nullptr, [](TMetaClass& m) {
@@ -46,4 +49,12 @@ void TStyBoundLabel::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Inte
         AskOwnerToPlace();
         FSizing = false;
     }
+}
+
+void DefineBoundLabel(TFiler* Filer, TStyBoundLabel* Label, const std::function<TStyBoundLabel*()>& Setup)
+{
+    TComponent* lookupRoot = Filer->Root();
+    Filer->DefineBinaryProperty(
+        "SubLabel", [Setup, lookupRoot](TStream* data) { ReadSubComponent(*data, Setup(), lookupRoot); },
+        [Label, lookupRoot](TStream* data) { WriteSubComponent(*data, Label, lookupRoot); }, Label != nullptr);
 }

@@ -1,5 +1,7 @@
 #pragma once
 // The label an edit or combo box owns as its "SubLabel" and places beside itself.
+#include <functional>
+
 #include "styledcontrols/StyCustomSimpleLabel.h"
 
 // Sent to the owner's window: place the bound label by your LabelPosition.
@@ -21,3 +23,8 @@ private:
     void AskOwnerToPlace();
     bool FSizing = false;
 };
+
+// Defines the owner's value "SubLabel": the description of its bound label,
+// written when the owner has one.  Reading it gives the owner its label through
+// Setup first and then reads the label's properties into that label.
+void DefineBoundLabel(TFiler* Filer, TStyBoundLabel* Label, const std::function<TStyBoundLabel*()>& Setup);

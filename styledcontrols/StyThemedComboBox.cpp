@@ -201,11 +201,16 @@ void TStyThemedComboBox::Loaded()
     PlaceEditLabel();
 }
 
-// Old forms stored the theme switch as "CtlXP".
+// Old forms stored the theme switch as "CtlXP"; the bound label is kept as its
+// own description.
 void TStyThemedComboBox::DefineProperties(TFiler* Filer)
 {
     TCustomComboBox::DefineProperties(Filer);
     Filer->DefineProperty("CtlXP", [this](TReader* Reader) { SetCtlXP(Reader->ReadBoolean()); }, nullptr, false);
+    DefineBoundLabel(Filer, FEditLabel, [this] {
+        SetupEditLabel();
+        return FEditLabel;
+    });
 }
 
 void TStyThemedComboBox::Notification(TComponent* AComponent, TOperation Operation)

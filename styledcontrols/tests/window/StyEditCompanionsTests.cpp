@@ -7,7 +7,9 @@
 #include <memory>
 
 #include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
 #include "platform/testing/Driver.h"
+#include "styledcontrols/StyComboBox.h"
 #include "styledcontrols/StyCustomEdit.h"
 #include "styledcontrols/StyEditRegistry.h"
 
@@ -76,6 +78,22 @@ public:
         if (std::u16string(AWord) == u"hieght") AResult.Add("height");
     }
 };
+
+// The lines of a binary value holding Text, 32 bytes a line, indented by six.
+std::string HexLines(const std::string& text)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string lines;
+    for (size_t i = 0; i < text.size(); i += 32) {
+        lines += "      ";
+        for (size_t j = i; j < std::min(text.size(), i + 32); ++j) {
+            lines += digits[static_cast<unsigned char>(text[j]) >> 4];
+            lines += digits[static_cast<unsigned char>(text[j]) & 15];
+        }
+        lines += '\n';
+    }
+    return lines;
+}
 
 class TErrorLog : public TObject {
 public:
@@ -221,4 +239,80 @@ end)"));
     EXPECT_EQ(completion->Mode(), (TStyAutoCompleteModes{amText, amPopup}));
     EXPECT_EQ(completion->AddUnknownOn(), TStyAutoCompleteAddOns{aaControlReturn});
     EXPECT_TRUE(completion->IsExact());
+}
+
+// A form with the editor of class Class at (8, 40, 140, 21) whose bound label,
+// captioned in bold serif, stands at (8, Top) in a size of Width x Height.
+std::string BoundLabelForm(const std::string& cls, int top, int width, int height)
+{
+    const std::string label = "object SubLabel: TStyBoundLabel\n"
+                              "  Left = 8\n"
+                              "  Top = " + std::to_string(top) + "\n"
+                              "  Width = " + std::to_string(width) + "\n"
+                              "  Height = " + std::to_string(height) + "\n"
+                              "  Caption = 'Crest level'\n"
+                              "  Font.Height = -13\n"
+                              "  Font.Name = 'DejaVu Serif'\n"
+                              "  Font.Style = [fsBold]\n"
+                              "  ParentFont = False\n"
+                              "  FocusControl = Crest\n"
+                              "end\n";
+    return "object Survey: TForm\n"
+           "  Left = 0\n"
+           "  Top = 0\n"
+           "  Width = 320\n"
+           "  Height = 240\n"
+           "  Font.Height = -11\n"
+           "  Font.Name = 'Tahoma'\n"
+           "  object Crest: " + cls + "\n"
+           "    Left = 8\n"
+           "    Top = 40\n"
+           "    Width = 140\n"
+           "    Height = 21\n"
+           "    TabOrder = 0\n"
+           "    SubLabel = {\n" + HexLines(label) +
+           "    }\n"
+           "  end\n"
+           "end\n";
+}
+
+// The label takes the size of its caption in its own font and is placed above
+// the editor, three pixels apart; everything else is written back as it was read.
+// An editor without a label writes none.
+TEST(StyEditForms, TheBoundLabelIsReadFromTheFormDescriptionAndWrittenBackTheSame)
+{
+    TestInitialize();
+    RegisterStyledEditClasses();
+    RegisterClasses({TStyComboBox::StaticClass()});
+    for (const char* cls : {"TStyCustomEdit", "TStyComboBox"}) {
+        SCOPED_TRACE(cls);
+        std::unique_ptr<TComponent> root(ReadComponentText(String(BoundLabelForm(cls, 0, 10, 10))));
+        TComponent* crest = root->FindComponent("Crest");
+        ASSERT_NE(crest, nullptr);
+        auto* edit = dynamic_cast<TStyBaseEdit*>(crest);
+        auto* combo = dynamic_cast<TStyComboBox*>(crest);
+        TStyBoundLabel* sub = edit ? edit->EditLabel() : combo->EditLabel();
+        ASSERT_NE(sub, nullptr);
+        EXPECT_EQ(sub->Owner(), crest);
+        EXPECT_EQ(sub->Name(), "SubLabel");
+        EXPECT_EQ(root->ComponentCount(), 1);
+        EXPECT_EQ(sub->Caption(), "Crest level");
+        EXPECT_EQ(sub->Font().Name(), "DejaVu Serif");
+        EXPECT_EQ(sub->Font().Height(), -13);
+        EXPECT_EQ(sub->Font().Style(), TFontStyles{TFontStyle::fsBold});
+        EXPECT_EQ(sub->FocusControl(), crest);
+        EXPECT_EQ(sub->Parent(), root.get());
+        const int width = sub->Width(), height = sub->Height();
+        EXPECT_GT(width, 40);
+        EXPECT_GT(height, 10);
+        EXPECT_EQ(sub->BoundsRect(), Bounds(8, 40 - height - 3, width, height));
+        const std::string placed = BoundLabelForm(cls, 40 - height - 3, width, height);
+        EXPECT_EQ(WriteComponentText(root.get()).ToUtf8(), placed);
+
+        std::unique_ptr<TComponent> again(ReadComponentText(String(placed)));
+        EXPECT_EQ(WriteComponentText(again.get()).ToUtf8(), placed);
+
+        std::unique_ptr<TObject> bare(FindClass(cls)->Create(nullptr));
+        EXPECT_EQ(Pos("SubLabel", WriteComponentText(dynamic_cast<TComponent*>(bare.get()))), 0);
+    }
 }
