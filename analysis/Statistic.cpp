@@ -155,7 +155,7 @@ void WriteDensityFile(const String& name, const TParametres& model, const std::v
 // character up to the next such character.
 String FirstWord(const String& line)
 {
-    const std::u16string& s = line.u16();
+    const std::u16string_view s = line.u16();
     size_t first = 0;
     while (first < s.size() && s[first] <= u' ')
         ++first;

@@ -23,7 +23,7 @@ bool IsBlank(const String& text)
 
 String TrimBlanks(const String& text)
 {
-    const std::u16string& s = text.u16();
+    const std::u16string_view s = text.u16();
     size_t first = 0, last = s.size();
     while (first < last && s[first] < 33) ++first;
     while (last > first && s[last - 1] < 33) --last;
@@ -88,7 +88,7 @@ void SplitText(const String& text, char16_t separator, TStrings* list)
 {
     if (!list) return;
     list->Clear();
-    const std::u16string& s = text.u16();
+    const std::u16string_view s = text.u16();
     size_t start = 0;
     while (start < s.size()) {
         size_t p = s.find(separator, start);

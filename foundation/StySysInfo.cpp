@@ -228,7 +228,7 @@ void ProcessMessagesFor(Cardinal Milliseconds)
 void NormalizeLineBreaks(const String& Text, String& Result)
 {
     std::u16string out;
-    const std::u16string& s = Text.u16();
+    const std::u16string_view s = Text.u16();
     for (size_t i = 0; i < s.size(); ++i) {
         const char16_t c = s[i];
         if (i > 0 && c == u'\n' && s[i - 1] != u'\r') out += u'\r';

@@ -61,7 +61,7 @@ String UnicodeLowerCase(const String& text)
 
 String UnicodeUpperCase(const String& text)
 {
-    const std::u16string& in = text.u16();
+    const std::u16string_view in = text.u16();
     std::u16string out;
     out.reserve(in.size());
     for (size_t i = 0; i < in.size();) {

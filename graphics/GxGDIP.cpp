@@ -953,7 +953,7 @@ std::unique_ptr<TGPImage> TGPImage::GetThumbnailImage(Cardinal thumbWidth, Cardi
 TStatus TGPImage::RotateFlip(RotateFlipType rotateFlipType) { return SetStatus(GdipImageRotateFlip(nativeImage, rotateFlipType)); }
 TStatus TGPImage::Save(const String& filename, const void* clsidEncoder, const EncoderParameters* encoderParams)
 {
-    return SetStatus(GdipSaveImageToFile(nativeImage, filename.u16().c_str(), clsidEncoder, encoderParams));
+    return SetStatus(GdipSaveImageToFile(nativeImage, filename.c_str(), clsidEncoder, encoderParams));
 }
 TStatus TGPImage::Save(IStream* stream, const void* clsidEncoder, const EncoderParameters* encoderParams)
 {

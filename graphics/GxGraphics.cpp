@@ -437,7 +437,7 @@ namespace {
 // empty last part dropped; no lines when the text has none.
 std::vector<String> OptimizedHTMLLines(const String& AText)
 {
-    const std::u16string upper = UpperCase(AText).u16();
+    const std::u16string upper(UpperCase(AText).u16());
     const size_t first = upper.find(u"<BR/>");
     if (first == std::u16string::npos) return {};
     const String tag = Copy(AText, static_cast<Integer>(first) + 1, 5);

@@ -678,7 +678,7 @@ size_t MarkupIndex(const U16& text, size_t n)
 
 String PrepareGraphicsHTML(const String& AText)
 {
-    U16 s = AText.u16();
+    U16 s(AText.u16());
     if (s.find(u'&') != U16::npos) {
         s = TGxUtils::UnFixMarkup(String(s), false, false).u16();
         while (s.find(u"&amp;") != U16::npos) ReplaceAll(s, u"&amp;", u"&");
@@ -717,7 +717,7 @@ bool DrawGraphicsHTML(TGxGraphics& AGraphics, const String& AText, const TRectF&
     layout.Entry = state;
     layout.EntryFill = fillColor;
 
-    const U16 text = PrepareGraphicsHTML(AText).u16();
+    const U16 text(PrepareGraphicsHTML(AText).u16());
     layout.Area = ARect;
     TRectF box = ARect;
     // floating pictures with the bottom of the space they take
@@ -800,8 +800,8 @@ bool DrawGraphicsHTML(TGxGraphics& AGraphics, const String& AText, const TRectF&
 
 String HilightHTMLText(const String& AText, const String& AHilight, const String& ATag, bool ADoCase)
 {
-    U16 text = AText.u16(), hilight = AHilight.u16();
-    U16 visible = TGxUtils::HTMLStrip(AText).u16();
+    U16 text(AText.u16()), hilight(AHilight.u16());
+    U16 visible(TGxUtils::HTMLStrip(AText).u16());
     if (hilight.empty()) return AText;
     if (text.find(hilight) != U16::npos && (visible.find(u'<') != U16::npos || visible.find(u'>') != U16::npos)) {
         auto escape = [](U16 v) {
@@ -813,7 +813,7 @@ String HilightHTMLText(const String& AText, const String& AHilight, const String
         text = visible;
         hilight = escape(hilight);
     }
-    const U16 open = u"<" + ATag.u16() + u">", close = u"</" + ATag.u16() + u">";
+    const U16 open = u"<" + U16(ATag.u16()) + u">", close = u"</" + U16(ATag.u16()) + u">";
     const U16 searchIn = ADoCase ? visible : Upper(visible), searchFor = ADoCase ? hilight : Upper(hilight);
     // the insertions, last first, so that earlier markup indexes stay valid
     std::vector<std::pair<size_t, U16>> inserts;

@@ -495,21 +495,21 @@ struct TGxGraphicsSVGImport::TDefsIndex {
     {
         for (size_t i = 0; i < defs.size(); ++i) {
             const TGxGraphicsSVGElement& d = *defs[i];
-            if (!d.FClassRefID.IsEmpty()) ByClass.try_emplace(d.FClassRefID.u16(), i);
-            if (!d.FURLRefID.IsEmpty()) ByTarget.try_emplace(d.FURLRefID.u16(), i);
-            if (!d.FClipPathRefID.IsEmpty()) ByTarget.try_emplace(d.FClipPathRefID.u16(), i);
-            ByID.try_emplace(d.FID.u16(), defs[i].get());
+            if (!d.FClassRefID.IsEmpty()) ByClass.try_emplace(std::u16string(d.FClassRefID.u16()), i);
+            if (!d.FURLRefID.IsEmpty()) ByTarget.try_emplace(std::u16string(d.FURLRefID.u16()), i);
+            if (!d.FClipPathRefID.IsEmpty()) ByTarget.try_emplace(std::u16string(d.FClipPathRefID.u16()), i);
+            ByID.try_emplace(std::u16string(d.FID.u16()), defs[i].get());
         }
     }
     static size_t Find(const std::unordered_map<std::u16string, size_t>& map, const String& key)
     {
         if (key.IsEmpty()) return SIZE_MAX;
-        const auto it = map.find(key.u16());
+        const auto it = map.find(std::u16string(key.u16()));
         return it == map.end() ? SIZE_MAX : it->second;
     }
     TGxGraphicsSVGElement* Element(const String& id) const
     {
-        const auto it = ByID.find(id.u16());
+        const auto it = ByID.find(std::u16string(id.u16()));
         return it == ByID.end() ? nullptr : it->second;
     }
 };
@@ -549,9 +549,9 @@ void TGxGraphicsSVGImport::ResolveReferences()
         for (TGxGraphicsSVGElement* e : *list) ResolveClasses(*e, index);
 
     std::unordered_map<std::u16string, TGxGraphicsSVGElement*> patterns;   // the last of each identifier
-    for (TGxGraphicsSVGElement* p : FElementPatternList) patterns[p->FID.u16()] = p;
+    for (TGxGraphicsSVGElement* p : FElementPatternList) patterns[std::u16string(p->FID.u16())] = p;
     auto patternByID = [&](const String& id) -> TGxGraphicsSVGElement* {
-        const auto it = patterns.find(id.u16());
+        const auto it = patterns.find(std::u16string(id.u16()));
         return it == patterns.end() ? nullptr : it->second;
     };
     auto byURL = [&](auto&& self, const TGxGraphicsSVGElementList& list) -> void {

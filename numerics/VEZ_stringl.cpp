@@ -22,8 +22,8 @@ String HexText(Cardinal value, Byte digits)
 String ReplaceChar(const String& text, char16_t oldChar, char16_t newChar)
 {
     String result = text;
-    for (char16_t& c : result.u16())
-        if (c == oldChar) c = newChar;
+    for (int i = 1; i <= result.Length(); ++i)
+        if (result[i] == oldChar) result[i] = newChar;
     return result;
 }
 
@@ -38,9 +38,10 @@ String StripBlanks(const String& text)
 String ReplaceNonAlnum(const String& text)
 {
     String result = text;
-    for (char16_t& c : result.u16()) {
+    for (int i = 1; i <= result.Length(); ++i) {
+        const char16_t c = result[i];
         bool alnum = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
-        if (!alnum) c = u'_';
+        if (!alnum) result[i] = u'_';
     }
     return result;
 }

@@ -165,7 +165,7 @@ private:
         ++FPos;
     }
 
-    const std::u16string& FText;
+    std::u16string_view FText;
     size_t FPos = 0;
     int FLine = 1;
 };

@@ -34,7 +34,7 @@ String HexLine(const Byte* bytes, size_t count)
 
 String FormString(const String& Value)
 {
-    const std::u16string& text = Value.u16();
+    const std::u16string_view text = Value.u16();
     String result;
     bool quoted = false;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -293,7 +293,7 @@ void TFormWriter::Close(const char* closer)
 {
     --FIndent;
     if (FJustOpened) {
-        FText.u16().pop_back();
+        SetLength(FText, FText.Length() - 1);
         FText += String(closer) + "\n";
         FJustOpened = false;
         return;

@@ -226,7 +226,7 @@ private:
             lf.lfStrikeOut = FFont.Style().Contains(TFontStyle::fsStrikeOut);
             lf.lfCharSet = FFont.Charset();
             lf.lfPitchAndFamily = static_cast<uint8_t>(FFont.Pitch());
-            const std::u16string name = FFont.Name().u16();
+            const std::u16string name(FFont.Name().u16());
             for (size_t i = 0; i < name.size() && i + 1 < U_LF_FACESIZE; ++i) lf.lfFaceName[i] = name[i];
             Replace(SlotFont, U_EMREXTCREATEFONTINDIRECTW_set(NextSlot(SlotFont), reinterpret_cast<const char*>(&lf), nullptr));
             FFontValid = true;
@@ -308,7 +308,7 @@ private:
 
     void Text(TCanvas& c, const TCanvasOp& op, const U_RECTL& bounds)
     {
-        const std::u16string& s = op.Text.u16();
+        const std::u16string_view s = op.Text.u16();
         // advances of the characters, as the platform stores them beside the text
         std::vector<uint32_t> dx;
         Integer before = 0;

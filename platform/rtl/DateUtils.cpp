@@ -155,7 +155,7 @@ namespace {
 
 char16_t Upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
 
-bool StartsWithText(const std::u16string& s, size_t pos, const char* ascii)
+bool StartsWithText(std::u16string_view s, size_t pos, const char* ascii)
 {
     for (size_t k = 0; ascii[k]; ++k)
         if (pos + k >= s.size() || Upper(s[pos + k]) != Upper(static_cast<char16_t>(ascii[k]))) return false;
@@ -178,7 +178,7 @@ public:
         FDayOfWeek = DayOfWeek(dt);
     }
 
-    void Write(const std::u16string& f, int depth)
+    void Write(std::u16string_view f, int depth)
     {
         char16_t last = 0;  // the previous letter token
         for (size_t i = 0; i < f.size();) {
@@ -210,7 +210,7 @@ public:
 private:
     // Writes one run of `count` equal letters (or one other character) at i;
     // returns the position after what was used.
-    size_t Token(const std::u16string& f, size_t i, size_t count, char16_t token, int depth)
+    size_t Token(std::u16string_view f, size_t i, size_t count, char16_t token, int depth)
     {
         const int n = static_cast<int>(count);
         switch (token) {
@@ -256,7 +256,7 @@ private:
 
     // am/pm and a/p in the pattern's own letters; ampm the settings' texts;
     // a lone "a" is literal.
-    size_t WriteAmPm(const std::u16string& f, size_t i)
+    size_t WriteAmPm(std::u16string_view f, size_t i)
     {
         const bool pm = FHour >= 12;
         if (StartsWithText(f, i, "am/pm")) { FOut += f.substr(pm ? i + 3 : i, 2); return i + 5; }
@@ -268,7 +268,7 @@ private:
 
     // An hour is on the 12-hour clock when an am/pm marker follows before the
     // next hour.
-    static bool TwelveHourClock(const std::u16string& f, size_t i)
+    static bool TwelveHourClock(std::u16string_view f, size_t i)
     {
         for (; i < f.size(); ++i) {
             const char16_t c = Upper(f[i]);
@@ -346,7 +346,7 @@ public:
     bool Text(const String& word)
     {
         SkipBlanks();
-        const std::u16string& w = word.u16();
+        const std::u16string_view w = word.u16();
         if (w.empty() || FPos + w.size() > FText.size()) return false;
         for (size_t k = 0; k < w.size(); ++k)
             if (Upper(FText[FPos + k]) != Upper(w[k])) return false;
@@ -360,7 +360,7 @@ private:
         while (FPos < FText.size() && FText[FPos] == u' ') ++FPos;
     }
 
-    const std::u16string& FText;
+    std::u16string_view FText;
     size_t FPos = 0;
 };
 
@@ -368,7 +368,7 @@ enum TDateOrder { doMDY, doDMY, doYMD };
 
 TDateOrder DateOrder(const String& shortDateFormat)
 {
-    const std::u16string& f = shortDateFormat.u16();
+    const std::u16string_view f = shortDateFormat.u16();
     for (size_t i = 0; i < f.size(); ++i) {
         const char16_t c = Upper(f[i]);
         if (c == u'\'' || c == u'"') {

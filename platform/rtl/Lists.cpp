@@ -349,7 +349,7 @@ String TStrings::JoinDelimited(char16_t delimiter, char16_t quoteChar) const
 // quote, a doubled quote inside standing for one.
 void TStrings::SplitDelimited(const String& text, char16_t delimiter, char16_t quoteChar)
 {
-    const std::u16string& t = text.u16();
+    const std::u16string_view t = text.u16();
     const size_t n = t.size();
     auto isBlank = [](char16_t c) { return c >= 1 && c <= u' '; };
     size_t p = 0;
@@ -405,7 +405,7 @@ String TStrings::Text() const
 
 void TStrings::SetText(const String& text)
 {
-    const std::u16string& t = text.u16();
+    const std::u16string_view t = text.u16();
     BeginUpdate();
     Clear();
     size_t start = 0;

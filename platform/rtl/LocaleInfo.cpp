@@ -39,14 +39,14 @@ bool IsTwelveHour(const TFormatSettings& fs)
 // in single quotes.
 String Picture(const String& pattern, const TFormatSettings& fs, bool time)
 {
-    const std::u16string& p = pattern.u16();
+    const std::u16string_view p = pattern.u16();
     const bool twelve = IsTwelveHour(fs);
     std::u16string out;
     for (size_t i = 0; i < p.size(); ++i) {
         const char16_t c = p[i];
         if (c == u'"' || c == u'\'') {
             const size_t end = p.find(c, i + 1);
-            const std::u16string literal = p.substr(i + 1, end == std::u16string::npos ? std::u16string::npos : end - i - 1);
+            const std::u16string literal(p.substr(i + 1, end == std::u16string::npos ? std::u16string::npos : end - i - 1));
             out += u'\'' + literal + u'\'';
             i = end == std::u16string::npos ? p.size() : end;
         } else if (p.compare(i, 4, u"AMPM") == 0 || p.compare(i, 4, u"ampm") == 0) {
@@ -157,7 +157,7 @@ int GetLocaleInfo(LCID, LCTYPE type, char16_t* buffer, int size)
 {
     std::optional<String> text = LocaleText(type & ~LOCALE_NOUSEROVERRIDE);
     if (!text || size < 0) return 0;
-    const std::u16string& s = text->u16();
+    const std::u16string_view s = text->u16();
     const int needed = static_cast<int>(s.size()) + 1;
     if (size == 0) return needed;
     if (!buffer || size < needed) return 0;

@@ -382,12 +382,12 @@ TFormatSettings TFormatSettings::FromLocale(const char* localeName)
     s.ShortDateFormat = PatternFromStrftime(dateFormat, loc, dateSep, u'/');
     s.LongTimeFormat = PatternFromStrftime(timeFormat, loc, timeSep, u':');
     // The short time is the long one without its seconds.
-    std::u16string shortTime = s.LongTimeFormat.u16();
+    std::u16string shortTime(s.LongTimeFormat.u16());
     const size_t secs = shortTime.find(u":ss");
     if (secs != std::u16string::npos) shortTime.erase(secs, 3);
     s.ShortTimeFormat = String(shortTime);
     // No long date format in the C locale data: ordered as the short one.
-    const std::u16string& shortDate = s.ShortDateFormat.u16();
+    const std::u16string_view shortDate = s.ShortDateFormat.u16();
     const size_t dPos = shortDate.find(u'd'), mPos = shortDate.find(u'm'), yPos = shortDate.find(u'y');
     if (yPos < mPos && yPos < dPos) s.LongDateFormat = "yyyy mmmm d, dddd";
     else if (dPos < mPos) s.LongDateFormat = "dddd d mmmm yyyy";
@@ -818,14 +818,14 @@ struct TParsedFormat {
     std::vector<std::vector<TSectionStep>> Steps;
 };
 
-const TParsedFormat& ParsedFormat(const std::u16string& format)
+const TParsedFormat& ParsedFormat(std::u16string_view format)
 {
     thread_local TParsedFormat last;
     const bool same = !last.Layouts.empty() && last.Format.size() == format.size() &&
                       std::memcmp(last.Format.data(), format.data(), format.size() * sizeof(char16_t)) == 0;
     if (!same) {
         last.Format = format;
-        last.Sections = SplitSections(format);
+        last.Sections = SplitSections(last.Format);
         last.Layouts.clear();
         last.Steps.clear();
         for (const std::u16string& section : last.Sections) {
@@ -891,7 +891,7 @@ namespace {
 // Scans a number at `pos` (0-based): sign, digits, decimal separator, digits,
 // exponent.  Returns the position after it; `ok` is false when no valid
 // number was found there.  `ascii` receives the number in C syntax.
-size_t ScanFloat(const std::u16string& s, size_t pos, char16_t decimal, std::string& ascii, bool& ok)
+size_t ScanFloat(std::u16string_view s, size_t pos, char16_t decimal, std::string& ascii, bool& ok)
 {
     ascii.clear();
     ok = false;
@@ -931,7 +931,7 @@ bool AsciiToFloat(const std::string& ascii, Extended& value)
 
 bool TextToFloat(const String& text, Extended& value, const TFormatSettings& settings)
 {
-    const std::u16string& s = text.u16();
+    const std::u16string_view s = text.u16();
     size_t pos = 0;
     while (pos < s.size() && s[pos] == u' ') ++pos;
     std::string ascii;
@@ -1002,7 +1002,7 @@ String Str(Extended value, int width)
 {
     const int precision = Clamp(width - 8, 2, MaxDigits);  // one digit and w - 9 decimals
     const TFloatRec rec = FloatToDecimal(value, precision, INT_MAX / 2);
-    if (rec.Nan || rec.Infinite) return RightAligned(String(SpecialText(rec)).u16(), width);
+    if (rec.Nan || rec.Infinite) return RightAligned(std::u16string(String(SpecialText(rec)).u16()), width);
     TShortText text;
     ExponentFormText(text, rec, precision, 4, PointSettings());
     std::u16string s = text.Text();
@@ -1013,7 +1013,7 @@ String Str(Extended value, int width)
 String Str(Extended value, int width, int decimals)
 {
     if (decimals < 0) return Str(value, width);
-    if (std::isnan(value) || std::isinf(value)) return RightAligned(String(SpecialText(FloatToDecimal(value, 1, 0))).u16(), width);
+    if (std::isnan(value) || std::isinf(value)) return RightAligned(std::u16string(String(SpecialText(FloatToDecimal(value, 1, 0))).u16()), width);
     const TFloatRec rec = FloatToDecimal(value, MaxDigits, decimals);
     std::string integer, fraction;
     SplitFixed(rec, decimals, integer, fraction);
@@ -1025,7 +1025,7 @@ String Str(Extended value, int width, int decimals)
 
 void Val(const String& text, Extended& value, int& code)
 {
-    const std::u16string& s = text.u16();
+    const std::u16string_view s = text.u16();
     size_t pos = 0;
     while (pos < s.size() && (s[pos] == u' ' || s[pos] == u'\t')) ++pos;
     std::string ascii;
@@ -1047,7 +1047,7 @@ void Val(const String& text, double& value, int& code)
 
 void Val(const String& text, Integer& value, int& code)
 {
-    const std::u16string& s = text.u16();
+    const std::u16string_view s = text.u16();
     size_t pos = 0;
     while (pos < s.size() && (s[pos] == u' ' || s[pos] == u'\t')) ++pos;
     const bool negative = pos < s.size() && s[pos] == u'-';
@@ -1094,7 +1094,7 @@ void AppendPadded(std::u16string& out, const char16_t* text, size_t length, int 
 
 String Format(const String& format, std::initializer_list<TVarRec> args, const TFormatSettings& settings)
 {
-    const std::u16string& f = format.u16();
+    const std::u16string_view f = format.u16();
     const TVarRec* const argv = args.begin();
     const int argc = static_cast<int>(args.size());
     int next = 0;
@@ -1152,7 +1152,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
                 text = Ascii(std::to_string(negative ? -static_cast<UInt64>(v) : static_cast<UInt64>(v)));
             } else {
                 const UInt64 bits = narrow ? static_cast<UInt64>(static_cast<std::uint32_t>(v)) : static_cast<UInt64>(v);
-                text = type == u'u' ? Ascii(std::to_string(bits)) : HexText(bits).u16();
+                text = type == u'u' ? Ascii(std::to_string(bits)) : std::u16string(HexText(bits).u16());
             }
             if (precision > 0 && static_cast<int>(text.size()) < precision)
                 text.insert(0, static_cast<size_t>(precision) - text.size(), u'0');
@@ -1164,7 +1164,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
             const Extended& v = a.AsExtended();
             if (type == u'm') {
                 const int decimals = precision >= 0 ? precision : settings.CurrencyDecimals;
-                text = std::move(FloatToStrF(v, ffCurrency, MaxDigits, decimals, settings).u16());
+                text = FloatToStrF(v, ffCurrency, MaxDigits, decimals, settings).u16();
                 break;
             }
             TShortText number;

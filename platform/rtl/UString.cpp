@@ -47,9 +47,9 @@ char16_t LetterLower(char16_t c)
 
 String MapChars(const String& s, char16_t (*f)(char16_t))
 {
-    std::u16string r = s.u16();
-    for (auto& c : r) c = f(c);
-    return String(std::move(r));
+    String r = s;
+    for (int i = 1; i <= r.Length(); ++i) r[i] = f(r[i]);
+    return r;
 }
 
 int Sign(int v) { return (v > 0) - (v < 0); }
@@ -152,11 +152,106 @@ std::u16string Cp1252ToUtf16(std::string_view bytes)
     return out;
 }
 
-String::String(const char* utf8) : FData(utf8 ? Utf8ToUtf16(utf8) : std::u16string()) {}
-String::String(const std::string& utf8) : FData(Utf8ToUtf16(utf8)) {}
-String::String(std::string_view utf8) : FData(Utf8ToUtf16(utf8)) {}
-String::String(const char16_t* text) : FData(text ? text : u"") {}
-std::string String::ToUtf8() const { return Utf16ToUtf8(FData); }
+String::String(const char* utf8) : String(utf8 ? Utf8ToUtf16(utf8) : std::u16string()) {}
+String::String(const std::string& utf8) : String(Utf8ToUtf16(utf8)) {}
+String::String(std::string_view utf8) : String(Utf8ToUtf16(utf8)) {}
+String::String(const char16_t* text) : String(std::u16string_view(text ? text : u"")) {}
+String::String(const std::u16string& text) : String(std::u16string_view(text)) {}
+String::String(std::u16string_view text) : String() { Assign(text.data(), static_cast<int>(text.size())); }
+
+String::String(int count, char16_t ch) : String()
+{
+    Resize(count > 0 ? count : 0);
+    std::fill_n(FUnits, FLength, ch);
+}
+
+String::String(const String& other) : String() { Assign(other.FUnits, other.FLength); }
+String::String(String&& other) noexcept : String() { Take(other); }
+
+String& String::operator=(const String& other)
+{
+    if (this != &other) Assign(other.FUnits, other.FLength);
+    return *this;
+}
+
+String& String::operator=(String&& other) noexcept
+{
+    if (this != &other) Take(other);
+    return *this;
+}
+
+std::string String::ToUtf8() const { return Utf16ToUtf8(u16()); }
+
+void String::ReleaseBlock()
+{
+    if (OnHeap()) delete[] FUnits;
+}
+
+// Moves the text into a heap block of at least `capacity` units, and at least twice the
+// present storage, appending `count` units on the way. Those may lie in the text itself, so
+// the old storage is freed only after they are copied.
+void String::Grow(int capacity, const char16_t* units, int count)
+{
+    const int grown = std::max(capacity, 2 * FCapacity);
+    char16_t* block = new char16_t[static_cast<size_t>(grown) + 1];
+    std::copy_n(FUnits, FLength, block);
+    std::copy_n(units, count, block + FLength);
+    ReleaseBlock();
+    FUnits = block;
+    FCapacity = grown;
+    FLength += count;
+    FUnits[FLength] = 0;
+}
+
+void String::Reserve(int capacity)
+{
+    if (capacity > FCapacity) Grow(capacity, nullptr, 0);
+}
+
+void String::Assign(const char16_t* units, int count)
+{
+    FLength = 0;
+    Append(units, count);
+    FUnits[FLength] = 0;
+}
+
+void String::Append(const char16_t* units, int count)
+{
+    if (count <= 0) return;
+    if (FLength + count > FCapacity) {
+        Grow(FLength + count, units, count);
+        return;
+    }
+    std::copy_n(units, count, FUnits + FLength);
+    FLength += count;
+    FUnits[FLength] = 0;
+}
+
+// A longer text is filled with 0 units.
+void String::Resize(int length)
+{
+    Reserve(length);
+    if (length > FLength) std::fill_n(FUnits + FLength, length - FLength, u'\0');
+    FLength = length;
+    FUnits[FLength] = 0;
+}
+
+// Takes the other text's units, its heap block when it has one, and leaves it empty.
+void String::Take(String& other)
+{
+    if (other.OnHeap()) {
+        ReleaseBlock();
+        FUnits = other.FUnits;
+        FCapacity = other.FCapacity;
+        FLength = other.FLength;
+        other.FUnits = other.FInPlace;
+        other.FCapacity = kInPlace;
+    } else {
+        Assign(other.FUnits, other.FLength);
+    }
+    other.FLength = 0;
+    other.FInPlace[0] = 0;
+}
 
 AnsiString::AnsiString(const String& text) : FBytes(Utf16ToCp1252(text.u16())) {}
 String AnsiString::ToString() const { return String(Cp1252ToUtf16(FBytes)); }
@@ -186,17 +281,21 @@ void Delete(String& s, int index, int count)
     int len = s.Length();
     if (index < 1 || index > len || count <= 0) return;
     if (count > len - index + 1) count = len - index + 1;
-    s.u16().erase(static_cast<size_t>(index - 1), static_cast<size_t>(count));
+    std::copy(s.FUnits + index - 1 + count, s.FUnits + len + 1, s.FUnits + index - 1);
+    s.FLength = len - count;
 }
 
+// The source goes to the end and turns into place; it may be the destination itself.
 void Insert(const String& source, String& dest, int index)
 {
     if (index < 1) index = 1;
     if (index > dest.Length() + 1) index = dest.Length() + 1;
-    dest.u16().insert(static_cast<size_t>(index - 1), source.u16());
+    const int count = source.Length();
+    dest.Append(source.FUnits, count);
+    std::rotate(dest.FUnits + index - 1, dest.FUnits + dest.FLength - count, dest.FUnits + dest.FLength);
 }
 
-void SetLength(String& s, int length) { s.u16().resize(static_cast<size_t>(length < 0 ? 0 : length)); }
+void SetLength(String& s, int length) { s.Resize(length < 0 ? 0 : length); }
 
 String TrimLeft(const String& s)
 {
@@ -267,7 +366,7 @@ String IntToHex(Int64 value, int digits)
 
 bool TryStrToInt64(const String& s, Int64& value)
 {
-    const std::u16string& t = s.u16();
+    const std::u16string_view t = s.u16();
     size_t i = 0;
     while (i < t.size() && t[i] == u' ') ++i;
     bool negative = false;

@@ -12,43 +12,69 @@
 
 class AnsiString;
 
+// Up to kInPlace UTF-16 units are held inside the object, a longer text in one heap block.
+// The units are always followed by a 0, so c_str() costs nothing.
 class String {
 public:
-    String() = default;
+    String() noexcept { FInPlace[0] = 0; }
     String(const char* utf8);                 // NOLINT: implicit from UTF-8 literals
     String(const std::string& utf8);          // NOLINT
     String(std::string_view utf8);            // NOLINT
     String(const char16_t* text);             // NOLINT
-    String(std::u16string text) : FData(std::move(text)) {}  // NOLINT
-    String(int count, char16_t ch) : FData(count > 0 ? count : 0, ch) {}
+    String(const std::u16string& text);       // NOLINT
+    explicit String(std::u16string_view text);
+    String(int count, char16_t ch);
     static String FromChar(char16_t ch) { return String(1, ch); }
 
-    std::string ToUtf8() const;
-    const std::u16string& u16() const { return FData; }
-    std::u16string& u16() { return FData; }
-    const char16_t* c_str() const { return FData.c_str(); }
+    String(const String& other);
+    String(String&& other) noexcept;
+    String& operator=(const String& other);
+    String& operator=(String&& other) noexcept;
+    ~String() { ReleaseBlock(); }
 
-    int Length() const { return static_cast<int>(FData.size()); }
-    bool IsEmpty() const { return FData.empty(); }
+    std::string ToUtf8() const;
+    std::u16string_view u16() const { return {FUnits, static_cast<size_t>(FLength)}; }
+    const char16_t* c_str() const { return FUnits; }
+
+    int Length() const { return FLength; }
+    bool IsEmpty() const { return FLength == 0; }
 
     // 1-based character access.
-    char16_t operator[](int index) const { return FData[static_cast<size_t>(index - 1)]; }
-    char16_t& operator[](int index) { return FData[static_cast<size_t>(index - 1)]; }
+    char16_t operator[](int index) const { return FUnits[index - 1]; }
+    char16_t& operator[](int index) { return FUnits[index - 1]; }
 
-    String& operator+=(const String& other) { FData += other.FData; return *this; }
-    String& operator+=(char16_t ch) { FData += ch; return *this; }
+    String& operator+=(const String& other) { Append(other.FUnits, other.FLength); return *this; }
+    String& operator+=(char16_t ch) { Append(&ch, 1); return *this; }
     friend String operator+(String a, const String& b) { a += b; return a; }
     friend String operator+(String a, char16_t ch) { a += ch; return a; }
     friend String operator+(const char* a, const String& b) { return String(a) + b; }
 
-    friend bool operator==(const String& a, const String& b) { return a.FData == b.FData; }
-    friend std::strong_ordering operator<=>(const String& a, const String& b) { return a.FData <=> b.FData; }
+    friend bool operator==(const String& a, const String& b) { return a.u16() == b.u16(); }
+    friend std::strong_ordering operator<=>(const String& a, const String& b) { return a.u16() <=> b.u16(); }
     friend bool operator==(const String& a, const char* b) { return a == String(b); }
 
     friend std::ostream& operator<<(std::ostream& os, const String& s) { return os << s.ToUtf8(); }
 
+    friend void Delete(String& s, int index, int count);
+    friend void Insert(const String& source, String& dest, int index);
+    friend void SetLength(String& s, int length);
+
 private:
-    std::u16string FData;
+    static constexpr int kInPlace = 31;
+
+    bool OnHeap() const { return FUnits != FInPlace; }
+    void ReleaseBlock();
+    void Grow(int capacity, const char16_t* units, int count);
+    void Reserve(int capacity);
+    void Assign(const char16_t* units, int count);
+    void Append(const char16_t* units, int count);
+    void Resize(int length);
+    void Take(String& other);
+
+    int FLength = 0;
+    int FCapacity = kInPlace;       // units the storage holds before its terminating 0
+    char16_t* FUnits = FInPlace;    // FInPlace or a heap block of FCapacity + 1 units
+    char16_t FInPlace[kInPlace + 1];
 };
 
 // Single-byte string in code page Windows-1252.

@@ -17,7 +17,7 @@ std::vector<String> CompleteFileName(const String& typed, TCompletionKind kind)
 {
     std::vector<String> result;
     if (typed.IsEmpty()) return result;
-    const std::u16string& t = typed.u16();
+    const std::u16string_view t = typed.u16();
     size_t slash = t.rfind(u'/');
     String folder = slash == std::u16string::npos ? String() : String(t.substr(0, slash + 1));
     String start = slash == std::u16string::npos ? typed : String(t.substr(slash + 1));

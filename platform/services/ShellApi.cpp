@@ -46,7 +46,7 @@ Cardinal DragQueryFile(HDROP drop, Cardinal index, char16_t* buffer, Cardinal si
     if (!drop) return 0;
     if (index == 0xFFFFFFFF) return Cardinal(drop->Files.size());
     if (index >= drop->Files.size()) return 0;
-    const std::u16string& name = drop->Files[index].u16();
+    const std::u16string_view name = drop->Files[index].u16();
     if (!buffer) return Cardinal(name.size());
     if (size == 0) return 0;
     Cardinal n = std::min<Cardinal>(Cardinal(name.size()), size - 1);

@@ -64,7 +64,7 @@ bool ParseCellRef(const std::u16string& s, size_t& i, int& col, int& row)
 
 TCellRange ParseCellRange(const String& address)
 {
-    const std::u16string s = Trim(address).u16();
+    const std::u16string s(Trim(address).u16());
     TCellRange r;
     size_t i = 0;
     bool ok = ParseCellRef(s, i, r.Col1, r.Row1);
@@ -238,7 +238,7 @@ void TWorkbook::Cut(const String& source, const String& destination)
 
 void TWorkbook::SetRowHeight(const String& rows, double height)
 {
-    const std::u16string s = Trim(rows).u16();
+    const std::u16string s(Trim(rows).u16());
     const size_t colon = s.find(u':');
     Integer first = 0, last = 0;
     const bool ok = colon == std::u16string::npos
@@ -270,7 +270,7 @@ int TWorkbook::TextLines(int row, int col, const String& text, const TCellStyle&
     const int perLine = std::max(1, static_cast<int>(width * 10 / style.Size));
     int lines = 0;
     size_t start = 0;
-    const std::u16string& s = text.u16();
+    const std::u16string_view s = text.u16();
     while (true) {
         const size_t end = s.find(u'\n', start);
         const int length = static_cast<int>((end == std::u16string::npos ? s.size() : end) - start);

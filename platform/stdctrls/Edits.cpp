@@ -327,7 +327,7 @@ namespace {
 std::vector<Integer> LineStarts(const String& text)
 {
     std::vector<Integer> starts{0};
-    const std::u16string& t = text.u16();
+    const std::u16string_view t = text.u16();
     for (size_t i = 0; i + 1 < t.size(); ++i)
         if (t[i] == u'\r' && t[i + 1] == u'\n') starts.push_back(static_cast<Integer>(++i + 1));
     return starts;

@@ -1,5 +1,9 @@
+#include <algorithm>
 #include <clocale>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "platform/rtl/Exceptions.h"
@@ -140,3 +144,213 @@ TEST(UnicodeCase, CharactersOfEveryScriptMapWhateverTheProcessLocale)
 }
 
 }  // namespace
+
+// The storage of String: up to 31 units inside the object, longer texts in a heap block. Each
+// operation runs on texts of 0, 1, 31, 32 and 100 units, and its result is checked against a
+// std::u16string doing the same.
+namespace {
+
+const int kLengths[] = {0, 1, 31, 32, 100};
+
+// The units of the sample texts cycle through ASCII, Latin-1 and a character beyond it, written
+// here in UTF-16 and in UTF-8 by hand.
+struct SampleUnit {
+    char16_t unit;
+    const char* utf8;
+};
+const SampleUnit kSampleUnits[] = {{u'B', "B"}, {u'\u00E9', "\xC3\xA9"}, {u'7', "7"}, {u'\u20AC', "\xE2\x82\xAC"}, {u' ', " "}};
+
+std::u16string Sample(int length, int shift = 0)
+{
+    std::u16string text;
+    for (int i = 0; i < length; ++i) text += kSampleUnits[(i + shift) % 5].unit;
+    return text;
+}
+
+std::string SampleUtf8(int length)
+{
+    std::string text;
+    for (int i = 0; i < length; ++i) text += kSampleUnits[i % 5].utf8;
+    return text;
+}
+
+// The text, its length and the 0 that follows it in c_str().
+void ExpectText(const String& s, const std::u16string& expected, const std::string& what)
+{
+    SCOPED_TRACE(what);
+    EXPECT_EQ(s.Length(), static_cast<int>(expected.size()));
+    EXPECT_EQ(s.IsEmpty(), expected.empty());
+    EXPECT_EQ(std::u16string(s.u16()), expected);
+    EXPECT_EQ(std::u16string_view(s.c_str(), expected.size() + 1), std::u16string_view(expected.c_str(), expected.size() + 1));
+}
+
+std::string Name(const char* operation, int a, int b = -1)
+{
+    return std::string(operation) + " " + std::to_string(a) + (b >= 0 ? " " + std::to_string(b) : "");
+}
+
+}  // namespace
+
+TEST(StringStorage, ConstructionFromUtf8Utf16AndRepeatedCharacters)
+{
+    for (int n : kLengths) {
+        const std::u16string model = Sample(n);
+        const std::string utf8 = SampleUtf8(n);
+        ExpectText(String(utf8.c_str()), model, Name("UTF-8 characters", n));
+        ExpectText(String(utf8), model, Name("UTF-8 string", n));
+        ExpectText(String(std::string_view(utf8)), model, Name("UTF-8 view", n));
+        ExpectText(String(model.c_str()), model, Name("UTF-16 characters", n));
+        ExpectText(String(model), model, Name("UTF-16 string", n));
+        ExpectText(String(std::u16string_view(model)), model, Name("UTF-16 view", n));
+        ExpectText(String(n, u'\u00E9'), std::u16string(static_cast<size_t>(n), u'\u00E9'), Name("count and character", n));
+        std::ostringstream streamed;
+        streamed << String(model);
+        EXPECT_EQ(streamed.str(), utf8) << n;
+    }
+    ExpectText(String(-3, u'x'), u"", "negative count");
+    ExpectText(String(static_cast<const char*>(nullptr)), u"", "no UTF-8 characters");
+    ExpectText(String(static_cast<const char16_t*>(nullptr)), u"", "no UTF-16 characters");
+}
+
+TEST(StringStorage, CopyAndMoveConstruction)
+{
+    for (int n : kLengths) {
+        const std::u16string model = Sample(n);
+        String source(model);
+        const String copy = source;
+        ExpectText(copy, model, Name("copy", n));
+        ExpectText(source, model, Name("copied source", n));
+        String moved = std::move(source);
+        ExpectText(moved, model, Name("moved", n));
+        // Left empty, as a moved-from std::u16string is, and usable again.
+        ExpectText(source, u"", Name("moved source", n));   // NOLINT: use after move on purpose
+        source += u'x';
+        ExpectText(source, u"x", Name("moved source reused", n));
+    }
+}
+
+TEST(StringStorage, AssignmentBetweenShortAndLongTexts)
+{
+    for (int to : kLengths) {
+        for (int from : kLengths) {
+            const std::u16string modelFrom = Sample(from, 1), modelTo = Sample(to, 2);
+            String target(modelTo);
+            String source(modelFrom);
+            target = source;
+            ExpectText(target, modelFrom, Name("copy assigned", from, to));
+            ExpectText(source, modelFrom, Name("copy assigned source", from, to));
+            if (from > 0) {
+                target[from] = u'#';   // the copy has units of its own
+                ExpectText(source, modelFrom, Name("source after the copy changed", from, to));
+            }
+
+            String movedTo(modelTo);
+            movedTo = std::move(source);
+            ExpectText(movedTo, modelFrom, Name("move assigned", from, to));
+            ExpectText(source, u"", Name("move assigned source", from, to));   // NOLINT: use after move on purpose
+            source = movedTo;
+            ExpectText(source, modelFrom, Name("moved-from source assigned again", from, to));
+        }
+        String self(Sample(to));
+        String& same = self;
+        self = same;
+        ExpectText(self, Sample(to), Name("copy assigned to itself", to));
+        self = std::move(same);
+        ExpectText(self, Sample(to), Name("move assigned to itself", to));
+    }
+}
+
+TEST(StringStorage, AppendingGrowsAcrossTheInsideBuffer)
+{
+    String s;
+    std::u16string model;
+    for (int i = 0; i < 70; ++i) {
+        const char16_t unit = Sample(i + 1)[static_cast<size_t>(i)];
+        s += unit;
+        model += unit;
+        ExpectText(s, model, Name("append character", i));
+    }
+    for (int to : kLengths) {
+        for (int from : kLengths) {
+            String target(Sample(to));
+            target += String(Sample(from, 3));
+            ExpectText(target, Sample(to) + Sample(from, 3), Name("append", from, to));
+            ExpectText(String(Sample(to)) + String(Sample(from, 3)), Sample(to) + Sample(from, 3), Name("plus", from, to));
+        }
+        String doubled(Sample(to));
+        doubled += doubled;
+        ExpectText(doubled, Sample(to) + Sample(to), Name("append to itself", to));
+    }
+}
+
+TEST(StringStorage, SetLengthShrinksAndGrowsAcrossTheInsideBuffer)
+{
+    for (int from : kLengths) {
+        for (int to : kLengths) {
+            String s(Sample(from));
+            std::u16string model = Sample(from);
+            SetLength(s, to);
+            model.resize(static_cast<size_t>(to));   // new units are 0
+            ExpectText(s, model, Name("set length", from, to));
+        }
+        String s(Sample(from));
+        SetLength(s, -1);
+        ExpectText(s, u"", Name("negative length", from));
+    }
+}
+
+TEST(StringStorage, InsertAndDeleteAcrossTheInsideBuffer)
+{
+    for (int to : kLengths) {
+        for (int from : kLengths) {
+            for (int index : {0, 1, to / 2 + 1, to + 1, to + 50}) {
+                String dest(Sample(to));
+                Insert(String(Sample(from, 4)), dest, index);
+                std::u16string model = Sample(to);
+                model.insert(static_cast<size_t>(std::clamp(index, 1, to + 1) - 1), Sample(from, 4));
+                ExpectText(dest, model, Name("insert", from, to) + " at " + std::to_string(index));
+            }
+        }
+        String self(Sample(to));
+        Insert(self, self, to / 2 + 1);
+        std::u16string model = Sample(to);
+        model.insert(static_cast<size_t>(to / 2), Sample(to));
+        ExpectText(self, model, Name("insert into itself", to));
+    }
+    struct Case {
+        int length, index, count;
+    };
+    const Case cases[] = {
+        {100, 1, 68}, {100, 1, 69}, {100, 1, 100}, {100, 33, 500}, {100, 50, 1}, {32, 1, 1}, {32, 32, 1},
+        {32, 2, 31}, {31, 31, 1}, {31, 1, 31}, {1, 1, 1}, {1, 2, 1}, {0, 1, 1}, {100, 0, 5}, {100, 5, 0}, {100, 101, 1},
+    };
+    for (const Case& c : cases) {
+        String s(Sample(c.length));
+        Delete(s, c.index, c.count);
+        std::u16string model = Sample(c.length);
+        if (c.index >= 1 && c.index <= c.length && c.count > 0)
+            model.erase(static_cast<size_t>(c.index - 1), static_cast<size_t>(c.count));
+        ExpectText(s, model, Name("delete", c.length, c.index) + " count " + std::to_string(c.count));
+    }
+}
+
+TEST(StringStorage, ComparisonAndOrderingAreOrdinalUtf16)
+{
+    std::vector<std::u16string> texts;
+    for (int n : kLengths) {
+        texts.push_back(Sample(n));
+        texts.push_back(Sample(n) + u'\u00E9');
+        if (n > 0) texts.push_back(Sample(n - 1) + u'z');   // differs in the last unit only
+    }
+    texts.push_back(std::u16string(1, char16_t(0xD800)));   // a surrogate sorts below U+FFFD by units
+    texts.push_back(u"\uFFFD");
+    for (const std::u16string& a : texts) {
+        for (const std::u16string& b : texts) {
+            const String sa(a), sb(b);
+            const std::string what = std::to_string(a.size()) + " " + std::to_string(b.size());
+            EXPECT_EQ(sa == sb, a == b) << what;
+            EXPECT_EQ(sa <=> sb, a <=> b) << what;
+            EXPECT_EQ(CompareStr(sa, sb), (a > b) - (a < b)) << what;
+        }
+    }
+}
