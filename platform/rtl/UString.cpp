@@ -54,12 +54,11 @@ String MapChars(const String& s, char16_t (*f)(char16_t))
 
 int Sign(int v) { return (v > 0) - (v < 0); }
 
-}  // namespace
-
-std::u16string Utf8ToUtf16(std::string_view utf8)
+// Decodes UTF-8 into `out`, which has room for one unit per byte: no character takes more
+// units than bytes. A byte that starts no valid sequence becomes U+FFFD. Returns the units written.
+size_t DecodeUtf8(std::string_view utf8, char16_t* out)
 {
-    std::u16string out;
-    out.reserve(utf8.size());
+    char16_t* const first = out;
     size_t i = 0;
     while (i < utf8.size()) {
         unsigned char c = static_cast<unsigned char>(utf8[i]);
@@ -69,7 +68,7 @@ std::u16string Utf8ToUtf16(std::string_view utf8)
         else if ((c & 0xE0) == 0xC0) { cp = c & 0x1F; extra = 1; }
         else if ((c & 0xF0) == 0xE0) { cp = c & 0x0F; extra = 2; }
         else if ((c & 0xF8) == 0xF0) { cp = c & 0x07; extra = 3; }
-        else { out += u'\xFFFD'; ++i; continue; }
+        else { *out++ = u'\xFFFD'; ++i; continue; }
         bool ok = true;
         for (int k = 1; k <= extra; ++k) {
             if (i + k >= utf8.size()) { ok = false; break; }
@@ -77,18 +76,52 @@ std::u16string Utf8ToUtf16(std::string_view utf8)
             if ((cc & 0xC0) != 0x80) { ok = false; break; }
             cp = (cp << 6) | (cc & 0x3F);
         }
-        if (!ok) { out += u'\xFFFD'; ++i; continue; }
+        if (!ok) { *out++ = u'\xFFFD'; ++i; continue; }
         i += extra + 1;
         if (cp >= 0x10000) {
             cp -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (cp >> 10));
-            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+            *out++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+            *out++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
         } else {
-            out += static_cast<char16_t>(cp);
+            *out++ = static_cast<char16_t>(cp);
         }
     }
-    return out;
+    return static_cast<size_t>(out - first);
 }
+
+// Decodes Windows-1252 bytes into `out`, one unit per byte.
+size_t DecodeCp1252(std::string_view bytes, char16_t* out)
+{
+    for (char b : bytes) {
+        unsigned char u = static_cast<unsigned char>(b);
+        if (u >= 0x80 && u < 0xA0)
+            *out++ = kCp1252High[u - 0x80] ? kCp1252High[u - 0x80] : static_cast<char16_t>(u);
+        else
+            *out++ = static_cast<char16_t>(u);
+    }
+    return bytes.size();
+}
+
+// Bytes decoded straight into a String's storage, without a text in between.
+String DecodedString(std::string_view bytes, size_t (*decode)(std::string_view, char16_t*))
+{
+    String s;
+    if (bytes.empty()) return s;
+    SetLength(s, static_cast<int>(bytes.size()));
+    SetLength(s, static_cast<int>(decode(bytes, &s[1])));
+    return s;
+}
+
+std::u16string DecodedText(std::string_view bytes, size_t (*decode)(std::string_view, char16_t*))
+{
+    std::u16string text(bytes.size(), u'\0');
+    text.resize(decode(bytes, text.data()));
+    return text;
+}
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view utf8) { return DecodedText(utf8, DecodeUtf8); }
 
 std::string Utf16ToUtf8(std::u16string_view utf16)
 {
@@ -138,23 +171,11 @@ std::string Utf16ToCp1252(std::u16string_view utf16)
     return out;
 }
 
-std::u16string Cp1252ToUtf16(std::string_view bytes)
-{
-    std::u16string out;
-    out.reserve(bytes.size());
-    for (char b : bytes) {
-        unsigned char u = static_cast<unsigned char>(b);
-        if (u >= 0x80 && u < 0xA0)
-            out += kCp1252High[u - 0x80] ? kCp1252High[u - 0x80] : static_cast<char16_t>(u);
-        else
-            out += static_cast<char16_t>(u);
-    }
-    return out;
-}
+std::u16string Cp1252ToUtf16(std::string_view bytes) { return DecodedText(bytes, DecodeCp1252); }
 
-String::String(const char* utf8) : String(utf8 ? Utf8ToUtf16(utf8) : std::u16string()) {}
-String::String(const std::string& utf8) : String(Utf8ToUtf16(utf8)) {}
-String::String(std::string_view utf8) : String(Utf8ToUtf16(utf8)) {}
+String::String(const char* utf8) : String(utf8 ? std::string_view(utf8) : std::string_view()) {}
+String::String(const std::string& utf8) : String(std::string_view(utf8)) {}
+String::String(std::string_view utf8) : String(DecodedString(utf8, DecodeUtf8)) {}
 String::String(const char16_t* text) : String(std::u16string_view(text ? text : u"")) {}
 String::String(const std::u16string& text) : String(std::u16string_view(text)) {}
 String::String(std::u16string_view text) : String() { Assign(text.data(), static_cast<int>(text.size())); }
@@ -254,7 +275,7 @@ void String::Take(String& other)
 }
 
 AnsiString::AnsiString(const String& text) : FBytes(Utf16ToCp1252(text.u16())) {}
-String AnsiString::ToString() const { return String(Cp1252ToUtf16(FBytes)); }
+String AnsiString::ToString() const { return DecodedString(FBytes, DecodeCp1252); }
 
 int Length(const String& s) { return s.Length(); }
 

@@ -74,6 +74,37 @@ TEST(String, IntegerConversions)
     EXPECT_EQ(IntToHex(-1, 2), "FFFFFFFFFFFFFFFF");
 }
 
+TEST(String, Utf8DecodingReplacesEachByteOfABrokenSequence)
+{
+    struct Case {
+        std::string utf8;
+        std::u16string text;
+    };
+    std::string euros;
+    for (int i = 0; i < 40; ++i) euros += "\xE2\x82\xAC";
+    const Case cases[] = {
+        {"", u""},
+        {"A", u"A"},
+        {"\xC3\xA9", u"\u00E9"},
+        {"\xE2\x82\xAC", u"\u20AC"},
+        {"\xF0\x9F\x98\x80", u"\xD83D\xDE00"},            // beyond 16 bits: a surrogate pair
+        {"\xC3", u"\xFFFD"},                              // cut short at the end
+        {"\xE2\x82" "A", u"\xFFFD\xFFFD" "A"},            // cut short by a character
+        {"\xF0\x9F\x98", u"\xFFFD\xFFFD\xFFFD"},          // as many units as bytes
+        {"\x80", u"\xFFFD"},                              // a lone continuation byte
+        {"\xFF", u"\xFFFD"},
+        {euros, std::u16string(40, u'\u20AC')},            // 120 bytes, 40 units
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(String(c.utf8), String(c.text)) << c.utf8;
+        EXPECT_EQ(String(c.utf8.c_str()).Length(), static_cast<int>(c.text.size())) << c.utf8;
+        EXPECT_EQ(Utf8ToUtf16(c.utf8), c.text) << c.utf8;
+    }
+    // Windows-1252: the five unassigned bytes stand for the control of the same value.
+    EXPECT_EQ(AnsiString::FromBytes("\x80\x81\x9F\xFF").ToString(), String(u"\u20AC\u0081\u0178\u00FF"));
+    EXPECT_EQ(Cp1252ToUtf16("\x80\x81\x9F\xFF"), u"\u20AC\u0081\u0178\u00FF");
+}
+
 TEST(String, CodePages)
 {
     String euro = "€ café";
