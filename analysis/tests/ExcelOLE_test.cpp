@@ -132,7 +132,7 @@ TEST(ExcelOLETests, CellRangeLettersTheCornersOfTheBlock)
     EXPECT_EQ(CellRange(26, 1, 2, 1), "Z1:AA1");
 }
 
-TEST(ExcelOLETests, InputWorkbookOfAFullModelPutsEveryBlockInPlace)
+TEST(ExcelOLETests, InputWorkbookOfAFullModelPutsEveryBlocInPlace)
 {
     TempFolder folder;
     TParametres model = FullInputModel();

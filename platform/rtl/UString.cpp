@@ -266,7 +266,7 @@ void String::Take(String& other)
         FCapacity = other.FCapacity;
         FLength = other.FLength;
         other.FUnits = other.FInPlace;
-        other.FCapacity = kInPlace;
+        other.FCapacity = InPlace;
     } else {
         Assign(other.FUnits, other.FLength);
     }

@@ -12,7 +12,7 @@
 
 class AnsiString;
 
-// Up to kInPlace UTF-16 units are held inside the object, a longer text in one heap block.
+// Up to InPlace UTF-16 units are held inside the object, a longer text in one heap block.
 // The units are always followed by a 0, so c_str() costs nothing.
 class String {
 public:
@@ -60,7 +60,7 @@ public:
     friend void SetLength(String& s, int length);
 
 private:
-    static constexpr int kInPlace = 31;
+    static constexpr int InPlace = 31;
 
     bool OnHeap() const { return FUnits != FInPlace; }
     void ReleaseBlock();
@@ -72,9 +72,9 @@ private:
     void Take(String& other);
 
     int FLength = 0;
-    int FCapacity = kInPlace;       // units the storage holds before its terminating 0
+    int FCapacity = InPlace;       // units the storage holds before its terminating 0
     char16_t* FUnits = FInPlace;    // FInPlace or a heap block of FCapacity + 1 units
-    char16_t FInPlace[kInPlace + 1];
+    char16_t FInPlace[InPlace + 1];
 };
 
 // Single-byte string in code page Windows-1252.
