@@ -39,12 +39,16 @@ public:
     {
         while (*ascii) FText[FLength++] = static_cast<char16_t>(*ascii++);
     }
-    // The digits from..to - 1, '0' past the last one.
+    // The digits from..to - 1, '0' past the last one, for from <= 18 and to - from <= 18:
+    // eighteen characters are copied whatever the count, which takes no branches, and the
+    // text then grows by the count.
     void Add(const TDigits& digits, size_t from, size_t to)
     {
-        const size_t last = std::min(to, digits.size());
-        for (size_t i = from; i < last; ++i) FText[FLength++] = static_cast<char16_t>(digits[i]);
-        for (size_t i = std::max(from, last); i < to; ++i) FText[FLength++] = u'0';
+        char run[MaxDigits];  // a copy of its own, which the writes below cannot touch
+        std::memcpy(run, digits.data() + from, sizeof run);
+        char16_t* out = FText + FLength;
+        for (size_t i = 0; i < MaxDigits; ++i) out[i] = static_cast<char16_t>(run[i]);
+        FLength += static_cast<int>(to - from);
     }
     // Optional sign, then at least `minDigits` digits.
     void AddExponent(int exponent, int minDigits, bool plusSign)
@@ -64,7 +68,7 @@ public:
     size_t Length() const { return static_cast<size_t>(FLength); }
 
 private:
-    char16_t FText[64];
+    char16_t FText[96];  // the longest text, 44 characters, and a run copied whole past it
     int FLength = 0;
 };
 
@@ -552,28 +556,21 @@ TFloatRec FloatToDecimal(const Extended& value, int precision, int decimals)
     exponent += 1;  // 0.ddd form
 
     // Decimal rounding of the 18 digits to `keep`, ties away from zero: up when the first
-    // digit dropped is 5 or more, that is when the part dropped is at least half a unit.
+    // digit dropped is 5 or more, that is when half a unit of the last digit kept, added to
+    // n, carries into it. Nine and more 9s rounded up become 1 in the next power.
     const int keep = std::min(Clamp(precision, 1, MaxDigits), exponent + decimals);
     if (keep < 0) return rec;  // rounds to zero
-    int count = MaxDigits;
-    if (keep < MaxDigits) {
-        const UInt64 unit = static_cast<UInt64>(Powers10[static_cast<size_t>(MaxDigits - keep)]);
-        const UInt64 kept = n / unit;
-        n = kept + (n - kept * unit >= unit / 2 ? 1 : 0);
-        count = keep;
-        if (n == static_cast<UInt64>(Powers10[static_cast<size_t>(keep)])) {  // 9...9 rounded up
-            n = 1;
-            count = 1;
-            ++exponent;
-        }
-    }
-    if (n == 0) return rec;
-    while (n % 10 == 0) {
-        n /= 10;
-        --count;
+    if (keep < MaxDigits) n += static_cast<UInt64>(Powers10[static_cast<size_t>(MaxDigits - keep)]) / 2;
+    if (n >= PastOf18) {
+        n = LowestOf18;
+        ++exponent;
+    } else if (keep == 0) {
+        return rec;  // below half of the first place: zero
     }
 
-    // The digits from the last one back, two at a time, eight at a time in 32 bits.
+    // The 18 digits in three independent parts of 2, 8 and 8 digits, each written two at a
+    // time. Past the `keep` digits kept they are the ones dropped, overwritten with zeros; the
+    // digits end at the last one kept that is not a zero.
     static constexpr std::array<char, 200> Pairs = [] {
         std::array<char, 200> pairs{};
         for (int i = 0; i < 100; ++i) {
@@ -582,26 +579,26 @@ TFloatRec FloatToDecimal(const Extended& value, int precision, int decimals)
         }
         return pairs;
     }();
+    static constexpr char Zeros[MaxDigits] = {'0', '0', '0', '0', '0', '0', '0', '0', '0',
+                                              '0', '0', '0', '0', '0', '0', '0', '0', '0'};
     auto pairAt = [](char* to, std::uint32_t pair) { std::memcpy(to, &Pairs[2 * pair], 2); };
-    char* to = rec.Digits.resize(static_cast<size_t>(count)) + count;
-    while (n >= 100000000) {
-        const auto eight = static_cast<std::uint32_t>(n % 100000000);
-        n /= 100000000;
+    auto eightAt = [&](char* to, std::uint32_t eight) {
         const std::uint32_t high = eight / 10000, low = eight % 10000;
-        to -= 8;
         pairAt(to, high / 100);
         pairAt(to + 2, high % 100);
         pairAt(to + 4, low / 100);
         pairAt(to + 6, low % 100);
-    }
-    auto rest = static_cast<std::uint32_t>(n);
-    while (rest >= 100) {
-        to -= 2;
-        pairAt(to, rest % 100);
-        rest /= 100;
-    }
-    if (rest >= 10) pairAt(to - 2, rest);
-    else *--to = static_cast<char>('0' + rest);
+    };
+    const UInt64 upper = n / 100000000;
+    const auto top = static_cast<std::uint32_t>(upper / 100000000);
+    char* text = rec.Digits.resize(MaxDigits);
+    pairAt(text, top);
+    eightAt(text + 2, static_cast<std::uint32_t>(upper - UInt64{top} * 100000000));
+    eightAt(text + 10, static_cast<std::uint32_t>(n - upper * 100000000));
+    auto count = static_cast<size_t>(std::max(keep, 1));
+    std::memcpy(text + count, Zeros, sizeof Zeros);
+    while (text[count - 1] == '0') --count;
+    rec.Digits.resize(count);
     rec.Exponent = exponent;
     return rec;
 }

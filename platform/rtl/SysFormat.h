@@ -3,6 +3,7 @@
 // locale settings, Format, FormatFloat, FloatToStr(F), StrToFloat and the
 // Pascal-style Str/Val of reals.
 #include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -57,9 +58,13 @@ extern TFormatSettings FormatSettings;
 
 enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 
-// Up to 18 decimal digits, held in place.
+// Up to 18 decimal digits, held in place and followed by '0's: data() reads as the digits
+// and then zeros for 36 characters, so that a run of up to 18 characters from any position
+// up to 18 can be copied whole.
 class TDigits {
 public:
+    static constexpr size_t Padded = 36;
+    TDigits() { std::memset(FText, '0', sizeof FText); }
     size_t size() const { return FCount; }
     bool empty() const { return FCount == 0; }
     char operator[](size_t i) const { return FText[i]; }
@@ -73,7 +78,7 @@ public:
     }
 
 private:
-    char FText[18] = {};
+    char FText[Padded];
     size_t FCount = 0;
 };
 
