@@ -30,6 +30,9 @@ const char* SpecialText(const TFloatRec& rec)
     return rec.Negative ? "-INF" : "INF";
 }
 
+// The text of `length` characters from `text` on.
+String TextOf(const char16_t* text, size_t length) { return std::u16string(text, length); }
+
 // A float's text built in place, without allocations on the way; every text the general
 // and exponent forms write fits.
 class TShortText {
@@ -62,7 +65,7 @@ public:
         for (int i = count; i < minDigits; ++i) Add(u'0');
         while (count > 0) Add(static_cast<char16_t>(digits[--count]));
     }
-    std::u16string Text() const { return std::u16string(FText, static_cast<size_t>(FLength)); }
+    String Text() const { return TextOf(FText, static_cast<size_t>(FLength)); }
     char16_t* CopyTo(char16_t* to) const { return std::copy(FText, FText + FLength, to); }
     const char16_t* Data() const { return FText; }
     size_t Length() const { return static_cast<size_t>(FLength); }
@@ -70,6 +73,46 @@ public:
 private:
     char16_t FText[96];  // the longest text, 44 characters, and a run copied whole past it
     int FLength = 0;
+};
+
+// A text written piece by piece: in place while it is short, on the heap past that.
+class TTextBuilder {
+public:
+    TTextBuilder() = default;
+    TTextBuilder(const TTextBuilder&) = delete;
+    TTextBuilder& operator=(const TTextBuilder&) = delete;
+
+    void Add(const char16_t* text, size_t length) { std::copy(text, text + length, Room(length)); FLength += length; }
+    void Add(char16_t c, size_t count) { std::fill_n(Room(count), count, c); FLength += count; }
+    // The text, filled with blanks to `width` on the right (left-aligned) or the left.
+    void AddPadded(const char16_t* text, size_t length, int width, bool left)
+    {
+        const size_t pad = width > static_cast<int>(length) ? static_cast<size_t>(width) - length : 0;
+        if (!left) Add(u' ', pad);
+        Add(text, length);
+        if (left) Add(u' ', pad);
+    }
+    String Text() const { return TextOf(FText, FLength); }
+
+    // Where the next `count` characters go; Commit then takes what was written up to `end`.
+    char16_t* Room(size_t count)
+    {
+        if (FLength + count > FCapacity) {
+            FCapacity = std::max(2 * FCapacity, FLength + count);
+            std::vector<char16_t> larger(FCapacity);
+            std::copy(FText, FText + FLength, larger.data());
+            FHeap.swap(larger);
+            FText = FHeap.data();
+        }
+        return FText + FLength;
+    }
+    void Commit(const char16_t* end) { FLength = static_cast<size_t>(end - FText); }
+
+private:
+    char16_t FInPlace[128];
+    std::vector<char16_t> FHeap;
+    char16_t* FText = FInPlace;
+    size_t FLength = 0, FCapacity = std::size(FInPlace);
 };
 
 // The digit at position i of the record (0-based), '0' past the end.
@@ -139,14 +182,14 @@ const char* const PositiveCurrency[] = {"$1", "1$", "$ 1", "1 $"};
 const char* const NegativeCurrency[] = {"($1)", "-$1", "$-1", "$1-", "(1$)", "-1$", "1-$", "1$-",
                                         "-1 $", "-$ 1", "1 $-", "$ 1-", "$ -1", "1- $", "($ 1)", "(1 $)"};
 
-String CurrencyText(const std::u16string& number, bool negative, const TFormatSettings& settings)
+String CurrencyText(const String& number, bool negative, const TFormatSettings& settings)
 {
     const char* pattern = negative ? NegativeCurrency[Clamp(settings.NegCurrFormat, 0, 15)]
                                    : PositiveCurrency[Clamp(settings.CurrencyFormat, 0, 3)];
     std::u16string s;
     for (const char* p = pattern; *p; ++p) {
         if (*p == '$') s += settings.CurrencyString.u16();
-        else if (*p == '1') s += number;
+        else if (*p == '1') s += number.u16();
         else s += static_cast<char16_t>(*p);
     }
     return s;
@@ -154,12 +197,16 @@ String CurrencyText(const std::u16string& number, bool negative, const TFormatSe
 
 // ffFixed / ffNumber / ffCurrency into s, for ffCurrency without the sign, which `negative`
 // then tells. A value with more than `precision` integer digits is written in the general
-// format, exponent of at least three digits: false then.
+// format, exponent of at least three digits, and NAN and INF as such: false then.
 bool FixedText(TShortText& s, const Extended& value, TFloatFormat format, int precision, int decimals,
                const TFormatSettings& settings, bool& negative)
 {
     decimals = Clamp(decimals, 0, MaxDigits);
     const TFloatRec rec = FloatToDecimal(value, precision, decimals);
+    if (rec.Nan || rec.Infinite) {
+        s.Add(SpecialText(rec));
+        return false;
+    }
     if (rec.Exponent > precision) {
         GeneralText(s, FloatToDecimal(value, precision, INT_MAX / 2), precision, 3, settings);
         return false;
@@ -192,24 +239,16 @@ bool FixedText(TShortText& s, const Extended& value, TFloatFormat format, int pr
 void FloatText(TShortText& s, const Extended& value, TFloatFormat format, int precision, int digits,
                const TFormatSettings& settings)
 {
-    if (std::isnan(value) || std::isinf(value)) {
-        s.Add(SpecialText(FloatToDecimal(value, 1, 0)));
+    if (format != ffGeneral && format != ffExponent) {
+        bool negative = false;
+        FixedText(s, value, format, Clamp(precision, 2, MaxDigits), digits, settings, negative);
         return;
     }
-    bool negative = false;
-    switch (format) {
-    case ffGeneral:
-        precision = Clamp(precision, 2, MaxDigits);
-        GeneralText(s, FloatToDecimal(value, precision, INT_MAX / 2), precision, Clamp(digits, 0, 4), settings);
-        break;
-    case ffExponent:
-        precision = Clamp(precision, 2, MaxDigits);
-        ExponentFormText(s, FloatToDecimal(value, precision, INT_MAX / 2), precision, Clamp(digits, 0, 4), settings);
-        break;
-    default:
-        FixedText(s, value, format, Clamp(precision, 2, MaxDigits), digits, settings, negative);
-        break;
-    }
+    precision = Clamp(precision, 2, MaxDigits);
+    const TFloatRec rec = FloatToDecimal(value, precision, INT_MAX / 2);
+    if (rec.Nan || rec.Infinite) s.Add(SpecialText(rec));
+    else if (format == ffGeneral) GeneralText(s, rec, precision, Clamp(digits, 0, 4), settings);
+    else ExponentFormText(s, rec, precision, Clamp(digits, 0, 4), settings);
 }
 
 } // namespace
@@ -606,7 +645,7 @@ TFloatRec FloatToDecimal(const Extended& value, int precision, int decimals)
 String FloatToStrF(const Extended& value, TFloatFormat format, int precision, int digits, const TFormatSettings& settings)
 {
     TShortText s;
-    if (format == ffCurrency && !std::isnan(value) && !std::isinf(value)) {
+    if (format == ffCurrency) {
         bool negative = false;
         if (FixedText(s, value, format, Clamp(precision, 2, MaxDigits), digits, settings, negative))
             return CurrencyText(s.Text(), negative, settings);
@@ -770,8 +809,8 @@ String RenderSection(const std::u16string& section, const std::vector<TSectionSt
     // The literal text is part of the section; each placeholder writes at most one
     // character, except the first integer one (all leading digits and their separators) and
     // the exponent.
-    std::u16string out(section.size() + static_cast<size_t>(n + n / 3) + fraction.size() + 16, u'\0');
-    char16_t* w = out.data();
+    TTextBuilder out;
+    char16_t* w = out.Room(section.size() + static_cast<size_t>(n + n / 3) + fraction.size() + 16);
     if (negative) *w++ = u'-';
     // All integer digits from position `from` (counted from the right) down to `to`.
     auto emitInteger = [&](int from, int to) {
@@ -802,8 +841,8 @@ String RenderSection(const std::u16string& section, const std::vector<TSectionSt
         }
         }
     }
-    out.resize(static_cast<size_t>(w - out.data()));
-    return out;
+    out.Commit(w);
+    return out.Text();
 }
 
 // A format string split into its sections, each with its layout and steps. Studies print
@@ -1002,7 +1041,7 @@ String Str(Extended value, int width)
     if (rec.Nan || rec.Infinite) return RightAligned(std::u16string(String(SpecialText(rec)).u16()), width);
     TShortText text;
     ExponentFormText(text, rec, precision, 4, PointSettings());
-    std::u16string s = text.Text();
+    std::u16string s(text.Text().u16());
     if (s[0] != u'-') s.insert(0, 1, u' ');
     return RightAligned(s, width);
 }
@@ -1078,14 +1117,6 @@ String HexText(UInt64 v)
     return s;
 }
 
-// Appends the text, filled with blanks to `width` on the right (left-aligned) or the left.
-void AppendPadded(std::u16string& out, const char16_t* text, size_t length, int width, bool left)
-{
-    const size_t pad = width > static_cast<int>(length) ? static_cast<size_t>(width) - length : 0;
-    if (!left) out.append(pad, u' ');
-    out.append(text, length);
-    if (left) out.append(pad, u' ');
-}
 
 } // namespace
 
@@ -1113,12 +1144,16 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
         return n;
     };
 
-    std::u16string out;
-    out.reserve(f.size() + 16 * args.size());
+    TTextBuilder out;
     for (size_t i = 0; i < f.size(); ++i) {
-        if (f[i] != u'%') { out += f[i]; continue; }
+        if (f[i] != u'%') {  // the text up to the next specifier
+            const size_t end = std::min(f.find(u'%', i), f.size());
+            out.Add(f.data() + i, end - i);
+            i = end - 1;
+            continue;
+        }
         if (++i >= f.size()) BadFormat(format);
-        if (f[i] == u'%') { out += u'%'; continue; }
+        if (f[i] == u'%') { out.Add(u'%', 1); continue; }
 
         int width = number(i);
         if (i < f.size() && f[i] == u':') {  // argument index
@@ -1169,7 +1204,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
                 FloatText(number, v, type == u'e' ? ffExponent : ffGeneral, precision < 0 ? 15 : precision, 3, settings);
             else
                 FloatText(number, v, type == u'f' ? ffFixed : ffNumber, MaxDigits, precision >= 0 ? precision : 2, settings);
-            AppendPadded(out, number.Data(), number.Length(), width, left);
+            out.AddPadded(number.Data(), number.Length(), width, left);
             continue;
         }
         case u's':
@@ -1186,9 +1221,9 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
         default:
             BadFormat(format);
         }
-        AppendPadded(out, text.data(), text.size(), width, left);
+        out.AddPadded(text.data(), text.size(), width, left);
     }
-    return out;
+    return out.Text();
 }
 
 String Format(const String& format, std::initializer_list<TVarRec> args)
