@@ -30,9 +30,6 @@ const char* SpecialText(const TFloatRec& rec)
     return rec.Negative ? "-INF" : "INF";
 }
 
-// The text of `length` characters from `text` on.
-String TextOf(const char16_t* text, size_t length) { return std::u16string(text, length); }
-
 // A float's text built in place, without allocations on the way; every text the general
 // and exponent forms write fits.
 class TShortText {
@@ -65,7 +62,7 @@ public:
         for (int i = count; i < minDigits; ++i) Add(u'0');
         while (count > 0) Add(static_cast<char16_t>(digits[--count]));
     }
-    String Text() const { return TextOf(FText, static_cast<size_t>(FLength)); }
+    String Text() const { return String(std::u16string_view(FText, static_cast<size_t>(FLength))); }
     char16_t* CopyTo(char16_t* to) const { return std::copy(FText, FText + FLength, to); }
     const char16_t* Data() const { return FText; }
     size_t Length() const { return static_cast<size_t>(FLength); }
@@ -92,7 +89,7 @@ public:
         Add(text, length);
         if (left) Add(u' ', pad);
     }
-    String Text() const { return TextOf(FText, FLength); }
+    String Text() const { return String(std::u16string_view(FText, FLength)); }
 
     // Where the next `count` characters go; Commit then takes what was written up to `end`.
     char16_t* Room(size_t count)
