@@ -1115,6 +1115,73 @@ String HexText(UInt64 v)
 }
 
 
+// One piece of a format: a literal text (a run of the format, or the "%" of "%%"), a
+// specifier, or a "%" that ends the format.
+//   "%" [index ":"] ["-"] [width] ["." precision] type
+// A number is absent, "*" (taken from the arguments when the specifier is written) or
+// written. The width is read only when the first number is absent, an index, or a "*" that
+// turns out negative: a "*" followed by another number is ambiguous until then.
+struct TFormatPiece {
+    enum TKind { fpText, fpSpecifier, fpLoneEnd };
+    static constexpr int Absent = -1, Star = -2;
+    TKind Kind = fpText;
+    size_t TextFrom = 0, TextLength = 0;
+    int First = Absent, Width = Absent, Precision = Absent;
+    bool Indexed = false, Left = false, HasPrecision = false;
+    bool Ambiguous = false;  // a "*" first, then another number
+    bool EndsEarly = false;  // the format ends before the type
+    char16_t Type = 0;       // lower case
+};
+
+// The pieces of a format, read once. Studies write thousands of lines through one format,
+// so the last one read is kept (what Format calls while it writes never formats).
+const std::vector<TFormatPiece>& FormatPieces(std::u16string_view f)
+{
+    thread_local std::u16string lastFormat;
+    thread_local std::vector<TFormatPiece> pieces;
+    thread_local bool read = false;
+    if (read && f.size() == lastFormat.size() && std::memcmp(f.data(), lastFormat.data(), f.size() * sizeof(char16_t)) == 0)
+        return pieces;
+    lastFormat = f;
+    pieces.clear();
+    read = true;
+    auto number = [&](size_t& i) -> int {
+        if (i < f.size() && f[i] == u'*') { ++i; return TFormatPiece::Star; }
+        if (i >= f.size() || !IsDigit(f[i])) return TFormatPiece::Absent;
+        int n = 0;
+        while (i < f.size() && IsDigit(f[i])) n = std::min(n * 10 + (f[i++] - u'0'), 1 << 20);
+        return n;
+    };
+    for (size_t i = 0; i < f.size(); ++i) {
+        TFormatPiece p;
+        if (f[i] != u'%') {  // the text up to the next specifier
+            const size_t end = std::min(f.find(u'%', i), f.size());
+            p.TextFrom = i;
+            p.TextLength = end - i;
+            pieces.push_back(p);
+            i = end - 1;
+            continue;
+        }
+        if (++i >= f.size()) { p.Kind = TFormatPiece::fpLoneEnd; pieces.push_back(p); break; }
+        if (f[i] == u'%') { p.TextFrom = i; p.TextLength = 1; pieces.push_back(p); continue; }
+        p.Kind = TFormatPiece::fpSpecifier;
+        p.First = number(i);
+        if (i < f.size() && f[i] == u':') { p.Indexed = true; ++i; }
+        if (i < f.size() && f[i] == u'-') { p.Left = true; ++i; }
+        if (p.First == TFormatPiece::Absent || p.Indexed) {
+            p.Width = number(i);
+        } else if (p.First == TFormatPiece::Star && i < f.size() && (f[i] == u'*' || IsDigit(f[i]))) {
+            p.Ambiguous = true;
+            p.Width = number(i);
+        }
+        if (i < f.size() && f[i] == u'.') { ++i; p.HasPrecision = true; p.Precision = number(i); }
+        if (i >= f.size()) { p.EndsEarly = true; pieces.push_back(p); break; }
+        p.Type = static_cast<char16_t>(f[i] >= u'A' && f[i] <= u'Z' ? f[i] + 32 : f[i]);
+        pieces.push_back(p);
+    }
+    return pieces;
+}
+
 } // namespace
 
 String Format(const String& format, std::initializer_list<TVarRec> args, const TFormatSettings& settings)
@@ -1127,46 +1194,36 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
         if (next >= argc) throw EConvertError("No argument for format '" + format + "'");
         return argv[next++];
     };
-    // A number in the specifier, or "*" taking an integer argument; -1 when absent.
-    auto number = [&](size_t& i) -> int {
-        if (i < f.size() && f[i] == u'*') {
-            ++i;
-            const TVarRec& a = takeArg();
-            if (a.Kind() != TVarRec::vtInteger && a.Kind() != TVarRec::vtInt64) BadFormat(format);
-            return static_cast<int>(a.AsInt64());
-        }
-        if (i >= f.size() || !IsDigit(f[i])) return -1;
-        int n = 0;
-        while (i < f.size() && IsDigit(f[i])) n = std::min(n * 10 + (f[i++] - u'0'), 1 << 20);
-        return n;
+    // A number of the specifier, "*" taking an integer argument; -1 when absent.
+    auto numberOf = [&](int n) -> int {
+        if (n != TFormatPiece::Star) return n;
+        const TVarRec& a = takeArg();
+        if (a.Kind() != TVarRec::vtInteger && a.Kind() != TVarRec::vtInt64) BadFormat(format);
+        return static_cast<int>(a.AsInt64());
     };
 
     TTextBuilder out;
-    for (size_t i = 0; i < f.size(); ++i) {
-        if (f[i] != u'%') {  // the text up to the next specifier
-            const size_t end = std::min(f.find(u'%', i), f.size());
-            out.Add(f.data() + i, end - i);
-            i = end - 1;
-            continue;
-        }
-        if (++i >= f.size()) BadFormat(format);
-        if (f[i] == u'%') { out.Add(u'%', 1); continue; }
+    for (const TFormatPiece& p : FormatPieces(f)) {
+        if (p.Kind == TFormatPiece::fpText) { out.Add(f.data() + p.TextFrom, p.TextLength); continue; }
+        if (p.Kind == TFormatPiece::fpLoneEnd) BadFormat(format);
 
-        int width = number(i);
-        if (i < f.size() && f[i] == u':') {  // argument index
+        int width = numberOf(p.First);
+        if (p.Indexed) {
             if (width < 0) width = 0;
             next = width;
-            ++i;
             width = -1;
         }
-        bool left = false;
-        if (i < f.size() && f[i] == u'-') { left = true; ++i; }
-        if (width < 0) width = number(i);
+        if (p.Ambiguous && width >= 0) {
+            // The number after the "*" is then read as the type.
+            takeArg();
+            BadFormat(format);
+        }
+        if (width < 0) width = numberOf(p.Width);
         int precision = -1;
-        if (i < f.size() && f[i] == u'.') { ++i; precision = number(i); if (precision < 0) precision = 0; }
-        if (i >= f.size()) BadFormat(format);
+        if (p.HasPrecision) { precision = numberOf(p.Precision); if (precision < 0) precision = 0; }
+        if (p.EndsEarly) BadFormat(format);
 
-        const char16_t type = static_cast<char16_t>(f[i] >= u'A' && f[i] <= u'Z' ? f[i] + 32 : f[i]);
+        const char16_t type = p.Type;
         const TVarRec& a = takeArg();
         const bool isInteger = a.Kind() == TVarRec::vtInteger || a.Kind() == TVarRec::vtInt64;
         std::u16string text;
@@ -1201,7 +1258,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
                 FloatText(number, v, type == u'e' ? ffExponent : ffGeneral, precision < 0 ? 15 : precision, 3, settings);
             else
                 FloatText(number, v, type == u'f' ? ffFixed : ffNumber, MaxDigits, precision >= 0 ? precision : 2, settings);
-            out.AddPadded(number.Data(), number.Length(), width, left);
+            out.AddPadded(number.Data(), number.Length(), width, p.Left);
             continue;
         }
         case u's':
@@ -1218,7 +1275,7 @@ String Format(const String& format, std::initializer_list<TVarRec> args, const T
         default:
             BadFormat(format);
         }
-        out.AddPadded(text.data(), text.size(), width, left);
+        out.AddPadded(text.data(), text.size(), width, p.Left);
     }
     return out.Text();
 }
