@@ -503,8 +503,8 @@ bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
     if (p > LowestPower10Double && p < 38 && d >= Powers10Double[static_cast<size_t>(p + 1 - LowestPower10Double)]) ++p;
     for (int attempt = 0; attempt < 3; ++attempt) {
         const int k = 17 - p;  // digits = d 10^k
-        UInt128 q, r, half;
-        bool tie = false;
+        UInt128 q;
+        bool up = false;  // rounded up: more than half a unit dropped, or half of one after an odd q
         if (k >= 0) {
             if (k >= static_cast<int>(Powers5.size())) return false;
             const UInt128 a = static_cast<UInt128>(m) * Powers5[static_cast<size_t>(k)];
@@ -513,27 +513,24 @@ bool EighteenDigitsOfDouble(double d, UInt64& digits, int& power)
                 // A whole number: a is below 2^60 for the first digits' powers that lead here.
                 if (k > 3 || shift < -60) return false;
                 q = a << -shift;
-                r = 0;
-                half = 1;
             } else {
                 if (shift > 127) return false;
                 q = a >> shift;
-                r = a & ((static_cast<UInt128>(1) << shift) - 1);
-                half = static_cast<UInt128>(1) << (shift - 1);
-                tie = r == half;
+                // The bits dropped, as a fraction of one unit in 128 bits: half a unit is 2^127.
+                const UInt128 dropped = a << (128 - shift), half = static_cast<UInt128>(1) << 127;
+                up = dropped > half || (dropped == half && (q & 1) != 0);
             }
         } else {
             if (k < -38 || e < 0 || e > 74) return false;
             const UInt128 a = static_cast<UInt128>(m) << e;
             const UInt128 b = Powers10[static_cast<size_t>(-k)];
             q = a / b;
-            r = a - q * b;
-            half = b / 2;  // b is even
-            tie = r == half;
+            const UInt128 r = a - q * b, half = b / 2;  // b is even
+            up = r > half || (r == half && (q & 1) != 0);
         }
         if (q >= PastOf18) { ++p; continue; }
         if (q < LowestOf18) { --p; continue; }
-        if ((r > half && !tie) || (tie && (q & 1) != 0)) ++q;
+        if (up) ++q;
         if (q == PastOf18) { q = LowestOf18; ++p; }
         digits = static_cast<UInt64>(q);
         power = p;
