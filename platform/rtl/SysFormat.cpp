@@ -602,8 +602,9 @@ TFloatRec FloatToDecimal(const Extended& value, int precision, int decimals)
     }
 
     // The 18 digits in three independent parts of 2, 8 and 8 digits, each written two at a
-    // time. Past the `keep` digits kept they are the ones dropped, overwritten with zeros; the
-    // digits end at the last one kept that is not a zero.
+    // time, a part only when it holds digits kept. Past the `keep` digits kept they are the
+    // ones dropped, overwritten with zeros; the digits end at the last one kept that is not
+    // a zero.
     static constexpr std::array<char, 200> Pairs = [] {
         std::array<char, 200> pairs{};
         for (int i = 0; i < 100; ++i) {
@@ -626,8 +627,8 @@ TFloatRec FloatToDecimal(const Extended& value, int precision, int decimals)
     const auto top = static_cast<std::uint32_t>(upper / 100000000);
     char* text = rec.Digits.resize(MaxDigits);
     pairAt(text, top);
-    eightAt(text + 2, static_cast<std::uint32_t>(upper - UInt64{top} * 100000000));
-    eightAt(text + 10, static_cast<std::uint32_t>(n - upper * 100000000));
+    if (keep > 2) eightAt(text + 2, static_cast<std::uint32_t>(upper - UInt64{top} * 100000000));
+    if (keep > 10) eightAt(text + 10, static_cast<std::uint32_t>(n - upper * 100000000));
     auto count = static_cast<size_t>(std::max(keep, 1));
     std::memcpy(text + count, Zeros, sizeof Zeros);
     while (text[count - 1] == '0') --count;
