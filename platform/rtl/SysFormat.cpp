@@ -794,24 +794,35 @@ std::vector<TSectionStep> SectionSteps(const std::u16string& section, const TSec
     return steps;
 }
 
+// The digits a section writes, read from the decimal record: the integer digits, led by
+// zeros where the section asks for more than the value has, and the fraction's digits.
+struct TSectionDigits {
+    const TFloatRec* Rec = nullptr;
+    int IntLength = 0;   // integer digits written
+    int IntFrom = 0;     // the record's position of the first one, below 0 for leading zeros
+    int FracFrom = 0;    // the record's position of the first fraction digit
+    int FracLength = 0;  // fraction digits written
+    char Integer(int j) const { return DigitAt(*Rec, IntFrom + j); }
+    char Fraction(int j) const { return DigitAt(*Rec, FracFrom + j); }
+};
+
 // Writes the section's steps with the given digits, after a minus sign when `negative`;
 // `exponent` is used by a scientific section.
 String RenderSection(const std::u16string& section, const std::vector<TSectionStep>& steps, const TSectionLayout& l,
-                     const std::string& integer, const std::string& fraction, int exponent, bool negative,
-                     const TFormatSettings& settings)
+                     const TSectionDigits& digits, int exponent, bool negative, const TFormatSettings& settings)
 {
-    const int n = static_cast<int>(integer.size());
+    const int n = digits.IntLength;
     // The literal text is part of the section; each placeholder writes at most one
     // character, except the first integer one (all leading digits and their separators) and
     // the exponent.
     TTextBuilder out;
-    char16_t* w = out.Room(section.size() + static_cast<size_t>(n + n / 3) + fraction.size() + 16);
+    char16_t* w = out.Room(section.size() + static_cast<size_t>(n + n / 3 + digits.FracLength) + 16);
     if (negative) *w++ = u'-';
     // All integer digits from position `from` (counted from the right) down to `to`.
     auto emitInteger = [&](int from, int to) {
         for (int pos = from; pos >= to; --pos) {
             if (pos >= n) continue;
-            *w++ = static_cast<char16_t>(integer[static_cast<size_t>(n - 1 - pos)]);
+            *w++ = static_cast<char16_t>(digits.Integer(n - 1 - pos));
             if (l.Thousands && pos > 0 && pos % 3 == 0 && settings.ThousandSeparator != 0) *w++ = settings.ThousandSeparator;
         }
     };
@@ -821,11 +832,11 @@ String RenderSection(const std::u16string& section, const std::vector<TSectionSt
         case TSectionStep::skIntegerFrom: emitInteger(n - 1, step.Pos); break;
         case TSectionStep::skIntegerAt: emitInteger(step.Pos, step.Pos); break;
         case TSectionStep::skPoint:
-            if (!fraction.empty()) *w++ = settings.DecimalSeparator;
+            if (digits.FracLength > 0) *w++ = settings.DecimalSeparator;
             break;
         case TSectionStep::skFraction:
-            for (int i = step.Pos; i < std::min(step.Pos + step.Count, static_cast<int>(fraction.size())); ++i)
-                *w++ = static_cast<char16_t>(fraction[static_cast<size_t>(i)]);
+            for (int i = step.Pos; i < std::min(step.Pos + step.Count, digits.FracLength); ++i)
+                *w++ = static_cast<char16_t>(digits.Fraction(i));
             break;
         case TSectionStep::skExponent: {
             *w++ = step.Text[0];
@@ -883,24 +894,27 @@ String FormatFloat(const String& format, const Extended& value, const TFormatSet
     for (;;) {
         const std::u16string& section = sections[index];
         const TSectionLayout& l = parsed.Layouts[index];
-        std::string integer, fraction;
+        TSectionDigits digits;
         int exponent = 0;
         TFloatRec rec;
         if (l.Scientific) {
-            const int digits = Clamp(l.IntCount + l.FracCount, 1, MaxDigits);
-            rec = FloatToDecimal(value, digits, INT_MAX / 2);
-            DigitsOf(rec, 0, l.IntCount, integer);
-            DigitsOf(rec, l.IntCount, l.FracCount, fraction);
+            rec = FloatToDecimal(value, Clamp(l.IntCount + l.FracCount, 1, MaxDigits), INT_MAX / 2);
+            digits.IntLength = l.IntCount;
+            digits.FracFrom = l.IntCount;
             exponent = rec.Digits.empty() ? 0 : rec.Exponent - l.IntCount;
         } else {
+            // The integer digits are those before the point, none when the value is below 1
+            // (the first digit of a record is never a zero).
             rec = FloatToDecimal(value, MaxDigits, l.FracCount);
             if (rec.Exponent > MaxDigits) return FloatToStr(value, settings);
-            SplitFixed(rec, l.FracCount, integer, fraction);
-            const size_t firstDigit = integer.find_first_not_of('0');
-            integer.erase(0, firstDigit == std::string::npos ? integer.size() : firstDigit);
-            if (static_cast<int>(integer.size()) < l.MinInt) integer.insert(0, static_cast<size_t>(l.MinInt) - integer.size(), '0');
+            const int length = std::max(rec.Exponent, 0);
+            digits.IntLength = std::max(length, l.MinInt);
+            digits.IntFrom = length - digits.IntLength;
+            digits.FracFrom = rec.Exponent;
         }
-        while (static_cast<int>(fraction.size()) > l.MinFrac && fraction.back() == '0') fraction.pop_back();
+        digits.Rec = &rec;
+        digits.FracLength = l.FracCount;
+        while (digits.FracLength > l.MinFrac && digits.Fraction(digits.FracLength - 1) == '0') --digits.FracLength;
 
         // A value that rounds to zero is written by the zero section.
         if (rec.Digits.empty() && index != 2 && sections.size() >= 3 && !sections[2].empty()) {
@@ -908,8 +922,7 @@ String FormatFloat(const String& format, const Extended& value, const TFormatSet
             sign = false;
             continue;
         }
-        return RenderSection(section, parsed.Steps[index], l, integer, fraction, exponent, sign && !rec.Digits.empty(),
-                             settings);
+        return RenderSection(section, parsed.Steps[index], l, digits, exponent, sign && !rec.Digits.empty(), settings);
     }
 }
 
