@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <langinfo.h>
+#include <limits>
 #include <locale.h>
 #include <utility>
 #include <vector>
@@ -567,6 +568,25 @@ UInt64 EighteenDigits(Extended value, int& power)
     return EighteenDigitsByText(a, isDouble, power);
 }
 
+// Whether the extended value is a normal double, which d then is. Read from its bits: a
+// 64-bit significand with its leading 1 written, of which a double holds 53, and a power of
+// two of 15 bits, of which a double's normal range is -1022..1023 (no zero, no infinity or
+// NaN, whose powers lie outside).
+bool ExactNormalDouble(const Extended& value, double& d)
+{
+    static_assert(std::numeric_limits<Extended>::digits == 64 && sizeof(Extended) >= 10);
+    UInt64 significand = 0;
+    std::uint16_t signAndPower = 0;
+    std::memcpy(&significand, &value, sizeof significand);
+    std::memcpy(&signAndPower, reinterpret_cast<const char*>(&value) + sizeof significand, sizeof signAndPower);
+    const int power = (signAndPower & 0x7FFF) - 16383;
+    if (power < -1022 || power > 1023 || (significand >> 63) == 0 || (significand & 0x7FF) != 0) return false;
+    const UInt64 bits = UInt64{signAndPower} >> 15 << 63 | static_cast<UInt64>(power + 1023) << 52 |
+                        (significand >> 11 & ((UInt64{1} << 52) - 1));
+    std::memcpy(&d, &bits, sizeof d);
+    return true;
+}
+
 } // namespace
 
 TFloatRec FloatToDecimal(const Extended& value, int precision, int decimals)
@@ -575,8 +595,8 @@ TFloatRec FloatToDecimal(const Extended& value, int precision, int decimals)
     int exponent = 0;
     UInt64 n = 0;
     // Most values are finite doubles other than zero: their tests on the double.
-    const double d = static_cast<double>(value);
-    if (static_cast<Extended>(d) == value && d != 0 && std::isfinite(d)) {
+    double d = 0;
+    if (ExactNormalDouble(value, d)) {
         rec.Negative = std::signbit(d);
         if (!EighteenDigitsOfDouble(std::fabs(d), n, exponent)) n = EighteenDigitsByText(std::fabs(value), true, exponent);
     } else {
