@@ -267,6 +267,16 @@ void TestAnswerNextPopup(const String& captionPath) { gPopupAnswers.push_back(ca
 
 TPoint TestLastPopupPoint() { return gLastPopupPoint; }
 
+TUnusedAnswers TestDropUnusedAnswers()
+{
+    const TUnusedAnswers unused{gModalAnswers.size(), gBoxAnswers.size(), gFileAnswers.size(), gPopupAnswers.size()};
+    gModalAnswers.clear();
+    gBoxAnswers.clear();
+    gFileAnswers.clear();
+    gPopupAnswers.clear();
+    return unused;
+}
+
 void TestGrab(TWinControl* window, TBitmap& into)
 {
     window->HandleNeeded();

@@ -60,6 +60,14 @@ const TFileDialogRequest& TestLastFileDialog();
 void TestAnswerNextPopup(const String& captionPath);
 TPoint TestLastPopupPoint();
 
+// The answers given above that no modal form, message box, file dialog or pop-up menu has taken
+// yet; they are dropped, so that they answer nothing that comes later.
+struct TUnusedAnswers {
+    size_t Modals = 0, MessageBoxes = 0, FileDialogs = 0, Popups = 0;
+    bool operator==(const TUnusedAnswers&) const = default;
+};
+TUnusedAnswers TestDropUnusedAnswers();
+
 // What the window shows, as on the screen (children included).
 void TestGrab(TWinControl* window, TBitmap& into);
 void TestGrabToPng(TWinControl* window, const String& fileName);

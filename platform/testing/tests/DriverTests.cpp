@@ -188,6 +188,22 @@ TEST_F(DriverForm, TheNextMessageBoxAndModalFormAreAnsweredAndRecorded)
     delete dialog;
 }
 
+TEST_F(DriverForm, AnswersNothingTookAreCountedAndDropped)
+{
+    TestClearMessageBoxes();
+    TestAnswerNextModal([](TCustomForm* f) { f->SetModalResult(mrOk); });
+    TestAnswerNextMessageBox(mrYes);
+    TestAnswerNextMessageBox(mrNo);
+    TestAnswerNextFileDialog({});
+    TestAnswerNextPopup("Open");
+    EXPECT_EQ(MessageDlg("Save the dam?", mtConfirmation, mbYesNo, 0), mrYes);
+    EXPECT_TRUE((TestDropUnusedAnswers() == TUnusedAnswers{1, 1, 1, 1}));
+    EXPECT_TRUE((TestDropUnusedAnswers() == TUnusedAnswers{}));
+    // The dropped No does not answer the next box.
+    TestAnswerNextMessageBox(mrCancel);
+    EXPECT_EQ(MessageDlg("Save the dam?", mtConfirmation, mbYesNoCancel, 0), mrCancel);
+}
+
 }  // namespace
 
 namespace {
