@@ -156,8 +156,11 @@ void TMDIChild::FormActivate(TObject*)
         excel->SetDropdownMenu(PopupExcel);
         excel->OnClick = TNotifyEvent(this, &TMDIChild::ExcelToolButtonClick);
     }
-    if (auto* plots = dynamic_cast<TToolButton*>(MainForm->FindComponent("ToolButtonPlots")))
+    // The plots button's face shows the joint plots, the first of its drop-down menu.
+    if (auto* plots = dynamic_cast<TToolButton*>(MainForm->FindComponent("ToolButtonPlots"))) {
         plots->SetDropdownMenu(PopupPlots);
+        plots->OnClick = TNotifyEvent(this, &TMDIChild::ToolButtonGraphicsClick);
+    }
     // The document tool bars show this window's pictures.
     for (TToolBar* bar : {MainForm->ToolBarInput, MainForm->ToolBarAnalysis, MainForm->ToolBarParametric})
         bar->SetImages(ImageList1);

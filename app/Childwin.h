@@ -146,7 +146,7 @@ public:
     void Loads2Click(TObject* Sender);
     void Analysisresults1Click(TObject* Sender);
     void ExcelToolButtonClick(TObject* Sender);
-    // The joint plots of the current model.
+    // The joint plots of the current model (also the main window's plots tool button).
     void ToolButtonGraphicsClick(TObject* Sender);
     void StabilityDrawings1Click(TObject* Sender);
     void ProbabilisticPlots1Click(TObject* Sender);

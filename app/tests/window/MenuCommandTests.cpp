@@ -108,7 +108,7 @@ const std::map<std::string, TExpected>& Expectations()
         {"HelpAboutItem", {Window, "TAboutBox"}},
         // tool buttons without a menu item of their own
         {"ToolButtonExcel", {Export, "TExcelDlg"}},   // the workbook last chosen from its drop-down menu
-        {"ToolButtonPlots", {InPlace}},
+        {"ToolButtonPlots", {Window, "TGraphicsDlg"}},   // the joint plots, first of its drop-down menu
         {"ToolButtonDisplacement", {Disabled}},
     };
     return table;
