@@ -202,7 +202,19 @@ void TMenuItem::Changed()
 void TMenuItem::SetCaption(const String& value) { if (value != FCaption) { FCaption = value; Changed(); } }
 void TMenuItem::SetEnabled(bool value) { if (value != FEnabled) { FEnabled = value; Changed(); } }
 void TMenuItem::SetVisible(bool value) { if (value != FVisible) { FVisible = value; Changed(); } }
-void TMenuItem::SetDefault(bool value) { if (value != FDefault) { FDefault = value; Changed(); } }
+// A menu has one default item: the item made default takes the mark from the others.
+void TMenuItem::SetDefault(bool value)
+{
+    if (value == FDefault) return;
+    if (value && FParent)
+        for (TMenuItem* i : FParent->FItems)
+            if (i != this && i->FDefault) {
+                i->FDefault = false;
+                i->Changed();
+            }
+    FDefault = value;
+    Changed();
+}
 void TMenuItem::SetRadioItem(bool value) { if (value != FRadioItem) { FRadioItem = value; Changed(); } }
 void TMenuItem::SetGroupIndex(Byte value) { if (value != FGroupIndex) { FGroupIndex = value; Changed(); } }
 void TMenuItem::SetShortCut(TShortCut value) { if (value != FShortCut) { FShortCut = value; Changed(); } }

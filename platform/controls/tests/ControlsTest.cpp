@@ -506,6 +506,28 @@ TEST(Menus, ShortcutsAndMergeByGroupIndex)
     EXPECT_EQ(captions, (std::vector<String>{"File", "Edit", "Chart", "Chart tools", "Window"}));
 }
 
+TEST(Menus, AMenuHasOneDefaultItem)
+{
+    TComponent owner(nullptr);
+    TPopupMenu menu(&owner);
+    std::vector<TMenuItem*> items;
+    for (const char* caption : {"Model", "Loads", "Results"}) {
+        items.push_back(new TMenuItem(&owner));
+        items.back()->SetCaption(caption);
+        menu.Items()->Add(items.back());
+    }
+    auto defaults = [&] {
+        std::vector<bool> d;
+        for (TMenuItem* i : items) d.push_back(i->Default());
+        return d;
+    };
+    items[0]->SetDefault(true);
+    items[1]->SetDefault(true);
+    EXPECT_EQ(defaults(), (std::vector<bool>{false, true, false}));
+    items[1]->SetDefault(false);
+    EXPECT_EQ(defaults(), (std::vector<bool>{false, false, false}));
+}
+
 }  // namespace
 
 namespace {
