@@ -130,7 +130,11 @@ void TMDIChild::StartAnalysesMenuClick(TObject*)
 void TMDIChild::RunExcelExport(TObject* Sender, int request)
 {
     auto* item = dynamic_cast<TMenuItem*>(Sender);
-    if (item && item->Parent() == PopupExcel->Items()) FLastExcelRequest = request;
+    // A choice from the tool button's menu becomes its default (bold) item, which the button runs.
+    if (item && item->Parent() == PopupExcel->Items()) {
+        item->SetDefault(true);
+        FLastExcelRequest = request;
+    }
     std::unique_ptr<TExcelDlg> window(CreateForm<TExcelDlg>(Application));
     window->param = CurrentModel;
     window->Request = static_cast<TCas>(request);

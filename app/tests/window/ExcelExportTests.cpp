@@ -119,10 +119,14 @@ TEST(ExcelExport, TheToolButtonRunsTheWorkbookLastChosenFromItsMenu)
     button->Click();
     TestProcess();
     EXPECT_EQ(TestLastFileDialog().FileName, "Input.xlsx");
+    EXPECT_TRUE(d->PopupExcel->Items()->Items(0)->Default());
     TestAnswerNextFileDialog({});
     d->PopupExcel->Items()->Items(1)->Click();
     TestProcess();
     EXPECT_EQ(TestLastFileDialog().FileName, "Loads.xlsx");
+    // The choice is the menu's bold default item now.
+    EXPECT_FALSE(d->PopupExcel->Items()->Items(0)->Default());
+    EXPECT_TRUE(d->PopupExcel->Items()->Items(1)->Default());
     TestAnswerNextFileDialog({});
     button->Click();
     TestProcess();
@@ -135,6 +139,8 @@ TEST(ExcelExport, TheToolButtonRunsTheWorkbookLastChosenFromItsMenu)
     button->Click();
     TestProcess();
     EXPECT_EQ(TestLastFileDialog().FileName, "Loads.xlsx");
+    EXPECT_TRUE(d->PopupExcel->Items()->Items(1)->Default());
+    EXPECT_FALSE(d->PopupExcel->Items()->Items(2)->Default());
     EXPECT_TRUE(starts.Started.empty());
     EXPECT_FALSE(std::filesystem::exists(program.Folder() / "Loads.xlsx"));
 }
