@@ -202,6 +202,11 @@ public:
     virtual void SendMouse(TWindowHandle* window, TMouseAction action, int button, TPoint p, Cardinal shift) = 0;
     virtual void SendKey(TWindowHandle* window, Word vk, const String& text, Cardinal shift, bool release) = 0;
     virtual void GrabWindow(TWindowHandle* window, TBitmap& into) = 0;
+    // What the menu of an item with sub-items shows when it is open, as the toolkit draws it.
+    virtual void GrabOpenMenu(TMenuItem* item, TBitmap& into) = 0;
+    // Where the item shows: an entry of the window's menu bar in the window's picture, any other
+    // item in the picture of its open menu.
+    virtual TRect MenuItemRect(TWindowHandle* window, TMenuItem* item) = 0;
 };
 
 // Shapes and inactive showing of windows (pop-ups, balloons): the back end registers it.

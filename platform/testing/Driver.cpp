@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <deque>
+#include <memory>
 
 #include "platform/backend/qt/QtServices.h"
 #include "platform/backend/qt/QtWindows.h"
@@ -10,7 +11,9 @@
 #include "platform/graphics/Codecs.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/services/ServicesBackend.h"
+#include "platform/controls/WindowSystem.h"
 #include "platform/stdctrls/Buttons.h"
+#include "platform/stdctrls/Menus.h"
 
 namespace {
 
@@ -339,6 +342,32 @@ void TestScreenshot(TWinControl* window, const std::vector<TWinControl*>& popups
 void TestScreenshot(TWinControl* window, const String& name, TBitmap& into)
 {
     TestGrab(window, into);
+    SaveScreenshot(into, name);
+}
+
+void TestScreenshotMenus(TCustomForm* form, const std::vector<TMenuItem*>& path, const String& name, TBitmap& into)
+{
+    TBitmap window;
+    TestGrab(form, window);
+    std::vector<std::unique_ptr<TBitmap>> menus;
+    std::vector<TPoint> places;
+    const TRect entry = WindowSystem().MenuItemRect(form->WindowHandle(), path.front());
+    TPoint at{entry.Left, entry.Bottom};
+    Integer width = window.Width(), height = window.Height();
+    for (size_t k = 0; k < path.size(); ++k) {
+        menus.push_back(std::make_unique<TBitmap>());
+        WindowSystem().GrabOpenMenu(path[k], *menus.back());
+        places.push_back(at);
+        width = std::max(width, at.X + menus.back()->Width());
+        height = std::max(height, at.Y + menus.back()->Height());
+        if (k + 1 < path.size()) at = {at.X + menus.back()->Width(), at.Y + WindowSystem().MenuItemRect(nullptr, path[k + 1]).Top};
+    }
+    into.SetPixelFormat(TPixelFormat::pf32bit);
+    into.SetSize(width, height);
+    into.Canvas().Brush().SetColor(clWhite);
+    into.Canvas().FillRect(Rect(0, 0, width, height));
+    into.Canvas().Draw(0, 0, window);
+    for (size_t k = 0; k < menus.size(); ++k) into.Canvas().Draw(places[k].X, places[k].Y, *menus[k]);
     SaveScreenshot(into, name);
 }
 

@@ -76,6 +76,10 @@ void TestGrabToPng(TWinControl* window, const String& fileName);
 void TestScreenshot(TWinControl* window, const String& name, TBitmap& into);
 // The same with pop-up windows (drop-downs, balloons) drawn over it where the screen shows them.
 void TestScreenshot(TWinControl* window, const std::vector<TWinControl*>& popups, const String& name, TBitmap& into);
+// The window with menus open one in the other, as the user opens them from its menu bar: path[0]
+// is an entry of the bar, each next item one of the menu before it, its menu opened beside its
+// row; written as <name>.png as above.
+void TestScreenshotMenus(TCustomForm* form, const std::vector<TMenuItem*>& path, const String& name, TBitmap& into);
 // What the window shows with the pop-ups over it, as on the screen.
 void TestGrabWithPopups(TWinControl* window, const std::vector<TWinControl*>& popups, TBitmap& into);
 // A pixel of what a control shows (windowless controls through their parent).

@@ -79,8 +79,12 @@ void TQtWindowSystem::GrabWindow(TWindowHandle* h, TBitmap& into)
     QWidget* w = h->Kind == TWindowKind::wkForm || h->Kind == TWindowKind::wkMDIForm || h->Kind == TWindowKind::wkMDIChild
                      ? h->Outer.data()
                      : h->W.data();
-    if (!w) return;
-    QImage img = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (w) ImageToBitmap(w->grab().toImage(), into);
+}
+
+void ImageToBitmap(const QImage& image, TBitmap& into)
+{
+    const QImage img = image.convertToFormat(QImage::Format_RGB32);
     into.SetPixelFormat(TPixelFormat::pf32bit);
     into.SetSize(img.width(), img.height());
     for (int y = 0; y < img.height(); ++y)

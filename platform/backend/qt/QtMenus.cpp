@@ -117,6 +117,34 @@ void TQtWindowSystem::HighlightMenuItem(TMenuItem* item)
     if (auto* d = MenuData(item); d && d->Action) d->Action->hover();
 }
 
+// The menu is opened for the picture, so that it lays its items out as it does for the user, and
+// closed again.
+void TQtWindowSystem::GrabOpenMenu(TMenuItem* item, TBitmap& into)
+{
+    SyncItem(item);
+    QMenu* menu = MenuData(item)->Menu;
+    if (!menu) return;
+    menu->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    ImageToBitmap(menu->grab().toImage(), into);
+    menu->hide();
+    QApplication::processEvents();
+}
+
+TRect TQtWindowSystem::MenuItemRect(TWindowHandle* h, TMenuItem* item)
+{
+    QAction* action = SyncItem(item);
+    QRect r;
+    if (item->Parent() && item->Parent()->Parent()) {
+        if (QMenu* menu = MenuData(item->Parent())->Menu) r = menu->actionGeometry(action);
+    } else if (h && h->Main && h->Outer) {
+        QMenuBar* bar = h->Main->menuBar();
+        r = bar->actionGeometry(action);
+        r.moveTopLeft(bar->mapTo(h->Outer.data(), r.topLeft()));
+    }
+    return Rect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+}
+
 void TQtWindowSystem::PopupMenu(TMenuItem* root, TPoint screen)
 {
     QMenu menu;

@@ -114,6 +114,7 @@ TMenuData* MenuData(TMenuItem* item);
 // The action that shows the item: its sub-menu's action when it has sub-items.
 QAction* SyncItem(TMenuItem* item);
 QImage BitmapImage(TBitmap& b);
+void ImageToBitmap(const QImage& image, TBitmap& into);
 QPalette SystemPalette();
 
 class TDropDownArrow;
@@ -190,6 +191,8 @@ public:
     void SendMouse(TWindowHandle* h, TMouseAction action, int button, TPoint p, Cardinal shift) override;
     void SendKey(TWindowHandle* h, Word vk, const String& text, Cardinal shift, bool release) override;
     void GrabWindow(TWindowHandle* h, TBitmap& into) override;
+    void GrabOpenMenu(TMenuItem* item, TBitmap& into) override;
+    TRect MenuItemRect(TWindowHandle* h, TMenuItem* item) override;
 
 private:
     static int MemoPosToDoc(const QPlainTextEdit* m, int pos);

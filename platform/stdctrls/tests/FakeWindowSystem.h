@@ -131,6 +131,8 @@ public:
     void SendMouse(TWindowHandle* window, TMouseAction action, int button, TPoint p, Cardinal shift) override { (void)window; (void)action; (void)button; (void)p; (void)shift; }
     void SendKey(TWindowHandle* window, Word vk, const String& text, Cardinal shift, bool release) override { (void)window; (void)vk; (void)text; (void)shift; (void)release; }
     void GrabWindow(TWindowHandle* window, TBitmap& into) override { (void)window; (void)into; }
+    void GrabOpenMenu(TMenuItem* item, TBitmap& into) override { (void)item; (void)into; }
+    TRect MenuItemRect(TWindowHandle* window, TMenuItem* item) override { (void)window; (void)item; return {}; }
 };
 
 // Installs the fake for the life of a test fixture.

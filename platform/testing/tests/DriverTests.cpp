@@ -4,8 +4,11 @@
 // recorded with their pens and brushes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
+#include "platform/controls/WindowSystem.h"
+#include "platform/stdctrls/Menus.h"
 #include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/testing/CanvasRecording.h"
 #include "platform/testing/Driver.h"
@@ -186,6 +189,50 @@ TEST_F(DriverForm, TheNextMessageBoxAndModalFormAreAnsweredAndRecorded)
     EXPECT_EQ(dialog->ShowModal(), mrOk);
     EXPECT_TRUE(shown);
     delete dialog;
+}
+
+// The window with its File menu open and, beside the "Recent" row, the recent files: each menu
+// drawn as the toolkit draws it open, where the user sees it.
+TEST_F(DriverForm, MenusOpenOneInTheOtherUnderTheirBarEntry)
+{
+    auto* menu = new TMainMenu(Form);
+    auto add = [&](TMenuItem* parent, const char* caption) {
+        auto* item = new TMenuItem(Form);
+        item->SetCaption(caption);
+        parent->Add(item);
+        return item;
+    };
+    TMenuItem* file = add(menu->Items(), "&File");
+    add(file, "&Open");
+    TMenuItem* recent = add(file, "&Recent");
+    for (const char* name : {"first.dam", "second.dam", "third.dam"}) add(recent, name);
+    Form->SetMenu(menu);
+    TestProcess();
+    TBitmap fileMenu, recentMenu, shot;
+    WindowSystem().GrabOpenMenu(file, fileMenu);
+    WindowSystem().GrabOpenMenu(recent, recentMenu);
+    const TRect open = WindowSystem().MenuItemRect(nullptr, file->Items(0));
+    const TRect row = WindowSystem().MenuItemRect(nullptr, recent);
+    ASSERT_GT(open.Height(), 0);
+    EXPECT_GE(row.Top, open.Bottom);
+    EXPECT_GE(fileMenu.Height(), 2 * open.Height());
+    EXPECT_GE(recentMenu.Height(), 3 * open.Height());
+
+    TestScreenshotMenus(Form, {file, recent}, "driver-menus", shot);
+    const TRect entry = WindowSystem().MenuItemRect(Form->WindowHandle(), file);
+    ASSERT_GT(entry.Bottom, 0);
+    TBitmap window;
+    TestGrab(Form, window);
+    EXPECT_EQ(shot.Height(), std::max({window.Height(), entry.Bottom + row.Top + recentMenu.Height(),
+                                       entry.Bottom + fileMenu.Height()}));
+    EXPECT_EQ(shot.Width(), std::max(window.Width(), entry.Left + fileMenu.Width() + recentMenu.Width()));
+    auto same = [&](TBitmap& part, TPoint at) {
+        for (const TPoint p : {TPoint{2, 2}, TPoint{part.Width() / 2, part.Height() / 2}, TPoint{part.Width() - 3, part.Height() - 3}})
+            if (shot.Canvas().Pixel(at.X + p.X, at.Y + p.Y) != part.Canvas().Pixel(p.X, p.Y)) return false;
+        return true;
+    };
+    EXPECT_TRUE(same(fileMenu, {entry.Left, entry.Bottom}));
+    EXPECT_TRUE(same(recentMenu, {entry.Left + fileMenu.Width(), entry.Bottom + row.Top}));
 }
 
 TEST_F(DriverForm, AnswersNothingTookAreCountedAndDropped)
