@@ -46,6 +46,7 @@ TClass TCustomForm::StaticClass()
         m.OnMessage(CM_SHOWINGCHANGED, &TCustomForm::CMShowingChanged);
         m.OnMessage(CM_RELEASE, &TCustomForm::CMRelease);
         m.OnMessage(CM_MENUCHANGED, &TCustomForm::CMMenuChanged);
+        m.OnMessage(CM_TEXTCHANGED, &TCustomForm::CMTextChanged);
         m.OnMessage(WM_CLOSE, &TCustomForm::WMClose);
         m.OnMessage(WM_ACTIVATE, &TCustomForm::WMActivate);
         m.OnMessage(WM_MDIACTIVATE, &TCustomForm::WMMDIActivate);
@@ -488,6 +489,14 @@ void TCustomForm::CMMenuChanged(TMessage&)
         return;
     }
     UpdateMenuBar();
+}
+
+// The frame's window menu lists a document window under its caption.
+void TCustomForm::CMTextChanged(TMessage& message)
+{
+    TWinControl::CMTextChanged(message);
+    if (FFormStyle != fsMDIChild) return;
+    if (TCustomForm* frame = Application->MainForm(); frame && frame != this) frame->UpdateWindowMenu();
 }
 
 // The bar shows the form's menu; an MDI frame merges the active child's menu into it.

@@ -137,6 +137,7 @@ protected:
     void CMShowingChanged(TMessage& message);
     void CMRelease(TMessage& message);
     void CMMenuChanged(TMessage& message);
+    void CMTextChanged(TMessage& message);
     void WMClose(TMessage& message);
     void WMActivate(TMessage& message);
     void WMMDIActivate(TMessage& message);

@@ -458,6 +458,10 @@ TEST(Mdi, TwoChildrenMergeMenusByGroupIndexAndAToolButtonFollowsItsItem)
     EXPECT_EQ(window->Items(2)->Caption(), "&1 Doc A");
     EXPECT_TRUE(window->Items(2)->Checked());
     EXPECT_EQ(window->Items(3)->Caption(), "&2 Doc B");
+    // A child captioned anew is listed under its new caption.
+    kids[1]->SetCaption("/dams/Doc B.dam");
+    ASSERT_EQ(window->Count(), 4);
+    EXPECT_EQ(window->Items(3)->Caption(), "&2 /dams/Doc B.dam");
 
     bar->AddButton(start[1]);
     TestProcess();
