@@ -235,6 +235,18 @@ void TMenuItem::SetChecked(bool value)
     Changed();
 }
 
+bool TMenuItem::Picture(TBitmap& picture, TBitmap& disabled)
+{
+    if (FBitmap && !FBitmap->Empty()) {
+        picture.Assign(*FBitmap);
+        return true;
+    }
+    const TMenu* menu = GetParentMenu();
+    TComponent* images = menu ? menu->Images() : nullptr;
+    return images && FImageIndex >= 0 && FPictureSource && FPictureSource(images, FImageIndex, true, picture) &&
+           FPictureSource(images, FImageIndex, false, disabled);
+}
+
 TBitmap* TMenuItem::Bitmap()
 {
     if (!FBitmap) FBitmap = std::make_unique<TBitmap>();
@@ -281,6 +293,19 @@ bool TMenu::IsShortCut(Word key, TShiftState shift)
     if (!item || !item->Enabled() || !item->Visible()) return false;
     item->Click();
     return true;
+}
+
+void TMenu::SetImages(TComponent* value)
+{
+    if (value == FImages) return;
+    FImages = value;
+    const std::function<void(TMenuItem*)> show = [&show](TMenuItem* item) {
+        for (Integer i = 0; i < item->Count(); ++i) {
+            NotifyBackend(item->Items(i));
+            show(item->Items(i));
+        }
+    };
+    show(FItems);
 }
 
 void TMenu::MenuChanged(TMenuItem*) { OnChange(this); }

@@ -68,6 +68,12 @@ public:
     // A picture of the item's own (replaces the menu's image list entry).
     TBitmap* Bitmap();
     bool HasBitmap() const { return FBitmap != nullptr; }
+    // The picture the item shows and its look while disabled (left empty when the toolkit makes
+    // it): its own bitmap, else the image of ImageIndex in its menu's image list. False: none.
+    bool Picture(TBitmap& picture, TBitmap& disabled);
+    // How a picture is taken from an image list (which this layer holds as a plain component).
+    using TPictureSource = bool (*)(TComponent* images, Integer index, bool enabled, TBitmap& picture);
+    static void SetPictureSource(TPictureSource source) { FPictureSource = source; }
     const String& Hint() const { return FHint; }
     void SetHint(const String& value);
     Integer HelpContext() const { return FHelpContext; }
@@ -107,6 +113,7 @@ private:
     String FHint;
     Integer FHelpContext = 0;
     void* FBackend = nullptr;
+    static inline TPictureSource FPictureSource = nullptr;
 };
 
 class TMenu : public TComponent {
@@ -118,7 +125,8 @@ public:
     TMenuItem* Items() const { return FItems; }
     // An image list of the stdctrls layer, held as a plain component here.
     TComponent* Images() const { return FImages; }
-    void SetImages(TComponent* value) { FImages = value; }
+    // The items show the images of the list at their ImageIndex.
+    void SetImages(TComponent* value);
     // The item with the shortcut, searched depth first; null when none.
     TMenuItem* FindItemByShortCut(TShortCut shortCut) const;
     // Runs the enabled, visible item whose shortcut matches; true when one ran.

@@ -284,8 +284,8 @@ void PublishGrids()
         .Property("OnTopLeftChanged", &TCustomGrid::OnTopLeftChanged);
 }
 
-// A tool bar's picture from its image list: the image on the bar's face colour, or its
-// disabled look.
+// A tool bar's or a menu item's picture from its image list: the image on the face colour, or
+// its disabled look.
 bool ImageListPicture(TComponent* images, Integer index, bool enabled, TBitmap& picture)
 {
     const auto* list = dynamic_cast<const TCustomImageList*>(images);
@@ -314,6 +314,7 @@ void PublishToolBar()
         .Property("Style", &TToolButton::Style, &TToolButton::SetStyle).Default(tbsButton)
         .Property("OnClick", &TToolButton::OnClick);
     TToolBar::SetPictureSource(ImageListPicture);
+    TMenuItem::SetPictureSource(ImageListPicture);
 }
 
 void PublishComCtrls()

@@ -42,7 +42,13 @@ void ApplyItemState(QAction* a, TMenuItem* item)
     QFont f = a->font();
     f.setBold(item->Default());
     a->setFont(f);
-    if (item->HasBitmap() && !item->Bitmap()->Empty()) a->setIcon(QIcon(QPixmap::fromImage(BitmapImage(*item->Bitmap()))));
+    TBitmap picture, disabled;
+    QIcon icon;
+    if (item->Picture(picture, disabled)) {
+        icon.addPixmap(QPixmap::fromImage(BitmapImage(picture)));
+        if (!disabled.Empty()) icon.addPixmap(QPixmap::fromImage(BitmapImage(disabled)), QIcon::Disabled);
+    }
+    a->setIcon(icon);
 }
 
 QAction* SyncItem(TMenuItem* item)

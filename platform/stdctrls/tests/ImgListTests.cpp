@@ -2,6 +2,8 @@
 
 #include "platform/backend/qt/QtGraphics.h"
 #include "platform/stdctrls/ImgList.h"
+#include "platform/stdctrls/Menus.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 
 TEST(ImageList, MaskedCellsDrawnNormallyAndDisabled)
 {
@@ -35,4 +37,39 @@ TEST(ImageList, MaskedCellsDrawnNormallyAndDisabled)
     images.Delete(0);
     EXPECT_EQ(images.Count(), 1);
     EXPECT_THROW(images.Delete(5), EInvalidOperation);
+}
+
+// A menu item shows its own bitmap, else the image of its index in its menu's list, with the
+// list's disabled look; without either it shows none.
+TEST(ImageList, MenuItemsShowTheImagesOfTheirMenusList)
+{
+    InitQtGraphics();
+    RegisterStdControlClasses();
+    TComponent owner(nullptr);
+    auto* images = new TImageList(&owner);
+    images->SetWidth(4);
+    images->SetHeight(4);
+    TBitmap strip(8, 4);
+    strip.Canvas().FillRectColor(TRect{0, 0, 8, 4}, clRed);
+    strip.Canvas().FillRectColor(TRect{4, 0, 8, 4}, clBlack);
+    images->Add(&strip, nullptr);
+    auto* menu = new TPopupMenu(&owner);
+    auto* item = new TMenuItem(&owner);
+    menu->Items()->Add(item);
+    TBitmap picture, disabled;
+    EXPECT_FALSE(item->Picture(picture, disabled));   // no list, no own bitmap
+    menu->SetImages(images);
+    EXPECT_FALSE(item->Picture(picture, disabled));   // no index
+    item->SetImageIndex(1);
+    ASSERT_TRUE(item->Picture(picture, disabled));
+    EXPECT_EQ(picture.Width(), 4);
+    EXPECT_EQ(ColorToRGB(picture.Canvas().Pixel(2, 2)), ColorToRGB(clBlack));
+    EXPECT_EQ(ColorToRGB(disabled.Canvas().Pixel(2, 2)), ColorToRGB(clBtnShadow));
+    item->Bitmap()->SetSize(6, 6);
+    item->Bitmap()->Canvas().FillRectColor(TRect{0, 0, 6, 6}, clLime);
+    TBitmap own, noDisabled;
+    ASSERT_TRUE(item->Picture(own, noDisabled));
+    EXPECT_EQ(own.Width(), 6);
+    EXPECT_EQ(ColorToRGB(own.Canvas().Pixel(2, 2)), ColorToRGB(clLime));
+    EXPECT_TRUE(noDisabled.Empty());
 }
