@@ -4,6 +4,7 @@
 // asks for a file, hands a file to the desktop, shows help or does its work in place, or is
 // disabled; afterwards the program is sound: nothing escaped, no window is left behind, and the
 // sample's document is still open.
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -294,4 +295,58 @@ TEST_F(MenuCommands, EveryMenuCommandAndToolButtonLeadsSomewhere)
     // Every line of the table was met: none stands for a command that is gone.
     for (const auto& [key, expected] : Expectations()) EXPECT_EQ(Covered.count(key), 1u) << key;
     EXPECT_EQ(Program.Documents(), 1);
+}
+
+namespace {
+// "Parameters > Static Loads" as "menu-parameters-static-loads".
+String PictureName(const std::vector<TMenuItem*>& path)
+{
+    std::string name = "menu";
+    for (TMenuItem* item : path) {
+        name += '-';
+        for (const char c : StripHotkey(item->Caption()).ToUtf8())
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            else if (name.back() != '-')
+                name += '-';
+    }
+    return String(name);
+}
+
+// A picture of every menu and sub-menu of the bar, open where the user opens it.
+void ScreenshotMenus(TCustomForm* form, std::vector<TMenuItem*>& path)
+{
+    TBitmap picture;
+    TestScreenshotMenus(form, path, PictureName(path), picture);
+    TMenuItem* menu = path.back();
+    for (Integer i = 0; i < menu->Count(); ++i) {
+        TMenuItem* item = menu->Items(i);
+        if (!item->Visible() || item->Count() == 0) continue;
+        path.push_back(item);
+        ScreenshotMenus(form, path);
+        path.pop_back();
+    }
+}
+}  // namespace
+
+// The main window with the sample analysed (so that its results are offered), each menu open.
+TEST_F(MenuCommands, EachMenuOpenOverTheMainWindow)
+{
+    TestAnswerNextModal([](TCustomForm* form) { form->Close(); });
+    Sample->StartAnalyses1->Click();
+    TestProcess();
+    ASSERT_TRUE(Sample->Results1->Enabled());
+    // The window list names the document by its file.
+    TMenuItem* window = Program.Main()->Window1;
+    EXPECT_EQ(window->Items(window->Count() - 1)->Caption(), "&1 " + Program.Sample());
+    // The document's commands show their pictures.
+    for (TMenuItem* item : {Sample->GeneralInformation1, Sample->Masses1, Sample->StartAnalyses1, Sample->StabilityDrawings1}) {
+        TBitmap picture, disabled;
+        EXPECT_TRUE(item->Picture(picture, disabled)) << item->Name().ToUtf8();
+    }
+    for (TMenuItem* entry : Program.Main()->MainMenu1->MergedItems(Sample->MainMenu1)) {
+        if (!entry->Visible()) continue;
+        std::vector<TMenuItem*> path{entry};
+        ScreenshotMenus(Program.Main(), path);
+    }
 }
