@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include "app/tests/window/AppTestSupport.h"
-#include "platform/rtl/FileSys.h"
 #include "platform/services/Process.h"
 #include "platform/services/ServicesBackend.h"
 
@@ -23,17 +22,17 @@ struct TEnvironment : ::testing::Environment {
 const auto* const Environment = ::testing::AddGlobalTestEnvironment(new TEnvironment);
 
 enum class TOutcome {
-    Window,       // opens the modal window of class Detail (closed here)
-    FileDialog,   // asks for a file name (cancelled here)
-    Export,       // opens the spreadsheet window, which asks for the workbook's name (cancelled here)
-    Desktop,      // hands the program folder's file Detail to the desktop (recorded, not started)
-    Help,         // shows the help page Detail
-    InPlace,      // does its work in the open windows: nothing new opens, no message
-    NewDocument,  // opens a new document window (closed here)
-    CloseDocument,// closes the active document window (a new one, opened here first)
-    Message,      // shows the message Detail
-    Disabled,     // never offered: the item is disabled
-    Skipped,      // not chosen: Detail says why
+    Window,         // opens the modal window of class Detail (closed here)
+    FileDialog,     // asks for a file name (cancelled here)
+    Export,         // opens the spreadsheet window, which asks for the workbook's name (cancelled here)
+    Desktop,        // hands the program folder's file Detail to the desktop (recorded, not started)
+    Help,           // shows the help page Detail
+    InPlace,        // does its work in the open windows: nothing new opens, no message
+    NewDocument,    // opens a new document window (closed here)
+    CloseDocument,  // closes the active document window (a new one, opened here first)
+    Message,        // shows the message Detail
+    Disabled,       // never offered: the item is disabled
+    Skipped,        // not chosen: Detail says why
 };
 
 struct TExpected {
@@ -127,7 +126,7 @@ struct TObserved {
 };
 
 // Runs one command with an answer ready for each kind of window it might open: a modal window
-// is closed by its close box, a file dialog cancelled, a message box acknowledged; programs
+// is closed as by its close box, a file dialog cancelled, a message box acknowledged; programs
 // handed to the desktop are recorded.
 TObserved Choose(const std::function<void()>& command)
 {
