@@ -264,15 +264,21 @@ TModalResult TCustomForm::ShowModal()
     FModalResult = mrNone;
     HandleNeeded();
     WindowSystem().SetModal(FHandle, true);
+    // The window that was active before becomes active again when the modal form has gone, so
+    // that it has the keyboard (and its menu's shortcuts) back.
     struct TModalGuard {
         TCustomForm* Form;
+        TCustomForm* Previous;
         ~TModalGuard()
         {
-            if (!IsLive(Form)) return;
-            Form->FModal = false;
-            if (Form->FHandle) WindowSystem().SetModal(Form->FHandle, false);
+            if (IsLive(Form)) {
+                Form->FModal = false;
+                if (Form->FHandle) WindowSystem().SetModal(Form->FHandle, false);
+            }
+            if (Previous && Previous != Form && IsLive(Previous) && Previous->Visible() && Previous->HandleAllocated())
+                WindowSystem().Activate(Previous->WindowHandle());
         }
-    } guard{this};
+    } guard{this, Screen->ActiveForm()};
     try {
         Show();
     } catch (...) {

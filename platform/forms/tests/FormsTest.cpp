@@ -219,6 +219,22 @@ TEST(Modal, TheNextModalFormShowsRightAfterTheLastOneIsFreed)
     EXPECT_EQ(h.Log, "pump;pump;");
 }
 
+// The window that was active before a modal form is active again once the form has gone.
+TEST(Modal, TheWindowActiveBeforeIsActiveAgainAfterwards)
+{
+    TForm owner(nullptr);
+    owner.SetBounds(0, 0, 300, 200);
+    owner.Show();
+    TestProcess();
+    ASSERT_EQ(Screen->ActiveForm(), &owner);
+    TForm dlg(nullptr);
+    TestAnswerNextModal([](TCustomForm* f) { f->Close(); });
+    EXPECT_EQ(dlg.ShowModal(), mrCancel);
+    TestProcess();
+    EXPECT_EQ(Screen->ActiveForm(), &owner);
+    EXPECT_TRUE(WindowSystem().IsActive(owner.WindowHandle()));
+}
+
 TEST(Close, CloseActionsHideOrFreeTheForm)
 {
     THandlers h;
