@@ -2,6 +2,8 @@
 // with the item; main menus become the window's menu bar, pop-up menus show at a screen point.
 #include "platform/backend/qt/QtWindowSystem.h"
 
+#include <set>
+
 namespace qtbackend {
 
 TMenuData* MenuData(TMenuItem* item)
@@ -29,15 +31,29 @@ QImage BitmapImage(TBitmap& b)
     return QImage(reinterpret_cast<const uchar*>(px.Bits), px.Width, px.Height, px.Stride * 4, QImage::Format_RGB32).copy();
 }
 
+TMenuData* EnsureMenuData(TMenuItem* item)
+{
+    auto* d = MenuData(item);
+    if (!d) {
+        d = new TMenuData;
+        item->SetBackendData(d);
+    }
+    return d;
+}
+
 void ApplyItemState(QAction* a, TMenuItem* item)
 {
-    a->setText(QS(item->Caption()));
+    const QKeySequence shortcut = ToKeySequence(item->ShortCut());
+    const TMenuData* d = MenuData(item);
+    const bool bound = !(d && d->ShortcutTaken);
+    // A shortcut shown but not bound: the menu draws the text after a tab as the shortcut.
+    a->setText(QS(item->Caption()) + (bound ? QString() : "\t" + shortcut.toString(QKeySequence::NativeText)));
     a->setSeparator(item->IsLine());
     a->setEnabled(item->Enabled());
     a->setVisible(item->Visible());
     a->setCheckable(item->Checked() || item->RadioItem() || item->AutoCheck());
     a->setChecked(item->Checked());
-    a->setShortcut(ToKeySequence(item->ShortCut()));
+    a->setShortcut(bound ? shortcut : QKeySequence());
     a->setToolTip(QS(item->Hint().IsEmpty() ? StripHotkey(item->Caption()) : GetShortHint(item->Hint())));
     QFont f = a->font();
     f.setBold(item->Default());
@@ -53,11 +69,7 @@ void ApplyItemState(QAction* a, TMenuItem* item)
 
 QAction* SyncItem(TMenuItem* item)
 {
-    auto* d = MenuData(item);
-    if (!d) {
-        d = new TMenuData;
-        item->SetBackendData(d);
-    }
+    TMenuData* d = EnsureMenuData(item);
     if (!d->Action) {
         d->Action = new QAction();
         QObject::connect(d->Action, &QAction::triggered, [item] {
@@ -91,9 +103,19 @@ QAction* SyncItem(TMenuItem* item)
     return ma;
 }
 
+// A shortcut that two items of the bar carry runs the first of them in the bar's order; the
+// later ones show it without binding it (the toolkit would run neither).
+void MarkTakenShortcuts(TMenuItem* item, std::set<TShortCut>& taken)
+{
+    EnsureMenuData(item)->ShortcutTaken = item->ShortCut() != 0 && !taken.insert(item->ShortCut()).second;
+    for (Integer i = 0; i < item->Count(); ++i) MarkTakenShortcuts(item->Items(i), taken);
+}
+
 void TQtWindowSystem::SetMenuBar(TWindowHandle* h, const std::vector<TMenuItem*>& items)
 {
     if (!h->Main) return;
+    std::set<TShortCut> taken;
+    for (TMenuItem* item : items) MarkTakenShortcuts(item, taken);
     QMenuBar* bar = h->Main->menuBar();
     bar->clear();
     for (TMenuItem* item : items) bar->addAction(SyncItem(item));

@@ -109,6 +109,7 @@ void Deliver(TWinControl* control, TMessage& m, std::function<void(TMessage&)> n
 struct TMenuData {
     QPointer<QAction> Action;   // the item's own action (leaf items, tool buttons)
     QPointer<QMenu> Menu;       // the sub-menu of an item with sub-items
+    bool ShortcutTaken = false;  // an item before it in its menu bar has its shortcut: shown, not bound
 };
 TMenuData* MenuData(TMenuItem* item);
 // The action that shows the item: its sub-menu's action when it has sub-items.

@@ -4,6 +4,7 @@
 #include "platform/stdctrls/ComCtrls.h"
 #include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/Mask.h"
+#include "platform/stdctrls/Menus.h"
 #include "platform/stdctrls/ToolBar.h"
 #include "platform/testing/Driver.h"
 
@@ -74,6 +75,37 @@ TEST_F(NativeForm, ToolButtonFollowsItsMenuItem)
     Save->SetEnabled(true);
     TestProcess();
     EXPECT_TRUE(Bar->ButtonEnabled(0));
+}
+
+// A shortcut that two items of the menu bar carry runs the first one in the bar, as one that
+// only one item carries runs it.
+TEST_F(NativeForm, AShortcutOfTwoItemsRunsTheFirstInTheBar)
+{
+    struct Commands : TObject {
+        std::string Log;
+        void SaveAs(TObject*) { Log += "save as;"; }
+        void About(TObject*) { Log += "about;"; }
+        void Open(TObject*) { Log += "open;"; }
+    } commands;
+    auto* bar = new TMainMenu(Form);
+    auto add = [&](TMenuItem* parent, const char* caption, TShortCut shortCut, void (Commands::*run)(TObject*)) {
+        auto* item = new TMenuItem(Form);
+        item->SetCaption(caption);
+        item->SetShortCut(shortCut);
+        if (run) item->OnClick = TNotifyEvent(&commands, run);
+        parent->Add(item);
+        return item;
+    };
+    TMenuItem* file = add(bar->Items(), "&File", 0, nullptr);
+    add(file, "&Open", ShortCut('O', {ssCtrl}), &Commands::Open);
+    add(file, "Save &As...", ShortCut('A', {ssCtrl}), &Commands::SaveAs);
+    add(add(bar->Items(), "&Help", 0, nullptr), "&About", ShortCut('A', {ssCtrl}), &Commands::About);
+    Form->SetMenu(bar);
+    TestProcess();
+    TestPressKey(Form, 'A', {ssCtrl});
+    TestPressKey(Form, 'O', {ssCtrl});
+    TestPressKey(Form, 'A', {ssCtrl});
+    EXPECT_EQ(commands.Log, "save as;open;save as;");
 }
 
 TEST_F(NativeForm, MaskEditKnowsWhenTheUserChangedItAndResets)
