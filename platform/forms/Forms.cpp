@@ -264,8 +264,8 @@ TModalResult TCustomForm::ShowModal()
     FModalResult = mrNone;
     HandleNeeded();
     WindowSystem().SetModal(FHandle, true);
-    // The window that was active before becomes active again when the modal form has gone, so
-    // that it has the keyboard (and its menu's shortcuts) back.
+    // The window that was active before (for a document window, its frame) becomes active again
+    // when the modal form has gone, so that it has the keyboard (and its menu's shortcuts) back.
     struct TModalGuard {
         TCustomForm* Form;
         TCustomForm* Previous;
@@ -278,7 +278,10 @@ TModalResult TCustomForm::ShowModal()
             if (Previous && Previous != Form && IsLive(Previous) && Previous->Visible() && Previous->HandleAllocated())
                 WindowSystem().Activate(Previous->WindowHandle());
         }
-    } guard{this, Screen->ActiveForm()};
+    };
+    TCustomForm* previous = Screen->ActiveForm();
+    if (previous && previous->FFormStyle == fsMDIChild) previous = Application->MainForm();
+    TModalGuard guard{this, previous};
     try {
         Show();
     } catch (...) {

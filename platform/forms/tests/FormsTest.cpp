@@ -233,6 +233,29 @@ TEST(Modal, TheWindowActiveBeforeIsActiveAgainAfterwards)
     TestProcess();
     EXPECT_EQ(Screen->ActiveForm(), &owner);
     EXPECT_TRUE(WindowSystem().IsActive(owner.WindowHandle()));
+
+    // From a document window: the frame is active again, with the document active in it.
+    auto* frame = new TForm(nullptr);
+    frame->SetFormStyle(fsMDIForm);
+    frame->SetBounds(0, 0, 400, 300);
+    Application->SetMainForm(frame);
+    frame->Show();
+    TForm* document = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        document = new TForm(frame);
+        document->SetFormStyle(fsMDIChild);
+        document->Show();
+        TestProcess();
+    }
+    ASSERT_EQ(Screen->ActiveForm(), document);
+    TestAnswerNextModal([](TCustomForm* f) { f->Close(); });
+    EXPECT_EQ(dlg.ShowModal(), mrCancel);
+    TestProcess();
+    EXPECT_TRUE(WindowSystem().IsActive(frame->WindowHandle()));
+    EXPECT_EQ(frame->ActiveMDIChild(), document);
+    Application->SetMainForm(nullptr);
+    delete frame;
+    TestProcess();
 }
 
 TEST(Close, CloseActionsHideOrFreeTheForm)
