@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tests/window/AppTestSupport.h"
+#include "platform/controls/WindowSystem.h"
 #include "platform/services/Process.h"
 #include "platform/services/ServicesBackend.h"
 
@@ -149,7 +150,12 @@ TObserved Choose(const std::function<void()>& command)
     seen.Unused = TestDropUnusedAnswers();
     for (const TMessageBoxRequest& box : TestMessageBoxes()) seen.Messages.push_back(box.Text);
     seen.HelpPage = ServicesBackend().HelpPage();
-    ServicesBackend().CloseHelp();
+    if (!seen.HelpPage.IsEmpty()) {
+        // The help viewer is a window of its own: closed, the user comes back to the program's.
+        ServicesBackend().CloseHelp();
+        WindowSystem().Activate(MainForm->WindowHandle());
+        TestProcess();
+    }
     seen.Documents = MainForm->DocumentWindowCount();
     return seen;
 }
@@ -347,5 +353,38 @@ TEST_F(MenuCommands, EachMenuOpenOverTheMainWindow)
         if (!entry->Visible()) continue;
         std::vector<TMenuItem*> path{entry};
         ScreenshotMenus(Program.Main(), path);
+    }
+}
+
+
+namespace {
+// The shortcut keys of the items under the menu, each with the first item that has it.
+void CollectShortcuts(TMenuItem* menu, std::vector<TMenuItem*>& items, std::set<TShortCut>& taken)
+{
+    for (Integer i = 0; i < menu->Count(); ++i) {
+        TMenuItem* item = menu->Items(i);
+        if (!item->Visible()) continue;
+        if (item->Count() > 0) CollectShortcuts(item, items, taken);
+        else if (item->ShortCut() != 0 && taken.insert(item->ShortCut()).second) items.push_back(item);
+    }
+}
+}  // namespace
+
+// Each shortcut of the menu bar, pressed in the document window, runs its command, also after
+// the modal windows of the commands before it have gone. (Save As and About share Ctrl+A: the
+// File menu's comes first and takes it.)
+TEST_F(MenuCommands, ShortcutsRunTheirCommandsFromTheDocumentWindow)
+{
+    std::vector<TMenuItem*> items;
+    std::set<TShortCut> taken;
+    for (TMenuItem* entry : Program.Main()->MainMenu1->MergedItems(Sample->MainMenu1))
+        if (entry->Visible()) CollectShortcuts(entry, items, taken);
+    ASSERT_GE(items.size(), 20u);
+    for (TMenuItem* item : items) {
+        Word key;
+        TShiftState shift;
+        ShortCutToKey(item->ShortCut(), key, shift);
+        Check(ItemKey(item), ShortCutToText(item->ShortCut()) + " " + StripHotkey(item->Caption()), Offered(item),
+              [this, key, shift] { TestPressKey(Sample, key, shift); });
     }
 }
