@@ -141,7 +141,7 @@ TEcButtonLayout CalcButtonLayout(TCanvas& canvas, const TRect& client, TPoint of
     if (!result.Caption.IsEmpty()) {
         bounds = TRect{0, 0, room.X, 0};
         DrawThemedText(canvas.Handle(), result.Caption, bounds, false,
-                       DT_CALCRECT | DT_VCENTER | (wordWrap ? DT_WORDBREAK : 0) | flags);
+                       DT_CALCRECT | DT_VCENTER | (wordWrap ? UINT{DT_WORDBREAK} : 0) | flags);
         bounds.Right = bounds.Left + std::max<Integer>(std::min(bounds.Right - bounds.Left, room.X), 0);
         bounds.Bottom = bounds.Top + std::max<Integer>(std::min(bounds.Bottom - bounds.Top, room.Y), 0);
     }
@@ -407,7 +407,7 @@ void TEcxButtonGlyph::DrawButtonText(TCanvas& canvas, const String& caption, TRe
                                      TEcButtonState state, Cardinal flags)
 {
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    flags |= (WordWrap ? DT_WORDBREAK : 0) | DT_VCENTER;
+    flags |= (WordWrap ? UINT{DT_WORDBREAK} : 0) | DT_VCENTER;
     const TColor textColor = canvas.Font().Color();
     if (state == rbsDisabled) {
         TRect shifted{textBounds.Left + 1, textBounds.Top + 1, textBounds.Right + 1, textBounds.Bottom + 1};

@@ -307,7 +307,7 @@ void MeasureCaptionOnCanvas(TCanvas& Canvas, const String& Text, TSty3DCaption* 
             Rect.Right = Rect.Left + size.cx;
             Rect.Bottom = Rect.Top + size.cy;
         } else {
-            DrawTextEx(dc, text, text.Length(), &Rect, DTFlags | (ShowAccel ? 0 : DT_NOPREFIX), nullptr);
+            DrawTextEx(dc, text, text.Length(), &Rect, DTFlags | (ShowAccel ? 0 : UINT{DT_NOPREFIX}), nullptr);
         }
         Rect.Right += extent;
         Rect.Bottom += extent;

@@ -193,7 +193,7 @@ void TStyCustomHintWindow::CalcTextRect(const String& Text, TRect& Rect)
     font.Assign(hint->GetHintFont());
     const TRect inner = hint->Bevel().ClientRect({0, 0, 100, 100});
     MeasureCaption(Text, &hint->Font3D(), Rect, font, true, !hint->HideAccelChar(), inner.Left,
-                   hint->HideAccelChar() ? DT_NOPREFIX : 0);
+                   hint->HideAccelChar() ? UINT{DT_NOPREFIX} : 0);
 }
 
 void TStyCustomHintWindow::ActivateHint(const TRect& Rect, const String& AHint)
@@ -235,7 +235,7 @@ void TStyCustomHintWindow::DrawHintText(TCanvas& Canvas, const String& Text, con
     Canvas.Brush().SetStyle(TBrushStyle::bsClear);
     TStyDrawTextStyles styles;
     styles.Include(Enabled() ? dtEnabled : dtDisabled);
-    DrawCaptionText(Canvas, Text, &hint->Font3D(), Rect, DT_WORDBREAK | (hint->HideAccelChar() ? DT_NOPREFIX : 0),
+    DrawCaptionText(Canvas, Text, &hint->Font3D(), Rect, DT_WORDBREAK | (hint->HideAccelChar() ? UINT{DT_NOPREFIX} : 0),
                     styles, nullptr);
 }
 
@@ -300,7 +300,7 @@ TRect TStyCustomHTMLHintWindow::CalcHintRect(Integer MaxWidth, const String& AHi
         r = {0, 0, MaxWidth, 0};
         TCanvas& c = FRender.Canvas();
         c.Font().Assign(FHintFont);
-        ::DrawText(c.Handle(), AHint, -1, &r, DT_CALCRECT | DT_NOPREFIX | (FWordWrap ? DT_WORDBREAK : 0));
+        ::DrawText(c.Handle(), AHint, -1, &r, DT_CALCRECT | DT_NOPREFIX | (FWordWrap ? UINT{DT_WORDBREAK} : 0));
     }
     r.Right += 4;
     r.Bottom += 4;
@@ -348,7 +348,7 @@ void TStyCustomHTMLHintWindow::PaintHintText(const TRect& Rect)
     } else {
         TRect r = Rect;
         c.Brush().SetStyle(TBrushStyle::bsClear);
-        ::DrawText(c.Handle(), Caption(), -1, &r, DT_NOPREFIX | (FWordWrap ? DT_WORDBREAK : 0));
+        ::DrawText(c.Handle(), Caption(), -1, &r, DT_NOPREFIX | (FWordWrap ? UINT{DT_WORDBREAK} : 0));
     }
 }
 

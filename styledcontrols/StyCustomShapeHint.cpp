@@ -163,7 +163,7 @@ constexpr TSize CloseButtonSize{16, 16};
 const char* const IconResources[] = {nullptr, "HINTICONERROR", "HINTICONINFO", "HINTICONQUESTION", "HINTICONWARNING"};
 
 // Flags of the balloon's texts: no prefix character when the component hides accelerators.
-Cardinal PrefixFlags(const TStyCustomShapeHint& Hint) { return Hint.HideAccelChar() ? DT_NOPREFIX : 0; }
+Cardinal PrefixFlags(const TStyCustomShapeHint& Hint) { return Hint.HideAccelChar() ? UINT{DT_NOPREFIX} : 0; }
 
 }  // namespace
 

@@ -208,7 +208,7 @@ void TStyHTMLInputItem::KeyDown(Word& Key)
 void TStyHTMLInputItem::PaintTo(TCanvas& Canvas, const TRect& R)
 {
     TRect box = R;
-    UINT state = (FInputType == itRadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK) | (FChecked ? DFCS_CHECKED : 0);
+    UINT state = (FInputType == itRadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK) | (FChecked ? UINT{DFCS_CHECKED} : 0);
     DrawFrameControl(Canvas.Handle(), &box, DFC_BUTTON, state);
     if (FOwner->FSelectedItem == this) Canvas.DrawFocusRect(R);
 }

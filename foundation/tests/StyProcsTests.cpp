@@ -206,7 +206,7 @@ TEST(BlockStreamTests, LargeSourcesRoundTripInBothModes)
         EXPECT_EQ(total, packed.Size() - 4);
         Integer firstLength = 0;
         packed.ReadBuffer(&firstLength, 4);
-        if (mode == 1) EXPECT_EQ(packed.Memory()[8], 0x78) << "zlib header";
+        if (mode == 1) { EXPECT_EQ(packed.Memory()[8], 0x78) << "zlib header"; }
 
         packed.SetPosition(0);
         DecompressStreamBlocks(packed, back, mode);
@@ -366,7 +366,7 @@ TEST(StyProcsTests, OpenUrlOrMailCompletesTheAddress)
         opened.clear();
         EXPECT_EQ(OpenUrlOrMail(c.address, c.noHttp), c.opened != nullptr) << c.address;
         ASSERT_EQ(opened.size(), c.opened ? 1u : 0u) << c.address;
-        if (c.opened) EXPECT_EQ(opened[0], c.opened);
+        if (c.opened) { EXPECT_EQ(opened[0], c.opened); }
     }
     SetProcessStarter(previous);
 }

@@ -54,7 +54,7 @@ TEST(StySysInfoTests, ProcessorFactsComeFromTheProcessor)
     ASSERT_TRUE(cpu.ExistCPUInfo());
     EXPECT_EQ(cpu.IDString().Length(), 12);
     EXPECT_TRUE(cpu.FPU());   // every x86-64 processor has one
-    if (cpu.IDString() != String("AuthenticAMD")) EXPECT_EQ(cpu.CPUName(), String(""));
+    if (cpu.IDString() != String("AuthenticAMD")) { EXPECT_EQ(cpu.CPUName(), String("")); }
 #endif
     EXPECT_GE(info.ProcessorNumber(), 1);
     EXPECT_GT(info.MemPhysTotal(), 0);

@@ -45,7 +45,7 @@ TEST(GxGDIPlusApi, EveryNameIsLookedUpAndOnlyTheMissingExportsStayNil)
         names.insert(name);
         if (!GdiplusEntries[i]) nil.insert(name);
         void* bridged = GdiplusBridgeEntry(name.c_str());
-        if (bridged) EXPECT_EQ(GdiplusEntries[i], bridged) << name;
+        if (bridged) { EXPECT_EQ(GdiplusEntries[i], bridged) << name; }
     }
     EXPECT_EQ(names.size(), 594u);   // no name twice
     EXPECT_EQ(nil, MissingFromLibgdiplus);

@@ -263,7 +263,7 @@ TEST(GxGraphicsBackEnds, CanvasFocusRectanglesClippingAndTextAlignment)
                 }
         EXPECT_GE(left, c.inkLeftMin) << c.align;
         EXPECT_LE(left, c.inkLeftMax) << c.align;
-        if (c.align == gtaTrailing) EXPECT_GE(right, 236);
+        if (c.align == gtaTrailing) { EXPECT_GE(right, 236); }
     }
 }
 

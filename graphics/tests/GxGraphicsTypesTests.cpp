@@ -283,10 +283,10 @@ TEST(GxGradient, RoundedCornersAndEmptyExtents)
         {99, 6, 33},   // the last end: 10 - sqrt(100 - 81) = 5.64
     };
     for (const Case& c : cases) {
-        if (c.FirstRow > 0) EXPECT_EQ(canvas.Pixel(c.X, c.FirstRow - 1), clWhite) << c.X;
+        if (c.FirstRow > 0) { EXPECT_EQ(canvas.Pixel(c.X, c.FirstRow - 1), clWhite) << c.X; }
         EXPECT_EQ(canvas.Pixel(c.X, c.FirstRow), clRed) << c.X;
         EXPECT_EQ(canvas.Pixel(c.X, c.LastRow), clRed) << c.X;
-        if (c.LastRow < 39) EXPECT_EQ(canvas.Pixel(c.X, c.LastRow + 1), clWhite) << c.X;
+        if (c.LastRow < 39) { EXPECT_EQ(canvas.Pixel(c.X, c.LastRow + 1), clWhite) << c.X; }
     }
     // only the left corners round the vertical gradient's first rows
     canvas.FillRect(Rect(0, 0, 100, 40));

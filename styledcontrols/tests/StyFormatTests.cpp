@@ -77,7 +77,7 @@ TEST_F(Settings, CurrencyTextReadsBackWithItsSign)
         Use(c.french ? TFormatSettings::French() : TFormatSettings::English());
         TStyCurrencySettings cur(nullptr);
         EXPECT_EQ(cur.toCur(c.text), c.value) << c.text;
-        if (!String(c.text).IsEmpty()) EXPECT_EQ(cur.IsNegative(c.text), c.negative) << c.text;
+        if (!String(c.text).IsEmpty()) { EXPECT_EQ(cur.IsNegative(c.text), c.negative) << c.text; }
     }
 }
 

@@ -97,7 +97,7 @@ TEST(GxUtilsFonts, InstalledFamiliesSortedOnce)
     EXPECT_GE(fonts.IndexOf("Tahoma"), 0);
     for (Integer i = 0; i < fonts.Count(); ++i) {
         EXPECT_LE(fonts.Get(i).Length(), 32);
-        if (i > 0) EXPECT_LT(AnsiCompareText(fonts.Get(i - 1), fonts.Get(i)), 0) << fonts.Get(i);
+        if (i > 0) { EXPECT_LT(AnsiCompareText(fonts.Get(i - 1), fonts.Get(i)), 0) << fonts.Get(i); }
     }
 }
 

@@ -916,7 +916,7 @@ TEST(Icon, DocumentWindowsShowTheApplicationsIcon)
         for (Integer y = 0; y < shot.Height(); ++y) {
             const Byte* row = shot.ScanLine(y);
             for (Integer x = 0; x < shot.Width(); ++x)
-                count += RGB(row[x * 4 + 2], row[x * 4 + 1], row[x * 4]) == color;
+                count += static_cast<TColor>(RGB(row[x * 4 + 2], row[x * 4 + 1], row[x * 4])) == color;
         }
         return count;
     };

@@ -93,7 +93,7 @@ TEST_F(MessageHint, BoldTextIsTheHintFontsBoldFace)
     TStyMessageHintWindow* b = Balloon();
     ASSERT_NE(b, nullptr);
     for (TStyHTMLItem* item : b->Render().Data()->Items())
-        if (item->ItemType() == hitChar) EXPECT_EQ(item->FFontRef, "Tahoma");
+        if (item->ItemType() == hitChar) { EXPECT_EQ(item->FFontRef, "Tahoma"); }
     TCanvas& c = b->Render().Canvas();
     c.Font().Assign(Hint->GetHintFont());
     EXPECT_TRUE(c.GetTextMetrics().tmPitchAndFamily & TMPF_TRUETYPE) << "an outline face, with a true bold";

@@ -326,8 +326,9 @@ TEST(StySpinEditForms, PropertiesArriveInTheirStoredOrder)
         EXPECT_EQ(spin->MaxValue(), c.max) << c.body;
         EXPECT_EQ(spin->Value(), c.value) << c.body;
         EXPECT_EQ(spin->Bevel()->Mode(), c.bevel) << c.body;
-        if (c.bevel == bmStandard && String(c.body).ToUtf8().find("BorderStyle") != std::string::npos)
+        if (c.bevel == bmStandard && String(c.body).ToUtf8().find("BorderStyle") != std::string::npos) {
             EXPECT_EQ(spin->Bevel()->StandardStyle(), lsNone);
+        }
     }
 }
 

@@ -110,7 +110,7 @@ TEST_F(SuggestionsForm, ArrowsChooseEnterTakesTheNameEscapeCloses)
         for (Word key : c.Keys) TestPressKey(Edit, key);
         EXPECT_EQ(Edit->Text(), Base + c.Text);   // no line break or escape character typed
         EXPECT_EQ(List()->DroppedDown(), c.Dropped);
-        if (!c.Dropped) EXPECT_EQ(Edit->SelStart(), Edit->Text().Length());
+        if (!c.Dropped) { EXPECT_EQ(Edit->SelStart(), Edit->Text().Length()); }
         List()->CloseUp();
     }
 }
