@@ -25,6 +25,13 @@ int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
+// Whether two texts hold the same characters, compared as memory: the formats that studies
+// print through are compared with the last one read at every number.
+bool SameUnits(std::u16string_view a, std::u16string_view b)
+{
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+}
+
 const char* SpecialText(const TFloatRec& rec)
 {
     if (rec.Nan) return "NAN";
@@ -883,9 +890,7 @@ struct TParsedFormat {
 const TParsedFormat& ParsedFormat(std::u16string_view format)
 {
     thread_local TParsedFormat last;
-    const bool same = !last.Layouts.empty() && last.Format.size() == format.size() &&
-                      std::memcmp(last.Format.data(), format.data(), format.size() * sizeof(char16_t)) == 0;
-    if (!same) {
+    if (last.Layouts.empty() || !SameUnits(last.Format, format)) {
         last.Format = format;
         last.Sections = SplitSections(last.Format);
         last.Layouts.clear();
@@ -1171,8 +1176,7 @@ const std::vector<TFormatPiece>& FormatPieces(std::u16string_view f)
     thread_local std::u16string lastFormat;
     thread_local std::vector<TFormatPiece> pieces;
     thread_local bool read = false;
-    if (read && f.size() == lastFormat.size() && std::memcmp(f.data(), lastFormat.data(), f.size() * sizeof(char16_t)) == 0)
-        return pieces;
+    if (read && SameUnits(f, lastFormat)) return pieces;
     lastFormat = f;
     pieces.clear();
     read = true;
