@@ -488,6 +488,7 @@ void TMainForm::ComboUnitsChange(TObject*)
     active->MakeCurrent();
     UpdateMenuItems(this);
     active->UpdateMenuItems();
+    active->DrawonImage();
 }
 
 void TMainForm::UpdateMenuItems(TObject*)

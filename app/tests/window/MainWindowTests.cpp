@@ -1,6 +1,7 @@
 // The program started headless: opening the sample from the command line, the open dialog, a
 // drop and the recent files; saving, closing with each answer of the save prompt, the unit
 // system, the settings file, and the tool bars following the documents.
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -264,6 +265,41 @@ TEST(MainWindow, UnitListConvertsTheWholeActiveModel)
     document->Param.Donnees.Exclude(daChanged);
     program.Main()->ComboUnitsChange(program.Main()->ComboUnits);
     EXPECT_FALSE(document->Param.Donnees.Contains(daChanged));
+}
+
+// Imperial chosen in the units list as the user chooses it: the dam is drawn again in feet, so
+// the pointer over the sample's concrete at x = 20 m, elevation 110 m reads 65.62 ft and 360.89 ft
+// in the status bar, and the technical drawing's axes span the section in feet.
+TEST(MainWindow, UnitListRedrawsTheDamInTheNewUnits)
+{
+    for (const TDrawMode mode : {dmLandScape, dmTechnical}) {
+        TRunningProgram program({"{sample}"});
+        TMDIChild* d = program.Active();
+        if (mode == dmTechnical) d->Technical1Click(d->Technical1);
+        const Integer X = static_cast<Integer>(std::nearbyint(0.15L * d->W)) + d->xc +
+                          static_cast<Integer>(std::nearbyint((20 - d->x0) * d->dpl));
+        const Integer Y = static_cast<Integer>(std::nearbyint(0.85L * d->H)) - d->yc -
+                          static_cast<Integer>(std::nearbyint((110 - d->Elev0) * d->dpl));
+        TCustomComboBox* units = program.Main()->ComboUnits;
+        units->SetFocus();
+        TestPressKey(units, VK_DOWN);
+        TestProcess();
+        ASSERT_EQ(d->Param.unites, US) << mode;
+        if (mode == dmLandScape) {
+            TestMouseMove(d->DamImage, X, Y);
+            const std::string x = program.Main()->StatusBar->Panels()[0]->Text().ToUtf8();
+            const std::string el = program.Main()->StatusBar->Panels()[1]->Text().ToUtf8();
+            ASSERT_TRUE(x.size() > 7 && el.size() > 7) << x << " / " << el;
+            EXPECT_EQ(x.substr(x.size() - 3), " ft");
+            EXPECT_NEAR(std::stod(x.substr(4)), 20 / 0.3048, 1 / d->dpl) << x;
+            EXPECT_NEAR(std::stod(el.substr(4)), 110 / 0.3048, 1 / d->dpl) << el;
+        } else {
+            // The 47 m base (154.2 ft) centred across, with 30 % or more to spare.
+            const double low = d->CADDraw->Scale1X().RangeLow(), high = d->CADDraw->Scale1X().RangeHigh();
+            EXPECT_NEAR((low + high) / 2, 47 / 0.3048 / 2, 1e-6);
+            EXPECT_GE(high - low, 1.3 * 47 / 0.3048 - 1e-6);
+        }
+    }
 }
 
 TEST(MainWindow, SettingsAreWrittenAtExitAndReadAtStart)
