@@ -332,7 +332,7 @@ bool TMainForm::SaveDocument(TMDIChild* Document)
 bool TMainForm::IsAnyDocumentCaption(const String& FileName) const
 {
     for (Integer i = 0; i < DocumentWindowCount(); ++i)
-        if (UpperCase(DocumentCaption(i)) == UpperCase(FileName)) return true;
+        if (SameFileName(DocumentCaption(i), FileName)) return true;
     return false;
 }
 

@@ -158,7 +158,7 @@ TEST(MainWindow, RecentFileOpensOrLeavesTheListWhenItCannotBeRead)
     EXPECT_TRUE(RecentFiles().empty());
 }
 
-TEST(MainWindow, SaveAsWritesTheModelUnderTheNewNameAndRefusesAnOpenName)
+TEST(MainWindow, SaveAsWritesTheModelUnderTheNewNameAndRefusesAnOpenFile)
 {
     TRunningProgram program({"{sample}"});
     TMDIChild* document = program.Active();
@@ -178,13 +178,27 @@ TEST(MainWindow, SaveAsWritesTheModelUnderTheNewNameAndRefusesAnOpenName)
     EXPECT_FALSE(CurrentModel.Donnees.Contains(daChanged));
     EXPECT_EQ(RecentFiles().front(), copy.ToUtf8());
 
-    // Its own name in other letters is refused.
-    TestAnswerNextMessageBox(mrOk);
+    // A name that leads to the open document's file is refused, as opening it would be: through
+    // "." and through a link.
+    std::filesystem::create_symlink(copy.ToUtf8(), program.InFolder("link.dam").ToUtf8());
+    const std::filesystem::file_time_type written = std::filesystem::last_write_time(copy.ToUtf8());
+    for (const char* name : {"./copy.dam", "link.dam"}) {
+        TestAnswerNextMessageBox(mrOk);
+        TestAnswerNextFileDialog({program.InFolder(name)});
+        program.Main()->FileSaveAsItem->Click();
+    }
+    ASSERT_EQ(TestMessageBoxes().size(), 2u);
+    for (const TMessageBoxRequest& box : TestMessageBoxes())
+        EXPECT_EQ(box.Text, String("File is already in use, change file name"));
+    EXPECT_EQ(std::filesystem::last_write_time(copy.ToUtf8()), written);
+    EXPECT_EQ(document->Caption(), copy);
+
+    // Its name in other letters is another file here: written, and the document takes it.
     TestAnswerNextFileDialog({program.InFolder("COPY.DAM")});
     program.Main()->FileSaveAsItem->Click();
-    ASSERT_EQ(TestMessageBoxes().size(), 1u);
-    EXPECT_EQ(TestMessageBoxes()[0].Text, String("File is already in use, change file name"));
-    EXPECT_FALSE(FileExists(program.InFolder("COPY.DAM")));
+    EXPECT_EQ(TestMessageBoxes().size(), 2u);
+    EXPECT_TRUE(FileExists(program.InFolder("COPY.DAM")));
+    EXPECT_EQ(document->Caption(), program.InFolder("COPY.DAM"));
 
     // The copy reads back as the model that was saved.
     program.Main()->FileCloseItem->Click();
