@@ -147,7 +147,7 @@ void TMainForm::FormCreate(TObject*)
     StyIniCtrl1->SetIniFile(SettingsFileName());
     SetWindowMenu(Window1);
     AddFileToolImages(*ImageListActive);
-    AddFileToolImages(*ImageListDisabled);
+    AddFileToolImages(*ImageListDisabled, tlGrey);
     MainMenu1->SetImages(ImageListActive);
 
     switch (ReadSetting(SectionWindow, "Window State", 0)) {

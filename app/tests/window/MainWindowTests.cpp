@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,60 @@ TEST(MainWindow, StartsWithTheModelNamedOnTheCommandLine)
     EXPECT_EQ(program.Main()->ComboUnits->ItemIndex(), static_cast<Integer>(program.Active()->Param.unites));
     std::filesystem::create_directories(DORVANE_SCREENSHOTS);
     TestGrabToPng(program.Main(), DORVANE_SCREENSHOTS "/main-window.png");
+}
+
+// The disabled file buttons show the grey images of the main window's disabled list: each image
+// there is its active image in greys (the same shape, several shades, no colour), and the Save
+// button, disabled without a document, shows its grey picture as it is.
+TEST(MainWindow, DisabledFileButtonsShowTheGreyImages)
+{
+    TRunningProgram program;
+    TMainForm* m = program.Main();
+    ASSERT_EQ(m->ToolBarFile->DisabledImages(), m->ImageListDisabled);
+    ASSERT_EQ(m->ImageListDisabled->Count(), m->ImageListActive->Count());
+    auto picture = [](const TCustomImageList* list, Integer index, TBitmap& into) {
+        into.SetPixelFormat(TPixelFormat::pf32bit);
+        into.SetSize(list->Width(), list->Height());
+        into.Canvas().FillRectColor(TRect{0, 0, list->Width(), list->Height()}, clBtnFace);
+        list->Draw(into.Canvas(), 0, 0, index, true);
+    };
+    auto isGrey = [](TColor c) { return (c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == ((c >> 16) & 0xFF); };
+    const TColor face = ColorToRGB(clBtnFace);
+    for (Integer i = 0; i < m->ImageListActive->Count(); ++i) {
+        TBitmap active, grey;
+        picture(m->ImageListActive, i, active);
+        picture(m->ImageListDisabled, i, grey);
+        int reshaped = 0, coloured = 0;
+        std::set<TColor> shades;
+        for (Integer y = 0; y < 16; ++y)
+            for (Integer x = 0; x < 16; ++x) {
+                const TColor a = active.Canvas().Pixel(x, y), g = grey.Canvas().Pixel(x, y);
+                reshaped += (a == face) != (g == face);
+                coloured += !isGrey(g);
+                shades.insert(g);
+            }
+        EXPECT_EQ(reshaped, 0) << i;
+        EXPECT_EQ(coloured, 0) << i;
+        EXPECT_GE(shades.size(), 3u) << i;
+    }
+
+    ASSERT_FALSE(m->ToolButtonSave->Enabled());
+    TestProcess();
+    TBitmap bar, save;
+    TestGrab(m->ToolBarFile, bar);
+    picture(m->ImageListDisabled, 2, save);
+    const TRect button = m->ToolBarFile->ButtonRect(2);
+    bool shown = false;
+    for (Integer top = button.Top; top + 16 <= button.Bottom && !shown; ++top)
+        for (Integer left = button.Left; left + 16 <= button.Right && !shown; ++left) {
+            shown = true;
+            for (Integer y = 0; y < 16 && shown; ++y)
+                for (Integer x = 0; x < 16 && shown; ++x)
+                    shown = bar.Canvas().Pixel(left + x, top + y) == save.Canvas().Pixel(x, y);
+        }
+    EXPECT_TRUE(shown);
+    std::filesystem::create_directories(DORVANE_SCREENSHOTS);
+    TestGrabToPng(m, DORVANE_SCREENSHOTS "/main-window-empty.png");
 }
 
 TEST(MainWindow, CommandLineArgumentsOpenEachFileOrJoinAPathWithBlanks)
