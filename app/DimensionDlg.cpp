@@ -134,6 +134,11 @@ void TDimensionDlg::WeightExit(TObject*) { param4.Concrete.mass = ValueOf(EditWe
 void TDimensionDlg::OKButtonClick(TObject*)
 {
     if (!FRules) return;
+    if (ValueOf(EditL1) <= 0) {
+        Refuse(NoBaseWidthMessage);
+        EditL1->SetFocus();
+        return;
+    }
     if (FRules->NeedsResetQuestion()) {
         if (MessageDlg(EraseAllDataQuestion, mtWarning, {mbYes, mbAbort}, 0) != mrYes) {
             SetModalResult(mrNone);

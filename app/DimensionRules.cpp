@@ -2,6 +2,7 @@
 #include "app/DimensionRules.h"
 
 const char* const EraseAllDataQuestion = "This will erase all the previous data";
+const char* const NoBaseWidthMessage = "Base width L1 must be greater than zero!";
 
 String SectionPicture(double A, double B)
 {

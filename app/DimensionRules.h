@@ -50,3 +50,5 @@ private:
 
 // "This will erase all the previous data"
 extern const char* const EraseAllDataQuestion;
+// OK refuses a section without a base: L1 typed empty, zero or negative.
+extern const char* const NoBaseWidthMessage;

@@ -147,7 +147,7 @@ void TMainForm::FormCreate(TObject*)
     StyIniCtrl1->SetIniFile(SettingsFileName());
     SetWindowMenu(Window1);
     AddFileToolImages(*ImageListActive);
-    AddFileToolImages(*ImageListDisabled);
+    AddFileToolImages(*ImageListDisabled, tlGrey);
     MainMenu1->SetImages(ImageListActive);
 
     switch (ReadSetting(SectionWindow, "Window State", 0)) {
@@ -332,7 +332,7 @@ bool TMainForm::SaveDocument(TMDIChild* Document)
 bool TMainForm::IsAnyDocumentCaption(const String& FileName) const
 {
     for (Integer i = 0; i < DocumentWindowCount(); ++i)
-        if (UpperCase(DocumentCaption(i)) == UpperCase(FileName)) return true;
+        if (SameFileName(DocumentCaption(i), FileName)) return true;
     return false;
 }
 
@@ -488,6 +488,7 @@ void TMainForm::ComboUnitsChange(TObject*)
     active->MakeCurrent();
     UpdateMenuItems(this);
     active->UpdateMenuItems();
+    active->DrawonImage();
 }
 
 void TMainForm::UpdateMenuItems(TObject*)

@@ -127,6 +127,8 @@ private:
     bool OpenFile(const String& FileName, bool AddToRecent);
     // Writes CurrentModel to the file; reports a failure and answers false.
     bool WriteModel(const String& FileName, TParametres& Model);
+    // True when the name leads to the file of an open document, compared as the ".dam" reader
+    // compares it (the same file, letter case counting).
     bool IsAnyDocumentCaption(const String& FileName) const;
     void NormalizeDocumentWindows();
     Integer ReadSetting(const String& Section, const String& Key, Integer Default) const;

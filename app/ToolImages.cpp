@@ -39,8 +39,19 @@ void Dam(TCanvas& c)
     c.Polygon({{3, 1}, {6, 1}, {6, 4}, {13, 14}, {3, 14}});
 }
 
-// Draws each glyph into a 16 x 16 cell of one strip and adds the strip to the list.
-void AddGlyphs(TCustomImageList& list, const std::vector<TGlyph>& glyphs)
+// The grey of a colour for the pictures of disabled buttons: its luminance, lightened so that the
+// darkest line stays a mid grey, as a disabled button is drawn fainter than an enabled one.
+TColor DisabledGrey(TColor color)
+{
+    const Integer r = color & 0xFF, g = (color >> 8) & 0xFF, b = (color >> 16) & 0xFF;
+    const Integer luminance = (299 * r + 587 * g + 114 * b) / 1000;
+    const Integer grey = 96 + luminance * 5 / 8;
+    return TColor(grey | (grey << 8) | (grey << 16));
+}
+
+// Draws each glyph into a 16 x 16 cell of one strip and adds the strip to the list, in the
+// glyphs' colours or in greys.
+void AddGlyphs(TCustomImageList& list, const std::vector<TGlyph>& glyphs, TToolImageLook look = tlColoured)
 {
     TBitmap strip;
     strip.SetSize(16 * static_cast<Integer>(glyphs.size()), 16);
@@ -52,12 +63,17 @@ void AddGlyphs(TCustomImageList& list, const std::vector<TGlyph>& glyphs)
         glyphs[i](cell.Canvas());
         strip.Canvas().Draw(static_cast<Integer>(i) * 16, 0, cell);
     }
+    if (look == tlGrey)
+        for (Integer y = 0; y < strip.Height(); ++y)
+            for (Integer x = 0; x < strip.Width(); ++x)
+                if (const TColor color = strip.Canvas().Pixel(x, y); color != Mask)
+                    strip.Canvas().SetPixel(x, y, DisabledGrey(color));
     list.AddMasked(&strip, Mask);
 }
 
 }  // namespace
 
-void AddFileToolImages(TCustomImageList& list)
+void AddFileToolImages(TCustomImageList& list, TToolImageLook look)
 {
     AddGlyphs(list, {
         [](TCanvas& c) {   // new: a sheet with a folded corner
@@ -92,7 +108,7 @@ void AddFileToolImages(TCustomImageList& list)
             for (Integer row = 0; row < 3; ++row)
                 for (Integer col = 0; col < 3; ++col) c.FillRectColor(TRect{5 + 2 * col + col, 8 + 2 * row, 7 + 3 * col, 9 + 2 * row}, Dark);
         },
-    });
+    }, look);
 }
 
 void AddDocumentToolImages(TCustomImageList& list)

@@ -4,7 +4,10 @@
 // program's own picture.
 #include "platform/stdctrls/ImgList.h"
 
-void AddFileToolImages(TCustomImageList& list);
+// The pictures in their colours, or in greys for the buttons while they are disabled.
+enum TToolImageLook { tlColoured, tlGrey };
+
+void AddFileToolImages(TCustomImageList& list, TToolImageLook look = tlColoured);
 void AddDocumentToolImages(TCustomImageList& list);
 
 // The program's picture, `size` pixels square on white: a gravity dam's section holding back its

@@ -57,7 +57,8 @@ public:
     // The window text of a value: the edit format of the limited value, empty for zero when
     // ZeroEmpty.
     String EditText(Extended value) const;
-    // What the unfocused edit shows: DisplayFormat (general format when empty), zero included.
+    // What the unfocused edit shows: DisplayFormat (general format when empty); nothing for zero
+    // when ZeroEmpty, as the window text.
     String DisplayText(Extended value) const;
 
     // The integer digits of a number text grouped in threes with the thousands separator

@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "platform/rtl/FileSys.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -671,17 +673,6 @@ private:
 // ---- File system --------------------------------------------------------------------------------
 
 fs::path PathOf(const String& fileName) { return fs::path(fileName.ToUtf8()); }
-
-// The same file under the Linux file-name rules: the canonical paths (links and "."/".."
-// resolved) are equal.
-bool SameFileName(const String& a, const String& b)
-{
-    std::error_code ea, eb;
-    fs::path pa = fs::weakly_canonical(PathOf(a), ea);
-    fs::path pb = fs::weakly_canonical(PathOf(b), eb);
-    if (ea || eb) return PathOf(a).lexically_normal() == PathOf(b).lexically_normal();
-    return pa == pb;
-}
 
 // Largest file the counts allow; anything bigger is not a model file.
 constexpr size_t MaxFileSize =

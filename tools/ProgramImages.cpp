@@ -489,42 +489,43 @@ void DrawPostTension(TCanvas& c)
 
 // ---- drain behaviour when a crack reaches the drain line ---------------------------------
 
-// A cracked base with the drain line at x = 60 (heel 15, toe 175): the crack runs from the heel
-// to `crackEnd`. A drain that does not work leaves the full head along the crack; one that works
-// holds `drainHead` from the drain line to the crack's end, with the full head (or a head
-// decreasing from it) before the drain.
+// A cracked base as the cracking dialog shows it, 122 x 84 pixels: the base from the heel
+// (x = 8) to the toe (x = 114) at y = 38, the drain line at x = 38, the crack from the heel to
+// `crackEnd`, and the uplift below the base. A drain that does not work leaves the full head along
+// the crack; one that works holds `drainHead` from the drain line to the crack's end, with the
+// full head (or a head decreasing from it) before the drain.
 enum class TCrackPressure { Full, Decrementing };
 void DrawCrackedDrain(TCanvas& c, Integer crackEnd, Integer drainHead, TCrackPressure beforeDrain, bool drainWorks)
 {
-    Background(c, 190, 130);
-    FillPolygon(c, {Point(15, 60), Point(175, 60), Point(60, 22), Point(15, 22)}, ConcreteFill, Ink);
-    Line(c, Point(15, 60), Point(crackEnd, 60), Highlight, 3);   // the crack
-    Line(c, Point(60, 60), Point(60, 16), drainWorks ? WaterLine : Rgb(150, 150, 150), 1, TPenStyle::psDash);
-    const Integer full = 55, tail = 12;
-    std::vector<TPoint> outline = {Point(15, 60), Point(15, 60 + full)};
+    constexpr Integer heel = 8, toe = 114, base = 38, crest = 14, drain = 38, full = 36, tail = 8;
+    Background(c, 122, 84);
+    FillPolygon(c, {Point(heel, base), Point(toe, base), Point(drain, crest), Point(heel, crest)}, ConcreteFill, Ink);
+    Line(c, Point(heel, base), Point(crackEnd, base), Highlight, 3);   // the crack
+    Line(c, Point(drain, base), Point(drain, crest), drainWorks ? WaterLine : Rgb(150, 150, 150), 1, TPenStyle::psDash);
+    std::vector<TPoint> outline = {Point(heel, base), Point(heel, base + full)};
     if (!drainWorks) {
-        outline.push_back(Point(crackEnd, 60 + full));
+        outline.push_back(Point(crackEnd, base + full));
     } else if (beforeDrain == TCrackPressure::Full) {
-        outline.push_back(Point(60, 60 + full));
-        outline.push_back(Point(60, 60 + drainHead));
-        outline.push_back(Point(crackEnd, 60 + drainHead));
+        outline.push_back(Point(drain, base + full));
+        outline.push_back(Point(drain, base + drainHead));
+        outline.push_back(Point(crackEnd, base + drainHead));
     } else {
-        outline.push_back(Point(60, 60 + drainHead));
-        outline.push_back(Point(crackEnd, 60 + drainHead));
+        outline.push_back(Point(drain, base + drainHead));
+        outline.push_back(Point(crackEnd, base + drainHead));
     }
-    outline.push_back(Point(175, 60 + tail));
-    outline.push_back(Point(175, 60));
+    outline.push_back(Point(toe, base + tail));
+    outline.push_back(Point(toe, base));
     FillPolygon(c, outline, PressureFill, Pressure);
-    Text(c, 46, 1, "drain", drainWorks ? WaterLine : Rgb(120, 120, 120));
-    Text(c, crackEnd + 4, 64, "crack", Highlight);
+    Text(c, drain, 0, "drain", drainWorks ? WaterLine : Rgb(120, 120, 120), 1);
+    Text(c, crackEnd + 3, base + 3, "crack", Highlight);
 }
 
 // Option 1: any crack takes the drain out; option 2: a crack past the drain line does; options
 // 3 and 4 keep the drain, with full or decrementing uplift before it.
-void DrawDrainOption1(TCanvas& c) { DrawCrackedDrain(c, 45, 55, TCrackPressure::Full, false); }
-void DrawDrainOption2(TCanvas& c) { DrawCrackedDrain(c, 95, 55, TCrackPressure::Full, false); }
-void DrawDrainOption3(TCanvas& c) { DrawCrackedDrain(c, 95, 25, TCrackPressure::Full, true); }
-void DrawDrainOption4(TCanvas& c) { DrawCrackedDrain(c, 95, 25, TCrackPressure::Decrementing, true); }
+void DrawDrainOption1(TCanvas& c) { DrawCrackedDrain(c, 28, 36, TCrackPressure::Full, false); }
+void DrawDrainOption2(TCanvas& c) { DrawCrackedDrain(c, 62, 36, TCrackPressure::Full, false); }
+void DrawDrainOption3(TCanvas& c) { DrawCrackedDrain(c, 62, 16, TCrackPressure::Full, true); }
+void DrawDrainOption4(TCanvas& c) { DrawCrackedDrain(c, 62, 16, TCrackPressure::Decrementing, true); }
 
 // ---- textures ----------------------------------------------------------------------------
 
@@ -656,10 +657,10 @@ const std::vector<TImage>& Images()
         {"Alternatives USACE.bmp", 300, 250, DrawUSACE},
         {"Alternatives USBR.bmp", 300, 250, DrawUSBR},
         {"Posttension.bmp", 280, 260, DrawPostTension},
-        {"Drain5.bmp", 190, 130, DrawDrainOption1},
-        {"Drain1.bmp", 190, 130, DrawDrainOption2},
-        {"Drain2.bmp", 190, 130, DrawDrainOption3},
-        {"Drain3.bmp", 190, 130, DrawDrainOption4},
+        {"Drain5.bmp", 122, 84, DrawDrainOption1},
+        {"Drain1.bmp", 122, 84, DrawDrainOption2},
+        {"Drain2.bmp", 122, 84, DrawDrainOption3},
+        {"Drain3.bmp", 122, 84, DrawDrainOption4},
     };
     return images;
 }

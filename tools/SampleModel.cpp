@@ -33,7 +33,8 @@ void SetSection(TParametres& m)
     m.Foundation = TFoundation{2700, 30000, 0, 45, 22.5, false, 1};
 }
 
-// The base joint on the rock contact (material 0) and lift joints at 110, 120 ... 150 m.
+// The base joint on the rock contact (material 0) and lift joints at 150, 140 ... 110 m, joint 1
+// the highest, as the program keeps them.
 void SetJoints(TParametres& m)
 {
     m.NJointMaterials = 1;
@@ -58,7 +59,7 @@ void SetJoints(TParametres& m)
     SizeJointArrays(m.Joint, m.JointLoad, m.NJoints);
     SizeCracks(m.Cracks, m.NJoints);
     for (int j = 1; j <= m.NJoints; ++j) {
-        m.Joint.Elev[j] = 100 + 10.0 * j;
+        m.Joint.Elev[j] = 160 - 10.0 * j;
         m.Joint.mat[j] = 1;
     }
     ComputeJointEnds(m);

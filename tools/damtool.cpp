@@ -39,8 +39,16 @@ bool ReadModelFile(const std::string& fileName, TParametres& model)
     return true;
 }
 
+// Lift joints are kept by elevation, highest first (joint 1 the highest): a model out of that
+// order is a fault of the tool that made it and is not written.
 bool WriteModelFile(const std::string& fileName, TParametres& model)
 {
+    for (int j = 1; j < model.NJoints; ++j)
+        if (model.Joint.Elev[j] <= model.Joint.Elev[j + 1]) {
+            std::cerr << "Lift joint " << j + 1 << " is not below lift joint " << j << ": " << fileName
+                      << " is not written\n";
+            return false;
+        }
     if (SaveModelFile(String(fileName), model)) return true;
     std::cerr << "Cannot write " << fileName << "\n";
     return false;

@@ -28,5 +28,6 @@ constexpr int ExitUsage = 2;
 // prints the warning on stderr and returns false.
 bool ReadModelFile(const std::string& fileName, TParametres& model);
 
-// Saves the model; prints the failure on stderr and returns false when it was not written.
+// Saves the model; prints the failure on stderr and returns false when it was not written.  A
+// model whose lift joints are not highest first is not written.
 bool WriteModelFile(const std::string& fileName, TParametres& model);

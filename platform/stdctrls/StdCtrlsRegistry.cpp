@@ -301,7 +301,9 @@ void PublishToolBar()
 {
     TPublished<TToolBar>(TToolBar::StaticClass())
         .Property("Images", [](TToolBar* b) { return dynamic_cast<TCustomImageList*>(b->Images()); },
-                  [](TToolBar* b, TCustomImageList* images) { b->SetImages(images); });
+                  [](TToolBar* b, TCustomImageList* images) { b->SetImages(images); })
+        .Property("DisabledImages", [](TToolBar* b) { return dynamic_cast<TCustomImageList*>(b->DisabledImages()); },
+                  [](TToolBar* b, TCustomImageList* images) { b->SetDisabledImages(images); });
     TPublished<TToolButton>(TToolButton::StaticClass())
         .Property("Caption", &TToolButton::Caption, &TToolButton::SetCaption)
         .Property("DropdownMenu", &TToolButton::DropdownMenu, &TToolButton::SetDropdownMenu)

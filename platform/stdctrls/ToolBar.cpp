@@ -16,12 +16,14 @@ TToolBar::TToolBar(TComponent* AOwner) : TWinControl(AOwner)
     FHeight = 29;
     SetAlign(alTop);
     FImageChangeLink.OnChange = TNotifyEvent(this, &TToolBar::ImageListChange);
+    FDisabledImageChangeLink.OnChange = TNotifyEvent(this, &TToolBar::ImageListChange);
 }
 
 TToolBar::~TToolBar()
 {
     for (TToolButton* button : FToolButtons) button->FToolBar = nullptr;
-    if (FImages) FImages->RemoveFreeNotification(this);
+    for (TComponent* list : {FImages, FDisabledImages})
+        if (list) list->RemoveFreeNotification(this);
     for (TMenuItem* item : FItems) item->RemoveFreeNotification(this);
     for (TPopupMenu* menu : FDropdowns)
         if (menu) menu->RemoveFreeNotification(this);
@@ -77,6 +79,7 @@ void TToolBar::Notification(TComponent* AComponent, TOperation Operation)
     TWinControl::Notification(AComponent, Operation);
     if (Operation != opRemove) return;
     if (AComponent == FImages) SetImages(nullptr);
+    if (AComponent == FDisabledImages) SetDisabledImages(nullptr);
     for (size_t i = 0; i < FItems.size();) {
         // A tool button whose item goes away falls back to its own item itself.
         const bool ofToolButton = std::any_of(FToolButtons.begin(), FToolButtons.end(),
@@ -107,15 +110,25 @@ void TToolBar::CNNotify(TMessage& message)
     menu->Popup(at.X, at.Y);
 }
 
-void TToolBar::SetImages(TComponent* value)
+void TToolBar::SetImages(TComponent* value) { SetImageList(FImages, FImageChangeLink, value); }
+
+void TToolBar::SetDisabledImages(TComponent* value)
 {
-    if (FImages == value) return;
-    if (FImages) FImages->RemoveFreeNotification(this);
-    if (TCustomImageList* list = FImageChangeLink.Sender()) list->UnRegisterChanges(&FImageChangeLink);
-    FImages = value;
-    if (FImages) FImages->FreeNotification(this);
-    if (auto* list = dynamic_cast<TCustomImageList*>(FImages)) list->RegisterChanges(&FImageChangeLink);
-    ImageListChange(FImages);
+    SetImageList(FDisabledImages, FDisabledImageChangeLink, value);
+}
+
+// One of the bar's two lists takes another value; the bar still hears of the end of a list that
+// it keeps in the other.
+void TToolBar::SetImageList(TComponent*& list, TChangeLink& link, TComponent* value)
+{
+    if (list == value) return;
+    const TComponent* other = &list == &FImages ? FDisabledImages : FImages;
+    if (list && list != other) list->RemoveFreeNotification(this);
+    if (TCustomImageList* former = link.Sender()) former->UnRegisterChanges(&link);
+    list = value;
+    if (list) list->FreeNotification(this);
+    if (auto* images = dynamic_cast<TCustomImageList*>(list)) images->RegisterChanges(&link);
+    ImageListChange(list);
 }
 
 void TToolBar::ImageListChange(TObject*)
@@ -177,9 +190,11 @@ void TToolBar::UpdatePicture(TToolButton* button)
 {
     if (!FHandle || IndexOfItem(button->Item()) < 0) return;
     TBitmap picture, disabled;
+    const Integer index = button->ImageIndex();
     const bool has = FImages && FPictureSource && button->Style() != tbsSeparator &&
-                     FPictureSource(FImages, button->ImageIndex(), true, picture) &&
-                     FPictureSource(FImages, button->ImageIndex(), false, disabled);
+                     FPictureSource(FImages, index, true, picture) &&
+                     ((FDisabledImages && FPictureSource(FDisabledImages, index, true, disabled)) ||
+                      FPictureSource(FImages, index, false, disabled));
     WindowSystem().SetToolButtonPicture(FHandle, button->Item(), has ? &picture : nullptr, has ? &disabled : nullptr);
 }
 

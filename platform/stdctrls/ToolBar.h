@@ -5,7 +5,8 @@
 //
 // Form descriptions give the bar TToolButton children; each one is a button of the bar, bound
 // to its MenuItem or, without one, to an item of its own that carries its caption, state and
-// OnClick.  The bar's Images give the buttons their pictures at their ImageIndex.
+// OnClick.  The bar's Images give the buttons their pictures at their ImageIndex, its
+// DisabledImages those of the disabled buttons.
 #include <vector>
 
 #include "platform/stdctrls/ImgList.h"
@@ -33,6 +34,10 @@ public:
     // An image list of the stdctrls layer, held as a plain component here.
     TComponent* Images() const { return FImages; }
     void SetImages(TComponent* value);
+    // The disabled buttons' pictures at their ImageIndex, shown as they are; a button that this
+    // list has no picture for (or a bar without the list) shows the disabled look of Images.
+    TComponent* DisabledImages() const { return FDisabledImages; }
+    void SetDisabledImages(TComponent* value);
 
     // How the bar gets image Index of its image list, in the normal or the disabled look; false
     // when the list has no such image.  The stdctrls layer, which owns the image lists, sets it.
@@ -53,6 +58,7 @@ private:
     void RemoveToolButton(TToolButton* button);
     // The button now shows another item (its MenuItem bound, freed, or its style changed).
     void ToolButtonItemChanged(TMenuItem* oldItem, TMenuItem* newItem);
+    void SetImageList(TComponent*& list, TChangeLink& link, TComponent* value);
     void UpdatePicture(TToolButton* button);
     void ImageListChange(TObject* Sender);   // the buttons show the list's new pictures
     Integer IndexOfItem(const TMenuItem* item) const;
@@ -62,6 +68,8 @@ private:
     std::vector<TToolButton*> FToolButtons;
     TComponent* FImages = nullptr;
     TChangeLink FImageChangeLink;
+    TComponent* FDisabledImages = nullptr;
+    TChangeLink FDisabledImageChangeLink;
     static inline TPictureSource FPictureSource = nullptr;
 };
 

@@ -49,6 +49,8 @@ TEST(SampleModel, ReadsBackWithEveryKindOfInput)
     const TParametres m = ReadSample();
     EXPECT_EQ(m.unites, SI);
     EXPECT_EQ(m.NJoints, 5);
+    // Lift joints highest first, as the program keeps them: joint 1 at 150 m down to 5 at 110 m.
+    for (int j = 1; j <= 5; ++j) EXPECT_EQ(m.Joint.Elev[j], 160 - 10 * j) << j;
     EXPECT_EQ(m.Dim.Elev.G - m.Dim.Elev.A, 60);
     for (Tdata flag : {daGeometry, daMasses, daMaterials, daLiftjoints, daResNormal, daResFlood, daIce, daSediments,
                        daDrain, daPostTension, daPseudoStatic, daPseudoDynamic, daCombination, daCracking})
@@ -82,7 +84,7 @@ TEST(SampleModel, AnalysisGivesTheHandComputedLoads)
     } sections[] = {
         {0, (94 + 1392 + 110) - (45 + 90)},  // 1461
         {3, (370 + 110) - 90},               // 390
-        {5, 80},
+        {1, 80},                             // 8 m x 10 m above 150 m
     };
     const double unitWeight = 2400 * 9.81 / 1000;  // kN/m3
     for (const auto& s : sections) {

@@ -55,3 +55,15 @@ if(EXISTS ${WORK_DIR}/never.dam)
 endif()
 run(2 copy ${WORK_DIR}/new.dam)
 run(2 nonsense)
+
+# Lift joints are written highest first: the sample is, a model with its joints lowest first
+# (joint 1 at 110 m ... joint 5 at 150 m) is refused and no file is left.
+run(0 sample ${WORK_DIR}/sample.dam)
+run(0 copy ${WORK_DIR}/sample.dam ${WORK_DIR}/sample-copy.dam)
+run(1 copy ${CMAKE_CURRENT_LIST_DIR}/data/JointsLowestFirst.dam ${WORK_DIR}/lowest-first.dam)
+if(NOT err STREQUAL "Lift joint 2 is not below lift joint 1: ${WORK_DIR}/lowest-first.dam is not written\n")
+  message(FATAL_ERROR "refusal printed: ${err}")
+endif()
+if(EXISTS ${WORK_DIR}/lowest-first.dam)
+  message(FATAL_ERROR "a model with its joints lowest first was written")
+endif()

@@ -146,6 +146,23 @@ TEST(CrackingDlg, APictureOrItsFrameSelectsTheDrainOption)
     EXPECT_EQ(d->Param.Drainage.CrackOver, cdFullFull);
 }
 
+// The drain pictures are drawn at the size the dialog shows them, so that their words keep the
+// size they were written in instead of shrinking to a few pixels.
+TEST(CrackingDlg, DrainPicturesAreShownAtTheSizeTheyAreDrawn)
+{
+    TRunningProgram program({"{sample}"});
+    TMDIChild* d = program.Active();
+    TestAnswerNextModal([&](TCustomForm* form) {
+        for (const char* name : {"ImageOption1", "ImageOption2", "ImageOption3", "ImageOption4"}) {
+            auto* image = DialogControl<TImage>(form, name);
+            EXPECT_EQ(image->Picture().Width(), image->Width()) << name;
+            EXPECT_EQ(image->Picture().Height(), image->Height()) << name;
+        }
+        ClickButton(form, "CancelButton");
+    });
+    d->Cracking1->Click();
+}
+
 TEST(CrackingDlg, CancelLeavesTheModelAndEnterMovesOn)
 {
     TRunningProgram program({"{sample}"});

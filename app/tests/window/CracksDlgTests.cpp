@@ -1,5 +1,5 @@
 // The pre-cracked joints dialog opened from the document window on the sample model: lift joints
-// 1 to 5 at 110, 120 ... 150 m and the base joint at 100 m, none of them cracked.
+// 1 to 5 at 150, 140 ... 110 m and the base joint at 100 m, none of them cracked.
 #include <gtest/gtest.h>
 
 #include "app/CracksDlg.h"
@@ -35,8 +35,8 @@ TEST(CracksDlg, ACrackLengthSetOnTwoJointsReachesTheModel)
         auto* list = DialogControl<TListBox>(form, "ListBox");
         ASSERT_EQ(list->Items().Count(), 6);
         // The lift joints first, the base joint last.
-        EXPECT_EQ(Copy(list->Items()[0], 1, 22), String("  110.000   Lift joint"));
-        EXPECT_EQ(Copy(list->Items()[4], 1, 22), String("  150.000   Lift joint"));
+        EXPECT_EQ(Copy(list->Items()[0], 1, 22), String("  150.000   Lift joint"));
+        EXPECT_EQ(Copy(list->Items()[4], 1, 22), String("  110.000   Lift joint"));
         EXPECT_EQ(Copy(list->Items()[5], 1, 22), String("  100.000   Base joint"));
         EXPECT_FALSE(SetEnabled(form));
         EXPECT_FALSE(DialogControl<TEcCalcEdit>(form, "EditUpPercentage")->Enabled());
@@ -50,7 +50,7 @@ TEST(CracksDlg, ACrackLengthSetOnTwoJointsReachesTheModel)
         ClickButton(form, "SetButton");
         EXPECT_FALSE(SetEnabled(form));   // the list filled again
         EXPECT_EQ(list->Items()[0],
-                  Format("%9.3f   %10s  %9.3f   %9.3f", {110.0, String("Lift joint"), 2.0, 1.0}));
+                  Format("%9.3f   %10s  %9.3f   %9.3f", {150.0, String("Lift joint"), 2.0, 1.0}));
         ClickButton(form, "OKButton");
     });
     d->Param.Donnees.Include(daAnalysed);
@@ -82,7 +82,7 @@ TEST(CracksDlg, PercentagesOverTheWholeJointAreRefusedWithTheirMessage)
         EnterText(DialogControl<TEcCalcEdit>(form, "EditDownPercentage"), "80");
         TestAnswerNextMessageBox(mrOk);
         ClickButton(form, "SetButton");
-        EXPECT_EQ(list->Items()[1], Format("%9.3f   %10s  %9.3f   %9.3f", {120.0, String("Lift joint"), 0.0, 0.0}));
+        EXPECT_EQ(list->Items()[1], Format("%9.3f   %10s  %9.3f   %9.3f", {140.0, String("Lift joint"), 0.0, 0.0}));
         DialogScreenshot(form, "cracks-percentage");
         // A click on the line shows the joint's cracks in the fields.
         ClickLine(form, 1);
@@ -90,13 +90,13 @@ TEST(CracksDlg, PercentagesOverTheWholeJointAreRefusedWithTheirMessage)
         EnterText(DialogControl<TEcCalcEdit>(form, "EditUpPercentage"), "30");
         EnterText(DialogControl<TEcCalcEdit>(form, "EditDownPercentage"), "70");
         ClickButton(form, "SetButton");
-        EXPECT_EQ(list->Items()[1], Format("%9.3f   %10s  %9.3f   %9.3f", {120.0, String("Lift joint"), 30.0, 70.0}));
+        EXPECT_EQ(list->Items()[1], Format("%9.3f   %10s  %9.3f   %9.3f", {140.0, String("Lift joint"), 30.0, 70.0}));
         ClickButton(form, "OKButton");
     });
     d->PreCracked1->Click();
     ASSERT_EQ(TestMessageBoxes().size(), 1u);
     EXPECT_EQ(TestMessageBoxes()[0].Text,
-              String("Illegal values for Joint at elevation   120.000 m.\rCrack lengths are ignored for this joint."));
+              String("Illegal values for Joint at elevation   140.000 m.\rCrack lengths are ignored for this joint."));
     EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Warning);
     EXPECT_EQ(TestMessageBoxes()[0].Buttons, (std::vector<Integer>{mrOk}));
     EXPECT_DOUBLE_EQ(d->Param.Cracks.Up[2], 0.3);

@@ -104,6 +104,32 @@ TEST(DimensionDlg, AFoundationBelowTheBaseIsRefusedAndCancelKeepsTheModel)
     EXPECT_FALSE(d->Param.Donnees.Contains(daChanged));
 }
 
+// A base width typed empty, zero or negative leaves no section to analyse: OK says so and keeps
+// the dialog open on the field; Cancel then leaves the document's section as it was.
+TEST(DimensionDlg, ASectionWithoutBaseWidthIsRefusedAtOk)
+{
+    for (const char* typed : {"", "0", "-5"}) {
+        TRunningProgram program({"{sample}"});
+        TMDIChild* d = program.Active();
+        TestClearMessageBoxes();
+        TestAnswerNextModal([&](TCustomForm* form) {
+            auto* l1 = DialogControl<TCustomEdit>(form, "EditL1");
+            EnterText(l1, typed);
+            TestAnswerNextMessageBox(mrOk);
+            ClickButton(form, "OKButton");
+            EXPECT_TRUE(form->Modal()) << typed;
+            EXPECT_EQ(form->FocusedControl(), l1) << typed;
+            ClickButton(form, "CancelButton");
+        });
+        d->SectionGeometry1->Click();
+        ASSERT_EQ(TestMessageBoxes().size(), 1u) << typed;
+        EXPECT_EQ(TestMessageBoxes()[0].Text, String("Base width L1 must be greater than zero!"));
+        EXPECT_EQ(TestMessageBoxes()[0].Icon, TMessageBoxIcon::Warning);
+        EXPECT_EQ(d->Param.Dim.L1, 47);
+        EXPECT_TRUE(d->Param.Donnees.Contains(daGeometry));
+    }
+}
+
 TEST(DimensionDlg, AnImperialModelShowsImperialUnits)
 {
     TRunningProgram program({"{sample}"});

@@ -415,12 +415,13 @@ TEST(DocumentWindow, ScenicDrawingPutsJointsOutlineArrowsAndWaterWhereTheModelSa
     auto Y = [&](double e) { return N(0.85L * H) - N((e - elev0) * dpl) - yc; };
     ASSERT_NEAR(d->dpl, dpl, 1e-12);
 
-    // Black lines of width 1: the lift joints, one pixel inside each face, then the outline.
+    // Black lines of width 1: the lift joints from the highest, one pixel inside each face, then
+    // the outline.
     // The upstream face runs from (0, 100) to (3, 130), then straight up; the downstream face
     // from (47, 102) to (11, 150), then straight up.
     std::vector<std::vector<TPoint>> expected;
     for (int j = 1; j <= 5; ++j) {
-        const double e = 100 + 10 * j;
+        const double e = 160 - 10 * j;
         const double up = e <= 130 ? 3 * (e - 100) / 30 : 3;
         const double down = 47 - 36 * (e - 102) / 48;
         expected.push_back({{X(up, 1), Y(e)}, {X(down, -1), Y(e)}});

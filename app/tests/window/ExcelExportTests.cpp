@@ -76,11 +76,11 @@ TEST(ExcelExport, ResultsFromTheMenuAreWrittenOpenedAndTheWindowClosesOnItsButto
     EXPECT_TRUE(writtenWhileShown);
     ASSERT_EQ(starts.Started.size(), 1u);
     EXPECT_EQ(starts.Started[0], (std::vector<String>{"xdg-open", file}));
-    // The written file reads back: the sample's first stress table holds joint 1 (elevation 110).
+    // The written file reads back: the sample's first stress table holds joint 1 (elevation 150).
     const TXlsxReadBack back = ReadXlsxBack(XLSX_DUMP, file.ToUtf8());
     ASSERT_TRUE(back.Read);
     EXPECT_EQ(back["J5"], "s:Metric");
-    EXPECT_EQ(back["B26"], "n:110.0");
+    EXPECT_EQ(back["B26"], "n:150.0");
     for (Integer i = 0; i < Screen->FormCount(); ++i)
         EXPECT_EQ(dynamic_cast<TExcelDlg*>(Screen->Forms(i)), nullptr) << "the export window was freed";
 }

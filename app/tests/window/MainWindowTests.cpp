@@ -1,9 +1,11 @@
 // The program started headless: opening the sample from the command line, the open dialog, a
 // drop and the recent files; saving, closing with each answer of the save prompt, the unit
 // system, the settings file, and the tool bars following the documents.
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +71,60 @@ TEST(MainWindow, StartsWithTheModelNamedOnTheCommandLine)
     EXPECT_EQ(program.Main()->ComboUnits->ItemIndex(), static_cast<Integer>(program.Active()->Param.unites));
     std::filesystem::create_directories(DORVANE_SCREENSHOTS);
     TestGrabToPng(program.Main(), DORVANE_SCREENSHOTS "/main-window.png");
+}
+
+// The disabled file buttons show the grey images of the main window's disabled list: each image
+// there is its active image in greys (the same shape, several shades, no colour), and the Save
+// button, disabled without a document, shows its grey picture as it is.
+TEST(MainWindow, DisabledFileButtonsShowTheGreyImages)
+{
+    TRunningProgram program;
+    TMainForm* m = program.Main();
+    ASSERT_EQ(m->ToolBarFile->DisabledImages(), m->ImageListDisabled);
+    ASSERT_EQ(m->ImageListDisabled->Count(), m->ImageListActive->Count());
+    auto picture = [](const TCustomImageList* list, Integer index, TBitmap& into) {
+        into.SetPixelFormat(TPixelFormat::pf32bit);
+        into.SetSize(list->Width(), list->Height());
+        into.Canvas().FillRectColor(TRect{0, 0, list->Width(), list->Height()}, clBtnFace);
+        list->Draw(into.Canvas(), 0, 0, index, true);
+    };
+    auto isGrey = [](TColor c) { return (c & 0xFF) == ((c >> 8) & 0xFF) && (c & 0xFF) == ((c >> 16) & 0xFF); };
+    const TColor face = ColorToRGB(clBtnFace);
+    for (Integer i = 0; i < m->ImageListActive->Count(); ++i) {
+        TBitmap active, grey;
+        picture(m->ImageListActive, i, active);
+        picture(m->ImageListDisabled, i, grey);
+        int reshaped = 0, coloured = 0;
+        std::set<TColor> shades;
+        for (Integer y = 0; y < 16; ++y)
+            for (Integer x = 0; x < 16; ++x) {
+                const TColor a = active.Canvas().Pixel(x, y), g = grey.Canvas().Pixel(x, y);
+                reshaped += (a == face) != (g == face);
+                coloured += !isGrey(g);
+                shades.insert(g);
+            }
+        EXPECT_EQ(reshaped, 0) << i;
+        EXPECT_EQ(coloured, 0) << i;
+        EXPECT_GE(shades.size(), 3u) << i;
+    }
+
+    ASSERT_FALSE(m->ToolButtonSave->Enabled());
+    TestProcess();
+    TBitmap bar, save;
+    TestGrab(m->ToolBarFile, bar);
+    picture(m->ImageListDisabled, 2, save);
+    const TRect button = m->ToolBarFile->ButtonRect(2);
+    bool shown = false;
+    for (Integer top = button.Top; top + 16 <= button.Bottom && !shown; ++top)
+        for (Integer left = button.Left; left + 16 <= button.Right && !shown; ++left) {
+            shown = true;
+            for (Integer y = 0; y < 16 && shown; ++y)
+                for (Integer x = 0; x < 16 && shown; ++x)
+                    shown = bar.Canvas().Pixel(left + x, top + y) == save.Canvas().Pixel(x, y);
+        }
+    EXPECT_TRUE(shown);
+    std::filesystem::create_directories(DORVANE_SCREENSHOTS);
+    TestGrabToPng(m, DORVANE_SCREENSHOTS "/main-window-empty.png");
 }
 
 TEST(MainWindow, CommandLineArgumentsOpenEachFileOrJoinAPathWithBlanks)
@@ -157,7 +213,7 @@ TEST(MainWindow, RecentFileOpensOrLeavesTheListWhenItCannotBeRead)
     EXPECT_TRUE(RecentFiles().empty());
 }
 
-TEST(MainWindow, SaveAsWritesTheModelUnderTheNewNameAndRefusesAnOpenName)
+TEST(MainWindow, SaveAsWritesTheModelUnderTheNewNameAndRefusesAnOpenFile)
 {
     TRunningProgram program({"{sample}"});
     TMDIChild* document = program.Active();
@@ -177,13 +233,27 @@ TEST(MainWindow, SaveAsWritesTheModelUnderTheNewNameAndRefusesAnOpenName)
     EXPECT_FALSE(CurrentModel.Donnees.Contains(daChanged));
     EXPECT_EQ(RecentFiles().front(), copy.ToUtf8());
 
-    // Its own name in other letters is refused.
-    TestAnswerNextMessageBox(mrOk);
+    // A name that leads to the open document's file is refused, as opening it would be: through
+    // "." and through a link.
+    std::filesystem::create_symlink(copy.ToUtf8(), program.InFolder("link.dam").ToUtf8());
+    const std::filesystem::file_time_type written = std::filesystem::last_write_time(copy.ToUtf8());
+    for (const char* name : {"./copy.dam", "link.dam"}) {
+        TestAnswerNextMessageBox(mrOk);
+        TestAnswerNextFileDialog({program.InFolder(name)});
+        program.Main()->FileSaveAsItem->Click();
+    }
+    ASSERT_EQ(TestMessageBoxes().size(), 2u);
+    for (const TMessageBoxRequest& box : TestMessageBoxes())
+        EXPECT_EQ(box.Text, String("File is already in use, change file name"));
+    EXPECT_EQ(std::filesystem::last_write_time(copy.ToUtf8()), written);
+    EXPECT_EQ(document->Caption(), copy);
+
+    // Its name in other letters is another file here: written, and the document takes it.
     TestAnswerNextFileDialog({program.InFolder("COPY.DAM")});
     program.Main()->FileSaveAsItem->Click();
-    ASSERT_EQ(TestMessageBoxes().size(), 1u);
-    EXPECT_EQ(TestMessageBoxes()[0].Text, String("File is already in use, change file name"));
-    EXPECT_FALSE(FileExists(program.InFolder("COPY.DAM")));
+    EXPECT_EQ(TestMessageBoxes().size(), 2u);
+    EXPECT_TRUE(FileExists(program.InFolder("COPY.DAM")));
+    EXPECT_EQ(document->Caption(), program.InFolder("COPY.DAM"));
 
     // The copy reads back as the model that was saved.
     program.Main()->FileCloseItem->Click();
@@ -264,6 +334,41 @@ TEST(MainWindow, UnitListConvertsTheWholeActiveModel)
     document->Param.Donnees.Exclude(daChanged);
     program.Main()->ComboUnitsChange(program.Main()->ComboUnits);
     EXPECT_FALSE(document->Param.Donnees.Contains(daChanged));
+}
+
+// Imperial chosen in the units list as the user chooses it: the dam is drawn again in feet, so
+// the pointer over the sample's concrete at x = 20 m, elevation 110 m reads 65.62 ft and 360.89 ft
+// in the status bar, and the technical drawing's axes span the section in feet.
+TEST(MainWindow, UnitListRedrawsTheDamInTheNewUnits)
+{
+    for (const TDrawMode mode : {dmLandScape, dmTechnical}) {
+        TRunningProgram program({"{sample}"});
+        TMDIChild* d = program.Active();
+        if (mode == dmTechnical) d->Technical1Click(d->Technical1);
+        const Integer X = static_cast<Integer>(std::nearbyint(0.15L * d->W)) + d->xc +
+                          static_cast<Integer>(std::nearbyint((20 - d->x0) * d->dpl));
+        const Integer Y = static_cast<Integer>(std::nearbyint(0.85L * d->H)) - d->yc -
+                          static_cast<Integer>(std::nearbyint((110 - d->Elev0) * d->dpl));
+        TCustomComboBox* units = program.Main()->ComboUnits;
+        units->SetFocus();
+        TestPressKey(units, VK_DOWN);
+        TestProcess();
+        ASSERT_EQ(d->Param.unites, US) << mode;
+        if (mode == dmLandScape) {
+            TestMouseMove(d->DamImage, X, Y);
+            const std::string x = program.Main()->StatusBar->Panels()[0]->Text().ToUtf8();
+            const std::string el = program.Main()->StatusBar->Panels()[1]->Text().ToUtf8();
+            ASSERT_TRUE(x.size() > 7 && el.size() > 7) << x << " / " << el;
+            EXPECT_EQ(x.substr(x.size() - 3), " ft");
+            EXPECT_NEAR(std::stod(x.substr(4)), 20 / 0.3048, 1 / d->dpl) << x;
+            EXPECT_NEAR(std::stod(el.substr(4)), 110 / 0.3048, 1 / d->dpl) << el;
+        } else {
+            // The 47 m base (154.2 ft) centred across, with 30 % or more to spare.
+            const double low = d->CADDraw->Scale1X().RangeLow(), high = d->CADDraw->Scale1X().RangeHigh();
+            EXPECT_NEAR((low + high) / 2, 47 / 0.3048 / 2, 1e-6);
+            EXPECT_GE(high - low, 1.3 * 47 / 0.3048 - 1e-6);
+        }
+    }
 }
 
 TEST(MainWindow, SettingsAreWrittenAtExitAndReadAtStart)

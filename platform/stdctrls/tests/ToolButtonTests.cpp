@@ -131,6 +131,40 @@ TEST_F(ToolButtons, ImageIndexGivesThePictureOfTheBarsImages)
     EXPECT_NE(TestPixel(Bar, save.X, save.Y), clRed);
 }
 
+// A disabled button shows its picture of the bar's DisabledImages as it is; without a picture
+// there, or once that list is gone, the disabled look of Images.
+TEST_F(ToolButtons, DisabledImagesGiveTheDisabledButtonsPicture)
+{
+    const TColor slate = 0x807060;   // a colour no disabled look draws
+    auto* disabled = new TImageList(Form);
+    TBitmap image;
+    image.SetPixelFormat(TPixelFormat::pf32bit);
+    image.SetSize(16, 16);
+    image.Canvas().FillRectColor(TRect{0, 0, 16, 16}, slate);
+    disabled->Add(&image, nullptr);
+    Bar->SetImages(Images);
+    Bar->SetDisabledImages(disabled);
+    Save->SetEnabled(false);
+    Bar->ToolButtons(1)->SetEnabled(false);
+    TestProcess();
+    const TPoint save = Centre(0);
+    const TRect exportRect = Bar->ButtonRect(1);
+    const TPoint exportPoint{exportRect.Left + 8, (exportRect.Top + exportRect.Bottom) / 2};
+    EXPECT_EQ(TestPixel(Bar, save.X, save.Y), slate);
+    const TColor exportDisabled = TestPixel(Bar, exportPoint.X, exportPoint.Y);   // no picture 1 in the list
+    EXPECT_NE(exportDisabled, slate);
+    EXPECT_NE(exportDisabled, clBlue);
+    Save->SetEnabled(true);
+    TestProcess();
+    EXPECT_EQ(TestPixel(Bar, save.X, save.Y), clRed);
+    Save->SetEnabled(false);
+    delete disabled;
+    TestProcess();
+    EXPECT_EQ(Bar->DisabledImages(), nullptr);
+    EXPECT_NE(TestPixel(Bar, save.X, save.Y), slate);
+    EXPECT_NE(TestPixel(Bar, save.X, save.Y), clRed);
+}
+
 // The bar listens to its list: images added, replaced or cleared after the list was given show on
 // the buttons at once.
 TEST_F(ToolButtons, ChangesOfTheListShowOnTheButtons)
