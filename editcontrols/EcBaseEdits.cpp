@@ -149,7 +149,6 @@ String TEcNumberRules::EditText(Extended value) const
 
 String TEcNumberRules::DisplayText(Extended value) const
 {
-    if (value == 0 && ZeroEmpty) return String();
     if (DisplayFormat.IsEmpty()) return FloatToStr(value, Settings());
     return FormatFloat(DisplayFormat, value, Settings());
 }

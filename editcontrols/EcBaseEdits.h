@@ -57,8 +57,7 @@ public:
     // The window text of a value: the edit format of the limited value, empty for zero when
     // ZeroEmpty.
     String EditText(Extended value) const;
-    // What the unfocused edit shows: DisplayFormat (general format when empty); nothing for zero
-    // when ZeroEmpty, as the window text.
+    // What the unfocused edit shows: DisplayFormat (general format when empty), zero included.
     String DisplayText(Extended value) const;
 
     // The integer digits of a number text grouped in threes with the thousands separator

@@ -171,7 +171,7 @@ TEST(EcNumberRules, EditFormatShowsTheDecimalPlaces)
     }
 }
 
-TEST(EcNumberRules, EditAndDisplayTextsRoundAwayFromZeroAndLeaveZeroEmpty)
+TEST(EcNumberRules, EditAndDisplayTextsRoundAwayFromZeroAndShowZeroApart)
 {
     struct Case {
         Cardinal Places; const char* DisplayFormat; bool ZeroEmpty; Extended Value;
@@ -183,8 +183,8 @@ TEST(EcNumberRules, EditAndDisplayTextsRoundAwayFromZeroAndLeaveZeroEmpty)
         {0, "0", true, -2.5L, "-3", "-3", "-3", "-3"},
         {2, ",0.##", true, -1234567.5L, "-1,234,567.5", "-1,234,567.5", "-1 234 567,5", "-1 234 567,5"},
         {8, ",0.###", true, 0.123456789L, "0.12345679", "0.123", "0,12345679", "0,123"},
-        // zero: nothing shown, in the window text and unfocused, unless the edit shows zeros
-        {2, ",0.##", true, 0, "", "", "", ""},
+        // zero: an empty window text, while the unfocused edit shows "0"
+        {2, ",0.##", true, 0, "", "0", "", "0"},
         {2, ",0.##", false, 0, "0", "0", "0", "0"},
         // no display format: general format with 15 digits
         {2, "", true, 1234.5L, "1,234.5", "1234.5", "1 234,5", "1234,5"},

@@ -1,11 +1,9 @@
 // What every input dialog does the same way: the three kinds of Enter handling, Escape through
-// the Cancel button, the refused OK that keeps the dialog open with a warning box, and zero
-// fields shown empty.
+// the Cancel button, and the refused OK that keeps the dialog open with a warning box.
 #include <gtest/gtest.h>
 
 #include "app/InputDialog.h"
 #include "app/tests/window/DialogTestSupport.h"
-#include "editcontrols/EcCalc.h"
 #include "platform/stdctrls/Buttons.h"
 #include "platform/stdctrls/Edits.h"
 
@@ -65,60 +63,7 @@ TModalResult RunModal(TSmallDialog& dialog, std::function<void()> inside)
     });
     return dialog.ShowModal();
 }
-
-// The numeric fields of the form that hold 0 and are not being edited: each must show an empty
-// field (no dark pixel between its border and its calculator button).  How many were seen.
-int ExpectZeroFieldsEmpty(TCustomForm* form, const char* dialog)
-{
-    TestProcess();
-    int seen = 0;
-    for (int i = 0; i < form->ComponentCount(); ++i) {
-        auto* edit = dynamic_cast<TEcCalcEdit*>(form->Components(i));
-        if (!edit || !edit->Showing() || !edit->Enabled() || edit->Focused() || edit->Value() != 0) continue;
-        ++seen;
-        bool dark = false;
-        for (Integer y = 3; y < edit->Height() - 3; ++y)
-            for (Integer x = 3; x < edit->Width() - 3 - edit->ButtonWidth(); ++x)
-                dark = dark || TestPixel(edit, x, y) == clBlack;
-        EXPECT_FALSE(dark) << dialog << ": " << edit->Name().ToUtf8();
-    }
-    return seen;
-}
 }  // namespace
-
-// The dialogs where a new entry starts at zero show those fields empty, not "0".
-TEST(InputDialog, ZeroFieldsShowEmpty)
-{
-    TRunningProgram program({"{sample}"});
-    TMDIChild* d = program.Active();
-    const struct {
-        const char* Dialog;
-        TMenuItem* Command;
-        const char* Editor;   // the button that opens the entry editor of a list dialog
-    } cases[] = {
-        {"lift joints", d->LiftJoints1, nullptr},
-        {"pre-cracked joints", d->PreCracked1, nullptr},
-        {"add a mass", d->Masses1, "ButtonAdd"},
-        {"add a force", d->AppliedForces1, "ButtonAdd"},
-    };
-    for (const auto& c : cases) {
-        int seen = 0;
-        TestAnswerNextModal([&](TCustomForm* form) {
-            if (c.Editor) {
-                TestAnswerNextModal([&](TCustomForm* editor) {
-                    seen = ExpectZeroFieldsEmpty(editor, c.Dialog);
-                    ClickButton(editor, "CancelButton");
-                });
-                ClickButton(form, c.Editor);
-            } else {
-                seen = ExpectZeroFieldsEmpty(form, c.Dialog);
-            }
-            ClickButton(form, "CancelButton");
-        });
-        c.Command->Click();
-        EXPECT_GT(seen, 0) << c.Dialog;
-    }
-}
 
 TEST(InputDialog, EnterAsTabMovesToTheNextFieldAndGoesOnToTheDefaultButton)
 {

@@ -62,18 +62,15 @@ bool ShowsText(TControl* edit, Integer from, Integer to)
     return false;
 }
 
-TEST_F(CalcEditForm, ZeroShowsAnEmptyFieldUnlessTheEditShowsZeros)
+TEST_F(CalcEditForm, ZeroLeavesTheWindowTextEmptyAndShowsZeroUnfocused)
 {
+    Edit->SetValue(0);
+    EXPECT_EQ(Edit->Text(), String(""));
+    EXPECT_EQ(Edit->DisplayText(), String("0"));
+    TestProcess();
     // the 140-pixel edit less its 21-pixel button: "0" drawn right-aligned before the button
-    for (const bool zeroEmpty : {false, true}) {
-        Edit->SetZeroEmpty(zeroEmpty);
-        Edit->SetValue(0);
-        EXPECT_EQ(Edit->Text(), String(zeroEmpty ? "" : "0"));
-        EXPECT_EQ(Edit->DisplayText(), String(zeroEmpty ? "" : "0"));
-        TestProcess();
-        EXPECT_EQ(ShowsText(Edit, 100, 116), !zeroEmpty);
-        EXPECT_FALSE(ShowsText(Edit, 3, 90));
-    }
+    EXPECT_TRUE(ShowsText(Edit, 100, 116));
+    EXPECT_FALSE(ShowsText(Edit, 3, 90));
     Enter();
     EXPECT_FALSE(ShowsText(Edit, 8, 116));   // focused: the empty window text (the caret at the left)
     Leave();
