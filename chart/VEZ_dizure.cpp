@@ -244,6 +244,7 @@ void TJointLayers::ResetComp()
 
 void TJointLayers::Join(Integer n, Integer m, bool xAxis)
 {
+    if (n < 1 || n > 16) return;
     std::array<Integer, 17>& master = xAxis ? FMasterLayerX : FMasterLayerY;
     if (m < 1 || m > 16) throw EVEZDIzureError("Destination layer " + IntToStr(m) + " is out of range");
     if (m == n) {
@@ -258,8 +259,8 @@ void TJointLayers::Join(Integer n, Integer m, bool xAxis)
         throw EVEZDIzureError("Layer " + IntToStr(n) + " is joined by other layers (" + joined + ")");
     master[n] = m;
     if (FOwner) {
-        TScaleProps& sx = xAxis ? static_cast<TScaleProps&>(FOwner->ScalePropsX(m)) : FOwner->ScalePropsX(n);
-        TScaleProps& sy = xAxis ? static_cast<TScaleProps&>(FOwner->ScalePropsY(n)) : FOwner->ScalePropsY(m);
+        TScaleProps& sx = FOwner->GetScalePropsX(xAxis ? m : n);
+        TScaleProps& sy = FOwner->GetScalePropsY(xAxis ? n : m);
         FOwner->ApplyLayerRange(n, false, sx.RangeLow(), sy.RangeLow(), sx.RangeHigh(), sy.RangeHigh(), false);
     }
     OnChange(this);
@@ -593,10 +594,61 @@ void TCustomDIzure::BeforeTickLabelRelay(TObject*, TScaleType ScaleType, double 
     OnBeforeTickLabel(this, ScaleType, pos, text);
 }
 
-TTextLabel& TCustomDIzure::TextLabel(Integer n)
+// ---------------------------------------------------------------- accessors of the owned settings
+
+namespace {
+
+// target takes a copy of source and keeps its own change notification.
+template <class T>
+void CopyKeepingBinding(T& target, T* source)
 {
-    if (n < 1 || n > 30) throw EVEZDIzureError("invalid index into TextLabel array");
-    return *FTextLabels[n];
+    if (!source || source == &target) return;
+    const TNotifyEvent binding = target.OnChange;
+    target.Assign(source);
+    target.OnChange = binding;
+}
+
+}  // namespace
+
+void TCustomDIzure::SetScalePropsX(Integer sclix, TScaleProps* x)
+{
+    if (sclix < 1 || sclix > 16) return;
+    CopyKeepingBinding<TScaleProps>(*FScalePropsX[sclix], x);
+    FScalePropsX[sclix]->DateFormat().OnChange = TNotifyEvent(this, &TCustomDIzure::ScalePropsChanged);
+    if (Designing()) Paint();
+}
+
+void TCustomDIzure::SetScalePropsY(Integer sclix, TScaleProps* x)
+{
+    if (sclix < 1 || sclix > 16) return;
+    CopyKeepingBinding<TScaleProps>(*FScalePropsY[sclix], x);
+    FScalePropsY[sclix]->DateFormat().OnChange = TNotifyEvent(this, &TCustomDIzure::ScalePropsChanged);
+    if (Designing()) Paint();
+}
+
+void TCustomDIzure::SetCrossHair(Integer n, TCrossHair* value)
+{
+    if (n < 1 || n > 4) return;
+    CopyKeepingBinding(*FCrossHair[n], value);
+    RepaintRule();
+}
+
+TTextLabel& TCustomDIzure::GetFTextLabel(Integer ix)
+{
+    if (ix < 1 || ix > 30) throw EVEZDIzureError(ComponentMessage(Name(), ": invalid index into TextLabel array"));
+    return *FTextLabels[ix];
+}
+
+void TCustomDIzure::SetFTextLabel(Integer ix, TTextLabel* value)
+{
+    CopyKeepingBinding(GetFTextLabel(ix), value);
+    RepaintRule();
+}
+
+void TCustomDIzure::SetTextFont(const TFont& value)
+{
+    FTextFont.Assign(value);
+    RepaintRule();
 }
 
 // ---------------------------------------------------------------- copying a chart
@@ -944,7 +996,7 @@ Integer ToPixel(Extended v)
 
 void TCustomDIzure::R2M(Integer Layer, double xin, double yin, Integer& xout, Integer& yout) const
 {
-    const Integer L = Layer < 1 ? 1 : Layer > 16 ? 16 : Layer;
+    const Integer L = std::clamp(Layer, 1, 16);
     const TScaleProps& px = *FScalePropsX[L];
     const TScaleProps& py = *FScalePropsY[L];
     if (!px.Logarithmic()) xout = ToPixel(Cpkx[L] * xin + Cpdx[L]);
@@ -957,6 +1009,7 @@ void TCustomDIzure::R2M(Integer Layer, double xin, double yin, Integer& xout, In
 
 void TCustomDIzure::M2R(Integer Layer, Integer xin, Integer yin, double& xout, double& yout) const
 {
+    Layer = std::clamp(Layer, 1, 16);
     xout = static_cast<double>((xin - Cpdx[Layer]) / Cpkx[Layer]);
     yout = static_cast<double>((yin - Cpdy[Layer]) / Cpky[Layer]);
     if (FScalePropsX[Layer]->Logarithmic()) xout = std::exp(xout);
@@ -965,6 +1018,7 @@ void TCustomDIzure::M2R(Integer Layer, Integer xin, Integer yin, double& xout, d
 
 void TCustomDIzure::GetTransformParams(Integer Layer, double& kx, double& dx, double& ky, double& dy) const
 {
+    Layer = std::clamp(Layer, 1, 16);
     kx = static_cast<double>(Cpkx[Layer]);
     dx = static_cast<double>(Cpdx[Layer]);
     ky = static_cast<double>(Cpky[Layer]);

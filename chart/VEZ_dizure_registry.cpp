@@ -100,10 +100,10 @@ template <Integer L>
 void PublishScales(TPublished<C>& p)
 {
     static const std::string x = "Scale" + std::to_string(L) + "X", y = "Scale" + std::to_string(L) + "Y";
-    p.Property(x.c_str(), [](C* c) { return &c->ScalePropsX(L); },
-               [](C* c, TScalePropsHoriz* v) { if (v) c->ScalePropsX(L).Assign(v); });
-    p.Property(y.c_str(), [](C* c) { return &c->ScalePropsY(L); },
-               [](C* c, TScalePropsVert* v) { if (v) c->ScalePropsY(L).Assign(v); });
+    p.Property(x.c_str(), [](C* c) { return &c->GetScalePropsX(L); },
+               [](C* c, TScalePropsHoriz* v) { if (v) c->GetScalePropsX(L).Assign(v); });
+    p.Property(y.c_str(), [](C* c) { return &c->GetScalePropsY(L); },
+               [](C* c, TScalePropsVert* v) { if (v) c->GetScalePropsY(L).Assign(v); });
 }
 
 template <Integer N>
