@@ -192,6 +192,8 @@ private:
                     if (int* e = at(x, y)) *e = it.Param3;
         }
         Cv.Brush().SetStyle(TBrushStyle::bsSolid);
+        // On paper a character mark has the item's size, or a new font's when it gives none.
+        if (it.Param3 > 51 && IsPrinterCanvas(Cv)) SetCanvasFontSize(Cv, it.Param1 > 0 ? it.Param1 : TFont().Size());
         DrawMark(Cv, static_cast<Byte>(it.Param3), p.X, p.Y);
         BrushColor = Cv.Brush().Color();
     }
@@ -223,7 +225,7 @@ private:
         C.OnBeforeRenderText(&C, text, index, annotation);
         Cv.Font().SetName(C.FTextFont.Name());
         Cv.Font().SetStyle(C.FTextFont.Style());
-        Cv.Font().SetSize(it.Param1);
+        SetCanvasFontSize(Cv, it.Param1);
         Cv.Font().SetColor(ItemPen(it));
         const TColor bg = BlkWhite ? clWhite : it.FillColor;
         const bool solid = it.Param2 == tbSolid;
@@ -534,7 +536,7 @@ void TCustomDIzure::DrawChartFrame(TCanvas& canvas)
         canvas.LineTo(0, 0);
     }
     if (!FCaption.IsEmpty()) {
-        canvas.Font().Assign(Font());
+        AssignCanvasFont(canvas, Font());
         String caption = FCaption;
         const double allowed = FCaptionTrim / 100.0 * (FChartBmp.Width() - s - RcLRim - RcRRim);
         const Integer width = canvas.TextWidth(caption);
@@ -764,7 +766,7 @@ void TCustomDIzure::DrawTextLabels(TCanvas& canvas, Integer offX, Integer offY)
         x += offX - RcLRim;
         y += offY - RcTRim;
         ClampCoord(x, y);
-        canvas.Font().Assign(tl.Font());
+        AssignCanvasFont(canvas, tl.Font());
         canvas.Pen().SetColor(tl.ColorBorder());
         canvas.Brush().SetColor(tl.ColorBkg());
         canvas.Brush().SetStyle(tl.Transparent() ? TBrushStyle::bsClear : TBrushStyle::bsSolid);
