@@ -555,7 +555,7 @@ public:
     void ClearAllTextLabels();
     Integer NumMTracePoints() const { return FNumMTrace; }
     TColoredPoint GetMTracePoint(Integer idx) const;
-    void ClearMouseTrace() { FNumMTrace = 0; }
+    void ClearMouseTrace();
 
     // ---- ranges and layouts (VEZ_dizure_range.cpp)
     void SetRange(Integer Layer, Extended xLo, Extended yLo, Extended xHi, Extended yHi);
@@ -689,8 +689,12 @@ protected:
     void DblClick() override;
 
     void WMGetDlgCode(TMessage& message);
-    // Shows the chart bitmap (or the data-area bitmap at the margins) on the control.
-    void ShowOnControl(TBitmap& bmp, Integer x, Integer y);
+    // Shows that part of the chart bitmap on the control, at the same place.
+    void ShowOnControl(const TRect& area);
+    // Copies the data-area bitmap into the chart bitmap at the margins, draws the crosshairs
+    // over it and shows that part of the chart bitmap.  The crosshairs never enter the
+    // data-area bitmap, so that the next copy takes them away.
+    void ShowWithCrossHairs(const TRect& area);
 
 private:
     friend class TItemRenderer;
@@ -715,6 +719,7 @@ private:
                          TColor shadow, TColor hilight);
     void EmptyDataList();
     void RenderDataArea();
+    TRect DataAreaRect() const;
     void DrawTextLabels(TCanvas& canvas, Integer offX, Integer offY);
     void DrawMouseTrace(TCanvas& canvas, Integer offX, Integer offY);
     void DrawGrid(TCanvas& canvas, Integer offX, Integer offY);

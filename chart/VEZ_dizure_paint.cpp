@@ -488,22 +488,24 @@ void TCustomDIzure::Paint()
     PaintChartBackground(FGrafBmp.Canvas(), 0, FGrafBmp.Height(), FGrafBmp.Width(), 0);
     RenderItemsToBitmap(FGrafBmp, 0, 0, false, 0);
     DrawMouseTrace(FGrafBmp.Canvas(), 0, 0);
-    FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
-    DrawCrossHairs(0, 0, FChartBmp);
-    ShowOnControl(FChartBmp, 0, 0);
+    ShowWithCrossHairs(Rect(0, 0, FWidth, FHeight));
 }
 
-void TCustomDIzure::ShowOnControl(TBitmap& bmp, Integer x, Integer y)
+void TCustomDIzure::ShowOnControl(const TRect& area)
 {
-    if (HandleAllocated()) {
-        Canvas().Draw(x, y, bmp);
-        return;
-    }
-    if (FSurface.Width() != FWidth || FSurface.Height() != FHeight) {
+    if (!HandleAllocated() && (FSurface.Width() != FWidth || FSurface.Height() != FHeight)) {
         FSurface.SetPixelFormat(TPixelFormat::pf32bit);
         FSurface.SetSize(FWidth, FHeight);
     }
-    FSurface.Canvas().Draw(x, y, bmp);
+    TCanvas& target = HandleAllocated() ? Canvas() : FSurface.Canvas();
+    target.CopyRect(area, FChartBmp.Canvas(), area);
+}
+
+void TCustomDIzure::ShowWithCrossHairs(const TRect& area)
+{
+    FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
+    DrawCrossHairs(0, 0, FChartBmp);
+    ShowOnControl(area);
 }
 
 void TCustomDIzure::DrawChartFrame(TCanvas& canvas)
@@ -890,6 +892,12 @@ void TCustomDIzure::DrawMouseTrace(TCanvas& canvas, Integer offX, Integer offY)
     canvas.Pen().SetColor(penColor);
 }
 
+void TCustomDIzure::ClearMouseTrace()
+{
+    FNumMTrace = 0;
+    Paint();
+}
+
 TColoredPoint TCustomDIzure::GetMTracePoint(Integer idx) const
 {
     if (idx < 1 || idx > FNumMTrace) {
@@ -901,6 +909,11 @@ TColoredPoint TCustomDIzure::GetMTracePoint(Integer idx) const
 }
 
 // ---------------------------------------------------------------- showing
+
+TRect TCustomDIzure::DataAreaRect() const
+{
+    return Rect(RcLRim, RcTRim, RcLRim + FGrafBmp.Width(), RcTRim + FGrafBmp.Height());
+}
 
 void TCustomDIzure::RenderDataArea()
 {
@@ -917,8 +930,7 @@ void TCustomDIzure::ShowGraf()
     if (FAutoRedraw) {
         CalcLayerTransforms();
         RenderDataArea();
-        DrawCrossHairs(RcLRim, RcTRim, FGrafBmp);
-        ShowOnControl(FGrafBmp, RcLRim, RcTRim);
+        ShowWithCrossHairs(DataAreaRect());
     } else {
         Paint();
     }
@@ -932,8 +944,7 @@ void TCustomDIzure::ShowGrafNewOnly()
 {
     if (!FVisible) return;
     RenderItemsToBitmap(FGrafBmp, 0, FLastElemOnShow != 0 ? 1 : 0, false, 0);
-    DrawCrossHairs(RcLRim, RcTRim, FGrafBmp);
-    ShowOnControl(FGrafBmp, RcLRim, RcTRim);
+    ShowWithCrossHairs(DataAreaRect());
     FLastElemOnShow = FNumChartItems - 1;
     PropagateSharedData();
 }
@@ -949,9 +960,7 @@ void TCustomDIzure::CrossHairSetPos(Integer chnum, double x, double y)
     ch.SetPos(x, y);
     ch.OnChange = binding;
     if (ch.Mode() == chOff) return;
-    FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
-    DrawCrossHairs(0, 0, FChartBmp);
-    ShowOnControl(FChartBmp, 0, 0);
+    ShowWithCrossHairs(Rect(0, 0, FWidth, FHeight));
 }
 
 void TCustomDIzure::CrossHairSetup(Integer ch, TColor chColor, TCrossHMode Mode, TPenStyle LineType, Integer LineWidth)
@@ -965,9 +974,7 @@ void TCustomDIzure::CrossHairSetup(Integer ch, TColor chColor, TCrossHMode Mode,
     c.SetLineType(LineType);
     c.SetLineWid(LineWidth);
     c.OnChange = binding;
-    FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
-    DrawCrossHairs(0, 0, FChartBmp);
-    ShowOnControl(FChartBmp, 0, 0);
+    ShowWithCrossHairs(Rect(0, 0, FWidth, FHeight));
 }
 
 double TCustomDIzure::GetCHPosX(Integer chnum) const { return chnum >= 1 && chnum <= 4 ? FCrossHair[chnum]->PosX() : 0; }

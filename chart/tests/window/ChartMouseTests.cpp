@@ -292,4 +292,34 @@ TEST_F(ChartMouse, MouseTraceStopsAt5000Points)
     EXPECT_EQ(chart->GetMTracePoint(0).Flag, 65535);
 }
 
+
+// A vertical crosshair at x 3 (pixel 116) moved to x 7 (pixel 204) after the lists were shown:
+// the old line is gone from the screen.
+TEST_F(ChartMouse, MovedCrossHairLeavesNoLineBehind)
+{
+    chart->CrossHairSetup(1, clRed, chVert, TPenStyle::psSolid, 1);
+    chart->MoveTo(1.0, 1.0);
+    chart->DrawTo(2.0, 2.0);
+    for (void (TCustomDIzure::*show)() : {&TCustomDIzure::ShowGraf, &TCustomDIzure::ShowGrafNewOnly}) {
+        chart->CrossHairSetPos(1, 3, 5);
+        (chart->*show)();
+        chart->CrossHairSetPos(1, 7, 5);
+        TestProcess();
+        EXPECT_EQ(TestPixel(chart, 204, 100), clRed);
+        EXPECT_EQ(TestPixel(chart, 116, 100), clWhite);
+    }
+}
+
+TEST_F(ChartMouse, ClearedTraceLeavesTheScreen)
+{
+    chart->SetMouseAction(maDrawMTrace);
+    chart->SetMouseTraceInvert(false);
+    chart->SetMouseTraceColor(clRed);
+    Drag({60, 90}, {200, 90});
+    ASSERT_EQ(TestPixel(chart, 130, 90), clRed);
+    chart->ClearMouseTrace();
+    TestProcess();
+    EXPECT_EQ(TestPixel(chart, 130, 90), clWhite);
+}
+
 }  // namespace
