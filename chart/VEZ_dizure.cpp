@@ -516,19 +516,22 @@ void TCustomDIzure::ResetComp()
     for (Integer L = 1; L <= 16; ++L) {
         TScalePropsHoriz& px = *FScalePropsX[L];
         TScalePropsVert& py = *FScalePropsY[L];
+        const TNotifyEvent bindingX = px.OnChange, bindingY = py.OnChange;
+        px.OnChange = py.OnChange = nullptr;
         for (TScaleProps* p : {static_cast<TScaleProps*>(&px), static_cast<TScaleProps*>(&py)}) {
-            const TNotifyEvent binding = p->OnChange;
-            p->OnChange = nullptr;
             p->ResetComp();
             p->SetColorScale(axisColors[L]);
             p->DateFormat().OnChange = TNotifyEvent(this, &TCustomDIzure::ScalePropsChanged);
-            p->OnChange = binding;
         }
+        // Odd layers: x axis below the data area (sctXT), y axis left of it (sctYR); even
+        // layers above it (sctXB) and right of it (sctYL).
         const bool odd = L % 2 == 1;
-        px.FScaleType = odd ? sctXT : sctXB;
-        py.FScaleType = odd ? sctYR : sctYL;
+        px.SetScaleLocation(odd ? slBottom : slTop);
+        py.SetScaleLocation(odd ? slLeft : slRight);
         px.FScalePosY = (L - 1) / 2 * 30;
         py.FScalePosX = (L - 1) / 2 * 50;
+        px.OnChange = bindingX;
+        py.OnChange = bindingY;
         for (TScale* s : {FScaleX[L].get(), FScaleY[L].get()}) {
             s->SetSuppressPaint(true);
             s->SetIsHelperComponent(true);
@@ -642,6 +645,26 @@ TTextLabel& TCustomDIzure::GetFTextLabel(Integer ix)
 void TCustomDIzure::SetFTextLabel(Integer ix, TTextLabel* value)
 {
     CopyKeepingBinding(GetFTextLabel(ix), value);
+    RepaintRule();
+}
+
+void TCustomDIzure::SetJointLayers(const TJointLayers& value)
+{
+    if (&value == FJointLayers.get()) return;
+    for (Integer L = 1; L <= 16; ++L) {
+        FJointLayers->SetXControlledBy(L, L);
+        FJointLayers->SetYControlledBy(L, L);
+    }
+    for (Integer L = 1; L <= 16; ++L) {
+        if (value.XControlledBy(L) != L) FJointLayers->SetXControlledBy(L, value.XControlledBy(L));
+        if (value.YControlledBy(L) != L) FJointLayers->SetYControlledBy(L, value.YControlledBy(L));
+    }
+    RepaintRule();
+}
+
+void TCustomDIzure::SetBackGroundImg(TBakGndImg& value)
+{
+    CopyKeepingBinding(*FBakGndFile, &value);
     RepaintRule();
 }
 
@@ -767,14 +790,7 @@ void TCustomDIzure::Assign(TPersistent* Source)
         FTextLabels[i]->Assign(src->FTextLabels[i].get());
         FTextLabels[i]->OnChange = TNotifyEvent(this, &TCustomDIzure::ObjectChanged);
     }
-    for (Integer L = 1; L <= 16; ++L) {
-        FJointLayers->SetXControlledBy(L, L);
-        FJointLayers->SetYControlledBy(L, L);
-    }
-    for (Integer L = 1; L <= 16; ++L) {
-        if (src->FJointLayers->XControlledBy(L) != L) FJointLayers->SetXControlledBy(L, src->FJointLayers->XControlledBy(L));
-        if (src->FJointLayers->YControlledBy(L) != L) FJointLayers->SetYControlledBy(L, src->FJointLayers->YControlledBy(L));
-    }
+    SetJointLayers(*src->FJointLayers);
     FTextFont.Assign(src->FTextFont);
     OnScalesRendered = src->OnScalesRendered;
     OnBeforeRenderData = src->OnBeforeRenderData;

@@ -349,7 +349,10 @@ public:
     bool Isometric() const { return FIsometric; }
     void SetIsometric(bool value);
     TJointLayers& JointLayers() { return *FJointLayers; }
+    // Joins the layers as value joins them (this chart's ranges follow), then repaints.
+    void SetJointLayers(const TJointLayers& value);
     TBakGndImg& BackGroundImg() { return *FBakGndFile; }
+    void SetBackGroundImg(TBakGndImg& value);
     // Crosshair 1..4 (crosshair 1 for any other number); writing copies the settings.
     TCrossHair& CrossHair(Integer n) { return *FCrossHair[n >= 1 && n <= 4 ? n : 1]; }
     void SetCrossHair(Integer n, TCrossHair* value);
