@@ -796,7 +796,7 @@ private:
     std::array<std::unique_ptr<TCrossHair>, 5> FCrossHair;
     std::array<std::unique_ptr<TTextLabel>, 31> FTextLabels;
     TBitmap FChartBmp, FGrafBmp, AuxBmp;
-    double Fxasp = 36, Fyasp = 36;
+    double Fxasp = 0, Fyasp = 0;
     TFont FTextFont;
     std::array<Extended, 4> FZoomRange{};   // xLo, yLo, xHi, yHi
     bool FSuppressPaint = true;

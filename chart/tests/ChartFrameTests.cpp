@@ -426,6 +426,53 @@ TEST(ChartCopy, AssignCopiesListsRangesAndLayersIntoOwnArrays)
     EXPECT_EQ(a.Scale1X().RangeHigh(), 20);
 }
 
+// Receives every event of a chart.
+class TEventSink : public TObject {
+public:
+    void Notify(TObject*) {}
+    void MoveInChart(TObject*, bool, TShiftState, double, double) {}
+    void Rect(TObject*, Integer, double, double, double, double) {}
+    void BeforeCrossHair(TObject*, TCrossHair*, Integer, Integer, bool&) {}
+    void CrossHair(TObject*, TCrossHair*) {}
+    void Label(TObject*, TTextLabel*) {}
+    void Text(TObject*, String&, Integer, bool) {}
+};
+
+TEST(ChartCopy, AssignTakesTheMouseSettingsAndEveryHandlerButTheTextOne)
+{
+    TDIzure a(nullptr), b(nullptr);
+    TEventSink sink;
+    a.OnMouseMoveInChart = TMouseMoveInChartEvent(&sink, &TEventSink::MoveInChart);
+    a.OnZoomPan = TZoomPanEvent(&sink, &TEventSink::Notify);
+    a.OnRubberBand = TSelectRectEvent(&sink, &TEventSink::Rect);
+    a.OnSelectRect = TSelectRectEvent(&sink, &TEventSink::Rect);
+    a.OnBeforeCrossHairMove = TBeforeCrossHairMoveEvent(&sink, &TEventSink::BeforeCrossHair);
+    a.OnCrossHairMove = TCrossHairMoveEvent(&sink, &TEventSink::CrossHair);
+    a.OnTextLabelMove = TTextLabelMoveEvent(&sink, &TEventSink::Label);
+    a.OnMouseEnter = TNotifyEvent(&sink, &TEventSink::Notify);
+    a.OnMouseLeave = TNotifyEvent(&sink, &TEventSink::Notify);
+    a.OnBeforeRenderText = TBeforeRenderTextEvent(&sink, &TEventSink::Text);
+    a.SetMouseCursorFixed(false);
+    a.SetPanGridDx(2);
+    a.SetPanGridDy(3);
+    a.SetPanGridOffsX(0.5);
+    a.SetPanGridOffsY(0.25);
+    a.SetMouseTraceColor(clRed);
+    a.SetMouseTraceInvert(false);
+    b.Assign(&a);
+    const bool handlers[] = {b.OnMouseMoveInChart == a.OnMouseMoveInChart, b.OnZoomPan == a.OnZoomPan,
+                             b.OnRubberBand == a.OnRubberBand, b.OnSelectRect == a.OnSelectRect,
+                             b.OnBeforeCrossHairMove == a.OnBeforeCrossHairMove,
+                             b.OnCrossHairMove == a.OnCrossHairMove, b.OnTextLabelMove == a.OnTextLabelMove,
+                             b.OnMouseEnter == a.OnMouseEnter, b.OnMouseLeave == a.OnMouseLeave};
+    for (size_t i = 0; i < std::size(handlers); ++i) EXPECT_TRUE(handlers[i]) << i;
+    EXPECT_FALSE(b.OnBeforeRenderText.Assigned());
+    EXPECT_FALSE(b.MouseCursorFixed());
+    const double pan[] = {b.PanGridDx(), b.PanGridDy(), b.PanGridOffsX(), b.PanGridOffsY()};
+    EXPECT_EQ(std::vector<double>(std::begin(pan), std::end(pan)), (std::vector<double>{2, 3, 0.5, 0.25}));
+    EXPECT_EQ(b.MouseTraceColor(), clRed);
+    EXPECT_FALSE(b.MouseTraceInvert());
+}
 
 // Layer numbers outside 1..16: the axis settings and controls answer with layer 1, the
 // transforms clamp the number to 1..16, everything else reads as nothing and writes nothing.
