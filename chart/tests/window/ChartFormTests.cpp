@@ -197,8 +197,7 @@ std::map<std::string, std::vector<std::string>> ExpectedLines(const std::string&
         ++n;
         for (const char* row : AxisRows) lines["Plot"].push_back(std::string(axis) + "." + Numbered(row, n));
     }
-    // Layer 2's axes stand above and right of the data area on a new chart, away from the
-    // declared defaults: written whether set or not.
+    // The sides of the axes, away from their declared defaults.
     for (const char* side : {"Scale2X.ScaleLocation = slTop", "Scale2Y.ScaleLocation = slRight",
                              "Scale1X.ScaleLocation = slTop", "Scale3Y.ScaleLocation = slRight"})
         lines["Plot"].push_back(side);

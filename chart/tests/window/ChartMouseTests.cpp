@@ -322,4 +322,26 @@ TEST_F(ChartMouse, ClearedTraceLeavesTheScreen)
     EXPECT_EQ(TestPixel(chart, 130, 90), clWhite);
 }
 
+
+// Dragging an x axis by 22 of its 220 pixels pans it by a tenth of its range: layer 1's axis in
+// the band below the data area, layer 2's (range 0..1) put in the band above it.  The chart's
+// own mode works on meanwhile: the trace takes both positions, clamped to the data area.
+TEST_F(ChartMouse, DraggedAxesPanAndTheChartModeWorksOn)
+{
+    chart->SetMouseAction(maDrawMTrace);
+    chart->GetScalePropsX(2).SetScaleLocation(slTop);
+    chart->GetScalePropsX(2).SetVisible(true);
+    struct Case { Integer layer, y; double lo, hi; };
+    for (const Case& c : {Case{1, 170, -1, 9}, Case{2, 10, -0.1, 0.9}}) {
+        SCOPED_TRACE(c.layer);
+        chart->ClearMouseTrace();
+        chart->GetScalePropsX(c.layer).SetMouseAction(maPan);
+        Drag({100, c.y}, {122, c.y});
+        EXPECT_NEAR(chart->GetScalePropsX(c.layer).RangeLow(), c.lo, 1e-9);
+        EXPECT_NEAR(chart->GetScalePropsX(c.layer).RangeHigh(), c.hi, 1e-9);
+        EXPECT_EQ(chart->NumMTracePoints(), 2);
+        chart->GetScalePropsX(c.layer).SetMouseAction(maNone);
+    }
+}
+
 }  // namespace
