@@ -405,7 +405,10 @@ void PublishChart()
         .Property("OnDataRendered", &C::OnDataRendered)
         .Property("OnScalesRendered", &C::OnScalesRendered)
         .Property("OnBeforeRendedIzureItem", &C::OnBeforeRendedIzureItem)
-        .Property("OnBeforeRenderText", &C::OnBeforeRenderText);
+        .Property("OnBeforeRenderText", &C::OnBeforeRenderText)
+        .Property("OnMouseEnter", &C::OnMouseEnter)
+        .Property("OnMouseLeave", &C::OnMouseLeave)
+        .Property("OnMouseWheel", &C::OnMouseWheel);
 }
 
 }  // namespace

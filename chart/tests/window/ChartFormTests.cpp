@@ -105,7 +105,14 @@ const TPropertyRow ChartRows[] = {
     {"Plot", "AutoRedraw = False"}, {"Plot", "UseDataOf = Source"}, {"Plot", "MouseAction = maZoomWindPos"},
     {"Plot", "MouseCursorFixed = False"}, {"Plot", "PanGridDx = 2.0"}, {"Plot", "PanGridDy = 3.0"},
     {"Plot", "PanGridOffsX = 0.25"}, {"Plot", "PanGridOffsY = 0.75"}, {"Plot", "MouseTraceColor = clFuchsia"},
-    {"Plot", "MouseTraceInvert = False"}, {"Plot", "OnZoomPan = PlotZoomPan"},
+    {"Plot", "MouseTraceInvert = False"}, {"Plot", "OnMouseMoveInChart = PlotMoveInChart"},
+    {"Plot", "OnZoomPan = PlotNotify"}, {"Plot", "OnSelectRect = PlotRect"}, {"Plot", "OnRubberBand = PlotRect"},
+    {"Plot", "OnCrossHairMove = PlotCrossHair"}, {"Plot", "OnBeforeCrossHairMove = PlotBeforeCrossHair"},
+    {"Plot", "OnTextLabelMove = PlotLabel"}, {"Plot", "OnScaleTickDrawn = PlotTick"},
+    {"Plot", "OnBeforeTickLabel = PlotTickLabel"}, {"Plot", "OnBeforeRenderData = PlotRender"},
+    {"Plot", "OnDataRendered = PlotRender"}, {"Plot", "OnScalesRendered = PlotRender"},
+    {"Plot", "OnBeforeRendedIzureItem = PlotItem"}, {"Plot", "OnBeforeRenderText = PlotText"},
+    {"Plot", "OnMouseEnter = PlotNotify"}, {"Plot", "OnMouseLeave = PlotNotify"}, {"Plot", "OnMouseWheel = PlotWheel"},
     {"Plot", "BackGroundImg.IncludePath = True"},
     {"Plot", "BackGroundImg.FillMode = bfTile"}, {"Plot", "BackGroundImg.AreaMode = bamRectInv"},
     {"Plot", "BackGroundImg.AreaColor = clTeal"}, {"Plot", "BackGroundImg.AreaLeft = 2.0"},
@@ -114,7 +121,9 @@ const TPropertyRow ChartRows[] = {
     {"Plot", "JointLayers.L16yControlledBy = 3"},
 
     {"Axis", "FrameStyle = fsRaised"}, {"Axis", "ColorScale = clNavy"}, {"Axis", "ColorBackGnd = clWhite"},
-    {"Axis", "ColorScheme = csSystem"}, {"Axis", "OnZoomPan = PlotZoomPan"}, {"Axis", "Logarithmic = True"},
+    {"Axis", "ColorScheme = csSystem"}, {"Axis", "OnScaleTickDrawn = PlotTick"},
+    {"Axis", "OnBeforeTickLabel = PlotTickLabel"}, {"Axis", "OnZoomPan = PlotNotify"},
+    {"Axis", "OnBeforeScaleRendered = PlotCanvas"}, {"Axis", "OnAfterScaleRendered = PlotCanvas"}, {"Axis", "Logarithmic = True"},
     {"Axis", "RangeHigh = 1000.0"}, {"Axis", "RangeLow = 1.0"}, {"Axis", "ShortTicks = False"},
     {"Axis", "MinTicks = 5"}, {"Axis", "DecPlaces = 3"}, {"Axis", "ShowBaseLine = False"},
     {"Axis", "Transparent = True"}, {"Axis", "LabelType = ftUserText"}, {"Axis", "DateFormat.TimeFormat = tfAMPM"},
@@ -151,11 +160,24 @@ const char* const CrossHairRows[] = {
     "PosX = 2.5", "PosY = #.0", "Color = clBlue", "Mode = chBoth", "LineType = psDot", "LineWid = 2", "Layer = 1#",
 };
 
+// A form with a handler of every event signature of the chart, the axis and the label.
 class TPlotForm : public TForm {
     DECLARE_CLASS(TPlotForm, TForm)
 public:
     using TForm::TForm;
-    void PlotZoomPan(TObject*) {}
+    void PlotNotify(TObject*) {}
+    void PlotMoveInChart(TObject*, bool, TShiftState, double, double) {}
+    void PlotRect(TObject*, Integer, double, double, double, double) {}
+    void PlotCrossHair(TObject*, TCrossHair*) {}
+    void PlotBeforeCrossHair(TObject*, TCrossHair*, Integer, Integer, bool&) {}
+    void PlotLabel(TObject*, TTextLabel*) {}
+    void PlotTick(TObject*, TCanvas*, TScaleType, double, Integer, Integer) {}
+    void PlotTickLabel(TObject*, TScaleType, double, String&) {}
+    void PlotRender(TObject*, TCanvas*, Integer, Integer) {}
+    void PlotItem(TObject*, TrcChartItem&, Integer, bool) {}
+    void PlotText(TObject*, String&, Integer, bool) {}
+    void PlotWheel(TObject*, TShiftState, Integer, TPoint, bool&) {}
+    void PlotCanvas(TObject*, TCanvas*) {}
     void NumberBeforeDisplay(TObject*, String&) {}
 };
 
@@ -163,7 +185,19 @@ TClass TPlotForm::StaticClass()
 {
     static const TMetaClass meta("TPlotForm", TForm::StaticClass(), NewComponent<TPlotForm>, [](TMetaClass& m) {
         TPublished<TPlotForm>(&m)
-            .Method("PlotZoomPan", &TPlotForm::PlotZoomPan)
+            .Method("PlotNotify", &TPlotForm::PlotNotify)
+            .Method("PlotMoveInChart", &TPlotForm::PlotMoveInChart)
+            .Method("PlotRect", &TPlotForm::PlotRect)
+            .Method("PlotCrossHair", &TPlotForm::PlotCrossHair)
+            .Method("PlotBeforeCrossHair", &TPlotForm::PlotBeforeCrossHair)
+            .Method("PlotLabel", &TPlotForm::PlotLabel)
+            .Method("PlotTick", &TPlotForm::PlotTick)
+            .Method("PlotTickLabel", &TPlotForm::PlotTickLabel)
+            .Method("PlotRender", &TPlotForm::PlotRender)
+            .Method("PlotItem", &TPlotForm::PlotItem)
+            .Method("PlotText", &TPlotForm::PlotText)
+            .Method("PlotWheel", &TPlotForm::PlotWheel)
+            .Method("PlotCanvas", &TPlotForm::PlotCanvas)
             .Method("NumberBeforeDisplay", &TPlotForm::NumberBeforeDisplay);
     });
     return &meta;
