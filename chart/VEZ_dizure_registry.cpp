@@ -274,7 +274,8 @@ void PublishScale()
         .Property("ScaleType", &S::ScaleType, &S::SetScaleType).Default(sctXB)
         .Property("OnBeforeScaleRendered", &S::OnBeforeScaleRendered)
         .Property("OnAfterScaleRendered", &S::OnAfterScaleRendered)
-        .Property("SuppressPaint", &S::SuppressPaint, &S::SetSuppressPaint).Default(false);
+        .Property("SuppressPaint", &S::SuppressPaint, &S::SetSuppressPaint).Default(false)
+        .Property("OnContextPopup", &S::OnContextPopup);
 }
 
 void PublishNumLab()

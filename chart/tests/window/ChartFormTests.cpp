@@ -123,7 +123,8 @@ const TPropertyRow ChartRows[] = {
     {"Axis", "FrameStyle = fsRaised"}, {"Axis", "ColorScale = clNavy"}, {"Axis", "ColorBackGnd = clWhite"},
     {"Axis", "ColorScheme = csSystem"}, {"Axis", "OnScaleTickDrawn = PlotTick"},
     {"Axis", "OnBeforeTickLabel = PlotTickLabel"}, {"Axis", "OnZoomPan = PlotNotify"},
-    {"Axis", "OnBeforeScaleRendered = PlotCanvas"}, {"Axis", "OnAfterScaleRendered = PlotCanvas"}, {"Axis", "Logarithmic = True"},
+    {"Axis", "OnBeforeScaleRendered = PlotCanvas"}, {"Axis", "OnAfterScaleRendered = PlotCanvas"},
+    {"Axis", "OnContextPopup = PlotContextPopup"}, {"Axis", "Logarithmic = True"},
     {"Axis", "RangeHigh = 1000.0"}, {"Axis", "RangeLow = 1.0"}, {"Axis", "ShortTicks = False"},
     {"Axis", "MinTicks = 5"}, {"Axis", "DecPlaces = 3"}, {"Axis", "ShowBaseLine = False"},
     {"Axis", "Transparent = True"}, {"Axis", "LabelType = ftUserText"}, {"Axis", "DateFormat.TimeFormat = tfAMPM"},
@@ -178,6 +179,7 @@ public:
     void PlotText(TObject*, String&, Integer, bool) {}
     void PlotWheel(TObject*, TShiftState, Integer, TPoint, bool&) {}
     void PlotCanvas(TObject*, TCanvas*) {}
+    void PlotContextPopup(TObject*, TPoint, bool&) {}
     void NumberBeforeDisplay(TObject*, String&) {}
 };
 
@@ -198,6 +200,7 @@ TClass TPlotForm::StaticClass()
             .Method("PlotText", &TPlotForm::PlotText)
             .Method("PlotWheel", &TPlotForm::PlotWheel)
             .Method("PlotCanvas", &TPlotForm::PlotCanvas)
+            .Method("PlotContextPopup", &TPlotForm::PlotContextPopup)
             .Method("NumberBeforeDisplay", &TPlotForm::NumberBeforeDisplay);
     });
     return &meta;
