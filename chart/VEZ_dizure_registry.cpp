@@ -409,7 +409,9 @@ void PublishChart()
         .Property("OnBeforeRenderText", &C::OnBeforeRenderText)
         .Property("OnMouseEnter", &C::OnMouseEnter)
         .Property("OnMouseLeave", &C::OnMouseLeave)
-        .Property("OnMouseWheel", &C::OnMouseWheel);
+        .Property("OnMouseWheel", &C::OnMouseWheel)
+        .Property("OnMouseWheelDown", &C::OnMouseWheelDown)
+        .Property("OnMouseWheelUp", &C::OnMouseWheelUp);
 }
 
 }  // namespace

@@ -113,6 +113,7 @@ const TPropertyRow ChartRows[] = {
     {"Plot", "OnDataRendered = PlotRender"}, {"Plot", "OnScalesRendered = PlotRender"},
     {"Plot", "OnBeforeRendedIzureItem = PlotItem"}, {"Plot", "OnBeforeRenderText = PlotText"},
     {"Plot", "OnMouseEnter = PlotNotify"}, {"Plot", "OnMouseLeave = PlotNotify"}, {"Plot", "OnMouseWheel = PlotWheel"},
+    {"Plot", "OnMouseWheelDown = PlotWheelTurn"}, {"Plot", "OnMouseWheelUp = PlotWheelTurn"},
     {"Plot", "BackGroundImg.IncludePath = True"},
     {"Plot", "BackGroundImg.FillMode = bfTile"}, {"Plot", "BackGroundImg.AreaMode = bamRectInv"},
     {"Plot", "BackGroundImg.AreaColor = clTeal"}, {"Plot", "BackGroundImg.AreaLeft = 2.0"},
@@ -178,6 +179,7 @@ public:
     void PlotItem(TObject*, TrcChartItem&, Integer, bool) {}
     void PlotText(TObject*, String&, Integer, bool) {}
     void PlotWheel(TObject*, TShiftState, Integer, TPoint, bool&) {}
+    void PlotWheelTurn(TObject*, TShiftState, TPoint, bool&) {}
     void PlotCanvas(TObject*, TCanvas*) {}
     void PlotContextPopup(TObject*, TPoint, bool&) {}
     void NumberBeforeDisplay(TObject*, String&) {}
@@ -199,6 +201,7 @@ TClass TPlotForm::StaticClass()
             .Method("PlotItem", &TPlotForm::PlotItem)
             .Method("PlotText", &TPlotForm::PlotText)
             .Method("PlotWheel", &TPlotForm::PlotWheel)
+            .Method("PlotWheelTurn", &TPlotForm::PlotWheelTurn)
             .Method("PlotCanvas", &TPlotForm::PlotCanvas)
             .Method("PlotContextPopup", &TPlotForm::PlotContextPopup)
             .Method("NumberBeforeDisplay", &TPlotForm::NumberBeforeDisplay);
