@@ -214,6 +214,7 @@ String TNumLab::ValueText() const
 
 void TNumLab::Paint()
 {
+    if (!Visible() && !ComponentState().Contains(csDesigning)) return;
     TBitmap bmp;
     PaintTo(bmp);
     TCanvas& cv = Canvas();

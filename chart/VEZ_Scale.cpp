@@ -1010,12 +1010,7 @@ void TScale::Paint()
 
 void TScale::DrawAxis(TCanvas& cv, Integer ox, Integer oy)
 {
-    if (IsPrinterCanvas(cv)) {
-        const Integer size = Font().Size();
-        cv.Font().SetPixelsPerInch(96);
-        cv.Font().SetSize(size);
-        cv.Font().SetPixelsPerInch(cv.GetDeviceCaps(LOGPIXELSY));
-    }
+    if (IsPrinterCanvas(cv)) SetCanvasFontSize(cv, Font().Size());
     cv.Brush().SetStyle(FTransparent ? TBrushStyle::bsClear : TBrushStyle::bsSolid);
     FTickCount = 0;
     FScaleTickPos.SetLength(250);

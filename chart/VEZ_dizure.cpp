@@ -244,6 +244,7 @@ void TJointLayers::ResetComp()
 
 void TJointLayers::Join(Integer n, Integer m, bool xAxis)
 {
+    if (n < 1 || n > 16) return;
     std::array<Integer, 17>& master = xAxis ? FMasterLayerX : FMasterLayerY;
     if (m < 1 || m > 16) throw EVEZDIzureError("Destination layer " + IntToStr(m) + " is out of range");
     if (m == n) {
@@ -258,8 +259,8 @@ void TJointLayers::Join(Integer n, Integer m, bool xAxis)
         throw EVEZDIzureError("Layer " + IntToStr(n) + " is joined by other layers (" + joined + ")");
     master[n] = m;
     if (FOwner) {
-        TScaleProps& sx = xAxis ? static_cast<TScaleProps&>(FOwner->ScalePropsX(m)) : FOwner->ScalePropsX(n);
-        TScaleProps& sy = xAxis ? static_cast<TScaleProps&>(FOwner->ScalePropsY(n)) : FOwner->ScalePropsY(m);
+        TScaleProps& sx = FOwner->GetScalePropsX(xAxis ? m : n);
+        TScaleProps& sy = FOwner->GetScalePropsY(xAxis ? n : m);
         FOwner->ApplyLayerRange(n, false, sx.RangeLow(), sy.RangeLow(), sx.RangeHigh(), sy.RangeHigh(), false);
     }
     OnChange(this);
@@ -515,19 +516,22 @@ void TCustomDIzure::ResetComp()
     for (Integer L = 1; L <= 16; ++L) {
         TScalePropsHoriz& px = *FScalePropsX[L];
         TScalePropsVert& py = *FScalePropsY[L];
+        const TNotifyEvent bindingX = px.OnChange, bindingY = py.OnChange;
+        px.OnChange = py.OnChange = nullptr;
         for (TScaleProps* p : {static_cast<TScaleProps*>(&px), static_cast<TScaleProps*>(&py)}) {
-            const TNotifyEvent binding = p->OnChange;
-            p->OnChange = nullptr;
             p->ResetComp();
             p->SetColorScale(axisColors[L]);
             p->DateFormat().OnChange = TNotifyEvent(this, &TCustomDIzure::ScalePropsChanged);
-            p->OnChange = binding;
         }
+        // Odd layers: x axis below the data area (sctXT), y axis left of it (sctYR); even
+        // layers above it (sctXB) and right of it (sctYL).
         const bool odd = L % 2 == 1;
-        px.FScaleType = odd ? sctXT : sctXB;
-        py.FScaleType = odd ? sctYR : sctYL;
+        px.SetScaleLocation(odd ? slBottom : slTop);
+        py.SetScaleLocation(odd ? slLeft : slRight);
         px.FScalePosY = (L - 1) / 2 * 30;
         py.FScalePosX = (L - 1) / 2 * 50;
+        px.OnChange = bindingX;
+        py.OnChange = bindingY;
         for (TScale* s : {FScaleX[L].get(), FScaleY[L].get()}) {
             s->SetSuppressPaint(true);
             s->SetIsHelperComponent(true);
@@ -543,6 +547,9 @@ void TCustomDIzure::ResetComp()
         SyncScaleWithProps(L);
     }
     SetStandardLayout(rcl_X1Bottom_Y1Left);
+    // The relative width and height of a pixel, asked of the device the chart draws on.
+    Fxasp = AuxBmp.Canvas().GetDeviceCaps(ASPECTX);
+    Fyasp = AuxBmp.Canvas().GetDeviceCaps(ASPECTY);
     RcMouseAction = maNone;
     FNumMTrace = 0;
     FZoomRange.fill(0);
@@ -593,10 +600,81 @@ void TCustomDIzure::BeforeTickLabelRelay(TObject*, TScaleType ScaleType, double 
     OnBeforeTickLabel(this, ScaleType, pos, text);
 }
 
-TTextLabel& TCustomDIzure::TextLabel(Integer n)
+// ---------------------------------------------------------------- accessors of the owned settings
+
+namespace {
+
+// target takes a copy of source and keeps its own change notification.
+template <class T>
+void CopyKeepingBinding(T& target, T* source)
 {
-    if (n < 1 || n > 30) throw EVEZDIzureError("invalid index into TextLabel array");
-    return *FTextLabels[n];
+    if (!source || source == &target) return;
+    const TNotifyEvent binding = target.OnChange;
+    target.Assign(source);
+    target.OnChange = binding;
+}
+
+}  // namespace
+
+void TCustomDIzure::SetScalePropsX(Integer sclix, TScaleProps* x)
+{
+    if (sclix < 1 || sclix > 16) return;
+    CopyKeepingBinding<TScaleProps>(*FScalePropsX[sclix], x);
+    FScalePropsX[sclix]->DateFormat().OnChange = TNotifyEvent(this, &TCustomDIzure::ScalePropsChanged);
+    if (Designing()) Paint();
+}
+
+void TCustomDIzure::SetScalePropsY(Integer sclix, TScaleProps* x)
+{
+    if (sclix < 1 || sclix > 16) return;
+    CopyKeepingBinding<TScaleProps>(*FScalePropsY[sclix], x);
+    FScalePropsY[sclix]->DateFormat().OnChange = TNotifyEvent(this, &TCustomDIzure::ScalePropsChanged);
+    if (Designing()) Paint();
+}
+
+void TCustomDIzure::SetCrossHair(Integer n, TCrossHair* value)
+{
+    if (n < 1 || n > 4) return;
+    CopyKeepingBinding(*FCrossHair[n], value);
+    RepaintRule();
+}
+
+TTextLabel& TCustomDIzure::GetFTextLabel(Integer ix)
+{
+    if (ix < 1 || ix > 30) throw EVEZDIzureError(ComponentMessage(Name(), ": invalid index into TextLabel array"));
+    return *FTextLabels[ix];
+}
+
+void TCustomDIzure::SetFTextLabel(Integer ix, TTextLabel* value)
+{
+    CopyKeepingBinding(GetFTextLabel(ix), value);
+    RepaintRule();
+}
+
+void TCustomDIzure::SetJointLayers(const TJointLayers& value)
+{
+    if (&value == FJointLayers.get()) return;
+    for (Integer L = 1; L <= 16; ++L) {
+        FJointLayers->SetXControlledBy(L, L);
+        FJointLayers->SetYControlledBy(L, L);
+    }
+    for (Integer L = 1; L <= 16; ++L) {
+        if (value.XControlledBy(L) != L) FJointLayers->SetXControlledBy(L, value.XControlledBy(L));
+        if (value.YControlledBy(L) != L) FJointLayers->SetYControlledBy(L, value.YControlledBy(L));
+    }
+    RepaintRule();
+}
+
+void TCustomDIzure::SetBackGroundImg(TBakGndImg& value)
+{
+    CopyKeepingBinding(*FBakGndFile, &value);
+    RepaintRule();
+}
+
+void TCustomDIzure::SetTextFont(const TFont& value)
+{
+    FTextFont.Assign(value);
+    RepaintRule();
 }
 
 // ---------------------------------------------------------------- copying a chart
@@ -631,6 +709,26 @@ void TCustomDIzure::Assign(TPersistent* Source)
     FAnnoMode = src->FAnnoMode;
     FAnnoClassVisib = src->FAnnoClassVisib;
     FAllocSize = src->FAllocSize;
+    LButtonWasDown = src->LButtonWasDown;
+    FDragStarted = src->FDragStarted;
+    MouseBoxState = src->MouseBoxState;
+    MouseBoxX1 = src->MouseBoxX1;
+    MouseBoxY1 = src->MouseBoxY1;
+    MouseBoxX2 = src->MouseBoxX2;
+    MouseBoxY2 = src->MouseBoxY2;
+    FMAnchorScrX = src->FMAnchorScrX;
+    FMAnchorScrY = src->FMAnchorScrY;
+    FMAnchorRcLoX = src->FMAnchorRcLoX;
+    FMAnchorRcHiX = src->FMAnchorRcHiX;
+    FMAnchorRcLoY = src->FMAnchorRcLoY;
+    FMAnchorRcHiY = src->FMAnchorRcHiY;
+    WindAnchorX = src->WindAnchorX;
+    WindAnchorY = src->WindAnchorY;
+    WindOldCornerX = src->WindOldCornerX;
+    WindOldCornerY = src->WindOldCornerY;
+    LastMouseX = src->LastMouseX;
+    LastMouseY = src->LastMouseY;
+    FZoomState = src->FZoomState;
     FDataTag = src->FDataTag;
     RcGridStyle = src->RcGridStyle;
     FGridColor = src->FGridColor;
@@ -645,6 +743,7 @@ void TCustomDIzure::Assign(TPersistent* Source)
     FShadowColor = src->FShadowColor;
     RcShadowBakCol = src->RcShadowBakCol;
     RcMouseAction = src->RcMouseAction;
+    ColBak = src->ColBak;
     FChartColor = src->FChartColor;
     FChartFrameColor = src->FChartFrameColor;
     FWindColor = src->FWindColor;
@@ -662,9 +761,20 @@ void TCustomDIzure::Assign(TPersistent* Source)
     FCaptionTrim = src->FCaptionTrim;
     RcClassDefault = src->RcClassDefault;
     FActiveLayer = src->FActiveLayer;
+    FMousePosX = src->FMousePosX;
+    FMousePosY = src->FMousePosY;
+    FMCurFixed = src->FMCurFixed;
     FAvoidDupMarks = src->FAvoidDupMarks;
     FMinDupMarkDist = src->FMinDupMarkDist;
+    CHNext = src->CHNext;
+    TLNext = src->TLNext;
     FAutoRedraw = src->FAutoRedraw;
+    FPanGridDx = src->FPanGridDx;
+    FPanGridDy = src->FPanGridDy;
+    FPanGridOffsX = src->FPanGridOffsX;
+    FPanGridOffsY = src->FPanGridOffsY;
+    FColorMTrace = src->FColorMTrace;
+    FMTraceInvert = src->FMTraceInvert;
     FTextBkStyle = src->FTextBkStyle;
     FTextAlignment = src->FTextAlignment;
     Fxasp = src->Fxasp;
@@ -715,14 +825,7 @@ void TCustomDIzure::Assign(TPersistent* Source)
         FTextLabels[i]->Assign(src->FTextLabels[i].get());
         FTextLabels[i]->OnChange = TNotifyEvent(this, &TCustomDIzure::ObjectChanged);
     }
-    for (Integer L = 1; L <= 16; ++L) {
-        FJointLayers->SetXControlledBy(L, L);
-        FJointLayers->SetYControlledBy(L, L);
-    }
-    for (Integer L = 1; L <= 16; ++L) {
-        if (src->FJointLayers->XControlledBy(L) != L) FJointLayers->SetXControlledBy(L, src->FJointLayers->XControlledBy(L));
-        if (src->FJointLayers->YControlledBy(L) != L) FJointLayers->SetYControlledBy(L, src->FJointLayers->YControlledBy(L));
-    }
+    SetJointLayers(*src->FJointLayers);
     FTextFont.Assign(src->FTextFont);
     OnScalesRendered = src->OnScalesRendered;
     OnBeforeRenderData = src->OnBeforeRenderData;
@@ -730,6 +833,15 @@ void TCustomDIzure::Assign(TPersistent* Source)
     OnBeforeRendedIzureItem = src->OnBeforeRendedIzureItem;
     OnScaleTickDrawn = src->OnScaleTickDrawn;
     OnBeforeTickLabel = src->OnBeforeTickLabel;
+    OnMouseMoveInChart = src->OnMouseMoveInChart;
+    OnZoomPan = src->OnZoomPan;
+    OnRubberBand = src->OnRubberBand;
+    OnSelectRect = src->OnSelectRect;
+    OnBeforeCrossHairMove = src->OnBeforeCrossHairMove;
+    OnCrossHairMove = src->OnCrossHairMove;
+    OnTextLabelMove = src->OnTextLabelMove;
+    OnMouseEnter = src->OnMouseEnter;
+    OnMouseLeave = src->OnMouseLeave;
     ResizeGrafBmp();
     ScalePropsChanged(this);
     CalcLayerTransforms();
@@ -944,7 +1056,7 @@ Integer ToPixel(Extended v)
 
 void TCustomDIzure::R2M(Integer Layer, double xin, double yin, Integer& xout, Integer& yout) const
 {
-    const Integer L = Layer < 1 ? 1 : Layer > 16 ? 16 : Layer;
+    const Integer L = std::clamp(Layer, 1, 16);
     const TScaleProps& px = *FScalePropsX[L];
     const TScaleProps& py = *FScalePropsY[L];
     if (!px.Logarithmic()) xout = ToPixel(Cpkx[L] * xin + Cpdx[L]);
@@ -957,6 +1069,7 @@ void TCustomDIzure::R2M(Integer Layer, double xin, double yin, Integer& xout, In
 
 void TCustomDIzure::M2R(Integer Layer, Integer xin, Integer yin, double& xout, double& yout) const
 {
+    Layer = std::clamp(Layer, 1, 16);
     xout = static_cast<double>((xin - Cpdx[Layer]) / Cpkx[Layer]);
     yout = static_cast<double>((yin - Cpdy[Layer]) / Cpky[Layer]);
     if (FScalePropsX[Layer]->Logarithmic()) xout = std::exp(xout);
@@ -965,6 +1078,7 @@ void TCustomDIzure::M2R(Integer Layer, Integer xin, Integer yin, double& xout, d
 
 void TCustomDIzure::GetTransformParams(Integer Layer, double& kx, double& dx, double& ky, double& dy) const
 {
+    Layer = std::clamp(Layer, 1, 16);
     kx = static_cast<double>(Cpkx[Layer]);
     dx = static_cast<double>(Cpdx[Layer]);
     ky = static_cast<double>(Cpky[Layer]);

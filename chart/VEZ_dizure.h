@@ -149,9 +149,10 @@ public:
     explicit TJointLayers(TCustomDIzure* AOwner);
     void Assign(TPersistent* Source) override;
     void ResetComp();
-    Integer XControlledBy(Integer layer) const { return FMasterLayerX[layer]; }
-    Integer YControlledBy(Integer layer) const { return FMasterLayerY[layer]; }
-    // Layer n follows the x (y) axis of layer m; m = n releases the join.
+    // The layer whose x (y) axis governs layer 1..16; 0 for any other number.
+    Integer XControlledBy(Integer layer) const { return layer >= 1 && layer <= 16 ? FMasterLayerX[layer] : 0; }
+    Integer YControlledBy(Integer layer) const { return layer >= 1 && layer <= 16 ? FMasterLayerY[layer] : 0; }
+    // Layer n (1..16; others are ignored) follows the x (y) axis of layer m; m = n releases the join.
     void SetXControlledBy(Integer n, Integer m) { Join(n, m, true); }
     void SetYControlledBy(Integer n, Integer m) { Join(n, m, false); }
 
@@ -323,12 +324,18 @@ public:
     TBitmap& GrafBmp() { return FGrafBmp; }
 
     // ---- layers, axes and transforms
-    TScalePropsHoriz& ScalePropsX(Integer layer) { return *FScalePropsX[layer]; }
-    TScalePropsVert& ScalePropsY(Integer layer) { return *FScalePropsY[layer]; }
-    TScalePropsHoriz& Scale1X() { return ScalePropsX(1); }
-    TScalePropsVert& Scale1Y() { return ScalePropsY(1); }
-    TScale& ScaleControlX(Integer layer) { return *FScaleX[layer]; }
-    TScale& ScaleControlY(Integer layer) { return *FScaleY[layer]; }
+    // The axis settings of layer sclix (1..16); those of layer 1 for any other number.
+    TScalePropsHoriz& GetScalePropsX(Integer sclix) { return *FScalePropsX[LayerOrFirst(sclix)]; }
+    TScalePropsVert& GetScalePropsY(Integer sclix) { return *FScalePropsY[LayerOrFirst(sclix)]; }
+    // Layer sclix (1..16) takes a copy of the settings x, keeping its own notification;
+    // other numbers change nothing.
+    void SetScalePropsX(Integer sclix, TScaleProps* x);
+    void SetScalePropsY(Integer sclix, TScaleProps* x);
+    TScalePropsHoriz& Scale1X() { return GetScalePropsX(1); }
+    TScalePropsVert& Scale1Y() { return GetScalePropsY(1); }
+    // The axis controls of layer 1..16 (layer 1 for any other number).
+    TScale& ScaleControlX(Integer layer) { return *FScaleX[LayerOrFirst(layer)]; }
+    TScale& ScaleControlY(Integer layer) { return *FScaleY[LayerOrFirst(layer)]; }
     Integer ActiveLayer() const { return FActiveLayer; }
     void SetActiveLayer(Integer value);
     virtual void CalcLayerTransforms();
@@ -342,9 +349,16 @@ public:
     bool Isometric() const { return FIsometric; }
     void SetIsometric(bool value);
     TJointLayers& JointLayers() { return *FJointLayers; }
+    // Joins the layers as value joins them (this chart's ranges follow), then repaints.
+    void SetJointLayers(const TJointLayers& value);
     TBakGndImg& BackGroundImg() { return *FBakGndFile; }
-    TCrossHair& CrossHair(Integer n) { return *FCrossHair[n]; }   // 1..4
-    TTextLabel& TextLabel(Integer n);                              // 1..30, EVEZDIzureError else
+    void SetBackGroundImg(TBakGndImg& value);
+    // Crosshair 1..4 (crosshair 1 for any other number); writing copies the settings.
+    TCrossHair& CrossHair(Integer n) { return *FCrossHair[n >= 1 && n <= 4 ? n : 1]; }
+    void SetCrossHair(Integer n, TCrossHair* value);
+    // Text label 1..30; EVEZDIzureError for any other number.  Writing copies the settings.
+    TTextLabel& GetFTextLabel(Integer ix);
+    void SetFTextLabel(Integer ix, TTextLabel* value);
 
     // ---- zoom history
     void PushZoomHistory();
@@ -391,6 +405,9 @@ public:
     TAlignment TextAlignment() const { return FTextAlignment; }
     void SetTextAlignment(TAlignment value) { FTextAlignment = value; RepaintRule(); }
     TFont& TextFont() { return FTextFont; }
+    void SetTextFont(const TFont& value);
+    TFontStyles TextFontStyle() const { return FTextFont.Style(); }
+    void SetTextFontStyle(TFontStyles value) { FTextFont.SetStyle(value); }
     bool AutoRedraw() const { return FAutoRedraw; }
     void SetAutoRedraw(bool value) { FAutoRedraw = value; }
     bool SuppressPaint() const { return FSuppressPaint; }
@@ -452,13 +469,13 @@ public:
     void RemoveAnnoItem(Integer Index);
     Integer RemoveItemsByClass(Byte ClassNumber);
     Integer RemoveItemsByLayer(Integer Layer);
-    TrcChartItem GetItemParams(Integer Item) const { return FDataContainer[Item]; }
+    TrcChartItem GetItemParams(Integer Item) const { return GetChartItem(Item); }
     void SetItemParams(Integer Item, const TrcChartItem& ItParams);
     bool GetClassVisib(Byte cnum) const { return FItClassVisib[cnum]; }
     void SetClassVisib(Byte cnum, bool value);
     bool GetAnnoClassVisib(Byte cnum) const { return FAnnoClassVisib[cnum]; }
     void SetAnnoClassVisib(Byte cnum, bool value);
-    bool GetLayerVisib(Integer Layer) const { return FLayerVisib[Layer]; }
+    bool GetLayerVisib(Integer Layer) const { return Layer >= 1 && Layer <= 16 && FLayerVisib[Layer]; }
     void SetLayerVisib(Integer Layer, bool value);
 
     // ---- drawing operations: each appends one item (VEZ_dizure_items.cpp)
@@ -541,7 +558,7 @@ public:
     void ClearAllTextLabels();
     Integer NumMTracePoints() const { return FNumMTrace; }
     TColoredPoint GetMTracePoint(Integer idx) const;
-    void ClearMouseTrace() { FNumMTrace = 0; }
+    void ClearMouseTrace();
 
     // ---- ranges and layouts (VEZ_dizure_range.cpp)
     void SetRange(Integer Layer, Extended xLo, Extended yLo, Extended xHi, Extended yHi);
@@ -662,6 +679,7 @@ public:
 
 protected:
     void AssignTo(TPersistent* Dest) override;
+    static Integer LayerOrFirst(Integer layer) { return layer >= 1 && layer <= 16 ? layer : 1; }
     bool Loading() const { return ComponentState().Contains(csLoading); }
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     // Repaints when AutoRedraw is set or the chart is being designed.
@@ -674,8 +692,12 @@ protected:
     void DblClick() override;
 
     void WMGetDlgCode(TMessage& message);
-    // Shows the chart bitmap (or the data-area bitmap at the margins) on the control.
-    void ShowOnControl(TBitmap& bmp, Integer x, Integer y);
+    // Shows that part of the chart bitmap on the control, at the same place.
+    void ShowOnControl(const TRect& area);
+    // Copies the data-area bitmap into the chart bitmap at the margins, draws the crosshairs
+    // over it and shows that part of the chart bitmap.  The crosshairs never enter the
+    // data-area bitmap, so that the next copy takes them away.
+    void ShowWithCrossHairs(const TRect& area);
 
 private:
     friend class TItemRenderer;
@@ -700,6 +722,7 @@ private:
                          TColor shadow, TColor hilight);
     void EmptyDataList();
     void RenderDataArea();
+    TRect DataAreaRect() const;
     void DrawTextLabels(TCanvas& canvas, Integer offX, Integer offY);
     void DrawMouseTrace(TCanvas& canvas, Integer offX, Integer offY);
     void DrawGrid(TCanvas& canvas, Integer offX, Integer offY);
@@ -773,7 +796,7 @@ private:
     std::array<std::unique_ptr<TCrossHair>, 5> FCrossHair;
     std::array<std::unique_ptr<TTextLabel>, 31> FTextLabels;
     TBitmap FChartBmp, FGrafBmp, AuxBmp;
-    double Fxasp = 36, Fyasp = 36;
+    double Fxasp = 0, Fyasp = 0;
     TFont FTextFont;
     std::array<Extended, 4> FZoomRange{};   // xLo, yLo, xHi, yHi
     bool FSuppressPaint = true;

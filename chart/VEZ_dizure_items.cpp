@@ -485,7 +485,8 @@ Integer TCustomDIzure::RemoveItemsByLayer(Integer Layer)
 
 void TCustomDIzure::SetItemParams(Integer Item, const TrcChartItem& ItParams)
 {
-    if (ItParams.ItemKind == tkNone || ItParams.ItemKind == tkEverything) return;
+    if (Item < 0 || Item >= FNumChartItems || ItParams.ItemKind == tkNone || ItParams.ItemKind == tkEverything)
+        return;
     --FItemCount[FDataContainer[Item].ItemKind];
     FDataContainer[Item] = ItParams;
     ++FItemCount[ItParams.ItemKind];
@@ -508,7 +509,7 @@ void TCustomDIzure::SetAnnoClassVisib(Byte cnum, bool value)
 
 void TCustomDIzure::SetLayerVisib(Integer Layer, bool value)
 {
-    if (FLayerVisib[Layer] == value) return;
+    if (Layer < 1 || Layer > 16 || FLayerVisib[Layer] == value) return;
     FLayerVisib[Layer] = value;
     RepaintRule();
 }

@@ -140,7 +140,7 @@ void TCustomDIzure::MouseMove(TShiftState Shift, Integer X, Integer Y)
         LButtonWasDown = true;
     }
 
-    if (left && !LButtonWasDown) {
+    if (left) {
         if (IsPanMode(RcMouseAction) || RcMouseAction == maZoomDrag) {
             if (!FDragStarted) {
                 StoreAnchors(X, Y);

@@ -192,6 +192,8 @@ private:
                     if (int* e = at(x, y)) *e = it.Param3;
         }
         Cv.Brush().SetStyle(TBrushStyle::bsSolid);
+        // On paper a character mark has the item's size, or a new font's when it gives none.
+        if (it.Param3 > 51 && IsPrinterCanvas(Cv)) SetCanvasFontSize(Cv, it.Param1 > 0 ? it.Param1 : TFont().Size());
         DrawMark(Cv, static_cast<Byte>(it.Param3), p.X, p.Y);
         BrushColor = Cv.Brush().Color();
     }
@@ -223,7 +225,7 @@ private:
         C.OnBeforeRenderText(&C, text, index, annotation);
         Cv.Font().SetName(C.FTextFont.Name());
         Cv.Font().SetStyle(C.FTextFont.Style());
-        Cv.Font().SetSize(it.Param1);
+        SetCanvasFontSize(Cv, it.Param1);
         Cv.Font().SetColor(ItemPen(it));
         const TColor bg = BlkWhite ? clWhite : it.FillColor;
         const bool solid = it.Param2 == tbSolid;
@@ -486,22 +488,24 @@ void TCustomDIzure::Paint()
     PaintChartBackground(FGrafBmp.Canvas(), 0, FGrafBmp.Height(), FGrafBmp.Width(), 0);
     RenderItemsToBitmap(FGrafBmp, 0, 0, false, 0);
     DrawMouseTrace(FGrafBmp.Canvas(), 0, 0);
-    FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
-    DrawCrossHairs(0, 0, FChartBmp);
-    ShowOnControl(FChartBmp, 0, 0);
+    ShowWithCrossHairs(Rect(0, 0, FWidth, FHeight));
 }
 
-void TCustomDIzure::ShowOnControl(TBitmap& bmp, Integer x, Integer y)
+void TCustomDIzure::ShowOnControl(const TRect& area)
 {
-    if (HandleAllocated()) {
-        Canvas().Draw(x, y, bmp);
-        return;
-    }
-    if (FSurface.Width() != FWidth || FSurface.Height() != FHeight) {
+    if (!HandleAllocated() && (FSurface.Width() != FWidth || FSurface.Height() != FHeight)) {
         FSurface.SetPixelFormat(TPixelFormat::pf32bit);
         FSurface.SetSize(FWidth, FHeight);
     }
-    FSurface.Canvas().Draw(x, y, bmp);
+    TCanvas& target = HandleAllocated() ? Canvas() : FSurface.Canvas();
+    target.CopyRect(area, FChartBmp.Canvas(), area);
+}
+
+void TCustomDIzure::ShowWithCrossHairs(const TRect& area)
+{
+    FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
+    DrawCrossHairs(0, 0, FChartBmp);
+    ShowOnControl(area);
 }
 
 void TCustomDIzure::DrawChartFrame(TCanvas& canvas)
@@ -534,7 +538,7 @@ void TCustomDIzure::DrawChartFrame(TCanvas& canvas)
         canvas.LineTo(0, 0);
     }
     if (!FCaption.IsEmpty()) {
-        canvas.Font().Assign(Font());
+        AssignCanvasFont(canvas, Font());
         String caption = FCaption;
         const double allowed = FCaptionTrim / 100.0 * (FChartBmp.Width() - s - RcLRim - RcRRim);
         const Integer width = canvas.TextWidth(caption);
@@ -764,7 +768,7 @@ void TCustomDIzure::DrawTextLabels(TCanvas& canvas, Integer offX, Integer offY)
         x += offX - RcLRim;
         y += offY - RcTRim;
         ClampCoord(x, y);
-        canvas.Font().Assign(tl.Font());
+        AssignCanvasFont(canvas, tl.Font());
         canvas.Pen().SetColor(tl.ColorBorder());
         canvas.Brush().SetColor(tl.ColorBkg());
         canvas.Brush().SetStyle(tl.Transparent() ? TBrushStyle::bsClear : TBrushStyle::bsSolid);
@@ -888,6 +892,12 @@ void TCustomDIzure::DrawMouseTrace(TCanvas& canvas, Integer offX, Integer offY)
     canvas.Pen().SetColor(penColor);
 }
 
+void TCustomDIzure::ClearMouseTrace()
+{
+    FNumMTrace = 0;
+    Paint();
+}
+
 TColoredPoint TCustomDIzure::GetMTracePoint(Integer idx) const
 {
     if (idx < 1 || idx > FNumMTrace) {
@@ -899,6 +909,11 @@ TColoredPoint TCustomDIzure::GetMTracePoint(Integer idx) const
 }
 
 // ---------------------------------------------------------------- showing
+
+TRect TCustomDIzure::DataAreaRect() const
+{
+    return Rect(RcLRim, RcTRim, RcLRim + FGrafBmp.Width(), RcTRim + FGrafBmp.Height());
+}
 
 void TCustomDIzure::RenderDataArea()
 {
@@ -915,8 +930,7 @@ void TCustomDIzure::ShowGraf()
     if (FAutoRedraw) {
         CalcLayerTransforms();
         RenderDataArea();
-        DrawCrossHairs(RcLRim, RcTRim, FGrafBmp);
-        ShowOnControl(FGrafBmp, RcLRim, RcTRim);
+        ShowWithCrossHairs(DataAreaRect());
     } else {
         Paint();
     }
@@ -930,8 +944,7 @@ void TCustomDIzure::ShowGrafNewOnly()
 {
     if (!FVisible) return;
     RenderItemsToBitmap(FGrafBmp, 0, FLastElemOnShow != 0 ? 1 : 0, false, 0);
-    DrawCrossHairs(RcLRim, RcTRim, FGrafBmp);
-    ShowOnControl(FGrafBmp, RcLRim, RcTRim);
+    ShowWithCrossHairs(DataAreaRect());
     FLastElemOnShow = FNumChartItems - 1;
     PropagateSharedData();
 }
@@ -947,9 +960,7 @@ void TCustomDIzure::CrossHairSetPos(Integer chnum, double x, double y)
     ch.SetPos(x, y);
     ch.OnChange = binding;
     if (ch.Mode() == chOff) return;
-    FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
-    DrawCrossHairs(0, 0, FChartBmp);
-    ShowOnControl(FChartBmp, 0, 0);
+    ShowWithCrossHairs(Rect(0, 0, FWidth, FHeight));
 }
 
 void TCustomDIzure::CrossHairSetup(Integer ch, TColor chColor, TCrossHMode Mode, TPenStyle LineType, Integer LineWidth)
@@ -963,9 +974,7 @@ void TCustomDIzure::CrossHairSetup(Integer ch, TColor chColor, TCrossHMode Mode,
     c.SetLineType(LineType);
     c.SetLineWid(LineWidth);
     c.OnChange = binding;
-    FChartBmp.Canvas().Draw(RcLRim, RcTRim, FGrafBmp);
-    DrawCrossHairs(0, 0, FChartBmp);
-    ShowOnControl(FChartBmp, 0, 0);
+    ShowWithCrossHairs(Rect(0, 0, FWidth, FHeight));
 }
 
 double TCustomDIzure::GetCHPosX(Integer chnum) const { return chnum >= 1 && chnum <= 4 ? FCrossHair[chnum]->PosX() : 0; }

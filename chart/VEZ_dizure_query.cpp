@@ -189,6 +189,7 @@ Integer TCustomDIzure::MarkItemsInWindow(double xLo, double YLo, double XHi, dou
 
 void TCustomDIzure::ScaleItem(Integer Item, double kx, double dx, double ky, double dy)
 {
+    if (Item < 0 || Item >= FNumChartItems) return;
     TrcChartItem& it = FDataContainer[Item];
     it.x = kx * it.x + dx;
     it.y = ky * it.y + dy;

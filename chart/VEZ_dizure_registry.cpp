@@ -1,8 +1,99 @@
-// Published properties of the chart, its axis settings and crosshairs, with their declared
-// defaults, so that a chart is placed and set from a form description.
+// Published properties of the chart, its axis settings, crosshairs, layer joins and background,
+// of the axis control and of the numeric label, with their declared defaults, so that they are
+// placed and set from a form description.
+#include "chart/VEZ_NumLab.h"
 #include "chart/VEZ_dizure.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/stdctrls/StdCtrlsRegistry.h"
+
+const TEnumTypeInfo& TypeInfoOf(TFrameStyle)
+{
+    static const TEnumTypeInfo info("TFrameStyle",
+                                    {"fsNone", "fsSimple", "fsLowered", "fsRaised", "fsEmbossed", "fsEngraved"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TColorScheme)
+{
+    static const TEnumTypeInfo info("TColorScheme", {"csBWG", "csSystem"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TBkgFill)
+{
+    static const TEnumTypeInfo info("TBkgFill", {"bfSimple", "bfStretch", "bfTile"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TFigType)
+{
+    static const TEnumTypeInfo info("TFigType", {"ftNoFigs", "ftNum", "ftTime", "ftDateTime", "ftUserText"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TScaleType)
+{
+    static const TEnumTypeInfo info("TScaleType", {"sctXB", "sctXT", "sctYL", "sctYR"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TScaleUnitAnchor)
+{
+    static const TEnumTypeInfo info("TScaleUnitAnchor", {"uaSclTopLft", "uaSclCenter", "uaSclBotRgt"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TYearLength)
+{
+    static const TEnumTypeInfo info("TYearLength", {"ylNone", "ylYY", "ylYYYY"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TDateOrder)
+{
+    static const TEnumTypeInfo info("TDateOrder", {"doMMDDYY", "doDDMMYY", "doYYMMDD"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TDateForTime)
+{
+    static const TEnumTypeInfo info("TDateForTime", {"dtNone", "dtOnePedIzure", "dtOnePerDay", "dtAllTicks"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TTimeFormat)
+{
+    static const TEnumTypeInfo info("TTimeFormat", {"tfHHMMSS", "tfHHhMM", "tfAMPM"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TScaleLocationHoriz)
+{
+    static const TEnumTypeInfo info("TScaleLocationHoriz", {"slTop", "slBottom"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TScaleLocationVert)
+{
+    static const TEnumTypeInfo info("TScaleLocationVert", {"slLeft", "slRight"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TBGAreaMode)
+{
+    static const TEnumTypeInfo info("TBGAreaMode", {"bamNone", "bamLeft", "bamRight", "bamTop", "bamBottom", "bamVStripe",
+                                                    "bamHStripe", "bamRect", "bamRectInv", "bamVStripeInv",
+                                                    "bamHStripeInv"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TDisplay)
+{
+    static const TEnumTypeInfo info("TDisplay", {"dtFloat", "dtFixP", "dtExp", "dtHex", "dtZeroInt", "dtInt",
+                                                 "dtDateTime", "dtState", "dtBin", "dtOct", "dtDeg", "dtDegMin",
+                                                 "dtDegMinSec", "dtEEng", "dtEEngNoDP"});
+    return info;
+}
 
 const TEnumTypeInfo& TypeInfoOf(TMouseActMode)
 {
@@ -67,32 +158,155 @@ namespace {
 
 using C = TCustomDIzure;
 
-void PublishScaleProps()
+void PublishSettings()
 {
-    TPublished<TScaleProps>(TScaleProps::StaticClass())
-        .Property("Caption", &TScaleProps::Caption, &TScaleProps::SetCaption)
-        .Property("CaptionPosX", &TScaleProps::CaptionPosX, &TScaleProps::SetCaptionPosX)
-        .Property("CaptionPosY", &TScaleProps::CaptionPosY, &TScaleProps::SetCaptionPosY)
-        .Property("ColorScale", &TScaleProps::ColorScale, &TScaleProps::SetColorScale).Type("TColor")
-        .Property("DecPlaces", &TScaleProps::DecPlaces, &TScaleProps::SetDecPlaces)
-        .Property("Logarithmic", &TScaleProps::Logarithmic, &TScaleProps::SetLogarithmic).Default(false)
-        .Property("MinTicks", &TScaleProps::MinTicks, &TScaleProps::SetMinTicks)
-        .Property("RangeLow", &TScaleProps::RangeLow, &TScaleProps::SetRangeLow)
-        .Property("RangeHigh", &TScaleProps::RangeHigh, &TScaleProps::SetRangeHigh)
-        .Property("ShortTicks", &TScaleProps::ShortTicks, &TScaleProps::SetShortTicks)
-        .Property("ScaleInscript", &TScaleProps::ScaleInscript, &TScaleProps::SetScaleInscript)
-        .Property("MinRange", &TScaleProps::MinRange, &TScaleProps::SetMinRange)
-        .Property("MouseAction", &TScaleProps::MouseAction, &TScaleProps::SetMouseAction).Default(maNone)
-        .Property("UserTickText", &TScaleProps::UserTickText, &TScaleProps::SetUserTickText)
-        .Property("Visible", &TScaleProps::Visible, &TScaleProps::SetVisible);
+    TPublished<TDTLabel>(TDTLabel::StaticClass())
+        .Property("TimeFormat", &TDTLabel::TimeFormat, &TDTLabel::SetTimeFormat).Default(tfHHMMSS)
+        .Property("DateSeparator", &TDTLabel::DateSeparator, &TDTLabel::SetDateSeparator).Default(u'-')
+        .Property("TimeSeparator", &TDTLabel::TimeSeparator, &TDTLabel::SetTimeSeparator).Default(u':')
+        .Property("YearLength", &TDTLabel::YearLength, &TDTLabel::SetYearLength).Default(ylYYYY)
+        .Property("MonthName", &TDTLabel::MonthName, &TDTLabel::SetMonthName).Default(true)
+        .Property("DateOrder", &TDTLabel::DateOrder, &TDTLabel::SetDateOrder).Default(doDDMMYY)
+        .Property("DateForTime", &TDTLabel::DateForTime, &TDTLabel::SetDateForTime).Default(dtOnePerDay);
+
+    using P = TScaleProps;
+    TPublished<P>(P::StaticClass())
+        .Property("Caption", &P::Caption, &P::SetCaption)
+        .Property("CaptionPosX", &P::CaptionPosX, &P::SetCaptionPosX).Default(0)
+        .Property("CaptionPosY", &P::CaptionPosY, &P::SetCaptionPosY).Default(0)
+        .Property("CaptionAlignment", &P::CaptionAlignment, &P::SetCaptionAlignment).Default(taCenter)
+        .Property("CaptionAnchor", &P::CaptionAnchor, &P::SetCaptionAnchor).Default(uaSclTopLft)
+        .Property("ColorScale", &P::ColorScale, &P::SetColorScale).Type("TColor").Default(clBlack)
+        .Property("DateFormat", [](P* p) { return &p->DateFormat(); }, [](P* p, TDTLabel* v) { if (v) p->SetDateFormat(*v); })
+        .Property("DecPlaces", &P::DecPlaces, &P::SetDecPlaces).Default(-2)
+        .Property("Logarithmic", &P::Logarithmic, &P::SetLogarithmic).Default(false)
+        .Property("LabelType", &P::LabelType, &P::SetLabelType).Default(ftNum)
+        .Property("Font", [](P* p) { return &p->Font(); }, [](P* p, TFont* v) { if (v) p->SetFont(*v); })
+        .Property("MinTicks", &P::MinTicks, &P::SetMinTicks).Default(3)
+        .Property("RangeLow", &P::RangeLow, &P::SetRangeLow)
+        .Property("RangeHigh", &P::RangeHigh, &P::SetRangeHigh)
+        .Property("ShortTicks", &P::ShortTicks, &P::SetShortTicks).Default(true)
+        .Property("ScaleInscript", &P::ScaleInscript, &P::SetScaleInscript)
+        .Property("ScalePos", &P::ScalePos, &P::SetScalePos).Default(0)
+        .Property("MinRange", &P::MinRange, &P::SetMinRange)
+        .Property("MouseAction", &P::MouseAction, &P::SetMouseAction).Default(maNone)
+        .Property("UserTickText", &P::UserTickText, &P::SetUserTickText)
+        .Property("Visible", &P::Visible, &P::SetVisible).Default(false);
+    TPublished<TScalePropsHoriz>(TScalePropsHoriz::StaticClass())
+        .Property("ScaleLocation", &TScalePropsHoriz::ScaleLocation, &TScalePropsHoriz::SetScaleLocation).Default(slBottom);
+    TPublished<TScalePropsVert>(TScalePropsVert::StaticClass())
+        .Property("ScaleLocation", &TScalePropsVert::ScaleLocation, &TScalePropsVert::SetScaleLocation).Default(slLeft);
 
     TPublished<TCrossHair>(TCrossHair::StaticClass())
         .Property("PosX", &TCrossHair::PosX, &TCrossHair::SetPosX)
         .Property("PosY", &TCrossHair::PosY, &TCrossHair::SetPosY)
         .Property("Color", &TCrossHair::Color, &TCrossHair::SetColor).Type("TColor").Default(clRed)
         .Property("Mode", &TCrossHair::Mode, &TCrossHair::SetMode).Default(chOff)
+        .Property("LineType", &TCrossHair::LineType, &TCrossHair::SetLineType).Default(TPenStyle::psDashDotDot)
         .Property("LineWid", &TCrossHair::LineWid, &TCrossHair::SetLineWid).Default(1)
         .Property("Layer", &TCrossHair::Layer, &TCrossHair::SetLayer).Default(1);
+
+    // L01xControlledBy .. L16yControlledBy: each layer governs itself unless joined.
+    TPublished<TJointLayers> joints(TJointLayers::StaticClass());
+    for (bool xAxis : {true, false})
+        for (Integer n = 1; n <= 16; ++n) {
+            const std::string name = (n < 10 ? "L0" : "L") + std::to_string(n) + (xAxis ? "x" : "y") + "ControlledBy";
+            joints
+                .Property(name.c_str(),
+                          [n, xAxis](TJointLayers* j) { return xAxis ? j->XControlledBy(n) : j->YControlledBy(n); },
+                          [n, xAxis](TJointLayers* j, Integer m) {
+                              if (xAxis) j->SetXControlledBy(n, m);
+                              else j->SetYControlledBy(n, m);
+                          })
+                .Default(n);
+        }
+
+    // The path switch is read before the name, which keeps its folder only with it.
+    TPublished<TBakGndImg>(TBakGndImg::StaticClass())
+        .Property("IncludePath", &TBakGndImg::IncludePath, &TBakGndImg::SetIncludePath).Default(false)
+        .Property("Name", &TBakGndImg::Name, &TBakGndImg::SetName)
+        .Property("FillMode", &TBakGndImg::FillMode, &TBakGndImg::SetFillMode).Default(bfStretch)
+        .Property("AreaMode", &TBakGndImg::AreaMode, &TBakGndImg::SetAreaMode).Default(bamNone)
+        .Property("AreaColor", &TBakGndImg::AreaColor, &TBakGndImg::SetAreaColor).Type("TColor").Default(TColor(14540253))
+        .Property("AreaLeft", &TBakGndImg::AreaLeft, &TBakGndImg::SetAreaLeft)
+        .Property("AreaRight", &TBakGndImg::AreaRight, &TBakGndImg::SetAreaRight)
+        .Property("AreaTop", &TBakGndImg::AreaTop, &TBakGndImg::SetAreaTop)
+        .Property("AreaBottom", &TBakGndImg::AreaBottom, &TBakGndImg::SetAreaBottom);
+}
+
+void PublishScale()
+{
+    using S = TScale;
+    TPublished<S>(S::StaticClass())
+        .Property("FrameStyle", &S::FrameStyle, &S::SetFrameStyle).Default(fsLowered)
+        .Property("ColorScale", &S::ColorScale, &S::SetColorScale).Type("TColor").Default(clBlack)
+        .Property("ColorBackGnd", &S::ColorBackGnd, &S::SetColorBackGnd).Type("TColor").Default(clBtnFace)
+        .Property("ColorScheme", &S::ColorScheme, &S::SetColorScheme).Default(csBWG)
+        .Property("OnScaleTickDrawn", &S::OnScaleTickDrawn)
+        .Property("OnBeforeTickLabel", &S::OnBeforeTickLabel)
+        .Property("OnZoomPan", &S::OnZoomPan)
+        .Property("Logarithmic", &S::Logarithmic, &S::SetLogarithmic).Default(false)
+        .Property("RangeHigh", &S::RangeHigh, &S::SetRangeHigh)
+        .Property("RangeLow", &S::RangeLow, &S::SetRangeLow)
+        .Property("ShortTicks", &S::ShortTicks, &S::SetShortTicks).Default(true)
+        .Property("NumTicks", &S::NumTicks, nullptr)
+        .Property("MinTicks", &S::MinTicks, &S::SetMinTicks).Default(3)
+        .Property("DecPlaces", &S::DecPlaces, &S::SetDecPlaces).Default(-2)
+        .Property("ShowBaseLine", &S::ShowBaseLine, &S::SetShowBaseLine).Default(true)
+        .Property("Transparent", &S::Transparent, &S::SetTransparent).Default(false)
+        .Property("LabelType", &S::LabelType, &S::SetLabelType).Default(ftNum)
+        .Property("DateFormat", [](S* s) { return &s->DateFormat(); }, [](S* s, TDTLabel* v) { if (v) s->SetDateFormat(*v); })
+        .Property("MarginTop", &S::MarginTop, &S::SetMarginTop).Default(20)
+        .Property("MarginBottom", &S::MarginBottom, &S::SetMarginBottom).Default(20)
+        .Property("MarginRight", &S::MarginRight, &S::SetMarginRight).Default(20)
+        .Property("MarginLeft", &S::MarginLeft, &S::SetMarginLeft).Default(20)
+        .Property("IsHelperComponent", &S::IsHelperComponent, &S::SetIsHelperComponent).Default(false)
+        .Property("CaptionPosX", &S::CaptionPosX, &S::SetCaptionPosX).Default(4)
+        .Property("CaptionPosY", &S::CaptionPosY, &S::SetCaptionPosY).Default(4)
+        .Property("CaptionAlignment", &S::CaptionAlignment, &S::SetCaptionAlignment).Default(taCenter)
+        .Property("CaptionAnchor", &S::CaptionAnchor, &S::SetCaptionAnchor).Default(uaSclTopLft)
+        .Property("MouseAction", &S::MouseAction, &S::SetMouseAction).Default(maNone)
+        .Property("UserTickText", &S::UserTickText, &S::SetUserTickText)
+        .Property("ScaleInscript", &S::ScaleInscript, &S::SetScaleInscript)
+        .Property("Caption", &S::Caption, &S::SetCaption)
+        .Property("ForeignCanvasPosX", &S::ForeignCanvasPosX, &S::SetForeignCanvasPosX).Default(0)
+        .Property("ForeignCanvasPosY", &S::ForeignCanvasPosY, &S::SetForeignCanvasPosY).Default(0)
+        .Property("ScaleType", &S::ScaleType, &S::SetScaleType).Default(sctXB)
+        .Property("OnBeforeScaleRendered", &S::OnBeforeScaleRendered)
+        .Property("OnAfterScaleRendered", &S::OnAfterScaleRendered)
+        .Property("SuppressPaint", &S::SuppressPaint, &S::SetSuppressPaint).Default(false)
+        .Property("OnContextPopup", &S::OnContextPopup);
+}
+
+void PublishNumLab()
+{
+    using N = TNumLab;
+    TPublished<N>(N::StaticClass())
+        .Property("LeftSpace", &N::LeftSpace, &N::SetLeftSpace).Default(35)
+        .Property("Empty", &N::Empty, &N::SetEmpty).Default(false)
+        .Property("LabelWidth", &N::LabelWidth, &N::SetLabelWidth).Default(80)
+        .Property("Precision", &N::Precision, &N::SetPrecision).Default(2)
+        .Property("Comma", &N::Comma, &N::SetComma).Default(false)
+        .Property("ForcePlusSign", &N::ForcePlusSign, &N::SetForcePlusSign).Default(false)
+        .Property("Transparent", &N::Transparent, &N::SetTransparent).Default(false)
+        .Property("LeftText", &N::LeftText, &N::SetLeftText)
+        .Property("RightText", &N::RightText, &N::SetRightText)
+        .Property("FrameStyle", &N::FrameStyle, &N::SetFrameStyle).Default(fsLowered)
+        .Property("StateText", &N::StateText, &N::SetStateText)
+        .Property("Alignment", &N::Alignment, &N::SetAlignment).Default(taCenter)
+        .Property("LeftTextAlignment", &N::LeftTextAlignment, &N::SetLeftTextAlignment).Default(taRightJustify)
+        .Property("RightTextAlignment", &N::RightTextAlignment, &N::SetRightTextAlignment).Default(taLeftJustify)
+        .Property("OverflowIndicator", &N::OverflowIndicator, &N::SetOverflowIndicator)
+        .Property("Value", &N::Value, &N::SetValue)
+        .Property("Enabled", &N::Enabled, &N::SetLabEnabled).Default(true)
+        .Property("ColorLabBakG", &N::ColorLabBakG, &N::SetColorLabBakG).Type("TColor").Default(clBtnFace)
+        .Property("ColorLabText", &N::ColorLabText, &N::SetColorLabText).Type("TColor").Default(clBlack)
+        .Property("ColorOutBakG", &N::ColorOutBakG, &N::SetColorOutBakG).Type("TColor").Default(clBtnFace)
+        .Property("ColorOutText", &N::ColorOutText, &N::SetColorOutText).Type("TColor").Default(clBlack)
+        .Property("ColorScheme", &N::ColorScheme, &N::SetColorScheme).Default(csBWG)
+        .Property("DisplayType", &N::DisplayType, &N::SetDisplayType).Default(dtFixP)
+        .Property("DTFormat", &N::DTFormat, &N::SetDTFormat)
+        .Property("OnBeforeDisplay", &N::OnBeforeDisplay);
 }
 
 // The axis settings of layer L, x or y, as a published property that copies what it is given.
@@ -100,18 +314,17 @@ template <Integer L>
 void PublishScales(TPublished<C>& p)
 {
     static const std::string x = "Scale" + std::to_string(L) + "X", y = "Scale" + std::to_string(L) + "Y";
-    p.Property(x.c_str(), [](C* c) { return &c->ScalePropsX(L); },
-               [](C* c, TScalePropsHoriz* v) { if (v) c->ScalePropsX(L).Assign(v); });
-    p.Property(y.c_str(), [](C* c) { return &c->ScalePropsY(L); },
-               [](C* c, TScalePropsVert* v) { if (v) c->ScalePropsY(L).Assign(v); });
+    p.Property(x.c_str(), [](C* c) { return &c->GetScalePropsX(L); },
+               [](C* c, TScalePropsHoriz* v) { c->SetScalePropsX(L, v); });
+    p.Property(y.c_str(), [](C* c) { return &c->GetScalePropsY(L); },
+               [](C* c, TScalePropsVert* v) { c->SetScalePropsY(L, v); });
 }
 
 template <Integer N>
 void PublishCrossHair(TPublished<C>& p)
 {
     static const std::string name = "CrossHair" + std::to_string(N);
-    p.Property(name.c_str(), [](C* c) { return &c->CrossHair(N); },
-               [](C* c, TCrossHair* v) { if (v) c->CrossHair(N).Assign(v); });
+    p.Property(name.c_str(), [](C* c) { return &c->CrossHair(N); }, [](C* c, TCrossHair* v) { c->SetCrossHair(N, v); });
 }
 
 void PublishChart()
@@ -148,14 +361,18 @@ void PublishChart()
         .Property("DataColor", &C::DataColor, &C::SetDataColor).Type("TColor").Default(clBlack)
         .Property("FillColor", &C::FillColor, &C::SetFillColor).Type("TColor").Default(TColor(12632256))
         .Property("TextBkColor", &C::FillColor, &C::SetFillColor).Type("TColor").Stored(false)
+        .Property("PenStyle", &C::PenStyle, &C::SetPenStyle).Default(TPenStyle::psSolid)
         .Property("LineWidth", &C::LineWidth, &C::SetLineWidth).Default(Byte(1))
         .Property("ClassDefault", &C::ClassDefault, &C::SetClassDefault).Default(Byte(0))
+        .Property("TextFont", [](C* c) { return &c->TextFont(); }, [](C* c, TFont* v) { if (v) c->SetTextFont(*v); })
+        .Property("TextFontStyle", &C::TextFontStyle, &C::SetTextFontStyle).Default(TFontStyles{})
         .Property("TextBkStyle", &C::TextBkStyle, &C::SetTextBkStyle).Default(tbClear)
         .Property("TextAlignment", &C::TextAlignment, &C::SetTextAlignment).Default(taCenter)
         .Property("AvoidDuplicateMarks", &C::AvoidDuplicateMarks, &C::SetAvoidDuplicateMarks).Default(false)
         .Property("MinDupMarkDist", &C::MinDupMarkDist, &C::SetMinDupMarkDist).Default(1)
         .Property("AllocSize", &C::AllocSize, &C::SetAllocSize).Default(1000)
         .Property("AutoRedraw", &C::AutoRedraw, &C::SetAutoRedraw).Default(true)
+        .Property("UseDataOf", &C::UseDataOf, &C::SetUseDataOf)
         .Property("MouseAction", &C::MouseAction, &C::SetMouseAction).Default(maNone)
         .Property("MouseCursorFixed", &C::MouseCursorFixed, &C::SetMouseCursorFixed).Default(true)
         .Property("PanGridDx", &C::PanGridDx, &C::SetPanGridDx)
@@ -168,6 +385,10 @@ void PublishChart()
     PublishScales<2>(p);
     PublishScales<3>(p);
     PublishScales<4>(p);
+    p.Property("JointLayers", [](C* c) { return &c->JointLayers(); },
+               [](C* c, TJointLayers* v) { if (v) c->SetJointLayers(*v); })
+        .Property("BackGroundImg", [](C* c) { return &c->BackGroundImg(); },
+                  [](C* c, TBakGndImg* v) { if (v) c->SetBackGroundImg(*v); });
     PublishCrossHair<1>(p);
     PublishCrossHair<2>(p);
     PublishCrossHair<3>(p);
@@ -185,7 +406,12 @@ void PublishChart()
         .Property("OnDataRendered", &C::OnDataRendered)
         .Property("OnScalesRendered", &C::OnScalesRendered)
         .Property("OnBeforeRendedIzureItem", &C::OnBeforeRendedIzureItem)
-        .Property("OnBeforeRenderText", &C::OnBeforeRenderText);
+        .Property("OnBeforeRenderText", &C::OnBeforeRenderText)
+        .Property("OnMouseEnter", &C::OnMouseEnter)
+        .Property("OnMouseLeave", &C::OnMouseLeave)
+        .Property("OnMouseWheel", &C::OnMouseWheel)
+        .Property("OnMouseWheelDown", &C::OnMouseWheelDown)
+        .Property("OnMouseWheelUp", &C::OnMouseWheelUp);
 }
 
 }  // namespace
@@ -196,8 +422,12 @@ void RegisterChartClasses()
     if (done) return;
     done = true;
     RegisterControlClasses();
-    PublishScaleProps();
+    PublishSettings();
+    PublishScale();
+    PublishNumLab();
     PublishChart();
     RegisterClasses({TScaleProps::StaticClass(), TScalePropsHoriz::StaticClass(), TScalePropsVert::StaticClass(),
-                     TCrossHair::StaticClass(), TCustomDIzure::StaticClass(), TDIzure::StaticClass()});
+                     TCrossHair::StaticClass(), TDTLabel::StaticClass(), TJointLayers::StaticClass(),
+                     TBakGndImg::StaticClass(), TScale::StaticClass(), TNumLab::StaticClass(),
+                     TCustomDIzure::StaticClass(), TDIzure::StaticClass()});
 }

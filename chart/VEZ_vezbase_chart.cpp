@@ -203,6 +203,23 @@ bool IsPrinterCanvas(const TCanvas& Canvas)
     return &Canvas == &Printer().Canvas();
 }
 
+void SetCanvasFontSize(TCanvas& Canvas, Integer Points)
+{
+    if (!IsPrinterCanvas(Canvas)) {
+        Canvas.Font().SetSize(Points);
+        return;
+    }
+    Canvas.Font().SetPixelsPerInch(96);
+    Canvas.Font().SetSize(Points);
+    Canvas.Font().SetPixelsPerInch(Canvas.GetDeviceCaps(LOGPIXELSY));
+}
+
+void AssignCanvasFont(TCanvas& Canvas, const TFont& Font)
+{
+    Canvas.Font().Assign(Font);
+    if (IsPrinterCanvas(Canvas)) SetCanvasFontSize(Canvas, Font.Size());
+}
+
 namespace {
 
 // Rows y-3..y+3 of the seven pixel patterns; bit 6 is x-3, bit 0 is x+3.

@@ -227,3 +227,9 @@ void Draw3DFrame(TCanvas& Canvas, Byte Style, Integer Left, Integer Top, Integer
 void DrawMark(TCanvas& Canvas, Byte Mark, Integer X, Integer Y);
 // True for the canvas of the process-wide printer.
 bool IsPrinterCanvas(const TCanvas& Canvas);
+// Gives the canvas font a size in points.  On the printer's canvas, where the chart draws
+// one screen pixel per logical unit, the height is taken at the screen's 96 pixels per inch
+// before the font is told the printer's resolution, so that the text keeps its size on paper.
+void SetCanvasFontSize(TCanvas& Canvas, Integer Points);
+// The canvas font becomes a copy of Font, on the printer's canvas with the size rule above.
+void AssignCanvasFont(TCanvas& Canvas, const TFont& Font);

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "ChartTestSupport.h"
 #include "chart/VEZ_dizure.h"
 #include "platform/graphics/Clipbrd.h"
+#include "platform/graphics/Codecs.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/graphics/Printers.h"
 #include "platform/graphics/Raster.h"
@@ -32,6 +34,25 @@ int DifferentPixels(TBitmap& a, TBitmap& b)
     int n = 0;
     for (size_t i = 0; i < pa.size(); ++i) n += pa[i] != pb[i];
     return n;
+}
+
+// Rows from the first to the last that hold a pixel within 8 of the colour in every channel
+// (0 when none does).
+Integer InkHeight(TBitmap& bmp, TColor color)
+{
+    const Cardinal want = raster::ToPixel(color);
+    auto near = [&](Cardinal p, int shift) { return std::abs(int((p >> shift) & 0xFF) - int((want >> shift) & 0xFF)) <= 8; };
+    TPixelBuffer px;
+    bmp.GetPixels(px);
+    Integer top = -1, bottom = -1;
+    for (Integer y = 0; y < px.Height; ++y)
+        for (Integer x = 0; x < px.Width; ++x) {
+            const Cardinal p = px.Row(y)[x];
+            if (!(near(p, 0) && near(p, 8) && near(p, 16))) continue;
+            if (top < 0) top = y;
+            bottom = y;
+        }
+    return top < 0 ? 0 : bottom - top + 1;
 }
 
 class ChartExport : public ::testing::Test {
@@ -84,18 +105,19 @@ TEST_F(ChartExport, CopyToBitmapTakesTheControlSizeAndIgnoresNone)
 TEST_F(ChartExport, BlackAndWhiteCopyLeavesTheColoursAlone)
 {
     chart.SetWindColor(clGray);
-    const TColor axisFont = chart.Scale1X().Font().Color();
+    chart.Scale1X().SetColorScale(clNavy);
+    chart.Scale1X().Font().SetColor(clTeal);
     TBitmap bw;
     chart.CopyToBitmap(&bw, true);
     EXPECT_EQ(bw.Canvas().Pixel(2, 2), clWhite);
-    EXPECT_EQ(CountColor(bw, clRed), 0);
+    for (TColor colour : {clRed, clNavy, clTeal}) EXPECT_EQ(CountColor(bw, colour), 0) << colour;
     EXPECT_EQ(chart.WindColor(), clGray);
-    EXPECT_EQ(chart.Scale1X().ColorScale(), clBlack);
-    EXPECT_EQ(chart.Scale1X().Font().Color(), axisFont);
+    EXPECT_EQ(chart.Scale1X().ColorScale(), clNavy);
+    EXPECT_EQ(chart.Scale1X().Font().Color(), clTeal);
     TBitmap colour;
     chart.CopyToBitmap(&colour, false);
     EXPECT_EQ(colour.Canvas().Pixel(2, 2), clGray);
-    EXPECT_GT(CountColor(colour, clRed), 0);
+    for (TColor c : {clRed, clNavy, clTeal}) EXPECT_GT(CountColor(colour, c), 0) << c;
 }
 
 TEST_F(ChartExport, BitmapFileIsNamedUpToTheFirstDotAndHoldsThePicture)
@@ -147,6 +169,39 @@ TEST_F(ChartExport, PrintedChartIsAPdfTitledWithTheName)
     in.read(head.data(), 4);
     EXPECT_EQ(head, "%PDF");
     EXPECT_EQ(chart.Scale1X().RangeHigh(), 10);
+}
+
+// Printed at scale 1, a screen pixel is 1/96 inch: the page rendered at 96 dots per inch shows
+// the caption, a 10-point text item, a character mark and a text label as high as the screen.
+TEST_F(ChartExport, PrintedTextsKeepTheirSizeOnPaper)
+{
+    if (std::system("pdftoppm -v > /dev/null 2>&1") != 0) GTEST_SKIP() << "pdftoppm is not installed";
+    chart.SetCaption("Caption");
+    chart.Font().SetColor(clFuchsia);
+    chart.SetDataColor(clGreen);
+    chart.Text(5.0, 5.0, 10, "Text");
+    chart.SetDataColor(clOlive);
+    chart.MarkAt(8.0, 3.0, Byte('W'));
+    TrcChartItem mark = chart.GetItemParams(chart.NumItems() - 1);
+    mark.Param1 = 10;
+    chart.SetItemParams(chart.NumItems() - 1, mark);
+    chart.AddTextLabel(3.0, 8.0, clTeal, "Label", 0);
+    TBitmap screen;
+    chart.CopyToBitmap(&screen, false);
+
+    Printer().SetOutputFileName(Path("texts.pdf"));
+    chart.PrintIt(1.0, false);
+    const std::string command = "pdftoppm -r 96 -aa no -aaVector no -png -singlefile '" + (dir / "texts.pdf").string() +
+                                "' '" + (dir / "page").string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    TPngImage page;
+    page.LoadFromFile(Path("page.png"));
+    for (TColor ink : {clFuchsia, clGreen, clOlive, clTeal}) {
+        SCOPED_TRACE(ink);
+        const Integer onScreen = InkHeight(screen, ink);
+        EXPECT_GT(onScreen, 5);
+        EXPECT_NEAR(InkHeight(page.Image(), ink), onScreen, 2);
+    }
 }
 
 TEST_F(ChartExport, OpenPrinterPlacesChartsDiagonally)

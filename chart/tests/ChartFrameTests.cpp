@@ -41,11 +41,11 @@ TEST_F(Chart, NewChartHasTheStandardLayout)
     EXPECT_EQ(D.StandardLayout(), rcl_X1Bottom_Y1Left);
     EXPECT_TRUE(D.Scale1X().Visible());
     EXPECT_TRUE(D.Scale1Y().Visible());
-    EXPECT_FALSE(D.ScalePropsX(2).Visible());
+    EXPECT_FALSE(D.GetScalePropsX(2).Visible());
     EXPECT_EQ(D.Scale1X().ScaleType(), sctXT);
     EXPECT_EQ(D.Scale1Y().ScaleType(), sctYR);
     EXPECT_EQ(D.ScaleControlX(1).Name().ToUtf8(), "RC_FScale_X_1");
-    EXPECT_EQ(D.ScalePropsY(2).ColorScale(), clMaroon);
+    EXPECT_EQ(D.GetScalePropsY(2).ColorScale(), clMaroon);
     EXPECT_EQ(D.FillColor(), 12632256);
     EXPECT_EQ(D.CrossHair(3).Layer(), 3);
     EXPECT_EQ(D.CrossHair(3).LineType(), TPenStyle::psDashDotDot);
@@ -83,12 +83,12 @@ TEST_F(Chart, LogarithmicAxes)
     EXPECT_EQ(Px(0, 0).X, 0);
     // Before loading the flag is taken whatever the range; the transforms then refuse it.
     try {
-        D.ScalePropsX(3).SetLogarithmic(true);
+        D.GetScalePropsX(3).SetLogarithmic(true);
         ADD_FAILURE() << "no error";
     } catch (const EVEZDIzureError& e) {
         EXPECT_EQ(e.Message().ToUtf8(), "Logarithmic axis must not be negative.");
     }
-    D.ScalePropsX(3).SetLogarithmic(false);
+    D.GetScalePropsX(3).SetLogarithmic(false);
 }
 
 TEST_F(Chart, MinimumSize)
@@ -280,8 +280,8 @@ TEST_F(Chart, JointLayersShareRangesAndRefuseChains)
     }
     D.SetRange(1, 3, 0, 7, 1);
     j.SetXControlledBy(2, 1);
-    EXPECT_EQ(D.ScalePropsX(2).RangeLow(), 3);
-    EXPECT_EQ(D.ScalePropsX(2).RangeHigh(), 7);
+    EXPECT_EQ(D.GetScalePropsX(2).RangeLow(), 3);
+    EXPECT_EQ(D.GetScalePropsX(2).RangeHigh(), 7);
     auto message = [&](auto call) {
         try {
             call();
@@ -298,10 +298,10 @@ TEST_F(Chart, JointLayersShareRangesAndRefuseChains)
     EXPECT_EQ(message([&] { j.SetXControlledBy(1, 4); }), "Layer 1 is joined by other layers (2, 5)");
     // A joined layer's x range follows its master and cannot be set directly.
     D.SetRange(2, 100, 0, 200, 50);
-    EXPECT_EQ(D.ScalePropsX(2).RangeLow(), 3);
-    EXPECT_EQ(D.ScalePropsY(2).RangeHigh(), 50);
+    EXPECT_EQ(D.GetScalePropsX(2).RangeLow(), 3);
+    EXPECT_EQ(D.GetScalePropsY(2).RangeHigh(), 50);
     D.SetRange(1, 10, 0, 20, 1);
-    EXPECT_EQ(D.ScalePropsX(2).RangeHigh(), 20);
+    EXPECT_EQ(D.GetScalePropsX(2).RangeHigh(), 20);
     j.SetXControlledBy(2, 2);
     EXPECT_EQ(j.XControlledBy(2), 2);
 }
@@ -424,6 +424,162 @@ TEST(ChartCopy, AssignCopiesListsRangesAndLayersIntoOwnArrays)
     // Property changes of the copy reach the copy, not the source.
     b.Scale1X().SetRangeHigh(40);
     EXPECT_EQ(a.Scale1X().RangeHigh(), 20);
+}
+
+// Receives every event of a chart.
+class TEventSink : public TObject {
+public:
+    void Notify(TObject*) {}
+    void MoveInChart(TObject*, bool, TShiftState, double, double) {}
+    void Rect(TObject*, Integer, double, double, double, double) {}
+    void BeforeCrossHair(TObject*, TCrossHair*, Integer, Integer, bool&) {}
+    void CrossHair(TObject*, TCrossHair*) {}
+    void Label(TObject*, TTextLabel*) {}
+    void Text(TObject*, String&, Integer, bool) {}
+};
+
+TEST(ChartCopy, AssignTakesTheMouseSettingsAndEveryHandlerButTheTextOne)
+{
+    TDIzure a(nullptr), b(nullptr);
+    TEventSink sink;
+    a.OnMouseMoveInChart = TMouseMoveInChartEvent(&sink, &TEventSink::MoveInChart);
+    a.OnZoomPan = TZoomPanEvent(&sink, &TEventSink::Notify);
+    a.OnRubberBand = TSelectRectEvent(&sink, &TEventSink::Rect);
+    a.OnSelectRect = TSelectRectEvent(&sink, &TEventSink::Rect);
+    a.OnBeforeCrossHairMove = TBeforeCrossHairMoveEvent(&sink, &TEventSink::BeforeCrossHair);
+    a.OnCrossHairMove = TCrossHairMoveEvent(&sink, &TEventSink::CrossHair);
+    a.OnTextLabelMove = TTextLabelMoveEvent(&sink, &TEventSink::Label);
+    a.OnMouseEnter = TNotifyEvent(&sink, &TEventSink::Notify);
+    a.OnMouseLeave = TNotifyEvent(&sink, &TEventSink::Notify);
+    a.OnBeforeRenderText = TBeforeRenderTextEvent(&sink, &TEventSink::Text);
+    a.SetMouseCursorFixed(false);
+    a.SetPanGridDx(2);
+    a.SetPanGridDy(3);
+    a.SetPanGridOffsX(0.5);
+    a.SetPanGridOffsY(0.25);
+    a.SetMouseTraceColor(clRed);
+    a.SetMouseTraceInvert(false);
+    b.Assign(&a);
+    const bool handlers[] = {b.OnMouseMoveInChart == a.OnMouseMoveInChart, b.OnZoomPan == a.OnZoomPan,
+                             b.OnRubberBand == a.OnRubberBand, b.OnSelectRect == a.OnSelectRect,
+                             b.OnBeforeCrossHairMove == a.OnBeforeCrossHairMove,
+                             b.OnCrossHairMove == a.OnCrossHairMove, b.OnTextLabelMove == a.OnTextLabelMove,
+                             b.OnMouseEnter == a.OnMouseEnter, b.OnMouseLeave == a.OnMouseLeave};
+    for (size_t i = 0; i < std::size(handlers); ++i) EXPECT_TRUE(handlers[i]) << i;
+    EXPECT_FALSE(b.OnBeforeRenderText.Assigned());
+    EXPECT_FALSE(b.MouseCursorFixed());
+    const double pan[] = {b.PanGridDx(), b.PanGridDy(), b.PanGridOffsX(), b.PanGridOffsY()};
+    EXPECT_EQ(std::vector<double>(std::begin(pan), std::end(pan)), (std::vector<double>{2, 3, 0.5, 0.25}));
+    EXPECT_EQ(b.MouseTraceColor(), clRed);
+    EXPECT_FALSE(b.MouseTraceInvert());
+}
+
+// Layer numbers outside 1..16: the axis settings and controls answer with layer 1, the
+// transforms clamp the number to 1..16, everything else reads as nothing and writes nothing.
+// Layer L shows x 0..L and y 0..10 L on a data area 210 pixels wide.
+TEST_F(Chart, LayerNumbersOutsideTheLayersAnswerWithoutHarm)
+{
+    for (Integer L = 1; L <= 16; ++L) D.SetRange(L, 0, 0, L, 10 * L);
+    TDIzure other(nullptr);
+    other.Scale1X().SetRangeHigh(500);
+    other.Scale1Y().SetRangeHigh(500);
+    struct Case { Integer n; Integer fallback; Integer clamped; bool valid; };
+    const Case cases[] = {{0, 1, 1, false}, {1, 1, 1, true}, {16, 16, 16, true}, {17, 1, 16, false}, {-1, 1, 1, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.n);
+        EXPECT_EQ(D.GetScalePropsX(c.n).RangeHigh(), c.fallback);
+        EXPECT_EQ(D.GetScalePropsY(c.n).RangeHigh(), 10 * c.fallback);
+        EXPECT_EQ(D.ScaleControlX(c.n).RangeHigh(), c.fallback);
+        EXPECT_EQ(D.ScaleControlY(c.n).RangeHigh(), 10 * c.fallback);
+        double kx, dx, ky, dy, x, y;
+        D.GetTransformParams(c.n, kx, dx, ky, dy);
+        EXPECT_DOUBLE_EQ(kx, 210.0 / c.clamped);
+        D.M2R(c.n, 260, 0, x, y);
+        EXPECT_DOUBLE_EQ(x, c.clamped);
+        EXPECT_EQ(Px(c.clamped, 0, c.n).X, 260);
+        EXPECT_EQ(D.GetLayerVisib(c.n), c.valid);
+        EXPECT_EQ(D.GetMAffLayer(c.n), c.n == 1);
+        EXPECT_EQ(D.JointLayers().XControlledBy(c.n), c.valid ? c.n : 0);
+        TRectDouble entry{};
+        EXPECT_EQ(D.GetZoomStackEntry(c.n, 0, entry), c.valid);
+
+        D.SetScalePropsX(c.n, &other.Scale1X());
+        D.SetScalePropsY(c.n, &other.Scale1Y());
+        D.SetLayerVisib(c.n, false);
+        D.JointLayers().SetXControlledBy(c.n, c.n);
+        const Integer changed = c.valid ? c.n : 0;
+        for (Integer L = 1; L <= 16; ++L) {
+            EXPECT_EQ(D.GetScalePropsX(L).RangeHigh(), L == changed ? 500 : L) << L;
+            EXPECT_EQ(D.GetLayerVisib(L), L != changed) << L;
+        }
+        D.SetLayerVisib(c.n, true);
+        if (c.valid) D.SetRange(c.n, 0, 0, c.n, 10 * c.n);
+    }
+    // The copied settings keep this chart's notification: its axis controls follow them.
+    D.Scale1X().SetRangeHigh(7);
+    EXPECT_EQ(D.ScaleControlX(1).RangeHigh(), 7);
+    EXPECT_EQ(other.ScaleControlX(1).RangeHigh(), 500);
+}
+
+// Crosshairs 1..4, text labels 1..30 and items 0..count-1: other numbers read as crosshair
+// 1, as nothing or raise the text-label error, and write nothing.
+TEST_F(Chart, CrossHairLabelAndItemNumbersOutsideTheirRanges)
+{
+    D.SetName("Plot");
+    for (Integer n = 1; n <= 4; ++n) D.CrossHairSetPos(n, n, n);
+    TCrossHair moved;
+    moved.SetPosX(99);
+    struct Case { Integer n; bool valid; };
+    for (const Case& c : {Case{0, false}, Case{1, true}, Case{4, true}, Case{5, false}, Case{-1, false}}) {
+        SCOPED_TRACE(c.n);
+        EXPECT_EQ(&D.CrossHair(c.n), &D.CrossHair(c.valid ? c.n : 1));
+        EXPECT_EQ(D.GetCHPosX(c.n), c.valid ? c.n : 0);
+        D.SetCHPosY(c.n, 50);
+        D.SetCrossHair(c.n, &moved);
+        for (Integer n = 1; n <= 4; ++n) {
+            EXPECT_EQ(D.CrossHair(n).PosX(), n == c.n ? 99 : n) << n;
+            EXPECT_EQ(D.CrossHair(n).PosY(), n == c.n ? 0 : n) << n;
+        }
+        if (c.valid) D.CrossHairSetPos(c.n, c.n, c.n);
+    }
+
+    TTextLabel label;
+    label.SetCaption("copied");
+    for (const Case& c : {Case{0, false}, Case{1, true}, Case{30, true}, Case{31, false}, Case{-1, false}}) {
+        SCOPED_TRACE(c.n);
+        D.SetTextLabel(c.n, 1, 1, clBlack, "set", 0);
+        if (c.valid) {
+            EXPECT_EQ(D.GetFTextLabel(c.n).Caption(), String("set"));
+            D.SetFTextLabel(c.n, &label);
+            EXPECT_EQ(D.GetFTextLabel(c.n).Caption(), String("copied"));
+            continue;
+        }
+        for (auto access : {+[](TDIzure& d, Integer n, TTextLabel*) { d.GetFTextLabel(n); },
+                            +[](TDIzure& d, Integer n, TTextLabel* l) { d.SetFTextLabel(n, l); }}) {
+            try {
+                access(D, c.n, &label);
+                ADD_FAILURE() << "no error";
+            } catch (const EVEZDIzureError& e) {
+                EXPECT_EQ(e.Message(), String("Component \"Plot\": invalid index into TextLabel array"));
+            }
+        }
+    }
+    for (Integer n = 2; n <= 29; ++n) EXPECT_EQ(D.GetFTextLabel(n).Mode(), tlOff) << n;
+
+    D.MoveTo(1.0, 1.0);
+    D.MarkAt(2.0, 2.0, 3);
+    TrcChartItem line{};
+    line.ItemKind = tkLine;
+    for (const Case& c : {Case{-1, false}, Case{0, true}, Case{1, true}, Case{2, false}}) {
+        SCOPED_TRACE(c.n);
+        EXPECT_EQ(D.GetItemParams(c.n).ItemKind, c.valid ? D.GetChartItem(c.n).ItemKind : tkNone);
+        EXPECT_EQ(D.GetItemParams(c.n).ItemKind == tkNone, !c.valid);
+        D.ScaleItem(c.n, 1, 1, 1, 1);
+        D.SetItemParams(c.n, line);
+    }
+    EXPECT_EQ(D.NumItems(), 2);
+    EXPECT_EQ(D.GetItemCount(tkLine), 2);
+    EXPECT_EQ(D.GetItemCount(tkMoveTo) + D.GetItemCount(tkMarkAt), 0);
 }
 
 }  // namespace

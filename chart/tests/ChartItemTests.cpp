@@ -286,14 +286,14 @@ TEST_F(Ranges, MarginsShadowAndLayouts)
     D.SetStandardLayout(rcl_X1Bottom_Y2Left);
     EXPECT_EQ(D.StandardLayout(), rcl_X1Bottom_Y2Left);
     EXPECT_EQ(D.MarginLeft(), 100);
-    EXPECT_TRUE(D.ScalePropsY(2).Visible());
-    EXPECT_EQ(D.ScalePropsY(2).ScalePos(), 50);
-    for (Integer n = 5; n <= 16; ++n) EXPECT_FALSE(D.ScalePropsX(n).Visible());
+    EXPECT_TRUE(D.GetScalePropsY(2).Visible());
+    EXPECT_EQ(D.GetScalePropsY(2).ScalePos(), 50);
+    for (Integer n = 5; n <= 16; ++n) EXPECT_FALSE(D.GetScalePropsX(n).Visible());
     D.SetStandardLayout(rcl_X2Both_Y2Both);
     EXPECT_EQ(D.MarginTop(), 64);
-    EXPECT_EQ(D.ScalePropsX(2).ScaleType(), sctXB);
-    EXPECT_EQ(D.ScalePropsY(2).ScaleType(), sctYL);
-    EXPECT_EQ(D.ScalePropsY(3).CaptionPosY(), -23);
+    EXPECT_EQ(D.GetScalePropsX(2).ScaleType(), sctXB);
+    EXPECT_EQ(D.GetScalePropsY(2).ScaleType(), sctYL);
+    EXPECT_EQ(D.GetScalePropsY(3).CaptionPosY(), -23);
     D.SetCaptionTrim(3);
     EXPECT_EQ(D.CaptionTrim(), 5);
     D.SetCaptionTrim(0);
@@ -309,10 +309,10 @@ TEST_F(Ranges, SetEqualRangeGivesTheUnion)
     D.SetRange(1, 0, 0, 5, 1);
     D.SetRange(2, 3, -2, 9, 0.5);
     D.SetEqualRange({2, 1});
-    EXPECT_EQ(D.ScalePropsX(1).RangeHigh(), 9);
-    EXPECT_EQ(D.ScalePropsX(2).RangeLow(), 0);
-    EXPECT_EQ(D.ScalePropsY(1).RangeLow(), -2);
-    EXPECT_EQ(D.ScalePropsY(2).RangeHigh(), 1);
+    EXPECT_EQ(D.GetScalePropsX(1).RangeHigh(), 9);
+    EXPECT_EQ(D.GetScalePropsX(2).RangeLow(), 0);
+    EXPECT_EQ(D.GetScalePropsY(1).RangeLow(), -2);
+    EXPECT_EQ(D.GetScalePropsY(2).RangeHigh(), 1);
 }
 
 }  // namespace

@@ -258,7 +258,7 @@ TEST_F(Painting, TextLabelsAndCrosshairs)
     const TPoint c = {Px(5, 5).X + D.MarginLeft(), Px(5, 5).Y + D.MarginTop()};
     EXPECT_EQ(D.Surface().Canvas().Pixel(c.X, c.Y + 20), clRed);
     EXPECT_EQ(D.Surface().Canvas().Pixel(c.X + 20, c.Y), clRed);
-    EXPECT_THROW(D.TextLabel(31), EVEZDIzureError);
+    EXPECT_THROW(D.GetFTextLabel(31), EVEZDIzureError);
 }
 
 }  // namespace

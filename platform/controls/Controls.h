@@ -110,6 +110,8 @@ using TMouseMoveEvent = TEvent<TObject*, TShiftState, Integer, Integer>;
 using TKeyEvent = TEvent<TObject*, Word&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, char16_t&>;
 using TMouseWheelEvent = TEvent<TObject*, TShiftState, Integer, TPoint, bool&>;
+// Sender, Shift, MousePos, Handled (may be set).
+using TMouseWheelUpDownEvent = TEvent<TObject*, TShiftState, TPoint, bool&>;
 using TContextPopupEvent = TEvent<TObject*, TPoint, bool&>;
 
 // Runs fn; an exception it raises goes to the registered exception handler (the application's
@@ -492,6 +494,9 @@ public:
     TKeyEvent OnKeyDown, OnKeyUp;
     TKeyPressEvent OnKeyPress;
     TMouseWheelEvent OnMouseWheel;
+    // Asked when OnMouseWheel leaves a wheel turn unhandled: down for a turn towards the user
+    // (negative delta), up otherwise.
+    TMouseWheelUpDownEvent OnMouseWheelDown, OnMouseWheelUp;
 
     // The key of a WM_KEYDOWN offered to the form's preview and to KeyDown; true when taken.
     bool DoKeyDown(TMessage& message);
@@ -544,6 +549,8 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
     virtual bool DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos);
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
     // Paints the window: erase + WM_PAINT for the update region.
     virtual void PaintWindow(TCanvas& canvas);
     virtual void PaintHandler(TMessage& message);

@@ -149,6 +149,21 @@ bool TWinControl::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint Mou
 {
     bool handled = false;
     OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    if (handled) return true;
+    return WheelDelta < 0 ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
+}
+
+bool TWinControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
+{
+    bool handled = false;
+    OnMouseWheelDown(this, Shift, MousePos, handled);
+    return handled;
+}
+
+bool TWinControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
+{
+    bool handled = false;
+    OnMouseWheelUp(this, Shift, MousePos, handled);
     return handled;
 }
 

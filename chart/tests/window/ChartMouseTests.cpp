@@ -292,4 +292,56 @@ TEST_F(ChartMouse, MouseTraceStopsAt5000Points)
     EXPECT_EQ(chart->GetMTracePoint(0).Flag, 65535);
 }
 
+
+// A vertical crosshair at x 3 (pixel 116) moved to x 7 (pixel 204) after the lists were shown:
+// the old line is gone from the screen.
+TEST_F(ChartMouse, MovedCrossHairLeavesNoLineBehind)
+{
+    chart->CrossHairSetup(1, clRed, chVert, TPenStyle::psSolid, 1);
+    chart->MoveTo(1.0, 1.0);
+    chart->DrawTo(2.0, 2.0);
+    for (void (TCustomDIzure::*show)() : {&TCustomDIzure::ShowGraf, &TCustomDIzure::ShowGrafNewOnly}) {
+        chart->CrossHairSetPos(1, 3, 5);
+        (chart->*show)();
+        chart->CrossHairSetPos(1, 7, 5);
+        TestProcess();
+        EXPECT_EQ(TestPixel(chart, 204, 100), clRed);
+        EXPECT_EQ(TestPixel(chart, 116, 100), clWhite);
+    }
+}
+
+TEST_F(ChartMouse, ClearedTraceLeavesTheScreen)
+{
+    chart->SetMouseAction(maDrawMTrace);
+    chart->SetMouseTraceInvert(false);
+    chart->SetMouseTraceColor(clRed);
+    Drag({60, 90}, {200, 90});
+    ASSERT_EQ(TestPixel(chart, 130, 90), clRed);
+    chart->ClearMouseTrace();
+    TestProcess();
+    EXPECT_EQ(TestPixel(chart, 130, 90), clWhite);
+}
+
+
+// Dragging an x axis by 22 of its 220 pixels pans it by a tenth of its range: layer 1's axis in
+// the band below the data area, layer 2's (range 0..1) put in the band above it.  The chart's
+// own mode works on meanwhile: the trace takes both positions, clamped to the data area.
+TEST_F(ChartMouse, DraggedAxesPanAndTheChartModeWorksOn)
+{
+    chart->SetMouseAction(maDrawMTrace);
+    chart->GetScalePropsX(2).SetScaleLocation(slTop);
+    chart->GetScalePropsX(2).SetVisible(true);
+    struct Case { Integer layer, y; double lo, hi; };
+    for (const Case& c : {Case{1, 170, -1, 9}, Case{2, 10, -0.1, 0.9}}) {
+        SCOPED_TRACE(c.layer);
+        chart->ClearMouseTrace();
+        chart->GetScalePropsX(c.layer).SetMouseAction(maPan);
+        Drag({100, c.y}, {122, c.y});
+        EXPECT_NEAR(chart->GetScalePropsX(c.layer).RangeLow(), c.lo, 1e-9);
+        EXPECT_NEAR(chart->GetScalePropsX(c.layer).RangeHigh(), c.hi, 1e-9);
+        EXPECT_EQ(chart->NumMTracePoints(), 2);
+        chart->GetScalePropsX(c.layer).SetMouseAction(maNone);
+    }
+}
+
 }  // namespace

@@ -59,4 +59,26 @@ TEST_F(ChartWindow, NumericLabelOnAForm)
     EXPECT_EQ(TestPixel(lab, 36, 10), clGray);
 }
 
+
+// A hidden label leaves its place to the form, whatever it is told to show.
+TEST_F(ChartWindow, HiddenNumericLabelDrawsNothing)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 100);
+    auto* lab = new TNumLab(&form);
+    lab->SetParent(&form);
+    lab->SetBounds(10, 10, 160, 28);
+    form.Show();
+    TestProcess();
+    lab->SetVisible(false);
+    TestProcess();
+    const TColor formColour = TestPixel(lab, 36, 10);
+    EXPECT_NE(formColour, clGray);
+    lab->SetValue(3.25);
+    lab->SetLeftText("n");
+    lab->SetFrameStyle(fsRaised);
+    TestProcess();
+    for (const TPoint p : {TPoint{36, 10}, TPoint{115, 10}, TPoint{5, 14}}) EXPECT_EQ(TestPixel(lab, p.X, p.Y), formColour);
+}
+
 }  // namespace

@@ -205,4 +205,40 @@ TEST_F(MouseInputFixture, TheWindowUnderTheMouseChoosesTheCursor)
     }
 }
 
+
+// Notes which wheel events a control gets; the wheel event takes the turn when told to.
+class TWheelLog : public TObject {
+public:
+    bool TakeWheel = false;
+    std::string Log;
+    void Wheel(TObject*, TShiftState, Integer delta, TPoint, bool& handled)
+    {
+        Log += "wheel " + std::to_string(delta) + ";";
+        handled = TakeWheel;
+    }
+    void Down(TObject*, TShiftState, TPoint, bool& handled) { Log += "down;"; handled = true; }
+    void Up(TObject*, TShiftState, TPoint, bool& handled) { Log += "up;"; handled = true; }
+};
+
+// A wheel turn the wheel event leaves unhandled goes to the down event (towards the user,
+// negative delta) or the up event; either one's answer is the message's.
+TEST_F(MouseInputFixture, AnUnhandledWheelTurnAsksTheDownOrUpEvent)
+{
+    struct Case { bool takeWheel; int delta; const char* log; };
+    const Case cases[] = {{false, -120, "wheel -120;down;"}, {false, 120, "wheel 120;up;"}, {true, -120, "wheel -120;"}};
+    for (const Case& c : cases) {
+        TWheelLog log;
+        log.TakeWheel = c.takeWheel;
+        Probe->OnMouseWheel = TMouseWheelEvent(&log, &TWheelLog::Wheel);
+        Probe->OnMouseWheelDown = TMouseWheelUpDownEvent(&log, &TWheelLog::Down);
+        Probe->OnMouseWheelUp = TMouseWheelUpDownEvent(&log, &TWheelLog::Up);
+        const Cardinal wParam = static_cast<Cardinal>(static_cast<Word>(c.delta)) << 16;
+        EXPECT_EQ(Probe->Perform(WM_MOUSEWHEEL, wParam, MakeLParam(60, 50)), 1) << c.delta;
+        EXPECT_EQ(log.Log, c.log);
+    }
+    Probe->OnMouseWheel = nullptr;
+    Probe->OnMouseWheelDown = nullptr;
+    Probe->OnMouseWheelUp = nullptr;
+}
+
 }  // namespace
