@@ -478,6 +478,23 @@ TEST_F(FormFixture, RightClickShowsThePopupMenuAtTheMouse)
     EXPECT_EQ(TestLastPopupPoint(), Plot->ClientToScreen({20, 30}));
 }
 
+TEST_F(FormFixture, APopupMenuTakesTheMouseFromTheControlHoldingIt)
+{
+    auto* menu = new TPopupMenu(Form);
+    auto* copy = new TMenuItem(Form);
+    copy->SetCaption("Copy");
+    menu->Items()->Add(copy);
+    TestMouseDown(Mark, 2, 2);
+    ASSERT_EQ(GetCaptureControl(), Mark);
+    TestAnswerNextPopup("Copy");
+    menu->Popup(0, 0);
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    TestMouseDown(Plot, 20, 20);   // the next press reaches the control under the pointer
+    TestMouseUp(Plot, 20, 20);
+    EXPECT_EQ(Plot->Down, (TPoint{20, 20}));
+    EXPECT_EQ(Mark->Down, (TPoint{2, 2}));
+}
+
 TEST(Menus, ShortcutsAndMergeByGroupIndex)
 {
     EXPECT_EQ(ShortCutToText(ShortCut('S', {ssCtrl})), "Ctrl+S");
