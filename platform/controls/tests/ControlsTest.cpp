@@ -690,6 +690,46 @@ TEST_F(FormFixture, CaretShowsOverTheSurface)
     DestroyCaret();
 }
 
+TEST_F(FormFixture, CaretBlinksAtItsWindowsOwnRateAndLightsUpWhenMoved)
+{
+    TTestClock clock;
+    Plot->HandleNeeded();
+    auto lit = [this] { return TestPixel(Plot, 100, 65) == clBlack; };
+    CreateCaret(Plot, 2, 10);
+    SetCaretPos(100, 60);
+    ShowCaret(Plot);
+    EXPECT_TRUE(SetCaretBlinkRate(Plot, 200));
+    EXPECT_FALSE(SetCaretBlinkRate(Form, 100));   // the form has no caret
+    // time after the rate was set, lit?
+    struct Step { Cardinal at; bool lit; };
+    const Step steps[] = {{0, true}, {199, true}, {200, false}, {399, false}, {400, true}, {450, true}};
+    for (const Step& s : steps) {
+        clock.Advance(s.at - clock.Now());
+        EXPECT_EQ(lit(), s.lit) << s.at;
+    }
+    SetCaretPos(100, 60);   // at 450: lit for a whole blink time again
+    clock.Advance(199);
+    EXPECT_TRUE(lit());
+    clock.Advance(1);
+    EXPECT_FALSE(lit());
+    // A new caret blinks at the blink time of every caret, which the rate above left alone.
+    EXPECT_EQ(GetCaretBlinkTime(), 530u);
+    CreateCaret(Plot, 2, 10);
+    SetCaretPos(100, 60);
+    ShowCaret(Plot);
+    clock.Advance(529);
+    EXPECT_TRUE(lit());
+    clock.Advance(1);
+    EXPECT_FALSE(lit());
+    SetCaretBlinkRate(Plot, 0);   // steady
+    clock.Advance(2000);
+    EXPECT_TRUE(lit());
+    HideCaret(Plot);
+    clock.Advance(2000);
+    EXPECT_FALSE(lit());
+    DestroyCaret();
+}
+
 TEST_F(FormFixture, HintAppearsAfterThePauseOverAControlWithShowHint)
 {
     TTestClock clock;
