@@ -265,6 +265,18 @@ TEST_F(FormFixture, PaintingOntoAForeignDeviceContextDrawsThereAndNotOnTheSurfac
     EXPECT_FALSE(Plot->ControlState().Contains(csPaintCopy));
 }
 
+TEST_F(FormFixture, AWindowlessControlPaintsOntoTheDeviceContextItIsSent)
+{
+    TestProcess();
+    TBitmap picture(30, 30);
+    picture.Canvas().Brush().SetColor(clBlue);
+    picture.Canvas().FillRect(Rect(0, 0, 30, 30));
+    Mark->Perform(WM_PAINT, reinterpret_cast<std::intptr_t>(picture.Canvas().Handle()));
+    EXPECT_EQ(picture.Canvas().Pixel(19, 19), TColor(clLime));   // the 20 x 20 mark
+    EXPECT_EQ(picture.Canvas().Pixel(20, 20), TColor(clBlue));
+    Mark->Perform(WM_PAINT, 0);                                 // no device context: nothing
+}
+
 TEST_F(FormFixture, XorOutsidePaintShowsWithoutRepaintAndErasesItself)
 {
     TestProcess();
