@@ -301,7 +301,7 @@ public:
     TEcAutoCompleteFileOptions AutoCompleteFileOptions() const { return FAutoCompleteFileOptions; }
     void SetAutoCompleteFileOptions(TEcAutoCompleteFileOptions value) { FAutoCompleteFileOptions = value; }
     // The list of proposed names (null until the first proposal).
-    class TFileNameSuggestions* Suggestions() const { return FSuggestions; }
+    class TEditSuggestions* Suggestions() const { return FSuggestions; }
 
     TNotifyEvent OnDropFiles;
     TExecOpenDialogEvent OnBeforeDialog, OnAfterDialog;
@@ -324,7 +324,7 @@ private:
     TEcAutoCompleteOptions FAutoCompleteOptions{acoAutoSuggest};
     TEcAutoCompleteFileOptions FAutoCompleteFileOptions{acfFileSystem};
     char16_t FTypedKey = 0;                          // the key whose text change is awaited
-    TFileNameSuggestions* FSuggestions = nullptr;   // the list of proposed names, owned
+    TEditSuggestions* FSuggestions = nullptr;   // the list of proposed names, owned
 };
 
 // The edit of a file name, whose button runs the open or save dialog.  Names with blanks are

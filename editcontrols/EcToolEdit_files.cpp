@@ -150,7 +150,7 @@ void TEcFileDirEdit::Change()
             FAutoCompleteFileOptions.Contains(acfFileSysDirs) ? TCompletionKind::ckFoldersOnly : TCompletionKind::ckFilesAndFolders;
         if (typed != u'\b' && FAutoCompleteOptions.Contains(acoAutoAppend)) CompleteEditFileName(*this, kind);
         if (FAutoCompleteOptions.Contains(acoAutoSuggest)) {
-            if (!FSuggestions) FSuggestions = new TFileNameSuggestions(this);
+            if (!FSuggestions) FSuggestions = new TEditSuggestions(this);
             FSuggestions->Suggest(kind);
         }
     }
