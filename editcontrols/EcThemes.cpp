@@ -47,7 +47,7 @@ void EraseWithParentBackground(TControl* Control, HDC DC)
     if (Control) EraseWithParentBackground(Control, DC, {Control->Left(), Control->Top()});
 }
 
-bool InGlassPaint(TControl* Control) { return Control && Control->ControlStyle().Contains(csGlassPaint); }
+bool InGlassPaint(TControl* Control) { return Control && Control->ControlState().Contains(csGlassPaint); }
 
 // Glass shows through unless a double-buffered control that is no form lies beneath; no window
 // is double-buffered here, so a control painting on glass always needs it.

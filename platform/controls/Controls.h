@@ -33,14 +33,13 @@ class TPopupMenu;
 enum TControlStyleFlag {
     csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed, csSetCaption, csOpaque,
     csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents,
-    csDisplayDragImage, csReflector, csActionClient, csMenuEvents, csNeedsBorderPaint, csParentBackground,
-    csGlassPaint
+    csDisplayDragImage, csReflector, csActionClient, csMenuEvents, csNeedsBorderPaint, csParentBackground
 };
 using TControlStyle = Set<TControlStyleFlag>;
 
 enum TControlStateFlag {
     csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing, csCreating,
-    csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking, csRecreating
+    csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking, csRecreating, csGlassPaint
 };
 using TControlState = Set<TControlStateFlag>;
 
