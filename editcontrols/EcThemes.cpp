@@ -53,6 +53,12 @@ bool InGlassPaint(TControl* Control) { return Control && Control->ControlState()
 // is double-buffered here, so a control painting on glass always needs it.
 bool NeedsGlassPaint(TControl* Control) { return InGlassPaint(Control); }
 
+void DrawImageOnGlass(const TCustomImageList& ImageList, Integer Index, HDC DC, bool OnGlass, Integer X, Integer Y)
+{
+    (void)OnGlass;
+    ImageList.Draw(*DC, X, Y, Index);
+}
+
 void DrawThemedText(HDC DC, const String& Text, TRect& Rect, bool Composited, Cardinal Flags)
 {
     (void)Composited;

@@ -135,7 +135,7 @@ void TEcEditButton::Paint()
     canvas.Brush().SetColor(clBtnFace);
     canvas.FillRect(r);
     r = DrawSpeedButtonFrame(canvas, r, true, Flat(), Style(), clBtnFace);
-    DrawContent(canvas, r, TPoint{1, 1}, rbsDown);
+    DrawContent(canvas, r, TPoint{1, 1}, rbsDown, false, false);
 }
 
 // ---------------------------------------------------------------- TEcCustomComboEditDataConnector
@@ -158,13 +158,14 @@ void TEcCustomComboEditDataConnector::WriteRecord()
     FEdit->TCustomMaskEdit::SetText(FField.AsString());
 }
 
-void TEcEditButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state)
+void TEcEditButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state, bool drawMark,
+                                bool paintOnGlass)
 {
     TEcCustomComboEdit* edit = Edit();
     if (!edit || edit->ImageKind() != ikCustom || !edit->Images() || edit->ImageIndex() < 0)
-        return TEcSpeedButton::DrawContent(canvas, r, offset, state);
-    ButtonGlyph().DrawEx(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), false, edit->Images(),
-                         edit->ImageIndex(), state, AlignmentFlags(), false);
+        return TEcSpeedButton::DrawContent(canvas, r, offset, state, drawMark, paintOnGlass);
+    ButtonGlyph().DrawEx(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), drawMark, edit->Images(),
+                         edit->ImageIndex(), state, AlignmentFlags(), paintOnGlass);
 }
 
 // ---------------------------------------------------------------- TEcBtnWinControl

@@ -82,7 +82,8 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void Paint() override;
     // The edit's image of its list (ikCustom with Images and an ImageIndex), else the glyph.
-    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) override;
+    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state, bool drawMark,
+                     bool paintOnGlass) override;
 
 private:
     TEcCustomComboEdit* Edit() const;

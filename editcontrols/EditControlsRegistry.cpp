@@ -1,6 +1,7 @@
 #include "editcontrols/EditControlsRegistry.h"
 
 #include "editcontrols/EcBaseEdits.h"
+#include "editcontrols/EcSpeedButton.h"
 #include "editcontrols/EcxSlider.h"
 #include "editcontrols/Gpshape.h"
 #include "editcontrols/TextEdit.h"
@@ -99,5 +100,6 @@ void RegisterEditControlClasses()
     PublishNumEdit();
     PublishFilenameEdit();
     RegisterClasses({TExtendEdit::StaticClass(), TManyShape::StaticClass(), TEcxSlider::StaticClass(),
-                     TEcCalcEdit::StaticClass(), TEcFilenameEdit::StaticClass()});
+                     TEcCalcEdit::StaticClass(), TEcFilenameEdit::StaticClass(), TEcSpeedButton::StaticClass(),
+                     TEcImageSpeedButton::StaticClass()});
 }
