@@ -273,11 +273,39 @@ TSize KeySize(TCalcBtnKind kind, TCalcPanelLayout layout)
 }  // namespace
 
 IMPLEMENT_CLASS(TEcCalcButton, TEcSpeedButton, nullptr)
-IMPLEMENT_CLASS(TEcCalculatorPanel, TPanel, NewComponent<TEcCalculatorPanel>)
+IMPLEMENT_CLASS(TEcLocCalculator, TEcCalculatorPanel, NewComponent<TEcLocCalculator>)
+
+TClass TEcCalculatorPanel::StaticClass()
+{
+    static const TMetaClass meta("TEcCalculatorPanel", TPanel::StaticClass(), NewComponent<TEcCalculatorPanel>,
+                                 [](TMetaClass& m) { m.OnMessage(CM_CTL3DCHANGED, &TEcCalculatorPanel::CMCtl3DChanged); });
+    return &meta;
+}
 
 TEcCalcButton::TEcCalcButton(TComponent* AOwner, TCalcBtnKind AKind) : TEcSpeedButton(AOwner), FKind(AKind)
 {
     SetTag(AKind >= cbNum0 && AKind <= cbClr ? AKind - 1 : -1);
+    SetControlStyle(ControlStyle() + TControlStyle{csReplicatable});
+}
+
+// The parent's font, in the key's own colour, still followed afterwards.
+void TEcCalcButton::ParentFontChanged()
+{
+    TEcSpeedButton::ParentFontChanged();
+    if (!ParentFont() || FFontChanging) return;
+    FFontChanging = true;
+    for (const TKeyPlace& place : KeyPlaces)
+        if (place.Kind == FKind) Font().SetColor(place.FontColor);
+    FParentFont = true;
+    FFontChanging = false;
+}
+
+void ApplyCalculatorFont(TFont& font)
+{
+    font.SetName("MS Sans Serif");
+    font.SetSize(8);
+    font.SetColor(clWindowText);
+    font.SetStyle(TFontStyles{TFontStyle::fsBold});
 }
 
 TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALayout)
@@ -287,10 +315,7 @@ TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALay
     SetParentColor(true);
     if (ALayout == clDialog) SetBounds(0, 0, 240, 129);
     else SetBounds(0, 0, 131, 124);
-    Font().SetName("Tahoma");   // the message font of the desktop
-    Font().SetSize(8);
-    Font().SetColor(clWindowText);
-    Font().SetStyle(TFontStyles{TFontStyle::fsBold});
+    ApplyCalculatorFont(Font());
     SetParentFont(false);
     SetBevelOuter(TPanelBevel::bvNone);
     SetCaption("");
@@ -318,10 +343,9 @@ TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALay
         button->SetBounds(at.X, at.Y, size.cx, size.cy);
         button->SetStyle(bsNew);
         button->SetSpacing(-1);   // captions alone: the whole face is theirs ("sqrt" stays whole)
-        button->Font().Assign(Font());
-        button->Font().SetColor(place.FontColor);
         button->OnClick = TNotifyEvent(this, &TEcCalculatorPanel::ButtonClicked);
         button->SetParent(this);
+        button->SetParentFont(true);
     }
     if (ALayout == clDialog) {
         FMemoryPanel = new TPanel(this);
@@ -339,6 +363,22 @@ TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALay
         FMemoryLabel->SetCaption("");
         FMemoryLabel->SetParent(FMemoryPanel);
     }
+}
+
+void TEcCalculatorPanel::CMCtl3DChanged(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    for (Integer i = 0; i < ControlCount(); ++i)
+        if (auto* button = dynamic_cast<TEcSpeedButton*>(Controls(i))) button->SetStyle(Ctl3D() ? bsNew : bsWin31);
+    if (!FMemoryPanel) return;
+    FMemoryPanel->SetBevelInner(Ctl3D() ? TPanelBevel::bvLowered : TPanelBevel::bvNone);
+    FMemoryPanel->SetBorderStyle(Ctl3D() ? bsNone : bsSingle);
+}
+
+TEcLocCalculator::TEcLocCalculator(TComponent* AOwner) : TEcCalculatorPanel(AOwner, clPopup)
+{
+    SetControlStyle(TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks, csReplicatable});
+    SetTabStop(false);
 }
 
 TEcCalcButton* TEcCalculatorPanel::Button(TCalcBtnKind kind) const
@@ -400,7 +440,9 @@ TEcPopupCalculator::TEcPopupCalculator(TComponent* AOwner) : TEcPopupWindow(AOwn
 {
     SetBounds(0, 0, 137, 127);
     SetColor(clBtnFace);
-    FCalcPanel = new TEcCalculatorPanel(this);
+    ApplyCalculatorFont(Font());
+    SetParentFont(false);
+    FCalcPanel = new TEcLocCalculator(this);
     FCalcPanel->SetAlign(alClient);
     FCalcPanel->SetBevelOuter(TPanelBevel::bvRaised);
     FCalcPanel->SetParent(this);

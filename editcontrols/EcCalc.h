@@ -103,15 +103,25 @@ private:
 
 // A key of the calculator: its Tag is the position of its key in CalcKeys (kind - 1), -1 for
 // the memory and dialog keys.
+// Keys follow the keypad's font, each in the colour of its kind (digits, operators, functions,
+// editing keys).
 class TEcCalcButton : public TEcSpeedButton {
     DECLARE_CLASS(TEcCalcButton, TEcSpeedButton)
 public:
     TEcCalcButton(TComponent* AOwner, TCalcBtnKind AKind);
     TCalcBtnKind Kind() const { return FKind; }
 
+protected:
+    void ParentFontChanged() override;
+
 private:
     TCalcBtnKind FKind;
+    bool FFontChanging = false;
 };
+
+// The font of the keypad and its pop-up window: the desktop's message font, bold; without one
+// (as here) "MS Sans Serif", 8 points, in the window text colour, bold.
+void ApplyCalculatorFont(TFont& font);
 
 // The keypad of the calculator: the pop-up layout (131 x 124, keys of 21 x 21) or the dialog
 // layout (240 x 129, keys of 36 x 22, with memory keys, a memory indicator and OK and Cancel):
@@ -132,11 +142,23 @@ public:
     void Paste();
     TEcCalcButton* Button(TCalcBtnKind kind) const;
 
+protected:
+    // A flat keypad has flat keys (bsWin31) and a memory indicator in a single border.
+    void CMCtl3DChanged(TMessage& message);
+
 private:
     void ButtonClicked(TObject* Sender);
     TEcCalcEngine FEngine;
     TPanel* FMemoryPanel = nullptr;
     TLabel* FMemoryLabel = nullptr;
+};
+
+// The keypad of the pop-up: the pop-up layout, which never takes the focus, so the keys typed
+// stay with the edit.
+class TEcLocCalculator : public TEcCalculatorPanel {
+    DECLARE_CLASS(TEcLocCalculator, TEcCalculatorPanel)
+public:
+    explicit TEcLocCalculator(TComponent* AOwner);
 };
 
 // The calculator a numeric edit drops down (137 x 127): its keypad takes the keys typed into the
@@ -146,7 +168,7 @@ class TEcPopupCalculator : public TEcPopupWindow {
     DECLARE_CLASS(TEcPopupCalculator, TEcPopupWindow)
 public:
     explicit TEcPopupCalculator(TComponent* AOwner);
-    TEcCalculatorPanel* CalcPanel() const { return FCalcPanel; }
+    TEcLocCalculator* CalcPanel() const { return FCalcPanel; }
     // The display as a number's text; "0" (with a beep) in the error state.
     String ReadValue() override;
     // Shows the number of the text (0 for an empty text or one that does not convert), ready
@@ -160,5 +182,5 @@ public:
 private:
     void DisplayChanged();
     void Result();
-    TEcCalculatorPanel* FCalcPanel;
+    TEcLocCalculator* FCalcPanel;
 };

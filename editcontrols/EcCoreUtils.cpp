@@ -116,6 +116,8 @@ std::intptr_t SendWindowMessage(HWND window, Cardinal msg, std::intptr_t wParam,
     return SendMessage(window, msg, wParam, lParam);
 }
 
+HDC NewScreenDC() { return new TCanvas(); }
+
 bool CopyBits(HDC dest, Integer x, Integer y, Integer width, Integer height, HDC source, Integer sx, Integer sy,
               Cardinal rop)
 {

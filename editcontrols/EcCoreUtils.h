@@ -47,5 +47,8 @@ String FitTextWithEllipsis(const String& text, TCanvas& canvas, Integer maxWidth
 // is posted again with its exit code, so the program still ends.
 void DropPendingMessage(HWND window, Cardinal msg);
 std::intptr_t SendWindowMessage(HWND window, Cardinal msg, std::intptr_t wParam, std::intptr_t lParam);
+// A memory device context like the screen's, with no picture of its own (it measures text as
+// the screen does); the caller deletes it.
+HDC NewScreenDC();
 bool CopyBits(HDC dest, Integer x, Integer y, Integer width, Integer height, HDC source, Integer sx, Integer sy,
               Cardinal rop);

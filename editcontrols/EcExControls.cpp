@@ -148,6 +148,12 @@ void TEcExCustomControl::ControlsListChanged(TControl* Control, bool Inserting)
 
 void TEcExCustomControl::WndProc(TMessage& m)
 {
+    DispatchExMessage(m);
+    if (FDotNetHighlighting) HandleDotNetHighlight(this, m, FMouseOver, Color());
+}
+
+void TEcExCustomControl::DispatchExMessage(TMessage& m)
+{
     switch (m.Msg) {
     case WM_MOVE:
     case WM_SIZE:
@@ -196,6 +202,49 @@ void TEcExCustomControl::WndProc(TMessage& m)
         return;
     default:
         if (!DispatchExNotification(*this, m)) TCustomControl::WndProc(m);
+    }
+}
+
+// ---------------------------------------------------------------- the "DotNet" frame
+void DrawDotNetFrame(HDC DC, const TRect& Rect, TColor Color, bool Highlighted)
+{
+    constexpr TColor HighlightBlue = static_cast<TColor>(0x00733800), Grey = static_cast<TColor>(0x00808080);
+    const TColor brush = DC->Brush().Color();
+    DC->Brush().SetColor(ColorToRGB(Highlighted ? HighlightBlue : Grey));
+    DC->FrameRect(Rect);
+    DC->Brush().SetColor(ColorToRGB(Highlighted ? HighlightBlue : Color));
+    DC->FrameRect(TRect{Rect.Left + 1, Rect.Top + 1, Rect.Right - 1, Rect.Bottom - 1});
+    DC->Brush().SetColor(brush);
+}
+
+void PaintDotNetHighlight(TWinControl* Control, TColor Color, bool MouseOver)
+{
+    HDC dc = GetWindowDC(Control);
+    if (!dc) return;
+    DrawDotNetFrame(dc, TRect{0, 0, Control->Width(), Control->Height()}, Color, Control->Focused() || MouseOver);
+    ReleaseDC(Control, dc);
+}
+
+void HandleDotNetHighlight(TWinControl* Control, const TMessage& Message, bool MouseOver, TColor Color)
+{
+    if (Control->ComponentState().Contains(csDesigning)) return;
+    switch (Message.Msg) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_NCPAINT:
+    case CM_MOUSEENTER:
+        PaintDotNetHighlight(Control, Color, MouseOver);
+        break;
+    case CM_MOUSELEAVE: {
+        PaintDotNetHighlight(Control, Color, MouseOver);
+        // The ring between (0, 0, W - 1, H - 1) and (2, 2, W - 3, H - 3), as four strips.
+        const Integer w = Control->Width(), h = Control->Height();
+        for (const TRect& strip : {TRect{0, 0, w - 1, 2}, TRect{0, h - 3, w - 1, h - 1}, TRect{0, 2, 2, h - 3},
+                                   TRect{w - 3, 2, w - 1, h - 3}})
+            InvalidateRect(Control, &strip, false);
+        break;
+    }
+    default: break;
     }
 }
 

@@ -22,6 +22,15 @@ void ResolveHintColor(THintInfo& HintInfo, TControl* Control, TColor HintColor);
 // class when it has one.
 void ApplyOwnHintLook(THintInfo& HintInfo, TControl* Control, TColor HintColor, THintWindowClass WindowClass);
 
+// The "DotNet" focus frame: two nested one-pixel frames, both in the highlight blue $00733800
+// when highlighted, else grey $00808080 outside and Color inside.
+void DrawDotNetFrame(HDC DC, const TRect& Rect, TColor Color, bool Highlighted);
+// The frame over the whole window of the control, highlighted while it has the focus or the mouse.
+void PaintDotNetHighlight(TWinControl* Control, TColor Color, bool MouseOver);
+// Focus, frame painting and mouse enter and leave redraw the frame; leaving also repaints the
+// two-pixel ring under it.  Nothing at design time.
+void HandleDotNetHighlight(TWinControl* Control, const TMessage& Message, bool MouseOver, TColor Color);
+
 // Theming code asks whether a control wants to be left alone; none of ours does.
 constexpr Cardinal CM_ISTHEMINGEXEMPT = 0xB7D0;
 
@@ -89,6 +98,8 @@ protected:
     virtual void ShowHintChanged() { Forward(CM_SHOWHINTCHANGED); }
     virtual void ControlsListChanging(TControl* Control, bool Inserting);
     virtual void ControlsListChanged(TControl* Control, bool Inserting);
+    // The message to the operation that stands for it, else to the base class.
+    void DispatchExMessage(TMessage& message);
 
     // A fresh message to the base class's window procedure; its result.
     std::intptr_t Forward(Cardinal msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);

@@ -34,7 +34,15 @@ void TEcExCustomMaskEdit::WndProc(TMessage& message)
         message.Result = HintShow(*reinterpret_cast<THintInfo*>(message.LParam));
         return;
     }
+    // Hover: MouseOver already holds its new value in both events.
+    if (message.Msg == CM_MOUSEENTER) {
+        FMouseOver = true;
+        OnMouseEnter(this);
+    }
+    if (message.Msg == CM_MOUSELEAVE) FMouseOver = false;
     TCustomMaskEdit::WndProc(message);
+    if (message.Msg == CM_MOUSELEAVE) OnMouseLeave(this);
+    if (FDotNetHighlighting) HandleDotNetHighlight(this, message, FMouseOver, Color());
 }
 
 bool TEcExCustomMaskEdit::HintShow(THintInfo& HintInfo)

@@ -21,6 +21,12 @@ public:
     const String& TextHint() const { return FTextHint; }
     virtual void SetTextHint(const String& value) { FTextHint = value; }
 
+    // The "DotNet" frame, highlighted while the edit has the focus or the mouse.
+    bool DotNetHighlighting() const { return FDotNetHighlighting; }
+    void SetDotNetHighlighting(bool value) { FDotNetHighlighting = value; }
+    bool MouseOver() const { return FMouseOver; }
+    TNotifyEvent OnMouseEnter, OnMouseLeave;
+
     void WndProc(TMessage& message) override;
 
 protected:
@@ -31,8 +37,10 @@ protected:
 
     TColor FHintColor = clDefault;
     THintWindowClass FHintWindowClass = nullptr;   // when set, the window class of this edit's hints
+    bool FMouseOver = false;
 
 private:
+    bool FDotNetHighlighting = false;
     TEcClipboardCommands FClipboardCommands{caCopy, caCut, caPaste, caClear, caUndo};
     bool FBeepOnError = true;
     String FTextHint;

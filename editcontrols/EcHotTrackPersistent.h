@@ -34,3 +34,20 @@ private:
     bool FFrameVisible = false;
     TColor FFrameColor = 0x006A240A;
 };
+
+// What a control with hover effects offers: its hover settings, read and written, and taken over
+// whole from another such control.
+class IEcHotTrack {
+public:
+    virtual ~IEcHotTrack() = default;
+    virtual bool HotTrack() const = 0;
+    virtual TFont& HotTrackFont() = 0;
+    virtual TEcTrackFontOptions HotTrackFontOptions() const = 0;
+    virtual TEcHotTrackOptions& HotTrackOptions() = 0;
+    virtual void SetHotTrack(bool Value) = 0;
+    virtual void SetHotTrackFont(TFont* Value) = 0;
+    virtual void SetHotTrackFontOptions(TEcTrackFontOptions Value) = 0;
+    virtual void SetHotTrackOptions(TEcHotTrackOptions* Value) = 0;
+    // The four settings of Source (nothing when it is none or this control itself).
+    virtual void AssignHotTrack(IEcHotTrack* Source) = 0;
+};

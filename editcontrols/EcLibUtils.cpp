@@ -1,6 +1,8 @@
 #include "editcontrols/EcLibUtils.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "editcontrols/EcCoreUtils.h"
 #include "platform/forms/Forms.h"
@@ -91,9 +93,8 @@ constexpr Cardinal BrushWhereSourceIsWhite = 0x00E20746;
 
 // The mask's shape pixels in the colour, at (x, y): the text and background colours turn the
 // mask's 0 and 1 bits to black or white (set after the brush, whose realising sets the background).
-void PaintShape(TBitmap& result, TBitmap& mask, TColor color, Integer x, Integer y, TColor text, TColor back)
+void PaintShape(TCanvas& c, TBitmap& mask, TColor color, Integer x, Integer y, TColor text, TColor back)
 {
-    TCanvas& c = result.Canvas();
     c.Brush().SetColor(color);
     c.Brush().SetStyle(TBrushStyle::bsSolid);
     HDC dc = c.Handle();
@@ -120,8 +121,8 @@ TBitmap* CreateDisabledBitmapNewStyle(TBitmap& Bitmap, TColor TransparentColor)
     SetBkColor(drawn->Canvas().Handle(), clWhite);
     CopyBits(mask.Canvas().Handle(), 0, 0, w, h, drawn->Canvas().Handle(), 0, 0, SRCCOPY);
     TBitmap* result = Filled(w, h, TransparentColor);
-    PaintShape(*result, mask, clBtnHighlight, 1, 1, clWhite, clBlack);
-    PaintShape(*result, mask, clBtnShadow, 0, 0, clWhite, clBlack);
+    PaintShape(result->Canvas(), mask, clBtnHighlight, 1, 1, clWhite, clBlack);
+    PaintShape(result->Canvas(), mask, clBtnShadow, 0, 0, clWhite, clBlack);
     return result;
 }
 
@@ -139,14 +140,86 @@ TBitmap* CreateDisabledBitmapEx(TBitmap& Bitmap, TColor OutlineColor, TColor Bac
     SetBkColor(glyph.Canvas().Handle(), OutlineColor);
     CopyBits(mask.Canvas().Handle(), 0, 0, w, h, glyph.Canvas().Handle(), 0, 0, SRCCOPY);
     TBitmap* result = Filled(w, h, BackColor);
-    if (DrawHighlight) PaintShape(*result, mask, HighlightColor, 1, 1, clBlack, clWhite);
-    PaintShape(*result, mask, ShadowColor, 0, 0, clBlack, clWhite);
+    if (DrawHighlight) PaintShape(result->Canvas(), mask, HighlightColor, 1, 1, clBlack, clWhite);
+    PaintShape(result->Canvas(), mask, ShadowColor, 0, 0, clBlack, clWhite);
     return result;
 }
 
 TBitmap* CreateDisabledBitmap(TBitmap& Bitmap, TColor OutlineColor)
 {
     return CreateDisabledBitmapEx(Bitmap, OutlineColor, clBtnFace, clBtnHighlight, clBtnShadow, true);
+}
+
+void ImageListDrawDisabled(const TCustomImageList& Images, TCanvas& Canvas, Integer X, Integer Y, Integer Index,
+                           TColor HighlightColor, TColor GrayColor, bool DrawHighlight)
+{
+    const Integer w = Images.Width(), h = Images.Height();
+    std::unique_ptr<TBitmap> drawn(Filled(w, h, clWhite));
+    Images.DrawMask(drawn->Canvas(), 0, 0, Index);
+    TBitmap mask(w, h, TPixelFormat::pf1bit);   // white stays white, the image's pixels are shape
+    SetBkColor(drawn->Canvas().Handle(), clWhite);
+    CopyBits(mask.Canvas().Handle(), 0, 0, w, h, drawn->Canvas().Handle(), 0, 0, SRCCOPY);
+    const TColor brush = Canvas.Brush().Color();
+    if (DrawHighlight) PaintShape(Canvas, mask, HighlightColor, X + 1, Y + 1, clWhite, clBlack);
+    PaintShape(Canvas, mask, GrayColor, X, Y, clWhite, clBlack);
+    Canvas.Brush().SetColor(brush);
+}
+
+namespace {
+
+// The controls painting a copy of their parent's picture.
+std::vector<const TControl*> CopyingParents;
+
+// The control paints (or erases) onto the canvas with its top-left corner at origin, clipped
+// to its size, marked as painting a copy.
+void PaintCopy(TControl* control, TCanvas& canvas, Cardinal msg, TPoint origin, TSize size)
+{
+    const int saved = canvas.SaveDC();
+    canvas.SetViewportOrg(origin.X, origin.Y);
+    canvas.IntersectClipRect(0, 0, size.cx, size.cy);
+    control->SetControlState(control->ControlState() + TControlState{csPaintCopy});
+    struct TRestore {
+        TControl* Control;
+        TCanvas& Canvas;
+        int Saved;
+        ~TRestore()
+        {
+            Control->SetControlState(Control->ControlState() - TControlState{csPaintCopy});
+            Canvas.RestoreDC(Saved);
+        }
+    } restore{control, canvas, saved};
+    control->Perform(msg, reinterpret_cast<std::intptr_t>(canvas.Handle()));
+}
+
+}  // namespace
+
+bool CopyingParentImage(const TControl* Control)
+{
+    return std::ranges::find(CopyingParents, Control) != CopyingParents.end();
+}
+
+void CopyParentImage(TControl* Control, TCanvas& Canvas)
+{
+    TWinControl* parent = Control ? Control->Parent() : nullptr;
+    if (!parent || CopyingParentImage(Control)) return;
+    CopyingParents.push_back(Control);
+    struct TDone {
+        ~TDone() { CopyingParents.pop_back(); }
+    } done;
+    const TPoint vp = Canvas.ViewportOrg();
+    const TPoint origin{vp.X - Control->Left(), vp.Y - Control->Top()};
+    const TSize client{parent->ClientWidth(), parent->ClientHeight()};
+    PaintCopy(parent, Canvas, WM_ERASEBKGND, origin, client);
+    PaintCopy(parent, Canvas, WM_PAINT, origin, client);
+    const TRect mine = Control->BoundsRect();
+    for (Integer i = 0; i < parent->ControlCount(); ++i) {
+        TControl* sibling = parent->Controls(i);
+        if (sibling == Control) break;
+        TRect overlap;
+        if (!sibling->Visible() || !IntersectRect(overlap, mine, sibling->BoundsRect())) continue;
+        PaintCopy(sibling, Canvas, WM_PAINT, {origin.X + sibling->Left(), origin.Y + sibling->Top()},
+                  {sibling->Width(), sibling->Height()});
+    }
 }
 
 void CopyBitmapCell(TGraphic* Source, TBitmap* Dest, Integer Cols, Integer Rows, Integer Index)
@@ -221,5 +294,21 @@ bool ReplaceComponentRef(TComponent* Owner, TComponent* NewRef, TComponent*& Ref
     if (Ref) Ref->RemoveFreeNotification(Owner);
     Ref = NewRef;
     if (Ref) Ref->FreeNotification(Owner);
+    return true;
+}
+
+bool ReplaceImageListRef(TComponent* Owner, TCustomImageList* NewList, TCustomImageList*& ListRef,
+                         TChangeLink* ChangeLink)
+{
+    if (NewList == ListRef || !Owner) return false;
+    if (ListRef) {
+        ListRef->RemoveFreeNotification(Owner);
+        if (ChangeLink) ListRef->UnRegisterChanges(ChangeLink);
+    }
+    ListRef = NewList;
+    if (ListRef) {
+        ListRef->FreeNotification(Owner);
+        if (ChangeLink) ListRef->RegisterChanges(ChangeLink);
+    }
     return true;
 }

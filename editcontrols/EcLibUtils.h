@@ -6,6 +6,7 @@
 #include "platform/controls/Controls.h"
 #include "platform/forms/Forms.h"
 #include "platform/graphics/Bitmaps.h"
+#include "platform/stdctrls/ImgList.h"
 
 // Cursor numbers of the edit controls; the first four are copies of the drag cursors, the hand
 // (372) is never registered, so the screen's default cursor shows for it.
@@ -35,6 +36,17 @@ TBitmap* CreateDisabledBitmapEx(TBitmap& Bitmap, TColor OutlineColor, TColor Bac
                                 TColor ShadowColor, bool DrawHighlight);
 TBitmap* CreateDisabledBitmap(TBitmap& Bitmap, TColor OutlineColor);
 
+// The image's shape embossed at (X, Y): HighlightColor one pixel down and right (when
+// DrawHighlight), then GrayColor over it.
+void ImageListDrawDisabled(const TCustomImageList& Images, TCanvas& Canvas, Integer X, Integer Y, Integer Index,
+                           TColor HighlightColor, TColor GrayColor, bool DrawHighlight);
+
+// What the parent shows under the control, drawn onto the control's canvas: the parent's
+// background and painting, then the controls before it in the parent's list that overlap it.
+void CopyParentImage(TControl* Control, TCanvas& Canvas);
+// While it copies: the parent, painting its children, would paint the control itself too.
+bool CopyingParentImage(const TControl* Control);
+
 // The cell Index (row by row) of a strip of Cols x Rows cells, into Dest.
 void CopyBitmapCell(TGraphic* Source, TBitmap* Dest, Integer Cols, Integer Rows, Integer Index);
 // 8 x 8: Color2 where row and column have the same parity, else Color1.  The caller owns it.
@@ -58,3 +70,6 @@ TMonitor* FindMonitor(HMONITOR Handle);
 
 // Ref := NewRef, moving the owner's free notification; false when nothing changes.
 bool ReplaceComponentRef(TComponent* Owner, TComponent* NewRef, TComponent*& Ref);
+// The same for an image list, whose changes the link reports: it leaves the old list for the new.
+bool ReplaceImageListRef(TComponent* Owner, TCustomImageList* NewList, TCustomImageList*& ListRef,
+                         TChangeLink* ChangeLink);

@@ -6,7 +6,11 @@
 #include "editcontrols/EcCoreUtils.h"
 #include "editcontrols/EcLibUtils.h"
 #include "editcontrols/EcThemes.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/graphics/GdiApi.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
+#include "platform/rtl/Threads.h"
+#include "platform/services/Themes.h"
 #include "platform/stdctrls/ExtCtrls.h"
 
 namespace {
@@ -399,7 +403,7 @@ TPoint TEcxButtonGlyph::DrawButtonGlyph(TCanvas& canvas, Integer x, Integer y, T
 {
     const Integer index = CreateButtonGlyph(state);
     if (index < 0) return TPoint{0, 0};
-    FGlyphList->Draw(canvas, x, y, index);
+    DrawImageOnGlass(*FGlyphList, index, canvas.Handle(), FPaintOnGlass, x, y);
     return TPoint{FGlyphList->Width(), FGlyphList->Height()};
 }
 
@@ -464,43 +468,125 @@ TRect TEcxButtonGlyph::DrawEx(TCanvas& canvas, const TRect& client, TPoint offse
     return l.TextBounds;
 }
 
-// An image of the list in the state: the list's own disabled drawing, a grey image for an
-// inactive flat button, else the image itself.
+// An image of the list in the state: disabled in the list's own look (new style) or embossed
+// from its shape, grey for an inactive flat button, else the image itself.
 TPoint TEcxButtonGlyph::DrawButtonImage(TCanvas& canvas, Integer x, Integer y, TEcButtonState state,
                                         const TCustomImageList& images, Integer index)
 {
     if (!UsableImage(&images, index)) return {0, 0};
-    if (state == rbsDisabled) {
+    if (state == rbsDisabled && FGrayNewStyle) {
         images.Draw(canvas, x, y, index, false);
+    } else if (state == rbsDisabled) {
+        ImageListDrawDisabled(images, canvas, x, y, index, clBtnHighlight, clBtnShadow, true);
     } else if (state == rbsInactive) {
-        TBitmap scratch(images.Width(), images.Height());
-        scratch.Canvas().Brush().SetColor(clBtnFace);
-        scratch.Canvas().FillRect(Rect(0, 0, images.Width(), images.Height()));
-        images.Draw(scratch.Canvas(), 0, 0, index);
-        for (Integer py = 0; py < scratch.Height(); ++py)
-            for (Integer px = 0; px < scratch.Width(); ++px)
-                scratch.Canvas().SetPixel(px, py, GreyPixelColor(scratch.Canvas().Pixel(px, py), clBtnFace));
-        scratch.SetTransparentColor(clBtnFace);
-        scratch.SetTransparent(true);
-        canvas.Draw(x, y, scratch);
+        const Integer grey = CreateImageGlyph(state, images, index);
+        if (grey >= 0) DrawImageOnGlass(*FGlyphList, grey, canvas.Handle(), FPaintOnGlass, x, y);
     } else {
-        images.Draw(canvas, x, y, index);
+        DrawImageOnGlass(images, index, canvas.Handle(), FPaintOnGlass, x, y);
     }
     return {images.Width(), images.Height()};
 }
 
+Integer TEcxButtonGlyph::CreateImageGlyph(TEcButtonState state, const TCustomImageList& images, Integer index)
+{
+    if (state == rbsDown) state = rbsUp;
+    if (FIndexs[state] != -1 || images.Width() == 0 || images.Height() == 0 || images.Count() == 0)
+        return FIndexs[state];
+    const Integer w = images.Width(), h = images.Height();
+    if (!FGlyphList) FGlyphList = TEcGlyphCache::Instance().GetList(w, h);
+    TBitmap scratch(w, h);
+    TCanvas& c = scratch.Canvas();
+    switch (state) {
+    case rbsDisabled:
+        c.FillRectColor(Rect(0, 0, w, h), clBtnFace);
+        ImageListDrawDisabled(images, c, 0, 0, index, clBtnHighlight, clBtnShadow, true);
+        FIndexs[state] = FGlyphList->AddMasked(&scratch, clBtnFace);
+        break;
+    case rbsInactive:
+        c.FillRectColor(Rect(0, 0, w, h), clBtnFace);
+        images.Draw(c, 0, 0, index);
+        for (Integer py = 0; py < h; ++py)
+            for (Integer px = 0; px < w; ++px) c.SetPixel(px, py, GreyPixelColor(c.Pixel(px, py), clBtnFace));
+        FIndexs[state] = FGlyphList->AddMasked(&scratch, clBtnFace);
+        break;
+    default: {
+        TBitmap mask(w, h);
+        c.FillRectColor(Rect(0, 0, w, h), clWhite);
+        images.Draw(c, 0, 0, index);
+        images.DrawMask(mask.Canvas(), 0, 0, index);
+        FIndexs[state] = FGlyphList->Add(&scratch, &mask);
+        break;
+    }
+    }
+    return FIndexs[state];
+}
+
 // ---------------------------------------------------------------- speed buttons
+
+const TEnumTypeInfo& TypeInfoOf(TButtonStyle)
+{
+    static const TEnumTypeInfo info("TButtonStyle", {"bsAutoDetect", "bsWin31", "bsNew"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TEcDropDownMenuPos)
+{
+    static const TEnumTypeInfo info("TEcDropDownMenuPos", {"dmpBottom", "dmpRight"});
+    return info;
+}
 
 TClass TEcCustomSpeedButton::StaticClass()
 {
     static const TMetaClass meta("TEcCustomSpeedButton", TEcExGraphicControl::StaticClass(), nullptr,
                                  [](TMetaClass& m) {
         m.OnMessage(CM_ECBUTTONPRESSED, &TEcCustomSpeedButton::CMButtonPressed);
+        m.OnMessage(CM_SYSCOLORCHANGE, &TEcCustomSpeedButton::CMSysColorChange);
         m.OnMessage(WM_LBUTTONDBLCLK, &TEcCustomSpeedButton::WMLButtonDblClk);
+        m.OnMessage(WM_RBUTTONDOWN, &TEcCustomSpeedButton::WMRButton);
+        m.OnMessage(WM_RBUTTONUP, &TEcCustomSpeedButton::WMRButton);
+        m.OnMessage(WM_PAINT, &TEcCustomSpeedButton::WMPaint);
+        using B = TEcCustomSpeedButton;
+        // The group comes before Down, which only a grouped button keeps.
+        TPublished<B>(&m)
+            .Property("Alignment", &B::Alignment, &B::SetAlignment).Default(taCenter)
+            .Property("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp).Default(false)
+            .Property("AllowTimer", &B::AllowTimer, &B::SetAllowTimer).Default(false)
+            .Property("GroupIndex", &B::GroupIndex, &B::SetGroupIndex).Default(0)
+            .Property("Down", &B::Down, &B::SetDown).Default(false)
+            .Property("DoubleBuffered", &B::DoubleBuffered, &B::SetDoubleBuffered).Default(true)
+            .Property("DropDownMenu", &B::DropDownMenu, &B::SetDropDownMenu)
+            .Property("Flat", &B::Flat, &B::SetFlat).Default(false)
+            .Property("GrayedInactive", &B::GrayedInactive, &B::SetGrayedInactive).Default(true)
+            .Property("GrayNewStyle", &B::GrayNewStyle, &B::SetGrayNewStyle).Default(true)
+            .Property("HintColor", &B::HintColor, &B::SetHintColor).Type("TColor").Default(clDefault)
+            .Property("HotTrack", [](B* b) { return b->HotTrack(); }, [](B* b, bool v) { b->SetHotTrack(v); })
+            .Default(false)
+            .Property("HotTrackFontOptions", [](B* b) { return b->HotTrackFontOptions(); },
+                      [](B* b, TEcTrackFontOptions v) { b->SetHotTrackFontOptions(v); })
+            .Default(TEcTrackFontOptions{hoFollowFont, hoPreserveColor, hoPreserveStyle})
+            .Property("HotTrackFont", [](B* b) { return &b->HotTrackFont(); }, [](B* b, TFont* v) { b->SetHotTrackFont(v); })
+            .Stored([](B* b) { return HotTrackFontDiffers(b->HotTrackFont(), b->Font(), b->HotTrackFontOptions()); })
+            .Property("InitPause", &B::InitPause, &B::SetInitPause).Default(500)
+            .Property("Layout", &B::Layout, &B::SetLayout).Default(blGlyphTop)
+            .Property("Margin", &B::Margin, &B::SetMargin).Default(-1)
+            .Property("MarkDropDown", &B::MarkDropDown, &B::SetMarkDropDown).Default(true)
+            .Property("MenuPosition", &B::MenuPosition, &B::SetMenuPosition).Default(dmpBottom)
+            .Property("ModalResult", &B::ModalResult, &B::SetModalResult).Type("TModalResult").Default(mrNone)
+            .Property("RepeatInterval", &B::RepeatInterval, &B::SetRepeatInterval).Default(100)
+            .Property("Spacing", &B::Spacing, &B::SetSpacing).Default(1)
+            .Property("Style", &B::Style, &B::SetStyle).Default(bsAutoDetect)
+            .Property("Transparent", &B::Transparent, &B::SetTransparent).Default(false)
+            .Property("WordWrap", &B::WordWrap, &B::SetWordWrap).Default(false)
+            .Property("OnMouseEnter", &B::OnMouseEnter)
+            .Property("OnMouseLeave", &B::OnMouseLeave)
+            .Property("OnParentColorChange", &B::OnParentColorChanged)
+            .Property("Color").Default(clBtnFace)
+            .Property("ParentColor").Default(false)
+            .Property("ParentShowHint").Default(false)
+            .Property("ShowHint").Default(true);
     });
     return &meta;
 }
-IMPLEMENT_CLASS(TEcSpeedButton, TEcCustomSpeedButton, NewComponent<TEcSpeedButton>)
 
 TEcCustomSpeedButton::TEcCustomSpeedButton(TComponent* AOwner) : TEcExGraphicControl(AOwner)
 {
@@ -509,6 +595,10 @@ TEcCustomSpeedButton::TEcCustomSpeedButton(TComponent* AOwner) : TEcExGraphicCon
     SetBounds(0, 0, 25, 25);
     SetColor(clBtnFace);
     SetParentColor(false);
+    SetParentShowHint(false);
+    SetShowHint(true);
+    FGlyph.SetGrayNewStyle(true);
+    FGlyph.OnChange = [this] { Invalidate(); };
     FollowHotTrackFont(FHotTrackFont, Font(), FHotTrackFontOptions);
     FHotTrackOptions.OnChanged = TNotifyEvent(this, &TEcCustomSpeedButton::HotTrackOptionsChanged);
 }
@@ -523,6 +613,13 @@ void TEcCustomSpeedButton::HotTrackOptionsChanged(TObject*)
 bool TEcCustomSpeedButton::Inside(Integer x, Integer y) const
 {
     return x >= 0 && x < ClientWidth() && y >= 0 && y <= ClientHeight();
+}
+
+void TEcCustomSpeedButton::SetGrayNewStyle(bool value)
+{
+    if (value == FGlyph.GrayNewStyle()) return;
+    FGlyph.SetGrayNewStyle(value);
+    Invalidate();
 }
 
 void TEcCustomSpeedButton::SetDown(bool value)
@@ -586,10 +683,27 @@ void TEcCustomSpeedButton::CMButtonPressed(TMessage& message)
     FAllowAllUp = other->FAllowAllUp;
 }
 
+// The system's colours changed: the made images are made again in the new ones.
+void TEcCustomSpeedButton::CMSysColorChange(TMessage&)
+{
+    FGlyph.Invalidate();
+    Invalidate();
+}
+
+void TEcCustomSpeedButton::WMRButton(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    UpdateTracking();
+}
+
 void TEcCustomSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     if (FMenuTracking) return;
     TEcExGraphicControl::MouseDown(Button, Shift, X, Y);
+    if (Enabled() && !MouseOver()) {
+        FMouseOver = true;
+        Invalidate();
+    }
     if (Button != mbLeft || !Enabled()) return;
     if (!FDown) {
         FState = rbsDown;
@@ -601,8 +715,7 @@ void TEcCustomSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Int
         try {
             DropDown(false);
             FinishPress(X, Y);
-            // The press that closed the menu does not press the button again.
-            if (Parent()) DropPendingMessage(Parent(), WM_LBUTTONDOWN);
+            DropClickOnButton();
         } catch (...) {
             FMenuTracking = false;
             throw;
@@ -614,15 +727,20 @@ void TEcCustomSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, Int
             FRepeatTimer = new TTimer(this);
             FRepeatTimer->SetOnTimer(TNotifyEvent(this, &TEcCustomSpeedButton::TimerExpired));
         }
-        FRepeatTimer->SetInterval(InitPause);
+        FRepeatTimer->SetInterval(FInitRepeatPause);
         FRepeatTimer->SetEnabled(true);
     }
 }
 
-const TEnumTypeInfo& TypeInfoOf(TEcDropDownMenuPos)
+// The click that closed the menu, waiting for the parent, does not press the button again; a
+// click elsewhere on the parent goes where it was made.
+void TEcCustomSpeedButton::DropClickOnButton()
 {
-    static const TEnumTypeInfo info("TEcDropDownMenuPos", {"dmpBottom", "dmpRight"});
-    return info;
+    TMsg next;
+    if (!Parent() || !PeekMessage(&next, Parent(), WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, PM_NOREMOVE)) return;
+    const bool onButton = Inside(LoSmall(next.lParam) - Left(), HiSmall(next.lParam) - Top());
+    if ((next.message == WM_LBUTTONDOWN || next.message == WM_LBUTTONDBLCLK) && onButton)
+        DropPendingMessage(Parent(), next.message);
 }
 
 TPoint DropDownMenuPoint(TEcDropDownMenuPos position, TPopupAlignment alignment, Integer width, Integer height)
@@ -658,6 +776,7 @@ void TEcCustomSpeedButton::Notification(TComponent* AComponent, TOperation Opera
     if (Operation == opRemove && AComponent == FDropDownMenu) FDropDownMenu = nullptr;
 }
 
+// Drawn pressed for a moment, so that a click from code shows.
 void TEcCustomSpeedButton::ButtonClick()
 {
     if (FMenuTracking || !Enabled() || (FDropDownMenu && FDropDownMenu->AutoPopup())) return;
@@ -665,6 +784,7 @@ void TEcCustomSpeedButton::ButtonClick()
         FState = rbsDown;
         Repaint();
     }
+    Sleep(20);
     try {
         if (FGroupIndex == 0) Click();
     } catch (...) {
@@ -684,7 +804,7 @@ void TEcCustomSpeedButton::ButtonClick()
 // The click repeats while the button is held down on it; a failing click stops the repeats.
 void TEcCustomSpeedButton::TimerExpired(TObject*)
 {
-    FRepeatTimer->SetInterval(RepeatInterval);
+    FRepeatTimer->SetInterval(FRepeatPause);
     if (FState != rbsDown || GetCaptureControl() != this) return;
     try {
         Click();
@@ -712,6 +832,8 @@ void TEcCustomSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, Integ
     if (Button == mbLeft) FinishPress(X, Y);
 }
 
+// A plain button released leaves its hover look as if the pointer had gone; the pointer's real
+// place then gives the look back.
 void TEcCustomSpeedButton::FinishPress(Integer x, Integer y)
 {
     if (!FDragging) return;
@@ -719,6 +841,8 @@ void TEcCustomSpeedButton::FinishPress(Integer x, Integer y)
     const bool inside = Inside(x, y);
     if (FGroupIndex == 0) {
         FState = rbsUp;
+        MouseLeave(this);
+        Perform(CM_MOUSELEAVE, 0, reinterpret_cast<std::intptr_t>(this));
         Invalidate();
     } else if (inside) {
         SetDown(!FDown);
@@ -727,70 +851,175 @@ void TEcCustomSpeedButton::FinishPress(Integer x, Integer y)
         Invalidate();
     }
     if (inside && !FMenuTracking) Click();
+    UpdateTracking();
+}
+
+void TEcCustomSpeedButton::UpdateTracking()
+{
+    TPoint p;
+    GetCursorPos(&p);
+    TWinControl* parent = Parent();
+    const bool over = Enabled() && parent && parent->HandleAllocated() &&
+                      parent->ClientRect().Contains(parent->ScreenToClient(p)) &&
+                      parent->ControlAtPos(parent->ScreenToClient(p), true) == this && IsForegroundApplication();
+    if (over != MouseOver()) Perform(over ? CM_MOUSEENTER : CM_MOUSELEAVE, 0, reinterpret_cast<std::intptr_t>(this));
 }
 
 void TEcCustomSpeedButton::Click()
 {
-    if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(ModalResult);
+    if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
     TEcExGraphicControl::Click();
 }
 
 Cardinal TEcCustomSpeedButton::AlignmentFlags() const
 {
-    switch (FAlignment) {
+    switch (FGlyph.Alignment) {
     case taLeftJustify: return DT_LEFT;
     case taRightJustify: return DT_RIGHT;
     default: return DT_CENTER;
     }
 }
 
-// The classic look: the face, the frame of the state (none for an idle flat button), the
-// checkerboard of a latched button, then the content, moved down and right by a pixel while
-// pressed.
+void TEcCustomSpeedButton::PrepareIdleGlyph()
+{
+    FGlyph.CreateButtonGlyph(!Enabled() ? rbsDisabled : FFlat ? rbsInactive : rbsUp);
+}
+
+void TEcCustomSpeedButton::Loaded()
+{
+    TEcExGraphicControl::Loaded();
+    PrepareIdleGlyph();
+}
+
+void TEcCustomSpeedButton::EnabledChanged()
+{
+    TEcExGraphicControl::EnabledChanged();
+    PrepareIdleGlyph();
+    UpdateTracking();
+    Repaint();
+}
+
+void TEcCustomSpeedButton::VisibleChanged()
+{
+    TEcExGraphicControl::VisibleChanged();
+    if (Visible()) UpdateTracking();
+}
+
+// While the button paints on glass it is painted with its parent, never on its own.
+void TEcCustomSpeedButton::Repaint()
+{
+    if (InGlassPaint(this)) Invalidate();
+    else TEcExGraphicControl::Repaint();
+}
+
+// Double-buffered: painted whole on a bitmap of the button's size, then copied.
+void TEcCustomSpeedButton::WMPaint(TMessage& message)
+{
+    if (CopyingParentImage(this)) return;   // its parent's picture is being taken for it
+    auto* dc = reinterpret_cast<HDC>(message.WParam);
+    if (!FDoubleBuffered || NeedsGlassPaint(this) || !dc) {
+        InheritedMessage(StaticClass(), message);
+        return;
+    }
+    TBitmap buffer(Width(), Height());
+    TMessage inner{WM_PAINT, reinterpret_cast<std::intptr_t>(buffer.Canvas().Handle()), message.LParam, 0};
+    InheritedMessage(StaticClass(), inner);
+    CopyBits(dc, 0, 0, Width(), Height(), buffer.Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+// The button in its state: the face (themed or classic), then glyph and caption, moved down and
+// right by a pixel while pressed.
 void TEcCustomSpeedButton::Paint()
 {
-    TCanvas& canvas = Canvas();
     if (!Enabled()) {
         FState = rbsDisabled;
         FDragging = false;
     } else if (FState == rbsDisabled) {
         FState = FDown && FGroupIndex != 0 ? rbsExclusive : rbsUp;
     }
-    TEcButtonState drawState = FFlat && !MouseOver() ? rbsInactive : FState;
-
-    TRect r = ClientRect();
-    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-    canvas.Brush().SetColor(FFlat && Parent() ? Parent()->Color() : Color());
-    canvas.FillRect(r);
+    const bool designing = ComponentState().Contains(csDesigning);
+    TEcButtonState drawState = FFlat && !MouseOver() && !designing ? rbsInactive : FState;
+    const bool themed = StyleServices().Enabled();
+    TCanvas& canvas = Canvas();
+    const TRect r = themed ? PaintThemedFace(canvas) : PaintClassicFace(canvas, drawState);
+    if (FState == rbsDisabled || !FInactiveGrayed) drawState = FState;
     const bool pressed = FState == rbsDown || FState == rbsExclusive;
-    if (drawState == rbsInactive && FState != rbsExclusive) {
-        if (FFlat) r = TRect{r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
+    const TPoint offset = !pressed ? TPoint{0, 0} : themed ? TPoint{FFlat ? 1 : 0, 0} : TPoint{1, 1};
+    DrawContent(canvas, r, offset, drawState, ShowsDropDownMark(), NeedsGlassPaint(this));
+}
+
+TRect TEcCustomSpeedButton::PaintThemedFace(TCanvas& canvas)
+{
+    const TRect client = ClientRect();
+    if (NeedsGlassPaint(this)) canvas.FillRectColor(client, clBlack);
+    else if (FTransparent) CopyParentImage(this, canvas);
+    else if (!FDoubleBuffered) EraseWithParentBackground(this, canvas.Handle());
+    else EraseWithParentBackground(this, canvas.Handle(), {0, 0});
+    canvas.Font().Assign(FHotTrack && Hovered() ? FHotTrackFont : Font());
+    const bool pressed = FState == rbsDown || FState == rbsExclusive;
+    TThemedElementDetails details =
+        FFlat ? StyleServices().GetElementDetails(!Enabled() ? ttbButtonDisabled : pressed ? ttbButtonPressed
+                                                  : Hovered() ? ttbButtonHot : ttbButtonNormal)
+              : StyleServices().GetElementDetails(!Enabled() ? tbPushButtonDisabled : pressed ? tbPushButtonPressed
+                                                  : Hovered() ? tbPushButtonHot : tbPushButtonNormal);
+    StyleServices().DrawElement(canvas.Handle(), details, client);
+    TRect content = client;
+    StyleServices().GetElementContentRect(canvas.Handle(), details, client, content);
+    return content;
+}
+
+TRect TEcCustomSpeedButton::PaintClassicFace(TCanvas& canvas, TEcButtonState drawState)
+{
+    TRect r = ClientRect();
+    if (FTransparent) {
+        CopyParentImage(this, canvas);
     } else {
-        r = DrawSpeedButtonFrame(canvas, r, pressed, FFlat, FStyle, Color());
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(FFlat && Parent() ? Parent()->Color() : Color());
+        canvas.FillRect(r);
     }
-    if (FState == rbsExclusive && (!FFlat || drawState == rbsInactive)) {
+    const bool pressed = FState == rbsDown || FState == rbsExclusive;
+    if (drawState != rbsInactive || FState == rbsExclusive)
+        r = DrawSpeedButtonFrame(canvas, r, pressed, FFlat, FStyle, Color());
+    else if (FFlat)
+        r = TRect{r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
+    if (FState == rbsExclusive && !FTransparent && (!FFlat || drawState == rbsInactive)) {
         std::unique_ptr<TBitmap> pattern(CreateCheckerPattern(Color(), clBtnHighlight));
         canvas.Brush().SetBitmap(pattern.get());
         canvas.FillRect(TRect{r.Left - 1, r.Top - 1, r.Right + 1, r.Bottom + 1});
         canvas.Brush().SetBitmap(nullptr);
     }
-    if (FState == rbsDisabled || !FInactiveGrayed) drawState = FState;
+    if (FHotTrack && ((FHotTrackOptions.Enabled() && FDown) || Hovered())) return PaintHotTrack(canvas, r);
     canvas.Font().Assign(Font());
-    if (FHotTrack && ((FHotTrackOptions.Enabled() && FDown) || Hovered())) PaintHotTrack(canvas, r);
-    DrawContent(canvas, r, pressed ? TPoint{1, 1} : TPoint{0, 0}, drawState);
+    return r;
 }
 
-void TEcCustomSpeedButton::PaintHotTrack(TCanvas& canvas, const TRect&)
+// The hover pattern: one checkerboard of the two colours asked for last, kept for the process.
+namespace {
+struct THoverPattern {
+    std::unique_ptr<TBitmap> Bitmap;
+    TColor Color1 = clNone, Color2 = clNone;
+};
+THoverPattern HoverPattern;
+
+TBitmap* HoverPatternOf(TColor color1, TColor color2)
+{
+    if (!HoverPattern.Bitmap || HoverPattern.Color1 != color1 || HoverPattern.Color2 != color2) {
+        HoverPattern.Bitmap.reset(CreateCheckerPattern(color1, color2));
+        HoverPattern.Color1 = color1;
+        HoverPattern.Color2 = color2;
+    }
+    return HoverPattern.Bitmap.get();
+}
+}  // namespace
+
+TRect TEcCustomSpeedButton::PaintHotTrack(TCanvas& canvas, const TRect& r)
 {
     canvas.Font().Assign(FHotTrackFont);
-    if (!FHotTrackOptions.Enabled()) return;
-    std::unique_ptr<TBitmap> pattern;
-    if (FDown) {
-        pattern.reset(CreateCheckerPattern(FHotTrackOptions.Color(), clWindow));
-        canvas.Brush().SetBitmap(pattern.get());
-    } else {
-        canvas.Brush().SetColor(FHotTrackOptions.Color());
-    }
+    if (!FHotTrackOptions.Enabled()) return r;
+    if (FDown) canvas.Brush().SetBitmap(HoverPatternOf(FHotTrackOptions.Color(), clWindow));
+    else canvas.Brush().SetColor(FHotTrackOptions.Color());
+    TRect face = r;
     if (FHotTrackOptions.FrameVisible()) {
         const TColor pen = canvas.Pen().Color();
         canvas.Pen().SetColor(FHotTrackOptions.FrameColor());
@@ -799,9 +1028,16 @@ void TEcCustomSpeedButton::PaintHotTrack(TCanvas& canvas, const TRect&)
     } else {
         const TRect c = ClientRect();
         const Integer dy = FFlat ? 1 : 2;
-        canvas.FillRect(TRect{c.Left + 1, c.Top + dy, c.Right - 1, c.Bottom - dy});
+        face = TRect{c.Left + 1, c.Top + dy, c.Right - 1, c.Bottom - dy};
+        canvas.FillRect(face);
     }
-    canvas.Brush().SetBitmap(nullptr);
+    if (FDown) canvas.Brush().SetBitmap(nullptr);
+    return face;
+}
+
+void TEcCustomSpeedButton::SetHotTrackFont(TFont* value)
+{
+    if (value && value != &FHotTrackFont) FHotTrackFont.Assign(*value);
 }
 
 void TEcCustomSpeedButton::SetHotTrackFontOptions(TEcTrackFontOptions value)
@@ -809,6 +1045,20 @@ void TEcCustomSpeedButton::SetHotTrackFontOptions(TEcTrackFontOptions value)
     if (value == FHotTrackFontOptions) return;
     FHotTrackFontOptions = value;
     FollowHotTrackFont(FHotTrackFont, Font(), FHotTrackFontOptions);
+}
+
+void TEcCustomSpeedButton::SetHotTrackOptions(TEcHotTrackOptions* value)
+{
+    if (value && value != &FHotTrackOptions) FHotTrackOptions.Assign(value);
+}
+
+void TEcCustomSpeedButton::AssignHotTrack(IEcHotTrack* Source)
+{
+    if (!Source || Source == this) return;
+    SetHotTrack(Source->HotTrack());
+    SetHotTrackFont(&Source->HotTrackFont());
+    SetHotTrackFontOptions(Source->HotTrackFontOptions());
+    SetHotTrackOptions(&Source->HotTrackOptions());
 }
 
 bool TEcCustomSpeedButton::WantKey(Integer Key, TShiftState Shift)
@@ -834,71 +1084,107 @@ void TEcCustomSpeedButton::FontChanged()
     Invalidate();
 }
 
-// A flat or hot-tracking button changes its look while the mouse is over it.
+// Hover repaints a button whose look follows the mouse: a styled or hot-tracking one, or a flat
+// one entered while no control holds the mouse, left while it is not held down itself.
 void TEcCustomSpeedButton::MouseEnter(TControl* Control)
 {
-    const bool wasOver = MouseOver();
+    if (ComponentState().Contains(csDesigning) || MouseOver() || !Enabled()) return;
     TEcExGraphicControl::MouseEnter(Control);
-    if (!wasOver && MouseOver() && (FFlat || FHotTrack) && Enabled()) Invalidate();
+    if (StyleServices().Enabled() || FHotTrack || (FFlat && !GetCaptureControl())) Invalidate();
 }
 
 void TEcCustomSpeedButton::MouseLeave(TControl* Control)
 {
-    const bool wasOver = MouseOver();
+    if (!MouseOver() || !Enabled()) return;
     TEcExGraphicControl::MouseLeave(Control);
-    if (wasOver && !MouseOver() && (FFlat || FHotTrack) && Enabled() && !FDragging) Invalidate();
+    if (StyleServices().Enabled() || FHotTrack || (FFlat && !FDragging)) Invalidate();
+}
+
+// ---------------------------------------------------------------- TEcSpeedButton
+TClass TEcSpeedButton::StaticClass()
+{
+    static const TMetaClass meta("TEcSpeedButton", TEcCustomSpeedButton::StaticClass(), NewComponent<TEcSpeedButton>,
+                                 [](TMetaClass& m) {
+        using B = TEcSpeedButton;
+        TPublished<B>(&m)
+            .Property("Glyph", [](B* b) { return &b->Glyph(); }, [](B* b, TBitmap* v) { b->SetGlyph(v); })
+            .Property("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs).Default(1)
+            .Property("HotTrackGlyph", [](B* b) { return &b->HotTrackGlyph(); },
+                      [](B* b, TBitmap* v) { b->SetHotTrackGlyph(v); })
+            .Property("HotTrackOptions", [](B* b) { return &b->HotTrackOptions(); },
+                      [](B* b, TEcHotTrackOptions* v) { b->SetHotTrackOptions(v); });
+    });
+    return &meta;
 }
 
 TEcSpeedButton::TEcSpeedButton(TComponent* AOwner) : TEcCustomSpeedButton(AOwner)
 {
-    FGlyph.SetGrayNewStyle(true);
-    FGlyph.OnChange = [this] { Invalidate(); };
     FHotTrackGlyph.OnChange = [this] { Invalidate(); };
 }
 
 void TEcSpeedButton::SetNumGlyphs(Integer value)
 {
-    FGlyph.SetNumGlyphs(value > 5 ? 5 : value);
+    ButtonGlyph().SetNumGlyphs(value > 5 ? 5 : value);
     Invalidate();
 }
 
-void TEcSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state)
+void TEcSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state,
+                                 bool drawMark, bool paintOnGlass)
 {
+    TEcxButtonGlyph& glyph = ButtonGlyph();
     if (HotTrack() && Hovered() && !FHotTrackGlyph.Glyph().Empty()) {
-        FHotTrackGlyph.Alignment = FGlyph.Alignment;
-        FHotTrackGlyph.WordWrap = FGlyph.WordWrap;
-        FHotTrackGlyph.SetGrayNewStyle(FGlyph.GrayNewStyle());
-        FHotTrackGlyph.SetNumGlyphs(FGlyph.NumGlyphs());
-        FHotTrackGlyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), ShowsDropDownMark(), state,
-                            AlignmentFlags(), false);
+        FHotTrackGlyph.Alignment = glyph.Alignment;
+        FHotTrackGlyph.WordWrap = glyph.WordWrap;
+        FHotTrackGlyph.SetGrayNewStyle(glyph.GrayNewStyle());
+        FHotTrackGlyph.SetNumGlyphs(glyph.NumGlyphs());
+        FHotTrackGlyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), drawMark, state,
+                            AlignmentFlags(), paintOnGlass);
         return;
     }
-    FGlyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), ShowsDropDownMark(), state, AlignmentFlags(),
-                false);
+    glyph.Draw(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), drawMark, state, AlignmentFlags(),
+               paintOnGlass);
 }
 
 // ---------------------------------------------------------------- TEcImageSpeedButton
-IMPLEMENT_CLASS(TEcImageSpeedButton, TEcCustomSpeedButton, NewComponent<TEcImageSpeedButton>)
+TClass TEcImageSpeedButton::StaticClass()
+{
+    static const TMetaClass meta("TEcImageSpeedButton", TEcCustomSpeedButton::StaticClass(),
+                                 NewComponent<TEcImageSpeedButton>, [](TMetaClass& m) {
+        using B = TEcImageSpeedButton;
+        TPublished<B>(&m)
+            .Property("Images", &B::Images, &B::SetImages)
+            .Property("ImageIndex", &B::ImageIndex, &B::SetImageIndex).Default(-1)
+            .Property("HotTrackImageIndex", &B::HotTrackImageIndex, &B::SetHotTrackImageIndex);
+    });
+    return &meta;
+}
 
 TEcImageSpeedButton::TEcImageSpeedButton(TComponent* AOwner) : TEcCustomSpeedButton(AOwner)
 {
-    FGlyph.SetGrayNewStyle(true);
+    FImageChangeLink.OnChange = TNotifyEvent(this, &TEcImageSpeedButton::ImagesChanged);
+}
+
+TEcImageSpeedButton::~TEcImageSpeedButton() = default;
+
+// The made grey image is of the image shown: another image or list needs another.
+void TEcImageSpeedButton::ImagesChanged(TObject*)
+{
+    ButtonGlyph().Invalidate();
+    Invalidate();
 }
 
 void TEcImageSpeedButton::SetImages(TCustomImageList* value)
 {
-    if (value == FImages) return;
-    if (FImages) FImages->RemoveFreeNotification(this);
-    FImages = value;
-    if (FImages) FImages->FreeNotification(this);
-    else FImageIndex = -1;
-    Invalidate();
+    if (!ReplaceImageListRef(this, value, FImages, &FImageChangeLink)) return;
+    if (!FImages) FImageIndex = -1;
+    ImagesChanged(this);
 }
 
 void TEcImageSpeedButton::SetImageIndex(Integer value)
 {
     if (value == FImageIndex) return;
     FImageIndex = value;
+    ButtonGlyph().Invalidate();
     if (!ShowsHotTrackImage()) Invalidate();
 }
 
@@ -916,13 +1202,14 @@ void TEcImageSpeedButton::Notification(TComponent* AComponent, TOperation Operat
     if (Operation == opRemove && AComponent == FImages) {
         FImages = nullptr;
         FImageIndex = -1;
+        ButtonGlyph().Invalidate();
     }
 }
 
-void TEcImageSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state)
+void TEcImageSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state,
+                                      bool drawMark, bool paintOnGlass)
 {
     const Integer index = ShowsHotTrackImage() ? FHotTrackImageIndex : FImageIndex;
-    FGlyph.Alignment = Alignment();
-    FGlyph.DrawEx(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), ShowsDropDownMark(), FImages, index, state,
-                  AlignmentFlags(), false);
+    ButtonGlyph().DrawEx(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), drawMark, FImages, index, state,
+                         AlignmentFlags(), paintOnGlass);
 }

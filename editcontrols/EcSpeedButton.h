@@ -25,6 +25,7 @@ enum TEcButtonState { rbsUp, rbsDisabled, rbsDown, rbsExclusive, rbsInactive };
 // The frame style of a button: bsWin31 the old single frame, bsNew (and bsAutoDetect) the
 // two-pixel raised frame.
 enum TButtonStyle { bsAutoDetect, bsWin31, bsNew };
+const TEnumTypeInfo& TypeInfoOf(TButtonStyle);
 
 // The face colour 64 levels lighter or darker on each of red, green and blue, within 0..255.
 TColor HighlightColorOf(TColor faceColor);
@@ -127,6 +128,9 @@ public:
                  TEcButtonState state, Cardinal flags, bool paintOnGlass);
     TPoint DrawButtonImage(TCanvas& canvas, Integer x, Integer y, TEcButtonState state, const TCustomImageList& images,
                            Integer index);
+    // The index in the glyph list of the state's image made from an image of the list (grey, or
+    // disabled), made when needed; a down button shares the up image.
+    Integer CreateImageGlyph(TEcButtonState state, const TCustomImageList& images, Integer index);
     // Lays out and draws glyph, caption and mark; answers the caption's rectangle.
     TRect Draw(TCanvas& canvas, const TRect& client, TPoint offset, const String& caption, TButtonLayout layout,
                Integer margin, Integer spacing, bool popupMark, TEcButtonState state, Cardinal flags,
@@ -158,9 +162,10 @@ constexpr Cardinal CM_ECBUTTONPRESSED = 0xB201;
 
 // A windowless push button: pressed while the left button is held on it, a toggle inside a group
 // (GroupIndex > 0, one button down at a time), repeating its click while held (AllowTimer: after
-// InitPause, then every RepeatInterval milliseconds).  TEcSpeedButton draws a glyph strip and
-// the caption.
-class TEcCustomSpeedButton : public TEcExGraphicControl {
+// InitPause, then every RepeatInterval milliseconds), dropping down a menu, lit up under the
+// mouse (HotTrack), flat or raised, or showing its parent through (Transparent).
+// TEcSpeedButton draws a glyph strip and the caption, TEcImageSpeedButton an image of a list.
+class TEcCustomSpeedButton : public TEcExGraphicControl, public IEcHotTrack {
     DECLARE_CLASS(TEcCustomSpeedButton, TEcExGraphicControl)
 public:
     explicit TEcCustomSpeedButton(TComponent* AOwner);
@@ -175,8 +180,10 @@ public:
     void SetAllowAllUp(bool value);
     bool AllowTimer() const { return FAllowTimer; }
     void SetAllowTimer(bool value);
-    Cardinal InitPause = 500;
-    Cardinal RepeatInterval = 100;
+    Word InitPause() const { return FInitRepeatPause; }
+    void SetInitPause(Word value) { FInitRepeatPause = value; }
+    Word RepeatInterval() const { return FRepeatPause; }
+    void SetRepeatInterval(Word value) { FRepeatPause = value; }
     bool Flat() const { return FFlat; }
     void SetFlat(bool value) { SetAndInvalidate(FFlat, value); }
     TButtonStyle Style() const { return FStyle; }
@@ -187,12 +194,26 @@ public:
     void SetMargin(Integer value) { if (value >= -1) SetAndInvalidate(FMargin, value); }
     Integer Spacing() const { return FSpacing; }
     void SetSpacing(Integer value) { SetAndInvalidate(FSpacing, value); }
-    TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment value) { SetAndInvalidate(FAlignment, value); }
+    TAlignment Alignment() const { return FGlyph.Alignment; }
+    void SetAlignment(TAlignment value) { SetAndInvalidate(FGlyph.Alignment, value); }
+    bool WordWrap() const { return FGlyph.WordWrap; }
+    void SetWordWrap(bool value) { SetAndInvalidate(FGlyph.WordWrap, value); }
+    // The disabled glyph embossed in the new style (else in the old one, or the list's own look).
+    bool GrayNewStyle() const { return FGlyph.GrayNewStyle(); }
+    void SetGrayNewStyle(bool value);
     // A flat button draws its glyph grey while the mouse is not over it.
     bool GrayedInactive() const { return FInactiveGrayed; }
     void SetGrayedInactive(bool value) { SetAndInvalidate(FInactiveGrayed, value); }
-    TModalResult ModalResult = mrNone;
+    // The parent's picture shows under the button instead of a face colour.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value) { SetAndInvalidate(FTransparent, value); }
+    // Painted whole off the screen, then shown at once.
+    bool DoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool value) { FDoubleBuffered = value; }
+    TModalResult ModalResult() const { return FModalResult; }
+    void SetModalResult(TModalResult value) { FModalResult = value; }
+    TColor HintColor() const { return FHintColor; }
+    void SetHintColor(TColor value) { FHintColor = value; }
     // The menu a press drops (when its AutoPopup is on), with a drop-down mark when MarkDropDown.
     TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
     void SetDropDownMenu(TPopupMenu* value);
@@ -202,17 +223,22 @@ public:
     void SetMenuPosition(TEcDropDownMenuPos value) { FMenuPosition = value; }
 
     void Click() override;
+    void Repaint() override;
     // Hover effects: the caption in HotTrackFont (which follows Font but for the attributes
     // HotTrackFontOptions keep), a fill and frame by HotTrackOptions, the hover glyph.
-    bool HotTrack() const { return FHotTrack; }
-    void SetHotTrack(bool value) { FHotTrack = value; }
-    TFont& HotTrackFont() { return FHotTrackFont; }
-    void SetHotTrackFont(const TFont& value) { FHotTrackFont.Assign(value); }
-    TEcTrackFontOptions HotTrackFontOptions() const { return FHotTrackFontOptions; }
-    void SetHotTrackFontOptions(TEcTrackFontOptions value);
-    TEcHotTrackOptions& HotTrackOptions() { return FHotTrackOptions; }
+    bool HotTrack() const override { return FHotTrack; }
+    void SetHotTrack(bool value) override { FHotTrack = value; }
+    TFont& HotTrackFont() override { return FHotTrackFont; }
+    void SetHotTrackFont(TFont* value) override;
+    TEcTrackFontOptions HotTrackFontOptions() const override { return FHotTrackFontOptions; }
+    void SetHotTrackFontOptions(TEcTrackFontOptions value) override;
+    TEcHotTrackOptions& HotTrackOptions() override { return FHotTrackOptions; }
+    void SetHotTrackOptions(TEcHotTrackOptions* value) override;
+    void AssignHotTrack(IEcHotTrack* Source) override;
     // Under the mouse, or held down: the hover look.
     bool Hovered() const { return MouseOver() || FDragging; }
+    // The hover state taken from where the pointer really is.
+    void UpdateTracking();
 
     // A click from code: the button drawn pressed, then clicked (a group button toggles); nothing
     // while disabled, while a menu press runs or with a menu that drops by itself.
@@ -221,16 +247,24 @@ public:
     bool CheckBtnMenuDropDown() { return DropDown(true); }
 
 protected:
+    void Loaded() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void Paint() override;
     void MouseEnter(TControl* Control) override;
     void MouseLeave(TControl* Control) override;
+    void EnabledChanged() override;
+    void VisibleChanged() override;
+    void TextChanged() override { Invalidate(); }
     // Draws glyph and caption inside r, moved by offset while pressed.
-    virtual void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) = 0;
+    virtual void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state, bool drawMark,
+                             bool paintOnGlass) = 0;
     Cardinal AlignmentFlags() const;
     void CMButtonPressed(TMessage& message);
+    void CMSysColorChange(TMessage& message);
+    void WMRButton(TMessage& message);
+    void WMPaint(TMessage& message);
     void Notification(TComponent* AComponent, TOperation Operation) override;
     bool ShowsDropDownMark() const { return FMarkDropDown && FDropDownMenu; }
     void FontChanged() override;
@@ -238,9 +272,10 @@ protected:
     bool WantKey(Integer Key, TShiftState Shift) override;
     // A double click on a latched button is a double click (OnDblClick); on others a press.
     void WMLButtonDblClk(TMessage& message);
-    // The hover fill and frame over the face r (after the frame was drawn).
-    void PaintHotTrack(TCanvas& canvas, const TRect& r);
+    // The hover fill and frame; answers the face left for the content.
+    TRect PaintHotTrack(TCanvas& canvas, const TRect& r);
     void HotTrackOptionsChanged(TObject* Sender);
+    TEcxButtonGlyph& ButtonGlyph() { return FGlyph; }
 
 private:
     template <class T>
@@ -253,23 +288,34 @@ private:
     bool Inside(Integer x, Integer y) const;
     void NotifyGroup();
     bool DropDown(bool forced);
+    void DropClickOnButton();
     // The release of the left button at (x, y): the state, a group button's Down and the click.
     void FinishPress(Integer x, Integer y);
     void TimerExpired(TObject* Sender);
+    // The state the glyph shows when nothing happens to the button: disabled, inactive or up.
+    void PrepareIdleGlyph();
+    // The background, frame and face of the classic look; answers the face left for the content.
+    TRect PaintClassicFace(TCanvas& canvas, TEcButtonState drawState);
+    TRect PaintThemedFace(TCanvas& canvas);
 
+    TEcxButtonGlyph FGlyph;
     TEcButtonState FState = rbsUp;
     bool FDown = false;
     bool FDragging = false;
     Integer FGroupIndex = 0;
     bool FAllowAllUp = false;
     bool FAllowTimer = false;
+    Word FInitRepeatPause = 500;
+    Word FRepeatPause = 100;
     bool FFlat = false;
     TButtonStyle FStyle = bsAutoDetect;
     TButtonLayout FLayout = blGlyphTop;
     Integer FMargin = -1;
     Integer FSpacing = 1;
     bool FInactiveGrayed = true;
-    TAlignment FAlignment = taCenter;
+    bool FTransparent = false;
+    bool FDoubleBuffered = true;
+    TModalResult FModalResult = mrNone;
     TTimer* FRepeatTimer = nullptr;
     TPopupMenu* FDropDownMenu = nullptr;
     bool FHotTrack = false;
@@ -288,17 +334,16 @@ public:
     // The glyph drawn instead while hovered with HotTrack.
     TBitmap& HotTrackGlyph() { return FHotTrackGlyph.Glyph(); }
     void SetHotTrackGlyph(TBitmap* value) { FHotTrackGlyph.SetGlyph(value); }
-    TBitmap& Glyph() { return FGlyph.Glyph(); }
-    void SetGlyph(TBitmap* value) { FGlyph.SetGlyph(value); }
-    Integer NumGlyphs() const { return FGlyph.NumGlyphs(); }
+    TBitmap& Glyph() { return ButtonGlyph().Glyph(); }
+    void SetGlyph(TBitmap* value) { ButtonGlyph().SetGlyph(value); }
+    Integer NumGlyphs() const { return const_cast<TEcSpeedButton*>(this)->ButtonGlyph().NumGlyphs(); }
     void SetNumGlyphs(Integer value);
 
 protected:
-    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) override;
-    TEcxButtonGlyph& ButtonGlyph() { return FGlyph; }
+    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state, bool drawMark,
+                     bool paintOnGlass) override;
 
 private:
-    TEcxButtonGlyph FGlyph;
     TEcxButtonGlyph FHotTrackGlyph;
 };
 
@@ -308,6 +353,7 @@ class TEcImageSpeedButton : public TEcCustomSpeedButton {
     DECLARE_CLASS(TEcImageSpeedButton, TEcCustomSpeedButton)
 public:
     explicit TEcImageSpeedButton(TComponent* AOwner);
+    ~TEcImageSpeedButton() override;
     TCustomImageList* Images() const { return FImages; }
     // A list set to none leaves no image chosen.
     void SetImages(TCustomImageList* value);
@@ -317,12 +363,14 @@ public:
     void SetHotTrackImageIndex(Integer value);
 
 protected:
-    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) override;
+    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state, bool drawMark,
+                     bool paintOnGlass) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     bool ShowsHotTrackImage() const { return HotTrack() && Hovered() && FHotTrackImageIndex != -1; }
-    TEcxButtonGlyph FGlyph;
+    void ImagesChanged(TObject* Sender);
+    TChangeLink FImageChangeLink;
     TCustomImageList* FImages = nullptr;
     Integer FImageIndex = -1;
     Integer FHotTrackImageIndex = 0;

@@ -47,11 +47,17 @@ void EraseWithParentBackground(TControl* Control, HDC DC)
     if (Control) EraseWithParentBackground(Control, DC, {Control->Left(), Control->Top()});
 }
 
-bool InGlassPaint(TControl* Control) { return Control && Control->ControlStyle().Contains(csGlassPaint); }
+bool InGlassPaint(TControl* Control) { return Control && Control->ControlState().Contains(csGlassPaint); }
 
 // Glass shows through unless a double-buffered control that is no form lies beneath; no window
 // is double-buffered here, so a control painting on glass always needs it.
 bool NeedsGlassPaint(TControl* Control) { return InGlassPaint(Control); }
+
+void DrawImageOnGlass(const TCustomImageList& ImageList, Integer Index, HDC DC, bool OnGlass, Integer X, Integer Y)
+{
+    (void)OnGlass;
+    ImageList.Draw(*DC, X, Y, Index);
+}
 
 void DrawThemedText(HDC DC, const String& Text, TRect& Rect, bool Composited, Cardinal Flags)
 {

@@ -2,6 +2,7 @@
 // Drawing that follows the platform's visual styles when they are on.  Here they are reported
 // off, so the classic paths run: plain fills and plain text.
 #include "platform/controls/Controls.h"
+#include "platform/stdctrls/ImgList.h"
 
 // Fills the rectangle with the colour, or draws the parent's background there when styles are
 // on and the control shows its parent's colour.
@@ -14,6 +15,9 @@ void EraseWithParentBackground(TControl* Control, HDC DC, TPoint Offset, const T
 void EraseWithParentBackground(TControl* Control, HDC DC);   // offset: the control's position
 bool InGlassPaint(TControl* Control);
 bool NeedsGlassPaint(TControl* Control);
+// An image of the list at (X, Y).  On glass its transparent pixels let the glass show: the image
+// leaves them alone, as on any other background.
+void DrawImageOnGlass(const TCustomImageList& ImageList, Integer Index, HDC DC, bool OnGlass, Integer X, Integer Y);
 // Plain DrawText unless styles are on.
 void DrawThemedText(HDC DC, const String& Text, TRect& Rect, bool Composited, Cardinal Flags);
 // Only csNeedsBorderPaint and csParentBackground of the style are taken or reported.

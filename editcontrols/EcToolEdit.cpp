@@ -135,7 +135,7 @@ void TEcEditButton::Paint()
     canvas.Brush().SetColor(clBtnFace);
     canvas.FillRect(r);
     r = DrawSpeedButtonFrame(canvas, r, true, Flat(), Style(), clBtnFace);
-    DrawContent(canvas, r, TPoint{1, 1}, rbsDown);
+    DrawContent(canvas, r, TPoint{1, 1}, rbsDown, false, false);
 }
 
 // ---------------------------------------------------------------- TEcCustomComboEditDataConnector
@@ -158,13 +158,14 @@ void TEcCustomComboEditDataConnector::WriteRecord()
     FEdit->TCustomMaskEdit::SetText(FField.AsString());
 }
 
-void TEcEditButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state)
+void TEcEditButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state, bool drawMark,
+                                bool paintOnGlass)
 {
     TEcCustomComboEdit* edit = Edit();
     if (!edit || edit->ImageKind() != ikCustom || !edit->Images() || edit->ImageIndex() < 0)
-        return TEcSpeedButton::DrawContent(canvas, r, offset, state);
-    ButtonGlyph().DrawEx(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), false, edit->Images(),
-                         edit->ImageIndex(), state, AlignmentFlags(), false);
+        return TEcSpeedButton::DrawContent(canvas, r, offset, state, drawMark, paintOnGlass);
+    ButtonGlyph().DrawEx(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), drawMark, edit->Images(),
+                         edit->ImageIndex(), state, AlignmentFlags(), paintOnGlass);
 }
 
 // ---------------------------------------------------------------- TEcBtnWinControl
@@ -184,6 +185,7 @@ TClass TEcCustomComboEdit::StaticClass()
         m.OnMessage(CM_ENABLEDCHANGED, &TEcCustomComboEdit::CMEnabledChanged);
         m.OnMessage(CM_CANCELMODE, &TEcCustomComboEdit::CMCancelMode);
         m.OnMessage(WM_PASTE, &TEcCustomComboEdit::WMPaste);
+        m.OnMessage(WM_KILLFOCUS, &TEcCustomComboEdit::WMKillFocus);
     });
     return &meta;
 }
@@ -208,6 +210,7 @@ TEcCustomComboEdit::~TEcCustomComboEdit()
 {
     if (FPopup) FPopup->OnCloseUp = TCloseUpEvent();
     FButton->OnClick = TNotifyEvent();
+    DetachAutoComplete();
 }
 
 void TEcCustomComboEdit::CreateParams(TCreateParams& Params)
@@ -229,6 +232,89 @@ void TEcCustomComboEdit::CreateWnd()
 {
     TEcExCustomMaskEdit::CreateWnd();
     UpdateEditRect();
+    AttachAutoComplete();
+}
+
+void TEcCustomComboEdit::DestroyWnd()
+{
+    DetachAutoComplete();
+    TEcExCustomMaskEdit::DestroyWnd();
+}
+
+// ---- completion of typed text
+Integer TAutoCompleteSource::Next(Integer count, std::vector<String>& names)
+{
+    TStrings& items = FEdit->AutoCompleteItems();
+    Integer given = 0;
+    for (; given < count && FIndex < items.Count(); ++given) names.push_back(items[FIndex++]);
+    return given < count ? 1 : 0;
+}
+
+Integer TAutoCompleteSource::Skip(Integer count)
+{
+    FIndex = std::min(FIndex + count, FEdit->AutoCompleteItems().Count());
+    return FIndex == FEdit->AutoCompleteItems().Count() ? 1 : 0;
+}
+
+std::vector<String> TAutoCompleteSource::Candidates(const String&)
+{
+    std::vector<String> names;
+    Reset();
+    Next(FEdit->AutoCompleteItems().Count(), names);
+    return names;
+}
+
+void TEcCustomComboEdit::SetAutoCompleteOptions(TEcAutoCompleteOptions value)
+{
+    if (value == FAutoCompleteOptions) return;
+    FAutoCompleteOptions = value;
+    if (!FAutoCompleteIntf) AttachAutoComplete();
+    ApplyAutoCompleteOptions();
+}
+
+void TEcCustomComboEdit::AttachAutoComplete()
+{
+    if (FAutoCompleteIntf || !HandleAllocated() || ComponentState().Contains(csDesigning) || FAutoCompleteOptions.IsEmpty())
+        return;
+    FAutoCompleteIntf = NewAutoCompleteSource();
+    ApplyAutoCompleteOptions();
+}
+
+void TEcCustomComboEdit::DetachAutoComplete()
+{
+    if (FSuggestions) FSuggestions->CloseUp();
+    FAutoCompleteIntf.reset();
+}
+
+// Options without the proposals take an open list of proposed names away.
+void TEcCustomComboEdit::ApplyAutoCompleteOptions()
+{
+    if (FSuggestions && !FAutoCompleteOptions.Contains(acoAutoSuggest)) FSuggestions->CloseUp();
+}
+
+std::unique_ptr<TAutoCompleteSource> TEcCustomComboEdit::NewAutoCompleteSource()
+{
+    return std::make_unique<TAutoCompleteSource>(this);
+}
+
+// The text before the caret completed in place (acoAutoAppend, not after a backspace) and the
+// names it may become proposed in a list under the edit (acoAutoSuggest).
+void TEcCustomComboEdit::CompleteTypedText(bool typedBackspace)
+{
+    if (!FAutoCompleteIntf) return;
+    const String typed = Copy(Text(), 1, SelStart());
+    const std::vector<String> names = NamesStartingWith(FAutoCompleteIntf->Candidates(typed), typed);
+    if (!typedBackspace && FAutoCompleteOptions.Contains(acoAutoAppend)) CompleteEditText(*this, names);
+    if (FAutoCompleteOptions.Contains(acoAutoSuggest)) {
+        if (!FSuggestions) FSuggestions = new TEditSuggestions(this);
+        FSuggestions->Suggest(names);
+    }
+}
+
+void TEcCustomComboEdit::WMKillFocus(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    if (FSuggestions) FSuggestions->CloseUp();
 }
 
 // The holder sits at the right edge inside the edit's frame, the button's width wide; the text
@@ -539,6 +625,11 @@ void TEcCustomComboEdit::WMPaste(TMessage& message)
 
 void TEcCustomComboEdit::KeyDown(Word& Key, TShiftState Shift)
 {
+    // While the list of proposed names is down, the arrows, Enter and Escape work it.
+    if (FSuggestions && FSuggestions->EditKeyDown(Key)) {
+        Key = 0;
+        return;
+    }
     ClearGroup();
     TEcExCustomMaskEdit::KeyDown(Key, Shift);
     TShiftState keyShift;
@@ -560,6 +651,8 @@ void TEcCustomComboEdit::KeyPress(char16_t& Key)
     TEcExCustomMaskEdit::KeyPress(Key);
     if (Key == 27) FDataConnector->Reset();
     if (Key == u'\t' || Key == 10) Key = 0;
+    // A typed character, or a backspace, is completed once it is in the text.
+    FTypedKey = Key >= 32 || Key == u'\b' ? Key : 0;
 }
 
 void TEcCustomComboEdit::DoEnter()
@@ -578,6 +671,10 @@ void TEcCustomComboEdit::DoExit()
 
 void TEcCustomComboEdit::Change()
 {
+    if (const char16_t typed = FTypedKey) {
+        FTypedKey = 0;
+        CompleteTypedText(typed == u'\b');
+    }
     FDataConnector->Modify();
     if (!TextHint().IsEmpty()) UpdateTextPainting();
     FireChange();
@@ -640,7 +737,7 @@ TPoint TEcCustomComboEdit::PopupOrigin(TSize popupSize) const
 
 void TEcCustomComboEdit::OpenPopup(bool disableTyping)
 {
-    if (FPopupVisible || (FReadOnly)) return;
+    if (FPopupVisible || (FReadOnly && !FAlwaysShowPopup)) return;
     BeforePopup();
     if (!FPopup) return;
     const TPoint origin = PopupOrigin(TSize{FPopup->Width(), FPopup->Height()});

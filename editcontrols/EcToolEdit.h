@@ -2,19 +2,23 @@
 // The combo edit: a single-line edit with a button at its right edge that drops down a pop-up
 // window under the edit (the calculator of the numeric edit, the file dialog of the file-name
 // edit), with the keys and clicks that open, accept and cancel it.
+#include <memory>
+#include <vector>
+
 #include "editcontrols/EcDataSourceIntf.h"
 #include "editcontrols/EcExControls.h"
 #include "editcontrols/EcExMask.h"
 #include "editcontrols/EcSpeedButton.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/stdctrls/EditCompletion.h"
 #include "platform/stdctrls/Menus.h"
 
 class TEcCustomComboEdit;
 
 enum TPopupAlign { epaRight, epaLeft };
-// How the edit completes what is typed: acoAutoSuggest proposes the matching file names in a
-// list under the edit, acoAutoAppend completes a file name in place (the added part selected);
-// the other options have no effect here.
+// How the edit completes what is typed from the names of its completion source: acoAutoSuggest
+// proposes the matching names in a list under the edit, acoAutoAppend completes the text in place
+// (the added part selected); the other options have no effect here.
 enum TEcAutoCompleteOption {
     acoAutoSuggest, acoAutoAppend, acoSearch, acoFilterPrefixes, acoUseTab, acoUpDownKeyDropsList, acoRTLReading
 };
@@ -30,6 +34,26 @@ const TEnumTypeInfo& TypeInfoOf(TEcImageKind);
 // (falling back to the left edges when the pop-up would pass the area's left), epaLeft the left
 // edges (the right ones when it would pass the area's right); then kept inside the work area.
 TPoint PopupPlacement(const TRect& editBounds, TSize popupSize, const TRect& workArea, TPopupAlign align);
+
+// The names a combo edit completes typed text from, handed out one after the other: those of
+// the edit's completion list here (a file edit's source gives the matching files).
+class TAutoCompleteSource {
+public:
+    explicit TAutoCompleteSource(TEcCustomComboEdit* edit, Integer index = 0) : FEdit(edit), FIndex(index) {}
+    virtual ~TAutoCompleteSource() = default;
+    // Up to count names from the current one on; S_FALSE (1) when fewer came, else S_OK (0).
+    Integer Next(Integer count, std::vector<String>& names);
+    // Past count names; S_FALSE at the end, where the index then stays.
+    Integer Skip(Integer count);
+    void Reset() { FIndex = 0; }
+    std::unique_ptr<TAutoCompleteSource> Clone() const { return std::make_unique<TAutoCompleteSource>(FEdit, FIndex); }
+    // Every name that may complete the typed text, from the first on.
+    virtual std::vector<String> Candidates(const String& typed);
+
+protected:
+    TEcCustomComboEdit* FEdit;
+    Integer FIndex;
+};
 
 // Sender, and whether the pop-up's value is accepted.
 using TCloseUpEvent = TEvent<TObject*, bool>;
@@ -82,7 +106,8 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void Paint() override;
     // The edit's image of its list (ikCustom with Images and an ImageIndex), else the glyph.
-    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state) override;
+    void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state, bool drawMark,
+                     bool paintOnGlass) override;
 
 private:
     TEcCustomComboEdit* Edit() const;
@@ -171,6 +196,13 @@ public:
     void SetTextHint(const String& value) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
+    // The names typed text is completed from, as AutoCompleteOptions say (none: no completion).
+    TStrings& AutoCompleteItems() { return FAutoCompleteItems; }
+    TEcAutoCompleteOptions AutoCompleteOptions() const { return FAutoCompleteOptions; }
+    void SetAutoCompleteOptions(TEcAutoCompleteOptions value);
+    // The list of proposed names (null until the first proposal).
+    TEditSuggestions* Suggestions() const { return FSuggestions; }
+
     bool PopupVisible() const { return FPopup && FPopupVisible; }
     // The edit's link to a data field (inactive unless a source is attached).
     TEcFieldDataConnector& DataConnector() const { return *FDataConnector; }
@@ -195,6 +227,7 @@ public:
 protected:
     void CreateParams(TCreateParams& Params) override;
     void CreateWnd() override;
+    void DestroyWnd() override;
     void AlignControls(TControl* AControl, TRect& Rect) override;
     void KeyDown(Word& Key, TShiftState Shift) override;
     void KeyPress(char16_t& Key) override;
@@ -211,6 +244,15 @@ protected:
     virtual bool CanAcceptPopupValue() { return true; }
     virtual void AcceptPopupValue(const String& value);
     virtual void RejectPopupValue() { Reset(); }
+    // Completion of typed text: attached once the window exists (with options), detached with it.
+    virtual void AttachAutoComplete();
+    virtual void DetachAutoComplete();
+    virtual void ApplyAutoCompleteOptions();
+    virtual std::unique_ptr<TAutoCompleteSource> NewAutoCompleteSource();
+    // The typed text completed and the names it may become proposed, as the options say.
+    void CompleteTypedText(bool typedBackspace);
+    // The list of proposed names goes away with the focus.
+    void WMKillFocus(TMessage& message);
     // The text of the open pop-up changed.
     virtual void PopupTextChanged();
     // OnPopupChange while the pop-up is open, else OnChange.
@@ -246,6 +288,8 @@ protected:
 
     TEcPopupWindow* FPopup = nullptr;
     bool FPopupVisible = false;
+    // The pop-up opens in a read-only edit too.
+    bool FAlwaysShowPopup = false;
     // Depth of the exit notification: a pop-up closed while the focus leaves does not take it back.
     Integer FInCMExit = 0;
 
@@ -270,6 +314,11 @@ private:
     TCustomImageList* FImages = nullptr;
     Integer FImageIndex = -1;
     TAlignment FAlignment = taLeftJustify;
+    std::unique_ptr<TAutoCompleteSource> FAutoCompleteIntf;   // the attached completion
+    TStringList FAutoCompleteItems;
+    TEcAutoCompleteOptions FAutoCompleteOptions;
+    char16_t FTypedKey = 0;                                   // the key whose text change is awaited
+    TEditSuggestions* FSuggestions = nullptr;                 // the list of proposed names, owned
 };
 
 // The private message with which a combo edit closes its pop-up after the current message
@@ -296,12 +345,9 @@ public:
     explicit TEcFileDirEdit(TComponent* AOwner);
     bool AcceptFiles() const { return FAcceptFiles; }
     void SetAcceptFiles(bool value);
-    TEcAutoCompleteOptions AutoCompleteOptions() const { return FAutoCompleteOptions; }
-    void SetAutoCompleteOptions(TEcAutoCompleteOptions value);
+    // The names completion takes: files and folders (acfFileSystem), or folders (acfFileSysDirs).
     TEcAutoCompleteFileOptions AutoCompleteFileOptions() const { return FAutoCompleteFileOptions; }
     void SetAutoCompleteFileOptions(TEcAutoCompleteFileOptions value) { FAutoCompleteFileOptions = value; }
-    // The list of proposed names (null until the first proposal).
-    class TFileNameSuggestions* Suggestions() const { return FSuggestions; }
 
     TNotifyEvent OnDropFiles;
     TExecOpenDialogEvent OnBeforeDialog, OnAfterDialog;
@@ -309,22 +355,17 @@ public:
 protected:
     void CreateWnd() override;
     void DestroyWnd() override;
-    void KeyDown(Word& Key, TShiftState Shift) override;
-    void KeyPress(char16_t& Key) override;
     void Change() override;
+    std::unique_ptr<TAutoCompleteSource> NewAutoCompleteSource() override;
     virtual void TakeDroppedName(const String& name) = 0;
     virtual void ClearDroppedNames() {}
     void WMDropFiles(TMessage& message);
-    void WMKillFocus(TMessage& message);
 
     bool FMultipleDirs = false;
 
 private:
     bool FAcceptFiles = true;
-    TEcAutoCompleteOptions FAutoCompleteOptions{acoAutoSuggest};
     TEcAutoCompleteFileOptions FAutoCompleteFileOptions{acfFileSystem};
-    char16_t FTypedKey = 0;                          // the key whose text change is awaited
-    TFileNameSuggestions* FSuggestions = nullptr;   // the list of proposed names, owned
 };
 
 // The edit of a file name, whose button runs the open or save dialog.  Names with blanks are
@@ -334,6 +375,9 @@ class TEcFilenameEdit : public TEcFileDirEdit {
 public:
     explicit TEcFilenameEdit(TComponent* AOwner);
     ~TEcFilenameEdit() override;
+    // The dialog's title and filter until they are set.
+    static constexpr const char* DefaultDialogTitle = "Browse";
+    static constexpr const char* DefaultFilter = "All files (*.*)|*.*";
 
     // The trimmed text without one pair of surrounding double quotes (AddQuotes), an existing
     // folder with its trailing separator.  Writing checks the name: EComboEditError "Nom de
@@ -357,11 +401,20 @@ public:
     void SetDialogTitle(const String& value) { FDialog->SetTitle(value); }
     TOpenOptions DialogOptions() const { return FDialog->Options(); }
     void SetDialogOptions(TOpenOptions value);
+    TFileEditStyle FileEditStyle() const { return FDialog->FileEditStyle(); }
+    void SetFileEditStyle(TFileEditStyle value) { FDialog->SetFileEditStyle(value); }
+    TStrings& HistoryList() const { return FDialog->HistoryList(); }
+    void SetHistoryList(TStrings* value) { FDialog->SetHistoryList(value); }
     // The files chosen in the dialog or dropped, when several may be.
     const std::vector<String>& DialogFiles() const { return FDialogFiles; }
+    // An unfocused edit shows the name as the desktop shows it; FileName stays the name on disk.
+    bool DisplayLocalizedName() const { return FDisplayLocalizedName; }
+    void SetDisplayLocalizedName(bool value);
     // The long and short forms of FileName (here the same): the first matching entry's name.
     String LongFileName() const;
     String ShortFileName() const;
+    // FileName as the desktop shows it.
+    String LocalizedFileName() const;
 
     // Runs the dialog from the current name (OnBeforeDialog may change it or cancel); a chosen
     // file becomes the text.
@@ -371,12 +424,22 @@ protected:
     void TakeDroppedName(const String& name) override;
     void ClearDroppedNames() override { FDialogFiles.clear(); }
     void LoadDefaultGlyph(TBitmap& into) const override;
+    void DoEnter() override;
+    void DoExit() override;
+    void Change() override;
 
 private:
+    bool ShowsLocalizedName() const { return FDisplayLocalizedName && !Focused(); }
+    // The edit shows the name (or its localized form), which stays the physical name.
+    void ShowName(const String& name);
+
     TOpenDialog* FDialog;
     TFileDialogKind FDialogKind = dkOpen;
     bool FAddQuotes = true;
     std::vector<String> FDialogFiles;
+    String FPhysicalFileName;
+    bool FDisplayLocalizedName = false;
+    bool FShowingName = false;
 };
 
 // A name shown in the edit: between double quotes when it holds a blank and is not quoted yet.

@@ -3,6 +3,7 @@
 #include "editcontrols/EcToolEdit.h"
 
 #include "editcontrols/EcCoreUtils.h"
+#include "editcontrols/EcsBase.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/rtl/RtlConsts.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-const char* const SBrowse = "Browse";
-const char* const SDefaultFilter = "All files (*.*)|*.*";
 const Cardinal MaxDroppedPath = 260;
 
 bool HasBlank(const String& s) { return Pos(" ", s) > 0; }
@@ -54,7 +53,6 @@ TClass TEcFileDirEdit::StaticClass()
 {
     static const TMetaClass meta("TEcFileDirEdit", TEcCustomComboEdit::StaticClass(), nullptr, [](TMetaClass& m) {
         m.OnMessage(WM_DROPFILES, &TEcFileDirEdit::WMDropFiles);
-        m.OnMessage(WM_KILLFOCUS, &TEcFileDirEdit::WMKillFocus);
     });
     return &meta;
 }
@@ -62,6 +60,8 @@ TClass TEcFileDirEdit::StaticClass()
 TEcFileDirEdit::TEcFileDirEdit(TComponent* AOwner) : TEcCustomComboEdit(AOwner)
 {
     SetAlwaysEnableButton(true);
+    FAlwaysShowPopup = true;
+    SetAutoCompleteOptions({acoAutoSuggest});
     SetImageKind(ikDefault);
 }
 
@@ -72,11 +72,24 @@ void TEcFileDirEdit::SetAcceptFiles(bool value)
     if (HandleAllocated()) DragAcceptFiles(WindowHandle(), value);
 }
 
-// Options without the proposals take an open list of proposed names away.
-void TEcFileDirEdit::SetAutoCompleteOptions(TEcAutoCompleteOptions value)
+namespace {
+
+// The files and folders (or the folders) whose names begin with what is typed.
+class TFileSystemSource : public TAutoCompleteSource {
+public:
+    using TAutoCompleteSource::TAutoCompleteSource;
+    std::vector<String> Candidates(const String& typed) override
+    {
+        const bool dirs = static_cast<TEcFileDirEdit*>(FEdit)->AutoCompleteFileOptions().Contains(acfFileSysDirs);
+        return CompleteFileName(typed, dirs ? TCompletionKind::ckFoldersOnly : TCompletionKind::ckFilesAndFolders);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<TAutoCompleteSource> TEcFileDirEdit::NewAutoCompleteSource()
 {
-    FAutoCompleteOptions = value;
-    if (FSuggestions && !value.Contains(acoAutoSuggest)) FSuggestions->CloseUp();
+    return std::make_unique<TFileSystemSource>(this);
 }
 
 void TEcFileDirEdit::CreateWnd()
@@ -87,7 +100,6 @@ void TEcFileDirEdit::CreateWnd()
 
 void TEcFileDirEdit::DestroyWnd()
 {
-    if (FSuggestions) FSuggestions->CloseUp();
     if (FAcceptFiles && HandleAllocated()) DragAcceptFiles(WindowHandle(), false);
     TEcCustomComboEdit::DestroyWnd();
 }
@@ -108,33 +120,7 @@ void TEcFileDirEdit::WMDropFiles(TMessage& message)
     DragFinish(drop);
 }
 
-// The list of proposed names goes away with the focus.
-void TEcFileDirEdit::WMKillFocus(TMessage& message)
-{
-    InheritedMessage(StaticClass(), message);
-    if (FSuggestions) FSuggestions->CloseUp();
-}
-
-// While the list of proposed names is down, the arrows, Enter and Escape work it.
-void TEcFileDirEdit::KeyDown(Word& Key, TShiftState Shift)
-{
-    if (FSuggestions && FSuggestions->EditKeyDown(Key)) {
-        Key = 0;
-        return;
-    }
-    TEcCustomComboEdit::KeyDown(Key, Shift);
-}
-
-// A typed character, or a backspace, asks for the completion of the path once it is in the text.
-void TEcFileDirEdit::KeyPress(char16_t& Key)
-{
-    TEcCustomComboEdit::KeyPress(Key);
-    FTypedKey = Key >= 32 || Key == u'\b' ? Key : 0;
-}
-
-// A text holding a line break keeps its first line.  A typed text is completed in place
-// (acoAutoAppend, not after a backspace) and the names it may become are proposed in a list
-// under the edit (acoAutoSuggest).
+// A text holding a line break keeps its first line.
 void TEcFileDirEdit::Change()
 {
     const String text = Text();
@@ -142,16 +128,6 @@ void TEcFileDirEdit::Change()
         if (text[i] == u'\r' || text[i] == u'\n') {
             TEcCustomComboEdit::SetText(Copy(text, 1, i - 1));
             return;
-        }
-    }
-    if (const char16_t typed = FTypedKey) {
-        FTypedKey = 0;
-        const TCompletionKind kind =
-            FAutoCompleteFileOptions.Contains(acfFileSysDirs) ? TCompletionKind::ckFoldersOnly : TCompletionKind::ckFilesAndFolders;
-        if (typed != u'\b' && FAutoCompleteOptions.Contains(acoAutoAppend)) CompleteEditFileName(*this, kind);
-        if (FAutoCompleteOptions.Contains(acoAutoSuggest)) {
-            if (!FSuggestions) FSuggestions = new TFileNameSuggestions(this);
-            FSuggestions->Suggest(kind);
         }
     }
     TEcCustomComboEdit::Change();
@@ -162,8 +138,8 @@ IMPLEMENT_CLASS(TEcFilenameEdit, TEcFileDirEdit, NewComponent<TEcFilenameEdit>)
 
 TEcFilenameEdit::TEcFilenameEdit(TComponent* AOwner) : TEcFileDirEdit(AOwner), FDialog(new TOpenDialog(nullptr))
 {
-    FDialog->SetTitle(SBrowse);
-    FDialog->SetFilter(SDefaultFilter);
+    FDialog->SetTitle(DefaultDialogTitle);
+    FDialog->SetFilter(DefaultFilter);
     FDialog->SetOptions(TOpenOptions{ofHideReadOnly});
     ApplyButtonGlyph();
 }
@@ -172,7 +148,7 @@ TEcFilenameEdit::~TEcFilenameEdit() { delete FDialog; }
 
 String TEcFilenameEdit::FileName() const
 {
-    return RealFileName(Text(), FAddQuotes);
+    return RealFileName(ShowsLocalizedName() ? FPhysicalFileName : Text(), FAddQuotes);
 }
 
 // A name stored with "\" separators is written with "/".
@@ -181,9 +157,51 @@ void TEcFilenameEdit::SetFileName(const String& value)
     const String name = StringReplace(value, "\\", "/", rfReplaceAll);
     if (!name.IsEmpty() && !IsValidFileName(RealFileName(name, FAddQuotes)))
         throw EComboEditError(Format(SInvalidFileName, {value}));
-    SetText(FAddQuotes ? QuoteFileName(name) : name);
+    ShowName(FAddQuotes ? QuoteFileName(name) : name);
     if (!Focused()) SetSelStart(0);   // the start of a long path in view
     ClearDroppedNames();
+}
+
+void TEcFilenameEdit::ShowName(const String& name)
+{
+    FShowingName = true;
+    try {
+        SetText(ShowsLocalizedName() ? PathToDisplayPath(name) : name);
+    } catch (...) {
+        FShowingName = false;
+        throw;
+    }
+    FShowingName = false;
+    FPhysicalFileName = name;
+}
+
+void TEcFilenameEdit::SetDisplayLocalizedName(bool value)
+{
+    if (value == FDisplayLocalizedName) return;
+    FDisplayLocalizedName = value;
+    if (!Focused()) ShowName(FPhysicalFileName);
+}
+
+String TEcFilenameEdit::LocalizedFileName() const { return PathToDisplayPath(FileName()); }
+
+// The edit being typed in shows the name on disk.
+void TEcFilenameEdit::DoEnter()
+{
+    if (FDisplayLocalizedName) ShowName(FPhysicalFileName);
+    TEcFileDirEdit::DoEnter();
+}
+
+void TEcFilenameEdit::DoExit()
+{
+    TEcFileDirEdit::DoExit();
+    if (FDisplayLocalizedName) ShowName(FPhysicalFileName);
+}
+
+// What is typed is the physical name.
+void TEcFilenameEdit::Change()
+{
+    TEcFileDirEdit::Change();
+    if (!FShowingName) FPhysicalFileName = Text();
 }
 
 void TEcFilenameEdit::SetDialogKind(TFileDialogKind value)
@@ -199,6 +217,8 @@ void TEcFilenameEdit::SetDialogKind(TFileDialogKind value)
     dialog->SetInitialDir(FDialog->InitialDir());
     dialog->SetOptions(FDialog->Options());
     dialog->SetTitle(FDialog->Title());
+    dialog->SetFileEditStyle(FDialog->FileEditStyle());
+    dialog->SetHistoryList(&FDialog->HistoryList());
     delete FDialog;
     FDialog = dialog;
 }

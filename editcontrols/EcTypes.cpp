@@ -1,5 +1,15 @@
 #include "editcontrols/EcTypes.h"
 
+const TEnumTypeInfo& TypeInfoOf(TEcTrackFontOption)
+{
+    static const TEnumTypeInfo info("TEcTrackFontOption",
+                                    {"hoFollowFont", "hoPreserveCharSet", "hoPreserveColor", "hoPreserveHeight",
+                                     "hoPreserveName", "hoPreservePitch", "hoPreserveStyle", "hoPreserveOrientation",
+                                     "hoPreserveQuality"},
+                                    "TEcTrackFontOptions");
+    return info;
+}
+
 IMPLEMENT_CLASS(TEcPersistent, TComponent, nullptr)
 IMPLEMENT_CLASS(TEcPersistentProperty, TEcPersistent, nullptr)
 

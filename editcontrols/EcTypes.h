@@ -4,6 +4,7 @@
 #include "platform/classes/Component.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/Set.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/rtl/Exceptions.h"
 
 DORVANE_EXCEPTION(EEcLibException, Exception);
@@ -16,6 +17,7 @@ enum TEcTrackFontOption {
     hoPreserveStyle, hoPreserveOrientation, hoPreserveQuality
 };
 using TEcTrackFontOptions = Set<TEcTrackFontOption>;
+const TEnumTypeInfo& TypeInfoOf(TEcTrackFontOption);
 
 using TEcPropertyChangeEvent = TEvent<TObject*, const String&>;
 

@@ -1,6 +1,7 @@
 #include "editcontrols/EditControlsRegistry.h"
 
 #include "editcontrols/EcBaseEdits.h"
+#include "editcontrols/EcSpeedButton.h"
 #include "editcontrols/EcxSlider.h"
 #include "editcontrols/Gpshape.h"
 #include "editcontrols/TextEdit.h"
@@ -26,6 +27,10 @@ void PublishComboEdit()
         .Property("DirectInput", &E::DirectInput, &E::SetDirectInput).Default(true)
         .Property("DisabledColor", &E::DisabledColor, &E::SetDisabledColor).Type("TColor").Default(clWindow)
         .Property("DisabledTextColor", &E::DisabledTextColor, &E::SetDisabledTextColor).Type("TColor").Default(clGrayText)
+        .Property("DotNetHighlighting", &E::DotNetHighlighting, &E::SetDotNetHighlighting).Default(false)
+        .Property("Flat", [](E* e) { return !e->Ctl3D(); }, [](E* e, bool v) { e->SetCtl3D(!v); }).Default(false)
+        .Property("Glyph", [](E* e) { return &e->Glyph(); }, [](E* e, TBitmap* v) { e->SetGlyph(v); })
+        .Stored([](E* e) { return e->ImageKind() == ikCustom; })
         .Property("ImageKind", &E::ImageKind, &E::SetImageKind).Default(ikCustom)
         .Property("ImageIndex", &E::ImageIndex, &E::SetImageIndex).Default(-1)
         .Property("Images", &E::Images, &E::SetImages)
@@ -69,6 +74,7 @@ void PublishFilenameEdit()
         .Default(TEcAutoCompleteOptions{acoAutoSuggest})
         .Property("AutoCompleteFileOptions", &E::AutoCompleteFileOptions, &E::SetAutoCompleteFileOptions)
         .Default(TEcAutoCompleteFileOptions{acfFileSystem})
+        .Property("AlwaysEnableButton").Default(true)
         .Property("ImageKind", &E::ImageKind, &E::SetImageKind).Default(ikDefault)
         .Property("OnBeforeDialog", &E::OnBeforeDialog)
         .Property("OnAfterDialog", &E::OnAfterDialog)
@@ -80,10 +86,15 @@ void PublishFilenameEdit()
         .Property("DialogKind", &F::DialogKind, &F::SetDialogKind).Default(dkOpen)
         .Property("DialogOptions", &F::DialogOptions, &F::SetDialogOptions).Default(TOpenOptions{ofHideReadOnly})
         .Property("DialogTitle", &F::DialogTitle, &F::SetDialogTitle)
-        .Property("FileName", &F::FileName, &F::SetFileName)
+        .Stored([](F* f) { return f->DialogTitle() != TEcFilenameEdit::DefaultDialogTitle; })
+        .Property("DisplayLocalizedName", &F::DisplayLocalizedName, &F::SetDisplayLocalizedName).Default(false)
+        .Property("FileEditStyle", &F::FileEditStyle, &F::SetFileEditStyle).Stored(false)
+        .Property("FileName", &F::FileName, &F::SetFileName).Stored(false)
         .Property("Filter", &F::Filter, &F::SetFilter)
+        .Stored([](F* f) { return f->Filter() != TEcFilenameEdit::DefaultFilter; })
         .Property("FilterIndex", &F::FilterIndex, &F::SetFilterIndex).Default(1)
         .Property("GroupIndex", &F::GroupIndex, &F::SetGroupIndex).Default(-1)
+        .Property("HistoryList", [](F* f) { return &f->HistoryList(); }, nullptr).Stored(false)
         .Property("InitialDir", &F::InitialDir, &F::SetInitialDir);
 }
 
@@ -99,5 +110,6 @@ void RegisterEditControlClasses()
     PublishNumEdit();
     PublishFilenameEdit();
     RegisterClasses({TExtendEdit::StaticClass(), TManyShape::StaticClass(), TEcxSlider::StaticClass(),
-                     TEcCalcEdit::StaticClass(), TEcFilenameEdit::StaticClass()});
+                     TEcCalcEdit::StaticClass(), TEcFilenameEdit::StaticClass(), TEcSpeedButton::StaticClass(),
+                     TEcImageSpeedButton::StaticClass()});
 }

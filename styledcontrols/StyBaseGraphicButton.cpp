@@ -483,14 +483,10 @@ void TStyBaseGraphicButton::MouseUp(TMouseButton Button, TShiftState Shift, Inte
     const bool p0 = FPressed;
     if (!FRepeatedClick) Click();
     if (FState != s0 || FPressed != p0) return;
-    // A grouped button that does not follow the mouse leaves the held look for the look of its
-    // new pressed state.
-    if (flag) {
-        DoStateChange(FPressed ? bsOptionSet : bsUp, false);
-        return;
-    }
     // After the click: the state the cursor finds, for pictures and looks that follow the hover.
-    if ((NumGlyphs() <= 2 && !HoverChangesGlyph()) || FState == bsDisabledUp || FState == bsDisabledDown) return;
+    // A grouped button that does not follow the mouse already shows its new pressed state.
+    if (flag || (NumGlyphs() <= 2 && !HoverChangesGlyph()) || FState == bsDisabledUp || FState == bsDisabledDown)
+        return;
     if (CursorInside()) {
         FInternal = 1;
         DoStateChange(t == bsUp ? bsMouseOver : t, false);

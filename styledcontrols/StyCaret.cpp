@@ -2,7 +2,6 @@
 #include "styledcontrols/StyCaret.h"
 
 #include "foundation/StyGraph.h"
-#include "platform/services/SysInfo.h"
 
 const TEnumTypeInfo& TypeInfoOf(TStyCaretStyles)
 {
@@ -96,6 +95,7 @@ void TStyCaret::Enable()
         FCreated = true;
         BuildCaret();
     }
+    SetCaretBlinkRate(FOwner, FBlinkRate);
     ShowCaret(FOwner);
 }
 
@@ -134,6 +134,7 @@ void TStyCaret::BuildCaret()
     }
     // carets here are inverted rectangles: a picture caret takes the picture's size
     CreateCaret(FOwner, size.cx, size.cy);
+    SetCaretBlinkRate(FOwner, FBlinkRate);
     FCaretSize = size;
 }
 

@@ -51,10 +51,10 @@ Int64 StyTextToInt(const String& text, TStyNumberBase base)
     return sum;
 }
 
-String StyIntToText(Integer value, TStyNumberBase base)
+String StyIntToText(Int64 value, TStyNumberBase base)
 {
     if (value == 0) return "0";
-    Int64 magnitude = std::llabs(static_cast<Int64>(value));
+    uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
     String s;
     while (magnitude > 0) {
         const Integer r = static_cast<Integer>(magnitude % base);
@@ -198,7 +198,7 @@ void TStyCustomMaskEdit::SetValue(double Value)
     String s;
     switch (FMaskType) {
     case meInteger: s = StyIntToText(static_cast<Integer>(Trunc(Value)), FNumberBase); break;
-    case meWord: s = StyIntToText(static_cast<Integer>(std::llabs(Trunc(Value))), FNumberBase); break;
+    case meWord: s = StyIntToText(std::llabs(Trunc(Value)), FNumberBase); break;
     case meFloat: s = StyRenderNumber(StyFloatToText(Value, FNumberBase, FDecimals), ntInteger, 0); break;
     case meFloatFixed: s = StyRenderNumber(StyFloatToText(Value, FNumberBase, FDecimals), ntFloatFixed, FDecimals); break;
     case meFloatNumber: s = StyRenderNumber(StyFloatToText(Value, FNumberBase, FDecimals), ntFloatNumber, 0); break;

@@ -27,7 +27,7 @@ public:
 
 // The number text routines of the typed edits (digits of a base, separators of FormatSettings).
 Int64 StyTextToInt(const String& text, TStyNumberBase base);
-String StyIntToText(Integer value, TStyNumberBase base);
+String StyIntToText(Int64 value, TStyNumberBase base);
 Extended StyTextToFloat(const String& text, TStyNumberBase base);
 String StyFloatToText(Extended value, TStyNumberBase base, Integer digits);
 // A float text finished for a presentation: c fraction digits for ntFloatFixed.

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "foundation/StyGraph.h"
+#include "foundation/StyThemes.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GdiApi.h"
@@ -201,12 +202,54 @@ void TStySpinButton::ObjectChanged(TObject* Sender)
     Invalidate();
 }
 
+TBitmap& SpinButtonGlyph(TStySingleSpinButton Part, TColor Color)
+{
+    struct TGlyph {
+        TBitmap Picture;
+        TColor MadeFor = clNone;
+    };
+    static std::array<TGlyph, 4> glyphs;
+    static const char* const names[] = {"StySpinUPGLYPH", "StySpinDOWNGLYPH", "StySpinLEFTGLYPH", "StySpinRIGHTGLYPH"};
+    TGlyph& glyph = glyphs[Part];
+    if (glyph.MadeFor != Color || glyph.Picture.Empty()) {
+        glyph.Picture.LoadFromResourceName(HInstance, names[Part]);
+        TCanvas& c = glyph.Picture.Canvas();
+        for (Integer y = 0; y < glyph.Picture.Height(); ++y)
+            for (Integer x = 0; x < glyph.Picture.Width(); ++x)
+                if (ColorToRGB(c.Pixel(x, y)) == 0) c.SetPixel(x, y, Color);
+        glyph.Picture.SetTransparent(true);
+        glyph.MadeFor = Color;
+    }
+    return glyph.Picture;
+}
+
+// Both elements count their states normal, hot, pressed, disabled from ordinal 2: the spin
+// element part by part (up, down, the right-pointing and the left-pointing one), the scroll bar's
+// arrow button by direction (up, down, left, right).
+TThemedElementDetails SpinButtonElement(TStySingleSpinButton Part, TStyButtonPartState State, TStyExtSpinBtnStyle Style)
+{
+    if (Style == seSpinScrollBar) return GetDetails(teScrollBar, 2 + 4 * Part + State);
+    static const int spinPart[] = {0, 1, 3, 2};
+    return GetDetails(teSpin, 2 + 4 * spinPart[Part] + State);
+}
+
 // One part in one state on a picture of W x H pixels.
 void TStySpinButton::DrawPartImage(TCanvas& Canvas, TStySingleSpinButton Part, TStyButtonPartState State, Integer W,
                                    Integer H)
 {
     Canvas.Brush().SetColor(Color());
     Canvas.FillRect(Rect(0, 0, W, H));
+    if (IsThemed()) {
+        const TStyThemeMode mode = EffectiveThemeMode();
+        const TThemedElementDetails element = SpinButtonElement(Part, State, FExtStyle);
+        StyThemeServices().DrawElement(mode, &Canvas, element, Rect(0, 0, W, H));
+        if (!TStyleManager::IsCustomStyleActive() || mode != ttmPlatform) return;
+        TColor text = Font().Color();
+        StyleServices().GetElementColor(element, ecTextColor, text);
+        TBitmap& glyph = SpinButtonGlyph(Part, text);
+        Canvas.Draw((W - glyph.Width()) / 2, (H - glyph.Height()) / 2, glyph);
+        return;
+    }
     const bool stacked = FSpinButtons.Contains(sbUp) && FSpinButtons.Contains(sbDown) && !FSkew &&
                          FExtStyle == seSpinEdit;
     if (stacked) {

@@ -16,6 +16,13 @@ enum TStyButtonPartState { bpsNormal, bpsHot, bpsPressed, bpsDisabled };
 enum TStySpinButtonState { sbUpper, sbUpDown, sbDownDown, sbLeftDown, sbRightDown, sbDisabled };
 enum TStyExtSpinBtnStyle { seSpinEdit, seSpinScrollBar };
 
+// The arrow of a part as a custom visual style shows it: the part's glyph with its black in the
+// colour.  One copy per part is kept, made again only for another colour.
+TBitmap& SpinButtonGlyph(TStySingleSpinButton Part, TColor Color);
+// The themed element of a part in a state: the spin element (the horizontal ones for left and
+// right), or the scroll bar's arrow button.
+TThemedElementDetails SpinButtonElement(TStySingleSpinButton Part, TStyButtonPartState State, TStyExtSpinBtnStyle Style);
+
 class TStySpinButton : public TStyGraphicControl {
     DECLARE_CLASS(TStySpinButton, TStyGraphicControl)
 public:

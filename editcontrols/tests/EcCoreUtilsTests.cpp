@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "editcontrols/EcCoreUtils.h"
 #include "platform/graphics/Bitmaps.h"
@@ -55,6 +56,19 @@ TEST(EcCoreUtils, FoundNamesOfTheFirstMatch)
     EXPECT_EQ(FoundShortName(folder + "/Reservoir Levels.dam"), String("Reservoir Levels.dam"));
     EXPECT_EQ(FoundLongName(folder + "/none*.dam"), String());
     std::filesystem::remove_all(dir);
+}
+
+TEST(EcCoreUtils, AScreenDeviceContextMeasuresTextAsABitmapDoes)
+{
+    std::unique_ptr<TCanvas> screen(NewScreenDC());
+    TBitmap bitmap(10, 10);
+    for (TCanvas* c : {screen.get(), &bitmap.Canvas()}) {
+        c->Font().SetName("Tahoma");
+        c->Font().SetSize(10);
+    }
+    EXPECT_GT(screen->TextWidth("Dam crest"), 0);
+    EXPECT_EQ(screen->TextWidth("Dam crest"), bitmap.Canvas().TextWidth("Dam crest"));
+    EXPECT_EQ(screen->TextHeight("Dam crest"), bitmap.Canvas().TextHeight("Dam crest"));
 }
 
 TEST(EcCoreUtils, DropPendingMessageTakesOneOffTheQueue)

@@ -4,6 +4,7 @@
 
 #include "editcontrols/EcExControls.h"
 #include "editcontrols/EcExMask.h"
+#include "editcontrols/EcThemes.h"
 #include "platform/graphics/Bitmaps.h"
 
 namespace {
@@ -195,3 +196,16 @@ TEST(EcExControls, TheHintTakesTheControlsColourAndWindowClass)
 }
 
 }  // namespace
+
+// Painting on glass is a passing state of the control, not a style it keeps.
+TEST(EcThemes, AControlPaintsOnGlassWhileItsStateSaysSo)
+{
+    TControl control(nullptr);
+    EXPECT_FALSE(InGlassPaint(&control));
+    EXPECT_FALSE(InGlassPaint(nullptr));
+    control.SetControlState(TControlState{csGlassPaint});
+    EXPECT_TRUE(InGlassPaint(&control));
+    EXPECT_TRUE(NeedsGlassPaint(&control));   // nothing double-buffered beneath it
+    control.SetControlState(TControlState{});
+    EXPECT_FALSE(NeedsGlassPaint(&control));
+}

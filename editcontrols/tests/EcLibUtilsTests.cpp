@@ -80,6 +80,35 @@ TEST(EcLibUtils, ReplacingAReferenceMovesTheFreeNotification)
     EXPECT_EQ(holder.Ref, nullptr);
 }
 
+// The link hears of changes to the list it was moved to, no longer of the one before.
+TEST(EcLibUtils, ReplacingAnImageListMovesTheChangeLinkToo)
+{
+    struct TListHolder : TComponent {
+        using TComponent::TComponent;
+        TCustomImageList* Ref = nullptr;
+        int Changes = 0;
+        void Changed(TObject*) { ++Changes; }
+    };
+    TListHolder holder(nullptr);
+    TChangeLink link;
+    link.OnChange = TNotifyEvent(&holder, &TListHolder::Changed);
+    TCustomImageList first(4, 4), second(4, 4);
+    TBitmap image(4, 4);
+    EXPECT_TRUE(ReplaceImageListRef(&holder, &first, holder.Ref, &link));
+    EXPECT_FALSE(ReplaceImageListRef(&holder, &first, holder.Ref, &link));
+    first.Add(&image, nullptr);
+    EXPECT_EQ(holder.Changes, 1);
+    EXPECT_TRUE(ReplaceImageListRef(&holder, &second, holder.Ref, &link));
+    first.Add(&image, nullptr);
+    EXPECT_EQ(holder.Changes, 1);
+    second.Add(&image, nullptr);
+    EXPECT_EQ(holder.Changes, 2);
+    EXPECT_EQ(holder.Ref, &second);
+    EXPECT_TRUE(ReplaceImageListRef(&holder, nullptr, holder.Ref, &link));
+    second.Add(&image, nullptr);
+    EXPECT_EQ(holder.Changes, 2);
+}
+
 }  // namespace
 
 namespace {

@@ -243,6 +243,53 @@ TEST(EcxButtonGlyph, GlyphsOfOneSizeShareOneListThatGoesWithTheLastOfThem)
     EXPECT_FALSE(TEcGlyphCache::Exists());
 }
 
+// A list of one 4 x 4 image in silver (light: the list's own disabled look leaves it out) with
+// its top-left pixel transparent, drawn on a yellow 5 x 5 bitmap.
+TEST(EcxButtonGlyph, AListImageIsDisabledInTheListsLookOrEmbossedAndGreyedOnce)
+{
+    TCustomImageList images(4, 4);
+    TBitmap silver(4, 4);
+    silver.Canvas().FillRectColor(Rect(0, 0, 4, 4), clSilver);
+    silver.Canvas().SetPixel(0, 0, clFuchsia);
+    images.AddMasked(&silver, clFuchsia);
+    auto picture = [&](TEcxButtonGlyph& glyph, TEcButtonState state) {
+        TBitmap bmp(5, 5);
+        bmp.Canvas().FillRectColor(Rect(0, 0, 5, 5), clYellow);
+        glyph.DrawButtonImage(bmp.Canvas(), 0, 0, state, images, 0);
+        return Picture(bmp, {{clYellow, '.'}, {clSilver, 'v'}, {clBtnShadow, 's'}, {clBtnHighlight, 'h'}});
+    };
+    TEcxButtonGlyph glyph;
+    EXPECT_EQ(picture(glyph, rbsUp), ".vvv./vvvv./vvvv./vvvv./.....");
+    glyph.SetGrayNewStyle(true);
+    EXPECT_EQ(picture(glyph, rbsDisabled), "...../...../...../...../.....");   // nothing dark to show
+    glyph.SetGrayNewStyle(false);
+    EXPECT_EQ(picture(glyph, rbsDisabled), ".sss./ssssh/ssssh/ssssh/.hhhh");   // the shape embossed
+    // The grey image of an inactive button is made once, into the shared list.
+    const Integer grey = glyph.CreateImageGlyph(rbsInactive, images, 0);
+    ASSERT_GE(grey, 0);
+    EXPECT_EQ(glyph.CreateImageGlyph(rbsInactive, images, 0), grey);
+    EXPECT_EQ(static_cast<TEcGlyphList*>(glyph.GlyphList())->UsedCount(), 1);
+    EXPECT_EQ(picture(glyph, rbsInactive), ".vvv./vvvv./vvvv./vvvv./.....");   // a grey stays itself
+}
+
+TEST(EcSpeedButton, HoverSettingsAreTakenOverWholeFromAnotherButton)
+{
+    TEcSpeedButton from(nullptr), to(nullptr);
+    from.SetHotTrack(true);
+    from.HotTrackFont().SetColor(clRed);
+    from.SetHotTrackFontOptions({hoFollowFont});
+    from.HotTrackOptions().SetColor(clAqua);
+    to.AssignHotTrack(&from);
+    EXPECT_TRUE(to.HotTrack());
+    EXPECT_EQ(to.HotTrackFont().Color(), from.HotTrackFont().Color());
+    EXPECT_EQ(to.HotTrackFontOptions(), TEcTrackFontOptions{hoFollowFont});
+    EXPECT_EQ(to.HotTrackOptions().Color(), clAqua);
+    to.SetHotTrack(false);
+    to.AssignHotTrack(&to);        // itself, or none: nothing
+    to.AssignHotTrack(nullptr);
+    EXPECT_FALSE(to.HotTrack());
+}
+
 TEST(EcxButtonGlyph, ADropDownMarkWithoutGlyphOrCaptionIsCentred)
 {
     TEcxButtonGlyph glyph;

@@ -733,7 +733,19 @@ TCanvas& TGraphicControl::Canvas()
 
 void TGraphicControl::Paint() {}
 
-void TGraphicControl::WMPaint(TMessage&)
+// Paints onto the device context the message carries: its parent's canvas, or that of someone
+// who copies the control's picture.
+void TGraphicControl::WMPaint(TMessage& message)
 {
-    if (FPaintCanvas) Paint();
+    auto* canvas = reinterpret_cast<TCanvas*>(message.WParam);
+    if (!canvas) return;
+    TCanvas* const outer = FPaintCanvas;
+    FPaintCanvas = canvas;
+    try {
+        Paint();
+    } catch (...) {
+        FPaintCanvas = outer;
+        throw;
+    }
+    FPaintCanvas = outer;
 }

@@ -33,14 +33,13 @@ class TPopupMenu;
 enum TControlStyleFlag {
     csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed, csSetCaption, csOpaque,
     csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents,
-    csDisplayDragImage, csReflector, csActionClient, csMenuEvents, csNeedsBorderPaint, csParentBackground,
-    csGlassPaint
+    csDisplayDragImage, csReflector, csActionClient, csMenuEvents, csNeedsBorderPaint, csParentBackground
 };
 using TControlStyle = Set<TControlStyleFlag>;
 
 enum TControlStateFlag {
     csLButtonDown, csClicked, csPalette, csReadingState, csAlignmentNeeded, csFocusing, csCreating,
-    csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking, csRecreating
+    csPaintCopy, csCustomPaint, csDestroyingHandle, csDocking, csRecreating, csGlassPaint
 };
 using TControlState = Set<TControlStateFlag>;
 
@@ -684,12 +683,18 @@ TCursor SetCursor(TCursor cursor);
 TCursor GetCursor();
 // The screen point of the mouse input last delivered, x in the low word, y in the high word.
 Cardinal GetMessagePos();
-// Carets of owner-drawn windows.
+// Carets of owner-drawn windows.  A shown caret blinks, lit then dark for its blink time each,
+// and is lit again whenever it shows or moves.
 bool CreateCaret(HWND window, Integer width, Integer height);
 bool SetCaretPos(Integer x, Integer y);
 bool ShowCaret(HWND window);
 bool HideCaret(HWND window);
 bool DestroyCaret();
+// The blink time a new caret takes, in milliseconds.
+Cardinal GetCaretBlinkTime();
+// The blink time of the window's caret alone (0: steady); carets of other windows and programs
+// keep theirs.  False when the window has no caret.
+bool SetCaretBlinkRate(HWND window, Cardinal milliseconds);
 
 // Sends WM_CANCELMODE to the window holding the mouse capture, as the system does when a modal
 // window or a message box opens; the window's default handling gives the capture up.

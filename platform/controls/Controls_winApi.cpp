@@ -234,6 +234,8 @@ struct TCaret {
     HWND Window = nullptr;
     TRect Box;
     bool Visible = false;
+    bool Lit = true;   // the phase of the blink
+    Cardinal BlinkTime = GetCaretBlinkTime();
 } gCaret;
 
 void ShowCaretNow()
@@ -242,15 +244,30 @@ void ShowCaretNow()
         TRect r = gCaret.Box;
         Integer b = gCaret.Window->BorderWidthNC();
         OffsetRect(r, b, b);
-        WindowSystem().ShowCaret(gCaret.Window->WindowHandle(), r, gCaret.Visible);
+        WindowSystem().ShowCaret(gCaret.Window->WindowHandle(), r, gCaret.Visible && gCaret.Lit);
     }
 }
+
+// The caret lit, its blink started over.
+void RestartBlink()
+{
+    gCaret.Lit = true;
+    StopLayerTimer(&gCaret);
+    if (gCaret.Visible && gCaret.BlinkTime > 0)
+        StartLayerTimer(&gCaret, gCaret.BlinkTime, [] {
+            gCaret.Lit = !gCaret.Lit;
+            ShowCaretNow();
+        });
+    ShowCaretNow();
+}
 }  // namespace
+
+Cardinal GetCaretBlinkTime() { return 530; }
 
 bool CreateCaret(HWND window, Integer width, Integer height)
 {
     DestroyCaret();
-    gCaret = {window, Rect(0, 0, std::max(width, 1), std::max(height, 1)), false};
+    gCaret = {window, Rect(0, 0, std::max(width, 1), std::max(height, 1))};
     return true;
 }
 
@@ -258,7 +275,7 @@ bool SetCaretPos(Integer x, Integer y)
 {
     if (!gCaret.Window) return false;
     gCaret.Box = Bounds(x, y, gCaret.Box.Width(), gCaret.Box.Height());
-    ShowCaretNow();
+    RestartBlink();
     return true;
 }
 
@@ -266,7 +283,7 @@ bool ShowCaret(HWND window)
 {
     if (!gCaret.Window || (window && window != gCaret.Window)) return false;
     gCaret.Visible = true;
-    ShowCaretNow();
+    RestartBlink();
     return true;
 }
 
@@ -274,7 +291,7 @@ bool HideCaret(HWND window)
 {
     if (!gCaret.Window || (window && window != gCaret.Window)) return false;
     gCaret.Visible = false;
-    ShowCaretNow();
+    RestartBlink();
     return true;
 }
 
@@ -282,8 +299,17 @@ bool DestroyCaret()
 {
     if (!gCaret.Window) return false;
     gCaret.Visible = false;
-    ShowCaretNow();
+    RestartBlink();
     gCaret = {};
+    return true;
+}
+
+bool SetCaretBlinkRate(HWND window, Cardinal milliseconds)
+{
+    if (!gCaret.Window || window != gCaret.Window) return false;
+    if (milliseconds == gCaret.BlinkTime) return true;
+    gCaret.BlinkTime = milliseconds;
+    RestartBlink();
     return true;
 }
 

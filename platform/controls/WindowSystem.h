@@ -59,6 +59,7 @@ struct TFileDialogRequest {
     bool MultiSelect = false;
     bool OverwritePrompt = false;
     bool FileMustExist = false;
+    std::vector<String> History;                       // names used before, offered for choosing
 };
 struct TFileDialogAnswer {
     bool Accepted = false;

@@ -124,6 +124,8 @@ bool TOpenDialog::DoExecute(bool save)
     r.MultiSelect = FOptions.Contains(ofAllowMultiSelect);
     r.OverwritePrompt = FOptions.Contains(ofOverwritePrompt);
     r.FileMustExist = FOptions.Contains(ofFileMustExist);
+    if (FFileEditStyle == fsComboBox)
+        for (Integer i = 0; i < FHistoryList.Count(); ++i) r.History.push_back(FHistoryList[i]);
     OnShow(this);
     std::optional<TFileDialogAnswer> hooked = FileDialogHook ? FileDialogHook(r) : std::nullopt;
     TFileDialogAnswer answer = hooked ? *hooked : WindowSystem().FileDialog(r);

@@ -49,6 +49,11 @@ enum TOpenOption {
 using TOpenOptions = Set<TOpenOption>;
 const TEnumTypeInfo& TypeInfoOf(TOpenOption);
 
+// How the dialog's name field is given: a plain edit, or a combo box that offers the names of the
+// history list.
+enum TFileEditStyle { fsEdit, fsComboBox };
+const TEnumTypeInfo& TypeInfoOf(TFileEditStyle);
+
 class TOpenDialog : public TComponent {
     DECLARE_CLASS(TOpenDialog, TComponent)
 public:
@@ -70,6 +75,11 @@ public:
     void SetTitle(const String& value) { FTitle = value; }
     TOpenOptions Options() const { return FOptions; }
     void SetOptions(TOpenOptions value) { FOptions = value; }
+    TFileEditStyle FileEditStyle() const { return FFileEditStyle; }
+    void SetFileEditStyle(TFileEditStyle value) { FFileEditStyle = value; }
+    // The names offered in the name field of the fsComboBox style.
+    TStrings& HistoryList() { return FHistoryList; }
+    void SetHistoryList(TStrings* value) { if (value) FHistoryList.Assign(*value); }
     TNotifyEvent OnShow, OnClose;
 
     // "Desc|*.a;*.b|..." as pairs; a trailing description without patterns is dropped.
@@ -83,6 +93,8 @@ private:
     std::vector<String> FFiles;
     Integer FFilterIndex = 1;
     TOpenOptions FOptions{ofHideReadOnly, ofEnableSizing};
+    TFileEditStyle FFileEditStyle = fsEdit;
+    TStringList FHistoryList;
 };
 
 class TSaveDialog : public TOpenDialog {

@@ -36,6 +36,12 @@ const TEnumTypeInfo& TypeInfoOf(TCloseAction)
     return info;
 }
 
+const TEnumTypeInfo& TypeInfoOf(TFileEditStyle)
+{
+    static const TEnumTypeInfo info("TFileEditStyle", {"fsEdit", "fsComboBox"});
+    return info;
+}
+
 const TEnumTypeInfo& TypeInfoOf(TOpenOption)
 {
     static const TEnumTypeInfo info(

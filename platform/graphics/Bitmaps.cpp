@@ -897,6 +897,12 @@ void TPicture::SaveToStream(TStream& stream)
     if (FGraphic) FGraphic->SaveToStream(stream);
 }
 
+void TGraphic::DefineProperties(TFiler* filer)
+{
+    filer->DefineBinaryProperty(
+        "Data", [this](TStream* s) { ReadData(*s); }, [this](TStream* s) { WriteData(*s); }, !Empty());
+}
+
 void TPicture::DefineProperties(TFiler* filer)
 {
     filer->DefineBinaryProperty(

@@ -39,6 +39,9 @@ public:
     std::function<void()> OnChange;
 
 protected:
+    // A graphic held by a property of its own ("Glyph.Data") stores the same bytes; an empty one
+    // stores nothing.
+    void DefineProperties(TFiler* filer) override;
     void Changed();
     bool FTransparent = false;
     bool FModified = false;

@@ -72,5 +72,4 @@ bool SystemParametersInfo(Cardinal action, Cardinal, void* value, Cardinal)
     }
 }
 
-Cardinal GetCaretBlinkTime() { return 530; }
 Cardinal GetDoubleClickTime() { return 500; }

@@ -64,6 +64,5 @@ enum : Cardinal { SPI_GETWORKAREA = 0x0030, SPI_GETSCREENSAVETIMEOUT = 0x000E, S
 // drawn without antialiasing).  False for other actions, which leave `value` alone.
 bool SystemParametersInfo(Cardinal action, Cardinal param, void* value, Cardinal winIni = 0);
 
-// Blink time of the caret and the double-click time, in milliseconds.
-Cardinal GetCaretBlinkTime();
+// The double-click time, in milliseconds (the caret's blink time is with the carets).
 Cardinal GetDoubleClickTime();

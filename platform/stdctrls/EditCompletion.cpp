@@ -20,42 +20,59 @@ Integer SharedStart(const std::vector<String>& names)
 
 }  // namespace
 
-std::vector<String> CompleteEditFileName(TCustomEdit& edit, TCompletionKind kind)
+std::vector<String> NamesStartingWith(const std::vector<String>& names, const String& typed)
 {
+    std::vector<String> result;
+    const String start = AnsiUpperCase(typed);
+    for (const String& name : names)
+        if (AnsiUpperCase(Copy(name, 1, start.Length())) == start) result.push_back(name);
+    return result;
+}
+
+void CompleteEditText(TCustomEdit& edit, const std::vector<String>& names)
+{
+    if (names.empty()) return;
     const Integer caret = edit.SelStart();
-    const String typed = Copy(edit.Text(), 1, caret);
-    std::vector<String> names = CompleteFileName(typed, kind);
-    if (names.empty()) return names;
     const Integer shared = SharedStart(names);
-    if (shared <= typed.Length()) return names;
+    if (shared <= caret) return;
     // The typed part takes the letter case of the names found.
     edit.Perform(EM_SETSEL, 0, caret + edit.SelLength());
     edit.SetSelText(Copy(names.front(), 1, shared));
     edit.Perform(EM_SETSEL, caret, shared);
+}
+
+std::vector<String> CompleteEditFileName(TCustomEdit& edit, TCompletionKind kind)
+{
+    std::vector<String> names = CompleteFileName(Copy(edit.Text(), 1, edit.SelStart()), kind);
+    CompleteEditText(edit, names);
     return names;
 }
 
-// ---------------------------------------------------------------- TFileNameSuggestions
-IMPLEMENT_CLASS(TFileNameSuggestions, TCustomListBox, nullptr)
+// ---------------------------------------------------------------- TEditSuggestions
+IMPLEMENT_CLASS(TEditSuggestions, TCustomListBox, nullptr)
 
-TFileNameSuggestions::TFileNameSuggestions(TCustomEdit* edit) : TCustomListBox(edit), FEdit(edit)
+TEditSuggestions::TEditSuggestions(TCustomEdit* edit) : TCustomListBox(edit), FEdit(edit)
 {
     FVisible = false;
     FTabStop = false;
     SetBorderStyle(bsNone);
 }
 
-void TFileNameSuggestions::CreateParams(TCreateParams& Params)
+void TEditSuggestions::CreateParams(TCreateParams& Params)
 {
     TCustomListBox::CreateParams(Params);
     Params.Style = WS_POPUP | WS_BORDER;
     Params.Kind = TWindowKind::wkHint;   // in front of its window, never activated
 }
 
-void TFileNameSuggestions::Suggest(TCompletionKind kind)
+void TEditSuggestions::Suggest(TCompletionKind kind)
+{
+    Suggest(CompleteFileName(Copy(FEdit->Text(), 1, FEdit->SelStart()), kind));
+}
+
+void TEditSuggestions::Suggest(const std::vector<String>& names)
 {
     const String typed = Copy(FEdit->Text(), 1, FEdit->SelStart());
-    const std::vector<String> names = CompleteFileName(typed, kind);
     if (names.empty() || (names.size() == 1 && names.front() == typed) || !FEdit->HandleAllocated()) {
         CloseUp();
         return;
@@ -78,14 +95,14 @@ void TFileNameSuggestions::Suggest(TCompletionKind kind)
     Invalidate();
 }
 
-void TFileNameSuggestions::CloseUp()
+void TEditSuggestions::CloseUp()
 {
     if (!Visible()) return;
     ShowWindow(this, 0);
     SetVisible(false);
 }
 
-bool TFileNameSuggestions::EditKeyDown(Word Key)
+bool TEditSuggestions::EditKeyDown(Word Key)
 {
     if (!DroppedDown()) return false;
     switch (Key) {
@@ -108,13 +125,13 @@ bool TFileNameSuggestions::EditKeyDown(Word Key)
 }
 
 // A click chooses a name without taking the focus from the edit.
-void TFileNameSuggestions::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+void TEditSuggestions::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     if (Button == mbLeft) SetItemIndex(ItemAtPos(TPoint{X, Y}, true));
     TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
-void TFileNameSuggestions::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
+void TEditSuggestions::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TCustomControl::MouseUp(Button, Shift, X, Y);
     const Integer index = ItemAtPos(TPoint{X, Y}, true);
@@ -122,7 +139,7 @@ void TFileNameSuggestions::MouseUp(TMouseButton Button, TShiftState Shift, Integ
 }
 
 // The name becomes the edit's text, the caret after it; the edit hears of the change.
-void TFileNameSuggestions::Take(Integer index)
+void TEditSuggestions::Take(Integer index)
 {
     const String name = Items()[index];
     CloseUp();

@@ -1,16 +1,20 @@
 #pragma once
-// File-name completion in an edit, for the edits where a file or folder name is typed: in place,
-// the text before the caret is completed to the longest start the matching names share (letter
-// case ignored) with the added part selected, so that typing on replaces it; or the matching
-// names are proposed in a list under the edit.
+// Completion in an edit, for the edits where a known name is typed (a file or folder, or an item
+// of a list): in place, the text before the caret is completed to the longest start the matching
+// names share (letter case ignored) with the added part selected, so that typing on replaces it;
+// or the matching names are proposed in a list under the edit.
 #include <vector>
 
 #include "platform/services/FileCompletion.h"
 #include "platform/stdctrls/Edits.h"
 #include "platform/stdctrls/ListBox.h"
 
-// The matching names, for a list the caller may show; the edit is left alone when there is
-// nothing to add.
+// The names that begin with `typed` (letter case ignored), in their order.
+std::vector<String> NamesStartingWith(const std::vector<String>& names, const String& typed);
+// The text before the caret completed in place to the start the names (which match it) share;
+// the edit is left alone when that adds nothing.
+void CompleteEditText(TCustomEdit& edit, const std::vector<String>& names);
+// The same with the matching file names, which it answers, for a list the caller may show.
 std::vector<String> CompleteEditFileName(TCustomEdit& edit, TCompletionKind kind);
 
 // The names that match what is typed, in a list under the edit: a list box in a window of its
@@ -18,12 +22,14 @@ std::vector<String> CompleteEditFileName(TCustomEdit& edit, TCompletionKind kind
 // passes its key-downs on: Up and Down move the choice, Enter takes the chosen name into the
 // edit, Escape closes the list; a click takes the name clicked.  The edit closes the list when it
 // loses the focus.  The edit owns it.
-class TFileNameSuggestions : public TCustomListBox {
-    DECLARE_CLASS(TFileNameSuggestions, TCustomListBox)
+class TEditSuggestions : public TCustomListBox {
+    DECLARE_CLASS(TEditSuggestions, TCustomListBox)
 public:
-    explicit TFileNameSuggestions(TCustomEdit* edit);
-    // Shows the names matching the text before the edit's caret, none chosen; closes the list
-    // when there are none, or when the only one is the text itself.
+    explicit TEditSuggestions(TCustomEdit* edit);
+    // Shows the names (those matching the text before the edit's caret), none chosen; closes the
+    // list when there are none, or when the only one is the text itself.
+    void Suggest(const std::vector<String>& names);
+    // The same with the file names matching the text before the caret.
     void Suggest(TCompletionKind kind);
     void CloseUp();
     bool DroppedDown() const { return Visible(); }

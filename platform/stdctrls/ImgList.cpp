@@ -147,6 +147,15 @@ void TCustomImageList::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer Index
             }
 }
 
+void TCustomImageList::DrawMask(TCanvas& Canvas, Integer X, Integer Y, Integer Index) const
+{
+    if (Index < 0 || Index >= Count()) return;
+    const TImage& image = FImages[Index];
+    for (Integer y = 0; y < FHeight; ++y)
+        for (Integer x = 0; x < FWidth; ++x)
+            Canvas.SetPixel(X + x, Y + y, image.Transparent[static_cast<size_t>(y) * FWidth + x] ? clWhite : clBlack);
+}
+
 void TCustomImageList::GetBitmap(Integer Index, TBitmap& Image, TColor Background) const
 {
     CheckIndex(Index);

@@ -51,6 +51,9 @@ public:
     void Clear();
     // Draws image Index at (X, Y); nothing for an index outside the list.
     void Draw(TCanvas& Canvas, Integer X, Integer Y, Integer Index, bool Enabled = true) const;
+    // The image's mask at (X, Y): black where the image has pixels, white where it is
+    // transparent; nothing for an index outside the list.
+    void DrawMask(TCanvas& Canvas, Integer X, Integer Y, Integer Index) const;
     // The image on a bitmap of the list's size, transparent pixels in the background colour.
     void GetBitmap(Integer Index, TBitmap& Image, TColor Background = clBtnFace) const;
     TColor BkColor() const { return FBkColor; }

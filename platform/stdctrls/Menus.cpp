@@ -354,6 +354,8 @@ std::function<bool(TPopupMenu*, TPoint)> PopupMenuHook;
 void TPopupMenu::Popup(Integer X, Integer Y)
 {
     OnPopup(this);
+    // The menu takes the mouse: the control that held it gets no more of its messages.
+    ReleaseCapture();
     if (PopupMenuHook && PopupMenuHook(this, {X, Y})) return;
     WindowSystem().PopupMenu(Items(), {X, Y});
 }

@@ -2,6 +2,8 @@
 // amounts as text and back, dates and times with their fields, and number text in any base.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/DateUtils.h"
 #include "styledcontrols/StyCustomMaskEdit.h"
@@ -305,9 +307,9 @@ TEST(StyNumberText, DigitsOfAnyBaseBothWays)
     };
     for (const Case& c : toValue) EXPECT_EQ(StyTextToInt(c.text, c.base), c.value) << c.text << " base " << c.base;
     EXPECT_THROW(StyTextToInt("12a", 10), EConvertError);
-    const Case toText[] = {{"FF", 16, 255}, {"-1A", 16, -26}, {"0", 2, 0}, {"1010", 2, 10}, {"-2147483647", 10, -2147483647}};
-    for (const Case& c : toText)
-        EXPECT_EQ(StyIntToText(static_cast<Integer>(c.value), c.base), c.text) << c.value << " base " << c.base;
+    const Case toText[] = {{"FF", 16, 255},   {"-1A", 16, -26}, {"0", 2, 0}, {"1010", 2, 10}, {"-2147483647", 10, -2147483647},
+                           {"3000000000", 10, 3000000000LL}, {"-9223372036854775808", 10, INT64_MIN}};
+    for (const Case& c : toText) EXPECT_EQ(StyIntToText(c.value, c.base), c.text) << c.value << " base " << c.base;
 }
 
 TEST_F(Settings, FloatTextInEachPresentation)

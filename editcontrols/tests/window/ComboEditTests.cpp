@@ -75,6 +75,26 @@ TEST_F(ComboEditForm, AReadOnlyEditDisablesItsButtonUnlessAlwaysEnabled)
     EXPECT_TRUE(Files[0]->Button()->Enabled());
 }
 
+// A numeric edit whose pop-up opens in a read-only edit too, as the file-name edit's dialog does.
+class TAlwaysPopupCalcEdit : public TEcCalcEdit {
+public:
+    explicit TAlwaysPopupCalcEdit(TComponent* AOwner) : TEcCalcEdit(AOwner) { FAlwaysShowPopup = true; }
+};
+
+TEST_F(ComboEditForm, AReadOnlyEditOpensItsPopUpOnlyWhenItAlwaysShowsIt)
+{
+    auto* always = new TAlwaysPopupCalcEdit(Form.get());
+    always->SetBounds(150, 10, 120, 21);
+    always->SetParent(Form.get());
+    for (TEcCalcEdit* edit : {Calc, static_cast<TEcCalcEdit*>(always)}) {
+        edit->SetReadOnly(true);
+        edit->SetAlwaysEnableButton(true);
+        TestClick(edit->Button(), 5, 5);
+        EXPECT_EQ(edit->PopupVisible(), edit == always);
+        edit->ClosePopup(false);
+    }
+}
+
 TEST_F(ComboEditForm, WithoutDirectInputOnlyThePopUpChangesTheText)
 {
     Files[0]->SetFileName("/data/in.dam");
@@ -216,3 +236,70 @@ TEST_F(ComboEditForm, ACustomButtonShowsTheImageOfItsList)
 }
 
 }  // namespace
+
+namespace {
+
+// A combo edit as it stands, which completes what is typed from its list of names.
+class TListComboEdit : public TEcCustomComboEdit {
+public:
+    using TEcCustomComboEdit::TEcCustomComboEdit;
+};
+
+struct CompletingComboEdit : ComboEditForm {
+    void SetUp() override
+    {
+        ComboEditForm::SetUp();
+        Edit = new TListComboEdit(Form.get());
+        Edit->SetBounds(10, 110, 200, 21);
+        Edit->SetParent(Form.get());
+        for (const char* name : {"Upstream face", "Downstream toe", "upstream heel"}) Edit->AutoCompleteItems().Add(name);
+        Edit->SetFocus();
+        TestProcess();
+    }
+    TListComboEdit* Edit = nullptr;
+};
+
+}  // namespace
+
+TEST_F(CompletingComboEdit, TypedTextIsCompletedFromTheListAndItsNamesProposed)
+{
+    TestTypeText(Edit, "dow");
+    EXPECT_EQ(Edit->Text(), String("dow"));   // no options: no completion
+    EXPECT_EQ(Edit->Suggestions(), nullptr);
+    Edit->SetText("");
+    Edit->SetAutoCompleteOptions({acoAutoAppend, acoAutoSuggest});
+    TestTypeText(Edit, "dow");
+    EXPECT_EQ(Edit->Text(), String("Downstream toe"));   // the letter case of the name
+    EXPECT_EQ(Edit->SelText(), String("nstream toe"));
+    ASSERT_NE(Edit->Suggestions(), nullptr);
+    ASSERT_TRUE(Edit->Suggestions()->DroppedDown());
+    EXPECT_EQ(Edit->Suggestions()->Items().Count(), 1);
+    Edit->SetText("");
+    TestTypeText(Edit, "up");
+    EXPECT_EQ(Edit->Text(), String("Upstream "));        // as far as both names go
+    ASSERT_TRUE(Edit->Suggestions()->DroppedDown());
+    EXPECT_EQ(Edit->Suggestions()->Items().Count(), 2);
+    TestPressKey(Edit, VK_DOWN);
+    TestPressKey(Edit, VK_DOWN);
+    TestPressKey(Edit, VK_RETURN);
+    EXPECT_EQ(Edit->Text(), String("upstream heel"));
+    EXPECT_FALSE(Edit->Suggestions()->DroppedDown());
+}
+
+TEST_F(CompletingComboEdit, TheSourceHandsOutTheListFromTheStartAndReportsItsEnd)
+{
+    TAutoCompleteSource source(Edit);
+    std::vector<String> names;
+    EXPECT_EQ(source.Next(2, names), 0);      // S_OK: two given
+    EXPECT_EQ(source.Next(2, names), 1);      // S_FALSE: only one left
+    EXPECT_EQ(names, (std::vector<String>{"Upstream face", "Downstream toe", "upstream heel"}));
+    source.Reset();
+    EXPECT_EQ(source.Skip(1), 0);
+    std::unique_ptr<TAutoCompleteSource> copy = source.Clone();   // at the same place
+    names.clear();
+    copy->Next(1, names);
+    EXPECT_EQ(names, (std::vector<String>{"Downstream toe"}));
+    EXPECT_EQ(source.Skip(5), 1);             // the end, where it stays
+    EXPECT_EQ(source.Next(1, names), 1);
+    EXPECT_EQ(names.size(), 1u);
+}

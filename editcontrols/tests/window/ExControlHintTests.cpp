@@ -66,4 +66,57 @@ TEST(ExControlHints, TheHintWindowTakesTheControlsColourAndClass)
     TestProcess();
 }
 
+// A focusable 60 x 40 control in white with a sunken two-pixel border, as an edit has, and the
+// "DotNet" frame over that border: blue while it has the focus, grey outside and white inside
+// once the focus has gone.
+class TFramedControl : public TEcExCustomControl {
+public:
+    explicit TFramedControl(TComponent* AOwner) : TEcExCustomControl(AOwner)
+    {
+        SetTabStop(true);
+        SetColor(clWhite);
+        SetDotNetHighlighting(true);
+    }
+
+protected:
+    void CreateParams(TCreateParams& Params) override
+    {
+        TEcExCustomControl::CreateParams(Params);
+        Params.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+};
+
+TEST(ExControlFrames, TheDotNetFrameIsBlueWithTheFocusElseGreyAroundTheControlsColour)
+{
+    TestInitialize();
+    auto form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(0, 0, 200, 100);
+    auto* framed = new TFramedControl(form.get());
+    framed->SetBounds(10, 10, 60, 40);
+    framed->SetParent(form.get());
+    auto* other = new TFramedControl(form.get());
+    other->SetBounds(100, 10, 60, 40);
+    other->SetDotNetHighlighting(false);
+    other->SetParent(form.get());
+    form->Show();
+    TestProcess();
+    const TColor blue = static_cast<TColor>(RGB(0, 56, 115)), grey = static_cast<TColor>(RGB(128, 128, 128));
+    struct Case {
+        TWinControl* focused;
+        TColor outer, inner;
+    };
+    for (const Case c : {Case{framed, blue, blue}, Case{other, grey, clWhite}}) {
+        c.focused->SetFocus();
+        TestProcess();
+        // the window's corners on the form, at (10, 10) and (69, 49)
+        EXPECT_EQ(ColorToRGB(TestPixel(form.get(), 10, 10)), ColorToRGB(c.outer));
+        EXPECT_EQ(ColorToRGB(TestPixel(form.get(), 69, 49)), ColorToRGB(c.outer));
+        EXPECT_EQ(ColorToRGB(TestPixel(form.get(), 11, 11)), ColorToRGB(c.inner));
+        EXPECT_EQ(ColorToRGB(TestPixel(framed, 28, 18)), ColorToRGB(clWhite));
+    }
+    EXPECT_EQ(ColorToRGB(TestPixel(form.get(), 100, 10)), ColorToRGB(clBtnShadow));   // the plain border
+    form.reset();
+    TestProcess();
+}
+
 }  // namespace

@@ -133,6 +133,56 @@ TEST_F(FilenameEditForm, TheButtonRunsTheOpenDialogAndTheChosenFileFillsTheEdit)
     EXPECT_EQ(Edit->FileName(), Folder.Path("runs") + "/new results.txt");
 }
 
+// Each kind of dialog takes over the settings of the one before; the history is offered in the
+// combo-box style.
+TEST_F(FilenameEditForm, ChangingTheDialogKindKeepsEverySettingOfTheDialog)
+{
+    Edit->SetDefaultExt("dam");
+    Edit->SetFilter("Dam files (*.dam)|*.dam|Text files (*.txt)|*.txt");
+    Edit->SetFilterIndex(2);
+    Edit->SetInitialDir(Folder.Path("runs"));
+    Edit->SetDialogTitle("Output file");
+    Edit->SetDialogOptions({ofOverwritePrompt});
+    Edit->SetFileEditStyle(fsComboBox);
+    Edit->HistoryList().Add(Folder.Path("runs") + "/last.dam");
+    for (TFileDialogKind kind : {dkSave, dkOpenPicture, dkSavePicture, dkOpen}) {
+        Edit->SetDialogKind(kind);
+        TestAnswerNextFileDialog({});
+        TestClick(Edit->Button(), 5, 5);
+        const TFileDialogRequest& asked = TestLastFileDialog();
+        EXPECT_EQ(asked.Save, kind == dkSave || kind == dkSavePicture) << kind;
+        EXPECT_EQ(asked.Title, String("Output file")) << kind;
+        EXPECT_EQ(asked.DefaultExt, String("dam")) << kind;
+        EXPECT_EQ(asked.Filters.size(), 2u) << kind;
+        EXPECT_EQ(asked.FilterIndex, 2) << kind;
+        EXPECT_EQ(asked.InitialDir, Folder.Path("runs")) << kind;
+        EXPECT_TRUE(asked.OverwritePrompt) << kind;
+        EXPECT_EQ(asked.History, std::vector<String>{Folder.Path("runs") + "/last.dam"}) << kind;
+    }
+}
+
+// An unfocused edit may show the name as the desktop shows it; FileName stays the name on disk,
+// and typing into the edit gives the name typed.
+TEST_F(FilenameEditForm, TheLocalizedNameIsShownWhileFileNameStaysThePhysicalOne)
+{
+    auto* other = new TEdit(Form.get());
+    other->SetBounds(10, 50, 100, 21);
+    other->SetParent(Form.get());
+    Edit->SetDisplayLocalizedName(true);
+    Edit->SetFileName(Folder.Path("runs") + "/in.dam");
+    EXPECT_EQ(Edit->FileName(), Folder.Path("runs") + "/in.dam");
+    EXPECT_EQ(Edit->Text(), Edit->LocalizedFileName());
+    Edit->SetFocus();
+    TestProcess();
+    Edit->SelectAll();
+    TestTypeText(Edit, "/data/out.dam");
+    other->SetFocus();
+    TestProcess();
+    EXPECT_EQ(Edit->FileName(), String("/data/out.dam"));
+    Edit->SetDisplayLocalizedName(false);
+    EXPECT_EQ(Edit->Text(), String("/data/out.dam"));
+}
+
 // With in-place completion a typed start of a name is completed to the name the folder holds,
 // the added part selected so that typing on replaces it; without it the text is as typed.
 TEST_F(FilenameEditForm, ATypedNameIsCompletedInPlaceWhenAskedFor)

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "editcontrols/EcSpeedButton.h"
 #include "platform/stdctrls/ImgList.h"
@@ -109,7 +110,7 @@ TEST_F(SpeedButtonForm, OneButtonOfAGroupIsDownAtATime)
 
 TEST_F(SpeedButtonForm, AClickGivesTheFormTheButtonsModalResult)
 {
-    Buttons[0]->ModalResult = mrOk;
+    Buttons[0]->SetModalResult(mrOk);
     TestClick(Buttons[0], 5, 5);
     EXPECT_EQ(Form->ModalResult(), mrOk);
 }
@@ -208,6 +209,57 @@ TEST_F(SpeedButtonForm, APressDropsTheMenuUnderTheButtonInsteadOfClicking)
     EXPECT_EQ(Clicks[0].Count, 1);
 }
 
+// The click that closes a menu waits for the form while the menu's item runs: posted here.
+struct TClickPoster : TObject {
+    TWinControl* Window = nullptr;
+    std::vector<Cardinal> Messages;
+    TPoint At;
+    void Chosen(TObject*)
+    {
+        for (Cardinal m : Messages) PostMessage(Window, m, m == WM_LBUTTONUP ? 0 : MK_LBUTTON, MakeLParam(At.X, At.Y));
+        Messages.clear();
+    }
+};
+
+TEST_F(SpeedButtonForm, TheClickThatClosesTheMenuPressesNoButtonButReachesAnother)
+{
+    // Buttons[0] drops the menu; Buttons[1] (group 1) lies at (50, 10) on the form.
+    struct Case {
+        const char* name;
+        TPoint at;
+        std::vector<Cardinal> messages;
+        int menuButtonClicks, otherClicks, menusShown;
+    };
+    const Case cases[] = {
+        {"on the other button", {60, 20}, {WM_LBUTTONDOWN, WM_LBUTTONUP}, 0, 1, 1},
+        {"on the menu button", {20, 20}, {WM_LBUTTONDOWN, WM_LBUTTONUP}, 0, 0, 1},
+        {"double click on the menu button", {20, 20}, {WM_LBUTTONDBLCLK, WM_LBUTTONUP}, 0, 0, 1},
+    };
+    auto* menu = new TPopupMenu(Form.get());
+    auto* item = new TMenuItem(menu);
+    item->SetCaption("Open");
+    TClickPoster poster;
+    poster.Window = Form.get();
+    item->OnClick = TNotifyEvent(&poster, &TClickPoster::Chosen);
+    menu->Items()->Add(item);
+    Buttons[0]->SetDropDownMenu(menu);
+    for (const Case& c : cases) {
+        Clicks[0].Count = Clicks[1].Count = 0;
+        Buttons[1]->SetAllowAllUp(true);
+        Buttons[1]->SetDown(false);
+        poster.At = c.at;
+        poster.Messages = c.messages;
+        TestAnswerNextPopup("Open");
+        TestAnswerNextPopup("Open");   // taken only when the closing click drops the menu again
+        TestClick(Buttons[0], 5, 5);
+        TestProcess();
+        EXPECT_EQ(Clicks[0].Count, c.menuButtonClicks) << c.name;
+        EXPECT_EQ(Clicks[1].Count, c.otherClicks) << c.name;
+        EXPECT_EQ(2 - static_cast<int>(TestDropUnusedAnswers().Popups), c.menusShown) << c.name;
+        EXPECT_EQ(Buttons[0]->State(), rbsUp) << c.name;
+    }
+}
+
 TEST_F(SpeedButtonForm, AClickFromCodeClicksAndTogglesAGroupButton)
 {
     Buttons[0]->ButtonClick();
@@ -274,6 +326,68 @@ TEST_F(SpeedButtonForm, ADoubleClickCountsOnALatchedButtonOnly)
     Buttons[2]->SetDown(true);
     TestDoubleClick(Buttons[2], 5, 5);
     EXPECT_EQ(doubles[2].Count, 1);
+}
+
+// A panel painted in 4 x 4 squares of blue and yellow, and a windowless lime square on it.
+class TCheckeredPanel : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    static TColor At(Integer x, Integer y) { return (x / 4 + y / 4) % 2 ? clYellow : clBlue; }
+
+protected:
+    void Paint() override
+    {
+        for (Integer y = 0; y < Height(); ++y)
+            for (Integer x = 0; x < Width(); ++x) Canvas().SetPixel(x, y, At(x, y));
+    }
+};
+
+class TLimeSquare : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+
+protected:
+    void Paint() override { Canvas().FillRectColor(ClientRect(), clLime); }
+};
+
+TEST_F(SpeedButtonForm, ATransparentButtonShowsItsParentAndTheControlsBeforeItThrough)
+{
+    // The 100 x 40 panel at (10, 45); the square at (30, 5) on it, 10 x 10; the 40 x 30 button
+    // at (25, 5) over both, without caption, so its face inside the frame shows what is under it.
+    auto* panel = new TCheckeredPanel(Form.get());
+    panel->SetBounds(10, 45, 100, 40);
+    panel->SetParent(Form.get());
+    auto* square = new TLimeSquare(Form.get());
+    square->SetBounds(30, 5, 10, 10);
+    square->SetParent(panel);
+    auto* button = new TEcSpeedButton(Form.get());
+    button->SetBounds(25, 5, 40, 30);
+    button->SetParent(panel);
+    struct Case {
+        bool transparent;
+        bool flat;
+    };
+    for (const Case c : {Case{false, false}, Case{true, false}, Case{true, true}}) {
+        button->SetTransparent(c.transparent);
+        button->SetFlat(c.flat);
+        TestProcess();
+        TBitmap picture;
+        TestScreenshot(Form.get(), c.flat ? "editcontrols-speedbutton-transparent-flat"
+                                          : c.transparent ? "editcontrols-speedbutton-transparent"
+                                                          : "editcontrols-speedbutton-opaque",
+                       picture);
+        Integer wrong = 0;
+        for (Integer y = 3; y < 27; ++y)
+            for (Integer x = 3; x < 37; ++x) {
+                const TPoint p{25 + x, 5 + y};   // on the panel
+                const bool onSquare = p.X >= 30 && p.X < 40 && p.Y >= 5 && p.Y < 15;
+                const TColor under = onSquare ? clLime : TCheckeredPanel::At(p.X, p.Y);
+                const TColor shown = TestPixel(button, x, y);
+                if (ColorToRGB(shown) != ColorToRGB(c.transparent ? under : clBtnFace)) ++wrong;
+            }
+        EXPECT_EQ(wrong, 0) << c.transparent << c.flat;
+        if (!c.flat) EXPECT_EQ(ColorToRGB(TestPixel(button, 0, 0)), ColorToRGB(HighlightColorOf(clBtnFace)));   // framed
+    }
 }
 
 TEST(DropDownMenuPoint, ByPositionAndAlignment)

@@ -34,6 +34,9 @@ TFileDialogAnswer TQtWindowSystem::FileDialog(const TFileDialogRequest& r)
     dlg.setNameFilters(filters);
     if (r.FilterIndex >= 1 && r.FilterIndex <= filters.size()) dlg.selectNameFilter(filters[r.FilterIndex - 1]);
     if (!r.FileName.IsEmpty()) dlg.selectFile(QS(r.FileName));
+    QStringList history;
+    for (const String& name : r.History) history << QS(name);
+    if (!history.isEmpty()) dlg.setHistory(history);
     TFileDialogAnswer a;
     if (dlg.exec() != QDialog::Accepted) return a;
     a.Accepted = true;

@@ -265,6 +265,18 @@ TEST_F(FormFixture, PaintingOntoAForeignDeviceContextDrawsThereAndNotOnTheSurfac
     EXPECT_FALSE(Plot->ControlState().Contains(csPaintCopy));
 }
 
+TEST_F(FormFixture, AWindowlessControlPaintsOntoTheDeviceContextItIsSent)
+{
+    TestProcess();
+    TBitmap picture(30, 30);
+    picture.Canvas().Brush().SetColor(clBlue);
+    picture.Canvas().FillRect(Rect(0, 0, 30, 30));
+    Mark->Perform(WM_PAINT, reinterpret_cast<std::intptr_t>(picture.Canvas().Handle()));
+    EXPECT_EQ(picture.Canvas().Pixel(19, 19), TColor(clLime));   // the 20 x 20 mark
+    EXPECT_EQ(picture.Canvas().Pixel(20, 20), TColor(clBlue));
+    Mark->Perform(WM_PAINT, 0);                                 // no device context: nothing
+}
+
 TEST_F(FormFixture, XorOutsidePaintShowsWithoutRepaintAndErasesItself)
 {
     TestProcess();
@@ -478,6 +490,23 @@ TEST_F(FormFixture, RightClickShowsThePopupMenuAtTheMouse)
     EXPECT_EQ(TestLastPopupPoint(), Plot->ClientToScreen({20, 30}));
 }
 
+TEST_F(FormFixture, APopupMenuTakesTheMouseFromTheControlHoldingIt)
+{
+    auto* menu = new TPopupMenu(Form);
+    auto* copy = new TMenuItem(Form);
+    copy->SetCaption("Copy");
+    menu->Items()->Add(copy);
+    TestMouseDown(Mark, 2, 2);
+    ASSERT_EQ(GetCaptureControl(), Mark);
+    TestAnswerNextPopup("Copy");
+    menu->Popup(0, 0);
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    TestMouseDown(Plot, 20, 20);   // the next press reaches the control under the pointer
+    TestMouseUp(Plot, 20, 20);
+    EXPECT_EQ(Plot->Down, (TPoint{20, 20}));
+    EXPECT_EQ(Mark->Down, (TPoint{2, 2}));
+}
+
 TEST(Menus, ShortcutsAndMergeByGroupIndex)
 {
     EXPECT_EQ(ShortCutToText(ShortCut('S', {ssCtrl})), "Ctrl+S");
@@ -670,6 +699,46 @@ TEST_F(FormFixture, CaretShowsOverTheSurface)
     EXPECT_EQ(TestPixel(Plot, 100, 65), clBlack);   // white XOR white
     HideCaret(Plot);
     EXPECT_EQ(TestPixel(Plot, 100, 65), clWhite);
+    DestroyCaret();
+}
+
+TEST_F(FormFixture, CaretBlinksAtItsWindowsOwnRateAndLightsUpWhenMoved)
+{
+    TTestClock clock;
+    Plot->HandleNeeded();
+    auto lit = [this] { return TestPixel(Plot, 100, 65) == clBlack; };
+    CreateCaret(Plot, 2, 10);
+    SetCaretPos(100, 60);
+    ShowCaret(Plot);
+    EXPECT_TRUE(SetCaretBlinkRate(Plot, 200));
+    EXPECT_FALSE(SetCaretBlinkRate(Form, 100));   // the form has no caret
+    // time after the rate was set, lit?
+    struct Step { Cardinal at; bool lit; };
+    const Step steps[] = {{0, true}, {199, true}, {200, false}, {399, false}, {400, true}, {450, true}};
+    for (const Step& s : steps) {
+        clock.Advance(s.at - clock.Now());
+        EXPECT_EQ(lit(), s.lit) << s.at;
+    }
+    SetCaretPos(100, 60);   // at 450: lit for a whole blink time again
+    clock.Advance(199);
+    EXPECT_TRUE(lit());
+    clock.Advance(1);
+    EXPECT_FALSE(lit());
+    // A new caret blinks at the blink time of every caret, which the rate above left alone.
+    EXPECT_EQ(GetCaretBlinkTime(), 530u);
+    CreateCaret(Plot, 2, 10);
+    SetCaretPos(100, 60);
+    ShowCaret(Plot);
+    clock.Advance(529);
+    EXPECT_TRUE(lit());
+    clock.Advance(1);
+    EXPECT_FALSE(lit());
+    SetCaretBlinkRate(Plot, 0);   // steady
+    clock.Advance(2000);
+    EXPECT_TRUE(lit());
+    HideCaret(Plot);
+    clock.Advance(2000);
+    EXPECT_FALSE(lit());
     DestroyCaret();
 }
 

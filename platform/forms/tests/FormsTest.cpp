@@ -426,6 +426,23 @@ TEST(FileDialogs, FiltersAndOneBasedFilterIndex)
     EXPECT_EQ(save.FileName(), "/tmp/model.dam");
 }
 
+TEST(FileDialogs, TheHistoryIsOfferedInTheComboBoxStyleOnly)
+{
+    TOpenDialog open(nullptr);
+    TStringList used;
+    used.Add("/data/in.dam");
+    used.Add("/data/out.dam");
+    open.SetHistoryList(&used);
+    for (TFileEditStyle style : {fsEdit, fsComboBox}) {
+        open.SetFileEditStyle(style);
+        TestAnswerNextFileDialog({});
+        open.Execute();
+        const std::vector<String> offered = style == fsComboBox ? std::vector<String>{"/data/in.dam", "/data/out.dam"}
+                                                                : std::vector<String>{};
+        EXPECT_EQ(TestLastFileDialog().History, offered) << style;
+    }
+}
+
 // ---------------------------------------------------------------- MDI
 class TDocCommands : public TObject {
 public:

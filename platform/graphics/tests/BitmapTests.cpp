@@ -5,6 +5,9 @@
 #include <cstdlib>
 
 #include "TestSupport.h"
+#include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/graphics/Codecs.h"
 #include "platform/graphics/Raster.h"
 #include "platform/rtl/tests/TempFolder.h"
@@ -460,4 +463,45 @@ TEST(PictureStreams, BitmapResourceByName)
     EXPECT_EQ(Pixels(loaded), Pixels(bmp));
     EXPECT_THROW(loaded.LoadFromResourceName(HInstance, "NOSUCHBITMAP"), EResNotFound);
     EXPECT_EQ(Pixels(loaded), Pixels(bmp));
+}
+
+namespace {
+
+// A component holding a picture of its own, as a button holds its glyph.
+class TGlyphHolder : public TComponent {
+    DECLARE_CLASS(TGlyphHolder, TComponent)
+public:
+    explicit TGlyphHolder(TComponent* AOwner) : TComponent(AOwner) {}
+    TBitmap Glyph;
+};
+
+}  // namespace
+
+TClass TGlyphHolder::StaticClass()
+{
+    static const TMetaClass meta("TGlyphHolder", TComponent::StaticClass(), NewComponent<TGlyphHolder>,
+                                 [](TMetaClass& m) {
+        TPublished<TGlyphHolder>(&m).Property(
+            "Glyph", [](TGlyphHolder* h) { return &h->Glyph; }, [](TGlyphHolder* h, TBitmap* v) { h->Glyph.Assign(*v); });
+    });
+    return &meta;
+}
+
+TEST(Bitmap, APictureHeldByAPropertyIsStoredWithItsForm)
+{
+    RegisterClasses({TGlyphHolder::StaticClass()});
+    TGlyphHolder holder(nullptr);
+    holder.SetName("Holder");
+    EXPECT_EQ(WriteComponentText(&holder), "object Holder: TGlyphHolder\nend\n");   // empty: nothing
+    holder.Glyph.SetSize(3, 2);
+    holder.Glyph.Canvas().FillRectColor(TRect{0, 0, 3, 2}, clRed);
+    holder.Glyph.Canvas().SetPixel(2, 1, clBlue);
+    const String text = WriteComponentText(&holder);
+    EXPECT_NE(text.ToUtf8().find("  Glyph.Data = {"), std::string::npos) << text.ToUtf8();
+    std::unique_ptr<TComponent> copy(ReadComponentText(text));
+    auto& glyph = static_cast<TGlyphHolder*>(copy.get())->Glyph;
+    ASSERT_EQ(glyph.Width(), 3);
+    ASSERT_EQ(glyph.Height(), 2);
+    EXPECT_EQ(ColorToRGB(glyph.Canvas().Pixel(0, 0)), ColorToRGB(clRed));
+    EXPECT_EQ(ColorToRGB(glyph.Canvas().Pixel(2, 1)), ColorToRGB(clBlue));
 }

@@ -54,3 +54,32 @@ TEST(EditCompletion, TypingOnReplacesTheProposal)
     EXPECT_TRUE(CompleteEditFileName(*edit, TCompletionKind::ckFilesAndFolders).empty());
     EXPECT_EQ(edit->Text(), tmp.Path() + "/ab");
 }
+
+TEST(EditCompletion, CompletesFromTheItemsOfAList)
+{
+    const std::vector<String> items = {"Upstream face", "Downstream toe", "upstream heel"};
+    std::unique_ptr<TEdit> edit(new TEdit(nullptr));
+    struct Case {
+        const char* Typed;
+        size_t Matching;
+        const char* Text;
+        const char* Selected;
+    };
+    const Case cases[] = {
+        {"up", 2, "Upstream ", "stream "},   // the letter case of the first item found
+        {"D", 1, "Downstream toe", "ownstream toe"},
+        {"upstream h", 1, "upstream heel", "eel"},
+        {"x", 0, "x", ""},
+        {"", 3, "", ""},                     // nothing shared by all three
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        const std::vector<String> names = NamesStartingWith(items, c.Typed);
+        EXPECT_EQ(names.size(), c.Matching);
+        edit->SetText(c.Typed);
+        edit->SetSelStart(edit->Text().Length());
+        CompleteEditText(*edit, names);
+        EXPECT_EQ(edit->Text(), String(c.Text));
+        EXPECT_EQ(edit->SelText(), String(c.Selected));
+    }
+}

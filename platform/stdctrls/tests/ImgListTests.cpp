@@ -30,6 +30,17 @@ TEST(ImageList, MaskedCellsDrawnNormallyAndDisabled)
     EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(5, 5)), ColorToRGB(clBtnHighlight));   // the embossed copy
     EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(2, 2)), ColorToRGB(clBlue));
 
+    // The mask: black under the image's pixels, whatever their colour, white where it is clear.
+    target.Canvas().FillRectColor(TRect{0, 0, 10, 10}, clBlue);
+    images.DrawMask(target.Canvas(), 2, 2, 0);
+    images.DrawMask(target.Canvas(), 6, 2, 1);
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(2, 2)), ColorToRGB(clWhite));
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(3, 3)), ColorToRGB(clBlack));
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(6, 2)), ColorToRGB(clBlack));   // the yellow cell
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(1, 1)), ColorToRGB(clBlue));
+    images.DrawMask(target.Canvas(), 0, 0, 2);   // no such image: nothing
+    EXPECT_EQ(ColorToRGB(target.Canvas().Pixel(1, 1)), ColorToRGB(clBlue));
+
     TBitmap one;
     images.GetBitmap(1, one, clRed);
     EXPECT_EQ(one.Width(), 4);

@@ -2,7 +2,6 @@
 // rate that stays the control's own.
 #include <gtest/gtest.h>
 
-#include "platform/services/SysInfo.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StyCaret.h"
 
@@ -81,6 +80,31 @@ TEST_F(StyCarets, TheCaretShowsWithTheFocusAndKeepsItsBlinkRateToItself)
     idle.SetCanEnable(false);
     idle.Enable();
     EXPECT_FALSE(idle.Enabled());
+}
+
+TEST_F(StyCarets, TheCaretBlinksAtItsOwnRate)
+{
+    TTestClock clock;
+    Editor->SetFocus();
+    TestProcess();
+    for (Word rate : {530, 300}) {
+        TStyCaret caret(Editor);
+        caret.SetBlinkRate(rate);
+        caret.SetFontHeight(12);
+        caret.Enable();
+        caret.SetCaretPos(20, 5);
+        auto lit = [&] { return TestPixel(Editor, 20, 10) != clWhite; };
+        // lit for `rate` milliseconds, dark for as long, lit again
+        const Cardinal start = clock.Now();
+        for (Cardinal at : {0u, rate - 1u, Cardinal{rate}, 2u * rate - 1u, 2u * rate}) {
+            clock.Advance(start + at - clock.Now());
+            EXPECT_EQ(lit(), at < rate || at >= 2u * rate) << rate << " at " << at;
+        }
+        caret.Disable();
+        clock.Advance(3u * rate);
+        EXPECT_FALSE(lit()) << rate;
+    }
+    EXPECT_EQ(GetCaretBlinkTime(), 530u);   // no other caret changed
 }
 
 TEST_F(StyCarets, AssignCopiesRateSizeAndStyleOnly)

@@ -133,6 +133,8 @@ TEST_F(StyMaskEdits, ValuesShowByTheMaskTypeAndTheLocale)
     const Case cases[] = {
         {false, meInteger, 2.7, "2"},         {false, meInteger, -2.7, "-2"},
         {false, meWord, -5, "5"},             {false, meFloat, 2.50, "2.5"},
+        {false, meWord, 3000000000.0, "3000000000"},   // a word above the largest integer keeps its sign off
+        {false, meWord, -3000000000.0, "3000000000"},
         {false, meFloat, 3.0, "3"},           {true, meFloatFixed, 3.0, "3,0"},
         {false, meFloatNumber, -987654, "-987,654.0"},
         {true, meFloatNumber, -987654, "-987 654,0"},

@@ -2,6 +2,7 @@
 // half disabled by the enabled-changed message.
 #include <gtest/gtest.h>
 
+#include "foundation/StyThemes.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StySpinButton.h"
 
@@ -106,4 +107,49 @@ TEST_F(StySpinButtons, AHandlerThatRaisesDuringTheRepeatEndsIt)
     Clock->Advance(1000);
     TestMouseUp(Button, 1, 1);
     EXPECT_EQ(Log.Parts, "uu");
+}
+
+TEST(StySpinButtonGlyphs, TheArrowOfEachPartTakesTheStylesTextColourOnce)
+{
+    TestInitialize();
+    // 7 x 7 arrows: the up arrow's tip is at (3, 2), the right arrow's at (4, 3).
+    struct Case {
+        TStySingleSpinButton part;
+        TPoint tip, clear;
+    };
+    const Case cases[] = {{sbUp, {3, 2}, {3, 1}}, {sbDown, {3, 4}, {3, 5}}, {sbLeft, {2, 3}, {1, 3}},
+                          {sbRight, {4, 3}, {5, 3}}};
+    for (const Case& c : cases) {
+        TBitmap& glyph = SpinButtonGlyph(c.part, clRed);
+        EXPECT_EQ(ColorToRGB(glyph.Canvas().Pixel(c.tip.X, c.tip.Y)), ColorToRGB(clRed)) << c.part;
+        EXPECT_EQ(ColorToRGB(glyph.Canvas().Pixel(c.clear.X, c.clear.Y)), ColorToRGB(clFuchsia)) << c.part;
+        glyph.Canvas().SetPixel(0, 0, clGreen);   // kept while the colour stays
+        EXPECT_EQ(&SpinButtonGlyph(c.part, clRed), &glyph);
+        EXPECT_EQ(ColorToRGB(glyph.Canvas().Pixel(0, 0)), ColorToRGB(clGreen)) << c.part;
+        SpinButtonGlyph(c.part, clBlue);           // made again for another colour
+        EXPECT_EQ(ColorToRGB(glyph.Canvas().Pixel(c.tip.X, c.tip.Y)), ColorToRGB(clBlue)) << c.part;
+        EXPECT_EQ(ColorToRGB(glyph.Canvas().Pixel(0, 0)), ColorToRGB(clFuchsia)) << c.part;
+    }
+}
+
+TEST(StySpinButtonGlyphs, EachPartAndStateHasItsThemedElement)
+{
+    struct Case {
+        TStySingleSpinButton part;
+        TStyButtonPartState state;
+        TStyExtSpinBtnStyle style;
+        TThemedElement element;
+        int ordinal;
+    };
+    const Case cases[] = {
+        {sbUp, bpsNormal, seSpinEdit, teSpin, 2},          {sbDown, bpsPressed, seSpinEdit, teSpin, 8},
+        {sbRight, bpsNormal, seSpinEdit, teSpin, 10},      {sbLeft, bpsDisabled, seSpinEdit, teSpin, 17},
+        {sbUp, bpsHot, seSpinScrollBar, teScrollBar, 3},   {sbLeft, bpsNormal, seSpinScrollBar, teScrollBar, 10},
+        {sbRight, bpsDisabled, seSpinScrollBar, teScrollBar, 17},
+    };
+    for (const Case& c : cases) {
+        const TThemedElementDetails d = SpinButtonElement(c.part, c.state, c.style);
+        EXPECT_EQ(d.Element, c.element) << c.part << c.state;
+        EXPECT_EQ(GetDetailOrd(d), c.ordinal) << c.part << c.state;
+    }
 }

@@ -14,7 +14,7 @@ namespace {
 class TSuggestingEdit : public TObject {
 public:
     TEdit* Edit = nullptr;
-    TFileNameSuggestions* List = nullptr;
+    TEditSuggestions* List = nullptr;
     void Changed(TObject*) { List->Suggest(TCompletionKind::ckFilesAndFolders); }
     void KeyDown(TObject*, Word& key, TShiftState)
     {
@@ -39,7 +39,7 @@ struct SuggestionsForm : ::testing::Test {
         Edit->SetBounds(10, 10, 200, 21);
         Edit->SetParent(Form.get());
         Suggesting.Edit = Edit;
-        Suggesting.List = new TFileNameSuggestions(Edit);
+        Suggesting.List = new TEditSuggestions(Edit);
         Form->Show();
         TestProcess();
         Edit->SetFocus();
@@ -54,7 +54,7 @@ struct SuggestionsForm : ::testing::Test {
         Form.reset();
         TestProcess();
     }
-    TFileNameSuggestions* List() const { return Suggesting.List; }
+    TEditSuggestions* List() const { return Suggesting.List; }
     TempFolder Folder;
     String Base;
     std::unique_ptr<TForm> Form;
