@@ -1,5 +1,6 @@
 // The wave object with its RIFF check and stream forms, and the wave and string lists.
 #include "foundation/StyCont.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/rtl/RtlConsts.h"
 
 #include <cstring>
@@ -205,6 +206,7 @@ void TStyWaveListItem::WriteData(TStream& Stream)
 TStyWaveList::TStyWaveList(TComponent* AOwner)
     : TStyCustomContainer(AOwner, icWave, [](TComponent* owner) { return new TStyWaveListItem(owner); })
 {
+    RegisterClass(TStyWaveListItem::StaticClass());
 }
 
 // ---- string list
@@ -238,6 +240,7 @@ void TStyStringListItem::WriteData(TStream& Stream)
 TStyStringList::TStyStringList(TComponent* AOwner)
     : TStyCustomContainer(AOwner, icStringList, [](TComponent* owner) { return new TStyStringListItem(owner); })
 {
+    RegisterClass(TStyStringListItem::StaticClass());
 }
 
 // ---- the global container

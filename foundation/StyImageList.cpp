@@ -1,5 +1,6 @@
 // Bitmap lists and image lists with their item records.
 #include "foundation/StyImageList.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/rtl/RtlConsts.h"
 
 IMPLEMENT_CLASS(TStyBitmapListItem, TStyListItem, NewComponent<TStyBitmapListItem>)
@@ -68,6 +69,7 @@ void TStyBitmapListItem::WriteData(TStream& Stream)
 TStyBitmapList::TStyBitmapList(TComponent* AOwner)
     : TStyCustomImageList(AOwner, icBitmap, [](TComponent* owner) { return new TStyBitmapListItem(owner); })
 {
+    RegisterClass(TStyBitmapListItem::StaticClass());
 }
 
 Integer TStyBitmapList::ItemCount(Integer index) const
@@ -267,6 +269,7 @@ void TStyImageListItem::ReadData(TStream& Stream, Byte Flags)
 TStyImageList::TStyImageList(TComponent* AOwner)
     : TStyCustomImageList(AOwner, icImageList, [](TComponent* owner) { return new TStyImageListItem(owner); })
 {
+    RegisterClass(TStyImageListItem::StaticClass());
 }
 
 Integer TStyImageList::ItemCount(Integer index) const

@@ -9,6 +9,8 @@
 #include "FoundationTestSupport.h"
 #include "foundation/StyCont.h"
 #include "foundation/StyImageList.h"
+#include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
 #include "platform/stdctrls/ImgList.h"
 
 namespace {
@@ -89,6 +91,20 @@ struct TSamples {
     TStyWaveList waves{nullptr};
     TStyImageList images{nullptr};
 };
+
+std::vector<Byte> ItemRecord(TStyListItem& item)
+{
+    TMemoryStream s;
+    item.SaveItemData(s);
+    const Byte* p = static_cast<const Byte*>(s.Memory());
+    return {p, p + s.Size()};
+}
+
+// Little-endian fields appended to a byte list.
+void Put(std::vector<Byte>& out, Cardinal value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<Byte>(value >> (8 * i)));
+}
 
 }  // namespace
 
@@ -186,6 +202,83 @@ TEST(StyContainers, EachKindReadsBackWhatItWrote)
     TStyStringList back(nullptr);
     back.LoadFromStream(stream);
     EXPECT_EQ(back.Count(), 3);
+}
+
+// Lists placed on a form keep their items: each item is written inside its list with its record,
+// and read back into the list of the same name.
+TEST(StyContainers, ListsOnAFormReadBackTheirItemsByteForByte)
+{
+    RegisterClasses({TStyBitmapList::StaticClass(), TStyImageList::StaticClass(), TStyStringList::StaticClass(),
+                     TStyWaveList::StaticClass()});
+    TSamples s;
+    TComponent form(nullptr);
+    form.SetName("Form1");
+    const std::pair<const char*, TStyCustomContainer*> samples[] = {
+        {"Bitmaps", &s.bitmaps}, {"Images", &s.images}, {"Strings", &s.strings}, {"Waves", &s.waves}};
+    for (const auto& [name, sample] : samples) {
+        auto* list = static_cast<TStyCustomContainer*>(sample->ClassType()->Create(&form));
+        list->SetName(name);
+        list->Assign(sample);
+    }
+    const String written = WriteComponentText(&form);
+    EXPECT_NE(written.ToUtf8().find("Internal = {"), std::string::npos) << written.ToUtf8();
+    TComponent back(nullptr);
+    ReadComponentText(written, &back);
+    for (const auto& [name, sample] : samples) {
+        auto* list = dynamic_cast<TStyCustomContainer*>(back.FindComponent(name));
+        ASSERT_NE(list, nullptr) << name;
+        ASSERT_EQ(list->Count(), sample->Count()) << name;
+        for (Integer i = 0; i < list->Count(); ++i) {
+            EXPECT_EQ(list->GetItem(i)->Owner(), list) << name << " " << i;
+            EXPECT_EQ(ItemRecord(*list->GetItem(i)), ItemRecord(*sample->GetItem(i))) << name << " " << i;
+        }
+    }
+    EXPECT_EQ(WriteComponentText(&back), written);
+}
+
+// The DIB of a bitmap field: "BM", total size, offset of the bits; a 40-byte header with the
+// size, 1 plane, the bit count, no compression, the image size and 0 in every other field; a
+// colour table below 24 bits.  Code 0 keeps the bitmap's own depth; 16 and 32 bits become 24.
+TEST(StyContainers, BitmapFieldsAreDIBsWithTheHeaderOfTheirBitCount)
+{
+    struct Case {
+        TPixelFormat source;
+        Integer code;
+        Cardinal bits;
+    };
+    const Case cases[] = {
+        {TPixelFormat::pf24bit, 2, 1},  {TPixelFormat::pf24bit, 16, 4},   {TPixelFormat::pf24bit, 256, 8},
+        {TPixelFormat::pf24bit, 65536, 24}, {TPixelFormat::pf8bit, 0, 8}, {TPixelFormat::pf4bit, 0, 4},
+        {TPixelFormat::pf24bit, 0, 24}, {TPixelFormat::pf32bit, 0, 24},   {TPixelFormat::pf16bit, 0, 24},
+        {TPixelFormat::pf1bit, 0, 1},   {TPixelFormat::pf1bit, 256, 1},
+    };
+    for (const Case& c : cases) {
+        TBitmap bmp(5, 3, c.source);
+        bmp.Canvas().Brush().SetColor(clWhite);
+        bmp.Canvas().FillRect(Rect(0, 0, 5, 3));
+        bmp.Canvas().SetPixel(1, 1, clBlack);
+        TMemoryStream dib;
+        BitmapToDIBStream(dib, bmp, c.code);
+        const Cardinal colours = c.bits == 24 ? 0 : 1u << c.bits, header = 40 + 4 * colours;
+        const Cardinal image = 3 * ((5 * c.bits + 31) / 32 * 4);
+        std::vector<Byte> expected = {'B', 'M'};
+        Put(expected, 14 + header + image, 4);
+        Put(expected, 0, 4);
+        Put(expected, 14 + header, 4);
+        for (Cardinal v : {40u, 5u, 3u}) Put(expected, v, 4);
+        Put(expected, 1, 2);
+        Put(expected, c.bits, 2);
+        Put(expected, 0, 4);
+        Put(expected, image, 4);
+        for (int field = 0; field < 4; ++field) Put(expected, 0, 4);
+        const Byte* p = static_cast<const Byte*>(dib.Memory());
+        EXPECT_EQ(std::vector<Byte>(p, p + 54), expected) << c.code << " " << c.bits;
+        EXPECT_EQ(dib.Size(), 14 + header + image) << c.code << " " << c.bits;
+        EXPECT_EQ(dib.Position(), 0);
+        TBitmap back;
+        back.LoadFromStream(dib);
+        EXPECT_EQ(Picture(back, {{'w', clWhite}, {'K', clBlack}}), "wwwww/wKwww/wwwww") << c.code << " " << c.bits;
+    }
 }
 
 TEST(StyContainers, AFileOfAnotherKindIsRefusedAndTheItemsStay)
