@@ -320,14 +320,30 @@ void GetImageListBitmap(TObject* List, Integer ListIndex, Integer Index, TColor 
     }
     auto* platform = dynamic_cast<TCustomImageList*>(List);
     if (!platform) return;
-    // A platform list's image on its transparent colour ($FF01FF unless one is given).
-    const TColor colour = TransColor == clNone ? 0xFF01FF : TransColor;
-    Bitmap->SetPixelFormat(TPixelFormat::pf24bit);
+    // A 32-bit list without a background keeps its alpha over black; any other list's image lies
+    // on the transparent colour ($FF01FF unless one is given).
+    if (platform->ColorDepth() == cd32Bit && (platform->BkColor() == clNone || platform->DrawingStyle() == dsTransparent)) {
+        Bitmap->SetPixelFormat(TPixelFormat::pf32bit);
+        Bitmap->SetAlphaFormat(TAlphaFormat::afDefined);
+        Bitmap->SetTransparentMode(TTransparentMode::tmAuto);
+        Bitmap->Canvas().Brush().SetColor(clBlack);
+    } else {
+        const TColor colour = TransColor == clNone ? 0xFF01FF : TransColor;
+        Bitmap->SetPixelFormat(TPixelFormat::pfDevice);
+        Bitmap->SetAlphaFormat(TAlphaFormat::afIgnored);
+        Bitmap->SetTransparentColor(colour);
+        Bitmap->Canvas().Brush().SetColor(colour);
+    }
     Bitmap->SetSize(platform->Width(), platform->Height());
-    Bitmap->SetTransparentColor(colour);
-    Bitmap->Canvas().Brush().SetColor(colour);
     Bitmap->Canvas().FillRect(Rect(0, 0, Bitmap->Width(), Bitmap->Height()));
     platform->Draw(Bitmap->Canvas(), 0, 0, Index);
+}
+
+TClass LinkedImageListClass = nullptr;
+
+bool IsLinkedImageListClass(const TObject* List)
+{
+    return List && LinkedImageListClass && List->InheritsFrom(LinkedImageListClass);
 }
 
 IMPLEMENT_CLASS(TStyImageListLink, TObject, nullptr)

@@ -162,6 +162,9 @@ bool IsGlobalImageList(const TObject* List);
 // Library and platform image lists alike.
 bool ImageListValidItem(TObject* List, Integer ListIndex, Integer Index);
 void GetImageListBitmap(TObject* List, Integer ListIndex, Integer Index, TColor TransColor, TBitmap* Bitmap);
+// The class of image lists that the program links as its own; none while unset.
+extern TClass LinkedImageListClass;
+bool IsLinkedImageListClass(const TObject* List);
 
 // A control's subscription to the changes of its image list, of the library or of the platform:
 // OnChange fires with the list as Sender after each change of its images.

@@ -324,7 +324,7 @@ void TStyListItem::Change()
     if (IsUpdating()) return;
     if (OnChange) OnChange(this);
     if (auto* container = dynamic_cast<TStyCustomContainer*>(Owner()))
-        if (container->OnChange && !container->IsUpdating()) container->OnChange(this);
+        container->ItemChanged(this);
 }
 
 Byte TStyListItem::GetHeaderFlags() const
@@ -419,6 +419,11 @@ TStyCustomContainer::~TStyCustomContainer()
 void TStyCustomContainer::Detach(TStyListItem* item)
 {
     FList.erase(std::remove(FList.begin(), FList.end(), item), FList.end());
+}
+
+void TStyCustomContainer::ItemChanged(TStyListItem* Item)
+{
+    if (OnChange && !IsUpdating()) OnChange(Item);
 }
 
 void TStyCustomContainer::Adopt(TStyListItem* item)
@@ -525,7 +530,7 @@ void TStyCustomContainer::Assign(TPersistent* Source)
 void TStyCustomContainer::SetSource(TStyContainerSource value)
 {
     if (value == FSource) return;
-    if (!ComponentState().Contains(csLoading))
+    if (!Loading())
         for (TStyListItem* item : FList) item->FreeData();
     FSource = value;
     Change();
@@ -565,7 +570,7 @@ void TStyCustomContainer::LoadFromFileStream(TStream& Stream)
     // The signature is compared whole: its length byte and its eight characters.
     TStySignature head{};
     if (Stream.Read(head.data(), 9) != 9 || head != ContainerSignature(FListType))
-        throw Exception(String(SFOpenError) + ": " + ClassName());
+        throw Exception(String(SFOpenError) + ": " + ListClassName());
     ReadContainer(Stream, true);
 }
 

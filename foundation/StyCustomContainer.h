@@ -128,6 +128,12 @@ public:
 protected:
     virtual void ReadContainer(TStream& Stream, bool FromFile);
     virtual void WriteContainer(TStream& Stream, bool ToFile);
+    // A change of one item: OnChange with the item as sender, unless updating.
+    virtual void ItemChanged(TStyListItem* Item);
+    // The class named when a file of another kind is refused, and whether the list is being read
+    // from a form: the container's own here, the image list's for the items of an image list.
+    virtual String ListClassName() const { return ClassName(); }
+    virtual bool Loading() const { return ComponentState().Contains(csLoading); }
 
 private:
     friend class TStyListItem;

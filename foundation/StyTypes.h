@@ -6,7 +6,10 @@
 
 using TStyAboutVar = String;
 
-// The library package of a class, ordinals 0 to 40; the foundation package is 28.
+// The library package of a class, ordinals 0 to 40; the foundation package is 28, the image
+// lists' 19.
 using TStyPackageID = Byte;
 inline constexpr TStyPackageID StyPackageCount = 41;
 inline constexpr TStyPackageID StyFoundationPackage = 28;
+inline constexpr TStyPackageID StyImageListPackage = 19;
+

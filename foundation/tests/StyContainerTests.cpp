@@ -78,7 +78,8 @@ struct TSamples {
         waves.Add();
 
         auto* i1 = images.GetArrayItem(images.Add());
-        i1->SetSize(4, 4);
+        i1->SetWidth(4);
+        i1->SetHeight(4);
         i1->SetMasked(true);
         TBitmap cell;
         FilledBitmap(cell, 8, 4, clLime);
@@ -213,10 +214,15 @@ TEST(StyContainers, ListsOnAFormReadBackTheirItemsByteForByte)
     TSamples s;
     TComponent form(nullptr);
     form.SetName("Form1");
-    const std::pair<const char*, TStyCustomContainer*> samples[] = {
+    // the items of an image list live in its container
+    auto items = [](TComponent* list) -> TStyCustomContainer& {
+        if (auto* images = dynamic_cast<TStyCustomImageList*>(list)) return images->Items();
+        return *dynamic_cast<TStyCustomContainer*>(list);
+    };
+    const std::pair<const char*, TPersistent*> samples[] = {
         {"Bitmaps", &s.bitmaps}, {"Images", &s.images}, {"Strings", &s.strings}, {"Waves", &s.waves}};
     for (const auto& [name, sample] : samples) {
-        auto* list = static_cast<TStyCustomContainer*>(sample->ClassType()->Create(&form));
+        auto* list = static_cast<TComponent*>(sample->ClassType()->Create(&form));
         list->SetName(name);
         list->Assign(sample);
     }
@@ -225,12 +231,14 @@ TEST(StyContainers, ListsOnAFormReadBackTheirItemsByteForByte)
     TComponent back(nullptr);
     ReadComponentText(written, &back);
     for (const auto& [name, sample] : samples) {
-        auto* list = dynamic_cast<TStyCustomContainer*>(back.FindComponent(name));
-        ASSERT_NE(list, nullptr) << name;
-        ASSERT_EQ(list->Count(), sample->Count()) << name;
-        for (Integer i = 0; i < list->Count(); ++i) {
-            EXPECT_EQ(list->GetItem(i)->Owner(), list) << name << " " << i;
-            EXPECT_EQ(ItemRecord(*list->GetItem(i)), ItemRecord(*sample->GetItem(i))) << name << " " << i;
+        ASSERT_EQ(items(form.FindComponent(name)).Count(), items(static_cast<TComponent*>(sample)).Count());
+        TComponent* read = back.FindComponent(name);
+        ASSERT_NE(read, nullptr) << name;
+        TStyCustomContainer &list = items(read), &original = items(form.FindComponent(name));
+        ASSERT_EQ(list.Count(), original.Count()) << name;
+        for (Integer i = 0; i < list.Count(); ++i) {
+            EXPECT_EQ(list.GetItem(i)->Owner(), &list) << name << " " << i;
+            EXPECT_EQ(ItemRecord(*list.GetItem(i)), ItemRecord(*original.GetItem(i))) << name << " " << i;
         }
     }
     EXPECT_EQ(WriteComponentText(&back), written);
@@ -419,7 +427,7 @@ TEST(StyContainers, TenThousandDamagedFilesAreRefusedCleanly)
     struct Kind {
         TStyCustomContainer* container;
     };
-    const Kind kinds[] = {{&s.bitmaps}, {&s.strings}, {&s.waves}, {&s.images}};
+    const Kind kinds[] = {{&s.bitmaps.Items()}, {&s.strings}, {&s.waves}, {&s.images.Items()}};
     std::mt19937 random(20261210);
     int refused = 0;
     for (int round = 0; round < 10000; ++round) {
@@ -451,10 +459,10 @@ TEST(StyContainers, TenThousandDamagedFilesAreRefusedCleanly)
         // whatever was read, the next round saves it again
         if (kind.container->Count() == 0) {
             TSamples fresh;
-            if (kind.container == &s.bitmaps) s.bitmaps.Assign(&fresh.bitmaps);
+            if (kind.container == &s.bitmaps.Items()) s.bitmaps.Assign(&fresh.bitmaps);
             if (kind.container == &s.strings) s.strings.Assign(&fresh.strings);
             if (kind.container == &s.waves) s.waves.Assign(&fresh.waves);
-            if (kind.container == &s.images) s.images.Assign(&fresh.images);
+            if (kind.container == &s.images.Items()) s.images.Assign(&fresh.images);
         }
     }
     EXPECT_GT(refused, 5000);
@@ -491,6 +499,26 @@ TEST(StyGlobalContainer, ListsAreCopiedInAndKnownAsGlobal)
     EXPECT_EQ(out.TransparentColor(), 0xFF01FF);
     EXPECT_EQ(out.Canvas().Pixel(4, 4), clRed);
     EXPECT_EQ(out.Canvas().Pixel(0, 0), 0xFF01FF);
+    // a 32-bit list without a background keeps its alpha: the image lies on black
+    platform.SetColorDepth(cd32Bit);
+    GetImageListBitmap(&platform, 0, 0, clNone, &out);
+    EXPECT_EQ(out.PixelFormat(), TPixelFormat::pf32bit);
+    EXPECT_EQ(out.AlphaFormat(), TAlphaFormat::afDefined);
+    EXPECT_EQ(out.TransparentMode(), TTransparentMode::tmAuto);
+    EXPECT_EQ(ColorToRGB(out.Canvas().Pixel(0, 0)) & 0xFFFFFF, clBlack);
+    EXPECT_EQ(ColorToRGB(out.Canvas().Pixel(4, 4)) & 0xFFFFFF, clRed);
+    platform.SetBkColor(clYellow);   // with a background colour: on the transparent colour again
+    GetImageListBitmap(&platform, 0, 0, clLime, &out);
+    EXPECT_EQ(out.AlphaFormat(), TAlphaFormat::afIgnored);
+    EXPECT_EQ(out.TransparentColor(), clLime);
+
+    // the class the program links as its own image lists: none until it is set
+    EXPECT_FALSE(IsLinkedImageListClass(&s.images));
+    LinkedImageListClass = TStyCustomImageList::StaticClass();
+    EXPECT_TRUE(IsLinkedImageListClass(&s.images));
+    EXPECT_FALSE(IsLinkedImageListClass(&platform));
+    EXPECT_FALSE(IsLinkedImageListClass(nullptr));
+    LinkedImageListClass = nullptr;
 }
 
 TEST(StyImageLists, StripsGrowByTheirAllocationStepUpToTheirLimit)
@@ -499,9 +527,9 @@ TEST(StyImageLists, StripsGrowByTheirAllocationStepUpToTheirLimit)
     TBitmap cell;
     FilledBitmap(cell, 16, 16, clRed);
     item.Add(&cell);
-    EXPECT_EQ(item.ImageStrip().Width(), 64);
+    EXPECT_EQ(item.GetImageBitmap().Width(), 64);
     for (int i = 0; i < 4; ++i) item.Add(&cell);
-    EXPECT_EQ(item.ImageStrip().Width(), 128);
+    EXPECT_EQ(item.GetImageBitmap().Width(), 128);
 
     TBitmap tall;
     FilledBitmap(tall, 16, 32, clRed);
@@ -528,7 +556,8 @@ TEST(StyImageLists, StripsGrowByTheirAllocationStepUpToTheirLimit)
 TEST(StyImageLists, DeletingTheMiddleImageMovesTheRest)
 {
     TStyImageListItem item(nullptr);
-    item.SetSize(4, 4);
+    item.SetWidth(4);
+    item.SetHeight(4);
     for (TColor c : {clRed, clLime, clBlue}) {
         TBitmap cell;
         FilledBitmap(cell, 4, 4, c);
