@@ -1,5 +1,6 @@
 // The wave object with its RIFF check and stream forms, and the wave and string lists.
 #include "foundation/StyCont.h"
+#include "foundation/StyClass.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/RtlConsts.h"
 
@@ -279,9 +280,11 @@ void TStyContainer::ListChanged(TObject* Sender)
     Change();
 }
 
+// Started after the application object, so that the end of the program frees it first.
 TStyContainer& GlobalContainer()
 {
-    static const std::unique_ptr<TStyContainer> container = std::make_unique<TStyContainer>(nullptr);
+    static const std::unique_ptr<TStyContainer> container =
+        (StyApplication(), std::make_unique<TStyContainer>(nullptr));
     return *container;
 }
 

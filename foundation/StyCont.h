@@ -153,7 +153,7 @@ private:
     std::unique_ptr<TStyStringList> FStringList;
 };
 
-// The program's one container, made on first use and kept for the whole run.
+// The program's one container, kept for the whole run.
 TStyContainer& GlobalContainer();
 // The global bitmap and image lists are written into forms as their signature texts.
 void WriteGlobalListRef(TWriter& Writer, const TObject* List);
