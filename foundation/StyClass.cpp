@@ -12,6 +12,7 @@
 #include "platform/controls/WindowSystem.h"
 #include "platform/controls/Messages.h"
 #include "platform/forms/Forms.h"
+#include "platform/services/UxTheme.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/DateUtils.h"
@@ -229,15 +230,19 @@ void TStyApplication::LogException(TComponent* Sender)
 {
     std::exception_ptr current = std::current_exception();
     if (!current) return;
+    // The address is the exception object's: where it was raised is not known here.
     String message;
+    const void* address = nullptr;
     try {
         std::rethrow_exception(current);
     } catch (const Exception& e) {
         message = e.Message();
+        address = &e;
     } catch (const std::exception& e) {
         message = e.what();
+        address = &e;
     }
-    String text = message;   // code addresses tell the user nothing here
+    String text = Format("%s, Address: %p", {message, address});
     if (Sender && !Sender->Name().IsEmpty()) text = Sender->ClassName() + " (Name: " + Sender->Name() + "): " + text;
     else if (Sender) text = Sender->ClassName() + ": " + text;
     LogWrite(text);
@@ -317,6 +322,22 @@ void TellWindowedControls(TWinControl* parent)
 }
 
 }  // namespace
+
+void TStyApplication::SetThemeGlobalMode(TStyThemeMode Value)
+{
+    if (Value == FGlobalThemeMode) return;
+    FGlobalThemeMode = Value;
+    DoThemeChange();
+}
+
+void TStyApplication::SetUseXPThemesStyOnly(bool Value)
+{
+    if (Value == FStyOnly) return;
+    FStyOnly = Value;
+    if (!Value || FGlobalThemeMode == ttmPlatform) return;
+    SetThemeAppProperties(STAP_ALLOW_NONCLIENT | STAP_ALLOW_CONTROLS);
+    DoThemeChange();
+}
 
 void TStyApplication::DoThemeChange()
 {
@@ -454,8 +475,10 @@ bool CustomStyleActive()
     return TStyleManager::IsCustomStyleActive();
 }
 
+// Made before any window and freed at the end of the program, after the objects of the library
+// made after it (the global container starts it first).
 TStyApplication* StyApplication()
 {
-    static TStyApplication* application = new TStyApplication(nullptr);
-    return application;
+    static const std::unique_ptr<TStyApplication> application = std::make_unique<TStyApplication>(nullptr);
+    return application.get();
 }

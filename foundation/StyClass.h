@@ -238,7 +238,8 @@ public:
     bool UseXPThemes() const;
     void SetUseXPThemes(bool Value);
     TStyThemeMode ThemeGlobalMode() const { return FGlobalThemeMode; }
-    void SetThemeGlobalMode(TStyThemeMode Value) { FGlobalThemeMode = Value; }
+    // A change tells every form (DoThemeChange).
+    void SetThemeGlobalMode(TStyThemeMode Value);
     bool GetThemeModeSupported(TStyThemeMode Value) const;
     void STWStart();
     Integer STWStop();        // milliseconds since STWStart
@@ -246,7 +247,9 @@ public:
     // The program may not shut the system down or log the user off: always false.
     bool QuitWindows(Byte Mode);
     bool UseXPThemesStyOnly() const { return FStyOnly; }
-    void SetUseXPThemesStyOnly(bool Value) { FStyOnly = Value; }
+    // Turned on while the global theme mode is not the platform's: the program's windows are
+    // themed again and every form hears of it.
+    void SetUseXPThemesStyOnly(bool Value);
     bool ThemeUseColorProperty() const { return FThemeUseColorProperty; }
     void SetThemeUseColorProperty(bool Value) { FThemeUseColorProperty = Value; }
     // Tells every form (1513) and, on visible forms, their controls of a change of theme; the

@@ -1,5 +1,7 @@
 // The wave object with its RIFF check and stream forms, and the wave and string lists.
 #include "foundation/StyCont.h"
+#include "foundation/StyClass.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/rtl/RtlConsts.h"
 
 #include <cstring>
@@ -205,6 +207,7 @@ void TStyWaveListItem::WriteData(TStream& Stream)
 TStyWaveList::TStyWaveList(TComponent* AOwner)
     : TStyCustomContainer(AOwner, icWave, [](TComponent* owner) { return new TStyWaveListItem(owner); })
 {
+    RegisterClass(TStyWaveListItem::StaticClass());
 }
 
 // ---- string list
@@ -238,6 +241,7 @@ void TStyStringListItem::WriteData(TStream& Stream)
 TStyStringList::TStyStringList(TComponent* AOwner)
     : TStyCustomContainer(AOwner, icStringList, [](TComponent* owner) { return new TStyStringListItem(owner); })
 {
+    RegisterClass(TStyStringListItem::StaticClass());
 }
 
 // ---- the global container
@@ -276,9 +280,11 @@ void TStyContainer::ListChanged(TObject* Sender)
     Change();
 }
 
+// Started after the application object, so that the end of the program frees it first.
 TStyContainer& GlobalContainer()
 {
-    static const std::unique_ptr<TStyContainer> container = std::make_unique<TStyContainer>(nullptr);
+    static const std::unique_ptr<TStyContainer> container =
+        (StyApplication(), std::make_unique<TStyContainer>(nullptr));
     return *container;
 }
 
@@ -317,14 +323,30 @@ void GetImageListBitmap(TObject* List, Integer ListIndex, Integer Index, TColor 
     }
     auto* platform = dynamic_cast<TCustomImageList*>(List);
     if (!platform) return;
-    // A platform list's image on its transparent colour ($FF01FF unless one is given).
-    const TColor colour = TransColor == clNone ? 0xFF01FF : TransColor;
-    Bitmap->SetPixelFormat(TPixelFormat::pf24bit);
+    // A 32-bit list without a background keeps its alpha over black; any other list's image lies
+    // on the transparent colour ($FF01FF unless one is given).
+    if (platform->ColorDepth() == cd32Bit && (platform->BkColor() == clNone || platform->DrawingStyle() == dsTransparent)) {
+        Bitmap->SetPixelFormat(TPixelFormat::pf32bit);
+        Bitmap->SetAlphaFormat(TAlphaFormat::afDefined);
+        Bitmap->SetTransparentMode(TTransparentMode::tmAuto);
+        Bitmap->Canvas().Brush().SetColor(clBlack);
+    } else {
+        const TColor colour = TransColor == clNone ? 0xFF01FF : TransColor;
+        Bitmap->SetPixelFormat(TPixelFormat::pfDevice);
+        Bitmap->SetAlphaFormat(TAlphaFormat::afIgnored);
+        Bitmap->SetTransparentColor(colour);
+        Bitmap->Canvas().Brush().SetColor(colour);
+    }
     Bitmap->SetSize(platform->Width(), platform->Height());
-    Bitmap->SetTransparentColor(colour);
-    Bitmap->Canvas().Brush().SetColor(colour);
     Bitmap->Canvas().FillRect(Rect(0, 0, Bitmap->Width(), Bitmap->Height()));
     platform->Draw(Bitmap->Canvas(), 0, 0, Index);
+}
+
+TClass LinkedImageListClass = nullptr;
+
+bool IsLinkedImageListClass(const TObject* List)
+{
+    return List && LinkedImageListClass && List->InheritsFrom(LinkedImageListClass);
 }
 
 IMPLEMENT_CLASS(TStyImageListLink, TObject, nullptr)

@@ -153,7 +153,7 @@ private:
     std::unique_ptr<TStyStringList> FStringList;
 };
 
-// The program's one container, made on first use and kept for the whole run.
+// The program's one container, kept for the whole run.
 TStyContainer& GlobalContainer();
 // The global bitmap and image lists are written into forms as their signature texts.
 void WriteGlobalListRef(TWriter& Writer, const TObject* List);
@@ -162,6 +162,9 @@ bool IsGlobalImageList(const TObject* List);
 // Library and platform image lists alike.
 bool ImageListValidItem(TObject* List, Integer ListIndex, Integer Index);
 void GetImageListBitmap(TObject* List, Integer ListIndex, Integer Index, TColor TransColor, TBitmap* Bitmap);
+// The class of image lists that the program links as its own; none while unset.
+extern TClass LinkedImageListClass;
+bool IsLinkedImageListClass(const TObject* List);
 
 // A control's subscription to the changes of its image list, of the library or of the platform:
 // OnChange fires with the list as Sender after each change of its images.

@@ -4,6 +4,7 @@
 
 #include "platform/classes/TypInfo.h"
 #include "foundation/StyCont.h"
+#include "foundation/StySysInfo.h"
 #include "platform/forms/Forms.h"
 
 const TEnumTypeInfo& TypeInfoOf(TStyNormalButtonStyle)
@@ -22,6 +23,7 @@ TClass TStyCustomButton::StaticClass()
         m.OnMessage(CM_FONTCHANGED, &TStyCustomButton::CMFontChanged);
         m.OnMessage(WM_ERASEBKGND, &TStyCustomButton::WMEraseBkgnd);
         m.OnMessage(UM_THEMECHANGED, &TStyCustomButton::UMThemeChanged);
+        m.OnMessage(CM_VISIBLECHANGED, &TStyCustomButton::CMVisibleChanged);
     });
     return &meta;
 }
@@ -207,10 +209,18 @@ void TStyCustomButton::ThemeChanged()
     if (!ComponentState().Contains(csLoading) && !ComponentState().Contains(csReading)) Invalidate();
 }
 
+// A rotated caption needs an outline font: turning the caption picks Arial for a bitmap font,
+// and choosing a bitmap font for a turned caption sets it straight again.
 void TStyCustomButton::FontChanged(TObject* Sender)
 {
     if (ComponentState().Contains(csLoading)) return;
-    if (Sender == FFontFx.get()) SetParentFont(false);
+    const bool font = Sender == &Font(), fx = Sender == FFontFx.get();
+    if (fx) SetParentFont(false);
+    if ((font || fx) && FFontFx->Angle() != 0 && !FontIsTrueType(Font())) {
+        if (fx) Font().SetName("Arial");
+        else FFontFx->SetAngle(0);
+        return;
+    }
     Invalidate();
 }
 
@@ -366,7 +376,26 @@ void TStyCustomButton::UMThemeChanged(TMessage&) { ThemeChanged(); }
 void TStyCustomButton::CMFontChanged(TMessage& message)
 {
     InheritedMessage(StaticClass(), message);
-    if (!ComponentState().Contains(csLoading)) Invalidate();
+    FontChanged(&Font());
+}
+
+void TStyCustomButton::CMVisibleChanged(TMessage& message)
+{
+    if (!message.WParam) {
+        FMouseOver = false;
+        StopRepeat();
+    }
+    InheritedMessage(StaticClass(), message);
+}
+
+void TStyCustomButton::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
+{
+    const TRect before = BoundsRect();
+    TButton::SetBounds(ALeft, ATop, AWidth, AHeight);
+    TStyBoundsChangeStates states;
+    if (Left() != before.Left || Top() != before.Top) states.Include(bcPos);
+    if (Width() != before.Width() || Height() != before.Height()) states.Include(bcSize);
+    if (!states.IsEmpty() && !ComponentState().Contains(csLoading)) BoundsChanged(states);
 }
 
 // ---- mouse, repeat and drop-down
@@ -389,16 +418,15 @@ void TStyCustomButton::CMMouseLeave(TMessage& message)
         FState = bsUp;
         Invalidate();
     }
+    if (FHideHint) Application->CancelHint();
 }
 
 void TStyCustomButton::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
 {
     TButton::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft || !FRepeatedClick || FTimerID) return;
-    FTimerID = std::make_unique<TTimer>(nullptr);
-    FTimerID->SetInterval(FRepeatDelay);
-    FTimerID->SetOnTimer(TNotifyEvent(this, &TStyCustomButton::RepeatTimerTick));
-    FTimerID->SetEnabled(true);
+    FTimerID = std::make_unique<TStyTimer>(FRepeatDelay, TNotifyEvent(this, &TStyCustomButton::RepeatTimerTick), true,
+                                           FUseGlobalTimer);
 }
 
 void TStyCustomButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y)
@@ -410,7 +438,7 @@ void TStyCustomButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X
 void TStyCustomButton::StopRepeat()
 {
     if (!FTimerID) return;
-    FTimerID->SetOnTimer(TNotifyEvent());
+    FTimerID->OnTimer = TNotifyEvent();
     FTimerID->SetEnabled(false);
     FTimerID.reset();
 }

@@ -5,6 +5,7 @@
 // drop-down menu and auto-repeat while held down.
 #include <memory>
 
+#include "foundation/StyClass.h"
 #include "foundation/StyCont.h"
 #include "foundation/StyGlyph.h"
 #include "platform/stdctrls/Buttons.h"
@@ -92,6 +93,8 @@ public:
 
     void Click() override;
     void DropDown();
+    // After the inherited placement: BoundsChanged with what changed, unless loading.
+    void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
 
     TNotifyEvent OnDropDown;
     // OnMouseEnter is the control's; this one fires when the mouse leaves.
@@ -106,6 +109,7 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
 
     virtual void ThemeChanged();
+    virtual void BoundsChanged(TStyBoundsChangeStates) {}
     virtual void DrawCaption(TCanvas& aCanvas, TRect R, Cardinal flags);
     virtual void DrawItem(const TDrawItemStruct& DrawItemStruct);
     virtual void RepeatClick();
@@ -117,6 +121,7 @@ protected:
     void CMFontChanged(TMessage& message);
     void WMEraseBkgnd(TMessage& message);
     void UMThemeChanged(TMessage& message);
+    void CMVisibleChanged(TMessage& message);
 
 private:
     // The focused or the default button (while no other button has the focus).
@@ -143,7 +148,7 @@ private:
     TStyButtonState FState = bsUp;
     TStyNormalButtonStyle FStyle = nbsAutoDetect;
     TStyUserButtonStyle FExtStyle = ubsWin40;
-    std::unique_ptr<TTimer> FTimerID;
+    std::unique_ptr<TStyTimer> FTimerID;   // on the application's pool with UseGlobalTimer
     bool FHideHint = true;
     bool FUseCaption = true;
     bool FUseGlobalTimer = false;

@@ -1,6 +1,7 @@
 // The list-container base: items with their record header, the container's list operations and
 // its file and stream forms, and the field routines of the item kinds.
 #include "foundation/StyCustomContainer.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/rtl/RtlConsts.h"
 
 #include <algorithm>
@@ -73,17 +74,74 @@ Integer PixelFormatCode(TStySavePixelFormat Format)
     }
 }
 
+namespace {
+
+// The bit count of the DIB written for a pixel-format code: 1, 4 or 8 for their codes, the
+// bitmap's own depth for code 0; 16 and 32 bits are written as 24.  A monochrome bitmap is 1 bit.
+Integer DIBBitCount(const TBitmap& bitmap, Integer formatCode)
+{
+    if (formatCode == 2 || bitmap.Monochrome()) return 1;
+    Integer bits = 24;
+    if (formatCode == 16) bits = 4;
+    else if (formatCode == 256) bits = 8;
+    else if (formatCode == 0) bits = bitmap.BitsPerPixel();
+    return bits == 16 || bits == 32 ? 24 : bits;
+}
+
+void Put32(std::vector<Byte>& out, Cardinal v)
+{
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<Byte>(v >> (8 * i)));
+}
+
+void Put16(std::vector<Byte>& out, Word v)
+{
+    out.push_back(static_cast<Byte>(v));
+    out.push_back(static_cast<Byte>(v >> 8));
+}
+
+TPixelFormat FormatOfBits(Integer bits)
+{
+    switch (bits) {
+    case 1: return TPixelFormat::pf1bit;
+    case 4: return TPixelFormat::pf4bit;
+    case 8: return TPixelFormat::pf8bit;
+    default: return TPixelFormat::pf24bit;
+    }
+}
+
+}  // namespace
+
+// A file header, a 40-byte information header whose fields past the image size are 0, the colour
+// table of 2^bits entries below 24 bits, and the rows bottom-up, each padded to 4 bytes.
 void BitmapToDIBStream(TMemoryStream& Stream, TBitmap& Bitmap, Integer FormatCode)
 {
     if (Bitmap.Empty()) throw Exception(SInvalidBitmap);
+    const Integer bits = DIBBitCount(Bitmap, FormatCode);
     TBitmap copy;
     copy.Assign(Bitmap);
-    TPixelFormat format = TPixelFormat::pf24bit;
-    if (FormatCode == 2 || Bitmap.Monochrome()) format = TPixelFormat::pf1bit;
-    else if (FormatCode == 16) format = TPixelFormat::pf4bit;
-    else if (FormatCode == 256) format = TPixelFormat::pf8bit;
-    copy.SetPixelFormat(format);
-    copy.SaveToStream(Stream);
+    copy.SetPixelFormat(FormatOfBits(bits));
+    const Cardinal colours = bits == 24 ? 0 : 1u << bits, headerSize = 40 + 4 * colours;
+    const Cardinal rowBytes = (copy.Width() * bits + 31) / 32 * 4, imageSize = copy.Height() * rowBytes;
+    std::vector<Byte> out;
+    Put16(out, 0x4D42);
+    Put32(out, 14 + headerSize + imageSize);
+    Put32(out, 0);
+    Put32(out, 14 + headerSize);
+    Put32(out, 40);
+    Put32(out, copy.Width());
+    Put32(out, copy.Height());
+    Put16(out, 1);
+    Put16(out, static_cast<Word>(bits));
+    Put32(out, 0);
+    Put32(out, imageSize);
+    for (int field = 0; field < 4; ++field) Put32(out, 0);
+    const std::vector<Cardinal>& palette = copy.Palette();
+    for (Cardinal i = 0; i < colours; ++i) Put32(out, i < palette.size() ? palette[i] & 0xFFFFFF : 0);
+    for (Integer y = copy.Height() - 1; y >= 0; --y) {
+        const Byte* row = copy.ScanLine(y);
+        out.insert(out.end(), row, row + rowBytes);
+    }
+    Stream.WriteBuffer(out.data(), static_cast<Integer>(out.size()));
     Stream.SetPosition(0);
 }
 
@@ -266,7 +324,7 @@ void TStyListItem::Change()
     if (IsUpdating()) return;
     if (OnChange) OnChange(this);
     if (auto* container = dynamic_cast<TStyCustomContainer*>(Owner()))
-        if (container->OnChange && !container->IsUpdating()) container->OnChange(this);
+        container->ItemChanged(this);
 }
 
 Byte TStyListItem::GetHeaderFlags() const
@@ -326,6 +384,20 @@ void TStyListItem::SaveItemData(TStream& Stream)
     WriteData(Stream);
 }
 
+void TStyListItem::DefineProperties(TFiler* Filer)
+{
+    TStyCustomComponent::DefineProperties(Filer);
+    Filer->DefineBinaryProperty(
+        "Internal", [this](TStream* s) { LoadItemData(*s); }, [this](TStream* s) { SaveItemData(*s); }, true);
+}
+
+TComponent* TStyListItem::GetParentComponent() const { return dynamic_cast<TStyCustomContainer*>(Owner()); }
+
+void TStyListItem::SetParentComponent(TComponent* Value)
+{
+    if (auto* container = dynamic_cast<TStyCustomContainer*>(Value)) container->Adopt(this);
+}
+
 void TStyListItem::ReadData(TStream&, Byte) {}
 void TStyListItem::WriteData(TStream&) {}
 
@@ -347,6 +419,25 @@ TStyCustomContainer::~TStyCustomContainer()
 void TStyCustomContainer::Detach(TStyListItem* item)
 {
     FList.erase(std::remove(FList.begin(), FList.end(), item), FList.end());
+}
+
+void TStyCustomContainer::ItemChanged(TStyListItem* Item)
+{
+    if (OnChange && !IsUpdating()) OnChange(Item);
+}
+
+void TStyCustomContainer::Adopt(TStyListItem* item)
+{
+    if (item->Owner() != this) {
+        if (TComponent* owner = item->Owner()) owner->RemoveComponent(item);
+        InsertComponent(item);
+    }
+    if (IndexOf(item) < 0) Add(item);
+}
+
+void TStyCustomContainer::GetChildren(const TGetChildProc& Proc, TComponent*)
+{
+    for (TStyListItem* item : FList) Proc(item);
 }
 
 TStyListItem* TStyCustomContainer::GetItem(Integer Index) const
@@ -439,7 +530,7 @@ void TStyCustomContainer::Assign(TPersistent* Source)
 void TStyCustomContainer::SetSource(TStyContainerSource value)
 {
     if (value == FSource) return;
-    if (!ComponentState().Contains(csLoading))
+    if (!Loading())
         for (TStyListItem* item : FList) item->FreeData();
     FSource = value;
     Change();
@@ -479,7 +570,7 @@ void TStyCustomContainer::LoadFromFileStream(TStream& Stream)
     // The signature is compared whole: its length byte and its eight characters.
     TStySignature head{};
     if (Stream.Read(head.data(), 9) != 9 || head != ContainerSignature(FListType))
-        throw Exception(String(SFOpenError) + ": " + ClassName());
+        throw Exception(String(SFOpenError) + ": " + ListClassName());
     ReadContainer(Stream, true);
 }
 

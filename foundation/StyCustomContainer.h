@@ -59,6 +59,13 @@ public:
     // The item's OnChange, then the container's with the item as sender.
     void Change() override;
 
+    // In a form an item is written inside its container, its record as the binary property
+    // "Internal"; an item read there joins the container.
+    void DefineProperties(TFiler* Filer) override;
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* Value) override;
+
 protected:
     // The header: flags, description, ident.  Returns the flags read.
     Byte ReadHeader(TStream& Stream);
@@ -96,6 +103,8 @@ public:
     void Move(Integer OldIndex, Integer NewIndex);
     void Clear();
     void Assign(TPersistent* Source) override;
+    // The items are written in a form as the container's children.
+    void GetChildren(const TGetChildProc& Proc, TComponent* Root) override;
 
     void SaveToFile(const String& Filename);
     void LoadFromFile(const String& Filename);
@@ -119,10 +128,18 @@ public:
 protected:
     virtual void ReadContainer(TStream& Stream, bool FromFile);
     virtual void WriteContainer(TStream& Stream, bool ToFile);
+    // A change of one item: OnChange with the item as sender, unless updating.
+    virtual void ItemChanged(TStyListItem* Item);
+    // The class named when a file of another kind is refused, and whether the list is being read
+    // from a form: the container's own here, the image list's for the items of an image list.
+    virtual String ListClassName() const { return ClassName(); }
+    virtual bool Loading() const { return ComponentState().Contains(csLoading); }
 
 private:
     friend class TStyListItem;
     void Detach(TStyListItem* item);
+    // Takes an item read from a form as its own, at the end of the list.
+    void Adopt(TStyListItem* item);
 
     bool FDefault = false;
     TStyPathPrefix FPrefix = ppProgram;
@@ -142,7 +159,7 @@ Byte ReadByte(TStream& Stream);
 // A length read from the stream, refused (EReadError) when negative or longer than what is left.
 Integer ReadLength(TStream& Stream);
 // Pixel-format codes of the bitmap field: -1 the bitmap's own stream form, 2 monochrome,
-// 16 four bits, 256 eight bits, 65536 (and 0, the bitmap's own depth when deeper) 24 bits.
+// 16 four bits, 256 eight bits, 65536 24 bits, 0 the bitmap's own depth (24 for 16 and 32 bits).
 Integer PixelFormatCode(TStySavePixelFormat Format);
 void WriteBitmapData(TStream& Stream, TBitmap& Bitmap, bool Compressed, Integer FormatCode);
 void ReadBitmapData(TStream& Stream, TBitmap& Bitmap, bool Compressed);

@@ -58,33 +58,30 @@ void TStyGlyph::Changed(bool AGuessGlyphNum)
     if (OnChange) OnChange(this);
 }
 
+// Each state's image is one cell, w x h: its own cell, or one derived from the first cell.
 std::unique_ptr<TBitmap> TStyGlyph::MakeImage(Integer index)
 {
     const Integer w = FMaster->Width() / FNumGlyphs, h = FMaster->Height();
     auto image = std::make_unique<TBitmap>();
     const bool ownCell = index < FNumGlyphs && !(index == 0 && FStyle == gsExplorer);
-    if (ownCell || FMaster->SupportsPartialTransparency()) {
-        const TPixelFormat format = FMaster->PixelFormat();
-        image->SetPixelFormat(format == TPixelFormat::pfCustom ? TPixelFormat::pf24bit : format);
-        image->SetSize(w, h);
-        image->SetAlphaFormat(FMaster->AlphaFormat());
-        const Integer cell = ownCell ? index : 0;
-        image->Canvas().CopyRect(Rect(0, 0, w, h), FMaster->Canvas(), Bounds(cell * w, 0, w, h));
-        image->SetTransparentColor(FMaster->TransparentColor());
-        return image;
-    }
+    const TPixelFormat format = FMaster->PixelFormat();
+    image->SetPixelFormat(format == TPixelFormat::pfCustom ? TPixelFormat::pf24bit : format);
+    image->SetSize(w, h);
+    image->SetAlphaFormat(FMaster->AlphaFormat());
+    const Integer cell = ownCell ? index : 0;
+    image->Canvas().CopyRect(Rect(0, 0, w, h), FMaster->Canvas(), Bounds(cell * w, 0, w, h));
+    image->SetTransparentColor(FMaster->TransparentColor());
+    if (ownCell || FMaster->SupportsPartialTransparency() || index > 1) return image;
+    auto derived = std::make_unique<TBitmap>();
     if (index == 0) {   // explorer look: a shaded copy
-        CreateShadedBitmap(*image, *FMaster);
-        image->SetTransparentMode(TTransparentMode::tmAuto);
-    } else if (index == 1) {   // disabled: embossed
-        image->SetPixelFormat(TPixelFormat::pf24bit);
-        image->SetSize(FMaster->Width(), FMaster->Height());
-        DrawDisabledBitmap(*image, *FMaster, 0, 0);
-        image->SetTransparentMode(TTransparentMode::tmAuto);
-    } else {
-        image->Assign(*FMaster);
+        CreateShadedBitmap(*derived, *image);
+    } else {   // disabled: embossed
+        derived->SetPixelFormat(TPixelFormat::pf24bit);
+        derived->SetSize(w, h);
+        DrawDisabledBitmap(*derived, *image, 0, 0);
     }
-    return image;
+    derived->SetTransparentMode(TTransparentMode::tmAuto);
+    return derived;
 }
 
 TBitmap* TStyGlyph::StateImage(TStyButtonState State)

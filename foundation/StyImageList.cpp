@@ -1,6 +1,10 @@
 // Bitmap lists and image lists with their item records.
 #include "foundation/StyImageList.h"
+#include "platform/classes/TypInfo.h"
+#include "platform/rtl/FileIO.h"
+#include "platform/rtl/FileSys.h"
 #include "platform/rtl/RtlConsts.h"
+#include "platform/rtl/SysFormat.h"
 
 IMPLEMENT_CLASS(TStyBitmapListItem, TStyListItem, NewComponent<TStyBitmapListItem>)
 IMPLEMENT_CLASS(TStyBitmapList, TStyCustomImageList, NewComponent<TStyBitmapList>)
@@ -39,12 +43,58 @@ TStySavePixelFormat PixelFormatOfFlags(Byte flags)
 
 TStyBitmapListItem::TStyBitmapListItem(TComponent* AOwner) : TStyListItem(AOwner) {}
 
+TBitmap& TStyBitmapListItem::Bitmap()
+{
+    auto* list = dynamic_cast<TStyCustomContainer*>(Owner());
+    if (list && FBitmap.Empty() && !FSourceRead &&
+        (ComponentState() * TComponentState{csDesigning, csLoading}).IsEmpty()) {
+        FSourceRead = true;
+        BeginUpdate();
+        try {
+            LoadFromSource(*list);
+        } catch (...) {
+            EndUpdate(false);
+            throw;
+        }
+        EndUpdate(false);
+    }
+    return FBitmap;
+}
+
+// sdFile: the item at the position Ident of the list's container file; sdPath: the bitmap file
+// named by the first three letters of the list's file name and Ident ("btn.bmp", 5: "btn5.bmp");
+// sdAppResource: the program's bitmap resource numbered Ident.
+void TStyBitmapListItem::LoadFromSource(const TStyCustomContainer& List)
+{
+    const String prefix = List.FilePrefix() == ppFixed ? String() : PathForPrefix(List.FilePrefix(), true);
+    switch (List.Source()) {
+    case sdFile: {
+        TStyBitmapListItem item(nullptr);
+        if (LoadItemFromFile(prefix + List.FileName(), icBitmap, nullptr, item, Ident())) FBitmap.Assign(item.FBitmap);
+        break;
+    }
+    case sdPath: {
+        const String folder = List.FilePrefix() == ppFixed ? ExtractFilePath(List.FileName()) : prefix;
+        FBitmap.LoadFromFile(folder + Copy(ExtractFileName(List.FileName()), 1, 3) + IntToStr(Ident()) + ".bmp");
+        break;
+    }
+    case sdAppResource: FBitmap.LoadFromResourceName(HInstance, ResourceIDName(Ident())); break;
+    default: break;   // the bitmap travels in the form
+    }
+}
+
+void TStyBitmapListItem::FreeData()
+{
+    FBitmap.SetSize(0, 0);
+    FSourceRead = false;
+}
+
 void TStyBitmapListItem::Assign(TPersistent* Source)
 {
     auto* source = dynamic_cast<TStyBitmapListItem*>(Source);
     if (!source) return TStyListItem::Assign(Source);
     AssignHeader(*source);
-    FBitmap.Assign(source->FBitmap);
+    FBitmap.Assign(source->Bitmap());
     FPixelFormat = source->FPixelFormat;
 }
 
@@ -68,42 +118,98 @@ void TStyBitmapListItem::WriteData(TStream& Stream)
 TStyBitmapList::TStyBitmapList(TComponent* AOwner)
     : TStyCustomImageList(AOwner, icBitmap, [](TComponent* owner) { return new TStyBitmapListItem(owner); })
 {
+    RegisterClass(TStyBitmapListItem::StaticClass());
 }
 
-Integer TStyBitmapList::ItemCount(Integer index) const
+TBitmap* TStyBitmapList::ValidBitmap(Integer index) const
 {
-    if (index < 0 || index >= Count()) return 0;
-    return GetArrayItem(index)->GetEmpty() ? 0 : 1;
+    if (index < 0 || index >= Count()) return nullptr;
+    TBitmap& bmp = GetArrayItem(index)->Bitmap();
+    return bmp.Empty() ? nullptr : &bmp;
 }
 
-bool TStyBitmapList::IsValidItem(Integer index, Integer) const { return ItemCount(index) == 1; }
-
-void TStyBitmapList::GetBitmapItem(Integer index, Integer, TBitmap* tb)
+TCanvas* TStyBitmapList::BmpCanvas(Integer index) const
 {
-    if (tb && IsValidItem(index, 0)) tb->Assign(GetArrayItem(index)->Bitmap());
+    TBitmap* bmp = ValidBitmap(index);
+    return bmp ? &bmp->Canvas() : nullptr;
 }
 
-void TStyBitmapList::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer ListIndex, Integer)
+TRect TStyBitmapList::ItemRect(Integer index, Integer) const
 {
-    if (!IsValidItem(ListIndex, 0)) return;
-    TBitmap& bmp = GetArrayItem(ListIndex)->Bitmap();
+    return Rect(0, 0, Dimensions(index, 0), Dimensions(index, 1));
+}
+
+Integer TStyBitmapList::Dimensions(Integer index, Integer tp) const
+{
+    const TBitmap* bmp = ValidBitmap(index);
+    if (!bmp) return 0;
+    return tp == 0 ? bmp->Width() : tp == 1 ? bmp->Height() : 0;
+}
+
+Integer TStyBitmapList::ItemCount(Integer index) const { return ValidBitmap(index) ? 1 : 0; }
+
+bool TStyBitmapList::IsValidItem(Integer index, Integer) const { return ValidBitmap(index) != nullptr; }
+
+void TStyBitmapList::GetBitmapItem(Integer index, Integer, TBitmap* tb) const
+{
+    if (TBitmap* bmp = ValidBitmap(index); bmp && tb) tb->Assign(*bmp);
+}
+
+TColor TStyBitmapList::TransparentColor(Integer index, Integer) const
+{
+    const TBitmap* bmp = ValidBitmap(index);
+    return bmp ? bmp->TransparentColor() : clWhite;
+}
+
+TColor TStyBitmapList::GetColorAtPoint(TPoint aPoint, Integer index, Integer) const
+{
+    TBitmap* bmp = ValidBitmap(index);
+    return bmp ? bmp->Canvas().Pixel(aPoint.X, aPoint.Y) : clWhite;
+}
+
+void TStyBitmapList::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer ListIndex, Integer) const
+{
+    TBitmap* bmp = ValidBitmap(ListIndex);
+    if (!bmp) return;
     TRect drawn;
-    DrawBitmapInRect(Canvas, Bounds(X, Y, bmp.Width(), bmp.Height()), bmp, 0, clNone, drawn);
+    DrawBitmapInRect(Canvas, Bounds(X, Y, bmp->Width(), bmp->Height()), *bmp, 0, clNone, drawn);
+}
+
+void TStyBitmapList::DrawExt(TCanvas& Canvas, const TRect& target, TRect& DrawnRect, Word flags, Integer ListIndex,
+                             Integer) const
+{
+    if (TBitmap* bmp = ValidBitmap(ListIndex))
+        DrawBitmapInRect(Canvas, target, *bmp, flags, bmp->TransparentColor(), DrawnRect);
+}
+
+void TStyBitmapList::ClipDraw(TCanvas& Canvas, const TRect& target, Word flags, Cardinal pos, TColor transColor,
+                              Integer ListIndex, Integer) const
+{
+    if (TBitmap* bmp = ValidBitmap(ListIndex)) DrawBitmapClipped(Canvas, target, *bmp, flags, transColor, pos);
 }
 
 // ---- image list items
 
 TStyImageListItem::TStyImageListItem(TComponent* AOwner) : TStyListItem(AOwner) { Clear(); }
 
-void TStyImageListItem::SetSize(Integer Width, Integer Height)
+TStyImageListItem::TStyImageListItem(Integer AWidth, Integer AHeight) : TStyListItem(nullptr)
 {
-    if (Width <= 0 || Height <= 0 || (Width == FWidth && Height == FHeight)) return;
-    FWidth = Width;
-    FHeight = Height;
+    if (AWidth < 1 || AHeight < 1) InvalidSize();
+    FWidth = AWidth;
+    FHeight = AHeight;
+    Clear();
+}
+
+void TStyImageListItem::SetDimension(Integer Which, Integer value)
+{
+    Integer& dimension = Which == 0 ? FWidth : FHeight;
+    if (value <= 0 || value == dimension) return;
+    dimension = value;
     Clear();
     Change();
 }
 
+// A mask strip without masks of its own is black: every pixel opaque.
 void TStyImageListItem::SetMasked(bool value)
 {
     if (value == FMasked) return;
@@ -112,7 +218,9 @@ void TStyImageListItem::SetMasked(bool value)
     if (value) {
         FMask.SetPixelFormat(TPixelFormat::pf1bit);
         FMask.SetSize(FImage.Width(), FHeight);
+        FMask.Canvas().FillRectColor(Rect(0, 0, FMask.Width(), FHeight), clBlack);
     }
+    for (TImageInfo& info : FInfo) info.HasMask = value;
     Change();
 }
 
@@ -126,37 +234,63 @@ void TStyImageListItem::Clear()
         FMask.SetSize(0, FHeight);
     }
     FUsed = 0;
-    FOffsets.clear();
+    FInfo.clear();
 }
 
-void TStyImageListItem::CheckImageSize(const TBitmap& Image) const
+void TStyImageListItem::CheckImageSize(const TBitmap* Image) const
 {
-    if (Image.Height() != FHeight || Image.Width() % FWidth != 0 || Image.Width() == 0) InvalidSize();
+    if (Image->Height() != FHeight || Image->Width() % FWidth != 0 || Image->Width() == 0) InvalidSize();
+}
+
+void TStyImageListItem::Widen(Integer Width)
+{
+    if (Width > MaxStripWidth) throw EInvalidGraphicOperation(STooManyImages);
+    const Integer old = FImage.Width();
+    FImage.SetSize(Width, FHeight);
+    if (!FMasked) return;
+    FMask.SetSize(Width, FHeight);
+    FMask.Canvas().FillRectColor(Rect(old, 0, Width, FHeight), clBlack);
 }
 
 Integer TStyImageListItem::AllocateSlot()
 {
-    if (FImage.Width() < FUsed + FWidth) {
-        const Integer width = FImage.Width() + FAllocBy * FWidth;
-        if (width > MaxStripWidth) throw EInvalidGraphicOperation(STooManyImages);
-        FImage.SetSize(width, FHeight);
-        if (FMasked) FMask.SetSize(width, FHeight);
-    }
+    if (FImage.Width() < FUsed + FWidth) Widen(FImage.Width() + FAllocBy * FWidth);
     FUsed += FWidth;
-    FOffsets.push_back(Count() * FWidth);
+    FInfo.push_back({static_cast<SmallInt>(Count() * FWidth), 0, 0});
     return Count() - 1;
 }
 
-void TStyImageListItem::Replace(Integer Index, TBitmap& Image, TBitmap* Mask)
+void TStyImageListItem::ShiftCells(Integer Offset, Integer Direction)
 {
+    const Integer from = Direction > 0 ? Offset : Offset + FWidth, length = FUsed - FWidth - Offset;
+    if (length <= 0) return;
+    for (TBitmap* strip : {&FImage, &FMask}) {
+        if (strip == &FMask && !FMasked) continue;
+        TBitmap part;
+        part.Assign(*strip);
+        strip->Canvas().CopyRect(Bounds(from + Direction * FWidth, 0, length, FHeight), part.Canvas(),
+                                 Bounds(from, 0, length, FHeight));
+    }
+}
+
+// The image's cell, and when masked the mask's; the image's pixels under white mask pixels are
+// black, as the masked drawing needs them.
+void TStyImageListItem::Replace(Integer Index, TBitmap* Image, TBitmap* Mask)
+{
+    if (Index < 0 || Index >= Count() || !Image) return;
+    CheckImageSize(Image);
+    if (FMasked && Mask) CheckImageSize(Mask);
     const TRect cell = GetImageRect(Index), source = Rect(0, 0, FWidth, FHeight);
-    FImage.Canvas().CopyRect(cell, Image.Canvas(), source);
+    FImage.Canvas().CopyRect(cell, Image->Canvas(), source);
     if (FMasked) {
+        FInfo[Index].HasMask = Mask != nullptr;
         if (Mask) {
             FMask.Canvas().CopyRect(cell, Mask->Canvas(), source);
+            for (Integer y = 0; y < FHeight; ++y)
+                for (Integer x = cell.Left; x < cell.Right; ++x)
+                    if (ColorToRGB(FMask.Canvas().Pixel(x, y)) == clWhite) FImage.Canvas().SetPixel(x, y, clBlack);
         } else {
-            FMask.Canvas().Brush().SetColor(clBlack);
-            FMask.Canvas().FillRect(cell);
+            FMask.Canvas().FillRectColor(cell, clBlack);
         }
     }
     Change();
@@ -166,44 +300,235 @@ Integer TStyImageListItem::Add(TBitmap* Image, TBitmap* Mask)
 {
     if (!Image && !Mask) return AllocateSlot();
     if (!Image) return -1;
-    CheckImageSize(*Image);
-    if (FMasked && Mask) CheckImageSize(*Mask);
+    CheckImageSize(Image);
+    if (FMasked && Mask) CheckImageSize(Mask);
     const Integer index = AllocateSlot();
-    Replace(index, *Image, FMasked ? Mask : nullptr);
+    Replace(index, Image, FMasked ? Mask : nullptr);
     return index;
+}
+
+void TStyImageListItem::Insert(Integer Index, TBitmap* Image, TBitmap* Mask)
+{
+    if (Index >= Count()) {
+        Add(Image, Mask);
+        return;
+    }
+    if (!Image) return;
+    CheckImageSize(Image);
+    if (FMasked && Mask) CheckImageSize(Mask);
+    Index = std::max<Integer>(Index, 0);
+    AllocateSlot();
+    FInfo.pop_back();
+    ShiftCells(Index * FWidth, +1);
+    FInfo.insert(FInfo.begin() + Index, TImageInfo{});
+    for (Integer i = Index; i < Count(); ++i) FInfo[i].Offset = static_cast<SmallInt>(i * FWidth);
+    Replace(Index, Image, FMasked ? Mask : nullptr);
+}
+
+// A masked item takes the image with MaskColor blacked out and its mask; an unmasked one the image.
+void TStyImageListItem::WithMaskOf(TBitmap* Image, TColor MaskColor,
+                                   const std::function<void(TBitmap*, TBitmap*)>& Use)
+{
+    if (!FMasked || !Image) {
+        Use(Image, nullptr);
+        return;
+    }
+    TBitmap image, mask;
+    CreateBitmapMask(*Image, mask, image, MaskColor);
+    Use(&image, &mask);
+}
+
+Integer TStyImageListItem::AddMasked(TBitmap* Image, TColor MaskColor)
+{
+    Integer index = -1;
+    WithMaskOf(Image, MaskColor, [&](TBitmap* image, TBitmap* mask) { index = Add(image, mask); });
+    return index;
+}
+
+void TStyImageListItem::InsertMasked(Integer Index, TBitmap* Image, TColor MaskColor)
+{
+    WithMaskOf(Image, MaskColor, [&](TBitmap* image, TBitmap* mask) { Insert(Index, image, mask); });
+}
+
+void TStyImageListItem::ReplaceMasked(Integer Index, TBitmap* Image, TColor MaskColor)
+{
+    WithMaskOf(Image, MaskColor, [&](TBitmap* image, TBitmap* mask) { Replace(Index, image, mask); });
 }
 
 void TStyImageListItem::Delete(Integer Index)
 {
     if (Index < 0 || Index >= Count()) return;
-    const Integer offset = FOffsets[Index], right = FUsed - offset - FWidth;
-    if (right > 0) {
-        const TRect from = Rect(offset + FWidth, 0, FUsed, FHeight), to = Rect(offset, 0, FUsed - FWidth, FHeight);
-        FImage.Canvas().CopyRect(to, FImage.Canvas(), from);
-        if (FMasked) FMask.Canvas().CopyRect(to, FMask.Canvas(), from);
-    }
+    ShiftCells(Offset(Index), -1);
     FUsed -= FWidth;
-    FOffsets.erase(FOffsets.begin() + Index);
-    for (Integer i = Index; i < Count(); ++i) FOffsets[i] -= FWidth;
+    FInfo.erase(FInfo.begin() + Index);
+    for (Integer i = Index; i < Count(); ++i) FInfo[i].Offset = static_cast<SmallInt>(FInfo[i].Offset - FWidth);
     Change();
 }
 
-void TStyImageListItem::GetBitmap(Integer Index, TBitmap& Image)
+void TStyImageListItem::Move(Integer Index, Integer NewIndex)
+{
+    if (Index == NewIndex || Index < 0 || Index >= Count()) return;
+    TBitmap image, mask;
+    GetBitmap(Index, image);
+    const bool hasMask = FMasked && FInfo[Index].HasMask;
+    if (hasMask) GetMaskBitmap(Index, mask);
+    BeginUpdate();
+    Delete(Index);
+    Insert(NewIndex, &image, hasMask ? &mask : nullptr);
+    EndUpdate(true);
+}
+
+void TStyImageListItem::AddImages(TStyImageListItem* aValue)
+{
+    if (!aValue) return;
+    if (aValue->FWidth != FWidth || aValue->FHeight != FHeight) InvalidSize();
+    if (aValue->GetEmpty()) return;
+    BeginUpdate();
+    if (FImage.Width() < FUsed + aValue->FUsed) Widen(FUsed + aValue->FUsed);
+    const TRect from = Rect(0, 0, aValue->FUsed, FHeight), to = Bounds(FUsed, 0, aValue->FUsed, FHeight);
+    FImage.Canvas().CopyRect(to, aValue->FImage.Canvas(), from);
+    if (FMasked && aValue->FMasked) FMask.Canvas().CopyRect(to, aValue->FMask.Canvas(), from);
+    for (const TImageInfo& info : aValue->FInfo)
+        FInfo.push_back({static_cast<SmallInt>(Count() * FWidth), static_cast<Byte>(FMasked && info.HasMask),
+                         info.Reserved});
+    FUsed += aValue->FUsed;
+    EndUpdate(true);
+}
+
+void TStyImageListItem::InsertImages(Integer Index, TStyImageListItem* aValue)
+{
+    if (!aValue) return;
+    if (aValue->FWidth != FWidth || aValue->FHeight != FHeight) InvalidSize();
+    BeginUpdate();
+    for (Integer i = aValue->Count() - 1; i >= 0; --i) {
+        TBitmap image, mask;
+        aValue->GetBitmap(i, image);
+        if (FMasked && aValue->FMasked) {
+            aValue->GetMaskBitmap(i, mask);
+            Insert(Index, &image, &mask);
+        } else if (FMasked) {
+            InsertMasked(Index, &image, aValue->TransparentColor(i));
+        } else {
+            Insert(Index, &image);
+        }
+    }
+    EndUpdate(true);
+}
+
+bool TStyImageListItem::LoadFromBitmap(const String& FileName, Integer Count, bool Masked)
+{
+    TBitmap bmp;
+    bmp.LoadFromFile(FileName);
+    if (bmp.Empty() || Count < 1 || bmp.Width() % Count != 0)
+        throw Exception(String(SFOpenError) + ": " + FileName);
+    BeginUpdate();
+    FHeight = bmp.Height();
+    FWidth = bmp.Width() / Count;
+    FMasked = Masked;
+    Clear();
+    TBitmap image, mask;
+    if (Masked) CreateBitmapMask(bmp, mask, image, bmp.TransparentColor());
+    else image.Assign(bmp);
+    for (Integer i = 0; i < Count; ++i) {
+        TBitmap cell(FWidth, FHeight, TPixelFormat::pf24bit), cellMask(FWidth, FHeight, TPixelFormat::pf1bit);
+        cell.Canvas().CopyRect(Rect(0, 0, FWidth, FHeight), image.Canvas(), Bounds(i * FWidth, 0, FWidth, FHeight));
+        if (Masked) cellMask.Canvas().CopyRect(Rect(0, 0, FWidth, FHeight), mask.Canvas(), Bounds(i * FWidth, 0, FWidth, FHeight));
+        Add(&cell, Masked ? &cellMask : nullptr);
+    }
+    SetDescription(ExtractFileName(FileName));
+    EndUpdate(true);
+    return true;
+}
+
+void TStyImageListItem::SaveToFile(const String& Filename)
+{
+    TMemoryStream image;
+    image.WriteBuffer(ContainerSignature(icImageList).data(), 9);
+    WriteInt32(image, 1);
+    WriteInt32(image, 17);
+    SaveItemData(image);
+    TFileStream file(Filename, fmCreate);
+    file.WriteBuffer(image.Memory(), static_cast<Integer>(image.Size()));
+}
+
+void TStyImageListItem::LoadFromFile(const String& Filename)
+{
+    TFileStream file(Filename, fmOpenRead | fmShareDenyWrite);
+    TStySignature head{};
+    if (file.Read(head.data(), 9) != 9 || head != ContainerSignature(icImageList))
+        throw Exception(String(SFOpenError) + ": " + ClassName());
+    file.SetPosition(17);
+    LoadItemData(file);
+}
+
+void TStyImageListItem::GetBitmap(Integer Index, TBitmap& Image) const
 {
     Image.SetSize(FWidth, FHeight);
     Image.Canvas().CopyRect(Rect(0, 0, FWidth, FHeight), FImage.Canvas(), GetImageRect(Index));
 }
 
-void TStyImageListItem::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer Index)
+void TStyImageListItem::GetMaskBitmap(Integer Index, TBitmap& MaskBmp) const
+{
+    if (!FMasked) return;
+    MaskBmp.SetPixelFormat(TPixelFormat::pf1bit);
+    MaskBmp.SetSize(FWidth, FHeight);
+    MaskBmp.Canvas().CopyRect(Rect(0, 0, FWidth, FHeight), FMask.Canvas(), GetImageRect(Index));
+}
+
+TColor TStyImageListItem::TransparentColor(Integer Index) const
+{
+    return FImage.Canvas().Pixel(Offset(Index), FHeight - 1);
+}
+
+TColor TStyImageListItem::GetColorAtPoint(TPoint aPoint, Integer Index) const
+{
+    return FImage.Canvas().Pixel(Offset(Index) + aPoint.X, aPoint.Y);
+}
+
+void TStyImageListItem::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer Index) const
 {
     if (Index < 0 || Index >= Count()) return;
-    const TRect cell = GetImageRect(Index);
+    const TRect cell = GetImageRect(Index), target = Bounds(X, Y, FWidth, FHeight);
+    if (!FMasked || FImageType == itMask) {
+        Canvas.CopyRect(target, (FMasked ? FMask : FImage).Canvas(), cell);
+        return;
+    }
     TRect drawn;
+    const TStySrcObject mask{nullptr, &FMask.Canvas()};
+    if (FDrawingStyle == dsTransparent || FBKColor == clNone) {
+        DrawBitmapExt(Canvas, target, &FImage.Canvas(), cell, dbMasked, clNone, mask, drawn);
+        return;
+    }
+    TBitmap buffer;
+    PrepareBitmap(buffer, target, FBKColor);
+    const TRect all = Rect(0, 0, FWidth, FHeight);
+    DrawBitmapExt(buffer.Canvas(), all, &FImage.Canvas(), cell, dbMasked, clNone, mask, drawn);
+    if ((FDrawingStyle == dsFocus || FDrawingStyle == dsSelected) && FBlendColor != clNone)
+        DitherImage(buffer.Canvas(), all, FBlendColor, FDrawingStyle);
+    Canvas.CopyRect(target, buffer.Canvas(), all);
+}
+
+void TStyImageListItem::DrawExt(TCanvas& Canvas, const TRect& target, TRect& DrawnRect, Word flags,
+                                Integer Index) const
+{
+    if (Index < 0 || Index >= Count()) return;
     if (FMasked)
-        DrawBitmapExt(Canvas, Bounds(X, Y, FWidth, FHeight), &FImage.Canvas(), cell, dbMasked, clNone,
-                      {nullptr, &FMask.Canvas()}, drawn);
+        DrawBitmapExt(Canvas, target, &FImage.Canvas(), GetImageRect(Index), flags | dbMasked, clNone,
+                      {nullptr, &FMask.Canvas()}, DrawnRect);
     else
-        Canvas.CopyRect(Bounds(X, Y, FWidth, FHeight), FImage.Canvas(), cell);
+        DrawBitmapExt(Canvas, target, &FImage.Canvas(), GetImageRect(Index), flags, TransparentColor(Index), {},
+                      DrawnRect);
+}
+
+void TStyImageListItem::ClipDraw(TCanvas& Canvas, const TRect& target, Word flags, Cardinal pos, TColor transColor,
+                                 Integer Index) const
+{
+    if (Index < 0 || Index >= Count()) return;
+    if (FMasked)
+        DrawCanvasClipped(Canvas, target, &FImage.Canvas(), GetImageRect(Index), flags | dbMasked, 0, pos,
+                          {nullptr, &FMask.Canvas()});
+    else
+        DrawCanvasClipped(Canvas, target, &FImage.Canvas(), GetImageRect(Index), flags, transColor, pos, {});
 }
 
 void TStyImageListItem::Assign(TPersistent* Source)
@@ -213,13 +538,16 @@ void TStyImageListItem::Assign(TPersistent* Source)
     AssignHeader(*source);
     FPixelFormat = source->FPixelFormat;
     FAllocBy = source->FAllocBy;
-    FWidth = source->FWidth;
+    FBKColor = source->FBKColor;
+    FBlendColor = source->FBlendColor;
+    FDrawingStyle = source->FDrawingStyle;
     FHeight = source->FHeight;
+    FImageType = source->FImageType;
     FMasked = source->FMasked;
-    FImage.Assign(source->FImage);
-    FMask.Assign(source->FMask);
-    FUsed = source->FUsed;
-    FOffsets = source->FOffsets;
+    FShareImages = source->FShareImages;
+    FWidth = source->FWidth;
+    Clear();
+    AddImages(source);
 }
 
 void TStyImageListItem::WriteData(TStream& Stream)
@@ -261,31 +589,94 @@ void TStyImageListItem::ReadData(TStream& Stream, Byte Flags)
     FImage.Assign(image);
     if (FMasked) FMask.Assign(mask);
     FUsed = count * width;
-    for (Integer i = 0; i < count; ++i) FOffsets.push_back(i * width);
+    for (Integer i = 0; i < count; ++i) FInfo.push_back({static_cast<SmallInt>(i * width), masked, 0});
 }
 
 TStyImageList::TStyImageList(TComponent* AOwner)
     : TStyCustomImageList(AOwner, icImageList, [](TComponent* owner) { return new TStyImageListItem(owner); })
 {
+    RegisterClass(TStyImageListItem::StaticClass());
+}
+
+void TStyImageList::Assign(TPersistent* Source)
+{
+    auto* source = dynamic_cast<TStyImageList*>(Source);
+    if (!source) return TStyCustomImageList::Assign(Source);
+    BeginUpdate();
+    TStyCustomImageList::Assign(Source);
+    SetDefaultPixelFormat(source->DefaultPixelFormat());
+    EndUpdate(true);
+}
+
+TStyImageListItem* TStyImageList::ValidItem(Integer index) const
+{
+    return index >= 0 && index < Count() ? GetArrayItem(index) : nullptr;
+}
+
+TCanvas* TStyImageList::BmpCanvas(Integer index) const
+{
+    TStyImageListItem* item = ValidItem(index);
+    return item ? &item->GetImageBitmap().Canvas() : nullptr;
+}
+
+TRect TStyImageList::ItemRect(Integer index, Integer item) const
+{
+    return IsValidItem(index, item) ? GetArrayItem(index)->GetImageRect(item) : TRect{};
+}
+
+Integer TStyImageList::Dimensions(Integer index, Integer tp) const
+{
+    const TStyImageListItem* item = ValidItem(index);
+    if (!item) return 0;
+    return tp == 0 ? item->Width() : tp == 1 ? item->Height() : 0;
 }
 
 Integer TStyImageList::ItemCount(Integer index) const
 {
-    if (index < 0 || index >= Count()) return -1;
-    return GetArrayItem(index)->Count();
+    const TStyImageListItem* item = ValidItem(index);
+    return item ? item->Count() : -1;
 }
 
 bool TStyImageList::IsValidItem(Integer index, Integer item) const
 {
-    return index >= 0 && index < Count() && item >= 0 && item < GetArrayItem(index)->Count();
+    return item >= 0 && item < ItemCount(index);
 }
 
-void TStyImageList::GetBitmapItem(Integer index, Integer item, TBitmap* tb)
+void TStyImageList::GetBitmapItem(Integer index, Integer item, TBitmap* tb) const
 {
     if (tb && IsValidItem(index, item)) GetArrayItem(index)->GetBitmap(item, *tb);
 }
 
-void TStyImageList::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer ListIndex, Integer Index)
+bool TStyImageList::Masked(Integer index) const
+{
+    const TStyImageListItem* item = ValidItem(index);
+    return item && item->Masked();
+}
+
+TColor TStyImageList::TransparentColor(Integer index, Integer item) const
+{
+    return IsValidItem(index, item) ? GetArrayItem(index)->TransparentColor(item) : clWhite;
+}
+
+TColor TStyImageList::GetColorAtPoint(TPoint aPoint, Integer index, Integer item) const
+{
+    return IsValidItem(index, item) ? GetArrayItem(index)->GetColorAtPoint(aPoint, item) : clWhite;
+}
+
+void TStyImageList::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer ListIndex, Integer Index) const
 {
     if (IsValidItem(ListIndex, Index)) GetArrayItem(ListIndex)->Draw(Canvas, X, Y, Index);
+}
+
+void TStyImageList::DrawExt(TCanvas& Canvas, const TRect& target, TRect& DrawnRect, Word flags, Integer ListIndex,
+                            Integer Index) const
+{
+    if (IsValidItem(ListIndex, Index)) GetArrayItem(ListIndex)->DrawExt(Canvas, target, DrawnRect, flags, Index);
+}
+
+void TStyImageList::ClipDraw(TCanvas& Canvas, const TRect& target, Word flags, Cardinal pos, TColor transColor,
+                             Integer ListIndex, Integer Index) const
+{
+    if (IsValidItem(ListIndex, Index))
+        GetArrayItem(ListIndex)->ClipDraw(Canvas, target, flags, pos, transColor, Index);
 }

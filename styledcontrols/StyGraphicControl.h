@@ -13,8 +13,6 @@
 #include "styledcontrols/StyBevel.h"
 #include "styledcontrols/StyBitmapEffectObject.h"
 
-enum TStyBoundsChangeState { bcSize, bcPos };
-using TStyBoundsChangeStates = Set<TStyBoundsChangeState>;
 using TStyOnBoundsChangeEvent = TEvent<TObject*, TStyBoundsChangeStates>;
 
 class TStyBaseControl : public TGraphicControl {

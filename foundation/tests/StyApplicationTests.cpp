@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <regex>
 #include <sstream>
 
 #include "foundation/StyClass.h"
@@ -111,6 +113,36 @@ TEST_F(LogTest, OversizedLogIsBackedUpAndRestarted)
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[6], "Entries:");   // a new log starts with its header (no version line)
     EXPECT_EQ(lines.back(), "00011: over the limit");
+}
+
+// The exception line: the component, its name when it has one, the message and the address.
+TEST_F(LogTest, AnExceptionIsLoggedWithItsComponentAndAddress)
+{
+    TStyApplication application(nullptr, "log-exception-" + IntToStr(::getpid()));
+    application.SetLogPrefix(ppFixed);
+    application.SetLogName(String(FFolder + "/exc.LOG"));
+    application.SetOptions(TStyApplicationOptions{});
+    TComponent named(nullptr), unnamed(nullptr);
+    named.SetName("Loads");
+    const char* const hex = "[0-9A-F]{16}";
+    const struct {
+        TComponent* sender;
+        std::string pattern;
+    } cases[] = {
+        {&named, std::string("TComponent \\(Name: Loads\\): No joint, Address: ") + hex},
+        {&unnamed, std::string("TComponent: No joint, Address: ") + hex},
+    };
+    application.LogException(&named);   // no exception being handled: nothing
+    for (const auto& c : cases) {
+        try {
+            throw Exception("No joint");
+        } catch (const Exception&) {
+            application.LogException(c.sender);
+        }
+    }
+    const std::vector<std::string> lines = LogLines(application.LogName());
+    ASSERT_EQ(lines.size(), 2u);
+    for (size_t i = 0; i < 2; ++i) EXPECT_TRUE(std::regex_match(lines[i], std::regex(cases[i].pattern))) << lines[i];
 }
 
 TEST(StyApplicationTests, EditModeStopwatchAndRefusals)
@@ -278,6 +310,32 @@ TEST(StyApplicationTests, ThemeChangeReachesEveryForm)
     application.DoThemeChange();
     EXPECT_EQ(hidden->Seen, std::vector<Cardinal>{UM_THEMECHANGED});   // a hidden form only hears of it
     delete hidden;
+}
+
+// The global theme mode, and the themes for the program's own windows only turned on while that
+// mode is not the platform's, tell every form; an unchanged value tells none.
+TEST(StyApplicationTests, ThemeWritersTellEveryForm)
+{
+    TStyApplication application(nullptr, "theme-writers-" + IntToStr(::getpid()));
+    auto* form = new TThemeWatcher(Application);
+    const struct {
+        const char* name;
+        std::function<void()> write;
+        size_t messages;
+    } cases[] = {
+        {"global mode", [&] { application.SetThemeGlobalMode(ttmNone); }, 1},
+        {"same global mode", [&] { application.SetThemeGlobalMode(ttmNone); }, 0},
+        {"own windows only", [&] { application.SetUseXPThemesStyOnly(true); }, 1},
+        {"off again", [&] { application.SetUseXPThemesStyOnly(false); }, 0},
+        {"platform mode", [&] { application.SetThemeGlobalMode(ttmPlatform); }, 1},
+        {"own windows only under the platform mode", [&] { application.SetUseXPThemesStyOnly(true); }, 0},
+    };
+    for (const auto& c : cases) {
+        form->Seen.clear();
+        c.write();
+        EXPECT_EQ(form->Seen.size(), c.messages) << c.name;
+    }
+    delete form;
 }
 
 TEST(StyApplicationTests, NoCustomStyleIsActive)

@@ -9,6 +9,8 @@
 #include "FoundationTestSupport.h"
 #include "foundation/StyCont.h"
 #include "foundation/StyImageList.h"
+#include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
 #include "platform/stdctrls/ImgList.h"
 
 namespace {
@@ -76,7 +78,8 @@ struct TSamples {
         waves.Add();
 
         auto* i1 = images.GetArrayItem(images.Add());
-        i1->SetSize(4, 4);
+        i1->SetWidth(4);
+        i1->SetHeight(4);
         i1->SetMasked(true);
         TBitmap cell;
         FilledBitmap(cell, 8, 4, clLime);
@@ -89,6 +92,20 @@ struct TSamples {
     TStyWaveList waves{nullptr};
     TStyImageList images{nullptr};
 };
+
+std::vector<Byte> ItemRecord(TStyListItem& item)
+{
+    TMemoryStream s;
+    item.SaveItemData(s);
+    const Byte* p = static_cast<const Byte*>(s.Memory());
+    return {p, p + s.Size()};
+}
+
+// Little-endian fields appended to a byte list.
+void Put(std::vector<Byte>& out, Cardinal value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<Byte>(value >> (8 * i)));
+}
 
 }  // namespace
 
@@ -186,6 +203,90 @@ TEST(StyContainers, EachKindReadsBackWhatItWrote)
     TStyStringList back(nullptr);
     back.LoadFromStream(stream);
     EXPECT_EQ(back.Count(), 3);
+}
+
+// Lists placed on a form keep their items: each item is written inside its list with its record,
+// and read back into the list of the same name.
+TEST(StyContainers, ListsOnAFormReadBackTheirItemsByteForByte)
+{
+    RegisterClasses({TStyBitmapList::StaticClass(), TStyImageList::StaticClass(), TStyStringList::StaticClass(),
+                     TStyWaveList::StaticClass()});
+    TSamples s;
+    TComponent form(nullptr);
+    form.SetName("Form1");
+    // the items of an image list live in its container
+    auto items = [](TComponent* list) -> TStyCustomContainer& {
+        if (auto* images = dynamic_cast<TStyCustomImageList*>(list)) return images->Items();
+        return *dynamic_cast<TStyCustomContainer*>(list);
+    };
+    const std::pair<const char*, TPersistent*> samples[] = {
+        {"Bitmaps", &s.bitmaps}, {"Images", &s.images}, {"Strings", &s.strings}, {"Waves", &s.waves}};
+    for (const auto& [name, sample] : samples) {
+        auto* list = static_cast<TComponent*>(sample->ClassType()->Create(&form));
+        list->SetName(name);
+        list->Assign(sample);
+    }
+    const String written = WriteComponentText(&form);
+    EXPECT_NE(written.ToUtf8().find("Internal = {"), std::string::npos) << written.ToUtf8();
+    TComponent back(nullptr);
+    ReadComponentText(written, &back);
+    for (const auto& [name, sample] : samples) {
+        ASSERT_EQ(items(form.FindComponent(name)).Count(), items(static_cast<TComponent*>(sample)).Count());
+        TComponent* read = back.FindComponent(name);
+        ASSERT_NE(read, nullptr) << name;
+        TStyCustomContainer &list = items(read), &original = items(form.FindComponent(name));
+        ASSERT_EQ(list.Count(), original.Count()) << name;
+        for (Integer i = 0; i < list.Count(); ++i) {
+            EXPECT_EQ(list.GetItem(i)->Owner(), &list) << name << " " << i;
+            EXPECT_EQ(ItemRecord(*list.GetItem(i)), ItemRecord(*original.GetItem(i))) << name << " " << i;
+        }
+    }
+    EXPECT_EQ(WriteComponentText(&back), written);
+}
+
+// The DIB of a bitmap field: "BM", total size, offset of the bits; a 40-byte header with the
+// size, 1 plane, the bit count, no compression, the image size and 0 in every other field; a
+// colour table below 24 bits.  Code 0 keeps the bitmap's own depth; 16 and 32 bits become 24.
+TEST(StyContainers, BitmapFieldsAreDIBsWithTheHeaderOfTheirBitCount)
+{
+    struct Case {
+        TPixelFormat source;
+        Integer code;
+        Cardinal bits;
+    };
+    const Case cases[] = {
+        {TPixelFormat::pf24bit, 2, 1},  {TPixelFormat::pf24bit, 16, 4},   {TPixelFormat::pf24bit, 256, 8},
+        {TPixelFormat::pf24bit, 65536, 24}, {TPixelFormat::pf8bit, 0, 8}, {TPixelFormat::pf4bit, 0, 4},
+        {TPixelFormat::pf24bit, 0, 24}, {TPixelFormat::pf32bit, 0, 24},   {TPixelFormat::pf16bit, 0, 24},
+        {TPixelFormat::pf1bit, 0, 1},   {TPixelFormat::pf1bit, 256, 1},
+    };
+    for (const Case& c : cases) {
+        TBitmap bmp(5, 3, c.source);
+        bmp.Canvas().Brush().SetColor(clWhite);
+        bmp.Canvas().FillRect(Rect(0, 0, 5, 3));
+        bmp.Canvas().SetPixel(1, 1, clBlack);
+        TMemoryStream dib;
+        BitmapToDIBStream(dib, bmp, c.code);
+        const Cardinal colours = c.bits == 24 ? 0 : 1u << c.bits, header = 40 + 4 * colours;
+        const Cardinal image = 3 * ((5 * c.bits + 31) / 32 * 4);
+        std::vector<Byte> expected = {'B', 'M'};
+        Put(expected, 14 + header + image, 4);
+        Put(expected, 0, 4);
+        Put(expected, 14 + header, 4);
+        for (Cardinal v : {40u, 5u, 3u}) Put(expected, v, 4);
+        Put(expected, 1, 2);
+        Put(expected, c.bits, 2);
+        Put(expected, 0, 4);
+        Put(expected, image, 4);
+        for (int field = 0; field < 4; ++field) Put(expected, 0, 4);
+        const Byte* p = static_cast<const Byte*>(dib.Memory());
+        EXPECT_EQ(std::vector<Byte>(p, p + 54), expected) << c.code << " " << c.bits;
+        EXPECT_EQ(dib.Size(), 14 + header + image) << c.code << " " << c.bits;
+        EXPECT_EQ(dib.Position(), 0);
+        TBitmap back;
+        back.LoadFromStream(dib);
+        EXPECT_EQ(Picture(back, {{'w', clWhite}, {'K', clBlack}}), "wwwww/wKwww/wwwww") << c.code << " " << c.bits;
+    }
 }
 
 TEST(StyContainers, AFileOfAnotherKindIsRefusedAndTheItemsStay)
@@ -326,7 +427,7 @@ TEST(StyContainers, TenThousandDamagedFilesAreRefusedCleanly)
     struct Kind {
         TStyCustomContainer* container;
     };
-    const Kind kinds[] = {{&s.bitmaps}, {&s.strings}, {&s.waves}, {&s.images}};
+    const Kind kinds[] = {{&s.bitmaps.Items()}, {&s.strings}, {&s.waves}, {&s.images.Items()}};
     std::mt19937 random(20261210);
     int refused = 0;
     for (int round = 0; round < 10000; ++round) {
@@ -358,10 +459,10 @@ TEST(StyContainers, TenThousandDamagedFilesAreRefusedCleanly)
         // whatever was read, the next round saves it again
         if (kind.container->Count() == 0) {
             TSamples fresh;
-            if (kind.container == &s.bitmaps) s.bitmaps.Assign(&fresh.bitmaps);
+            if (kind.container == &s.bitmaps.Items()) s.bitmaps.Assign(&fresh.bitmaps);
             if (kind.container == &s.strings) s.strings.Assign(&fresh.strings);
             if (kind.container == &s.waves) s.waves.Assign(&fresh.waves);
-            if (kind.container == &s.images) s.images.Assign(&fresh.images);
+            if (kind.container == &s.images.Items()) s.images.Assign(&fresh.images);
         }
     }
     EXPECT_GT(refused, 5000);
@@ -398,6 +499,26 @@ TEST(StyGlobalContainer, ListsAreCopiedInAndKnownAsGlobal)
     EXPECT_EQ(out.TransparentColor(), 0xFF01FF);
     EXPECT_EQ(out.Canvas().Pixel(4, 4), clRed);
     EXPECT_EQ(out.Canvas().Pixel(0, 0), 0xFF01FF);
+    // a 32-bit list without a background keeps its alpha: the image lies on black
+    platform.SetColorDepth(cd32Bit);
+    GetImageListBitmap(&platform, 0, 0, clNone, &out);
+    EXPECT_EQ(out.PixelFormat(), TPixelFormat::pf32bit);
+    EXPECT_EQ(out.AlphaFormat(), TAlphaFormat::afDefined);
+    EXPECT_EQ(out.TransparentMode(), TTransparentMode::tmAuto);
+    EXPECT_EQ(ColorToRGB(out.Canvas().Pixel(0, 0)) & 0xFFFFFF, clBlack);
+    EXPECT_EQ(ColorToRGB(out.Canvas().Pixel(4, 4)) & 0xFFFFFF, clRed);
+    platform.SetBkColor(clYellow);   // with a background colour: on the transparent colour again
+    GetImageListBitmap(&platform, 0, 0, clLime, &out);
+    EXPECT_EQ(out.AlphaFormat(), TAlphaFormat::afIgnored);
+    EXPECT_EQ(out.TransparentColor(), clLime);
+
+    // the class the program links as its own image lists: none until it is set
+    EXPECT_FALSE(IsLinkedImageListClass(&s.images));
+    LinkedImageListClass = TStyCustomImageList::StaticClass();
+    EXPECT_TRUE(IsLinkedImageListClass(&s.images));
+    EXPECT_FALSE(IsLinkedImageListClass(&platform));
+    EXPECT_FALSE(IsLinkedImageListClass(nullptr));
+    LinkedImageListClass = nullptr;
 }
 
 TEST(StyImageLists, StripsGrowByTheirAllocationStepUpToTheirLimit)
@@ -406,9 +527,9 @@ TEST(StyImageLists, StripsGrowByTheirAllocationStepUpToTheirLimit)
     TBitmap cell;
     FilledBitmap(cell, 16, 16, clRed);
     item.Add(&cell);
-    EXPECT_EQ(item.ImageStrip().Width(), 64);
+    EXPECT_EQ(item.GetImageBitmap().Width(), 64);
     for (int i = 0; i < 4; ++i) item.Add(&cell);
-    EXPECT_EQ(item.ImageStrip().Width(), 128);
+    EXPECT_EQ(item.GetImageBitmap().Width(), 128);
 
     TBitmap tall;
     FilledBitmap(tall, 16, 32, clRed);
@@ -435,7 +556,8 @@ TEST(StyImageLists, StripsGrowByTheirAllocationStepUpToTheirLimit)
 TEST(StyImageLists, DeletingTheMiddleImageMovesTheRest)
 {
     TStyImageListItem item(nullptr);
-    item.SetSize(4, 4);
+    item.SetWidth(4);
+    item.SetHeight(4);
     for (TColor c : {clRed, clLime, clBlue}) {
         TBitmap cell;
         FilledBitmap(cell, 4, 4, c);

@@ -3,6 +3,7 @@
 
 #include "FoundationTestSupport.h"
 #include "foundation/StyGlyph.h"
+#include "foundation/StyGraph.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
@@ -80,6 +81,43 @@ TEST(StyGlyphTests, OneImageGetsAnEmbossedDisabledCopyAndAShadedExplorerCopy)
     EXPECT_EQ(hot.Canvas().Pixel(2, 2), clBlack);
     EXPECT_NE(normal.Canvas().Pixel(2, 2), clWhite);   // the shaded copy keeps the picture's place
     EXPECT_EQ(normal.Canvas().Pixel(0, 0), clWhite);   // and the background
+}
+
+// Every state's image of a strip of two 4 x 4 cells (a red and a lime square on white) is one
+// cell: in the explorer look the normal state is the first cell shaded, the states without a cell
+// of their own show the first cell.
+TEST(StyGlyphTests, ExplorerImagesOfAStripAreOneCellEach)
+{
+    auto squares = [](TBitmap& bmp, const std::vector<TColor>& colours) {
+        FilledBitmap(bmp, 4 * static_cast<Integer>(colours.size()), 4, clWhite);
+        bmp.SetPixelFormat(TPixelFormat::pf24bit);
+        for (size_t i = 0; i < colours.size(); ++i) {
+            bmp.Canvas().Brush().SetColor(colours[i]);
+            bmp.Canvas().FillRect(Bounds(4 * static_cast<Integer>(i) + 1, 1, 2, 2));
+        }
+    };
+    TStyGlyph glyph;
+    TBitmap strip, red, shaded;
+    squares(strip, {clRed, clLime});
+    glyph.SetGlyph(strip);
+    glyph.SetStyle(gsExplorer);
+    squares(red, {clRed});
+    CreateShadedBitmap(shaded, red);
+    const TLegend legend = {{'w', clWhite}, {'R', clRed}, {'L', clLime}, {'s', shaded.Canvas().Pixel(1, 1)}};
+    ASSERT_EQ(Picture(shaded, legend), "wwww/wssw/wssw/wwww");
+    const struct {
+        TStyButtonState state;
+        const char* picture;
+    } cases[] = {
+        {bsUp, "wwww/wssw/wssw/wwww"},         {bsMouseOver, "wwww/wRRw/wRRw/wwww"},
+        {bsDown, "wwww/wRRw/wRRw/wwww"},       {bsDropDownOpen, "wwww/wRRw/wRRw/wwww"},
+        {bsDisabledUp, "wwww/wLLw/wLLw/wwww"},
+    };
+    for (const auto& c : cases) {
+        TBitmap image;
+        glyph.GetStateBitmap(c.state, image);
+        EXPECT_EQ(Picture(image, legend), c.picture) << c.state;
+    }
 }
 
 TEST(StyGlyphTests, StandardGlyphsComeFromTheStrip)

@@ -80,6 +80,8 @@ public:
     // 15/16-bit words; 8, 4, 1-bit palette indices, most significant bits first.
     Byte* ScanLine(Integer y);
     Integer RowBytes() const;
+    // Bits of one pixel in the pixel format: 1, 4, 8, 16 (15 and 16-bit formats), 24 or 32.
+    int BitsPerPixel() const { return Bits(); }
     // The pixels as 32-bit 0x00RRGGBB (alpha in the top byte), for drawing.
     bool GetPixels(TPixelBuffer& buffer) const;
 

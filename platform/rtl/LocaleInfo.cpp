@@ -95,6 +95,14 @@ std::optional<String> LocaleText(LCTYPE type)
         return fs.ShortMonthNames[type - LOCALE_SABBREVMONTHNAME1 + 1];
     const String grouping = fs.ThousandSeparator ? "3;0" : "0";
     switch (type) {
+    case LOCALE_SLANGUAGE: {
+        // The process locale's language, and its territory in brackets when it names one; the C
+        // locale names none.
+        const String language = ProcessLocaleText(_NL_IDENTIFICATION_LANGUAGE);
+        const String territory = ProcessLocaleText(_NL_IDENTIFICATION_TERRITORY);
+        if (language.IsEmpty()) return std::nullopt;
+        return territory.IsEmpty() ? language : language + " (" + territory + ")";
+    }
     case LOCALE_SLIST: return fs.DecimalSeparator == u',' ? ";" : ",";
     case LOCALE_IMEASURE: return ProcessLocaleNumber(_NL_MEASUREMENT_MEASUREMENT, 1) == 2 ? "1" : "0";
     case LOCALE_SDECIMAL:

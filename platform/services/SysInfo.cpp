@@ -66,8 +66,15 @@ bool SystemParametersInfo(Cardinal action, Cardinal, void* value, Cardinal)
 {
     switch (action) {
     case SPI_GETWORKAREA: *static_cast<TRect*>(value) = ServicesBackend().WorkArea(); return true;
-    case SPI_GETSCREENSAVETIMEOUT: *static_cast<Integer*>(value) = 0; return true;
-    case SPI_GETFONTSMOOTHING: *static_cast<Integer*>(value) = 0; return true;
+    case SPI_GETSCREENSAVETIMEOUT:
+    case SPI_GETSCREENSAVEACTIVE:
+    case SPI_GETFONTSMOOTHING:
+    case SPI_GETSNAPTODEFBUTTON: *static_cast<Integer*>(value) = 0; return true;
+    case SPI_GETBEEP:
+    case SPI_GETDRAGFULLWINDOWS: *static_cast<Integer*>(value) = 1; return true;
+    case SPI_GETKEYBOARDDELAY: *static_cast<Integer*>(value) = 2; return true;
+    case SPI_GETKEYBOARDSPEED: *static_cast<Integer*>(value) = 26; return true;
+    case SPI_GETANIMATION: static_cast<ANIMATIONINFO*>(value)->iMinAnimate = 0; return true;
     default: return false;
     }
 }

@@ -58,10 +58,25 @@ enum : Integer { SM_CXFIXEDFRAME = SM_CXDLGFRAME, SM_CYFIXEDFRAME = SM_CYDLGFRAM
 // The classic metric, or 0 for an index it does not know.  Screen sizes need the back end.
 Integer GetSystemMetrics(Integer index);
 
-enum : Cardinal { SPI_GETWORKAREA = 0x0030, SPI_GETSCREENSAVETIMEOUT = 0x000E, SPI_GETFONTSMOOTHING = 0x004A };
+enum : Cardinal {
+    SPI_GETBEEP = 0x0001, SPI_GETKEYBOARDSPEED = 0x000A, SPI_GETSCREENSAVETIMEOUT = 0x000E,
+    SPI_GETSCREENSAVEACTIVE = 0x0010, SPI_GETKEYBOARDDELAY = 0x0016, SPI_GETDRAGFULLWINDOWS = 0x0026,
+    SPI_GETWORKAREA = 0x0030, SPI_GETANIMATION = 0x0048, SPI_GETFONTSMOOTHING = 0x004A,
+    SPI_GETSNAPTODEFBUTTON = 0x005F
+};
+// SPI_GETANIMATION's record: its size and whether windows animate when minimised.
+struct ANIMATIONINFO {
+    Cardinal cbSize = sizeof(ANIMATIONINFO);
+    Integer iMinAnimate = 0;
+};
 
-// The work area as a TRect; the screen saver time-out (0: none); font smoothing (off: text is
-// drawn without antialiasing).  False for other actions, which leave `value` alone.
+// The work area as a TRect; Integer answers for the others: the screen saver time-out and
+// whether one is on (no screen saver: 0), font smoothing (off: text is drawn without
+// antialiasing), the warning beep (on), windows dragged whole (on), no snapping of the mouse to
+// default buttons, the keyboard repeat of the X server's default (660 ms delay: 2 on the scale
+// 0..3 of quarter seconds; 25 characters a second: 26 on the scale 0..31 of 2.5 to 30); an
+// ANIMATIONINFO without animation.  False for other actions, which leave `value` alone: the
+// settings of the desktop are the user's, no action writes them.
 bool SystemParametersInfo(Cardinal action, Cardinal param, void* value, Cardinal winIni = 0);
 
 // The double-click time, in milliseconds (the caret's blink time is with the carets).

@@ -124,12 +124,27 @@ void TCustomImageList::Clear()
     Change();
 }
 
-// Disabled: the image's dark pixels become a highlight-coloured copy one pixel down and right
-// under a shadow-coloured copy, the rest stays transparent.
+void DitherImage(TCanvas& Canvas, const TRect& Rect, TColor Color, TDrawingStyle Style)
+{
+    for (Integer y = 0; y < Rect.Bottom - Rect.Top; ++y)
+        for (Integer x = 0; x < Rect.Right - Rect.Left; ++x)
+            if (Style == dsSelected ? (x + y) % 2 == 1 : x % 2 == 0 || y % 2 == 0)
+                Canvas.SetPixel(Rect.Left + x, Rect.Top + y, Color);
+}
+
 void TCustomImageList::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer Index, bool Enabled) const
 {
-    if (Index < 0 || Index >= Count()) return;
+    if (Index >= 0 && Index < Count()) DoDraw(Index, Canvas, X, Y, Enabled);
+}
+
+// Disabled: the image's dark pixels become a highlight-coloured copy one pixel down and right
+// under a shadow-coloured copy, the rest stays transparent.  Enabled: the opaque pixels over the
+// background colour, when the style has one, then the dither of the focused and selected styles.
+void TCustomImageList::DoDraw(Integer Index, TCanvas& Canvas, Integer X, Integer Y, bool Enabled) const
+{
     const TImage& image = FImages[Index];
+    const bool background = Enabled && FDrawingStyle != dsTransparent && FBkColor != clNone;
+    if (background) Canvas.FillRectColor(TRect{X, Y, X + FWidth, Y + FHeight}, FBkColor);
     auto dark = [&](size_t i) {
         Cardinal p = image.Pixels[i];
         return !image.Transparent[i] && ((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF)) < 3 * 0xC0;
@@ -145,6 +160,8 @@ void TCustomImageList::Draw(TCanvas& Canvas, Integer X, Integer Y, Integer Index
                 else if (pass == 1 && dark(i))
                     Canvas.SetPixel(X + x, Y + y, clBtnShadow);
             }
+    if (background && (FDrawingStyle == dsFocus || FDrawingStyle == dsSelected) && FBlendColor != clNone)
+        DitherImage(Canvas, TRect{X, Y, X + FWidth, Y + FHeight}, FBlendColor, FDrawingStyle);
 }
 
 void TCustomImageList::DrawMask(TCanvas& Canvas, Integer X, Integer Y, Integer Index) const
@@ -159,7 +176,7 @@ void TCustomImageList::DrawMask(TCanvas& Canvas, Integer X, Integer Y, Integer I
 void TCustomImageList::GetBitmap(Integer Index, TBitmap& Image, TColor Background) const
 {
     CheckIndex(Index);
-    Image.SetSize(FWidth, FHeight);
-    Image.Canvas().FillRectColor(TRect{0, 0, FWidth, FHeight}, Background);
+    Image.SetSize(Width(), Height());
+    Image.Canvas().FillRectColor(TRect{0, 0, Width(), Height()}, Background);
     Draw(Image.Canvas(), 0, 0, Index, true);
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Image lists: equal-sized images, each with a mask of its transparent pixels, drawn normally
-// or in the classic disabled look (embossed in the shadow and highlight colours).
+// Image lists: equal-sized images, each with a mask of its transparent pixels, drawn in one of
+// the drawing styles or in the classic disabled look (embossed in the shadow and highlight
+// colours).  A descendant may keep its pictures its own way: it answers the count, the size and
+// the drawing of its images.
 #include <vector>
 
 #include "platform/classes/Component.h"
@@ -8,6 +10,17 @@
 #include "platform/graphics/Bitmaps.h"
 
 class TCustomImageList;
+
+// How images are drawn: over the background colour (transparent without one), straight over what
+// is beneath, or as normal and then dithered with the blend colour, every other pixel (selected)
+// or three pixels in four (focused).
+enum TDrawingStyle : Byte { dsFocus, dsSelected, dsNormal, dsTransparent };
+enum TColorDepth : Byte { cdDeviceDependent, cd4Bit, cd8Bit, cd16Bit, cd24Bit, cd32Bit };
+
+// The dither of the focused and selected styles over Rect, its pattern counted from Rect's corner:
+// selected sets the pixels whose column and row differ in parity, focused those in an even column
+// or an even row.
+void DitherImage(TCanvas& Canvas, const TRect& Rect, TColor Color, TDrawingStyle Style);
 
 // How a control that shows a list's images hears that they changed: registered with the list, the
 // link fires OnChange after each change of the list's images or size.
@@ -22,6 +35,17 @@ public:
 
 private:
     friend class TCustomImageList;
+
+// How images are drawn: over the background colour (transparent without one), straight over what
+// is beneath, or as normal and then dithered with the blend colour, every other pixel (selected)
+// or three pixels in four (focused).
+enum TDrawingStyle : Byte { dsFocus, dsSelected, dsNormal, dsTransparent };
+enum TColorDepth : Byte { cdDeviceDependent, cd4Bit, cd8Bit, cd16Bit, cd24Bit, cd32Bit };
+
+// The dither of the focused and selected styles over Rect, its pattern counted from Rect's corner:
+// selected sets the pixels whose column and row differ in parity, focused those in an even column
+// or an even row.
+void DitherImage(TCanvas& Canvas, const TRect& Rect, TColor Color, TDrawingStyle Style);
     TCustomImageList* FSender = nullptr;
 };
 
@@ -34,11 +58,11 @@ public:
     // A link is registered with one list at a time; registering it here leaves its former list.
     void RegisterChanges(TChangeLink* Value);
     void UnRegisterChanges(TChangeLink* Value);
-    Integer Width() const { return FWidth; }
+    virtual Integer Width() const { return FWidth; }
     void SetWidth(Integer value);    // clears the list
-    Integer Height() const { return FHeight; }
+    virtual Integer Height() const { return FHeight; }
     void SetHeight(Integer value);   // clears the list
-    Integer Count() const { return static_cast<Integer>(FImages.size()); }
+    Integer Count() const { return GetCount(); }
 
     // A bitmap wider than Width gives one image per Width pixels.  Mask: white (non-zero) pixels
     // are transparent; without a mask nothing is.  Answers the index of the first image added.
@@ -49,7 +73,7 @@ public:
     void ReplaceMasked(Integer Index, TBitmap* NewImage, TColor MaskColor);
     void Delete(Integer Index);
     void Clear();
-    // Draws image Index at (X, Y); nothing for an index outside the list.
+    // Draws image Index at (X, Y) in the drawing style; nothing for an index outside the list.
     void Draw(TCanvas& Canvas, Integer X, Integer Y, Integer Index, bool Enabled = true) const;
     // The image's mask at (X, Y): black where the image has pixels, white where it is
     // transparent; nothing for an index outside the list.
@@ -58,11 +82,20 @@ public:
     void GetBitmap(Integer Index, TBitmap& Image, TColor Background = clBtnFace) const;
     TColor BkColor() const { return FBkColor; }
     void SetBkColor(TColor value) { FBkColor = value; }
+    TColor BlendColor() const { return FBlendColor; }
+    void SetBlendColor(TColor value) { FBlendColor = value; }
+    TDrawingStyle DrawingStyle() const { return FDrawingStyle; }
+    void SetDrawingStyle(TDrawingStyle value) { FDrawingStyle = value; }
+    TColorDepth ColorDepth() const { return FColorDepth; }
+    void SetColorDepth(TColorDepth value) { FColorDepth = value; }
 
     TNotifyEvent OnChange;
 
 protected:
     virtual void Change();
+    virtual Integer GetCount() const { return static_cast<Integer>(FImages.size()); }
+    // Draws an image known to exist.
+    virtual void DoDraw(Integer Index, TCanvas& Canvas, Integer X, Integer Y, bool Enabled) const;
 
 private:
     struct TImage {
@@ -73,7 +106,9 @@ private:
     Integer AddCells(TBitmap* image, TBitmap* mask, bool useColor, TColor maskColor);
     void CheckIndex(Integer index) const;
     Integer FWidth = 16, FHeight = 16;
-    TColor FBkColor = clNone;
+    TColor FBkColor = clNone, FBlendColor = clNone;
+    TDrawingStyle FDrawingStyle = dsNormal;
+    TColorDepth FColorDepth = cdDeviceDependent;
     std::vector<TImage> FImages;
     std::vector<TChangeLink*> FChangeLinks;
 };

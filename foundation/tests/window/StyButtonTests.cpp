@@ -100,27 +100,113 @@ TEST_F(StyButtonWindow, ModalResultClosesAModalForm)
     EXPECT_EQ(dialog.ShowModal(), mrOk);
 }
 
+// On its own timer and on the application's 50 ms timer pool alike.
 TEST_F(StyButtonWindow, HeldDownItRepeatsAfterTheDelayThenEveryInterval)
+{
+    for (bool global : {false, true}) {
+        TTestClock clock;
+        Clicks.Count = 0;
+        Ok->SetRepeatedClick(true);
+        Ok->SetUseGlobalTimer(global);
+        const Integer poolTimers = StyApplication()->Timers()->Count();
+        TestMouseDown(Ok, 20, 12);
+        EXPECT_EQ(StyApplication()->Timers()->Count(), poolTimers + (global ? 1 : 0)) << global;
+        clock.Advance(499);
+        EXPECT_EQ(Clicks.Count, 0) << global;
+        clock.Advance(1);
+        EXPECT_EQ(Clicks.Count, 1) << global;   // the first repeat after 500 ms
+        clock.Advance(300);
+        EXPECT_EQ(Clicks.Count, 4) << global;   // then every 100 ms
+        TestMouseMove(Ok, 200, 12, {ssLeft});   // off the button the repeats pause
+        clock.Advance(300);
+        EXPECT_EQ(Clicks.Count, 4) << global;
+        TestMouseMove(Ok, 20, 12, {ssLeft});
+        clock.Advance(100);
+        EXPECT_EQ(Clicks.Count, 5) << global;
+        TestMouseUp(Ok, 20, 12);
+        EXPECT_EQ(Clicks.Count, 6) << global;   // the release clicks once more, as a click does
+        EXPECT_EQ(StyApplication()->Timers()->Count(), poolTimers) << global;
+        clock.Advance(1000);
+        EXPECT_EQ(Clicks.Count, 6) << global;
+    }
+}
+
+// Hiding the button while it is held stops the repeats.
+TEST_F(StyButtonWindow, HidingAHeldButtonStopsItsRepeats)
 {
     TTestClock clock;
     Ok->SetRepeatedClick(true);
     TestMouseDown(Ok, 20, 12);
-    clock.Advance(499);
-    EXPECT_EQ(Clicks.Count, 0);
-    clock.Advance(1);
-    EXPECT_EQ(Clicks.Count, 1);   // the first repeat after 500 ms
-    clock.Advance(300);
-    EXPECT_EQ(Clicks.Count, 4);   // then every 100 ms
-    TestMouseMove(Ok, 200, 12, {ssLeft});   // off the button the repeats pause
-    clock.Advance(300);
-    EXPECT_EQ(Clicks.Count, 4);
-    TestMouseMove(Ok, 20, 12, {ssLeft});
-    clock.Advance(100);
-    EXPECT_EQ(Clicks.Count, 5);
-    TestMouseUp(Ok, 20, 12);
-    EXPECT_EQ(Clicks.Count, 6);   // the release clicks once more, as a click does
+    clock.Advance(500);
+    EXPECT_EQ(Clicks.Count, 1);
+    Ok->SetVisible(false);
     clock.Advance(1000);
-    EXPECT_EQ(Clicks.Count, 6);
+    EXPECT_EQ(Clicks.Count, 1);
+    EXPECT_FALSE(Ok->MouseOver());
+}
+
+// The mouse leaving the button takes the application's hint away, unless HideHint is off.
+TEST_F(StyButtonWindow, LeavingTheButtonHidesTheHint)
+{
+    for (bool hide : {true, false}) {
+        TTestClock clock;
+        Ok->SetHint("Analyse");
+        Ok->SetShowHint(true);
+        Ok->SetHideHint(hide);
+        TestMouseMove(&Form, 250, 100);
+        TestMouseMove(Ok, 20, 12);
+        clock.Advance(Application->HintPause());
+        ASSERT_NE(Application->HintWindow(), nullptr) << Application->ShowHint();
+        ASSERT_TRUE(Application->HintWindow()->Visible());
+        Ok->Perform(CM_MOUSELEAVE);
+        EXPECT_EQ(Application->HintWindow()->Visible(), !hide) << hide;
+        Application->CancelHint();
+        TestMouseMove(&Form, 250, 100);
+    }
+}
+
+// A button that records what each change of its bounds changed.
+class TBoundsButton : public TStyButton {
+public:
+    using TStyButton::TStyButton;
+    std::vector<TStyBoundsChangeStates> Changes;
+
+protected:
+    void BoundsChanged(TStyBoundsChangeStates States) override { Changes.push_back(States); }
+};
+
+TEST_F(StyButtonWindow, ABoundsChangeTellsWhetherThePositionOrTheSizeChanged)
+{
+    auto* b = new TBoundsButton(&Form);
+    b->SetParent(&Form);
+    b->SetBounds(10, 60, 75, 25);
+    const struct {
+        TRect bounds;
+        std::vector<TStyBoundsChangeStates> changes;
+    } cases[] = {
+        {Bounds(20, 60, 75, 25), {{bcPos}}},          {Bounds(20, 60, 80, 25), {{bcSize}}},
+        {Bounds(30, 70, 90, 30), {{bcPos, bcSize}}},   {Bounds(30, 70, 90, 30), {}},
+    };
+    for (const auto& c : cases) {
+        b->Changes.clear();
+        b->SetBoundsRect(c.bounds);
+        EXPECT_EQ(b->Changes, c.changes) << c.bounds.Left << "," << c.bounds.Width();
+    }
+}
+
+// A turned caption needs an outline font: turning a caption in a bitmap font takes Arial, and a
+// bitmap font chosen for a turned caption sets it straight.
+TEST_F(StyButtonWindow, ATurnedCaptionTakesAnOutlineFont)
+{
+    Ok->Font().SetName("MS Sans Serif");
+    Ok->FontFX().SetAngle(90);
+    EXPECT_EQ(Ok->Font().Name(), String("Arial"));
+    EXPECT_EQ(Ok->FontFX().Angle(), 90);
+    Ok->Font().SetName("MS Sans Serif");
+    EXPECT_EQ(Ok->FontFX().Angle(), 0);
+    Ok->FontFX().SetAngle(45);
+    Ok->Font().SetName("Tahoma");   // an outline font keeps the angle
+    EXPECT_EQ(Ok->FontFX().Angle(), 45);
 }
 
 TEST_F(StyButtonWindow, ATwoLineBoldCaptionTakesTwoLines)
@@ -184,7 +270,8 @@ TEST_F(StyButtonWindow, ImageListPictureAndParentBackground)
 {
     TStyImageList images(nullptr);
     auto* item = images.GetArrayItem(images.Add());
-    item->SetSize(6, 6);
+    item->SetWidth(6);
+    item->SetHeight(6);
     TBitmap red;
     red.SetPixelFormat(TPixelFormat::pf32bit);
     red.SetSize(6, 6);
@@ -200,7 +287,8 @@ TEST_F(StyButtonWindow, ImageListPictureAndParentBackground)
     EXPECT_EQ(TestPixel(Ok, 37, 12), clRed);
     // a change of the list shows at once: a blue strip moved to the front
     auto* second = images.GetArrayItem(images.Add());
-    second->SetSize(6, 6);
+    second->SetWidth(6);
+    second->SetHeight(6);
     red.Canvas().Brush().SetColor(clBlue);
     red.Canvas().FillRect(Rect(1, 1, 5, 5));
     second->Add(&red);
@@ -338,4 +426,69 @@ TEST(StyButtonStreaming, ImageListsByNameOrByGlobalReference)
     auto* read = dynamic_cast<TStyButton*>(back.FindComponent("Button1"));
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->ImageList(), &GlobalContainer().ImageList());
+}
+
+// A form setting every published property of the button away from its default reads and writes
+// back the same description.
+TEST(StyButtonStreaming, EveryPublishedPropertyReadsAndWritesBack)
+{
+    TestInitialize();
+    RegisterClasses({TStyButton::StaticClass(), TStyImageList::StaticClass()});
+    const char* const description = R"(object Form1: TForm
+  Left = 0
+  Top = 0
+  Width = 320
+  Height = 240
+  Font.Height = -11
+  Font.Name = 'Tahoma'
+  object Images1: TStyImageList
+  end
+  object Button1: TStyButton
+    Left = 0
+    Top = 0
+    Width = 75
+    Height = 25
+    Font.Height = -11
+    Font.Name = 'Tahoma'
+    ParentFont = False
+    TabOrder = 0
+    ButtonStyle = ubsOffice
+    MultiLine = True
+    UseCaption = False
+    RepeatedClick = True
+    RepeatingDelay = 300
+    RepeatingInterval = 60
+    UseGlobalTimer = True
+    HideHint = False
+    GlyphKind = gkFolder
+    ListIndex = 2
+    ButtonLayout.Alignment = agTopLeft
+    FontFX.Angle = 90
+  end
+  object Button2: TStyButton
+    Left = 0
+    Top = 0
+    Width = 75
+    Height = 25
+    Caption = 'Step 4:'
+    Visible = False
+    TabOrder = 1
+    NumGlyphs = 2
+    ImageList = Images1
+    ImageIndex = 3
+  end
+end
+)";
+    TForm form(nullptr);
+    ReadComponentText(String(description), &form);
+    auto* b1 = dynamic_cast<TStyButton*>(form.FindComponent("Button1"));
+    auto* b2 = dynamic_cast<TStyButton*>(form.FindComponent("Button2"));
+    ASSERT_TRUE(b1 && b2);
+    EXPECT_TRUE(b1->UseGlobalTimer());
+    EXPECT_FALSE(b1->HideHint());
+    EXPECT_EQ(b1->RepeatingInterval(), 60);
+    EXPECT_EQ(b1->FontFX().Angle(), 90);
+    EXPECT_EQ(b2->NumGlyphs(), 2);   // applied once the form is read
+    EXPECT_EQ(b2->ImageList(), form.FindComponent("Images1"));
+    EXPECT_EQ(WriteComponentText(&form).ToUtf8(), description);
 }

@@ -167,6 +167,20 @@ TEST(BitmapScanLine, RowsInThePixelFormatsLayout)
     EXPECT_EQ(mono.ScanLine(0)[1], 0x80);
 }
 
+TEST(BitmapScanLine, EachPixelFormatHasItsBitCount)
+{
+    const std::pair<TPixelFormat, int> cases[] = {
+        {TPixelFormat::pf1bit, 1},   {TPixelFormat::pf4bit, 4},   {TPixelFormat::pf8bit, 8},
+        {TPixelFormat::pf15bit, 16}, {TPixelFormat::pf16bit, 16}, {TPixelFormat::pf24bit, 24},
+        {TPixelFormat::pf32bit, 32}, {TPixelFormat::pfDevice, 32},
+    };
+    for (const auto& [format, bits] : cases) {
+        TBitmap bmp(32, 1, format);
+        EXPECT_EQ(bmp.BitsPerPixel(), bits) << static_cast<int>(format);
+        EXPECT_EQ(bmp.RowBytes(), 4 * bits) << static_cast<int>(format);   // 32 pixels a row
+    }
+}
+
 TEST(BitmapTransparency, TransparentColourLeavesTheDestination)
 {
     TBitmap dest;

@@ -81,6 +81,8 @@ TEST_F(LocaleInfo, MeasuresAndWeeksComeFromTheProcessLocale)
     EXPECT_EQ(GetLocaleStr(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, ""), "6");
     const String week = GetLocaleStr(LOCALE_USER_DEFAULT, LOCALE_IFIRSTWEEKOFYEAR, "");
     EXPECT_TRUE(week == "0" || week == "1" || week == "2") << week.ToUtf8();
+    // the C locale names no language
+    EXPECT_EQ(GetLocaleStr(LOCALE_USER_DEFAULT, LOCALE_SLANGUAGE, "none"), String("none"));
 }
 
 TEST_F(LocaleInfo, BufferFormCountsTheTerminatingZero)

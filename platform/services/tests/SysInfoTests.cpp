@@ -32,9 +32,22 @@ TEST(SysInfo, ClassicMetrics)
                    Case{SM_REMOTESESSION, 0}, Case{SM_CMONITORS, 1}, Case{9999, 0}})
         EXPECT_EQ(GetSystemMetrics(c.index), c.value) << c.index;
     EXPECT_EQ(GetDoubleClickTime(), 500u);
-    Integer smoothing = 1;
-    EXPECT_TRUE(SystemParametersInfo(SPI_GETFONTSMOOTHING, 0, &smoothing));
-    EXPECT_EQ(smoothing, 0);
+    struct Parameter { Cardinal action; Integer value; };
+    for (Parameter p : {Parameter{SPI_GETFONTSMOOTHING, 0}, Parameter{SPI_GETSCREENSAVETIMEOUT, 0},
+                        Parameter{SPI_GETSCREENSAVEACTIVE, 0}, Parameter{SPI_GETSNAPTODEFBUTTON, 0},
+                        Parameter{SPI_GETBEEP, 1}, Parameter{SPI_GETDRAGFULLWINDOWS, 1},
+                        Parameter{SPI_GETKEYBOARDDELAY, 2}, Parameter{SPI_GETKEYBOARDSPEED, 26}}) {
+        Integer value = -1;
+        EXPECT_TRUE(SystemParametersInfo(p.action, 0, &value)) << p.action;
+        EXPECT_EQ(value, p.value) << p.action;
+    }
+    ANIMATIONINFO animation;
+    animation.iMinAnimate = 1;
+    EXPECT_TRUE(SystemParametersInfo(SPI_GETANIMATION, sizeof animation, &animation));
+    EXPECT_EQ(animation.iMinAnimate, 0);
+    Integer untouched = 7;
+    EXPECT_FALSE(SystemParametersInfo(0x0017, 0, &untouched));   // the keyboard delay's writer
+    EXPECT_EQ(untouched, 7);
 }
 
 TEST(SysInfo, ScreenFactsComeFromTheToolkit)

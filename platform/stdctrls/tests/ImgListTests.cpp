@@ -84,3 +84,88 @@ TEST(ImageList, MenuItemsShowTheImagesOfTheirMenusList)
     EXPECT_EQ(ColorToRGB(own.Canvas().Pixel(2, 2)), ColorToRGB(clLime));
     EXPECT_TRUE(noDisabled.Empty());
 }
+
+namespace {
+
+// A 4 x 4 picture: a black 2 x 2 square on fuchsia, fuchsia transparent.
+void AddSquare(TCustomImageList& images)
+{
+    images.SetWidth(4);
+    images.SetHeight(4);
+    TBitmap square(4, 4);
+    square.Canvas().FillRectColor(TRect{0, 0, 4, 4}, clFuchsia);
+    square.Canvas().FillRectColor(TRect{1, 1, 3, 3}, clBlack);
+    images.AddMasked(&square, clFuchsia);
+}
+
+std::string Pixels(TBitmap& bmp)
+{
+    std::string text;
+    for (Integer y = 0; y < bmp.Height(); ++y) {
+        if (y) text += '/';
+        for (Integer x = 0; x < bmp.Width(); ++x) {
+            const TColor c = ColorToRGB(bmp.Canvas().Pixel(x, y));
+            text += c == clWhite ? 'w' : c == clBlack ? 'K' : c == clRed ? 'R' : c == clBlue ? 'B' : '?';
+        }
+    }
+    return text;
+}
+
+// Answers its images itself: three, each a blue cell.
+class TOwnImages : public TCustomImageList {
+public:
+    TOwnImages() : TCustomImageList(nullptr) {}
+    Integer Width() const override { return 2; }
+    Integer Height() const override { return 1; }
+
+protected:
+    Integer GetCount() const override { return 3; }
+    void DoDraw(Integer, TCanvas& Canvas, Integer X, Integer Y, bool) const override
+    {
+        Canvas.FillRectColor(TRect{X, Y, X + 2, Y + 1}, clBlue);
+    }
+};
+
+}  // namespace
+
+// The square drawn on white in each style with background red and blend colour blue.
+TEST(ImageList, EachDrawingStyleOverItsBackground)
+{
+    InitQtGraphics();
+    const struct {
+        TDrawingStyle style;
+        TColor background;
+        const char* picture;
+    } cases[] = {
+        {dsTransparent, clRed, "wwww/wKKw/wKKw/wwww"}, {dsNormal, clNone, "wwww/wKKw/wKKw/wwww"},
+        {dsNormal, clRed, "RRRR/RKKR/RKKR/RRRR"},      {dsSelected, clRed, "RBRB/BKBR/RBKB/BRBR"},
+        {dsFocus, clRed, "BBBB/BKBR/BBBB/BRBR"},       {dsFocus, clNone, "wwww/wKKw/wKKw/wwww"},
+    };
+    for (const auto& c : cases) {
+        TImageList images(nullptr);
+        AddSquare(images);
+        images.SetDrawingStyle(c.style);
+        images.SetBkColor(c.background);
+        images.SetBlendColor(clBlue);
+        TBitmap target(4, 4);
+        target.Canvas().FillRectColor(TRect{0, 0, 4, 4}, clWhite);
+        images.Draw(target.Canvas(), 0, 0, 0);
+        EXPECT_EQ(Pixels(target), c.picture) << c.style << " " << c.background;
+    }
+}
+
+TEST(ImageList, ADescendantAnswersItsOwnImages)
+{
+    InitQtGraphics();
+    TOwnImages images;
+    EXPECT_EQ(images.Count(), 3);
+    TBitmap target(3, 1);
+    target.Canvas().FillRectColor(TRect{0, 0, 3, 1}, clWhite);
+    const TCustomImageList& list = images;
+    list.Draw(target.Canvas(), 1, 0, 2);
+    list.Draw(target.Canvas(), 0, 0, 3);   // past the count: nothing
+    EXPECT_EQ(Pixels(target), "wBB");
+    TBitmap one;
+    list.GetBitmap(0, one, clWhite);
+    EXPECT_EQ(Pixels(one), "BB");
+}
