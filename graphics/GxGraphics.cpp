@@ -294,6 +294,51 @@ bool TGxGraphics::FillInUse() const
     return FFill->Color() != -1 && FFill->Kind() != gfkNone;
 }
 
+// The filled shapes paint a texture whatever the fill colour.
+bool TGxGraphics::FillOrTexture() const { return FillInUse() || FFill->Kind() == gfkTexture; }
+
+// The fill's picture over ARect, placed by the texture mode; tiles are whole pictures and stick out
+// past the right and bottom edges.
+void TGxGraphics::DrawTexture(const TRectF& ARect)
+{
+    TGxBitmap* texture = FFill->Texture();
+    if (IsPictureEmpty(texture)) return;
+    const float W = float(texture->Width()), H = float(texture->Height());
+    const float L = ARect.Left, T = ARect.Top;
+    const TRectF whole{0, 0, W, H};
+    TRectF r;
+    switch (FFill->TextureMode()) {
+    case gtmOriginal:
+        IntersectRectEx(TRectF{L, T, L + W, T + H}, ARect, r);
+        DrawBitmapPart(TRectF{0, 0, r.Width(), r.Height()}, TRectF{L, T, L + r.Width(), T + r.Height()}, texture,
+                       false, false, false, false);
+        break;
+    case gtmFit:
+        FitRectEx(whole, ARect, r);
+        PixelAlignRectEx(r, false, 1, r);
+        DrawBitmapPart(whole, r, texture, false, true, false, false);
+        break;
+    case gtmStretch:
+        DrawBitmapPart(whole, ARect, texture, false, true, false, false);
+        break;
+    case gtmCenter:
+        CenterRectEx(whole, ARect, r);
+        PixelAlignRectEx(r, false, 1, r);
+        DrawBitmapPart(whole, r, texture, true, false, true, false);
+        break;
+    case gtmTile: {
+        const int columns = int(std::trunc((ARect.Right - ARect.Left) / W)) + 1;
+        const int rows = int(std::trunc((ARect.Bottom - ARect.Top) / H)) + 1;
+        for (int i = 0; i <= columns; ++i)
+            for (int j = 0; j <= rows; ++j) {
+                const TRectF tile{L + float(i) * W, T + float(j) * H, L + float(i) * W + W, T + float(j) * H + H};
+                if (RectsIntersectEx(tile, ARect)) DrawBitmap(tile, texture, false, false, false, false);
+            }
+        break;
+    }
+    }
+}
+
 bool TGxGraphics::StrokeInUse() const
 {
     return FStroke->Color() != -1 && FStroke->Kind() != gskNone;
@@ -310,7 +355,8 @@ void TGxGraphics::DrawLine(const TPoint& AFromPoint, const TPoint& AToPoint)
     DrawLine(TPointF{float(AFromPoint.X), float(AFromPoint.Y)}, TPointF{float(AToPoint.X), float(AToPoint.Y)});
 }
 
-// A texture fill is the picture's to paint; the back ends fill it with nothing.
+// A texture fill is painted as its picture over the shape's bounds (the back ends fill it with
+// nothing); the polyline never paints it.
 void TGxGraphics::DrawPolyline(const TGxGraphicsPathPolygon& APolyline)
 {
     if (FillInUse()) Context()->FillPolyline(FFill.get(), APolyline);
@@ -319,19 +365,40 @@ void TGxGraphics::DrawPolyline(const TGxGraphicsPathPolygon& APolyline)
 
 void TGxGraphics::DrawPolygon(const TGxGraphicsPathPolygon& APolygon)
 {
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillPolygon(FFill.get(), APolygon);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture) {
+            TGxGraphicsPath bounds;
+            bounds.AddPolygon(APolygon);
+            DrawTexture(bounds.GetBounds());
+        } else {
+            Context()->FillPolygon(FFill.get(), APolygon);
+        }
+    }
     if (StrokeInUse()) Context()->DrawPolygon(FStroke.get(), APolygon);
 }
 
 void TGxGraphics::DrawPath(TGxGraphicsPath* APath, TGxGraphicsPathDrawMode APathMode)
 {
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillPath(FFill.get(), APath, APathMode);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture)
+            DrawTexture(APath->GetBounds());
+        else
+            Context()->FillPath(FFill.get(), APath, APathMode);
+    }
     if (StrokeInUse()) Context()->DrawPath(FStroke.get(), APath, APathMode);
 }
 
 void TGxGraphics::DrawArc(const TPointF& Center, const TPointF& Radius, float StartAngle, float SweepAngle)
 {
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillArc(FFill.get(), Center, Radius, StartAngle, SweepAngle);
+    if (FillInUse()) {
+        if (FFill->Kind() == gfkTexture) {
+            TGxGraphicsPath bounds;
+            bounds.AddArc(Center, Radius, StartAngle, SweepAngle);
+            DrawTexture(bounds.GetBounds());
+        } else {
+            Context()->FillArc(FFill.get(), Center, Radius, StartAngle, SweepAngle);
+        }
+    }
     if (StrokeInUse()) Context()->DrawArc(FStroke.get(), Center, Radius, StartAngle, SweepAngle);
 }
 
@@ -345,7 +412,12 @@ void TGxGraphics::DrawRectangle(double ALeft, double ATop, double ARight, double
                                 TGxGraphicsModifyRectMode AModifyRectMode)
 {
     TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillRect(FFill.get(), r, AModifyRectMode);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture)
+            DrawTexture(r);
+        else
+            Context()->FillRect(FFill.get(), r, AModifyRectMode);
+    }
     if (StrokeInUse()) Context()->DrawRect(FStroke.get(), r, ASides, AModifyRectMode);
 }
 
@@ -363,8 +435,12 @@ void TGxGraphics::DrawRoundRectangle(double ALeft, double ATop, double ARight, d
                                      TGxGraphicsCorners ACorners, TGxGraphicsModifyRectMode AModifyRectMode)
 {
     TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
-    if (FillInUse() && FFill->Kind() != gfkTexture)
-        Context()->FillRoundRect(FFill.get(), r, ARounding, ACorners, AModifyRectMode);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture)
+            DrawTexture(r);
+        else
+            Context()->FillRoundRect(FFill.get(), r, ARounding, ACorners, AModifyRectMode);
+    }
     if (StrokeInUse()) Context()->DrawRoundRect(FStroke.get(), r, ARounding, ACorners, AModifyRectMode);
 }
 
@@ -384,7 +460,12 @@ void TGxGraphics::DrawEllipse(double ALeft, double ATop, double ARight, double A
                               TGxGraphicsModifyRectMode AModifyRectMode)
 {
     TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillEllipse(FFill.get(), r, AModifyRectMode);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture)
+            DrawTexture(r);
+        else
+            Context()->FillEllipse(FFill.get(), r, AModifyRectMode);
+    }
     if (StrokeInUse()) Context()->DrawEllipse(FStroke.get(), r, AModifyRectMode);
 }
 

@@ -368,6 +368,8 @@ private:
     void StrokeChanged(TObject* Sender);
     void FontChanged(TObject* Sender);
     bool FillInUse() const;
+    bool FillOrTexture() const;
+    void DrawTexture(const TRectF& ARect);
     // The part of a raster picture copied onto a bitmap of the part's size.
     std::unique_ptr<TGxBitmap> CopyBitmapPart(const TRectF& ASource, TPicture* ABitmap);
     // A button glyph: the SVG resource drawn into ASVGTarget, or with AAdaptToStyle the lines

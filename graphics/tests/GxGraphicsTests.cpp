@@ -125,6 +125,16 @@ struct TRecorded {
 
 using Calls = std::vector<std::string>;
 
+// A white picture of the size.
+std::unique_ptr<TGxBitmap> Picture(Integer AWidth, Integer AHeight)
+{
+    TBitmap bitmap;
+    bitmap.SetSize(AWidth, AHeight);
+    auto picture = std::make_unique<TGxBitmap>();
+    picture->SetGraphic(&bitmap);
+    return picture;
+}
+
 }  // namespace
 
 TEST(GxGraphics, ANewDrawingObjectStartsFromItsDefaultsAndHandsThemToTheBackEnd)
@@ -185,14 +195,15 @@ TEST(GxGraphics, ShapesFillWhenTheFillIsInUseAndStrokeWhenTheStrokeIs)
          {"DrawPolyline 3"}},
         {"no stroke", 0xFF, gfkSolid, 0, gskNone, {"FillRect 1,2-11,12"}, {"FillEllipse 1,2-11,12"}, {"FillPolyline 3"}},
         {"fill kind none", 0xFF, gfkNone, -1, gskSolid, {}, {}, {}},
-        {"texture", 0xFF, gfkTexture, 0, gskSolid, {"DrawRect 1,2-11,12 all"}, {"DrawEllipse 1,2-11,12"},
-         {"FillPolyline 3", "DrawPolyline 3"}},
+        {"texture", 0xFF, gfkTexture, 0, gskSolid, {"DrawBitmap 1,2-11,12", "DrawRect 1,2-11,12 all"},
+         {"DrawBitmap 1,2-11,12", "DrawEllipse 1,2-11,12"}, {"FillPolyline 3", "DrawPolyline 3"}},
     };
     for (const Case& c : cases) {
         TRecorded r;
         r.Graphics.Fill()->BeginUpdate();
         r.Graphics.Fill()->SetColor(c.fill);
         r.Graphics.Fill()->SetKind(c.fillKind);
+        r.Graphics.Fill()->SetTexture(Picture(4, 4).get());
         r.Graphics.Fill()->EndUpdate();
         r.Graphics.Stroke()->BeginUpdate();
         r.Graphics.Stroke()->SetColor(c.stroke);
@@ -215,6 +226,72 @@ TEST(GxGraphics, ShapesFillWhenTheFillIsInUseAndStrokeWhenTheStrokeIs)
     r.Graphics.ClipRect(TRect{1, 2, 3, 4});
     r.Graphics.ClipRect(TRectF{1, 2, 3, 4});
     EXPECT_EQ(r.Take(), (Calls{"ClipRect 1,2-3,4", "ClipRect 1,2-3,4"}));
+}
+
+TEST(GxGraphics, ATextureIsPaintedOverTheBoundsOfEveryFilledShapeButTheArcWithoutColourAndThePolyline)
+{
+    TRecorded r;
+    r.Graphics.Fill()->BeginUpdate();
+    r.Graphics.Fill()->SetColor(clNone);
+    r.Graphics.Fill()->SetKind(gfkTexture);
+    r.Graphics.Fill()->SetTexture(Picture(4, 4).get());
+    r.Graphics.Fill()->EndUpdate();
+    TGxGraphicsPath path;
+    path.AddRectangle(TRectF{3, 4, 13, 9}, 0, 0);
+    r.Take();
+    r.Graphics.DrawRectangle(TRectF{1, 2, 11, 12});
+    r.Graphics.DrawRoundRectangle(TRectF{1, 2, 11, 12}, 3);
+    r.Graphics.DrawEllipse(TRectF{1, 2, 11, 12});
+    r.Graphics.DrawPolygon({{0, 0}, {5, 0}, {5, 6}});
+    r.Graphics.DrawPath(&path);
+    r.Graphics.DrawArc(TPointF{20, 20}, TPointF{5, 5}, 0, 90);
+    r.Graphics.DrawPolyline({{0, 0}, {5, 0}, {5, 5}});
+    EXPECT_EQ(r.Take(), (Calls{"DrawBitmap 1,2-11,12", "DrawRect 1,2-11,12 all", "DrawBitmap 1,2-11,12",
+                               "DrawRoundRect 1,2-11,12", "DrawBitmap 1,2-11,12", "DrawEllipse 1,2-11,12",
+                               "DrawBitmap 0,0-5,6", "DrawPolygon 3", "DrawBitmap 3,4-13,9", "DrawPath",
+                               "DrawArc 20,20", "DrawPolyline 3"}));
+    // With a colour the arc paints it over the arc's bounds.
+    r.Graphics.Fill()->SetColor(clRed);
+    r.Take();
+    r.Graphics.DrawArc(TPointF{20, 20}, TPointF{5, 5}, 0, 90);
+    EXPECT_EQ(r.Take(), (Calls{"DrawBitmap 20,20-25,25", "DrawArc 20,20"}));
+    // An empty picture paints nothing.
+    r.Graphics.Fill()->SetTexture(nullptr);
+    r.Take();
+    r.Graphics.DrawRectangle(TRectF{1, 2, 11, 12});
+    EXPECT_EQ(r.Take(), Calls{"DrawRect 1,2-11,12 all"});
+}
+
+TEST(GxGraphics, TheTextureModePlacesThePicture)
+{
+    struct Case {
+        TGxGraphicsTextureMode mode;
+        TRectF rect;
+        Calls drawn;
+    };
+    const Case cases[] = {
+        {gtmOriginal, {5, 5, 30, 20}, {"DrawBitmap 5,5-15,15"}},
+        {gtmOriginal, {5, 5, 12, 20}, {"DrawBitmap 5,5-12,15"}},   // cut to the shape
+        {gtmFit, {5, 5, 30, 20}, {"DrawBitmap 10,5-25,20"}},
+        {gtmStretch, {5, 5, 30, 20}, {"DrawBitmap 5,5-30,20"}},
+        {gtmCenter, {5, 5, 30, 20}, {"DrawBitmap 13,7-23,17"}},     // 7.5 rounds to 8, 2.5 to 2
+        // whole tiles, the last column and row sticking out by 5
+        {gtmTile, {0, 0, 25, 25}, {"DrawBitmap 0,0-10,10", "DrawBitmap 0,10-10,20", "DrawBitmap 0,20-10,30",
+                                   "DrawBitmap 10,0-20,10", "DrawBitmap 10,10-20,20", "DrawBitmap 10,20-20,30",
+                                   "DrawBitmap 20,0-30,10", "DrawBitmap 20,10-30,20", "DrawBitmap 20,20-30,30"}},
+    };
+    for (const Case& c : cases) {
+        TRecorded r;
+        r.Graphics.Stroke()->SetKind(gskNone);
+        r.Graphics.Fill()->BeginUpdate();
+        r.Graphics.Fill()->SetKind(gfkTexture);
+        r.Graphics.Fill()->SetTextureMode(c.mode);
+        r.Graphics.Fill()->SetTexture(Picture(10, 10).get());
+        r.Graphics.Fill()->EndUpdate();
+        r.Take();
+        r.Graphics.DrawRectangle(c.rect);
+        EXPECT_EQ(r.Take(), c.drawn) << c.mode << " " << c.rect.Right;
+    }
 }
 
 TEST(GxGraphics, ASavedStateBringsTheFillBackUnlessOnlyTheCanvasWasSaved)
