@@ -428,7 +428,13 @@ void TGxGraphics::DrawRectangle(const TRectF& ARect, TGxGraphicsSides ASides, TG
 
 void TGxGraphics::DrawRectangle(const TRect& ARect, TGxGraphicsSides ASides, TGxGraphicsModifyRectMode AModifyRectMode)
 {
-    DrawRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, ASides, AModifyRectMode);
+    DrawRectangle(RectToRectF(ARect), ASides, AModifyRectMode);
+}
+
+void TGxGraphics::DrawRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TGxGraphicsSides ASides,
+                                TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawRectangle(TRect{ALeft, ATop, ARight, ABottom}, ASides, AModifyRectMode);
 }
 
 void TGxGraphics::DrawRoundRectangle(double ALeft, double ATop, double ARight, double ABottom, float ARounding,
@@ -453,7 +459,13 @@ void TGxGraphics::DrawRoundRectangle(const TRectF& ARect, float ARounding, TGxGr
 void TGxGraphics::DrawRoundRectangle(const TRect& ARect, Integer ARounding, TGxGraphicsCorners ACorners,
                                      TGxGraphicsModifyRectMode AModifyRectMode)
 {
-    DrawRoundRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, float(ARounding), ACorners, AModifyRectMode);
+    DrawRoundRectangle(RectToRectF(ARect), float(ARounding), ACorners, AModifyRectMode);
+}
+
+void TGxGraphics::DrawRoundRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, Integer ARounding,
+                                     TGxGraphicsCorners ACorners, TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawRoundRectangle(TRect{ALeft, ATop, ARight, ABottom}, ARounding, ACorners, AModifyRectMode);
 }
 
 void TGxGraphics::DrawEllipse(double ALeft, double ATop, double ARight, double ABottom,
@@ -479,6 +491,12 @@ void TGxGraphics::DrawEllipse(const TRect& ARect, TGxGraphicsModifyRectMode AMod
     DrawEllipse(RectToRectF(ARect), AModifyRectMode);
 }
 
+void TGxGraphics::DrawEllipse(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom,
+                              TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawEllipse(TRect{ALeft, ATop, ARight, ABottom}, AModifyRectMode);
+}
+
 void TGxGraphics::DrawFocusRectangle(double ALeft, double ATop, double ARight, double ABottom, TColor AColor,
                                      TGxGraphicsModifyRectMode AModifyRectMode)
 {
@@ -494,6 +512,12 @@ void TGxGraphics::DrawFocusRectangle(const TRectF& ARect, TColor AColor, TGxGrap
 void TGxGraphics::DrawFocusRectangle(const TRect& ARect, TColor AColor, TGxGraphicsModifyRectMode AModifyRectMode)
 {
     DrawFocusRectangle(RectToRectF(ARect), AColor, AModifyRectMode);
+}
+
+void TGxGraphics::DrawFocusRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TColor AColor,
+                                     TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawFocusRectangle(TRect{ALeft, ATop, ARight, ABottom}, AColor, AModifyRectMode);
 }
 
 void TGxGraphics::DrawFocusPath(TGxGraphicsPath* APath, TColor AColor)
@@ -586,17 +610,28 @@ TRectF TGxGraphics::CalculateText(const String& AText, const TRectF& ARect, bool
     return DoCalculateText(AText, ARect, AWordWrapping, ASupportHTML);
 }
 
-TRectF TGxGraphics::CalculateText(const String& AText)
+TSizeF TGxGraphics::CalculateTextSize(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML)
 {
-    return CalculateText(AText, TRectF{0, 0, 10000, 10000}, false, true);
-}
-
-TSizeF TGxGraphics::CalculateTextSize(const String& AText)
-{
-    TRectF r = CalculateText(AText);
+    const TRectF r = CalculateText(AText, ARect, AWordWrapping, ASupportHTML);
     return {r.Right - r.Left, r.Bottom - r.Top};
 }
 
+float TGxGraphics::CalculateTextWidth(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return CalculateTextSize(AText, ARect, AWordWrapping, ASupportHTML).cx;
+}
+
+float TGxGraphics::CalculateTextHeight(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return CalculateTextSize(AText, ARect, AWordWrapping, ASupportHTML).cy;
+}
+
+namespace {
+const TRectF TextArea{0, 0, 10000, 10000};
+}  // namespace
+
+TRectF TGxGraphics::CalculateText(const String& AText) { return CalculateText(AText, TextArea, false, true); }
+TSizeF TGxGraphics::CalculateTextSize(const String& AText) { return CalculateTextSize(AText, TextArea, false, true); }
 float TGxGraphics::CalculateTextWidth(const String& AText) { return CalculateTextSize(AText).cx; }
 float TGxGraphics::CalculateTextHeight(const String& AText) { return CalculateTextSize(AText).cy; }
 
@@ -615,11 +650,23 @@ TRect TGxGraphics::CalculateText(const String& AText, const TRect& ARect, bool A
 {
     return RoundRectF(CalculateText(AText, RectToRectF(ARect), AWordWrapping, ASupportHTML));
 }
+TSize TGxGraphics::CalculateTextSize(const String& AText, const TRect& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    const TSizeF size = CalculateTextSize(AText, RectToRectF(ARect), AWordWrapping, ASupportHTML);
+    return {RoundToEven(size.cx), RoundToEven(size.cy)};
+}
+Integer TGxGraphics::CalculateTextWidth(const String& AText, const TRect& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return CalculateTextSize(AText, ARect, AWordWrapping, ASupportHTML).cx;
+}
+Integer TGxGraphics::CalculateTextHeight(const String& AText, const TRect& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return CalculateTextSize(AText, ARect, AWordWrapping, ASupportHTML).cy;
+}
 TRect TGxGraphics::CalculateTextInt(const String& AText) { return RoundRectF(CalculateText(AText)); }
 TSize TGxGraphics::CalculateTextSizeInt(const String& AText)
 {
-    TSizeF size = CalculateTextSize(AText);
-    return {RoundToEven(size.cx), RoundToEven(size.cy)};
+    return CalculateTextSize(AText, RectFToRect(TextArea), false, true);
 }
 Integer TGxGraphics::CalculateTextWidthInt(const String& AText) { return CalculateTextSizeInt(AText).cx; }
 Integer TGxGraphics::CalculateTextHeightInt(const String& AText) { return CalculateTextSizeInt(AText).cy; }
@@ -712,9 +759,67 @@ String TGxGraphics::DrawText(const TRectF& ARect, const String& AText, bool AWor
 
 String TGxGraphics::DrawText(const TRect& ARect, const String& AText, bool AWordWrapping,
                              TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
-                             TGxGraphicsTextTrimming ATrimming, float AAngle)
+                             TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                             bool ASupportHTML, bool ATestAnchor, float AX, float AY)
 {
-    return DrawText(RectToRectF(ARect), AText, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle);
+    return DrawText(RectToRectF(ARect), AText, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle,
+                    AMinWidth, AMinHeight, ASupportHTML, ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(double ALeft, double ATop, double ARight, double ABottom, const String& AText,
+                             bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                             TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                             float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(TRectF{float(ALeft), float(ATop), float(ARight), float(ABottom)}, AText, AWordWrapping,
+                    AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth, AMinHeight, ASupportHTML,
+                    ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, const String& AText,
+                             bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                             TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                             float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(TRect{ALeft, ATop, ARight, ABottom}, AText, AWordWrapping, AHorizontalAlign, AVerticalAlign,
+                    ATrimming, AAngle, AMinWidth, AMinHeight, ASupportHTML, ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(const TRect& ARect, const String& AText, String& AControlID, String& AControlValue,
+                             String& AControlType, bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                             TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                             float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(RectToRectF(ARect), AText, AControlID, AControlValue, AControlType, AWordWrapping,
+                    AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth, AMinHeight, ASupportHTML,
+                    ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(double ALeft, double ATop, double ARight, double ABottom, const String& AText,
+                             String& AControlID, String& AControlValue, String& AControlType, bool AWordWrapping,
+                             TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
+                             TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                             bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(TRectF{float(ALeft), float(ATop), float(ARight), float(ABottom)}, AText, AControlID,
+                    AControlValue, AControlType, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle,
+                    AMinWidth, AMinHeight, ASupportHTML, ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, const String& AText,
+                             String& AControlID, String& AControlValue, String& AControlType, bool AWordWrapping,
+                             TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
+                             TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                             bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(TRect{ALeft, ATop, ARight, ABottom}, AText, AControlID, AControlValue, AControlType,
+                    AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth, AMinHeight,
+                    ASupportHTML, ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::ApplyHilight(const String& AText, const String& AHilight, const String& ATag, bool ADoCase)
+{
+    return HilightHTMLText(AText, AHilight, ATag, ADoCase);
 }
 
 String TGxGraphics::DrawText(const TPointF& APoint, const String& AText, float AAngle, bool ASupportHTML,
@@ -756,6 +861,11 @@ bool TGxGraphics::PointInPath(const TPoint& P, TGxGraphicsPath* APath)
 bool TGxGraphics::PointInPolygon(const TPointF& P, const TGxGraphicsPathPolygon& APolygon)
 {
     return ::PointInPolygon(P, APolygon);
+}
+
+bool TGxGraphics::PointInPolygon(const TPoint& P, const TGxGraphicsPathPolygon& APolygon)
+{
+    return PointInPolygon(TPointF{float(P.X), float(P.Y)}, APolygon);
 }
 
 // ---- Colours

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -324,6 +325,123 @@ TEST(GxGraphics, TextIsDrawnInTheFontColourAndMeasuredOneUnitTaller)
     EXPECT_EQ(r.Take(), (Calls{"fill color", "fill color"}));   // an anchor test draws nothing
 }
 
+TEST(GxGraphics, TheTextFormsOfEveryCoordinateTypeDrawAndMeasureAlike)
+{
+    // Each form against the floating-point rectangle form, in the minimum-height case: a rectangle
+    // 20 high grows downwards to 50.
+    using Draw = std::function<String(TGxGraphics&)>;
+    String id, value, type;
+    const Draw forms[] = {
+        [](TGxGraphics& g) { return g.DrawText(TRectF{1, 2, 51, 22}, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, 50); },
+        [](TGxGraphics& g) { return g.DrawText(1.0, 2.0, 51.0, 22.0, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, 50); },
+        [](TGxGraphics& g) { return g.DrawText(TRect{1, 2, 51, 22}, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, 50); },
+        [](TGxGraphics& g) { return g.DrawText(1, 2, 51, 22, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, 50); },
+        [&](TGxGraphics& g) {
+            return g.DrawText(TRectF{1, 2, 51, 22}, "Dam", id, value, type, false, gtaCenter, gtaCenter, gttNone, 0,
+                              -1, 50, true, false, -1, -1);
+        },
+        [&](TGxGraphics& g) {
+            return g.DrawText(1.0, 2.0, 51.0, 22.0, "Dam", id, value, type, false, gtaCenter, gtaCenter, gttNone, 0,
+                              -1, 50, true, false, -1, -1);
+        },
+        [&](TGxGraphics& g) {
+            return g.DrawText(TRect{1, 2, 51, 22}, "Dam", id, value, type, false, gtaCenter, gtaCenter, gttNone, 0, -1,
+                              50, true, false, -1, -1);
+        },
+        [&](TGxGraphics& g) {
+            return g.DrawText(1, 2, 51, 22, "Dam", id, value, type, false, gtaCenter, gtaCenter, gttNone, 0, -1, 50,
+                              true, false, -1, -1);
+        },
+    };
+    for (size_t i = 0; i < std::size(forms); ++i) {
+        TRecorded r;
+        r.Take();
+        EXPECT_EQ(forms[i](r.Graphics), String()) << i;
+        EXPECT_EQ(r.Take(), (Calls{"fill color", "DrawText Dam 1,2-51,52", "fill color"})) << i;
+    }
+    // The measuring forms: the rectangle form, its size, width and height, floating and whole.
+    TRecorded r;
+    EXPECT_EQ(r.Graphics.CalculateTextSize("text", TRectF{5, 5, 100, 100}), (TSizeF{30, 13}));
+    EXPECT_EQ(r.Graphics.CalculateTextWidth("text", TRectF{5, 5, 100, 100}), 30);
+    EXPECT_EQ(r.Graphics.CalculateTextHeight("text", TRectF{5, 5, 0.4f, 100}), 0);
+    EXPECT_EQ(r.Graphics.CalculateTextSize("text", TRect{5, 5, 100, 100}), (TSize{30, 13}));
+    EXPECT_EQ(r.Graphics.CalculateTextWidth("text", TRect{5, 5, 100, 100}), 30);
+    EXPECT_EQ(r.Graphics.CalculateTextHeight("text", TRect{5, 5, 100, 100}), 13);
+    EXPECT_EQ(r.Graphics.CalculateTextHeight("", TRect{5, 5, 100, 100}), 0);
+    EXPECT_EQ(r.Graphics.CalculateTextSizeInt("text"), (TSize{30, 13}));
+}
+
+TEST(GxGraphics, TheIntegerAndWholePixelFormsOfTheShapesPicturesAndGlyphsDrawAsTheFloatingPointOnes)
+{
+    auto picture = Picture(4, 4);
+    TPicture* p = picture.get();
+    using Draw = std::function<void(TGxGraphics&)>;
+    struct Case {
+        const char* name;
+        Draw floating, other;
+    };
+    const Case cases[] = {
+        {"rectangle", [](TGxGraphics& g) { g.DrawRectangle(TRectF{1, 2, 11, 12}); },
+         [](TGxGraphics& g) { g.DrawRectangle(1, 2, 11, 12); }},
+        {"round rectangle", [](TGxGraphics& g) { g.DrawRoundRectangle(TRectF{1, 2, 11, 12}, 3); },
+         [](TGxGraphics& g) { g.DrawRoundRectangle(1, 2, 11, 12, 3); }},
+        {"ellipse", [](TGxGraphics& g) { g.DrawEllipse(TRectF{1, 2, 11, 12}); },
+         [](TGxGraphics& g) { g.DrawEllipse(1, 2, 11, 12); }},
+        {"focus rectangle", [](TGxGraphics& g) { g.DrawFocusRectangle(TRectF{1, 2, 11, 12}, clBlack); },
+         [](TGxGraphics& g) { g.DrawFocusRectangle(1, 2, 11, 12, clBlack); }},
+        {"picture", [p](TGxGraphics& g) { g.DrawBitmap(TRectF{1, 2, 11, 12}, p, false, true, false, false); },
+         [p](TGxGraphics& g) { g.DrawBitmap(1, 2, 11, 12, p, false, true, false, false); }},
+        {"picture part",
+         [p](TGxGraphics& g) { g.DrawBitmapPart(TRectF{0, 0, 2, 2}, TRectF{1, 2, 11, 12}, p, false, true, false, false); },
+         [p](TGxGraphics& g) { g.DrawBitmapPart(0, 0, 2, 2, 1, 2, 11, 12, p, false, true, false, false); }},
+        {"check box", [](TGxGraphics& g) { g.DrawCheckBox(TRectF{1, 2, 17, 18}, true, true, true); },
+         [](TGxGraphics& g) { g.DrawCheckBox(TRect{1, 2, 17, 18}, true, true, true); }},
+        {"radio button", [](TGxGraphics& g) { g.DrawRadioButton(TRectF{1, 2, 17, 18}, true, false, true); },
+         [](TGxGraphics& g) { g.DrawRadioButton(TRect{1, 2, 17, 18}, true, false, true); }},
+        {"button", [](TGxGraphics& g) { g.DrawButton(TRectF{1, 2, 41, 22}, true, false, true, false); },
+         [](TGxGraphics& g) { g.DrawButton(TRect{1, 2, 41, 22}, true, false, true, false); }},
+        {"close button", [](TGxGraphics& g) { g.DrawCloseButton(TRectF{1, 2, 21, 22}, false, true, true, true); },
+         [](TGxGraphics& g) { g.DrawCloseButton(TRect{1, 2, 21, 22}, false, true, true, true); }},
+        {"expander", [](TGxGraphics& g) { g.DrawExpanderButton(TRectF{1, 2, 21, 22}, gesExpanded, false, false, true, true); },
+         [](TGxGraphics& g) { g.DrawExpanderButton(TRect{1, 2, 21, 22}, gesExpanded, false, false, true, true); }},
+        {"compact", [](TGxGraphics& g) { g.DrawCompactButton(TRectF{1, 2, 21, 22}, gcsExpanded, false, false, true, true); },
+         [](TGxGraphics& g) { g.DrawCompactButton(TRect{1, 2, 21, 22}, gcsExpanded, false, false, true, true); }},
+        {"drop-down", [](TGxGraphics& g) { g.DrawDropDownButton(TRectF{1, 2, 21, 22}, false, false, true, true, true); },
+         [](TGxGraphics& g) { g.DrawDropDownButton(TRect{1, 2, 21, 22}, false, false, true, true, true); }},
+        {"progress bar",
+         [](TGxGraphics& g) { g.DrawProgressBar(TRectF{1, 2, 101, 22}, 40, "%.0f%%", 100, clBlue, clBlack, true, true); },
+         [](TGxGraphics& g) { g.DrawProgressBar(TRect{1, 2, 101, 22}, 40, "%.0f%%", 100, clBlue, clBlack, true, true); }},
+    };
+    for (const Case& c : cases) {
+        TRecorded a, b;
+        a.Take();
+        b.Take();
+        c.floating(a.Graphics);
+        c.other(b.Graphics);
+        const Calls drawn = a.Take();
+        EXPECT_FALSE(drawn.empty()) << c.name;
+        EXPECT_EQ(b.Take(), drawn) << c.name;
+    }
+    TRecorded r;
+    EXPECT_EQ(r.Graphics.GetBitmapDrawRectangle(0, 0, 25, 25, p, false, false, true, false), (TRect{10, 10, 14, 14}));
+}
+
+TEST(GxGraphics, AHighlightEnclosesTheSearchedTextInTheTag)
+{
+    struct Case {
+        const char *text, *hilight;
+        bool doCase;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"<B>abc</B>", "b", true, "<B>a<HI>b</HI>c</B>"},   // inside the bold run
+        {"Dam dam", "DAM", false, "<HI>Dam</HI> <HI>dam</HI>"},
+        {"Dam dam", "DAM", true, "Dam dam"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TGxGraphics::ApplyHilight(c.text, c.hilight, "HI", c.doCase), String(c.result)) << c.text;
+}
+
 TEST(GxGraphics, PathsAreCutIntoSegmentsOfTheFlatness)
 {
     TRecorded r;
@@ -390,8 +508,10 @@ TEST(GxGraphics, PointTests)
     EXPECT_TRUE(TGxGraphics::PointInCircle({3, 3.9f}, {0, 0}, 5));
     EXPECT_FALSE(TGxGraphics::PointInCircle({3, 4.1f}, {0, 0}, 5));
     TGxGraphicsPathPolygon square = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
-    EXPECT_TRUE(TGxGraphics::PointInPolygon({5, 5}, square));
-    EXPECT_FALSE(TGxGraphics::PointInPolygon({15, 5}, square));
+    EXPECT_TRUE(TGxGraphics::PointInPolygon(TPointF{5, 5}, square));
+    EXPECT_FALSE(TGxGraphics::PointInPolygon(TPointF{15, 5}, square));
+    EXPECT_TRUE(TGxGraphics::PointInPolygon(TPoint{5, 5}, square));
+    EXPECT_FALSE(TGxGraphics::PointInPolygon(TPoint{15, 5}, square));
 }
 
 TEST(GxGraphics, ColoursAsHTMLTextAndKeywords)
