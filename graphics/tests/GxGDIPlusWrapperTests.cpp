@@ -1,0 +1,454 @@
+// The run-time-bound GDI+ wrapper family by family: a table of calls, each with the status it
+// answers and, for the drawing calls, a pixel it inks and one it leaves white on a GDI+ bitmap;
+// and the listing of the flat names the wrapper reaches.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "graphics/GxGDIPlusClasses.h"
+
+namespace {
+
+constexpr ARGB White = 0xFFFFFFFF, Ink = 0xFF0000FF;
+
+// A 40 x 40 white GDI+ bitmap with a surface on it, a pen three wide and a brush of the ink, and
+// a 10 x 10 picture of the ink.
+struct TCanvas40 {
+    TGPBitmap Bitmap{40, 40};
+    TGPGraphics Surface{&Bitmap};
+    TGPPen Pen{Ink, 3};
+    TGPSolidBrush Brush{Ink};
+    TGPBitmap Picture{10, 10};
+    TCanvas40()
+    {
+        Surface.Clear(White);
+        TGPGraphics picture(&Picture);
+        picture.Clear(Ink);
+    }
+    ARGB At(Integer x, Integer y)
+    {
+        ARGB color = 0;
+        Bitmap.GetPixel(x, y, color);
+        return color;
+    }
+    bool AnyInk()
+    {
+        for (Integer y = 0; y < 40; ++y)
+            for (Integer x = 0; x < 40; ++x)
+                if (At(x, y) != White) return true;
+        return false;
+    }
+};
+
+struct TDrawing {
+    const char* name;
+    std::function<Status(TCanvas40&)> draw;
+    TGPPoint inked, clean;   // an inked point of (-1, -1): some ink anywhere
+};
+
+void CheckDrawings(const std::vector<TDrawing>& drawings)
+{
+    for (const TDrawing& d : drawings) {
+        TCanvas40 c;
+        EXPECT_EQ(d.draw(c), Ok) << d.name;
+        if (d.inked.X < 0)
+            EXPECT_TRUE(c.AnyInk()) << d.name;
+        else
+            EXPECT_EQ(c.At(d.inked.X, d.inked.Y), Ink) << d.name;
+        EXPECT_EQ(c.At(d.clean.X, d.clean.Y), White) << d.name;
+    }
+}
+
+const TGPPoint Line[3] = {{2, 20}, {20, 20}, {38, 20}};
+const TGPPointF LineF[3] = {{2, 20}, {20, 20}, {38, 20}};
+const TGPPoint Bezier[4] = {{2, 20}, {10, 20}, {30, 20}, {38, 20}};
+const TGPPoint Square[4] = {{5, 5}, {35, 5}, {35, 35}, {5, 35}};
+const TGPPointF SquareF[4] = {{5, 5}, {35, 5}, {35, 35}, {5, 35}};
+const TGPPoint Triangle[3] = {{2, 2}, {38, 2}, {2, 38}};
+const TGPRect Box{10, 10, 20, 20};
+const TGPRect Boxes[2] = {{10, 10, 20, 20}, {0, 0, 2, 2}};
+const TGPPoint Parallelogram[3] = {{15, 15}, {25, 15}, {15, 25}};
+const TGPPointF ParallelogramF[3] = {{15, 15}, {25, 15}, {15, 25}};
+
+}  // namespace
+
+TEST(GxGDIPlusWrapper, EveryFlatNameTheWrapperCallsIsReachedByAWrapperMethod)
+{
+    // Bound but called by no method: path iterators, arrow caps, metafiles, codecs, font
+    // collections and a few others; every other name is called by the wrapper's own code.
+    const std::set<std::string> uncalled = {
+        "GdipCreatePathIter", "GdipDeletePathIter", "GdipPathIterNextSubpath", "GdipPathIterNextSubpathPath",
+        "GdipPathIterNextPathType", "GdipPathIterNextMarker", "GdipPathIterNextMarkerPath", "GdipPathIterGetCount",
+        "GdipPathIterGetSubpathCount", "GdipPathIterIsValid", "GdipPathIterHasCurve", "GdipPathIterRewind",
+        "GdipPathIterEnumerate", "GdipPathIterCopyData", "GdipCreateAdjustableArrowCap",
+        "GdipSetAdjustableArrowCapHeight", "GdipGetAdjustableArrowCapHeight", "GdipSetAdjustableArrowCapWidth",
+        "GdipGetAdjustableArrowCapWidth", "GdipSetAdjustableArrowCapMiddleInset",
+        "GdipGetAdjustableArrowCapMiddleInset", "GdipSetAdjustableArrowCapFillState",
+        "GdipGetAdjustableArrowCapFillState", "GdipGetCustomLineCapType", "GdipSetPenUnit", "GdipGetPenUnit",
+        "GdipImageForceValidation", "GdipSetImageAttributesICMMode", "GdipResetPageTransform",
+        "GdipCreateHalftonePalette", "GdipFillPolygon2", "GdipFillPolygon2I", "GdipGetMetafileHeaderFromWmf",
+        "GdipGetMetafileHeaderFromEmf", "GdipGetMetafileHeaderFromFile", "GdipGetMetafileHeaderFromStream",
+        "GdipGetMetafileHeaderFromMetafile", "GdipGetHemfFromMetafile", "GdipCreateStreamOnFile",
+        "GdipCreateMetafileFromWmf", "GdipCreateMetafileFromEmf", "GdipCreateMetafileFromFile",
+        "GdipCreateMetafileFromWmfFile", "GdipCreateMetafileFromStream", "GdipRecordMetafile", "GdipRecordMetafileI",
+        "GdipRecordMetafileFileName", "GdipRecordMetafileFileNameI", "GdipRecordMetafileStream",
+        "GdipRecordMetafileStreamI", "GdipSetMetafileDownLevelRasterizationLimit",
+        "GdipGetMetafileDownLevelRasterizationLimit", "GdipGetImageDecodersSize", "GdipGetImageDecoders",
+        "GdipGetImageEncodersSize", "GdipGetImageEncoders", "GdipFontCollectionEnumerable",
+        "GdipFontCollectionEnumerate", "GdipNewInstalledFontCollection", "GdipNewPrivateFontCollection",
+        "GdipDeletePrivateFontCollection", "GdipPrivateAddFontFile", "GdipPrivateAddMemoryFont", "GdipEmfToWmfBits",
+    };
+    ASSERT_EQ(uncalled.size(), 64u);
+    // The wrapper's sources (the tests run in the library's folder), and the entries they name.
+    std::string sources;
+    for (const char* file : {"GxGDIPlusApi.cpp", "GxGDIPlusClasses.cpp", "GxGDIPlusClasses_brushes.cpp",
+                             "GxGDIPlusClasses_graphics.cpp", "GxGDIPlusClasses_text.cpp"}) {
+        std::ifstream in(std::string(std::getenv("DORVANE_TEST_DATA") ? std::getenv("DORVANE_TEST_DATA") : ".") +
+                         "/" + file);
+        ASSERT_TRUE(in) << file;
+        std::stringstream text;
+        text << in.rdbuf();
+        sources += text.str();
+    }
+    std::set<std::string> named;
+    const std::regex entry(R"(\be(Gdip\w+))");
+    for (auto it = std::sregex_iterator(sources.begin(), sources.end(), entry); it != std::sregex_iterator(); ++it)
+        named.insert((*it)[1]);
+    for (int i = 0; i < GdiplusEntryCount; ++i) {
+        const std::string name = GdiplusEntryName(static_cast<TGdiplusEntry>(i));
+        EXPECT_EQ(named.count(name), uncalled.count(name) ? 0u : 1u) << name;
+    }
+}
+
+TEST(GxGDIPlusWrapper, TheSurfaceDrawsWithEveryIntegerAndRecordForm)
+{
+    const std::vector<TDrawing> drawings = {
+        {"DrawLine I", [](TCanvas40& c) { return c.Surface.DrawLine(&c.Pen, 2, 20, 38, 20); }, {20, 20}, {20, 5}},
+        {"DrawLine points", [](TCanvas40& c) { return c.Surface.DrawLine(&c.Pen, Line[0], Line[2]); }, {20, 20}, {20, 5}},
+        {"DrawLines I", [](TCanvas40& c) { return c.Surface.DrawLines(&c.Pen, Line, 3); }, {20, 20}, {20, 5}},
+        {"DrawArc I", [](TCanvas40& c) { return c.Surface.DrawArc(&c.Pen, 2, 2, 36, 36, 45, 90); }, {20, 38}, {20, 2}},
+        {"DrawArc rect", [](TCanvas40& c) { return c.Surface.DrawArc(&c.Pen, TGPRect{2, 2, 36, 36}, 45, 90); }, {20, 38}, {20, 2}},
+        {"DrawArc rectF", [](TCanvas40& c) { return c.Surface.DrawArc(&c.Pen, TGPRectF{2, 2, 36, 36}, 45, 90); }, {20, 38}, {20, 2}},
+        {"DrawBezier I", [](TCanvas40& c) { return c.Surface.DrawBezier(&c.Pen, 2, 20, 10, 20, 30, 20, 38, 20); }, {20, 20}, {20, 5}},
+        {"DrawBezier points", [](TCanvas40& c) { return c.Surface.DrawBezier(&c.Pen, Bezier[0], Bezier[1], Bezier[2], Bezier[3]); }, {20, 20}, {20, 5}},
+        {"DrawBezier pointsF", [](TCanvas40& c) { return c.Surface.DrawBezier(&c.Pen, TGPPointF{2, 20}, TGPPointF{10, 20}, TGPPointF{30, 20}, TGPPointF{38, 20}); }, {20, 20}, {20, 5}},
+        {"DrawBeziers I", [](TCanvas40& c) { return c.Surface.DrawBeziers(&c.Pen, Bezier, 4); }, {20, 20}, {20, 5}},
+        {"DrawRectangle I", [](TCanvas40& c) { return c.Surface.DrawRectangle(&c.Pen, 10, 10, 20, 20); }, {10, 20}, {20, 20}},
+        {"DrawRectangle rect", [](TCanvas40& c) { return c.Surface.DrawRectangle(&c.Pen, Box); }, {10, 20}, {20, 20}},
+        {"DrawRectangles I", [](TCanvas40& c) { return c.Surface.DrawRectangles(&c.Pen, Boxes, 2); }, {10, 20}, {20, 20}},
+        {"DrawEllipse I", [](TCanvas40& c) { return c.Surface.DrawEllipse(&c.Pen, 2, 2, 36, 36); }, {2, 20}, {20, 20}},
+        {"DrawEllipse rect", [](TCanvas40& c) { return c.Surface.DrawEllipse(&c.Pen, TGPRect{2, 2, 36, 36}); }, {2, 20}, {20, 20}},
+        {"DrawEllipse rectF", [](TCanvas40& c) { return c.Surface.DrawEllipse(&c.Pen, TGPRectF{2, 2, 36, 36}); }, {2, 20}, {20, 20}},
+        {"DrawPie I", [](TCanvas40& c) { return c.Surface.DrawPie(&c.Pen, 2, 2, 36, 36, 0, 90); }, {30, 20}, {10, 20}},
+        {"DrawPie rect", [](TCanvas40& c) { return c.Surface.DrawPie(&c.Pen, TGPRect{2, 2, 36, 36}, 0, 90); }, {30, 20}, {10, 20}},
+        {"DrawPie rectF", [](TCanvas40& c) { return c.Surface.DrawPie(&c.Pen, TGPRectF{2, 2, 36, 36}, 0, 90); }, {30, 20}, {10, 20}},
+        {"DrawPolygon I", [](TCanvas40& c) { return c.Surface.DrawPolygon(&c.Pen, Triangle, 3); }, {20, 2}, {10, 10}},
+        {"DrawCurve I", [](TCanvas40& c) { return c.Surface.DrawCurve(&c.Pen, Line, 3); }, {20, 20}, {20, 5}},
+        {"DrawCurve I tension", [](TCanvas40& c) { return c.Surface.DrawCurve(&c.Pen, Line, 3, 0.5f); }, {20, 20}, {20, 5}},
+        {"DrawCurve segments", [](TCanvas40& c) { return c.Surface.DrawCurve(&c.Pen, LineF, 3, 1, 1, 0.5f); }, {30, 20}, {10, 20}},
+        {"DrawCurve I segments", [](TCanvas40& c) { return c.Surface.DrawCurve(&c.Pen, Line, 3, 1, 1, 0.5f); }, {30, 20}, {10, 20}},
+        {"DrawClosedCurve I", [](TCanvas40& c) { return c.Surface.DrawClosedCurve(&c.Pen, Square, 4); }, {5, 5}, {20, 20}},
+        {"DrawClosedCurve tension", [](TCanvas40& c) { return c.Surface.DrawClosedCurve(&c.Pen, SquareF, 4, 0.5f); }, {5, 5}, {20, 20}},
+        {"DrawClosedCurve I tension", [](TCanvas40& c) { return c.Surface.DrawClosedCurve(&c.Pen, Square, 4, 0.5f); }, {5, 5}, {20, 20}},
+        {"FillRectangle I", [](TCanvas40& c) { return c.Surface.FillRectangle(&c.Brush, 10, 10, 20, 20); }, {20, 20}, {5, 5}},
+        {"FillRectangle rect", [](TCanvas40& c) { return c.Surface.FillRectangle(&c.Brush, Box); }, {20, 20}, {5, 5}},
+        {"FillRectangles I", [](TCanvas40& c) { return c.Surface.FillRectangles(&c.Brush, Boxes, 2); }, {20, 20}, {5, 5}},
+        {"FillPolygon I", [](TCanvas40& c) { return c.Surface.FillPolygon(&c.Brush, Triangle, 3); }, {10, 10}, {35, 35}},
+        {"FillEllipse I", [](TCanvas40& c) { return c.Surface.FillEllipse(&c.Brush, 2, 2, 36, 36); }, {20, 20}, {3, 3}},
+        {"FillEllipse rect", [](TCanvas40& c) { return c.Surface.FillEllipse(&c.Brush, TGPRect{2, 2, 36, 36}); }, {20, 20}, {3, 3}},
+        {"FillEllipse rectF", [](TCanvas40& c) { return c.Surface.FillEllipse(&c.Brush, TGPRectF{2, 2, 36, 36}); }, {20, 20}, {3, 3}},
+        {"FillPie I", [](TCanvas40& c) { return c.Surface.FillPie(&c.Brush, 2, 2, 36, 36, 0, 90); }, {28, 28}, {12, 12}},
+        {"FillPie rect", [](TCanvas40& c) { return c.Surface.FillPie(&c.Brush, TGPRect{2, 2, 36, 36}, 0, 90); }, {28, 28}, {12, 12}},
+        {"FillPie rectF", [](TCanvas40& c) { return c.Surface.FillPie(&c.Brush, TGPRectF{2, 2, 36, 36}, 0, 90); }, {28, 28}, {12, 12}},
+        {"FillClosedCurve I", [](TCanvas40& c) { return c.Surface.FillClosedCurve(&c.Brush, Square, 4); }, {20, 20}, {1, 1}},
+        {"FillClosedCurve I mode", [](TCanvas40& c) { return c.Surface.FillClosedCurve(&c.Brush, Square, 4, FillModeWinding, 0.5f); }, {20, 20}, {1, 1}},
+        {"DrawImage pointF", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, TGPPointF{15, 15}); }, {20, 20}, {10, 10}},
+        {"DrawImage I", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, 15, 15); }, {20, 20}, {10, 10}},
+        {"DrawImage point", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, TGPPoint{15, 15}); }, {20, 20}, {10, 10}},
+        {"DrawImage I rect", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, 15, 15, 10, 10); }, {20, 20}, {10, 10}},
+        {"DrawImage rect", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, TGPRect{15, 15, 10, 10}); }, {20, 20}, {10, 10}},
+        {"DrawImage I points", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, Parallelogram, 3); }, {20, 20}, {10, 10}},
+        {"DrawImage source part", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, 15.0f, 15.0f, 0.0f, 0.0f, 5.0f, 5.0f, UnitPixel); }, {17, 17}, {22, 22}},
+        {"DrawImage I source part", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, 15, 15, 0, 0, 5, 5, UnitPixel); }, {17, 17}, {22, 22}},
+        {"DrawImage rect source", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, TGPRect{15, 15, 10, 10}, 0, 0, 10, 10, UnitPixel); }, {20, 20}, {10, 10}},
+        {"DrawImage points source", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, ParallelogramF, 3, 0.0f, 0.0f, 10.0f, 10.0f, UnitPixel); }, {20, 20}, {10, 10}},
+        {"DrawImage I points source", [](TCanvas40& c) { return c.Surface.DrawImage(&c.Picture, Parallelogram, 3, 0, 0, 10, 10, UnitPixel); }, {20, 20}, {10, 10}},
+        {"DrawString rect", [](TCanvas40& c) {
+             TGPFont font("Liberation Sans", 14, FontStyleRegular, UnitPixel);
+             return c.Surface.DrawString("Dam", 3, &font, TGPRectF{0, 0, 40, 40}, nullptr, &c.Brush);
+         }, {-1, -1}, {39, 39}},
+        {"DrawString origin", [](TCanvas40& c) {
+             TGPFont font("Liberation Sans", 14, FontStyleRegular, UnitPixel);
+             return c.Surface.DrawString("Dam", 3, &font, TGPPointF{0, 0}, nullptr, &c.Brush);
+         }, {-1, -1}, {39, 39}},
+        // Clips set in Integer and region-handle forms, then the whole surface filled.
+        {"SetClip I rect", [](TCanvas40& c) {
+             c.Surface.SetClip(Box);
+             return c.Surface.FillRectangle(&c.Brush, 0, 0, 40, 40);
+         }, {15, 15}, {5, 5}},
+        {"SetClip region handle", [](TCanvas40& c) {
+             TRegion* handle = CreateRectRgn(10, 10, 30, 30);
+             Status status = c.Surface.SetClip(handle);
+             DeleteObject(handle);
+             c.Surface.FillRectangle(&c.Brush, 0, 0, 40, 40);
+             return status;
+         }, {15, 15}, {5, 5}},
+        {"IntersectClip I", [](TCanvas40& c) {
+             c.Surface.IntersectClip(Box);
+             return c.Surface.FillRectangle(&c.Brush, 0, 0, 40, 40);
+         }, {15, 15}, {5, 5}},
+        {"ExcludeClip I", [](TCanvas40& c) {
+             c.Surface.ExcludeClip(Box);
+             return c.Surface.FillRectangle(&c.Brush, 0, 0, 40, 40);
+         }, {5, 5}, {15, 15}},
+        {"TranslateClip I", [](TCanvas40& c) {
+             c.Surface.SetClip(TGPRect{0, 0, 10, 10});
+             c.Surface.TranslateClip(20, 20);
+             return c.Surface.FillRectangle(&c.Brush, 0, 0, 40, 40);
+         }, {25, 25}, {5, 5}},
+    };
+    CheckDrawings(drawings);
+    // Two destination points are refused without drawing, and the refusal is kept.
+    TCanvas40 c;
+    EXPECT_EQ(c.Surface.DrawImage(&c.Picture, Parallelogram, 2), InvalidParameter);
+    EXPECT_EQ(c.Surface.GetLastStatus(), InvalidParameter);
+    EXPECT_FALSE(c.AnyInk());
+}
+
+TEST(GxGDIPlusWrapper, TheSurfaceAnswersInIntegersAndRecords)
+{
+    TCanvas40 c;
+    // Integer points are transformed as the Single ones are.
+    TGPPoint moved[1] = {{1, 2}};
+    TGPPointF movedF[1] = {{1, 2}};
+    c.Surface.TranslateTransform(10, 20);
+    EXPECT_EQ(c.Surface.TransformPoints(CoordinateSpaceDevice, CoordinateSpaceWorld, moved, 1), Ok);
+    EXPECT_EQ(c.Surface.TransformPoints(CoordinateSpaceDevice, CoordinateSpaceWorld, movedF, 1), Ok);
+    EXPECT_EQ(moved[0].X, movedF[0].X);
+    EXPECT_EQ(moved[0].Y, movedF[0].Y);
+    c.Surface.ResetTransform();
+    c.Surface.SetClip(TGPRect{5, 6, 7, 8});
+    TGPRect bounds;
+    EXPECT_EQ(c.Surface.GetClipBounds(bounds), Ok);
+    EXPECT_EQ(bounds.X, 5);
+    EXPECT_EQ(bounds.Height, 8);
+    EXPECT_EQ(c.Surface.GetVisibleClipBounds(bounds), Ok);
+    EXPECT_EQ(bounds.Width, 7);
+    struct Case {
+        const char* name;
+        bool visible, expected;
+    };
+    const Case cases[] = {
+        {"point I in", c.Surface.IsVisible(6, 7), true},
+        {"point I out", c.Surface.IsVisible(1, 1), false},
+        {"point", c.Surface.IsVisible(TGPPoint{6, 7}), true},
+        {"pointF", c.Surface.IsVisible(TGPPointF{1, 1}), false},
+        {"rect I", c.Surface.IsVisible(0, 0, 6, 7), true},
+        {"rect I out", c.Surface.IsVisible(30, 30, 2, 2), false},
+        {"rect", c.Surface.IsVisible(TGPRect{0, 0, 6, 7}), true},
+        {"rectF", c.Surface.IsVisible(TGPRectF{30, 30, 2, 2}), false},
+    };
+    for (const Case& k : cases) EXPECT_EQ(k.visible, k.expected) << k.name;
+    const Cardinal state = c.Surface.BeginContainer(TGPRect{0, 0, 20, 20}, TGPRect{0, 0, 10, 10}, UnitPixel);
+    EXPECT_EQ(c.Surface.GetLastStatus(), Ok);
+    EXPECT_EQ(c.Surface.EndContainer(state), Ok);
+}
+
+TEST(GxGDIPlusWrapper, PathsAndRegionsInIntegersRecordsAndRegionHandles)
+{
+    // Each row adds one figure to an empty path; its bounds tell the figure was added.
+    struct Figure {
+        const char* name;
+        std::function<Status(TGPGraphicsPath&)> add;
+        TGPRect bounds;
+    };
+    TGPFontFamily family("Liberation Sans");
+    const Figure figures[] = {
+        {"line points", [](TGPGraphicsPath& p) { return p.AddLine(TGPPoint{2, 3}, TGPPoint{12, 13}); }, {2, 3, 10, 10}},
+        {"arc I", [](TGPGraphicsPath& p) { return p.AddArc(0, 0, 20, 20, 0, 90); }, {10, 10, 10, 10}},
+        {"bezier I", [](TGPGraphicsPath& p) { return p.AddBezier(0, 0, 0, 10, 10, 10, 10, 0); }, {0, 0, 10, 8}},
+        {"bezier points", [](TGPGraphicsPath& p) { return p.AddBezier(Bezier[0], Bezier[1], Bezier[2], Bezier[3]); }, {2, 20, 36, 0}},
+        {"beziers I", [](TGPGraphicsPath& p) { return p.AddBeziers(Bezier, 4); }, {2, 20, 36, 0}},
+        {"curve I", [](TGPGraphicsPath& p) { return p.AddCurve(Line, 3); }, {2, 20, 36, 0}},
+        {"curve I tension", [](TGPGraphicsPath& p) { return p.AddCurve(Line, 3, 0.5f); }, {2, 20, 36, 0}},
+        {"curve I segments", [](TGPGraphicsPath& p) { return p.AddCurve(Line, 3, 1, 1, 0.5f); }, {20, 20, 18, 0}},
+        {"closed curve I", [](TGPGraphicsPath& p) { return p.AddClosedCurve(Square, 4); }, {5, 5, 30, 30}},
+        {"closed curve I tension", [](TGPGraphicsPath& p) { return p.AddClosedCurve(Square, 4, 0); }, {5, 5, 30, 30}},
+        {"rectangles I", [](TGPGraphicsPath& p) { return p.AddRectangles(Boxes, 2); }, {0, 0, 30, 30}},
+        {"ellipse I", [](TGPGraphicsPath& p) { return p.AddEllipse(1, 2, 10, 20); }, {1, 2, 10, 20}},
+        {"pie I", [](TGPGraphicsPath& p) { return p.AddPie(0, 0, 20, 20, 0, 90); }, {10, 10, 10, 10}},
+        {"pie rect", [](TGPGraphicsPath& p) { return p.AddPie(TGPRect{0, 0, 20, 20}, 0, 90); }, {10, 10, 10, 10}},
+        {"pie rectF", [](TGPGraphicsPath& p) { return p.AddPie(TGPRectF{0, 0, 20, 20}, 0, 90); }, {10, 10, 10, 10}},
+        {"string rect", [&](TGPGraphicsPath& p) { return p.AddString("Dam", 3, &family, 0, 20, TGPRect{5, 5, 100, 40}, nullptr); }, {-1, -1, -1, -1}},
+        {"string point", [&](TGPGraphicsPath& p) { return p.AddString("Dam", 3, &family, 0, 20, TGPPoint{5, 5}, nullptr); }, {-1, -1, -1, -1}},
+    };
+    for (const Figure& f : figures) {
+        TGPGraphicsPath path;
+        EXPECT_EQ(f.add(path), Ok) << f.name;
+        TGPRect bounds;
+        EXPECT_EQ(path.GetBounds(bounds), Ok) << f.name;
+        if (f.bounds.X < 0) {
+            EXPECT_GE(bounds.X, 5) << f.name;
+            EXPECT_GT(bounds.Width, 20) << f.name;
+            continue;
+        }
+        EXPECT_NEAR(bounds.X, f.bounds.X, 1) << f.name;
+        EXPECT_NEAR(bounds.Y, f.bounds.Y, 1) << f.name;
+        EXPECT_NEAR(bounds.Width, f.bounds.Width, 1) << f.name;
+        EXPECT_NEAR(bounds.Height, f.bounds.Height, 1) << f.name;
+    }
+    TGPGraphicsPath box;
+    box.AddRectangle(Box);
+    TGPPen wide(Ink, 4);
+    EXPECT_TRUE(box.IsVisible(TGPPoint{15, 15}));
+    EXPECT_TRUE(box.IsOutlineVisible(TGPPoint{10, 15}, &wide));
+    EXPECT_FALSE(box.IsOutlineVisible(TGPPointF{20, 20}, &wide));
+
+    // A region combined with Integer rectangles, and through a region handle both ways.
+    TGPRegion region(TGPRect{0, 0, 20, 20});
+    EXPECT_EQ(region.Exclude(TGPRect{0, 0, 10, 20}), Ok);
+    EXPECT_EQ(region.Union(TGPRect{30, 0, 5, 5}), Ok);
+    EXPECT_FALSE(region.IsVisible(5, 5));
+    EXPECT_TRUE(region.IsVisible(TGPPoint{15, 5}));
+    EXPECT_TRUE(region.IsVisible(TGPPointF{31, 1}));
+    EXPECT_TRUE(region.IsVisible(12, 2, 2, 2));
+    EXPECT_FALSE(region.IsVisible(TGPRect{0, 0, 5, 5}));
+    EXPECT_TRUE(region.IsVisible(12.0f, 2.0f, 2.0f, 2.0f));
+    TCanvas40 c;
+    TGPRect bounds;
+    EXPECT_EQ(region.GetBounds(bounds, &c.Surface), NotImplemented);   // not in libgdiplus
+    EXPECT_EQ(region.GetLastStatus(), NotImplemented);
+    TGPMatrix identity;
+    Integer count = region.GetRegionScansCount(&identity);
+    ASSERT_GT(count, 0);
+    std::vector<TGPRect> scans(static_cast<size_t>(count));
+    EXPECT_EQ(region.GetRegionScans(&identity, scans.data(), count), Ok);
+    EXPECT_EQ(scans[0].X, 10);
+    HRGN handle = region.GetHRGN(&c.Surface);
+    ASSERT_NE(handle, nullptr);
+    EXPECT_TRUE(PtInRegion(handle, 15, 5));
+    EXPECT_FALSE(PtInRegion(handle, 5, 5));
+    TGPRegion fromHandle(handle, 0, 0);
+    std::unique_ptr<TGPRegion> fromHRGN = TGPRegion::FromHRGN(handle);
+    DeleteObject(handle);
+    ASSERT_NE(fromHRGN, nullptr);
+    for (TGPRegion* r : {&fromHandle, fromHRGN.get()}) {
+        EXPECT_TRUE(r->IsEqual(&region, &c.Surface));
+        EXPECT_EQ(r->GetLastStatus(), Ok);
+    }
+    EXPECT_EQ(TGPRegion::FromHRGN(nullptr), nullptr);
+    TGPRegion infinite;
+    EXPECT_EQ(infinite.GetHRGN(&c.Surface), nullptr);
+}
+
+TEST(GxGDIPlusWrapper, BrushesWithIntegerGeometryImageAttributesTransformsPathsAndBlends)
+{
+    // Texture brushes made every way paint the picture.
+    TCanvas40 picture;
+    TGPImageAttributes attributes;
+    const std::vector<TDrawing> textures = {
+        {"texture rectF", [](TCanvas40& c) { TGPTextureBrush t(&c.Picture, WrapModeTile, TGPRectF{0, 0, 5, 5}); return c.Surface.FillRectangle(&t, 0, 0, 40, 40); }, {20, 20}, {20, 20}},
+        {"texture coordinates", [](TCanvas40& c) { TGPTextureBrush t(&c.Picture, WrapModeTile, 0.0f, 0.0f, 5.0f, 5.0f); return c.Surface.FillRectangle(&t, 0, 0, 40, 40); }, {20, 20}, {20, 20}},
+        {"texture rect", [](TCanvas40& c) { TGPTextureBrush t(&c.Picture, WrapModeTile, TGPRect{0, 0, 5, 5}); return c.Surface.FillRectangle(&t, 0, 0, 40, 40); }, {20, 20}, {20, 20}},
+        {"texture I", [](TCanvas40& c) { TGPTextureBrush t(&c.Picture, WrapModeTile, 0, 0, 5, 5); return c.Surface.FillRectangle(&t, 0, 0, 40, 40); }, {20, 20}, {20, 20}},
+        {"texture attributes", [&](TCanvas40& c) { TGPTextureBrush t(&c.Picture, TGPRectF{0, 0, 5, 5}, &attributes); return c.Surface.FillRectangle(&t, 0, 0, 40, 40); }, {2, 2}, {2, 2}},
+        {"texture I attributes", [&](TCanvas40& c) { TGPTextureBrush t(&c.Picture, TGPRect{0, 0, 5, 5}, &attributes); return c.Surface.FillRectangle(&t, 0, 0, 40, 40); }, {2, 2}, {2, 2}},
+    };
+    for (const TDrawing& d : textures) {
+        TCanvas40 c;
+        EXPECT_EQ(d.draw(c), Ok) << d.name;
+        EXPECT_EQ(c.At(d.inked.X, d.inked.Y), Ink) << d.name;
+    }
+    // Transforms of texture and path-gradient brushes: each call answers Ok and moves the matrix.
+    TGPTextureBrush texture(&picture.Picture);
+    TGPPointF square[4] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    TGPPathGradientBrush gradient(square, 4);
+    TGPMatrix twice(2, 0, 0, 2, 0, 0);
+    struct Transform {
+        const char* name;
+        std::function<Status()> apply;
+        std::function<Status(TGPMatrix&)> get;
+        TMatrixArray expected;
+    };
+    const Transform transforms[] = {
+        {"texture multiply", [&] { return texture.MultiplyTransform(&twice); }, [&](TGPMatrix& m) { return texture.GetTransform(&m); }, {2, 0, 0, 2, 0, 0}},
+        {"texture scale", [&] { return texture.ScaleTransform(1, 3); }, [&](TGPMatrix& m) { return texture.GetTransform(&m); }, {2, 0, 0, 6, 0, 0}},
+        {"texture rotate", [&] { texture.ResetTransform(); return texture.RotateTransform(90); }, [&](TGPMatrix& m) { return texture.GetTransform(&m); }, {0, 1, -1, 0, 0, 0}},
+        {"gradient translate", [&] { return gradient.TranslateTransform(4, 5); }, [&](TGPMatrix& m) { return gradient.GetTransform(&m); }, {1, 0, 0, 1, 4, 5}},
+        {"gradient scale", [&] { gradient.ResetTransform(); return gradient.ScaleTransform(2, 3); }, [&](TGPMatrix& m) { return gradient.GetTransform(&m); }, {2, 0, 0, 3, 0, 0}},
+        {"gradient rotate", [&] { gradient.ResetTransform(); return gradient.RotateTransform(90); }, [&](TGPMatrix& m) { return gradient.GetTransform(&m); }, {0, 1, -1, 0, 0, 0}},
+    };
+    for (const Transform& t : transforms) {
+        EXPECT_EQ(t.apply(), Ok) << t.name;
+        TGPMatrix m;
+        EXPECT_EQ(t.get(m), Ok) << t.name;
+        TMatrixArray e;
+        m.GetElements(e);
+        for (int i = 0; i < 6; ++i) EXPECT_NEAR(e[i], t.expected[i], 1e-5) << t.name << " " << i;
+    }
+    // Linear gradients from an Integer rectangle with an angle, and their Integer rectangle.
+    TGPLinearGradientBrush linear(TGPRect{2, 3, 20, 10}, Ink, White, 45, false);
+    EXPECT_EQ(linear.GetLastStatus(), Ok);
+    TGPRect rect;
+    EXPECT_EQ(linear.GetRectangle(rect), Ok);
+    EXPECT_EQ(rect.X, 2);
+    EXPECT_EQ(rect.Width, 20);
+    // The path gradient's centre and rectangle in Integers, its gamma, blend and outline.
+    EXPECT_EQ(gradient.SetCenterPoint(TGPPoint{3, 4}), Ok);
+    TGPPoint centre;
+    EXPECT_EQ(gradient.GetCenterPoint(centre), Ok);
+    EXPECT_EQ(centre.X, 3);
+    EXPECT_EQ(centre.Y, 4);
+    EXPECT_EQ(gradient.GetRectangle(rect), Ok);
+    EXPECT_EQ(rect.Width, 10);
+    EXPECT_EQ(gradient.SetGammaCorrection(true), Ok);
+    EXPECT_TRUE(gradient.GetGammaCorrection());
+    const Single factors[3] = {0, 0.5f, 1}, positions[3] = {0, 0.5f, 1};
+    EXPECT_EQ(gradient.SetBlend(factors, positions, 3), Ok);
+    EXPECT_EQ(gradient.GetBlendCount(), 3);
+    Single readFactors[3] = {}, readPositions[3] = {};
+    EXPECT_EQ(gradient.GetBlend(readFactors, readPositions, 3), Ok);
+    EXPECT_EQ(readFactors[1], 0.5f);
+    EXPECT_EQ(gradient.GetGraphicsPath(nullptr), InvalidParameter);
+    EXPECT_EQ(gradient.SetGraphicsPath(nullptr), InvalidParameter);
+    gradient.GetLastStatus();
+    TGPGraphicsPath outline;
+    EXPECT_EQ(gradient.GetGraphicsPath(&outline), NotImplemented);   // libgdiplus answers so
+    EXPECT_EQ(gradient.SetGraphicsPath(&outline), NotImplemented);
+}
+
+TEST(GxGDIPlusWrapper, ImagesAndImageAttributesWithTheirRemainingMethods)
+{
+    TGPBitmap bitmap(4, 4);
+    Cardinal size = 0, count = 0;
+    EXPECT_EQ(bitmap.GetPropertySize(size, count), Ok);
+    EXPECT_EQ(count, 0u);
+    // No property items: an empty buffer is all there is to read.
+    PropertyItem none{};
+    EXPECT_NE(bitmap.GetAllPropertyItems(0, 0, &none), Ok);
+    bitmap.GetLastStatus();
+    // A bitmap from a device-independent bitmap record: libgdiplus has no such entry.
+    TGPBitmap dib(static_cast<const BITMAPINFO*>(nullptr), nullptr);
+    EXPECT_EQ(dib.GetLastStatus(), NotImplemented);
+    EXPECT_EQ(TGPBitmap::FromBITMAPINFO(nullptr, nullptr)->GetLastStatus(), NotImplemented);
+    TGPBitmap resource(HINSTANCE(0), "NOSUCHBITMAP");
+    EXPECT_NE(resource.GetLastStatus(), Ok);
+    EXPECT_EQ(resource.Native(), nullptr);
+    EXPECT_EQ(TGPBitmap::FromResource(HINSTANCE(0), "NOSUCHBITMAP")->Native(), nullptr);
+    TGPImageAttributes attributes;
+    // A profile file that does not exist is refused; clearing needs none.
+    EXPECT_NE(attributes.SetOutputChannelColorProfile("no such profile.icc"), Ok);
+    EXPECT_EQ(attributes.ClearOutputChannelColorProfile(), Ok);
+    attributes.GetLastStatus();
+    struct {
+        ColorPalette palette;
+        ARGB more[1];
+    } palette{{0, 2, {0xFF000000}}, {0xFFFFFFFF}};
+    EXPECT_EQ(attributes.GetAdjustedPalette(&palette.palette, ColorAdjustTypeBitmap), NotImplemented);
+}
