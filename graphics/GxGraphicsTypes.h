@@ -148,7 +148,7 @@ public:
     TGxCustomGraphicsFill* Fill() const { return FOwner; }
 
     // The items in order, for range-for.
-    class TEnumerator {
+    class TEnumerator : public TObject, public TGxJSONOperations<TEnumerator> {
     public:
         TEnumerator(const TGxGraphicsFillGradientItems* AItems, int AIndex) : FItems(AItems), FIndex(AIndex) {}
         TGxGraphicsFillGradientItem* operator*() const { return FItems->Items(FIndex); }
@@ -157,7 +157,10 @@ public:
             ++FIndex;
             return *this;
         }
-        friend bool operator==(const TEnumerator&, const TEnumerator&) = default;
+        friend bool operator==(const TEnumerator& A, const TEnumerator& B)
+        {
+            return A.FItems == B.FItems && A.FIndex == B.FIndex;
+        }
 
     private:
         const TGxGraphicsFillGradientItems* FItems;
