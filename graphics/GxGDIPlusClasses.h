@@ -658,6 +658,8 @@ public:
 
     std::unique_ptr<TGPBitmap> Clone(Integer x, Integer y, Integer width, Integer height, Integer format);
     std::unique_ptr<TGPBitmap> Clone(Single x, Single y, Single width, Single height, Integer format);
+    std::unique_ptr<TGPBitmap> Clone(const TGPRect& rect, Integer format);
+    std::unique_ptr<TGPBitmap> Clone(const TGPRectF& rect, Integer format);
     // Locks into the published record; libgdiplus's own bookkeeping stays in the wrapper.
     Status LockBits(const TGPRect& rect, Cardinal flags, Integer format, BitmapData& lockedBitmapData);
     Status UnlockBits(BitmapData& lockedBitmapData);

@@ -611,6 +611,14 @@ std::unique_ptr<TGPBitmap> TGPBitmap::Clone(Integer x, Integer y, Integer width,
     if (lastResult != Ok) return nullptr;
     return std::make_unique<TGPBitmap>(copy);
 }
+std::unique_ptr<TGPBitmap> TGPBitmap::Clone(const TGPRect& rect, Integer format)
+{
+    return Clone(rect.X, rect.Y, rect.Width, rect.Height, format);
+}
+std::unique_ptr<TGPBitmap> TGPBitmap::Clone(const TGPRectF& rect, Integer format)
+{
+    return Clone(rect.X, rect.Y, rect.Width, rect.Height, format);
+}
 std::unique_ptr<TGPBitmap> TGPBitmap::Clone(Single x, Single y, Single width, Single height, Integer format)
 {
     void* copy = nullptr;

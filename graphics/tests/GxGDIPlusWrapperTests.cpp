@@ -425,6 +425,20 @@ TEST(GxGDIPlusWrapper, BrushesWithIntegerGeometryImageAttributesTransformsPathsA
 
 TEST(GxGDIPlusWrapper, ImagesAndImageAttributesWithTheirRemainingMethods)
 {
+    // Parts of a bitmap copied by a rectangle record, Integer or Single.
+    TCanvas40 c;
+    c.Surface.FillRectangle(&c.Brush, 10, 10, 5, 5);
+    std::unique_ptr<TGPBitmap> parts[2] = {c.Bitmap.Clone(TGPRect{10, 10, 8, 8}, PixelFormat32bppARGB),
+                                           c.Bitmap.Clone(TGPRectF{10, 10, 8, 8}, PixelFormat32bppARGB)};
+    for (const std::unique_ptr<TGPBitmap>& part : parts) {
+        ASSERT_NE(part, nullptr);
+        EXPECT_EQ(part->GetWidth(), 8u);
+        ARGB inked = 0, clean = 0;
+        part->GetPixel(2, 2, inked);
+        part->GetPixel(6, 6, clean);
+        EXPECT_EQ(inked, Ink);
+        EXPECT_EQ(clean, White);
+    }
     TGPBitmap bitmap(4, 4);
     Cardinal size = 0, count = 0;
     EXPECT_EQ(bitmap.GetPropertySize(size, count), Ok);
