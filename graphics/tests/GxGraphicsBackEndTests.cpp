@@ -67,6 +67,8 @@ TEST(GxGraphicsBackEnds, TheSameSceneAgreesOnBothBackEnds)
         {"triangle", 40, 100, 0x0000FF, 0},    {"gradient start", 92, 85, 0x000000, 12},
         {"gradient middle", 140, 85, 0x808080, 16}, {"gradient end", 187, 85, 0xFFFFFF, 12},
         {"picture", 164, 14, 0xFF00FF, 0},      {"picture", 186, 36, 0xFFFF00, 0},
+        {"texture tile", 156, 47, 0xFF00FF, 0}, {"texture tile", 160, 51, 0xFFFF00, 0},
+        {"last texture tile", 185, 67, 0xFFFF00, 0}, {"right of the tiles", 188, 50, 0xFFFFFF, 0},
         {"below everything", 195, 137, 0xFFFFFF, 0},
     };
     for (const Probe& p : probes) {

@@ -496,7 +496,11 @@ TEST(GxGraphics, TheComparedSceneReachesTheBackEndAsItsShapes)
     EXPECT_EQ(drawn, (Calls{"FillRect 0,0-200,140", "FillRect 10,10-70,50", "DrawRect 10,10-70,50 all",
                             "FillEllipse 90,10-150,60", "DrawEllipse 90,10-150,60", "FillPolygon 3",
                             "DrawPolygon 3", "FillRect 90,70-190,100", "DrawText Dam 90,105-190,135",
-                            "DrawBitmap 160,10-192,42"}));
+                            "DrawBitmap 160,10-192,42", "DrawBitmap 155,46-163,54", "DrawBitmap 155,54-163,62",
+                            "DrawBitmap 155,62-163,70", "DrawBitmap 163,46-171,54", "DrawBitmap 163,54-171,62",
+                            "DrawBitmap 163,62-171,70", "DrawBitmap 171,46-179,54", "DrawBitmap 171,54-179,62",
+                            "DrawBitmap 171,62-179,70", "DrawBitmap 179,46-187,54", "DrawBitmap 179,54-187,62",
+                            "DrawBitmap 179,62-187,70"}));
 }
 
 TEST(GxGraphics, PointTests)
