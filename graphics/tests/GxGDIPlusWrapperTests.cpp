@@ -466,3 +466,265 @@ TEST(GxGDIPlusWrapper, ImagesAndImageAttributesWithTheirRemainingMethods)
     } palette{{0, 2, {0xFF000000}}, {0xFFFFFFFF}};
     EXPECT_EQ(attributes.GetAdjustedPalette(&palette.palette, ColorAdjustTypeBitmap), NotImplemented);
 }
+
+namespace {
+struct TCall {
+    const char* name;
+    std::function<Status()> call;
+    Status expected;
+};
+// A getter's value as a status: Ok when it is the expected one.
+template <class T>
+Status Is(T value, T expected)
+{
+    return value == expected ? Ok : GenericError;
+}
+void CheckCalls(const char* family, const std::vector<TCall>& calls)
+{
+    for (const TCall& c : calls) EXPECT_EQ(c.call(), c.expected) << family << ": " << c.name;
+}
+}  // namespace
+
+TEST(GxGDIPlusWrapper, EveryMethodOfTheGeometryFamiliesAnswers)
+{
+    TGPMatrix m;
+    TGPMatrix shift(1, 0, 0, 1, 3, 4);
+    TGPPointF vector[1] = {{1, 0}};
+    TGPPoint vectorI[1] = {{1, 0}};
+    CheckCalls("matrix", {
+        {"SetElements", [&] { return m.SetElements(1, 0, 0, 1, 3, 4); }, Ok},
+        {"OffsetX", [&] { return Is(m.OffsetX(), 3.0f); }, Ok},
+        {"OffsetY", [&] { return Is(m.OffsetY(), 4.0f); }, Ok},
+        {"IsIdentity", [&] { return Is(m.IsIdentity(), false); }, Ok},
+        {"Reset", [&] { return m.Reset(); }, Ok},
+        {"IsIdentity after Reset", [&] { return Is(m.IsIdentity(), true); }, Ok},
+        {"Multiply", [&] { return m.Multiply(&shift); }, Ok},
+        {"Scale", [&] { return m.Scale(2, 2); }, Ok},
+        {"Shear", [&] { return m.Shear(0, 0); }, Ok},
+        {"IsInvertible", [&] { return Is(m.IsInvertible(), true); }, Ok},
+        {"TransformVectors", [&] { m.TransformVectors(vector, 1); return Is(vector[0].X, 2.0f); }, Ok},
+        {"TransformVectors I", [&] { m.TransformVectors(vectorI, 1); return Is(vectorI[0].X, 2); }, Ok},
+    });
+    TGPGraphicsPath path;
+    TGPPointF last;
+    std::uint8_t types[8];
+    TGPPointF points[8];
+    TGPPoint pointsI[8];
+    TGPPointF corners[4] = {{0, 0}, {20, 0}, {0, 20}, {20, 20}};
+    TGPPen pen(Ink, 2);
+    CheckCalls("path", {
+        {"AddRectangle", [&] { return path.AddRectangle(TGPRectF{0, 0, 10, 10}); }, Ok},
+        {"GetLastPoint", [&] { path.GetLastPoint(last); return Is(last.Y, 10.0f); }, Ok},
+        {"GetPathTypes", [&] { return path.GetPathTypes(types, 4); }, Ok},
+        {"GetPathPoints", [&] { path.GetPathPoints(points, 4); return Is(points[2].X, 10.0f); }, Ok},
+        {"GetPathPoints I", [&] { path.GetPathPoints(pointsI, 4); return Is(pointsI[2].Y, 10); }, Ok},
+        {"SetMarker", [&] { return path.SetMarker(); }, Ok},
+        {"ClearMarkers", [&] { return path.ClearMarkers(); }, Ok},
+        {"Reverse", [&] { path.Reverse(); path.GetPathPoints(points, 4); return Is(points[0].Y, 10.0f); }, Ok},
+        {"CloseAllFigures", [&] { return path.CloseAllFigures(); }, Ok},
+        {"SetFillMode", [&] { path.SetFillMode(FillModeWinding); return Is(path.GetFillMode(), FillModeWinding); }, Ok},
+        {"Transform", [&] { path.Transform(&shift); TGPRectF b; path.GetBounds(b); return Is(b.X, 3.0f); }, Ok},
+        {"Flatten", [&] { return path.Flatten(); }, Ok},
+        {"Widen", [&] { return path.Widen(&pen); }, Ok},
+        {"Outline", [&] { return path.Outline(); }, NotImplemented},   // not in libgdiplus
+        {"Warp", [&] { return path.Warp(corners, 4, TGPRectF{0, 0, 20, 20}); }, Ok},
+        {"Reset", [&] { path.Reset(); return Is(path.GetPointCount(), 0); }, Ok},
+    });
+    path.GetLastStatus();
+    TGPRegion region(TGPRectF{0, 0, 10, 10});
+    TGPRegion other(TGPRectF{5, 0, 10, 10});
+    TGPGraphicsPath square;
+    square.AddRectangle(TGPRectF{0, 0, 4, 4});
+    TCanvas40 c;
+    CheckCalls("region", {
+        {"Intersect", [&] { region.Intersect(TGPRectF{0, 0, 8, 10}); return Is(region.IsVisible(9, 5), false); }, Ok},
+        {"Xor_", [&] { region.Xor_(&other); return Is(region.IsVisible(6, 5), false); }, Ok},
+        {"Complement", [&] { return region.Complement(&square); }, Ok},
+        {"Transform", [&] { return region.Transform(&shift); }, Ok},
+        {"MakeEmpty", [&] { region.MakeEmpty(); return Is(region.IsEmpty(&c.Surface), true); }, Ok},
+        {"MakeInfinite", [&] { region.MakeInfinite(); return Is(region.IsInfinite(&c.Surface), true); }, Ok},
+        {"Intersect with a path", [&] { region.Intersect(&square); return Is(region.IsVisible(2, 2), true); }, Ok},
+    });
+}
+
+TEST(GxGDIPlusWrapper, EveryMethodOfThePenBrushAndCapFamiliesAnswers)
+{
+    // The published cap numbers.
+    constexpr Integer LineCapSquare = 1, LineCapRound = 2, DashCapRound = 2;
+    TGPPen pen(Ink, 2);
+    TGPCustomLineCap cap;
+    TGPGraphicsPath arrow;
+    const TGPPointF head[3] = {{-2, -2}, {0, 0}, {2, -2}};
+    arrow.AddLines(head, 3);
+    TGPCustomLineCap start(nullptr, &arrow);
+    const Single dashes[2] = {2, 1}, compound[4] = {0, 0.25f, 0.75f, 1};
+    Single read[4] = {};
+    TGPSolidBrush solid(Ink);
+    CheckCalls("pen", {
+        {"SetStartCap", [&] { pen.SetStartCap(LineCapRound); return Is(pen.GetStartCap(), LineCapRound); }, Ok},
+        {"SetEndCap", [&] { pen.SetEndCap(LineCapSquare); return Is(pen.GetEndCap(), LineCapSquare); }, Ok},
+        {"SetDashCap", [&] { pen.SetDashCap(DashCapRound); return Is(pen.GetDashCap(), DashCapRound); }, Ok},
+        {"SetDashOffset", [&] { pen.SetDashOffset(1.5f); return Is(pen.GetDashOffset(), 1.5f); }, Ok},
+        {"SetDashPattern", [&] { return pen.SetDashPattern(dashes, 2); }, Ok},
+        {"GetDashPatternCount", [&] { return Is(pen.GetDashPatternCount(), 2); }, Ok},
+        {"GetDashPattern", [&] { pen.GetDashPattern(read, 2); return Is(read[0], 2.0f); }, Ok},
+        {"SetCompoundArray", [&] { return pen.SetCompoundArray(compound, 4); }, Ok},
+        {"GetCompoundArrayCount", [&] { return Is(pen.GetCompoundArrayCount(), 4); }, Ok},
+        {"SetCustomStartCap", [&] { return pen.SetCustomStartCap(&start); }, Ok},
+        {"GetCustomStartCap", [&] { return pen.GetCustomStartCap(&cap); }, Ok},
+        {"GetPenType", [&] { return Is(pen.GetPenType(), 0); }, Ok},
+        {"SetBrush", [&] { return pen.SetBrush(&solid); }, Ok},
+    });
+    TGPCustomLineCap line(nullptr, &arrow);
+    CheckCalls("custom cap", {
+        {"SetStrokeCap", [&] { return line.SetStrokeCap(LineCapRound); }, Ok},
+        {"SetStrokeJoin", [&] { line.SetStrokeJoin(LineJoinRound); return Is(line.GetStrokeJoin(), LineJoinRound); }, Ok},
+        {"SetBaseCap", [&] { line.SetBaseCap(LineCapRound); return Is(line.GetBaseCap(), LineCapRound); }, Ok},
+        {"SetBaseInset", [&] { line.SetBaseInset(2); return Is(line.GetBaseInset(), 2.0f); }, Ok},
+        {"SetWidthScale", [&] { line.SetWidthScale(3); return Is(line.GetWidthScale(), 3.0f); }, Ok},
+    });
+    TGPHatchBrush hatch(HatchStyleCross, Ink, White);
+    ARGB fore = 0, back = 0;
+    CheckCalls("hatch brush", {
+        {"GetHatchStyle", [&] { return Is(hatch.GetHatchStyle(), HatchStyleCross); }, Ok},
+        {"GetForegroundColor", [&] { hatch.GetForegroundColor(fore); return Is(fore, Ink); }, Ok},
+        {"GetBackgroundColor", [&] { hatch.GetBackgroundColor(back); return Is(back, White); }, Ok},
+    });
+    TCanvas40 c;
+    TGPTextureBrush texture(&c.Picture);
+    CheckCalls("texture brush", {
+        {"SetWrapMode", [&] { texture.SetWrapMode(WrapModeClamp); return Is(texture.GetWrapMode(), WrapModeClamp); }, Ok},
+        {"GetImage", [&] { return Is(texture.GetImage()->GetWidth(), 10u); }, Ok},
+    });
+    TGPLinearGradientBrush linear(TGPRectF{0, 0, 10, 10}, Ink, White, LinearGradientModeHorizontal);
+    CheckCalls("linear gradient", {
+        {"SetWrapMode", [&] { linear.SetWrapMode(WrapModeTileFlipX); return Is(linear.GetWrapMode(), WrapModeTileFlipX); }, Ok},
+        {"SetBlendBellShape", [&] { linear.SetBlendBellShape(0.5f); return Is(linear.GetBlendCount() > 1, true); }, Ok},
+        {"SetBlendTriangularShape", [&] { return linear.SetBlendTriangularShape(0.5f); }, Ok},
+    });
+    TGPPointF square[4] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+    TGPPathGradientBrush gradient(square, 4);
+    Single sx = 0, sy = 0;
+    CheckCalls("path gradient", {
+        {"GetSurroundColorCount", [&] { return Is(gradient.GetSurroundColorCount() > 0, true); }, Ok},
+        {"SetWrapMode", [&] { gradient.SetWrapMode(WrapModeTile); return Is(gradient.GetWrapMode(), WrapModeTile); }, Ok},
+        {"SetFocusScales", [&] { gradient.SetFocusScales(0.5f, 0.25f); gradient.GetFocusScales(sx, sy); return Is(sy, 0.25f); }, Ok},
+        {"SetBlendBellShape", [&] { return gradient.SetBlendBellShape(0.5f); }, Ok},
+        {"SetBlendTriangularShape", [&] { return gradient.SetBlendTriangularShape(0.5f); }, Ok},
+    });
+}
+
+TEST(GxGDIPlusWrapper, EveryMethodOfTheTextImageAndSurfaceFamiliesAnswers)
+{
+    std::uint16_t height = 0;
+    CheckCalls("font family", {
+        {"GenericSansSerif", [] { return Is(TGPFontFamily::GenericSansSerif()->IsAvailable(), true); }, Ok},
+        {"GenericSerif", [] { return Is(TGPFontFamily::GenericSerif()->IsAvailable(), true); }, Ok},
+        {"GenericMonospace", [] { return Is(TGPFontFamily::GenericMonospace()->IsAvailable(), true); }, Ok},
+        {"IsStyleAvailable", [] { return Is(TGPFontFamily::GenericSansSerif()->IsStyleAvailable(FontStyleBold), true); }, Ok},
+        {"GetEmHeight", [&] { height = TGPFontFamily::GenericSansSerif()->GetEmHeight(0); return Is(height > 0, true); }, Ok},
+        {"GetCellAscent", [&] { return Is(TGPFontFamily::GenericSansSerif()->GetCellAscent(0) > 0, true); }, Ok},
+        {"GetCellDescent", [&] { return Is(TGPFontFamily::GenericSansSerif()->GetCellDescent(0) > 0, true); }, Ok},
+        {"GetLineSpacing", [&] { return Is(TGPFontFamily::GenericSansSerif()->GetLineSpacing(0) >= height, true); }, Ok},
+    });
+    TGPFontCollection installed;
+    TGPFont font("Liberation Sans", 10, FontStyleRegular, UnitPixel);
+    TCanvas40 c;
+    LOGFONTW logfont;
+    CheckCalls("font", {
+        {"GetFamilyCount", [&] { installed.GetFamilyCount(); return installed.GetLastStatus(); }, InvalidParameter},
+        {"GetUnit", [&] { return Is(font.GetUnit(), UnitPixel); }, Ok},
+        {"GetLogFontW", [&] { return font.GetLogFontW(&c.Surface, logfont); }, Ok},
+    });
+    TGPStringFormat format;
+    const Single stops[2] = {10, 20};
+    Single first = 0, read[2] = {};
+    const TCharacterRange ranges[1] = {{0, 2}};
+    CheckCalls("string format", {
+        {"GenericDefault", [] { return TGPStringFormat::GenericDefault()->GetLastStatus(); }, Ok},
+        {"GenericTypographic", [] { return TGPStringFormat::GenericTypographic()->GetLastStatus(); }, Ok},
+        {"SetTabStops", [&] { return format.SetTabStops(5, 2, stops); }, Ok},
+        {"GetTabStopCount", [&] { return Is(format.GetTabStopCount(), 2); }, Ok},
+        {"GetTabStops", [&] { format.GetTabStops(2, first, read); return Is(read[1], 20.0f); }, Ok},
+        {"SetDigitSubstitution", [&] { return format.SetDigitSubstitution(9, StringDigitSubstituteNone); }, Ok},
+        {"GetDigitSubstitutionLanguage", [&] { return Is(format.GetDigitSubstitutionLanguage(), Word(9)); }, Ok},
+        {"GetDigitSubstitutionMethod", [&] { return Is(format.GetDigitSubstitutionMethod(), StringDigitSubstituteNone); }, Ok},
+        {"SetMeasurableCharacterRanges", [&] { return format.SetMeasurableCharacterRanges(1, ranges); }, Ok},
+        {"GetMeasurableCharacterRangeCount", [&] { return Is(format.GetMeasurableCharacterRangeCount(), 1); }, Ok},
+    });
+    TGPBitmap& bitmap = c.Bitmap;
+    BitmapData data;
+    HBITMAP hbm = nullptr;
+    HICON icon = nullptr;
+    CheckCalls("image and bitmap", {
+        {"GetFlags", [&] { bitmap.GetFlags(); return bitmap.GetLastStatus(); }, Ok},
+        {"GetPixelFormat", [&] { return Is(bitmap.GetPixelFormat(), Integer(PixelFormat32bppARGB)); }, Ok},
+        {"SetResolution", [&] { bitmap.SetResolution(120, 144); return Is(bitmap.GetVerticalResolution(), 144.0f); }, Ok},
+        {"GetHorizontalResolution", [&] { return Is(bitmap.GetHorizontalResolution(), 120.0f); }, Ok},
+        {"GetPropertyCount", [&] { return Is(bitmap.GetPropertyCount(), 0u); }, Ok},
+        {"GetFrameDimensionsCount", [&] { return Is(bitmap.GetFrameDimensionsCount(), 1u); }, Ok},
+        {"RotateFlip", [&] { return bitmap.RotateFlip(Rotate180FlipNone); }, Ok},
+        {"LockBits", [&] { return bitmap.LockBits(TGPRect{0, 0, 4, 4}, 1, PixelFormat32bppARGB, data); }, Ok},
+        {"UnlockBits", [&] { return bitmap.UnlockBits(data); }, Ok},
+        {"GetHBITMAP", [&] { return bitmap.GetHBITMAP(White, hbm); }, Ok},
+        {"GetHICON", [&] { return bitmap.GetHICON(icon); }, NotImplemented},   // no icons from GDI+ here
+        {"GetThumbnailImage", [&] { return Is(bitmap.GetThumbnailImage(8, 8)->GetWidth(), 8u); }, Ok},
+    });
+    delete hbm;
+    delete icon;
+    TGPImageAttributes attributes;
+    const ColorMap map[1] = {{Ink, White}};
+    ColorMatrix identity{};
+    for (int i = 0; i < 5; ++i) identity.m[i][i] = 1;
+    CheckCalls("image attributes", {
+        {"SetToIdentity", [&] { return attributes.SetToIdentity(); }, Ok},
+        {"Reset", [&] { return attributes.Reset(); }, Ok},
+        {"SetColorMatrix", [&] { return attributes.SetColorMatrix(identity); }, Ok},
+        {"ClearColorMatrix", [&] { return attributes.ClearColorMatrix(); }, Ok},
+        {"SetThreshold", [&] { return attributes.SetThreshold(0.5f); }, Ok},
+        {"ClearThreshold", [&] { return attributes.ClearThreshold(); }, Ok},
+        {"SetGamma", [&] { return attributes.SetGamma(2.2f); }, Ok},
+        {"ClearGamma", [&] { return attributes.ClearGamma(); }, Ok},
+        {"SetNoOp", [&] { return attributes.SetNoOp(); }, Ok},
+        {"ClearNoOp", [&] { return attributes.ClearNoOp(); }, Ok},
+        {"SetOutputChannel", [&] { return attributes.SetOutputChannel(ColorChannelFlagsC); }, Ok},
+        {"ClearOutputChannel", [&] { return attributes.ClearOutputChannel(); }, Ok},
+        {"SetRemapTable", [&] { return attributes.SetRemapTable(1, map); }, Ok},
+        {"ClearRemapTable", [&] { return attributes.ClearRemapTable(); }, Ok},
+        {"SetBrushRemapTable", [&] { return attributes.SetBrushRemapTable(1, map); }, Ok},
+        {"ClearBrushRemapTable", [&] { return attributes.ClearBrushRemapTable(); }, Ok},
+        {"SetWrapMode", [&] { return attributes.SetWrapMode(WrapModeTile); }, Ok},
+    });
+    TGPGraphics& g = c.Surface;
+    Integer ox = -1, oy = -1;
+    ARGB nearest = 0xFF102030;
+    TGPRegion clip;
+    CheckCalls("surface", {
+        {"SetCompositingMode", [&] { g.SetCompositingMode(CompositingModeSourceCopy); return Is(g.GetCompositingMode(), CompositingModeSourceCopy); }, Ok},
+        {"SetCompositingQuality", [&] { g.SetCompositingQuality(2); return Is(g.GetCompositingQuality(), 2); }, Ok},
+        {"SetInterpolationMode", [&] { g.SetInterpolationMode(5); return Is(g.GetInterpolationMode(), 5); }, Ok},
+        {"SetPixelOffsetMode", [&] { g.SetPixelOffsetMode(4); return Is(g.GetPixelOffsetMode(), 4); }, Ok},
+        {"SetTextRenderingHint", [&] { g.SetTextRenderingHint(TextRenderingHintAntiAlias); return Is(g.GetTextRenderingHint(), TextRenderingHintAntiAlias); }, Ok},
+        {"SetTextContrast", [&] { g.SetTextContrast(4); return Is(g.GetTextContrast(), 4u); }, Ok},
+        {"SetRenderingOrigin", [&] { g.SetRenderingOrigin(3, 4); g.GetRenderingOrigin(ox, oy); return Is(oy, 4); }, Ok},
+        {"SetPageUnit", [&] { g.SetPageUnit(UnitPixel); return Is(g.GetPageUnit(), UnitPixel); }, Ok},
+        {"SetPageScale", [&] { g.SetPageScale(1); return Is(g.GetPageScale(), 1.0f); }, Ok},
+        {"GetDpiX", [&] { return Is(g.GetDpiX() > 0 && g.GetDpiY() > 0, true); }, Ok},
+        {"GetNearestColor", [&] { return g.GetNearestColor(nearest); }, Ok},
+        {"GetClip", [&] { g.GetClip(&clip); return Is(clip.IsInfinite(&g), true); }, Ok},
+        {"IsClipEmpty", [&] { return Is(g.IsClipEmpty() || g.IsVisibleClipEmpty(), false); }, Ok},
+    });
+    // A region filled on a fresh surface; the device context of a surface made on a canvas.
+    TCanvas40 fresh;
+    TGPRegion corner(TGPRect{0, 0, 5, 5});
+    EXPECT_EQ(fresh.Surface.FillRegion(&fresh.Brush, &corner), Ok);
+    EXPECT_EQ(fresh.At(2, 2), Ink);
+    EXPECT_EQ(fresh.At(7, 7), White);
+    TBitmap canvasBitmap;
+    canvasBitmap.SetSize(4, 4);
+    TGPGraphics onCanvas(&canvasBitmap.Canvas(), 0, 0);
+    HDC dc = onCanvas.GetHDC();
+    EXPECT_EQ(dc, &canvasBitmap.Canvas());
+    onCanvas.ReleaseHDC(dc);
+    EXPECT_EQ(onCanvas.GetLastStatus(), Ok);
+}
