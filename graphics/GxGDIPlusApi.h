@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "graphics/GxObjectJSONHelper.h"
 #include "platform/rtl/Types.h"
 
 // The result of nearly every flat function.
@@ -352,11 +353,11 @@ ARGB MakeColor(std::uint8_t a, std::uint8_t r, std::uint8_t g, std::uint8_t b);
 
 // Wrapper objects live in GDI+'s heap: allocated with GdipAlloc, zero-filled, returned with
 // GdipFree.  Without a bound, started GDI+ no object can be made (std::bad_alloc).
-class TGdiplusBase {
+class TGdiplusBase : public TObject, public TGxJSONOperations<TGdiplusBase> {
 public:
     static void* operator new(std::size_t size);
     static void operator delete(void* p);
-    virtual ~TGdiplusBase() = default;
+    ~TGdiplusBase() override = default;
 };
 
 // The points of a path: GDI+'s path-data record (Count, Points, Types) as the first three

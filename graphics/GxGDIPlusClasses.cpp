@@ -483,10 +483,7 @@ Status TGPGraphicsPath::AddEllipse(Single x, Single y, Single width, Single heig
     return SetStatus(GdipCall(eGdipAddPathEllipse, nativePath, x, y, width, height));
 }
 Status TGPGraphicsPath::AddEllipse(const TGPRectF& rect) { return AddEllipse(rect.X, rect.Y, rect.Width, rect.Height); }
-Status TGPGraphicsPath::AddEllipse(const TGPRect& rect)
-{
-    return SetStatus(GdipCall(eGdipAddPathEllipseI, nativePath, rect.X, rect.Y, rect.Width, rect.Height));
-}
+Status TGPGraphicsPath::AddEllipse(const TGPRect& rect) { return AddEllipse(rect.X, rect.Y, rect.Width, rect.Height); }
 Status TGPGraphicsPath::AddPie(Single x, Single y, Single width, Single height, Single startAngle, Single sweepAngle)
 {
     return SetStatus(GdipCall(eGdipAddPathPie, nativePath, x, y, width, height, startAngle, sweepAngle));
@@ -706,4 +703,143 @@ bool TGPRegion::IsVisible(Single x, Single y, TGPGraphics* g)
     int result = 0;
     SetStatus(GdipCall(eGdipIsVisibleRegionPoint, nativeRegion, x, y, g ? g->Native() : nullptr, &result));
     return result != 0;
+}
+
+// ---- Paths and regions: Integer geometry and the record forms
+
+Status TGPGraphicsPath::AddLine(const TGPPoint& pt1, const TGPPoint& pt2) { return AddLine(pt1.X, pt1.Y, pt2.X, pt2.Y); }
+Status TGPGraphicsPath::AddArc(Integer x, Integer y, Integer width, Integer height, Single startAngle,
+                               Single sweepAngle)
+{
+    return SetStatus(GdipCall(eGdipAddPathArcI, nativePath, x, y, width, height, startAngle, sweepAngle));
+}
+Status TGPGraphicsPath::AddBezier(Integer x1, Integer y1, Integer x2, Integer y2, Integer x3, Integer y3, Integer x4,
+                                  Integer y4)
+{
+    return SetStatus(GdipCall(eGdipAddPathBezierI, nativePath, x1, y1, x2, y2, x3, y3, x4, y4));
+}
+Status TGPGraphicsPath::AddBezier(const TGPPoint& pt1, const TGPPoint& pt2, const TGPPoint& pt3, const TGPPoint& pt4)
+{
+    return AddBezier(pt1.X, pt1.Y, pt2.X, pt2.Y, pt3.X, pt3.Y, pt4.X, pt4.Y);
+}
+Status TGPGraphicsPath::AddBeziers(const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipAddPathBeziersI, nativePath, points, count));
+}
+Status TGPGraphicsPath::AddCurve(const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipAddPathCurveI, nativePath, points, count));
+}
+Status TGPGraphicsPath::AddCurve(const TGPPoint* points, Integer count, Single tension)
+{
+    return SetStatus(GdipCall(eGdipAddPathCurve2I, nativePath, points, count, tension));
+}
+Status TGPGraphicsPath::AddCurve(const TGPPoint* points, Integer count, Integer offset, Integer numberOfSegments,
+                                 Single tension)
+{
+    return SetStatus(GdipCall(eGdipAddPathCurve3I, nativePath, points, count, offset, numberOfSegments, tension));
+}
+Status TGPGraphicsPath::AddClosedCurve(const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipAddPathClosedCurveI, nativePath, points, count));
+}
+Status TGPGraphicsPath::AddClosedCurve(const TGPPoint* points, Integer count, Single tension)
+{
+    return SetStatus(GdipCall(eGdipAddPathClosedCurve2I, nativePath, points, count, tension));
+}
+Status TGPGraphicsPath::AddRectangles(const TGPRect* rects, Integer count)
+{
+    return SetStatus(GdipCall(eGdipAddPathRectanglesI, nativePath, rects, count));
+}
+Status TGPGraphicsPath::AddEllipse(Integer x, Integer y, Integer width, Integer height)
+{
+    return SetStatus(GdipCall(eGdipAddPathEllipseI, nativePath, x, y, width, height));
+}
+Status TGPGraphicsPath::AddPie(const TGPRectF& rect, Single startAngle, Single sweepAngle)
+{
+    return AddPie(rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+Status TGPGraphicsPath::AddPie(Integer x, Integer y, Integer width, Integer height, Single startAngle,
+                               Single sweepAngle)
+{
+    return SetStatus(GdipCall(eGdipAddPathPieI, nativePath, x, y, width, height, startAngle, sweepAngle));
+}
+Status TGPGraphicsPath::AddPie(const TGPRect& rect, Single startAngle, Single sweepAngle)
+{
+    return AddPie(rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+Status TGPGraphicsPath::AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style,
+                                  Single emSize, const TGPPoint& origin, TGPStringFormat* format)
+{
+    return AddString(string_, length, family, style, emSize, TGPRect{origin.X, origin.Y, 0, 0}, format);
+}
+Status TGPGraphicsPath::AddString(const String& string_, Integer length, TGPFontFamily* family, Integer style,
+                                  Single emSize, const TGPRect& layoutRect, TGPStringFormat* format)
+{
+    return SetStatus(GdipCall(eGdipAddPathStringI, nativePath, string_.c_str(), length,
+                              family ? family->Native() : nullptr, style, emSize, &layoutRect,
+                              format ? format->Native() : nullptr));
+}
+bool TGPGraphicsPath::IsVisible(const TGPPoint& point, TGPGraphics* g) { return IsVisible(point.X, point.Y, g); }
+bool TGPGraphicsPath::IsOutlineVisible(const TGPPointF& point, TGPPen* pen, TGPGraphics* g)
+{
+    return IsOutlineVisible(point.X, point.Y, pen, g);
+}
+bool TGPGraphicsPath::IsOutlineVisible(const TGPPoint& point, TGPPen* pen, TGPGraphics* g)
+{
+    return IsOutlineVisible(point.X, point.Y, pen, g);
+}
+
+TGPRegion::TGPRegion(HRGN hRgn, Integer, Integer) { lastResult = GdipCall(eGdipCreateRegionHrgn, hRgn, &nativeRegion); }
+std::unique_ptr<TGPRegion> TGPRegion::FromHRGN(HRGN hRgn)
+{
+    void* region = nullptr;
+    if (GdipCall(eGdipCreateRegionHrgn, hRgn, &region) != Ok) return nullptr;
+    return std::make_unique<TGPRegion>(region);
+}
+Status TGPRegion::Combine(const TGPRect& rect, CombineMode mode)
+{
+    return SetStatus(GdipCall(eGdipCombineRegionRectI, nativeRegion, &rect, mode));
+}
+Status TGPRegion::Intersect(const TGPRect& rect) { return Combine(rect, CombineModeIntersect); }
+Status TGPRegion::Union(const TGPRect& rect) { return Combine(rect, CombineModeUnion); }
+Status TGPRegion::Xor_(const TGPRect& rect) { return Combine(rect, CombineModeXor); }
+Status TGPRegion::Exclude(const TGPRect& rect) { return Combine(rect, CombineModeExclude); }
+Status TGPRegion::Complement(const TGPRect& rect) { return Combine(rect, CombineModeComplement); }
+Status TGPRegion::GetBounds(TGPRect& rect, TGPGraphics* g)
+{
+    return SetStatus(GdipCall(eGdipGetRegionBoundsI, nativeRegion, g ? g->Native() : nullptr, &rect));
+}
+HRGN TGPRegion::GetHRGN(TGPGraphics* g)
+{
+    HRGN hRgn = nullptr;
+    SetStatus(GdipCall(eGdipGetRegionHRgn, nativeRegion, g ? g->Native() : nullptr, &hRgn));
+    return hRgn;
+}
+bool TGPRegion::IsVisible(const TGPPointF& point, TGPGraphics* g) { return IsVisible(point.X, point.Y, g); }
+bool TGPRegion::IsVisible(Integer x, Integer y, TGPGraphics* g)
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipIsVisibleRegionPointI, nativeRegion, x, y, g ? g->Native() : nullptr, &result));
+    return result != 0;
+}
+bool TGPRegion::IsVisible(const TGPPoint& point, TGPGraphics* g) { return IsVisible(point.X, point.Y, g); }
+bool TGPRegion::IsVisible(Single x, Single y, Single width, Single height, TGPGraphics* g)
+{
+    return IsVisible(TGPRectF{x, y, width, height}, g);
+}
+bool TGPRegion::IsVisible(Integer x, Integer y, Integer width, Integer height, TGPGraphics* g)
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipIsVisibleRegionRectI, nativeRegion, x, y, width, height, g ? g->Native() : nullptr,
+                       &result));
+    return result != 0;
+}
+bool TGPRegion::IsVisible(const TGPRect& rect, TGPGraphics* g)
+{
+    return IsVisible(rect.X, rect.Y, rect.Width, rect.Height, g);
+}
+Status TGPRegion::GetRegionScans(TGPMatrix* matrix, TGPRect* rects, Integer& count)
+{
+    return SetStatus(GdipCall(eGdipGetRegionScansI, nativeRegion, rects, &count, matrix ? matrix->Native() : nullptr));
 }

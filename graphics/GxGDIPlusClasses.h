@@ -14,6 +14,7 @@
 #include "platform/gdiplus/GdiplusBridge.h"
 
 using TMatrixArray = Single[6];   // m11, m12, m21, m22, dx, dy
+struct BITMAPINFO;   // only passed through to GDI+
 
 class TGPGraphics;
 class TGPImage;
@@ -128,6 +129,29 @@ public:
     bool IsVisible(Integer x, Integer y, TGPGraphics* g = nullptr);
     bool IsOutlineVisible(Single x, Single y, class TGPPen* pen, TGPGraphics* g = nullptr);
     bool IsOutlineVisible(Integer x, Integer y, class TGPPen* pen, TGPGraphics* g = nullptr);
+    // Integer geometry and the record forms.
+    Status AddLine(const TGPPoint& pt1, const TGPPoint& pt2);
+    Status AddArc(Integer x, Integer y, Integer width, Integer height, Single startAngle, Single sweepAngle);
+    Status AddBezier(Integer x1, Integer y1, Integer x2, Integer y2, Integer x3, Integer y3, Integer x4, Integer y4);
+    Status AddBezier(const TGPPoint& pt1, const TGPPoint& pt2, const TGPPoint& pt3, const TGPPoint& pt4);
+    Status AddBeziers(const TGPPoint* points, Integer count);
+    Status AddCurve(const TGPPoint* points, Integer count);
+    Status AddCurve(const TGPPoint* points, Integer count, Single tension);
+    Status AddCurve(const TGPPoint* points, Integer count, Integer offset, Integer numberOfSegments, Single tension);
+    Status AddClosedCurve(const TGPPoint* points, Integer count);
+    Status AddClosedCurve(const TGPPoint* points, Integer count, Single tension);
+    Status AddRectangles(const TGPRect* rects, Integer count);
+    Status AddEllipse(Integer x, Integer y, Integer width, Integer height);
+    Status AddPie(const TGPRectF& rect, Single startAngle, Single sweepAngle);
+    Status AddPie(Integer x, Integer y, Integer width, Integer height, Single startAngle, Single sweepAngle);
+    Status AddPie(const TGPRect& rect, Single startAngle, Single sweepAngle);
+    Status AddString(const String& string_, Integer length, class TGPFontFamily* family, Integer style, Single emSize,
+                     const TGPPoint& origin, class TGPStringFormat* format);
+    Status AddString(const String& string_, Integer length, class TGPFontFamily* family, Integer style, Single emSize,
+                     const TGPRect& layoutRect, class TGPStringFormat* format);
+    bool IsVisible(const TGPPoint& point, TGPGraphics* g = nullptr);
+    bool IsOutlineVisible(const TGPPointF& point, class TGPPen* pen, TGPGraphics* g = nullptr);
+    bool IsOutlineVisible(const TGPPoint& point, class TGPPen* pen, TGPGraphics* g = nullptr);
     Status GetLastStatus();
     void* Native() const { return nativePath; }
 
@@ -147,6 +171,9 @@ public:
     explicit TGPRegion(TGPGraphicsPath* path);
     TGPRegion(const std::uint8_t* regionData, Integer size);
     explicit TGPRegion(void* ANativeRegion);
+    // The region of one of our device-context region handles (a copy; the handle stays the caller's).
+    TGPRegion(HRGN hRgn, Integer Dummy1, Integer Dummy2);
+    static std::unique_ptr<TGPRegion> FromHRGN(HRGN hRgn);
     ~TGPRegion() override;
 
     std::unique_ptr<TGPRegion> Clone();
@@ -180,6 +207,22 @@ public:
     bool IsVisible(const TGPRectF& rect, TGPGraphics* g = nullptr);
     Integer GetRegionScansCount(TGPMatrix* matrix);
     Status GetRegionScans(TGPMatrix* matrix, TGPRectF* rects, Integer& count);
+    // Integer geometry and the record forms.
+    Status Intersect(const TGPRect& rect);
+    Status Union(const TGPRect& rect);
+    Status Xor_(const TGPRect& rect);
+    Status Exclude(const TGPRect& rect);
+    Status Complement(const TGPRect& rect);
+    Status GetBounds(TGPRect& rect, TGPGraphics* g);
+    // A new device-context region handle of the caller's; nil for an infinite region.
+    HRGN GetHRGN(TGPGraphics* g);
+    bool IsVisible(const TGPPointF& point, TGPGraphics* g = nullptr);
+    bool IsVisible(Integer x, Integer y, TGPGraphics* g = nullptr);
+    bool IsVisible(const TGPPoint& point, TGPGraphics* g = nullptr);
+    bool IsVisible(Single x, Single y, Single width, Single height, TGPGraphics* g = nullptr);
+    bool IsVisible(Integer x, Integer y, Integer width, Integer height, TGPGraphics* g = nullptr);
+    bool IsVisible(const TGPRect& rect, TGPGraphics* g = nullptr);
+    Status GetRegionScans(TGPMatrix* matrix, TGPRect* rects, Integer& count);
     Status GetLastStatus();
     void* Native() const { return nativeRegion; }
 
@@ -188,6 +231,7 @@ protected:
     Status Combine(const TGPRectF& rect, CombineMode mode);
     Status Combine(TGPRegion* region, CombineMode mode);
     Status Combine(TGPGraphicsPath* path, CombineMode mode);
+    Status Combine(const TGPRect& rect, CombineMode mode);
     void* nativeRegion = nullptr;
     Status lastResult = Ok;
 };
@@ -233,11 +277,20 @@ class TGPTextureBrush : public TGPBrush {
 public:
     TGPTextureBrush(TGPImage* image, WrapMode wrapMode = WrapModeTile);
     TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRectF& dstRect);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Single dstX, Single dstY, Single dstWidth, Single dstHeight);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRect& dstRect);
+    TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Integer dstX, Integer dstY, Integer dstWidth,
+                    Integer dstHeight);
+    TGPTextureBrush(TGPImage* image, const TGPRectF& dstRect, TGPImageAttributes* imageAttributes = nullptr);
+    TGPTextureBrush(TGPImage* image, const TGPRect& dstRect, TGPImageAttributes* imageAttributes = nullptr);
     TGPTextureBrush();
     Status SetTransform(TGPMatrix* matrix);
     Status GetTransform(TGPMatrix* matrix);
     Status ResetTransform();
+    Status MultiplyTransform(TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
     Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
     Status SetWrapMode(WrapMode wrapMode);
     WrapMode GetWrapMode();
     std::unique_ptr<TGPImage> GetImage();
@@ -251,10 +304,12 @@ public:
     TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, LinearGradientMode mode);
     TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, Single angle,
                            bool isAngleScalable = false);
+    TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, Single angle, bool isAngleScalable = false);
     TGPLinearGradientBrush();   // empty, for a pen's brush
     Status SetLinearColors(ARGB color1, ARGB color2);
     Status GetLinearColors(ARGB& color1, ARGB& color2);
     Status GetRectangle(TGPRectF& rect);
+    Status GetRectangle(TGPRect& rect);
     Status SetGammaCorrection(bool useGammaCorrection);
     bool GetGammaCorrection();
     Integer GetBlendCount();
@@ -290,7 +345,18 @@ public:
     Status SetSurroundColors(const ARGB* colors, Integer& count);
     Status GetCenterPoint(TGPPointF& point);
     Status SetCenterPoint(const TGPPointF& point);
+    Status GetCenterPoint(TGPPoint& point);
+    Status SetCenterPoint(const TGPPoint& point);
     Status GetRectangle(TGPRectF& rect);
+    Status GetRectangle(TGPRect& rect);
+    // The brush's outline copied into, or taken from, the path.
+    Status GetGraphicsPath(TGPGraphicsPath* path);
+    Status SetGraphicsPath(TGPGraphicsPath* path);
+    Status SetGammaCorrection(bool useGammaCorrection);
+    bool GetGammaCorrection();
+    Integer GetBlendCount();
+    Status GetBlend(Single* blendFactors, Single* blendPositions, Integer count);
+    Status SetBlend(const Single* blendFactors, const Single* blendPositions, Integer count);
     Integer GetInterpolationColorCount();
     Status SetInterpolationColors(const ARGB* presetColors, const Single* blendPositions, Integer count);
     Status GetInterpolationColors(ARGB* presetColors, Single* blendPositions, Integer count);
@@ -300,6 +366,9 @@ public:
     Status GetTransform(TGPMatrix* matrix);
     Status ResetTransform();
     Status MultiplyTransform(TGPMatrix* matrix, MatrixOrder order = MatrixOrderPrepend);
+    Status TranslateTransform(Single dx, Single dy, MatrixOrder order = MatrixOrderPrepend);
+    Status ScaleTransform(Single sx, Single sy, MatrixOrder order = MatrixOrderPrepend);
+    Status RotateTransform(Single angle, MatrixOrder order = MatrixOrderPrepend);
     Status GetFocusScales(Single& xScale, Single& yScale);
     Status SetFocusScales(Single xScale, Single yScale);
     WrapMode GetWrapMode();
@@ -549,6 +618,7 @@ public:
     Cardinal GetPropertyItemSize(Cardinal propId);
     Status GetPropertyItem(Cardinal propId, Cardinal propSize, PropertyItem* buffer);
     Status GetPropertySize(Cardinal& totalBufferSize, Cardinal& numProperties);
+    Status GetAllPropertyItems(Cardinal totalBufferSize, Cardinal numProperties, PropertyItem* allItems);
     Status RemovePropertyItem(Cardinal propId);
     Status SetPropertyItem(const PropertyItem& item);
     Cardinal GetEncoderParameterListSize(const void* clsidEncoder);
@@ -574,7 +644,13 @@ public:
     TGPBitmap(IStream* stream, bool useEmbeddedColorManagement);
     TGPBitmap(const String& filename, bool useEmbeddedColorManagement);
     TGPBitmap(HICON hicon, Integer Dummy1);
+    // A device-independent bitmap: its header record and its pixel rows.
+    TGPBitmap(const BITMAPINFO* gdiBitmapInfo, void* gdiBitmapData);
+    // The bitmap resource of that name in the module.
+    TGPBitmap(HINSTANCE hInstance, const String& bitmapName);
     explicit TGPBitmap(void* nativeBitmap);
+    static std::unique_ptr<TGPBitmap> FromBITMAPINFO(const BITMAPINFO* gdiBitmapInfo, void* gdiBitmapData);
+    static std::unique_ptr<TGPBitmap> FromResource(HINSTANCE hInstance, const String& bitmapName);
     static std::unique_ptr<TGPBitmap> FromFile(const String& filename, bool useEmbeddedColorManagement = false);
     static std::unique_ptr<TGPBitmap> FromStream(IStream* stream, bool useEmbeddedColorManagement = false);
     static std::unique_ptr<TGPBitmap> FromHBITMAP(HBITMAP hbm, HPALETTE hpal);
@@ -582,6 +658,8 @@ public:
 
     std::unique_ptr<TGPBitmap> Clone(Integer x, Integer y, Integer width, Integer height, Integer format);
     std::unique_ptr<TGPBitmap> Clone(Single x, Single y, Single width, Single height, Integer format);
+    std::unique_ptr<TGPBitmap> Clone(const TGPRect& rect, Integer format);
+    std::unique_ptr<TGPBitmap> Clone(const TGPRectF& rect, Integer format);
     // Locks into the published record; libgdiplus's own bookkeeping stays in the wrapper.
     Status LockBits(const TGPRect& rect, Cardinal flags, Integer format, BitmapData& lockedBitmapData);
     Status UnlockBits(BitmapData& lockedBitmapData);
@@ -618,11 +696,16 @@ public:
     Status ClearColorKey(ColorAdjustType type_ = ColorAdjustTypeDefault);
     Status SetOutputChannel(ColorChannelFlags channelFlags, ColorAdjustType type_ = ColorAdjustTypeDefault);
     Status ClearOutputChannel(ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status SetOutputChannelColorProfile(const String& colorProfileFilename,
+                                        ColorAdjustType type_ = ColorAdjustTypeDefault);
+    Status ClearOutputChannelColorProfile(ColorAdjustType type_ = ColorAdjustTypeDefault);
     Status SetRemapTable(Cardinal mapSize, const ColorMap* map, ColorAdjustType type_ = ColorAdjustTypeDefault);
     Status ClearRemapTable(ColorAdjustType type_ = ColorAdjustTypeDefault);
     Status SetBrushRemapTable(Cardinal mapSize, const ColorMap* map);
     Status ClearBrushRemapTable();
     Status SetWrapMode(WrapMode wrap, ARGB color = 0xFF000000, bool clamp = false);
+    // The palette as these attributes would adjust it.
+    Status GetAdjustedPalette(ColorPalette* colorPalette, ColorAdjustType colorAdjustType);
     Status GetLastStatus();
     void* Native() const { return nativeImageAttr; }
 
@@ -770,6 +853,99 @@ public:
     Cardinal BeginContainer();
     Status EndContainer(Cardinal state);
     Status AddMetafileComment(const std::uint8_t* data, Cardinal sizeData);
+
+    // The same with Integer geometry, and the record forms of the coordinate overloads.
+    Status TransformPoints(CoordinateSpace destSpace, CoordinateSpace srcSpace, TGPPoint* pts, Integer count);
+    Status DrawLine(TGPPen* pen, Integer x1, Integer y1, Integer x2, Integer y2);
+    Status DrawLine(TGPPen* pen, const TGPPoint& pt1, const TGPPoint& pt2);
+    Status DrawLines(TGPPen* pen, const TGPPoint* points, Integer count);
+    Status DrawArc(TGPPen* pen, Integer x, Integer y, Integer width, Integer height, Single startAngle,
+                   Single sweepAngle);
+    Status DrawArc(TGPPen* pen, const TGPRectF& rect, Single startAngle, Single sweepAngle);
+    Status DrawArc(TGPPen* pen, const TGPRect& rect, Single startAngle, Single sweepAngle);
+    Status DrawBezier(TGPPen* pen, Integer x1, Integer y1, Integer x2, Integer y2, Integer x3, Integer y3, Integer x4,
+                      Integer y4);
+    Status DrawBezier(TGPPen* pen, const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3,
+                      const TGPPointF& pt4);
+    Status DrawBezier(TGPPen* pen, const TGPPoint& pt1, const TGPPoint& pt2, const TGPPoint& pt3, const TGPPoint& pt4);
+    Status DrawBeziers(TGPPen* pen, const TGPPoint* points, Integer count);
+    Status DrawRectangle(TGPPen* pen, Integer x, Integer y, Integer width, Integer height);
+    Status DrawRectangle(TGPPen* pen, const TGPRect& rect);
+    Status DrawRectangles(TGPPen* pen, const TGPRect* rects, Integer count);
+    Status DrawEllipse(TGPPen* pen, const TGPRectF& rect);
+    Status DrawEllipse(TGPPen* pen, Integer x, Integer y, Integer width, Integer height);
+    Status DrawEllipse(TGPPen* pen, const TGPRect& rect);
+    Status DrawPie(TGPPen* pen, const TGPRectF& rect, Single startAngle, Single sweepAngle);
+    Status DrawPie(TGPPen* pen, Integer x, Integer y, Integer width, Integer height, Single startAngle,
+                   Single sweepAngle);
+    Status DrawPie(TGPPen* pen, const TGPRect& rect, Single startAngle, Single sweepAngle);
+    Status DrawPolygon(TGPPen* pen, const TGPPoint* points, Integer count);
+    Status DrawCurve(TGPPen* pen, const TGPPoint* points, Integer count);
+    Status DrawCurve(TGPPen* pen, const TGPPoint* points, Integer count, Single tension);
+    Status DrawCurve(TGPPen* pen, const TGPPointF* points, Integer count, Integer offset, Integer numberOfSegments,
+                     Single tension);
+    Status DrawCurve(TGPPen* pen, const TGPPoint* points, Integer count, Integer offset, Integer numberOfSegments,
+                     Single tension);
+    Status DrawClosedCurve(TGPPen* pen, const TGPPoint* points, Integer count);
+    Status DrawClosedCurve(TGPPen* pen, const TGPPointF* points, Integer count, Single tension);
+    Status DrawClosedCurve(TGPPen* pen, const TGPPoint* points, Integer count, Single tension);
+    Status FillRectangle(TGPBrush* brush, Integer x, Integer y, Integer width, Integer height);
+    Status FillRectangle(TGPBrush* brush, const TGPRect& rect);
+    Status FillRectangles(TGPBrush* brush, const TGPRect* rects, Integer count);
+    Status FillPolygon(TGPBrush* brush, const TGPPoint* points, Integer count, FillMode fillMode = FillModeAlternate);
+    Status FillEllipse(TGPBrush* brush, const TGPRectF& rect);
+    Status FillEllipse(TGPBrush* brush, Integer x, Integer y, Integer width, Integer height);
+    Status FillEllipse(TGPBrush* brush, const TGPRect& rect);
+    Status FillPie(TGPBrush* brush, const TGPRectF& rect, Single startAngle, Single sweepAngle);
+    Status FillPie(TGPBrush* brush, Integer x, Integer y, Integer width, Integer height, Single startAngle,
+                   Single sweepAngle);
+    Status FillPie(TGPBrush* brush, const TGPRect& rect, Single startAngle, Single sweepAngle);
+    Status FillClosedCurve(TGPBrush* brush, const TGPPoint* points, Integer count);
+    Status FillClosedCurve(TGPBrush* brush, const TGPPoint* points, Integer count, FillMode fillMode, Single tension);
+    Status DrawString(const String& string_, Integer length, TGPFont* font, const TGPRectF& layoutRect,
+                      TGPStringFormat* stringFormat, TGPBrush* brush);
+    Status DrawString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin,
+                      TGPStringFormat* stringFormat, TGPBrush* brush);
+    Status MeasureString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin,
+                         TGPStringFormat* stringFormat, TGPRectF& boundingBox);
+    Status MeasureString(const String& string_, Integer length, TGPFont* font, const TGPRectF& layoutRect,
+                         TGPRectF& boundingBox);
+    Status MeasureString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin,
+                         TGPRectF& boundingBox);
+    Status DrawImage(TGPImage* image, const TGPPointF& point);
+    Status DrawImage(TGPImage* image, Integer x, Integer y);
+    Status DrawImage(TGPImage* image, const TGPPoint& point);
+    Status DrawImage(TGPImage* image, Integer x, Integer y, Integer width, Integer height);
+    Status DrawImage(TGPImage* image, const TGPRect& rect);
+    Status DrawImage(TGPImage* image, const TGPPoint* destPoints, Integer count);
+    // The source part (srcx, srcy, srcwidth, srcheight) at (x, y).
+    Status DrawImage(TGPImage* image, Single x, Single y, Single srcx, Single srcy, Single srcwidth, Single srcheight,
+                     Unit_ srcUnit);
+    Status DrawImage(TGPImage* image, Integer x, Integer y, Integer srcx, Integer srcy, Integer srcwidth,
+                     Integer srcheight, Unit_ srcUnit);
+    Status DrawImage(TGPImage* image, const TGPRect& destRect, Integer srcx, Integer srcy, Integer srcwidth,
+                     Integer srcheight, Unit_ srcUnit, TGPImageAttributes* imageAttributes = nullptr,
+                     ImageAbort callback = nullptr, void* callbackData = nullptr);
+    Status DrawImage(TGPImage* image, const TGPPointF* destPoints, Integer count, Single srcx, Single srcy,
+                     Single srcwidth, Single srcheight, Unit_ srcUnit, TGPImageAttributes* imageAttributes = nullptr,
+                     ImageAbort callback = nullptr, void* callbackData = nullptr);
+    Status DrawImage(TGPImage* image, const TGPPoint* destPoints, Integer count, Integer srcx, Integer srcy,
+                     Integer srcwidth, Integer srcheight, Unit_ srcUnit, TGPImageAttributes* imageAttributes = nullptr,
+                     ImageAbort callback = nullptr, void* callbackData = nullptr);
+    Status SetClip(const TGPRect& rect, CombineMode combineMode = CombineModeReplace);
+    Status SetClip(HRGN hRgn, CombineMode combineMode = CombineModeReplace);
+    Status IntersectClip(const TGPRect& rect);
+    Status ExcludeClip(const TGPRect& rect);
+    Status TranslateClip(Integer dx, Integer dy);
+    Status GetClipBounds(TGPRect& rect);
+    Status GetVisibleClipBounds(TGPRect& rect);
+    bool IsVisible(Integer x, Integer y);
+    bool IsVisible(const TGPPointF& point);
+    bool IsVisible(const TGPPoint& point);
+    bool IsVisible(Integer x, Integer y, Integer width, Integer height);
+    bool IsVisible(const TGPRectF& rect);
+    bool IsVisible(const TGPRect& rect);
+    Cardinal BeginContainer(const TGPRect& dstrect, const TGPRect& srcrect, Unit_ unit);
     Status GetLastStatus();
     void* Native() const { return nativeGraphics; }
 

@@ -607,3 +607,114 @@ Status TGPPen::GetCompoundArray(Single* compoundArray, Integer count)
     if (count <= 0) return SetStatus(InvalidParameter);
     return SetStatus(GdipCall(eGdipGetPenCompoundArray, nativePen, compoundArray, count));
 }
+
+// ---- Brushes: Integer geometry, image attributes, transforms, paths and blends
+
+namespace {
+void* NativeOf(TGPImage* image) { return image ? image->Native() : nullptr; }
+}  // namespace
+
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Single dstX, Single dstY, Single dstWidth,
+                                 Single dstHeight)
+    : TGPTextureBrush(image, wrapMode, TGPRectF{dstX, dstY, dstWidth, dstHeight})
+{
+}
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, const TGPRect& dstRect)
+    : TGPTextureBrush(image, wrapMode, dstRect.X, dstRect.Y, dstRect.Width, dstRect.Height)
+{
+}
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, WrapMode wrapMode, Integer dstX, Integer dstY, Integer dstWidth,
+                                 Integer dstHeight)
+{
+    lastResult = GdipCall(eGdipCreateTexture2I, NativeOf(image), wrapMode, dstX, dstY, dstWidth, dstHeight,
+                          &nativeBrush);
+}
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, const TGPRectF& dstRect, TGPImageAttributes* imageAttributes)
+{
+    lastResult = GdipCall(eGdipCreateTextureIA, NativeOf(image), imageAttributes ? imageAttributes->Native() : nullptr,
+                          dstRect.X, dstRect.Y, dstRect.Width, dstRect.Height, &nativeBrush);
+}
+TGPTextureBrush::TGPTextureBrush(TGPImage* image, const TGPRect& dstRect, TGPImageAttributes* imageAttributes)
+{
+    lastResult = GdipCall(eGdipCreateTextureIAI, NativeOf(image), imageAttributes ? imageAttributes->Native() : nullptr,
+                          dstRect.X, dstRect.Y, dstRect.Width, dstRect.Height, &nativeBrush);
+}
+Status TGPTextureBrush::MultiplyTransform(TGPMatrix* matrix, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipMultiplyTextureTransform, nativeBrush, NativeOf(matrix), order));
+}
+Status TGPTextureBrush::ScaleTransform(Single sx, Single sy, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipScaleTextureTransform, nativeBrush, sx, sy, order));
+}
+Status TGPTextureBrush::RotateTransform(Single angle, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipRotateTextureTransform, nativeBrush, angle, order));
+}
+
+TGPLinearGradientBrush::TGPLinearGradientBrush(const TGPRect& rect, ARGB color1, ARGB color2, Single angle,
+                                               bool isAngleScalable)
+{
+    lastResult = GdipCall(eGdipCreateLineBrushFromRectWithAngleI, &rect, color1, color2, angle,
+                          static_cast<int>(isAngleScalable), WrapModeTile, &nativeBrush);
+}
+Status TGPLinearGradientBrush::GetRectangle(TGPRect& rect) { return SetStatus(GdipCall(eGdipGetLineRectI, nativeBrush, &rect)); }
+
+Status TGPPathGradientBrush::GetCenterPoint(TGPPoint& point)
+{
+    return SetStatus(GdipCall(eGdipGetPathGradientCenterPointI, nativeBrush, &point));
+}
+Status TGPPathGradientBrush::SetCenterPoint(const TGPPoint& point)
+{
+    return SetStatus(GdipCall(eGdipSetPathGradientCenterPointI, nativeBrush, &point));
+}
+Status TGPPathGradientBrush::GetRectangle(TGPRect& rect)
+{
+    return SetStatus(GdipCall(eGdipGetPathGradientRectI, nativeBrush, &rect));
+}
+Status TGPPathGradientBrush::GetGraphicsPath(TGPGraphicsPath* path)
+{
+    if (!path) return SetStatus(InvalidParameter);
+    return SetStatus(GdipCall(eGdipGetPathGradientPath, nativeBrush, path->Native()));
+}
+Status TGPPathGradientBrush::SetGraphicsPath(TGPGraphicsPath* path)
+{
+    if (!path) return SetStatus(InvalidParameter);
+    return SetStatus(GdipCall(eGdipSetPathGradientPath, nativeBrush, path->Native()));
+}
+Status TGPPathGradientBrush::SetGammaCorrection(bool useGammaCorrection)
+{
+    return SetStatus(GdipCall(eGdipSetPathGradientGammaCorrection, nativeBrush, static_cast<int>(useGammaCorrection)));
+}
+bool TGPPathGradientBrush::GetGammaCorrection()
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipGetPathGradientGammaCorrection, nativeBrush, &result));
+    return result != 0;
+}
+Integer TGPPathGradientBrush::GetBlendCount()
+{
+    Integer count = 0;
+    SetStatus(GdipCall(eGdipGetPathGradientBlendCount, nativeBrush, &count));
+    return count;
+}
+Status TGPPathGradientBrush::GetBlend(Single* blendFactors, Single* blendPositions, Integer count)
+{
+    return SetStatus(GdipCall(eGdipGetPathGradientBlend, nativeBrush, blendFactors, blendPositions, count));
+}
+Status TGPPathGradientBrush::SetBlend(const Single* blendFactors, const Single* blendPositions, Integer count)
+{
+    return SetStatus(GdipCall(eGdipSetPathGradientBlend, nativeBrush, blendFactors, blendPositions, count));
+}
+Status TGPPathGradientBrush::TranslateTransform(Single dx, Single dy, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipTranslatePathGradientTransform, nativeBrush, dx, dy, order));
+}
+Status TGPPathGradientBrush::ScaleTransform(Single sx, Single sy, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipScalePathGradientTransform, nativeBrush, sx, sy, order));
+}
+Status TGPPathGradientBrush::RotateTransform(Single angle, MatrixOrder order)
+{
+    return SetStatus(GdipCall(eGdipRotatePathGradientTransform, nativeBrush, angle, order));
+}

@@ -301,12 +301,21 @@ Status TGPGraphics::DrawString(const String& string_, TGPFont* font, const TGPRe
     return SetStatus(GdipCall(eGdipDrawString, nativeGraphics, static_cast<const char16_t*>(copy.data()), length,
                               NativeOf(font), &layoutRect, NativeOf(stringFormat), NativeOf(brush)));
 }
+Status TGPGraphics::DrawString(const String& string_, Integer length, TGPFont* font, const TGPRectF& layoutRect,
+                               TGPStringFormat* stringFormat, TGPBrush* brush)
+{
+    return SetStatus(GdipCall(eGdipDrawString, nativeGraphics, string_.c_str(), length, NativeOf(font), &layoutRect,
+                              NativeOf(stringFormat), NativeOf(brush)));
+}
+Status TGPGraphics::DrawString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin,
+                               TGPStringFormat* stringFormat, TGPBrush* brush)
+{
+    return DrawString(string_, length, font, TGPRectF{origin.X, origin.Y, 0, 0}, stringFormat, brush);
+}
 Status TGPGraphics::DrawString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin,
                                TGPBrush* brush)
 {
-    TGPRectF layout{origin.X, origin.Y, 0, 0};
-    return SetStatus(GdipCall(eGdipDrawString, nativeGraphics, string_.c_str(), length, NativeOf(font), &layout,
-                              static_cast<void*>(nullptr), NativeOf(brush)));
+    return DrawString(string_, length, font, origin, nullptr, brush);
 }
 Status TGPGraphics::MeasureString(const String& string_, Integer length, TGPFont* font, const TGPRectF& layoutRect,
                                   TGPStringFormat* stringFormat, TGPRectF& boundingBox, Integer* codepointsFitted,
@@ -325,6 +334,21 @@ Status TGPGraphics::MeasureString(const String& string_, Integer length, TGPFont
                                        &layout, NativeOf(stringFormat), &box, codepointsFitted, linesFilled));
     if (status == Ok) size = {box.Width, box.Height};
     return status;
+}
+Status TGPGraphics::MeasureString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin,
+                                  TGPStringFormat* stringFormat, TGPRectF& boundingBox)
+{
+    return MeasureString(string_, length, font, TGPRectF{origin.X, origin.Y, 0, 0}, stringFormat, boundingBox);
+}
+Status TGPGraphics::MeasureString(const String& string_, Integer length, TGPFont* font, const TGPRectF& layoutRect,
+                                  TGPRectF& boundingBox)
+{
+    return MeasureString(string_, length, font, layoutRect, nullptr, boundingBox);
+}
+Status TGPGraphics::MeasureString(const String& string_, Integer length, TGPFont* font, const TGPPointF& origin,
+                                  TGPRectF& boundingBox)
+{
+    return MeasureString(string_, length, font, origin, nullptr, boundingBox);
 }
 
 Status TGPGraphics::DrawImage(TGPImage* image, Single x, Single y)
@@ -465,4 +489,276 @@ Status TGPGraphics::EndContainer(Cardinal state) { return SetStatus(GdipCall(eGd
 Status TGPGraphics::AddMetafileComment(const std::uint8_t* data, Cardinal sizeData)
 {
     return SetStatus(GdipCall(eGdipComment, nativeGraphics, sizeData, data));
+}
+
+// ---- Integer geometry and the record forms
+
+Status TGPGraphics::TransformPoints(CoordinateSpace destSpace, CoordinateSpace srcSpace, TGPPoint* pts, Integer count)
+{
+    return SetStatus(GdipCall(eGdipTransformPointsI, nativeGraphics, destSpace, srcSpace, pts, count));
+}
+Status TGPGraphics::DrawLine(TGPPen* pen, Integer x1, Integer y1, Integer x2, Integer y2)
+{
+    return SetStatus(GdipCall(eGdipDrawLineI, nativeGraphics, NativeOf(pen), x1, y1, x2, y2));
+}
+Status TGPGraphics::DrawLine(TGPPen* pen, const TGPPoint& pt1, const TGPPoint& pt2)
+{
+    return DrawLine(pen, pt1.X, pt1.Y, pt2.X, pt2.Y);
+}
+Status TGPGraphics::DrawLines(TGPPen* pen, const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawLinesI, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::DrawArc(TGPPen* pen, Integer x, Integer y, Integer width, Integer height, Single startAngle,
+                            Single sweepAngle)
+{
+    return SetStatus(GdipCall(eGdipDrawArcI, nativeGraphics, NativeOf(pen), x, y, width, height, startAngle, sweepAngle));
+}
+Status TGPGraphics::DrawArc(TGPPen* pen, const TGPRectF& rect, Single startAngle, Single sweepAngle)
+{
+    return DrawArc(pen, rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+Status TGPGraphics::DrawArc(TGPPen* pen, const TGPRect& rect, Single startAngle, Single sweepAngle)
+{
+    return DrawArc(pen, rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+Status TGPGraphics::DrawBezier(TGPPen* pen, Integer x1, Integer y1, Integer x2, Integer y2, Integer x3, Integer y3,
+                               Integer x4, Integer y4)
+{
+    return SetStatus(GdipCall(eGdipDrawBezierI, nativeGraphics, NativeOf(pen), x1, y1, x2, y2, x3, y3, x4, y4));
+}
+Status TGPGraphics::DrawBezier(TGPPen* pen, const TGPPointF& pt1, const TGPPointF& pt2, const TGPPointF& pt3,
+                               const TGPPointF& pt4)
+{
+    return DrawBezier(pen, pt1.X, pt1.Y, pt2.X, pt2.Y, pt3.X, pt3.Y, pt4.X, pt4.Y);
+}
+Status TGPGraphics::DrawBezier(TGPPen* pen, const TGPPoint& pt1, const TGPPoint& pt2, const TGPPoint& pt3,
+                               const TGPPoint& pt4)
+{
+    return DrawBezier(pen, pt1.X, pt1.Y, pt2.X, pt2.Y, pt3.X, pt3.Y, pt4.X, pt4.Y);
+}
+Status TGPGraphics::DrawBeziers(TGPPen* pen, const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawBeziersI, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::DrawRectangle(TGPPen* pen, Integer x, Integer y, Integer width, Integer height)
+{
+    return SetStatus(GdipCall(eGdipDrawRectangleI, nativeGraphics, NativeOf(pen), x, y, width, height));
+}
+Status TGPGraphics::DrawRectangle(TGPPen* pen, const TGPRect& rect)
+{
+    return DrawRectangle(pen, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::DrawRectangles(TGPPen* pen, const TGPRect* rects, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawRectanglesI, nativeGraphics, NativeOf(pen), rects, count));
+}
+Status TGPGraphics::DrawEllipse(TGPPen* pen, const TGPRectF& rect)
+{
+    return DrawEllipse(pen, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::DrawEllipse(TGPPen* pen, Integer x, Integer y, Integer width, Integer height)
+{
+    return SetStatus(GdipCall(eGdipDrawEllipseI, nativeGraphics, NativeOf(pen), x, y, width, height));
+}
+Status TGPGraphics::DrawEllipse(TGPPen* pen, const TGPRect& rect)
+{
+    return DrawEllipse(pen, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::DrawPie(TGPPen* pen, const TGPRectF& rect, Single startAngle, Single sweepAngle)
+{
+    return DrawPie(pen, rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+Status TGPGraphics::DrawPie(TGPPen* pen, Integer x, Integer y, Integer width, Integer height, Single startAngle,
+                            Single sweepAngle)
+{
+    return SetStatus(GdipCall(eGdipDrawPieI, nativeGraphics, NativeOf(pen), x, y, width, height, startAngle, sweepAngle));
+}
+Status TGPGraphics::DrawPie(TGPPen* pen, const TGPRect& rect, Single startAngle, Single sweepAngle)
+{
+    return DrawPie(pen, rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+Status TGPGraphics::DrawPolygon(TGPPen* pen, const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawPolygonI, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::DrawCurve(TGPPen* pen, const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawCurveI, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::DrawCurve(TGPPen* pen, const TGPPoint* points, Integer count, Single tension)
+{
+    return SetStatus(GdipCall(eGdipDrawCurve2I, nativeGraphics, NativeOf(pen), points, count, tension));
+}
+Status TGPGraphics::DrawCurve(TGPPen* pen, const TGPPointF* points, Integer count, Integer offset,
+                              Integer numberOfSegments, Single tension)
+{
+    return SetStatus(
+        GdipCall(eGdipDrawCurve3, nativeGraphics, NativeOf(pen), points, count, offset, numberOfSegments, tension));
+}
+Status TGPGraphics::DrawCurve(TGPPen* pen, const TGPPoint* points, Integer count, Integer offset,
+                              Integer numberOfSegments, Single tension)
+{
+    return SetStatus(
+        GdipCall(eGdipDrawCurve3I, nativeGraphics, NativeOf(pen), points, count, offset, numberOfSegments, tension));
+}
+Status TGPGraphics::DrawClosedCurve(TGPPen* pen, const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipDrawClosedCurveI, nativeGraphics, NativeOf(pen), points, count));
+}
+Status TGPGraphics::DrawClosedCurve(TGPPen* pen, const TGPPointF* points, Integer count, Single tension)
+{
+    return SetStatus(GdipCall(eGdipDrawClosedCurve2, nativeGraphics, NativeOf(pen), points, count, tension));
+}
+Status TGPGraphics::DrawClosedCurve(TGPPen* pen, const TGPPoint* points, Integer count, Single tension)
+{
+    return SetStatus(GdipCall(eGdipDrawClosedCurve2I, nativeGraphics, NativeOf(pen), points, count, tension));
+}
+Status TGPGraphics::FillRectangle(TGPBrush* brush, Integer x, Integer y, Integer width, Integer height)
+{
+    return SetStatus(GdipCall(eGdipFillRectangleI, nativeGraphics, NativeOf(brush), x, y, width, height));
+}
+Status TGPGraphics::FillRectangle(TGPBrush* brush, const TGPRect& rect)
+{
+    return FillRectangle(brush, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::FillRectangles(TGPBrush* brush, const TGPRect* rects, Integer count)
+{
+    return SetStatus(GdipCall(eGdipFillRectanglesI, nativeGraphics, NativeOf(brush), rects, count));
+}
+Status TGPGraphics::FillPolygon(TGPBrush* brush, const TGPPoint* points, Integer count, FillMode fillMode)
+{
+    return SetStatus(GdipCall(eGdipFillPolygonI, nativeGraphics, NativeOf(brush), points, count, fillMode));
+}
+Status TGPGraphics::FillEllipse(TGPBrush* brush, const TGPRectF& rect)
+{
+    return FillEllipse(brush, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::FillEllipse(TGPBrush* brush, Integer x, Integer y, Integer width, Integer height)
+{
+    return SetStatus(GdipCall(eGdipFillEllipseI, nativeGraphics, NativeOf(brush), x, y, width, height));
+}
+Status TGPGraphics::FillEllipse(TGPBrush* brush, const TGPRect& rect)
+{
+    return FillEllipse(brush, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::FillPie(TGPBrush* brush, const TGPRectF& rect, Single startAngle, Single sweepAngle)
+{
+    return FillPie(brush, rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+Status TGPGraphics::FillPie(TGPBrush* brush, Integer x, Integer y, Integer width, Integer height, Single startAngle,
+                            Single sweepAngle)
+{
+    return SetStatus(
+        GdipCall(eGdipFillPieI, nativeGraphics, NativeOf(brush), x, y, width, height, startAngle, sweepAngle));
+}
+Status TGPGraphics::FillPie(TGPBrush* brush, const TGPRect& rect, Single startAngle, Single sweepAngle)
+{
+    return FillPie(brush, rect.X, rect.Y, rect.Width, rect.Height, startAngle, sweepAngle);
+}
+Status TGPGraphics::FillClosedCurve(TGPBrush* brush, const TGPPoint* points, Integer count)
+{
+    return SetStatus(GdipCall(eGdipFillClosedCurveI, nativeGraphics, NativeOf(brush), points, count));
+}
+Status TGPGraphics::FillClosedCurve(TGPBrush* brush, const TGPPoint* points, Integer count, FillMode fillMode,
+                                    Single tension)
+{
+    return SetStatus(
+        GdipCall(eGdipFillClosedCurve2I, nativeGraphics, NativeOf(brush), points, count, tension, fillMode));
+}
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPPointF& point) { return DrawImage(image, point.X, point.Y); }
+Status TGPGraphics::DrawImage(TGPImage* image, Integer x, Integer y)
+{
+    return SetStatus(GdipCall(eGdipDrawImageI, nativeGraphics, NativeOf(image), x, y));
+}
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPPoint& point) { return DrawImage(image, point.X, point.Y); }
+Status TGPGraphics::DrawImage(TGPImage* image, Integer x, Integer y, Integer width, Integer height)
+{
+    return SetStatus(GdipCall(eGdipDrawImageRectI, nativeGraphics, NativeOf(image), x, y, width, height));
+}
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPRect& rect)
+{
+    return DrawImage(image, rect.X, rect.Y, rect.Width, rect.Height);
+}
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPPoint* destPoints, Integer count)
+{
+    if ((count != 3 && count != 4) || !destPoints) return SetStatus(InvalidParameter);
+    return SetStatus(GdipCall(eGdipDrawImagePointsI, nativeGraphics, NativeOf(image), destPoints, count));
+}
+Status TGPGraphics::DrawImage(TGPImage* image, Single x, Single y, Single srcx, Single srcy, Single srcwidth,
+                              Single srcheight, Unit_ srcUnit)
+{
+    return SetStatus(GdipCall(eGdipDrawImagePointRect, nativeGraphics, NativeOf(image), x, y, srcx, srcy, srcwidth,
+                              srcheight, srcUnit));
+}
+Status TGPGraphics::DrawImage(TGPImage* image, Integer x, Integer y, Integer srcx, Integer srcy, Integer srcwidth,
+                              Integer srcheight, Unit_ srcUnit)
+{
+    return SetStatus(GdipCall(eGdipDrawImagePointRectI, nativeGraphics, NativeOf(image), x, y, srcx, srcy, srcwidth,
+                              srcheight, srcUnit));
+}
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPRect& destRect, Integer srcx, Integer srcy, Integer srcwidth,
+                              Integer srcheight, Unit_ srcUnit, TGPImageAttributes* imageAttributes,
+                              ImageAbort callback, void* callbackData)
+{
+    return SetStatus(GdipCall(eGdipDrawImageRectRectI, nativeGraphics, NativeOf(image), destRect.X, destRect.Y,
+                              destRect.Width, destRect.Height, srcx, srcy, srcwidth, srcheight, srcUnit,
+                              imageAttributes ? imageAttributes->Native() : nullptr, callback, callbackData));
+}
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPPointF* destPoints, Integer count, Single srcx, Single srcy,
+                              Single srcwidth, Single srcheight, Unit_ srcUnit, TGPImageAttributes* imageAttributes,
+                              ImageAbort callback, void* callbackData)
+{
+    return SetStatus(GdipCall(eGdipDrawImagePointsRect, nativeGraphics, NativeOf(image), destPoints, count, srcx, srcy,
+                              srcwidth, srcheight, srcUnit, imageAttributes ? imageAttributes->Native() : nullptr,
+                              callback, callbackData));
+}
+Status TGPGraphics::DrawImage(TGPImage* image, const TGPPoint* destPoints, Integer count, Integer srcx, Integer srcy,
+                              Integer srcwidth, Integer srcheight, Unit_ srcUnit,
+                              TGPImageAttributes* imageAttributes, ImageAbort callback, void* callbackData)
+{
+    return SetStatus(GdipCall(eGdipDrawImagePointsRectI, nativeGraphics, NativeOf(image), destPoints, count, srcx,
+                              srcy, srcwidth, srcheight, srcUnit,
+                              imageAttributes ? imageAttributes->Native() : nullptr, callback, callbackData));
+}
+Status TGPGraphics::SetClip(const TGPRect& rect, CombineMode combineMode)
+{
+    return SetStatus(GdipCall(eGdipSetClipRectI, nativeGraphics, rect.X, rect.Y, rect.Width, rect.Height, combineMode));
+}
+Status TGPGraphics::SetClip(HRGN hRgn, CombineMode combineMode)
+{
+    return SetStatus(GdipCall(eGdipSetClipHrgn, nativeGraphics, hRgn, combineMode));
+}
+Status TGPGraphics::IntersectClip(const TGPRect& rect) { return SetClip(rect, CombineModeIntersect); }
+Status TGPGraphics::ExcludeClip(const TGPRect& rect) { return SetClip(rect, CombineModeExclude); }
+Status TGPGraphics::TranslateClip(Integer dx, Integer dy)
+{
+    return SetStatus(GdipCall(eGdipTranslateClipI, nativeGraphics, dx, dy));
+}
+Status TGPGraphics::GetClipBounds(TGPRect& rect) { return SetStatus(GdipCall(eGdipGetClipBoundsI, nativeGraphics, &rect)); }
+Status TGPGraphics::GetVisibleClipBounds(TGPRect& rect)
+{
+    return SetStatus(GdipCall(eGdipGetVisibleClipBoundsI, nativeGraphics, &rect));
+}
+bool TGPGraphics::IsVisible(Integer x, Integer y)
+{
+    int result = 0;
+    SetStatus(GdipCall(eGdipIsVisiblePointI, nativeGraphics, x, y, &result));
+    return result != 0;
+}
+bool TGPGraphics::IsVisible(const TGPPointF& point) { return IsVisible(point.X, point.Y); }
+bool TGPGraphics::IsVisible(const TGPPoint& point) { return IsVisible(point.X, point.Y); }
+bool TGPGraphics::IsVisible(Integer x, Integer y, Integer width, Integer height)
+{
+    int result = -1;
+    SetStatus(GdipCall(eGdipIsVisibleRectI, nativeGraphics, x, y, width, height, &result));
+    return result != 0;
+}
+bool TGPGraphics::IsVisible(const TGPRectF& rect) { return IsVisible(rect.X, rect.Y, rect.Width, rect.Height); }
+bool TGPGraphics::IsVisible(const TGPRect& rect) { return IsVisible(rect.X, rect.Y, rect.Width, rect.Height); }
+Cardinal TGPGraphics::BeginContainer(const TGPRect& dstrect, const TGPRect& srcrect, Unit_ unit)
+{
+    Cardinal state = 0;
+    SetStatus(GdipCall(eGdipBeginContainerI, nativeGraphics, &dstrect, &srcrect, unit, &state));
+    return state;
 }

@@ -521,6 +521,10 @@ Status TGPImage::GetPropertySize(Cardinal& totalBufferSize, Cardinal& numPropert
     numProperties = 0;
     return SetStatus(GdipCall(eGdipGetPropertySize, nativeImage, &totalBufferSize, &numProperties));
 }
+Status TGPImage::GetAllPropertyItems(Cardinal totalBufferSize, Cardinal numProperties, PropertyItem* allItems)
+{
+    return SetStatus(GdipCall(eGdipGetAllPropertyItems, nativeImage, totalBufferSize, numProperties, allItems));
+}
 Status TGPImage::RemovePropertyItem(Cardinal propId) { return SetStatus(GdipCall(eGdipRemovePropertyItem, nativeImage, propId)); }
 Status TGPImage::SetPropertyItem(const PropertyItem& item)
 {
@@ -572,7 +576,23 @@ TGPBitmap::TGPBitmap(const String& filename, bool useEmbeddedColorManagement)
                           filename.c_str(), &nativeImage);
 }
 TGPBitmap::TGPBitmap(HICON hicon, Integer) { lastResult = GdipCall(eGdipCreateBitmapFromHICON, hicon, &nativeImage); }
+TGPBitmap::TGPBitmap(const BITMAPINFO* gdiBitmapInfo, void* gdiBitmapData)
+{
+    lastResult = GdipCall(eGdipCreateBitmapFromGdiDib, gdiBitmapInfo, gdiBitmapData, &nativeImage);
+}
+TGPBitmap::TGPBitmap(HINSTANCE hInstance, const String& bitmapName)
+{
+    lastResult = GdipCall(eGdipCreateBitmapFromResource, hInstance, bitmapName.c_str(), &nativeImage);
+}
 TGPBitmap::TGPBitmap(void* nativeBitmap) { nativeImage = nativeBitmap; }
+std::unique_ptr<TGPBitmap> TGPBitmap::FromBITMAPINFO(const BITMAPINFO* gdiBitmapInfo, void* gdiBitmapData)
+{
+    return std::make_unique<TGPBitmap>(gdiBitmapInfo, gdiBitmapData);
+}
+std::unique_ptr<TGPBitmap> TGPBitmap::FromResource(HINSTANCE hInstance, const String& bitmapName)
+{
+    return std::make_unique<TGPBitmap>(hInstance, bitmapName);
+}
 std::unique_ptr<TGPBitmap> TGPBitmap::FromFile(const String& filename, bool useEmbeddedColorManagement)
 {
     return std::make_unique<TGPBitmap>(filename, useEmbeddedColorManagement);
@@ -590,6 +610,14 @@ std::unique_ptr<TGPBitmap> TGPBitmap::Clone(Integer x, Integer y, Integer width,
     lastResult = GdipCall(eGdipCloneBitmapAreaI, x, y, width, height, format, nativeImage, &copy);
     if (lastResult != Ok) return nullptr;
     return std::make_unique<TGPBitmap>(copy);
+}
+std::unique_ptr<TGPBitmap> TGPBitmap::Clone(const TGPRect& rect, Integer format)
+{
+    return Clone(rect.X, rect.Y, rect.Width, rect.Height, format);
+}
+std::unique_ptr<TGPBitmap> TGPBitmap::Clone(const TGPRectF& rect, Integer format)
+{
+    return Clone(rect.X, rect.Y, rect.Width, rect.Height, format);
 }
 std::unique_ptr<TGPBitmap> TGPBitmap::Clone(Single x, Single y, Single width, Single height, Integer format)
 {
@@ -712,6 +740,16 @@ Status TGPImageAttributes::ClearOutputChannel(ColorAdjustType type_)
     return SetStatus(
         GdipCall(eGdipSetImageAttributesOutputChannel, nativeImageAttr, type_, Disable, ColorChannelFlagsLast));
 }
+Status TGPImageAttributes::SetOutputChannelColorProfile(const String& colorProfileFilename, ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesOutputChannelColorProfile, nativeImageAttr, type_, Enable,
+                              colorProfileFilename.c_str()));
+}
+Status TGPImageAttributes::ClearOutputChannelColorProfile(ColorAdjustType type_)
+{
+    return SetStatus(GdipCall(eGdipSetImageAttributesOutputChannelColorProfile, nativeImageAttr, type_, Disable,
+                              static_cast<const char16_t*>(nullptr)));
+}
 Status TGPImageAttributes::SetRemapTable(Cardinal mapSize, const ColorMap* map, ColorAdjustType type_)
 {
     return SetStatus(GdipCall(eGdipSetImageAttributesRemapTable, nativeImageAttr, type_, Enable, mapSize, map));
@@ -729,6 +767,11 @@ Status TGPImageAttributes::ClearBrushRemapTable() { return ClearRemapTable(Color
 Status TGPImageAttributes::SetWrapMode(WrapMode wrap, ARGB color, bool clamp)
 {
     return SetStatus(GdipCall(eGdipSetImageAttributesWrapMode, nativeImageAttr, wrap, color, static_cast<int>(clamp)));
+}
+Status TGPImageAttributes::GetAdjustedPalette(ColorPalette* colorPalette, ColorAdjustType colorAdjustType)
+{
+    return SetStatus(
+        GdipCall(eGdipGetImageAttributesAdjustedPalette, nativeImageAttr, colorPalette, colorAdjustType));
 }
 
 // ---- Cached bitmaps

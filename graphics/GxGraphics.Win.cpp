@@ -155,7 +155,7 @@ std::unique_ptr<TGPBrush> CreateGPBrush(TGxGraphicsFill* AFill, TGPGraphicsPath*
         if (AFill->GradientCenterColor() != -1)
             brush->SetCenterColor(ToGPColor(AFill->GradientCenterColor(), AFill->Opacity()));
         TPointF center = AFill->GradientCenterPoint();
-        brush->SetCenterPoint({center.X, center.Y});
+        brush->SetCenterPoint(TGPPointF{center.X, center.Y});
         // GDI+ counts path-gradient positions from the edge inwards.
         std::reverse(colors.begin(), colors.end());
         std::reverse(positions.begin(), positions.end());

@@ -294,6 +294,51 @@ bool TGxGraphics::FillInUse() const
     return FFill->Color() != -1 && FFill->Kind() != gfkNone;
 }
 
+// The filled shapes paint a texture whatever the fill colour.
+bool TGxGraphics::FillOrTexture() const { return FillInUse() || FFill->Kind() == gfkTexture; }
+
+// The fill's picture over ARect, placed by the texture mode; tiles are whole pictures and stick out
+// past the right and bottom edges.
+void TGxGraphics::DrawTexture(const TRectF& ARect)
+{
+    TGxBitmap* texture = FFill->Texture();
+    if (IsPictureEmpty(texture)) return;
+    const float W = float(texture->Width()), H = float(texture->Height());
+    const float L = ARect.Left, T = ARect.Top;
+    const TRectF whole{0, 0, W, H};
+    TRectF r;
+    switch (FFill->TextureMode()) {
+    case gtmOriginal:
+        IntersectRectEx(TRectF{L, T, L + W, T + H}, ARect, r);
+        DrawBitmapPart(TRectF{0, 0, r.Width(), r.Height()}, TRectF{L, T, L + r.Width(), T + r.Height()}, texture,
+                       false, false, false, false);
+        break;
+    case gtmFit:
+        FitRectEx(whole, ARect, r);
+        PixelAlignRectEx(r, false, 1, r);
+        DrawBitmapPart(whole, r, texture, false, true, false, false);
+        break;
+    case gtmStretch:
+        DrawBitmapPart(whole, ARect, texture, false, true, false, false);
+        break;
+    case gtmCenter:
+        CenterRectEx(whole, ARect, r);
+        PixelAlignRectEx(r, false, 1, r);
+        DrawBitmapPart(whole, r, texture, true, false, true, false);
+        break;
+    case gtmTile: {
+        const int columns = int(std::trunc((ARect.Right - ARect.Left) / W)) + 1;
+        const int rows = int(std::trunc((ARect.Bottom - ARect.Top) / H)) + 1;
+        for (int i = 0; i <= columns; ++i)
+            for (int j = 0; j <= rows; ++j) {
+                const TRectF tile{L + float(i) * W, T + float(j) * H, L + float(i) * W + W, T + float(j) * H + H};
+                if (RectsIntersectEx(tile, ARect)) DrawBitmap(tile, texture, false, false, false, false);
+            }
+        break;
+    }
+    }
+}
+
 bool TGxGraphics::StrokeInUse() const
 {
     return FStroke->Color() != -1 && FStroke->Kind() != gskNone;
@@ -310,7 +355,8 @@ void TGxGraphics::DrawLine(const TPoint& AFromPoint, const TPoint& AToPoint)
     DrawLine(TPointF{float(AFromPoint.X), float(AFromPoint.Y)}, TPointF{float(AToPoint.X), float(AToPoint.Y)});
 }
 
-// A texture fill is the picture's to paint; the back ends fill it with nothing.
+// A texture fill is painted as its picture over the shape's bounds (the back ends fill it with
+// nothing); the polyline never paints it.
 void TGxGraphics::DrawPolyline(const TGxGraphicsPathPolygon& APolyline)
 {
     if (FillInUse()) Context()->FillPolyline(FFill.get(), APolyline);
@@ -319,19 +365,40 @@ void TGxGraphics::DrawPolyline(const TGxGraphicsPathPolygon& APolyline)
 
 void TGxGraphics::DrawPolygon(const TGxGraphicsPathPolygon& APolygon)
 {
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillPolygon(FFill.get(), APolygon);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture) {
+            TGxGraphicsPath bounds;
+            bounds.AddPolygon(APolygon);
+            DrawTexture(bounds.GetBounds());
+        } else {
+            Context()->FillPolygon(FFill.get(), APolygon);
+        }
+    }
     if (StrokeInUse()) Context()->DrawPolygon(FStroke.get(), APolygon);
 }
 
 void TGxGraphics::DrawPath(TGxGraphicsPath* APath, TGxGraphicsPathDrawMode APathMode)
 {
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillPath(FFill.get(), APath, APathMode);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture)
+            DrawTexture(APath->GetBounds());
+        else
+            Context()->FillPath(FFill.get(), APath, APathMode);
+    }
     if (StrokeInUse()) Context()->DrawPath(FStroke.get(), APath, APathMode);
 }
 
 void TGxGraphics::DrawArc(const TPointF& Center, const TPointF& Radius, float StartAngle, float SweepAngle)
 {
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillArc(FFill.get(), Center, Radius, StartAngle, SweepAngle);
+    if (FillInUse()) {
+        if (FFill->Kind() == gfkTexture) {
+            TGxGraphicsPath bounds;
+            bounds.AddArc(Center, Radius, StartAngle, SweepAngle);
+            DrawTexture(bounds.GetBounds());
+        } else {
+            Context()->FillArc(FFill.get(), Center, Radius, StartAngle, SweepAngle);
+        }
+    }
     if (StrokeInUse()) Context()->DrawArc(FStroke.get(), Center, Radius, StartAngle, SweepAngle);
 }
 
@@ -345,7 +412,12 @@ void TGxGraphics::DrawRectangle(double ALeft, double ATop, double ARight, double
                                 TGxGraphicsModifyRectMode AModifyRectMode)
 {
     TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillRect(FFill.get(), r, AModifyRectMode);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture)
+            DrawTexture(r);
+        else
+            Context()->FillRect(FFill.get(), r, AModifyRectMode);
+    }
     if (StrokeInUse()) Context()->DrawRect(FStroke.get(), r, ASides, AModifyRectMode);
 }
 
@@ -356,15 +428,25 @@ void TGxGraphics::DrawRectangle(const TRectF& ARect, TGxGraphicsSides ASides, TG
 
 void TGxGraphics::DrawRectangle(const TRect& ARect, TGxGraphicsSides ASides, TGxGraphicsModifyRectMode AModifyRectMode)
 {
-    DrawRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, ASides, AModifyRectMode);
+    DrawRectangle(RectToRectF(ARect), ASides, AModifyRectMode);
+}
+
+void TGxGraphics::DrawRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TGxGraphicsSides ASides,
+                                TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawRectangle(TRect{ALeft, ATop, ARight, ABottom}, ASides, AModifyRectMode);
 }
 
 void TGxGraphics::DrawRoundRectangle(double ALeft, double ATop, double ARight, double ABottom, float ARounding,
                                      TGxGraphicsCorners ACorners, TGxGraphicsModifyRectMode AModifyRectMode)
 {
     TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
-    if (FillInUse() && FFill->Kind() != gfkTexture)
-        Context()->FillRoundRect(FFill.get(), r, ARounding, ACorners, AModifyRectMode);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture)
+            DrawTexture(r);
+        else
+            Context()->FillRoundRect(FFill.get(), r, ARounding, ACorners, AModifyRectMode);
+    }
     if (StrokeInUse()) Context()->DrawRoundRect(FStroke.get(), r, ARounding, ACorners, AModifyRectMode);
 }
 
@@ -377,14 +459,25 @@ void TGxGraphics::DrawRoundRectangle(const TRectF& ARect, float ARounding, TGxGr
 void TGxGraphics::DrawRoundRectangle(const TRect& ARect, Integer ARounding, TGxGraphicsCorners ACorners,
                                      TGxGraphicsModifyRectMode AModifyRectMode)
 {
-    DrawRoundRectangle(ARect.Left, ARect.Top, ARect.Right, ARect.Bottom, float(ARounding), ACorners, AModifyRectMode);
+    DrawRoundRectangle(RectToRectF(ARect), float(ARounding), ACorners, AModifyRectMode);
+}
+
+void TGxGraphics::DrawRoundRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, Integer ARounding,
+                                     TGxGraphicsCorners ACorners, TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawRoundRectangle(TRect{ALeft, ATop, ARight, ABottom}, ARounding, ACorners, AModifyRectMode);
 }
 
 void TGxGraphics::DrawEllipse(double ALeft, double ATop, double ARight, double ABottom,
                               TGxGraphicsModifyRectMode AModifyRectMode)
 {
     TRectF r{float(ALeft), float(ATop), float(ARight), float(ABottom)};
-    if (FillInUse() && FFill->Kind() != gfkTexture) Context()->FillEllipse(FFill.get(), r, AModifyRectMode);
+    if (FillOrTexture()) {
+        if (FFill->Kind() == gfkTexture)
+            DrawTexture(r);
+        else
+            Context()->FillEllipse(FFill.get(), r, AModifyRectMode);
+    }
     if (StrokeInUse()) Context()->DrawEllipse(FStroke.get(), r, AModifyRectMode);
 }
 
@@ -396,6 +489,12 @@ void TGxGraphics::DrawEllipse(const TRectF& ARect, TGxGraphicsModifyRectMode AMo
 void TGxGraphics::DrawEllipse(const TRect& ARect, TGxGraphicsModifyRectMode AModifyRectMode)
 {
     DrawEllipse(RectToRectF(ARect), AModifyRectMode);
+}
+
+void TGxGraphics::DrawEllipse(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom,
+                              TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawEllipse(TRect{ALeft, ATop, ARight, ABottom}, AModifyRectMode);
 }
 
 void TGxGraphics::DrawFocusRectangle(double ALeft, double ATop, double ARight, double ABottom, TColor AColor,
@@ -413,6 +512,12 @@ void TGxGraphics::DrawFocusRectangle(const TRectF& ARect, TColor AColor, TGxGrap
 void TGxGraphics::DrawFocusRectangle(const TRect& ARect, TColor AColor, TGxGraphicsModifyRectMode AModifyRectMode)
 {
     DrawFocusRectangle(RectToRectF(ARect), AColor, AModifyRectMode);
+}
+
+void TGxGraphics::DrawFocusRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TColor AColor,
+                                     TGxGraphicsModifyRectMode AModifyRectMode)
+{
+    DrawFocusRectangle(TRect{ALeft, ATop, ARight, ABottom}, AColor, AModifyRectMode);
 }
 
 void TGxGraphics::DrawFocusPath(TGxGraphicsPath* APath, TColor AColor)
@@ -505,17 +610,28 @@ TRectF TGxGraphics::CalculateText(const String& AText, const TRectF& ARect, bool
     return DoCalculateText(AText, ARect, AWordWrapping, ASupportHTML);
 }
 
-TRectF TGxGraphics::CalculateText(const String& AText)
+TSizeF TGxGraphics::CalculateTextSize(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML)
 {
-    return CalculateText(AText, TRectF{0, 0, 10000, 10000}, false, true);
-}
-
-TSizeF TGxGraphics::CalculateTextSize(const String& AText)
-{
-    TRectF r = CalculateText(AText);
+    const TRectF r = CalculateText(AText, ARect, AWordWrapping, ASupportHTML);
     return {r.Right - r.Left, r.Bottom - r.Top};
 }
 
+float TGxGraphics::CalculateTextWidth(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return CalculateTextSize(AText, ARect, AWordWrapping, ASupportHTML).cx;
+}
+
+float TGxGraphics::CalculateTextHeight(const String& AText, const TRectF& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return CalculateTextSize(AText, ARect, AWordWrapping, ASupportHTML).cy;
+}
+
+namespace {
+const TRectF TextArea{0, 0, 10000, 10000};
+}  // namespace
+
+TRectF TGxGraphics::CalculateText(const String& AText) { return CalculateText(AText, TextArea, false, true); }
+TSizeF TGxGraphics::CalculateTextSize(const String& AText) { return CalculateTextSize(AText, TextArea, false, true); }
 float TGxGraphics::CalculateTextWidth(const String& AText) { return CalculateTextSize(AText).cx; }
 float TGxGraphics::CalculateTextHeight(const String& AText) { return CalculateTextSize(AText).cy; }
 
@@ -534,11 +650,23 @@ TRect TGxGraphics::CalculateText(const String& AText, const TRect& ARect, bool A
 {
     return RoundRectF(CalculateText(AText, RectToRectF(ARect), AWordWrapping, ASupportHTML));
 }
+TSize TGxGraphics::CalculateTextSize(const String& AText, const TRect& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    const TSizeF size = CalculateTextSize(AText, RectToRectF(ARect), AWordWrapping, ASupportHTML);
+    return {RoundToEven(size.cx), RoundToEven(size.cy)};
+}
+Integer TGxGraphics::CalculateTextWidth(const String& AText, const TRect& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return CalculateTextSize(AText, ARect, AWordWrapping, ASupportHTML).cx;
+}
+Integer TGxGraphics::CalculateTextHeight(const String& AText, const TRect& ARect, bool AWordWrapping, bool ASupportHTML)
+{
+    return CalculateTextSize(AText, ARect, AWordWrapping, ASupportHTML).cy;
+}
 TRect TGxGraphics::CalculateTextInt(const String& AText) { return RoundRectF(CalculateText(AText)); }
 TSize TGxGraphics::CalculateTextSizeInt(const String& AText)
 {
-    TSizeF size = CalculateTextSize(AText);
-    return {RoundToEven(size.cx), RoundToEven(size.cy)};
+    return CalculateTextSize(AText, RectFToRect(TextArea), false, true);
 }
 Integer TGxGraphics::CalculateTextWidthInt(const String& AText) { return CalculateTextSizeInt(AText).cx; }
 Integer TGxGraphics::CalculateTextHeightInt(const String& AText) { return CalculateTextSizeInt(AText).cy; }
@@ -631,9 +759,67 @@ String TGxGraphics::DrawText(const TRectF& ARect, const String& AText, bool AWor
 
 String TGxGraphics::DrawText(const TRect& ARect, const String& AText, bool AWordWrapping,
                              TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
-                             TGxGraphicsTextTrimming ATrimming, float AAngle)
+                             TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                             bool ASupportHTML, bool ATestAnchor, float AX, float AY)
 {
-    return DrawText(RectToRectF(ARect), AText, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle);
+    return DrawText(RectToRectF(ARect), AText, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle,
+                    AMinWidth, AMinHeight, ASupportHTML, ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(double ALeft, double ATop, double ARight, double ABottom, const String& AText,
+                             bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                             TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                             float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(TRectF{float(ALeft), float(ATop), float(ARight), float(ABottom)}, AText, AWordWrapping,
+                    AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth, AMinHeight, ASupportHTML,
+                    ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, const String& AText,
+                             bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                             TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                             float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(TRect{ALeft, ATop, ARight, ABottom}, AText, AWordWrapping, AHorizontalAlign, AVerticalAlign,
+                    ATrimming, AAngle, AMinWidth, AMinHeight, ASupportHTML, ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(const TRect& ARect, const String& AText, String& AControlID, String& AControlValue,
+                             String& AControlType, bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                             TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                             float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(RectToRectF(ARect), AText, AControlID, AControlValue, AControlType, AWordWrapping,
+                    AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth, AMinHeight, ASupportHTML,
+                    ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(double ALeft, double ATop, double ARight, double ABottom, const String& AText,
+                             String& AControlID, String& AControlValue, String& AControlType, bool AWordWrapping,
+                             TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
+                             TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                             bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(TRectF{float(ALeft), float(ATop), float(ARight), float(ABottom)}, AText, AControlID,
+                    AControlValue, AControlType, AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle,
+                    AMinWidth, AMinHeight, ASupportHTML, ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::DrawText(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, const String& AText,
+                             String& AControlID, String& AControlValue, String& AControlType, bool AWordWrapping,
+                             TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
+                             TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                             bool ASupportHTML, bool ATestAnchor, float AX, float AY)
+{
+    return DrawText(TRect{ALeft, ATop, ARight, ABottom}, AText, AControlID, AControlValue, AControlType,
+                    AWordWrapping, AHorizontalAlign, AVerticalAlign, ATrimming, AAngle, AMinWidth, AMinHeight,
+                    ASupportHTML, ATestAnchor, AX, AY);
+}
+
+String TGxGraphics::ApplyHilight(const String& AText, const String& AHilight, const String& ATag, bool ADoCase)
+{
+    return HilightHTMLText(AText, AHilight, ATag, ADoCase);
 }
 
 String TGxGraphics::DrawText(const TPointF& APoint, const String& AText, float AAngle, bool ASupportHTML,
@@ -675,6 +861,11 @@ bool TGxGraphics::PointInPath(const TPoint& P, TGxGraphicsPath* APath)
 bool TGxGraphics::PointInPolygon(const TPointF& P, const TGxGraphicsPathPolygon& APolygon)
 {
     return ::PointInPolygon(P, APolygon);
+}
+
+bool TGxGraphics::PointInPolygon(const TPoint& P, const TGxGraphicsPathPolygon& APolygon)
+{
+    return PointInPolygon(TPointF{float(P.X), float(P.Y)}, APolygon);
 }
 
 // ---- Colours

@@ -208,20 +208,28 @@ public:
                        TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawRectangle(const TRect& ARect, TGxGraphicsSides ASides = AllSides,
                        TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
+    void DrawRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TGxGraphicsSides ASides = AllSides,
+                       TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawRoundRectangle(double ALeft, double ATop, double ARight, double ABottom, float ARounding,
                             TGxGraphicsCorners ACorners = AllCorners, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawRoundRectangle(const TRectF& ARect, float ARounding, TGxGraphicsCorners ACorners = AllCorners,
                             TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawRoundRectangle(const TRect& ARect, Integer ARounding, TGxGraphicsCorners ACorners = AllCorners,
                             TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
+    void DrawRoundRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, Integer ARounding,
+                            TGxGraphicsCorners ACorners = AllCorners, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawEllipse(double ALeft, double ATop, double ARight, double ABottom,
                      TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawEllipse(const TRectF& ARect, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawEllipse(const TRect& ARect, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
+    void DrawEllipse(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom,
+                     TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawFocusRectangle(double ALeft, double ATop, double ARight, double ABottom, TColor AColor,
                             TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawFocusRectangle(const TRectF& ARect, TColor AColor, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawFocusRectangle(const TRect& ARect, TColor AColor, TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
+    void DrawFocusRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TColor AColor,
+                            TGxGraphicsModifyRectMode AModifyRectMode = gcrmNone);
     void DrawFocusPath(TGxGraphicsPath* APath, TColor AColor);
     // The whole picture stretched into the rectangle.
     void DrawBitmap(TGraphic* ABitmap, const TRectF& ADstRect);
@@ -235,6 +243,8 @@ public:
                     bool AStretch, bool ACenter, bool ACropping);
     void DrawBitmap(const TRect& ARect, TPicture* ABitmap, bool AAspectRatio, bool AStretch, bool ACenter,
                     bool ACropping);
+    void DrawBitmap(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TPicture* ABitmap, bool AAspectRatio,
+                    bool AStretch, bool ACenter, bool ACropping);
     // At natural size with its top-left at the point.
     void DrawBitmap(float ALeft, float ATop, TPicture* ABitmap);
     void DrawBitmap(Integer ALeft, Integer ATop, TPicture* ABitmap);
@@ -247,6 +257,10 @@ public:
                         bool ACropping);
     void DrawBitmapPart(const TRect& ASource, const TRect& ADestination, TPicture* ABitmap, bool AAspectRatio,
                         bool AStretch, bool ACenter, bool ACropping);
+    void DrawBitmapPart(Integer ASourceLeft, Integer ASourceTop, Integer ASourceRight, Integer ASourceBottom,
+                        Integer ADestinationLeft, Integer ADestinationTop, Integer ADestinationRight,
+                        Integer ADestinationBottom, TPicture* ABitmap, bool AAspectRatio, bool AStretch, bool ACenter,
+                        bool ACropping);
     // The part as a new picture of the caller's; nil for an empty rectangle or an SVG picture.
     std::unique_ptr<TGxBitmap> DrawBitmapPartSync(double ASourceLeft, double ASourceTop, double ASourceRight,
                                                   double ASourceBottom, double ADestinationLeft,
@@ -260,6 +274,8 @@ public:
                                   bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping);
     TRect GetBitmapDrawRectangle(const TRect& ARect, TPicture* ABitmap, bool AAspectRatio, bool AStretch,
                                  bool ACenter, bool ACropping);
+    TRect GetBitmapDrawRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TPicture* ABitmap,
+                                 bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping);
     // The drawn size of an AOriginalWidth x AOriginalHeight picture in an ANewWidth x ANewHeight target.
     static void GetAspectSize(float& AWidth, float& AHeight, float AOriginalWidth, float AOriginalHeight,
                               float ANewWidth, float ANewHeight, bool AAspectRatio, bool AStretch, bool ACropping);
@@ -271,11 +287,21 @@ public:
                             bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping);
     void DrawBitmapWithName(const TRect& ARect, const String& ABitmapName, bool AApplyScale, float AScale,
                             bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping);
+    void DrawBitmapWithName(double ALeft, double ATop, double ARight, double ABottom, const String& ABitmapName,
+                            bool AApplyScale, float AScale, bool AAspectRatio, bool AStretch, bool ACenter,
+                            bool ACropping);
+    void DrawBitmapWithName(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, const String& ABitmapName,
+                            bool AApplyScale, float AScale, bool AAspectRatio, bool AStretch, bool ACenter,
+                            bool ACropping);
     // The collection's picture for the scale (the display's when AScale is 0 or less).
     void DrawScaledBitmap(const TRectF& ARect, TGxScaledBitmaps* ABitmaps, float AScale, bool AAspectRatio,
                           bool AStretch, bool ACenter, bool ACropping);
     void DrawScaledBitmap(const TRect& ARect, TGxScaledBitmaps* ABitmaps, float AScale, bool AAspectRatio,
                           bool AStretch, bool ACenter, bool ACropping);
+    void DrawScaledBitmap(double ALeft, double ATop, double ARight, double ABottom, TGxScaledBitmaps* ABitmaps,
+                          float AScale, bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping);
+    void DrawScaledBitmap(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TGxScaledBitmaps* ABitmaps,
+                          float AScale, bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping);
     static TPicture* GetScaledBitmap(TGxScaledBitmaps* ABitmaps, float AScale, TPictureContainer* APictureContainer);
 
     // Control glyphs.  They leave the fill and stroke as they set them; AScaleFactor sizes the
@@ -296,6 +322,21 @@ public:
     // (one floating-point argument) centred on it.
     void DrawProgressBar(const TRectF& ARect, float AValue, const String& AFormat, float AMax, TColor AColor,
                          TColor ATextColor, bool AShowText, bool AEnabled, float AScaleFactor = 1);
+    // The same in whole-pixel rectangles.
+    void DrawCheckBox(const TRect& ARect, bool AChecked, bool AFocused, bool AEnabled, float AScaleFactor = 1);
+    void DrawRadioButton(const TRect& ARect, bool AChecked, bool AFocused, bool AEnabled, float AScaleFactor = 1);
+    void DrawButton(const TRect& ARect, bool ADown, bool AFocused, bool AEnabled, bool AAdaptToStyle,
+                    float AScaleFactor = 1);
+    void DrawCloseButton(const TRect& ARect, bool ADown, bool AFocused, bool AEnabled, bool AAdaptToStyle,
+                         float AScaleFactor = 1);
+    void DrawExpanderButton(const TRect& ARect, TGxGraphicsExpanderState AState, bool ADown, bool AFocused,
+                            bool AEnabled, bool AAdaptToStyle, float AScaleFactor = 1);
+    void DrawCompactButton(const TRect& ARect, TGxGraphicsCompactState AState, bool ADown, bool AFocused,
+                           bool AEnabled, bool AAdaptToStyle, float AScaleFactor = 1);
+    void DrawDropDownButton(const TRect& ARect, bool ADown, bool AFocused, bool AEnabled, bool ACenter,
+                            bool AAdaptToStyle, float AScaleFactor = 1);
+    void DrawProgressBar(const TRect& ARect, float AValue, const String& AFormat, float AMax, TColor AColor,
+                         TColor ATextColor, bool AShowText, bool AEnabled, float AScaleFactor = 1);
     // Gives the style colours the program's style.
     static void SetDefaultGraphicColors();
     void ClipRect(const TRectF& ARect);
@@ -308,12 +349,25 @@ public:
     // at its "<BR/>" tags.
     TRectF CalculateText(const String& AText, const TRectF& ARect, bool AWordWrapping = false,
                          bool ASupportHTML = true);
+    TSizeF CalculateTextSize(const String& AText, const TRectF& ARect, bool AWordWrapping = false,
+                             bool ASupportHTML = true);
+    float CalculateTextWidth(const String& AText, const TRectF& ARect, bool AWordWrapping = false,
+                             bool ASupportHTML = true);
+    float CalculateTextHeight(const String& AText, const TRectF& ARect, bool AWordWrapping = false,
+                              bool ASupportHTML = true);
+    // In (0, 0, 10000, 10000), without wrapping, mini-HTML allowed.
     TRectF CalculateText(const String& AText);
     TSizeF CalculateTextSize(const String& AText);
     float CalculateTextWidth(const String& AText);
     float CalculateTextHeight(const String& AText);
     // The same in whole pixels, rounded to the nearest (halves to even).
     TRect CalculateText(const String& AText, const TRect& ARect, bool AWordWrapping = false, bool ASupportHTML = true);
+    TSize CalculateTextSize(const String& AText, const TRect& ARect, bool AWordWrapping = false,
+                            bool ASupportHTML = true);
+    Integer CalculateTextWidth(const String& AText, const TRect& ARect, bool AWordWrapping = false,
+                               bool ASupportHTML = true);
+    Integer CalculateTextHeight(const String& AText, const TRect& ARect, bool AWordWrapping = false,
+                                bool ASupportHTML = true);
     TRect CalculateTextInt(const String& AText);
     TSize CalculateTextSizeInt(const String& AText);
     Integer CalculateTextWidthInt(const String& AText);
@@ -330,7 +384,35 @@ public:
                     float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY);
     String DrawText(const TRect& ARect, const String& AText, bool AWordWrapping = false,
                     TGxGraphicsTextAlign AHorizontalAlign = gtaLeading, TGxGraphicsTextAlign AVerticalAlign = gtaLeading,
-                    TGxGraphicsTextTrimming ATrimming = gttNone, float AAngle = 0);
+                    TGxGraphicsTextTrimming ATrimming = gttNone, float AAngle = 0, float AMinWidth = -1,
+                    float AMinHeight = -1, bool ASupportHTML = true, bool ATestAnchor = false, float AX = -1,
+                    float AY = -1);
+    String DrawText(double ALeft, double ATop, double ARight, double ABottom, const String& AText,
+                    bool AWordWrapping = false, TGxGraphicsTextAlign AHorizontalAlign = gtaLeading,
+                    TGxGraphicsTextAlign AVerticalAlign = gtaLeading, TGxGraphicsTextTrimming ATrimming = gttNone,
+                    float AAngle = 0, float AMinWidth = -1, float AMinHeight = -1, bool ASupportHTML = true,
+                    bool ATestAnchor = false, float AX = -1, float AY = -1);
+    String DrawText(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, const String& AText,
+                    bool AWordWrapping = false, TGxGraphicsTextAlign AHorizontalAlign = gtaLeading,
+                    TGxGraphicsTextAlign AVerticalAlign = gtaLeading, TGxGraphicsTextTrimming ATrimming = gttNone,
+                    float AAngle = 0, float AMinWidth = -1, float AMinHeight = -1, bool ASupportHTML = true,
+                    bool ATestAnchor = false, float AX = -1, float AY = -1);
+    String DrawText(const TRect& ARect, const String& AText, String& AControlID, String& AControlValue,
+                    String& AControlType, bool AWordWrapping, TGxGraphicsTextAlign AHorizontalAlign,
+                    TGxGraphicsTextAlign AVerticalAlign, TGxGraphicsTextTrimming ATrimming, float AAngle,
+                    float AMinWidth, float AMinHeight, bool ASupportHTML, bool ATestAnchor, float AX, float AY);
+    String DrawText(double ALeft, double ATop, double ARight, double ABottom, const String& AText,
+                    String& AControlID, String& AControlValue, String& AControlType, bool AWordWrapping,
+                    TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
+                    TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                    bool ASupportHTML, bool ATestAnchor, float AX, float AY);
+    String DrawText(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, const String& AText,
+                    String& AControlID, String& AControlValue, String& AControlType, bool AWordWrapping,
+                    TGxGraphicsTextAlign AHorizontalAlign, TGxGraphicsTextAlign AVerticalAlign,
+                    TGxGraphicsTextTrimming ATrimming, float AAngle, float AMinWidth, float AMinHeight,
+                    bool ASupportHTML, bool ATestAnchor, float AX, float AY);
+    // AText with every occurrence of AHilight in its visible text enclosed in <ATag> ... </ATag>.
+    static String ApplyHilight(const String& AText, const String& AHilight, const String& ATag, bool ADoCase);
     String DrawText(const TPointF& APoint, const String& AText, float AAngle = 0, bool ASupportHTML = true,
                     bool ATestAnchor = false, float AX = -1, float AY = -1);
 
@@ -340,6 +422,7 @@ public:
     static bool PointInPath(const TPointF& P, TGxGraphicsPath* APath);
     static bool PointInPath(const TPoint& P, TGxGraphicsPath* APath);
     static bool PointInPolygon(const TPointF& P, const TGxGraphicsPathPolygon& APolygon);
+    static bool PointInPolygon(const TPoint& P, const TGxGraphicsPathPolygon& APolygon);
 
     // Colours: parts of the RGB value (system colours resolved), "#RRGGBB" text both ways, keywords.
     static Byte GetColorRed(TColor AColor);
@@ -368,6 +451,8 @@ private:
     void StrokeChanged(TObject* Sender);
     void FontChanged(TObject* Sender);
     bool FillInUse() const;
+    bool FillOrTexture() const;
+    void DrawTexture(const TRectF& ARect);
     // The part of a raster picture copied onto a bitmap of the part's size.
     std::unique_ptr<TGxBitmap> CopyBitmapPart(const TRectF& ASource, TPicture* ABitmap);
     // A button glyph: the SVG resource drawn into ASVGTarget, or with AAdaptToStyle the lines

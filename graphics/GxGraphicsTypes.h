@@ -147,17 +147,23 @@ public:
     void SetItems(int Index, TGxGraphicsFillGradientItem* Value) { Items(Index)->Assign(Value); }
     TGxCustomGraphicsFill* Fill() const { return FOwner; }
 
-    // The items in order, for range-for.
-    class TEnumerator {
+    // The items in order, for range-for; or from before the first item, MoveNext advancing while
+    // an item follows.
+    class TEnumerator : public TObject, public TGxJSONOperations<TEnumerator> {
     public:
         TEnumerator(const TGxGraphicsFillGradientItems* AItems, int AIndex) : FItems(AItems), FIndex(AIndex) {}
         TGxGraphicsFillGradientItem* operator*() const { return FItems->Items(FIndex); }
+        TGxGraphicsFillGradientItem* Current() const { return **this; }
+        bool MoveNext() { return ++FIndex < FItems->Count(); }
         TEnumerator& operator++()
         {
             ++FIndex;
             return *this;
         }
-        friend bool operator==(const TEnumerator&, const TEnumerator&) = default;
+        friend bool operator==(const TEnumerator& A, const TEnumerator& B)
+        {
+            return A.FItems == B.FItems && A.FIndex == B.FIndex;
+        }
 
     private:
         const TGxGraphicsFillGradientItems* FItems;
@@ -165,6 +171,7 @@ public:
     };
     TEnumerator begin() const { return {this, 0}; }
     TEnumerator end() const { return {this, Count()}; }
+    std::unique_ptr<TEnumerator> GetEnumerator() const { return std::make_unique<TEnumerator>(this, -1); }
 
 private:
     TGxCustomGraphicsFill* FOwner;

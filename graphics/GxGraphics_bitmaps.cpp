@@ -100,6 +100,13 @@ TRect TGxGraphics::GetBitmapDrawRectangle(const TRect& ARect, TPicture* ABitmap,
     return RoundRect(GetBitmapDrawRectangle(RectToRectF(ARect), ABitmap, AAspectRatio, AStretch, ACenter, ACropping));
 }
 
+TRect TGxGraphics::GetBitmapDrawRectangle(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TPicture* ABitmap,
+                                          bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping)
+{
+    return GetBitmapDrawRectangle(TRect{ALeft, ATop, ARight, ABottom}, ABitmap, AAspectRatio, AStretch, ACenter,
+                                  ACropping);
+}
+
 void TGxGraphics::DrawBitmap(const TRectF& ARect, TPicture* ABitmap, bool AAspectRatio, bool AStretch, bool ACenter,
                              bool ACropping)
 {
@@ -125,6 +132,12 @@ void TGxGraphics::DrawBitmap(const TRect& ARect, TPicture* ABitmap, bool AAspect
                              bool ACropping)
 {
     DrawBitmap(RectToRectF(ARect), ABitmap, AAspectRatio, AStretch, ACenter, ACropping);
+}
+
+void TGxGraphics::DrawBitmap(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom, TPicture* ABitmap,
+                             bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping)
+{
+    DrawBitmap(TRect{ALeft, ATop, ARight, ABottom}, ABitmap, AAspectRatio, AStretch, ACenter, ACropping);
 }
 
 void TGxGraphics::DrawBitmap(float ALeft, float ATop, TPicture* ABitmap)
@@ -183,6 +196,16 @@ void TGxGraphics::DrawBitmapPart(const TRect& ASource, const TRect& ADestination
                    ACropping);
 }
 
+void TGxGraphics::DrawBitmapPart(Integer ASourceLeft, Integer ASourceTop, Integer ASourceRight, Integer ASourceBottom,
+                                 Integer ADestinationLeft, Integer ADestinationTop, Integer ADestinationRight,
+                                 Integer ADestinationBottom, TPicture* ABitmap, bool AAspectRatio, bool AStretch,
+                                 bool ACenter, bool ACropping)
+{
+    DrawBitmapPart(TRect{ASourceLeft, ASourceTop, ASourceRight, ASourceBottom},
+                   TRect{ADestinationLeft, ADestinationTop, ADestinationRight, ADestinationBottom}, ABitmap,
+                   AAspectRatio, AStretch, ACenter, ACropping);
+}
+
 std::unique_ptr<TGxBitmap> TGxGraphics::DrawBitmapPartSync(double ASourceLeft, double ASourceTop,
                                                            double ASourceRight, double ASourceBottom,
                                                            double ADestinationLeft, double ADestinationTop,
@@ -222,6 +245,22 @@ void TGxGraphics::DrawBitmapWithName(const TRect& ARect, const String& ABitmapNa
                        ACropping);
 }
 
+void TGxGraphics::DrawBitmapWithName(double ALeft, double ATop, double ARight, double ABottom,
+                                     const String& ABitmapName, bool AApplyScale, float AScale, bool AAspectRatio,
+                                     bool AStretch, bool ACenter, bool ACropping)
+{
+    DrawBitmapWithName(TRectF{float(ALeft), float(ATop), float(ARight), float(ABottom)}, ABitmapName, AApplyScale,
+                       AScale, AAspectRatio, AStretch, ACenter, ACropping);
+}
+
+void TGxGraphics::DrawBitmapWithName(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom,
+                                     const String& ABitmapName, bool AApplyScale, float AScale, bool AAspectRatio,
+                                     bool AStretch, bool ACenter, bool ACropping)
+{
+    DrawBitmapWithName(TRect{ALeft, ATop, ARight, ABottom}, ABitmapName, AApplyScale, AScale, AAspectRatio, AStretch,
+                       ACenter, ACropping);
+}
+
 void TGxGraphics::DrawScaledBitmap(const TRectF& ARect, TGxScaledBitmaps* ABitmaps, float AScale, bool AAspectRatio,
                                    bool AStretch, bool ACenter, bool ACropping)
 {
@@ -244,6 +283,21 @@ void TGxGraphics::DrawScaledBitmap(const TRect& ARect, TGxScaledBitmaps* ABitmap
                                    bool AStretch, bool ACenter, bool ACropping)
 {
     DrawScaledBitmap(RectToRectF(ARect), ABitmaps, AScale, AAspectRatio, AStretch, ACenter, ACropping);
+}
+
+void TGxGraphics::DrawScaledBitmap(double ALeft, double ATop, double ARight, double ABottom, TGxScaledBitmaps* ABitmaps,
+                                   float AScale, bool AAspectRatio, bool AStretch, bool ACenter, bool ACropping)
+{
+    DrawScaledBitmap(TRectF{float(ALeft), float(ATop), float(ARight), float(ABottom)}, ABitmaps, AScale, AAspectRatio,
+                     AStretch, ACenter, ACropping);
+}
+
+void TGxGraphics::DrawScaledBitmap(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom,
+                                   TGxScaledBitmaps* ABitmaps, float AScale, bool AAspectRatio, bool AStretch,
+                                   bool ACenter, bool ACropping)
+{
+    DrawScaledBitmap(TRect{ALeft, ATop, ARight, ABottom}, ABitmaps, AScale, AAspectRatio, AStretch, ACenter,
+                     ACropping);
 }
 
 TPicture* TGxGraphics::GetScaledBitmap(TGxScaledBitmaps* ABitmaps, float AScale, TPictureContainer* APictureContainer)
@@ -445,6 +499,52 @@ void TGxGraphics::DrawProgressBar(const TRectF& ARect, float AValue, const Strin
         }
     }
     Fill()->SetColor(fillColor);
+}
+
+void TGxGraphics::DrawCheckBox(const TRect& ARect, bool AChecked, bool AFocused, bool AEnabled, float AScaleFactor)
+{
+    DrawCheckBox(RectToRectF(ARect), AChecked, AFocused, AEnabled, AScaleFactor);
+}
+
+void TGxGraphics::DrawRadioButton(const TRect& ARect, bool AChecked, bool AFocused, bool AEnabled, float AScaleFactor)
+{
+    DrawRadioButton(RectToRectF(ARect), AChecked, AFocused, AEnabled, AScaleFactor);
+}
+
+void TGxGraphics::DrawButton(const TRect& ARect, bool ADown, bool AFocused, bool AEnabled, bool AAdaptToStyle,
+                             float AScaleFactor)
+{
+    DrawButton(RectToRectF(ARect), ADown, AFocused, AEnabled, AAdaptToStyle, AScaleFactor);
+}
+
+void TGxGraphics::DrawCloseButton(const TRect& ARect, bool ADown, bool AFocused, bool AEnabled, bool AAdaptToStyle,
+                                  float AScaleFactor)
+{
+    DrawCloseButton(RectToRectF(ARect), ADown, AFocused, AEnabled, AAdaptToStyle, AScaleFactor);
+}
+
+void TGxGraphics::DrawExpanderButton(const TRect& ARect, TGxGraphicsExpanderState AState, bool ADown, bool AFocused,
+                                     bool AEnabled, bool AAdaptToStyle, float AScaleFactor)
+{
+    DrawExpanderButton(RectToRectF(ARect), AState, ADown, AFocused, AEnabled, AAdaptToStyle, AScaleFactor);
+}
+
+void TGxGraphics::DrawCompactButton(const TRect& ARect, TGxGraphicsCompactState AState, bool ADown, bool AFocused,
+                                    bool AEnabled, bool AAdaptToStyle, float AScaleFactor)
+{
+    DrawCompactButton(RectToRectF(ARect), AState, ADown, AFocused, AEnabled, AAdaptToStyle, AScaleFactor);
+}
+
+void TGxGraphics::DrawDropDownButton(const TRect& ARect, bool ADown, bool AFocused, bool AEnabled, bool ACenter,
+                                     bool AAdaptToStyle, float AScaleFactor)
+{
+    DrawDropDownButton(RectToRectF(ARect), ADown, AFocused, AEnabled, ACenter, AAdaptToStyle, AScaleFactor);
+}
+
+void TGxGraphics::DrawProgressBar(const TRect& ARect, float AValue, const String& AFormat, float AMax, TColor AColor,
+                                  TColor ATextColor, bool AShowText, bool AEnabled, float AScaleFactor)
+{
+    DrawProgressBar(RectToRectF(ARect), AValue, AFormat, AMax, AColor, ATextColor, AShowText, AEnabled, AScaleFactor);
 }
 
 void TGxGraphics::SetDefaultGraphicColors()

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "graphics/GxObjectJSONHelper.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/Types.h"
@@ -38,7 +39,7 @@ enum TGxJSONScope : Byte {
 };
 
 // The characters of a document: its own copy of the source stream from the stream's position.
-class TGxJSONStreamReader {
+class TGxJSONStreamReader : public TObject, public TGxJSONOperations<TGxJSONStreamReader> {
 public:
     DORVANE_EXCEPTION(EEndOfInputReached, Exception);
 
@@ -60,7 +61,7 @@ private:
     size_t FPosition = 0;
 };
 
-class TGxJSONReader {
+class TGxJSONReader : public TObject, public TGxJSONOperations<TGxJSONReader> {
 public:
     // The inner state of the token looked at; the ordinals appear in EInvalidStateException.
     enum TGxJSONState {

@@ -12,7 +12,7 @@
 
 // Collects the text (code page 1252) and hands it to the target stream, at the stream's position,
 // when it is freed or flushed.
-class TGxJSONStreamWriter {
+class TGxJSONStreamWriter : public TObject, public TGxJSONOperations<TGxJSONStreamWriter> {
 public:
     explicit TGxJSONStreamWriter(TStream* AStream) : FStream(AStream) {}
     // Delivers what is left; a target that fails then loses it (call Flush to hear of failures).
@@ -28,7 +28,7 @@ private:
     std::string FWriteStream;
 };
 
-class TGxJSONWriter {
+class TGxJSONWriter : public TObject, public TGxJSONOperations<TGxJSONWriter> {
 public:
     DORVANE_EXCEPTION(ECannotWriteName, Exception);
     DORVANE_EXCEPTION(EMultipleRootNotAllowed, Exception);

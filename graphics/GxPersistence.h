@@ -71,7 +71,7 @@ struct IGxCollectionItemFactory : public virtual IInterface {
 };
 
 // A reference read but not yet resolved.
-class TGxObjectReference {
+class TGxObjectReference : public TObject, public TGxJSONOperations<TGxObjectReference> {
 public:
     TGxObjectReference(TObject* AInstance, const TPropInfo* AProp, const String& AId)
         : Instance(AInstance), Prop(AProp), Id(AId) {}
@@ -80,9 +80,9 @@ public:
     String Id;
 };
 
-class TGxPersistence {
+// Its members are static; an instance only offers the JSON operations.
+class TGxPersistence : public TObject, public TGxJSONOperations<TGxPersistence> {
 public:
-    TGxPersistence() = delete;
 
     // Process-wide settings of the entry points.
     static inline String PersistenceTypeName = "$type";
@@ -134,7 +134,7 @@ public:
     static bool IsStrings(TClass AClass);
 };
 
-class TGxWriter {
+class TGxWriter : public TObject, public TGxJSONOperations<TGxWriter> {
 public:
     explicit TGxWriter(TStream* AStream);
     TGxWriter(const TGxWriter&) = delete;
@@ -166,7 +166,7 @@ private:
     TGxExcludePropertyListArray FExcludeProperties = TGxPersistence::PersistenceExcludeProperties;
 };
 
-class TGxReader {
+class TGxReader : public TObject, public TGxJSONOperations<TGxReader> {
 public:
     explicit TGxReader(TStream* AStream);
     TGxReader(const TGxReader&) = delete;

@@ -176,7 +176,7 @@ float TGxUtils::GetDPIScale(TComponent* AOwner, Integer ADefaultDPI)
     }
     if (!form || !form->Scaled()) return 1;
     const Integer base = ADefaultDPI > 0 ? ADefaultDPI : form->PixelsPerInch();
-    return static_cast<float>(Screen->PixelsPerInch()) / static_cast<float>(base);
+    return static_cast<float>(form->Monitor()->PixelsPerInch()) / static_cast<float>(base);
 }
 
 void TGxUtils::ScaleForDPI(TControl* AControl, Integer ADPI)
@@ -311,7 +311,7 @@ bool TGxUtils::FindGraphicClass(const void* Buffer, Int64 BufferSize, TGraphicCl
         extension = "emf";
     else if (has(3) && b[0] == 'G' && b[1] == 'I' && b[2] == 'F') extension = "gif";
     else if (has(4) && u16(2) == 1) extension = "ico";
-    // The registry answers which class reads the format (none here for TIFF).
+    // The registry answers which class reads the format.
     if (!extension.IsEmpty()) GraphicClass = TPicture::FileFormat(extension);
     return GraphicClass != nullptr;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "graphics/GxObjectJSONHelper.h"
 #include "platform/classes/Component.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/graphics/Bitmaps.h"
@@ -48,9 +49,10 @@ Cardinal LoWordOf(Cardinal Value);
 Cardinal MakeWordOf(Cardinal A, Cardinal B);   // A or (B shl 8)
 Cardinal MakeLongOf(Cardinal A, Cardinal B);   // A or (B shl 16)
 
-class TGxUtils {
+// Its members are static; an instance only offers the JSON operations, whose Log is the
+// toolbox's own Log(AMessage).
+class TGxUtils : public TObject, public TGxJSONOperations<TGxUtils> {
 public:
-    TGxUtils() = delete;
 
     // ---- scaling and fonts
     // Scale of the form that shows AOwner: its screen's pixels per inch over ADefaultDPI (over the

@@ -2,8 +2,9 @@
 // The scene the drawing-object tests draw through both back ends: on a 200 x 140 white area a red
 // rectangle outlined in black at (10, 10)-(70, 50), a green ellipse in (90, 10)-(150, 60), a blue
 // triangle (10, 120) (40, 60) (70, 120) outlined in navy, a black-to-white gradient across
-// (90, 70)-(190, 100), the text "Dam" in (90, 105)-(190, 135) and an 8 x 8 picture, yellow with a
-// magenta top-left quarter, stretched into (160, 10)-(192, 42).
+// (90, 70)-(190, 100), the text "Dam" in (90, 105)-(190, 135), an 8 x 8 picture, yellow with a
+// magenta top-left quarter, stretched into (160, 10)-(192, 42), and the same picture as the tiled
+// texture of (155, 46)-(185, 66): whole tiles from (155, 46) to (187, 70).
 #include "graphics/GxGraphics.h"
 
 inline void DrawDrawingObjectScene(TGxGraphics& g)
@@ -47,5 +48,13 @@ inline void DrawDrawingObjectScene(TGxGraphics& g)
     picture.Canvas().Brush().SetColor(clFuchsia);
     picture.Canvas().FillRect(Rect(0, 0, 4, 4));
     g.DrawBitmap(&picture, TRectF{160, 10, 192, 42});
+    TGxBitmap texture;
+    texture.SetGraphic(&picture);
+    g.Fill()->BeginUpdate();
+    g.Fill()->SetKind(gfkTexture);
+    g.Fill()->SetTexture(&texture);
+    g.Fill()->SetTextureMode(gtmTile);
+    g.Fill()->EndUpdate();
+    g.DrawRectangle(TRectF{155, 46, 185, 66});
     g.EndScene();
 }

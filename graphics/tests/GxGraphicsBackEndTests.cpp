@@ -67,6 +67,8 @@ TEST(GxGraphicsBackEnds, TheSameSceneAgreesOnBothBackEnds)
         {"triangle", 40, 100, 0x0000FF, 0},    {"gradient start", 92, 85, 0x000000, 12},
         {"gradient middle", 140, 85, 0x808080, 16}, {"gradient end", 187, 85, 0xFFFFFF, 12},
         {"picture", 164, 14, 0xFF00FF, 0},      {"picture", 186, 36, 0xFFFF00, 0},
+        {"texture tile", 156, 47, 0xFF00FF, 0}, {"texture tile", 160, 51, 0xFFFF00, 0},
+        {"last texture tile", 185, 67, 0xFFFF00, 0}, {"right of the tiles", 188, 50, 0xFFFFFF, 0},
         {"below everything", 195, 137, 0xFFFFFF, 0},
     };
     for (const Probe& p : probes) {
@@ -99,6 +101,52 @@ TEST(GxGraphicsBackEnds, TheSameSceneAgreesOnBothBackEnds)
             if (!nearEdge(x, y) && !Near(PixelAt(*canvas->Bitmap(), x, y), PixelAt(*native->Bitmap(), x, y), 8))
                 ++differing;
     EXPECT_EQ(differing, 0);
+}
+
+TEST(GxGraphicsBackEnds, BothPaintATextureFill)
+{
+    // A 4 x 4 yellow texture with a magenta top-left quarter, tiled over (5, 5)-(15, 13): whole
+    // tiles at x 5, 9, 13 and y 5, 9, the last column sticking out to 17; kept at its natural
+    // size cut to (20, 5)-(22, 20).
+    TBitmap tile;
+    tile.SetPixelFormat(TPixelFormat::pf32bit);
+    tile.SetSize(4, 4);
+    tile.Canvas().Brush().SetColor(clYellow);
+    tile.Canvas().FillRect(Rect(0, 0, 4, 4));
+    tile.Canvas().Brush().SetColor(clFuchsia);
+    tile.Canvas().FillRect(Rect(0, 0, 2, 2));
+    TGxBitmap texture;
+    texture.SetGraphic(&tile);
+    struct Probe {
+        Integer x, y;
+        Cardinal color;
+    };
+    const Probe probes[] = {
+        {5, 5, 0xFF00FF},  {7, 7, 0xFFFF00},   {9, 9, 0xFF00FF},   {14, 10, 0xFF00FF}, {16, 12, 0xFFFF00},
+        {17, 5, 0xFFFFFF}, {5, 13, 0xFFFFFF},  {4, 5, 0xFFFFFF},   {20, 5, 0xFF00FF},  {21, 8, 0xFFFF00},
+        {22, 5, 0xFFFFFF}, {20, 9, 0xFFFFFF},
+    };
+    for (bool native : {false, true}) {
+        auto g = TGxGraphics::CreateBitmapCanvas(30, 20, native);
+        g->BeginScene();
+        g->Stroke()->SetKind(gskNone);
+        g->SetFillColor(clWhite);
+        g->DrawRectangle(TRectF{0, 0, 30, 20});
+        g->Fill()->BeginUpdate();
+        g->Fill()->SetKind(gfkTexture);
+        g->Fill()->SetColor(clNone);
+        g->Fill()->SetTexture(&texture);
+        g->Fill()->SetTextureMode(gtmTile);
+        g->Fill()->EndUpdate();
+        g->DrawRectangle(TRectF{5, 5, 15, 13});
+        g->Fill()->SetTextureMode(gtmOriginal);
+        g->DrawEllipse(TRectF{20, 5, 22, 20});
+        g->EndScene();
+        for (const Probe& p : probes)
+            EXPECT_EQ(PixelAt(*g->Bitmap(), p.x, p.y), p.color)
+                << (native ? "GDI+ " : "canvas ") << p.x << "," << p.y << " " << std::hex
+                << PixelAt(*g->Bitmap(), p.x, p.y);
+    }
 }
 
 TEST(GxGraphicsBackEnds, GdiplusDrawsIntoTheCanvasItIsGiven)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -125,6 +126,16 @@ struct TRecorded {
 
 using Calls = std::vector<std::string>;
 
+// A white picture of the size.
+std::unique_ptr<TGxBitmap> Picture(Integer AWidth, Integer AHeight)
+{
+    TBitmap bitmap;
+    bitmap.SetSize(AWidth, AHeight);
+    auto picture = std::make_unique<TGxBitmap>();
+    picture->SetGraphic(&bitmap);
+    return picture;
+}
+
 }  // namespace
 
 TEST(GxGraphics, ANewDrawingObjectStartsFromItsDefaultsAndHandsThemToTheBackEnd)
@@ -185,14 +196,15 @@ TEST(GxGraphics, ShapesFillWhenTheFillIsInUseAndStrokeWhenTheStrokeIs)
          {"DrawPolyline 3"}},
         {"no stroke", 0xFF, gfkSolid, 0, gskNone, {"FillRect 1,2-11,12"}, {"FillEllipse 1,2-11,12"}, {"FillPolyline 3"}},
         {"fill kind none", 0xFF, gfkNone, -1, gskSolid, {}, {}, {}},
-        {"texture", 0xFF, gfkTexture, 0, gskSolid, {"DrawRect 1,2-11,12 all"}, {"DrawEllipse 1,2-11,12"},
-         {"FillPolyline 3", "DrawPolyline 3"}},
+        {"texture", 0xFF, gfkTexture, 0, gskSolid, {"DrawBitmap 1,2-11,12", "DrawRect 1,2-11,12 all"},
+         {"DrawBitmap 1,2-11,12", "DrawEllipse 1,2-11,12"}, {"FillPolyline 3", "DrawPolyline 3"}},
     };
     for (const Case& c : cases) {
         TRecorded r;
         r.Graphics.Fill()->BeginUpdate();
         r.Graphics.Fill()->SetColor(c.fill);
         r.Graphics.Fill()->SetKind(c.fillKind);
+        r.Graphics.Fill()->SetTexture(Picture(4, 4).get());
         r.Graphics.Fill()->EndUpdate();
         r.Graphics.Stroke()->BeginUpdate();
         r.Graphics.Stroke()->SetColor(c.stroke);
@@ -215,6 +227,72 @@ TEST(GxGraphics, ShapesFillWhenTheFillIsInUseAndStrokeWhenTheStrokeIs)
     r.Graphics.ClipRect(TRect{1, 2, 3, 4});
     r.Graphics.ClipRect(TRectF{1, 2, 3, 4});
     EXPECT_EQ(r.Take(), (Calls{"ClipRect 1,2-3,4", "ClipRect 1,2-3,4"}));
+}
+
+TEST(GxGraphics, ATextureIsPaintedOverTheBoundsOfEveryFilledShapeButTheArcWithoutColourAndThePolyline)
+{
+    TRecorded r;
+    r.Graphics.Fill()->BeginUpdate();
+    r.Graphics.Fill()->SetColor(clNone);
+    r.Graphics.Fill()->SetKind(gfkTexture);
+    r.Graphics.Fill()->SetTexture(Picture(4, 4).get());
+    r.Graphics.Fill()->EndUpdate();
+    TGxGraphicsPath path;
+    path.AddRectangle(TRectF{3, 4, 13, 9}, 0, 0);
+    r.Take();
+    r.Graphics.DrawRectangle(TRectF{1, 2, 11, 12});
+    r.Graphics.DrawRoundRectangle(TRectF{1, 2, 11, 12}, 3);
+    r.Graphics.DrawEllipse(TRectF{1, 2, 11, 12});
+    r.Graphics.DrawPolygon({{0, 0}, {5, 0}, {5, 6}});
+    r.Graphics.DrawPath(&path);
+    r.Graphics.DrawArc(TPointF{20, 20}, TPointF{5, 5}, 0, 90);
+    r.Graphics.DrawPolyline({{0, 0}, {5, 0}, {5, 5}});
+    EXPECT_EQ(r.Take(), (Calls{"DrawBitmap 1,2-11,12", "DrawRect 1,2-11,12 all", "DrawBitmap 1,2-11,12",
+                               "DrawRoundRect 1,2-11,12", "DrawBitmap 1,2-11,12", "DrawEllipse 1,2-11,12",
+                               "DrawBitmap 0,0-5,6", "DrawPolygon 3", "DrawBitmap 3,4-13,9", "DrawPath",
+                               "DrawArc 20,20", "DrawPolyline 3"}));
+    // With a colour the arc paints it over the arc's bounds.
+    r.Graphics.Fill()->SetColor(clRed);
+    r.Take();
+    r.Graphics.DrawArc(TPointF{20, 20}, TPointF{5, 5}, 0, 90);
+    EXPECT_EQ(r.Take(), (Calls{"DrawBitmap 20,20-25,25", "DrawArc 20,20"}));
+    // An empty picture paints nothing.
+    r.Graphics.Fill()->SetTexture(nullptr);
+    r.Take();
+    r.Graphics.DrawRectangle(TRectF{1, 2, 11, 12});
+    EXPECT_EQ(r.Take(), Calls{"DrawRect 1,2-11,12 all"});
+}
+
+TEST(GxGraphics, TheTextureModePlacesThePicture)
+{
+    struct Case {
+        TGxGraphicsTextureMode mode;
+        TRectF rect;
+        Calls drawn;
+    };
+    const Case cases[] = {
+        {gtmOriginal, {5, 5, 30, 20}, {"DrawBitmap 5,5-15,15"}},
+        {gtmOriginal, {5, 5, 12, 20}, {"DrawBitmap 5,5-12,15"}},   // cut to the shape
+        {gtmFit, {5, 5, 30, 20}, {"DrawBitmap 10,5-25,20"}},
+        {gtmStretch, {5, 5, 30, 20}, {"DrawBitmap 5,5-30,20"}},
+        {gtmCenter, {5, 5, 30, 20}, {"DrawBitmap 13,7-23,17"}},     // 7.5 rounds to 8, 2.5 to 2
+        // whole tiles, the last column and row sticking out by 5
+        {gtmTile, {0, 0, 25, 25}, {"DrawBitmap 0,0-10,10", "DrawBitmap 0,10-10,20", "DrawBitmap 0,20-10,30",
+                                   "DrawBitmap 10,0-20,10", "DrawBitmap 10,10-20,20", "DrawBitmap 10,20-20,30",
+                                   "DrawBitmap 20,0-30,10", "DrawBitmap 20,10-30,20", "DrawBitmap 20,20-30,30"}},
+    };
+    for (const Case& c : cases) {
+        TRecorded r;
+        r.Graphics.Stroke()->SetKind(gskNone);
+        r.Graphics.Fill()->BeginUpdate();
+        r.Graphics.Fill()->SetKind(gfkTexture);
+        r.Graphics.Fill()->SetTextureMode(c.mode);
+        r.Graphics.Fill()->SetTexture(Picture(10, 10).get());
+        r.Graphics.Fill()->EndUpdate();
+        r.Take();
+        r.Graphics.DrawRectangle(c.rect);
+        EXPECT_EQ(r.Take(), c.drawn) << c.mode << " " << c.rect.Right;
+    }
 }
 
 TEST(GxGraphics, ASavedStateBringsTheFillBackUnlessOnlyTheCanvasWasSaved)
@@ -245,6 +323,123 @@ TEST(GxGraphics, TextIsDrawnInTheFontColourAndMeasuredOneUnitTaller)
     EXPECT_EQ(r.Context().GetFillColor(), 0xFFFFFF);   // put back
     r.Graphics.DrawText(TRectF{0, 0, 50, 20}, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, -1, true, true);
     EXPECT_EQ(r.Take(), (Calls{"fill color", "fill color"}));   // an anchor test draws nothing
+}
+
+TEST(GxGraphics, TheTextFormsOfEveryCoordinateTypeDrawAndMeasureAlike)
+{
+    // Each form against the floating-point rectangle form, in the minimum-height case: a rectangle
+    // 20 high grows downwards to 50.
+    using Draw = std::function<String(TGxGraphics&)>;
+    String id, value, type;
+    const Draw forms[] = {
+        [](TGxGraphics& g) { return g.DrawText(TRectF{1, 2, 51, 22}, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, 50); },
+        [](TGxGraphics& g) { return g.DrawText(1.0, 2.0, 51.0, 22.0, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, 50); },
+        [](TGxGraphics& g) { return g.DrawText(TRect{1, 2, 51, 22}, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, 50); },
+        [](TGxGraphics& g) { return g.DrawText(1, 2, 51, 22, "Dam", false, gtaCenter, gtaCenter, gttNone, 0, -1, 50); },
+        [&](TGxGraphics& g) {
+            return g.DrawText(TRectF{1, 2, 51, 22}, "Dam", id, value, type, false, gtaCenter, gtaCenter, gttNone, 0,
+                              -1, 50, true, false, -1, -1);
+        },
+        [&](TGxGraphics& g) {
+            return g.DrawText(1.0, 2.0, 51.0, 22.0, "Dam", id, value, type, false, gtaCenter, gtaCenter, gttNone, 0,
+                              -1, 50, true, false, -1, -1);
+        },
+        [&](TGxGraphics& g) {
+            return g.DrawText(TRect{1, 2, 51, 22}, "Dam", id, value, type, false, gtaCenter, gtaCenter, gttNone, 0, -1,
+                              50, true, false, -1, -1);
+        },
+        [&](TGxGraphics& g) {
+            return g.DrawText(1, 2, 51, 22, "Dam", id, value, type, false, gtaCenter, gtaCenter, gttNone, 0, -1, 50,
+                              true, false, -1, -1);
+        },
+    };
+    for (size_t i = 0; i < std::size(forms); ++i) {
+        TRecorded r;
+        r.Take();
+        EXPECT_EQ(forms[i](r.Graphics), String()) << i;
+        EXPECT_EQ(r.Take(), (Calls{"fill color", "DrawText Dam 1,2-51,52", "fill color"})) << i;
+    }
+    // The measuring forms: the rectangle form, its size, width and height, floating and whole.
+    TRecorded r;
+    EXPECT_EQ(r.Graphics.CalculateTextSize("text", TRectF{5, 5, 100, 100}), (TSizeF{30, 13}));
+    EXPECT_EQ(r.Graphics.CalculateTextWidth("text", TRectF{5, 5, 100, 100}), 30);
+    EXPECT_EQ(r.Graphics.CalculateTextHeight("text", TRectF{5, 5, 0.4f, 100}), 0);
+    EXPECT_EQ(r.Graphics.CalculateTextSize("text", TRect{5, 5, 100, 100}), (TSize{30, 13}));
+    EXPECT_EQ(r.Graphics.CalculateTextWidth("text", TRect{5, 5, 100, 100}), 30);
+    EXPECT_EQ(r.Graphics.CalculateTextHeight("text", TRect{5, 5, 100, 100}), 13);
+    EXPECT_EQ(r.Graphics.CalculateTextHeight("", TRect{5, 5, 100, 100}), 0);
+    EXPECT_EQ(r.Graphics.CalculateTextSizeInt("text"), (TSize{30, 13}));
+}
+
+TEST(GxGraphics, TheIntegerAndWholePixelFormsOfTheShapesPicturesAndGlyphsDrawAsTheFloatingPointOnes)
+{
+    auto picture = Picture(4, 4);
+    TPicture* p = picture.get();
+    using Draw = std::function<void(TGxGraphics&)>;
+    struct Case {
+        const char* name;
+        Draw floating, other;
+    };
+    const Case cases[] = {
+        {"rectangle", [](TGxGraphics& g) { g.DrawRectangle(TRectF{1, 2, 11, 12}); },
+         [](TGxGraphics& g) { g.DrawRectangle(1, 2, 11, 12); }},
+        {"round rectangle", [](TGxGraphics& g) { g.DrawRoundRectangle(TRectF{1, 2, 11, 12}, 3); },
+         [](TGxGraphics& g) { g.DrawRoundRectangle(1, 2, 11, 12, 3); }},
+        {"ellipse", [](TGxGraphics& g) { g.DrawEllipse(TRectF{1, 2, 11, 12}); },
+         [](TGxGraphics& g) { g.DrawEllipse(1, 2, 11, 12); }},
+        {"focus rectangle", [](TGxGraphics& g) { g.DrawFocusRectangle(TRectF{1, 2, 11, 12}, clBlack); },
+         [](TGxGraphics& g) { g.DrawFocusRectangle(1, 2, 11, 12, clBlack); }},
+        {"picture", [p](TGxGraphics& g) { g.DrawBitmap(TRectF{1, 2, 11, 12}, p, false, true, false, false); },
+         [p](TGxGraphics& g) { g.DrawBitmap(1, 2, 11, 12, p, false, true, false, false); }},
+        {"picture part",
+         [p](TGxGraphics& g) { g.DrawBitmapPart(TRectF{0, 0, 2, 2}, TRectF{1, 2, 11, 12}, p, false, true, false, false); },
+         [p](TGxGraphics& g) { g.DrawBitmapPart(0, 0, 2, 2, 1, 2, 11, 12, p, false, true, false, false); }},
+        {"check box", [](TGxGraphics& g) { g.DrawCheckBox(TRectF{1, 2, 17, 18}, true, true, true); },
+         [](TGxGraphics& g) { g.DrawCheckBox(TRect{1, 2, 17, 18}, true, true, true); }},
+        {"radio button", [](TGxGraphics& g) { g.DrawRadioButton(TRectF{1, 2, 17, 18}, true, false, true); },
+         [](TGxGraphics& g) { g.DrawRadioButton(TRect{1, 2, 17, 18}, true, false, true); }},
+        {"button", [](TGxGraphics& g) { g.DrawButton(TRectF{1, 2, 41, 22}, true, false, true, false); },
+         [](TGxGraphics& g) { g.DrawButton(TRect{1, 2, 41, 22}, true, false, true, false); }},
+        {"close button", [](TGxGraphics& g) { g.DrawCloseButton(TRectF{1, 2, 21, 22}, false, true, true, true); },
+         [](TGxGraphics& g) { g.DrawCloseButton(TRect{1, 2, 21, 22}, false, true, true, true); }},
+        {"expander", [](TGxGraphics& g) { g.DrawExpanderButton(TRectF{1, 2, 21, 22}, gesExpanded, false, false, true, true); },
+         [](TGxGraphics& g) { g.DrawExpanderButton(TRect{1, 2, 21, 22}, gesExpanded, false, false, true, true); }},
+        {"compact", [](TGxGraphics& g) { g.DrawCompactButton(TRectF{1, 2, 21, 22}, gcsExpanded, false, false, true, true); },
+         [](TGxGraphics& g) { g.DrawCompactButton(TRect{1, 2, 21, 22}, gcsExpanded, false, false, true, true); }},
+        {"drop-down", [](TGxGraphics& g) { g.DrawDropDownButton(TRectF{1, 2, 21, 22}, false, false, true, true, true); },
+         [](TGxGraphics& g) { g.DrawDropDownButton(TRect{1, 2, 21, 22}, false, false, true, true, true); }},
+        {"progress bar",
+         [](TGxGraphics& g) { g.DrawProgressBar(TRectF{1, 2, 101, 22}, 40, "%.0f%%", 100, clBlue, clBlack, true, true); },
+         [](TGxGraphics& g) { g.DrawProgressBar(TRect{1, 2, 101, 22}, 40, "%.0f%%", 100, clBlue, clBlack, true, true); }},
+    };
+    for (const Case& c : cases) {
+        TRecorded a, b;
+        a.Take();
+        b.Take();
+        c.floating(a.Graphics);
+        c.other(b.Graphics);
+        const Calls drawn = a.Take();
+        EXPECT_FALSE(drawn.empty()) << c.name;
+        EXPECT_EQ(b.Take(), drawn) << c.name;
+    }
+    TRecorded r;
+    EXPECT_EQ(r.Graphics.GetBitmapDrawRectangle(0, 0, 25, 25, p, false, false, true, false), (TRect{10, 10, 14, 14}));
+}
+
+TEST(GxGraphics, AHighlightEnclosesTheSearchedTextInTheTag)
+{
+    struct Case {
+        const char *text, *hilight;
+        bool doCase;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"<B>abc</B>", "b", true, "<B>a<HI>b</HI>c</B>"},   // inside the bold run
+        {"Dam dam", "DAM", false, "<HI>Dam</HI> <HI>dam</HI>"},
+        {"Dam dam", "DAM", true, "Dam dam"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TGxGraphics::ApplyHilight(c.text, c.hilight, "HI", c.doCase), String(c.result)) << c.text;
 }
 
 TEST(GxGraphics, PathsAreCutIntoSegmentsOfTheFlatness)
@@ -301,7 +496,11 @@ TEST(GxGraphics, TheComparedSceneReachesTheBackEndAsItsShapes)
     EXPECT_EQ(drawn, (Calls{"FillRect 0,0-200,140", "FillRect 10,10-70,50", "DrawRect 10,10-70,50 all",
                             "FillEllipse 90,10-150,60", "DrawEllipse 90,10-150,60", "FillPolygon 3",
                             "DrawPolygon 3", "FillRect 90,70-190,100", "DrawText Dam 90,105-190,135",
-                            "DrawBitmap 160,10-192,42"}));
+                            "DrawBitmap 160,10-192,42", "DrawBitmap 155,46-163,54", "DrawBitmap 155,54-163,62",
+                            "DrawBitmap 155,62-163,70", "DrawBitmap 163,46-171,54", "DrawBitmap 163,54-171,62",
+                            "DrawBitmap 163,62-171,70", "DrawBitmap 171,46-179,54", "DrawBitmap 171,54-179,62",
+                            "DrawBitmap 171,62-179,70", "DrawBitmap 179,46-187,54", "DrawBitmap 179,54-187,62",
+                            "DrawBitmap 179,62-187,70"}));
 }
 
 TEST(GxGraphics, PointTests)
@@ -313,8 +512,10 @@ TEST(GxGraphics, PointTests)
     EXPECT_TRUE(TGxGraphics::PointInCircle({3, 3.9f}, {0, 0}, 5));
     EXPECT_FALSE(TGxGraphics::PointInCircle({3, 4.1f}, {0, 0}, 5));
     TGxGraphicsPathPolygon square = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
-    EXPECT_TRUE(TGxGraphics::PointInPolygon({5, 5}, square));
-    EXPECT_FALSE(TGxGraphics::PointInPolygon({15, 5}, square));
+    EXPECT_TRUE(TGxGraphics::PointInPolygon(TPointF{5, 5}, square));
+    EXPECT_FALSE(TGxGraphics::PointInPolygon(TPointF{15, 5}, square));
+    EXPECT_TRUE(TGxGraphics::PointInPolygon(TPoint{5, 5}, square));
+    EXPECT_FALSE(TGxGraphics::PointInPolygon(TPoint{15, 5}, square));
 }
 
 TEST(GxGraphics, ColoursAsHTMLTextAndKeywords)

@@ -180,6 +180,12 @@ TEST(GxFill, UpdatesGroupAnnouncements)
     std::vector<TColor> stops;
     for (TGxGraphicsFillGradientItem* stop : *fill.GradientItems()) stops.push_back(stop->Color());
     EXPECT_EQ(stops, (std::vector<TColor>{clBlue, clRed}));
+    // The enumerator starts before the first stop and answers False past the last.
+    auto enumerator = fill.GradientItems()->GetEnumerator();
+    std::vector<TColor> enumerated;
+    while (enumerator->MoveNext()) enumerated.push_back(enumerator->Current()->Color());
+    EXPECT_EQ(enumerated, stops);
+    EXPECT_FALSE(enumerator->MoveNext());
 }
 
 TEST(GxFill, FillsAndStrokesCopyEachOther)

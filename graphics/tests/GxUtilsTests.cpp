@@ -83,7 +83,9 @@ TEST(GxUtilsSignatures, GraphicClassesByTheFirstBytes)
         {emf, TMetafile::StaticClass()},
         {"\xD7\xCD\xC6\x9A", TMetafile::StaticClass()},
         {std::string("\0\0\1\0", 4), TIcon::StaticClass()},
-        {std::string("II*\0", 4), nullptr},          // no class reads TIFF here
+        {std::string("II*\0", 4), TTIFFImage::StaticClass()},
+        {std::string("MM\0*", 4), TTIFFImage::StaticClass()},
+        {std::string("MM*\0", 4), nullptr},
         {"xyz", nullptr},
     };
     for (const Case& c : cases) {
@@ -94,6 +96,23 @@ TEST(GxUtilsSignatures, GraphicClassesByTheFirstBytes)
     TGraphicClass found = TBitmap::StaticClass();
     EXPECT_FALSE(TGxUtils::FindGraphicClass("BM", 0, found));
     EXPECT_EQ(found, nullptr);
+}
+
+TEST(GxUtilsSignatures, ATiffPictureIsLoaded)
+{
+    // A 2 x 1 uncompressed RGB file: red, blue.
+    const String hex =
+        "49492A0008000000090000010300010000000200000001010300010000000100000002010300030000007A0000000301"
+        "0300010000000100000006010300010000000200000011010400010000008000000015010300010000000300000016010300"
+        "010000000100000017010400010000000600000000000000080008000800FF00000000FF";
+    std::unique_ptr<TGxBitmap> picture(TGxUtils::CreateBitmapFromHexStr(hex));
+    ASSERT_TRUE(dynamic_cast<TTIFFImage*>(picture->Graphic()));
+    EXPECT_EQ(TGxUtils::GetImageType(picture.get(), false), ".tiff");
+    TBitmap drawn;
+    drawn.SetSize(2, 1);
+    drawn.Canvas().Draw(0, 0, *picture->Graphic());
+    EXPECT_EQ(drawn.Canvas().Pixel(0, 0), clRed);
+    EXPECT_EQ(drawn.Canvas().Pixel(1, 0), clBlue);
 }
 
 TEST(GxUtilsCodecs, Base64KnownVectorsAndUrlForm)

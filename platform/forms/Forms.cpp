@@ -210,6 +210,16 @@ void TCustomForm::CMShowingChanged(TMessage&)
 void TCustomForm::DoShow() { OnShow(this); }
 void TCustomForm::DoHide() { OnHide(this); }
 
+TMonitor* TCustomForm::Monitor() const
+{
+    TRect r = BoundsRect();
+    if (Parent()) {
+        const TPoint origin = Parent()->ClientOrigin();
+        OffsetRect(r, origin.X, origin.Y);
+    }
+    return Screen->MonitorFromRect(r);
+}
+
 void TCustomForm::BringToFront()
 {
     if (FHandle && FVisible) WindowSystem().Activate(FHandle);
@@ -944,6 +954,22 @@ const std::vector<std::unique_ptr<TMonitor>>& TScreen::MonitorList() const
         for (const TMonitorFacts& facts : MonitorsBackend().Monitors())
             FMonitors.push_back(std::make_unique<TMonitor>(facts.Handle, static_cast<Integer>(FMonitors.size())));
     return FMonitors;
+}
+
+TMonitor* TScreen::MonitorFromRect(const TRect& ARect) const
+{
+    TMonitor* best = MonitorList().empty() ? nullptr : MonitorList().front().get();
+    Int64 bestArea = 0;
+    for (const auto& monitor : MonitorList()) {
+        TRect overlap;
+        if (!IntersectRect(overlap, ARect, monitor->BoundsRect())) continue;
+        const Int64 area = Int64(overlap.Width()) * overlap.Height();
+        if (area > bestArea) {
+            best = monitor.get();
+            bestArea = area;
+        }
+    }
+    return best;
 }
 
 TMonitorFacts TMonitor::Facts() const

@@ -30,6 +30,8 @@ constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry 
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
 
+class TMonitor;
+
 class TCustomForm : public TWinControl {
     DECLARE_CLASS(TCustomForm, TWinControl)
 public:
@@ -62,6 +64,8 @@ public:
     void SetScaled(bool value) { FScaled = value; }
     Integer PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(Integer value) { FPixelsPerInch = value > 0 ? value : FPixelsPerInch; }
+    // The display that shows most of the form.
+    TMonitor* Monitor() const;
     TFormStyle FormStyle() const { return FFormStyle; }
     void SetFormStyle(TFormStyle value);
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
@@ -358,6 +362,8 @@ public:
     bool Primary() const { return Facts().Primary; }
     TRect BoundsRect() const { return Facts().Bounds; }
     TRect WorkareaRect() const { return Facts().WorkArea; }
+    // 96 for a display that was disconnected.
+    Integer PixelsPerInch() const { return Facts().PixelsPerInch; }
 
 private:
     TMonitorFacts Facts() const;
@@ -386,6 +392,8 @@ public:
     // The displays, the primary one first, as they were when the list was first asked for.
     Integer MonitorCount() const { return static_cast<Integer>(MonitorList().size()); }
     TMonitor* Monitors(Integer index) const { return MonitorList().at(index).get(); }
+    // The display that shows most of the rectangle; the primary one when none shows any of it.
+    TMonitor* MonitorFromRect(const TRect& ARect) const;
 
     // Forms register and unregister themselves; the active form is the one last activated.
     void AddForm(TCustomForm* form);

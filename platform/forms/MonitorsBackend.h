@@ -1,7 +1,7 @@
 #pragma once
 // What the screen's monitor list needs from the toolkit: the displays, each with a handle that
-// stays the same while the display is connected, its bounds and its work area (without panels
-// and docks).  The Qt back end registers an implementation at start-up; this header is
+// stays the same while the display is connected, its bounds, its work area (without panels and
+// docks) and its logical resolution.  The Qt back end registers an implementation at start-up; this header is
 // toolkit-free.
 #include <cstdint>
 #include <vector>
@@ -15,6 +15,7 @@ struct TMonitorFacts {
     TRect Bounds;
     TRect WorkArea;
     bool Primary = false;
+    int PixelsPerInch = 96;
 };
 
 class TMonitorsBackend {

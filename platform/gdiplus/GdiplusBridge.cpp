@@ -9,6 +9,7 @@
 
 #include <fontconfig/fontconfig.h>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -61,6 +62,16 @@ GpStatus GdipGetGenericFontFamilySansSerif(void** family);
 GpStatus GdipDeleteFontFamily(void* family);
 GpStatus GdipGetFamilyName(const void* family, char16_t* name, Word language);
 GpStatus GdipCreateFont(const void* family, float emSize, int style, int unit, void** font);
+GpStatus GdipCreateRegion(void** region);
+GpStatus GdipSetEmpty(void* region);
+GpStatus GdipDeleteRegion(void* region);
+GpStatus GdipCombineRegionRectI(void* region, const GpRect* rect, int mode);
+GpStatus GdipIsInfiniteRegion(void* region, void* graphics, int* result);
+GpStatus GdipGetRegionScansCount(void* region, unsigned* count, void* matrix);
+GpStatus GdipGetRegionScansI(void* region, GpRect* rects, int* count, void* matrix);
+GpStatus GdipCreateMatrix(void** matrix);
+GpStatus GdipDeleteMatrix(void* matrix);
+GpStatus GdipSetClipRegion(void* graphics, void* region, int mode);
 GpStatus GdipGetEmHeight(const void* family, int style, std::uint16_t* height);
 GpStatus GdipGetCellAscent(const void* family, int style, std::uint16_t* ascent);
 GpStatus GdipGetCellDescent(const void* family, int style, std::uint16_t* descent);
@@ -461,6 +472,65 @@ GpStatus SaveImageToStream(void* image, IStream* stream, const void* encoder, co
     return status;
 }
 
+// Regions of our device contexts (HRGN) as GDI+ regions and back, rectangle by rectangle.
+constexpr int CombineModeUnion = 2;
+
+GpStatus CreateRegionHrgn(HRGN hRgn, void** region)
+{
+    if (!hRgn || !region) return InvalidParameter;
+    void* result = nullptr;
+    GpStatus status = GdipCreateRegion(&result);
+    if (status == Ok) status = GdipSetEmpty(result);
+    for (const TRect& r : hRgn->Rects()) {
+        if (status != Ok) break;
+        const GpRect rect{r.Left, r.Top, r.Width(), r.Height()};
+        status = GdipCombineRegionRectI(result, &rect, CombineModeUnion);
+    }
+    if (status != Ok) {
+        GdipDeleteRegion(result);
+        return status;
+    }
+    *region = result;
+    return Ok;
+}
+
+// A new region of ours, or none for an infinite region.
+GpStatus GetRegionHRgn(void* region, void* graphics, HRGN* hRgn)
+{
+    if (!region || !graphics || !hRgn) return InvalidParameter;
+    int infinite = 0;
+    GpStatus status = GdipIsInfiniteRegion(region, graphics, &infinite);
+    if (status != Ok) return status;
+    if (infinite) {
+        *hRgn = nullptr;
+        return Ok;
+    }
+    void* identity = nullptr;
+    status = GdipCreateMatrix(&identity);
+    unsigned count = 0;
+    if (status == Ok) status = GdipGetRegionScansCount(region, &count, identity);
+    std::vector<GpRect> rects(count);
+    int filled = 0;
+    if (status == Ok && count > 0) status = GdipGetRegionScansI(region, rects.data(), &filled, identity);
+    GdipDeleteMatrix(identity);
+    if (status != Ok) return status;
+    auto result = std::make_unique<TRegion>();
+    for (int i = 0; i < filled; ++i)
+        result->Combine(TRegion(Bounds(rects[i].X, rects[i].Y, rects[i].Width, rects[i].Height)), RGN_OR);
+    *hRgn = result.release();
+    return Ok;
+}
+
+GpStatus SetClipHrgn(void* graphics, HRGN hRgn, int combineMode)
+{
+    void* region = nullptr;
+    GpStatus status = CreateRegionHrgn(hRgn, &region);
+    if (status != Ok) return status;
+    status = GdipSetClipRegion(graphics, region, combineMode);
+    GdipDeleteRegion(region);
+    return status;
+}
+
 struct TBridgeEntry {
     const char* Name;
     void* Function;
@@ -501,6 +571,9 @@ void* GdiplusBridgeEntry(const char* name)
         {"GdipCreateBitmapFromStream", Entry(LoadImageFromStream)},
         {"GdipCreateBitmapFromStreamICM", Entry(LoadImageFromStream)},
         {"GdipSaveImageToStream", Entry(SaveImageToStream)},
+        {"GdipCreateRegionHrgn", Entry(CreateRegionHrgn)},
+        {"GdipGetRegionHRgn", Entry(GetRegionHRgn)},
+        {"GdipSetClipHrgn", Entry(SetClipHrgn)},
     };
     for (const TBridgeEntry& e : entries)
         if (std::strcmp(e.Name, name) == 0) return e.Function;

@@ -1,7 +1,7 @@
 #pragma once
 // The bridge between our device contexts and the GDI+ library (libgdiplus): the flat functions
-// that take or give a device context, a bitmap or icon handle, a logical font or a stream are
-// answered here, on our canvases, bitmaps, fonts and streams; GDI+ draws the rest itself.
+// that take or give a device context, a bitmap or icon handle, a region handle, a logical font or
+// a stream are answered here, on our canvases, bitmaps, fonts and streams; GDI+ draws the rest itself.
 //
 // A graphics made on a canvas draws straight into the canvas's own 32-bit pixels (a GDI+ bitmap
 // in 32bppRGB over the same memory); the canvas hears of the change when the graphics is deleted
@@ -9,6 +9,7 @@
 // MS Sans Serif, ...) and Arial, Times New Roman and Courier New as their Liberation twins.
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/Regions.h"
 #include "platform/rtl/Streams.h"
 
 using HBITMAP = TBitmap*;   // a bitmap handed out by GDI+ belongs to the caller (delete)

@@ -27,3 +27,4 @@ void RegisterGraphicsBackend(const TGraphicsBackend& backend) { Registered() = b
 TFontEngine& FontEngine() { return Require(Registered().Fonts, "font engine"); }
 TPrinterBackend& PrinterBackend() { return Require(Registered().Printers, "printer service"); }
 TClipboardBackend& ClipboardBackend() { return Require(Registered().Clipboard, "clipboard service"); }
+TImageCodecBackend& ImageCodecBackend() { return Require(Registered().ImageCodecs, "image reader"); }

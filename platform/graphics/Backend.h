@@ -1,6 +1,6 @@
 #pragma once
-// The services the graphics layer needs from the toolkit back end: font rendering, print jobs and
-// the clipboard.  The back end registers them at start-up (platform/backend/qt).
+// The services the graphics layer needs from the toolkit back end: font rendering, print jobs,
+// the clipboard and the picture formats read through the toolkit's image readers.  The back end registers them at start-up (platform/backend/qt).
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,13 +83,32 @@ public:
     virtual std::string GetData(const std::string& mime) = 0;
 };
 
+// A picture as the image readers and writers exchange it: rows of 0xAARRGGBB pixels, straight
+// alpha in the top byte when HasAlpha.
+struct TDecodedImage {
+    Integer Width = 0, Height = 0;
+    std::vector<Cardinal> Pixels;
+    bool HasAlpha = false;
+};
+
+class TImageCodecBackend {
+public:
+    virtual ~TImageCodecBackend() = default;
+    // Format is the file extension ("tiff"); false when the bytes are no picture of it.
+    virtual bool Decode(const std::string& format, const std::vector<Byte>& data, TDecodedImage& image) = 0;
+    // Empty when the picture cannot be written in the format.
+    virtual std::vector<Byte> Encode(const std::string& format, const TDecodedImage& image) = 0;
+};
+
 struct TGraphicsBackend {
     TFontEngine* Fonts = nullptr;
     TPrinterBackend* Printers = nullptr;
     TClipboardBackend* Clipboard = nullptr;
+    TImageCodecBackend* ImageCodecs = nullptr;
 };
 void RegisterGraphicsBackend(const TGraphicsBackend& backend);
 // Raises EInvalidOperation naming the missing service when nothing is registered.
 TFontEngine& FontEngine();
 TPrinterBackend& PrinterBackend();
 TClipboardBackend& ClipboardBackend();
+TImageCodecBackend& ImageCodecBackend();

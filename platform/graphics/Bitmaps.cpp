@@ -721,6 +721,11 @@ bool IsIconData(TStream& s) { return Starts(Head(s, 4), {0, 0, 1, 0}); }
 bool IsPngData(TStream& s) { return Starts(Head(s, 8), {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}); }
 bool IsJpegData(TStream& s) { return Starts(Head(s, 2), {0xFF, 0xD8}); }
 bool IsGifData(TStream& s) { return Starts(Head(s, 3), {'G', 'I', 'F'}); }
+bool IsTiffData(TStream& s)
+{
+    const std::vector<Byte> head = Head(s, 4);
+    return Starts(head, {'I', 'I', 42, 0}) || Starts(head, {'M', 'M', 0, 42});
+}
 // An enhanced metafile: record 1 (the header) with " EMF" at byte 40.
 bool IsMetafileData(TStream& s)
 {
@@ -741,6 +746,8 @@ std::vector<TFileFormat>& FileFormats()
         {"jpg", "JPEG Image File", TJPEGImage::StaticClass(), IsJpegData},
         {"jpeg", "JPEG Image File", TJPEGImage::StaticClass(), nullptr},
         {"gif", "GIF Image", TGIFImage::StaticClass(), IsGifData},
+        {"tif", "TIFF Image", TTIFFImage::StaticClass(), IsTiffData},
+        {"tiff", "TIFF Image", TTIFFImage::StaticClass(), nullptr},
         {"emf", "Enhanced Metafiles", TMetafile::StaticClass(), IsMetafileData},
         {"wmf", "Metafiles", TMetafile::StaticClass(), IsWindowsMetafileData}};
     return formats;

@@ -1,5 +1,7 @@
 #include "platform/graphics/Codecs.h"
 
+#include "platform/graphics/Backend.h"
+
 #include <gif_lib.h>
 #include <png.h>
 
@@ -13,6 +15,7 @@ IMPLEMENT_CLASS(TCodecGraphic, TGraphic, nullptr)
 IMPLEMENT_CLASS(TPngImage, TCodecGraphic, NewObject<TPngImage>)
 IMPLEMENT_CLASS(TJPEGImage, TCodecGraphic, NewObject<TJPEGImage>)
 IMPLEMENT_CLASS(TGIFImage, TCodecGraphic, NewObject<TGIFImage>)
+IMPLEMENT_CLASS(TTIFFImage, TCodecGraphic, NewObject<TTIFFImage>)
 
 namespace {
 std::vector<Byte> ReadRest(TStream& stream)
@@ -320,3 +323,27 @@ void TGIFImage::LoadFromStream(TStream& stream)
 }
 
 void TGIFImage::SaveToStream(TStream&) { throw EInvalidGraphicOperation("GIF images cannot be saved"); }
+
+// ---------------------------------------------------------------- TIFF
+
+void TTIFFImage::LoadFromStream(TStream& stream)
+{
+    TDecodedImage decoded;
+    if (!ImageCodecBackend().Decode("tiff", ReadRest(stream), decoded) || decoded.Width <= 0 || decoded.Height <= 0)
+        throw EInvalidGraphic("The TIFF image is not valid");
+    TBitmap bmp(decoded.Width, decoded.Height);
+    std::copy(decoded.Pixels.begin(), decoded.Pixels.end(), PixelsOf(bmp));
+    FImage.Assign(bmp);
+    FHasAlpha = decoded.HasAlpha;
+    Changed();
+}
+
+void TTIFFImage::SaveToStream(TStream& stream)
+{
+    TDecodedImage image{FImage.Width(), FImage.Height(), {}, FHasAlpha};
+    const Cardinal* px = PixelsOf(FImage);
+    image.Pixels.assign(px, px + size_t(image.Width) * image.Height);
+    const std::vector<Byte> data = ImageCodecBackend().Encode("tiff", image);
+    if (data.empty()) throw EInvalidGraphicOperation("The TIFF image could not be written");
+    stream.WriteBuffer(data.data(), static_cast<Integer>(data.size()));
+}

@@ -1,5 +1,6 @@
 #pragma once
-// Compressed picture files: PNG (libpng), JPEG (libjpeg) and GIF (giflib, read only).
+// Compressed picture files: PNG (libpng), JPEG (libjpeg), GIF (giflib, read only) and TIFF (the
+// toolkit's image readers).
 // Each holds its picture as a 32-bit bitmap.
 #include "platform/graphics/Bitmaps.h"
 
@@ -52,4 +53,12 @@ class TGIFImage : public TCodecGraphic {
 public:
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) override;   // EInvalidGraphicOperation: GIF files are read only
+};
+
+// The first page of a TIFF file; written as one page.
+class TTIFFImage : public TCodecGraphic {
+    DECLARE_CLASS(TTIFFImage, TCodecGraphic)
+public:
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) override;
 };

@@ -55,6 +55,34 @@ TEST(GxUtilsScale, DisplayScaleOfTheFormThatShowsAComponent)
     EXPECT_EQ(TGxUtils::GetParentForm(nullptr), nullptr);
 }
 
+// The one display, answering 144 pixels per inch.
+struct THighResolutionDisplay : TMonitorsBackend {
+    TMonitorFacts Display{Screen->Monitors(0)->Handle(), Screen->Monitors(0)->BoundsRect(),
+                          Screen->Monitors(0)->WorkareaRect(), true, 144};
+    std::vector<TMonitorFacts> Monitors() override { return {Display}; }
+};
+
+TEST(GxUtilsScale, TheResolutionIsTheOneOfTheDisplayThatShowsTheForm)
+{
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    TMonitorsBackend& saved = MonitorsBackend();
+    THighResolutionDisplay display;
+    RegisterMonitorsBackend(&display);
+    const struct {
+        Integer DesignPPI, DefaultDPI;
+        float Expected;
+    } cases[] = {{96, -1, 1.5f}, {120, -1, 1.2f}, {120, 96, 1.5f}, {96, 72, 2.0f}};
+    for (const auto& c : cases) {
+        form.SetPixelsPerInch(c.DesignPPI);
+        EXPECT_FLOAT_EQ(TGxUtils::GetDPIScale(edit, c.DefaultDPI), c.Expected) << c.DesignPPI << " " << c.DefaultDPI;
+    }
+    form.SetScaled(false);
+    EXPECT_FLOAT_EQ(TGxUtils::GetDPIScale(edit, 96), 1.0f);
+    RegisterMonitorsBackend(&saved);
+}
+
 TEST(GxUtilsScale, ControlsAndFormsRescale)
 {
     TForm form(nullptr);

@@ -46,6 +46,6 @@ void InitQtGraphics()
     }
     PinFonts();
     RegisterGraphicsBackend({&qtbackend::QtFontEngine(), &qtbackend::QtPrinterBackend(),
-                             &qtbackend::QtClipboardBackend()});
+                             &qtbackend::QtClipboardBackend(), &qtbackend::QtImageCodecs()});
     RegisterColorGlyphEngine(&qtbackend::QtColorGlyphEngine());
 }

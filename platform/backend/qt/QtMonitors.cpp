@@ -17,7 +17,8 @@ public:
         QScreen* primary = QGuiApplication::primaryScreen();
         auto add = [&result, primary](QScreen* screen) {
             result.push_back({reinterpret_cast<HMONITOR>(screen), FromQRect(screen->geometry()),
-                              FromQRect(screen->availableGeometry()), screen == primary});
+                              FromQRect(screen->availableGeometry()), screen == primary,
+                              qRound(screen->logicalDotsPerInch())});
         };
         if (primary) add(primary);
         for (QScreen* screen : QGuiApplication::screens())

@@ -37,6 +37,7 @@ QImage ToQImage(const class TBitmap& bitmap, bool premultiplied);
 TFontEngine& QtFontEngine();
 TPrinterBackend& QtPrinterBackend();
 TClipboardBackend& QtClipboardBackend();
+TImageCodecBackend& QtImageCodecs();
 TColorGlyphEngine& QtColorGlyphEngine();
 
 }  // namespace qtbackend

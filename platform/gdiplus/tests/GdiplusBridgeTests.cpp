@@ -31,6 +31,8 @@ int GdipGetFontStyle(void* font, int* style);
 int GdipGetFontUnit(void* font, int* unit);
 int GdipDeleteFont(void* font);
 int GdipCreateFontFamilyFromName(const char16_t* name, void* collection, void** family);
+int GdipCreateRegion(void** region);
+int GdipDeleteRegion(void* region);
 }
 
 namespace {
@@ -272,6 +274,40 @@ TEST_F(GdiplusBridge, PicturesAreReadFromOurStreams)
     garbage.WriteBuffer("not a picture", 13);
     garbage.SetPosition(0);
     EXPECT_NE(Bridge<int (*)(IStream*, void**)>("GdipLoadImageFromStream")(&garbage, &image), 0);
+}
+
+TEST_F(GdiplusBridge, RegionHandlesCrossBothWaysAndClipADrawing)
+{
+    // An L of two rectangles: (1, 1)-(3, 5) and (3, 3)-(6, 5).
+    TRegion* ell = CreateRectRgn(1, 1, 3, 5);
+    TRegion* foot = CreateRectRgn(3, 3, 6, 5);
+    CombineRgn(ell, ell, foot, RGN_OR);
+    DeleteObject(foot);
+    void* region = nullptr;
+    ASSERT_EQ(Bridge<int (*)(HRGN, void**)>("GdipCreateRegionHrgn")(ell, &region), 0);
+    TBitmap bmp;
+    White(bmp, 7, 6);
+    void* graphics = nullptr;
+    ASSERT_EQ(Bridge<CreateFromHDCFn>("GdipCreateFromHDC")(&bmp.Canvas(), &graphics), 0);
+    using GetRegionHRgnFn = int (*)(void*, void*, HRGN*);
+    HRGN back = nullptr;
+    ASSERT_EQ(Bridge<GetRegionHRgnFn>("GdipGetRegionHRgn")(region, graphics, &back), 0);
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(EqualRgn(back, ell));
+    DeleteObject(back);
+    GdipDeleteRegion(region);
+    // An infinite region has no handle.
+    GdipCreateRegion(&region);
+    back = ell;
+    EXPECT_EQ(Bridge<GetRegionHRgnFn>("GdipGetRegionHRgn")(region, graphics, &back), 0);
+    EXPECT_EQ(back, nullptr);
+    GdipDeleteRegion(region);
+    EXPECT_EQ(Bridge<int (*)(void*, HRGN, int)>("GdipSetClipHrgn")(graphics, ell, 0), 0);
+    FillRect(graphics, 0xFF0000FF, 0, 0, 7, 6);
+    Bridge<DeleteGraphicsFn>("GdipDeleteGraphics")(graphics);
+    EXPECT_EQ(Picture(bmp, 0x000000FF), "......./.XX..../.XX..../.XXXXX./.XXXXX./.......");
+    EXPECT_EQ(Bridge<int (*)(HRGN, void**)>("GdipCreateRegionHrgn")(nullptr, &region), 2);
+    DeleteObject(ell);
 }
 
 TEST_F(GdiplusBridge, OtherNamesAreLeftToGdiplus)

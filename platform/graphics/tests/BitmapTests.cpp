@@ -44,6 +44,21 @@ std::vector<Cardinal> Pixels(const TBitmap& bmp)
     return out;
 }
 
+namespace {
+std::string HexBytes(const std::string& hex)
+{
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    return bytes;
+}
+// The bytes, the stream rewound.
+void WriteBytes(TMemoryStream& m, const std::string& bytes)
+{
+    m.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+    m.SetPosition(0);
+}
+}  // namespace
+
 TEST(BitmapFiles, HeadersOf24And32BitFiles)
 {
     struct Case {
@@ -334,6 +349,41 @@ TEST(GifFiles, FirstFrameWithItsTransparentColour)
     EXPECT_EQ(dest.Canvas().Pixel(2, 0), clBlue);
 }
 
+TEST(TiffFiles, ReadThroughTheImageReadersAndWrittenBack)
+{
+    // A 2 x 1 uncompressed RGB file, little-endian, written out by hand: red, blue.
+    const std::string file = HexBytes(
+        "49492a0008000000090000010300010000000200000001010300010000000100000002010300030000007a0000000301"
+        "0300010000000100000006010300010000000200000011010400010000008000000015010300010000000300000016010300"
+        "010000000100000017010400010000000600000000000000080008000800ff00000000ff");
+    TMemoryStream m;
+    WriteBytes(m, file);
+    TPicture pic;
+    pic.LoadFromStream(m);
+    ASSERT_TRUE(dynamic_cast<TTIFFImage*>(pic.Graphic()));
+    EXPECT_EQ(pic.Width(), 2);
+    EXPECT_EQ(pic.Height(), 1);
+    TMemoryStream again;
+    pic.SaveToStream(again);
+    again.SetPosition(0);
+    TPicture back;
+    back.LoadFromStream(again);
+    for (TPicture* p : {&pic, &back}) {
+        ASSERT_TRUE(dynamic_cast<TTIFFImage*>(p->Graphic()));
+        TBitmap dest;
+        WhiteBitmap(dest, 2, 1);
+        dest.Canvas().Draw(0, 0, *p->Graphic());
+        EXPECT_EQ(dest.Canvas().Pixel(0, 0), clRed);
+        EXPECT_EQ(dest.Canvas().Pixel(1, 0), clBlue);
+    }
+    // Big-endian files are TIFF too; damaged ones are refused.
+    TMemoryStream bigEndian;
+    WriteBytes(bigEndian, std::string("MM\0*\0\0\0\x08", 8));
+    EXPECT_EQ(TPicture::GraphicClassOfStream(bigEndian), TTIFFImage::StaticClass());
+    TTIFFImage damaged;
+    EXPECT_THROW(damaged.LoadFromStream(bigEndian), EInvalidGraphic);
+}
+
 TEST(IconFiles, RoundTripKeepsAlpha)
 {
     TIcon icon;
@@ -388,8 +438,9 @@ TEST(PictureFiles, UnknownExtensionIsRefused)
         EXPECT_EQ(e.Message(), "Unknown picture file extension (.xyz)");
     }
     EXPECT_EQ(TPicture::GraphicFilter(TCodecGraphic::StaticClass()),
-              "All (*.png;*.jpg;*.jpeg;*.gif)|*.png;*.jpg;*.jpeg;*.gif|Portable Network Graphics (*.png)|*.png|"
-              "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|GIF Image (*.gif)|*.gif");
+              "All (*.png;*.jpg;*.jpeg;*.gif;*.tif;*.tiff)|*.png;*.jpg;*.jpeg;*.gif;*.tif;*.tiff|"
+              "Portable Network Graphics (*.png)|*.png|JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|"
+              "GIF Image (*.gif)|*.gif|TIFF Image (*.tif)|*.tif|TIFF Image (*.tiff)|*.tiff");
 }
 
 TEST(PictureStreams, TheDataSignaturePicksTheGraphicClass)
