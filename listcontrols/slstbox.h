@@ -509,7 +509,7 @@ private:
     void QuickSortSections(Integer L, Integer R);
 
     // Painting.
-    void DrawRowText(TCanvas& canvas, TRect& r, const String& text, bool sectionRow, TListSection* section,
+    void DrawRowText(TCanvas& canvas, TRect& r, Integer rowLeft, const String& text, bool sectionRow, TListSection* section,
                      bool verticalLines, Cardinal hflags, Cardinal vflags, Integer h, TSize& extent);
     void DrawNode(TCanvas& canvas, const TRect& row, TListSection* section, Integer h);
     void DrawSortIndicator(TCanvas& canvas, const TRect& row, TListSection* section);

@@ -299,4 +299,83 @@ TEST_F(SectionWindow, ThumbTrackingScrollsOnlyWithScrollTrack)
     EXPECT_TRUE(f.List->HasScrollBar());
 }
 
+// Over a wallpaper the rows are not filled and the text is transparent: in the box of each text,
+// section caption, sub-item and selected sub-item alike, every pixel is the wallpaper or a letter.
+TEST_F(SectionWindow, TextOverTheWallpaperLeavesItShowingUnderAndBetweenTheLetters)
+{
+    const TColor paper = 0xC0F0FF;
+    TBitmap wallpaper;
+    wallpaper.SetSize(600, 13);
+    wallpaper.Canvas().Brush().SetColor(paper);
+    wallpaper.Canvas().FillRect(TRect{0, 0, 600, 13});
+    f.List->SetWallpaper(wallpaper);
+    f.List->SetSelectionTextColor(clBlue);
+    f.List->Sections()[0]->SetState(lssExpanded);
+    f.List->SetItemIndex(2);
+    TestProcess();
+    struct Case {
+        Integer row;
+        TFont& font;
+        TColor ink;
+    } cases[] = {{0, f.List->SectionFont(), clBlack}, {1, f.List->Font(), clBlack}, {2, f.List->Font(), clBlue}};
+    for (const Case& c : cases) {
+        TCanvas& canvas = f.List->Canvas();
+        canvas.Font().Assign(c.font);
+        const TRect row = f.List->ItemRect(c.row);
+        const Integer right = 14 + canvas.TextWidth(f.List->Items()[c.row]);
+        Integer onPaper = 0, letters = 0, other = 0;
+        for (Integer y = row.Top + 1; y < row.Bottom - 1; ++y)
+            for (Integer x = 14; x < right; ++x) {
+                const TColor pixel = TestPixel(f.List, x, y);
+                if (pixel == paper) ++onPaper;
+                else if (pixel == c.ink) ++letters;
+                else ++other;
+            }
+        EXPECT_GT(letters, 20) << c.row;
+        EXPECT_GT(onPaper, letters) << c.row;
+        EXPECT_EQ(other, 0) << c.row;
+    }
+}
+
+// Tab stops count from the row's edge, as the separator lines do.  After a first stop at 40, a left
+// stop at 80 starts the last column 80 pixels from the edge with its line 2 pixels before; a right
+// stop at 120 ends it there with its line 2 pixels after.
+TEST_F(SectionWindow, TabColumnsStartAtTheirStopsFromTheRowsEdge)
+{
+    struct Case {
+        TTabType type;
+        Integer stop;
+        Integer line;
+    } cases[] = {{tableft, 80, 78}, {tabright, 120, 122}};
+    TListSection* s = f.List->Sections()[0];
+    s->SetLines(slVertical);
+    s->SubItems().Put(0, "x\ty\tWW");
+    s->SetState(lssExpanded);
+    for (const Case& c : cases) {
+        f.List->TabPositions().Clear();
+        f.List->TabPositions().Add()->SetTabPosition(40);
+        TTabPositionItem* tab = f.List->TabPositions().Add();
+        tab->SetTabPosition(c.stop);
+        tab->SetTabType(c.type);
+        TestProcess();
+        const TRect row = f.List->ItemRect(1);
+        EXPECT_EQ(TestPixel(f.List, c.line, row.Top + 2), clBlack) << c.stop;
+        EXPECT_EQ(TestPixel(f.List, c.line + 1, row.Top + 2), clWhite) << c.stop;
+        Integer left = row.Right, right = 0;
+        for (Integer y = row.Top; y < row.Bottom; ++y)
+            for (Integer x = 50; x < row.Right; ++x)
+                if (x != c.line && TestPixel(f.List, x, y) == clBlack) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+        if (c.type == tableft) {
+            EXPECT_GE(left, c.stop);
+            EXPECT_LE(left, c.stop + 2);
+        } else {
+            EXPECT_LE(right, c.stop);
+            EXPECT_GE(right, c.stop - 2);
+        }
+    }
+}
+
 }  // namespace
