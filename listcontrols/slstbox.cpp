@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "listcontrols/GxStyleIF.h"
+#include "platform/forms/Forms.h"
 #include "platform/services/SysInfo.h"
 
 namespace {
@@ -470,8 +471,9 @@ TSectionListBox::~TSectionListBox()
 void TSectionListBox::CreateWnd()
 {
     TCustomListBox::CreateWnd();
-    FFormScaled = true;   // forms here always scale with the screen
-    FDPIScale = GetControlDPIScale(this, nullptr);
+    auto* form = dynamic_cast<TCustomForm*>(FormWindow());
+    FFormScaled = !form || form->Scaled();
+    FDPIScale = GetControlDPIScale(this, &Canvas());
     FDestroyed = false;
     if (FMemo->Parent() != this) {
         FMemo->SetVisible(false);
@@ -488,10 +490,23 @@ void TSectionListBox::CreateWnd()
     UpdateWallpaperBrush();
 }
 
+// After streaming: the rows measured, the wallpaper brush set, and the height stepped one pixel
+// and back so that the platform lays the rows out anew.
 void TSectionListBox::Loaded()
 {
     TCustomListBox::Loaded();
     FOldCursor = Cursor();
+    UpdateHorzExtent();
+    UpdateItemHeight();
+    UpdateWallpaperBrush();
+    SetHeight(Height() + 1);
+    SetHeight(Height() - 1);
+}
+
+void TSectionListBox::ChangeScale(Integer M, Integer D)
+{
+    TCustomListBox::ChangeScale(M, D);
+    FDPIScale = GetControlDPIScale(this, &Canvas());
     UpdateHorzExtent();
     UpdateItemHeight();
     UpdateWallpaperBrush();
@@ -515,6 +530,7 @@ void TSectionListBox::Notification(TComponent* AComponent, TOperation Operation)
     if (Operation != opRemove) return;
     if (AComponent == FSectionImages) FSectionImages = nullptr;
     if (AComponent == FSubItemImages) FSubItemImages = nullptr;
+    if (AComponent == FContainer) FContainer = nullptr;
 }
 
 Integer TSectionListBox::Scaled(Integer size) const
@@ -916,9 +932,10 @@ void TSectionListBox::SetSubItemIndent(Integer value)
     Invalidate();
 }
 
-void TSectionListBox::SetPictureContainer(IHTMLPictures* value)
+void TSectionListBox::SetPictureContainer(TPictureContainer* value)
 {
     FContainer = value;
+    if (value) value->FreeNotification(this);
     UpdateItemHeight();
 }
 

@@ -401,12 +401,11 @@ public:
     void SetSubItemImages(TCustomImageList* value);
     Integer SubItemIndent() const { return FSubItemIndent; }
     void SetSubItemIndent(Integer value);
-    // Named pictures for mini-HTML texts; not owned.
-    IHTMLPictures* PictureContainer() const { return FContainer; }
-    void SetPictureContainer(IHTMLPictures* value);
-    // Pictures loaded from URLs for mini-HTML texts; not owned.
-    IHTMLPictureCache* ImageCache() const { return FImageCache; }
-    void SetImageCache(IHTMLPictureCache* value) { FImageCache = value; }
+    // Named pictures for mini-HTML texts; not owned, forgotten when the container goes.
+    TPictureContainer* PictureContainer() const { return FContainer; }
+    void SetPictureContainer(TPictureContainer* value);
+    // Pictures of the URLs in mini-HTML texts, loaded once and kept with the list.
+    THTMLPictureCache& ImageCache() { return FImageCache; }
     TURLSettings& URLSettings() { return FURLSettings; }
     void SetURLSettings(TURLSettings& value) { FURLSettings.Assign(&value); }
     bool ExpandDisable() const { return FExpandDisable; }
@@ -464,6 +463,7 @@ public:
 protected:
     void CreateWnd() override;
     void Loaded() override;
+    void ChangeScale(Integer M, Integer D) override;
     void Resize() override;
     void DrawItem(Integer Index, TRect Rect, TOwnerDrawState State) override;
     void MeasureItem(Integer Index, Integer& Height) override;
@@ -515,7 +515,7 @@ private:
     void DrawSortIndicator(TCanvas& canvas, const TRect& row, TListSection* section);
     void DrawTransparentGlyph(TCanvas& canvas, TBitmap& glyph, TColor background, TPoint position);
     void UpdateWallpaperBrush();
-    THTMLRenderParams HTMLParams(bool selected) const;
+    THTMLRenderParams HTMLParams(bool selected);
     // The anchor under the point in a mini-HTML row whose text starts `indent` pixels in.
     bool HitAnchor(Integer row, Integer indent, Integer X, Integer Y, String& anchor);
     void TrackAnchor(bool hit, const String& anchor);
@@ -540,8 +540,8 @@ private:
     TCursor FOldCursor = crDefault;
     TSectionMemo* FMemo = nullptr;
     TRichEdit* FRichEdit = nullptr;
-    IHTMLPictures* FContainer = nullptr;
-    IHTMLPictureCache* FImageCache = nullptr;
+    THTMLPictureCache FImageCache;
+    TPictureContainer* FContainer = nullptr;
     TCustomImageList* FSectionImages = nullptr;
     TCustomImageList* FSubItemImages = nullptr;
     TURLSettings FURLSettings;

@@ -37,7 +37,7 @@ bool TSectionListBox::ValidTabStops(std::vector<Integer>& stops, bool rightStops
 
 // The settings of every renderer call: selection colours of the platform, blue anchors, grey
 // shadows, the list's wrapping, scale and pictures.
-THTMLRenderParams TSectionListBox::HTMLParams(bool selected) const
+THTMLRenderParams TSectionListBox::HTMLParams(bool selected)
 {
     THTMLRenderParams p;
     p.ImageList = FSubItemImages;
@@ -46,7 +46,7 @@ THTMLRenderParams TSectionListBox::HTMLParams(bool selected) const
     p.ScaledFonts = FFormScaled;
     p.DpiScale = FDPIScale;
     p.Pictures = FContainer;
-    p.PictureCache = FImageCache;
+    p.PictureCache = &FImageCache;
     return p;
 }
 

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "graphics/PictureContainer.h"
 #include "listcontrols/tests/ListTestSupport.h"
+#include "platform/graphics/Codecs.h"
+#include "platform/graphics/GdiApi.h"
 
 namespace {
 
@@ -376,6 +381,66 @@ TEST_F(SectionWindow, TabColumnsStartAtTheirStopsFromTheRowsEdge)
             EXPECT_GE(right, c.stop - 2);
         }
     }
+}
+
+// A 6 x 6 picture of one colour, as PNG file data.
+std::vector<Byte> SquarePng(TColor color)
+{
+    TPngImage image;
+    image.Image().SetSize(6, 6);
+    image.Image().Canvas().FillRectColor(TRect{0, 0, 6, 6}, color);
+    TMemoryStream stream;
+    image.SaveToStream(stream);
+    return std::vector<Byte>(stream.Memory(), stream.Memory() + stream.Size());
+}
+
+// A row shows a resource picture (red) and a file picture (green) loaded once into the list's own
+// cache, and a picture named in its container (blue); the container going away leaves no
+// reference behind.
+TEST_F(SectionWindow, RowPicturesComeFromTheListsCacheAndItsContainer)
+{
+    const std::vector<Byte> red = SquarePng(clRed), green = SquarePng(clLime), blue = SquarePng(clBlue);
+    RegisterResource("LISTS_RED_SQUARE", RT_RCDATA, std::span<const Byte>(red));
+    const std::string file = ::testing::TempDir() + "lists-green-square.png";
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    ASSERT_TRUE(out);
+    std::fwrite(green.data(), 1, green.size(), out);
+    std::fclose(out);
+    auto* container = new TPictureContainer(f.Form.get());
+    TPictureItem* item = container->Items()->Add();
+    item->SetName("Blue");
+    TMemoryStream blueData;
+    blueData.WriteBuffer(blue.data(), static_cast<Integer>(blue.size()));
+    blueData.SetPosition(0);
+    static_cast<THTMLPicture*>(item->Picture())->LoadFromStream(blueData);
+    f.List->SetPictureContainer(container);
+
+    TListSection* s = f.List->Sections()[0];
+    s->SubItems().Put(0, String("<img src=\"RES://LISTS_RED_SQUARE\"> <img src=\"FILE://" + file +
+                                "\"> <img src=\"blue\"> <b>x</b>"));
+    s->SetState(lssExpanded);
+    TestProcess();
+    f.List->Repaint();
+    TestProcess();
+    const TRect row = f.List->ItemRect(1);
+    auto count = [&](TColor color) {
+        Integer n = 0;
+        for (Integer y = row.Top; y < row.Bottom; ++y)
+            for (Integer x = row.Left; x < row.Right; ++x) n += TestPixel(f.List, x, y) == color;
+        return n;
+    };
+    EXPECT_EQ(count(clRed), 36);
+    EXPECT_EQ(count(clLime), 36);
+    EXPECT_EQ(count(clBlue), 36);
+    EXPECT_EQ(f.List->ImageCache().Count(), 2);   // each address loaded once
+    std::remove(file.c_str());
+
+    delete container;
+    EXPECT_EQ(f.List->PictureContainer(), nullptr);
+    f.List->Repaint();
+    TestProcess();
+    EXPECT_EQ(count(clBlue), 0);
+    EXPECT_EQ(count(clRed), 36);
 }
 
 }  // namespace
