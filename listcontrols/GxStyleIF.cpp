@@ -139,9 +139,9 @@ float ScreenFactor() { return static_cast<float>(Screen ? Screen->PixelsPerInch(
 float GetControlDPIScale(TControl* AControl, TCanvas* ACanvas)
 {
     float factor = 0;
-    TWinControl* form = AControl ? AControl->FormWindow() : nullptr;
-    if (dynamic_cast<TCustomForm*>(form))
-        factor = ScreenFactor();   // forms scale with the screen
+    auto* form = dynamic_cast<TCustomForm*>(AControl ? AControl->FormWindow() : nullptr);
+    if (form)
+        factor = form->Scaled() ? ScreenFactor() : 1.0f;
     else if (ACanvas)
         factor = static_cast<float>(ACanvas->GetDeviceCaps(LOGPIXELSY)) / 96.0f;
     else
