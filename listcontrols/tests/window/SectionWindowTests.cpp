@@ -127,8 +127,17 @@ TEST_F(SectionWindow, ArrowKeysPredictTheNextSubItemAndCrossIntoTheNextSection)
     TestPressKey(f.List, VK_END);
     EXPECT_EQ(f.List->ItemIndex(), 4);
     Events.Take();
-    TestPressKey(f.List, VK_UP);
+    TestPressKey(f.List, VK_UP);   // from the last sub-item: within the section
     EXPECT_EQ(Events.Take(), (Lines{"SubItemClick 1,1", "Change 1,1"}));
+    // Down from the last sub-item of the last section: that section stays the open one, and the
+    // list moves on from its row to its first sub-item.
+    f.List->Sections()[0]->SetState(lssExpanded);
+    f.List->SetItemIndex(f.List->Items().Count() - 1);
+    TestPressKey(f.List, VK_DOWN);
+    EXPECT_EQ(Events.Take(), (Lines{"SectionClick 1,-1", "Change 1,0"}));
+    EXPECT_EQ(f.Rows(), (std::vector<String>{"S:Loads:", "S:Load Combinations:", "  Usual", "  Flood",
+                                             "  Post-seismic"}));
+    EXPECT_EQ(f.List->ItemIndex(), 2);
 }
 
 TEST_F(SectionWindow, SpaceOpensAndClosesTheSelectedSection)
