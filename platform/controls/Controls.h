@@ -771,8 +771,8 @@ String GetShortHint(const String& Hint);
 String GetLongHint(const String& Hint);
 
 // Scroll bars of windows with WS_HSCROLL / WS_VSCROLL.  A bar shows while its range is larger
-// than its page (or always with SIF_DISABLENOSCROLL); it takes SM_CXVSCROLL pixels of the client
-// area.  Moving a bar sends WM_HSCROLL / WM_VSCROLL; the position changes only by SetScrollInfo.
+// than its page (or always with SIF_DISABLENOSCROLL) and ShowScrollBar has not hidden it since
+// its range was last set; it takes SM_CXVSCROLL pixels of the client area.  Moving a bar sends WM_HSCROLL / WM_VSCROLL; the position changes only by SetScrollInfo.
 Integer SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, bool redraw);
 bool GetScrollInfo(HWND window, int bar, SCROLLINFO* info);
 Integer SetScrollPos(HWND window, int bar, Integer pos, bool redraw);

@@ -155,6 +155,7 @@ Integer SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, bool)
     if (info->fMask & SIF_RANGE) {
         state.Info.nMin = info->nMin;
         state.Info.nMax = info->nMax;
+        state.Shown = true;   // a bar hidden by ShowScrollBar shows again as its new range asks
     }
     if (info->fMask & SIF_PAGE)
         state.Info.nPage = std::min<Cardinal>(info->nPage, static_cast<Cardinal>(std::max(state.Info.nMax - state.Info.nMin + 1, 0)));
