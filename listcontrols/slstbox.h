@@ -427,11 +427,11 @@ public:
     bool ScrollTrack() const { return FScrollTrack; }
     void SetScrollTrack(bool value) { FScrollTrack = value; }
     TSListScrollStyle ScrollStyle() const { return FScrollStyle; }
-    void SetScrollStyle(TSListScrollStyle value) { FScrollStyle = value; }
+    void SetScrollStyle(TSListScrollStyle value);
     TColor ScrollColor() const { return FScrollColor; }
-    void SetScrollColor(TColor value) { FScrollColor = value; }
+    void SetScrollColor(TColor value);
     Integer ScrollWidth() const { return FScrollWidth; }
-    void SetScrollWidth(Integer value) { FScrollWidth = value; }
+    void SetScrollWidth(Integer value);
     TColor SelectionColor() const { return FSelectionColor; }
     void SetSelectionColor(TColor value) { FSelectionColor = value; }
     TColor SelectionTextColor() const { return FSelectionTextColor; }
@@ -473,8 +473,10 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WndProc(TMessage& message) override;
     void CNCommand(TMessage& message);
     void WMVScroll(TMessage& message);
+    void WMHScroll(TMessage& message);
 
 private:
     friend class TListSection;
@@ -520,6 +522,15 @@ private:
     bool HitAnchor(Integer row, Integer indent, Integer X, Integer Y, String& anchor);
     void TrackAnchor(bool hit, const String& anchor);
     void DrawTabSplitter(Integer x, Integer top, Integer bottom);
+
+    // Flat scroll bars.
+    void ApplyScrollStyle();
+    void ApplyScrollColors();
+    void ApplyScrollWidth();
+    void SyncVertScrollBar();
+    void SyncHorzScrollBar();
+    // Synchronised, and with the list's style, colours and width.
+    void RestyleScrollBars();
     bool ValidTabStops(std::vector<Integer>& stops, bool rightStops) const;
 
     TStyleElements FStyleElements{seFont, seClient, seBorder};
@@ -556,6 +567,7 @@ private:
     TSListScrollStyle FScrollStyle = slsNormal;
     TColor FScrollColor = clNone;
     Integer FScrollWidth = 17;
+    Integer FOldScrollPos = 0;   // the horizontal range last handed to the flat bar
     TColor FSelectionColor = clHighlight;
     TColor FSelectionTextColor = clHighlightText;
     bool FTabSelect = false, FTabMove = false, FTabPosMove = false;

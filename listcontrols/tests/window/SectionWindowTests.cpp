@@ -306,11 +306,40 @@ TEST_F(SectionWindow, ThumbTrackingScrollsOnlyWithScrollTrack)
     f.List->SetScrollTrack(true);
     thumb(SB_THUMBTRACK);
     EXPECT_EQ(f.List->TopIndex(), 10);
-    // The flat scroll bars of other systems are not here: their settings are kept and change nothing.
-    f.List->SetScrollStyle(slsFlat);
+}
+
+// The flat scroll bar of a long list takes the list's width and colour in the flat and Encarta
+// styles and is the regular one again in the normal style; an emptied list shows none.
+TEST_F(SectionWindow, FlatScrollBarsTakeTheListsWidthAndColour)
+{
+    TListSection* s = f.AddSection("Joints:", {});
+    for (Integer k = 0; k < 40; ++k) s->SubItems().Add("Joint " + IntToStr(k));
+    s->SetState(lssExpanded);
+    f.List->SetScrollStyle(slsFlat);   // as a form streams them: the style first
     f.List->SetScrollColor(clRed);
-    EXPECT_EQ(f.List->ScrollStyle(), slsFlat);
-    EXPECT_TRUE(f.List->HasScrollBar());
+    f.List->SetScrollWidth(12);
+    const Integer inside = f.List->Width() - 2 * f.List->BorderWidthNC();
+    struct Case {
+        TSListScrollStyle style;
+        Integer width;
+        bool coloured;
+    } cases[] = {{slsFlat, 12, true}, {slsEncarta, 12, true}, {slsNormal, ScrollBarSize, false}};
+    for (const Case& c : cases) {
+        f.List->SetScrollStyle(c.style);
+        TestProcess();
+        EXPECT_EQ(f.List->ClientWidth(), inside - c.width) << c.style;
+        const TColor track = TestPixel(f.List, f.List->ClientWidth() + 6, f.List->ClientHeight() - ScrollBarSize - 4);
+        EXPECT_EQ(track == clRed, c.coloured) << c.style;
+        if (c.style == slsFlat) {
+            TBitmap shot;
+            TestScreenshot(f.List, "lists-sections-flat-scroll-bar", shot);
+        }
+    }
+    f.List->SetScrollStyle(slsFlat);
+    f.List->Sections().Clear();
+    TestProcess();
+    EXPECT_FALSE(f.List->HasScrollBar());
+    EXPECT_EQ(f.List->ClientWidth(), inside);
 }
 
 // Over a wallpaper the rows are not filled and the text is transparent: in the box of each text,
