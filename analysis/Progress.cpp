@@ -57,8 +57,10 @@ void DrawStopGlyph(TBitmap& glyph)
     c.FillRectColor(TRect{4, 4, 12, 12}, clRed);
 }
 
-// The list's wallpaper: rows of 13 pixels fading from white to a pale blue across the list.
-void DrawWallpaper(TBitmap& wallpaper)
+}  // namespace
+
+// Rows of 13 pixels fading from white to a pale blue across the list.
+void DrawListWallpaper(TBitmap& wallpaper)
 {
     wallpaper.SetSize(600, 13);
     TCanvas& c = wallpaper.Canvas();
@@ -70,14 +72,12 @@ void DrawWallpaper(TBitmap& wallpaper)
     }
 }
 
-}  // namespace
-
 void TProgressDlg::FormCreate(TObject*)
 {
     SetCursor(crHourGlass);
     DrawStopGlyph(ButtonStatistics->Glyph());
     TBitmap wallpaper;
-    DrawWallpaper(wallpaper);
+    DrawListWallpaper(wallpaper);
     SectionListBox->SetWallpaper(wallpaper);
 }
 

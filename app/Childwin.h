@@ -148,9 +148,9 @@ public:
     void ExcelToolButtonClick(TObject* Sender);
     // The joint plots of the current model (also the main window's plots tool button).
     void ToolButtonGraphicsClick(TObject* Sender);
-    void StabilityDrawings1Click(TObject* Sender);
-    void ProbabilisticPlots1Click(TObject* Sender);
-    void IncrementalPlots1Click(TObject* Sender);
+    void Workingdrawingofstability1Click(TObject* Sender);
+    void MonteCarloSimulationsClick(TObject* Sender);
+    void IncrementalloadAnalysesClick(TObject* Sender);
     // Opens the window of the command modally on a copy of the model; on OK takes the copy back
     // into Param, applies the command's flags, makes it the current model, enables the commands
     // and redraws.  True when the copy was taken back.

@@ -157,7 +157,7 @@ void TMDIChild::ToolButtonGraphicsClick(TObject*)
 }
 
 // The stability drawings of the current model with its results.
-void TMDIChild::StabilityDrawings1Click(TObject*)
+void TMDIChild::Workingdrawingofstability1Click(TObject*)
 {
     std::unique_ptr<TReportEpures> window(CreateForm<TReportEpures>(Application));
     window->param = CurrentModel;
@@ -165,7 +165,7 @@ void TMDIChild::StabilityDrawings1Click(TObject*)
 }
 
 // The plots of the last Monte-Carlo run, on a copy of the model with its results.
-void TMDIChild::ProbabilisticPlots1Click(TObject*)
+void TMDIChild::MonteCarloSimulationsClick(TObject*)
 {
     std::unique_ptr<TGraphStatistics> window(CreateForm<TGraphStatistics>(Application));
     window->param = Param;
@@ -173,7 +173,7 @@ void TMDIChild::ProbabilisticPlots1Click(TObject*)
 }
 
 // The curves of the last incremental-load run: its settings, its curves (shared) and the units.
-void TMDIChild::IncrementalPlots1Click(TObject*)
+void TMDIChild::IncrementalloadAnalysesClick(TObject*)
 {
     std::unique_ptr<TGraphIncrementLoad> window(CreateForm<TGraphIncrementLoad>(Application));
     window->IncrementLoad = Param.IncrementLoad;

@@ -2,29 +2,12 @@
 // The mini-HTML text engine of the list controls: text preparation (character references, line
 // breaks), colour and number readers, the highlight and mark tags, and the renderer that lays
 // a marked-up text out in a rectangle of a canvas, draws it and finds the anchor under a point.
+#include "graphics/PictureContainer.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/UString.h"
 
 class TCustomImageList;
-
-// Named pictures for mini-HTML texts (the picture container): the picture of the first item
-// whose name equals the name without regard to letter case; null when none.
-class IHTMLPictures {
-public:
-    virtual ~IHTMLPictures() = default;
-    virtual TGraphic* FindPicture(const String& Name) = 0;
-};
-
-// Pictures loaded from URLs for mini-HTML texts, kept for later calls: FindPicture compares the
-// URL exactly; AddPicture loads one synchronously ("RES://name", "FILE://path"; other URLs give
-// an empty picture) and keeps it.
-class IHTMLPictureCache {
-public:
-    virtual ~IHTMLPictureCache() = default;
-    virtual TGraphic* FindPicture(const String& ID) = 0;
-    virtual TGraphic* AddPicture(const String& URL) = 0;
-};
 
 enum THTMLBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
@@ -48,8 +31,8 @@ struct THTMLRenderParams {
     TColor HotLinkBackColor = clNone;
     TColor HotLinkTextColor = clNone;
     TColor ShadowTint = 0x808080;
-    IHTMLPictureCache* PictureCache = nullptr;
-    IHTMLPictures* Pictures = nullptr;
+    THTMLPictureCache* PictureCache = nullptr;   // pictures of URLs, loaded once
+    TPictureContainer* Pictures = nullptr;        // named pictures
     Integer ExtraLineSpace = 0;
     THTMLBiDiMode TextBiDiMode = bdLeftToRight;
     TColor HiliteBackColor = clHighlight;

@@ -175,8 +175,12 @@ TGraphic* THTMLLayout::Picture(const String& source)
     if (Pos("://", source) > 0) {
         if (!P.PictureCache) return nullptr;
         TGraphic* picture = P.PictureCache->FindPicture(source);
-        if (!picture) P.PictureCache->AddPicture(source);
-        picture = P.PictureCache->FindPicture(source);
+        if (!picture) {
+            THTMLPicture* loaded = P.PictureCache->AddPicture();
+            loaded->SetAsynch(false);
+            loaded->LoadFromURL(source);
+            picture = P.PictureCache->FindPicture(source);
+        }
         return picture && !picture->Empty() ? picture : nullptr;
     }
     if (Pos(":", source) > 0 || !P.Pictures) return nullptr;

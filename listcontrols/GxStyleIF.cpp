@@ -1,11 +1,12 @@
 // Style names, tones and default-style detection.  The user's Office and Windows settings are
-// read from the registry store, where no Office key exists and the Windows version is 10.0, so
-// detection goes through to the Windows 10 answer.
+// read from the per-user registry store; the Windows version is 10.0, so without Office keys
+// detection ends at the Windows 10 answer.
 #include "listcontrols/GxStyleIF.h"
 
 #include <cmath>
 
 #include "platform/forms/Forms.h"
+#include "platform/rtl/Registry.h"
 #include "platform/services/SysInfo.h"
 
 String GxStyleDisplayName(TGxStyle style)
@@ -68,13 +69,83 @@ Integer GetOSVersionClass()
     return 0;
 }
 
-// "AppsUseLightTheme" of the user's personalisation settings: the registry store holds no such
-// value, so the light Windows 10 look is the answer.
-TGxStyle GetWindows10Style() { return tsWindows10; }
+Integer ReadOfficeTheme(TRegistry& Registry, const String& Key)
+{
+    if (!Registry.KeyExists(Key)) return -1;
+    Registry.OpenKeyReadOnly(Key);
+    const Integer theme = Registry.ValueExists("Theme") ? Registry.ReadInteger("Theme") : -1;
+    Registry.CloseKey();
+    return theme;
+}
 
-// No Office settings exist in the registry store, so detection goes on to the Windows version.
+Integer ReadOfficeUITheme(TRegistry& Registry, const String& Key)
+{
+    if (!Registry.KeyExists(Key)) return -1;
+    Registry.OpenKeyReadOnly(Key);
+    Integer theme = 0;
+    if (Registry.ValueExists("UI Theme") && !TryStrToInt(Registry.ReadString("UI Theme"), theme)) theme = 0;
+    Registry.CloseKey();
+    return theme;
+}
+
+Integer ReadAppsUseLightTheme(TRegistry& Registry, const String& Key)
+{
+    if (!Registry.KeyExists(Key)) return -1;
+    Registry.OpenKeyReadOnly(Key);
+    const Integer light = Registry.ValueExists("AppsUseLightTheme")
+                              ? StrToIntDef(Registry.ReadString("AppsUseLightTheme"), 0)
+                              : -1;
+    Registry.CloseKey();
+    return light;
+}
+
+TGxStyle GetWindows10Style()
+{
+    TRegistry registry;
+    registry.SetRootKey(HKEY_CURRENT_USER);
+    return ReadAppsUseLightTheme(registry, "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize") == 0
+               ? tsOffice2019Black
+               : tsWindows10;
+}
+
+namespace {
+// The style of the newest Office whose settings the user has; tsCustom for a theme of no style,
+// and false when no Office settings are found.
+bool OfficeStyle(TGxStyle& style)
+{
+    TRegistry registry;
+    registry.SetRootKey(HKEY_CURRENT_USER);
+    style = tsCustom;
+    if (const Integer theme = ReadOfficeUITheme(registry, "Software\\Microsoft\\Office\\16.0\\Common"); theme != -1) {
+        style = theme == 3 ? tsOffice2019Gray : theme == 4 ? tsOffice2019Black : tsOffice2019White;
+        return true;
+    }
+    if (const Integer theme = ReadOfficeUITheme(registry, "Software\\Microsoft\\Office\\15.0\\Common"); theme != -1) {
+        static const TGxStyle styles[] = {tsOffice2013White, tsOffice2013LightGray, tsOffice2013Gray};
+        if (theme >= 0 && theme <= 2) style = styles[theme];
+        return true;
+    }
+    struct Older {
+        const char* key;
+        TGxStyle styles[3];   // themes 1, 2 and 3
+    };
+    static const Older older[] = {
+        {"Software\\Microsoft\\Office\\14.0\\Common", {tsOffice2010Blue, tsOffice2010Silver, tsOffice2010Black}},
+        {"Software\\Microsoft\\Office\\12.0\\Common", {tsOffice2007Luna, tsOffice2007Silver, tsOffice2007Obsidian}}};
+    for (const Older& o : older) {
+        const Integer theme = ReadOfficeTheme(registry, o.key);
+        if (theme == -1) continue;
+        if (theme >= 1 && theme <= 3) style = o.styles[theme - 1];
+        return true;
+    }
+    return false;
+}
+}  // namespace
+
 TGxStyle DetectDefaultStyle(bool AllowXP)
 {
+    TGxStyle office = tsCustom;
+    if (OfficeStyle(office)) return office;
     if (AllowXP) {
         switch (GetXPColorScheme()) {
         case 1: return tsOffice2003Blue;
@@ -139,9 +210,9 @@ float ScreenFactor() { return static_cast<float>(Screen ? Screen->PixelsPerInch(
 float GetControlDPIScale(TControl* AControl, TCanvas* ACanvas)
 {
     float factor = 0;
-    TWinControl* form = AControl ? AControl->FormWindow() : nullptr;
-    if (dynamic_cast<TCustomForm*>(form))
-        factor = ScreenFactor();   // forms scale with the screen
+    auto* form = dynamic_cast<TCustomForm*>(AControl ? AControl->FormWindow() : nullptr);
+    if (form)
+        factor = form->Scaled() ? ScreenFactor() : 1.0f;
     else if (ACanvas)
         factor = static_cast<float>(ACanvas->GetDeviceCaps(LOGPIXELSY)) / 96.0f;
     else

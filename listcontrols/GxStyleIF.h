@@ -56,6 +56,14 @@ bool IsWinXPOrLater();
 Integer GetXPColorScheme();
 // 1 Windows 7, 2 Windows 8 and 8.1, 3 Windows 10 and later, 0 anything else.
 Integer GetOSVersionClass();
+class TRegistry;
+// The user's settings under a key of the registry: -1 when the key is missing.  The Office
+// "Theme" value (-1 without it); the Office "UI Theme" (0 without it or when it is no number);
+// Windows' "AppsUseLightTheme" (-1 without it, 0 when it is no number).
+Integer ReadOfficeTheme(TRegistry& Registry, const String& Key);
+Integer ReadOfficeUITheme(TRegistry& Registry, const String& Key);
+Integer ReadAppsUseLightTheme(TRegistry& Registry, const String& Key);
+// tsOffice2019Black when the user's apps use the dark theme, else tsWindows10.
 TGxStyle GetWindows10Style();
 // The style that matches the user's Office and Windows settings.
 TGxStyle DetectDefaultStyle(bool AllowXP);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "listcontrols/GxStyleIF.h"
+#include "platform/forms/Forms.h"
 #include "platform/services/SysInfo.h"
 
 namespace {
@@ -446,6 +447,7 @@ TClass TSectionListBox::StaticClass()
                                  [](TMetaClass& m) {
                                      m.OnMessage(CN_COMMAND, &TSectionListBox::CNCommand);
                                      m.OnMessage(WM_VSCROLL, &TSectionListBox::WMVScroll);
+                                     m.OnMessage(WM_HSCROLL, &TSectionListBox::WMHScroll);
                                  });
     return &meta;
 }
@@ -470,8 +472,9 @@ TSectionListBox::~TSectionListBox()
 void TSectionListBox::CreateWnd()
 {
     TCustomListBox::CreateWnd();
-    FFormScaled = true;   // forms here always scale with the screen
-    FDPIScale = GetControlDPIScale(this, nullptr);
+    auto* form = dynamic_cast<TCustomForm*>(FormWindow());
+    FFormScaled = !form || form->Scaled();
+    FDPIScale = GetControlDPIScale(this, &Canvas());
     FDestroyed = false;
     if (FMemo->Parent() != this) {
         FMemo->SetVisible(false);
@@ -488,6 +491,8 @@ void TSectionListBox::CreateWnd()
     UpdateWallpaperBrush();
 }
 
+// After streaming: the rows measured, the wallpaper brush set, and the height stepped one pixel
+// and back so that the platform lays the rows out anew.
 void TSectionListBox::Loaded()
 {
     TCustomListBox::Loaded();
@@ -495,6 +500,20 @@ void TSectionListBox::Loaded()
     UpdateHorzExtent();
     UpdateItemHeight();
     UpdateWallpaperBrush();
+    RestyleScrollBars();
+    SetHeight(Height() + 1);
+    SetHeight(Height() - 1);
+}
+
+void TSectionListBox::ChangeScale(Integer M, Integer D)
+{
+    TCustomListBox::ChangeScale(M, D);
+    FDPIScale = GetControlDPIScale(this, &Canvas());
+    UpdateHorzExtent();
+    UpdateItemHeight();
+    UpdateWallpaperBrush();
+    SyncHorzScrollBar();
+    SyncVertScrollBar();
 }
 
 void TSectionListBox::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
@@ -515,6 +534,7 @@ void TSectionListBox::Notification(TComponent* AComponent, TOperation Operation)
     if (Operation != opRemove) return;
     if (AComponent == FSectionImages) FSectionImages = nullptr;
     if (AComponent == FSubItemImages) FSubItemImages = nullptr;
+    if (AComponent == FContainer) FContainer = nullptr;
 }
 
 Integer TSectionListBox::Scaled(Integer size) const
@@ -761,14 +781,117 @@ void TSectionListBox::MeasureItem(Integer Index, Integer& Height)
 
 // Dragging the thumb scrolls only with ScrollTrack; otherwise the list moves when it is released.
 // A wallpaper that is not one row high does not tile with the rows, so it is painted anew.
+namespace {
+bool IsThumbCode(Word code) { return code == SB_THUMBTRACK || code == SB_THUMBPOSITION; }
+}  // namespace
+
+// The list scrolls; a dragged thumb's position goes to the flat bar (line and page steps leave
+// the position the list scrolled to).
 void TSectionListBox::WMVScroll(TMessage& message)
 {
-    if (LoWord(static_cast<Cardinal>(message.WParam)) == SB_THUMBTRACK && !FScrollTrack) {
+    const Word code = LoWord(static_cast<Cardinal>(message.WParam));
+    if (code == SB_THUMBTRACK && !FScrollTrack) {
         message.Result = 0;
         return;
     }
     InheritedMessage(StaticClass(), message);
     if (!FWallpaper.Empty() && FWallpaper.Height() != FSubItemHeight && FUpdateCount == 0) Invalidate();
+    if (IsThumbCode(code)) FlatSB_SetScrollPos(this, SB_VERT, HiWord(static_cast<Cardinal>(message.WParam)), true);
+    SyncVertScrollBar();
+}
+
+void TSectionListBox::WMHScroll(TMessage& message)
+{
+    InheritedMessage(StaticClass(), message);
+    const Word code = LoWord(static_cast<Cardinal>(message.WParam));
+    if (IsThumbCode(code)) FlatSB_SetScrollPos(this, SB_HORZ, HiWord(static_cast<Cardinal>(message.WParam)), true);
+}
+
+// Rows added, inserted or deleted, the top row asked for or the content reset: the flat bars
+// follow, and an emptied list hides its vertical one.
+void TSectionListBox::WndProc(TMessage& message)
+{
+    TCustomListBox::WndProc(message);
+    switch (message.Msg) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+    case LB_GETTOPINDEX:
+    case LB_RESETCONTENT:
+        if (FUpdateCount > 0 || FDestroying) return;
+        SyncHorzScrollBar();
+        SyncVertScrollBar();
+        if (message.Msg == LB_RESETCONTENT) FlatSB_ShowScrollBar(this, SB_VERT, false);
+        break;
+    default: break;
+    }
+}
+
+// ---- flat scroll bars
+void TSectionListBox::SetScrollStyle(TSListScrollStyle value)
+{
+    if (value != slsNormal && FScrollStyle == slsNormal) InitializeFlatSB(this);
+    if (value == slsNormal && FScrollStyle != slsNormal) UninitializeFlatSB(this);
+    FScrollStyle = value;
+    ApplyScrollStyle();
+}
+
+void TSectionListBox::SetScrollColor(TColor value)
+{
+    FScrollColor = value;
+    ApplyScrollColors();
+}
+
+void TSectionListBox::SetScrollWidth(Integer value)
+{
+    FScrollWidth = value;
+    ApplyScrollWidth();
+}
+
+void TSectionListBox::ApplyScrollStyle()
+{
+    static const int modes[] = {FSB_REGULAR_MODE, FSB_FLAT_MODE, FSB_ENCARTA_MODE};
+    FlatSB_SetScrollProp(this, WSB_PROP_VSTYLE, modes[FScrollStyle], true);
+    FlatSB_SetScrollProp(this, WSB_PROP_HSTYLE, modes[FScrollStyle], true);
+}
+
+void TSectionListBox::ApplyScrollColors()
+{
+    FlatSB_SetScrollProp(this, WSB_PROP_VBKGCOLOR, FScrollColor, true);
+    FlatSB_SetScrollProp(this, WSB_PROP_HBKGCOLOR, FScrollColor, true);
+}
+
+void TSectionListBox::ApplyScrollWidth()
+{
+    FlatSB_SetScrollProp(this, WSB_PROP_CXVSCROLL, FScrollWidth, true);
+    FlatSB_SetScrollProp(this, WSB_PROP_CYHSCROLL, FScrollWidth, true);
+}
+
+void TSectionListBox::SyncVertScrollBar()
+{
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    if (GetScrollInfo(this, SB_VERT, &info)) FlatSB_SetScrollInfo(this, SB_VERT, &info, true);
+}
+
+// The horizontal range goes to the flat bar only when it changed.
+void TSectionListBox::SyncHorzScrollBar()
+{
+    UpdateHorzExtent();
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    if (Perform(LB_GETHORIZONTALEXTENT, 0, 0) <= 0 || !GetScrollInfo(this, SB_HORZ, &info)) return;
+    if (info.nMax != FOldScrollPos) FlatSB_SetScrollInfo(this, SB_HORZ, &info, true);
+    FOldScrollPos = info.nMax;
+}
+
+void TSectionListBox::RestyleScrollBars()
+{
+    SyncHorzScrollBar();
+    SyncVertScrollBar();
+    ApplyScrollStyle();
+    ApplyScrollColors();
+    ApplyScrollWidth();
 }
 
 // ---- selection, update bracket, content
@@ -782,6 +905,7 @@ void TSectionListBox::FireSelectionChange()
 {
     Integer SectionIdx = 0, subitemidx = 0;
     if (FUpdateCount == 0 && GetSelectedItem(SectionIdx, subitemidx)) OnChange(this, SectionIdx, subitemidx);
+    RestyleScrollBars();
 }
 
 void TSectionListBox::BeginUpdate()
@@ -916,9 +1040,10 @@ void TSectionListBox::SetSubItemIndent(Integer value)
     Invalidate();
 }
 
-void TSectionListBox::SetPictureContainer(IHTMLPictures* value)
+void TSectionListBox::SetPictureContainer(TPictureContainer* value)
 {
     FContainer = value;
+    if (value) value->FreeNotification(this);
     UpdateItemHeight();
 }
 

@@ -401,12 +401,11 @@ public:
     void SetSubItemImages(TCustomImageList* value);
     Integer SubItemIndent() const { return FSubItemIndent; }
     void SetSubItemIndent(Integer value);
-    // Named pictures for mini-HTML texts; not owned.
-    IHTMLPictures* PictureContainer() const { return FContainer; }
-    void SetPictureContainer(IHTMLPictures* value);
-    // Pictures loaded from URLs for mini-HTML texts; not owned.
-    IHTMLPictureCache* ImageCache() const { return FImageCache; }
-    void SetImageCache(IHTMLPictureCache* value) { FImageCache = value; }
+    // Named pictures for mini-HTML texts; not owned, forgotten when the container goes.
+    TPictureContainer* PictureContainer() const { return FContainer; }
+    void SetPictureContainer(TPictureContainer* value);
+    // Pictures of the URLs in mini-HTML texts, loaded once and kept with the list.
+    THTMLPictureCache& ImageCache() { return FImageCache; }
     TURLSettings& URLSettings() { return FURLSettings; }
     void SetURLSettings(TURLSettings& value) { FURLSettings.Assign(&value); }
     bool ExpandDisable() const { return FExpandDisable; }
@@ -428,11 +427,11 @@ public:
     bool ScrollTrack() const { return FScrollTrack; }
     void SetScrollTrack(bool value) { FScrollTrack = value; }
     TSListScrollStyle ScrollStyle() const { return FScrollStyle; }
-    void SetScrollStyle(TSListScrollStyle value) { FScrollStyle = value; }
+    void SetScrollStyle(TSListScrollStyle value);
     TColor ScrollColor() const { return FScrollColor; }
-    void SetScrollColor(TColor value) { FScrollColor = value; }
+    void SetScrollColor(TColor value);
     Integer ScrollWidth() const { return FScrollWidth; }
-    void SetScrollWidth(Integer value) { FScrollWidth = value; }
+    void SetScrollWidth(Integer value);
     TColor SelectionColor() const { return FSelectionColor; }
     void SetSelectionColor(TColor value) { FSelectionColor = value; }
     TColor SelectionTextColor() const { return FSelectionTextColor; }
@@ -464,6 +463,7 @@ public:
 protected:
     void CreateWnd() override;
     void Loaded() override;
+    void ChangeScale(Integer M, Integer D) override;
     void Resize() override;
     void DrawItem(Integer Index, TRect Rect, TOwnerDrawState State) override;
     void MeasureItem(Integer Index, Integer& Height) override;
@@ -473,8 +473,10 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WndProc(TMessage& message) override;
     void CNCommand(TMessage& message);
     void WMVScroll(TMessage& message);
+    void WMHScroll(TMessage& message);
 
 private:
     friend class TListSection;
@@ -509,17 +511,26 @@ private:
     void QuickSortSections(Integer L, Integer R);
 
     // Painting.
-    void DrawRowText(TCanvas& canvas, TRect& r, const String& text, bool sectionRow, TListSection* section,
+    void DrawRowText(TCanvas& canvas, TRect& r, Integer rowLeft, const String& text, bool sectionRow, TListSection* section,
                      bool verticalLines, Cardinal hflags, Cardinal vflags, Integer h, TSize& extent);
     void DrawNode(TCanvas& canvas, const TRect& row, TListSection* section, Integer h);
     void DrawSortIndicator(TCanvas& canvas, const TRect& row, TListSection* section);
     void DrawTransparentGlyph(TCanvas& canvas, TBitmap& glyph, TColor background, TPoint position);
     void UpdateWallpaperBrush();
-    THTMLRenderParams HTMLParams(bool selected) const;
+    THTMLRenderParams HTMLParams(bool selected);
     // The anchor under the point in a mini-HTML row whose text starts `indent` pixels in.
     bool HitAnchor(Integer row, Integer indent, Integer X, Integer Y, String& anchor);
     void TrackAnchor(bool hit, const String& anchor);
     void DrawTabSplitter(Integer x, Integer top, Integer bottom);
+
+    // Flat scroll bars.
+    void ApplyScrollStyle();
+    void ApplyScrollColors();
+    void ApplyScrollWidth();
+    void SyncVertScrollBar();
+    void SyncHorzScrollBar();
+    // Synchronised, and with the list's style, colours and width.
+    void RestyleScrollBars();
     bool ValidTabStops(std::vector<Integer>& stops, bool rightStops) const;
 
     TStyleElements FStyleElements{seFont, seClient, seBorder};
@@ -540,8 +551,8 @@ private:
     TCursor FOldCursor = crDefault;
     TSectionMemo* FMemo = nullptr;
     TRichEdit* FRichEdit = nullptr;
-    IHTMLPictures* FContainer = nullptr;
-    IHTMLPictureCache* FImageCache = nullptr;
+    THTMLPictureCache FImageCache;
+    TPictureContainer* FContainer = nullptr;
     TCustomImageList* FSectionImages = nullptr;
     TCustomImageList* FSubItemImages = nullptr;
     TURLSettings FURLSettings;
@@ -556,6 +567,7 @@ private:
     TSListScrollStyle FScrollStyle = slsNormal;
     TColor FScrollColor = clNone;
     Integer FScrollWidth = 17;
+    Integer FOldScrollPos = 0;   // the horizontal range last handed to the flat bar
     TColor FSelectionColor = clHighlight;
     TColor FSelectionTextColor = clHighlightText;
     bool FTabSelect = false, FTabMove = false, FTabPosMove = false;

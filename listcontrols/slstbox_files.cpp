@@ -34,7 +34,7 @@ TEncoding SectionFileEncoding(const String& filename)
 void TSectionListBox::SaveToFile(const String& filename)
 {
     const String name = SectionFileName(filename);
-    TMemIniFile ini(name, SectionFileEncoding(name));
+    TMemIniFile ini(name, SectionFileEncoding(name), TIniValues::AsWritten);
     ini.WriteInteger("SECTIONS", "COUNT", FSections->Count());
     for (Integer i = 0; i < FSections->Count(); ++i) {
         TListSection* section = FSections->Items(i);
@@ -60,7 +60,7 @@ void TSectionListBox::LoadFromFile(const String& filename)
 {
     FSections->Clear();
     const String name = SectionFileName(filename);
-    TMemIniFile ini(name, SectionFileEncoding(name));
+    TMemIniFile ini(name, SectionFileEncoding(name), TIniValues::AsWritten);
     const Integer n = ini.ReadInteger("SECTIONS", "COUNT", 0);
     for (Integer i = 1; i <= n; ++i) {
         const String name = "SECTION" + IntToStr(i);
@@ -86,7 +86,7 @@ void TSectionListBox::LoadFromFile(const String& filename)
 // Sub-items without "=" have no key of their own in this layout and are left out.
 void TSectionListBox::SaveToInifile(const String& filename)
 {
-    TMemIniFile ini(filename, SectionFileEncoding(filename));
+    TMemIniFile ini(filename, SectionFileEncoding(filename), TIniValues::AsWritten);
     for (Integer i = 0; i < FSections->Count(); ++i) {
         TListSection* section = FSections->Items(i);
         for (Integer j = 0; j < section->SubItems().Count(); ++j) {
@@ -100,7 +100,7 @@ void TSectionListBox::SaveToInifile(const String& filename)
 
 void TSectionListBox::LoadFromInifile(const String& filename)
 {
-    TMemIniFile ini(filename, SectionFileEncoding(filename));
+    TMemIniFile ini(filename, SectionFileEncoding(filename), TIniValues::AsWritten);
     TStringList names;
     ini.ReadSections(names);
     BeginUpdate();

@@ -311,25 +311,25 @@ void TSectionListBox::KeyDown(Word& Key, TShiftState Shift)
         const Integer p = (Key == VK_LEFT || Key == VK_UP) ? i - 1 : i + 1;
         if (OnSubItemClick && p >= 0 && p < count) OnSubItemClick(this, S, p);
     }
-    // Down from the last sub-item (or an empty section's row) and Up from a section's row cross
-    // into the neighbouring section; Up from the last sub-item moves within its section.
+    // Down or Right from the last sub-item (or an empty section's row), Up or Left from a section's
+    // row: the neighbouring section that way opens, or the section itself at either end of the list,
+    // and the others close.  Up from the last sub-item stays in its section, so that the selection
+    // lands on the sub-item just announced to OnSubItemClick.
     const bool back = Key == VK_LEFT || Key == VK_UP;
     if (IsArrow(Key) && ((i == count - 1 && !back) || (i == -1 && back))) {
         Integer T = S;
-        if ((Key == VK_LEFT || Key == VK_UP) && S > 0) T = S - 1;
-        if ((Key == VK_RIGHT || Key == VK_DOWN) && S < FSections->Count() - 1) T = S + 1;
-        if (T != S) {
-            BeginUpdate();
-            if (!FContractDisable)
-                for (Integer k = 0; k < FSections->Count(); ++k)
-                    if (k != T) FSections->Items(k)->SetState(lssContracted);
-            FSections->Items(T)->SetState(lssExpanded);
-            EndUpdate();
-            // With every other section closed, row S lies just before T's row (Down) or just after it
-            // (Up), so the list's own arrow movement lands on T.
-            if (!FContractDisable) SetItemIndex(S);
-            OnSectionClick(this, T);
-        }
+        if (back && S > 0) T = S - 1;
+        if (!back && S < FSections->Count() - 1) T = S + 1;
+        BeginUpdate();
+        if (!FContractDisable)
+            for (Integer k = 0; k < FSections->Count(); ++k)
+                if (k != T) FSections->Items(k)->SetState(lssContracted);
+        FSections->Items(T)->SetState(lssExpanded);
+        EndUpdate();
+        // With every other section closed, row S lies just before T's row (Down), just after it (Up)
+        // or is T's own row, so that the list's own arrow movement lands next to it.
+        if (!FContractDisable) SetItemIndex(S);
+        OnSectionClick(this, T);
     }
     switch (Key) {
     case VK_SPACE:

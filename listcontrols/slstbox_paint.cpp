@@ -37,7 +37,7 @@ bool TSectionListBox::ValidTabStops(std::vector<Integer>& stops, bool rightStops
 
 // The settings of every renderer call: selection colours of the platform, blue anchors, grey
 // shadows, the list's wrapping, scale and pictures.
-THTMLRenderParams TSectionListBox::HTMLParams(bool selected) const
+THTMLRenderParams TSectionListBox::HTMLParams(bool selected)
 {
     THTMLRenderParams p;
     p.ImageList = FSubItemImages;
@@ -46,7 +46,7 @@ THTMLRenderParams TSectionListBox::HTMLParams(bool selected) const
     p.ScaledFonts = FFormScaled;
     p.DpiScale = FDPIScale;
     p.Pictures = FContainer;
-    p.PictureCache = FImageCache;
+    p.PictureCache = &FImageCache;
     return p;
 }
 
@@ -170,7 +170,7 @@ void TSectionListBox::DrawItem(Integer Index, TRect Rect, TOwnerDrawState State)
         if (!FWallpaper.Empty()) canvas.SetBkMode(TRANSPARENT);
         if (!FFullFocus && selected && !sectionRow) canvas.Brush().SetColor(FSelectionColor);
         OnDrawItemProp(this, section, SectionIdx, sectionRow ? -1 : subitemidx, canvas);
-        DrawRowText(canvas, r, text, sectionRow, section, verticalLines, hflags, vflags, h, extent);
+        DrawRowText(canvas, r, Rect.Left, text, sectionRow, section, verticalLines, hflags, vflags, h, extent);
     }
 
     TRect frame = Rect;
@@ -213,8 +213,9 @@ void TSectionListBox::DrawItem(Integer Index, TRect Rect, TOwnerDrawState State)
 }
 
 // Plain text of a row: tab columns and section captions through TabbedTextOut with the list's
-// tab stops, other texts through DrawText.
-void TSectionListBox::DrawRowText(TCanvas& canvas, TRect& r, const String& text, bool sectionRow,
+// tab stops, counted from the row's left edge as the separator lines are, other texts through
+// DrawText.
+void TSectionListBox::DrawRowText(TCanvas& canvas, TRect& r, Integer rowLeft, const String& text, bool sectionRow,
                                   TListSection* section, bool verticalLines, Cardinal hflags, Cardinal vflags,
                                   Integer h, TSize& extent)
 {
@@ -226,7 +227,7 @@ void TSectionListBox::DrawRowText(TCanvas& canvas, TRect& r, const String& text,
     if (Pos("\t", text) > 0 || sectionRow) {
         std::vector<Integer> stops;
         if (ValidTabStops(stops, true)) {
-            Cardinal size = TabbedTextOut(dc, r.Left, y, text, -1, static_cast<int>(stops.size()), stops.data(), r.Left);
+            Cardinal size = TabbedTextOut(dc, r.Left, y, text, -1, static_cast<int>(stops.size()), stops.data(), rowLeft);
             extent = TSize{static_cast<Integer>(size & 0xFFFF), static_cast<Integer>(size >> 16)};
             if ((!sectionRow && verticalLines) || (FTabPosMove && section->State() == lssExpanded)) {
                 for (Integer s : stops) {
@@ -242,7 +243,7 @@ void TSectionListBox::DrawRowText(TCanvas& canvas, TRect& r, const String& text,
         } else if (FWordWrap) {
             DrawText(dc, text, -1, &r, hflags | DT_WORDBREAK);
         } else {
-            Cardinal size = TabbedTextOut(dc, r.Left, y, text, -1, 0, nullptr, r.Left);
+            Cardinal size = TabbedTextOut(dc, r.Left, y, text, -1, 0, nullptr, rowLeft);
             extent = TSize{static_cast<Integer>(size & 0xFFFF), static_cast<Integer>(size >> 16)};
         }
         return;

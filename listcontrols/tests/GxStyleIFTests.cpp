@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "listcontrols/GxStyleIF.h"
+#include "platform/rtl/Registry.h"
+#include "platform/rtl/tests/TempFolder.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -12,6 +16,70 @@ TEST(GxStyles, TheDefaultStyleIsWindows10)
     EXPECT_EQ(GetOSVersionClass(), 3);
     EXPECT_EQ(DetectDefaultStyle(false), tsWindows10);
     EXPECT_EQ(DetectDefaultStyle(true), tsOffice2003Classic);   // no visual style: the classic scheme
+}
+
+// The user's registry in a folder of its own for each case.
+class UserRegistry : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (const char* old = std::getenv("XDG_CONFIG_HOME")) Old = old, Had = true;
+    }
+    void TearDown() override
+    {
+        if (Had) ::setenv("XDG_CONFIG_HOME", Old.c_str(), 1);
+        else ::unsetenv("XDG_CONFIG_HOME");
+    }
+    std::string Old;
+    bool Had = false;
+};
+
+// Office settings decide the default style, newest Office first, then whether the user's apps
+// are dark; a key without the value asked for counts as present where it does.
+TEST_F(UserRegistry, TheDefaultStyleFollowsTheUsersOfficeAndWindowsSettings)
+{
+    struct Value {
+        const char* key;
+        const char* name;   // null: the key alone
+        const char* value;
+    };
+    struct Case {
+        std::vector<Value> values;
+        TGxStyle style;
+    };
+    const char* const office16 = "Software\\Microsoft\\Office\\16.0\\Common";
+    const char* const office15 = "Software\\Microsoft\\Office\\15.0\\Common";
+    const char* const office14 = "Software\\Microsoft\\Office\\14.0\\Common";
+    const char* const office12 = "Software\\Microsoft\\Office\\12.0\\Common";
+    const char* const personalize = "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+    const Case cases[] = {
+        {{}, tsWindows10},
+        {{{office16, nullptr, ""}}, tsOffice2019White},
+        {{{office16, "UI Theme", "3"}}, tsOffice2019Gray},
+        {{{office16, "UI Theme", "4"}, {office15, "UI Theme", "2"}}, tsOffice2019Black},
+        {{{office16, "UI Theme", "dark"}}, tsOffice2019White},
+        {{{office15, nullptr, ""}}, tsOffice2013White},
+        {{{office15, "UI Theme", "1"}}, tsOffice2013LightGray},
+        {{{office15, "UI Theme", "5"}, {office14, "Theme", "1"}}, tsCustom},   // older keys not looked at
+        {{{office14, "Theme", "3"}}, tsOffice2010Black},
+        {{{office14, "Theme", "7"}, {office12, "Theme", "1"}}, tsCustom},
+        {{{office14, nullptr, ""}, {office12, "Theme", "2"}}, tsOffice2007Silver},
+        {{{office14, nullptr, ""}, {office12, nullptr, ""}}, tsWindows10},
+        {{{personalize, "AppsUseLightTheme", "0"}}, tsOffice2019Black},
+        {{{personalize, "AppsUseLightTheme", "1"}}, tsWindows10},
+        {{{personalize, nullptr, ""}}, tsWindows10},
+        {{{personalize, "AppsUseLightTheme", "dark"}}, tsOffice2019Black},
+    };
+    for (size_t k = 0; k < std::size(cases); ++k) {
+        TempFolder home;
+        ::setenv("XDG_CONFIG_HOME", home.Path().c_str(), 1);
+        for (const Value& v : cases[k].values) {
+            TRegistry registry;
+            registry.OpenKey(v.key, true);
+            if (v.name) registry.WriteString(v.name, v.value);
+        }
+        EXPECT_EQ(DetectDefaultStyle(false), cases[k].style) << "case " << k;
+    }
 }
 
 TEST(GxStyles, DisplayNamesByOrdinal)

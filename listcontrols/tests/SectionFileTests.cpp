@@ -134,4 +134,42 @@ TEST_F(SectionFiles, HighlightingWrapsEveryOccurrenceAndRemovesOnlyItsOwnTags)
     EXPECT_EQ(s->SubItems()[0], String("uplift at heel"));
 }
 
+// Captions and sub-items read back exactly, in a new file and in files whose byte-order mark names
+// their encoding (which the file keeps): quotes, leading blanks and letters beyond the code page.
+TEST_F(SectionFiles, TextsReadBackExactlyInEveryEncoding)
+{
+    struct Case {
+        const char* name;
+        TEncoding encoding;   // of the file there before; Default: no file
+        std::string start;    // the file's first bytes after saving
+    } cases[] = {{"new", TEncoding::Default, "["},
+                 {"UTF-8", TEncoding::UTF8, "\xEF\xBB\xBF["},
+                 {"UTF-16 LE", TEncoding::Unicode, std::string("\xFF\xFE[\0", 4)},
+                 {"UTF-16 BE", TEncoding::BigEndianUnicode, std::string("\xFE\xFF\0[", 4)}};
+    const std::vector<const char*> texts = {"\"quoted\"", "'single'", "  two leading blanks", "Ω über 水", "a=b"};
+    TListSection* s = f.AddSection("\"Quoted caption\"", {});
+    for (const char* text : texts) s->SubItems().Add(text);
+    f.AddSection("  Indented caption", {"x"});
+    for (const Case& c : cases) {
+        const String file = File((std::string(c.name) + ".ini").c_str());
+        if (c.encoding != TEncoding::Default) {
+            TStringList before;
+            before.Add("[SECTIONS]");
+            before.Add("COUNT=0");
+            before.SaveToFile(file, c.encoding);
+        }
+        f.List->SaveToFile(file);
+        const std::string bytes = ReadAllBytes(file.ToUtf8());
+        EXPECT_EQ(bytes.substr(0, c.start.size()), c.start) << c.name;
+        TSectionListFixture g;
+        g.List->LoadFromFile(file);
+        ASSERT_EQ(g.List->Sections().Count(), 2) << c.name;
+        EXPECT_EQ(g.List->Sections()[0]->Caption(), s->Caption()) << c.name;
+        EXPECT_EQ(g.List->Sections()[1]->Caption(), String("  Indented caption")) << c.name;
+        ASSERT_EQ(g.List->Sections()[0]->SubItems().Count(), static_cast<Integer>(texts.size())) << c.name;
+        for (size_t k = 0; k < texts.size(); ++k)
+            EXPECT_EQ(g.List->Sections()[0]->SubItems()[static_cast<Integer>(k)], String(texts[k])) << c.name << " " << k;
+    }
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "ListTestSupport.h"
 #include "platform/classes/FormReader.h"
+#include "platform/classes/TypInfo.h"
 
 namespace {
 
@@ -54,6 +55,22 @@ TEST(SectionForms, AListBoxIsReadFromItsFormDescription)
     EXPECT_EQ(list->Items().Count(), 3);   // the open section's rows
     EXPECT_EQ(list->Items()[2], String("Reservoir"));
     EXPECT_EQ(list->Version(), String("2.0.1.0"));
+}
+
+// The list box publishes its pictures among its other settings, in the order it streams them.
+TEST(SectionForms, PicturesArePublishedInStreamOrder)
+{
+    RegisterListControlClasses();
+    std::vector<std::string> published;
+    for (const TPropInfo* p : GetPropList(TSectionListBox::StaticClass())) published.push_back(p->Name.ToUtf8());
+    auto at = [&](const char* name) { return std::find(published.begin(), published.end(), name) - published.begin(); };
+    const char* order[] = {"Sections", "TabPositions", "TabPosMove", "WordWrap", "Wallpaper", "OneExpanded",
+                           "FullFocus", "ImageSpacing", "SubItemHeight", "PictureContainer", "Flat", "SectionHeight",
+                           "ExpandDisable", "ContractDisable", "ExpandGlyph", "ContractGlyph", "SectionColor"};
+    for (size_t k = 1; k < std::size(order); ++k) {
+        ASSERT_LT(at(order[k]), static_cast<std::ptrdiff_t>(published.size())) << order[k];
+        EXPECT_LT(at(order[k - 1]), at(order[k])) << order[k];
+    }
 }
 
 }  // namespace

@@ -239,6 +239,23 @@ TEST_F(SectionModel, OptimizeTabsPutsStopsAfterTheWidestColumns)
     EXPECT_EQ(f.List->TabPositions().GetTabPos(0), w1 + 8 + 14 + w2);
 }
 
+// Columns 50 and 30 pixels wide under a short caption, indent 14, padding 8: the stop comes 8
+// pixels after the first column, counted from the row's edge; a right stop ends the second there.
+TEST_F(SectionModel, OptimizeTabsCountsTheStopFromTheRowsEdge)
+{
+    TCanvas& canvas = f.List->Canvas();
+    canvas.Font().Assign(f.List->Font());
+    ASSERT_EQ(canvas.TextWidth("WWWWW"), 50);
+    ASSERT_EQ(canvas.TextWidth("00000"), 30);
+    f.AddSection("A", {"WWWWW\t00000", "WW\t00"})->SetState(lssExpanded);
+    f.List->OptimizeTabs(8);
+    ASSERT_EQ(f.List->TabPositions().Count(), 1);
+    EXPECT_EQ(f.List->TabPositions().GetTabPos(0), 72);
+    f.List->TabPositions().Items(0)->SetTabType(tabright);
+    f.List->OptimizeTabs(8);
+    EXPECT_EQ(f.List->TabPositions().GetTabPos(0), 102);
+}
+
 TEST_F(SectionModel, HorizontalExtentFollowsTheWidestRow)
 {
     TListSection* s = f.AddSection("A", {"short"});

@@ -482,10 +482,13 @@ public:
         SCROLLINFO Info;
         bool Shown = true;        // ShowScrollBar
         bool KeepShown = false;   // SIF_DISABLENOSCROLL
+        TScrollBarLook Look;      // the flat scroll bar properties
         bool Visible() const;
     };
     TScrollBarState& ScrollBarState(int bar) { return FScrollBars[bar == SB_VERT ? 1 : 0]; }
     bool HasScrollBar(int bar) const;   // WS_HSCROLL / WS_VSCROLL and the bar is showing
+    bool FlatScrollBars() const { return FFlatScrollBars; }
+    void SetFlatScrollBars(bool value) { FFlatScrollBars = value; }
     void UpdateScrollBars();
 
     // ---- events
@@ -595,6 +598,7 @@ protected:
     bool FInPaint = false;
     bool FDialogKeyUsed = false;
     TScrollBarState FScrollBars[2];
+    bool FFlatScrollBars = false;   // InitializeFlatSB
     // While the control paints itself onto a device context that is not its own (a child that
     // looks transparent asks its parent for the picture beneath it): that context, which Canvas()
     // hands out meanwhile.
@@ -779,8 +783,8 @@ String GetShortHint(const String& Hint);
 String GetLongHint(const String& Hint);
 
 // Scroll bars of windows with WS_HSCROLL / WS_VSCROLL.  A bar shows while its range is larger
-// than its page (or always with SIF_DISABLENOSCROLL); it takes SM_CXVSCROLL pixels of the client
-// area.  Moving a bar sends WM_HSCROLL / WM_VSCROLL; the position changes only by SetScrollInfo.
+// than its page (or always with SIF_DISABLENOSCROLL) and ShowScrollBar has not hidden it since
+// its range was last set; it takes SM_CXVSCROLL pixels of the client area.  Moving a bar sends WM_HSCROLL / WM_VSCROLL; the position changes only by SetScrollInfo.
 Integer SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, bool redraw);
 bool GetScrollInfo(HWND window, int bar, SCROLLINFO* info);
 Integer SetScrollPos(HWND window, int bar, Integer pos, bool redraw);
@@ -788,6 +792,23 @@ Integer GetScrollPos(HWND window, int bar);
 bool SetScrollRange(HWND window, int bar, Integer minPos, Integer maxPos, bool redraw);
 bool GetScrollRange(HWND window, int bar, Integer* minPos, Integer* maxPos);
 bool ShowScrollBar(HWND window, int bar, bool show);
+
+// Flat scroll bars of the common controls.  Once a window's bars are initialised, their
+// properties set their look: WSB_PROP_VSTYLE / WSB_PROP_HSTYLE the mode (FSB_*),
+// WSB_PROP_VBKGCOLOR / WSB_PROP_HBKGCOLOR the track colour, WSB_PROP_CXVSCROLL the vertical bar's
+// width and WSB_PROP_CYHSCROLL the horizontal bar's height.  Uninitialising gives the regular bars
+// back.  The other calls act as the regular ones.
+enum : unsigned { WSB_PROP_CYVSCROLL = 0x1, WSB_PROP_CXHSCROLL = 0x2, WSB_PROP_CYHSCROLL = 0x4,
+                  WSB_PROP_CXVSCROLL = 0x8, WSB_PROP_CXHTHUMB = 0x10, WSB_PROP_CYVTHUMB = 0x20,
+                  WSB_PROP_VBKGCOLOR = 0x40, WSB_PROP_HBKGCOLOR = 0x80, WSB_PROP_VSTYLE = 0x100,
+                  WSB_PROP_HSTYLE = 0x200 };
+bool InitializeFlatSB(HWND window);
+bool UninitializeFlatSB(HWND window);
+// False when the window's flat bars are not initialised.
+bool FlatSB_SetScrollProp(HWND window, unsigned index, std::intptr_t value, bool redraw);
+Integer FlatSB_SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, bool redraw);
+Integer FlatSB_SetScrollPos(HWND window, int bar, Integer pos, bool redraw);
+bool FlatSB_ShowScrollBar(HWND window, int bar, bool show);
 
 // Mouse state kept by the layer.
 class TMouse {

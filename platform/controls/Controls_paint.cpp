@@ -100,8 +100,8 @@ TRect TWinControl::ClientRect() const
 {
     Integer b = BorderWidthNC();
     Integer w = FWidth - 2 * b, h = FHeight - 2 * b;
-    if (HasScrollBar(SB_VERT)) w -= ScrollBarSize;
-    if (HasScrollBar(SB_HORZ)) h -= ScrollBarSize;
+    if (HasScrollBar(SB_VERT)) w -= FScrollBars[1].Look.Size;
+    if (HasScrollBar(SB_HORZ)) h -= FScrollBars[0].Look.Size;
     return Rect(0, 0, std::max(w, 0), std::max(h, 0));
 }
 
@@ -131,7 +131,7 @@ void TWinControl::UpdateScrollBars()
     for (int bar : {SB_HORZ, SB_VERT}) {
         const SCROLLINFO& i = ScrollBarState(bar).Info;
         WindowSystem().SetScrollBar(FHandle, bar, HasScrollBar(bar), i.nMin, i.nMax, static_cast<int>(i.nPage),
-                                    i.nPos, client);
+                                    i.nPos, ScrollBarState(bar).Look, client);
     }
 }
 
@@ -253,7 +253,8 @@ void TWinControl::WMNCPaint(TMessage&)
     const Integer b = BorderWidthNC();
     if (HasScrollBar(SB_HORZ) && HasScrollBar(SB_VERT)) {
         const TRect client = ClientRect();
-        canvas.FillRectColor(Bounds(b + client.Width(), b + client.Height(), ScrollBarSize, ScrollBarSize), clBtnFace);
+        canvas.FillRectColor(Bounds(b + client.Width(), b + client.Height(), FScrollBars[1].Look.Size,
+                                    FScrollBars[0].Look.Size), clBtnFace);
     }
     if (b > 0 && (params.ExStyle & WS_EX_CLIENTEDGE)) {
         canvas.Pen().SetColor(clBtnShadow);

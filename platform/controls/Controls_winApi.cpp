@@ -155,6 +155,7 @@ Integer SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, bool)
     if (info->fMask & SIF_RANGE) {
         state.Info.nMin = info->nMin;
         state.Info.nMax = info->nMax;
+        state.Shown = true;   // a bar hidden by ShowScrollBar shows again as its new range asks
     }
     if (info->fMask & SIF_PAGE)
         state.Info.nPage = std::min<Cardinal>(info->nPage, static_cast<Cardinal>(std::max(state.Info.nMax - state.Info.nMin + 1, 0)));
@@ -220,6 +221,49 @@ bool ShowScrollBar(HWND window, int bar, bool show)
     ScrollBarChanged(window, !show);
     return true;
 }
+
+bool InitializeFlatSB(HWND window)
+{
+    if (!window) return false;
+    window->SetFlatScrollBars(true);
+    return true;
+}
+
+bool UninitializeFlatSB(HWND window)
+{
+    if (!window || !window->FlatScrollBars()) return false;
+    window->SetFlatScrollBars(false);
+    for (int bar : {SB_HORZ, SB_VERT}) window->ScrollBarState(bar).Look = TScrollBarLook();
+    ScrollBarChanged(window, true);
+    return true;
+}
+
+bool FlatSB_SetScrollProp(HWND window, unsigned index, std::intptr_t value, bool)
+{
+    if (!window || !window->FlatScrollBars()) return false;
+    TScrollBarLook& vertical = window->ScrollBarState(SB_VERT).Look;
+    TScrollBarLook& horizontal = window->ScrollBarState(SB_HORZ).Look;
+    switch (index) {
+    case WSB_PROP_VSTYLE: vertical.Mode = static_cast<int>(value); break;
+    case WSB_PROP_HSTYLE: horizontal.Mode = static_cast<int>(value); break;
+    case WSB_PROP_VBKGCOLOR: vertical.Background = static_cast<TColor>(value); break;
+    case WSB_PROP_HBKGCOLOR: horizontal.Background = static_cast<TColor>(value); break;
+    case WSB_PROP_CXVSCROLL: vertical.Size = static_cast<Integer>(value); break;
+    case WSB_PROP_CYHSCROLL: horizontal.Size = static_cast<Integer>(value); break;
+    default: return false;
+    }
+    ScrollBarChanged(window, true);
+    return true;
+}
+
+Integer FlatSB_SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, bool redraw)
+{
+    return SetScrollInfo(window, bar, info, redraw);
+}
+
+Integer FlatSB_SetScrollPos(HWND window, int bar, Integer pos, bool redraw) { return SetScrollPos(window, bar, pos, redraw); }
+
+bool FlatSB_ShowScrollBar(HWND window, int bar, bool show) { return ShowScrollBar(window, bar, show); }
 
 bool GetCursorPos(TPoint* p)
 {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/graphics/GdiApi.h"
 #include "platform/graphics/Graphics.h"
 #include "platform/rtl/Threads.h"
 #include "platform/rtl/UString.h"
@@ -77,6 +78,16 @@ struct TWindowFrame {
     bool StayOnTop = false;
 };
 
+// How a window scroll bar looks: FSB_REGULAR_MODE (raised arrows and thumb), FSB_FLAT_MODE or
+// FSB_ENCARTA_MODE (flat ones), its track colour (clNone: the usual one) and its thickness.
+enum : int { FSB_REGULAR_MODE = 0, FSB_ENCARTA_MODE = 1, FSB_FLAT_MODE = 2 };
+struct TScrollBarLook {
+    int Mode = FSB_REGULAR_MODE;
+    TColor Background = clNone;
+    Integer Size = ScrollBarSize;
+    bool operator==(const TScrollBarLook&) const = default;
+};
+
 class TWindowSystem {
 public:
     virtual ~TWindowSystem() = default;
@@ -112,9 +123,9 @@ public:
     virtual void SetScreenCursor(TCursor cursor) = 0;
     virtual void ShowCaret(TWindowHandle* window, const TRect& caret, bool visible) = 0;
     // The window's scroll bar (0 horizontal, 1 vertical): shown or not, its range, page and
-    // position; `client` is the client area (window pixels) the bars stand beside.
+    // position, its look; `client` is the client area (window pixels) the bars stand beside.
     virtual void SetScrollBar(TWindowHandle* window, int bar, bool visible, int min, int max, int page, int pos,
-                              const TRect& client) = 0;
+                              const TScrollBarLook& look, const TRect& client) = 0;
 
     // ---- top-level windows
     // The icon every top-level window shows (32-bit image with straight alpha); none for null.

@@ -221,8 +221,11 @@ TPoint TCanvas::SetViewportOrg(Integer x, Integer y)
 
 // ---------------------------------------------------------------- state
 
+// The device-context state below belongs to the handle: a font or brush chosen before is selected
+// into it first, so the value set here is the one the next drawing uses.
 int TCanvas::SetBkMode(int mode)
 {
+    Realize();
     int old = FState.BkMode;
     if (mode == TRANSPARENT || mode == OPAQUE) FState.BkMode = mode;
     return old;
@@ -230,6 +233,7 @@ int TCanvas::SetBkMode(int mode)
 
 TColor TCanvas::SetBkColor(TColor color)
 {
+    Realize();
     TColor old = FState.BkColor;
     FState.BkColor = color;
     return old;
@@ -237,6 +241,7 @@ TColor TCanvas::SetBkColor(TColor color)
 
 TColor TCanvas::SetTextColor(TColor color)
 {
+    Realize();
     TColor old = FState.TextColor;
     FState.TextColor = color;
     return old;

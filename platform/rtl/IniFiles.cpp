@@ -358,8 +358,8 @@ void TIniFile::DeleteKey(const String& section, const String& ident)
 
 // ---------------------------------------------------------------- TMemIniFile
 
-TMemIniFile::TMemIniFile(const String& fileName, TEncoding encoding)
-    : TCustomIniFile(fileName), FEncoding(encoding)
+TMemIniFile::TMemIniFile(const String& fileName, TEncoding encoding, TIniValues values)
+    : TCustomIniFile(fileName), FEncoding(encoding), FValues(values)
 {
     LoadValues();
 }
@@ -372,16 +372,18 @@ void TMemIniFile::LoadValues()
     TMemoryStream bytes;
     bytes.LoadFromFile(FFileName);
     const std::string data(reinterpret_cast<const char*>(bytes.Memory()), static_cast<size_t>(bytes.Size()));
-    // A file that carries the UTF-8 mark is written back in UTF-8.
-    if (data.starts_with("\xEF\xBB\xBF"))
-        FEncoding = TEncoding::UTF8;
+    // A file that carries a byte-order mark is written back in the encoding it names.
+    FEncoding = EncodingOfMark(data, FEncoding);
     SetLines(FContent, DecodeText(data, FEncoding));
 }
 
 String TMemIniFile::ReadString(const String& section, const String& ident, const String& defaultValue)
 {
     int line = FContent.FindKey(section, ident);
-    return line >= 0 ? StripQuotes(TIniLines::ValueOf(FContent.Lines[static_cast<size_t>(line)])) : defaultValue;
+    if (line < 0)
+        return defaultValue;
+    const String& text = FContent.Lines[static_cast<size_t>(line)];
+    return FValues == TIniValues::AsWritten ? Copy(text, Pos("=", text) + 1) : StripQuotes(TIniLines::ValueOf(text));
 }
 
 void TMemIniFile::WriteString(const String& section, const String& ident, const String& value)

@@ -110,12 +110,17 @@ private:
     void Save(const TIniLines& content) const;
 };
 
-// Reads the file (when it exists) once, in the given encoding; a file with
-// the UTF-8 byte-order mark is read, and written back, as UTF-8.
+// Reads the file (when it exists) once, in the given encoding; a file with a
+// byte-order mark is read, and written back, in the encoding the mark names.
 // UpdateFile writes the content to the file.
+// How a TMemIniFile reads values back: Trimmed by the private-profile rule (blanks around the
+// value go, and a pair of matching quotes around it), or AsWritten: the text after the "=".
+enum class TIniValues { Trimmed, AsWritten };
+
 class TMemIniFile : public TCustomIniFile {
 public:
-    explicit TMemIniFile(const String& fileName, TEncoding encoding = TEncoding::Default);
+    explicit TMemIniFile(const String& fileName, TEncoding encoding = TEncoding::Default,
+                         TIniValues values = TIniValues::Trimmed);
 
     String ReadString(const String& section, const String& ident, const String& defaultValue) override;
     void WriteString(const String& section, const String& ident, const String& value) override;
@@ -138,4 +143,5 @@ private:
 
     TIniLines FContent;
     TEncoding FEncoding;
+    TIniValues FValues;
 };

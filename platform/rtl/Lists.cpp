@@ -146,23 +146,65 @@ void TList::Notify(void* /*item*/, TListNotification /*action*/) {}
 
 // ---------------------------------------------------------------- text encodings
 
+namespace {
+const std::string Utf8Mark = "\xEF\xBB\xBF", LittleEndianMark = "\xFF\xFE", BigEndianMark = "\xFE\xFF";
+
+String DecodeUtf16(std::string_view bytes, bool bigEndian)
+{
+    std::u16string text(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto first = static_cast<unsigned char>(bytes[2 * i]), second = static_cast<unsigned char>(bytes[2 * i + 1]);
+        text[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    }
+    return String(text);
+}
+
+std::string EncodeUtf16(const String& text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? BigEndianMark : LittleEndianMark;
+    for (char16_t c : text.u16()) {
+        const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+        bytes += bigEndian ? high : low;
+        bytes += bigEndian ? low : high;
+    }
+    return bytes;
+}
+}  // namespace
+
+TEncoding EncodingOfMark(const std::string& bytes, TEncoding otherwise)
+{
+    if (bytes.starts_with(Utf8Mark)) return TEncoding::UTF8;
+    if (bytes.starts_with(LittleEndianMark)) return TEncoding::Unicode;
+    if (bytes.starts_with(BigEndianMark)) return TEncoding::BigEndianUnicode;
+    return otherwise;
+}
+
 String DecodeText(const std::string& bytes, TEncoding encoding)
 {
-    static const std::string bom = "\xEF\xBB\xBF";
-    if (bytes.starts_with(bom))
-        return String(Utf8ToUtf16(std::string_view(bytes).substr(bom.size())));
-    if (encoding == TEncoding::UTF8 || encoding == TEncoding::UTF8NoBOM)
-        return String(Utf8ToUtf16(bytes));
-    return String(Cp1252ToUtf16(bytes));
+    const TEncoding marked = EncodingOfMark(bytes, TEncoding::Default);
+    std::string_view text(bytes);
+    if (marked != TEncoding::Default) {
+        text.remove_prefix(marked == TEncoding::UTF8 ? Utf8Mark.size() : 2);
+        encoding = marked;
+    }
+    switch (encoding) {
+    case TEncoding::UTF8:
+    case TEncoding::UTF8NoBOM: return String(Utf8ToUtf16(text));
+    case TEncoding::Unicode: return DecodeUtf16(text, false);
+    case TEncoding::BigEndianUnicode: return DecodeUtf16(text, true);
+    default: return String(Cp1252ToUtf16(text));
+    }
 }
 
 std::string EncodeText(const String& text, TEncoding encoding)
 {
-    if (encoding == TEncoding::UTF8)
-        return "\xEF\xBB\xBF" + text.ToUtf8();
-    if (encoding == TEncoding::UTF8NoBOM)
-        return text.ToUtf8();
-    return Utf16ToCp1252(text.u16());
+    switch (encoding) {
+    case TEncoding::UTF8: return Utf8Mark + text.ToUtf8();
+    case TEncoding::UTF8NoBOM: return text.ToUtf8();
+    case TEncoding::Unicode: return EncodeUtf16(text, false);
+    case TEncoding::BigEndianUnicode: return EncodeUtf16(text, true);
+    default: return Utf16ToCp1252(text.u16());
+    }
 }
 
 // ---------------------------------------------------------------- TStrings

@@ -61,12 +61,15 @@ private:
 enum TDuplicates { dupIgnore, dupAccept, dupError };
 
 // Text encodings of string-list files: the default is the 8-bit Windows-1252;
-// UTF8 is written with its byte-order mark, UTF8NoBOM without it.  Reading a
-// file that starts with the UTF-8 byte-order mark always decodes UTF-8.
-enum class TEncoding { Default, UTF8, UTF8NoBOM };
+// UTF8 is written with its byte-order mark, UTF8NoBOM without it; Unicode
+// (UTF-16 little-endian) and BigEndianUnicode with theirs.  Reading a file that
+// starts with a byte-order mark always decodes the encoding the mark names.
+enum class TEncoding { Default, UTF8, UTF8NoBOM, Unicode, BigEndianUnicode };
 
+// The encoding the byte-order mark at the start of the bytes names; `otherwise` without one.
+TEncoding EncodingOfMark(const std::string& bytes, TEncoding otherwise);
 String DecodeText(const std::string& bytes, TEncoding encoding);
-std::string EncodeText(const String& text, TEncoding encoding);   // with the BOM for UTF8
+std::string EncodeText(const String& text, TEncoding encoding);   // with the mark, but for UTF8NoBOM and Default
 
 class TStrings {
 public:

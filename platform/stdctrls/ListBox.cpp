@@ -83,6 +83,8 @@ TClass TCustomListBox::StaticClass()
                                      m.OnMessage(WM_VSCROLL, &TCustomListBox::WMVScroll);
                                      m.OnMessage(WM_HSCROLL, &TCustomListBox::WMHScroll);
                                      m.OnMessage(WM_SIZE, &TCustomListBox::WMSize);
+                                     m.OnMessage(WM_SETFOCUS, &TCustomListBox::WMFocusChanged);
+                                     m.OnMessage(WM_KILLFOCUS, &TCustomListBox::WMFocusChanged);
                                  });
     return &meta;
 }
@@ -355,6 +357,13 @@ void TCustomListBox::WMSize(TMessage& message)
     TCustomControl::WMSize(message);
 }
 
+// The focused row shows the focus only while the list has it: its rows are drawn again.
+void TCustomListBox::WMFocusChanged(TMessage& message)
+{
+    Invalidate();
+    InheritedMessage(StaticClass(), message);
+}
+
 void TCustomListBox::NotifySelChange() { Perform(CN_COMMAND, MakeWParam(0, LBN_SELCHANGE), 0); }
 
 void TCustomListBox::LBMessage(TMessage& message)
@@ -533,6 +542,7 @@ void TCustomListBox::DrawItem(Integer Index, TRect Rect, TOwnerDrawState State)
     TCanvas& canvas = Canvas();
     canvas.FillRect(Rect);
     if (Index < Count()) canvas.TextOut(Rect.Left + 2, Rect.Top, FList[Index].Text);
+    if (State.Contains(odFocused)) canvas.DrawFocusRect(Rect);
 }
 
 void TCustomListBox::Paint()
@@ -558,7 +568,6 @@ void TCustomListBox::Paint()
         }
         if (!Enabled()) canvas.Font().SetColor(clGrayText);
         DrawItem(i, rect, state);
-        if (state.Contains(odFocused)) canvas.DrawFocusRect(rect);
         top = rect.Bottom;
     }
     canvas.Brush().SetStyle(TBrushStyle::bsSolid);

@@ -98,7 +98,8 @@ protected:
     void CreateParams(TCreateParams& Params) override;
     void Paint() override;
     // Draws one row; the canvas holds the control's font and brush (highlight colours for a
-    // selected row).  This base calls OnDrawItem or writes the text 2 pixels from the left.
+    // selected row).  This base calls OnDrawItem or writes the text 2 pixels from the left and
+    // frames the focused row; a row drawn by its owner shows the focus as the owner draws it.
     virtual void DrawItem(Integer Index, TRect Rect, TOwnerDrawState State);
     virtual void MeasureItem(Integer Index, Integer& Height);
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
@@ -112,6 +113,7 @@ protected:
     void WMSetRedraw(TMessage& message);
     void WMGetDlgCode(TMessage& message);
     void CMFontChanged(TMessage& message);
+    void WMFocusChanged(TMessage& message);
 
     // The area the rows take (client area without scroll bars).
     TRect ListRect() const;

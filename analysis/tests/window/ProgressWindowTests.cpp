@@ -3,6 +3,8 @@
 // dropped while a run goes on.
 #include <gtest/gtest.h>
 
+#include "analysis/GraphStatistic.h"
+#include "analysis/Graphiques.h"
 #include "analysis/Progress.h"
 #include "analysis/tests/StudyTestSupport.h"
 #include "analysis/tests/window/AnalysisWindowTestSupport.h"
@@ -342,6 +344,47 @@ TEST(ProgressWindow, ModelWithoutCombinationsListsTheLoadsOnly)
               (std::vector<std::string>{"Parametric Analysis:", "Monte-Carlo simulation", "Incremental Load Analysis"}));
     EXPECT_TRUE(dlg->Param.Donnees.Contains(daAnalysed));
     delete dlg;
+    TestProcess();
+}
+
+// The result windows' section lists as their descriptions and creation set them: 3-D nodes, the
+// wallpaper and blue selected text on the analysis and joint lists, whose sections the user cannot
+// close on the joint plots window; the probabilistic list with the default heights and colours.
+TEST(ResultLists, CarryTheSettingsOfTheirWindows)
+{
+    struct Case {
+        const char* name;
+        Integer sectionHeight, sectionIndent, subItemHeight;
+        TColor selection, selectionText;
+        bool wallpaper, contractDisable;
+    };
+    auto check = [](TSectionListBox* list, const Case& c) {
+        EXPECT_EQ(list->SectionHeight(), c.sectionHeight) << c.name;
+        EXPECT_EQ(list->SectionIndent(), c.sectionIndent) << c.name;
+        EXPECT_EQ(list->SubItemIndent(), 14) << c.name;
+        EXPECT_EQ(list->SubItemHeight(), c.subItemHeight) << c.name;
+        EXPECT_EQ(list->NodeType(), ln3D) << c.name;
+        EXPECT_EQ(list->SectionFocus(), TSectionFocus::sfDash) << c.name;
+        EXPECT_EQ(list->ScrollWidth(), 16) << c.name;
+        EXPECT_EQ(list->ScrollColor(), clNone) << c.name;
+        EXPECT_TRUE(list->FullFocus()) << c.name;
+        EXPECT_EQ(list->SectionColor(), clBtnFace) << c.name;
+        EXPECT_EQ(list->SelectionColor(), c.selection) << c.name;
+        EXPECT_EQ(list->SelectionTextColor(), c.selectionText) << c.name;
+        EXPECT_EQ(!list->Wallpaper().Empty(), c.wallpaper) << c.name;
+        EXPECT_EQ(list->Wallpaper().Width(), c.wallpaper ? 600 : 0) << c.name;
+        EXPECT_EQ(list->ContractDisable(), c.contractDisable) << c.name;
+    };
+    auto* analysis = CreateForm<TProgressDlg>(Application);
+    check(analysis->SectionListBox, {"analysis", 16, 16, 15, clWhite, clBlue, true, false});
+    delete analysis;
+    auto* plots = CreateForm<TGraphicsDlg>(Application);
+    check(plots->JointList, {"joints", 16, 16, 15, clWhite, clBlue, true, true});
+    check(plots->CombinationList, {"combinations", 16, 16, 15, clWhite, clBlue, true, true});
+    delete plots;
+    auto* statistics = CreateForm<TGraphStatistics>(Application);
+    check(statistics->SectionListBox, {"probabilistic", 14, 14, 13, clHighlight, clHighlightText, false, false});
+    delete statistics;
     TestProcess();
 }
 

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "graphics/PictureContainer.h"
 #include "listcontrols/tests/ListTestSupport.h"
+#include "platform/graphics/Codecs.h"
+#include "platform/graphics/GdiApi.h"
 
 namespace {
 
@@ -122,8 +127,17 @@ TEST_F(SectionWindow, ArrowKeysPredictTheNextSubItemAndCrossIntoTheNextSection)
     TestPressKey(f.List, VK_END);
     EXPECT_EQ(f.List->ItemIndex(), 4);
     Events.Take();
-    TestPressKey(f.List, VK_UP);
+    TestPressKey(f.List, VK_UP);   // from the last sub-item: within the section
     EXPECT_EQ(Events.Take(), (Lines{"SubItemClick 1,1", "Change 1,1"}));
+    // Down from the last sub-item of the last section: that section stays the open one, and the
+    // list moves on from its row to its first sub-item.
+    f.List->Sections()[0]->SetState(lssExpanded);
+    f.List->SetItemIndex(f.List->Items().Count() - 1);
+    TestPressKey(f.List, VK_DOWN);
+    EXPECT_EQ(Events.Take(), (Lines{"SectionClick 1,-1", "Change 1,0"}));
+    EXPECT_EQ(f.Rows(), (std::vector<String>{"S:Loads:", "S:Load Combinations:", "  Usual", "  Flood",
+                                             "  Post-seismic"}));
+    EXPECT_EQ(f.List->ItemIndex(), 2);
 }
 
 TEST_F(SectionWindow, SpaceOpensAndClosesTheSelectedSection)
@@ -292,11 +306,179 @@ TEST_F(SectionWindow, ThumbTrackingScrollsOnlyWithScrollTrack)
     f.List->SetScrollTrack(true);
     thumb(SB_THUMBTRACK);
     EXPECT_EQ(f.List->TopIndex(), 10);
-    // The flat scroll bars of other systems are not here: their settings are kept and change nothing.
-    f.List->SetScrollStyle(slsFlat);
+}
+
+// The flat scroll bar of a long list takes the list's width and colour in the flat and Encarta
+// styles and is the regular one again in the normal style; an emptied list shows none.
+TEST_F(SectionWindow, FlatScrollBarsTakeTheListsWidthAndColour)
+{
+    TListSection* s = f.AddSection("Joints:", {});
+    for (Integer k = 0; k < 40; ++k) s->SubItems().Add("Joint " + IntToStr(k));
+    s->SetState(lssExpanded);
+    f.List->SetScrollStyle(slsFlat);   // as a form streams them: the style first
     f.List->SetScrollColor(clRed);
-    EXPECT_EQ(f.List->ScrollStyle(), slsFlat);
-    EXPECT_TRUE(f.List->HasScrollBar());
+    f.List->SetScrollWidth(12);
+    const Integer inside = f.List->Width() - 2 * f.List->BorderWidthNC();
+    struct Case {
+        TSListScrollStyle style;
+        Integer width;
+        bool coloured;
+    } cases[] = {{slsFlat, 12, true}, {slsEncarta, 12, true}, {slsNormal, ScrollBarSize, false}};
+    for (const Case& c : cases) {
+        f.List->SetScrollStyle(c.style);
+        TestProcess();
+        EXPECT_EQ(f.List->ClientWidth(), inside - c.width) << c.style;
+        const TColor track = TestPixel(f.List, f.List->ClientWidth() + 6, f.List->ClientHeight() - ScrollBarSize - 4);
+        EXPECT_EQ(track == clRed, c.coloured) << c.style;
+        if (c.style == slsFlat) {
+            TBitmap shot;
+            TestScreenshot(f.List, "lists-sections-flat-scroll-bar", shot);
+        }
+    }
+    f.List->SetScrollStyle(slsFlat);
+    f.List->Sections().Clear();
+    TestProcess();
+    EXPECT_FALSE(f.List->HasScrollBar());
+    EXPECT_EQ(f.List->ClientWidth(), inside);
+}
+
+// Over a wallpaper the rows are not filled and the text is transparent: in the box of each text,
+// section caption, sub-item and selected sub-item alike, every pixel is the wallpaper or a letter.
+TEST_F(SectionWindow, TextOverTheWallpaperLeavesItShowingUnderAndBetweenTheLetters)
+{
+    const TColor paper = 0xC0F0FF;
+    TBitmap wallpaper;
+    wallpaper.SetSize(600, 13);
+    wallpaper.Canvas().Brush().SetColor(paper);
+    wallpaper.Canvas().FillRect(TRect{0, 0, 600, 13});
+    f.List->SetWallpaper(wallpaper);
+    f.List->SetSelectionTextColor(clBlue);
+    f.List->Sections()[0]->SetState(lssExpanded);
+    f.List->SetItemIndex(2);
+    TestProcess();
+    struct Case {
+        Integer row;
+        TFont& font;
+        TColor ink;
+    } cases[] = {{0, f.List->SectionFont(), clBlack}, {1, f.List->Font(), clBlack}, {2, f.List->Font(), clBlue}};
+    for (const Case& c : cases) {
+        TCanvas& canvas = f.List->Canvas();
+        canvas.Font().Assign(c.font);
+        const TRect row = f.List->ItemRect(c.row);
+        const Integer right = 14 + canvas.TextWidth(f.List->Items()[c.row]);
+        Integer onPaper = 0, letters = 0, other = 0;
+        for (Integer y = row.Top + 1; y < row.Bottom - 1; ++y)
+            for (Integer x = 14; x < right; ++x) {
+                const TColor pixel = TestPixel(f.List, x, y);
+                if (pixel == paper) ++onPaper;
+                else if (pixel == c.ink) ++letters;
+                else ++other;
+            }
+        EXPECT_GT(letters, 20) << c.row;
+        EXPECT_GT(onPaper, letters) << c.row;
+        EXPECT_EQ(other, 0) << c.row;
+    }
+}
+
+// Tab stops count from the row's edge, as the separator lines do.  After a first stop at 40, a left
+// stop at 80 starts the last column 80 pixels from the edge with its line 2 pixels before; a right
+// stop at 120 ends it there with its line 2 pixels after.
+TEST_F(SectionWindow, TabColumnsStartAtTheirStopsFromTheRowsEdge)
+{
+    struct Case {
+        TTabType type;
+        Integer stop;
+        Integer line;
+    } cases[] = {{tableft, 80, 78}, {tabright, 120, 122}};
+    TListSection* s = f.List->Sections()[0];
+    s->SetLines(slVertical);
+    s->SubItems().Put(0, "x\ty\tWW");
+    s->SetState(lssExpanded);
+    for (const Case& c : cases) {
+        f.List->TabPositions().Clear();
+        f.List->TabPositions().Add()->SetTabPosition(40);
+        TTabPositionItem* tab = f.List->TabPositions().Add();
+        tab->SetTabPosition(c.stop);
+        tab->SetTabType(c.type);
+        TestProcess();
+        const TRect row = f.List->ItemRect(1);
+        EXPECT_EQ(TestPixel(f.List, c.line, row.Top + 2), clBlack) << c.stop;
+        EXPECT_EQ(TestPixel(f.List, c.line + 1, row.Top + 2), clWhite) << c.stop;
+        Integer left = row.Right, right = 0;
+        for (Integer y = row.Top; y < row.Bottom; ++y)
+            for (Integer x = 50; x < row.Right; ++x)
+                if (x != c.line && TestPixel(f.List, x, y) == clBlack) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+        if (c.type == tableft) {
+            EXPECT_GE(left, c.stop);
+            EXPECT_LE(left, c.stop + 2);
+        } else {
+            EXPECT_LE(right, c.stop);
+            EXPECT_GE(right, c.stop - 2);
+        }
+    }
+}
+
+// A 6 x 6 picture of one colour, as PNG file data.
+std::vector<Byte> SquarePng(TColor color)
+{
+    TPngImage image;
+    image.Image().SetSize(6, 6);
+    image.Image().Canvas().FillRectColor(TRect{0, 0, 6, 6}, color);
+    TMemoryStream stream;
+    image.SaveToStream(stream);
+    return std::vector<Byte>(stream.Memory(), stream.Memory() + stream.Size());
+}
+
+// A row shows a resource picture (red) and a file picture (green) loaded once into the list's own
+// cache, and a picture named in its container (blue); the container going away leaves no
+// reference behind.
+TEST_F(SectionWindow, RowPicturesComeFromTheListsCacheAndItsContainer)
+{
+    const std::vector<Byte> red = SquarePng(clRed), green = SquarePng(clLime), blue = SquarePng(clBlue);
+    RegisterResource("LISTS_RED_SQUARE", RT_RCDATA, std::span<const Byte>(red));
+    const std::string file = ::testing::TempDir() + "lists-green-square.png";
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    ASSERT_TRUE(out);
+    std::fwrite(green.data(), 1, green.size(), out);
+    std::fclose(out);
+    auto* container = new TPictureContainer(f.Form.get());
+    TPictureItem* item = container->Items()->Add();
+    item->SetName("Blue");
+    TMemoryStream blueData;
+    blueData.WriteBuffer(blue.data(), static_cast<Integer>(blue.size()));
+    blueData.SetPosition(0);
+    static_cast<THTMLPicture*>(item->Picture())->LoadFromStream(blueData);
+    f.List->SetPictureContainer(container);
+
+    TListSection* s = f.List->Sections()[0];
+    s->SubItems().Put(0, String("<img src=\"RES://LISTS_RED_SQUARE\"> <img src=\"FILE://" + file +
+                                "\"> <img src=\"blue\"> <b>x</b>"));
+    s->SetState(lssExpanded);
+    TestProcess();
+    f.List->Repaint();
+    TestProcess();
+    const TRect row = f.List->ItemRect(1);
+    auto count = [&](TColor color) {
+        Integer n = 0;
+        for (Integer y = row.Top; y < row.Bottom; ++y)
+            for (Integer x = row.Left; x < row.Right; ++x) n += TestPixel(f.List, x, y) == color;
+        return n;
+    };
+    EXPECT_EQ(count(clRed), 36);
+    EXPECT_EQ(count(clLime), 36);
+    EXPECT_EQ(count(clBlue), 36);
+    EXPECT_EQ(f.List->ImageCache().Count(), 2);   // each address loaded once
+    std::remove(file.c_str());
+
+    delete container;
+    EXPECT_EQ(f.List->PictureContainer(), nullptr);
+    f.List->Repaint();
+    TestProcess();
+    EXPECT_EQ(count(clBlue), 0);
+    EXPECT_EQ(count(clRed), 36);
 }
 
 }  // namespace

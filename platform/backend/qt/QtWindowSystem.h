@@ -146,7 +146,8 @@ public:
     TCursor RegisterCursor(const std::vector<Byte>& curFile) override;
     void SetScreenCursor(TCursor cursor) override;
     void ShowCaret(TWindowHandle* h, const TRect& caret, bool visible) override;
-    void SetScrollBar(TWindowHandle* h, int bar, bool visible, int min, int max, int page, int pos, const TRect& client) override;
+    void SetScrollBar(TWindowHandle* h, int bar, bool visible, int min, int max, int page, int pos,
+                      const TScrollBarLook& look, const TRect& client) override;
     void SetModal(TWindowHandle* h, bool modal) override;
     void Activate(TWindowHandle* h) override;
     bool IsActive(TWindowHandle* h) override;

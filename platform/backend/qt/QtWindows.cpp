@@ -193,7 +193,7 @@ public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
     {
-        if (DrawScrollBarPart(element, option, painter)) return;
+        if (DrawScrollBarPart(element, option, painter, widget)) return;
         const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
         if (element != CE_PushButtonBevel || !button || !(button->features & QStyleOptionButton::DefaultButton) ||
             (button->state & State_Sunken)) {
@@ -211,21 +211,39 @@ public:
     }
 
 private:
-    // An arrow or the thumb of a scroll bar, unless pressed (the toolkit shows a pressed arrow).
-    static bool DrawScrollBarPart(ControlElement element, const QStyleOption* option, QPainter* painter)
+    // An arrow or the thumb of a scroll bar, unless pressed (the toolkit shows a pressed arrow), and
+    // the track of a window scroll bar given a colour of its own.  A window scroll bar made flat
+    // shows its arrows and thumb flat: framed by the shadow colour, or in the Encarta look without
+    // a frame.
+    static bool DrawScrollBarPart(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                  const QWidget* widget)
     {
         const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
-        const bool arrow = element == CE_ScrollBarAddLine || element == CE_ScrollBarSubLine;
-        if (!bar || (!arrow && element != CE_ScrollBarSlider) || (option->state & State_Sunken) || option->rect.isEmpty())
-            return false;
+        if (!bar || option->rect.isEmpty()) return false;
+        const int mode = widget ? widget->property("flatMode").toInt() : FSB_REGULAR_MODE;
+        const QVariant track = widget ? widget->property("trackColor") : QVariant();
         TBitmap part(option->rect.width(), option->rect.height());
         TRect r = Rect(0, 0, part.Width(), part.Height());
-        if (arrow) {
+        HDC dc = part.Canvas().Handle();
+        const bool arrow = element == CE_ScrollBarAddLine || element == CE_ScrollBarSubLine;
+        if (element == CE_ScrollBarAddPage || element == CE_ScrollBarSubPage) {
+            if (!track.isValid()) return false;
+            part.Canvas().FillRectColor(r, static_cast<TColor>(track.toInt()));
+        } else if ((!arrow && element != CE_ScrollBarSlider) || (option->state & State_Sunken)) {
+            return false;
+        } else if (arrow) {
             const bool forward = element == CE_ScrollBarAddLine, horizontal = bar->orientation == Qt::Horizontal;
             const UINT kind = horizontal ? (forward ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT) : (forward ? DFCS_SCROLLDOWN : DFCS_SCROLLUP);
-            DrawFrameControl(part.Canvas().Handle(), &r, DFC_SCROLL, kind | ((option->state & State_Enabled) ? 0u : UINT(DFCS_INACTIVE)));
+            DrawFrameControl(dc, &r, DFC_SCROLL, kind | ((option->state & State_Enabled) ? 0u : UINT(DFCS_INACTIVE)) |
+                                                     (mode == FSB_REGULAR_MODE ? 0u : UINT(DFCS_FLAT)));
+        } else if (mode == FSB_REGULAR_MODE) {
+            DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
         } else {
-            DrawEdge(part.Canvas().Handle(), &r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+            part.Canvas().FillRectColor(r, clBtnFace);
+        }
+        if (mode == FSB_FLAT_MODE && element != CE_ScrollBarAddPage && element != CE_ScrollBarSubPage) {
+            part.Canvas().Brush().SetColor(clBtnShadow);
+            part.Canvas().FrameRect(r);
         }
         painter->drawImage(option->rect.topLeft(), BitmapImage(part));
         return true;
@@ -858,7 +876,8 @@ void TQtWindowSystem::ShowCaret(TWindowHandle* h, const TRect& caret, bool visib
     }
 }
 
-void TQtWindowSystem::SetScrollBar(TWindowHandle* h, int bar, bool visible, int min, int max, int page, int pos, const TRect& client)
+void TQtWindowSystem::SetScrollBar(TWindowHandle* h, int bar, bool visible, int min, int max, int page, int pos,
+                                   const TScrollBarLook& look, const TRect& client)
 {
     if (!h->W) return;
     const int index = bar == SB_VERT ? 1 : 0;
@@ -914,7 +933,10 @@ void TQtWindowSystem::SetScrollBar(TWindowHandle* h, int bar, bool visible, int 
     sb->setSingleStep(1);
     sb->setValue(pos);
     h->SyncingBar = false;
-    const int size = ScrollBarSize;
+    sb->setProperty("flatMode", look.Mode);
+    sb->setProperty("trackColor", look.Background == clNone ? QVariant() : QVariant(static_cast<int>(ColorToRGB(look.Background))));
+    sb->update();
+    const int size = look.Size;
     if (index) sb->setGeometry(client.Right, client.Top, size, client.Height());
     else sb->setGeometry(client.Left, client.Bottom, client.Width(), size);
     sb->show();

@@ -607,6 +607,10 @@ TEST_F(FormFixture, ScrollBarsTakeClientSpaceAndMoveOnlyAsTheControlSays)
     EXPECT_EQ(GetScrollPos(s, SB_VERT), 1);
     ShowScrollBar(s, SB_VERT, false);
     EXPECT_EQ(s->ClientRect(), Rect(0, 0, 116, 96));
+    // a new range shows the hidden bar again when it asks for one
+    info.fMask = SIF_RANGE;
+    SetScrollInfo(s, SB_VERT, &info, true);
+    EXPECT_EQ(s->ClientRect(), Rect(0, 0, 116 - ScrollBarSize, 96));
 }
 
 }  // namespace

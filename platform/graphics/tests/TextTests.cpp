@@ -88,6 +88,40 @@ TEST_F(Text, TransparentTextLeavesTheBackground)
     EXPECT_EQ(out, 0);
 }
 
+// Colours and modes set on the handle after choosing a brush or font colour are the ones the text
+// takes: the pending brush and font do not overrule them at the next drawing.
+TEST_F(Text, HandleStateSetAfterChoosingBrushAndFontHolds)
+{
+    struct Case {
+        const char* name;
+        void (*set)(TCanvas&);
+        TColor letters;
+    };
+    const Case cases[] = {
+        {"transparent over a yellow brush",
+         [](TCanvas& c) { c.Brush().SetColor(clYellow); c.SetBkMode(TRANSPARENT); }, clBlack},
+        {"blue text over a red font",
+         [](TCanvas& c) { c.Font().SetColor(clRed); c.SetTextColor(clBlue); c.SetBkMode(TRANSPARENT); }, clBlue},
+        {"background colour over a solid brush",
+         [](TCanvas& c) { c.Brush().SetColor(clYellow); c.SetBkColor(clWhite); }, clBlack},
+    };
+    for (const Case& k : cases) {
+        WhiteBitmap(Bmp, 80, 30);
+        C().Font().SetColor(clBlack);
+        k.set(C());
+        C().TextOut(5, 4, "Dam");
+        Integer letters = 0, other = 0;
+        for (Integer y = 0; y < Bmp.Height(); ++y)
+            for (Integer x = 0; x < Bmp.Width(); ++x) {
+                const TColor c = C().Pixel(x, y);
+                if (c == k.letters) ++letters;
+                else if (c != clWhite) ++other;
+            }
+        EXPECT_GT(letters, 15) << k.name;
+        EXPECT_EQ(other, 0) << k.name;   // nothing under or between the letters
+    }
+}
+
 TEST_F(Text, TextAlignmentMovesTheReferencePoint)
 {
     C().Brush().SetStyle(TBrushStyle::bsClear);

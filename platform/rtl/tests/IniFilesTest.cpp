@@ -5,6 +5,7 @@
 
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FileSys.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/SysFormat.h"
 #include "platform/rtl/tests/TempFolder.h"
@@ -242,6 +243,41 @@ TEST(MemIniFile, UTF8WithoutMarkIsReadAndWrittenWithoutMark)
     TMemIniFile marked(dir / "m.ini", TEncoding::UTF8NoBOM);   // a marked file keeps its mark
     marked.UpdateFile();
     EXPECT_EQ(ReadAllBytes(dir / "m.ini"), "\xEF\xBB\xBF[S]\r\nK=Á\r\n");
+}
+
+// Values read back as written, in each encoding, the marked ones reopened without naming theirs:
+// quotes, blanks around the value and letters beyond the 8-bit code page all stay.
+TEST(MemIniFile, ValuesAsWrittenReadBackExactlyInEveryEncoding)
+{
+    using namespace std::string_literals;
+    struct Case {
+        TEncoding encoding;
+        std::string start;   // the mark and the first character, "["
+        TEncoding reopenedAs;
+    } cases[] = {{TEncoding::UTF8NoBOM, "[", TEncoding::UTF8NoBOM},
+                 {TEncoding::UTF8, "\xEF\xBB\xBF[", TEncoding::Default},
+                 {TEncoding::Unicode, "\xFF\xFE[\0"s, TEncoding::Default},
+                 {TEncoding::BigEndianUnicode, "\xFE\xFF\0["s, TEncoding::Default}};
+    const String values[] = {"\"quoted\"", "'single'", "  leading blanks", "trailing blanks  ", "Ω über 水", ""};
+    TempFolder dir;
+    for (const Case& c : cases) {
+        const std::string file = dir / "exact.ini";
+        DeleteFile(file);
+        {
+            TMemIniFile ini(file, c.encoding, TIniValues::AsWritten);
+            for (size_t k = 0; k < std::size(values); ++k) ini.WriteString("S", "V" + IntToStr(Integer(k)), values[k]);
+            ini.UpdateFile();
+        }
+        const std::string bytes = ReadAllBytes(file);
+        EXPECT_EQ(bytes.substr(0, c.start.size()), c.start) << int(c.encoding);
+        TMemIniFile again(file, c.reopenedAs, TIniValues::AsWritten);
+        EXPECT_EQ(again.Encoding(), c.encoding);
+        for (size_t k = 0; k < std::size(values); ++k)
+            EXPECT_EQ(again.ReadString("S", "V" + IntToStr(Integer(k)), "missing"), values[k]) << int(c.encoding) << " " << k;
+        TMemIniFile trimmed(file, c.reopenedAs);   // the private-profile rule for everybody else
+        EXPECT_EQ(trimmed.ReadString("S", "V0", ""), "quoted");
+        EXPECT_EQ(trimmed.ReadString("S", "V2", ""), "leading blanks");
+    }
 }
 
 TEST_P(IniFiles, FloatsAndDatesFollowTheFormatSettings)

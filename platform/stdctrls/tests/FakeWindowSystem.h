@@ -67,7 +67,7 @@ public:
     TCursor RegisterCursor(const std::vector<Byte>& curFile) override { (void)curFile; return {}; }
     void SetScreenCursor(TCursor cursor) override { (void)cursor; }
     void ShowCaret(TWindowHandle* window, const TRect& caret, bool visible) override { (void)window; (void)caret; (void)visible; }
-    void SetScrollBar(TWindowHandle* window, int bar, bool visible, int min, int max, int page, int pos, const TRect& client) override { (void)window; (void)bar; (void)visible; (void)min; (void)max; (void)page; (void)pos; (void)client; }
+    void SetScrollBar(TWindowHandle* window, int bar, bool visible, int min, int max, int page, int pos, const TScrollBarLook& look, const TRect& client) override { (void)window; (void)bar; (void)visible; (void)min; (void)max; (void)page; (void)pos; (void)look; (void)client; }
     void SetModal(TWindowHandle* window, bool modal) override { (void)window; (void)modal; }
     void Activate(TWindowHandle* window) override { (void)window; }
     bool IsActive(TWindowHandle* window) override { (void)window; return false; }

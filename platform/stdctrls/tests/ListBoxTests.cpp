@@ -18,6 +18,10 @@ struct Recorder : TObject {
     }
     void DrawRow(TWinControl*, Integer index, TRect rect, TOwnerDrawState state) { Drawn.push_back({index, rect, state}); }
     void Click(TObject*) { ++Clicks; }
+    void FillRow(TWinControl* list, Integer, TRect rect, TOwnerDrawState)
+    {
+        static_cast<TListBox*>(list)->Canvas().FillRect(rect);
+    }
 };
 
 struct ListBoxTest : ::testing::Test {
@@ -159,6 +163,39 @@ TEST_F(ListBoxTest, ABrushBitmapTilesTheEmptyAreaBelowTheRows)
     for (Integer x = b; x < b + 40; ++x) EXPECT_EQ(rgb(x), rgb(x + 2)) << x;
     EXPECT_NE(rgb(b), rgb(b + 1));
     EXPECT_TRUE(rgb(b) == clRed || rgb(b) == clBlue);
+}
+
+// The list frames the focused row with a dotted rectangle only on rows it draws itself and only
+// while it has the focus; an owner that draws its rows draws their focus as it likes.
+TEST_F(ListBoxTest, FocusedRowIsFramedOnlyWhileFocusedAndOnlyWhereTheListDrawsIt)
+{
+    struct Case {
+        TListBoxStyle style;
+        bool ownerDraws;
+        bool framedWhileFocused;
+    };
+    auto* other = new TListBox(&Host);
+    other->SetParent(&Host);
+    other->SetBounds(150, 10, 100, 100);
+    for (const char* text : {"a", "b", "c"}) List->Items().Add(text);
+    List->SetItemIndex(1);
+    for (Case c : {Case{lbStandard, false, true}, Case{lbOwnerDrawFixed, false, true}, Case{lbOwnerDrawFixed, true, false}}) {
+        List->SetStyle(c.style);
+        List->OnDrawItem = c.ownerDraws ? TDrawItemEvent(&Events, &Recorder::FillRow) : TDrawItemEvent();
+        // dots of the frame: pixels of the selected row's top line other than the highlight
+        auto dots = [&] {
+            const TRect r = List->ItemRect(1);
+            Integer n = 0;
+            for (Integer x = r.Left; x < r.Right; ++x) n += TestPixel(List, x, r.Top) != ColorToRGB(clHighlight);
+            return n;
+        };
+        List->SetFocus();
+        TestProcess();
+        EXPECT_EQ(dots() > 0, c.framedWhileFocused) << c.style << c.ownerDraws;
+        other->SetFocus();
+        TestProcess();
+        EXPECT_EQ(dots(), 0) << c.style << c.ownerDraws;
+    }
 }
 
 TEST_F(ListBoxTest, LeftAndRightMoveAsUpAndDown)

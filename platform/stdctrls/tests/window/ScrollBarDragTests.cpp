@@ -116,6 +116,54 @@ TEST_F(ScrollingForm, TheCornerBetweenTheGridsBarsShowsTheFaceColour)
         EXPECT_EQ(ColorToRGB(TestPixel(Grid, p.X, p.Y)), ColorToRGB(clBtnFace)) << p.X << "," << p.Y;
 }
 
+// Flat scroll bars: once initialised, the grid's bars take their thickness, track colour and flat
+// arrows and thumb from their properties; uninitialised, the regular bars come back.
+TEST_F(ScrollingForm, FlatScrollBarsTakeTheirWidthColourAndLook)
+{
+    EXPECT_FALSE(FlatSB_SetScrollProp(Grid, WSB_PROP_CXVSCROLL, 12, true));   // not initialised
+    ASSERT_TRUE(InitializeFlatSB(Grid));
+    struct Case {
+        int mode;
+        bool framed;   // a shadow line around the arrows
+        const char* picture;
+    };
+    for (Case c : {Case{FSB_FLAT_MODE, true, "platform-flat-scroll-bars"},
+                   Case{FSB_ENCARTA_MODE, false, "platform-encarta-scroll-bars"}}) {
+        for (unsigned prop : {WSB_PROP_VSTYLE, WSB_PROP_HSTYLE}) EXPECT_TRUE(FlatSB_SetScrollProp(Grid, prop, c.mode, true));
+        FlatSB_SetScrollProp(Grid, WSB_PROP_VBKGCOLOR, clRed, true);
+        FlatSB_SetScrollProp(Grid, WSB_PROP_HBKGCOLOR, clBlue, true);
+        FlatSB_SetScrollProp(Grid, WSB_PROP_CXVSCROLL, 12, true);
+        FlatSB_SetScrollProp(Grid, WSB_PROP_CYHSCROLL, 10, true);
+        Grid->Perform(WM_VSCROLL, SB_TOP, 0);
+        Grid->Perform(WM_HSCROLL, SB_TOP, 0);
+        TestProcess();
+        EXPECT_EQ(Grid->ClientWidth(), 196 - 12);
+        EXPECT_EQ(Grid->ClientHeight(), 116 - 10);
+        const TRect client = Grid->ClientRect();
+        // the tracks near their far ends, where the thumbs at the start do not reach
+        EXPECT_EQ(TestPixel(Grid, client.Right + 6, client.Bottom - ScrollBarSize - 4), clRed) << c.mode;
+        EXPECT_EQ(TestPixel(Grid, client.Right - ScrollBarSize - 4, client.Bottom + 5), clBlue) << c.mode;
+        // the top arrow: flat, so no highlight of a raised edge; framed in the shadow colour or not
+        Integer highlight = 0, shadow = 0;
+        for (Integer x = client.Right; x < client.Right + 12; ++x)
+            for (Integer y = 0; y < ScrollBarSize; ++y) {
+                const TColor pixel = TestPixel(Grid, x, y);
+                highlight += pixel == ColorToRGB(clBtnHighlight);
+                shadow += pixel == ColorToRGB(clBtnShadow);
+            }
+        EXPECT_EQ(highlight, 0) << c.mode;
+        EXPECT_EQ(shadow >= 2 * 12, c.framed) << c.mode;
+        TBitmap shot;
+        TestScreenshot(Grid, c.picture, shot);
+    }
+    ASSERT_TRUE(UninitializeFlatSB(Grid));
+    TestProcess();
+    EXPECT_EQ(Grid->ClientWidth(), 196 - ScrollBarSize);
+    EXPECT_EQ(Grid->ClientHeight(), 116 - ScrollBarSize);
+    const TRect client = Grid->ClientRect();
+    EXPECT_NE(TestPixel(Grid, client.Right + 6, client.Bottom - ScrollBarSize - 4), clRed);
+}
+
 namespace {
 // A window with scroll bars in its style that paints nothing of its own.
 class TBareWindow : public TCustomControl {
