@@ -187,6 +187,17 @@ TEST_F(Text, HugeFontsAreCutToTheLargestHeight)
     C().TextOut(0, 0, "x");
 }
 
+// Markup asking for a font one pixel high gets spaces that have no width: a tab then expands to
+// nothing instead of to spaces without end.
+TEST_F(Text, TabsOfAFontWhoseSpaceHasNoWidthExpandToNothing)
+{
+    C().Font().SetHeight(-1);
+    ASSERT_EQ(C().TextWidth(" "), 0);
+    TRect r = Rect(0, 0, 80, 30);
+    EXPECT_GT(DrawText(C().Handle(), "a\tb", -1, &r, DT_EXPANDTABS | DT_SINGLELINE | DT_CALCRECT), 0);
+    EXPECT_EQ(r.Width(), C().TextWidth("ab"));
+}
+
 TEST_F(Text, DrawTextPlacesLinesByItsFlags)
 {
     HDC dc = C().Handle();
