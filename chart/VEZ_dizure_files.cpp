@@ -2,6 +2,8 @@
 // records as they lie in memory, then the long texts as lines; and the readable listing
 // of the data list.
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "chart/VEZ_dizure.h"
 #include "numerics/VEZ_math1.h"
@@ -32,6 +34,15 @@ TrcChartItem FileHeader(bool annotations, Integer items, Integer texts)
 
 bool IsTextKind(TrcItem kind) { return kind == tkText || kind == tkTextOfs; }
 
+// A record read from a file holds what a record in memory can hold: a text length within its
+// field and a transparency flag that is 0 or 1.
+bool SoundRecord(const TrcChartItem& item)
+{
+    Byte transparent;
+    std::memcpy(&transparent, &item.Transp, 1);
+    return item.Text.Len <= item.Text.MaxLength() && transparent <= 1;
+}
+
 }  // namespace
 
 void TCustomDIzure::SaveList(const String& FName, bool annotations)
@@ -61,10 +72,16 @@ Integer TCustomDIzure::LoadList(const String& FName, bool AppendIt, bool annotat
         TFileStream stream(FName, fmOpenRead);
         TrcChartItem header;
         if (stream.Read(&header, sizeof header) != sizeof header) return -1;
+        if (!SoundRecord(header)) return -2;
         if (header.Text.ToString() != String(annotations ? AnnoMarker : DataMarker) || header.LWid >= 0) return -2;
         const Integer n = header.Param1, m = header.Param2;
         // A count that the file cannot hold is a damaged file, not a request for memory.
         if (n < 0 || m < 0 || Int64(n) * Int64(sizeof(TrcChartItem)) > stream.Size() - stream.Position()) return -1;
+        std::vector<TrcChartItem> items(n);
+        for (TrcChartItem& item : items) {
+            stream.ReadBuffer(&item, sizeof item);
+            if (!SoundRecord(item)) return -1;
+        }
         if (!AppendIt) {
             if (annotations) {
                 ClearAnnotations();
@@ -78,8 +95,7 @@ Integer TCustomDIzure::LoadList(const String& FName, bool AppendIt, bool annotat
         list.SetLength(count + n);
         alloc = count + n;
         for (Integer i = 0; i < n; ++i) {
-            TrcChartItem item;
-            stream.ReadBuffer(&item, sizeof item);
+            TrcChartItem item = items[i];
             if (IsTextKind(item.ItemKind) && item.LWid != 0 && numTexts < 50)
                 item.LWid = ++numTexts;
             else if (IsTextKind(item.ItemKind))

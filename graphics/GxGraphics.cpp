@@ -3,6 +3,7 @@
 // and the context's conversion of vector paths into back-end paths.
 #include "graphics/GxGraphics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -19,7 +20,7 @@ TCanvas* TGxGraphicsContext::Canvas() const
 }
 
 // Curves become straight segments of about the flatness: their length estimated from six samples,
-// then sampled again at that many points.
+// then sampled again at that many points, up to the most a curve is flattened into.
 void* TGxGraphicsContext::ConvertToPath(TGxGraphicsPath* APath, float Flatness)
 {
     void* path = CreatePath();
@@ -47,7 +48,8 @@ void* TGxGraphicsContext::ConvertToPath(TGxGraphicsPath* APath, float Flatness)
                 double length = 0;
                 for (size_t k = 1; k < samples.size(); ++k)
                     length += std::hypot(samples[k].X - samples[k - 1].X, samples[k].Y - samples[k - 1].Y);
-                auto n = static_cast<Integer>(std::nearbyint(length / flatness));
+                const auto n = static_cast<Integer>(
+                    std::nearbyint(std::min(double(TGxGraphicsPath::MaxBezierPoints), length / flatness)));
                 if (n >= 2) {
                     for (const TPointF& p : TGxGraphicsPath::CreateBezier(bezier, n)) PathLineTo(path, p);
                 } else {

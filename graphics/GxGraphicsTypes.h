@@ -401,6 +401,9 @@ public:
     bool IsPointVisible(const TPointF& P) const;
     bool IsRectVisible(const TRectF& R) const;
     static TGxGraphicsPathPolygon CreateBezier(const TGxGraphicsPathCubicBezier& Bezier, Integer PointCount);
+    // The most points a curve is flattened into, whatever its length: finer than a screen shows
+    // for any curve that fits on one, and a curve larger than a screen is seen only in part.
+    static constexpr Integer MaxBezierPoints = 4096;
     static TPointF PointOnBezier(const TPointF& StartPoint, double AX, double BX, double CX, double AY, double BY,
                                  double CY, double T);
 

@@ -1,5 +1,6 @@
 // The vector path: building figures of lines and cubic curves, ellipses, rounded rectangles and
 // arcs; bounds, transforms, flattening into lines or one polygon, and hit tests.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -16,7 +17,8 @@ TPointF Pt(double x, double y) { return {static_cast<float>(x), static_cast<floa
 // Flatness below 0.05 (or not a number) flattens at 0.05.
 float EffectiveFlatness(float flatness) { return flatness > 0.05f || std::isnan(flatness) ? flatness : 0.05f; }
 
-// Samples of a curve about one per `flatness` units of its length, measured along 6 samples.
+// Samples of a curve about one per `flatness` units of its length, measured along 6 samples, up to
+// the most a curve is flattened into.
 Integer SampleCount(const TGxGraphicsPathCubicBezier& curve, float flatness)
 {
     const TGxGraphicsPathPolygon probe = TGxGraphicsPath::CreateBezier(curve, 6);
@@ -24,7 +26,7 @@ Integer SampleCount(const TGxGraphicsPathCubicBezier& curve, float flatness)
     for (size_t i = 1; i < probe.size(); ++i)
         length += std::sqrt(std::pow(static_cast<double>(probe[i].X) - probe[i - 1].X, 2) +
                             std::pow(static_cast<double>(probe[i].Y) - probe[i - 1].Y, 2));
-    return static_cast<Integer>(std::nearbyint(length / flatness));
+    return static_cast<Integer>(std::nearbyint(std::min(double(TGxGraphicsPath::MaxBezierPoints), length / flatness)));
 }
 
 // The curve from `from` through the three curve points at index i.

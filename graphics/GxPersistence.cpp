@@ -624,6 +624,9 @@ void TGxReader::ReadOrdinal(TObject* AObject, const TPropInfo* AProp)
     } else {
         value = FReader->ReadInteger();
     }
+    if (AProp->Kind == tkEnumeration && (value < AProp->MinValue || value > AProp->MaxValue))
+        throw EGxReaderException("Value " + IntToStr(value) + " out of range " + IntToStr(AProp->MinValue) + ".." +
+                                 IntToStr(AProp->MaxValue));
     if (!AProp->ReadOnly) SetOrdProp(AObject, AProp, value);
 }
 

@@ -4,6 +4,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
@@ -213,7 +214,9 @@ bool TGxUtils::IsHighDPIScale(TComponent* AOwner, Integer ADefaultDPI) { return 
 
 void TGxUtils::SetFontSize(TFont* AFont, float ASize, float AScaleFactor)
 {
-    const Integer points = static_cast<Integer>(std::nearbyint(ASize / 96.0f * 72.0f));
+    // sizes from markup beyond the largest font height are cut to it first
+    const float size = std::clamp(ASize, -float(MaxFontHeight), float(MaxFontHeight));
+    const Integer points = static_cast<Integer>(std::nearbyint(size / 96.0f * 72.0f));
     const Integer dpi = static_cast<Integer>(std::nearbyint(AScaleFactor * 96.0f));
     AFont->SetHeight(-MulDivInt(points, dpi, 72));
 }

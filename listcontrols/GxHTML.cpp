@@ -219,7 +219,8 @@ TColor ColorFromHex(const String& text)
     const Integer red = HexPairValue(Copy(text, 2, 2));
     const Integer green = HexPairValue(Copy(text, 4, 2));
     const Integer blue = HexPairValue(Copy(text, 6, 2));
-    return static_cast<TColor>(red + green * 256 + blue * 65536);
+    // characters that are no digits give large pair values: the sum wraps at 32 bits
+    return static_cast<TColor>(Cardinal(red) + Cardinal(green) * 256u + Cardinal(blue) * 65536u);
 }
 
 // The sign is kept whatever follows the number.

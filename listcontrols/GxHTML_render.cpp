@@ -2,6 +2,7 @@
 // twice from the same source: a measuring pass finds how much of the source fits and how high
 // the line is, and a second pass draws it (or only hit-tests it) in the rectangle the first one
 // gave.  Fonts carry over between lines separately for the measuring and the drawing passes.
+#include <algorithm>
 #include <cmath>
 
 #include "listcontrols/GxHTML.h"
@@ -657,7 +658,7 @@ void THTMLLayout::FontTag(TPass pass, const String& attrs)
             if (pt > 0) C.Font().SetSize(LeadingInteger(Trim(Copy(style, 1, pt - 1))));
         }
     } else if (AttrValue(attrs, "SIZE", value)) {
-        const Integer n = LeadingInteger(value);
+        const Integer n = std::clamp(LeadingInteger(value), -MaxFontHeight, MaxFontHeight);
         static const Integer steps[] = {0, 1, 2, 4, 6, 8};
         if (n >= 1 && n <= 5) {
             C.Font().SetSize(FSaved.Size() + steps[n]);

@@ -308,7 +308,7 @@ void TListSectionCollection::UpdateSectionRow(TListSection* section)
 
 void TListSectionCollection::RemoveSectionRows(TListSection* section)
 {
-    if (FOwner->FDestroying || section->Index() < 0) return;
+    if (FOwner->FDestroying || section->Index() < 0 || FOwner->RowCount() == 0) return;
     Integer row = GetListIndex(section);
     Integer rows = 1 + (section->State() == lssExpanded ? section->SubItems().Count() : 0);
     FOwner->FExpandContractBusy = true;

@@ -56,31 +56,44 @@ void TSectionListBox::SaveToFile(const String& filename)
     ini.UpdateFile();
 }
 
+// The counts are bounded by what the file holds (its sections, the keys of a section), and the
+// rows are measured once, after the load.
 void TSectionListBox::LoadFromFile(const String& filename)
 {
-    FSections->Clear();
-    const String name = SectionFileName(filename);
-    TMemIniFile ini(name, SectionFileEncoding(name), TIniValues::AsWritten);
-    const Integer n = ini.ReadInteger("SECTIONS", "COUNT", 0);
-    for (Integer i = 1; i <= n; ++i) {
-        const String name = "SECTION" + IntToStr(i);
-        TListSection* section = FSections->Add();
-        section->SetCaption(ini.ReadString(name, "CAPTION", ""));
-        const Integer control = ini.ReadInteger(name, "CONTROL", 0);
-        if (control >= 0 && control <= 2) section->SetControlType(static_cast<TSectionControlType>(control));
-        const Integer m = ini.ReadInteger(name, "SUBITEMCOUNT", 0);
-        for (Integer j = 1; j <= m; ++j) {
-            section->SubItems().Add(ini.ReadString(name, "SUBITEM" + IntToStr(j), ""));
-            section->SetSubItemCheckState(j - 1, ini.ReadInteger(name, "SUBVAL" + IntToStr(j), 0) == 1);
+    BeginUpdate();
+    try {
+        Items().Clear();   // all rows at once, rather than section by section
+        FSections->Clear();
+        const String name = SectionFileName(filename);
+        TMemIniFile ini(name, SectionFileEncoding(name), TIniValues::AsWritten);
+        TStringList held;
+        ini.ReadSections(held);
+        const Integer n = std::min(ini.ReadInteger("SECTIONS", "COUNT", 0), held.Count());
+        for (Integer i = 1; i <= n; ++i) {
+            const String name = "SECTION" + IntToStr(i);
+            TListSection* section = FSections->Add();
+            section->SetCaption(ini.ReadString(name, "CAPTION", ""));
+            const Integer control = ini.ReadInteger(name, "CONTROL", 0);
+            if (control >= 0 && control <= 2) section->SetControlType(static_cast<TSectionControlType>(control));
+            ini.ReadSection(name, held);
+            const Integer m = std::min(ini.ReadInteger(name, "SUBITEMCOUNT", 0), held.Count());
+            for (Integer j = 1; j <= m; ++j) {
+                section->SubItems().Add(ini.ReadString(name, "SUBITEM" + IntToStr(j), ""));
+                section->SetSubItemCheckState(j - 1, ini.ReadInteger(name, "SUBVAL" + IntToStr(j), 0) == 1);
+            }
+            section->SetRadioIndex(ini.ReadInteger(name, "RADIO", 0));
+            section->SetReadOnly(ini.ReadInteger(name, "READONLY", 0) == 1);
+            section->SetSortShow(ini.ReadInteger(name, "SORTSHOW", 0) == 1);
+            const Integer sort = ini.ReadInteger(name, "SORTDIR", 0);
+            if (sort >= 0 && sort <= 2) section->SetSortDirection(static_cast<TSortDirection>(sort));
+            section->SetColor(ini.ReadInteger(name, "COLOR", clWindow));
+            if (ini.ReadInteger(name, "STATE", 0) == 0) section->SetState(lssExpanded);
         }
-        section->SetRadioIndex(ini.ReadInteger(name, "RADIO", 0));
-        section->SetReadOnly(ini.ReadInteger(name, "READONLY", 0) == 1);
-        section->SetSortShow(ini.ReadInteger(name, "SORTSHOW", 0) == 1);
-        const Integer sort = ini.ReadInteger(name, "SORTDIR", 0);
-        if (sort >= 0 && sort <= 2) section->SetSortDirection(static_cast<TSortDirection>(sort));
-        section->SetColor(ini.ReadInteger(name, "COLOR", clWindow));
-        if (ini.ReadInteger(name, "STATE", 0) == 0) section->SetState(lssExpanded);
+    } catch (...) {
+        EndUpdate();
+        throw;
     }
+    EndUpdate();
 }
 
 // Sub-items without "=" have no key of their own in this layout and are left out.

@@ -410,13 +410,15 @@ void TStyHTMLRender::TParser::Wrap()
     bool firstInLine = D.FArray.empty() || D.FArray.back()->IsBreak();
     // One character alone at a line's start stays: it cannot go anywhere narrower.
     if (firstInLine && t.Length() <= 1) return;
-    auto lastSpace = [&t] {
-        for (Integer k = t.Length(); k >= 1; --k)
+    auto lastSpace = [&t](Integer upTo) {
+        for (Integer k = upTo; k >= 1; --k)
             if (t[k] == u' ') return k;
         return 0;
     };
     String moved;
-    if (!lastSpace() && firstInLine) {
+    // At a line's start a text without a space before its last character can only give that
+    // character to the next line: moving the whole text would leave the line as it was.
+    if (firstInLine && !lastSpace(t.Length() - 1)) {
         moved = Copy(t, t.Length(), 1);
         SetLength(t, t.Length() - 1);
     } else {
@@ -424,7 +426,7 @@ void TStyHTMLRender::TParser::Wrap()
             FReread = Copy(t, t.Length(), 1) + FReread;
             SetLength(t, t.Length() - 1);
         }
-        Integer space = lastSpace();
+        Integer space = lastSpace(t.Length());
         moved = Copy(t, space + 1);
         SetLength(t, space);
     }

@@ -83,6 +83,31 @@ TEST_F(ChartFiles, EmptyListAndDamagedCounts)
     EXPECT_EQ(b.NumItems(), 1);
 }
 
+TEST_F(ChartFiles, RecordsHoldingMoreThanTheirFieldsAreRefusedAndChangeNothing)
+{
+    // Header then one text record: its 15-byte text at 70 after the length byte, its
+    // transparency flag at 68.
+    a.Text(1.0, 1.0, 10, "text");
+    a.SaveData(Path("text.bin"));
+    const std::string saved = ReadAllBytes((dir / "text.bin").string());
+    struct Case { size_t at; char byte; Integer result; };
+    const Case cases[] = {
+        {70, '\x8c', -2},        // the header's marker claims 140 bytes
+        {104 + 70, '\x10', -1},  // the text claims 16 bytes
+        {104 + 70, '\xff', -1},
+        {104 + 68, '\x02', -1},  // a flag that is neither true nor false
+    };
+    for (const Case& c : cases) {
+        std::string bytes = saved;
+        bytes[c.at] = c.byte;
+        std::ofstream(dir / "bad.bin", std::ios::binary) << bytes;
+        TDIzure chart{nullptr};
+        chart.MoveTo(1.0, 1.0);
+        EXPECT_EQ(chart.LoadData(Path("bad.bin"), false), c.result) << c.at;
+        EXPECT_EQ(chart.NumItems(), 1) << c.at;
+    }
+}
+
 TEST_F(ChartFiles, ListingDescribesEveryItem)
 {
     a.MarkAt(1.5, 2.0, 4);

@@ -83,6 +83,14 @@ TEST(GxGraphicsHTMLEngine, FontsColoursBreaksRulesAndHighlights)
     EXPECT_EQ(r.Result.APlainText, String("ab\rcde"));   // hidden text is in the plain text only
 }
 
+TEST(GxGraphicsHTMLEngine, FontSizesBeyondAnyScreenAreCutToTheLargestFont)
+{
+    TRecordedHTML r;
+    const Calls calls = r.Draw("<FONT SIZE=\"999999\">x</FONT><FONT STYLE=\"font-size:-2147483648pt\">y</FONT>");
+    ASSERT_EQ(calls.size(), 2u);
+    for (const std::string& call : calls) EXPECT_NE(call.find(" 4096px"), std::string::npos) << call;
+}
+
 TEST(GxGraphicsHTMLEngine, ListItemsStandAtTheirLevelWithTheirBullets)
 {
     TRecordedHTML r;

@@ -356,6 +356,23 @@ TEST(SVGHostile, AnEntityChainIsRefusedOrBounded)
     for (const auto& e : svg.Elements()) EXPECT_LT(e->Text().Length(), 1'000'000);
 }
 
+// A circle ten million units across covers the whole picture: its curves are flattened into a few
+// thousand points each, not into one per quarter unit of their length.
+TEST(SVGHostile, HugeShapesAreDrawnFromABoundedNumberOfPoints)
+{
+    for (const char* shape : {"<circle cx='0' cy='0' r='1e7'/>", "<rect x='-10' y='-10' width='1e7' height='1e7' ry='1e7'/>"}) {
+        const auto svg = Load(std::string("<svg viewBox='0 0 20 10'>") + shape + "</svg>");
+        TBitmap picture(20, 10);
+        picture.Canvas().Brush().SetColor(clWhite);
+        picture.Canvas().FillRect(Rect(0, 0, 20, 10));
+        svg->Draw(picture.Canvas(), TRectF{0, 0, 20, 10}, false);
+        Integer black = 0;
+        for (Integer y = 0; y < 10; ++y)
+            for (Integer x = 0; x < 20; ++x) black += picture.Canvas().Pixel(x, y) == clBlack;
+        EXPECT_EQ(black, 200) << shape;
+    }
+}
+
 // The XML reader takes attribute values of up to ten million characters; a path just longer is
 // refused as a whole, whatever its length beyond (a hundred megabytes the same), and one well
 // within is read in one pass.

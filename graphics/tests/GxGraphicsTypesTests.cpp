@@ -513,6 +513,19 @@ TEST(GxPath, FlatteningIntoLinesAndPolygons)
     EXPECT_THROW(broken.FlattenToPolygon(polygon, 1), EListError);
 }
 
+TEST(GxPath, HugeCurvesAreFlattenedIntoABoundedNumberOfPoints)
+{
+    // a circle of radius 10 000 000, four curves 15 700 000 long, at flatness 0.25
+    TGxGraphicsPath circle;
+    circle.AddEllipse({-1e7f, -1e7f, 1e7f, 1e7f});
+    TGxGraphicsPathPolygon polygon;
+    circle.FlattenToPolygon(polygon, 0.25f);
+    EXPECT_LE(polygon.size(), 4u * TGxGraphicsPath::MaxBezierPoints + 1);
+    EXPECT_GT(polygon.size(), 4u * TGxGraphicsPath::MaxBezierPoints - 4);
+    circle.Flatten(0.25f);
+    EXPECT_LE(circle.Count(), 4 * TGxGraphicsPath::MaxBezierPoints + 2);
+}
+
 TEST(GxColors, NamedColourTable)
 {
     TStringList* list = NamedColorList();

@@ -615,6 +615,16 @@ TEST_F(Settings, MissingTypeExclusionsUnknownAndReadOnlyMembers)
     EXPECT_EQ(dam->Width, 4);
     EXPECT_EQ(LoadError(dam, "{\"$type\":\"TSampleDam\",\"Width\":3000000000}"),
               "Invalid Json parser state. Expected state: 11");
+    // an enumeration refuses a number outside it with the reader's error
+    for (const char* kind : {"3", "-1", "2147483647"}) {
+        try {
+            Load(dam, "{\"$type\":\"TSampleDam\",\"Kind\":" + String(kind) + "}");
+            ADD_FAILURE() << kind;
+        } catch (const EGxReaderException& e) {
+            EXPECT_EQ(e.Message(), "Value " + String(kind) + " out of range 0..2");
+        }
+        EXPECT_EQ(dam->Kind, skGravity) << kind;
+    }
 }
 
 TEST_F(Settings, FontSizesOfAnotherToolkitAreConverted)

@@ -210,7 +210,8 @@ TEST(GxUtilsFonts, FontSizeInPixelsAtAScale)
     struct Case {
         float Size, Scale;
         Integer Height;
-    } cases[] = {{12, 1, -12}, {12, 1.5f, -18}, {16, 1, -16}, {11, 1, -11}, {13, 1, -13}};
+    } cases[] = {{12, 1, -12}, {12, 1.5f, -18}, {16, 1, -16}, {11, 1, -11}, {13, 1, -13},
+                 {999999, 1, -4096}, {1e30f, 1, -4096}, {-2147483648.0f, 1, 4096}};   // the largest font
     for (const Case& c : cases) {
         TGxUtils::SetFontSize(&font, c.Size, c.Scale);
         EXPECT_EQ(font.Height(), c.Height) << c.Size << " at " << c.Scale;

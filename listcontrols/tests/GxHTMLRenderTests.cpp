@@ -132,6 +132,12 @@ TEST_F(MiniHTML, FontTagsSetFaceSizeAndColourAndTheirEndRestoresThem)
     EXPECT_EQ(Text("x").Color, Canvas.Font().Color());   // a value without quotes reads as empty
     EXPECT_EQ(Text("y").Height, -13);
     EXPECT_EQ(Text("z").Height, 0);
+    // sizes beyond any screen give the largest font
+    Device.Texts.clear();
+    Render("<FONT SIZE=\"-2147483648\">a</FONT><FONT SIZE=\"999999\">b</FONT><FONT STYLE=\"font-size: 999999pt\">c</FONT>");
+    EXPECT_EQ(Text("a").Height, MaxFontHeight);
+    EXPECT_EQ(Text("b").Height, -MaxFontHeight);
+    EXPECT_EQ(Text("c").Height, -MaxFontHeight);
 }
 
 TEST_F(MiniHTML, ListsIndentAndNumberTheirItems)

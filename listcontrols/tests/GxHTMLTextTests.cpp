@@ -70,7 +70,8 @@ TEST(MarkupText, Colours)
     struct Case {
         const char* text;
         Cardinal colour;
-    } cases[] = {{"#ff0000", 0x0000FF}, {"#FF0000", 0x0000FF}, {"#00ff80", 0x80FF00}, {"#F00", 0xF0}};
+    } cases[] = {{"#ff0000", 0x0000FF}, {"#FF0000", 0x0000FF}, {"#00ff80", 0x80FF00}, {"#F00", 0xF0},
+                 {"#\u4e00\u4e00\u4e00\u4e00\u4e00\u4e00", 0x2F888359}};   // no digits: the sum wraps at 32 bits
     for (const Case& c : cases) EXPECT_EQ(static_cast<Cardinal>(ColorFromHex(c.text)), c.colour) << c.text;
     struct Name {
         const char* name;

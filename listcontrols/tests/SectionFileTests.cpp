@@ -76,6 +76,20 @@ TEST_F(SectionFiles, MissingKeysTakeTheirDefaultsAndOldSectionsStay)
     EXPECT_GE(back.IndexOf("[SECTION2]"), 0);   // a later, shorter list leaves it in the file
 }
 
+TEST_F(SectionFiles, CountsBeyondWhatTheFileHoldsReadWhatItHolds)
+{
+    const String file = File("counts.ini");
+    TStringList text;
+    text.SetText("[SECTIONS]\r\nCOUNT=2147483647\r\n[SECTION1]\r\nCAPTION=C\r\nSUBITEMCOUNT=2147483647\r\n"
+                 "SUBITEM1=a\r\n");
+    text.SaveToFile(file);
+    f.List->LoadFromFile(file);
+    // two sections in the file, three keys in the first
+    ASSERT_LE(f.List->Sections().Count(), 2);
+    EXPECT_LE(f.List->Sections()[0]->SubItems().Count(), 3);
+    EXPECT_EQ(f.List->Sections()[0]->SubItems()[0], String("a"));
+}
+
 std::string Bytes(const String& file)
 {
     TMemoryStream stream;

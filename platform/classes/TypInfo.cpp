@@ -247,6 +247,10 @@ void SetOrdProp(TObject* Instance, const TPropInfo* PropInfo, Int64 Value)
 {
     CheckKind(PropInfo, PropInfo->IsOrdinal());
     CheckWritable(PropInfo, PropInfo->SetOrd);
+    // an enumeration holds only its own values
+    if (PropInfo->Kind == tkEnumeration && (Value < PropInfo->MinValue || Value > PropInfo->MaxValue))
+        throw EPropertyError("Value " + IntToStr(Value) + " out of range " + IntToStr(PropInfo->MinValue) + ".." +
+                             IntToStr(PropInfo->MaxValue));
     PropInfo->SetOrd(Instance, Value);
 }
 

@@ -40,7 +40,8 @@ public:
     virtual Integer TextWidth(const TFontSpec& font, const String& text) = 0;
     // The width of each leading part of the text (1, 2, ... characters), as TextWidth measures it.
     virtual std::vector<Integer> PartialWidths(const TFontSpec& font, const String& text);
-    virtual TGlyphMask Render(const TFontSpec& font, const String& text) = 0;
+    // Only the pixels inside `visible` (relative to the reference point) are rendered.
+    virtual TGlyphMask Render(const TFontSpec& font, const String& text, const TRect& visible) = 0;
     virtual std::vector<String> Families() = 0;
 };
 

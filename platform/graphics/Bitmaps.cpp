@@ -443,7 +443,7 @@ void TBitmap::LoadDib(const Byte* data, size_t size, bool iconImage)
     if (iconImage) height /= 2;
     const bool topDown = height < 0;
     height = height < 0 ? -height : height;
-    if (width <= 0 || height <= 0 || width > 65535 || height > 65535) invalid();
+    if (width <= 0 || height <= 0 || width * height > MaxPicturePixels) invalid();
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) invalid();
     // BI_RGB, or BI_BITFIELDS with masks for 16 and 32 bits
     if (compression != 0 && !(compression == 3 && (bits == 16 || bits == 32))) invalid();

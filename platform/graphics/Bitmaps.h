@@ -13,6 +13,10 @@
 DORVANE_EXCEPTION(EInvalidGraphic, Exception);
 DORVANE_EXCEPTION(EInvalidGraphicOperation, Exception);
 
+// The most pixels a picture read from a file may hold, about what a 4K screen shows: each reader
+// refuses a larger picture with its own error before decoding it.
+constexpr Int64 MaxPicturePixels = Int64(1) << 23;
+
 class TGraphic : public TPersistent {
     DECLARE_CLASS(TGraphic, TPersistent)
 public:

@@ -124,8 +124,8 @@ double TCanvas::ScaleY() const
 
 TPoint TCanvas::ToDevice(TPoint p) const
 {
-    double x = (p.X - FState.WindowOrg.X) * ScaleX() + FState.ViewportOrg.X;
-    double y = (p.Y - FState.WindowOrg.Y) * ScaleY() + FState.ViewportOrg.Y;
+    double x = (double(p.X) - FState.WindowOrg.X) * ScaleX() + FState.ViewportOrg.X;
+    double y = (double(p.Y) - FState.WindowOrg.Y) * ScaleY() + FState.ViewportOrg.Y;
     // device coordinates stay far inside the integer range whatever a picture file holds
     auto device = [](double v) { return static_cast<Integer>(std::clamp(std::floor(v + 0.5), -1e9, 1e9)); };
     return {device(x * FState.PlaceSX + FState.PlaceDX), device(y * FState.PlaceSY + FState.PlaceDY)};
@@ -362,14 +362,14 @@ std::vector<TPoint> RoundOutline(const TRect& box, Integer cw, Integer ch)
 
 namespace {
 // The letters of a text placed as the device draws them: each mask with the device point of its
-// pixel (0, 0); `box` receives the text's unrotated box.  With extra spacing every character goes
-// out by itself, further along the baseline.
+// pixel (0, 0), rendered only inside the device area `visible`; `box` receives the text's unrotated
+// box.  With extra spacing every character goes out by itself, further along the baseline.
 struct TTextMask {
     TGlyphMask Mask;
     TPoint At;
 };
 std::vector<TTextMask> PlaceText(const TFontSpec& font, const String& text, TPoint ref, int align, int charExtra,
-                                 TRect& box)
+                                 const TRect& visible, TRect& box)
 {
     TFontEngine& engine = FontEngine();
     const TFontMetrics m = engine.Metrics(font);
@@ -390,9 +390,12 @@ std::vector<TTextMask> PlaceText(const TFontSpec& font, const String& text, TPoi
     }
     std::vector<TTextMask> masks;
     for (const auto& [run, advance] : runs) {
-        TGlyphMask mask = engine.Render(font, run);
-        const TPoint at{origin.X + static_cast<Integer>(std::lround(advance * c)) + mask.OriginX,
-                        origin.Y - static_cast<Integer>(std::lround(advance * s)) + mask.OriginY};
+        const TPoint runAt{origin.X + static_cast<Integer>(std::lround(advance * c)),
+                           origin.Y - static_cast<Integer>(std::lround(advance * s))};
+        TRect runVisible = visible;
+        OffsetRect(runVisible, -runAt.X, -runAt.Y);
+        TGlyphMask mask = engine.Render(font, run, runVisible);
+        const TPoint at{runAt.X + mask.OriginX, runAt.Y + mask.OriginY};
         masks.push_back({std::move(mask), at});
     }
     return masks;
@@ -482,8 +485,9 @@ bool TCanvas::AddToPath(const TCanvasOp& op)
     case TCanvasOp::opText: {
         // the outlines of the letters, as the text would be drawn
         TRect box;
+        const TSize size = FDevice ? FDevice->DeviceSize() : TSize{};
         for (const TTextMask& m : PlaceText(DeviceFont(), op.Text, ToDevice(op.Points[0]), FState.TextAlign,
-                                            FState.CharExtra, box))
+                                            FState.CharExtra, Rect(0, 0, size.cx, size.cy), box))
             for (std::vector<TPoint>& outline : MaskOutlines(m.Mask, m.At)) {
                 for (TPoint& p : outline) p = DPtoLP(p);
                 FPath.push_back({std::move(outline), true});
@@ -632,9 +636,10 @@ TFontSpec TCanvas::DeviceFont()
 {
     TFontSpec s;
     s.Name = FFont.Name();
-    // font heights are logical units, scaled by the mapping like any other length
-    double scale = std::abs(ScaleY() * FState.PlaceSY);
-    s.Height = static_cast<Integer>(std::lround(FFont.Height() * scale));
+    // font heights are logical units, scaled by the mapping like any other length, up to the
+    // largest height a font takes
+    const double scale = std::abs(ScaleY() * FState.PlaceSY);
+    s.Height = static_cast<Integer>(std::lround(std::clamp(FFont.Height() * scale, -double(MaxFontHeight), double(MaxFontHeight))));
     if (s.Height == 0) s.Height = FFont.Height() < 0 ? -1 : 1;
     s.Style = FFont.Style();
     s.Orientation = FFont.Orientation();
@@ -645,8 +650,11 @@ TFontSpec TCanvas::DeviceFont()
 
 Integer TCanvas::DevicePenWidth() const
 {
+    // a pen from a damaged picture is no wider than a screen
+    constexpr double MaxWidth = 4096;
     if (FPen.Width() == 0) return 1;
-    return std::max<Integer>(1, static_cast<Integer>(std::lround(FPen.Width() * std::abs(ScaleX() * FState.PlaceSX))));
+    const double width = FPen.Width() * std::abs(ScaleX() * FState.PlaceSX);
+    return static_cast<Integer>(std::lround(std::clamp(width, 1.0, MaxWidth)));
 }
 
 TTextMetric TCanvas::GetTextMetrics()
@@ -992,11 +1000,16 @@ void TCanvas::StrokePath(TCoverage& cov, const std::vector<TPoint>& dev, bool cl
             cov.Set(x, y, v);
             return;
         }
-        // a disc of the pen's width; an even width centres it between pixels
+        // a disc of the pen's width, (dx - centre)^2 + (dy - centre)^2 <= r^2, a span on each row
+        // the coverage holds; an even width centres it between pixels
         const double r = w / 2.0, centre = w % 2 == 0 ? 0.5 : 0.0;
-        for (Integer dy = -(w - 1) / 2; dy <= w / 2; ++dy)
-            for (Integer dx = -(w - 1) / 2; dx <= w / 2; ++dx)
-                if ((dx - centre) * (dx - centre) + (dy - centre) * (dy - centre) <= r * r) cov.Set(x + dx, y + dy);
+        const Integer lo = -(w - 1) / 2, hi = w / 2;
+        for (Integer dy = std::max(lo, cov.Area.Top - y); dy <= std::min(hi, cov.Area.Bottom - 1 - y); ++dy) {
+            const double half = std::sqrt(r * r - (dy - centre) * (dy - centre));
+            const Integer left = std::max(lo, static_cast<Integer>(std::ceil(centre - half)));
+            const Integer right = std::min(hi, static_cast<Integer>(std::floor(centre + half)));
+            cov.Span(y + dy, x + left, x + right + 1);
+        }
     };
     size_t n = dev.size();
     size_t segments = closed ? n : n - 1;
@@ -1034,7 +1047,7 @@ void TCanvas::DrawOutline(TCoverage& cov, const TCanvasOp& op, const TRect& box)
         RowFn innerRow = ShapeRows(op, inner, ScaleX() * FState.PlaceSX, ScaleY() * FState.PlaceSY);
         for (Integer y = std::max(outer.Top, cov.Area.Top); y < std::min(outer.Bottom, cov.Area.Bottom); ++y) {
             auto o = row(y), i = inner.IsEmpty() ? std::pair{0, 0} : innerRow(y);
-            for (Integer x = o.first; x < o.second; ++x)
+            for (Integer x = std::max(o.first, cov.Area.Left); x < std::min(o.second, cov.Area.Right); ++x)
                 if (!InRow(i, x) && keep(x, y)) cov.Set(x, y);
         }
     }
@@ -1216,12 +1229,12 @@ void TCanvas::ApplyBrush(TCoverage& cov, const TPixelBuffer& buf, TColor solidOv
 void TCanvas::RenderText(const TCanvasOp& op, const TPixelBuffer& buf)
 {
     const TFontSpec fontSpec = DeviceFont();
-    TRect box;
-    const std::vector<TTextMask> masks =
-        PlaceText(fontSpec, op.Text, ToDevice(op.Points[0]), FState.TextAlign, FState.CharExtra, box);
     TRect clipTo = Rect(0, 0, buf.Width, buf.Height);
     TRect optRect = LPtoDP(op.Rect);
     if (op.Param1 & ETO_CLIPPED) IntersectRect(clipTo, clipTo, optRect);
+    TRect box;
+    const std::vector<TTextMask> masks =
+        PlaceText(fontSpec, op.Text, ToDevice(op.Points[0]), FState.TextAlign, FState.CharExtra, clipTo, box);
     auto plot = [&](Integer x, Integer y, Cardinal color) {
         if (clipTo.Contains({x, y}) && Reaches(x, y)) buf.Row(y)[x] = color;
     };

@@ -106,7 +106,7 @@ void TPngImage::LoadFromStream(TStream& stream)
         throw EInvalidGraphic("The PNG image is not valid");
     const bool alpha = image.format & PNG_FORMAT_FLAG_ALPHA;
     image.format = PNG_FORMAT_BGRA;
-    if (image.width > 65535 || image.height > 65535) {
+    if (Int64(image.width) * image.height > MaxPicturePixels) {
         png_image_free(&image);
         throw EInvalidGraphic("The PNG image is not valid");
     }
@@ -174,12 +174,12 @@ bool DecodeJpeg(const Byte* data, size_t size, std::vector<Cardinal>& out, Integ
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_EXT_BGRX;
-    jpeg_start_decompress(&info);
-    if (info.output_width > 65535 || info.output_height > 65535) {
+    if (Int64(info.image_width) * info.image_height > MaxPicturePixels) {
         jpeg_destroy_decompress(&info);
         return false;
     }
+    info.out_color_space = JCS_EXT_BGRX;
+    jpeg_start_decompress(&info);
     width = static_cast<Integer>(info.output_width);
     height = static_cast<Integer>(info.output_height);
     out.assign(size_t(width) * height, 0);
@@ -269,7 +269,7 @@ int GifRead(GifFileType* gif, GifByteType* buffer, int count)
 {
     auto* src = static_cast<TGifSource*>(gif->UserData);
     size_t n = std::min(size_t(std::max(count, 0)), src->Size - src->Pos);
-    std::memcpy(buffer, src->Data + src->Pos, n);
+    if (n > 0) std::memcpy(buffer, src->Data + src->Pos, n);
     src->Pos += n;
     return static_cast<int>(n);
 }
@@ -286,13 +286,32 @@ void TGIFImage::LoadFromStream(TStream& stream)
         DGifCloseFile(gif, &error);
         throw EInvalidGraphic("The GIF image is not valid");
     };
-    if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1 || gif->SWidth <= 0 || gif->SHeight <= 0) fail();
-    const SavedImage& frame = gif->SavedImages[0];
-    const ColorMapObject* map = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
-    if (!map) fail();
+    const auto tooLarge = [](Int64 w, Int64 h) { return w <= 0 || h <= 0 || w * h > MaxPicturePixels; };
+    if (tooLarge(gif->SWidth, gif->SHeight)) fail();
+    // The records up to the first image: its control block (transparency) comes before it.
     GraphicsControlBlock gcb;
     gcb.TransparentColor = NO_TRANSPARENT_COLOR;
-    DGifSavedExtensionToGCB(gif, 0, &gcb);
+    for (GifRecordType type = UNDEFINED_RECORD_TYPE; type != IMAGE_DESC_RECORD_TYPE;) {
+        if (DGifGetRecordType(gif, &type) != GIF_OK || type == TERMINATE_RECORD_TYPE) fail();
+        if (type != EXTENSION_RECORD_TYPE) continue;
+        int code = 0;
+        GifByteType* block = nullptr;
+        if (DGifGetExtension(gif, &code, &block) != GIF_OK) fail();
+        if (code == GRAPHICS_EXT_FUNC_CODE && block) DGifExtensionToGCB(block[0], block + 1, &gcb);
+        while (block)
+            if (DGifGetExtensionNext(gif, &block) != GIF_OK) fail();
+    }
+    if (DGifGetImageDesc(gif) != GIF_OK) fail();
+    const GifImageDesc& d = gif->Image;
+    if (tooLarge(d.Width, d.Height)) fail();
+    // the rows of an interlaced image come in four passes
+    std::vector<GifPixelType> raster(size_t(d.Width) * d.Height);
+    const int starts[] = {0, 4, 2, 1}, steps[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < (d.Interlace ? 4 : 1); ++pass)
+        for (int y = d.Interlace ? starts[pass] : 0; y < d.Height; y += d.Interlace ? steps[pass] : 1)
+            if (DGifGetLine(gif, raster.data() + size_t(y) * d.Width, d.Width) != GIF_OK) fail();
+    const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
+    if (!map) fail();
     const Integer w = gif->SWidth, h = gif->SHeight;
     TBitmap bmp(w, h);
     Cardinal* px = PixelsOf(bmp);
@@ -304,12 +323,11 @@ void TGIFImage::LoadFromStream(TStream& stream)
         background = 0xFF000000u | Cardinal(c.Red) << 16 | Cardinal(c.Green) << 8 | c.Blue;
     }
     std::fill(px, px + size_t(w) * h, background);
-    const GifImageDesc& d = frame.ImageDesc;
     for (int y = 0; y < d.Height; ++y)
         for (int x = 0; x < d.Width; ++x) {
             const int tx = d.Left + x, ty = d.Top + y;
             if (tx < 0 || ty < 0 || tx >= w || ty >= h) continue;
-            const int index = frame.RasterBits[size_t(y) * d.Width + x];
+            const int index = raster[size_t(y) * d.Width + x];
             if ((transparent && index == gcb.TransparentColor) || index >= map->ColorCount) continue;
             const GifColorType& c = map->Colors[index];
             px[size_t(ty) * w + tx] = 0xFF000000u | Cardinal(c.Red) << 16 | Cardinal(c.Green) << 8 | c.Blue;

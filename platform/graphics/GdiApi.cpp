@@ -365,8 +365,12 @@ String ExpandTabs(HDC dc, const String& s)
             continue;
         }
         Integer w = dc->TextWidth(out);
-        Integer target = (w / tab + 1) * tab;
-        while (dc->TextWidth(out + u' ') <= target) out += u' ';
+        const Integer target = (w / tab + 1) * tab;
+        // spaces up to the stop; a font whose space has no width adds none
+        for (Integer wider = dc->TextWidth(out + u' '); wider <= target && wider > w; wider = dc->TextWidth(out + u' ')) {
+            out += u' ';
+            w = wider;
+        }
     }
     return out;
 }

@@ -143,7 +143,8 @@ void TFont::Assign(const TFont& source)
     FPitch = source.FPitch;
     FOrientation = source.FOrientation;
     // a font taken over at another resolution keeps its point size
-    if (FPixelsPerInch != source.FPixelsPerInch) FHeight = -MulDiv(source.Size(), FPixelsPerInch, 72);
+    if (FPixelsPerInch != source.FPixelsPerInch)
+        FHeight = std::clamp(-MulDiv(source.Size(), FPixelsPerInch, 72), -MaxFontHeight, MaxFontHeight);
     Changed();
 }
 
@@ -164,13 +165,17 @@ void TFont::SetName(const String& value)
 
 void TFont::SetHeight(Integer value)
 {
+    value = std::clamp(value, -MaxFontHeight, MaxFontHeight);
     if (FHeight == value) return;
     FHeight = value;
     Changed();
 }
 
 Integer TFont::Size() const { return -MulDiv(FHeight, 72, FPixelsPerInch); }
-void TFont::SetSize(Integer points) { SetHeight(-MulDiv(points, FPixelsPerInch, 72)); }
+void TFont::SetSize(Integer points)
+{
+    SetHeight(-MulDiv(std::clamp(points, -MaxFontHeight, MaxFontHeight), FPixelsPerInch, 72));
+}
 
 void TFont::SetStyle(const TFontStyles& value)
 {

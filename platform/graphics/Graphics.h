@@ -1,5 +1,7 @@
 #pragma once
 // Geometry, colours and the drawing tools (font, pen, brush) of the graphics layer.
+#include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -61,9 +63,13 @@ struct TRectF {
 
 inline TPoint Point(Integer x, Integer y) { return {x, y}; }
 inline TRect Rect(Integer left, Integer top, Integer right, Integer bottom) { return {left, top, right, bottom}; }
+// The right and bottom edges saturate at the ends of the integer range.
 inline TRect Bounds(Integer left, Integer top, Integer width, Integer height)
 {
-    return {left, top, left + width, top + height};
+    auto edge = [](Integer from, Integer extent) {
+        return static_cast<Integer>(std::clamp<Int64>(Int64{from} + extent, INT32_MIN, INT32_MAX));
+    };
+    return {left, top, edge(left, width), edge(top, height)};
 }
 bool IntersectRect(TRect& dest, const TRect& a, const TRect& b);  // false (and dest empty) when disjoint
 bool UnionRect(TRect& dest, const TRect& a, const TRect& b);
@@ -116,6 +122,10 @@ using TFontStyles = Set<TFontStyle>;
 enum class TFontPitch { fpDefault, fpVariable, fpFixed };
 using TFontCharset = Byte;
 constexpr TFontCharset ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, SYMBOL_CHARSET = 2, OEM_CHARSET = 255;
+
+// The largest character or cell height of a font, in pixels: more than any screen shows.  Larger
+// heights, from damaged pictures or markup, are cut to it.
+constexpr Integer MaxFontHeight = 4096;
 
 class TFont : public TPersistent {
     DECLARE_CLASS(TFont, TPersistent)

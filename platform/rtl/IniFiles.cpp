@@ -1,5 +1,7 @@
 #include "platform/rtl/IniFiles.h"
 
+#include <unordered_set>
+
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FileSys.h"
@@ -171,11 +173,12 @@ bool TIniLines::EraseSection(const String& section)
     return true;
 }
 
-void TIniLines::KeysOf(const String& section, TStrings& keys) const
+void TIniLines::KeysOf(const String& section, TStrings& keys) const { KeysAt(FindSection(section), keys); }
+
+void TIniLines::KeysAt(int start, TStrings& keys) const
 {
     keys.BeginUpdate();
     keys.Clear();
-    int start = FindSection(section);
     if (start >= 0)
         for (int i = start + 1, end = SectionEnd(start); i < end; ++i) {
             const String key = KeyOf(Lines[static_cast<size_t>(i)]);
@@ -187,12 +190,13 @@ void TIniLines::KeysOf(const String& section, TStrings& keys) const
 
 void TIniLines::SectionNames(TStrings& sections) const
 {
-    TStringList seen;   // case-insensitive: each name once, as first written
+    TStringList names;   // each name once, as first written, letter case ignored
+    std::unordered_set<std::u16string> seen;
     String name;
     for (const String& line : Lines)
-        if (IsSectionLine(line, name) && seen.IndexOf(name) < 0)
-            seen.Add(name);
-    sections.Assign(seen);
+        if (IsSectionLine(line, name) && seen.insert(std::u16string(AnsiUpperCase(name).u16())).second)
+            names.Add(name);
+    sections.Assign(names);
 }
 
 // ---------------------------------------------------------------- TCustomIniFile
@@ -367,6 +371,7 @@ TMemIniFile::TMemIniFile(const String& fileName, TEncoding encoding, TIniValues 
 void TMemIniFile::LoadValues()
 {
     FContent.Lines.clear();
+    FIndex.reset();
     if (!FileExists(FFileName))
         return;
     TMemoryStream bytes;
@@ -377,24 +382,64 @@ void TMemIniFile::LoadValues()
     SetLines(FContent, DecodeText(data, FEncoding));
 }
 
+const TMemIniFile::TLineIndex& TMemIniFile::Index()
+{
+    if (FIndex) return *FIndex;
+    TLineIndex& index = FIndex.emplace();
+    String name;
+    std::u16string prefix;
+    bool first = false;   // the keys of the first section of a name only, as the lookups find them
+    for (size_t i = 0; i < FContent.Lines.size(); ++i) {
+        const String& line = FContent.Lines[i];
+        if (IsSectionLine(line, name)) {
+            const std::u16string upper(AnsiUpperCase(name).u16());
+            first = index.Sections.emplace(upper, static_cast<int>(i)).second;
+            prefix = upper + u'\n';
+        } else if (const String key = TIniLines::KeyOf(line); first && !key.IsEmpty()) {
+            index.Keys.emplace(prefix + std::u16string(AnsiUpperCase(key).u16()), static_cast<int>(i));
+        }
+    }
+    return index;
+}
+
 String TMemIniFile::ReadString(const String& section, const String& ident, const String& defaultValue)
 {
-    int line = FContent.FindKey(section, ident);
-    if (line < 0)
+    const TLineIndex& index = Index();
+    const auto found = index.Keys.find(std::u16string(AnsiUpperCase(section).u16()) + u'
+' +
+                                       std::u16string(AnsiUpperCase(Trim(ident)).u16()));
+    if (found == index.Keys.end())
         return defaultValue;
-    const String& text = FContent.Lines[static_cast<size_t>(line)];
+    const String& text = FContent.Lines[static_cast<size_t>(found->second)];
     return FValues == TIniValues::AsWritten ? Copy(text, Pos("=", text) + 1) : StripQuotes(TIniLines::ValueOf(text));
 }
 
 void TMemIniFile::WriteString(const String& section, const String& ident, const String& value)
 {
     FContent.Write(section, ident, value);
+    FIndex.reset();
 }
 
-void TMemIniFile::ReadSection(const String& section, TStrings& strings) { FContent.KeysOf(section, strings); }
+void TMemIniFile::ReadSection(const String& section, TStrings& strings)
+{
+    const TLineIndex& index = Index();
+    const auto found = index.Sections.find(std::u16string(AnsiUpperCase(section).u16()));
+    FContent.KeysAt(found == index.Sections.end() ? -1 : found->second, strings);
+}
+
 void TMemIniFile::ReadSections(TStrings& strings) { FContent.SectionNames(strings); }
-void TMemIniFile::EraseSection(const String& section) { FContent.EraseSection(section); }
-void TMemIniFile::DeleteKey(const String& section, const String& ident) { FContent.DeleteKey(section, ident); }
+
+void TMemIniFile::EraseSection(const String& section)
+{
+    FContent.EraseSection(section);
+    FIndex.reset();
+}
+
+void TMemIniFile::DeleteKey(const String& section, const String& ident)
+{
+    FContent.DeleteKey(section, ident);
+    FIndex.reset();
+}
 
 void TMemIniFile::UpdateFile()
 {
@@ -415,6 +460,7 @@ void TMemIniFile::GetStrings(TStrings& strings) const
 void TMemIniFile::SetStrings(const TStrings& strings)
 {
     FContent.Lines.clear();
+    FIndex.reset();
     for (Integer i = 0; i < strings.Count(); ++i)
         FContent.Lines.push_back(strings[i]);
 }

@@ -5,7 +5,9 @@
 // (comments, foreign lines, duplicates, blank lines) is written back as it
 // was.  TIniFile reads the file for every call and writes every change
 // through; TMemIniFile works on its copy in memory until UpdateFile.
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/rtl/Lists.h"
@@ -34,6 +36,7 @@ public:
     bool DeleteKey(const String& section, const String& key);
     bool EraseSection(const String& section);
     void KeysOf(const String& section, TStrings& keys) const;
+    void KeysAt(int sectionLine, TStrings& keys) const;   // of the section that starts there; none for -1
     void SectionNames(TStrings& sections) const;
 };
 
@@ -130,7 +133,11 @@ public:
     void DeleteKey(const String& section, const String& ident) override;
     void UpdateFile() override;
 
-    void Clear() { FContent.Lines.clear(); }
+    void Clear()
+    {
+        FContent.Lines.clear();
+        FIndex.reset();
+    }
     // The whole content as lines, and its replacement.
     void GetStrings(TStrings& strings) const;
     void SetStrings(const TStrings& strings);
@@ -140,8 +147,17 @@ public:
 
 private:
     void LoadValues();
+    // The first header line of each section and the first line of each key of that section, by
+    // their names in capitals (keys as "SECTION\nKEY"): reads look lines up in it instead of
+    // scanning them, so that reading a file key by key takes a time in proportion to its size.
+    // Any change drops it.
+    struct TLineIndex {
+        std::unordered_map<std::u16string, int> Sections, Keys;
+    };
+    const TLineIndex& Index();
 
     TIniLines FContent;
     TEncoding FEncoding;
     TIniValues FValues;
+    std::optional<TLineIndex> FIndex;
 };

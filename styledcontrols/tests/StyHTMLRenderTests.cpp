@@ -162,6 +162,19 @@ TEST_F(StyHTMLRender, AWordLongerThanTheLineBreaksBeforeTheOverflowingCharacter)
     EXPECT_EQ(Render.Data()->Items()[2]->ItemType(), hitSoftBreak);
 }
 
+// A hundred nested lists indent the text far past the line's width: each character then stands
+// on a line of its own.
+TEST_F(StyHTMLRender, TextIndentedPastTheLineWrapsOneCharacterALine)
+{
+    String markup;
+    for (int i = 0; i < 100; ++i) markup += "<ul><li>";
+    Render.PrepareText(markup + "deep text", 200, true);
+    std::vector<String> lines;
+    for (TStyHTMLItem* item : Render.Data()->Items())
+        if (item->ItemType() == hitChar && !item->Text().IsEmpty()) lines.push_back(item->Text());
+    EXPECT_EQ(lines, (std::vector<String>{"d", "e", "e", "p", " ", "t", "e", "x", "t"}));
+}
+
 TEST_F(StyHTMLRender, LayoutAddsTheLinesAndKeepsTheLineSpacing)
 {
     Render.PrepareText("a<br>b", 1000, false);

@@ -190,19 +190,26 @@ public:
         return widths;
     }
 
-    TGlyphMask Render(const TFontSpec& fontSpec, const String& text) override
+    TGlyphMask Render(const TFontSpec& fontSpec, const String& text, const TRect& visible) override
     {
         TGlyphMask mask;
         if (text.IsEmpty()) return mask;
         QFont f = ToQFont(fontSpec);
         QFontMetrics fm(f);
         const int ascent = Vertical(f).Ascent;
-        const int w = fm.horizontalAdvance(QS(text)), h = fm.ascent() + fm.descent();
-        // room for overhangs (italics) and, for turned text, any rotation around the reference point
-        const int margin = fm.maxWidth() + 4;
-        const int originX = fontSpec.Orientation ? w + h + margin : margin, originY = fontSpec.Orientation ? originX : margin;
-        QImage img(fontSpec.Orientation ? 2 * originX : w + 2 * margin, fontSpec.Orientation ? 2 * originY : h + 2 * margin,
-                   QImage::Format_ARGB32);
+        const Int64 w = fm.horizontalAdvance(QS(text)), h = fm.ascent() + fm.descent();
+        // room for overhangs (italics) and, for turned text, any rotation around the reference point,
+        // cut to the visible part
+        const Int64 margin = fm.maxWidth() + 4;
+        const bool turned = fontSpec.Orientation != 0;
+        auto edge = [](Int64 v) { return static_cast<Integer>(std::clamp<Int64>(v, INT32_MIN, INT32_MAX)); };
+        const Int64 reach = w + h + margin;
+        const TRect all{edge(turned ? -reach : -margin), edge(turned ? -reach : -margin),
+                        edge(turned ? reach : w + margin), edge(turned ? reach : h + margin)};
+        TRect area;
+        if (!IntersectRect(area, all, visible)) return mask;
+        const int originX = -area.Left, originY = -area.Top;
+        QImage img(area.Width(), area.Height(), QImage::Format_ARGB32);
         img.fill(Qt::transparent);
         {
             QPainter p(&img);

@@ -145,6 +145,9 @@ TEST(PublishedProperties, MisusesRaisePropertyErrors)
         {[&] { GetFloatProp(&gadget, "Caption"); }, "Invalid property type: string"},
         {[&] { SetOrdProp(&gadget, "Area", 1); }, "Property Area is read-only"},
         {[&] { SetEnumProp(&gadget, "Shape", "shOval"); }, "Invalid enumeration name: shOval"},
+        {[&] { SetOrdProp(&gadget, "Shape", 3); }, "Value 3 out of range 0..2"},
+        {[&] { SetOrdProp(&gadget, "Shape", -1); }, "Value -1 out of range 0..2"},
+        {[&] { SetOrdProp(&gadget, "Shape", 2147483647); }, "Value 2147483647 out of range 0..2"},
         {[&] { SetSetProp(&gadget, "Anchors", "[akLeft,akMiddle]"); }, "Invalid enumeration name: akMiddle"},
         {[&] { SetObjectProp(&gadget, "Buddy", &pen); }, "Invalid property value: TPen3 is not a TGadget"},
     };

@@ -384,6 +384,104 @@ TEST(TiffFiles, ReadThroughTheImageReadersAndWrittenBack)
     EXPECT_THROW(damaged.LoadFromStream(bigEndian), EInvalidGraphic);
 }
 
+TEST(GifFiles, InterlacedRowsComeInFourPasses)
+{
+    // a 1 x 8 picture whose row y has colour y % 2, its rows stored in the order 0, 4, 2, 6, 1, 3, 5, 7
+    TempFolder folder;
+    const String file = folder / "i.gif";
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(file.ToUtf8().c_str(), false, &error);
+    ASSERT_TRUE(gif);
+    GifColorType colors[2] = {{255, 0, 0}, {0, 0, 255}};
+    ColorMapObject* map = GifMakeMapObject(2, colors);
+    EGifPutScreenDesc(gif, 1, 8, 1, 0, map);
+    EGifPutImageDesc(gif, 0, 0, 1, 8, true, nullptr);
+    for (int y : {0, 4, 2, 6, 1, 3, 5, 7}) {
+        GifPixelType pixel = static_cast<GifPixelType>(y % 2);
+        EGifPutLine(gif, &pixel, 1);
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+    TPicture pic;
+    pic.LoadFromFile(file);
+    TBitmap dest;
+    WhiteBitmap(dest, 1, 8);
+    dest.Canvas().Draw(0, 0, *pic.Graphic());
+    for (Integer y = 0; y < 8; ++y) EXPECT_EQ(dest.Canvas().Pixel(0, y), y % 2 ? clBlue : clRed) << y;
+}
+
+// PNG chunks end with the CRC-32 of their type and data.
+Cardinal Crc32(const Byte* data, size_t size)
+{
+    Cardinal crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k) crc = crc & 1 ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
+    }
+    return ~crc;
+}
+
+void PutBig(std::vector<Byte>& b, size_t at, Cardinal v, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) b[at + i] = Byte(v >> (8 * (bytes - 1 - i)));
+}
+
+// A picture file declaring 38 294 x 37 780 pixels (5.8 GB of pixels) in a few hundred bytes is
+// refused before decoding with the reader's error; the picture loaded before stays.
+TEST(PictureFiles, PicturesLargerThanAScreenAreRefusedBeforeDecoding)
+{
+    TBitmap small;
+    WhiteBitmap(small, 8, 8);
+    auto saved = [&](TGraphic& g) {
+        g.Assign(&small);
+        TMemoryStream m;
+        g.SaveToStream(m);
+        return std::vector<Byte>(m.Memory(), m.Memory() + m.Size());
+    };
+    TBitmap bmp;
+    TPngImage png;
+    TJPEGImage jpg;
+    TGIFImage gif;
+    std::vector<Byte> bmpFile = saved(bmp), pngFile = saved(png), jpgFile = saved(jpg);
+    bmpFile[18] = 0x96, bmpFile[19] = 0x95, bmpFile[22] = 0x94, bmpFile[23] = 0x93;   // 38294 x 37780 at 18, 22
+    PutBig(pngFile, 16, 38294, 4);                                                     // IHDR width, height
+    PutBig(pngFile, 20, 37780, 4);
+    PutBig(pngFile, 29, Crc32(pngFile.data() + 12, 17), 4);
+    for (size_t i = 2; i + 9 < jpgFile.size(); ++i)
+        if (jpgFile[i] == 0xFF && jpgFile[i + 1] == 0xC0) {                             // start of frame
+            PutBig(jpgFile, i + 5, 37780, 2);
+            PutBig(jpgFile, i + 7, 38294, 2);
+            break;
+        }
+    // a 1 x 1 GIF on a screen of 65535 x 65535
+    const std::vector<Byte> gifFile = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0x80, 0, 0,
+                                       0, 0, 0, 0xFF, 0xFF, 0xFF, ',', 0, 0, 0, 0, 1, 0, 1, 0, 0,
+                                       2, 2, 0x44, 0x01, 0, ';'};
+    struct Case {
+        TGraphic* Reader;
+        std::vector<Byte> File;
+        const char* Message;
+    };
+    const Case cases[] = {{&bmp, bmpFile, "Image de bitmap non valide"},
+                          {&png, pngFile, "The PNG image is not valid"},
+                          {&jpg, jpgFile, "The JPEG image is not valid"},
+                          {&gif, gifFile, "The GIF image is not valid"},
+                          {&gif, {}, "The GIF image is not valid"}};
+    for (const Case& c : cases) {
+        c.Reader->Assign(&small);
+        TMemoryStream m;
+        if (!c.File.empty()) m.WriteBuffer(c.File.data(), static_cast<Integer>(c.File.size()));
+        m.SetPosition(0);
+        try {
+            c.Reader->LoadFromStream(m);
+            ADD_FAILURE() << c.Message << ": the file was read";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(e.Message(), String(c.Message));
+        }
+        EXPECT_EQ(c.Reader->Width(), 8) << c.Message;
+    }
+}
+
 TEST(IconFiles, RoundTripKeepsAlpha)
 {
     TIcon icon;

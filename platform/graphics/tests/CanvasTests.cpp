@@ -59,6 +59,44 @@ TEST_F(CanvasPixels, EllipseCoversTheCircleOfItsBox)
                                      "............");
 }
 
+TEST_F(CanvasPixels, WidePensHaveRoundEndsAndJoins)
+{
+    C().Pen().SetWidth(3);
+    C().Polyline({{1, 1}, {5, 1}, {5, 5}});
+    C().Pen().SetWidth(4);
+    C().MoveTo(8, 6);
+    C().LineTo(10, 2);
+    EXPECT_EQ(Picture(Bmp, clBlack), "XXXXXXX...../"
+                                     "XXXXXXX...XX/"
+                                     "XXXXXXX..XXX/"
+                                     "....XXX.XXXX/"
+                                     "....XXX.XXXX/"
+                                     "....XXXXXXXX/"
+                                     "....XXXXXXX./"
+                                     ".......XXXX.");
+}
+
+// A damaged picture asks for pens a million pixels wide, shapes of two billion pixels and points
+// at the ends of the integer range: the canvas draws what falls on its pixels, no more.
+TEST_F(CanvasPixels, HostileSizesCostOnlyThePixelsDrawn)
+{
+    C().Pen().SetWidth(1000000);
+    C().MoveTo(-1000000000, 4);
+    C().LineTo(1000000000, 4);
+    EXPECT_EQ(Picture(Bmp, clBlack), "XXXXXXXXXXXX/XXXXXXXXXXXX/XXXXXXXXXXXX/XXXXXXXXXXXX/"
+                                     "XXXXXXXXXXXX/XXXXXXXXXXXX/XXXXXXXXXXXX/XXXXXXXXXXXX");
+    WhiteBitmap(Bmp, 12, 8);
+    C().Pen().SetWidth(100);
+    C().Ellipse(-1000000000, -1000000000, 1000000000, 1000000000);   // its ring lies far outside
+    C().Arc(-1000000000, -1000000000, 1000000000, 1000000000, 0, 0, 1, 1);
+    C().Pen().SetWidth(1);
+    C().SetWindowOrg(-2147483000, 0);
+    C().MoveTo(2147483000, 4);
+    C().LineTo(2147483647, 4);
+    EXPECT_EQ(Picture(Bmp, clBlack), "............/............/............/............/"
+                                     "............/............/............/............");
+}
+
 TEST_F(CanvasPixels, LineLeavesOutItsEndPixel)
 {
     C().MoveTo(0, 0);

@@ -60,6 +60,21 @@ TEST(Font, SizeAndHeightAt96AndOtherResolutions)
     EXPECT_EQ(printer.PixelsPerInch(), 600);
 }
 
+TEST(Font, HeightsBeyondAnyScreenAreCutToTheLargest)
+{
+    struct Case {
+        Integer Points, Height;   // Height: 0 sets the points
+    };
+    const Case cases[] = {{999999, 0}, {INT32_MAX, 0}, {INT32_MIN, 0}, {0, INT32_MIN}, {0, INT32_MAX}, {0, -5000}};
+    for (const Case& c : cases) {
+        TFont f;
+        if (c.Height == 0) f.SetSize(c.Points);
+        else f.SetHeight(c.Height);
+        EXPECT_EQ(std::abs(f.Height()), MaxFontHeight) << c.Points << " " << c.Height;
+        EXPECT_EQ(std::abs(f.Size()), 3072) << c.Points << " " << c.Height;   // 4096 pixels at 96 per inch
+    }
+}
+
 TEST(Font, ChangesAreAnnounced)
 {
     TFont f;
@@ -95,6 +110,9 @@ TEST(Rects, Helpers)
     EXPECT_EQ(r, TRect{});
     UnionRect(r, Rect(0, 0, 2, 2), Rect(4, 4, 6, 6));
     EXPECT_EQ(r, Rect(0, 0, 6, 6));
+    // a box whose far edges lie past the integer range ends at it
+    EXPECT_EQ(Bounds(INT32_MAX, INT32_MIN, 10, -10), Rect(INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN));
+    EXPECT_EQ(Bounds(-5, 3, 10, 2), Rect(-5, 3, 5, 5));
     EXPECT_TRUE(PtInRect(Rect(0, 0, 2, 2), Point(1, 1)));
     EXPECT_FALSE(PtInRect(Rect(0, 0, 2, 2), Point(2, 1)));
 }

@@ -200,6 +200,38 @@ TEST_F(Text, TurnedFontRunsUpwards)
     EXPECT_EQ(out, 0);
 }
 
+// Markup or a damaged picture asking for a font a million pixels high gets the largest height,
+// also through a mapping that magnifies; only the pixels on the bitmap are rendered.
+TEST_F(Text, HugeFontsAreCutToTheLargestHeight)
+{
+    C().Brush().SetStyle(TBrushStyle::bsClear);
+    C().Font().SetHeight(-1000000);
+    EXPECT_EQ(C().TextHeight("H"), 4828);   // the cell of 4096-pixel characters
+    // the bitmap lies inside the left stem of the first letter
+    C().TextOut(-500, -2000, "HHH");
+    EXPECT_EQ(Ink(Bmp, Rect(0, 0, 80, 30), clWhite), std::pair(80 * 30, 0));
+    C().Font().SetOrientation(900);
+    C().TextOut(0, 3000, "a long text in a huge font, turned");
+    C().Font().SetOrientation(0);
+    C().SetMapMode(MM_ANISOTROPIC);
+    C().SetWindowExt(1, 1);
+    C().SetViewportExt(100000, 100000);
+    C().Font().SetHeight(-4096);
+    EXPECT_EQ(C().TextHeight("H"), 0);
+    C().TextOut(0, 0, "x");
+}
+
+// Markup asking for a font one pixel high gets spaces that have no width: a tab then expands to
+// nothing instead of to spaces without end.
+TEST_F(Text, TabsOfAFontWhoseSpaceHasNoWidthExpandToNothing)
+{
+    C().Font().SetHeight(-1);
+    ASSERT_EQ(C().TextWidth(" "), 0);
+    TRect r = Rect(0, 0, 80, 30);
+    EXPECT_GT(DrawText(C().Handle(), "a\tb", -1, &r, DT_EXPANDTABS | DT_SINGLELINE | DT_CALCRECT), 0);
+    EXPECT_EQ(r.Width(), C().TextWidth("ab"));
+}
+
 TEST_F(Text, DrawTextPlacesLinesByItsFlags)
 {
     HDC dc = C().Handle();

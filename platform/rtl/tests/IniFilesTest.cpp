@@ -230,6 +230,39 @@ TEST(MemIniFile, ChangesStayInMemoryUntilUpdateFile)
     EXPECT_FALSE(ini.SectionExists("S"));
 }
 
+// A list of twenty thousand keys and five thousand sections read key by key, as the section lists
+// read their files: every read finds its line at once, and a change is seen by the next read.
+TEST(MemIniFile, LargeFilesAreReadKeyByKey)
+{
+    TempFolder dir;
+    std::string text = "[Items]\r\n";
+    for (int i = 1; i <= 20000; ++i) text += "Item" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= 5000; ++i) text += "[Section" + std::to_string(i) + "]\r\nCaption=S" + std::to_string(i) + "\r\n";
+    text += "[items]\r\nItem1=later\r\nExtra=later\r\n";
+    WriteAllBytes(dir / "big.ini", text);
+    TMemIniFile ini(dir / "big.ini");
+    long long sum = 0;
+    for (int i = 1; i <= 20000; ++i) sum += ini.ReadInteger("items", "ITEM" + IntToStr(i), 0);
+    EXPECT_EQ(sum, 20000LL * 20001 / 2);
+    Integer found = 0;
+    for (int i = 1; i <= 5000; ++i) found += ini.ReadString("Section" + IntToStr(i), "Caption", "") == "S" + IntToStr(i);
+    EXPECT_EQ(found, 5000);
+    EXPECT_EQ(ini.ReadString("Items", "Extra", "none"), "none");   // only the first section of a name
+    TStringList sections, keys;
+    ini.ReadSections(sections);
+    EXPECT_EQ(sections.Count(), 5001);
+    ini.ReadSection("section5000", keys);
+    EXPECT_EQ(Lines(keys), (std::vector<String>{"Caption"}));
+    ini.WriteString("Items", "Item7", "seven");
+    ini.DeleteKey("Items", "Item8");
+    EXPECT_EQ(ini.ReadString("Items", "Item7", ""), "seven");
+    EXPECT_EQ(ini.ReadString("Items", "Item8", "gone"), "gone");
+    EXPECT_EQ(ini.ReadString("Items", "Item9", ""), "9");
+    ini.EraseSection("Section1");
+    EXPECT_EQ(ini.ReadString("Section2", "Caption", ""), "S2");
+    EXPECT_EQ(ini.ReadString("Section1", "Caption", "gone"), "gone");
+}
+
 TEST(MemIniFile, UTF8WithoutMarkIsReadAndWrittenWithoutMark)
 {
     TempFolder dir;
