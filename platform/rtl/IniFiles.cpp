@@ -405,8 +405,7 @@ const TMemIniFile::TLineIndex& TMemIniFile::Index()
 String TMemIniFile::ReadString(const String& section, const String& ident, const String& defaultValue)
 {
     const TLineIndex& index = Index();
-    const auto found = index.Keys.find(std::u16string(AnsiUpperCase(section).u16()) + u'
-' +
+    const auto found = index.Keys.find(std::u16string(AnsiUpperCase(section).u16()) + u'\n' +
                                        std::u16string(AnsiUpperCase(Trim(ident)).u16()));
     if (found == index.Keys.end())
         return defaultValue;
