@@ -711,6 +711,13 @@ void TQtWindowSystem::SetBounds(TWindowHandle* h, const TRect& b)
 void TQtWindowSystem::SetVisible(TWindowHandle* h, bool visible)
 {
     if (!h->Outer) return;
+    // A hint window (a drop-down list, a balloon, a completion list) belongs to the modal window
+    // on top, whose modality would otherwise hold back the user's clicks on it.
+    if (visible && h->Kind == TWindowKind::wkHint) {
+        h->Outer->winId();
+        QWidget* modal = QApplication::activeModalWidget();
+        h->Outer->windowHandle()->setTransientParent(modal && modal != h->Outer ? modal->windowHandle() : nullptr);
+    }
     if (h->Kind == TWindowKind::wkMDIChild) h->W->setVisible(visible);
     h->Outer->setVisible(visible);
     if (visible && h->Outer->layout()) h->Outer->layout()->activate();
