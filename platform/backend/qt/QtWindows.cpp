@@ -953,6 +953,13 @@ void TQtWindowSystem::SetWindowState(TWindowHandle* h, int state)
     const bool inactive = state == 1 && h->Sub && h->Sub->mdiArea() && h->Sub->mdiArea()->activeSubWindow() != h->Sub &&
                           h->Sub->isEnabled();
     if (inactive) h->Sub->setEnabled(false);
+    // A window manager maximises only a window whose frame allows it, and the toolkit allows it
+    // with the maximise box: a window the program maximises gets the box.
+    if (state == 2 && h->Main && !(h->Main->windowFlags() & Qt::WindowMaximizeButtonHint)) {
+        const bool shown = h->Main->isVisible();
+        h->Main->setWindowFlags(h->Main->windowFlags() | Qt::WindowMaximizeButtonHint);
+        if (shown) h->Main->show();
+    }
     h->Outer->setWindowState(state == 1 ? Qt::WindowMinimized : state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
     if (inactive) h->Sub->setEnabled(true);
 }
