@@ -33,7 +33,8 @@ TExcelDlg::~TExcelDlg() = default;
 
 // The whole export runs as the window shows. A failure (a template that cannot be read, a file
 // that cannot be written) is shown with its message and closes the window with no file written;
-// so does cancelling the file dialog, without a message.
+// so does cancelling the file dialog, without a message. A workbook that no program of the
+// desktop can open is left where it was written, the window saying so as it closes.
 void TExcelDlg::FormShow(TObject*)
 {
     try {
@@ -68,7 +69,13 @@ void TExcelDlg::Export()
     }
     FBook->SaveAs(dialog.FileName());
     FFileName = dialog.FileName();
-    ShellExecute(WindowHandle(), "open", FFileName);
+    if (ShellExecute(WindowHandle(), "open", FFileName) > 32) return;
+    // Nothing will open the workbook, so there is nothing to wait for.
+    MessageDlg("The workbook was written to\r" + FFileName +
+                   "\rbut the desktop has no program for spreadsheets to open it.",
+               mtInformation, {mbOK}, 0);
+    FBook.reset();
+    SetModalResult(mrOk);
 }
 
 void TExcelDlg::OKBtnClick(TObject*) { FBook.reset(); }

@@ -166,8 +166,9 @@ void WriteDrainageAndUplift(TWorkbook& book, const TParametres& param)
     } else {
         book.SetValue("V15", d.Xdrain);
         book.SetValue("V16", d.GalleryElev);
+        // The computed effectiveness comes from the flow to a row of wells beside a reservoir.
         if (param.DrainEfficiency.Activated)
-            book.SetValue("V17", "From the drain diameter and spacing");
+            book.SetValue("V17", "Muskat (1937)");
         else if (d.Code == cCDSA)
             book.SetValue("V17", "N/A");
         else

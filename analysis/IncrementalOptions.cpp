@@ -2,6 +2,7 @@
 
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/FileSys.h"
+#include "platform/services/DocumentViewer.h"
 #include "platform/services/ShellApi.h"
 
 TClass TIncrementalOptionsDlg::StaticClass()
@@ -58,11 +59,12 @@ void TIncrementalOptionsDlg::ButtonHelpClick(TObject*) { Application->HelpContex
 
 void TIncrementalOptionsDlg::Button1Click(TObject*) { OpenUserManual(WindowHandle(), ProgramFolder, 62); }
 
-// The desktop's opener takes a file name alone, so the reader opens the manual at its first page.
+// The desktop's opener takes a file name alone, so it only stands in, at the manual's first page,
+// when the program's document window cannot read the manual.
 void OpenUserManual(TWindowHandle* window, const String& programFolder, int page)
 {
-    ShellExecute(window, "open", programFolder + "Doc/Dorvane User Manual.pdf", "\"#page=" + IntToStr(page) + "\"",
-                 String(), SW_SHOWNORMAL);
+    const String manual = programFolder + "Doc/Dorvane User Manual.pdf";
+    if (!ShowDocumentPage(manual, page)) ShellExecute(window, "open", manual, String(), String(), SW_SHOWNORMAL);
 }
 
 void ReplayEnterAsTab(Word& Key)

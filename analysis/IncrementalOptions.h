@@ -36,7 +36,7 @@ public:
     void Button1Click(TObject* Sender);
 };
 
-// The user manual, opened by the desktop's reader; the page asked for goes with the request.
+// The user manual of the program's folder, opened in the program's document window at `page`.
 void OpenUserManual(TWindowHandle* window, const String& programFolder, int page);
 
 // Enter in a window that turns it into a Tab: the key is used up and a Tab goes to the focused

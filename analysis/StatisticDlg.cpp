@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "analysis/IncrementalOptions.h"
+#include "analysis/Statistic.h"
 #include "analysis/StatisticOptions.h"
 #include "analysis/IncrementalLoadDlg.h"
 #include "platform/classes/TypInfo.h"
-#include "platform/rtl/FileIO.h"
 #include "platform/rtl/SysFormat.h"
 #include "styledcontrols/StyMessageHint.h"
 #include "styledcontrols/StySpinEdit.h"
@@ -303,56 +303,18 @@ void TStatisticDlg::ComboChange(TObject* Sender)
     Units[r]->SetCaption(UnitText(param.Statistiques.NumeroParametre[r]));
 }
 
-// The density file: its point count on the first line, then one value per line with a decimal
-// point. A file that ends before all its announced values is refused like an unreadable one.
-bool TStatisticDlg::ReadUserDensity(int r, const String& fileName)
-{
-    IOResult();
-    TextFile f;
-    AssignFile(f, fileName);
-    Reset(f);
-    Integer n = 0;
-    bool readable = IOResult() == 0;
-    if (readable) {
-        Readln(f, n);
-        readable = IOResult() == 0;
-    }
-    if (!readable) {
-        CloseFile(f);
-        MessageDlg("Invalid file format", mtError, {mbOK}, 0);
-        return false;
-    }
-    if (n < 10 || n > 4000) {
-        CloseFile(f);
-        MessageDlg("Invalid number of data points - Aborted", mtError, {mbOK}, 0);
-        return false;
-    }
-    DynArray<double> values;
-    values.SetLength(n);
-    bool complete = true;
-    for (Integer i = 0; i < n && complete; ++i) {
-        complete = !Eof(f);
-        if (complete) Readln(f, values[i]);
-        complete = complete && IOResult() == 0;
-    }
-    CloseFile(f);
-    IOResult();
-    if (!complete) {
-        MessageDlg("Invalid file format", mtError, {mbOK}, 0);
-        return false;
-    }
-    param.UserDefinedPDF.number[r] = n;
-    param.UserDefinedPDF.elem[r] = values;
-    return true;
-}
-
 void TStatisticDlg::ComboBox1Change(TObject* Sender)
 {
     const int found = RowOf(Sender, Distributions);
     const int r = found <= 10 && found > 0 ? found : NRandomVariables;
     if (Distributions[r]->ItemIndex() != UserDefined) return;
-    if (!OpenDialog->Execute() || !ReadUserDensity(r, OpenDialog->FileName()))
-        Distributions[r]->SetItemIndex(param.Statistiques.Distribution[r]);
+    if (OpenDialog->Execute()) {
+        const String problem =
+            ReadUserDensityFile(OpenDialog->FileName(), param.UserDefinedPDF.number[r], param.UserDefinedPDF.elem[r]);
+        if (problem.IsEmpty()) return;
+        MessageDlg(problem, mtError, {mbOK}, 0);
+    }
+    Distributions[r]->SetItemIndex(param.Statistiques.Distribution[r]);
 }
 
 void TStatisticDlg::Combo1MouseMove(TObject* Sender, TShiftState, Integer, Integer)

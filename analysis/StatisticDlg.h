@@ -66,8 +66,6 @@ private:
     static int RowOf(TObject* Sender, T* const (&controls)[NRandomVariables + 1]);
     // The unit text of quantity `code` in the model's unit system.
     String UnitText(Integer code) const;
-    // Reads the density file of row r; false (with its error box shown) when it is refused.
-    bool ReadUserDensity(int r, const String& fileName);
     // The combination code of ComboLoad's chosen entry; 0 when none is chosen.
     Integer ChosenCombination() const;
 

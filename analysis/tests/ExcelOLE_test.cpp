@@ -189,7 +189,7 @@ TEST(ExcelOLETests, InputWorkbookOfAFullModelPutsEveryBlocInPlace)
     EXPECT_CELL_NUMBER(back, "H44", 118);                        // V10
     EXPECT_CELL_NUMBER(back, "K45", 104);                        // Y11
     EXPECT_EQ(back["H53"], "s:USACE 1995");                      // V19
-    EXPECT_EQ(back["H51"], "s:From the drain diameter and spacing");  // V17
+    EXPECT_EQ(back["H51"], "s:Muskat (1937)");                   // V17, the drain formula's reference
     EXPECT_EQ(back["D56"], "s:Uplift pressures are considered as an external load (linearisation of effective stresses)");
     // Drain efficiency (two rows) from S28: joint 1 and 2, then the base on the left.
     EXPECT_CELL_NUMBER(back, "E62", 1);
@@ -212,6 +212,14 @@ TEST(ExcelOLETests, InputWorkbookOfAFullModelPutsEveryBlocInPlace)
         EXPECT_CELL_NUMBER(back, "L" + row, -20 - i);
         EXPECT_TRUE(back.Merges.count("F" + row + ":G" + row)) << row;
         EXPECT_TRUE(back.Merges.count("L" + row + ":M" + row)) << row;
+    }
+    // Each label of the forces' header (T41 → F75) spans its pair of columns once.
+    const char* const header[][3] = {{"F", "G", "Elevation"}, {"H", "I", "x"}, {"J", "K", "Horizontal force"},
+                                     {"L", "M", "Vertical force"}};
+    for (const auto& [first, second, label] : header) {
+        EXPECT_EQ(back[first + std::string("75")], "s:" + std::string(label));
+        EXPECT_EQ(back[second + std::string("75")], "") << label;
+        EXPECT_TRUE(back.Merges.count(first + std::string("75:") + second + "75")) << label;
     }
     // Seismic and cracking blocks, one row lower for the inserted force.
     EXPECT_CELL_NUMBER(back, "F81", 0.2);    // T46
@@ -448,7 +456,7 @@ TEST(ExcelOLETests, InputWorkbookListsDrainEfficiencyTwoJointsARowAndDropsTheUnu
     EXPECT_EQ(back["E39"], "");
     // The right part from row 42: drainage with the guideline constant, the drain-efficiency
     // table on three rows (joints 1 and 2, 3 and 4, then the base alone), the one force.
-    EXPECT_EQ(back["H51"], "s:From the drain diameter and spacing");
+    EXPECT_EQ(back["H51"], "s:Muskat (1937)");
     EXPECT_EQ(back["H53"], "s:CDSA 1995- Alternative 2");
     EXPECT_EQ(back["H54"], "s:K2 = 0.250");
     const struct {

@@ -197,10 +197,15 @@ cell S40:S41 col
 cell S40 col "Force"
 cell T40:AA40 col "Applied at"
 merge T40:AA40
-cell T41:U41 col "Elevation"
-cell V41:W41 col "x"
-cell X41:Y41 col "Horizontal force"
-cell Z41:AA41 col "Vertical force"
+cell T41:AA41 col
+cell T41 col "Elevation"
+cell V41 col "x"
+cell X41 col "Horizontal force"
+cell Z41 col "Vertical force"
+merge T41:U41
+merge V41:W41
+merge X41:Y41
+merge Z41:AA41
 cell S42:S43 name
 cell T42:AA43 num
 merge T42:U43

@@ -100,6 +100,21 @@ void Choose(TCustomComboBox* box, Integer index)
     TestProcess();
 }
 
+Integer ChooseAnotherWithMouse(TCustomComboBox* box)
+{
+    TestClick(box, box->ClientWidth() - 5, box->ClientHeight() / 2);
+    auto* list = dynamic_cast<TCustomListBox*>(box->ListWindow());
+    if (!list || !box->DroppedDown()) return -1;
+    for (Integer i = 0; i < list->Items().Count(); ++i) {
+        const TRect row = list->ItemRect(i);
+        if (i == box->ItemIndex() || row.Top < 0 || row.Bottom > list->ClientHeight()) continue;
+        TestClick(list, row.Left + 5, (row.Top + row.Bottom) / 2);
+        TestProcess();
+        return i;
+    }
+    return -1;
+}
+
 void TypeValue(TEcCalcEdit* edit, const String& text)
 {
     edit->SetFocus();

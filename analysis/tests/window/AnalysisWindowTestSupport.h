@@ -43,6 +43,9 @@ TModalResult WithModalInputWindow(const TParametres& model, const std::function<
 std::vector<String> Items(TCustomComboBox* box);
 // The user chooses entry `index` of a drop-down list with the keyboard.
 void Choose(TCustomComboBox* box, Integer index);
+// The user drops a drop-down list down by its button and clicks, in the dropped list, the first
+// entry on view other than the chosen one; answers that entry, -1 when the list did not drop down.
+Integer ChooseAnotherWithMouse(TCustomComboBox* box);
 // The user replaces the text of a numeric edit.
 void TypeValue(TEcCalcEdit* edit, const String& text);
 

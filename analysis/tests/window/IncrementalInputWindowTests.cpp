@@ -11,6 +11,7 @@
 #include "analysis/IncrementalLoadDlg.h"
 #include "analysis/IncrementalOptions.h"
 #include "analysis/tests/window/AnalysisWindowTestSupport.h"
+#include "platform/services/DocumentViewer.h"
 #include "platform/services/Process.h"
 #include "styledcontrols/StyMessageHint.h"
 
@@ -283,30 +284,43 @@ TEST(IncrementalInput, OutputOptionsEditACopyThatOkHandsBack)
     }
 }
 
-// "User's manual" hands the manual of the program's folder to the desktop's reader.
-TEST(IncrementalInput, TheUsersManualGoesToTheDesktopsReader)
+// "User's manual" opens the program's manual in its document window at page 62, the page of
+// these options; a manual the window cannot read goes to the desktop's reader instead.
+TEST(IncrementalInput, TheUsersManualOpensAtThePageOfTheOptions)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "dorvane-incremental-manual";
-    std::filesystem::create_directories(folder / "Doc");
-    std::ofstream(folder / "Doc" / "Dorvane User Manual.pdf") << "%PDF-1.4\n";
-    std::vector<std::vector<String>> started;
-    const TProcessStarter previous = SetProcessStarter([&started](const std::vector<String>& argv, const String&) {
-        started.push_back(argv);
-        return 0;
-    });
-    auto* options = CreateForm<TIncrementalOptionsDlg>(Application);
-    options->ProgramFolder = String((folder.string() + "/").c_str());
-    TestAnswerNextModal([&](TCustomForm*) {
-        EXPECT_TRUE(options->Button1->Visible());
-        TestClick(options->Button1, 4, 4);
-        options->Close();
-    });
-    options->ShowModal();
-    delete options;
-    SetProcessStarter(previous);
-    const String manual = String((folder / "Doc" / "Dorvane User Manual.pdf").string().c_str());
-    EXPECT_EQ(started, (std::vector<std::vector<String>>{{"xdg-open", manual}}));
-    std::filesystem::remove_all(folder);
+    const std::filesystem::path unreadable = std::filesystem::temp_directory_path() / "dorvane-incremental-manual";
+    std::filesystem::create_directories(unreadable / "Doc");
+    std::ofstream(unreadable / "Doc" / "Dorvane User Manual.pdf") << "%PDF-1.4\n";
+    const struct {
+        String Folder;
+        Integer Page;   // 0: the desktop's reader
+    } cases[] = {{PROGRAMDATA_DIR, 62}, {String((unreadable.string() + "/").c_str()), 0}};
+    for (const auto& c : cases) {
+        std::vector<std::vector<String>> started;
+        const TProcessStarter previous = SetProcessStarter([&started](const std::vector<String>& argv, const String&) {
+            started.push_back(argv);
+            return 0;
+        });
+        auto* options = CreateForm<TIncrementalOptionsDlg>(Application);
+        options->ProgramFolder = c.Folder;
+        TestAnswerNextModal([&](TCustomForm*) {
+            EXPECT_TRUE(options->Button1->Visible());
+            TestClick(options->Button1, 4, 4);
+            options->Close();
+        });
+        options->ShowModal();
+        delete options;
+        SetProcessStarter(previous);
+        const String manual = c.Folder + "Doc/Dorvane User Manual.pdf";
+        EXPECT_EQ(DocumentViewer().Document(), c.Page ? manual : String()) << c.Folder.ToUtf8();
+        EXPECT_EQ(DocumentViewer().DocumentPage(), c.Page) << c.Folder.ToUtf8();
+        using TStarts = std::vector<std::vector<String>>;
+        const TStarts expected = c.Page ? TStarts() : TStarts{{"xdg-open", manual}};
+        EXPECT_EQ(started, expected) << c.Folder.ToUtf8();
+        DocumentViewer().CloseDocument();
+        TestProcess();
+    }
+    std::filesystem::remove_all(unreadable);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
 #include <vector>
 
 #include "analysis/AnalysisRun.h"
@@ -305,6 +308,245 @@ TEST(StabilityDrawing, CracksAndLargeFactorsInTheTables)
     EXPECT_NE(std::find_if(cracks.begin(), cracks.end(),
                            [&](const TRecordedDrawing& d) { return d.Op.Points == std::vector<TPoint>{end, quarter}; }),
               cracks.end());
+}
+
+// ---- The drawing's elements, each found by its pen and brush ------------------------------------
+
+// The faces' abscissas at an elevation: the upstream face vertical up to C, battered to L2 at E;
+// the downstream face vertical up to D, sloped to L2 + L3 at F, then to L2 + L4 at G.
+double Across(double e, double e1, double x1, double e2, double x2) { return x1 + (x2 - x1) * (e - e1) / (e2 - e1); }
+double UpstreamFaceAt(const TDimension& D, double e)
+{
+    if (e <= D.Elev.C) return 0;
+    return e > D.Elev.E ? D.L2 : Across(e, D.Elev.C, 0, D.Elev.E, D.L2);
+}
+double DownstreamFaceAt(const TDimension& D, double e)
+{
+    if (e <= D.Elev.D) return D.L1;
+    if (e > D.Elev.F) return Across(e, D.Elev.F, D.L2 + D.L3, D.Elev.G, D.L2 + D.L4);
+    return Across(e, D.Elev.D, D.L1, D.Elev.F, D.L2 + D.L3);
+}
+
+using TShape = std::vector<TPoint>;
+
+// The points of a drawing: a rectangle by its two corners.
+TShape ShapeOf(const TRecordedDrawing& d)
+{
+    if (d.Op.Kind == TCanvasOp::opRectangle) return {d.Op.Rect.TopLeft(), d.Op.Rect.BottomRight()};
+    return d.Op.Points;
+}
+
+// A water mark, u = 38 pixels: its line (x to x + u), the triangle standing on it at c, and the
+// three shorter lines under it.
+std::vector<TShape> WaterMark(int x, int y, int c)
+{
+    constexpr int u = 38;
+    return {{{x, y}, {x + u, y}},
+            {{c, y}, {c + u / 4, y - u / 4}},
+            {{c + u / 4, y - u / 4}, {c - u / 4, y - u / 4}},
+            {{c - u / 4, y - u / 4}, {c, y}},
+            {{c - 3 * u / 16, y + u / 8}, {c + 3 * u / 16, y + u / 8}},
+            {{c - u / 8, y + u / 4}, {c + u / 8, y + u / 4}},
+            {{c - u / 16, y + 3 * u / 8}, {c + u / 16, y + 3 * u / 8}}};
+}
+
+// The upstream mark left of the upstream face at its level, the downstream one right of the
+// downstream face at its level.
+std::vector<TShape> WaterMarks(const TSample& s, double up, double down)
+{
+    constexpr int u = 38;
+    const TPoint p9 = s.Map(UpstreamFaceAt(s.m.Dim, up), up), p10 = s.Map(DownstreamFaceAt(s.m.Dim, down), down);
+    std::vector<TShape> marks = WaterMark(p9.X - u, p9.Y, p9.X - u / 2);
+    for (const TShape& line : WaterMark(p10.X, p10.Y, p10.X + u / 2)) marks.push_back(line);
+    return marks;
+}
+
+// The drain from (x, top) down to the picture's bottom edge, and the gallery between the model
+// corners (x - half, gallery) and (x + half, gallery + height).
+std::vector<TShape> DrainAndGallery(const TSample& s, double top, double half, double height)
+{
+    const TDrainage& D = s.m.Drainage;
+    const TPoint p = s.Map(D.Xdrain, top);
+    return {{p, {p.X, Height}},
+            {s.Map(D.Xdrain - half, D.GalleryElev), s.Map(D.Xdrain + half, D.GalleryElev + height)}};
+}
+
+int Nearest(double x) { return static_cast<int>(Round(x)); }
+
+// The diagrams' reference: the largest uplift pressure or normal stress magnitude of the case.
+double DiagramReference(const TParametres& m, int k)
+{
+    double P = 0;
+    for (int j = 0; j <= m.NJoints; ++j) {
+        for (int i = 1; i <= 8; ++i) P = std::max(P, m.Joint.Pressure.p[i][k][j]);
+        P = std::max({P, std::fabs(m.Joint.Stress.normal.Up[k][j]), std::fabs(m.Joint.Stress.normal.Down[k][j])});
+    }
+    return P;
+}
+
+// Normal stresses over the compressed part of each joint, b = min(d / (n + 1), u) pixels for the
+// largest: the joint's compressed ends and the same ends moved by their stresses across the joint.
+std::vector<TShape> StressDiagrams(const TSample& s, int k)
+{
+    const TParametres& m = s.m;
+    const TJoint& J = m.Joint;
+    const double P = DiagramReference(m, k);
+    const int n = m.NJoints, b = std::min(Nearest(static_cast<double>(s.d()) / (n + 1)), 38);
+    std::vector<TShape> shapes;
+    for (int v = 1; v <= n + 1; ++v) {
+        const int j = v % (n + 1);
+        const double theta = J.Angle[j] * std::numbers::pi / 180, up = J.Compression.Up[k][j], down = J.Compression.Down[k][j];
+        const TPoint U = s.Map(J.x1[j] + (J.x2[j] - J.x1[j]) * up, J.y1[j] + (J.y2[j] - J.y1[j]) * up);
+        const TPoint D = s.Map(J.x2[j] + (J.x2[j] - J.x1[j]) * down, J.y2[j] + (J.y2[j] - J.y1[j]) * down);
+        auto moved = [&](TPoint p, double stress) {
+            return TPoint{p.X - Nearest(std::sin(theta) * b * stress / P), p.Y - Nearest(std::cos(theta) * b * stress / P)};
+        };
+        shapes.push_back({U, moved(U, J.Stress.normal.Up[k][j]), moved(D, J.Stress.normal.Down[k][j]), D});
+    }
+    return shapes;
+}
+
+// The uplift pressures below each uplifted joint: from its upstream end through its eight
+// pressure points, moved by their pressures, to its downstream end, one line a step.
+std::vector<TShape> UpliftDiagrams(const TSample& s, int k)
+{
+    const TParametres& m = s.m;
+    const TJoint& J = m.Joint;
+    const double P = DiagramReference(m, k);
+    const int n = m.NJoints, b = std::min(Nearest(static_cast<double>(s.d()) / (n + 1)), 38);
+    std::vector<TShape> lines;
+    for (int v = 1; v <= n + 1; ++v) {
+        const int j = v % (n + 1);
+        if (m.JointLoad.U[k][j] == 0) continue;
+        const double theta = J.Angle[j] * std::numbers::pi / 180;
+        TPoint from = s.Up(j);
+        for (int i = 1; i <= 8; ++i) {
+            const double x = J.Pressure.x[i][k][j], p = J.Pressure.p[i][k][j];
+            const TPoint at = s.Map(J.x1[j] + std::cos(theta) * x, J.y1[j] + std::sin(theta) * x);
+            const TPoint to{at.X + Nearest(std::sin(theta) * b * p / P), at.Y + Nearest(std::cos(theta) * b * p / P)};
+            lines.push_back({from, to});
+            from = to;
+        }
+        lines.push_back({from, s.Down(j)});
+    }
+    return lines;
+}
+
+// Each joint's resultant: an arrow b' = min(d / n, u) long ending at its point of application
+// along (V, N), with wings a quarter as long at 30 degrees from the shaft.
+std::vector<TShape> ResultantArrows(const TSample& s, int k)
+{
+    const TParametres& m = s.m;
+    const TJoint& J = m.Joint;
+    const int n = m.NJoints, b = std::min(Nearest(static_cast<double>(s.d()) / n), 38);
+    std::vector<TShape> lines;
+    for (int v = 1; v <= n + 1; ++v) {
+        const int j = v % (n + 1);
+        const double N = J.Resultants.Normal[k][j], V = J.Resultants.Shear[k][j], R = std::hypot(N, V);
+        const double t = J.Resultants.Position[k][j] / 100;
+        const TPoint a = s.Map(J.x1[j] + (J.x2[j] - J.x1[j]) * t, J.y1[j] + (J.y2[j] - J.y1[j]) * t);
+        const double wing = std::atan2(N, V) + 5 * std::numbers::pi / 6;
+        const TPoint w1{a.X + Nearest(std::cos(wing) * b / 4), a.Y - Nearest(std::sin(wing) * b / 4)};
+        const TPoint w2{a.X + Nearest(std::cos(wing + std::numbers::pi / 3) * b / 4), a.Y - Nearest(std::sin(wing + std::numbers::pi / 3) * b / 4)};
+        const TPoint tail{a.X - Nearest(V / R * b), a.Y + Nearest(N / R * b)};
+        for (const TShape& line : std::vector<TShape>{{tail, a}, {a, w1}, {w1, w2}, {w2, a}}) lines.push_back(line);
+    }
+    return lines;
+}
+
+// The vertical cable from the crest at Position + L2 and the anchor from (Position2, Elev)
+// inclined at Angle from the horizontal toward upstream, both down to the bottom edge.
+std::vector<TShape> PostTensionLines(const TSample& s)
+{
+    const TPostTension& P = s.m.PostTension;
+    const TPoint crest = s.Map(P.Position + s.m.Dim.L2, s.m.Dim.Elev.G), anchor = s.Map(P.Position2, P.Elev);
+    const int run = Nearest(anchor.X - std::tan((90 - P.Angle) * std::numbers::pi / 180) * (Height - anchor.Y));
+    return {{crest, {crest.X, Height}}, {anchor, {run, Height}}};
+}
+
+struct TPen {
+    TCanvasOp::TKind Kind;
+    TColor Color;
+    int Width;
+    TPenStyle Style;
+    TColor Brush = clNone;
+    TBrushStyle BrushStyle = TBrushStyle::bsClear;
+    bool Matches(const TRecordedDrawing& d) const
+    {
+        const bool filled = Kind == TCanvasOp::opPolygon || Kind == TCanvasOp::opRectangle;
+        return d.Op.Kind == Kind && d.PenColor == Color && d.PenWidth == Width && d.PenStyle == Style &&
+               (!filled || (d.BrushColor == Brush && d.BrushStyle == BrushStyle));
+    }
+};
+
+// Every element of the section's picture on the analysed sample (lift joints, silt, drain and
+// post-tensioning), with its pen and brush: the shapes drawn, in order, where the layout puts
+// them; the stability view draws the same section 250 pixels further left.
+TEST(StabilityDrawing, EachElementIsDrawnWithItsPenWhereTheModelPutsIt)
+{
+    const TColor Blue = 0xFF0000, Olive = 0x008080, Maroon = 0x000080, Silver = 0xC0C0C0;
+    const TSample& sample = Sample();
+    auto changed = [&](const std::function<void(TParametres&)>& change) {
+        TSample s = sample;
+        change(s.m);
+        return s;
+    };
+    const TSample imperial = changed([](TParametres& m) { m.unites = US; });
+    const TSample drainAbove = changed([](TParametres& m) { m.Drainage.DrainOver = true; });
+    const TSample withoutDrain = changed([](TParametres& m) { m.Drain = false; });
+    const TSample bare = changed([](TParametres& m) {
+        m.Drain = false;
+        m.Donnees.Exclude(daSediments);
+        m.Donnees.Exclude(daPostTension);
+    });
+    const TReservoir& R = sample.m.Reservoir;
+    const TDrainage& D = sample.m.Drainage;
+    const TPoint silt = sample.Map(UpstreamFaceAt(sample.m.Dim, R.Sediment), R.Sediment);
+    const TPen water{TCanvasOp::opLine, Blue, 1, TPenStyle::psSolid};
+    const TPen siltBand{TCanvasOp::opRectangle, Olive, 1, TPenStyle::psClear, Olive, TBrushStyle::bsBDiagonal};
+    const TPen siltLine{TCanvasOp::opLine, Olive, 1, TPenStyle::psSolid};
+    const TPen drain{TCanvasOp::opLine, clBlack, 1, TPenStyle::psSolid};
+    const TPen gallery{TCanvasOp::opRectangle, clBlack, 1, TPenStyle::psSolid, clWhite, TBrushStyle::bsSolid};
+    const TPen cable{TCanvasOp::opLine, Maroon, 1, TPenStyle::psDashDot};
+    const TPen stress{TCanvasOp::opPolygon, clBlack, 1, TPenStyle::psSolid, Silver, TBrushStyle::bsSolid};
+    const TPen uplift{TCanvasOp::opLine, Blue, 2, TPenStyle::psSolid};
+    const struct {
+        const char* Name;
+        const TSample& Model;
+        int Case;
+        bool StressView;
+        std::vector<TPen> Pens;
+        std::vector<TShape> Expected;
+    } cases[] = {
+        {"water marks at the normal levels", sample, 1, true, {water}, WaterMarks(sample, R.NormalUp, R.NormalDn)},
+        {"water marks at the flood levels", sample, 2, false, {water}, WaterMarks(sample, R.FloodUp, R.FloodDn)},
+        {"silt band and surface", sample, 1, true, {siltBand, siltLine},
+         {{{W / 2, silt.Y}, {silt.X, silt.Y + 38 / 2}}, {{W / 2, silt.Y}, silt}}},
+        {"drain from the gallery and a metric gallery", sample, 1, true, {drain, gallery},
+         DrainAndGallery(sample, D.GalleryElev, 1, 2.5)},
+        {"an imperial gallery", imperial, 1, true, {drain, gallery}, DrainAndGallery(imperial, D.GalleryElev, 3, 8)},
+        {"drain from its top above the gallery", drainAbove, 1, true, {drain, gallery},
+         DrainAndGallery(drainAbove, D.MaxElevation, 1, 2.5)},
+        {"post-tensioning lines", sample, 1, true, {cable}, PostTensionLines(sample)},
+        {"normal-stress diagrams", sample, 1, true, {stress}, StressDiagrams(sample, 1)},
+        {"uplift diagrams", sample, 1, true, {uplift}, UpliftDiagrams(sample, 1)},
+        {"uplift diagrams of the flood", sample, 2, true, {uplift}, UpliftDiagrams(sample, 2)},
+        {"resultant arrows", withoutDrain, 1, false, {drain}, ResultantArrows(withoutDrain, 1)},
+        {"nothing of silt, drain or post-tensioning when the model has none", bare, 1, true,
+         {siltBand, siltLine, gallery, drain, cable}, {}},
+        {"no diagrams in the stability view", sample, 1, false, {stress, uplift}, {}},
+    };
+    for (const auto& c : cases) {
+        const int shift = c.StressView ? 0 : W / 2;
+        std::vector<TShape> drawn;
+        for (const TRecordedDrawing& d : Record(c.Model.m, c.Case, c.StressView))
+            if (std::any_of(c.Pens.begin(), c.Pens.end(), [&](const TPen& pen) { return pen.Matches(d); })) {
+                TShape shape = ShapeOf(d);
+                for (TPoint& p : shape) p.X += shift;
+                drawn.push_back(shape);
+            }
+        EXPECT_EQ(drawn, c.Expected) << c.Name;
+    }
 }
 
 // A section without height gives no picture: the failure reaches the caller.

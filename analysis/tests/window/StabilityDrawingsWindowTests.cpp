@@ -137,7 +137,11 @@ TEST(StabilityDrawingsWindow, ListsTheSelectedCombinationsInPairsAndDrawsTheFirs
         EXPECT_EQ(window->Caption(), "Stability drawings");
         EXPECT_EQ(window->LabelCombinaison->Caption(), "Combination :");
         EXPECT_EQ(window->LabelFont->Caption(), "Font size:");
+        // Maximised (its frame one the window manager maximises), the window gives the drawing
+        // all of its client area below the top bar.
         EXPECT_EQ(window->WindowState(), wsMaximized);
+        EXPECT_EQ(window->Image1->Width(), window->ClientWidth());
+        EXPECT_EQ(window->Image1->Height(), window->ClientHeight() - 50);
         EXPECT_EQ(Items(window), all);
         EXPECT_EQ(window->ComboBoxCombinaison->ItemIndex(), 0);
         const std::pair<const char*, const char*> buttons[] = {

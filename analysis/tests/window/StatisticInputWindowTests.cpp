@@ -284,6 +284,11 @@ TEST(StatisticInput, UserDensityFiles)
         for (Integer i = 0; i < written; ++i) out << 0.25 * (i + 1) << "\n";
         return String(path.string());
     };
+    auto density = [&](const std::string& name, const std::string& text) {
+        const std::filesystem::path path = folder / name;
+        std::ofstream(path) << text;
+        return String(path.string());
+    };
     const char* format = "Invalid file format";
     const char* number = "Invalid number of data points - Aborted";
     struct Case {
@@ -299,6 +304,10 @@ TEST(StatisticInput, UserDensityFiles)
         {file("short.txt", 20, 19), format, 0},
         {file("text.txt", 0, 12, "twelve"), format, 0},
         {String((folder / "missing.txt").string()), format, 0},
+        // Values no density can be drawn from, which no model file could hold either.
+        {density("negative.txt", "10\n1\n1\n1\n1\n-0.5\n1\n1\n1\n1\n1\n"), format, 0},
+        {density("not-a-number.txt", "10\n1\n1\n1\n1\nNaN\n1\n1\n1\n1\n1\n"), format, 0},
+        {density("zeros.txt", "10\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n"), format, 0},
     };
     for (const Case& c : cases) {
         TestClearMessageBoxes();

@@ -60,11 +60,17 @@ void TQtWindowSystem::SendMouse(TWindowHandle* h, TMouseAction action, int butto
     case maDoubleClick: type = QEvent::MouseButtonDblClick; held = b; break;
     case maMove: held = (shift & MK_LBUTTON) ? Qt::LeftButton : Qt::NoButton; break;
     }
-    // A press gives the focus as a click would.
-    if (type == QEvent::MouseButtonPress && (target->focusPolicy() & Qt::ClickFocus)) target->setFocus(Qt::MouseFocusReason);
-    QMouseEvent ev(type, QPointF(local), QPointF(target->mapToGlobal(local)), action == maMove ? Qt::NoButton : b,
+    // The input enters through the top-level window under the pointer, as the screen's would: the
+    // toolkit then applies its rules of modal windows, mouse grabs and implicit grabs on the way
+    // to the control, and a press gives the focus as a click does. A window never shown takes no
+    // input.
+    QWidget* top = target->window();
+    QWindow* window = top->windowHandle();
+    if (!window) return;
+    const QPoint inWindow = target->mapTo(top, local);
+    QMouseEvent ev(type, QPointF(inWindow), QPointF(top->mapToGlobal(inWindow)), action == maMove ? Qt::NoButton : b,
                    held, ShiftToModifiers(shift));
-    QApplication::sendEvent(target, &ev);
+    QCoreApplication::sendEvent(window, &ev);
 }
 
 void TQtWindowSystem::SendKey(TWindowHandle* h, Word vk, const String& text, Cardinal shift, bool release)

@@ -14,6 +14,7 @@
 #include "platform/backend/qt/QtSupport.h"
 #include "platform/backend/qt/QtWindowSystem.h"
 #include "platform/controls/Controls.h"
+#include "platform/services/DocumentViewer.h"
 #include "platform/services/ServicesBackend.h"
 #include "platform/services/ShellIcons.h"
 #include "platform/services/ShellApi.h"
@@ -146,6 +147,7 @@ private:
 
 namespace qtbackend {
 TShellIconProvider& QtShellIconProvider();
+TDocumentViewer& QtDocumentViewerWindow();
 }
 
 void InitQtServices()
@@ -154,4 +156,5 @@ void InitQtServices()
     InitQtGraphics();
     RegisterServicesBackend(&backend);
     RegisterShellIconProvider(&qtbackend::QtShellIconProvider());
+    RegisterDocumentViewer(&qtbackend::QtDocumentViewerWindow());
 }

@@ -37,6 +37,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QWindow>
 #include <map>
 #include <unordered_map>
 

@@ -729,6 +729,13 @@ void TQtWindowSystem::SetBounds(TWindowHandle* h, const TRect& b)
 void TQtWindowSystem::SetVisible(TWindowHandle* h, bool visible)
 {
     if (!h->Outer) return;
+    // A hint window (a drop-down list, a balloon, a completion list) belongs to the modal window
+    // on top, whose modality would otherwise hold back the user's clicks on it.
+    if (visible && h->Kind == TWindowKind::wkHint) {
+        h->Outer->winId();
+        QWidget* modal = QApplication::activeModalWidget();
+        h->Outer->windowHandle()->setTransientParent(modal && modal != h->Outer ? modal->windowHandle() : nullptr);
+    }
     if (h->Kind == TWindowKind::wkMDIChild) h->W->setVisible(visible);
     h->Outer->setVisible(visible);
     if (visible && h->Outer->layout()) h->Outer->layout()->activate();
@@ -968,6 +975,13 @@ void TQtWindowSystem::SetWindowState(TWindowHandle* h, int state)
     const bool inactive = state == 1 && h->Sub && h->Sub->mdiArea() && h->Sub->mdiArea()->activeSubWindow() != h->Sub &&
                           h->Sub->isEnabled();
     if (inactive) h->Sub->setEnabled(false);
+    // A window manager maximises only a window whose frame allows it, and the toolkit allows it
+    // with the maximise box: a window the program maximises gets the box.
+    if (state == 2 && h->Main && !(h->Main->windowFlags() & Qt::WindowMaximizeButtonHint)) {
+        const bool shown = h->Main->isVisible();
+        h->Main->setWindowFlags(h->Main->windowFlags() | Qt::WindowMaximizeButtonHint);
+        if (shown) h->Main->show();
+    }
     h->Outer->setWindowState(state == 1 ? Qt::WindowMinimized : state == 2 ? Qt::WindowMaximized : Qt::WindowNoState);
     if (inactive) h->Sub->setEnabled(true);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/controls/WindowSystem.h"
+#include "platform/stdctrls/ComboBox.h"
 #include "platform/stdctrls/Menus.h"
 #include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "platform/testing/CanvasRecording.h"
@@ -249,6 +250,37 @@ TEST_F(DriverForm, AnswersNothingTookAreCountedAndDropped)
     // The dropped No does not answer the next box.
     TestAnswerNextMessageBox(mrCancel);
     EXPECT_EQ(MessageDlg("Save the dam?", mtConfirmation, mbYesNoCancel, 0), mrCancel);
+}
+
+// A click goes the way of the user's: a modal form holds back the clicks on the window under it,
+// but the drop-down list of its own combo box takes them.
+TEST_F(DriverForm, AModalFormHoldsBackClicksElsewhereButNotOnItsDroppedList)
+{
+    auto* dialog = new TForm(nullptr);
+    dialog->SetBounds(300, 0, 200, 120);
+    auto* combo = new TComboBox(dialog);
+    combo->SetParent(dialog);
+    combo->SetBounds(10, 10, 120, 21);
+    combo->SetStyle(csDropDownList);
+    for (const char* item : {"Usual", "Flood", "Seismic"}) combo->Items().Add(item);
+    combo->SetItemIndex(0);
+    bool dropped = false;
+    TestAnswerNextModal([&](TCustomForm* f) {
+        TestClick(Marker, 3, 4);
+        TestClick(combo, combo->ClientWidth() - 5, 8);
+        dropped = combo->DroppedDown();
+        if (auto* list = dynamic_cast<TCustomListBox*>(combo->ListWindow())) {
+            const TRect row = list->ItemRect(2);
+            TestClick(list, row.Left + 5, row.Top + 3);
+        }
+        f->SetModalResult(mrOk);
+    });
+    dialog->ShowModal();
+    EXPECT_EQ(Marker->Log, "");
+    EXPECT_TRUE(dropped);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), String("Seismic"));
+    delete dialog;
 }
 
 }  // namespace

@@ -205,4 +205,33 @@ TEST(QtBackend, BorderIconsAndStayOnTopReachTheToolkitWindow)
     }
 }
 
+// Window managers maximise only a window whose frame allows it, which the toolkit tells them by
+// the maximise box: a form the program maximises gets the box and fills the screen's work area,
+// whatever its border icons.
+TEST(QtBackend, AFormMaximisedByTheProgramIsOneTheWindowManagerMaximises)
+{
+    TestInitialize();
+    const struct {
+        TFormBorderStyle Style;
+        TBorderIcons Icons;
+    } cases[] = {{bsSizeable, {biSystemMenu}}, {bsSingle, {biSystemMenu, biMinimize}},
+                 {bsSizeable, {biSystemMenu, biMinimize, biMaximize}}};
+    for (const auto& c : cases) {
+        TForm form(nullptr);
+        form.SetBorderStyle(c.Style);
+        form.SetBorderIcons(c.Icons);
+        form.SetBounds(10, 10, 300, 200);
+        form.Show();
+        TestProcess();
+        form.SetWindowState(wsMaximized);
+        TestProcess();
+        const auto row = static_cast<int>(&c - cases);
+        QMainWindow* frame = form.WindowHandle()->Main;
+        EXPECT_TRUE(frame->windowFlags() & Qt::WindowMaximizeButtonHint) << "row " << row;
+        EXPECT_TRUE(frame->windowState() & Qt::WindowMaximized) << "row " << row;
+        EXPECT_TRUE(frame->isVisible()) << "row " << row;
+        EXPECT_EQ(frame->frameGeometry(), frame->screen()->availableGeometry()) << "row " << row;
+    }
+}
+
 }  // namespace
