@@ -277,7 +277,7 @@ IMPLEMENT_CLASS(TEcLocCalculator, TEcCalculatorPanel, NewComponent<TEcLocCalcula
 
 TClass TEcCalculatorPanel::StaticClass()
 {
-    static const TMetaClass meta("TEcCalculatorPanel", TPanel::StaticClass(), NewComponent<TEcCalculatorPanel>,
+    static const TMetaClass meta("TEcCalculatorPanel", TEcExPanel::StaticClass(), NewComponent<TEcCalculatorPanel>,
                                  [](TMetaClass& m) { m.OnMessage(CM_CTL3DCHANGED, &TEcCalculatorPanel::CMCtl3DChanged); });
     return &meta;
 }
@@ -309,7 +309,7 @@ void ApplyCalculatorFont(TFont& font)
 }
 
 TEcCalculatorPanel::TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALayout)
-    : TPanel(AOwner), FEngine(FormatSettings)
+    : TEcExPanel(AOwner), FEngine(FormatSettings)
 {
     SetColor(clBtnFace);
     SetParentColor(true);

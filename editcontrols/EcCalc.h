@@ -5,6 +5,7 @@
 // characters.
 #include <functional>
 
+#include "editcontrols/EcExExtCtrls.h"
 #include "editcontrols/EcSpeedButton.h"
 #include "editcontrols/EcToolEdit.h"
 #include "platform/stdctrls/ExtCtrls.h"
@@ -126,8 +127,8 @@ void ApplyCalculatorFont(TFont& font);
 // The keypad of the calculator: the pop-up layout (131 x 124, keys of 21 x 21) or the dialog
 // layout (240 x 129, keys of 36 x 22, with memory keys, a memory indicator and OK and Cancel):
 // clicks and typed keys go to its engine.
-class TEcCalculatorPanel : public TPanel {
-    DECLARE_CLASS(TEcCalculatorPanel, TPanel)
+class TEcCalculatorPanel : public TEcExPanel {
+    DECLARE_CLASS(TEcCalculatorPanel, TEcExPanel)
 public:
     explicit TEcCalculatorPanel(TComponent* AOwner, TCalcPanelLayout ALayout = clPopup);
     // OK (outside the error state, after the display is normalised) and Cancel of the dialog layout.

@@ -86,52 +86,10 @@ bool DispatchExNotification(TEcExNotifications& target, TMessage& m)
 }
 
 // ---------------------------------------------------------------- TEcExCustomControl
-TEcExCustomControl::TEcExCustomControl(TComponent* AOwner) : TCustomControl(AOwner) {}
-
-std::intptr_t TEcExCustomControl::Forward(Cardinal msg, std::intptr_t wParam, std::intptr_t lParam)
-{
-    TMessage m{msg, wParam, lParam, 0};
-    TCustomControl::WndProc(m);
-    return m.Result;
-}
-
-bool TEcExCustomControl::WantKey(Integer Key, TShiftState Shift)
-{
-    return Forward(CM_DIALOGCHAR, static_cast<Word>(Key), ShiftToKeyData(Shift)) != 0;
-}
-
 bool TEcExCustomControl::PaintBackground(TCanvas&, std::intptr_t)
 {
     FPaintBackgroundOverridden = false;
     return false;
-}
-
-void TEcExCustomControl::ParentColorChanged()
-{
-    Forward(CM_PARENTCOLORCHANGED);
-    OnParentColorChanged(this);
-}
-
-bool TEcExCustomControl::HintShow(THintInfo& HintInfo)
-{
-    ApplyOwnHintLook(HintInfo, this, FHintColor, FHintWindowClass);
-    return Forward(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&HintInfo)) != 0;
-}
-
-// MouseOver is set before the event, and the event fires before the base class hears of it.
-void TEcExCustomControl::MouseEnter(TControl* Control)
-{
-    FMouseOver = true;
-    OnMouseEnter(this);
-    Forward(CM_MOUSEENTER, 0, Ptr(Control));
-}
-
-// MouseOver is cleared first; the event fires once the base class has heard of it.
-void TEcExCustomControl::MouseLeave(TControl* Control)
-{
-    FMouseOver = false;
-    Forward(CM_MOUSELEAVE, 0, Ptr(Control));
-    OnMouseLeave(this);
 }
 
 void TEcExCustomControl::ControlsListChanging(TControl* Control, bool Inserting)
@@ -246,48 +204,4 @@ void HandleDotNetHighlight(TWinControl* Control, const TMessage& Message, bool M
     }
     default: break;
     }
-}
-
-// ---------------------------------------------------------------- TEcExGraphicControl
-std::intptr_t TEcExGraphicControl::Forward(Cardinal msg, std::intptr_t wParam, std::intptr_t lParam)
-{
-    TMessage m{msg, wParam, lParam, 0};
-    TGraphicControl::WndProc(m);
-    return m.Result;
-}
-
-bool TEcExGraphicControl::WantKey(Integer Key, TShiftState Shift)
-{
-    return Forward(CM_DIALOGCHAR, static_cast<Word>(Key), ShiftToKeyData(Shift)) != 0;
-}
-
-void TEcExGraphicControl::ParentColorChanged()
-{
-    Forward(CM_PARENTCOLORCHANGED);
-    OnParentColorChanged(this);
-}
-
-bool TEcExGraphicControl::HintShow(THintInfo& HintInfo)
-{
-    ApplyOwnHintLook(HintInfo, this, FHintColor, FHintWindowClass);
-    return Forward(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&HintInfo)) != 0;
-}
-
-void TEcExGraphicControl::MouseEnter(TControl* Control)
-{
-    FMouseOver = true;
-    OnMouseEnter(this);
-    Forward(CM_MOUSEENTER, 0, reinterpret_cast<std::intptr_t>(Control));
-}
-
-void TEcExGraphicControl::MouseLeave(TControl* Control)
-{
-    FMouseOver = false;
-    Forward(CM_MOUSELEAVE, 0, reinterpret_cast<std::intptr_t>(Control));
-    OnMouseLeave(this);
-}
-
-void TEcExGraphicControl::WndProc(TMessage& m)
-{
-    if (!DispatchExNotification(*this, m)) TGraphicControl::WndProc(m);
 }

@@ -59,21 +59,83 @@ public:
 // Runs the operation of a notification message; false for any other message.
 bool DispatchExNotification(TEcExNotifications& target, TMessage& message);
 
-class TEcExCustomControl : public TCustomControl, public TEcExNotifications {
-    DECLARE_CLASS(TEcExCustomControl, TCustomControl)
+// The extension over a control class of the class library: each notification reaches its
+// operation, whose default hands the class library's message to the base class; mouse enter and
+// leave keep MouseOver; a hint comes in the control's own colour and window class.
+template <class Base>
+class TEcExControl : public Base, public TEcExNotifications {
 public:
-    explicit TEcExCustomControl(TComponent* AOwner);
-    void WndProc(TMessage& message) override;
+    explicit TEcExControl(TComponent* AOwner) : Base(AOwner) {}
+    void WndProc(TMessage& message) override
+    {
+        if (!DispatchExNotification(*this, message)) Base::WndProc(message);
+    }
     bool MouseOver() const { return FMouseOver; }
-    bool DotNetHighlighting() const { return FDotNetHighlighting; }
-    void SetDotNetHighlighting(bool value) { FDotNetHighlighting = value; }
 
     TNotifyEvent OnMouseEnter, OnMouseLeave, OnParentColorChanged;
 
 protected:
     void TextChanged() override { Forward(CM_TEXTCHANGED); }
-    bool WantKey(Integer Key, TShiftState Shift) override;
+    bool WantKey(Integer Key, TShiftState Shift) override
+    {
+        return Forward(CM_DIALOGCHAR, static_cast<Word>(Key), ShiftToKeyData(Shift)) != 0;
+    }
     bool HitTest(Integer X, Integer Y) override { return Forward(CM_HITTEST, 0, MakeLParam(X, Y)) != 0; }
+    void FocusChanged(TControl* Control) override { Forward(CM_FOCUSCHANGED, 0, Ptr(Control)); }
+    void VisibleChanged() override { Forward(CM_VISIBLECHANGED); }
+    void EnabledChanged() override { Forward(CM_ENABLEDCHANGED); }
+    void ColorChanged() override { Forward(CM_COLORCHANGED); }
+    void FontChanged() override { Forward(CM_FONTCHANGED); }
+    void ParentFontChanged() override { Forward(CM_PARENTFONTCHANGED); }
+    void ParentColorChanged() override
+    {
+        Forward(CM_PARENTCOLORCHANGED);
+        OnParentColorChanged(this);
+    }
+    void ParentShowHintChanged() override { Forward(CM_PARENTSHOWHINTCHANGED); }
+    bool HintShow(THintInfo& HintInfo) override
+    {
+        ApplyOwnHintLook(HintInfo, this, FHintColor, FHintWindowClass);
+        return Forward(CM_HINTSHOW, 0, reinterpret_cast<std::intptr_t>(&HintInfo)) != 0;
+    }
+    // MouseOver is set before the event, and the event fires before the base class hears of it.
+    void MouseEnter(TControl* Control) override
+    {
+        FMouseOver = true;
+        OnMouseEnter(this);
+        Forward(CM_MOUSEENTER, 0, Ptr(Control));
+    }
+    // MouseOver is cleared first; the event fires once the base class has heard of it.
+    void MouseLeave(TControl* Control) override
+    {
+        FMouseOver = false;
+        Forward(CM_MOUSELEAVE, 0, Ptr(Control));
+        OnMouseLeave(this);
+    }
+
+    // A fresh message to the base class's window procedure; its result.
+    std::intptr_t Forward(Cardinal msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0)
+    {
+        TMessage m{msg, wParam, lParam, 0};
+        Base::WndProc(m);
+        return m.Result;
+    }
+    static std::intptr_t Ptr(TControl* control) { return reinterpret_cast<std::intptr_t>(control); }
+
+    TColor FHintColor = clDefault;
+    THintWindowClass FHintWindowClass = nullptr;   // when set, the window class of this control's hints
+    bool FMouseOver = false;
+};
+
+class TEcExCustomControl : public TEcExControl<TCustomControl> {
+    DECLARE_CLASS(TEcExCustomControl, TCustomControl)
+public:
+    explicit TEcExCustomControl(TComponent* AOwner) : TEcExControl(AOwner) {}
+    void WndProc(TMessage& message) override;
+    bool DotNetHighlighting() const { return FDotNetHighlighting; }
+    void SetDotNetHighlighting(bool value) { FDotNetHighlighting = value; }
+
+protected:
     virtual void BoundsChanged() {}
     virtual void GetDlgCode(TDialogCodes& Codes) { (void)Codes; }
     virtual void FocusSet(HWND PreviousWindow) { Forward(WM_SETFOCUS, reinterpret_cast<std::intptr_t>(PreviousWindow)); }
@@ -81,18 +143,6 @@ protected:
     // Paints the background on the erase message's device context; true: erased.  A class that
     // does not override it erases as its base does.
     virtual bool PaintBackground(TCanvas& Canvas, std::intptr_t Param);
-
-    void FocusChanged(TControl* Control) override { Forward(CM_FOCUSCHANGED, 0, Ptr(Control)); }
-    void VisibleChanged() override { Forward(CM_VISIBLECHANGED); }
-    void EnabledChanged() override { Forward(CM_ENABLEDCHANGED); }
-    void ColorChanged() override { Forward(CM_COLORCHANGED); }
-    void FontChanged() override { Forward(CM_FONTCHANGED); }
-    void ParentFontChanged() override { Forward(CM_PARENTFONTCHANGED); }
-    void ParentColorChanged() override;
-    void ParentShowHintChanged() override { Forward(CM_PARENTSHOWHINTCHANGED); }
-    bool HintShow(THintInfo& HintInfo) override;
-    void MouseEnter(TControl* Control) override;
-    void MouseLeave(TControl* Control) override;
     virtual void CursorChanged() { Forward(CM_CURSORCHANGED); }
     virtual void ShowingChanged() { Forward(CM_SHOWINGCHANGED); }
     virtual void ShowHintChanged() { Forward(CM_SHOWHINTCHANGED); }
@@ -101,47 +151,13 @@ protected:
     // The message to the operation that stands for it, else to the base class.
     void DispatchExMessage(TMessage& message);
 
-    // A fresh message to the base class's window procedure; its result.
-    std::intptr_t Forward(Cardinal msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
-    static std::intptr_t Ptr(TControl* control) { return reinterpret_cast<std::intptr_t>(control); }
-
-    TColor FHintColor = clDefault;
-    THintWindowClass FHintWindowClass = nullptr;   // when set, the window class of this control's hints
-    bool FMouseOver = false;
-
 private:
     bool FDotNetHighlighting = false;
     bool FPaintBackgroundOverridden = true;
 };
 
-class TEcExGraphicControl : public TGraphicControl, public TEcExNotifications {
+class TEcExGraphicControl : public TEcExControl<TGraphicControl> {
     DECLARE_CLASS(TEcExGraphicControl, TGraphicControl)
 public:
-    explicit TEcExGraphicControl(TComponent* AOwner) : TGraphicControl(AOwner) {}
-    void WndProc(TMessage& message) override;
-    bool MouseOver() const { return FMouseOver; }
-
-    TNotifyEvent OnMouseEnter, OnMouseLeave, OnParentColorChanged;
-
-protected:
-    void TextChanged() override { Forward(CM_TEXTCHANGED); }
-    bool WantKey(Integer Key, TShiftState Shift) override;
-    bool HitTest(Integer X, Integer Y) override { return Forward(CM_HITTEST, 0, MakeLParam(X, Y)) != 0; }
-    void FocusChanged(TControl* Control) override { Forward(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(Control)); }
-    void VisibleChanged() override { Forward(CM_VISIBLECHANGED); }
-    void EnabledChanged() override { Forward(CM_ENABLEDCHANGED); }
-    void ColorChanged() override { Forward(CM_COLORCHANGED); }
-    void FontChanged() override { Forward(CM_FONTCHANGED); }
-    void ParentFontChanged() override { Forward(CM_PARENTFONTCHANGED); }
-    void ParentColorChanged() override;
-    void ParentShowHintChanged() override { Forward(CM_PARENTSHOWHINTCHANGED); }
-    bool HintShow(THintInfo& HintInfo) override;
-    void MouseEnter(TControl* Control) override;
-    void MouseLeave(TControl* Control) override;
-
-    std::intptr_t Forward(Cardinal msg, std::intptr_t wParam = 0, std::intptr_t lParam = 0);
-
-    TColor FHintColor = clDefault;
-    THintWindowClass FHintWindowClass = nullptr;   // when set, the window class of this control's hints
-    bool FMouseOver = false;
+    explicit TEcExGraphicControl(TComponent* AOwner) : TEcExControl(AOwner) {}
 };

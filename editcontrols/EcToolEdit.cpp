@@ -228,6 +228,22 @@ Cardinal TEcCustomComboEdit::EditAlignmentStyle() const
     }
 }
 
+void TEcCustomComboEdit::DefineProperties(TFiler* Filer)
+{
+    TEcExCustomMaskEdit::DefineProperties(Filer);
+    Filer->DefineProperty(
+        "GlyphKind",
+        [this](TReader* r) {
+            const String kind = r->ReadIdent();
+            const char* const names[] = {"gkCustom", "gkDefault", "gkDropDown", "gkEllipsis"};
+            for (int i = 0; i < 4; ++i)
+                if (SameText(kind, names[i])) SetImageKind(static_cast<TEcImageKind>(i));
+        },
+        nullptr, false);
+    Filer->DefineProperty("Ctl3D", [this](TReader* r) { SetCtl3D(r->ReadBoolean()); }, nullptr, false);
+    Filer->DefineProperty("ParentCtl3D", [](TReader* r) { r->ReadBoolean(); }, nullptr, false);
+}
+
 void TEcCustomComboEdit::CreateWnd()
 {
     TEcExCustomMaskEdit::CreateWnd();

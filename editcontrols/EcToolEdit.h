@@ -226,6 +226,9 @@ public:
 
 protected:
     void CreateParams(TCreateParams& Params) override;
+    // Forms of older versions name the image kind "GlyphKind" (gkCustom, gkDefault, gkDropDown,
+    // gkEllipsis) and the flat look "Ctl3D" (its inverse); "ParentCtl3D" is read and dropped.
+    void DefineProperties(TFiler* Filer) override;
     void CreateWnd() override;
     void DestroyWnd() override;
     void AlignControls(TControl* AControl, TRect& Rect) override;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "editcontrols/EcExControls.h"
+#include "editcontrols/EcExExtCtrls.h"
 #include "editcontrols/EcExMask.h"
 #include "editcontrols/EcThemes.h"
 #include "platform/graphics/Bitmaps.h"
@@ -101,6 +103,37 @@ TEST(EcExControls, MouseEnterAndLeaveAroundTheBaseClass)
     EXPECT_FALSE(probe.MouseOver());
     EXPECT_EQ(Log, "enter over;parent hears enter;parent hears leave;leave not over;");
     probe.SetParent(nullptr);
+}
+
+// What a control's events see of MouseOver.
+struct TOverLog : TObject {
+    std::function<bool()> Over;
+    void Entered(TObject*) { Log += Over() ? "enter over;" : "enter not over;"; }
+    void Left(TObject*) { Log += Over() ? "leave over;" : "leave not over;"; }
+};
+
+template <class C>
+std::string MouseEnterAndLeaveOf()
+{
+    TLoggingParent parent(nullptr);
+    C probe(nullptr);
+    probe.SetParent(&parent);
+    TOverLog log;
+    log.Over = [&probe] { return probe.MouseOver(); };
+    probe.OnMouseEnter = TNotifyEvent(&log, &TOverLog::Entered);
+    probe.OnMouseLeave = TNotifyEvent(&log, &TOverLog::Left);
+    Log.clear();
+    probe.Perform(CM_MOUSEENTER);
+    probe.Perform(CM_MOUSELEAVE);
+    probe.SetParent(nullptr);
+    return Log;
+}
+
+TEST(EcExControls, ThePanelAndTheWindowlessControlTellMouseEnterAndLeaveAlike)
+{
+    const std::string expected = "enter over;parent hears enter;parent hears leave;leave not over;";
+    EXPECT_EQ(MouseEnterAndLeaveOf<TEcExPanel>(), expected);
+    EXPECT_EQ(MouseEnterAndLeaveOf<TEcExGraphicControl>(), expected);
 }
 
 TEST(EcExControls, DialogCodesAsASet)

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "editcontrols/EcBaseEdits.h"
 #include "editcontrols/EcxSlider.h"
 #include "editcontrols/EditControlsRegistry.h"
 #include "editcontrols/Gpshape.h"
@@ -90,6 +91,29 @@ TEST(EditControlForms, ReadsTheEditTheShapeAndTheSliderByClassName)
     EXPECT_EQ(periods->UserImages(), TSliderImages{siHThumb});
     EXPECT_EQ(periods->BevelStyle(), TPanelBevel::bvLowered);
     EXPECT_EQ(periods->Parent(), root.get());
+}
+
+TEST(EditControlForms, OlderFormsGiveTheImageKindAndTheFlatLookUnderTheirFormerNames)
+{
+    TestInitialize();
+    RegisterEditControlClasses();
+    struct Case {
+        const char* glyphKind;
+        TEcImageKind kind;
+        const char* ctl3D;
+        bool flat;
+    };
+    const Case cases[] = {{"gkCustom", ikCustom, "False", true}, {"gkDefault", ikDefault, "True", false},
+                          {"gkDropDown", ikDropDown, "False", true}, {"gkEllipsis", ikEllipsis, "True", false}};
+    for (const Case& c : cases) {
+        const String text = String("object Panel1: TPanel\n  object Factor: TEcCalcEdit\n    GlyphKind = ") + c.glyphKind +
+                            "\n    Ctl3D = " + c.ctl3D + "\n    ParentCtl3D = False\n  end\nend\n";
+        std::unique_ptr<TComponent> root(ReadComponentText(text));
+        auto* edit = dynamic_cast<TEcCalcEdit*>(root->FindComponent("Factor"));
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->ImageKind(), c.kind) << c.glyphKind;
+        EXPECT_EQ(!edit->Ctl3D(), c.flat) << c.glyphKind;
+    }
 }
 
 TEST(EditControlForms, RegisteringTwiceKeepsOneClassPerName)

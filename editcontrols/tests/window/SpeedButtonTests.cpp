@@ -216,7 +216,8 @@ struct TClickPoster : TObject {
     TPoint At;
     void Chosen(TObject*)
     {
-        for (Cardinal m : Messages) PostMessage(Window, m, m == WM_LBUTTONUP ? 0 : MK_LBUTTON, MakeLParam(At.X, At.Y));
+        for (Cardinal m : Messages)
+            PostMessage(Window, m, m == WM_LBUTTONUP ? 0u : Cardinal{MK_LBUTTON}, MakeLParam(At.X, At.Y));
         Messages.clear();
     }
 };
@@ -386,7 +387,9 @@ TEST_F(SpeedButtonForm, ATransparentButtonShowsItsParentAndTheControlsBeforeItTh
                 if (ColorToRGB(shown) != ColorToRGB(c.transparent ? under : clBtnFace)) ++wrong;
             }
         EXPECT_EQ(wrong, 0) << c.transparent << c.flat;
-        if (!c.flat) EXPECT_EQ(ColorToRGB(TestPixel(button, 0, 0)), ColorToRGB(HighlightColorOf(clBtnFace)));   // framed
+        if (!c.flat) {   // framed
+            EXPECT_EQ(ColorToRGB(TestPixel(button, 0, 0)), ColorToRGB(HighlightColorOf(clBtnFace)));
+        }
     }
 }
 

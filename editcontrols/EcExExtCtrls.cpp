@@ -1,0 +1,3 @@
+#include "editcontrols/EcExExtCtrls.h"
+
+IMPLEMENT_CLASS(TEcExPanel, TPanel, NewComponent<TEcExPanel>)
