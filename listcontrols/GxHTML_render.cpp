@@ -79,7 +79,9 @@ private:
     // One tag at the start of the source; false when it stops the line.
     void Tag(TPass pass, const String& source, TRect& rect, Integer& cl);
     void OpenAnchor(TPass pass, const String& attrs, const TRect& rect, Integer cl);
-    void CloseAnchor(TPass pass, const TRect& rect);
+    void CloseAnchor(TPass pass, const TRect& rect, Integer cl);
+    // The focused anchor's rectangle, closed at the right and the bottom, drawn one pixel wider on either side.
+    void DrawFocus(Integer right, Integer bottom);
     void FontTag(TPass pass, const String& attrs);
     void ImageTag(TPass pass, const String& attrs, const TRect& rect, Integer& cl);
     void ListItem(TPass pass, const String& attrs, const TRect& rect, Integer& cl);
@@ -379,6 +381,11 @@ String THTMLLayout::Line(TPass pass, String& source, TRect rect)
     }
     FLineWidth -= trailingBlank;
     if (FLineWidth > R.WidestLine) R.WidestLine = FLineWidth + 2;
+    // The focused anchor goes on below: its rectangle closes with this line and starts anew.
+    if (pass == pDraw && FAnchorOpen && R.LinkCount - 1 == P.FocusedLink) {
+        DrawFocus(cl, rect.Bottom);
+        FFocus = TRect{rect.Left + 1, rect.Bottom, rect.Left + 1, rect.Bottom};
+    }
     return consumed;
 }
 
@@ -393,7 +400,7 @@ void THTMLLayout::Tag(TPass pass, const String& source, TRect& rect, Integer& cl
     const bool draw = pass == pDraw;
     if (closing) {
         switch (letter) {
-        case u'A': CloseAnchor(pass, rect); break;
+        case u'A': CloseAnchor(pass, rect, cl); break;
         case u'B':
             if (next == u'>') SetStyle(TFontStyle::fsBold, false); else C.Font().SetColor(FSaved.Color());
             break;
@@ -617,10 +624,20 @@ void THTMLLayout::OpenAnchor(TPass pass, const String& attrs, const TRect& rect,
     (void)rect;
 }
 
-void THTMLLayout::CloseAnchor(TPass pass, const TRect& rect)
+void THTMLLayout::DrawFocus(Integer right, Integer bottom)
+{
+    C.DrawFocusRect(TRect{FFocus.Left - 1, FFocus.Top, right + 1, bottom});
+}
+
+void THTMLLayout::CloseAnchor(TPass pass, const TRect& rect, Integer cl)
 {
     FAnchorOpen = false;
     const Integer n = R.LinkCount;
+    if (pass == pDraw && n - 1 == P.FocusedLink) {
+        const Integer bottom = rect.Bottom - FTextRaise;
+        FFocus.Top = bottom - TextHeight();
+        DrawFocus(cl, bottom);
+    }
     if (pass == pDraw && (!P.HotLinkOnly || P.HotLink == n)) {
         SetStyle(TFontStyle::fsUnderline, false);
         if (P.HotLinkBackColor != clNone) SetBrushColor(C, FHotBrush);

@@ -178,6 +178,42 @@ TEST_F(MiniHTML, AnchorsAreBlueAndUnderlinedOnlyWhenHotUnlessSelected)
     EXPECT_EQ(Text("link").Color, clWhite);
 }
 
+// The anchor numbered FocusedLink (from 0) gets a dotted focus rectangle one pixel wider than its
+// text on either side; an anchor that goes on to the next line gets one rectangle per line.
+TEST_F(MiniHTML, TheFocusedAnchorIsFramedLineByLine)
+{
+    struct Case {
+        const char* markup;
+        Integer focused, width;
+        size_t frames;
+        const char* framedText;   // the text whose left the first frame starts 1 pixel before
+    } cases[] = {{"<a href=\"a\">link</a> and <a href=\"b\">other</a>", 1, 300, 1, "other"},
+                 {"<a href=\"a\">link</a> and <a href=\"b\">other</a>", 0, 300, 1, "link"},
+                 {"<a href=\"a\">link</a> and <a href=\"b\">other</a>", -1, 300, 0, nullptr},
+                 {"<a href=\"a\">link</a> and <a href=\"b\">other</a>", 2, 300, 0, nullptr},
+                 {"<a href=\"a\">one two three</a>", 0, 40, 3, "one "}};
+    for (const Case& c : cases) {
+        Device.Texts.clear();
+        Device.Shapes.clear();
+        Params.FocusedLink = c.focused;
+        Render(c.markup, TRect{0, 0, c.width, 200});
+        std::vector<TRect> frames;
+        for (const TCanvasOp& op : Device.Shapes) {
+            if (op.Kind != TCanvasOp::opPolygon) continue;
+            TRect box{op.Points[0].X, op.Points[0].Y, op.Points[0].X, op.Points[0].Y};
+            for (TPoint p : op.Points) box = TRect{std::min(box.Left, p.X), std::min(box.Top, p.Y),
+                                                   std::max(box.Right, p.X), std::max(box.Bottom, p.Y)};
+            frames.push_back(box);
+        }
+        ASSERT_EQ(frames.size(), c.frames) << c.markup << " " << c.focused;
+        if (!c.framedText) continue;
+        const auto& text = Text(c.framedText);
+        EXPECT_EQ(frames[0].Left, text.At.X - 1) << c.markup << " " << c.focused;
+        EXPECT_GE(frames[0].Right, text.At.X + Canvas.TextWidth(Trim(String(c.framedText))) - 1) << c.markup;
+        for (size_t k = 1; k < frames.size(); ++k) EXPECT_GT(frames[k].Top, frames[k - 1].Top) << c.markup;
+    }
+}
+
 TEST_F(MiniHTML, HighlightAndMarkTags)
 {
     Render("a <hi>b</hi> <e>c</e>");
