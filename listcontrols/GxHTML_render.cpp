@@ -7,6 +7,7 @@
 #include "listcontrols/GxHTML.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/services/ShellIcons.h"
 #include "platform/stdctrls/ImgList.h"
 
 namespace {
@@ -87,6 +88,9 @@ private:
     void ListItem(TPass pass, const String& attrs, const TRect& rect, Integer& cl);
     void Paragraph(TPass pass, const String& attrs, const TRect& rect);
     void PageBackground(const String& attrs, const TRect& rect, Integer cl);
+    // Image `index` of the image list at a point; for the printer a stretched bitmap of its size
+    // times the printer scale.
+    void DrawListImage(Integer index, TPoint at);
     TGraphic* Picture(const String& source);
     void WavyLine(Integer left, Integer right, Integer bottom);
     void SetStyle(TFontStyle style, bool on);
@@ -712,7 +716,7 @@ void THTMLLayout::ImageTag(TPass pass, const String& attrs, const TRect& rect, I
         const Integer index = LeadingInteger(Copy(src, 5));
         if (P.ImageList && index >= 0 && index < P.ImageList->Count()) {
             layout = TSize{P.ImageList->Width(), P.ImageList->Height()};
-            if (pass == pDraw) P.ImageList->Draw(C, at.X, at.Y + offsetFor(layout.cy), index, true);
+            if (pass == pDraw) DrawListImage(index, P.PrinterOutput ? at : TPoint{at.X, at.Y + offsetFor(layout.cy)});
         }
     } else if (Copy(upperSrc, 1, 5) == "SSYS:" || Copy(upperSrc, 1, 5) == "LSYS:") {
         DrawSystemIcon(C, at.X, at.Y, layout, P.PrinterScale, P.PrinterOutput, pass == pDraw, upperSrc[1] == u'L',
@@ -859,22 +863,50 @@ void THTMLLayout::Paragraph(TPass pass, const String& attrs, const TRect& rect)
     }
 }
 
+void THTMLLayout::DrawListImage(Integer index, TPoint at)
+{
+    if (!P.PrinterOutput) {
+        P.ImageList->Draw(C, at.X, at.Y, index, true);
+        return;
+    }
+    TBitmap image;
+    P.ImageList->GetBitmap(index, image);
+    StretchBitmapToCanvas(C, TRect{at.X, at.Y, at.X + RoundEven(image.Width() * P.PrinterScale),
+                                   at.Y + RoundEven(image.Height() * P.PrinterScale)}, image);
+}
+
+// Background pictures of the page: an image-list image or a shell icon once at the line, a named
+// or URL picture tiled over the area (down its right edge for BGTOPRIGHT), clipped to it.
 void THTMLLayout::PageBackground(const String& attrs, const TRect& rect, Integer cl)
 {
     String value, to;
     for (const char* name : {"BACKGROUND", "BGTOPLEFT", "BGTOPRIGHT"}) {
-        if (!AttrValue(attrs, name, value) || Copy(value, 1, 4) == "IDX:") continue;
+        if (!AttrValue(attrs, name, value, true)) continue;
+        const bool right = std::string(name) == "BGTOPRIGHT";
+        const String upper = AnsiUpperCase(value);
+        if (Copy(upper, 1, 4) == "IDX:") {
+            const Integer index = LeadingInteger(Copy(value, 5));
+            if (!P.ImageList || index < 0 || index >= P.ImageList->Count()) continue;
+            DrawListImage(index, TPoint{right && !P.PrinterOutput ? rect.Right - P.ImageList->Width() : cl, FLineTop});
+            continue;
+        }
+        if (Copy(upper, 1, 5) == "SSYS:" || Copy(upper, 1, 5) == "LSYS:") {
+            TSize size;
+            DrawSystemIcon(C, right ? rect.Right - ShellIconSize(upper[1] == u'L') : cl, FLineTop, size, P.PrinterScale,
+                           P.PrinterOutput, true, upper[1] == u'L', Copy(value, 6));
+            continue;
+        }
         TGraphic* picture = Picture(value);
         if (!picture) continue;
-        const bool right = std::string(name) == "BGTOPRIGHT";
+        const TRegion area(FArea);
+        C.SelectClipRgn(&area);
         for (Integer y = FArea.Top; y < FArea.Bottom; y += picture->Height())
             for (Integer x = right ? FArea.Right - picture->Width() : FArea.Left; x < FArea.Right; x += picture->Width()) {
                 C.Draw(x, y, *picture);
                 if (right) break;
             }
+        C.SelectClipRgn(nullptr);
     }
-    (void)rect;
-    (void)cl;
     if (!AttrValue(attrs, "BGCOLOR", value)) return;
     const TColor first = ColorValue(value);
     if (AttrValue(attrs, "BGCOLORTO", to)) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "listcontrols/GxHTML.h"
+#include "platform/graphics/Codecs.h"
 #include "platform/stdctrls/ImgList.h"
 #include "platform/graphics/PaintDevice.h"
 #include "platform/testing/Driver.h"
@@ -325,6 +326,55 @@ TEST_F(MiniHTML, EachTagFamilyLaysOutAsItSays)
         }
     EXPECT_EQ(top, t - 16);   // the image sits on the line's bottom
     EXPECT_EQ(left, 0);
+}
+
+// Page backgrounds on a 60 x 40 white bitmap with the area (10, 10)-(33, 27): a 6 x 6 red picture
+// from the program's resources tiles the area and nothing outside it; a 4 x 4 green image of the
+// image list is drawn once at the line's start, or at the right for BGTOPRIGHT, and for the
+// printer stretched by its scale.
+TEST(MiniHTMLPage, BackgroundPicturesTileTheAreaAndImagesStandOnce)
+{
+    TestInitialize();
+    TPngImage red;
+    red.Image().SetSize(6, 6);
+    red.Image().Canvas().FillRectColor(TRect{0, 0, 6, 6}, clRed);
+    TMemoryStream bytes;
+    red.SaveToStream(bytes);
+    RegisterResource("MINIHTML_RED_TILE", RT_RCDATA, std::span<const Byte>(bytes.Memory(), static_cast<size_t>(bytes.Size())));
+    TImageList images(nullptr);
+    images.SetWidth(4);
+    images.SetHeight(4);
+    TBitmap green;
+    green.SetSize(4, 4);
+    green.Canvas().FillRectColor(TRect{0, 0, 4, 4}, clLime);
+    images.Add(&green, nullptr);
+    struct Case {
+        const char* markup;
+        TColor color;
+        TRect covered;   // where the colour is, exactly
+        bool printer;
+    } cases[] = {{"<BODY BACKGROUND=\"RES://MINIHTML_RED_TILE\">", clRed, {10, 10, 33, 27}, false},
+                 {"<BODY BGTOPLEFT=\"IDX:0\">", clLime, {10, 10, 14, 14}, false},
+                 {"<BODY BGTOPRIGHT=\"IDX:0\">", clLime, {29, 10, 33, 14}, false},
+                 {"<BODY BACKGROUND=\"IDX:0\">", clLime, {10, 10, 18, 18}, true}};
+    for (const Case& c : cases) {
+        TBitmap page;
+        page.SetSize(60, 40);
+        page.Canvas().FillRectColor(TRect{0, 0, 60, 40}, clWhite);
+        THTMLPictureCache cache;
+        THTMLRenderParams params;
+        params.PictureCache = &cache;
+        params.ImageList = &images;
+        params.PrinterOutput = c.printer;
+        params.PrinterScale = 2.0;
+        THTMLRenderResult result;
+        RenderMiniHTML(page.Canvas(), c.markup, TRect{10, 10, 33, 27}, params, result);
+        Integer wrong = 0;
+        for (Integer y = 0; y < 40; ++y)
+            for (Integer x = 0; x < 60; ++x)
+                wrong += (page.Canvas().Pixel(x, y) == c.color) != c.covered.Contains({x, y});
+        EXPECT_EQ(wrong, 0) << c.markup << " " << c.printer;
+    }
 }
 
 }  // namespace
