@@ -727,16 +727,30 @@ void THTMLLayout::ImageTag(TPass pass, const String& attrs, const TRect& rect, I
         else if (width > 0) drawing = TSize{width, RoundEven(picture->Height() * double(width) / picture->Width())};
         else if (height > 0) drawing = TSize{RoundEven(picture->Width() * double(height) / picture->Height()), height};
         if (floating == "RIGHT") at.X = rect.Right - drawing.cx;
-        if (pass == pDraw) {
-            if (width > 0 || height > 0)
-                C.StretchDraw(TRect{at.X, at.Y, at.X + drawing.cx, at.Y + drawing.cy}, *picture);
-            else
-                C.Draw(at.X, at.Y + offsetFor(drawing.cy), *picture);
+        auto* html = dynamic_cast<THTMLPicture*>(picture);
+        if (pass == pDraw && (width > 0 || height > 0)) {
+            if (html) html->SetStretch(true);
+            C.StretchDraw(TRect{at.X, at.Y, at.X + drawing.cx, at.Y + drawing.cy}, *picture);
+        } else if (pass == pDraw && html) {
+            // An animation shows its current frame at the frame's place over the background.
+            if (html->FrameCount() > 1) {
+                const TColor pen = C.Pen().Color(), brush = BrushColor(C);
+                C.Pen().SetColor(FEntryBrush);
+                SetBrushColor(C, FEntryBrush);
+                C.Rectangle(at.X, at.Y, at.X + html->MaxWidth(), at.Y + html->MaxHeight());
+                C.Pen().SetColor(pen);
+                SetBrushColor(C, brush);
+            }
+            C.Draw(at.X + html->FrameXPos(), at.Y + html->FrameYPos() + offsetFor(drawing.cy), *picture);
+        } else if (pass == pDraw) {
+            C.Draw(at.X, at.Y + offsetFor(drawing.cy), *picture);
         }
         if (width > 0 || height > 0)
             layout = P.DpiScale > 0 ? TSize{RoundEven(P.DpiScale * drawing.cx), RoundEven(drawing.cy * P.DpiScale)}
                                     : TSize{MulDiv(drawing.cx, C.GetDeviceCaps(LOGPIXELSX), 96),
                                             MulDiv(drawing.cy, C.GetDeviceCaps(LOGPIXELSY), 96)};
+        else if (html)
+            layout = TSize{html->MaxWidth(), html->MaxHeight()};
         else
             layout = drawing;
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "graphics/PictureContainer.h"
 #include "listcontrols/GxHTML.h"
 #include "platform/graphics/Codecs.h"
 #include "platform/stdctrls/ImgList.h"
@@ -374,6 +375,50 @@ TEST(MiniHTMLPage, BackgroundPicturesTileTheAreaAndImagesStandOnce)
             for (Integer x = 0; x < 60; ++x)
                 wrong += (page.Canvas().Pixel(x, y) == c.color) != c.covered.Contains({x, y});
         EXPECT_EQ(wrong, 0) << c.markup << " " << c.printer;
+    }
+}
+
+// A GIF of 2 x 2 pixels with `frames` frames; frame i sits at left i + 4, top i + 6 (i from 0).
+std::vector<Byte> Gif(int frames)
+{
+    std::vector<Byte> b = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0x80, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF};
+    for (int i = 0; i < frames; ++i) {
+        const std::vector<Byte> frame = {0x21, 0xF9, 0x04, 0x00, 10, 0, 0x00, 0x00, 0x2C, static_cast<Byte>(i + 4), 0,
+                                         static_cast<Byte>(i + 6), 0, 2, 0, 2, 0, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00};
+        b.insert(b.end(), frame.begin(), frame.end());
+    }
+    b.push_back(0x3B);
+    return b;
+}
+
+// An animated picture is laid out at its full size and drawn over a fill of the entry brush;
+// a still one is drawn without.
+TEST_F(MiniHTML, AnimatedPicturesShowTheirFrameOverTheBackground)
+{
+    TPictureContainer container(nullptr);
+    for (int frames : {1, 3}) {
+        TPictureItem* item = container.Items()->Add();
+        item->SetName(frames == 1 ? "still" : "anim");
+        const std::vector<Byte> bytes = Gif(frames);
+        TMemoryStream stream;
+        stream.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+        stream.SetPosition(0);
+        static_cast<THTMLPicture*>(item->Picture())->LoadFromStream(stream);
+    }
+    Params.Pictures = &container;
+    Canvas.Brush().SetColor(clYellow);
+    struct Case {
+        const char* markup;
+        bool filled;
+    } cases[] = {{"<IMG SRC=\"anim\">x", true}, {"<IMG SRC=\"still\">x", false}};
+    for (const Case& c : cases) {
+        Device.Shapes.clear();
+        Device.ShapePens.clear();
+        Render(c.markup);
+        Integer fills = 0;
+        for (size_t k = 0; k < Device.Shapes.size(); ++k)
+            fills += Device.Shapes[k].Kind == TCanvasOp::opRectangle && Device.ShapePens[k] == clYellow;
+        EXPECT_EQ(fills, c.filled ? 1 : 0) << c.markup;
     }
 }
 
