@@ -8,6 +8,7 @@
 #include "listcontrols/GxHTML.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/rtl/RtlMath.h"
+#include "platform/services/ShellIcons.h"
 #include "platform/stdctrls/ImgList.h"
 
 namespace {
@@ -80,12 +81,17 @@ private:
     // One tag at the start of the source; false when it stops the line.
     void Tag(TPass pass, const String& source, TRect& rect, Integer& cl);
     void OpenAnchor(TPass pass, const String& attrs, const TRect& rect, Integer cl);
-    void CloseAnchor(TPass pass, const TRect& rect);
+    void CloseAnchor(TPass pass, const TRect& rect, Integer cl);
+    // The focused anchor's rectangle, closed at the right and the bottom, drawn one pixel wider on either side.
+    void DrawFocus(Integer right, Integer bottom);
     void FontTag(TPass pass, const String& attrs);
     void ImageTag(TPass pass, const String& attrs, const TRect& rect, Integer& cl);
     void ListItem(TPass pass, const String& attrs, const TRect& rect, Integer& cl);
     void Paragraph(TPass pass, const String& attrs, const TRect& rect);
     void PageBackground(const String& attrs, const TRect& rect, Integer cl);
+    // Image `index` of the image list at a point; for the printer a stretched bitmap of its size
+    // times the printer scale.
+    void DrawListImage(Integer index, TPoint at);
     TGraphic* Picture(const String& source);
     void WavyLine(Integer left, Integer right, Integer bottom);
     void SetStyle(TFontStyle style, bool on);
@@ -380,6 +386,11 @@ String THTMLLayout::Line(TPass pass, String& source, TRect rect)
     }
     FLineWidth -= trailingBlank;
     if (FLineWidth > R.WidestLine) R.WidestLine = FLineWidth + 2;
+    // The focused anchor goes on below: its rectangle closes with this line and starts anew.
+    if (pass == pDraw && FAnchorOpen && R.LinkCount - 1 == P.FocusedLink) {
+        DrawFocus(cl, rect.Bottom);
+        FFocus = TRect{rect.Left + 1, rect.Bottom, rect.Left + 1, rect.Bottom};
+    }
     return consumed;
 }
 
@@ -394,7 +405,7 @@ void THTMLLayout::Tag(TPass pass, const String& source, TRect& rect, Integer& cl
     const bool draw = pass == pDraw;
     if (closing) {
         switch (letter) {
-        case u'A': CloseAnchor(pass, rect); break;
+        case u'A': CloseAnchor(pass, rect, cl); break;
         case u'B':
             if (next == u'>') SetStyle(TFontStyle::fsBold, false); else C.Font().SetColor(FSaved.Color());
             break;
@@ -618,10 +629,20 @@ void THTMLLayout::OpenAnchor(TPass pass, const String& attrs, const TRect& rect,
     (void)rect;
 }
 
-void THTMLLayout::CloseAnchor(TPass pass, const TRect& rect)
+void THTMLLayout::DrawFocus(Integer right, Integer bottom)
+{
+    C.DrawFocusRect(TRect{FFocus.Left - 1, FFocus.Top, right + 1, bottom});
+}
+
+void THTMLLayout::CloseAnchor(TPass pass, const TRect& rect, Integer cl)
 {
     FAnchorOpen = false;
     const Integer n = R.LinkCount;
+    if (pass == pDraw && n - 1 == P.FocusedLink) {
+        const Integer bottom = rect.Bottom - FTextRaise;
+        FFocus.Top = bottom - TextHeight();
+        DrawFocus(cl, bottom);
+    }
     if (pass == pDraw && (!P.HotLinkOnly || P.HotLink == n)) {
         SetStyle(TFontStyle::fsUnderline, false);
         if (P.HotLinkBackColor != clNone) SetBrushColor(C, FHotBrush);
@@ -696,7 +717,7 @@ void THTMLLayout::ImageTag(TPass pass, const String& attrs, const TRect& rect, I
         const Integer index = LeadingInteger(Copy(src, 5));
         if (P.ImageList && index >= 0 && index < P.ImageList->Count()) {
             layout = TSize{P.ImageList->Width(), P.ImageList->Height()};
-            if (pass == pDraw) P.ImageList->Draw(C, at.X, at.Y + offsetFor(layout.cy), index, true);
+            if (pass == pDraw) DrawListImage(index, P.PrinterOutput ? at : TPoint{at.X, at.Y + offsetFor(layout.cy)});
         }
     } else if (Copy(upperSrc, 1, 5) == "SSYS:" || Copy(upperSrc, 1, 5) == "LSYS:") {
         DrawSystemIcon(C, at.X, at.Y, layout, P.PrinterScale, P.PrinterOutput, pass == pDraw, upperSrc[1] == u'L',
@@ -707,16 +728,30 @@ void THTMLLayout::ImageTag(TPass pass, const String& attrs, const TRect& rect, I
         else if (width > 0) drawing = TSize{width, RoundEven(picture->Height() * double(width) / picture->Width())};
         else if (height > 0) drawing = TSize{RoundEven(picture->Width() * double(height) / picture->Height()), height};
         if (floating == "RIGHT") at.X = rect.Right - drawing.cx;
-        if (pass == pDraw) {
-            if (width > 0 || height > 0)
-                C.StretchDraw(TRect{at.X, at.Y, at.X + drawing.cx, at.Y + drawing.cy}, *picture);
-            else
-                C.Draw(at.X, at.Y + offsetFor(drawing.cy), *picture);
+        auto* html = dynamic_cast<THTMLPicture*>(picture);
+        if (pass == pDraw && (width > 0 || height > 0)) {
+            if (html) html->SetStretch(true);
+            C.StretchDraw(TRect{at.X, at.Y, at.X + drawing.cx, at.Y + drawing.cy}, *picture);
+        } else if (pass == pDraw && html) {
+            // An animation shows its current frame at the frame's place over the background.
+            if (html->FrameCount() > 1) {
+                const TColor pen = C.Pen().Color(), brush = BrushColor(C);
+                C.Pen().SetColor(FEntryBrush);
+                SetBrushColor(C, FEntryBrush);
+                C.Rectangle(at.X, at.Y, at.X + html->MaxWidth(), at.Y + html->MaxHeight());
+                C.Pen().SetColor(pen);
+                SetBrushColor(C, brush);
+            }
+            C.Draw(at.X + html->FrameXPos(), at.Y + html->FrameYPos() + offsetFor(drawing.cy), *picture);
+        } else if (pass == pDraw) {
+            C.Draw(at.X, at.Y + offsetFor(drawing.cy), *picture);
         }
         if (width > 0 || height > 0)
             layout = P.DpiScale > 0 ? TSize{RoundEven(P.DpiScale * drawing.cx), RoundEven(drawing.cy * P.DpiScale)}
                                     : TSize{MulDiv(drawing.cx, C.GetDeviceCaps(LOGPIXELSX), 96),
                                             MulDiv(drawing.cy, C.GetDeviceCaps(LOGPIXELSY), 96)};
+        else if (html)
+            layout = TSize{html->MaxWidth(), html->MaxHeight()};
         else
             layout = drawing;
     }
@@ -843,22 +878,50 @@ void THTMLLayout::Paragraph(TPass pass, const String& attrs, const TRect& rect)
     }
 }
 
+void THTMLLayout::DrawListImage(Integer index, TPoint at)
+{
+    if (!P.PrinterOutput) {
+        P.ImageList->Draw(C, at.X, at.Y, index, true);
+        return;
+    }
+    TBitmap image;
+    P.ImageList->GetBitmap(index, image);
+    StretchBitmapToCanvas(C, TRect{at.X, at.Y, at.X + RoundEven(image.Width() * P.PrinterScale),
+                                   at.Y + RoundEven(image.Height() * P.PrinterScale)}, image);
+}
+
+// Background pictures of the page: an image-list image or a shell icon once at the line, a named
+// or URL picture tiled over the area (down its right edge for BGTOPRIGHT), clipped to it.
 void THTMLLayout::PageBackground(const String& attrs, const TRect& rect, Integer cl)
 {
     String value, to;
     for (const char* name : {"BACKGROUND", "BGTOPLEFT", "BGTOPRIGHT"}) {
-        if (!AttrValue(attrs, name, value) || Copy(value, 1, 4) == "IDX:") continue;
+        if (!AttrValue(attrs, name, value, true)) continue;
+        const bool right = std::string(name) == "BGTOPRIGHT";
+        const String upper = AnsiUpperCase(value);
+        if (Copy(upper, 1, 4) == "IDX:") {
+            const Integer index = LeadingInteger(Copy(value, 5));
+            if (!P.ImageList || index < 0 || index >= P.ImageList->Count()) continue;
+            DrawListImage(index, TPoint{right && !P.PrinterOutput ? rect.Right - P.ImageList->Width() : cl, FLineTop});
+            continue;
+        }
+        if (Copy(upper, 1, 5) == "SSYS:" || Copy(upper, 1, 5) == "LSYS:") {
+            TSize size;
+            DrawSystemIcon(C, right ? rect.Right - ShellIconSize(upper[1] == u'L') : cl, FLineTop, size, P.PrinterScale,
+                           P.PrinterOutput, true, upper[1] == u'L', Copy(value, 6));
+            continue;
+        }
         TGraphic* picture = Picture(value);
         if (!picture) continue;
-        const bool right = std::string(name) == "BGTOPRIGHT";
+        const TRegion area(FArea);
+        C.SelectClipRgn(&area);
         for (Integer y = FArea.Top; y < FArea.Bottom; y += picture->Height())
             for (Integer x = right ? FArea.Right - picture->Width() : FArea.Left; x < FArea.Right; x += picture->Width()) {
                 C.Draw(x, y, *picture);
                 if (right) break;
             }
+        C.SelectClipRgn(nullptr);
     }
-    (void)rect;
-    (void)cl;
     if (!AttrValue(attrs, "BGCOLOR", value)) return;
     const TColor first = ColorValue(value);
     if (AttrValue(attrs, "BGCOLORTO", to)) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "graphics/PictureContainer.h"
 #include "listcontrols/GxHTML.h"
+#include "platform/graphics/Codecs.h"
 #include "platform/stdctrls/ImgList.h"
 #include "platform/graphics/PaintDevice.h"
 #include "platform/testing/Driver.h"
@@ -184,6 +186,42 @@ TEST_F(MiniHTML, AnchorsAreBlueAndUnderlinedOnlyWhenHotUnlessSelected)
     EXPECT_EQ(Text("link").Color, clWhite);
 }
 
+// The anchor numbered FocusedLink (from 0) gets a dotted focus rectangle one pixel wider than its
+// text on either side; an anchor that goes on to the next line gets one rectangle per line.
+TEST_F(MiniHTML, TheFocusedAnchorIsFramedLineByLine)
+{
+    struct Case {
+        const char* markup;
+        Integer focused, width;
+        size_t frames;
+        const char* framedText;   // the text whose left the first frame starts 1 pixel before
+    } cases[] = {{"<a href=\"a\">link</a> and <a href=\"b\">other</a>", 1, 300, 1, "other"},
+                 {"<a href=\"a\">link</a> and <a href=\"b\">other</a>", 0, 300, 1, "link"},
+                 {"<a href=\"a\">link</a> and <a href=\"b\">other</a>", -1, 300, 0, nullptr},
+                 {"<a href=\"a\">link</a> and <a href=\"b\">other</a>", 2, 300, 0, nullptr},
+                 {"<a href=\"a\">one two three</a>", 0, 40, 3, "one "}};
+    for (const Case& c : cases) {
+        Device.Texts.clear();
+        Device.Shapes.clear();
+        Params.FocusedLink = c.focused;
+        Render(c.markup, TRect{0, 0, c.width, 200});
+        std::vector<TRect> frames;
+        for (const TCanvasOp& op : Device.Shapes) {
+            if (op.Kind != TCanvasOp::opPolygon) continue;
+            TRect box{op.Points[0].X, op.Points[0].Y, op.Points[0].X, op.Points[0].Y};
+            for (TPoint p : op.Points) box = TRect{std::min(box.Left, p.X), std::min(box.Top, p.Y),
+                                                   std::max(box.Right, p.X), std::max(box.Bottom, p.Y)};
+            frames.push_back(box);
+        }
+        ASSERT_EQ(frames.size(), c.frames) << c.markup << " " << c.focused;
+        if (!c.framedText) continue;
+        const auto& text = Text(c.framedText);
+        EXPECT_EQ(frames[0].Left, text.At.X - 1) << c.markup << " " << c.focused;
+        EXPECT_GE(frames[0].Right, text.At.X + Canvas.TextWidth(Trim(String(c.framedText))) - 1) << c.markup;
+        for (size_t k = 1; k < frames.size(); ++k) EXPECT_GT(frames[k].Top, frames[k - 1].Top) << c.markup;
+    }
+}
+
 TEST_F(MiniHTML, HighlightAndMarkTags)
 {
     Render("a <hi>b</hi> <e>c</e>");
@@ -295,6 +333,99 @@ TEST_F(MiniHTML, EachTagFamilyLaysOutAsItSays)
         }
     EXPECT_EQ(top, t - 16);   // the image sits on the line's bottom
     EXPECT_EQ(left, 0);
+}
+
+// Page backgrounds on a 60 x 40 white bitmap with the area (10, 10)-(33, 27): a 6 x 6 red picture
+// from the program's resources tiles the area and nothing outside it; a 4 x 4 green image of the
+// image list is drawn once at the line's start, or at the right for BGTOPRIGHT, and for the
+// printer stretched by its scale.
+TEST(MiniHTMLPage, BackgroundPicturesTileTheAreaAndImagesStandOnce)
+{
+    TestInitialize();
+    TPngImage red;
+    red.Image().SetSize(6, 6);
+    red.Image().Canvas().FillRectColor(TRect{0, 0, 6, 6}, clRed);
+    TMemoryStream bytes;
+    red.SaveToStream(bytes);
+    RegisterResource("MINIHTML_RED_TILE", RT_RCDATA, std::span<const Byte>(bytes.Memory(), static_cast<size_t>(bytes.Size())));
+    TImageList images(nullptr);
+    images.SetWidth(4);
+    images.SetHeight(4);
+    TBitmap green;
+    green.SetSize(4, 4);
+    green.Canvas().FillRectColor(TRect{0, 0, 4, 4}, clLime);
+    images.Add(&green, nullptr);
+    struct Case {
+        const char* markup;
+        TColor color;
+        TRect covered;   // where the colour is, exactly
+        bool printer;
+    } cases[] = {{"<BODY BACKGROUND=\"RES://MINIHTML_RED_TILE\">", clRed, {10, 10, 33, 27}, false},
+                 {"<BODY BGTOPLEFT=\"IDX:0\">", clLime, {10, 10, 14, 14}, false},
+                 {"<BODY BGTOPRIGHT=\"IDX:0\">", clLime, {29, 10, 33, 14}, false},
+                 {"<BODY BACKGROUND=\"IDX:0\">", clLime, {10, 10, 18, 18}, true}};
+    for (const Case& c : cases) {
+        TBitmap page;
+        page.SetSize(60, 40);
+        page.Canvas().FillRectColor(TRect{0, 0, 60, 40}, clWhite);
+        THTMLPictureCache cache;
+        THTMLRenderParams params;
+        params.PictureCache = &cache;
+        params.ImageList = &images;
+        params.PrinterOutput = c.printer;
+        params.PrinterScale = 2.0;
+        THTMLRenderResult result;
+        RenderMiniHTML(page.Canvas(), c.markup, TRect{10, 10, 33, 27}, params, result);
+        Integer wrong = 0;
+        for (Integer y = 0; y < 40; ++y)
+            for (Integer x = 0; x < 60; ++x)
+                wrong += (page.Canvas().Pixel(x, y) == c.color) != c.covered.Contains({x, y});
+        EXPECT_EQ(wrong, 0) << c.markup << " " << c.printer;
+    }
+}
+
+// A GIF of 2 x 2 pixels with `frames` frames; frame i sits at left i + 4, top i + 6 (i from 0).
+std::vector<Byte> Gif(int frames)
+{
+    std::vector<Byte> b = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0x80, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF};
+    for (int i = 0; i < frames; ++i) {
+        const std::vector<Byte> frame = {0x21, 0xF9, 0x04, 0x00, 10, 0, 0x00, 0x00, 0x2C, static_cast<Byte>(i + 4), 0,
+                                         static_cast<Byte>(i + 6), 0, 2, 0, 2, 0, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00};
+        b.insert(b.end(), frame.begin(), frame.end());
+    }
+    b.push_back(0x3B);
+    return b;
+}
+
+// An animated picture is laid out at its full size and drawn over a fill of the entry brush;
+// a still one is drawn without.
+TEST_F(MiniHTML, AnimatedPicturesShowTheirFrameOverTheBackground)
+{
+    TPictureContainer container(nullptr);
+    for (int frames : {1, 3}) {
+        TPictureItem* item = container.Items()->Add();
+        item->SetName(frames == 1 ? "still" : "anim");
+        const std::vector<Byte> bytes = Gif(frames);
+        TMemoryStream stream;
+        stream.WriteBuffer(bytes.data(), static_cast<Integer>(bytes.size()));
+        stream.SetPosition(0);
+        static_cast<THTMLPicture*>(item->Picture())->LoadFromStream(stream);
+    }
+    Params.Pictures = &container;
+    Canvas.Brush().SetColor(clYellow);
+    struct Case {
+        const char* markup;
+        bool filled;
+    } cases[] = {{"<IMG SRC=\"anim\">x", true}, {"<IMG SRC=\"still\">x", false}};
+    for (const Case& c : cases) {
+        Device.Shapes.clear();
+        Device.ShapePens.clear();
+        Render(c.markup);
+        Integer fills = 0;
+        for (size_t k = 0; k < Device.Shapes.size(); ++k)
+            fills += Device.Shapes[k].Kind == TCanvasOp::opRectangle && Device.ShapePens[k] == clYellow;
+        EXPECT_EQ(fills, c.filled ? 1 : 0) << c.markup;
+    }
 }
 
 }  // namespace
