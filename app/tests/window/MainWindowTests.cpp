@@ -337,7 +337,7 @@ TEST(MainWindow, UnitListConvertsTheWholeActiveModel)
 }
 
 // Imperial chosen in the units list as the user chooses it: the dam is drawn again in feet, so
-// the pointer over the sample's concrete at x = 20 m, elevation 110 m reads 65.62 ft and 360.89 ft
+// the pointer over the sample's concrete at x = 4 m, elevation 150 m reads 13.12 ft and 492.13 ft
 // in the status bar, and the technical drawing's axes span the section in feet.
 TEST(MainWindow, UnitListRedrawsTheDamInTheNewUnits)
 {
@@ -346,9 +346,9 @@ TEST(MainWindow, UnitListRedrawsTheDamInTheNewUnits)
         TMDIChild* d = program.Active();
         if (mode == dmTechnical) d->Technical1Click(d->Technical1);
         const Integer X = static_cast<Integer>(std::nearbyint(0.15L * d->W)) + d->xc +
-                          static_cast<Integer>(std::nearbyint((20 - d->x0) * d->dpl));
+                          static_cast<Integer>(std::nearbyint((4 - d->x0) * d->dpl));
         const Integer Y = static_cast<Integer>(std::nearbyint(0.85L * d->H)) - d->yc -
-                          static_cast<Integer>(std::nearbyint((110 - d->Elev0) * d->dpl));
+                          static_cast<Integer>(std::nearbyint((150 - d->Elev0) * d->dpl));
         TCustomComboBox* units = program.Main()->ComboUnits;
         units->SetFocus();
         TestPressKey(units, VK_DOWN);
@@ -360,8 +360,8 @@ TEST(MainWindow, UnitListRedrawsTheDamInTheNewUnits)
             const std::string el = program.Main()->StatusBar->Panels()[1]->Text().ToUtf8();
             ASSERT_TRUE(x.size() > 7 && el.size() > 7) << x << " / " << el;
             EXPECT_EQ(x.substr(x.size() - 3), " ft");
-            EXPECT_NEAR(std::stod(x.substr(4)), 20 / 0.3048, 1 / d->dpl) << x;
-            EXPECT_NEAR(std::stod(el.substr(4)), 110 / 0.3048, 1 / d->dpl) << el;
+            EXPECT_NEAR(std::stod(x.substr(4)), 4 / 0.3048, 1 / d->dpl) << x;
+            EXPECT_NEAR(std::stod(el.substr(4)), 150 / 0.3048, 1 / d->dpl) << el;
         } else {
             // The 47 m base (154.2 ft) centred across, with 30 % or more to spare.
             const double low = d->CADDraw->Scale1X().RangeLow(), high = d->CADDraw->Scale1X().RangeHigh();
