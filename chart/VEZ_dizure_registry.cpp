@@ -411,7 +411,8 @@ void PublishChart()
         .Property("OnMouseLeave", &C::OnMouseLeave)
         .Property("OnMouseWheel", &C::OnMouseWheel)
         .Property("OnMouseWheelDown", &C::OnMouseWheelDown)
-        .Property("OnMouseWheelUp", &C::OnMouseWheelUp);
+        .Property("OnMouseWheelUp", &C::OnMouseWheelUp)
+        .Property("OnCanResize", &C::OnCanResize);
 }
 
 }  // namespace

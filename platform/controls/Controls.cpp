@@ -298,6 +298,7 @@ void TControl::MainWndProc(TMessage& message)
 void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
 {
     if (!ComponentState().Contains(csLoading)) {
+        if ((AWidth != FWidth || AHeight != FHeight) && !CanResize(AWidth, AHeight)) return;
         FConstraints.Apply(AWidth, AHeight);
         if (FAutoSize) CanAutoSize(AWidth, AHeight);
     }
@@ -563,6 +564,13 @@ void TControl::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Inte
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) { OnMouseUp(this, Button, Shift, X, Y); }
 void TControl::MouseMove(TShiftState Shift, Integer X, Integer Y) { OnMouseMove(this, Shift, X, Y); }
 void TControl::Resize() { OnResize(this); }
+
+bool TControl::CanResize(Integer& NewWidth, Integer& NewHeight)
+{
+    bool resize = true;
+    OnCanResize(this, NewWidth, NewHeight, resize);
+    return resize;
+}
 
 void TControl::Loaded()
 {

@@ -112,6 +112,8 @@ using TMouseWheelEvent = TEvent<TObject*, TShiftState, Integer, TPoint, bool&>;
 // Sender, Shift, MousePos, Handled (may be set).
 using TMouseWheelUpDownEvent = TEvent<TObject*, TShiftState, TPoint, bool&>;
 using TContextPopupEvent = TEvent<TObject*, TPoint, bool&>;
+// Sender, NewWidth, NewHeight (may be changed), Resize (may be cleared to refuse the size).
+using TCanResizeEvent = TEvent<TObject*, Integer&, Integer&, bool&>;
 
 // Runs fn; an exception it raises goes to the registered exception handler (the application's
 // HandleException) with sender, and does not propagate.
@@ -287,6 +289,8 @@ public:
 
     // ---- events
     TNotifyEvent OnClick, OnDblClick, OnResize;
+    // Asked before a new size is taken: it may change the size or refuse it (nothing changes).
+    TCanResizeEvent OnCanResize;
     TMouseEvent OnMouseDown, OnMouseUp;
     TMouseMoveEvent OnMouseMove;
     TNotifyEvent OnMouseEnter, OnMouseLeave;
@@ -300,6 +304,8 @@ protected:
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
     virtual void MouseMove(TShiftState Shift, Integer X, Integer Y);
     virtual void Resize();
+    // True when the control takes a new size (which it may change); asks OnCanResize.
+    virtual bool CanResize(Integer& NewWidth, Integer& NewHeight);
     virtual void Loaded() override;
     // The size AutoSize would give; false keeps the size.
     virtual bool CanAutoSize(Integer& NewWidth, Integer& NewHeight);

@@ -114,6 +114,7 @@ const TPropertyRow ChartRows[] = {
     {"Plot", "OnBeforeRendedIzureItem = PlotItem"}, {"Plot", "OnBeforeRenderText = PlotText"},
     {"Plot", "OnMouseEnter = PlotNotify"}, {"Plot", "OnMouseLeave = PlotNotify"}, {"Plot", "OnMouseWheel = PlotWheel"},
     {"Plot", "OnMouseWheelDown = PlotWheelTurn"}, {"Plot", "OnMouseWheelUp = PlotWheelTurn"},
+    {"Plot", "OnCanResize = PlotCanResize"},
     {"Plot", "BackGroundImg.IncludePath = True"},
     {"Plot", "BackGroundImg.FillMode = bfTile"}, {"Plot", "BackGroundImg.AreaMode = bamRectInv"},
     {"Plot", "BackGroundImg.AreaColor = clTeal"}, {"Plot", "BackGroundImg.AreaLeft = 2.0"},
@@ -180,6 +181,7 @@ public:
     void PlotText(TObject*, String&, Integer, bool) {}
     void PlotWheel(TObject*, TShiftState, Integer, TPoint, bool&) {}
     void PlotWheelTurn(TObject*, TShiftState, TPoint, bool&) {}
+    void PlotCanResize(TObject*, Integer&, Integer&, bool&) {}
     void PlotCanvas(TObject*, TCanvas*) {}
     void PlotContextPopup(TObject*, TPoint, bool&) {}
     void NumberBeforeDisplay(TObject*, String&) {}
@@ -202,6 +204,7 @@ TClass TPlotForm::StaticClass()
             .Method("PlotText", &TPlotForm::PlotText)
             .Method("PlotWheel", &TPlotForm::PlotWheel)
             .Method("PlotWheelTurn", &TPlotForm::PlotWheelTurn)
+            .Method("PlotCanResize", &TPlotForm::PlotCanResize)
             .Method("PlotCanvas", &TPlotForm::PlotCanvas)
             .Method("PlotContextPopup", &TPlotForm::PlotContextPopup)
             .Method("NumberBeforeDisplay", &TPlotForm::NumberBeforeDisplay);

@@ -415,6 +415,34 @@ TEST(Align, TopBottomClientAndAnchors)
     EXPECT_EQ(client->BoundsRect(), Rect(0, 30, form.ClientWidth(), form.ClientHeight() - 20));
 }
 
+// Refuses sizes wider than 100 pixels and rounds heights up to a multiple of 10.
+class TSizeRule : public TObject {
+public:
+    void CanResize(TObject*, Integer& width, Integer& height, bool& resize)
+    {
+        resize = width <= 100;
+        height = (height + 9) / 10 * 10;
+    }
+};
+
+TEST(Resize, TheCanResizeEventChangesOrRefusesANewSize)
+{
+    TForm form(nullptr);
+    auto* plot = new TPlot(&form);
+    plot->SetParent(&form);
+    plot->SetBounds(0, 0, 50, 20);
+    TSizeRule rule;
+    plot->OnCanResize = TCanResizeEvent(&rule, &TSizeRule::CanResize);
+    struct Case { TRect asked, got; };
+    const Case cases[] = {{Rect(5, 5, 85, 38), Rect(5, 5, 85, 45)},      // height rounded up to 40
+                          {Rect(0, 0, 150, 40), Rect(5, 5, 85, 45)},     // too wide: nothing changes
+                          {Rect(20, 30, 100, 70), Rect(20, 30, 100, 70)}};  // the same size elsewhere
+    for (const Case& c : cases) {
+        plot->SetBounds(c.asked.Left, c.asked.Top, c.asked.Width(), c.asked.Height());
+        EXPECT_EQ(plot->BoundsRect(), c.got) << c.asked.Left << "," << c.asked.Top;
+    }
+}
+
 // ---------------------------------------------------------------- timers on the test clock
 class TTicker : public TObject {
 public:
