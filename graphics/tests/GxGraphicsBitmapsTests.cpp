@@ -172,6 +172,11 @@ TEST(GxGraphicsBitmaps, NamedPicturesAreLookedUpWithTheScaleFirst)
     r.Graphics.DrawBitmapWithName(TRectF{0, 0, 100, 100}, "icon", true, 1.5f, true, false, false, false);
     r.Graphics.DrawBitmapWithName(TRectF{0, 0, 100, 100}, "none", true, 1.5f, true, false, false, false);
     EXPECT_EQ(r.Take(), (Calls{"picture 0,0-6,6"}));
+    // The same from floating-point, whole-pixel and integer coordinates.
+    r.Graphics.DrawBitmapWithName(10.0, 20.0, 110.0, 120.0, "icon", true, 1.5f, true, false, false, false);
+    r.Graphics.DrawBitmapWithName(TRect{10, 20, 110, 120}, "icon", true, 1.5f, true, false, false, false);
+    r.Graphics.DrawBitmapWithName(10, 20, 110, 120, "icon", true, 1.5f, true, false, false, false);
+    EXPECT_EQ(r.Take(), (Calls{"picture 10,20-16,26", "picture 10,20-16,26", "picture 10,20-16,26"}));
 }
 
 TEST(GxGraphicsBitmaps, ScaledPicturesFallBackToTheLargestScale)

@@ -375,6 +375,9 @@ TEST(GxGraphics, TheIntegerAndWholePixelFormsOfTheShapesPicturesAndGlyphsDrawAsT
 {
     auto picture = Picture(4, 4);
     TPicture* p = picture.get();
+    TGxScaledBitmaps scaled(nullptr);
+    scaled.AddBitmap(picture.get(), 1);
+    TGxScaledBitmaps* s = &scaled;
     using Draw = std::function<void(TGxGraphics&)>;
     struct Case {
         const char* name;
@@ -391,6 +394,12 @@ TEST(GxGraphics, TheIntegerAndWholePixelFormsOfTheShapesPicturesAndGlyphsDrawAsT
          [](TGxGraphics& g) { g.DrawFocusRectangle(1, 2, 11, 12, clBlack); }},
         {"picture", [p](TGxGraphics& g) { g.DrawBitmap(TRectF{1, 2, 11, 12}, p, false, true, false, false); },
          [p](TGxGraphics& g) { g.DrawBitmap(1, 2, 11, 12, p, false, true, false, false); }},
+        {"scaled picture, floating-point coordinates",
+         [s](TGxGraphics& g) { g.DrawScaledBitmap(TRectF{1, 2, 11, 12}, s, 1, false, true, false, false); },
+         [s](TGxGraphics& g) { g.DrawScaledBitmap(1.0, 2.0, 11.0, 12.0, s, 1, false, true, false, false); }},
+        {"scaled picture, integer coordinates",
+         [s](TGxGraphics& g) { g.DrawScaledBitmap(TRectF{1, 2, 11, 12}, s, 1, false, true, false, false); },
+         [s](TGxGraphics& g) { g.DrawScaledBitmap(1, 2, 11, 12, s, 1, false, true, false, false); }},
         {"picture part",
          [p](TGxGraphics& g) { g.DrawBitmapPart(TRectF{0, 0, 2, 2}, TRectF{1, 2, 11, 12}, p, false, true, false, false); },
          [p](TGxGraphics& g) { g.DrawBitmapPart(0, 0, 2, 2, 1, 2, 11, 12, p, false, true, false, false); }},
