@@ -1,5 +1,6 @@
 // System facts, the processor's identification and the small routines beside them.
 #include "foundation/StySysInfo.h"
+#include "foundation/StySysIn.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -303,12 +304,7 @@ TRect TStySysInfo::GetWorkRect() const
 
 void TStySysInfo::GetDriveList(TStrings& aList) const { ::GetDriveList(aList); }
 
-TStyDriveInfo TStySysInfo::GetDriveInfo(const String& aDrive) const
-{
-    TStyDriveInfo info;
-    ::GetDriveInfo(aDrive, info);
-    return info;
-}
+void TStySysInfo::GetDriveInfo(const String& aDrive, TStyDriveInfo& Info) const { ::GetDriveInfo(aDrive, Info); }
 
 String TStySysInfo::GetDriveTypeString(Cardinal aType) const { return DriveTypeName(aType); }
 

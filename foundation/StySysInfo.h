@@ -9,8 +9,9 @@
 #include "foundation/StyCustomComponent.h"
 #include "foundation/StyObject.h"
 #include "platform/graphics/Canvas.h"
-#include "foundation/StySysIn.h"
 #include "platform/rtl/Lists.h"
+
+struct TStyDriveInfo;
 
 struct TStyCPUInfo {
     std::string IDString;   // the vendor text, 12 characters
@@ -130,7 +131,7 @@ public:
     // Sets a variable of the program's own environment.
     bool SetEnvironmentValue(const String& aEnvironmentString, const String& aValue);
     void GetDriveList(TStrings& aList) const;
-    TStyDriveInfo GetDriveInfo(const String& aDrive) const;
+    void GetDriveInfo(const String& aDrive, TStyDriveInfo& Info) const;
     String GetDriveTypeString(Cardinal aType) const;
     // Would change the user's desktop: changes nothing and reports false.
     bool SetDesktopWallpaper(const String&) { return false; }

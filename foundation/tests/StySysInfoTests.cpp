@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "foundation/StySysIn.h"
 #include "foundation/StySysInfo.h"
 #include "platform/rtl/LocaleInfo.h"
 #include "platform/rtl/SystemFacts.h"
@@ -75,6 +76,8 @@ TEST(StySysInfoTests, FactsComeFromTheirSources)
     TStringList drives;
     info.GetDriveList(drives);
     ASSERT_GT(drives.Count(), 0);
-    EXPECT_EQ(info.GetDriveInfo(drives[0]).ditype, DRIVE_FIXED);
+    TStyDriveInfo drive;
+    info.GetDriveInfo(drives[0], drive);
+    EXPECT_EQ(drive.ditype, DRIVE_FIXED);
     ProcessMessagesFor(0);   // returns at once
 }
