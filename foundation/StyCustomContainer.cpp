@@ -113,6 +113,19 @@ TPixelFormat FormatOfBits(Integer bits)
 
 // A file header, a 40-byte information header whose fields past the image size are 0, the colour
 // table of 2^bits entries below 24 bits, and the rows bottom-up, each padded to 4 bytes.
+const TEnumTypeInfo& TypeInfoOf(TStySavePixelFormat)
+{
+    static const TEnumTypeInfo info("TStySavePixelFormat", {"spfDefault", "spfMono", "spf4bit", "spf8bit", "spf16bit"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyContainerSource)
+{
+    static const TEnumTypeInfo info("TStyContainerSource",
+                                    {"sdComponent", "sdFile", "sdAppResource", "sdLibResource", "sdPath"});
+    return info;
+}
+
 void BitmapToDIBStream(TMemoryStream& Stream, TBitmap& Bitmap, Integer FormatCode)
 {
     if (Bitmap.Empty()) throw Exception(SInvalidBitmap);

@@ -30,6 +30,7 @@ enum : Byte {
 };
 
 class TStyCustomContainer;
+class TEnumTypeInfo;
 
 class TStyListItem : public TStyCustomComponent {
     DECLARE_CLASS(TStyListItem, TStyCustomComponent)
@@ -161,6 +162,8 @@ Integer ReadLength(TStream& Stream);
 // Pixel-format codes of the bitmap field: -1 the bitmap's own stream form, 2 monochrome,
 // 16 four bits, 256 eight bits, 65536 24 bits, 0 the bitmap's own depth (24 for 16 and 32 bits).
 Integer PixelFormatCode(TStySavePixelFormat Format);
+const TEnumTypeInfo& TypeInfoOf(TStySavePixelFormat);
+const TEnumTypeInfo& TypeInfoOf(TStyContainerSource);
 void WriteBitmapData(TStream& Stream, TBitmap& Bitmap, bool Compressed, Integer FormatCode);
 void ReadBitmapData(TStream& Stream, TBitmap& Bitmap, bool Compressed);
 void BitmapToDIBStream(TMemoryStream& Stream, TBitmap& Bitmap, Integer FormatCode);

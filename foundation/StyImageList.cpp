@@ -1,5 +1,6 @@
 // Bitmap lists and image lists with their item records.
 #include "foundation/StyImageList.h"
+#include "foundation/StyIniCtrl.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/FileIO.h"
 #include "platform/rtl/FileSys.h"
@@ -7,9 +8,37 @@
 #include "platform/rtl/SysFormat.h"
 
 IMPLEMENT_CLASS(TStyBitmapListItem, TStyListItem, NewComponent<TStyBitmapListItem>)
-IMPLEMENT_CLASS(TStyBitmapList, TStyCustomImageList, NewComponent<TStyBitmapList>)
+
 IMPLEMENT_CLASS(TStyImageListItem, TStyListItem, NewComponent<TStyImageListItem>)
-IMPLEMENT_CLASS(TStyImageList, TStyCustomImageList, NewComponent<TStyImageList>)
+namespace {
+
+// What both lists publish: how new items are saved and where their pictures come from.
+template <class C>
+void PublishImageList(TMetaClass& m)
+{
+    TPublished<C>(&m)
+        .Property("DefaultCompressed", &C::DefaultCompressed, &C::SetDefaultCompressed).Default(false)
+        .Property("DefaultPixelFormat", &C::DefaultPixelFormat, &C::SetDefaultPixelFormat).Default(spfDefault)
+        .Property("Source", &C::Source, &C::SetSource).Default(sdComponent)
+        .Property("FilePrefix", &C::FilePrefix, &C::SetFilePrefix).Default(ppProgram)
+        .Property("FileName", &C::FileName, &C::SetFileName);
+}
+
+}  // namespace
+
+TClass TStyBitmapList::StaticClass()
+{
+    static const TMetaClass meta("TStyBitmapList", TStyCustomImageList::StaticClass(), NewComponent<TStyBitmapList>,
+                                 PublishImageList<TStyBitmapList>);
+    return &meta;
+}
+
+TClass TStyImageList::StaticClass()
+{
+    static const TMetaClass meta("TStyImageList", TStyCustomImageList::StaticClass(), NewComponent<TStyImageList>,
+                                 PublishImageList<TStyImageList>);
+    return &meta;
+}
 
 namespace {
 

@@ -1,5 +1,6 @@
 // System facts, the processor's identification and the small routines beside them.
 #include "foundation/StySysInfo.h"
+#include "foundation/StySysIn.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -16,10 +17,119 @@
 #include "platform/graphics/Clipbrd.h"
 #include "platform/rtl/SysFormat.h"
 #include "platform/rtl/Threads.h"
+#include "platform/classes/TypInfo.h"
+#include "platform/graphics/Printers.h"
+#include "platform/rtl/LocaleInfo.h"
 #include "platform/services/SysInfo.h"
 
-IMPLEMENT_CLASS(TStyCPUInfoObject, TStyObject, nullptr)
-IMPLEMENT_CLASS(TStySysInfo, TStyCustomComponent, NewComponent<TStySysInfo>)
+TClass TStyCPUInfoObject::StaticClass()
+{
+    static const TMetaClass meta("TStyCPUInfoObject", TStyObject::StaticClass(), nullptr, [](TMetaClass& m) {
+        using C = TStyCPUInfoObject;
+        auto shown = [](auto get) { return [get](C* c) { return get(c->Info()); }; };
+        auto none = [](C*, auto) {};
+        TPublished<C>(&m)
+            .Property("IDString", &C::IDString, none)
+            .Property("CPUName", &C::CPUName, none)
+            .Property("Stepping", &C::Stepping, none)
+            .Property("Model", &C::Model, none)
+            .Property("Family", &C::Family, none)
+            .Property("FPU", shown([](const TStyCPUInfo& i) { return i.FPU; }), none)
+            .Property("VirtualModeExtensions", shown([](const TStyCPUInfo& i) { return i.VirtualModeExtensions; }), none)
+            .Property("DebuggingExtensions", shown([](const TStyCPUInfo& i) { return i.DebuggingExtensions; }), none)
+            .Property("PageSizeExtensions", shown([](const TStyCPUInfo& i) { return i.PageSizeExtensions; }), none)
+            .Property("TimeStampCoutner", shown([](const TStyCPUInfo& i) { return i.TimeStampCounter; }), none)
+            .Property("K86_ModelSpecificRegisters",
+                      shown([](const TStyCPUInfo& i) { return i.K86ModelSpecificRegisters; }), none)
+            .Property("MachineCheckException", shown([](const TStyCPUInfo& i) { return i.MachineCheckException; }), none)
+            .Property("CMP_XCHG_8B", shown([](const TStyCPUInfo& i) { return i.CMPXCHG8B; }), none)
+            .Property("APIC", shown([](const TStyCPUInfo& i) { return i.APIC; }), none)
+            .Property("MemoryTypeRangeRegisters",
+                      shown([](const TStyCPUInfo& i) { return i.MemoryTypeRangeRegisters; }), none)
+            .Property("GlobalPaging", shown([](const TStyCPUInfo& i) { return i.GlobalPagingExtension; }), none)
+            .Property("Cond_MOVE_Instruct", shown([](const TStyCPUInfo& i) { return i.ConditionalMoveInstruction; }), none)
+            .Property("MMX", shown([](const TStyCPUInfo& i) { return i.MMX; }), none)
+            .Property("SysCallAndSysRet", shown([](const TStyCPUInfo& i) { return i.SYSCALLandSYSRET; }), none)
+            .Property("FPCond_MOVE_Instruct",
+                      shown([](const TStyCPUInfo& i) { return i.FPConditionalMoveInstruction; }), none)
+            .Property("AMD3DNow", shown([](const TStyCPUInfo& i) { return i.AMD3DNow; }), none)
+            .Property("ExistCPUInfo", &C::ExistCPUInfo, none);
+    });
+    return &meta;
+}
+
+TClass TStySysInfo::StaticClass()
+{
+    static const TMetaClass meta(
+        "TStySysInfo", TStyCustomComponent::StaticClass(), NewComponent<TStySysInfo>, [](TMetaClass& m) {
+            using C = TStySysInfo;
+            auto none = [](C*, auto) {};
+            TPublished<C> p(&m);
+            p.Property("About", &C::About, &C::SetAbout).Stored(false)
+                .Property("CurrentUser", &C::CurrentUser, none)
+                .Property("RegisteredCompany", &C::RegisteredCompany, none)
+                .Property("RegisteredOwner", &C::RegisteredOwner, none)
+                .Property("VersionWIN", &C::VersionWIN, none)
+                .Property("WinPath", &C::WinPath, none)
+                .Property("WinSysPath", &C::WinSysPath, none)
+                .Property("TempPath", &C::TempPath, none)
+                .Property("Computername", &C::Computername, none)
+                .Property("ProcessorType", &C::ProcessorType, none)
+                .Property("Platform", &C::Platform, none)
+                .Property("TimeZone", &C::TimeZone, none)
+                .Property("DefaultLanguageString", &C::DefaultLanguageString, none)
+                .Property("FreeGdiRes", &C::FreeGdiRes, none)
+                .Property("FreeUsrRes", &C::FreeUsrRes, none)
+                .Property("FreeSysRes", &C::FreeSysRes, none)
+                .Property("MemoryLoaded", &C::MemoryLoaded, none)
+                .Property("BuildNumber", &C::BuildNumber, none)
+                .Property("ScreenSaverDelay", &C::ScreenSaverDelay, none)
+                .Property("DefaultLanguageID", &C::DefaultLanguageID, none)
+                .Property("TimeZoneDiff", &C::TimeZoneDiff, none)
+                .Property("ScreenWidth", &C::ScreenWidth, none)
+                .Property("ScreenHeight", &C::ScreenHeight, none)
+                .Property("ScreenPPi", &C::ScreenPPi, none)
+                .Property("MemPhysTotal", &C::MemPhysTotal, none)
+                .Property("MemPhysFree", &C::MemPhysFree, none)
+                .Property("MemVirtTotal", &C::MemVirtTotal, none)
+                .Property("MemVirtFree", &C::MemVirtFree, none)
+                .Property("MemPageTotal", &C::MemPageTotal, none)
+                .Property("MemPageFree", &C::MemPageFree, none)
+                .Property("MemVirtExtended", &C::MemVirtExtended, none)
+                .Property("ProcessorNumber", &C::ProcessorNumber, none)
+                .Property("ColorDepth", &C::ColorDepth, none)
+                .Property("PlusAvailable", &C::PlusAvailable, none)
+                .Property("NumLockState", &C::NumLockState, none)
+                .Property("CapsLockState", &C::CapsLockState, none)
+                .Property("ScrollLockState", &C::ScrollLockState, none)
+                .Property("WindowAnimation", &C::WindowAnimation, none)
+                .Property("WarningBeep", &C::WarningBeep, none)
+                .Property("ScreenSaveActive", &C::ScreenSaveActive, none)
+                .Property("FontSmoothing", &C::FontSmoothing, none)
+                .Property("DragFullWindows", &C::DragFullWindows, none)
+                .Property("SnapToDefaultButton", &C::SnapToDefaultButton, none)
+                .Property("KeyboardDelay", &C::KeyboardDelay, none)
+                .Property("KeyboardSpeed", &C::KeyboardSpeed, none);
+            static const char* const locale[] = {
+                "LocaleCalendarType", "LocaleCurrencyDigits", "LocaleICurrency", "LocaleDigits",
+                "LocaleFirstDayOfWeek", "LocaleFirstWeekOfYear", "LocaleZero", "LocaleMeasureSystem",
+                "LocaleNegativeCurrencyFormat", "LocaleNegativeNumberFormat", "LocaleTime", "LocaleMorningSymbol",
+                "LocaleAfternoonSymbol", "LocaleCurrencySymbol", "LocaleDateSeparator", "LocaleDecimalSeparator",
+                "LocaleNumericGrouping", "LocaleListSeparator", "LocaleLongDateFormat",
+                "LocaleMonthDecimalSeparator", "LocaleCurrencyGrouping", "LocaleThousandSeparator",
+                "LocaleNegativeSign", "LocalePositiveSign", "LocaleShortDateFormat", "LocaleThousand",
+                "LocaleTimeSeparator", "LocaleShortTimeFormat"};
+            for (int i = 0; i <= lvShortTimeFormat; ++i)
+                p.Property(locale[i], [i](C* c) { return c->LocaleValue(static_cast<TStyLocaleValue>(i)); }, none);
+            p.Property("Environment", [](C* c) { return &c->Environment(); }, none)
+                .Property("AllFonts", [](C* c) { return &c->AllFonts(); }, none)
+                .Property("AllPrinters", [](C* c) { return &c->AllPrinters(); }, none)
+                // Each read makes a file: a form does not store it.
+                .Property("TempFileName", &C::TempFileName, none).Stored(false)
+                .Property("ProcessorInfo", [](C* c) { return &c->ProcessorInfo(); }, none);
+        });
+    return &meta;
+}
 
 // ---- processor
 
@@ -102,32 +212,35 @@ TStySysInfo::TStySysInfo(TComponent* AOwner)
 
 TStySysInfo::~TStySysInfo() = default;
 
-String TStySysInfo::CurrentUser() const
+String TStySysInfo::Percent(Integer Value) { return IntToStr(Value) + " %"; }
+
+String TStySysInfo::CurrentUser() const { return UserName(); }
+String TStySysInfo::RegisteredCompany() const { return RegisteredOrganization(); }
+String TStySysInfo::RegisteredOwner() const { return ::RegisteredOwner(); }
+String TStySysInfo::VersionWIN() const { return GetOSVersionText(); }
+String TStySysInfo::WinPath() const { return WindowsFolder(); }
+String TStySysInfo::WinSysPath() const { return SystemFolder(); }
+String TStySysInfo::TempPath() const { return TempFolder() + "/"; }
+String TStySysInfo::Computername() const { return ComputerName(); }
+String TStySysInfo::Platform() const { return GetOSName(); }
+String TStySysInfo::TimeZone() const { return TimeZoneName(); }
+String TStySysInfo::DefaultLanguageString() const
 {
-    const char* user = std::getenv("USER");
-    return user ? String(user) : String();
+    return GetLocaleStr(LOCALE_SYSTEM_DEFAULT, LOCALE_SLANGUAGE, "Hallo");
+}
+String TStySysInfo::MemoryLoaded() const { return Percent(static_cast<Integer>(MemoryLoad())); }
+Integer TStySysInfo::BuildNumber() const { return ::BuildNumber() & 0xFFFF; }
+
+Integer TStySysInfo::ScreenSaverDelay() const
+{
+    Integer minutes = 0, seconds = 0;
+    ScreenSaverTimeout(minutes, seconds);
+    return minutes;
 }
 
-String TStySysInfo::Computername() const
-{
-    char name[256] = {};
-    return gethostname(name, sizeof name - 1) == 0 ? String(name) : String();
-}
-
-String TStySysInfo::TempPath() const
-{
-    const char* tmp = std::getenv("TMPDIR");
-    return String(tmp && *tmp ? tmp : "/tmp") + "/";
-}
-
-String TStySysInfo::VersionWIN() const { return IntToStr(Win32MajorVersion()) + "." + IntToStr(Win32MinorVersion()); }
-Integer TStySysInfo::BuildNumber() const { return Win32BuildNumber() & 0xFFFF; }
-String TStySysInfo::Platform() const { return "Linux"; }
-
-Integer TStySysInfo::ProcessorNumber() const
-{
-    return static_cast<Integer>(std::max(1u, std::thread::hardware_concurrency()));
-}
+Integer TStySysInfo::DefaultLanguageID() const { return static_cast<Integer>(SystemLanguageID()); }
+Integer TStySysInfo::TimeZoneDiff() const { return TimeZoneBias(); }
+Integer TStySysInfo::ProcessorNumber() const { return ProcessorCount(); }
 
 String TStySysInfo::ProcessorType() const
 {
@@ -137,49 +250,88 @@ String TStySysInfo::ProcessorType() const
 
 Integer TStySysInfo::ScreenWidth() const { return Screen ? Screen->Width() : 0; }
 Integer TStySysInfo::ScreenHeight() const { return Screen ? Screen->Height() : 0; }
+Integer TStySysInfo::ScreenPPi() const { return Screen ? Screen->PixelsPerInch() : 96; }
+Integer TStySysInfo::ColorDepth() const { return ::ColorDepth(); }
+Int64 TStySysInfo::MemPhysTotal() const { return static_cast<Int64>(TotalPhysicalMemory() / 1024); }
+Int64 TStySysInfo::MemPhysFree() const { return static_cast<Int64>(AvailPhysicalMemory() / 1024); }
+Int64 TStySysInfo::MemVirtTotal() const { return static_cast<Int64>(TotalVirtualMemory() / 1024); }
+Int64 TStySysInfo::MemVirtFree() const { return static_cast<Int64>(AvailVirtualMemory() / 1024); }
+Int64 TStySysInfo::MemPageTotal() const { return static_cast<Int64>(TotalPageFile() / 1024); }
+Int64 TStySysInfo::MemPageFree() const { return static_cast<Int64>(AvailPageFile() / 1024); }
+Int64 TStySysInfo::MemVirtExtended() const { return static_cast<Int64>(AvailExtendedVirtual() / 1024); }
+bool TStySysInfo::NumLockState() const { return NumLockOn(); }
+bool TStySysInfo::CapsLockState() const { return CapsLockOn(); }
+bool TStySysInfo::ScrollLockState() const { return ScrollLockOn(); }
 
-Int64 TStySysInfo::MemPhysTotal() const
+namespace {
+
+Integer SystemParameter(Cardinal action)
 {
-    return static_cast<Int64>(sysconf(_SC_PHYS_PAGES)) * sysconf(_SC_PAGESIZE) / 1024;
+    Integer value = 0;
+    SystemParametersInfo(action, 0, &value);
+    return value;
 }
 
-Int64 TStySysInfo::MemPhysFree() const
+}  // namespace
+
+bool TStySysInfo::WindowAnimation() const
 {
-    return static_cast<Int64>(sysconf(_SC_AVPHYS_PAGES)) * sysconf(_SC_PAGESIZE) / 1024;
+    ANIMATIONINFO info;
+    SystemParametersInfo(SPI_GETANIMATION, sizeof info, &info);
+    return info.iMinAnimate != 0;
 }
 
-String TStySysInfo::MemoryLoaded() const
+bool TStySysInfo::WarningBeep() const { return SystemParameter(SPI_GETBEEP) != 0; }
+bool TStySysInfo::ScreenSaveActive() const { return SystemParameter(SPI_GETSCREENSAVEACTIVE) != 0; }
+bool TStySysInfo::FontSmoothing() const { return FontSmoothingEnabled(); }
+bool TStySysInfo::DragFullWindows() const { return SystemParameter(SPI_GETDRAGFULLWINDOWS) != 0; }
+bool TStySysInfo::SnapToDefaultButton() const { return SystemParameter(SPI_GETSNAPTODEFBUTTON) != 0; }
+Integer TStySysInfo::KeyboardDelay() const { return SystemParameter(SPI_GETKEYBOARDDELAY); }
+Integer TStySysInfo::KeyboardSpeed() const { return SystemParameter(SPI_GETKEYBOARDSPEED); }
+
+String TStySysInfo::LocaleValue(TStyLocaleValue Index) const
 {
-    const Int64 total = MemPhysTotal();
-    const Int64 load = total ? 100 - MemPhysFree() * 100 / total : 0;
-    return IntToStr(static_cast<Integer>(load)) + " %";
+    const String value = GetLocaleValue(Index);
+    return value.IsEmpty() ? String("Hallo") : value;
 }
 
-String TStySysInfo::LocaleDecimalSeparator() const { return String(std::u16string(1, FormatSettings.DecimalSeparator)); }
-String TStySysInfo::LocaleThousandSeparator() const
+TRect TStySysInfo::GetWorkRect() const
 {
-    return String(std::u16string(1, FormatSettings.ThousandSeparator));
+    TRect work = GetScreenRect();
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work);
+    return work;
 }
-String TStySysInfo::LocaleDateSeparator() const { return String(std::u16string(1, FormatSettings.DateSeparator)); }
-String TStySysInfo::LocaleTimeSeparator() const { return String(std::u16string(1, FormatSettings.TimeSeparator)); }
-String TStySysInfo::LocaleShortDateFormat() const { return FormatSettings.ShortDateFormat; }
-String TStySysInfo::LocaleLongDateFormat() const { return FormatSettings.LongDateFormat; }
+
+void TStySysInfo::GetDriveList(TStrings& aList) const { ::GetDriveList(aList); }
+
+void TStySysInfo::GetDriveInfo(const String& aDrive, TStyDriveInfo& Info) const { ::GetDriveInfo(aDrive, Info); }
+
+String TStySysInfo::GetDriveTypeString(Cardinal aType) const { return DriveTypeName(aType); }
+
+TStrings& TStySysInfo::AllFonts()
+{
+    FFonts.Clear();
+    if (Screen)
+        for (const String& name : Screen->Fonts()) FFonts.Add(name);
+    FFonts.SetSorted(true);
+    return FFonts;
+}
+
+TStrings& TStySysInfo::AllPrinters()
+{
+    FPrinters.Clear();
+    for (const String& name : Printer().Printers()) FPrinters.Add(name);
+    FPrinters.SetSorted(true);
+    return FPrinters;
+}
 
 TStrings& TStySysInfo::Environment()
 {
-    FEnvironment.Clear();
-    for (char** e = environ; e && *e; ++e) FEnvironment.Add(String(*e));
+    GetEnvironmentList(FEnvironment);
     return FEnvironment;
 }
 
-String TStySysInfo::TempFileName() const
-{
-    std::string pattern = TempPath().ToUtf8() + "tmpXXXXXX";
-    const int fd = mkstemp(pattern.data());
-    if (fd < 0) return String();
-    close(fd);
-    return String(pattern);
-}
+String TStySysInfo::TempFileName() const { return ::TempFileName("tmp"); }
 
 String TStySysInfo::GetEnvironmentValue(const String& aEnvironmentString) const
 {

@@ -11,6 +11,8 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Lists.h"
 
+struct TStyDriveInfo;
+
 struct TStyCPUInfo {
     std::string IDString;   // the vendor text, 12 characters
     Integer Stepping = 0, Model = 0, Family = 0;
@@ -26,6 +28,7 @@ struct TStyCPUInfo {
 // whether the identification was available.
 bool ReadCPUInfo(TStyCPUInfo& Info);
 
+// The processor's facts, published for display: their writers change nothing.
 class TStyCPUInfoObject : public TStyObject {
     DECLARE_CLASS(TStyCPUInfoObject, TStyObject)
 public:
@@ -47,6 +50,20 @@ private:
     bool FExists = false;
 };
 
+// Locale facts of the user's locale, in the order of the locale properties.
+enum TStyLocaleValue {
+    lvCalendarType, lvCurrencyDigits, lvICurrency, lvDigits, lvFirstDayOfWeek, lvFirstWeekOfYear, lvZero,
+    lvMeasureSystem, lvNegativeCurrencyFormat, lvNegativeNumberFormat, lvTime, lvMorningSymbol,
+    lvAfternoonSymbol, lvCurrencySymbol, lvDateSeparator, lvDecimalSeparator, lvNumericGrouping,
+    lvListSeparator, lvLongDateFormat, lvMonthDecimalSeparator, lvCurrencyGrouping, lvThousandSeparator,
+    lvNegativeSign, lvPositiveSign, lvShortDateFormat, lvThousand, lvTimeSeparator, lvShortTimeFormat
+};
+
+// Every fact is read afresh: the user and machine from the system, memory from /proc, the
+// screen from the toolkit, fonts from fontconfig and printers from the print system through it,
+// the locale from the process locale.  The published writers are for display: none of them turns
+// a keyboard light, a desktop setting or the locale of the user, so a form that stores the facts
+// changes nothing when it is read.
 class TStySysInfo : public TStyCustomComponent {
     DECLARE_CLASS(TStySysInfo, TStyCustomComponent)
 public:
@@ -54,34 +71,57 @@ public:
     ~TStySysInfo() override;
 
     String CurrentUser() const;
-    String Computername() const;
-    String TempPath() const;
+    String RegisteredCompany() const;
+    String RegisteredOwner() const;
     String VersionWIN() const;
-    Integer BuildNumber() const;
-    String Platform() const;
-    Integer ProcessorNumber() const;
+    String WinPath() const;
+    String WinSysPath() const;
+    String TempPath() const;
+    String Computername() const;
     String ProcessorType() const;
+    String Platform() const;
+    String TimeZone() const;
+    String DefaultLanguageString() const;
+    // "0 %": no system limits these resources.
+    String FreeGdiRes() const { return Percent(FreeGDI()); }
+    String FreeUsrRes() const { return Percent(FreeUSR()); }
+    String FreeSysRes() const { return Percent(FreeSys()); }
+    String MemoryLoaded() const;   // "%d %"
+    Integer BuildNumber() const;
+    Integer ScreenSaverDelay() const;   // minutes
+    Integer DefaultLanguageID() const;
+    Integer TimeZoneDiff() const;   // minutes
     Integer ScreenWidth() const;
     Integer ScreenHeight() const;
-    Integer ScreenPPi() const { return 96; }
-    Int64 MemPhysTotal() const;   // kilobytes
+    Integer ScreenPPi() const;
+    // Kilobytes.
+    Int64 MemPhysTotal() const;
     Int64 MemPhysFree() const;
-    String MemoryLoaded() const;   // "%d %"
+    Int64 MemVirtTotal() const;
+    Int64 MemVirtFree() const;
+    Int64 MemPageTotal() const;
+    Int64 MemPageFree() const;
+    Int64 MemVirtExtended() const;
+    Integer ProcessorNumber() const;
+    Integer ColorDepth() const;
     bool PlusAvailable() const { return true; }
-    // The keyboard lights as read; writing them changes nothing.
-    bool NumLockState() const { return false; }
-    void SetNumLockState(bool) {}
-    bool CapsLockState() const { return false; }
-    void SetCapsLockState(bool) {}
-    // The locale values of the program's format settings; writing them changes nothing.
-    String LocaleDecimalSeparator() const;
-    String LocaleThousandSeparator() const;
-    String LocaleDateSeparator() const;
-    String LocaleTimeSeparator() const;
-    String LocaleShortDateFormat() const;
-    String LocaleLongDateFormat() const;
-    void SetLocaleValue(const String&) {}
+    bool NumLockState() const;
+    bool CapsLockState() const;
+    bool ScrollLockState() const;
+    bool WindowAnimation() const;
+    bool WarningBeep() const;
+    bool ScreenSaveActive() const;
+    bool FontSmoothing() const;
+    bool DragFullWindows() const;
+    bool SnapToDefaultButton() const;
+    Integer KeyboardDelay() const;
+    Integer KeyboardSpeed() const;
+    // A value the locale cannot give reads "Hallo".
+    String LocaleValue(TStyLocaleValue Index) const;
     TStrings& Environment();
+    TStrings& AllFonts();      // sorted
+    TStrings& AllPrinters();   // sorted
+    // A new empty file "tmp..." in the temporary folder.
     String TempFileName() const;
     TStyCPUInfoObject& ProcessorInfo() { return *FCPUInfo; }
 
@@ -90,15 +130,20 @@ public:
     String GetEnvironmentValue(const String& aEnvironmentString) const;
     // Sets a variable of the program's own environment.
     bool SetEnvironmentValue(const String& aEnvironmentString, const String& aValue);
+    void GetDriveList(TStrings& aList) const;
+    void GetDriveInfo(const String& aDrive, TStyDriveInfo& Info) const;
+    String GetDriveTypeString(Cardinal aType) const;
     // Would change the user's desktop: changes nothing and reports false.
     bool SetDesktopWallpaper(const String&) { return false; }
     TRect GetScreenRect() const { return Rect(0, 0, ScreenWidth(), ScreenHeight()); }
+    TRect GetWorkRect() const;
     Integer FreeGDI() const { return 0; }
     Integer FreeUSR() const { return 0; }
     Integer FreeSys() const { return 0; }
 
 private:
-    TStringList FEnvironment;
+    static String Percent(Integer Value);
+    TStringList FEnvironment, FFonts, FPrinters;
     std::unique_ptr<TStyCPUInfoObject> FCPUInfo;
 };
 

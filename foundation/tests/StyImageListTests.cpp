@@ -10,6 +10,8 @@
 
 #include "FoundationTestSupport.h"
 #include "foundation/StyImageList.h"
+#include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
 #include "platform/rtl/Streams.h"
 
 namespace {
@@ -243,4 +245,27 @@ TEST(StyImageLists, BitmapListsLoadTheirBitmapsFromAFileAPathOrTheResources)
         EXPECT_EQ(Picture(list.GetArrayItem(0)->Bitmap(), Colours()), c.picture) << c.source;
         EXPECT_EQ(list.ItemCount(0), c.picture[0] ? 1 : 0) << c.source;
     }
+}
+
+// Where a list's pictures come from and how new items are saved travel in the form with it.
+TEST(StyImageLists, AListsSourceAndSavingRulesReadAndWriteBack)
+{
+    RegisterClass(TStyBitmapList::StaticClass());
+    const char* const description = R"(object Form1: TComponent
+  object Bitmaps1: TStyBitmapList
+    DefaultCompressed = True
+    DefaultPixelFormat = spf8bit
+    Source = sdPath
+    FilePrefix = ppFixed
+    FileName = '/data/btn.bmp'
+  end
+end
+)";
+    TComponent form(nullptr);
+    ReadComponentText(String(description), &form);
+    auto* list = dynamic_cast<TStyBitmapList*>(form.FindComponent("Bitmaps1"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Source(), sdPath);
+    EXPECT_EQ(list->DefaultPixelFormat(), spf8bit);
+    EXPECT_EQ(WriteComponentText(&form).ToUtf8(), description);
 }

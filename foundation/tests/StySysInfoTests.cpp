@@ -3,7 +3,10 @@
 
 #include <cstdlib>
 
+#include "foundation/StySysIn.h"
 #include "foundation/StySysInfo.h"
+#include "platform/rtl/LocaleInfo.h"
+#include "platform/rtl/SystemFacts.h"
 
 TEST(StySysInfoTests, LineBreaksAreMadePairs)
 {
@@ -60,12 +63,21 @@ TEST(StySysInfoTests, ProcessorFactsComeFromTheProcessor)
     EXPECT_GT(info.MemPhysTotal(), 0);
 }
 
-TEST(StySysInfoTests, WritersChangeNothingOutsideTheProgram)
+// The facts read from their sources: the locale of the program, the screen, the work area.
+TEST(StySysInfoTests, FactsComeFromTheirSources)
 {
     TStySysInfo info(nullptr);
-    const bool caps = info.CapsLockState();
-    info.SetCapsLockState(!caps);
-    EXPECT_EQ(info.CapsLockState(), caps);
+    EXPECT_EQ(info.LocaleValue(lvDecimalSeparator), GetLocaleStr(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, ""));
+    EXPECT_EQ(info.LocaleValue(lvShortTimeFormat), GetLocaleStr(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, ""));
+    EXPECT_EQ(info.KeyboardDelay(), 2);
+    EXPECT_EQ(info.FreeGdiRes(), String("0 %"));
     EXPECT_FALSE(info.SetDesktopWallpaper("/tmp/picture.bmp"));
+    EXPECT_EQ(info.GetDriveTypeString(DRIVE_FIXED), DriveTypeName(DRIVE_FIXED));
+    TStringList drives;
+    info.GetDriveList(drives);
+    ASSERT_GT(drives.Count(), 0);
+    TStyDriveInfo drive;
+    info.GetDriveInfo(drives[0], drive);
+    EXPECT_EQ(drive.ditype, DRIVE_FIXED);
     ProcessMessagesFor(0);   // returns at once
 }
