@@ -300,8 +300,11 @@ bool TMainForm::OpenFile(const String& FileName, bool AddToRecent)
 
 bool TMainForm::WriteModel(const String& FileName, TParametres& Model)
 {
-    if (SaveModelFile(FileName, Model)) return true;
-    MessageDlg("Unable to write the file " + FileName + "\rThe model is not saved.", mtError, {mbOK}, 0);
+    String field;
+    if (SaveModelFile(FileName, Model, &field)) return true;
+    String message = "Unable to write the file " + FileName + "\rThe model is not saved.";
+    if (!field.IsEmpty()) message += "\rThe value of " + field + " is not valid.";
+    MessageDlg(message, mtError, {mbOK}, 0);
     return false;
 }
 

@@ -524,10 +524,12 @@ private:
 // ---- Reader -------------------------------------------------------------------------------------
 
 // Content that does not make a model: a short file, a count out of bounds, a byte that is
-// not a value of its type. Reported as a wrong file format.
+// not a value of its type. Reported as a wrong file format; Field names the field whose value
+// is refused, when one is.
 class EWrongFormat : public std::runtime_error {
 public:
-    EWrongFormat() : std::runtime_error("wrong file format") {}
+    explicit EWrongFormat(std::string field = "") : std::runtime_error("wrong file format"), Field(std::move(field)) {}
+    std::string Field;
 };
 
 class TFileReader {
@@ -537,43 +539,43 @@ public:
     size_t Left() const { return FData.size() - FPos; }
     // Refuses a count outside 0..max or whose records of the given size cannot be in the
     // rest of the file.
-    void CheckCount(Integer count, Integer max, size_t recordSize) const
+    void CheckCount(const std::string& name, Integer count, Integer max, size_t recordSize) const
     {
-        if (count < 0 || count > max || static_cast<size_t>(count) * recordSize > Left()) throw EWrongFormat();
+        if (count < 0 || count > max || static_cast<size_t>(count) * recordSize > Left()) throw EWrongFormat(name);
     }
 
-    void Bool(const std::string&, bool& v)
+    void Bool(const std::string& name, bool& v)
     {
         Byte b = Get();
-        if (b > 1) throw EWrongFormat();
+        if (b > 1) throw EWrongFormat(name);
         v = b == 1;
     }
     template <class E>
-    void Enum(const std::string&, E& v, E last)
+    void Enum(const std::string& name, E& v, E last)
     {
         Byte b = Get();
-        if (b > static_cast<Byte>(last)) throw EWrongFormat();
+        if (b > static_cast<Byte>(last)) throw EWrongFormat(name);
         v = static_cast<E>(b);
     }
-    void U8(const std::string&, Byte& v, Byte max)
+    void U8(const std::string& name, Byte& v, Byte max)
     {
         v = Get();
-        if (v > max) throw EWrongFormat();
+        if (v > max) throw EWrongFormat(name);
     }
     void U16(const std::string&, Word& v) { v = static_cast<Word>(GetLittleEndian(2)); }
     void I32(const std::string&, Integer& v) { v = static_cast<Integer>(static_cast<Cardinal>(GetLittleEndian(4))); }
     // A model holds finite numbers only: NaN or an infinity is no value of a field.
-    void F64(const std::string&, double& v)
+    void F64(const std::string& name, double& v)
     {
         UInt64 bits = GetLittleEndian(8);
         std::memcpy(&v, &bits, 8);
-        if (!std::isfinite(v)) throw EWrongFormat();
+        if (!std::isfinite(v)) throw EWrongFormat(name);
     }
     template <int N>
-    void Str(const std::string&, ShortString<N>& s)
+    void Str(const std::string& name, ShortString<N>& s)
     {
         Byte length = Get();
-        if (length > N) throw EWrongFormat();
+        if (length > N) throw EWrongFormat(name);
         Need(N);
         s.AssignBytes(std::string(reinterpret_cast<const char*>(FData.data() + FPos), length));
         FPos += N;
@@ -780,21 +782,21 @@ constexpr size_t ForceRecordSize = 32;
 void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
 {
     const Int64 v = version.Number();
-    in.I32("", m.NJoints);
-    in.I32("", m.NJointMaterials);
-    in.I32("", m.NMasses);
-    in.I32("", m.NForces);
-    in.CheckCount(m.NJoints, MaxFileJoints, 0);
-    in.CheckCount(m.NJointMaterials, MaxFileJointMaterials, 0);
-    in.CheckCount(m.NMasses, MaxFileMasses, 0);
-    in.CheckCount(m.NForces, MaxFileForces, 0);
-    in.Enum("", m.unites, US);
-    in.Enum("", m.DrawMode, dmTechnical);
+    in.I32("NJoints", m.NJoints);
+    in.I32("NJointMaterials", m.NJointMaterials);
+    in.I32("NMasses", m.NMasses);
+    in.I32("NForces", m.NForces);
+    in.CheckCount("NJoints", m.NJoints, MaxFileJoints, 0);
+    in.CheckCount("NJointMaterials", m.NJointMaterials, MaxFileJointMaterials, 0);
+    in.CheckCount("NMasses", m.NMasses, MaxFileMasses, 0);
+    in.CheckCount("NForces", m.NForces, MaxFileForces, 0);
+    in.Enum("unites", m.unites, US);
+    in.Enum("DrawMode", m.DrawMode, dmTechnical);
     Infos(in, m.Infos);
-    in.F64("", m.gravity);
+    in.F64("gravity", m.gravity);
     Dimension(in, m.Dim);
 
-    in.CheckCount(m.NMasses, MaxFileMasses, MassRecordSize);
+    in.CheckCount("NMasses", m.NMasses, MaxFileMasses, MassRecordSize);
     m.Masses.count = m.NMasses;
     m.Masses.Elem.SetLength(m.NMasses);
     for (int i = 0; i < m.NMasses; ++i) Mass(in, i, m.Masses.Elem[i]);
@@ -802,28 +804,29 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
     Accelerations(in, m.Acc);
     CoefficientSismique(in, m.CoeffSis);
     ChopraCoeff(in, m.ChopraC);
-    in.CheckCount(m.ChopraC.tranches, MaxFileDivisions, 0);
+    in.CheckCount("ChopraC.tranches", m.ChopraC.tranches, MaxFileDivisions, 0);
     Concrete(in, m.Concrete);
     Foundation(in, m.Foundation);
-    in.Enum("", m.UpliftCode, cFERC1999);
-    in.Enum("", m.UpliftLoad, ulInternal);
-    in.Bool("", m.Drain);
+    in.Enum("UpliftCode", m.UpliftCode, cFERC1999);
+    in.Enum("UpliftLoad", m.UpliftLoad, ulInternal);
+    in.Bool("Drain", m.Drain);
     Drainage(in, m.Drainage);
     Charges(in, m.Charges);
     PostTension(in, m.PostTension);
     in.Flags("", m.Donnees);
 
-    in.CheckCount(m.NJoints + 1, MaxFileJoints + 1, JointRecordSize);
+    in.CheckCount("NJoints", m.NJoints + 1, MaxFileJoints + 1, JointRecordSize);
     SizeJointArrays(m.Joint, m.JointLoad, m.NJoints);
     for (int j = 0; j <= m.NJoints; ++j) {
         JointRecord(in, m.Joint, j);
-        if (m.Joint.mat[j] < 0 || m.Joint.mat[j] > m.NJointMaterials) throw EWrongFormat();
+        if (m.Joint.mat[j] < 0 || m.Joint.mat[j] > m.NJointMaterials)
+            throw EWrongFormat("Joint.mat[" + std::to_string(j) + "]");
     }
 
     // The older material layout is that of versions 1.0 to 1.4 with a release up to 2
     // (a 1.3.5 file already has the current layout).
     const bool olderMaterials = version.Major == 1 && version.Minor <= 4 && version.Release <= 2;
-    in.CheckCount(m.NJointMaterials + 1, MaxFileJointMaterials + 1,
+    in.CheckCount("NJointMaterials", m.NJointMaterials + 1, MaxFileJointMaterials + 1,
                   olderMaterials ? OlderMaterialRecordSize : MaterialRecordSize);
     SizeJointMaterials(m.JointMaterials, m.NJointMaterials);
     for (int i = 0; i <= m.NJointMaterials; ++i) {
@@ -839,8 +842,8 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
     Reservoir(in, m.Reservoir);
     // A friction angle lies in 0..90 degrees; 90 and more would make the passive silt load
     // infinite.
-    if (!(m.Reservoir.SedAngle >= 0 && m.Reservoir.SedAngle < 90)) throw EWrongFormat();
-    in.CheckCount(m.NForces, MaxFileForces, ForceRecordSize);
+    if (!(m.Reservoir.SedAngle >= 0 && m.Reservoir.SedAngle < 90)) throw EWrongFormat("Reservoir.SedAngle");
+    in.CheckCount("NForces", m.NForces, MaxFileForces, ForceRecordSize);
     m.Force.count = m.NForces;
     m.Force.Elem.SetLength(m.NForces);
     for (int i = 0; i < m.NForces; ++i) Force(in, i, m.Force.Elem[i]);
@@ -849,17 +852,17 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
     LoadCombination(in, m.LoadCombination);
     Combinations(in, m.Combination);
     SafetyFactors(in, m.SafetyFactors);
-    in.Enum("", m.ChopraCombination, ccAbs);
+    in.Enum("ChopraCombination", m.ChopraCombination, ccAbs);
     if (v >= 1010000)
-        in.Enum("", m.SFComputations, sfShearFriction);
+        in.Enum("SFComputations", m.SFComputations, sfShearFriction);
     else
         m.SFComputations = sfLimitEquilibrium;
 
     SizeCracks(m.Cracks, m.NJoints);
     if (v >= 1020000)
         for (int j = 0; j <= m.NJoints; ++j) {
-            in.F64("", m.Cracks.Up[j]);
-            in.F64("", m.Cracks.Down[j]);
+            in.F64("Cracks.Up[" + std::to_string(j) + "]", m.Cracks.Up[j]);
+            in.F64("Cracks.Down[" + std::to_string(j) + "]", m.Cracks.Down[j]);
         }
 
     if (v >= 1030000) {
@@ -880,15 +883,16 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
     SetIncrementalDefaults(m.IncrementLoad, m.IncrementalResult);
     if (v > 1999999) {
         Statistiques(in, m.Statistiques);
-        in.CheckCount(m.Statistiques.NombreAnalyses, MaxFileSimulations, 0);
+        in.CheckCount("Statistiques.NombreAnalyses", m.Statistiques.NombreAnalyses, MaxFileSimulations, 0);
         for (int i = 1; i <= NRandomVariables; ++i) {
             if (m.Statistiques.Distribution[i] != 3) continue;
+            const std::string density = "UserDefinedPDF.elem[" + std::to_string(i) + "]";
             Integer& number = m.UserDefinedPDF.number[i];
             in.I32("", number);
-            in.CheckCount(number, MaxFileDensityValues, 8);
+            in.CheckCount(density, number, MaxFileDensityValues, 8);
             m.UserDefinedPDF.elem[i].SetLength(number);
-            for (int k = 0; k < number; ++k) in.F64("", m.UserDefinedPDF.elem[i][k]);
-            if (!IsUsableDensity(m.UserDefinedPDF.elem[i], number)) throw EWrongFormat();
+            for (int k = 0; k < number; ++k) in.F64(density, m.UserDefinedPDF.elem[i][k]);
+            if (!IsUsableDensity(m.UserDefinedPDF.elem[i], number)) throw EWrongFormat(density);
         }
         DebrisFlottant(in, m.DebrisFlottant);
     }
@@ -902,7 +906,7 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
 enum class TReadOutcome { Read, OldVersion, WrongFormat };
 
 // The model of a file image, with its base joint rebuilt from the section.
-TReadOutcome ReadImage(const std::vector<Byte>& data, TParametres& image)
+TReadOutcome ReadImage(const std::vector<Byte>& data, TParametres& image, std::string* refusedField = nullptr)
 {
     try {
         TFileReader in(data);
@@ -915,8 +919,9 @@ TReadOutcome ReadImage(const std::vector<Byte>& data, TParametres& image)
         ReadModel(in, version, image);
         // A section too large for its base joint to have a length is no dam.
         ComputeBaseJoint(image);
-        if (!std::isfinite(image.Joint.Length[0]) || !std::isfinite(image.Joint.Angle[0])) throw EWrongFormat();
-    } catch (const EWrongFormat&) {
+        if (!std::isfinite(image.Joint.Length[0]) || !std::isfinite(image.Joint.Angle[0])) throw EWrongFormat("Dim");
+    } catch (const EWrongFormat& e) {
+        if (refusedField) *refusedField = e.Field;
         return TReadOutcome::WrongFormat;
     }
     return TReadOutcome::Read;
@@ -946,7 +951,7 @@ void EcritureFichier(std::vector<Byte>& file, TParametres& model)
     ModelBody(out, m);
 }
 
-bool SaveModelFile(const String& fileName, TParametres& model)
+bool SaveModelFile(const String& fileName, TParametres& model, String* refusedField)
 {
     const bool changed = model.Donnees.Contains(daChanged);
     bool ok = false;
@@ -955,7 +960,12 @@ bool SaveModelFile(const String& fileName, TParametres& model)
         EcritureFichier(image, model);
         // A file this program could not open again is not written.
         TParametres readBack;
-        ok = ReadImage(image, readBack) == TReadOutcome::Read && ReplaceFile(fileName, image);
+        std::string field;
+        if (ReadImage(image, readBack, &field) != TReadOutcome::Read) {
+            if (refusedField) *refusedField = String(field.c_str());
+        } else {
+            ok = ReplaceFile(fileName, image);
+        }
     } catch (const std::exception&) {
         ok = false;
     }

@@ -64,8 +64,9 @@ void EcritureFichier(std::vector<Byte>& file, TParametres& model);
 // the superuser too) is not replaced, and a model whose file could not be read again (a
 // number that is not finite, a count above its bound …) is not written. Returns false when anything failed; the model then
 // keeps daChanged as it was, and the old file is untouched unless only the folder's sync
-// failed.
-bool SaveModelFile(const String& fileName, TParametres& model);
+// failed. When the model holds a value its file cannot keep, refusedField receives the
+// field's path ("ChopraC.Alpha", "UserDefinedPDF.elem[3]"), empty where no one field is at fault.
+bool SaveModelFile(const String& fileName, TParametres& model, String* refusedField = nullptr);
 
 // Reads the file into the host's current model, or shows why not; sets the proceed flag
 // at its start and clears it on every failure, leaving the current model unchanged.

@@ -877,24 +877,30 @@ TEST_F(ModelFile, AReadOnlyFileIsNotReplaced)
 
 TEST_F(ModelFile, AModelWhoseFileCouldNotBeOpenedAgainIsNotSaved)
 {
+    // Each with the field the refusal names.
     struct TChange {
         const char* what;
         void (*change)(TParametres&);
+        const char* field;
     };
     const TChange changes[] = {
-        {"a number that is not a number", [](TParametres& m) { m.Concrete.fc = NAN; }},
-        {"an infinite number", [](TParametres& m) { m.Force.Elem[1].HorForce = -INFINITY; }},
-        {"a section too large", [](TParametres& m) { m.Dim.L1 = 1e200; }},
-        {"a silt angle of 90 degrees", [](TParametres& m) { m.Reservoir.SedAngle = 90; }},
-        {"a user density of zeros", [](TParametres& m) { m.UserDefinedPDF.elem[4] = {0.0, 0.0, 0.0}; }},
-        {"too many simulations", [](TParametres& m) { m.Statistiques.NombreAnalyses = INT_MAX; }},
+        {"a number that is not a number", [](TParametres& m) { m.Concrete.fc = NAN; }, "Concrete.fc"},
+        {"an infinite number", [](TParametres& m) { m.Force.Elem[1].HorForce = -INFINITY; }, "Force.Elem[1].HorForce"},
+        {"a section too large", [](TParametres& m) { m.Dim.L1 = 1e200; }, "Dim"},
+        {"a silt angle of 90 degrees", [](TParametres& m) { m.Reservoir.SedAngle = 90; }, "Reservoir.SedAngle"},
+        {"a user density of zeros", [](TParametres& m) { m.UserDefinedPDF.elem[4] = {0.0, 0.0, 0.0}; },
+         "UserDefinedPDF.elem[4]"},
+        {"too many simulations", [](TParametres& m) { m.Statistiques.NombreAnalyses = INT_MAX; },
+         "Statistiques.NombreAnalyses"},
     };
     for (const TChange& c : changes) {
         const String path = WriteBytes("model.dam", {1, 2, 3});
         TParametres model = RichModel();
         c.change(model);
         model.Donnees.Include(daChanged);
-        EXPECT_FALSE(SaveModelFile(path, model)) << c.what;
+        String field;
+        EXPECT_FALSE(SaveModelFile(path, model, &field)) << c.what;
+        EXPECT_EQ(field.ToUtf8(), c.field) << c.what;
         EXPECT_TRUE(model.Donnees.Contains(daChanged)) << c.what;
         EXPECT_EQ(fs::file_size(FDir / "model.dam"), 3u) << c.what;
         EXPECT_FALSE(SaveModelFile(PathTo("new.dam"), model)) << c.what;

@@ -517,13 +517,26 @@ TEST(MainWindow, AFileThatCannotBeWrittenIsReportedAndTheModelStaysChanged)
     EXPECT_TRUE(CurrentModel.Donnees.Contains(daChanged));
     EXPECT_EQ(RecentFiles(), recent);
 
+    // A value the file cannot keep: the report names its field, and the old file stays.
+    const std::uintmax_t size = std::filesystem::file_size(program.Sample().ToUtf8());
+    document->Param.Reservoir.SedAngle = 90;
+    document->MakeCurrent();
+    TestAnswerNextMessageBox(mrOk);
+    program.Main()->FileSaveItem->Click();
+    ASSERT_EQ(TestMessageBoxes().size(), 2u);
+    EXPECT_EQ(TestMessageBoxes()[1].Text, "Unable to write the file " + program.Sample() +
+                                              "\rThe model is not saved.\rThe value of Reservoir.SedAngle is not valid.");
+    EXPECT_EQ(std::filesystem::file_size(program.Sample().ToUtf8()), size);
+    document->Param.Reservoir.SedAngle = 30;
+    document->MakeCurrent();
+
     // A folder where its own file was: Save reports it, and Exit with Yes keeps the program.
     std::filesystem::remove(program.Sample().ToUtf8());
     std::filesystem::create_directory(program.Sample().ToUtf8());
     TestAnswerNextMessageBox(mrOk);
     program.Main()->FileSaveItem->Click();
-    ASSERT_EQ(TestMessageBoxes().size(), 2u);
-    EXPECT_EQ(TestMessageBoxes()[1].Text, "Unable to write the file " + program.Sample() + "\rThe model is not saved.");
+    ASSERT_EQ(TestMessageBoxes().size(), 3u);
+    EXPECT_EQ(TestMessageBoxes()[2].Text, "Unable to write the file " + program.Sample() + "\rThe model is not saved.");
     EXPECT_TRUE(document->Param.Donnees.Contains(daChanged));
     TestAnswerNextMessageBox(mrYes);
     TestAnswerNextMessageBox(mrOk);
