@@ -1,5 +1,6 @@
 // Painting of the chart: frame, caption and axes, the data-area background, the grid,
 // the rendering of the display lists, text labels, crosshairs and the mouse trace.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -21,10 +22,13 @@ std::vector<String> SplitLines(const String& text)
     return lines;
 }
 
-TPoint Clamped(Integer x, Integer y)
+// Pixel sums of far world points are formed wide, then kept within the drawable range.
+TPoint Clamped(Int64 x, Int64 y)
 {
-    ClampCoord(x, y);
-    return {x, y};
+    auto narrow = [](Int64 v) { return static_cast<Integer>(std::clamp<Int64>(v, INT32_MIN, INT32_MAX)); };
+    Integer cx = narrow(x), cy = narrow(y);
+    ClampCoord(cx, cy);
+    return {cx, cy};
 }
 
 }  // namespace
@@ -89,14 +93,14 @@ private:
     {
         Integer px, py;
         C.R2M(it.Layer, x, y, px, py);
-        return Clamped(px + OffX - C.RcLRim, py + OffY - C.RcTRim);
+        return Clamped(Int64{px} + OffX - C.RcLRim, Int64{py} + OffY - C.RcTRim);
     }
     Integer WorldX(const TrcChartItem& it, double x) const { return World(it, x, 0).X; }
     Integer WorldY(const TrcChartItem& it, double y) const
     {
         Integer px, py;
         C.R2M(it.Layer, 0, y, px, py);
-        return Clamped(0, py + OffY - C.RcTRim).Y;
+        return Clamped(0, Int64{py} + OffY - C.RcTRim).Y;
     }
     TPoint Screen(double x, double y) const
     {

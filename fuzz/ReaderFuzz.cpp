@@ -2,11 +2,11 @@
 //
 //   dorvane_fuzz seeds DIR            writes seed files for every reader, made by the program's own
 //                                     writers, into DIR/<reader>/
-//   dorvane_fuzz run READER FILE...   reads each file in a child process of its own, limited to 5 s
-//                                     and (outside the sanitizers) 2 GB, and prints one line a file:
-//                                     "<status> <peak kB> <ms> <file>", the status accepted, refused,
-//                                     crash, hang, report (a sanitizer's) or blowup (memory refused);
-//                                     the error output of a file that went wrong is kept as FILE.log
+//   dorvane_fuzz run READER FILE...   reads the files in child processes, each file limited to 5 s
+//                                     and (outside the sanitizers) the child to 2 GB, and prints one
+//                                     line a file: "<status> <peak kB> <ms> <file>", the status
+//                                     accepted, refused, crash, hang, report (a sanitizer's) or
+//                                     blowup (memory refused)
 //
 // A reader accepts a file or refuses it with its own error; anything else is a fault.  Whatever a
 // reader accepts is drawn or used once, as the program would.
@@ -326,16 +326,13 @@ bool UnderSanitizers()
 
 [[noreturn]] void MemoryRefused() { _exit(BlowUp); }
 
-int RunChild(const TFuzzReader& reader, const String& file)
+// One file, with its own error output, its own time limit and its verdict code.
+int ReadOne(const TFuzzReader& reader, const char* file)
 {
+    std::freopen((std::string(file) + ".log").c_str(), "w", stderr);
     alarm(TimeLimit);
-    if (!UnderSanitizers()) {
-        const rlimit limit{MemoryLimit, MemoryLimit};
-        setrlimit(RLIMIT_AS, &limit);
-    }
-    std::set_new_handler(MemoryRefused);
     try {
-        reader.Read(file);
+        reader.Read(String(file));
     } catch (const Exception&) {
         return Refused;
     }
@@ -351,32 +348,65 @@ const char* Verdict(int status, const std::string& errors)
         return "blowup";
     if (said("Sanitizer") || said("runtime error:")) return "report";
     if (WIFSIGNALED(status)) return WTERMSIG(status) == SIGALRM ? "hang" : "crash";
-    if (WEXITSTATUS(status) == Accepted) return "accepted";
-    if (WEXITSTATUS(status) == Refused) return "refused";
     return "crash";
 }
 
-// The error output of a file that went wrong is kept beside it, as FILE.log.
+long Milliseconds(const timeval& from)
+{
+    timeval now{};
+    gettimeofday(&now, nullptr);
+    return (now.tv_sec - from.tv_sec) * 1000 + (now.tv_usec - from.tv_usec) / 1000;
+}
+
+// A child reads the files one after the other and tells the parent the verdict of each through a
+// pipe; a child that dies does so on the file it had not answered, and the next child goes on
+// after it.  The peak memory given is that of the child up to the file.  The error output of a
+// file that went wrong is kept beside it, as FILE.log.
 void RunFiles(const TFuzzReader& reader, char** files, int count)
 {
-    for (int i = 0; i < count; ++i) {
-        const std::string log = std::string(files[i]) + ".log";
-        timeval start{}, end{};
+    if (!UnderSanitizers()) {
+        const rlimit limit{MemoryLimit, MemoryLimit};
+        setrlimit(RLIMIT_AS, &limit);
+    }
+    std::set_new_handler(MemoryRefused);
+    for (int next = 0; next < count;) {
+        int answers[2];
+        if (pipe(answers) != 0) return;
+        timeval start{};
         gettimeofday(&start, nullptr);
         std::cout.flush();
         const pid_t child = fork();
         if (child == 0) {
-            std::freopen(log.c_str(), "w", stderr);
-            _exit(RunChild(reader, String(files[i])));
+            close(answers[0]);
+            for (int i = next; i < count; ++i) {
+                timeval began{};
+                gettimeofday(&began, nullptr);
+                const int code = ReadOne(reader, files[i]);
+                rusage usage{};
+                getrusage(RUSAGE_SELF, &usage);
+                const std::string line = std::string(code == Accepted ? "accepted" : "refused") + ' ' +
+                                         std::to_string(usage.ru_maxrss) + ' ' + std::to_string(Milliseconds(began)) + '\n';
+                if (write(answers[1], line.data(), line.size()) != static_cast<ssize_t>(line.size())) _exit(1);
+            }
+            _exit(0);
         }
+        close(answers[1]);
+        FILE* in = fdopen(answers[0], "r");
+        char verdict[16];
+        long kb = 0, ms = 0;
+        while (next < count && std::fscanf(in, "%15s %ld %ld", verdict, &kb, &ms) == 3) {
+            fs::remove(std::string(files[next]) + ".log");
+            std::cout << verdict << ' ' << kb << ' ' << ms << ' ' << files[next++] << '\n';
+            gettimeofday(&start, nullptr);
+        }
+        std::fclose(in);
         int status = 0;
         rusage usage{};
         wait4(child, &status, 0, &usage);
-        gettimeofday(&end, nullptr);
-        const long ms = (end.tv_sec - start.tv_sec) * 1000 + (end.tv_usec - start.tv_usec) / 1000;
-        const char* verdict = Verdict(status, ReadBytes(String(log.c_str())));
-        if (verdict == std::string("accepted") || verdict == std::string("refused")) fs::remove(log);
-        std::cout << verdict << ' ' << usage.ru_maxrss << ' ' << ms << ' ' << files[i] << '\n';
+        if (next == count) break;
+        const std::string log = std::string(files[next]) + ".log";
+        std::cout << Verdict(status, ReadBytes(String(log.c_str()))) << ' ' << usage.ru_maxrss << ' '
+                  << Milliseconds(start) << ' ' << files[next++] << '\n';
     }
 }
 

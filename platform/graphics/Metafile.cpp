@@ -459,6 +459,12 @@ void TMetafile::SaveToStream(TStream& stream)
 // ---------------------------------------------------------------- playing
 
 namespace {
+// The top row of a source rectangle given from a DIB's bottom row, within the integer range
+// whatever the record holds.
+Integer RowFromBottom(const TBitmap& bmp, Integer y, Integer height)
+{
+    return static_cast<Integer>(std::clamp<Int64>(Int64{bmp.Height()} - y - height, INT32_MIN, INT32_MAX));
+}
 
 struct TPlayer {
     TCanvas& C;
@@ -702,7 +708,7 @@ struct TPlayer {
             TBitmap bmp;
             if (!Dib(at, r.offBmiSrc, r.cbBmiSrc, r.offBitsSrc, r.cbBitsSrc, bmp)) break;
             // the source rectangle is measured from the DIB's bottom row
-            const Integer top = bmp.Height() - r.Src.y - r.cSrc.y;
+            const Integer top = RowFromBottom(bmp, r.Src.y, r.cSrc.y);
             C.Execute({.Kind = TCanvasOp::opStretchBlt, .Rect = Bounds(r.Dest.x, r.Dest.y, r.cDest.x, r.cDest.y),
                        .Param1 = static_cast<Integer>(r.dwRop), .Source = &bmp,
                        .SourceRect = Bounds(r.Src.x, top, r.cSrc.x, r.cSrc.y)});
@@ -713,7 +719,7 @@ struct TPlayer {
             TBitmap bmp;
             if (!Dib(at, r.offBmiSrc, r.cbBmiSrc, r.offBitsSrc, r.cbBitsSrc, bmp)) break;
             // the DIB's own alpha bytes are kept as they were recorded
-            const Integer top = bmp.Height() - r.Src.y - r.cSrc.y;
+            const Integer top = RowFromBottom(bmp, r.Src.y, r.cSrc.y);
             C.Execute({.Kind = TCanvasOp::opAlphaBlend, .Rect = Bounds(r.Dest.x, r.Dest.y, r.cDest.x, r.cDest.y),
                        .Param2 = r.Blend.Global | (r.Blend.Op << 8), .Source = &bmp,
                        .SourceRect = Bounds(r.Src.x, top, r.cSrc.x, r.cSrc.y)});

@@ -135,9 +135,12 @@ public:
             break;
         }
         case U_WMR_TEXTOUT: {
+            // the point follows the text: a length that passes the record's end is refused first
             int16_t length = 0;
+            std::memcpy(&length, d + 6, 2);
             const char* text = nullptr;
-            if (U_WMRTEXTOUT_get(d, &p, &length, &text) && Inside(r, text, length))
+            if (length >= 0 && 8 + size_t((length + 1) & ~1) + 4 <= r.Size &&
+                U_WMRTEXTOUT_get(d, &p, &length, &text) && Inside(r, text, length))
                 Text(p, 0, nullptr, Decode(text, length));
             break;
         }

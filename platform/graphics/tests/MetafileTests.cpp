@@ -283,6 +283,22 @@ void LoadMetafile(TMetafile& mf, const std::string& bytes)
     mf.LoadFromStream(m);
 }
 
+// A text record whose length runs past the record: its point, after the text, is never read.
+TEST(Metafile, TextRecordsLongerThanTheirRecordAreSkipped)
+{
+    char* text = U_WMRTEXTOUT_set(U_POINT16{1, 1}, const_cast<char*>("Dam"));
+    const int16_t length = 30000;
+    std::memcpy(text + 6, &length, 2);
+    const std::string wmf = WindowsMetafile({U_WMRSETMAPMODE_set(U_MM_TEXT), text}, 0);
+    TMetafile mf;
+    LoadMetafile(mf, wmf);
+    TBitmap picture;
+    WhiteBitmap(picture, 20, 10);
+    picture.Canvas().Draw(0, 0, mf);
+    for (Integer y = 0; y < 10; ++y)
+        for (Integer x = 0; x < 20; ++x) EXPECT_EQ(picture.Canvas().Pixel(x, y), clWhite) << x << "," << y;
+}
+
 TEST(Metafile, PlaceableWindowsMetafileDrawsInItsBoxWithItsObjectTable)
 {
     // a box of 12 x 6 logical units at 48 per inch: a quarter by an eighth of an inch, 24 x 12 pixels
