@@ -15,6 +15,11 @@ TWindowSystem& WindowSystem()
 
 void RegisterWindowSystem(TWindowSystem* system) { gSystem = system; }
 
+TWindowSystem::~TWindowSystem()
+{
+    if (gSystem == this) gSystem = nullptr;
+}
+
 namespace {
 TPopupWindows* gPopups = nullptr;
 }  // namespace

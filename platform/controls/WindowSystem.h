@@ -90,7 +90,9 @@ struct TScrollBarLook {
 
 class TWindowSystem {
 public:
-    virtual ~TWindowSystem() = default;
+    // A window system that goes is no longer the registered one: what still runs at the end of
+    // the program (a timer stopped by a static object's destructor) then finds none.
+    virtual ~TWindowSystem();
 
     // ---- windows
     virtual TWindowHandle* CreateWindow(TWinControl* control, TWindowKind kind) = 0;

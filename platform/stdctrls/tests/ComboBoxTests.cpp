@@ -120,3 +120,18 @@ TEST_F(ComboTest, TheListWindowIsKnownOnceDroppedDown)
     EXPECT_EQ(Combo->ListWindow(), list) << "the same window serves the next drop-down";
     EXPECT_FALSE(list->Visible());
 }
+
+// A window system that goes unregisters itself: a timer stopped afterwards, as static objects do
+// at the end of the program, reaches no window system.
+TEST(WindowSystemRegistration, AWindowSystemThatGoesIsNoLongerRegistered)
+{
+    TWindowSystem* previous = WindowSystemRegistered() ? &WindowSystem() : nullptr;
+    {
+        TFakeWindowSystem system;
+        RegisterWindowSystem(&system);
+        EXPECT_TRUE(WindowSystemRegistered());
+    }
+    EXPECT_FALSE(WindowSystemRegistered());
+    StopLayerTimer(&previous);
+    RegisterWindowSystem(previous);
+}
