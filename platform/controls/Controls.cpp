@@ -297,6 +297,10 @@ void TControl::MainWndProc(TMessage& message)
 
 void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight)
 {
+    // The largest coordinate or size a control takes, far beyond any screen: bounds outside it
+    // (a damaged form description) are cut, so that no sum of them overflows.
+    constexpr Integer MaxCoordinate = 1 << 24;
+    for (Integer* v : {&ALeft, &ATop, &AWidth, &AHeight}) *v = std::clamp(*v, -MaxCoordinate, MaxCoordinate);
     if (!ComponentState().Contains(csLoading)) {
         if ((AWidth != FWidth || AHeight != FHeight) && !CanResize(AWidth, AHeight)) return;
         FConstraints.Apply(AWidth, AHeight);

@@ -229,6 +229,20 @@ struct FormFixture : ::testing::Test {
     }
 };
 
+// Bounds far beyond any screen, as a damaged form description gives them, are cut to 2^24 before
+// any sum of them is taken.
+TEST_F(FormFixture, BoundsBeyondAnyScreenAreCut)
+{
+    constexpr Integer MaxControlCoordinate = 1 << 24;
+    Plot->SetBounds(INT_MAX, INT_MIN, INT_MIN, INT_MAX);
+    EXPECT_EQ(Plot->Left(), MaxControlCoordinate);
+    EXPECT_EQ(Plot->Top(), -MaxControlCoordinate);
+    EXPECT_EQ(Plot->Width(), 0);
+    EXPECT_EQ(Plot->Height(), MaxControlCoordinate);
+    EXPECT_EQ(Plot->ClientRect().Bottom, MaxControlCoordinate);
+    TestProcess();
+}
+
 TEST_F(FormFixture, PaintsThroughCanvasAndParentPaintsWindowlessChild)
 {
     EXPECT_GE(Plot->Paints, 1);
