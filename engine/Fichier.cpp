@@ -820,7 +820,7 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
     for (int j = 0; j <= m.NJoints; ++j) {
         JointRecord(in, m.Joint, j);
         if (m.Joint.mat[j] < 0 || m.Joint.mat[j] > m.NJointMaterials)
-            throw EWrongFormat("Joint.mat[" + std::to_string(j) + "]");
+            throw EWrongFormat(Indexed("Joint.mat", j));
     }
 
     // The older material layout is that of versions 1.0 to 1.4 with a release up to 2
@@ -861,8 +861,8 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
     SizeCracks(m.Cracks, m.NJoints);
     if (v >= 1020000)
         for (int j = 0; j <= m.NJoints; ++j) {
-            in.F64("Cracks.Up[" + std::to_string(j) + "]", m.Cracks.Up[j]);
-            in.F64("Cracks.Down[" + std::to_string(j) + "]", m.Cracks.Down[j]);
+            in.F64(Indexed("Cracks.Up", j), m.Cracks.Up[j]);
+            in.F64(Indexed("Cracks.Down", j), m.Cracks.Down[j]);
         }
 
     if (v >= 1030000) {
@@ -886,7 +886,7 @@ void ReadModel(TFileReader& in, const TProgramVersion& version, TParametres& m)
         in.CheckCount("Statistiques.NombreAnalyses", m.Statistiques.NombreAnalyses, MaxFileSimulations, 0);
         for (int i = 1; i <= NRandomVariables; ++i) {
             if (m.Statistiques.Distribution[i] != 3) continue;
-            const std::string density = "UserDefinedPDF.elem[" + std::to_string(i) + "]";
+            const std::string density = Indexed("UserDefinedPDF.elem", i);
             Integer& number = m.UserDefinedPDF.number[i];
             in.I32("", number);
             in.CheckCount(density, number, MaxFileDensityValues, 8);
