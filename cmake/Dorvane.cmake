@@ -1,3 +1,10 @@
+# The standard headers nearly every unit reads, compiled once per target instead of once per
+# unit; test programs add GoogleTest's.  Only standard and test-framework headers go here, so a
+# unit still has to include every header of ours that it uses.
+set(DORVANE_PRECOMPILED_HEADERS
+  <algorithm> <array> <atomic> <bitset> <cmath> <functional> <iomanip> <iostream> <map> <memory>
+  <mutex> <optional> <set> <span> <sstream> <string> <thread> <unordered_map> <variant> <vector>)
+
 # dorvane_library(<name> <sources...> [LIBS <libs...>])
 # A static library for one folder; headers are included from the repository root
 # ("numerics/VEZ_vector.h").
@@ -5,6 +12,7 @@ function(dorvane_library name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   if(ARG_UNPARSED_ARGUMENTS)
     add_library(${name} STATIC ${ARG_UNPARSED_ARGUMENTS})
+    target_precompile_headers(${name} PRIVATE ${DORVANE_PRECOMPILED_HEADERS})
     set(scope PUBLIC)
   else()
     add_library(${name} INTERFACE)  # headers only, so far
@@ -23,6 +31,7 @@ function(dorvane_tests target)
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_precompile_headers(${target} PRIVATE ${DORVANE_PRECOMPILED_HEADERS} <gtest/gtest.h>)
   # The sanitizer build runs every test but the window tests of the folders above the platform:
   # those drive whole windows for minutes under the sanitizers, and the normal build runs them.
   if(DORVANE_SANITIZE AND target MATCHES "_window_tests$" AND NOT target MATCHES "^plat_")
