@@ -1,6 +1,6 @@
-// Published properties of the chart, its axis settings, crosshairs, layer joins and background,
-// of the axis control and of the numeric label, with their declared defaults, so that they are
-// placed and set from a form description.
+// Published properties of the chart, its axis settings, crosshairs, text labels, layer joins and
+// background, of the axis control and of the numeric label, with their declared defaults, so that
+// they are placed and set from a form description.
 #include "chart/VEZ_NumLab.h"
 #include "chart/VEZ_dizure.h"
 #include "platform/classes/TypInfo.h"
@@ -154,6 +154,24 @@ const TEnumTypeInfo& TypeInfoOf(TCrossHMode)
     return info;
 }
 
+const TEnumTypeInfo& TypeInfoOf(TVerticalAlignment)
+{
+    static const TEnumTypeInfo info("TVerticalAlignment", {"vaTop", "vaCenter", "vaBottom"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TTxtLblAttachMode)
+{
+    static const TEnumTypeInfo info("TTxtLblAttachMode", {"tlamNone", "tlamXOnly", "tlamYOnly", "tlamBoth"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TTxtLblMode)
+{
+    static const TEnumTypeInfo info("TTxtLblMode", {"tlOff", "tlsimple", "tlBox", "tlUnderline", "tlShadow"});
+    return info;
+}
+
 namespace {
 
 using C = TCustomDIzure;
@@ -205,6 +223,26 @@ void PublishSettings()
         .Property("LineType", &TCrossHair::LineType, &TCrossHair::SetLineType).Default(TPenStyle::psDashDotDot)
         .Property("LineWid", &TCrossHair::LineWid, &TCrossHair::SetLineWid).Default(1)
         .Property("Layer", &TCrossHair::Layer, &TCrossHair::SetLayer).Default(1);
+
+    // The anchor is left out at 0; the rest is always written.
+    using T = TTextLabel;
+    TPublished<T>(T::StaticClass())
+        .Property("PosX", &T::PosX, &T::SetPosX)
+        .Property("PosY", &T::PosY, &T::SetPosY)
+        .Property("Layer", &T::Layer, &T::SetLayer)
+        .Property("ShadowDx", &T::ShadowDx, &T::SetShadowDx)
+        .Property("ShadowDy", &T::ShadowDy, &T::SetShadowDy)
+        .Property("ColorShadow", &T::ColorShadow, &T::SetColorShadow).Type("TColor")
+        .Property("Alignment", &T::Alignment, &T::SetAlignment)
+        .Property("VerticalAlignment", &T::VerticalAlignment, &T::SetVerticalAlignment)
+        .Property("AttachToData", &T::AttachToData, &T::SetAttachToData)
+        .Property("ColorBkg", &T::ColorBkg, &T::SetColorBkg).Type("TColor")
+        .Property("ColorBorder", &T::ColorBorder, &T::SetColorBorder).Type("TColor")
+        .Property("Transparent", &T::Transparent, &T::SetTransparent)
+        .Property("Font", [](T* t) { return &t->Font(); }, [](T* t, TFont* v) { if (v) t->SetFont(*v); })
+        .Property("Caption", &T::Caption, &T::SetCaption)
+        .Property("Mode", &T::Mode, &T::SetMode)
+        .Property("Visible", &T::Visible, &T::SetVisible);
 
     // L01xControlledBy .. L16yControlledBy: each layer governs itself unless joined.
     TPublished<TJointLayers> joints(TJointLayers::StaticClass());
@@ -428,7 +466,7 @@ void RegisterChartClasses()
     PublishNumLab();
     PublishChart();
     RegisterClasses({TScaleProps::StaticClass(), TScalePropsHoriz::StaticClass(), TScalePropsVert::StaticClass(),
-                     TCrossHair::StaticClass(), TDTLabel::StaticClass(), TJointLayers::StaticClass(),
+                     TCrossHair::StaticClass(), TDTLabel::StaticClass(), TTextLabel::StaticClass(), TJointLayers::StaticClass(),
                      TBakGndImg::StaticClass(), TScale::StaticClass(), TNumLab::StaticClass(),
                      TCustomDIzure::StaticClass(), TDIzure::StaticClass()});
 }

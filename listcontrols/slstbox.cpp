@@ -455,6 +455,7 @@ TClass TSectionListBox::StaticClass()
 TSectionListBox::TSectionListBox(TComponent* AOwner) : TCustomListBox(AOwner)
 {
     SetStyle(lbOwnerDrawVariable);
+    SetStyleElements({seFont, seClient, seBorder});
     FSections = std::make_unique<TListSectionCollection>(this);
     FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
     FSectionFont.OnChange = [this] { RepaintUnlessUpdating(); };

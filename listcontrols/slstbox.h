@@ -436,8 +436,6 @@ public:
     void SetSelectionColor(TColor value) { FSelectionColor = value; }
     TColor SelectionTextColor() const { return FSelectionTextColor; }
     void SetSelectionTextColor(TColor value) { FSelectionTextColor = value; }
-    TStyleElements StyleElements() const { return FStyleElements; }
-    void SetStyleElements(TStyleElements value) { FStyleElements = value; }
     String Version() const;
     void SetVersion(const String&) {}
     float DPIScale() const { return FDPIScale; }
@@ -533,7 +531,6 @@ private:
     void RestyleScrollBars();
     bool ValidTabStops(std::vector<Integer>& stops, bool rightStops) const;
 
-    TStyleElements FStyleElements{seFont, seClient, seBorder};
     bool FFlat = false;
     bool FWordWrap = false;
     TBitmap FWallpaper;

@@ -61,7 +61,7 @@ bool TStyCustomSpeedButton::HoverChangesFace()
 // With a custom style that paints fonts, the text colour of the element the look stands for.
 TColor TStyCustomSpeedButton::GetTextColor()
 {
-    if (!UsesCustomStyle() || !FStyleElements.Contains(seFont)) return Font().Color();
+    if (!UsesCustomStyle() || !StyleElements().Contains(seFont)) return Font().Color();
     Integer variant = 0;   // normal, hot, pressed, disabled
     switch (FState) {
     case bsMouseOver: case bsDragOver: variant = 1; break;

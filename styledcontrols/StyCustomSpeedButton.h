@@ -18,8 +18,6 @@ public:
     void SetStyle(TStyUserButtonStyle Value) { SetButtonStyle(Value); }
     bool UnColorMain() const { return GlyphObject().Style() == gsExplorer; }
     void SetUnColorMain(bool Value);
-    TStyleElements StyleElements() const { return FStyleElements; }
-    void SetStyleElements(TStyleElements Value) { FStyleElements = Value; }
     // A custom platform style is active and the button follows the platform theme.
     bool UsesCustomStyle() { return CustomStyleActive() && EffectiveThemeMode() == ttmPlatform; }
 
@@ -40,5 +38,4 @@ private:
 
     TStyUserButtonStyle FStyle = ubsWin40;
     bool FDesign = true;
-    TStyleElements FStyleElements{seFont, seClient, seBorder};
 };

@@ -262,6 +262,7 @@ TControl::~TControl()
 {
     Destroying();
     if (gCaptureControl == this) gCaptureControl = nullptr;
+    ForgetDragControl(this);
     if (FParent) {
         if (TWinControl* form = FormWindow(); form && form != this) form->ControlGone(this);
         FParent->RemoveControl(this);
@@ -273,6 +274,7 @@ void TControl::WndProc(TMessage& message)
 {
     if (message.Msg == WM_LBUTTONDBLCLK && !FControlStyle.Contains(csDoubleClicks)) message.Msg = WM_LBUTTONDOWN;
     if (IsMouseMessage(message.Msg)) {
+        if (DragMouseInput(message)) return;
         if ((message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) &&
             FControlStyle.Contains(csCaptureMouse))
             SetCaptureControl(this);

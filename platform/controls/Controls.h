@@ -51,6 +51,16 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = Set<TShiftStateFlag>;
 
+// Dragging: how a drag starts (dmManual: BeginDrag; dmAutomatic: a left press), what it is
+// (dkDrag: drag and drop; dkDock: a dock drag), and what a control under the mouse is told.
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag, dkDock };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+
+// The parts of a control a custom style may colour.
+enum TStyleElement { seFont, seClient, seBorder };
+using TStyleElements = Set<TStyleElement>;
+
 // Border styles of forms; a control's TBorderStyle uses the first two.
 using TBorderStyle = TFormBorderStyle;
 
@@ -75,6 +85,9 @@ const TEnumTypeInfo& TypeInfoOf(TFontStyle);
 const TEnumTypeInfo& TypeInfoOf(TFontPitch);
 const TEnumTypeInfo& TypeInfoOf(TPenStyle);
 const TEnumTypeInfo& TypeInfoOf(TBrushStyle);
+const TEnumTypeInfo& TypeInfoOf(TDragMode);
+const TEnumTypeInfo& TypeInfoOf(TDragKind);
+const TEnumTypeInfo& TypeInfoOf(TStyleElement);
 
 // Registers the controls' classes with the class registry and publishes their properties (and
 // those of the graphics objects they hold: fonts, colours, cursors).  Calling it again does
@@ -114,6 +127,24 @@ using TMouseWheelUpDownEvent = TEvent<TObject*, TShiftState, TPoint, bool&>;
 using TContextPopupEvent = TEvent<TObject*, TPoint, bool&>;
 // Sender, NewWidth, NewHeight (may be changed), Resize (may be cleared to refuse the size).
 using TCanResizeEvent = TEvent<TObject*, Integer&, Integer&, bool&>;
+
+// What a drag carries: a program may hand its own object to OnStartDrag (it stays the
+// program's), and the controls under the mouse then get it as Source instead of the control.
+class TDragObject : public TObject {
+    DECLARE_CLASS(TDragObject, TObject)
+};
+class TDragDockObject : public TDragObject {
+    DECLARE_CLASS(TDragDockObject, TDragObject)
+};
+// Sender (the control under the mouse), Source, X, Y (its client point).
+using TDragDropEvent = TEvent<TObject*, TObject*, Integer, Integer>;
+// Sender, Source, X, Y, State, Accept (may be set; true on entry).
+using TDragOverEvent = TEvent<TObject*, TObject*, Integer, Integer, TDragState, bool&>;
+// Sender, DragObject (null on entry; may be set).
+using TStartDragEvent = TEvent<TObject*, TDragObject*&>;
+using TStartDockEvent = TEvent<TObject*, TDragDockObject*&>;
+// Sender, Target (the control dropped on; null when none took the drop), X, Y.
+using TEndDragEvent = TEvent<TObject*, TObject*, Integer, Integer>;
 
 // Runs fn; an exception it raises goes to the registered exception handler (the application's
 // HandleException) with sender, and does not propagate.
@@ -276,6 +307,31 @@ public:
     Integer HelpContext() const { return FHelpContext; }
     void SetHelpContext(Integer value) { FHelpContext = value; }
 
+    // ---- dragging and docking
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor value) { FDragCursor = value; }
+    TDragKind DragKind() const { return FDragKind; }
+    void SetDragKind(TDragKind value) { FDragKind = value; }
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    // Starts a drag from the control (OnStartDrag; with DragKind dkDock a dock drag, OnStartDock)
+    // and gives it the mouse.  The drag moves at once when Immediate, else once the mouse is
+    // Threshold pixels (negative: Mouse->DragThreshold) away from the start.  While it moves, the
+    // control under the mouse is asked whether it takes the drop (DragOver), and the cursor is
+    // DragCursor where it does, crNoDrop elsewhere.  A button's release drops on the control
+    // that took it (OnDragDrop); Escape cancels.  The control then gets OnEndDrag with the target
+    // (null when none took the drop) and the point in the client area of the control under the
+    // mouse (on the screen when there is none).  A dock drag knows no docking sites: it only
+    // starts and ends (OnEndDock, never with a target).  Nothing happens while a drag is under way.
+    void BeginDrag(bool Immediate, Integer Threshold = -1);
+    // Ends the control's drag: a drop where the mouse is, or (Drop false) a cancel.
+    void EndDrag(bool Drop);
+    bool Dragging() const;
+
+    // The parts a custom style colours; no custom style exists here, so drawing never uses it.
+    TStyleElements StyleElements() const { return FStyleElements; }
+    void SetStyleElements(TStyleElements value) { FStyleElements = value; }
+
     // ---- form descriptions: a control is read inside its parent
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override;
@@ -295,6 +351,12 @@ public:
     TMouseMoveEvent OnMouseMove;
     TNotifyEvent OnMouseEnter, OnMouseLeave;
     TContextPopupEvent OnContextPopup;
+    TDragDropEvent OnDragDrop;
+    TDragOverEvent OnDragOver;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+    TStartDockEvent OnStartDock;
+    TEndDragEvent OnEndDock;
 
     virtual void Click();
     virtual void DblClick();
@@ -316,6 +378,15 @@ protected:
     // Position, size and (unless it follows the parent) font height times M / D.
     virtual void ChangeScale(Integer M, Integer D);
     virtual void VisibleChanging() {}
+    // The control under the mouse in a drag: whether it takes Source's drop at X, Y (OnDragOver
+    // decides; without one it takes nothing), and the drop.
+    virtual void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
+    virtual void DragDrop(TObject* Source, Integer X, Integer Y);
+    // The source of a drag as it starts and ends.
+    virtual void DoStartDrag(TDragObject*& DragObject);
+    virtual void DoEndDrag(TObject* Target, Integer X, Integer Y);
+    virtual void DoStartDock(TDragDockObject*& DragObject);
+    virtual void DoEndDock(TObject* Target, Integer X, Integer Y);
 
     // Message handlers.
     void WMLButtonDown(TMessage& message);
@@ -358,6 +429,10 @@ protected:
     bool FAutoSize = false;
 
 private:
+    friend class TDragOperation;
+    // A drag's use of the control's mouse input: the moves and the release of the drag it is
+    // the source of, and the left press that starts an automatic drag.  True when used.
+    bool DragMouseInput(TMessage& message);
     void DoMouseDown(TMessage& message, TMouseButton button, TShiftState extra);
     void DoMouseUp(TMessage& message, TMouseButton button);
     void FontChanged();
@@ -372,6 +447,10 @@ private:
     bool FParentShowHint = true;
     TPopupMenu* FPopupMenu = nullptr;
     Integer FHelpContext = 0;
+    TCursor FDragCursor = crDrag;
+    TDragKind FDragKind = dkDrag;
+    TDragMode FDragMode = dmManual;
+    TStyleElements FStyleElements{seFont, seClient, seBorder};
     // Distances to the parent's right and bottom edges kept by right/bottom anchors.
     Integer FAnchorRight = 0, FAnchorBottom = 0;
     bool FAnchorsKnown = false;

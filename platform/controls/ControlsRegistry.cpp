@@ -47,6 +47,24 @@ const TEnumTypeInfo& TypeInfoOf(TBrushStyle)
     return info;
 }
 
+const TEnumTypeInfo& TypeInfoOf(TDragMode)
+{
+    static const TEnumTypeInfo info("TDragMode", {"dmManual", "dmAutomatic"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TDragKind)
+{
+    static const TEnumTypeInfo info("TDragKind", {"dkDrag", "dkDock"});
+    return info;
+}
+
+const TEnumTypeInfo& TypeInfoOf(TStyleElement)
+{
+    static const TEnumTypeInfo info("TStyleElement", {"seFont", "seClient", "seBorder"}, "TStyleElements");
+    return info;
+}
+
 namespace {
 
 const struct {
@@ -143,6 +161,9 @@ void PublishControls()
         .Property("Constraints", [](TControl* c) { return &c->Constraints(); },
                   [](TControl* c, TSizeConstraints* v) { if (v) c->Constraints().Assign(v); })
         .Property("Cursor", &TControl::Cursor, &TControl::SetCursor).Type("TCursor").Default(crDefault)
+        .Property("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor).Type("TCursor").Default(crDrag)
+        .Property("DragKind", &TControl::DragKind, &TControl::SetDragKind).Default(dkDrag)
+        .Property("DragMode", &TControl::DragMode, &TControl::SetDragMode).Default(dmManual)
         .Property("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(true)
         .Property("Font", [](TControl* c) { return &c->Font(); }, [](TControl* c, TFont* v) { if (v) c->SetFont(*v); })
             .Stored([](TControl* c) { return !c->ParentFont(); })
@@ -154,13 +175,21 @@ void PublishControls()
         .Property("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
         .Property("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
             .Stored([](TControl* c) { return !c->ParentShowHint(); })
+        .Property("StyleElements", &TControl::StyleElements, &TControl::SetStyleElements)
+            .Default(TStyleElements{seFont, seClient, seBorder})
         .Property("Visible", &TControl::Visible, &TControl::SetVisible).Default(true)
         .Property("OnClick", &TControl::OnClick)
         .Property("OnDblClick", &TControl::OnDblClick)
+        .Property("OnDragDrop", &TControl::OnDragDrop)
+        .Property("OnDragOver", &TControl::OnDragOver)
+        .Property("OnEndDock", &TControl::OnEndDock)
+        .Property("OnEndDrag", &TControl::OnEndDrag)
         .Property("OnMouseDown", &TControl::OnMouseDown)
         .Property("OnMouseMove", &TControl::OnMouseMove)
         .Property("OnMouseUp", &TControl::OnMouseUp)
-        .Property("OnResize", &TControl::OnResize);
+        .Property("OnResize", &TControl::OnResize)
+        .Property("OnStartDock", &TControl::OnStartDock)
+        .Property("OnStartDrag", &TControl::OnStartDrag);
 
     TPublished<TWinControl>(TWinControl::StaticClass())
         .Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)

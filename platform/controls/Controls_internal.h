@@ -33,4 +33,13 @@ void DefaultMouseFrame(TWinControl* window, TMessage& message, TCursor classCurs
 // The parent's surface point of a control's client origin.
 TPoint SurfaceOrigin(const TControl* control, TWinControl*& surfaceOwner);
 
+// The deepest visible, enabled window at a screen point inside the window.
+TWinControl* DeepestWindowAt(TWinControl* window, TPoint screen);
+
+// The drag under way: whether the control is its source; a cancel (false when there is no
+// drag); and a control going away that it must no longer use.
+bool IsDragSource(const TControl* control);
+bool CancelDrag();
+void ForgetDragControl(const TControl* control);
+
 }  // namespace ControlsKernel

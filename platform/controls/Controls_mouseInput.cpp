@@ -55,21 +55,6 @@ TCursor FrameCursor(Integer hit)
     }
 }
 
-// The deepest visible, enabled window at a screen point inside the window.
-TWinControl* DeepestWindowAt(TWinControl* window, TPoint screen)
-{
-    for (;;) {
-        const TPoint p = window->ScreenToClient(screen);
-        TWinControl* child = nullptr;
-        for (Integer i = window->ControlCount() - 1; i >= 0 && !child; --i) {
-            auto* c = dynamic_cast<TWinControl*>(window->Controls(i));
-            if (c && c->Visible() && c->Enabled() && c->BoundsRect().Contains(p)) child = c;
-        }
-        if (!child) return window;
-        window = child;
-    }
-}
-
 // The window beneath a transparent one at the point: a sibling lower in the z-order there, else
 // the parent.
 TWinControl* WindowBeneath(TWinControl* window, TPoint screen)
@@ -89,6 +74,20 @@ TWinControl* WindowBeneath(TWinControl* window, TPoint screen)
 }
 
 }  // namespace
+
+TWinControl* ControlsKernel::DeepestWindowAt(TWinControl* window, TPoint screen)
+{
+    for (;;) {
+        const TPoint p = window->ScreenToClient(screen);
+        TWinControl* child = nullptr;
+        for (Integer i = window->ControlCount() - 1; i >= 0 && !child; --i) {
+            auto* c = dynamic_cast<TWinControl*>(window->Controls(i));
+            if (c && c->Visible() && c->Enabled() && c->BoundsRect().Contains(p)) child = c;
+        }
+        if (!child) return window;
+        window = child;
+    }
+}
 
 TWinControl* MouseInputWindow(TWinControl* window, Cardinal msg, TPoint screen)
 {

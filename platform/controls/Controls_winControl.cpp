@@ -232,7 +232,10 @@ void TWinControl::DefaultHandler(TMessage& message)
     case WM_NCLBUTTONDOWN: DefaultMouseFrame(this, message, crDefault); break;
     case WM_CANCELMODE:
         // the window, or a windowless control on it, gives the mouse capture up
-        if (gCaptureControl == this || (gCaptureControl && gCaptureControl->Parent() == this)) SetCaptureControl(nullptr);
+        if (gCaptureControl == this || (gCaptureControl && gCaptureControl->Parent() == this)) {
+            if (IsDragSource(gCaptureControl)) CancelDrag();
+            SetCaptureControl(nullptr);
+        }
         break;
     default:
         break;
@@ -241,7 +244,13 @@ void TWinControl::DefaultHandler(TMessage& message)
 
 void TWinControl::WndProc(TMessage& message)
 {
-    if (IsMouseMessage(message.Msg)) {
+    // Escape cancels a drag under way, and gives no character
+    if (message.Msg == WM_KEYDOWN && message.WParam == VK_ESCAPE && CancelDrag()) {
+        FDialogKeyUsed = true;
+        return;
+    }
+    // the source of a drag takes its mouse input itself, not its windowless children
+    if (IsMouseMessage(message.Msg) && !IsDragSource(this)) {
         TControl* capture = gCaptureControl;
         if (capture && capture != this && capture->FParent == this && !dynamic_cast<TWinControl*>(capture)) {
             RouteMouse(message);

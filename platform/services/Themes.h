@@ -98,9 +98,6 @@ enum TStyleColor { scBorder, scButtonDisabled, scButtonFocused, scButtonHot, scB
                    scGenericBackground, scGenericGradientBase, scGenericGradientEnd, scHintGradientBase,
                    scHintGradientEnd, scListBox, scListBoxDisabled, scListView, scPanel, scPanelDisabled,
                    scSplitter, scToolBarGradientBase, scToolBarGradientEnd, scTreeView, scWindow };
-// The parts of a control a custom style may colour.
-enum TStyleElement { seFont, seClient, seBorder };
-using TStyleElements = Set<TStyleElement>;
 
 class TCustomStyleServices {
 public:
