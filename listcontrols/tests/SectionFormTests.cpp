@@ -75,7 +75,8 @@ TEST(SectionForms, PicturesArePublishedInStreamOrder)
 }
 
 // Sections written to a description come back with every property, their sub-item texts and
-// their font; a section stored open shows its rows again, a closed one only its own row.
+// their font; a section stored open shows its rows again, a closed one only its own row.  An
+// 8-bit wallpaper comes back as binary data.
 TEST(SectionForms, SectionsRoundTripThroughAFormDescription)
 {
     TestInitialize();
@@ -97,6 +98,11 @@ TEST(SectionForms, SectionsRoundTripThroughAFormDescription)
     second->SetReadOnly(false);
     second->SetTag(7);
     second->SetItemHeight(21);
+    TBitmap paper(3, 2, TPixelFormat::pf8bit);
+    paper.Canvas().SetPixel(2, 1, clNavy);
+    const TColor ink = paper.Canvas().Pixel(2, 1), blank = paper.Canvas().Pixel(0, 0);
+    ASSERT_NE(ink, blank);
+    list->SetWallpaper(paper);
 
     const String text = WriteComponentText(root.get());
     EXPECT_NE(Pos("Caption = 'Options:'", text), 0) << text.ToUtf8();
@@ -120,6 +126,9 @@ TEST(SectionForms, SectionsRoundTripThroughAFormDescription)
     EXPECT_EQ(s->Tag(), 7);
     EXPECT_EQ(s->ItemHeight(), 21);
     EXPECT_EQ(copy->Sections()[0]->State(), lssExpanded);
+    EXPECT_EQ(copy->Wallpaper().PixelFormat(), TPixelFormat::pf8bit);
+    EXPECT_EQ(copy->Wallpaper().Canvas().Pixel(2, 1), ink);
+    EXPECT_EQ(copy->Wallpaper().Canvas().Pixel(0, 0), blank);
     EXPECT_EQ(copy->Items().Count(), 4);   // the open section's rows and the closed one's row
     EXPECT_EQ(WriteComponentText(again.get()), text);
 }

@@ -375,6 +375,14 @@ TEST(ResultLists, CarryTheSettingsOfTheirWindows)
         EXPECT_EQ(list->SelectionTextColor(), c.selectionText) << c.name;
         EXPECT_EQ(!list->Wallpaper().Empty(), c.wallpaper) << c.name;
         EXPECT_EQ(list->Wallpaper().Width(), c.wallpaper ? 600 : 0) << c.name;
+        if (c.wallpaper) {   // 13 rows of 8 bits, white at the left fading to a pale blue
+            TBitmap& paper = list->Wallpaper();
+            EXPECT_EQ(paper.Height(), 13) << c.name;
+            EXPECT_EQ(paper.PixelFormat(), TPixelFormat::pf8bit) << c.name;
+            EXPECT_EQ(paper.Canvas().Pixel(0, 12), TColor(0xFFFFFF)) << c.name;
+            EXPECT_EQ(paper.Canvas().Pixel(300, 6), TColor(0xFFEBEB)) << c.name;
+            EXPECT_EQ(paper.Canvas().Pixel(599, 0), TColor(0xFFD8D8)) << c.name;
+        }
         EXPECT_EQ(list->ContractDisable(), c.contractDisable) << c.name;
         ASSERT_EQ(list->Sections().Count(), static_cast<Integer>(c.sections.size())) << c.name;
         for (Integer k = 0; k < list->Sections().Count(); ++k) {
