@@ -35,7 +35,8 @@ protected:
 };
 
 // Office settings decide the default style, newest Office first, then whether the user's apps
-// are dark; a key without the value asked for counts as present where it does.
+// are dark; a key without the value asked for counts as present where it does.  A text where an
+// Office theme number belongs is the registry's read error.
 TEST_F(UserRegistry, TheDefaultStyleFollowsTheUsersOfficeAndWindowsSettings)
 {
     struct Value {
@@ -46,6 +47,7 @@ TEST_F(UserRegistry, TheDefaultStyleFollowsTheUsersOfficeAndWindowsSettings)
     struct Case {
         std::vector<Value> values;
         TGxStyle style;
+        bool typeError = false;   // the registry reports a wrongly typed value as its read error
     };
     const char* const office16 = "Software\\Microsoft\\Office\\16.0\\Common";
     const char* const office15 = "Software\\Microsoft\\Office\\15.0\\Common";
@@ -69,6 +71,9 @@ TEST_F(UserRegistry, TheDefaultStyleFollowsTheUsersOfficeAndWindowsSettings)
         {{{personalize, "AppsUseLightTheme", "1"}}, tsWindows10},
         {{{personalize, nullptr, ""}}, tsWindows10},
         {{{personalize, "AppsUseLightTheme", "dark"}}, tsOffice2019Black},
+        {{{office14, "Theme", "dark"}}, tsCustom, true},
+        {{{office14, nullptr, ""}, {office12, "Theme", "blue"}}, tsCustom, true},
+        {{{office15, "UI Theme", "2"}, {office14, "Theme", "dark"}}, tsOffice2013Gray},   // not read
     };
     for (size_t k = 0; k < std::size(cases); ++k) {
         TempFolder home;
@@ -78,7 +83,10 @@ TEST_F(UserRegistry, TheDefaultStyleFollowsTheUsersOfficeAndWindowsSettings)
             registry.OpenKey(v.key, true);
             if (v.name) registry.WriteString(v.name, v.value);
         }
-        EXPECT_EQ(DetectDefaultStyle(false), cases[k].style) << "case " << k;
+        if (cases[k].typeError)
+            EXPECT_THROW(DetectDefaultStyle(false), ERegistryException) << "case " << k;
+        else
+            EXPECT_EQ(DetectDefaultStyle(false), cases[k].style) << "case " << k;
     }
 }
 
