@@ -3,7 +3,9 @@
 #include <cstdlib>
 
 #include "listcontrols/GxStyleIF.h"
+#include "platform/forms/MonitorsBackend.h"
 #include "platform/rtl/Registry.h"
+#include "platform/stdctrls/ExtCtrls.h"
 #include "platform/rtl/tests/TempFolder.h"
 #include "platform/testing/Driver.h"
 
@@ -132,6 +134,39 @@ TEST(GxStyles, ScaleAndCustomLook)
     EXPECT_FLOAT_EQ(GetControlDPIScale(nullptr, nullptr), 1.0f);
     EXPECT_FALSE(IsCustomStyleActive(StyleServices(), false));
     EXPECT_TRUE(IsCustomStyleActive(StyleServices(), true));   // "Windows" while designing
+}
+
+// The displays as the toolkit reports them, each at 144 dots per inch.
+class TFineMonitors : public TMonitorsBackend {
+public:
+    explicit TFineMonitors(TMonitorsBackend& real) : FReal(real) {}
+    std::vector<TMonitorFacts> Monitors() override
+    {
+        std::vector<TMonitorFacts> monitors = FReal.Monitors();
+        for (TMonitorFacts& m : monitors) m.PixelsPerInch = 144;
+        return monitors;
+    }
+
+private:
+    TMonitorsBackend& FReal;
+};
+
+// A form that scales its controls follows the resolution of its monitor; one that does not keeps
+// its controls at 1, on any monitor.
+TEST(GxStyles, ScaleFollowsTheFormsMonitorUnlessTheFormDoesNotScale)
+{
+    TestInitialize();
+    TMonitorsBackend& real = MonitorsBackend();
+    TFineMonitors fine(real);
+    RegisterMonitorsBackend(&fine);
+    TForm form(nullptr);
+    TPanel panel(&form);
+    panel.SetParent(&form);
+    EXPECT_FLOAT_EQ(GetControlDPIScale(&panel, nullptr), 1.5f);
+    form.SetScaled(false);
+    EXPECT_FLOAT_EQ(GetControlDPIScale(&panel, nullptr), 1.0f);
+    EXPECT_FLOAT_EQ(GetControlDPIScale(&form, nullptr), 1.0f);
+    RegisterMonitorsBackend(&real);
 }
 
 }  // namespace
