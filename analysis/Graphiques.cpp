@@ -5,7 +5,6 @@
 #include <numbers>
 
 #include "analysis/Memo.h"
-#include "analysis/Progress.h"
 #include "analysis/ResultTables.h"
 #include "platform/classes/TypInfo.h"
 #include "platform/rtl/RtlMath.h"
@@ -118,10 +117,6 @@ void TGraphicsDlg::FormCreate(TObject*)
     DrawMouseActionGlyph(SpeedButton1->Glyph(), maNone);
     DrawMouseActionGlyph(SpeedButton3->Glyph(), maPan);
     DrawMouseActionGlyph(SpeedButton4->Glyph(), maZoomWindPos);
-    TBitmap wallpaper;
-    DrawListWallpaper(wallpaper);
-    CombinationList->SetWallpaper(wallpaper);
-    JointList->SetWallpaper(wallpaper);
     FormResize(this);
 }
 

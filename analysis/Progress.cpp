@@ -59,26 +59,10 @@ void DrawStopGlyph(TBitmap& glyph)
 
 }  // namespace
 
-// Rows of 13 pixels fading from white to a pale blue across the list.
-void DrawListWallpaper(TBitmap& wallpaper)
-{
-    wallpaper.SetSize(600, 13);
-    TCanvas& c = wallpaper.Canvas();
-    for (Integer x = 0; x < 600; ++x) {
-        const Integer v = 255 - x * 40 / 600;
-        c.Pen().SetColor(static_cast<TColor>(0xFF0000 | (v << 8) | v));
-        c.MoveTo(x, 0);
-        c.LineTo(x, 13);
-    }
-}
-
 void TProgressDlg::FormCreate(TObject*)
 {
     SetCursor(crHourGlass);
     DrawStopGlyph(ButtonStatistics->Glyph());
-    TBitmap wallpaper;
-    DrawListWallpaper(wallpaper);
-    SectionListBox->SetWallpaper(wallpaper);
 }
 
 void TProgressDlg::FormShow(TObject*)

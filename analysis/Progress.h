@@ -18,9 +18,6 @@
 #include "platform/stdctrls/StdCtrls.h"
 #include "platform/stdctrls/Timer.h"
 
-// The wallpaper of the result windows' section lists: 600 x 13 pixels, tiled behind the rows.
-void DrawListWallpaper(TBitmap& wallpaper);
-
 class TProgressDlg : public TForm, public IAnalysisHost, public ILongRunHost {
     DECLARE_CLASS(TProgressDlg, TForm)
 public:

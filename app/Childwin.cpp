@@ -99,7 +99,9 @@ TClass TMDIChild::StaticClass()
             .Field("PlotsStresses1", &C::PlotsStresses1)
             .Field("PlotsProbabilistic1", &C::PlotsProbabilistic1)
             .Field("PlotsIncremental1", &C::PlotsIncremental1)
-            .Field("PopupChart", &C::PopupChart);
+            .Field("PopupChart", &C::PopupChart)
+            .Field("PopupReport", &C::PopupReport)
+            .Field("PopupStabilityDrawings1", &C::PopupStabilityDrawings1);
     });
     return &meta;
 }
@@ -192,6 +194,7 @@ void TMDIChild::UpdateMenuItems()
     StartAnalyses1->SetEnabled(geometry && d.Contains(daCombination) && has("TProgressDlg"));
     Results1->SetEnabled(results);
     StabilityDrawings1->SetEnabled(results && has("TReportEpures"));
+    PopupStabilityDrawings1->SetEnabled(StabilityDrawings1->Enabled());
     MSExcel1->SetEnabled(results && has("TExcelDlg"));
     GraphicalViews1->SetEnabled(results && has("TGraphicsDlg"));
     PlotsStresses1->SetEnabled(GraphicalViews1->Enabled());

@@ -102,6 +102,8 @@ public:
     TMenuItem* PlotsProbabilistic1 = nullptr;
     TMenuItem* PlotsIncremental1 = nullptr;
     TPopupMenu* PopupChart = nullptr;
+    TPopupMenu* PopupReport = nullptr;
+    TMenuItem* PopupStabilityDrawings1 = nullptr;
 
     // ---- handlers
     void FormCreate(TObject* Sender);

@@ -906,9 +906,13 @@ void THTMLLayout::PageBackground(const String& attrs, const TRect& rect, Integer
             continue;
         }
         if (Copy(upper, 1, 5) == "SSYS:" || Copy(upper, 1, 5) == "LSYS:") {
+            // at the right, a shell icon stands off by the image list's image width like an image
+            // of the list; without a list, by its own width
+            const bool large = upper[1] == u'L';
+            const Integer width = P.ImageList ? P.ImageList->Width() : ShellIconSize(large);
             TSize size;
-            DrawSystemIcon(C, right ? rect.Right - ShellIconSize(upper[1] == u'L') : cl, FLineTop, size, P.PrinterScale,
-                           P.PrinterOutput, true, upper[1] == u'L', Copy(value, 6));
+            DrawSystemIcon(C, right ? rect.Right - width : cl, FLineTop, size, P.PrinterScale, P.PrinterOutput, true,
+                           large, Copy(value, 6));
             continue;
         }
         TGraphic* picture = Picture(value);

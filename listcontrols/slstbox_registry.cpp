@@ -74,11 +74,12 @@ void PublishSection()
         .Property("VAlignment", &S::VAlignment, &S::SetVAlignment)
         .Property("AutoEdit", &S::AutoEdit, &S::SetAutoEdit)
         .Property("AutoSize", &S::AutoSize, &S::SetAutoSize)
-        .Property("Caption", [](S* s) { return s->Caption(); }, &S::SetCaption)
+        .Property("Caption", [](S* s) { return s->Caption(); }, &S::SetCaption).NoDefault()
         .Property("Fixed", &S::Fixed, &S::SetFixed)
         .Property("ImageIndex", &S::ImageIndex, &S::SetImageIndex)
         .Property("State", &S::State, &S::SetState)
-        .Property("SubItems", [](S* s) { return static_cast<TStrings*>(&s->SubItems()); }, nullptr)
+        .Property("SubItems", [](S* s) { return static_cast<TStrings*>(&s->SubItems()); },
+                  [](S* s, TStrings* v) { if (v) s->SetSubItems(*v); })
         .Property("Color", &S::Color, &S::SetColor).Type("TColor")
         .Property("Lines", &S::Lines, &S::SetLines)
         .Property("Font", [](S* s) { return &s->Font(); }, [](S* s, TFont* v) { if (v) s->SetFont(*v); })
@@ -105,8 +106,10 @@ void PublishListBox()
 {
     using L = TSectionListBox;
     TPublished<L>(L::StaticClass())
-        .Property("Sections", [](L* l) { return &l->Sections(); }, nullptr)
-        .Property("TabPositions", [](L* l) { return &l->TabPositions(); }, nullptr)
+        .Property("Sections", [](L* l) { return &l->Sections(); },
+                  [](L* l, TListSectionCollection* v) { if (v) l->SetSections(*v); })
+        .Property("TabPositions", [](L* l) { return &l->TabPositions(); },
+                  [](L* l, TTabPositionCollection* v) { if (v) l->SetTabPositions(*v); })
         .Property("TabPosMove", &L::TabPosMove, &L::SetTabPosMove).Default(false)
         .Property("WordWrap", &L::WordWrap, &L::SetWordWrap).Default(false)
         .Property("Wallpaper", [](L* l) { return &l->Wallpaper(); },

@@ -5,6 +5,7 @@
 #include "platform/graphics/Codecs.h"
 #include "platform/stdctrls/ImgList.h"
 #include "platform/graphics/PaintDevice.h"
+#include "platform/services/ShellIcons.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -382,6 +383,49 @@ TEST(MiniHTMLPage, BackgroundPicturesTileTheAreaAndImagesStandOnce)
                 wrong += (page.Canvas().Pixel(x, y) == c.color) != c.covered.Contains({x, y});
         EXPECT_EQ(wrong, 0) << c.markup << " " << c.printer;
     }
+}
+
+// A shell icon at the top right stands off the area's right edge by the image list's image
+// width, as an image of the list would; without an image list, by its own width (16).
+TEST(MiniHTMLPage, ShellIconAtTheTopRightStandsOffByTheImageListsWidth)
+{
+    TestInitialize();
+    struct TLimeIcons : TShellIconProvider {
+        bool Icon(const String&, bool large, TBitmap& into) override
+        {
+            into.SetSize(ShellIconSize(large), ShellIconSize(large));
+            into.Canvas().FillRectColor(TRect{0, 0, into.Width(), into.Height()}, clLime);
+            TPixelBuffer pixels;
+            into.GetPixels(pixels);
+            for (Integer y = 0; y < pixels.Height; ++y)
+                for (Integer x = 0; x < pixels.Width; ++x) pixels.Row(y)[x] |= 0xFF000000u;
+            return true;
+        }
+    } icons;
+    RegisterShellIconProvider(&icons);
+    TImageList images(nullptr);
+    images.SetWidth(4);
+    images.SetHeight(4);
+    struct Case {
+        TImageList* list;
+        TRect covered;
+    } cases[] = {{nullptr, {44, 10, 60, 26}}, {&images, {56, 10, 72, 26}}};
+    for (const Case& c : cases) {
+        TBitmap page;
+        page.SetSize(100, 40);
+        page.Canvas().FillRectColor(TRect{0, 0, 100, 40}, clWhite);
+        THTMLPictureCache cache;
+        THTMLRenderParams params;
+        params.PictureCache = &cache;
+        params.ImageList = c.list;
+        THTMLRenderResult result;
+        RenderMiniHTML(page.Canvas(), "<BODY BGTOPRIGHT=\"SSYS:notes.txt\">", TRect{10, 10, 60, 35}, params, result);
+        Integer wrong = 0;
+        for (Integer y = 0; y < 40; ++y)
+            for (Integer x = 0; x < 100; ++x) wrong += (page.Canvas().Pixel(x, y) == clLime) != c.covered.Contains({x, y});
+        EXPECT_EQ(wrong, 0) << (c.list ? "image list" : "no image list");
+    }
+    RegisterShellIconProvider(nullptr);
 }
 
 // A GIF of 2 x 2 pixels with `frames` frames; frame i sits at left i + 4, top i + 6 (i from 0).

@@ -3,7 +3,9 @@
 #include <cstdlib>
 
 #include "listcontrols/GxStyleIF.h"
+#include "platform/forms/MonitorsBackend.h"
 #include "platform/rtl/Registry.h"
+#include "platform/stdctrls/ExtCtrls.h"
 #include "platform/rtl/tests/TempFolder.h"
 #include "platform/testing/Driver.h"
 
@@ -35,7 +37,8 @@ protected:
 };
 
 // Office settings decide the default style, newest Office first, then whether the user's apps
-// are dark; a key without the value asked for counts as present where it does.
+// are dark; a key without the value asked for counts as present where it does.  A text where an
+// Office theme number belongs is the registry's read error.
 TEST_F(UserRegistry, TheDefaultStyleFollowsTheUsersOfficeAndWindowsSettings)
 {
     struct Value {
@@ -46,6 +49,7 @@ TEST_F(UserRegistry, TheDefaultStyleFollowsTheUsersOfficeAndWindowsSettings)
     struct Case {
         std::vector<Value> values;
         TGxStyle style;
+        bool typeError = false;   // the registry reports a wrongly typed value as its read error
     };
     const char* const office16 = "Software\\Microsoft\\Office\\16.0\\Common";
     const char* const office15 = "Software\\Microsoft\\Office\\15.0\\Common";
@@ -69,6 +73,9 @@ TEST_F(UserRegistry, TheDefaultStyleFollowsTheUsersOfficeAndWindowsSettings)
         {{{personalize, "AppsUseLightTheme", "1"}}, tsWindows10},
         {{{personalize, nullptr, ""}}, tsWindows10},
         {{{personalize, "AppsUseLightTheme", "dark"}}, tsOffice2019Black},
+        {{{office14, "Theme", "dark"}}, tsCustom, true},
+        {{{office14, nullptr, ""}, {office12, "Theme", "blue"}}, tsCustom, true},
+        {{{office15, "UI Theme", "2"}, {office14, "Theme", "dark"}}, tsOffice2013Gray},   // not read
     };
     for (size_t k = 0; k < std::size(cases); ++k) {
         TempFolder home;
@@ -78,7 +85,10 @@ TEST_F(UserRegistry, TheDefaultStyleFollowsTheUsersOfficeAndWindowsSettings)
             registry.OpenKey(v.key, true);
             if (v.name) registry.WriteString(v.name, v.value);
         }
-        EXPECT_EQ(DetectDefaultStyle(false), cases[k].style) << "case " << k;
+        if (cases[k].typeError)
+            EXPECT_THROW(DetectDefaultStyle(false), ERegistryException) << "case " << k;
+        else
+            EXPECT_EQ(DetectDefaultStyle(false), cases[k].style) << "case " << k;
     }
 }
 
@@ -124,6 +134,38 @@ TEST(GxStyles, ScaleAndCustomLook)
     EXPECT_FLOAT_EQ(GetControlDPIScale(nullptr, nullptr), 1.0f);
     EXPECT_FALSE(IsCustomStyleActive(StyleServices(), false));
     EXPECT_TRUE(IsCustomStyleActive(StyleServices(), true));   // "Windows" while designing
+}
+
+// The displays as the toolkit reports them, each at 144 dots per inch.
+class TFineMonitors : public TMonitorsBackend {
+public:
+    explicit TFineMonitors(TMonitorsBackend& real) : FReal(real) {}
+    std::vector<TMonitorFacts> Monitors() override
+    {
+        std::vector<TMonitorFacts> monitors = FReal.Monitors();
+        for (TMonitorFacts& m : monitors) m.PixelsPerInch = 144;
+        return monitors;
+    }
+
+private:
+    TMonitorsBackend& FReal;
+};
+
+// A form that does not scale its controls keeps them at 1 on a monitor of any resolution.
+TEST(GxStyles, AFormThatDoesNotScaleKeepsItsControlsAtOneOnAFineMonitor)
+{
+    TestInitialize();
+    TMonitorsBackend& real = MonitorsBackend();
+    TFineMonitors fine(real);
+    RegisterMonitorsBackend(&fine);
+    TForm form(nullptr);
+    TPanel panel(&form);
+    panel.SetParent(&form);
+    EXPECT_EQ(form.Monitor()->PixelsPerInch(), 144);
+    form.SetScaled(false);
+    EXPECT_FLOAT_EQ(GetControlDPIScale(&panel, nullptr), 1.0f);
+    EXPECT_FLOAT_EQ(GetControlDPIScale(&form, nullptr), 1.0f);
+    RegisterMonitorsBackend(&real);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "ListTestSupport.h"
 #include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
 #include "platform/classes/TypInfo.h"
 
 namespace {
@@ -71,6 +72,65 @@ TEST(SectionForms, PicturesArePublishedInStreamOrder)
         ASSERT_LT(at(order[k]), static_cast<std::ptrdiff_t>(published.size())) << order[k];
         EXPECT_LT(at(order[k - 1]), at(order[k])) << order[k];
     }
+}
+
+// Sections written to a description come back with every property, their sub-item texts and
+// their font; a section stored open shows its rows again, a closed one only its own row.  An
+// 8-bit wallpaper comes back as binary data.
+TEST(SectionForms, SectionsRoundTripThroughAFormDescription)
+{
+    TestInitialize();
+    RegisterListControlClasses();
+    std::unique_ptr<TComponent> root(ReadComponentText(AnalysisList));
+    auto* list = dynamic_cast<TSectionListBox*>(root->FindComponent("SectionListBox"));
+    ASSERT_NE(list, nullptr);
+    TListSection* second = list->Sections().Add();
+    second->SetCaption("Options:");
+    second->SubItems().Add("first");
+    second->SubItems().Add("second");
+    second->SetControlType(scCheckbox);
+    second->SetAlignment(taRightJustify);
+    second->SetVAlignment(vtaBottom);
+    second->SetLines(slBoth);
+    second->SetImageIndex(2);
+    second->SetFontUsage(fuBoth);
+    second->Font().SetStyle(TFontStyles{TFontStyle::fsItalic});
+    second->SetReadOnly(false);
+    second->SetTag(7);
+    second->SetItemHeight(21);
+    TBitmap paper(3, 2, TPixelFormat::pf8bit);
+    paper.Canvas().SetPixel(2, 1, clNavy);
+    const TColor ink = paper.Canvas().Pixel(2, 1), blank = paper.Canvas().Pixel(0, 0);
+    ASSERT_NE(ink, blank);
+    list->SetWallpaper(paper);
+
+    const String text = WriteComponentText(root.get());
+    EXPECT_NE(Pos("Caption = 'Options:'", text), 0) << text.ToUtf8();
+    std::unique_ptr<TComponent> again(ReadComponentText(text));
+    auto* copy = dynamic_cast<TSectionListBox*>(again->FindComponent("SectionListBox"));
+    ASSERT_NE(copy, nullptr);
+    ASSERT_EQ(copy->Sections().Count(), 2);
+    TListSection* s = copy->Sections()[1];
+    EXPECT_EQ(s->Caption(), String("Options:"));
+    EXPECT_EQ(s->State(), lssContracted);
+    ASSERT_EQ(s->SubItems().Count(), 2);
+    EXPECT_EQ(s->SubItems()[1], String("second"));
+    EXPECT_EQ(s->ControlType(), scCheckbox);
+    EXPECT_EQ(s->Alignment(), taRightJustify);
+    EXPECT_EQ(s->VAlignment(), vtaBottom);
+    EXPECT_EQ(s->Lines(), slBoth);
+    EXPECT_EQ(s->ImageIndex(), 2);
+    EXPECT_EQ(s->FontUsage(), fuBoth);
+    EXPECT_TRUE(s->Font().Style().Contains(TFontStyle::fsItalic));
+    EXPECT_FALSE(s->ReadOnly());
+    EXPECT_EQ(s->Tag(), 7);
+    EXPECT_EQ(s->ItemHeight(), 21);
+    EXPECT_EQ(copy->Sections()[0]->State(), lssExpanded);
+    EXPECT_EQ(copy->Wallpaper().PixelFormat(), TPixelFormat::pf8bit);
+    EXPECT_EQ(copy->Wallpaper().Canvas().Pixel(2, 1), ink);
+    EXPECT_EQ(copy->Wallpaper().Canvas().Pixel(0, 0), blank);
+    EXPECT_EQ(copy->Items().Count(), 4);   // the open section's rows and the closed one's row
+    EXPECT_EQ(WriteComponentText(again.get()), text);
 }
 
 }  // namespace

@@ -115,7 +115,13 @@ void TRegistry::WriteString(const String& Name, const String& Value)
     ini.UpdateFile();
 }
 
-Integer TRegistry::ReadInteger(const String& Name) const { return StrToIntDef(ReadString(Name), 0); }
+Integer TRegistry::ReadInteger(const String& Name) const
+{
+    if (!ValueExists(Name)) return 0;
+    Integer value = 0;
+    if (!TryStrToInt(ReadString(Name), value)) throw ERegistryException("Invalid data type for '" + Name + "'");
+    return value;
+}
 
 void TRegistry::WriteInteger(const String& Name, Integer Value) { WriteString(Name, IntToStr(Value)); }
 

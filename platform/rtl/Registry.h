@@ -5,6 +5,7 @@
 // writable; look-ups under any other root find nothing.
 #include <cstdint>
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Lists.h"
 #include "platform/rtl/Types.h"
@@ -12,6 +13,12 @@
 
 using HKEY = std::uintptr_t;
 constexpr HKEY HKEY_CLASSES_ROOT = 0x80000000, HKEY_CURRENT_USER = 0x80000001, HKEY_LOCAL_MACHINE = 0x80000002;
+
+// A value read as another type than the one it holds.
+class ERegistryException : public Exception {
+public:
+    using Exception::Exception;
+};
 
 // The file behind the store.
 String RegistryFileName();
@@ -39,6 +46,8 @@ public:
     bool ValueExists(const String& Name) const;
     String ReadString(const String& Name) const;   // empty when missing
     void WriteString(const String& Name, const String& Value);
+    // 0 when missing; a value whose text is not a whole number is not an integer value:
+    // ERegistryException "Invalid data type for 'Name'".
     Integer ReadInteger(const String& Name) const;
     void WriteInteger(const String& Name, Integer Value);
     bool DeleteValue(const String& Name);

@@ -350,6 +350,7 @@ TEST(ProgressWindow, ModelWithoutCombinationsListsTheLoadsOnly)
 // The result windows' section lists as their descriptions and creation set them: 3-D nodes, the
 // wallpaper and blue selected text on the analysis and joint lists, whose sections the user cannot
 // close on the joint plots window; the probabilistic list with the default heights and colours.
+// Until the windows fill them, the lists show the open, read-only sections their descriptions hold.
 TEST(ResultLists, CarryTheSettingsOfTheirWindows)
 {
     struct Case {
@@ -357,6 +358,7 @@ TEST(ResultLists, CarryTheSettingsOfTheirWindows)
         Integer sectionHeight, sectionIndent, subItemHeight;
         TColor selection, selectionText;
         bool wallpaper, contractDisable;
+        std::vector<const char*> sections;
     };
     auto check = [](TSectionListBox* list, const Case& c) {
         EXPECT_EQ(list->SectionHeight(), c.sectionHeight) << c.name;
@@ -373,17 +375,37 @@ TEST(ResultLists, CarryTheSettingsOfTheirWindows)
         EXPECT_EQ(list->SelectionTextColor(), c.selectionText) << c.name;
         EXPECT_EQ(!list->Wallpaper().Empty(), c.wallpaper) << c.name;
         EXPECT_EQ(list->Wallpaper().Width(), c.wallpaper ? 600 : 0) << c.name;
+        if (c.wallpaper) {   // 13 rows of 8 bits, white at the left fading to a pale blue
+            TBitmap& paper = list->Wallpaper();
+            EXPECT_EQ(paper.Height(), 13) << c.name;
+            EXPECT_EQ(paper.PixelFormat(), TPixelFormat::pf8bit) << c.name;
+            EXPECT_EQ(paper.Canvas().Pixel(0, 12), TColor(0xFFFFFF)) << c.name;
+            EXPECT_EQ(paper.Canvas().Pixel(300, 6), TColor(0xFFEBEB)) << c.name;
+            EXPECT_EQ(paper.Canvas().Pixel(599, 0), TColor(0xFFD8D8)) << c.name;
+        }
         EXPECT_EQ(list->ContractDisable(), c.contractDisable) << c.name;
+        ASSERT_EQ(list->Sections().Count(), static_cast<Integer>(c.sections.size())) << c.name;
+        for (Integer k = 0; k < list->Sections().Count(); ++k) {
+            TListSection* section = list->Sections()[k];
+            EXPECT_EQ(section->Caption(), String(c.sections[k])) << c.name;
+            EXPECT_EQ(section->State(), lssExpanded) << c.name;
+            EXPECT_TRUE(section->ReadOnly()) << c.name;
+            EXPECT_TRUE(section->AutoSize()) << c.name;
+            EXPECT_EQ(section->ItemHeight(), c.subItemHeight) << c.name;
+            EXPECT_EQ(section->Font().Name(), String("Tahoma")) << c.name;
+        }
     };
     auto* analysis = CreateForm<TProgressDlg>(Application);
-    check(analysis->SectionListBox, {"analysis", 16, 16, 15, clWhite, clBlue, true, false});
+    check(analysis->SectionListBox,
+          {"analysis", 16, 16, 15, clWhite, clBlue, true, false, {"Loads:", "Load Combinations:"}});
     delete analysis;
     auto* plots = CreateForm<TGraphicsDlg>(Application);
-    check(plots->JointList, {"joints", 16, 16, 15, clWhite, clBlue, true, true});
-    check(plots->CombinationList, {"combinations", 16, 16, 15, clWhite, clBlue, true, true});
+    check(plots->JointList, {"joints", 16, 16, 15, clWhite, clBlue, true, true, {"U/S elevation:"}});
+    check(plots->CombinationList, {"combinations", 16, 16, 15, clWhite, clBlue, true, true, {"Combination:"}});
     delete plots;
     auto* statistics = CreateForm<TGraphStatistics>(Application);
-    check(statistics->SectionListBox, {"probabilistic", 14, 14, 13, clHighlight, clHighlightText, false, false});
+    check(statistics->SectionListBox, {"probabilistic", 14, 14, 13, clHighlight, clHighlightText, false, false,
+                                       {"Input parameters:", "Output parameters:"}});
     delete statistics;
     TestProcess();
 }

@@ -100,7 +100,7 @@ TEST(AnalysisCommand, JointPlotsFromTheResultsMenuAndTheirReport)
 }
 
 // After the analysis, Results > Stability drawings shows the current model's drawings, the
-// tool button too.
+// tool button and the report pop-up's item too.
 TEST(AnalysisCommand, StabilityDrawingsFromTheResultsMenu)
 {
     TRunningProgram program({"{sample}"});
@@ -108,23 +108,29 @@ TEST(AnalysisCommand, StabilityDrawingsFromTheResultsMenu)
     d->Param.Statistiques.AnalysesDemandees = false;
     d->Param.IncrementLoad.PerformAnalysis = false;
     EXPECT_FALSE(d->StabilityDrawings1->Enabled());
+    EXPECT_FALSE(d->PopupStabilityDrawings1->Enabled());
     TestAnswerNextModal([](TCustomForm* form) { form->Close(); });
     d->StartAnalyses1->Click();
-    ASSERT_TRUE(d->StabilityDrawings1->Enabled());
-    String caption;
-    bool drawn = false, analysed = false;
-    TestAnswerNextModal([&](TCustomForm* form) {
-        auto* window = dynamic_cast<TReportEpures*>(form);
-        ASSERT_NE(window, nullptr);
-        caption = window->ComboBoxCombinaison->Text();
-        drawn = window->Image1->Picture().Graphic() != nullptr;
-        analysed = window->param.Donnees.Contains(daAnalysed);
-        TestClick(dynamic_cast<TControl*>(window->FindComponent("ButtonClose")), 4, 4);
-    });
-    d->StabilityDrawings1->Click();
-    EXPECT_EQ(caption, "Usual Combination [Stress analysis]");
-    EXPECT_TRUE(drawn);
-    EXPECT_TRUE(analysed);
+    for (TMenuItem* item : {d->StabilityDrawings1, d->PopupStabilityDrawings1}) {
+        SCOPED_TRACE(item->Name().ToUtf8());
+        ASSERT_TRUE(item->Enabled());
+        String caption;
+        bool drawn = false, analysed = false;
+        TestAnswerNextModal([&](TCustomForm* form) {
+            auto* window = dynamic_cast<TReportEpures*>(form);
+            ASSERT_NE(window, nullptr);
+            caption = window->ComboBoxCombinaison->Text();
+            drawn = window->Image1->Picture().Graphic() != nullptr;
+            analysed = window->param.Donnees.Contains(daAnalysed);
+            TestClick(dynamic_cast<TControl*>(window->FindComponent("ButtonClose")), 4, 4);
+        });
+        item->Click();
+        EXPECT_EQ(caption, "Usual Combination [Stress analysis]");
+        EXPECT_TRUE(drawn);
+        EXPECT_TRUE(analysed);
+    }
+    EXPECT_EQ(d->PopupStabilityDrawings1->Caption(), String("Stability drawings"));
+    EXPECT_EQ(d->PopupStabilityDrawings1->Parent(), d->PopupReport->Items());
 }
 
 // After a run with the Monte-Carlo and incremental studies, the results menu opens the plots

@@ -90,6 +90,7 @@ const std::map<std::string, TExpected>& Expectations()
         {"PlotsStresses1", {Window, "TGraphicsDlg"}},
         {"PlotsProbabilistic1", {Window, "TGraphStatistics"}},
         {"PlotsIncremental1", {Window, "TGraphIncrementLoad"}},
+        {"PopupStabilityDrawings1", {Window, "TReportEpures"}},
         // the chart's pop-up: the pointer's action on the technical drawing
         {"None1", {InPlace}},
         {"Pan1", {InPlace}},
@@ -277,7 +278,7 @@ TEST_F(MenuCommands, EveryMenuCommandAndToolButtonLeadsSomewhere)
     // The menu bar as the user sees it: the main window's menus with the document's merged in.
     for (TMenuItem* entry : main->MainMenu1->MergedItems(Sample->MainMenu1))
         if (entry->Visible()) Walk(entry, StripHotkey(entry->Caption()));
-    for (TPopupMenu* popup : {Sample->PopupExcel, Sample->PopupPlots, Sample->PopupChart})
+    for (TPopupMenu* popup : {Sample->PopupExcel, Sample->PopupPlots, Sample->PopupChart, Sample->PopupReport})
         Walk(popup->Items(), popup->Name());
 
     // The tool buttons: one bound to a menu item runs that item's command, checked above, and

@@ -55,6 +55,13 @@ TEST_F(RegistryTest, ValuesWrittenUnderAKeyReadBackFromTheUsersFile)
     EXPECT_EQ(again.ReadString("File1"), String("/home/eng/dam one.dam"));
     EXPECT_EQ(again.ReadString("File2"), String());
     EXPECT_EQ(again.ReadInteger("Count"), 1);
+    EXPECT_EQ(again.ReadInteger("Missing"), 0);
+    try {
+        again.ReadInteger("File1");   // a text is no integer value
+        ADD_FAILURE() << "no error";
+    } catch (const ERegistryException& e) {
+        EXPECT_EQ(String(e.Message()), String("Invalid data type for 'File1'"));
+    }
     EXPECT_NE(FileText().find("[Software\\Dorvane\\Recent]"), std::string::npos);
 }
 
