@@ -60,6 +60,13 @@ struct TStyUndoRecord {
     Integer current = 0;
 };
 
+// The editors' frame: the window's own client edge unless a form says otherwise.
+class TBaseEditBevel : public TStyBevel {
+    DECLARE_CLASS(TBaseEditBevel, TStyBevel)
+public:
+    explicit TBaseEditBevel(TPersistent* AOwner = nullptr);
+};
+
 class TStyBaseEdit : public TStyCustomBevelPanel, public IStyValidatedControl {
     DECLARE_CLASS(TStyBaseEdit, TStyCustomBevelPanel)
 public:
