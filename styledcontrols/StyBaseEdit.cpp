@@ -32,6 +32,7 @@ TClass TStyBaseEdit::StaticClass()
         m.OnMessage(UM_GETSPELLLINK, &TStyBaseEdit::UMGetSpellLink);
         m.OnMessage(CM_VISIBLECHANGED, &TStyBaseEdit::CMVisibleChanged);
         TPublished<TStyBaseEdit>(&m)
+            .Property("Caret", &TStyBaseEdit::Caret, [](TStyBaseEdit* e, TStyCaret* v) { e->Caret()->Assign(v); })
             .Property("Validator", &TStyBaseEdit::Validator, &TStyBaseEdit::SetValidator)
             .Property("ValidationMsgString", &TStyBaseEdit::ValidationMsgString, &TStyBaseEdit::SetValidationMsgString)
             .Property("OnValidationError", &TStyBaseEdit::OnValidationError)

@@ -267,7 +267,8 @@ std::string BoundLabelForm(const std::string& cls, int width, int height)
            "    Top = 40\n"
            "    Width = 140\n"
            "    Height = 21\n"
-           "    TabOrder = 0\n"
+           "    TabOrder = 0\n" +
+           (cls == "TStyComboBox" ? "" : "    Caret.BlinkRate = 530\n") +   // the editor's caret
            "    SubLabel = {\n" + HexLines(label) +
            "    }\n"
            "  end\n"

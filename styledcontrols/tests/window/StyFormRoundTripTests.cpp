@@ -124,6 +124,14 @@ const char* const Editor = "  object Crest: TStyCustomEdit\n"
                            "    Bevel.Mode = bmEdge\n"
                            "    Bevel.ShadowColor = clGray\n"
                            "    Bevel.StandardStyle = lsDoubleRaised\n"
+                           "    Caret.BlinkRate = 400\n"
+                           "    Caret.Style = csBlock\n"
+                           "    Caret.Width = 3\n"
+                           "    Caret.Height = 12\n"
+                           "    Caret.ImageIndex = 1\n"
+                           "    Caret.ListIndex = 1\n"
+                           "    Caret.CaretBmpMode = cbTile\n"
+                           "    Caret.CanEnable = False\n"
                            "    ValidationMsgString = 'Crest level'\n"
                            "    OnValidationError = AtPosition\n"
                            "    UseGlobalTimer = True\n"
@@ -205,7 +213,7 @@ TEST(StyFormRoundTrip, EveryPublishedPropertyReadsAndWritesBack)
 }
 
 // The editor's frame is the window's own edge by default, so a form need not say so; the
-// "About" text is never written.
+// "About" text is never written; the caret's blink rate, the system's here, always is.
 TEST(StyFormRoundTrip, NewControlsWriteNothingButTheirPlace)
 {
     TestInitialize();
@@ -218,6 +226,7 @@ TEST(StyFormRoundTrip, NewControlsWriteNothingButTheirPlace)
                                                   "  Top = 0\n"
                                                   "  Width = 100\n"
                                                   "  Height = 21\n"
+                                                  "  Caret.BlinkRate = 530\n"
                                                   "end\n");
     TStySpeedButton button(nullptr);
     button.SetName("Run");
