@@ -48,6 +48,8 @@ TClass TStyFaceController::StaticClass()
     static const TMetaClass meta("TStyFaceController", TStyCustomComponent::StaticClass(),
                                  NewComponent<TStyFaceController>, [](TMetaClass& m) {
         TPublished<TStyFaceController>(&m)
+            .Property("About", &TStyFaceController::About, &TStyFaceController::SetAbout)
+            .Stored(false)
             .Property("States", &TStyFaceController::States, &TStyFaceController::SetStates)
             .Property("StyleManager", &TStyFaceController::StyleManager, &TStyFaceController::SetStyleManager)
             .Property("StyleName", &TStyFaceController::StyleName, &TStyFaceController::SetStyleName)
