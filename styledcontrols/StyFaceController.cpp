@@ -136,9 +136,9 @@ const TStyStateEntry& TStyFaceController::StateEntry(TControl* aControl)
     }
     if (auto* pressed = Query<IStyFaceControllerPressed>(aControl)) conditions[2] = code(pressed->FCPressed());
     if (auto* editable = Query<IStyFaceControllerEditable>(aControl)) {
-        conditions[3] = code(editable->FCModified());
-        conditions[4] = code(editable->FCReadOnly());
-        conditions[5] = code(editable->FCErrorIndication());
+        conditions[3] = code(editable->GetModifiedState());
+        conditions[4] = code(editable->GetReadOnlyState());
+        conditions[5] = code(editable->GetErrorIndication());
     }
     return MatchStateConditions(conditions);
 }

@@ -12,6 +12,7 @@
 #include "styledcontrols/StyComboBox.h"
 #include "styledcontrols/StyCustomEdit.h"
 #include "styledcontrols/StyEditRegistry.h"
+#include "styledcontrols/StyFaceController.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ public:
     std::vector<std::string> Seen;
     Integer Validate(IStyValidatedControl* Sender, bool) override
     {
-        const String text = Sender->GetValidatedText();
+        const String text = Sender->GetValidationText();
         Seen.push_back(text.ToUtf8());
         const bool digits = std::any_of(text.u16().begin(), text.u16().end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
         Sender->RespondToError(digits ? 0 : 2);
@@ -314,4 +315,23 @@ TEST(StyEditForms, TheBoundLabelIsReadFromTheFormDescriptionAndWrittenBackTheSam
         std::unique_ptr<TObject> bare(FindClass(cls)->Create(nullptr));
         EXPECT_EQ(Pos("SubLabel", WriteComponentText(dynamic_cast<TComponent*>(bare.get()))), 0);
     }
+}
+
+// A face controller sees the editor's error state.
+TEST_F(StyEditCompanions, AFaceControllerSeesTheEditorsErrorState)
+{
+    const auto pattern = [](const char* name) {
+        for (Integer i = 0; i < StateRegistryCount(); ++i)
+            if (StateRegistryEntry(i).name == String(name)) return StateRegistryEntry(i).sl;
+        return NormalStateList();
+    };
+    auto* fc = new TStyFaceController(Form);
+    TStyCFCStateObject* error = fc->States()->Add();
+    error->setKind(pattern("Error"));
+    Edit->SetFaceController(fc);
+    EXPECT_EQ(fc->findState(Edit), nullptr);
+    Edit->RespondToError(2);
+    EXPECT_EQ(fc->findState(Edit), error);
+    Edit->SetFaceController(nullptr);
+    delete fc;
 }
