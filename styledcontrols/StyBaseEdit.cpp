@@ -32,6 +32,7 @@ TClass TStyBaseEdit::StaticClass()
         m.OnMessage(UM_GETSPELLLINK, &TStyBaseEdit::UMGetSpellLink);
         m.OnMessage(CM_VISIBLECHANGED, &TStyBaseEdit::CMVisibleChanged);
         TPublished<TStyBaseEdit>(&m)
+            .Property("Caret", &TStyBaseEdit::Caret, [](TStyBaseEdit* e, TStyCaret* v) { e->Caret()->Assign(v); })
             .Property("Validator", &TStyBaseEdit::Validator, &TStyBaseEdit::SetValidator)
             .Property("ValidationMsgString", &TStyBaseEdit::ValidationMsgString, &TStyBaseEdit::SetValidationMsgString)
             .Property("OnValidationError", &TStyBaseEdit::OnValidationError)
@@ -49,6 +50,8 @@ TClass TStyBaseEdit::StaticClass()
             .Property("OnModified", &TStyBaseEdit::OnModified)
             .Property("OnCursorPosChanged", &TStyBaseEdit::OnCursorPosChanged)
             .Property("OnTextChangedAt", &TStyBaseEdit::OnTextChangedAt)
+            .Property("OnContextPopup", &TStyBaseEdit::OnContextPopup)
+            .Property("OnMouseWheel", &TStyBaseEdit::OnMouseWheel)
             .Property("Color").Default(clWindow)
             .Property("ParentColor").Default(false)
             .Property("TabStop").Default(true)
@@ -70,8 +73,18 @@ const TEnumTypeInfo& TypeInfoOf(TEditCharCase)
     return info;
 }
 
+TClass TBaseEditBevel::StaticClass()
+{
+    static const TMetaClass meta("TBaseEditBevel", TStyBevel::StaticClass(), nullptr, [](TMetaClass& m) {
+        TPublished<TBaseEditBevel>(&m).Property("Mode").Default(bmWindows);
+    });
+    return &meta;
+}
+
+TBaseEditBevel::TBaseEditBevel(TPersistent* AOwner) : TStyBevel(AOwner) { SetMode(bmWindows); }
+
 TStyBaseEdit::TStyBaseEdit(TComponent* AOwner)
-    : TStyCustomBevelPanel(AOwner),
+    : TStyCustomBevelPanel(AOwner, std::make_unique<TBaseEditBevel>(this)),
       FCaret(std::make_unique<TStyCaret>(this)),
       FFont3D(std::make_unique<TSty3DCaption>(nullptr)),
       FUndoBuffer(std::make_unique<TStyDynLIFOBuffer>()),
@@ -83,8 +96,6 @@ TStyBaseEdit::TStyBaseEdit(TComponent* AOwner)
     FControlStyle.Include(csOpaque);
     FControlStyle.Include(csCaptureMouse);
     FControlStyle.Include(csDoubleClicks);
-    // Every editor starts with the Windows-style frame (the window's own client edge).
-    FBevel->SetMode(bmWindows);
     SetBounds(Left(), Top(), Width(), 21);
     FFont3D->OnChange = TNotifyEvent(this, &TStyBaseEdit::Font3DChanged);
     FCaret->SetCol(1);

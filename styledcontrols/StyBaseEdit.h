@@ -60,7 +60,14 @@ struct TStyUndoRecord {
     Integer current = 0;
 };
 
-class TStyBaseEdit : public TStyCustomBevelPanel, public IStyValidatedControl {
+// The editors' frame: the window's own client edge unless a form says otherwise.
+class TBaseEditBevel : public TStyBevel {
+    DECLARE_CLASS(TBaseEditBevel, TStyBevel)
+public:
+    explicit TBaseEditBevel(TPersistent* AOwner = nullptr);
+};
+
+class TStyBaseEdit : public TStyCustomBevelPanel, public IStyValidatedControl, public IStyFaceControllerEditable {
     DECLARE_CLASS(TStyBaseEdit, TStyCustomBevelPanel)
 public:
     explicit TStyBaseEdit(TComponent* AOwner);
@@ -78,14 +85,22 @@ public:
     bool LabelSync() const { return FLabelSync; }
     void SetLabelSync(bool Value);
     TStyValidationEntity* Validator() const { return FValidator; }
-    void SetValidator(TStyValidationEntity* Value);
-    const String& ValidationMsgString() const { return FValidationMsgString; }
-    void SetValidationMsgString(const String& Value) { FValidationMsgString = Value; }
+    TStyValidationEntity* GetValidator() override { return FValidator; }
+    void SetValidator(TStyValidationEntity* Value) override;
+    const String& ValidationMsgString() const override { return FValidationMsgString; }
+    void SetValidationMsgString(const String& Value) override { FValidationMsgString = Value; }
+    TControl* GetControl() override { return this; }
+    TBrush* ControlBackBrush() override { return &Brush(); }
+    TFont* ControlFont() override { return &Font(); }
     bool ErrorIndication() const { return FErrorIndication; }
     // The validator's verdict: a level above 0 marks the editor and fires OnValidationError.
     void RespondToError(Integer ErrorLevel) override;
-    virtual bool SupportsDefaultIndication() { return false; }
-    String GetValidatedText() override;
+    bool SupportsDefaultIndication() override { return false; }
+    // The editor's states a face controller chooses its look by.
+    bool GetModifiedState() override { return FModified; }
+    bool GetReadOnlyState() override { return FReadOnly; }
+    bool GetErrorIndication() override { return FErrorIndication; }
+    String GetValidationText() override;
     // The link to a spell checker the program may add (null until a descendant gives its host).
     TStySpellLink* SpellLink() const { return FSpellLink.get(); }
     void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;

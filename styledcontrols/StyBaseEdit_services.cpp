@@ -416,7 +416,7 @@ void TStyBaseEdit::RespondToError(Integer ErrorLevel)
     if (ErrorLevel > 0) OnValidationError(this, ErrorLevel);
 }
 
-String TStyBaseEdit::GetValidatedText()
+String TStyBaseEdit::GetValidationText()
 {
     String s;
     GetValidationText(s);
@@ -440,5 +440,6 @@ void TStyBaseEdit::Notification(TComponent* AComponent, TOperation Operation)
 bool TStyBaseEdit::GetInterface(const TGUID& iid, void** obj)
 {
     if (iid == IStyValidatedControl::IID) return ProvideInterface<IStyValidatedControl>(this, obj);
+    if (iid == IStyFaceControllerEditable::IID) return ProvideInterface<IStyFaceControllerEditable>(this, obj);
     return TStyCustomBevelPanel::GetInterface(iid, obj);
 }

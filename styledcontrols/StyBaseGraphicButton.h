@@ -104,6 +104,9 @@ public:
     bool isTransparentSet() override { return FButtonTransparent; }
     bool UsesParentBack() override { return BackBitmapCheck(); }
 
+    // Whether the button shows a glyph of its own rather than a standard one.
+    virtual bool HasCustomGlyph() { return true; }
+
     TNotifyEvent OnDropDown;
 
 protected:

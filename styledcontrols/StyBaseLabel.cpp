@@ -2,6 +2,8 @@
 // twinkling caption.
 #include "styledcontrols/StyBaseLabel.h"
 
+#include "foundation/StySysIn.h"
+
 const TEnumTypeInfo& TypeInfoOf(TStyLabelOption)
 {
     static const TEnumTypeInfo info("TStyLabelOption", {"loPathEllipsis", "loEndEllipsis", "loEditControl",
@@ -38,6 +40,8 @@ TClass TStyBaseLabel::StaticClass()
     });
     return &meta;
 }
+
+bool TStyBaseLabel::SystemFontSmoothingState() { return FontSmoothingEnabled(); }
 
 TStyBaseLabel::TStyBaseLabel(TComponent* AOwner) : TStyBaseGraphicControl(AOwner) { FAutoSize = true; }
 

@@ -33,6 +33,8 @@ public:
     TStyLabelOptions Options() const { return FOptions; }
     void SetOptions(TStyLabelOptions Value);
     void SetAutoSize(bool Value) override;
+    // Whether the system smooths the fonts on the screen.
+    static bool SystemFontSmoothingState();
     bool Twinkle() const { return FTwinkle; }
     void SetTwinkle(bool Value);
     Integer TwinkleVisible() const { return FTwinkleVisible; }

@@ -7,7 +7,16 @@
 TClass TStyBoundLabel::StaticClass()
 {
     static const TMetaClass meta("TStyBoundLabel", TStyCustomSimpleLabel::StaticClass(), nullptr, [](TMetaClass& m) {
-        TPublished<TStyBoundLabel>(&m).Property("Alignment").Default(agCenterLeft);
+        // The owner places the label: its position, anchors and constraints are not written.
+        TPublished<TStyBoundLabel>(&m)
+            .Property("Alignment")
+            .Default(agCenterLeft)
+            .Property("FocusControl")
+            .Stored([](const TStyBoundLabel* l) { return l->FocusControl() != l->Owner(); })
+            .Property("Left", &TStyBoundLabel::Left, nullptr)
+            .Property("Top", &TStyBoundLabel::Top, nullptr)
+            .Property("Anchors", &TStyBoundLabel::Anchors, nullptr)
+            .Property("Constraints", [](TStyBoundLabel* l) { return &l->Constraints(); }, nullptr);
     });
     return &meta;
 }

@@ -42,15 +42,19 @@ public:
     void SetValidatedValue(TStyValidatedListValue Value) { FValidatedValue = Value; }
     // The text a validator checks: the text, or the item index in decimals.
     String ValidationText() const;
-    String GetValidatedText() override { return ValidationText(); }
+    String GetValidationText() override { return ValidationText(); }
     TStyValidationEntity* Validator() const { return FValidator; }
-    void SetValidator(TStyValidationEntity* Value);
-    const String& ValidationMsgString() const { return FValidationMsgString; }
-    void SetValidationMsgString(const String& Value) { FValidationMsgString = Value; }
+    TStyValidationEntity* GetValidator() override { return FValidator; }
+    void SetValidator(TStyValidationEntity* Value) override;
+    const String& ValidationMsgString() const override { return FValidationMsgString; }
+    void SetValidationMsgString(const String& Value) override { FValidationMsgString = Value; }
+    TControl* GetControl() override { return this; }
+    TBrush* ControlBackBrush() override { return &Brush(); }
+    TFont* ControlFont() override { return &Font(); }
     // The validator's verdict: above 0 marks the box in error and tells OnValidationError.
-    void RespondToError(Integer ErrorLevel);
+    void RespondToError(Integer ErrorLevel) override;
     bool ErrorIndication() const { return FErrorIndication; }
-    bool SupportsDefaultIndication() const { return false; }
+    bool SupportsDefaultIndication() override { return false; }
     // Whether the flat look shows now (the three-dimensional one otherwise).
     bool FlatLookShown() const;
 

@@ -33,6 +33,11 @@ TClass TStyBaseCustomControl::StaticClass()
     static const TMetaClass meta("TStyBaseCustomControl", TCustomControl::StaticClass(), nullptr, [](TMetaClass& m) {
         m.OnMessage(CM_MOUSEENTER, &TStyBaseCustomControl::CMMouseEnter);
         m.OnMessage(CM_MOUSELEAVE, &TStyBaseCustomControl::CMMouseLeave);
+        TPublished<TStyBaseCustomControl>(&m)
+            .Property("About", &TStyBaseCustomControl::About, &TStyBaseCustomControl::SetAbout)
+            .Stored(false)
+            .Property("OnMouseEnter", &TStyBaseCustomControl::OnMouseEnter)
+            .Property("OnMouseExit", &TStyBaseCustomControl::OnMouseExit);
     });
     return &meta;
 }
@@ -95,6 +100,9 @@ TClass TStyCustomControl::StaticClass()
             .Default(false)
             .Property("ImageIndex", &TStyCustomControl::ImageIndex, &TStyCustomControl::SetImageIndex).Default(0)
             .Property("ListIndex", &TStyCustomControl::ListIndex, &TStyCustomControl::SetListIndex).Default(0)
+            .Property("ImageList", &TStyCustomControl::ImageList, &TStyCustomControl::SetImageList)
+            .Stored([](const TStyCustomControl* c) { return !IsGlobalImageList(c->ImageList()); })
+            .Property("FaceController", &TStyCustomControl::FaceController, &TStyCustomControl::SetFaceController)
             .Property("BackFX", &TStyCustomControl::BackFX, &TStyCustomControl::SetBackFX)
             .Property("OnAfterEnter", &TStyCustomControl::OnAfterEnter)
             .Property("OnAfterExit", &TStyCustomControl::OnAfterExit)
@@ -529,6 +537,7 @@ void TStyCustomControl::DoMouseExit()
             BackUpdate();
         }
     }
+    TStyBaseCustomControl::DoMouseExit();
 }
 
 void TStyCustomControl::UMAfterEnter(TMessage&) { OnAfterEnter(this); }

@@ -41,11 +41,16 @@ public:
     // The change handler of owned value objects: invalidates.
     virtual void ObjectChanged(TObject* Sender);
     virtual TStyPackageID getStyPackage() const { return StyFoundationPackage; }
+    const TStyAboutVar& About() const { return FAbout; }
+    void SetAbout(const TStyAboutVar&) {}   // design-time text, never stored
+
+    // OnMouseEnter is the control's own event; this one fires when the mouse has left.
+    TNotifyEvent OnMouseExit;
 
 protected:
-    // After the control's own enter and leave handling (OnMouseEnter, OnMouseLeave).
+    // After the control's own enter and leave handling; the exit fires OnMouseExit.
     virtual void DoMouseEnter() {}
-    virtual void DoMouseExit() {}
+    virtual void DoMouseExit() { OnMouseExit(this); }
     void CMMouseEnter(TMessage& message);
     void CMMouseLeave(TMessage& message);
 

@@ -89,13 +89,19 @@ TClass TStyCustomBevelPanel::StaticClass()
         TPublished<TStyCustomBevelPanel>(&m)
             .Property("NoHandleUpdate", &TStyCustomBevelPanel::NoHandleUpdate,
                       &TStyCustomBevelPanel::SetNoHandleUpdate)
-            .Default(false);
+            .Default(false)
+            .Property("Bevel", &TStyCustomBevelPanel::Bevel, &TStyCustomBevelPanel::SetBevel);
     });
     return &meta;
 }
 
 TStyCustomBevelPanel::TStyCustomBevelPanel(TComponent* AOwner)
-    : TStyCustomPanel(AOwner), FBevel(std::make_unique<TStyBevel>(this))
+    : TStyCustomBevelPanel(AOwner, std::make_unique<TStyBevel>(this))
+{
+}
+
+TStyCustomBevelPanel::TStyCustomBevelPanel(TComponent* AOwner, std::unique_ptr<TStyBevel> Bevel)
+    : TStyCustomPanel(AOwner), FBevel(std::move(Bevel))
 {
     FBevel->SetSupportWindowsMode(true);
     FBevel->OnChange = TNotifyEvent(this, &TStyCustomBevelPanel::ObjectChanged);

@@ -27,6 +27,8 @@ class TStyCustomBevelPanel : public TStyCustomPanel {
 public:
     explicit TStyCustomBevelPanel(TComponent* AOwner);
     ~TStyCustomBevelPanel() override;
+    // A descendant whose frame starts otherwise hands in its own kind of bevel.
+    TStyCustomBevelPanel(TComponent* AOwner, std::unique_ptr<TStyBevel> Bevel);
 
     TStyBevel* Bevel() { return FBevel.get(); }
     void SetBevel(TStyBevel* Value) { FBevel->Assign(Value); }

@@ -35,7 +35,8 @@ TClass TStyCustomSimpleLabel::StaticClass()
             .Property("JumpUnderline", &TStyCustomSimpleLabel::JumpUnderline, &TStyCustomSimpleLabel::SetJumpUnderline)
             .Default(true)
             .Property("JumpMode", &TStyCustomSimpleLabel::JumpMode, &TStyCustomSimpleLabel::SetJumpMode)
-            .Default(jmNone);
+            .Default(jmNone)
+            .Property("OnContextPopup", &TStyCustomSimpleLabel::OnContextPopup);
     });
     return &meta;
 }

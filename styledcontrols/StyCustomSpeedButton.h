@@ -21,6 +21,8 @@ public:
     // A custom platform style is active and the button follows the platform theme.
     bool UsesCustomStyle() { return CustomStyleActive() && EffectiveThemeMode() == ttmPlatform; }
 
+    bool HasCustomGlyph() override { return GlyphKind() == gkCustom; }
+
 protected:
     bool IsHotOptionSet() override;
     bool HoverChangesGlyph() override { return GlyphObject().Style() == gsExplorer || IsThemed(); }

@@ -48,6 +48,8 @@ TClass TStyFaceController::StaticClass()
     static const TMetaClass meta("TStyFaceController", TStyCustomComponent::StaticClass(),
                                  NewComponent<TStyFaceController>, [](TMetaClass& m) {
         TPublished<TStyFaceController>(&m)
+            .Property("About", &TStyFaceController::About, &TStyFaceController::SetAbout)
+            .Stored(false)
             .Property("States", &TStyFaceController::States, &TStyFaceController::SetStates)
             .Property("StyleManager", &TStyFaceController::StyleManager, &TStyFaceController::SetStyleManager)
             .Property("StyleName", &TStyFaceController::StyleName, &TStyFaceController::SetStyleName)
@@ -134,9 +136,9 @@ const TStyStateEntry& TStyFaceController::StateEntry(TControl* aControl)
     }
     if (auto* pressed = Query<IStyFaceControllerPressed>(aControl)) conditions[2] = code(pressed->FCPressed());
     if (auto* editable = Query<IStyFaceControllerEditable>(aControl)) {
-        conditions[3] = code(editable->FCModified());
-        conditions[4] = code(editable->FCReadOnly());
-        conditions[5] = code(editable->FCErrorIndication());
+        conditions[3] = code(editable->GetModifiedState());
+        conditions[4] = code(editable->GetReadOnlyState());
+        conditions[5] = code(editable->GetErrorIndication());
     }
     return MatchStateConditions(conditions);
 }

@@ -28,10 +28,10 @@ struct IStyFaceController : public virtual IInterface {
 
 // What it asks of an editor.
 struct IStyFaceControllerEditable : public virtual IInterface {
-    static constexpr TGUID IID = TGUID::Parse("{6A3C2E52-9D4B-4C1F-8E27-51B0C3D9A711}");
-    virtual bool FCModified() = 0;
-    virtual bool FCReadOnly() = 0;
-    virtual bool FCErrorIndication() = 0;
+    static constexpr TGUID IID = TGUID::Parse("{4CF92C4B-8694-477D-8E1E-2F6A2EAAE960}");
+    virtual bool GetModifiedState() = 0;
+    virtual bool GetReadOnlyState() = 0;
+    virtual bool GetErrorIndication() = 0;
 };
 
 // Asked for "pressed"; no control here answers it.

@@ -14,6 +14,11 @@ TClass TStyBaseControl::StaticClass()
     static const TMetaClass meta("TStyBaseControl", TGraphicControl::StaticClass(), nullptr, [](TMetaClass& m) {
         m.OnMessage(CM_MOUSEENTER, &TStyBaseControl::CMMouseEnter);
         m.OnMessage(CM_MOUSELEAVE, &TStyBaseControl::CMMouseLeave);
+        TPublished<TStyBaseControl>(&m)
+            .Property("About", &TStyBaseControl::About, &TStyBaseControl::SetAbout)
+            .Stored(false)
+            .Property("OnMouseEnter", &TStyBaseControl::OnMouseEnter)
+            .Property("OnMouseExit", &TStyBaseControl::OnMouseExit);
     });
     return &meta;
 }

@@ -20,14 +20,23 @@ class TStyBaseControl : public TGraphicControl {
 public:
     explicit TStyBaseControl(TComponent* AOwner) : TGraphicControl(AOwner) {}
     virtual TStyPackageID getStyPackage() const { return StyFoundationPackage; }
+    const TStyAboutVar& About() const { return FAbout; }
+    void SetAbout(const TStyAboutVar&) {}   // design-time text, never stored
     // Fills the client rectangle with Color.
     void FillClientRect();
 
+    // OnMouseEnter is the control's own event; this one fires when the mouse has left.
+    TNotifyEvent OnMouseExit;
+
 protected:
     virtual bool ShowDesignFrame() { return true; }
-    // After the control's own enter and leave handling, outside design time.
+    // After the control's own enter and leave handling, outside design time; the exit fires
+    // OnMouseExit while the control is enabled.
     virtual void DoMouseEnter() {}
-    virtual void DoMouseExit() {}
+    virtual void DoMouseExit()
+    {
+        if (Enabled()) OnMouseExit(this);
+    }
     // The dashed design frame at design time.
     void Paint() override;
     void DrawDesignFrame();

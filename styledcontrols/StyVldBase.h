@@ -4,12 +4,26 @@
 #include "foundation/StyCustomComponent.h"
 #include "platform/classes/Interfaces.h"
 
+class TBrush;
+class TControl;
+class TFont;
+class TStyValidationEntity;
+
 // What a validated control offers its validator.
 struct IStyValidatedControl : public virtual IInterface {
-    static constexpr TGUID IID = TGUID::Parse("{6A3C2E55-9D4B-4C1F-8E27-51B0C3D9A711}");
-    virtual String GetValidatedText() = 0;
+    static constexpr TGUID IID = TGUID::Parse("{ED0CAB4C-DBF2-4078-8C06-000841566690}");
+    virtual void SetValidationMsgString(const String& Value) = 0;
+    virtual const String& ValidationMsgString() const = 0;
+    virtual TControl* GetControl() = 0;
+    // The control's background brush and font, for a validator that marks the control itself.
+    virtual TBrush* ControlBackBrush() = 0;
+    virtual TFont* ControlFont() = 0;
+    virtual String GetValidationText() = 0;
+    virtual bool SupportsDefaultIndication() = 0;
     // The validator's verdict: 0 for a valid value, above 0 for the level of the failure.
     virtual void RespondToError(Integer ErrorLevel) = 0;
+    virtual TStyValidationEntity* GetValidator() = 0;
+    virtual void SetValidator(TStyValidationEntity* Value) = 0;
 };
 
 class TStyValidationEntity : public TStyCustomComponent {

@@ -41,9 +41,9 @@ public:
         TCustomControl::Notification(AComponent, Operation);
         if (Operation == opRemove && AComponent == Controller) Controller = nullptr;
     }
-    bool FCModified() override { return Modified; }
-    bool FCReadOnly() override { return ReadOnly; }
-    bool FCErrorIndication() override { return Error; }
+    bool GetModifiedState() override { return Modified; }
+    bool GetReadOnlyState() override { return ReadOnly; }
+    bool GetErrorIndication() override { return Error; }
     bool GetInterface(const TGUID& iid, void** obj) override
     {
         if (iid == IStyFaceController::IID) return ProvideInterface<IStyFaceController>(this, obj);

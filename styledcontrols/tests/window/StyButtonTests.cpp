@@ -106,6 +106,17 @@ TEST_F(StyButtons, PublishedPropertiesOfTheSpeedButton)
     EXPECT_FALSE(IsDefaultPropValue(b, GetPropInfo(b, "RepeatingDelay")));
 }
 
+// A plain graphic button always has a glyph of its own; a speed button only with the custom kind.
+TEST_F(StyButtons, OnlyTheCustomGlyphKindCountsAsACustomGlyph)
+{
+    auto* g = Make<TStyBaseGraphicButton>(10);
+    auto* s = Make<TStySpeedButton>(50);
+    EXPECT_TRUE(g->HasCustomGlyph());
+    EXPECT_TRUE(s->HasCustomGlyph());
+    s->SetGlyphKind(gkFolder);
+    EXPECT_FALSE(s->HasCustomGlyph());
+}
+
 // Each row: a mouse step on the button at (x, y), then the state and the clicks so far.
 TEST_F(StyButtons, MouseStepsWalkTheStateTable)
 {

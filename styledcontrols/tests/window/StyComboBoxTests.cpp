@@ -201,7 +201,7 @@ namespace {
 class TNormalOnly : public TStyValidationEntity {
 public:
     using TStyValidationEntity::TStyValidationEntity;
-    Integer Validate(IStyValidatedControl* Sender, bool) override { return Sender->GetValidatedText() == "Normal" ? 0 : 2; }
+    Integer Validate(IStyValidatedControl* Sender, bool) override { return Sender->GetValidationText() == "Normal" ? 0 : 2; }
     String GetMessage(IStyValidatedControl*, Integer) override { return "Normal only"; }
 };
 
@@ -228,7 +228,7 @@ TEST_F(StyCombo, AChoiceIsValidatedAndAClickOnTheTextBoxTold)
     TestPressKey(Combo, VK_UP);
     EXPECT_FALSE(Combo->ErrorIndication());
     Combo->SetValidatedValue(vlvIndex);
-    EXPECT_EQ(Combo->GetValidatedText(), "0");
+    EXPECT_EQ(Combo->GetValidationText(), "0");
 
     Integer clicks = 0;
     struct TClicks : TObject {

@@ -4,6 +4,7 @@
 
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StyCustomControl.h"
+#include "styledcontrols/StyCustomSimpleLabel.h"
 
 namespace {
 
@@ -93,6 +94,7 @@ struct StyControlBase : ::testing::Test, TObject {
     }
     void Note(TObject* s) { Log += static_cast<TComponent*>(s)->Name().ToUtf8() + (static_cast<TWinControl*>(s)->Focused() ? ":enter;" : ":exit;"); }
     void After(TObject* s) { Log += static_cast<TComponent*>(s)->Name().ToUtf8() + ":after;"; }
+    void Left(TObject* s) { Log += static_cast<TComponent*>(s)->Name().ToUtf8() + ":left;"; }
     void TearDown() override
     {
         delete Form;
@@ -232,4 +234,23 @@ TEST_F(StyControlBase, AUserMoveReportsOnMove)
     EXPECT_EQ(moves.Count, 1);
     B->SetLeft(180);
     EXPECT_EQ(moves.Count, 1);
+}
+
+// The mouse leaving a windowed control fires its exit event; a windowless one fires it only
+// while it is enabled.
+TEST_F(StyControlBase, TheMouseLeavingFiresTheExitEvent)
+{
+    auto* label = new TStyCustomSimpleLabel(Form);
+    label->SetName("L");
+    label->SetParent(Form);
+    for (TControl* c : {static_cast<TControl*>(A), static_cast<TControl*>(label)}) {
+        if (c == A) A->OnMouseExit = TNotifyEvent(this, &StyControlBase::Left);
+        else label->OnMouseExit = TNotifyEvent(this, &StyControlBase::Left);
+        c->Perform(CM_MOUSELEAVE);
+        c->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<std::intptr_t>(B));   // a child's leave
+    }
+    EXPECT_EQ(Log, "A:left;L:left;");
+    label->SetEnabled(false);
+    label->Perform(CM_MOUSELEAVE);
+    EXPECT_EQ(Log, "A:left;L:left;");
 }

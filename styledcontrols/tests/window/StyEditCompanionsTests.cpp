@@ -12,6 +12,7 @@
 #include "styledcontrols/StyComboBox.h"
 #include "styledcontrols/StyCustomEdit.h"
 #include "styledcontrols/StyEditRegistry.h"
+#include "styledcontrols/StyFaceController.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ public:
     std::vector<std::string> Seen;
     Integer Validate(IStyValidatedControl* Sender, bool) override
     {
-        const String text = Sender->GetValidatedText();
+        const String text = Sender->GetValidationText();
         Seen.push_back(text.ToUtf8());
         const bool digits = std::any_of(text.u16().begin(), text.u16().end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
         Sender->RespondToError(digits ? 0 : 2);
@@ -241,13 +242,12 @@ end)"));
     EXPECT_TRUE(completion->IsExact());
 }
 
-// A form with the editor of class Class at (8, 40, 140, 21) whose bound label,
-// captioned in bold serif, stands at (8, Top) in a size of Width x Height.
-std::string BoundLabelForm(const std::string& cls, int top, int width, int height)
+// A form with the editor of class Class at (8, 40, 140, 21) whose bound label, captioned in
+// bold serif, has a size of Width x Height; the editor places it, so its position, and its
+// focus control while that is the editor, are not written.
+std::string BoundLabelForm(const std::string& cls, int width, int height)
 {
     const std::string label = "object SubLabel: TStyBoundLabel\n"
-                              "  Left = 8\n"
-                              "  Top = " + std::to_string(top) + "\n"
                               "  Width = " + std::to_string(width) + "\n"
                               "  Height = " + std::to_string(height) + "\n"
                               "  Caption = 'Crest level'\n"
@@ -255,7 +255,6 @@ std::string BoundLabelForm(const std::string& cls, int top, int width, int heigh
                               "  Font.Name = 'DejaVu Serif'\n"
                               "  Font.Style = [fsBold]\n"
                               "  ParentFont = False\n"
-                              "  FocusControl = Crest\n"
                               "end\n";
     return "object Survey: TForm\n"
            "  Left = 0\n"
@@ -269,7 +268,8 @@ std::string BoundLabelForm(const std::string& cls, int top, int width, int heigh
            "    Top = 40\n"
            "    Width = 140\n"
            "    Height = 21\n"
-           "    TabOrder = 0\n"
+           "    TabOrder = 0\n" +
+           (cls == "TStyComboBox" ? "" : "    Caret.BlinkRate = 530\n") +   // the editor's caret
            "    SubLabel = {\n" + HexLines(label) +
            "    }\n"
            "  end\n"
@@ -286,7 +286,7 @@ TEST(StyEditForms, TheBoundLabelIsReadFromTheFormDescriptionAndWrittenBackTheSam
     RegisterClasses({TStyComboBox::StaticClass()});
     for (const char* cls : {"TStyCustomEdit", "TStyComboBox"}) {
         SCOPED_TRACE(cls);
-        std::unique_ptr<TComponent> root(ReadComponentText(String(BoundLabelForm(cls, 0, 10, 10))));
+        std::unique_ptr<TComponent> root(ReadComponentText(String(BoundLabelForm(cls, 10, 10))));
         TComponent* crest = root->FindComponent("Crest");
         ASSERT_NE(crest, nullptr);
         auto* edit = dynamic_cast<TStyBaseEdit*>(crest);
@@ -306,7 +306,7 @@ TEST(StyEditForms, TheBoundLabelIsReadFromTheFormDescriptionAndWrittenBackTheSam
         EXPECT_GT(width, 40);
         EXPECT_GT(height, 10);
         EXPECT_EQ(sub->BoundsRect(), Bounds(8, 40 - height - 3, width, height));
-        const std::string placed = BoundLabelForm(cls, 40 - height - 3, width, height);
+        const std::string placed = BoundLabelForm(cls, width, height);
         EXPECT_EQ(WriteComponentText(root.get()).ToUtf8(), placed);
 
         std::unique_ptr<TComponent> again(ReadComponentText(String(placed)));
@@ -315,4 +315,23 @@ TEST(StyEditForms, TheBoundLabelIsReadFromTheFormDescriptionAndWrittenBackTheSam
         std::unique_ptr<TObject> bare(FindClass(cls)->Create(nullptr));
         EXPECT_EQ(Pos("SubLabel", WriteComponentText(dynamic_cast<TComponent*>(bare.get()))), 0);
     }
+}
+
+// A face controller sees the editor's error state.
+TEST_F(StyEditCompanions, AFaceControllerSeesTheEditorsErrorState)
+{
+    const auto pattern = [](const char* name) {
+        for (Integer i = 0; i < StateRegistryCount(); ++i)
+            if (StateRegistryEntry(i).name == String(name)) return StateRegistryEntry(i).sl;
+        return NormalStateList();
+    };
+    auto* fc = new TStyFaceController(Form);
+    TStyCFCStateObject* error = fc->States()->Add();
+    error->setKind(pattern("Error"));
+    Edit->SetFaceController(fc);
+    EXPECT_EQ(fc->findState(Edit), nullptr);
+    Edit->RespondToError(2);
+    EXPECT_EQ(fc->findState(Edit), error);
+    Edit->SetFaceController(nullptr);
+    delete fc;
 }
