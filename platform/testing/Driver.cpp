@@ -144,6 +144,12 @@ void TestDropFiles(TWinControl* window, const std::vector<String>& files, TPoint
     TestProcess();
 }
 
+void TestSystemThemeChange()
+{
+    SendSystemThemeChange();
+    TestProcess();
+}
+
 void TestMouseDown(TControl* control, Integer x, Integer y, TMouseButton button, TShiftState shift)
 {
     SendMouseInput(control, TWindowSystem::maPress, x, y, button, shift);

@@ -40,6 +40,10 @@ bool TestClickCloseBox(TCustomForm* form);
 // Files dropped from a file manager at a client point of the window (which accepts them).
 void TestDropFiles(TWinControl* window, const std::vector<String>& files, TPoint point = TPoint{10, 10});
 
+// The user picks another theme for the desktop: the toolkit tells its windows, and the layer's
+// top-level windows hear WM_THEMECHANGED.
+void TestSystemThemeChange();
+
 // The next modal form: the callback runs once the form is shown, inside its modal loop.
 void TestAnswerNextModal(std::function<void(TCustomForm* form)> answer);
 // The next modal form: the button with this caption ("&" ignored) is clicked.

@@ -1134,4 +1134,5 @@ void InitQtWindows()
     qtbackend::RegisterQtPopupWindows();
     qtbackend::RegisterQtWheelInput();
     qtbackend::RegisterQtMonitors();
+    qtbackend::WatchSystemChanges();
 }
