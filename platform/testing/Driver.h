@@ -9,7 +9,8 @@
 #include "platform/forms/Forms.h"
 #include "platform/stdctrls/Timer.h"
 
-// Starts the Qt back end (offscreen without a display); tests call it once.
+// Starts the Qt back end (offscreen without a display); tests call it once.  The desktop's
+// settings are then the classic desktop's (DesktopSettings), whatever the machine's.
 void TestInitialize();
 // Handles what is pending (events, posted messages, paints).
 void TestProcess();

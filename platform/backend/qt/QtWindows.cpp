@@ -1135,4 +1135,5 @@ void InitQtWindows()
     qtbackend::RegisterQtWheelInput();
     qtbackend::RegisterQtMonitors();
     qtbackend::WatchSystemChanges();
+    qtbackend::RegisterQtDesktopSettings();
 }
