@@ -9,7 +9,21 @@
 
 IMPLEMENT_CLASS(TStyBitmapListItem, TStyListItem, NewComponent<TStyBitmapListItem>)
 
-IMPLEMENT_CLASS(TStyImageListItem, TStyListItem, NewComponent<TStyImageListItem>)
+// The strip's cell size, growth step and mask; its images travel in the item record.
+TClass TStyImageListItem::StaticClass()
+{
+    static const TMetaClass meta("TStyImageListItem", TStyListItem::StaticClass(), NewComponent<TStyImageListItem>,
+                                 [](TMetaClass& m) {
+                                     using C = TStyImageListItem;
+                                     TPublished<C>(&m)
+                                         .Property("AllocBy", &C::AllocBy, &C::SetAllocBy).Default(4)
+                                         .Property("Width", &C::Width, &C::SetWidth).Default(16)
+                                         .Property("Height", &C::Height, &C::SetHeight).Default(16)
+                                         .Property("Masked", &C::Masked, &C::SetMasked).Default(false);
+                                 });
+    return &meta;
+}
+
 namespace {
 
 // What both lists publish: how new items are saved and where their pictures come from.
@@ -43,6 +57,20 @@ TClass TStyImageList::StaticClass()
 namespace {
 
 constexpr Integer MaxStripWidth = 32768;
+
+// Count images of width x height in the strips that follow (and the mask strip when masked),
+// checked before anything is kept: strips that cannot hold them raise EReadError.
+void ReadStrips(TStream& Stream, Integer Count, Integer Width, Integer Height, bool Masked, bool Compressed,
+                TBitmap& Image, TBitmap& Mask)
+{
+    if (Count < 0 || static_cast<Int64>(Count) * Width > MaxStripWidth) throw EReadError("Stream read error");
+    if (Count == 0) return;
+    ReadBitmapData(Stream, Image, Compressed);
+    if (Masked) ReadBitmapData(Stream, Mask, Compressed);
+    if (Image.Height() != Height || Image.Width() < Count * Width ||
+        (Masked && (Mask.Height() != Height || Mask.Width() < Count * Width)))
+        throw EReadError("Stream read error");
+}
 
 Byte PixelFlag(TStySavePixelFormat format)
 {
@@ -387,6 +415,8 @@ void TStyImageListItem::ReplaceMasked(Integer Index, TBitmap* Image, TColor Mask
 void TStyImageListItem::Delete(Integer Index)
 {
     if (Index < 0 || Index >= Count()) return;
+    // A full strip first grows by AllocBy cells, as far as a strip may be wide.
+    if (FImage.Width() <= FUsed) Widen(std::min(FImage.Width() + FAllocBy * FWidth, MaxStripWidth / FWidth * FWidth));
     ShiftCells(Offset(Index), -1);
     FUsed -= FWidth;
     FInfo.erase(FInfo.begin() + Index);
@@ -597,28 +627,40 @@ void TStyImageListItem::ReadData(TStream& Stream, Byte Flags)
     const Integer height = ReadInt32(Stream), width = ReadInt32(Stream), allocBy = ReadInt32(Stream);
     const Byte masked = ReadByte(Stream);
     const Integer count = ReadInt32(Stream);
-    // The sizes and the count must describe a strip this item could have written.
-    if (height <= 0 || width <= 0 || height > MaxStripWidth || width > MaxStripWidth || allocBy <= 0 || masked > 1 ||
-        count < 0 || static_cast<Int64>(count) * width > MaxStripWidth)
+    // The sizes must describe a strip this item could have written.
+    if (height <= 0 || width <= 0 || height > MaxStripWidth || width > MaxStripWidth || allocBy <= 0 || masked > 1)
         throw EReadError("Stream read error");
     TBitmap image, mask;
-    if (count > 0) {
-        ReadBitmapData(Stream, image, Flags & hfCompressed);
-        if (masked) ReadBitmapData(Stream, mask, Flags & hfCompressed);
-        if (image.Height() != height || image.Width() < count * width ||
-            (masked && (mask.Height() != height || mask.Width() < count * width)))
-            throw EReadError("Stream read error");
-    }
+    ReadStrips(Stream, count, width, height, masked, Flags & hfCompressed, image, mask);
     FHeight = height;
     FWidth = width;
     FAllocBy = allocBy;
     FMasked = masked;
+    TakeStrips(count, image, mask);
+}
+
+void TStyImageListItem::TakeStrips(Integer Count, const TBitmap& Image, const TBitmap& Mask)
+{
     Clear();
-    if (count == 0) return;
-    FImage.Assign(image);
-    if (FMasked) FMask.Assign(mask);
-    FUsed = count * width;
-    for (Integer i = 0; i < count; ++i) FInfo.push_back({static_cast<SmallInt>(i * width), masked, 0});
+    if (Count == 0) return;
+    FImage.Assign(Image);
+    if (FMasked) FMask.Assign(Mask);
+    FUsed = Count * FWidth;
+    for (Integer i = 0; i < Count; ++i) FInfo.push_back({static_cast<SmallInt>(i * FWidth), FMasked, 0});
+}
+
+void TStyImageListItem::DefineProperties(TFiler* Filer)
+{
+    TStyListItem::DefineProperties(Filer);
+    Filer->DefineBinaryProperty(
+        "Bitmap",
+        [this](TStream* s) {
+            const Integer count = ReadInt32(*s);
+            TBitmap image, mask;
+            ReadStrips(*s, count, FWidth, FHeight, FMasked, Compressed(), image, mask);
+            TakeStrips(count, image, mask);
+        },
+        nullptr, false);
 }
 
 TStyImageList::TStyImageList(TComponent* AOwner)

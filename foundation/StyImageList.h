@@ -142,6 +142,8 @@ public:
 protected:
     void ReadData(TStream& Stream, Byte Flags) override;
     void WriteData(TStream& Stream) override;
+    // Older forms carry the strips as "Bitmap": the image count and the strips, read only.
+    void DefineProperties(TFiler* Filer) override;
 
 private:
     struct TImageInfo {
@@ -157,6 +159,8 @@ private:
     // Moves the strips' cells from Offset on by one cell, right (+1) or left (-1).
     void ShiftCells(Integer Offset, Integer Direction);
     void WithMaskOf(TBitmap* Image, TColor MaskColor, const std::function<void(TBitmap*, TBitmap*)>& Use);
+    // The item emptied and given Count images of checked strips.
+    void TakeStrips(Integer Count, const TBitmap& Image, const TBitmap& Mask);
 
     Integer FAllocBy = 4;
     Integer FHeight = 16;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "foundation/StyClass.h"
 #include "platform/graphics/GdiApi.h"
 
 IMPLEMENT_CLASS(TStyThemeRenderer, TObject, nullptr)
@@ -120,9 +121,16 @@ void TStyThemesControllerBase::Notification(TComponent* AComponent, TOperation O
 
 // ---- the service
 
-TStyThemeServices::TStyThemeServices() : FUseThemes(PlatformThemesInUse()) {}
+TStyThemeServices::TStyThemeServices()
+    : FHWND(AllocateHWnd(TWndMethod(this, &TStyThemeServices::WndProc))), FUseThemes(PlatformThemesInUse())
+{
+}
 
-TStyThemeServices::~TStyThemeServices() { FAvailableRenderers.Clear(); }
+TStyThemeServices::~TStyThemeServices()
+{
+    DeallocateHWnd(FHWND);
+    FAvailableRenderers.Clear();
+}
 
 void TStyThemeServices::SetSubstToolBarToButton(bool value)
 {
@@ -135,7 +143,7 @@ TStyThemeMode TStyThemeServices::UseTheme(TStyThemeMode Value) const
 {
     if (Value == ttmNative && FCurrentRenderer && FCurrentRenderer->Enabled()) return ttmNative;
     if (Value == ttmNone) return ttmNone;
-    return PlatformThemesInUse() || TStyleManager::IsCustomStyleActive() ? ttmPlatform : ttmNone;
+    return StyApplication()->UseXPThemes() || TStyleManager::IsCustomStyleActive() ? ttmPlatform : ttmNone;
 }
 
 bool TStyThemeServices::ThemesEnabled(TStyThemeMode Value) const
@@ -188,17 +196,14 @@ void TStyThemeServices::DeactivateTheme()
     ApplyThemeChange();
 }
 
-void TStyThemeServices::ApplyThemeChange()
-{
-    StyleServices().ApplyThemeChange();
-}
+void TStyThemeServices::ApplyThemeChange() { StyApplication()->DoThemeChange(); }
 
-void TStyThemeServices::SystemThemeChanged()
+void TStyThemeServices::WndProc(TMessage& message)
 {
-    if (!PlatformThemesInUse()) return;
+    if (message.Msg != WM_THEMECHANGED || !StyApplication()->UseXPThemes()) return;
     FSystemThemeIsChanging = true;
     StyleServices().ApplyThemeChange();
-    ApplyThemeChange();
+    StyApplication()->DoThemeChange();
     FSystemThemeIsChanging = false;
 }
 

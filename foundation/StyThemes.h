@@ -3,8 +3,10 @@
 // backgrounds, themed text) goes through the one theme service object, which resolves the
 // control's theme mode into the mode usable now and then asks the platform's visual styles, the
 // current theme renderer, or nobody.  The layer reports visual styles unavailable, so the
-// platform mode resolves to no theme and the controls draw their classic faces.
+// platform mode resolves to no theme and the controls draw their classic faces.  A hidden window
+// of the service hears of the desktop's theme changes.
 #include "foundation/StyCustomComponent.h"
+#include "platform/controls/Controls.h"
 #include "platform/classes/Set.h"
 #include "platform/rtl/Lists.h"
 #include "platform/services/Themes.h"
@@ -131,10 +133,13 @@ public:
     void DrawThemeText(TStyThemeMode Theme, HDC DC, TThemedElementDetails Details, const String& Text, int CharCount,
                        Cardinal Flags, Cardinal Flags2, TRect R);
 
-    // The system telling of a theme change (the hidden window's message).
-    void SystemThemeChanged();
+    // The hidden window's procedure: a theme change of the desktop, while the application uses
+    // visual styles, is passed on to every form (SystemThemeIsChanging meanwhile); without them
+    // it is dropped.  Other messages get the default answer.
+    virtual void WndProc(TMessage& message);
 
 private:
+    HWND FHWND = nullptr;
     bool FSystemThemeIsChanging = false;
     bool FUseThemes = false;
     TStyThemeRenderer* FCurrentRenderer = nullptr;

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -268,4 +269,64 @@ end
     EXPECT_EQ(list->Source(), sdPath);
     EXPECT_EQ(list->DefaultPixelFormat(), spf8bit);
     EXPECT_EQ(WriteComponentText(&form).ToUtf8(), description);
+}
+
+// Taking an image out of a full strip first grows the strip by AllocBy cells; a strip as wide as
+// a strip may be stays so, and the image still goes.
+TEST(StyImageLists, DeletingFromAFullStripWidensItFirst)
+{
+    TStyImageList list(nullptr);
+    TStyImageListItem* item = SquaresItem(list, {clRed, clLime, clBlue, clYellow});   // AllocBy 4: 16 pixels, full
+    ASSERT_EQ(item->GetImageBitmap().Width(), 16);
+    item->Delete(1);
+    EXPECT_EQ(Order(*item), "RBY");
+    EXPECT_EQ(item->GetImageBitmap().Width(), 32);
+    item->Delete(0);   // not full: the strip keeps its width
+    EXPECT_EQ(item->GetImageBitmap().Width(), 32);
+
+    TStyImageListItem widest(16384, 1);   // two images fill the widest strip
+    widest.SetAllocBy(1);
+    TBitmap image;
+    FilledBitmap(image, 16384, 1, clRed);
+    widest.Add(&image);
+    widest.Add(&image);
+    ASSERT_EQ(widest.GetImageBitmap().Width(), 32768);
+    EXPECT_NO_THROW(widest.Delete(0));
+    EXPECT_EQ(widest.Count(), 1);
+    EXPECT_EQ(widest.GetImageBitmap().Width(), 32768);
+}
+
+// An item of an older form carries its strip as "Bitmap" after its published cell size: the image
+// count, then the strip; it is read, and the item is written back in today's form.
+TEST(StyImageLists, AnOlderFormsBitmapPropertyGivesTheItemsImages)
+{
+    RegisterClass(TStyImageList::StaticClass());
+    TComponent written(nullptr);
+    auto* list = new TStyImageList(&written);
+    list->SetName("Images1");
+    TStyImageListItem* item = SquaresItem(*list, {clRed, clLime});
+    item->SetName("Item1");
+    item->SetMasked(false);
+    std::string text = WriteComponentText(&written).ToUtf8();
+    // the legacy property in place of today's record
+    TMemoryStream strip;
+    WriteInt32(strip, 2);
+    WriteBitmapData(strip, item->GetImageBitmap(), false, PixelFormatCode(spfDefault));
+    std::string hex;
+    for (Int64 i = 0; i < strip.Size(); ++i) {
+        char two[3];
+        std::snprintf(two, sizeof two, "%02X", static_cast<const Byte*>(strip.Memory())[i]);
+        hex += two;
+    }
+    const size_t from = text.find("Internal = {"), to = text.find('}', from);
+    ASSERT_NE(from, std::string::npos);
+    text.replace(from, to + 1 - from, "Bitmap = {" + hex + "}");
+
+    TComponent form(nullptr);
+    ReadComponentText(String(text), &form);
+    auto* read = dynamic_cast<TStyImageList*>(form.FindComponent("Images1"));
+    ASSERT_NE(read, nullptr);
+    ASSERT_EQ(read->Count(), 1);
+    EXPECT_EQ(Order(*read->GetArrayItem(0)), "RL");
+    EXPECT_EQ(WriteComponentText(&form).ToUtf8().find("Bitmap ="), std::string::npos);
 }

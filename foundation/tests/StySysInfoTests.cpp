@@ -5,6 +5,7 @@
 
 #include "foundation/StySysIn.h"
 #include "foundation/StySysInfo.h"
+#include "platform/graphics/DesktopSettings.h"
 #include "platform/rtl/LocaleInfo.h"
 #include "platform/rtl/SystemFacts.h"
 
@@ -80,4 +81,28 @@ TEST(StySysInfoTests, FactsComeFromTheirSources)
     info.GetDriveInfo(drives[0], drive);
     EXPECT_EQ(drive.ditype, DRIVE_FIXED);
     ProcessMessagesFor(0);   // returns at once
+}
+
+namespace {
+// A desktop whose keys repeat after a quarter second, 20 characters a second.
+struct TQuickKeys : TDesktopSettingsSource {
+    TDesktopSettings Read() override
+    {
+        TDesktopSettings settings;
+        settings.KeyboardDelay = KeyboardDelayStep(250);
+        settings.KeyboardSpeed = KeyboardSpeedStep(20);
+        return settings;
+    }
+};
+}  // namespace
+
+TEST(StySysInfoTests, KeyboardRepeatIsTheDesktopsOwn)
+{
+    TQuickKeys quick;
+    RegisterDesktopSettings(&quick);
+    TStySysInfo info(nullptr);
+    EXPECT_EQ(info.KeyboardDelay(), 0);
+    EXPECT_EQ(info.KeyboardSpeed(), 20);   // 2.5 + 20 x 27.5 / 31 = 20.2 characters a second
+    RegisterDesktopSettings(nullptr);
+    EXPECT_EQ(info.KeyboardSpeed(), 26);
 }

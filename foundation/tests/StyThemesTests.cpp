@@ -3,6 +3,7 @@
 
 #include "foundation/StyThemes.h"
 #include "platform/graphics/Bitmaps.h"
+#include "platform/testing/Driver.h"
 
 namespace {
 
@@ -22,7 +23,64 @@ private:
     String FName;
 };
 
+// Notes the messages its hidden window hears, then handles them as the service does.
+class TListeningServices : public TStyThemeServices {
+public:
+    void WndProc(TMessage& message) override
+    {
+        Heard.push_back(message.Msg);
+        TStyThemeServices::WndProc(message);
+    }
+    std::vector<Cardinal> Heard;
+};
+
+// A shown form that notes the theme messages it gets.
+class TThemeForm : public TForm {
+public:
+    TThemeForm() : TForm(nullptr)
+    {
+        SetBounds(0, 0, 120, 80);
+        Show();
+        TestProcess();
+    }
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == UM_THEMECHANGED || message.Msg == WM_THEMECHANGED) Seen.push_back(message.Msg);
+        TForm::WndProc(message);
+    }
+    std::vector<Cardinal> Seen;
+};
+
 }  // namespace
+
+TEST(StyThemesTests, TheDesktopsThemeChangeReachesTheHiddenWindowAndIsDroppedWithoutVisualStyles)
+{
+    TestInitialize();
+    TListeningServices services;
+    TThemeForm form;
+    TestSystemThemeChange();
+    EXPECT_EQ(services.Heard, std::vector<Cardinal>{WM_THEMECHANGED});
+    // the form hears the desktop itself, but the service passes nothing on: the program uses
+    // no visual styles
+    EXPECT_EQ(form.Seen, std::vector<Cardinal>{WM_THEMECHANGED});
+    EXPECT_FALSE(services.SystemThemeIsChanging());
+}
+
+// A change of what the service draws tells every form (1513); an unchanged value tells none.
+TEST(StyThemesTests, ApplyingAThemeChangeTellsEveryForm)
+{
+    TestInitialize();
+    TStyThemeServices services;
+    TThemeForm form;
+    services.SetSubstToolBarToButton(true);
+    EXPECT_TRUE(form.Seen.empty());
+    services.SetSubstToolBarToButton(false);
+    EXPECT_EQ(form.Seen.front(), UM_THEMECHANGED);
+    form.Seen.clear();
+    TCountingRenderer renderer("Only");
+    services.RegisterThemeRenderer(&renderer);   // selected at once, its default theme applied
+    EXPECT_EQ(form.Seen.front(), UM_THEMECHANGED);
+}
 
 TEST(StyThemesTests, WithoutVisualStylesEveryModeButNativeResolvesToNoTheme)
 {

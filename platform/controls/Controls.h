@@ -819,6 +819,12 @@ bool TakeHeldInput(HWND window, TMessage& message);
 HWND AllocateHWnd(TWndMethod method);
 void DeallocateHWnd(HWND window);
 
+// A change of the desktop (WM_THEMECHANGED when the user picks another theme) told to every
+// top-level window, as the system tells it: the windows without a parent whose window exists and
+// the hidden windows of AllocateHWnd.  Child windows hear of it only from their form.  The back
+// end calls it when the toolkit reports the change.
+void BroadcastSystemChange(Cardinal message);
+
 // Shaped windows: the window takes the region over (it must not be used or freed afterwards)
 // and shows, and is hit, only inside it; null gives the window its rectangle back.  Answers 1, or
 // 0 for no window.  GetWindowRgn copies the shape into region: its kind, ERROR when there is none.

@@ -1,6 +1,7 @@
 // Input state and the message queue: key and mouse-button states kept from the delivered input,
-// looking into the posted messages, cancelling the mouse mode, broadcasting to children, and
-// hidden windows that receive messages for an object.
+// looking into the posted messages, cancelling the mouse mode, broadcasting to children, hidden
+// windows that receive messages for an object, and changes of the desktop told to the top-level
+// windows.
 #include "platform/controls/Controls.h"
 
 #include <algorithm>
@@ -142,4 +143,15 @@ void DeallocateHWnd(HWND window)
     if (!dynamic_cast<TUtilityWindow*>(window)) return;
     std::erase_if(PostedQueue(), [window](const TPosted& p) { return p.Window == window; });
     delete window;
+}
+
+void BroadcastSystemChange(Cardinal message)
+{
+    std::vector<HWND> windows;
+    for (const TControl* c : LiveControls())
+        if (auto* w = dynamic_cast<TWinControl*>(const_cast<TControl*>(c)))
+            if (!w->Parent() && (w->HandleAllocated() || dynamic_cast<TUtilityWindow*>(w))) windows.push_back(w);
+    // a window's handler may free other windows: each is told only while it lives
+    for (HWND w : windows)
+        if (LiveControls().contains(w)) SendMessage(w, message, 0, 0);
 }

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/controls/Controls_internal.h"
+#include "platform/graphics/DesktopSettings.h"
 
 using namespace ControlsKernel;
 
@@ -306,7 +307,7 @@ void RestartBlink()
 }
 }  // namespace
 
-Cardinal GetCaretBlinkTime() { return 530; }
+Cardinal GetCaretBlinkTime() { return DesktopSettings().CaretBlinkTime; }
 
 bool CreateCaret(HWND window, Integer width, Integer height)
 {

@@ -1,5 +1,6 @@
 #include "platform/services/SysInfo.h"
 
+#include "platform/graphics/DesktopSettings.h"
 #include "platform/graphics/GdiApi.h"
 #include "platform/services/ServicesBackend.h"
 
@@ -72,11 +73,12 @@ bool SystemParametersInfo(Cardinal action, Cardinal, void* value, Cardinal)
     case SPI_GETSNAPTODEFBUTTON: *static_cast<Integer*>(value) = 0; return true;
     case SPI_GETBEEP:
     case SPI_GETDRAGFULLWINDOWS: *static_cast<Integer*>(value) = 1; return true;
-    case SPI_GETKEYBOARDDELAY: *static_cast<Integer*>(value) = 2; return true;
-    case SPI_GETKEYBOARDSPEED: *static_cast<Integer*>(value) = 26; return true;
+    case SPI_GETKEYBOARDDELAY: *static_cast<Integer*>(value) = DesktopSettings().KeyboardDelay; return true;
+    case SPI_GETKEYBOARDSPEED: *static_cast<Integer*>(value) = DesktopSettings().KeyboardSpeed; return true;
+    case SPI_GETWHEELSCROLLLINES: *static_cast<Integer*>(value) = DesktopSettings().WheelScrollLines; return true;
     case SPI_GETANIMATION: static_cast<ANIMATIONINFO*>(value)->iMinAnimate = 0; return true;
     default: return false;
     }
 }
 
-Cardinal GetDoubleClickTime() { return 500; }
+Cardinal GetDoubleClickTime() { return DesktopSettings().DoubleClickTime; }

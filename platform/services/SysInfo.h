@@ -62,7 +62,7 @@ enum : Cardinal {
     SPI_GETBEEP = 0x0001, SPI_GETKEYBOARDSPEED = 0x000A, SPI_GETSCREENSAVETIMEOUT = 0x000E,
     SPI_GETSCREENSAVEACTIVE = 0x0010, SPI_GETKEYBOARDDELAY = 0x0016, SPI_GETDRAGFULLWINDOWS = 0x0026,
     SPI_GETWORKAREA = 0x0030, SPI_GETANIMATION = 0x0048, SPI_GETFONTSMOOTHING = 0x004A,
-    SPI_GETSNAPTODEFBUTTON = 0x005F
+    SPI_GETSNAPTODEFBUTTON = 0x005F, SPI_GETWHEELSCROLLLINES = 0x0068
 };
 // SPI_GETANIMATION's record: its size and whether windows animate when minimised.
 struct ANIMATIONINFO {
@@ -73,11 +73,11 @@ struct ANIMATIONINFO {
 // The work area as a TRect; Integer answers for the others: the screen saver time-out and
 // whether one is on (no screen saver: 0), font smoothing (off: text is drawn without
 // antialiasing), the warning beep (on), windows dragged whole (on), no snapping of the mouse to
-// default buttons, the keyboard repeat of the X server's default (660 ms delay: 2 on the scale
-// 0..3 of quarter seconds; 25 characters a second: 26 on the scale 0..31 of 2.5 to 30); an
-// ANIMATIONINFO without animation.  False for other actions, which leave `value` alone: the
-// settings of the desktop are the user's, no action writes them.
+// default buttons, the keyboard's repeat delay and speed and the wheel's lines from the
+// desktop's settings (DesktopSettings); an ANIMATIONINFO without animation.  False for other
+// actions, which leave `value` alone: the settings of the desktop are the user's, no action
+// writes them.
 bool SystemParametersInfo(Cardinal action, Cardinal param, void* value, Cardinal winIni = 0);
 
-// The double-click time, in milliseconds (the caret's blink time is with the carets).
+// The desktop's double-click time, in milliseconds (the caret's blink time is with the carets).
 Cardinal GetDoubleClickTime();

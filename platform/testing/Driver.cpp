@@ -8,6 +8,7 @@
 #include "platform/backend/qt/QtServices.h"
 #include "platform/backend/qt/QtWindows.h"
 #include "platform/controls/WheelInput.h"
+#include "platform/graphics/DesktopSettings.h"
 #include "platform/graphics/Codecs.h"
 #include "platform/rtl/FileSys.h"
 #include "platform/services/ServicesBackend.h"
@@ -114,6 +115,8 @@ TButton* FindButton(TWinControl* parent, const String& caption)
 void TestInitialize()
 {
     InitQtWindows();
+    // tests see the classic desktop, whatever the machine's
+    RegisterDesktopSettings(nullptr);
     InstallHooks();
 }
 
@@ -141,6 +144,12 @@ void TestDropFiles(TWinControl* window, const std::vector<String>& files, TPoint
 {
     if (!ServicesBackendRegistered()) InitQtServices();
     ServicesBackend().DropFiles(window->WindowHandle(), files, point);
+    TestProcess();
+}
+
+void TestSystemThemeChange()
+{
+    SendSystemThemeChange();
     TestProcess();
 }
 

@@ -9,7 +9,8 @@
 #include "platform/forms/Forms.h"
 #include "platform/stdctrls/Timer.h"
 
-// Starts the Qt back end (offscreen without a display); tests call it once.
+// Starts the Qt back end (offscreen without a display); tests call it once.  The desktop's
+// settings are then the classic desktop's (DesktopSettings), whatever the machine's.
 void TestInitialize();
 // Handles what is pending (events, posted messages, paints).
 void TestProcess();
@@ -39,6 +40,10 @@ bool TestClickCloseBox(TCustomForm* form);
 
 // Files dropped from a file manager at a client point of the window (which accepts them).
 void TestDropFiles(TWinControl* window, const std::vector<String>& files, TPoint point = TPoint{10, 10});
+
+// The user picks another theme for the desktop: the toolkit tells its windows, and the layer's
+// top-level windows hear WM_THEMECHANGED.
+void TestSystemThemeChange();
 
 // The next modal form: the callback runs once the form is shown, inside its modal loop.
 void TestAnswerNextModal(std::function<void(TCustomForm* form)> answer);

@@ -93,6 +93,10 @@ void RegisterQtPopupWindows();
 void RegisterQtWheelInput();
 // Registers the toolkit's screens as the screen's monitors.
 void RegisterQtMonitors();
+// Tells the layer's top-level windows of the toolkit's theme changes.
+void WatchSystemChanges();
+// Registers the toolkit's style hints as the desktop's settings.
+void RegisterQtDesktopSettings();
 // The widget that lost the keyboard focus last.
 extern QPointer<QWidget> gFocusLost;
 Cardinal MouseKeys(Qt::MouseButtons b, Qt::KeyboardModifiers m);

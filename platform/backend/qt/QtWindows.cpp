@@ -1134,4 +1134,6 @@ void InitQtWindows()
     qtbackend::RegisterQtPopupWindows();
     qtbackend::RegisterQtWheelInput();
     qtbackend::RegisterQtMonitors();
+    qtbackend::WatchSystemChanges();
+    qtbackend::RegisterQtDesktopSettings();
 }

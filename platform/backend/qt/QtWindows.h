@@ -10,3 +10,6 @@ struct TWindowHandle;
 class String;
 // For the test driver: the input method commits a finished text to the window.
 void SendInputMethodText(TWindowHandle* window, const String& text);
+// For the test driver: the desktop's theme changes; the toolkit tells each of its windows, as it
+// does when the user picks another theme.
+void SendSystemThemeChange();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/backend/qt/QtServices.h"
+#include "platform/controls/Controls.h"
+#include "platform/graphics/DesktopSettings.h"
 #include "platform/services/ServicesBackend.h"
 #include "platform/services/Sound.h"
 #include "platform/services/SysInfo.h"
@@ -97,4 +99,40 @@ TEST(Sound, MessageBeepRingsTheDesktopsBell)
     RegisterServicesBackend(nullptr);
     EXPECT_TRUE(MessageBeep(0));   // no back end: silent
     RegisterServicesBackend(saved);
+}
+
+namespace {
+// A desktop of a user who likes it fast.
+struct TFastDesktop : TDesktopSettingsSource {
+    TDesktopSettings Read() override { return {250, 200, 0, 31, 7}; }
+};
+}  // namespace
+
+TEST(SysInfo, MouseCaretKeyboardAndWheelFollowTheDesktopsSettings)
+{
+    TFastDesktop fast;
+    RegisterDesktopSettings(&fast);
+    EXPECT_EQ(GetDoubleClickTime(), 250u);
+    EXPECT_EQ(GetCaretBlinkTime(), 200u);
+    struct Parameter { Cardinal action; Integer value; };
+    for (Parameter p : {Parameter{SPI_GETKEYBOARDDELAY, 0}, Parameter{SPI_GETKEYBOARDSPEED, 31},
+                        Parameter{SPI_GETWHEELSCROLLLINES, 7}}) {
+        Integer value = -1;
+        EXPECT_TRUE(SystemParametersInfo(p.action, 0, &value)) << p.action;
+        EXPECT_EQ(value, p.value) << p.action;
+    }
+    RegisterDesktopSettings(nullptr);   // the classic desktop again
+    EXPECT_EQ(GetDoubleClickTime(), 500u);
+    EXPECT_EQ(GetCaretBlinkTime(), 530u);
+}
+
+TEST(SysInfo, KeyboardRepeatGoesOntoTheSettingsScales)
+{
+    // delay: 250 ms a step from 250 ms; speed: 31 steps from 2.5 to 30 characters a second
+    struct Case { Integer ms, delay; double rate; Integer speed; };
+    for (Case c : {Case{0, 0, 0.0, 0}, Case{250, 0, 2.5, 0}, Case{500, 1, 16.25, 16}, Case{660, 2, 25.0, 25},
+                   Case{1000, 3, 30.0, 31}, Case{5000, 3, 99.0, 31}}) {
+        EXPECT_EQ(KeyboardDelayStep(c.ms), c.delay) << c.ms;
+        EXPECT_EQ(KeyboardSpeedStep(c.rate), c.speed) << c.rate;
+    }
 }

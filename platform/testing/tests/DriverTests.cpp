@@ -252,6 +252,34 @@ TEST_F(DriverForm, AnswersNothingTookAreCountedAndDropped)
     EXPECT_EQ(MessageDlg("Save the dam?", mtConfirmation, mbYesNoCancel, 0), mrCancel);
 }
 
+// Counts the theme changes a window hears of, then lets the window handle the message.
+struct TThemeChangeCount : TObject {
+    int Heard = 0;
+    TWndMethod Inner;
+    void Proc(TMessage& m)
+    {
+        if (m.Msg == WM_THEMECHANGED) ++Heard;
+        if (Inner) Inner(m);
+    }
+};
+
+TEST_F(DriverForm, AThemeChangeReachesTheTopLevelAndHiddenWindowsOnce)
+{
+    TThemeChangeCount form, edit, hidden;
+    form.Inner = Form->WindowProc;
+    Form->WindowProc = TWndMethod(&form, &TThemeChangeCount::Proc);
+    edit.Inner = Edit->WindowProc;
+    Edit->WindowProc = TWndMethod(&edit, &TThemeChangeCount::Proc);
+    HWND window = AllocateHWnd(TWndMethod(&hidden, &TThemeChangeCount::Proc));
+    TestSystemThemeChange();
+    EXPECT_EQ(form.Heard, 1);
+    EXPECT_EQ(hidden.Heard, 1);
+    EXPECT_EQ(edit.Heard, 0);   // a child hears of it from its form, if the form tells it
+    DeallocateHWnd(window);
+    Form->WindowProc = form.Inner;
+    Edit->WindowProc = edit.Inner;
+}
+
 // A click goes the way of the user's: a modal form holds back the clicks on the window under it,
 // but the drop-down list of its own combo box takes them.
 TEST_F(DriverForm, AModalFormHoldsBackClicksElsewhereButNotOnItsDroppedList)

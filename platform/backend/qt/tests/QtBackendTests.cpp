@@ -7,13 +7,32 @@
 #include <string>
 #include <vector>
 
+#include <QGuiApplication>
+#include <QStyleHints>
+
 #include "platform/backend/qt/QtWindowSystem.h"
+#include "platform/graphics/DesktopSettings.h"
 #include "platform/stdctrls/ToolBar.h"
 #include "platform/testing/Driver.h"
 
 using namespace qtbackend;
 
 namespace {
+
+// The toolkit's style hints follow the desktop; its flash time is a whole blink, lit and dark.
+TEST(QtBackend, TheDesktopsSettingsAreTheToolkitsStyleHints)
+{
+    TestInitialize();
+    RegisterQtDesktopSettings();
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    const TDesktopSettings settings = DesktopSettings();
+    EXPECT_EQ(settings.DoubleClickTime, static_cast<Cardinal>(hints->mouseDoubleClickInterval()));
+    EXPECT_EQ(settings.CaretBlinkTime * 2, static_cast<Cardinal>(hints->cursorFlashTime()));
+    EXPECT_EQ(settings.KeyboardSpeed, KeyboardSpeedStep(hints->keyboardAutoRepeatRate()));
+    EXPECT_EQ(settings.WheelScrollLines, hints->wheelScrollLines());
+    EXPECT_EQ(settings.KeyboardDelay, TDesktopSettings().KeyboardDelay);
+    RegisterDesktopSettings(nullptr);
+}
 
 TEST(QtBackend, KeysTranslateBothWays)
 {
