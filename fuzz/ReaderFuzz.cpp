@@ -613,6 +613,19 @@ void SeedLists(const fs::path& dir)
     const fs::path file = dir / "sections" / "list.ini";
     fs::create_directories(file.parent_path());
     list->SaveToFile(String(file.c_str()));
+    // Many sections, open and closed, and a caption far wider than the list.
+    list->BeginUpdate();
+    String wide = "<b>";
+    for (Integer i = 0; i < 300; ++i) wide += "Lnt size=\"3\">";
+    loads->SetCaption(wide + "</b>");
+    for (Integer s = 0; s < 200; ++s) {
+        TListSection* section = list->Sections().Add();
+        section->SetCaption("Section " + IntToStr(s));
+        for (const char* item : {"Joint", "<i>Heel</i>", "Toe\tcrest"}) section->SubItems().Add(item);
+        if (s % 3 != 0) section->SetState(lssExpanded);
+    }
+    list->EndUpdate();
+    list->SaveToFile(String((dir / "sections" / "many.ini").c_str()));
 
     TStyStringList strings(nullptr);
     for (const char* text : {"first", "second item", "third"}) {

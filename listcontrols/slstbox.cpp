@@ -273,13 +273,19 @@ Integer TListSectionCollection::IndexOf(const String& SectionText) const
     return -1;
 }
 
+// The rows are in step with the sections whenever this is asked, so the last section's row is
+// counted from the end: a list filled section by section takes no walk over the sections before.
 Integer TListSectionCollection::GetListIndex(const TListSection* section) const
 {
+    if (Count() > 0 && Items(Count() - 1) == section) {
+        const Integer row = FOwner->RowCount() - RowsOf(section);
+        if (row >= 0 && FOwner->RowIsSection(row)) return row;
+    }
     Integer row = 0;
     for (Integer i = 0; i < Count(); ++i) {
         const TListSection* s = Items(i);
         if (s == section) return row;
-        row += 1 + (s->State() == lssExpanded ? s->SubItems().Count() : 0);
+        row += RowsOf(s);
     }
     return 0;
 }
@@ -310,7 +316,7 @@ void TListSectionCollection::RemoveSectionRows(TListSection* section)
 {
     if (FOwner->FDestroying || section->Index() < 0 || FOwner->RowCount() == 0) return;
     Integer row = GetListIndex(section);
-    Integer rows = 1 + (section->State() == lssExpanded ? section->SubItems().Count() : 0);
+    Integer rows = RowsOf(section);
     FOwner->FExpandContractBusy = true;
     for (Integer n = 0; n < rows && row < FOwner->RowCount(); ++n) FOwner->DeleteRow(row);
     FOwner->FExpandContractBusy = false;
@@ -366,6 +372,13 @@ void TListSectionCollection::ContractSectionRows(TListSection* section)
         FOwner->DeleteRow(row + 1);
     FOwner->FExpandContractBusy = false;
     FOwner->EndUpdate();
+}
+
+Integer TRowSections::IndexOf(Integer row)
+{
+    if (FSections.Count() == 0) return -1;
+    while (row >= FEnd && FIndex + 1 < FSections.Count()) FEnd += TListSectionCollection::RowsOf(FSections.Items(++FIndex));
+    return std::max<Integer>(FIndex, 0);
 }
 
 // ---------------------------------------------------------------- tab stops and URL settings
@@ -594,10 +607,7 @@ bool TSectionListBox::IsSection(Integer idx) { return idx >= 0 && idx < RowCount
 Integer TSectionListBox::GetSectionListIndex(Integer idx) const
 {
     Integer row = 0;
-    for (Integer i = 0; i < idx && i < FSections->Count(); ++i) {
-        TListSection* s = FSections->Items(i);
-        row += 1 + (s->State() == lssExpanded ? s->SubItems().Count() : 0);
-    }
+    for (Integer i = 0; i < idx && i < FSections->Count(); ++i) row += TListSectionCollection::RowsOf(FSections->Items(i));
     return row;
 }
 
@@ -608,7 +618,7 @@ Integer TSectionListBox::GetItemSectionIndex(Integer idx) const
     Integer row = 0;
     for (Integer i = 0; i < FSections->Count(); ++i) {
         TListSection* s = FSections->Items(i);
-        row += 1 + (s->State() == lssExpanded ? s->SubItems().Count() : 0);
+        row += TListSectionCollection::RowsOf(s);
         if (idx < row) return i;
     }
     return FSections->Count() - 1;
@@ -761,8 +771,9 @@ Integer TSectionListBox::SubItemRowHeight(TListSection* section, const String& t
 
 void TSectionListBox::UpdateItemHeight()
 {
+    TRowSections sections(*FSections);
     for (Integer row = 0; row < RowCount(); ++row) {
-        Integer sectionIdx = GetItemSectionIndex(row);
+        const Integer sectionIdx = sections.IndexOf(row);
         if (sectionIdx < 0) break;
         TListSection* section = FSections->Items(sectionIdx);
         if (RowIsSection(row))

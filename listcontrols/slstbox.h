@@ -195,6 +195,11 @@ public:
     Integer IndexOf(const String& SectionText) const;
     Integer GetListIndex(const TListSection* section) const;
     TSectionListBox* ListBox() const { return FOwner; }
+    // The section's own row and, when open, its sub-item rows.
+    static Integer RowsOf(const TListSection* section)
+    {
+        return 1 + (section->State() == lssExpanded ? section->SubItems().Count() : 0);
+    }
 
 protected:
     void Update(TCollectionItem* Item) override;
@@ -214,6 +219,20 @@ private:
     void ContractSectionRows(TListSection* section);
 
     TSectionListBox* FOwner;
+};
+
+// The section of each row in turn, for a walk over all rows: the rows asked for in rising order
+// take one step through the sections in all.
+class TRowSections {
+public:
+    explicit TRowSections(const TListSectionCollection& sections) : FSections(sections) {}
+    // The section index of the row as GetItemSectionIndex gives it (-1 without sections).
+    Integer IndexOf(Integer row);
+
+private:
+    const TListSectionCollection& FSections;
+    Integer FIndex = -1;   // the section reached
+    Integer FEnd = 0;      // the first row after it
 };
 
 class TTabPositionItem : public TCollectionItem {

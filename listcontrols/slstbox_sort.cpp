@@ -132,8 +132,10 @@ void TSectionListBox::UpdateHorzExtent()
     TCanvas& canvas = Canvas();
     canvas.Font().Assign(Font());
     Integer widest = 0;
+    TRowSections sections(*FSections);
     for (Integer row = 0; row < RowCount(); ++row) {
-        TListSection* section = GetItemSection(row);
+        const Integer sectionIdx = sections.IndexOf(row);
+        TListSection* section = sectionIdx >= 0 ? FSections->Items(sectionIdx) : nullptr;
         if (section && section->EndEllipsis()) continue;
         String text = PlainRowText(RowText(row));
         if (Pos("</", text) > 0) text = String();

@@ -90,6 +90,31 @@ TEST_F(SectionFiles, CountsBeyondWhatTheFileHoldsReadWhatItHolds)
     EXPECT_EQ(f.List->Sections()[0]->SubItems()[0], String("a"));
 }
 
+// A long list, open and closed sections mixed, loads row for row as it was saved, and its row
+// heights and the rows' sections are those of the list it was saved from.
+TEST_F(SectionFiles, AListOfManySectionsReadsBackRowForRow)
+{
+    f.List->BeginUpdate();
+    for (Integer s = 0; s < 120; ++s) {
+        TListSection* section = f.AddSection("Section " + IntToStr(s), {"Joint", "<b>Heel</b>", "Toe"});
+        section->SubItems().Add(String("Crest ") + IntToStr(s));
+        if (s % 3 != 1) section->SetState(lssExpanded);
+    }
+    f.List->EndUpdate();
+    const String file = File("many.ini");
+    f.List->SaveToFile(file);
+    TSectionListFixture g;
+    g.List->LoadFromFile(file);
+    ASSERT_EQ(g.Rows(), f.Rows());
+    for (Integer row = 0; row < f.List->Items().Count(); row += 7) {
+        EXPECT_EQ(g.List->Perform(LB_GETITEMHEIGHT, row, 0), f.List->Perform(LB_GETITEMHEIGHT, row, 0)) << row;
+        EXPECT_EQ(g.List->GetItemSectionIndex(row), f.List->GetItemSectionIndex(row)) << row;
+    }
+    const String again = File("again.ini");
+    g.List->SaveToFile(again);
+    EXPECT_EQ(Lines(again), Lines(file));
+}
+
 std::string Bytes(const String& file)
 {
     TMemoryStream stream;

@@ -1,6 +1,7 @@
 #include "platform/graphics/GdiApi.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/graphics/Bitmaps.h"
 
@@ -375,6 +376,26 @@ String ExpandTabs(HDC dc, const String& s)
     return out;
 }
 
+// The longest of the candidate lengths (longest first, 0 last) whose text fits, found by halving:
+// a text grows no narrower with its length.  The lengths probed halve while they do not fit, so a
+// long text costs a few times its own measuring, not one measuring per character dropped.
+Integer LongestFitting(const std::vector<Integer>& lengths, const std::function<bool(Integer)>& fits)
+{
+    size_t lo = 0, hi = lengths.size() - 1;   // lengths[hi] is taken when nothing longer fits
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        if (fits(lengths[mid])) hi = mid; else lo = mid + 1;
+    }
+    return lengths[hi];
+}
+
+std::vector<Integer> AllLengths(Integer longest)
+{
+    std::vector<Integer> lengths;
+    for (Integer n = longest; n >= 0; --n) lengths.push_back(n);
+    return lengths;
+}
+
 String Ellipsis(HDC dc, const String& s, Integer width, UINT format)
 {
     if (dc->TextWidth(s) <= width) return s;
@@ -385,18 +406,20 @@ String Ellipsis(HDC dc, const String& s, Integer width, UINT format)
                 slash = i;
                 break;
             }
-        String tail = slash ? Copy(s, slash) : String();
-        String head = slash ? Copy(s, 1, slash - 1) : s;
-        while (!head.IsEmpty() && dc->TextWidth(head + "..." + tail) > width) Delete(head, head.Length(), 1);
-        if (!head.IsEmpty() || slash) return head + "..." + tail;
+        const String tail = slash ? Copy(s, slash) : String();
+        const String head = slash ? Copy(s, 1, slash - 1) : s;
+        const Integer kept = LongestFitting(AllLengths(head.Length()), [&](Integer n) {
+            return dc->TextWidth(Copy(head, 1, n) + "..." + tail) <= width;
+        });
+        if (kept > 0 || slash) return Copy(head, 1, kept) + "..." + tail;
     }
-    String head = s;
-    while (!head.IsEmpty() && dc->TextWidth(head + "...") > width) {
-        Delete(head, head.Length(), 1);
-        if (format & DT_WORD_ELLIPSIS)
-            while (!head.IsEmpty() && head[head.Length()] != u' ') Delete(head, head.Length(), 1);
-    }
-    return head + "...";
+    // A word ellipsis keeps the whole text or a part ending in a blank.
+    std::vector<Integer> lengths = AllLengths(s.Length());
+    if (format & DT_WORD_ELLIPSIS)
+        std::erase_if(lengths, [&](Integer n) { return n > 0 && n < s.Length() && s[n] != u' '; });
+    const Integer kept =
+        LongestFitting(lengths, [&](Integer n) { return dc->TextWidth(Copy(s, 1, n) + "...") <= width; });
+    return Copy(s, 1, kept) + "...";
 }
 
 // Lines of the text: split at line breaks unless single-line, then at spaces to fit the width.

@@ -101,24 +101,20 @@ bool SameFont(const TFontSpec& a, const TFontSpec& b)
 
 class TQtFontEngine : public TFontEngine {
 public:
+    // The fonts are all known before the first measuring, so a font's metrics never change: each
+    // is asked of the toolkit once (a row of text asks for them every time it is measured).
     TFontMetrics Metrics(const TFontSpec& fontSpec) override
     {
-        QFont f = ToQFont(fontSpec);
-        QFontMetrics fm(f);
-        TVertical v = Vertical(f);
-        TFontMetrics m;
-        m.Ascent = v.Ascent;
-        m.Descent = v.Descent;
-        m.Height = m.Ascent + m.Descent;
-        m.InternalLeading = std::max(0, m.Height - f.pixelSize());
-        m.ExternalLeading = std::max(0, fm.leading());
-        m.AveCharWidth = fm.averageCharWidth();
-        m.MaxCharWidth = fm.maxWidth();
-        m.Weight = fontSpec.Style.Contains(TFontStyle::fsBold) ? 700 : 400;
-        const QFontInfo info(f);
-        m.FixedPitch = info.fixedPitch();
-        m.TrueType = QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());
-        return m;
+        std::string key = fontSpec.Name.ToUtf8();
+        for (const Integer part : {fontSpec.Height, fontSpec.Orientation, static_cast<Integer>(fontSpec.Pitch),
+                                   static_cast<Integer>(fontSpec.Charset)})
+            key += '\n' + std::to_string(part);
+        for (const TFontStyle style : {TFontStyle::fsBold, TFontStyle::fsItalic, TFontStyle::fsUnderline, TFontStyle::fsStrikeOut})
+            key += fontSpec.Style.Contains(style) ? '1' : '0';
+        const std::lock_guard<std::mutex> lock(FMetricsLock);
+        if (const auto known = FMetrics.find(key); known != FMetrics.end()) return known->second;
+        if (FMetrics.size() >= 1024) FMetrics.clear();   // a file may name any number of sizes
+        return FMetrics[key] = MetricsOf(fontSpec);
     }
 
     Integer TextWidth(const TFontSpec& fontSpec, const String& text) override
@@ -262,6 +258,28 @@ private:
     };
     TMeasured FLast;
     std::mutex FLastLock;
+    std::map<std::string, TFontMetrics> FMetrics;
+    std::mutex FMetricsLock;
+
+    static TFontMetrics MetricsOf(const TFontSpec& fontSpec)
+    {
+        const QFont f = ToQFont(fontSpec);
+        QFontMetrics fm(f);
+        TVertical v = Vertical(f);
+        TFontMetrics m;
+        m.Ascent = v.Ascent;
+        m.Descent = v.Descent;
+        m.Height = m.Ascent + m.Descent;
+        m.InternalLeading = std::max(0, m.Height - f.pixelSize());
+        m.ExternalLeading = std::max(0, fm.leading());
+        m.AveCharWidth = fm.averageCharWidth();
+        m.MaxCharWidth = fm.maxWidth();
+        m.Weight = fontSpec.Style.Contains(TFontStyle::fsBold) ? 700 : 400;
+        const QFontInfo info(f);
+        m.FixedPitch = info.fixedPitch();
+        m.TrueType = QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());
+        return m;
+    }
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "platform/graphics/Backend.h"
 #include "platform/graphics/ColorGlyphs.h"
 #include "platform/graphics/GdiApi.h"
 
@@ -272,7 +273,78 @@ TEST_F(Text, EndEllipsisShortensToTheWidth)
     EXPECT_EQ(out, 0);
 }
 
+// The registered font engine, counting the characters it measures while the object lives.
+class TCountingFonts : public TFontEngine {
+public:
+    TCountingFonts() : FInner(FontEngine()), FServices{this, &PrinterBackend(), &ClipboardBackend(), &ImageCodecBackend()}
+    {
+        RegisterGraphicsBackend(FServices);
+    }
+    ~TCountingFonts() override { RegisterGraphicsBackend({&FInner, FServices.Printers, FServices.Clipboard, FServices.ImageCodecs}); }
+    TFontMetrics Metrics(const TFontSpec& font) override { return FInner.Metrics(font); }
+    Integer TextWidth(const TFontSpec& font, const String& text) override
+    {
+        Measured += text.Length();
+        return FInner.TextWidth(font, text);
+    }
+    TGlyphMask Render(const TFontSpec& font, const String& text, const TRect& visible) override
+    {
+        return FInner.Render(font, text, visible);
+    }
+    std::vector<String> Families() override { return FInner.Families(); }
+    Integer Measured = 0;
+
+private:
+    TFontEngine& FInner;
+    TGraphicsBackend FServices;
+};
+
+// What an ellipsis leaves of a head too wide before its tail: the head drops one character (or, for
+// a word ellipsis, back to a blank) at a time until it, "..." and the tail fit.
+String DroppedOneByOne(TCanvas& canvas, String head, const String& tail, Integer width, bool words)
+{
+    while (!head.IsEmpty() && canvas.TextWidth(head + "..." + tail) > width) {
+        Delete(head, head.Length(), 1);
+        while (words && !head.IsEmpty() && head[head.Length()] != u' ') Delete(head, head.Length(), 1);
+    }
+    return head + "..." + tail;
+}
+
 }  // namespace
+
+TEST_F(Text, EllipsesKeepTheLongestPartThatFits)
+{
+    auto cut = [&](const String& text, Integer width, UINT ellipsis) {
+        TRect r = Rect(0, 0, width, 20);
+        DrawText(C().Handle(), text, -1, &r, DT_SINGLELINE | DT_CALCRECT | DT_NOPREFIX | ellipsis);
+        return r.Width();
+    };
+    const String texts[] = {"Dam stability review", "Uplift under the heel of the dam", "W", "", "a b c d e f"};
+    for (const String& text : texts)
+        for (Integer width : {0, 5, 12, 30, 47, 80, 400})
+            for (bool words : {false, true}) {
+                const String left = C().TextWidth(text) <= width ? text : DroppedOneByOne(C(), text, "", width, words);
+                EXPECT_EQ(cut(text, width, words ? DT_WORD_ELLIPSIS : DT_END_ELLIPSIS), C().TextWidth(left))
+                    << text.ToUtf8() << " in " << width << (words ? " by words" : "");
+            }
+    // a path keeps its last part and shortens the folders before it
+    for (Integer width : {60, 90, 120})
+        EXPECT_EQ(cut("C:/Dams/Reviews/2026/joint.ini", width, DT_PATH_ELLIPSIS),
+                  C().TextWidth(DroppedOneByOne(C(), "C:/Dams/Reviews/2026", "/joint.ini", width, false)))
+            << width;
+}
+
+// A long text cut to a narrow cell is measured a few times over, not once per character dropped.
+TEST_F(Text, AnEllipsisMeasuresALongTextAFewTimesOver)
+{
+    String text;
+    for (Integer i = 0; i < 2000; ++i) text += "Lnt size=\"3\">";
+    TCountingFonts fonts;
+    TRect r = Rect(0, 0, 200, 20);
+    DrawText(C().Handle(), text, -1, &r, DT_SINGLELINE | DT_END_ELLIPSIS);
+    EXPECT_GT(fonts.Measured, text.Length());
+    EXPECT_LT(fonts.Measured, 6 * text.Length());
+}
 
 TEST_F(Text, PartialExtentsGrowWithEachCharacterAndTellWhatFits)
 {
