@@ -259,6 +259,7 @@ TStyCustomHTMLHintWindow::TStyCustomHTMLHintWindow(TComponent* AOwner, TStyBaseH
         FRender.OnVariableNeeded = hint->OnVariableNeeded;
         FRender.OnImageNeeded = hint->OnImageNeeded;
         FRender.OnImageNeededEx = hint->OnImageNeededEx;
+        FRender.OnTagFound = hint->OnTagFound;
         FHintFont.Assign(hint->GetHintFont());
     }
     FRender.SetDoubleBuffered(false);

@@ -152,6 +152,7 @@ public:
     TStyHTMLVariableNeededEvent OnVariableNeeded;
     TStyHTMLImageNeededEvent OnImageNeeded;
     TStyHTMLImageNeededExEvent OnImageNeededEx;
+    TStyHTMLTagFoundEvent OnTagFound;
 
 protected:
     TStyHintHtml FEnableHtml = hhAuto;
