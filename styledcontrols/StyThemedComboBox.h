@@ -13,6 +13,8 @@ public:
     explicit TStyThemedComboBox(TComponent* AOwner);
     ~TStyThemedComboBox() override;
 
+    const TStyAboutVar& About() const { return FAbout; }
+    void SetAbout(const TStyAboutVar&) {}   // design-time text, never stored
     TStyThemeMode ThemeMode() const { return FThemeMode; }
     void SetThemeMode(TStyThemeMode Value);
     bool ParentThemeMode() const { return FParentThemeMode; }
@@ -64,6 +66,7 @@ protected:
     bool FMouseAbove = false;
     bool FMouseAboveBtn = false;
     TColor FBgrColor = clNone;
+    TStyAboutVar FAbout;
     TStyThemeMode FThemeMode = ttmPlatform;
     bool FParentThemeMode = true;
     bool FThemeGlobalMode = false;
