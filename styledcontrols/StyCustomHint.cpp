@@ -259,6 +259,7 @@ TStyCustomHTMLHintWindow::TStyCustomHTMLHintWindow(TComponent* AOwner, TStyBaseH
         FRender.OnVariableNeeded = hint->OnVariableNeeded;
         FRender.OnImageNeeded = hint->OnImageNeeded;
         FRender.OnImageNeededEx = hint->OnImageNeededEx;
+        FRender.OnTagFound = hint->OnTagFound;
         FHintFont.Assign(hint->GetHintFont());
     }
     FRender.SetDoubleBuffered(false);
@@ -302,9 +303,19 @@ TRect TStyCustomHTMLHintWindow::CalcHintRect(Integer MaxWidth, const String& AHi
         c.Font().Assign(FHintFont);
         ::DrawText(c.Handle(), AHint, -1, &r, DT_CALCRECT | DT_NOPREFIX | (FWordWrap ? UINT{DT_WORDBREAK} : 0));
     }
-    r.Right += 4;
-    r.Bottom += 4;
+    AdjustHintRect(r);
     return r;
+}
+
+void TStyCustomHTMLHintWindow::AdjustHintRect(TRect& Rect)
+{
+    Rect.Right += 4;
+    Rect.Bottom += 4;
+}
+
+void TStyCustomHTMLHintWindow::LinkClick(const String& Href)
+{
+    if (TStyCustomHTMLHint* hint = HTMLHint()) hint->OnLinkClick(this, Href);
 }
 
 void TStyCustomHTMLHintWindow::MeasureText(const String& Text, TRect& Rect)
@@ -372,7 +383,7 @@ void TStyCustomHTMLHintWindow::WndProc(TMessage& Message)
         String href;
         TPoint p{static_cast<SmallInt>(Message.LParam & 0xFFFF), static_cast<SmallInt>((Message.LParam >> 16) & 0xFFFF)};
         if (FRender.IsCursorOverLink({p.X - FTextRect.Left, p.Y - FTextRect.Top}, {0, 0}, FTextRect, href)) {
-            if (TStyCustomHTMLHint* hint = HTMLHint()) hint->OnLinkClick(this, href);
+            LinkClick(href);
             return;
         }
     }

@@ -152,6 +152,7 @@ public:
     TStyHTMLVariableNeededEvent OnVariableNeeded;
     TStyHTMLImageNeededEvent OnImageNeeded;
     TStyHTMLImageNeededExEvent OnImageNeededEx;
+    TStyHTMLTagFoundEvent OnTagFound;
 
 protected:
     TStyHintHtml FEnableHtml = hhAuto;
@@ -183,6 +184,10 @@ protected:
     virtual void PaintHintText(const TRect& Rect);
     virtual void MeasureText(const String& Text, TRect& Rect);
     virtual void PrepareRender();
+    // The component's OnLinkClick, the window as sender.
+    virtual void LinkClick(const String& Href);
+    // The measured text's rectangle grown to the window's: 4 pixels right and down.
+    virtual void AdjustHintRect(TRect& Rect);
     void WndProc(TMessage& Message) override;
 
     TCursor FCursor = crDefault;

@@ -171,7 +171,17 @@ TStyShapeHintWindow::TStyShapeHintWindow(TComponent* AOwner, TStyBaseHint* AHint
     : TStyCustomHTMLHintWindow(AOwner, AHintControl)
 {
     Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+}
+
+void TStyShapeHintWindow::ApplyHintColor()
+{
     if (TStyCustomShapeHint* hint = ShapeHint(); hint && !FIsCustom) SetColor(hint->Color());
+}
+
+void TStyShapeHintWindow::CreateHandle()
+{
+    ApplyHintColor();
+    TStyCustomHTMLHintWindow::CreateHandle();
 }
 
 TStyShapeHintWindow::TStyShapeHintWindow(TComponent* AOwner) : TStyShapeHintWindow(AOwner, nullptr) {}

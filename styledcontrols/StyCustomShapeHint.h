@@ -161,10 +161,14 @@ protected:
     virtual void PaintCloseButton(const TRect& Rect, Integer State);
     virtual void PaintBalloonBackground(TCanvas& Canvas, const TRect& Rect);
     virtual void DrawHintTitle(TCanvas& Canvas, const String& Text, const TRect& Rect);
+    // The component's colour, given to a window the application's hints made just before its
+    // handle is; a window made for a component keeps the colour it was given.
+    virtual void ApplyHintColor();
     // Loads the icon of the window's type (the component's default for hitCustom).
     virtual void LoadHintIcon();
     void Paint() override;
     void CreateParams(TCreateParams& Params) override;
+    void CreateHandle() override;
     void WndProc(TMessage& Message) override;
 
     std::unique_ptr<TPngImage> FIcon;

@@ -4,8 +4,27 @@
 
 #include <algorithm>
 
+#include "platform/classes/TypInfo.h"
+
 IMPLEMENT_CLASS(TStyFieldFormat, TStyObject, nullptr)
-IMPLEMENT_CLASS(TStyDateFormat, TStyFieldFormat, nullptr)
+
+const TEnumTypeInfo& TypeInfoOf(TStyDateFormats)
+{
+    static const TEnumTypeInfo info("TStyDateFormats", {"dfShortSystem", "dfLongSystem", "dfCustom"});
+    return info;
+}
+
+TClass TStyDateFormat::StaticClass()
+{
+    static const TMetaClass meta("TStyDateFormat", TStyFieldFormat::StaticClass(), nullptr, [](TMetaClass& m) {
+        using F = TStyDateFormat;
+        TPublished<F>(&m)
+            .Property("FormatStr", [](F* f) { return f->FormatStr(); }, &F::SetFormatStr)
+            .Property("Format", &F::Format, &F::SetFormat).Default(dfShortSystem)
+            .Property("YearDelta", &F::YearDelta, &F::SetYearDelta).Default(-1);
+    });
+    return &meta;
+}
 
 namespace {
 

@@ -3,9 +3,11 @@
 // or an own one), dates as text and back, and where the day, month and year fields lie in an
 // edited text so that the caret can jump from field to field.
 #include "foundation/StyObject.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/rtl/DateUtils.h"
 
 enum TStyDateFormats { dfShortSystem, dfLongSystem, dfCustom };
+const TEnumTypeInfo& TypeInfoOf(TStyDateFormats);
 
 // The field at a place of an edited text: its kind (0 for none), its first position and the
 // position just after it.

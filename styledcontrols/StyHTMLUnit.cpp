@@ -1006,6 +1006,13 @@ void TStyHTMLRender::SetData(TStyHTMLData* NewData)
     FData->FRender = this;
 }
 
+void TStyHTMLRender::DestroyData(TStyHTMLData* Data)
+{
+    if (!Data || Data == &FIntData) return;
+    if (Data == FData) SetData(nullptr);
+    delete Data;
+}
+
 void TStyHTMLRender::PrepareToData(const String& Text, Integer MaxWidth, bool AutoWrap, TStyHTMLData* CurData)
 {
     if (!CurData) return;

@@ -143,6 +143,40 @@ public:
     TStyHTMLInputItem* ActiveItem() const { return FActiveItem; }
     void SetActiveItem(TStyHTMLInputItem* Value);
     TStyHTMLRender* Render() const { return FRender; }
+    TColor LinkColor() const { return FLinkColor; }
+    void SetLinkColor(TColor Value) { FLinkColor = Value; }
+    TColor DefaultColor() const { return FDefaultColor; }
+    void SetDefaultColor(TColor Value) { FDefaultColor = Value; }
+    TFontStyles LinkStyle() const { return FLinkStyle; }
+    void SetLinkStyle(TFontStyles Value) { FLinkStyle = Value; }
+    TFontStyles DefaultStyle() const { return FDefaultStyle; }
+    void SetDefaultStyle(TFontStyles Value) { FDefaultStyle = Value; }
+    Integer DefaultHeight() const { return FDefaultHeight; }
+    void SetDefaultHeight(Integer Value) { FDefaultHeight = Value; }
+    Byte Charset() const { return FCharset; }
+    void SetCharset(Byte Value) { FCharset = Value; }
+    const String& DefaultFont() const { return FDefaultFont; }
+    void SetDefaultFont(const String& Value) { FDefaultFont = Value; }
+    Integer LineSpacing() const { return FLineSpacing; }
+    void SetLineSpacing(Integer Value) { FLineSpacing = Value; }
+    Integer LineGap() const { return FLineGap; }
+    void SetLineGap(Integer Value) { FLineGap = Value; }
+    Integer MaxWidth() const { return FMaxWidth; }
+    void SetMaxWidth(Integer Value) { FMaxWidth = Value; }
+    TColor DefaultBgColor() const { return FDefaultBgColor; }
+    void SetDefaultBgColor(TColor Value) { FDefaultBgColor = Value; }
+    TColor HighlightBgColor() const { return FHighlightBgColor; }
+    void SetHighlightBgColor(TColor Value) { FHighlightBgColor = Value; }
+    TColor HighlightColor() const { return FHighlightColor; }
+    void SetHighlightColor(TColor Value) { FHighlightColor = Value; }
+    const TRect& Rect() const { return FRect; }
+    void SetRect(const TRect& Value) { FRect = Value; }
+    Integer HOffset() const { return FHOffset; }
+    void SetHOffset(Integer Value) { FHOffset = Value; }
+    Integer VOffset() const { return FVOffset; }
+    void SetVOffset(Integer Value) { FVOffset = Value; }
+    void* AuxData() const { return FAuxData; }
+    void SetAuxData(void* Value) { FAuxData = Value; }
 
     std::vector<TStyHTMLItem*> FArray;           // owned
     std::vector<TStyHTMLItem*> FControlsArray;   // links and inputs in document order
@@ -210,6 +244,10 @@ public:
 
     TStyHTMLData* Data() const { return FData; }
     void SetData(TStyHTMLData* NewData);
+    // A new document bound to this render, freed by DestroyData; the render's own document is
+    // never freed, and freeing the current one makes the own document current again.
+    TStyHTMLData* CreateData() { return new TStyHTMLData(this); }
+    void DestroyData(TStyHTMLData* Data);
     bool DoubleBuffered() const { return FDoubleBuffered; }
     void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
     bool LinkSelect() const { return FLinkSelect; }

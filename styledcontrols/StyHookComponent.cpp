@@ -4,8 +4,22 @@
 #include <memory>
 #include <vector>
 
+#include "platform/classes/TypInfo.h"
+
 IMPLEMENT_CLASS(TStyCustomHookComponent, TStyCustomComponent, nullptr)
-IMPLEMENT_CLASS(TStyHookComponent, TStyCustomHookComponent, NewComponent<TStyHookComponent>)
+
+TClass TStyHookComponent::StaticClass()
+{
+    static const TMetaClass meta("TStyHookComponent", TStyCustomHookComponent::StaticClass(),
+                                 NewComponent<TStyHookComponent>, [](TMetaClass& m) {
+        using C = TStyHookComponent;
+        TPublished<C>(&m)
+            .Property("About", &C::About, &C::SetAbout).Stored(false)
+            .Property("Control", &C::Control, &C::SetControl)
+            .Property("OnMessage", &C::OnMessage);
+    });
+    return &meta;
+}
 
 namespace {
 

@@ -41,6 +41,7 @@ TClass TStyMessageHint::StaticClass()
                                  [](TMetaClass& m) {
         using C = TStyMessageHint;
         TPublished<C>(&m)
+            .Property("About", &C::About, &C::SetAbout).Stored(false)
             .Property("AllowMultipleHints", &C::AllowMultipleHints, &C::SetAllowMultipleHints)
             .Property("BorderColor", &C::BorderColor, &C::SetBorderColor).Type("TColor").Default(clBlack)
             .Property("CloseBtnType", &C::CloseBtnType, &C::SetCloseBtnType).Default(hcbToolTip)
@@ -51,10 +52,12 @@ TClass TStyMessageHint::StaticClass()
             .Property("EnableHtml", &C::EnableHtml, &C::SetEnableHtml).Default(hhAuto)
             .Property("Enabled", &C::Enabled, &C::SetEnabled).Default(true)
             .Property("Font", [](C* c) { return &c->Font(); }, [](C* c, TFont* f) { c->Font().Assign(f); })
+            .Stored([](C* c) { return !c->UseScreenHintFont(); })
             .Property("Font3D", [](C* c) { return &c->Font3D(); }, [](C* c, TSty3DCaption* f) { c->Font3D().Assign(f); })
             .Property("Gradient", [](C* c) { return &c->Gradient(); }, [](C* c, TStyGradient* g) { c->Gradient().Assign(g); })
             .Property("HideAccelChar", &C::HideAccelChar, &C::SetHideAccelChar).Default(true)
             .Property("LinkColor", &C::LinkColor, &C::SetLinkColor).Type("TColor").Default(TColor(0xFF0000))
+            .Property("LinkStyle", &C::LinkStyle, &C::SetLinkStyle).Default(TFontStyles{TFontStyle::fsUnderline})
             .Property("MaxWidth", &C::MaxWidth, &C::SetMaxWidth).Default(-4)
             .Property("NoseAngleWidth", &C::NoseAngleWidth, &C::SetNoseAngleWidth).Default(25)
             .Property("NoseLength", &C::NoseLength, &C::SetNoseLength).Default(25)
@@ -75,7 +78,12 @@ TClass TStyMessageHint::StaticClass()
             .Property("UseSystemShadow", &C::UseSystemShadow, &C::SetUseSystemShadow).Default(false)
             .Property("OnCloseHintWindow", &C::OnCloseHintWindow)
             .Property("OnHide", &C::OnHide)
-            .Property("OnShow", &C::OnShow);
+            .Property("OnShow", &C::OnShow)
+            .Property("OnImageNeeded", &C::OnImageNeeded)
+            .Property("OnImageNeededEx", &C::OnImageNeededEx)
+            .Property("OnVariableNeeded", &C::OnVariableNeeded)
+            .Property("OnTagFound", &C::OnTagFound)
+            .Property("OnLinkClick", &C::OnLinkClick);
     });
     return &meta;
 }

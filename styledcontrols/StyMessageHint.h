@@ -49,6 +49,8 @@ public:
     void Dismiss();
 
 protected:
+    // The colour given with the message stays.
+    void ApplyHintColor() override {}
     void WndProc(TMessage& Message) override;
 
 private:

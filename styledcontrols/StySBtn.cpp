@@ -3,11 +3,42 @@
 #include "styledcontrols/StySBtn.h"
 
 #include "platform/classes/FormReader.h"
+#include "platform/classes/TypInfo.h"
+#include "platform/stdctrls/StdCtrlsRegistry.h"
 #include "styledcontrols/StyCustomEdit.h"
 
 // ---------------------------------------------------------------- TStySpecialButton
 
-IMPLEMENT_CLASS(TStySpecialButton, TCollectionItem, NewCollectionItem<TStySpecialButton>)
+TClass TStySpecialButton::StaticClass()
+{
+    static const TMetaClass meta("TStySpecialButton", TCollectionItem::StaticClass(),
+                                 NewCollectionItem<TStySpecialButton>, [](TMetaClass& m) {
+        using B = TStySpecialButton;
+        TPublished<B>(&m)
+            .Property("Hint", [](B* b) { return b->Hint(); }, &B::SetHint)
+            .Property("Caption", [](B* b) { return b->Caption(); }, &B::SetCaption)
+            .Property("Cursor", &B::Cursor, &B::SetCursor).Type("TCursor").Default(crArrow)
+            .Property("GroupIndex", &B::GroupIndex, &B::SetGroupIndex).Default(0)
+            .Property("ParentFont", &B::ParentFont, &B::SetParentFont).Default(true)
+            .Property("Enabled", &B::Enabled, &B::SetEnabled).Default(true)
+            .Property("OnClick", &B::OnClick)
+            .Property("Layout", [](B* b) { return &b->Layout(); }, [](B* b, TStyButtonLayout* v) { b->SetLayout(v); })
+            .Property("Font", [](B* b) { return &b->Font(); }, [](B* b, TFont* v) { b->SetFont(v); })
+            .Property("FontFX", [](B* b) { return &b->FontFX(); }, [](B* b, TStyFxCaption* v) { b->SetFontFX(v); })
+            .Property("ThemeMode", &B::ThemeMode, &B::SetThemeMode).Default(ttmNone)
+            .Property("PngGlyph", [](B* b) { return &b->PngGlyph(); }, [](B* b, TPngImage* v) { b->SetPngGlyph(v); })
+            .Property("UsePngGlyph", &B::UsePngGlyph, &B::SetUsePngGlyph).Default(false)
+            .Property("Color", &B::Color, &B::SetColor).Type("TColor").Default(clWindow)
+            .Property("Alignment", &B::Alignment, &B::SetAlignment).Default(taRightJustify)
+            .Property("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp).Default(false)
+            .Property("Glyph", [](B* b) { return &b->Glyph(); }, [](B* b, TBitmap* v) { b->SetGlyph(v); })
+            .Stored([](B* b) { return !b->Glyph().Empty(); })
+            .Property("ImageList", &B::ImageList, &B::SetImageList)
+            .Property("ImageIndex", &B::ImageIndex, &B::SetImageIndex).Default(0)
+            .Property("ListIndex", &B::ListIndex, &B::SetListIndex).Default(0);
+    });
+    return &meta;
+}
 
 TStySpecialButton::TStySpecialButton(TCollection* Collection)
     : TCollectionItem(Collection),

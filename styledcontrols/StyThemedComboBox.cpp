@@ -136,6 +136,13 @@ void TStyThemedComboBox::WndProc(TMessage& Message)
 
 // ---------------------------------------------------------------- bound label
 
+TStrings& TStyThemedComboBox::Items()
+{
+    TStrings& own = TCustomComboBox::Items();
+    TStrings* custom = GetCustomItems(&own);
+    return custom ? *custom : own;
+}
+
 void TStyThemedComboBox::SetupEditLabel()
 {
     if (FEditLabel) return;

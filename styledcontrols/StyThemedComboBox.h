@@ -13,6 +13,8 @@ public:
     explicit TStyThemedComboBox(TComponent* AOwner);
     ~TStyThemedComboBox() override;
 
+    const TStyAboutVar& About() const { return FAbout; }
+    void SetAbout(const TStyAboutVar&) {}   // design-time text, never stored
     TStyThemeMode ThemeMode() const { return FThemeMode; }
     void SetThemeMode(TStyThemeMode Value);
     bool ParentThemeMode() const { return FParentThemeMode; }
@@ -25,6 +27,11 @@ public:
     // The mode in effect (the parent's, the application's or the own one) is usable.
     TStyThemeMode EffectiveThemeMode() const;
     bool IsThemed() const { return EffectiveThemeMode() != ttmNone; }
+    // The items: the list a descendant keeps when GetCustomItems gives one, else the combo box's.
+    TStrings& Items();
+    void SetItems(const TStrings& Value) { Items().Assign(Value); }
+    // The drop-down list's window, null before the list first drops down.
+    HWND ListHandle() const { return ListWindow(); }
     Integer ButtonWidth() const { return FBtnWidth; }
     bool Pressed() const { return FPressed; }
     bool MouseAbove() const { return FMouseAbove; }
@@ -45,6 +52,12 @@ public:
 
 protected:
     virtual void ThemeChanged();
+    // Where a descendant keeps the items instead of AItems; none here.
+    virtual TStrings* GetCustomItems(TStrings* AItems)
+    {
+        (void)AItems;
+        return nullptr;
+    }
     virtual void MouseEntered();
     virtual void MouseLeft();
     void Paint() override;
@@ -64,6 +77,7 @@ protected:
     bool FMouseAbove = false;
     bool FMouseAboveBtn = false;
     TColor FBgrColor = clNone;
+    TStyAboutVar FAbout;
     TStyThemeMode FThemeMode = ttmPlatform;
     bool FParentThemeMode = true;
     bool FThemeGlobalMode = false;

@@ -2,9 +2,32 @@
 // time fields of an edited text.
 #include "styledcontrols/StyTimeFormat.h"
 
+#include "platform/classes/TypInfo.h"
 #include "platform/rtl/Exceptions.h"
 
-IMPLEMENT_CLASS(TStyTimeFormat, TStyFieldFormat, nullptr)
+const TEnumTypeInfo& TypeInfoOf(TStyTimeFormats)
+{
+    static const TEnumTypeInfo info("TStyTimeFormats", {"tfShortSystem", "tfLongSystem", "tfCustom"});
+    return info;
+}
+
+TClass TStyTimeFormat::StaticClass()
+{
+    static const TMetaClass meta("TStyTimeFormat", TStyFieldFormat::StaticClass(), nullptr, [](TMetaClass& m) {
+        using F = TStyTimeFormat;
+        // the signs are left out of forms while they are the English ones
+        TPublished<F>(&m)
+            .Property("FormatStr", [](F* f) { return f->FormatStr(); }, &F::SetFormatStr)
+            .Property("Format", &F::Format, &F::SetFormat).Default(tfShortSystem)
+            .Property("AMSign", [](F* f) { return f->AMSign(); }, &F::SetAMSign)
+            .Stored([](F* f) { return f->AMSign() != "am"; })
+            .Property("PMSign", [](F* f) { return f->PMSign(); }, &F::SetPMSign)
+            .Stored([](F* f) { return f->PMSign() != "pm"; })
+            .Property("MSign", [](F* f) { return f->MSign(); }, &F::SetMSign)
+            .Stored([](F* f) { return f->MSign() != "m"; });
+    });
+    return &meta;
+}
 
 namespace {
 

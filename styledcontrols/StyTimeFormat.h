@@ -5,6 +5,7 @@
 #include "styledcontrols/StyDateFormat.h"
 
 enum TStyTimeFormats { tfShortSystem, tfLongSystem, tfCustom };
+const TEnumTypeInfo& TypeInfoOf(TStyTimeFormats);
 
 class TStyTimeFormat : public TStyFieldFormat {
     DECLARE_CLASS(TStyTimeFormat, TStyFieldFormat)

@@ -128,6 +128,7 @@ void TCustomComboBox::UpdateEdit()
     if (!FEdit) {
         FEdit = new TComboEdit(this);
         FEdit->SetParent(this);
+        FEdit->SetMaxLength(FMaxLength);
         ShowTextInEdit();
     }
     FEdit->Font().Assign(Font());
@@ -135,6 +136,12 @@ void TCustomComboBox::UpdateEdit()
     const TRect client = ClientRect();
     FEdit->SetBounds(client.Left + 2, client.Top + 1, std::max<Integer>(ButtonRect().Left - client.Left - 3, 0),
                      std::max<Integer>(client.Height() - 2, 0));
+}
+
+void TCustomComboBox::SetMaxLength(Integer value)
+{
+    FMaxLength = std::max<Integer>(value, 0);
+    if (FEdit) FEdit->SetMaxLength(FMaxLength);
 }
 
 void TCustomComboBox::ShowTextInEdit()
@@ -379,7 +386,7 @@ void TCustomComboBox::CBMessage(TMessage& message)
         result = 1;
         break;
     case CB_LIMITTEXT:
-        if (FEdit) FEdit->SetMaxLength(index);
+        SetMaxLength(index);
         result = 1;
         break;
     case CB_GETCOUNT: result = FItems.Count(); break;

@@ -66,6 +66,11 @@ public:
     void SetDropDownCount(Integer value) { FDropDownCount = value; }
     Integer ItemHeight() const { return FItemHeight; }
     void SetItemHeight(Integer value);
+    // The most characters the text box takes (0: no limit), kept across changes of Style.
+    Integer MaxLength() const { return FMaxLength; }
+    void SetMaxLength(Integer value);
+    bool Sorted() const { return FItems.Sorted(); }
+    void SetSorted(bool value) { FItems.SetSorted(value); }
     bool DroppedDown() const;
     void SetDroppedDown(bool value);
     Integer DroppedWidth() const { return FDroppedWidth; }
@@ -134,6 +139,7 @@ private:
     String FText;
     TComboBoxStyle FStyle = csDropDown;
     Integer FDropDownCount = 8;
+    Integer FMaxLength = 0;
     Integer FItemHeight = 16;
     Integer FDroppedWidth = 0;
     TComboPopupList* FPopup = nullptr;

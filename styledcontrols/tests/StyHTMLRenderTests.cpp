@@ -180,11 +180,11 @@ TEST_F(StyHTMLRender, LayoutAddsTheLinesAndKeepsTheLineSpacing)
     Render.PrepareText("a<br>b", 1000, false);
     EXPECT_EQ(Render.Data()->TextSize().cy, 2 * LineHeight());
     EXPECT_EQ(Render.Data()->LineCount(), 2);
-    Render.Data()->FLineSpacing = 30;
+    Render.Data()->SetLineSpacing(30);
     Render.PrepareText("a<br><br>b", 1000, false);
     // A line that starts at a break is at least as high as the spacing; the first line starts a paragraph.
     EXPECT_EQ(Render.Data()->TextSize().cy, LineHeight() + 30 + std::max(30, LineHeight()));
-    Render.Data()->FLineSpacing = 0;
+    Render.Data()->SetLineSpacing(0);
     Render.PrepareText("a<sup>b</sup>", 1000, false);
     Integer h = LineHeight(-9);
     EXPECT_EQ(Render.Data()->TextSize().cy, std::max(LineHeight(), h + 2 * h / 3));
@@ -255,4 +255,21 @@ TEST_F(StyHTMLRender, RadioButtonsAndCheckBoxes)
     Render.KeyDownTransfer(tab, {});
     EXPECT_EQ(Render.Data()->SelectedItem()->ItemType(), hitInput);
     EXPECT_EQ(static_cast<TStyHTMLInputItem*>(Render.Data()->SelectedItem())->InputType(), itCheckBox);
+}
+
+TEST_F(StyHTMLRender, DocumentsOfTheirOwnComeAndGoWithoutLeavingTheRenderWithout)
+{
+    TStyHTMLData* own = Render.Data();
+    TStyHTMLData* doc = Render.CreateData();
+    EXPECT_EQ(doc->Render(), &Render);
+    Render.SetData(doc);
+    EXPECT_EQ(Runs("<b>crest</b>"), "crest");
+    EXPECT_GT(doc->ItemCount(), 0);
+    EXPECT_EQ(own->ItemCount(), 0);   // the text went into the current document only
+    Render.DestroyData(doc);   // the current one: the render's own takes its place
+    EXPECT_EQ(Render.Data(), own);
+    EXPECT_EQ(Runs("toe"), "toe");
+    Render.DestroyData(own);   // never freed
+    Render.DestroyData(nullptr);
+    EXPECT_EQ(Runs("heel"), "heel");
 }

@@ -163,3 +163,22 @@ TEST_F(ComboForm, TheTextBoxFollowsTheBoxsColourAndFont)
 }
 
 }  // namespace
+
+TEST_F(ComboForm, MaxLengthLimitsTheTextBoxAcrossStylesAndSortedSortsTheItems)
+{
+    Combo->SetMaxLength(3);
+    Combo->SetStyle(csDropDownList);
+    Combo->SetStyle(csDropDown);   // a new text box takes the limit too
+    Combo->SetFocus();
+    TestProcess();
+    TestTypeText(Combo->EditHandle(), "Rocks");
+    EXPECT_EQ(Combo->Text(), "Roc");
+    SendMessage(Combo->Handle(), CB_LIMITTEXT, 1, 0);
+    EXPECT_EQ(Combo->MaxLength(), 1);
+
+    Combo->Items().Add("Gravel");
+    Combo->SetSorted(true);
+    EXPECT_EQ(Combo->Items().CommaText(), "Concrete,Gravel,Rock,Water");
+    Combo->Items().Add("Clay");
+    EXPECT_EQ(Combo->Items().IndexOf("Clay"), 0);
+}

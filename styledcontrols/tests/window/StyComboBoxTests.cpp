@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/classes/FormReader.h"
+#include "platform/classes/TypInfo.h"
 #include "platform/stdctrls/ListBox.h"
 #include "platform/testing/Driver.h"
 #include "styledcontrols/StyComboBox.h"
@@ -280,4 +281,39 @@ TEST_F(StyCombo, ADroppedDownListScreenshot)
     EXPECT_EQ(list->Width(), 200);
     TBitmap shot;
     TestScreenshot(Form, {list}, "styled-combo", shot);
+}
+
+namespace {
+
+// A combo box that keeps its items in a list of its own.
+class TListedCombo : public TStyComboBox {
+public:
+    using TStyComboBox::TStyComboBox;
+    TStringList Own;
+
+protected:
+    TStrings* GetCustomItems(TStrings*) override { return &Own; }
+};
+
+}  // namespace
+
+TEST_F(StyCombo, ADescendantsOwnItemsAreTheItemsAndTheListHandleIsTheDropDown)
+{
+    TListedCombo listed(nullptr);
+    listed.Items().Add("Concrete");
+    TStringList given;
+    given.Add("Rock");
+    given.Add("Water");
+    GetStringsProp(&listed, "Items")->AddStrings(given);   // what a form description fills
+    EXPECT_EQ(listed.Own.CommaText(), "Concrete,Rock,Water");
+    listed.SetItems(given);
+    EXPECT_EQ(listed.Own.CommaText(), "Rock,Water");
+
+    EXPECT_EQ(Combo->ListHandle(), nullptr);
+    Combo->Items().Add("Normal");
+    Combo->SetDroppedDown(true);
+    TestProcess();
+    EXPECT_NE(Combo->ListHandle(), nullptr);
+    EXPECT_EQ(Combo->ListHandle(), PopupList());
+    Combo->SetDroppedDown(false);
 }

@@ -163,3 +163,33 @@ TEST_F(StyHint, AControlsTooltipShowsInTheEnabledComponentsWindow)
     EXPECT_EQ(w->Origin(), Mouse->CursorPos());
     TestMouseMove(Form, 250, 120);
 }
+
+// A press on a link of a balloon's marked-up text tells the component which link it was.
+TEST_F(StyHint, APressOnALinkTellsItsHref)
+{
+    struct TLog : TObject {
+        std::vector<String> Links;
+        TObject* Sender = nullptr;
+        void Link(TObject* sender, const String& href)
+        {
+            Sender = sender;
+            Links.push_back(href);
+        }
+    } log;
+    TStyCustomShapeHint hint(Form);
+    hint.SetEnabled(false);
+    hint.OnLinkClick = TEvent<TObject*, const String&>(&log, &TLog::Link);
+    auto* window = static_cast<TStyCustomHTMLHintWindow*>(
+        TStyBaseHintWindow::CreateCustom(hint.GetHintWindowClass(), &hint, &hint));
+    const String text = "<html><a href=\"joint3\">Joint 3</a> slides";
+    const TRect r = window->CalcHintRect(300, text);
+    window->ActivateHint({150, 150, 150 + r.Width(), 150 + r.Height()}, text);
+    TestProcess();
+    const TRect t = window->TextRect();
+    TestClick(window, t.Right - 2, t.Top + 3);   // on " slides"
+    EXPECT_TRUE(log.Links.empty());
+    TestClick(window, t.Left + 3, t.Top + 3);
+    EXPECT_EQ(log.Links, std::vector<String>{"joint3"});
+    EXPECT_EQ(log.Sender, window);
+    delete window;
+}
