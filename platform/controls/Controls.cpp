@@ -409,6 +409,7 @@ void TControl::ParentChanged()
     if (FParentFont) Perform(CM_PARENTFONTCHANGED);
     if (FParentColor) Perform(CM_PARENTCOLORCHANGED);
     if (FParentShowHint) Perform(CM_PARENTSHOWHINTCHANGED);
+    Perform(CM_PARENTCTL3DCHANGED);
 }
 
 void TControl::SetVisible(bool value)

@@ -408,9 +408,13 @@ public:
     bool ParentBackground() const { return FControlStyle.Contains(csParentBackground); }
     virtual void SetParentBackground(bool Value);
     // The sunken 3-D look of the control's frame (true) or a flat one; a change sends
-    // CM_CTL3DCHANGED to the control and CM_PARENTCTL3DCHANGED to its children.
+    // CM_CTL3DCHANGED to the control and CM_PARENTCTL3DCHANGED to its children.  Setting it stops
+    // the control following its parent.
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool Value);
+    // The control takes its parent's Ctl3D, now and whenever the parent's changes.
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool Value);
     void DefaultHandler(TMessage& message) override;
     void WndProc(TMessage& message) override;
     // The window's own processing of a message, installed by the back end while it delivers a
@@ -589,6 +593,7 @@ protected:
     void CMColorChanged(TMessage& message);
     void CMTextChanged(TMessage& message);
     void CMShowingChanged(TMessage& message);
+    void CMParentCtl3DChanged(TMessage& message);
 
     TWindowHandle* FHandle = nullptr;
     std::vector<TControl*> FControls;       // z-order: later is on top
@@ -599,6 +604,7 @@ protected:
     TBrush FBrush;
     bool FTabStop = false;
     bool FCtl3D = true;
+    bool FParentCtl3D = true;
     TControl* FMouseControl = nullptr;      // windowless child under the mouse
     Integer FAlignLevel = 0;
     bool FInPaint = false;

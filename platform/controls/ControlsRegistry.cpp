@@ -163,6 +163,9 @@ void PublishControls()
         .Property("OnResize", &TControl::OnResize);
 
     TPublished<TWinControl>(TWinControl::StaticClass())
+        .Property("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
+            .Stored([](TWinControl* w) { return !w->ParentCtl3D(); })
+        .Property("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D).Default(true)
         .Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
             .Stored([](TWinControl* w) { return w->Parent() != nullptr; })
         .Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false)
