@@ -537,7 +537,9 @@ void TControl::SetPopupMenu(TPopupMenu* value)
 void TControl::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+    if (Operation != opRemove) return;
+    if (AComponent == FPopupMenu) FPopupMenu = nullptr;
+    if (FActionLink && AComponent == FActionLink->Action()) SetAction(nullptr);
 }
 
 TComponent* TControl::GetParentComponent() const { return FParent; }
@@ -563,7 +565,6 @@ void TControl::Repaint()
     Update();
 }
 
-void TControl::Click() { OnClick(this); }
 void TControl::DblClick() { OnDblClick(this); }
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) { OnMouseDown(this, Button, Shift, X, Y); }
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) { OnMouseUp(this, Button, Shift, X, Y); }
@@ -581,6 +582,7 @@ void TControl::Loaded()
 {
     TComponent::Loaded();
     if (FParent) ParentChanged();
+    if (TBasicAction* action = Action()) ActionChange(action, true);
     if (FAutoSize) AdjustSize();
 }
 

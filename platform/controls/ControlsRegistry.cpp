@@ -1,5 +1,6 @@
 // Published properties and class registration of the controls, and of the graphics objects
 // their properties hold (fonts, colours, cursors).
+#include "platform/controls/ActnList.h"
 #include "platform/stdctrls/Menus.h"
 
 const TEnumTypeInfo& TypeInfoOf(TAlign)
@@ -130,6 +131,7 @@ void PublishControls()
         .Property("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth).Default(0);
 
     TPublished<TControl>(TControl::StaticClass())
+        .Property("Action", &TControl::Action, &TControl::SetAction)
         .Property("Left", &TControl::Left, &TControl::SetLeft)
         .Property("Top", &TControl::Top, &TControl::SetTop)
         .Property("Width", &TControl::Width, &TControl::SetWidth)
@@ -184,6 +186,7 @@ void RegisterControlClasses()
     if (done) return;
     done = true;
     RegisterIdents();
+    RegisterActionClasses();
     PublishGraphics();
     PublishControls();
     RegisterClasses({TControl::StaticClass(), TWinControl::StaticClass(), TCustomControl::StaticClass(),
