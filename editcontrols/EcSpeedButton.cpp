@@ -1108,6 +1108,7 @@ TClass TEcSpeedButton::StaticClass()
         using B = TEcSpeedButton;
         TPublished<B>(&m)
             .Property("Glyph", [](B* b) { return &b->Glyph(); }, [](B* b, TBitmap* v) { b->SetGlyph(v); })
+            .Stored([](B* b) { return !b->GlyphFromAction(); })
             .Property("NumGlyphs", &B::NumGlyphs, &B::SetNumGlyphs).Default(1)
             .Property("HotTrackGlyph", [](B* b) { return &b->HotTrackGlyph(); },
                       [](B* b, TBitmap* v) { b->SetHotTrackGlyph(v); })
@@ -1120,6 +1121,39 @@ TClass TEcSpeedButton::StaticClass()
 TEcSpeedButton::TEcSpeedButton(TComponent* AOwner) : TEcCustomSpeedButton(AOwner)
 {
     FHotTrackGlyph.OnChange = [this] { Invalidate(); };
+}
+
+void TEcSpeedButton::SetGlyph(TBitmap* value)
+{
+    ButtonGlyph().SetGlyph(value);
+    FGlyphFromAction = false;
+}
+
+void TEcSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults)
+{
+    TEcCustomSpeedButton::ActionChange(Sender, CheckDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action) return;
+    if (!CheckDefaults || GroupIndex() == 0) SetGroupIndex(action->GroupIndex());
+    TCustomImageList* images = action->ActionList() ? action->ActionList()->Images() : nullptr;
+    if (!(Glyph().Empty() || FGlyphFromAction) || !images) return;
+    const Integer index = action->ImageIndex();
+    if (index < 0 || index >= images->Count()) return;
+    // The image over magenta, which the glyph then takes as its transparent colour.
+    constexpr TColor backdrop = 0x00FF00FF;
+    TBitmap image;
+    image.SetSize(images->Width(), images->Height());
+    image.Canvas().Brush().SetColor(backdrop);
+    image.Canvas().FillRect(Rect(0, 0, image.Width(), image.Height()));
+    images->Draw(image.Canvas(), 0, 0, index);
+    image.SetTransparentColor(backdrop);
+    ButtonGlyph().SetGlyph(&image);
+    FGlyphFromAction = true;
+}
+
+TControl::TControlActionLinkClass TEcSpeedButton::GetActionLinkClass() const
+{
+    return &TControlActionLink::Make<TEcSpeedButtonActionLink>;
 }
 
 void TEcSpeedButton::SetNumGlyphs(Integer value)
@@ -1165,6 +1199,20 @@ TEcImageSpeedButton::TEcImageSpeedButton(TComponent* AOwner) : TEcCustomSpeedBut
 }
 
 TEcImageSpeedButton::~TEcImageSpeedButton() = default;
+
+void TEcImageSpeedButton::ActionChange(TObject* Sender, bool CheckDefaults)
+{
+    TEcCustomSpeedButton::ActionChange(Sender, CheckDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action) return;
+    if ((!CheckDefaults || !FImages) && action->ActionList()) SetImages(action->ActionList()->Images());
+    if (!CheckDefaults || FImageIndex == -1) SetImageIndex(action->ImageIndex());
+}
+
+TControl::TControlActionLinkClass TEcImageSpeedButton::GetActionLinkClass() const
+{
+    return &TControlActionLink::Make<TEcImageSpeedButtonActionLink>;
+}
 
 // The made grey image is of the image shown: another image or list needs another.
 void TEcImageSpeedButton::ImagesChanged(TObject*)
@@ -1212,4 +1260,45 @@ void TEcImageSpeedButton::DrawContent(TCanvas& canvas, const TRect& r, TPoint of
     const Integer index = ShowsHotTrackImage() ? FHotTrackImageIndex : FImageIndex;
     ButtonGlyph().DrawEx(canvas, r, offset, Caption(), Layout(), Margin(), Spacing(), drawMark, FImages, index, state,
                          AlignmentFlags(), paintOnGlass);
+}
+
+// ---------------------------------------------------------------- action links
+IMPLEMENT_CLASS(TEcSpeedButtonActionLink, TControlActionLink, nullptr)
+IMPLEMENT_CLASS(TEcImageSpeedButtonActionLink, TEcSpeedButtonActionLink, nullptr)
+
+TEcSpeedButtonActionLink::TEcSpeedButtonActionLink(TControl* AClient)
+    : TControlActionLink(AClient), FClient(static_cast<TEcCustomSpeedButton*>(AClient))
+{
+}
+
+bool TEcSpeedButtonActionLink::IsCheckedLinked() const
+{
+    return TControlActionLink::IsCheckedLinked() && FClient->GroupIndex() != 0 && FClient->AllowAllUp() &&
+           FClient->Down() == CustomAction()->Checked();
+}
+
+bool TEcSpeedButtonActionLink::IsGroupIndexLinked() const
+{
+    return CustomAction() && CustomAction()->GroupIndex() == FClient->GroupIndex();
+}
+
+void TEcSpeedButtonActionLink::SetChecked(bool Value)
+{
+    if (IsCheckedLinked()) FClient->SetDown(Value);
+}
+
+void TEcSpeedButtonActionLink::SetGroupIndex(Integer Value)
+{
+    if (IsGroupIndexLinked()) FClient->SetGroupIndex(Value);
+}
+
+bool TEcImageSpeedButtonActionLink::IsImageIndexLinked() const
+{
+    return TEcSpeedButtonActionLink::IsImageIndexLinked() &&
+           CustomAction()->ImageIndex() == static_cast<TEcImageSpeedButton*>(FClient)->ImageIndex();
+}
+
+void TEcImageSpeedButtonActionLink::SetImageIndex(Integer Value)
+{
+    if (IsImageIndexLinked()) static_cast<TEcImageSpeedButton*>(FClient)->SetImageIndex(Value);
 }

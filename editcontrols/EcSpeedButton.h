@@ -335,16 +335,22 @@ public:
     TBitmap& HotTrackGlyph() { return FHotTrackGlyph.Glyph(); }
     void SetHotTrackGlyph(TBitmap* value) { FHotTrackGlyph.SetGlyph(value); }
     TBitmap& Glyph() { return ButtonGlyph().Glyph(); }
-    void SetGlyph(TBitmap* value) { ButtonGlyph().SetGlyph(value); }
+    void SetGlyph(TBitmap* value);
     Integer NumGlyphs() const { return const_cast<TEcSpeedButton*>(this)->ButtonGlyph().NumGlyphs(); }
     void SetNumGlyphs(Integer value);
+    // The glyph is the action's image, copied from its list; it is not written to the form.
+    bool GlyphFromAction() const { return FGlyphFromAction; }
 
 protected:
     void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state, bool drawMark,
                      bool paintOnGlass) override;
+    // The action's group index and, for a button without a glyph of its own, its image.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
+    TControlActionLinkClass GetActionLinkClass() const override;
 
 private:
     TEcxButtonGlyph FHotTrackGlyph;
+    bool FGlyphFromAction = false;
 };
 
 // A speed button that draws an image of an image list (HotTrackImageIndex while hovered with
@@ -366,6 +372,9 @@ protected:
     void DrawContent(TCanvas& canvas, const TRect& r, TPoint offset, TEcButtonState state, bool drawMark,
                      bool paintOnGlass) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The action list's images and the action's image, where the button has none of its own.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
+    TControlActionLinkClass GetActionLinkClass() const override;
 
 private:
     bool ShowsHotTrackImage() const { return HotTrack() && Hovered() && FHotTrackImageIndex != -1; }
@@ -374,4 +383,30 @@ private:
     TCustomImageList* FImages = nullptr;
     Integer FImageIndex = -1;
     Integer FHotTrackImageIndex = 0;
+};
+
+// A speed button's link to its action: the checked state is linked for a group button that may
+// go up (AllowAllUp) while Down is the action's Checked, and sets Down; the group index is linked
+// while it is the action's, and sets GroupIndex.
+class TEcSpeedButtonActionLink : public TControlActionLink {
+    DECLARE_CLASS(TEcSpeedButtonActionLink, TControlActionLink)
+public:
+    explicit TEcSpeedButtonActionLink(TControl* AClient);
+    bool IsCheckedLinked() const override;
+    bool IsGroupIndexLinked() const override;
+    void SetChecked(bool Value) override;
+    void SetGroupIndex(Integer Value) override;
+
+protected:
+    TEcCustomSpeedButton* FClient;
+};
+
+// The link of an image speed button: its image index is linked while it is the action's, and
+// follows the action's.
+class TEcImageSpeedButtonActionLink : public TEcSpeedButtonActionLink {
+    DECLARE_CLASS(TEcImageSpeedButtonActionLink, TEcSpeedButtonActionLink)
+public:
+    using TEcSpeedButtonActionLink::TEcSpeedButtonActionLink;
+    bool IsImageIndexLinked() const override;
+    void SetImageIndex(Integer Value) override;
 };

@@ -240,8 +240,6 @@ void TEcCustomComboEdit::DefineProperties(TFiler* Filer)
                 if (SameText(kind, names[i])) SetImageKind(static_cast<TEcImageKind>(i));
         },
         nullptr, false);
-    Filer->DefineProperty("Ctl3D", [this](TReader* r) { SetCtl3D(r->ReadBoolean()); }, nullptr, false);
-    Filer->DefineProperty("ParentCtl3D", [](TReader* r) { r->ReadBoolean(); }, nullptr, false);
 }
 
 void TEcCustomComboEdit::CreateWnd()

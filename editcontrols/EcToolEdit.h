@@ -227,7 +227,8 @@ public:
 protected:
     void CreateParams(TCreateParams& Params) override;
     // Forms of older versions name the image kind "GlyphKind" (gkCustom, gkDefault, gkDropDown,
-    // gkEllipsis) and the flat look "Ctl3D" (its inverse); "ParentCtl3D" is read and dropped.
+    // gkEllipsis).  (Their "Ctl3D" and "ParentCtl3D", the inverse of Flat and ParentFlat, are the
+    // windowed control's own, read but not written.)
     void DefineProperties(TFiler* Filer) override;
     void CreateWnd() override;
     void DestroyWnd() override;

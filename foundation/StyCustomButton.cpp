@@ -6,6 +6,7 @@
 #include "foundation/StyCont.h"
 #include "foundation/StySysInfo.h"
 #include "platform/forms/Forms.h"
+#include "platform/stdctrls/ImgList.h"
 
 const TEnumTypeInfo& TypeInfoOf(TStyNormalButtonStyle)
 {
@@ -480,4 +481,62 @@ void TStyCustomButton::DropDown()
     FDropped = false;
     FState = bsUp;
     Perform(BM_SETSTATE, 0);
+}
+
+// ---------------------------------------------------------------- actions
+void TStyCustomButton::ActionChange(TObject* Sender, bool CheckDefaults)
+{
+    TButton::ActionChange(Sender, CheckDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action) return;
+    const bool noPicture = FGlyph->Glyph().Empty() && !ImageListValidItem(FImageList, FListIndex, FIndex) &&
+                           FGlyphKind == gkCustom;
+    if (!CheckDefaults || (noPicture && !FImageList))
+        SetImageList(action->ActionList() ? action->ActionList()->Images() : nullptr);
+    if (!CheckDefaults || FIndex == 0) SetImageIndex(action->ImageIndex());
+}
+
+TControl::TControlActionLinkClass TStyCustomButton::GetActionLinkClass() const
+{
+    return &TControlActionLink::Make<TButtonActionLink>;
+}
+
+bool TStyCustomButton::IsImageListStored() const
+{
+    auto* link = static_cast<TButtonActionLink*>(ActionLink());
+    return OwnImageList() && !(link && link->IsImageListLinked());
+}
+
+bool TStyCustomButton::IsImageIndexStored() const
+{
+    auto* link = static_cast<TButtonActionLink*>(ActionLink());
+    return OwnImageList() && !(link && link->IsImageIndexLinked());
+}
+
+IMPLEMENT_CLASS(TButtonActionLink, TWinControlActionLink, nullptr)
+
+TButtonActionLink::TButtonActionLink(TControl* AClient)
+    : TWinControlActionLink(AClient), FClient(static_cast<TStyCustomButton*>(AClient))
+{
+}
+
+TCustomImageList* TButtonActionLink::ActionImageList() const
+{
+    auto* action = dynamic_cast<TContainedAction*>(FAction);
+    return action && action->ActionList() ? action->ActionList()->Images() : nullptr;
+}
+
+bool TButtonActionLink::IsImageIndexLinked() const
+{
+    return TWinControlActionLink::IsImageIndexLinked() && FClient->ImageIndex() == CustomAction()->ImageIndex();
+}
+
+bool TButtonActionLink::IsImageListLinked() const
+{
+    return IsImageIndexLinked() && static_cast<TComponent*>(ActionImageList()) == FClient->ImageList();
+}
+
+void TButtonActionLink::SetImageIndex(Integer Value)
+{
+    if (IsImageIndexLinked()) FClient->SetImageIndex(Value);
 }

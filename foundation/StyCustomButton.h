@@ -90,6 +90,9 @@ public:
     void SetImageIndex(Integer value);
     Integer ListIndex() const { return FListIndex; }
     void SetListIndex(Integer value);
+    // The form keeps the list and index only for a list of its own that the action does not give.
+    bool IsImageListStored() const;
+    bool IsImageIndexStored() const;
 
     void Click() override;
     void DropDown();
@@ -107,6 +110,9 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+    // The action's image list, for a button without a picture or list, and its image index.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
+    TControlActionLinkClass GetActionLinkClass() const override;
 
     virtual void ThemeChanged();
     virtual void BoundsChanged(TStyBoundsChangeStates) {}
@@ -162,6 +168,22 @@ private:
     TStyImageListLink FChangeLink;   // the list's changes refresh the picture
     Integer FIndex = 0;
     Integer FListIndex = 0;
+};
+
+// A button's link to its action: the image index is linked while it is the action's, the image
+// list while the index is linked and the list is the action list's.
+class TButtonActionLink : public TWinControlActionLink {
+    DECLARE_CLASS(TButtonActionLink, TWinControlActionLink)
+public:
+    explicit TButtonActionLink(TControl* AClient);
+    // The image list of the action's list, or null.
+    TCustomImageList* ActionImageList() const;
+    bool IsImageIndexLinked() const override;
+    bool IsImageListLinked() const;
+    void SetImageIndex(Integer Value) override;
+
+protected:
+    TStyCustomButton* FClient;
 };
 
 const TEnumTypeInfo& TypeInfoOf(TStyNormalButtonStyle);

@@ -5,6 +5,7 @@
 #include "editcontrols/EcSpeedButton.h"
 #include "editcontrols/tests/EditControlsTestSupport.h"
 #include "platform/graphics/GdiApi.h"
+#include "platform/stdctrls/ImgList.h"
 
 namespace {
 
@@ -310,3 +311,96 @@ TEST(EcxButtonGlyph, ADropDownMarkWithoutGlyphOrCaptionIsCentred)
 }
 
 }  // namespace
+
+// An action list with two 4 x 4 images: red with a white corner, then blue.
+struct SpeedButtonActions : ::testing::Test {
+    TComponent Owner{nullptr};
+    TCustomImageList* Images = new TCustomImageList(&Owner);
+    TActionList* List = new TActionList(&Owner);
+    TAction* Units = new TAction(&Owner);
+    void SetUp() override
+    {
+        Images->SetWidth(4);
+        Images->SetHeight(4);
+        TBitmap strip(8, 4);
+        strip.Canvas().Brush().SetColor(clRed);
+        strip.Canvas().FillRect(Rect(0, 0, 4, 4));
+        strip.Canvas().Brush().SetColor(clBlue);
+        strip.Canvas().FillRect(Rect(4, 0, 8, 4));
+        strip.Canvas().SetPixel(0, 0, clWhite);
+        Images->AddMasked(&strip, clWhite);
+        List->SetImages(Images);
+        Units->SetActionList(List);
+        Units->SetGroupIndex(3);
+        Units->SetImageIndex(0);
+    }
+};
+
+TEST_F(SpeedButtonActions, AButtonTakesTheActionsGroupAndImageAndFollowsItsCheckedState)
+{
+    auto* button = new TEcSpeedButton(&Owner);
+    button->SetAllowAllUp(true);
+    button->SetAction(Units);
+    EXPECT_EQ(button->GroupIndex(), 3);
+    ASSERT_TRUE(button->GlyphFromAction());
+    // the image over magenta, its masked corner left magenta: the glyph's transparent colour
+    EXPECT_EQ(button->Glyph().Width(), 4);
+    EXPECT_EQ(button->Glyph().Canvas().Pixel(0, 0), static_cast<TColor>(0x00FF00FF));
+    EXPECT_EQ(button->Glyph().Canvas().Pixel(2, 2), clRed);
+    EXPECT_EQ(button->Glyph().TransparentColor(), static_cast<TColor>(0x00FF00FF));
+    Units->SetChecked(true);
+    EXPECT_TRUE(button->Down());
+    Units->SetChecked(false);
+    EXPECT_FALSE(button->Down());
+    Units->SetGroupIndex(5);
+    EXPECT_EQ(button->GroupIndex(), 5);
+    // a glyph of its own is kept when another action comes
+    TBitmap own(2, 2);
+    button->SetGlyph(&own);
+    EXPECT_FALSE(button->GlyphFromAction());
+    auto* other = new TAction(&Owner);
+    other->SetActionList(List);
+    other->SetImageIndex(1);
+    button->SetAction(other);
+    EXPECT_EQ(button->Glyph().Width(), 2);
+}
+
+TEST_F(SpeedButtonActions, CheckedAndGroupAreLinkedOnlyWhileTheButtonSharesThem)
+{
+    struct Case {
+        const char* name;
+        bool allowAllUp;
+        Integer ownGroup;   // set after the action: the button's own
+        bool downAfterCheck;
+        Integer groupAfterChange;
+    } cases[] = {
+        {"linked", true, 3, true, 7},
+        {"stays down", false, 3, false, 7},   // a group button that may not go up ignores Checked
+        {"own group", true, 4, true, 4},
+    };
+    for (const Case& c : cases) {
+        auto* action = new TAction(&Owner);
+        action->SetGroupIndex(3);
+        auto* button = new TEcSpeedButton(&Owner);
+        button->SetAllowAllUp(c.allowAllUp);
+        button->SetAction(action);
+        button->SetGroupIndex(c.ownGroup);
+        action->SetChecked(true);
+        EXPECT_EQ(button->Down(), c.downAfterCheck) << c.name;
+        action->SetGroupIndex(7);
+        EXPECT_EQ(button->GroupIndex(), c.groupAfterChange) << c.name;
+    }
+}
+
+TEST_F(SpeedButtonActions, AnImageButtonTakesTheListAndFollowsTheImageIndexWhileItSharesIt)
+{
+    auto* button = new TEcImageSpeedButton(&Owner);
+    button->SetAction(Units);
+    EXPECT_EQ(button->Images(), Images);
+    EXPECT_EQ(button->ImageIndex(), 0);
+    Units->SetImageIndex(1);
+    EXPECT_EQ(button->ImageIndex(), 1);
+    button->SetImageIndex(0);   // its own image now
+    Units->SetImageIndex(-1);
+    EXPECT_EQ(button->ImageIndex(), 0);
+}

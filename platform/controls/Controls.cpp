@@ -411,6 +411,7 @@ void TControl::ParentChanged()
     if (FParentFont) Perform(CM_PARENTFONTCHANGED);
     if (FParentColor) Perform(CM_PARENTCOLORCHANGED);
     if (FParentShowHint) Perform(CM_PARENTSHOWHINTCHANGED);
+    Perform(CM_PARENTCTL3DCHANGED);
 }
 
 void TControl::SetVisible(bool value)
@@ -538,7 +539,9 @@ void TControl::SetPopupMenu(TPopupMenu* value)
 void TControl::Notification(TComponent* AComponent, TOperation Operation)
 {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+    if (Operation != opRemove) return;
+    if (AComponent == FPopupMenu) FPopupMenu = nullptr;
+    if (FActionLink && AComponent == FActionLink->Action()) SetAction(nullptr);
 }
 
 TComponent* TControl::GetParentComponent() const { return FParent; }
@@ -564,7 +567,6 @@ void TControl::Repaint()
     Update();
 }
 
-void TControl::Click() { OnClick(this); }
 void TControl::DblClick() { OnDblClick(this); }
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) { OnMouseDown(this, Button, Shift, X, Y); }
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) { OnMouseUp(this, Button, Shift, X, Y); }
@@ -582,6 +584,7 @@ void TControl::Loaded()
 {
     TComponent::Loaded();
     if (FParent) ParentChanged();
+    if (TBasicAction* action = Action()) ActionChange(action, true);
     if (FAutoSize) AdjustSize();
 }
 

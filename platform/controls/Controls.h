@@ -20,6 +20,7 @@
 #include "platform/classes/Component.h"
 #include "platform/classes/Events.h"
 #include "platform/classes/TypInfo.h"
+#include "platform/controls/ActnList.h"
 #include "platform/controls/Messages.h"
 #include "platform/controls/WindowSystem.h"
 #include "platform/graphics/Canvas.h"
@@ -28,6 +29,7 @@
 
 class TWinControl;
 class TPopupMenu;
+class TControlActionLink;
 
 // ---------------------------------------------------------------- enumerations
 enum TControlStyleFlag {
@@ -358,10 +360,25 @@ public:
     TStartDockEvent OnStartDock;
     TEndDragEvent OnEndDock;
 
+    // A click runs the control's own OnClick when it has one other than the action's handler,
+    // else the action (with the control as its ActionComponent).
     virtual void Click();
     virtual void DblClick();
 
+    // ---- action
+    // The action whose caption, enabled state, hint, help context and visibility the control
+    // shows, and that its click runs; null for none.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* Value);
+
 protected:
+    // Takes the values of a TCustomAction; with CheckDefaults only where the control still has
+    // its default (no caption, enabled, no hint, visible, no OnClick, help context 0).
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+    TControlActionLink* ActionLink() const { return FActionLink.get(); }
+    // The link a control makes for its action.
+    using TControlActionLinkClass = std::unique_ptr<TControlActionLink> (*)(TControl* Client);
+    virtual TControlActionLinkClass GetActionLinkClass() const;
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
     virtual void MouseMove(TShiftState Shift, Integer X, Integer Y);
@@ -455,6 +472,35 @@ private:
     Integer FAnchorRight = 0, FAnchorBottom = 0;
     bool FAnchorsKnown = false;
     bool FSettingFont = false;
+    std::unique_ptr<TControlActionLink> FActionLink;
+};
+
+// A control's link to its action: a value is linked while the control's own value is still the
+// action's, and only a linked value follows the action's changes.
+class TControlActionLink : public TActionLink {
+    DECLARE_CLASS(TControlActionLink, TActionLink)
+public:
+    explicit TControlActionLink(TControl* AClient) : FClient(AClient) {}
+    template <class L>
+    static std::unique_ptr<TControlActionLink> Make(TControl* Client)
+    {
+        return std::make_unique<L>(Client);
+    }
+    bool IsCaptionLinked() const override;
+    bool IsEnabledLinked() const override;
+    bool IsHelpContextLinked() const override;
+    bool IsHintLinked() const override;
+    bool IsVisibleLinked() const override;
+    bool IsOnExecuteLinked() const override;
+    void SetCaption(const String& Value) override;
+    void SetEnabled(bool Value) override;
+    void SetHelpContext(Integer Value) override;
+    void SetHint(const String& Value) override;
+    void SetVisible(bool Value) override;
+    void SetOnExecute(const TNotifyEvent& Value) override;
+
+protected:
+    TControl* FClient;
 };
 
 using TControlClass = TClass;
@@ -487,9 +533,13 @@ public:
     bool ParentBackground() const { return FControlStyle.Contains(csParentBackground); }
     virtual void SetParentBackground(bool Value);
     // The sunken 3-D look of the control's frame (true) or a flat one; a change sends
-    // CM_CTL3DCHANGED to the control and CM_PARENTCTL3DCHANGED to its children.
+    // CM_CTL3DCHANGED to the control and CM_PARENTCTL3DCHANGED to its children.  Setting it stops
+    // the control following its parent.
     bool Ctl3D() const { return FCtl3D; }
     void SetCtl3D(bool Value);
+    // The control takes its parent's Ctl3D, now and whenever the parent's changes.
+    bool ParentCtl3D() const { return FParentCtl3D; }
+    void SetParentCtl3D(bool Value);
     void DefaultHandler(TMessage& message) override;
     void WndProc(TMessage& message) override;
     // The window's own processing of a message, installed by the back end while it delivers a
@@ -668,6 +718,7 @@ protected:
     void CMColorChanged(TMessage& message);
     void CMTextChanged(TMessage& message);
     void CMShowingChanged(TMessage& message);
+    void CMParentCtl3DChanged(TMessage& message);
 
     TWindowHandle* FHandle = nullptr;
     std::vector<TControl*> FControls;       // z-order: later is on top
@@ -678,6 +729,7 @@ protected:
     TBrush FBrush;
     bool FTabStop = false;
     bool FCtl3D = true;
+    bool FParentCtl3D = true;
     TControl* FMouseControl = nullptr;      // windowless child under the mouse
     Integer FAlignLevel = 0;
     bool FInPaint = false;
@@ -702,6 +754,13 @@ private:
     void ApplyWindowShape();
     friend int SetWindowRgn(TWinControl* window, TRegion* region, bool redraw);
     friend int GetWindowRgn(TWinControl* window, TRegion* region);
+};
+
+// The link of a windowed control; the button links of the components build on it.
+class TWinControlActionLink : public TControlActionLink {
+    DECLARE_CLASS(TWinControlActionLink, TControlActionLink)
+public:
+    using TControlActionLink::TControlActionLink;
 };
 
 // ---------------------------------------------------------------- TCustomControl

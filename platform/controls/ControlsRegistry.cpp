@@ -1,5 +1,6 @@
 // Published properties and class registration of the controls, and of the graphics objects
 // their properties hold (fonts, colours, cursors).
+#include "platform/controls/ActnList.h"
 #include "platform/stdctrls/Menus.h"
 
 const TEnumTypeInfo& TypeInfoOf(TAlign)
@@ -148,6 +149,7 @@ void PublishControls()
         .Property("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth).Default(0);
 
     TPublished<TControl>(TControl::StaticClass())
+        .Property("Action", &TControl::Action, &TControl::SetAction)
         .Property("Left", &TControl::Left, &TControl::SetLeft)
         .Property("Top", &TControl::Top, &TControl::SetTop)
         .Property("Width", &TControl::Width, &TControl::SetWidth)
@@ -192,6 +194,9 @@ void PublishControls()
         .Property("OnStartDrag", &TControl::OnStartDrag);
 
     TPublished<TWinControl>(TWinControl::StaticClass())
+        .Property("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D)
+            .Stored([](TWinControl* w) { return !w->ParentCtl3D(); })
+        .Property("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D).Default(true)
         .Property("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
             .Stored([](TWinControl* w) { return w->Parent() != nullptr; })
         .Property("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop).Default(false)
@@ -210,6 +215,7 @@ void RegisterControlClasses()
     if (done) return;
     done = true;
     RegisterIdents();
+    RegisterActionClasses();
     PublishGraphics();
     PublishControls();
     RegisterClasses({TControl::StaticClass(), TWinControl::StaticClass(), TCustomControl::StaticClass(),

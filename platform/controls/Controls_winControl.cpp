@@ -50,6 +50,7 @@ TClass TWinControl::StaticClass()
         m.OnMessage(CM_COLORCHANGED, &TWinControl::CMColorChanged);
         m.OnMessage(CM_TEXTCHANGED, &TWinControl::CMTextChanged);
         m.OnMessage(CM_SHOWINGCHANGED, &TWinControl::CMShowingChanged);
+        m.OnMessage(CM_PARENTCTL3DCHANGED, &TWinControl::CMParentCtl3DChanged);
     });
     return &meta;
 }
@@ -188,10 +189,25 @@ void TWinControl::SetParentBackground(bool Value)
 
 void TWinControl::SetCtl3D(bool Value)
 {
+    FParentCtl3D = false;
     if (FCtl3D == Value) return;
     FCtl3D = Value;
     Perform(CM_CTL3DCHANGED);
     for (TControl* c : std::vector<TControl*>(FControls)) c->Perform(CM_PARENTCTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool Value)
+{
+    if (FParentCtl3D == Value) return;
+    FParentCtl3D = Value;
+    if (FParent && !ComponentState().Contains(csReading)) Perform(CM_PARENTCTL3DCHANGED);
+}
+
+void TWinControl::CMParentCtl3DChanged(TMessage&)
+{
+    if (!FParentCtl3D || !FParent) return;
+    SetCtl3D(FParent->Ctl3D());
+    FParentCtl3D = true;
 }
 
 void TWinControl::DefaultHandler(TMessage& message)

@@ -145,3 +145,35 @@ TEST_F(CalculatorForm, Screenshot)
 }
 
 }  // namespace
+
+// The keypad of the drop-down: never focused itself, in the keypad's bold font, with each key in
+// its colour, and flat or raised as the window it lies on.
+TEST(LocCalculator, ItsStyleFontAndKeysFollowTheWindowItLiesOn)
+{
+    TestInitialize();
+    TForm form(nullptr);
+    auto* pad = new TEcLocCalculator(&form);
+    EXPECT_EQ(pad->Width(), 131);
+    EXPECT_EQ(pad->Height(), 124);
+    EXPECT_EQ(pad->ControlStyle(), (TControlStyle{csCaptureMouse, csClickEvents, csDoubleClicks, csReplicatable}));
+    EXPECT_FALSE(pad->TabStop());
+    EXPECT_EQ(pad->Font().Name(), String("MS Sans Serif"));
+    EXPECT_EQ(pad->Font().Size(), 8);
+    EXPECT_EQ(pad->Font().Style(), TFontStyles{TFontStyle::fsBold});
+    EXPECT_FALSE(pad->ParentFont());
+    EXPECT_TRUE(pad->ParentCtl3D());
+    struct Case { TCalcBtnKind Kind; TColor Color; } cases[] = {{cbNum7, clBtnText}, {cbMul, clPurple},
+                                                                 {cbSqr, clNavy}, {cbEql, clPurple}};
+    for (const Case& c : cases) {
+        TEcCalcButton* key = pad->Button(c.Kind);
+        EXPECT_EQ(key->Font().Color(), c.Color) << c.Kind;
+        EXPECT_TRUE(key->Font().Style().Contains(TFontStyle::fsBold)) << c.Kind;
+        EXPECT_EQ(key->Style(), bsNew) << c.Kind;
+    }
+    form.SetCtl3D(false);
+    pad->SetParent(&form);   // a flat window: flat keys
+    EXPECT_FALSE(pad->Ctl3D());
+    EXPECT_EQ(pad->Button(cbNum7)->Style(), bsWin31);
+    form.SetCtl3D(true);
+    EXPECT_EQ(pad->Button(cbNum7)->Style(), bsNew);
+}

@@ -10,6 +10,7 @@
 #include "editcontrols/Gpshape.h"
 #include "editcontrols/TextEdit.h"
 #include "platform/classes/FormReader.h"
+#include "platform/classes/FormWriter.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -113,6 +114,12 @@ TEST(EditControlForms, OlderFormsGiveTheImageKindAndTheFlatLookUnderTheirFormerN
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(edit->ImageKind(), c.kind) << c.glyphKind;
         EXPECT_EQ(!edit->Ctl3D(), c.flat) << c.glyphKind;
+        EXPECT_FALSE(edit->ParentCtl3D()) << c.glyphKind;   // ParentFlat off
+        // written back under the names of today
+        const std::string written = WriteComponentText(root.get()).ToUtf8();
+        EXPECT_NE(written.find(std::string("Flat = ") + (c.flat ? "True" : "False")), std::string::npos) << written;
+        EXPECT_NE(written.find("ParentFlat = False"), std::string::npos) << written;
+        EXPECT_EQ(written.find("Ctl3D"), std::string::npos) << written;
     }
 }
 

@@ -76,6 +76,7 @@ std::string GlyphData(const char* property, Integer w, Integer h)
 std::string SpeedButtonDescription()
 {
     return "  object Tool: TEcSpeedButton\n"
+           "    Action = Run1\n"
            "    Left = 8\n"
            "    Top = 8\n"
            "    Width = 60\n"
@@ -151,6 +152,7 @@ const char* const FilenameEditDescription = "  object Input: TEcFilenameEdit\n"
                                             "    DisabledTextColor = clGray\n"
                                             "    DotNetHighlighting = True\n"
                                             "    Flat = True\n"
+                                            "    ParentFlat = False\n"
                                             "    PopupAlign = epaLeft\n"
                                             "    TextHint = 'Input file'\n"
                                             "    OnButtonClick = Clicked\n"
@@ -214,6 +216,12 @@ TEST(EditControlRoundTrip, EveryPublishedPropertyReadsAndWritesBackEqual)
                        "  object Menu1: TPopupMenu\n"
                        "  end\n"
                        "  object Images1: TImageList\n"
+                       "  end\n"
+                       "  object Actions1: TActionList\n"
+                       "    object Run1: TAction\n"
+                       "      Caption = 'Run'\n"
+                       "      GroupIndex = 3\n"
+                       "    end\n"
                        "  end\n";
     for (const Case& c : cases) text += c.description;
     text += "end\n";

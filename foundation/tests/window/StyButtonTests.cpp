@@ -7,6 +7,7 @@
 #include "platform/classes/FormReader.h"
 #include "platform/classes/FormWriter.h"
 #include "platform/stdctrls/Edits.h"
+#include "platform/stdctrls/ImgList.h"
 #include "platform/testing/Driver.h"
 
 namespace {
@@ -426,6 +427,55 @@ TEST(StyButtonStreaming, ImageListsByNameOrByGlobalReference)
     auto* read = dynamic_cast<TStyButton*>(back.FindComponent("Button1"));
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(read->ImageList(), &GlobalContainer().ImageList());
+}
+
+// A button with an action takes the action list's images and the action's image, follows the
+// action's index while it shares it, and leaves what the action gives out of the form.
+TEST(StyButtonActions, TheActionGivesListAndImageWhichTheFormDoesNotKeep)
+{
+    TestInitialize();
+    TForm form(nullptr);
+    form.SetName("Form1");
+    auto* images = new TCustomImageList(&form);
+    images->SetName("Images1");
+    auto* list = new TActionList(&form);
+    list->SetImages(images);
+    auto* print = new TAction(&form);
+    print->SetName("Print");
+    print->SetActionList(list);
+    print->SetImageIndex(3);
+    auto* b = new TStyButton(&form);
+    b->SetName("Button1");
+    b->SetParent(&form);
+    b->SetAction(print);
+    EXPECT_EQ(b->ImageList(), images);
+    EXPECT_EQ(b->ImageIndex(), 3);
+    print->SetImageIndex(4);
+    EXPECT_EQ(b->ImageIndex(), 4);
+    auto buttonPart = [&form] {
+        const std::string text = WriteComponentText(&form).ToUtf8();
+        return text.substr(text.find("object Button1"));
+    };
+    std::string written = buttonPart();
+    EXPECT_EQ(written.find("ImageList ="), std::string::npos) << written;
+    EXPECT_EQ(written.find("ImageIndex"), std::string::npos) << written;
+    // an index of its own no longer follows the action, and is kept
+    b->SetImageIndex(1);
+    print->SetImageIndex(2);
+    EXPECT_EQ(b->ImageIndex(), 1);
+    written = buttonPart();
+    EXPECT_NE(written.find("ImageIndex = 1"), std::string::npos) << written;
+    // a button with a picture of its own keeps its list when the form is read
+    auto* own = new TCustomImageList(&form);
+    auto* other = new TStyButton(&form);
+    other->SetParent(&form);
+    other->SetImageList(own);
+    other->SetImageIndex(0);
+    other->IncludeState(csLoading);
+    other->SetAction(print);
+    other->ExcludeState(csLoading);
+    EXPECT_EQ(other->ImageList(), own);
+    EXPECT_EQ(other->ImageIndex(), 2);   // index 0 counts as none
 }
 
 // A form setting every published property of the button away from its default reads and writes

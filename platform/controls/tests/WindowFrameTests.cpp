@@ -2,6 +2,7 @@
 // client area and the frame, and the parent-background style.
 #include <gtest/gtest.h>
 
+#include "platform/classes/FormWriter.h"
 #include "platform/graphics/Bitmaps.h"
 #include "platform/testing/Driver.h"
 
@@ -104,11 +105,50 @@ TEST_F(WindowFrame, Ctl3DChangesAreToldToTheControlAndItsChildren)
     auto* inner = new TLogged(Form);
     inner->SetName("Inner");
     inner->SetParent(outer);
+    EXPECT_EQ(inner->Log, "Inner:parent;");   // placed: it looks at its parent's look
+    inner->Log.clear();
+    outer->Log.clear();
     EXPECT_TRUE(outer->Ctl3D());
     outer->SetCtl3D(true);   // unchanged
     outer->SetCtl3D(false);
     EXPECT_EQ(outer->Log, "Outer:ctl3d;");
-    EXPECT_EQ(inner->Log, "Inner:parent;");
+    // the child follows its parent's flat look and keeps following it
+    EXPECT_EQ(inner->Log, "Inner:parent;Inner:ctl3d;");
+    EXPECT_FALSE(inner->Ctl3D());
+    EXPECT_TRUE(inner->ParentCtl3D());
+    EXPECT_FALSE(outer->ParentCtl3D());
+}
+
+TEST_F(WindowFrame, AControlWithItsOwnCtl3DNoLongerFollowsItsParent)
+{
+    auto* outer = new TFramed(Form);
+    outer->SetParent(Form);
+    auto* own = new TFramed(Form);
+    own->SetParent(outer);
+    own->SetCtl3D(true);   // its own choice, even though equal to the parent's
+    EXPECT_FALSE(own->ParentCtl3D());
+    outer->SetCtl3D(false);
+    EXPECT_TRUE(own->Ctl3D());
+    own->SetParentCtl3D(true);   // follows again, at once
+    EXPECT_FALSE(own->Ctl3D());
+    // moved to a parent with the 3-D look, it takes that one
+    own->SetParent(Form);
+    EXPECT_TRUE(own->Ctl3D());
+}
+
+TEST_F(WindowFrame, Ctl3DIsWrittenOnlyForAControlThatDoesNotFollowItsParent)
+{
+    Framed->SetName("Framed");
+    auto* flat = new TFramed(Form);
+    flat->SetName("Flat");
+    flat->SetParent(Form);
+    flat->SetCtl3D(false);
+    const std::string text = WriteComponentText(Form).ToUtf8();
+    const std::string flatPart = text.substr(text.find("object Flat"));
+    const std::string framedPart = text.substr(text.find("object Framed"), text.find("object Flat") - text.find("object Framed"));
+    EXPECT_NE(flatPart.find("Ctl3D = False"), std::string::npos) << text;
+    EXPECT_NE(flatPart.find("ParentCtl3D = False"), std::string::npos) << text;
+    EXPECT_EQ(framedPart.find("Ctl3D"), std::string::npos) << text;
 }
 
 TEST_F(WindowFrame, AMovedWindowHearsOfItsClientAreasNewPlace)
